@@ -1,0 +1,21 @@
+#include "System/FakeClock.h"
+
+namespace Platform {
+
+void FakeClock::Sleep(uint32_t milliseconds)
+{
+    m_sleeps.push_back(milliseconds);
+    AdvanceMilliseconds(milliseconds);
+}
+
+int32_t FakeClock::WallClockMilliseconds()
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(m_nanoseconds / 1000000ULL));
+}
+
+void FakeClock::AdvanceMilliseconds(double milliseconds)
+{
+    m_nanoseconds += static_cast<uint64_t>(milliseconds * 1000000.0);
+}
+
+} // namespace Platform

@@ -1,0 +1,28 @@
+#pragma once
+#include "System/Clock.h"
+
+#include <vector>
+
+namespace Platform {
+
+// A clock that moves only when told to (or when something sleeps on it), so
+// that pacing and frame-time code can be tested to the millisecond.
+class FakeClock final : public Clock {
+public:
+    uint64_t Counter() override { return m_nanoseconds; }
+    uint64_t CounterFrequency() override { return 1000000000ULL; }
+    void Sleep(uint32_t milliseconds) override;
+    int32_t WallClockMilliseconds() override;
+    int64_t CalendarSeconds() override { return m_calendarSeconds; }
+
+    void AdvanceMilliseconds(double milliseconds);
+    void SetCalendarSeconds(int64_t seconds) { m_calendarSeconds = seconds; }
+    const std::vector<uint32_t>& Sleeps() const { return m_sleeps; }
+
+private:
+    uint64_t m_nanoseconds = 0;
+    int64_t m_calendarSeconds = 0;
+    std::vector<uint32_t> m_sleeps;
+};
+
+} // namespace Platform

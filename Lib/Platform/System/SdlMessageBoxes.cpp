@@ -1,0 +1,54 @@
+#include "System/MessageBoxes.h"
+
+#include <SDL.h>
+
+namespace Platform {
+namespace {
+
+enum ButtonId { ButtonIgnore = 6, ButtonAlways = 7, ButtonBreak = 2 };
+
+SdlMessageBoxes s_sdlBoxes;
+MessageBoxes* s_currentBoxes = &s_sdlBoxes;
+
+} // namespace
+
+void SdlMessageBoxes::ShowOk(const char* title, const char* text)
+{
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title, text, nullptr);
+}
+
+AssertAnswer SdlMessageBoxes::ShowAssert(const char* text)
+{
+    const SDL_MessageBoxButtonData buttons[] = {
+        { 0, ButtonIgnore, "Ignore" },
+        { 0, ButtonAlways, "Always" },
+        { 0, ButtonBreak, "BREAK" },
+    };
+    SDL_MessageBoxData data {};
+    data.flags = SDL_MESSAGEBOX_WARNING;
+    data.title = "ASSERT";
+    data.message = text;
+    data.numbuttons = SDL_arraysize(buttons);
+    data.buttons = buttons;
+    int pressed = -1;
+    if (SDL_ShowMessageBox(&data, &pressed) != 0)
+        return AssertAnswer::Dismissed;
+    switch (pressed) {
+    case ButtonIgnore: return AssertAnswer::Ignore;
+    case ButtonAlways: return AssertAnswer::Always;
+    case ButtonBreak: return AssertAnswer::Break;
+    default: return AssertAnswer::Dismissed;
+    }
+}
+
+MessageBoxes& GetMessageBoxes()
+{
+    return *s_currentBoxes;
+}
+
+void SetMessageBoxes(MessageBoxes* boxes)
+{
+    s_currentBoxes = boxes ? boxes : &s_sdlBoxes;
+}
+
+} // namespace Platform

@@ -1,0 +1,38 @@
+#include "System/Clock.h"
+#include "System/FakeClock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ClockTest, FakeClockMovesOnlyWhenDriven)
+{
+    Platform::FakeClock fake;
+    Platform::SetClock(&fake);
+    Platform::Clock& clock = Platform::GetClock();
+    EXPECT_EQ(clock.WallClockMilliseconds(), 0);
+    fake.AdvanceMilliseconds(4.6);
+    EXPECT_EQ(clock.Counter(), 4600000u);
+    EXPECT_EQ(clock.WallClockMilliseconds(), 4);
+    clock.Sleep(11);
+    EXPECT_EQ(clock.WallClockMilliseconds(), 15);
+    ASSERT_EQ(fake.Sleeps().size(), 1u);
+    EXPECT_EQ(fake.Sleeps()[0], 11u);
+    fake.SetCalendarSeconds(1700000000);
+    EXPECT_EQ(clock.CalendarSeconds(), 1700000000);
+    Platform::SetClock(nullptr);
+    EXPECT_NE(&Platform::GetClock(), &fake);
+}
+
+TEST(ClockTest, SystemClockIsMonotonicAndSleeps)
+{
+    Platform::Clock& clock = Platform::GetClock();
+    const uint64_t before = clock.Counter();
+    const int32_t wallBefore = clock.WallClockMilliseconds();
+    clock.Sleep(5);
+    EXPECT_GE(clock.Counter() - before, 5u * clock.CounterFrequency() / 1000u);
+    EXPECT_GE(clock.WallClockMilliseconds() - wallBefore, 5);
+    EXPECT_GT(clock.CalendarSeconds(), 1600000000);
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#include "System/InstanceGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string UniqueName()
+{
+    return "velmarsh-test-guard-" + std::to_string(getpid());
+}
+
+// Whether another process can take the guard right now.
+bool OtherProcessAcquires(const std::string& name)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        Platform::InstanceGuard guard;
+        _exit(guard.Acquire(name.c_str()) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(InstanceGuardTest, SecondHolderIsRefusedUntilRelease)
+{
+    const std::string name = UniqueName();
+    {
+        Platform::InstanceGuard guard;
+        ASSERT_TRUE(guard.Acquire(name.c_str()));
+        EXPECT_FALSE(OtherProcessAcquires(name));
+        Platform::InstanceGuard second;
+        EXPECT_FALSE(second.Acquire(name.c_str()));
+    }
+    EXPECT_TRUE(OtherProcessAcquires(name));
+}
+
+TEST(InstanceGuardTest, CrashedHolderLeavesNothingBehind)
+{
+    const std::string name = UniqueName() + "-crash";
+    const pid_t child = fork();
+    if (child == 0) {
+        Platform::InstanceGuard guard;
+        guard.Acquire(name.c_str());
+        std::raise(SIGKILL);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    Platform::InstanceGuard guard;
+    EXPECT_TRUE(guard.Acquire(name.c_str()));
+}
+
+} // namespace

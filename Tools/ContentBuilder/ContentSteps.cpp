@@ -1,0 +1,9 @@
+#include "ContentSteps.h"
+
+const std::vector<ContentStep>& ContentSteps()
+{
+    static const std::vector<ContentStep> steps = {
+        { "plain files", CopyPlainFiles },
+    };
+    return steps;
+}

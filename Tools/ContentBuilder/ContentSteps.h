@@ -1,0 +1,16 @@
+#pragma once
+#include <filesystem>
+#include <vector>
+
+// One step of the content build: reads its sources under the content folder
+// and writes its files into the data folder; false (after printing why) stops
+// the build.
+struct ContentStep {
+    const char* name;
+    bool (*build)(const std::filesystem::path& content, const std::filesystem::path& data);
+};
+
+// Every step, in build order. Each file format adds its writer here.
+const std::vector<ContentStep>& ContentSteps();
+
+bool CopyPlainFiles(const std::filesystem::path& content, const std::filesystem::path& data);

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs what is missing, builds the normal and the sanitizer configurations
+# and runs every test in both; fails when either fails.
+set -eu
+cd "$(dirname "$0")/../.."
+sh Tools/Scripts/install.sh
+export SDL_VIDEODRIVER=offscreen
+export SDL_AUDIODRIVER=dummy
+jobs="$(nproc)"
+
+sh Tools/Scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+  -DVELMARSH_SANITIZE=ON -DVELMARSH_WERROR=ON -DVELMARSH_BENCHMARKS=OFF
+sanitize_status=0
+(cd build-sanitize && ctest --output-on-failure -j "$jobs") || sanitize_status=$?
+
+sh Tools/Scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMARSH_WERROR=ON
+status=0
+(cd build && ctest --output-on-failure -j "$jobs") || status=$?
+
+if [ "$sanitize_status" -ne 0 ]; then
+  exit "$sanitize_status"
+fi
+exit "$status"

@@ -1,0 +1,33 @@
+# Libraries and tools are made of every source below their folder, so that a
+# new file needs no edit here.
+function(velmarsh_add_library name folder)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.c)
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+  else()
+    add_library(${name} STATIC ${CMAKE_CURRENT_SOURCE_DIR}/cmake/Empty.cpp)
+  endif()
+  velmarsh_apply_options(${name})
+endfunction()
+
+# One executable per folder under Tools/, named after the folder.
+function(velmarsh_add_tools folder)
+  file(GLOB tool_dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*)
+  foreach(dir ${tool_dirs})
+    if(IS_DIRECTORY ${dir})
+      file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+      if(sources)
+        get_filename_component(tool ${dir} NAME)
+        add_executable(${tool} ${sources})
+        target_link_libraries(${tool} PRIVATE velmarsh_engine)
+        velmarsh_apply_options(${tool})
+      endif()
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,40 @@
+# One test executable per folder of Tests/ that holds *Test.cpp files, named
+# after its path (Tests/Lib/Core/common/Maths -> test_Lib_Core_common_Maths),
+# so that each area can be built and run on its own.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE support_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/*.cpp)
+add_library(velmarsh_test_support STATIC ${support_sources})
+target_include_directories(velmarsh_test_support PUBLIC Tests)
+target_link_libraries(velmarsh_test_support PUBLIC velmarsh_engine GTest::gtest GTest::gmock)
+velmarsh_apply_options(velmarsh_test_support)
+
+set(VELMARSH_TEST_ENVIRONMENT
+  SDL_VIDEODRIVER=offscreen
+  SDL_AUDIODRIVER=dummy
+  VELMARSH_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+  VELMARSH_DATA_DIR=${CMAKE_BINARY_DIR}/Data
+  VELMARSH_BINARY_DIR=${CMAKE_BINARY_DIR})
+
+file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Tests/*Test.cpp)
+set(test_dirs "")
+foreach(source ${test_sources})
+  get_filename_component(dir ${source} DIRECTORY)
+  list(APPEND test_dirs ${dir})
+endforeach()
+list(REMOVE_DUPLICATES test_dirs)
+
+foreach(dir ${test_dirs})
+  file(RELATIVE_PATH relative ${CMAKE_CURRENT_SOURCE_DIR}/Tests ${dir})
+  string(REPLACE "/" "_" suffix ${relative})
+  set(target test_${suffix})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE velmarsh_test_support GTest::gmock_main)
+  velmarsh_apply_options(${target})
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "${VELMARSH_TEST_ENVIRONMENT}")
+endforeach()
