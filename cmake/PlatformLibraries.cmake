@@ -4,8 +4,10 @@ find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(FAUDIO REQUIRED IMPORTED_TARGET FAudio)
 
 set(VELMARSH_PLATFORM_LIBRARIES
   PkgConfig::SDL2
+  PkgConfig::FAUDIO
   Threads::Threads
 )

@@ -14,3 +14,4 @@ struct ContentStep {
 const std::vector<ContentStep>& ContentSteps();
 
 bool CopyPlainFiles(const std::filesystem::path& content, const std::filesystem::path& data);
+bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);

@@ -1,0 +1,52 @@
+#include "ContentSteps.h"
+#include "SoundBankWriters.h"
+#include "SoundPackDescription.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* PACK_NAME = "SoundPack";
+
+bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file) {
+        std::fprintf(stderr, "ContentBuilder: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// Content/Sound/SoundPack.txt describes the categories, wave banks (with
+// generated waves) and cues; the engine reads "Sound/SoundPack.xgs",
+// "Sound/SoundPack.xsb" and one "sound/<bank>.xwb" per bank (paths are
+// matched without regard to case).
+bool BuildSoundBanks(const fs::path& content, const fs::path& data)
+{
+    const fs::path description = content / "Sound" / "SoundPack.txt";
+    if (!fs::exists(description))
+        return true;
+    SoundPackDesc pack;
+    std::string error;
+    if (!ReadSoundPackDescription(description, pack, error)) {
+        std::fprintf(stderr, "ContentBuilder: %s\n", error.c_str());
+        return false;
+    }
+    const fs::path folder = data / "Sound";
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    if (!WriteBytes(folder / (std::string(PACK_NAME) + ".xgs"), WriteGlobalSettings(pack))
+        || !WriteBytes(folder / (std::string(PACK_NAME) + ".xsb"), WriteSoundBank(pack, PACK_NAME)))
+        return false;
+    for (const WaveBankDesc& bank : pack.banks)
+        if (!WriteBytes(folder / (bank.name + ".xwb"), WriteWaveBank(bank)))
+            return false;
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The sample sound content as read from its text description: the categories
+// of the global settings, the wave banks with their generated waves, and the
+// cues of the sound bank in cue-index order.
+struct SoundCategoryDesc {
+    std::string name;
+    uint16_t parent; // index of the parent category; 0xFFFF for the root
+    double volumeDb;
+};
+
+struct WaveDesc {
+    std::string name;
+    uint32_t sampleRate;
+    std::vector<int16_t> samples; // mono, 16-bit
+};
+
+struct WaveBankDesc {
+    std::string name;
+    bool streaming;
+    std::vector<WaveDesc> waves;
+};
+
+struct CueDesc {
+    std::string name;
+    uint16_t category;
+    uint8_t bank;
+    uint16_t wave;
+    bool loop;
+    double volumeDb;
+};
+
+struct SoundPackDesc {
+    std::vector<SoundCategoryDesc> categories;
+    std::vector<WaveBankDesc> banks;
+    std::vector<CueDesc> cues;
+};
+
+// Reads the description; on failure returns false with "file:line: reason".
+bool ReadSoundPackDescription(const std::filesystem::path& path, SoundPackDesc& pack, std::string& error);
