@@ -72,7 +72,7 @@ void CoreMatrix::Shadow(CoreMatrix* pOut, const CoreFxVec* pLight, const CorePla
 
 void CoreMatrix::GetTranslationFx(const CoreMatrix* pM, fx32* pX, fx32* pY, fx32* pZ)
 {
-    MATHS_REQUIRE_POINTER(pM, "pM != NULL");
+    MATHS_REQUIRE_POINTER(pM, "pMatrix != NULL");
     if (pX != nullptr)
         *pX = CoreFx::FromFloat(pM->m[0][3]);
     if (pY != nullptr)
