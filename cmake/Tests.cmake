@@ -33,8 +33,12 @@ foreach(dir ${test_dirs})
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE velmarsh_test_support GTest::gmock_main)
   velmarsh_apply_options(${target})
+  # The environment goes through "cmake -E env" as the tests' launcher: a
+  # list-valued ENVIRONMENT property does not survive the test discovery
+  # (only its first entry would be set).
+  set_target_properties(${target} PROPERTIES
+    CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${VELMARSH_TEST_ENVIRONMENT}")
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "${VELMARSH_TEST_ENVIRONMENT}")
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endforeach()

@@ -25,10 +25,16 @@ SoundResult SoundEngine::Create(std::unique_ptr<SoundEngine>& engine)
 
 SoundEngine::~SoundEngine()
 {
+    if (!m_pImpl->engine)
+        return;
+    // The library's release shuts down while holding the lock that its own
+    // thread waits for, and then waits for that thread: it must find the
+    // engine shut down already, initialised or not.
     if (m_pImpl->initialized)
         ShutDown();
-    if (m_pImpl->engine)
-        FACTAudioEngine_Release(m_pImpl->engine);
+    else
+        FACTAudioEngine_ShutDown(m_pImpl->engine);
+    FACTAudioEngine_Release(m_pImpl->engine);
 }
 
 SoundResult SoundEngine::Initialize(const uint8_t* settings, size_t size, uint32_t lookAheadMilliseconds,

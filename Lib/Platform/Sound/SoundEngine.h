@@ -26,6 +26,7 @@ constexpr uint32_t SOUND_STATE_STOPPED = 0x20;
 constexpr uint32_t SOUND_STATE_PAUSED = 0x40;
 
 constexpr uint16_t SOUND_CATEGORY_INVALID = 0xFFFF;
+constexpr uint16_t SOUND_CUE_INVALID = 0xFFFF;
 constexpr uint8_t SOUND_NOTIFICATION_CUE_STOP = 3;
 
 struct SoundBank;
@@ -79,6 +80,8 @@ public:
 
     SoundResult CreateSoundBank(const uint8_t* bytes, size_t size, SoundBank*& bank, std::string& error);
     SoundResult DestroySoundBank(SoundBank* bank);
+    // The index of the cue of that name, or SOUND_CUE_INVALID.
+    uint16_t GetCueIndex(SoundBank* bank, const char* name) const;
     // The image must outlive the wave bank: waves play from it.
     SoundResult CreateInMemoryWaveBank(const uint8_t* bytes, size_t size, SoundWaveBank*& bank, std::string& error);
     // Opens the file (an existing one) for the bank's whole life.

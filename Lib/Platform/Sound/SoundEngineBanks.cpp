@@ -54,6 +54,13 @@ SoundResult SoundEngine::CreateSoundBank(const uint8_t* bytes, size_t size, Soun
     return SOUND_OK;
 }
 
+uint16_t SoundEngine::GetCueIndex(SoundBank* bank, const char* name) const
+{
+    if (!m_pImpl->Owns(bank) || !name)
+        return SOUND_CUE_INVALID;
+    return FACTSoundBank_GetCueIndex(bank->fact, name);
+}
+
 SoundResult SoundEngine::DestroySoundBank(SoundBank* bank)
 {
     Impl& impl = *m_pImpl;
