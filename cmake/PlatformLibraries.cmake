@@ -4,8 +4,11 @@ find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+# Mesh service: X-file meshes, skins and animation sets.
+pkg_check_modules(ASSIMP REQUIRED IMPORTED_TARGET assimp)
 
 set(VELMARSH_PLATFORM_LIBRARIES
   PkgConfig::SDL2
+  PkgConfig::ASSIMP
   Threads::Threads
 )
