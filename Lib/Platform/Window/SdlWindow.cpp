@@ -17,22 +17,26 @@ constexpr int DEFAULT_HEIGHT = 480;
 SdlWindow::~SdlWindow()
 {
     Destroy();
-    if (m_bRegistered)
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 bool SdlWindow::RegisterClass(const char* className)
 {
-    if (m_bRegistered)
-        return true;
-    // The class name is what desktops group the window by; a value the user
-    // set keeps precedence.
-    setenv("SDL_VIDEO_X11_WMCLASS", className, 0);
-    setenv("SDL_VIDEO_WAYLAND_WMCLASS", className, 0);
-    // Close signals are ours (Window/CloseSignals.h), not SDL's.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return false;
+    // Like a window class, the window system stays registered until the
+    // process ends, and so does the OpenGL driver: drivers keep state made
+    // once per process that unloading them would strand.
+    static bool s_bRegistered = false;
+    if (!s_bRegistered) {
+        // The class name is what desktops group the window by; a value the
+        // user set keeps precedence.
+        setenv("SDL_VIDEO_X11_WMCLASS", className, 0);
+        setenv("SDL_VIDEO_WAYLAND_WMCLASS", className, 0);
+        // Close signals are ours (Window/CloseSignals.h), not SDL's.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            return false;
+        SDL_GL_LoadLibrary(nullptr);
+        s_bRegistered = true;
+    }
     m_bRegistered = true;
     return true;
 }
