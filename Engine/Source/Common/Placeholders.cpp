@@ -40,13 +40,6 @@ bool InitializeIds(TwGame& game)
     return true;
 }
 
-bool InitializeProfiler(TwGame& game)
-{
-    CorePrint(&g_oCoreLog, " - Initialize Profiler...\n");
-    game.LogStep("Profiler done");
-    return true;
-}
-
 bool InitializeSound(TwGame& game)
 {
     game.LogInfo(" - Initialize Sound system...\n");
@@ -155,22 +148,6 @@ bool InitializeStates()
 {
     CorePrint(&g_oCoreLog, " - Initialize States...\n");
     return true;
-}
-
-void ProfileNextFrame()
-{
-}
-
-void ProfileStart(int)
-{
-}
-
-void ProfileStop(int)
-{
-}
-
-void ProfileEndFrame()
-{
 }
 
 void BeginRenderFrame()

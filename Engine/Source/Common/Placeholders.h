@@ -14,7 +14,6 @@ void ConnectGameInterface();
 bool InitializeDisplay(TwGame& game);
 bool InitializeInputs(TwGame& game);
 bool InitializeIds(TwGame& game);
-bool InitializeProfiler(TwGame& game);
 bool InitializeSound(TwGame& game);
 bool InitializeResourceManager(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);
@@ -41,10 +40,6 @@ void ShutdownDisplay();
 
 // The main loop.
 bool InitializeStates();
-void ProfileNextFrame();
-void ProfileStart(int section);
-void ProfileStop(int section);
-void ProfileEndFrame();
 void BeginRenderFrame();
 void EndRenderFrame();
 void EndStateFrame();

@@ -45,7 +45,7 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeIds(*this))
         return false;
-    if (!Placeholder::InitializeProfiler(*this))
+    if (!InitializeProfiler())
         return false;
     if (!Placeholder::InitializeSound(*this))
         return false;
@@ -97,8 +97,7 @@ void TwGame::Shutdown()
     Placeholder::TerminateSoundManager();
     LogStep("Sound done");
 
-    LogInfo(" - Shutdown Profile ...\n");
-    LogStep("Profile done");
+    ShutdownProfiler();
 
     LogInfo(" - Shutdown Inputs ...\n");
     Placeholder::ShutdownInputSystem();

@@ -59,6 +59,8 @@ public:
 
     bool ReadSettings();
     void GetSystemInformations();
+    bool InitializeProfiler();
+    void ShutdownProfiler();
 
     // Frame timing.
     int32_t m_iLastClock = 0;

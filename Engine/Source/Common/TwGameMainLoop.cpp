@@ -4,6 +4,7 @@
 #include "App/CorePlaceholders.h"
 #include "Common/Placeholders.h"
 #include "Common/ProfileSections.h"
+#include "Profiler/CoreProfiler.h"
 #include "System/Clock.h"
 
 void TwGame::MainLoop()
@@ -14,23 +15,24 @@ void TwGame::MainLoop()
     CoreUpdate();
     m_iSpeedShift = s_iStartSpeedShift;
 
+    Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
     for (;;) {
         const uint32_t frameTime = AdvanceFrameTime();
 
-        Placeholder::ProfileNextFrame();
-        Placeholder::ProfileStart(PROFILE_UPDATE);
+        profiler.NextFrame();
+        profiler.Start(PROFILE_UPDATE);
         Update(frameTime);
-        Placeholder::ProfileStop(PROFILE_UPDATE);
+        profiler.Stop(PROFILE_UPDATE);
 
-        Placeholder::ProfileStart(PROFILE_RENDER);
+        profiler.Start(PROFILE_RENDER);
         Placeholder::BeginRenderFrame();
         Render();
-        Placeholder::ProfileStop(PROFILE_RENDER);
+        profiler.Stop(PROFILE_RENDER);
         Placeholder::EndRenderFrame();
 
-        Placeholder::ProfileEndFrame();
-        Placeholder::ProfileStart(PROFILE_SYNC);
-        Placeholder::ProfileStop(PROFILE_SYNC);
+        profiler.EndFrame();
+        profiler.Start(PROFILE_SYNC);
+        profiler.Stop(PROFILE_SYNC);
 
         CoreUpdate();
         if (!g_pCoreApp || g_pCoreApp->m_bQuit)
@@ -73,7 +75,8 @@ uint32_t TwGame::ScaleFrameTime(uint32_t frameTime, int32_t speedShift)
 
 void TwGame::Update(uint32_t dt)
 {
-    Placeholder::ProfileStart(PROFILE_UPDATE_MISC);
+    Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
+    profiler.Start(PROFILE_UPDATE_MISC);
     Placeholder::UpdateQuitRequest(*this);
     // Under auto-test the playback never pauses.
     if (!s_bAutoTest)
@@ -81,15 +84,15 @@ void TwGame::Update(uint32_t dt)
     Placeholder::PollInputDevices();
     Placeholder::UpdateInputTriggers(dt);
     Placeholder::UpdateSound();
-    Placeholder::ProfileStop(PROFILE_UPDATE_MISC);
+    profiler.Stop(PROFILE_UPDATE_MISC);
 
-    Placeholder::ProfileStart(PROFILE_UPDATE_STATE);
+    profiler.Start(PROFILE_UPDATE_STATE);
     Placeholder::ManageStates(dt);
-    Placeholder::ProfileStop(PROFILE_UPDATE_STATE);
+    profiler.Stop(PROFILE_UPDATE_STATE);
 
-    Placeholder::ProfileStart(PROFILE_UPDATE_MISC);
+    profiler.Start(PROFILE_UPDATE_MISC);
     Placeholder::UpdateEffects(dt);
-    Placeholder::ProfileStop(PROFILE_UPDATE_MISC);
+    profiler.Stop(PROFILE_UPDATE_MISC);
 }
 
 void TwGame::Render()

@@ -1,6 +1,8 @@
 #include "App/CoreApp.h"
 #include "App/CorePlaceholders.h"
+#include "Common/ProfileSections.h"
 #include "Common/TwGame.h"
+#include "Profiler/CoreProfiler.h"
 #include "System/FakeClock.h"
 
 #include <gtest/gtest.h>
@@ -80,10 +82,23 @@ protected:
 TEST_F(MainLoopTest, RunsPacedFramesUntilTheWindowCloses)
 {
     s_iPumpsBeforeClose = 6; // the pump before the loop, then five frames
+    const Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
+    const int firstProfileFrame = profiler.CurrentFrame();
     TwGame game;
     testing::internal::CaptureStdout();
     game.MainLoop();
     testing::internal::GetCapturedStdout();
+
+    // One profile frame per frame, each with its sections.
+    EXPECT_EQ(profiler.CurrentFrame(), (firstProfileFrame + 5) % Core::MAX_PROFILE_FRAME);
+    EXPECT_EQ(profiler.LastCompleteFrame(), profiler.CurrentFrame());
+    const Core::CoreProfiler::Frame& frame = profiler.GetFrame(profiler.CurrentFrame());
+    EXPECT_EQ(frame.m_vSections[PROFILE_UPDATE].m_iCount, 1u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_UPDATE_MISC].m_iCount, 2u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_UPDATE_STATE].m_iCount, 1u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_RENDER].m_iCount, 1u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_SYNC].m_iCount, 1u);
+    EXPECT_EQ(profiler.OpenSections(), 0);
 
     EXPECT_EQ(s_iPumps, 6);
     EXPECT_TRUE(g_pCoreApp->m_bQuit);
@@ -103,6 +118,20 @@ TEST_F(MainLoopTest, AutoTestRunsTheGameClockFourTimesFaster)
     game.MainLoop();
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(game.m_uGameClock, 3u * 64u);
+}
+
+TEST(TwGameProfilerTest, StartUpNamesTheGameSections)
+{
+    TwGame game;
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(game.InitializeProfiler());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log.rfind(" - Initialize Profiler...\nINFO[00h:00m:00s]:Profiler done\n", 0), 0u) << log;
+    const Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
+    EXPECT_STREQ(profiler.GetSection(PROFILE_UPDATE).m_szName, "PROFILE_UPDATE");
+    EXPECT_STREQ(profiler.GetSection(PROFILE_SYNC).m_szName, "PROFILE_SYNC");
+    EXPECT_STREQ(profiler.GetSection(PROFILE_RENDER_CURSOR).m_szName, "PROFILE_RENDER_CURSOR");
+    EXPECT_STREQ(profiler.GetSection(PROFILE_SECTION_COUNT).m_szName, "");
 }
 
 TEST_F(MainLoopTest, InactiveApplicationPausesTheGameExceptUnderAutoTest)
