@@ -83,13 +83,23 @@ std::unique_ptr<Platform::Window> MakeHeadlessWindow()
     return std::make_unique<Platform::HeadlessWindow>();
 }
 
-TEST(ReadSettingsTest, FillsTheDisplaySettingsAndStartsTheCore)
+class ReadSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { Platform::SetWindowFactory(MakeHeadlessWindow); }
+    void TearDown() override
+    {
+        delete g_pCoreApp;
+        g_pCoreApp = nullptr;
+        Platform::SetWindowFactory(nullptr);
+    }
+};
+
+TEST_F(ReadSettingsTest, FillsTheDisplaySettingsAndStartsTheCore)
 {
     TempDir dir;
     dir.WriteFile("settings.INI", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n"
                                   "[Application]\nFullScreen=1\nAA=8\nVideoHD=2\n");
     TestSupport::ScopedWorkingDirectory workingDirectory(dir.Path());
-    Platform::SetWindowFactory(MakeHeadlessWindow);
 
     TwGame game;
     EXPECT_TRUE(game.ReadSettings());
@@ -103,10 +113,16 @@ TEST(ReadSettingsTest, FillsTheDisplaySettingsAndStartsTheCore)
     auto* window = static_cast<Platform::HeadlessWindow*>(g_pCoreApp->GetWindow());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->IsFullScreen());
+}
 
-    delete g_pCoreApp;
-    g_pCoreApp = nullptr;
-    Platform::SetWindowFactory(nullptr);
+TEST_F(ReadSettingsTest, VideoHdOfZeroAsksForLowResolutionMovies)
+{
+    TempDir dir;
+    dir.WriteFile("Settings.ini", "[Application]\nVideoHD=0\n");
+    TestSupport::ScopedWorkingDirectory workingDirectory(dir.Path());
+    TwGame game;
+    EXPECT_TRUE(game.ReadSettings());
+    EXPECT_EQ(game.m_uLowResolutionVideo, 1u);
 }
 
 } // namespace
