@@ -60,7 +60,6 @@ public:
 
     bool HasTop() const { return m_uTop != NIL; }
     uint32_t TopSize() const { return m_uTopSize; }
-    uint32_t SmallestTopSize() const { return m_uSmallestTopSize; }
     uint32_t Magic() const { return m_uMagic; }
 
     HeapSpinLock m_oLock;

@@ -10,7 +10,6 @@ class HeapSpinLock {
 public:
     void Acquire();
     void Release() { m_uWord.exchange(0, std::memory_order_release); }
-    bool IsHeld() const { return m_uWord.load(std::memory_order_relaxed) != 0; }
 
 private:
     std::atomic<uint32_t> m_uWord { 0 };

@@ -174,4 +174,27 @@ TEST(BigHeapTest, AdjacentFreesMerge)
     }
 }
 
+TEST(BigHeapTest, FreeShareOfChunksBelowTheTop)
+{
+    TestArena arena(4096);
+    void* blocks[4];
+    for (void*& block : blocks)
+        block = arena.Malloc(1000);
+    arena.Free(blocks[0]);
+    arena.Free(blocks[2]);
+    const MallInfo info = arena.Info();
+    EXPECT_EQ(info.m_uUsedChunks, 2u);
+    EXPECT_EQ(info.m_uFreeChunks, 3u);
+    EXPECT_EQ(info.m_uLargestFree, 1004u);
+    EXPECT_EQ(info.m_uSmallestTop, 48u);
+    EXPECT_EQ(info.m_uFreeShare, 0x80000000u);
+    EXPECT_EQ(info.m_uScaledFreeShare, 2173048929u); // 2^31 * 4080 / 4032
+
+    Nubra::Memory::HeapStats stats;
+    static_cast<Nubra::Memory::Heap*>(arena.Heap())->GetStats(stats);
+    EXPECT_EQ(stats.m_uTotalBytes, 4096u);
+    EXPECT_EQ(stats.m_uUsedBytes, 2016u);
+    EXPECT_EQ(stats.m_uFreeBytes, 2080u);
+}
+
 } // namespace
