@@ -1,10 +1,10 @@
 #include "Common/TwGame.h"
 
 #include "App/CoreApp.h"
-#include "App/CorePlaceholders.h"
 #include "Common/GameLanguages.h"
 #include "Common/Placeholders.h"
 #include "Log/CoreLog.h"
+#include "Nubra/Common/Memory/NubraMemory.h"
 
 #include <cstdio>
 
@@ -132,5 +132,5 @@ void TwGame::LogInfo(const char* text) const
 void TwGame::LogStep(const char* text) const
 {
     CorePrint(&g_oCoreLog, "INFO[%s]:%s\n", GetClockString(), text);
-    CorePlaceholder::MemoryStatusPrint(HEAP_DUMP_IN_REPORTS);
+    CoreMemoryStatusPrint(HEAP_DUMP_IN_REPORTS);
 }

@@ -5,12 +5,6 @@
 // stands for; each goes when its service arrives.
 namespace CorePlaceholder {
 
-// Nubra::Memory::Create, then the 256 MB main heap (Nubra::Memory::CreateHeap).
-void CreateMemoryWithMainHeap();
-// CoreMemoryStatusPrint: the memory report of the main heap.
-void MemoryStatusPrint(bool dump);
-// CoreRandom::Init with the calendar seconds.
-void SeedRandom(int64_t seconds);
 // The input devices: creation and Input::Initialize.
 void CreateInputDevices();
 // The pads' enable switch, thrown on activation changes.
