@@ -1,8 +1,10 @@
 #pragma once
+#include "Graphics/GraphicsFormats.h"
 #include "Graphics/GraphicsRecords.h"
 #include "Graphics/GraphicsResult.h"
 #include "Graphics/GraphicsTexture.h"
 #include "Graphics/Matrix4.h"
+#include "Graphics/RenderStates.h"
 #include "Graphics/RgbaImage.h"
 
 #include <cstdint>

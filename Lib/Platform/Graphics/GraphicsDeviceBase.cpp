@@ -280,10 +280,12 @@ GraphicsResult GraphicsDeviceBase::DrawPrimitiveUP(uint32_t primitiveType, uint3
 {
     const VertexLayout layout = DescribeVertexFormat(m_state.fvf);
     const uint32_t vertexCount = VerticesForPrimitives(primitiveType, primitiveCount);
-    RecordCall("DrawPrimitiveUP", { primitiveType, primitiveCount, stride }, vertices,
-               vertices ? size_t(vertexCount) * stride : 0);
-    if (!m_bInScene || !vertices || !layout.valid || stride < layout.size || vertexCount == 0 ||
-        primitiveCount > MAX_PRIMITIVES_PER_DRAW)
+    const bool valid = m_bInScene && vertices && layout.valid && stride >= layout.size && vertexCount != 0 &&
+                       primitiveCount <= MAX_PRIMITIVES_PER_DRAW;
+    // Only a valid call's vertices are known to be there to be kept.
+    RecordCall("DrawPrimitiveUP", { primitiveType, primitiveCount, stride }, valid ? vertices : nullptr,
+               valid ? size_t(vertexCount) * stride : 0);
+    if (!valid)
         return D3DERR_INVALIDCALL;
     return Draw({ primitiveType, primitiveCount, 0, vertexCount, static_cast<const uint8_t*>(vertices), stride,
                   nullptr, 0, 0 });
@@ -297,13 +299,14 @@ GraphicsResult GraphicsDeviceBase::DrawIndexedPrimitiveUP(uint32_t primitiveType
     const VertexLayout layout = DescribeVertexFormat(m_state.fvf);
     const uint32_t indexCount = VerticesForPrimitives(primitiveType, primitiveCount);
     const size_t indexBytes = indexFormat == D3DFMT_INDEX32 ? 4 : 2;
-    RecordCall("DrawIndexedPrimitiveUP", { primitiveType, minVertexIndex, vertexCount, primitiveCount, indexFormat,
-                                           stride },
-               indices, indices ? indexCount * indexBytes : 0);
-    if (!m_bInScene || !vertices || !indices || !layout.valid || stride < layout.size || indexCount == 0 ||
-        vertexCount == 0 || primitiveCount > MAX_PRIMITIVES_PER_DRAW ||
-        (indexFormat != D3DFMT_INDEX16 && indexFormat != D3DFMT_INDEX32) ||
-        uint64_t(minVertexIndex) + vertexCount > MAX_PRIMITIVES_PER_DRAW)
+    const bool valid = m_bInScene && vertices && indices && layout.valid && stride >= layout.size && indexCount != 0 &&
+                       vertexCount != 0 && primitiveCount <= MAX_PRIMITIVES_PER_DRAW &&
+                       (indexFormat == D3DFMT_INDEX16 || indexFormat == D3DFMT_INDEX32) &&
+                       uint64_t(minVertexIndex) + vertexCount <= MAX_PRIMITIVES_PER_DRAW;
+    RecordCall("DrawIndexedPrimitiveUP",
+               { primitiveType, minVertexIndex, vertexCount, primitiveCount, indexFormat, stride },
+               valid ? indices : nullptr, valid ? indexCount * indexBytes : 0);
+    if (!valid)
         return D3DERR_INVALIDCALL;
 
     for (uint32_t i = 0; i < indexCount; ++i) {
