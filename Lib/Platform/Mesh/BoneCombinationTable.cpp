@@ -1,5 +1,6 @@
 #include "Mesh/BoneCombinationTable.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace Platform {
@@ -8,7 +9,7 @@ BoneCombinationTable::BoneCombinationTable(std::vector<BoneCombination> combinat
                                            uint32_t iPlacesPerCombination)
     : m_vCombinations(std::move(combinations)), m_vBoneIds(std::move(boneIds))
 {
-    for (size_t i = 0; i < m_vCombinations.size(); ++i)
+    for (std::size_t i = 0; i < m_vCombinations.size(); ++i)
         m_vCombinations[i].BoneId = m_vBoneIds.data() + i * iPlacesPerCombination;
 }
 
