@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -14,9 +15,9 @@ const AnimationRow s_aAnimations[] = {
 
 struct AnimationIndex {
     std::array<const char*, MAX_ANIMATION> m_apNames {};
-    // Each actor's first row and row count in the animation table.
-    std::array<int, 64> m_aFirst {};
-    std::array<int, 64> m_aCount {};
+    // Each actor's first row and row count in the animation table, by actor index.
+    std::vector<int> m_aFirst;
+    std::vector<int> m_aCount;
 };
 
 const AnimationIndex& GetIndex()
@@ -25,11 +26,13 @@ const AnimationIndex& GetIndex()
         AnimationIndex index;
         index.m_apNames.fill("");
         const std::span<const ActorIdRow> actors = Id::GetActorTable();
+        index.m_aFirst.assign(actors.size(), 0);
+        index.m_aCount.assign(actors.size(), 0);
         for (int row = 0; row < static_cast<int>(std::size(s_aAnimations)); ++row) {
             const AnimationRow& animation = s_aAnimations[row];
             if (animation.m_iId > 0 && animation.m_iId < MAX_ANIMATION)
                 index.m_apNames[animation.m_iId] = animation.m_pName;
-            for (size_t actor = 0; actor < actors.size() && actor < index.m_aFirst.size(); ++actor) {
+            for (size_t actor = 0; actor < actors.size(); ++actor) {
                 if (std::strcmp(actors[actor].m_pName, animation.m_pActorName) != 0)
                     continue;
                 if (index.m_aCount[actor] == 0)
