@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace {
