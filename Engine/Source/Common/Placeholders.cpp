@@ -7,10 +7,6 @@
 
 namespace Placeholder {
 
-void ConnectGameInterface()
-{
-}
-
 bool InitializeDisplay(TwGame& game)
 {
     CorePrint(&g_oCoreLog, " - Initialize Display...\n");
@@ -30,13 +26,6 @@ bool InitializeInputs(TwGame& game)
 {
     game.LogInfo(" - Initialize Inputs...\n");
     game.LogStep("Inputs done");
-    return true;
-}
-
-bool InitializeIds(TwGame& game)
-{
-    game.LogInfo(" - Initialize Ids...\n");
-    game.LogStep("Ids done");
     return true;
 }
 

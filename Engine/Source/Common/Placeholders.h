@@ -10,10 +10,8 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-void ConnectGameInterface();
 bool InitializeDisplay(TwGame& game);
 bool InitializeInputs(TwGame& game);
-bool InitializeIds(TwGame& game);
 bool InitializeSound(TwGame& game);
 bool InitializeResourceManager(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);

@@ -31,7 +31,6 @@ bool TwGame::Initialize()
     CorePrint(&g_oCoreLog, "Init video memory \n");
     LogStep("Core Init Done");
 
-    Placeholder::ConnectGameInterface();
     if (!Placeholder::InitializeDisplay(*this))
         return false;
 
@@ -43,7 +42,7 @@ bool TwGame::Initialize()
 
     if (!Placeholder::InitializeInputs(*this))
         return false;
-    if (!Placeholder::InitializeIds(*this))
+    if (!InitializeIds())
         return false;
     if (!InitializeProfiler())
         return false;

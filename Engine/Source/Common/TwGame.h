@@ -59,6 +59,7 @@ public:
 
     bool ReadSettings();
     void GetSystemInformations();
+    bool InitializeIds();
     bool InitializeProfiler();
     void ShutdownProfiler();
 
