@@ -1,10 +1,9 @@
 # Libraries that only the content builder uses (the game links none of them):
-# libsquish for DXT compression, libpng for the PNG sources, nlohmann-json for
-# the manifest. Debian's libsquish.pc has an empty prefix, so squish is found
-# by its header and library instead.
+# libsquish for DXT compression and nlohmann-json for the manifest; libpng,
+# for the PNG sources, comes with the platform layer. Debian's libsquish.pc
+# has an empty prefix, so squish is found by its header and library instead.
 find_path(SQUISH_INCLUDE_DIR squish.h REQUIRED)
 find_library(SQUISH_LIBRARY squish REQUIRED)
-pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
 find_package(nlohmann_json 3 REQUIRED)
 
 target_include_directories(ContentBuilder PRIVATE ${SQUISH_INCLUDE_DIR})

@@ -4,7 +4,7 @@
 #include "Log/CoreLog.h"
 #include "Texture/DdsFormat.h"
 
-#include <cinttypes>
+#include <cstdio>
 #include <cstring>
 
 // The engine's continuing assert with the condition worded as the header's
@@ -59,13 +59,19 @@ bool ReadDdsImage(const char* name, const uint8_t* data, size_t size, DdsImage& 
         return Refuse(name, "its pixel format is not block-compressed (DXT1 to DXT5)");
     if (read.m_iWidth == 0 || read.m_iHeight == 0)
         return Refuse(name, "0 pixels wide or high");
-    const uint64_t levelBytes = DdsLevelBytes(read.m_iFourCc, read.m_iWidth, read.m_iHeight);
-    if (levelBytes > size - DDS_LEVEL0_OFFSET) {
+    // Whole rows of blocks must fit in the pixels that follow the header;
+    // compared by division, as a product of two header words can overflow
+    // even 64 bits.
+    const uint64_t available = size - DDS_LEVEL0_OFFSET;
+    const uint64_t rowBytes = (uint64_t(read.m_iWidth) + 3) / 4 * DdsBlockBytes(read.m_iFourCc);
+    const uint64_t rows = (uint64_t(read.m_iHeight) + 3) / 4;
+    if (rows > available / rowBytes) {
         char reason[128];
-        std::snprintf(reason, sizeof reason, "level 0 needs %" PRIu64 " bytes, the image holds %zu", levelBytes,
-                      size_t(size - DDS_LEVEL0_OFFSET));
+        std::snprintf(reason, sizeof reason, "level 0 of %u x %u pixels runs past its %zu bytes of pixels",
+                      read.m_iWidth, read.m_iHeight, size_t(available));
         return Refuse(name, reason);
     }
+    const uint64_t levelBytes = rows * rowBytes;
     read.m_pLevel0 = data + DDS_LEVEL0_OFFSET;
     read.m_iLevel0Size = uint32_t(levelBytes);
     image = read;
