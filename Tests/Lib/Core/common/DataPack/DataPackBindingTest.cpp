@@ -1,6 +1,6 @@
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DkDataPackBinding.h"
-#include "HandMadePack.h"
+#include "Support/HandMadePack.h"
 
 #include <gtest/gtest.h>
 

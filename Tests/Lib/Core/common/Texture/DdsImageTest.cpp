@@ -1,3 +1,4 @@
+#include "Support/HandMadeDds.h"
 #include "Texture/DdsFormat.h"
 #include "Texture/DdsImage.h"
 
@@ -14,20 +15,9 @@ void Put(std::vector<uint8_t>& bytes, uint32_t offset, uint32_t value)
     std::memcpy(bytes.data() + offset, &value, sizeof value);
 }
 
-// A DDS image with its header filled in and `levelBytes` bytes of pixels.
 std::vector<uint8_t> MakeDds(uint32_t width, uint32_t height, uint32_t fourCc, size_t levelBytes)
 {
-    std::vector<uint8_t> dds(DDS_LEVEL0_OFFSET + levelBytes, 0xAB);
-    std::memset(dds.data(), 0, DDS_LEVEL0_OFFSET);
-    Put(dds, DDS_MAGIC_OFFSET, DDS_MAGIC);
-    Put(dds, DDS_HEADER_SIZE_OFFSET, DDS_HEADER_SIZE);
-    Put(dds, DDS_FLAGS_OFFSET, DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH | DDSD_PIXELFORMAT);
-    Put(dds, DDS_HEIGHT_OFFSET, height);
-    Put(dds, DDS_WIDTH_OFFSET, width);
-    Put(dds, DDS_DEPTH_OFFSET, 7);
-    Put(dds, DDS_IMAGE_SIZE_OFFSET, (width << 16) | height);
-    Put(dds, DDS_FOURCC_OFFSET, fourCc);
-    return dds;
+    return TestSupport::HandMadeDds(width, height, fourCc, levelBytes);
 }
 
 struct ReadResult {
