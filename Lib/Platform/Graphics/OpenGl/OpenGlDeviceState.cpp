@@ -134,12 +134,12 @@ void OpenGlDevice::ApplyRenderStates(bool all)
     if (changed(D3DRS_SHADEMODE))
         glShadeModel(now[D3DRS_SHADEMODE] == D3DSHADE_FLAT ? GL_FLAT : GL_SMOOTH);
     if (changed(D3DRS_CULLMODE)) {
-        // Faces that wind clockwise on the screen wind counter-clockwise in
-        // OpenGL's window coordinates, whose y axis points up.
+        // Windings are as seen on the screen in both: OpenGL's counter-
+        // clockwise front faces are the ones D3DCULL_CCW drops.
         const uint32_t cull = now[D3DRS_CULLMODE];
         Enable(GL_CULL_FACE, cull == D3DCULL_CW || cull == D3DCULL_CCW);
         glFrontFace(GL_CCW);
-        glCullFace(cull == D3DCULL_CW ? GL_FRONT : GL_BACK);
+        glCullFace(cull == D3DCULL_CCW ? GL_FRONT : GL_BACK);
     }
     if (changed(D3DRS_ALPHATESTENABLE))
         Enable(GL_ALPHA_TEST, now[D3DRS_ALPHATESTENABLE] != 0);
