@@ -1,12 +1,20 @@
 #include "DataPack/DkDataPackBinding.h"
 
-// Placeholder loaders of the XMES entries until the mesh manager exists: the
-// entries are carried and marked, and no mesh is made.
+#include "Error/EngineAssert.h"
+#include "Mesh/CoreMeshManager.h"
 
-void DkDataPackBinding::RegisterXMesh(DataPack&, uint32_t)
+// Mesh names are global: a name that another bound pack registered keeps
+// its first mesh, and unbinding either pack removes it for both.
+
+void DkDataPackBinding::RegisterXMesh(DataPack& pack, uint32_t index)
 {
+    ENGINE_ASSERT(g_pMeshManager != NULL);
+    if (g_pMeshManager)
+        g_pMeshManager->CreateMesh(pack.EntryName(index), pack.EntryData(index), pack.EntryDataSize(index));
 }
 
-void DkDataPackBinding::UnregisterXMesh(DataPack&, uint32_t)
+void DkDataPackBinding::UnregisterXMesh(DataPack& pack, uint32_t index)
 {
+    const bool bRemoved = g_pMeshManager && g_pMeshManager->RemoveMesh(pack.EntryName(index));
+    ENGINE_ASSERT(bRemoved);
 }

@@ -45,7 +45,9 @@ CoreRenderer::CoreRenderer()
 
 CoreRenderer::~CoreRenderer()
 {
-    // Textures go before the device that made them.
+    // Meshes and textures go before the device that made them.
+    if (m_pMeshManager)
+        DestroyMeshManager();
     if (m_pTextureManager)
         DestroyTextureManager();
     delete[] m_pPrimitiveBuffer;
@@ -68,12 +70,18 @@ bool CoreRenderer::Initialize(const CoreRendererSettings& settings)
         return false;
     m_uClearColor = 0xFF000000;
     CreateTextureManager();
-    return InitializePrimitiveBuffer(m_oSettings.m_uPrimitiveBufferSize);
+    CreateMeshManager();
+    if (!InitializePrimitiveBuffer(m_oSettings.m_uPrimitiveBufferSize))
+        return false;
+    CoreMatrix::Identity(&m_oPostView);
+    return true;
 }
 
 void CoreRenderer::Shutdown()
 {
     ShutdownPrimitiveBuffer();
+    if (m_pMeshManager)
+        DestroyMeshManager();
     if (m_pTextureManager)
         DestroyTextureManager();
     delete m_pID3DDevice;

@@ -3,6 +3,9 @@
 #include "Graphics/GraphicsDevice.h"
 #include "Graphics/GraphicsSystem.h"
 #include "Graphics/RenderStates.h"
+#include "Maths/CoreFxVec.h"
+#include "Maths/CoreMatrix.h"
+#include "Mesh/CoreMeshManager.h"
 #include "Renderer/CorePrimitiveVertex.h"
 #include "Renderer/CoreRendererSettings.h"
 
@@ -10,6 +13,8 @@
 
 class CoreTexture;
 class CoreTextureManager;
+struct CoreCamera;
+struct CoreMaterial;
 
 // The primitive type of no open primitive.
 constexpr uint32_t PRIMITIVE_INVALID = 0x7FFFFFFF;
@@ -61,6 +66,37 @@ public:
     void DestroyTextureManager();
     CoreTextureManager* GetTextureManager() const { return m_pTextureManager; }
 
+    // The mesh manager singleton, initialised with this renderer; shut down
+    // with every mesh it still holds.
+    void CreateMeshManager();
+    void DestroyMeshManager();
+    CoreMeshManager* GetMeshManager() const { return m_pMeshManager; }
+
+    // The device's projection, and its view: the view, then the post-view
+    // matrix.
+    void SetTransform(const CoreMatrix* pProjection, const CoreMatrix* pView, const CoreMatrix* pPostView);
+    // Keeps the camera's matrices and sends them with the post-view matrix.
+    void SetCamera(const CoreCamera* pCamera);
+    // The 2D screen: 192 virtual units high, as wide as the back buffer's
+    // shape shows, centred on the 256 units of the screen; identity view.
+    void SetScreenCamera();
+    // The left margin of the 2D screen in fx32 units for a back buffer of
+    // that size: negative when the window is narrower than 4:3.
+    static fx32 ScreenMargin(uint32_t width, uint32_t height);
+    void SetPostViewMatrix(const CoreMatrix& postView) { m_oPostView = postView; }
+    const CoreMatrix& GetProjectionMatrix() const { return m_oProjection; }
+    const CoreMatrix& GetViewMatrix() const { return m_oView; }
+    const CoreMatrix& GetPostViewMatrix() const { return m_oPostView; }
+
+    // Light 0: directional, of that fx32 colour, direction and position.
+    void SetLight(const CoreFxVec& colour, const CoreFxVec& direction, const CoreFxVec& position);
+    void EnableLight(uint32_t index, bool bEnable = true);
+    // The ambient colour from fx32 levels of 0..255.
+    void SetAmbiantColor(const CoreFxVec& rgb);
+    // Draws the mesh with the world matrix, its own materials or the
+    // override's.
+    bool RenderMesh(CoreMeshHandle hMesh, const CoreMatrix& world, const CoreMaterial* pMaterialOverride);
+
     bool InitializePrimitiveBuffer(uint32_t iBufferSize);
     void ShutdownPrimitiveBuffer();
     void ResetPrimitiveState();
@@ -88,6 +124,8 @@ private:
     // or below the settings' level, that both the colour and the depth
     // formats offer; 0 when none.
     uint32_t ChooseMultiSampleType();
+    // Sets the material and stage 0's texture of that material index.
+    void SetMeshMaterial(const CoreMesh& mesh, uint32_t iAttribId, const CoreMaterial* pMaterialOverride);
 
     uint32_t m_vRenderStateCache[Platform::RENDER_STATE_COUNT];
     CoreRendererSettings m_oSettings;
@@ -109,6 +147,12 @@ private:
     CoreTextureManager* m_pTextureManager = nullptr;
     // The node store of the texture manager's name map.
     Nubra::BinarySearchTree::Avl32::Node* m_pTextureNodes = nullptr;
+
+    CoreMeshManager* m_pMeshManager = nullptr;
+
+    CoreMatrix m_oProjection{};
+    CoreMatrix m_oView{};
+    CoreMatrix m_oPostView{};
 
     Platform::Viewport m_oViewport{};
     bool m_bDeviceLost = false;

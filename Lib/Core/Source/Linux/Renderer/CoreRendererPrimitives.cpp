@@ -1,4 +1,5 @@
 #include "Error/EngineAssert.h"
+#include "Maths/Fx32.h"
 #include "Renderer/CoreRenderer.h"
 #include "Texture/CoreTexture.h"
 
@@ -11,7 +12,6 @@ namespace {
 using UINT = uint32_t;
 
 constexpr float FX32_TO_FLOAT = 1.0f / 4096.0f;
-constexpr int32_t FX32_ONE = 4096;
 
 uint32_t PrimitiveCount(uint32_t type, uint32_t vertexCount)
 {
