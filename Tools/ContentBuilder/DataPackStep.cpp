@@ -3,6 +3,7 @@
 #include "DataPack/DataPackFormat.h"
 #include "DataPackWriter.h"
 #include "Manifest.h"
+#include "MeshBuilder.h"
 #include "TextureBuilder.h"
 
 #include <cstdio>
@@ -24,6 +25,7 @@ struct EntryKind {
 
 const EntryKind ENTRY_KINDS[] = {
     { "TX2D", DATAPACK_TEXTURE, "textures", BuildTexture },
+    { "XMES", DATAPACK_XMESH, "meshes", BuildMesh },
 };
 
 const EntryKind& FindEntryKind(const std::string& code)

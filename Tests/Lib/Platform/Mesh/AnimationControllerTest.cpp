@@ -1,11 +1,9 @@
 #include "CountingHierarchy.h"
 #include "Mesh/AnimationController.h"
-#include "Support/TestPaths.h"
+#include "Support/SampleFigure.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 using namespace Platform;
 
@@ -161,11 +159,7 @@ TEST(XFileAnimations, RotationAndMatrixKeysTurnTheSameWay)
 
 TEST(XFileAnimations, TheSampleFigureHasItsBonesAndSets)
 {
-    std::ifstream file(TestSupport::SourceDir() / "Content/Meshes/tavrine.x", std::ios::binary);
-    ASSERT_TRUE(file.good());
-    std::stringstream text;
-    text << file.rdbuf();
-    LoadedHierarchy loaded(text.str());
+    LoadedHierarchy loaded(TestSupport::ReadSampleFigure());
     ASSERT_EQ(loaded.result, S_OK);
     for (const char* pBone : { "Bip01", "Bip01_L_Hand", "Bip01_R_Hand", "Bip01_Head", "Bip01_R_Foot",
                                "Bip01_Footsteps" })

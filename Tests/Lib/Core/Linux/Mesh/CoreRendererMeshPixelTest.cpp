@@ -4,13 +4,12 @@
 #include "Renderer/CoreCamera.h"
 #include "Renderer/CoreRenderer.h"
 #include "Support/OpenGlTestWindow.h"
-#include "Support/TestPaths.h"
+#include "Support/SampleFigure.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <string>
 
 using namespace Platform;
 
@@ -45,10 +44,7 @@ protected:
         settings.m_uPrimitiveBufferSize = 768;
         ASSERT_TRUE(m_renderer.Initialize(settings));
 
-        std::ifstream file(TestSupport::SourceDir() / "Content/Meshes/tavrine.x", std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        const std::string data = text.str();
+        const std::string data = TestSupport::ReadSampleFigure();
         m_hMesh = m_renderer.GetMeshManager()->CreateMesh("figure", data.data(), uint32_t(data.size()));
         ASSERT_NE(m_hMesh, nullptr);
         ASSERT_TRUE(CoreMeshAnimationManager::UpdateAnimation(m_hMesh, 0));

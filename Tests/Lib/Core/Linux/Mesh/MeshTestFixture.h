@@ -2,13 +2,12 @@
 #include "Mesh/CoreMesh.h"
 #include "Mesh/CoreMeshManager.h"
 #include "Renderer/CoreRenderer.h"
+#include "Support/SampleFigure.h"
 #include "Support/ScopedNullGraphics.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 // A renderer on the recording device, with its texture and mesh managers.
@@ -32,13 +31,7 @@ protected:
         return Meshes().CreateMesh(pName, text.data(), uint32_t(text.size()));
     }
 
-    static std::string SampleFigure()
-    {
-        std::ifstream file(TestSupport::SourceDir() / "Content/Meshes/tavrine.x", std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    static std::string SampleFigure() { return TestSupport::ReadSampleFigure(); }
 
     static std::string Identity()
     {
