@@ -10,7 +10,6 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeDisplay(TwGame& game);
 bool InitializeInputs(TwGame& game);
 bool InitializeSound(TwGame& game);
 bool InitializeResourceManager(TwGame& game);
@@ -34,12 +33,9 @@ void ReleaseCommonTextTables();
 void DestroyResourceManager();
 void TerminateSoundManager();
 void ShutdownInputSystem();
-void ShutdownDisplay();
 
 // The main loop.
 bool InitializeStates();
-void BeginRenderFrame();
-void EndRenderFrame();
 void EndStateFrame();
 
 // The update pass.
