@@ -17,10 +17,7 @@ void KeepOpenGlLoaded()
     if (s_bKept || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return;
     s_bKept = true;
-    Platform::PrepareOpenGlWindowAttributes();
-    SDL_Window* window = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (window && SDL_GL_CreateContext(window))
-        SDL_GL_MakeCurrent(window, nullptr);
+    SDL_GL_LoadLibrary(nullptr);
 }
 
 } // namespace
