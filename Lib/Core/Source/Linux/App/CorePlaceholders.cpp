@@ -1,0 +1,33 @@
+#include "App/CorePlaceholders.h"
+
+namespace CorePlaceholder {
+namespace {
+
+bool s_bAllSoundPaused = false;
+
+} // namespace
+
+void CreateInputDevices()
+{
+}
+
+void SetPadsEnabled(bool)
+{
+}
+
+void PauseAllSound()
+{
+    s_bAllSoundPaused = true;
+}
+
+void ResumeAllSound()
+{
+    s_bAllSoundPaused = false;
+}
+
+bool IsAllSoundPaused()
+{
+    return s_bAllSoundPaused;
+}
+
+} // namespace CorePlaceholder
