@@ -5,13 +5,6 @@
 
 namespace Placeholder {
 
-bool InitializeInputs(TwGame& game)
-{
-    game.LogInfo(" - Initialize Inputs...\n");
-    game.LogStep("Inputs done");
-    return true;
-}
-
 bool InitializeSound(TwGame& game)
 {
     game.LogInfo(" - Initialize Sound system...\n");
@@ -108,10 +101,6 @@ void TerminateSoundManager()
 {
 }
 
-void ShutdownInputSystem()
-{
-}
-
 bool InitializeStates()
 {
     CorePrint(&g_oCoreLog, " - Initialize States...\n");
@@ -123,14 +112,6 @@ void EndStateFrame()
 }
 
 void UpdateQuitRequest(TwGame&)
-{
-}
-
-void PollInputDevices()
-{
-}
-
-void UpdateInputTriggers(uint32_t)
 {
 }
 

@@ -10,7 +10,6 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeInputs(TwGame& game);
 bool InitializeSound(TwGame& game);
 bool InitializeResourceManager(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);
@@ -32,7 +31,6 @@ void ReleaseFonts();
 void ReleaseCommonTextTables();
 void DestroyResourceManager();
 void TerminateSoundManager();
-void ShutdownInputSystem();
 
 // The main loop.
 bool InitializeStates();
@@ -40,8 +38,6 @@ void EndStateFrame();
 
 // The update pass.
 void UpdateQuitRequest(TwGame& game);
-void PollInputDevices();
-void UpdateInputTriggers(uint32_t dt);
 void UpdateSound();
 void ManageStates(uint32_t dt);
 void UpdateEffects(uint32_t dt);

@@ -40,7 +40,7 @@ bool TwGame::Initialize()
     CorePrint(&g_oCoreLog, " - Initialize boot font...\n");
     LogStep("boot font done");
 
-    if (!Placeholder::InitializeInputs(*this))
+    if (!InitializeInputs())
         return false;
     if (!InitializeIds())
         return false;
@@ -98,9 +98,7 @@ void TwGame::Shutdown()
 
     ShutdownProfiler();
 
-    LogInfo(" - Shutdown Inputs ...\n");
-    Placeholder::ShutdownInputSystem();
-    LogStep("Inputs done");
+    ShutdownInputs();
 
     ShutdownDisplay();
 

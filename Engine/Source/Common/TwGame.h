@@ -64,6 +64,11 @@ public:
     bool InitializeDisplay();
     void ShutdownDisplay();
     void GetSystemInformations();
+    // Creates the input system with the default bindings and enables it.
+    bool InitializeInputs();
+    // Disables and destroys the input system, the input event handler and the
+    // input devices.
+    void ShutdownInputs();
     bool InitializeIds();
     bool InitializeProfiler();
     void ShutdownProfiler();

@@ -6,7 +6,7 @@
 
 namespace Platform {
 
-bool HeadlessInputDevices::Open(SDL_Window*)
+bool HeadlessInputDevices::Open(Window*)
 {
     m_bOpen = !m_bOpenFails;
     return m_bOpen;
@@ -73,7 +73,7 @@ bool HeadlessInputDevices::ReadPad(int slot, PadState& state)
     state = PadState {};
     if (slot < 0 || slot >= PAD_SLOT_COUNT || !m_abPadPlugged[slot])
         return false;
-    if (m_bFocused)
+    if (m_bPadsEnabled)
         state = m_aoPads[slot];
     return true;
 }

@@ -5,10 +5,10 @@ namespace Platform {
 
 // Devices that tests drive by hand: keys, buttons, motion, the pointer, the
 // window size, pads and the window's focus, with the same acquiring rules as
-// the real ones.
+// the real ones. The window given to Open is not used.
 class HeadlessInputDevices final : public InputDevices {
 public:
-    bool Open(SDL_Window* window) override;
+    bool Open(Window* window) override;
     void Close() override;
     bool AcquireKeyboard() override;
     bool AcquireMouse() override;
@@ -18,6 +18,7 @@ public:
     void GetClientSize(int32_t& width, int32_t& height) override;
     bool AreMouseButtonsSwapped() override { return m_bSwapped; }
     bool ReadPad(int slot, PadState& state) override;
+    void EnablePads(bool enable) override { m_bPadsEnabled = enable; }
 
     bool IsOpen() const { return m_bOpen; }
     void SetOpenFails(bool fails) { m_bOpenFails = fails; }
@@ -30,7 +31,7 @@ public:
     void SetSwappedButtons(bool swapped) { m_bSwapped = swapped; }
     void SetPad(int slot, const PadState& state);
     void UnplugPad(int slot);
-    // Losing the focus unacquires keyboard and mouse and rests the pads.
+    // Losing the focus unacquires keyboard and mouse.
     void SetFocus(bool focused);
 
 private:
@@ -40,6 +41,7 @@ private:
     bool m_bKeyboardAcquired = false;
     bool m_bMouseAcquired = false;
     bool m_bSwapped = false;
+    bool m_bPadsEnabled = true;
     uint8_t m_aKeys[256] {};
     MouseState m_oMouse {};
     int32_t m_iPointerX = -1;

@@ -2,11 +2,11 @@
 #include "Input/MouseState.h"
 #include "Input/PadState.h"
 
-#include <SDL.h>
-
 #include <cstdint>
 
 namespace Platform {
+
+class Window;
 
 // What a keyboard or mouse read gives. Lost: the device was taken away
 // (the window lost the focus) and must be acquired again before it reads.
@@ -14,16 +14,15 @@ enum class DeviceRead { Ok, Lost, Failed };
 
 // The keyboard, the mouse and the pads as the core's input reads them once
 // per frame. Keyboard and mouse are bound to the application window and only
-// read while it has the focus; losing the focus unacquires them (the next
-// acquire succeeds once the focus is back) and disables the pads, which then
-// read as resting until the focus returns.
+// read while it has the focus: losing the focus unacquires them, and the next
+// acquire succeeds once the focus is back.
 class InputDevices {
 public:
     virtual ~InputDevices() = default;
 
     // Makes the keyboard and mouse of the window; false when they cannot be
     // made. Pads need no opening: they are picked up as they are plugged in.
-    virtual bool Open(SDL_Window* window) = 0;
+    virtual bool Open(Window* window) = 0;
     // Unacquires and releases keyboard and mouse; safe when not open.
     virtual void Close() = 0;
 
@@ -43,6 +42,9 @@ public:
 
     // The state of the pad in a user slot (0..3); false when none is there.
     virtual bool ReadPad(int slot, PadState& state) = 0;
+    // Switched off while the application is inactive: every pad then reads
+    // as resting.
+    virtual void EnablePads(bool enable) = 0;
 };
 
 // The devices every caller uses: the SDL ones unless a test installs others

@@ -3,6 +3,7 @@
 #include "Input/KeyCodes.h"
 #include "Input/SdlKeyTable.h"
 #include "Input/SdlPadMapping.h"
+#include "Window/Window.h"
 
 #include <cstring>
 
@@ -27,7 +28,7 @@ int MouseStateButton(uint8_t sdlButton)
 
 } // namespace
 
-bool SdlInputDevices::Open(SDL_Window* window)
+bool SdlInputDevices::Open(Window* window)
 {
     if (!window)
         return false;
@@ -39,12 +40,13 @@ bool SdlInputDevices::Open(SDL_Window* window)
     std::memset(m_aKeys, 0, sizeof m_aKeys);
     std::memset(m_aButtons, 0, sizeof m_aButtons);
     m_iMotionX = m_iMotionY = m_iWheel = 0;
-    m_bPointerSeen = SDL_GetMouseFocus() == window;
+    SDL_Window* sdlWindow = window->GetSdlWindow();
+    m_bPointerSeen = sdlWindow && SDL_GetMouseFocus() == sdlWindow;
     if (m_bPointerSeen)
         SDL_GetMouseState(&m_iPointerX, &m_iPointerY);
 
-    // Pads follow this service's own focus tracking, so SDL need not drop
-    // their events while the window is in the background.
+    // The application switches the pads off while it is inactive, so SDL
+    // need not drop their events while the window is in the background.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     m_bPadSystem = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (m_bPadSystem) {
@@ -117,9 +119,12 @@ void SdlInputDevices::GetPointerPosition(int32_t& x, int32_t& y)
 
 void SdlInputDevices::GetClientSize(int32_t& width, int32_t& height)
 {
-    width = height = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
     if (m_pWindow)
-        SDL_GetWindowSize(m_pWindow, &width, &height);
+        m_pWindow->GetClientSize(clientWidth, clientHeight);
+    width = clientWidth;
+    height = clientHeight;
 }
 
 bool SdlInputDevices::AreMouseButtonsSwapped()
@@ -134,8 +139,7 @@ bool SdlInputDevices::ReadPad(int slot, PadState& state)
     state = PadState {};
     if (slot < 0 || slot >= PAD_SLOT_COUNT || !m_apPads[slot])
         return false;
-    // A pad in the background reads as resting until the window is active.
-    if (m_bFocused)
+    if (m_bPadsEnabled)
         state = PadStateFromReading(ReadController(m_apPads[slot]));
     return true;
 }
@@ -214,7 +218,7 @@ void SdlInputDevices::SetPointer(int32_t x, int32_t y)
 }
 
 // Like a foreground-only device: the window going to the background takes
-// keyboard and mouse away, forgets what was down and rests the pads.
+// keyboard and mouse away and forgets what was down.
 void SdlInputDevices::LoseFocus()
 {
     m_bFocused = false;

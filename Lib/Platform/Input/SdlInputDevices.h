@@ -2,6 +2,8 @@
 #include "Input/InputDevices.h"
 #include "Window/EventListeners.h"
 
+#include <SDL.h>
+
 namespace Platform {
 
 // The real devices over SDL. Keyboard and mouse are followed through the
@@ -10,7 +12,7 @@ namespace Platform {
 // as they are plugged in and read from SDL's controller state.
 class SdlInputDevices final : public InputDevices, public EventListener {
 public:
-    bool Open(SDL_Window* window) override;
+    bool Open(Window* window) override;
     void Close() override;
     bool AcquireKeyboard() override;
     bool AcquireMouse() override;
@@ -20,6 +22,7 @@ public:
     void GetClientSize(int32_t& width, int32_t& height) override;
     bool AreMouseButtonsSwapped() override;
     bool ReadPad(int slot, PadState& state) override;
+    void EnablePads(bool enable) override { m_bPadsEnabled = enable; }
 
     void OnEvent(const SDL_Event& event) override;
 
@@ -33,11 +36,12 @@ private:
     void RemovePad(SDL_JoystickID instance);
     void ClosePads();
 
-    SDL_Window* m_pWindow = nullptr;
+    Window* m_pWindow = nullptr;
     bool m_bFocused = false;
     bool m_bKeyboardAcquired = false;
     bool m_bMouseAcquired = false;
     bool m_bPadSystem = false;
+    bool m_bPadsEnabled = true;
     uint8_t m_aKeys[256] {};
     uint8_t m_aButtons[MOUSE_BUTTON_COUNT] {};
     int32_t m_iMotionX = 0;

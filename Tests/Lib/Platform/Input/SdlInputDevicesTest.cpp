@@ -1,6 +1,6 @@
 #include "Input/KeyCodes.h"
 #include "Input/SdlInputDevices.h"
-#include "Window/EventListeners.h"
+#include "Window/SdlWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -8,35 +8,24 @@ namespace {
 
 using namespace Platform;
 
-// An offscreen window and the SDL devices over it; events are pushed into
-// SDL's queue and handed to the listeners as the window's pump does.
+// An offscreen application window and the SDL devices over it; events are
+// pushed into SDL's queue and reach the devices through the window's pump.
 class SdlInputDevicesTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        m_pWindow = SDL_CreateWindow("input", 0, 0, 1280, 720, SDL_WINDOW_HIDDEN);
-        ASSERT_NE(m_pWindow, nullptr) << SDL_GetError();
-        ASSERT_TRUE(m_devices.Open(m_pWindow));
+        ASSERT_TRUE(m_window.RegisterClass("APPATOM"));
+        ASSERT_TRUE(m_window.Create("input", false, nullptr)) << SDL_GetError();
+        m_window.SetClientSize(1280, 720);
+        ASSERT_TRUE(m_devices.Open(&m_window));
         ASSERT_TRUE(m_devices.AcquireKeyboard());
         ASSERT_TRUE(m_devices.AcquireMouse());
         Pump();
     }
 
-    void TearDown() override
-    {
-        m_devices.Close();
-        SDL_DestroyWindow(m_pWindow);
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
+    void TearDown() override { m_devices.Close(); }
 
-    static void Pump()
-    {
-        SDL_PumpEvents();
-        SDL_Event event;
-        while (SDL_PollEvent(&event))
-            DispatchEvent(event);
-    }
+    void Pump() { m_window.PumpMessages(); }
 
     void Push(SDL_Event event)
     {
@@ -48,7 +37,7 @@ protected:
     {
         SDL_Event event {};
         event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.windowID = SDL_GetWindowID(m_pWindow);
+        event.key.windowID = SDL_GetWindowID(m_window.GetSdlWindow());
         event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
         event.key.keysym.scancode = scancode;
         Push(event);
@@ -81,11 +70,11 @@ protected:
         SDL_Event event {};
         event.type = SDL_WINDOWEVENT;
         event.window.event = id;
-        event.window.windowID = SDL_GetWindowID(m_pWindow);
+        event.window.windowID = SDL_GetWindowID(m_window.GetSdlWindow());
         Push(event);
     }
 
-    SDL_Window* m_pWindow = nullptr;
+    SdlWindow m_window;
     SdlInputDevices m_devices;
 };
 
@@ -206,13 +195,11 @@ TEST_F(SdlInputDevicesTest, PadsArePickedUpAsTheyArePluggedInAndOut)
     EXPECT_EQ(pad.buttons, XINPUT_GAMEPAD_X);
     EXPECT_EQ(pad.thumbLeftY, 20000);
 
-    // In the background the pad reads as resting.
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    Pump();
+    // Switched off, as while the application is inactive, the pad rests.
+    m_devices.EnablePads(false);
     ASSERT_TRUE(m_devices.ReadPad(0, pad));
     EXPECT_EQ(pad.buttons, 0);
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
-    Pump();
+    m_devices.EnablePads(true);
     ASSERT_TRUE(m_devices.ReadPad(0, pad));
     EXPECT_EQ(pad.buttons, XINPUT_GAMEPAD_X);
 
@@ -231,7 +218,7 @@ TEST_F(SdlInputDevicesTest, ClosedDevicesStopListeningAndFail)
     EXPECT_FALSE(m_devices.AcquireKeyboard());
     EXPECT_FALSE(m_devices.Open(nullptr));
     // Opened again, the key pressed while closed is not down.
-    ASSERT_TRUE(m_devices.Open(m_pWindow));
+    ASSERT_TRUE(m_devices.Open(&m_window));
     ASSERT_TRUE(m_devices.AcquireKeyboard());
     ASSERT_EQ(m_devices.ReadKeyboard(keys), DeviceRead::Ok);
     EXPECT_EQ(keys[KEY_ESCAPE], 0);

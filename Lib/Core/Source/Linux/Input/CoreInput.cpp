@@ -59,7 +59,7 @@ Input::~Input()
     Shutdown();
 }
 
-bool Input::Initialize(SDL_Window* window)
+bool Input::Initialize(Platform::Window* window)
 {
     m_pDevices = &Platform::GetInputDevices();
     if (!m_pDevices->Open(window)) {

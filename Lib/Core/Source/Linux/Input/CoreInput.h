@@ -2,13 +2,12 @@
 #include "Input/MouseState.h"
 #include "Input/PadState.h"
 
-#include <SDL.h>
-
 #include <cstdint>
 
 namespace Platform {
 class InputDevices;
-}
+class Window;
+} // namespace Platform
 
 // The core's one reader of the keyboard, the mouse and pad 0. Each poll keeps
 // the previous state and derives, per key and button, what was pressed and
@@ -30,7 +29,7 @@ public:
     // Opens the devices of the application window, reads the user's
     // swapped-buttons setting and takes a first reading; false when the
     // devices cannot be made.
-    bool Initialize(SDL_Window* window);
+    bool Initialize(Platform::Window* window);
     // Unacquires and releases the devices; safe when nothing was opened.
     void Shutdown();
     void Reset();

@@ -216,7 +216,7 @@ TEST(CoreInputTest, LeftStickBeyondTheDeadZoneActsAsTheDirectionButtons)
               Platform::XINPUT_GAMEPAD_A | Platform::XINPUT_GAMEPAD_DPAD_LEFT | Platform::XINPUT_GAMEPAD_DPAD_UP);
 }
 
-TEST(CoreInputTest, PadUnpluggedOrInTheBackgroundGivesNoFacts)
+TEST(CoreInputTest, PadUnpluggedOrSwitchedOffGivesNoFacts)
 {
     TestSupport::ScopedHeadlessInput input;
     auto& devices = input.Devices();
@@ -232,11 +232,11 @@ TEST(CoreInputTest, PadUnpluggedOrInTheBackgroundGivesNoFacts)
     devices.SetPad(0, pad);
     input.Frame();
     EXPECT_EQ(core.m_uPadPressed, Platform::XINPUT_GAMEPAD_B);
-    devices.SetFocus(false);
+    devices.EnablePads(false);
     input.Frame();
     EXPECT_EQ(core.m_uPadHeld, 0u);
     EXPECT_EQ(core.m_uPadReleased, Platform::XINPUT_GAMEPAD_B);
-    devices.SetFocus(true);
+    devices.EnablePads(true);
     input.Frame();
     EXPECT_EQ(core.m_uPadPressed, Platform::XINPUT_GAMEPAD_B);
 
