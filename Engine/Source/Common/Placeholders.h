@@ -13,7 +13,6 @@ namespace Placeholder {
 bool InitializeDisplay(TwGame& game);
 bool InitializeInputs(TwGame& game);
 bool InitializeSound(TwGame& game);
-bool InitializeResourceManager(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
 bool InitializeCardManager(TwGame& game);
@@ -31,7 +30,6 @@ void ResetFades();
 void DestroyCardManager();
 void ReleaseFonts();
 void ReleaseCommonTextTables();
-void DestroyResourceManager();
 void TerminateSoundManager();
 void ShutdownInputSystem();
 void ShutdownDisplay();
