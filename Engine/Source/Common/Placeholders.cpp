@@ -1,26 +1,9 @@
 #include "Common/Placeholders.h"
 
-#include "App/CoreApp.h"
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
-#include "System/MessageBoxes.h"
 
 namespace Placeholder {
-
-bool InitializeDisplay(TwGame& game)
-{
-    CorePrint(&g_oCoreLog, " - Initialize Display...\n");
-    Platform::Window* window = g_pCoreApp ? g_pCoreApp->GetWindow() : nullptr;
-    if (!window) {
-        Platform::GetMessageBoxes().ShowOk("Error", "Could not initialize renderer!");
-        return false;
-    }
-    // What the renderer does first: the client area takes the configured size.
-    window->SetClientSize(static_cast<int>(game.m_oDisplaySettings.uWidth),
-                          static_cast<int>(game.m_oDisplaySettings.uHeight));
-    game.LogStep("Display done");
-    return true;
-}
 
 bool InitializeInputs(TwGame& game)
 {
@@ -118,22 +101,10 @@ void ShutdownInputSystem()
 {
 }
 
-void ShutdownDisplay()
-{
-}
-
 bool InitializeStates()
 {
     CorePrint(&g_oCoreLog, " - Initialize States...\n");
     return true;
-}
-
-void BeginRenderFrame()
-{
-}
-
-void EndRenderFrame()
-{
 }
 
 void EndStateFrame()

@@ -10,7 +10,6 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeDisplay(TwGame& game);
 bool InitializeInputs(TwGame& game);
 bool InitializeSound(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);
@@ -32,12 +31,9 @@ void ReleaseFonts();
 void ReleaseCommonTextTables();
 void TerminateSoundManager();
 void ShutdownInputSystem();
-void ShutdownDisplay();
 
 // The main loop.
 bool InitializeStates();
-void BeginRenderFrame();
-void EndRenderFrame();
 void EndStateFrame();
 
 // The update pass.

@@ -31,7 +31,7 @@ bool TwGame::Initialize()
     CorePrint(&g_oCoreLog, "Init video memory \n");
     LogStep("Core Init Done");
 
-    if (!Placeholder::InitializeDisplay(*this))
+    if (!InitializeDisplay())
         return false;
 
     GetSystemInformations();
@@ -100,7 +100,7 @@ void TwGame::Shutdown()
     Placeholder::ShutdownInputSystem();
     LogStep("Inputs done");
 
-    Placeholder::ShutdownDisplay();
+    ShutdownDisplay();
 
     delete g_pCoreApp;
     g_pCoreApp = nullptr;

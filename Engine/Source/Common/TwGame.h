@@ -58,6 +58,11 @@ public:
     void LogStep(const char* text) const;
 
     bool ReadSettings();
+    // Makes the renderer with the display settings and hands it to the core
+    // application; shows "Could not initialize renderer!" when it cannot be
+    // made.
+    bool InitializeDisplay();
+    void ShutdownDisplay();
     void GetSystemInformations();
     bool InitializeIds();
     bool InitializeProfiler();

@@ -5,6 +5,7 @@
 #include "Common/Placeholders.h"
 #include "Common/ProfileSections.h"
 #include "Profiler/CoreProfiler.h"
+#include "Renderer/CoreRenderer.h"
 #include "System/Clock.h"
 
 void TwGame::MainLoop()
@@ -24,11 +25,16 @@ void TwGame::MainLoop()
         Update(frameTime);
         profiler.Stop(PROFILE_UPDATE);
 
+        CoreRenderer* renderer = g_pCoreApp ? g_pCoreApp->m_pRenderer : nullptr;
         profiler.Start(PROFILE_RENDER);
-        Placeholder::BeginRenderFrame();
+        if (renderer) {
+            renderer->BeginFrame();
+            renderer->ClearFrame();
+        }
         Render();
         profiler.Stop(PROFILE_RENDER);
-        Placeholder::EndRenderFrame();
+        if (renderer)
+            renderer->EndFrame();
 
         profiler.EndFrame();
         profiler.Start(PROFILE_SYNC);
