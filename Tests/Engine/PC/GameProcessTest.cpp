@@ -202,10 +202,13 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(last.find("INFO[00h:00m:00s]"), std::string::npos) << last;
     EXPECT_EQ(lines.back(), MEMORY_REPORT_FRAME);
 
-    // The sample pack was loaded and bound; nothing was left over.
+    // The sample pack was loaded and bound, its textures made and released;
+    // nothing was left over.
     const std::string log = ReadFile(folder / "log.txt");
     EXPECT_EQ(log.find("Error loading \"common.dr\""), std::string::npos);
     EXPECT_EQ(log.find("data pack \"common.dr\" refused"), std::string::npos);
+    EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
+    EXPECT_EQ(log.find("DkDataPackBinding::"), std::string::npos) << log;
     EXPECT_EQ(log.find("Unloaded package:"), std::string::npos);
 }
 
