@@ -4,6 +4,7 @@ const std::vector<ContentStep>& ContentSteps()
 {
     static const std::vector<ContentStep> steps = {
         { "plain files", CopyPlainFiles },
+        { "data packs", BuildDataPacks },
     };
     return steps;
 }

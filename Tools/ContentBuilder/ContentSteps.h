@@ -14,3 +14,5 @@ struct ContentStep {
 const std::vector<ContentStep>& ContentSteps();
 
 bool CopyPlainFiles(const std::filesystem::path& content, const std::filesystem::path& data);
+// The data packs that Manifest.json lists, with the entries they hold.
+bool BuildDataPacks(const std::filesystem::path& content, const std::filesystem::path& data);

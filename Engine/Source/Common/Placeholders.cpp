@@ -12,13 +12,6 @@ bool InitializeSound(TwGame& game)
     return true;
 }
 
-bool InitializeResourceManager(TwGame& game)
-{
-    game.LogInfo(" - Initialize ResourceManager...\n");
-    game.LogStep("ResourceManager done");
-    return true;
-}
-
 bool InitializeLocalizerCommon(TwGame& game)
 {
     game.LogInfo(" - Initialize Localizer...\n");
@@ -90,10 +83,6 @@ void ReleaseFonts()
 }
 
 void ReleaseCommonTextTables()
-{
-}
-
-void DestroyResourceManager()
 {
 }
 

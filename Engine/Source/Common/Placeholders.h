@@ -11,7 +11,6 @@ namespace Placeholder {
 
 // Start-up steps, in start-up order.
 bool InitializeSound(TwGame& game);
-bool InitializeResourceManager(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
 bool InitializeCardManager(TwGame& game);
@@ -29,7 +28,6 @@ void ResetFades();
 void DestroyCardManager();
 void ReleaseFonts();
 void ReleaseCommonTextTables();
-void DestroyResourceManager();
 void TerminateSoundManager();
 
 // The main loop.

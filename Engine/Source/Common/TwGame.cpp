@@ -48,7 +48,7 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeSound(*this))
         return false;
-    if (!Placeholder::InitializeResourceManager(*this))
+    if (!InitializeResourceManager())
         return false;
     if (!Placeholder::InitializeLocalizerCommon(*this))
         return false;
@@ -88,9 +88,7 @@ void TwGame::Shutdown()
     Placeholder::ReleaseCommonTextTables();
     LogStep("Localizer done");
 
-    LogInfo(" - Shutdown ResourceManager...\n");
-    Placeholder::DestroyResourceManager();
-    LogStep("ResourceManager done");
+    ShutdownResourceManager();
 
     LogInfo(" - Shutdown Sound...\n");
     Placeholder::TerminateSoundManager();

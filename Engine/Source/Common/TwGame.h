@@ -71,6 +71,10 @@ public:
     void ShutdownInputs();
     bool InitializeIds();
     bool InitializeProfiler();
+    // Creates the resource manager and loads its common packages; false when
+    // "common.dr" cannot be loaded or bound.
+    bool InitializeResourceManager();
+    void ShutdownResourceManager();
     void ShutdownProfiler();
 
     // Frame timing.

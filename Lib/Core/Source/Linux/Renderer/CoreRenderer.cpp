@@ -45,6 +45,9 @@ CoreRenderer::CoreRenderer()
 
 CoreRenderer::~CoreRenderer()
 {
+    // Textures go before the device that made them.
+    if (m_pTextureManager)
+        DestroyTextureManager();
     delete[] m_pPrimitiveBuffer;
     delete m_pID3DDevice;
     delete m_pD3D;
@@ -64,12 +67,15 @@ bool CoreRenderer::Initialize(const CoreRendererSettings& settings)
     if (!CreateDevice())
         return false;
     m_uClearColor = 0xFF000000;
+    CreateTextureManager();
     return InitializePrimitiveBuffer(m_oSettings.m_uPrimitiveBufferSize);
 }
 
 void CoreRenderer::Shutdown()
 {
     ShutdownPrimitiveBuffer();
+    if (m_pTextureManager)
+        DestroyTextureManager();
     delete m_pID3DDevice;
     m_pID3DDevice = nullptr;
     delete m_pD3D;

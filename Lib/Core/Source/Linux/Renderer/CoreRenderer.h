@@ -1,4 +1,5 @@
 #pragma once
+#include "BinarySearchTree/Avl32.h"
 #include "Graphics/GraphicsDevice.h"
 #include "Graphics/GraphicsSystem.h"
 #include "Graphics/RenderStates.h"
@@ -9,6 +10,7 @@
 #include <cstdint>
 
 class CoreTexture;
+class CoreTextureManager;
 
 // The primitive type of no open primitive.
 constexpr uint32_t PRIMITIVE_INVALID = 0x7FFFFFFF;
@@ -54,6 +56,12 @@ public:
     void SetStencilFail(uint32_t value);
     void SetStencilPass(uint32_t value);
 
+    // The texture manager singleton, with this renderer and a node store for
+    // its name map; destroyed with every texture it still holds.
+    void CreateTextureManager();
+    void DestroyTextureManager();
+    CoreTextureManager* GetTextureManager() const { return m_pTextureManager; }
+
     bool InitializePrimitiveBuffer(uint32_t iBufferSize);
     void ShutdownPrimitiveBuffer();
     void ResetPrimitiveState();
@@ -98,6 +106,10 @@ private:
     uint32_t m_iPrimitiveBufferSize = 0;
     CoreTexture* m_hPrimitiveTexture = nullptr;
     CorePrimitiveVertex* m_pPrimitiveBuffer = nullptr;
+
+    CoreTextureManager* m_pTextureManager = nullptr;
+    // The node store of the texture manager's name map.
+    Nubra::BinarySearchTree::Avl32::Node* m_pTextureNodes = nullptr;
 
     Platform::Viewport m_oViewport{};
     bool m_bDeviceLost = false;
