@@ -2,6 +2,7 @@
 // device (the renderer's own cost) and on the OpenGL device in a hidden
 // off-screen window. Reported as quads per millisecond.
 #include "Graphics/GraphicsSystem.h"
+#include "Graphics/MatrixFunctions.h"
 #include "Graphics/Null/NullGraphicsSystem.h"
 #include "Renderer/CoreRenderer.h"
 #include "Window/OpenGlAttributes.h"
@@ -18,22 +19,12 @@ namespace {
 constexpr int32_t FX = 4096;
 constexpr int QUADS_PER_FRAME = 500;
 
-Platform::Matrix4 ScreenProjection()
-{
-    Platform::Matrix4 projection{};
-    projection.m[0][0] = 2.0f / 256.0f;
-    projection.m[1][1] = -2.0f / 192.0f;
-    projection.m[2][2] = -1.0f;
-    projection.m[3][0] = -1.0f;
-    projection.m[3][1] = 1.0f;
-    projection.m[3][3] = 1.0f;
-    return projection;
-}
-
 // Frames of QUADS_PER_FRAME small blended quads.
 void SubmitFrames(benchmark::State& state, CoreRenderer& renderer)
 {
-    const Platform::Matrix4 projection = ScreenProjection();
+    // The 2D screen: x 0..256 to the right, y 0..192 downwards.
+    Platform::Matrix4 projection;
+    Platform::MatrixOrthoOffCenterRH(&projection, 0.0f, 256.0f, 192.0f, 0.0f, 0.0f, 1.0f);
     renderer.GetDevice()->SetTransform(Platform::D3DTS_PROJECTION, &projection);
     int64_t quads = 0;
     const auto start = std::chrono::steady_clock::now();

@@ -1,45 +1,14 @@
 #include "Common/Placeholders.h"
 
-#include "App/CoreApp.h"
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
-#include "System/MessageBoxes.h"
 
 namespace Placeholder {
-
-bool InitializeDisplay(TwGame& game)
-{
-    CorePrint(&g_oCoreLog, " - Initialize Display...\n");
-    Platform::Window* window = g_pCoreApp ? g_pCoreApp->GetWindow() : nullptr;
-    if (!window) {
-        Platform::GetMessageBoxes().ShowOk("Error", "Could not initialize renderer!");
-        return false;
-    }
-    // What the renderer does first: the client area takes the configured size.
-    window->SetClientSize(static_cast<int>(game.m_oDisplaySettings.uWidth),
-                          static_cast<int>(game.m_oDisplaySettings.uHeight));
-    game.LogStep("Display done");
-    return true;
-}
-
-bool InitializeInputs(TwGame& game)
-{
-    game.LogInfo(" - Initialize Inputs...\n");
-    game.LogStep("Inputs done");
-    return true;
-}
 
 bool InitializeSound(TwGame& game)
 {
     game.LogInfo(" - Initialize Sound system...\n");
     game.LogStep("Sound done");
-    return true;
-}
-
-bool InitializeResourceManager(TwGame& game)
-{
-    game.LogInfo(" - Initialize ResourceManager...\n");
-    game.LogStep("ResourceManager done");
     return true;
 }
 
@@ -117,19 +86,7 @@ void ReleaseCommonTextTables()
 {
 }
 
-void DestroyResourceManager()
-{
-}
-
 void TerminateSoundManager()
-{
-}
-
-void ShutdownInputSystem()
-{
-}
-
-void ShutdownDisplay()
 {
 }
 
@@ -139,27 +96,11 @@ bool InitializeStates()
     return true;
 }
 
-void BeginRenderFrame()
-{
-}
-
-void EndRenderFrame()
-{
-}
-
 void EndStateFrame()
 {
 }
 
 void UpdateQuitRequest(TwGame&)
-{
-}
-
-void PollInputDevices()
-{
-}
-
-void UpdateInputTriggers(uint32_t)
 {
 }
 

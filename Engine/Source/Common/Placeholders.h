@@ -10,10 +10,7 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeDisplay(TwGame& game);
-bool InitializeInputs(TwGame& game);
 bool InitializeSound(TwGame& game);
-bool InitializeResourceManager(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
 bool InitializeCardManager(TwGame& game);
@@ -31,21 +28,14 @@ void ResetFades();
 void DestroyCardManager();
 void ReleaseFonts();
 void ReleaseCommonTextTables();
-void DestroyResourceManager();
 void TerminateSoundManager();
-void ShutdownInputSystem();
-void ShutdownDisplay();
 
 // The main loop.
 bool InitializeStates();
-void BeginRenderFrame();
-void EndRenderFrame();
 void EndStateFrame();
 
 // The update pass.
 void UpdateQuitRequest(TwGame& game);
-void PollInputDevices();
-void UpdateInputTriggers(uint32_t dt);
 void UpdateSound();
 void ManageStates(uint32_t dt);
 void UpdateEffects(uint32_t dt);

@@ -31,7 +31,7 @@ bool TwGame::Initialize()
     CorePrint(&g_oCoreLog, "Init video memory \n");
     LogStep("Core Init Done");
 
-    if (!Placeholder::InitializeDisplay(*this))
+    if (!InitializeDisplay())
         return false;
 
     GetSystemInformations();
@@ -40,7 +40,7 @@ bool TwGame::Initialize()
     CorePrint(&g_oCoreLog, " - Initialize boot font...\n");
     LogStep("boot font done");
 
-    if (!Placeholder::InitializeInputs(*this))
+    if (!InitializeInputs())
         return false;
     if (!InitializeIds())
         return false;
@@ -48,7 +48,7 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeSound(*this))
         return false;
-    if (!Placeholder::InitializeResourceManager(*this))
+    if (!InitializeResourceManager())
         return false;
     if (!Placeholder::InitializeLocalizerCommon(*this))
         return false;
@@ -88,9 +88,7 @@ void TwGame::Shutdown()
     Placeholder::ReleaseCommonTextTables();
     LogStep("Localizer done");
 
-    LogInfo(" - Shutdown ResourceManager...\n");
-    Placeholder::DestroyResourceManager();
-    LogStep("ResourceManager done");
+    ShutdownResourceManager();
 
     LogInfo(" - Shutdown Sound...\n");
     Placeholder::TerminateSoundManager();
@@ -98,11 +96,9 @@ void TwGame::Shutdown()
 
     ShutdownProfiler();
 
-    LogInfo(" - Shutdown Inputs ...\n");
-    Placeholder::ShutdownInputSystem();
-    LogStep("Inputs done");
+    ShutdownInputs();
 
-    Placeholder::ShutdownDisplay();
+    ShutdownDisplay();
 
     delete g_pCoreApp;
     g_pCoreApp = nullptr;

@@ -58,9 +58,23 @@ public:
     void LogStep(const char* text) const;
 
     bool ReadSettings();
+    // Makes the renderer with the display settings and hands it to the core
+    // application; shows "Could not initialize renderer!" when it cannot be
+    // made.
+    bool InitializeDisplay();
+    void ShutdownDisplay();
     void GetSystemInformations();
+    // Creates the input system with the default bindings and enables it.
+    bool InitializeInputs();
+    // Disables and destroys the input system, the input event handler and the
+    // input devices.
+    void ShutdownInputs();
     bool InitializeIds();
     bool InitializeProfiler();
+    // Creates the resource manager and loads its common packages; false when
+    // "common.dr" cannot be loaded or bound.
+    bool InitializeResourceManager();
+    void ShutdownResourceManager();
     void ShutdownProfiler();
 
     // Frame timing.

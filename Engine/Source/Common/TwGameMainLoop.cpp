@@ -4,7 +4,11 @@
 #include "App/CorePlaceholders.h"
 #include "Common/Placeholders.h"
 #include "Common/ProfileSections.h"
+#include "Input/Common/InputSystem.h"
+#include "Input/CoreInput.h"
+#include "Input/InputEventHandler.h"
 #include "Profiler/CoreProfiler.h"
+#include "Renderer/CoreRenderer.h"
 #include "System/Clock.h"
 
 void TwGame::MainLoop()
@@ -24,11 +28,16 @@ void TwGame::MainLoop()
         Update(frameTime);
         profiler.Stop(PROFILE_UPDATE);
 
+        CoreRenderer* renderer = g_pCoreApp ? g_pCoreApp->m_pRenderer : nullptr;
         profiler.Start(PROFILE_RENDER);
-        Placeholder::BeginRenderFrame();
+        if (renderer) {
+            renderer->BeginFrame();
+            renderer->ClearFrame();
+        }
         Render();
         profiler.Stop(PROFILE_RENDER);
-        Placeholder::EndRenderFrame();
+        if (renderer)
+            renderer->EndFrame();
 
         profiler.EndFrame();
         profiler.Start(PROFILE_SYNC);
@@ -81,8 +90,14 @@ void TwGame::Update(uint32_t dt)
     // Under auto-test the playback never pauses.
     if (!s_bAutoTest)
         m_bPaused = (g_bQuitBoxShown || CorePlaceholder::IsAllSoundPaused()) ? 1 : 0;
-    Placeholder::PollInputDevices();
-    Placeholder::UpdateInputTriggers(dt);
+    Input* input = Input::m_pSingleton;
+    if (InputSystem::m_pSingleton && InputSystem::m_pSingleton->IsInputEnabled() && input) {
+        input->UpdatePad();
+        input->UpdateMouse();
+        input->UpdateKeyboard();
+    }
+    if (InputEventHandler::m_pSingleton)
+        InputEventHandler::m_pSingleton->Update(dt);
     Placeholder::UpdateSound();
     profiler.Stop(PROFILE_UPDATE_MISC);
 

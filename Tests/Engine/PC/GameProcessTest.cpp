@@ -159,6 +159,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     TempDir folder;
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n");
     folder.WriteFile("log.txt", "a log of an earlier run\n");
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
 
     const pid_t game = StartGame(folder, "first");
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFile(folder / "first.out");
@@ -200,6 +201,35 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(last.rfind("INFO[00h:00m:0", 0), 0u) << last;
     EXPECT_EQ(last.find("INFO[00h:00m:00s]"), std::string::npos) << last;
     EXPECT_EQ(lines.back(), MEMORY_REPORT_FRAME);
+
+    // The sample pack was loaded and bound, its textures made and released;
+    // nothing was left over.
+    const std::string log = ReadFile(folder / "log.txt");
+    EXPECT_EQ(log.find("Error loading \"common.dr\""), std::string::npos);
+    EXPECT_EQ(log.find("data pack \"common.dr\" refused"), std::string::npos);
+    EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
+    EXPECT_EQ(log.find("DkDataPackBinding::"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Unloaded package:"), std::string::npos);
+}
+
+TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
+{
+    TempDir folder;
+    const pid_t game = StartGame(folder, "missing");
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "missing.out");
+    const std::string log = ReadFile(folder / "log.txt");
+    const size_t step = log.find(" - Initialize ResourceManager...\n");
+    ASSERT_NE(step, std::string::npos) << log;
+    EXPECT_NE(log.find("Error loading \"common.dr\"\n", step), std::string::npos) << log;
+    EXPECT_NE(log.find("Cannot load the common data pack \"common.dr\": the game cannot start without it\n", step),
+              std::string::npos)
+        << log;
+    const size_t shutdown = log.find(" - Shutdown ResourceManager...\n");
+    ASSERT_NE(shutdown, std::string::npos) << log;
+    EXPECT_GT(log.find("ResourceManager done"), shutdown);
+    EXPECT_EQ(log.find(" - Initialize Localizer..."), std::string::npos);
+    EXPECT_EQ(log.find("Application Initialized"), std::string::npos);
+    EXPECT_NE(log.find("FINAL MEMORY DUMP BEFORE EXIT MAIN"), std::string::npos);
 }
 
 } // namespace

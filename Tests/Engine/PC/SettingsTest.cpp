@@ -1,5 +1,6 @@
 #include "App/CoreApp.h"
 #include "Common/TwGame.h"
+#include "Input/CoreInput.h"
 #include "PC/CommandLine.h"
 #include "PC/SettingsFile.h"
 #include "Support/TestPaths.h"
@@ -88,6 +89,7 @@ protected:
     void SetUp() override { Platform::SetWindowFactory(MakeHeadlessWindow); }
     void TearDown() override
     {
+        Input::DestroySingleton();
         delete g_pCoreApp;
         g_pCoreApp = nullptr;
         Platform::SetWindowFactory(nullptr);

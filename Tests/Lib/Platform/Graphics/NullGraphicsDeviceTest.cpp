@@ -137,10 +137,10 @@ TEST_F(NullDeviceTest, RefusesCallsThatWouldReadOutOfBounds)
 
 TEST_F(NullDeviceTest, DeletedTextureIsUnboundAndForeignTexturesAreRefused)
 {
+    GraphicsTexture* refused = nullptr;
+    EXPECT_EQ(m_device->CreateTexture(16, 16, 1, 0, D3DFMT_R5G6B5, D3DPOOL_MANAGED, &refused), D3DERR_NOTAVAILABLE);
+    EXPECT_EQ(refused, nullptr);
     GraphicsTexture* texture = nullptr;
-    ASSERT_EQ(m_device->CreateTexture(16, 16, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture), D3D_OK);
-    EXPECT_EQ(m_device->CreateTexture(16, 16, 1, 0, D3DFMT_R5G6B5, D3DPOOL_MANAGED, &texture), D3DERR_NOTAVAILABLE);
-    EXPECT_EQ(texture, nullptr);
     ASSERT_EQ(m_device->CreateTexture(16, 16, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture), D3D_OK);
     ASSERT_EQ(m_device->SetTexture(0, texture), D3D_OK);
     delete texture;

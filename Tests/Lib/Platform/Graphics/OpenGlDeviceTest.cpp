@@ -142,6 +142,55 @@ TEST_F(OpenGlDeviceTest, ThirtyTwoBitTexturesAndTheirAlpha)
     delete opaque;
 }
 
+TEST_F(OpenGlDeviceTest, Dxt5KeepsItsAlphaBlocks)
+{
+    // Two 4 x 4 blocks of red: the left opaque (alpha index 0 = 255), the
+    // right transparent (every alpha index 1 = 0).
+    const uint8_t blocks[32] = {
+        0xFF, 0x00, 0, 0, 0, 0, 0, 0, 0x00, 0xF8, 0, 0, 0, 0, 0, 0,
+        0xFF, 0x00, 0x49, 0x92, 0x24, 0x49, 0x92, 0x24, 0x00, 0xF8, 0, 0, 0, 0, 0, 0,
+    };
+    GraphicsTexture* texture = nullptr;
+    ASSERT_EQ(m_device->CreateTexture(8, 4, 1, 0, D3DFMT_DXT5, D3DPOOL_MANAGED, &texture), D3D_OK);
+    LockedRect locked;
+    ASSERT_EQ(texture->LockRect(0, &locked, 0), D3D_OK);
+    ASSERT_EQ(locked.pitch, 32);
+    std::memcpy(locked.bits, blocks, sizeof blocks);
+    ASSERT_EQ(texture->UnlockRect(0), D3D_OK);
+    m_device->SetTexture(0, texture);
+    m_device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+    m_device->SetRenderState(D3DRS_ALPHATESTENABLE, 1);
+    m_device->SetRenderState(D3DRS_ALPHAREF, 1);
+    m_device->SetRenderState(D3DRS_ALPHAFUNC, D3DCMP_GREATEREQUAL);
+    m_device->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_POINT);
+    ScreenRectangle(0, 0, 32, 16, 0xFFFFFFFF);
+    const RgbaImage image = Picture();
+    EXPECT_EQ(image.At(4, 8), 0xFF0000FFu);
+    EXPECT_EQ(image.At(28, 8), BLACK);
+    delete texture;
+}
+
+TEST_F(OpenGlDeviceTest, PointsAndLineStripsLightTheirPixels)
+{
+    const ScreenVertex point[1] = { { 5, 5, 0, 1, 0xFFFFFFFF, 0, 0 } };
+    // A rectangle outline as five vertices, the way rectangles are framed.
+    const ScreenVertex outline[5] = {
+        { 20, 20, 0, 1, 0xFF00FF00, 0, 0 }, { 40, 20, 0, 1, 0xFF00FF00, 0, 0 }, { 40, 30, 0, 1, 0xFF00FF00, 0, 0 },
+        { 20, 30, 0, 1, 0xFF00FF00, 0, 0 }, { 20, 20, 0, 1, 0xFF00FF00, 0, 0 },
+    };
+    m_device->SetFVF(0x144);
+    ASSERT_EQ(m_device->DrawPrimitiveUP(D3DPT_POINTLIST, 1, point, sizeof(ScreenVertex)), D3D_OK);
+    ASSERT_EQ(m_device->DrawPrimitiveUP(D3DPT_LINESTRIP, 4, outline, sizeof(ScreenVertex)), D3D_OK);
+    const RgbaImage image = Picture();
+    EXPECT_EQ(image.At(5, 5), 0xFFFFFFFFu);
+    EXPECT_EQ(image.At(6, 5), BLACK);
+    EXPECT_EQ(image.At(30, 20), 0x00FF00FFu);
+    EXPECT_EQ(image.At(40, 25), 0x00FF00FFu);
+    EXPECT_EQ(image.At(30, 30), 0x00FF00FFu);
+    EXPECT_EQ(image.At(20, 25), 0x00FF00FFu);
+    EXPECT_EQ(image.At(30, 25), BLACK);
+}
+
 TEST_F(OpenGlDeviceTest, WrapRepeatsTheTextureAndClampHoldsTheEdge)
 {
     // Left column red, right column blue.

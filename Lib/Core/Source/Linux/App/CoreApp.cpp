@@ -2,6 +2,7 @@
 
 #include "App/CorePlaceholders.h"
 #include "Error/EngineAssert.h"
+#include "Input/InputDevices.h"
 #include "System/Clock.h"
 
 CoreApp* g_pCoreApp = nullptr;
@@ -59,10 +60,10 @@ bool CoreApp::WindowProc(Platform::WindowMessage message, uint32_t parameter)
         return true;
     case Platform::WindowMessage::ActivateApp:
         if (parameter != 0) {
-            CorePlaceholder::SetPadsEnabled(true);
+            Platform::GetInputDevices().EnablePads(true);
             CorePlaceholder::ResumeAllSound();
         } else {
-            CorePlaceholder::SetPadsEnabled(false);
+            Platform::GetInputDevices().EnablePads(false);
             CorePlaceholder::PauseAllSound();
         }
         return true;

@@ -7,14 +7,6 @@ bool s_bAllSoundPaused = false;
 
 } // namespace
 
-void CreateInputDevices()
-{
-}
-
-void SetPadsEnabled(bool)
-{
-}
-
 void PauseAllSound()
 {
     s_bAllSoundPaused = true;

@@ -5,10 +5,6 @@
 // stands for; each goes when its service arrives.
 namespace CorePlaceholder {
 
-// The input devices: creation and Input::Initialize.
-void CreateInputDevices();
-// The pads' enable switch, thrown on activation changes.
-void SetPadsEnabled(bool enabled);
 // CoreSndPauseAll, CoreSndResumeAll and the sound engine's paused-all flag.
 void PauseAllSound();
 void ResumeAllSound();

@@ -1,8 +1,8 @@
 #include "App/CoreSystem.h"
 
 #include "App/CoreApp.h"
-#include "App/CorePlaceholders.h"
 #include "Hash/CoreCrc32.h"
+#include "Input/CoreInput.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 #include "Random/CoreRandom.h"
 #include "System/Clock.h"
@@ -38,5 +38,5 @@ void CoreSystem::Initialize(bool fullScreen)
     CoreRandom::Init(static_cast<uint64_t>(Platform::GetClock().CalendarSeconds()));
     CoreCrc32::Init();
 
-    CorePlaceholder::CreateInputDevices();
+    Input::CreateSingleton()->Initialize(g_pCoreApp->GetWindow());
 }

@@ -3,9 +3,13 @@
 #include "Graphics/GraphicsDevice.h"
 #include "Graphics/GraphicsSystem.h"
 #include "Graphics/RenderStates.h"
+<<<<<<< HEAD
 #include "Maths/CoreFxVec.h"
 #include "Maths/CoreMatrix.h"
 #include "Mesh/CoreMeshManager.h"
+=======
+#include "Maths/Fx32.h"
+>>>>>>> main
 #include "Renderer/CorePrimitiveVertex.h"
 #include "Renderer/CoreRendererSettings.h"
 
@@ -101,10 +105,10 @@ public:
     void ShutdownPrimitiveBuffer();
     void ResetPrimitiveState();
     bool PrimitiveBegin(uint32_t type, uint32_t iVertexNumber, CoreTexture* hTexture);
-    // x, y, z, u and v are 20.12 fixed point; colour is 0xRRGGBBAA.
-    void PrimitiveVertexAdd(int32_t x, int32_t y, int32_t z, uint32_t colour, int32_t u, int32_t v);
+    // colour is 0xRRGGBBAA.
+    void PrimitiveVertexAdd(fx32 x, fx32 y, fx32 z, uint32_t colour, fx32 u, fx32 v);
     bool PrimitiveEnd();
-    bool DrawTexturedQuad(CoreTexture* hTexture, int32_t width, int32_t height, int32_t x, int32_t y, int32_t z);
+    bool DrawTexturedQuad(CoreTexture* hTexture, fx32 width, fx32 height, fx32 x, fx32 y, fx32 z);
 
     Platform::GraphicsDevice* GetDevice() const { return m_pID3DDevice; }
     const CoreRendererSettings& GetSettings() const { return m_oSettings; }

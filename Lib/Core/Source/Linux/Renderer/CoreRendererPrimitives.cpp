@@ -1,5 +1,4 @@
 #include "Error/EngineAssert.h"
-#include "Maths/Fx32.h"
 #include "Renderer/CoreRenderer.h"
 #include "Texture/CoreTexture.h"
 
@@ -11,7 +10,6 @@ namespace {
 
 using UINT = uint32_t;
 
-constexpr float FX32_TO_FLOAT = 1.0f / 4096.0f;
 
 uint32_t PrimitiveCount(uint32_t type, uint32_t vertexCount)
 {
@@ -79,7 +77,7 @@ bool CoreRenderer::PrimitiveBegin(uint32_t type, uint32_t iVertexNumber, CoreTex
     return true;
 }
 
-void CoreRenderer::PrimitiveVertexAdd(int32_t x, int32_t y, int32_t z, uint32_t colour, int32_t u, int32_t v)
+void CoreRenderer::PrimitiveVertexAdd(fx32 x, fx32 y, fx32 z, uint32_t colour, fx32 u, fx32 v)
 {
     ENGINE_ASSERT_MSG(m_pPrimitiveBuffer != NULL, "CoreRenderer not initialized.");
     ENGINE_ASSERT_MSG(m_iPrimitiveVertexIdx != -1 && m_ePrimitiveType != PRIMITIVE_INVALID,
@@ -93,12 +91,12 @@ void CoreRenderer::PrimitiveVertexAdd(int32_t x, int32_t y, int32_t z, uint32_t 
         return;
 
     CorePrimitiveVertex& vertex = m_pPrimitiveBuffer[index];
-    vertex.x = float(x) * FX32_TO_FLOAT - m_fHalfPixelOffsetX;
-    vertex.y = float(y) * FX32_TO_FLOAT - m_fHalfPixelOffsetY;
-    vertex.z = float(z) * FX32_TO_FLOAT;
+    vertex.x = CoreFx::ToFloat(x) - m_fHalfPixelOffsetX;
+    vertex.y = CoreFx::ToFloat(y) - m_fHalfPixelOffsetY;
+    vertex.z = CoreFx::ToFloat(z);
     vertex.colour = (colour >> 8) | (colour << 24);
-    vertex.u = float(u) * FX32_TO_FLOAT;
-    vertex.v = float(v) * FX32_TO_FLOAT;
+    vertex.u = CoreFx::ToFloat(u);
+    vertex.v = CoreFx::ToFloat(v);
     ++m_iPrimitiveVertexIdx;
 }
 
@@ -133,8 +131,7 @@ bool CoreRenderer::PrimitiveEnd()
 }
 #pragma GCC diagnostic pop
 
-bool CoreRenderer::DrawTexturedQuad(CoreTexture* hTexture, int32_t width, int32_t height, int32_t x, int32_t y,
-                                    int32_t z)
+bool CoreRenderer::DrawTexturedQuad(CoreTexture* hTexture, fx32 width, fx32 height, fx32 x, fx32 y, fx32 z)
 {
     PrimitiveBegin(D3DPT_TRIANGLESTRIP, 4, hTexture);
     PrimitiveVertexAdd(x, y, z, 0xFFFFFFFF, 0, 0);

@@ -10,6 +10,8 @@ void CoreRenderer::CreateTextureManager()
     if (m_pTextureManager)
         return;
     m_pTextureManager = CoreTextureManager::CreateSingleton();
+    if (!m_pTextureManager)
+        return;
     m_pTextureManager->m_pRenderer = this;
     m_pTextureNodes = new Avl32::Node[CoreTextureManager::NODE_COUNT];
     m_pTextureManager->m_oTextureMap.SetNodes(m_pTextureNodes, CoreTextureManager::NODE_COUNT);

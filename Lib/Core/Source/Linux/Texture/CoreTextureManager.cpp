@@ -25,8 +25,10 @@ CoreTextureManager::~CoreTextureManager()
 CoreTextureManager* CoreTextureManager::CreateSingleton()
 {
     ENGINE_ASSERT(g_pTextureManager == NULL);
-    if (g_pTextureManager == nullptr)
-        g_pTextureManager = new CoreTextureManager();
+    // Another owner's manager is never handed out twice.
+    if (g_pTextureManager != nullptr)
+        return nullptr;
+    g_pTextureManager = new CoreTextureManager();
     return g_pTextureManager;
 }
 

@@ -19,6 +19,7 @@ public:
     virtual ~CoreTextureManager();
 
     // Makes the singleton g_pTextureManager: total 0, no renderer, empty map.
+    // Null (after the assert) while one exists.
     static CoreTextureManager* CreateSingleton();
     static void DestroySingleton();
 

@@ -1,5 +1,6 @@
 #include "App/CoreApp.h"
 #include "App/CorePlaceholders.h"
+#include "Input/HeadlessInputDevices.h"
 #include "System/FakeClock.h"
 #include "Window/CloseSignals.h"
 #include "Window/HeadlessWindow.h"
@@ -129,17 +130,28 @@ TEST_F(CoreAppTest, TerminationSignalClosesLikeTheCloseButton)
     EXPECT_FALSE(Platform::TakeCloseSignal()); // taken once
 }
 
-TEST_F(CoreAppTest, DeactivationPausesAllSoundAndActivationResumesIt)
+TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
 {
+    Platform::HeadlessInputDevices devices;
+    Platform::SetInputDevices(&devices);
+    Platform::PadState pad {};
+    pad.buttons = Platform::XINPUT_GAMEPAD_A;
+    devices.SetPad(0, pad);
+
     CoreApp app;
     Platform::HeadlessWindow& window = MakeWindow(app);
     window.PostEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
     app.Update();
     EXPECT_TRUE(CorePlaceholder::IsAllSoundPaused());
+    ASSERT_TRUE(devices.ReadPad(0, pad));
+    EXPECT_EQ(pad.buttons, 0);
     window.PostEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED));
     app.Update();
     EXPECT_FALSE(CorePlaceholder::IsAllSoundPaused());
+    ASSERT_TRUE(devices.ReadPad(0, pad));
+    EXPECT_EQ(pad.buttons, Platform::XINPUT_GAMEPAD_A);
     EXPECT_FALSE(app.m_bQuit);
+    Platform::SetInputDevices(nullptr);
 }
 
 TEST_F(CoreAppTest, CursorIsHiddenOverTheClientAreaEdgesIncluded)

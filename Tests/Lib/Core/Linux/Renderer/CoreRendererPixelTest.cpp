@@ -1,3 +1,4 @@
+#include "Graphics/MatrixFunctions.h"
 #include "Graphics/RgbaImage.h"
 #include "Renderer/CoreRenderer.h"
 #include "Support/OpenGlTestWindow.h"
@@ -16,20 +17,6 @@ namespace {
 
 constexpr int32_t FX = 4096;
 constexpr uint32_t BLACK = 0x000000FF;
-
-// The 2D screen's projection: x 0..256 left to right, y 0..192 top to
-// bottom, depth z in 0..-1 to 0..1.
-Matrix4 ScreenProjection()
-{
-    Matrix4 projection{};
-    projection.m[0][0] = 2.0f / 256.0f;
-    projection.m[1][1] = -2.0f / 192.0f;
-    projection.m[2][2] = -1.0f;
-    projection.m[3][0] = -1.0f;
-    projection.m[3][1] = 1.0f;
-    projection.m[3][3] = 1.0f;
-    return projection;
-}
 
 uint32_t Channel(uint32_t rgba, int shift)
 {
@@ -61,7 +48,9 @@ protected:
         settings.m_uPrimitiveBufferSize = 768;
         ASSERT_TRUE(m_renderer.Initialize(settings));
         m_device = m_renderer.GetDevice();
-        const Matrix4 projection = ScreenProjection();
+        // The 2D screen: x 0..256 to the right, y 0..192 downwards.
+        Matrix4 projection;
+        MatrixOrthoOffCenterRH(&projection, 0.0f, 256.0f, 192.0f, 0.0f, 0.0f, 1.0f);
         m_device->SetTransform(D3DTS_PROJECTION, &projection);
         m_renderer.SetClearColor(0xFF000000);
         ASSERT_TRUE(m_renderer.BeginFrame());

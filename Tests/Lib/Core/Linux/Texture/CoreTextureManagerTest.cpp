@@ -173,3 +173,26 @@ TEST(CoreTextureTest, NullHandleIsReported)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CoreTextureManagerTest, SecondRendererDoesNotTakeTheManagerOver)
+{
+    CoreRendererSettings settings;
+    settings.m_uWidth = 640;
+    settings.m_uHeight = 480;
+    settings.m_uPrimitiveBufferSize = 16;
+    {
+        CoreRenderer second;
+        testing::internal::CaptureStdout();
+        ASSERT_TRUE(second.Initialize(settings));
+        EXPECT_NE(testing::internal::GetCapturedStdout().find("condition: g_pTextureManager == NULL\n"),
+                  std::string::npos);
+        EXPECT_EQ(second.GetTextureManager(), nullptr);
+        second.Shutdown();
+    }
+    EXPECT_EQ(g_pTextureManager, m_renderer.GetTextureManager());
+    EXPECT_EQ(Manager().m_pRenderer, &m_renderer);
+}
+
+} // namespace
