@@ -17,11 +17,13 @@ CoreMeshManager::~CoreMeshManager()
     delete[] m_pMeshNodes;
 }
 
-void CoreMeshManager::CreateSingleton()
+CoreMeshManager* CoreMeshManager::CreateSingleton()
 {
     ENGINE_ASSERT(g_pMeshManager == NULL);
-    if (g_pMeshManager == nullptr)
-        g_pMeshManager = new CoreMeshManager();
+    if (g_pMeshManager != nullptr)
+        return nullptr;
+    g_pMeshManager = new CoreMeshManager();
+    return g_pMeshManager;
 }
 
 void CoreMeshManager::DestroySingleton()

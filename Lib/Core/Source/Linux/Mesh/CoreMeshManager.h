@@ -19,7 +19,8 @@ public:
 
     virtual ~CoreMeshManager();
 
-    static void CreateSingleton();
+    // The new singleton, or null (after the report) when there is one.
+    static CoreMeshManager* CreateSingleton();
     static void DestroySingleton();
     static CoreMeshManager* GetInstance();
 

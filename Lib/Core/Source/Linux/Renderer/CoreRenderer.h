@@ -3,13 +3,10 @@
 #include "Graphics/GraphicsDevice.h"
 #include "Graphics/GraphicsSystem.h"
 #include "Graphics/RenderStates.h"
-<<<<<<< HEAD
 #include "Maths/CoreFxVec.h"
 #include "Maths/CoreMatrix.h"
-#include "Mesh/CoreMeshManager.h"
-=======
 #include "Maths/Fx32.h"
->>>>>>> main
+#include "Mesh/CoreMeshManager.h"
 #include "Renderer/CorePrimitiveVertex.h"
 #include "Renderer/CoreRendererSettings.h"
 

@@ -12,9 +12,11 @@ void CoreRenderer::CreateMeshManager()
     ENGINE_ASSERT(m_pMeshManager == NULL);
     if (m_pMeshManager)
         return;
-    CoreMeshManager::CreateSingleton();
-    m_pMeshManager = CoreMeshManager::GetInstance();
-    m_pMeshManager->Initialize(this);
+    // A second renderer gets no mesh manager: the one there is stays with
+    // its own renderer.
+    m_pMeshManager = CoreMeshManager::CreateSingleton();
+    if (m_pMeshManager)
+        m_pMeshManager->Initialize(this);
 }
 
 void CoreRenderer::DestroyMeshManager()
