@@ -5,14 +5,6 @@
 namespace Platform {
 namespace {
 
-// The weighted sums of one output while the tracks are mixed.
-struct OutputMix {
-    Vector3 scale;
-    Quaternion rotation;
-    Vector3 translation;
-    float fWeight;
-};
-
 void AddScaled(Vector3& sum, const Vector3& v, float fWeight)
 {
     sum.x += v.x * fWeight;
@@ -183,8 +175,7 @@ MeshResult AnimationController::AdvanceTime(double elapsed)
 
 void AnimationController::MixOutputs()
 {
-    std::vector<OutputMix> mixes(m_vOutputs.size(), OutputMix{ {}, {}, {}, 0.0f });
-    std::vector<Quaternion> firstRotation(m_vOutputs.size());
+    m_vMixes.assign(m_vOutputs.size(), OutputMix{});
     for (const Track& track : m_vTracks) {
         if (!track.desc.Enable || track.iSet == NO_SET || !(track.desc.Weight > 0.0f))
             continue;
@@ -198,13 +189,13 @@ void AnimationController::MixOutputs()
             Quaternion rotation;
             Vector3 translation;
             pSet->GetSRT(periodic, i, &scale, &rotation, &translation);
-            OutputMix& mix = mixes[size_t(outputs[i])];
+            OutputMix& mix = m_vMixes[size_t(outputs[i])];
             const float fWeight = track.desc.Weight;
             // Rotations are summed on the same side of the sphere as the
             // first one, so that q and -q do not cancel.
             if (mix.fWeight == 0.0f)
-                firstRotation[size_t(outputs[i])] = rotation;
-            else if (QuaternionDot(firstRotation[size_t(outputs[i])], rotation) < 0.0f)
+                mix.firstRotation = rotation;
+            else if (QuaternionDot(mix.firstRotation, rotation) < 0.0f)
                 rotation = { -rotation.x, -rotation.y, -rotation.z, -rotation.w };
             AddScaled(mix.scale, scale, fWeight);
             AddScaled(mix.translation, translation, fWeight);
@@ -216,7 +207,7 @@ void AnimationController::MixOutputs()
         }
     }
     for (size_t i = 0; i < m_vOutputs.size(); ++i) {
-        const OutputMix& mix = mixes[i];
+        const OutputMix& mix = m_vMixes[i];
         if (mix.fWeight <= 0.0f)
             continue;
         const float fInverse = 1.0f / mix.fWeight;

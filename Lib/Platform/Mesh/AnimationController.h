@@ -35,7 +35,6 @@ public:
 
     uint32_t GetMaxNumTracks() const { return uint32_t(m_vTracks.size()); }
     uint32_t GetNumAnimationSets() const { return uint32_t(m_vSets.size()); }
-    uint32_t GetNumAnimationOutputs() const { return uint32_t(m_vOutputs.size()); }
 
     // The set comes back referenced: the caller releases it.
     MeshResult GetAnimationSet(uint32_t iIndex, AnimationSet** ppSet) const;
@@ -67,6 +66,14 @@ private:
         std::string name;
         Matrix4* pMatrix;
     };
+    // The weighted sums of one output while the tracks are mixed.
+    struct OutputMix {
+        Vector3 scale;
+        Quaternion rotation;
+        Vector3 translation;
+        float fWeight;
+        Quaternion firstRotation;
+    };
     static constexpr uint32_t NO_SET = 0xFFFFFFFFu;
 
     ~AnimationController() override;
@@ -80,6 +87,8 @@ private:
     // For each set, the output of each of its animations (-1 for none).
     std::vector<std::vector<int32_t>> m_vChannelOutputs;
     std::vector<Output> m_vOutputs;
+    // Kept from frame to frame so that mixing allocates nothing.
+    std::vector<OutputMix> m_vMixes;
     double m_time = 0.0;
 };
 

@@ -28,7 +28,6 @@ public:
     SkinInfo(uint32_t iVertexCount, std::vector<SkinBone> bones);
 
     uint32_t GetNumBones() const { return uint32_t(m_vBones.size()); }
-    uint32_t GetNumVertices() const { return m_iVertexCount; }
     // Null for a bone index out of range.
     const char* GetBoneName(uint32_t iBone) const;
     const Matrix4* GetBoneOffsetMatrix(uint32_t iBone) const;

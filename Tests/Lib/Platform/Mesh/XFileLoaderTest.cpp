@@ -1,4 +1,5 @@
 #include "CountingHierarchy.h"
+#include "Support/ImporterLeakSuppression.h"
 
 #include <gtest/gtest.h>
 

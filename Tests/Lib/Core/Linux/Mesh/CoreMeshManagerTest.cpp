@@ -1,4 +1,5 @@
 #include "MeshTestFixture.h"
+#include "Support/ImporterLeakSuppression.h"
 
 #include <cstring>
 #include <memory>
