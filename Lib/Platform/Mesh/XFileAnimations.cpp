@@ -3,6 +3,7 @@
 #include <assimp/anim.h>
 #include <assimp/scene.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace Platform {
@@ -12,6 +13,14 @@ constexpr uint32_t TRACK_COUNT = 2;
 // Ticks per second of a file that does not give its own.
 constexpr double DEFAULT_TICKS_PER_SECOND = 4800.0;
 
+// Interpolation looks keys up by time: a file's keys out of order are put
+// in order.
+template <typename Key>
+void SortByTime(std::vector<Key>& keys)
+{
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.time < b.time; });
+}
+
 std::vector<VectorKey> ReadKeys(const aiVectorKey* pKeys, unsigned int iCount, const Vector3& fallback)
 {
     std::vector<VectorKey> keys;
@@ -19,6 +28,7 @@ std::vector<VectorKey> ReadKeys(const aiVectorKey* pKeys, unsigned int iCount, c
         keys.push_back({ pKeys[i].mTime, { pKeys[i].mValue.x, pKeys[i].mValue.y, pKeys[i].mValue.z } });
     if (keys.empty())
         keys.push_back({ 0.0, fallback });
+    SortByTime(keys);
     return keys;
 }
 
@@ -33,6 +43,7 @@ std::vector<QuaternionKey> ReadKeys(const aiQuatKey* pKeys, unsigned int iCount)
     }
     if (keys.empty())
         keys.push_back({ 0.0, { 0.0f, 0.0f, 0.0f, 1.0f } });
+    SortByTime(keys);
     return keys;
 }
 
