@@ -25,6 +25,28 @@ TEST(SdlKeyTableTest, OrdinaryKeysTakeTheirScanCodes)
     EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_7), 0x47);
     EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_PERIOD), 0x53);
     EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_F12), 0x58);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_F13), 0x64);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_RSHIFT), 0x36);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_NONUSBACKSLASH), 0x56);
+}
+
+// The keypad's operators sit between its digits, where a swap is easy to miss.
+TEST(SdlKeyTableTest, KeypadKeysTakeTheirScanCodes)
+{
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_MULTIPLY), 0x37);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_NUMLOCKCLEAR), 0x45);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_SCROLLLOCK), 0x46);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_8), 0x48);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_9), 0x49);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_MINUS), 0x4A);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_4), 0x4B);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_5), 0x4C);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_6), 0x4D);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_PLUS), 0x4E);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_1), 0x4F);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_2), 0x50);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_3), 0x51);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_KP_0), 0x52);
 }
 
 TEST(SdlKeyTableTest, ExtendedKeysSitAboveTheHighBit)
@@ -42,6 +64,14 @@ TEST(SdlKeyTableTest, ExtendedKeysSitAboveTheHighBit)
     EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_DOWN), 0xD0);
     EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_DELETE), 0xD3);
     EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_LGUI), 0xDB);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_RGUI), 0xDC);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_APPLICATION), 0xDD);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_PRINTSCREEN), 0xB7);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_PAUSE), 0xC5);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_INSERT), 0xD2);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_PAGEDOWN), 0xD1);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_MUTE), 0xA0);
+    EXPECT_EQ(KeyCodeFromScancode(SDL_SCANCODE_VOLUMEUP), 0xB0);
 }
 
 TEST(SdlKeyTableTest, KeysWithoutAPlaceAndBadScancodesGiveNone)
