@@ -4,10 +4,27 @@ find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+<<<<<<< HEAD
 pkg_check_modules(FAUDIO REQUIRED IMPORTED_TARGET FAudio)
 
 set(VELMARSH_PLATFORM_LIBRARIES
   PkgConfig::SDL2
   PkgConfig::FAUDIO
+=======
+# Mesh service: X-file meshes, skins and animation sets.
+pkg_check_modules(ASSIMP REQUIRED IMPORTED_TARGET assimp)
+
+# The graphics device: OpenGL's fixed-function pipeline, and PNG files for
+# back-buffer read-backs.
+set(OpenGL_GL_PREFERENCE GLVND)
+find_package(OpenGL REQUIRED)
+pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
+
+set(VELMARSH_PLATFORM_LIBRARIES
+  PkgConfig::SDL2
+  OpenGL::GL
+  PkgConfig::PNG
+  PkgConfig::ASSIMP
+>>>>>>> main
   Threads::Threads
 )

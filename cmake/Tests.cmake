@@ -32,13 +32,19 @@ foreach(dir ${test_dirs})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE velmarsh_test_support GTest::gmock_main)
+  # Tests read the sample data folder and run the tools.
+  add_dependencies(${target} content)
   velmarsh_apply_options(${target})
-  # The environment goes through "cmake -E env" as the tests' launcher: a
-  # list-valued ENVIRONMENT property does not survive the test discovery
-  # (only its first entry would be set).
-  set_target_properties(${target} PROPERTIES
-    CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${VELMARSH_TEST_ENVIRONMENT}")
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  # The environment goes on the discovered tests afterwards, from the list of
+  # their names: gtest_discover_tests' PROPERTIES would split the list into
+  # separate properties and keep only its first variable.
+  set(environment_script ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
+  file(WRITE ${environment_script}
+    "if(${target}_TESTS)\n"
+    "  set_tests_properties(\${${target}_TESTS} PROPERTIES ENVIRONMENT \"${VELMARSH_TEST_ENVIRONMENT}\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${environment_script})
 endforeach()

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+
 namespace Platform {
 namespace {
 
@@ -14,7 +16,10 @@ MessageBoxes* s_currentBoxes = &s_sdlBoxes;
 
 void SdlMessageBoxes::ShowOk(const char* title, const char* text)
 {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title, text, nullptr);
+    // Without a display the box cannot be shown: its text still reaches the
+    // user on standard error.
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title, text, nullptr) != 0)
+        std::fprintf(stderr, "%s%s%s\n", title, *title ? ": " : "", text);
 }
 
 AssertAnswer SdlMessageBoxes::ShowAssert(const char* text)

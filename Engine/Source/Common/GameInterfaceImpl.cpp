@@ -1,0 +1,33 @@
+#include "Common/GameInterfaceImpl.h"
+
+#include "Managers/Common/VarManager.h"
+
+GameInterfaceImpl g_oGameInterface;
+
+GameInterfaceImpl::Inventory::~Inventory() = default;
+
+bool GameInterfaceImpl::HasItem(uint32_t uItemId)
+{
+    return m_pInventory != nullptr && m_pInventory->Holds(uItemId);
+}
+
+void GameInterfaceImpl::AddItem(uint32_t uItemId, int32_t iAmount, int32_t iCell)
+{
+    if (m_pInventory != nullptr)
+        m_pInventory->Add(uItemId, iAmount, iCell);
+}
+
+int32_t GameInterfaceImpl::RemoveItem(uint32_t uItemId, int32_t iAmount, int32_t iCell)
+{
+    return m_pInventory != nullptr ? m_pInventory->Remove(uItemId, iAmount, iCell) : -1;
+}
+
+VarSet* GameInterfaceImpl::GetVarManager()
+{
+    return &g_VarManager;
+}
+
+ScriptNode* GameInterfaceImpl::GetScriptTree()
+{
+    return m_ppScriptTreeRoot != nullptr ? *m_ppScriptTreeRoot : nullptr;
+}

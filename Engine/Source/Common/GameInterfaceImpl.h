@@ -1,0 +1,34 @@
+#pragma once
+#include "Common/GameInterface.h"
+
+// The game's implementation of the game interface. The inventory operations
+// act on the inventory that the in-game menu shows and the script tree is the
+// script manager's; while neither is attached, no item is held and there is
+// no tree.
+class GameInterfaceImpl : public GameInterface {
+public:
+    // The owners of the inventory and of the script tree attach these; the
+    // game interface forwards to them.
+    class Inventory {
+    public:
+        virtual ~Inventory();
+        virtual bool Holds(uint32_t uItemId) = 0;
+        virtual void Add(uint32_t uItemId, int32_t iAmount, int32_t iCell) = 0;
+        virtual int32_t Remove(uint32_t uItemId, int32_t iAmount, int32_t iCell) = 0;
+    };
+
+    bool HasItem(uint32_t uItemId) override;
+    void AddItem(uint32_t uItemId, int32_t iAmount, int32_t iCell) override;
+    int32_t RemoveItem(uint32_t uItemId, int32_t iAmount, int32_t iCell) override;
+    VarSet* GetVarManager() override;
+    ScriptNode* GetScriptTree() override;
+
+    void AttachInventory(Inventory* pInventory) { m_pInventory = pInventory; }
+    void AttachScriptTree(ScriptNode** ppScriptTreeRoot) { m_ppScriptTreeRoot = ppScriptTreeRoot; }
+
+private:
+    Inventory* m_pInventory = nullptr;
+    ScriptNode** m_ppScriptTreeRoot = nullptr;
+};
+
+extern GameInterfaceImpl g_oGameInterface;

@@ -1,0 +1,117 @@
+#include "Common/SceneIds.h"
+
+#include "Common/IdHash.h"
+#include "Error/EngineAssert.h"
+
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+#define SCENE_LIST(array) static_cast<int32_t>(std::size(array)), array
+#define SCENE_NO_LIST 0, nullptr
+#include "Common/SceneTable.inc"
+#undef SCENE_NO_LIST
+#undef SCENE_LIST
+
+struct Registry {
+    const SceneDesc* m_apScenes[std::size(s_aScenes) + 1];
+};
+
+const Registry& GetRegistry()
+{
+    static const Registry s_oRegistry = [] {
+        Registry registry {};
+        for (size_t index = 0; index < std::size(s_aScenes); ++index)
+            registry.m_apScenes[index] = &s_aScenes[index];
+        return registry;
+    }();
+    return s_oRegistry;
+}
+
+struct LanguageCode {
+    int m_iLanguage;
+    const char* m_pCode;
+};
+
+// Searched in this order; the last row has no code.
+const LanguageCode s_aLanguageCodes[] = {
+    {5, "ja-JP"}, {0, "en-GB"}, {1, "fr-FR"}, {2, "de-DE"}, {3, "it-IT"},
+    {4, "es-ES"}, {7, "zh-CN"}, {8, "ko-KR"}, {0, ""},
+};
+
+const char* BuildScenePath(char* pBuffer, size_t size, int iSceneId, const char* pExtension)
+{
+    const SceneDesc* pDesc = Id::GetSceneDesc(iSceneId);
+    if (pDesc == nullptr)
+        return nullptr;
+    std::snprintf(pBuffer, size, "scenes/%s%s", pDesc->m_pName, pExtension);
+    return pBuffer;
+}
+
+} // namespace
+
+const SceneDesc* const* Id::GetSceneRegistry()
+{
+    return GetRegistry().m_apScenes;
+}
+
+const SceneDesc* Id::GetSceneDesc(int iSceneId)
+{
+    for (const SceneDesc* const* ppDesc = GetSceneRegistry(); *ppDesc != nullptr; ++ppDesc)
+        if ((*ppDesc)->m_iId == iSceneId)
+            return *ppDesc;
+    return nullptr;
+}
+
+SceneScript* CreateScriptFromId(int iSceneId)
+{
+    ENGINE_ASSERT_MSG(iSceneId>=ID_SCENE_FIRST && iSceneId<=ID_SCENE_LAST, "CreateScriptFromId -- Invalid scene id\n");
+    const SceneDesc* pDesc = Id::GetSceneDesc(iSceneId);
+    if (pDesc == nullptr || pDesc->m_pFactory == nullptr)
+        return nullptr;
+    return pDesc->m_pFactory();
+}
+
+const char* Id::GetScenePath(int iSceneId)
+{
+    static char s_aPath[128];
+    return BuildScenePath(s_aPath, sizeof s_aPath, iSceneId, ".twscene.pc");
+}
+
+const char* Id::GetScene3DPath(int iSceneId)
+{
+    static char s_aPath[128];
+    return BuildScenePath(s_aPath, sizeof s_aPath, iSceneId, ".3dscene.o");
+}
+
+const char* Id::GetSceneDialogsPath(int iSceneId)
+{
+    static char s_aPath[128];
+    return BuildScenePath(s_aPath, sizeof s_aPath, iSceneId, ".dialogs.dat");
+}
+
+const char* Id::GetScenePackPath(int iSceneId)
+{
+    static char s_aPath[128];
+    return BuildScenePath(s_aPath, sizeof s_aPath, iSceneId, ".twscene.dr");
+}
+
+const char* Id::GetLanguageCode(int iLanguage)
+{
+    for (const LanguageCode& row : s_aLanguageCodes)
+        if (row.m_iLanguage == iLanguage)
+            return row.m_pCode;
+    return "unknown";
+}
+
+const char* Id::GetSceneTextPath(int iSceneId, int iLanguage)
+{
+    static char s_aPath[128];
+    const SceneDesc* pDesc = GetSceneDesc(iSceneId);
+    if (pDesc == nullptr)
+        return nullptr;
+    // The scene's number: the three digits after "bg".
+    std::snprintf(s_aPath, sizeof s_aPath, "text/%sTextBG%.3s.dat", GetLanguageCode(iLanguage), pDesc->m_pName + 2);
+    return s_aPath;
+}

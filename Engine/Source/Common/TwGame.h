@@ -1,0 +1,97 @@
+#pragma once
+#include <cstdint>
+
+struct SDL_Window;
+
+// The game object: start-up, main loop and shutdown, the settings, the
+// languages and the game clock.
+class TwGame {
+public:
+    // What the renderer is made with.
+    struct DisplaySettings {
+        SDL_Window* pWindow = nullptr;
+        uint32_t uReserved1 = 2;
+        uint32_t uReserved2 = 1;
+        uint32_t uWidth = 0xFFFFFFFFu;
+        uint32_t uHeight = 0xFFFFFFFFu;
+        uint8_t bFullScreen = 0;
+        uint32_t uAntiAliasing = 0;
+        uint32_t uPrimitiveVertexCount = 0;
+    };
+
+    // Frame time bounds in milliseconds, before the speed scaling.
+    static constexpr uint32_t MIN_FRAME_TIME = 16;
+    static constexpr uint32_t MAX_FRAME_TIME = 48;
+    // Speed shifts: each step above normal doubles the frame time.
+    static constexpr int32_t NORMAL_SPEED_SHIFT = 4;
+    static constexpr int32_t AUTOTEST_SPEED_SHIFT = 6;
+    static constexpr uint32_t PRIMITIVE_VERTEX_COUNT = 768;
+
+    // Start-up switches that the command line can change.
+    static bool s_bAutoTest;
+    static int32_t s_iStartSpeedShift;
+
+    // The start-up sequence; false at the first step that fails.
+    bool Initialize();
+    // Runs frames until the application's quit flag is set.
+    void MainLoop();
+    // Undoes the start-up in reverse; safe after a failed start-up.
+    void Shutdown();
+
+    // The update and render passes of one frame (dt in milliseconds).
+    void Update(uint32_t dt);
+    void Render();
+
+    // Reads the clock, makes the frame time (clamped, then scaled by the speed
+    // shift), advances the game clock by it and returns it.
+    uint32_t AdvanceFrameTime();
+    static uint32_t ClampFrameTime(int32_t milliseconds);
+    static uint32_t ScaleFrameTime(uint32_t frameTime, int32_t speedShift);
+
+    // The game clock as "%02dh:%02dm:%02ds" in one static buffer that every
+    // call overwrites.
+    const char* GetClockString() const;
+
+    // An INFO line: the level prefix with the clock stamp, then the text.
+    void LogInfo(const char* text) const;
+    // An INFO line of the text and a line end, then the memory report.
+    void LogStep(const char* text) const;
+
+    bool ReadSettings();
+    // Makes the renderer with the display settings and hands it to the core
+    // application; shows "Could not initialize renderer!" when it cannot be
+    // made.
+    bool InitializeDisplay();
+    void ShutdownDisplay();
+    void GetSystemInformations();
+    // Creates the input system with the default bindings and enables it.
+    bool InitializeInputs();
+    // Disables and destroys the input system, the input event handler and the
+    // input devices.
+    void ShutdownInputs();
+    bool InitializeIds();
+    bool InitializeProfiler();
+    // Creates the resource manager and loads its common packages; false when
+    // "common.dr" cannot be loaded or bound.
+    bool InitializeResourceManager();
+    void ShutdownResourceManager();
+    void ShutdownProfiler();
+
+    // Frame timing.
+    int32_t m_iLastClock = 0;
+    uint64_t m_uGameClock = 0;
+    // Languages (GameLanguages.h).
+    int32_t m_iSystemLanguage = 0;
+    int32_t m_iGameLanguage = 0;
+    int32_t m_iVoiceLanguage = 0;
+    // 1 when the movies are to be played in low resolution.
+    uint32_t m_uLowResolutionVideo = 0;
+    uint8_t m_bPaused = 0;
+    int32_t m_iSpeedShift = NORMAL_SPEED_SHIFT;
+    DisplaySettings m_oDisplaySettings;
+};
+
+// The one game object.
+extern TwGame g_oTwGame;
+// Whether the quit box is shown.
+extern uint8_t g_bQuitBoxShown;

@@ -1,0 +1,99 @@
+#include "App/CoreApp.h"
+
+#include "App/CorePlaceholders.h"
+#include "Error/EngineAssert.h"
+#include "Input/InputDevices.h"
+#include "System/Clock.h"
+
+CoreApp* g_pCoreApp = nullptr;
+
+CoreApp::CoreApp() = default;
+
+CoreApp::~CoreApp()
+{
+    DestroyAppWindow();
+}
+
+bool CoreApp::CreateAppWindow(bool fullScreen)
+{
+    m_pWindow = Platform::CreatePlatformWindow();
+    if (!m_pWindow->RegisterClass(CLASS_NAME) || !m_pWindow->Create(TITLE, fullScreen, this)) {
+        m_pWindow.reset();
+        return false;
+    }
+    return true;
+}
+
+void CoreApp::DestroyAppWindow()
+{
+    m_pWindow.reset();
+}
+
+bool CoreApp::Update()
+{
+    Platform::Clock& clock = Platform::GetClock();
+    const uint64_t now = clock.Counter();
+    if (now > m_uLastPacingPoint) {
+        const float elapsed
+            = static_cast<float>(static_cast<double>(now - m_uLastPacingPoint) * 1000.0 / clock.CounterFrequency());
+        m_uLastPacingPoint = now;
+        const float remaining = MIN_FRAME_MS - elapsed;
+        if (remaining > 0.0f) {
+            clock.Sleep(static_cast<uint32_t>(remaining));
+            // The sleep belongs to the next frame's measurement, not its budget.
+            m_uLastPacingPoint = clock.Counter();
+        }
+    }
+
+    if (m_bQuit)
+        return false;
+    if (m_pWindow)
+        m_pWindow->PumpMessages();
+    return true;
+}
+
+bool CoreApp::WindowProc(Platform::WindowMessage message, uint32_t parameter)
+{
+    switch (message) {
+    case Platform::WindowMessage::Close:
+        m_bQuit = true;
+        return true;
+    case Platform::WindowMessage::ActivateApp:
+        if (parameter != 0) {
+            Platform::GetInputDevices().EnablePads(true);
+            CorePlaceholder::ResumeAllSound();
+        } else {
+            Platform::GetInputDevices().EnablePads(false);
+            CorePlaceholder::PauseAllSound();
+        }
+        return true;
+    case Platform::WindowMessage::SetCursor:
+        ChooseCursor();
+        return true;
+    case Platform::WindowMessage::SystemKeyDown:
+        // Alt and F10 would otherwise open the window menu and stop the game.
+        return parameter != Platform::VirtualKeyMenu && parameter != Platform::VirtualKeyF10;
+    }
+    return true;
+}
+
+void CoreApp::ChooseCursor()
+{
+    if (!m_pWindow)
+        return;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    m_pWindow->GetCursorPosition(x, y);
+    m_pWindow->GetClientSize(width, height);
+    // The game draws its own pointer over the client area, edges included.
+    const bool inside = x >= 0 && x <= width && y >= 0 && y <= height;
+    m_pWindow->SetCursorShape(inside ? Platform::CursorShape::None : Platform::CursorShape::Arrow);
+}
+
+bool CoreUpdate()
+{
+    ENGINE_ASSERT(g_pCoreApp!=NULL);
+    return g_pCoreApp ? g_pCoreApp->Update() : false;
+}

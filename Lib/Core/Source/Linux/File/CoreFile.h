@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdio>
+
+// Opening the game's files, with the core's error lines in the log. Paths
+// are matched without regard to letter case. Callers read, seek and close
+// the stream with the C runtime.
+class CoreFile {
+public:
+    // With create: a new, empty file for writing ("wb"). Otherwise an
+    // existing file for reading ("rb"), or for reading and writing ("rb+").
+    // Logs the path and the failure when the file cannot be opened.
+    static bool Open(FILE** ppFile, const char* path, bool create, bool readWrite);
+
+    // Logs that a read came up empty; returns 0.
+    static int ReportReadError();
+};

@@ -1,0 +1,33 @@
+#pragma once
+#include <atomic>
+#include <cstdint>
+
+namespace Nubra::Memory {
+
+// A lock word taken by an interlocked compare-exchange from 0 to 1, with a
+// zero sleep between tries, and released by an interlocked exchange to 0.
+class HeapSpinLock {
+public:
+    void Acquire();
+    void Release() { m_uWord.exchange(0, std::memory_order_release); }
+
+private:
+    std::atomic<uint32_t> m_uWord { 0 };
+};
+
+// Holds a lock for the life of the object.
+class HeapSpinLockGuard {
+public:
+    explicit HeapSpinLockGuard(HeapSpinLock& lock) : m_rLock(lock) { m_rLock.Acquire(); }
+    ~HeapSpinLockGuard() { m_rLock.Release(); }
+    HeapSpinLockGuard(const HeapSpinLockGuard&) = delete;
+    HeapSpinLockGuard& operator=(const HeapSpinLockGuard&) = delete;
+
+private:
+    HeapSpinLock& m_rLock;
+};
+
+// Guards the one-time setting of the allocator's magic word.
+extern HeapSpinLock g_oGlobalSpinLock;
+
+} // namespace Nubra::Memory

@@ -1,0 +1,33 @@
+#pragma once
+#include "Graphics/DeviceTexture.h"
+
+#include <SDL_opengl.h>
+
+namespace Platform {
+
+class OpenGlDevice;
+
+// A texture object of OpenGL, sent again from the system-memory copy after
+// each unlock; the block-compressed formats are sent compressed.
+class OpenGlTexture final : public DeviceTexture {
+public:
+    OpenGlTexture(OpenGlDevice* device, uint64_t id, uint32_t width, uint32_t height, uint32_t levels,
+                  uint32_t format, uint32_t usage, uint32_t pool);
+    ~OpenGlTexture() override;
+
+    GLuint Name() const { return m_uName; }
+    // Sets the filtering and addressing of the bound texture, when they
+    // differ from what it has.
+    void ApplySampler(const uint32_t* samplerStates);
+
+private:
+    void OnLevelWritten(uint32_t level) override;
+    void Upload(uint32_t level);
+
+    OpenGlDevice* m_pGlDevice;
+    GLuint m_uName = 0;
+    uint32_t m_appliedSampler[4] = { 0, 0, 0, 0 };
+    bool m_bSamplerApplied = false;
+};
+
+} // namespace Platform

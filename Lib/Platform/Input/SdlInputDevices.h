@@ -1,0 +1,56 @@
+#pragma once
+#include "Input/InputDevices.h"
+#include "Window/EventListeners.h"
+
+#include <SDL.h>
+
+namespace Platform {
+
+// The real devices over SDL. Keyboard and mouse are followed through the
+// events that the window's pump hands to every listener, so that their state
+// is exactly what the window received; pads are SDL game controllers, opened
+// as they are plugged in and read from SDL's controller state.
+class SdlInputDevices final : public InputDevices, public EventListener {
+public:
+    bool Open(Window* window) override;
+    void Close() override;
+    bool AcquireKeyboard() override;
+    bool AcquireMouse() override;
+    DeviceRead ReadKeyboard(uint8_t (&state)[256]) override;
+    DeviceRead ReadMouse(MouseState& state) override;
+    void GetPointerPosition(int32_t& x, int32_t& y) override;
+    void GetClientSize(int32_t& width, int32_t& height) override;
+    bool AreMouseButtonsSwapped() override;
+    bool ReadPad(int slot, PadState& state) override;
+    void EnablePads(bool enable) override { m_bPadsEnabled = enable; }
+
+    void OnEvent(const SDL_Event& event) override;
+
+private:
+    void OnWindowEvent(const SDL_WindowEvent& event);
+    void OnKey(const SDL_KeyboardEvent& event);
+    void OnMouseButton(const SDL_MouseButtonEvent& event);
+    void SetPointer(int32_t x, int32_t y);
+    void LoseFocus();
+    void AddPad(int deviceIndex);
+    void RemovePad(SDL_JoystickID instance);
+    void ClosePads();
+
+    Window* m_pWindow = nullptr;
+    bool m_bFocused = false;
+    bool m_bKeyboardAcquired = false;
+    bool m_bMouseAcquired = false;
+    bool m_bPadSystem = false;
+    bool m_bPadsEnabled = true;
+    uint8_t m_aKeys[256] {};
+    uint8_t m_aButtons[MOUSE_BUTTON_COUNT] {};
+    int32_t m_iMotionX = 0;
+    int32_t m_iMotionY = 0;
+    int32_t m_iWheel = 0;
+    bool m_bPointerSeen = false;
+    int32_t m_iPointerX = 0;
+    int32_t m_iPointerY = 0;
+    SDL_GameController* m_apPads[PAD_SLOT_COUNT] {};
+};
+
+} // namespace Platform

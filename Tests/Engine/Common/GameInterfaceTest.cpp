@@ -1,0 +1,52 @@
+#include "Common/GameInterfaceImpl.h"
+
+#include "Managers/Common/VarManager.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+class FakeInventory : public GameInterfaceImpl::Inventory {
+public:
+    bool Holds(uint32_t uItemId) override { return std::find(m_aItems.begin(), m_aItems.end(), uItemId) != m_aItems.end(); }
+    void Add(uint32_t uItemId, int32_t, int32_t) override { m_aItems.push_back(uItemId); }
+    int32_t Remove(uint32_t uItemId, int32_t, int32_t) override
+    {
+        const auto found = std::find(m_aItems.begin(), m_aItems.end(), uItemId);
+        if (found == m_aItems.end())
+            return -1;
+        const int32_t cell = static_cast<int32_t>(found - m_aItems.begin());
+        m_aItems.erase(found);
+        return cell;
+    }
+    std::vector<uint32_t> m_aItems;
+};
+
+TEST(GameInterfaceTest, ForwardsToTheGameAndItsAttachedParts)
+{
+    GameInterface* pGame = GameInterface::GetGameInterface();
+    ASSERT_EQ(pGame, &g_oGameInterface);
+    EXPECT_EQ(pGame->GetVarManager(), &g_VarManager);
+
+    EXPECT_FALSE(pGame->HasItem(0x8E740AEAu));
+    EXPECT_EQ(pGame->RemoveItem(0x8E740AEAu, 1, -1), -1);
+    EXPECT_EQ(pGame->GetScriptTree(), nullptr);
+
+    FakeInventory inventory;
+    ScriptNode* pRoot = reinterpret_cast<ScriptNode*>(&inventory);
+    g_oGameInterface.AttachInventory(&inventory);
+    g_oGameInterface.AttachScriptTree(&pRoot);
+    pGame->AddItem(0x8E740AEAu, 1, -1);
+    EXPECT_TRUE(pGame->HasItem(0x8E740AEAu));
+    EXPECT_EQ(pGame->RemoveItem(0x8E740AEAu, 1, -1), 0);
+    EXPECT_EQ(pGame->RemoveItem(0x8E740AEAu, 1, -1), -1);
+    EXPECT_EQ(pGame->GetScriptTree(), pRoot);
+
+    g_oGameInterface.AttachInventory(nullptr);
+    g_oGameInterface.AttachScriptTree(nullptr);
+}
+
+} // namespace

@@ -1,0 +1,153 @@
+#include "App/CoreApp.h"
+#include "App/CorePlaceholders.h"
+#include "Common/ProfileSections.h"
+#include "Common/TwGame.h"
+#include "Profiler/CoreProfiler.h"
+#include "System/FakeClock.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+namespace {
+
+Platform::FakeClock* s_pClock = nullptr;
+int s_iPumpsBeforeClose = 0;
+int s_iPumps = 0;
+
+// A window whose every pump stands for 4.6 ms of frame work, and which is
+// closed on a chosen pump.
+class CountdownWindow final : public Platform::Window {
+public:
+    bool RegisterClass(const char*) override { return true; }
+    bool Create(const char*, bool, Platform::WindowProcedure* procedure) override
+    {
+        m_pProcedure = procedure;
+        return true;
+    }
+    void Destroy() override {}
+    bool Exists() const override { return true; }
+    void PumpMessages() override
+    {
+        s_pClock->AdvanceMilliseconds(4.6);
+        if (++s_iPumps == s_iPumpsBeforeClose) {
+            SDL_Event quit {};
+            quit.type = SDL_QUIT;
+            HandleEvent(quit, 1);
+        }
+    }
+    void GetClientSize(int& width, int& height) const override
+    {
+        width = 640;
+        height = 480;
+    }
+    void SetClientSize(int, int) override {}
+    void SetCursorShape(Platform::CursorShape) override {}
+    SDL_Window* GetSdlWindow() const override { return nullptr; }
+
+private:
+    void DefaultClose() override {}
+};
+
+std::unique_ptr<Platform::Window> MakeCountdownWindow()
+{
+    return std::make_unique<CountdownWindow>();
+}
+
+class MainLoopTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        s_pClock = &m_clock;
+        s_iPumps = 0;
+        Platform::SetClock(&m_clock);
+        Platform::SetWindowFactory(MakeCountdownWindow);
+        g_pCoreApp = new CoreApp();
+        ASSERT_TRUE(g_pCoreApp->CreateAppWindow(false));
+    }
+    void TearDown() override
+    {
+        delete g_pCoreApp;
+        g_pCoreApp = nullptr;
+        Platform::SetWindowFactory(nullptr);
+        Platform::SetClock(nullptr);
+        TwGame::s_bAutoTest = false;
+        TwGame::s_iStartSpeedShift = TwGame::NORMAL_SPEED_SHIFT;
+        CorePlaceholder::ResumeAllSound();
+    }
+
+    Platform::FakeClock m_clock;
+};
+
+TEST_F(MainLoopTest, RunsPacedFramesUntilTheWindowCloses)
+{
+    s_iPumpsBeforeClose = 6; // the pump before the loop, then five frames
+    const Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
+    const int firstProfileFrame = profiler.CurrentFrame();
+    TwGame game;
+    testing::internal::CaptureStdout();
+    game.MainLoop();
+    testing::internal::GetCapturedStdout();
+
+    // One profile frame per frame, each with its sections.
+    EXPECT_EQ(profiler.CurrentFrame(), (firstProfileFrame + 5) % Core::MAX_PROFILE_FRAME);
+    EXPECT_EQ(profiler.LastCompleteFrame(), profiler.CurrentFrame());
+    const Core::CoreProfiler::Frame& frame = profiler.GetFrame(profiler.CurrentFrame());
+    EXPECT_EQ(frame.m_vSections[PROFILE_UPDATE].m_iCount, 1u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_UPDATE_MISC].m_iCount, 2u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_UPDATE_STATE].m_iCount, 1u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_RENDER].m_iCount, 1u);
+    EXPECT_EQ(frame.m_vSections[PROFILE_SYNC].m_iCount, 1u);
+    EXPECT_EQ(profiler.OpenSections(), 0);
+
+    EXPECT_EQ(s_iPumps, 6);
+    EXPECT_TRUE(g_pCoreApp->m_bQuit);
+    EXPECT_EQ(game.m_uGameClock, 5u * 16u);
+    // Each frame's 4.6 ms of work is topped up to 16 ms.
+    const std::vector<uint32_t> expectedSleeps(5, 11u);
+    EXPECT_EQ(m_clock.Sleeps(), expectedSleeps);
+}
+
+TEST_F(MainLoopTest, AutoTestRunsTheGameClockFourTimesFaster)
+{
+    s_iPumpsBeforeClose = 4;
+    TwGame::s_bAutoTest = true;
+    TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
+    TwGame game;
+    testing::internal::CaptureStdout();
+    game.MainLoop();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(game.m_uGameClock, 3u * 64u);
+}
+
+TEST(TwGameProfilerTest, StartUpNamesTheGameSections)
+{
+    TwGame game;
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(game.InitializeProfiler());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log.rfind(" - Initialize Profiler...\nINFO[00h:00m:00s]:Profiler done\n", 0), 0u) << log;
+    const Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
+    EXPECT_STREQ(profiler.GetSection(PROFILE_UPDATE).m_szName, "PROFILE_UPDATE");
+    EXPECT_STREQ(profiler.GetSection(PROFILE_SYNC).m_szName, "PROFILE_SYNC");
+    EXPECT_STREQ(profiler.GetSection(PROFILE_RENDER_CURSOR).m_szName, "PROFILE_RENDER_CURSOR");
+    EXPECT_STREQ(profiler.GetSection(PROFILE_SECTION_COUNT).m_szName, "");
+}
+
+TEST_F(MainLoopTest, InactiveApplicationPausesTheGameExceptUnderAutoTest)
+{
+    TwGame game;
+    CorePlaceholder::PauseAllSound();
+    game.Update(16);
+    EXPECT_EQ(game.m_bPaused, 1);
+    CorePlaceholder::ResumeAllSound();
+    game.Update(16);
+    EXPECT_EQ(game.m_bPaused, 0);
+
+    TwGame::s_bAutoTest = true;
+    CorePlaceholder::PauseAllSound();
+    game.Update(16);
+    EXPECT_EQ(game.m_bPaused, 0);
+}
+
+} // namespace

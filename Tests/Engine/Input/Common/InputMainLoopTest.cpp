@@ -1,0 +1,168 @@
+// The running main loop reading real SDL input: events are pushed into SDL's
+// queue between frames and reach the game through the window's pump.
+#include "App/CoreApp.h"
+#include "Common/TwGame.h"
+#include "Input/Common/InputEventIds.h"
+#include "Input/Common/InputSystem.h"
+#include "Input/CoreInput.h"
+#include "Input/InputEventHandler.h"
+#include "Input/InputEventTrigger.h"
+#include "Input/InputPointer.h"
+#include "Support/TestPaths.h"
+#include "Window/SdlWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <functional>
+#include <set>
+#include <vector>
+
+namespace {
+
+// What happens at each pump of the window: the pump after frame k records
+// the events that frame k answered, then pushes the events of the next frame.
+struct PumpScript {
+    std::vector<std::function<void()>> steps;
+    std::vector<std::set<uint16_t>> answered;
+    uint32_t pointerValue = 0;
+    int pumps = 0;
+};
+PumpScript* s_pScript = nullptr;
+
+std::set<uint16_t> ActiveEvents()
+{
+    std::set<uint16_t> events;
+    const InputEventHandler& handler = *InputEventHandler::m_pSingleton;
+    for (uint32_t index = 0; index < handler.GetActiveTriggerCount(); ++index)
+        events.insert(handler.GetActiveTrigger(index)->GetEventId());
+    return events;
+}
+
+// The real application window, with the script run before each pump.
+class ScriptedSdlWindow final : public Platform::Window {
+public:
+    bool RegisterClass(const char* className) override { return m_window.RegisterClass(className); }
+    bool Create(const char* title, bool fullScreen, Platform::WindowProcedure* procedure) override
+    {
+        return m_window.Create(title, fullScreen, procedure);
+    }
+    void Destroy() override { m_window.Destroy(); }
+    bool Exists() const override { return m_window.Exists(); }
+    void PumpMessages() override
+    {
+        const int pump = s_pScript->pumps++;
+        if (pump > 0)
+            s_pScript->answered.push_back(ActiveEvents());
+        if (pump < static_cast<int>(s_pScript->steps.size()))
+            s_pScript->steps[pump]();
+        m_window.PumpMessages();
+    }
+    void GetClientSize(int& width, int& height) const override { m_window.GetClientSize(width, height); }
+    void SetClientSize(int width, int height) override { m_window.SetClientSize(width, height); }
+    void SetCursorShape(Platform::CursorShape shape) override { m_window.SetCursorShape(shape); }
+    SDL_Window* GetSdlWindow() const override { return m_window.GetSdlWindow(); }
+
+private:
+    // The wrapped window answers its own events.
+    void DefaultClose() override {}
+
+    Platform::SdlWindow m_window;
+};
+
+std::unique_ptr<Platform::Window> MakeScriptedSdlWindow()
+{
+    return std::make_unique<ScriptedSdlWindow>();
+}
+
+uint32_t WindowId()
+{
+    return SDL_GetWindowID(g_pCoreApp->GetWindow()->GetSdlWindow());
+}
+
+void PushKey(SDL_Scancode scancode, bool down)
+{
+    SDL_Event event {};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.windowID = WindowId();
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.scancode = scancode;
+    SDL_PushEvent(&event);
+}
+
+void PushLeftButton(bool down, int x, int y)
+{
+    SDL_Event event {};
+    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    event.button.windowID = WindowId();
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.button.x = x;
+    event.button.y = y;
+    SDL_PushEvent(&event);
+}
+
+TEST(InputMainLoopTest, PushedSdlEventsBecomeActiveEventsFrameByFrame)
+{
+    PumpScript script;
+    s_pScript = &script;
+    script.steps = {
+        // Before the first frame: Esc and left Ctrl down, a click on the
+        // right edge of the picture area of a 1280 x 720 window.
+        [] {
+            PushKey(SDL_SCANCODE_ESCAPE, true);
+            PushKey(SDL_SCANCODE_LCTRL, true);
+            PushLeftButton(true, 1119, 360);
+        },
+        [&script] {
+            InputEventHandler::m_pSingleton->IsEventActive(InputEventId_GamePointerPressed, &script.pointerValue,
+                                                           nullptr);
+            PushKey(SDL_SCANCODE_ESCAPE, false);
+            PushLeftButton(false, 1119, 360);
+        },
+        [] { PushKey(SDL_SCANCODE_LCTRL, false); },
+        [] {
+            SDL_Event quit {};
+            quit.type = SDL_QUIT;
+            SDL_PushEvent(&quit);
+        },
+    };
+    Platform::SetWindowFactory(MakeScriptedSdlWindow);
+    TestSupport::TempDir folder;
+    TestSupport::ScopedWorkingDirectory workingDirectory(folder.Path());
+
+    // The start-up steps that bring up the core with its input devices and
+    // the input system, then the users' switches: the quit box's Esc event
+    // and a mini-game's controls.
+    TwGame game;
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(game.ReadSettings());
+    g_pCoreApp->GetWindow()->SetClientSize(1280, 720);
+    ASSERT_TRUE(game.InitializeInputs());
+    InputEventHandler::m_pSingleton->EnableEventTrigger(InputEventId_Quit, true);
+    InputSystem::EnableGameEvents(true);
+
+    game.MainLoop();
+
+    game.ShutdownInputs();
+    delete g_pCoreApp;
+    g_pCoreApp = nullptr;
+    testing::internal::GetCapturedStdout();
+    Platform::SetWindowFactory(nullptr);
+    s_pScript = nullptr;
+
+    const std::vector<std::set<uint16_t>> expected = {
+        {InputEventId_Quit, InputEventId_GamePause, InputEventId_GameCtrlPressed, InputEventId_GameCtrlHeld,
+         InputEventId_GameSkip, InputEventId_GamePointerPressed, InputEventId_GamePointerHeld,
+         InputEventId_GamePointerDown},
+        {InputEventId_GameCtrlHeld, InputEventId_GamePointerReleased, InputEventId_GamePointerUp},
+        {InputEventId_GameCtrlReleased, InputEventId_GamePointerUp},
+    };
+    EXPECT_EQ(script.answered, expected);
+    EXPECT_EQ(script.pointerValue, InputPackPointer(4091, 2048));
+    EXPECT_EQ(Input::m_pSingleton, nullptr);
+    EXPECT_EQ(InputSystem::m_pSingleton, nullptr);
+}
+
+} // namespace

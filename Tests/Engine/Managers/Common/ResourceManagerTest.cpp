@@ -1,0 +1,169 @@
+#include "DataPack/DataPackFormat.h"
+#include "Managers/Common/ResourceManager.h"
+#include "Support/HandMadePack.h"
+#include "Support/MainHeap.h"
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using TestSupport::HandMadePack;
+
+std::string AsText(const std::vector<uint8_t>& bytes)
+{
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class ResourceManagerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestSupport::EnsureMainHeap();
+        m_manager = ResourceManager::CreateSingleton();
+    }
+    void TearDown() override { ResourceManager::DestroySingleton(); }
+
+    // Runs a call with the log and the standard error captured.
+    template <typename Call>
+    std::string Logged(Call call)
+    {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        call();
+        testing::internal::GetCapturedStderr();
+        return testing::internal::GetCapturedStdout();
+    }
+
+    size_t PackageCount() const
+    {
+        size_t count = 0;
+        for (PackageResource* package = m_manager->m_pPackages; package; package = package->m_pNext)
+            ++count;
+        return count;
+    }
+
+    TestSupport::TempDir m_folder;
+    TestSupport::ScopedWorkingDirectory m_workingDirectory { m_folder.Path() };
+    ResourceManager* m_manager = nullptr;
+};
+
+TEST_F(ResourceManagerTest, SameNameIsSharedByReferenceCount)
+{
+    m_folder.WriteFile("text/data.bin", "twelve bytes");
+    PackageResource* first = m_manager->LoadPackage("text/data.bin");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(first->Buffer()), first->Size()), "twelve bytes");
+    EXPECT_STREQ(first->m_sName, "text/data.bin");
+    EXPECT_EQ(first->m_iNbRef, 1u);
+
+    EXPECT_EQ(m_manager->LoadPackage("text/data.bin"), first);
+    EXPECT_EQ(first->m_iNbRef, 2u);
+    EXPECT_EQ(PackageCount(), 1u);
+
+    m_manager->UnloadPackage(first);
+    EXPECT_EQ(m_manager->FindPackage("text/data.bin"), first);
+    EXPECT_EQ(first->m_iNbRef, 1u);
+    m_manager->UnloadPackage(first);
+    EXPECT_EQ(m_manager->FindPackage("text/data.bin"), nullptr);
+    EXPECT_EQ(PackageCount(), 0u);
+}
+
+TEST_F(ResourceManagerTest, NamesDifferingInCaseAreTwoPackages)
+{
+    m_folder.WriteFile("data.bin", "abc");
+    PackageResource* lower = m_manager->LoadPackage("data.bin");
+    PackageResource* upper = m_manager->LoadPackage("DATA.bin");
+    ASSERT_NE(lower, nullptr);
+    ASSERT_NE(upper, nullptr);
+    EXPECT_NE(lower, upper);
+    EXPECT_EQ(m_manager->FindPackage("DATA.bin"), upper);
+    EXPECT_EQ(PackageCount(), 2u);
+    m_manager->UnloadPackage(lower);
+    m_manager->UnloadPackage(upper);
+}
+
+TEST_F(ResourceManagerTest, FailedLoadLeavesTheListUnchanged)
+{
+    m_folder.WriteFile("present.bin", "x");
+    PackageResource* present = m_manager->LoadPackage("present.bin");
+    PackageResource* missing = nullptr;
+    const std::string log = Logged([&] { missing = m_manager->LoadPackage("absent.bin"); });
+    EXPECT_EQ(missing, nullptr);
+    EXPECT_NE(log.find("Error loading \"absent.bin\"\n"), std::string::npos) << log;
+    EXPECT_EQ(m_manager->m_pPackages, present);
+    EXPECT_EQ(present->m_pNext, nullptr);
+
+    // Null and unknown packages are ignored.
+    m_manager->UnloadPackage(nullptr);
+    PackageResource stranger;
+    stranger.m_iNbRef = 0;
+    m_manager->UnloadPackage(&stranger);
+    EXPECT_EQ(present->m_iNbRef, 1u);
+    m_manager->UnloadPackage(present);
+}
+
+TEST_F(ResourceManagerTest, TooLongNameIsReported)
+{
+    const std::string name(300, 'n');
+    const std::string log = Logged([&] { EXPECT_EQ(m_manager->LoadPackage(name.c_str()), nullptr); });
+    EXPECT_NE(log.find("condition: strlen(packageName)<CORE_MAX_PATH\n"), std::string::npos) << log;
+}
+
+TEST_F(ResourceManagerTest, CommonPackagesAreBoundAndUnloadedAtShutdown)
+{
+    HandMadePack pack;
+    pack.Add(DATAPACK_EDGM, "edges");
+    m_folder.WriteFile("common.dr", AsText(pack.Bytes()));
+    m_folder.WriteFile("scenes/common.dialogs.dat", "dialogs");
+    ASSERT_TRUE(m_manager->LoadCommonPackages());
+    EXPECT_EQ(m_manager->GetCommonDataPack().m_bBound, 1);
+    EXPECT_STREQ(m_manager->GetCommonDataPack().EntryName(0), "edges");
+    ASSERT_NE(m_manager->m_pCommonDialogsPackage, nullptr);
+    EXPECT_EQ(m_manager->m_pCommonDataPackage, m_manager->FindPackage("common.dr"));
+
+    m_folder.WriteFile("forgotten.bin", "f");
+    m_manager->LoadPackage("forgotten.bin");
+    const std::string log = Logged([&] { m_manager->UnloadAll(); });
+    EXPECT_EQ(log, "ERR [00h:00m:00s]:Unloaded package: forgotten.bin\n");
+    EXPECT_EQ(m_manager->GetCommonDataPack().m_bBound, 0);
+    EXPECT_EQ(m_manager->m_pCommonDataPackage, nullptr);
+    EXPECT_EQ(m_manager->m_pCommonDialogsPackage, nullptr);
+    EXPECT_EQ(m_manager->FindPackage("common.dr"), nullptr);
+    // The leftover stays listed; the manager frees it when destroyed.
+    EXPECT_NE(m_manager->FindPackage("forgotten.bin"), nullptr);
+}
+
+TEST_F(ResourceManagerTest, MissingDialogsAreOnlyLogged)
+{
+    m_folder.WriteFile("common.dr", AsText(HandMadePack().Bytes()));
+    bool loaded = false;
+    const std::string log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
+    EXPECT_TRUE(loaded);
+    EXPECT_NE(log.find("Error loading \"scenes/common.dialogs.dat\"\n"), std::string::npos) << log;
+    m_manager->UnloadAll();
+}
+
+TEST_F(ResourceManagerTest, CommonDataPackThatCannotBeLoadedOrBoundFails)
+{
+    bool loaded = true;
+    std::string log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(log.find("Error loading \"common.dr\"\n"), std::string::npos) << log;
+    m_manager->UnloadAll();
+
+    std::vector<uint8_t> bytes = HandMadePack().Bytes();
+    bytes[0] = 'X';
+    m_folder.WriteFile("common.dr", AsText(bytes));
+    log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(log.find("data pack \"common.dr\" refused: not a DPR2 data pack\n"), std::string::npos) << log;
+    EXPECT_EQ(m_manager->FindPackage("common.dr"), nullptr);
+    EXPECT_EQ(m_manager->m_pCommonDataPackage, nullptr);
+    EXPECT_EQ(m_manager->GetCommonDataPack().m_bBound, 0);
+}
+
+} // namespace

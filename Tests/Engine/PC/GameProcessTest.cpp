@@ -1,0 +1,235 @@
+// Runs the real program headless in a scratch data folder.
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using TestSupport::TempDir;
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Starts the game in folder with its output in folder/<name>.out. The lock of
+// the single-instance guard lives in folder too (XDG_RUNTIME_DIR), so that
+// tests never meet a game running on the machine.
+pid_t StartGame(const TempDir& folder, const std::string& name)
+{
+    const std::string binary = (TestSupport::BinaryDir() / "velmarsh").string();
+    const std::string output = (folder / (name + ".out")).string();
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    if (chdir(folder.Path().c_str()) != 0)
+        _exit(120);
+    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(descriptor, STDOUT_FILENO);
+    dup2(descriptor, STDERR_FILENO);
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
+    setenv("LANG", "fr_FR.UTF-8", 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+    _exit(121);
+}
+
+// The exit status, or -1000 when the process has not ended in time (it is
+// then killed).
+int WaitForExit(pid_t child, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > end) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1000;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+bool WaitForText(const std::filesystem::path& path, const std::string& text, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (ReadFile(path).find(text) == std::string::npos) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The text of a line without its "INFO[stamp]:" prefix.
+std::string WithoutInfoPrefix(const std::string& line)
+{
+    if (line.rfind("INFO[", 0) != 0)
+        return line;
+    const size_t end = line.find("]:");
+    return end == std::string::npos ? line : line.substr(end + 2);
+}
+
+const char* const MEMORY_REPORT_FRAME = "******************************************************************";
+
+const std::vector<std::string> STARTUP_LINES = {
+    "-------------------------",
+    "Initialize Application...",
+    " - Initialize Core...",
+    "Init video memory ",
+    "Core Init Done",
+    " - Initialize Display...",
+    "Display done",
+    " - Get System Informations...",
+    " -> System Language: fr-FR, Game Language: fr-FR",
+    " - Initialize boot font...",
+    "boot font done",
+    " - Initialize Inputs...",
+    "Inputs done",
+    " - Initialize Ids...",
+    "Ids done",
+    " - Initialize Profiler...",
+    "Profiler done",
+    " - Initialize Sound system...",
+    "Sound done",
+    " - Initialize ResourceManager...",
+    "ResourceManager done",
+    " - Initialize Localizer...",
+    "Localizer done",
+    " - Initialize main font(s)...",
+    "Font done",
+    " - Initialize and test CARD Manager...",
+    " - Initialize adventure manager...",
+    "Adventure manager done",
+    "Application Initialized",
+    "-----------------------",
+    " - Initialize States...",
+};
+
+const std::vector<std::string> SHUTDOWN_LINES = {
+    "-------------------------------",
+    "Shutdown Application",
+    " - Shutdown Localizer...",
+    "Localizer done",
+    " - Shutdown ResourceManager...",
+    "ResourceManager done",
+    " - Shutdown Sound...",
+    "Sound done",
+    " - Shutdown Profile ...",
+    "Profile done",
+    " - Shutdown Inputs ...",
+    "Inputs done",
+    "-------------------------------",
+    "FINAL MEMORY DUMP BEFORE EXIT MAIN",
+};
+
+TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInReverse)
+{
+    TempDir folder;
+    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n");
+    folder.WriteFile("log.txt", "a log of an earlier run\n");
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+
+    const pid_t game = StartGame(folder, "first");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFile(folder / "first.out");
+
+    const pid_t second = StartGame(folder, "second");
+    EXPECT_EQ(WaitForExit(second, 10s), 255);
+    EXPECT_NE(ReadFile(folder / "second.out").find("Application already running"), std::string::npos);
+
+    // Frames for more than a second of game time, then a stop by signal.
+    std::this_thread::sleep_for(1200ms);
+    kill(game, SIGTERM);
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "first.out");
+
+    const std::vector<std::string> lines = Lines(ReadFile(folder / "log.txt"));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "-------------------------"); // rewritten, not appended
+
+    std::vector<std::string> expected = STARTUP_LINES;
+    expected.insert(expected.end(), SHUTDOWN_LINES.begin(), SHUTDOWN_LINES.end());
+    size_t next = 0;
+    for (size_t i = 0; i < lines.size() && next < expected.size(); ++i) {
+        if (WithoutInfoPrefix(lines[i]) != expected[next])
+            continue;
+        // Every done line is followed by the memory report.
+        const std::string& text = expected[next];
+        if (text.size() > 5 && text.compare(text.size() - 5, 5, " done") == 0 && lines[i].rfind("INFO[", 0) == 0) {
+            ASSERT_LT(i + 3, lines.size());
+            EXPECT_EQ(lines[i + 1], MEMORY_REPORT_FRAME) << text;
+            EXPECT_EQ(lines[i + 2].rfind("MEM Used memory : ", 0), 0u) << text;
+            EXPECT_EQ(lines[i + 3].rfind("MEM Free memory : ", 0), 0u) << text;
+        }
+        ++next;
+    }
+    ASSERT_EQ(next, expected.size()) << "missing or out of order: \"" << expected[next] << "\"";
+
+    // The shutdown lines carry the game clock after the frames.
+    const std::string& last = lines[lines.size() - 5];
+    EXPECT_EQ(WithoutInfoPrefix(last), "FINAL MEMORY DUMP BEFORE EXIT MAIN");
+    EXPECT_EQ(last.rfind("INFO[00h:00m:0", 0), 0u) << last;
+    EXPECT_EQ(last.find("INFO[00h:00m:00s]"), std::string::npos) << last;
+    EXPECT_EQ(lines.back(), MEMORY_REPORT_FRAME);
+
+    // The sample pack was loaded and bound, its textures made and released;
+    // nothing was left over.
+    const std::string log = ReadFile(folder / "log.txt");
+    EXPECT_EQ(log.find("Error loading \"common.dr\""), std::string::npos);
+    EXPECT_EQ(log.find("data pack \"common.dr\" refused"), std::string::npos);
+    EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
+    EXPECT_EQ(log.find("DkDataPackBinding::"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Unloaded package:"), std::string::npos);
+}
+
+TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
+{
+    TempDir folder;
+    const pid_t game = StartGame(folder, "missing");
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "missing.out");
+    const std::string log = ReadFile(folder / "log.txt");
+    const size_t step = log.find(" - Initialize ResourceManager...\n");
+    ASSERT_NE(step, std::string::npos) << log;
+    EXPECT_NE(log.find("Error loading \"common.dr\"\n", step), std::string::npos) << log;
+    EXPECT_NE(log.find("Cannot load the common data pack \"common.dr\": the game cannot start without it\n", step),
+              std::string::npos)
+        << log;
+    const size_t shutdown = log.find(" - Shutdown ResourceManager...\n");
+    ASSERT_NE(shutdown, std::string::npos) << log;
+    EXPECT_GT(log.find("ResourceManager done"), shutdown);
+    EXPECT_EQ(log.find(" - Initialize Localizer..."), std::string::npos);
+    EXPECT_EQ(log.find("Application Initialized"), std::string::npos);
+    EXPECT_NE(log.find("FINAL MEMORY DUMP BEFORE EXIT MAIN"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+#include "App/CoreApp.h"
+#include "App/CorePlaceholders.h"
+#include "Input/HeadlessInputDevices.h"
+#include "System/FakeClock.h"
+#include "Window/CloseSignals.h"
+#include "Window/HeadlessWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+Platform::HeadlessWindow* s_pLastWindow = nullptr;
+
+std::unique_ptr<Platform::Window> MakeHeadlessWindow()
+{
+    auto window = std::make_unique<Platform::HeadlessWindow>();
+    s_pLastWindow = window.get();
+    return window;
+}
+
+class CoreAppTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Platform::SetClock(&m_clock);
+        Platform::SetWindowFactory(MakeHeadlessWindow);
+    }
+    void TearDown() override
+    {
+        Platform::SetWindowFactory(nullptr);
+        Platform::SetClock(nullptr);
+        CorePlaceholder::ResumeAllSound();
+    }
+
+    Platform::HeadlessWindow& MakeWindow(CoreApp& app, bool fullScreen = false)
+    {
+        EXPECT_TRUE(app.CreateAppWindow(fullScreen));
+        return *s_pLastWindow;
+    }
+
+    static SDL_Event WindowEvent(SDL_WindowEventID id)
+    {
+        SDL_Event event {};
+        event.type = SDL_WINDOWEVENT;
+        event.window.windowID = Platform::HeadlessWindow::WINDOW_ID;
+        event.window.event = id;
+        return event;
+    }
+
+    static SDL_Event Motion(int x, int y)
+    {
+        SDL_Event event {};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.windowID = Platform::HeadlessWindow::WINDOW_ID;
+        event.motion.x = x;
+        event.motion.y = y;
+        return event;
+    }
+
+    Platform::FakeClock m_clock;
+};
+
+TEST_F(CoreAppTest, PacesFramesToSixteenMilliseconds)
+{
+    CoreApp app;
+    EXPECT_TRUE(app.Update()); // the counter has not moved since the start: nothing to pace
+    EXPECT_TRUE(m_clock.Sleeps().empty());
+
+    m_clock.AdvanceMilliseconds(4.6);
+    app.Update();
+    ASSERT_EQ(m_clock.Sleeps().size(), 1u);
+    EXPECT_EQ(m_clock.Sleeps()[0], 11u); // 11.4 truncated
+
+    // The sleep counts towards the next frame's measurement, not its budget.
+    m_clock.AdvanceMilliseconds(4.6);
+    app.Update();
+    ASSERT_EQ(m_clock.Sleeps().size(), 2u);
+    EXPECT_EQ(m_clock.Sleeps()[1], 11u);
+
+    m_clock.AdvanceMilliseconds(16.0);
+    app.Update();
+    m_clock.AdvanceMilliseconds(30.0);
+    app.Update();
+    app.Update(); // no time passed at all: pacing is skipped
+    EXPECT_EQ(m_clock.Sleeps().size(), 2u);
+
+    m_clock.AdvanceMilliseconds(15.5);
+    app.Update();
+    ASSERT_EQ(m_clock.Sleeps().size(), 3u);
+    EXPECT_EQ(m_clock.Sleeps()[2], 0u); // 0.5 ms truncated: a zero sleep
+}
+
+TEST_F(CoreAppTest, CreatesTheWindowOfItsClass)
+{
+    CoreApp app;
+    Platform::HeadlessWindow& window = MakeWindow(app, true);
+    EXPECT_EQ(window.ClassName(), "APPATOM");
+    EXPECT_EQ(window.Title(), "Velmarsh");
+    EXPECT_TRUE(window.IsFullScreen());
+    EXPECT_TRUE(window.IsVisible());
+    EXPECT_EQ(app.GetWindow(), &window);
+}
+
+TEST_F(CoreAppTest, CloseSetsTheQuitFlagAndStopsThePump)
+{
+    CoreApp app;
+    Platform::HeadlessWindow& window = MakeWindow(app);
+    window.PostEvent(WindowEvent(SDL_WINDOWEVENT_CLOSE));
+    EXPECT_TRUE(app.Update());
+    EXPECT_TRUE(app.m_bQuit);
+    EXPECT_FALSE(window.IsVisible());
+    EXPECT_TRUE(window.Exists()); // destroyed only with the application
+
+    const int pumps = window.PumpCount();
+    window.PostEvent(Motion(10, 10));
+    EXPECT_FALSE(app.Update());
+    EXPECT_EQ(window.PumpCount(), pumps);
+}
+
+TEST_F(CoreAppTest, TerminationSignalClosesLikeTheCloseButton)
+{
+    Platform::InstallCloseSignals();
+    CoreApp app;
+    MakeWindow(app);
+    std::raise(SIGTERM);
+    app.Update();
+    EXPECT_TRUE(app.m_bQuit);
+    EXPECT_FALSE(Platform::TakeCloseSignal()); // taken once
+}
+
+TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
+{
+    Platform::HeadlessInputDevices devices;
+    Platform::SetInputDevices(&devices);
+    Platform::PadState pad {};
+    pad.buttons = Platform::XINPUT_GAMEPAD_A;
+    devices.SetPad(0, pad);
+
+    CoreApp app;
+    Platform::HeadlessWindow& window = MakeWindow(app);
+    window.PostEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
+    app.Update();
+    EXPECT_TRUE(CorePlaceholder::IsAllSoundPaused());
+    ASSERT_TRUE(devices.ReadPad(0, pad));
+    EXPECT_EQ(pad.buttons, 0);
+    window.PostEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED));
+    app.Update();
+    EXPECT_FALSE(CorePlaceholder::IsAllSoundPaused());
+    ASSERT_TRUE(devices.ReadPad(0, pad));
+    EXPECT_EQ(pad.buttons, Platform::XINPUT_GAMEPAD_A);
+    EXPECT_FALSE(app.m_bQuit);
+    Platform::SetInputDevices(nullptr);
+}
+
+TEST_F(CoreAppTest, CursorIsHiddenOverTheClientAreaEdgesIncluded)
+{
+    CoreApp app;
+    Platform::HeadlessWindow& window = MakeWindow(app);
+    window.SetClientSize(640, 480);
+    struct Case {
+        int x;
+        int y;
+        Platform::CursorShape expected;
+    };
+    const Case cases[] = {
+        { 0, 0, Platform::CursorShape::None },     { 640, 480, Platform::CursorShape::None },
+        { 641, 10, Platform::CursorShape::Arrow }, { 10, 481, Platform::CursorShape::Arrow },
+        { -1, 10, Platform::CursorShape::Arrow },  { 320, 240, Platform::CursorShape::None },
+    };
+    for (const Case& c : cases) {
+        window.PostEvent(Motion(c.x, c.y));
+        app.Update();
+        EXPECT_EQ(window.Cursor(), c.expected) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(CoreAppTest, AltAndF10AreSwallowedOtherSystemKeysPassOn)
+{
+    CoreApp app;
+    EXPECT_FALSE(app.WindowProc(Platform::WindowMessage::SystemKeyDown, Platform::VirtualKeyMenu));
+    EXPECT_FALSE(app.WindowProc(Platform::WindowMessage::SystemKeyDown, Platform::VirtualKeyF10));
+    EXPECT_TRUE(app.WindowProc(Platform::WindowMessage::SystemKeyDown, 0));
+    // Alt+F4: the key itself is swallowed, the close it makes still quits.
+    EXPECT_TRUE(app.WindowProc(Platform::WindowMessage::Close, 0));
+    EXPECT_TRUE(app.m_bQuit);
+}
+
+TEST_F(CoreAppTest, CoreUpdateWithoutApplicationAssertsAndFails)
+{
+    ASSERT_EQ(g_pCoreApp, nullptr);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(CoreUpdate());
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_NE(output.find("condition: g_pCoreApp!=NULL\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("function:  CoreUpdate\n"), std::string::npos) << output;
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+#include "File/CoreFile.h"
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+TEST(CoreFileTest, OpensExistingFilesWithoutCaseForReadingOrWriting)
+{
+    TestSupport::TempDir dir;
+    dir.WriteFile("Save.dat", "abc");
+    TestSupport::ScopedWorkingDirectory cwd(dir.Path());
+
+    FILE* file = nullptr;
+    ASSERT_TRUE(CoreFile::Open(&file, "save.DAT", false, true));
+    EXPECT_EQ(std::fputc('X', file), 'X');
+    std::fclose(file);
+
+    ASSERT_TRUE(CoreFile::Open(&file, "save.dat", false, false));
+    char text[4] = {};
+    EXPECT_EQ(std::fread(text, 1, 3, file), 3u);
+    EXPECT_EQ(std::fputc('Y', file), EOF);
+    std::fclose(file);
+    EXPECT_STREQ(text, "Xbc");
+}
+
+TEST(CoreFileTest, CreateEmptiesTheFile)
+{
+    TestSupport::TempDir dir;
+    dir.WriteFile("save.dat", "old contents");
+    TestSupport::ScopedWorkingDirectory cwd(dir.Path());
+    FILE* file = nullptr;
+    ASSERT_TRUE(CoreFile::Open(&file, "save.dat", true, false));
+    std::fclose(file);
+    std::ifstream check(dir / "save.dat");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(check), {}), "");
+}
+
+TEST(CoreFileTest, FailuresLogThePathAndTheStep)
+{
+    TestSupport::TempDir dir;
+    TestSupport::ScopedWorkingDirectory cwd(dir.Path());
+    FILE* file = nullptr;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(CoreFile::Open(&file, "missing.dat", false, false));
+    EXPECT_FALSE(CoreFile::Open(&file, "no/such/folder/save.dat", true, false));
+    EXPECT_EQ(CoreFile::ReportReadError(), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "\n--CoreFile_ERROR : File : missing.dat - Could not open file\n"
+              "\n--CoreFile_ERROR : File : no/such/folder/save.dat - Could not create file\n"
+              "\n--CoreFile_ERROR : File :  - Could not read File\n");
+    EXPECT_EQ(file, nullptr);
+}
+
+} // namespace

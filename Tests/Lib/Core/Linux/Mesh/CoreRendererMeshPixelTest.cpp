@@ -1,0 +1,131 @@
+#include "Graphics/RgbaImage.h"
+#include "Mesh/CoreMesh.h"
+#include "Mesh/CoreMeshAnimationManager.h"
+#include "Renderer/CoreCamera.h"
+#include "Renderer/CoreRenderer.h"
+#include "Support/OpenGlTestWindow.h"
+#include "Support/SampleFigure.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+using namespace Platform;
+
+namespace {
+
+constexpr fx32 FX = 4096;
+
+struct Region {
+    uint32_t left, top, right, bottom;
+};
+
+// The figure faces the camera: its right hand is on the left of the picture.
+constexpr Region RIGHT_HAND = { 78, 78, 120, 116 };
+constexpr Region LEFT_HAND = { 136, 78, 178, 116 };
+
+uint32_t Red(uint32_t rgba)
+{
+    return rgba >> 24;
+}
+
+// The sample figure on the OpenGL device in a hidden 256 x 192 window, seen
+// from the front and lit by one white directional light along the view.
+class MeshPixelTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(m_window.Get(), nullptr);
+        CoreRendererSettings settings;
+        settings.m_hWindow = m_window.Get();
+        settings.m_uWidth = 256;
+        settings.m_uHeight = 192;
+        settings.m_uPrimitiveBufferSize = 768;
+        ASSERT_TRUE(m_renderer.Initialize(settings));
+
+        const std::string data = TestSupport::ReadSampleFigure();
+        m_hMesh = m_renderer.GetMeshManager()->CreateMesh("figure", data.data(), uint32_t(data.size()));
+        ASSERT_NE(m_hMesh, nullptr);
+        ASSERT_TRUE(CoreMeshAnimationManager::UpdateAnimation(m_hMesh, 0));
+
+        CoreCamera camera;
+        const CoreFxVec eye = { 0, -500 * FX, 90 * FX };
+        const CoreFxVec target = { 0, 0, 90 * FX };
+        const CoreFxVec up = { 0, 0, FX };
+        CoreMatrix::LookAtRH_DX(&camera.m_oView, &eye, &target, &up);
+        CoreMatrix::PerspectiveFovRH_DX(&camera.m_oProjection, 819, 5461, 10 * FX, 2000 * FX);
+        m_renderer.SetCamera(&camera);
+        m_renderer.SetRenderState(D3DRS_LIGHTING, 1);
+        m_renderer.SetAmbiantColor({ 40 * FX, 40 * FX, 40 * FX });
+        m_renderer.SetLight({ FX, FX, FX }, { 0, FX, 0 }, { 0, 0, 0 });
+        m_renderer.EnableLight(0);
+    }
+
+    void TearDown() override { m_renderer.Shutdown(); }
+
+    RgbaImage Draw()
+    {
+        RgbaImage image;
+        EXPECT_TRUE(m_renderer.BeginFrame());
+        m_renderer.ClearFrame();
+        CoreMatrix world;
+        CoreMatrix::Identity(&world);
+        EXPECT_TRUE(m_renderer.RenderMesh(m_hMesh, world, nullptr));
+        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&image), D3D_OK);
+        m_renderer.EndFrame();
+        if (const char* pFolder = std::getenv("VELMARSH_PICTURES"))
+            WritePng(image, std::string(pFolder) + "/mesh_" + std::to_string(m_iPicture++) + ".png");
+        return image;
+    }
+
+    static uint32_t Changed(const RgbaImage& a, const RgbaImage& b, const Region& region)
+    {
+        uint32_t iChanged = 0;
+        for (uint32_t y = region.top; y < region.bottom; ++y)
+            for (uint32_t x = region.left; x < region.right; ++x)
+                iChanged += a.At(x, y) != b.At(x, y);
+        return iChanged;
+    }
+
+    TestSupport::OpenGlTestWindow m_window{ 256, 192 };
+    CoreRenderer m_renderer;
+    CoreMeshHandle m_hMesh = nullptr;
+    int m_iPicture = 0;
+};
+
+TEST_F(MeshPixelTest, TheFigureIsDrawnLitByTheLight)
+{
+    const RgbaImage image = Draw();
+    ASSERT_EQ(image.width, 256u);
+    // The chest faces the light: its white cloth comes out bright; the
+    // background stays black.
+    EXPECT_GT(Red(image.At(128, 70)), 200u);
+    EXPECT_EQ(image.At(4, 4), 0x000000FFu);
+    EXPECT_EQ(image.At(128, 188 - 180), 0x000000FFu);
+
+    // Without the light only the ambient colour is left.
+    m_renderer.EnableLight(0, false);
+    const RgbaImage unlit = Draw();
+    EXPECT_LT(Red(unlit.At(128, 70)), 80u);
+    EXPECT_GT(Red(unlit.At(128, 70)), 10u);
+}
+
+TEST_F(MeshPixelTest, TurningABoneMovesTheVerticesItWeighs)
+{
+    const RgbaImage before = Draw();
+    // A quarter turn of the right hand about the figure's forward axis.
+    MeshFrame* pHand = FrameFind(m_hMesh->m_pRoot, "Bip01_R_Hand");
+    ASSERT_NE(pHand, nullptr);
+    Matrix4& m = pHand->TransformationMatrix;
+    m.m[0][0] = 0.0f;
+    m.m[0][2] = 1.0f;
+    m.m[2][0] = -1.0f;
+    m.m[2][2] = 0.0f;
+    ASSERT_TRUE(CoreMeshAnimationManager::UpdateAnimation(m_hMesh, 0));
+    const RgbaImage after = Draw();
+    EXPECT_GT(Changed(before, after, RIGHT_HAND), 40u);
+    EXPECT_EQ(Changed(before, after, LEFT_HAND), 0u);
+}
+
+} // namespace

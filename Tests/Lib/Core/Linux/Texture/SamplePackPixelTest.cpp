@@ -1,0 +1,123 @@
+// Textures of the sample data's "common.dr" drawn on the OpenGL device.
+#include "DataPack/DkDataPackBinding.h"
+#include "Graphics/MatrixFunctions.h"
+#include "Graphics/RgbaImage.h"
+#include "Renderer/CoreRenderer.h"
+#include "Support/OpenGlTestWindow.h"
+#include "Support/TestPaths.h"
+#include "Texture/CoreTexture.h"
+#include "Texture/CoreTextureManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+using namespace Platform;
+
+namespace {
+
+constexpr int32_t FX = 4096;
+
+// Channels (red, green, blue) within a tolerance: DXT colours are 5:6:5.
+testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance = 8)
+{
+    for (int shift : { 24, 16, 8 }) {
+        if (std::abs(int((actual >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > tolerance)
+            return testing::AssertionFailure() << std::hex << "pixel 0x" << actual << ", expected 0x" << expected;
+    }
+    return testing::AssertionSuccess();
+}
+
+// The sample pack bound on a renderer in a hidden 256 x 192 window, one
+// virtual unit to a pixel.
+class SamplePackPixelTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(m_window.Get(), nullptr);
+        CoreRendererSettings settings;
+        settings.m_hWindow = m_window.Get();
+        settings.m_uWidth = 256;
+        settings.m_uHeight = 192;
+        settings.m_uPrimitiveBufferSize = 768;
+        ASSERT_TRUE(m_renderer.Initialize(settings));
+        Matrix4 projection;
+        MatrixOrthoOffCenterRH(&projection, 0.0f, 256.0f, 192.0f, 0.0f, 0.0f, 1.0f);
+        m_renderer.GetDevice()->SetTransform(D3DTS_PROJECTION, &projection);
+
+        std::ifstream file(TestSupport::DataDir() / "common.dr", std::ios::binary);
+        m_pack.assign(std::istreambuf_iterator<char>(file), {});
+        ASSERT_TRUE(DkDataPackBinding::BindPack(m_dataPack, m_pack.data(), m_pack.size(), "common.dr"));
+        ASSERT_TRUE(m_renderer.BeginFrame());
+        m_renderer.ClearFrame();
+    }
+
+    void TearDown() override
+    {
+        m_renderer.EndFrame();
+        DkDataPackBinding::UnbindPack(m_dataPack);
+        m_renderer.Shutdown();
+    }
+
+    RgbaImage Picture()
+    {
+        RgbaImage image;
+        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&image), D3D_OK);
+        return image;
+    }
+
+    TestSupport::OpenGlTestWindow m_window { 256, 192 };
+    CoreRenderer m_renderer;
+    std::vector<uint8_t> m_pack;
+    DataPack m_dataPack;
+};
+
+TEST_F(SamplePackPixelTest, BackgroundQuadShowsItsBandsInPlace)
+{
+    CoreTexture* beach = g_pTextureManager->GetTextureByName("beach_bg");
+    ASSERT_NE(beach, nullptr);
+    const CoreTextureDescription* description = CoreTexture::GetTextureDescriptionFromHandle(beach);
+    ASSERT_EQ(description->m_iWidth, 160u);
+    ASSERT_EQ(description->m_iHeight, 120u);
+
+    m_renderer.DrawTexturedQuad(beach, 160 * FX, 120 * FX, 48 * FX, 36 * FX, 0);
+    const RgbaImage image = Picture();
+    // Sky, sea and sand from the top down, the sun top right.
+    EXPECT_TRUE(Near(image.At(58, 46), 0x80C0F0FF));
+    EXPECT_TRUE(Near(image.At(200, 70), 0x80C0F0FF));
+    EXPECT_TRUE(Near(image.At(58, 96), 0x2050A0FF));
+    EXPECT_TRUE(Near(image.At(200, 110), 0x2050A0FF));
+    EXPECT_TRUE(Near(image.At(58, 136), 0xE0C080FF));
+    EXPECT_TRUE(Near(image.At(178, 54), 0xFFF060FF));
+    // Nothing outside the quad.
+    EXPECT_EQ(image.At(47, 100), 0x000000FFu);
+    EXPECT_EQ(image.At(208, 100), 0x000000FFu);
+    EXPECT_EQ(image.At(100, 35), 0x000000FFu);
+    EXPECT_EQ(image.At(100, 156), 0x000000FFu);
+}
+
+TEST_F(SamplePackPixelTest, PointerSheetIsTransparentAroundItsImages)
+{
+    m_renderer.PrimitiveBegin(D3DPT_TRIANGLEFAN, 4, nullptr);
+    m_renderer.PrimitiveVertexAdd(0, 0, 0, 0x0000FFFF, 0, 0);
+    m_renderer.PrimitiveVertexAdd(256 * FX, 0, 0, 0x0000FFFF, 0, 0);
+    m_renderer.PrimitiveVertexAdd(256 * FX, 192 * FX, 0, 0x0000FFFF, 0, 0);
+    m_renderer.PrimitiveVertexAdd(0, 192 * FX, 0, 0x0000FFFF, 0, 0);
+    m_renderer.PrimitiveEnd();
+
+    CoreTexture* sheet = g_pTextureManager->GetTextureByName("Int_pointers");
+    ASSERT_NE(sheet, nullptr);
+    m_renderer.DrawTexturedQuad(sheet, 256 * FX, 128 * FX, 0, 0, 0);
+    const RgbaImage image = Picture();
+    // Image 0, the pointer, is white inside its black outline at the top left.
+    EXPECT_TRUE(Near(image.At(5, 12), 0xFFFFFFFF));
+    // Transparent pixels of the cells leave the blue behind.
+    EXPECT_TRUE(Near(image.At(28, 4), 0x0000FFFF));
+    EXPECT_TRUE(Near(image.At(128, 64), 0x0000FFFF));
+    // Below the sheet.
+    EXPECT_TRUE(Near(image.At(128, 160), 0x0000FFFF));
+}
+
+} // namespace

@@ -1,0 +1,178 @@
+// Runs the content builder on small content folders and reads what it wrote
+// with the engine's own readers.
+#include "DataPack/DataPackFormat.h"
+#include "DataPack/DkDataPackBinding.h"
+#include "Support/NullRendererTest.h"
+#include "Support/TestPaths.h"
+#include "Texture/CoreTexture.h"
+#include "Texture/CoreTextureManager.h"
+#include "Texture/DdsFormat.h"
+#include "Texture/DdsImage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+using TestSupport::TempDir;
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+struct BuildResult {
+    int exitCode;
+    std::string errors;
+};
+
+// Builds `content` into `data`.
+BuildResult RunBuilder(const std::filesystem::path& content, const std::filesystem::path& data)
+{
+    const std::filesystem::path errors = data.parent_path() / "builder.err";
+    const std::string command = (TestSupport::BinaryDir() / "ContentBuilder").string() + " '" + content.string()
+        + "' '" + data.string() + "' 2> '" + errors.string() + "'";
+    const int status = std::system(command.c_str());
+    const std::vector<uint8_t> text = ReadBytes(errors);
+    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(text.begin(), text.end()) };
+}
+
+const char* const MANIFEST = R"({
+  "textures": [
+    { "name": "odd_dxt1", "format": "DXT1", "size": [30, 17], "background": "#FF0000" },
+    { "name": "odd_dxt5", "format": "DXT5", "size": [30, 17], "shapes": [{ "rect": [0, 0, 10, 10], "colour": "#00FF0080" }] },
+    { "name": "arrow", "format": "DXT5", "png": "Pictures/arrow.png" }
+  ],
+  "packs": [
+    { "file": "first.dr", "entries": [
+        { "kind": "TX2D", "name": "odd_dxt5" },
+        { "kind": "TX2D", "name": "odd_dxt1" } ] },
+    { "file": "deeper/second.dr", "entries": [
+        { "kind": "TX2D", "name": "arrow" },
+        { "kind": "TX2D", "name": "odd_dxt1" } ] }
+  ]
+})";
+
+class ContentBuilderTest : public TestSupport::NullRendererTest {
+protected:
+    void SetUp() override
+    {
+        TestSupport::NullRendererTest::SetUp();
+        m_folder.WriteFile("content/Manifest.json", MANIFEST);
+        std::filesystem::create_directories(m_folder / "content/Pictures");
+        std::filesystem::copy_file(TestSupport::SourceDir() / "Content/Textures/int_arrow.png",
+                                   m_folder / "content/Pictures/arrow.png");
+    }
+
+    BuildResult Build() { return RunBuilder(m_folder / "content", m_folder / "data"); }
+
+    TempDir m_folder;
+};
+
+TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
+{
+    const BuildResult result = Build();
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+
+    std::vector<uint8_t> first = ReadBytes(m_folder / "data/first.dr");
+    DataPack pack;
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(DkDataPackBinding::BindPack(pack, first.data(), first.size(), "first.dr"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    ASSERT_EQ(pack.m_iEntryCount, 2u);
+    EXPECT_STREQ(pack.EntryName(0), "odd_dxt5");
+    EXPECT_STREQ(pack.EntryName(1), "odd_dxt1");
+    for (uint32_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(pack.EntryKind(i), DATAPACK_TEXTURE);
+        // Entry data starts on 128-byte boundaries of the file.
+        EXPECT_EQ((DATAPACK_HEADER_SIZE + pack.EntryDataOffset(i)) % DATAPACK_DATA_ALIGNMENT, 0u);
+    }
+    EXPECT_EQ(pack.m_iRegionStart, DATAPACK_HEADER_SIZE + pack.EntryDataOffset(0));
+    EXPECT_LE(pack.m_iRegionEnd, first.size());
+
+    const CoreTextureDescription& dxt1 = g_pTextureManager->GetTextureByName("odd_dxt1")->m_oDescription;
+    EXPECT_EQ(dxt1.m_iWidth, 32u);
+    EXPECT_EQ(dxt1.m_iHeight, 20u);
+    EXPECT_EQ(dxt1.m_iImageWidth, 30u);
+    EXPECT_EQ(dxt1.m_iImageHeight, 17u);
+    EXPECT_EQ(dxt1.m_iByteSize, 320u);
+    EXPECT_EQ(dxt1.m_vDdsWords[0], 30u);
+    EXPECT_EQ(dxt1.m_vDdsWords[1], 17u);
+    EXPECT_EQ(dxt1.m_vDdsWords[4], DDS_FOURCC_DXT1);
+    EXPECT_EQ(g_pTextureManager->GetTextureByName("odd_dxt5")->m_oDescription.m_iByteSize, 640u);
+    DkDataPackBinding::UnbindPack(pack);
+
+    // The same definition in two packs gives the same bytes.
+    std::vector<uint8_t> second = ReadBytes(m_folder / "data/deeper/second.dr");
+    ASSERT_TRUE(DkDataPackBinding::BindPack(pack, second.data(), second.size(), "second.dr"));
+    std::vector<uint8_t> again = ReadBytes(m_folder / "data/first.dr");
+    DataPack firstAgain;
+    ASSERT_TRUE(DkDataPackBinding::BindPack(firstAgain, again.data(), again.size(), "first.dr"));
+    ASSERT_EQ(pack.EntryDataSize(1), firstAgain.EntryDataSize(1));
+    EXPECT_TRUE(std::equal(pack.EntryData(1), pack.EntryData(1) + pack.EntryDataSize(1), firstAgain.EntryData(1)));
+    const CoreTextureDescription& arrow = g_pTextureManager->GetTextureByName("arrow")->m_oDescription;
+    EXPECT_EQ(arrow.m_iImageWidth, 32u);
+    EXPECT_EQ(arrow.m_iBitsPerPixel, 8u);
+    DkDataPackBinding::UnbindPack(firstAgain);
+    DkDataPackBinding::UnbindPack(pack);
+    EXPECT_EQ(g_pTextureManager->GetTextureCount(), 0u);
+}
+
+TEST_F(ContentBuilderTest, DdsHeaderCarriesThePictureSize)
+{
+    ASSERT_EQ(Build().exitCode, 0);
+    std::vector<uint8_t> bytes = ReadBytes(m_folder / "data/first.dr");
+    DataPack pack;
+    ASSERT_TRUE(DkDataPackBinding::BindPack(pack, bytes.data(), bytes.size(), "first.dr"));
+    DdsImage image;
+    ASSERT_TRUE(ReadDdsImage("odd_dxt5", pack.EntryData(0), pack.EntryDataSize(0), image));
+    EXPECT_EQ(image.m_iWidth, 30u);
+    EXPECT_EQ(image.m_iHeight, 17u);
+    EXPECT_EQ(image.m_iImageSize, (30u << 16) | 17u);
+    EXPECT_EQ(image.m_iFourCc, DDS_FOURCC_DXT5);
+    EXPECT_EQ(image.m_iLevel0Size, 640u);
+    EXPECT_EQ(pack.EntryDataSize(0), 128u + 640u);
+    DkDataPackBinding::UnbindPack(pack);
+}
+
+TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
+{
+    struct Case {
+        const char* what;
+        std::string manifest;
+        const char* message;
+    };
+    const std::string packOf = R"(, "packs": [{ "file": "p.dr", "entries": [{ "kind": "TX2D", "name": "t" }] }] })";
+    const std::vector<Case> cases = {
+        { "json", "{ \"textures\": [", "Manifest.json" },
+        { "missing png", R"({ "textures": [{ "name": "t", "format": "DXT1", "png": "nowhere.png" }])" + packOf,
+          "p.dr: texture \"t\": " },
+        { "bad colour", R"({ "textures": [{ "name": "t", "format": "DXT1", "size": [4, 4], "background": "red" }])" + packOf,
+          "texture \"t\": a colour must be" },
+        { "bad format", R"({ "textures": [{ "name": "t", "format": "DXT3", "size": [4, 4] }])" + packOf,
+          "texture \"t\": format \"DXT3\" is not DXT1 or DXT5" },
+        { "too wide", R"({ "textures": [{ "name": "t", "format": "DXT1", "size": [65536, 1] }])" + packOf,
+          "texture \"t\": a picture must be 1 to 65535 pixels" },
+        { "no definition", R"({ "textures": [])" + packOf, "p.dr: no definition named \"t\" in \"textures\"" },
+        { "unknown kind", R"({ "packs": [{ "file": "p.dr", "entries": [{ "kind": "ABCD", "name": "t" }] }] })",
+          "p.dr: no entry kind \"ABCD\"" },
+        { "outside", R"({ "packs": [{ "file": "../p.dr", "entries": [] }] })", "is not a path below the data folder" },
+    };
+    for (const Case& c : cases) {
+        TempDir folder;
+        folder.WriteFile("content/Manifest.json", c.manifest);
+        const BuildResult result = RunBuilder(folder / "content", folder / "data");
+        EXPECT_EQ(result.exitCode, 1) << c.what;
+        EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.what << ": " << result.errors;
+        EXPECT_NE(result.errors.find("step \"data packs\" failed"), std::string::npos) << c.what;
+    }
+}
+
+} // namespace
