@@ -4,13 +4,6 @@ find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
-<<<<<<< HEAD
-pkg_check_modules(FAUDIO REQUIRED IMPORTED_TARGET FAudio)
-
-set(VELMARSH_PLATFORM_LIBRARIES
-  PkgConfig::SDL2
-  PkgConfig::FAUDIO
-=======
 # Mesh service: X-file meshes, skins and animation sets.
 pkg_check_modules(ASSIMP REQUIRED IMPORTED_TARGET assimp)
 
@@ -20,11 +13,14 @@ set(OpenGL_GL_PREFERENCE GLVND)
 find_package(OpenGL REQUIRED)
 pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
 
+# The sound service: FAudio's FACT and F3DAudio.
+pkg_check_modules(FAUDIO REQUIRED IMPORTED_TARGET FAudio)
+
 set(VELMARSH_PLATFORM_LIBRARIES
   PkgConfig::SDL2
   OpenGL::GL
   PkgConfig::PNG
   PkgConfig::ASSIMP
->>>>>>> main
+  PkgConfig::FAUDIO
   Threads::Threads
 )

@@ -4,11 +4,8 @@ const std::vector<ContentStep>& ContentSteps()
 {
     static const std::vector<ContentStep> steps = {
         { "plain files", CopyPlainFiles },
-<<<<<<< HEAD
-        { "sound banks", BuildSoundBanks },
-=======
         { "data packs", BuildDataPacks },
->>>>>>> main
+        { "sound banks", BuildSoundBanks },
     };
     return steps;
 }

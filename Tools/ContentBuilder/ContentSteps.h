@@ -14,9 +14,7 @@ struct ContentStep {
 const std::vector<ContentStep>& ContentSteps();
 
 bool CopyPlainFiles(const std::filesystem::path& content, const std::filesystem::path& data);
-<<<<<<< HEAD
-bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
-=======
 // The data packs that Manifest.json lists, with the entries they hold.
 bool BuildDataPacks(const std::filesystem::path& content, const std::filesystem::path& data);
->>>>>>> main
+// The sound banks that Sound/SoundPack.txt describes.
+bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);

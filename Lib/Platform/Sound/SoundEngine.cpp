@@ -4,8 +4,9 @@
 
 // The engine library creates two locks per engine that it never frees; the
 // leak checker of sanitizer builds is told so rather than failing every run
-// that makes an engine.
-extern "C" const char* __lsan_default_suppressions()
+// that makes an engine. Weak, so that a program with suppressions of its own
+// keeps them.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions()
 {
     return "leak:FACTCreateEngineWithCustomAllocatorEXT\n";
 }
