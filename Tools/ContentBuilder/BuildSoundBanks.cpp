@@ -1,6 +1,7 @@
 #include "ContentSteps.h"
 #include "SoundBankWriters.h"
 #include "SoundPackDescription.h"
+#include "SoundTableBinding.h"
 
 #include <cstdio>
 #include <fstream>
@@ -25,9 +26,10 @@ bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
 } // namespace
 
 // Content/Sound/SoundPack.txt describes the categories, wave banks (with
-// generated waves) and cues; the engine reads "Sound/SoundPack.xgs",
-// "Sound/SoundPack.xsb" and one "sound/<bank>.xwb" per bank (paths are
-// matched without regard to case).
+// generated waves) and the cues of particular sounds; the game's sound tables
+// give the cue numbering and the banks of the sound groups. The engine reads
+// "Sound/SoundPack.xgs", "Sound/SoundPack.xsb" and one "sound/<bank>.xwb" per
+// bank (paths are matched without regard to case).
 bool BuildSoundBanks(const fs::path& content, const fs::path& data)
 {
     const fs::path description = content / "Sound" / "SoundPack.txt";
@@ -35,7 +37,8 @@ bool BuildSoundBanks(const fs::path& content, const fs::path& data)
         return true;
     SoundPackDesc pack;
     std::string error;
-    if (!ReadSoundPackDescription(description, pack, error)) {
+    if (!ReadSoundPackDescription(description, pack, error)
+        || !BindSoundTables(pack, Id::GetSoundTable(), Id::GetSoundGroupTable(), error)) {
         std::fprintf(stderr, "ContentBuilder: %s\n", error.c_str());
         return false;
     }

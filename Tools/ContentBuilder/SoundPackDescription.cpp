@@ -41,8 +41,12 @@ public:
             return Bank(words);
         if (keyword == "wave")
             return Wave(words);
-        if (keyword == "cue")
-            return Cue(words);
+        if (keyword == "groupwave")
+            return GroupWave(words);
+        if (keyword == "sound" && words.size() > 1)
+            return Sound(words);
+        if (keyword == "default")
+            return Default(words);
         return "unknown keyword \"" + keyword + "\"";
     }
 
@@ -78,20 +82,16 @@ private:
         return {};
     }
 
-    std::string Wave(const std::vector<std::string>& words)
+    // The wave generator from words[first] on: "tone <Hz>:<ms>..." or
+    // "noise <ms>".
+    static std::string WaveSource(const std::vector<std::string>& words, size_t first, WaveDesc& wave)
     {
-        if (words.size() < 5)
-            return "expected: wave <bank> <name> tone <Hz>:<ms>... | noise <ms>";
-        const int bank = FindByName(m_oPack.banks, words[1]);
-        if (bank < 0)
-            return "unknown bank \"" + words[1] + "\"";
-        WaveBankDesc& waveBank = m_oPack.banks[bank];
-        if (FindByName(waveBank.waves, words[2]) >= 0 || waveBank.waves.size() == 0xFFFF)
-            return "wave used twice or bank full";
-        WaveDesc wave { words[2], SAMPLE_RATE, {} };
-        if (words[3] == "tone") {
+        wave.sampleRate = SAMPLE_RATE;
+        if (first >= words.size())
+            return "expected: tone <Hz>:<ms>... | noise <ms>";
+        if (words[first] == "tone") {
             std::vector<ToneStep> steps;
-            for (size_t i = 4; i < words.size(); ++i) {
+            for (size_t i = first + 1; i < words.size(); ++i) {
                 const size_t colon = words[i].find(':');
                 double frequency = 0;
                 double milliseconds = 0;
@@ -101,36 +101,55 @@ private:
                 steps.push_back({ frequency, static_cast<uint32_t>(milliseconds) });
             }
             wave.samples = ToneSequence(steps, SAMPLE_RATE);
-        } else if (words[3] == "noise" && words.size() == 5) {
+        } else if (words[first] == "noise" && words.size() == first + 2) {
             double milliseconds = 0;
-            if (!ParseNumber(words[4], milliseconds) || milliseconds <= 0)
-                return "bad noise length \"" + words[4] + "\"";
+            if (!ParseNumber(words[first + 1], milliseconds) || milliseconds <= 0)
+                return "bad noise length \"" + words[first + 1] + "\"";
             wave.samples = SoftNoise(static_cast<uint32_t>(milliseconds), SAMPLE_RATE);
         } else {
-            return "unknown wave generator \"" + words[3] + "\"";
+            return "unknown wave generator \"" + words[first] + "\"";
         }
-        if (wave.samples.empty())
-            return "empty wave";
-        waveBank.waves.push_back(std::move(wave));
-        return {};
+        return wave.samples.empty() ? "empty wave" : "";
     }
 
-    std::string Cue(const std::vector<std::string>& words)
+    std::string Wave(const std::vector<std::string>& words)
     {
-        if (words.size() < 5)
-            return "expected: cue <name> <category> <bank> <wave> [loop] [volume <dB>]";
-        const int category = FindByName(m_oPack.categories, words[2]);
-        const int bank = FindByName(m_oPack.banks, words[3]);
+        if (words.size() < 4)
+            return "expected: wave <bank> <name> tone <Hz>:<ms>... | noise <ms>";
+        const int bank = FindByName(m_oPack.banks, words[1]);
+        if (bank < 0)
+            return "unknown bank \"" + words[1] + "\"";
+        WaveBankDesc& waveBank = m_oPack.banks[bank];
+        if (FindByName(waveBank.waves, words[2]) >= 0 || waveBank.waves.size() == 0xFFFF)
+            return "wave used twice or bank full";
+        WaveDesc wave { words[2], SAMPLE_RATE, {} };
+        const std::string error = WaveSource(words, 3, wave);
+        if (error.empty())
+            waveBank.waves.push_back(std::move(wave));
+        return error;
+    }
+
+    std::string GroupWave(const std::vector<std::string>& words)
+    {
+        m_oPack.groupWave.name = "group";
+        return WaveSource(words, 1, m_oPack.groupWave);
+    }
+
+    // "<category> <bank> <wave> [loop] [volume <dB>]" from words[first] on.
+    std::string CueFrom(const std::vector<std::string>& words, size_t first, CueDesc& cue)
+    {
+        if (words.size() < first + 3)
+            return "expected: <category> <bank> <wave> [loop] [volume <dB>]";
+        const int category = FindByName(m_oPack.categories, words[first]);
+        const int bank = FindByName(m_oPack.banks, words[first + 1]);
         if (category < 0 || bank < 0)
             return "unknown category or bank";
-        const int wave = FindByName(m_oPack.banks[bank].waves, words[4]);
+        const int wave = FindByName(m_oPack.banks[bank].waves, words[first + 2]);
         if (wave < 0)
-            return "unknown wave \"" + words[4] + "\"";
-        if (FindByName(m_oPack.cues, words[1]) >= 0 || m_oPack.cues.size() == 0xFFFE)
-            return "cue used twice or too many cues";
-        CueDesc cue { words[1], static_cast<uint16_t>(category), static_cast<uint8_t>(bank),
-                      static_cast<uint16_t>(wave), false, 0.0 };
-        for (size_t i = 5; i < words.size(); ++i) {
+            return "unknown wave \"" + words[first + 2] + "\"";
+        cue = { "", static_cast<uint16_t>(category), static_cast<uint8_t>(bank), static_cast<uint16_t>(wave), false,
+                0.0 };
+        for (size_t i = first + 3; i < words.size(); ++i) {
             if (words[i] == "loop")
                 cue.loop = true;
             else if (words[i] == "volume" && i + 1 < words.size() && ParseNumber(words[i + 1], cue.volumeDb))
@@ -138,8 +157,30 @@ private:
             else
                 return "unknown cue option \"" + words[i] + "\"";
         }
-        m_oPack.cues.push_back(cue);
         return {};
+    }
+
+    std::string Sound(const std::vector<std::string>& words)
+    {
+        SoundBinding binding {};
+        const char* end = words[1].data() + words[1].size();
+        const bool hex = words[1].rfind("0x", 0) == 0;
+        if (words.size() < 2 || !hex
+            || std::from_chars(words[1].data() + 2, end, binding.soundId, 16).ptr != end)
+            return "expected: sound 0x<sound id> <category> <bank> <wave> [loop] [volume <dB>]";
+        for (const SoundBinding& other : m_oPack.bindings)
+            if (other.soundId == binding.soundId)
+                return "sound bound twice";
+        const std::string error = CueFrom(words, 2, binding.cue);
+        if (error.empty())
+            m_oPack.bindings.push_back(binding);
+        return error;
+    }
+
+    std::string Default(const std::vector<std::string>& words)
+    {
+        m_oPack.hasDefaultCue = true;
+        return CueFrom(words, 1, m_oPack.defaultCue);
     }
 
     SoundPackDesc& m_oPack;
@@ -173,8 +214,8 @@ bool ReadSoundPackDescription(const std::filesystem::path& path, SoundPackDesc& 
             return false;
         }
     }
-    if (pack.categories.empty() || pack.cues.empty()) {
-        error = path.string() + ": needs at least one category and one cue";
+    if (pack.categories.empty() || !pack.hasDefaultCue || pack.groupWave.samples.empty()) {
+        error = path.string() + ": needs categories, a default cue and a group wave";
         return false;
     }
     return true;

@@ -34,9 +34,23 @@ struct CueDesc {
     double volumeDb;
 };
 
+// A sound of the game's sound id table bound to a particular cue.
+struct SoundBinding {
+    uint32_t soundId;
+    CueDesc cue;
+};
+
 struct SoundPackDesc {
     std::vector<SoundCategoryDesc> categories;
     std::vector<WaveBankDesc> banks;
+    std::vector<SoundBinding> bindings;
+    // The cue of every sound without a binding.
+    CueDesc defaultCue {};
+    bool hasDefaultCue = false;
+    // The one wave of every bank that a sound group names and that the
+    // description does not declare.
+    WaveDesc groupWave {};
+    // The cues in cue-index order, made from the sound id table.
     std::vector<CueDesc> cues;
 };
 

@@ -119,7 +119,7 @@ TEST(BankLayoutCheckTest, SoundBankCorruptions)
     EXPECT_EQ(corrupted(firstSound + 11, U32(good, firstSound + 11) + 1, 4), "sound 0: track events out of place");
     EXPECT_EQ(corrupted(firstSound + 20, 0x02), "sound 0: track event other than play-wave");
     // A wave bank index beyond the banks the sound bank names.
-    EXPECT_EQ(corrupted(firstSound + 30, 9), "sound 0: wave bank index out of range");
+    EXPECT_EQ(corrupted(firstSound + 30, 0xFF), "sound 0: wave bank index out of range");
     EXPECT_EQ(corrupted(firstSound + 27, 1), "sound 0: play-wave event with variations");
     // Cue names that do not add up.
     EXPECT_EQ(corrupted(0x1E, good[0x1E] + 1), "cue name size does not match the names");

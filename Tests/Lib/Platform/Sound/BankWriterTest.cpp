@@ -1,5 +1,6 @@
 // The content builder's banks, checked byte by byte against the layouts that
 // the sound engine reads.
+#include "Common/SoundIds.h"
 #include "SampleBanks.h"
 #include "Sound/GlobalSettingsLayout.h"
 #include "Sound/SoundBankLayout.h"
@@ -84,9 +85,12 @@ TEST(BankWriterTest, SoundBankNamesItsWaveBanksAndCues)
     Platform::SoundBankInfo info;
     EXPECT_EQ(Platform::CheckSoundBank(xsb.data(), xsb.size(), 7, info), "");
     ASSERT_EQ(info.cueNames.size(), cues);
-    EXPECT_EQ(info.cueNames[0], "music_theme");
+    const int music = Id::GetPlatformSoundId(0x47e6e6f9);
+    ASSERT_GE(music, 0);
+    EXPECT_EQ(info.cueNames[music], "sound_47e6e6f9");
+    EXPECT_EQ(cues, Id::GetSoundTable().size());
     // A looping cue is a sound with one track playing its wave forever.
-    const uint32_t looped = U32(xsb, cueTable + 1);
+    const uint32_t looped = U32(xsb, cueTable + 5 * music + 1);
     EXPECT_EQ(xsb[looped], 0x01);
     EXPECT_EQ(xsb[looped + 9], 1) << "one track";
     const uint32_t events = U32(xsb, looped + 11);
@@ -118,7 +122,7 @@ TEST(BankWriterTest, WaveBanksInMemoryAndStreamed)
     EXPECT_EQ(U32(stream, 44) % 2048, 0u) << "wave data aligned";
     EXPECT_EQ(stream.size() % 2048, 0u) << "padded to whole sectors";
 
-    for (const char* name : { "common.xwb", "stream.xwb", "mg_thechase.xwb" }) {
+    for (const char* name : { "common.xwb", "stream.xwb", "mg_woodenswordduel.xwb" }) {
         const std::vector<uint8_t> bytes = Read(name);
         Platform::WaveBankInfo info;
         EXPECT_EQ(Platform::CheckWaveBank(bytes.data(), bytes.size(), bytes.size(), info), "") << name;

@@ -1,4 +1,5 @@
 // The sound engine over the real library, on the silent output.
+#include "Common/SoundIds.h"
 #include "SampleBanks.h"
 #include "Sound/SoundEngine.h"
 #include "Support/TestPaths.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <mutex>
 #include <thread>
 
@@ -43,7 +45,7 @@ protected:
         m_settings = Read("SoundPack.xgs");
         m_soundBankImage = Read("SoundPack.xsb");
         m_common = Read("common.xwb");
-        m_chase = Read("mg_thechase.xwb");
+        m_duel = Read("mg_woodenswordduel.xwb");
         ASSERT_EQ(Platform::SoundEngine::Create(m_engine), Platform::SOUND_OK);
         std::string error;
         ASSERT_EQ(m_engine->Initialize(m_settings.data(), m_settings.size(), 250, RecordNotification, error),
@@ -87,7 +89,7 @@ protected:
         return true;
     }
 
-    std::vector<uint8_t> m_settings, m_soundBankImage, m_common, m_chase;
+    std::vector<uint8_t> m_settings, m_soundBankImage, m_common, m_duel;
     std::unique_ptr<Platform::SoundEngine> m_engine;
     Platform::SoundBank* m_bank = nullptr;
 };
@@ -100,11 +102,12 @@ TEST_F(SoundEngineTest, TheLibraryReadsTheSampleBanksAsWritten)
     EXPECT_EQ(m_engine->GetCategory("Nothing"), Platform::SOUND_CATEGORY_INVALID);
     EXPECT_EQ(m_engine->CategoryCount(), 7u);
 
-    const char* cues[] = { "music_theme", "ambient_wind", "effect_click", "voice_hello", "step_soft_a",
-                           "step_stone_b", "music_chase" };
-    const uint16_t indices[] = { 0, 1, 2, 3, 4, 9, 10 };
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(Cue(cues[i]), indices[i]) << cues[i];
+    // One cue per sound of the id table, at its platform id.
+    for (const SoundRow& sound : Id::GetSoundTable()) {
+        char name[32];
+        std::snprintf(name, sizeof name, "sound_%08x", static_cast<uint32_t>(sound.m_iSoundId));
+        EXPECT_EQ(Cue(name), sound.m_iPlatformSoundId) << name;
+    }
     EXPECT_EQ(Cue("missing"), Platform::SOUND_CUE_INVALID);
     EXPECT_EQ(m_engine->Initialize3D(), Platform::SOUND_OK) << "needs the settings' speed of sound";
 }
@@ -112,15 +115,16 @@ TEST_F(SoundEngineTest, TheLibraryReadsTheSampleBanksAsWritten)
 TEST_F(SoundEngineTest, ACueNeedsItsWaveBankAndAnIndexInsideTheBank)
 {
     Platform::SoundCue* cue = nullptr;
-    EXPECT_EQ(m_engine->Play(m_bank, Cue("effect_click"), cue), Platform::SOUND_E_WAVES_NOT_LOADED);
+    EXPECT_EQ(m_engine->Play(m_bank, Cue("sound_30ca3b76"), cue), Platform::SOUND_E_WAVES_NOT_LOADED);
     EXPECT_EQ(cue, nullptr);
-    LoadBank(m_chase);
-    EXPECT_EQ(m_engine->Play(m_bank, Cue("effect_click"), cue), Platform::SOUND_E_WAVES_NOT_LOADED)
+    LoadBank(m_duel);
+    EXPECT_EQ(m_engine->Play(m_bank, Cue("sound_30ca3b76"), cue), Platform::SOUND_E_WAVES_NOT_LOADED)
         << "another bank is no stand-in";
     LoadBank(m_common);
-    EXPECT_EQ(m_engine->Play(m_bank, 11, cue), Platform::SOUND_E_INVALID_CUE);
+    const uint16_t cueCount = static_cast<uint16_t>(Id::GetSoundTable().size());
+    EXPECT_EQ(m_engine->Play(m_bank, cueCount, cue), Platform::SOUND_E_INVALID_CUE);
     EXPECT_EQ(m_engine->Play(m_bank, 0xFFFF, cue), Platform::SOUND_E_INVALID_CUE);
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("ambient_wind"), cue), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), cue), Platform::SOUND_OK);
     EXPECT_TRUE(State(cue) & Platform::SOUND_STATE_PLAYING);
     EXPECT_EQ(m_engine->Destroy(cue), Platform::SOUND_OK);
     EXPECT_EQ(m_engine->Destroy(cue), Platform::SOUND_E_INVALID_CALL) << "a destroyed handle is refused";
@@ -130,7 +134,7 @@ TEST_F(SoundEngineTest, AShortCueEndsOnTheEngineThreadAndIsNotified)
 {
     LoadBank(m_common);
     Platform::SoundCue* cue = nullptr;
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("effect_click"), cue), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_30ca3b76"), cue), Platform::SOUND_OK);
     ASSERT_TRUE(WaitFor([&] { return NotificationsFor(cue) > 0; }));
     EXPECT_TRUE(State(cue) & Platform::SOUND_STATE_STOPPED);
     {
@@ -144,7 +148,7 @@ TEST_F(SoundEngineTest, StoppingALoopNotifiesAtOnce)
 {
     LoadBank(m_common);
     Platform::SoundCue* cue = nullptr;
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("ambient_wind"), cue), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), cue), Platform::SOUND_OK);
     EXPECT_EQ(m_engine->Stop(cue, false), Platform::SOUND_OK);
     EXPECT_GE(NotificationsFor(cue), 1u);
     EXPECT_TRUE(State(cue) & (Platform::SOUND_STATE_STOPPING | Platform::SOUND_STATE_STOPPED));
@@ -154,11 +158,11 @@ TEST_F(SoundEngineTest, StoppingALoopNotifiesAtOnce)
 TEST_F(SoundEngineTest, UnloadingAWaveBankStopsItsCuesAndKeepsTheirHandles)
 {
     Platform::SoundWaveBank* common = LoadBank(m_common);
-    Platform::SoundWaveBank* chase = LoadBank(m_chase);
+    Platform::SoundWaveBank* chase = LoadBank(m_duel);
     Platform::SoundCue* wind = nullptr;
     Platform::SoundCue* music = nullptr;
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("ambient_wind"), wind), Platform::SOUND_OK);
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("music_chase"), music), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), wind), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_57c95796"), music), Platform::SOUND_OK);
 
     EXPECT_EQ(m_engine->DestroyWaveBank(common), Platform::SOUND_OK);
     EXPECT_GE(NotificationsFor(wind), 1u);
@@ -168,7 +172,7 @@ TEST_F(SoundEngineTest, UnloadingAWaveBankStopsItsCuesAndKeepsTheirHandles)
     EXPECT_EQ(m_engine->DestroyWaveBank(common), Platform::SOUND_E_INVALID_CALL);
 
     Platform::SoundCue* again = nullptr;
-    EXPECT_EQ(m_engine->Play(m_bank, Cue("ambient_wind"), again), Platform::SOUND_E_WAVES_NOT_LOADED);
+    EXPECT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), again), Platform::SOUND_E_WAVES_NOT_LOADED);
     EXPECT_EQ(m_engine->Destroy(wind), Platform::SOUND_OK);
 
     // Destroying the sound bank stops the rest.
@@ -190,7 +194,7 @@ TEST_F(SoundEngineTest, StreamedBankPlaysFromItsFile)
         return (state & Platform::SOUND_STATE_PREPARED) != 0;
     }));
     Platform::SoundCue* music = nullptr;
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("music_theme"), music), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_47e6e6f9"), music), Platform::SOUND_OK);
     EXPECT_TRUE(WaitFor([&] { return (State(music) & Platform::SOUND_STATE_PLAYING) != 0; }));
 
     const std::string common = (TestSupport::DataDir() / "Sound" / "common.xwb").string();
@@ -221,7 +225,7 @@ TEST_F(SoundEngineTest, PlacementPansLeftAndRight)
 
     LoadBank(m_common);
     Platform::SoundCue* cue = nullptr;
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("ambient_wind"), cue), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), cue), Platform::SOUND_OK);
     EXPECT_EQ(m_engine->Apply3D(placement, cue), Platform::SOUND_OK);
     placement.destinationChannels = 33;
     EXPECT_EQ(m_engine->Calculate3D(0.0f, placement), Platform::SOUND_E_INVALID_CALL);
@@ -236,7 +240,7 @@ TEST_F(SoundEngineTest, CategoryVolumeAndPause)
 
     LoadBank(m_common);
     Platform::SoundCue* cue = nullptr;
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("ambient_wind"), cue), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), cue), Platform::SOUND_OK);
     for (uint16_t category = 0; category < 0xFFFF; ++category)
         ASSERT_EQ(m_engine->PauseCategory(category, true), Platform::SOUND_OK);
     EXPECT_TRUE(State(cue) & Platform::SOUND_STATE_PAUSED);
@@ -276,7 +280,7 @@ TEST(SoundEngineFilesTest, AcceptedVariantsOfTheBanksLoadAndPlay)
 {
     const std::vector<uint8_t> settings = Read("SoundPack.xgs");
     const std::vector<uint8_t> soundBank = Read("SoundPack.xsb");
-    const std::vector<uint8_t> waves = Read("mg_thechase.xwb");
+    const std::vector<uint8_t> waves = Read("mg_woodenswordduel.xwb");
     std::unique_ptr<Platform::SoundEngine> engine;
     ASSERT_EQ(Platform::SoundEngine::Create(engine), Platform::SOUND_OK);
     std::string error;
