@@ -116,6 +116,7 @@ TEST(DataPackBindingTest, EntriesWithoutLoadersArePreparedRegisteredAndUnregiste
     EXPECT_EQ(pack.EntryData(1)[0], 9);
     EXPECT_EQ(DkDataPackBinding::GetResourceCount(pack, DATAPACK_EDGA), 1u);
     EXPECT_EQ(DkDataPackBinding::GetResourceCount(pack, DATAPACK_XMESH), 0u);
+    EXPECT_EQ(pack.GetResourceCount(DATAPACK_ATR3), 1u);
     for (uint32_t i = 0; i < 3; ++i)
         EXPECT_EQ(Flags(bytes, i), DATAPACK_FLAG_REGISTERED | DATAPACK_FLAG_PREPARED);
 
