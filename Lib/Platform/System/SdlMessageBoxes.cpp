@@ -14,6 +14,8 @@ MessageBoxes* s_currentBoxes = &s_sdlBoxes;
 
 void ShowSimpleBox(Uint32 icon, const char* title, const char* text)
 {
+    title = title ? title : "";
+    text = text ? text : "";
     // Without a display the box cannot be shown: its text still reaches the
     // user on standard error.
     if (SDL_ShowSimpleMessageBox(icon, title, text, nullptr) != 0)
@@ -42,7 +44,7 @@ AssertAnswer SdlMessageBoxes::ShowAssert(const char* text)
     SDL_MessageBoxData data {};
     data.flags = SDL_MESSAGEBOX_WARNING;
     data.title = "ASSERT";
-    data.message = text;
+    data.message = text ? text : "";
     data.numbuttons = SDL_arraysize(buttons);
     data.buttons = buttons;
     int pressed = -1;
