@@ -89,7 +89,9 @@ AnimationId Id::GetAnimationId(uint32_t iActorId, const char* pName)
         middle = (low + high) / 2;
     }
     if (std::strcmp(pName, animations[middle].m_pName) != 0) {
-        ENGINE_ASSERT(std::strcmp(pName, GetAnimationName(animations[middle].m_iId))==0);
+        // The report reads as the search over the actor's list of ids.
+        CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION,
+                               "strcmp(name, GetAnimationName(pAnimationList[middle]))==0");
         CorePrint(&g_oCoreLog, "Animation %s not found\n", pName);
     }
     return animations[middle].m_iId;

@@ -15,6 +15,9 @@ public:
         virtual bool Holds(uint32_t uItemId) = 0;
         virtual void Add(uint32_t uItemId, int32_t iAmount, int32_t iCell) = 0;
         virtual int32_t Remove(uint32_t uItemId, int32_t iAmount, int32_t iCell) = 0;
+        // The inventory tab's panel state (2 and 3: an item is selected).
+        virtual int32_t GetPanelState() = 0;
+        virtual void SetPanelState(int32_t iState) = 0;
     };
 
     bool HasItem(uint32_t uItemId) override;

@@ -7,9 +7,10 @@ namespace IdSearch {
 
 // Bisection that ends on the last entry not above the key: low = 0,
 // high = count, middle = count / 2, halving until middle meets low. Returns
-// the final middle (0 for an empty table); the caller compares its key.
-template <typename Row, typename KeyOf>
-int BisectFinal(std::span<const Row> rows, uint32_t key, KeyOf keyOf)
+// the final middle (0 for an empty table); the caller compares its key. Key
+// decides signed or unsigned comparison.
+template <typename Key, typename Row, typename KeyOf>
+int BisectFinal(std::span<const Row> rows, Key key, KeyOf keyOf)
 {
     int low = 0;
     int high = static_cast<int>(rows.size());

@@ -20,7 +20,7 @@ bool TwGame::InitializeDisplay()
     CoreRenderer* renderer = new CoreRenderer();
     if (!g_pCoreApp || !renderer->Initialize(settings)) {
         delete renderer;
-        Platform::GetMessageBoxes().ShowOk("Error", "Could not initialize renderer!");
+        Platform::GetMessageBoxes().ShowError("Error", "Could not initialize renderer!");
         return false;
     }
     g_pCoreApp->m_pRenderer = renderer;

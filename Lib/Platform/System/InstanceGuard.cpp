@@ -15,8 +15,11 @@ InstanceGuard::~InstanceGuard()
 std::string InstanceGuard::LockPath(const char* name)
 {
     const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    std::string path = (runtimeDir && *runtimeDir) ? runtimeDir : "/tmp";
-    return path + "/" + name + ".lock";
+    if (runtimeDir && *runtimeDir)
+        return std::string(runtimeDir) + "/" + name + ".lock";
+    // The shared folder holds one lock per user: a file left there by another
+    // user could not be opened and would refuse this one for good.
+    return std::string("/tmp/") + name + "-" + std::to_string(getuid()) + ".lock";
 }
 
 bool InstanceGuard::Acquire(const char* name)

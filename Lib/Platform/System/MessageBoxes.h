@@ -14,6 +14,8 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual void ShowOk(const char* title, const char* text) = 0;
+    // An OK box with the error icon.
+    virtual void ShowError(const char* title, const char* text) = 0;
     // The topmost "ASSERT" box with the buttons "Ignore", "Always" and "BREAK".
     virtual AssertAnswer ShowAssert(const char* text) = 0;
 };
@@ -22,6 +24,7 @@ public:
 class SdlMessageBoxes final : public MessageBoxes {
 public:
     void ShowOk(const char* title, const char* text) override;
+    void ShowError(const char* title, const char* text) override;
     AssertAnswer ShowAssert(const char* text) override;
 };
 
@@ -32,9 +35,11 @@ public:
     struct Shown {
         std::string title;
         std::string text;
+        bool bErrorIcon = false;
     };
 
     void ShowOk(const char* title, const char* text) override;
+    void ShowError(const char* title, const char* text) override;
     AssertAnswer ShowAssert(const char* text) override;
 
     void QueueAnswer(AssertAnswer answer) { m_answers.push_back(answer); }

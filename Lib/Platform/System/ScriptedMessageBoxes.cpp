@@ -7,6 +7,11 @@ void ScriptedMessageBoxes::ShowOk(const char* title, const char* text)
     m_shown.push_back({ title ? title : "", text ? text : "" });
 }
 
+void ScriptedMessageBoxes::ShowError(const char* title, const char* text)
+{
+    m_shown.push_back({ title ? title : "", text ? text : "", true });
+}
+
 AssertAnswer ScriptedMessageBoxes::ShowAssert(const char* text)
 {
     m_shown.push_back({ "ASSERT", text ? text : "" });

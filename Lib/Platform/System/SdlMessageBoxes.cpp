@@ -12,14 +12,26 @@ enum ButtonId { ButtonIgnore = 6, ButtonAlways = 7, ButtonBreak = 2 };
 SdlMessageBoxes s_sdlBoxes;
 MessageBoxes* s_currentBoxes = &s_sdlBoxes;
 
+void ShowSimpleBox(Uint32 icon, const char* title, const char* text)
+{
+    title = title ? title : "";
+    text = text ? text : "";
+    // Without a display the box cannot be shown: its text still reaches the
+    // user on standard error.
+    if (SDL_ShowSimpleMessageBox(icon, title, text, nullptr) != 0)
+        std::fprintf(stderr, "%s%s%s\n", title, *title ? ": " : "", text);
+}
+
 } // namespace
 
 void SdlMessageBoxes::ShowOk(const char* title, const char* text)
 {
-    // Without a display the box cannot be shown: its text still reaches the
-    // user on standard error.
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title, text, nullptr) != 0)
-        std::fprintf(stderr, "%s%s%s\n", title, *title ? ": " : "", text);
+    ShowSimpleBox(SDL_MESSAGEBOX_INFORMATION, title, text);
+}
+
+void SdlMessageBoxes::ShowError(const char* title, const char* text)
+{
+    ShowSimpleBox(SDL_MESSAGEBOX_ERROR, title, text);
 }
 
 AssertAnswer SdlMessageBoxes::ShowAssert(const char* text)
@@ -32,7 +44,7 @@ AssertAnswer SdlMessageBoxes::ShowAssert(const char* text)
     SDL_MessageBoxData data {};
     data.flags = SDL_MESSAGEBOX_WARNING;
     data.title = "ASSERT";
-    data.message = text;
+    data.message = text ? text : "";
     data.numbuttons = SDL_arraysize(buttons);
     data.buttons = buttons;
     int pressed = -1;

@@ -22,7 +22,10 @@ public:
         m_aItems.erase(found);
         return cell;
     }
+    int32_t GetPanelState() override { return m_iPanelState; }
+    void SetPanelState(int32_t iState) override { m_iPanelState = iState; }
     std::vector<uint32_t> m_aItems;
+    int32_t m_iPanelState = 0;
 };
 
 TEST(GameInterfaceTest, ForwardsToTheGameAndItsAttachedParts)
@@ -47,6 +50,23 @@ TEST(GameInterfaceTest, ForwardsToTheGameAndItsAttachedParts)
 
     g_oGameInterface.AttachInventory(nullptr);
     g_oGameInterface.AttachScriptTree(nullptr);
+}
+
+TEST(GameInterfaceTest, RemovingAHeldItemEndsTheTabsItemSelection)
+{
+    GameInterface* pGame = GameInterface::GetGameInterface();
+    FakeInventory inventory;
+    g_oGameInterface.AttachInventory(&inventory);
+    const int32_t states[] = {0, 1, 2, 3, 4};
+    for (int32_t state : states) {
+        inventory.m_aItems = {0x8E740AEAu};
+        inventory.m_iPanelState = state;
+        pGame->RemoveItem(0x80000002u, 1, -1);
+        EXPECT_EQ(inventory.m_iPanelState, state) << "an item that is not held changes nothing";
+        EXPECT_EQ(pGame->RemoveItem(0x8E740AEAu, 1, -1), 0);
+        EXPECT_EQ(inventory.m_iPanelState, state == 2 || state == 3 ? 1 : state) << state;
+    }
+    g_oGameInterface.AttachInventory(nullptr);
 }
 
 } // namespace

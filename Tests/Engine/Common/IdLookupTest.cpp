@@ -73,6 +73,8 @@ TEST(IdLookupTest, AnimationsByActorAndName)
 
     int neighbour = 0;
     const std::string report = Output([&] { neighbour = Id::GetAnimationId(tavrine, "g_no_such_animation"); });
+    EXPECT_NE(report.find("condition: strcmp(name, GetAnimationName(pAnimationList[middle]))==0\n"), std::string::npos)
+        << report;
     EXPECT_NE(report.find("Animation g_no_such_animation not found\n"), std::string::npos) << report;
     bool fromTheActor = false;
     for (const AnimationRow& row : Id::GetActorAnimations(tavrine))

@@ -35,7 +35,7 @@ std::string Lower(std::string text)
 TEST(IdTablesTest, Actors)
 {
     const auto rows = Id::GetActorTable();
-    EXPECT_EQ(rows.size(), 55u);
+    EXPECT_EQ(rows.size(), 56u);
     ExpectStrictlyAscending<ActorIdRow, uint32_t>(rows, [](const ActorIdRow& row) { return row.m_uId; });
     for (const ActorIdRow& row : rows) {
         EXPECT_EQ(row.m_uId, CoreCrc32::HashString(row.m_pName) | 0x80000000u) << row.m_pName;

@@ -1,5 +1,6 @@
 #include "Scripts/Common/ActorScript.h"
 
+#include "Common/IdSearch.h"
 #include "Common/VarIds.h"
 #include "Error/EngineAssert.h"
 #include "Managers/Common/VarManager.h"
@@ -30,22 +31,13 @@ ActorScript::ActorRow s_aActorRows[] = {
 // Movement overrides by animation: none in the sample content.
 std::span<ActorScript::AnimationRow> s_oAnimationRows;
 
-// Bisection that ends on the last row whose key is not above the key.
+// The row that the bisection ends on, when its key is the key.
 template <typename Row, typename KeyOf>
-Row* FindRow(std::span<Row> rows, int32_t key, KeyOf keyOf)
+const Row* FindRow(std::span<const Row> rows, int32_t key, KeyOf keyOf)
 {
     if (rows.empty())
         return nullptr;
-    int low = 0;
-    int high = static_cast<int>(rows.size());
-    int middle = high / 2;
-    while (middle != low) {
-        if (key < keyOf(rows[middle]))
-            high = middle;
-        else
-            low = middle;
-        middle = (low + high) / 2;
-    }
+    const int middle = IdSearch::BisectFinal(rows, key, keyOf);
     return keyOf(rows[middle]) == key ? &rows[middle] : nullptr;
 }
 
@@ -88,12 +80,12 @@ std::span<const ActorScript::AnimationRow> ActorScript::GetAnimationRows()
 
 const ActorScript::ActorRow* ActorScript::FindInfo(uint32_t uActorId)
 {
-    return FindRow(std::span<ActorRow>(s_aActorRows), static_cast<int32_t>(uActorId), ActorKey);
+    return FindRow(std::span<const ActorRow>(s_aActorRows), static_cast<int32_t>(uActorId), ActorKey);
 }
 
 const ActorScript::AnimationRow* ActorScript::FindInfoB(int32_t iAnimationId)
 {
-    return FindRow(s_oAnimationRows, iAnimationId, AnimationKey);
+    return FindRow(std::span<const AnimationRow>(s_oAnimationRows), iAnimationId, AnimationKey);
 }
 
 void ActorScript::SortInfos()

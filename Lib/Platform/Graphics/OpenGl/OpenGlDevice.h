@@ -80,6 +80,10 @@ private:
     bool m_bAppliedLighting = false;
     bool m_bAppliedColorMaterial = false;
     GLuint m_uBoundTexture = 0;
+    // Stage 0's states as the texture combiner last got them: an untextured
+    // draw does not set the combiner, so it is tracked apart from m_applied.
+    uint32_t m_vCombinerStage[TEXTURE_STAGE_STATE_COUNT] = {};
+    bool m_bCombinerValid = false;
 
     std::vector<GlVertex> m_vertices;
 };

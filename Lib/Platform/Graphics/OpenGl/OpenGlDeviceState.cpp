@@ -204,13 +204,14 @@ void OpenGlDevice::ApplyTexturing(bool all)
     }
     texture->ApplySampler(m_state.samplerStates[0]);
 
-    const uint32_t* before = m_applied.stageStates[0];
-    if (all || std::memcmp(stage, before, sizeof m_state.stageStates[0]) != 0) {
+    if (all || !m_bCombinerValid || std::memcmp(stage, m_vCombinerStage, sizeof m_vCombinerStage) != 0) {
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
         SetCombiner(GL_COMBINE_RGB, GL_SRC0_RGB, GL_SRC1_RGB, GL_OPERAND0_RGB, GL_OPERAND1_RGB, GL_SRC_COLOR,
                     stage[D3DTSS_COLOROP], stage[D3DTSS_COLORARG1], stage[D3DTSS_COLORARG2]);
         SetCombiner(GL_COMBINE_ALPHA, GL_SRC0_ALPHA, GL_SRC1_ALPHA, GL_OPERAND0_ALPHA, GL_OPERAND1_ALPHA, GL_SRC_ALPHA,
                     stage[D3DTSS_ALPHAOP], stage[D3DTSS_ALPHAARG1], stage[D3DTSS_ALPHAARG2]);
+        std::memcpy(m_vCombinerStage, stage, sizeof m_vCombinerStage);
+        m_bCombinerValid = true;
     }
 }
 

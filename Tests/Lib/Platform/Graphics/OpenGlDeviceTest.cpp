@@ -142,6 +142,28 @@ TEST_F(OpenGlDeviceTest, ThirtyTwoBitTexturesAndTheirAlpha)
     delete opaque;
 }
 
+TEST_F(OpenGlDeviceTest, StageOperationChangedWhileUntexturedTakesEffectWithTheNextTexture)
+{
+    const uint32_t pixels[1] = { 0xFFFF0000 };
+    GraphicsTexture* texture = MakeTexture(D3DFMT_X8R8G8B8, 1, 1, pixels);
+    // The vertex colour alone, then an untextured draw while the stage goes
+    // back to modulating, then the texture again.
+    m_device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG2);
+    m_device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    m_device->SetTexture(0, texture);
+    ScreenRectangle(0, 0, 8, 8, 0xFF00FF00);
+    m_device->SetTexture(0, nullptr);
+    m_device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    ScreenRectangle(10, 0, 18, 8, 0xFF0000FF);
+    m_device->SetTexture(0, texture);
+    ScreenRectangle(20, 0, 28, 8, 0xFFFFFFFF);
+    const RgbaImage image = Picture();
+    EXPECT_EQ(image.At(4, 4), 0x00FF00FFu);
+    EXPECT_EQ(image.At(14, 4), 0x0000FFFFu);
+    EXPECT_EQ(image.At(24, 4), 0xFF0000FFu);
+    delete texture;
+}
+
 TEST_F(OpenGlDeviceTest, Dxt5KeepsItsAlphaBlocks)
 {
     // Two 4 x 4 blocks of red: the left opaque (alpha index 0 = 255), the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,6 +39,24 @@ TEST(InstanceGuardTest, SecondHolderIsRefusedUntilRelease)
         EXPECT_FALSE(second.Acquire(name.c_str()));
     }
     EXPECT_TRUE(OtherProcessAcquires(name));
+}
+
+TEST(InstanceGuardTest, WithoutRuntimeFolderEachUserHasOwnLockInTmp)
+{
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string savedValue = saved ? saved : "";
+    unsetenv("XDG_RUNTIME_DIR");
+    const std::string name = UniqueName() + "-tmp";
+    EXPECT_EQ(Platform::InstanceGuard::LockPath(name.c_str()), "/tmp/" + name + "-" + std::to_string(getuid()) + ".lock");
+    {
+        Platform::InstanceGuard guard;
+        ASSERT_TRUE(guard.Acquire(name.c_str()));
+        EXPECT_FALSE(OtherProcessAcquires(name));
+    }
+    EXPECT_TRUE(OtherProcessAcquires(name));
+    unlink(Platform::InstanceGuard::LockPath(name.c_str()).c_str());
+    if (saved)
+        setenv("XDG_RUNTIME_DIR", savedValue.c_str(), 1);
 }
 
 TEST(InstanceGuardTest, CrashedHolderLeavesNothingBehind)

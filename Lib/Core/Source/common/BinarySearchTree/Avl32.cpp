@@ -1,7 +1,5 @@
 #include "BinarySearchTree/Avl32.h"
 
-#include "Error/CoreError.h"
-
 namespace Nubra::BinarySearchTree {
 
 void Avl32::Init()
@@ -148,8 +146,8 @@ bool Avl32::Insert(Key key, Value value)
         iNode = iChild;
     }
 
+    // A full array refuses quietly: owners check their own limits.
     const uint32_t iNew = TakeNode();
-    CORE_ASSERT(iNew != INVALID_NODE, "Binary tree is full (%u nodes)", m_iNodeNumber);
     if (iNew == INVALID_NODE)
         return false;
 

@@ -44,3 +44,12 @@ const uint8_t* DataPack::EntryData(uint32_t index) const
 {
     return m_pTocStart + EntryDataOffset(index);
 }
+
+uint32_t DataPack::GetResourceCount(uint32_t kind) const
+{
+    uint32_t count = 0;
+    for (uint32_t i = 0; i < m_iEntryCount; ++i)
+        if (EntryKind(i) == kind)
+            ++count;
+    return count;
+}

@@ -35,4 +35,6 @@ struct DataPack {
     // and name.
     const uint8_t* EntryData(uint32_t index) const;
     const char* EntryName(uint32_t index) const { return m_vEntryNames[index]; }
+    // The number of entries of that kind (loaders assert on their meshes).
+    uint32_t GetResourceCount(uint32_t kind) const;
 };

@@ -50,6 +50,11 @@ bool CheckDataPackLayout(const uint8_t* buffer, size_t size, const char* packNam
             return Refuse(packName, "its name lies outside the table's names", i);
         if (std::memchr(toc + nameOffset, '\0', size_t(tocSize - nameOffset)) == nullptr)
             return Refuse(packName, "its name is not ended inside the table of contents", i);
+        // Flags are 0 in a file and cleared again by an unbind: a registered
+        // entry here was never registered by this pack, and unbinding it
+        // would release another pack's texture or mesh of that name.
+        if (ReadWord(entry, DATAPACK_ENTRY_FLAGS) & DATAPACK_FLAG_REGISTERED)
+            return Refuse(packName, "it is marked registered already", i);
         const uint64_t dataOffset = ReadWord(entry, DATAPACK_ENTRY_DATA_OFFSET);
         const uint64_t dataSize = ReadWord(entry, DATAPACK_ENTRY_DATA_SIZE);
         if (dataOffset < tocSize || dataOffset + dataSize > tocSpace)

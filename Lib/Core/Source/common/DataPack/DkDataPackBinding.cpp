@@ -103,9 +103,5 @@ void DkDataPackBinding::UnbindPack(DataPack& pack)
 
 uint32_t DkDataPackBinding::GetResourceCount(const DataPack& pack, uint32_t kind)
 {
-    uint32_t count = 0;
-    for (uint32_t i = 0; i < pack.m_iEntryCount; ++i)
-        if (pack.EntryKind(i) == kind)
-            ++count;
-    return count;
+    return pack.GetResourceCount(kind);
 }

@@ -32,7 +32,7 @@ public:
     static void UnbindPack(DataPack& pack);
     // The binding of a kind, or null.
     static const Binding* FindBinding(uint32_t kind);
-    // The number of entries of that kind.
+    // The number of entries of that kind (DataPack::GetResourceCount).
     static uint32_t GetResourceCount(const DataPack& pack, uint32_t kind);
 
     static void RegisterTexture(DataPack& pack, uint32_t index);

@@ -81,7 +81,6 @@ TEST(Avl32RandomTest, FillingAndDrainingReusesTheArray)
     std::mt19937 rng(5);
     std::map<uint32_t, Avl32::Value> model;
 
-    testing::internal::CaptureStderr();
     for (int cycle = 0; cycle < 50; ++cycle) {
         while (model.size() < CAPACITY - 1) {
             const uint32_t key = rng();
@@ -104,9 +103,8 @@ TEST(Avl32RandomTest, FillingAndDrainingReusesTheArray)
         }
         ASSERT_TRUE(IsSoundAvlTree(f.tree));
     }
-    testing::internal::GetCapturedStderr();
     EXPECT_EQ(f.tree.NextUnused(), CAPACITY);
-    EXPECT_EQ(boxes.Boxes().ShownBoxes().size(), 50u);
+    EXPECT_TRUE(boxes.Boxes().ShownBoxes().empty());
 }
 
 } // namespace

@@ -86,11 +86,8 @@ TEST(Avl32Test, FullArrayRefusesAndWritesNothingBeyondIt)
     InsertAll(f.tree, { 10, 20, 30 });
     const std::string before = Shape(f.tree);
     const uint32_t current = f.tree.Current();
-    testing::internal::CaptureStderr();
     EXPECT_FALSE(f.tree.Insert(40, 400));
-    const std::string report = testing::internal::GetCapturedStderr();
-    EXPECT_NE(report.find("Binary tree is full"), std::string::npos) << report;
-    ASSERT_EQ(boxes.Boxes().ShownBoxes().size(), 1u);
+    EXPECT_TRUE(boxes.Boxes().ShownBoxes().empty());
     EXPECT_EQ(Shape(f.tree), before);
     EXPECT_EQ(f.tree.NodeNumber(), 3u);
     EXPECT_EQ(f.tree.Insertions(), 3u);
@@ -116,9 +113,7 @@ TEST(Avl32Test, TreeWithoutArrayRefusesEverything)
     TestSupport::ScopedMessageBoxes boxes;
     Avl32 tree;
     tree.Init();
-    testing::internal::CaptureStderr();
     EXPECT_FALSE(tree.Insert(1, 1));
-    testing::internal::GetCapturedStderr();
     EXPECT_EQ(tree.Lookup(1), ~Avl32::Value(0));
     EXPECT_EQ(tree.Remove(1), ~Avl32::Value(0));
     EXPECT_EQ(tree.First(), 0u);

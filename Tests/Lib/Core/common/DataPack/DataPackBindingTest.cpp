@@ -116,6 +116,7 @@ TEST(DataPackBindingTest, EntriesWithoutLoadersArePreparedRegisteredAndUnregiste
     EXPECT_EQ(pack.EntryData(1)[0], 9);
     EXPECT_EQ(DkDataPackBinding::GetResourceCount(pack, DATAPACK_EDGA), 1u);
     EXPECT_EQ(DkDataPackBinding::GetResourceCount(pack, DATAPACK_XMESH), 0u);
+    EXPECT_EQ(pack.GetResourceCount(DATAPACK_ATR3), 1u);
     for (uint32_t i = 0; i < 3; ++i)
         EXPECT_EQ(Flags(bytes, i), DATAPACK_FLAG_REGISTERED | DATAPACK_FLAG_PREPARED);
 
@@ -127,6 +128,36 @@ TEST(DataPackBindingTest, EntriesWithoutLoadersArePreparedRegisteredAndUnregiste
     for (uint32_t i = 0; i < 3; ++i)
         HandMadePack::Put(bytes, HandMadePack::EntryOffset(i) + 20, 0);
     EXPECT_EQ(bytes, before);
+}
+
+TEST(DataPackBindingTest, EntryMarkedRegisteredIsRefusedButPreparedBitsMayStay)
+{
+    HandMadePack made;
+    made.Add(DATAPACK_EDGM, "first");
+    made.Add(DATAPACK_EDGA, "second");
+    std::vector<uint8_t> bytes = made.Bytes();
+    HandMadePack::Put(bytes, HandMadePack::EntryOffset(1) + 20, DATAPACK_FLAG_REGISTERED);
+    const std::vector<uint8_t> before = bytes;
+    DataPack pack;
+    BindResult result = Bind(pack, bytes);
+    EXPECT_FALSE(result.bound);
+    EXPECT_EQ(bytes, before);
+    EXPECT_TRUE(IsZero(pack));
+    EXPECT_EQ(result.log, "data pack \"test.dr\" refused: entry 1: it is marked registered already\n");
+
+    // A buffer bound twice at once would be unregistered twice.
+    bytes = made.Bytes();
+    ASSERT_TRUE(Bind(pack, bytes).bound);
+    DataPack again;
+    EXPECT_FALSE(Bind(again, bytes).bound);
+    EXPECT_TRUE(IsZero(again));
+
+    // Once unbound, only the prepared bits are left and the buffer binds again.
+    DkDataPackBinding::UnbindPack(pack);
+    result = Bind(pack, bytes);
+    EXPECT_TRUE(result.bound) << result.log;
+    EXPECT_EQ(Flags(bytes, 1), DATAPACK_FLAG_REGISTERED | DATAPACK_FLAG_PREPARED);
+    DkDataPackBinding::UnbindPack(pack);
 }
 
 TEST(DataPackBindingTest, UnknownKindIsSkippedWithAWarning)

@@ -13,6 +13,21 @@ struct Widget {
     void CheckWithMessage(int value) { ENGINE_ASSERT_MSG(value > 0, "value was %d (100%%)\n", value); }
 };
 
+// Operators whose symbols hold brackets or a blank.
+struct Version {
+    int m_iNumber = 0;
+    bool operator<(const Version& other) const
+    {
+        ENGINE_ASSERT(other.m_iNumber >= 0);
+        return m_iNumber < other.m_iNumber;
+    }
+    explicit operator bool() const
+    {
+        ENGINE_ASSERT(m_iNumber >= 0);
+        return m_iNumber != 0;
+    }
+};
+
 int CheckedCoreSite(int value)
 {
     CORE_ASSERT(value != 0, "value must not be %d", value);
@@ -41,6 +56,17 @@ TEST(EngineAssertTest, PrintsFourLinesAndContinues)
     EXPECT_NE(output.find(")\nfunction:  {anonymous}::Widget::Check\ncondition: value > 0\n"), std::string::npos)
         << output;
     EXPECT_EQ(output.find("message:"), std::string::npos);
+}
+
+TEST(EngineAssertTest, OperatorsAreNamedWithTheirSymbol)
+{
+    const Version broken { -1 };
+    testing::internal::CaptureStdout();
+    (void)(Version {} < broken);
+    (void)static_cast<bool>(broken);
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_NE(output.find("function:  {anonymous}::Version::operator<\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("function:  {anonymous}::Version::operator bool\n"), std::string::npos) << output;
 }
 
 TEST(EngineAssertTest, MessageFollowsTheBlockAndEveryFailureReports)
