@@ -8,13 +8,6 @@
 
 namespace Placeholder {
 
-bool InitializeSound(TwGame& game)
-{
-    game.LogInfo(" - Initialize Sound system...\n");
-    game.LogStep("Sound done");
-    return true;
-}
-
 bool InitializeLocalizerCommon(TwGame& game)
 {
     game.LogInfo(" - Initialize Localizer...\n");
@@ -140,10 +133,6 @@ void ReleaseCommonTextTables()
 {
 }
 
-void TerminateSoundManager()
-{
-}
-
 bool InitializeStates()
 {
     CorePrint(&g_oCoreLog, " - Initialize States...\n");
@@ -155,10 +144,6 @@ void EndStateFrame()
 }
 
 void UpdateQuitRequest(TwGame&)
-{
-}
-
-void UpdateSound()
 {
 }
 

@@ -10,7 +10,6 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeSound(TwGame& game);
 bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
 bool InitializeCardManager(TwGame& game);
@@ -28,7 +27,6 @@ void ResetFades();
 void DestroyCardManager();
 void ReleaseFonts();
 void ReleaseCommonTextTables();
-void TerminateSoundManager();
 
 // The main loop.
 bool InitializeStates();
@@ -36,7 +34,6 @@ void EndStateFrame();
 
 // The update pass.
 void UpdateQuitRequest(TwGame& game);
-void UpdateSound();
 void ManageStates(uint32_t dt);
 void UpdateEffects(uint32_t dt);
 

@@ -46,7 +46,7 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeProfiler())
         return false;
-    if (!Placeholder::InitializeSound(*this))
+    if (!InitializeSound())
         return false;
     if (!InitializeResourceManager())
         return false;
@@ -90,9 +90,7 @@ void TwGame::Shutdown()
 
     ShutdownResourceManager();
 
-    LogInfo(" - Shutdown Sound...\n");
-    Placeholder::TerminateSoundManager();
-    LogStep("Sound done");
+    ShutdownSound();
 
     ShutdownProfiler();
 

@@ -73,6 +73,10 @@ public:
     bool InitializeProfiler();
     // Creates the resource manager and loads its common packages; false when
     // "common.dr" cannot be loaded or bound.
+    // The sound manager and the common sound group; false when either
+    // fails.
+    bool InitializeSound();
+    void ShutdownSound();
     bool InitializeResourceManager();
     void ShutdownResourceManager();
     void ShutdownProfiler();

@@ -1,14 +1,15 @@
 #include "Common/TwGame.h"
 
 #include "App/CoreApp.h"
-#include "App/CorePlaceholders.h"
 #include "Common/Placeholders.h"
 #include "Common/ProfileSections.h"
 #include "Input/Common/InputSystem.h"
 #include "Input/CoreInput.h"
 #include "Input/InputEventHandler.h"
+#include "Managers/Common/SoundManager.h"
 #include "Profiler/CoreProfiler.h"
 #include "Renderer/CoreRenderer.h"
+#include "Sound/CoreSound.h"
 #include "System/Clock.h"
 
 void TwGame::MainLoop()
@@ -89,7 +90,7 @@ void TwGame::Update(uint32_t dt)
     Placeholder::UpdateQuitRequest(*this);
     // Under auto-test the playback never pauses.
     if (!s_bAutoTest)
-        m_bPaused = (g_bQuitBoxShown || CorePlaceholder::IsAllSoundPaused()) ? 1 : 0;
+        m_bPaused = (g_bQuitBoxShown || CoreSndIsPaused()) ? 1 : 0;
     Input* input = Input::m_pSingleton;
     if (InputSystem::m_pSingleton && InputSystem::m_pSingleton->IsInputEnabled() && input) {
         input->UpdatePad();
@@ -98,7 +99,8 @@ void TwGame::Update(uint32_t dt)
     }
     if (InputEventHandler::m_pSingleton)
         InputEventHandler::m_pSingleton->Update(dt);
-    Placeholder::UpdateSound();
+    SoundManager::Update();
+    CoreSndDoWork();
     profiler.Stop(PROFILE_UPDATE_MISC);
 
     profiler.Start(PROFILE_UPDATE_STATE);

@@ -1,5 +1,6 @@
 #include "App/CoreApp.h"
-#include "App/CorePlaceholders.h"
+#include "Sound/CoreSound.h"
+#include "Support/ScopedSoundEngine.h"
 #include "Common/ProfileSections.h"
 #include "Common/TwGame.h"
 #include "Profiler/CoreProfiler.h"
@@ -73,7 +74,6 @@ protected:
         Platform::SetClock(nullptr);
         TwGame::s_bAutoTest = false;
         TwGame::s_iStartSpeedShift = TwGame::NORMAL_SPEED_SHIFT;
-        CorePlaceholder::ResumeAllSound();
     }
 
     Platform::FakeClock m_clock;
@@ -136,16 +136,17 @@ TEST(TwGameProfilerTest, StartUpNamesTheGameSections)
 
 TEST_F(MainLoopTest, InactiveApplicationPausesTheGameExceptUnderAutoTest)
 {
+    TestSupport::ScopedSoundEngine sound;
     TwGame game;
-    CorePlaceholder::PauseAllSound();
+    CoreSndPauseAll();
     game.Update(16);
     EXPECT_EQ(game.m_bPaused, 1);
-    CorePlaceholder::ResumeAllSound();
+    CoreSndResumeAll();
     game.Update(16);
     EXPECT_EQ(game.m_bPaused, 0);
 
     TwGame::s_bAutoTest = true;
-    CorePlaceholder::PauseAllSound();
+    CoreSndPauseAll();
     game.Update(16);
     EXPECT_EQ(game.m_bPaused, 0);
 }

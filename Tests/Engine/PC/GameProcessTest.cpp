@@ -182,6 +182,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n");
     folder.WriteFile("log.txt", "a log of an earlier run\n");
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
 
     const pid_t game = StartGame(folder, "first");
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFile(folder / "first.out");
@@ -232,11 +233,37 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
     EXPECT_EQ(log.find("DkDataPackBinding::"), std::string::npos) << log;
     EXPECT_EQ(log.find("Unloaded package:"), std::string::npos);
+    // Sound started on the sample banks without a complaint.
+    const size_t soundStep = log.find(" - Initialize Sound system...");
+    const size_t nextStep = log.find(" - Initialize ResourceManager...");
+    ASSERT_LT(soundStep, nextStep);
+    const std::string soundLines = log.substr(soundStep, nextStep - soundStep);
+    EXPECT_EQ(soundLines.find("ASSERT\n"), std::string::npos) << soundLines;
+    EXPECT_EQ(log.find("Refused sound file"), std::string::npos);
+}
+
+TEST(GameProcessTest, StartUpEndsAtTheSoundSystemWithoutTheSoundBanks)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    const pid_t game = StartGame(folder, "silent");
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "silent.out");
+    const std::string log = ReadFile(folder / "log.txt");
+    const size_t step = log.find(" - Initialize Sound system...\n");
+    ASSERT_NE(step, std::string::npos) << log;
+    EXPECT_NE(log.find("message:\nerror loading Sound/SoundPack.xgs\n", step), std::string::npos) << log;
+    EXPECT_NE(log.find("condition: bResult\nmessage:\nInitialize sound failed\n", step), std::string::npos) << log;
+    EXPECT_EQ(log.find(" - Initialize ResourceManager..."), std::string::npos);
+    const size_t shutdown = log.find(" - Shutdown Sound...\n");
+    ASSERT_NE(shutdown, std::string::npos) << log;
+    EXPECT_NE(log.find("Sound done", shutdown), std::string::npos);
+    EXPECT_NE(log.find("FINAL MEMORY DUMP BEFORE EXIT MAIN"), std::string::npos);
 }
 
 TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
 {
     TempDir folder;
+    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
     const pid_t game = StartGame(folder, "missing");
     ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "missing.out");
     const std::string log = ReadFile(folder / "log.txt");

@@ -1,6 +1,6 @@
 #include "App/CoreApp.h"
 
-#include "App/CorePlaceholders.h"
+#include "Sound/CoreSound.h"
 #include "Error/EngineAssert.h"
 #include "Input/InputDevices.h"
 #include "System/Clock.h"
@@ -61,10 +61,10 @@ bool CoreApp::WindowProc(Platform::WindowMessage message, uint32_t parameter)
     case Platform::WindowMessage::ActivateApp:
         if (parameter != 0) {
             Platform::GetInputDevices().EnablePads(true);
-            CorePlaceholder::ResumeAllSound();
+            CoreSndResumeAll();
         } else {
             Platform::GetInputDevices().EnablePads(false);
-            CorePlaceholder::PauseAllSound();
+            CoreSndPauseAll();
         }
         return true;
     case Platform::WindowMessage::SetCursor:

@@ -1,5 +1,6 @@
 #include "App/CoreApp.h"
-#include "App/CorePlaceholders.h"
+#include "Sound/CoreSound.h"
+#include "Support/ScopedSoundEngine.h"
 #include "Input/HeadlessInputDevices.h"
 #include "System/FakeClock.h"
 #include "Window/CloseSignals.h"
@@ -31,7 +32,6 @@ protected:
     {
         Platform::SetWindowFactory(nullptr);
         Platform::SetClock(nullptr);
-        CorePlaceholder::ResumeAllSound();
     }
 
     Platform::HeadlessWindow& MakeWindow(CoreApp& app, bool fullScreen = false)
@@ -132,6 +132,7 @@ TEST_F(CoreAppTest, TerminationSignalClosesLikeTheCloseButton)
 
 TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
 {
+    TestSupport::ScopedSoundEngine sound;
     Platform::HeadlessInputDevices devices;
     Platform::SetInputDevices(&devices);
     Platform::PadState pad {};
@@ -142,12 +143,12 @@ TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
     Platform::HeadlessWindow& window = MakeWindow(app);
     window.PostEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
     app.Update();
-    EXPECT_TRUE(CorePlaceholder::IsAllSoundPaused());
+    EXPECT_TRUE(CoreSndIsPaused());
     ASSERT_TRUE(devices.ReadPad(0, pad));
     EXPECT_EQ(pad.buttons, 0);
     window.PostEvent(WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED));
     app.Update();
-    EXPECT_FALSE(CorePlaceholder::IsAllSoundPaused());
+    EXPECT_FALSE(CoreSndIsPaused());
     ASSERT_TRUE(devices.ReadPad(0, pad));
     EXPECT_EQ(pad.buttons, Platform::XINPUT_GAMEPAD_A);
     EXPECT_FALSE(app.m_bQuit);
