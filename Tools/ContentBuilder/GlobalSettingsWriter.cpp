@@ -28,8 +28,6 @@ constexpr VariableDesc VARIABLES[] = {
 };
 constexpr uint32_t VARIABLE_COUNT = sizeof VARIABLES / sizeof VARIABLES[0];
 
-constexpr uint32_t HEADER_SIZE = 77;
-constexpr uint32_t COUNTS_AT = 0x13;
 constexpr uint32_t OFFSETS_AT = 0x21;
 
 enum OffsetSlot {
@@ -114,6 +112,5 @@ std::vector<uint8_t> WriteGlobalSettings(const SoundPackDesc& pack)
         out.PatchU16(variableIndexAt + 6 * i + 4, 0xFFFF);
         out.String(VARIABLES[i].name);
     }
-    static_assert(COUNTS_AT + 7 * 2 == OFFSETS_AT && OFFSETS_AT + 11 * 4 == HEADER_SIZE);
     return out.Bytes();
 }

@@ -8,8 +8,6 @@ constexpr uint32_t NAME_FIELD = 64;
 constexpr uint32_t NONE = 0xFFFFFFFF;
 
 // Header fields by offset.
-constexpr uint32_t AT_SIMPLE_CUE_COUNT = 0x13;
-constexpr uint32_t AT_SOUND_COUNT = 0x1C;
 constexpr uint32_t AT_CUE_NAME_BYTES = 0x1E;
 constexpr uint32_t AT_SIMPLE_CUES = 0x22;
 constexpr uint32_t AT_CUE_NAMES = 0x2A;
@@ -114,6 +112,5 @@ std::vector<uint8_t> WriteSoundBank(const SoundPackDesc& pack, const std::string
         out.String(pack.cues[i].name);
     }
     out.PatchU16(AT_CUE_NAME_BYTES, out.Size() - namesAt);
-    static_assert(AT_SIMPLE_CUE_COUNT == 0x13 && AT_SOUND_COUNT == 0x1C);
     return out.Bytes();
 }

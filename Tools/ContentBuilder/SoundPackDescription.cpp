@@ -165,8 +165,7 @@ private:
         SoundBinding binding {};
         const char* end = words[1].data() + words[1].size();
         const bool hex = words[1].rfind("0x", 0) == 0;
-        if (words.size() < 2 || !hex
-            || std::from_chars(words[1].data() + 2, end, binding.soundId, 16).ptr != end)
+        if (!hex || std::from_chars(words[1].data() + 2, end, binding.soundId, 16).ptr != end)
             return "expected: sound 0x<sound id> <category> <bank> <wave> [loop] [volume <dB>]";
         for (const SoundBinding& other : m_oPack.bindings)
             if (other.soundId == binding.soundId)

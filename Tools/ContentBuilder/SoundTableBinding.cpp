@@ -6,6 +6,9 @@
 namespace {
 
 constexpr size_t WAVE_BANKS_MAX = 255;
+// The cue names ("sound_" and eight digits, with the NUL) must fit the sound
+// bank's 16-bit size of its name table.
+constexpr size_t CUES_MAX = 0xFFFF / 16;
 
 bool DeclaresBank(const SoundPackDesc& pack, const std::string& name)
 {
@@ -55,8 +58,8 @@ bool BindSoundTables(SoundPackDesc& pack, std::span<const SoundRow> sounds, std:
         error = "a bound sound is not in the sound id table";
         return false;
     }
-    if (pack.cues.empty()) {
-        error = "the sound id table is empty";
+    if (pack.cues.empty() || pack.cues.size() > CUES_MAX) {
+        error = "the sound id table is empty or too long for one sound bank";
         return false;
     }
     return true;

@@ -3,7 +3,6 @@
 
 namespace {
 
-constexpr uint32_t HEADER_SIZE = 52;
 constexpr uint32_t BANK_DATA_SIZE = 96;
 constexpr uint32_t ENTRY_SIZE = 24;
 constexpr uint32_t NAME_FIELD = 64;
@@ -66,6 +65,5 @@ std::vector<uint8_t> WriteWaveBank(const WaveBankDesc& bank)
         out.AlignTo(alignment);
     }
     setSegment(Segment_WaveData, waveDataAt, out.Size() - waveDataAt);
-    static_assert(HEADER_SIZE == 12 + 5 * 8);
     return out.Bytes();
 }
