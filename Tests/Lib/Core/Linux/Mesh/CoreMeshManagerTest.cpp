@@ -18,6 +18,14 @@ TEST_F(MeshTest, SameNameTwiceGivesTheFirstMesh)
     EXPECT_EQ(Meshes().GetMeshCount(), 1u);
     EXPECT_EQ(Meshes().GetMeshByName("figure"), hFirst);
     EXPECT_EQ(Meshes().GetMeshByName("nothing"), nullptr);
+
+    // Each registration is removed once; the mesh goes with the last.
+    EXPECT_TRUE(Meshes().RemoveMesh("figure"));
+    EXPECT_EQ(Meshes().GetMeshCount(), 1u);
+    EXPECT_NE(hFirst->m_pSkinInfo, nullptr);
+    EXPECT_TRUE(Meshes().RemoveMesh("figure"));
+    EXPECT_EQ(Meshes().GetMeshCount(), 0u);
+    EXPECT_FALSE(Meshes().RemoveMesh("figure"));
 }
 
 TEST_F(MeshTest, FailuresAreReportedWithTheMeshName)
