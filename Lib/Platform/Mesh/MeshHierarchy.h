@@ -75,9 +75,10 @@ protected:
     ~AllocateHierarchy() = default;
 };
 
-// Reads an X file (text, binary or compressed) from memory into a frame
-// hierarchy built through the allocator, in the file's own coordinates,
-// winding and texture coordinates. The meshes of a frame become one mesh
+// Reads a text X file from memory into a frame hierarchy built through the
+// allocator, in the file's own coordinates, winding and texture
+// coordinates; a file that the checks of XFileTextCheck.h refuse is
+// D3DXERR_INVALIDDATA. The meshes of a frame become one mesh
 // container whose faces carry the index of their material. When the file
 // has animation sets, *ppAnimController is a controller of two tracks whose
 // outputs are the named frames' transformation matrices, with the first set

@@ -32,8 +32,9 @@ std::vector<VectorKey> ReadKeys(const aiVectorKey* pKeys, unsigned int iCount, c
     return keys;
 }
 
-// The importer hands rotations over for column vectors, which is how the
-// frames turn here too.
+// A file's rotation keys hold the conjugate of the turn (its matrix keys
+// show the turn itself); the importer conjugates them back and hands over
+// the turn for column vectors, which is how the frames turn here too.
 std::vector<QuaternionKey> ReadKeys(const aiQuatKey* pKeys, unsigned int iCount)
 {
     std::vector<QuaternionKey> keys;

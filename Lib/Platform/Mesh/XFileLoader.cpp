@@ -2,6 +2,7 @@
 #include "Mesh/XFileMatrix.h"
 #include "Mesh/XFileAnimations.h"
 #include "Mesh/XFileMeshBuilder.h"
+#include "Mesh/XFileTextCheck.h"
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -90,6 +91,8 @@ MeshResult LoadMeshHierarchyFromXInMemory(const void* pData, uint32_t iSize, uin
     if (pData == nullptr || iSize == 0 || pAlloc == nullptr || ppFrameHierarchy == nullptr)
         return E_INVALIDARG;
 
+    if (!IsSafeXFileText(static_cast<const char*>(pData), iSize))
+        return D3DXERR_INVALIDDATA;
     Assimp::Importer importer;
     const aiScene* pScene = importer.ReadFileFromMemory(pData, iSize, IMPORT_FLAGS, "x");
     if (pScene == nullptr || pScene->mRootNode == nullptr)

@@ -3,8 +3,9 @@
 #include "Error/EngineAssert.h"
 #include "Mesh/CoreMeshManager.h"
 
-// Mesh names are global: a name that another bound pack registered keeps
-// its first mesh, and unbinding either pack removes it for both.
+// A name that another bound pack registered keeps the first mesh and counts
+// one more registration; the mesh goes with the last of them, so that no
+// user of the other pack is left with a released mesh.
 
 void DkDataPackBinding::RegisterXMesh(DataPack& pack, uint32_t index)
 {

@@ -76,6 +76,8 @@ public:
     uint32_t m_iNumBones = 0;
     Platform::SkinInfo* m_pSkinInfo = nullptr;
     Platform::AnimationController* m_pAnimationCtrl = nullptr;
+    // How many bound packs registered the mesh under its name.
+    uint32_t m_iRegistrationCount = 0;
 
 private:
     Platform::MeshResult GenerateSkinnedMesh(CoreRenderer* pRenderer, Platform::Mesh* pSourceMesh);

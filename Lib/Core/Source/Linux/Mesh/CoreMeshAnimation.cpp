@@ -126,10 +126,11 @@ MeshResult CoreMesh::GetAnimationTrackPeriodicPosition(uint32_t iTrackIdx, doubl
         return hr;
     SetReference set;
     hr = m_pAnimationCtrl->GetTrackAnimationSet(iTrackIdx, set.Out());
-    ENGINE_ASSERT(NULL != set.Get());
+    const AnimationSet* pAnimationSet = set.Get();
+    ENGINE_ASSERT(NULL != pAnimationSet);
     if (FAILED(hr))
         return hr;
-    *pPosition = set.Get()->GetPeriodicPosition(desc.Position);
+    *pPosition = pAnimationSet->GetPeriodicPosition(desc.Position);
     return S_OK;
 }
 

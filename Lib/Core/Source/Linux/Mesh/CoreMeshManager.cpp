@@ -72,8 +72,11 @@ CoreMeshHandle CoreMeshManager::CreateMesh(const char* pName, const void* pData,
 {
     const uint32_t iKey = CoreCrc32::HashString(pName);
     const Avl32::Value found = m_oMeshMap.Lookup(iKey);
-    if (found != m_oMeshMap.NotFoundValue())
-        return reinterpret_cast<CoreMeshHandle>(found);
+    if (found != m_oMeshMap.NotFoundValue()) {
+        const CoreMeshHandle hFound = reinterpret_cast<CoreMeshHandle>(found);
+        ++hFound->m_iRegistrationCount;
+        return hFound;
+    }
 
     const CoreMeshHandle hMesh = CreateMeshHandle(pName, pData, iDataSize);
     ENGINE_ASSERT(hMesh != 0);
@@ -86,6 +89,7 @@ CoreMeshHandle CoreMeshManager::CreateMesh(const char* pName, const void* pData,
         ReleaseMesh(hMesh);
         return nullptr;
     }
+    hMesh->m_iRegistrationCount = 1;
     return hMesh;
 }
 
@@ -114,10 +118,15 @@ CoreMeshHandle CoreMeshManager::CreateMeshHandle(const char* pName, const void* 
 
 bool CoreMeshManager::RemoveMesh(const char* pName)
 {
-    const Avl32::Value removed = m_oMeshMap.Remove(CoreCrc32::HashString(pName));
-    if (removed == m_oMeshMap.NotFoundValue())
+    const uint32_t iKey = CoreCrc32::HashString(pName);
+    const Avl32::Value found = m_oMeshMap.Lookup(iKey);
+    if (found == m_oMeshMap.NotFoundValue())
         return false;
-    ReleaseMesh(reinterpret_cast<CoreMeshHandle>(removed));
+    const CoreMeshHandle hMesh = reinterpret_cast<CoreMeshHandle>(found);
+    if (--hMesh->m_iRegistrationCount > 0)
+        return true;
+    m_oMeshMap.Remove(iKey);
+    ReleaseMesh(hMesh);
     return true;
 }
 

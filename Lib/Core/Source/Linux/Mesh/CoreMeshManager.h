@@ -10,8 +10,8 @@ class CoreRenderer;
 using CoreMeshHandle = CoreMesh*;
 
 // The meshes of the bound data packs, one per name, keyed by the CRC-32 of
-// the name. Meshes are not counted: a name registered twice keeps its first
-// mesh.
+// the name. A name registered twice keeps its first mesh and counts the
+// registration, so that a mesh stays while any pack that holds it is bound.
 class CoreMeshManager {
 public:
     // The map's node pool: at most NB_MESH_MAX - 1 meshes.
@@ -27,15 +27,15 @@ public:
     bool Initialize(CoreRenderer* pRenderer);
     void Shutdown();
 
-    // The handle of the mesh of that name: the one registered, else a new
-    // one loaded from the data. 0 when it cannot be loaded or the map is
-    // full (the new mesh is then released).
+    // The handle of the mesh of that name: the one registered (counted once
+    // more), else a new one loaded from the data. 0 when it cannot be loaded
+    // or the map is full (the new mesh is then released).
     CoreMeshHandle CreateMesh(const char* pName, const void* pData, uint32_t iDataSize);
     // 0 (after reporting the name) when no mesh has that name.
     CoreMeshHandle GetMeshByName(const char* pName);
     CoreMeshHandle CreateMeshHandle(const char* pName, const void* pData, uint32_t iDataSize);
-    // Takes the name out of the map and releases its mesh; false when no
-    // mesh has that name.
+    // Drops one registration of the name; the last one takes the name out of
+    // the map and releases its mesh. False when no mesh has that name.
     bool RemoveMesh(const char* pName);
     void ReleaseMesh(CoreMeshHandle hMesh);
     void ReleaseAll();

@@ -93,8 +93,13 @@ TEST_F(MeshAnimationTest, BadHandlesTracksAndMeshesWithoutControllerAreRefused)
     EXPECT_FALSE(CoreMeshAnimationManager::SetAnimationTrackWeight(m_hMesh, 2, 1.0f));
     EXPECT_FALSE(CoreMeshAnimationManager::SetTrackAnimation(m_hMesh, 5, 0));
     EXPECT_DOUBLE_EQ(CoreMeshAnimationManager::GetTrackAnimationPosition(m_hMesh, 2), -1.0);
-    // A track without a set has no period.
+    // A track without a set has no period and no position.
     EXPECT_DOUBLE_EQ(CoreMeshAnimationManager::GetTrackAnimationPeriod(m_hMesh, 1), -1.0);
+    testing::internal::CaptureStdout();
+    EXPECT_DOUBLE_EQ(CoreMeshAnimationManager::GetTrackAnimationPosition(m_hMesh, 1), -1.0);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("condition: NULL != pAnimationSet\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("condition: S_OK == hr\n"), std::string::npos) << log;
 
     const CoreMeshHandle hStill = Create("still", Triangle(""));
     ASSERT_NE(hStill, nullptr);

@@ -18,6 +18,26 @@ TEST_F(MeshTest, SameNameTwiceGivesTheFirstMesh)
     EXPECT_EQ(Meshes().GetMeshCount(), 1u);
     EXPECT_EQ(Meshes().GetMeshByName("figure"), hFirst);
     EXPECT_EQ(Meshes().GetMeshByName("nothing"), nullptr);
+
+    // Each registration is removed once; the mesh goes with the last.
+    EXPECT_TRUE(Meshes().RemoveMesh("figure"));
+    EXPECT_EQ(Meshes().GetMeshCount(), 1u);
+    EXPECT_NE(hFirst->m_pSkinInfo, nullptr);
+    EXPECT_TRUE(Meshes().RemoveMesh("figure"));
+    EXPECT_EQ(Meshes().GetMeshCount(), 0u);
+    EXPECT_FALSE(Meshes().RemoveMesh("figure"));
+}
+
+TEST_F(MeshTest, FailuresAreReportedWithTheMeshName)
+{
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Meshes().GetMeshByName("nothing"), nullptr);
+    EXPECT_EQ(Create("broken", "xof 0303txt 0032\nFrame {"), nullptr);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("condition: FALSE\nmessage:\nmesh \"nothing\" not found\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("condition: bResult == true\nmessage:\nFailed to load mesh 'broken'\n"), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("condition: hMesh != 0\n"), std::string::npos) << log;
 }
 
 TEST_F(MeshTest, AMeshWithoutMaterialsGetsOneMagentaMaterial)

@@ -2,6 +2,7 @@
 #include "Renderer/CoreCamera.h"
 #include "Renderer/CoreMaterial.h"
 
+#include <cmath>
 #include <cstring>
 
 using namespace Platform;
@@ -124,34 +125,80 @@ TEST_F(RendererMeshTest, SkinnedCombinationsSetTheirBlendStateAndRestoreIt)
     m_renderer.EndFrame();
 }
 
+Matrix4 Product(const Matrix4& a, const Matrix4& b)
+{
+    Matrix4 out{};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            for (int k = 0; k < 4; ++k)
+                out.m[r][c] += a.m[r][k] * b.m[k][c];
+    return out;
+}
+
+bool Near(const Matrix4& a, const Matrix4& b)
+{
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            if (std::fabs(a.m[r][c] - b.m[r][c]) > 1e-3f)
+                return false;
+    return true;
+}
+
 TEST_F(RendererMeshTest, BoneSlotsGetOffsetTimesCombinedTimesWorld)
 {
     const CoreMeshHandle hMesh = Create("figure", SampleFigure());
     ASSERT_NE(hMesh, nullptr);
-    hMesh->UpdateAnimation(0);
+    // Mid-walk, so that no bone's offset and combined matrices cancel.
+    ASSERT_EQ(hMesh->SetTrackAnimation(0, 1), S_OK);
+    hMesh->SetAnimationTrackEnable(0, true);
+    hMesh->SetAnimationTrackWeight(0, 1.0f);
+    ASSERT_EQ(hMesh->UpdateAnimation(250), S_OK);
+    // A quarter turn about z, then a move: it does not commute with the
+    // bones' matrices.
+    CoreMatrix world;
+    CoreMatrix::Identity(&world);
+    world.m[0][0] = 0.0f;
+    world.m[0][1] = -1.0f;
+    world.m[1][0] = 1.0f;
+    world.m[1][1] = 0.0f;
+    world.m[0][3] = 5.0f;
+    Matrix4 worldD3D;
+    CoreMatrix::TransposeToD3D(&worldD3D, &world);
+
     ASSERT_TRUE(m_renderer.BeginFrame());
     m_graphics.Recorder().Clear();
-    CoreMatrix world;
-    CoreMatrix::Translation(&world, 5.0f, 0.0f, 0.0f);
     CoreMaterial grey = { { { 0.5f, 0.5f, 0.5f, 0.5f }, {}, {}, {}, 1.0f }, nullptr };
     m_renderer.RenderMesh(hMesh, world, &grey);
-    // In the bind pose offset x combined is the identity: each slot holds
-    // the world move alone. (The identity world matrices are the blended
-    // draws', which blend into world space.)
-    for (const GraphicsCall& call : m_graphics.Recorder().Named("SetTransform")) {
-        const Matrix4 matrix = RecordedMatrix(call);
-        if (call.arguments[0] < D3DTS_WORLD || matrix.m[3][0] == 0.0f)
-            continue;
-        EXPECT_NEAR(matrix.m[3][0], 5.0f, 1e-4f);
-        EXPECT_NEAR(matrix.m[3][2], 0.0f, 1e-4f);
-        EXPECT_NEAR(matrix.m[0][0], 1.0f, 1e-5f);
+    m_renderer.EndFrame();
+
+    // The slot matrices each combination sets before its draw.
+    std::vector<std::vector<GraphicsCall>> setsBeforeDraw(1);
+    for (const GraphicsCall& call : m_graphics.Recorder().Calls()) {
+        if (call.name == "DrawIndexedPrimitiveUP")
+            setsBeforeDraw.emplace_back();
+        else if (call.name == "SetTransform" && call.arguments[0] >= D3DTS_WORLD)
+            setsBeforeDraw.back().push_back(call);
+    }
+    ASSERT_EQ(setsBeforeDraw.size(), hMesh->m_iNumBoneCombinations + 1);
+    const BoneCombination* pCombinations = hMesh->m_pBoneCombinationBuffer->GetBufferPointer();
+    for (uint32_t i = 0; i < hMesh->m_iNumBoneCombinations; ++i) {
+        for (uint32_t j = 0; j < hMesh->m_iMaxFaceInfluences; ++j) {
+            const uint32_t iBone = pCombinations[i].BoneId[j];
+            if (iBone == UNUSED_BONE_ID)
+                continue;
+            const Matrix4 expected = Product(
+                Product(hMesh->m_pBoneOffsetMatrices[iBone], *hMesh->m_ppBoneMatrixPtrs[iBone]), worldD3D);
+            bool bFound = false;
+            for (const GraphicsCall& call : setsBeforeDraw[i])
+                bFound |= call.arguments[0] == D3DTS_WORLDMATRIX(j) && Near(RecordedMatrix(call), expected);
+            EXPECT_TRUE(bFound) << "combination " << i << " slot " << j;
+        }
     }
     for (const GraphicsCall& call : m_graphics.Recorder().Named("SetMaterial")) {
         Material material{};
         std::memcpy(&material, call.data.data(), sizeof material);
         EXPECT_FLOAT_EQ(material.diffuse.a, 0.5f);
     }
-    m_renderer.EndFrame();
 }
 
 } // namespace

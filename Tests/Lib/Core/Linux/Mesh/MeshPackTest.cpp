@@ -12,13 +12,18 @@ namespace {
 
 using MeshPackTest = MeshTest;
 
+std::vector<uint8_t> ReadActorPack()
+{
+    std::ifstream file(TestSupport::DataDir() / "scenes/tavrine.dr", std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
 // The sample actor pack: the figure's texture, then its mesh, both under the
 // actor's name.
 TEST_F(MeshPackTest, TheActorPackBindsItsTextureThenItsMesh)
 {
-    std::ifstream file(TestSupport::DataDir() / "scenes/tavrine.dr", std::ios::binary);
-    ASSERT_TRUE(file.good());
-    std::vector<uint8_t> buffer((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> buffer = ReadActorPack();
+    ASSERT_FALSE(buffer.empty());
 
     DataPack pack;
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, buffer.data(), buffer.size(), "scenes/tavrine.dr"));
@@ -34,6 +39,33 @@ TEST_F(MeshPackTest, TheActorPackBindsItsTextureThenItsMesh)
     DkDataPackBinding::UnbindPack(pack);
     EXPECT_EQ(Meshes().GetMeshCount(), 0u);
     EXPECT_EQ(m_renderer.GetTextureManager()->GetTextureCount(), 0u);
+}
+
+// Two bound packs that hold the same mesh share it: it stays until both
+// are unbound.
+TEST_F(MeshPackTest, ASharedMeshStaysUntilItsLastPackIsUnbound)
+{
+    std::vector<uint8_t> first = ReadActorPack();
+    std::vector<uint8_t> second = ReadActorPack();
+    ASSERT_FALSE(first.empty());
+    DataPack firstPack;
+    DataPack secondPack;
+    ASSERT_TRUE(DkDataPackBinding::BindPack(firstPack, first.data(), first.size(), "first"));
+    ASSERT_TRUE(DkDataPackBinding::BindPack(secondPack, second.data(), second.size(), "second"));
+    const CoreMeshHandle hMesh = Meshes().GetMeshByName("tavrine");
+    ASSERT_NE(hMesh, nullptr);
+
+    testing::internal::CaptureStdout();
+    DkDataPackBinding::UnbindPack(firstPack);
+    first.clear();
+    EXPECT_EQ(Meshes().GetMeshByName("tavrine"), hMesh);
+    CoreMatrix world;
+    CoreMatrix::Identity(&world);
+    EXPECT_TRUE(m_renderer.RenderMesh(hMesh, world, nullptr));
+    DkDataPackBinding::UnbindPack(secondPack);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log.find("bRemoved"), std::string::npos) << log;
+    EXPECT_EQ(Meshes().GetMeshCount(), 0u);
 }
 
 } // namespace
