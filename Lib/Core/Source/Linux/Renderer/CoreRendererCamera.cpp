@@ -2,20 +2,13 @@
 #include "Graphics/MatrixFunctions.h"
 #include "Renderer/CoreCamera.h"
 #include "Renderer/CoreRenderer.h"
+#include "Screen/CoreVirtualScreen.h"
 
 using namespace Platform;
 
 namespace {
 
-// The 2D screen is 256 x 192 virtual units.
-constexpr int64_t SCREEN_WIDTH_FX = 256 * 4096;
-constexpr uint32_t SCREEN_HEIGHT_FX = 0xC0000;
 constexpr float LIGHT_RANGE = 100000.0f;
-
-float FxToFloat(fx32 value)
-{
-    return float(value) / 4096.0f;
-}
 
 } // namespace
 
@@ -47,16 +40,13 @@ void CoreRenderer::SetCamera(const CoreCamera* pCamera)
 
 fx32 CoreRenderer::ScreenMargin(uint32_t width, uint32_t height)
 {
-    if (height == 0)
-        return 0;
-    const uint32_t visibleWidth = width * SCREEN_HEIGHT_FX / height;
-    return fx32((int64_t(visibleWidth) - SCREEN_WIDTH_FX) / 2);
+    return fx32((int64_t(CoreVisibleScreenWidth(width, height)) - VIRTUAL_SCREEN_WIDTH) / 2);
 }
 
 void CoreRenderer::SetScreenCamera()
 {
     const fx32 margin = ScreenMargin(m_oSettings.m_uWidth, m_oSettings.m_uHeight);
-    CoreMatrix::OrthoOffCenterRH_DX(&m_oProjection, -margin, fx32(SCREEN_WIDTH_FX) + margin);
+    CoreMatrix::OrthoOffCenterRH_DX(&m_oProjection, -margin, VIRTUAL_SCREEN_WIDTH + margin);
     CoreMatrix::Identity(&m_oView);
     CoreMatrix::Identity(&m_oPostView);
     SetTransform(&m_oProjection, &m_oView, &m_oPostView);
@@ -69,9 +59,9 @@ void CoreRenderer::SetLight(const CoreFxVec& colour, const CoreFxVec& direction,
         return;
     Light light{};
     light.type = D3DLIGHT_DIRECTIONAL;
-    light.diffuse = { FxToFloat(colour.x), FxToFloat(colour.y), FxToFloat(colour.z), 0.0f };
-    light.position = { FxToFloat(position.x), FxToFloat(position.y), FxToFloat(position.z) };
-    light.direction = { FxToFloat(direction.x), FxToFloat(direction.y), FxToFloat(direction.z) };
+    light.diffuse = { CoreFx::ToFloat(colour.x), CoreFx::ToFloat(colour.y), CoreFx::ToFloat(colour.z), 0.0f };
+    light.position = { CoreFx::ToFloat(position.x), CoreFx::ToFloat(position.y), CoreFx::ToFloat(position.z) };
+    light.direction = { CoreFx::ToFloat(direction.x), CoreFx::ToFloat(direction.y), CoreFx::ToFloat(direction.z) };
     light.range = LIGHT_RANGE;
     light.attenuation0 = 1.0f;
     m_pID3DDevice->SetLight(0, &light);

@@ -34,6 +34,8 @@ TEST_F(RendererMeshTest, TheScreenMarginFollowsTheWindowShape)
     EXPECT_EQ(CoreRenderer::ScreenMargin(1280, 960), 0);
     EXPECT_EQ(CoreRenderer::ScreenMargin(1920, 1080), 174762);
     EXPECT_LT(CoreRenderer::ScreenMargin(960, 960), 0);
+    // Wide enough for width * 0xC0000 to overflow 32 bits.
+    EXPECT_EQ(CoreRenderer::ScreenMargin(7680, 1440), (7680 * 0xC0000LL / 1440 - 256 * 4096) / 2);
     m_renderer.SetScreenCamera();
     // x = 0 and x = 256 map to the left and right edges.
     const CoreMatrix& projection = m_renderer.GetProjectionMatrix();
