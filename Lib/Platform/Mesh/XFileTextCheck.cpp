@@ -196,11 +196,7 @@ private:
 
     bool Floats(uint32_t count)
     {
-        for (uint32_t i = 0; i < count; ++i) {
-            if (!Float())
-                return false;
-        }
-        return true;
+        return Repeat(count, [this] { return Float(); });
     }
 
     // Vectors, colours and texture coordinates: their floats, then a
@@ -257,6 +253,22 @@ private:
         return true;
     }
 
+    // The objects inside an object, up to its closing brace: read handles one
+    // by its name and answers whether it was good.
+    template <typename Read>
+    bool Children(Read read)
+    {
+        for (;;) {
+            const std::string_view name = Token();
+            if (name.empty())
+                return false;
+            if (name == "}")
+                return true;
+            if (!read(name))
+                return false;
+        }
+    }
+
     // A template declaration: skipped up to the first closing brace after
     // its identifier.
     bool Template()
@@ -277,35 +289,22 @@ private:
     {
         if (iDepth > MAX_FRAME_DEPTH || ++m_iFrames > MAX_FRAMES || !Head())
             return false;
-        for (;;) {
-            const std::string_view name = Token();
-            bool bGood = true;
-            if (name.empty())
-                return false;
-            if (name == "}")
-                return true;
+        return Children([this, iDepth](std::string_view name) {
             if (name == "Frame")
-                bGood = Frame(iDepth + 1);
-            else if (name == "FrameTransformMatrix")
-                bGood = Head() && Floats(16) && Expect(";") && Expect("}");
-            else if (name == "Mesh")
-                bGood = Mesh();
-            else
-                bGood = UnknownObject();
-            if (!bGood)
-                return false;
-        }
+                return Frame(iDepth + 1);
+            if (name == "FrameTransformMatrix")
+                return Head() && Floats(16) && Expect(";") && Expect("}");
+            if (name == "Mesh")
+                return Mesh();
+            return UnknownObject();
+        });
     }
 
     bool Mesh()
     {
         uint32_t iVertices = 0;
-        if (!Head() || !Int(iVertices) || iVertices == 0)
+        if (!Head() || !Int(iVertices) || iVertices == 0 || !Repeat(iVertices, [this] { return Vector(3); }))
             return false;
-        for (uint32_t i = 0; i < iVertices; ++i) {
-            if (!Vector(3))
-                return false;
-        }
         uint32_t iFaces = 0;
         if (!Int(iFaces) || iFaces == 0)
             return false;
@@ -321,36 +320,29 @@ private:
         uint32_t iTextureSets = 0;
         uint32_t iColourSets = 0;
         bool bMaterialList = false;
-        for (;;) {
-            const std::string_view name = Token();
-            bool bGood = true;
-            if (name.empty())
-                return false;
-            if (name == "}")
-                return true;
-            if (name == "MeshNormals") {
-                bGood = Normals(faceCorners);
-            } else if (name == "MeshTextureCoords") {
-                bGood = Head() && ++iTextureSets <= MAX_VERTEX_SETS && VertexCount(iVertices) &&
-                        Repeat(iVertices, [this] { return Vector(2); }) && Expect("}");
-            } else if (name == "MeshVertexColors") {
-                bGood = Head() && ++iColourSets <= MAX_VERTEX_SETS && VertexCount(iVertices) &&
-                        Repeat(iVertices, [this, iVertices] { return VertexColour(iVertices); }) && Expect("}");
-            } else if (name == "MeshMaterialList") {
+        return Children([&](std::string_view name) {
+            if (name == "MeshNormals")
+                return Normals(faceCorners);
+            if (name == "MeshTextureCoords")
+                return Head() && ++iTextureSets <= MAX_VERTEX_SETS && VertexCount(iVertices) &&
+                       Repeat(iVertices, [this] { return Vector(2); }) && Expect("}");
+            if (name == "MeshVertexColors")
+                return Head() && ++iColourSets <= MAX_VERTEX_SETS && VertexCount(iVertices) &&
+                       Repeat(iVertices, [this, iVertices] { return VertexColour(iVertices); }) && Expect("}");
+            if (name == "MeshMaterialList") {
                 // A second list would give the faces twice as many materials.
-                bGood = !bMaterialList && MaterialList(iFaces);
+                const bool bGood = !bMaterialList && MaterialList(iFaces);
                 bMaterialList = true;
-            } else if (name == "XSkinMeshHeader") {
-                uint32_t iIgnored = 0;
-                bGood = Head() && Int(iIgnored) && Int(iIgnored) && Int(iIgnored) && Expect("}");
-            } else if (name == "SkinWeights") {
-                bGood = SkinWeights(iVertices);
-            } else {
-                bGood = UnknownObject();
+                return bGood;
             }
-            if (!bGood)
-                return false;
-        }
+            if (name == "XSkinMeshHeader") {
+                uint32_t iIgnored = 0;
+                return Head() && Int(iIgnored) && Int(iIgnored) && Int(iIgnored) && Expect("}");
+            }
+            if (name == "SkinWeights")
+                return SkinWeights(iVertices);
+            return UnknownObject();
+        });
     }
 
     template <typename Read>
@@ -425,47 +417,30 @@ private:
         if (m_p < m_pEnd && *m_p == ';')
             ++m_p;
         uint32_t iMaterials = 0;
-        for (;;) {
-            const std::string_view name = Token();
-            bool bGood = true;
-            if (name.empty())
-                return false;
-            if (name == "}")
-                break;
+        const bool bGood = Children([this, &iMaterials](std::string_view name) {
             if (name == "{") {
-                bGood = !Token().empty() && Expect("}");
                 ++iMaterials;
-            } else if (name == "Material") {
-                bGood = Material();
-                ++iMaterials;
-            } else if (name != ";") {
-                bGood = UnknownObject();
+                return !Token().empty() && Expect("}");
             }
-            if (!bGood)
-                return false;
-        }
-        return iHighest < std::max(iMaterials, 1u);
+            if (name == "Material") {
+                ++iMaterials;
+                return Material();
+            }
+            return name == ";" || UnknownObject();
+        });
+        return bGood && iHighest < std::max(iMaterials, 1u);
     }
 
     bool Material()
     {
         if (!Head() || !Vector(4) || !Float() || !Vector(3) || !Vector(3))
             return false;
-        for (;;) {
-            const std::string_view name = Token();
-            bool bGood = true;
-            if (name.empty())
-                return false;
-            if (name == "}")
-                return true;
+        return Children([this](std::string_view name) {
             if (name == "TextureFilename" || name == "TextureFileName" || name == "NormalmapFilename" ||
                 name == "NormalmapFileName")
-                bGood = Head() && String() && Expect("}");
-            else
-                bGood = UnknownObject();
-            if (!bGood)
-                return false;
-        }
+                return Head() && String() && Expect("}");
+            return UnknownObject();
+        });
     }
 
     bool SkinWeights(uint32_t iVertices)
@@ -483,44 +458,20 @@ private:
 
     bool AnimationSet()
     {
-        if (!Head())
-            return false;
-        for (;;) {
-            const std::string_view name = Token();
-            bool bGood = true;
-            if (name.empty())
-                return false;
-            if (name == "}")
-                return true;
-            if (name == "Animation")
-                bGood = Animation();
-            else
-                bGood = UnknownObject();
-            if (!bGood)
-                return false;
-        }
+        return Head() && Children([this](std::string_view name) {
+                   return name == "Animation" ? Animation() : UnknownObject();
+               });
     }
 
     bool Animation()
     {
-        if (!Head())
-            return false;
-        for (;;) {
-            const std::string_view name = Token();
-            bool bGood = true;
-            if (name.empty())
-                return false;
-            if (name == "}")
-                return true;
-            if (name == "AnimationKey")
-                bGood = AnimationKey();
-            else if (name == "{")
-                bGood = !Token().empty() && Expect("}");
-            else
-                bGood = UnknownObject();
-            if (!bGood)
-                return false;
-        }
+        return Head() && Children([this](std::string_view name) {
+                   if (name == "AnimationKey")
+                       return AnimationKey();
+                   if (name == "{")
+                       return !Token().empty() && Expect("}");
+                   return UnknownObject();
+               });
     }
 
     // Keys of one type: rotations (4 values), scales or positions (3) or
