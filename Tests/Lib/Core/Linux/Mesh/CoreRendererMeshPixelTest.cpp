@@ -3,7 +3,7 @@
 #include "Mesh/CoreMeshAnimationManager.h"
 #include "Renderer/CoreCamera.h"
 #include "Renderer/CoreRenderer.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlRendererTest.h"
 #include "Support/SampleFigure.h"
 
 #include <gtest/gtest.h>
@@ -30,19 +30,15 @@ uint32_t Red(uint32_t rgba)
     return rgba >> 24;
 }
 
-// The sample figure on the OpenGL device in a hidden 256 x 192 window, seen
-// from the front and lit by one white directional light along the view.
-class MeshPixelTest : public testing::Test {
+// The sample figure on the OpenGL device, seen from the front and lit by
+// one white directional light along the view.
+class MeshPixelTest : public TestSupport::OpenGlRendererTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(m_window.Get(), nullptr);
-        CoreRendererSettings settings;
-        settings.m_hWindow = m_window.Get();
-        settings.m_uWidth = 256;
-        settings.m_uHeight = 192;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
+        TestSupport::OpenGlRendererTest::SetUp();
+        if (HasFatalFailure())
+            return;
 
         const std::string data = TestSupport::ReadSampleFigure();
         m_hMesh = m_renderer.GetMeshManager()->CreateMesh("figure", data.data(), uint32_t(data.size()));
@@ -62,17 +58,14 @@ protected:
         m_renderer.EnableLight(0);
     }
 
-    void TearDown() override { m_renderer.Shutdown(); }
-
     RgbaImage Draw()
     {
-        RgbaImage image;
         EXPECT_TRUE(m_renderer.BeginFrame());
         m_renderer.ClearFrame();
         CoreMatrix world;
         CoreMatrix::Identity(&world);
         EXPECT_TRUE(m_renderer.RenderMesh(m_hMesh, world, nullptr));
-        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&image), D3D_OK);
+        RgbaImage image = Picture();
         m_renderer.EndFrame();
         if (const char* pFolder = std::getenv("VELMARSH_PICTURES"))
             WritePng(image, std::string(pFolder) + "/mesh_" + std::to_string(m_iPicture++) + ".png");
@@ -88,8 +81,6 @@ protected:
         return iChanged;
     }
 
-    TestSupport::OpenGlTestWindow m_window{ 256, 192 };
-    CoreRenderer m_renderer;
     CoreMeshHandle m_hMesh = nullptr;
     int m_iPicture = 0;
 };

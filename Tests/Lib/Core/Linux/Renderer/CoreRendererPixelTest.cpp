@@ -1,13 +1,11 @@
-#include "Graphics/MatrixFunctions.h"
 #include "Graphics/RgbaImage.h"
 #include "Renderer/CoreRenderer.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlRendererTest.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -18,40 +16,21 @@ namespace {
 constexpr int32_t FX = 4096;
 constexpr uint32_t BLACK = 0x000000FF;
 
-uint32_t Channel(uint32_t rgba, int shift)
-{
-    return (rgba >> shift) & 0xFF;
-}
-
-// Pixels compared channel by channel (red, green, blue) within a tolerance.
 testing::AssertionResult Near(uint32_t actual, uint32_t expected, uint32_t tolerance = 2)
 {
-    for (int shift : { 24, 16, 8 }) {
-        const int difference = int(Channel(actual, shift)) - int(Channel(expected, shift));
-        if (uint32_t(std::abs(difference)) > tolerance)
-            return testing::AssertionFailure() << std::hex << "pixel 0x" << actual << ", expected 0x" << expected;
-    }
-    return testing::AssertionSuccess();
+    return TestSupport::PixelNear(actual, expected, tolerance);
 }
 
-// A renderer on the real OpenGL device in a hidden 256 x 192 window: one
-// virtual unit is one pixel.
-class RendererPixelTest : public testing::Test {
+// The renderer on the 2D screen: one virtual unit is one pixel.
+class RendererPixelTest : public TestSupport::OpenGlRendererTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(m_window.Get(), nullptr);
-        CoreRendererSettings settings;
-        settings.m_hWindow = m_window.Get();
-        settings.m_uWidth = 256;
-        settings.m_uHeight = 192;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
+        TestSupport::OpenGlRendererTest::SetUp();
+        if (HasFatalFailure())
+            return;
         m_device = m_renderer.GetDevice();
-        // The 2D screen: x 0..256 to the right, y 0..192 downwards.
-        Matrix4 projection;
-        MatrixOrthoOffCenterRH(&projection, 0.0f, 256.0f, 192.0f, 0.0f, 0.0f, 1.0f);
-        m_device->SetTransform(D3DTS_PROJECTION, &projection);
+        UseScreenProjection();
         m_renderer.SetClearColor(0xFF000000);
         ASSERT_TRUE(m_renderer.BeginFrame());
         m_renderer.ClearFrame();
@@ -61,7 +40,7 @@ protected:
     {
         if (m_device)
             m_renderer.EndFrame();
-        m_renderer.Shutdown();
+        TestSupport::OpenGlRendererTest::TearDown();
     }
 
     // A rectangle of one colour (0xRRGGBBAA) as a fan, in pixels.
@@ -75,15 +54,6 @@ protected:
         ASSERT_TRUE(m_renderer.PrimitiveEnd());
     }
 
-    RgbaImage Picture()
-    {
-        RgbaImage image;
-        EXPECT_EQ(m_device->ReadBackBuffer(&image), D3D_OK);
-        return image;
-    }
-
-    TestSupport::OpenGlTestWindow m_window{ 256, 192 };
-    CoreRenderer m_renderer;
     GraphicsDevice* m_device = nullptr;
 };
 

@@ -1,16 +1,14 @@
 // Textures of the sample data's "common.dr" drawn on the OpenGL device.
 #include "DataPack/DkDataPackBinding.h"
-#include "Graphics/MatrixFunctions.h"
 #include "Graphics/RgbaImage.h"
 #include "Renderer/CoreRenderer.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlRendererTest.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -21,31 +19,20 @@ namespace {
 constexpr int32_t FX = 4096;
 
 // Channels (red, green, blue) within a tolerance: DXT colours are 5:6:5.
-testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance = 8)
+testing::AssertionResult Near(uint32_t actual, uint32_t expected, uint32_t tolerance = 8)
 {
-    for (int shift : { 24, 16, 8 }) {
-        if (std::abs(int((actual >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > tolerance)
-            return testing::AssertionFailure() << std::hex << "pixel 0x" << actual << ", expected 0x" << expected;
-    }
-    return testing::AssertionSuccess();
+    return TestSupport::PixelNear(actual, expected, tolerance);
 }
 
-// The sample pack bound on a renderer in a hidden 256 x 192 window, one
-// virtual unit to a pixel.
-class SamplePackPixelTest : public testing::Test {
+// The sample pack bound on the renderer, drawn on the 2D screen.
+class SamplePackPixelTest : public TestSupport::OpenGlRendererTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(m_window.Get(), nullptr);
-        CoreRendererSettings settings;
-        settings.m_hWindow = m_window.Get();
-        settings.m_uWidth = 256;
-        settings.m_uHeight = 192;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
-        Matrix4 projection;
-        MatrixOrthoOffCenterRH(&projection, 0.0f, 256.0f, 192.0f, 0.0f, 0.0f, 1.0f);
-        m_renderer.GetDevice()->SetTransform(D3DTS_PROJECTION, &projection);
+        TestSupport::OpenGlRendererTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        UseScreenProjection();
 
         std::ifstream file(TestSupport::DataDir() / "common.dr", std::ios::binary);
         m_pack.assign(std::istreambuf_iterator<char>(file), {});
@@ -58,18 +45,9 @@ protected:
     {
         m_renderer.EndFrame();
         DkDataPackBinding::UnbindPack(m_dataPack);
-        m_renderer.Shutdown();
+        TestSupport::OpenGlRendererTest::TearDown();
     }
 
-    RgbaImage Picture()
-    {
-        RgbaImage image;
-        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&image), D3D_OK);
-        return image;
-    }
-
-    TestSupport::OpenGlTestWindow m_window { 256, 192 };
-    CoreRenderer m_renderer;
     std::vector<uint8_t> m_pack;
     DataPack m_dataPack;
 };
