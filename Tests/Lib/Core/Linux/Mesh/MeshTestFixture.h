@@ -1,9 +1,8 @@
 #pragma once
 #include "Mesh/CoreMesh.h"
 #include "Mesh/CoreMeshManager.h"
-#include "Renderer/CoreRenderer.h"
+#include "Support/NullRendererTest.h"
 #include "Support/SampleFigure.h"
-#include "Support/ScopedNullGraphics.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +10,15 @@
 #include <string>
 
 // A renderer on the recording device, with its texture and mesh managers.
-class MeshTest : public testing::Test {
+class MeshTest : public TestSupport::NullRendererTest {
 protected:
     void SetUp() override
     {
-        CoreRendererSettings settings;
-        settings.m_uWidth = 1280;
-        settings.m_uHeight = 960;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
+        TestSupport::NullRendererTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_NE(m_renderer.GetMeshManager(), nullptr);
     }
-    void TearDown() override { m_renderer.Shutdown(); }
 
     CoreMeshManager& Meshes() { return *m_renderer.GetMeshManager(); }
 
@@ -45,7 +41,4 @@ protected:
                " }\n Mesh {\n  3;\n  0.0; 0.0; 0.0;, 1.0; 0.0; 0.0;, 1.0; 1.0; 0.0;;\n  1;\n  3; 0, 1, 2;;\n" +
                materialList + " }\n}\n";
     }
-
-    TestSupport::ScopedNullGraphics m_graphics;
-    CoreRenderer m_renderer;
 };
