@@ -10,14 +10,6 @@ namespace {
 // The highest vertex-blend state: three weights, four matrices.
 constexpr uint32_t MAX_BLEND_WEIGHTS = 3;
 
-Matrix4 IdentityMatrix()
-{
-    return Matrix4{ { { 1.0f, 0.0f, 0.0f, 0.0f },
-                      { 0.0f, 1.0f, 0.0f, 0.0f },
-                      { 0.0f, 0.0f, 1.0f, 0.0f },
-                      { 0.0f, 0.0f, 0.0f, 1.0f } } };
-}
-
 } // namespace
 
 MeshResult Mesh::DrawSubset(GraphicsDevice* pDevice, uint32_t iAttribId)
@@ -51,8 +43,7 @@ MeshResult Mesh::DrawSubset(GraphicsDevice* pDevice, uint32_t iAttribId)
     m_vBlendedVertices.resize(m_vVertices.size());
     BlendVertices(*this, pRange->VertexStart, pRange->VertexCount, matrices, iBlendState,
                   m_vBlendedVertices.data() + pRange->VertexStart);
-    const Matrix4 identity = IdentityMatrix();
-    pDevice->SetTransform(D3DTS_WORLD, &identity);
+    pDevice->SetTransform(D3DTS_WORLD, &IDENTITY_MATRIX);
     const GraphicsResult result =
         pDevice->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, pRange->VertexStart, pRange->VertexCount,
                                         pRange->FaceCount, pIndices, D3DFMT_INDEX32, m_vBlendedVertices.data(),

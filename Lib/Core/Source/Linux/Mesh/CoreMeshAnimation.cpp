@@ -6,11 +6,6 @@ using namespace Platform;
 
 namespace {
 
-const Matrix4 IDENTITY = { { { 1.0f, 0.0f, 0.0f, 0.0f },
-                             { 0.0f, 1.0f, 0.0f, 0.0f },
-                             { 0.0f, 0.0f, 1.0f, 0.0f },
-                             { 0.0f, 0.0f, 0.0f, 1.0f } } };
-
 // Releases an animation set reference when it goes out of scope.
 class SetReference {
 public:
@@ -53,7 +48,7 @@ MeshResult CoreMesh::UpdateAnimation(uint32_t iElapsedMs)
         return S_OK;
     const MeshResult hr = m_pAnimationCtrl->AdvanceTime(iElapsedMs / 1000.0);
     if (SUCCEEDED(hr) && m_pRoot != nullptr)
-        UpdateFrameMatrices(m_pRoot, &IDENTITY);
+        UpdateFrameMatrices(m_pRoot, &IDENTITY_MATRIX);
     return hr;
 }
 

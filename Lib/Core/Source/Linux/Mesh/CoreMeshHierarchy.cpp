@@ -9,11 +9,6 @@ using namespace Platform;
 
 namespace {
 
-const Matrix4 IDENTITY = { { { 1.0f, 0.0f, 0.0f, 0.0f },
-                             { 0.0f, 1.0f, 0.0f, 0.0f },
-                             { 0.0f, 0.0f, 1.0f, 0.0f },
-                             { 0.0f, 0.0f, 0.0f, 1.0f } } };
-
 // The colour of a material the file does not give: magenta, easy to spot.
 const ColorValue DEFAULT_MATERIAL_COLOR = { 1.0f, 0.0f, 1.0f, 1.0f };
 
@@ -52,8 +47,8 @@ MeshResult CoreMesh::AllocMeshHierarchy::CreateFrame(const char* pName, MeshFram
     if (pFrame == nullptr)
         return E_OUTOFMEMORY;
     pFrame->Name = CopyName(pName);
-    pFrame->TransformationMatrix = IDENTITY;
-    pFrame->CombinedTransformationMatrix = IDENTITY;
+    pFrame->TransformationMatrix = IDENTITY_MATRIX;
+    pFrame->CombinedTransformationMatrix = IDENTITY_MATRIX;
     *ppNewFrame = pFrame;
     return S_OK;
 }

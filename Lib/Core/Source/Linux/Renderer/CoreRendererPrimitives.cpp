@@ -28,8 +28,6 @@ uint32_t PrimitiveCount(uint32_t type, uint32_t vertexCount)
     }
 }
 
-const Matrix4 IDENTITY = { { { 1, 0, 0, 0 }, { 0, 1, 0, 0 }, { 0, 0, 1, 0 }, { 0, 0, 0, 1 } } };
-
 } // namespace
 
 // A buffer whose byte size does not fit in 32 bits is refused like one the
@@ -121,7 +119,7 @@ bool CoreRenderer::PrimitiveEnd()
 
     m_pID3DDevice->SetTexture(0, m_hPrimitiveTexture ? m_hPrimitiveTexture->m_pD3DTexture : NULL);
     m_pID3DDevice->SetFVF(CORE_PRIMITIVE_FVF);
-    m_pID3DDevice->SetTransform(D3DTS_WORLD, &IDENTITY);
+    m_pID3DDevice->SetTransform(D3DTS_WORLD, &IDENTITY_MATRIX);
     if (Failed(m_pID3DDevice->DrawPrimitiveUP(m_ePrimitiveType, PrimitiveCount(m_ePrimitiveType,
                                                                                m_iPrimitiveVertexNumber),
                                               m_pPrimitiveBuffer, sizeof(CorePrimitiveVertex))))
