@@ -34,22 +34,34 @@ std::vector<uint32_t> Queries(const std::vector<uint32_t>& keys)
     return queries;
 }
 
-void Avl32Lookup(benchmark::State& state)
+// Every key mapped to itself, on nodes the caller keeps.
+void FillTree(Avl32& tree, std::vector<Avl32::Node>& nodes, const std::vector<uint32_t>& keys)
 {
-    const std::vector<uint32_t> keys = NameKeys(static_cast<size_t>(state.range(0)));
-    std::vector<Avl32::Node> nodes(keys.size() + 1);
-    Avl32 tree;
+    nodes.resize(keys.size() + 1);
     tree.SetNodes(nodes.data(), static_cast<uint32_t>(nodes.size()));
     for (const uint32_t key : keys)
         tree.Insert(key, key);
-    const std::vector<uint32_t> queries = Queries(keys);
+}
 
+// The timed loop: one lookup an iteration, going round the queries.
+template <typename Lookup>
+void RunLookups(benchmark::State& state, const std::vector<uint32_t>& queries, Lookup lookup)
+{
     size_t next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(tree.Lookup(queries[next]));
+        benchmark::DoNotOptimize(lookup(queries[next]));
         next = next + 1 == queries.size() ? 0 : next + 1;
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+void Avl32Lookup(benchmark::State& state)
+{
+    const std::vector<uint32_t> keys = NameKeys(static_cast<size_t>(state.range(0)));
+    std::vector<Avl32::Node> nodes;
+    Avl32 tree;
+    FillTree(tree, nodes, keys);
+    RunLookups(state, Queries(keys), [&tree](uint32_t key) { return tree.Lookup(key); });
 }
 
 void StdMapLookup(benchmark::State& state)
@@ -58,34 +70,19 @@ void StdMapLookup(benchmark::State& state)
     std::map<uint32_t, uintptr_t> map;
     for (const uint32_t key : keys)
         map.emplace(key, key);
-    const std::vector<uint32_t> queries = Queries(keys);
-
-    size_t next = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(map.find(queries[next])->second);
-        next = next + 1 == queries.size() ? 0 : next + 1;
-    }
-    state.SetItemsProcessed(state.iterations());
+    RunLookups(state, Queries(keys), [&map](uint32_t key) { return map.find(key)->second; });
 }
 
 void Avl32LookupMissing(benchmark::State& state)
 {
     const std::vector<uint32_t> keys = NameKeys(static_cast<size_t>(state.range(0)));
-    std::vector<Avl32::Node> nodes(keys.size() + 1);
+    std::vector<Avl32::Node> nodes;
     Avl32 tree;
-    tree.SetNodes(nodes.data(), static_cast<uint32_t>(nodes.size()));
-    for (const uint32_t key : keys)
-        tree.Insert(key, key);
+    FillTree(tree, nodes, keys);
     std::vector<uint32_t> queries = Queries(keys);
     for (uint32_t& query : queries)
         query ^= 0x5A5A5A5Au;
-
-    size_t next = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(tree.Lookup(queries[next]));
-        next = next + 1 == queries.size() ? 0 : next + 1;
-    }
-    state.SetItemsProcessed(state.iterations());
+    RunLookups(state, queries, [&tree](uint32_t key) { return tree.Lookup(key); });
 }
 
 BENCHMARK(Avl32Lookup)->Arg(64)->Arg(1024)->Arg(4095)->Arg(65536);
