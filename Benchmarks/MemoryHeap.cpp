@@ -1,5 +1,5 @@
+#include "App/CoreSystem.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
-#include "System/ProcessHeap.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,15 +37,8 @@ const Pattern& RequestPattern()
 
 void EnsureMainHeap()
 {
-    if (Nubra::Memory::MainHeap())
-        return;
-    Nubra::Memory::Create();
-    Nubra::Memory::HeapSettings settings;
-    settings.iFlags = 0x18B00;
-    settings.pBase = Platform::ProcessHeapAlloc(0x10000000);
-    settings.iFurther = 0x220;
-    settings.iSize = 0x10000000;
-    Nubra::Memory::CreateHeap(settings);
+    if (!Nubra::Memory::MainHeap())
+        CoreSystem::CreateMainHeap(CoreSystem::MAIN_HEAP_SIZE);
 }
 
 template <class Allocate, class Release>

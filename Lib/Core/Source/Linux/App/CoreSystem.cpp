@@ -10,27 +10,26 @@
 
 namespace {
 
-constexpr uint32_t MAIN_HEAP_SIZE = 0x10000000;
 constexpr uint32_t MAIN_HEAP_FLAGS = 0x18B00;
 constexpr uint32_t MAIN_HEAP_FURTHER = 0x220;
 
-void CreateMainHeap()
+} // namespace
+
+void CoreSystem::CreateMainHeap(uint32_t iSize)
 {
     Nubra::Memory::Create();
     Nubra::Memory::HeapSettings settings;
     settings.iFlags = MAIN_HEAP_FLAGS;
     // Without a block from the process heap, the heap takes its own from the system.
-    settings.pBase = Platform::ProcessHeapAlloc(MAIN_HEAP_SIZE);
+    settings.pBase = Platform::ProcessHeapAlloc(iSize);
     settings.iFurther = MAIN_HEAP_FURTHER;
-    settings.iSize = MAIN_HEAP_SIZE;
+    settings.iSize = iSize;
     Nubra::Memory::CreateHeap(settings);
 }
 
-} // namespace
-
 void CoreSystem::Initialize(bool fullScreen)
 {
-    CreateMainHeap();
+    CreateMainHeap(MAIN_HEAP_SIZE);
 
     g_pCoreApp = new CoreApp();
     g_pCoreApp->CreateAppWindow(fullScreen);
