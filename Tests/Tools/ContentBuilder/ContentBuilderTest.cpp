@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -172,6 +173,34 @@ TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
         EXPECT_EQ(result.exitCode, 1) << c.what;
         EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.what << ": " << result.errors;
         EXPECT_NE(result.errors.find("step \"data packs\" failed"), std::string::npos) << c.what;
+    }
+}
+
+TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
+{
+    std::ifstream sample(TestSupport::SourceDir() / "Content/Sound/SoundPack.txt");
+    std::stringstream text;
+    text << sample.rdbuf();
+    const std::string description = text.str();
+    const std::string nextLine = std::to_string(std::count(description.begin(), description.end(), '\n') + 1);
+    struct Case {
+        std::string line;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        { "sound 0x30ca3b76 Musics stream nowhere", "SoundPack.txt:" + nextLine + ": unknown wave \"nowhere\"" },
+        { "sound 0x47e6e6f9 Effects common click", "SoundPack.txt:" + nextLine + ": sound bound twice" },
+        { "wave common long tone 440:0", "SoundPack.txt:" + nextLine + ": bad tone step \"440:0\"" },
+        { "sound 0x12345678 Effects common click", "a bound sound is not in the sound id table" },
+    };
+    for (const Case& c : cases) {
+        TempDir folder;
+        folder.WriteFile("content/Manifest.json", "{ \"textures\": [], \"packs\": [] }");
+        folder.WriteFile("content/Sound/SoundPack.txt", description + c.line + "\n");
+        const BuildResult result = RunBuilder(folder / "content", folder / "data");
+        EXPECT_EQ(result.exitCode, 1) << c.line;
+        EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.line << ": " << result.errors;
+        EXPECT_NE(result.errors.find("step \"sound banks\" failed"), std::string::npos) << c.line;
     }
 }
 

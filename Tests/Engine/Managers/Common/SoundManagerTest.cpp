@@ -279,6 +279,19 @@ TEST_F(SoundManagerTest, GroupsLoadTheirBanks)
     EXPECT_EQ(CoreSndGroupDepth(), depth + 2);
     CoreSndUnloadGroup();
     EXPECT_EQ(CoreSndGroupDepth(), depth);
+    EXPECT_FALSE(CoreSndIsGroupMarked(depth - 1));
+
+    // A scene whose group has no banks: its pop uses up the mark and leaves
+    // the common group loaded.
+    CoreSndMarkTopGroup();
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(SoundManager::LoadGroup(0x038b49e1));
+    testing::internal::GetCapturedStdout();
+    CoreSndUnloadGroup();
+    EXPECT_EQ(CoreSndGroupDepth(), depth);
+    EXPECT_FALSE(CoreSndIsGroupMarked(depth - 1));
+    SoundManager::PlayAmbient(WIND_LOOP);
+    EXPECT_NE(CoreSndPlayerCue(SoundManager::m_iAmbientPlayer), nullptr) << "the common bank still plays";
 }
 
 TEST(SoundManagerStartTest, FailedStartUpShutsDownQuietly)
