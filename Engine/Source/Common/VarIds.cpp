@@ -26,7 +26,7 @@ constexpr std::array<uint32_t, N> HashNames(const char* const (&names)[N])
 {
     std::array<uint32_t, N> hashes {};
     for (size_t index = 0; index < N; ++index)
-        hashes[index] = IdHash::Crc32(names[index]);
+        hashes[index] = CoreCrc32Of(names[index]);
     return hashes;
 }
 

@@ -12,6 +12,12 @@ TEST(CoreCrc32Test, PublishedCheckValues)
     EXPECT_EQ(CoreCrc32::HashString("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
 }
 
+TEST(CoreCrc32Test, CompileTimeHashEqualsRunTimeHash)
+{
+    static_assert(CoreCrc32Of("123456789") == 0xCBF43926u);
+    EXPECT_EQ(CoreCrc32Of("logic_dialog"), CoreCrc32::HashString("logic_dialog"));
+}
+
 TEST(CoreCrc32Test, CaseSensitive)
 {
     EXPECT_NE(CoreCrc32::HashString("logic_dialog"), CoreCrc32::HashString("LOGIC_DIALOG"));
