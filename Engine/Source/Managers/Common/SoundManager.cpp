@@ -6,6 +6,7 @@
 #include "Log/CoreLog.h"
 #include "Managers/Common/VarManager.h"
 #include "Maths/CoreFxDivide.h"
+#include "Screen/CoreVirtualScreen.h"
 #include "Sound/CoreSound.h"
 
 #include <cstdarg>
@@ -30,7 +31,7 @@ namespace {
 // The ambience plays at 0.8 of its volume, speech at 1.75.
 constexpr fx32 AMBIENT_SCALE = 3277;
 constexpr fx32 SPEECH_SCALE = 7168;
-constexpr fx32 SCREEN_CENTRE = 128 * FX32_ONE;
+constexpr fx32 SCREEN_CENTRE = VIRTUAL_SCREEN_WIDTH / 2;
 constexpr double ANIMATION_FRAMES_PER_SECOND = 15.0;
 
 void LogWarning(const char* format, ...) __attribute__((format(printf, 1, 2)));

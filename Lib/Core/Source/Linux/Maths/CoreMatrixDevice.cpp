@@ -3,14 +3,12 @@
 #include "Graphics/MatrixFunctions.h"
 #include "Maths/CoreFxVec.h"
 #include "Maths/MathsAssert.h"
+#include "Screen/CoreVirtualScreen.h"
 
 #include <cmath>
 #include <cstring>
 
 namespace {
-
-// The 2D screen is 192 virtual units high, y growing downwards.
-constexpr float SCREEN_BOTTOM = 192.0f;
 
 Platform::Vector3 ToVector3(const CoreFxVec& v)
 {
@@ -41,8 +39,8 @@ void CoreMatrix::OrthoOffCenterRH_DX(CoreMatrix* pOut, fx32 left, fx32 right)
 {
     MATHS_REQUIRE_POINTER(pOut, "pOut != NULL");
     Platform::Matrix4 projection;
-    Platform::MatrixOrthoOffCenterRH(&projection, CoreFx::ToFloat(left), CoreFx::ToFloat(right), SCREEN_BOTTOM, 0.0f,
-                                     0.0f, 1.0f);
+    Platform::MatrixOrthoOffCenterRH(&projection, CoreFx::ToFloat(left), CoreFx::ToFloat(right),
+                                     CoreFx::ToFloat(VIRTUAL_SCREEN_HEIGHT), 0.0f, 0.0f, 1.0f);
     TransposeFromD3D(pOut, &projection);
 }
 
