@@ -53,8 +53,8 @@ BENCHMARK(FxDiv);
 void FloatDiv(benchmark::State& state)
 {
     const auto numerators = MakeInputs<float>([](uint32_t bits) { return CoreFx::ToFloat(SignedValue(bits)); });
-    const auto denominators = MakeInputs<float>(
-        [](uint32_t bits) { return CoreFx::ToFloat(NonZeroValue(bits * 2654435761u)); });
+    const auto denominators =
+        MakeInputs<float>([](uint32_t bits) { return CoreFx::ToFloat(NonZeroValue(bits * 2654435761u)); });
     size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(numerators[i] / denominators[i]);

@@ -26,7 +26,9 @@ const Pattern& RequestPattern()
         std::mt19937 random(7);
         for (size_t i = 0; i < BATCH; ++i) {
             const unsigned kind = random() % 100;
-            made.sizes.push_back(kind < 70 ? 8 + random() % 240 : kind < 95 ? 256 + random() % 4000 : 8192 + random() % 120000);
+            made.sizes.push_back(kind < 70   ? 8 + random() % 240
+                                 : kind < 95 ? 256 + random() % 4000
+                                             : 8192 + random() % 120000);
             made.freeOrder.push_back(i);
         }
         std::shuffle(made.freeOrder.begin(), made.freeOrder.end(), random);
@@ -72,7 +74,8 @@ void BM_SystemMallocFree(benchmark::State& state)
     RunPattern(
         state,
         [alignment](size_t size) {
-            return alignment <= 16 ? std::malloc(size) : std::aligned_alloc(alignment, (size + alignment - 1) & ~(alignment - 1));
+            return alignment <= 16 ? std::malloc(size)
+                                   : std::aligned_alloc(alignment, (size + alignment - 1) & ~(alignment - 1));
         },
         [](void* block) { std::free(block); });
 }

@@ -63,9 +63,8 @@ void BM_QuadSubmissionNullDevice(benchmark::State& state)
 {
     auto control = std::make_shared<Platform::NullGraphicsControl>();
     control->recorder.SetEnabled(false);
-    Platform::SetGraphicsSystemFactory([control]() -> Platform::GraphicsSystem* {
-        return new Platform::NullGraphicsSystem(control);
-    });
+    Platform::SetGraphicsSystemFactory(
+        [control]() -> Platform::GraphicsSystem* { return new Platform::NullGraphicsSystem(control); });
     CoreRenderer renderer;
     if (!renderer.Initialize(Settings(nullptr))) {
         state.SkipWithError("the renderer did not start");

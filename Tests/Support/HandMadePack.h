@@ -18,9 +18,9 @@ public:
         std::vector<uint8_t> data;
     };
 
-    void Add(uint32_t kind, const std::string& name, std::vector<uint8_t> data = { 1, 2, 3, 4 })
+    void Add(uint32_t kind, const std::string& name, std::vector<uint8_t> data = {1, 2, 3, 4})
     {
-        m_entries.push_back({ kind, name, std::move(data) });
+        m_entries.push_back({kind, name, std::move(data)});
     }
 
     std::vector<uint8_t> Bytes() const

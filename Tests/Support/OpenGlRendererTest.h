@@ -44,7 +44,7 @@ protected:
         return image;
     }
 
-    OpenGlTestWindow m_window{ 256, 192 };
+    OpenGlTestWindow m_window {256, 192};
     CoreRenderer m_renderer;
 };
 
@@ -52,7 +52,7 @@ protected:
 // a tolerance.
 inline testing::AssertionResult PixelNear(uint32_t actual, uint32_t expected, uint32_t tolerance)
 {
-    for (int shift : { 24, 16, 8 }) {
+    for (int shift : {24, 16, 8}) {
         const int difference = int((actual >> shift) & 0xFF) - int((expected >> shift) & 0xFF);
         if (uint32_t(std::abs(difference)) > tolerance)
             return testing::AssertionFailure() << std::hex << "pixel 0x" << actual << ", expected 0x" << expected;

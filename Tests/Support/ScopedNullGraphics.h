@@ -14,9 +14,8 @@ public:
     ScopedNullGraphics() : m_control(std::make_shared<Platform::NullGraphicsControl>())
     {
         std::shared_ptr<Platform::NullGraphicsControl> control = m_control;
-        Platform::SetGraphicsSystemFactory([control]() -> Platform::GraphicsSystem* {
-            return new Platform::NullGraphicsSystem(control);
-        });
+        Platform::SetGraphicsSystemFactory(
+            [control]() -> Platform::GraphicsSystem* { return new Platform::NullGraphicsSystem(control); });
     }
     ~ScopedNullGraphics() { Platform::SetGraphicsSystemFactory(nullptr); }
     ScopedNullGraphics(const ScopedNullGraphics&) = delete;

@@ -37,16 +37,16 @@ bool BuildSoundBanks(const fs::path& content, const fs::path& data)
         return true;
     SoundPackDesc pack;
     std::string error;
-    if (!ReadSoundPackDescription(description, pack, error)
-        || !BindSoundTables(pack, Id::GetSoundTable(), Id::GetSoundGroupTable(), error)) {
+    if (!ReadSoundPackDescription(description, pack, error) ||
+        !BindSoundTables(pack, Id::GetSoundTable(), Id::GetSoundGroupTable(), error)) {
         std::fprintf(stderr, "ContentBuilder: %s\n", error.c_str());
         return false;
     }
     const fs::path folder = data / "Sound";
     std::error_code ignored;
     fs::create_directories(folder, ignored);
-    if (!WriteBytes(folder / (std::string(PACK_NAME) + ".xgs"), WriteGlobalSettings(pack))
-        || !WriteBytes(folder / (std::string(PACK_NAME) + ".xsb"), WriteSoundBank(pack, PACK_NAME)))
+    if (!WriteBytes(folder / (std::string(PACK_NAME) + ".xgs"), WriteGlobalSettings(pack)) ||
+        !WriteBytes(folder / (std::string(PACK_NAME) + ".xsb"), WriteSoundBank(pack, PACK_NAME)))
         return false;
     for (const WaveBankDesc& bank : pack.banks)
         if (!WriteBytes(folder / (bank.name + ".xwb"), WriteWaveBank(bank)))

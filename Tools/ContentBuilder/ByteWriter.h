@@ -31,15 +31,12 @@ public:
     void Zeros(uint32_t count) { m_vBytes.insert(m_vBytes.end(), count, 0); }
     void Bytes(const uint8_t* bytes, size_t count) { m_vBytes.insert(m_vBytes.end(), bytes, bytes + count); }
     // The text and its NUL.
-    void String(const std::string& text)
-    {
-        Bytes(reinterpret_cast<const uint8_t*>(text.c_str()), text.size() + 1);
-    }
+    void String(const std::string& text) { Bytes(reinterpret_cast<const uint8_t*>(text.c_str()), text.size() + 1); }
     // The text zero-padded to a fixed field (the caller keeps it shorter).
     void FixedString(const std::string& text, uint32_t fieldSize)
     {
-        const uint32_t length = static_cast<uint32_t>(text.size()) < fieldSize ? static_cast<uint32_t>(text.size())
-                                                                                : fieldSize - 1;
+        const uint32_t length =
+            static_cast<uint32_t>(text.size()) < fieldSize ? static_cast<uint32_t>(text.size()) : fieldSize - 1;
         Bytes(reinterpret_cast<const uint8_t*>(text.data()), length);
         Zeros(fieldSize - length);
     }

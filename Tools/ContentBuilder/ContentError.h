@@ -6,5 +6,5 @@
 // meets it prints it and fails the build.
 class ContentError : public std::runtime_error {
 public:
-    explicit ContentError(const std::string& what) : std::runtime_error(what) {}
+    explicit ContentError(const std::string& what) : std::runtime_error(what) { }
 };

@@ -24,8 +24,8 @@ struct EntryKind {
 };
 
 const EntryKind ENTRY_KINDS[] = {
-    { "TX2D", DATAPACK_TEXTURE, "textures", BuildTexture },
-    { "XMES", DATAPACK_XMESH, "meshes", BuildMesh },
+    {"TX2D", DATAPACK_TEXTURE, "textures", BuildTexture},
+    {"XMES", DATAPACK_XMESH, "meshes", BuildMesh},
 };
 
 const EntryKind& FindEntryKind(const std::string& code)
@@ -72,7 +72,7 @@ void BuildPack(const nlohmann::json& manifest, const nlohmann::json& pack, const
             const std::string key = code + "/" + name;
             if (!built.count(key))
                 built[key] = kind.build(FindDefinition(manifest, kind.section, name), content);
-            entries.push_back({ kind.kind, name, built[key] });
+            entries.push_back({kind.kind, name, built[key]});
         }
     } catch (const nlohmann::json::exception& error) {
         throw ContentError(file + ": " + error.what());

@@ -34,16 +34,16 @@ bool WriteDds(const RgbaImage& image, uint32_t fourCc, std::vector<uint8_t>& dds
         return false;
     }
     if (image.width == 0 || image.height == 0 || image.width > MAX_IMAGE_SIDE || image.height > MAX_IMAGE_SIDE) {
-        error = "a picture must be 1 to 65535 pixels wide and high, not " + std::to_string(image.width) + " x "
-            + std::to_string(image.height);
+        error = "a picture must be 1 to 65535 pixels wide and high, not " + std::to_string(image.width) + " x " +
+                std::to_string(image.height);
         return false;
     }
 
     const RgbaImage padded = PadToBlocks(image);
     const uint64_t levelBytes = DdsLevelBytes(fourCc, image.width, image.height);
     dds.assign(DDS_LEVEL0_OFFSET + levelBytes, 0);
-    squish::CompressImage(padded.pixels.data(), int(padded.width), int(padded.height),
-                          dds.data() + DDS_LEVEL0_OFFSET, squishFlags | squish::kColourIterativeClusterFit);
+    squish::CompressImage(padded.pixels.data(), int(padded.width), int(padded.height), dds.data() + DDS_LEVEL0_OFFSET,
+                          squishFlags | squish::kColourIterativeClusterFit);
 
     uint8_t* header = dds.data();
     PutU32(header + DDS_MAGIC_OFFSET, DDS_MAGIC);

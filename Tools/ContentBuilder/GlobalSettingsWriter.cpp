@@ -18,13 +18,10 @@ struct VariableDesc {
 // The engine's reserved variables; the cue-instance count must come first and
 // the speed of sound must exist for 3D placement.
 constexpr VariableDesc VARIABLES[] = {
-    { "NumCueInstances", 0x0F, 0.0f, 0.0f, 1024.0f },
-    { "AttackTime", 0x0F, 0.0f, 0.0f, 32767.0f },
-    { "ReleaseTime", 0x0F, 0.0f, 0.0f, 32767.0f },
-    { "OrientationAngle", 0x0D, 0.0f, -180.0f, 180.0f },
-    { "DopplerPitchScalar", 0x0D, 1.0f, 0.0f, 4.0f },
-    { "SpeedOfSound", 0x09, 343.5f, 0.0f, 1000000.0f },
-    { "Distance", 0x0D, 0.0f, 0.0f, FLT_MAX },
+    {"NumCueInstances", 0x0F, 0.0f, 0.0f, 1024.0f}, {"AttackTime", 0x0F, 0.0f, 0.0f, 32767.0f},
+    {"ReleaseTime", 0x0F, 0.0f, 0.0f, 32767.0f},    {"OrientationAngle", 0x0D, 0.0f, -180.0f, 180.0f},
+    {"DopplerPitchScalar", 0x0D, 1.0f, 0.0f, 4.0f}, {"SpeedOfSound", 0x09, 343.5f, 0.0f, 1000000.0f},
+    {"Distance", 0x0D, 0.0f, 0.0f, FLT_MAX},
 };
 constexpr uint32_t VARIABLE_COUNT = sizeof VARIABLES / sizeof VARIABLES[0];
 
@@ -57,11 +54,11 @@ std::vector<uint8_t> WriteGlobalSettings(const SoundPackDesc& pack)
     ByteWriter out;
     const uint32_t categoryCount = static_cast<uint32_t>(pack.categories.size());
     out.Bytes(reinterpret_cast<const uint8_t*>("XGSF"), 4);
-    out.U16(46); // content version
-    out.U16(42); // tool version
-    out.U16(0);  // check word, not verified
+    out.U16(46);  // content version
+    out.U16(42);  // tool version
+    out.U16(0);   // check word, not verified
     out.Zeros(8); // build time
-    out.U8(3);   // platform
+    out.U8(3);    // platform
     // Counts: categories, variables, the two name hash tables, RPCs, DSP
     // presets and parameters; the hash tables and effects are not used.
     out.U16(categoryCount);

@@ -21,7 +21,7 @@ Point ReadPoint(const nlohmann::json& value)
 {
     if (!value.is_array() || value.size() != 2)
         throw ContentError("a point must be [x, y], not " + value.dump());
-    return { value[0].get<double>(), value[1].get<double>() };
+    return {value[0].get<double>(), value[1].get<double>()};
 }
 
 std::vector<double> ReadNumbers(const nlohmann::json& value, size_t count)
@@ -75,7 +75,7 @@ void PaintShape(const nlohmann::json& shape, RgbaImage& image, Point offset);
 void PaintGroup(const nlohmann::json& shape, RgbaImage& image, Point offset)
 {
     const nlohmann::json& children = shape.at("group");
-    std::vector<Point> places { { 0, 0 } };
+    std::vector<Point> places {{0, 0}};
     if (shape.contains("at")) {
         places.clear();
         for (const auto& place : shape.at("at"))
@@ -83,7 +83,7 @@ void PaintGroup(const nlohmann::json& shape, RgbaImage& image, Point offset)
     }
     for (const Point& place : places)
         for (const auto& child : children)
-            PaintShape(child, image, { offset.x + place.x, offset.y + place.y });
+            PaintShape(child, image, {offset.x + place.x, offset.y + place.y});
 }
 
 void PaintShape(const nlohmann::json& shape, RgbaImage& image, Point offset)
@@ -98,12 +98,11 @@ void PaintShape(const nlohmann::json& shape, RgbaImage& image, Point offset)
         const auto r = ReadNumbers(shape.at("rect"), 4);
         const double left = r[0] + offset.x;
         const double top = r[1] + offset.y;
-        Fill(image, left, top, left + r[2], top + r[3], colour, [&](double x, double y) {
-            return x >= left && x < left + r[2] && y >= top && y < top + r[3];
-        });
+        Fill(image, left, top, left + r[2], top + r[3], colour,
+             [&](double x, double y) { return x >= left && x < left + r[2] && y >= top && y < top + r[3]; });
     } else if (shape.contains("circle")) {
         const auto c = ReadNumbers(shape.at("circle"), 3);
-        const Point centre { c[0] + offset.x, c[1] + offset.y };
+        const Point centre {c[0] + offset.x, c[1] + offset.y};
         const double radius = c[2];
         const double inner = shape.value("inner", 0.0);
         Fill(image, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius, colour,
@@ -115,7 +114,7 @@ void PaintShape(const nlohmann::json& shape, RgbaImage& image, Point offset)
         std::vector<Point> polygon;
         for (const auto& point : shape.at("polygon")) {
             const Point p = ReadPoint(point);
-            polygon.push_back({ p.x + offset.x, p.y + offset.y });
+            polygon.push_back({p.x + offset.x, p.y + offset.y});
         }
         if (polygon.size() < 3)
             throw ContentError("a polygon needs at least 3 points: " + shape.dump());
@@ -126,16 +125,15 @@ void PaintShape(const nlohmann::json& shape, RgbaImage& image, Point offset)
             top = std::min(top, p.y);
             bottom = std::max(bottom, p.y);
         }
-        Fill(image, left, top, right, bottom, colour,
-             [&](double x, double y) { return InsidePolygon(polygon, x, y); });
+        Fill(image, left, top, right, bottom, colour, [&](double x, double y) { return InsidePolygon(polygon, x, y); });
     } else if (shape.contains("line")) {
         const nlohmann::json& ends = shape.at("line");
         if (!ends.is_array() || ends.size() != 2)
             throw ContentError("a line must be [[x0, y0], [x1, y1]]: " + shape.dump());
         Point a = ReadPoint(ends[0]);
         Point b = ReadPoint(ends[1]);
-        a = { a.x + offset.x, a.y + offset.y };
-        b = { b.x + offset.x, b.y + offset.y };
+        a = {a.x + offset.x, a.y + offset.y};
+        b = {b.x + offset.x, b.y + offset.y};
         const double half = shape.value("width", 1.0) / 2;
         Fill(image, std::min(a.x, b.x) - half, std::min(a.y, b.y) - half, std::max(a.x, b.x) + half,
              std::max(a.y, b.y) + half, colour,
@@ -178,5 +176,5 @@ void PaintShapes(const nlohmann::json& shapes, RgbaImage& image)
     if (!shapes.is_array())
         throw ContentError("\"shapes\" must be a list");
     for (const auto& shape : shapes)
-        PaintShape(shape, image, { 0, 0 });
+        PaintShape(shape, image, {0, 0});
 }

@@ -41,7 +41,7 @@ void WriteSound(ByteWriter& out, const CueDesc& cue)
     out.U32(eventBlockAt);
     out.U16(0);
     out.U16(0);
-    out.U8(1); // events
+    out.U8(1);                // events
     out.U32(EVENT_PLAY_WAVE); // at time 0
     out.U16(0);               // random offset
     out.U8(0xFF);
@@ -60,11 +60,11 @@ std::vector<uint8_t> WriteSoundBank(const SoundPackDesc& pack, const std::string
     ByteWriter out;
     const uint32_t cueCount = static_cast<uint32_t>(pack.cues.size());
     out.Bytes(reinterpret_cast<const uint8_t*>("SDBK"), 4);
-    out.U16(46); // content version
-    out.U16(43); // tool version
-    out.U16(0);  // check word, not verified
-    out.Zeros(8); // build time
-    out.U8(1);   // platform
+    out.U16(46);       // content version
+    out.U16(43);       // tool version
+    out.U16(0);        // check word, not verified
+    out.Zeros(8);      // build time
+    out.U8(1);         // platform
     out.U16(cueCount); // simple cues
     out.U16(0);        // complex cues
     out.U16(0);
@@ -77,8 +77,8 @@ std::vector<uint8_t> WriteSoundBank(const SoundPackDesc& pack, const std::string
     out.U32(NONE); // complex cues
     out.U32(0);    // cue names
     out.U32(NONE);
-    out.U32(NONE); // variations
-    out.U32(NONE); // transitions
+    out.U32(NONE);        // variations
+    out.U32(NONE);        // transitions
     out.U32(HEADER_SIZE); // wave-bank names
     out.U32(NONE);        // cue-hash table
     out.U32(0);           // cue-name index

@@ -29,7 +29,7 @@ bool ParseNumber(const std::string& text, double& value)
 
 class DescriptionParser {
 public:
-    explicit DescriptionParser(SoundPackDesc& pack) : m_oPack(pack) {}
+    explicit DescriptionParser(SoundPackDesc& pack) : m_oPack(pack) { }
 
     // Parses one line split into words; returns the reason on failure.
     std::string Line(const std::vector<std::string>& words)
@@ -55,7 +55,7 @@ private:
     {
         if (words.size() < 3 || words.size() > 4)
             return "expected: category <name> <parent|-> [<volume dB>]";
-        SoundCategoryDesc category { words[1], 0xFFFF, 0.0 };
+        SoundCategoryDesc category {words[1], 0xFFFF, 0.0};
         if (words[2] != "-") {
             const int parent = FindByName(m_oPack.categories, words[2]);
             if (parent < 0)
@@ -78,7 +78,7 @@ private:
             return "bank name too long or used twice";
         if (m_oPack.banks.size() == 255)
             return "too many banks";
-        m_oPack.banks.push_back({ words[1], words[2] == "stream", {} });
+        m_oPack.banks.push_back({words[1], words[2] == "stream", {}});
         return {};
     }
 
@@ -95,10 +95,10 @@ private:
                 const size_t colon = words[i].find(':');
                 double frequency = 0;
                 double milliseconds = 0;
-                if (colon == std::string::npos || !ParseNumber(words[i].substr(0, colon), frequency)
-                    || !ParseNumber(words[i].substr(colon + 1), milliseconds) || frequency < 0 || milliseconds <= 0)
+                if (colon == std::string::npos || !ParseNumber(words[i].substr(0, colon), frequency) ||
+                    !ParseNumber(words[i].substr(colon + 1), milliseconds) || frequency < 0 || milliseconds <= 0)
                     return "bad tone step \"" + words[i] + "\"";
-                steps.push_back({ frequency, static_cast<uint32_t>(milliseconds) });
+                steps.push_back({frequency, static_cast<uint32_t>(milliseconds)});
             }
             wave.samples = ToneSequence(steps, SAMPLE_RATE);
         } else if (words[first] == "noise" && words.size() == first + 2) {
@@ -122,7 +122,7 @@ private:
         WaveBankDesc& waveBank = m_oPack.banks[bank];
         if (FindByName(waveBank.waves, words[2]) >= 0 || waveBank.waves.size() == 0xFFFF)
             return "wave used twice or bank full";
-        WaveDesc wave { words[2], SAMPLE_RATE, {} };
+        WaveDesc wave {words[2], SAMPLE_RATE, {}};
         const std::string error = WaveSource(words, 3, wave);
         if (error.empty())
             waveBank.waves.push_back(std::move(wave));
@@ -147,8 +147,8 @@ private:
         const int wave = FindByName(m_oPack.banks[bank].waves, words[first + 2]);
         if (wave < 0)
             return "unknown wave \"" + words[first + 2] + "\"";
-        cue = { "", static_cast<uint16_t>(category), static_cast<uint8_t>(bank), static_cast<uint16_t>(wave), false,
-                0.0 };
+        cue = {"", static_cast<uint16_t>(category), static_cast<uint8_t>(bank), static_cast<uint16_t>(wave), false,
+               0.0};
         for (size_t i = first + 3; i < words.size(); ++i) {
             if (words[i] == "loop")
                 cue.loop = true;

@@ -14,7 +14,7 @@ double Envelope(uint32_t index, uint32_t count, uint32_t sampleRate)
     const double fade = FADE_SECONDS * sampleRate;
     const double fromStart = index;
     const double toEnd = static_cast<double>(count - 1 - index);
-    return std::min({ 1.0, fromStart / fade, toEnd / fade });
+    return std::min({1.0, fromStart / fade, toEnd / fade});
 }
 
 } // namespace

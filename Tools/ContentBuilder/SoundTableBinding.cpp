@@ -12,7 +12,8 @@ constexpr size_t CUES_MAX = 0xFFFF / 16;
 
 bool DeclaresBank(const SoundPackDesc& pack, const std::string& name)
 {
-    return std::any_of(pack.banks.begin(), pack.banks.end(), [&](const WaveBankDesc& bank) { return bank.name == name; });
+    return std::any_of(pack.banks.begin(), pack.banks.end(),
+                       [&](const WaveBankDesc& bank) { return bank.name == name; });
 }
 
 } // namespace
@@ -30,7 +31,7 @@ bool BindSoundTables(SoundPackDesc& pack, std::span<const SoundRow> sounds, std:
                 error = std::string("too many wave banks or bank name too long: ") + name;
                 return false;
             }
-            pack.banks.push_back({ name, false, { pack.groupWave } });
+            pack.banks.push_back({name, false, {pack.groupWave}});
         }
     }
 

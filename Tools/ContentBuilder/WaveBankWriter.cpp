@@ -10,7 +10,13 @@ constexpr uint32_t STREAMING = 0x00000001;
 constexpr uint32_t MEMORY_ALIGNMENT = 4;
 constexpr uint32_t STREAM_ALIGNMENT = 2048;
 
-enum Segment { Segment_BankData, Segment_EntryMetadata, Segment_SeekTables, Segment_EntryNames, Segment_WaveData };
+enum Segment {
+    Segment_BankData,
+    Segment_EntryMetadata,
+    Segment_SeekTables,
+    Segment_EntryNames,
+    Segment_WaveData
+};
 
 // 16-bit PCM: tag 0, channels, sample rate, block align, 16-bit flag.
 uint32_t MiniWaveFormat(uint32_t channels, uint32_t sampleRate)

@@ -11,15 +11,15 @@ struct LanguageCodeRow {
 
 // Ends with a row without a code.
 const LanguageCodeRow s_LanguageCodes[] = {
-    { 5, "ja-JP" },
-    { LANGUAGE_EN_GB, "en-GB" },
-    { LANGUAGE_FR_FR, "fr-FR" },
-    { LANGUAGE_DE_DE, "de-DE" },
-    { LANGUAGE_IT_IT, "it-IT" },
-    { LANGUAGE_ES_ES, "es-ES" },
-    { 7, "zh-CN" },
-    { 8, "ko-KR" },
-    { -1, nullptr },
+    {5, "ja-JP"},
+    {LANGUAGE_EN_GB, "en-GB"},
+    {LANGUAGE_FR_FR, "fr-FR"},
+    {LANGUAGE_DE_DE, "de-DE"},
+    {LANGUAGE_IT_IT, "it-IT"},
+    {LANGUAGE_ES_ES, "es-ES"},
+    {7, "zh-CN"},
+    {8, "ko-KR"},
+    {-1, nullptr},
 };
 
 } // namespace

@@ -55,7 +55,8 @@ int Id::GetPlatformSoundId(int32_t iSoundId)
 
 const SoundGroupRow* Id::FindSoundGroup(uint32_t uGroupId)
 {
-    return IdSearch::Find<uint32_t>(GetSoundGroupTable(), uGroupId, [](const SoundGroupRow& row) { return row.m_uGroupId; });
+    return IdSearch::Find<uint32_t>(GetSoundGroupTable(), uGroupId,
+                                    [](const SoundGroupRow& row) { return row.m_uGroupId; });
 }
 
 int32_t Id::GetSoundVariant(uint32_t uKey, int n)
@@ -65,7 +66,8 @@ int32_t Id::GetSoundVariant(uint32_t uKey, int n)
 
 int32_t Id::GetSoundVariant(std::span<const SoundVariantRow> rows, uint32_t uKey, int n)
 {
-    const SoundVariantRow* pRow = IdSearch::Find<uint32_t>(rows, uKey, [](const SoundVariantRow& row) { return row.m_uKey; });
+    const SoundVariantRow* pRow =
+        IdSearch::Find<uint32_t>(rows, uKey, [](const SoundVariantRow& row) { return row.m_uKey; });
     if (pRow == nullptr)
         return -1;
     if (n < 0 || n >= SOUND_VARIANT_COUNT || pRow->m_aVariants[n] == -1)

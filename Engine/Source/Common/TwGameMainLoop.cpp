@@ -55,7 +55,8 @@ uint32_t TwGame::AdvanceFrameTime()
 {
     const int32_t reading = Platform::GetClock().WallClockMilliseconds();
     // The clock wraps like a 32-bit count: the difference is taken the same way.
-    const int32_t milliseconds = static_cast<int32_t>(static_cast<uint32_t>(reading) - static_cast<uint32_t>(m_iLastClock));
+    const int32_t milliseconds =
+        static_cast<int32_t>(static_cast<uint32_t>(reading) - static_cast<uint32_t>(m_iLastClock));
     m_iLastClock = reading;
 
     const uint32_t frameTime = ScaleFrameTime(ClampFrameTime(milliseconds), m_iSpeedShift);

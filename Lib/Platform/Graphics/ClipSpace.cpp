@@ -25,7 +25,7 @@ Matrix4 PretransformedProjection(const Viewport& viewport)
 {
     const float width = viewport.width ? float(viewport.width) : 1.0f;
     const float height = viewport.height ? float(viewport.height) : 1.0f;
-    Matrix4 result{};
+    Matrix4 result {};
     result.m[0][0] = 2.0f / width;
     result.m[1][1] = -2.0f / height;
     result.m[2][2] = 2.0f;

@@ -20,30 +20,62 @@ uint32_t FloatBits(float value)
 // The starting values of every render state a device answers for (the
 // states not listed start at 0).
 const StateDefault RENDER_STATE_DEFAULTS[] = {
-    { 8, D3DFILL_SOLID },    { 9, D3DSHADE_GOURAUD },  { 14, 1 },
-    { 16, 1 },               { 19, D3DBLEND_ONE },     { 20, D3DBLEND_ZERO },
-    { 22, D3DCULL_CCW },     { 23, D3DCMP_LESSEQUAL }, { 25, D3DCMP_ALWAYS },
-    { 37, FloatBits(1.0f) }, { 38, FloatBits(1.0f) },  { 53, D3DSTENCILOP_KEEP },
-    { 54, D3DSTENCILOP_KEEP }, { 55, D3DSTENCILOP_KEEP }, { 56, D3DCMP_ALWAYS },
-    { 58, 0xFFFFFFFF },      { 59, 0xFFFFFFFF },       { 60, 0xFFFFFFFF },
-    { 136, 1 },              { 137, 1 },               { 141, 1 },
-    { 142, 1 },              { 145, D3DMCS_COLOR1 },   { 146, D3DMCS_COLOR2 },
-    { 154, FloatBits(1.0f) }, { 155, FloatBits(1.0f) }, { 158, FloatBits(1.0f) },
-    { 161, 1 },              { 162, 0xFFFFFFFF },      { 165, 0xBAADCAFE },
-    { 166, FloatBits(64.0f) }, { 168, 0xF },           { 171, 1 },
-    { 172, 3 },              { 173, 1 },               { 178, FloatBits(1.0f) },
-    { 179, FloatBits(1.0f) }, { 182, FloatBits(1.0f) }, { 186, D3DSTENCILOP_KEEP },
-    { 187, D3DSTENCILOP_KEEP }, { 188, D3DSTENCILOP_KEEP }, { 189, D3DCMP_ALWAYS },
-    { 190, 0xF },            { 191, 0xF },             { 192, 0xF },
-    { 193, 0xFFFFFFFF },     { 207, D3DBLEND_ONE },    { 208, D3DBLEND_ZERO },
-    { 209, 1 },
+    {8, D3DFILL_SOLID},
+    {9, D3DSHADE_GOURAUD},
+    {14, 1},
+    {16, 1},
+    {19, D3DBLEND_ONE},
+    {20, D3DBLEND_ZERO},
+    {22, D3DCULL_CCW},
+    {23, D3DCMP_LESSEQUAL},
+    {25, D3DCMP_ALWAYS},
+    {37, FloatBits(1.0f)},
+    {38, FloatBits(1.0f)},
+    {53, D3DSTENCILOP_KEEP},
+    {54, D3DSTENCILOP_KEEP},
+    {55, D3DSTENCILOP_KEEP},
+    {56, D3DCMP_ALWAYS},
+    {58, 0xFFFFFFFF},
+    {59, 0xFFFFFFFF},
+    {60, 0xFFFFFFFF},
+    {136, 1},
+    {137, 1},
+    {141, 1},
+    {142, 1},
+    {145, D3DMCS_COLOR1},
+    {146, D3DMCS_COLOR2},
+    {154, FloatBits(1.0f)},
+    {155, FloatBits(1.0f)},
+    {158, FloatBits(1.0f)},
+    {161, 1},
+    {162, 0xFFFFFFFF},
+    {165, 0xBAADCAFE},
+    {166, FloatBits(64.0f)},
+    {168, 0xF},
+    {171, 1},
+    {172, 3},
+    {173, 1},
+    {178, FloatBits(1.0f)},
+    {179, FloatBits(1.0f)},
+    {182, FloatBits(1.0f)},
+    {186, D3DSTENCILOP_KEEP},
+    {187, D3DSTENCILOP_KEEP},
+    {188, D3DSTENCILOP_KEEP},
+    {189, D3DCMP_ALWAYS},
+    {190, 0xF},
+    {191, 0xF},
+    {192, 0xF},
+    {193, 0xFFFFFFFF},
+    {207, D3DBLEND_ONE},
+    {208, D3DBLEND_ZERO},
+    {209, 1},
 };
 
 } // namespace
 
 Matrix4 IdentityMatrix()
 {
-    Matrix4 identity{};
+    Matrix4 identity {};
     for (int i = 0; i < 4; ++i)
         identity.m[i][i] = 1.0f;
     return identity;
@@ -87,14 +119,14 @@ void DeviceState::SetDefaults(uint32_t width, uint32_t height, bool hasDepthBuff
     for (Matrix4& matrix : world)
         matrix = IdentityMatrix();
 
-    const Light defaultLight{ D3DLIGHT_DIRECTIONAL, { 1, 1, 1, 0 }, { 0, 0, 0, 0 }, { 0, 0, 0, 0 }, { 0, 0, 0 },
-                              { 0, 0, 1 }, 0, 0, 0, 0, 0, 0, 0 };
+    const Light defaultLight {
+        D3DLIGHT_DIRECTIONAL, {1, 1, 1, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0}, {0, 0, 1}, 0, 0, 0, 0, 0, 0, 0};
     for (uint32_t index = 0; index < MAX_ACTIVE_LIGHTS; ++index) {
         lights[index] = defaultLight;
         lightEnabled[index] = false;
     }
-    material = Material{ { 1, 1, 1, 1 }, { 0, 0, 0, 0 }, { 0, 0, 0, 0 }, { 0, 0, 0, 0 }, 0 };
-    viewport = Viewport{ 0, 0, width, height, 0.0f, 1.0f };
+    material = Material {{1, 1, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, 0};
+    viewport = Viewport {0, 0, width, height, 0.0f, 1.0f};
 }
 
 Matrix4* TransformSlot(DeviceState& state, uint32_t type)

@@ -66,10 +66,9 @@ public:
     // Indexed drawing: indices (D3DFMT_INDEX16 or D3DFMT_INDEX32) refer to
     // vertices minVertexIndex .. minVertexIndex + vertexCount - 1 of the
     // vertex array; an index outside that range refuses the call.
-    virtual GraphicsResult DrawIndexedPrimitiveUP(uint32_t primitiveType, uint32_t minVertexIndex,
-                                                  uint32_t vertexCount, uint32_t primitiveCount,
-                                                  const void* indices, uint32_t indexFormat, const void* vertices,
-                                                  uint32_t stride) = 0;
+    virtual GraphicsResult DrawIndexedPrimitiveUP(uint32_t primitiveType, uint32_t minVertexIndex, uint32_t vertexCount,
+                                                  uint32_t primitiveCount, const void* indices, uint32_t indexFormat,
+                                                  const void* vertices, uint32_t stride) = 0;
 
     // Levels 0 makes the full chain. Formats: IsSupportedTextureFormat.
     virtual GraphicsResult CreateTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,

@@ -61,7 +61,7 @@ GraphicsResult GraphicsDeviceBase::GetDeviceCaps(DeviceCaps* caps)
     RecordCall("GetDeviceCaps", {});
     if (!caps)
         return D3DERR_INVALIDCALL;
-    *caps = DeviceCaps{ 0, MAX_TEXTURE_SIZE, MAX_TEXTURE_SIZE, MAX_ACTIVE_LIGHTS, MAX_VERTEX_BLEND_MATRICES };
+    *caps = DeviceCaps {0, MAX_TEXTURE_SIZE, MAX_TEXTURE_SIZE, MAX_ACTIVE_LIGHTS, MAX_VERTEX_BLEND_MATRICES};
     return D3D_OK;
 }
 
@@ -87,13 +87,12 @@ GraphicsResult GraphicsDeviceBase::SetViewport(const Viewport* viewport)
 {
     if (!viewport)
         return D3DERR_INVALIDCALL;
-    RecordCall("SetViewport", { viewport->x, viewport->y, viewport->width, viewport->height }, viewport,
+    RecordCall("SetViewport", {viewport->x, viewport->y, viewport->width, viewport->height}, viewport,
                sizeof *viewport);
     const uint64_t right = uint64_t(viewport->x) + viewport->width;
     const uint64_t bottom = uint64_t(viewport->y) + viewport->height;
-    if (viewport->width == 0 || viewport->height == 0 || right > m_uBackBufferWidth ||
-        bottom > m_uBackBufferHeight || !(viewport->minZ >= 0.0f && viewport->minZ <= viewport->maxZ) ||
-        !(viewport->maxZ <= 1.0f))
+    if (viewport->width == 0 || viewport->height == 0 || right > m_uBackBufferWidth || bottom > m_uBackBufferHeight ||
+        !(viewport->minZ >= 0.0f && viewport->minZ <= viewport->maxZ) || !(viewport->maxZ <= 1.0f))
         return D3DERR_INVALIDCALL;
     m_state.viewport = *viewport;
     Changed();
@@ -111,7 +110,7 @@ GraphicsResult GraphicsDeviceBase::GetViewport(Viewport* viewport)
 
 GraphicsResult GraphicsDeviceBase::SetRenderState(uint32_t state, uint32_t value)
 {
-    RecordCall("SetRenderState", { state, value });
+    RecordCall("SetRenderState", {state, value});
     if (state >= RENDER_STATE_COUNT)
         return D3DERR_INVALIDCALL;
     m_state.renderStates[state] = value;
@@ -121,7 +120,7 @@ GraphicsResult GraphicsDeviceBase::SetRenderState(uint32_t state, uint32_t value
 
 GraphicsResult GraphicsDeviceBase::GetRenderState(uint32_t state, uint32_t* value)
 {
-    RecordCall("GetRenderState", { state });
+    RecordCall("GetRenderState", {state});
     if (state >= RENDER_STATE_COUNT || !value)
         return D3DERR_INVALIDCALL;
     *value = m_state.renderStates[state];
@@ -130,7 +129,7 @@ GraphicsResult GraphicsDeviceBase::GetRenderState(uint32_t state, uint32_t* valu
 
 GraphicsResult GraphicsDeviceBase::SetTextureStageState(uint32_t stage, uint32_t type, uint32_t value)
 {
-    RecordCall("SetTextureStageState", { stage, type, value });
+    RecordCall("SetTextureStageState", {stage, type, value});
     if (stage >= TEXTURE_STAGE_COUNT || type >= TEXTURE_STAGE_STATE_COUNT)
         return D3DERR_INVALIDCALL;
     m_state.stageStates[stage][type] = value;
@@ -140,7 +139,7 @@ GraphicsResult GraphicsDeviceBase::SetTextureStageState(uint32_t stage, uint32_t
 
 GraphicsResult GraphicsDeviceBase::GetTextureStageState(uint32_t stage, uint32_t type, uint32_t* value)
 {
-    RecordCall("GetTextureStageState", { stage, type });
+    RecordCall("GetTextureStageState", {stage, type});
     if (stage >= TEXTURE_STAGE_COUNT || type >= TEXTURE_STAGE_STATE_COUNT || !value)
         return D3DERR_INVALIDCALL;
     *value = m_state.stageStates[stage][type];
@@ -149,7 +148,7 @@ GraphicsResult GraphicsDeviceBase::GetTextureStageState(uint32_t stage, uint32_t
 
 GraphicsResult GraphicsDeviceBase::SetSamplerState(uint32_t sampler, uint32_t type, uint32_t value)
 {
-    RecordCall("SetSamplerState", { sampler, type, value });
+    RecordCall("SetSamplerState", {sampler, type, value});
     if (sampler >= SAMPLER_COUNT || type >= SAMPLER_STATE_COUNT)
         return D3DERR_INVALIDCALL;
     m_state.samplerStates[sampler][type] = value;
@@ -159,7 +158,7 @@ GraphicsResult GraphicsDeviceBase::SetSamplerState(uint32_t sampler, uint32_t ty
 
 GraphicsResult GraphicsDeviceBase::GetSamplerState(uint32_t sampler, uint32_t type, uint32_t* value)
 {
-    RecordCall("GetSamplerState", { sampler, type });
+    RecordCall("GetSamplerState", {sampler, type});
     if (sampler >= SAMPLER_COUNT || type >= SAMPLER_STATE_COUNT || !value)
         return D3DERR_INVALIDCALL;
     *value = m_state.samplerStates[sampler][type];
@@ -169,10 +168,10 @@ GraphicsResult GraphicsDeviceBase::GetSamplerState(uint32_t sampler, uint32_t ty
 GraphicsResult GraphicsDeviceBase::SetTexture(uint32_t stage, GraphicsTexture* texture)
 {
     if (texture && !m_textures.contains(texture)) {
-        RecordCall("SetTexture", { stage, Address(texture) });
+        RecordCall("SetTexture", {stage, Address(texture)});
         return D3DERR_INVALIDCALL;
     }
-    RecordCall("SetTexture", { stage, texture ? static_cast<DeviceTexture*>(texture)->Id() : 0 });
+    RecordCall("SetTexture", {stage, texture ? static_cast<DeviceTexture*>(texture)->Id() : 0});
     if (stage >= TEXTURE_STAGE_COUNT)
         return D3DERR_INVALIDCALL;
     m_state.textures[stage] = texture;
@@ -182,7 +181,7 @@ GraphicsResult GraphicsDeviceBase::SetTexture(uint32_t stage, GraphicsTexture* t
 
 GraphicsResult GraphicsDeviceBase::SetFVF(uint32_t fvf)
 {
-    RecordCall("SetFVF", { fvf });
+    RecordCall("SetFVF", {fvf});
     m_state.fvf = fvf;
     Changed();
     return D3D_OK;
@@ -199,7 +198,7 @@ GraphicsResult GraphicsDeviceBase::GetFVF(uint32_t* fvf)
 
 GraphicsResult GraphicsDeviceBase::SetTransform(uint32_t type, const Matrix4* matrix)
 {
-    RecordCall("SetTransform", { type }, matrix, matrix ? sizeof *matrix : 0);
+    RecordCall("SetTransform", {type}, matrix, matrix ? sizeof *matrix : 0);
     Matrix4* slot = TransformSlot(m_state, type);
     if (!slot || !matrix)
         return D3DERR_INVALIDCALL;
@@ -210,7 +209,7 @@ GraphicsResult GraphicsDeviceBase::SetTransform(uint32_t type, const Matrix4* ma
 
 GraphicsResult GraphicsDeviceBase::GetTransform(uint32_t type, Matrix4* matrix)
 {
-    RecordCall("GetTransform", { type });
+    RecordCall("GetTransform", {type});
     Matrix4* slot = TransformSlot(m_state, type);
     if (!slot || !matrix)
         return D3DERR_INVALIDCALL;
@@ -220,7 +219,7 @@ GraphicsResult GraphicsDeviceBase::GetTransform(uint32_t type, Matrix4* matrix)
 
 GraphicsResult GraphicsDeviceBase::SetLight(uint32_t index, const Light* light)
 {
-    RecordCall("SetLight", { index }, light, light ? sizeof *light : 0);
+    RecordCall("SetLight", {index}, light, light ? sizeof *light : 0);
     if (index >= MAX_ACTIVE_LIGHTS || !light || light->type < D3DLIGHT_POINT || light->type > D3DLIGHT_DIRECTIONAL)
         return D3DERR_INVALIDCALL;
     m_state.lights[index] = *light;
@@ -230,7 +229,7 @@ GraphicsResult GraphicsDeviceBase::SetLight(uint32_t index, const Light* light)
 
 GraphicsResult GraphicsDeviceBase::GetLight(uint32_t index, Light* light)
 {
-    RecordCall("GetLight", { index });
+    RecordCall("GetLight", {index});
     if (index >= MAX_ACTIVE_LIGHTS || !light)
         return D3DERR_INVALIDCALL;
     *light = m_state.lights[index];
@@ -239,7 +238,7 @@ GraphicsResult GraphicsDeviceBase::GetLight(uint32_t index, Light* light)
 
 GraphicsResult GraphicsDeviceBase::LightEnable(uint32_t index, bool enable)
 {
-    RecordCall("LightEnable", { index, enable ? 1u : 0u });
+    RecordCall("LightEnable", {index, enable ? 1u : 0u});
     if (index >= MAX_ACTIVE_LIGHTS)
         return D3DERR_INVALIDCALL;
     m_state.lightEnabled[index] = enable;
@@ -249,7 +248,7 @@ GraphicsResult GraphicsDeviceBase::LightEnable(uint32_t index, bool enable)
 
 GraphicsResult GraphicsDeviceBase::GetLightEnable(uint32_t index, bool* enabled)
 {
-    RecordCall("GetLightEnable", { index });
+    RecordCall("GetLightEnable", {index});
     if (index >= MAX_ACTIVE_LIGHTS || !enabled)
         return D3DERR_INVALIDCALL;
     *enabled = m_state.lightEnabled[index];
@@ -283,12 +282,12 @@ GraphicsResult GraphicsDeviceBase::DrawPrimitiveUP(uint32_t primitiveType, uint3
     const bool valid = m_bInScene && vertices && layout.valid && stride >= layout.size && vertexCount != 0 &&
                        primitiveCount <= MAX_PRIMITIVES_PER_DRAW;
     // Only a valid call's vertices are known to be there to be kept.
-    RecordCall("DrawPrimitiveUP", { primitiveType, primitiveCount, stride }, valid ? vertices : nullptr,
+    RecordCall("DrawPrimitiveUP", {primitiveType, primitiveCount, stride}, valid ? vertices : nullptr,
                valid ? size_t(vertexCount) * stride : 0);
     if (!valid)
         return D3DERR_INVALIDCALL;
-    return Draw({ primitiveType, primitiveCount, 0, vertexCount, static_cast<const uint8_t*>(vertices), stride,
-                  nullptr, 0, 0 });
+    return Draw(
+        {primitiveType, primitiveCount, 0, vertexCount, static_cast<const uint8_t*>(vertices), stride, nullptr, 0, 0});
 }
 
 GraphicsResult GraphicsDeviceBase::DrawIndexedPrimitiveUP(uint32_t primitiveType, uint32_t minVertexIndex,
@@ -304,7 +303,7 @@ GraphicsResult GraphicsDeviceBase::DrawIndexedPrimitiveUP(uint32_t primitiveType
                        (indexFormat == D3DFMT_INDEX16 || indexFormat == D3DFMT_INDEX32) &&
                        uint64_t(minVertexIndex) + vertexCount <= MAX_PRIMITIVES_PER_DRAW;
     RecordCall("DrawIndexedPrimitiveUP",
-               { primitiveType, minVertexIndex, vertexCount, primitiveCount, indexFormat, stride },
+               {primitiveType, minVertexIndex, vertexCount, primitiveCount, indexFormat, stride},
                valid ? indices : nullptr, valid ? indexCount * indexBytes : 0);
     if (!valid)
         return D3DERR_INVALIDCALL;
@@ -321,14 +320,14 @@ GraphicsResult GraphicsDeviceBase::DrawIndexedPrimitiveUP(uint32_t primitiveType
         if (index < minVertexIndex || index - minVertexIndex >= vertexCount)
             return D3DERR_INVALIDCALL;
     }
-    return Draw({ primitiveType, primitiveCount, minVertexIndex, vertexCount, static_cast<const uint8_t*>(vertices),
-                  stride, indices, indexFormat, indexCount });
+    return Draw({primitiveType, primitiveCount, minVertexIndex, vertexCount, static_cast<const uint8_t*>(vertices),
+                 stride, indices, indexFormat, indexCount});
 }
 
 GraphicsResult GraphicsDeviceBase::CreateTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
                                                  uint32_t format, uint32_t pool, GraphicsTexture** texture)
 {
-    RecordCall("CreateTexture", { width, height, levels, usage, format, pool });
+    RecordCall("CreateTexture", {width, height, levels, usage, format, pool});
     if (!texture)
         return D3DERR_INVALIDCALL;
     *texture = nullptr;

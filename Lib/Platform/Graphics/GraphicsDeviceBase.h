@@ -86,7 +86,7 @@ protected:
     // whether anything changed since it last looked.
     uint64_t StateSerial() const { return m_uStateSerial; }
 
-    DeviceState m_state{};
+    DeviceState m_state {};
 
 private:
     void Changed() { ++m_uStateSerial; }

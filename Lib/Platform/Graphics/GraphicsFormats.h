@@ -30,13 +30,25 @@ enum SurfaceFormat : uint32_t {
     D3DFMT_DXT5 = MakeFourCc('D', 'X', 'T', '5'),
 };
 
-enum ResourceType : uint32_t { D3DRTYPE_SURFACE = 1, D3DRTYPE_TEXTURE = 3 };
+enum ResourceType : uint32_t {
+    D3DRTYPE_SURFACE = 1,
+    D3DRTYPE_TEXTURE = 3
+};
 
-enum MemoryPool : uint32_t { D3DPOOL_DEFAULT = 0, D3DPOOL_MANAGED = 1, D3DPOOL_SYSTEMMEM = 2 };
+enum MemoryPool : uint32_t {
+    D3DPOOL_DEFAULT = 0,
+    D3DPOOL_MANAGED = 1,
+    D3DPOOL_SYSTEMMEM = 2
+};
 
-enum LockFlags : uint32_t { D3DLOCK_READONLY = 0x10, D3DLOCK_DISCARD = 0x2000 };
+enum LockFlags : uint32_t {
+    D3DLOCK_READONLY = 0x10,
+    D3DLOCK_DISCARD = 0x2000
+};
 
-enum MultiSampleType : uint32_t { D3DMULTISAMPLE_NONE = 0 };
+enum MultiSampleType : uint32_t {
+    D3DMULTISAMPLE_NONE = 0
+};
 
 // Primitive kinds of the draw calls.
 enum PrimitiveType : uint32_t {
@@ -59,19 +71,41 @@ enum VertexFormatBits : uint32_t {
     D3DFVF_TEXCOUNT_MASK = 0xF00,
 };
 
-enum ClearFlags : uint32_t { D3DCLEAR_TARGET = 1, D3DCLEAR_ZBUFFER = 2, D3DCLEAR_STENCIL = 4 };
+enum ClearFlags : uint32_t {
+    D3DCLEAR_TARGET = 1,
+    D3DCLEAR_ZBUFFER = 2,
+    D3DCLEAR_STENCIL = 4
+};
 
-enum SwapEffect : uint32_t { D3DSWAPEFFECT_DISCARD = 1, D3DSWAPEFFECT_FLIP = 2, D3DSWAPEFFECT_COPY = 3 };
+enum SwapEffect : uint32_t {
+    D3DSWAPEFFECT_DISCARD = 1,
+    D3DSWAPEFFECT_FLIP = 2,
+    D3DSWAPEFFECT_COPY = 3
+};
 
-enum PresentInterval : uint32_t { D3DPRESENT_INTERVAL_DEFAULT = 0, D3DPRESENT_INTERVAL_ONE = 1 };
+enum PresentInterval : uint32_t {
+    D3DPRESENT_INTERVAL_DEFAULT = 0,
+    D3DPRESENT_INTERVAL_ONE = 1
+};
 
-enum DeviceType : uint32_t { D3DDEVTYPE_HAL = 1 };
+enum DeviceType : uint32_t {
+    D3DDEVTYPE_HAL = 1
+};
 
-enum CreateFlags : uint32_t { D3DCREATE_SOFTWARE_VERTEXPROCESSING = 0x20 };
+enum CreateFlags : uint32_t {
+    D3DCREATE_SOFTWARE_VERTEXPROCESSING = 0x20
+};
 
-enum LightType : uint32_t { D3DLIGHT_POINT = 1, D3DLIGHT_SPOT = 2, D3DLIGHT_DIRECTIONAL = 3 };
+enum LightType : uint32_t {
+    D3DLIGHT_POINT = 1,
+    D3DLIGHT_SPOT = 2,
+    D3DLIGHT_DIRECTIONAL = 3
+};
 
 // Texture capability bits.
-enum TextureCapsBits : uint32_t { D3DPTEXTURECAPS_POW2 = 0x2, D3DPTEXTURECAPS_NONPOW2CONDITIONAL = 0x100 };
+enum TextureCapsBits : uint32_t {
+    D3DPTEXTURECAPS_POW2 = 0x2,
+    D3DPTEXTURECAPS_NONPOW2CONDITIONAL = 0x100
+};
 
 } // namespace Platform

@@ -9,10 +9,8 @@ struct Matrix4 {
     float m[4][4];
 };
 
-inline constexpr Matrix4 IDENTITY_MATRIX = { { { 1.0f, 0.0f, 0.0f, 0.0f },
-                                               { 0.0f, 1.0f, 0.0f, 0.0f },
-                                               { 0.0f, 0.0f, 1.0f, 0.0f },
-                                               { 0.0f, 0.0f, 0.0f, 1.0f } } };
+inline constexpr Matrix4 IDENTITY_MATRIX = {
+    {{1.0f, 0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f, 0.0f}, {0.0f, 0.0f, 0.0f, 1.0f}}};
 
 struct Vector3 {
     float x, y, z;

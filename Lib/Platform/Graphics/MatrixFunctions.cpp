@@ -37,8 +37,8 @@ Matrix4* MatrixMultiply(Matrix4* pOut, const Matrix4* pM1, const Matrix4* pM2)
     Matrix4 result;
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            result.m[r][c] = pM1->m[r][0] * pM2->m[0][c] + pM1->m[r][1] * pM2->m[1][c] + pM1->m[r][2] * pM2->m[2][c]
-                             + pM1->m[r][3] * pM2->m[3][c];
+            result.m[r][c] = pM1->m[r][0] * pM2->m[0][c] + pM1->m[r][1] * pM2->m[1][c] + pM1->m[r][2] * pM2->m[2][c] +
+                             pM1->m[r][3] * pM2->m[3][c];
     *pOut = result;
     return pOut;
 }

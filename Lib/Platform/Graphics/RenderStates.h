@@ -43,10 +43,25 @@ enum RenderStateType : uint32_t {
 // The number of render-state slots (every state number is below it).
 constexpr uint32_t RENDER_STATE_COUNT = 256;
 
-enum ZBufferType : uint32_t { D3DZB_FALSE = 0, D3DZB_TRUE = 1, D3DZB_USEW = 2 };
-enum FillMode : uint32_t { D3DFILL_POINT = 1, D3DFILL_WIREFRAME = 2, D3DFILL_SOLID = 3 };
-enum ShadeMode : uint32_t { D3DSHADE_FLAT = 1, D3DSHADE_GOURAUD = 2 };
-enum CullMode : uint32_t { D3DCULL_NONE = 1, D3DCULL_CW = 2, D3DCULL_CCW = 3 };
+enum ZBufferType : uint32_t {
+    D3DZB_FALSE = 0,
+    D3DZB_TRUE = 1,
+    D3DZB_USEW = 2
+};
+enum FillMode : uint32_t {
+    D3DFILL_POINT = 1,
+    D3DFILL_WIREFRAME = 2,
+    D3DFILL_SOLID = 3
+};
+enum ShadeMode : uint32_t {
+    D3DSHADE_FLAT = 1,
+    D3DSHADE_GOURAUD = 2
+};
+enum CullMode : uint32_t {
+    D3DCULL_NONE = 1,
+    D3DCULL_CW = 2,
+    D3DCULL_CCW = 3
+};
 
 enum CompareFunction : uint32_t {
     D3DCMP_NEVER = 1,
@@ -84,7 +99,11 @@ enum StencilOperation : uint32_t {
     D3DSTENCILOP_DECR = 8,
 };
 
-enum MaterialColorSource : uint32_t { D3DMCS_MATERIAL = 0, D3DMCS_COLOR1 = 1, D3DMCS_COLOR2 = 2 };
+enum MaterialColorSource : uint32_t {
+    D3DMCS_MATERIAL = 0,
+    D3DMCS_COLOR1 = 1,
+    D3DMCS_COLOR2 = 2
+};
 
 // Texture-stage states and their values.
 enum TextureStageStateType : uint32_t {
@@ -106,7 +125,12 @@ enum TextureOperation : uint32_t {
     D3DTOP_MODULATE = 4,
 };
 
-enum TextureArgument : uint32_t { D3DTA_DIFFUSE = 0, D3DTA_CURRENT = 1, D3DTA_TEXTURE = 2, D3DTA_TFACTOR = 3 };
+enum TextureArgument : uint32_t {
+    D3DTA_DIFFUSE = 0,
+    D3DTA_CURRENT = 1,
+    D3DTA_TEXTURE = 2,
+    D3DTA_TFACTOR = 3
+};
 
 // Sampler states and their values.
 enum SamplerStateType : uint32_t {

@@ -2,7 +2,6 @@
 
 #include <png.h>
 
-
 namespace Platform {
 
 uint32_t RgbaImage::At(uint32_t x, uint32_t y) const
@@ -17,7 +16,7 @@ bool WritePng(const RgbaImage& image, const std::string& path)
 {
     if (image.width == 0 || image.height == 0 || image.pixels.size() != size_t(image.width) * image.height * 4)
         return false;
-    png_image png{};
+    png_image png {};
     png.version = PNG_IMAGE_VERSION;
     png.width = image.width;
     png.height = image.height;

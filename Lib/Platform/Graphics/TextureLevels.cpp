@@ -37,8 +37,8 @@ TextureLevels::TextureLevels(uint32_t width, uint32_t height, uint32_t levels, u
     uint32_t levelWidth = width;
     uint32_t levelHeight = height;
     for (;;) {
-        m_levels.push_back({ levelWidth, levelHeight, LevelPitch(format, levelWidth),
-                             std::vector<uint8_t>(LevelByteSize(format, levelWidth, levelHeight)), false });
+        m_levels.push_back({levelWidth, levelHeight, LevelPitch(format, levelWidth),
+                            std::vector<uint8_t>(LevelByteSize(format, levelWidth, levelHeight)), false});
         if (levels != 0 && m_levels.size() == levels)
             break;
         if (levelWidth == 1 && levelHeight == 1)
@@ -52,7 +52,7 @@ GraphicsResult TextureLevels::Describe(uint32_t level, SurfaceDesc* desc) const
 {
     if (level >= m_levels.size() || !desc)
         return D3DERR_INVALIDCALL;
-    *desc = { m_uFormat, D3DRTYPE_SURFACE, m_uUsage, m_uPool, m_levels[level].width, m_levels[level].height };
+    *desc = {m_uFormat, D3DRTYPE_SURFACE, m_uUsage, m_uPool, m_levels[level].width, m_levels[level].height};
     return D3D_OK;
 }
 

@@ -6,7 +6,7 @@ namespace Platform {
 
 VertexLayout DescribeVertexFormat(uint32_t fvf)
 {
-    VertexLayout layout{ false, false, 0, -1, -1, -1 };
+    VertexLayout layout {false, false, 0, -1, -1, -1};
     const uint32_t known = D3DFVF_POSITION_MASK | D3DFVF_NORMAL | D3DFVF_DIFFUSE | D3DFVF_TEXCOUNT_MASK;
     const uint32_t position = fvf & D3DFVF_POSITION_MASK;
     const uint32_t texCount = (fvf & D3DFVF_TEXCOUNT_MASK) >> 8;
@@ -37,19 +37,13 @@ VertexLayout DescribeVertexFormat(uint32_t fvf)
 uint32_t VerticesForPrimitives(uint32_t primitiveType, uint32_t primitiveCount)
 {
     switch (primitiveType) {
-    case D3DPT_POINTLIST:
-        return primitiveCount;
-    case D3DPT_LINELIST:
-        return primitiveCount * 2;
-    case D3DPT_LINESTRIP:
-        return primitiveCount + 1;
-    case D3DPT_TRIANGLELIST:
-        return primitiveCount * 3;
+    case D3DPT_POINTLIST: return primitiveCount;
+    case D3DPT_LINELIST: return primitiveCount * 2;
+    case D3DPT_LINESTRIP: return primitiveCount + 1;
+    case D3DPT_TRIANGLELIST: return primitiveCount * 3;
     case D3DPT_TRIANGLESTRIP:
-    case D3DPT_TRIANGLEFAN:
-        return primitiveCount + 2;
-    default:
-        return 0;
+    case D3DPT_TRIANGLEFAN: return primitiveCount + 2;
+    default: return 0;
     }
 }
 

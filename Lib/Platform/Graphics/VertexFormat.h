@@ -9,10 +9,10 @@ namespace Platform {
 // coordinates; any other format is refused.
 struct VertexLayout {
     bool valid;
-    bool pretransformed; // XYZRHW
-    uint32_t size;       // bytes of the fields
-    int32_t normalOffset;  // -1 when absent
-    int32_t diffuseOffset; // -1 when absent
+    bool pretransformed;    // XYZRHW
+    uint32_t size;          // bytes of the fields
+    int32_t normalOffset;   // -1 when absent
+    int32_t diffuseOffset;  // -1 when absent
     int32_t texCoordOffset; // -1 when absent
 };
 

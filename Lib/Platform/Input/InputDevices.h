@@ -10,7 +10,11 @@ class Window;
 
 // What a keyboard or mouse read gives. Lost: the device was taken away
 // (the window lost the focus) and must be acquired again before it reads.
-enum class DeviceRead { Ok, Lost, Failed };
+enum class DeviceRead {
+    Ok,
+    Lost,
+    Failed
+};
 
 // The keyboard, the mouse and the pads as the core's input reads them once
 // per frame. Keyboard and mouse are bound to the application window and only

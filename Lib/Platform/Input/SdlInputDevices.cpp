@@ -15,14 +15,10 @@ namespace {
 int MouseStateButton(uint8_t sdlButton)
 {
     switch (sdlButton) {
-    case SDL_BUTTON_LEFT:
-        return 0;
-    case SDL_BUTTON_RIGHT:
-        return 1;
-    case SDL_BUTTON_MIDDLE:
-        return 2;
-    default:
-        return sdlButton >= 1 && sdlButton <= MOUSE_BUTTON_COUNT ? sdlButton - 1 : -1;
+    case SDL_BUTTON_LEFT: return 0;
+    case SDL_BUTTON_RIGHT: return 1;
+    case SDL_BUTTON_MIDDLE: return 2;
+    default: return sdlButton >= 1 && sdlButton <= MOUSE_BUTTON_COUNT ? sdlButton - 1 : -1;
     }
 }
 
@@ -147,51 +143,33 @@ bool SdlInputDevices::ReadPad(int slot, PadState& state)
 void SdlInputDevices::OnEvent(const SDL_Event& event)
 {
     switch (event.type) {
-    case SDL_WINDOWEVENT:
-        OnWindowEvent(event.window);
-        break;
+    case SDL_WINDOWEVENT: OnWindowEvent(event.window); break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        OnKey(event.key);
-        break;
+    case SDL_KEYUP: OnKey(event.key); break;
     case SDL_MOUSEMOTION:
         m_iMotionX += event.motion.xrel;
         m_iMotionY += event.motion.yrel;
         SetPointer(event.motion.x, event.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        OnMouseButton(event.button);
-        break;
+    case SDL_MOUSEBUTTONUP: OnMouseButton(event.button); break;
     case SDL_MOUSEWHEEL:
-        m_iWheel += (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y)
-                    * MOUSE_WHEEL_NOTCH;
+        m_iWheel +=
+            (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y) * MOUSE_WHEEL_NOTCH;
         break;
-    case SDL_CONTROLLERDEVICEADDED:
-        AddPad(event.cdevice.which);
-        break;
-    case SDL_CONTROLLERDEVICEREMOVED:
-        RemovePad(event.cdevice.which);
-        break;
-    default:
-        break;
+    case SDL_CONTROLLERDEVICEADDED: AddPad(event.cdevice.which); break;
+    case SDL_CONTROLLERDEVICEREMOVED: RemovePad(event.cdevice.which); break;
+    default: break;
     }
 }
 
 void SdlInputDevices::OnWindowEvent(const SDL_WindowEvent& event)
 {
     switch (event.event) {
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-        m_bFocused = true;
-        break;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-        LoseFocus();
-        break;
-    case SDL_WINDOWEVENT_LEAVE:
-        m_bPointerSeen = false;
-        break;
-    default:
-        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: m_bFocused = true; break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: LoseFocus(); break;
+    case SDL_WINDOWEVENT_LEAVE: m_bPointerSeen = false; break;
+    default: break;
     }
 }
 

@@ -60,8 +60,8 @@ ControllerReading ReadController(SDL_GameController* controller)
 {
     ControllerReading reading {};
     for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button)
-        reading.buttons[button]
-            = SDL_GameControllerGetButton(controller, static_cast<SDL_GameControllerButton>(button)) != 0;
+        reading.buttons[button] =
+            SDL_GameControllerGetButton(controller, static_cast<SDL_GameControllerButton>(button)) != 0;
     for (int axis = 0; axis < SDL_CONTROLLER_AXIS_MAX; ++axis)
         reading.axes[axis] = SDL_GameControllerGetAxis(controller, static_cast<SDL_GameControllerAxis>(axis));
     return reading;

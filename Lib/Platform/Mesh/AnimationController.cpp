@@ -15,7 +15,7 @@ void AddScaled(Vector3& sum, const Vector3& v, float fWeight)
 } // namespace
 
 AnimationController::AnimationController(uint32_t iMaxNumTracks)
-    : m_vTracks(iMaxNumTracks, Track{ { 1.0f, 1.0f, 0.0, false }, NO_SET })
+    : m_vTracks(iMaxNumTracks, Track {{1.0f, 1.0f, 0.0, false}, NO_SET})
 {
 }
 
@@ -40,7 +40,7 @@ MeshResult AnimationController::RegisterAnimationOutput(const char* pName, Matri
 {
     if (pName == nullptr || pMatrix == nullptr)
         return E_INVALIDARG;
-    m_vOutputs.push_back({ pName, pMatrix });
+    m_vOutputs.push_back({pName, pMatrix});
     for (uint32_t iSet = 0; iSet < m_vSets.size(); ++iSet)
         MapChannels(iSet);
     return S_OK;
@@ -175,7 +175,7 @@ MeshResult AnimationController::AdvanceTime(double elapsed)
 
 void AnimationController::MixOutputs()
 {
-    m_vMixes.assign(m_vOutputs.size(), OutputMix{});
+    m_vMixes.assign(m_vOutputs.size(), OutputMix {});
     for (const Track& track : m_vTracks) {
         if (!track.desc.Enable || track.iSet == NO_SET || !(track.desc.Weight > 0.0f))
             continue;
@@ -196,7 +196,7 @@ void AnimationController::MixOutputs()
             if (mix.fWeight == 0.0f)
                 mix.firstRotation = rotation;
             else if (QuaternionDot(mix.firstRotation, rotation) < 0.0f)
-                rotation = { -rotation.x, -rotation.y, -rotation.z, -rotation.w };
+                rotation = {-rotation.x, -rotation.y, -rotation.z, -rotation.w};
             AddScaled(mix.scale, scale, fWeight);
             AddScaled(mix.translation, translation, fWeight);
             mix.rotation.x += rotation.x * fWeight;
@@ -211,9 +211,9 @@ void AnimationController::MixOutputs()
         if (mix.fWeight <= 0.0f)
             continue;
         const float fInverse = 1.0f / mix.fWeight;
-        const Vector3 scale = { mix.scale.x * fInverse, mix.scale.y * fInverse, mix.scale.z * fInverse };
-        const Vector3 translation = { mix.translation.x * fInverse, mix.translation.y * fInverse,
-                                      mix.translation.z * fInverse };
+        const Vector3 scale = {mix.scale.x * fInverse, mix.scale.y * fInverse, mix.scale.z * fInverse};
+        const Vector3 translation = {mix.translation.x * fInverse, mix.translation.y * fInverse,
+                                     mix.translation.z * fInverse};
         MatrixFromScaleRotationTranslation(m_vOutputs[i].pMatrix, scale, QuaternionNormalize(mix.rotation),
                                            translation);
     }

@@ -13,8 +13,8 @@ template <typename Key>
 size_t FindKey(const std::vector<Key>& keys, double ticks, float& fShare)
 {
     fShare = 0.0f;
-    const auto next = std::upper_bound(keys.begin(), keys.end(), ticks,
-                                       [](double time, const Key& key) { return time < key.time; });
+    const auto next =
+        std::upper_bound(keys.begin(), keys.end(), ticks, [](double time, const Key& key) { return time < key.time; });
     if (next == keys.begin())
         return 0;
     const size_t iKey = size_t(next - keys.begin()) - 1;
@@ -31,7 +31,7 @@ Vector3 Interpolate(const std::vector<VectorKey>& keys, double ticks)
     if (fShare == 0.0f)
         return a;
     const Vector3& b = keys[i + 1].value;
-    return { a.x + (b.x - a.x) * fShare, a.y + (b.y - a.y) * fShare, a.z + (b.z - a.z) * fShare };
+    return {a.x + (b.x - a.x) * fShare, a.y + (b.y - a.y) * fShare, a.z + (b.z - a.z) * fShare};
 }
 
 Quaternion Interpolate(const std::vector<QuaternionKey>& keys, double ticks)
@@ -50,8 +50,8 @@ AnimationSet::AnimationSet(std::string name, double ticksPerSecond, std::vector<
 {
     double lastTick = 0.0;
     for (const AnimationChannel& channel : m_vChannels) {
-        lastTick = std::max({ lastTick, channel.scaleKeys.back().time, channel.rotationKeys.back().time,
-                              channel.positionKeys.back().time });
+        lastTick = std::max({lastTick, channel.scaleKeys.back().time, channel.rotationKeys.back().time,
+                             channel.positionKeys.back().time});
     }
     m_period = lastTick / m_ticksPerSecond;
 }
@@ -71,8 +71,8 @@ const char* AnimationSet::GetAnimationName(uint32_t iAnimation) const
     return iAnimation < m_vChannels.size() ? m_vChannels[iAnimation].frameName.c_str() : nullptr;
 }
 
-MeshResult AnimationSet::GetSRT(double periodicPosition, uint32_t iAnimation, Vector3* pScale,
-                                Quaternion* pRotation, Vector3* pTranslation) const
+MeshResult AnimationSet::GetSRT(double periodicPosition, uint32_t iAnimation, Vector3* pScale, Quaternion* pRotation,
+                                Vector3* pTranslation) const
 {
     if (iAnimation >= m_vChannels.size() || pScale == nullptr || pRotation == nullptr || pTranslation == nullptr)
         return E_INVALIDARG;

@@ -8,12 +8,8 @@ namespace Platform {
 
 Mesh::Mesh(uint32_t iOptions, std::vector<MeshVertex> vertices, std::vector<uint32_t> indices,
            std::vector<uint32_t> attributes, uint32_t iWeightsPerVertex, std::vector<float> weights)
-    : m_iOptions(iOptions),
-      m_vVertices(std::move(vertices)),
-      m_vIndices(std::move(indices)),
-      m_vAttributes(std::move(attributes)),
-      m_iWeightsPerVertex(iWeightsPerVertex),
-      m_vWeights(std::move(weights))
+    : m_iOptions(iOptions), m_vVertices(std::move(vertices)), m_vIndices(std::move(indices)),
+      m_vAttributes(std::move(attributes)), m_iWeightsPerVertex(iWeightsPerVertex), m_vWeights(std::move(weights))
 {
     SortFacesByAttribute();
     BuildAttributeTable();
@@ -47,10 +43,10 @@ void Mesh::BuildAttributeTable()
     m_vAttributeTable.clear();
     for (uint32_t iFace = 0; iFace < GetNumFaces(); ++iFace) {
         const uint32_t* pFace = &m_vIndices[3 * size_t(iFace)];
-        const uint32_t iLow = std::min({ pFace[0], pFace[1], pFace[2] });
-        const uint32_t iHigh = std::max({ pFace[0], pFace[1], pFace[2] });
+        const uint32_t iLow = std::min({pFace[0], pFace[1], pFace[2]});
+        const uint32_t iHigh = std::max({pFace[0], pFace[1], pFace[2]});
         if (m_vAttributeTable.empty() || m_vAttributeTable.back().AttribId != m_vAttributes[iFace]) {
-            m_vAttributeTable.push_back({ m_vAttributes[iFace], iFace, 0, iLow, iHigh + 1 - iLow });
+            m_vAttributeTable.push_back({m_vAttributes[iFace], iFace, 0, iLow, iHigh + 1 - iLow});
         }
         AttributeRange& range = m_vAttributeTable.back();
         const uint32_t iEnd = std::max(range.VertexStart + range.VertexCount, iHigh + 1);

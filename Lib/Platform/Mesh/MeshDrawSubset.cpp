@@ -28,10 +28,9 @@ MeshResult Mesh::DrawSubset(GraphicsDevice* pDevice, uint32_t iAttribId)
     pDevice->SetFVF(MESH_FVF_VERTEX);
     const uint32_t* pIndices = m_vIndices.data() + 3 * size_t(pRange->FaceStart);
     if (iBlendState == 0) {
-        const GraphicsResult result =
-            pDevice->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, pRange->VertexStart, pRange->VertexCount,
-                                            pRange->FaceCount, pIndices, D3DFMT_INDEX32, m_vVertices.data(),
-                                            sizeof(MeshVertex));
+        const GraphicsResult result = pDevice->DrawIndexedPrimitiveUP(
+            D3DPT_TRIANGLELIST, pRange->VertexStart, pRange->VertexCount, pRange->FaceCount, pIndices, D3DFMT_INDEX32,
+            m_vVertices.data(), sizeof(MeshVertex));
         return Succeeded(result) ? S_OK : E_FAIL;
     }
 
@@ -45,9 +44,8 @@ MeshResult Mesh::DrawSubset(GraphicsDevice* pDevice, uint32_t iAttribId)
                   m_vBlendedVertices.data() + pRange->VertexStart);
     pDevice->SetTransform(D3DTS_WORLD, &IDENTITY_MATRIX);
     const GraphicsResult result =
-        pDevice->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, pRange->VertexStart, pRange->VertexCount,
-                                        pRange->FaceCount, pIndices, D3DFMT_INDEX32, m_vBlendedVertices.data(),
-                                        sizeof(MeshVertex));
+        pDevice->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, pRange->VertexStart, pRange->VertexCount, pRange->FaceCount,
+                                        pIndices, D3DFMT_INDEX32, m_vBlendedVertices.data(), sizeof(MeshVertex));
     pDevice->SetTransform(D3DTS_WORLD, &matrices[0]);
     return Succeeded(result) ? S_OK : E_FAIL;
 }

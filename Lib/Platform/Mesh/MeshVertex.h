@@ -29,7 +29,8 @@ constexpr uint32_t MESH_MAX_FVF_WEIGHTS = 5;
 // The position bits of a vertex carrying that many blend weights (at most 5).
 constexpr uint32_t MeshFvfPosition(uint32_t iWeights)
 {
-    return iWeights == 0 ? MESH_FVF_XYZ : 0x004 + 2 * (iWeights < MESH_MAX_FVF_WEIGHTS ? iWeights : MESH_MAX_FVF_WEIGHTS);
+    return iWeights == 0 ? MESH_FVF_XYZ
+                         : 0x004 + 2 * (iWeights < MESH_MAX_FVF_WEIGHTS ? iWeights : MESH_MAX_FVF_WEIGHTS);
 }
 
 // Creation options: where the buffers live and how the mesh may be drawn.

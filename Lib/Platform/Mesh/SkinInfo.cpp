@@ -61,8 +61,8 @@ const Matrix4* SkinInfo::GetBoneOffsetMatrix(uint32_t iBone) const
 }
 
 MeshResult SkinInfo::ConvertToBlendedMesh(const Mesh* pMesh, uint32_t iOptions, uint32_t* pMaxFaceInfl,
-                                          uint32_t* pNumBoneCombinations,
-                                          BoneCombinationTable** ppBoneCombinationTable, Mesh** ppMesh) const
+                                          uint32_t* pNumBoneCombinations, BoneCombinationTable** ppBoneCombinationTable,
+                                          Mesh** ppMesh) const
 {
     if (pMesh == nullptr || pMaxFaceInfl == nullptr || pNumBoneCombinations == nullptr ||
         ppBoneCombinationTable == nullptr || ppMesh == nullptr || pMesh->GetNumVertices() != m_iVertexCount)
@@ -73,7 +73,7 @@ MeshResult SkinInfo::ConvertToBlendedMesh(const Mesh* pMesh, uint32_t iOptions, 
         const SkinBone& bone = m_vBones[iBone];
         for (size_t i = 0; i < bone.vertices.size(); ++i) {
             if (bone.weights[i] > 0.0f)
-                influences[bone.vertices[i]].push_back({ iBone, bone.weights[i] });
+                influences[bone.vertices[i]].push_back({iBone, bone.weights[i]});
         }
     }
 
@@ -100,7 +100,7 @@ MeshResult SkinInfo::ConvertToBlendedMesh(const Mesh* pMesh, uint32_t iOptions, 
                     continue;
                 }
             }
-            groups.push_back({ range.AttribId, faceBones[iFace], { iFace } });
+            groups.push_back({range.AttribId, faceBones[iFace], {iFace}});
             bOpen = true;
         }
     }
@@ -116,8 +116,9 @@ MeshResult SkinInfo::ConvertToBlendedMesh(const Mesh* pMesh, uint32_t iOptions, 
     std::vector<uint32_t> stampOf(m_iVertexCount, UNUSED_BONE_ID);
     for (uint32_t iGroup = 0; iGroup < groups.size(); ++iGroup) {
         const CombinationFaces& group = groups[iGroup];
-        BoneCombination combination = { group.iAttribId, uint32_t(attributes.size()), uint32_t(group.faces.size()),
-                                        uint32_t(vertices.size()), 0, nullptr };
+        BoneCombination combination = {
+            group.iAttribId, uint32_t(attributes.size()), uint32_t(group.faces.size()), uint32_t(vertices.size()), 0,
+            nullptr};
         for (uint32_t iFace : group.faces) {
             for (int k = 0; k < 3; ++k) {
                 const uint32_t iOld = pIndices[3 * size_t(iFace) + k];

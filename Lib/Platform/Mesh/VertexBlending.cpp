@@ -27,8 +27,8 @@ void BlendVertices(const Mesh& mesh, uint32_t iFirstVertex, uint32_t iVertexCoun
     for (uint32_t i = 0; i < iVertexCount; ++i, pWeights += iStride) {
         const MeshVertex& in = pVertices[i];
         MeshVertex& out = pOut[i];
-        out.position = { 0.0f, 0.0f, 0.0f };
-        out.normal = { 0.0f, 0.0f, 0.0f };
+        out.position = {0.0f, 0.0f, 0.0f};
+        out.normal = {0.0f, 0.0f, 0.0f};
         out.u = in.u;
         out.v = in.v;
         float fRemaining = 1.0f;

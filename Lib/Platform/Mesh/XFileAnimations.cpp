@@ -25,9 +25,9 @@ std::vector<VectorKey> ReadKeys(const aiVectorKey* pKeys, unsigned int iCount, c
 {
     std::vector<VectorKey> keys;
     for (unsigned int i = 0; i < iCount; ++i)
-        keys.push_back({ pKeys[i].mTime, { pKeys[i].mValue.x, pKeys[i].mValue.y, pKeys[i].mValue.z } });
+        keys.push_back({pKeys[i].mTime, {pKeys[i].mValue.x, pKeys[i].mValue.y, pKeys[i].mValue.z}});
     if (keys.empty())
-        keys.push_back({ 0.0, fallback });
+        keys.push_back({0.0, fallback});
     SortByTime(keys);
     return keys;
 }
@@ -40,10 +40,10 @@ std::vector<QuaternionKey> ReadKeys(const aiQuatKey* pKeys, unsigned int iCount)
     std::vector<QuaternionKey> keys;
     for (unsigned int i = 0; i < iCount; ++i) {
         const aiQuaternion& q = pKeys[i].mValue;
-        keys.push_back({ pKeys[i].mTime, QuaternionNormalize({ q.x, q.y, q.z, q.w }) });
+        keys.push_back({pKeys[i].mTime, QuaternionNormalize({q.x, q.y, q.z, q.w})});
     }
     if (keys.empty())
-        keys.push_back({ 0.0, { 0.0f, 0.0f, 0.0f, 1.0f } });
+        keys.push_back({0.0, {0.0f, 0.0f, 0.0f, 1.0f}});
     SortByTime(keys);
     return keys;
 }
@@ -55,12 +55,13 @@ AnimationSet* BuildSet(const aiAnimation& animation)
         const aiNodeAnim& source = *animation.mChannels[c];
         AnimationChannel channel;
         channel.frameName = source.mNodeName.C_Str();
-        channel.scaleKeys = ReadKeys(source.mScalingKeys, source.mNumScalingKeys, { 1.0f, 1.0f, 1.0f });
+        channel.scaleKeys = ReadKeys(source.mScalingKeys, source.mNumScalingKeys, {1.0f, 1.0f, 1.0f});
         channel.rotationKeys = ReadKeys(source.mRotationKeys, source.mNumRotationKeys);
-        channel.positionKeys = ReadKeys(source.mPositionKeys, source.mNumPositionKeys, { 0.0f, 0.0f, 0.0f });
+        channel.positionKeys = ReadKeys(source.mPositionKeys, source.mNumPositionKeys, {0.0f, 0.0f, 0.0f});
         channels.push_back(std::move(channel));
     }
-    const double ticksPerSecond = animation.mTicksPerSecond > 0.0 ? animation.mTicksPerSecond : DEFAULT_TICKS_PER_SECOND;
+    const double ticksPerSecond =
+        animation.mTicksPerSecond > 0.0 ? animation.mTicksPerSecond : DEFAULT_TICKS_PER_SECOND;
     return new AnimationSet(animation.mName.C_Str(), ticksPerSecond, std::move(channels));
 }
 

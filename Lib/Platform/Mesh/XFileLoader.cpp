@@ -63,7 +63,7 @@ private:
         XFileFrameMesh frameMesh;
         if (node.mNumMeshes == 0 || !frameMesh.Build(m_scene, node, m_iOptions))
             return S_OK;
-        const MeshContainerData data = { D3DXMESHTYPE_MESH, frameMesh.GetMesh() };
+        const MeshContainerData data = {D3DXMESHTYPE_MESH, frameMesh.GetMesh()};
         const std::vector<MeshMaterial>& materials = frameMesh.Materials();
         MeshContainer* pContainer = nullptr;
         const MeshResult result = m_alloc.CreateMeshContainer(
@@ -99,7 +99,7 @@ MeshResult LoadMeshHierarchyFromXInMemory(const void* pData, uint32_t iSize, uin
         return D3DXERR_INVALIDDATA;
 
     const aiNode* pRoot = pScene->mRootNode;
-    std::vector<const aiNode*> topFrames = { pRoot };
+    std::vector<const aiNode*> topFrames = {pRoot};
     if (std::strcmp(pRoot->mName.C_Str(), IMPORTER_ROOT) == 0 && pRoot->mNumMeshes == 0)
         topFrames.assign(pRoot->mChildren, pRoot->mChildren + pRoot->mNumChildren);
 

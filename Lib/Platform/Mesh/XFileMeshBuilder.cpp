@@ -28,7 +28,7 @@ ColorValue ReadColor(const aiMaterial& material, const char* pKey, unsigned int 
 {
     aiColor4D color(0.0f, 0.0f, 0.0f, defaultAlpha);
     material.Get(pKey, type, index, color);
-    return { color.r, color.g, color.b, color.a };
+    return {color.r, color.g, color.b, color.a};
 }
 
 struct Influence {
@@ -93,16 +93,16 @@ bool XFileFrameMesh::Build(const aiScene& scene, const aiNode& node, uint32_t iO
             for (unsigned int w = 0; w < bone.mNumWeights; ++w) {
                 const aiVertexWeight& weight = bone.mWeights[w];
                 if (weight.mVertexId < pPart->mNumVertices)
-                    influences[weight.mVertexId].push_back({ it->second, weight.mWeight });
+                    influences[weight.mVertexId].push_back({it->second, weight.mWeight});
             }
         }
 
         std::vector<uint32_t> mergedIndexOf(pPart->mNumVertices);
         for (unsigned int v = 0; v < pPart->mNumVertices; ++v) {
-            MeshVertex vertex{};
-            vertex.position = { pPart->mVertices[v].x, pPart->mVertices[v].y, pPart->mVertices[v].z };
+            MeshVertex vertex {};
+            vertex.position = {pPart->mVertices[v].x, pPart->mVertices[v].y, pPart->mVertices[v].z};
             if (pPart->mNormals != nullptr)
-                vertex.normal = { pPart->mNormals[v].x, pPart->mNormals[v].y, pPart->mNormals[v].z };
+                vertex.normal = {pPart->mNormals[v].x, pPart->mNormals[v].y, pPart->mNormals[v].z};
             if (pPart->mTextureCoords[0] != nullptr) {
                 vertex.u = pPart->mTextureCoords[0][v].x;
                 vertex.v = pPart->mTextureCoords[0][v].y;
@@ -161,7 +161,7 @@ void XFileFrameMesh::BuildMaterials(const aiScene& scene, const std::vector<uint
         return;
     m_vTextureNames.resize(materialIndices.size());
     for (size_t i = 0; i < materialIndices.size(); ++i) {
-        MeshMaterial material{};
+        MeshMaterial material {};
         if (materialIndices[i] < scene.mNumMaterials) {
             const aiMaterial& source = *scene.mMaterials[materialIndices[i]];
             material.MatD3D.diffuse = ReadColor(source, AI_MATKEY_COLOR_DIFFUSE, 1.0f);

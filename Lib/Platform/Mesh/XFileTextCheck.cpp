@@ -53,7 +53,7 @@ bool HasOnlyPlainText(const char* pData, size_t iSize)
 // the first thing the importer would misread, refuse or trust blindly.
 class XFileTextChecker {
 public:
-    XFileTextChecker(const char* pBegin, const char* pEnd) : m_p(pBegin), m_pEnd(pEnd) {}
+    XFileTextChecker(const char* pBegin, const char* pEnd) : m_p(pBegin), m_pEnd(pEnd) { }
 
     bool CheckObjects()
     {
@@ -446,8 +446,8 @@ private:
     bool SkinWeights(uint32_t iVertices)
     {
         uint32_t iWeights = 0;
-        return Head() && String() && Int(iWeights) && Indices(iWeights, iVertices) && Floats(iWeights) &&
-               Floats(16) && Expect(";") && Expect("}");
+        return Head() && String() && Int(iWeights) && Indices(iWeights, iVertices) && Floats(iWeights) && Floats(16) &&
+               Expect(";") && Expect("}");
     }
 
     bool TicksPerSecond()
@@ -458,9 +458,8 @@ private:
 
     bool AnimationSet()
     {
-        return Head() && Children([this](std::string_view name) {
-                   return name == "Animation" ? Animation() : UnknownObject();
-               });
+        return Head() &&
+               Children([this](std::string_view name) { return name == "Animation" ? Animation() : UnknownObject(); });
     }
 
     bool Animation()

@@ -11,7 +11,7 @@ namespace Platform {
 // touching memory outside the image.
 class BoundedReader {
 public:
-    BoundedReader(const uint8_t* bytes, size_t size) : m_pBytes(bytes), m_uSize(size) {}
+    BoundedReader(const uint8_t* bytes, size_t size) : m_pBytes(bytes), m_uSize(size) { }
 
     size_t Position() const { return m_uPosition; }
     size_t Size() const { return m_uSize; }

@@ -15,10 +15,27 @@ constexpr size_t NAME_MAX = 256;
 constexpr uint16_t NO_PARENT = 0xFFFF;
 constexpr uint8_t VARIABLE_PER_CUE = 0x04;
 
-enum Count { Count_Categories, Count_Variables, Count_Blob1, Count_Blob2, Count_Rpcs, Count_DspPresets,
-             Count_DspParameters, COUNT_SLOTS };
-enum Offset { Offset_Categories, Offset_Variables, Offset_Blob1, Offset_CategoryNameIndex, Offset_Blob2,
-              Offset_VariableNameIndex, Offset_CategoryNames, Offset_VariableNames, OFFSET_SLOTS = 11 };
+enum Count {
+    Count_Categories,
+    Count_Variables,
+    Count_Blob1,
+    Count_Blob2,
+    Count_Rpcs,
+    Count_DspPresets,
+    Count_DspParameters,
+    COUNT_SLOTS
+};
+enum Offset {
+    Offset_Categories,
+    Offset_Variables,
+    Offset_Blob1,
+    Offset_CategoryNameIndex,
+    Offset_Blob2,
+    Offset_VariableNameIndex,
+    Offset_CategoryNames,
+    Offset_VariableNames,
+    OFFSET_SLOTS = 11
+};
 
 struct Header {
     uint16_t counts[COUNT_SLOTS];
@@ -42,8 +59,8 @@ std::string ReadHeader(BoundedReader& in, Header& header)
         return "not a global settings file";
     if (contentVersion < 43 || contentVersion > 46 || toolVersion != 42 || platform != 3)
         return "unsupported version or platform";
-    if (header.counts[Count_Rpcs] || header.counts[Count_DspPresets] || header.counts[Count_DspParameters]
-        || header.counts[Count_Blob2])
+    if (header.counts[Count_Rpcs] || header.counts[Count_DspPresets] || header.counts[Count_DspParameters] ||
+        header.counts[Count_Blob2])
         return "RPC, DSP and variable hash tables are not supported";
     if (header.counts[Count_Categories] == 0 || header.counts[Count_Variables] == 0)
         return "no categories or no variables";
@@ -125,8 +142,8 @@ std::string CheckGlobalSettings(const uint8_t* bytes, size_t size, GlobalSetting
     }
     error = ReadNames(in, header, Offset_CategoryNameIndex, Offset_CategoryNames, categoryCount, info.categoryNames);
     if (error.empty())
-        error = ReadNames(in, header, Offset_VariableNameIndex, Offset_VariableNames, variableCount,
-                          info.variableNames);
+        error =
+            ReadNames(in, header, Offset_VariableNameIndex, Offset_VariableNames, variableCount, info.variableNames);
     if (!error.empty())
         return error;
     if (!in.AtEnd())
@@ -141,7 +158,7 @@ std::string CheckGlobalSettings(const uint8_t* bytes, size_t size, GlobalSetting
     const int speedOfSound = variable("SpeedOfSound");
     if (speedOfSound < 0 || (variableFlags[speedOfSound] & VARIABLE_PER_CUE))
         return "no global SpeedOfSound variable";
-    for (const char* name : { "Distance", "DopplerPitchScalar", "OrientationAngle" }) {
+    for (const char* name : {"Distance", "DopplerPitchScalar", "OrientationAngle"}) {
         const int index = variable(name);
         if (index < 0 || !(variableFlags[index] & VARIABLE_PER_CUE))
             return std::string("no per-cue ") + name + " variable";

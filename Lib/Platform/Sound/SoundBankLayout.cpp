@@ -24,8 +24,8 @@ struct Header {
     uint8_t waveBankCount;
     uint16_t soundCount;
     uint16_t cueNameBytes;
-    uint32_t simpleCues, complexCues, cueNames, unused, variations, transitions, waveBankNames, cueHash,
-        cueNameIndex, sounds;
+    uint32_t simpleCues, complexCues, cueNames, unused, variations, transitions, waveBankNames, cueHash, cueNameIndex,
+        sounds;
 };
 
 std::string ReadHeader(BoundedReader& in, Header& h)
@@ -43,8 +43,8 @@ std::string ReadHeader(BoundedReader& in, Header& h)
     h.soundCount = in.U16();
     h.cueNameBytes = in.U16();
     in.U16();
-    for (uint32_t* offset : { &h.simpleCues, &h.complexCues, &h.cueNames, &h.unused, &h.variations, &h.transitions,
-                              &h.waveBankNames, &h.cueHash, &h.cueNameIndex, &h.sounds })
+    for (uint32_t* offset : {&h.simpleCues, &h.complexCues, &h.cueNames, &h.unused, &h.variations, &h.transitions,
+                             &h.waveBankNames, &h.cueHash, &h.cueNameIndex, &h.sounds})
         *offset = in.U32();
     std::string name;
     if (!in.FixedString(NAME_FIELD, name))
@@ -53,8 +53,8 @@ std::string ReadHeader(BoundedReader& in, Header& h)
         return "not a sound bank";
     if (contentVersion != 46 || toolVersion != 43 || platform != 1)
         return "unsupported version or platform";
-    if (h.complexCueCount || h.cueHashCount || h.complexCues != NONE || h.unused != NONE || h.variations != NONE
-        || h.transitions != NONE || h.cueHash != NONE)
+    if (h.complexCueCount || h.cueHashCount || h.complexCues != NONE || h.unused != NONE || h.variations != NONE ||
+        h.transitions != NONE || h.cueHash != NONE)
         return "complex cues, variations, transitions and cue hashes are not supported";
     if (h.simpleCueCount == 0 || h.waveBankCount == 0 || h.soundCount == 0)
         return "no cues, sounds or wave banks";
@@ -79,7 +79,7 @@ std::string ReadPlayWaveEvents(BoundedReader& in, const Header& h, std::vector<S
             return "play-wave event with variations";
         if (waveBank >= h.waveBankCount)
             return "wave bank index out of range";
-        waves.push_back({ waveBank, wave });
+        waves.push_back({waveBank, wave});
     }
     return {};
 }
@@ -103,7 +103,7 @@ std::string ReadSound(BoundedReader& in, const Header& h, size_t categoryCount, 
             return "truncated sound";
         if (waveBank >= h.waveBankCount)
             return "wave bank index out of range";
-        waves.push_back({ waveBank, wave });
+        waves.push_back({waveBank, wave});
         return {};
     }
     const uint8_t trackCount = in.U8();

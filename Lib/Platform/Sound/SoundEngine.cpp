@@ -13,7 +13,9 @@ extern "C" __attribute__((weak)) const char* __lsan_default_suppressions()
 
 namespace Platform {
 
-SoundEngine::SoundEngine() : m_pImpl(std::make_unique<Impl>()) {}
+SoundEngine::SoundEngine() : m_pImpl(std::make_unique<Impl>())
+{
+}
 
 SoundResult SoundEngine::Create(std::unique_ptr<SoundEngine>& engine)
 {
@@ -85,7 +87,7 @@ void SoundEngine::Impl::OnEngineNotification(const FACTNotification* notificatio
     const auto found = impl->liveCues.find(stopped);
     if (found == impl->liveCues.end() || !impl->callback)
         return;
-    const SoundNotification ours { SOUND_NOTIFICATION_CUE_STOP, found->second };
+    const SoundNotification ours {SOUND_NOTIFICATION_CUE_STOP, found->second};
     impl->callback(&ours);
 }
 

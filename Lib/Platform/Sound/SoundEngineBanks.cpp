@@ -45,8 +45,8 @@ SoundResult SoundEngine::CreateSoundBank(const uint8_t* bytes, size_t size, Soun
     error = CheckSoundBank(bytes, size, impl.settings.categoryNames.size(), created->info);
     if (!error.empty())
         return SOUND_E_BAD_FILE;
-    const SoundResult result = FACTAudioEngine_CreateSoundBank(impl.engine, bytes, static_cast<uint32_t>(size), 0, 0,
-                                                               &created->fact);
+    const SoundResult result =
+        FACTAudioEngine_CreateSoundBank(impl.engine, bytes, static_cast<uint32_t>(size), 0, 0, &created->fact);
     if (result != SOUND_OK)
         return result;
     bank = created.get();
@@ -92,8 +92,8 @@ SoundResult SoundEngine::CreateInMemoryWaveBank(const uint8_t* bytes, size_t siz
         error = "a streamed bank cannot be loaded into memory";
     if (!error.empty())
         return SOUND_E_BAD_FILE;
-    const SoundResult result = FACTAudioEngine_CreateInMemoryWaveBank(impl.engine, bytes, static_cast<uint32_t>(size),
-                                                                      0, 0, &created->fact);
+    const SoundResult result =
+        FACTAudioEngine_CreateInMemoryWaveBank(impl.engine, bytes, static_cast<uint32_t>(size), 0, 0, &created->fact);
     if (result != SOUND_OK)
         return result;
     bank = created.get();

@@ -65,7 +65,7 @@ SoundResult SoundEngine::Play(SoundBank* bank, uint16_t cueIndex, SoundCue*& cue
     const SoundResult result = FACTSoundBank_Play(bank->fact, cueIndex, 0, 0, &fact);
     if (result != SOUND_OK)
         return result;
-    impl.cues.push_back(std::make_unique<SoundCue>(SoundCue { fact, bank, cueIndex }));
+    impl.cues.push_back(std::make_unique<SoundCue>(SoundCue {fact, bank, cueIndex}));
     cue = impl.cues.back().get();
     std::lock_guard<std::mutex> lock(impl.liveCuesLock);
     impl.liveCues[fact] = cue;
@@ -122,18 +122,18 @@ SoundResult SoundEngine::Initialize3D()
 
 SoundResult SoundEngine::Calculate3D(float x, SoundPlacement& placement)
 {
-    if (!m_pImpl->has3D || !placement.matrix || placement.sourceChannels == 0
-        || placement.sourceChannels > SOURCE_CHANNELS_MAX || placement.destinationChannels == 0
-        || placement.destinationChannels > SPEAKERS_MAX)
+    if (!m_pImpl->has3D || !placement.matrix || placement.sourceChannels == 0 ||
+        placement.sourceChannels > SOURCE_CHANNELS_MAX || placement.destinationChannels == 0 ||
+        placement.destinationChannels > SPEAKERS_MAX)
         return SOUND_E_INVALID_CALL;
     F3DAUDIO_LISTENER listener {};
-    listener.OrientFront = { 0.0f, 0.0f, 1.0f };
-    listener.OrientTop = { 0.0f, 1.0f, 0.0f };
+    listener.OrientFront = {0.0f, 0.0f, 1.0f};
+    listener.OrientTop = {0.0f, 1.0f, 0.0f};
     float azimuths[SOURCE_CHANNELS_MAX] = {};
     F3DAUDIO_EMITTER emitter {};
-    emitter.Position = { x, 0.0f, 0.0f };
-    emitter.OrientFront = { 0.0f, 0.0f, 1.0f };
-    emitter.OrientTop = { 0.0f, 1.0f, 0.0f };
+    emitter.Position = {x, 0.0f, 0.0f};
+    emitter.OrientFront = {0.0f, 0.0f, 1.0f};
+    emitter.OrientTop = {0.0f, 1.0f, 0.0f};
     emitter.ChannelCount = placement.sourceChannels;
     emitter.ChannelRadius = 1.0f;
     emitter.pChannelAzimuths = azimuths;

@@ -9,12 +9,8 @@ namespace Platform {
 void SelectSoundOutput(SoundOutput output, const char* filePath)
 {
     switch (output) {
-    case SoundOutput::Device:
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-        break;
-    case SoundOutput::Silent:
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        break;
+    case SoundOutput::Device: SDL_ResetHint(SDL_HINT_AUDIODRIVER); break;
+    case SoundOutput::Silent: SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE); break;
     case SoundOutput::File:
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "disk", SDL_HINT_OVERRIDE);
         if (filePath)

@@ -16,8 +16,14 @@ constexpr uint32_t FLAG_STREAMING = 0x00000001;
 constexpr uint32_t FLAG_ENTRY_NAMES = 0x00010000;
 constexpr uint32_t STREAM_ALIGNMENT = 2048;
 
-enum Segment { Segment_BankData, Segment_EntryMetadata, Segment_SeekTables, Segment_EntryNames, Segment_WaveData,
-               SEGMENT_COUNT };
+enum Segment {
+    Segment_BankData,
+    Segment_EntryMetadata,
+    Segment_SeekTables,
+    Segment_EntryNames,
+    Segment_WaveData,
+    SEGMENT_COUNT
+};
 
 struct Region {
     uint32_t offset;
@@ -52,8 +58,8 @@ uint32_t PcmBlockAlign(uint32_t format)
     const uint32_t rate = (format >> 5) & 0x3FFFF;
     const uint32_t blockAlign = (format >> 23) & 0xFF;
     const uint32_t bytesPerSample = (format >> 31) ? 2 : 1;
-    if (tag != 0 || channels < 1 || channels > 6 || rate < 1000 || rate > 200000
-        || blockAlign != channels * bytesPerSample)
+    if (tag != 0 || channels < 1 || channels > 6 || rate < 1000 || rate > 200000 ||
+        blockAlign != channels * bytesPerSample)
         return 0;
     return blockAlign;
 }
@@ -62,8 +68,8 @@ std::string CheckEntry(BoundedReader& in, const Region& waveData, uint32_t align
 {
     const uint32_t durationAndFlags = in.U32();
     const uint32_t format = in.U32();
-    const Region play { in.U32(), in.U32() };
-    const Region loop { in.U32(), in.U32() };
+    const Region play {in.U32(), in.U32()};
+    const Region loop {in.U32(), in.U32()};
     if (!in.Good())
         return "truncated";
     const uint32_t blockAlign = PcmBlockAlign(format);
@@ -89,7 +95,7 @@ uint64_t WaveBankTablesSize(const uint8_t* bytes, size_t size)
     in.Skip(12);
     uint64_t end = HEADER_SIZE;
     for (int segment = 0; segment < Segment_WaveData; ++segment) {
-        const Region region { in.U32(), in.U32() };
+        const Region region {in.U32(), in.U32()};
         end = std::max(end, region.End());
     }
     return end;
@@ -133,9 +139,8 @@ std::string CheckWaveBank(const uint8_t* bytes, size_t size, uint64_t fileSize, 
         return "no waves or too many waves";
     if (uint64_t(info.waveCount) * ENTRY_SIZE > segments[Segment_EntryMetadata].length)
         return "wave entries outside their segment";
-    if ((flags & FLAG_ENTRY_NAMES)
-        && (entryNameSize != ENTRY_NAME_SIZE
-            || uint64_t(info.waveCount) * ENTRY_NAME_SIZE > segments[Segment_EntryNames].length))
+    if ((flags & FLAG_ENTRY_NAMES) && (entryNameSize != ENTRY_NAME_SIZE || uint64_t(info.waveCount) * ENTRY_NAME_SIZE >
+                                                                               segments[Segment_EntryNames].length))
         return "wave names outside their segment";
 
     for (uint32_t i = 0; i < info.waveCount; ++i) {

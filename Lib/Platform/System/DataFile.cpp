@@ -10,7 +10,7 @@ namespace {
 
 bool Exists(const std::string& path)
 {
-    struct stat info {};
+    struct stat info { };
     return stat(path.c_str(), &info) == 0;
 }
 

@@ -59,7 +59,8 @@ uint32_t ReadIniInteger(const char* section, const char* key, uint32_t defaultVa
             continue;
         if (trimmed[0] == '[') {
             const size_t close = trimmed.find(']');
-            const std::string name = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            const std::string name =
+                Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             inSection = strcasecmp(name.c_str(), section) == 0;
             continue;
         }

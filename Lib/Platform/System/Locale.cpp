@@ -9,8 +9,8 @@ namespace Platform {
 
 uint16_t PrimaryLanguageOfLocale(const char* localeName)
 {
-    if (!localeName || !*localeName || std::strcmp(localeName, "C") == 0 || std::strncmp(localeName, "C.", 2) == 0
-        || std::strcmp(localeName, "POSIX") == 0)
+    if (!localeName || !*localeName || std::strcmp(localeName, "C") == 0 || std::strncmp(localeName, "C.", 2) == 0 ||
+        std::strcmp(localeName, "POSIX") == 0)
         return LanguageEnglish;
 
     struct Row {
@@ -18,9 +18,8 @@ uint16_t PrimaryLanguageOfLocale(const char* localeName)
         uint16_t language;
     };
     static const Row rows[] = {
-        { "de", LanguageGerman }, { "en", LanguageEnglish }, { "es", LanguageSpanish },
-        { "fr", LanguageFrench }, { "it", LanguageItalian }, { "ja", LanguageJapanese },
-        { "ko", LanguageKorean }, { "zh", LanguageChinese },
+        {"de", LanguageGerman},  {"en", LanguageEnglish},  {"es", LanguageSpanish}, {"fr", LanguageFrench},
+        {"it", LanguageItalian}, {"ja", LanguageJapanese}, {"ko", LanguageKorean},  {"zh", LanguageChinese},
     };
     const size_t length = std::strcspn(localeName, "_.@");
     if (length != 2)
@@ -34,7 +33,7 @@ uint16_t PrimaryLanguageOfLocale(const char* localeName)
 
 uint16_t UserInterfacePrimaryLanguage()
 {
-    for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value && *value)
             return PrimaryLanguageOfLocale(value);

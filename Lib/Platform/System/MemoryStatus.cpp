@@ -23,8 +23,8 @@ bool ReadKilobyteField(const char* path, const char* name, uint64_t& bytes)
     bool found = false;
     while (std::fgets(line, sizeof line, file)) {
         unsigned long long kilobytes = 0;
-        if (std::strncmp(line, name, nameLength) == 0 && line[nameLength] == ':'
-            && std::sscanf(line + nameLength + 1, "%llu", &kilobytes) == 1) {
+        if (std::strncmp(line, name, nameLength) == 0 && line[nameLength] == ':' &&
+            std::sscanf(line + nameLength + 1, "%llu", &kilobytes) == 1) {
             bytes = static_cast<uint64_t>(kilobytes) << 10;
             found = true;
             break;
@@ -57,7 +57,7 @@ SystemInfo GetSystemInfo()
 
 bool GetMemoryStatus(MemoryStatus& status)
 {
-    struct sysinfo system {};
+    struct sysinfo system { };
     if (sysinfo(&system) != 0)
         return false;
     const uint64_t unit = system.mem_unit ? system.mem_unit : 1;
@@ -67,8 +67,9 @@ bool GetMemoryStatus(MemoryStatus& status)
     if (status.m_uAvailablePhysical > status.m_uTotalPhysical)
         status.m_uAvailablePhysical = status.m_uTotalPhysical;
     status.m_uMemoryLoad = status.m_uTotalPhysical
-        ? static_cast<uint32_t>((status.m_uTotalPhysical - status.m_uAvailablePhysical) * 100 / status.m_uTotalPhysical)
-        : 0;
+                               ? static_cast<uint32_t>((status.m_uTotalPhysical - status.m_uAvailablePhysical) * 100 /
+                                                       status.m_uTotalPhysical)
+                               : 0;
 
     status.m_uTotalVirtual = AddressSpaceLimit();
     uint64_t mapped = 0;

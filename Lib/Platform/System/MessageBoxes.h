@@ -7,7 +7,12 @@ namespace Platform {
 
 // The answers of the "ASSERT" box; Dismissed stands for any other outcome
 // (the box could not be shown, or was closed without a button).
-enum class AssertAnswer { Ignore, Always, Break, Dismissed };
+enum class AssertAnswer {
+    Ignore,
+    Always,
+    Break,
+    Dismissed
+};
 
 // Modal boxes that stop the program until the user answers.
 class MessageBoxes {

@@ -7,7 +7,11 @@
 namespace Platform {
 namespace {
 
-enum ButtonId { ButtonIgnore = 6, ButtonAlways = 7, ButtonBreak = 2 };
+enum ButtonId {
+    ButtonIgnore = 6,
+    ButtonAlways = 7,
+    ButtonBreak = 2
+};
 
 SdlMessageBoxes s_sdlBoxes;
 MessageBoxes* s_currentBoxes = &s_sdlBoxes;
@@ -37,9 +41,9 @@ void SdlMessageBoxes::ShowError(const char* title, const char* text)
 AssertAnswer SdlMessageBoxes::ShowAssert(const char* text)
 {
     const SDL_MessageBoxButtonData buttons[] = {
-        { 0, ButtonIgnore, "Ignore" },
-        { 0, ButtonAlways, "Always" },
-        { 0, ButtonBreak, "BREAK" },
+        {0, ButtonIgnore, "Ignore"},
+        {0, ButtonAlways, "Always"},
+        {0, ButtonBreak, "BREAK"},
     };
     SDL_MessageBoxData data {};
     data.flags = SDL_MESSAGEBOX_WARNING;

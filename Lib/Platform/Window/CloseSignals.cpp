@@ -16,7 +16,7 @@ void OnCloseSignal(int)
 
 void InstallCloseSignals()
 {
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnCloseSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

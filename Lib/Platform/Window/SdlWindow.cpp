@@ -49,8 +49,8 @@ bool SdlWindow::Create(const char* title, bool fullScreen, WindowProcedure* proc
     Uint32 flags = SDL_WINDOW_OPENGL;
     if (fullScreen)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    m_pWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, DEFAULT_WIDTH,
-                                 DEFAULT_HEIGHT, flags);
+    m_pWindow =
+        SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, DEFAULT_WIDTH, DEFAULT_HEIGHT, flags);
     if (!m_pWindow)
         return false;
     m_bFullScreen = fullScreen;

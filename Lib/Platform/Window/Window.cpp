@@ -24,9 +24,7 @@ void Window::HandleEvent(const SDL_Event& event, uint32_t windowId)
     DispatchEvent(event);
 
     switch (event.type) {
-    case SDL_QUIT:
-        Deliver(WindowMessage::Close, 0);
-        break;
+    case SDL_QUIT: Deliver(WindowMessage::Close, 0); break;
     case SDL_WINDOWEVENT:
         if (event.window.windowID != windowId)
             break;
@@ -59,8 +57,7 @@ void Window::HandleEvent(const SDL_Event& event, uint32_t windowId)
             Deliver(WindowMessage::SystemKeyDown, 0);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -19,7 +19,10 @@ enum class WindowMessage {
 constexpr uint32_t VirtualKeyMenu = 0x12;
 constexpr uint32_t VirtualKeyF10 = 0x79;
 
-enum class CursorShape { None, Arrow };
+enum class CursorShape {
+    None,
+    Arrow
+};
 
 // The application's window procedure. It returns true when the message must
 // also get the window's default handling (a close hides the window).

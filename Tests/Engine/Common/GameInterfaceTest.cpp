@@ -11,7 +11,10 @@ namespace {
 
 class FakeInventory : public GameInterfaceImpl::Inventory {
 public:
-    bool Holds(uint32_t uItemId) override { return std::find(m_aItems.begin(), m_aItems.end(), uItemId) != m_aItems.end(); }
+    bool Holds(uint32_t uItemId) override
+    {
+        return std::find(m_aItems.begin(), m_aItems.end(), uItemId) != m_aItems.end();
+    }
     void Add(uint32_t uItemId, int32_t, int32_t) override { m_aItems.push_back(uItemId); }
     int32_t Remove(uint32_t uItemId, int32_t, int32_t) override
     {

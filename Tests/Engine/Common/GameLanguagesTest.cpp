@@ -13,14 +13,14 @@ TEST(GameLanguagesTest, UserInterfaceLanguageChoosesGameAndVoiceLanguage)
         int32_t voice;
     };
     const Case cases[] = {
-        { Platform::LanguageSpanish, LANGUAGE_ES_ES, LANGUAGE_EN_GB },
-        { Platform::LanguageFrench, LANGUAGE_FR_FR, LANGUAGE_FR_FR },
-        { Platform::LanguageGerman, LANGUAGE_DE_DE, LANGUAGE_DE_DE },
-        { Platform::LanguageItalian, LANGUAGE_IT_IT, LANGUAGE_EN_GB },
-        { Platform::LanguageJapanese, LANGUAGE_EN_GB, LANGUAGE_EN_GB },
-        { Platform::LanguageNeutral, LANGUAGE_EN_GB, LANGUAGE_EN_GB },
+        {Platform::LanguageSpanish, LANGUAGE_ES_ES, LANGUAGE_EN_GB},
+        {Platform::LanguageFrench, LANGUAGE_FR_FR, LANGUAGE_FR_FR},
+        {Platform::LanguageGerman, LANGUAGE_DE_DE, LANGUAGE_DE_DE},
+        {Platform::LanguageItalian, LANGUAGE_IT_IT, LANGUAGE_EN_GB},
+        {Platform::LanguageJapanese, LANGUAGE_EN_GB, LANGUAGE_EN_GB},
+        {Platform::LanguageNeutral, LANGUAGE_EN_GB, LANGUAGE_EN_GB},
         // Only the primary language's 10 bits count.
-        { static_cast<uint16_t>(0x400 | Platform::LanguageFrench), LANGUAGE_FR_FR, LANGUAGE_FR_FR },
+        {static_cast<uint16_t>(0x400 | Platform::LanguageFrench), LANGUAGE_FR_FR, LANGUAGE_FR_FR},
     };
     for (const Case& c : cases) {
         const int32_t game = GameLanguageOfPrimaryLanguage(c.primary);

@@ -138,7 +138,8 @@ TEST(IdTablesTest, SceneRegistry)
             const ActorSetRecord& record = desc.m_pActorSets[set];
             int actors = 0;
             while (actors <= MAX_ACTORS_PER_SET && record.m_aActorIds[actors] != 0) {
-                EXPECT_NE(Id::GetActorName(record.m_aActorIds[actors]), nullptr) << desc.m_pName << " " << record.m_pName;
+                EXPECT_NE(Id::GetActorName(record.m_aActorIds[actors]), nullptr)
+                    << desc.m_pName << " " << record.m_pName;
                 ++actors;
             }
             EXPECT_GE(actors, 1) << desc.m_pName;

@@ -26,7 +26,7 @@ public:
         m_pProcedure = procedure;
         return true;
     }
-    void Destroy() override {}
+    void Destroy() override { }
     bool Exists() const override { return true; }
     void PumpMessages() override
     {
@@ -42,12 +42,12 @@ public:
         width = 640;
         height = 480;
     }
-    void SetClientSize(int, int) override {}
-    void SetCursorShape(Platform::CursorShape) override {}
+    void SetClientSize(int, int) override { }
+    void SetCursorShape(Platform::CursorShape) override { }
     SDL_Window* GetSdlWindow() const override { return nullptr; }
 
 private:
-    void DefaultClose() override {}
+    void DefaultClose() override { }
 };
 
 std::unique_ptr<Platform::Window> MakeCountdownWindow()

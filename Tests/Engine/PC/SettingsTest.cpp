@@ -69,10 +69,10 @@ TEST(SettingsFileTest, ZeroSizeTakesTheDefault)
 
 TEST(CommandLineTest, AutoTestAnywhereEvenInsideAWord)
 {
-    const char* plain[] = { "velmarsh", "-autotest" };
-    const char* inside[] = { "velmarsh", "x", "--autotests" };
-    const char* split[] = { "velmarsh", "-auto", "test" };
-    const char* none[] = { "-autotest" }; // the program name does not count
+    const char* plain[] = {"velmarsh", "-autotest"};
+    const char* inside[] = {"velmarsh", "x", "--autotests"};
+    const char* split[] = {"velmarsh", "-auto", "test"};
+    const char* none[] = {"-autotest"}; // the program name does not count
     EXPECT_TRUE(CommandLineHasAutoTest(2, plain));
     EXPECT_TRUE(CommandLineHasAutoTest(3, inside));
     EXPECT_FALSE(CommandLineHasAutoTest(3, split));

@@ -38,11 +38,11 @@ struct BuildResult {
 BuildResult RunBuilder(const std::filesystem::path& content, const std::filesystem::path& data)
 {
     const std::filesystem::path errors = data.parent_path() / "builder.err";
-    const std::string command = (TestSupport::BinaryDir() / "ContentBuilder").string() + " '" + content.string()
-        + "' '" + data.string() + "' 2> '" + errors.string() + "'";
+    const std::string command = (TestSupport::BinaryDir() / "ContentBuilder").string() + " '" + content.string() +
+                                "' '" + data.string() + "' 2> '" + errors.string() + "'";
     const int status = std::system(command.c_str());
     const std::vector<uint8_t> text = ReadBytes(errors);
-    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(text.begin(), text.end()) };
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(text.begin(), text.end())};
 }
 
 const char* const MANIFEST = R"({
@@ -152,19 +152,20 @@ TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
     };
     const std::string packOf = R"(, "packs": [{ "file": "p.dr", "entries": [{ "kind": "TX2D", "name": "t" }] }] })";
     const std::vector<Case> cases = {
-        { "json", "{ \"textures\": [", "Manifest.json" },
-        { "missing png", R"({ "textures": [{ "name": "t", "format": "DXT1", "png": "nowhere.png" }])" + packOf,
-          "p.dr: texture \"t\": " },
-        { "bad colour", R"({ "textures": [{ "name": "t", "format": "DXT1", "size": [4, 4], "background": "red" }])" + packOf,
-          "texture \"t\": a colour must be" },
-        { "bad format", R"({ "textures": [{ "name": "t", "format": "DXT3", "size": [4, 4] }])" + packOf,
-          "texture \"t\": format \"DXT3\" is not DXT1 or DXT5" },
-        { "too wide", R"({ "textures": [{ "name": "t", "format": "DXT1", "size": [65536, 1] }])" + packOf,
-          "texture \"t\": a picture must be 1 to 65535 pixels" },
-        { "no definition", R"({ "textures": [])" + packOf, "p.dr: no definition named \"t\" in \"textures\"" },
-        { "unknown kind", R"({ "packs": [{ "file": "p.dr", "entries": [{ "kind": "ABCD", "name": "t" }] }] })",
-          "p.dr: no entry kind \"ABCD\"" },
-        { "outside", R"({ "packs": [{ "file": "../p.dr", "entries": [] }] })", "is not a path below the data folder" },
+        {"json", "{ \"textures\": [", "Manifest.json"},
+        {"missing png", R"({ "textures": [{ "name": "t", "format": "DXT1", "png": "nowhere.png" }])" + packOf,
+         "p.dr: texture \"t\": "},
+        {"bad colour",
+         R"({ "textures": [{ "name": "t", "format": "DXT1", "size": [4, 4], "background": "red" }])" + packOf,
+         "texture \"t\": a colour must be"},
+        {"bad format", R"({ "textures": [{ "name": "t", "format": "DXT3", "size": [4, 4] }])" + packOf,
+         "texture \"t\": format \"DXT3\" is not DXT1 or DXT5"},
+        {"too wide", R"({ "textures": [{ "name": "t", "format": "DXT1", "size": [65536, 1] }])" + packOf,
+         "texture \"t\": a picture must be 1 to 65535 pixels"},
+        {"no definition", R"({ "textures": [])" + packOf, "p.dr: no definition named \"t\" in \"textures\""},
+        {"unknown kind", R"({ "packs": [{ "file": "p.dr", "entries": [{ "kind": "ABCD", "name": "t" }] }] })",
+         "p.dr: no entry kind \"ABCD\""},
+        {"outside", R"({ "packs": [{ "file": "../p.dr", "entries": [] }] })", "is not a path below the data folder"},
     };
     for (const Case& c : cases) {
         TempDir folder;
@@ -188,10 +189,10 @@ TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
         std::string message;
     };
     const std::vector<Case> cases = {
-        { "sound 0x30ca3b76 Musics stream nowhere", "SoundPack.txt:" + nextLine + ": unknown wave \"nowhere\"" },
-        { "sound 0x47e6e6f9 Effects common click", "SoundPack.txt:" + nextLine + ": sound bound twice" },
-        { "wave common long tone 440:0", "SoundPack.txt:" + nextLine + ": bad tone step \"440:0\"" },
-        { "sound 0x12345678 Effects common click", "a bound sound is not in the sound id table" },
+        {"sound 0x30ca3b76 Musics stream nowhere", "SoundPack.txt:" + nextLine + ": unknown wave \"nowhere\""},
+        {"sound 0x47e6e6f9 Effects common click", "SoundPack.txt:" + nextLine + ": sound bound twice"},
+        {"wave common long tone 440:0", "SoundPack.txt:" + nextLine + ": bad tone step \"440:0\""},
+        {"sound 0x12345678 Effects common click", "a bound sound is not in the sound id table"},
     };
     for (const Case& c : cases) {
         TempDir folder;

@@ -15,19 +15,38 @@ namespace {
 constexpr int QUIT_RECORD = 23;
 constexpr int OPEN_MENU_RECORD = 22;
 constexpr int RESERVED_47_RECORD = 52;
-constexpr int RECORDS_A[] = {6, 7, 8, 15, 16, 0, 3, 1, 17, 18, 19, 20, 21, 24, 25, 9, 10, 11, 12, 26, 27, 28, 13, 14, 4, 5, 2};
+constexpr int RECORDS_A[] = {6,  7, 8,  15, 16, 0,  3,  1,  17, 18, 19, 20, 21, 24,
+                             25, 9, 10, 11, 12, 26, 27, 28, 13, 14, 4,  5,  2};
 constexpr int RECORDS_B[] = {29, 30, 31, 32, 39, 40, 41, 42, 43, 44, 45, 46, 47, 33, 34, 35, 36, 37, 38, 48, 49, 50};
 
 // The events switched with the mini-games, in the order they are switched.
 constexpr uint16_t GAME_EVENTS[] = {
-    InputEventId_GameSkip, InputEventId_GameSecondaryPressed, InputEventId_GamePointerPressed,
-    InputEventId_GamePointerHeld, InputEventId_GamePointerReleased, InputEventId_GameCtrlPressed,
-    InputEventId_GameCtrlHeld, InputEventId_GameCtrlReleased, InputEventId_GameAltPressed,
-    InputEventId_GameAltHeld, InputEventId_GameAltReleased, InputEventId_GamePointerUp,
-    InputEventId_GamePointerDown, InputEventId_GameReserved40, InputEventId_GameReserved41,
-    InputEventId_GamePause, InputEventId_GameRightHeld, InputEventId_GameLeftHeld, InputEventId_GameUpHeld,
-    InputEventId_GameDownHeld, InputEventId_GameRightPressed, InputEventId_GameLeftPressed,
-    InputEventId_GameAxisX, InputEventId_GameConfirm, InputEventId_GameReserved55, InputEventId_GameAction1,
+    InputEventId_GameSkip,
+    InputEventId_GameSecondaryPressed,
+    InputEventId_GamePointerPressed,
+    InputEventId_GamePointerHeld,
+    InputEventId_GamePointerReleased,
+    InputEventId_GameCtrlPressed,
+    InputEventId_GameCtrlHeld,
+    InputEventId_GameCtrlReleased,
+    InputEventId_GameAltPressed,
+    InputEventId_GameAltHeld,
+    InputEventId_GameAltReleased,
+    InputEventId_GamePointerUp,
+    InputEventId_GamePointerDown,
+    InputEventId_GameReserved40,
+    InputEventId_GameReserved41,
+    InputEventId_GamePause,
+    InputEventId_GameRightHeld,
+    InputEventId_GameLeftHeld,
+    InputEventId_GameUpHeld,
+    InputEventId_GameDownHeld,
+    InputEventId_GameRightPressed,
+    InputEventId_GameLeftPressed,
+    InputEventId_GameAxisX,
+    InputEventId_GameConfirm,
+    InputEventId_GameReserved55,
+    InputEventId_GameAction1,
     InputEventId_GameAction2,
 };
 

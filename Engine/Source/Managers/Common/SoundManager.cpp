@@ -61,7 +61,7 @@ bool IsActorIndex(int iActorIndex)
 void ClearSoundActors()
 {
     for (SoundActor& actor : SoundManager::m_vSoundActors)
-        actor = SoundActor { nullptr, -1, 0, -1, 0, 0 };
+        actor = SoundActor {nullptr, -1, 0, -1, 0, 0};
 }
 
 } // namespace
@@ -114,7 +114,7 @@ bool SoundManager::InitializePlatform()
 void SoundManager::Terminate()
 {
     // After a failed start-up some players were never bound.
-    for (int* player : { &m_iMusicPlayer, &m_iEffectPlayer, &m_iAmbientPlayer }) {
+    for (int* player : {&m_iMusicPlayer, &m_iEffectPlayer, &m_iAmbientPlayer}) {
         if (*player != -1)
             CoreSndPlayerTerm(*player);
         *player = -1;

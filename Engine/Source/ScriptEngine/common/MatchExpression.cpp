@@ -29,25 +29,15 @@ bool MatchExpr::EvalNode(const MatchCondition& oCondition, const VarSet& oVars)
             return a || b;
         return a != b;
     }
-    case Op_Not:
-        return !(oCondition.m_pA != nullptr && EvalNode(*oCondition.m_pA, oVars));
-    case Op_IntLess:
-        return oVars.GetInt(oCondition.m_iA) < value;
-    case Op_IntEqual:
-        return oVars.GetInt(oCondition.m_iA) == value;
-    case Op_IntLessEqual:
-        return oVars.GetInt(oCondition.m_iA) <= value;
-    case Op_IntGreater:
-        return oVars.GetInt(oCondition.m_iA) > value;
-    case Op_IntNotEqual:
-        return oVars.GetInt(oCondition.m_iA) != value;
-    case Op_IntGreaterEqual:
-        return oVars.GetInt(oCondition.m_iA) >= value;
-    case Op_BoolEqual:
-        return oVars.GetBool(oCondition.m_iA) == static_cast<uint8_t>(value & 0xFF);
-    case Op_BoolNotEqual:
-        return oVars.GetBool(oCondition.m_iA) != static_cast<uint8_t>(value & 0xFF);
-    default:
-        return false;
+    case Op_Not: return !(oCondition.m_pA != nullptr && EvalNode(*oCondition.m_pA, oVars));
+    case Op_IntLess: return oVars.GetInt(oCondition.m_iA) < value;
+    case Op_IntEqual: return oVars.GetInt(oCondition.m_iA) == value;
+    case Op_IntLessEqual: return oVars.GetInt(oCondition.m_iA) <= value;
+    case Op_IntGreater: return oVars.GetInt(oCondition.m_iA) > value;
+    case Op_IntNotEqual: return oVars.GetInt(oCondition.m_iA) != value;
+    case Op_IntGreaterEqual: return oVars.GetInt(oCondition.m_iA) >= value;
+    case Op_BoolEqual: return oVars.GetBool(oCondition.m_iA) == static_cast<uint8_t>(value & 0xFF);
+    case Op_BoolNotEqual: return oVars.GetBool(oCondition.m_iA) != static_cast<uint8_t>(value & 0xFF);
+    default: return false;
     }
 }

@@ -18,8 +18,18 @@ constexpr fx32 MOVE5_DEFAULT = 0xc8000;
 constexpr fx32 MOVE6_DEFAULT = 0;
 
 // An actor whose name is shown only once the boolean variable is set.
-#define NAME_CONDITION(variable) MatchExpr {NodeType_Condition, {Op_BoolEqual, variable, nullptr, nullptr, 1}}
-#define NO_NAME_CONDITION MatchExpr {}
+#define NAME_CONDITION(variable)                        \
+    MatchExpr                                           \
+    {                                                   \
+        NodeType_Condition,                             \
+        {                                               \
+            Op_BoolEqual, variable, nullptr, nullptr, 1 \
+        }                                               \
+    }
+#define NO_NAME_CONDITION \
+    MatchExpr             \
+    {                     \
+    }
 
 ActorScript::ActorRow s_aActorRows[] = {
 #include "Scripts/Common/ActorScriptTable.inc"
@@ -99,7 +109,8 @@ void GetActorScriptInfos(uint32_t uActorId, int32_t iAnimationId, ActorScriptInf
     ENGINE_ASSERT(pActorInfos!=NULL);
     if (pActorInfos == nullptr)
         return;
-    *pActorInfos = ActorScriptInfo {0xFFFFFFFFu, {MOVE1_DEFAULT, MOVE2_DEFAULT, MOVE3_DEFAULT, MOVE4_DEFAULT, MOVE5_DEFAULT, MOVE6_DEFAULT}, 0};
+    *pActorInfos = ActorScriptInfo {
+        0xFFFFFFFFu, {MOVE1_DEFAULT, MOVE2_DEFAULT, MOVE3_DEFAULT, MOVE4_DEFAULT, MOVE5_DEFAULT, MOVE6_DEFAULT}, 0};
 
     if (const ActorScript::ActorRow* pRow = ActorScript::FindInfo(uActorId)) {
         pActorInfos->m_uNameTextId = pRow->m_uNameTextId;

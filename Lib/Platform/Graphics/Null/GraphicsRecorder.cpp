@@ -17,7 +17,7 @@ void GraphicsRecorder::Add(const char* name, std::initializer_list<uint64_t> arg
 {
     if (!m_bEnabled)
         return;
-    GraphicsCall call{ name, arguments, {} };
+    GraphicsCall call {name, arguments, {}};
     if (data && size != 0) {
         const uint8_t* bytes = static_cast<const uint8_t*>(data);
         call.data.assign(bytes, bytes + size);

@@ -16,7 +16,7 @@ namespace Platform {
 struct NullGraphicsControl {
     GraphicsRecorder recorder;
 
-    DisplayMode displayMode{ 1920, 1080, 60, 22 };
+    DisplayMode displayMode {1920, 1080, 60, 22};
     // The sample counts each format offers; formats not listed offer none.
     std::map<uint32_t, std::set<uint32_t>> multiSampleCounts;
     bool failDisplayMode = false;

@@ -12,7 +12,7 @@ public:
     using DeviceTexture::DeviceTexture;
 
 private:
-    void OnLevelWritten(uint32_t) override {}
+    void OnLevelWritten(uint32_t) override { }
 };
 
 } // namespace
@@ -70,7 +70,7 @@ GraphicsResult NullGraphicsDevice::Present()
 
 GraphicsResult NullGraphicsDevice::Clear(uint32_t flags, uint32_t color, float z, uint32_t stencil)
 {
-    RecordCall("Clear", { flags, color, std::bit_cast<uint32_t>(z), stencil });
+    RecordCall("Clear", {flags, color, std::bit_cast<uint32_t>(z), stencil});
     const uint32_t depthFlags = D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL;
     if ((flags & ~(D3DCLEAR_TARGET | depthFlags)) != 0 || ((flags & depthFlags) && !HasDepthBuffer()))
         return D3DERR_INVALIDCALL;

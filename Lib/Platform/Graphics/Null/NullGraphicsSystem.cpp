@@ -13,19 +13,18 @@ NullGraphicsSystem::NullGraphicsSystem(std::shared_ptr<NullGraphicsControl> cont
 
 GraphicsResult NullGraphicsSystem::GetAdapterDisplayMode(uint32_t adapter, DisplayMode* mode)
 {
-    m_control->recorder.Add("GetAdapterDisplayMode", { adapter }, nullptr, 0);
+    m_control->recorder.Add("GetAdapterDisplayMode", {adapter}, nullptr, 0);
     if (adapter != 0 || !mode || m_control->failDisplayMode)
         return D3DERR_INVALIDCALL;
     *mode = m_control->displayMode;
     return D3D_OK;
 }
 
-GraphicsResult NullGraphicsSystem::CheckDeviceMultiSampleType(uint32_t adapter, uint32_t deviceType,
-                                                              uint32_t format, bool windowed,
-                                                              uint32_t multiSampleType)
+GraphicsResult NullGraphicsSystem::CheckDeviceMultiSampleType(uint32_t adapter, uint32_t deviceType, uint32_t format,
+                                                              bool windowed, uint32_t multiSampleType)
 {
     m_control->recorder.Add("CheckDeviceMultiSampleType",
-                            { adapter, deviceType, format, windowed ? 1u : 0u, multiSampleType }, nullptr, 0);
+                            {adapter, deviceType, format, windowed ? 1u : 0u, multiSampleType}, nullptr, 0);
     const auto counts = m_control->multiSampleCounts.find(format);
     if (adapter != 0 || deviceType != D3DDEVTYPE_HAL || counts == m_control->multiSampleCounts.end() ||
         !counts->second.contains(multiSampleType))
@@ -36,7 +35,7 @@ GraphicsResult NullGraphicsSystem::CheckDeviceMultiSampleType(uint32_t adapter, 
 GraphicsResult NullGraphicsSystem::CheckDeviceFormat(uint32_t adapter, uint32_t deviceType, uint32_t adapterFormat,
                                                      uint32_t usage, uint32_t resourceType, uint32_t checkFormat)
 {
-    m_control->recorder.Add("CheckDeviceFormat", { adapter, deviceType, adapterFormat, usage, resourceType, checkFormat },
+    m_control->recorder.Add("CheckDeviceFormat", {adapter, deviceType, adapterFormat, usage, resourceType, checkFormat},
                             nullptr, 0);
     if (adapter != 0 || deviceType != D3DDEVTYPE_HAL || !IsSupportedTextureFormat(checkFormat))
         return D3DERR_NOTAVAILABLE;
@@ -47,7 +46,7 @@ GraphicsResult NullGraphicsSystem::CreateDevice(uint32_t adapter, uint32_t devic
                                                 uint32_t behaviorFlags, PresentParameters* parameters,
                                                 GraphicsDevice** device)
 {
-    m_control->recorder.Add("CreateDevice", { adapter, deviceType, behaviorFlags }, parameters,
+    m_control->recorder.Add("CreateDevice", {adapter, deviceType, behaviorFlags}, parameters,
                             parameters ? sizeof *parameters : 0);
     if (!device || !parameters)
         return D3DERR_INVALIDCALL;

@@ -67,8 +67,8 @@ bool OpenGlDevice::MakeBackBuffer(const PresentParameters& parameters)
 {
     const bool fullScreen = parameters.windowed == 0;
     if (fullScreen) {
-        SDL_DisplayMode mode{ SDL_PIXELFORMAT_RGB888, int(parameters.backBufferWidth),
-                              int(parameters.backBufferHeight), int(parameters.fullScreenRefreshRate), nullptr };
+        SDL_DisplayMode mode {SDL_PIXELFORMAT_RGB888, int(parameters.backBufferWidth), int(parameters.backBufferHeight),
+                              int(parameters.fullScreenRefreshRate), nullptr};
         if (SDL_SetWindowDisplayMode(m_pWindow, &mode) != 0 ||
             SDL_SetWindowFullscreen(m_pWindow, SDL_WINDOW_FULLSCREEN) != 0)
             return false;
@@ -205,8 +205,8 @@ void OpenGlDevice::ForgetTextureName(GLuint name)
     }
 }
 
-DeviceTexture* OpenGlDevice::MakeTexture(uint64_t id, uint32_t width, uint32_t height, uint32_t levels,
-                                         uint32_t usage, uint32_t format, uint32_t pool)
+DeviceTexture* OpenGlDevice::MakeTexture(uint64_t id, uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
+                                         uint32_t format, uint32_t pool)
 {
     return new OpenGlTexture(this, id, width, height, levels, format, usage, pool);
 }
@@ -217,7 +217,7 @@ void OpenGlDevice::ConvertVertices(const DrawCall& call, const VertexLayout& lay
     for (uint32_t i = call.firstVertex; i < call.firstVertex + call.vertexCount; ++i) {
         const uint8_t* source = call.vertices + size_t(i) * call.stride;
         GlVertex& target = m_vertices[i];
-        float position[4] = { 0, 0, 0, 1 };
+        float position[4] = {0, 0, 0, 1};
         std::memcpy(position, source, layout.pretransformed ? 16 : 12);
         if (layout.pretransformed) {
             // Homogeneous coordinates with w = 1 / rhw keep perspective-

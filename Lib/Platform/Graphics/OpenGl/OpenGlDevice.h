@@ -73,7 +73,7 @@ private:
     uint32_t m_uTargetHeight = 0;
 
     // What OpenGL was last given.
-    DeviceState m_applied{};
+    DeviceState m_applied {};
     bool m_bAppliedValid = false;
     uint64_t m_uAppliedSerial = 0;
     bool m_bAppliedPretransformed = false;

@@ -26,12 +26,9 @@ bool SameMatrix(const Matrix4& a, const Matrix4& b)
 GLint CombineSource(uint32_t argument)
 {
     switch (argument & 0x7) {
-    case D3DTA_TEXTURE:
-        return GL_TEXTURE;
-    case D3DTA_TFACTOR:
-        return GL_CONSTANT;
-    default:
-        return GL_PRIMARY_COLOR;
+    case D3DTA_TEXTURE: return GL_TEXTURE;
+    case D3DTA_TFACTOR: return GL_CONSTANT;
+    default: return GL_PRIMARY_COLOR;
     }
 }
 
@@ -59,13 +56,13 @@ void SetCombiner(GLenum combine, GLenum source0, GLenum source1, GLenum operand0
 
 void SetColor(GLenum light, GLenum parameter, const ColorValue& color)
 {
-    const float channels[4] = { color.r, color.g, color.b, color.a };
+    const float channels[4] = {color.r, color.g, color.b, color.a};
     glLightfv(light, parameter, channels);
 }
 
 void SetMaterialColor(GLenum parameter, const ColorValue& color)
 {
-    const float channels[4] = { color.r, color.g, color.b, color.a };
+    const float channels[4] = {color.r, color.g, color.b, color.a};
     glMaterialfv(GL_FRONT_AND_BACK, parameter, channels);
 }
 
@@ -109,8 +106,8 @@ void OpenGlDevice::ApplyViewport(bool all)
     const Viewport& viewport = m_state.viewport;
     if (!all && std::memcmp(&viewport, &m_applied.viewport, sizeof viewport) == 0)
         return;
-    glViewport(GLint(viewport.x), GLint(m_uTargetHeight) - GLint(viewport.y + viewport.height),
-               GLsizei(viewport.width), GLsizei(viewport.height));
+    glViewport(GLint(viewport.x), GLint(m_uTargetHeight) - GLint(viewport.y + viewport.height), GLsizei(viewport.width),
+               GLsizei(viewport.height));
     glDepthRange(viewport.minZ, viewport.maxZ);
 }
 
@@ -143,18 +140,17 @@ void OpenGlDevice::ApplyRenderStates(bool all)
     }
     if (changed(D3DRS_ALPHATESTENABLE))
         Enable(GL_ALPHA_TEST, now[D3DRS_ALPHATESTENABLE] != 0);
-    if (anyChanged({ D3DRS_ALPHAFUNC, D3DRS_ALPHAREF }))
+    if (anyChanged({D3DRS_ALPHAFUNC, D3DRS_ALPHAREF}))
         glAlphaFunc(GlCompareFunction(now[D3DRS_ALPHAFUNC]), float(now[D3DRS_ALPHAREF] & 0xFF) / 255.0f);
     if (changed(D3DRS_ALPHABLENDENABLE))
         Enable(GL_BLEND, now[D3DRS_ALPHABLENDENABLE] != 0);
-    if (anyChanged({ D3DRS_SRCBLEND, D3DRS_DESTBLEND }))
+    if (anyChanged({D3DRS_SRCBLEND, D3DRS_DESTBLEND}))
         glBlendFunc(GlBlendFactor(now[D3DRS_SRCBLEND]), GlBlendFactor(now[D3DRS_DESTBLEND]));
     if (changed(D3DRS_STENCILENABLE))
         Enable(GL_STENCIL_TEST, now[D3DRS_STENCILENABLE] != 0 && HasDepthBuffer());
-    if (anyChanged({ D3DRS_STENCILFUNC, D3DRS_STENCILREF, D3DRS_STENCILMASK }))
-        glStencilFunc(GlCompareFunction(now[D3DRS_STENCILFUNC]), GLint(now[D3DRS_STENCILREF]),
-                      now[D3DRS_STENCILMASK]);
-    if (anyChanged({ D3DRS_STENCILFAIL, D3DRS_STENCILZFAIL, D3DRS_STENCILPASS }))
+    if (anyChanged({D3DRS_STENCILFUNC, D3DRS_STENCILREF, D3DRS_STENCILMASK}))
+        glStencilFunc(GlCompareFunction(now[D3DRS_STENCILFUNC]), GLint(now[D3DRS_STENCILREF]), now[D3DRS_STENCILMASK]);
+    if (anyChanged({D3DRS_STENCILFAIL, D3DRS_STENCILZFAIL, D3DRS_STENCILPASS}))
         glStencilOp(GlStencilOperation(now[D3DRS_STENCILFAIL]), GlStencilOperation(now[D3DRS_STENCILZFAIL]),
                     GlStencilOperation(now[D3DRS_STENCILPASS]));
     if (changed(D3DRS_STENCILWRITEMASK))
@@ -237,9 +233,9 @@ void OpenGlDevice::ApplyTransformsAndLights(bool all, bool pretransformed)
         glLoadMatrixf(&projection.m[0][0]);
         glMatrixMode(GL_MODELVIEW);
     }
-    const bool lightsChanged = std::memcmp(m_state.lights, m_applied.lights, sizeof m_state.lights) != 0 ||
-                               std::memcmp(m_state.lightEnabled, m_applied.lightEnabled,
-                                           sizeof m_state.lightEnabled) != 0;
+    const bool lightsChanged =
+        std::memcmp(m_state.lights, m_applied.lights, sizeof m_state.lights) != 0 ||
+        std::memcmp(m_state.lightEnabled, m_applied.lightEnabled, sizeof m_state.lightEnabled) != 0;
     const bool viewChanged = !SameMatrix(m_state.view, m_applied.view);
     if (all || viewChanged || lightsChanged || !SameMatrix(m_state.world[0], m_applied.world[0])) {
         // A row-vector matrix stored row by row is OpenGL's column-vector
@@ -266,17 +262,17 @@ void OpenGlDevice::ApplyLights()
         SetColor(name, GL_SPECULAR, light.specular);
         SetColor(name, GL_AMBIENT, light.ambient);
         if (light.type == D3DLIGHT_DIRECTIONAL) {
-            const float towardsLight[4] = { -light.direction.x, -light.direction.y, -light.direction.z, 0.0f };
+            const float towardsLight[4] = {-light.direction.x, -light.direction.y, -light.direction.z, 0.0f};
             glLightfv(name, GL_POSITION, towardsLight);
             glLightf(name, GL_SPOT_CUTOFF, 180.0f);
         } else {
-            const float position[4] = { light.position.x, light.position.y, light.position.z, 1.0f };
+            const float position[4] = {light.position.x, light.position.y, light.position.z, 1.0f};
             glLightfv(name, GL_POSITION, position);
             glLightf(name, GL_CONSTANT_ATTENUATION, light.attenuation0);
             glLightf(name, GL_LINEAR_ATTENUATION, light.attenuation1);
             glLightf(name, GL_QUADRATIC_ATTENUATION, light.attenuation2);
             if (light.type == D3DLIGHT_SPOT) {
-                const float direction[3] = { light.direction.x, light.direction.y, light.direction.z };
+                const float direction[3] = {light.direction.x, light.direction.y, light.direction.z};
                 glLightfv(name, GL_SPOT_DIRECTION, direction);
                 glLightf(name, GL_SPOT_CUTOFF, std::clamp(light.phi * 0.5f * 57.29578f, 0.0f, 90.0f));
                 glLightf(name, GL_SPOT_EXPONENT, std::clamp(light.falloff, 0.0f, 128.0f));
@@ -297,7 +293,7 @@ void OpenGlDevice::ApplyMaterial(bool all)
     SetMaterialColor(GL_DIFFUSE, material.diffuse);
     SetMaterialColor(GL_AMBIENT, material.ambient);
     SetMaterialColor(GL_EMISSION, material.emissive);
-    SetMaterialColor(GL_SPECULAR, specular ? material.specular : ColorValue{ 0, 0, 0, 0 });
+    SetMaterialColor(GL_SPECULAR, specular ? material.specular : ColorValue {0, 0, 0, 0});
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, std::clamp(material.power, 0.0f, 128.0f));
 }
 

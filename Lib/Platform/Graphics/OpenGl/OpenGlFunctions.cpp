@@ -36,9 +36,9 @@ void OpenGlFunctions::Load()
 
 bool OpenGlFunctions::HasMultisampleTargets() const
 {
-    return framebufferObjects && genFramebuffers && deleteFramebuffers && bindFramebuffer && checkFramebufferStatus && genRenderbuffers &&
-           deleteRenderbuffers && bindRenderbuffer && renderbufferStorageMultisample && framebufferRenderbuffer &&
-           blitFramebuffer;
+    return framebufferObjects && genFramebuffers && deleteFramebuffers && bindFramebuffer && checkFramebufferStatus &&
+           genRenderbuffers && deleteRenderbuffers && bindRenderbuffer && renderbufferStorageMultisample &&
+           framebufferRenderbuffer && blitFramebuffer;
 }
 
 } // namespace Platform

@@ -18,8 +18,8 @@ bool OpenGlMultisampleTarget::Create(const OpenGlFunctions& functions, uint32_t 
                                              GLsizei(height));
     functions.genRenderbuffers(1, &m_uDepthStencil);
     functions.bindRenderbuffer(GL_RENDERBUFFER, m_uDepthStencil);
-    functions.renderbufferStorageMultisample(GL_RENDERBUFFER, GLsizei(samples), GL_DEPTH24_STENCIL8,
-                                             GLsizei(width), GLsizei(height));
+    functions.renderbufferStorageMultisample(GL_RENDERBUFFER, GLsizei(samples), GL_DEPTH24_STENCIL8, GLsizei(width),
+                                             GLsizei(height));
     functions.bindRenderbuffer(GL_RENDERBUFFER, 0);
 
     functions.genFramebuffers(1, &m_uFramebuffer);
@@ -27,8 +27,8 @@ bool OpenGlMultisampleTarget::Create(const OpenGlFunctions& functions, uint32_t 
     functions.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_uColor);
     functions.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_uDepthStencil);
     functions.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_STENCIL_ATTACHMENT, GL_RENDERBUFFER, m_uDepthStencil);
-    const bool complete = functions.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE &&
-                          glGetError() == GL_NO_ERROR;
+    const bool complete =
+        functions.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE && glGetError() == GL_NO_ERROR;
     if (!complete) {
         Destroy();
         return false;

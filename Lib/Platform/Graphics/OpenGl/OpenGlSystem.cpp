@@ -33,12 +33,12 @@ GraphicsResult OpenGlSystem::GetAdapterDisplayMode(uint32_t adapter, DisplayMode
     SDL_DisplayMode desktop;
     if (adapter != 0 || !mode || !m_bVideo || SDL_GetDesktopDisplayMode(0, &desktop) != 0)
         return D3DERR_INVALIDCALL;
-    *mode = DisplayMode{ uint32_t(desktop.w), uint32_t(desktop.h), uint32_t(desktop.refresh_rate), D3DFMT_X8R8G8B8 };
+    *mode = DisplayMode {uint32_t(desktop.w), uint32_t(desktop.h), uint32_t(desktop.refresh_rate), D3DFMT_X8R8G8B8};
     return D3D_OK;
 }
 
-GraphicsResult OpenGlSystem::CheckDeviceMultiSampleType(uint32_t adapter, uint32_t deviceType, uint32_t format,
-                                                        bool, uint32_t multiSampleType)
+GraphicsResult OpenGlSystem::CheckDeviceMultiSampleType(uint32_t adapter, uint32_t deviceType, uint32_t format, bool,
+                                                        uint32_t multiSampleType)
 {
     const bool knownFormat = format == D3DFMT_X8R8G8B8 || format == D3DFMT_A8R8G8B8 || format == D3DFMT_D24S8;
     if (!IsAdapter(adapter, deviceType) || !knownFormat || multiSampleType < 2 || multiSampleType > 16)
@@ -54,8 +54,8 @@ GraphicsResult OpenGlSystem::CheckDeviceFormat(uint32_t adapter, uint32_t device
     return D3D_OK;
 }
 
-GraphicsResult OpenGlSystem::CreateDevice(uint32_t adapter, uint32_t deviceType, SDL_Window* focusWindow,
-                                          uint32_t, PresentParameters* parameters, GraphicsDevice** device)
+GraphicsResult OpenGlSystem::CreateDevice(uint32_t adapter, uint32_t deviceType, SDL_Window* focusWindow, uint32_t,
+                                          PresentParameters* parameters, GraphicsDevice** device)
 {
     if (!device || !parameters)
         return D3DERR_INVALIDCALL;

@@ -17,9 +17,8 @@ public:
                                               uint32_t multiSampleType) override;
     GraphicsResult CheckDeviceFormat(uint32_t adapter, uint32_t deviceType, uint32_t adapterFormat, uint32_t usage,
                                      uint32_t resourceType, uint32_t checkFormat) override;
-    GraphicsResult CreateDevice(uint32_t adapter, uint32_t deviceType, SDL_Window* focusWindow,
-                                uint32_t behaviorFlags, PresentParameters* parameters,
-                                GraphicsDevice** device) override;
+    GraphicsResult CreateDevice(uint32_t adapter, uint32_t deviceType, SDL_Window* focusWindow, uint32_t behaviorFlags,
+                                PresentParameters* parameters, GraphicsDevice** device) override;
 
 private:
     // The most samples an off-screen back buffer can have, asked once of a

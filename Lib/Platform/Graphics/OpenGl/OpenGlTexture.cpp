@@ -11,13 +11,10 @@ namespace {
 GLenum CompressedFormat(uint32_t format)
 {
     switch (format) {
-    case D3DFMT_DXT1:
-        return GL_COMPRESSED_RGBA_S3TC_DXT1_EXT;
+    case D3DFMT_DXT1: return GL_COMPRESSED_RGBA_S3TC_DXT1_EXT;
     case D3DFMT_DXT2:
-    case D3DFMT_DXT3:
-        return GL_COMPRESSED_RGBA_S3TC_DXT3_EXT;
-    default:
-        return GL_COMPRESSED_RGBA_S3TC_DXT5_EXT;
+    case D3DFMT_DXT3: return GL_COMPRESSED_RGBA_S3TC_DXT3_EXT;
+    default: return GL_COMPRESSED_RGBA_S3TC_DXT5_EXT;
     }
 }
 
@@ -67,18 +64,18 @@ void OpenGlTexture::Upload(uint32_t level)
 
 void OpenGlTexture::ApplySampler(const uint32_t* samplerStates)
 {
-    const uint32_t wanted[4] = { samplerStates[D3DSAMP_ADDRESSU], samplerStates[D3DSAMP_ADDRESSV],
-                                 samplerStates[D3DSAMP_MAGFILTER],
-                                 samplerStates[D3DSAMP_MINFILTER] | (samplerStates[D3DSAMP_MIPFILTER] << 8) };
+    const uint32_t wanted[4] = {samplerStates[D3DSAMP_ADDRESSU], samplerStates[D3DSAMP_ADDRESSV],
+                                samplerStates[D3DSAMP_MAGFILTER],
+                                samplerStates[D3DSAMP_MINFILTER] | (samplerStates[D3DSAMP_MIPFILTER] << 8)};
     if (m_bSamplerApplied && wanted[0] == m_appliedSampler[0] && wanted[1] == m_appliedSampler[1] &&
         wanted[2] == m_appliedSampler[2] && wanted[3] == m_appliedSampler[3])
         return;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GlAddressMode(wanted[0]));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GlAddressMode(wanted[1]));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GlMagFilter(wanted[2]));
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
-                    GlMinFilter(samplerStates[D3DSAMP_MINFILTER], samplerStates[D3DSAMP_MIPFILTER],
-                                m_levels.Count() > 1));
+    glTexParameteri(
+        GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+        GlMinFilter(samplerStates[D3DSAMP_MINFILTER], samplerStates[D3DSAMP_MIPFILTER], m_levels.Count() > 1));
     for (int i = 0; i < 4; ++i)
         m_appliedSampler[i] = wanted[i];
     m_bSamplerApplied = true;

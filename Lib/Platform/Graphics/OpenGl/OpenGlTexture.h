@@ -11,8 +11,8 @@ class OpenGlDevice;
 // each unlock; the block-compressed formats are sent compressed.
 class OpenGlTexture final : public DeviceTexture {
 public:
-    OpenGlTexture(OpenGlDevice* device, uint64_t id, uint32_t width, uint32_t height, uint32_t levels,
-                  uint32_t format, uint32_t usage, uint32_t pool);
+    OpenGlTexture(OpenGlDevice* device, uint64_t id, uint32_t width, uint32_t height, uint32_t levels, uint32_t format,
+                  uint32_t usage, uint32_t pool);
     ~OpenGlTexture() override;
 
     GLuint Name() const { return m_uName; }
@@ -26,7 +26,7 @@ private:
 
     OpenGlDevice* m_pGlDevice;
     GLuint m_uName = 0;
-    uint32_t m_appliedSampler[4] = { 0, 0, 0, 0 };
+    uint32_t m_appliedSampler[4] = {0, 0, 0, 0};
     bool m_bSamplerApplied = false;
 };
 

@@ -66,7 +66,7 @@ public:
 
 private:
     // The wrapped window answers its own events.
-    void DefaultClose() override {}
+    void DefaultClose() override { }
 
     Platform::SdlWindow m_window;
 };

@@ -127,8 +127,8 @@ TEST_F(InputSystemTest, PointerEventsOfNormalPlayFrameByFrame)
     // Press, hold, release.
     devices.SetMouseButton(0, true);
     m_input.Frame();
-    EXPECT_EQ(ActiveEvents(), (std::set<uint16_t> {InputEventId_PointerPressed, InputEventId_PointerHeld,
-                                                   InputEventId_PointerInside}));
+    EXPECT_EQ(ActiveEvents(),
+              (std::set<uint16_t> {InputEventId_PointerPressed, InputEventId_PointerHeld, InputEventId_PointerInside}));
     m_input.Frame();
     EXPECT_EQ(ActiveEvents(), (std::set<uint16_t> {InputEventId_PointerHeld, InputEventId_PointerInside}));
     devices.SetPointer(160, 0);
@@ -177,20 +177,18 @@ TEST_F(InputSystemTest, MiniGameControlsFollowEnableGameEvents)
     devices.SetKey(Platform::KEY_RIGHT, true);
     devices.SetKey(Platform::KEY_LEFTCONTROL, true);
     m_input.Frame();
-    EXPECT_EQ(ActiveEvents(),
-              (std::set<uint16_t> {InputEventId_GameSkip, InputEventId_GamePointerPressed,
-                                   InputEventId_GamePointerHeld, InputEventId_GamePointerDown,
-                                   InputEventId_GameCtrlPressed, InputEventId_GameCtrlHeld,
-                                   InputEventId_GameRightHeld, InputEventId_GameRightPressed}));
+    EXPECT_EQ(ActiveEvents(), (std::set<uint16_t> {InputEventId_GameSkip, InputEventId_GamePointerPressed,
+                                                   InputEventId_GamePointerHeld, InputEventId_GamePointerDown,
+                                                   InputEventId_GameCtrlPressed, InputEventId_GameCtrlHeld,
+                                                   InputEventId_GameRightHeld, InputEventId_GameRightPressed}));
 
     devices.SetKey(Platform::KEY_LEFTCONTROL, false);
     devices.SetKey(Platform::KEY_LEFTALT, true);
     devices.SetMouseButton(0, false);
     m_input.Frame();
-    EXPECT_EQ(ActiveEvents(),
-              (std::set<uint16_t> {InputEventId_GamePointerReleased, InputEventId_GamePointerUp,
-                                   InputEventId_GameCtrlReleased, InputEventId_GameAltPressed,
-                                   InputEventId_GameAltHeld, InputEventId_GameRightHeld}));
+    EXPECT_EQ(ActiveEvents(), (std::set<uint16_t> {InputEventId_GamePointerReleased, InputEventId_GamePointerUp,
+                                                   InputEventId_GameCtrlReleased, InputEventId_GameAltPressed,
+                                                   InputEventId_GameAltHeld, InputEventId_GameRightHeld}));
 
     InputSystem::EnableGameEvents(false);
     m_input.Frame();

@@ -47,7 +47,7 @@ protected:
     }
 
     TestSupport::TempDir m_folder;
-    TestSupport::ScopedWorkingDirectory m_workingDirectory { m_folder.Path() };
+    TestSupport::ScopedWorkingDirectory m_workingDirectory {m_folder.Path()};
     ResourceManager* m_manager = nullptr;
 };
 

@@ -66,8 +66,8 @@ protected:
 
 TEST_F(SoundManagerTest, StartUpBindsFifteenPlayersOverTheStreamedBank)
 {
-    std::vector<int> players = { SoundManager::m_iMusicPlayer, SoundManager::m_iEffectPlayer,
-                                 SoundManager::m_iAmbientPlayer };
+    std::vector<int> players = {SoundManager::m_iMusicPlayer, SoundManager::m_iEffectPlayer,
+                                SoundManager::m_iAmbientPlayer};
     for (const SoundActor& actor : SoundManager::m_vSoundActors) {
         players.push_back(actor.iEffectPlayer);
         players.push_back(actor.iDialogPlayer);

@@ -57,20 +57,26 @@ TEST(VarSetTest, IntegersAreSignedAndIndependent)
 TEST(VarSetTest, OutOfRangeIdsAreReportedAndTouchNothing)
 {
     VarSet vars;
-    const std::string boolReport = Captured([](VarSet& set) {
-        set.SetBool(VARBOOL_LAST, 1);
-        set.SetBool(-1, 1);
-        EXPECT_EQ(set.GetBool(VARBOOL_LAST + 40), 0);
-    }, vars);
+    const std::string boolReport = Captured(
+        [](VarSet& set) {
+            set.SetBool(VARBOOL_LAST, 1);
+            set.SetBool(-1, 1);
+            EXPECT_EQ(set.GetBool(VARBOOL_LAST + 40), 0);
+        },
+        vars);
     EXPECT_NE(boolReport.find("condition: iID < VARBOOL_LAST\nmessage:\nThe given ID for the bool is out of bound"),
-              std::string::npos) << boolReport;
+              std::string::npos)
+        << boolReport;
 
-    const std::string intReport = Captured([](VarSet& set) {
-        set.SetInt(VARINT_LAST, 5);
-        EXPECT_EQ(set.GetInt(VARINT_LAST), 0);
-    }, vars);
+    const std::string intReport = Captured(
+        [](VarSet& set) {
+            set.SetInt(VARINT_LAST, 5);
+            EXPECT_EQ(set.GetInt(VARINT_LAST), 0);
+        },
+        vars);
     EXPECT_NE(intReport.find("condition: iID < VARINT_LAST\nmessage:\nThe given ID for the int is out of bound"),
-              std::string::npos) << intReport;
+              std::string::npos)
+        << intReport;
 
     const VarSet clean;
     EXPECT_EQ(std::memcmp(&vars, &clean, sizeof vars), 0);

@@ -32,11 +32,11 @@ TEST(VertexFormatTest, LaysOutTheFieldsInFormatOrder)
 
 TEST(VertexFormatTest, RefusesWhatTheDevicesCannotDraw)
 {
-    EXPECT_FALSE(DescribeVertexFormat(0).valid);                                // no position
-    EXPECT_FALSE(DescribeVertexFormat(0x006 | D3DFVF_DIFFUSE).valid);            // blend weights
-    EXPECT_FALSE(DescribeVertexFormat(D3DFVF_XYZ | 0x080).valid);                // specular colour
-    EXPECT_FALSE(DescribeVertexFormat(D3DFVF_XYZ | 0x200).valid);                // two coordinate sets
-    EXPECT_FALSE(DescribeVertexFormat(D3DFVF_XYZRHW | D3DFVF_NORMAL).valid);     // lit screen vertices
+    EXPECT_FALSE(DescribeVertexFormat(0).valid);                             // no position
+    EXPECT_FALSE(DescribeVertexFormat(0x006 | D3DFVF_DIFFUSE).valid);        // blend weights
+    EXPECT_FALSE(DescribeVertexFormat(D3DFVF_XYZ | 0x080).valid);            // specular colour
+    EXPECT_FALSE(DescribeVertexFormat(D3DFVF_XYZ | 0x200).valid);            // two coordinate sets
+    EXPECT_FALSE(DescribeVertexFormat(D3DFVF_XYZRHW | D3DFVF_NORMAL).valid); // lit screen vertices
 }
 
 TEST(VertexFormatTest, VerticesPerPrimitiveCount)

@@ -93,7 +93,8 @@ TEST(MatrixFunctionsTest, OrthoOffCenterMapsTheBoxToClipSpace)
 {
     Platform::Matrix4 projection;
     Platform::MatrixOrthoOffCenterRH(&projection, -32.0f, 288.0f, 192.0f, 0.0f, 0.0f, 1.0f);
-    ExpectMatrixNear(projection, {{{2.0f / 320.0f, 0, 0, 0}, {0, -1.0f / 96.0f, 0, 0}, {0, 0, -1, 0}, {-0.8f, 1, 0, 1}}});
+    ExpectMatrixNear(projection,
+                     {{{2.0f / 320.0f, 0, 0, 0}, {0, -1.0f / 96.0f, 0, 0}, {0, 0, -1, 0}, {-0.8f, 1, 0, 1}}});
 
     const float bottomRight[4] = {288, 192, -1, 1};
     float clip[4];

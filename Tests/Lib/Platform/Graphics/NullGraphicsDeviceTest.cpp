@@ -13,7 +13,7 @@ class NullDeviceTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        PresentParameters parameters{};
+        PresentParameters parameters {};
         parameters.windowed = 1;
         parameters.enableAutoDepthStencil = 1;
         parameters.autoDepthStencilFormat = D3DFMT_D24S8;
@@ -34,10 +34,10 @@ protected:
 
     std::shared_ptr<NullGraphicsControl> m_control = [] {
         auto control = std::make_shared<NullGraphicsControl>();
-        control->displayMode = { 640, 480, 60, D3DFMT_X8R8G8B8 };
+        control->displayMode = {640, 480, 60, D3DFMT_X8R8G8B8};
         return control;
     }();
-    NullGraphicsSystem m_system{ m_control };
+    NullGraphicsSystem m_system {m_control};
     std::unique_ptr<GraphicsDevice> m_device;
 };
 
@@ -71,19 +71,19 @@ TEST_F(NullDeviceTest, AnswersTheStartingValueOfEveryState)
 
 TEST_F(NullDeviceTest, KeepsTransformsLightsAndMaterial)
 {
-    Matrix4 blend{};
+    Matrix4 blend {};
     blend.m[3][0] = 5.0f;
     EXPECT_EQ(m_device->SetTransform(D3DTS_WORLDMATRIX(3), &blend), D3D_OK);
     EXPECT_EQ(m_device->SetTransform(D3DTS_WORLDMATRIX(4), &blend), D3DERR_INVALIDCALL);
-    Matrix4 read{};
+    Matrix4 read {};
     EXPECT_EQ(m_device->GetTransform(D3DTS_WORLDMATRIX(3), &read), D3D_OK);
     EXPECT_EQ(read.m[3][0], 5.0f);
     EXPECT_EQ(m_device->GetTransform(D3DTS_WORLD, &read), D3D_OK);
     EXPECT_EQ(read.m[0][0], 1.0f);
 
-    Light light{};
+    Light light {};
     light.type = D3DLIGHT_DIRECTIONAL;
-    light.direction = { 0, 0, 1 };
+    light.direction = {0, 0, 1};
     EXPECT_EQ(m_device->SetLight(3, &light), D3D_OK);
     EXPECT_EQ(m_device->LightEnable(3, true), D3D_OK);
     bool enabled = false;
@@ -93,9 +93,9 @@ TEST_F(NullDeviceTest, KeepsTransformsLightsAndMaterial)
     light.type = 7;
     EXPECT_EQ(m_device->SetLight(0, &light), D3DERR_INVALIDCALL);
 
-    const Material material{ { 0.5f, 0.5f, 0.5f, 0.5f }, { 0, 0, 0, 1 }, { 0, 0, 0, 1 }, { 0, 0, 0, 0 }, 1.0f };
+    const Material material {{0.5f, 0.5f, 0.5f, 0.5f}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 0}, 1.0f};
     EXPECT_EQ(m_device->SetMaterial(&material), D3D_OK);
-    Material back{};
+    Material back {};
     EXPECT_EQ(m_device->GetMaterial(&back), D3D_OK);
     EXPECT_EQ(back.diffuse.a, 0.5f);
     EXPECT_EQ(back.power, 1.0f);
@@ -113,25 +113,25 @@ TEST_F(NullDeviceTest, RefusesCallsThatWouldReadOutOfBounds)
     EXPECT_EQ(m_device->DrawPrimitiveUP(9, 1, vertices, 24), D3DERR_INVALIDCALL);
     EXPECT_EQ(m_device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 0x7FFFFFFF, vertices, 24), D3DERR_INVALIDCALL);
 
-    const uint16_t inRange[3] = { 4, 5, 6 };
-    const uint16_t outOfRange[3] = { 4, 5, 7 };
-    const uint16_t belowRange[3] = { 3, 5, 6 };
+    const uint16_t inRange[3] = {4, 5, 6};
+    const uint16_t outOfRange[3] = {4, 5, 7};
+    const uint16_t belowRange[3] = {3, 5, 6};
     const float many[7 * 6] = {};
     EXPECT_EQ(m_device->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 4, 3, 1, inRange, D3DFMT_INDEX16, many, 24), D3D_OK);
     EXPECT_EQ(m_device->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 4, 3, 1, outOfRange, D3DFMT_INDEX16, many, 24),
               D3DERR_INVALIDCALL);
     EXPECT_EQ(m_device->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 4, 3, 1, belowRange, D3DFMT_INDEX16, many, 24),
               D3DERR_INVALIDCALL);
-    const uint32_t wide[3] = { 0, 1, 2 };
+    const uint32_t wide[3] = {0, 1, 2};
     EXPECT_EQ(m_device->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 0, 3, 1, wide, D3DFMT_INDEX32, many, 24), D3D_OK);
     EXPECT_EQ(m_device->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 0, 3, 1, wide, 7, many, 24), D3DERR_INVALIDCALL);
 
     m_device->SetFVF(0x146);
     EXPECT_EQ(m_device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, vertices, 24), D3DERR_INVALIDCALL);
 
-    const Viewport outside{ 600, 0, 100, 100, 0.0f, 1.0f };
+    const Viewport outside {600, 0, 100, 100, 0.0f, 1.0f};
     EXPECT_EQ(m_device->SetViewport(&outside), D3DERR_INVALIDCALL);
-    const Viewport inverted{ 0, 0, 100, 100, 1.0f, 0.0f };
+    const Viewport inverted {0, 0, 100, 100, 1.0f, 0.0f};
     EXPECT_EQ(m_device->SetViewport(&inverted), D3DERR_INVALIDCALL);
 }
 
@@ -153,7 +153,7 @@ TEST_F(NullDeviceTest, DeletedTextureIsUnboundAndForeignTexturesAreRefused)
     EXPECT_EQ(m_device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, vertices, 24), D3D_OK);
 
     GraphicsDevice* other = nullptr;
-    PresentParameters parameters{};
+    PresentParameters parameters {};
     parameters.windowed = 1;
     ASSERT_EQ(m_system.CreateDevice(0, D3DDEVTYPE_HAL, nullptr, 0, &parameters, &other), D3D_OK);
     GraphicsTexture* foreign = nullptr;
@@ -174,12 +174,12 @@ TEST_F(NullDeviceTest, ResetRestoresTheStartingStatesAndKeepsTextures)
     m_device->SetRenderState(D3DRS_LIGHTING, 0);
     m_device->SetTexture(0, texture);
     m_control->deviceLost = true;
-    m_control->cooperativeLevels = { D3DERR_DEVICELOST };
+    m_control->cooperativeLevels = {D3DERR_DEVICELOST};
     EXPECT_EQ(m_device->Present(), D3DERR_DEVICELOST);
     EXPECT_EQ(m_device->TestCooperativeLevel(), D3DERR_DEVICELOST);
     EXPECT_EQ(m_device->TestCooperativeLevel(), D3DERR_DEVICENOTRESET);
 
-    PresentParameters parameters{};
+    PresentParameters parameters {};
     parameters.windowed = 1;
     parameters.enableAutoDepthStencil = 1;
     EXPECT_EQ(m_device->Reset(&parameters), D3D_OK);
@@ -194,7 +194,7 @@ TEST_F(NullDeviceTest, ResetRestoresTheStartingStatesAndKeepsTextures)
 TEST_F(NullDeviceTest, ClearNeedsADepthBufferForDepthAndStencil)
 {
     EXPECT_EQ(m_device->Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0, 1.0f, 0), D3D_OK);
-    PresentParameters parameters{};
+    PresentParameters parameters {};
     parameters.windowed = 1;
     GraphicsDevice* flat = nullptr;
     ASSERT_EQ(m_system.CreateDevice(0, D3DDEVTYPE_HAL, nullptr, 0, &parameters, &flat), D3D_OK);

@@ -46,7 +46,7 @@ protected:
         if (!m_window.Get())
             return false;
         m_system.reset(CreateGraphicsSystem());
-        PresentParameters parameters{};
+        PresentParameters parameters {};
         parameters.windowed = 1;
         parameters.swapEffect = D3DSWAPEFFECT_COPY;
         parameters.enableAutoDepthStencil = 1;
@@ -55,8 +55,8 @@ protected:
         parameters.backBufferWidth = 64;
         parameters.backBufferHeight = 64;
         GraphicsDevice* device = nullptr;
-        if (m_system->CreateDevice(0, D3DDEVTYPE_HAL, m_window.Get(), D3DCREATE_SOFTWARE_VERTEXPROCESSING,
-                                   &parameters, &device) != D3D_OK)
+        if (m_system->CreateDevice(0, D3DDEVTYPE_HAL, m_window.Get(), D3DCREATE_SOFTWARE_VERTEXPROCESSING, &parameters,
+                                   &device) != D3D_OK)
             return false;
         m_device.reset(device);
         m_device->SetRenderState(D3DRS_LIGHTING, 0);
@@ -66,14 +66,14 @@ protected:
     }
 
     // A screen-space rectangle covering pixels [left, right) x [top, bottom).
-    GraphicsResult ScreenRectangle(float left, float top, float right, float bottom, uint32_t colour,
-                                   float u0 = 0, float v0 = 0, float u1 = 1, float v1 = 1)
+    GraphicsResult ScreenRectangle(float left, float top, float right, float bottom, uint32_t colour, float u0 = 0,
+                                   float v0 = 0, float u1 = 1, float v1 = 1)
     {
         const ScreenVertex strip[4] = {
-            { left - 0.5f, top - 0.5f, 0, 1, colour, u0, v0 },
-            { left - 0.5f, bottom - 0.5f, 0, 1, colour, u0, v1 },
-            { right - 0.5f, top - 0.5f, 0, 1, colour, u1, v0 },
-            { right - 0.5f, bottom - 0.5f, 0, 1, colour, u1, v1 },
+            {left - 0.5f, top - 0.5f, 0, 1, colour, u0, v0},
+            {left - 0.5f, bottom - 0.5f, 0, 1, colour, u0, v1},
+            {right - 0.5f, top - 0.5f, 0, 1, colour, u1, v0},
+            {right - 0.5f, bottom - 0.5f, 0, 1, colour, u1, v1},
         };
         m_device->SetFVF(0x144);
         return m_device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, strip, sizeof(ScreenVertex));
@@ -99,7 +99,7 @@ protected:
         return texture;
     }
 
-    TestSupport::OpenGlTestWindow m_window{ 64, 64 };
+    TestSupport::OpenGlTestWindow m_window {64, 64};
     std::unique_ptr<GraphicsSystem> m_system;
     std::unique_ptr<GraphicsDevice> m_device;
 };
@@ -121,7 +121,7 @@ TEST_F(OpenGlDeviceTest, PretransformedQuadCoversItsPixelRectangle)
 TEST_F(OpenGlDeviceTest, ThirtyTwoBitTexturesAndTheirAlpha)
 {
     // A8R8G8B8 keeps its alpha, X8R8G8B8 reads as opaque.
-    const uint32_t pixels[4] = { 0x00FF0000, 0x00FF0000, 0x00FF0000, 0x00FF0000 };
+    const uint32_t pixels[4] = {0x00FF0000, 0x00FF0000, 0x00FF0000, 0x00FF0000};
     GraphicsTexture* withAlpha = MakeTexture(D3DFMT_A8R8G8B8, 2, 2, pixels);
     GraphicsTexture* opaque = MakeTexture(D3DFMT_X8R8G8B8, 2, 2, pixels);
     m_device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
@@ -144,7 +144,7 @@ TEST_F(OpenGlDeviceTest, ThirtyTwoBitTexturesAndTheirAlpha)
 
 TEST_F(OpenGlDeviceTest, StageOperationChangedWhileUntexturedTakesEffectWithTheNextTexture)
 {
-    const uint32_t pixels[1] = { 0xFFFF0000 };
+    const uint32_t pixels[1] = {0xFFFF0000};
     GraphicsTexture* texture = MakeTexture(D3DFMT_X8R8G8B8, 1, 1, pixels);
     // The vertex colour alone, then an untextured draw while the stage goes
     // back to modulating, then the texture again.
@@ -169,7 +169,7 @@ TEST_F(OpenGlDeviceTest, Dxt5KeepsItsAlphaBlocks)
     // Two 4 x 4 blocks of red: the left opaque (alpha index 0 = 255), the
     // right transparent (every alpha index 1 = 0).
     const uint8_t blocks[32] = {
-        0xFF, 0x00, 0, 0, 0, 0, 0, 0, 0x00, 0xF8, 0, 0, 0, 0, 0, 0,
+        0xFF, 0x00, 0,    0,    0,    0,    0,    0,    0x00, 0xF8, 0, 0, 0, 0, 0, 0,
         0xFF, 0x00, 0x49, 0x92, 0x24, 0x49, 0x92, 0x24, 0x00, 0xF8, 0, 0, 0, 0, 0, 0,
     };
     GraphicsTexture* texture = nullptr;
@@ -194,11 +194,11 @@ TEST_F(OpenGlDeviceTest, Dxt5KeepsItsAlphaBlocks)
 
 TEST_F(OpenGlDeviceTest, PointsAndLineStripsLightTheirPixels)
 {
-    const ScreenVertex point[1] = { { 5, 5, 0, 1, 0xFFFFFFFF, 0, 0 } };
+    const ScreenVertex point[1] = {{5, 5, 0, 1, 0xFFFFFFFF, 0, 0}};
     // A rectangle outline as five vertices, the way rectangles are framed.
     const ScreenVertex outline[5] = {
-        { 20, 20, 0, 1, 0xFF00FF00, 0, 0 }, { 40, 20, 0, 1, 0xFF00FF00, 0, 0 }, { 40, 30, 0, 1, 0xFF00FF00, 0, 0 },
-        { 20, 30, 0, 1, 0xFF00FF00, 0, 0 }, { 20, 20, 0, 1, 0xFF00FF00, 0, 0 },
+        {20, 20, 0, 1, 0xFF00FF00, 0, 0}, {40, 20, 0, 1, 0xFF00FF00, 0, 0}, {40, 30, 0, 1, 0xFF00FF00, 0, 0},
+        {20, 30, 0, 1, 0xFF00FF00, 0, 0}, {20, 20, 0, 1, 0xFF00FF00, 0, 0},
     };
     m_device->SetFVF(0x144);
     ASSERT_EQ(m_device->DrawPrimitiveUP(D3DPT_POINTLIST, 1, point, sizeof(ScreenVertex)), D3D_OK);
@@ -216,7 +216,7 @@ TEST_F(OpenGlDeviceTest, PointsAndLineStripsLightTheirPixels)
 TEST_F(OpenGlDeviceTest, WrapRepeatsTheTextureAndClampHoldsTheEdge)
 {
     // Left column red, right column blue.
-    const uint32_t pixels[4] = { 0xFFFF0000, 0xFF0000FF, 0xFFFF0000, 0xFF0000FF };
+    const uint32_t pixels[4] = {0xFFFF0000, 0xFF0000FF, 0xFFFF0000, 0xFF0000FF};
     GraphicsTexture* texture = MakeTexture(D3DFMT_X8R8G8B8, 2, 2, pixels);
     m_device->SetTexture(0, texture);
     m_device->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_POINT);
@@ -240,16 +240,16 @@ TEST_F(OpenGlDeviceTest, DirectionalLightMaterialAndAmbient)
     // A square facing the viewer (normal towards -z) in front of an
     // identity camera; the light shines along +z onto it.
     const LitVertex square[4] = {
-        { -0.5f, 0.5f, 0.5f, 0, 0, -1 },
-        { 0.5f, 0.5f, 0.5f, 0, 0, -1 },
-        { -0.5f, -0.5f, 0.5f, 0, 0, -1 },
-        { 0.5f, -0.5f, 0.5f, 0, 0, -1 },
+        {-0.5f, 0.5f, 0.5f, 0, 0, -1},
+        {0.5f, 0.5f, 0.5f, 0, 0, -1},
+        {-0.5f, -0.5f, 0.5f, 0, 0, -1},
+        {0.5f, -0.5f, 0.5f, 0, 0, -1},
     };
-    Light light{};
+    Light light {};
     light.type = D3DLIGHT_DIRECTIONAL;
-    light.diffuse = { 1, 1, 1, 1 };
-    light.direction = { 0, 0, 1 };
-    const Material material{ { 1, 0, 0, 1 }, { 0, 0, 1, 1 }, { 0, 0, 0, 0 }, { 0, 0, 0, 0 }, 0 };
+    light.diffuse = {1, 1, 1, 1};
+    light.direction = {0, 0, 1};
+    const Material material {{1, 0, 0, 1}, {0, 0, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, 0};
     m_device->SetLight(2, &light);
     m_device->LightEnable(2, true);
     m_device->SetMaterial(&material);
@@ -269,7 +269,7 @@ TEST_F(OpenGlDeviceTest, DirectionalLightMaterialAndAmbient)
     EXPECT_EQ(image.At(32, 32), 0x000040FFu);
 
     // World matrix: the square moved right by half the view.
-    Matrix4 world{};
+    Matrix4 world {};
     world.m[0][0] = world.m[1][1] = world.m[2][2] = world.m[3][3] = 1.0f;
     world.m[3][0] = 1.0f;
     m_device->SetTransform(D3DTS_WORLD, &world);
@@ -285,10 +285,10 @@ TEST_F(OpenGlDeviceTest, CullModeDropsFacesByTheirScreenWinding)
 {
     // Clockwise on the screen (y down): the first; counter-clockwise: the
     // second.
-    const ScreenVertex clockwise[3] = { { 2, 2, 0, 1, 0xFFFFFFFF, 0, 0 }, { 30, 2, 0, 1, 0xFFFFFFFF, 0, 0 },
-                                        { 2, 30, 0, 1, 0xFFFFFFFF, 0, 0 } };
-    const ScreenVertex counterClockwise[3] = { { 34, 2, 0, 1, 0xFFFFFFFF, 0, 0 }, { 34, 30, 0, 1, 0xFFFFFFFF, 0, 0 },
-                                               { 62, 2, 0, 1, 0xFFFFFFFF, 0, 0 } };
+    const ScreenVertex clockwise[3] = {
+        {2, 2, 0, 1, 0xFFFFFFFF, 0, 0}, {30, 2, 0, 1, 0xFFFFFFFF, 0, 0}, {2, 30, 0, 1, 0xFFFFFFFF, 0, 0}};
+    const ScreenVertex counterClockwise[3] = {
+        {34, 2, 0, 1, 0xFFFFFFFF, 0, 0}, {34, 30, 0, 1, 0xFFFFFFFF, 0, 0}, {62, 2, 0, 1, 0xFFFFFFFF, 0, 0}};
     m_device->SetFVF(0x144);
     m_device->SetRenderState(D3DRS_CULLMODE, D3DCULL_CCW);
     m_device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, clockwise, sizeof(ScreenVertex));
@@ -310,10 +310,10 @@ TEST_F(OpenGlDeviceTest, IndexedTrianglesUseTheirVertexRange)
 {
     // Vertices 0 and 1 are never used; 2..5 make a square on the right.
     const ColouredVertex vertices[6] = {
-        { -1, -1, 0, 0xFFFF0000, 0, 0 }, { -1, 1, 0, 0xFFFF0000, 0, 0 }, { 0, 1, 0, 0xFF0000FF, 0, 0 },
-        { 1, 1, 0, 0xFF0000FF, 0, 0 },   { 0, -1, 0, 0xFF0000FF, 0, 0 }, { 1, -1, 0, 0xFF0000FF, 0, 0 },
+        {-1, -1, 0, 0xFFFF0000, 0, 0}, {-1, 1, 0, 0xFFFF0000, 0, 0}, {0, 1, 0, 0xFF0000FF, 0, 0},
+        {1, 1, 0, 0xFF0000FF, 0, 0},   {0, -1, 0, 0xFF0000FF, 0, 0}, {1, -1, 0, 0xFF0000FF, 0, 0},
     };
-    const uint16_t indices[6] = { 2, 3, 4, 4, 3, 5 };
+    const uint16_t indices[6] = {2, 3, 4, 4, 3, 5};
     m_device->SetFVF(0x142);
     ASSERT_EQ(m_device->DrawIndexedPrimitiveUP(D3DPT_TRIANGLELIST, 2, 4, 2, indices, D3DFMT_INDEX16, vertices,
                                                sizeof(ColouredVertex)),
@@ -327,7 +327,7 @@ TEST_F(OpenGlDeviceTest, IndexedTrianglesUseTheirVertexRange)
 TEST_F(OpenGlDeviceTest, ClearCoversTheViewportOnlyWhateverTheWriteMasks)
 {
     m_device->SetRenderState(D3DRS_COLORWRITEENABLE, 0);
-    const Viewport corner{ 32, 32, 32, 32, 0.0f, 1.0f };
+    const Viewport corner {32, 32, 32, 32, 0.0f, 1.0f};
     ASSERT_EQ(m_device->SetViewport(&corner), D3D_OK);
     ASSERT_EQ(m_device->Clear(D3DCLEAR_TARGET, 0xFFFFFFFF, 1.0f, 0), D3D_OK);
     // The masks are back in force after the clear.
@@ -341,11 +341,11 @@ TEST_F(OpenGlDeviceTest, ClearCoversTheViewportOnlyWhateverTheWriteMasks)
 
 TEST_F(OpenGlDeviceTest, ResetKeepsTexturesAndRestoresDefaultStates)
 {
-    const uint32_t pixels[1] = { 0xFF00FF00 };
+    const uint32_t pixels[1] = {0xFF00FF00};
     GraphicsTexture* texture = MakeTexture(D3DFMT_X8R8G8B8, 1, 1, pixels);
     m_device->EndScene();
     EXPECT_EQ(m_device->TestCooperativeLevel(), D3D_OK);
-    PresentParameters parameters{};
+    PresentParameters parameters {};
     parameters.windowed = 1;
     parameters.enableAutoDepthStencil = 1;
     ASSERT_EQ(m_device->Reset(&parameters), D3D_OK);
@@ -376,8 +376,8 @@ TEST_F(OpenGlDeviceTest, MultisampledBackBufferSmoothsEdges)
         GTEST_SKIP() << "no 4-sample back buffers here";
     EXPECT_NE(m_system->CheckDeviceMultiSampleType(0, D3DDEVTYPE_HAL, D3DFMT_X8R8G8B8, false, 17), D3D_OK);
     ASSERT_TRUE(Open(4));
-    const ScreenVertex slope[3] = { { 0, 0, 0, 1, 0xFFFFFFFF, 0, 0 }, { 64, 0, 0, 1, 0xFFFFFFFF, 0, 0 },
-                                    { 0, 40, 0, 1, 0xFFFFFFFF, 0, 0 } };
+    const ScreenVertex slope[3] = {
+        {0, 0, 0, 1, 0xFFFFFFFF, 0, 0}, {64, 0, 0, 1, 0xFFFFFFFF, 0, 0}, {0, 40, 0, 1, 0xFFFFFFFF, 0, 0}};
     m_device->SetFVF(0x144);
     m_device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, slope, sizeof(ScreenVertex));
     const RgbaImage image = Picture();

@@ -15,9 +15,8 @@ TEST(SdlPadMappingTest, ButtonsLandOnTheirPadBits)
     reading.buttons[SDL_CONTROLLER_BUTTON_RIGHTSHOULDER] = true;
     reading.buttons[SDL_CONTROLLER_BUTTON_BACK] = true;
     reading.buttons[SDL_CONTROLLER_BUTTON_GUIDE] = true;
-    EXPECT_EQ(PadStateFromReading(reading).buttons,
-              XINPUT_GAMEPAD_A | XINPUT_GAMEPAD_Y | XINPUT_GAMEPAD_DPAD_LEFT | XINPUT_GAMEPAD_RIGHT_SHOULDER
-                  | XINPUT_GAMEPAD_BACK);
+    EXPECT_EQ(PadStateFromReading(reading).buttons, XINPUT_GAMEPAD_A | XINPUT_GAMEPAD_Y | XINPUT_GAMEPAD_DPAD_LEFT |
+                                                        XINPUT_GAMEPAD_RIGHT_SHOULDER | XINPUT_GAMEPAD_BACK);
 
     ControllerReading all {};
     for (bool& button : all.buttons)

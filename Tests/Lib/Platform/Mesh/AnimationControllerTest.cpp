@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace Platform;
 
 namespace {
@@ -16,10 +15,10 @@ AnimationSet* Slide(const char* pName, float distance)
 {
     AnimationChannel channel;
     channel.frameName = "F";
-    channel.scaleKeys = { { 0.0, { 1.0f, 1.0f, 1.0f } } };
-    channel.rotationKeys = { { 0.0, { 0.0f, 0.0f, 0.0f, 1.0f } } };
-    channel.positionKeys = { { 0.0, { 0.0f, 0.0f, 0.0f } }, { TICKS, { distance, 0.0f, 0.0f } } };
-    return new AnimationSet(pName, TICKS, { channel });
+    channel.scaleKeys = {{0.0, {1.0f, 1.0f, 1.0f}}};
+    channel.rotationKeys = {{0.0, {0.0f, 0.0f, 0.0f, 1.0f}}};
+    channel.positionKeys = {{0.0, {0.0f, 0.0f, 0.0f}}, {TICKS, {distance, 0.0f, 0.0f}}};
+    return new AnimationSet(pName, TICKS, {channel});
 }
 
 class ControllerTest : public testing::Test {
@@ -51,8 +50,8 @@ protected:
     }
 
     AnimationController* m_pController = nullptr;
-    Matrix4 m_frame{};
-    Matrix4 m_other{};
+    Matrix4 m_frame {};
+    Matrix4 m_other {};
 };
 
 TEST_F(ControllerTest, FindsSetsByIndexAndName)
@@ -79,7 +78,7 @@ TEST_F(ControllerTest, AdvancesEnabledTracksBySpeedAndLoops)
     EXPECT_FLOAT_EQ(m_frame.m[3][0], 2.5f);
     EXPECT_FLOAT_EQ(m_other.m[3][0], 42.0f);
 
-    TrackDesc desc{};
+    TrackDesc desc {};
     ASSERT_EQ(m_pController->GetTrackDesc(0, &desc), S_OK);
     EXPECT_DOUBLE_EQ(desc.Position, 0.25);
     m_pController->SetTrackPosition(0, 1.5);
@@ -125,9 +124,12 @@ const std::string IDENTITY = "1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 0.0, 
 // the turn (w, -x, -y, -z).
 const std::string QUARTER_TURNS = R"(xof 0303txt 0032
 Frame Root {
- FrameTransformMatrix { )" + IDENTITY + R"( }
- Frame M { FrameTransformMatrix { )" + IDENTITY + R"( } }
- Frame Q { FrameTransformMatrix { )" + IDENTITY + R"( } }
+ FrameTransformMatrix { )" + IDENTITY +
+                                  R"( }
+ Frame M { FrameTransformMatrix { )" +
+                                  IDENTITY + R"( } }
+ Frame Q { FrameTransformMatrix { )" +
+                                  IDENTITY + R"( } }
 }
 AnimTicksPerSecond { 4800; }
 AnimationSet turns {
@@ -161,8 +163,7 @@ TEST(XFileAnimations, TheSampleFigureHasItsBonesAndSets)
 {
     LoadedHierarchy loaded(TestSupport::ReadSampleFigure());
     ASSERT_EQ(loaded.result, S_OK);
-    for (const char* pBone : { "Bip01", "Bip01_L_Hand", "Bip01_R_Hand", "Bip01_Head", "Bip01_R_Foot",
-                               "Bip01_Footsteps" })
+    for (const char* pBone : {"Bip01", "Bip01_L_Hand", "Bip01_R_Hand", "Bip01_Head", "Bip01_R_Foot", "Bip01_Footsteps"})
         EXPECT_NE(FrameFind(loaded.pRoot, pBone), nullptr) << pBone;
     ASSERT_NE(loaded.pController, nullptr);
     AnimationSet* pSet = nullptr;

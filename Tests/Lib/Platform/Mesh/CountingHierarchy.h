@@ -13,7 +13,7 @@ public:
         *ppNewFrame = nullptr;
         if (m_iFailFrame-- == 0)
             return Platform::E_OUTOFMEMORY;
-        Platform::MeshFrame* pFrame = new Platform::MeshFrame{};
+        Platform::MeshFrame* pFrame = new Platform::MeshFrame {};
         pFrame->Name = pName != nullptr ? strdup(pName) : nullptr;
         *ppNewFrame = pFrame;
         ++m_iFrames;
@@ -29,7 +29,7 @@ public:
         *ppNewMeshContainer = nullptr;
         if (m_iFailContainer-- == 0)
             return Platform::E_OUTOFMEMORY;
-        Platform::MeshContainer* pContainer = new Platform::MeshContainer{};
+        Platform::MeshContainer* pContainer = new Platform::MeshContainer {};
         pContainer->Name = pName != nullptr ? strdup(pName) : nullptr;
         pContainer->MeshData = *pMeshData;
         pContainer->MeshData.pMesh->AddRef();

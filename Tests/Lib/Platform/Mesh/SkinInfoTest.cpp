@@ -9,18 +9,18 @@ namespace {
 
 Matrix4 Translation(float x, float y, float z)
 {
-    return Matrix4{ { { 1, 0, 0, 0 }, { 0, 1, 0, 0 }, { 0, 0, 1, 0 }, { x, y, z, 1 } } };
+    return Matrix4 {{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {x, y, z, 1}}};
 }
 
 // A quarter turn about z (x goes to y), then a move.
 Matrix4 QuarterTurnThenMove(float x, float y, float z)
 {
-    return Matrix4{ { { 0, 1, 0, 0 }, { -1, 0, 0, 0 }, { 0, 0, 1, 0 }, { x, y, z, 1 } } };
+    return Matrix4 {{{0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 1, 0}, {x, y, z, 1}}};
 }
 
 Matrix4 Multiply(const Matrix4& a, const Matrix4& b)
 {
-    Matrix4 out{};
+    Matrix4 out {};
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             for (int k = 0; k < 4; ++k)
@@ -30,7 +30,7 @@ Matrix4 Multiply(const Matrix4& a, const Matrix4& b)
 
 MeshVertex Vertex(float x, float y)
 {
-    return MeshVertex{ { x, y, 0.0f }, { 0.0f, 0.0f, 1.0f }, x, y };
+    return MeshVertex {{x, y, 0.0f}, {0.0f, 0.0f, 1.0f}, x, y};
 }
 
 // Two faces in two materials over four vertices; bone A weighs v0 and v3
@@ -40,14 +40,14 @@ class TwoBoneMesh : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_pMesh = new Mesh(D3DXMESH_SYSTEMMEM, { Vertex(0, 0), Vertex(1, 0), Vertex(2, 1), Vertex(0, 1) },
-                           { 0, 1, 2, 0, 2, 3 }, { 0, 1 });
+        m_pMesh = new Mesh(D3DXMESH_SYSTEMMEM, {Vertex(0, 0), Vertex(1, 0), Vertex(2, 1), Vertex(0, 1)},
+                           {0, 1, 2, 0, 2, 3}, {0, 1});
         std::vector<SkinBone> bones(2);
-        bones[0] = { "A", Translation(0, 0, 0), { 0, 1, 3 }, { 1.0f, 0.5f, 1.0f } };
-        bones[1] = { "B", Translation(-2, 0, 0), { 1, 2 }, { 0.5f, 1.0f } };
+        bones[0] = {"A", Translation(0, 0, 0), {0, 1, 3}, {1.0f, 0.5f, 1.0f}};
+        bones[1] = {"B", Translation(-2, 0, 0), {1, 2}, {0.5f, 1.0f}};
         m_pSkin = new SkinInfo(4, std::move(bones));
-        ASSERT_EQ(m_pSkin->ConvertToBlendedMesh(m_pMesh, D3DXMESH_MANAGED, &m_iMaxFaceInfl, &m_iCombinations,
-                                                &m_pTable, &m_pBlended),
+        ASSERT_EQ(m_pSkin->ConvertToBlendedMesh(m_pMesh, D3DXMESH_MANAGED, &m_iMaxFaceInfl, &m_iCombinations, &m_pTable,
+                                                &m_pBlended),
                   S_OK);
     }
 
@@ -89,7 +89,7 @@ TEST_F(TwoBoneMesh, SplitsIntoOneCombinationPerMaterial)
     EXPECT_EQ(m_pBlended->GetOptions(), uint32_t(D3DXMESH_MANAGED));
     // One explicit weight, bone A's: v0, v1, v2, then v0, v2, v3.
     const float* pWeights = m_pBlended->GetWeights();
-    const float expected[] = { 1.0f, 0.5f, 0.0f, 1.0f, 0.0f, 1.0f };
+    const float expected[] = {1.0f, 0.5f, 0.0f, 1.0f, 0.0f, 1.0f};
     for (int i = 0; i < 6; ++i)
         EXPECT_FLOAT_EQ(pWeights[i], expected[i]) << i;
 }
@@ -107,7 +107,7 @@ TEST_F(TwoBoneMesh, BlendsTheVerticesOfACombination)
     BlendVertices(*m_pBlended, 0, 3, matrices, 1, out);
     // v0 on A alone; v1 = (1, 0) half on A, half on B: (1, 0) and (2, -1);
     // v2 = (2, 1) on B: (0, 1) turned to (-1, 0), back to (1, 0).
-    const float expected[3][2] = { { 10.0f, 0.0f }, { 11.5f, -0.5f }, { 11.0f, 0.0f } };
+    const float expected[3][2] = {{10.0f, 0.0f}, {11.5f, -0.5f}, {11.0f, 0.0f}};
     for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(out[i].position.x, expected[i][0], 1e-5f) << i;
         EXPECT_NEAR(out[i].position.y, expected[i][1], 1e-5f) << i;
@@ -125,12 +125,11 @@ TEST_F(TwoBoneMesh, BlendsTheVerticesOfACombination)
 TEST(SkinInfo, FacesNeedingMoreBonesThanFitStartANewCombination)
 {
     // Each face is weighed by two bones; together they need three.
-    Mesh* pMesh = new Mesh(0, { Vertex(0, 0), Vertex(1, 0), Vertex(1, 1), Vertex(0, 1) }, { 0, 1, 2, 0, 1, 3 },
-                           { 0, 0 });
+    Mesh* pMesh = new Mesh(0, {Vertex(0, 0), Vertex(1, 0), Vertex(1, 1), Vertex(0, 1)}, {0, 1, 2, 0, 1, 3}, {0, 0});
     std::vector<SkinBone> bones(3);
-    bones[0] = { "A", Translation(0, 0, 0), { 0, 1 }, { 1.0f, 1.0f } };
-    bones[1] = { "B", Translation(0, 0, 0), { 2 }, { 1.0f } };
-    bones[2] = { "C", Translation(0, 0, 0), { 3 }, { 2.0f } };
+    bones[0] = {"A", Translation(0, 0, 0), {0, 1}, {1.0f, 1.0f}};
+    bones[1] = {"B", Translation(0, 0, 0), {2}, {1.0f}};
+    bones[2] = {"C", Translation(0, 0, 0), {3}, {2.0f}};
     SkinInfo* pSkin = new SkinInfo(4, std::move(bones));
     uint32_t iMaxFaceInfl = 0;
     uint32_t iCount = 0;
@@ -148,7 +147,7 @@ TEST(SkinInfo, FacesNeedingMoreBonesThanFitStartANewCombination)
     // A weight of 2 alone is normalised to 1: C's place is the implicit one.
     EXPECT_FLOAT_EQ(pBlended->GetWeights()[5], 0.0f);
 
-    Mesh* pOther = new Mesh(0, { Vertex(0, 0) }, {}, {});
+    Mesh* pOther = new Mesh(0, {Vertex(0, 0)}, {}, {});
     EXPECT_EQ(pSkin->ConvertToBlendedMesh(pOther, 0, &iMaxFaceInfl, &iCount, &pTable, &pBlended), E_INVALIDARG);
     pOther->Release();
     pBlended->Release();
@@ -159,8 +158,8 @@ TEST(SkinInfo, FacesNeedingMoreBonesThanFitStartANewCombination)
 
 TEST(Mesh, KeepsFacesSortedBySubset)
 {
-    Mesh* pMesh = new Mesh(0, { Vertex(0, 0), Vertex(1, 0), Vertex(1, 1), Vertex(0, 1), Vertex(5, 5) },
-                           { 0, 1, 2, 2, 3, 4, 0, 2, 3 }, { 1, 0, 1 });
+    Mesh* pMesh = new Mesh(0, {Vertex(0, 0), Vertex(1, 0), Vertex(1, 1), Vertex(0, 1), Vertex(5, 5)},
+                           {0, 1, 2, 2, 3, 4, 0, 2, 3}, {1, 0, 1});
     EXPECT_EQ(pMesh->GetIndices()[0], 2u);
     ASSERT_EQ(pMesh->GetAttributeTable().size(), 2u);
     const AttributeRange* pRange = pMesh->FindAttributeRange(1);

@@ -15,9 +15,11 @@ const std::string IDENTITY = "1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 0.0, 
 // has a child B placed at (1, 2, 3).
 const std::string SQUARE = R"(xof 0303txt 0032
 Frame Root {
- FrameTransformMatrix { )" + IDENTITY + R"( }
+ FrameTransformMatrix { )" +
+                           IDENTITY + R"( }
  Frame Body {
-  FrameTransformMatrix { )" + IDENTITY + R"( }
+  FrameTransformMatrix { )" +
+                           IDENTITY + R"( }
   Mesh BodyMesh {
    4;
    0.0; 0.0; 0.0;, 1.0; 0.0; 0.0;, 1.0; 1.0; 0.0;, 0.0; 1.0; 0.0;;
@@ -31,13 +33,15 @@ Frame Root {
     Material Green { 0.0; 1.0; 0.0; 0.5;; 2.0; 0.0; 0.0; 0.0;; 0.4; 0.5; 0.6;; }
    }
    XSkinMeshHeader { 2; 4; 2; }
-   SkinWeights { "A"; 4; 0, 1, 2, 3; 1.0, 0.5, 0.5, 1.0; )" + IDENTITY + R"( }
+   SkinWeights { "A"; 4; 0, 1, 2, 3; 1.0, 0.5, 0.5, 1.0; )" +
+                           IDENTITY + R"( }
    SkinWeights { "B"; 2; 1, 2; 0.5, 0.5;
      1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0, -1.0, -2.0, -3.0, 1.0;; }
   }
  }
  Frame A {
-  FrameTransformMatrix { )" + IDENTITY + R"( }
+  FrameTransformMatrix { )" +
+                           IDENTITY + R"( }
   Frame B {
    FrameTransformMatrix { 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0, 1.0, 2.0, 3.0, 1.0;; }
   }
@@ -57,8 +61,10 @@ Frame Plain {
 )";
 
 const std::string TWO_TOP_FRAMES = R"(xof 0303txt 0032
-Frame First { FrameTransformMatrix { )" + IDENTITY + R"( } }
-Frame Second { FrameTransformMatrix { )" + IDENTITY + R"( } }
+Frame First { FrameTransformMatrix { )" +
+                                   IDENTITY + R"( } }
+Frame Second { FrameTransformMatrix { )" +
+                                   IDENTITY + R"( } }
 )";
 
 TEST(XFileLoader, BuildsFramesInFileOrderWithTheirMatrices)
@@ -173,8 +179,8 @@ TEST(XFileLoader, SeveralTopFramesBecomeSiblings)
 
 TEST(XFileLoader, RefusesDataThatIsNoXFile)
 {
-    for (const std::string& text : { std::string("not a mesh at all"), std::string("xof 0303txt 0032\nFrame {"),
-                                     SQUARE.substr(0, SQUARE.size() / 2) }) {
+    for (const std::string& text : {std::string("not a mesh at all"), std::string("xof 0303txt 0032\nFrame {"),
+                                    SQUARE.substr(0, SQUARE.size() / 2)}) {
         LoadedHierarchy loaded(text);
         EXPECT_NE(loaded.result, S_OK);
         EXPECT_EQ(loaded.pRoot, nullptr);

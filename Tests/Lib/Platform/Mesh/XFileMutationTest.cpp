@@ -9,8 +9,9 @@ using namespace Platform;
 
 namespace {
 
-const char* const REPLACEMENTS[] = { "999999999", "4294967295", "0", "-1", "1e38", "nan", "", "{", "}", ";", ",",
-                                     "1,0", "#", "Frame X {", "Mesh {", "SkinWeights {", "\"" };
+const char* const REPLACEMENTS[] = {
+    "999999999", "4294967295", "0", "-1",        "1e38",   "nan",           "",  "{", "}", ";",
+    ",",         "1,0",        "#", "Frame X {", "Mesh {", "SkinWeights {", "\""};
 
 // The sample figure with a few numbers, characters or lines changed.
 std::string Mutate(const std::string& text, std::mt19937& random)
@@ -31,15 +32,9 @@ std::string Mutate(const std::string& text, std::mt19937& random)
         case 1:
             result = result.substr(0, at) + REPLACEMENTS[random() % std::size(REPLACEMENTS)] + result.substr(at);
             break;
-        case 2:
-            result[at - 1] = char(random() % 128);
-            break;
-        case 3:
-            result.erase(at, random() % 64);
-            break;
-        default:
-            result.resize(at);
-            break;
+        case 2: result[at - 1] = char(random() % 128); break;
+        case 3: result.erase(at, random() % 64); break;
+        default: result.resize(at); break;
         }
     }
     return result;

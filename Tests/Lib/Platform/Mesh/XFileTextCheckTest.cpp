@@ -40,12 +40,12 @@ void ExpectRefused(const std::string& text)
 TEST(XFileTextCheck, AcceptsWellFormedFiles)
 {
     for (const std::string& text :
-         { TestSupport::ReadSampleFigure(), Square(GOOD_FACE, ""), Square("4; 0, 1, 2, 3", ""),
-           Square(GOOD_FACE, "MeshMaterialList { 2; 2; 0, 1;; " + MATERIAL + " " + MATERIAL + " }"),
-           Square(GOOD_FACE, "MeshMaterialList { 1; 1; 0;; " + MATERIAL + " }"),
-           Square(GOOD_FACE, "MeshNormals { 1; 0.0; 0.0; 1.0;; 2; 3; 0, 0, 0;, 3; 0, 0, 0;; }"),
-           Square(GOOD_FACE, "SkinWeights { \"A\"; 2; 0, 3; 1.0, 1e-3; " + IDENTITY + " }"),
-           Square(GOOD_FACE, "VertexDuplicationIndices { 4; 4; 0, 1, 2, 3; }") }) {
+         {TestSupport::ReadSampleFigure(), Square(GOOD_FACE, ""), Square("4; 0, 1, 2, 3", ""),
+          Square(GOOD_FACE, "MeshMaterialList { 2; 2; 0, 1;; " + MATERIAL + " " + MATERIAL + " }"),
+          Square(GOOD_FACE, "MeshMaterialList { 1; 1; 0;; " + MATERIAL + " }"),
+          Square(GOOD_FACE, "MeshNormals { 1; 0.0; 0.0; 1.0;; 2; 3; 0, 0, 0;, 3; 0, 0, 0;; }"),
+          Square(GOOD_FACE, "SkinWeights { \"A\"; 2; 0, 3; 1.0, 1e-3; " + IDENTITY + " }"),
+          Square(GOOD_FACE, "VertexDuplicationIndices { 4; 4; 0, 1, 2, 3; }")}) {
         EXPECT_TRUE(Safe(text)) << text;
         LoadedHierarchy loaded(text);
         EXPECT_EQ(loaded.result, S_OK) << text;
@@ -82,7 +82,7 @@ TEST(XFileTextCheck, RefusesCountsThatDisagree)
 // wrap, or that are not finite.
 TEST(XFileTextCheck, RefusesNumbersThatWouldBeMisread)
 {
-    for (const char* pFloat : { "1,5", "nan", "-inf", "1e99", "1.#IND00", "1.", "1234567890123456789" })
+    for (const char* pFloat : {"1,5", "nan", "-inf", "1e99", "1.#IND00", "1.", "1234567890123456789"})
         ExpectRefused(Square(GOOD_FACE, "MeshTextureCoords { 4; 0.0; 0.0;, 1.0; 0.0;, 1.0; 1.0;, 0.0; " +
                                             std::string(pFloat) + ";; }"));
     ExpectRefused(Square("3; 0, 2, -1", ""));

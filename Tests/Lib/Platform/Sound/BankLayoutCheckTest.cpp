@@ -41,8 +41,8 @@ TEST(BankLayoutCheckTest, EveryTruncationIsRefused)
         EXPECT_NE(CheckXsb(xsb, size), "") << size;
 
     const std::vector<uint8_t> xwb = Read("common.xwb");
-    for (size_t size : { size_t(0), size_t(51), size_t(52), size_t(147), size_t(148 + 24 * 2), xwb.size() / 2,
-                         xwb.size() - 1 })
+    for (size_t size :
+         {size_t(0), size_t(51), size_t(52), size_t(147), size_t(148 + 24 * 2), xwb.size() / 2, xwb.size() - 1})
         EXPECT_NE(CheckXwb(xwb, size), "") << size;
     EXPECT_EQ(CheckXwb(xwb, xwb.size()), "");
     Platform::WaveBankInfo info;
@@ -141,10 +141,12 @@ TEST(BankLayoutCheckTest, WaveBankCorruptions)
     EXPECT_EQ(corrupted(52 + 4, 0), "no waves or too many waves");
     EXPECT_EQ(corrupted(52 + 4, 1000), "wave entries outside their segment");
     const size_t entry = 148;
-    EXPECT_EQ(corrupted(entry + 4, U32(good, entry + 4) | 1), "wave 0: not a PCM format of 1 to 6 channels at 1000 to 200000 Hz");
+    EXPECT_EQ(corrupted(entry + 4, U32(good, entry + 4) | 1),
+              "wave 0: not a PCM format of 1 to 6 channels at 1000 to 200000 Hz");
     EXPECT_EQ(corrupted(entry + 8, U32(good, 12 + 8 * 4 + 4)), "wave 0: wave data outside the wave data segment");
     EXPECT_EQ(corrupted(entry + 12, 3), "wave 0: wave data outside the wave data segment") << "not whole frames";
-    EXPECT_EQ(corrupted(entry, (U32(good, entry) >> 4 << 4) + 0x10 * 100000), "wave 0: duration or loop region beyond the wave");
+    EXPECT_EQ(corrupted(entry, (U32(good, entry) >> 4 << 4) + 0x10 * 100000),
+              "wave 0: duration or loop region beyond the wave");
     EXPECT_EQ(corrupted(entry + 20, 1u << 30), "wave 0: duration or loop region beyond the wave");
     // The name field without its NUL.
     std::vector<uint8_t> unnamed = good;

@@ -34,7 +34,7 @@ TEST(BankWriterTest, GlobalSettingsHeaderTablesAndNames)
     }
     // The name index points at the names, which end the file.
     const uint32_t nameIndex = U32(xgs, 0x21 + 4 * 3);
-    const char* expected[] = { "Global", "Default", "Music", "Effects", "Voices", "Musics", "Ambients" };
+    const char* expected[] = {"Global", "Default", "Music", "Effects", "Voices", "Musics", "Ambients"};
     for (uint32_t i = 0; i < categories; ++i)
         EXPECT_EQ(Text(xgs, U32(xgs, nameIndex + 6 * i)), expected[i]);
     const uint32_t variableIndex = U32(xgs, 0x21 + 4 * 5);
@@ -122,7 +122,7 @@ TEST(BankWriterTest, WaveBanksInMemoryAndStreamed)
     EXPECT_EQ(U32(stream, 44) % 2048, 0u) << "wave data aligned";
     EXPECT_EQ(stream.size() % 2048, 0u) << "padded to whole sectors";
 
-    for (const char* name : { "common.xwb", "stream.xwb", "mg_woodenswordduel.xwb" }) {
+    for (const char* name : {"common.xwb", "stream.xwb", "mg_woodenswordduel.xwb"}) {
         const std::vector<uint8_t> bytes = Read(name);
         Platform::WaveBankInfo info;
         EXPECT_EQ(Platform::CheckWaveBank(bytes.data(), bytes.size(), bytes.size(), info), "") << name;

@@ -14,7 +14,7 @@ namespace SampleBanks {
 inline std::vector<uint8_t> Read(const std::string& name)
 {
     std::ifstream file(TestSupport::DataDir() / "Sound" / name, std::ios::binary);
-    return { std::istreambuf_iterator<char>(file), {} };
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 inline uint16_t U16(const std::vector<uint8_t>& bytes, size_t at)

@@ -96,7 +96,7 @@ protected:
 
 TEST_F(SoundEngineTest, TheLibraryReadsTheSampleBanksAsWritten)
 {
-    const char* categories[] = { "Global", "Default", "Music", "Effects", "Voices", "Musics", "Ambients" };
+    const char* categories[] = {"Global", "Default", "Music", "Effects", "Voices", "Musics", "Ambients"};
     for (uint16_t i = 0; i < 7; ++i)
         EXPECT_EQ(m_engine->GetCategory(categories[i]), i) << categories[i];
     EXPECT_EQ(m_engine->GetCategory("Nothing"), Platform::SOUND_CATEGORY_INVALID);
@@ -200,8 +200,7 @@ TEST_F(SoundEngineTest, StreamedBankPlaysFromItsFile)
     const std::string common = (TestSupport::DataDir() / "Sound" / "common.xwb").string();
     EXPECT_EQ(m_engine->CreateStreamingWaveBank(common.c_str(), 64, stream, error), Platform::SOUND_E_BAD_FILE);
     EXPECT_EQ(error, "not a streamed bank");
-    EXPECT_EQ(m_engine->CreateStreamingWaveBank("sound/none.xwb", 64, stream, error),
-              Platform::SOUND_E_FILE_NOT_FOUND);
+    EXPECT_EQ(m_engine->CreateStreamingWaveBank("sound/none.xwb", 64, stream, error), Platform::SOUND_E_FILE_NOT_FOUND);
     EXPECT_EQ(stream, nullptr);
 }
 
@@ -298,9 +297,8 @@ TEST(SoundEngineFilesTest, AcceptedVariantsOfTheBanksLoadAndPlay)
             waveImage[next() % 400] ^= static_cast<uint8_t>(1u << (next() % 8));
         Platform::SoundBank* sounds = nullptr;
         Platform::SoundWaveBank* waveBank = nullptr;
-        if (engine->CreateSoundBank(bank.data(), bank.size(), sounds, error) != Platform::SOUND_OK
-            || engine->CreateInMemoryWaveBank(waveImage.data(), waveImage.size(), waveBank, error)
-                   != Platform::SOUND_OK) {
+        if (engine->CreateSoundBank(bank.data(), bank.size(), sounds, error) != Platform::SOUND_OK ||
+            engine->CreateInMemoryWaveBank(waveImage.data(), waveImage.size(), waveBank, error) != Platform::SOUND_OK) {
             if (sounds)
                 engine->DestroySoundBank(sounds);
             continue;

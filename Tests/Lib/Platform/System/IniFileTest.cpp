@@ -17,9 +17,8 @@ protected:
 
 TEST_F(IniFileTest, ValuesDefaultsAndWin32Parsing)
 {
-    m_dir.WriteFile("Settings.ini",
-                    "; comment\n[ScreenResolution]\nResolutionX = 640\r\nresolutiony=480\n"
-                    "[Application]\nFullScreen=-1\nAA=12abc\nVideoHD=abc\nEmpty=\nQuoted=\"3\"\n");
+    m_dir.WriteFile("Settings.ini", "; comment\n[ScreenResolution]\nResolutionX = 640\r\nresolutiony=480\n"
+                                    "[Application]\nFullScreen=-1\nAA=12abc\nVideoHD=abc\nEmpty=\nQuoted=\"3\"\n");
     EXPECT_EQ(Read("ScreenResolution", "ResolutionX"), 640u);
     EXPECT_EQ(Read("screenresolution", "ResolutionY"), 480u);
     EXPECT_EQ(Read("Application", "FullScreen"), 0xFFFFFFFFu);

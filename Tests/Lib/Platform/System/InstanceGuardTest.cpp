@@ -47,7 +47,8 @@ TEST(InstanceGuardTest, WithoutRuntimeFolderEachUserHasOwnLockInTmp)
     const std::string savedValue = saved ? saved : "";
     unsetenv("XDG_RUNTIME_DIR");
     const std::string name = UniqueName() + "-tmp";
-    EXPECT_EQ(Platform::InstanceGuard::LockPath(name.c_str()), "/tmp/" + name + "-" + std::to_string(getuid()) + ".lock");
+    EXPECT_EQ(Platform::InstanceGuard::LockPath(name.c_str()),
+              "/tmp/" + name + "-" + std::to_string(getuid()) + ".lock");
     {
         Platform::InstanceGuard guard;
         ASSERT_TRUE(guard.Acquire(name.c_str()));

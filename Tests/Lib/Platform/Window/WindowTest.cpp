@@ -64,10 +64,10 @@ TEST(WindowTest, SystemKeysAreAltF10AndKeysHeldWithAlt)
     window.PostEvent(KeyDown(SDLK_y, KMOD_NONE));
     window.PumpMessages();
     const std::vector<std::pair<WindowMessage, uint32_t>> expected = {
-        { WindowMessage::SystemKeyDown, Platform::VirtualKeyMenu },
-        { WindowMessage::SystemKeyDown, Platform::VirtualKeyMenu },
-        { WindowMessage::SystemKeyDown, Platform::VirtualKeyF10 },
-        { WindowMessage::SystemKeyDown, 0 },
+        {WindowMessage::SystemKeyDown, Platform::VirtualKeyMenu},
+        {WindowMessage::SystemKeyDown, Platform::VirtualKeyMenu},
+        {WindowMessage::SystemKeyDown, Platform::VirtualKeyF10},
+        {WindowMessage::SystemKeyDown, 0},
     };
     EXPECT_EQ(procedure.messages, expected);
 }
@@ -85,8 +85,8 @@ TEST(WindowTest, EveryEventReachesTheListenersOnlyOwnEventsTheProcedure)
     window.PumpMessages();
     EXPECT_EQ(listener.types.size(), 4u);
     const std::vector<std::pair<WindowMessage, uint32_t>> expected = {
-        { WindowMessage::ActivateApp, 0 },
-        { WindowMessage::ActivateApp, 1 },
+        {WindowMessage::ActivateApp, 0},
+        {WindowMessage::ActivateApp, 1},
     };
     EXPECT_EQ(procedure.messages, expected);
 }
@@ -138,7 +138,7 @@ TEST(SdlWindowTest, OpensAnOpenGlWindowOfTheAskedClientSizeAndPumpsItsEvents)
     SDL_Event close = WindowEvent(SDL_WINDOWEVENT_CLOSE, SDL_GetWindowID(window.GetSdlWindow()));
     SDL_PushEvent(&close);
     window.PumpMessages();
-    EXPECT_EQ(listener.types, (std::vector<uint32_t> { SDL_USEREVENT, SDL_WINDOWEVENT }));
+    EXPECT_EQ(listener.types, (std::vector<uint32_t> {SDL_USEREVENT, SDL_WINDOWEVENT}));
     ASSERT_EQ(procedure.messages.size(), 1u);
     EXPECT_EQ(procedure.messages[0].first, WindowMessage::Close);
     EXPECT_FALSE(SDL_GetWindowFlags(window.GetSdlWindow()) & SDL_WINDOW_SHOWN);

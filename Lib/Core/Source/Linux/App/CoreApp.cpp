@@ -34,8 +34,8 @@ bool CoreApp::Update()
     Platform::Clock& clock = Platform::GetClock();
     const uint64_t now = clock.Counter();
     if (now > m_uLastPacingPoint) {
-        const float elapsed
-            = static_cast<float>(static_cast<double>(now - m_uLastPacingPoint) * 1000.0 / clock.CounterFrequency());
+        const float elapsed =
+            static_cast<float>(static_cast<double>(now - m_uLastPacingPoint) * 1000.0 / clock.CounterFrequency());
         m_uLastPacingPoint = now;
         const float remaining = MIN_FRAME_MS - elapsed;
         if (remaining > 0.0f) {
@@ -55,9 +55,7 @@ bool CoreApp::Update()
 bool CoreApp::WindowProc(Platform::WindowMessage message, uint32_t parameter)
 {
     switch (message) {
-    case Platform::WindowMessage::Close:
-        m_bQuit = true;
-        return true;
+    case Platform::WindowMessage::Close: m_bQuit = true; return true;
     case Platform::WindowMessage::ActivateApp:
         if (parameter != 0) {
             Platform::GetInputDevices().EnablePads(true);
@@ -67,9 +65,7 @@ bool CoreApp::WindowProc(Platform::WindowMessage message, uint32_t parameter)
             CoreSndPauseAll();
         }
         return true;
-    case Platform::WindowMessage::SetCursor:
-        ChooseCursor();
-        return true;
+    case Platform::WindowMessage::SetCursor: ChooseCursor(); return true;
     case Platform::WindowMessage::SystemKeyDown:
         // Alt and F10 would otherwise open the window menu and stop the game.
         return parameter != Platform::VirtualKeyMenu && parameter != Platform::VirtualKeyF10;

@@ -48,8 +48,7 @@ void Input::DestroySingleton()
     m_pSingleton = nullptr;
 }
 
-Input::Input()
-    : m_pDevices(nullptr)
+Input::Input() : m_pDevices(nullptr)
 {
     Reset();
 }

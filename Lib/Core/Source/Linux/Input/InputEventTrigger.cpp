@@ -24,16 +24,10 @@ int LeftButton()
 
 InputEventTrigger::InputEventTrigger(uint16_t eventId, uint32_t type, uint16_t argument, uint32_t repeat,
                                      uint32_t repeatThreshold)
-    : m_uEventId(eventId)
-    , m_uType(type)
-    , m_uFlags(static_cast<uint16_t>(((repeat << REPEAT_SHIFT) & REPEAT_MASK)
-                                     | ((repeatThreshold << THRESHOLD_SHIFT) & THRESHOLD_MASK)))
-    , m_uArgument(argument)
-    , m_uRepeatCounter(0)
-    , m_iX(-1)
-    , m_iY(-1)
-    , m_uValue1(0)
-    , m_uValue2(0)
+    : m_uEventId(eventId), m_uType(type),
+      m_uFlags(static_cast<uint16_t>(((repeat << REPEAT_SHIFT) & REPEAT_MASK) |
+                                     ((repeatThreshold << THRESHOLD_SHIFT) & THRESHOLD_MASK))),
+      m_uArgument(argument), m_uRepeatCounter(0), m_iX(-1), m_iY(-1), m_uValue1(0), m_uValue2(0)
 {
 }
 
@@ -85,13 +79,11 @@ bool InputEventTrigger::CheckCondition()
         return false;
     switch (m_uType) {
     case InputTriggerType_Unbound:
-    case InputTriggerType_Never:
-        return false;
+    case InputTriggerType_Never: return false;
     case InputTriggerType_PadHeld:
     case InputTriggerType_PadNotHeld:
     case InputTriggerType_PadPressed:
-    case InputTriggerType_PadReleased:
-        return CheckPadTriggerActivation();
+    case InputTriggerType_PadReleased: return CheckPadTriggerActivation();
     case InputTriggerType_PointerHeld:
     case InputTriggerType_PointerUp:
     case InputTriggerType_PointerPressed:
@@ -99,12 +91,9 @@ bool InputEventTrigger::CheckCondition()
     case InputTriggerType_MouseButtonPressed:
     case InputTriggerType_Pointer:
     case InputTriggerType_PointerInside:
-    case InputTriggerType_PointerOutside:
-        return CheckMouseTriggerActivation();
-    case InputTriggerType_AnyKeyHeld:
-        return CheckAnyKeyTriggerActivation();
-    default:
-        return CheckKeyboardTriggerActivation();
+    case InputTriggerType_PointerOutside: return CheckMouseTriggerActivation();
+    case InputTriggerType_AnyKeyHeld: return CheckAnyKeyTriggerActivation();
+    default: return CheckKeyboardTriggerActivation();
     }
 }
 
@@ -112,14 +101,10 @@ bool InputEventTrigger::CheckPadTriggerActivation() const
 {
     const Input& input = *Input::m_pSingleton;
     switch (m_uType) {
-    case InputTriggerType_PadHeld:
-        return HoldsAllBits(input.m_uPadHeld, m_uArgument);
-    case InputTriggerType_PadNotHeld:
-        return !HoldsAllBits(input.m_uPadHeld, m_uArgument);
-    case InputTriggerType_PadPressed:
-        return HoldsAllBits(input.m_uPadPressed, m_uArgument);
-    default:
-        return HoldsAllBits(input.m_uPadReleased, m_uArgument);
+    case InputTriggerType_PadHeld: return HoldsAllBits(input.m_uPadHeld, m_uArgument);
+    case InputTriggerType_PadNotHeld: return !HoldsAllBits(input.m_uPadHeld, m_uArgument);
+    case InputTriggerType_PadPressed: return HoldsAllBits(input.m_uPadPressed, m_uArgument);
+    default: return HoldsAllBits(input.m_uPadReleased, m_uArgument);
     }
 }
 
@@ -131,21 +116,11 @@ bool InputEventTrigger::CheckMouseTriggerActivation()
     bool holds = false;
     bool carriesPointer = true;
     switch (m_uType) {
-    case InputTriggerType_PointerHeld:
-        holds = input.m_aMouseButtonHeld[left] && pointerValid;
-        break;
-    case InputTriggerType_PointerUp:
-        holds = !input.m_aMouseButtonHeld[left] && pointerValid;
-        break;
-    case InputTriggerType_PointerPressed:
-        holds = input.m_aMouseButtonPressed[left] && pointerValid;
-        break;
-    case InputTriggerType_PointerReleased:
-        holds = input.m_aMouseButtonReleased[left] && pointerValid;
-        break;
-    case InputTriggerType_Pointer:
-        holds = pointerValid;
-        break;
+    case InputTriggerType_PointerHeld: holds = input.m_aMouseButtonHeld[left] && pointerValid; break;
+    case InputTriggerType_PointerUp: holds = !input.m_aMouseButtonHeld[left] && pointerValid; break;
+    case InputTriggerType_PointerPressed: holds = input.m_aMouseButtonPressed[left] && pointerValid; break;
+    case InputTriggerType_PointerReleased: holds = input.m_aMouseButtonReleased[left] && pointerValid; break;
+    case InputTriggerType_Pointer: holds = pointerValid; break;
     case InputTriggerType_MouseButtonPressed:
         // Only the two main buttons have facts.
         holds = m_uArgument < 2 && input.m_aMouseButtonPressed[m_uArgument ^ left];
@@ -172,18 +147,10 @@ bool InputEventTrigger::CheckKeyboardTriggerActivation() const
     const Input& input = *Input::m_pSingleton;
     const uint8_t* facts = nullptr;
     switch (m_uType) {
-    case InputTriggerType_KeyPressed:
-        facts = input.m_aKeyPressed;
-        break;
-    case InputTriggerType_KeyHeld:
-        facts = input.m_aKeyHeld;
-        break;
-    case InputTriggerType_KeyReleased:
-        facts = input.m_aKeyReleased;
-        break;
-    default:
-        ENGINE_ASSERT(FALSE);
-        return false;
+    case InputTriggerType_KeyPressed: facts = input.m_aKeyPressed; break;
+    case InputTriggerType_KeyHeld: facts = input.m_aKeyHeld; break;
+    case InputTriggerType_KeyReleased: facts = input.m_aKeyReleased; break;
+    default: ENGINE_ASSERT(FALSE); return false;
     }
     // A code beyond the keyboard state never holds.
     return m_uArgument < Platform::KEYBOARD_STATE_SIZE && facts[m_uArgument] != 0;

@@ -6,23 +6,23 @@
 // coordinate is -1.
 enum InputTriggerType : uint32_t {
     InputTriggerType_Unbound = 0,
-    InputTriggerType_PadHeld = 1,        // the held mask holds every argument bit
-    InputTriggerType_PadNotHeld = 2,     // the opposite of type 1
-    InputTriggerType_PadPressed = 3,     // the pressed mask holds every argument bit
-    InputTriggerType_PadReleased = 4,    // the released mask holds every argument bit
+    InputTriggerType_PadHeld = 1,     // the held mask holds every argument bit
+    InputTriggerType_PadNotHeld = 2,  // the opposite of type 1
+    InputTriggerType_PadPressed = 3,  // the pressed mask holds every argument bit
+    InputTriggerType_PadReleased = 4, // the released mask holds every argument bit
     InputTriggerType_Never = 5,
-    InputTriggerType_PointerHeld = 6,    // left button held, pointer valid
-    InputTriggerType_PointerUp = 7,      // left button not held, pointer valid
-    InputTriggerType_PointerPressed = 8, // left button pressed this frame, pointer valid
-    InputTriggerType_PointerReleased = 9, // left button released this frame, pointer valid
+    InputTriggerType_PointerHeld = 6,         // left button held, pointer valid
+    InputTriggerType_PointerUp = 7,           // left button not held, pointer valid
+    InputTriggerType_PointerPressed = 8,      // left button pressed this frame, pointer valid
+    InputTriggerType_PointerReleased = 9,     // left button released this frame, pointer valid
     InputTriggerType_MouseButtonPressed = 10, // argument 0 left, 1 the other button
-    InputTriggerType_Pointer = 11,       // pointer valid
+    InputTriggerType_Pointer = 11,            // pointer valid
     InputTriggerType_PointerInside = 12,
     InputTriggerType_PointerOutside = 13,
-    InputTriggerType_KeyPressed = 14,    // argument: key code
+    InputTriggerType_KeyPressed = 14, // argument: key code
     InputTriggerType_KeyHeld = 15,
     InputTriggerType_KeyReleased = 16,
-    InputTriggerType_AnyKeyHeld = 17,    // value 2: the highest held key code
+    InputTriggerType_AnyKeyHeld = 17, // value 2: the highest held key code
 };
 
 // How a holding condition turns into activations.
@@ -42,8 +42,8 @@ public:
     static constexpr uint16_t NO_EVENT = 0xFFFF;
 
     // Starts disabled, with no values.
-    InputEventTrigger(uint16_t eventId, uint32_t type, uint16_t argument = 0,
-                      uint32_t repeat = InputTriggerRepeat_None, uint32_t repeatThreshold = 0);
+    InputEventTrigger(uint16_t eventId, uint32_t type, uint16_t argument = 0, uint32_t repeat = InputTriggerRepeat_None,
+                      uint32_t repeatThreshold = 0);
     virtual ~InputEventTrigger();
 
     // Evaluates the condition (the frame argument is not used) and returns

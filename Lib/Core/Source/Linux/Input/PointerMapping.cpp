@@ -1,7 +1,7 @@
 #include "Input/PointerMapping.h"
 
-bool ClientToPointer(int32_t clientX, int32_t clientY, int32_t clientWidth, int32_t clientHeight,
-                     int32_t& pointerX, int32_t& pointerY)
+bool ClientToPointer(int32_t clientX, int32_t clientY, int32_t clientWidth, int32_t clientHeight, int32_t& pointerX,
+                     int32_t& pointerY)
 {
     if (clientWidth <= 0 || clientHeight <= 0)
         return false;

@@ -40,8 +40,8 @@ bool CoreMesh::Initialize(CoreRenderer* pRenderer, const void* pData, uint32_t i
         return false;
 
     AllocMeshHierarchy alloc;
-    if (FAILED(LoadMeshHierarchyFromXInMemory(pData, iDataSize, D3DXMESH_SYSTEMMEM, &alloc, &m_pRoot,
-                                              &m_pAnimationCtrl)))
+    if (FAILED(
+            LoadMeshHierarchyFromXInMemory(pData, iDataSize, D3DXMESH_SYSTEMMEM, &alloc, &m_pRoot, &m_pAnimationCtrl)))
         return false;
 
     // A file without any mesh has nothing to draw.
@@ -88,7 +88,7 @@ bool CoreMesh::Initialize(CoreRenderer* pRenderer, const void* pData, uint32_t i
 
 MeshResult CoreMesh::GenerateSkinnedMesh(CoreRenderer* pRenderer, Mesh* pSourceMesh)
 {
-    DeviceCaps caps{};
+    DeviceCaps caps {};
     if (pRenderer != nullptr && pRenderer->GetDevice() != nullptr)
         pRenderer->GetDevice()->GetDeviceCaps(&caps);
 
@@ -114,8 +114,7 @@ MeshResult CoreMesh::GenerateSkinnedMesh(CoreRenderer* pRenderer, Mesh* pSourceM
     }
     if (bSoftware) {
         Mesh* pClone = nullptr;
-        hr = pBlended->CloneMeshFVF(pBlended->GetOptions() | D3DXMESH_SOFTWAREPROCESSING, pBlended->GetFVF(),
-                                    &pClone);
+        hr = pBlended->CloneMeshFVF(pBlended->GetOptions() | D3DXMESH_SOFTWAREPROCESSING, pBlended->GetFVF(), &pClone);
         if (SUCCEEDED(hr)) {
             pBlended->Release();
             m_pMeshContainer->MeshData.pMesh = pClone;

@@ -25,9 +25,9 @@ public:
     public:
         Platform::MeshResult CreateFrame(const char* pName, Platform::MeshFrame** ppNewFrame) override;
         Platform::MeshResult CreateMeshContainer(const char* pName, const Platform::MeshContainerData* pMeshData,
-                                                 const Platform::MeshMaterial* pMaterials,
-                                                 const void* pEffectInstances, uint32_t numMaterials,
-                                                 const uint32_t* pAdjacency, Platform::SkinInfo* pSkinInfo,
+                                                 const Platform::MeshMaterial* pMaterials, const void* pEffectInstances,
+                                                 uint32_t numMaterials, const uint32_t* pAdjacency,
+                                                 Platform::SkinInfo* pSkinInfo,
                                                  Platform::MeshContainer** ppNewMeshContainer) override;
         Platform::MeshResult DestroyFrame(Platform::MeshFrame* pFrameToFree) override;
         Platform::MeshResult DestroyMeshContainer(Platform::MeshContainer* pMeshContainerToFree) override;

@@ -115,7 +115,7 @@ MeshResult CoreMesh::GetAnimationTrackPeriodicPosition(uint32_t iTrackIdx, doubl
     *pPosition = -1.0;
     if (!CheckTrack(iTrackIdx))
         return E_INVALIDARG;
-    TrackDesc desc{};
+    TrackDesc desc {};
     MeshResult hr = m_pAnimationCtrl->GetTrackDesc(iTrackIdx, &desc);
     if (FAILED(hr))
         return hr;

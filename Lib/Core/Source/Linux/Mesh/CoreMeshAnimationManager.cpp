@@ -67,8 +67,7 @@ double CoreMeshAnimationManager::GetTrackAnimationPeriod(CoreMeshHandle hMeshHan
     return period;
 }
 
-bool CoreMeshAnimationManager::SetTrackAnimation(CoreMeshHandle hMeshHandle, uint32_t iTrackIdx,
-                                                 uint32_t iAnimationIdx)
+bool CoreMeshAnimationManager::SetTrackAnimation(CoreMeshHandle hMeshHandle, uint32_t iTrackIdx, uint32_t iAnimationIdx)
 {
     CoreMesh* pMesh = ResolveHandle(hMeshHandle);
     return pMesh != nullptr && SUCCEEDED(pMesh->SetTrackAnimation(iTrackIdx, iAnimationIdx));

@@ -10,7 +10,7 @@ using namespace Platform;
 namespace {
 
 // The colour of a material the file does not give: magenta, easy to spot.
-const ColorValue DEFAULT_MATERIAL_COLOR = { 1.0f, 0.0f, 1.0f, 1.0f };
+const ColorValue DEFAULT_MATERIAL_COLOR = {1.0f, 0.0f, 1.0f, 1.0f};
 
 } // namespace
 
@@ -43,7 +43,7 @@ char* CoreMesh::AllocMeshHierarchy::CopyTextureName(const char* pName)
 MeshResult CoreMesh::AllocMeshHierarchy::CreateFrame(const char* pName, MeshFrame** ppNewFrame)
 {
     *ppNewFrame = nullptr;
-    CoreMeshFrame* pFrame = new (std::nothrow) CoreMeshFrame{};
+    CoreMeshFrame* pFrame = new (std::nothrow) CoreMeshFrame {};
     if (pFrame == nullptr)
         return E_OUTOFMEMORY;
     pFrame->Name = CopyName(pName);
@@ -58,7 +58,7 @@ MeshResult CoreMesh::AllocMeshHierarchy::CreateMeshContainer(const char* pName, 
                                                              uint32_t numMaterials, const uint32_t* pAdjacency,
                                                              SkinInfo* pSkinInfo, MeshContainer** ppNewMeshContainer)
 {
-    MeshContainer* pMeshContainer = new (std::nothrow) MeshContainer{};
+    MeshContainer* pMeshContainer = new (std::nothrow) MeshContainer {};
     *ppNewMeshContainer = pMeshContainer;
     if (pMeshContainer == nullptr)
         return E_OUTOFMEMORY;
@@ -83,7 +83,7 @@ MeshResult CoreMesh::AllocMeshHierarchy::CreateMeshContainer(const char* pName, 
         material.diffuse = DEFAULT_MATERIAL_COLOR;
         material.ambient = DEFAULT_MATERIAL_COLOR;
         material.specular = DEFAULT_MATERIAL_COLOR;
-        material.emissive = { 0.0f, 0.0f, 0.0f, 1.0f };
+        material.emissive = {0.0f, 0.0f, 0.0f, 1.0f};
         material.power = 1.0f;
     }
 
@@ -96,7 +96,7 @@ MeshResult CoreMesh::AllocMeshHierarchy::CreateMeshContainer(const char* pName, 
     std::memcpy(pMeshContainer->pAdjacency, pAdjacency, iWords * sizeof(uint32_t));
 
     pMesh->AddRef();
-    pMeshContainer->MeshData = { D3DXMESHTYPE_MESH, pMesh };
+    pMeshContainer->MeshData = {D3DXMESHTYPE_MESH, pMesh};
     if (pSkinInfo != nullptr) {
         pSkinInfo->AddRef();
         pMeshContainer->pSkinInfo = pSkinInfo;

@@ -23,16 +23,11 @@ float HalfPixelOffset(float units, uint32_t pixels)
 const char* ResetFailureName(GraphicsResult result)
 {
     switch (result) {
-    case D3DERR_OUTOFVIDEOMEMORY:
-        return "D3DERR_OUTOFVIDEOMEMORY\n";
-    case D3DERR_DRIVERINTERNALERROR:
-        return "D3DERR_DRIVERINTERNALERROR\n";
-    case D3DERR_DEVICELOST:
-        return "D3DERR_DEVICELOST\n";
-    case D3DERR_INVALIDCALL:
-        return "D3DERR_INVALIDCALL\n";
-    default:
-        return nullptr;
+    case D3DERR_OUTOFVIDEOMEMORY: return "D3DERR_OUTOFVIDEOMEMORY\n";
+    case D3DERR_DRIVERINTERNALERROR: return "D3DERR_DRIVERINTERNALERROR\n";
+    case D3DERR_DEVICELOST: return "D3DERR_DEVICELOST\n";
+    case D3DERR_INVALIDCALL: return "D3DERR_INVALIDCALL\n";
+    default: return nullptr;
     }
 }
 
@@ -108,7 +103,7 @@ bool CoreRenderer::CreateDevice()
         return false;
     SetDefaultRenderStates();
 
-    m_oViewport = Viewport{ 0, 0, m_oSettings.m_uWidth, m_oSettings.m_uHeight, 0.0f, 1.0f };
+    m_oViewport = Viewport {0, 0, m_oSettings.m_uWidth, m_oSettings.m_uHeight, 0.0f, 1.0f};
     m_pID3DDevice->SetViewport(&m_oViewport);
     m_pID3DDevice->Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
     m_bDeviceLost = false;
@@ -117,7 +112,7 @@ bool CoreRenderer::CreateDevice()
 
 void CoreRenderer::FillPresentParameters(PresentParameters& parameters)
 {
-    parameters = PresentParameters{};
+    parameters = PresentParameters {};
     parameters.deviceWindow = m_oSettings.m_hWindow;
     parameters.enableAutoDepthStencil = 1;
     parameters.autoDepthStencilFormat = D3DFMT_D24S8;

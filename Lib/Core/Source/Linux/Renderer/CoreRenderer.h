@@ -133,9 +133,9 @@ private:
     float m_fHalfPixelOffsetX = 0.0f;
     float m_fHalfPixelOffsetY = 0.0f;
     Platform::GraphicsSystem* m_pD3D = nullptr;
-    Platform::DisplayMode m_oDisplayMode{};
+    Platform::DisplayMode m_oDisplayMode {};
     Platform::GraphicsDevice* m_pID3DDevice = nullptr;
-    Platform::DeviceCaps m_oCaps{};
+    Platform::DeviceCaps m_oCaps {};
     uint32_t m_uClearColor = 0;
 
     int32_t m_iPrimitiveVertexIdx = -1;
@@ -151,10 +151,10 @@ private:
 
     CoreMeshManager* m_pMeshManager = nullptr;
 
-    CoreMatrix m_oProjection{};
-    CoreMatrix m_oView{};
-    CoreMatrix m_oPostView{};
+    CoreMatrix m_oProjection {};
+    CoreMatrix m_oView {};
+    CoreMatrix m_oPostView {};
 
-    Platform::Viewport m_oViewport{};
+    Platform::Viewport m_oViewport {};
     bool m_bDeviceLost = false;
 };

@@ -57,11 +57,11 @@ void CoreRenderer::SetLight(const CoreFxVec& colour, const CoreFxVec& direction,
     ENGINE_ASSERT(m_pID3DDevice != NULL);
     if (m_pID3DDevice == nullptr)
         return;
-    Light light{};
+    Light light {};
     light.type = D3DLIGHT_DIRECTIONAL;
-    light.diffuse = { CoreFx::ToFloat(colour.x), CoreFx::ToFloat(colour.y), CoreFx::ToFloat(colour.z), 0.0f };
-    light.position = { CoreFx::ToFloat(position.x), CoreFx::ToFloat(position.y), CoreFx::ToFloat(position.z) };
-    light.direction = { CoreFx::ToFloat(direction.x), CoreFx::ToFloat(direction.y), CoreFx::ToFloat(direction.z) };
+    light.diffuse = {CoreFx::ToFloat(colour.x), CoreFx::ToFloat(colour.y), CoreFx::ToFloat(colour.z), 0.0f};
+    light.position = {CoreFx::ToFloat(position.x), CoreFx::ToFloat(position.y), CoreFx::ToFloat(position.z)};
+    light.direction = {CoreFx::ToFloat(direction.x), CoreFx::ToFloat(direction.y), CoreFx::ToFloat(direction.z)};
     light.range = LIGHT_RANGE;
     light.attenuation0 = 1.0f;
     m_pID3DDevice->SetLight(0, &light);

@@ -10,21 +10,15 @@ namespace {
 
 using UINT = uint32_t;
 
-
 uint32_t PrimitiveCount(uint32_t type, uint32_t vertexCount)
 {
     switch (type) {
-    case D3DPT_LINELIST:
-        return vertexCount / 2;
-    case D3DPT_LINESTRIP:
-        return vertexCount - 1;
-    case D3DPT_TRIANGLELIST:
-        return vertexCount / 3;
+    case D3DPT_LINELIST: return vertexCount / 2;
+    case D3DPT_LINESTRIP: return vertexCount - 1;
+    case D3DPT_TRIANGLELIST: return vertexCount / 3;
     case D3DPT_TRIANGLESTRIP:
-    case D3DPT_TRIANGLEFAN:
-        return vertexCount - 2;
-    default:
-        return vertexCount;
+    case D3DPT_TRIANGLEFAN: return vertexCount - 2;
+    default: return vertexCount;
     }
 }
 
@@ -120,8 +114,8 @@ bool CoreRenderer::PrimitiveEnd()
     m_pID3DDevice->SetTexture(0, m_hPrimitiveTexture ? m_hPrimitiveTexture->m_pD3DTexture : NULL);
     m_pID3DDevice->SetFVF(CORE_PRIMITIVE_FVF);
     m_pID3DDevice->SetTransform(D3DTS_WORLD, &IDENTITY_MATRIX);
-    if (Failed(m_pID3DDevice->DrawPrimitiveUP(m_ePrimitiveType, PrimitiveCount(m_ePrimitiveType,
-                                                                               m_iPrimitiveVertexNumber),
+    if (Failed(m_pID3DDevice->DrawPrimitiveUP(m_ePrimitiveType,
+                                              PrimitiveCount(m_ePrimitiveType, m_iPrimitiveVertexNumber),
                                               m_pPrimitiveBuffer, sizeof(CorePrimitiveVertex))))
         return false;
     ResetPrimitiveState();

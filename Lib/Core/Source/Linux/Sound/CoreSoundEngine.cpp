@@ -61,9 +61,8 @@ int CoreSndInitWithBuffer()
         return FailInitialization();
     }
     std::string reason;
-    Platform::SoundResult hr = snd.m_pEngine->Initialize(snd.m_oGlobalSettings.m_pBuffer,
-                                                         snd.m_oGlobalSettings.m_uSize, LOOK_AHEAD_MILLISECONDS,
-                                                         CoreSndOnNotification, reason);
+    Platform::SoundResult hr = snd.m_pEngine->Initialize(snd.m_oGlobalSettings.m_pBuffer, snd.m_oGlobalSettings.m_uSize,
+                                                         LOOK_AHEAD_MILLISECONDS, CoreSndOnNotification, reason);
     if (FAILED(hr)) {
         ReportRefusedFile(hr, GLOBAL_SETTINGS_PATH, reason);
         ENGINE_ASSERT_MSG(FALSE, "XACT engine init failed!!!! %x\n", hr);
@@ -78,8 +77,8 @@ int CoreSndInitWithBuffer()
         ENGINE_ASSERT_MSG(FALSE, "error loading %s\n", SOUND_BANK_PATH);
         return FailInitialization();
     }
-    hr = snd.m_pEngine->CreateSoundBank(snd.m_oSoundBankFile.m_pBuffer, snd.m_oSoundBankFile.m_uSize,
-                                        snd.m_pSoundBank, reason);
+    hr = snd.m_pEngine->CreateSoundBank(snd.m_oSoundBankFile.m_pBuffer, snd.m_oSoundBankFile.m_uSize, snd.m_pSoundBank,
+                                        reason);
     if (FAILED(hr)) {
         ReportRefusedFile(hr, SOUND_BANK_PATH, reason);
         ENGINE_ASSERT_MSG(FALSE, "couldn't create sound bank");

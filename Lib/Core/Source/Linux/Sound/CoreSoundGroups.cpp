@@ -19,7 +19,7 @@ constexpr auto STREAM_PREPARE_LIMIT = std::chrono::seconds(5);
 
 void PushEntry(Platform::SoundWaveBank* bank, const CoreResource& resource)
 {
-    g_oGroupStack[g_iCurrentStackLevel] = CoreSndGroupEntry { bank, resource, 0 };
+    g_oGroupStack[g_iCurrentStackLevel] = CoreSndGroupEntry {bank, resource, 0};
     ++g_iCurrentStackLevel;
 }
 
@@ -68,8 +68,8 @@ bool CoreSndLoadGroup(const char* name)
         return false;
     Platform::SoundWaveBank* bank = nullptr;
     std::string reason;
-    const Platform::SoundResult hr
-        = g_oCoreSnd.m_pEngine->CreateInMemoryWaveBank(resource.m_pBuffer, resource.m_uSize, bank, reason);
+    const Platform::SoundResult hr =
+        g_oCoreSnd.m_pEngine->CreateInMemoryWaveBank(resource.m_pBuffer, resource.m_uSize, bank, reason);
     if (FAILED(hr)) {
         if (hr == Platform::SOUND_E_BAD_FILE)
             CorePrint(&g_oCoreLog, "Refused sound file %s: %s\n", path.c_str(), reason.c_str());
@@ -88,8 +88,8 @@ bool CoreSndLoadStreamGroup()
         return false;
     Platform::SoundWaveBank* bank = nullptr;
     std::string reason;
-    const Platform::SoundResult hr
-        = g_oCoreSnd.m_pEngine->CreateStreamingWaveBank(STREAM_BANK_PATH, STREAM_PACKET_SECTORS, bank, reason);
+    const Platform::SoundResult hr =
+        g_oCoreSnd.m_pEngine->CreateStreamingWaveBank(STREAM_BANK_PATH, STREAM_PACKET_SECTORS, bank, reason);
     if (hr == Platform::SOUND_E_BAD_FILE)
         CorePrint(&g_oCoreLog, "Refused sound file %s: %s\n", STREAM_BANK_PATH, reason.c_str());
     if (FAILED(hr))

@@ -35,30 +35,21 @@ uint32_t CoreTexture::GetPixelBitSize(uint32_t format)
     case D3DFMT_X8R8G8B8:
     case FORMAT_G16R16:
     case FORMAT_G16R16F:
-    case FORMAT_R32F:
-        return 32;
+    case FORMAT_R32F: return 32;
     case D3DFMT_R5G6B5:
     case D3DFMT_A1R5G5B5:
     case D3DFMT_A4R4G4B4:
-    case FORMAT_R16F:
-        return 16;
-    case FORMAT_P8:
-        return 8;
+    case FORMAT_R16F: return 16;
+    case FORMAT_P8: return 8;
     case FORMAT_A16B16G16R16F:
-    case FORMAT_G32R32F:
-        return 64;
-    case FORMAT_A32B32G32R32F:
-        return 128;
-    case D3DFMT_DXT1:
-        return 4;
+    case FORMAT_G32R32F: return 64;
+    case FORMAT_A32B32G32R32F: return 128;
+    case D3DFMT_DXT1: return 4;
     case D3DFMT_DXT2:
     case D3DFMT_DXT3:
     case D3DFMT_DXT4:
-    case D3DFMT_DXT5:
-        return 8;
-    default:
-        ENGINE_ASSERT(0);
-        return 0;
+    case D3DFMT_DXT5: return 8;
+    default: ENGINE_ASSERT(0); return 0;
     }
 }
 
@@ -87,7 +78,7 @@ void CoreTexture::FillTextureDescription(CoreTexture& record, const char* name, 
     }
     description.m_iImageWidth = imageWidth;
     description.m_iImageHeight = imageHeight;
-    const uint32_t words[7] = { dds.m_iWidth, dds.m_iHeight, dds.m_iDepth, 0, dds.m_iFourCc, 3, 4 };
+    const uint32_t words[7] = {dds.m_iWidth, dds.m_iHeight, dds.m_iDepth, 0, dds.m_iFourCc, 3, 4};
     std::memcpy(description.m_vDdsWords, words, sizeof words);
     // Names are shorter than the field; a longer one is cut, never overrun.
     std::strncpy(description.m_sName, name, CORE_TEXTURE_NAME_SIZE - 1);

@@ -42,6 +42,6 @@ public:
     static uint32_t GetPixelBitSize(uint32_t format);
     // Fills the description from the record's texture, the DDS image and the
     // picture's size.
-    static void FillTextureDescription(CoreTexture& record, const char* name, const DdsImage& dds,
-                                       uint32_t imageWidth, uint32_t imageHeight);
+    static void FillTextureDescription(CoreTexture& record, const char* name, const DdsImage& dds, uint32_t imageWidth,
+                                       uint32_t imageHeight);
 };

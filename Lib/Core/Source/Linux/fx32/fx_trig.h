@@ -23,7 +23,7 @@ inline uint16_t FX_RadToIdx(fx32 rad)
     // Only bits 44..59 of the product are kept, so the wrap of the 64-bit
     // product does not change the result.
     const uint64_t product = static_cast<uint64_t>(static_cast<int64_t>(rad)) * 0x28BE60DB9391ull;
-    return static_cast<uint16_t>((product + (uint64_t{1} << 43)) >> 44);
+    return static_cast<uint16_t>((product + (uint64_t {1} << 43)) >> 44);
 }
 
 // An index outside 0..65535 is asserted and taken modulo a full turn.

@@ -19,7 +19,7 @@ public:
     struct Node {
         Key m_iKey; // the next free node's index while the node is free
         Value m_iValue;
-        uint32_t m_iLeftWord; // bits 0-23 left child; bits 24-31 belong to the owner
+        uint32_t m_iLeftWord;  // bits 0-23 left child; bits 24-31 belong to the owner
         uint32_t m_iRightWord; // bits 0-23 right child; 24-26 balance; 27-31 belong to the owner
     };
 
@@ -49,7 +49,12 @@ public:
         Value GetValue() const;
 
     private:
-        enum Step : uint8_t { Step_Left, Step_Self, Step_Right, Step_Done };
+        enum Step : uint8_t {
+            Step_Left,
+            Step_Self,
+            Step_Right,
+            Step_Done
+        };
 
         void CheckUnchanged() const;
         void Restart();

@@ -5,9 +5,7 @@
 namespace Nubra::BinarySearchTree {
 
 Avl32::Const_Iterator::Const_Iterator(const Avl32& tree)
-    : m_oTree(&tree)
-    , m_iRoot(tree.m_iRoot)
-    , m_iNodeNumber(tree.m_iNodeNumber)
+    : m_oTree(&tree), m_iRoot(tree.m_iRoot), m_iNodeNumber(tree.m_iNodeNumber)
 {
 }
 
@@ -97,9 +95,7 @@ uint32_t Avl32::Const_Iterator::Advance()
                 break;
             }
             [[fallthrough]];
-        case Step_Self:
-            m_vStep[level] = Step_Right;
-            return m_vPath[level];
+        case Step_Self: m_vStep[level] = Step_Right; return m_vPath[level];
         case Step_Right:
             m_vStep[level] = Step_Done;
             if (RightOf(node)) {
@@ -107,9 +103,7 @@ uint32_t Avl32::Const_Iterator::Advance()
                 break;
             }
             [[fallthrough]];
-        default:
-            --m_iDepth;
-            break;
+        default: --m_iDepth; break;
         }
     }
     return INVALID_NODE;

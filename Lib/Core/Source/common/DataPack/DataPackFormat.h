@@ -10,8 +10,8 @@
 // character in the most significant byte.
 constexpr uint32_t DataPackCode(const char (&code)[5])
 {
-    return (uint32_t(uint8_t(code[0])) << 24) | (uint32_t(uint8_t(code[1])) << 16)
-        | (uint32_t(uint8_t(code[2])) << 8) | uint32_t(uint8_t(code[3]));
+    return (uint32_t(uint8_t(code[0])) << 24) | (uint32_t(uint8_t(code[1])) << 16) | (uint32_t(uint8_t(code[2])) << 8) |
+           uint32_t(uint8_t(code[3]));
 }
 
 constexpr uint32_t DATAPACK_MAGIC = DataPackCode("DPR2");

@@ -9,11 +9,11 @@
 namespace {
 
 const DkDataPackBinding::Binding BINDINGS[] = {
-    { DATAPACK_TEXTURE, nullptr, DkDataPackBinding::RegisterTexture, DkDataPackBinding::UnregisterTexture },
-    { DATAPACK_XMESH, nullptr, DkDataPackBinding::RegisterXMesh, DkDataPackBinding::UnregisterXMesh },
-    { DATAPACK_EDGM, nullptr, nullptr, nullptr },
-    { DATAPACK_EDGA, nullptr, nullptr, nullptr },
-    { DATAPACK_ATR3, nullptr, nullptr, nullptr },
+    {DATAPACK_TEXTURE, nullptr, DkDataPackBinding::RegisterTexture, DkDataPackBinding::UnregisterTexture},
+    {DATAPACK_XMESH, nullptr, DkDataPackBinding::RegisterXMesh, DkDataPackBinding::UnregisterXMesh},
+    {DATAPACK_EDGM, nullptr, nullptr, nullptr},
+    {DATAPACK_EDGA, nullptr, nullptr, nullptr},
+    {DATAPACK_ATR3, nullptr, nullptr, nullptr},
 };
 
 uint32_t ReadWord(const uint8_t* data, size_t offset)
@@ -43,8 +43,8 @@ bool DkDataPackBinding::BindPack(DataPack& pack, uint8_t* buffer, size_t size, c
     pack.m_iTocSize = ReadWord(buffer, DATAPACK_TOC_SIZE_OFFSET);
     // Aligned on the memory address, as the entry data is when the buffer is.
     const uintptr_t tocStart = reinterpret_cast<uintptr_t>(pack.m_pTocStart);
-    const uintptr_t dataStart
-        = (tocStart + pack.m_iTocSize + DATAPACK_DATA_ALIGNMENT - 1) & ~uintptr_t(DATAPACK_DATA_ALIGNMENT - 1);
+    const uintptr_t dataStart =
+        (tocStart + pack.m_iTocSize + DATAPACK_DATA_ALIGNMENT - 1) & ~uintptr_t(DATAPACK_DATA_ALIGNMENT - 1);
     pack.m_pDataStart = pack.m_pTocStart + (dataStart - tocStart);
     pack.m_iHeaderWord2 = ReadWord(buffer, DATAPACK_WORD2_OFFSET);
     pack.m_pEntries = pack.m_pTocStart + DATAPACK_ENTRY_COUNT_SIZE;
@@ -52,7 +52,8 @@ bool DkDataPackBinding::BindPack(DataPack& pack, uint8_t* buffer, size_t size, c
 
     pack.m_vEntryNames.resize(pack.m_iEntryCount);
     for (uint32_t i = 0; i < pack.m_iEntryCount; ++i) {
-        const uint32_t nameOffset = ReadWord(pack.m_pEntries, size_t(i) * DATAPACK_ENTRY_SIZE + DATAPACK_ENTRY_NAME_OFFSET);
+        const uint32_t nameOffset =
+            ReadWord(pack.m_pEntries, size_t(i) * DATAPACK_ENTRY_SIZE + DATAPACK_ENTRY_NAME_OFFSET);
         pack.m_vEntryNames[i] = reinterpret_cast<const char*>(pack.m_pTocStart + nameOffset);
     }
 

@@ -7,8 +7,8 @@
 
 CoreErrorReportFn g_pfnCoreErrorReport = CoreErrorReport;
 
-int CoreErrorDispatch(const char* condition, const char* file, int line, const char* prettyFunction,
-                      const char* format, ...)
+int CoreErrorDispatch(const char* condition, const char* file, int line, const char* prettyFunction, const char* format,
+                      ...)
 {
     char message[1024];
     va_list arguments;
@@ -49,14 +49,12 @@ int CoreErrorReport(int kind, const char* condition, const char* file, int line,
                   message, condition, file, line, function, threadHandle, threadId, question);
 
     switch (Platform::GetMessageBoxes().ShowAssert(boxText)) {
-    case Platform::AssertAnswer::Ignore:
-        return CoreError_Ignore;
+    case Platform::AssertAnswer::Ignore: return CoreError_Ignore;
     case Platform::AssertAnswer::Break:
         if (debuggerAttached)
             return CoreError_Break;
         Platform::TerminateProcess(1);
-    default:
-        return CoreError_IgnoreAlways;
+    default: return CoreError_IgnoreAlways;
     }
 }
 

@@ -21,8 +21,8 @@ extern CoreErrorReportFn g_pfnCoreErrorReport;
 
 // Formats the message (at most 1022 characters) and hands the failure to the
 // report routine; returns its answer, or CoreError_NoReporter without one.
-int CoreErrorDispatch(const char* condition, const char* file, int line, const char* prettyFunction,
-                      const char* format, ...) __attribute__((format(printf, 5, 6)));
+int CoreErrorDispatch(const char* condition, const char* file, int line, const char* prettyFunction, const char* format,
+                      ...) __attribute__((format(printf, 5, 6)));
 
 // Writes the framed report to the debugger output and standard error, then
 // asks the user in the "ASSERT" box. "BREAK" without a debugger ends the
@@ -35,15 +35,15 @@ int CoreErrorReport(int kind, const char* condition, const char* file, int line,
 void CoreTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The core's asserts: each site has its own silence flag, set by "Always".
-#define CORE_ASSERT(condition, ...)                                                                  \
-    do {                                                                                             \
-        static bool s_bCoreAssertSilenced = false;                                                   \
-        if (!(condition) && !s_bCoreAssertSilenced) {                                                \
-            const int coreAssertResult                                                               \
-                = CoreErrorDispatch(#condition, __FILE__, __LINE__, CORE_PRETTY_FUNCTION, __VA_ARGS__); \
-            if (coreAssertResult == CoreError_Break)                                                 \
-                Platform::DebugBreak();                                                              \
-            else if (coreAssertResult == CoreError_IgnoreAlways)                                     \
-                s_bCoreAssertSilenced = true;                                                        \
-        }                                                                                            \
+#define CORE_ASSERT(condition, ...)                                                                   \
+    do {                                                                                              \
+        static bool s_bCoreAssertSilenced = false;                                                    \
+        if (!(condition) && !s_bCoreAssertSilenced) {                                                 \
+            const int coreAssertResult =                                                              \
+                CoreErrorDispatch(#condition, __FILE__, __LINE__, CORE_PRETTY_FUNCTION, __VA_ARGS__); \
+            if (coreAssertResult == CoreError_Break)                                                  \
+                Platform::DebugBreak();                                                               \
+            else if (coreAssertResult == CoreError_IgnoreAlways)                                      \
+                s_bCoreAssertSilenced = true;                                                         \
+        }                                                                                             \
     } while (0)

@@ -7,17 +7,17 @@ void CoreEngineAssertFailed(const char* file, int line, const char* prettyFuncti
 
 // The engine's asserts: when the condition fails they print their block to
 // the log every time and execution goes on with the code after the check.
-#define ENGINE_ASSERT(condition)                                                            \
-    do {                                                                                    \
-        if (!(condition))                                                                   \
-            CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, #condition);   \
+#define ENGINE_ASSERT(condition)                                                          \
+    do {                                                                                  \
+        if (!(condition))                                                                 \
+            CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, #condition); \
     } while (0)
 
-#define ENGINE_ASSERT_MSG(condition, ...)                                                   \
-    do {                                                                                    \
-        if (!(condition)) {                                                                 \
-            CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, #condition);   \
-            CorePrint(&g_oCoreLog, "message:\n");                                           \
-            CorePrint(&g_oCoreLog, __VA_ARGS__);                                            \
-        }                                                                                   \
+#define ENGINE_ASSERT_MSG(condition, ...)                                                 \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
+            CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, #condition); \
+            CorePrint(&g_oCoreLog, "message:\n");                                         \
+            CorePrint(&g_oCoreLog, __VA_ARGS__);                                          \
+        }                                                                                 \
     } while (0)

@@ -38,7 +38,7 @@ fx32 Div(fx32 a, fx32 b)
     g_oCoreFxDivUnit.m_iDividend = static_cast<int64_t>(static_cast<uint64_t>(static_cast<int64_t>(a)) << 32);
     g_oCoreFxDivUnit.m_iDivisor = b;
     DivRemainder();
-    const uint64_t rounded = static_cast<uint64_t>(g_oCoreFxDivUnit.m_iQuotient) + (uint64_t{1} << 19);
+    const uint64_t rounded = static_cast<uint64_t>(g_oCoreFxDivUnit.m_iQuotient) + (uint64_t {1} << 19);
     return static_cast<fx32>(static_cast<int64_t>(rounded) >> 20);
 }
 

@@ -5,9 +5,9 @@ namespace {
 // (x*m[column] + y*m[column + 3] + z*m[column + 6]) >> 12, toward minus infinity.
 fx32 Column(const CoreFxVec& v, const fx32* m, int column)
 {
-    const uint64_t sum = static_cast<uint64_t>(static_cast<int64_t>(v.x) * m[column])
-                         + static_cast<uint64_t>(static_cast<int64_t>(v.y) * m[column + 3])
-                         + static_cast<uint64_t>(static_cast<int64_t>(v.z) * m[column + 6]);
+    const uint64_t sum = static_cast<uint64_t>(static_cast<int64_t>(v.x) * m[column]) +
+                         static_cast<uint64_t>(static_cast<int64_t>(v.y) * m[column + 3]) +
+                         static_cast<uint64_t>(static_cast<int64_t>(v.z) * m[column + 6]);
     return static_cast<fx32>(static_cast<int64_t>(sum) >> FX32_SHIFT);
 }
 
@@ -26,5 +26,6 @@ void CoreFxMtx33::MultVec(const CoreFxVec& v, const CoreFxMtx33& m, CoreFxVec& o
 void CoreFxMtx43::MultVec(const CoreFxVec& v, const CoreFxMtx43& m, CoreFxVec& out)
 {
     const CoreFxVec rotated = Rotate(v, m.m);
-    out = {CoreFx::WrapAdd(rotated.x, m.m[9]), CoreFx::WrapAdd(rotated.y, m.m[10]), CoreFx::WrapAdd(rotated.z, m.m[11])};
+    out = {CoreFx::WrapAdd(rotated.x, m.m[9]), CoreFx::WrapAdd(rotated.y, m.m[10]),
+           CoreFx::WrapAdd(rotated.z, m.m[11])};
 }

@@ -18,8 +18,8 @@ int64_t Product(fx32 a, fx32 b)
 
 uint64_t SumOfSquares(const CoreFxVec& v)
 {
-    return static_cast<uint64_t>(Product(v.x, v.x)) + static_cast<uint64_t>(Product(v.y, v.y))
-           + static_cast<uint64_t>(Product(v.z, v.z));
+    return static_cast<uint64_t>(Product(v.x, v.x)) + static_cast<uint64_t>(Product(v.y, v.y)) +
+           static_cast<uint64_t>(Product(v.z, v.z));
 }
 
 fx32 RoundedShift(int64_t value)
@@ -29,15 +29,15 @@ fx32 RoundedShift(int64_t value)
 
 fx32 CrossTerm(fx32 a1, fx32 b2, fx32 a2, fx32 b1)
 {
-    const int64_t difference
-        = static_cast<int64_t>(static_cast<uint64_t>(Product(a1, b2)) - static_cast<uint64_t>(Product(a2, b1)));
+    const int64_t difference =
+        static_cast<int64_t>(static_cast<uint64_t>(Product(a1, b2)) - static_cast<uint64_t>(Product(a2, b1)));
     return RoundedShift(difference);
 }
 
 fx32 NormalizedComponent(fx32 component, int64_t scale)
 {
     const uint64_t product = static_cast<uint64_t>(static_cast<int64_t>(component)) * static_cast<uint64_t>(scale);
-    return static_cast<fx32>(static_cast<int64_t>(product + (uint64_t{1} << 44)) >> 45);
+    return static_cast<fx32>(static_cast<int64_t>(product + (uint64_t {1} << 44)) >> 45);
 }
 
 } // namespace
@@ -77,7 +77,7 @@ void CoreFxVec::Normalize(const CoreFxVec& v, CoreFxVec& out)
         out = {0, 0, 0};
         return;
     }
-    g_oCoreFxDivUnit.m_iDividend = int64_t{1} << 56;
+    g_oCoreFxDivUnit.m_iDividend = int64_t {1} << 56;
     g_oCoreFxDivUnit.m_iDivisor = static_cast<int64_t>(sum);
     g_oCoreFxDivUnit.m_iSqrtOperand = static_cast<int64_t>(sum * 4);
     const int64_t root = CoreFx::Sqrt64();

@@ -50,8 +50,8 @@ void CoreMatrix::Multiply(CoreMatrix* pOut, const CoreMatrix* pM1, const CoreMat
     CoreMatrix result;
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            result.m[r][c] = pM1->m[r][0] * pM2->m[0][c] + pM1->m[r][1] * pM2->m[1][c] + pM1->m[r][2] * pM2->m[2][c]
-                             + pM1->m[r][3] * pM2->m[3][c];
+            result.m[r][c] = pM1->m[r][0] * pM2->m[0][c] + pM1->m[r][1] * pM2->m[1][c] + pM1->m[r][2] * pM2->m[2][c] +
+                             pM1->m[r][3] * pM2->m[3][c];
     *pOut = result;
 }
 

@@ -23,9 +23,9 @@ float Cofactor(const CoreMatrix& matrix, int row, int column)
         }
         ++mr;
     }
-    const float determinant = minor[0][0] * (minor[1][1] * minor[2][2] - minor[1][2] * minor[2][1])
-                              - minor[0][1] * (minor[1][0] * minor[2][2] - minor[1][2] * minor[2][0])
-                              + minor[0][2] * (minor[1][0] * minor[2][1] - minor[1][1] * minor[2][0]);
+    const float determinant = minor[0][0] * (minor[1][1] * minor[2][2] - minor[1][2] * minor[2][1]) -
+                              minor[0][1] * (minor[1][0] * minor[2][2] - minor[1][2] * minor[2][0]) +
+                              minor[0][2] * (minor[1][0] * minor[2][1] - minor[1][1] * minor[2][0]);
     return (row + column) % 2 == 0 ? determinant : -determinant;
 }
 

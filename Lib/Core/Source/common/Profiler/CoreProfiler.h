@@ -17,7 +17,7 @@ constexpr int PROFILE_SECTION_NAME_SIZE = 32;
 class CoreProfiler {
 public:
     struct Figures {
-        uint32_t m_iTime; // counter ticks
+        uint32_t m_iTime;  // counter ticks
         uint32_t m_iCount; // brackets closed
     };
 
@@ -26,7 +26,7 @@ public:
         char m_szName[PROFILE_SECTION_NAME_SIZE];
         uint32_t m_iMaxTime; // the longest frame seen, with its bracket count
         uint32_t m_iMaxCount;
-        Figures m_oSum; // over the history
+        Figures m_oSum;                        // over the history
         Figures m_vHistory[MAX_PROFILE_FRAME]; // by frame slot
     };
 
@@ -36,7 +36,7 @@ public:
         uint32_t m_iStart;
         uint32_t m_iEnd;
         uint16_t m_profileBar; // the section
-        uint16_t m_iDepth; // 0 for an outermost section
+        uint16_t m_iDepth;     // 0 for an outermost section
         uint32_t m_iReserved;
     };
 

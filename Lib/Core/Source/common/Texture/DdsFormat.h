@@ -8,8 +8,8 @@
 // significant byte.
 constexpr uint32_t DdsFourCc(const char (&code)[5])
 {
-    return uint32_t(uint8_t(code[0])) | (uint32_t(uint8_t(code[1])) << 8) | (uint32_t(uint8_t(code[2])) << 16)
-        | (uint32_t(uint8_t(code[3])) << 24);
+    return uint32_t(uint8_t(code[0])) | (uint32_t(uint8_t(code[1])) << 8) | (uint32_t(uint8_t(code[2])) << 16) |
+           (uint32_t(uint8_t(code[3])) << 24);
 }
 
 constexpr uint32_t DDS_MAGIC = DdsFourCc("DDS ");
@@ -56,8 +56,8 @@ constexpr uint32_t DdsBlockBytes(uint32_t fourCc)
 {
     if (fourCc == DDS_FOURCC_DXT1)
         return 8;
-    if (fourCc == DDS_FOURCC_DXT2 || fourCc == DDS_FOURCC_DXT3 || fourCc == DDS_FOURCC_DXT4
-        || fourCc == DDS_FOURCC_DXT5)
+    if (fourCc == DDS_FOURCC_DXT2 || fourCc == DDS_FOURCC_DXT3 || fourCc == DDS_FOURCC_DXT4 ||
+        fourCc == DDS_FOURCC_DXT5)
         return 16;
     return 0;
 }

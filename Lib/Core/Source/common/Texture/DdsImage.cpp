@@ -9,10 +9,10 @@
 
 // The engine's continuing assert with the condition worded as the header's
 // own fields.
-#define DDS_HEADER_ASSERT(condition, text)                                              \
-    do {                                                                                \
-        if (!(condition))                                                               \
-            CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, text);     \
+#define DDS_HEADER_ASSERT(condition, text)                                          \
+    do {                                                                            \
+        if (!(condition))                                                           \
+            CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, text); \
     } while (0)
 
 namespace {

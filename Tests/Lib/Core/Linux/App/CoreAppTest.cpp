@@ -166,9 +166,9 @@ TEST_F(CoreAppTest, CursorIsHiddenOverTheClientAreaEdgesIncluded)
         Platform::CursorShape expected;
     };
     const Case cases[] = {
-        { 0, 0, Platform::CursorShape::None },     { 640, 480, Platform::CursorShape::None },
-        { 641, 10, Platform::CursorShape::Arrow }, { 10, 481, Platform::CursorShape::Arrow },
-        { -1, 10, Platform::CursorShape::Arrow },  { 320, 240, Platform::CursorShape::None },
+        {0, 0, Platform::CursorShape::None},     {640, 480, Platform::CursorShape::None},
+        {641, 10, Platform::CursorShape::Arrow}, {10, 481, Platform::CursorShape::Arrow},
+        {-1, 10, Platform::CursorShape::Arrow},  {320, 240, Platform::CursorShape::None},
     };
     for (const Case& c : cases) {
         window.PostEvent(Motion(c.x, c.y));

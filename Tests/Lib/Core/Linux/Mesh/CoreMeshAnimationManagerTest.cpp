@@ -86,7 +86,7 @@ TEST_F(MeshAnimationTest, BadHandlesTracksAndMeshesWithoutControllerAreRefused)
     EXPECT_EQ(CoreMeshAnimationManager::GetAnimationIdFromName(nullptr, "g_idle_l"), -1);
     EXPECT_FALSE(CoreMeshAnimationManager::SetTrackAnimation(nullptr, 0, 0));
     EXPECT_DOUBLE_EQ(CoreMeshAnimationManager::GetTrackAnimationPeriod(nullptr, 0), -1.0);
-    CoreMatrix untouched{};
+    CoreMatrix untouched {};
     CoreMeshAnimationManager::GetBoneTransformationFromName(nullptr, &untouched, "Bip01");
     EXPECT_FLOAT_EQ(untouched.m[0][0], 0.0f);
 

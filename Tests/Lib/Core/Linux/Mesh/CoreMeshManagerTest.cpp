@@ -47,7 +47,7 @@ TEST_F(MeshTest, AMeshWithoutMaterialsGetsOneMagentaMaterial)
     const MeshContainer* pContainer = hMesh->m_pMeshContainer;
     ASSERT_EQ(pContainer->NumMaterials, 1u);
     const Material& material = pContainer->pMaterials[0].MatD3D;
-    for (const ColorValue& colour : { material.diffuse, material.ambient, material.specular }) {
+    for (const ColorValue& colour : {material.diffuse, material.ambient, material.specular}) {
         EXPECT_FLOAT_EQ(colour.r, 1.0f);
         EXPECT_FLOAT_EQ(colour.g, 0.0f);
         EXPECT_FLOAT_EQ(colour.b, 1.0f);
@@ -94,15 +94,15 @@ TEST(CoreMeshNames, TextureNamesLoseTheirExtensionAndCase)
 TEST(CoreMeshFrames, TheSiblingsMeshIsFoundBeforeTheChilds)
 {
     Mesh* pMesh = new Mesh(0, {}, {}, {});
-    MeshContainer siblingContainer{};
-    siblingContainer.MeshData = { D3DXMESHTYPE_MESH, pMesh };
+    MeshContainer siblingContainer {};
+    siblingContainer.MeshData = {D3DXMESHTYPE_MESH, pMesh};
     MeshContainer childContainer = siblingContainer;
-    MeshContainer emptyContainer{};
-    MeshFrame child{};
+    MeshContainer emptyContainer {};
+    MeshFrame child {};
     child.pMeshContainer = &childContainer;
-    MeshFrame sibling{};
+    MeshFrame sibling {};
     sibling.pMeshContainer = &siblingContainer;
-    MeshFrame root{};
+    MeshFrame root {};
     root.pMeshContainer = &emptyContainer;
     root.pFrameFirstChild = &child;
     EXPECT_EQ(CoreMesh::FindFrameWithMesh(&root), &child);
@@ -151,12 +151,12 @@ TEST_F(MeshTest, TheSkinnedFigureIsBlendedWithItsBonesBound)
     for (uint32_t i = 0; i < hMesh->m_iNumBones; ++i) {
         const MeshFrame* pFrame = FrameFind(hMesh->m_pRoot, hMesh->m_pSkinInfo->GetBoneName(i));
         ASSERT_NE(pFrame, nullptr);
-        EXPECT_EQ(hMesh->m_ppBoneMatrixPtrs[i], &static_cast<const CoreMeshFrame*>(pFrame)->CombinedTransformationMatrix);
-        EXPECT_FLOAT_EQ(hMesh->m_pBoneOffsetMatrices[i].m[3][2],
-                        hMesh->m_pSkinInfo->GetBoneOffsetMatrix(i)->m[3][2]);
+        EXPECT_EQ(hMesh->m_ppBoneMatrixPtrs[i],
+                  &static_cast<const CoreMeshFrame*>(pFrame)->CombinedTransformationMatrix);
+        EXPECT_FLOAT_EQ(hMesh->m_pBoneOffsetMatrices[i].m[3][2], hMesh->m_pSkinInfo->GetBoneOffsetMatrix(i)->m[3][2]);
     }
     // Every track runs at speed 1 with weight 0 until the game plays a set.
-    TrackDesc desc{};
+    TrackDesc desc {};
     for (uint32_t iTrack = 0; iTrack < hMesh->m_pAnimationCtrl->GetMaxNumTracks(); ++iTrack) {
         hMesh->m_pAnimationCtrl->GetTrackDesc(iTrack, &desc);
         EXPECT_FLOAT_EQ(desc.Speed, 1.0f);

@@ -22,8 +22,8 @@ struct Region {
 };
 
 // The figure faces the camera: its right hand is on the left of the picture.
-constexpr Region RIGHT_HAND = { 78, 78, 120, 116 };
-constexpr Region LEFT_HAND = { 136, 78, 178, 116 };
+constexpr Region RIGHT_HAND = {78, 78, 120, 116};
+constexpr Region LEFT_HAND = {136, 78, 178, 116};
 
 uint32_t Red(uint32_t rgba)
 {
@@ -46,15 +46,15 @@ protected:
         ASSERT_TRUE(CoreMeshAnimationManager::UpdateAnimation(m_hMesh, 0));
 
         CoreCamera camera;
-        const CoreFxVec eye = { 0, -500 * FX, 90 * FX };
-        const CoreFxVec target = { 0, 0, 90 * FX };
-        const CoreFxVec up = { 0, 0, FX };
+        const CoreFxVec eye = {0, -500 * FX, 90 * FX};
+        const CoreFxVec target = {0, 0, 90 * FX};
+        const CoreFxVec up = {0, 0, FX};
         CoreMatrix::LookAtRH_DX(&camera.m_oView, &eye, &target, &up);
         CoreMatrix::PerspectiveFovRH_DX(&camera.m_oProjection, 819, 5461, 10 * FX, 2000 * FX);
         m_renderer.SetCamera(&camera);
         m_renderer.SetRenderState(D3DRS_LIGHTING, 1);
-        m_renderer.SetAmbiantColor({ 40 * FX, 40 * FX, 40 * FX });
-        m_renderer.SetLight({ FX, FX, FX }, { 0, FX, 0 }, { 0, 0, 0 });
+        m_renderer.SetAmbiantColor({40 * FX, 40 * FX, 40 * FX});
+        m_renderer.SetLight({FX, FX, FX}, {0, FX, 0}, {0, 0, 0});
         m_renderer.EnableLight(0);
     }
 

@@ -15,7 +15,7 @@ constexpr fx32 FX = 4096;
 
 Matrix4 RecordedMatrix(const GraphicsCall& call)
 {
-    Matrix4 matrix{};
+    Matrix4 matrix {};
     std::memcpy(&matrix, call.data.data(), sizeof matrix);
     return matrix;
 }
@@ -23,10 +23,10 @@ Matrix4 RecordedMatrix(const GraphicsCall& call)
 TEST_F(RendererMeshTest, AmbientColourIsMadeOfTheLevelsWholeParts)
 {
     m_graphics.Recorder().Clear();
-    m_renderer.SetAmbiantColor({ 255 * FX, 128 * FX + 2000, 0 });
+    m_renderer.SetAmbiantColor({255 * FX, 128 * FX + 2000, 0});
     EXPECT_EQ(m_renderer.GetRenderState(D3DRS_AMBIENT), 0xFFFF8000u);
     EXPECT_EQ(m_graphics.Recorder().Texts("SetRenderState"),
-              std::vector<std::string>{ "SetRenderState(139, 4294934528)" });
+              std::vector<std::string> {"SetRenderState(139, 4294934528)"});
 }
 
 TEST_F(RendererMeshTest, TheScreenMarginFollowsTheWindowShape)
@@ -65,12 +65,12 @@ TEST_F(RendererMeshTest, CameraSendsTheViewThenThePostView)
 TEST_F(RendererMeshTest, TheLightIsDirectionalLightZero)
 {
     m_graphics.Recorder().Clear();
-    m_renderer.SetLight({ FX, FX / 2, 0 }, { 0, 0, -FX }, { FX, 2 * FX, 3 * FX });
+    m_renderer.SetLight({FX, FX / 2, 0}, {0, 0, -FX}, {FX, 2 * FX, 3 * FX});
     m_renderer.EnableLight(0);
     const std::vector<GraphicsCall> calls = m_graphics.Recorder().Named("SetLight");
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].arguments[0], 0u);
-    Light light{};
+    Light light {};
     std::memcpy(&light, calls[0].data.data(), sizeof light);
     EXPECT_EQ(light.type, uint32_t(D3DLIGHT_DIRECTIONAL));
     EXPECT_FLOAT_EQ(light.diffuse.g, 0.5f);
@@ -79,7 +79,7 @@ TEST_F(RendererMeshTest, TheLightIsDirectionalLightZero)
     EXPECT_FLOAT_EQ(light.position.z, 3.0f);
     EXPECT_FLOAT_EQ(light.range, 100000.0f);
     EXPECT_FLOAT_EQ(light.attenuation0, 1.0f);
-    EXPECT_EQ(m_graphics.Recorder().Texts("LightEnable"), std::vector<std::string>{ "LightEnable(0, 1)" });
+    EXPECT_EQ(m_graphics.Recorder().Texts("LightEnable"), std::vector<std::string> {"LightEnable(0, 1)"});
 }
 
 TEST_F(RendererMeshTest, SkinnedCombinationsSetTheirBlendStateAndRestoreIt)
@@ -129,7 +129,7 @@ TEST_F(RendererMeshTest, SkinnedCombinationsSetTheirBlendStateAndRestoreIt)
 
 Matrix4 Product(const Matrix4& a, const Matrix4& b)
 {
-    Matrix4 out{};
+    Matrix4 out {};
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             for (int k = 0; k < 4; ++k)
@@ -169,7 +169,7 @@ TEST_F(RendererMeshTest, BoneSlotsGetOffsetTimesCombinedTimesWorld)
 
     ASSERT_TRUE(m_renderer.BeginFrame());
     m_graphics.Recorder().Clear();
-    CoreMaterial grey = { { { 0.5f, 0.5f, 0.5f, 0.5f }, {}, {}, {}, 1.0f }, nullptr };
+    CoreMaterial grey = {{{0.5f, 0.5f, 0.5f, 0.5f}, {}, {}, {}, 1.0f}, nullptr};
     m_renderer.RenderMesh(hMesh, world, &grey);
     m_renderer.EndFrame();
 
@@ -188,8 +188,8 @@ TEST_F(RendererMeshTest, BoneSlotsGetOffsetTimesCombinedTimesWorld)
             const uint32_t iBone = pCombinations[i].BoneId[j];
             if (iBone == UNUSED_BONE_ID)
                 continue;
-            const Matrix4 expected = Product(
-                Product(hMesh->m_pBoneOffsetMatrices[iBone], *hMesh->m_ppBoneMatrixPtrs[iBone]), worldD3D);
+            const Matrix4 expected =
+                Product(Product(hMesh->m_pBoneOffsetMatrices[iBone], *hMesh->m_ppBoneMatrixPtrs[iBone]), worldD3D);
             bool bFound = false;
             for (const GraphicsCall& call : setsBeforeDraw[i])
                 bFound |= call.arguments[0] == D3DTS_WORLDMATRIX(j) && Near(RecordedMatrix(call), expected);
@@ -197,7 +197,7 @@ TEST_F(RendererMeshTest, BoneSlotsGetOffsetTimesCombinedTimesWorld)
         }
     }
     for (const GraphicsCall& call : m_graphics.Recorder().Named("SetMaterial")) {
-        Material material{};
+        Material material {};
         std::memcpy(&material, call.data.data(), sizeof material);
         EXPECT_FLOAT_EQ(material.diffuse.a, 0.5f);
     }

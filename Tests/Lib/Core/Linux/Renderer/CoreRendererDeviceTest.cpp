@@ -12,7 +12,7 @@ namespace {
 
 PresentParameters CreatedParameters(const GraphicsRecorder& recorder)
 {
-    PresentParameters parameters{};
+    PresentParameters parameters {};
     for (const GraphicsCall& call : recorder.Calls()) {
         if (call.name == "CreateDevice" && call.data.size() == sizeof parameters)
             std::memcpy(&parameters, call.data.data(), sizeof parameters);
@@ -86,8 +86,8 @@ TEST_F(RendererTest, HalfPixelOffsetsOfA1280By960WindowAreATenthOfAUnit)
 TEST_F(RendererTest, WindowedDeviceUsesTheDesktopFormatAndCopiesWithoutMultisampling)
 {
     Control().displayMode.format = D3DFMT_A8R8G8B8;
-    Control().multiSampleCounts[D3DFMT_X8R8G8B8] = { 2, 4, 8 };
-    Control().multiSampleCounts[D3DFMT_D24S8] = { 2, 4, 8 };
+    Control().multiSampleCounts[D3DFMT_X8R8G8B8] = {2, 4, 8};
+    Control().multiSampleCounts[D3DFMT_D24S8] = {2, 4, 8};
     CoreRendererSettings settings = GameSettings();
     settings.m_uMultiSample = 8;
     ASSERT_TRUE(m_renderer.Initialize(settings));
@@ -107,8 +107,8 @@ TEST_F(RendererTest, WindowedDeviceUsesTheDesktopFormatAndCopiesWithoutMultisamp
 
 TEST_F(RendererTest, FullScreenTakesTheMostSamplesBothFormatsOffer)
 {
-    Control().multiSampleCounts[D3DFMT_X8R8G8B8] = { 2, 4, 8 };
-    Control().multiSampleCounts[D3DFMT_D24S8] = { 2, 4 };
+    Control().multiSampleCounts[D3DFMT_X8R8G8B8] = {2, 4, 8};
+    Control().multiSampleCounts[D3DFMT_D24S8] = {2, 4};
     CoreRendererSettings settings = GameSettings();
     settings.m_uFullScreen = 0x100; // only the low byte counts
     settings.m_uMultiSample = 8;
@@ -136,9 +136,9 @@ TEST_F(RendererTest, FullScreenTakesTheMostSamplesBothFormatsOffer)
 
 TEST_F(RendererTest, FullScreenWithoutAntiAliasingAsksNothing)
 {
-    Control().multiSampleCounts[D3DFMT_X8R8G8B8] = { 2 };
-    Control().multiSampleCounts[D3DFMT_D24S8] = { 2 };
-    for (uint32_t level : { 0u, 1u }) {
+    Control().multiSampleCounts[D3DFMT_X8R8G8B8] = {2};
+    Control().multiSampleCounts[D3DFMT_D24S8] = {2};
+    for (uint32_t level : {0u, 1u}) {
         m_graphics.Recorder().Clear();
         CoreRendererSettings settings = GameSettings();
         settings.m_uFullScreen = 1;
@@ -190,7 +190,7 @@ TEST_F(RendererTest, LostDeviceIsResetOnceItCanBe)
 {
     ASSERT_TRUE(Start());
     Control().deviceLost = true;
-    Control().cooperativeLevels = { D3DERR_DEVICELOST, D3DERR_DEVICELOST };
+    Control().cooperativeLevels = {D3DERR_DEVICELOST, D3DERR_DEVICELOST};
     m_renderer.BeginFrame();
     m_renderer.EndFrame();
     EXPECT_TRUE(m_renderer.IsDeviceLost());
@@ -226,16 +226,16 @@ TEST_F(RendererTest, LostDeviceIsResetOnceItCanBe)
 TEST_F(RendererTest, FailedResetIsLoggedByNameAndCaughtAgainByPresent)
 {
     const std::pair<GraphicsResult, const char*> failures[] = {
-        { D3DERR_OUTOFVIDEOMEMORY, "D3DERR_OUTOFVIDEOMEMORY\n" },
-        { D3DERR_DRIVERINTERNALERROR, "D3DERR_DRIVERINTERNALERROR\n" },
-        { D3DERR_DEVICELOST, "D3DERR_DEVICELOST\n" },
-        { D3DERR_INVALIDCALL, "D3DERR_INVALIDCALL\n" },
-        { D3DERR_NOTAVAILABLE, "" },
+        {D3DERR_OUTOFVIDEOMEMORY, "D3DERR_OUTOFVIDEOMEMORY\n"},
+        {D3DERR_DRIVERINTERNALERROR, "D3DERR_DRIVERINTERNALERROR\n"},
+        {D3DERR_DEVICELOST, "D3DERR_DEVICELOST\n"},
+        {D3DERR_INVALIDCALL, "D3DERR_INVALIDCALL\n"},
+        {D3DERR_NOTAVAILABLE, ""},
     };
     ASSERT_TRUE(Start());
     for (const auto& [result, text] : failures) {
         Control().deviceLost = true;
-        Control().resetResults = { result };
+        Control().resetResults = {result};
         m_renderer.SetDeviceLost(true);
         m_graphics.Recorder().Clear();
         testing::internal::CaptureStdout();

@@ -61,7 +61,7 @@ protected:
 // (top), blue, white (bottom).
 std::vector<uint8_t> FourColourDxt1()
 {
-    const uint16_t colours[4] = { 0xF800, 0x07E0, 0x001F, 0xFFFF };
+    const uint16_t colours[4] = {0xF800, 0x07E0, 0x001F, 0xFFFF};
     std::vector<uint8_t> blocks(32, 0);
     for (size_t i = 0; i < 4; ++i) {
         blocks[i * 8] = uint8_t(colours[i]);
@@ -192,13 +192,13 @@ TEST_F(RendererPixelTest, DepthTestKeepsTheNearerPicture)
     // Greater depth values are nearer the viewer on the 2D screen.
     ASSERT_TRUE(m_renderer.PrimitiveBegin(D3DPT_TRIANGLESTRIP, 4, nullptr));
     for (int32_t corner = 0; corner < 4; ++corner)
-        m_renderer.PrimitiveVertexAdd((10 + 30 * (corner / 2)) * FX, (10 + 30 * (corner % 2)) * FX, -FX / 8,
-                                      0x0000FFFF, 0, 0);
+        m_renderer.PrimitiveVertexAdd((10 + 30 * (corner / 2)) * FX, (10 + 30 * (corner % 2)) * FX, -FX / 8, 0x0000FFFF,
+                                      0, 0);
     ASSERT_TRUE(m_renderer.PrimitiveEnd());
     ASSERT_TRUE(m_renderer.PrimitiveBegin(D3DPT_TRIANGLESTRIP, 4, nullptr));
     for (int32_t corner = 0; corner < 4; ++corner)
-        m_renderer.PrimitiveVertexAdd((20 + 30 * (corner / 2)) * FX, (20 + 30 * (corner % 2)) * FX, -FX / 2,
-                                      0xFF0000FF, 0, 0);
+        m_renderer.PrimitiveVertexAdd((20 + 30 * (corner / 2)) * FX, (20 + 30 * (corner % 2)) * FX, -FX / 2, 0xFF0000FF,
+                                      0, 0);
     ASSERT_TRUE(m_renderer.PrimitiveEnd());
     const RgbaImage image = Picture();
     EXPECT_EQ(image.At(30, 30), 0x0000FFFFu);

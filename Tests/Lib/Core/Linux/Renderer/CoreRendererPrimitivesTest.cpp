@@ -52,7 +52,8 @@ TEST_F(PrimitiveTest, QuadVerticesAreShiftedByHalfAPixelAndColoursTurnToArgb)
     m_renderer.PrimitiveVertexAdd(0, 192 * FX, 0, 0x11223344, FX / 4, 3 * FX);
     EXPECT_TRUE(m_renderer.PrimitiveEnd());
 
-    EXPECT_THAT(Calls(), ElementsAre("SetTexture(0, 0)", "SetFVF(322)", "SetTransform(256)", "DrawPrimitiveUP(6, 2, 24)"));
+    EXPECT_THAT(Calls(),
+                ElementsAre("SetTexture(0, 0)", "SetFVF(322)", "SetTransform(256)", "DrawPrimitiveUP(6, 2, 24)"));
     const GraphicsCall world = m_graphics.Recorder().Named("SetTransform")[0];
     Matrix4 matrix;
     ASSERT_EQ(world.data.size(), sizeof matrix);
@@ -84,9 +85,9 @@ TEST_F(PrimitiveTest, PrimitiveCountsFollowTheType)
         uint32_t vertices;
         const char* draw;
     } cases[] = {
-        { D3DPT_TRIANGLESTRIP, 4, "DrawPrimitiveUP(5, 2, 24)" }, { D3DPT_LINESTRIP, 5, "DrawPrimitiveUP(3, 4, 24)" },
-        { D3DPT_TRIANGLELIST, 7, "DrawPrimitiveUP(4, 2, 24)" },  { D3DPT_LINELIST, 5, "DrawPrimitiveUP(2, 2, 24)" },
-        { D3DPT_POINTLIST, 3, "DrawPrimitiveUP(1, 3, 24)" },     { D3DPT_TRIANGLEFAN, 5, "DrawPrimitiveUP(6, 3, 24)" },
+        {D3DPT_TRIANGLESTRIP, 4, "DrawPrimitiveUP(5, 2, 24)"}, {D3DPT_LINESTRIP, 5, "DrawPrimitiveUP(3, 4, 24)"},
+        {D3DPT_TRIANGLELIST, 7, "DrawPrimitiveUP(4, 2, 24)"},  {D3DPT_LINELIST, 5, "DrawPrimitiveUP(2, 2, 24)"},
+        {D3DPT_POINTLIST, 3, "DrawPrimitiveUP(1, 3, 24)"},     {D3DPT_TRIANGLEFAN, 5, "DrawPrimitiveUP(6, 3, 24)"},
     };
     for (const auto& entry : cases) {
         m_graphics.Recorder().Clear();
@@ -111,8 +112,7 @@ TEST_F(PrimitiveTest, TexturedQuadBindsItsTextureAsAStripOfWhiteVertices)
     EXPECT_THAT(Calls("DrawPrimitiveUP"), ElementsAre("DrawPrimitiveUP(5, 2, 24)"));
     const std::vector<CorePrimitiveVertex> vertices = DrawnVertices(m_graphics.Recorder());
     ASSERT_EQ(vertices.size(), 4u);
-    const float expected[4][4] = { { 9.9f, 19.9f, 0, 0 }, { 9.9f, 27.9f, 0, 1 }, { 25.9f, 19.9f, 1, 0 },
-                                   { 25.9f, 27.9f, 1, 1 } };
+    const float expected[4][4] = {{9.9f, 19.9f, 0, 0}, {9.9f, 27.9f, 0, 1}, {25.9f, 19.9f, 1, 0}, {25.9f, 27.9f, 1, 1}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_FLOAT_EQ(vertices[i].x, expected[i][0]);
         EXPECT_FLOAT_EQ(vertices[i].y, expected[i][1]);

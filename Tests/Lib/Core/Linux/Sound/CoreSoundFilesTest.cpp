@@ -20,10 +20,7 @@ protected:
         fs::copy(TestSupport::DataDir() / "Sound", m_dir / "Sound");
     }
 
-    void Truncate(const std::string& name, size_t bytes)
-    {
-        fs::resize_file(m_dir / "Sound" / name, bytes);
-    }
+    void Truncate(const std::string& name, size_t bytes) { fs::resize_file(m_dir / "Sound" / name, bytes); }
 
     void Poke(const std::string& name, size_t at, char value)
     {

@@ -2,8 +2,8 @@
 
 namespace {
 
-const char* const GROUP_BANKS[] = { "sound/common", "sound/bg101_chapter_01", "sound/bg102_chapter_01",
-                                    "sound/bg103_chapter_01", "sound/bg104_chapter_01", "sound/mg_woodenswordduel" };
+const char* const GROUP_BANKS[] = {"sound/common",           "sound/bg101_chapter_01", "sound/bg102_chapter_01",
+                                   "sound/bg103_chapter_01", "sound/bg104_chapter_01", "sound/mg_woodenswordduel"};
 
 TEST_F(CoreSoundTest, PopsStopAtTheMarksOfEntriesZeroAndThree)
 {

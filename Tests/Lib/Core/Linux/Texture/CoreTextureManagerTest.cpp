@@ -66,7 +66,7 @@ TEST_F(CoreTextureManagerTest, SizesRoundUpToWholeBlocks)
     EXPECT_EQ(description->m_iBitsPerPixel, 4u);
     EXPECT_EQ(description->m_iLevelCount, 1u);
     EXPECT_EQ(description->m_iByteSize, 320u);
-    const uint32_t words[7] = { 30, 17, 7, 0, D3DFMT_DXT1, 3, 4 };
+    const uint32_t words[7] = {30, 17, 7, 0, D3DFMT_DXT1, 3, 4};
     EXPECT_TRUE(std::equal(words, words + 7, description->m_vDdsWords));
     EXPECT_STREQ(description->m_sName, "odd_dxt1");
     EXPECT_EQ(Level0(texture), std::vector<uint8_t>(dxt1.begin() + 128, dxt1.end()));
@@ -152,13 +152,13 @@ TEST_F(CoreTextureManagerTest, RefusedImageEntersNothing)
 TEST(CoreTextureTest, PixelBitSizes)
 {
     const std::pair<uint32_t, uint32_t> table[] = {
-        { 21, 32 }, { 22, 32 }, { 23, 16 }, { 25, 16 }, { 26, 16 }, { 34, 32 }, { 41, 8 }, { 111, 16 }, { 112, 32 },
-        { 113, 64 }, { 114, 32 }, { 115, 64 }, { 116, 128 }, { D3DFMT_DXT1, 4 }, { D3DFMT_DXT2, 8 },
-        { D3DFMT_DXT3, 8 }, { D3DFMT_DXT4, 8 }, { D3DFMT_DXT5, 8 },
+        {21, 32},   {22, 32},         {23, 16},         {25, 16},         {26, 16},         {34, 32},
+        {41, 8},    {111, 16},        {112, 32},        {113, 64},        {114, 32},        {115, 64},
+        {116, 128}, {D3DFMT_DXT1, 4}, {D3DFMT_DXT2, 8}, {D3DFMT_DXT3, 8}, {D3DFMT_DXT4, 8}, {D3DFMT_DXT5, 8},
     };
     for (const auto& [format, bits] : table)
         EXPECT_EQ(CoreTexture::GetPixelBitSize(format), bits) << format;
-    for (uint32_t unknown : { 24u, 0u, 20u }) {
+    for (uint32_t unknown : {24u, 0u, 20u}) {
         testing::internal::CaptureStdout();
         EXPECT_EQ(CoreTexture::GetPixelBitSize(unknown), 0u);
         EXPECT_NE(testing::internal::GetCapturedStdout().find("condition: 0\n"), std::string::npos);

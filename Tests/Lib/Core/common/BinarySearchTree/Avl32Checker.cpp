@@ -11,11 +11,7 @@ using Nubra::BinarySearchTree::Avl32;
 
 class Checker {
 public:
-    explicit Checker(const Avl32& tree)
-        : m_tree(tree)
-        , m_seen(tree.Capacity(), false)
-    {
-    }
+    explicit Checker(const Avl32& tree) : m_tree(tree), m_seen(tree.Capacity(), false) { }
 
     // Height of the subtree, or nothing after recording a fault.
     std::optional<int> Height(uint32_t node, std::optional<uint32_t> low, std::optional<uint32_t> high)
@@ -42,8 +38,7 @@ public:
             return Fail() << "node " << node << " (key " << record.m_iKey << ") is out of balance by " << balance,
                    std::nullopt;
         if (Avl32::BalanceOf(record) != balance)
-            return Fail() << "node " << node << " stores balance " << Avl32::BalanceOf(record) << ", true "
-                          << balance,
+            return Fail() << "node " << node << " stores balance " << Avl32::BalanceOf(record) << ", true " << balance,
                    std::nullopt;
         return 1 + std::max(*left, *right);
     }

@@ -10,8 +10,7 @@ namespace TestSupport {
 
 // A tree over its own node array, the way the core's managers hold one.
 struct Avl32Fixture {
-    explicit Avl32Fixture(uint32_t capacity)
-        : nodes(capacity)
+    explicit Avl32Fixture(uint32_t capacity) : nodes(capacity)
     {
         tree.Init();
         tree.SetNodes(nodes.data(), capacity);

@@ -17,9 +17,8 @@ const char CHANGED_CONDITION[] = "m_iNodeNumber == m_oTree->m_iNodeNumber && m_i
 size_t BoxesMentioning(TestSupport::ScopedMessageBoxes& boxes, const std::string& text)
 {
     const auto& shown = boxes.Boxes().ShownBoxes();
-    return static_cast<size_t>(std::count_if(shown.begin(), shown.end(), [&](const auto& box) {
-        return box.text.find(text) != std::string::npos;
-    }));
+    return static_cast<size_t>(std::count_if(
+        shown.begin(), shown.end(), [&](const auto& box) { return box.text.find(text) != std::string::npos; }));
 }
 
 TEST(Avl32IteratorTest, FullWalkIsInAscendingKeyOrder)
@@ -57,7 +56,7 @@ TEST(Avl32IteratorTest, EmptyTreeWalksNothing)
 TEST(Avl32IteratorTest, AssignmentPositionsOnANodeAndIncrementReturnsThePrevious)
 {
     Avl32Fixture f(16);
-    for (const uint32_t key : { 40u, 20u, 60u, 10u, 30u, 50u, 70u })
+    for (const uint32_t key : {40u, 20u, 60u, 10u, 30u, 50u, 70u})
         f.tree.Insert(key, key);
     f.tree.Lookup(30);
     const uint32_t thirty = f.tree.Current();
@@ -76,7 +75,7 @@ TEST(Avl32IteratorTest, AssigningANodeOutsideTheTreeIsReported)
 {
     TestSupport::ScopedMessageBoxes boxes;
     Avl32Fixture f(16);
-    for (const uint32_t key : { 1u, 2u, 3u })
+    for (const uint32_t key : {1u, 2u, 3u})
         f.tree.Insert(key, key);
     f.tree.Lookup(2);
     const uint32_t removed = f.tree.Current();
@@ -98,7 +97,7 @@ TEST(Avl32IteratorTest, ChangingTheTreeDuringAWalkIsReportedAndTheWalkGoesOn)
 {
     TestSupport::ScopedMessageBoxes boxes;
     Avl32Fixture f(16);
-    for (const uint32_t key : { 10u, 20u, 30u })
+    for (const uint32_t key : {10u, 20u, 30u})
         f.tree.Insert(key, key);
 
     Avl32::Const_Iterator it(f.tree);

@@ -22,8 +22,8 @@ testing::AssertionResult SameContents(const Avl32& tree, const std::map<uint32_t
         if (expected == model.end())
             return testing::AssertionFailure() << "walk goes past the model's end at key " << it.GetKey();
         if (it.GetKey() != expected->first || it.GetValue() != expected->second)
-            return testing::AssertionFailure() << "walk gives " << it.GetKey() << "=" << it.GetValue()
-                                               << ", model " << expected->first << "=" << expected->second;
+            return testing::AssertionFailure() << "walk gives " << it.GetKey() << "=" << it.GetValue() << ", model "
+                                               << expected->first << "=" << expected->second;
     }
     if (expected != model.end())
         return testing::AssertionFailure() << "walk ends before key " << expected->first;

@@ -21,7 +21,7 @@ void InsertAll(Avl32& tree, std::initializer_list<uint32_t> keys)
 TEST(Avl32Test, AscendingThreeRotateLeftIntoBalance)
 {
     Avl32Fixture f(16);
-    InsertAll(f.tree, { 1, 2, 3 });
+    InsertAll(f.tree, {1, 2, 3});
     EXPECT_EQ(Shape(f.tree), "2(1,3)");
     const Avl32::Node& root = f.tree.GetNode(f.tree.Root());
     EXPECT_EQ(Avl32::BalanceOf(root), 0);
@@ -38,15 +38,15 @@ TEST(Avl32Test, InsertRotationsOfEveryKind)
         const char* shape;
     };
     const Case cases[] = {
-        { "left-left", { 3, 2, 1 }, "2(1,3)" },
-        { "right-left", { 1, 3, 2 }, "2(1,3)" },
-        { "left-right", { 3, 1, 2 }, "2(1,3)" },
-        { "left-left below the root", { 50, 25, 75, 10, 5 }, "50(10(5,25),75)" },
-        { "right-right below the root", { 50, 25, 75, 90, 95 }, "50(25,90(75,95))" },
-        { "left-right, grandchild leaning left", { 50, 25, 75, 10, 30, 27 }, "30(25(10,27),50(-,75))" },
-        { "left-right, grandchild leaning right", { 50, 25, 75, 10, 30, 35 }, "30(25(10,-),50(35,75))" },
-        { "right-left, grandchild leaning right", { 50, 25, 75, 60, 80, 65 }, "60(50(25,-),75(65,80))" },
-        { "right-left, grandchild leaning left", { 50, 25, 75, 60, 80, 55 }, "60(50(25,55),75(-,80))" },
+        {"left-left", {3, 2, 1}, "2(1,3)"},
+        {"right-left", {1, 3, 2}, "2(1,3)"},
+        {"left-right", {3, 1, 2}, "2(1,3)"},
+        {"left-left below the root", {50, 25, 75, 10, 5}, "50(10(5,25),75)"},
+        {"right-right below the root", {50, 25, 75, 90, 95}, "50(25,90(75,95))"},
+        {"left-right, grandchild leaning left", {50, 25, 75, 10, 30, 27}, "30(25(10,27),50(-,75))"},
+        {"left-right, grandchild leaning right", {50, 25, 75, 10, 30, 35}, "30(25(10,-),50(35,75))"},
+        {"right-left, grandchild leaning right", {50, 25, 75, 60, 80, 65}, "60(50(25,-),75(65,80))"},
+        {"right-left, grandchild leaning left", {50, 25, 75, 60, 80, 55}, "60(50(25,55),75(-,80))"},
     };
     for (const Case& c : cases) {
         Avl32Fixture f(16);
@@ -79,11 +79,11 @@ TEST(Avl32Test, FullArrayRefusesAndWritesNothingBeyondIt)
     // as they are.
     Avl32Fixture f(8);
     for (Avl32::Node& node : f.nodes)
-        node = { 0xDEADBEEFu, 0x5A5Au, 0xA5A5A5A5u, 0xC3C3C3C3u };
+        node = {0xDEADBEEFu, 0x5A5Au, 0xA5A5A5A5u, 0xC3C3C3C3u};
     f.tree.SetNodes(f.nodes.data(), 4);
     const std::vector<Avl32::Node> guard(f.nodes.begin() + 4, f.nodes.end());
 
-    InsertAll(f.tree, { 10, 20, 30 });
+    InsertAll(f.tree, {10, 20, 30});
     const std::string before = Shape(f.tree);
     const uint32_t current = f.tree.Current();
     EXPECT_FALSE(f.tree.Insert(40, 400));
@@ -125,7 +125,7 @@ TEST(Avl32Test, MissingKeysGiveTheNotFoundValue)
     EXPECT_EQ(f.tree.NotFoundValue(), ~Avl32::Value(0));
     EXPECT_EQ(f.tree.Lookup(5), f.tree.NotFoundValue());
     EXPECT_EQ(f.tree.Remove(5), f.tree.NotFoundValue());
-    InsertAll(f.tree, { 4, 6 });
+    InsertAll(f.tree, {4, 6});
     EXPECT_EQ(f.tree.Lookup(5), f.tree.NotFoundValue());
     EXPECT_EQ(f.tree.Remove(5), f.tree.NotFoundValue());
     EXPECT_EQ(f.tree.NodeNumber(), 2u);
@@ -142,15 +142,15 @@ TEST(Avl32Test, ValuesHoldAddresses)
 TEST(Avl32Test, KeysCompareUnsigned)
 {
     Avl32Fixture f(8);
-    InsertAll(f.tree, { 0x80000000u, 1 });
+    InsertAll(f.tree, {0x80000000u, 1});
     EXPECT_EQ(f.tree.GetNode(f.tree.First()).m_iKey, 1u);
-    EXPECT_EQ(TestSupport::KeysInOrder(f.tree), (std::vector<uint32_t> { 1, 0x80000000u }));
+    EXPECT_EQ(TestSupport::KeysInOrder(f.tree), (std::vector<uint32_t> {1, 0x80000000u}));
 }
 
 TEST(Avl32Test, RemovingTheRootOfThreeRaisesItsSuccessor)
 {
     Avl32Fixture f(8);
-    InsertAll(f.tree, { 1, 2, 3 });
+    InsertAll(f.tree, {1, 2, 3});
     EXPECT_EQ(f.tree.Remove(2), 20u);
     EXPECT_EQ(f.tree.GetNode(f.tree.Root()).m_iKey, 3u);
     EXPECT_EQ(Shape(f.tree), "3(1,-)");
@@ -160,14 +160,14 @@ TEST(Avl32Test, RemovingTheRootOfThreeRaisesItsSuccessor)
 TEST(Avl32Test, RemovingANodeWithTwoChildrenRaisesTheLeftmostOfItsRightSubtree)
 {
     Avl32Fixture f(16);
-    InsertAll(f.tree, { 50, 25, 75, 10, 30, 60, 80, 55 });
+    InsertAll(f.tree, {50, 25, 75, 10, 30, 60, 80, 55});
     EXPECT_EQ(f.tree.Remove(50), 500u);
     EXPECT_EQ(Shape(f.tree), "55(25(10,30),75(60,80))");
     EXPECT_TRUE(IsSoundAvlTree(f.tree));
 
     // The successor's own right child moves up into its place.
     Avl32Fixture g(16);
-    InsertAll(g.tree, { 50, 25, 75, 10, 30, 60, 80, 5, 55, 65, 90, 57 });
+    InsertAll(g.tree, {50, 25, 75, 10, 30, 60, 80, 5, 55, 65, 90, 57});
     EXPECT_EQ(g.tree.Remove(50), 500u);
     EXPECT_EQ(Shape(g.tree), "55(25(10(5,-),30),75(60(57,65),80(-,90)))");
     EXPECT_TRUE(IsSoundAvlTree(g.tree));
@@ -182,14 +182,13 @@ TEST(Avl32Test, RemoveRotationsOfEveryKind)
         const char* shape;
     };
     const Case cases[] = {
-        { "single, heavy child balanced", { 50, 25, 75, 60, 80 }, 25, "75(50(-,60),80)" },
-        { "single, heavy child leaning the same way", { 50, 25, 75, 80 }, 25, "75(50,80)" },
-        { "double", { 50, 25, 75, 60 }, 25, "60(50,75)" },
-        { "mirror single, heavy child balanced", { 50, 25, 75, 10, 30 }, 75, "25(10,50(30,-))" },
-        { "mirror double", { 50, 25, 75, 30 }, 75, "30(25,50)" },
+        {"single, heavy child balanced", {50, 25, 75, 60, 80}, 25, "75(50(-,60),80)"},
+        {"single, heavy child leaning the same way", {50, 25, 75, 80}, 25, "75(50,80)"},
+        {"double", {50, 25, 75, 60}, 25, "60(50,75)"},
+        {"mirror single, heavy child balanced", {50, 25, 75, 10, 30}, 75, "25(10,50(30,-))"},
+        {"mirror double", {50, 25, 75, 30}, 75, "30(25,50)"},
         // Rotating the right side shortens it, which tips the root as well.
-        { "cascade to the root", { 8, 5, 11, 3, 7, 10, 12, 2, 4, 6, 9, 1 }, 12,
-          "5(3(2(1,-),4),8(7(6,-),10(9,11)))" },
+        {"cascade to the root", {8, 5, 11, 3, 7, 10, 12, 2, 4, 6, 9, 1}, 12, "5(3(2(1,-),4),8(7(6,-),10(9,11)))"},
     };
     for (const Case& c : cases) {
         Avl32Fixture f(16);
@@ -207,10 +206,10 @@ TEST(Avl32Test, OwnerBitsOfTheLinkWordsSurvive)
         node.m_iLeftWord = 0xAB000000u;
         node.m_iRightWord = 0xF8000000u;
     }
-    InsertAll(f.tree, { 8, 5, 11, 3, 7, 10, 12, 2, 4, 6, 9, 1 });
+    InsertAll(f.tree, {8, 5, 11, 3, 7, 10, 12, 2, 4, 6, 9, 1});
     f.tree.Remove(12);
     f.tree.Remove(5);
-    InsertAll(f.tree, { 13, 14, 15 });
+    InsertAll(f.tree, {13, 14, 15});
     EXPECT_TRUE(IsSoundAvlTree(f.tree));
     for (const Avl32::Node& node : f.nodes) {
         EXPECT_EQ(node.m_iLeftWord & 0xFF000000u, 0xAB000000u);
@@ -221,7 +220,7 @@ TEST(Avl32Test, OwnerBitsOfTheLinkWordsSurvive)
 TEST(Avl32Test, CurrentFollowsLookupsAndIsClearedWithItsNode)
 {
     Avl32Fixture f(8);
-    InsertAll(f.tree, { 1, 2, 3 });
+    InsertAll(f.tree, {1, 2, 3});
     EXPECT_EQ(f.tree.GetNode(f.tree.Current()).m_iKey, 3u);
     f.tree.Lookup(1);
     const uint32_t one = f.tree.Current();
@@ -237,7 +236,7 @@ TEST(Avl32Test, CurrentFollowsLookupsAndIsClearedWithItsNode)
 TEST(Avl32Test, CountsAndClear)
 {
     Avl32Fixture f(8);
-    InsertAll(f.tree, { 1, 2, 3 });
+    InsertAll(f.tree, {1, 2, 3});
     f.tree.Remove(2);
     EXPECT_EQ(f.tree.NodeNumber(), 2u);
     EXPECT_EQ(f.tree.Insertions(), 3u);
@@ -254,7 +253,7 @@ TEST(Avl32Test, CountsAndClear)
     EXPECT_EQ(f.nodes[1].m_iKey, 0x1234u);
     EXPECT_EQ(f.tree.Lookup(1), f.tree.NotFoundValue());
 
-    InsertAll(f.tree, { 5 });
+    InsertAll(f.tree, {5});
     EXPECT_EQ(f.tree.Root(), 1u);
 }
 

@@ -20,7 +20,7 @@ BindResult Bind(DataPack& pack, std::vector<uint8_t>& bytes, size_t size)
 {
     testing::internal::CaptureStdout();
     const bool bound = DkDataPackBinding::BindPack(pack, bytes.data(), size, "test.dr");
-    return { bound, testing::internal::GetCapturedStdout() };
+    return {bound, testing::internal::GetCapturedStdout()};
 }
 
 BindResult Bind(DataPack& pack, std::vector<uint8_t>& bytes)
@@ -30,10 +30,10 @@ BindResult Bind(DataPack& pack, std::vector<uint8_t>& bytes)
 
 bool IsZero(const DataPack& pack)
 {
-    return pack.m_pTocStart == nullptr && pack.m_iTocSize == 0 && pack.m_pDataStart == nullptr
-        && pack.m_iHeaderWord2 == 0 && pack.m_pEntries == nullptr && pack.m_iEntryCount == 0 && pack.m_bBound == 0
-        && pack.m_iRegionStart == 0 && pack.m_iRegionEnd == 0 && pack.m_iSpare0 == 0 && pack.m_iSpare1 == 0
-        && pack.m_iBindIndex == 0 && pack.m_vEntryNames.empty();
+    return pack.m_pTocStart == nullptr && pack.m_iTocSize == 0 && pack.m_pDataStart == nullptr &&
+           pack.m_iHeaderWord2 == 0 && pack.m_pEntries == nullptr && pack.m_iEntryCount == 0 && pack.m_bBound == 0 &&
+           pack.m_iRegionStart == 0 && pack.m_iRegionEnd == 0 && pack.m_iSpare0 == 0 && pack.m_iSpare1 == 0 &&
+           pack.m_iBindIndex == 0 && pack.m_vEntryNames.empty();
 }
 
 uint32_t Flags(const std::vector<uint8_t>& bytes, uint32_t entry)
@@ -43,7 +43,7 @@ uint32_t Flags(const std::vector<uint8_t>& bytes, uint32_t entry)
 
 TEST(DataPackBindingTest, BindingTableHasFiveRowsInOrder)
 {
-    const uint32_t kinds[] = { DATAPACK_TEXTURE, DATAPACK_XMESH, DATAPACK_EDGM, DATAPACK_EDGA, DATAPACK_ATR3 };
+    const uint32_t kinds[] = {DATAPACK_TEXTURE, DATAPACK_XMESH, DATAPACK_EDGM, DATAPACK_EDGA, DATAPACK_ATR3};
     for (uint32_t kind : kinds) {
         const DkDataPackBinding::Binding* binding = DkDataPackBinding::FindBinding(kind);
         ASSERT_NE(binding, nullptr);
@@ -60,7 +60,7 @@ TEST(DataPackBindingTest, WrongMagicIsRefusedAndLeavesEverythingUntouched)
 {
     HandMadePack made;
     made.Add(DATAPACK_EDGM, "edge");
-    for (uint32_t magic : { 0x32525044u, 0u, DATAPACK_MAGIC + 1 }) {
+    for (uint32_t magic : {0x32525044u, 0u, DATAPACK_MAGIC + 1}) {
         std::vector<uint8_t> bytes = made.Bytes();
         HandMadePack::Put(bytes, 0, magic);
         const std::vector<uint8_t> before = bytes;
@@ -73,7 +73,7 @@ TEST(DataPackBindingTest, WrongMagicIsRefusedAndLeavesEverythingUntouched)
     }
     // The magic is the bytes 0x32 0x52 0x50 0x44 in file order.
     const std::vector<uint8_t> bytes = made.Bytes();
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t> { 0x32, 0x52, 0x50, 0x44 }));
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t> {0x32, 0x52, 0x50, 0x44}));
 }
 
 TEST(DataPackBindingTest, EmptyPackBindsAndUnbinds)
@@ -95,7 +95,7 @@ TEST(DataPackBindingTest, EntriesWithoutLoadersArePreparedRegisteredAndUnregiste
 {
     HandMadePack made;
     made.Add(DATAPACK_EDGM, "edges");
-    made.Add(DATAPACK_EDGA, "edge_anim", { 9, 8, 7 });
+    made.Add(DATAPACK_EDGA, "edge_anim", {9, 8, 7});
     made.Add(DATAPACK_ATR3, "attributes");
     std::vector<uint8_t> bytes = made.Bytes();
     const std::vector<uint8_t> before = bytes;
@@ -211,17 +211,17 @@ TEST(DataPackBindingTest, OutOfRangeOffsetsAndSizesAreRefused)
         const char* reason;
     };
     const Case cases[] = {
-        { "toc past the end", 4, uint32_t(good.size()), "table of contents runs past the end" },
-        { "toc size huge", 4, 0xFFFFFFFF, "table of contents runs past the end" },
-        { "entry count huge", 2048, 0xFFFFFFFF, "entries run past its table of contents" },
-        { "entry count one more", 2048, 3, "entries run past its table of contents" },
-        { "name in the entry table", second + 24, 8, "entry 1: its name lies outside" },
-        { "name past the table", second + 24, tocSize, "entry 1: its name lies outside" },
-        { "name offset huge", second + 24, 0xFFFFFFF0, "entry 1: its name lies outside" },
-        { "data in the table", second + 4, 0, "entry 1: its data lies outside" },
-        { "data past the end", second + 4, dataEnd - 3, "entry 1: its data lies outside" },
-        { "data offset huge", second + 4, 0xFFFFFFFF, "entry 1: its data lies outside" },
-        { "data size huge", second + 8, 0xFFFFFFFF, "entry 1: its data lies outside" },
+        {"toc past the end", 4, uint32_t(good.size()), "table of contents runs past the end"},
+        {"toc size huge", 4, 0xFFFFFFFF, "table of contents runs past the end"},
+        {"entry count huge", 2048, 0xFFFFFFFF, "entries run past its table of contents"},
+        {"entry count one more", 2048, 3, "entries run past its table of contents"},
+        {"name in the entry table", second + 24, 8, "entry 1: its name lies outside"},
+        {"name past the table", second + 24, tocSize, "entry 1: its name lies outside"},
+        {"name offset huge", second + 24, 0xFFFFFFF0, "entry 1: its name lies outside"},
+        {"data in the table", second + 4, 0, "entry 1: its data lies outside"},
+        {"data past the end", second + 4, dataEnd - 3, "entry 1: its data lies outside"},
+        {"data offset huge", second + 4, 0xFFFFFFFF, "entry 1: its data lies outside"},
+        {"data size huge", second + 8, 0xFFFFFFFF, "entry 1: its data lies outside"},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> bytes = good;

@@ -60,7 +60,7 @@ TEST(EngineAssertTest, PrintsFourLinesAndContinues)
 
 TEST(EngineAssertTest, OperatorsAreNamedWithTheirSymbol)
 {
-    const Version broken { -1 };
+    const Version broken {-1};
     testing::internal::CaptureStdout();
     (void)(Version {} < broken);
     (void)static_cast<bool>(broken);
@@ -95,7 +95,8 @@ TEST(CoreAssertTest, ReportBlockAndBoxText)
     ASSERT_EQ(boxes.Boxes().ShownBoxes().size(), 1u);
     const auto& shown = boxes.Boxes().ShownBoxes()[0];
     EXPECT_EQ(shown.title, "ASSERT");
-    EXPECT_EQ(shown.text.rfind("[DESCRIPTION]\nvalue must not be 0\n\n[EXPRESSION]\nvalue != 0\n\n[LOCATION]\n", 0), 0u);
+    EXPECT_EQ(shown.text.rfind("[DESCRIPTION]\nvalue must not be 0\n\n[EXPRESSION]\nvalue != 0\n\n[LOCATION]\n", 0),
+              0u);
     EXPECT_NE(shown.text.find("IGNORE THE ASSERT? ALWAYS? OR TO EXIT THE APPLICATION?    \n\n"), std::string::npos);
 }
 

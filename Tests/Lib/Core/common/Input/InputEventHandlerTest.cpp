@@ -105,8 +105,7 @@ TEST_F(InputEventHandlerTest, FullTableRefusesTheExtraTriggerWithAnAssert)
     testing::internal::CaptureStdout();
     InputEventTrigger& extra = Add(500, InputTriggerType_KeyHeld, Platform::KEY_SPACE);
     const std::string report = testing::internal::GetCapturedStdout();
-    EXPECT_NE(report.find("condition: m_iEventTriggerCount < INPUT_MAX_EVENTTRIGGER\n"), std::string::npos)
-        << report;
+    EXPECT_NE(report.find("condition: m_iEventTriggerCount < INPUT_MAX_EVENTTRIGGER\n"), std::string::npos) << report;
     EXPECT_EQ(Handler().GetEventTriggerCount(), INPUT_MAX_EVENTTRIGGER);
 
     for (uint32_t index = 0; index < INPUT_MAX_EVENTTRIGGER; ++index)

@@ -22,7 +22,7 @@ TEST(CoreFxDivideTest, QuotientTruncatesThenRoundsHalfUp)
 TEST(CoreFxDivideTest, UnitLeavesQuotientAndRemainderInItsRegisters)
 {
     CoreFx::Div(1, 3);
-    EXPECT_EQ(g_oCoreFxDivUnit.m_iDividend, int64_t{1} << 32);
+    EXPECT_EQ(g_oCoreFxDivUnit.m_iDividend, int64_t {1} << 32);
     EXPECT_EQ(g_oCoreFxDivUnit.m_iQuotient, 1431655765);
     EXPECT_EQ(g_oCoreFxDivUnit.m_iRemainder, 1);
 
@@ -38,7 +38,7 @@ TEST(CoreFxDivideTest, ZeroDivisorIsReportedInsteadOfTrapping)
     EXPECT_EQ(CoreFx::Div(4096, 0), 0);
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("message:\nDivision by zero\n"), std::string::npos) << log;
-    EXPECT_EQ(g_oCoreFxDivUnit.m_iRemainder, int64_t{4096} << 32);
+    EXPECT_EQ(g_oCoreFxDivUnit.m_iRemainder, int64_t {4096} << 32);
 }
 
 TEST(CoreFxDivideTest, OverflowingQuotientWrapsInsteadOfTrapping)
@@ -59,7 +59,7 @@ TEST(CoreFxDivideTest, SquareRootGoesThroughSinglePrecision)
     EXPECT_EQ(root(16), 4u);
     EXPECT_EQ(root(4096 * 4096 - 1), 4095u);
     // 2^26 - 1 rounds up to 2^26 as a float.
-    EXPECT_EQ(root((int64_t{1} << 26) - 1), 8192u);
+    EXPECT_EQ(root((int64_t {1} << 26) - 1), 8192u);
     // The register is read unsigned.
     EXPECT_EQ(root(-1), UINT32_MAX);
 }

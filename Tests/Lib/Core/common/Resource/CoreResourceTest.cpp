@@ -41,13 +41,14 @@ protected:
     }
 
     TestSupport::TempDir m_dir;
-    TestSupport::ScopedWorkingDirectory m_cwd { m_dir.Path() };
+    TestSupport::ScopedWorkingDirectory m_cwd {m_dir.Path()};
 };
 
 TEST_F(CoreResourceTest, CapacityIsTheSizeRoundedUpTo16AndTheBufferAlignedTo32)
 {
     const uint32_t chunksBefore = UsedChunks();
-    for (const auto& [size, capacity] : std::vector<std::pair<uint32_t, uint32_t>> {{1, 16}, {16, 16}, {17, 32}, {1000, 1008}}) {
+    for (const auto& [size, capacity] :
+         std::vector<std::pair<uint32_t, uint32_t>> {{1, 16}, {16, 16}, {17, 32}, {1000, 1008}}) {
         std::string contents(size, '\0');
         for (uint32_t i = 0; i < size; ++i)
             contents[i] = static_cast<char>('a' + i % 26);

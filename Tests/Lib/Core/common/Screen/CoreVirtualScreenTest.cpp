@@ -9,7 +9,7 @@ TEST(CoreVirtualScreenTest, VisibleWidthFollowsTheAspectRatio)
     EXPECT_EQ(CoreVisibleScreenWidth(1280, 960), VIRTUAL_SCREEN_WIDTH);
     EXPECT_EQ(CoreVisibleScreenWidth(640, 480), VIRTUAL_SCREEN_WIDTH);
     EXPECT_EQ(CoreVisibleScreenWidth(1920, 1080), 1920 * 0xC0000 / 1080); // wider: margins at both sides
-    EXPECT_EQ(CoreVisibleScreenWidth(1000, 1000), 192 * FX32_ONE); // narrower: strips cut off
+    EXPECT_EQ(CoreVisibleScreenWidth(1000, 1000), 192 * FX32_ONE);        // narrower: strips cut off
 }
 
 TEST(CoreVirtualScreenTest, WideBackBuffersDoNotOverflow)

@@ -88,16 +88,16 @@ TEST(DdsImageTest, RefusesImagesThatCannotSafelyBecomeTextures)
     };
     const auto good = MakeDds(30, 17, DDS_FOURCC_DXT5, 640);
     const std::vector<Case> cases = {
-        { "empty", good, 0, "shorter than its 128-byte header" },
-        { "header cut", good, 127, "shorter than its 128-byte header" },
-        { "last byte missing", good, good.size() - 1, "level 0 of 30 x 17 pixels runs past its 639 bytes of pixels" },
-        { "header only", good, 128, "level 0 of 30 x 17 pixels runs past its 0 bytes of pixels" },
-        { "uncompressed", MakeDds(4, 4, 21, 64), 128 + 64, "not block-compressed" },
-        { "unknown code", MakeDds(4, 4, 0x33545844 + 0x100, 16), 128 + 16, "not block-compressed" },
-        { "zero width", MakeDds(0, 4, DDS_FOURCC_DXT1, 8), 128 + 8, "0 pixels wide or high" },
-        { "zero height", MakeDds(4, 0, DDS_FOURCC_DXT1, 8), 128 + 8, "0 pixels wide or high" },
-        { "huge", MakeDds(0xFFFFFFFF, 0xFFFFFFFF, DDS_FOURCC_DXT5, 16), 128 + 16,
-          "level 0 of 4294967295 x 4294967295 pixels runs past" },
+        {"empty", good, 0, "shorter than its 128-byte header"},
+        {"header cut", good, 127, "shorter than its 128-byte header"},
+        {"last byte missing", good, good.size() - 1, "level 0 of 30 x 17 pixels runs past its 639 bytes of pixels"},
+        {"header only", good, 128, "level 0 of 30 x 17 pixels runs past its 0 bytes of pixels"},
+        {"uncompressed", MakeDds(4, 4, 21, 64), 128 + 64, "not block-compressed"},
+        {"unknown code", MakeDds(4, 4, 0x33545844 + 0x100, 16), 128 + 16, "not block-compressed"},
+        {"zero width", MakeDds(0, 4, DDS_FOURCC_DXT1, 8), 128 + 8, "0 pixels wide or high"},
+        {"zero height", MakeDds(4, 0, DDS_FOURCC_DXT1, 8), 128 + 8, "0 pixels wide or high"},
+        {"huge", MakeDds(0xFFFFFFFF, 0xFFFFFFFF, DDS_FOURCC_DXT5, 16), 128 + 16,
+         "level 0 of 4294967295 x 4294967295 pixels runs past"},
     };
     for (const Case& c : cases) {
         const ReadResult read = Read(c.dds, c.size);

@@ -599,8 +599,8 @@ void ArenaAllocator::Release(void* pMemory)
     const uintptr_t address = reinterpret_cast<uintptr_t>(pMemory);
     // Only an in-use chunk below the top can be freed; anything else is not
     // ours, or freed already.
-    if (address < base + 8 || address - base - 8 < m_uLeast || address - base - 8 >= m_uTop
-        || ((address - base) & 7) != 0)
+    if (address < base + 8 || address - base - 8 < m_uLeast || address - base - 8 >= m_uTop ||
+        ((address - base) & 7) != 0)
         return;
     uint32_t chunk = static_cast<uint32_t>(address - base - 8);
     const uint32_t head = Head(chunk);

@@ -18,11 +18,8 @@ constexpr uint32_t MIN_ARENA_SIZE = 64;
 } // namespace
 
 BigHeap::BigHeap(uint8_t slotIndex, const HeapSettings& settings)
-    : m_uFlags(settings.iFlags)
-    , m_uFurther(settings.iFurther & ~FURTHER_WORD_DROPPED_BITS)
-    , m_pBase(nullptr)
-    , m_uSize(0)
-    , m_uSlotIndex(slotIndex)
+    : m_uFlags(settings.iFlags), m_uFurther(settings.iFurther & ~FURTHER_WORD_DROPPED_BITS), m_pBase(nullptr),
+      m_uSize(0), m_uSlotIndex(slotIndex)
 {
     const uintptr_t block = reinterpret_cast<uintptr_t>(settings.pBase);
     const uintptr_t skip = (ARENA_ALIGNMENT - (block & (ARENA_ALIGNMENT - 1))) & (ARENA_ALIGNMENT - 1);
@@ -67,7 +64,8 @@ void* BigHeap::Memalign(size_t alignment, BigHeap* heap, size_t size, uint32_t t
         return nullptr;
     }
     const uint32_t chunkSize = ArenaAllocator::RequestToSize(size);
-    const size_t request = size_t(chunkSize) + alignment + ArenaAllocator::MIN_CHUNK_SIZE - ArenaAllocator::CHUNK_OVERHEAD;
+    const size_t request =
+        size_t(chunkSize) + alignment + ArenaAllocator::MIN_CHUNK_SIZE - ArenaAllocator::CHUNK_OVERHEAD;
     void* pMemory = Malloc(heap, request, tag);
     if (!pMemory)
         return nullptr;
@@ -91,7 +89,9 @@ void BigHeap::Free(BigHeap* heap, void* pointer, uint32_t /*tag*/)
     ++heap->m_uFreeCount;
 }
 
-void BigHeap::BeginCall(BigHeap* /*heap*/) {}
+void BigHeap::BeginCall(BigHeap* /*heap*/)
+{
+}
 
 void BigHeap::GetMallInfo(BigHeap* heap, MallInfo& info)
 {
@@ -108,8 +108,8 @@ void BigHeap::Dump()
     m_oAllocator.ForEachChunk([](void* user, bool inUse, uint32_t size, void* chunk) {
         const uintptr_t chunkAddress = reinterpret_cast<uintptr_t>(chunk);
         std::snprintf(s_line, sizeof s_line, "0x%08" PRIxPTR " - %s - %08d 0x%08" PRIxPTR " 0x%08" PRIxPTR "\n",
-                      reinterpret_cast<uintptr_t>(user), inUse ? "USED" : "FREE", static_cast<int>(size),
-                      chunkAddress, chunkAddress + size);
+                      reinterpret_cast<uintptr_t>(user), inUse ? "USED" : "FREE", static_cast<int>(size), chunkAddress,
+                      chunkAddress + size);
         Platform::DebugOutput(s_line);
     });
 }

@@ -13,7 +13,11 @@ public:
 
     // Null when the process heap refuses.
     static void* operator new(size_t size) noexcept;
-    static void* operator new(size_t size, void* place) noexcept { (void)size; return place; }
+    static void* operator new(size_t size, void* place) noexcept
+    {
+        (void)size;
+        return place;
+    }
     static void operator delete(void* pointer) noexcept;
 };
 

@@ -12,7 +12,7 @@ public:
     void Release() { m_uWord.exchange(0, std::memory_order_release); }
 
 private:
-    std::atomic<uint32_t> m_uWord { 0 };
+    std::atomic<uint32_t> m_uWord {0};
 };
 
 // Holds a lock for the life of the object.

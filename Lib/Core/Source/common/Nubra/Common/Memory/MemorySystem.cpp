@@ -61,7 +61,8 @@ int CreateHeap(const HeapSettings& pHeapSettings)
 
     HeapSettings settings = pHeapSettings;
     const uintptr_t base = reinterpret_cast<uintptr_t>(settings.pBase);
-    const uint32_t skip = static_cast<uint32_t>((ARENA_ALIGNMENT - (base & (ARENA_ALIGNMENT - 1))) & (ARENA_ALIGNMENT - 1));
+    const uint32_t skip =
+        static_cast<uint32_t>((ARENA_ALIGNMENT - (base & (ARENA_ALIGNMENT - 1))) & (ARENA_ALIGNMENT - 1));
     if (settings.pBase)
         settings.pBase = static_cast<uint8_t*>(settings.pBase) + skip;
     settings.iSize = (settings.iSize - skip) & ~(ARENA_ALIGNMENT - 1);

@@ -131,11 +131,11 @@ TEST(BigHeapTest, ForeignAndRepeatedFreesAreIgnored)
     const MallInfo before = arena.Info();
     uint8_t* base = arena.Heap()->Base();
 
-    arena.Free(base - 8);            // below the arena
-    arena.Free(base - 40);           // below the arena
-    arena.Free(base + ARENA_SIZE);   // past the arena
-    arena.Free(block + 4);           // not a block start
-    arena.Free(block + 1);           // misaligned
+    arena.Free(base - 8);          // below the arena
+    arena.Free(base - 40);         // below the arena
+    arena.Free(base + ARENA_SIZE); // past the arena
+    arena.Free(block + 4);         // not a block start
+    arena.Free(block + 1);         // misaligned
     int onStack = 0;
     arena.Free(&onStack);
     EXPECT_EQ(arena.Info(), before);

@@ -28,7 +28,7 @@ protected:
     std::string Reports() { return testing::internal::GetCapturedStderr(); }
 
     TestSupport::ScopedMessageBoxes m_boxes;
-    TestArena m_arena { ARENA_SIZE };
+    TestArena m_arena {ARENA_SIZE};
 };
 
 TEST_F(HeapCorruptionTest, DamagedSmallBinLinkIsReported)
@@ -74,7 +74,7 @@ TEST_F(HeapCorruptionTest, DamagedHeaderOfABlockIsNotFollowed)
     m_arena.Free(block);
     auto* next = static_cast<uint8_t*>(m_arena.Malloc(100));
     StoreWord(next - 8, 0x10000000u); // a previous size reaching below the arena
-    StoreWord(next - 4, 104u | 2u);  // in use, previous free
+    StoreWord(next - 4, 104u | 2u);   // in use, previous free
     m_arena.Free(next);
     EXPECT_EQ(m_arena.Heap()->Allocator().TopSize(), top - 104);
     EXPECT_NE(m_arena.Malloc(100), nullptr);

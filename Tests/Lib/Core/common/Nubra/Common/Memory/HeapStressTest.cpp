@@ -21,7 +21,7 @@ struct LiveBlock {
 
 class HeapModelCheck {
 public:
-    HeapModelCheck(uint32_t arenaSize, uint32_t seed) : m_arena(arenaSize), m_random(seed) {}
+    HeapModelCheck(uint32_t arenaSize, uint32_t seed) : m_arena(arenaSize), m_random(seed) { }
 
     void Run(int steps)
     {

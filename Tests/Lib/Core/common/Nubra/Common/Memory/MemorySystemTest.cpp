@@ -132,8 +132,8 @@ TEST(MemorySystemTest, StatusPrintLines)
     CoreMemoryStatusPrint(false);
     const std::string printed = testing::internal::GetCapturedStdout();
     const std::string stars = "******************************************************************\n";
-    EXPECT_EQ(printed, stars + "MEM Used memory : " + std::to_string(used) + " bytes (1Kb)\nMEM Free memory : "
-                  + std::to_string(free) + " bytes (" + std::to_string(free >> 10) + "Kb)\n" + stars);
+    EXPECT_EQ(printed, stars + "MEM Used memory : " + std::to_string(used) + " bytes (1Kb)\nMEM Free memory : " +
+                           std::to_string(free) + " bytes (" + std::to_string(free >> 10) + "Kb)\n" + stars);
 }
 
 TEST(MemorySystemTest, HeapDumpListsEveryChunkBelowTheTop)

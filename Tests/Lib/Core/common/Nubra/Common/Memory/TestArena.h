@@ -14,9 +14,7 @@ public:
     static constexpr uint32_t GUARD = 64;
 
     explicit TestArena(uint32_t size, uint32_t misalignment = 0)
-        : m_block(size + 2 * GUARD + 32)
-        , m_pStart(AlignedStart() + misalignment)
-        , m_heap(0, Settings(m_pStart, size))
+        : m_block(size + 2 * GUARD + 32), m_pStart(AlignedStart() + misalignment), m_heap(0, Settings(m_pStart, size))
     {
     }
 
@@ -31,7 +29,10 @@ public:
     }
 
     void* Malloc(size_t size) { return Nubra::Memory::BigHeap::Malloc(&m_heap, size, 0); }
-    void* Memalign(size_t alignment, size_t size) { return Nubra::Memory::BigHeap::Memalign(alignment, &m_heap, size, 0); }
+    void* Memalign(size_t alignment, size_t size)
+    {
+        return Nubra::Memory::BigHeap::Memalign(alignment, &m_heap, size, 0);
+    }
     void Free(void* pointer) { Nubra::Memory::BigHeap::Free(&m_heap, pointer, 0); }
 
 private:
