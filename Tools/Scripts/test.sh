@@ -4,6 +4,7 @@
 set -eu
 cd "$(dirname "$0")/../.."
 sh Tools/Scripts/install.sh
+sh Tools/Scripts/check-format.sh
 export SDL_VIDEODRIVER=offscreen
 export SDL_AUDIODRIVER=dummy
 jobs="$(nproc)"
