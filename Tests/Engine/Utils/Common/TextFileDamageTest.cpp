@@ -2,6 +2,7 @@
 // read and used without a read outside its bytes (the sanitizer build checks
 // every access).
 #include "Support/CapturedLog.h"
+#include "Support/FileBytes.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"
 #include "Utils/Common/Font/Common/TextRenderer.h"
@@ -11,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,12 +19,6 @@ namespace {
 
 const char* const LANGUAGES[] = {"en-GB", "fr-FR", "de-DE", "it-IT", "es-ES"};
 const uint8_t DAMAGES[] = {0x00, 0xFF, 0x80, 0x01};
-
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
 
 class DiscardingRenderer : public Tw::TextRenderer {
 public:
@@ -72,7 +66,7 @@ TEST(TextFileDamageTest, EveryTruncatedTableIsRefusedAndDamagedOnesAreSafe)
 {
     for (const char* language : LANGUAGES) {
         const std::vector<uint8_t> table =
-            ReadBytes(TestSupport::DataDir() / "text" / (std::string(language) + "TextCommon.dat"));
+            TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / (std::string(language) + "TextCommon.dat"));
         ASSERT_GT(table.size(), 0x2Cu) << language;
         std::vector<uint32_t> ids = {0, 0xFFFFFFFF};
         for (uint32_t i = 0; i < ReadU32(&table[0x1C]); ++i)
@@ -96,7 +90,8 @@ TEST(TextFileDamageTest, EveryTruncatedTableIsRefusedAndDamagedOnesAreSafe)
 TEST(TextFileDamageTest, EveryTruncatedFontIsRefusedAndDamagedOnesAreSafe)
 {
     for (const char* name : {"MainFont", "SmallFont"}) {
-        const std::vector<uint8_t> font = ReadBytes(TestSupport::DataDir() / "fonts" / (std::string(name) + ".fnt.bin"));
+        const std::vector<uint8_t> font =
+            TestSupport::ReadFileBytes(TestSupport::DataDir() / "fonts" / (std::string(name) + ".fnt.bin"));
         TestSupport::CapturedLog([&] {
             ASSERT_TRUE(UseFont(font)) << name;
             for (size_t size = 0; size < font.size(); ++size)

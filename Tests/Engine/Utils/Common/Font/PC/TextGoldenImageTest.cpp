@@ -4,6 +4,7 @@
 #include "Hash/CoreCrc32.h"
 #include "Renderer/CoreRenderer.h"
 #include "Support/CapturedLog.h"
+#include "Support/FileBytes.h"
 #include "Support/GoldenImage.h"
 #include "Support/MainHeap.h"
 #include "Support/OpenGlTestWindow.h"
@@ -14,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,12 +22,6 @@ namespace {
 
 constexpr fx32 U = FX32_ONE;
 const char* const LANGUAGES[] = {"en-GB", "fr-FR", "de-DE", "it-IT", "es-ES"};
-
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
 
 class TextGoldenImageTest : public testing::Test {
 protected:
@@ -41,7 +35,7 @@ protected:
         settings.m_uHeight = 480;
         settings.m_uPrimitiveBufferSize = 768;
         ASSERT_TRUE(m_renderer.Initialize(settings));
-        m_pack = ReadBytes(TestSupport::DataDir() / "common.dr");
+        m_pack = TestSupport::ReadFileBytes(TestSupport::DataDir() / "common.dr");
         ASSERT_EQ(TestSupport::CapturedLog([&] {
                       ASSERT_TRUE(DkDataPackBinding::BindPack(m_dataPack, m_pack.data(), m_pack.size(), "common.dr"));
                   }),
@@ -74,7 +68,7 @@ protected:
     std::string SampleText(const char* language, const char* key)
     {
         std::vector<uint8_t>& table = m_tables.emplace_back(
-            ReadBytes(TestSupport::DataDir() / "text" / (std::string(language) + "TextCommon.dat")));
+            TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / (std::string(language) + "TextCommon.dat")));
         EXPECT_EQ(m_localizer.AddBank(language, table.data(), uint32_t(table.size())), 0);
         std::string text;
         EXPECT_EQ(TestSupport::CapturedLog([&] { text = m_localizer.GetText(CoreCrc32Of(key)); }), "");
