@@ -1,7 +1,8 @@
 #include "App/CoreApp.h"
-#include "Sound/CoreSound.h"
-#include "Support/ScopedSoundEngine.h"
 #include "Input/HeadlessInputDevices.h"
+#include "Sound/CoreSound.h"
+#include "Support/LogCapture.h"
+#include "Support/ScopedSoundEngine.h"
 #include "System/FakeClock.h"
 #include "Window/CloseSignals.h"
 #include "Window/HeadlessWindow.h"
@@ -191,9 +192,9 @@ TEST_F(CoreAppTest, AltAndF10AreSwallowedOtherSystemKeysPassOn)
 TEST_F(CoreAppTest, CoreUpdateWithoutApplicationAssertsAndFails)
 {
     ASSERT_EQ(g_pCoreApp, nullptr);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(CoreUpdate());
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = capture.Take();
     EXPECT_NE(output.find("condition: g_pCoreApp!=NULL\n"), std::string::npos) << output;
     EXPECT_NE(output.find("function:  CoreUpdate\n"), std::string::npos) << output;
 }

@@ -2,6 +2,7 @@
 #include "DataPack/DkDataPackBinding.h"
 #include "Graphics/RgbaImage.h"
 #include "Renderer/CoreRenderer.h"
+#include "Support/Files.h"
 #include "Support/OpenGlRendererTest.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
@@ -9,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <vector>
 
 using namespace Platform;
@@ -34,8 +34,7 @@ protected:
             return;
         UseScreenProjection();
 
-        std::ifstream file(TestSupport::DataDir() / "common.dr", std::ios::binary);
-        m_pack.assign(std::istreambuf_iterator<char>(file), {});
+        m_pack = TestSupport::ReadFileBytes(TestSupport::DataDir() / "common.dr");
         ASSERT_TRUE(DkDataPackBinding::BindPack(m_dataPack, m_pack.data(), m_pack.size(), "common.dr"));
         ASSERT_TRUE(m_renderer.BeginFrame());
         m_renderer.ClearFrame();

@@ -1,6 +1,7 @@
 #include "Profiler/CoreProfiler.h"
 
 #include "Hash/CoreCrc32.h"
+#include "Support/LogCapture.h"
 #include "System/FakeClock.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <string>
 
 namespace {
+
+using TestSupport::LogOf;
 
 using Core::CoreProfiler;
 
@@ -35,15 +38,6 @@ protected:
     Platform::FakeClock m_clock;
     std::unique_ptr<CoreProfiler> m_profiler = std::make_unique<CoreProfiler>();
 };
-
-// Runs the call and returns what it printed to the log.
-template <typename Call>
-std::string LogOf(Call call)
-{
-    testing::internal::CaptureStdout();
-    call();
-    return testing::internal::GetCapturedStdout();
-}
 
 TEST_F(CoreProfilerTest, NestedSectionsBecomeChunksOfTheirDepth)
 {
