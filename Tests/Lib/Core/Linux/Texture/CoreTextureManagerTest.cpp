@@ -83,8 +83,7 @@ TEST_F(CoreTextureManagerTest, SizesRoundUpToWholeBlocks)
 TEST_F(CoreTextureManagerTest, ImageSizeComesFromTheSizeWord)
 {
     std::vector<uint8_t> dds = TestSupport::HandMadeDds(64, 32, D3DFMT_DXT5, 2048);
-    const uint32_t authored = (50u << 16) | 25u;
-    std::memcpy(&dds[36], &authored, 4);
+    WriteWord(dds.data(), DDS_IMAGE_SIZE_OFFSET, (50u << 16) | 25u);
     CoreTexture* texture = Create("padded", dds);
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(texture->m_oDescription.m_iImageWidth, 50u);
