@@ -2,6 +2,7 @@
 #include "Input/HeadlessInputDevices.h"
 #include "Sound/CoreSound.h"
 #include "Support/LogCapture.h"
+#include "Support/ScopedService.h"
 #include "Support/ScopedSoundEngine.h"
 #include "System/FakeClock.h"
 #include "Window/CloseSignals.h"
@@ -135,7 +136,7 @@ TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
 {
     TestSupport::ScopedSoundEngine sound;
     Platform::HeadlessInputDevices devices;
-    Platform::SetInputDevices(&devices);
+    TestSupport::ScopedService<Platform::InputDevices> installed(Platform::SetInputDevices, devices);
     Platform::PadState pad {};
     pad.buttons = Platform::XINPUT_GAMEPAD_A;
     devices.SetPad(0, pad);
@@ -153,7 +154,6 @@ TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
     ASSERT_TRUE(devices.ReadPad(0, pad));
     EXPECT_EQ(pad.buttons, Platform::XINPUT_GAMEPAD_A);
     EXPECT_FALSE(app.m_bQuit);
-    Platform::SetInputDevices(nullptr);
 }
 
 TEST_F(CoreAppTest, CursorIsHiddenOverTheClientAreaEdgesIncluded)
