@@ -29,18 +29,6 @@ public:
     }
 };
 
-TEST(ScriptableTest, ANewScriptableIsIdleDoneInteractiveAndVisible)
-{
-    const Scriptable oScriptable;
-    EXPECT_EQ(oScriptable.GetId(), ID_SCRIPTABLE_INVALID);
-    EXPECT_TRUE(oScriptable.IsIdle());
-    EXPECT_TRUE(oScriptable.IsDone());
-    EXPECT_TRUE(oScriptable.IsInteractive());
-    EXPECT_TRUE(oScriptable.IsVisible());
-    EXPECT_TRUE(oScriptable.GetActionQueue().IsEmpty());
-    EXPECT_STREQ(oScriptable.GetName(), "???");
-}
-
 TEST(ScriptableTest, TheRingHoldsThirtyOneActionsAndRefusesTheThirtySecond)
 {
     FakeScriptableServices services;
