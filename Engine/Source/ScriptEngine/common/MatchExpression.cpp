@@ -2,8 +2,12 @@
 
 #include "Error/EngineAssert.h"
 #include "Managers/Common/VarManager.h"
+#include "ScriptEngine/common/ScriptIds.h"
 
 namespace {
+
+// The report of an expression that cannot be evaluated reads "condition: FALSE".
+constexpr bool FALSE = false;
 
 // An And without operands: a condition that never holds.
 MatchExpr NeverHolds()
@@ -61,6 +65,29 @@ MatchExpr MatchExpr::Value(int32_t iValue)
     return oExpr;
 }
 
+MatchExpr MatchExpr::Event(const EventDesc& oPattern)
+{
+    MatchExpr oExpr;
+    oExpr.m_iType = NodeType_Event;
+    oExpr.m_oEvent = oPattern;
+    return oExpr;
+}
+
+MatchExpr MatchExpr::MakeEvent0(int32_t iScriptableId)
+{
+    EventDesc oPattern;
+    BuildEvent(&oPattern, TwEventType_Activate, 1, ID_PARAMETER_TYPE_SCRIPTABLE, EntityScriptableId(iScriptableId));
+    return Event(oPattern);
+}
+
+MatchExpr MatchExpr::MakeEvent4(uint32_t uActorId, int32_t iEntityId)
+{
+    EventDesc oPattern;
+    BuildEvent(&oPattern, TwEventType_Touch, 2, ID_PARAMETER_TYPE_SCRIPTABLE, EntityScriptableId(iEntityId),
+               ID_PARAMETER_TYPE_SCRIPTABLE, ActorScriptableId(uActorId));
+    return Event(oPattern);
+}
+
 bool MatchExpr::IsValid() const
 {
     if (m_iType == NodeType_Event)
@@ -76,6 +103,15 @@ bool MatchExpr::EvalCondition(const VarSet& oVars) const
         return index > 0 && index < m_iNbCondition ? &m_aConditions[index] : nullptr;
     };
     return EvalNode(m_aConditions[0], oVars, findCondition);
+}
+
+bool MatchExpr::Eval(const MatchExpr& oExpr, const EventDesc& oEvent)
+{
+    switch (oExpr.m_iType) {
+    case NodeType_Condition: return oExpr.EvalCondition(g_VarManager);
+    case NodeType_Event: return EventDesc::MatchEvent(oEvent, oExpr.m_oEvent);
+    default: ENGINE_ASSERT(FALSE); return false;
+    }
 }
 
 bool MatchExpr::CompareVariable(const MatchCondition& oCondition, const VarSet& oVars)

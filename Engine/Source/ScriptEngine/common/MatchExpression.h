@@ -1,4 +1,7 @@
 #pragma once
+#include "ScriptEngine/common/ActionDesc.h"
+#include "ScriptEngine/common/EventDesc.h"
+
 #include <cstdint>
 
 class VarSet;
@@ -58,6 +61,8 @@ struct MatchExpr {
     int32_t m_iType = NodeType_None;
     int32_t m_iNbCondition = 0;
     MatchCondition m_aConditions[MAX_MATCH_CONDITIONS] = {};
+    EventDesc m_oEvent = EventDesc::MakeEmpty();
+    ActionDesc m_oAction = ActionDesc::MakeEmpty();
     int32_t m_iValue = 0;
 
     // Int variable (operator) value; the value is kept whole.
@@ -66,6 +71,12 @@ struct MatchExpr {
     static MatchExpr Bool(int32_t iVarId, uint8_t value);
     // A value filter (the walk compares it with the scene id).
     static MatchExpr Value(int32_t iValue);
+    // An event pattern.
+    static MatchExpr Event(const EventDesc& oPattern);
+    // "Activate" on a scriptable, by the entity rule (top bit cleared, -1 kept).
+    static MatchExpr MakeEvent0(int32_t iScriptableId);
+    // "Touch" of a region (entity rule) by an actor (top bit set, 0 gives -1).
+    static MatchExpr MakeEvent4(uint32_t uActorId, int32_t iEntityId);
 
     // An event expression, or a condition whose operand a is set.
     bool IsValid() const;
@@ -78,6 +89,10 @@ struct MatchExpr {
     static bool EvalNode(const MatchCondition& oCondition, const VarSet& oVars, const FindCondition& findCondition);
     // Evaluates this expression's condition tree.
     bool EvalCondition(const VarSet& oVars) const;
+    // A condition on the game's variables, or an event pattern matched with
+    // the given event in the pattern's place; any other type is reported and
+    // false.
+    static bool Eval(const MatchExpr& oExpr, const EventDesc& oEvent);
 
     // The comparison operators 4..11; false for any other.
     static bool CompareVariable(const MatchCondition& oCondition, const VarSet& oVars);

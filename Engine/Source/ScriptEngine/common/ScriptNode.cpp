@@ -65,6 +65,8 @@ bool ScriptNodePool::Clone(ScriptNodeIndex iNode, const MatchExpr& oExpr)
         }
         break;
     }
+    case NodeType_Event: oNode.m_oEvent = oExpr.m_oEvent; break;
+    case NodeType_Action: oNode.m_oAction = oExpr.m_oAction; break;
     case NodeType_Value: oNode.m_iValue = oExpr.m_iValue; break;
     default: break;
     }

@@ -25,6 +25,8 @@ struct ScriptNode {
     int32_t m_iType = NodeType_None;
     union {
         ScriptCondition m_oCondition;
+        EventDesc m_oEvent;
+        ActionDesc m_oAction;
         int32_t m_iValue;
         uint32_t m_aPayload[8];
     };
@@ -77,4 +79,13 @@ private:
 
     std::unique_ptr<ScriptNode[]> m_pNodes;
     int32_t m_iNbNodeAllocated = 0;
+};
+
+// A script tree: its pool and its root node. The script manager's tree is
+// what the walk of events and the dialogs' callbacks step through.
+struct ScriptTree {
+    ScriptNodePool* m_pPool = nullptr;
+    ScriptNodeIndex m_iRoot = NO_NODE;
+
+    bool IsEmpty() const { return m_pPool == nullptr || !m_pPool->Contains(m_iRoot); }
 };
