@@ -62,14 +62,24 @@ private:
     FireLog& m_oLog;
 };
 
-// The script manager's side: global actions are noted, a dialog may be open.
+// The script manager's side: global actions are noted and variables set, a
+// dialog may be open.
 class FakeDispatch : public ScriptTreeDispatch {
 public:
     explicit FakeDispatch(FireLog& oLog)
         : m_oLog(oLog)
     {
     }
-    void StartAction(const ActionDesc& oAction) override { m_oLog.Note("global", oAction.m_iActionType); }
+    void StartAction(const ActionDesc& oAction) override
+    {
+        m_oLog.Note("global", oAction.m_iActionType);
+        if (oAction.m_iActionType != ID_ACTION_TYPE_SET_VARIABLE)
+            return;
+        if (oAction.m_iParameterType[1] == ID_PARAMETER_TYPE_BOOL)
+            g_VarManager.SetBool(oAction.m_oParameter[0], static_cast<uint8_t>(oAction.m_oParameter[1]));
+        else
+            g_VarManager.SetInt(oAction.m_oParameter[0], oAction.m_oParameter[1]);
+    }
     bool IsDialogActive() override { return m_bDialogActive; }
 
     bool m_bDialogActive = false;
