@@ -117,8 +117,7 @@ TEST_F(SceneTreeWalkTest, ChapterOneWalksTurnsAndTalksThenTheSecondHandlerRuns)
         ASSERT_FALSE(RunFrame()) << frame;
     // Each of the heroine's actions takes two frames; the walk goes on in the
     // frame after she is done, and after the dialog only once it is closed.
-    EXPECT_EQ(log.m_aEntries,
-              (Entries {"1 heroine 5", "1 global 2", "3 heroine 6", "3 global 2", "5 heroine 28"}));
+    EXPECT_EQ(log.m_aEntries, (Entries {"1 heroine 5", "1 global 2", "3 heroine 6", "3 global 2", "5 heroine 28"}));
     dispatch.m_bDialogActive = false;
     EXPECT_TRUE(RunFrame());
     EXPECT_EQ(log.m_aEntries.back(), "9 global 52");

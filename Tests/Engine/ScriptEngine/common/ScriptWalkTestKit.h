@@ -25,11 +25,7 @@ struct FireLog {
 class TimedScriptable : public Scriptable {
 public:
     TimedScriptable(const char* pName, int iFrames, FireLog& oLog)
-        : m_pName(pName)
-        , m_iFrames(iFrames)
-        , m_oLog(oLog)
-    {
-    }
+        : m_pName(pName), m_iFrames(iFrames), m_oLog(oLog) { }
     const char* GetName() const override { return m_pName; }
     void StartAction() override
     {
@@ -66,10 +62,7 @@ private:
 // dialog may be open.
 class FakeDispatch : public ScriptTreeDispatch {
 public:
-    explicit FakeDispatch(FireLog& oLog)
-        : m_oLog(oLog)
-    {
-    }
+    explicit FakeDispatch(FireLog& oLog) : m_oLog(oLog) { }
     void StartAction(const ActionDesc& oAction) override
     {
         m_oLog.Note("global", oAction.m_iActionType);
