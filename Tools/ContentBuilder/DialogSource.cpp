@@ -10,6 +10,7 @@
 #include "ScriptEngine/common/MatchExpression.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <fstream>
 #include <sstream>
@@ -358,8 +359,11 @@ private:
     // the id (as text keys are written).
     uint32_t ParseId(const std::string& word) const
     {
-        if (word.rfind("0x", 0) != 0)
+        if (word.rfind("0x", 0) != 0) {
+            if (!std::isalpha(static_cast<unsigned char>(word[0])) && word[0] != '_')
+                Fail("bad id \"" + word + "\": a name begins with a letter, a number with 0x");
             return CoreCrc32Of(word);
+        }
         uint32_t value = 0;
         const char* end = word.data() + word.size();
         const auto result = std::from_chars(word.data() + 2, end, value, 16);
