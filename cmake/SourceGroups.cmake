@@ -16,7 +16,10 @@ function(velmarsh_add_library name folder)
   velmarsh_apply_options(${name})
 endfunction()
 
-# One executable per folder under Tools/, named after the folder.
+# One executable per folder under Tools/, named after the folder, made of its
+# Main.cpp and of a library, <tool>Library, of every other source: tests and
+# benchmarks link the library to call the tool's code in memory. Includes of
+# the tool's headers from outside name the tool's folder.
 function(velmarsh_add_tools folder)
   file(GLOB tool_dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*)
   foreach(dir ${tool_dirs})
@@ -24,8 +27,13 @@ function(velmarsh_add_tools folder)
       file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
       if(sources)
         get_filename_component(tool ${dir} NAME)
-        add_executable(${tool} ${sources})
-        target_link_libraries(${tool} PRIVATE velmarsh_engine)
+        list(REMOVE_ITEM sources ${dir}/Main.cpp)
+        add_library(${tool}Library STATIC ${sources})
+        target_include_directories(${tool}Library PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
+        target_link_libraries(${tool}Library PUBLIC velmarsh_engine)
+        velmarsh_apply_options(${tool}Library)
+        add_executable(${tool} ${dir}/Main.cpp)
+        target_link_libraries(${tool} PRIVATE ${tool}Library)
         velmarsh_apply_options(${tool})
       endif()
     endif()
