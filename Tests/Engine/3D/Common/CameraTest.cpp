@@ -1,6 +1,8 @@
 // Projection of world points onto the virtual screen and back.
 #include "3D/Common/Camera.h"
 
+#include "Support/LogCapture.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -120,11 +122,11 @@ TEST(CameraTest, ACameraWithoutAViewCannotUnproject)
 {
     Camera camera = SceneCamera(1280, 960);
     camera.m_vTarget = camera.m_vEye;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture log;
     CoreFxVec nearPoint = {1, 2, 3};
     CoreFxVec farPoint = {1, 2, 3};
     EXPECT_EQ(camera.UnprojectScreenPoint(128 * ONE, 96 * ONE, nearPoint, farPoint), -1);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Wrong determinant"), std::string::npos);
+    EXPECT_NE(log.Take().find("Wrong determinant"), std::string::npos);
     EXPECT_EQ(nearPoint.x, 1);
     EXPECT_EQ(farPoint.z, 3);
 }
