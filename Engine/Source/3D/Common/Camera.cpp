@@ -7,6 +7,7 @@
 #include "Renderer/CoreRenderer.h"
 #include "Screen/CoreVirtualScreen.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -14,7 +15,7 @@ namespace {
 constexpr uint32_t DEFAULT_WINDOW_WIDTH = 1280;
 constexpr uint32_t DEFAULT_WINDOW_HEIGHT = 960;
 
-// pM * v, divided by w; false when w leaves nothing to divide by.
+// m * v, divided by w; false when w leaves nothing to divide by.
 bool TransformPoint(const CoreMatrix& m, const CoreVec4& v, CoreVec4& out)
 {
     CoreVec4 transformed;
@@ -87,8 +88,10 @@ CoreFxVec Camera::ProjectToScreen(const CoreFxVec& world) const
     CoreVec4 eyeSpace;
     CoreVec4::Transform(&eyeSpace, &point, &view);
     CoreVec4 clip;
-    CoreVec4::Transform(&clip, &eyeSpace, &projection);
-    CoreVec4::Scale(&clip, &clip, 1.0f / clip.w);
+    // A point in the eye's plane has no picture; it goes where the fx32
+    // conversion puts every value without one.
+    if (!TransformPoint(projection, eyeSpace, clip))
+        return {INT32_MIN, INT32_MIN, INT32_MIN};
     // The 256-wide 4:3 picture sits in the middle of a wider screen.
     const float width = CoreFx::ToFloat(CoreVisibleScreenWidth(m_uWindowWidth, m_uWindowHeight));
     const float margin = CoreFx::ToFloat(CoreRenderer::ScreenMargin(m_uWindowWidth, m_uWindowHeight));
@@ -111,10 +114,10 @@ int32_t Camera::UnprojectScreenPoint(fx32 x, fx32 y, CoreFxVec& nearPoint, CoreF
 
     const fx32 width = CoreVisibleScreenWidth(m_uWindowWidth, m_uWindowHeight);
     const fx32 margin = CoreRenderer::ScreenMargin(m_uWindowWidth, m_uWindowHeight);
-    const fx32 ndcX = 2 * CoreFx::Div(CoreFx::WrapAdd(x, margin), width) - FX32_ONE;
-    const fx32 ndcY = 2 * (FX32_ONE - CoreFx::Div(y, VIRTUAL_SCREEN_HEIGHT)) - FX32_ONE;
-    const CoreVec4 nearScreen = {CoreFx::ToFloat(ndcX), CoreFx::ToFloat(ndcY), 0.0f, 1.0f};
-    const CoreVec4 farScreen = {CoreFx::ToFloat(ndcX), CoreFx::ToFloat(ndcY), 1.0f, 1.0f};
+    const float ndcX = 2.0f * CoreFx::ToFloat(CoreFx::Div(CoreFx::WrapAdd(x, margin), width)) - 1.0f;
+    const float ndcY = 2.0f * (1.0f - CoreFx::ToFloat(CoreFx::Div(y, VIRTUAL_SCREEN_HEIGHT))) - 1.0f;
+    const CoreVec4 nearScreen = {ndcX, ndcY, 0.0f, 1.0f};
+    const CoreVec4 farScreen = {ndcX, ndcY, 1.0f, 1.0f};
     CoreVec4 nearWorld;
     CoreVec4 farWorld;
     if (!TransformPoint(inverse, nearScreen, nearWorld) || !TransformPoint(inverse, farScreen, farWorld))

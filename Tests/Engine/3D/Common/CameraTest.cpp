@@ -1,5 +1,7 @@
 // Projection of world points onto the virtual screen and back.
 #include "3D/Common/Camera.h"
+#include "Maths/CoreVec4.h"
+#include "Support/NullRendererTest.h"
 
 #include "Support/LogCapture.h"
 
@@ -36,20 +38,7 @@ double DepthInView(const Camera& camera, const CoreFxVec& point)
     return (view[0] * offset[0] + view[1] * offset[1] + view[2] * offset[2]) / length / ONE;
 }
 
-TEST(CameraTest, DefaultsAreAQuarterTurnFieldOnAFourThirdsWindow)
-{
-    Camera camera;
-    EXPECT_TRUE(camera.Initialize());
-    EXPECT_EQ(camera.m_fFovSin, 2896);
-    EXPECT_EQ(camera.m_fFovCos, 2896);
-    EXPECT_EQ(camera.m_fAspect, 5461);
-    EXPECT_EQ(camera.m_fNear, 256);
-    EXPECT_EQ(camera.m_fFar, 65536);
-    EXPECT_EQ(camera.m_vEye.y, ONE);
-    EXPECT_EQ(camera.m_vUp.z, ONE);
-    camera.SetWindowSize(1920, 1080);
-    EXPECT_EQ(camera.m_fAspect, 7282);
-}
+using CameraDeviceTest = TestSupport::NullRendererTest;
 
 TEST(CameraTest, TheTargetProjectsToTheScreenCentreAndTheShiftMovesIt)
 {
@@ -65,6 +54,9 @@ TEST(CameraTest, TheTargetProjectsToTheScreenCentreAndTheShiftMovesIt)
     screen = camera.ProjectToScreen(camera.m_vTarget);
     EXPECT_EQ(screen.x, 64 * ONE);
     EXPECT_EQ(screen.y, 96 * ONE);
+    // A window narrower than 4:3 crops the picture's sides.
+    const Camera narrow = SceneCamera(800, 800);
+    EXPECT_EQ(narrow.ProjectToScreen(narrow.m_vTarget).x, 128 * ONE);
     // Up in the world is up on the screen, which counts downward.
     EXPECT_LT(camera.ProjectToScreen({ONE, 2 * ONE, ONE}).y, 96 * ONE);
 }
@@ -116,6 +108,21 @@ TEST(CameraTest, UnprojectedPointsLieOnTheRayThroughTheScreenPoint)
         EXPECT_NEAR(DepthInView(camera, nearPoint), 1.0, 0.01);
         EXPECT_NEAR(DepthInView(camera, farPoint), 64.0, 0.01);
     }
+}
+
+TEST_F(CameraDeviceTest, TheRendererGetsTheShiftedProjection)
+{
+    Camera camera = SceneCamera(1280, 960);
+    camera.m_f3DShift = ONE / 4;
+    camera.ApplyToDevice(m_renderer);
+    CoreVec4 target;
+    CoreFxVec::FromFx(target, camera.m_vTarget);
+    CoreVec4 eyeSpace;
+    CoreVec4 clip;
+    CoreVec4::Transform(&eyeSpace, &target, &m_renderer.GetViewMatrix());
+    CoreVec4::Transform(&clip, &eyeSpace, &m_renderer.GetProjectionMatrix());
+    EXPECT_NEAR(clip.x / clip.w, -0.25, 1e-4);
+    EXPECT_NEAR(clip.y / clip.w, 0.0, 1e-4);
 }
 
 TEST(CameraTest, ACameraWithoutAViewCannotUnproject)
