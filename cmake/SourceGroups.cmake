@@ -16,10 +16,9 @@ function(velmarsh_add_library name folder)
   velmarsh_apply_options(${name})
 endfunction()
 
-# One executable per folder under Tools/, named after the folder, made of its
-# Main.cpp and of a library, <tool>Library, of every other source: tests and
-# benchmarks link the library to call the tool's code in memory. Includes of
-# the tool's headers from outside name the tool's folder.
+# One executable per folder under Tools/, named after the folder. Its sources
+# but Main.cpp also make the library <tool>Parts, through which the tool's
+# tests (Tests/Tools/<tool>) call its parts as "<tool>/Header.h".
 function(velmarsh_add_tools folder)
   file(GLOB tool_dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*)
   foreach(dir ${tool_dirs})
@@ -27,13 +26,15 @@ function(velmarsh_add_tools folder)
       file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
       if(sources)
         get_filename_component(tool ${dir} NAME)
-        list(REMOVE_ITEM sources ${dir}/Main.cpp)
-        add_library(${tool}Library STATIC ${sources})
-        target_include_directories(${tool}Library PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
-        target_link_libraries(${tool}Library PUBLIC velmarsh_engine)
-        velmarsh_apply_options(${tool}Library)
-        add_executable(${tool} ${dir}/Main.cpp)
-        target_link_libraries(${tool} PRIVATE ${tool}Library)
+        set(parts ${sources})
+        list(FILTER parts EXCLUDE REGEX "/Main\\.cpp$")
+        list(FILTER sources INCLUDE REGEX "/Main\\.cpp$")
+        add_library(${tool}Parts STATIC ${parts})
+        target_include_directories(${tool}Parts PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
+        target_link_libraries(${tool}Parts PUBLIC velmarsh_engine)
+        velmarsh_apply_options(${tool}Parts)
+        add_executable(${tool} ${sources})
+        target_link_libraries(${tool} PRIVATE ${tool}Parts)
         velmarsh_apply_options(${tool})
       endif()
     endif()

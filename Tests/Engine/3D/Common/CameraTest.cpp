@@ -3,7 +3,7 @@
 #include "Maths/CoreVec4.h"
 #include "Support/NullRendererTest.h"
 
-#include "Support/LogCapture.h"
+#include "Support/CapturedLog.h"
 
 #include <gtest/gtest.h>
 
@@ -129,11 +129,11 @@ TEST(CameraTest, ACameraWithoutAViewCannotUnproject)
 {
     Camera camera = SceneCamera(1280, 960);
     camera.m_vTarget = camera.m_vEye;
-    TestSupport::LogCapture log;
     CoreFxVec nearPoint = {1, 2, 3};
     CoreFxVec farPoint = {1, 2, 3};
-    EXPECT_EQ(camera.UnprojectScreenPoint(128 * ONE, 96 * ONE, nearPoint, farPoint), -1);
-    EXPECT_NE(log.Take().find("Wrong determinant"), std::string::npos);
+    const std::string log = TestSupport::CapturedLog(
+        [&] { EXPECT_EQ(camera.UnprojectScreenPoint(128 * ONE, 96 * ONE, nearPoint, farPoint), -1); });
+    EXPECT_NE(log.find("Wrong determinant"), std::string::npos);
     EXPECT_EQ(nearPoint.x, 1);
     EXPECT_EQ(farPoint.z, 3);
 }

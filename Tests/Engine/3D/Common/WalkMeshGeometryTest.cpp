@@ -2,7 +2,7 @@
 // triangles.
 #include "3D/Common/WalkMesh.h"
 
-#include "Support/LogCapture.h"
+#include "Support/CapturedLog.h"
 
 #include <gtest/gtest.h>
 
@@ -76,16 +76,17 @@ TEST(WalkMeshGeometryTest, TrianglesWithoutAreaNeverDivideByZero)
     // Collinear corners, and a triangle too small for the fx32 products.
     const WalkMeshTriangle line[] = {{{{0, 0, 0}, {ONE, 0, 2 * ONE}, {2 * ONE, 0, 4 * ONE}}}};
     const WalkMeshTriangle speck[] = {{{{0, 0, 3}, {1, 0, 6}, {0, 1, 9}}}};
-    TestSupport::LogCapture log;
     fx32 onLine = 0;
     fx32 onSpeck = 0;
-    EXPECT_TRUE(WalkMesh::FindTriangle({ONE, 0, 0}, line, 1, &onLine, nullptr));
-    EXPECT_TRUE(WalkMesh::FindTriangle({0, 0, 0}, speck, 1, &onSpeck, nullptr));
     WalkMesh mesh;
     Fill(mesh, {{{{0, 0, 0}, {ONE, 0, 0}, {2 * ONE, 0, 0}}}});
     CoreFxVec direction = {ONE, 2 * ONE, 0};
-    EXPECT_TRUE(mesh.ProjectOnTrianglePlane(0, direction));
-    EXPECT_EQ(log.Take(), "");
+    EXPECT_EQ(TestSupport::CapturedLog([&] {
+                  EXPECT_TRUE(WalkMesh::FindTriangle({ONE, 0, 0}, line, 1, &onLine, nullptr));
+                  EXPECT_TRUE(WalkMesh::FindTriangle({0, 0, 0}, speck, 1, &onSpeck, nullptr));
+                  EXPECT_TRUE(mesh.ProjectOnTrianglePlane(0, direction));
+              }),
+              "");
     EXPECT_EQ(onLine, 2 * ONE);
     EXPECT_EQ(onSpeck, 6);
     EXPECT_EQ(direction.x, ONE);
@@ -162,13 +163,15 @@ TEST(WalkMeshGeometryTest, RaysAlongTheTriangleMissWithoutDividingByZero)
 {
     WalkMesh mesh;
     Fill(mesh, {{{{0, 0, 0}, {4 * ONE, 0, 0}, {0, 4 * ONE, 0}}}});
-    TestSupport::LogCapture log;
     // Parallel to the plane, along the second edge, and without direction.
-    EXPECT_EQ(mesh.IntersectRayTriangle(0, {{ONE, ONE, ONE}, {ONE, 0, 0}}), -ONE);
-    EXPECT_EQ(mesh.IntersectRayTriangle(0, {{ONE, -ONE, 0}, {0, ONE, 0}}), -ONE);
-    EXPECT_EQ(mesh.IntersectRayTriangle(0, {{ONE, ONE, ONE}, {0, 0, 0}}), -ONE);
+    const WalkMeshRay misses[] = {
+        {{ONE, ONE, ONE}, {ONE, 0, 0}},
+        {{ONE, -ONE, 0}, {0, ONE, 0}},
+        {{ONE, ONE, ONE}, {0, 0, 0}},
+    };
+    for (const WalkMeshRay& ray : misses)
+        EXPECT_EQ(TestSupport::CapturedLog([&] { EXPECT_EQ(mesh.IntersectRayTriangle(0, ray), -ONE); }), "");
     EXPECT_EQ(mesh.IntersectRayTriangle(1, {{ONE, ONE, ONE}, {0, 0, -ONE}}), -ONE);
-    EXPECT_EQ(log.Take(), "");
     EXPECT_EQ(mesh.IntersectRayTriangle(0, {{ONE, ONE, 3 * ONE}, {0, 0, -ONE}}), 3 * ONE);
 }
 
