@@ -3,7 +3,7 @@
 #include "Maths/CoreVec4.h"
 #include "Support/NullRendererTest.h"
 
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -131,9 +131,10 @@ TEST(CameraTest, ACameraWithoutAViewCannotUnproject)
     camera.m_vTarget = camera.m_vEye;
     CoreFxVec nearPoint = {1, 2, 3};
     CoreFxVec farPoint = {1, 2, 3};
-    const std::string log = TestSupport::CapturedLog(
-        [&] { EXPECT_EQ(camera.UnprojectScreenPoint(128 * ONE, 96 * ONE, nearPoint, farPoint), -1); });
-    EXPECT_NE(log.find("Wrong determinant"), std::string::npos);
+    TestSupport::LogCapture capture;
+    const int32_t result = camera.UnprojectScreenPoint(128 * ONE, 96 * ONE, nearPoint, farPoint);
+    EXPECT_NE(capture.Take().find("Wrong determinant"), std::string::npos);
+    EXPECT_EQ(result, -1);
     EXPECT_EQ(nearPoint.x, 1);
     EXPECT_EQ(farPoint.z, 3);
 }

@@ -2,7 +2,7 @@
 // triangles.
 #include "3D/Common/WalkMesh.h"
 
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -81,12 +81,14 @@ TEST(WalkMeshGeometryTest, TrianglesWithoutAreaNeverDivideByZero)
     WalkMesh mesh;
     Fill(mesh, {{{{0, 0, 0}, {ONE, 0, 0}, {2 * ONE, 0, 0}}}});
     CoreFxVec direction = {ONE, 2 * ONE, 0};
-    EXPECT_EQ(TestSupport::CapturedLog([&] {
-                  EXPECT_TRUE(WalkMesh::FindTriangle({ONE, 0, 0}, line, 1, &onLine, nullptr));
-                  EXPECT_TRUE(WalkMesh::FindTriangle({0, 0, 0}, speck, 1, &onSpeck, nullptr));
-                  EXPECT_TRUE(mesh.ProjectOnTrianglePlane(0, direction));
-              }),
-              "");
+    TestSupport::LogCapture capture;
+    const bool foundOnLine = WalkMesh::FindTriangle({ONE, 0, 0}, line, 1, &onLine, nullptr);
+    const bool foundOnSpeck = WalkMesh::FindTriangle({0, 0, 0}, speck, 1, &onSpeck, nullptr);
+    const bool projected = mesh.ProjectOnTrianglePlane(0, direction);
+    EXPECT_EQ(capture.Take(), "");
+    EXPECT_TRUE(foundOnLine);
+    EXPECT_TRUE(foundOnSpeck);
+    EXPECT_TRUE(projected);
     EXPECT_EQ(onLine, 2 * ONE);
     EXPECT_EQ(onSpeck, 6);
     EXPECT_EQ(direction.x, ONE);
@@ -169,8 +171,12 @@ TEST(WalkMeshGeometryTest, RaysAlongTheTriangleMissWithoutDividingByZero)
         {{ONE, -ONE, 0}, {0, ONE, 0}},
         {{ONE, ONE, ONE}, {0, 0, 0}},
     };
-    for (const WalkMeshRay& ray : misses)
-        EXPECT_EQ(TestSupport::CapturedLog([&] { EXPECT_EQ(mesh.IntersectRayTriangle(0, ray), -ONE); }), "");
+    for (const WalkMeshRay& ray : misses) {
+        TestSupport::LogCapture capture;
+        const fx32 t = mesh.IntersectRayTriangle(0, ray);
+        EXPECT_EQ(capture.Take(), "");
+        EXPECT_EQ(t, -ONE);
+    }
     EXPECT_EQ(mesh.IntersectRayTriangle(1, {{ONE, ONE, ONE}, {0, 0, -ONE}}), -ONE);
     EXPECT_EQ(mesh.IntersectRayTriangle(0, {{ONE, ONE, 3 * ONE}, {0, 0, -ONE}}), 3 * ONE);
 }

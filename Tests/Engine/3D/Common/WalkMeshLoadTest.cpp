@@ -4,7 +4,7 @@
 #include "Scene/Common/SerialStream.h"
 #include "Support/WalkMeshSamples.h"
 
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,9 @@ LoadResult Load(const std::vector<uint8_t>& file, WalkMesh& mesh)
 {
     SerialStream stream(file.data(), file.size(), WALK_MESH_FILE_NAME);
     stream.ReadU32();
-    bool loaded = false;
-    const std::string log = TestSupport::CapturedLog([&] { loaded = mesh.Load(stream); });
-    return {loaded, log, stream.GetPosition()};
+    TestSupport::LogCapture capture;
+    const bool loaded = mesh.Load(stream);
+    return {loaded, capture.Take(), stream.GetPosition()};
 }
 
 template <typename T>

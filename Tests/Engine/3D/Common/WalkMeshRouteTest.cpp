@@ -3,7 +3,7 @@
 #include "3D/Common/WalkMesh.h"
 #include "Support/WalkMeshSamples.h"
 
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -152,7 +152,9 @@ TEST_F(WalkMeshRouteTest, BlockersAreSwitchedByIdAndReportUnknownIds)
 {
     const CoreFxVec inside = InCell(2, 0.5, 0.5);
     EXPECT_FALSE(m_mesh.IsInActiveBlocker(inside));
-    EXPECT_EQ(TestSupport::CapturedLog([&] { m_mesh.ActivateBlocker(-1); }), "");
+    TestSupport::LogCapture quiet;
+    m_mesh.ActivateBlocker(-1);
+    EXPECT_EQ(quiet.Take(), "");
     EXPECT_FALSE(m_mesh.IsInActiveBlocker(inside));
 
     m_mesh.ActivateBlocker(0);
@@ -165,8 +167,9 @@ TEST_F(WalkMeshRouteTest, BlockersAreSwitchedByIdAndReportUnknownIds)
         const char* function;
     } unknown[] = {{1, true, "WalkMesh::ActivateBlocker"}, {-2, false, "WalkMesh::DisactivateBlocker"}};
     for (const auto& c : unknown) {
-        const std::string log = TestSupport::CapturedLog(
-            [&] { c.activate ? m_mesh.ActivateBlocker(c.id) : m_mesh.DisactivateBlocker(c.id); });
+        TestSupport::LogCapture capture;
+        c.activate ? m_mesh.ActivateBlocker(c.id) : m_mesh.DisactivateBlocker(c.id);
+        const std::string log = capture.Take();
         EXPECT_NE(log.find(std::string("function:  ") + c.function + "\n"), std::string::npos) << log;
         EXPECT_NE(log.find("condition: iBlockerId>=0 && iBlockerId<m_iNumBlockers\nmessage:\ninvalid Blocker Id"),
                   std::string::npos)
@@ -215,8 +218,9 @@ TEST(WalkMeshRoutePropertyTest, RandomRoutesOnGrownFloorsStayOnTheFloor)
         WalkMesh mesh;
         WalkMeshSource source;
         source.triangles = TestSupport::GrownFloor(200, seed);
-        bool loaded = false;
-        EXPECT_EQ(TestSupport::CapturedLog([&] { loaded = TestSupport::BakeAndLoad(source, mesh); }), "");
+        TestSupport::LogCapture capture;
+        const bool loaded = TestSupport::BakeAndLoad(source, mesh);
+        EXPECT_EQ(capture.Take(), "");
         ASSERT_TRUE(loaded);
         const int32_t room = mesh.m_iNumTriangles + 2;
         fx32 low = INT32_MAX;
