@@ -1,10 +1,7 @@
 // Runs the content builder on small content folders and reads what it wrote
 // with the engine's own readers.
-#include "Common/IdHash.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DkDataPackBinding.h"
-#include "Dialogs/Common/Dialog.h"
-#include "Managers/Common/VarManager.h"
 #include "Support/NullRendererTest.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
@@ -231,122 +228,6 @@ TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
         EXPECT_EQ(result.exitCode, 1) << c.line;
         EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.line << ": " << result.errors;
         EXPECT_NE(result.errors.find("step \"sound banks\" failed"), std::string::npos) << c.line;
-    }
-}
-
-TEST_F(ContentBuilderTest, DialogSourcesCompileIntoTheFilesTheEngineReads)
-{
-    m_folder.WriteFile("content/Dialogs/bg101_BO_CastilloLivingRoom.txt", R"(# a comment
-dialog GREETING
-    say tavrine_kid HELLO happy   # and another
-    set VARINT_CURRENT_CHAPTER -2
-    choice
-        option ASK if VARBOOL_QUEST_C1_CHORES or not (VARINT_CURRENT_CHAPTER>=3 and VARBOOL_QUEST_C1_CHORES_DONE == false)
-            callback 0x1234ABCD
-            leave
-        option BYE if VARINT_CURRENT_CHAPTER != -1 xor VARBOOL_QUEST_C1_CHORES != true
-            end
-dialog 0x2
-)");
-    m_folder.WriteFile("content/Dialogs/common.txt", "dialog _7\n    say tavrine 0x00000009\n");
-    const BuildResult result = Build();
-    ASSERT_EQ(result.exitCode, 0) << result.errors;
-
-    std::ifstream file(m_folder / "data/scenes/bg101_BO_CastilloLivingRoom.dialogs.dat", std::ios::binary);
-    const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(file), {});
-    Dialog dialog;
-    ASSERT_TRUE(dialog.Initialize(bytes.data(), bytes.size(), "bg101"));
-    EXPECT_STREQ(dialog.GetName(), "bg101");
-    ASSERT_EQ(dialog.GetNumDialogs(), 2);
-    EXPECT_EQ(dialog.GetKeys()[0].m_uKey, CoreCrc32Of("GREETING"));
-    EXPECT_EQ(dialog.GetKeys()[1].m_uKey, 2u);
-    EXPECT_EQ(dialog.GetRoot(1)->m_iNbChildren, 0);
-
-    const DialogNode* lines = dialog.GetRoot(0)->m_pChildren.get();
-    ASSERT_EQ(dialog.GetRoot(0)->m_iNbChildren, 3);
-    EXPECT_EQ(lines[0].m_eType, DialogNode::DLG_SENTENCE);
-    EXPECT_EQ(lines[0].m_uWord1, CoreCrc32Of("HELLO"));
-    EXPECT_EQ(lines[0].m_uWord2, ActorIdOf("tavrine_kid"));
-    EXPECT_EQ(lines[0].m_uWord3, 3u);
-    EXPECT_EQ(lines[1].m_uWord1, uint32_t(DialogNode::DLG_ACTION_SET_INT));
-    EXPECT_EQ(lines[1].m_uWord2, uint32_t(VARINT_CURRENT_CHAPTER));
-    EXPECT_EQ(lines[1].m_uWord3 & 0xFFFF, 0xFFFEu);
-
-    const DialogNode& ask = lines[2].m_pChildren[0];
-    EXPECT_EQ(ask.m_uWord1, CoreCrc32Of("ASK"));
-    EXPECT_EQ(ask.m_iPropositionIndex, 0);
-    EXPECT_EQ(ask.m_pChildren[0].m_uWord2, 0x1234ABCDu);
-    EXPECT_EQ(ask.m_pChildren[1].m_uWord1, uint32_t(DialogNode::DLG_JUMP_LEAVE_CHOICE));
-    const DialogNode& bye = lines[2].m_pChildren[1];
-    EXPECT_EQ(bye.m_pChildren[0].m_uWord1, uint32_t(DialogNode::DLG_JUMP_END));
-
-    // Both conditions, tried on every combination of their variables.
-    for (int chapter : {-1, 2, 3}) {
-        for (uint8_t chores : {0, 1}) {
-            for (uint8_t done : {0, 1}) {
-                VarSet vars;
-                vars.SetInt(VARINT_CURRENT_CHAPTER, chapter);
-                vars.SetBool(VARBOOL_QUEST_C1_CHORES, chores);
-                vars.SetBool(VARBOOL_QUEST_C1_CHORES_DONE, done);
-                EXPECT_EQ(ask.IsValid(&vars), chores || !(chapter >= 3 && !done)) << chapter << chores << done;
-                EXPECT_EQ(bye.IsValid(&vars), (chapter != -1) != (chores != 1)) << chapter << chores << done;
-            }
-        }
-    }
-
-    std::ifstream common(m_folder / "data/scenes/common.dialogs.dat", std::ios::binary);
-    const std::vector<uint8_t> commonBytes(std::istreambuf_iterator<char>(common), {});
-    ASSERT_TRUE(dialog.Initialize(commonBytes.data(), commonBytes.size(), "common"));
-    EXPECT_STREQ(dialog.GetName(), "common");
-    EXPECT_EQ(dialog.GetRoot(0)->m_pChildren[0].m_uWord1, 9u);
-}
-
-TEST_F(ContentBuilderTest, FaultsInDialogSourcesNameTheirLine)
-{
-    std::string options;
-    for (int i = 0; i < 17; ++i)
-        options += "        option O" + std::to_string(i) + "\n";
-    const struct {
-        std::string file;
-        std::string source;
-        std::string message;
-    } cases[] = {
-        {"bg999.txt", "dialog A\n", "bg999.txt: names neither the common group nor a scene"},
-        {"common.txt", "# nothing\n", "common.txt: no dialog"},
-        {"common.txt", "dialog A\n    shout x\n", "common.txt:2: unknown keyword \"shout\""},
-        {"common.txt", "say tavrine x\n", "common.txt:1: \"say\" outside a dialog"},
-        {"common.txt", "dialog A\n  dialog 2\n", "common.txt:2: a dialog starts at the beginning of its line"},
-        {"common.txt", "dialog A\ndialog 0xD3D99E8B\n", "common.txt:2: dialog 0xD3D99E8B is defined twice"},
-        {"common.txt", "dialog 1\n", "common.txt:1: bad id \"1\": a name begins with a letter, a number with 0x"},
-        {"common.txt", "dialog A\n\tend\n", "common.txt:2: indent with spaces, not tabs"},
-        {"common.txt", "dialog A\n    say nobody x\n", "common.txt:2: unknown actor \"nobody\""},
-        {"common.txt", "dialog A\n    say tavrine x grumpy\n", "common.txt:2: unknown mood \"grumpy\""},
-        {"common.txt", "dialog A\n    say tavrine x\n        end\n",
-         "common.txt:3: only a dialog, a choice or an option holds further lines"},
-        {"common.txt", "dialog A\n    option x\n", "common.txt:2: a choice holds options, and options stand only"},
-        {"common.txt", "dialog A\n    choice\n        end\n", "common.txt:3: a choice holds options"},
-        {"common.txt", "dialog A\n    choice\n" + options, "common.txt:19: a choice offers at most 16 options"},
-        {"common.txt", "dialog A\n    set VARINT_CURRENT_CHAPTER 40000\n",
-         "common.txt:2: bad value \"40000\" (-32768 to 32767)"},
-        {"common.txt", "dialog A\n    set VARBOOL_NOTHING true\n",
-         "common.txt:2: unknown variable \"VARBOOL_NOTHING\""},
-        {"common.txt", "dialog A\n    set VARBOOL_QUEST_C1_CHORES yes\n",
-         "common.txt:2: expected true or false, not \"yes\""},
-        {"common.txt", "dialog A\n    end if\n", "common.txt:2: \"if\" without a condition"},
-        {"common.txt", "dialog A\n    end if (VARBOOL_QUEST_C1_CHORES\n", "common.txt:2: a \"(\" without its \")\""},
-        {"common.txt", "dialog A\n    end if VARINT_CURRENT_CHAPTER =< 2\n", "common.txt:2: unknown comparison \"=<\""},
-        {"common.txt", "dialog A\n    end if VARBOOL_QUEST_C1_CHORES VARBOOL_QUEST_C1_CHORES\n",
-         "common.txt:2: unexpected \"VARBOOL_QUEST_C1_CHORES\" in the condition"},
-        {"common.txt", "dialog A\n    callback 0x123456789\n", "common.txt:2: bad id \"0x123456789\""},
-        {"common.txt", "dialog A\n    end now\n", "common.txt:2: expected: end"},
-    };
-    for (const auto& c : cases) {
-        std::filesystem::remove_all(m_folder / "content/Dialogs");
-        m_folder.WriteFile("content/Dialogs/" + c.file, c.source);
-        const BuildResult result = Build();
-        EXPECT_EQ(result.exitCode, 1) << c.source;
-        EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.source << ": " << result.errors;
-        EXPECT_NE(result.errors.find("step \"dialogs\" failed"), std::string::npos) << c.source;
     }
 }
 
