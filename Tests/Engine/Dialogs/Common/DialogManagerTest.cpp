@@ -185,6 +185,20 @@ TEST_F(DialogManagerTest, OnlyTheLastFourChoicesCountAsLastSelected)
     EXPECT_EQ(Offered().read, (std::vector<uint8_t> {1, 1, 1, 1, 1, 0}));
 }
 
+TEST_F(DialogManagerTest, AnOfferedNodeThatIsNoPropositionIsNeverLastSelected)
+{
+    HandMadeDialogs file;
+    file.Add(KEY, Root({Choice({Proposition(10, {Sentence(1)}), Sentence(5)})}));
+    ASSERT_EQ(Add(-1, file.Bytes(), SCENE), 0);
+    LogCapture capture;
+    manager.StartDialog(KEY);
+    capture.Take();
+    // The sentence has no proposition number; the empty ring must not match it.
+    EXPECT_EQ(Offered().count, 2);
+    EXPECT_EQ(Offered().last, -1);
+    EXPECT_EQ(Offered().read, (std::vector<uint8_t> {0, 0}));
+}
+
 TEST_F(DialogManagerTest, SavedReadMarksLoadIntoAnotherManager)
 {
     ASSERT_EQ(Add(-1, SixPropositions(), 64), 0);

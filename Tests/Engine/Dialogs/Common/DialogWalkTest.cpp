@@ -207,6 +207,28 @@ TEST_F(DialogWalkTest, SelectionsOutsideTheOfferAreRefused)
     }
 }
 
+TEST_F(DialogWalkTest, AnOfferedNodeThatIsNoPropositionLeadsToTheFirstValidOneBelow)
+{
+    Load(Root({Choice({Proposition(10), Sentence(5),
+                       Choice({Proposition(20, {Sentence(2)}).If(Bool(FLAG, 1)), Proposition(21, {Sentence(3)})})})}));
+    LogCapture capture;
+    Start();
+    capture.Take();
+    EXPECT_EQ(Stop(), "offer 10 5 0");
+    LogCapture refused;
+    EXPECT_FALSE(dialog.SelectProposition(1));
+    const std::string log = refused.Take();
+    EXPECT_NE(log.find("Dialog::SelectProposition -- Selected condition-proposition without valid subnodes !"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(Stop(), "offer 10 5 0");
+
+    ASSERT_TRUE(dialog.SelectProposition(2));
+    EXPECT_EQ(dialog.GetCurrentNode()->m_uWord1, 21u);
+    dialog.Advance();
+    EXPECT_EQ(Stop(), "say 3");
+}
+
 TEST_F(DialogWalkTest, AnUnknownVariableOfASetActionChangesNothing)
 {
     Node unknown = SetInt(0, 7);
