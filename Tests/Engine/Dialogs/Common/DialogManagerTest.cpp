@@ -1,5 +1,6 @@
 #include "Dialogs/Common/DialogManager.h"
 
+#include "Common/TwGame.h"
 #include "Managers/Common/VarManager.h"
 #include "ScriptEngine/common/ActionDesc.h"
 #include "Support/HandMadeDialogs.h"
@@ -281,6 +282,19 @@ TEST_F(DialogManagerTest, DialogActionsStartInTheirGroupAndTheCommonOneHandsBack
     EXPECT_FALSE(manager.IsDialogRunning());
     manager.EndDialogAction(ID_ACTION_TYPE_START_COMMON_DIALOG, -1);
     EXPECT_EQ(manager.GetCurrentDialogGroup(), 0);
+}
+
+TEST(DialogManagerSingletonTest, TheGameHoldsOneManagerFromCreationToDestruction)
+{
+    ASSERT_EQ(DialogManager::GetInstance(), nullptr);
+    DialogManager* pManager = DialogManager::CreateSingleton();
+    ASSERT_NE(pManager, nullptr);
+    EXPECT_EQ(g_oTwGame.m_pDialogManager, pManager);
+    LogCapture capture;
+    EXPECT_EQ(DialogManager::CreateSingleton(), pManager);
+    EXPECT_NE(capture.Take().find("g_oTwGame.m_pDialogManager==NULL"), std::string::npos);
+    DialogManager::DestroySingleton();
+    EXPECT_EQ(DialogManager::GetInstance(), nullptr);
 }
 
 } // namespace
