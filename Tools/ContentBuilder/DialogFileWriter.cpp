@@ -51,7 +51,8 @@ void EndChunk(ByteWriter& out, uint32_t bodyStart)
 std::vector<uint8_t> WriteDialogFile(const DialogSourceGroup& group)
 {
     ByteWriter out;
-    out.Bytes(reinterpret_cast<const uint8_t*>(DIALOG_FILE_MAGIC), sizeof DIALOG_FILE_MAGIC);
+    for (char letter : DIALOG_FILE_MAGIC)
+        out.U8(static_cast<uint8_t>(letter));
     out.U16(DIALOG_FILE_MAJOR_VERSION);
     out.U16(DIALOG_FILE_MINOR_VERSION);
     out.FixedString(group.name, DIALOG_GROUP_NAME_SIZE);

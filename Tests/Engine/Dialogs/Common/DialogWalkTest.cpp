@@ -53,8 +53,10 @@ protected:
         if (dialog.GetSentenceNode() != nullptr)
             return "say " + std::to_string(dialog.GetSentenceNode()->m_uWord1);
         std::string offer = "offer";
-        for (int32_t i = 0; i < dialog.GetNumPropositions(); ++i)
-            offer += " " + std::to_string(dialog.GetProposition(i)->m_uWord1);
+        for (int32_t i = 0; i < dialog.GetNumPropositions(); ++i) {
+            offer += ' ';
+            offer += std::to_string(dialog.GetProposition(i)->m_uWord1);
+        }
         return offer;
     }
     // Stops until the end, choosing offer `choice` at every offer.
