@@ -69,7 +69,7 @@ bool InitializeEffects()
     return true;
 }
 
-bool CreateDialogManagerAndInventoryScript()
+bool CreateInventoryScript()
 {
     return true;
 }
@@ -99,7 +99,7 @@ void DestroyInGameMenu()
 {
 }
 
-void DestroyAdventureManagerInventoryScriptAndDialogManager()
+void DestroyAdventureManagerAndInventoryScript()
 {
 }
 

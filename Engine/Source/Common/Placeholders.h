@@ -12,7 +12,7 @@ namespace Placeholder {
 // Start-up steps, in start-up order.
 bool InitializeCardManager(TwGame& game);
 bool InitializeEffects();
-bool CreateDialogManagerAndInventoryScript();
+bool CreateInventoryScript();
 bool InitializeAdventureManager(TwGame& game);
 bool CreateInGameMenuAndBindQuitBox();
 
@@ -20,7 +20,7 @@ bool CreateInGameMenuAndBindQuitBox();
 void ReleaseStates();
 void ReleaseQuitBoxText();
 void DestroyInGameMenu();
-void DestroyAdventureManagerInventoryScriptAndDialogManager();
+void DestroyAdventureManagerAndInventoryScript();
 void ResetFades();
 void DestroyCardManager();
 

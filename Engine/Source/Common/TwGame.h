@@ -5,6 +5,7 @@
 
 class PackageResource;
 struct SDL_Window;
+class DialogManager;
 
 // The game object: start-up, main loop and shutdown, the settings, the
 // languages and the game clock.
@@ -110,6 +111,8 @@ public:
     uint8_t m_bPaused = 0;
     int32_t m_iSpeedShift = NORMAL_SPEED_SHIFT;
     DisplaySettings m_oDisplaySettings;
+    // Set while the dialog manager exists.
+    DialogManager* m_pDialogManager = nullptr;
     // The localiser bank of the game language's common text table; -1 when
     // none.
     int32_t m_iCommonTextBank = -1;

@@ -194,7 +194,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n");
     folder.WriteFile("log.txt", "a log of an earlier run\n");
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
 
     const pid_t game = StartGame(folder, "first");
@@ -248,6 +248,10 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
     EXPECT_EQ(log.find("DkDataPackBinding::"), std::string::npos) << log;
     EXPECT_EQ(log.find("Unloaded package:"), std::string::npos);
+    // The common dialogs were found, and start-up asserted nothing.
+    EXPECT_EQ(log.find("Error loading \"scenes/common.dialogs.dat\""), std::string::npos);
+    const std::string startUp = log.substr(0, log.find("Application Initialized"));
+    EXPECT_EQ(startUp.find("ASSERT\n"), std::string::npos) << startUp;
     // Sound started on the sample banks without a complaint.
     const size_t soundStep = log.find(" - Initialize Sound system...");
     const size_t nextStep = log.find(" - Initialize ResourceManager...");
@@ -265,12 +269,12 @@ TEST(GameProcessTest, StartUpEndsAtTheLocalizerWithoutATextTable)
 {
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
     std::filesystem::remove(folder / "text/it-ITTextCommon.dat");
     const pid_t game = StartGame(folder, "untranslated");
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "untranslated.out");
-    const std::string log = ReadFile(folder / "log.txt");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "untranslated.out");
+    const std::string log = ReadFileText(folder / "log.txt");
     const size_t step = log.find(" - Initialize Localizer...\n");
     ASSERT_NE(step, std::string::npos) << log;
     EXPECT_NE(log.find("Error loading \"text/it-ITTextCommon.dat\"\nCannot load common text data\nASSERT\n", step),

@@ -130,8 +130,7 @@ TEST_F(DkLocalizerTest, AWrongVersionOrMagicKeepsTheTableOutOfTheSearch)
 
     std::vector<uint8_t> other = HandMadeTextTable({{1, "one"}});
     other[2] = 'X';
-    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_EQ(Add(other, "other.dat"), -1); }),
-                HasSubstr("condition: bMagic\n"));
+    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_EQ(Add(other, "other.dat"), -1); }), HasSubstr("condition: bMagic\n"));
     EXPECT_EQ(Text(1), "!! INVALID TEXTID 1 !!");
     EXPECT_EQ(m_banks[0].m_pTable, nullptr);
 }

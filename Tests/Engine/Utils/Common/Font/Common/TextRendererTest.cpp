@@ -9,8 +9,8 @@
 #include <vector>
 
 using testing::HasSubstr;
-using TestSupport::LogOf;
 using TestSupport::HandMadeFont;
+using TestSupport::LogOf;
 
 namespace {
 
@@ -279,8 +279,7 @@ TEST_F(TextRendererTest, CodePointsWithoutAGlyphNeitherDrawNorMoveThePen)
 
 TEST_F(TextRendererTest, ANullTextIsReportedAndAnEmptyOneDrawsNothing)
 {
-    EXPECT_THAT(LogOf([&] { m_renderer.Print(nullptr, 0, 0, 0, 0x2000); }),
-                HasSubstr("condition: strText != NULL\n"));
+    EXPECT_THAT(LogOf([&] { m_renderer.Print(nullptr, 0, 0, 0, 0x2000); }), HasSubstr("condition: strText != NULL\n"));
     m_renderer.Print("", 0, 0, 0, 0x2000);
     m_renderer.Print("", 0, 0, 0, 0);
     EXPECT_TRUE(m_renderer.draws.empty());

@@ -10,8 +10,8 @@
 #include <vector>
 
 using testing::HasSubstr;
-using TestSupport::LogOf;
 using TestSupport::HandMadeFont;
+using TestSupport::LogOf;
 
 namespace {
 
