@@ -1,7 +1,8 @@
 // Splits the sample data folder into one folder of seeds per harness:
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
-// X-file harnesses, and the sound files the checks of their kinds.
+// X-file harnesses, the sound files the checks of their kinds, the text
+// tables TextTable and the fonts Font.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -83,6 +84,14 @@ int main(int argc, char** argv)
         if (extension == ".dr") {
             Write(seeds / "DataPack", name, bytes.data(), bytes.size());
             written += 1 + SplitPack(bytes, name, seeds);
+        }
+        if (extension == ".dat" && file.path().parent_path().filename() == "text") {
+            Write(seeds / "TextTable", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (name.size() > 8 && name.compare(name.size() - 8, 8, ".fnt.bin") == 0) {
+            Write(seeds / "Font", name, bytes.data(), bytes.size());
+            ++written;
         }
         for (const auto& [soundExtension, folder] : SOUND_FOLDERS) {
             if (extension == soundExtension) {
