@@ -67,14 +67,14 @@ bool DkLocalizer::InsertBank(int32_t iFreeBank, const char* name, uint8_t* table
 
 bool DkLocalizer::PrepareBank(const char* name, uint8_t* table, uint32_t size, DkLocalizerBank& bank)
 {
-    // The layout is checked before anything in the table is read or written.
-    if (!ResolveBank(name, table, size, bank))
-        return false;
-    if (!InitializeBank(table)) {
-        bank = DkLocalizerBank();
+    bank = DkLocalizerBank();
+    if (table == nullptr || size < L10N_HEADER_SIZE)
+        return Refuse(name, "shorter than its header");
+    if (!InitializeBank(table))
         return Refuse(name, "not a text table of a known version");
-    }
-    return true;
+    // The layout is checked after the prepared mark is written: a damaged
+    // table's entries may lie over the mark.
+    return ResolveBank(name, table, size, bank);
 }
 
 void DkLocalizer::RemoveBank(int32_t iBank)

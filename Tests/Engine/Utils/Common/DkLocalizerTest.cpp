@@ -135,6 +135,18 @@ TEST_F(DkLocalizerTest, AWrongVersionOrMagicKeepsTheTableOutOfTheSearch)
     EXPECT_EQ(m_banks[0].m_pTable, nullptr);
 }
 
+TEST_F(DkLocalizerTest, EntriesLyingOverThePreparedMarkAreCheckedAsTheMarkLeavesThem)
+{
+    // The entry at 0x22 takes its string offset from 0x26..0x29: 0 in the
+    // file, 0x10000 once the mark at 0x28 is set, far past the table's end.
+    std::vector<uint8_t> table = HandMadeTextTable({{1, "one"}});
+    const uint32_t entries = 0x22;
+    std::memcpy(&table[0x20], &entries, sizeof entries);
+    const std::string log = TestSupport::LogOf([&] { EXPECT_EQ(Add(table, "overlap.dat"), -1); });
+    EXPECT_THAT(log,
+                HasSubstr("text table \"overlap.dat\" refused: entry 0: its string lies past the end of the file"));
+}
+
 TEST_F(DkLocalizerTest, AnEmptyTableHoldsNoText)
 {
     std::vector<uint8_t> empty = HandMadeTextTable({});
