@@ -54,13 +54,13 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeFonts(*this))
         return false;
-    if (!Placeholder::InitializeCardManager(*this))
+    if (!InitializeCardManager())
         return false;
     if (!Placeholder::InitializeEffects())
         return false;
     if (!Placeholder::CreateDialogManagerAndInventoryScript())
         return false;
-    if (!Placeholder::InitializeAdventureManager(*this))
+    if (!InitializeAdventureManager())
         return false;
     if (!Placeholder::CreateInGameMenuAndBindQuitBox())
         return false;
@@ -79,9 +79,10 @@ void TwGame::Shutdown()
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerInventoryScriptAndDialogManager();
+    ShutdownAdventureManager();
+    Placeholder::DestroyInventoryScriptAndDialogManager();
     Placeholder::ResetFades();
-    Placeholder::DestroyCardManager();
+    ShutdownCardManager();
     Placeholder::ReleaseFonts();
 
     LogInfo(" - Shutdown Localizer...\n");

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 struct SDL_Window;
+class AdventureManager;
 
 // The game object: start-up, main loop and shutdown, the settings, the
 // languages and the game clock.
@@ -79,6 +80,12 @@ public:
     void ShutdownSound();
     bool InitializeResourceManager();
     void ShutdownResourceManager();
+    // Creates the save-file manager and lets it read "save.dat".
+    bool InitializeCardManager();
+    void ShutdownCardManager();
+    // Creates the save slots and logs the save file's layout.
+    bool InitializeAdventureManager();
+    void ShutdownAdventureManager();
     void ShutdownProfiler();
 
     // Frame timing.
@@ -93,6 +100,8 @@ public:
     uint8_t m_bPaused = 0;
     int32_t m_iSpeedShift = NORMAL_SPEED_SHIFT;
     DisplaySettings m_oDisplaySettings;
+    // Set while the adventure manager exists.
+    AdventureManager* m_pAdventureManager = nullptr;
 };
 
 // The one game object.

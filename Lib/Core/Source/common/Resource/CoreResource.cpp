@@ -74,7 +74,7 @@ int LoadResource(CoreResource* pResource, const char* sFilename, bool allocate)
 
     const size_t read = std::fread(pFileBuffer, 1, size, pFile);
     if (read == 0)
-        CoreFile::ReportReadError();
+        CoreFile::ReportReadError(sFilename);
     std::fclose(pFile);
     if (read < size) {
         if (allocate)
