@@ -12,6 +12,8 @@ namespace {
 // reports its own corruption.
 char s_printBuffer[2048];
 
+CoreLogCapture* s_pCapture = nullptr;
+
 } // namespace
 
 CoreLog::~CoreLog()
@@ -26,10 +28,24 @@ void CorePrint(CoreLog* log, const char* format, ...)
     std::vsnprintf(s_printBuffer, sizeof s_printBuffer, format, arguments);
     va_end(arguments);
 
-    std::fputs(s_printBuffer, stdout);
-    Platform::DebugOutput(s_printBuffer);
+    if (s_pCapture) {
+        s_pCapture->Write(s_printBuffer);
+    } else {
+        std::fputs(s_printBuffer, stdout);
+        Platform::DebugOutput(s_printBuffer);
+    }
     if (log && log->m_pFile) {
         std::fputs(s_printBuffer, log->m_pFile);
         std::fflush(log->m_pFile);
     }
+}
+
+CoreLogCapture* GetLogCapture()
+{
+    return s_pCapture;
+}
+
+void SetLogCapture(CoreLogCapture* capture)
+{
+    s_pCapture = capture;
 }
