@@ -281,4 +281,31 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
     EXPECT_NE(log.find("FINAL MEMORY DUMP BEFORE EXIT MAIN"), std::string::npos);
 }
 
+TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+
+    const pid_t first = StartGame(folder, "first");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFile(folder / "first.out");
+    kill(first, SIGTERM);
+    ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFile(folder / "first.out");
+    EXPECT_NE(ReadFile(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
+              std::string::npos);
+    const std::string created = ReadFile(folder / "save.dat");
+    EXPECT_EQ(created, std::string(3664, '\0'));
+    EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp"));
+    std::filesystem::remove(folder / "log.txt");
+
+    const pid_t second = StartGame(folder, "second");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFile(folder / "second.out");
+    kill(second, SIGTERM);
+    ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFile(folder / "second.out");
+    const std::string log = ReadFile(folder / "log.txt");
+    EXPECT_NE(log.find(" - Initialize and test CARD Manager..."), std::string::npos) << log;
+    EXPECT_EQ(log.find("File : save.dat"), std::string::npos) << log;
+    EXPECT_EQ(ReadFile(folder / "save.dat"), created);
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "CardMngr/CardManager.h"
 #include "Support/FaultyFileWriter.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
 #include "System/FakeClock.h"
@@ -10,7 +12,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,32 +23,15 @@ using TestSupport::FaultyFileWriter;
 
 constexpr uint32_t IMAGE_SIZE = 3664;
 
-std::string Contents(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
+using TestSupport::ReadFileText;
 
 // Every test runs in its own folder with the log captured.
 class CardManagerTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        TestSupport::EnsureMainHeap();
-        testing::internal::CaptureStdout();
-    }
-    void TearDown() override
-    {
-        CardManager::DestroySingleton();
-        testing::internal::GetCapturedStdout();
-    }
+    void SetUp() override { TestSupport::EnsureMainHeap(); }
+    void TearDown() override { CardManager::DestroySingleton(); }
     // The log since the last call.
-    static std::string TakeLog()
-    {
-        std::string log = testing::internal::GetCapturedStdout();
-        testing::internal::CaptureStdout();
-        return log;
-    }
+    std::string TakeLog() { return m_log.Take(); }
     std::string Image(const CardManager& card) const
     {
         return std::string(reinterpret_cast<const char*>(card.GetData()), card.GetDataSize());
@@ -71,6 +55,7 @@ protected:
         return written != I_CARD_RESULT_DONE ? written : ended;
     }
 
+    TestSupport::LogCapture m_log;
     TestSupport::TempDir m_dir;
     TestSupport::ScopedWorkingDirectory m_cwd {m_dir.Path()};
 };
@@ -90,7 +75,7 @@ TEST_F(CardManagerTest, AMissingFileIsCreatedFromTheZeroImage)
 
     card->CreateDataFiles();
     EXPECT_EQ(card->GetStatus(), I_CARD_STATUS_READY);
-    EXPECT_EQ(Contents(m_dir / "save.dat"), std::string(IMAGE_SIZE, '\0'));
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), std::string(IMAGE_SIZE, '\0'));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "save.dat.tmp"));
     EXPECT_EQ(TakeLog(), "");
 }
@@ -113,6 +98,7 @@ TEST_F(CardManagerTest, AFileThatCannotBeReadIsNotReadyAndIsNeverReplaced)
     for (const Case& test : cases) {
         const std::filesystem::path path = m_dir / "save.dat";
         test.make(path);
+        const std::filesystem::file_type kind = std::filesystem::symlink_status(path).type();
         CardManager* card = CardManager::CreateSingleton(IMAGE_SIZE);
         card->UpdateStatus();
         EXPECT_EQ(card->GetStatus(), I_CARD_STATUS_ERROR) << test.name;
@@ -122,7 +108,10 @@ TEST_F(CardManagerTest, AFileThatCannotBeReadIsNotReadyAndIsNeverReplaced)
         // No bracket opens, so nothing is ever written over it.
         EXPECT_EQ(Save(*card, 0, "data"), I_CARD_RESULT_NO_ACCESS) << test.name;
         EXPECT_FALSE(std::filesystem::exists(m_dir / "save.dat.tmp")) << test.name;
-        EXPECT_TRUE(std::filesystem::is_symlink(path) || Contents(path).empty()) << test.name;
+        EXPECT_EQ(std::filesystem::symlink_status(path).type(), kind) << test.name;
+        if (kind == std::filesystem::file_type::regular) {
+            EXPECT_EQ(std::filesystem::file_size(path), 0u) << test.name;
+        }
 
         CardManager::DestroySingleton();
         std::filesystem::remove(path);
@@ -173,17 +162,17 @@ TEST_F(CardManagerTest, EveryBracketWithAWriteRewritesTheWholeFile)
                          "[CardManager] EndAccess : Time = 25 ms\n");
     std::string expected(IMAGE_SIZE, 'a');
     expected.replace(100, 3, "BCD");
-    EXPECT_EQ(Contents(m_dir / "save.dat"), expected);
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), expected);
 
     EXPECT_EQ(Save(card, IMAGE_SIZE - 2, "YZ"), I_CARD_RESULT_DONE);
     expected.replace(IMAGE_SIZE - 2, 2, "YZ");
-    EXPECT_EQ(Contents(m_dir / "save.dat"), expected);
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), expected);
 
     // A bracket without a write leaves the file alone.
     m_dir.WriteFile("save.dat", "changed by hand");
     card.BeginAccess();
     EXPECT_EQ(card.EndAccess(), I_CARD_RESULT_DONE);
-    EXPECT_EQ(Contents(m_dir / "save.dat"), "changed by hand");
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), "changed by hand");
     Platform::SetClock(nullptr);
 }
 
@@ -195,7 +184,7 @@ TEST_F(CardManagerTest, WritesPastTheImageAreRefused)
     EXPECT_EQ(card.WriteData(0xFFFFFFF0u, "12345678", 32), I_CARD_RESULT_OUT_OF_IMAGE);
     EXPECT_NE(TakeLog().find("condition: offset <= m_iDataSize && size <= m_iDataSize - offset\n"), std::string::npos);
     EXPECT_EQ(card.EndAccess(), I_CARD_RESULT_DONE);
-    EXPECT_EQ(Contents(m_dir / "save.dat"), "old");
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), "old");
 }
 
 TEST_F(CardManagerTest, AFailedWriteIsReportedWhileTheOldFileAndTheImageKeepTheirData)
@@ -210,12 +199,12 @@ TEST_F(CardManagerTest, AFailedWriteIsReportedWhileTheOldFileAndTheImageKeepThei
     EXPECT_NE(log.find("File : save.dat.tmp - Could not write File\n"), std::string::npos) << log;
     EXPECT_NE(log.find("[CardManager] Writing file result=4\n"), std::string::npos) << log;
     EXPECT_EQ(card.GetLastResult(), I_CARD_RESULT_FILE_ERROR);
-    EXPECT_EQ(Contents(m_dir / "save.dat"), old);
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), old);
     EXPECT_EQ(Image(card).substr(8, 4), "new!");
 
     // The next save writes everything the image holds.
     EXPECT_EQ(Save(card, 0, "X"), I_CARD_RESULT_DONE);
-    EXPECT_EQ(Contents(m_dir / "save.dat"), Image(card));
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), Image(card));
 }
 
 TEST_F(CardManagerTest, ACrashBetweenWritingAndRenamingLeavesTheOldFile)
@@ -237,8 +226,8 @@ TEST_F(CardManagerTest, ACrashBetweenWritingAndRenamingLeavesTheOldFile)
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_EQ(WEXITSTATUS(status), 7);
 
-    EXPECT_EQ(Contents(m_dir / "save.dat"), old);
-    EXPECT_EQ(Contents(m_dir / "save.dat.tmp"), "new" + old.substr(3));
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), old);
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat.tmp"), "new" + old.substr(3));
     CardManager::DestroySingleton();
     CardManager& restarted = *CardManager::CreateSingleton(IMAGE_SIZE);
     restarted.UpdateStatus();
@@ -247,7 +236,7 @@ TEST_F(CardManagerTest, ACrashBetweenWritingAndRenamingLeavesTheOldFile)
 
     // The next save goes over the leftover.
     EXPECT_EQ(Save(restarted, 0, "again"), I_CARD_RESULT_DONE);
-    EXPECT_EQ(Contents(m_dir / "save.dat"), "again" + old.substr(5));
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), "again" + old.substr(5));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "save.dat.tmp"));
 }
 

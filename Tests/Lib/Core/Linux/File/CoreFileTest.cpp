@@ -1,23 +1,19 @@
 #include "File/CoreFile.h"
 #include "Support/FaultyFileWriter.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
 
 using TestSupport::FaultyFileWriter;
-
-std::string Contents(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
+using TestSupport::ReadFileText;
 
 TEST(CoreFileTest, OpensExistingFilesWithoutCaseForReadingOrWriting)
 {
@@ -72,12 +68,12 @@ TEST(CoreFileTest, ReplaceWholeReplacesTheFileOfAnyCaseAndLeavesNoTemporaryFile)
     dir.WriteFile("Save.dat", "an old and longer file");
     TestSupport::ScopedWorkingDirectory cwd(dir.Path());
     ASSERT_TRUE(CoreFile::ReplaceWhole("save.dat", "new", 3));
-    EXPECT_EQ(Contents(dir / "Save.dat"), "new");
+    EXPECT_EQ(ReadFileText(dir / "Save.dat"), "new");
     EXPECT_FALSE(std::filesystem::exists(dir / "save.dat"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Save.dat.tmp"));
 
     ASSERT_TRUE(CoreFile::ReplaceWhole("fresh.dat", "first", 5));
-    EXPECT_EQ(Contents(dir / "fresh.dat"), "first");
+    EXPECT_EQ(ReadFileText(dir / "fresh.dat"), "first");
 }
 
 TEST(CoreFileTest, EveryFailingStepOfReplaceWholeKeepsTheOldFileAndNamesTheFile)
@@ -99,11 +95,10 @@ TEST(CoreFileTest, EveryFailingStepOfReplaceWholeKeepsTheOldFileAndNamesTheFile)
         dir.WriteFile("save.dat", "the old save");
         TestSupport::ScopedWorkingDirectory cwd(dir.Path());
         FaultyFileWriter writer(test.fault);
-        testing::internal::CaptureStdout();
-        EXPECT_FALSE(CoreFile::ReplaceWhole("save.dat", "the new save, longer", 20)) << test.name;
-        const std::string log = testing::internal::GetCapturedStdout();
+        const std::string log = TestSupport::LogOf(
+            [&] { EXPECT_FALSE(CoreFile::ReplaceWhole("save.dat", "the new save, longer", 20)) << test.name; });
         EXPECT_EQ(log, std::string("\n--CoreFile_ERROR : ") + test.log) << test.name;
-        EXPECT_EQ(Contents(dir / "save.dat"), "the old save") << test.name;
+        EXPECT_EQ(ReadFileText(dir / "save.dat"), "the old save") << test.name;
         EXPECT_FALSE(std::filesystem::exists(dir / "save.dat.tmp")) << test.name;
     }
 }
@@ -114,11 +109,9 @@ TEST(CoreFileTest, ReplaceWholeFailsWithoutHarmWhenTheTemporaryNameIsTaken)
     dir.WriteFile("save.dat", "the old save");
     std::filesystem::create_directory(dir / "save.dat.tmp");
     TestSupport::ScopedWorkingDirectory cwd(dir.Path());
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(CoreFile::ReplaceWhole("save.dat", "new", 3));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(TestSupport::LogOf([] { EXPECT_FALSE(CoreFile::ReplaceWhole("save.dat", "new", 3)); }),
               "\n--CoreFile_ERROR : File : save.dat.tmp - Could not create file\n");
-    EXPECT_EQ(Contents(dir / "save.dat"), "the old save");
+    EXPECT_EQ(ReadFileText(dir / "save.dat"), "the old save");
 }
 
 } // namespace
