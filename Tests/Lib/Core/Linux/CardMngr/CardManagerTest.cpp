@@ -168,6 +168,15 @@ TEST_F(CardManagerTest, EveryBracketWithAWriteRewritesTheWholeFile)
     expected.replace(IMAGE_SIZE - 2, 2, "YZ");
     EXPECT_EQ(ReadFileText(m_dir / "save.dat"), expected);
 
+    // A nested bracket is reported and keeps the write that the open one owes.
+    card.BeginAccess();
+    EXPECT_EQ(card.WriteData(0, "N", 1), I_CARD_RESULT_DONE);
+    card.BeginAccess();
+    EXPECT_NE(TakeLog().find("condition: !m_bAccessEnabled\n"), std::string::npos);
+    EXPECT_EQ(card.EndAccess(), I_CARD_RESULT_DONE);
+    expected[0] = 'N';
+    EXPECT_EQ(ReadFileText(m_dir / "save.dat"), expected);
+
     // A bracket without a write leaves the file alone.
     m_dir.WriteFile("save.dat", "changed by hand");
     card.BeginAccess();
