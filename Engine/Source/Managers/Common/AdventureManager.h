@@ -58,7 +58,8 @@ public:
     int SaveToBackup(int iSlot);
     // The caller clears the slot first; this writes it.
     int DeleteFromBackup(int iSlot);
-    // Loads the languages and every sound slot from the card manager's image.
+    // Loads the header's languages and every intact slot from the card
+    // manager's image (see LoadFromImage).
     int LoadFromBackup();
     // Checks a save file image and loads it: a refused header changes
     // nothing; a slot that fails its CRC keeps what it held (and is reported)
@@ -69,6 +70,7 @@ public:
     void DumpBackupLayout() const;
 
     uint32_t GetSignature() const { return m_uSignature; }
+    // The whole record of a slot (0..2): data, CRC and reserved word.
     const SaveSlotRecord& GetSlotRecord(int iSlot) const { return m_aSlots[iSlot]; }
 
 private:
