@@ -18,16 +18,6 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path)
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
 }
 
-bool WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::error_code ignored;
-    if (path.has_parent_path())
-        std::filesystem::create_directories(path.parent_path(), ignored);
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(file);
-}
-
 std::string ReadDescriptor(int descriptor)
 {
     std::string text;

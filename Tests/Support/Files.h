@@ -10,9 +10,6 @@ namespace TestSupport {
 std::string ReadFileText(const std::filesystem::path& path);
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
 
-// Writes a whole file, making its folders; false when it cannot.
-bool WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
-
 // Everything an open file descriptor holds, read from its start without
 // moving its offset.
 std::string ReadDescriptor(int descriptor);

@@ -32,4 +32,14 @@ std::string StreamCapture::Text() const
     return m_pFile ? ReadDescriptor(fileno(m_pFile)) : std::string();
 }
 
+std::string StreamCapture::Take()
+{
+    std::string text = Text();
+    // The stream's descriptor shares the file's offset, so rewinding the file
+    // rewinds the stream.
+    if (m_pFile && ftruncate(fileno(m_pFile), 0) == 0)
+        lseek(fileno(m_pFile), 0, SEEK_SET);
+    return text;
+}
+
 } // namespace TestSupport

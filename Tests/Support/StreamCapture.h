@@ -17,6 +17,8 @@ public:
 
     // What was written so far.
     std::string Text() const;
+    // What was written so far; the capture starts again empty.
+    std::string Take();
 
 private:
     FILE* m_pStream;

@@ -1,4 +1,5 @@
 // Runs the real program headless in a scratch data folder.
+#include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -18,15 +18,8 @@
 namespace {
 
 using namespace std::chrono_literals;
+using TestSupport::ReadFileText;
 using TestSupport::TempDir;
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Starts the game in folder with its output in folder/<name>.out. The lock of
 // the single-instance guard lives in folder too (XDG_RUNTIME_DIR), so that
@@ -75,7 +68,7 @@ int WaitForExit(pid_t child, std::chrono::milliseconds timeout)
 bool WaitForText(const std::filesystem::path& path, const std::string& text, std::chrono::milliseconds timeout)
 {
     const auto end = std::chrono::steady_clock::now() + timeout;
-    while (ReadFile(path).find(text) == std::string::npos) {
+    while (ReadFileText(path).find(text) == std::string::npos) {
         if (std::chrono::steady_clock::now() > end)
             return false;
         std::this_thread::sleep_for(10ms);
@@ -185,18 +178,18 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
 
     const pid_t game = StartGame(folder, "first");
-    ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFile(folder / "first.out");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFileText(folder / "first.out");
 
     const pid_t second = StartGame(folder, "second");
     EXPECT_EQ(WaitForExit(second, 10s), 255);
-    EXPECT_NE(ReadFile(folder / "second.out").find("Application already running"), std::string::npos);
+    EXPECT_NE(ReadFileText(folder / "second.out").find("Application already running"), std::string::npos);
 
     // Frames for more than a second of game time, then a stop by signal.
     std::this_thread::sleep_for(1200ms);
     kill(game, SIGTERM);
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "first.out");
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / "first.out");
 
-    const std::vector<std::string> lines = Lines(ReadFile(folder / "log.txt"));
+    const std::vector<std::string> lines = Lines(ReadFileText(folder / "log.txt"));
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "-------------------------"); // rewritten, not appended
 
@@ -227,7 +220,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
 
     // The sample pack was loaded and bound, its textures made and released;
     // nothing was left over.
-    const std::string log = ReadFile(folder / "log.txt");
+    const std::string log = ReadFileText(folder / "log.txt");
     EXPECT_EQ(log.find("Error loading \"common.dr\""), std::string::npos);
     EXPECT_EQ(log.find("data pack \"common.dr\" refused"), std::string::npos);
     EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
@@ -247,8 +240,8 @@ TEST(GameProcessTest, StartUpEndsAtTheSoundSystemWithoutTheSoundBanks)
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     const pid_t game = StartGame(folder, "silent");
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "silent.out");
-    const std::string log = ReadFile(folder / "log.txt");
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / "silent.out");
+    const std::string log = ReadFileText(folder / "log.txt");
     const size_t step = log.find(" - Initialize Sound system...\n");
     ASSERT_NE(step, std::string::npos) << log;
     EXPECT_NE(log.find("message:\nerror loading Sound/SoundPack.xgs\n", step), std::string::npos) << log;
@@ -265,8 +258,8 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
     TempDir folder;
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
     const pid_t game = StartGame(folder, "missing");
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "missing.out");
-    const std::string log = ReadFile(folder / "log.txt");
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / "missing.out");
+    const std::string log = ReadFileText(folder / "log.txt");
     const size_t step = log.find(" - Initialize ResourceManager...\n");
     ASSERT_NE(step, std::string::npos) << log;
     EXPECT_NE(log.find("Error loading \"common.dr\"\n", step), std::string::npos) << log;

@@ -1,7 +1,9 @@
 #include "DataPack/DataPackFormat.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Support/HandMadePack.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
+#include "Support/StreamCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -31,11 +33,11 @@ protected:
     template <typename Call>
     std::string Logged(Call call)
     {
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
+        TestSupport::LogCapture capture;
+        TestSupport::StreamCapture errors(stderr);
         call();
-        testing::internal::GetCapturedStderr();
-        return testing::internal::GetCapturedStdout();
+        errors.Take();
+        return capture.Take();
     }
 
     size_t PackageCount() const

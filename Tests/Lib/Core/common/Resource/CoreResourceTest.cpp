@@ -1,7 +1,9 @@
 #include "Nubra/Common/Memory/NubraMemory.h"
 #include "Resource/CoreResource.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/ScopedMessageBoxes.h"
+#include "Support/StreamCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +26,12 @@ protected:
 
     Output Load(CoreResource& resource, const std::string& name, bool allocate, int expectedResult)
     {
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
+        TestSupport::LogCapture capture;
+        TestSupport::StreamCapture errors(stderr);
         EXPECT_EQ(Core::LoadResource(&resource, name.c_str(), allocate), expectedResult) << name;
         Output output;
-        output.out = testing::internal::GetCapturedStdout();
-        output.err = testing::internal::GetCapturedStderr();
+        output.out = capture.Take();
+        output.err = errors.Take();
         return output;
     }
 
