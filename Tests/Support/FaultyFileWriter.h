@@ -10,7 +10,7 @@ namespace TestSupport {
 // The real file system with one step of a file write made to fail: the
 // creation (a read-only folder), the write half-way (a full disk), the flush,
 // the close or the rename. The rename can also run any other code instead (a
-// crash). Installed while the object lives.
+// crash). Install it with ScopedService and Platform::SetFileWriter.
 class FaultyFileWriter : public Platform::SystemFileWriter {
 public:
     enum class Fault {
@@ -22,10 +22,7 @@ public:
         Rename
     };
 
-    explicit FaultyFileWriter(Fault fault) : m_fault(fault) { Platform::SetFileWriter(this); }
-    ~FaultyFileWriter() override { Platform::SetFileWriter(nullptr); }
-    FaultyFileWriter(const FaultyFileWriter&) = delete;
-    FaultyFileWriter& operator=(const FaultyFileWriter&) = delete;
+    explicit FaultyFileWriter(Fault fault) : m_fault(fault) { }
 
     // Runs instead of the rename.
     void OnRename(std::function<void()> action) { m_onRename = std::move(action); }

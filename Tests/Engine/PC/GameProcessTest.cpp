@@ -281,24 +281,24 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
 
     const pid_t first = StartGame(folder, "first");
-    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFile(folder / "first.out");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "first.out");
     kill(first, SIGTERM);
-    ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFile(folder / "first.out");
-    EXPECT_NE(ReadFile(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
+    ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFileText(folder / "first.out");
+    EXPECT_NE(ReadFileText(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
               std::string::npos);
-    const std::string created = ReadFile(folder / "save.dat");
+    const std::string created = ReadFileText(folder / "save.dat");
     EXPECT_EQ(created, std::string(3664, '\0'));
     EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp"));
     std::filesystem::remove(folder / "log.txt");
 
     const pid_t second = StartGame(folder, "second");
-    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFile(folder / "second.out");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "second.out");
     kill(second, SIGTERM);
-    ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFile(folder / "second.out");
-    const std::string log = ReadFile(folder / "log.txt");
+    ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFileText(folder / "second.out");
+    const std::string log = ReadFileText(folder / "log.txt");
     EXPECT_NE(log.find(" - Initialize and test CARD Manager..."), std::string::npos) << log;
     EXPECT_EQ(log.find("File : save.dat"), std::string::npos) << log;
-    EXPECT_EQ(ReadFile(folder / "save.dat"), created);
+    EXPECT_EQ(ReadFileText(folder / "save.dat"), created);
 }
 
 } // namespace

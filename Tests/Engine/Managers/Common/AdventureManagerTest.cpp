@@ -5,6 +5,7 @@
 #include "Hash/CoreCrc32.h"
 #include "SaveSession.h"
 #include "Support/FaultyFileWriter.h"
+#include "Support/ScopedService.h"
 
 #include <gtest/gtest.h>
 
@@ -340,6 +341,7 @@ TEST_F(AdventureManagerTest, AFailedWriteIsReportedWhileTheOldFileAndTheSlotsKee
         *Slots().GetSaveSlot(1) = PatternSlot(5);
         {
             FaultyFileWriter writer(fault);
+            TestSupport::ScopedService<Platform::FileWriter> installed(Platform::SetFileWriter, writer);
             EXPECT_EQ(Slots().SaveToBackup(1), SAVE_RESULT_WRITE_FAILED);
         }
         EXPECT_EQ(FileBytes(), old);

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 // A game's save file in a folder of its own: the card manager and the
@@ -70,7 +71,7 @@ protected:
     std::vector<uint8_t> FileBytes() const { return TestSupport::ReadFileBytes(m_dir / "save.dat"); }
     void WriteFileBytes(const std::vector<uint8_t>& bytes) const
     {
-        TestSupport::WriteFileBytes(m_dir / "save.dat", bytes);
+        m_dir.WriteFile("save.dat", std::string(bytes.begin(), bytes.end()));
     }
     static uint32_t WordAt(const std::vector<uint8_t>& bytes, size_t offset)
     {

@@ -1,5 +1,6 @@
 #include "CardMngr/CardManager.h"
 #include "Support/FaultyFileWriter.h"
+#include "Support/ScopedService.h"
 #include "Support/Files.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
@@ -148,7 +149,7 @@ TEST_F(CardManagerTest, ABracketOpensOnlyWhenTheFileWasRead)
 TEST_F(CardManagerTest, EveryBracketWithAWriteRewritesTheWholeFile)
 {
     Platform::FakeClock clock;
-    Platform::SetClock(&clock);
+    TestSupport::ScopedService<Platform::Clock> installedClock(Platform::SetClock, clock);
     CardManager& card = ReadyCard(std::string(IMAGE_SIZE, 'a'));
 
     card.BeginAccess();
@@ -182,7 +183,6 @@ TEST_F(CardManagerTest, EveryBracketWithAWriteRewritesTheWholeFile)
     card.BeginAccess();
     EXPECT_EQ(card.EndAccess(), I_CARD_RESULT_DONE);
     EXPECT_EQ(ReadFileText(m_dir / "save.dat"), "changed by hand");
-    Platform::SetClock(nullptr);
 }
 
 TEST_F(CardManagerTest, WritesPastTheImageAreRefused)
@@ -202,6 +202,7 @@ TEST_F(CardManagerTest, AFailedWriteIsReportedWhileTheOldFileAndTheImageKeepThei
     CardManager& card = ReadyCard(old);
     {
         FaultyFileWriter writer(FaultyFileWriter::Fault::HalfWrite);
+        TestSupport::ScopedService<Platform::FileWriter> installed(Platform::SetFileWriter, writer);
         EXPECT_EQ(Save(card, 8, "new!"), I_CARD_RESULT_FILE_ERROR);
     }
     const std::string log = TakeLog();
@@ -226,6 +227,7 @@ TEST_F(CardManagerTest, ACrashBetweenWritingAndRenamingLeavesTheOldFile)
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, STDOUT_FILENO);
         FaultyFileWriter writer(FaultyFileWriter::Fault::None);
+        TestSupport::ScopedService<Platform::FileWriter> installed(Platform::SetFileWriter, writer);
         writer.OnRename([] { _exit(7); });
         Save(card, 0, "new");
         _exit(0);

@@ -1,5 +1,6 @@
 #include "File/CoreFile.h"
 #include "Support/FaultyFileWriter.h"
+#include "Support/ScopedService.h"
 #include "Support/Files.h"
 #include "Support/LogCapture.h"
 #include "Support/TestPaths.h"
@@ -93,6 +94,7 @@ TEST(CoreFileTest, EveryFailingStepOfReplaceWholeKeepsTheOldFileAndNamesTheFile)
         dir.WriteFile("save.dat", "the old save");
         TestSupport::ScopedWorkingDirectory cwd(dir.Path());
         FaultyFileWriter writer(test.fault);
+        TestSupport::ScopedService<Platform::FileWriter> installed(Platform::SetFileWriter, writer);
         const std::string log = TestSupport::LogOf(
             [&] { EXPECT_FALSE(CoreFile::ReplaceWhole("save.dat", "the new save, longer", 20)) << test.name; });
         EXPECT_EQ(log, std::string("\n--CoreFile_ERROR : ") + test.log) << test.name;
