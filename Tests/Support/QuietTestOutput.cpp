@@ -58,6 +58,10 @@ QuietTestOutput::QuietTestOutput(testing::TestEventListener* printer) : m_printe
     s_iScratch = scratch ? dup(fileno(scratch)) : -1;
     if (scratch)
         std::fclose(scratch);
+    // Line by line, as on a terminal, so that a crash loses no finished line
+    // in the stream's buffer.
+    std::fflush(stdout);
+    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
     s_iTerminalOut = dup(STDOUT_FILENO);
     s_iTerminalError = dup(STDERR_FILENO);
     if (__sanitizer_set_report_fd)

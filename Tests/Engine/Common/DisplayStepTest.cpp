@@ -51,7 +51,7 @@ TEST_F(DisplayStepTest, RendererFailureShowsTheErrorBoxAndEndsTheStep)
     TestSupport::LogCapture capture;
     EXPECT_FALSE(m_game.InitializeDisplay());
     const std::string log = capture.Take();
-    EXPECT_EQ(log, " - Initialize Display...\n");
+    EXPECT_EQ(log, " - Initialize Display...\nCould not initialize renderer!\n");
     EXPECT_EQ(g_pCoreApp->m_pRenderer, nullptr);
     const auto& shown = m_boxes.Boxes().ShownBoxes();
     ASSERT_EQ(shown.size(), 1u);

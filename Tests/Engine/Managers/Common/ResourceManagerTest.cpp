@@ -3,7 +3,6 @@
 #include "Support/HandMadePack.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
-#include "Support/StreamCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -34,9 +33,7 @@ protected:
     std::string Logged(Call call)
     {
         TestSupport::LogCapture capture;
-        TestSupport::StreamCapture errors(stderr);
         call();
-        errors.Take();
         return capture.Take();
     }
 

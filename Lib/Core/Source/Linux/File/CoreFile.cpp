@@ -22,8 +22,13 @@ bool CoreFile::Open(FILE** ppFile, const char* path, bool create, bool readWrite
     *ppFile = Platform::OpenDataFile(path, mode);
     if (*ppFile)
         return true;
-    ReportFileError(path, create ? " - Could not create file\n" : " - Could not open file\n");
+    ReportOpenError(path, create);
     return false;
+}
+
+void CoreFile::ReportOpenError(const char* path, bool create)
+{
+    ReportFileError(path, create ? " - Could not create file\n" : " - Could not open file\n");
 }
 
 int CoreFile::ReportReadError(const char* path)

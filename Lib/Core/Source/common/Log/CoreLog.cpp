@@ -28,15 +28,25 @@ void CorePrint(CoreLog* log, const char* format, ...)
     std::vsnprintf(s_printBuffer, sizeof s_printBuffer, format, arguments);
     va_end(arguments);
 
-    if (s_pCapture) {
+    if (s_pCapture)
         s_pCapture->Write(s_printBuffer);
-    } else {
+    else
         std::fputs(s_printBuffer, stdout);
-        Platform::DebugOutput(s_printBuffer);
-    }
     if (log && log->m_pFile) {
         std::fputs(s_printBuffer, log->m_pFile);
         std::fflush(log->m_pFile);
+    }
+}
+
+void CoreDebugOutput(const char* text)
+{
+    if (s_pCapture)
+        s_pCapture->Write(text);
+    else
+        Platform::DebugOutput(text);
+    if (g_oCoreLog.m_pFile) {
+        std::fputs(text, g_oCoreLog.m_pFile);
+        std::fflush(g_oCoreLog.m_pFile);
     }
 }
 

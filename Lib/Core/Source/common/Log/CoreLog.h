@@ -14,13 +14,20 @@ public:
 extern CoreLog g_oCoreLog;
 
 // Formats a text (at most 2047 characters; longer texts are cut) and writes
-// it unchanged to standard output, to the debugger output and, while the log's
-// file is open, to the file, which is flushed after every text.
+// it unchanged to standard output and, while the log's file is open, to the
+// file, which is flushed after every text. The debugger reads standard output
+// here; its own stream is the terminal's standard error, where a second copy
+// would show every line twice.
 void CorePrint(CoreLog* log, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// Takes the terminal's copy of every logged text while installed, whichever
-// streams the terminal copy would use: tests read what the log said through
-// one, and the terminal stays quiet meanwhile. The log file is still written.
+// Writes text to the debugger output (standard error) and, while the main
+// log's file is open, to the file: what the terminal shows is in the log too.
+void CoreDebugOutput(const char* text);
+
+// Takes the terminal's copy of every text of CorePrint and CoreDebugOutput
+// while installed, whichever stream it would use: tests read what the log
+// said through one, and the terminal stays quiet meanwhile. The log file is
+// still written.
 class CoreLogCapture {
 public:
     virtual ~CoreLogCapture() = default;

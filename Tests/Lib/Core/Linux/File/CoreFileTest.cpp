@@ -49,14 +49,17 @@ TEST(CoreFileTest, CreateEmptiesTheFile)
 TEST(CoreFileTest, FailuresLogThePathAndTheStep)
 {
     TestSupport::TempDir dir;
+    std::filesystem::create_directory(dir / "save.dat");
     TestSupport::ScopedWorkingDirectory cwd(dir.Path());
     FILE* file = nullptr;
     TestSupport::LogCapture capture;
     EXPECT_FALSE(CoreFile::Open(&file, "missing.dat", false, false));
     EXPECT_FALSE(CoreFile::Open(&file, "no/such/folder/save.dat", true, false));
+    EXPECT_FALSE(CoreFile::Open(&file, "save.dat", false, false)); // a folder is no file
     EXPECT_EQ(CoreFile::ReportReadError("save.dat"), 0);
     EXPECT_EQ(capture.Take(), "\n--CoreFile_ERROR : File : missing.dat - Could not open file\n"
                               "\n--CoreFile_ERROR : File : no/such/folder/save.dat - Could not create file\n"
+                              "\n--CoreFile_ERROR : File : save.dat - Could not open file\n"
                               "\n--CoreFile_ERROR : File : save.dat - Could not read File\n");
     EXPECT_EQ(file, nullptr);
 }

@@ -3,7 +3,6 @@
 #include "Sound/CoreSound.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
-#include "Support/StreamCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -36,10 +35,8 @@ protected:
     {
         TestSupport::ScopedWorkingDirectory cwd(m_dir.Path());
         TestSupport::LogCapture capture;
-        TestSupport::StreamCapture errors(stderr);
         result = CoreSndInitWithBuffer();
         std::string output = capture.Take();
-        output += errors.Take();
         return output;
     }
 

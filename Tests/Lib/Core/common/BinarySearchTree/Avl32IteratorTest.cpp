@@ -1,6 +1,6 @@
 #include "Avl32Checker.h"
 #include "Support/ScopedMessageBoxes.h"
-#include "Support/StreamCapture.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +83,7 @@ TEST(Avl32IteratorTest, AssigningANodeOutsideTheTreeIsReported)
     f.tree.Remove(2);
 
     Avl32::Const_Iterator it(f.tree);
-    TestSupport::StreamCapture errors(stderr);
+    TestSupport::LogCapture errors;
     it = removed;
     const std::string report = errors.Take();
     EXPECT_NE(report.find("[DESCRIPTION]:  Invalid index value\n[EXPRESSION]:   iNode == INVALID_NODE || m_iNode "
@@ -109,7 +109,7 @@ TEST(Avl32IteratorTest, ChangingTheTreeDuringAWalkIsReportedAndTheWalkGoesOn)
     EXPECT_EQ(boxes.Boxes().ShownBoxes().size(), 0u);
 
     f.tree.Insert(40, 40);
-    TestSupport::StreamCapture errors(stderr);
+    TestSupport::LogCapture errors;
     it++;
     const std::string report = errors.Take();
     EXPECT_NE(report.find("Binary tree as changed"), std::string::npos) << report;

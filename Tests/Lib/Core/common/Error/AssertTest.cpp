@@ -2,7 +2,6 @@
 #include "Error/EngineAssert.h"
 #include "Support/LogCapture.h"
 #include "Support/ScopedMessageBoxes.h"
-#include "Support/StreamCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,7 @@ namespace {
 struct Widget {
     void Check(int value) { ENGINE_ASSERT(value > 0); }
     void CheckWithMessage(int value) { ENGINE_ASSERT_MSG(value > 0, "value was %d (100%%)\n", value); }
+    void CheckWithBareMessage(int value) { ENGINE_ASSERT_MSG(value > 0, "value was %d", value); }
 };
 
 // Operators whose symbols hold brackets or a blank.
@@ -79,10 +79,16 @@ TEST(EngineAssertTest, MessageFollowsTheBlockAndEveryFailureReports)
     EXPECT_EQ(EngineAssertOutput(&Widget::CheckWithMessage, 1), "");
 }
 
+TEST(EngineAssertTest, MessageWithoutLineEndStillEndsItsLine)
+{
+    const std::string output = EngineAssertOutput(&Widget::CheckWithBareMessage, -3);
+    EXPECT_TRUE(output.ends_with("condition: value > 0\nmessage:\nvalue was -3\n")) << output;
+}
+
 TEST(CoreAssertTest, ReportBlockAndBoxText)
 {
     TestSupport::ScopedMessageBoxes boxes;
-    TestSupport::StreamCapture errors(stderr);
+    TestSupport::LogCapture errors;
     CheckedCoreSite(0);
     const std::string block = errors.Take();
     EXPECT_EQ(block.rfind("################ ERROR 0 ################\n[TYPE]:         ASSERT (1)\n"
@@ -107,7 +113,7 @@ TEST(CoreAssertTest, AlwaysSilencesOnlyItsOwnSite)
     TestSupport::ScopedMessageBoxes boxes;
     boxes.Boxes().QueueAnswer(Platform::AssertAnswer::Ignore);
     boxes.Boxes().QueueAnswer(Platform::AssertAnswer::Always);
-    TestSupport::StreamCapture errors(stderr);
+    TestSupport::LogCapture errors;
     OtherCoreSite(0);
     OtherCoreSite(0);
     OtherCoreSite(0);

@@ -1,6 +1,6 @@
 #include "Nubra/Common/Memory/BigHeap.h"
 #include "Support/ScopedMessageBoxes.h"
-#include "Support/StreamCapture.h"
+#include "Support/LogCapture.h"
 #include "TestArena.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +63,7 @@ TEST(BigHeapTest, TopMustStayStrictlyLarger)
     TestSupport::ScopedMessageBoxes boxes;
     TestArena arena(ARENA_SIZE);
     const uint32_t top = ARENA_SIZE - 16;
-    TestSupport::StreamCapture errors(stderr);
+    TestSupport::LogCapture errors;
     EXPECT_EQ(arena.Malloc(top - 4), nullptr);
     const std::string report = errors.Take();
     EXPECT_NE(report.find("Memory allocation failed"), std::string::npos);
@@ -104,7 +104,7 @@ TEST(BigHeapTest, HugeRequestsFailWithTheAssert)
 {
     TestSupport::ScopedMessageBoxes boxes;
     TestArena arena(ARENA_SIZE);
-    TestSupport::StreamCapture errors(stderr);
+    TestSupport::LogCapture errors;
     EXPECT_EQ(arena.Malloc(0xFFFFFFC0u), nullptr);
     EXPECT_EQ(arena.Malloc(size_t(1) << 40), nullptr);
     EXPECT_EQ(arena.Memalign(64, 0xFFFFFFC0u - 64), nullptr);

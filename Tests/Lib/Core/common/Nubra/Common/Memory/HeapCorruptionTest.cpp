@@ -1,6 +1,6 @@
 #include "Nubra/Common/Memory/BigHeap.h"
 #include "Support/ScopedMessageBoxes.h"
-#include "Support/StreamCapture.h"
+#include "Support/LogCapture.h"
 #include "TestArena.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ class HeapCorruptionTest : public testing::Test {
 protected:
     std::string Reports() { return m_errors.Take(); }
 
-    TestSupport::StreamCapture m_errors {stderr};
+    TestSupport::LogCapture m_errors;
     TestSupport::ScopedMessageBoxes m_boxes;
     TestArena m_arena {ARENA_SIZE};
 };

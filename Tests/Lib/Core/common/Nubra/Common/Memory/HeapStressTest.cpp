@@ -1,6 +1,6 @@
 #include "Nubra/Common/Memory/BigHeap.h"
 #include "Support/ScopedMessageBoxes.h"
-#include "Support/StreamCapture.h"
+#include "Support/LogCapture.h"
 #include "TestArena.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ public:
     void Run(int steps)
     {
         TestSupport::ScopedMessageBoxes boxes;
-        TestSupport::StreamCapture errors(stderr);
+        TestSupport::LogCapture errors;
         for (int step = 0; step < steps && !testing::Test::HasFailure(); ++step) {
             const bool allocate = m_live.size() < 8 || (m_live.size() < 3000 && Chance(55));
             if (allocate)
