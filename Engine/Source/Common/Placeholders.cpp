@@ -25,7 +25,7 @@ bool InitializeEffects()
     return true;
 }
 
-bool CreateDialogManagerAndInventoryScript()
+bool CreateInventoryScript()
 {
     return true;
 }
@@ -47,7 +47,7 @@ void DestroyInGameMenu()
 {
 }
 
-void DestroyInventoryScriptAndDialogManager()
+void DestroyInventoryScript()
 {
 }
 

@@ -13,14 +13,14 @@ namespace Placeholder {
 bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
 bool InitializeEffects();
-bool CreateDialogManagerAndInventoryScript();
+bool CreateInventoryScript();
 bool CreateInGameMenuAndBindQuitBox();
 
 // Shutdown steps, in shutdown order.
 void ReleaseStates();
 void ReleaseQuitBoxText();
 void DestroyInGameMenu();
-void DestroyInventoryScriptAndDialogManager();
+void DestroyInventoryScript();
 void ResetFades();
 void ReleaseFonts();
 void ReleaseCommonTextTables();

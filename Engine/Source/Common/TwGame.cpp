@@ -3,6 +3,7 @@
 #include "App/CoreApp.h"
 #include "Common/GameLanguages.h"
 #include "Common/Placeholders.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 
@@ -58,7 +59,8 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeEffects())
         return false;
-    if (!Placeholder::CreateDialogManagerAndInventoryScript())
+    DialogManager::CreateSingleton();
+    if (!Placeholder::CreateInventoryScript())
         return false;
     if (!InitializeAdventureManager())
         return false;
@@ -80,7 +82,9 @@ void TwGame::Shutdown()
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
     ShutdownAdventureManager();
-    Placeholder::DestroyInventoryScriptAndDialogManager();
+    Placeholder::DestroyInventoryScript();
+    if (DialogManager::GetInstance() != nullptr)
+        DialogManager::DestroySingleton();
     Placeholder::ResetFades();
     ShutdownCardManager();
     Placeholder::ReleaseFonts();

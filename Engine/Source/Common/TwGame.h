@@ -3,6 +3,7 @@
 
 struct SDL_Window;
 class AdventureManager;
+class DialogManager;
 
 // The game object: start-up, main loop and shutdown, the settings, the
 // languages and the game clock.
@@ -102,6 +103,8 @@ public:
     DisplaySettings m_oDisplaySettings;
     // Set while the adventure manager exists.
     AdventureManager* m_pAdventureManager = nullptr;
+    // Set while the dialog manager exists.
+    DialogManager* m_pDialogManager = nullptr;
 };
 
 // The one game object.
