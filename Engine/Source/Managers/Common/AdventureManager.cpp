@@ -2,12 +2,15 @@
 
 #include "Common/Placeholders.h"
 #include "Common/TwGame.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Error/EngineAssert.h"
 #include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"
 
 #include <algorithm>
 #include <cstring>
+
+static_assert(SAVE_DIALOG_READ_WORDS == DIALOG_READ_MARK_WORDS);
 
 namespace {
 
@@ -139,6 +142,8 @@ void AdventureManager::StoreGameState(SaveSlotData* pData)
     pData->m_iCurrentScene = g_VarManager.GetInt(VARINT_C_CURRENT_SCENE);
     std::memcpy(pData->m_aVarBools, g_VarManager.m_aBools, sizeof pData->m_aVarBools);
     std::memcpy(pData->m_aVarInts, g_VarManager.m_aInts, sizeof pData->m_aVarInts);
+    if (const DialogManager* dialogs = DialogManager::GetInstance())
+        dialogs->Save(pData->GetDialogReadMarks());
     pData->m_fxAmbientVolume = SoundManager::m_fxMasterAmbientVolume;
     pData->m_fxMusicVolume = SoundManager::m_fxMasterMusicVolume;
     pData->m_fxEffectsVolume = SoundManager::m_fxMasterEffectsVolume;
@@ -153,6 +158,8 @@ void AdventureManager::RestoreGameState(const SaveSlotData* pData)
     g_oTwGame.m_uGameClock = pData->GetPlayTime();
     std::memcpy(g_VarManager.m_aBools, pData->m_aVarBools, sizeof g_VarManager.m_aBools);
     std::memcpy(g_VarManager.m_aInts, pData->m_aVarInts, sizeof g_VarManager.m_aInts);
+    if (DialogManager* dialogs = DialogManager::GetInstance())
+        dialogs->Load(pData->GetDialogReadMarks());
     // The setters also write the volumes into their game variables. The
     // chapter and the scene come back with the variables.
     SoundManager::SetAmbientVolume(SavedVolume(pData->m_fxAmbientVolume));

@@ -2,6 +2,7 @@
 
 #include "Common/GameLanguages.h"
 #include "Common/Placeholders.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Hash/CoreCrc32.h"
 #include "SaveSession.h"
 #include "Support/FaultyFileWriter.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -145,6 +147,24 @@ TEST_F(AdventureManagerTest, EverySlotFieldSurvivesASaveARestartAndARestore)
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_MASTER_MUSIC), 50);
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_MASTER_EFFECTS), 0);
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_MASTER_SPEECHES), 100);
+}
+
+TEST_F(AdventureManagerTest, TheDialogsReadMarksGoIntoTheSlotAndComeBack)
+{
+    DialogManager* dialogs = DialogManager::CreateSingleton();
+    ASSERT_TRUE(dialogs->Initialize());
+    SaveSlotData data = PatternSlot(2);
+    data.GetDialogReadMarks()[0] = 1u << 5;
+    Slots().RestoreGameState(&data);
+    EXPECT_TRUE(dialogs->IsPropositionRead(0, 5));
+    EXPECT_FALSE(dialogs->IsPropositionRead(0, 4));
+
+    const std::vector<uint32_t> marks(data.GetDialogReadMarks().begin(), data.GetDialogReadMarks().end());
+    SaveSlotData stored {};
+    Slots().StoreGameState(&stored);
+    EXPECT_TRUE(std::equal(marks.begin(), marks.end(), stored.GetDialogReadMarks().begin()));
+    dialogs->Shutdown();
+    DialogManager::DestroySingleton();
 }
 
 TEST_F(AdventureManagerTest, RestoredVolumesStayBetweenSilenceAndFull)

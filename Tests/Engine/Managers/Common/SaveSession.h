@@ -24,6 +24,7 @@ protected:
     void SetUp() override
     {
         TestSupport::EnsureMainHeap();
+        m_log.Take(); // the memory report of the heap's creation
         ResetLiveState();
         Start();
     }

@@ -29,7 +29,11 @@ using TestSupport::ReadFileText;
 // Every test runs in its own folder with the log captured.
 class CardManagerTest : public testing::Test {
 protected:
-    void SetUp() override { TestSupport::EnsureMainHeap(); }
+    void SetUp() override
+    {
+        TestSupport::EnsureMainHeap();
+        m_log.Take(); // the memory report of the heap's creation
+    }
     void TearDown() override { CardManager::DestroySingleton(); }
     // The log since the last call.
     std::string TakeLog() { return m_log.Take(); }
@@ -92,7 +96,7 @@ TEST_F(CardManagerTest, AFileThatCannotBeReadIsNotReadyAndIsNeverReplaced)
         {"empty file", [](const std::filesystem::path& path) { std::ofstream(path, std::ios::binary); },
          "\n--CoreFile_ERROR : File : save.dat - Could not read File\n"},
         {"folder", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); },
-         "\n--CoreFile_ERROR : File : save.dat - Could not read File\n"},
+         "\n--CoreFile_ERROR : File : save.dat - Could not open file\n"},
         {"link to itself", [](const std::filesystem::path& path) { std::filesystem::create_symlink(path, path); },
          "\n--CoreFile_ERROR : File : save.dat - Could not open file\n"},
     };
