@@ -112,6 +112,8 @@ public:
 
     // The fade reaches its end: finished, still running for one frame.
     void FinishFade(GlobalFade eFade) { At(eFade).bFinished = true; }
+    // The frame after its end: it no longer runs.
+    void StopFade(GlobalFade eFade) { At(eFade).bRunning = false; }
     Fade& At(GlobalFade eFade) { return m_aFades[static_cast<int>(eFade)]; }
     int StartsOf(GlobalFade eFade) const { return m_iNbStarts[static_cast<int>(eFade)]; }
 
@@ -178,6 +180,7 @@ public:
     using SceneScript::_IfInt;
     using SceneScript::_IfMatch;
     using SceneScript::AddToQueue;
+    using SceneScript::PushAction5;
 
     void LinkActorSets() override
     {
