@@ -111,6 +111,56 @@ TEST_F(ScriptManagerEventsTest, AnEventWithoutAHandlerIsAcceptedAndNothingRuns)
     EXPECT_EQ(g_VarManager.GetInt(20), 0);
 }
 
+TEST_F(ScriptManagerEventsTest, HandlersInsideConditionsAreOfferedEventsButNotThoseOfElseBranches)
+{
+    TestScripts::For(7) = [](TestSceneScript& script) {
+        script.m_events = [](TestSceneScript& s) {
+            // A chapter block that does not hold still offers its handler.
+            s._IfInt(VARINT_CURRENT_CHAPTER, Op_IntEqual, 2);
+            s._IfEvent(MakeEvent(TwEventType_Look, DOOR));
+            SetFlag(s, FLAG_A);
+            s._EndMatch();
+            s._ElseMatch();
+            s._IfEvent(MakeEvent(TwEventType_UseItem, CHEST, KEY));
+            SetFlag(s, FLAG_B);
+            s._EndMatch();
+            s._EndMatch();
+        };
+    };
+    manager.ChangeScene(0);
+    StartScene(7);
+    EXPECT_TRUE(manager.FireEvent(MakeEvent(TwEventType_Look, DOOR)));
+    EXPECT_EQ(manager.GetPendingEvent().m_eType, TwEventType_Look);
+    manager.Update(16);
+    EXPECT_EQ(g_VarManager.GetBool(FLAG_A), 0);
+
+    // The else branch's handler is not offered the use of the key, though the
+    // walk would reach it.
+    EXPECT_TRUE(manager.FireEvent(MakeEvent(TwEventType_UseItem, CHEST, KEY)));
+    EXPECT_EQ(manager.GetPendingEvent().m_eType, TwEventType_BadInteract);
+}
+
+TEST_F(ScriptManagerEventsTest, AnEventIsComparedWithAtMost128Handlers)
+{
+    TestScripts::For(7) = [](TestSceneScript& script) {
+        script.m_events = [](TestSceneScript& s) {
+            for (int32_t iEntity = 10; iEntity < 10 + MAX_COLLECTED_EVENTS + 2; ++iEntity) {
+                s._IfEvent(MakeEvent(TwEventType_Look, iEntity));
+                s._EndMatch();
+            }
+        };
+    };
+    manager.ChangeScene(0);
+    StartScene(7);
+    TakeLog();
+    EXPECT_TRUE(manager.FireEvent(MakeEvent(TwEventType_Look, 10 + MAX_COLLECTED_EVENTS - 1)));
+    EXPECT_EQ(manager.GetPendingEvent().m_eType, TwEventType_Look);
+    manager.Update(16);
+    EXPECT_TRUE(manager.FireEvent(MakeEvent(TwEventType_Look, 10 + MAX_COLLECTED_EVENTS)));
+    EXPECT_TRUE(manager.GetPendingEvent().IsEmpty());
+    EXPECT_NE(TakeLog().find("list full!"), std::string::npos);
+}
+
 TEST_F(ScriptManagerEventsTest, ABusyGameRefusesEventsAndChangesNothing)
 {
     const struct {
