@@ -140,9 +140,7 @@ bool MatchExpr::CombineLogic(int32_t iOp, const MatchCondition* pA, bool a, cons
         // the block on half a test.
         ENGINE_ASSERT_MSG(pA != nullptr && pB != nullptr, "exclusive or without two operands\n");
         return pA != nullptr && pB != nullptr && a != b;
-    case Op_Not:
-        ENGINE_ASSERT_MSG(pA != nullptr, "not without an operand\n");
-        return pA != nullptr && !a;
+    case Op_Not: ENGINE_ASSERT_MSG(pA != nullptr, "not without an operand\n"); return pA != nullptr && !a;
     default: return false;
     }
 }

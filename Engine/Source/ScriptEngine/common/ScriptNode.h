@@ -34,7 +34,7 @@ struct ScriptNode {
     ScriptNodeIndex m_iChild = NO_NODE;
     ScriptNodeIndex m_iParent = NO_NODE;
 
-    ScriptNode() : m_aPayload {} {}
+    ScriptNode() : m_aPayload {} { }
     // A fresh node: no type, a zero payload, no links.
     void Clear() { *this = ScriptNode(); }
 };

@@ -3,9 +3,7 @@
 #include "Error/EngineAssert.h"
 
 ScriptTreeBuilder::ScriptTreeBuilder(ScriptNodePool& oPool, ScriptNodeIndex iTop)
-    : m_oPool(oPool)
-    , m_iTop(iTop)
-    , m_iCurrentNode(iTop)
+    : m_oPool(oPool), m_iTop(iTop), m_iCurrentNode(iTop)
 {
 }
 

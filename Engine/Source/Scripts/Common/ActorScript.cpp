@@ -19,7 +19,10 @@ constexpr fx32 MOVE6_DEFAULT = 0;
 
 // An actor whose name is shown only once the boolean variable is set.
 #define NAME_CONDITION(variable) MatchExpr::Bool(variable, 1)
-#define NO_NAME_CONDITION MatchExpr {}
+#define NO_NAME_CONDITION \
+    MatchExpr             \
+    {                     \
+    }
 
 ActorScript::ActorRow s_aActorRows[] = {
 #include "Scripts/Common/ActorScriptTable.inc"

@@ -26,13 +26,25 @@ TEST(MatchExpressionTest, EveryOperatorComparesAsItsTableSays)
         int32_t value;
         bool expected;
     } const cases[] = {
-        {Op_IntLess, 12, 4, true},        {Op_IntLess, 12, 3, false},        {Op_IntEqual, 12, 3, true},
-        {Op_IntEqual, 12, 4, false},      {Op_IntLessEqual, 12, 3, true},    {Op_IntLessEqual, 12, 2, false},
-        {Op_IntGreater, 12, 2, true},     {Op_IntGreater, 12, 3, false},     {Op_IntNotEqual, 12, 4, true},
-        {Op_IntNotEqual, 12, 3, false},   {Op_IntGreaterEqual, 12, 3, true}, {Op_IntGreaterEqual, 12, 4, false},
-        {Op_BoolEqual, 5, 1, true},       {Op_BoolEqual, 5, 0, false},       {Op_BoolNotEqual, 5, 0, true},
-        {Op_BoolNotEqual, 5, 1, false},   {Op_BoolEqual, 5, 0x101, true}, // only the low byte counts
-        {12, 12, 3, false},               {-1, 12, 3, false},
+        {Op_IntLess, 12, 4, true},
+        {Op_IntLess, 12, 3, false},
+        {Op_IntEqual, 12, 3, true},
+        {Op_IntEqual, 12, 4, false},
+        {Op_IntLessEqual, 12, 3, true},
+        {Op_IntLessEqual, 12, 2, false},
+        {Op_IntGreater, 12, 2, true},
+        {Op_IntGreater, 12, 3, false},
+        {Op_IntNotEqual, 12, 4, true},
+        {Op_IntNotEqual, 12, 3, false},
+        {Op_IntGreaterEqual, 12, 3, true},
+        {Op_IntGreaterEqual, 12, 4, false},
+        {Op_BoolEqual, 5, 1, true},
+        {Op_BoolEqual, 5, 0, false},
+        {Op_BoolNotEqual, 5, 0, true},
+        {Op_BoolNotEqual, 5, 1, false},
+        {Op_BoolEqual, 5, 0x101, true}, // only the low byte counts
+        {12, 12, 3, false},
+        {-1, 12, 3, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MatchExpr::Int(c.var, c.op, c.value).EvalCondition(vars), c.expected) << c.op << " " << c.value;
@@ -118,7 +130,8 @@ TEST(MatchExpressionTest, MisuseOfMatchExpressionIsReported)
         bool holds;
     } const cases[] = {
         // An invalid side is left out: And cannot hold, Or rests on the other side.
-        {Op_And, MatchExpr {}, MatchExpr::Bool(5, 1), "condition: oExp0.IsValid()\nmessage:\ninvalid expression", false},
+        {Op_And, MatchExpr {}, MatchExpr::Bool(5, 1), "condition: oExp0.IsValid()\nmessage:\ninvalid expression",
+         false},
         {Op_Or, MatchExpr::Bool(5, 1), MatchExpr {}, "condition: oExp1.IsValid()\nmessage:\ninvalid expression", true},
         {Op_Or, MatchExpr::Value(3), MatchExpr::Bool(5, 1), "condition: oExp0.m_iType==NodeType_Condition", true},
         {Op_Xor, MatchExpr::Bool(5, 1), MatchExpr::Bool(5, 0), "message:\ninvalid logic operand", false},

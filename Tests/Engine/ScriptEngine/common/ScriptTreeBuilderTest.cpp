@@ -235,4 +235,33 @@ TEST_F(ScriptTreeBuilderTest, WithoutABuilderNothingIsAdded)
     EXPECT_EQ(pool.GetNbAllocated(), 1);
 }
 
+TEST(ScriptNodePoolTest, MisuseOfThePoolIsReportedAndHarmless)
+{
+    ScriptNodePool pool;
+    {
+        LogCapture capture;
+        EXPECT_EQ(pool.AllocNode(), NO_NODE);
+        EXPECT_NE(capture.Take().find("condition: m_pNodes!=NULL"), std::string::npos);
+    }
+    pool.InitPool();
+    const ScriptNodeIndex first = pool.AllocNode();
+    pool[first].m_iType = NodeType_Action;
+    {
+        LogCapture capture;
+        pool.InitPool();
+        pool.TermPool();
+        const std::string log = capture.Take();
+        EXPECT_NE(log.find("condition: m_pNodes==NULL"), std::string::npos) << log;
+        EXPECT_NE(log.find("condition: m_iNbNodeAllocated==0"), std::string::npos) << log;
+    }
+    pool.InitPool();
+    pool.ResetPool();
+    // Nodes come back cleared after a reset.
+    EXPECT_EQ(pool.AllocNode(), first);
+    EXPECT_EQ(pool[first].m_iType, NodeType_None);
+    EXPECT_EQ(pool[first].m_iParent, NO_NODE);
+    pool.ResetPool();
+    pool.TermPool();
+}
+
 } // namespace

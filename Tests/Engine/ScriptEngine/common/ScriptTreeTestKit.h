@@ -15,11 +15,11 @@ public:
     using ScriptTreeCalls::_IfInt;
     using ScriptTreeCalls::_IfMatch;
     using ScriptTreeCalls::AddToQueue;
-    using ScriptTreeCalls::PushActorAction7;
     using ScriptTreeCalls::PushAction21;
     using ScriptTreeCalls::PushAction5;
     using ScriptTreeCalls::PushAction58;
     using ScriptTreeCalls::PushAction60;
+    using ScriptTreeCalls::PushActorAction7;
     using ScriptTreeCalls::PushAddAttachment;
     using ScriptTreeCalls::PushAnimAction;
     using ScriptTreeCalls::PushAnimAction11;
