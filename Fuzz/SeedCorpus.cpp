@@ -1,7 +1,8 @@
 // Splits the sample data folder into one folder of seeds per harness:
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
-// X-file harnesses, and the sound files the checks of their kinds.
+// X-file harnesses, the dialog files Dialog, and the sound files the checks of
+// their kinds.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -80,6 +81,10 @@ int main(int argc, char** argv)
         const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
         const std::string extension = file.path().extension().string();
         const std::string name = file.path().filename().string();
+        if (name.ends_with(".dialogs.dat")) {
+            Write(seeds / "Dialog", name, bytes.data(), bytes.size());
+            ++written;
+        }
         if (extension == ".dr") {
             Write(seeds / "DataPack", name, bytes.data(), bytes.size());
             written += 1 + SplitPack(bytes, name, seeds);
