@@ -204,8 +204,11 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(WaitForExit(second, 10s), 255);
     EXPECT_NE(ReadFileText(folder / "second.out").find("Application already running"), std::string::npos);
 
-    // Frames for more than a second of game time, then a stop by signal.
-    std::this_thread::sleep_for(1200ms);
+    // Frames for more than a second of game time, then a stop by signal. A
+    // frame counts at most 48 ms of game time, so a slow machine (the
+    // sanitizer build under a full test run) needs more than a second of
+    // real time for it.
+    std::this_thread::sleep_for(3s);
     kill(game, SIGTERM);
     ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / "first.out");
 
@@ -352,6 +355,33 @@ TEST(GameProcessTest, HelpListsTheSwitchesAndAnUnknownSwitchIsRefused)
         // Nothing started: no log was written.
         EXPECT_FALSE(std::filesystem::exists(folder / "log.txt")) << c.arguments[0];
     }
+}
+
+TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+
+    const pid_t first = StartGame(folder, "first");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "first.out");
+    kill(first, SIGTERM);
+    ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFileText(folder / "first.out");
+    EXPECT_NE(ReadFileText(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
+              std::string::npos);
+    const std::string created = ReadFileText(folder / "save.dat");
+    EXPECT_EQ(created, std::string(3664, '\0'));
+    EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp"));
+    std::filesystem::remove(folder / "log.txt");
+
+    const pid_t second = StartGame(folder, "second");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "second.out");
+    kill(second, SIGTERM);
+    ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFileText(folder / "second.out");
+    const std::string log = ReadFileText(folder / "log.txt");
+    EXPECT_NE(log.find(" - Initialize and test CARD Manager..."), std::string::npos) << log;
+    EXPECT_EQ(log.find("File : save.dat"), std::string::npos) << log;
+    EXPECT_EQ(ReadFileText(folder / "save.dat"), created);
 }
 
 } // namespace
