@@ -32,6 +32,10 @@ foreach(dir ${test_dirs})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE velmarsh_test_support GTest::gmock_main)
+  # A tool's tests call its parts.
+  if(relative MATCHES "^Tools/([^/]+)" AND TARGET ${CMAKE_MATCH_1}Parts)
+    target_link_libraries(${target} PRIVATE ${CMAKE_MATCH_1}Parts)
+  endif()
   # Tests read the sample data folder and run the tools.
   add_dependencies(${target} content)
   velmarsh_apply_options(${target})
