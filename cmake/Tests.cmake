@@ -33,8 +33,10 @@ foreach(dir ${test_dirs})
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE velmarsh_test_support GTest::gmock_main)
   # A tool's tests call its parts.
-  if(relative MATCHES "^Tools/([^/]+)" AND TARGET ${CMAKE_MATCH_1}Parts)
-    target_link_libraries(${target} PRIVATE ${CMAKE_MATCH_1}Parts)
+  if(relative MATCHES "^Tools/([^/]+)")
+    if(TARGET ${CMAKE_MATCH_1}Parts)
+      target_link_libraries(${target} PRIVATE ${CMAKE_MATCH_1}Parts)
+    endif()
   endif()
   # Tests read the sample data folder and run the tools.
   add_dependencies(${target} content)
