@@ -39,7 +39,8 @@ const char* const LAYER = R"({
     },
     {
       "name": "rock_in_the_surf", "position": [0, 150], "depth": -2, "size": [40, 30],
-      "scroll": [0.25, 0], "textures": ["lost"]
+      "scroll": [0.25, 0], "textures": ["lost"],
+      "frameCurve": { "length": 500, "keys": [[0, 0], [100, 1], [200, 2], [300, 3], [400, 4]] }
     }
   ],
   "regions": [
@@ -171,7 +172,9 @@ TEST_F(SceneRecordsTest, SpritesReadBackFieldForField)
     EXPECT_EQ(rock.m_oPulse.m_oPosition.x, -FX);
     EXPECT_FALSE(rock.m_bPreload);
     EXPECT_EQ(rock.m_iNbSplitInfos, 1);
-    EXPECT_EQ(rock.m_pFrameAnimation->GetFirstCtrlKeyCount(), 1u);
+    // Five frames, of which a sprite without preload reads and keeps the first.
+    EXPECT_EQ(rock.m_pFrameAnimation->GetFirstCtrlKeyCount(), 5u);
+    EXPECT_EQ(rock.m_vSplitInfos[0].m_vFrames.size(), 5u);
     EXPECT_EQ(rock.m_pPositionAnimation, nullptr);
     EXPECT_EQ(rock.m_pAlphaAnimation, nullptr);
     EXPECT_FALSE(rock.IsVisible());
@@ -230,8 +233,8 @@ TEST_F(SceneRecordsTest, DamagedCountsAndFramesAreRefused)
         const char* log;
     } cases[] = {
         {"sprite count", 24, 0x7FFFFFFF, "is truncated"},
-        {"split count 3", sprite + 80, 3, "its split count is not 1 or 2"},
-        {"split count 0", sprite + 80, 0, "its split count is not 1 or 2"},
+        {"split count 3", sprite + 80, 3, "it has more than 2 splits"},
+        {"split count 1000", sprite + 80, 1000, "it has more than 2 splits"},
         {"frame beyond the frames", sprite + 100 + 16 + 28 + 12 + 4, 3, "shows a frame it does not have"},
         {"frame key count", sprite + 100 + 16 + 16, 0xFFFFFFFF, "is truncated"},
     };

@@ -71,9 +71,9 @@ bool Sprite::Initialize(SerialStream& stream)
     if (!stream.IsGood())
         return false;
     ENGINE_ASSERT(m_iNbSplitInfos>0 && static_cast<unsigned int>(m_iNbSplitInfos)<=MAX_SPLIT_PER_SPRITE);
-    // The sprite has room for two split records and nothing to draw without one.
-    if (m_iNbSplitInfos <= 0 || static_cast<uint32_t>(m_iNbSplitInfos) > MAX_SPLIT_PER_SPRITE)
-        return Refuse(stream, "its split count is not 1 or 2");
+    // The sprite has room for two split records; without any it only draws nothing.
+    if (m_iNbSplitInfos > static_cast<int32_t>(MAX_SPLIT_PER_SPRITE))
+        return Refuse(stream, "it has more than 2 splits");
 
     for (SpriteSplitInfo& split : m_vSplitInfos)
         split = SpriteSplitInfo();

@@ -36,8 +36,8 @@ struct SpriteSplitInfo {
 class Sprite : public SceneObject {
 public:
     // Reads the record and finds its textures; false when the record cannot
-    // be read or is refused (split count outside 1..2, a frame index beyond
-    // the frames). A missing texture only hides the sprite.
+    // be read or is refused (more than 2 splits, a frame index beyond the
+    // frames). A missing texture only hides the sprite.
     bool Initialize(SerialStream& stream);
     // Reads the texture names and looks the textures up.
     bool InitializePlatform(SerialStream& stream);
