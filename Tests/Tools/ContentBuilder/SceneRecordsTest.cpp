@@ -16,6 +16,7 @@
 namespace {
 
 using testing::HasSubstr;
+using testing::Not;
 using TestSupport::CapturedLog;
 
 constexpr fx32 FX = FX32_ONE;
@@ -245,6 +246,25 @@ TEST_F(SceneRecordsTest, DamagedCountsAndFramesAreRefused)
         EXPECT_FALSE(Read(m_bytes.size(), &log)) << row.what;
         EXPECT_THAT(log, HasSubstr(row.log)) << row.what;
         m_bytes = original;
+    }
+}
+
+TEST_F(SceneRecordsTest, EveryDamagedByteIsReadOrRefusedSafely)
+{
+    ASSERT_TRUE(m_renderer.BeginFrame());
+    const std::vector<uint8_t> original = m_bytes;
+    for (size_t offset = 0; offset < original.size(); ++offset) {
+        for (uint8_t damage : {0x00, 0x80, 0xFF}) {
+            m_bytes = original;
+            m_bytes[offset] = damage;
+            Read(m_bytes.size());
+            // What was read can be updated and drawn.
+            const std::string log = CapturedLog([&] {
+                m_layer.Update(16, TouchScene());
+                m_layer.RenderSprites(m_renderer, INT32_MIN, INT32_MAX);
+            });
+            EXPECT_THAT(log, Not(HasSubstr("Division by zero"))) << offset;
+        }
     }
 }
 

@@ -72,8 +72,10 @@ bool Sprite::Initialize(SerialStream& stream)
         return false;
     ENGINE_ASSERT(m_iNbSplitInfos>0 && static_cast<unsigned int>(m_iNbSplitInfos)<=MAX_SPLIT_PER_SPRITE);
     // The sprite has room for two split records; without any it only draws nothing.
-    if (m_iNbSplitInfos > static_cast<int32_t>(MAX_SPLIT_PER_SPRITE))
+    if (m_iNbSplitInfos > static_cast<int32_t>(MAX_SPLIT_PER_SPRITE)) {
+        m_iNbSplitInfos = 0;
         return Refuse(stream, "it has more than 2 splits");
+    }
 
     for (SpriteSplitInfo& split : m_vSplitInfos)
         split = SpriteSplitInfo();
