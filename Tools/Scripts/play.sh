@@ -3,6 +3,6 @@
 set -eu
 cd "$(dirname "$0")/../.."
 sh Tools/Scripts/install.sh
-sh Tools/Scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMARSH_BENCHMARKS=OFF
+sh Tools/Scripts/build.sh release
 cd build/Data
 exec ../velmarsh "$@"

@@ -9,12 +9,11 @@ export SDL_VIDEODRIVER=offscreen
 export SDL_AUDIODRIVER=dummy
 jobs="$(nproc)"
 
-sh Tools/Scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug \
-  -DVELMARSH_SANITIZE=ON -DVELMARSH_WERROR=ON -DVELMARSH_BENCHMARKS=OFF
+sh Tools/Scripts/build.sh sanitize
 sanitize_status=0
 (cd build-sanitize && ctest --output-on-failure -j "$jobs") || sanitize_status=$?
 
-sh Tools/Scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMARSH_WERROR=ON
+sh Tools/Scripts/build.sh release
 status=0
 (cd build && ctest --output-on-failure -j "$jobs") || status=$?
 

@@ -43,7 +43,7 @@ void ProbeSaveFile()
         return;
     unsigned char image[SAVE_FILE_SIZE];
     if (std::fread(image, 1, sizeof image, file) == 0)
-        CoreFile::ReportReadError();
+        CoreFile::ReportReadError(SAVE_FILE_NAME);
     std::fclose(file);
 }
 

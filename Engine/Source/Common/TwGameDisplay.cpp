@@ -20,6 +20,8 @@ bool TwGame::InitializeDisplay()
     CoreRenderer* renderer = new CoreRenderer();
     if (!g_pCoreApp || !renderer->Initialize(settings)) {
         delete renderer;
+        // The box is gone once answered: the log keeps the reason.
+        CorePrint(&g_oCoreLog, "Could not initialize renderer!\n");
         Platform::GetMessageBoxes().ShowError("Error", "Could not initialize renderer!");
         return false;
     }

@@ -1,5 +1,5 @@
-// The program's entry: one instance at a time, the log, start-up, the main
-// loop and shutdown.
+// The program's entry: the switches, one instance at a time, the log,
+// start-up, the main loop and shutdown.
 #include "App/CoreApp.h"
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
@@ -13,11 +13,24 @@
 namespace {
 
 constexpr const char* INSTANCE_NAME = "d91489a0-854e-11e0-9d78-0800200c9a66";
+// Exit codes besides 0 and the -1 of a second instance.
+constexpr int EXIT_START_UP_FAILED = 1;
+constexpr int EXIT_UNKNOWN_SWITCH = 2;
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (commandLine.bHelp) {
+        std::fputs(COMMAND_LINE_HELP, stdout);
+        return 0;
+    }
+    if (commandLine.pUnknown) {
+        std::fprintf(stderr, "Unknown switch \"%s\"\n%s", commandLine.pUnknown, COMMAND_LINE_HELP);
+        return EXIT_UNKNOWN_SWITCH;
+    }
+
     Platform::InstallCloseSignals();
 
     // Held for the life of the process.
@@ -27,20 +40,28 @@ int main(int argc, char** argv)
         return -1;
     }
 
-    if (CommandLineHasAutoTest(argc, argv)) {
+    if (commandLine.bAutoTest) {
         TwGame::s_bAutoTest = true;
         TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
     }
 
     g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
+    if (!g_oCoreLog.m_pFile)
+        CorePrint(&g_oCoreLog, "Cannot write log.txt in the working directory: the log goes to the terminal only\n");
 
-    if (g_oTwGame.Initialize())
+    const bool started = g_oTwGame.Initialize();
+    if (started)
         g_oTwGame.MainLoop();
     g_oTwGame.Shutdown();
+    // A launcher or script learns of the failure from the exit code; the
+    // user, from this last line.
+    if (!started)
+        CorePrint(&g_oCoreLog, "Start-up failed: the messages before \"Shutdown Application\" say why (they are in "
+                               "log.txt too)\n");
 
     if (g_oCoreLog.m_pFile) {
         std::fclose(g_oCoreLog.m_pFile);
         g_oCoreLog.m_pFile = nullptr;
     }
-    return 0;
+    return started ? 0 : EXIT_START_UP_FAILED;
 }

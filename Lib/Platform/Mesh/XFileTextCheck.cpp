@@ -41,12 +41,15 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// Only printable ASCII, tabs and line ends: every reader agrees on what is
-// a blank then.
+// No control characters but tabs and line ends: every reader agrees on what
+// is a blank then. Bytes above 127 are letters of names, paths and comments
+// written in Latin-1 or UTF-8, which no reader takes for a blank.
 bool HasOnlyPlainText(const char* pData, size_t iSize)
 {
-    return std::all_of(pData, pData + iSize,
-                       [](char c) { return (c >= 0x20 && c <= 0x7E) || c == '\t' || c == '\n' || c == '\r'; });
+    return std::all_of(pData, pData + iSize, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 0x20 && byte != 0x7F) || c == '\t' || c == '\n' || c == '\r';
+    });
 }
 
 // Reads the text as the importer does, token by token, and answers false at

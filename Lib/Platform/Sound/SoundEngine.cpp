@@ -56,6 +56,10 @@ SoundResult SoundEngine::Initialize(const uint8_t* settings, size_t size, uint32
     parameters.fnNotificationCallback = &Impl::OnEngineNotification;
     impl.callback = callback;
     const SoundResult result = FACTAudioEngine_Initialize(impl.engine, &parameters);
+    // With the settings checked above, the library refuses the call only when
+    // it cannot open its mastering voice on an audio output.
+    if (result == FAUDIO_E_INVALID_CALL)
+        return SOUND_E_NO_OUTPUT;
     if (result != SOUND_OK)
         return result;
     impl.initialized = true;

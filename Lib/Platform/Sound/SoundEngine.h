@@ -17,6 +17,7 @@ constexpr SoundResult SOUND_E_WAVES_NOT_LOADED = 0x8AC7F003; // no loaded wave b
 constexpr SoundResult SOUND_E_INVALID_CALL = 0x8AC7F004;     // no engine, or a handle it does not know
 constexpr SoundResult SOUND_E_FILE_NOT_FOUND = 0x8AC7F005;   // a streamed bank's file cannot be opened
 constexpr SoundResult SOUND_E_NO_MIX_FORMAT = 0x8AC7F006;    // the engine does not tell its mix format
+constexpr SoundResult SOUND_E_NO_OUTPUT = 0x8AC7F007;        // no audio output could be opened
 
 // State bits of cues and wave banks.
 constexpr uint32_t SOUND_STATE_PREPARED = 0x04;
@@ -70,7 +71,8 @@ public:
     SoundEngine& operator=(const SoundEngine&) = delete;
 
     // The settings image is checked, then read; `error` tells why a file
-    // was refused (SOUND_E_BAD_FILE).
+    // was refused (SOUND_E_BAD_FILE). SOUND_E_NO_OUTPUT when no audio output
+    // (device, or the silent or file output) could be opened.
     SoundResult Initialize(const uint8_t* settings, size_t size, uint32_t lookAheadMilliseconds,
                            SoundNotificationCallback callback, std::string& error);
     // Persistent notification of every cue's stop.

@@ -4,14 +4,17 @@
 namespace Platform {
 
 // Time as the game reads it: a high-resolution counter for pacing and
-// profiling, a millisecond sleep, a wall-clock millisecond count for the frame
-// time, and calendar seconds for seeding.
+// profiling, a millisecond sleep, a sleep until a counter value (the frame's
+// deadline), a wall-clock millisecond count for the frame time, and calendar
+// seconds for seeding.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual uint64_t Counter() = 0;
     virtual uint64_t CounterFrequency() = 0;
     virtual void Sleep(uint32_t milliseconds) = 0;
+    // Returns once Counter() has reached the deadline (at once when it has).
+    virtual void SleepUntil(uint64_t deadline) = 0;
     // Milliseconds of wall-clock time since the process started; wraps like
     // the C runtime's clock on the original platform.
     virtual int32_t WallClockMilliseconds() = 0;
@@ -24,6 +27,7 @@ public:
     uint64_t Counter() override;
     uint64_t CounterFrequency() override;
     void Sleep(uint32_t milliseconds) override;
+    void SleepUntil(uint64_t deadline) override;
     int32_t WallClockMilliseconds() override;
     int64_t CalendarSeconds() override;
 };

@@ -72,7 +72,14 @@ std::string ResolveDataPath(const char* path)
 
 FILE* OpenDataFile(const char* path, const char* mode)
 {
-    return std::fopen(ResolveDataPath(path).c_str(), mode);
+    FILE* file = std::fopen(ResolveDataPath(path).c_str(), mode);
+    // A folder opens for reading here, but it is no data file.
+    struct stat status { };
+    if (file && (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode))) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
 }
 
 } // namespace Platform

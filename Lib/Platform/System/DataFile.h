@@ -10,7 +10,7 @@ namespace Platform {
 // returned with its existing folders resolved, so a file can still be created.
 std::string ResolveDataPath(const char* path);
 
-// fopen over ResolveDataPath.
+// fopen over ResolveDataPath; a folder is not opened.
 FILE* OpenDataFile(const char* path, const char* mode);
 
 } // namespace Platform

@@ -8,6 +8,13 @@ void FakeClock::Sleep(uint32_t milliseconds)
     AdvanceMilliseconds(milliseconds);
 }
 
+void FakeClock::SleepUntil(uint64_t deadline)
+{
+    m_deadlines.push_back(deadline);
+    if (deadline > m_nanoseconds)
+        m_nanoseconds = deadline;
+}
+
 int32_t FakeClock::WallClockMilliseconds()
 {
     return static_cast<int32_t>(static_cast<uint32_t>(m_nanoseconds / 1000000ULL));

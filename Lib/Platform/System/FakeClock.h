@@ -12,17 +12,21 @@ public:
     uint64_t Counter() override { return m_nanoseconds; }
     uint64_t CounterFrequency() override { return 1000000000ULL; }
     void Sleep(uint32_t milliseconds) override;
+    void SleepUntil(uint64_t deadline) override;
     int32_t WallClockMilliseconds() override;
     int64_t CalendarSeconds() override { return m_calendarSeconds; }
 
     void AdvanceMilliseconds(double milliseconds);
     void SetCalendarSeconds(int64_t seconds) { m_calendarSeconds = seconds; }
     const std::vector<uint32_t>& Sleeps() const { return m_sleeps; }
+    // The deadlines slept until, in counter units.
+    const std::vector<uint64_t>& Deadlines() const { return m_deadlines; }
 
 private:
     uint64_t m_nanoseconds = 0;
     int64_t m_calendarSeconds = 0;
     std::vector<uint32_t> m_sleeps;
+    std::vector<uint64_t> m_deadlines;
 };
 
 } // namespace Platform

@@ -1,7 +1,6 @@
 #include "System/IniFile.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <strings.h>
@@ -27,29 +26,13 @@ std::string Unquote(const std::string& value)
     return value;
 }
 
-uint32_t ParseLeadingInteger(const std::string& value)
-{
-    const char* cursor = value.c_str();
-    bool negative = false;
-    if (*cursor == '-' || *cursor == '+') {
-        negative = *cursor == '-';
-        ++cursor;
-    }
-    uint32_t result = 0;
-    while (std::isdigit(static_cast<unsigned char>(*cursor))) {
-        result = result * 10u + static_cast<uint32_t>(*cursor - '0');
-        ++cursor;
-    }
-    return negative ? 0u - result : result;
-}
-
 } // namespace
 
-uint32_t ReadIniInteger(const char* section, const char* key, uint32_t defaultValue, const char* path)
+bool ReadIniText(const char* section, const char* key, const char* path, std::string& value)
 {
     std::ifstream file(path);
     if (!file)
-        return defaultValue;
+        return false;
 
     bool inSection = false;
     std::string line;
@@ -71,12 +54,10 @@ uint32_t ReadIniInteger(const char* section, const char* key, uint32_t defaultVa
             continue;
         if (strcasecmp(Trim(trimmed.substr(0, equals)).c_str(), key) != 0)
             continue;
-        const std::string value = Unquote(Trim(trimmed.substr(equals + 1)));
-        if (value.empty())
-            return defaultValue;
-        return ParseLeadingInteger(value);
+        value = Unquote(Trim(trimmed.substr(equals + 1)));
+        return true;
     }
-    return defaultValue;
+    return false;
 }
 
 } // namespace Platform

@@ -1,12 +1,14 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace Platform {
 
-// Reads an integer key of an INI file the way the original platform's profile
-// reader does: section and key names ignore case; a missing file, section, key
-// or an empty value gives the default; otherwise the leading decimal number
-// (with its sign) is taken, "-1" giving all bits set and text without digits 0.
-uint32_t ReadIniInteger(const char* section, const char* key, uint32_t defaultValue, const char* path);
+// Reads a key of an INI file the way the original platform's profile reader
+// finds it: section and key names ignore case, ";" starts a comment line.
+// Gives the value as written (blanks around it and one pair of quotes
+// removed); false, leaving value alone, when the file, section or key is
+// missing.
+bool ReadIniText(const char* section, const char* key, const char* path, std::string& value);
 
 } // namespace Platform

@@ -1,5 +1,6 @@
 #include "System/Clock.h"
 
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -33,6 +34,16 @@ void SystemClock::Sleep(uint32_t milliseconds)
         return;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void SystemClock::SleepUntil(uint64_t deadline)
+{
+    // An absolute sleep on the counter's own clock: no rounding to whole
+    // milliseconds, and a signal that interrupts it does not shorten it.
+    timespec until {};
+    until.tv_sec = static_cast<time_t>(deadline / 1000000000ULL);
+    until.tv_nsec = static_cast<long>(deadline % 1000000000ULL);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) { }
 }
 
 int32_t SystemClock::WallClockMilliseconds()

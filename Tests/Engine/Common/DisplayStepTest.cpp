@@ -50,7 +50,7 @@ TEST_F(DisplayStepTest, RendererFailureShowsTheErrorBoxAndEndsTheStep)
     testing::internal::CaptureStdout();
     EXPECT_FALSE(m_game.InitializeDisplay());
     const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(log, " - Initialize Display...\n");
+    EXPECT_EQ(log, " - Initialize Display...\nCould not initialize renderer!\n");
     EXPECT_EQ(g_pCoreApp->m_pRenderer, nullptr);
     const auto& shown = m_boxes.Boxes().ShownBoxes();
     ASSERT_EQ(shown.size(), 1u);

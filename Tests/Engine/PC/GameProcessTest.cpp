@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -31,7 +32,8 @@ std::string ReadFile(const std::filesystem::path& path)
 // Starts the game in folder with its output in folder/<name>.out. The lock of
 // the single-instance guard lives in folder too (XDG_RUNTIME_DIR), so that
 // tests never meet a game running on the machine.
-pid_t StartGame(const TempDir& folder, const std::string& name)
+pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments = {},
+                const char* audioDriver = "dummy")
 {
     const std::string binary = (TestSupport::BinaryDir() / "velmarsh").string();
     const std::string output = (folder / (name + ".out")).string();
@@ -44,14 +46,22 @@ pid_t StartGame(const TempDir& folder, const std::string& name)
     dup2(descriptor, STDOUT_FILENO);
     dup2(descriptor, STDERR_FILENO);
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", audioDriver, 1);
+    // Sanitizer builds would add the leak checker's list of used suppressions
+    // to what the game itself wrote.
+    const char* leakOptions = getenv("LSAN_OPTIONS");
+    setenv("LSAN_OPTIONS", (std::string(leakOptions ? leakOptions : "") + ":print_suppressions=0").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
     setenv("LANG", "fr_FR.UTF-8", 1);
     unsetenv("LC_ALL");
     unsetenv("LC_MESSAGES");
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
-    execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(binary.c_str(), argv.data());
     _exit(121);
 }
 
@@ -89,6 +99,15 @@ std::vector<std::string> Lines(const std::string& text)
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);)
         lines.push_back(line);
+    return lines;
+}
+
+// The lines in sorted order: standard output and standard error interleave
+// in their own order when both go to one file.
+std::vector<std::string> SortedLines(const std::string& text)
+{
+    std::vector<std::string> lines = Lines(text);
+    std::sort(lines.begin(), lines.end());
     return lines;
 }
 
@@ -199,6 +218,8 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     const std::vector<std::string> lines = Lines(ReadFile(folder / "log.txt"));
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "-------------------------"); // rewritten, not appended
+    // The terminal shows each line once, and nothing that the log lacks.
+    EXPECT_EQ(SortedLines(ReadFile(folder / "first.out")), SortedLines(ReadFile(folder / "log.txt")));
 
     std::vector<std::string> expected = STARTUP_LINES;
     expected.insert(expected.end(), SHUTDOWN_LINES.begin(), SHUTDOWN_LINES.end());
@@ -247,7 +268,7 @@ TEST(GameProcessTest, StartUpEndsAtTheSoundSystemWithoutTheSoundBanks)
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     const pid_t game = StartGame(folder, "silent");
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "silent.out");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "silent.out");
     const std::string log = ReadFile(folder / "log.txt");
     const size_t step = log.find(" - Initialize Sound system...\n");
     ASSERT_NE(step, std::string::npos) << log;
@@ -265,7 +286,7 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
     TempDir folder;
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
     const pid_t game = StartGame(folder, "missing");
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "missing.out");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "missing.out");
     const std::string log = ReadFile(folder / "log.txt");
     const size_t step = log.find(" - Initialize ResourceManager...\n");
     ASSERT_NE(step, std::string::npos) << log;
@@ -279,6 +300,60 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
     EXPECT_EQ(log.find(" - Initialize Localizer..."), std::string::npos);
     EXPECT_EQ(log.find("Application Initialized"), std::string::npos);
     EXPECT_NE(log.find("FINAL MEMORY DUMP BEFORE EXIT MAIN"), std::string::npos);
+}
+
+TEST(GameProcessTest, AMissingStreamedBankIsNamedAndTheExitCodeSaysStartUpFailed)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+    std::filesystem::remove(folder / "Sound/stream.xwb");
+    const pid_t game = StartGame(folder, "nostream");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "nostream.out");
+    const std::string terminal = ReadFile(folder / "nostream.out");
+    EXPECT_NE(terminal.find("--CoreFile_ERROR : File : sound/stream.xwb - Could not open file\n"), std::string::npos)
+        << terminal;
+    EXPECT_NE(terminal.find("Initialize sound failed\n"), std::string::npos);
+    const std::vector<std::string> lines = Lines(terminal);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().rfind("Start-up failed: ", 0), 0u) << lines.back();
+    EXPECT_EQ(SortedLines(terminal), SortedLines(ReadFile(folder / "log.txt")));
+}
+
+TEST(GameProcessTest, WithoutAnAudioOutputStartUpSaysSo)
+{
+    TempDir folder;
+    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+    const pid_t game = StartGame(folder, "mute", {}, "no-such-audio-driver");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "mute.out");
+    EXPECT_NE(ReadFile(folder / "log.txt")
+                  .find("No audio output could be opened: the game needs a sound device, or "
+                        "runs silently with SDL_AUDIODRIVER=dummy set"),
+              std::string::npos)
+        << ReadFile(folder / "log.txt");
+}
+
+TEST(GameProcessTest, HelpListsTheSwitchesAndAnUnknownSwitchIsRefused)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+        const char* text;
+    };
+    const Case CASES[] = {
+        {{"--help"}, 0, "  -autotest  "},
+        {{"--autotests"}, 2, "Unknown switch \"--autotests\"\nUsage: velmarsh [-autotest]\n"},
+        {{"-autotest", "x"}, 2, "Unknown switch \"x\"\n"},
+    };
+    for (const Case& c : CASES) {
+        TempDir folder;
+        const pid_t game = StartGame(folder, "switches", c.arguments);
+        EXPECT_EQ(WaitForExit(game, 10s), c.exitCode) << c.arguments[0];
+        EXPECT_NE(ReadFile(folder / "switches.out").find(c.text), std::string::npos)
+            << ReadFile(folder / "switches.out");
+        // Nothing started: no log was written.
+        EXPECT_FALSE(std::filesystem::exists(folder / "log.txt")) << c.arguments[0];
+    }
 }
 
 } // namespace

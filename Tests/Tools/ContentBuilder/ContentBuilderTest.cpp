@@ -143,6 +143,32 @@ TEST_F(ContentBuilderTest, DdsHeaderCarriesThePictureSize)
     DkDataPackBinding::UnbindPack(pack);
 }
 
+TEST_F(ContentBuilderTest, UserFilesAreWrittenOnlyWhenMissingOtherFilesEveryTime)
+{
+    m_folder.WriteFile("content/Files/Settings.ini", "[Application]\nAA=0\n");
+    m_folder.WriteFile("content/Files/save.dat", "empty save");
+    m_folder.WriteFile("content/Files/text/readme.txt", "sample");
+    ASSERT_EQ(Build().exitCode, 0);
+    const auto text = [&](const char* name) {
+        const std::vector<uint8_t> bytes = ReadBytes(m_folder / "data" / name);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    EXPECT_EQ(text("Settings.ini"), "[Application]\nAA=0\n");
+    EXPECT_EQ(text("save.dat"), "empty save");
+
+    // The user's edits and saves stay, under any letter case; the game's
+    // other files are brought up to date.
+    m_folder.WriteFile("data/Settings.ini", "[Application]\nAA=4\n");
+    std::filesystem::remove(m_folder / "data/save.dat");
+    m_folder.WriteFile("data/SAVE.DAT", "a saved game");
+    m_folder.WriteFile("data/text/readme.txt", "stale");
+    ASSERT_EQ(Build().exitCode, 0);
+    EXPECT_EQ(text("Settings.ini"), "[Application]\nAA=4\n");
+    EXPECT_EQ(text("SAVE.DAT"), "a saved game");
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "data/save.dat"));
+    EXPECT_EQ(text("text/readme.txt"), "sample");
+}
+
 TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
 {
     struct Case {

@@ -5,6 +5,7 @@
 #include "Common/SceneIds.h"
 #include "ScriptEngine/common/NameText.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 namespace {
@@ -15,6 +16,17 @@ constexpr size_t TEXT_SIZE = 256;
 constexpr size_t TERMINATED_NAME = TEXT_SIZE;
 
 char s_aText[TEXT_SIZE];
+
+// Writes a formatted text into pOut, cut where it does not fit: names may be
+// as long as the texts they are put into.
+__attribute__((format(printf, 3, 4))) void Format(char* pOut, size_t uSize, const char* pFormat, ...)
+{
+    va_list arguments;
+    va_start(arguments, pFormat);
+    if (std::vsnprintf(pOut, uSize, pFormat, arguments) < 0)
+        pOut[0] = '\0';
+    va_end(arguments);
+}
 
 struct NameBuffer {
     char m_aText[TEXT_SIZE];
@@ -40,22 +52,21 @@ void FirstParameterText(const SceneDesc* pScene, const EventDesc& oEvent, char* 
     NameBuffer oSceneName;
     switch (oEvent.m_iParameterType[0]) {
     case ID_PARAMETER_TYPE_INT:
-    case ID_PARAMETER_TYPE_SOUND: std::snprintf(pOut, uSize, "%d", iValue); break;
+    case ID_PARAMETER_TYPE_SOUND: Format(pOut, uSize, "%d", iValue); break;
     case ID_PARAMETER_TYPE_SCRIPTABLE:
         if (IsActorScriptableId(iValue)) {
-            std::snprintf(pOut, uSize, "%s", TableName(Id::GetActorName(static_cast<uint32_t>(iValue)), oName));
+            Format(pOut, uSize, "%s", TableName(Id::GetActorName(static_cast<uint32_t>(iValue)), oName));
             break;
         }
-        std::snprintf(pOut, uSize, "Entity[%d](%s::%s)", iValue,
-                      TableName(pScene ? pScene->m_pName : nullptr, oSceneName),
-                      SceneObjectName(pScene, iValue, oName));
+        Format(pOut, uSize, "Entity[%d](%s::%s)", iValue, TableName(pScene ? pScene->m_pName : nullptr, oSceneName),
+               SceneObjectName(pScene, iValue, oName));
         break;
     case ID_PARAMETER_TYPE_ITEM:
-        std::snprintf(pOut, uSize, "%s", TableName(Id::GetItemName(static_cast<uint32_t>(iValue)), oName));
+        Format(pOut, uSize, "%s", TableName(Id::GetItemName(static_cast<uint32_t>(iValue)), oName));
         break;
     case ID_PARAMETER_TYPE_SCENE: {
         const SceneDesc* pNamed = Id::GetSceneDesc(iValue);
-        std::snprintf(pOut, uSize, "%s", TableName(pNamed ? pNamed->m_pName : nullptr, oName));
+        Format(pOut, uSize, "%s", TableName(pNamed ? pNamed->m_pName : nullptr, oName));
         break;
     }
     default: pOut[0] = '\0'; break;
@@ -67,19 +78,19 @@ void SecondParameterText(const SceneDesc* pScene, const EventDesc& oEvent, char*
     const int32_t iValue = oEvent.m_oParameter[1];
     NameBuffer oName;
     switch (oEvent.m_iParameterType[1]) {
-    case ID_PARAMETER_TYPE_INT: std::snprintf(pOut, uSize, "%d", iValue); break;
+    case ID_PARAMETER_TYPE_INT: Format(pOut, uSize, "%d", iValue); break;
     case ID_PARAMETER_TYPE_SCRIPTABLE:
         if (IsActorScriptableId(iValue)) {
-            std::snprintf(pOut, uSize, "%s", TableName(Id::GetActorName(static_cast<uint32_t>(iValue)), oName));
+            Format(pOut, uSize, "%s", TableName(Id::GetActorName(static_cast<uint32_t>(iValue)), oName));
             break;
         }
         if (SceneObjectName(pScene, iValue, oName)[0] != '\0')
-            std::snprintf(pOut, uSize, "Entity[%d](%s)", iValue, oName.m_aText);
+            Format(pOut, uSize, "Entity[%d](%s)", iValue, oName.m_aText);
         else
-            std::snprintf(pOut, uSize, "Entity[%d]", iValue);
+            Format(pOut, uSize, "Entity[%d]", iValue);
         break;
     case ID_PARAMETER_TYPE_ITEM:
-        std::snprintf(pOut, uSize, "%s", TableName(Id::GetItemName(static_cast<uint32_t>(iValue)), oName));
+        Format(pOut, uSize, "%s", TableName(Id::GetItemName(static_cast<uint32_t>(iValue)), oName));
         break;
     default: pOut[0] = '\0'; break;
     }
@@ -93,8 +104,6 @@ const char* EventDesc::ToString(const SceneDesc* pScene, const EventDesc& oEvent
     char aSecond[TEXT_SIZE];
     FirstParameterText(pScene, oEvent, aFirst, sizeof aFirst);
     SecondParameterText(pScene, oEvent, aSecond, sizeof aSecond);
-    // The parts together may be longer than the buffer: snprintf cuts them.
-    if (std::snprintf(s_aText, sizeof s_aText, "%s(%s,%s)", GetTypeName(oEvent.m_eType), aFirst, aSecond) < 0)
-        s_aText[0] = '\0';
+    Format(s_aText, sizeof s_aText, "%s(%s,%s)", GetTypeName(oEvent.m_eType), aFirst, aSecond);
     return s_aText;
 }

@@ -1,4 +1,5 @@
 #include "CountingHierarchy.h"
+#include "Mesh/XFileTextCheck.h"
 #include "Support/ImporterLeakSuppression.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,43 @@ TEST(XFileLoader, CopiesMaterialsAndTextureNames)
     EXPECT_FLOAT_EQ(green.diffuse.a, 0.5f);
     EXPECT_FLOAT_EQ(green.emissive.g, 0.5f);
     EXPECT_EQ(pContainer->pMaterials[1].pTextureFilename, nullptr);
+}
+
+// Files of other exporters: names, paths and comments in Latin-1 or UTF-8,
+// and top-level objects of standard templates that the game has no use for.
+TEST(XFileLoader, ReadsFilesOfOtherExporters)
+{
+    const struct {
+        const char* pFrame;
+        const char* pTexture;
+    } cases[] = {
+        {"Fr\xE9z\xE9", "C:\\Textures\\b\xFC"
+                        "ffel.dds"},
+        {"Fr\xC3\xA9z\xC3\xA9", "b\xC3\xBC"
+                                "ffel.dds"},
+        {"Plain", "..\\maps\\stone wall.dds"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = std::string("xof 0303txt 0032\n// exported by a tool \xC2\xA9 2026, caf\xE9\n") +
+                                 "AnimTicksPerSecond { 4800; }\n"
+                                 "KeyValuePair { \"author\"; \"J\xC3\xB6rg\"; }\n"
+                                 "Frame " +
+                                 c.pFrame +
+                                 " {\n Mesh {\n  3;\n"
+                                 "  0.0; 0.0; 0.0;, 1.0; 0.0; 0.0;, 1.0; 1.0; 0.0;;\n  1;\n  3; 0, 1, 2;;\n"
+                                 "  MeshMaterialList { 1; 1; 0;;\n"
+                                 "   Material { 1.0; 1.0; 1.0; 1.0;; 1.0; 0.0; 0.0; 0.0;; 0.0; 0.0; 0.0;;\n"
+                                 "    TextureFilename { \"" +
+                                 c.pTexture + "\"; } }\n  }\n }\n}\n";
+        ASSERT_TRUE(IsSafeXFileText(text.data(), text.size())) << text;
+        LoadedHierarchy loaded(text);
+        ASSERT_EQ(loaded.result, S_OK) << text;
+        EXPECT_STREQ(loaded.pRoot->Name, c.pFrame);
+        const MeshContainer* pContainer = loaded.pRoot->pMeshContainer;
+        ASSERT_NE(pContainer, nullptr);
+        ASSERT_EQ(pContainer->NumMaterials, 1u);
+        EXPECT_STREQ(pContainer->pMaterials[0].pTextureFilename, c.pTexture);
+    }
 }
 
 TEST(XFileLoader, KeepsTheSkinBonesAndOffsets)

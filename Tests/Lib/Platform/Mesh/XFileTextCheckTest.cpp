@@ -100,9 +100,11 @@ TEST(XFileTextCheck, RefusesOtherFormatsAndUnclearText)
     ExpectRefused(zipped);
     ExpectRefused("xof 0303txt 0032 Frame Hidden {}\n" + good.substr(17));
     ExpectRefused(good + "# a comment some readers skip\n");
-    std::string wide = good;
-    wide.insert(wide.find("Body"), "\xC3\xA9");
-    ExpectRefused(wide);
+    for (char control : {'\x01', '\x0B', '\x0C', '\x7F', '\0'}) {
+        std::string withControl = good;
+        withControl.insert(withControl.find("Body"), 1, control);
+        ExpectRefused(withControl);
+    }
     ExpectRefused(good.substr(0, good.size() - 3));
 }
 

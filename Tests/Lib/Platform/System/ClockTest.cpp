@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 TEST(ClockTest, FakeClockMovesOnlyWhenDriven)
@@ -33,6 +35,22 @@ TEST(ClockTest, SystemClockIsMonotonicAndSleeps)
     EXPECT_GE(clock.Counter() - before, 5u * clock.CounterFrequency() / 1000u);
     EXPECT_GE(clock.WallClockMilliseconds() - wallBefore, 5);
     EXPECT_GT(clock.CalendarSeconds(), 1600000000);
+
+    // A deadline between two milliseconds is met, not rounded down.
+    const uint64_t deadline = clock.Counter() + 2500u * clock.CounterFrequency() / 1000000u;
+    clock.SleepUntil(deadline);
+    EXPECT_GE(clock.Counter(), deadline);
+}
+
+TEST(ClockTest, FakeClockSleepsUntilADeadlineButNeverBack)
+{
+    Platform::FakeClock fake;
+    fake.AdvanceMilliseconds(4.6);
+    fake.SleepUntil(16000000);
+    EXPECT_EQ(fake.Counter(), 16000000u);
+    fake.SleepUntil(10000000);
+    EXPECT_EQ(fake.Counter(), 16000000u);
+    EXPECT_EQ(fake.Deadlines(), (std::vector<uint64_t> {16000000, 10000000}));
 }
 
 } // namespace

@@ -34,14 +34,18 @@ bool CoreApp::Update()
     Platform::Clock& clock = Platform::GetClock();
     const uint64_t now = clock.Counter();
     if (now > m_uLastPacingPoint) {
-        const float elapsed =
-            static_cast<float>(static_cast<double>(now - m_uLastPacingPoint) * 1000.0 / clock.CounterFrequency());
-        m_uLastPacingPoint = now;
-        const float remaining = MIN_FRAME_MS - elapsed;
-        if (remaining > 0.0f) {
-            clock.Sleep(static_cast<uint32_t>(remaining));
-            // The sleep belongs to the next frame's measurement, not its budget.
+        // The frame's deadline is 16 ms after the last pacing point, to the
+        // counter's own precision: a sleep rounded down to whole milliseconds
+        // would make frames shorter than 16 ms and the game clock, which
+        // counts at least 16 ms a frame, run ahead of real time.
+        const uint64_t deadline = m_uLastPacingPoint + MIN_FRAME_MS * clock.CounterFrequency() / 1000u;
+        if (now < deadline) {
+            clock.SleepUntil(deadline);
+            // The next frame is measured from the wake-up, so that no frame
+            // is shorter than 16 ms even after a late wake-up.
             m_uLastPacingPoint = clock.Counter();
+        } else {
+            m_uLastPacingPoint = now;
         }
     }
 

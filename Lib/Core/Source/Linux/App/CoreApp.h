@@ -13,7 +13,7 @@ public:
     static constexpr const char* CLASS_NAME = "APPATOM";
     static constexpr const char* TITLE = "Velmarsh";
     // The shortest frame, in milliseconds.
-    static constexpr float MIN_FRAME_MS = 16.0f;
+    static constexpr uint64_t MIN_FRAME_MS = 16;
 
     CoreApp();
     ~CoreApp() override;
@@ -25,8 +25,9 @@ public:
     bool CreateAppWindow(bool fullScreen);
     void DestroyAppWindow();
 
-    // Paces the frame to at least 16 ms, then dispatches every waiting
-    // message; false (without pumping) once the quit flag is set.
+    // Paces the frame to at least 16 ms after the last pacing point (sleeping
+    // until that deadline), then dispatches every waiting message; false
+    // (without pumping) once the quit flag is set.
     bool Update();
 
     // The window procedure: close, activation, cursor and system keys.

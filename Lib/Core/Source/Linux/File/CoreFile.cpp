@@ -9,14 +9,19 @@ bool CoreFile::Open(FILE** ppFile, const char* path, bool create, bool readWrite
     *ppFile = Platform::OpenDataFile(path, mode);
     if (*ppFile)
         return true;
-    CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : %s", path);
-    CorePrint(&g_oCoreLog, create ? " - Could not create file\n" : " - Could not open file\n");
+    ReportOpenError(path, create);
     return false;
 }
 
-int CoreFile::ReportReadError()
+void CoreFile::ReportOpenError(const char* path, bool create)
 {
-    CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : ");
+    CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : %s", path);
+    CorePrint(&g_oCoreLog, create ? " - Could not create file\n" : " - Could not open file\n");
+}
+
+int CoreFile::ReportReadError(const char* path)
+{
+    CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : %s", path);
     CorePrint(&g_oCoreLog, " - Could not read File\n");
     return 0;
 }

@@ -11,6 +11,9 @@ public:
     // Logs the path and the failure when the file cannot be opened.
     static bool Open(FILE** ppFile, const char* path, bool create, bool readWrite);
 
-    // Logs that a read came up empty; returns 0.
-    static int ReportReadError();
+    // Logs the path and that the file cannot be opened (or created).
+    static void ReportOpenError(const char* path, bool create);
+
+    // Logs the path and that a read came up empty; returns 0.
+    static int ReportReadError(const char* path);
 };

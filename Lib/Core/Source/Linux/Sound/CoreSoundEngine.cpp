@@ -65,6 +65,9 @@ int CoreSndInitWithBuffer()
                                                          LOOK_AHEAD_MILLISECONDS, CoreSndOnNotification, reason);
     if (FAILED(hr)) {
         ReportRefusedFile(hr, GLOBAL_SETTINGS_PATH, reason);
+        if (hr == Platform::SOUND_E_NO_OUTPUT)
+            CorePrint(&g_oCoreLog, "No audio output could be opened: the game needs a sound device, or runs "
+                                   "silently with SDL_AUDIODRIVER=dummy set (as the tests do)\n");
         ENGINE_ASSERT_MSG(FALSE, "XACT engine init failed!!!! %x\n", hr);
         return FailInitialization();
     }

@@ -1,6 +1,7 @@
 #include "Sound/CoreSoundState.h"
 
 #include "Error/EngineAssert.h"
+#include "File/CoreFile.h"
 #include "Log/CoreLog.h"
 
 #include <chrono>
@@ -92,6 +93,8 @@ bool CoreSndLoadStreamGroup()
         g_oCoreSnd.m_pEngine->CreateStreamingWaveBank(STREAM_BANK_PATH, STREAM_PACKET_SECTORS, bank, reason);
     if (hr == Platform::SOUND_E_BAD_FILE)
         CorePrint(&g_oCoreLog, "Refused sound file %s: %s\n", STREAM_BANK_PATH, reason.c_str());
+    if (hr == Platform::SOUND_E_FILE_NOT_FOUND)
+        CoreFile::ReportOpenError(STREAM_BANK_PATH, false);
     if (FAILED(hr))
         return false;
     if (!WaitUntilPrepared(bank)) {

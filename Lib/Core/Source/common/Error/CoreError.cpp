@@ -1,5 +1,6 @@
 #include "Error/CoreError.h"
 
+#include "Log/CoreLog.h"
 #include "System/MessageBoxes.h"
 
 #include <cstdarg>
@@ -36,8 +37,8 @@ int CoreErrorReport(int kind, const char* condition, const char* file, int line,
                   "[EXPRESSION]:   %s\n[LOCATION]:\n%s(%d) : in function <%s>\n\n[THREAD HANDLE:%08x ID:%08x]\n\n",
                   0, typeName, kind, message, condition, file, line, function, threadHandle, threadId);
     // The debugger output stream is standard error on this platform, so one
-    // write reaches both.
-    Platform::DebugOutput(block);
+    // write reaches both; the log file keeps a copy.
+    CoreDebugOutput(block);
 
     const bool debuggerAttached = Platform::IsDebuggerAttached();
     const char* question = debuggerAttached ? "IGNORE THE ASSERT? ALWAYS? OR BREAK THE PROGRAM?    \n\n"
@@ -65,5 +66,5 @@ void CoreTrace(const char* format, ...)
     va_start(arguments, format);
     std::vsnprintf(text, 4095, format, arguments);
     va_end(arguments);
-    Platform::DebugOutput(text);
+    CoreDebugOutput(text);
 }

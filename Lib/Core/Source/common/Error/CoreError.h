@@ -24,14 +24,15 @@ extern CoreErrorReportFn g_pfnCoreErrorReport;
 int CoreErrorDispatch(const char* condition, const char* file, int line, const char* prettyFunction, const char* format,
                       ...) __attribute__((format(printf, 5, 6)));
 
-// Writes the framed report to the debugger output and standard error, then
-// asks the user in the "ASSERT" box. "BREAK" without a debugger ends the
+// Writes the framed report to the debugger output (standard error) and the
+// log file, then asks the user in the "ASSERT" box. "BREAK" without a debugger ends the
 // process with exit code 1.
 int CoreErrorReport(int kind, const char* condition, const char* file, int line, const char* function,
                     const char* message);
 
-// The memory system's own print, to the debugger output only (at most 4094
-// characters).
+// A print to the debugger output and the log file, not to standard output
+// (at most 4094 characters): the memory system's own prints and the whole-file
+// loader's errors.
 void CoreTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The core's asserts: each site has its own silence flag, set by "Always".

@@ -27,9 +27,17 @@ void CorePrint(CoreLog* log, const char* format, ...)
     va_end(arguments);
 
     std::fputs(s_printBuffer, stdout);
-    Platform::DebugOutput(s_printBuffer);
     if (log && log->m_pFile) {
         std::fputs(s_printBuffer, log->m_pFile);
         std::fflush(log->m_pFile);
+    }
+}
+
+void CoreDebugOutput(const char* text)
+{
+    Platform::DebugOutput(text);
+    if (g_oCoreLog.m_pFile) {
+        std::fputs(text, g_oCoreLog.m_pFile);
+        std::fflush(g_oCoreLog.m_pFile);
     }
 }

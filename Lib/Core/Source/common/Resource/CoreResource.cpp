@@ -1,5 +1,6 @@
 #include "Resource/CoreResource.h"
 
+#include "Error/CoreError.h"
 #include "Error/EngineAssert.h"
 #include "File/CoreFile.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
@@ -16,7 +17,7 @@ constexpr long MAX_FILE_SIZE = 0xFFFFFFFFL - (BUFFER_GRANULE - 1);
 
 void ReportIncompleteRead(const char* sFilename)
 {
-    std::fprintf(stderr, "ERROR: Can't read the file <%s> entirely\n", sFilename);
+    CoreTrace("ERROR: Can't read the file <%s> entirely\n", sFilename);
 }
 
 } // namespace
@@ -36,7 +37,7 @@ int LoadResource(CoreResource* pResource, const char* sFilename, bool allocate)
 
     FILE* pFile = nullptr;
     if (!CoreFile::Open(&pFile, sFilename, false, false)) {
-        std::fprintf(stderr, "ERROR: Can't find the file : %s ", sFilename);
+        CoreTrace("ERROR: Can't find the file : %s\n", sFilename);
         CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, "FALSE");
         return -1;
     }
@@ -46,6 +47,7 @@ int LoadResource(CoreResource* pResource, const char* sFilename, bool allocate)
     std::rewind(pFile);
     if (end == 0) {
         std::fclose(pFile);
+        CoreTrace("ERROR: The file <%s> is empty\n", sFilename);
         return -1;
     }
     if (end < 0 || end > MAX_FILE_SIZE) {
@@ -68,13 +70,13 @@ int LoadResource(CoreResource* pResource, const char* sFilename, bool allocate)
     }
     if (size > capacity) {
         std::fclose(pFile);
-        std::fprintf(stderr, "ERROR: The file <%s> does not fit its buffer of %u bytes\n", sFilename, capacity);
+        CoreTrace("ERROR: The file <%s> does not fit its buffer of %u bytes\n", sFilename, capacity);
         return -1;
     }
 
     const size_t read = std::fread(pFileBuffer, 1, size, pFile);
     if (read == 0)
-        CoreFile::ReportReadError();
+        CoreFile::ReportReadError(sFilename);
     std::fclose(pFile);
     if (read < size) {
         if (allocate)

@@ -52,7 +52,7 @@ bool ReadDdsImage(const char* name, const uint8_t* data, size_t size, DdsImage& 
     if (read.m_iImageSize == 0) {
         CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, "pHeader->dwReserved != 0");
         CorePrint(&g_oCoreLog, "message:\n");
-        CorePrint(&g_oCoreLog, "The size of a texture cannot be 0!");
+        CorePrint(&g_oCoreLog, "The size of a texture cannot be 0!\n");
     }
 
     if (DdsBlockBytes(read.m_iFourCc) == 0)

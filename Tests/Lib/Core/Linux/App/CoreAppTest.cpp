@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <vector>
 
 namespace {
 
@@ -62,34 +63,37 @@ protected:
     Platform::FakeClock m_clock;
 };
 
-TEST_F(CoreAppTest, PacesFramesToSixteenMilliseconds)
+TEST_F(CoreAppTest, PacesFramesToTheirSixteenMillisecondDeadline)
 {
+    constexpr uint64_t MS = 1000000; // counter units of the fake clock
     CoreApp app;
     EXPECT_TRUE(app.Update()); // the counter has not moved since the start: nothing to pace
-    EXPECT_TRUE(m_clock.Sleeps().empty());
+    EXPECT_TRUE(m_clock.Deadlines().empty());
 
+    // Work of 4.6 ms sleeps the remaining 11.4 ms, fractions included; each
+    // deadline counts from the previous wake-up.
     m_clock.AdvanceMilliseconds(4.6);
     app.Update();
-    ASSERT_EQ(m_clock.Sleeps().size(), 1u);
-    EXPECT_EQ(m_clock.Sleeps()[0], 11u); // 11.4 truncated
-
-    // The sleep counts towards the next frame's measurement, not its budget.
     m_clock.AdvanceMilliseconds(4.6);
     app.Update();
-    ASSERT_EQ(m_clock.Sleeps().size(), 2u);
-    EXPECT_EQ(m_clock.Sleeps()[1], 11u);
+    m_clock.AdvanceMilliseconds(15.5);
+    app.Update();
+    EXPECT_EQ(m_clock.Deadlines(), (std::vector<uint64_t> {16 * MS, 32 * MS, 48 * MS}));
+    EXPECT_EQ(m_clock.Counter(), 48 * MS);
 
+    // A frame of 16 ms or more does not sleep, and the next deadline counts
+    // from its end; a frame in which no time passed is not paced at all.
     m_clock.AdvanceMilliseconds(16.0);
     app.Update();
     m_clock.AdvanceMilliseconds(30.0);
     app.Update();
-    app.Update(); // no time passed at all: pacing is skipped
-    EXPECT_EQ(m_clock.Sleeps().size(), 2u);
-
-    m_clock.AdvanceMilliseconds(15.5);
     app.Update();
-    ASSERT_EQ(m_clock.Sleeps().size(), 3u);
-    EXPECT_EQ(m_clock.Sleeps()[2], 0u); // 0.5 ms truncated: a zero sleep
+    EXPECT_EQ(m_clock.Deadlines().size(), 3u);
+    m_clock.AdvanceMilliseconds(0.25);
+    app.Update();
+    ASSERT_EQ(m_clock.Deadlines().size(), 4u);
+    EXPECT_EQ(m_clock.Deadlines().back(), 110 * MS);
+    EXPECT_TRUE(m_clock.Sleeps().empty()); // no whole-millisecond sleeps
 }
 
 TEST_F(CoreAppTest, CreatesTheWindowOfItsClass)

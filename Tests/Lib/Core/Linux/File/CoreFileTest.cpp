@@ -42,16 +42,19 @@ TEST(CoreFileTest, CreateEmptiesTheFile)
 TEST(CoreFileTest, FailuresLogThePathAndTheStep)
 {
     TestSupport::TempDir dir;
+    std::filesystem::create_directory(dir / "save.dat");
     TestSupport::ScopedWorkingDirectory cwd(dir.Path());
     FILE* file = nullptr;
     testing::internal::CaptureStdout();
     EXPECT_FALSE(CoreFile::Open(&file, "missing.dat", false, false));
     EXPECT_FALSE(CoreFile::Open(&file, "no/such/folder/save.dat", true, false));
-    EXPECT_EQ(CoreFile::ReportReadError(), 0);
+    EXPECT_FALSE(CoreFile::Open(&file, "save.dat", false, false)); // a folder is no file
+    EXPECT_EQ(CoreFile::ReportReadError("save.dat"), 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "\n--CoreFile_ERROR : File : missing.dat - Could not open file\n"
               "\n--CoreFile_ERROR : File : no/such/folder/save.dat - Could not create file\n"
-              "\n--CoreFile_ERROR : File :  - Could not read File\n");
+              "\n--CoreFile_ERROR : File : save.dat - Could not open file\n"
+              "\n--CoreFile_ERROR : File : save.dat - Could not read File\n");
     EXPECT_EQ(file, nullptr);
 }
 

@@ -11,6 +11,7 @@ namespace {
 struct Widget {
     void Check(int value) { ENGINE_ASSERT(value > 0); }
     void CheckWithMessage(int value) { ENGINE_ASSERT_MSG(value > 0, "value was %d (100%%)\n", value); }
+    void CheckWithBareMessage(int value) { ENGINE_ASSERT_MSG(value > 0, "value was %d", value); }
 };
 
 // Operators whose symbols hold brackets or a blank.
@@ -75,6 +76,12 @@ TEST(EngineAssertTest, MessageFollowsTheBlockAndEveryFailureReports)
     EXPECT_NE(first.find("condition: value > 0\nmessage:\nvalue was -3 (100%)\n"), std::string::npos) << first;
     EXPECT_EQ(EngineAssertOutput(&Widget::CheckWithMessage, -3), first);
     EXPECT_EQ(EngineAssertOutput(&Widget::CheckWithMessage, 1), "");
+}
+
+TEST(EngineAssertTest, MessageWithoutLineEndStillEndsItsLine)
+{
+    const std::string output = EngineAssertOutput(&Widget::CheckWithBareMessage, -3);
+    EXPECT_TRUE(output.ends_with("condition: value > 0\nmessage:\nvalue was -3\n")) << output;
 }
 
 TEST(CoreAssertTest, ReportBlockAndBoxText)

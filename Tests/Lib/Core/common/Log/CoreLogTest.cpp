@@ -30,13 +30,13 @@ protected:
     TestSupport::TempDir m_dir;
 };
 
-TEST_F(CoreLogTest, PieceBeforeTheFileIsOpenGoesToStdoutAndDebuggerOnly)
+TEST_F(CoreLogTest, PieceBeforeTheFileIsOpenGoesToStdoutOnceAndNotToTheFile)
 {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     CorePrint(&m_log, "early %d\n", 1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "early 1\n");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "early 1\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), ""); // one copy on a terminal
 
     const auto path = m_dir / "log.txt";
     m_log.m_pFile = std::fopen(path.c_str(), "w+");
@@ -54,8 +54,21 @@ TEST_F(CoreLogTest, FormattedPercentSignsAreWrittenAsTheyStand)
     testing::internal::CaptureStderr();
     CorePrint(&m_log, "file %s\n", "100%d_done.dat");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "file 100%d_done.dat\n");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "file 100%d_done.dat\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(ReadAll(path), "file 100%d_done.dat\n");
+}
+
+TEST_F(CoreLogTest, DebuggerTextReachesStandardErrorAndTheMainLogFile)
+{
+    const auto path = m_dir / "log.txt";
+    testing::internal::CaptureStderr();
+    CoreDebugOutput("before the file\n");
+    g_oCoreLog.m_pFile = std::fopen(path.c_str(), "w+");
+    CoreDebugOutput("report 100%d\n");
+    std::fclose(g_oCoreLog.m_pFile);
+    g_oCoreLog.m_pFile = nullptr;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "before the file\nreport 100%d\n");
+    EXPECT_EQ(ReadAll(path), "report 100%d\n");
 }
 
 TEST_F(CoreLogTest, PiecesAreFlushedInOrderWithoutAddedLineEnds)

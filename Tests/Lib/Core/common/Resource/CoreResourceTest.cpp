@@ -80,13 +80,13 @@ TEST_F(CoreResourceTest, NamesAreMatchedWithoutCase)
     Core::ReleaseResource(&resource);
 }
 
-TEST_F(CoreResourceTest, EmptyFileFailsSilently)
+TEST_F(CoreResourceTest, EmptyFileIsRefusedWithItsName)
 {
     m_dir.WriteFile("empty.bin", "");
     CoreResource resource;
     const Output output = Load(resource, "empty.bin", true, -1);
     EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, "");
+    EXPECT_EQ(output.err, "ERROR: The file <empty.bin> is empty\n");
     EXPECT_EQ(resource.m_uSize, 0u);
     EXPECT_EQ(resource.m_pBuffer, nullptr);
 }
@@ -95,7 +95,7 @@ TEST_F(CoreResourceTest, MissingFileIsReportedWithItsPath)
 {
     CoreResource resource;
     const Output output = Load(resource, "sound/missing.xwb", true, -1);
-    EXPECT_NE(output.err.find("ERROR: Can't find the file : sound/missing.xwb "), std::string::npos) << output.err;
+    EXPECT_EQ(output.err, "ERROR: Can't find the file : sound/missing.xwb\n");
     EXPECT_EQ(output.out.rfind("\n--CoreFile_ERROR : File : sound/missing.xwb - Could not open file\nASSERT\n", 0), 0u)
         << output.out;
     EXPECT_NE(output.out.find("condition: FALSE\n"), std::string::npos) << output.out;

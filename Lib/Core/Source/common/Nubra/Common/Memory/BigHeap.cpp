@@ -1,7 +1,7 @@
 #include "Nubra/Common/Memory/BigHeap.h"
 
 #include "Error/CoreError.h"
-#include "System/Debugger.h"
+#include "Log/CoreLog.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -110,7 +110,7 @@ void BigHeap::Dump()
         std::snprintf(s_line, sizeof s_line, "0x%08" PRIxPTR " - %s - %08d 0x%08" PRIxPTR " 0x%08" PRIxPTR "\n",
                       reinterpret_cast<uintptr_t>(user), inUse ? "USED" : "FREE", static_cast<int>(size), chunkAddress,
                       chunkAddress + size);
-        Platform::DebugOutput(s_line);
+        CoreDebugOutput(s_line);
     });
 }
 
