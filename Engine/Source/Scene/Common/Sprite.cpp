@@ -43,8 +43,6 @@ bool Sprite::Initialize(SerialStream& stream)
     m_bAnimating = 1;
     m_bFadeIn = 1;
     m_bFading = 0;
-    for (SpriteSplitInfo& split : m_vSplitInfos)
-        split.m_vFrames.clear();
 
     stream.ReadBytes(m_sName, SCENE_OBJECT_NAME_SIZE);
     m_iId = stream.ReadS32();
