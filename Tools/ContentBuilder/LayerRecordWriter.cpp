@@ -17,10 +17,12 @@ const nlohmann::json& RecordList(const SourceRecord& layer, const char* member)
 
 std::string RecordPlace(const SourceRecord& layer, const char* kind, const nlohmann::json& record, size_t index)
 {
-    const std::string name = record.is_object() && record.contains("name") && record.at("name").is_string()
-                                 ? "\"" + record.at("name").get<std::string>() + "\""
-                                 : std::to_string(index);
-    return layer.Place() + ": " + kind + " " + name;
+    std::string place = layer.Place() + ": " + kind + " ";
+    if (record.is_object() && record.contains("name") && record.at("name").is_string())
+        place.append("\"").append(record.at("name").get<std::string>()).append("\"");
+    else
+        place.append(std::to_string(index));
+    return place;
 }
 
 } // namespace
