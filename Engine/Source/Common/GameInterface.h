@@ -1,7 +1,8 @@
 #pragma once
+#include "ScriptEngine/common/ScriptNode.h"
+
 #include <cstdint>
 
-class ScriptNode;
 class VarSet;
 
 // What the script runtime and the dialogs may reach of the game: the items of
@@ -17,7 +18,7 @@ public:
     // Removes an item (amount, cell or -1 to search); the cell it held, or -1.
     virtual int32_t RemoveItem(uint32_t uItemId, int32_t iAmount, int32_t iCell) = 0;
     virtual VarSet* GetVarManager() = 0;
-    virtual ScriptNode* GetScriptTree() = 0;
+    virtual ScriptTree GetScriptTree() = 0;
 
     // The game's one implementation, for the whole run.
     static GameInterface* GetGameInterface();

@@ -34,7 +34,7 @@ VarSet* GameInterfaceImpl::GetVarManager()
     return &g_VarManager;
 }
 
-ScriptNode* GameInterfaceImpl::GetScriptTree()
+ScriptTree GameInterfaceImpl::GetScriptTree()
 {
-    return m_ppScriptTreeRoot != nullptr ? *m_ppScriptTreeRoot : nullptr;
+    return m_pScriptTree != nullptr ? *m_pScriptTree : ScriptTree {};
 }

@@ -24,14 +24,14 @@ public:
     void AddItem(uint32_t uItemId, int32_t iAmount, int32_t iCell) override;
     int32_t RemoveItem(uint32_t uItemId, int32_t iAmount, int32_t iCell) override;
     VarSet* GetVarManager() override;
-    ScriptNode* GetScriptTree() override;
+    ScriptTree GetScriptTree() override;
 
     void AttachInventory(Inventory* pInventory) { m_pInventory = pInventory; }
-    void AttachScriptTree(ScriptNode** ppScriptTreeRoot) { m_ppScriptTreeRoot = ppScriptTreeRoot; }
+    void AttachScriptTree(const ScriptTree* pScriptTree) { m_pScriptTree = pScriptTree; }
 
 private:
     Inventory* m_pInventory = nullptr;
-    ScriptNode** m_ppScriptTreeRoot = nullptr;
+    const ScriptTree* m_pScriptTree = nullptr;
 };
 
 extern GameInterfaceImpl g_oGameInterface;

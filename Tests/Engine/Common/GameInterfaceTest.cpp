@@ -39,17 +39,19 @@ TEST(GameInterfaceTest, ForwardsToTheGameAndItsAttachedParts)
 
     EXPECT_FALSE(pGame->HasItem(0x8E740AEAu));
     EXPECT_EQ(pGame->RemoveItem(0x8E740AEAu, 1, -1), -1);
-    EXPECT_EQ(pGame->GetScriptTree(), nullptr);
+    EXPECT_TRUE(pGame->GetScriptTree().IsEmpty());
 
     FakeInventory inventory;
-    ScriptNode* pRoot = reinterpret_cast<ScriptNode*>(&inventory);
+    ScriptNodePool pool;
+    const ScriptTree tree {&pool, 7};
     g_oGameInterface.AttachInventory(&inventory);
-    g_oGameInterface.AttachScriptTree(&pRoot);
+    g_oGameInterface.AttachScriptTree(&tree);
     pGame->AddItem(0x8E740AEAu, 1, -1);
     EXPECT_TRUE(pGame->HasItem(0x8E740AEAu));
     EXPECT_EQ(pGame->RemoveItem(0x8E740AEAu, 1, -1), 0);
     EXPECT_EQ(pGame->RemoveItem(0x8E740AEAu, 1, -1), -1);
-    EXPECT_EQ(pGame->GetScriptTree(), pRoot);
+    EXPECT_EQ(pGame->GetScriptTree().m_pPool, &pool);
+    EXPECT_EQ(pGame->GetScriptTree().m_iRoot, 7);
 
     g_oGameInterface.AttachInventory(nullptr);
     g_oGameInterface.AttachScriptTree(nullptr);

@@ -18,14 +18,7 @@ constexpr fx32 MOVE5_DEFAULT = 0xc8000;
 constexpr fx32 MOVE6_DEFAULT = 0;
 
 // An actor whose name is shown only once the boolean variable is set.
-#define NAME_CONDITION(variable)                        \
-    MatchExpr                                           \
-    {                                                   \
-        NodeType_Condition,                             \
-        {                                               \
-            Op_BoolEqual, variable, nullptr, nullptr, 1 \
-        }                                               \
-    }
+#define NAME_CONDITION(variable) MatchExpr::Bool(variable, 1)
 #define NO_NAME_CONDITION \
     MatchExpr             \
     {                     \
@@ -121,7 +114,7 @@ void GetActorScriptInfos(uint32_t uActorId, int32_t iAnimationId, ActorScriptInf
         const MatchExpr& oMatchExpr = pRow->m_oNameCondition;
         if (oMatchExpr.IsValid()) {
             ENGINE_ASSERT(oMatchExpr.m_iType==NodeType_Condition);
-            if (oMatchExpr.m_iType == NodeType_Condition && !MatchExpr::EvalNode(oMatchExpr.m_oCondition, g_VarManager))
+            if (oMatchExpr.m_iType == NodeType_Condition && !oMatchExpr.EvalCondition(g_VarManager))
                 pActorInfos->m_uNameTextId = ACTOR_NAME_TEXT_UNKNOWN;
         }
     }

@@ -71,32 +71,4 @@ TEST_F(ActorScriptTest, RowsWithoutConditionKeepTheirName)
     EXPECT_EQ(info.m_aMove[5], 0);
 }
 
-TEST(MatchExprTest, EvaluatesComparisonsAndLogicOnBothSides)
-{
-    VarSet vars;
-    vars.SetBool(5, 1);
-    vars.SetInt(12, 3);
-    const MatchCondition boolIsSet {Op_BoolEqual, 5, nullptr, nullptr, 1};
-    const MatchCondition chapterIsFour {Op_IntEqual, 12, nullptr, nullptr, 4};
-    const MatchCondition either {Op_Or, -1, &chapterIsFour, &boolIsSet, 0};
-    const MatchCondition both {Op_And, -1, &chapterIsFour, &boolIsSet, 0};
-    const MatchCondition notBoth {Op_Not, -1, &both, nullptr, 0};
-    const MatchCondition negative {Op_IntLess, 12, nullptr, nullptr, -1};
-    const MatchCondition unknown {12, 12, nullptr, nullptr, 0};
-    EXPECT_TRUE(MatchExpr::EvalNode(either, vars));
-    EXPECT_FALSE(MatchExpr::EvalNode(both, vars));
-    EXPECT_TRUE(MatchExpr::EvalNode(notBoth, vars));
-    EXPECT_FALSE(MatchExpr::EvalNode(negative, vars));
-    vars.SetInt(12, -2);
-    EXPECT_TRUE(MatchExpr::EvalNode(negative, vars));
-    EXPECT_FALSE(MatchExpr::EvalNode(unknown, vars));
-    // Only the low byte of a boolean comparison's value counts.
-    const MatchCondition highByte {Op_BoolEqual, 5, nullptr, nullptr, 0x101};
-    EXPECT_TRUE(MatchExpr::EvalNode(highByte, vars));
-
-    EXPECT_FALSE(MatchExpr {}.IsValid());
-    EXPECT_TRUE((MatchExpr {NodeType_Condition, boolIsSet}).IsValid());
-    EXPECT_FALSE((MatchExpr {NodeType_Condition, MatchCondition {}}).IsValid());
-}
-
 } // namespace
