@@ -18,3 +18,5 @@ bool CopyPlainFiles(const std::filesystem::path& content, const std::filesystem:
 bool BuildDataPacks(const std::filesystem::path& content, const std::filesystem::path& data);
 // The sound banks that Sound/SoundPack.txt describes.
 bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
+// The dialog groups of Content/Dialogs.
+bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);

@@ -3,6 +3,7 @@
 #include "App/CoreApp.h"
 #include "Common/GameLanguages.h"
 #include "Common/Placeholders.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 
@@ -58,7 +59,8 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeEffects())
         return false;
-    if (!Placeholder::CreateDialogManagerAndInventoryScript())
+    DialogManager::CreateSingleton();
+    if (!Placeholder::CreateInventoryScript())
         return false;
     if (!Placeholder::InitializeAdventureManager(*this))
         return false;
@@ -79,7 +81,9 @@ void TwGame::Shutdown()
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerInventoryScriptAndDialogManager();
+    Placeholder::DestroyAdventureManagerAndInventoryScript();
+    if (DialogManager::GetInstance() != nullptr)
+        DialogManager::DestroySingleton();
     Placeholder::ResetFades();
     Placeholder::DestroyCardManager();
     Placeholder::ReleaseFonts();

@@ -202,6 +202,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     folder.WriteFile("log.txt", "a log of an earlier run\n");
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+    std::filesystem::copy(TestSupport::DataDir() / "scenes", folder / "scenes");
 
     const pid_t game = StartGame(folder, "first");
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFile(folder / "first.out");
@@ -254,6 +255,10 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
     EXPECT_EQ(log.find("DkDataPackBinding::"), std::string::npos) << log;
     EXPECT_EQ(log.find("Unloaded package:"), std::string::npos);
+    // The common dialogs were found, and start-up asserted nothing.
+    EXPECT_EQ(log.find("Error loading \"scenes/common.dialogs.dat\""), std::string::npos);
+    const std::string startUp = log.substr(0, log.find("Application Initialized"));
+    EXPECT_EQ(startUp.find("ASSERT\n"), std::string::npos) << startUp;
     // Sound started on the sample banks without a complaint.
     const size_t soundStep = log.find(" - Initialize Sound system...");
     const size_t nextStep = log.find(" - Initialize ResourceManager...");
