@@ -5,6 +5,7 @@
 #include "Common/Placeholders.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/ScriptManager.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 
 #include <cstdio>
@@ -60,6 +61,8 @@ bool TwGame::Initialize()
     if (!Placeholder::InitializeEffects())
         return false;
     DialogManager::CreateSingleton();
+    // The dialogs' callbacks run their global actions through the script manager.
+    DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
     if (!Placeholder::CreateInventoryScript())
         return false;
     if (!Placeholder::InitializeAdventureManager(*this))
