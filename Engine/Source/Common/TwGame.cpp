@@ -69,6 +69,8 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::CreateInGameMenuAndBindQuitBox())
         return false;
+    if (!InitializeAutoTest())
+        return false;
 
     CorePrint(&g_oCoreLog, "Application Initialized\n");
     CorePrint(&g_oCoreLog, "-----------------------\n");
@@ -81,6 +83,7 @@ void TwGame::Shutdown()
     CorePrint(&g_oCoreLog, "-------------------------------\n");
     CorePrint(&g_oCoreLog, "Shutdown Application\n");
 
+    ShutdownAutoTest();
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();

@@ -105,6 +105,10 @@ public:
     // The main and small fonts; a font that cannot be loaded stays empty.
     bool InitializeFonts();
     void ReleaseFonts();
+    // Under "-autotest": reads the recorded play-through and hands it to the
+    // script manager; false when it is missing or damaged.
+    bool InitializeAutoTest();
+    void ShutdownAutoTest();
 
     // Frame timing.
     int32_t m_iLastClock = 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include "Adventure/Common/Scriptable.h"
+#include "Common/GameInterfaceImpl.h"
 #include "Managers/Common/ScriptGameLink.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/ScriptSaveLink.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -168,6 +170,24 @@ public:
     int32_t m_iVoiceLanguage = -1;
     bool m_bQuit = false;
     bool m_bDialogActive = false;
+};
+
+// The items the game interface reaches, in a plain list.
+class FakeInventory : public GameInterfaceImpl::Inventory {
+public:
+    bool Holds(uint32_t uItemId) override { return std::count(m_aItems.begin(), m_aItems.end(), uItemId) > 0; }
+    void Add(uint32_t uItemId, int32_t, int32_t) override { m_aItems.push_back(uItemId); }
+    int32_t Remove(uint32_t uItemId, int32_t, int32_t) override
+    {
+        const auto found = std::find(m_aItems.begin(), m_aItems.end(), uItemId);
+        if (found == m_aItems.end())
+            return -1;
+        m_aItems.erase(found);
+        return 0;
+    }
+    int32_t GetPanelState() override { return 0; }
+    void SetPanelState(int32_t) override { }
+    std::vector<uint32_t> m_aItems;
 };
 
 // A scene script whose parts the test writes as functions.
