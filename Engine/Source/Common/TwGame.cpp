@@ -51,9 +51,9 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeResourceManager())
         return false;
-    if (!Placeholder::InitializeLocalizerCommon(*this))
+    if (!InitializeLocalizerCommon())
         return false;
-    if (!Placeholder::InitializeFonts(*this))
+    if (!InitializeFonts())
         return false;
     if (!Placeholder::InitializeCardManager(*this))
         return false;
@@ -86,11 +86,9 @@ void TwGame::Shutdown()
         DialogManager::DestroySingleton();
     Placeholder::ResetFades();
     Placeholder::DestroyCardManager();
-    Placeholder::ReleaseFonts();
+    ReleaseFonts();
 
-    LogInfo(" - Shutdown Localizer...\n");
-    Placeholder::ReleaseCommonTextTables();
-    LogStep("Localizer done");
+    ShutdownLocalizer();
 
     ShutdownResourceManager();
 
