@@ -9,10 +9,13 @@
 #include "Support/HandMadeDialogs.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
+#include "Renderer/CorePrimitiveVertex.h"
+#include "Screen/CoreVirtualScreen.h"
 #include "Texture/CoreTextureManager.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -71,6 +74,7 @@ protected:
     void TearDown() override
     {
         TwGame::s_bAutoTest = false;
+        TwGame::s_bAutoTestWaitsForSentences = false;
         talk.Shutdown();
         world.TearDown();
         NullRendererTest::TearDown();
@@ -431,6 +435,29 @@ TEST_F(DialogInterfaceTest, AutoTestTakesTheRecordedAnswerOrTheOneAfterTheLastCh
     EXPECT_EQ(world.Manager().GetLastSelected(2), 3);
 }
 
+TEST_F(DialogInterfaceTest, UnderAutoTestASentenceTurnsAtOnceOrOnceTypedWhenTheSwitchSaysSo)
+{
+    TwGame::s_bAutoTest = true;
+    Start(Root({Sentence(2, HERO)}));
+    Run(16);
+    EXPECT_EQ(talk.GetFirst(), 3);
+    Run(16 * 3);
+    ASSERT_TRUE(world.Manager().GetCurrentDialog()->IsEnded());
+
+    TwGame::s_bAutoTestWaitsForSentences = true;
+    Start(Root({Sentence(2, HERO)}));
+    // "one", "two" and "three" alone take 11 + 10 + 12 frames of 16 ms,
+    // and the portrait must have arrived.
+    Run(16);
+    ASSERT_EQ(talk.GetFirst(), 0);
+    int frames = 1;
+    for (; frames < 200 && talk.GetFirst() == 0; ++frames)
+        Run(16);
+    EXPECT_EQ(talk.GetFirst(), 3);
+    EXPECT_GE(frames, 33);
+    TwGame::s_bAutoTestWaitsForSentences = false;
+}
+
 TEST_F(DialogInterfaceTest, TheStripFadesWhileTheTalkLastsAndIsActiveUntilThePortraitHasLeft)
 {
     Start(Root({Sentence(1, MOTHER)}));
@@ -494,6 +521,73 @@ TEST_F(DialogInterfaceTest, ACaptionIsCutAtWholeCodePointsAndNotDrawnWhileTheGam
     EXPECT_EQ(talk.GetCaptionAlpha(), U);
     talk.SetCaptionDisplayed(nullptr);
     EXPECT_FALSE(talk.IsCaptionDisplayed());
+}
+
+// A window wider than 4:3 (1280 x 720: 341.33 units) has side margins of
+// 42.67 units beyond the virtual screen.
+class WideDialogInterfaceTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoreRendererSettings settings;
+        settings.m_uWidth = 1280;
+        settings.m_uHeight = 720;
+        settings.m_uPrimitiveBufferSize = 768;
+        ASSERT_TRUE(m_renderer.Initialize(settings));
+        world.SetUp();
+        world.AddTexts({{1, "Short."}});
+        ASSERT_TRUE(talk.Initialize());
+    }
+    void TearDown() override
+    {
+        talk.Shutdown();
+        world.TearDown();
+        m_renderer.Shutdown();
+    }
+
+    TestSupport::ScopedNullGraphics m_graphics;
+    CoreRenderer m_renderer;
+    TalkWorld world;
+    DialogInterface talk;
+};
+
+TEST_F(WideDialogInterfaceTest, PortraitsStandAtTheWindowsEdgesAndTheStripSpansIt)
+{
+    const fx32 margin = (CoreVisibleScreenWidth(1280, 720) - VIRTUAL_SCREEN_WIDTH) / 2;
+    ASSERT_GT(margin, 42 * U);
+    world.AddGroup(OneDialog(Root({Sentence(1, MOTHER), Sentence(1, HERO)})), GROUP);
+    world.Manager().StartDialog(KEY);
+    const InterfaceSprite& portrait = talk.GetPortrait();
+    talk.Update(16);
+    EXPECT_EQ(portrait.m_fxX, 364 * U + margin);
+    for (int i = 0; i < 30; ++i)
+        talk.Update(16);
+    EXPECT_EQ(portrait.m_fxX, 256 * U + margin);
+    // The sentence turns by itself; the kid comes in from beyond the left
+    // edge.
+    for (int i = 0; i < 30 && talk.GetSpeaker() != HERO; ++i)
+        talk.Update(1000);
+    for (int i = 0; i < 30 && talk.GetDisplayedSpeaker() != HERO; ++i)
+        talk.Update(16);
+    EXPECT_EQ(portrait.m_fxX, -80 * U - margin);
+    for (int i = 0; i < 30; ++i)
+        talk.Update(16);
+    EXPECT_EQ(portrait.m_fxX, -margin);
+
+    // The strip is drawn from the left edge to the right edge of the window.
+    m_graphics.Recorder().Clear();
+    ASSERT_TRUE(m_renderer.BeginFrame());
+    talk.Draw();
+    m_renderer.EndFrame();
+    const std::vector<Platform::GraphicsCall> draws = m_graphics.Recorder().Named("DrawPrimitiveUP");
+    ASSERT_FALSE(draws.empty());
+    CorePrimitiveVertex strip[4];
+    ASSERT_EQ(draws[0].data.size(), sizeof strip);
+    std::memcpy(strip, draws[0].data.data(), sizeof strip);
+    const float halfPixel = m_renderer.GetHalfPixelOffsetX();
+    EXPECT_NEAR(strip[0].x + halfPixel, CoreFx::ToFloat(-margin), 0.01f);
+    EXPECT_NEAR(strip[1].x + halfPixel, CoreFx::ToFloat(VIRTUAL_SCREEN_WIDTH + margin), 0.01f);
+    EXPECT_NEAR(strip[0].y + m_renderer.GetHalfPixelOffsetY(), 142.0f, 0.01f);
 }
 
 } // namespace
