@@ -74,6 +74,8 @@ public:
     // types the sentence or offers the propositions, takes the player's
     // input, fades the strip and the caption box.
     void Update(uint32_t dt);
+    // The strip, the portrait, the arrows and the text; the scene draws the
+    // caption box after it.
     void Draw();
     // The caption box and its text, unless the game is busy.
     void DrawCaption();
