@@ -5,6 +5,7 @@
 #include "Common/Placeholders.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/ScriptManager.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 
 #include <cstdio>
@@ -56,14 +57,16 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeFonts())
         return false;
-    if (!Placeholder::InitializeCardManager(*this))
+    if (!InitializeCardManager())
         return false;
     if (!Placeholder::InitializeEffects())
         return false;
     DialogManager::CreateSingleton();
+    // The dialogs' callbacks run their global actions through the script manager.
+    DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
     if (!Placeholder::CreateInventoryScript())
         return false;
-    if (!Placeholder::InitializeAdventureManager(*this))
+    if (!InitializeAdventureManager())
         return false;
     if (!Placeholder::CreateInGameMenuAndBindQuitBox())
         return false;
@@ -82,11 +85,12 @@ void TwGame::Shutdown()
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerAndInventoryScript();
+    ShutdownAdventureManager();
+    Placeholder::DestroyInventoryScript();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
     Placeholder::ResetFades();
-    Placeholder::DestroyCardManager();
+    ShutdownCardManager();
     ReleaseFonts();
 
     ShutdownLocalizer();

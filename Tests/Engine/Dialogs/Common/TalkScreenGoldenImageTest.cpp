@@ -85,7 +85,7 @@ TEST_F(TalkScreenGoldenImageTest, TheMotherSpeaksFromTheRightInHerHappyMood)
     Run(400);
     ASSERT_EQ(talk.GetState(), DIALOG_STATE_SENTENCE);
     ASSERT_TRUE(talk.GetTypewriterLine(2).IsDone());
-    EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(false), "TalkScreen/Sentence", 8, 64));
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(false), "Engine/Dialogs/Common/TalkScreen/Sentence", 8));
 }
 
 TEST_F(TalkScreenGoldenImageTest, TheKidsFirstPageOfPropositions)
@@ -98,14 +98,14 @@ TEST_F(TalkScreenGoldenImageTest, TheKidsFirstPageOfPropositions)
     ASSERT_EQ(talk.GetState(), DIALOG_STATE_THINKING);
     Run(60);
     ASSERT_FALSE(talk.AreRowsSliding());
-    EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(false), "TalkScreen/Propositions", 8, 64));
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(false), "Engine/Dialogs/Common/TalkScreen/Propositions", 8));
 }
 
 TEST_F(TalkScreenGoldenImageTest, ACaptionOfTwoLinesTakesTheLargeBox)
 {
     talk.SetCaptionDisplayed("The bedroom door, left ajar since this morning, with a drawing of a gull pinned to it");
     Run(60);
-    EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(true), "TalkScreen/Caption", 8, 64));
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(true), "Engine/Dialogs/Common/TalkScreen/Caption", 8));
 }
 
 } // namespace

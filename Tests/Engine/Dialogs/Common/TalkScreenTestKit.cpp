@@ -5,7 +5,7 @@
 #include "Input/Common/InputSystem.h"
 #include "Input/InputEventHandler.h"
 #include "Input/KeyCodes.h"
-#include "Support/FileBytes.h"
+#include "Support/Files.h"
 #include "Support/HandMadeTextTable.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
