@@ -1,5 +1,6 @@
 #include "Dialogs/Common/TalkScreenServices.h"
 
+#include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
 
 namespace {
@@ -8,6 +9,11 @@ DefaultTalkScreenServices s_oDefaultServices;
 TalkScreenServices* s_pServices = &s_oDefaultServices;
 
 } // namespace
+
+bool DefaultTalkScreenServices::IsGameBusy()
+{
+    return g_oScriptManager.IsBusy();
+}
 
 void DefaultTalkScreenServices::PlaySpeech(int iSoundActor, int32_t iSoundId)
 {

@@ -32,13 +32,14 @@ public:
     virtual void ConsumeAutoTestEvent() = 0;
 };
 
-// Stands in until the game states and the script manager provide the talk
-// screen's neighbours: no text renderer, never busy, speech through the sound
-// manager on sound actor 0, nothing recorded.
+// The game's services: busy as the script manager says; until the game
+// states, the scene's actors and auto-test playback provide the rest, no text
+// renderer, speech through the sound manager on sound actor 0 and nothing
+// recorded.
 class DefaultTalkScreenServices final : public TalkScreenServices {
 public:
     Tw::TextRenderer* GetTextRenderer() override { return nullptr; }
-    bool IsGameBusy() override { return false; }
+    bool IsGameBusy() override;
     int GetSpeakerSoundActor(uint32_t) override { return 0; }
     void PlaySpeech(int iSoundActor, int32_t iSoundId) override;
     void StopSpeech(int iSoundActor) override;
