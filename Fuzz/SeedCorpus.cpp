@@ -3,8 +3,8 @@
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the dialog files Dialog, the sound files the checks of
 // their kinds, the text tables TextTable and the fonts Font. The save file,
-// which the data folder does not hold, is seeded as the first start creates
-// it and as a game with three saved slots writes it.
+// which the data folder does not hold, is seeded as the first start creates it
+// and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -115,7 +115,7 @@ int main(int argc, char** argv)
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
             ++written;
         }
-        if (name.size() > 8 && name.compare(name.size() - 8, 8, ".fnt.bin") == 0) {
+        if (name.ends_with(".fnt.bin")) {
             Write(seeds / "Font", name, bytes.data(), bytes.size());
             ++written;
         }
