@@ -3,6 +3,7 @@
 #include "ContentBuilder/AutoTestSource.h"
 #include "Common/TwGame.h"
 #include "Common/VarIds.h"
+#include "Dialogs/Common/TalkScreenServices.h"
 #include "Managers/Common/ScriptAutoTestLink.h"
 #include "ScriptEngine/common/AutoTestRecording.h"
 #include "ScriptEngine/common/ScriptIds.h"
@@ -281,6 +282,21 @@ TEST(AutoTestFrameTimesTest, MedianAndWorstOfTheMarkedFrames)
         EXPECT_DOUBLE_EQ(times.GetMedianMilliseconds(), c.median) << c.marks.size();
         EXPECT_DOUBLE_EQ(times.GetWorstMilliseconds(), c.worst) << c.marks.size();
     }
+}
+
+TEST(AutoTestTalkScreenTest, TheTalkScreenTakesItsAnswersFromTheGamesRecording)
+{
+    EventDesc aRecorded[2];
+    BuildEvent(&aRecorded[0], TwEventType_Dialog_AutoTest, 1, ID_PARAMETER_TYPE_INT, 7);
+    BuildEvent(&aRecorded[1], TwEventType_Look, 1, ID_PARAMETER_TYPE_SCRIPTABLE, 2);
+    g_oScriptManager.SetAutoTestEvents(aRecorded);
+    TalkScreenServices& services = GetTalkScreenServices();
+    EXPECT_EQ(services.PeekAutoTestEvent(), &aRecorded[0]);
+    services.ConsumeAutoTestEvent();
+    EXPECT_EQ(services.PeekAutoTestEvent(), &aRecorded[1]);
+    EXPECT_EQ(g_oScriptManager.GetAutoTestIndex(), 1);
+    g_oScriptManager.SetAutoTestEvents({});
+    EXPECT_EQ(services.PeekAutoTestEvent(), nullptr);
 }
 
 } // namespace
