@@ -8,20 +8,6 @@
 
 namespace Placeholder {
 
-bool InitializeLocalizerCommon(TwGame& game)
-{
-    game.LogInfo(" - Initialize Localizer...\n");
-    game.LogStep("Localizer done");
-    return true;
-}
-
-bool InitializeFonts(TwGame& game)
-{
-    CorePrint(&g_oCoreLog, " - Initialize main font(s)...\n");
-    game.LogStep("Font done");
-    return true;
-}
-
 namespace {
 
 constexpr const char* SAVE_FILE_NAME = "save.dat";
@@ -122,14 +108,6 @@ void ResetFades()
 }
 
 void DestroyCardManager()
-{
-}
-
-void ReleaseFonts()
-{
-}
-
-void ReleaseCommonTextTables()
 {
 }
 

@@ -10,8 +10,6 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeLocalizerCommon(TwGame& game);
-bool InitializeFonts(TwGame& game);
 bool InitializeCardManager(TwGame& game);
 bool InitializeEffects();
 bool CreateDialogManagerAndInventoryScript();
@@ -25,8 +23,6 @@ void DestroyInGameMenu();
 void DestroyAdventureManagerInventoryScriptAndDialogManager();
 void ResetFades();
 void DestroyCardManager();
-void ReleaseFonts();
-void ReleaseCommonTextTables();
 
 // The main loop.
 bool InitializeStates();

@@ -50,9 +50,9 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeResourceManager())
         return false;
-    if (!Placeholder::InitializeLocalizerCommon(*this))
+    if (!InitializeLocalizerCommon())
         return false;
-    if (!Placeholder::InitializeFonts(*this))
+    if (!InitializeFonts())
         return false;
     if (!Placeholder::InitializeCardManager(*this))
         return false;
@@ -82,11 +82,9 @@ void TwGame::Shutdown()
     Placeholder::DestroyAdventureManagerInventoryScriptAndDialogManager();
     Placeholder::ResetFades();
     Placeholder::DestroyCardManager();
-    Placeholder::ReleaseFonts();
+    ReleaseFonts();
 
-    LogInfo(" - Shutdown Localizer...\n");
-    Placeholder::ReleaseCommonTextTables();
-    LogStep("Localizer done");
+    ShutdownLocalizer();
 
     ShutdownResourceManager();
 

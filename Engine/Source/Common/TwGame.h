@@ -1,6 +1,9 @@
 #pragma once
+#include "Utils/Common/Font/Common/TwFont.h"
+
 #include <cstdint>
 
+class PackageResource;
 struct SDL_Window;
 
 // The game object: start-up, main loop and shutdown, the settings, the
@@ -80,6 +83,20 @@ public:
     bool InitializeResourceManager();
     void ShutdownResourceManager();
     void ShutdownProfiler();
+    // Loads the common text tables of the five game languages and adds the
+    // game language's one to the localiser; false, after "Cannot load common
+    // text data", when one of them is missing or damaged.
+    bool InitializeLocalizerCommon();
+    // Removes the common table, unloads the five tables and clears the
+    // localiser.
+    void ShutdownLocalizer();
+    // Puts the game language's common table into the common text bank.
+    void ReloadLocalizer();
+    // "text/" + the language code + the file name, cut to the buffer.
+    static void BuildTextPath(char* out, uint32_t outSize, const char* languageCode, const char* fileName);
+    // The main and small fonts; a font that cannot be loaded stays empty.
+    bool InitializeFonts();
+    void ReleaseFonts();
 
     // Frame timing.
     int32_t m_iLastClock = 0;
@@ -93,6 +110,14 @@ public:
     uint8_t m_bPaused = 0;
     int32_t m_iSpeedShift = NORMAL_SPEED_SHIFT;
     DisplaySettings m_oDisplaySettings;
+    // The localiser bank of the game language's common text table; -1 when
+    // none.
+    int32_t m_iCommonTextBank = -1;
+    // The common text tables, by language id.
+    PackageResource* m_pCommonTextPackages[5] = {};
+
+    static Tw::Font SmallFont;
+    static Tw::Font MainFont;
 };
 
 // The one game object.

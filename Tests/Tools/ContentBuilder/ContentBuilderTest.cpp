@@ -2,7 +2,9 @@
 // with the engine's own readers.
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DkDataPackBinding.h"
+#include "Support/FileBytes.h"
 #include "Support/NullRendererTest.h"
+#include "Support/RunContentBuilder.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
@@ -12,38 +14,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
 
 using TestSupport::TempDir;
 
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
-
-struct BuildResult {
-    int exitCode;
-    std::string errors;
-};
-
-// Builds `content` into `data`.
-BuildResult RunBuilder(const std::filesystem::path& content, const std::filesystem::path& data)
-{
-    const std::filesystem::path errors = data.parent_path() / "builder.err";
-    const std::string command = (TestSupport::BinaryDir() / "ContentBuilder").string() + " '" + content.string() +
-                                "' '" + data.string() + "' 2> '" + errors.string() + "'";
-    const int status = std::system(command.c_str());
-    const std::vector<uint8_t> text = ReadBytes(errors);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(text.begin(), text.end())};
-}
+using BuildResult = TestSupport::ContentBuildResult;
+using TestSupport::ReadFileBytes;
+using TestSupport::RunContentBuilder;
 
 const char* const MANIFEST = R"({
   "textures": [
@@ -72,7 +54,7 @@ protected:
                                    m_folder / "content/Pictures/arrow.png");
     }
 
-    BuildResult Build() { return RunBuilder(m_folder / "content", m_folder / "data"); }
+    BuildResult Build() { return RunContentBuilder(m_folder / "content", m_folder / "data"); }
 
     TempDir m_folder;
 };
@@ -82,7 +64,7 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
     const BuildResult result = Build();
     ASSERT_EQ(result.exitCode, 0) << result.errors;
 
-    std::vector<uint8_t> first = ReadBytes(m_folder / "data/first.dr");
+    std::vector<uint8_t> first = ReadFileBytes(m_folder / "data/first.dr");
     DataPack pack;
     testing::internal::CaptureStdout();
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, first.data(), first.size(), "first.dr"));
@@ -111,9 +93,9 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
     DkDataPackBinding::UnbindPack(pack);
 
     // The same definition in two packs gives the same bytes.
-    std::vector<uint8_t> second = ReadBytes(m_folder / "data/deeper/second.dr");
+    std::vector<uint8_t> second = ReadFileBytes(m_folder / "data/deeper/second.dr");
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, second.data(), second.size(), "second.dr"));
-    std::vector<uint8_t> again = ReadBytes(m_folder / "data/first.dr");
+    std::vector<uint8_t> again = ReadFileBytes(m_folder / "data/first.dr");
     DataPack firstAgain;
     ASSERT_TRUE(DkDataPackBinding::BindPack(firstAgain, again.data(), again.size(), "first.dr"));
     ASSERT_EQ(pack.EntryDataSize(1), firstAgain.EntryDataSize(1));
@@ -129,7 +111,7 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
 TEST_F(ContentBuilderTest, DdsHeaderCarriesThePictureSize)
 {
     ASSERT_EQ(Build().exitCode, 0);
-    std::vector<uint8_t> bytes = ReadBytes(m_folder / "data/first.dr");
+    std::vector<uint8_t> bytes = ReadFileBytes(m_folder / "data/first.dr");
     DataPack pack;
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, bytes.data(), bytes.size(), "first.dr"));
     DdsImage image;
@@ -196,7 +178,7 @@ TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
     for (const Case& c : cases) {
         TempDir folder;
         folder.WriteFile("content/Manifest.json", c.manifest);
-        const BuildResult result = RunBuilder(folder / "content", folder / "data");
+        const BuildResult result = RunContentBuilder(folder / "content", folder / "data");
         EXPECT_EQ(result.exitCode, 1) << c.what;
         EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.what << ": " << result.errors;
         EXPECT_NE(result.errors.find("step \"data packs\" failed"), std::string::npos) << c.what;
@@ -224,7 +206,7 @@ TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
         TempDir folder;
         folder.WriteFile("content/Manifest.json", "{ \"textures\": [], \"packs\": [] }");
         folder.WriteFile("content/Sound/SoundPack.txt", description + c.line + "\n");
-        const BuildResult result = RunBuilder(folder / "content", folder / "data");
+        const BuildResult result = RunContentBuilder(folder / "content", folder / "data");
         EXPECT_EQ(result.exitCode, 1) << c.line;
         EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.line << ": " << result.errors;
         EXPECT_NE(result.errors.find("step \"sound banks\" failed"), std::string::npos) << c.line;

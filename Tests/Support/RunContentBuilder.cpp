@@ -1,0 +1,21 @@
+#include "Support/RunContentBuilder.h"
+
+#include "Support/FileBytes.h"
+#include "Support/TestPaths.h"
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace TestSupport {
+
+ContentBuildResult RunContentBuilder(const std::filesystem::path& content, const std::filesystem::path& data)
+{
+    const std::filesystem::path errors = data.parent_path() / "builder.err";
+    const std::string command = (BinaryDir() / "ContentBuilder").string() + " '" + content.string() + "' '" +
+                                data.string() + "' 2> '" + errors.string() + "'";
+    const int status = std::system(command.c_str());
+    const std::vector<uint8_t> text = ReadFileBytes(errors);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(text.begin(), text.end())};
+}
+
+} // namespace TestSupport
