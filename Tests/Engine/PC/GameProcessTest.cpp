@@ -276,7 +276,7 @@ TEST(GameProcessTest, StartUpEndsAtTheLocalizerWithoutATextTable)
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
     std::filesystem::remove(folder / "text/it-ITTextCommon.dat");
     const pid_t game = StartGame(folder, "untranslated");
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "untranslated.out");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "untranslated.out");
     const std::string log = ReadFile(folder / "log.txt");
     const size_t step = log.find(" - Initialize Localizer...\n");
     ASSERT_NE(step, std::string::npos) << log;

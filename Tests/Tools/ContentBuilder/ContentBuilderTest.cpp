@@ -132,7 +132,7 @@ TEST_F(ContentBuilderTest, UserFilesAreWrittenOnlyWhenMissingOtherFilesEveryTime
     m_folder.WriteFile("content/Files/text/readme.txt", "sample");
     ASSERT_EQ(Build().exitCode, 0);
     const auto text = [&](const char* name) {
-        const std::vector<uint8_t> bytes = ReadBytes(m_folder / "data" / name);
+        const std::vector<uint8_t> bytes = ReadFileBytes(m_folder / "data" / name);
         return std::string(bytes.begin(), bytes.end());
     };
     EXPECT_EQ(text("Settings.ini"), "[Application]\nAA=0\n");
