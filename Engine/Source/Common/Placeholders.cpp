@@ -64,11 +64,6 @@ bool InitializeCardManager(TwGame& game)
     return true;
 }
 
-bool InitializeEffects()
-{
-    return true;
-}
-
 bool CreateDialogManagerAndInventoryScript()
 {
     return true;
@@ -82,17 +77,9 @@ bool InitializeAdventureManager(TwGame& game)
     return true;
 }
 
-bool CreateInGameMenuAndBindQuitBox()
+bool CreateInGameMenu()
 {
     return true;
-}
-
-void ReleaseStates()
-{
-}
-
-void ReleaseQuitBoxText()
-{
 }
 
 void DestroyInGameMenu()
@@ -103,45 +90,7 @@ void DestroyAdventureManagerInventoryScriptAndDialogManager()
 {
 }
 
-void ResetFades()
-{
-}
-
 void DestroyCardManager()
-{
-}
-
-bool InitializeStates()
-{
-    CorePrint(&g_oCoreLog, " - Initialize States...\n");
-    return true;
-}
-
-void EndStateFrame()
-{
-}
-
-void UpdateQuitRequest(TwGame&)
-{
-}
-
-void ManageStates(uint32_t)
-{
-}
-
-void UpdateEffects(uint32_t)
-{
-}
-
-void RenderCurrentState()
-{
-}
-
-void RenderEffects()
-{
-}
-
-void RenderQuitBox()
 {
 }
 

@@ -11,31 +11,13 @@ namespace Placeholder {
 
 // Start-up steps, in start-up order.
 bool InitializeCardManager(TwGame& game);
-bool InitializeEffects();
 bool CreateDialogManagerAndInventoryScript();
 bool InitializeAdventureManager(TwGame& game);
-bool CreateInGameMenuAndBindQuitBox();
+bool CreateInGameMenu();
 
 // Shutdown steps, in shutdown order.
-void ReleaseStates();
-void ReleaseQuitBoxText();
 void DestroyInGameMenu();
 void DestroyAdventureManagerInventoryScriptAndDialogManager();
-void ResetFades();
 void DestroyCardManager();
-
-// The main loop.
-bool InitializeStates();
-void EndStateFrame();
-
-// The update pass.
-void UpdateQuitRequest(TwGame& game);
-void ManageStates(uint32_t dt);
-void UpdateEffects(uint32_t dt);
-
-// The render pass.
-void RenderCurrentState();
-void RenderEffects();
-void RenderQuitBox();
 
 } // namespace Placeholder

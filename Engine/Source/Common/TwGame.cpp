@@ -56,14 +56,15 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeCardManager(*this))
         return false;
-    if (!Placeholder::InitializeEffects())
+    if (!InitializeEffects())
         return false;
     if (!Placeholder::CreateDialogManagerAndInventoryScript())
         return false;
     if (!Placeholder::InitializeAdventureManager(*this))
         return false;
-    if (!Placeholder::CreateInGameMenuAndBindQuitBox())
+    if (!Placeholder::CreateInGameMenu())
         return false;
+    m_oQuitBox.Initialize(&MainFont);
 
     CorePrint(&g_oCoreLog, "Application Initialized\n");
     CorePrint(&g_oCoreLog, "-----------------------\n");
@@ -76,11 +77,11 @@ void TwGame::Shutdown()
     CorePrint(&g_oCoreLog, "-------------------------------\n");
     CorePrint(&g_oCoreLog, "Shutdown Application\n");
 
-    Placeholder::ReleaseStates();
-    Placeholder::ReleaseQuitBoxText();
+    ShutdownStates();
+    m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();
     Placeholder::DestroyAdventureManagerInventoryScriptAndDialogManager();
-    Placeholder::ResetFades();
+    ResetFades();
     Placeholder::DestroyCardManager();
     ReleaseFonts();
 

@@ -87,6 +87,7 @@ TEST_F(MainLoopTest, RunsPacedFramesUntilTheWindowCloses)
     TwGame game;
     testing::internal::CaptureStdout();
     game.MainLoop();
+    game.ShutdownStates();
     testing::internal::GetCapturedStdout();
 
     // One profile frame per frame, each with its sections.
@@ -117,6 +118,7 @@ TEST_F(MainLoopTest, AutoTestRunsTheGameClockFourTimesFaster)
     TwGame game;
     testing::internal::CaptureStdout();
     game.MainLoop();
+    game.ShutdownStates();
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(game.m_uGameClock, 3u * 64u);
 }

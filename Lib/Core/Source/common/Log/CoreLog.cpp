@@ -35,6 +35,9 @@ void CorePrint(CoreLog* log, const char* format, ...)
 
 void CoreDebugOutput(const char* text)
 {
+    // The debugger copy goes to another stream: what the log printed before
+    // must reach the terminal first, so that lines stay whole and in order.
+    std::fflush(stdout);
     Platform::DebugOutput(text);
     if (g_oCoreLog.m_pFile) {
         std::fputs(text, g_oCoreLog.m_pFile);
