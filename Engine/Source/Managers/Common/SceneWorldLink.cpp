@@ -1,16 +1,21 @@
 #include "Managers/Common/SceneWorldLink.h"
 
+#include "Input/Common/InputEventIds.h"
+#include "Input/InputEventHandler.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ManagedScene.h"
 
 namespace {
 
-// A scene with nothing in it.
+// A scene with nothing in it. Like every scene's input it lets Esc open the
+// quit box.
 class EmptyScene final : public ManagedScene {
 public:
     bool Initialize(int32_t iSceneId) override
     {
         CorePrint(&g_oCoreLog, "No scene world: scene %d is empty\n", iSceneId);
+        if (InputEventHandler* pHandler = InputEventHandler::m_pSingleton)
+            pHandler->EnableEventTrigger(InputEventId_Quit, true);
         return true;
     }
     void Shutdown() override { }

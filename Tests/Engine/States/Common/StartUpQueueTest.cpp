@@ -1,0 +1,94 @@
+#include "Common/TwGame.h"
+#include "States/Common/SaveFileLink.h"
+#include "Support/LogCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class FakeSaveFile final : public SaveFileLink {
+public:
+    bool IsSaveFileMissing() override { return m_bMissing; }
+    void CreateSaveFile() override { ++m_iCreated; }
+
+    bool m_bMissing = true;
+    int m_iCreated = 0;
+};
+
+// Stands for the splash sequence: it checks its queue entry and is done
+// after one frame.
+class SplashState final : public GameState {
+public:
+    explicit SplashState(FiniteStateManager* pOwner) : GameState(pOwner, STATE_ID_MINIGAME) { }
+    uint16_t Update(uint32_t) override
+    {
+        const GameStateQueueEntry* head = GetOwner()->GetStateQueue().Top();
+        EXPECT_EQ(head->m_uParameter1, 0u); // the splash sequence is mini-game 0
+        EXPECT_EQ(head->m_uParameter2, 1u);
+        return GetOwner()->PopToNextState();
+    }
+    void Render() override { }
+
+protected:
+    void OnInit() override { }
+    void OnShutdown() override { }
+};
+
+class StartUpQueueTest : public testing::Test {
+protected:
+    void SetUp() override { SetSaveFileLink(&m_saveFile); }
+    void TearDown() override
+    {
+        m_game.ShutdownStates();
+        SetSaveFileLink(nullptr);
+    }
+
+    // The ids of the current state after each of the frames.
+    std::vector<uint16_t> RunFrames(int frames)
+    {
+        std::vector<uint16_t> ids;
+        for (int frame = 0; frame < frames; ++frame) {
+            m_game.ManageStates(16);
+            ids.push_back(m_game.GetCurrentState()->GetId());
+        }
+        return ids;
+    }
+
+    FakeSaveFile m_saveFile;
+    TwGame m_game;
+};
+
+TEST_F(StartUpQueueTest, WithoutTheSplashTheSaveFileCheckCreatesTheFileAndTheMainStateEntersInTheThirdFrame)
+{
+    TestSupport::LogCapture capture;
+    ASSERT_TRUE(m_game.InitializeStates());
+    EXPECT_EQ(m_game.GetCurrentState()->GetId(), STATE_ID_CARD_CHECK);
+    EXPECT_EQ(m_game.GetCurrentStateId(), STATE_ID_NONE);
+
+    EXPECT_EQ(RunFrames(3), std::vector<uint16_t>({STATE_ID_CARD_CHECK, STATE_ID_CARD_CHECK, STATE_ID_MAIN}));
+    EXPECT_EQ(m_saveFile.m_iCreated, 1);
+    EXPECT_TRUE(m_game.GetStateQueue().IsEmpty());
+    const std::string log = capture.Take();
+    EXPECT_NE(log.find(" - Initialize States...\nNo mini-game state: the splash sequence is skipped\n"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("Before Main State Init"), std::string::npos) << log;
+}
+
+TEST_F(StartUpQueueTest, TheSplashRunsFirstThenTheSaveFileCheckThenTheMainState)
+{
+    m_saveFile.m_bMissing = false;
+    ASSERT_TRUE(m_game.AddState(std::make_unique<SplashState>(&m_game)));
+    TestSupport::LogCapture capture;
+    ASSERT_TRUE(m_game.InitializeStates());
+    EXPECT_EQ(m_game.GetCurrentState()->GetId(), STATE_ID_MINIGAME);
+    EXPECT_EQ(RunFrames(4),
+              std::vector<uint16_t>({STATE_ID_MINIGAME, STATE_ID_CARD_CHECK, STATE_ID_CARD_CHECK, STATE_ID_MAIN}));
+    EXPECT_EQ(m_saveFile.m_iCreated, 0); // a file that exists is left alone
+    EXPECT_EQ(capture.Take().find("splash sequence is skipped"), std::string::npos);
+}
+
+} // namespace
