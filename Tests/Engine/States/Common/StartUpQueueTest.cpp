@@ -1,4 +1,5 @@
 #include "Common/TwGame.h"
+#include "Common/TwGameStateLink.h"
 #include "States/Common/SaveFileLink.h"
 #include "Support/LogCapture.h"
 
@@ -89,6 +90,19 @@ TEST_F(StartUpQueueTest, TheSplashRunsFirstThenTheSaveFileCheckThenTheMainState)
               std::vector<uint16_t>({STATE_ID_MINIGAME, STATE_ID_CARD_CHECK, STATE_ID_CARD_CHECK, STATE_ID_MAIN}));
     EXPECT_EQ(m_saveFile.m_iCreated, 0); // a file that exists is left alone
     EXPECT_EQ(capture.Take().find("splash sequence is skipped"), std::string::npos);
+}
+
+TEST_F(StartUpQueueTest, AScriptCannotQueueAStateThatTheGameDoesNotHave)
+{
+    TwGameStateLink link(m_game);
+    TestSupport::LogCapture capture;
+    link.PushState(STATE_ID_MOVIE, 7);
+    EXPECT_NE(capture.Take().find("No game state 3: the request to run 7 is dropped\n"), std::string::npos);
+    EXPECT_TRUE(link.IsStateQueueEmpty());
+    m_game.AddState(std::make_unique<SplashState>(&m_game));
+    link.PushState(STATE_ID_MINIGAME, 4);
+    ASSERT_FALSE(link.IsStateQueueEmpty());
+    EXPECT_EQ(m_game.GetStateQueue().Top()->m_uParameter1, 4u);
 }
 
 } // namespace
