@@ -31,8 +31,7 @@ bool IsVerbOnScriptable(const EventDesc& oEvent)
 
 } // namespace
 
-ScriptManager::ScriptManager()
-    : m_pMakeSceneScript(&CreateScriptFromId)
+ScriptManager::ScriptManager() : m_pMakeSceneScript(&CreateScriptFromId)
 {
     m_oContext.SetDispatch(this);
 }

@@ -48,9 +48,7 @@ void ScriptManager::StartAction(const ActionDesc& oAction)
         DoShowMenu(a);
         break;
     case ID_ACTION_TYPE_GO_TO_SCENE: GoToScene(a); break;
-    case ID_ACTION_TYPE_START_MINIGAME:
-        QueueState(ScriptStateLink::STATE_MINIGAME, a, PREVIOUS_STATE_MINIGAME);
-        break;
+    case ID_ACTION_TYPE_START_MINIGAME: QueueState(ScriptStateLink::STATE_MINIGAME, a, PREVIOUS_STATE_MINIGAME); break;
     case ID_ACTION_TYPE_PLAY_MOVIE: QueueState(ScriptStateLink::STATE_MOVIE, a, PREVIOUS_STATE_MOVIE); break;
     case ID_ACTION_TYPE_DISPATCH: GetScriptStateLink().PushState(ScriptStateLink::STATE_DISPATCH, 0); break;
     case ID_ACTION_TYPE_SET_VARIABLE: SetVariable(oAction); break;
@@ -163,7 +161,8 @@ void ScriptManager::SetRandomVariable(const ActionDesc& oAction)
 void ScriptManager::StartTimedFade(int32_t iActionType, int32_t iMilliseconds)
 {
     ScriptStateLink& oStates = GetScriptStateLink();
-    const bool bSecondPair = iActionType == ID_ACTION_TYPE_SECOND_FADE_IN || iActionType == ID_ACTION_TYPE_SECOND_FADE_OUT;
+    const bool bSecondPair =
+        iActionType == ID_ACTION_TYPE_SECOND_FADE_IN || iActionType == ID_ACTION_TYPE_SECOND_FADE_OUT;
     const bool bFadeIn = iActionType == ID_ACTION_TYPE_SCENE_FADE_IN || iActionType == ID_ACTION_TYPE_SECOND_FADE_IN;
     const GlobalFade eFadeIn = bSecondPair ? GlobalFade::InFromWhite : GlobalFade::InFromBlack;
     const GlobalFade eFadeOut = bSecondPair ? GlobalFade::OutToWhite : GlobalFade::OutToBlack;

@@ -62,7 +62,7 @@ public:
     void StartTimedFade(GlobalFade eFade, fx32 fxDuration) override;
     void StartScriptableEffect(int32_t iTargetId, int32_t iKind, int32_t iMilliseconds) override;
     void StopFirstScriptableEffect() override;
-    void StopScriptableEffects() override {}
+    void StopScriptableEffects() override { }
 };
 
 // The link the script manager uses; SetScriptStateLink(nullptr) restores the

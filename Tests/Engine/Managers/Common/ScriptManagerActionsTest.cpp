@@ -127,8 +127,8 @@ TEST_F(ScriptManagerActionsTest, CharacterActionsTakeActorsAndGiveZeroForEntitie
     Run(3, {Param::Scriptable(4)});
     Run(36, {Param::Scriptable(4)});
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_PLAYING_CHARACTER), 0);
-    EXPECT_EQ(scene.Take(),
-              (std::vector<std::string> {"playing f0e7a990", "select f0e7a990", "select 00000000", "playing 00000000"}));
+    EXPECT_EQ(scene.Take(), (std::vector<std::string> {"playing f0e7a990", "select f0e7a990", "select 00000000",
+                                                       "playing 00000000"}));
 }
 
 TEST_F(ScriptManagerActionsTest, TheMenuActionOpensAClosedMenuAndClosesAnOpenOne)
@@ -207,8 +207,8 @@ TEST_F(ScriptManagerActionsTest, SlotActionsWorkOnTheSlotsTheVariablesName)
     Run(72, {Param::Int(400)});
     EXPECT_EQ(g_VarManager.GetBool(400), 1);
     Run(72, {Param::Int(-1)});
-    EXPECT_EQ(saves.m_calls, (std::vector<std::string> {"load", "save 1", "clear 1", "delete 1", "copy 1 2", "save 2",
-                                                        "copy 1 2"}));
+    EXPECT_EQ(saves.m_calls,
+              (std::vector<std::string> {"load", "save 1", "clear 1", "delete 1", "copy 1 2", "save 2", "copy 1 2"}));
 }
 
 TEST_F(ScriptManagerActionsTest, StartingAnEmptySlotPreparesANewGameAndQueuesItsMovie)
@@ -271,8 +271,8 @@ TEST_F(ScriptManagerActionsTest, VolumeActionsSetTheSoundManagersVolumes)
         int32_t iType;
         fx32* pVolume;
     } cases[] = {
-        {46, &SoundManager::m_fxMusicScriptVolume},  {47, &SoundManager::m_fxAmbientScriptVolume},
-        {48, &SoundManager::m_fxMasterMusicVolume},  {49, &SoundManager::m_fxMasterAmbientVolume},
+        {46, &SoundManager::m_fxMusicScriptVolume},   {47, &SoundManager::m_fxAmbientScriptVolume},
+        {48, &SoundManager::m_fxMasterMusicVolume},   {49, &SoundManager::m_fxMasterAmbientVolume},
         {50, &SoundManager::m_fxMasterEffectsVolume}, {51, &SoundManager::m_fxMasterSpeechVolume},
     };
     for (const auto& c : cases) {

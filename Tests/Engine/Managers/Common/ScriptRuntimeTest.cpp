@@ -80,7 +80,7 @@ public:
         return 0;
     }
     int32_t GetPanelState() override { return 0; }
-    void SetPanelState(int32_t) override {}
+    void SetPanelState(int32_t) override { }
     std::vector<uint32_t> m_aItems;
 };
 

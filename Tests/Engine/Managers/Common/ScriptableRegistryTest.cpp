@@ -68,10 +68,10 @@ TEST(ScriptableRegistryTest, EveryScriptableIsVisitedBucketByBucketAndAlongEachC
 {
     ScriptableRegistry registry;
     Scriptable a, b, c, d;
-    registry.Insert(0x0300, &a); // bucket 3
-    registry.Insert(2, &b);      // bucket 2
+    registry.Insert(0x0300, &a);   // bucket 3
+    registry.Insert(2, &b);        // bucket 2
     registry.Insert(0x030000, &c); // bucket 3, after a
-    registry.Insert(0x0100, &d); // bucket 1
+    registry.Insert(0x0100, &d);   // bucket 1
     std::vector<int32_t> visited;
     // A visit may unlink the scriptable it is given.
     registry.ForEach([&](Scriptable& oScriptable) {
