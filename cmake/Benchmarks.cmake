@@ -5,6 +5,7 @@ file(GLOB_RECURSE bench_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Be
 foreach(source ${bench_sources})
   get_filename_component(name ${source} NAME_WE)
   add_executable(bench_${name} ${source})
-  target_link_libraries(bench_${name} PRIVATE velmarsh_engine benchmark::benchmark_main)
+  # Benchmarks share the tests' generated samples.
+  target_link_libraries(bench_${name} PRIVATE velmarsh_test_support benchmark::benchmark_main)
   velmarsh_apply_options(bench_${name})
 endforeach()

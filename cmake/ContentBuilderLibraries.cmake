@@ -8,6 +8,6 @@ find_library(SQUISH_LIBRARY squish REQUIRED)
 find_package(nlohmann_json 3 REQUIRED)
 pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 
-target_include_directories(ContentBuilder PRIVATE ${SQUISH_INCLUDE_DIR})
-target_link_libraries(ContentBuilder PRIVATE ${SQUISH_LIBRARY} PkgConfig::PNG nlohmann_json::nlohmann_json
+target_include_directories(ContentBuilderParts PUBLIC ${SQUISH_INCLUDE_DIR})
+target_link_libraries(ContentBuilderParts PUBLIC ${SQUISH_LIBRARY} PkgConfig::PNG nlohmann_json::nlohmann_json
   PkgConfig::FREETYPE)

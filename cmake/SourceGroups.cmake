@@ -16,7 +16,9 @@ function(velmarsh_add_library name folder)
   velmarsh_apply_options(${name})
 endfunction()
 
-# One executable per folder under Tools/, named after the folder.
+# One executable per folder under Tools/, named after the folder. Its sources
+# but Main.cpp also make the library <tool>Parts, through which the tool's
+# tests (Tests/Tools/<tool>) call its parts as "<tool>/Header.h".
 function(velmarsh_add_tools folder)
   file(GLOB tool_dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*)
   foreach(dir ${tool_dirs})
@@ -24,8 +26,15 @@ function(velmarsh_add_tools folder)
       file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
       if(sources)
         get_filename_component(tool ${dir} NAME)
+        set(parts ${sources})
+        list(FILTER parts EXCLUDE REGEX "/Main\\.cpp$")
+        list(FILTER sources INCLUDE REGEX "/Main\\.cpp$")
+        add_library(${tool}Parts STATIC ${parts})
+        target_include_directories(${tool}Parts PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
+        target_link_libraries(${tool}Parts PUBLIC velmarsh_engine)
+        velmarsh_apply_options(${tool}Parts)
         add_executable(${tool} ${sources})
-        target_link_libraries(${tool} PRIVATE velmarsh_engine)
+        target_link_libraries(${tool} PRIVATE ${tool}Parts)
         velmarsh_apply_options(${tool})
       endif()
     endif()

@@ -7,7 +7,8 @@ include(GoogleTest)
 file(GLOB_RECURSE support_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/*.cpp)
 add_library(velmarsh_test_support STATIC ${support_sources})
 target_include_directories(velmarsh_test_support PUBLIC Tests)
-target_link_libraries(velmarsh_test_support PUBLIC velmarsh_engine GTest::gtest GTest::gmock)
+# Tests make their sample files with the content builder's parts.
+target_link_libraries(velmarsh_test_support PUBLIC velmarsh_engine ContentBuilderParts GTest::gtest GTest::gmock)
 velmarsh_apply_options(velmarsh_test_support)
 
 set(VELMARSH_TEST_ENVIRONMENT
@@ -32,6 +33,12 @@ foreach(dir ${test_dirs})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE velmarsh_test_support GTest::gmock_main)
+  # A tool's tests call its parts.
+  if(relative MATCHES "^Tools/([^/]+)")
+    if(TARGET ${CMAKE_MATCH_1}Parts)
+      target_link_libraries(${target} PRIVATE ${CMAKE_MATCH_1}Parts)
+    endif()
+  endif()
   # Tests read the sample data folder and run the tools.
   add_dependencies(${target} content)
   velmarsh_apply_options(${target})

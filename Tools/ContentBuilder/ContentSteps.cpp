@@ -4,7 +4,7 @@ const std::vector<ContentStep>& ContentSteps()
 {
     static const std::vector<ContentStep> steps = {
         {"plain files", CopyPlainFiles},  {"data packs", BuildDataPacks}, {"sound banks", BuildSoundBanks},
-        {"text tables", BuildTextTables}, {"fonts", BuildFonts},
+        {"text tables", BuildTextTables}, {"fonts", BuildFonts},          {"dialogs", BuildDialogs},
     };
     return steps;
 }

@@ -22,3 +22,5 @@ bool BuildTextTables(const std::filesystem::path& content, const std::filesystem
 bool BuildFonts(const std::filesystem::path& content, const std::filesystem::path& data);
 // The sound banks that Sound/SoundPack.txt describes.
 bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
+// The dialog groups of Content/Dialogs.
+bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);

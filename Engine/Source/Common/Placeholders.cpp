@@ -64,7 +64,7 @@ bool InitializeCardManager(TwGame& game)
     return true;
 }
 
-bool CreateDialogManagerAndInventoryScript()
+bool CreateInventoryScript()
 {
     return true;
 }
@@ -86,7 +86,7 @@ void DestroyInGameMenu()
 {
 }
 
-void DestroyAdventureManagerInventoryScriptAndDialogManager()
+void DestroyAdventureManagerAndInventoryScript()
 {
 }
 

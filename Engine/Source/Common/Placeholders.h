@@ -11,13 +11,13 @@ namespace Placeholder {
 
 // Start-up steps, in start-up order.
 bool InitializeCardManager(TwGame& game);
-bool CreateDialogManagerAndInventoryScript();
+bool CreateInventoryScript();
 bool InitializeAdventureManager(TwGame& game);
 bool CreateInGameMenu();
 
 // Shutdown steps, in shutdown order.
 void DestroyInGameMenu();
-void DestroyAdventureManagerInventoryScriptAndDialogManager();
+void DestroyAdventureManagerAndInventoryScript();
 void DestroyCardManager();
 
 } // namespace Placeholder

@@ -3,7 +3,9 @@
 #include "App/CoreApp.h"
 #include "Common/GameLanguages.h"
 #include "Common/Placeholders.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/ScriptManager.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 
 #include <cstdio>
@@ -58,7 +60,10 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeEffects())
         return false;
-    if (!Placeholder::CreateDialogManagerAndInventoryScript())
+    DialogManager::CreateSingleton();
+    // The dialogs' callbacks run their global actions through the script manager.
+    DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
+    if (!Placeholder::CreateInventoryScript())
         return false;
     if (!Placeholder::InitializeAdventureManager(*this))
         return false;
@@ -80,7 +85,9 @@ void TwGame::Shutdown()
     ShutdownStates();
     m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerInventoryScriptAndDialogManager();
+    Placeholder::DestroyAdventureManagerAndInventoryScript();
+    if (DialogManager::GetInstance() != nullptr)
+        DialogManager::DestroySingleton();
     ResetFades();
     Placeholder::DestroyCardManager();
     ReleaseFonts();

@@ -9,6 +9,7 @@
 
 class PackageResource;
 struct SDL_Window;
+class DialogManager;
 
 // The game object: start-up, main loop and shutdown, the settings, the
 // languages, the game clock, the game states, the four screen fades and the
@@ -151,6 +152,8 @@ public:
 
     static Tw::Font SmallFont;
     static Tw::Font MainFont;
+    // Set while the dialog manager exists.
+    DialogManager* m_pDialogManager = nullptr;
 
 private:
     SystemMessageBox m_oQuitBox;

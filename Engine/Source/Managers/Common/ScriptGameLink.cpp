@@ -2,6 +2,7 @@
 
 #include "App/CoreApp.h"
 #include "Common/TwGame.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
 
 namespace {
@@ -26,6 +27,12 @@ void TwGameScriptLink::Quit()
 {
     if (g_pCoreApp != nullptr)
         g_pCoreApp->m_bQuit = true;
+}
+
+bool TwGameScriptLink::IsDialogActive()
+{
+    const DialogManager* pDialogs = DialogManager::GetInstance();
+    return pDialogs != nullptr && pDialogs->IsDialogRunning();
 }
 
 ScriptGameLink& GetScriptGameLink()

@@ -17,15 +17,15 @@ public:
     virtual bool IsDialogActive() = 0;
 };
 
-// The game's link: the languages of the game object and the application's
-// quit flag. Until the text tables and the dialogs exist, a language change
-// logs that the texts stay as they are and no dialog ever runs.
+// The game's link: the languages of the game object, the application's quit
+// flag and the dialog manager's current dialog. Until the text tables exist, a
+// language change logs that the texts stay as they are.
 class TwGameScriptLink final : public ScriptGameLink {
 public:
     void SetGameLanguage(int32_t iLanguage) override;
     void SetVoiceLanguage(int32_t iLanguage) override;
     void Quit() override;
-    bool IsDialogActive() override { return false; }
+    bool IsDialogActive() override;
 };
 
 // The link the script manager uses; SetScriptGameLink(nullptr) restores the

@@ -39,7 +39,7 @@ using SceneScriptMaker = SceneScript* (*)(int iSceneId);
 // The game is busy, and refuses events, while an event is handled (the lock
 // count is not 0), a scene change is pending, the scene fade-out runs or a
 // game state is queued.
-class ScriptManager final : public ScriptableServices, private ScriptTreeDispatch {
+class ScriptManager final : public ScriptableServices, public ScriptTreeDispatch {
 public:
     ScriptManager();
     ~ScriptManager() override;
@@ -91,6 +91,8 @@ public:
 
     // The global actions (no target).
     void StartAction(const ActionDesc& oAction) override;
+    // Whether a dialog still runs on the talk screen.
+    bool IsDialogActive() override;
     // Records the scene as the current one in the variables and requests it.
     void GoToScene(int32_t iSceneId);
     // Opens the in-game menu on a page; -1 closes it.
@@ -120,7 +122,6 @@ public:
     void SetSlotStarted(bool bStarted) { m_bSlotStarted = bStarted ? 1 : 0; }
 
 private:
-    bool IsDialogActive() override;
     // The walk context back to no event, no cursor, no fired actions.
     void ClearContext();
     // Takes pending events and walks them, for as long as walks finish at once.

@@ -9,11 +9,6 @@ AdventureLink* s_pLink = &s_oNullLink;
 
 } // namespace
 
-void NullAdventureLink::StartDialogs(PackageResource&)
-{
-    CorePrint(&g_oCoreLog, "No dialog manager: the common dialogs are not read\n");
-}
-
 void NullAdventureLink::OpenMenu(uint32_t uPlayingCharacter)
 {
     CorePrint(&g_oCoreLog, "No in-game menu: it is not opened for 0x%08x\n", uPlayingCharacter);

@@ -1,21 +1,12 @@
 #pragma once
 #include <cstdint>
 
-class PackageResource;
-
-// What the main adventure state needs of the dialogs, the in-game menu, the
-// inventory script, the save slots and the auto-test playback. Those parts
-// provide it; tests install fakes.
+// What the main adventure state needs of the in-game menu, the inventory
+// script, the save slots and the auto-test playback. Those parts provide it;
+// tests install fakes.
 class AdventureLink {
 public:
     virtual ~AdventureLink() = default;
-
-    // The dialog manager with the common dialogs as its first group.
-    virtual void StartDialogs(PackageResource& oCommonDialogs) = 0;
-    // Steps the script of the dialog that runs, if one does.
-    virtual void UpdateDialog() = 0;
-    // Removes the common group and shuts the dialog manager down.
-    virtual void StopDialogs() = 0;
 
     virtual void OpenMenu(uint32_t uPlayingCharacter) = 0;
     virtual void CloseMenu() = 0;
@@ -36,13 +27,10 @@ public:
     virtual void StartAutoTestPlayback() = 0;
 };
 
-// Stands in until those parts exist: no dialogs, menu or inventory script,
-// every slot empty; the steps of the state's entry and exit are logged.
+// Stands in until those parts exist: no menu or inventory script, every slot
+// empty; the steps of the state's entry and exit are logged.
 class NullAdventureLink final : public AdventureLink {
 public:
-    void StartDialogs(PackageResource& oCommonDialogs) override;
-    void UpdateDialog() override { }
-    void StopDialogs() override { }
     void OpenMenu(uint32_t uPlayingCharacter) override;
     void CloseMenu() override { }
     void StartInventoryScript() override;

@@ -4,6 +4,7 @@
 #include "Common/SceneIds.h"
 #include "Common/TwGame.h"
 #include "Common/VarIds.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Effects/Common/ScreenColorEffect.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
@@ -39,6 +40,9 @@ void MainGameState::OnInit()
     m_oSmallText.Initialize(&TwGame::SmallFont, TEXT_LINES);
     SceneManager::ClearSceneIds();
 
+    DialogManager* pDialogs = DialogManager::GetInstance();
+    if (pDialogs != nullptr)
+        pDialogs->Initialize();
     ResourceManager* pResources = ResourceManager::GetInstance();
     m_pCommonDialogs = pResources != nullptr ? pResources->LoadPackage(COMMON_DIALOGS) : nullptr;
     if (m_pCommonDialogs == nullptr) {
@@ -46,8 +50,13 @@ void MainGameState::OnInit()
         ENGINE_ASSERT(false);
         return;
     }
+    if (pDialogs != nullptr) {
+        const int32_t iDialogGroup = pDialogs->AddDialogGroup(-1, m_pCommonDialogs->Buffer(), m_pCommonDialogs->Size(),
+                                                              COMMON_DIALOG_GROUP_NUMBER, COMMON_DIALOGS);
+        ENGINE_ASSERT(iDialogGroup == COMMON_DIALOG_GROUP_NUMBER);
+    }
+
     AdventureLink& oAdventure = GetAdventureLink();
-    oAdventure.StartDialogs(*m_pCommonDialogs);
 
     if (oAdventure.GetSlotSceneId() != 0 && g_oScriptManager.GetNextSceneId() != SceneManager::START_MENU_SCENE) {
         oAdventure.OpenMenu(oAdventure.GetSlotPlayingCharacter());
@@ -91,7 +100,9 @@ uint16_t MainGameState::Update(uint32_t dt)
         oAdventure.UpdateInventoryScript(dt);
 
         oProfiler.Start(PROFILE_UPDATE_DIALOG);
-        oAdventure.UpdateDialog();
+        DialogManager* pDialogs = DialogManager::GetInstance();
+        if (pDialogs != nullptr && pDialogs->IsDialogRunning())
+            pDialogs->UpdateScript();
         oProfiler.Stop(PROFILE_UPDATE_DIALOG);
 
         oProfiler.Start(PROFILE_UPDATE_SCENE);
@@ -132,15 +143,20 @@ void MainGameState::OnShutdown()
         oAdventure.EndInventoryScript();
         g_oScriptManager.ChangeScene(0);
         g_oScriptManager.GetNodePool().TermPool();
-        oAdventure.StopDialogs();
-        oAdventure.CloseMenu();
-        m_bAdventureStarted = false;
     }
+    DialogManager* pDialogs = DialogManager::GetInstance();
+    if (m_bAdventureStarted && pDialogs != nullptr)
+        pDialogs->RemoveDialogGroup(COMMON_DIALOG_GROUP_NUMBER);
     if (m_pCommonDialogs != nullptr) {
         if (ResourceManager* pResources = ResourceManager::GetInstance())
             pResources->UnloadPackage(m_pCommonDialogs);
         m_pCommonDialogs = nullptr;
     }
+    if (pDialogs != nullptr)
+        pDialogs->Shutdown();
+    if (m_bAdventureStarted)
+        GetAdventureLink().CloseMenu();
+    m_bAdventureStarted = false;
     SceneManager::Terminate();
     ReleaseTextRenderers();
     CorePrint(&g_oCoreLog, "Release video memory \n");

@@ -56,6 +56,8 @@ protected:
         StartScene(5);
         manager.InsertScriptable(DOOR, &door);
     }
+    // The door goes before the manager walks its registry for the last time.
+    ~ScriptManagerEventsTest() override { manager.RemoveScriptable(DOOR); }
 
     HighlightedObject door;
 };

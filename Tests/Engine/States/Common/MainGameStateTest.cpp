@@ -1,6 +1,7 @@
 #include "Common/TwGame.h"
 #include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/SceneManagerScriptLink.h"
@@ -22,13 +23,10 @@ namespace {
 
 using Record = std::vector<std::string>;
 
-// The dialogs, menu, inventory script and save slots of the adventure, as a
-// record of what they were asked to do.
+// The menu, inventory script and save slots of the adventure, as a record of
+// what they were asked to do.
 class FakeAdventure final : public AdventureLink {
 public:
-    void StartDialogs(PackageResource&) override { Note("start dialogs"); }
-    void UpdateDialog() override { ++dialogUpdates; }
-    void StopDialogs() override { Note("stop dialogs"); }
     void OpenMenu(uint32_t character) override { Note("open menu " + std::to_string(character)); }
     void CloseMenu() override { Note("close menu"); }
     void StartInventoryScript() override { Note("start inventory"); }
@@ -49,7 +47,6 @@ public:
     Record record;
     int32_t slotScene = 0;
     uint32_t slotCharacter = 0;
-    int dialogUpdates = 0;
 };
 
 constexpr uint32_t FRAME = 16;
@@ -59,8 +56,11 @@ protected:
     void SetUp() override
     {
         TestSupport::EnsureMainHeap();
-        m_folder.WriteFile(MainGameState::COMMON_DIALOGS, "common dialogs");
+        std::filesystem::create_directories(m_folder / "scenes");
+        std::filesystem::copy_file(TestSupport::DataDir() / MainGameState::COMMON_DIALOGS,
+                                   m_folder / MainGameState::COMMON_DIALOGS);
         ResourceManager::CreateSingleton();
+        DialogManager::CreateSingleton();
         g_oTwGame.InitializeEffects();
         SetAdventureLink(&m_adventure);
         SetScriptSceneLink(&m_sceneLink);
@@ -80,6 +80,7 @@ protected:
         g_oTwGame.m_bPaused = 0;
         g_oScriptManager.SetSlotStarted(false);
         g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 0);
+        DialogManager::DestroySingleton();
         ResourceManager::DestroySingleton();
     }
 
@@ -128,7 +129,10 @@ TEST_F(MainGameStateTest, AFilledSlotIsRestoredAndItsSceneStartsBehindTheFadeIn)
     m_adventure.slotCharacter = 77;
     const std::string log = Enter();
     EXPECT_NE(log.find("Before Main State Init"), std::string::npos);
-    EXPECT_EQ(m_adventure.record, Record({"start dialogs", "open menu 77", "restore slot", "start inventory"}));
+    EXPECT_EQ(m_adventure.record, Record({"open menu 77", "restore slot", "start inventory"}));
+    // The common dialogs are the first group.
+    EXPECT_FALSE(DialogManager::GetInstance()->IsSlotFree(COMMON_DIALOG_GROUP_NUMBER));
+    EXPECT_EQ(DialogManager::GetInstance()->GetCurrentDialogGroup(), COMMON_DIALOG_GROUP_NUMBER);
     EXPECT_TRUE(m_state.IsAdventureStarted());
     EXPECT_TRUE(g_oScriptManager.IsChangePending());
     EXPECT_EQ(g_oScriptManager.GetNextSceneId(), 9);
@@ -147,8 +151,7 @@ TEST_F(MainGameStateTest, AnEmptySlotOpensTheMenuForTheHeroineAndTakesTheLiveSce
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 5);
     Enter();
     EXPECT_EQ(m_adventure.record,
-              Record({"start dialogs", "open menu " + std::to_string(MainGameState::DEFAULT_MENU_CHARACTER),
-                      "start inventory"}));
+              Record({"open menu " + std::to_string(MainGameState::DEFAULT_MENU_CHARACTER), "start inventory"}));
     EXPECT_EQ(g_oScriptManager.GetNextSceneId(), 5);
 }
 
@@ -200,12 +203,10 @@ TEST_F(MainGameStateTest, WhilePausedNothingAdvancesAndNothingHandsOverButTheSce
     RunOut(GlobalFade::OutToBlack);
     g_oTwGame.GetStateQueue().Push({STATE_ID_MOVIE, 1, 0});
     const int updates = World().updates;
-    const int dialogUpdates = m_adventure.dialogUpdates;
 
     g_oTwGame.m_bPaused = 1;
     EXPECT_EQ(Update(), STATE_ID_MAIN);
     EXPECT_EQ(World().updates, updates);
-    EXPECT_EQ(m_adventure.dialogUpdates, dialogUpdates);
     m_state.Render();
     EXPECT_EQ(World().renders, 1);
 
@@ -231,7 +232,7 @@ TEST_F(MainGameStateTest, LeavingStoresTheGameUnlessASlotStartsOrTheSlotHoldsThe
         m_adventure.record.clear();
         g_oScriptManager.SetSlotStarted(c.slotStarted);
         const std::string log = Exit();
-        Record expected = {"end inventory", "stop dialogs", "close menu"};
+        Record expected = {"end inventory", "close menu"};
         if (c.stored)
             expected.insert(expected.begin(), "store slot");
         EXPECT_EQ(m_adventure.record, expected) << c.slotStarted << " " << c.slotScene;
@@ -241,6 +242,7 @@ TEST_F(MainGameStateTest, LeavingStoresTheGameUnlessASlotStartsOrTheSlotHoldsThe
         EXPECT_EQ(World().Take(), sceneEnd);
         EXPECT_EQ(SceneManager::GetCurrentScene(), nullptr);
         EXPECT_EQ(ResourceManager::GetInstance()->FindPackage(MainGameState::COMMON_DIALOGS), nullptr);
+        EXPECT_EQ(DialogManager::GetInstance()->GetCurrentDialogGroup(), -1);
         EXPECT_NE(log.find("Release video memory \nINFO["), std::string::npos) << log;
         EXPECT_NE(log.find("After Main State Shutdown"), std::string::npos) << log;
         g_oScriptManager.SetSlotStarted(false);
@@ -259,7 +261,6 @@ TEST_F(MainGameStateTest, AnEntryWithoutTheCommonDialogsRunsNoAdventureAndLeaves
     EXPECT_EQ(Update(), STATE_ID_MAIN);
     m_state.Render();
     EXPECT_TRUE(World().Take().empty());
-    EXPECT_EQ(m_adventure.dialogUpdates, 0);
 
     const std::string exitLog = Exit();
     EXPECT_TRUE(m_adventure.record.empty());
