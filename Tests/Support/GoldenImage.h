@@ -9,17 +9,27 @@
 
 namespace TestSupport {
 
-// Reads a PNG file into 8-bit RGBA; false when it cannot be read.
-bool ReadPngImage(const std::filesystem::path& path, Platform::RgbaImage& image);
+// Compares a drawn image with its reference picture, Tests/Data/<name>.png,
+// every channel (red, green, blue, alpha) within `tolerance`: OpenGL drivers
+// of different versions round a little differently.
+//
+// VELMARSH_UPDATE_GOLDEN=1 in the environment rewrites the reference from
+// the image instead, on purpose; commit it after looking at it. A failing
+// comparison writes <name>.actual.png and <name>.difference.png into
+// GoldenFailures/ of the build folder for a person to look at.
+testing::AssertionResult MatchesGoldenImage(const Platform::RgbaImage& image, const std::string& name,
+                                            uint32_t tolerance);
 
-// Compares a picture with its reference image, Tests/Data/<name>.png of the
-// source folder. A pixel differs when one of its channels differs by more
-// than `tolerance`; at most `maxDifferentPixels` may differ. A failed
-// comparison writes the picture as <name>.actual.png in the build folder.
-// With VELMARSH_UPDATE_GOLDEN=1 in the environment the picture becomes the
-// new reference instead (and the comparison fails, so that a run that
-// rewrites references is never taken for a passing one).
-testing::AssertionResult MatchesGoldenImage(const Platform::RgbaImage& picture, const std::string& name,
-                                            uint32_t tolerance, uint32_t maxDifferentPixels);
+// The same with the folders and the switch given.
+struct GoldenFolders {
+    std::filesystem::path references;
+    std::filesystem::path failures;
+    bool update = false;
+};
+testing::AssertionResult MatchesGoldenImage(const Platform::RgbaImage& image, const std::string& name,
+                                            uint32_t tolerance, const GoldenFolders& folders);
+
+// A PNG file as 8-bit RGBA; false when it cannot be read.
+bool ReadPng(const std::filesystem::path& path, Platform::RgbaImage& image);
 
 } // namespace TestSupport

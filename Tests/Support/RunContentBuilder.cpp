@@ -1,6 +1,6 @@
 #include "Support/RunContentBuilder.h"
 
-#include "Support/FileBytes.h"
+#include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <cstdlib>
@@ -14,8 +14,7 @@ ContentBuildResult RunContentBuilder(const std::filesystem::path& content, const
     const std::string command = (BinaryDir() / "ContentBuilder").string() + " '" + content.string() + "' '" +
                                 data.string() + "' 2> '" + errors.string() + "'";
     const int status = std::system(command.c_str());
-    const std::vector<uint8_t> text = ReadFileBytes(errors);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(text.begin(), text.end())};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileText(errors)};
 }
 
 } // namespace TestSupport

@@ -87,12 +87,12 @@ public:
     void ShutdownInputs();
     bool InitializeIds();
     bool InitializeProfiler();
-    // Creates the resource manager and loads its common packages; false when
-    // "common.dr" cannot be loaded or bound.
     // The sound manager and the common sound group; false when either
     // fails.
     bool InitializeSound();
     void ShutdownSound();
+    // Creates the resource manager and loads its common packages; false when
+    // "common.dr" cannot be loaded or bound.
     bool InitializeResourceManager();
     void ShutdownResourceManager();
     void ShutdownProfiler();

@@ -2,7 +2,7 @@
 #include "Common/TwGame.h"
 #include "Hash/CoreCrc32.h"
 #include "Managers/Common/ResourceManager.h"
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 #include "Support/HandMadeTextTable.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
@@ -15,7 +15,7 @@
 
 using testing::HasSubstr;
 using testing::Not;
-using TestSupport::CapturedLog;
+using TestSupport::LogOf;
 
 namespace {
 
@@ -40,7 +40,7 @@ protected:
     }
     void TearDown() override
     {
-        CapturedLog([&] {
+        LogOf([&] {
             m_game.ShutdownLocalizer();
             m_game.ReleaseFonts();
         });
@@ -55,7 +55,7 @@ protected:
     std::string Greeting()
     {
         std::string text;
-        CapturedLog([&] { text = g_oDkLocalizer.GetText(GREETING); });
+        LogOf([&] { text = g_oDkLocalizer.GetText(GREETING); });
         return text;
     }
 
@@ -68,7 +68,7 @@ protected:
 TEST_F(TextStepsTest, TheGameLanguagesTableIsTheCommonBankUntilShutdown)
 {
     m_game.m_iGameLanguage = 1;
-    std::string log = CapturedLog([&] { ASSERT_TRUE(m_game.InitializeLocalizerCommon()); });
+    std::string log = LogOf([&] { ASSERT_TRUE(m_game.InitializeLocalizerCommon()); });
     EXPECT_THAT(log, HasSubstr("]: - Initialize Localizer...\n"));
     EXPECT_THAT(log, HasSubstr("]:Localizer done\n"));
     EXPECT_EQ(m_game.m_iCommonTextBank, 0);
@@ -78,13 +78,13 @@ TEST_F(TextStepsTest, TheGameLanguagesTableIsTheCommonBankUntilShutdown)
 
     // A language change replaces the table in the same bank.
     m_game.m_iGameLanguage = 4;
-    log = CapturedLog([&] { m_game.ReloadLocalizer(); });
+    log = LogOf([&] { m_game.ReloadLocalizer(); });
     EXPECT_THAT(log, HasSubstr("]: - Reload Localizer...\n"));
     EXPECT_THAT(log, HasSubstr("]: - Reload Localizer done.\n"));
     EXPECT_EQ(m_game.m_iCommonTextBank, 0);
     EXPECT_EQ(Greeting(), "hello in es-ES");
 
-    log = CapturedLog([&] { m_game.ShutdownLocalizer(); });
+    log = LogOf([&] { m_game.ShutdownLocalizer(); });
     EXPECT_THAT(log, HasSubstr("]: - Shutdown Localizer...\n"));
     EXPECT_THAT(log, HasSubstr("]:Localizer done\n"));
     EXPECT_EQ(m_game.m_iCommonTextBank, -1);
@@ -115,12 +115,12 @@ TEST_F(TextStepsTest, AMissingOrDamagedTableOfAnyLanguageStopsStartUp)
         if (!c.bytes.empty())
             WriteTable(c.code, c.bytes);
         m_game.m_iGameLanguage = 0;
-        const std::string log = CapturedLog([&] { EXPECT_FALSE(m_game.InitializeLocalizerCommon()) << c.what; });
+        const std::string log = LogOf([&] { EXPECT_FALSE(m_game.InitializeLocalizerCommon()) << c.what; });
         EXPECT_THAT(log, HasSubstr(c.message)) << c.what;
         EXPECT_THAT(log, HasSubstr("Cannot load common text data\nASSERT\n")) << c.what;
         EXPECT_THAT(log, Not(HasSubstr("Localizer done"))) << c.what;
         // Shutdown unloads what was loaded.
-        CapturedLog([&] { m_game.ShutdownLocalizer(); });
+        LogOf([&] { m_game.ShutdownLocalizer(); });
         EXPECT_EQ(m_manager->m_pPackages, nullptr) << c.what;
         ResourceManager::DestroySingleton();
     }
@@ -128,7 +128,7 @@ TEST_F(TextStepsTest, AMissingOrDamagedTableOfAnyLanguageStopsStartUp)
 
 TEST_F(TextStepsTest, FontsThatCannotLoadLeaveStartUpGoing)
 {
-    std::string log = CapturedLog([&] { EXPECT_TRUE(m_game.InitializeFonts()); });
+    std::string log = LogOf([&] { EXPECT_TRUE(m_game.InitializeFonts()); });
     EXPECT_THAT(log, HasSubstr(" - Initialize main font(s)...\n"));
     EXPECT_THAT(log, HasSubstr("Cannot load the font ressource: fonts/MainFont.fnt.bin!\n"));
     EXPECT_THAT(log, HasSubstr("Cannot load the font ressource: fonts/SmallFont.fnt.bin!\n"));
@@ -136,7 +136,7 @@ TEST_F(TextStepsTest, FontsThatCannotLoadLeaveStartUpGoing)
     EXPECT_EQ(TwGame::MainFont.GetGlyphCount(), 0u);
 
     std::filesystem::copy(TestSupport::DataDir() / "fonts", m_folder / "fonts");
-    log = CapturedLog([&] { EXPECT_TRUE(m_game.InitializeFonts()); });
+    log = LogOf([&] { EXPECT_TRUE(m_game.InitializeFonts()); });
     EXPECT_THAT(log, Not(HasSubstr("ASSERT")));
     EXPECT_GT(TwGame::MainFont.GetGlyphCount(), 0u);
     EXPECT_GT(TwGame::SmallFont.GetGlyphCount(), 0u);

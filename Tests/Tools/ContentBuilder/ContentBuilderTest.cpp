@@ -2,7 +2,8 @@
 // with the engine's own readers.
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DkDataPackBinding.h"
-#include "Support/FileBytes.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
 #include "Support/RunContentBuilder.h"
 #include "Support/TestPaths.h"
@@ -14,17 +15,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+using TestSupport::ReadFileBytes;
 using TestSupport::TempDir;
 
 using BuildResult = TestSupport::ContentBuildResult;
-using TestSupport::ReadFileBytes;
 using TestSupport::RunContentBuilder;
 
 const char* const MANIFEST = R"({
@@ -66,9 +65,9 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
 
     std::vector<uint8_t> first = ReadFileBytes(m_folder / "data/first.dr");
     DataPack pack;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, first.data(), first.size(), "first.dr"));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(capture.Take(), "");
     ASSERT_EQ(pack.m_iEntryCount, 2u);
     EXPECT_STREQ(pack.EntryName(0), "odd_dxt5");
     EXPECT_STREQ(pack.EntryName(1), "odd_dxt1");
@@ -187,10 +186,7 @@ TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
 
 TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
 {
-    std::ifstream sample(TestSupport::SourceDir() / "Content/Sound/SoundPack.txt");
-    std::stringstream text;
-    text << sample.rdbuf();
-    const std::string description = text.str();
+    const std::string description = TestSupport::ReadFileText(TestSupport::SourceDir() / "Content/Sound/SoundPack.txt");
     const std::string nextLine = std::to_string(std::count(description.begin(), description.end(), '\n') + 1);
     struct Case {
         std::string line;

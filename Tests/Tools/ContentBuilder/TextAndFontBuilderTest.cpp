@@ -2,8 +2,8 @@
 // engine's own readers.
 #include "DataPack/DkDataPackBinding.h"
 #include "Hash/CoreCrc32.h"
-#include "Support/CapturedLog.h"
-#include "Support/FileBytes.h"
+#include "Support/LogCapture.h"
+#include "Support/Files.h"
 #include "Support/NullRendererTest.h"
 #include "Support/RunContentBuilder.h"
 #include "Support/TestPaths.h"
@@ -11,7 +11,7 @@
 #include "Texture/CoreTextureManager.h"
 #include "Utils/Common/DkLocalizer.h"
 #include "Utils/Common/Font/Common/TwFont.h"
-#include "Utils/Common/LittleEndianRead.h"
+#include "Bytes/LittleEndian.h"
 
 #include <gmock/gmock.h>
 
@@ -46,9 +46,9 @@ TEST(TextTableBuilderTest, RowsBecomeATableSortedByIdWithTheirTextsUnescaped)
     ASSERT_EQ(result.exitCode, 0) << result.errors;
 
     std::vector<uint8_t> table = ReadFileBytes(folder / "data/text/fr-FRTextCommon.dat");
-    ASSERT_EQ(ReadU32(&table[0x1C]), 4u);
+    ASSERT_EQ(ReadWord(table.data(), 0x1C), 4u);
     for (uint32_t i = 1; i < 4; ++i)
-        EXPECT_LT(ReadU32(&table[0x2C + 8 * (i - 1)]), ReadU32(&table[0x2C + 8 * i])) << i;
+        EXPECT_LT(ReadWord(table.data(), 0x2C + 8 * (i - 1)), ReadWord(table.data(), 0x2C + 8 * i)) << i;
     DkLocalizerBank banks[DkLocalizer::BANK_COUNT];
     DkLocalizer localizer;
     localizer.Initialize(banks);
@@ -111,7 +111,7 @@ TEST_F(FontBuilderTest, AFontAndItsAtlasComeFromOneDescription)
     const std::vector<uint8_t> file = ReadFileBytes(folder / "data/fonts/Tiny.fnt.bin");
 
     Tw::Font font;
-    ASSERT_EQ(TestSupport::CapturedLog([&] {
+    ASSERT_EQ(TestSupport::LogOf([&] {
                   ASSERT_TRUE(font.InitializeFromMemory("Tiny", file.data(), uint32_t(file.size()), {"Tiny_00", 0}));
               }),
               "");

@@ -1,9 +1,9 @@
 #include "Utils/Common/DkLocalizer.h"
 
 #include "Error/EngineAssert.h"
+#include "Bytes/LittleEndian.h"
 #include "Log/CoreLog.h"
 #include "Utils/Common/L10nTableFormat.h"
-#include "Utils/Common/LittleEndianRead.h"
 
 #include <cstdio>
 #include <cstring>
@@ -67,14 +67,14 @@ bool DkLocalizer::InsertBank(int32_t iFreeBank, const char* name, uint8_t* table
 
 bool DkLocalizer::PrepareBank(const char* name, uint8_t* table, uint32_t size, DkLocalizerBank& bank)
 {
-    // The layout is checked before anything in the table is read or written.
-    if (!ResolveBank(name, table, size, bank))
-        return false;
-    if (!InitializeBank(table)) {
-        bank = DkLocalizerBank();
+    bank = DkLocalizerBank();
+    if (table == nullptr || size < L10N_HEADER_SIZE)
+        return Refuse(name, "shorter than its header");
+    if (!InitializeBank(table))
         return Refuse(name, "not a text table of a known version");
-    }
-    return true;
+    // The layout is checked after the prepared mark is written: a damaged
+    // table's entries may lie over the mark.
+    return ResolveBank(name, table, size, bank);
 }
 
 void DkLocalizer::RemoveBank(int32_t iBank)
@@ -87,22 +87,21 @@ void DkLocalizer::RemoveBank(int32_t iBank)
 
 bool DkLocalizer::InitializeBank(uint8_t* table)
 {
-    if (ReadU32(table + L10N_PREPARED_OFFSET) != 0)
+    if (ReadWord(table, L10N_PREPARED_OFFSET) != 0)
         return true;
     const bool bMagic = std::memcmp(table, L10N_MAGIC, L10N_MAGIC_SIZE) == 0;
     ENGINE_ASSERT(bMagic);
     if (!bMagic)
         return false;
-    const uint16_t major = ReadU16(table + L10N_MAJOR_OFFSET);
-    const uint16_t minor = ReadU16(table + L10N_MINOR_OFFSET);
+    const uint16_t major = ReadHalfWord(table, L10N_MAJOR_OFFSET);
+    const uint16_t minor = ReadHalfWord(table, L10N_MINOR_OFFSET);
     if (major != L10N_VERSION_MAJOR || minor != L10N_VERSION_MINOR) {
         CorePrint(&g_oCoreLog,
                   "DkLocalizer::Initialize -- Only version %i.%i of localization is supported (got %i.%i)!\n",
                   L10N_VERSION_MAJOR, L10N_VERSION_MINOR, major, minor);
         return false;
     }
-    const uint32_t prepared = 1;
-    std::memcpy(table + L10N_PREPARED_OFFSET, &prepared, sizeof prepared);
+    WriteWord(table, L10N_PREPARED_OFFSET, 1);
     return true;
 }
 
@@ -111,9 +110,9 @@ bool DkLocalizer::ResolveBank(const char* name, uint8_t* table, uint32_t size, D
     if (table == nullptr || size < L10N_HEADER_SIZE)
         return Refuse(name, "shorter than its header");
     // Sums in 64 bits: no word of the file can overflow them.
-    const uint32_t count = ReadU32(table + L10N_COUNT_OFFSET);
-    const uint64_t entries = ReadU32(table + L10N_ENTRIES_OFFSET);
-    const uint64_t pool = ReadU32(table + L10N_POOL_OFFSET);
+    const uint32_t count = ReadWord(table, L10N_COUNT_OFFSET);
+    const uint64_t entries = ReadWord(table, L10N_ENTRIES_OFFSET);
+    const uint64_t pool = ReadWord(table, L10N_POOL_OFFSET);
     bank = DkLocalizerBank();
     bank.m_pTable = table;
     bank.m_uSize = size;
@@ -128,7 +127,7 @@ bool DkLocalizer::ResolveBank(const char* name, uint8_t* table, uint32_t size, D
     if (table[size - 1] != 0)
         return Refuse(name, "its last string is not ended");
     for (uint32_t i = 0; i < count; ++i) {
-        const uint64_t offset = ReadU32(table + entries + uint64_t(i) * L10N_ENTRY_SIZE + 4);
+        const uint64_t offset = ReadWord(table, entries + uint64_t(i) * L10N_ENTRY_SIZE + 4);
         if (pool + offset >= size) {
             char reason[64];
             std::snprintf(reason, sizeof reason, "entry %u: its string lies past the end of the file", i);
@@ -147,7 +146,7 @@ const char* DkLocalizer::GetText(uint32_t id) const
         const DkLocalizerBank& bank = m_pBanks[b];
         if (bank.m_pTable == nullptr || bank.m_uCount == 0)
             continue;
-        const auto entryId = [&bank](uint32_t index) { return ReadU32(bank.m_pEntries + index * L10N_ENTRY_SIZE); };
+        const auto entryId = [&bank](uint32_t index) { return ReadWord(bank.m_pEntries, index * L10N_ENTRY_SIZE); };
         uint32_t lo = 0;
         uint32_t hi = bank.m_uCount;
         uint32_t mid = bank.m_uCount / 2;
@@ -161,7 +160,7 @@ const char* DkLocalizer::GetText(uint32_t id) const
             } while (mid != lo);
         }
         if (entryId(mid) == id)
-            return bank.m_pPool + ReadU32(bank.m_pEntries + mid * L10N_ENTRY_SIZE + 4);
+            return bank.m_pPool + ReadWord(bank.m_pEntries, mid * L10N_ENTRY_SIZE + 4);
     }
     static char s_sInvalidText[256];
     ENGINE_ASSERT_MSG(false, "Invalid Textid %d\n", int32_t(id));

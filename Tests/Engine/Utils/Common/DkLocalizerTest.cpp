@@ -1,4 +1,4 @@
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 #include "Support/HandMadeTextTable.h"
 #include "Utils/Common/DkLocalizer.h"
 
@@ -25,7 +25,7 @@ protected:
     std::string Text(uint32_t id)
     {
         std::string text;
-        TestSupport::CapturedLog([&] { text = m_localizer.GetText(id); });
+        TestSupport::LogOf([&] { text = m_localizer.GetText(id); });
         return text;
     }
 
@@ -90,14 +90,14 @@ TEST_F(DkLocalizerTest, AMissLogsTheIdAndShowsItSigned)
     std::vector<uint8_t> table = HandMadeTextTable({{1, "one"}});
     ASSERT_EQ(Add(table), 0);
     std::string text;
-    const std::string log = TestSupport::CapturedLog([&] { text = m_localizer.GetText(4294967295u); });
+    const std::string log = TestSupport::LogOf([&] { text = m_localizer.GetText(4294967295u); });
     EXPECT_EQ(text, "!! INVALID TEXTID -1 !!");
     EXPECT_THAT(log, HasSubstr("ASSERT\n"));
     EXPECT_THAT(log, HasSubstr("message:\nInvalid Textid -1\n"));
     // One static buffer: the next miss overwrites the text of the last one.
     const char* firstMiss = nullptr;
-    TestSupport::CapturedLog([&] { firstMiss = m_localizer.GetText(2); });
-    TestSupport::CapturedLog([&] { EXPECT_EQ(m_localizer.GetText(3), firstMiss); });
+    TestSupport::LogOf([&] { firstMiss = m_localizer.GetText(2); });
+    TestSupport::LogOf([&] { EXPECT_EQ(m_localizer.GetText(3), firstMiss); });
     EXPECT_STREQ(firstMiss, "!! INVALID TEXTID 3 !!");
 }
 
@@ -109,31 +109,42 @@ TEST_F(DkLocalizerTest, APreparedTableIsNotPreparedAgain)
     EXPECT_EQ(PreparedFlag(table), 1u);
     const std::vector<uint8_t> prepared = table;
     m_localizer.RemoveBank(0);
-    EXPECT_EQ(TestSupport::CapturedLog([&] { EXPECT_EQ(Add(table), 0); }), "");
+    EXPECT_EQ(TestSupport::LogOf([&] { EXPECT_EQ(Add(table), 0); }), "");
     EXPECT_EQ(table, prepared);
     EXPECT_EQ(Text(1), "one");
     // Even a prepared table is checked against its size: the mark is read
     // from the file like everything else.
     m_localizer.RemoveBank(0);
     table.resize(0x30);
-    EXPECT_THAT(TestSupport::CapturedLog([&] { EXPECT_EQ(Add(table, "short.dat"), -1); }),
+    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_EQ(Add(table, "short.dat"), -1); }),
                 HasSubstr("text table \"short.dat\" refused: its entries run past the end of the file"));
 }
 
 TEST_F(DkLocalizerTest, AWrongVersionOrMagicKeepsTheTableOutOfTheSearch)
 {
     std::vector<uint8_t> newer = HandMadeTextTable({{1, "one"}}, 3, 1);
-    EXPECT_THAT(TestSupport::CapturedLog([&] { EXPECT_EQ(Add(newer, "newer.dat"), -1); }),
+    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_EQ(Add(newer, "newer.dat"), -1); }),
                 HasSubstr("DkLocalizer::Initialize -- Only version 3.0 of localization is supported (got 3.1)!\n"
                           "text table \"newer.dat\" refused: not a text table of a known version\n"));
     EXPECT_EQ(PreparedFlag(newer), 0u);
 
     std::vector<uint8_t> other = HandMadeTextTable({{1, "one"}});
     other[2] = 'X';
-    EXPECT_THAT(TestSupport::CapturedLog([&] { EXPECT_EQ(Add(other, "other.dat"), -1); }),
-                HasSubstr("condition: bMagic\n"));
+    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_EQ(Add(other, "other.dat"), -1); }), HasSubstr("condition: bMagic\n"));
     EXPECT_EQ(Text(1), "!! INVALID TEXTID 1 !!");
     EXPECT_EQ(m_banks[0].m_pTable, nullptr);
+}
+
+TEST_F(DkLocalizerTest, EntriesLyingOverThePreparedMarkAreCheckedAsTheMarkLeavesThem)
+{
+    // The entry at 0x22 takes its string offset from 0x26..0x29: 0 in the
+    // file, 0x10000 once the mark at 0x28 is set, far past the table's end.
+    std::vector<uint8_t> table = HandMadeTextTable({{1, "one"}});
+    const uint32_t entries = 0x22;
+    std::memcpy(&table[0x20], &entries, sizeof entries);
+    const std::string log = TestSupport::LogOf([&] { EXPECT_EQ(Add(table, "overlap.dat"), -1); });
+    EXPECT_THAT(log,
+                HasSubstr("text table \"overlap.dat\" refused: entry 0: its string lies past the end of the file"));
 }
 
 TEST_F(DkLocalizerTest, AnEmptyTableHoldsNoText)
@@ -152,7 +163,7 @@ TEST_F(DkLocalizerTest, TheNinthBankIsRefused)
         tables.push_back(HandMadeTextTable({{uint32_t(i), "bank " + std::to_string(i)}}));
     for (int i = 0; i < DkLocalizer::BANK_COUNT; ++i)
         EXPECT_EQ(Add(tables[i]), i);
-    EXPECT_THAT(TestSupport::CapturedLog([&] { EXPECT_EQ(Add(tables.back()), -1); }),
+    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_EQ(Add(tables.back()), -1); }),
                 HasSubstr("condition: -1 != iFreeBank\n"));
     EXPECT_EQ(Text(7), "bank 7");
     EXPECT_EQ(Text(8), "!! INVALID TEXTID 8 !!");
@@ -161,17 +172,17 @@ TEST_F(DkLocalizerTest, TheNinthBankIsRefused)
 TEST_F(DkLocalizerTest, BadBankIndicesAndANullArrayAreReported)
 {
     std::vector<uint8_t> table = HandMadeTextTable({{1, "one"}});
-    EXPECT_THAT(TestSupport::CapturedLog(
+    EXPECT_THAT(TestSupport::LogOf(
                     [&] { EXPECT_FALSE(m_localizer.InsertBank(-1, "t", table.data(), uint32_t(table.size()))); }),
                 HasSubstr("condition: iFreeBank>=0\n"));
-    EXPECT_EQ(TestSupport::CapturedLog([&] {
+    EXPECT_EQ(TestSupport::LogOf([&] {
                   EXPECT_FALSE(
                       m_localizer.InsertBank(DkLocalizer::BANK_COUNT, "t", table.data(), uint32_t(table.size())));
               }),
               "");
-    EXPECT_THAT(TestSupport::CapturedLog([&] { m_localizer.RemoveBank(-1); }), HasSubstr("condition: iBank>=0\n"));
+    EXPECT_THAT(TestSupport::LogOf([&] { m_localizer.RemoveBank(-1); }), HasSubstr("condition: iBank>=0\n"));
     DkLocalizer other;
-    EXPECT_THAT(TestSupport::CapturedLog([&] { EXPECT_FALSE(other.Initialize(nullptr)); }),
+    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_FALSE(other.Initialize(nullptr)); }),
                 HasSubstr("condition: pBuffer!=NULL\n"));
 }
 

@@ -1,13 +1,13 @@
 // Damaged copies of the sample text tables and fonts: each is refused, or
 // read and used without a read outside its bytes (the sanitizer build checks
 // every access).
-#include "Support/CapturedLog.h"
-#include "Support/FileBytes.h"
+#include "Support/LogCapture.h"
+#include "Support/Files.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"
 #include "Utils/Common/Font/Common/TextRenderer.h"
 #include "Utils/Common/Font/Common/TwFont.h"
-#include "Utils/Common/LittleEndianRead.h"
+#include "Bytes/LittleEndian.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +69,9 @@ TEST(TextFileDamageTest, EveryTruncatedTableIsRefusedAndDamagedOnesAreSafe)
             TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / (std::string(language) + "TextCommon.dat"));
         ASSERT_GT(table.size(), 0x2Cu) << language;
         std::vector<uint32_t> ids = {0, 0xFFFFFFFF};
-        for (uint32_t i = 0; i < ReadU32(&table[0x1C]); ++i)
-            ids.push_back(ReadU32(&table[0x2C + 8 * i]));
-        TestSupport::CapturedLog([&] {
+        for (uint32_t i = 0; i < ReadWord(table.data(), 0x1C); ++i)
+            ids.push_back(ReadWord(table.data(), 0x2C + 8 * i));
+        TestSupport::LogOf([&] {
             ASSERT_TRUE(UseTable(table, ids)) << language;
             for (size_t size = 0; size < table.size(); ++size)
                 EXPECT_FALSE(UseTable(std::vector<uint8_t>(table.begin(), table.begin() + size), ids))
@@ -92,7 +92,7 @@ TEST(TextFileDamageTest, EveryTruncatedFontIsRefusedAndDamagedOnesAreSafe)
     for (const char* name : {"MainFont", "SmallFont"}) {
         const std::vector<uint8_t> font =
             TestSupport::ReadFileBytes(TestSupport::DataDir() / "fonts" / (std::string(name) + ".fnt.bin"));
-        TestSupport::CapturedLog([&] {
+        TestSupport::LogOf([&] {
             ASSERT_TRUE(UseFont(font)) << name;
             for (size_t size = 0; size < font.size(); ++size)
                 EXPECT_FALSE(UseFont(std::vector<uint8_t>(font.begin(), font.begin() + size)))

@@ -1,9 +1,10 @@
 #include "File/CoreFile.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 namespace {
@@ -35,8 +36,7 @@ TEST(CoreFileTest, CreateEmptiesTheFile)
     FILE* file = nullptr;
     ASSERT_TRUE(CoreFile::Open(&file, "save.dat", true, false));
     std::fclose(file);
-    std::ifstream check(dir / "save.dat");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(check), {}), "");
+    EXPECT_EQ(TestSupport::ReadFileText(dir / "save.dat"), "");
 }
 
 TEST(CoreFileTest, FailuresLogThePathAndTheStep)
@@ -45,16 +45,15 @@ TEST(CoreFileTest, FailuresLogThePathAndTheStep)
     std::filesystem::create_directory(dir / "save.dat");
     TestSupport::ScopedWorkingDirectory cwd(dir.Path());
     FILE* file = nullptr;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(CoreFile::Open(&file, "missing.dat", false, false));
     EXPECT_FALSE(CoreFile::Open(&file, "no/such/folder/save.dat", true, false));
     EXPECT_FALSE(CoreFile::Open(&file, "save.dat", false, false)); // a folder is no file
     EXPECT_EQ(CoreFile::ReportReadError("save.dat"), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "\n--CoreFile_ERROR : File : missing.dat - Could not open file\n"
-              "\n--CoreFile_ERROR : File : no/such/folder/save.dat - Could not create file\n"
-              "\n--CoreFile_ERROR : File : save.dat - Could not open file\n"
-              "\n--CoreFile_ERROR : File : save.dat - Could not read File\n");
+    EXPECT_EQ(capture.Take(), "\n--CoreFile_ERROR : File : missing.dat - Could not open file\n"
+                              "\n--CoreFile_ERROR : File : no/such/folder/save.dat - Could not create file\n"
+                              "\n--CoreFile_ERROR : File : save.dat - Could not open file\n"
+                              "\n--CoreFile_ERROR : File : save.dat - Could not read File\n");
     EXPECT_EQ(file, nullptr);
 }
 

@@ -1,10 +1,10 @@
 #include "Utils/Common/Font/Common/TwFont.h"
 
+#include "Bytes/LittleEndian.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Maths/CoreFxDivide.h"
 #include "Utils/Common/Font/Common/FontFormat.h"
-#include "Utils/Common/LittleEndianRead.h"
 #include "Utils/Common/Utf8.h"
 
 #include <cstring>
@@ -62,27 +62,27 @@ bool Font::InitializeFromMemory(const char* name, const uint8_t* image, uint32_t
     }
     if (size < FONT_HEADER_SIZE)
         return Refuse(name, "shorter than its header");
-    const uint16_t major = ReadU16(image + FONT_MAJOR_OFFSET);
-    const uint16_t minor = ReadU16(image + FONT_MINOR_OFFSET);
+    const uint16_t major = ReadHalfWord(image, FONT_MAJOR_OFFSET);
+    const uint16_t minor = ReadHalfWord(image, FONT_MINOR_OFFSET);
     if (major != FONT_VERSION_MAJOR || minor != FONT_VERSION_MINOR) {
         CorePrint(&g_oCoreLog, "Font::Initialize -- Invalid version number (got %i.%i, expected %i.%i)\n", major, minor,
                   FONT_VERSION_MAJOR, FONT_VERSION_MINOR);
         return Refuse(name, "not a font of a known version");
     }
-    const auto lineHeight = static_cast<int32_t>(ReadU32(image + FONT_LINE_HEIGHT_OFFSET));
+    const auto lineHeight = static_cast<int32_t>(ReadWord(image, FONT_LINE_HEIGHT_OFFSET));
     if (lineHeight < 1 || lineHeight > MAX_LINE_HEIGHT)
         return Refuse(name, "its line height is not 1 to 65535 pixels");
 
     // Sizes in 64 bits: no word of the file can overflow them.
-    const uint32_t rangeCount = ReadU32(image + FONT_RANGE_COUNT_OFFSET);
+    const uint32_t rangeCount = ReadWord(image, FONT_RANGE_COUNT_OFFSET);
     const uint64_t glyphsStart = FONT_HEADER_SIZE + uint64_t(rangeCount) * FONT_RANGE_SIZE;
     if (glyphsStart > size)
         return Refuse(name, "its ranges run past the end of the file");
     uint64_t glyphCount = 0;
     for (uint32_t i = 0; i < rangeCount; ++i) {
         const uint8_t* range = image + FONT_HEADER_SIZE + size_t(i) * FONT_RANGE_SIZE;
-        const uint32_t first = ReadU32(range);
-        const uint32_t last = ReadU32(range + 4);
+        const uint32_t first = ReadWord(range, 0);
+        const uint32_t last = ReadWord(range, 4);
         if (last < first)
             return Refuse(name, "a range ends below its first code point");
         glyphCount += uint64_t(last) - first + 1;
@@ -96,14 +96,14 @@ bool Font::InitializeFromMemory(const char* name, const uint8_t* image, uint32_t
         return Refuse(name, "no memory for its glyphs");
     for (uint32_t i = 0; i < rangeCount; ++i) {
         const uint8_t* range = image + FONT_HEADER_SIZE + size_t(i) * FONT_RANGE_SIZE;
-        ranges[i].m_uFirst = ReadU32(range);
-        ranges[i].m_uLast = ReadU32(range + 4);
+        ranges[i].m_uFirst = ReadWord(range, 0);
+        ranges[i].m_uLast = ReadWord(range, 4);
     }
     for (uint64_t i = 0; i < glyphCount; ++i) {
         const uint8_t* record = image + glyphsStart + i * FONT_GLYPH_SIZE;
         FontGlyph& glyph = glyphs[i];
-        glyph.m_uU = ReadU16(record);
-        glyph.m_uV = ReadU16(record + 2);
+        glyph.m_uU = ReadHalfWord(record, 0);
+        glyph.m_uV = ReadHalfWord(record, 2);
         glyph.m_uWidth = record[4];
         glyph.m_uHeight = record[5];
         glyph.m_fxWidth = PixelsToUnits(record[4]);

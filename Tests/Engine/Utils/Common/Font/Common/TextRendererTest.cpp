@@ -1,4 +1,4 @@
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 #include "Support/HandMadeFont.h"
 #include "Utils/Common/Font/Common/TextRenderer.h"
 #include "Utils/Common/Font/Common/TwFont.h"
@@ -9,8 +9,8 @@
 #include <vector>
 
 using testing::HasSubstr;
-using TestSupport::CapturedLog;
 using TestSupport::HandMadeFont;
+using TestSupport::LogOf;
 
 namespace {
 
@@ -156,14 +156,14 @@ TEST_F(TextRendererTest, ATextLongerThanTheLineArrayIsCutAtItsCapacity)
 {
     Use(true, 2);
     std::vector<std::string> lines;
-    EXPECT_THAT(CapturedLog([&] { lines = Lines("a\nb\nc"); }),
+    EXPECT_THAT(LogOf([&] { lines = Lines("a\nb\nc"); }),
                 HasSubstr("condition: iNbSubstrings <= m_iSubstringsMaxNb\n"));
     EXPECT_EQ(lines, (std::vector<std::string> {"a|1|1.000000", "b|1|1.000000"}));
     EXPECT_EQ(m_lines[2].m_pStart, nullptr); // nothing written past the capacity
     // Two lines and a trailing newline fit.
-    EXPECT_EQ(CapturedLog([&] { EXPECT_EQ(Lines("a\nb\n").size(), 2u); }), "");
+    EXPECT_EQ(LogOf([&] { EXPECT_EQ(Lines("a\nb\n").size(), 2u); }), "");
     // Counting only writes nothing, so it goes on to the end.
-    CapturedLog([&] { EXPECT_EQ(m_renderer.GenerateSubstrings("a\nb\nc", nullptr), 3); });
+    LogOf([&] { EXPECT_EQ(m_renderer.GenerateSubstrings("a\nb\nc", nullptr), 3); });
 }
 
 TEST_F(TextRendererTest, FlagsAlignEachLineOnXAndTheBlockOnY)
@@ -279,8 +279,7 @@ TEST_F(TextRendererTest, CodePointsWithoutAGlyphNeitherDrawNorMoveThePen)
 
 TEST_F(TextRendererTest, ANullTextIsReportedAndAnEmptyOneDrawsNothing)
 {
-    EXPECT_THAT(CapturedLog([&] { m_renderer.Print(nullptr, 0, 0, 0, 0x2000); }),
-                HasSubstr("condition: strText != NULL\n"));
+    EXPECT_THAT(LogOf([&] { m_renderer.Print(nullptr, 0, 0, 0, 0x2000); }), HasSubstr("condition: strText != NULL\n"));
     m_renderer.Print("", 0, 0, 0, 0x2000);
     m_renderer.Print("", 0, 0, 0, 0);
     EXPECT_TRUE(m_renderer.draws.empty());

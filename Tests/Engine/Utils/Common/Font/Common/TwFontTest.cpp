@@ -1,4 +1,4 @@
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 #include "Support/HandMadeFont.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
@@ -10,8 +10,8 @@
 #include <vector>
 
 using testing::HasSubstr;
-using TestSupport::CapturedLog;
 using TestSupport::HandMadeFont;
+using TestSupport::LogOf;
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
     {
         m_bytes = bytes;
         bool loaded = false;
-        const std::string written = CapturedLog([&] {
+        const std::string written = LogOf([&] {
             loaded = m_font.InitializeFromMemory("test.fnt.bin", m_bytes.data(), uint32_t(m_bytes.size()),
                                                  {"TestFont_00", 0});
         });
@@ -158,7 +158,7 @@ TEST_F(TwFontTest, TheLengthCountsCodePointsNotBytes)
               4);
     EXPECT_EQ(m_font.ComputeTextLength(""), 0);
     int32_t length = -1;
-    EXPECT_THAT(CapturedLog([&] { length = m_font.ComputeTextLength(nullptr); }),
+    EXPECT_THAT(LogOf([&] { length = m_font.ComputeTextLength(nullptr); }),
                 HasSubstr("condition: strTextUTF8 != NULL\n"));
     EXPECT_EQ(length, 0);
 }
@@ -214,7 +214,7 @@ TEST_F(TwFontTest, AGlyphWithAnUnusedByteIsReportedAndLoaded)
 TEST_F(TwFontTest, AMissingFileIsReportedWithItsPath)
 {
     TestSupport::EnsureMainHeap();
-    std::string log = CapturedLog([&] { EXPECT_FALSE(m_font.Initialize("nowhere/None.fnt.bin", {"None_00", 0})); });
+    std::string log = LogOf([&] { EXPECT_FALSE(m_font.Initialize("nowhere/None.fnt.bin", {"None_00", 0})); });
     EXPECT_THAT(log,
                 HasSubstr("message:\nFont::Initialize -- Cannot load the font ressource: nowhere/None.fnt.bin!\n"));
     EXPECT_EQ(m_font.GetGlyphCount(), 0u);
@@ -225,7 +225,7 @@ TEST_F(TwFontTest, TheSampleFontsHoldTheLettersOfTheFiveLanguages)
     TestSupport::EnsureMainHeap();
     for (const char* name : {"MainFont", "SmallFont"}) {
         const std::string path = (TestSupport::DataDir() / "fonts" / (std::string(name) + ".fnt.bin")).string();
-        ASSERT_EQ(CapturedLog([&] { ASSERT_TRUE(m_font.Initialize(path.c_str(), {name, 0})); }), "") << name;
+        ASSERT_EQ(LogOf([&] { ASSERT_TRUE(m_font.Initialize(path.c_str(), {name, 0})); }), "") << name;
         for (uint32_t c : {uint32_t('A'), 0xE9u, 0xDFu, 0xF1u, 0xBFu, 0x153u, 0x178u, 0x201Eu, 0x2026u, 0x20ACu})
             EXPECT_NE(m_font.GetGlyphNumberFromUnicode(c), -1) << name << " U+" << std::hex << c;
         EXPECT_EQ(m_font.GetDefaultGlyph(), m_font.GetGlyph(0xFFFD)) << name;

@@ -3,8 +3,8 @@
 #include "DataPack/DkDataPackBinding.h"
 #include "Hash/CoreCrc32.h"
 #include "Renderer/CoreRenderer.h"
-#include "Support/CapturedLog.h"
-#include "Support/FileBytes.h"
+#include "Support/LogCapture.h"
+#include "Support/Files.h"
 #include "Support/GoldenImage.h"
 #include "Support/MainHeap.h"
 #include "Support/OpenGlTestWindow.h"
@@ -36,7 +36,7 @@ protected:
         settings.m_uPrimitiveBufferSize = 768;
         ASSERT_TRUE(m_renderer.Initialize(settings));
         m_pack = TestSupport::ReadFileBytes(TestSupport::DataDir() / "common.dr");
-        ASSERT_EQ(TestSupport::CapturedLog([&] {
+        ASSERT_EQ(TestSupport::LogOf([&] {
                       ASSERT_TRUE(DkDataPackBinding::BindPack(m_dataPack, m_pack.data(), m_pack.size(), "common.dr"));
                   }),
                   "");
@@ -56,7 +56,7 @@ protected:
     void LoadFont(Tw::Font& font, Tw::TextureTextRenderer& text, const char* name, const char* texture)
     {
         const std::string path = (TestSupport::DataDir() / "fonts" / name).string();
-        EXPECT_EQ(TestSupport::CapturedLog([&] {
+        EXPECT_EQ(TestSupport::LogOf([&] {
                       ASSERT_TRUE(font.Initialize(path.c_str(), {texture, 0}));
                       text.Initialize(&font, 8);
                   }),
@@ -71,7 +71,7 @@ protected:
             TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / (std::string(language) + "TextCommon.dat")));
         EXPECT_EQ(m_localizer.AddBank(language, table.data(), uint32_t(table.size())), 0);
         std::string text;
-        EXPECT_EQ(TestSupport::CapturedLog([&] { text = m_localizer.GetText(CoreCrc32Of(key)); }), "");
+        EXPECT_EQ(TestSupport::LogOf([&] { text = m_localizer.GetText(CoreCrc32Of(key)); }), "");
         m_localizer.RemoveBank(0);
         return text;
     }
@@ -120,7 +120,7 @@ TEST_F(TextGoldenImageTest, EveryLanguagesSampleLinePrintsInBothFonts)
     Platform::RgbaImage picture;
     ASSERT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
     m_renderer.EndFrame();
-    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Text/SampleLines", 8, 64));
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/Utils/Common/Font/PC/SampleLines", 8));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "Graphics/GraphicsFormats.h"
 #include "Renderer/CorePrimitiveVertex.h"
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 #include "Support/HandMadeDds.h"
 #include "Support/HandMadeFont.h"
 #include "Support/NullRendererTest.h"
@@ -14,7 +14,7 @@
 #include <vector>
 
 using testing::HasSubstr;
-using TestSupport::CapturedLog;
+using TestSupport::LogOf;
 
 namespace {
 
@@ -46,7 +46,7 @@ protected:
     std::string Bind(const char* textureName)
     {
         EXPECT_TRUE(m_font.InitializeFromMemory("test", m_bytes.data(), uint32_t(m_bytes.size()), {textureName, 0}));
-        const std::string log = CapturedLog([&] { EXPECT_TRUE(m_text.Initialize(&m_font, 4)); });
+        const std::string log = LogOf([&] { EXPECT_TRUE(m_text.Initialize(&m_font, 4)); });
         EXPECT_TRUE(m_renderer.BeginFrame());
         m_graphics.Recorder().Clear();
         return log;

@@ -1,0 +1,109 @@
+// Splits the sample data folder into one folder of seeds per harness:
+//   fuzz_seed_corpus <data folder> <seed folder>
+// The data packs seed DataPack, their textures DdsImage, their meshes the two
+// X-file harnesses, the sound files the checks of their kinds, the text
+// tables TextTable and the fonts Font.
+#include "Bytes/LittleEndian.h"
+#include "DataPack/DataPackFormat.h"
+#include "DataPack/DataPackLayout.h"
+#include "Log/CoreLog.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class QuietLog final : public CoreLogCapture {
+public:
+    void Write(const char*) override { }
+};
+
+void Write(const fs::path& folder, const std::string& name, const uint8_t* data, size_t size)
+{
+    fs::create_directories(folder);
+    std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+}
+
+// Every texture and mesh of a pack that passes the layout check.
+int SplitPack(const std::vector<uint8_t>& pack, const std::string& packName, const fs::path& seeds)
+{
+    if (!CheckDataPackLayout(pack.data(), pack.size(), packName.c_str()))
+        return 0;
+    const uint8_t* toc = pack.data() + DATAPACK_HEADER_SIZE;
+    const uint32_t count = ReadWord(toc, 0);
+    int written = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        const size_t entry = DATAPACK_ENTRY_COUNT_SIZE + size_t(i) * DATAPACK_ENTRY_SIZE;
+        const uint32_t kind = ReadWord(toc, entry + DATAPACK_ENTRY_KIND);
+        const uint8_t* data = toc + ReadWord(toc, entry + DATAPACK_ENTRY_DATA_OFFSET);
+        const uint32_t size = ReadWord(toc, entry + DATAPACK_ENTRY_DATA_SIZE);
+        const std::string name =
+            packName + "-" + reinterpret_cast<const char*>(toc + ReadWord(toc, entry + DATAPACK_ENTRY_NAME_OFFSET));
+        if (kind == DATAPACK_TEXTURE) {
+            Write(seeds / "DdsImage", name + ".dds", data, size);
+        } else if (kind == DATAPACK_XMESH) {
+            Write(seeds / "XFileCheck", name + ".x", data, size);
+            Write(seeds / "XFileLoader", name + ".x", data, size);
+        } else {
+            continue;
+        }
+        ++written;
+    }
+    return written;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <data folder> <seed folder>\n", argv[0]);
+        return 2;
+    }
+    QuietLog quiet;
+    SetLogCapture(&quiet);
+    const fs::path data = argv[1];
+    const fs::path seeds = argv[2];
+    const std::pair<const char*, const char*> SOUND_FOLDERS[] = {
+        {".xgs", "GlobalSettings"}, {".xsb", "SoundBank"}, {".xwb", "WaveBank"}};
+    int written = 0;
+    std::error_code error;
+    for (const fs::directory_entry& file : fs::recursive_directory_iterator(data, error)) {
+        if (!file.is_regular_file())
+            continue;
+        std::ifstream in(file.path(), std::ios::binary);
+        const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+        const std::string extension = file.path().extension().string();
+        const std::string name = file.path().filename().string();
+        if (extension == ".dr") {
+            Write(seeds / "DataPack", name, bytes.data(), bytes.size());
+            written += 1 + SplitPack(bytes, name, seeds);
+        }
+        if (extension == ".dat" && file.path().parent_path().filename() == "text") {
+            Write(seeds / "TextTable", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (name.size() > 8 && name.compare(name.size() - 8, 8, ".fnt.bin") == 0) {
+            Write(seeds / "Font", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        for (const auto& [soundExtension, folder] : SOUND_FOLDERS) {
+            if (extension == soundExtension) {
+                Write(seeds / folder, name, bytes.data(), bytes.size());
+                ++written;
+            }
+        }
+    }
+    if (error || written == 0) {
+        std::fprintf(stderr, "fuzz_seed_corpus: no seeds in %s\n", data.c_str());
+        return 1;
+    }
+    std::printf("%d seeds written to %s\n", written, seeds.c_str());
+    return 0;
+}
