@@ -2,11 +2,14 @@
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the sound files the checks of their kinds, the text
-// tables TextTable and the fonts Font.
+// tables TextTable and the fonts Font. The save file, which the data folder
+// does not hold, is seeded as the first start creates it and as a game with
+// three saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/AdventureManager.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -58,6 +61,25 @@ int SplitPack(const std::vector<uint8_t>& pack, const std::string& packName, con
     return written;
 }
 
+int WriteSaveSeeds(const fs::path& seeds)
+{
+    SaveFileImage image {};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&image);
+    Write(seeds / "SaveFile", "created.dat", bytes, sizeof image);
+    image.m_oHeader = SaveFile::MakeHeader(SaveFile::ComputeVarNameSignature(), 1, 0);
+    for (int slot = 0; slot < NB_SLOT; ++slot) {
+        SaveSlotData& data = image.m_aSlots[slot].m_oData;
+        data.m_uPlayingCharacter = AdventureManager::DEFAULT_PLAYING_CHARACTER;
+        data.m_iCurrentScene = AdventureManager::START_SCENE + 30 * slot;
+        data.m_aVarInts[VARINT_C_CURRENT_SCENE] = data.m_iCurrentScene;
+        data.m_fxMusicVolume = AdventureManager::CLEARED_SLOT_VOLUME;
+        data.m_aVarBools[slot] = 0x5A5A5A5Au;
+        image.m_aSlots[slot].m_uCrc = SaveFile::ComputeSlotCrc(data);
+    }
+    Write(seeds / "SaveFile", "saved.dat", bytes, sizeof image);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -100,6 +122,7 @@ int main(int argc, char** argv)
             }
         }
     }
+    written += WriteSaveSeeds(seeds);
     if (error || written == 0) {
         std::fprintf(stderr, "fuzz_seed_corpus: no seeds in %s\n", data.c_str());
         return 1;

@@ -5,7 +5,7 @@
 # once, and the tests run them over the seeds that fuzz_seed_corpus splits
 # from the sample data folder.
 add_executable(fuzz_seed_corpus Fuzz/SeedCorpus.cpp)
-target_link_libraries(fuzz_seed_corpus PRIVATE velmarsh_core)
+target_link_libraries(fuzz_seed_corpus PRIVATE velmarsh_engine)
 velmarsh_apply_options(fuzz_seed_corpus)
 
 set(seed_folder ${CMAKE_BINARY_DIR}/FuzzSeeds)

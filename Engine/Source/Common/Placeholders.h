@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 
 class TwGame;
 
@@ -10,14 +9,11 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeCardManager(TwGame& game);
 bool CreateInventoryScript();
-bool InitializeAdventureManager(TwGame& game);
 bool CreateInGameMenu();
 
 // Shutdown steps, in shutdown order.
 void DestroyInGameMenu();
-void DestroyAdventureManagerAndInventoryScript();
-void DestroyCardManager();
+void DestroyInventoryScript();
 
 } // namespace Placeholder

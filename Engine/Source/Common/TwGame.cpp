@@ -56,7 +56,7 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeFonts())
         return false;
-    if (!Placeholder::InitializeCardManager(*this))
+    if (!InitializeCardManager())
         return false;
     if (!InitializeEffects())
         return false;
@@ -65,7 +65,7 @@ bool TwGame::Initialize()
     DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
     if (!Placeholder::CreateInventoryScript())
         return false;
-    if (!Placeholder::InitializeAdventureManager(*this))
+    if (!InitializeAdventureManager())
         return false;
     if (!Placeholder::CreateInGameMenu())
         return false;
@@ -85,11 +85,12 @@ void TwGame::Shutdown()
     ShutdownStates();
     m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerAndInventoryScript();
+    ShutdownAdventureManager();
+    Placeholder::DestroyInventoryScript();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
     ResetFades();
-    Placeholder::DestroyCardManager();
+    ShutdownCardManager();
     ReleaseFonts();
 
     ShutdownLocalizer();

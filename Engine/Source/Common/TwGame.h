@@ -9,6 +9,7 @@
 
 class PackageResource;
 struct SDL_Window;
+class AdventureManager;
 class DialogManager;
 
 // The game object: start-up, main loop and shutdown, the settings, the
@@ -95,6 +96,12 @@ public:
     // "common.dr" cannot be loaded or bound.
     bool InitializeResourceManager();
     void ShutdownResourceManager();
+    // Creates the save-file manager and lets it read "save.dat".
+    bool InitializeCardManager();
+    void ShutdownCardManager();
+    // Creates the save slots and logs the save file's layout.
+    bool InitializeAdventureManager();
+    void ShutdownAdventureManager();
     void ShutdownProfiler();
     // Loads the common text tables of the five game languages and adds the
     // game language's one to the localiser; false, after "Cannot load common
@@ -152,6 +159,8 @@ public:
 
     static Tw::Font SmallFont;
     static Tw::Font MainFont;
+    // Set while the adventure manager exists.
+    AdventureManager* m_pAdventureManager = nullptr;
     // Set while the dialog manager exists.
     DialogManager* m_pDialogManager = nullptr;
 

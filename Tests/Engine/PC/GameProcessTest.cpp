@@ -467,4 +467,33 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
     EXPECT_TRUE(std::regex_search(log, std::regex(R"(INFO\[00h:00m:0[1-4]s\]:After Main State Shutdown)"))) << log;
 }
 
+TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+
+    // The save-file check creates the file before the adventure starts.
+    const pid_t first = StartGame(folder, "first");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "first.out");
+    kill(first, SIGTERM);
+    ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFileText(folder / "first.out");
+    EXPECT_NE(ReadFileText(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
+              std::string::npos);
+    const std::string created = ReadFileText(folder / "save.dat");
+    EXPECT_EQ(created, std::string(3664, '\0'));
+    EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp"));
+    std::filesystem::remove(folder / "log.txt");
+
+    const pid_t second = StartGame(folder, "second");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "second.out");
+    kill(second, SIGTERM);
+    ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFileText(folder / "second.out");
+    const std::string log = ReadFileText(folder / "log.txt");
+    EXPECT_NE(log.find(" - Initialize and test CARD Manager..."), std::string::npos) << log;
+    EXPECT_EQ(log.find("File : save.dat"), std::string::npos) << log;
+    EXPECT_EQ(ReadFileText(folder / "save.dat"), created);
+}
+
 } // namespace

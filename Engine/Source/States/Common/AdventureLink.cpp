@@ -19,11 +19,6 @@ void NullAdventureLink::StartInventoryScript()
     CorePrint(&g_oCoreLog, "No inventory script: items do not combine\n");
 }
 
-void NullAdventureLink::StoreSlot()
-{
-    CorePrint(&g_oCoreLog, "No save slots: the game state is not stored\n");
-}
-
 void NullAdventureLink::StartAutoTestPlayback()
 {
     CorePrint(&g_oCoreLog, "No auto-test playback: the recorded play-through does not run\n");

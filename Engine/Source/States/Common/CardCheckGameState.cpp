@@ -1,7 +1,7 @@
 #include "States/Common/CardCheckGameState.h"
 
+#include "CardMngr/CardManager.h"
 #include "States/Common/FiniteStateManager.h"
-#include "States/Common/SaveFileLink.h"
 
 CardCheckGameState::CardCheckGameState(FiniteStateManager* pOwner) : GameState(pOwner, STATE_ID_CARD_CHECK)
 {
@@ -16,9 +16,9 @@ void CardCheckGameState::OnInit()
 uint16_t CardCheckGameState::Update(uint32_t)
 {
     if (m_iPhase == PHASE_CHECK) {
-        SaveFileLink& oSaveFile = GetSaveFileLink();
-        if (oSaveFile.IsSaveFileMissing())
-            oSaveFile.CreateSaveFile();
+        CardManager* pCard = CardManager::GetInstance();
+        if (pCard != nullptr && pCard->GetStatus() == I_CARD_STATUS_NO_FILE)
+            pCard->CreateDataFiles();
         m_iPhase = PHASE_DONE;
         return STATE_ID_CARD_CHECK;
     }

@@ -8,6 +8,7 @@
 #include "Effects/Common/ScreenColorEffect.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ManagedScene.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Managers/Common/SceneManager.h"
@@ -21,6 +22,13 @@ namespace {
 
 // The recorded play-through is handed over once per run.
 bool s_bFirstAutoTestEntry = true;
+
+// The current save slot; null without save slots.
+SaveSlotData* CurrentSlot()
+{
+    AdventureManager* pAdventure = AdventureManager::GetInstance();
+    return pAdventure != nullptr ? pAdventure->GetSaveSlot(pAdventure->GetSaveSlotIndex()) : nullptr;
+}
 
 } // namespace
 
@@ -57,10 +65,11 @@ void MainGameState::OnInit()
     }
 
     AdventureLink& oAdventure = GetAdventureLink();
-
-    if (oAdventure.GetSlotSceneId() != 0 && g_oScriptManager.GetNextSceneId() != SceneManager::START_MENU_SCENE) {
-        oAdventure.OpenMenu(oAdventure.GetSlotPlayingCharacter());
-        oAdventure.RestoreSlot();
+    SaveSlotData* pSlot = CurrentSlot();
+    if (pSlot != nullptr && pSlot->m_iCurrentScene != 0 &&
+        g_oScriptManager.GetNextSceneId() != SceneManager::START_MENU_SCENE) {
+        oAdventure.OpenMenu(pSlot->m_uPlayingCharacter);
+        AdventureManager::GetInstance()->RestoreGameState(pSlot);
     } else {
         oAdventure.OpenMenu(DEFAULT_MENU_CHARACTER);
     }
@@ -135,12 +144,13 @@ void MainGameState::Render()
 void MainGameState::OnShutdown()
 {
     if (m_bAdventureStarted) {
-        AdventureLink& oAdventure = GetAdventureLink();
         // A slot that starts has its own game state; the start menu is kept
         // out of the slots.
-        if (!g_oScriptManager.IsSlotStarted() && oAdventure.GetSlotSceneId() != SceneManager::START_MENU_SCENE)
-            oAdventure.StoreSlot();
-        oAdventure.EndInventoryScript();
+        SaveSlotData* pSlot = CurrentSlot();
+        if (!g_oScriptManager.IsSlotStarted() && pSlot != nullptr &&
+            pSlot->m_iCurrentScene != SceneManager::START_MENU_SCENE)
+            AdventureManager::GetInstance()->StoreGameState(pSlot);
+        GetAdventureLink().EndInventoryScript();
         g_oScriptManager.ChangeScene(0);
         g_oScriptManager.GetNodePool().TermPool();
     }

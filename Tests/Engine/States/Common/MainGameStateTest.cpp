@@ -2,6 +2,7 @@
 #include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/DialogManager.h"
+#include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/SceneManagerScriptLink.h"
@@ -23,8 +24,8 @@ namespace {
 
 using Record = std::vector<std::string>;
 
-// The menu, inventory script and save slots of the adventure, as a record of
-// what they were asked to do.
+// The menu and inventory script of the adventure, as a record of what they
+// were asked to do.
 class FakeAdventure final : public AdventureLink {
 public:
     void OpenMenu(uint32_t character) override { Note("open menu " + std::to_string(character)); }
@@ -32,21 +33,11 @@ public:
     void StartInventoryScript() override { Note("start inventory"); }
     void UpdateInventoryScript(uint32_t) override { }
     void EndInventoryScript() override { Note("end inventory"); }
-    int32_t GetSlotSceneId() override { return slotScene; }
-    uint32_t GetSlotPlayingCharacter() override { return slotCharacter; }
-    void RestoreSlot() override
-    {
-        Note("restore slot");
-        g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, slotScene);
-    }
-    void StoreSlot() override { Note("store slot"); }
     void StartAutoTestPlayback() override { Note("auto-test"); }
 
     void Note(const std::string& text) { record.push_back(text); }
 
     Record record;
-    int32_t slotScene = 0;
-    uint32_t slotCharacter = 0;
 };
 
 constexpr uint32_t FRAME = 16;
@@ -61,6 +52,7 @@ protected:
                                    m_folder / MainGameState::COMMON_DIALOGS);
         ResourceManager::CreateSingleton();
         DialogManager::CreateSingleton();
+        AdventureManager::CreateSingleton()->Initialize();
         g_oTwGame.InitializeEffects();
         SetAdventureLink(&m_adventure);
         SetScriptSceneLink(&m_sceneLink);
@@ -80,6 +72,7 @@ protected:
         g_oTwGame.m_bPaused = 0;
         g_oScriptManager.SetSlotStarted(false);
         g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 0);
+        AdventureManager::DestroySingleton();
         DialogManager::DestroySingleton();
         ResourceManager::DestroySingleton();
     }
@@ -112,6 +105,15 @@ protected:
             effect->Update(1000);
     }
     TestSupport::FakeSceneWorld& World() { return m_world.World(); }
+    // The current slot holds a game in the scene (0: no game).
+    static SaveSlotData& Slot(int32_t scene, uint32_t character = 0)
+    {
+        SaveSlotData& slot = *AdventureManager::GetInstance()->GetSaveSlot(0);
+        slot.m_iCurrentScene = scene;
+        slot.m_aVarInts[VARINT_C_CURRENT_SCENE] = scene;
+        slot.m_uPlayingCharacter = character;
+        return slot;
+    }
 
     TestSupport::TempDir m_folder;
     TestSupport::ScopedWorkingDirectory m_workingDirectory {m_folder.Path()};
@@ -125,11 +127,11 @@ protected:
 
 TEST_F(MainGameStateTest, AFilledSlotIsRestoredAndItsSceneStartsBehindTheFadeIn)
 {
-    m_adventure.slotScene = 9;
-    m_adventure.slotCharacter = 77;
+    Slot(9, 77);
     const std::string log = Enter();
     EXPECT_NE(log.find("Before Main State Init"), std::string::npos);
-    EXPECT_EQ(m_adventure.record, Record({"open menu 77", "restore slot", "start inventory"}));
+    EXPECT_EQ(m_adventure.record, Record({"open menu 77", "start inventory"}));
+    EXPECT_EQ(SceneManager::GetPlayingCharacter(), 77u);
     // The common dialogs are the first group.
     EXPECT_FALSE(DialogManager::GetInstance()->IsSlotFree(COMMON_DIALOG_GROUP_NUMBER));
     EXPECT_EQ(DialogManager::GetInstance()->GetCurrentDialogGroup(), COMMON_DIALOG_GROUP_NUMBER);
@@ -148,6 +150,7 @@ TEST_F(MainGameStateTest, AFilledSlotIsRestoredAndItsSceneStartsBehindTheFadeIn)
 
 TEST_F(MainGameStateTest, AnEmptySlotOpensTheMenuForTheHeroineAndTakesTheLiveScene)
 {
+    Slot(0);
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 5);
     Enter();
     EXPECT_EQ(m_adventure.record,
@@ -158,6 +161,7 @@ TEST_F(MainGameStateTest, AnEmptySlotOpensTheMenuForTheHeroineAndTakesTheLiveSce
 TEST_F(MainGameStateTest, NoSceneInTheSlotStartsTheStartMenu)
 {
     for (const int32_t bad : {0, 64, -3}) {
+        Slot(0);
         g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, bad);
         const std::string log = Enter();
         EXPECT_NE(log.find("message:\ninvalid sceneId\n"), std::string::npos) << log;
@@ -174,6 +178,7 @@ TEST_F(MainGameStateTest, NoSceneInTheSlotStartsTheStartMenu)
 
 TEST_F(MainGameStateTest, AQueuedStateStartsOnlyOnceTheFadeOutHasFinishedAndTheFadeInIsOver)
 {
+    Slot(0);
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 9);
     Enter();
     Update();
@@ -195,6 +200,7 @@ TEST_F(MainGameStateTest, AQueuedStateStartsOnlyOnceTheFadeOutHasFinishedAndTheF
 
 TEST_F(MainGameStateTest, WhilePausedNothingAdvancesAndNothingHandsOverButTheSceneIsDrawn)
 {
+    Slot(0);
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 9);
     Enter();
     Update();
@@ -224,18 +230,19 @@ TEST_F(MainGameStateTest, LeavingStoresTheGameUnlessASlotStartsOrTheSlotHoldsThe
     };
     const Case CASES[] = {{false, 9, true}, {true, 9, false}, {false, 3, false}, {false, 0, true}};
     for (const Case& c : CASES) {
-        m_adventure.slotScene = c.slotScene;
+        SaveSlotData& slot = Slot(c.slotScene);
         g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 9);
         Enter();
         Update();
         World().Take();
         m_adventure.record.clear();
         g_oScriptManager.SetSlotStarted(c.slotStarted);
+        // A mark in the live variables shows whether they went into the slot.
+        slot.m_aVarInts[VARINT_C_SLOT_TO] = 0;
+        g_VarManager.SetInt(VARINT_C_SLOT_TO, 2);
         const std::string log = Exit();
-        Record expected = {"end inventory", "close menu"};
-        if (c.stored)
-            expected.insert(expected.begin(), "store slot");
-        EXPECT_EQ(m_adventure.record, expected) << c.slotStarted << " " << c.slotScene;
+        EXPECT_EQ(slot.m_aVarInts[VARINT_C_SLOT_TO], c.stored ? 2 : 0) << c.slotStarted << " " << c.slotScene;
+        EXPECT_EQ(m_adventure.record, Record({"end inventory", "close menu"}));
         // A filled slot brings its own scene.
         const Record sceneEnd =
             c.slotScene == 3 ? Record({"end scene 3"}) : Record({"end scene 9", "unload in-game menu"});
@@ -252,6 +259,7 @@ TEST_F(MainGameStateTest, LeavingStoresTheGameUnlessASlotStartsOrTheSlotHoldsThe
 TEST_F(MainGameStateTest, AnEntryWithoutTheCommonDialogsRunsNoAdventureAndLeavesNothingToUndo)
 {
     std::filesystem::remove(m_folder / MainGameState::COMMON_DIALOGS);
+    Slot(0);
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 9);
     const std::string log = Enter();
     EXPECT_NE(log.find("Error loading \"scenes/common.dialogs.dat\"\nASSERT\n"), std::string::npos) << log;

@@ -1,7 +1,11 @@
 #include "Common/TwGame.h"
 #include "Common/TwGameStateLink.h"
-#include "States/Common/SaveFileLink.h"
+#include "CardMngr/CardManager.h"
+#include "Managers/Common/SaveFileLayout.h"
 #include "Support/LogCapture.h"
+#include "Support/Files.h"
+#include "Support/MainHeap.h"
+#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +13,6 @@
 #include <vector>
 
 namespace {
-
-class FakeSaveFile final : public SaveFileLink {
-public:
-    bool IsSaveFileMissing() override { return m_bMissing; }
-    void CreateSaveFile() override { ++m_iCreated; }
-
-    bool m_bMissing = true;
-    int m_iCreated = 0;
-};
 
 // Stands for the splash sequence: it checks its queue entry and is done
 // after one frame.
@@ -40,11 +35,17 @@ protected:
 
 class StartUpQueueTest : public testing::Test {
 protected:
-    void SetUp() override { SetSaveFileLink(&m_saveFile); }
+    void SetUp() override { TestSupport::EnsureMainHeap(); }
     void TearDown() override
     {
         m_game.ShutdownStates();
-        SetSaveFileLink(nullptr);
+        CardManager::DestroySingleton();
+    }
+    // The save-file manager as start-up leaves it, in the scratch folder.
+    static void ProbeSaveFile()
+    {
+        TestSupport::LogCapture capture;
+        CardManager::CreateSingleton(SAVE_FILE_SIZE)->UpdateStatus();
     }
 
     // The ids of the current state after each of the frames.
@@ -58,19 +59,21 @@ protected:
         return ids;
     }
 
-    FakeSaveFile m_saveFile;
+    TestSupport::TempDir m_folder;
+    TestSupport::ScopedWorkingDirectory m_workingDirectory {m_folder.Path()};
     TwGame m_game;
 };
 
 TEST_F(StartUpQueueTest, WithoutTheSplashTheSaveFileCheckCreatesTheFileAndTheMainStateEntersInTheThirdFrame)
 {
+    ProbeSaveFile();
     TestSupport::LogCapture capture;
     ASSERT_TRUE(m_game.InitializeStates());
     EXPECT_EQ(m_game.GetCurrentState()->GetId(), STATE_ID_CARD_CHECK);
     EXPECT_EQ(m_game.GetCurrentStateId(), STATE_ID_NONE);
 
     EXPECT_EQ(RunFrames(3), std::vector<uint16_t>({STATE_ID_CARD_CHECK, STATE_ID_CARD_CHECK, STATE_ID_MAIN}));
-    EXPECT_EQ(m_saveFile.m_iCreated, 1);
+    EXPECT_EQ(std::filesystem::file_size(m_folder / CardManager::SAVE_FILE_NAME), SAVE_FILE_SIZE);
     EXPECT_TRUE(m_game.GetStateQueue().IsEmpty());
     const std::string log = capture.Take();
     EXPECT_NE(log.find(" - Initialize States...\nNo mini-game state: the splash sequence is skipped\n"),
@@ -81,14 +84,16 @@ TEST_F(StartUpQueueTest, WithoutTheSplashTheSaveFileCheckCreatesTheFileAndTheMai
 
 TEST_F(StartUpQueueTest, TheSplashRunsFirstThenTheSaveFileCheckThenTheMainState)
 {
-    m_saveFile.m_bMissing = false;
+    m_folder.WriteFile(CardManager::SAVE_FILE_NAME, "a save file that cannot be read");
+    ProbeSaveFile();
     ASSERT_TRUE(m_game.AddState(std::make_unique<SplashState>(&m_game)));
     TestSupport::LogCapture capture;
     ASSERT_TRUE(m_game.InitializeStates());
     EXPECT_EQ(m_game.GetCurrentState()->GetId(), STATE_ID_MINIGAME);
     EXPECT_EQ(RunFrames(4),
               std::vector<uint16_t>({STATE_ID_MINIGAME, STATE_ID_CARD_CHECK, STATE_ID_CARD_CHECK, STATE_ID_MAIN}));
-    EXPECT_EQ(m_saveFile.m_iCreated, 0); // a file that exists is left alone
+    // A file that exists is left alone, even one that cannot be read.
+    EXPECT_EQ(TestSupport::ReadFileText(m_folder / CardManager::SAVE_FILE_NAME), "a save file that cannot be read");
     EXPECT_EQ(capture.Take().find("splash sequence is skipped"), std::string::npos);
 }
 

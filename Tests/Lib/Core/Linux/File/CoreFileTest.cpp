@@ -1,13 +1,20 @@
 #include "File/CoreFile.h"
+#include "Support/FaultyFileWriter.h"
+#include "Support/ScopedService.h"
 #include "Support/Files.h"
 #include "Support/LogCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
+
+using TestSupport::FaultyFileWriter;
+using TestSupport::ReadFileText;
 
 TEST(CoreFileTest, OpensExistingFilesWithoutCaseForReadingOrWriting)
 {
@@ -55,6 +62,59 @@ TEST(CoreFileTest, FailuresLogThePathAndTheStep)
                               "\n--CoreFile_ERROR : File : save.dat - Could not open file\n"
                               "\n--CoreFile_ERROR : File : save.dat - Could not read File\n");
     EXPECT_EQ(file, nullptr);
+}
+
+TEST(CoreFileTest, ReplaceWholeReplacesTheFileOfAnyCaseAndLeavesNoTemporaryFile)
+{
+    TestSupport::TempDir dir;
+    dir.WriteFile("Save.dat", "an old and longer file");
+    TestSupport::ScopedWorkingDirectory cwd(dir.Path());
+    ASSERT_TRUE(CoreFile::ReplaceWhole("save.dat", "new", 3));
+    EXPECT_EQ(ReadFileText(dir / "Save.dat"), "new");
+    EXPECT_FALSE(std::filesystem::exists(dir / "save.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Save.dat.tmp"));
+
+    ASSERT_TRUE(CoreFile::ReplaceWhole("fresh.dat", "first", 5));
+    EXPECT_EQ(ReadFileText(dir / "fresh.dat"), "first");
+}
+
+TEST(CoreFileTest, EveryFailingStepOfReplaceWholeKeepsTheOldFileAndNamesTheFile)
+{
+    struct Case {
+        const char* name;
+        FaultyFileWriter::Fault fault;
+        const char* log;
+    };
+    const Case cases[] = {
+        {"read-only folder", FaultyFileWriter::Fault::Create, "File : save.dat.tmp - Could not create file\n"},
+        {"full disk", FaultyFileWriter::Fault::HalfWrite, "File : save.dat.tmp - Could not write File\n"},
+        {"flush", FaultyFileWriter::Fault::Flush, "File : save.dat.tmp - Could not write File\n"},
+        {"close", FaultyFileWriter::Fault::Close, "File : save.dat.tmp - Could not write File\n"},
+        {"rename", FaultyFileWriter::Fault::Rename, "File : save.dat - Could not replace File\n"},
+    };
+    for (const Case& test : cases) {
+        TestSupport::TempDir dir;
+        dir.WriteFile("save.dat", "the old save");
+        TestSupport::ScopedWorkingDirectory cwd(dir.Path());
+        FaultyFileWriter writer(test.fault);
+        TestSupport::ScopedService<Platform::FileWriter> installed(Platform::SetFileWriter, writer);
+        const std::string log = TestSupport::LogOf(
+            [&] { EXPECT_FALSE(CoreFile::ReplaceWhole("save.dat", "the new save, longer", 20)) << test.name; });
+        EXPECT_EQ(log, std::string("\n--CoreFile_ERROR : ") + test.log) << test.name;
+        EXPECT_EQ(ReadFileText(dir / "save.dat"), "the old save") << test.name;
+        EXPECT_FALSE(std::filesystem::exists(dir / "save.dat.tmp")) << test.name;
+    }
+}
+
+TEST(CoreFileTest, ReplaceWholeFailsWithoutHarmWhenTheTemporaryNameIsTaken)
+{
+    TestSupport::TempDir dir;
+    dir.WriteFile("save.dat", "the old save");
+    std::filesystem::create_directory(dir / "save.dat.tmp");
+    TestSupport::ScopedWorkingDirectory cwd(dir.Path());
+    EXPECT_EQ(TestSupport::LogOf([] { EXPECT_FALSE(CoreFile::ReplaceWhole("save.dat", "new", 3)); }),
+              "\n--CoreFile_ERROR : File : save.dat.tmp - Could not create file\n");
+    EXPECT_EQ(ReadFileText(dir / "save.dat"), "the old save");
 }
 
 } // namespace
