@@ -49,8 +49,9 @@ TEST_F(SceneManagerTest, TheInGameMenuIsLoadedOnlyInsideTheAdventure)
         EXPECT_EQ(World().Take(), step.record) << step.next;
         EXPECT_EQ(SceneManager::GetCurrentSceneId(), step.next);
         EXPECT_EQ(SceneManager::GetCurrentScene() != nullptr, step.next != 0);
-        if (previous != 0)
+        if (previous != 0) {
             EXPECT_EQ(SceneManager::GetPreviousSceneId(), previous);
+        }
         previous = step.next;
     }
 }
