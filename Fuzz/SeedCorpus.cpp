@@ -1,10 +1,10 @@
 // Splits the sample data folder into one folder of seeds per harness:
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
-// X-file harnesses, the sound files the checks of their kinds, the text
-// tables TextTable and the fonts Font. The save file, which the data folder
-// does not hold, is seeded as the first start creates it and as a game with
-// three saved slots writes it.
+// X-file harnesses, the dialog files Dialog, the sound files the checks of
+// their kinds, the text tables TextTable and the fonts Font. The save file,
+// which the data folder does not hold, is seeded as the first start creates it
+// and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -103,6 +103,10 @@ int main(int argc, char** argv)
         const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
         const std::string extension = file.path().extension().string();
         const std::string name = file.path().filename().string();
+        if (name.ends_with(".dialogs.dat")) {
+            Write(seeds / "Dialog", name, bytes.data(), bytes.size());
+            ++written;
+        }
         if (extension == ".dr") {
             Write(seeds / "DataPack", name, bytes.data(), bytes.size());
             written += 1 + SplitPack(bytes, name, seeds);
@@ -111,7 +115,7 @@ int main(int argc, char** argv)
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
             ++written;
         }
-        if (name.size() > 8 && name.compare(name.size() - 8, 8, ".fnt.bin") == 0) {
+        if (name.ends_with(".fnt.bin")) {
             Write(seeds / "Font", name, bytes.data(), bytes.size());
             ++written;
         }
