@@ -17,9 +17,13 @@ bool TwGame::InitializeAutoTest()
     CorePrint(&g_oCoreLog, " - Initialize auto-test recording...\n");
     if (!s_oAutoTestRecording.Load(AUTOTEST_RECORDING_FILE))
         return false;
-    g_oScriptManager.SetAutoTestEvents(s_oAutoTestRecording.GetEvents());
     CorePrint(&g_oCoreLog, "AutoTest: %d recorded events\n", static_cast<int>(s_oAutoTestRecording.GetEvents().size()));
     return true;
+}
+
+void TwGame::StartAutoTestPlayback()
+{
+    g_oScriptManager.SetAutoTestEvents(s_oAutoTestRecording.GetEvents());
 }
 
 void TwGame::ShutdownAutoTest()
