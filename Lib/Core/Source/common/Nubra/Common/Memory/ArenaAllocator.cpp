@@ -601,16 +601,18 @@ void ArenaAllocator::Release(void* pMemory)
         ((address - base) & 7) != 0)
         return;
     uint32_t chunk = static_cast<uint32_t>(address - base - 8);
-    const uint32_t head = Head(chunk);
+    // Below the top and, once its size is checked, so is the next chunk: their
+    // words need no further check.
+    const uint32_t head = Word(chunk, HEAD_AT);
     if ((head & CINUSE) == 0)
         return;
     uint32_t size = head & ~7u;
     const uint32_t next = chunk + size;
-    if (size < MIN_CHUNK_SIZE || uint64_t(chunk) + size > m_uTop || (Head(next) & PINUSE) == 0)
+    if (size < MIN_CHUNK_SIZE || uint64_t(chunk) + size > m_uTop || (Word(next, HEAD_AT) & PINUSE) == 0)
         return;
 
     if ((head & PINUSE) == 0) {
-        const uint32_t previousSize = Load(chunk);
+        const uint32_t previousSize = Word(chunk, 0);
         const uint64_t previous = uint64_t(chunk) - previousSize;
         if (previousSize < MIN_CHUNK_SIZE || (previousSize & 7) != 0 || previousSize > chunk - m_uLeast)
             return;
@@ -618,14 +620,14 @@ void ArenaAllocator::Release(void* pMemory)
         size += previousSize;
         if (chunk != m_uDesignatedVictim)
             UnlinkChunk(chunk, previousSize);
-        else if ((Head(next) & INUSE_BITS) == INUSE_BITS) {
+        else if ((Word(next, HEAD_AT) & INUSE_BITS) == INUSE_BITS) {
             m_uDesignatedVictimSize = size;
             SetFreeWithPinUse(chunk, size, next);
             return;
         }
     }
 
-    const uint32_t nextHead = Head(next);
+    const uint32_t nextHead = Word(next, HEAD_AT);
     if ((nextHead & CINUSE) == 0) {
         if (next == m_uTop) {
             m_uTopSize += size;
