@@ -4,7 +4,7 @@
 #include "ContentBuilder/SceneRecords.h"
 #include "Scene/Common/Layer.h"
 #include "Scene/Common/SerialStream.h"
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 #include "Support/HandMadeDds.h"
 #include "Support/NullRendererTest.h"
 #include "Texture/CoreTextureManager.h"
@@ -17,7 +17,7 @@ namespace {
 
 using testing::HasSubstr;
 using testing::Not;
-using TestSupport::CapturedLog;
+using TestSupport::LogCapture;
 
 constexpr fx32 FX = FX32_ONE;
 
@@ -88,7 +88,9 @@ protected:
         m_layer = Layer();
         SerialStream stream(m_bytes.data(), size, "scenes/beach.twscene.pc");
         bool read = false;
-        const std::string output = CapturedLog([&] { read = m_layer.Initialize(stream); });
+        LogCapture capture;
+        read = m_layer.Initialize(stream);
+        const std::string output = capture.Take();
         if (log)
             *log = output;
         m_bReadWhole = read && stream.GetPosition() == size;
@@ -259,10 +261,10 @@ TEST_F(SceneRecordsTest, EveryDamagedByteIsReadOrRefusedSafely)
             m_bytes[offset] = damage;
             Read(m_bytes.size());
             // What was read can be updated and drawn.
-            const std::string log = CapturedLog([&] {
-                m_layer.Update(16, TouchScene());
-                m_layer.RenderSprites(m_renderer, INT32_MIN, INT32_MAX);
-            });
+            LogCapture capture;
+            m_layer.Update(16, TouchScene());
+            m_layer.RenderSprites(m_renderer, INT32_MIN, INT32_MAX);
+            const std::string log = capture.Take();
             EXPECT_THAT(log, Not(HasSubstr("Division by zero"))) << offset;
         }
     }

@@ -1,7 +1,7 @@
 #include "Adventure/Common/Scriptable.h"
 #include "Scene/Common/Layer.h"
 #include "Scene/Common/SceneEventSink.h"
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gmock/gmock.h>
 
@@ -11,7 +11,7 @@
 namespace {
 
 using testing::HasSubstr;
-using TestSupport::CapturedLog;
+using TestSupport::LogCapture;
 
 constexpr fx32 FX = FX32_ONE;
 
@@ -108,10 +108,10 @@ protected:
 
     std::string Update(Region& region, const TouchScene& scene)
     {
-        return CapturedLog([&] {
-            region.Update(16);
-            region.UpdateTouches(scene);
-        });
+        LogCapture capture;
+        region.Update(16);
+        region.UpdateTouches(scene);
+        return capture.Take();
     }
 
     RecordingSink m_sink;
@@ -155,7 +155,10 @@ TEST_F(RegionTouchTest, OverlappingRegionsOfALayerEachFireTheirOwnTouch)
     layer.m_vRegions[0] = MakeRegion(&m_door);
     layer.m_vRegions[1] = MakeRegion(&rug);
     std::vector<TouchCharacter> characters = {{&m_hero, 2 * FX, 2 * FX}};
-    CapturedLog([&] { layer.Update(16, Scene(characters)); });
+    {
+        LogCapture capture;
+        layer.Update(16, Scene(characters));
+    }
     ASSERT_EQ(m_sink.m_vEvents.size(), 2u);
     EXPECT_EQ(m_sink.m_vEvents[0].m_oParameter[0], 3);
     EXPECT_EQ(m_sink.m_vEvents[1].m_oParameter[0], 4);
@@ -251,7 +254,9 @@ TEST(SceneEventSinkTest, WithoutScriptManagerEventsAreLoggedAndRefused)
     EventDesc event = EventDesc::MakeEmpty();
     event.m_eType = TwEventType_Touch;
     bool accepted = true;
-    const std::string log = CapturedLog([&] { accepted = GetSceneEventSink().FireEvent(event); });
+    LogCapture capture;
+    accepted = GetSceneEventSink().FireEvent(event);
+    const std::string log = capture.Take();
     EXPECT_FALSE(accepted);
     EXPECT_EQ(log, "SceneEventSink -- no script manager: event \"Touch\" dropped\n");
 }

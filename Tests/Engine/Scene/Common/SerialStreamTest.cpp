@@ -1,5 +1,5 @@
 #include "Scene/Common/SerialStream.h"
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using TestSupport::CapturedLog;
+using TestSupport::LogCapture;
 
 TEST(SerialStreamTest, ChunkHeaderTakesItsIdBigEndianAndItsSizeLittleEndian)
 {
@@ -61,13 +61,13 @@ TEST(SerialStreamTest, ReadsPastTheEndGiveZerosFailTheStreamAndLogOnce)
     SerialStream stream(bytes, sizeof bytes, "short.dat");
     uint32_t word = 1;
     uint8_t name[4] = {9, 9, 9, 9};
-    const std::string log = CapturedLog([&] {
-        word = stream.ReadU32();
-        EXPECT_EQ(stream.ReadU8(), 0u);
-        EXPECT_FALSE(stream.ReadBytes(name, sizeof name));
-        EXPECT_EQ(stream.ReadString(), nullptr);
-        EXPECT_EQ(stream.ReadChunkHeader().m_iId, 0u);
-    });
+    LogCapture capture;
+    word = stream.ReadU32();
+    EXPECT_EQ(stream.ReadU8(), 0u);
+    EXPECT_FALSE(stream.ReadBytes(name, sizeof name));
+    EXPECT_EQ(stream.ReadString(), nullptr);
+    EXPECT_EQ(stream.ReadChunkHeader().m_iId, 0u);
+    const std::string log = capture.Take();
     EXPECT_EQ(word, 0u);
     EXPECT_EQ(name[0], 0u);
     EXPECT_FALSE(stream.IsGood());
@@ -83,7 +83,9 @@ TEST(SerialStreamTest, TextsEndInsideTheFileOrFail)
     EXPECT_STREQ(stream.ReadString(), "sea");
     EXPECT_STREQ(stream.ReadString(), "");
     EXPECT_EQ(stream.GetPosition(), 5u);
-    const std::string log = CapturedLog([&] { EXPECT_EQ(stream.ReadString(), nullptr); });
+    LogCapture capture;
+    EXPECT_EQ(stream.ReadString(), nullptr);
+    const std::string log = capture.Take();
     EXPECT_FALSE(stream.IsGood());
     EXPECT_EQ(log, "SerialStream -- \"names.dat\" is truncated: 3 bytes needed at offset 5 of 7\n");
 }
@@ -99,7 +101,10 @@ TEST(SerialStreamTest, CountsAreCheckedAgainstWhatRemains)
     for (const auto& row : cases) {
         SerialStream stream(bytes, sizeof bytes, "counts.dat");
         bool room = false;
-        CapturedLog([&] { room = stream.HasRoomFor(row.count, row.size); });
+        {
+            LogCapture capture;
+            room = stream.HasRoomFor(row.count, row.size);
+        }
         EXPECT_EQ(room, row.room) << row.count << " x " << row.size;
         EXPECT_EQ(stream.IsGood(), row.room);
         EXPECT_EQ(stream.GetPosition(), 0u);
@@ -109,7 +114,9 @@ TEST(SerialStreamTest, CountsAreCheckedAgainstWhatRemains)
 TEST(SerialStreamTest, AnEmptyFileFailsItsFirstRead)
 {
     SerialStream stream(nullptr, 0, "empty.dat");
-    const std::string log = CapturedLog([&] { EXPECT_EQ(stream.ReadString(), nullptr); });
+    LogCapture capture;
+    EXPECT_EQ(stream.ReadString(), nullptr);
+    const std::string log = capture.Take();
     EXPECT_FALSE(stream.IsGood());
     EXPECT_EQ(log, "SerialStream -- \"empty.dat\" is truncated: 1 bytes needed at offset 0 of 0\n");
 }

@@ -1,5 +1,5 @@
 #include "Scene/Common/Sprite.h"
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gmock/gmock.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-using TestSupport::CapturedLog;
+using TestSupport::LogCapture;
 
 constexpr fx32 FX = FX32_ONE;
 
@@ -123,7 +123,9 @@ TEST(SpriteTest, FadeWithoutDurationIsRefusedAndNeverDivides)
     std::memcpy(sprite.m_sName, "door_open_sprite", 16);
     sprite.m_iColour = 0xFFFFFF40;
     bool started = true;
-    const std::string log = CapturedLog([&] { started = sprite.StartFade(true, 0); });
+    LogCapture capture;
+    started = sprite.StartFade(true, 0);
+    const std::string log = capture.Take();
     EXPECT_FALSE(started);
     EXPECT_EQ(log, "Sprite::StartFade -- \"door_open_sprite\": a fade of 0 ms is refused\n");
     EXPECT_EQ(sprite.m_iColour, 0xFFFFFF40u);

@@ -1,6 +1,6 @@
 #include "Scene/Common/SerialStream.h"
 #include "Scene/Common/TwAnimation.h"
-#include "Support/CapturedLog.h"
+#include "Support/LogCapture.h"
 
 #include <gmock/gmock.h>
 
@@ -9,7 +9,7 @@
 namespace {
 
 using testing::HasSubstr;
-using TestSupport::CapturedLog;
+using TestSupport::LogCapture;
 
 constexpr fx32 FX = FX32_ONE;
 
@@ -128,7 +128,12 @@ TEST(TwAnimationTest, DegenerateCurvesNeitherDivideByZeroNorReadOutside)
     uint32_t value = 0;
     // Two keys at one time.
     const TwAnimation sameTime = MakeCurve(0x201, 100, false, {0, 0}, {3, 9});
-    std::string log = CapturedLog([&] { value = Scalar(sameTime, 0); });
+    std::string log;
+    {
+        LogCapture capture;
+        value = Scalar(sameTime, 0);
+        log = capture.Take();
+    }
     EXPECT_EQ(value, 3u);
     EXPECT_THAT(log, HasSubstr("condition: deltaTime != 0"));
     EXPECT_THAT(log, HasSubstr("TwAnimation cannot handle deltatime of 0 between 2 frames"));
@@ -140,7 +145,11 @@ TEST(TwAnimationTest, DegenerateCurvesNeitherDivideByZeroNorReadOutside)
 
     // A time before the first key gives that key, after the ratio report.
     const TwAnimation lateStart = MakeCurve(0x201, 300, false, {100, 200}, {4, 8});
-    log = CapturedLog([&] { value = Scalar(lateStart, 50); });
+    {
+        LogCapture capture;
+        value = Scalar(lateStart, 50);
+        log = capture.Take();
+    }
     EXPECT_EQ(value, 4u);
     EXPECT_THAT(log, HasSubstr("condition: ratio>=0"));
 
@@ -153,11 +162,19 @@ TEST(TwAnimationTest, DegenerateCurvesNeitherDivideByZeroNorReadOutside)
     EXPECT_EQ(at[0], 7);
     TwAnimation other = MakeCurve(0x201, 100, false, {0, 100}, {0, 10});
     other.m_vCtrl[0].m_iId = 5;
-    log = CapturedLog([&] { value = Scalar(other, 50); });
+    {
+        LogCapture capture;
+        value = Scalar(other, 50);
+        log = capture.Take();
+    }
     EXPECT_EQ(value, 0xDEADu);
     EXPECT_THAT(log, HasSubstr("condition: pCtrl!=NULL"));
     const TwAnimation empty = MakeCurve(0x201, 100, false, {}, {});
-    log = CapturedLog([&] { value = Scalar(empty, 50); });
+    {
+        LogCapture capture;
+        value = Scalar(empty, 50);
+        log = capture.Take();
+    }
     EXPECT_EQ(value, 0xDEADu);
     EXPECT_THAT(log, HasSubstr("condition: pCtrl->m_iNbKeys>0"));
 }
@@ -196,7 +213,9 @@ TEST(TwAnimationTest, RecordsReadWholeOrNotAtAll)
 
     for (size_t size = 0; size < record.size(); ++size) {
         SerialStream truncated(record.data(), size, "curve.dat");
-        const std::string log = CapturedLog([&] { EXPECT_EQ(TwAnimation::Initialize(truncated), nullptr) << size; });
+        LogCapture capture;
+        EXPECT_EQ(TwAnimation::Initialize(truncated), nullptr) << size;
+        const std::string log = capture.Take();
         EXPECT_THAT(log, HasSubstr("\"curve.dat\" is truncated"));
     }
 }
@@ -208,7 +227,10 @@ TEST(TwAnimationTest, CountsBeyondTheFileAreRefusedBeforeAnythingIsMade)
         Words({100, 0, 1, 0, TW_ANIMATION_VALUE_CTRL_ID, 0x303, 0, 0, 0x10000000, 0, 0, 0});
     for (const std::vector<uint8_t>& record : {controllers, keys}) {
         SerialStream stream(record.data(), record.size(), "huge.dat");
-        CapturedLog([&] { EXPECT_EQ(TwAnimation::Initialize(stream), nullptr); });
+        {
+            LogCapture capture;
+            EXPECT_EQ(TwAnimation::Initialize(stream), nullptr);
+        }
         EXPECT_FALSE(stream.IsGood());
     }
 }
