@@ -63,6 +63,11 @@ bool Scene::AddActor(const char* pName, const ActorSet& oSet, int32_t iCharacter
                         oSet.m_pName);
         return false;
     }
+    // One actor stands once in a scene: its id is its scriptable's.
+    if (std::find(m_aCharacterIds, m_aCharacterIds + m_iNumCharacters, actorId) != m_aCharacterIds + m_iNumCharacters) {
+        LogSceneWarning("Scene::LoadActorSet -- actor \"%s\" is in the scene already\n", pName);
+        return false;
+    }
     std::unique_ptr<Scriptable> actor = GetSceneCast().CreateActor(actorId);
     if (!actor)
         return false;
