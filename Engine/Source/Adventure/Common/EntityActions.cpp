@@ -62,10 +62,12 @@ void Entity::StartAction()
                 continue;
             // A fade without duration has nothing to divide by: it ends at
             // once on its last alpha.
-            if (milliseconds == 0)
+            if (milliseconds == 0) {
+                sprite->m_bFading = 0;
                 sprite->m_iColour = (sprite->m_iColour & 0xFFFFFF00u) | (fadeIn ? 0xFFu : 0u);
-            else
+            } else {
                 sprite->StartFade(fadeIn, milliseconds);
+            }
         }
         FinishAction();
         break;
