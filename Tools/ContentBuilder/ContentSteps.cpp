@@ -7,6 +7,7 @@ const std::vector<ContentStep>& ContentSteps()
         {"data packs", BuildDataPacks},
         {"sound banks", BuildSoundBanks},
         {"scenes", BuildScenes},
+        {"dialogs", BuildDialogs},
     };
     return steps;
 }

@@ -20,3 +20,5 @@ bool BuildDataPacks(const std::filesystem::path& content, const std::filesystem:
 bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
 // The files of every scene that Content/Scenes/ holds a source of.
 bool BuildScenes(const std::filesystem::path& content, const std::filesystem::path& data);
+// The dialog groups of Content/Dialogs.
+bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);

@@ -83,7 +83,7 @@ bool InitializeEffects()
     return true;
 }
 
-bool CreateDialogManagerAndInventoryScript()
+bool CreateInventoryScript()
 {
     return true;
 }
@@ -113,7 +113,7 @@ void DestroyInGameMenu()
 {
 }
 
-void DestroyAdventureManagerInventoryScriptAndDialogManager()
+void DestroyAdventureManagerAndInventoryScript()
 {
 }
 

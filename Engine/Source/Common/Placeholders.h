@@ -14,7 +14,7 @@ bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
 bool InitializeCardManager(TwGame& game);
 bool InitializeEffects();
-bool CreateDialogManagerAndInventoryScript();
+bool CreateInventoryScript();
 bool InitializeAdventureManager(TwGame& game);
 bool CreateInGameMenuAndBindQuitBox();
 
@@ -22,7 +22,7 @@ bool CreateInGameMenuAndBindQuitBox();
 void ReleaseStates();
 void ReleaseQuitBoxText();
 void DestroyInGameMenu();
-void DestroyAdventureManagerInventoryScriptAndDialogManager();
+void DestroyAdventureManagerAndInventoryScript();
 void ResetFades();
 void DestroyCardManager();
 void ReleaseFonts();

@@ -3,7 +3,9 @@
 #include "App/CoreApp.h"
 #include "Common/GameLanguages.h"
 #include "Common/Placeholders.h"
+#include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/ScriptManager.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 
 #include <cstdio>
@@ -58,7 +60,10 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeEffects())
         return false;
-    if (!Placeholder::CreateDialogManagerAndInventoryScript())
+    DialogManager::CreateSingleton();
+    // The dialogs' callbacks run their global actions through the script manager.
+    DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
+    if (!Placeholder::CreateInventoryScript())
         return false;
     if (!Placeholder::InitializeAdventureManager(*this))
         return false;
@@ -79,7 +84,9 @@ void TwGame::Shutdown()
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerInventoryScriptAndDialogManager();
+    Placeholder::DestroyAdventureManagerAndInventoryScript();
+    if (DialogManager::GetInstance() != nullptr)
+        DialogManager::DestroySingleton();
     Placeholder::ResetFades();
     Placeholder::DestroyCardManager();
     Placeholder::ReleaseFonts();

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 struct SDL_Window;
+class DialogManager;
 
 // The game object: start-up, main loop and shutdown, the settings, the
 // languages and the game clock.
@@ -93,6 +94,8 @@ public:
     uint8_t m_bPaused = 0;
     int32_t m_iSpeedShift = NORMAL_SPEED_SHIFT;
     DisplaySettings m_oDisplaySettings;
+    // Set while the dialog manager exists.
+    DialogManager* m_pDialogManager = nullptr;
 };
 
 // The one game object.

@@ -202,6 +202,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     folder.WriteFile("log.txt", "a log of an earlier run\n");
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+    std::filesystem::copy(TestSupport::DataDir() / "scenes", folder / "scenes");
 
     const pid_t game = StartGame(folder, "first");
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFile(folder / "first.out");
@@ -210,8 +211,11 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(WaitForExit(second, 10s), 255);
     EXPECT_NE(ReadFile(folder / "second.out").find("Application already running"), std::string::npos);
 
-    // Frames for more than a second of game time, then a stop by signal.
-    std::this_thread::sleep_for(1200ms);
+    // Frames for more than a second of game time, then a stop by signal. A
+    // frame counts at most 48 ms of game time, so a slow machine (the
+    // sanitizer build under a full test run) needs more than a second of
+    // real time for it.
+    std::this_thread::sleep_for(3s);
     kill(game, SIGTERM);
     ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "first.out");
 
@@ -254,6 +258,10 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
     EXPECT_EQ(log.find("DkDataPackBinding::"), std::string::npos) << log;
     EXPECT_EQ(log.find("Unloaded package:"), std::string::npos);
+    // The common dialogs were found, and start-up asserted nothing.
+    EXPECT_EQ(log.find("Error loading \"scenes/common.dialogs.dat\""), std::string::npos);
+    const std::string startUp = log.substr(0, log.find("Application Initialized"));
+    EXPECT_EQ(startUp.find("ASSERT\n"), std::string::npos) << startUp;
     // Sound started on the sample banks without a complaint.
     const size_t soundStep = log.find(" - Initialize Sound system...");
     const size_t nextStep = log.find(" - Initialize ResourceManager...");

@@ -1,0 +1,46 @@
+#include "Managers/Common/ScriptGameLink.h"
+
+#include "App/CoreApp.h"
+#include "Common/TwGame.h"
+#include "Dialogs/Common/DialogManager.h"
+#include "Log/CoreLog.h"
+
+namespace {
+
+TwGameScriptLink s_oGameLink;
+ScriptGameLink* s_pLink = &s_oGameLink;
+
+} // namespace
+
+void TwGameScriptLink::SetGameLanguage(int32_t iLanguage)
+{
+    g_oTwGame.m_iGameLanguage = iLanguage;
+    CorePrint(&g_oCoreLog, "No text tables: the texts stay in their language after the change to %d\n", iLanguage);
+}
+
+void TwGameScriptLink::SetVoiceLanguage(int32_t iLanguage)
+{
+    g_oTwGame.m_iVoiceLanguage = iLanguage;
+}
+
+void TwGameScriptLink::Quit()
+{
+    if (g_pCoreApp != nullptr)
+        g_pCoreApp->m_bQuit = true;
+}
+
+bool TwGameScriptLink::IsDialogActive()
+{
+    const DialogManager* pDialogs = DialogManager::GetInstance();
+    return pDialogs != nullptr && pDialogs->IsDialogRunning();
+}
+
+ScriptGameLink& GetScriptGameLink()
+{
+    return *s_pLink;
+}
+
+void SetScriptGameLink(ScriptGameLink* pLink)
+{
+    s_pLink = pLink ? pLink : &s_oGameLink;
+}

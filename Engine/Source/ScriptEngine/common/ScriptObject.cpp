@@ -1,0 +1,8 @@
+#include "ScriptEngine/common/ScriptObject.h"
+
+ScriptObject::~ScriptObject() = default;
+
+void ScriptObject::Term()
+{
+    ReleaseSounds();
+}
