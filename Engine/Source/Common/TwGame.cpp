@@ -56,7 +56,7 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeFonts(*this))
         return false;
-    if (!Placeholder::InitializeCardManager(*this))
+    if (!InitializeCardManager())
         return false;
     if (!Placeholder::InitializeEffects())
         return false;
@@ -65,7 +65,7 @@ bool TwGame::Initialize()
     DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
     if (!Placeholder::CreateInventoryScript())
         return false;
-    if (!Placeholder::InitializeAdventureManager(*this))
+    if (!InitializeAdventureManager())
         return false;
     if (!Placeholder::CreateInGameMenuAndBindQuitBox())
         return false;
@@ -84,11 +84,12 @@ void TwGame::Shutdown()
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerAndInventoryScript();
+    ShutdownAdventureManager();
+    Placeholder::DestroyInventoryScript();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
     Placeholder::ResetFades();
-    Placeholder::DestroyCardManager();
+    ShutdownCardManager();
     Placeholder::ReleaseFonts();
 
     LogInfo(" - Shutdown Localizer...\n");
