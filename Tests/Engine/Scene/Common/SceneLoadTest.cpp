@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <set>
 
 namespace {
 
@@ -81,7 +82,13 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:Before scene initialize\n"));
     EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:Load scene : \"scenes/bg101_BO_CastilloLivingRoom.twscene.pc\"\n"));
     EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:After scene initialize\n"));
+    EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:Load text : \"text/en-GBTextBG101.dat\"\n"));
     EXPECT_THAT(m_log, Not(HasSubstr("ERR [")));
+    // The file agrees with the scene table.
+    EXPECT_THAT(m_log, Not(HasSubstr("ASSERT")));
+    EXPECT_EQ(m_services.m_textBanks, std::set<std::string> {"text/en-GBTextBG101.dat"});
+    EXPECT_EQ(m_services.m_dialogGroups,
+              (std::vector<std::pair<int32_t, std::string>> {{9, "scenes/bg101_BO_CastilloLivingRoom.dialogs.dat"}}));
     const Scene& scene = *m_scene;
     EXPECT_EQ(scene.m_iInputState, 1);
     EXPECT_TRUE(m_services.m_bInterface);
@@ -160,6 +167,8 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     EXPECT_THAT(log, HasSubstr("INFO[00h:00m:00s]:Before scene shutdown\n"));
     EXPECT_THAT(log, HasSubstr("INFO[00h:00m:00s]:After scene shutdown\n"));
     EXPECT_TRUE(m_services.m_registry.empty());
+    EXPECT_EQ(m_services.m_removedTextBanks, std::vector<int32_t> {5});
+    EXPECT_EQ(m_services.m_removedDialogGroups, std::vector<int32_t> {7});
     EXPECT_FALSE(m_services.m_bInterface);
     EXPECT_EQ(ResourceManager::GetInstance()->m_pPackages, nullptr);
     EXPECT_EQ(scene.m_iNumEntities, 0);
@@ -213,12 +222,22 @@ TEST_F(SceneLoadTest, AMissingFileStopsTheLoadAtItsStep)
         {{}, "Scene::Initialize -- Cannot load the scene ressource !\n"},
         {{".twscene.dr"}, "Scene::Initialize -- Cannot load the scene desc !\n"},
         {{".twscene.dr", ".twscene.pc"}, "Scene::Initialize -- Error loading main mesh!\n"},
+        {{".twscene.dr", ".twscene.pc", ".3dscene.o"}, "Scene::Initialize -- Cannot load the text ressource !\n"},
+        {{".twscene.dr", ".twscene.pc", ".3dscene.o", "text"},
+         "Scene::Initialize -- Cannot load the dialog ressource !\n"},
     };
     for (const auto& c : cases) {
         TestSupport::TempDir folder;
         std::filesystem::create_directories(folder / "scenes");
-        for (const std::string& extension : c.files)
-            std::filesystem::copy_file(data / (name + extension), folder / "scenes" / (name + extension));
+        for (const std::string& extension : c.files) {
+            if (extension == "text") {
+                std::filesystem::create_directories(folder / "text");
+                std::filesystem::copy_file(TestSupport::DataDir() / "text/en-GBTextBG101.dat",
+                                           folder / "text/en-GBTextBG101.dat");
+            } else {
+                std::filesystem::copy_file(data / (name + extension), folder / "scenes" / (name + extension));
+            }
+        }
         TestSupport::ScopedWorkingDirectory inFolder(folder.Path());
         EXPECT_FALSE(Load(LIVING_ROOM));
         EXPECT_THAT(m_log, HasSubstr(std::string("ERR [00h:00m:00s]:") + c.message));
