@@ -3,6 +3,7 @@
 #include "3D/Common/WalkMesh.h"
 #include "Common/SceneIds.h"
 #include "DataPack/DataPack.h"
+#include "Managers/Common/ManagedScene.h"
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/ActorSet.h"
 #include "Scene/Common/Layer.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 
+class CoreRenderer;
 class Entity;
 class PackageResource;
 class Scriptable;
@@ -20,6 +22,10 @@ class SerialStream;
 
 // The most attachments a scene holds.
 constexpr int32_t MAX_ATTACHMENTS = 16;
+// Sprites are drawn between these depths; the deepest is also where a
+// character stands outside every region.
+constexpr fx32 SCENE_DEEPEST_DEPTH = -63 * FX32_ONE;
+constexpr fx32 SCENE_NEAREST_DEPTH = -FX32_ONE;
 
 // One adventure scene, built from its id: its pack of textures and meshes,
 // its description (layers of sprites and regions, entities, locators, actor
@@ -30,19 +36,29 @@ constexpr int32_t MAX_ATTACHMENTS = 16;
 // Files are untrusted: a description or 3D file that is cut short, holds a
 // count beyond what it can hold, or a main layer, light count or walk mesh
 // that cannot be used is refused with a line naming it, and the load fails.
-class Scene {
+class Scene : public ManagedScene {
 public:
     Scene();
-    virtual ~Scene();
+    ~Scene() override;
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
     // The whole load, after Clear; false at the first step that fails, with
     // what was loaded so far left to Shutdown (or the destructor).
-    virtual bool Initialize(SceneId iId);
+    bool Initialize(SceneId iId) override;
     // Unloads and frees everything the scene holds and unregisters its
     // scriptables; safe after a failed load and more than once.
-    virtual void Shutdown();
+    void Shutdown() override;
+    // The frame as far as the scene world stands: every layer's sprites and
+    // regions.
+    void Update(uint32_t dt) override;
+    // Every layer's sprites in one depth band, with the application's
+    // renderer (nothing without one).
+    void Render() override;
+    void Render(CoreRenderer& renderer) const;
+    // The character of that actor becomes the one the player steers; an
+    // actor without a character leaves none active.
+    void SetActiveCharacter(uint32_t uActorId) override;
 
     // Reads the scene description into the scene.
     bool Initialize2D(SerialStream& stream);

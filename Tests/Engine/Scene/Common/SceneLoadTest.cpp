@@ -175,6 +175,33 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     EXPECT_EQ(scene.m_iNumCharacters, 0);
 }
 
+TEST_F(SceneLoadTest, TheLivingRoomDrawsItsShownSpritesAndSteersItsHeroine)
+{
+    {
+        TestSupport::ScopedWorkingDirectory data(TestSupport::DataDir());
+        ASSERT_TRUE(Load(LIVING_ROOM));
+        m_scene->LoadActorSet("default");
+    }
+    const auto draws = [this] {
+        m_graphics.Recorder().Clear();
+        m_scene->Update(16);
+        m_scene->Render(m_renderer);
+        return m_graphics.Recorder().Named("DrawPrimitiveUP").size();
+    };
+    ASSERT_TRUE(m_renderer.BeginFrame());
+    const Layer& main = *m_scene->GetMainLayer();
+    EXPECT_EQ(draws(), static_cast<size_t>(main.m_iNbSprites));
+    Entity& jug = m_scene->m_vEntities[2];
+    ASSERT_STREQ(jug.GetName(), "water_jug");
+    jug.SetVisible(0);
+    EXPECT_EQ(draws(), static_cast<size_t>(main.m_iNbSprites - 1));
+
+    m_scene->SetActiveCharacter(Id::GetActorId("tavrine"));
+    EXPECT_EQ(m_scene->m_iActiveCharacter, 0);
+    m_scene->SetActiveCharacter(Id::GetActorId("tavrine_kid"));
+    EXPECT_EQ(m_scene->m_iActiveCharacter, -1);
+}
+
 TEST_F(SceneLoadTest, ClearPutsEveryMemberBackToItsDefault)
 {
     {
