@@ -14,6 +14,7 @@ TwGame g_oTwGame;
 uint8_t g_bQuitBoxShown = 0;
 
 bool TwGame::s_bAutoTest = false;
+bool TwGame::s_bAutoTestWaitsForSentences = false;
 int32_t TwGame::s_iStartSpeedShift = TwGame::NORMAL_SPEED_SHIFT;
 
 namespace {
@@ -58,7 +59,7 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeCardManager())
         return false;
-    if (!Placeholder::InitializeEffects())
+    if (!InitializeEffects())
         return false;
     DialogManager::CreateSingleton();
     // The dialogs' callbacks run their global actions through the script manager.
@@ -67,8 +68,9 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeAdventureManager())
         return false;
-    if (!Placeholder::CreateInGameMenuAndBindQuitBox())
+    if (!Placeholder::CreateInGameMenu())
         return false;
+    m_oQuitBox.Initialize(&MainFont);
 
     CorePrint(&g_oCoreLog, "Application Initialized\n");
     CorePrint(&g_oCoreLog, "-----------------------\n");
@@ -81,14 +83,14 @@ void TwGame::Shutdown()
     CorePrint(&g_oCoreLog, "-------------------------------\n");
     CorePrint(&g_oCoreLog, "Shutdown Application\n");
 
-    Placeholder::ReleaseStates();
-    Placeholder::ReleaseQuitBoxText();
+    ShutdownStates();
+    m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();
     ShutdownAdventureManager();
     Placeholder::DestroyInventoryScript();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
-    Placeholder::ResetFades();
+    ResetFades();
     ShutdownCardManager();
     ReleaseFonts();
 
