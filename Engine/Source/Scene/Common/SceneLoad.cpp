@@ -52,6 +52,9 @@ bool Scene::Initialize(SceneId iId)
     if (!LoadTextAndDialogs())
         return false;
 
+    if (!m_oStar.Initialize(INTERFACE_SPRITE_STAR) || !m_oArrow.Initialize(INTERFACE_SPRITE_ARROW) ||
+        !m_oCursor.InitializePlatform())
+        return false;
     if (!GetSceneServices().InitializeInterface(*this))
         return false;
     m_bInterfaceReady = 1;
