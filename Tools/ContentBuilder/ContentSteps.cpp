@@ -6,6 +6,7 @@ const std::vector<ContentStep>& ContentSteps()
         {"plain files", CopyPlainFiles},
         {"data packs", BuildDataPacks},
         {"sound banks", BuildSoundBanks},
+        {"scenes", BuildScenes},
         {"dialogs", BuildDialogs},
     };
     return steps;
