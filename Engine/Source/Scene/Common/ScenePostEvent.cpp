@@ -21,6 +21,7 @@ void Scene::PostEvent(int32_t iCode, const SceneEventParams& params)
     switch (iCode) {
     case SCENE_EVENT_OPEN_MENU:
         m_bVerbMenuOpen = 0;
+        m_oCursor.ResetVerbPosition();
         EnterState(INPUT_STATE_MENU);
         GetSceneInputLink().SetMenuTab(params.m_iTab == -1 ? 0 : params.m_iTab);
         m_oCursor.SetMode(CURSOR_MENU);

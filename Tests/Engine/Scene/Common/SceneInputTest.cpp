@@ -54,7 +54,7 @@ class FakeInputLink final : public SceneInputLink {
 public:
     FakeInputLink() { SetSceneInputLink(this); }
     ~FakeInputLink() override { SetSceneInputLink(nullptr); }
-    bool IsTalkScreenActive() override { return false; }
+    bool IsTalkScreenActive() override { return m_bTalking; }
     bool IsDialogRunning() override { return false; }
     bool DialogOffersChoices() override { return false; }
     void SetCaption(const char* pText) override { m_caption = pText ? pText : ""; }
@@ -68,6 +68,7 @@ public:
     std::string m_caption;
     int32_t m_iTab = -99;
     int32_t m_iItem = -1;
+    bool m_bTalking = false;
 };
 
 // A game that is busy, or not, and has nothing else to update or draw.
@@ -138,6 +139,12 @@ protected:
         ASSERT_EQ(m_scene->m_iNumCharacters, 1);
         m_scene->SetActiveCharacter(m_scene->m_aCharacterIds[0]);
         StartScene(LIVING_ROOM);
+        // The script manager's posts reach the scene.
+        scene.m_onPost = [this](int32_t iCode, int32_t iParameter) {
+            SceneEventParams params;
+            params.m_iTab = iParameter;
+            m_scene->PostEvent(iCode, params);
+        };
         while (manager.IsBusy())
             manager.Update(16);
     }
@@ -264,6 +271,21 @@ TEST_F(SceneInputTest, TheVerbMenuOffersLookFirstThenActivateOrTalk)
     Jug().m_pScriptable = &m_scene->m_vEntities[ObjectId("water_jug")];
 }
 
+TEST_F(SceneInputTest, TheSecondaryButtonOpensTheMenuUntilTheScriptsTakeTheGame)
+{
+    Load();
+    m_input.SetSecondaryButton(true);
+    Frame(100, 100, false);
+    m_input.SetSecondaryButton(false);
+    EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_MENU);
+    EXPECT_EQ(m_link.m_iTab, 0);
+    EXPECT_EQ(m_scene->m_oCursor.GetMode(), CURSOR_MENU);
+    // A scripted lock posts code 15: the input is idle again.
+    manager.DoSetInteractive(false);
+    EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_IDLE);
+    manager.DoSetInteractive(true);
+}
+
 TEST_F(SceneInputTest, PostedCodesChangeTheStateAndFireOnTheHoveredObject)
 {
     Load();
@@ -331,6 +353,19 @@ TEST_F(SceneInputTest, ABusyGameShowsTheWaitCursorAndTakesNoClick)
     EXPECT_TRUE(Heroine().m_walks.empty());
     // The pointer still follows the mouse.
     EXPECT_EQ(m_scene->m_oCursor.m_vPosition.x, 220 * FX);
+}
+
+TEST_F(SceneInputTest, TheTalkScreenHoldsTheInputUntilItEnds)
+{
+    Load();
+    m_link.m_bTalking = true;
+    Frame(180, 100, false);
+    EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_TALK);
+    Click(180, 100);
+    EXPECT_FALSE(m_scene->m_bVerbMenuOpen);
+    m_link.m_bTalking = false;
+    Frame(180, 100, false);
+    EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_IDLE);
 }
 
 TEST_F(SceneInputTest, SpaceTogglesTheHighlightOfEveryHotspot)
