@@ -2,9 +2,10 @@
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the dialog files Dialog, the scene files the scene
-// readers, and the sound files the checks of their kinds. The save file, which
-// the data folder does not hold, is seeded as the first start creates it and
-// as a game with three saved slots writes it.
+// readers, the sound files the checks of their kinds, the text tables
+// TextTable and the fonts Font. The save file, which the data folder does not
+// hold, is seeded as the first start creates it and as a game with three saved
+// slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -116,8 +117,13 @@ int main(int argc, char** argv)
         for (const auto& [suffix, folder] : SCENE_FOLDERS) {
             if (name.ends_with(suffix)) {
                 Write(seeds / folder, name, bytes.data(), bytes.size());
-                ++written;
-            }
+X && file.path().parent_path().filename() == "text") {
+            Write(seeds / "TextTable", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (name.ends_with(".fnt.bin")) {
+            Write(seeds / "Font", name, bytes.data(), bytes.size());
+            ++written;
         }
         for (const auto& [soundExtension, folder] : SOUND_FOLDERS) {
             if (extension == soundExtension) {

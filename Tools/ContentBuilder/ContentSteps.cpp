@@ -3,11 +3,9 @@
 const std::vector<ContentStep>& ContentSteps()
 {
     static const std::vector<ContentStep> steps = {
-        {"plain files", CopyPlainFiles},
-        {"data packs", BuildDataPacks},
-        {"sound banks", BuildSoundBanks},
+        {"plain files", CopyPlainFiles}, {"data packs", BuildDataPacks},   {"sound banks", BuildSoundBanks},
+        {"dialogs", BuildDialogs},       {"text tables", BuildTextTables}, {"fonts", BuildFonts},
         {"scenes", BuildScenes},
-        {"dialogs", BuildDialogs},
     };
     return steps;
 }

@@ -52,9 +52,9 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeResourceManager())
         return false;
-    if (!Placeholder::InitializeLocalizerCommon(*this))
+    if (!InitializeLocalizerCommon())
         return false;
-    if (!Placeholder::InitializeFonts(*this))
+    if (!InitializeFonts())
         return false;
     if (!InitializeCardManager())
         return false;
@@ -90,11 +90,9 @@ void TwGame::Shutdown()
         DialogManager::DestroySingleton();
     Placeholder::ResetFades();
     ShutdownCardManager();
-    Placeholder::ReleaseFonts();
+    ReleaseFonts();
 
-    LogInfo(" - Shutdown Localizer...\n");
-    Placeholder::ReleaseCommonTextTables();
-    LogStep("Localizer done");
+    ShutdownLocalizer();
 
     ShutdownResourceManager();
 
