@@ -117,7 +117,10 @@ int main(int argc, char** argv)
         for (const auto& [suffix, folder] : SCENE_FOLDERS) {
             if (name.ends_with(suffix)) {
                 Write(seeds / folder, name, bytes.data(), bytes.size());
-X && file.path().parent_path().filename() == "text") {
+                ++written;
+            }
+        }
+        if (extension == ".dat" && file.path().parent_path().filename() == "text") {
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
             ++written;
         }
