@@ -87,10 +87,12 @@ SceneObject* Scene::PickObjectAt(fx32 x, fx32 y) const
     const int32_t region = GetRegionIndexAt(layerX, y, depth);
     if (region >= 0)
         picked = &main->m_vRegions[region];
-    fx32 characterDepth = LOWEST_DEPTH;
-    const int32_t slot = GetCharacterSlotAt(layerX, y, characterDepth);
-    // A character stands in front only when nearer and known to the scripts.
-    if (slot >= 0 && characterDepth > depth && m_apActors[slot])
+    fx32 screenDepth = LOWEST_DEPTH;
+    const int32_t slot = GetCharacterSlotAt(layerX, y, screenDepth);
+    // Characters are told apart by their depth on the screen, but stand in
+    // front of a sprite or region by their depth among the layers, and only
+    // when known to the scripts.
+    if (slot >= 0 && m_apCharacters[slot]->m_iDepth > depth && m_apActors[slot])
         picked = m_apCharacters[slot].get();
     return picked;
 }

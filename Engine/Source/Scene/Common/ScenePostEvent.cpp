@@ -1,18 +1,35 @@
 #include "Adventure/Common/Scriptable.h"
+#include "Common/SceneIds.h"
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneEventSink.h"
 #include "Scene/Common/SceneInputLink.h"
 
+#include <cstring>
+
 const SceneEventParams SceneEventParams::DEFAULT {};
 
 namespace {
 
-// Scene and object names come from 16-byte fields that need not end in a
-// terminator, so the log reads no more than that.
-constexpr const char* ACTION_LINE = "Action \"%s\" on \"%.16s:%.16s[%d]\" [executed:%d]\n";
-constexpr const char* USE_ITEM_LINE = "UseItem \"%s\" on \"%.16s:%.16s[%d]\" [executed:%d]\n";
+// Object names come from 16-byte fields that need not end in a terminator,
+// so the log reads no more than that.
+constexpr const char* ACTION_LINE = "Action \"%s\" on \"%.*s:%.16s[%d]\" [executed:%d]\n";
+constexpr const char* USE_ITEM_LINE = "UseItem \"%s\" on \"%.*s:%.16s[%d]\" [executed:%d]\n";
+
+// The scene's name from the scene table, or the 16 bytes of its description.
+struct LoggedSceneName {
+    int length;
+    const char* text;
+};
+
+LoggedSceneName SceneNameOf(const Scene& scene)
+{
+    const SceneDesc* row = Id::GetSceneDesc(scene.m_iId);
+    if (row && row->m_pName)
+        return {static_cast<int>(std::strlen(row->m_pName)), row->m_pName};
+    return {static_cast<int>(SCENE_OBJECT_NAME_SIZE), scene.m_sName};
+}
 
 } // namespace
 
@@ -72,8 +89,9 @@ void Scene::FireAction()
         BuildEvent(&event, type, 1, ID_PARAMETER_TYPE_SCRIPTABLE, target->GetId());
         const bool executed = GetSceneEventSink().FireEvent(event);
         CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
-        CorePrint(&g_oCoreLog, ACTION_LINE, EventDesc::GetTypeName(type), m_sName, target->GetName(), target->GetId(),
-                  executed ? 1 : 0);
+        const LoggedSceneName scene = SceneNameOf(*this);
+        CorePrint(&g_oCoreLog, ACTION_LINE, EventDesc::GetTypeName(type), scene.length, scene.text, target->GetName(),
+                  target->GetId(), executed ? 1 : 0);
     }
     m_pHoveredObject = nullptr;
     UpdateCaption();
@@ -92,8 +110,9 @@ void Scene::UseItemAt(const SceneEventParams& params)
         const bool executed = GetSceneEventSink().FireEvent(event);
         const char* itemName = link.GetItemName(item);
         CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
-        CorePrint(&g_oCoreLog, USE_ITEM_LINE, itemName ? itemName : "", m_sName, target->GetName(), target->GetId(),
-                  executed ? 1 : 0);
+        const LoggedSceneName scene = SceneNameOf(*this);
+        CorePrint(&g_oCoreLog, USE_ITEM_LINE, itemName ? itemName : "", scene.length, scene.text, target->GetName(),
+                  target->GetId(), executed ? 1 : 0);
     }
     link.ClearItemSelection();
     EnterIdleState();

@@ -194,8 +194,8 @@ TEST_F(SceneInputTest, ClickingTheJugAndChoosingLookFiresLookIntoTheScripts)
     TestSupport::LogCapture capture;
     Click(look.x / FX, look.y / FX);
     const std::string log = capture.Take();
-    EXPECT_THAT(log, HasSubstr("Action \"Look\" on \"bg101:water_jug[" + std::to_string(ObjectId("water_jug")) +
-                               "]\" [executed:1]"));
+    EXPECT_THAT(log, HasSubstr("Action \"Look\" on \"bg101_BO_CastilloLivingRoom:water_jug[" +
+                               std::to_string(ObjectId("water_jug")) + "]\" [executed:1]"));
     EXPECT_FALSE(m_scene->m_bVerbMenuOpen);
     manager.Update(16);
     EXPECT_EQ(g_VarManager.GetBool(LOOKED_AT_JUG), 1);
@@ -327,7 +327,7 @@ TEST_F(SceneInputTest, PostedCodesChangeTheStateAndFireOnTheHoveredObject)
     m_scene->m_oCursor.SetMode(CURSOR_ACTIVATE);
     m_scene->PostEvent(SCENE_EVENT_ACTION);
     const std::string log = capture.Take();
-    EXPECT_THAT(log, HasSubstr("Action \"Activate\" on \"bg101:nnnnnnnnnnnnnnnn["));
+    EXPECT_THAT(log, HasSubstr("Action \"Activate\" on \"bg101_BO_CastilloLivingRoom:nnnnnnnnnnnnnnnn["));
     EXPECT_THAT(log, Not(HasSubstr("X")));
     EXPECT_EQ(m_scene->m_pHoveredObject, nullptr);
     m_scene->PostEvent(SCENE_EVENT_ACTION);
@@ -396,7 +396,7 @@ TEST_F(SceneInputTest, ASpriteBeatsARegionOfEqualDepthAndLosesToANearerOne)
     TestSupport::LogCapture capture;
     Frame(20, 70, false);
     Click(20, 70);
-    EXPECT_THAT(capture.Take(), HasSubstr("Action \"Activate\" on \"bg101:goto_bg102["));
+    EXPECT_THAT(capture.Take(), HasSubstr("Action \"Activate\" on \"bg101_BO_CastilloLivingRoom:goto_bg102["));
     EXPECT_FALSE(m_scene->m_bVerbMenuOpen);
 }
 
@@ -415,7 +415,7 @@ TEST_F(SceneInputTest, AnItemDraggedOverTheJugNamesBothAndIsUsedOnIt)
     m_input.SetButton(false);
     m_input.Frame();
     m_scene->Update(16);
-    EXPECT_THAT(capture.Take(), HasSubstr("UseItem \"key\" on \"bg101:water_jug["));
+    EXPECT_THAT(capture.Take(), HasSubstr("UseItem \"key\" on \"bg101_BO_CastilloLivingRoom:water_jug["));
     EXPECT_EQ(m_link.m_iItem, -1);
     EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_IDLE);
 }
