@@ -1,17 +1,11 @@
 // Splits the sample data folder into one folder of seeds per harness:
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
-<<<<<<< HEAD
-// X-file harnesses, the scene files the scene readers, and the sound files
-// the checks of their kinds. The save
-// file, which the data folder does not hold, is seeded as the first start
-// creates it and as a game with three saved slots writes it.
-=======
-// X-file harnesses, the dialog files Dialog, the sound files the checks of
-// their kinds, the text tables TextTable and the fonts Font. The save file,
-// which the data folder does not hold, is seeded as the first start creates it
-// and as a game with three saved slots writes it.
->>>>>>> main
+// X-file harnesses, the dialog files Dialog, the scene files the scene
+// readers, the sound files the checks of their kinds, the text tables
+// TextTable and the fonts Font. The save file, which the data folder does not
+// hold, is seeded as the first start creates it and as a game with three
+// saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -120,13 +114,12 @@ int main(int argc, char** argv)
             Write(seeds / "DataPack", name, bytes.data(), bytes.size());
             written += 1 + SplitPack(bytes, name, seeds);
         }
-<<<<<<< HEAD
         for (const auto& [suffix, folder] : SCENE_FOLDERS) {
             if (name.ends_with(suffix)) {
                 Write(seeds / folder, name, bytes.data(), bytes.size());
                 ++written;
             }
-=======
+        }
         if (extension == ".dat" && file.path().parent_path().filename() == "text") {
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
             ++written;
@@ -134,7 +127,6 @@ int main(int argc, char** argv)
         if (name.ends_with(".fnt.bin")) {
             Write(seeds / "Font", name, bytes.data(), bytes.size());
             ++written;
->>>>>>> main
         }
         for (const auto& [soundExtension, folder] : SOUND_FOLDERS) {
             if (extension == soundExtension) {

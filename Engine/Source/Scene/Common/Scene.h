@@ -90,6 +90,11 @@ public:
     virtual void RenderOverlay(CoreRenderer& renderer);
     // One frame of the player's input.
     virtual void HandleInputs(uint32_t dtMs);
+    // The pointer entering or leaving the window shows or hides the cursor.
+    void ApplyPointerFlags();
+    // Switches on the input events of the current input state, and only
+    // them.
+    void ApplyStateInputs();
 
     // Reads the scene description into the scene.
     bool Initialize2D(SerialStream& stream);
@@ -142,6 +147,13 @@ public:
     // The camera's sideways shift that keeps the characters on the scrolled
     // background.
     void UpdateScrollRatio();
+
+    // The topmost sprite, region or character under the point (virtual
+    // screen units) whose scriptable the player may use, or null.
+    SceneObject* PickObjectAt(fx32 x, fx32 y) const;
+    // Fires the cursor's verb (Look, Talk, else Activate) at the hovered
+    // object's scriptable and logs it; the object is no longer hovered.
+    void FireHoveredAction();
 
     // Switches the highlight pulses of the hotspots the player may use.
     void UpdateHighlights(bool bHighlightAll);
@@ -239,6 +251,10 @@ public:
     // Space toggles the highlight of every hotspot, in every scene.
     static bool s_bHighlightAll;
 
+protected:
+    // Every layer's frame, with the characters' feet for touch tracking.
+    void UpdateLayers(uint32_t dtMs);
+
 private:
     // The steps of the load after the description.
     bool LoadDescription(const char* pPath);
@@ -278,8 +294,6 @@ private:
     void RenderStar(CoreRenderer& renderer, const HighlightPulse& pulse);
     // The selected character; a selection without one is reported.
     const SceneCharacter* SelectedForScroll() const;
-    // What the layers' touch tracking needs this frame.
-    void FillTouchScene(TouchScene& touch, TouchCharacter* pCharacters) const;
 
     SceneCharacter* m_apRenderOrder[MAX_ACTORS] = {};
 

@@ -9,7 +9,7 @@ constexpr uint32_t NO_POINTER = 0xFFFFFFFFu;
 
 } // namespace
 
-void Scene::HandleInputs(uint32_t /*dtMs*/)
+void Scene::ApplyPointerFlags()
 {
     const InputEventHandler* handler = InputEventHandler::m_pSingleton;
     if (!handler)
@@ -18,6 +18,14 @@ void Scene::HandleInputs(uint32_t /*dtMs*/)
         m_oCursor.m_bShown = 1;
     if (handler->IsEventActive(InputEventId_PointerOutside, nullptr, nullptr))
         m_oCursor.m_bShown = 0;
+}
+
+void Scene::HandleInputs(uint32_t /*dtMs*/)
+{
+    ApplyPointerFlags();
+    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
+    if (!handler)
+        return;
     uint32_t pointer = NO_POINTER;
     if ((handler->IsEventActive(InputEventId_PointerHeld, &pointer, nullptr) ||
          handler->IsEventActive(InputEventId_PointerMoved, &pointer, nullptr)) &&

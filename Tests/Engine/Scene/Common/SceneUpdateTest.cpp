@@ -47,6 +47,8 @@ public:
     void DrawMenuBars() override { }
     CoreTexture* GetHeldItemIcon() override { return nullptr; }
     bool IsBusy() override { return false; }
+    Tw::TextRenderer* GetMainTextRenderer() override { return nullptr; }
+    Tw::TextRenderer* GetSmallTextRenderer() override { return nullptr; }
 
 private:
     StepLog& m_log;
