@@ -3,6 +3,7 @@
 #include "3D/Common/WalkMesh.h"
 #include "Common/SceneIds.h"
 #include "DataPack/DataPack.h"
+#include "Managers/Common/ManagedScene.h"
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/ActorSet.h"
 #include "Scene/Common/InterfaceSprite.h"
@@ -25,6 +26,10 @@ class SerialStream;
 
 // The most attachments a scene holds.
 constexpr int32_t MAX_ATTACHMENTS = 16;
+// Sprites are drawn between these depths; the deepest is also where a
+// character stands outside every region.
+constexpr fx32 SCENE_DEEPEST_DEPTH = -63 * FX32_ONE;
+constexpr fx32 SCENE_NEAREST_DEPTH = -FX32_ONE;
 
 // The states of a scene's input.
 enum SceneInputState : int32_t {
@@ -59,28 +64,29 @@ enum SceneScrollMode : int32_t {
 // Files are untrusted: a description or 3D file that is cut short, holds a
 // count beyond what it can hold, or a main layer, light count or walk mesh
 // that cannot be used is refused with a line naming it, and the load fails.
-class Scene {
+class Scene : public ManagedScene {
 public:
     Scene();
-    virtual ~Scene();
+    ~Scene() override;
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
     // The whole load, after Clear; false at the first step that fails, with
     // what was loaded so far left to Shutdown (or the destructor).
-    virtual bool Initialize(SceneId iId);
+    bool Initialize(SceneId iId) override;
     // Unloads and frees everything the scene holds and unregisters its
     // scriptables; safe after a failed load and more than once.
-    virtual void Shutdown();
+    void Shutdown() override;
     // Once after the scene change, when its script has started: shares the
     // region depth step among the characters, places them and the view.
     virtual bool Prepare();
     // One frame: the menu, the layers, the highlights, the input, the talk
     // screen, the cursor, the characters, the walk target, the depths and
     // the scroll.
-    virtual void Update(uint32_t dtMs);
-    // The frame's drawing on the application's renderer.
-    void Render();
+    void Update(uint32_t dtMs) override;
+    // The frame's drawing on the application's renderer (nothing without
+    // one).
+    void Render() override;
     // The layers with the characters among the sprites, the talk screen, the
     // menu's overlay and the cursor last.
     virtual void Render(CoreRenderer& renderer);
@@ -127,7 +133,7 @@ public:
 
     // The character the player steers, and the one the view follows: the
     // slot of that actor id, or none. Only the active character may run.
-    void SetActiveCharacter(uint32_t uActorId);
+    void SetActiveCharacter(uint32_t uActorId) override;
     void SelectCharacter(uint32_t uActorId);
     SceneCharacter* GetActiveCharacter() const;
     SceneCharacter* GetSelectedCharacter() const;
