@@ -293,11 +293,11 @@ private:
     // The characters sorted by ascending depth, equal depths in slot order.
     void SortRenderOrder();
     // The stars of the highlighted hotspots and the arrows of exits.
-    void Render2DOverlay(CoreRenderer& renderer);
+    void Render2DOverlay();
     // The exit arrow of the hovered exit.
-    void RenderExitArrow(CoreRenderer& renderer);
+    void RenderExitArrow();
     // The star at a hotspot's marker, breathing and turning with its pulse.
-    void RenderStar(CoreRenderer& renderer, const HighlightPulse& pulse);
+    void RenderStar(const HighlightPulse& pulse);
     // The selected character; a selection without one is reported.
     const SceneCharacter* SelectedForScroll() const;
 

@@ -149,8 +149,8 @@ void Scene::Render3D(CoreRenderer& renderer)
     SetIdentityWorld(renderer);
     RenderLabels(renderer);
     SetScreenProjection(renderer, m_fScroll);
-    Render2DOverlay(renderer);
-    RenderExitArrow(renderer);
+    Render2DOverlay();
+    RenderExitArrow();
     SetScreenProjection(renderer, 0);
     SetIdentityWorld(renderer);
 }
