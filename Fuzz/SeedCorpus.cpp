@@ -4,8 +4,8 @@
 // X-file harnesses, the dialog files Dialog, the scene files the scene
 // readers, the sound files the checks of their kinds, the text tables
 // TextTable and the fonts Font. The save file, which the data folder does not
-// hold, is seeded as the first start creates it and as a game with three saved
-// slots writes it.
+// hold, is seeded as the first start creates it and as a game with three
+// saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"

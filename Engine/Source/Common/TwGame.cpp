@@ -14,6 +14,7 @@ TwGame g_oTwGame;
 uint8_t g_bQuitBoxShown = 0;
 
 bool TwGame::s_bAutoTest = false;
+bool TwGame::s_bAutoTestWaitsForSentences = false;
 int32_t TwGame::s_iStartSpeedShift = TwGame::NORMAL_SPEED_SHIFT;
 
 namespace {

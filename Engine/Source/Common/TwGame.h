@@ -34,6 +34,9 @@ public:
 
     // Start-up switches that the command line can change.
     static bool s_bAutoTest;
+    // Off: under auto-test playback the talk screen turns a sentence's page
+    // at once. On: only once the page is typed out.
+    static bool s_bAutoTestWaitsForSentences;
     static int32_t s_iStartSpeedShift;
 
     // The start-up sequence; false at the first step that fails.

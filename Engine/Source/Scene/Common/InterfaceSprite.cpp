@@ -1,73 +1,48 @@
 #include "Scene/Common/InterfaceSprite.h"
 
-#include "Common/ActorIds.h"
+#include "Graphics/GraphicsFormats.h"
 #include "Maths/CoreFxDivide.h"
+#include "Renderer/CoreRenderer.h"
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
 #include "fx32/fx_trig.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <span>
+#include <utility>
 
 namespace {
 
-using CoreFx::Mul;
+// Interface art is authored at 1280 x 960: five pixels to a unit.
+constexpr fx32 PIXELS_PER_UNIT = 5 * FX32_ONE;
 
-// Texels per virtual unit.
-constexpr fx32 TEXELS_PER_UNIT = 5 * FX32_ONE;
-
-const char* const INTERFACE_SPRITE_NAMES[INTERFACE_SPRITE_PORTRAIT_FIRST] = {
-    "int_alert_invent", "int_alert_quest",
-    "beach_bg",         "star",
-    "int_arrow",        nullptr,
-    "intdial_arrow_up", "intdial_arrow_down",
-    "intdial_square",   "intdial_strip",
-    "intdial_caption",  "intdial_captionbig",
-    "intdial_next",     "intdial_reservation_memory",
-};
-
-// The last id has no name: the table is one entry longer than its names.
-constexpr int32_t LAST_PORTRAIT = INTERFACE_SPRITE_COUNT - 2;
+fx32 Abs(fx32 value)
+{
+    return value < 0 ? -value : value;
+}
 
 } // namespace
-
-const char* GetInterfaceSpriteName(int32_t iId)
-{
-    static char s_aName[64];
-    if (iId < 0 || iId > LAST_PORTRAIT)
-        return nullptr;
-    if (iId < INTERFACE_SPRITE_PORTRAIT_FIRST)
-        return INTERFACE_SPRITE_NAMES[iId];
-    const std::span<const ActorIdRow> actors = Id::GetActorTable();
-    const size_t index = static_cast<size_t>(iId - INTERFACE_SPRITE_PORTRAIT_FIRST);
-    if (index >= actors.size())
-        return nullptr;
-    std::snprintf(s_aName, sizeof s_aName, "intdial_%s", actors[index].m_pName);
-    return s_aName;
-}
 
 bool InterfaceSprite::Initialize(int32_t iId)
 {
     Release();
-    const char* pName = GetInterfaceSpriteName(iId);
-    return pName != nullptr && Load(pName);
+    const char* name = GetInterfaceSpriteName(iId);
+    return name != nullptr && Load(name);
 }
 
-bool InterfaceSprite::Load(const char* pName)
+bool InterfaceSprite::Load(const char* name)
 {
-    // A missing texture is reported by the lookup; the sprite then draws
-    // nothing.
-    m_hTexture = g_pTextureManager ? g_pTextureManager->GetTextureByName(pName) : nullptr;
-    if (!m_hTexture) {
-        m_fTextureWidth = m_fTextureHeight = m_fWidth = m_fHeight = 0;
-        return true;
-    }
-    const CoreTextureDescription* description = CoreTexture::GetTextureDescriptionFromHandle(m_hTexture);
-    m_fTextureWidth = static_cast<fx32>(description->m_iImageWidth * FX32_ONE);
-    m_fTextureHeight = static_cast<fx32>(description->m_iImageHeight * FX32_ONE);
-    m_fWidth = CoreFx::Div(m_fTextureWidth, TEXELS_PER_UNIT);
-    m_fHeight = CoreFx::Div(m_fTextureHeight, TEXELS_PER_UNIT);
+    m_hTexture = nullptr;
+    m_fxTextureWidth = m_fxTextureHeight = 0;
+    m_fxWidth = m_fxHeight = 0;
+    CoreTexture* hTexture = g_pTextureManager ? g_pTextureManager->GetTextureByName(name) : nullptr;
+    const CoreTextureDescription* description =
+        hTexture ? CoreTexture::GetTextureDescriptionFromHandle(hTexture) : nullptr;
+    if (description == nullptr)
+        return false;
+    m_hTexture = hTexture;
+    m_fxTextureWidth = static_cast<fx32>(description->m_iWidth << FX32_SHIFT);
+    m_fxTextureHeight = static_cast<fx32>(description->m_iHeight << FX32_SHIFT);
+    m_fxWidth = CoreFx::Div(m_fxTextureWidth, PIXELS_PER_UNIT);
+    m_fxHeight = CoreFx::Div(m_fxTextureHeight, PIXELS_PER_UNIT);
     return true;
 }
 
@@ -76,34 +51,73 @@ void InterfaceSprite::Release()
     *this = InterfaceSprite();
 }
 
-CoreFxVec2 InterfaceSprite::GetSize() const
+void InterfaceSprite::GetSize(fx32& width, fx32& height) const
 {
-    return {std::abs(Mul(m_fWidth, m_vScale.x)), std::abs(Mul(m_fHeight, m_vScale.y))};
+    width = Abs(CoreFx::Mul(m_fxWidth, m_fxScaleX));
+    height = Abs(CoreFx::Mul(m_fxHeight, m_fxScaleY));
 }
 
 void InterfaceSprite::ComputeHalfSize()
 {
-    const CoreFxVec2 size = GetSize();
-    m_vAnchor = {size.x / 2, size.y / 2};
+    fx32 width = 0;
+    fx32 height = 0;
+    GetSize(width, height);
+    m_fxAnchorX = width / 2;
+    m_fxAnchorY = height / 2;
 }
 
-void InterfaceSprite::ComputeCorners(const CoreFxVec& position, CoreFxVec aCorners[4]) const
+void InterfaceSprite::ComputeCorners(fx32 x, fx32 y, fx32 outX[4], fx32 outY[4]) const
 {
-    const CoreFxVec2 size = GetSize();
-    const fx32 left = -m_vAnchor.x;
-    const fx32 top = -m_vAnchor.y;
-    const fx32 right = size.x - m_vAnchor.x;
-    const fx32 bottom = size.y - m_vAnchor.y;
-    const fx32 local[4][2] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-    const uint16_t index = FX_RadToIdx(m_fAngle);
-    const fx32 sine = FX_SinIdx(index);
-    const fx32 cosine = FX_CosIdx(index);
+    fx32 width = 0;
+    fx32 height = 0;
+    GetSize(width, height);
+    const fx32 localX[4] = {0, width, width, 0};
+    const fx32 localY[4] = {0, 0, height, height};
+    const uint16_t angle = FX_RadToIdx(m_fxAngle);
+    const fx32 sine = FX_SinIdx(angle);
+    const fx32 cosine = FX_CosIdx(angle);
     for (int i = 0; i < 4; ++i) {
-        // A negative scale mirrors the quad about its anchor.
-        const fx32 x = m_vScale.x < 0 ? -local[i][0] : local[i][0];
-        const fx32 y = m_vScale.y < 0 ? -local[i][1] : local[i][1];
-        aCorners[i].x = position.x + Mul(x, cosine) - Mul(y, sine);
-        aCorners[i].y = position.y + Mul(x, sine) + Mul(y, cosine);
-        aCorners[i].z = position.z;
+        const fx32 cornerX = localX[i] - m_fxAnchorX;
+        const fx32 cornerY = localY[i] - m_fxAnchorY;
+        outX[i] = x + CoreFx::Mul(cornerX, cosine) - CoreFx::Mul(cornerY, sine);
+        outY[i] = y + CoreFx::Mul(cornerX, sine) + CoreFx::Mul(cornerY, cosine);
     }
+}
+
+uint32_t InterfaceSprite::GetColour() const
+{
+    const auto level = [](fx32 value) { return static_cast<uint32_t>(value >> FX32_SHIFT) & 0xFF; };
+    const auto alpha = static_cast<uint32_t>((m_fxAlpha - 1) >> 4) & 0xFF;
+    return level(m_fxRed) << 24 | level(m_fxGreen) << 16 | level(m_fxBlue) << 8 | alpha;
+}
+
+void InterfaceSprite::Render() const
+{
+    if (!m_bVisible || ((m_fxAlpha - 1) >> 4) <= 0 || m_hTexture == nullptr || g_pTextureManager == nullptr ||
+        g_pTextureManager->m_pRenderer == nullptr || m_fxTextureWidth <= 0 || m_fxTextureHeight <= 0)
+        return;
+    CoreRenderer& renderer = *g_pTextureManager->m_pRenderer;
+    fx32 x[4];
+    fx32 y[4];
+    ComputeCorners(m_fxX, m_fxY, x, y);
+    // Half a texel in from each edge, so that no texel of a neighbouring
+    // picture is sampled.
+    const fx32 halfU = CoreFx::Div(FX32_ONE, m_fxTextureWidth) / 2;
+    const fx32 halfV = CoreFx::Div(FX32_ONE, m_fxTextureHeight) / 2;
+    fx32 left = halfU;
+    fx32 right = FX32_ONE - halfU;
+    fx32 top = halfV;
+    fx32 bottom = FX32_ONE - halfV;
+    if (m_fxScaleX < 0)
+        std::swap(left, right);
+    if (m_fxScaleY < 0)
+        std::swap(top, bottom);
+    const fx32 u[4] = {left, right, right, left};
+    const fx32 v[4] = {top, top, bottom, bottom};
+    const uint32_t colour = GetColour();
+    if (!renderer.PrimitiveBegin(Platform::D3DPT_TRIANGLEFAN, 4, m_hTexture))
+        return;
+    for (int i = 0; i < 4; ++i)
+        renderer.PrimitiveVertexAdd(x[i], y[i], m_fxZ, colour, u[i], v[i]);
+    renderer.PrimitiveEnd();
 }

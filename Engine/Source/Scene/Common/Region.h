@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-class CoreRenderer;
 class Scene;
 
 // The most characters a scene holds, and so the touch slots of a region.
@@ -61,7 +60,7 @@ public:
     // Forgets the owner and frees the triangles.
     void Release();
     // Draws the scene's arrow turned to the exit direction at the marker.
-    void RenderDirection(Scene& scene, CoreRenderer& renderer) const;
+    void RenderDirection(Scene& scene) const;
 
     // The actors whose characters stand in the region.
     Scriptable* m_vTouchingActors[MAX_ACTORS] = {};

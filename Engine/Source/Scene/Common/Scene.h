@@ -3,6 +3,7 @@
 #include "3D/Common/WalkMesh.h"
 #include "Common/SceneIds.h"
 #include "DataPack/DataPack.h"
+#include "Managers/Common/ManagedScene.h"
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/ActorSet.h"
 #include "Scene/Common/InterfaceSprite.h"
@@ -27,6 +28,10 @@ class SerialStream;
 
 // The most attachments a scene holds.
 constexpr int32_t MAX_ATTACHMENTS = 16;
+// Sprites are drawn between these depths; the deepest is also where a
+// character stands outside every region.
+constexpr fx32 SCENE_DEEPEST_DEPTH = -63 * FX32_ONE;
+constexpr fx32 SCENE_NEAREST_DEPTH = -FX32_ONE;
 
 // The states of a scene's input.
 enum SceneInputState : int32_t {
@@ -61,49 +66,35 @@ enum SceneScrollMode : int32_t {
 // Files are untrusted: a description or 3D file that is cut short, holds a
 // count beyond what it can hold, or a main layer, light count or walk mesh
 // that cannot be used is refused with a line naming it, and the load fails.
-class Scene {
+class Scene : public ManagedScene {
 public:
     Scene();
-    virtual ~Scene();
+    ~Scene() override;
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
     // The whole load, after Clear; false at the first step that fails, with
     // what was loaded so far left to Shutdown (or the destructor).
-    virtual bool Initialize(SceneId iId);
+    bool Initialize(SceneId iId) override;
     // Unloads and frees everything the scene holds and unregisters its
     // scriptables; safe after a failed load and more than once.
-    virtual void Shutdown();
+    void Shutdown() override;
     // Once after the scene change, when its script has started: shares the
     // region depth step among the characters, places them and the view.
     virtual bool Prepare();
     // One frame: the menu, the layers, the highlights, the input, the talk
     // screen, the cursor, the characters, the walk target, the depths and
     // the scroll.
-    virtual void Update(uint32_t dtMs);
+    void Update(uint32_t dtMs) override;
     // Changes the input state or fires an interaction into the script
     // manager, at once (see SceneEventCode); codes outside 0..15 are ignored.
     void PostEvent(int32_t iCode, const SceneEventParams& params = SceneEventParams::DEFAULT);
-    // Switches every input trigger off, then on those of the current state
-    // and those every state keeps.
-    void ApplyStateInputs() const;
     // A new state hides the caption and applies its triggers; the same state
     // changes nothing.
     void EnterState(int32_t iState);
     // State 1 by the full route: a change also closes the verb menu and
     // forgets the hold.
     void EnterIdleState();
-    // The topmost interactive sprite, region or character under the point of
-    // the virtual screen, or null.
-    SceneObject* PickObjectAt(fx32 x, fx32 y) const;
-    // The index in the main layer of the deepest interactive sprite or region
-    // under the point (x in layer units) that lies above `depth`, which it
-    // then takes; -1 when none does.
-    int32_t GetSpriteIndexAt(fx32 x, fx32 y, fx32& depth) const;
-    int32_t GetRegionIndexAt(fx32 x, fx32 y, fx32& depth) const;
-    // The slot of the nearest interactive character under the point (screen
-    // units), other than the active one, with its screen depth; -1 when none.
-    int32_t GetCharacterSlotAt(fx32 x, fx32 y, fx32& depth) const;
     // What the caption says of a scriptable: an entity's save-slot label or
     // caption text, an actor's name text; null when none.
     const char* GetCaptionText(const Scriptable* pScriptable) const;
@@ -114,8 +105,9 @@ public:
     static void ComposeUseCaption(char* pBuffer, size_t uSize, const char* pUse, const char* pItem, const char* pOn,
                                   const char* pTarget);
 
-    // The frame's drawing on the application's renderer.
-    void Render();
+    // The frame's drawing on the application's renderer (nothing without
+    // one).
+    void Render() override;
     // The layers with the characters among the sprites, the talk screen, the
     // menu's overlay and the cursor last.
     virtual void Render(CoreRenderer& renderer);
@@ -125,6 +117,11 @@ public:
     virtual void RenderOverlay(CoreRenderer& renderer);
     // One frame of the player's input.
     virtual void HandleInputs(uint32_t dtMs);
+    // The pointer entering or leaving the window shows or hides the cursor.
+    void ApplyPointerFlags();
+    // Switches on the input events of the current input state, and only
+    // them.
+    void ApplyStateInputs();
 
     // Reads the scene description into the scene.
     bool Initialize2D(SerialStream& stream);
@@ -157,7 +154,7 @@ public:
 
     // The character the player steers, and the one the view follows: the
     // slot of that actor id, or none. Only the active character may run.
-    void SetActiveCharacter(uint32_t uActorId);
+    void SetActiveCharacter(uint32_t uActorId) override;
     void SelectCharacter(uint32_t uActorId);
     SceneCharacter* GetActiveCharacter() const;
     SceneCharacter* GetSelectedCharacter() const;
@@ -177,6 +174,13 @@ public:
     // The camera's sideways shift that keeps the characters on the scrolled
     // background.
     void UpdateScrollRatio();
+
+    // The topmost sprite, region or character under the point (virtual
+    // screen units) whose scriptable the player may use, or null.
+    SceneObject* PickObjectAt(fx32 x, fx32 y) const;
+    // Fires the cursor's verb (Look, Talk, else Activate) at the hovered
+    // object's scriptable and logs it; the object is no longer hovered.
+    void FireHoveredAction();
 
     // Switches the highlight pulses of the hotspots the player may use.
     void UpdateHighlights(bool bHighlightAll);
@@ -277,6 +281,10 @@ public:
     // Space toggles the highlight of every hotspot, in every scene.
     static bool s_bHighlightAll;
 
+protected:
+    // Every layer's frame, with the characters' feet for touch tracking.
+    void UpdateLayers(uint32_t dtMs);
+
 private:
     // The steps of the load after the description.
     bool LoadDescription(const char* pPath);
@@ -309,15 +317,13 @@ private:
     // The characters sorted by ascending depth, equal depths in slot order.
     void SortRenderOrder();
     // The stars of the highlighted hotspots and the arrows of exits.
-    void Render2DOverlay(CoreRenderer& renderer);
+    void Render2DOverlay();
     // The exit arrow of the hovered exit.
-    void RenderExitArrow(CoreRenderer& renderer);
+    void RenderExitArrow();
     // The star at a hotspot's marker, breathing and turning with its pulse.
-    void RenderStar(CoreRenderer& renderer, const HighlightPulse& pulse);
+    void RenderStar(const HighlightPulse& pulse);
     // The selected character; a selection without one is reported.
     const SceneCharacter* SelectedForScroll() const;
-    // What the layers' touch tracking needs this frame.
-    void FillTouchScene(TouchScene& touch, TouchCharacter* pCharacters) const;
 
     // The input states' frames.
     void HandleIdleInput(uint32_t dtMs);
@@ -334,9 +340,8 @@ private:
     void HandleBusyInput();
     // The pointer target at a point, kept on the visible screen.
     void SetPointerTarget(fx32 x, fx32 y);
-    // Codes 3 and 8.
+    // Code 3.
     void UseItemAt(const SceneEventParams& params);
-    void FireAction();
 
     SceneCharacter* m_apRenderOrder[MAX_ACTORS] = {};
 

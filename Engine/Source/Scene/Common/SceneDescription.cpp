@@ -14,9 +14,7 @@ constexpr uint16_t SCENE_VERSION_MAJOR = 4;
 constexpr uint16_t SCENE_VERSION_MINOR = 1;
 constexpr uint32_t FILE_ID_SIZE = 8;
 
-// The deepest a scene object can stand, and the step a region depth search
-// starts from.
-constexpr fx32 DEEPEST_DEPTH = -63 * FX32_ONE;
+// The step a region depth search starts from.
 constexpr fx32 NO_DEPTH_STEP = 16384 * FX32_ONE;
 
 // The fewest bytes a record takes; counts are checked against them before
@@ -29,7 +27,7 @@ constexpr uint64_t ACTOR_SET_MIN_SIZE = 1 + 4 + 4;
 
 fx32 MainLayerNoRegionDepth(const Layer& layer)
 {
-    fx32 depth = DEEPEST_DEPTH;
+    fx32 depth = SCENE_DEEPEST_DEPTH;
     for (int32_t r = 0; r < layer.m_iNbRegions; ++r)
         if (layer.m_vRegions[r].m_iDepth > depth)
             depth = layer.m_vRegions[r].m_iDepth;

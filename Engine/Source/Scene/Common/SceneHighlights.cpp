@@ -38,7 +38,7 @@ InterfaceSprite& Scene::SetArrowDirection(uint32_t uCode)
 {
     // Codes 1..4 point right, down, left and up; 5..8 the diagonals between.
     const fx32 turns = static_cast<fx32>(uCode << 11) - (uCode <= LAST_STRAIGHT_DIRECTION ? 0x800 : 0x2400);
-    m_oArrow.m_fAngle = CoreFx::Mul(turns, PI);
+    m_oArrow.m_fxAngle = CoreFx::Mul(turns, PI);
     m_oArrow.ComputeHalfSize();
     return m_oArrow;
 }

@@ -71,12 +71,17 @@ void SetModeOnce(SceneCursor& cursor, int32_t iMode)
 
 } // namespace
 
-void Scene::HandleInputs(uint32_t dtMs)
+void Scene::ApplyPointerFlags()
 {
     if (Active(InputEventId_PointerInside))
         m_oCursor.m_bShown = 1;
     if (Active(InputEventId_PointerOutside))
         m_oCursor.m_bShown = 0;
+}
+
+void Scene::HandleInputs(uint32_t dtMs)
+{
+    ApplyPointerFlags();
     if (m_iInputState == INPUT_STATE_PAD_POINTER) {
         HandlePadPointerInput();
         return;

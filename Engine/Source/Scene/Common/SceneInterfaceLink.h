@@ -3,6 +3,10 @@
 
 class CoreTexture;
 
+namespace Tw {
+class TextRenderer;
+}
+
 // What a scene asks each frame of the talk screen, the in-game menu and the
 // game around it: their updates and drawing, the item the player holds and
 // whether the game is busy. The game provides it; tests install fakes.
@@ -26,10 +30,14 @@ public:
     // The script manager runs an event, a scene change is pending, the
     // scene-transition fade runs or a game state waits in the queue.
     virtual bool IsBusy() = 0;
+    // The current game state's text renderers of the main and the small
+    // font; null while it has none.
+    virtual Tw::TextRenderer* GetMainTextRenderer() = 0;
+    virtual Tw::TextRenderer* GetSmallTextRenderer() = 0;
 };
 
 // Stands in until the talk screen and the menu exist: nothing to update or
-// draw, no item in hand, never busy.
+// draw, no item in hand, never busy, no text renderers.
 class NullSceneInterfaceLink final : public SceneInterfaceLink {
 public:
     void UpdateMenu(uint32_t) override { }
@@ -39,6 +47,8 @@ public:
     void DrawMenuBars() override { }
     CoreTexture* GetHeldItemIcon() override { return nullptr; }
     bool IsBusy() override { return false; }
+    Tw::TextRenderer* GetMainTextRenderer() override { return nullptr; }
+    Tw::TextRenderer* GetSmallTextRenderer() override { return nullptr; }
 };
 
 // The link every scene uses; SetSceneInterfaceLink(nullptr) restores the

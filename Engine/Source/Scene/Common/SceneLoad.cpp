@@ -52,8 +52,11 @@ bool Scene::Initialize(SceneId iId)
     if (!LoadTextAndDialogs())
         return false;
 
-    if (!m_oStar.Initialize(INTERFACE_SPRITE_STAR) || !m_oArrow.Initialize(INTERFACE_SPRITE_ARROW) ||
-        !m_oCursor.InitializePlatform())
+    // A missing marker texture is reported by the texture manager; the
+    // scene goes on without that marker.
+    m_oStar.Initialize(INTERFACE_SPRITE_STAR);
+    m_oArrow.Initialize(INTERFACE_SPRITE_ARROW);
+    if (!m_oCursor.InitializePlatform())
         return false;
     if (!GetSceneServices().InitializeInterface(*this))
         return false;

@@ -1,77 +1,23 @@
 #include "Adventure/Common/Scriptable.h"
+#include "Common/SceneIds.h"
+#include "Common/TwGame.h"
+#include "Log/CoreLog.h"
 #include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneEventSink.h"
+#include "ScriptEngine/common/EventDesc.h"
 
 namespace {
 
-// Where every search starts: below any depth a file can give.
-constexpr fx32 LOWEST_DEPTH = static_cast<fx32>(0xFC000000u);
-// Handed to the objects' hit test, which does not use it.
+// The picker's reach, which the objects' hit tests do not use.
 constexpr fx32 PICK_TOLERANCE = 16 * FX32_ONE;
+constexpr fx32 FARTHEST = static_cast<fx32>(0xFC000000u);
 
-bool IsInteractive(const Scriptable* pScriptable)
+bool IsUsable(const SceneObject& object)
 {
-    return pScriptable && pScriptable->IsInteractive();
+    return object.m_pScriptable != nullptr && object.m_pScriptable->IsInteractive();
 }
 
 } // namespace
-
-int32_t Scene::GetSpriteIndexAt(fx32 x, fx32 y, fx32& depth) const
-{
-    const Layer* main = GetMainLayer();
-    int32_t found = -1;
-    for (int32_t i = 0; main && i < main->m_iNbSprites; ++i) {
-        const Sprite& sprite = main->m_vSprites[i];
-        // Equal depths keep the first sprite.
-        if (sprite.IsVisible() && IsInteractive(sprite.m_pScriptable) && sprite.Contains(x, y, PICK_TOLERANCE) &&
-            sprite.m_iDepth > depth) {
-            depth = sprite.m_iDepth;
-            found = i;
-        }
-    }
-    return found;
-}
-
-int32_t Scene::GetRegionIndexAt(fx32 x, fx32 y, fx32& depth) const
-{
-    const Layer* main = GetMainLayer();
-    int32_t found = -1;
-    fx32 best = LOWEST_DEPTH;
-    for (int32_t i = 0; main && i < main->m_iNbRegions; ++i) {
-        const Region& region = main->m_vRegions[i];
-        const Scriptable* owner = region.m_pScriptable;
-        // Equal depths take the last region.
-        if (IsInteractive(owner) && owner->IsVisible() && region.Contains(x, y, PICK_TOLERANCE) &&
-            region.m_iDepth >= best) {
-            best = region.m_iDepth;
-            found = i;
-        }
-    }
-    // Over a sprite only when strictly nearer.
-    if (found < 0 || best <= depth)
-        return -1;
-    depth = best;
-    return found;
-}
-
-int32_t Scene::GetCharacterSlotAt(fx32 x, fx32 y, fx32& depth) const
-{
-    int32_t found = -1;
-    fx32 best = LOWEST_DEPTH;
-    for (int32_t i = 0; i < m_iNumCharacters; ++i) {
-        const SceneCharacter& character = *m_apCharacters[i];
-        if (i == m_iActiveCharacter || !character.IsVisible() || !IsInteractive(character.m_pScriptable) ||
-            !character.Contains(x, y, PICK_TOLERANCE))
-            continue;
-        const fx32 screenDepth = character.GetScreenPosition().z;
-        if (screenDepth >= best) {
-            best = screenDepth;
-            found = i;
-        }
-    }
-    if (found >= 0)
-        depth = best;
-    return found;
-}
 
 SceneObject* Scene::PickObjectAt(fx32 x, fx32 y) const
 {
@@ -80,19 +26,71 @@ SceneObject* Scene::PickObjectAt(fx32 x, fx32 y) const
         return nullptr;
     const fx32 layerX = CoreFx::WrapAdd(x, m_fScroll);
     SceneObject* picked = nullptr;
-    fx32 depth = LOWEST_DEPTH;
-    const int32_t sprite = GetSpriteIndexAt(layerX, y, depth);
-    if (sprite >= 0)
-        picked = &main->m_vSprites[sprite];
-    const int32_t region = GetRegionIndexAt(layerX, y, depth);
-    if (region >= 0)
-        picked = &main->m_vRegions[region];
-    fx32 screenDepth = LOWEST_DEPTH;
-    const int32_t slot = GetCharacterSlotAt(layerX, y, screenDepth);
-    // Characters are told apart by their depth on the screen, but stand in
-    // front of a sprite or region by their depth among the layers, and only
-    // when known to the scripts.
-    if (slot >= 0 && m_apCharacters[slot]->m_iDepth > depth && m_apActors[slot])
-        picked = m_apCharacters[slot].get();
+    fx32 depth = FARTHEST;
+
+    // The nearest sprite, the first of equal depths.
+    Sprite* sprite = nullptr;
+    for (int32_t i = 0; i < main->m_iNbSprites; ++i) {
+        Sprite& candidate = main->m_vSprites[i];
+        if (candidate.IsVisible() && IsUsable(candidate) && candidate.Contains(layerX, y, PICK_TOLERANCE) &&
+            (!sprite || candidate.m_iDepth > sprite->m_iDepth))
+            sprite = &candidate;
+    }
+    if (sprite) {
+        picked = sprite;
+        depth = sprite->m_iDepth;
+    }
+
+    // The nearest region, the last of equal depths, in front of the sprite.
+    Region* region = nullptr;
+    for (int32_t i = 0; i < main->m_iNbRegions; ++i) {
+        Region& candidate = main->m_vRegions[i];
+        if (IsUsable(candidate) && candidate.m_pScriptable->IsVisible() &&
+            candidate.Contains(layerX, y, PICK_TOLERANCE) && (!region || candidate.m_iDepth >= region->m_iDepth))
+            region = &candidate;
+    }
+    if (region && region->m_iDepth > depth) {
+        picked = region;
+        depth = region->m_iDepth;
+    }
+
+    // The characters are told apart by their depth on the screen; the one
+    // found stands in front of the sprite or region when it is nearer among
+    // the layers and its actor is registered.
+    int32_t hit = -1;
+    fx32 screenDepth = FARTHEST;
+    for (int32_t i = 0; i < m_iNumCharacters; ++i) {
+        const SceneCharacter& candidate = *m_apCharacters[i];
+        if (i == m_iActiveCharacter || !candidate.IsVisible() || !IsUsable(candidate) ||
+            !candidate.Contains(layerX, y, PICK_TOLERANCE))
+            continue;
+        const fx32 z = candidate.GetScreenPosition().z;
+        if (z >= screenDepth) {
+            hit = i;
+            screenDepth = z;
+        }
+    }
+    if (hit != -1 && m_apCharacters[hit]->m_iDepth > depth && m_apActors[hit])
+        picked = m_apCharacters[hit].get();
     return picked;
+}
+
+void Scene::FireHoveredAction()
+{
+    const int32_t verb = m_oCursor.m_aSlots[0].m_iVerb;
+    const TwEventType type = verb == CURSOR_LOOK   ? TwEventType_Look
+                             : verb == CURSOR_TALK ? TwEventType_Talk
+                                                   : TwEventType_Activate;
+    Scriptable* target = m_pHoveredObject ? m_pHoveredObject->m_pScriptable : nullptr;
+    if (target) {
+        // Object names fill 16-byte fields that need not end in a terminator.
+        EventDesc event;
+        BuildEvent(&event, type, 1, ID_PARAMETER_TYPE_SCRIPTABLE, target->GetId());
+        const bool executed = GetSceneEventSink().FireEvent(event);
+        const SceneDesc* row = Id::GetSceneDesc(m_iId);
+        CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+        CorePrint(&g_oCoreLog, "Action \"%s\" on \"%s:%.16s[%d]\" [executed:%d]\n", EventDesc::GetTypeName(type),
+                  row ? row->m_pName : m_sName, target->GetName(), target->GetId(), executed ? 1 : 0);
+    }
+    m_pHoveredObject = nullptr;
 }

@@ -14,7 +14,6 @@ namespace {
 
 // Object names come from 16-byte fields that need not end in a terminator,
 // so the log reads no more than that.
-constexpr const char* ACTION_LINE = "Action \"%s\" on \"%.*s:%.16s[%d]\" [executed:%d]\n";
 constexpr const char* USE_ITEM_LINE = "UseItem \"%s\" on \"%.*s:%.16s[%d]\" [executed:%d]\n";
 
 // The scene's name from the scene table, or the 16 bytes of its description.
@@ -64,7 +63,10 @@ void Scene::PostEvent(int32_t iCode, const SceneEventParams& params)
         if (SceneCharacter* active = GetActiveCharacter())
             active->StopMoving();
         break;
-    case SCENE_EVENT_ACTION: FireAction(); break;
+    case SCENE_EVENT_ACTION:
+        FireHoveredAction();
+        UpdateCaption();
+        break;
     case SCENE_EVENT_TALK: EnterState(INPUT_STATE_TALK); break;
     case SCENE_EVENT_PAD_POINTER: EnterState(INPUT_STATE_PAD_POINTER); break;
     case SCENE_EVENT_POINTER_ONLY: EnterState(INPUT_STATE_POINTER_ONLY); break;
@@ -75,26 +77,6 @@ void Scene::PostEvent(int32_t iCode, const SceneEventParams& params)
     case SCENE_EVENT_NOT_INTERACTIVE: EnterIdleState(); break;
     default: break;
     }
-}
-
-void Scene::FireAction()
-{
-    const int32_t verb = m_oCursor.m_aSlots[0].m_iVerb;
-    const TwEventType type = verb == CURSOR_LOOK   ? TwEventType_Look
-                             : verb == CURSOR_TALK ? TwEventType_Talk
-                                                   : TwEventType_Activate;
-    Scriptable* target = m_pHoveredObject ? m_pHoveredObject->m_pScriptable : nullptr;
-    if (target) {
-        EventDesc event;
-        BuildEvent(&event, type, 1, ID_PARAMETER_TYPE_SCRIPTABLE, target->GetId());
-        const bool executed = GetSceneEventSink().FireEvent(event);
-        CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
-        const LoggedSceneName scene = SceneNameOf(*this);
-        CorePrint(&g_oCoreLog, ACTION_LINE, EventDesc::GetTypeName(type), scene.length, scene.text, target->GetName(),
-                  target->GetId(), executed ? 1 : 0);
-    }
-    m_pHoveredObject = nullptr;
-    UpdateCaption();
 }
 
 void Scene::UseItemAt(const SceneEventParams& params)

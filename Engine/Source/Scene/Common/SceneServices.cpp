@@ -3,6 +3,7 @@
 #include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"
+#include "Utils/Common/DkLocalizer.h"
 
 namespace {
 
@@ -21,14 +22,14 @@ bool GameSceneServices::RemoveScriptable(int32_t iId)
     return g_oScriptManager.RemoveScriptable(iId);
 }
 
-int32_t GameSceneServices::AddTextBank(const char* pName, uint8_t* /*pTable*/, uint32_t /*uSize*/)
+int32_t GameSceneServices::AddTextBank(const char* pName, uint8_t* pTable, uint32_t uSize)
 {
-    CorePrint(&g_oCoreLog, "No localiser: text table \"%s\" not added\n", pName);
-    return -1;
+    return g_oDkLocalizer.AddBank(pName, pTable, uSize);
 }
 
-void GameSceneServices::RemoveTextBank(int32_t /*iBank*/)
+void GameSceneServices::RemoveTextBank(int32_t iBank)
 {
+    g_oDkLocalizer.RemoveBank(iBank);
 }
 
 int32_t GameSceneServices::AddDialogGroup(const uint8_t* pData, size_t uSize, int32_t iSceneId, const char* pFileName)

@@ -53,27 +53,27 @@ bool Scene::Prepare()
     return true;
 }
 
-void Scene::FillTouchScene(TouchScene& touch, TouchCharacter* pCharacters) const
+void Scene::UpdateLayers(uint32_t dtMs)
 {
+    TouchCharacter characters[MAX_ACTORS];
     for (int32_t i = 0; i < m_iNumCharacters; ++i) {
         const CoreFxVec screen = m_apCharacters[i]->GetScreenPosition();
-        pCharacters[i] = {m_apActors[i].get(), screen.x, screen.y};
+        characters[i] = {m_apActors[i].get(), screen.x, screen.y};
     }
+    TouchScene touch;
     touch.m_sName = m_sName;
     touch.m_iScrollX = m_fScroll;
-    touch.m_pCharacters = pCharacters;
+    touch.m_pCharacters = characters;
     touch.m_iNbCharacters = static_cast<uint32_t>(m_iNumCharacters);
+    for (int32_t i = 0; i < m_iNumLayers; ++i)
+        m_vLayers[i].Update(dtMs, touch);
 }
 
 void Scene::Update(uint32_t dtMs)
 {
     SceneInterfaceLink& link = GetSceneInterfaceLink();
     link.UpdateMenu(dtMs);
-    TouchCharacter characters[MAX_ACTORS];
-    TouchScene touch;
-    FillTouchScene(touch, characters);
-    for (int32_t i = 0; i < m_iNumLayers; ++i)
-        m_vLayers[i].Update(dtMs, touch);
+    UpdateLayers(dtMs);
     UpdateHighlights(s_bHighlightAll && m_iInputState != INPUT_STATE_TALK);
     HandleInputs(dtMs);
     link.UpdateTalkScreen(dtMs);

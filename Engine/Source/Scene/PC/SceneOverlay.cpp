@@ -18,26 +18,26 @@ bool ShowsStar(const SceneObject& object)
 
 } // namespace
 
-void Region::RenderDirection(Scene& scene, CoreRenderer& renderer) const
+void Region::RenderDirection(Scene& scene) const
 {
     ENGINE_ASSERT(m_iDirection != DIR_NONE);
     InterfaceSprite& arrow = scene.SetArrowDirection(m_iDirection);
-    arrow.m_vPosition = {m_oPulse.m_oPosition.x, m_oPulse.m_oPosition.y, MARKER_DEPTH};
+    arrow.SetPosition(m_oPulse.m_oPosition.x, m_oPulse.m_oPosition.y, MARKER_DEPTH);
     arrow.ComputeHalfSize();
-    arrow.Render(renderer);
+    arrow.Render();
 }
 
-void Scene::RenderStar(CoreRenderer& renderer, const HighlightPulse& pulse)
+void Scene::RenderStar(const HighlightPulse& pulse)
 {
-    m_oStar.m_vPosition = {pulse.m_oPosition.x, pulse.m_oPosition.y, MARKER_DEPTH};
-    m_oStar.m_vScale = {pulse.m_iScaleX, pulse.m_iScaleY};
+    m_oStar.SetPosition(pulse.m_oPosition.x, pulse.m_oPosition.y, MARKER_DEPTH);
+    m_oStar.SetScale(pulse.m_iScaleX, pulse.m_iScaleY);
     m_oStar.ComputeHalfSize();
-    m_oStar.m_fAngle = pulse.m_iAngle;
-    m_oStar.m_fAlpha = pulse.m_iAlpha;
-    m_oStar.Render(renderer);
+    m_oStar.m_fxAngle = pulse.m_iAngle;
+    m_oStar.m_fxAlpha = pulse.m_iAlpha;
+    m_oStar.Render();
 }
 
-void Scene::Render2DOverlay(CoreRenderer& renderer)
+void Scene::Render2DOverlay()
 {
     if (const Layer* main = GetMainLayer()) {
         for (int32_t i = 0; i < main->m_iNbRegions; ++i) {
@@ -45,20 +45,20 @@ void Scene::Render2DOverlay(CoreRenderer& renderer)
             if (!region.m_oPulse.m_bActive)
                 continue;
             if (region.GetDirection() != DIR_NONE)
-                region.RenderDirection(*this, renderer);
+                region.RenderDirection(*this);
             else if (region.m_oPulse.m_iClock > 0)
-                RenderStar(renderer, region.m_oPulse);
+                RenderStar(region.m_oPulse);
         }
         for (int32_t i = 0; i < main->m_iNbSprites; ++i)
             if (ShowsStar(main->m_vSprites[i]))
-                RenderStar(renderer, main->m_vSprites[i].m_oPulse);
+                RenderStar(main->m_vSprites[i].m_oPulse);
     }
     for (int32_t i = 0; i < m_iNumCharacters; ++i)
         if (i != m_iActiveCharacter && ShowsStar(*m_apCharacters[i]))
-            RenderStar(renderer, m_apCharacters[i]->m_oPulse);
+            RenderStar(m_apCharacters[i]->m_oPulse);
 }
 
-void Scene::RenderExitArrow(CoreRenderer& renderer)
+void Scene::RenderExitArrow()
 {
     const Layer* main = GetMainLayer();
     if (!main || !GetActiveCharacter())
@@ -67,7 +67,7 @@ void Scene::RenderExitArrow(CoreRenderer& renderer)
         const Region& region = main->m_vRegions[i];
         if (region.GetDirection() != DIR_NONE && region.m_pScriptable && region.m_pScriptable->IsInteractive() &&
             m_pHoveredObject == &region) {
-            region.RenderDirection(*this, renderer);
+            region.RenderDirection(*this);
             return;
         }
     }

@@ -16,9 +16,6 @@ namespace {
 
 // The assert's text names the condition as reports show it.
 constexpr bool FALSE = false;
-constexpr fx32 FX = FX32_ONE;
-constexpr fx32 FARTHEST_SPRITE_DEPTH = -63 * FX;
-constexpr fx32 NEAREST_SPRITE_DEPTH = -1 * FX;
 
 void SetIdentityWorld(CoreRenderer& renderer)
 {
@@ -125,7 +122,7 @@ void Scene::Render3D(CoreRenderer& renderer)
     InitializeLighting(renderer);
     for (int32_t l = 0; l < m_iNumLayers; ++l) {
         const Layer& layer = m_vLayers[l];
-        fx32 lowerBound = FARTHEST_SPRITE_DEPTH;
+        fx32 lowerBound = SCENE_DEEPEST_DEPTH;
         if (l == m_iMainLayerIndex) {
             int32_t k = 0;
             while (k < m_iNumCharacters) {
@@ -146,14 +143,14 @@ void Scene::Render3D(CoreRenderer& renderer)
         }
         SetScreenProjection(renderer, m_fScroll);
         SetDepthTest(renderer, false);
-        layer.RenderSprites(renderer, lowerBound, NEAREST_SPRITE_DEPTH);
+        layer.RenderSprites(renderer, lowerBound, SCENE_NEAREST_DEPTH);
     }
     SetScreenProjection(renderer, 0);
     SetIdentityWorld(renderer);
     RenderLabels(renderer);
     SetScreenProjection(renderer, m_fScroll);
-    Render2DOverlay(renderer);
-    RenderExitArrow(renderer);
+    Render2DOverlay();
+    RenderExitArrow();
     SetScreenProjection(renderer, 0);
     SetIdentityWorld(renderer);
 }

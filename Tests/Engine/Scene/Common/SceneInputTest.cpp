@@ -83,6 +83,8 @@ public:
     void DrawMenuBars() override { }
     CoreTexture* GetHeldItemIcon() override { return nullptr; }
     bool IsBusy() override { return m_bBusy; }
+    Tw::TextRenderer* GetMainTextRenderer() override { return nullptr; }
+    Tw::TextRenderer* GetSmallTextRenderer() override { return nullptr; }
 
     bool m_bBusy = false;
 };

@@ -4,19 +4,25 @@
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
 #include "Common/SceneIds.h"
+#include "Graphics/GraphicsFormats.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Scene/Common/Scene.h"
+#include "Renderer/CorePrimitiveVertex.h"
 #include "Support/FakeSceneServices.h"
+#include "Support/HandMadeDds.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/NullRendererTest.h"
 #include "Support/TestPaths.h"
+#include "Texture/CoreTextureManager.h"
 
 #include <gmock/gmock.h>
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
+#include <set>
 
 namespace {
 
@@ -44,6 +50,12 @@ protected:
         TestSupport::EnsureMainHeap();
         NullRendererTest::SetUp();
         ResourceManager::CreateSingleton();
+        // The interface pieces that every scene shows come with the common
+        // pack in the game.
+        for (const char* name : {"star", "int_arrow", "Int_pointers"}) {
+            const std::vector<uint8_t> dds = TestSupport::HandMadeDds(32, 32, DDS_FOURCC_DXT1, 32 * 32 / 2);
+            ASSERT_NE(g_pTextureManager->CreateTexture(name, dds.data(), dds.size()), nullptr);
+        }
     }
     void TearDown() override
     {
@@ -81,7 +93,13 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:Before scene initialize\n"));
     EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:Load scene : \"scenes/bg101_BO_CastilloLivingRoom.twscene.pc\"\n"));
     EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:After scene initialize\n"));
+    EXPECT_THAT(m_log, HasSubstr("INFO[00h:00m:00s]:Load text : \"text/en-GBTextBG101.dat\"\n"));
     EXPECT_THAT(m_log, Not(HasSubstr("ERR [")));
+    // The file agrees with the scene table.
+    EXPECT_THAT(m_log, Not(HasSubstr("ASSERT")));
+    EXPECT_EQ(m_services.m_textBanks, std::set<std::string> {"text/en-GBTextBG101.dat"});
+    EXPECT_EQ(m_services.m_dialogGroups,
+              (std::vector<std::pair<int32_t, std::string>> {{9, "scenes/bg101_BO_CastilloLivingRoom.dialogs.dat"}}));
     const Scene& scene = *m_scene;
     EXPECT_EQ(scene.m_iInputState, 1);
     EXPECT_TRUE(m_services.m_bInterface);
@@ -160,10 +178,49 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     EXPECT_THAT(log, HasSubstr("INFO[00h:00m:00s]:Before scene shutdown\n"));
     EXPECT_THAT(log, HasSubstr("INFO[00h:00m:00s]:After scene shutdown\n"));
     EXPECT_TRUE(m_services.m_registry.empty());
+    EXPECT_EQ(m_services.m_removedTextBanks, std::vector<int32_t> {5});
+    EXPECT_EQ(m_services.m_removedDialogGroups, std::vector<int32_t> {7});
     EXPECT_FALSE(m_services.m_bInterface);
     EXPECT_EQ(ResourceManager::GetInstance()->m_pPackages, nullptr);
     EXPECT_EQ(scene.m_iNumEntities, 0);
     EXPECT_EQ(scene.m_iNumCharacters, 0);
+}
+
+TEST_F(SceneLoadTest, TheLivingRoomDrawsItsShownSpritesAndSteersItsHeroine)
+{
+    {
+        TestSupport::ScopedWorkingDirectory data(TestSupport::DataDir());
+        ASSERT_TRUE(Load(LIVING_ROOM));
+        m_scene->LoadActorSet("default");
+    }
+    // The sprites drawn, told apart by their depths, without the markers
+    // and the cursor (a sprite at the heroine's depth is drawn on both sides
+    // of her).
+    const auto draws = [this] {
+        m_graphics.Recorder().Clear();
+        m_scene->Update(16);
+        m_scene->Render(m_renderer);
+        std::set<float> depths;
+        for (const Platform::GraphicsCall& call : m_graphics.Recorder().Named("DrawPrimitiveUP")) {
+            CorePrimitiveVertex vertex;
+            std::memcpy(&vertex, call.data.data(), sizeof vertex);
+            if (call.arguments[0] == Platform::D3DPT_TRIANGLESTRIP)
+                depths.insert(vertex.z);
+        }
+        return depths.size();
+    };
+    ASSERT_TRUE(m_renderer.BeginFrame());
+    const Layer& main = *m_scene->GetMainLayer();
+    EXPECT_EQ(draws(), static_cast<size_t>(main.m_iNbSprites));
+    Entity& jug = m_scene->m_vEntities[2];
+    ASSERT_STREQ(jug.GetName(), "water_jug");
+    jug.SetVisible(0);
+    EXPECT_EQ(draws(), static_cast<size_t>(main.m_iNbSprites - 1));
+
+    m_scene->SetActiveCharacter(Id::GetActorId("tavrine"));
+    EXPECT_EQ(m_scene->m_iActiveCharacter, 0);
+    m_scene->SetActiveCharacter(Id::GetActorId("tavrine_kid"));
+    EXPECT_EQ(m_scene->m_iActiveCharacter, -1);
 }
 
 TEST_F(SceneLoadTest, ClearPutsEveryMemberBackToItsDefault)
@@ -213,12 +270,22 @@ TEST_F(SceneLoadTest, AMissingFileStopsTheLoadAtItsStep)
         {{}, "Scene::Initialize -- Cannot load the scene ressource !\n"},
         {{".twscene.dr"}, "Scene::Initialize -- Cannot load the scene desc !\n"},
         {{".twscene.dr", ".twscene.pc"}, "Scene::Initialize -- Error loading main mesh!\n"},
+        {{".twscene.dr", ".twscene.pc", ".3dscene.o"}, "Scene::Initialize -- Cannot load the text ressource !\n"},
+        {{".twscene.dr", ".twscene.pc", ".3dscene.o", "text"},
+         "Scene::Initialize -- Cannot load the dialog ressource !\n"},
     };
     for (const auto& c : cases) {
         TestSupport::TempDir folder;
         std::filesystem::create_directories(folder / "scenes");
-        for (const std::string& extension : c.files)
-            std::filesystem::copy_file(data / (name + extension), folder / "scenes" / (name + extension));
+        for (const std::string& extension : c.files) {
+            if (extension == "text") {
+                std::filesystem::create_directories(folder / "text");
+                std::filesystem::copy_file(TestSupport::DataDir() / "text/en-GBTextBG101.dat",
+                                           folder / "text/en-GBTextBG101.dat");
+            } else {
+                std::filesystem::copy_file(data / (name + extension), folder / "scenes" / (name + extension));
+            }
+        }
         TestSupport::ScopedWorkingDirectory inFolder(folder.Path());
         EXPECT_FALSE(Load(LIVING_ROOM));
         EXPECT_THAT(m_log, HasSubstr(std::string("ERR [00h:00m:00s]:") + c.message));

@@ -47,6 +47,8 @@ public:
     void DrawMenuBars() override { }
     CoreTexture* GetHeldItemIcon() override { return nullptr; }
     bool IsBusy() override { return false; }
+    Tw::TextRenderer* GetMainTextRenderer() override { return nullptr; }
+    Tw::TextRenderer* GetSmallTextRenderer() override { return nullptr; }
 
 private:
     StepLog& m_log;
@@ -297,7 +299,7 @@ TEST(SceneHighlightTest, ExitArrowsTurnToTheirDirections)
     constexpr fx32 PI = 0x3244;
     const fx32 angles[] = {0, PI / 2, PI, 3 * PI / 2, PI / 4, 3 * PI / 4, 5 * PI / 4, 7 * PI / 4};
     for (uint32_t code = 1; code <= 8; ++code)
-        EXPECT_NEAR(scene.SetArrowDirection(code).m_fAngle, angles[code - 1], 2) << code;
+        EXPECT_NEAR(scene.SetArrowDirection(code).m_fxAngle, angles[code - 1], 2) << code;
 }
 
 TEST(SceneHighlightTest, ScriptedDirectionsTurnTheShadowRoundTheCameraAndNineIsStraightDown)
