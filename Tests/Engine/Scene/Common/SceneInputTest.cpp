@@ -133,6 +133,7 @@ protected:
 
     void Load()
     {
+        m_input.Devices().SetClientSize(1280, 720);
         ASSERT_TRUE(m_renderer.IsReady());
         TestSupport::ScopedWorkingDirectory data(TestSupport::DataDir());
         m_scene = std::make_unique<Scene>();
@@ -150,11 +151,15 @@ protected:
         while (manager.IsBusy())
             manager.Update(16);
     }
+    // The pointer at a point of the virtual 256 x 192 screen, in the 4:3
+    // area of a 1280 x 720 window.
+    void PointAt(int32_t x, int32_t y) { m_input.Devices().SetPointer(160 + x * 15 / 4, y * 15 / 4); }
+    void SetButton(bool down) { m_input.Devices().SetMouseButton(0, down); }
     // One frame of input and scene with the pointer at a virtual point.
     void Frame(int32_t x, int32_t y, bool down, uint32_t dtMs = 16)
     {
-        m_input.PointAt(x, y);
-        m_input.SetButton(down);
+        PointAt(x, y);
+        SetButton(down);
         m_input.Frame();
         m_scene->Update(dtMs);
     }
@@ -276,9 +281,9 @@ TEST_F(SceneInputTest, TheVerbMenuOffersLookFirstThenActivateOrTalk)
 TEST_F(SceneInputTest, TheSecondaryButtonOpensTheMenuUntilTheScriptsTakeTheGame)
 {
     Load();
-    m_input.SetSecondaryButton(true);
+    m_input.Devices().SetMouseButton(1, true);
     Frame(100, 100, false);
-    m_input.SetSecondaryButton(false);
+    m_input.Devices().SetMouseButton(1, false);
     EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_MENU);
     EXPECT_EQ(m_link.m_iTab, 0);
     EXPECT_EQ(m_scene->m_oCursor.GetMode(), CURSOR_MENU);
@@ -375,9 +380,9 @@ TEST_F(SceneInputTest, SpaceTogglesTheHighlightOfEveryHotspot)
     Load();
     const bool before = Scene::s_bHighlightAll;
     for (bool expected : {!before, before}) {
-        m_input.SetKey(Platform::KEY_SPACE, true);
+        m_input.Devices().SetKey(Platform::KEY_SPACE, true);
         Frame(220, 150, false);
-        m_input.SetKey(Platform::KEY_SPACE, false);
+        m_input.Devices().SetKey(Platform::KEY_SPACE, false);
         Frame(220, 150, false);
         EXPECT_EQ(Scene::s_bHighlightAll, expected);
     }
@@ -407,14 +412,14 @@ TEST_F(SceneInputTest, AnItemDraggedOverTheJugNamesBothAndIsUsedOnIt)
     Load();
     m_link.m_iItem = 4;
     m_scene->PostEvent(SCENE_EVENT_DRAG_ITEM);
-    m_input.SetButton(true);
-    m_input.PointAt(180, 100);
+    SetButton(true);
+    PointAt(180, 100);
     m_input.Frame();
     m_scene->Update(16);
     EXPECT_EQ(m_scene->m_pHoveredObject, &Jug());
     EXPECT_EQ(m_link.m_caption, " key on ");
     TestSupport::LogCapture capture;
-    m_input.SetButton(false);
+    SetButton(false);
     m_input.Frame();
     m_scene->Update(16);
     EXPECT_THAT(capture.Take(), HasSubstr("UseItem \"key\" on \"bg101_BO_CastilloLivingRoom:water_jug["));
