@@ -2,7 +2,7 @@
 #include "Adventure/Common/Scriptable.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Scene/Common/SceneCast.h"
-#include "Scene/Common/SceneObject.h"
+#include "Scene/Common/SceneCharacter.h"
 #include "Scene/Common/SceneServices.h"
 
 #include <map>
@@ -70,11 +70,41 @@ public:
 };
 
 // A character or attachment that stands for the real one: its pack path,
-// its actor and the animations bound to it.
-struct FakeCastMember : SceneObject {
+// its actor and the animations bound to it. As a character its feet stand
+// where the test puts them in the world and on the screen (x moving left by
+// the scroll); it is drawn as a two-point line at z = depth / 64 in the
+// colour m_uColour, so that a recording device tells it from the sprites.
+struct FakeCastMember : SceneCharacter {
+    CoreFxVec GetFeetPosition() const override { return m_vFeet; }
+    CoreFxVec GetScreenPosition() const override { return {m_vScreen.x - m_iScroll, m_vScreen.y, m_vScreen.z}; }
+    void UpdateTransform(const Camera&, fx32 scroll) override
+    {
+        m_iScroll = scroll;
+        ++m_iTransforms;
+    }
+    void Render(CoreRenderer& renderer, const Scene&) override;
+    bool IsVisible() const override { return m_bVisible; }
+    void SetForceWalk(bool bForceWalk) override { m_bForceWalk = bForceWalk; }
+    void HeadFor(const CoreFxVec& target) override { m_headings.push_back(target); }
+    void MoveToWithPath(const CoreFxVec& target, int32_t iMode) override { m_walks.emplace_back(target, iMode); }
+    void StopMoving() override { ++m_iStops; }
+    void Update(uint32_t milliseconds) override { m_updates.push_back(milliseconds); }
+
     std::string m_path;
     Scriptable* m_pActor = nullptr;
     std::vector<std::pair<int32_t, uint32_t>> m_animations;
+    CoreFxVec m_vFeet {};
+    // Where the feet are on the screen before scrolling.
+    CoreFxVec m_vScreen {};
+    fx32 m_iScroll = 0;
+    int32_t m_iTransforms = 0;
+    bool m_bVisible = true;
+    bool m_bForceWalk = false;
+    uint32_t m_uColour = 0xFFFFFFFF;
+    std::vector<CoreFxVec> m_headings;
+    std::vector<std::pair<CoreFxVec, int32_t>> m_walks;
+    int32_t m_iStops = 0;
+    std::vector<uint32_t> m_updates;
 };
 
 // A cast whose actors are plain scriptables and whose characters load unless
@@ -89,7 +119,7 @@ public:
         m_createdActors.push_back(uActorId);
         return std::make_unique<Scriptable>();
     }
-    std::unique_ptr<SceneObject> LoadCharacter(const char* pPath, uint32_t, Scriptable& oActor, const char*) override
+    std::unique_ptr<SceneCharacter> LoadCharacter(const char* pPath, uint32_t, Scriptable& oActor, const char*) override
     {
         if (m_failingPaths.count(pPath))
             return nullptr;

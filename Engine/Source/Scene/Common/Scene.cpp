@@ -51,8 +51,18 @@ void Scene::Clear()
     m_iDialogSlot = -1;
     m_iInputState = 0;
     m_oPointerTarget = {DEFAULT_POINTER_X, DEFAULT_POINTER_Y};
+    m_vWalkTarget = {0, 0, 0};
+    m_pHoveredObject = nullptr;
+    m_bVerbMenuOpen = 0;
+    m_fHoldTime = 0;
     m_vShadowDirection = {0, 0, -FX32_ONE};
+    m_fScroll = 0;
+    m_fScrollTarget = 0;
+    m_iScrollMode = SCROLL_PUSH;
     m_bFollowOnSettle = 0;
+    m_fScrollRatio = 0;
+    m_oCursor = SceneCursor();
+    m_oCursor.m_vPosition = {DEFAULT_POINTER_X, DEFAULT_POINTER_Y};
 }
 
 void Scene::UnloadPackage(PackageResource*& pPackage)
@@ -90,6 +100,8 @@ void Scene::Release()
     if (m_bInterfaceReady)
         services.ShutdownInterface(*this);
     m_bInterfaceReady = 0;
+    m_oStar.Release();
+    m_oArrow.Release();
 }
 
 void Scene::ReleaseCast()
@@ -101,7 +113,9 @@ void Scene::ReleaseCast()
         m_apActors[i].reset();
         m_apCharacters[i].reset();
         m_aCharacterIds[i] = 0;
+        m_apRenderOrder[i] = nullptr;
     }
+    m_pHoveredObject = nullptr;
     m_iNumCharacters = 0;
     m_iActiveCharacter = -1;
     m_iSelectedCharacter = -1;

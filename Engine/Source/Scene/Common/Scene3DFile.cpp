@@ -1,6 +1,6 @@
-#include "Common/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneScreen.h"
 #include "Scene/Common/SerialStream.h"
 
 namespace {
@@ -13,9 +13,6 @@ constexpr uint32_t FILE_ID_SIZE = 8;
 // Whole units: the depth buffer loses the scene when near times far reaches
 // this.
 constexpr uint32_t MAX_NEAR_TIMES_FAR = 0x3FFFF;
-// The window the scene is shown in when the settings name none.
-constexpr uint32_t DEFAULT_WINDOW_WIDTH = 1280;
-constexpr uint32_t DEFAULT_WINDOW_HEIGHT = 960;
 // How the file numbers its lights.
 constexpr uint32_t FILE_LIGHT_DIRECTIONAL = 0;
 constexpr uint32_t FILE_LIGHT_OMNI = 1;
@@ -84,10 +81,8 @@ bool Scene::Initialize3D(SerialStream& stream)
     m_oCamera.SetLookAt(eye, target, up);
     m_oCamera.m_fFovSin = fovSin;
     m_oCamera.m_fFovCos = fovCos;
-    const TwGame::DisplaySettings& display = g_oTwGame.m_oDisplaySettings;
-    const bool hasWindow = display.uWidth != 0xFFFFFFFFu && display.uHeight != 0xFFFFFFFFu;
-    m_oCamera.SetWindowSize(hasWindow ? display.uWidth : DEFAULT_WINDOW_WIDTH,
-                            hasWindow ? display.uHeight : DEFAULT_WINDOW_HEIGHT);
+    const SceneWindow window = SceneWindow::Current();
+    m_oCamera.SetWindowSize(window.m_uWidth, window.m_uHeight);
     m_oCamera.m_fNear = GuardNearPlane(fNear, fFar);
     m_oCamera.m_fFar = fFar;
 

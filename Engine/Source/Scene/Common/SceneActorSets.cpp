@@ -74,7 +74,7 @@ bool Scene::AddActor(const char* pName, const ActorSet& oSet, int32_t iCharacter
     std::unique_ptr<Scriptable> actor = GetSceneCast().CreateActor(actorId);
     if (!actor)
         return false;
-    SceneObject* character = AddCharacter(Id::GetActorPath(actorId, m_sName, oSet.m_pName), actorId, *actor);
+    SceneCharacter* character = AddCharacter(Id::GetActorPath(actorId, m_sName, oSet.m_pName), actorId, *actor);
     // The actor of a character that could not be loaded is not registered:
     // scripts would drive a figure that is not there.
     if (!character)
@@ -92,14 +92,14 @@ bool Scene::AddActor(const char* pName, const ActorSet& oSet, int32_t iCharacter
     return true;
 }
 
-SceneObject* Scene::AddCharacter(const char* pPath, uint32_t uActorId, Scriptable& oActor)
+SceneCharacter* Scene::AddCharacter(const char* pPath, uint32_t uActorId, Scriptable& oActor)
 {
     ENGINE_ASSERT_MSG(static_cast<u32>(m_iNumCharacters) < MAX_ACTORS,
                       "Scene::AddCharacter -- Maximum number of actors reached!\n");
     if (static_cast<u32>(m_iNumCharacters) >= MAX_ACTORS)
         return nullptr;
     const char* pName = Id::GetActorName(uActorId);
-    std::unique_ptr<SceneObject> character = GetSceneCast().LoadCharacter(pPath, uActorId, oActor, pName);
+    std::unique_ptr<SceneCharacter> character = GetSceneCast().LoadCharacter(pPath, uActorId, oActor, pName);
     if (!character) {
         LogSceneError("Scene::AddCharacter -- Cannot load \"%s\"\n", pPath);
         return nullptr;

@@ -2,7 +2,7 @@
 
 #include "Adventure/Common/Scriptable.h"
 #include "Log/CoreLog.h"
-#include "Scene/Common/SceneObject.h"
+#include "Scene/Common/SceneCharacter.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ std::unique_ptr<Scriptable> NullSceneCast::CreateActor(uint32_t /*uActorId*/)
     return std::make_unique<Scriptable>();
 }
 
-std::unique_ptr<SceneObject> NullSceneCast::LoadCharacter(const char* pPath, uint32_t /*uActorId*/,
-                                                          Scriptable& /*oActor*/, const char* /*pName*/)
+std::unique_ptr<SceneCharacter> NullSceneCast::LoadCharacter(const char* pPath, uint32_t /*uActorId*/,
+                                                             Scriptable& /*oActor*/, const char* /*pName*/)
 {
     CorePrint(&g_oCoreLog, "No characters yet: \"%s\" not loaded\n", pPath);
     return nullptr;

@@ -3,6 +3,7 @@
 #include <memory>
 
 class Scriptable;
+class SceneCharacter;
 class SceneObject;
 
 // Makes the people and things that an actor set brings into a scene: the
@@ -20,8 +21,8 @@ public:
     // with its actor both ways, given the actor's script settings, standing on
     // its offset from the origin facing (0, -1) and named pName (at most 16
     // characters kept); null when the pack cannot be loaded.
-    virtual std::unique_ptr<SceneObject> LoadCharacter(const char* pPath, uint32_t uActorId, Scriptable& oActor,
-                                                       const char* pName) = 0;
+    virtual std::unique_ptr<SceneCharacter> LoadCharacter(const char* pPath, uint32_t uActorId, Scriptable& oActor,
+                                                          const char* pName) = 0;
     // Binds the animation to one of the character's animation types.
     virtual void AddAnimation(SceneObject& oCharacter, int32_t iAnimationId, uint32_t uType) = 0;
     // The attachment loaded from its pack at pPath and named after the
@@ -34,8 +35,8 @@ public:
 class NullSceneCast final : public SceneCast {
 public:
     std::unique_ptr<Scriptable> CreateActor(uint32_t uActorId) override;
-    std::unique_ptr<SceneObject> LoadCharacter(const char* pPath, uint32_t uActorId, Scriptable& oActor,
-                                               const char* pName) override;
+    std::unique_ptr<SceneCharacter> LoadCharacter(const char* pPath, uint32_t uActorId, Scriptable& oActor,
+                                                  const char* pName) override;
     void AddAnimation(SceneObject& oCharacter, int32_t iAnimationId, uint32_t uType) override;
     std::unique_ptr<SceneObject> LoadAttachment(const char* pPath, uint32_t uAttachmentId) override;
 };

@@ -52,12 +52,18 @@ bool Scene::Initialize(SceneId iId)
     if (!LoadTextAndDialogs())
         return false;
 
+    // A missing marker texture is reported by the texture manager; the
+    // scene goes on without that marker.
+    m_oStar.Initialize(INTERFACE_SPRITE_STAR);
+    m_oArrow.Initialize(INTERFACE_SPRITE_ARROW);
+    if (!m_oCursor.InitializePlatform())
+        return false;
     if (!GetSceneServices().InitializeInterface(*this))
         return false;
     m_bInterfaceReady = 1;
     g_oTwGame.LogStep("After scene initialize");
 
-    m_iInputState = 1;
+    EnterState(INPUT_STATE_IDLE);
     m_bFollowOnSettle = 0;
     if (g_pCoreApp && g_pCoreApp->m_pRenderer)
         g_pCoreApp->m_pRenderer->SetClearColor(OPAQUE_BLACK);

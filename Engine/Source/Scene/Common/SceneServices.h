@@ -8,8 +8,7 @@ class Scriptable;
 // What a scene needs of the parts of the game around it: the script
 // manager's registry (entities and actors register there by id), the
 // localiser (the scene's text table), the dialog manager (the scene's dialog
-// group), the interface pieces that every scene shows (the highlight star,
-// the exit arrow, the cursor and the talk screen) and the labels of the save
+// group), the talk screen that every scene shows and the labels of the save
 // slots. The game provides them; tests install small fakes.
 class SceneServices {
 public:

@@ -4,18 +4,23 @@
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
 #include "Common/SceneIds.h"
+#include "Graphics/GraphicsFormats.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Scene/Common/Scene.h"
+#include "Renderer/CorePrimitiveVertex.h"
 #include "Support/FakeSceneServices.h"
+#include "Support/HandMadeDds.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/NullRendererTest.h"
 #include "Support/TestPaths.h"
+#include "Texture/CoreTextureManager.h"
 
 #include <gmock/gmock.h>
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <set>
 
@@ -45,6 +50,12 @@ protected:
         TestSupport::EnsureMainHeap();
         NullRendererTest::SetUp();
         ResourceManager::CreateSingleton();
+        // The interface pieces that every scene shows come with the common
+        // pack in the game.
+        for (const char* name : {"star", "int_arrow", "Int_pointers"}) {
+            const std::vector<uint8_t> dds = TestSupport::HandMadeDds(32, 32, DDS_FOURCC_DXT1, 32 * 32 / 2);
+            ASSERT_NE(g_pTextureManager->CreateTexture(name, dds.data(), dds.size()), nullptr);
+        }
     }
     void TearDown() override
     {
@@ -182,11 +193,21 @@ TEST_F(SceneLoadTest, TheLivingRoomDrawsItsShownSpritesAndSteersItsHeroine)
         ASSERT_TRUE(Load(LIVING_ROOM));
         m_scene->LoadActorSet("default");
     }
+    // The sprites drawn, told apart by their depths, without the markers
+    // and the cursor (a sprite at the heroine's depth is drawn on both sides
+    // of her).
     const auto draws = [this] {
         m_graphics.Recorder().Clear();
         m_scene->Update(16);
         m_scene->Render(m_renderer);
-        return m_graphics.Recorder().Named("DrawPrimitiveUP").size();
+        std::set<float> depths;
+        for (const Platform::GraphicsCall& call : m_graphics.Recorder().Named("DrawPrimitiveUP")) {
+            CorePrimitiveVertex vertex;
+            std::memcpy(&vertex, call.data.data(), sizeof vertex);
+            if (call.arguments[0] == Platform::D3DPT_TRIANGLESTRIP)
+                depths.insert(vertex.z);
+        }
+        return depths.size();
     };
     ASSERT_TRUE(m_renderer.BeginFrame());
     const Layer& main = *m_scene->GetMainLayer();
