@@ -64,6 +64,17 @@ const SceneDesc* Id::GetSceneDesc(int iSceneId)
     return nullptr;
 }
 
+bool IsMenuScene(int iSceneId)
+{
+    static const int s_aMenuScenes[] = {1, 4, 61, 0};
+    if (iSceneId == 3)
+        return true;
+    for (const int* pScene = s_aMenuScenes; *pScene != 0; ++pScene)
+        if (*pScene == iSceneId)
+            return true;
+    return false;
+}
+
 SceneScript* CreateScriptFromId(int iSceneId)
 {
     ENGINE_ASSERT_MSG(iSceneId>=ID_SCENE_FIRST && iSceneId<=ID_SCENE_LAST, "CreateScriptFromId -- Invalid scene id\n");
