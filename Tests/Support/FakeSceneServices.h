@@ -1,5 +1,6 @@
 #pragma once
 #include "Adventure/Common/Scriptable.h"
+#include "Managers/Common/ScriptManager.h"
 #include "Scene/Common/SceneCast.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "Scene/Common/SceneServices.h"
@@ -14,18 +15,26 @@
 namespace TestSupport {
 
 // A scene's services that remember what the scene asked of them: the
-// registry as a map, text banks and dialog groups by slot, and whether the
-// interface pieces stand. Installed for the life of the object.
+// registry as a map (also handed to a script manager when one is given),
+// text banks and dialog groups by slot, and whether the interface pieces
+// stand. Installed for the life of the object.
 class FakeSceneServices final : public SceneServices {
 public:
-    FakeSceneServices() { SetSceneServices(this); }
+    explicit FakeSceneServices(ScriptManager* pManager = nullptr) : m_pManager(pManager) { SetSceneServices(this); }
     ~FakeSceneServices() override { SetSceneServices(nullptr); }
 
     bool InsertScriptable(int32_t iId, Scriptable* pScriptable) override
     {
+        if (m_pManager)
+            m_pManager->InsertScriptable(iId, pScriptable);
         return m_registry.emplace(iId, pScriptable).second;
     }
-    bool RemoveScriptable(int32_t iId) override { return m_registry.erase(iId) == 1; }
+    bool RemoveScriptable(int32_t iId) override
+    {
+        if (m_pManager)
+            m_pManager->RemoveScriptable(iId);
+        return m_registry.erase(iId) == 1;
+    }
     int32_t AddTextBank(const char* pName, uint8_t*, uint32_t) override
     {
         m_textBanks.insert(pName);
@@ -50,6 +59,7 @@ public:
         return iSlot >= 0 && iSlot < 3 ? s_labels[iSlot] : nullptr;
     }
 
+    ScriptManager* m_pManager;
     std::map<int32_t, Scriptable*> m_registry;
     std::set<std::string> m_textBanks;
     std::vector<int32_t> m_removedTextBanks;
@@ -76,6 +86,8 @@ struct FakeCastMember : SceneCharacter {
     bool IsVisible() const override { return m_bVisible; }
     void SetForceWalk(bool bForceWalk) override { m_bForceWalk = bForceWalk; }
     void HeadFor(const CoreFxVec& target) override { m_headings.push_back(target); }
+    void MoveToWithPath(const CoreFxVec& target, int32_t iMode) override { m_walks.emplace_back(target, iMode); }
+    void StopMoving() override { ++m_iStops; }
     void Update(uint32_t milliseconds) override { m_updates.push_back(milliseconds); }
 
     std::string m_path;
@@ -90,6 +102,8 @@ struct FakeCastMember : SceneCharacter {
     bool m_bForceWalk = false;
     uint32_t m_uColour = 0xFFFFFFFF;
     std::vector<CoreFxVec> m_headings;
+    std::vector<std::pair<CoreFxVec, int32_t>> m_walks;
+    int32_t m_iStops = 0;
     std::vector<uint32_t> m_updates;
 };
 

@@ -54,8 +54,7 @@ void BuildMainLayer(Scene& scene, fx32 width, const std::vector<HandMadeSprite>&
         region.m_iDepth = regions[i].depth;
         region.m_oBox = box;
         region.m_iDirection = regions[i].direction;
-        const int16_t left = Whole(box.xMin), top = Whole(box.yMin), right = Whole(box.xMax),
-                      bottom = Whole(box.yMax);
+        const int16_t left = Whole(box.xMin), top = Whole(box.yMin), right = Whole(box.xMax), bottom = Whole(box.yMax);
         region.m_vTriangles = {{left, top, right, top, right, bottom}, {left, top, right, bottom, left, bottom}};
         region.m_iNbTriangles = 2;
         scene.m_fNoRegionLayer = std::max(scene.m_fNoRegionLayer, region.m_iDepth);

@@ -3,9 +3,9 @@
 const std::vector<ContentStep>& ContentSteps()
 {
     static const std::vector<ContentStep> steps = {
-        {"plain files", CopyPlainFiles}, {"data packs", BuildDataPacks}, {"sound banks", BuildSoundBanks},
-        {"scenes", BuildScenes},         {"dialogs", BuildDialogs},      {"text tables", BuildTextTables},
-        {"fonts", BuildFonts},
+        {"plain files", CopyPlainFiles}, {"data packs", BuildDataPacks},   {"sound banks", BuildSoundBanks},
+        {"dialogs", BuildDialogs},       {"text tables", BuildTextTables}, {"fonts", BuildFonts},
+        {"scenes", BuildScenes},
     };
     return steps;
 }

@@ -141,10 +141,19 @@ Sprite* Entity::GetCurrentSprite() const
     return m_iCurrentSprite >= 0 && m_iCurrentSprite < m_iNumSprite ? m_apSprites[m_iCurrentSprite] : nullptr;
 }
 
+Sprite* Entity::GetShownSprite() const
+{
+    if (m_iCurrentSprite < 0)
+        return m_iNumSprite > 0 ? m_apSprites[0] : nullptr;
+    return GetCurrentSprite();
+}
+
 void Entity::SetVisible(uint8_t bVisible)
 {
     m_bVisible = bVisible;
-    if (Sprite* sprite = GetCurrentSprite()) {
+    // Before any sprite is made current the first one shows: hiding the
+    // entity must hide it too.
+    if (Sprite* sprite = GetShownSprite()) {
         sprite->m_bVisible = bVisible;
         sprite->m_bAnimating = !m_bAnimationPaused;
     }
@@ -183,7 +192,7 @@ void Entity::SetCurrentSprite(int32_t iIndex)
 {
     if (iIndex == m_iCurrentSprite || iIndex >= m_iNumSprite)
         return;
-    if (Sprite* old = GetCurrentSprite()) {
+    if (Sprite* old = GetShownSprite()) {
         old->m_bVisible = 0;
         old->m_bAnimating = 0;
     }

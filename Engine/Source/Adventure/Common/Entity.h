@@ -40,7 +40,7 @@ public:
     const char* GetName() const override { return m_sName; }
     void StartAction() override;
     int GetEventTypes(TwEventType* pTypes, int iMax) const override;
-    // The current sprite follows the visible flag.
+    // The sprite on show follows the visible flag.
     void SetVisible(uint8_t bVisible) override;
     // The highlight flag of every sprite and of the region.
     void SetObjectsFlag(uint8_t bFlag) override;
@@ -50,15 +50,18 @@ public:
     // The index in the entity's sprites of the scene's sprite with that id,
     // or -1.
     int32_t GetSpriteIndex(int32_t iSpriteId) const;
-    // Hides the current sprite and shows the one at the index from its start.
+    // Hides the sprite on show and shows the one at the index from its start.
     // The current index changes nothing; a negative one only hides the
-    // current sprite, an index beyond the sprites is ignored.
+    // sprite on show, an index beyond the sprites is ignored.
     void SetCurrentSprite(int32_t iIndex);
     // "Slot XX" for slot number 0, the label of save slot 0..2 for 1..3,
     // null otherwise.
     const char* GetSlotLabel() const;
 
     Sprite* GetCurrentSprite() const;
+    // The sprite on show: the current one, or the first while none has been
+    // made current (the scene shows an entity's first sprite at start).
+    Sprite* GetShownSprite() const;
     bool IsAnimationPaused() const { return m_bAnimationPaused != 0; }
 
     // The name with a terminator (a 16-byte name has none in the file).

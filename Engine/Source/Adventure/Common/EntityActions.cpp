@@ -17,7 +17,7 @@ void Entity::StartAction()
     switch (m_oCurrentAction.m_iActionType) {
     case ID_ACTION_TYPE_PAUSE_ANIMATION:
         m_bAnimationPaused = LowByte(pValues[0]);
-        if (Sprite* sprite = GetCurrentSprite()) {
+        if (Sprite* sprite = GetShownSprite()) {
             sprite->m_bVisible = m_bVisible;
             sprite->m_bAnimating = !m_bAnimationPaused;
         }

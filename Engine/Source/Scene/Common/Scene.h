@@ -10,8 +10,10 @@
 #include "Scene/Common/Locator.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "Scene/Common/SceneCursor.h"
+#include "Scene/Common/SceneEventParams.h"
 #include "Scene/Common/SceneLight.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -79,6 +81,39 @@ public:
     // screen, the cursor, the characters, the walk target, the depths and
     // the scroll.
     virtual void Update(uint32_t dtMs);
+    // Changes the input state or fires an interaction into the script
+    // manager, at once (see SceneEventCode); codes outside 0..15 are ignored.
+    void PostEvent(int32_t iCode, const SceneEventParams& params = SceneEventParams::DEFAULT);
+    // Switches every input trigger off, then on those of the current state
+    // and those every state keeps.
+    void ApplyStateInputs() const;
+    // A new state hides the caption and applies its triggers; the same state
+    // changes nothing.
+    void EnterState(int32_t iState);
+    // State 1 by the full route: a change also closes the verb menu and
+    // forgets the hold.
+    void EnterIdleState();
+    // The topmost interactive sprite, region or character under the point of
+    // the virtual screen, or null.
+    SceneObject* PickObjectAt(fx32 x, fx32 y) const;
+    // The index in the main layer of the deepest interactive sprite or region
+    // under the point (x in layer units) that lies above `depth`, which it
+    // then takes; -1 when none does.
+    int32_t GetSpriteIndexAt(fx32 x, fx32 y, fx32& depth) const;
+    int32_t GetRegionIndexAt(fx32 x, fx32 y, fx32& depth) const;
+    // The slot of the nearest interactive character under the point (screen
+    // units), other than the active one, with its screen depth; -1 when none.
+    int32_t GetCharacterSlotAt(fx32 x, fx32 y, fx32& depth) const;
+    // What the caption says of a scriptable: an entity's save-slot label or
+    // caption text, an actor's name text; null when none.
+    const char* GetCaptionText(const Scriptable* pScriptable) const;
+    // The caption of the hovered object, or none.
+    void UpdateCaption();
+    // "<use> <item> <on> <target>" into the buffer, cut to fit and always
+    // terminated; null parts are left out.
+    static void ComposeUseCaption(char* pBuffer, size_t uSize, const char* pUse, const char* pItem, const char* pOn,
+                                  const char* pTarget);
+
     // The frame's drawing on the application's renderer.
     void Render();
     // The layers with the characters among the sprites, the talk screen, the
@@ -221,6 +256,9 @@ public:
     // In the world: where the active character is sent.
     CoreFxVec m_vWalkTarget {};
     SceneObject* m_pHoveredObject = nullptr;
+    uint8_t m_bVerbMenuOpen = 0;
+    // fx32 seconds the primary button has been held in the idle state.
+    fx32 m_fHoldTime = 0;
     CoreFxVec m_vShadowDirection {};
 
     // The x of the 256-unit screen within the main layer.
@@ -280,6 +318,25 @@ private:
     const SceneCharacter* SelectedForScroll() const;
     // What the layers' touch tracking needs this frame.
     void FillTouchScene(TouchScene& touch, TouchCharacter* pCharacters) const;
+
+    // The input states' frames.
+    void HandleIdleInput(uint32_t dtMs);
+    void TrackPointer(uint32_t pointer);
+    void HandleIdleButtons(uint32_t dtMs);
+    void OpenVerbMenu(SceneObject& object);
+    void CloseVerbMenu();
+    void HandleFollowInput();
+    void HandleWalkInput();
+    void HandleMenuInput();
+    void HandleItemDragInput();
+    void HandlePointerOnlyInput();
+    void HandlePadPointerInput();
+    void HandleBusyInput();
+    // The pointer target at a point, kept on the visible screen.
+    void SetPointerTarget(fx32 x, fx32 y);
+    // Codes 3 and 8.
+    void UseItemAt(const SceneEventParams& params);
+    void FireAction();
 
     SceneCharacter* m_apRenderOrder[MAX_ACTORS] = {};
 

@@ -10,8 +10,8 @@ public:
     virtual bool FireEvent(const EventDesc& oEvent) = 0;
 };
 
-// Stands in until the script manager exists: refuses every event and logs it,
-// so that an event fired too early is seen in the log.
+// Stands in until the script manager starts a scene's scripts: refuses every
+// event and logs it, so that an event fired too early is seen in the log.
 class NullSceneEventSink final : public SceneEventSink {
 public:
     bool FireEvent(const EventDesc& oEvent) override;

@@ -60,7 +60,7 @@ bool Scene::Initialize(SceneId iId)
     m_bInterfaceReady = 1;
     g_oTwGame.LogStep("After scene initialize");
 
-    m_iInputState = 1;
+    EnterState(INPUT_STATE_IDLE);
     m_bFollowOnSettle = 0;
     if (g_pCoreApp && g_pCoreApp->m_pRenderer)
         g_pCoreApp->m_pRenderer->SetClearColor(OPAQUE_BLACK);

@@ -1,57 +1,66 @@
 #include "Scene/Common/SceneServices.h"
 
+#include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/ScriptManager.h"
 
 namespace {
 
-NullSceneServices s_oNullServices;
-SceneServices* s_pServices = &s_oNullServices;
+GameSceneServices s_oGameServices;
+SceneServices* s_pServices = &s_oGameServices;
 
 } // namespace
 
-bool NullSceneServices::InsertScriptable(int32_t iId, Scriptable* /*pScriptable*/)
+bool GameSceneServices::InsertScriptable(int32_t iId, Scriptable* pScriptable)
 {
-    CorePrint(&g_oCoreLog, "No script manager: InsertScriptable(%d)\n", iId);
-    return false;
+    return g_oScriptManager.InsertScriptable(iId, pScriptable);
 }
 
-bool NullSceneServices::RemoveScriptable(int32_t iId)
+bool GameSceneServices::RemoveScriptable(int32_t iId)
 {
-    CorePrint(&g_oCoreLog, "No script manager: RemoveScriptable(%d)\n", iId);
-    return false;
+    return g_oScriptManager.RemoveScriptable(iId);
 }
 
-int32_t NullSceneServices::AddTextBank(const char* pName, uint8_t* /*pTable*/, uint32_t /*uSize*/)
+int32_t GameSceneServices::AddTextBank(const char* pName, uint8_t* /*pTable*/, uint32_t /*uSize*/)
 {
     CorePrint(&g_oCoreLog, "No localiser: text table \"%s\" not added\n", pName);
     return -1;
 }
 
-void NullSceneServices::RemoveTextBank(int32_t /*iBank*/)
+void GameSceneServices::RemoveTextBank(int32_t /*iBank*/)
 {
 }
 
-int32_t NullSceneServices::AddDialogGroup(const uint8_t* /*pData*/, size_t /*uSize*/, int32_t /*iSceneId*/,
-                                          const char* pFileName)
+int32_t GameSceneServices::AddDialogGroup(const uint8_t* pData, size_t uSize, int32_t iSceneId, const char* pFileName)
 {
-    CorePrint(&g_oCoreLog, "No dialog manager: dialogs \"%s\" not added\n", pFileName);
-    return -1;
+    DialogManager* manager = DialogManager::GetInstance();
+    if (!manager) {
+        CorePrint(&g_oCoreLog, "No dialog manager: dialogs \"%s\" not added\n", pFileName);
+        return -1;
+    }
+    // Slot -1 asks for the first free one.
+    const int32_t slot = manager->AddDialogGroup(-1, pData, uSize, iSceneId, pFileName);
+    if (slot != -1)
+        manager->SetCurrentDialogGroup(slot);
+    return slot;
 }
 
-void NullSceneServices::RemoveDialogGroup(int32_t /*iSlot*/)
+void GameSceneServices::RemoveDialogGroup(int32_t iSlot)
 {
+    if (DialogManager* manager = DialogManager::GetInstance())
+        manager->RemoveDialogGroup(iSlot);
 }
 
-bool NullSceneServices::InitializeInterface(Scene& /*oScene*/)
+bool GameSceneServices::InitializeInterface(Scene& /*oScene*/)
 {
     return true;
 }
 
-void NullSceneServices::ShutdownInterface(Scene& /*oScene*/)
+void GameSceneServices::ShutdownInterface(Scene& /*oScene*/)
 {
 }
 
-const char* NullSceneServices::GetSaveSlotLabel(int32_t /*iSlot*/)
+const char* GameSceneServices::GetSaveSlotLabel(int32_t /*iSlot*/)
 {
     return nullptr;
 }
@@ -63,5 +72,5 @@ SceneServices& GetSceneServices()
 
 void SetSceneServices(SceneServices* pServices)
 {
-    s_pServices = pServices ? pServices : &s_oNullServices;
+    s_pServices = pServices ? pServices : &s_oGameServices;
 }

@@ -37,10 +37,10 @@ public:
     virtual const char* GetSaveSlotLabel(int32_t iSlot) = 0;
 };
 
-// Stands in until those parts exist: the registry and the dialog groups
-// refuse and log, there is no text bank, the interface pieces are made of
-// nothing and the slots have no labels.
-class NullSceneServices final : public SceneServices {
+// The game's: the script manager's registry and the dialog manager's slots.
+// The parts that do not exist yet stand empty: no text bank (a line names
+// the table), interface pieces made of nothing, slots without labels.
+class GameSceneServices final : public SceneServices {
 public:
     bool InsertScriptable(int32_t iId, Scriptable* pScriptable) override;
     bool RemoveScriptable(int32_t iId) override;
@@ -53,7 +53,7 @@ public:
     const char* GetSaveSlotLabel(int32_t iSlot) override;
 };
 
-// The services every scene uses; SetSceneServices(nullptr) restores the null
-// ones.
+// The services every scene uses; SetSceneServices(nullptr) restores the
+// game's.
 SceneServices& GetSceneServices();
 void SetSceneServices(SceneServices* pServices);

@@ -184,6 +184,24 @@ TEST_F(EntityTest, TheCurrentSpriteRestartsOnlyWhenItChanges)
     EXPECT_TRUE(SpriteOf("once").IsVisible());
 }
 
+TEST_F(EntityTest, BeforeASpriteIsPickedTheFirstOneIsTheOneOnShow)
+{
+    Entity& lamp = Named("lamp");
+    ASSERT_EQ(lamp.m_iCurrentSprite, -1);
+    ASSERT_TRUE(SpriteOf("still").IsVisible());
+    lamp.ExecuteAction(Action(ID_ACTION_TYPE_SET_VISIBLE, 0));
+    EXPECT_FALSE(SpriteOf("still").IsVisible());
+    lamp.ExecuteAction(Action(ID_ACTION_TYPE_SET_VISIBLE, 1));
+    EXPECT_TRUE(SpriteOf("still").IsVisible());
+    lamp.ExecuteAction(Action(ID_ACTION_TYPE_PAUSE_ANIMATION, 1));
+    EXPECT_FALSE(SpriteOf("still").m_bAnimating);
+
+    // Switching shows one sprite only.
+    lamp.SetCurrentSprite(2);
+    EXPECT_FALSE(SpriteOf("still").IsVisible());
+    EXPECT_TRUE(SpriteOf("once").IsVisible());
+}
+
 TEST_F(EntityTest, FadingSpritesFollowTheirClock)
 {
     Entity& lamp = Named("lamp");

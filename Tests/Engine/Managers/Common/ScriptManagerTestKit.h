@@ -44,6 +44,8 @@ public:
     void PostEvent(int32_t iCode, int32_t iParameter) override
     {
         Note("post " + std::to_string(iCode) + " " + std::to_string(iParameter));
+        if (m_onPost)
+            m_onPost(iCode, iParameter);
     }
     bool IsInMenuState() override { return m_bMenuOpen; }
     void SetActiveCharacter(uint32_t uActorId) override { Note("active " + Hex(uActorId)); }
@@ -75,6 +77,8 @@ public:
     int32_t m_iSceneId = 0;
     uint32_t m_uPlayingCharacter = 0xa29b02da;
     bool m_bMenuOpen = false;
+    // Where posted events go on, when a test has a scene to take them.
+    std::function<void(int32_t, int32_t)> m_onPost;
     std::vector<std::string> m_calls;
 };
 

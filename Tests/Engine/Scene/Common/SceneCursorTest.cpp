@@ -76,9 +76,9 @@ TEST(SceneCursorTest, TheMenuOpensAwayFromTheEdgesOfTheScreen)
     struct Case {
         int x, y, zone;
     };
-    const Case cases[] = {{10, 10, 0},   {240, 10, 1},  {10, 180, 2},  {240, 180, 3}, {128, 10, 4},
-                          {128, 180, 5}, {10, 100, 6},  {240, 100, 7}, {128, 96, 8},  {32, 32, 8},
-                          {224, 160, 8}, {31, 100, 6},  {225, 100, 7}};
+    const Case cases[] = {{10, 10, 0},   {240, 10, 1}, {10, 180, 2},  {240, 180, 3}, {128, 10, 4},
+                          {128, 180, 5}, {10, 100, 6}, {240, 100, 7}, {128, 96, 8},  {32, 32, 8},
+                          {224, 160, 8}, {31, 100, 6}, {225, 100, 7}};
     for (const Case& c : cases)
         EXPECT_EQ(SceneCursor::GetScreenZone(c.x * FX, c.y * FX), c.zone) << c.x << "," << c.y;
 
@@ -106,9 +106,9 @@ TEST(SceneCursorTest, ALoneIconIsHitStrictlyWithinSixteenUnitsAndOfTwoTheNearerW
         int32_t verb;
     };
     const Case single[] = {
-        {128 * FX, 86 * FX, CURSOR_ACTIVATE},      {144 * FX - 1, 86 * FX, CURSOR_ACTIVATE},
-        {144 * FX, 86 * FX, CURSOR_NONE},          {112 * FX, 86 * FX, CURSOR_NONE},
-        {128 * FX, 70 * FX + 1, CURSOR_ACTIVATE},  {128 * FX, 102 * FX, CURSOR_NONE},
+        {128 * FX, 86 * FX, CURSOR_ACTIVATE},     {144 * FX - 1, 86 * FX, CURSOR_ACTIVATE},
+        {144 * FX, 86 * FX, CURSOR_NONE},         {112 * FX, 86 * FX, CURSOR_NONE},
+        {128 * FX, 70 * FX + 1, CURSOR_ACTIVATE}, {128 * FX, 102 * FX, CURSOR_NONE},
     };
     for (const Case& c : single)
         EXPECT_EQ(cursor.HitVerb(c.x, c.y), c.verb) << c.x << "," << c.y;

@@ -72,11 +72,13 @@ protected:
         return WriteSceneDescription(source, nullptr, "test_room.json");
     }
 
-    // Reads the bytes into a new scene; the log is kept in m_log.
+    // Reads the bytes into a new scene, keeping them as long as the scene as
+    // the game does; the log is kept in m_log.
     bool Read(const std::vector<uint8_t>& bytes)
     {
         m_scene = std::make_unique<Scene>();
-        SerialStream stream(bytes.data(), bytes.size(), "scenes/test_room.twscene.pc");
+        m_bytes = bytes;
+        SerialStream stream(m_bytes.data(), m_bytes.size(), "scenes/test_room.twscene.pc");
         TestSupport::LogCapture capture;
         const bool read = m_scene->Initialize2D(stream);
         m_log = capture.Take();
@@ -85,6 +87,7 @@ protected:
     bool Read(const nlohmann::json& source) { return Read(Write(source)); }
 
     TestSupport::FakeSceneServices m_services;
+    std::vector<uint8_t> m_bytes;
     std::unique_ptr<Scene> m_scene;
     std::string m_log;
 };

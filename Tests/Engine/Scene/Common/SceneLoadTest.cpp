@@ -166,6 +166,42 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     EXPECT_EQ(scene.m_iNumCharacters, 0);
 }
 
+TEST_F(SceneLoadTest, ClearPutsEveryMemberBackToItsDefault)
+{
+    {
+        TestSupport::ScopedWorkingDirectory data(TestSupport::DataDir());
+        ASSERT_TRUE(Load(LIVING_ROOM));
+        m_scene->LoadActorSet("default");
+    }
+    m_scene->Clear();
+    const Scene& scene = *m_scene;
+    EXPECT_EQ(scene.m_iId, 0);
+    EXPECT_EQ(scene.m_iNumLayers, 0);
+    EXPECT_EQ(scene.m_iNumEntities, 0);
+    EXPECT_EQ(scene.m_iNumLocators, 0);
+    EXPECT_EQ(scene.m_iNumActorSets, 0);
+    EXPECT_EQ(scene.m_iNumCharacters, 0);
+    EXPECT_EQ(scene.m_iNumLights, 0);
+    EXPECT_EQ(scene.m_oWalkMesh.m_iNumTriangles, 0);
+    EXPECT_EQ(scene.m_iActiveCharacter, -1);
+    EXPECT_EQ(scene.m_iSelectedCharacter, -1);
+    EXPECT_EQ(scene.m_iTextBank, -1);
+    EXPECT_EQ(scene.m_iDialogSlot, -1);
+    EXPECT_FALSE(scene.HasDialog());
+    EXPECT_FALSE(scene.m_bHasText);
+    EXPECT_EQ(scene.m_oCamera.m_fFovSin, 0xB50);
+    EXPECT_EQ(scene.m_oCamera.m_fFovCos, 0xB50);
+    EXPECT_EQ(scene.m_oCamera.m_fAspect, 0x1555);
+    EXPECT_EQ(scene.m_oCamera.m_fNear, 0x100);
+    EXPECT_EQ(scene.m_oCamera.m_fFar, 0x10000);
+    EXPECT_EQ(scene.m_vShadowDirection.z, -FX32_ONE);
+    EXPECT_EQ(scene.m_oPointerTarget.x, 128 * FX32_ONE);
+    EXPECT_EQ(scene.m_oPointerTarget.y, 96 * FX32_ONE);
+    EXPECT_EQ(scene.m_iInputState, 0);
+    EXPECT_TRUE(m_services.m_registry.empty());
+    EXPECT_EQ(ResourceManager::GetInstance()->m_pPackages, nullptr);
+}
+
 TEST_F(SceneLoadTest, AMissingFileStopsTheLoadAtItsStep)
 {
     const std::filesystem::path data = TestSupport::DataDir() / "scenes";

@@ -16,11 +16,11 @@
 
 namespace {
 
+using testing::ElementsAre;
 using TestSupport::AddFakeCharacter;
 using TestSupport::BuildMainLayer;
 using TestSupport::FakeCastMember;
 using TestSupport::HandMadeRegion;
-using testing::ElementsAre;
 
 constexpr fx32 FX = FX32_ONE;
 constexpr uint32_t HEROINE = 0x80000001u;
@@ -103,8 +103,8 @@ TEST(SceneUpdateTest, ACharacterTakesTheSmallestDepthOfTheRegionsUnderItsFeet)
         fx32 depth;
     };
     const Case cases[] = {
-        {100, 150, 0, -8 * FX},          // in both overlapping regions
-        {20, 110, 0, -3 * FX},           // in one
+        {100, 150, 0, -8 * FX},           // in both overlapping regions
+        {20, 110, 0, -3 * FX},            // in one
         {250, 150, 0, NO_REGION},         // in none
         {220, 150, 100 * FX, -20 * FX},   // scrolled onto the far region
         {100, 150, -100 * FX, NO_REGION}, // scrolled off both
