@@ -250,6 +250,13 @@ void Character::UpdateMovement(uint32_t dtMs)
                 CoreFxVec slide {};
                 CoreFxVec::MultAdd(CoreFxVec::Length(m), tangent, m_vPreviousPosition, slide);
                 m_vPosition = {slide.x, slide.y, m_vPosition.z};
+                // Going round someone must not lead off the floor.
+                int32_t triangle = INVALID_TRIANGLE;
+                if (WalkMesh::FindTriangle(m_vPosition, mesh->m_pTriangles.get(), mesh->m_iNumTriangles, &m_vPosition.z,
+                                           &triangle))
+                    m_uTriangle = static_cast<uint8_t>(triangle);
+                else
+                    putBack = true;
             }
         }
         if (!putBack && mesh->IsInActiveBlocker(m_vPosition))

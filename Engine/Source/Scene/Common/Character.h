@@ -45,6 +45,8 @@ public:
     void Render(CoreRenderer& renderer, const Scene& scene) override;
     void SetForceWalk(bool bForceWalk) override { m_bForceWalk = bForceWalk ? 1 : 0; }
     void HeadFor(const CoreFxVec& target) override;
+    // The player's click on the ground: a walk without points on the way.
+    void MoveToWithPath(const CoreFxVec& target, int32_t /*iMode*/) override { MoveToWithPath(target, 0, nullptr); }
 
     // Starts a walk to the destination through up to four points on the way;
     // false (nothing changes) when a leg has no route or is too many points.
@@ -65,7 +67,7 @@ public:
     // Hands the position where a moving animation left the character over.
     void CommitPosition();
     // Stops a walk where the character stands.
-    void StopMoving();
+    void StopMoving() override;
 
     CharacterAnimations& GetAnimations() { return m_oAnimations; }
     const CharacterAnimations& GetAnimations() const { return m_oAnimations; }
