@@ -22,7 +22,8 @@ bool IsCharacterAction(int32_t type)
     return (type >= ID_ACTION_TYPE_WALK_TO_ACTOR && type <= ID_ACTION_TYPE_ANIMATION_HOLD) ||
            type == ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE || type == ID_ACTION_TYPE_SET_CAST_SHADOW ||
            type == ID_ACTION_TYPE_SET_VISIBLE || type == ID_ACTION_TYPE_SET_WALK_PAUSED ||
-           type == ID_ACTION_TYPE_SET_PICKING_BOX;
+           type == ID_ACTION_TYPE_SET_PICKING_BOX || type == ID_ACTION_TYPE_ADD_ATTACHMENT ||
+           type == ID_ACTION_TYPE_REMOVE_ATTACHMENT;
 }
 
 uint8_t LowByte(int32_t value)
@@ -220,6 +221,10 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
         character.m_iBoxHalfWidth = pValues[1] * FX32_ONE;
         character.m_iBoxOffset = pValues[2] * FX32_ONE;
         return false;
+    case ID_ACTION_TYPE_ADD_ATTACHMENT:
+        character.AddAttachment(pValues[1], static_cast<uint32_t>(pValues[0]));
+        return false;
+    case ID_ACTION_TYPE_REMOVE_ATTACHMENT: character.RemoveAttachment(static_cast<uint32_t>(pValues[0])); return false;
     default: return false;
     }
 }

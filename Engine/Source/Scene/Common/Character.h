@@ -1,5 +1,6 @@
 #pragma once
 #include "3D/Common/WalkMesh.h"
+#include "Scene/Common/Attachment.h"
 #include "Scene/Common/CharacterAnimations.h"
 #include "Scene/Common/Locator.h"
 #include "Scene/Common/SceneCharacter.h"
@@ -22,6 +23,10 @@ struct CharacterSurroundings {
     // The scene's waypoints.
     const Locator* m_pLocators = nullptr;
     int32_t m_iNumLocators = 0;
+    // The scene's loaded attachments and their ids.
+    Attachment* const* m_ppAttachments = nullptr;
+    const uint32_t* m_pAttachmentIds = nullptr;
+    int32_t m_iNumAttachments = 0;
 };
 
 // One 3D person of a scene: where it stands and faces, its walk along a path
@@ -68,6 +73,16 @@ public:
     void CommitPosition();
     // Stops a walk where the character stands.
     void StopMoving() override;
+
+    // Binds the scene's attachment with that id to the bone; false (with a
+    // line) when it is not loaded, already carried by someone, or this
+    // character carries four.
+    bool AddAttachment(int32_t iBoneId, uint32_t uAttachmentId);
+    // Unbinds the attachment with that id; the others stay in order. False
+    // when this character does not carry it.
+    bool RemoveAttachment(uint32_t uAttachmentId);
+    int32_t GetNumAttachments() const { return m_iNumAttachments; }
+    const CarriedAttachment& GetAttachment(int32_t i) const { return m_aAttachments[i]; }
 
     CharacterAnimations& GetAnimations() { return m_oAnimations; }
     const CharacterAnimations& GetAnimations() const { return m_oAnimations; }
@@ -138,4 +153,6 @@ private:
 
     const CharacterSurroundings* m_pSurroundings = nullptr;
     CharacterAnimations m_oAnimations;
+    CarriedAttachment m_aAttachments[CHARACTER_MAX_ATTACHMENTS] {};
+    int32_t m_iNumAttachments = 0;
 };

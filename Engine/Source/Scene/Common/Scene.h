@@ -345,6 +345,7 @@ private:
     SceneCharacter* m_apRenderOrder[MAX_ACTORS] = {};
     CharacterSurroundings m_oSurroundings;
     const Character* m_apWalkers[MAX_ACTORS] = {};
+    Attachment* m_apCarriables[MAX_ATTACHMENTS] = {};
 
     // Entities registered so far, in index order.
     int32_t m_iNumRegisteredEntities = 0;

@@ -8,6 +8,11 @@ void Scene::UpdateSurroundings()
     m_oSurroundings.m_ppCharacters = m_apWalkers;
     m_oSurroundings.m_iNumCharacters = m_iNumCharacters;
     m_oSurroundings.m_pSelected = dynamic_cast<const Character*>(GetSelectedCharacter());
+    for (int32_t i = 0; i < m_iNumAttachments; ++i)
+        m_apCarriables[i] = dynamic_cast<Attachment*>(m_apAttachments[i].get());
+    m_oSurroundings.m_ppAttachments = m_apCarriables;
+    m_oSurroundings.m_pAttachmentIds = m_aAttachmentIds;
+    m_oSurroundings.m_iNumAttachments = m_iNumAttachments;
     // Stand-in characters of other kinds take no part in walking.
     for (int32_t i = 0; i < m_iNumCharacters; ++i) {
         Character* walker = dynamic_cast<Character*>(m_apCharacters[i].get());
