@@ -1,4 +1,5 @@
 #pragma once
+#include "Scene/Common/CharacterBody.h"
 #include "Scene/Common/SceneObject.h"
 
 #include <cstdint>
@@ -28,6 +29,8 @@ public:
     bool IsBound() const { return m_bBound != 0; }
 
     uint8_t m_bBound = 0;
+    // Its rigid mesh from its pack.
+    CharacterBody m_oBody;
 };
 
 // One carried attachment and the bone it follows.

@@ -18,7 +18,7 @@ fx32 Length2D(fx32 x, fx32 y)
 
 } // namespace
 
-Character::Character()
+Character::Character(uint32_t uActorId) : m_uActorId(uActorId)
 {
     m_oPulse.m_bActive = 0;
 }
@@ -43,8 +43,11 @@ void Character::Update(uint32_t dtMs)
 {
     SceneObject::Update(dtMs);
     if (dtMs != 0) {
-        if (m_bShown)
+        if (m_bShown) {
             m_oAnimations.Update(dtMs);
+            if (m_pBody)
+                m_pBody->Pose(m_oAnimations);
+        }
         UpdateMovement(dtMs);
         UpdateRotation(dtMs);
         ApplyMoveOffset();

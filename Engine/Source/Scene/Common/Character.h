@@ -2,10 +2,12 @@
 #include "3D/Common/WalkMesh.h"
 #include "Scene/Common/Attachment.h"
 #include "Scene/Common/CharacterAnimations.h"
+#include "Scene/Common/CharacterBody.h"
 #include "Scene/Common/Locator.h"
 #include "Scene/Common/SceneCharacter.h"
 
 #include <cstdint>
+#include <memory>
 
 class Character;
 
@@ -35,7 +37,15 @@ struct CharacterSurroundings {
 // coordinates (z up), speeds fx32 units per second, angles fx32 radians.
 class Character : public SceneCharacter {
 public:
-    Character();
+    explicit Character(uint32_t uActorId = 0);
+
+    // Gives the character its body from the actor's pack; false when the pack
+    // cannot be loaded.
+    bool LoadBody(const char* pPath);
+    void SetBody(std::unique_ptr<CharacterBody> pBody) { m_pBody = std::move(pBody); }
+    // Registers the actor's animation with one of the types (0 for none),
+    // found by name among the body's sets.
+    void AddAnimation(int32_t iAnimationId, uint32_t uType);
 
     void SetSurroundings(const CharacterSurroundings* pSurroundings) { m_pSurroundings = pSurroundings; }
 
@@ -153,6 +163,8 @@ private:
 
     const CharacterSurroundings* m_pSurroundings = nullptr;
     CharacterAnimations m_oAnimations;
+    uint32_t m_uActorId = 0;
+    std::unique_ptr<CharacterBody> m_pBody;
     CarriedAttachment m_aAttachments[CHARACTER_MAX_ATTACHMENTS] {};
     int32_t m_iNumAttachments = 0;
 };

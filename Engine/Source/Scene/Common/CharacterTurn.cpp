@@ -3,6 +3,7 @@
 #include "Error/EngineAssert.h"
 #include "Common/AnimationIds.h"
 #include "Maths/CoreMath.h"
+#include "Maths/CoreMatrix.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
 #include "fx32/fx_trig.h"
@@ -124,9 +125,45 @@ void Character::UpdateTransform(const Camera& camera, fx32 scroll)
     m_oPulse.m_oPosition.y = m_oBox.yMin + (m_oBox.yMax - m_oBox.yMin) / 2;
 }
 
-void Character::Render(CoreRenderer& /*renderer*/, const Scene& /*scene*/)
+void Character::Render(CoreRenderer& renderer, const Scene& /*scene*/)
 {
-    // The body is drawn by the character's mesh once it has one.
+    if (!m_bShown || !m_pBody)
+        return;
+    // Turned about z to the facing, then moved to the feet.
+    CoreMatrix rotation;
+    CoreMatrix::Identity(&rotation);
+    const float s = CoreFx::ToFloat(m_iFacingX);
+    const float c = CoreFx::ToFloat(m_iFacingY);
+    rotation.m[0][0] = c;
+    rotation.m[0][1] = s;
+    rotation.m[1][0] = -s;
+    rotation.m[1][1] = c;
+    CoreMatrix translation;
+    CoreMatrix::Translation(&translation, CoreFx::ToFloat(m_vCorrectedPosition.x),
+                            CoreFx::ToFloat(m_vCorrectedPosition.y), CoreFx::ToFloat(m_vCorrectedPosition.z));
+    CoreMatrix world;
+    CoreMatrix::Multiply(&world, &translation, &rotation);
+    m_pBody->Render(renderer, world);
+}
+
+bool Character::LoadBody(const char* pPath)
+{
+    auto body = std::make_unique<CharacterBody>();
+    if (!body->Load(pPath))
+        return false;
+    m_pBody = std::move(body);
+    return true;
+}
+
+void Character::AddAnimation(int32_t iAnimationId, uint32_t uType)
+{
+    if (iAnimationId == ANIMATION_INVALID) {
+        LogSceneWarning("Character(%.16s) - an animation without an id is left out\n", m_sName);
+        return;
+    }
+    float period = 0.0f;
+    const int32_t set = m_pBody ? m_pBody->FindSet(Id::GetActorAnimFileName(m_uActorId, iAnimationId), period) : -1;
+    m_oAnimations.AddAnimation(iAnimationId, set, period, uType);
 }
 
 bool Character::SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLoop)
