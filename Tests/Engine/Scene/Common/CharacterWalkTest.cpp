@@ -209,3 +209,38 @@ TEST_F(CharacterWalkTest, TheSelectedCharacterSlidesAlongOneOtherAndStopsBetween
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CharacterWalkTest, APathLongerThanTheStoreIsRefusedWhole)
+{
+    Load(30);
+    Character& character = Add(At(10, 32));
+    // Each leg crosses about sixty triangles: together they overflow the 64
+    // points a path holds.
+    const CoreFxVec far = At(1900, 32);
+    EXPECT_FALSE(character.MoveToWithPath(At(20, 40), 1, &far));
+    EXPECT_FALSE(character.m_bWalking);
+    EXPECT_TRUE(character.MoveToWithPath(far, 0, nullptr)) << "one leg fits";
+}
+
+TEST_F(CharacterWalkTest, AHiddenCharacterKeepsWalkingButHerAnimationWaits)
+{
+    Load(8);
+    Character& character = Add(At(20, 32));
+    ASSERT_TRUE(character.MoveToWithPath(At(400, 32), 0, nullptr));
+    character.Update(FRAME_MS);
+    const float position = character.GetAnimations().GetTrack(0).m_fPosition;
+    character.m_bShown = 0;
+    const fx32 x = character.m_vPosition.x;
+    for (int32_t frame = 0; frame < 10; ++frame)
+        character.Update(FRAME_MS);
+    EXPECT_GT(character.m_vPosition.x, x);
+    EXPECT_FLOAT_EQ(character.GetAnimations().GetTrack(0).m_fPosition, position);
+    character.m_bShown = 1;
+    character.Update(FRAME_MS);
+    EXPECT_FLOAT_EQ(character.GetAnimations().GetTrack(0).m_fPosition, position + 0.016f)
+        << "she goes on where she stopped";
+}
+
+} // namespace
