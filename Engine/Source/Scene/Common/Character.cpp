@@ -53,6 +53,21 @@ void Character::Update(uint32_t dtMs)
         ApplyMoveOffset();
     }
     StartFollowUpAnimation();
+    ApplyPendingTransform();
+}
+
+void Character::ApplyPendingTransform()
+{
+    if (!m_oAnimations.m_bTransformHandedOver)
+        return;
+    m_oAnimations.m_bTransformHandedOver = 0;
+    if (!m_bPending)
+        return;
+    m_vPosition = m_vPendingPosition;
+    m_bTurning = 0;
+    m_vMoveOffset = {0, 0, 0};
+    m_bPending = 0;
+    ApplyMoveOffset();
 }
 
 void Character::StartFollowUpAnimation()

@@ -149,6 +149,9 @@ private:
     void AdvanceAlongPath(uint32_t dtMs);
     void ApplyMoveOffset();
     void StartFollowUpAnimation();
+    // An immediate switch of animation puts the character where the last
+    // moving animation committed it.
+    void ApplyPendingTransform();
     fx32 SelectSpeed(fx32 distance, uint32_t dtMs);
     fx32 ComputeSpeed(fx32 remaining, uint32_t dtMs) const;
     bool StayOnWalkMesh(uint32_t dtMs);

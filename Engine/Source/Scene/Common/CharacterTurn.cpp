@@ -175,6 +175,7 @@ bool Character::SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLo
         return false;
     }
     m_oAnimations.SetCurrentAnimationFromIndex(index, bLoop, bMoving);
+    ApplyPendingTransform();
     return true;
 }
 

@@ -244,3 +244,24 @@ TEST_F(CharacterWalkTest, AHiddenCharacterKeepsWalkingButHerAnimationWaits)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CharacterWalkTest, AnImmediateSwitchPutsHerWhereTheMovingAnimationCommittedHer)
+{
+    Load(8);
+    Character& character = Add(At(20, 32));
+    character.GetAnimations().AddAnimation(9, 2, 0.5f, ANIMATION_TYPE_STANDARD);
+    ASSERT_TRUE(character.SetCurrentAnimation(9, true, false));
+    character.GetAnimations().m_bKeep = 1;
+    character.m_vMoveOffset = At(30, 0);
+    character.Update(FRAME_MS);
+    character.CommitPosition();
+    EXPECT_EQ(character.m_vPosition.x, 20 * ONE) << "committed, not yet applied";
+    ASSERT_TRUE(character.SetCurrentAnimation(IDLE_ID, true, false));
+    EXPECT_EQ(character.m_vPosition.x, 50 * ONE);
+    EXPECT_EQ(character.m_vCorrectedPosition.x, 50 * ONE);
+    EXPECT_FALSE(character.m_bPending);
+}
+
+} // namespace
