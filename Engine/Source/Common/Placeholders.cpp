@@ -83,11 +83,6 @@ bool InitializeEffects()
     return true;
 }
 
-bool CreateInventoryScript()
-{
-    return true;
-}
-
 bool InitializeAdventureManager(TwGame& game)
 {
     CorePrint(&g_oCoreLog, " - Initialize adventure manager...\n");
@@ -113,7 +108,7 @@ void DestroyInGameMenu()
 {
 }
 
-void DestroyAdventureManagerAndInventoryScript()
+void DestroyAdventureManager()
 {
 }
 

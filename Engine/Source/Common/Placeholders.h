@@ -14,7 +14,6 @@ bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
 bool InitializeCardManager(TwGame& game);
 bool InitializeEffects();
-bool CreateInventoryScript();
 bool InitializeAdventureManager(TwGame& game);
 bool CreateInGameMenuAndBindQuitBox();
 
@@ -22,7 +21,7 @@ bool CreateInGameMenuAndBindQuitBox();
 void ReleaseStates();
 void ReleaseQuitBoxText();
 void DestroyInGameMenu();
-void DestroyAdventureManagerAndInventoryScript();
+void DestroyAdventureManager();
 void ResetFades();
 void DestroyCardManager();
 void ReleaseFonts();

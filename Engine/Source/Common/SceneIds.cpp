@@ -2,6 +2,7 @@
 
 #include "Common/IdHash.h"
 #include "Error/EngineAssert.h"
+#include "Scripts/Common/SceneScripts.h"
 
 #include <cstdio>
 #include <iterator>
@@ -62,6 +63,17 @@ const SceneDesc* Id::GetSceneDesc(int iSceneId)
         if ((*ppDesc)->m_iId == iSceneId)
             return *ppDesc;
     return nullptr;
+}
+
+bool IsMenuScene(int iSceneId)
+{
+    static const int s_aMenuScenes[] = {1, 4, 61, 0};
+    if (iSceneId == 3)
+        return true;
+    for (const int* pScene = s_aMenuScenes; *pScene != 0; ++pScene)
+        if (*pScene == iSceneId)
+            return true;
+    return false;
 }
 
 SceneScript* CreateScriptFromId(int iSceneId)

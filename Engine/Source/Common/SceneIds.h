@@ -52,6 +52,10 @@ const char* GetLanguageCode(int iLanguage);
 
 } // namespace Id
 
+// The front-end scenes that do without the in-game menu: the start menu (3),
+// the chapter menu (1), the controls (4) and the loading placeholder (61).
+bool IsMenuScene(int iSceneId);
+
 // A new script object for the scene from its row's factory; null when the
 // scene has no row or no script class.
 SceneScript* CreateScriptFromId(int iSceneId);

@@ -7,6 +7,8 @@
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
+#include "Scripts/Common/GlobalScript.h"
+#include "Scripts/Common/InventoryScript.h"
 
 #include <cstdio>
 
@@ -63,8 +65,8 @@ bool TwGame::Initialize()
     DialogManager::CreateSingleton();
     // The dialogs' callbacks run their global actions through the script manager.
     DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
-    if (!Placeholder::CreateInventoryScript())
-        return false;
+    InventoryScript::CreateSingleton();
+    g_oScriptManager.SetCommonScripts(m_pInventoryScript, &g_oGlobalScript);
     if (!Placeholder::InitializeAdventureManager(*this))
         return false;
     if (!Placeholder::CreateInGameMenuAndBindQuitBox())
@@ -84,7 +86,10 @@ void TwGame::Shutdown()
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManagerAndInventoryScript();
+    Placeholder::DestroyAdventureManager();
+    g_oScriptManager.SetCommonScripts(nullptr, nullptr);
+    if (m_pInventoryScript != nullptr)
+        InventoryScript::DestroySingleton();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
     Placeholder::ResetFades();

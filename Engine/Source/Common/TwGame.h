@@ -3,6 +3,7 @@
 
 struct SDL_Window;
 class DialogManager;
+class InventoryScript;
 
 // The game object: start-up, main loop and shutdown, the settings, the
 // languages and the game clock.
@@ -96,6 +97,8 @@ public:
     DisplaySettings m_oDisplaySettings;
     // Set while the dialog manager exists.
     DialogManager* m_pDialogManager = nullptr;
+    // Set while the inventory script exists.
+    InventoryScript* m_pInventoryScript = nullptr;
 };
 
 // The one game object.
