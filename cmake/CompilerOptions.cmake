@@ -10,3 +10,14 @@ if(VELMARSH_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The fuzz build: coverage for libFuzzer on every target (the harnesses add
+# the fuzzer's own main), with the same sanitizers.
+if(VELMARSH_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VELMARSH_FUZZ needs clang: CC=clang CXX=clang++")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -5,11 +5,18 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 file(GLOB_RECURSE support_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/*.cpp)
+list(REMOVE_ITEM support_sources ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/TestMain.cpp)
 add_library(velmarsh_test_support STATIC ${support_sources})
 target_include_directories(velmarsh_test_support PUBLIC Tests)
 # Tests make their sample files with the content builder's parts.
 target_link_libraries(velmarsh_test_support PUBLIC velmarsh_engine ContentBuilderParts GTest::gtest GTest::gmock)
 velmarsh_apply_options(velmarsh_test_support)
+
+# The test programs' entry point, which keeps their output to the framework's
+# own lines unless a test fails.
+add_library(velmarsh_test_main STATIC Tests/Support/TestMain.cpp)
+target_link_libraries(velmarsh_test_main PUBLIC velmarsh_test_support)
+velmarsh_apply_options(velmarsh_test_main)
 
 set(VELMARSH_TEST_ENVIRONMENT
   SDL_VIDEODRIVER=offscreen
@@ -32,7 +39,7 @@ foreach(dir ${test_dirs})
   set(target test_${suffix})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE velmarsh_test_support GTest::gmock_main)
+  target_link_libraries(${target} PRIVATE velmarsh_test_support velmarsh_test_main)
   # A tool's tests call its parts.
   if(relative MATCHES "^Tools/([^/]+)")
     if(TARGET ${CMAKE_MATCH_1}Parts)

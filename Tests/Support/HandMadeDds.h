@@ -1,8 +1,8 @@
 #pragma once
+#include "Bytes/LittleEndian.h"
 #include "Texture/DdsFormat.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace TestSupport {
@@ -14,7 +14,7 @@ inline std::vector<uint8_t> HandMadeDds(uint32_t width, uint32_t height, uint32_
                                         uint8_t firstByte = 0)
 {
     std::vector<uint8_t> dds(DDS_LEVEL0_OFFSET + levelBytes, 0);
-    auto put = [&dds](uint32_t offset, uint32_t value) { std::memcpy(&dds[offset], &value, sizeof value); };
+    auto put = [&dds](uint32_t offset, uint32_t value) { WriteWord(dds.data(), offset, value); };
     put(DDS_MAGIC_OFFSET, DDS_MAGIC);
     put(DDS_HEADER_SIZE_OFFSET, DDS_HEADER_SIZE);
     put(DDS_FLAGS_OFFSET, DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH | DDSD_PIXELFORMAT);

@@ -1,4 +1,5 @@
 #pragma once
+#include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 
 #include <cstdint>
@@ -63,14 +64,9 @@ public:
 
     static void Put(std::vector<uint8_t>& bytes, size_t offset, uint32_t value)
     {
-        std::memcpy(&bytes[offset], &value, sizeof value);
+        WriteWord(bytes.data(), offset, value);
     }
-    static uint32_t Get(const std::vector<uint8_t>& bytes, size_t offset)
-    {
-        uint32_t value;
-        std::memcpy(&value, &bytes[offset], sizeof value);
-        return value;
-    }
+    static uint32_t Get(const std::vector<uint8_t>& bytes, size_t offset) { return ReadWord(bytes.data(), offset); }
 
 private:
     std::vector<Entry> m_entries;

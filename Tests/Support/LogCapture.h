@@ -1,39 +1,41 @@
 #pragma once
-#include <gtest/gtest.h>
+#include "Log/CoreLog.h"
 
 #include <string>
+#include <utility>
 
 namespace TestSupport {
 
-// Captures what the log writes from construction to Take(): its standard
-// output copy is returned, its debugger copy (standard error) is dropped.
-// Captures cannot nest; take one before starting the next.
-class LogCapture {
+// Collects everything the log says while the object lives, instead of the
+// terminal; the log's file, when open, is still written. Captures nest: the
+// previous one is back when this one ends.
+class LogCapture : public CoreLogCapture {
 public:
-    LogCapture()
-    {
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-    }
-    ~LogCapture()
-    {
-        if (!m_bTaken)
-            Take();
-    }
+    LogCapture();
+    ~LogCapture() override;
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
-    std::string Take()
-    {
-        if (m_bTaken)
-            return {};
-        m_bTaken = true;
-        testing::internal::GetCapturedStderr();
-        return testing::internal::GetCapturedStdout();
-    }
+    void Write(const char* text) override;
+
+    // What was logged so far.
+    const std::string& Text() const { return m_text; }
+    // What was logged so far; the capture starts again empty.
+    std::string Take() { return std::exchange(m_text, std::string()); }
+    bool Contains(const std::string& part) const { return m_text.find(part) != std::string::npos; }
 
 private:
-    bool m_bTaken = false;
+    CoreLogCapture* m_pPrevious;
+    std::string m_text;
 };
+
+// What the log says while `call` runs.
+template <typename Call>
+std::string LogOf(Call&& call)
+{
+    LogCapture capture;
+    call();
+    return capture.Take();
+}
 
 } // namespace TestSupport

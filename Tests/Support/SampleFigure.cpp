@@ -1,8 +1,8 @@
 #include "Support/SampleFigure.h"
 
+#include "Support/Files.h"
+
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace TestSupport {
 
@@ -10,10 +10,7 @@ std::string ReadSampleFigure()
 {
     const std::filesystem::path path =
         std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "Content/Meshes/tavrine.x";
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return ReadFileText(path);
 }
 
 } // namespace TestSupport

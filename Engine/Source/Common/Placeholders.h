@@ -12,22 +12,19 @@ namespace Placeholder {
 // Start-up steps, in start-up order.
 bool InitializeLocalizerCommon(TwGame& game);
 bool InitializeFonts(TwGame& game);
-bool InitializeCardManager(TwGame& game);
 bool InitializeEffects();
-bool InitializeAdventureManager(TwGame& game);
 bool CreateInGameMenuAndBindQuitBox();
 
 // Shutdown steps, in shutdown order.
 void ReleaseStates();
 void ReleaseQuitBoxText();
 void DestroyInGameMenu();
-void DestroyAdventureManager();
 void ResetFades();
-void DestroyCardManager();
 void ReleaseFonts();
 void ReleaseCommonTextTables();
 
-// The main loop.
+// The main loop. Until the states exist, InitializeStates does the
+// save-file check state's work.
 bool InitializeStates();
 void EndStateFrame();
 
@@ -40,5 +37,12 @@ void UpdateEffects(uint32_t dt);
 void RenderCurrentState();
 void RenderEffects();
 void RenderQuitBox();
+
+// The scene manager's playing character.
+uint32_t GetPlayingCharacter();
+void SetPlayingCharacter(uint32_t actorId);
+
+// The text tables' reload for a new game language.
+void ReloadLocalizer(TwGame& game);
 
 } // namespace Placeholder

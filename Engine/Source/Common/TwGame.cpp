@@ -58,7 +58,7 @@ bool TwGame::Initialize()
         return false;
     if (!Placeholder::InitializeFonts(*this))
         return false;
-    if (!Placeholder::InitializeCardManager(*this))
+    if (!InitializeCardManager())
         return false;
     if (!Placeholder::InitializeEffects())
         return false;
@@ -67,7 +67,7 @@ bool TwGame::Initialize()
     DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
     InventoryScript::CreateSingleton();
     g_oScriptManager.SetCommonScripts(m_pInventoryScript, &g_oGlobalScript);
-    if (!Placeholder::InitializeAdventureManager(*this))
+    if (!InitializeAdventureManager())
         return false;
     if (!Placeholder::CreateInGameMenuAndBindQuitBox())
         return false;
@@ -86,14 +86,14 @@ void TwGame::Shutdown()
     Placeholder::ReleaseStates();
     Placeholder::ReleaseQuitBoxText();
     Placeholder::DestroyInGameMenu();
-    Placeholder::DestroyAdventureManager();
+    ShutdownAdventureManager();
     g_oScriptManager.SetCommonScripts(nullptr, nullptr);
     if (m_pInventoryScript != nullptr)
         InventoryScript::DestroySingleton();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
     Placeholder::ResetFades();
-    Placeholder::DestroyCardManager();
+    ShutdownCardManager();
     Placeholder::ReleaseFonts();
 
     LogInfo(" - Shutdown Localizer...\n");

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 struct SDL_Window;
+class AdventureManager;
 class DialogManager;
 class InventoryScript;
 
@@ -73,14 +74,20 @@ public:
     void ShutdownInputs();
     bool InitializeIds();
     bool InitializeProfiler();
-    // Creates the resource manager and loads its common packages; false when
-    // "common.dr" cannot be loaded or bound.
     // The sound manager and the common sound group; false when either
     // fails.
     bool InitializeSound();
     void ShutdownSound();
+    // Creates the resource manager and loads its common packages; false when
+    // "common.dr" cannot be loaded or bound.
     bool InitializeResourceManager();
     void ShutdownResourceManager();
+    // Creates the save-file manager and lets it read "save.dat".
+    bool InitializeCardManager();
+    void ShutdownCardManager();
+    // Creates the save slots and logs the save file's layout.
+    bool InitializeAdventureManager();
+    void ShutdownAdventureManager();
     void ShutdownProfiler();
 
     // Frame timing.
@@ -95,6 +102,8 @@ public:
     uint8_t m_bPaused = 0;
     int32_t m_iSpeedShift = NORMAL_SPEED_SHIFT;
     DisplaySettings m_oDisplaySettings;
+    // Set while the adventure manager exists.
+    AdventureManager* m_pAdventureManager = nullptr;
     // Set while the dialog manager exists.
     DialogManager* m_pDialogManager = nullptr;
     // Set while the inventory script exists.

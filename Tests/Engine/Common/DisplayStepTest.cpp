@@ -1,6 +1,7 @@
 #include "App/CoreApp.h"
 #include "Common/TwGame.h"
 #include "Renderer/CoreRenderer.h"
+#include "Support/LogCapture.h"
 #include "Support/ScopedMessageBoxes.h"
 #include "Support/ScopedNullGraphics.h"
 
@@ -33,9 +34,9 @@ protected:
 
 TEST_F(DisplayStepTest, RendererGoesToTheApplicationAndLeavesItAtShutdown)
 {
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_TRUE(m_game.InitializeDisplay());
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_EQ(log.rfind(" - Initialize Display...\nINFO[00h:00m:00s]:Display done\n", 0), 0u) << log;
     ASSERT_NE(g_pCoreApp->m_pRenderer, nullptr);
     EXPECT_TRUE(m_boxes.Boxes().ShownBoxes().empty());
@@ -47,9 +48,9 @@ TEST_F(DisplayStepTest, RendererGoesToTheApplicationAndLeavesItAtShutdown)
 TEST_F(DisplayStepTest, RendererFailureShowsTheErrorBoxAndEndsTheStep)
 {
     m_graphics.Control().failCreateDevice = true;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(m_game.InitializeDisplay());
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_EQ(log, " - Initialize Display...\nCould not initialize renderer!\n");
     EXPECT_EQ(g_pCoreApp->m_pRenderer, nullptr);
     const auto& shown = m_boxes.Boxes().ShownBoxes();

@@ -1,4 +1,5 @@
 #include "Common/TwGame.h"
+#include "Support/ScopedService.h"
 #include "System/FakeClock.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,6 @@ namespace {
 
 class FrameTimeTest : public ::testing::Test {
 protected:
-    void SetUp() override { Platform::SetClock(&m_clock); }
-    void TearDown() override { Platform::SetClock(nullptr); }
-
     // One frame of the given length, at the given speed shift.
     uint32_t Frame(TwGame& game, double milliseconds)
     {
@@ -21,6 +19,7 @@ protected:
     }
 
     Platform::FakeClock m_clock;
+    TestSupport::ScopedService<Platform::Clock> m_installedClock {Platform::SetClock, m_clock};
 };
 
 TEST_F(FrameTimeTest, FrameTimeIsClampedAndAdvancesTheGameClock)

@@ -6,20 +6,15 @@
 #include "Common/MovieIds.h"
 #include "Common/SceneIds.h"
 #include "Common/SoundIds.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace {
 
-std::string Output(const std::function<void()>& body)
-{
-    testing::internal::CaptureStdout();
-    body();
-    return testing::internal::GetCapturedStdout();
-}
+using TestSupport::LogOf;
 
 TEST(IdLookupTest, ActorIdsAndIndices)
 {
@@ -28,12 +23,12 @@ TEST(IdLookupTest, ActorIdsAndIndices)
     EXPECT_STREQ(Id::GetActorName(0xa900ea29u), "logic_dialog");
     EXPECT_EQ(Id::GetActorIndex(ACTOR_INVALID), 0);
 
-    const std::string report = Output([] {
+    const std::string report = LogOf([] {
         EXPECT_EQ(Id::GetActorIndex(0x80000001u), -1);
         EXPECT_EQ(Id::GetActorName(0xFFFFFFFFu), nullptr);
     });
     EXPECT_NE(report.find("condition: iFinalKey == iId"), std::string::npos) << report;
-    EXPECT_NE(Output([] { Id::GetActorId("nobody"); }).find("condition: GetActorIndex(iActorId) != -1"),
+    EXPECT_NE(LogOf([] { Id::GetActorId("nobody"); }).find("condition: GetActorIndex(iActorId) != -1"),
               std::string::npos);
 }
 
@@ -43,17 +38,17 @@ TEST(IdLookupTest, ActorPaths)
     EXPECT_STREQ(Id::GetActorPath(tavrine, nullptr, nullptr), "scenes/tavrine.dr");
     EXPECT_STREQ(Id::GetActorPath(tavrine, "bg106_BO_AdmiralsRest", "chapter_3_5"),
                  "scenes/bg106_BO_AdmiralsRest/chapter_3_5/tavrine.dr");
-    Output([] { EXPECT_EQ(Id::GetActorPath(0x80000001u, nullptr, nullptr), nullptr); });
+    LogOf([] { EXPECT_EQ(Id::GetActorPath(0x80000001u, nullptr, nullptr), nullptr); });
 }
 
 TEST(IdLookupTest, Items)
 {
     EXPECT_EQ(Id::GetItemIndex(0), -1);
-    EXPECT_EQ(Output([] { EXPECT_EQ(Id::GetItemIndex(static_cast<uint32_t>(ITEM_LAST)), -1); }), "");
+    EXPECT_EQ(LogOf([] { EXPECT_EQ(Id::GetItemIndex(static_cast<uint32_t>(ITEM_LAST)), -1); }), "");
     EXPECT_STREQ(Id::GetItemName(0x8E740AEAu), "ITEM_DOUBLOON");
-    EXPECT_NE(Output([] { EXPECT_EQ(Id::GetItemName(0x80000002u), nullptr); }).find("condition: iFinalKey == iItemId"),
+    EXPECT_NE(LogOf([] { EXPECT_EQ(Id::GetItemName(0x80000002u), nullptr); }).find("condition: iFinalKey == iItemId"),
               std::string::npos);
-    Output([] {
+    LogOf([] {
         EXPECT_EQ(Id::GetItemHashA(0x80000002u), -1);
         EXPECT_EQ(Id::GetItemHashB(0x80000002u), -1);
     });
@@ -72,7 +67,7 @@ TEST(IdLookupTest, AnimationsByActorAndName)
     EXPECT_EQ(Id::GetActorAnimFileName(tavrine, 0), nullptr);
 
     int neighbour = 0;
-    const std::string report = Output([&] { neighbour = Id::GetAnimationId(tavrine, "g_no_such_animation"); });
+    const std::string report = LogOf([&] { neighbour = Id::GetAnimationId(tavrine, "g_no_such_animation"); });
     EXPECT_NE(report.find("condition: strcmp(name, GetAnimationName(pAnimationList[middle]))==0\n"), std::string::npos)
         << report;
     EXPECT_NE(report.find("Animation g_no_such_animation not found\n"), std::string::npos) << report;
@@ -81,7 +76,7 @@ TEST(IdLookupTest, AnimationsByActorAndName)
         fromTheActor = fromTheActor || row.m_iId == neighbour;
     EXPECT_TRUE(fromTheActor) << neighbour;
 
-    EXPECT_NE(Output([] { Id::GetAnimationName(MAX_ANIMATION); }).find("condition: iId>=0 && iId<MAX_ANIMATION"),
+    EXPECT_NE(LogOf([] { Id::GetAnimationName(MAX_ANIMATION); }).find("condition: iId>=0 && iId<MAX_ANIMATION"),
               std::string::npos);
 }
 
@@ -110,7 +105,7 @@ TEST(IdLookupTest, Movies)
     EXPECT_STREQ(Id::GetMovieName(6), "MOVIE_CINE07");
     EXPECT_STREQ(Id::GetMovieName(14), "MOVIE_STRIP07");
     EXPECT_STREQ(Id::GetMovieName(15), "MOVIE_STRIP08");
-    EXPECT_NE(Output([] { Id::GetMovieName(MOVIE_LAST); }).find("condition: iId>=0 && iId<MOVIE_LAST"),
+    EXPECT_NE(LogOf([] { Id::GetMovieName(MOVIE_LAST); }).find("condition: iId>=0 && iId<MOVIE_LAST"),
               std::string::npos);
 }
 
@@ -131,8 +126,8 @@ TEST(IdLookupTest, ScenesAndTheScriptFactory)
     EXPECT_EQ(Id::GetSceneDesc(57)->m_bHasDialog, 0);
     EXPECT_EQ(Id::GetSceneDesc(64), nullptr);
 
-    EXPECT_EQ(Output([] { EXPECT_EQ(CreateScriptFromId(64), nullptr); }), "");
-    const std::string report = Output([] { EXPECT_EQ(CreateScriptFromId(0), nullptr); });
+    EXPECT_EQ(LogOf([] { EXPECT_EQ(CreateScriptFromId(64), nullptr); }), "");
+    const std::string report = LogOf([] { EXPECT_EQ(CreateScriptFromId(0), nullptr); });
     EXPECT_NE(report.find("message:\nCreateScriptFromId -- Invalid scene id\n"), std::string::npos) << report;
 }
 
@@ -140,7 +135,7 @@ TEST(IdLookupTest, SoundsAndTheVariantFallback)
 {
     const SoundRow& first = Id::GetSoundTable().front();
     EXPECT_EQ(Id::GetPlatformSoundId(first.m_iSoundId), first.m_iPlatformSoundId);
-    const std::string report = Output([] { EXPECT_EQ(Id::GetPlatformSoundId(1), -1); });
+    const std::string report = LogOf([] { EXPECT_EQ(Id::GetPlatformSoundId(1), -1); });
     EXPECT_NE(report.find("GetPlatformSoundId - Invalid sound ID 1\n"), std::string::npos) << report;
     EXPECT_EQ(Id::FindSoundGroup(0xFFFFFFFFu), nullptr);
 

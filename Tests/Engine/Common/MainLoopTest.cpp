@@ -1,9 +1,10 @@
 #include "App/CoreApp.h"
-#include "Sound/CoreSound.h"
-#include "Support/ScopedSoundEngine.h"
 #include "Common/ProfileSections.h"
 #include "Common/TwGame.h"
 #include "Profiler/CoreProfiler.h"
+#include "Sound/CoreSound.h"
+#include "Support/LogCapture.h"
+#include "Support/ScopedSoundEngine.h"
 #include "System/FakeClock.h"
 
 #include <gtest/gtest.h>
@@ -85,9 +86,9 @@ TEST_F(MainLoopTest, RunsPacedFramesUntilTheWindowCloses)
     const Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
     const int firstProfileFrame = profiler.CurrentFrame();
     TwGame game;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     game.MainLoop();
-    testing::internal::GetCapturedStdout();
+    capture.Take();
 
     // One profile frame per frame, each with its sections.
     EXPECT_EQ(profiler.CurrentFrame(), (firstProfileFrame + 5) % Core::MAX_PROFILE_FRAME);
@@ -115,18 +116,18 @@ TEST_F(MainLoopTest, AutoTestRunsTheGameClockFourTimesFaster)
     TwGame::s_bAutoTest = true;
     TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
     TwGame game;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     game.MainLoop();
-    testing::internal::GetCapturedStdout();
+    capture.Take();
     EXPECT_EQ(game.m_uGameClock, 3u * 64u);
 }
 
 TEST(TwGameProfilerTest, StartUpNamesTheGameSections)
 {
     TwGame game;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_TRUE(game.InitializeProfiler());
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_EQ(log.rfind(" - Initialize Profiler...\nINFO[00h:00m:00s]:Profiler done\n", 0), 0u) << log;
     const Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
     EXPECT_STREQ(profiler.GetSection(PROFILE_UPDATE).m_szName, "PROFILE_UPDATE");

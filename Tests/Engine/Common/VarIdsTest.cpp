@@ -1,6 +1,7 @@
 #include "Common/VarIds.h"
 
 #include "Hash/CoreCrc32.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -75,9 +76,9 @@ TEST(VarIdsTest, HashLookups)
     EXPECT_EQ(Id::GetVarBoolFromHash(CoreCrc32::HashString("VARBOOL_RESERVED_10")), 1058);
     EXPECT_EQ(Id::GetVarBoolFromHash(CoreCrc32::HashString("VARBOOL_C_WIN_MINIGAME")), 0);
 
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_EQ(Id::GetVarIntFromHash(CoreCrc32::HashString("VARBOOL_ACTIVE_MAP")), -1);
-    const std::string report = testing::internal::GetCapturedStdout();
+    const std::string report = capture.Take();
     EXPECT_NE(report.find("condition: FALSE\n"), std::string::npos) << report;
 }
 

@@ -1,4 +1,5 @@
 // Runs the real program headless in a scratch data folder.
+#include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -19,15 +19,8 @@
 namespace {
 
 using namespace std::chrono_literals;
+using TestSupport::ReadFileText;
 using TestSupport::TempDir;
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Starts the game in folder with its output in folder/<name>.out. The lock of
 // the single-instance guard lives in folder too (XDG_RUNTIME_DIR), so that
@@ -85,7 +78,7 @@ int WaitForExit(pid_t child, std::chrono::milliseconds timeout)
 bool WaitForText(const std::filesystem::path& path, const std::string& text, std::chrono::milliseconds timeout)
 {
     const auto end = std::chrono::steady_clock::now() + timeout;
-    while (ReadFile(path).find(text) == std::string::npos) {
+    while (ReadFileText(path).find(text) == std::string::npos) {
         if (std::chrono::steady_clock::now() > end)
             return false;
         std::this_thread::sleep_for(10ms);
@@ -205,11 +198,11 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     std::filesystem::copy(TestSupport::DataDir() / "scenes", folder / "scenes");
 
     const pid_t game = StartGame(folder, "first");
-    ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFile(folder / "first.out");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFileText(folder / "first.out");
 
     const pid_t second = StartGame(folder, "second");
     EXPECT_EQ(WaitForExit(second, 10s), 255);
-    EXPECT_NE(ReadFile(folder / "second.out").find("Application already running"), std::string::npos);
+    EXPECT_NE(ReadFileText(folder / "second.out").find("Application already running"), std::string::npos);
 
     // Frames for more than a second of game time, then a stop by signal. A
     // frame counts at most 48 ms of game time, so a slow machine (the
@@ -217,13 +210,13 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     // real time for it.
     std::this_thread::sleep_for(3s);
     kill(game, SIGTERM);
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFile(folder / "first.out");
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / "first.out");
 
-    const std::vector<std::string> lines = Lines(ReadFile(folder / "log.txt"));
+    const std::vector<std::string> lines = Lines(ReadFileText(folder / "log.txt"));
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "-------------------------"); // rewritten, not appended
     // The terminal shows each line once, and nothing that the log lacks.
-    EXPECT_EQ(SortedLines(ReadFile(folder / "first.out")), SortedLines(ReadFile(folder / "log.txt")));
+    EXPECT_EQ(SortedLines(ReadFileText(folder / "first.out")), SortedLines(ReadFileText(folder / "log.txt")));
 
     std::vector<std::string> expected = STARTUP_LINES;
     expected.insert(expected.end(), SHUTDOWN_LINES.begin(), SHUTDOWN_LINES.end());
@@ -252,7 +245,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
 
     // The sample pack was loaded and bound, its textures made and released;
     // nothing was left over.
-    const std::string log = ReadFile(folder / "log.txt");
+    const std::string log = ReadFileText(folder / "log.txt");
     EXPECT_EQ(log.find("Error loading \"common.dr\""), std::string::npos);
     EXPECT_EQ(log.find("data pack \"common.dr\" refused"), std::string::npos);
     EXPECT_EQ(log.find("bad DDS image"), std::string::npos);
@@ -276,8 +269,8 @@ TEST(GameProcessTest, StartUpEndsAtTheSoundSystemWithoutTheSoundBanks)
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     const pid_t game = StartGame(folder, "silent");
-    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "silent.out");
-    const std::string log = ReadFile(folder / "log.txt");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "silent.out");
+    const std::string log = ReadFileText(folder / "log.txt");
     const size_t step = log.find(" - Initialize Sound system...\n");
     ASSERT_NE(step, std::string::npos) << log;
     EXPECT_NE(log.find("message:\nerror loading Sound/SoundPack.xgs\n", step), std::string::npos) << log;
@@ -294,8 +287,8 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
     TempDir folder;
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
     const pid_t game = StartGame(folder, "missing");
-    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "missing.out");
-    const std::string log = ReadFile(folder / "log.txt");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "missing.out");
+    const std::string log = ReadFileText(folder / "log.txt");
     const size_t step = log.find(" - Initialize ResourceManager...\n");
     ASSERT_NE(step, std::string::npos) << log;
     EXPECT_NE(log.find("Error loading \"common.dr\"\n", step), std::string::npos) << log;
@@ -317,15 +310,15 @@ TEST(GameProcessTest, AMissingStreamedBankIsNamedAndTheExitCodeSaysStartUpFailed
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
     std::filesystem::remove(folder / "Sound/stream.xwb");
     const pid_t game = StartGame(folder, "nostream");
-    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "nostream.out");
-    const std::string terminal = ReadFile(folder / "nostream.out");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "nostream.out");
+    const std::string terminal = ReadFileText(folder / "nostream.out");
     EXPECT_NE(terminal.find("--CoreFile_ERROR : File : sound/stream.xwb - Could not open file\n"), std::string::npos)
         << terminal;
     EXPECT_NE(terminal.find("Initialize sound failed\n"), std::string::npos);
     const std::vector<std::string> lines = Lines(terminal);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back().rfind("Start-up failed: ", 0), 0u) << lines.back();
-    EXPECT_EQ(SortedLines(terminal), SortedLines(ReadFile(folder / "log.txt")));
+    EXPECT_EQ(SortedLines(terminal), SortedLines(ReadFileText(folder / "log.txt")));
 }
 
 TEST(GameProcessTest, WithoutAnAudioOutputStartUpSaysSo)
@@ -333,12 +326,12 @@ TEST(GameProcessTest, WithoutAnAudioOutputStartUpSaysSo)
     TempDir folder;
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
     const pid_t game = StartGame(folder, "mute", {}, "no-such-audio-driver");
-    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFile(folder / "mute.out");
-    EXPECT_NE(ReadFile(folder / "log.txt")
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "mute.out");
+    EXPECT_NE(ReadFileText(folder / "log.txt")
                   .find("No audio output could be opened: the game needs a sound device, or "
                         "runs silently with SDL_AUDIODRIVER=dummy set"),
               std::string::npos)
-        << ReadFile(folder / "log.txt");
+        << ReadFileText(folder / "log.txt");
 }
 
 TEST(GameProcessTest, HelpListsTheSwitchesAndAnUnknownSwitchIsRefused)
@@ -357,11 +350,38 @@ TEST(GameProcessTest, HelpListsTheSwitchesAndAnUnknownSwitchIsRefused)
         TempDir folder;
         const pid_t game = StartGame(folder, "switches", c.arguments);
         EXPECT_EQ(WaitForExit(game, 10s), c.exitCode) << c.arguments[0];
-        EXPECT_NE(ReadFile(folder / "switches.out").find(c.text), std::string::npos)
-            << ReadFile(folder / "switches.out");
+        EXPECT_NE(ReadFileText(folder / "switches.out").find(c.text), std::string::npos)
+            << ReadFileText(folder / "switches.out");
         // Nothing started: no log was written.
         EXPECT_FALSE(std::filesystem::exists(folder / "log.txt")) << c.arguments[0];
     }
+}
+
+TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+
+    const pid_t first = StartGame(folder, "first");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "first.out");
+    kill(first, SIGTERM);
+    ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFileText(folder / "first.out");
+    EXPECT_NE(ReadFileText(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
+              std::string::npos);
+    const std::string created = ReadFileText(folder / "save.dat");
+    EXPECT_EQ(created, std::string(3664, '\0'));
+    EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp"));
+    std::filesystem::remove(folder / "log.txt");
+
+    const pid_t second = StartGame(folder, "second");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "second.out");
+    kill(second, SIGTERM);
+    ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFileText(folder / "second.out");
+    const std::string log = ReadFileText(folder / "log.txt");
+    EXPECT_NE(log.find(" - Initialize and test CARD Manager..."), std::string::npos) << log;
+    EXPECT_EQ(log.find("File : save.dat"), std::string::npos) << log;
+    EXPECT_EQ(ReadFileText(folder / "save.dat"), created);
 }
 
 } // namespace

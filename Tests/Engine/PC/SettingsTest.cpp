@@ -3,6 +3,7 @@
 #include "Input/CoreInput.h"
 #include "PC/CommandLine.h"
 #include "PC/SettingsFile.h"
+#include "Support/LogCapture.h"
 #include "Support/TestPaths.h"
 #include "Window/HeadlessWindow.h"
 
@@ -19,9 +20,9 @@ SettingsValues ReadSettings(const std::string& contents, std::string* log = null
 {
     TempDir dir;
     dir.WriteFile("Settings.ini", contents);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     const SettingsValues values = ReadSettingsFile((dir / "Settings.ini").c_str());
-    const std::string printed = testing::internal::GetCapturedStdout();
+    const std::string printed = capture.Take();
     if (log)
         *log = printed;
     return values;

@@ -2,6 +2,8 @@
 // with the engine's own readers.
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DkDataPackBinding.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
@@ -13,21 +15,14 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
 namespace {
 
+using TestSupport::ReadFileBytes;
 using TestSupport::TempDir;
-
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
 
 struct BuildResult {
     int exitCode;
@@ -41,8 +36,7 @@ BuildResult RunBuilder(const std::filesystem::path& content, const std::filesyst
     const std::string command = (TestSupport::BinaryDir() / "ContentBuilder").string() + " '" + content.string() +
                                 "' '" + data.string() + "' 2> '" + errors.string() + "'";
     const int status = std::system(command.c_str());
-    const std::vector<uint8_t> text = ReadBytes(errors);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(text.begin(), text.end())};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TestSupport::ReadFileText(errors)};
 }
 
 const char* const MANIFEST = R"({
@@ -82,11 +76,11 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
     const BuildResult result = Build();
     ASSERT_EQ(result.exitCode, 0) << result.errors;
 
-    std::vector<uint8_t> first = ReadBytes(m_folder / "data/first.dr");
+    std::vector<uint8_t> first = ReadFileBytes(m_folder / "data/first.dr");
     DataPack pack;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, first.data(), first.size(), "first.dr"));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(capture.Take(), "");
     ASSERT_EQ(pack.m_iEntryCount, 2u);
     EXPECT_STREQ(pack.EntryName(0), "odd_dxt5");
     EXPECT_STREQ(pack.EntryName(1), "odd_dxt1");
@@ -111,9 +105,9 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
     DkDataPackBinding::UnbindPack(pack);
 
     // The same definition in two packs gives the same bytes.
-    std::vector<uint8_t> second = ReadBytes(m_folder / "data/deeper/second.dr");
+    std::vector<uint8_t> second = ReadFileBytes(m_folder / "data/deeper/second.dr");
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, second.data(), second.size(), "second.dr"));
-    std::vector<uint8_t> again = ReadBytes(m_folder / "data/first.dr");
+    std::vector<uint8_t> again = ReadFileBytes(m_folder / "data/first.dr");
     DataPack firstAgain;
     ASSERT_TRUE(DkDataPackBinding::BindPack(firstAgain, again.data(), again.size(), "first.dr"));
     ASSERT_EQ(pack.EntryDataSize(1), firstAgain.EntryDataSize(1));
@@ -129,7 +123,7 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
 TEST_F(ContentBuilderTest, DdsHeaderCarriesThePictureSize)
 {
     ASSERT_EQ(Build().exitCode, 0);
-    std::vector<uint8_t> bytes = ReadBytes(m_folder / "data/first.dr");
+    std::vector<uint8_t> bytes = ReadFileBytes(m_folder / "data/first.dr");
     DataPack pack;
     ASSERT_TRUE(DkDataPackBinding::BindPack(pack, bytes.data(), bytes.size(), "first.dr"));
     DdsImage image;
@@ -150,7 +144,7 @@ TEST_F(ContentBuilderTest, UserFilesAreWrittenOnlyWhenMissingOtherFilesEveryTime
     m_folder.WriteFile("content/Files/text/readme.txt", "sample");
     ASSERT_EQ(Build().exitCode, 0);
     const auto text = [&](const char* name) {
-        const std::vector<uint8_t> bytes = ReadBytes(m_folder / "data" / name);
+        const std::vector<uint8_t> bytes = ReadFileBytes(m_folder / "data" / name);
         return std::string(bytes.begin(), bytes.end());
     };
     EXPECT_EQ(text("Settings.ini"), "[Application]\nAA=0\n");
@@ -205,10 +199,7 @@ TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
 
 TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
 {
-    std::ifstream sample(TestSupport::SourceDir() / "Content/Sound/SoundPack.txt");
-    std::stringstream text;
-    text << sample.rdbuf();
-    const std::string description = text.str();
+    const std::string description = TestSupport::ReadFileText(TestSupport::SourceDir() / "Content/Sound/SoundPack.txt");
     const std::string nextLine = std::to_string(std::count(description.begin(), description.end(), '\n') + 1);
     struct Case {
         std::string line;

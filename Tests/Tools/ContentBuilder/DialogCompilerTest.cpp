@@ -7,11 +7,12 @@
 #include "ContentBuilder/DialogSource.h"
 #include "Dialogs/Common/Dialog.h"
 #include "Managers/Common/VarManager.h"
+#include "Support/Files.h"
+#include "Support/StreamCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -146,8 +147,7 @@ TEST(DialogCompilerTest, EachSourceBecomesTheDialogsFileOfItsGroup)
     EXPECT_TRUE(std::filesystem::exists(folder / "data/scenes/bg102_BO_CastilloHouseExterior.dialogs.dat"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "data/scenes"), {}), 2);
 
-    std::ifstream file(folder / "data/scenes/common.dialogs.dat", std::ios::binary);
-    const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(file), {});
+    const std::vector<uint8_t> bytes = TestSupport::ReadFileBytes(folder / "data/scenes/common.dialogs.dat");
     Dialog dialog;
     ASSERT_TRUE(dialog.Initialize(bytes.data(), bytes.size(), "common"));
     EXPECT_STREQ(dialog.GetName(), "common");
@@ -156,10 +156,9 @@ TEST(DialogCompilerTest, EachSourceBecomesTheDialogsFileOfItsGroup)
 
     // A source that names no group stops the step.
     folder.WriteFile("content/Dialogs/bg999.txt", "dialog A\n");
-    testing::internal::CaptureStderr();
+    TestSupport::StreamCapture errors(stderr);
     EXPECT_FALSE(BuildDialogs(folder / "content", folder / "data"));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "ContentBuilder: bg999.txt: names neither the common group nor a scene\n");
+    EXPECT_EQ(errors.Take(), "ContentBuilder: bg999.txt: names neither the common group nor a scene\n");
 }
 
 } // namespace

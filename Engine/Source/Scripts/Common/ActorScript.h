@@ -1,10 +1,9 @@
 #pragma once
+#include "Maths/Fx32.h"
 #include "ScriptEngine/common/MatchExpression.h"
 
 #include <cstdint>
 #include <span>
-
-using fx32 = int32_t;
 
 // The per-actor settings that the scene and the characters read.
 struct ActorScriptInfo {

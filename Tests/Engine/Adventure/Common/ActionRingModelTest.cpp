@@ -1,6 +1,7 @@
 #include "Adventure/Common/Scriptable.h"
 
 #include "FakeScriptableServices.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -97,8 +98,7 @@ TEST(ActionRingModelTest, RandomPushesAndFramesKeepTheRingInStepWithAPlainQueue)
     std::mt19937 random(17);
     int iRefused = 0;
     std::string difference;
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     for (int iStep = 0; iStep < 20000 && difference.empty(); ++iStep) {
         // Phases that favour pushing fill the ring up to its limit; the others drain it.
         const bool bFilling = (iStep / 500) % 2 == 0;
@@ -120,8 +120,7 @@ TEST(ActionRingModelTest, RandomPushesAndFramesKeepTheRingInStepWithAPlainQueue)
         if (!difference.empty())
             difference += " at step " + std::to_string(iStep);
     }
-    testing::internal::GetCapturedStderr(); // the debugger copy of the same lines
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_EQ(difference, "");
     // The run must have met the full ring, or the limit was never tried.
     EXPECT_GT(iRefused, 0);

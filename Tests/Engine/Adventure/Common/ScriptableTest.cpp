@@ -1,6 +1,7 @@
 #include "Adventure/Common/Scriptable.h"
 
 #include "FakeScriptableServices.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -37,11 +38,9 @@ TEST(ScriptableTest, TheRingHoldsThirtyOneActionsAndRefusesTheThirtySecond)
     oScriptable.ExecuteAction(WaitAction(10));
     for (int i = 0; i < ACTION_QUEUE_CAPACITY; ++i)
         ASSERT_TRUE(oScriptable.PushAction(BlockerAction(i, 1))) << i;
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(oScriptable.PushAction(BlockerAction(31, 1)));
-    testing::internal::GetCapturedStderr(); // the debugger copy of the same lines
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("condition: m_iBegin!=m_iEnd\nmessage:\naction queue full\n"), std::string::npos) << log;
     EXPECT_NE(log.find("Action 21 refused: the queue of scriptable 5 (?\?\?) is full\n"), std::string::npos) << log;
 
@@ -58,11 +57,9 @@ TEST(ScriptableTest, PoppingAnEmptyRingIsReported)
 {
     ActionQueue oQueue;
     ActionDesc oOut = ActionDesc::MakeEmpty();
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(oQueue.Pop(oOut));
-    testing::internal::GetCapturedStderr(); // the debugger copy of the same lines
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("m_iBegin!=m_iEnd\nmessage:\naction queue empty\n"), std::string::npos) << log;
 }
 
@@ -141,8 +138,7 @@ TEST(ScriptableTest, BadParameterTypesAndUnknownTypesAreReportedAndDropped)
 {
     FakeScriptableServices services;
     TestScriptable oScriptable;
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     oScriptable.ExecuteAction(MakeAction(ID_ACTION_TYPE_WAIT_FOR, ID_PARAMETER_TYPE_INT, 2));
     EXPECT_TRUE(oScriptable.IsIdle());
     oScriptable.ExecuteAction(MakeAction(99));
@@ -151,8 +147,7 @@ TEST(ScriptableTest, BadParameterTypesAndUnknownTypesAreReportedAndDropped)
     EXPECT_FALSE(oScriptable.IsDone());
     oScriptable.Update(16);
     EXPECT_TRUE(oScriptable.IsDone());
-    testing::internal::GetCapturedStderr(); // the debugger copy of the same lines
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("message:\nUnknown scriptable type to wait for\n"), std::string::npos) << log;
     EXPECT_NE(log.find("message:\nUnmanaged action 99\n"), std::string::npos) << log;
 }

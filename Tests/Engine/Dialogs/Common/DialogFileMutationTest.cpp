@@ -2,13 +2,14 @@
 // into a group that every dialog can be walked through.
 #include "Dialogs/Common/Dialog.h"
 
+#include "DialogWalker.h"
 #include "Managers/Common/VarManager.h"
+#include "Support/Files.h"
 #include "Support/LogCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,30 +19,10 @@ using TestSupport::LogCapture;
 
 std::vector<uint8_t> ReadSample(const char* name)
 {
-    std::ifstream file(TestSupport::DataDir() / "scenes" / name, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+    return TestSupport::ReadFileBytes(TestSupport::DataDir() / "scenes" / name);
 }
 
 const char* const SAMPLES[] = {"common.dialogs.dat", "bg101_BO_CastilloLivingRoom.dialogs.dat"};
-
-// Starts every key and walks it, taking the offers in turn, for a bounded
-// number of steps.
-void WalkEveryDialog(Dialog& dialog)
-{
-    for (int32_t i = 0; i < dialog.GetNumDialogs(); ++i) {
-        if (!dialog.SetCurrentDialog(dialog.GetKeys()[i].m_uKey))
-            continue;
-        dialog.Advance();
-        for (int step = 0; step < 40 && !dialog.IsEnded(); ++step) {
-            if (dialog.IsWaitingForScript())
-                dialog.UpdateScript();
-            else if (dialog.HasProposition() && dialog.SelectProposition(step % dialog.GetNumPropositions()))
-                dialog.Advance();
-            else
-                dialog.Advance();
-        }
-    }
-}
 
 TEST(DialogFileMutationTest, EveryTruncationIsRefused)
 {

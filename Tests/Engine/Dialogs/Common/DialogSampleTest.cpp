@@ -5,12 +5,12 @@
 #include "Common/CharacterIds.h"
 #include "Common/IdHash.h"
 #include "Engine/ScriptEngine/common/ScriptWalkTestKit.h"
+#include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -24,8 +24,7 @@ constexpr int32_t KID = static_cast<int32_t>(ActorIdOf("tavrine_kid"));
 
 std::vector<uint8_t> ReadSample(const char* name)
 {
-    std::ifstream file(TestSupport::DataDir() / "scenes" / name, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+    return TestSupport::ReadFileBytes(TestSupport::DataDir() / "scenes" / name);
 }
 
 class DialogSampleTest : public ScriptWalkTest {

@@ -8,6 +8,7 @@
 #include "Input/InputEventHandler.h"
 #include "Input/InputEventTrigger.h"
 #include "Input/InputPointer.h"
+#include "Support/LogCapture.h"
 #include "Support/TestPaths.h"
 #include "Window/SdlWindow.h"
 
@@ -136,7 +137,7 @@ TEST(InputMainLoopTest, PushedSdlEventsBecomeActiveEventsFrameByFrame)
     // the input system, then the users' switches: the quit box's Esc event
     // and a mini-game's controls.
     TwGame game;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     ASSERT_TRUE(game.ReadSettings());
     g_pCoreApp->GetWindow()->SetClientSize(1280, 720);
     ASSERT_TRUE(game.InitializeInputs());
@@ -148,7 +149,7 @@ TEST(InputMainLoopTest, PushedSdlEventsBecomeActiveEventsFrameByFrame)
     game.ShutdownInputs();
     delete g_pCoreApp;
     g_pCoreApp = nullptr;
-    testing::internal::GetCapturedStdout();
+    capture.Take();
     Platform::SetWindowFactory(nullptr);
     s_pScript = nullptr;
 

@@ -1,6 +1,7 @@
 #include "DataPack/DataPackFormat.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Support/HandMadePack.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
 
@@ -31,11 +32,9 @@ protected:
     template <typename Call>
     std::string Logged(Call call)
     {
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
+        TestSupport::LogCapture capture;
         call();
-        testing::internal::GetCapturedStderr();
-        return testing::internal::GetCapturedStdout();
+        return capture.Take();
     }
 
     size_t PackageCount() const

@@ -5,6 +5,7 @@
 #include "Sound/CoreSound.h"
 #include "Sound/CoreSoundState.h"
 #include "Sound/SoundEngine.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
 
@@ -53,9 +54,9 @@ protected:
     {
         TestSupport::EnsureMainHeap();
         m_cwd.emplace(TestSupport::DataDir());
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         const bool initialized = SoundManager::Initialize() && SoundManager::LoadGroup(COMMON_GROUP);
-        const std::string output = testing::internal::GetCapturedStdout();
+        const std::string output = capture.Take();
         ASSERT_TRUE(initialized) << output;
     }
 
@@ -114,18 +115,17 @@ TEST_F(SoundManagerTest, AnUnboundSoundWarnsAndLeavesTheMusicPlaying)
 {
     SoundManager::PlayMusic(MUSIC);
     Platform::SoundCue* music = CoreSndPlayerCue(SoundManager::m_iMusicPlayer);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     SoundManager::PlayMusic(0x12345678);
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = capture.Take();
     EXPECT_NE(output.find("]:(PlayMusic) no sound bound for sound ID 305419896\n"), std::string::npos) << output;
     EXPECT_NE(output.find("WARN["), std::string::npos);
     EXPECT_EQ(SoundManager::m_iCurrentMusicId, -1);
     EXPECT_EQ(CoreSndPlayerCue(SoundManager::m_iMusicPlayer), music);
 
-    testing::internal::CaptureStdout();
     SoundManager::PlayEffect(0x12345678);
     SoundManager::PlayActorSpeech(6, SPEECH);
-    const std::string more = testing::internal::GetCapturedStdout();
+    const std::string more = capture.Take();
     EXPECT_NE(more.find("(PlayEffect) no sound bound for sound ID 305419896"), std::string::npos);
     EXPECT_NE(more.find("condition: iActorIndex>=0 && iActorIndex<MAX_SOUND_ACTORS"), std::string::npos);
     EXPECT_EQ(SoundManager::m_iLastEffectId, -1);
@@ -218,9 +218,7 @@ TEST_F(SoundManagerTest, FootstepRowsFireWhenTheFrameIsCrossed)
     auto fires = [&](double position, double step) {
         SoundManager::m_iLastEffectId = 12345;
         character.m_dPosition = position;
-        testing::internal::CaptureStdout();
-        SoundManager::PlayActorAnimSFXAtFrame(&character, step);
-        testing::internal::GetCapturedStdout();
+        TestSupport::LogOf([&] { SoundManager::PlayActorAnimSFXAtFrame(&character, step); });
         return SoundManager::m_iLastEffectId;
     };
     // Frame 8 at 8/15 s = 0.533 s.
@@ -237,9 +235,10 @@ TEST_F(SoundManagerTest, FootstepRowsFireWhenTheFrameIsCrossed)
     character.m_iAnimation = 0;
     EXPECT_EQ(fires(0.0, 0.1), 12345) << "no current animation";
     character.m_bHasActor = false;
-    testing::internal::CaptureStdout();
-    SoundManager::PlayActorAnimSFXAtFrame(&character, 0.1);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("condition: NULL != pActor"), std::string::npos);
+    EXPECT_NE(TestSupport::LogOf([&] {
+                  SoundManager::PlayActorAnimSFXAtFrame(&character, 0.1);
+              }).find("condition: NULL != pActor"),
+              std::string::npos);
 }
 
 TEST(SoundManagerTableTest, FootstepRows)
@@ -265,14 +264,12 @@ TEST(SoundManagerTableTest, FootstepRows)
 TEST_F(SoundManagerTest, GroupsLoadTheirBanks)
 {
     const int depth = CoreSndGroupDepth();
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(SoundManager::LoadGroup(0x12345678));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("PushGroup: Invalid group Id 305419896"), std::string::npos);
+    EXPECT_NE(capture.Take().find("PushGroup: Invalid group Id 305419896"), std::string::npos);
 
-    testing::internal::CaptureStdout();
     EXPECT_TRUE(SoundManager::LoadGroup(0x038b49e1)) << "a group without banks";
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("(PushGroup) no group bound for group ID 59460065"),
-              std::string::npos);
+    EXPECT_NE(capture.Take().find("(PushGroup) no group bound for group ID 59460065"), std::string::npos);
 
     CoreSndMarkTopGroup();
     EXPECT_TRUE(SoundManager::LoadGroup(0x00a5259a)) << "bg401_chapter_06 with common_bg401";
@@ -284,9 +281,8 @@ TEST_F(SoundManagerTest, GroupsLoadTheirBanks)
     // A scene whose group has no banks: its pop uses up the mark and leaves
     // the common group loaded.
     CoreSndMarkTopGroup();
-    testing::internal::CaptureStdout();
     EXPECT_TRUE(SoundManager::LoadGroup(0x038b49e1));
-    testing::internal::GetCapturedStdout();
+    capture.Take();
     CoreSndUnloadGroup();
     EXPECT_EQ(CoreSndGroupDepth(), depth);
     EXPECT_FALSE(CoreSndIsGroupMarked(depth - 1));
@@ -299,12 +295,10 @@ TEST(SoundManagerStartTest, FailedStartUpShutsDownQuietly)
     TestSupport::EnsureMainHeap();
     TestSupport::TempDir empty;
     TestSupport::ScopedWorkingDirectory cwd(empty.Path());
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(SoundManager::Initialize());
     SoundManager::Terminate();
-    testing::internal::GetCapturedStderr();
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = capture.Take();
     EXPECT_EQ(output.find("m_bBound"), std::string::npos) << "no player asserts: " << output;
     EXPECT_EQ(CoreSndGetEngine(), nullptr);
 }

@@ -1,4 +1,5 @@
 #include "Managers/Common/VarManager.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +8,6 @@
 #include <string>
 
 namespace {
-
-std::string Captured(void (*body)(VarSet&), VarSet& vars)
-{
-    testing::internal::CaptureStdout();
-    body(vars);
-    return testing::internal::GetCapturedStdout();
-}
 
 TEST(VarSetTest, BooleanIdsMapToWordsAndBits)
 {
@@ -57,23 +51,19 @@ TEST(VarSetTest, IntegersAreSignedAndIndependent)
 TEST(VarSetTest, OutOfRangeIdsAreReportedAndTouchNothing)
 {
     VarSet vars;
-    const std::string boolReport = Captured(
-        [](VarSet& set) {
-            set.SetBool(VARBOOL_LAST, 1);
-            set.SetBool(-1, 1);
-            EXPECT_EQ(set.GetBool(VARBOOL_LAST + 40), 0);
-        },
-        vars);
+    const std::string boolReport = TestSupport::LogOf([&] {
+        vars.SetBool(VARBOOL_LAST, 1);
+        vars.SetBool(-1, 1);
+        EXPECT_EQ(vars.GetBool(VARBOOL_LAST + 40), 0);
+    });
     EXPECT_NE(boolReport.find("condition: iID < VARBOOL_LAST\nmessage:\nThe given ID for the bool is out of bound"),
               std::string::npos)
         << boolReport;
 
-    const std::string intReport = Captured(
-        [](VarSet& set) {
-            set.SetInt(VARINT_LAST, 5);
-            EXPECT_EQ(set.GetInt(VARINT_LAST), 0);
-        },
-        vars);
+    const std::string intReport = TestSupport::LogOf([&] {
+        vars.SetInt(VARINT_LAST, 5);
+        EXPECT_EQ(vars.GetInt(VARINT_LAST), 0);
+    });
     EXPECT_NE(intReport.find("condition: iID < VARINT_LAST\nmessage:\nThe given ID for the int is out of bound"),
               std::string::npos)
         << intReport;

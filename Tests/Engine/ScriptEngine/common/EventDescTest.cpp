@@ -2,6 +2,7 @@
 
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -81,11 +82,9 @@ TEST(EventDescTest, PatternsMatchEventsByTypeAndParameters)
 
 TEST(EventDescTest, APatternOfATypeWithoutRuleIsReportedAndFails)
 {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(EventDesc::MatchEvent(Event(7, INT, 3), Event(7, INT, 3)));
-    testing::internal::GetCapturedStderr(); // the debugger copy of the same lines
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("message:\nunknown event type to match !\n"), std::string::npos) << log;
 }
 
@@ -108,12 +107,10 @@ TEST(EventDescTest, BadParameterTypesAndExtraPairsAreReportedWithoutLeavingTheRe
         EventDesc m_oEvent;
         int32_t m_aAfter[4];
     } oGuarded {};
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     BuildEvent(&oGuarded.m_oEvent, TwEventType_Touch, 5, ID_PARAMETER_TYPE_WAYPOINT, 77, SCRIPTABLE, 1, INT, 2, INT, 3,
                INT, 4);
-    testing::internal::GetCapturedStderr(); // the debugger copy of the same lines
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("message:\nunkown parameter type\n"), std::string::npos) << log;
     EXPECT_NE(log.find("too many event parameters"), std::string::npos) << log;
 

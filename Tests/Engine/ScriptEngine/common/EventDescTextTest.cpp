@@ -3,6 +3,7 @@
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"
 #include "ScriptEngine/common/NameText.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -53,12 +54,10 @@ TEST(EventDescTextTest, EachParameterKindPrintsItsName)
         EXPECT_EQ(EventDesc::ToString(oCase.m_pScene, oCase.m_oEvent), oCase.m_expected);
 
     // Unknown ids are reported by the id tables and print as empty names.
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture capture;
     const std::string unknownIds = EventDesc::ToString(
         nullptr, Event(0, SCRIPTABLE, static_cast<int32_t>(0x80000001u), ID_PARAMETER_TYPE_ITEM, 5));
-    testing::internal::GetCapturedStderr(); // the debugger copy of the same lines
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_EQ(unknownIds, "Activate(,)");
     EXPECT_NE(log.find("condition: iFinalKey == iId\n"), std::string::npos) << log;
     EXPECT_NE(log.find("condition: iFinalKey == iItemId\n"), std::string::npos) << log;

@@ -1,11 +1,10 @@
 #pragma once
 // The sample sound banks that the content builder writes into the data folder.
+#include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,8 +12,7 @@ namespace SampleBanks {
 
 inline std::vector<uint8_t> Read(const std::string& name)
 {
-    std::ifstream file(TestSupport::DataDir() / "Sound" / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
+    return TestSupport::ReadFileBytes(TestSupport::DataDir() / "Sound" / name);
 }
 
 inline uint16_t U16(const std::vector<uint8_t>& bytes, size_t at)

@@ -2,6 +2,19 @@
 
 #include "Log/CoreLog.h"
 #include "System/DataFile.h"
+#include "System/FileWriter.h"
+
+#include <string>
+
+namespace {
+
+void ReportFileError(const char* path, const char* failure)
+{
+    CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : %s", path);
+    CorePrint(&g_oCoreLog, "%s", failure);
+}
+
+} // namespace
 
 bool CoreFile::Open(FILE** ppFile, const char* path, bool create, bool readWrite)
 {
@@ -15,13 +28,38 @@ bool CoreFile::Open(FILE** ppFile, const char* path, bool create, bool readWrite
 
 void CoreFile::ReportOpenError(const char* path, bool create)
 {
-    CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : %s", path);
-    CorePrint(&g_oCoreLog, create ? " - Could not create file\n" : " - Could not open file\n");
+    ReportFileError(path, create ? " - Could not create file\n" : " - Could not open file\n");
 }
 
 int CoreFile::ReportReadError(const char* path)
 {
-    CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : %s", path);
-    CorePrint(&g_oCoreLog, " - Could not read File\n");
+    ReportFileError(path, " - Could not read File\n");
     return 0;
+}
+
+bool CoreFile::ReplaceWhole(const char* path, const void* bytes, size_t size)
+{
+    Platform::FileWriter& writer = Platform::GetFileWriter();
+    const std::string target = Platform::ResolveDataPath(path);
+    const std::string temporary = target + ".tmp";
+
+    FILE* file = writer.Create(temporary);
+    if (!file) {
+        ReportFileError(temporary.c_str(), " - Could not create file\n");
+        return false;
+    }
+    const bool written = writer.Write(file, bytes, size) == size;
+    const bool flushed = written && writer.Flush(file);
+    const bool closed = writer.Close(file);
+    if (!written || !flushed || !closed) {
+        ReportFileError(temporary.c_str(), " - Could not write File\n");
+        writer.Remove(temporary);
+        return false;
+    }
+    if (!writer.Rename(temporary, target)) {
+        ReportFileError(path, " - Could not replace File\n");
+        writer.Remove(temporary);
+        return false;
+    }
+    return true;
 }

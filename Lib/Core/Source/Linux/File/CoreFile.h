@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdio>
 
 // Opening the game's files, with the core's error lines in the log. Paths
@@ -16,4 +17,11 @@ public:
 
     // Logs the path and that a read came up empty; returns 0.
     static int ReportReadError(const char* path);
+
+    // Writes the file whole through a temporary file beside it ("<path>.tmp"),
+    // flushed to the disk and renamed over the old file, so that a failure or
+    // a crash at any point leaves the old file as it was. False, with a log
+    // line naming the file and the step, when any step fails; the temporary
+    // file is then removed.
+    static bool ReplaceWhole(const char* path, const void* bytes, size_t size);
 };

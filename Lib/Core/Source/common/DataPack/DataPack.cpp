@@ -1,43 +1,40 @@
 #include "DataPack/DataPack.h"
 
+#include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
-
-#include <cstring>
 
 namespace {
 
-uint32_t ReadWord(const uint8_t* entries, uint32_t index, uint32_t word)
+uint32_t EntryWord(const uint8_t* entries, uint32_t index, uint32_t word)
 {
-    uint32_t value;
-    std::memcpy(&value, entries + size_t(index) * DATAPACK_ENTRY_SIZE + word, sizeof value);
-    return value;
+    return ReadWord(entries, size_t(index) * DATAPACK_ENTRY_SIZE + word);
 }
 
 } // namespace
 
 uint32_t DataPack::EntryKind(uint32_t index) const
 {
-    return ReadWord(m_pEntries, index, DATAPACK_ENTRY_KIND);
+    return EntryWord(m_pEntries, index, DATAPACK_ENTRY_KIND);
 }
 
 uint32_t DataPack::EntryDataOffset(uint32_t index) const
 {
-    return ReadWord(m_pEntries, index, DATAPACK_ENTRY_DATA_OFFSET);
+    return EntryWord(m_pEntries, index, DATAPACK_ENTRY_DATA_OFFSET);
 }
 
 uint32_t DataPack::EntryDataSize(uint32_t index) const
 {
-    return ReadWord(m_pEntries, index, DATAPACK_ENTRY_DATA_SIZE);
+    return EntryWord(m_pEntries, index, DATAPACK_ENTRY_DATA_SIZE);
 }
 
 uint32_t DataPack::EntryFlags(uint32_t index) const
 {
-    return ReadWord(m_pEntries, index, DATAPACK_ENTRY_FLAGS);
+    return EntryWord(m_pEntries, index, DATAPACK_ENTRY_FLAGS);
 }
 
 void DataPack::SetEntryFlags(uint32_t index, uint32_t flags)
 {
-    std::memcpy(m_pEntries + size_t(index) * DATAPACK_ENTRY_SIZE + DATAPACK_ENTRY_FLAGS, &flags, sizeof flags);
+    WriteWord(m_pEntries, size_t(index) * DATAPACK_ENTRY_SIZE + DATAPACK_ENTRY_FLAGS, flags);
 }
 
 const uint8_t* DataPack::EntryData(uint32_t index) const

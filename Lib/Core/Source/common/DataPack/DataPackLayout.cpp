@@ -1,18 +1,12 @@
 #include "DataPack/DataPackLayout.h"
 
+#include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "Log/CoreLog.h"
 
 #include <cstring>
 
 namespace {
-
-uint32_t ReadWord(const uint8_t* data, size_t offset)
-{
-    uint32_t word;
-    std::memcpy(&word, data + offset, sizeof word);
-    return word;
-}
 
 bool Refuse(const char* packName, const char* reason, uint32_t entry = UINT32_MAX)
 {

@@ -1,10 +1,9 @@
 #include "DataPack/DkDataPackBinding.h"
 
+#include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
 #include "Log/CoreLog.h"
-
-#include <cstring>
 
 namespace {
 
@@ -15,13 +14,6 @@ const DkDataPackBinding::Binding BINDINGS[] = {
     {DATAPACK_EDGA, nullptr, nullptr, nullptr},
     {DATAPACK_ATR3, nullptr, nullptr, nullptr},
 };
-
-uint32_t ReadWord(const uint8_t* data, size_t offset)
-{
-    uint32_t word;
-    std::memcpy(&word, data + offset, sizeof word);
-    return word;
-}
 
 } // namespace
 

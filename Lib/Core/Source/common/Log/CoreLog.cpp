@@ -12,6 +12,8 @@ namespace {
 // reports its own corruption.
 char s_printBuffer[2048];
 
+CoreLogCapture* s_pCapture = nullptr;
+
 } // namespace
 
 CoreLog::~CoreLog()
@@ -26,7 +28,10 @@ void CorePrint(CoreLog* log, const char* format, ...)
     std::vsnprintf(s_printBuffer, sizeof s_printBuffer, format, arguments);
     va_end(arguments);
 
-    std::fputs(s_printBuffer, stdout);
+    if (s_pCapture)
+        s_pCapture->Write(s_printBuffer);
+    else
+        std::fputs(s_printBuffer, stdout);
     if (log && log->m_pFile) {
         std::fputs(s_printBuffer, log->m_pFile);
         std::fflush(log->m_pFile);
@@ -35,9 +40,22 @@ void CorePrint(CoreLog* log, const char* format, ...)
 
 void CoreDebugOutput(const char* text)
 {
-    Platform::DebugOutput(text);
+    if (s_pCapture)
+        s_pCapture->Write(text);
+    else
+        Platform::DebugOutput(text);
     if (g_oCoreLog.m_pFile) {
         std::fputs(text, g_oCoreLog.m_pFile);
         std::fflush(g_oCoreLog.m_pFile);
     }
+}
+
+CoreLogCapture* GetLogCapture()
+{
+    return s_pCapture;
+}
+
+void SetLogCapture(CoreLogCapture* capture)
+{
+    s_pCapture = capture;
 }

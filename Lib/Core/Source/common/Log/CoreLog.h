@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdio>
 
-// The log object: every piece of diagnostic text goes through one of these.
+// The log object: every line of diagnostic text goes through one of these.
 // Only the entry point opens and closes its file.
 class CoreLog {
 public:
@@ -13,13 +13,27 @@ public:
 // The one main log, alive for the whole run.
 extern CoreLog g_oCoreLog;
 
-// Formats a piece (at most 2047 characters; longer pieces are cut) and writes
+// Formats a text (at most 2047 characters; longer texts are cut) and writes
 // it unchanged to standard output and, while the log's file is open, to the
-// file, which is flushed after every piece. The debugger reads standard
-// output here; its own stream is the terminal's standard error, where a second
-// copy would show every line twice.
+// file, which is flushed after every text. The debugger reads standard output
+// here; its own stream is the terminal's standard error, where a second copy
+// would show every line twice.
 void CorePrint(CoreLog* log, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // Writes text to the debugger output (standard error) and, while the main
 // log's file is open, to the file: what the terminal shows is in the log too.
 void CoreDebugOutput(const char* text);
+
+// Takes the terminal's copy of every text of CorePrint and CoreDebugOutput
+// while installed, whichever stream it would use: tests read what the log
+// said through one, and the terminal stays quiet meanwhile. The log file is
+// still written.
+class CoreLogCapture {
+public:
+    virtual ~CoreLogCapture() = default;
+    virtual void Write(const char* text) = 0;
+};
+
+// Null (the terminal) by default.
+CoreLogCapture* GetLogCapture();
+void SetLogCapture(CoreLogCapture* capture);

@@ -1,11 +1,11 @@
 #include "Texture/DdsImage.h"
 
+#include "Bytes/LittleEndian.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Texture/DdsFormat.h"
 
 #include <cstdio>
-#include <cstring>
 
 // The engine's continuing assert with the condition worded as the header's
 // own fields.
@@ -16,13 +16,6 @@
     } while (0)
 
 namespace {
-
-uint32_t ReadWord(const uint8_t* data, uint32_t offset)
-{
-    uint32_t word;
-    std::memcpy(&word, data + offset, sizeof word);
-    return word;
-}
 
 bool Refuse(const char* name, const char* reason)
 {

@@ -1,7 +1,9 @@
 #include "App/CoreApp.h"
-#include "Sound/CoreSound.h"
-#include "Support/ScopedSoundEngine.h"
 #include "Input/HeadlessInputDevices.h"
+#include "Sound/CoreSound.h"
+#include "Support/LogCapture.h"
+#include "Support/ScopedService.h"
+#include "Support/ScopedSoundEngine.h"
 #include "System/FakeClock.h"
 #include "Window/CloseSignals.h"
 #include "Window/HeadlessWindow.h"
@@ -138,7 +140,7 @@ TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
 {
     TestSupport::ScopedSoundEngine sound;
     Platform::HeadlessInputDevices devices;
-    Platform::SetInputDevices(&devices);
+    TestSupport::ScopedService<Platform::InputDevices> installed(Platform::SetInputDevices, devices);
     Platform::PadState pad {};
     pad.buttons = Platform::XINPUT_GAMEPAD_A;
     devices.SetPad(0, pad);
@@ -156,7 +158,6 @@ TEST_F(CoreAppTest, DeactivationPausesPadsAndSoundAndActivationResumesThem)
     ASSERT_TRUE(devices.ReadPad(0, pad));
     EXPECT_EQ(pad.buttons, Platform::XINPUT_GAMEPAD_A);
     EXPECT_FALSE(app.m_bQuit);
-    Platform::SetInputDevices(nullptr);
 }
 
 TEST_F(CoreAppTest, CursorIsHiddenOverTheClientAreaEdgesIncluded)
@@ -195,9 +196,9 @@ TEST_F(CoreAppTest, AltAndF10AreSwallowedOtherSystemKeysPassOn)
 TEST_F(CoreAppTest, CoreUpdateWithoutApplicationAssertsAndFails)
 {
     ASSERT_EQ(g_pCoreApp, nullptr);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(CoreUpdate());
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = capture.Take();
     EXPECT_NE(output.find("condition: g_pCoreApp!=NULL\n"), std::string::npos) << output;
     EXPECT_NE(output.find("function:  CoreUpdate\n"), std::string::npos) << output;
 }

@@ -3,6 +3,7 @@
 #include "Graphics/GraphicsFormats.h"
 #include "Support/HandMadeDds.h"
 #include "Support/HandMadePack.h"
+#include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
@@ -22,21 +23,21 @@ class DataPackTexturesTest : public TestSupport::NullRendererTest {
 protected:
     std::string Bind(DataPack& pack, std::vector<uint8_t>& bytes, const char* name = "pack.dr")
     {
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         EXPECT_TRUE(DkDataPackBinding::BindPack(pack, bytes.data(), bytes.size(), name));
-        return testing::internal::GetCapturedStdout();
+        return capture.Take();
     }
     std::string Unbind(DataPack& pack)
     {
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         DkDataPackBinding::UnbindPack(pack);
-        return testing::internal::GetCapturedStdout();
+        return capture.Take();
     }
     CoreTexture* Find(const char* name)
     {
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         CoreTexture* texture = g_pTextureManager->GetTextureByName(name);
-        testing::internal::GetCapturedStdout();
+        capture.Take();
         return texture;
     }
 };

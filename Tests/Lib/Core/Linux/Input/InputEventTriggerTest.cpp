@@ -3,6 +3,7 @@
 #include "Input/InputPointer.h"
 #include "Input/KeyCodes.h"
 #include "Support/HeadlessInput.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -134,9 +135,9 @@ TEST(InputEventTriggerTest, UnknownTypeAssertsAndBadArgumentsNeverHold)
     input.Frame();
 
     InputEventTrigger unknown(1, 18, Platform::KEY_ESCAPE);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(unknown.CheckActivation(0));
-    const std::string report = testing::internal::GetCapturedStdout();
+    const std::string report = capture.Take();
     EXPECT_NE(report.find("function:  InputEventTrigger::CheckKeyboardTriggerActivation\ncondition: FALSE\n"),
               std::string::npos)
         << report;

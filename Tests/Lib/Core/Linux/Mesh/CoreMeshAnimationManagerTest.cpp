@@ -1,5 +1,6 @@
-#include "MeshTestFixture.h"
 #include "Mesh/CoreMeshAnimationManager.h"
+#include "MeshTestFixture.h"
+#include "Support/LogCapture.h"
 
 using namespace Platform;
 
@@ -95,9 +96,9 @@ TEST_F(MeshAnimationTest, BadHandlesTracksAndMeshesWithoutControllerAreRefused)
     EXPECT_DOUBLE_EQ(CoreMeshAnimationManager::GetTrackAnimationPosition(m_hMesh, 2), -1.0);
     // A track without a set has no period and no position.
     EXPECT_DOUBLE_EQ(CoreMeshAnimationManager::GetTrackAnimationPeriod(m_hMesh, 1), -1.0);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_DOUBLE_EQ(CoreMeshAnimationManager::GetTrackAnimationPosition(m_hMesh, 1), -1.0);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("condition: NULL != pAnimationSet\n"), std::string::npos) << log;
     EXPECT_NE(log.find("condition: S_OK == hr\n"), std::string::npos) << log;
 

@@ -1,5 +1,6 @@
 #include "MeshTestFixture.h"
 #include "Support/ImporterLeakSuppression.h"
+#include "Support/LogCapture.h"
 
 #include <cstring>
 #include <memory>
@@ -30,10 +31,10 @@ TEST_F(MeshTest, SameNameTwiceGivesTheFirstMesh)
 
 TEST_F(MeshTest, FailuresAreReportedWithTheMeshName)
 {
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_EQ(Meshes().GetMeshByName("nothing"), nullptr);
     EXPECT_EQ(Create("broken", "xof 0303txt 0032\nFrame {"), nullptr);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("condition: FALSE\nmessage:\nmesh \"nothing\" not found\n"), std::string::npos) << log;
     EXPECT_NE(log.find("condition: bResult == true\nmessage:\nFailed to load mesh 'broken'\n"), std::string::npos)
         << log;

@@ -2,10 +2,10 @@
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DkDataPackBinding.h"
 #include "MeshTestFixture.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Texture/CoreTextureManager.h"
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -14,8 +14,7 @@ using MeshPackTest = MeshTest;
 
 std::vector<uint8_t> ReadActorPack()
 {
-    std::ifstream file(TestSupport::DataDir() / "scenes/tavrine.dr", std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return TestSupport::ReadFileBytes(TestSupport::DataDir() / "scenes/tavrine.dr");
 }
 
 // The sample actor pack: the figure's texture, then its mesh, both under the
@@ -55,7 +54,7 @@ TEST_F(MeshPackTest, ASharedMeshStaysUntilItsLastPackIsUnbound)
     const CoreMeshHandle hMesh = Meshes().GetMeshByName("tavrine");
     ASSERT_NE(hMesh, nullptr);
 
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     DkDataPackBinding::UnbindPack(firstPack);
     first.clear();
     EXPECT_EQ(Meshes().GetMeshByName("tavrine"), hMesh);
@@ -63,7 +62,7 @@ TEST_F(MeshPackTest, ASharedMeshStaysUntilItsLastPackIsUnbound)
     CoreMatrix::Identity(&world);
     EXPECT_TRUE(m_renderer.RenderMesh(hMesh, world, nullptr));
     DkDataPackBinding::UnbindPack(secondPack);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_EQ(log.find("bRemoved"), std::string::npos) << log;
     EXPECT_EQ(Meshes().GetMeshCount(), 0u);
 }

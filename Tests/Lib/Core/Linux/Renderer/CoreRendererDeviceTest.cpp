@@ -1,4 +1,5 @@
 #include "RendererTestFixture.h"
+#include "Support/LogCapture.h"
 
 #include <gmock/gmock.h>
 
@@ -207,9 +208,9 @@ TEST_F(RendererTest, LostDeviceIsResetOnceItCanBe)
 
     // Ready to reset: reset, defaults again, nothing logged.
     m_graphics.Recorder().Clear();
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_TRUE(m_renderer.BeginFrame());
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(capture.Take(), "");
     EXPECT_FALSE(m_renderer.IsDeviceLost());
     const std::vector<std::string> calls = Calls();
     ASSERT_GE(calls.size(), 3u);
@@ -238,9 +239,9 @@ TEST_F(RendererTest, FailedResetIsLoggedByNameAndCaughtAgainByPresent)
         Control().resetResults = {result};
         m_renderer.SetDeviceLost(true);
         m_graphics.Recorder().Clear();
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         m_renderer.BeginFrame();
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), text);
+        EXPECT_EQ(capture.Take(), text);
         // The states are sent again and the flag cleared all the same.
         EXPECT_FALSE(m_renderer.IsDeviceLost());
         EXPECT_EQ(Calls("GetRenderState").size(), 103u);

@@ -1,4 +1,5 @@
 #include "RendererTestFixture.h"
+#include "Support/LogCapture.h"
 #include "Texture/CoreTexture.h"
 
 #include <gmock/gmock.h>
@@ -31,13 +32,6 @@ protected:
         ASSERT_TRUE(Start());
         ASSERT_TRUE(m_renderer.BeginFrame());
         m_graphics.Recorder().Clear();
-    }
-
-    std::string CaptureAsserts(const std::function<void()>& body)
-    {
-        testing::internal::CaptureStdout();
-        body();
-        return testing::internal::GetCapturedStdout();
     }
 };
 
@@ -133,7 +127,7 @@ TEST_F(PrimitiveTest, MisuseIsReportedAndTheNewPrimitiveStartsOver)
 {
     m_renderer.PrimitiveBegin(D3DPT_TRIANGLESTRIP, 4, nullptr);
     m_renderer.PrimitiveVertexAdd(0, 0, 0, 0xFFFFFFFF, 0, 0);
-    const std::string early = CaptureAsserts([&] { m_renderer.PrimitiveBegin(D3DPT_LINESTRIP, 2, nullptr); });
+    const std::string early = TestSupport::LogOf([&] { m_renderer.PrimitiveBegin(D3DPT_LINESTRIP, 2, nullptr); });
     EXPECT_THAT(early, HasSubstr("condition: m_iPrimitiveVertexIdx == -1 && m_ePrimitiveType == PRIMITIVE_INVALID\n"
                                  "message:\nPrimitiveEnd must be called before calling another PrimitiveBegin"));
     m_renderer.PrimitiveVertexAdd(0, 0, 0, 0xFFFFFFFF, 0, 0);
@@ -141,12 +135,12 @@ TEST_F(PrimitiveTest, MisuseIsReportedAndTheNewPrimitiveStartsOver)
     EXPECT_TRUE(m_renderer.PrimitiveEnd());
     EXPECT_THAT(Calls("DrawPrimitiveUP"), ElementsAre("DrawPrimitiveUP(3, 1, 24)"));
 
-    const std::string unopened = CaptureAsserts([&] { m_renderer.PrimitiveVertexAdd(0, 0, 0, 0, 0, 0); });
+    const std::string unopened = TestSupport::LogOf([&] { m_renderer.PrimitiveVertexAdd(0, 0, 0, 0, 0, 0); });
     EXPECT_THAT(unopened, HasSubstr("message:\nPrimitiveBegin must be called before calling PrimitiveVertexAdd"));
 
     m_renderer.PrimitiveBegin(D3DPT_TRIANGLELIST, 3, nullptr);
     m_renderer.PrimitiveVertexAdd(0, 0, 0, 0xFFFFFFFF, 0, 0);
-    const std::string shortOne = CaptureAsserts([&] { m_renderer.PrimitiveEnd(); });
+    const std::string shortOne = TestSupport::LogOf([&] { m_renderer.PrimitiveEnd(); });
     EXPECT_THAT(shortOne, HasSubstr("condition: m_iPrimitiveVertexIdx == m_iPrimitiveVertexNumber\n"
                                     "message:\nNot enough number of call of PrimitiveVertexAdd"));
 }
@@ -162,7 +156,7 @@ TEST_F(PrimitiveTest, VerticesBeyondTheAnnouncedCountOrTheBufferAreNeverWritten)
     small.PrimitiveBegin(D3DPT_TRIANGLESTRIP, 4, nullptr);
     for (int i = 0; i < 4; ++i)
         small.PrimitiveVertexAdd(i * FX, 0, 0, 0xFFFFFFFF, 0, 0);
-    const std::string extra = CaptureAsserts([&] {
+    const std::string extra = TestSupport::LogOf([&] {
         small.PrimitiveVertexAdd(99 * FX, 0, 0, 0xFFFFFFFF, 0, 0);
         small.PrimitiveVertexAdd(99 * FX, 0, 0, 0xFFFFFFFF, 0, 0);
     });
@@ -176,7 +170,7 @@ TEST_F(PrimitiveTest, VerticesBeyondTheAnnouncedCountOrTheBufferAreNeverWritten)
 
     // More vertices than the buffer holds: reported, nothing written past
     // the buffer, nothing drawn.
-    const std::string tooMany = CaptureAsserts([&] {
+    const std::string tooMany = TestSupport::LogOf([&] {
         small.PrimitiveBegin(D3DPT_TRIANGLELIST, 6, nullptr);
         for (int i = 0; i < 6; ++i)
             small.PrimitiveVertexAdd(0, 0, 0, 0xFFFFFFFF, 0, 0);
@@ -184,11 +178,11 @@ TEST_F(PrimitiveTest, VerticesBeyondTheAnnouncedCountOrTheBufferAreNeverWritten)
     EXPECT_THAT(tooMany, HasSubstr("condition: iVertexNumber != 0 && iVertexNumber <= m_iPrimitiveBufferSize\n"
                                    "message:\nInvalid number of primitives"));
     m_graphics.Recorder().Clear();
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(small.PrimitiveEnd());
-    testing::internal::GetCapturedStdout();
+    capture.Take();
     EXPECT_THAT(Calls("DrawPrimitiveUP"), IsEmpty());
-    EXPECT_EQ(CaptureAsserts([&] { small.PrimitiveBegin(D3DPT_TRIANGLELIST, 3, nullptr); }), "");
+    EXPECT_EQ(TestSupport::LogOf([&] { small.PrimitiveBegin(D3DPT_TRIANGLELIST, 3, nullptr); }), "");
 }
 
 TEST_F(PrimitiveTest, FailedDrawLeavesThePrimitiveOpen)
@@ -197,14 +191,14 @@ TEST_F(PrimitiveTest, FailedDrawLeavesThePrimitiveOpen)
     m_renderer.PrimitiveBegin(D3DPT_POINTLIST, 1, nullptr);
     m_renderer.PrimitiveVertexAdd(0, 0, 0, 0xFFFFFFFF, 0, 0);
     EXPECT_FALSE(m_renderer.PrimitiveEnd());
-    const std::string again = CaptureAsserts([&] { m_renderer.PrimitiveBegin(D3DPT_POINTLIST, 1, nullptr); });
+    const std::string again = TestSupport::LogOf([&] { m_renderer.PrimitiveBegin(D3DPT_POINTLIST, 1, nullptr); });
     EXPECT_THAT(again, HasSubstr("PrimitiveEnd must be called before calling another PrimitiveBegin"));
 }
 
 TEST_F(PrimitiveTest, UninitialisedRendererReportsEveryCall)
 {
     CoreRenderer bare;
-    const std::string output = CaptureAsserts([&] {
+    const std::string output = TestSupport::LogOf([&] {
         bare.PrimitiveBegin(D3DPT_TRIANGLESTRIP, 4, nullptr);
         bare.PrimitiveVertexAdd(0, 0, 0, 0, 0, 0);
         EXPECT_FALSE(bare.PrimitiveEnd());

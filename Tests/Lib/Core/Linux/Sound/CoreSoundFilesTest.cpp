@@ -1,6 +1,7 @@
 // Start-up and shutdown of the sound layer with missing, truncated and
 // corrupt bank files: refused with the file's name, never a crash.
 #include "Sound/CoreSound.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
 
@@ -33,11 +34,9 @@ protected:
     std::string Initialize(int& result)
     {
         TestSupport::ScopedWorkingDirectory cwd(m_dir.Path());
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
+        TestSupport::LogCapture capture;
         result = CoreSndInitWithBuffer();
-        std::string output = testing::internal::GetCapturedStdout();
-        output += testing::internal::GetCapturedStderr();
+        std::string output = capture.Take();
         return output;
     }
 
@@ -93,10 +92,10 @@ TEST_F(CoreSoundFilesTest, CorruptWaveBanksAreRefusedByName)
     ASSERT_EQ(result, 0);
     {
         TestSupport::ScopedWorkingDirectory cwd(m_dir.Path());
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         EXPECT_FALSE(CoreSndLoadGroup("sound/common"));
         EXPECT_FALSE(CoreSndLoadStreamGroup());
-        const std::string output = testing::internal::GetCapturedStdout();
+        const std::string output = capture.Take();
         EXPECT_NE(output.find("Refused sound file sound/common.xwb: "), std::string::npos) << output;
         EXPECT_NE(output.find("Refused sound file sound/stream.xwb: streamed bank not aligned to 2048 bytes"),
                   std::string::npos)

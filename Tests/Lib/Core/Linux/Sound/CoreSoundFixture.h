@@ -3,6 +3,7 @@
 #include "Sound/CoreSound.h"
 #include "Sound/CoreSoundState.h"
 #include "Sound/SoundEngine.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
 
@@ -19,9 +20,9 @@ protected:
     {
         TestSupport::EnsureMainHeap();
         m_cwd.emplace(TestSupport::DataDir());
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         const int result = CoreSndInitWithBuffer();
-        m_initOutput = testing::internal::GetCapturedStdout();
+        m_initOutput = capture.Take();
         ASSERT_EQ(result, 0) << m_initOutput;
     }
 

@@ -1,4 +1,6 @@
 #include "CoreSoundFixture.h"
+#include "Support/LogCapture.h"
+#include "Support/StreamCapture.h"
 
 namespace {
 
@@ -39,11 +41,10 @@ TEST_F(CoreSoundTest, TheStackHoldsSixteenBanks)
 {
     for (int i = 0; i < GROUP_STACK_SIZE; ++i)
         ASSERT_TRUE(CoreSndLoadGroup("sound/bg101_chapter_01"));
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(CoreSndLoadGroup("sound/bg101_chapter_01"));
     EXPECT_FALSE(CoreSndLoadStreamGroup());
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("g_iCurrentStackLevel < GROUP_STACK_SIZE"),
-              std::string::npos);
+    EXPECT_NE(capture.Take().find("g_iCurrentStackLevel < GROUP_STACK_SIZE"), std::string::npos);
     CoreSndFreeAllMemory();
     EXPECT_EQ(CoreSndGroupDepth(), 0);
 }
@@ -61,11 +62,9 @@ TEST_F(CoreSoundTest, StreamedMusicPlaysFromTheStreamedBank)
 
 TEST_F(CoreSoundTest, AMissingGroupBankIsNotPushed)
 {
-    testing::internal::CaptureStderr();
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_FALSE(CoreSndLoadGroup("sound/no_such_bank"));
-    testing::internal::GetCapturedStdout();
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("sound/no_such_bank.xwb"), std::string::npos);
+    EXPECT_TRUE(capture.Contains("sound/no_such_bank.xwb")) << capture.Text();
     EXPECT_EQ(CoreSndGroupDepth(), 0);
 }
 

@@ -1,4 +1,5 @@
 #include "CoreSoundFixture.h"
+#include "Support/LogCapture.h"
 
 namespace {
 
@@ -47,24 +48,22 @@ TEST_F(CoreSoundTest, ACueThatEndsIsNotifiedAndDestroyed)
 TEST_F(CoreSoundTest, ACueIsRefusedWithoutItsWaveBankOrOutsideTheBank)
 {
     const int player = CoreSndPlayerInit("Effects");
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     CoreSndPlayerPlay(player, Cue(SOUND_CLICK));
-    const std::string notLoaded = testing::internal::GetCapturedStdout();
+    const std::string notLoaded = capture.Take();
     EXPECT_NE(notLoaded.find("condition: SUCCEEDED(hr)"), std::string::npos) << notLoaded;
     EXPECT_NE(notLoaded.find("its wave bank is not loaded"), std::string::npos) << notLoaded;
     EXPECT_EQ(CoreSndPlayerCue(player), nullptr);
 
     ASSERT_TRUE(CoreSndLoadGroup("sound/common"));
-    testing::internal::CaptureStdout();
     CoreSndPlayerPlay(player, 0xFFFE);
-    const std::string outside = testing::internal::GetCapturedStdout();
+    const std::string outside = capture.Take();
     EXPECT_NE(outside.find("not in the sound bank"), std::string::npos) << outside;
     EXPECT_EQ(CoreSndPlayerCue(player), nullptr);
 
-    testing::internal::CaptureStdout();
     CoreSndPlayerPlay(player, SOUND_CUE_NONE);
     CoreSndPlayerPlay(SOUND_PLAYER_MAX, Cue(SOUND_CLICK));
-    const std::string none = testing::internal::GetCapturedStdout();
+    const std::string none = capture.Take();
     EXPECT_EQ(none.find("SUCCEEDED"), std::string::npos) << "no cue: nothing happens";
     EXPECT_NE(none.find("iPlayerID < SOUND_PLAYER_MAX"), std::string::npos);
 }
@@ -84,9 +83,9 @@ TEST_F(CoreSoundTest, AVolumeSetOnOnePlayerIsItsWholeCategorys)
     EXPECT_FLOAT_EQ(CategoryVolume("Voices"), 1.75f);
 
     const int unknown = CoreSndPlayerInit("Nothing");
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     CoreSndPlayerSetVolume(unknown, 4096);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("condition: false"), std::string::npos);
+    EXPECT_NE(capture.Take().find("condition: false"), std::string::npos);
 }
 
 TEST_F(CoreSoundTest, PanPlacesLeftCentreAndRight)
@@ -120,10 +119,10 @@ TEST_F(CoreSoundTest, PlayersBindUpToSixteen)
     EXPECT_EQ(CoreSndPlayerInit("Voices"), 5);
     EXPECT_STREQ(g_oPlayerHandles[5].m_sCategory, "Voices");
 
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     CoreSndPlayerTerm(SOUND_PLAYER_MAX);
     CoreSndPlayerClose(-1);
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = capture.Take();
     EXPECT_NE(output.find("iPlayerID>=0 && iPlayerID<SOUND_PLAYER_MAX && g_oPlayerHandles[iPlayerID].m_bBound==true"),
               std::string::npos)
         << output;

@@ -1,5 +1,6 @@
 #include "Graphics/GraphicsFormats.h"
 #include "Support/HandMadeDds.h"
+#include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
@@ -19,9 +20,9 @@ protected:
 
     CoreTexture* Create(const char* name, const std::vector<uint8_t>& dds, std::string* log = nullptr)
     {
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         CoreTexture* texture = Manager().CreateTexture(name, dds.data(), dds.size());
-        const std::string output = testing::internal::GetCapturedStdout();
+        const std::string output = capture.Take();
         if (log)
             *log = output;
         return texture;
@@ -82,8 +83,7 @@ TEST_F(CoreTextureManagerTest, SizesRoundUpToWholeBlocks)
 TEST_F(CoreTextureManagerTest, ImageSizeComesFromTheSizeWord)
 {
     std::vector<uint8_t> dds = TestSupport::HandMadeDds(64, 32, D3DFMT_DXT5, 2048);
-    const uint32_t authored = (50u << 16) | 25u;
-    std::memcpy(&dds[36], &authored, 4);
+    WriteWord(dds.data(), DDS_IMAGE_SIZE_OFFSET, (50u << 16) | 25u);
     CoreTexture* texture = Create("padded", dds);
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(texture->m_oDescription.m_iImageWidth, 50u);
@@ -114,9 +114,9 @@ TEST_F(CoreTextureManagerTest, SameNameGivesOneTexture)
 TEST_F(CoreTextureManagerTest, UnknownNameIsReportedByName)
 {
     Create("known", TestSupport::HandMadeDds(4, 4, D3DFMT_DXT1, 8));
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_EQ(Manager().GetTextureByName("unknown_tex"), nullptr);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("condition: FALSE\nmessage:\ntexture \"unknown_tex\" not found\n"), std::string::npos) << log;
     EXPECT_NE(Manager().GetTextureByName("known"), nullptr);
 }
@@ -128,10 +128,10 @@ TEST_F(CoreTextureManagerTest, ReleaseAllEmptiesTheManager)
     Manager().ReleaseAll();
     EXPECT_EQ(Manager().GetTotalBytes(), 0u);
     EXPECT_EQ(Manager().GetTextureCount(), 0u);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_EQ(Manager().GetTextureByName("a"), nullptr);
     EXPECT_EQ(Manager().GetTextureByName("b"), nullptr);
-    testing::internal::GetCapturedStdout();
+    capture.Take();
     // The node store is kept: textures can be made again.
     EXPECT_NE(Create("a", TestSupport::HandMadeDds(4, 4, D3DFMT_DXT1, 8)), nullptr);
 }
@@ -159,17 +159,17 @@ TEST(CoreTextureTest, PixelBitSizes)
     for (const auto& [format, bits] : table)
         EXPECT_EQ(CoreTexture::GetPixelBitSize(format), bits) << format;
     for (uint32_t unknown : {24u, 0u, 20u}) {
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         EXPECT_EQ(CoreTexture::GetPixelBitSize(unknown), 0u);
-        EXPECT_NE(testing::internal::GetCapturedStdout().find("condition: 0\n"), std::string::npos);
+        EXPECT_NE(capture.Take().find("condition: 0\n"), std::string::npos);
     }
 }
 
 TEST(CoreTextureTest, NullHandleIsReported)
 {
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_EQ(CoreTexture::GetTextureDescriptionFromHandle(nullptr), nullptr);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("condition: hTexture != NULL\n"), std::string::npos);
+    EXPECT_NE(capture.Take().find("condition: hTexture != NULL\n"), std::string::npos);
 }
 
 } // namespace
@@ -184,10 +184,9 @@ TEST_F(CoreTextureManagerTest, SecondRendererDoesNotTakeTheManagerOver)
     settings.m_uPrimitiveBufferSize = 16;
     {
         CoreRenderer second;
-        testing::internal::CaptureStdout();
+        TestSupport::LogCapture capture;
         ASSERT_TRUE(second.Initialize(settings));
-        EXPECT_NE(testing::internal::GetCapturedStdout().find("condition: g_pTextureManager == NULL\n"),
-                  std::string::npos);
+        EXPECT_NE(capture.Take().find("condition: g_pTextureManager == NULL\n"), std::string::npos);
         EXPECT_EQ(second.GetTextureManager(), nullptr);
         second.Shutdown();
     }

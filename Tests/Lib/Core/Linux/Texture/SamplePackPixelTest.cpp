@@ -2,6 +2,8 @@
 #include "DataPack/DkDataPackBinding.h"
 #include "Graphics/RgbaImage.h"
 #include "Renderer/CoreRenderer.h"
+#include "Support/Files.h"
+#include "Support/GoldenImage.h"
 #include "Support/OpenGlRendererTest.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
@@ -9,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <string>
 #include <vector>
 
 using namespace Platform;
@@ -18,10 +20,17 @@ namespace {
 
 constexpr int32_t FX = 4096;
 
-// Channels (red, green, blue) within a tolerance: DXT colours are 5:6:5.
-testing::AssertionResult Near(uint32_t actual, uint32_t expected, uint32_t tolerance = 8)
+// Channels within a tolerance: DXT colours are 5:6:5.
+constexpr uint32_t TOLERANCE = 8;
+
+testing::AssertionResult Near(uint32_t actual, uint32_t expected)
 {
-    return TestSupport::PixelNear(actual, expected, tolerance);
+    return TestSupport::PixelNear(actual, expected, TOLERANCE);
+}
+
+testing::AssertionResult MatchesReference(const RgbaImage& image, const char* name)
+{
+    return TestSupport::MatchesGoldenImage(image, std::string("Lib/Core/Linux/Texture/") + name, TOLERANCE);
 }
 
 // The sample pack bound on the renderer, drawn on the 2D screen.
@@ -34,8 +43,7 @@ protected:
             return;
         UseScreenProjection();
 
-        std::ifstream file(TestSupport::DataDir() / "common.dr", std::ios::binary);
-        m_pack.assign(std::istreambuf_iterator<char>(file), {});
+        m_pack = TestSupport::ReadFileBytes(TestSupport::DataDir() / "common.dr");
         ASSERT_TRUE(DkDataPackBinding::BindPack(m_dataPack, m_pack.data(), m_pack.size(), "common.dr"));
         ASSERT_TRUE(m_renderer.BeginFrame());
         m_renderer.ClearFrame();
@@ -74,6 +82,7 @@ TEST_F(SamplePackPixelTest, BackgroundQuadShowsItsBandsInPlace)
     EXPECT_EQ(image.At(208, 100), 0x000000FFu);
     EXPECT_EQ(image.At(100, 35), 0x000000FFu);
     EXPECT_EQ(image.At(100, 156), 0x000000FFu);
+    EXPECT_TRUE(MatchesReference(image, "BackgroundQuad"));
 }
 
 TEST_F(SamplePackPixelTest, PointerSheetIsTransparentAroundItsImages)
@@ -96,6 +105,7 @@ TEST_F(SamplePackPixelTest, PointerSheetIsTransparentAroundItsImages)
     EXPECT_TRUE(Near(image.At(128, 64), 0x0000FFFF));
     // Below the sheet.
     EXPECT_TRUE(Near(image.At(128, 160), 0x0000FFFF));
+    EXPECT_TRUE(MatchesReference(image, "PointerSheet"));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "Support/LogCapture.h"
 #include "fx32/fx_trig.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +32,10 @@ TEST(FxTrigTest, LookUpUsesTheIndexShiftedRightByFour)
 
 TEST(FxTrigTest, OutOfRangeIndexIsReportedAndWrapped)
 {
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     const fx32 beyond = FX_SinIdx(65536 + 16);
     const fx32 negative = FX_CosIdx(-16384);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_EQ(beyond, 6);
     EXPECT_EQ(negative, 0);
     EXPECT_NE(log.find("condition: (idx)>=(0) && (idx)<=(65535)\n"), std::string::npos) << log;

@@ -1,5 +1,6 @@
 #include "Avl32Checker.h"
 #include "Support/ScopedMessageBoxes.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -82,9 +83,9 @@ TEST(Avl32IteratorTest, AssigningANodeOutsideTheTreeIsReported)
     f.tree.Remove(2);
 
     Avl32::Const_Iterator it(f.tree);
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture errors;
     it = removed;
-    const std::string report = testing::internal::GetCapturedStderr();
+    const std::string report = errors.Take();
     EXPECT_NE(report.find("[DESCRIPTION]:  Invalid index value\n[EXPRESSION]:   iNode == INVALID_NODE || m_iNode "
                           "!= INVALID_NODE\n"),
               std::string::npos)
@@ -108,9 +109,9 @@ TEST(Avl32IteratorTest, ChangingTheTreeDuringAWalkIsReportedAndTheWalkGoesOn)
     EXPECT_EQ(boxes.Boxes().ShownBoxes().size(), 0u);
 
     f.tree.Insert(40, 40);
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture errors;
     it++;
-    const std::string report = testing::internal::GetCapturedStderr();
+    const std::string report = errors.Take();
     EXPECT_NE(report.find("Binary tree as changed"), std::string::npos) << report;
     EXPECT_EQ(BoxesMentioning(boxes, CHANGED_CONDITION), 1u);
     EXPECT_EQ(it.GetKey(), 30u);
@@ -119,9 +120,8 @@ TEST(Avl32IteratorTest, ChangingTheTreeDuringAWalkIsReportedAndTheWalkGoesOn)
     Avl32::Const_Iterator second(f.tree);
     second = f.tree.First();
     f.tree.Remove(40);
-    testing::internal::CaptureStderr();
     EXPECT_TRUE(second != 0);
-    testing::internal::GetCapturedStderr();
+    errors.Take();
     EXPECT_EQ(BoxesMentioning(boxes, CHANGED_CONDITION), 2u);
 }
 

@@ -1,6 +1,7 @@
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DkDataPackBinding.h"
 #include "Support/HandMadePack.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,9 @@ struct BindResult {
 
 BindResult Bind(DataPack& pack, std::vector<uint8_t>& bytes, size_t size)
 {
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     const bool bound = DkDataPackBinding::BindPack(pack, bytes.data(), size, "test.dr");
-    return {bound, testing::internal::GetCapturedStdout()};
+    return {bound, capture.Take()};
 }
 
 BindResult Bind(DataPack& pack, std::vector<uint8_t>& bytes)

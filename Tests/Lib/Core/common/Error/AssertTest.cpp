@@ -1,5 +1,6 @@
 #include "Error/CoreError.h"
 #include "Error/EngineAssert.h"
+#include "Support/LogCapture.h"
 #include "Support/ScopedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +45,9 @@ int OtherCoreSite(int value)
 std::string EngineAssertOutput(void (Widget::*check)(int), int value)
 {
     Widget widget;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     (widget.*check)(value);
-    return testing::internal::GetCapturedStdout();
+    return capture.Take();
 }
 
 TEST(EngineAssertTest, PrintsFourLinesAndContinues)
@@ -62,10 +63,10 @@ TEST(EngineAssertTest, PrintsFourLinesAndContinues)
 TEST(EngineAssertTest, OperatorsAreNamedWithTheirSymbol)
 {
     const Version broken {-1};
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     (void)(Version {} < broken);
     (void)static_cast<bool>(broken);
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = capture.Take();
     EXPECT_NE(output.find("function:  {anonymous}::Version::operator<\n"), std::string::npos) << output;
     EXPECT_NE(output.find("function:  {anonymous}::Version::operator bool\n"), std::string::npos) << output;
 }
@@ -87,9 +88,9 @@ TEST(EngineAssertTest, MessageWithoutLineEndStillEndsItsLine)
 TEST(CoreAssertTest, ReportBlockAndBoxText)
 {
     TestSupport::ScopedMessageBoxes boxes;
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture errors;
     CheckedCoreSite(0);
-    const std::string block = testing::internal::GetCapturedStderr();
+    const std::string block = errors.Take();
     EXPECT_EQ(block.rfind("################ ERROR 0 ################\n[TYPE]:         ASSERT (1)\n"
                           "[DESCRIPTION]:  value must not be 0\n[EXPRESSION]:   value != 0\n[LOCATION]:\n",
                           0),
@@ -112,12 +113,12 @@ TEST(CoreAssertTest, AlwaysSilencesOnlyItsOwnSite)
     TestSupport::ScopedMessageBoxes boxes;
     boxes.Boxes().QueueAnswer(Platform::AssertAnswer::Ignore);
     boxes.Boxes().QueueAnswer(Platform::AssertAnswer::Always);
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture errors;
     OtherCoreSite(0);
     OtherCoreSite(0);
     OtherCoreSite(0);
     CheckedCoreSite(0);
-    const std::string output = testing::internal::GetCapturedStderr();
+    const std::string output = errors.Take();
     ASSERT_EQ(boxes.Boxes().ShownBoxes().size(), 3u);
     EXPECT_NE(boxes.Boxes().ShownBoxes()[2].text.find("value must not be 0"), std::string::npos);
 }

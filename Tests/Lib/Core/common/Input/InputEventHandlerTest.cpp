@@ -3,6 +3,7 @@
 #include "Input/InputPointer.h"
 #include "Input/KeyCodes.h"
 #include "Support/HeadlessInput.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -102,9 +103,9 @@ TEST_F(InputEventHandlerTest, FullTableRefusesTheExtraTriggerWithAnAssert)
 {
     for (uint32_t index = 0; index < INPUT_MAX_EVENTTRIGGER; ++index)
         Add(static_cast<uint16_t>(index), InputTriggerType_KeyHeld, Platform::KEY_SPACE);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     InputEventTrigger& extra = Add(500, InputTriggerType_KeyHeld, Platform::KEY_SPACE);
-    const std::string report = testing::internal::GetCapturedStdout();
+    const std::string report = capture.Take();
     EXPECT_NE(report.find("condition: m_iEventTriggerCount < INPUT_MAX_EVENTTRIGGER\n"), std::string::npos) << report;
     EXPECT_EQ(Handler().GetEventTriggerCount(), INPUT_MAX_EVENTTRIGGER);
 
@@ -121,9 +122,9 @@ TEST_F(InputEventHandlerTest, FullTableRefusesTheExtraTriggerWithAnAssert)
 TEST_F(InputEventHandlerTest, SecondHandlerIsRefusedWithAnAssert)
 {
     InputEventHandler* first = InputEventHandler::m_pSingleton;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     InputEventHandler::CreateSingleton();
-    const std::string report = testing::internal::GetCapturedStdout();
+    const std::string report = capture.Take();
     EXPECT_NE(report.find("function:  InputEventHandler::CreateSingleton\ncondition: m_pSingleton == NULL\n"),
               std::string::npos)
         << report;

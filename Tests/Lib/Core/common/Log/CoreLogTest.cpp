@@ -1,21 +1,18 @@
 #include "Log/CoreLog.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
+#include "Support/StreamCapture.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <optional>
 #include <string>
 
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
-}
+using TestSupport::ReadFileText;
+using TestSupport::StreamCapture;
 
 class CoreLogTest : public ::testing::Test {
 protected:
@@ -26,73 +23,99 @@ protected:
         m_log.m_pFile = nullptr;
     }
 
+    void OpenFile() { m_log.m_pFile = std::fopen(Path().c_str(), "w+"); }
+    std::filesystem::path Path() const { return m_dir / "log.txt"; }
+
     CoreLog m_log;
     TestSupport::TempDir m_dir;
 };
 
-TEST_F(CoreLogTest, PieceBeforeTheFileIsOpenGoesToStdoutOnceAndNotToTheFile)
+TEST_F(CoreLogTest, TextBeforeTheFileIsOpenGoesToStdoutOnceAndNotToTheFile)
 {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    CorePrint(&m_log, "early %d\n", 1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "early 1\n");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), ""); // one copy on a terminal
-
-    const auto path = m_dir / "log.txt";
-    m_log.m_pFile = std::fopen(path.c_str(), "w+");
-    testing::internal::CaptureStdout();
+    {
+        StreamCapture out(stdout);
+        StreamCapture error(stderr);
+        CorePrint(&m_log, "early %d\n", 1);
+        EXPECT_EQ(out.Text(), "early 1\n");
+        EXPECT_EQ(error.Text(), ""); // one copy on a terminal
+    }
+    OpenFile();
+    StreamCapture out(stdout);
     CorePrint(&m_log, "late\n");
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(ReadAll(path), "late\n");
+    EXPECT_EQ(ReadFileText(Path()), "late\n");
 }
 
 TEST_F(CoreLogTest, FormattedPercentSignsAreWrittenAsTheyStand)
 {
-    const auto path = m_dir / "log.txt";
-    m_log.m_pFile = std::fopen(path.c_str(), "w+");
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    OpenFile();
+    StreamCapture out(stdout);
+    StreamCapture error(stderr);
     CorePrint(&m_log, "file %s\n", "100%d_done.dat");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "file 100%d_done.dat\n");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(ReadAll(path), "file 100%d_done.dat\n");
+    EXPECT_EQ(out.Text(), "file 100%d_done.dat\n");
+    EXPECT_EQ(error.Text(), "");
+    EXPECT_EQ(ReadFileText(Path()), "file 100%d_done.dat\n");
 }
 
 TEST_F(CoreLogTest, DebuggerTextReachesStandardErrorAndTheMainLogFile)
 {
-    const auto path = m_dir / "log.txt";
-    testing::internal::CaptureStderr();
+    StreamCapture error(stderr);
     CoreDebugOutput("before the file\n");
-    g_oCoreLog.m_pFile = std::fopen(path.c_str(), "w+");
+    g_oCoreLog.m_pFile = std::fopen(Path().c_str(), "w+");
     CoreDebugOutput("report 100%d\n");
     std::fclose(g_oCoreLog.m_pFile);
     g_oCoreLog.m_pFile = nullptr;
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "before the file\nreport 100%d\n");
-    EXPECT_EQ(ReadAll(path), "report 100%d\n");
+    EXPECT_EQ(error.Text(), "before the file\nreport 100%d\n");
+    EXPECT_EQ(ReadFileText(Path()), "report 100%d\n");
 }
 
-TEST_F(CoreLogTest, PiecesAreFlushedInOrderWithoutAddedLineEnds)
+TEST_F(CoreLogTest, TextsAreFlushedInOrderWithoutAddedLineEnds)
 {
-    const auto path = m_dir / "log.txt";
-    m_log.m_pFile = std::fopen(path.c_str(), "w+");
-    testing::internal::CaptureStdout();
+    OpenFile();
+    TestSupport::LogCapture capture;
     CorePrint(&m_log, "one");
-    EXPECT_EQ(ReadAll(path), "one");
+    EXPECT_EQ(ReadFileText(Path()), "one");
     CorePrint(&m_log, "two\n");
     CorePrint(&m_log, "three\n");
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(ReadAll(path), "onetwo\nthree\n");
+    EXPECT_EQ(ReadFileText(Path()), "onetwo\nthree\n");
 }
 
-TEST_F(CoreLogTest, OverlongPieceIsCutTo2047Characters)
+TEST_F(CoreLogTest, OverlongTextIsCutTo2047Characters)
 {
-    const auto path = m_dir / "log.txt";
-    m_log.m_pFile = std::fopen(path.c_str(), "w+");
+    OpenFile();
     const std::string longText(5000, 'x');
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     CorePrint(&m_log, "%s", longText.c_str());
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(ReadAll(path), std::string(2047, 'x'));
+    EXPECT_EQ(ReadFileText(Path()), std::string(2047, 'x'));
+    EXPECT_EQ(capture.Text(), std::string(2047, 'x'));
+}
+
+// The capture takes the terminal's copy of the log and of the debugger text
+// only, and a nested capture hands them back to the outer one, not to the
+// terminal.
+TEST_F(CoreLogTest, ACaptureTakesTheTerminalCopyAndNests)
+{
+    OpenFile();
+    StreamCapture out(stdout);
+    StreamCapture error(stderr);
+    std::optional<TestSupport::LogCapture> outer(std::in_place);
+    CorePrint(&m_log, "a\n");
+    {
+        TestSupport::LogCapture inner;
+        CorePrint(nullptr, "b\n");
+        EXPECT_EQ(inner.Take(), "b\n");
+        CorePrint(&m_log, "c\n");
+        CoreDebugOutput("report\n");
+        EXPECT_EQ(inner.Text(), "c\nreport\n");
+    }
+    CorePrint(&m_log, "d\n");
+    EXPECT_EQ(outer->Text(), "a\nd\n");
+    outer.reset();
+    EXPECT_EQ(GetLogCapture(), nullptr);
+    CorePrint(&m_log, "e\n");
+    CoreDebugOutput("f\n");
+    EXPECT_EQ(out.Text(), "e\n");
+    EXPECT_EQ(error.Text(), "f\n");
+    EXPECT_EQ(ReadFileText(Path()), "a\nc\nd\ne\n");
 }
 
 } // namespace

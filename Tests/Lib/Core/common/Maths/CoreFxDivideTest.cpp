@@ -1,4 +1,5 @@
 #include "Maths/CoreFxDivide.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +35,9 @@ TEST(CoreFxDivideTest, UnitLeavesQuotientAndRemainderInItsRegisters)
 
 TEST(CoreFxDivideTest, ZeroDivisorIsReportedInsteadOfTrapping)
 {
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     EXPECT_EQ(CoreFx::Div(4096, 0), 0);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("message:\nDivision by zero\n"), std::string::npos) << log;
     EXPECT_EQ(g_oCoreFxDivUnit.m_iRemainder, int64_t {4096} << 32);
 }

@@ -2,6 +2,7 @@
 #include "Maths/CoreMatrix.h"
 #include "Maths/CorePlane.h"
 #include "Maths/CoreVec4.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -71,9 +72,9 @@ TEST(CoreMatrixTest, SingularInverseReportsAndYieldsNonFiniteValues)
     CoreMatrix singular;
     CoreMatrix::Scaling(&singular, 1.0f, 0.0f, 1.0f);
     CoreMatrix inverse;
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     CoreMatrix::Inverse(&inverse, &singular);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("condition: det != 0.0f\nmessage:\nWrong determinant"), std::string::npos) << log;
     bool anyNonFinite = false;
     for (int r = 0; r < 4; ++r)
@@ -162,9 +163,9 @@ TEST(CoreMatrixTest, NullPointerIsReportedAndLeavesTheOutputAlone)
 {
     CoreMatrix out;
     CoreMatrix::Scaling(&out, 7.0f, 7.0f, 7.0f);
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     CoreMatrix::Multiply(&out, nullptr, &out);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("condition: pM1 != NULL\nmessage:\nM1 != NULL"), std::string::npos) << log;
     EXPECT_FLOAT_EQ(out.m[0][0], 7.0f);
 }
@@ -174,9 +175,9 @@ TEST(CoreVec4Test, AliasedTransformIsReportedButStillRight)
     CoreMatrix translation;
     CoreMatrix::Translation(&translation, 1.0f, 0.0f, 0.0f);
     CoreVec4 v = {1, 1, 1, 1};
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     CoreVec4::Transform(&v, &v, &translation);
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.Take();
     EXPECT_NE(log.find("message:\npIn != pOut"), std::string::npos) << log;
     ExpectVec4Near(v, {2, 1, 1, 1});
 }

@@ -1,6 +1,8 @@
-#include "Profiler/CoreProfiler.h"
 
 #include "Hash/CoreCrc32.h"
+#include "Profiler/CoreProfiler.h"
+#include "Support/LogCapture.h"
+#include "Support/ScopedService.h"
 #include "System/FakeClock.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +13,14 @@
 
 namespace {
 
+using TestSupport::LogOf;
+
 using Core::CoreProfiler;
 
 constexpr uint32_t MS = 1000000; // fake counter ticks per millisecond
 
 class CoreProfilerTest : public testing::Test {
 protected:
-    void SetUp() override { Platform::SetClock(&m_clock); }
-    void TearDown() override { Platform::SetClock(nullptr); }
-
     void Wait(double milliseconds) { m_clock.AdvanceMilliseconds(milliseconds); }
 
     // One bracket of the given length.
@@ -33,17 +34,9 @@ protected:
     const CoreProfiler::Frame& Current() const { return m_profiler->GetFrame(m_profiler->CurrentFrame()); }
 
     Platform::FakeClock m_clock;
+    TestSupport::ScopedService<Platform::Clock> m_installedClock {Platform::SetClock, m_clock};
     std::unique_ptr<CoreProfiler> m_profiler = std::make_unique<CoreProfiler>();
 };
-
-// Runs the call and returns what it printed to the log.
-template <typename Call>
-std::string LogOf(Call call)
-{
-    testing::internal::CaptureStdout();
-    call();
-    return testing::internal::GetCapturedStdout();
-}
 
 TEST_F(CoreProfilerTest, NestedSectionsBecomeChunksOfTheirDepth)
 {

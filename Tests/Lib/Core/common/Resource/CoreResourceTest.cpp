@@ -1,5 +1,6 @@
 #include "Nubra/Common/Memory/NubraMemory.h"
 #include "Resource/CoreResource.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/ScopedMessageBoxes.h"
 #include "Support/TestPaths.h"
@@ -16,21 +17,11 @@ class CoreResourceTest : public testing::Test {
 protected:
     void SetUp() override { TestSupport::EnsureMainHeap(); }
 
-    // Output of one load: what reached standard output and standard error.
-    struct Output {
-        std::string out;
-        std::string err;
-    };
-
-    Output Load(CoreResource& resource, const std::string& name, bool allocate, int expectedResult)
+    // What one load logged, its debugger lines included, in order.
+    std::string Load(CoreResource& resource, const std::string& name, bool allocate, int expectedResult)
     {
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(Core::LoadResource(&resource, name.c_str(), allocate), expectedResult) << name;
-        Output output;
-        output.out = testing::internal::GetCapturedStdout();
-        output.err = testing::internal::GetCapturedStderr();
-        return output;
+        return TestSupport::LogOf(
+            [&] { EXPECT_EQ(Core::LoadResource(&resource, name.c_str(), allocate), expectedResult) << name; });
     }
 
     static uint32_t UsedChunks()
@@ -55,8 +46,7 @@ TEST_F(CoreResourceTest, CapacityIsTheSizeRoundedUpTo16AndTheBufferAlignedTo32)
         m_dir.WriteFile("data.bin", contents);
 
         CoreResource resource;
-        const Output output = Load(resource, "data.bin", true, 0);
-        EXPECT_EQ(output.out + output.err, "");
+        EXPECT_EQ(Load(resource, "data.bin", true, 0), "");
         EXPECT_EQ(resource.m_uSize, size);
         EXPECT_EQ(resource.m_uCapacity, capacity);
         ASSERT_NE(resource.m_pBuffer, nullptr);
@@ -84,9 +74,7 @@ TEST_F(CoreResourceTest, EmptyFileIsRefusedWithItsName)
 {
     m_dir.WriteFile("empty.bin", "");
     CoreResource resource;
-    const Output output = Load(resource, "empty.bin", true, -1);
-    EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, "ERROR: The file <empty.bin> is empty\n");
+    EXPECT_EQ(Load(resource, "empty.bin", true, -1), "ERROR: The file <empty.bin> is empty\n");
     EXPECT_EQ(resource.m_uSize, 0u);
     EXPECT_EQ(resource.m_pBuffer, nullptr);
 }
@@ -94,11 +82,13 @@ TEST_F(CoreResourceTest, EmptyFileIsRefusedWithItsName)
 TEST_F(CoreResourceTest, MissingFileIsReportedWithItsPath)
 {
     CoreResource resource;
-    const Output output = Load(resource, "sound/missing.xwb", true, -1);
-    EXPECT_EQ(output.err, "ERROR: Can't find the file : sound/missing.xwb\n");
-    EXPECT_EQ(output.out.rfind("\n--CoreFile_ERROR : File : sound/missing.xwb - Could not open file\nASSERT\n", 0), 0u)
-        << output.out;
-    EXPECT_NE(output.out.find("condition: FALSE\n"), std::string::npos) << output.out;
+    const std::string log = Load(resource, "sound/missing.xwb", true, -1);
+    EXPECT_EQ(log.rfind("\n--CoreFile_ERROR : File : sound/missing.xwb - Could not open file\n"
+                        "ERROR: Can't find the file : sound/missing.xwb\nASSERT\n",
+                        0),
+              0u)
+        << log;
+    EXPECT_NE(log.find("condition: FALSE\n"), std::string::npos) << log;
     EXPECT_EQ(resource.m_pBuffer, nullptr);
 }
 
@@ -106,8 +96,7 @@ TEST_F(CoreResourceTest, FolderIsRefusedWithItsName)
 {
     std::filesystem::create_directory(m_dir / "folder");
     CoreResource resource;
-    const Output output = Load(resource, "folder", true, -1);
-    EXPECT_NE((output.out + output.err).find("folder"), std::string::npos);
+    EXPECT_NE(Load(resource, "folder", true, -1).find("folder"), std::string::npos);
     EXPECT_EQ(resource.m_pBuffer, nullptr);
 }
 
@@ -133,8 +122,7 @@ TEST_F(CoreResourceTest, CallerBufferTooSmallIsRefusedUntouched)
     CoreResource resource;
     resource.m_uCapacity = 32;
     resource.m_pBuffer = storage.data();
-    const Output output = Load(resource, "big.bin", false, -1);
-    EXPECT_NE(output.err.find("big.bin"), std::string::npos);
+    EXPECT_NE(Load(resource, "big.bin", false, -1).find("big.bin"), std::string::npos);
     EXPECT_EQ(resource.m_uSize, 0u);
     EXPECT_EQ(resource.m_pBuffer, storage.data());
     EXPECT_EQ(std::vector<uint8_t>(64, 0x5A), storage);
@@ -144,8 +132,8 @@ TEST_F(CoreResourceTest, NoBufferFailsInsteadOfReading)
 {
     m_dir.WriteFile("data.bin", "abc");
     CoreResource resource;
-    const Output output = Load(resource, "data.bin", false, -1);
-    EXPECT_NE(output.out.find("condition: pFileBuffer\n"), std::string::npos) << output.out;
+    const std::string log = Load(resource, "data.bin", false, -1);
+    EXPECT_NE(log.find("condition: pFileBuffer\n"), std::string::npos) << log;
 }
 
 TEST_F(CoreResourceTest, FileLargerThanTheHeapFails)
@@ -154,9 +142,9 @@ TEST_F(CoreResourceTest, FileLargerThanTheHeapFails)
     m_dir.WriteFile("huge.bin", "");
     std::filesystem::resize_file(m_dir / "huge.bin", TestSupport::TEST_MAIN_HEAP_SIZE + 1);
     CoreResource resource;
-    const Output output = Load(resource, "huge.bin", true, -1);
-    EXPECT_NE(output.err.find("Memory allocation failed"), std::string::npos);
-    EXPECT_NE(output.out.find("condition: pFileBuffer\n"), std::string::npos);
+    const std::string log = Load(resource, "huge.bin", true, -1);
+    EXPECT_NE(log.find("Memory allocation failed"), std::string::npos) << log;
+    EXPECT_NE(log.find("condition: pFileBuffer\n"), std::string::npos) << log;
     EXPECT_EQ(resource.m_pBuffer, nullptr);
     EXPECT_EQ(resource.m_uCapacity, 0u);
 }

@@ -1,4 +1,5 @@
 #include "Support/HandMadeDds.h"
+#include "Support/LogCapture.h"
 #include "Texture/DdsFormat.h"
 #include "Texture/DdsImage.h"
 
@@ -29,9 +30,9 @@ struct ReadResult {
 ReadResult Read(const std::vector<uint8_t>& dds, size_t size)
 {
     ReadResult result {};
-    testing::internal::CaptureStdout();
+    TestSupport::LogCapture capture;
     result.accepted = ReadDdsImage("tex_name", dds.data(), size, result.image);
-    result.log = testing::internal::GetCapturedStdout();
+    result.log = capture.Take();
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "Nubra/Common/Memory/BigHeap.h"
 #include "Support/ScopedMessageBoxes.h"
+#include "Support/LogCapture.h"
 #include "TestArena.h"
 
 #include <gtest/gtest.h>
@@ -62,9 +63,9 @@ TEST(BigHeapTest, TopMustStayStrictlyLarger)
     TestSupport::ScopedMessageBoxes boxes;
     TestArena arena(ARENA_SIZE);
     const uint32_t top = ARENA_SIZE - 16;
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture errors;
     EXPECT_EQ(arena.Malloc(top - 4), nullptr);
-    const std::string report = testing::internal::GetCapturedStderr();
+    const std::string report = errors.Take();
     EXPECT_NE(report.find("Memory allocation failed"), std::string::npos);
     EXPECT_EQ(boxes.Boxes().ShownBoxes().size(), 1u);
     EXPECT_EQ(arena.Heap()->AllocationCount(), 0u);
@@ -103,12 +104,12 @@ TEST(BigHeapTest, HugeRequestsFailWithTheAssert)
 {
     TestSupport::ScopedMessageBoxes boxes;
     TestArena arena(ARENA_SIZE);
-    testing::internal::CaptureStderr();
+    TestSupport::LogCapture errors;
     EXPECT_EQ(arena.Malloc(0xFFFFFFC0u), nullptr);
     EXPECT_EQ(arena.Malloc(size_t(1) << 40), nullptr);
     EXPECT_EQ(arena.Memalign(64, 0xFFFFFFC0u - 64), nullptr);
     EXPECT_EQ(arena.Memalign(size_t(1) << 33, 16), nullptr);
-    testing::internal::GetCapturedStderr();
+    errors.Take();
     EXPECT_EQ(boxes.Boxes().ShownBoxes().size(), 4u);
     EXPECT_EQ(arena.Info().m_uUsedChunks, 0u);
 }

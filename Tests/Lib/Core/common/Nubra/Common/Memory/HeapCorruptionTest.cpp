@@ -1,5 +1,6 @@
 #include "Nubra/Common/Memory/BigHeap.h"
 #include "Support/ScopedMessageBoxes.h"
+#include "Support/LogCapture.h"
 #include "TestArena.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +25,9 @@ void StoreWord(void* at, uint32_t value)
 
 class HeapCorruptionTest : public testing::Test {
 protected:
-    void SetUp() override { testing::internal::CaptureStderr(); }
-    std::string Reports() { return testing::internal::GetCapturedStderr(); }
+    std::string Reports() { return m_errors.Take(); }
 
+    TestSupport::LogCapture m_errors;
     TestSupport::ScopedMessageBoxes m_boxes;
     TestArena m_arena {ARENA_SIZE};
 };

@@ -1,5 +1,6 @@
 #include "Nubra/Common/Memory/BigHeap.h"
 #include "Support/ScopedMessageBoxes.h"
+#include "Support/LogCapture.h"
 #include "TestArena.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ public:
     void Run(int steps)
     {
         TestSupport::ScopedMessageBoxes boxes;
-        testing::internal::CaptureStderr();
+        TestSupport::LogCapture errors;
         for (int step = 0; step < steps && !testing::Test::HasFailure(); ++step) {
             const bool allocate = m_live.size() < 8 || (m_live.size() < 3000 && Chance(55));
             if (allocate)
@@ -38,7 +39,7 @@ public:
         }
         while (!m_live.empty() && !testing::Test::HasFailure())
             FreeOne();
-        const std::string reports = testing::internal::GetCapturedStderr();
+        const std::string reports = errors.Take();
         EXPECT_EQ(reports.find("corrupted"), std::string::npos);
 
         // Everything merged back into the top.

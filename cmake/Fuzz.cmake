@@ -1,0 +1,33 @@
+# One harness per file reader: Fuzz/<Name>Fuzzer.cpp becomes fuzz_<Name>.
+# With VELMARSH_FUZZ (clang; every target then has the sanitizers and the
+# fuzzer's coverage, see CompilerOptions.cmake) they are libFuzzer programs,
+# run by Tools/Scripts/fuzz.sh. Otherwise they run each input they are given
+# once, and the tests run them over the seeds that fuzz_seed_corpus splits
+# from the sample data folder.
+add_executable(fuzz_seed_corpus Fuzz/SeedCorpus.cpp)
+target_link_libraries(fuzz_seed_corpus PRIVATE velmarsh_engine)
+velmarsh_apply_options(fuzz_seed_corpus)
+
+set(seed_folder ${CMAKE_BINARY_DIR}/FuzzSeeds)
+if(NOT VELMARSH_FUZZ)
+  add_test(NAME FuzzSeeds.Split COMMAND fuzz_seed_corpus ${CMAKE_BINARY_DIR}/Data ${seed_folder})
+  set_tests_properties(FuzzSeeds.Split PROPERTIES FIXTURES_SETUP fuzz_seeds)
+endif()
+
+file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Fuzz/*Fuzzer.cpp)
+foreach(source ${fuzz_sources})
+  get_filename_component(name ${source} NAME_WE)
+  string(REGEX REPLACE "Fuzzer$" "" name ${name})
+  if(VELMARSH_FUZZ)
+    add_executable(fuzz_${name} ${source})
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    add_executable(fuzz_${name} ${source} Fuzz/InputRunner.cpp)
+    add_test(NAME FuzzSeeds.${name} COMMAND fuzz_${name} ${seed_folder}/${name})
+    set_tests_properties(FuzzSeeds.${name} PROPERTIES FIXTURES_REQUIRED fuzz_seeds)
+  endif()
+  target_include_directories(fuzz_${name} PRIVATE Fuzz Tests)
+  target_link_libraries(fuzz_${name} PRIVATE velmarsh_engine)
+  add_dependencies(fuzz_${name} content)
+  velmarsh_apply_options(fuzz_${name})
+endforeach()
