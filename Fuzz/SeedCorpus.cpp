@@ -1,10 +1,10 @@
 // Splits the sample data folder into one folder of seeds per harness:
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
-// X-file harnesses, the dialog files Dialog, and the sound files the checks of
-// their kinds. The save file, which the data folder does not hold, is seeded
-// as the first start creates it and as a game with three saved slots writes
-// it.
+// X-file harnesses, the dialog files Dialog, the sound files the checks of
+// their kinds, the text tables TextTable and the fonts Font. The save file,
+// which the data folder does not hold, is seeded as the first start creates it
+// and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -110,6 +110,14 @@ int main(int argc, char** argv)
         if (extension == ".dr") {
             Write(seeds / "DataPack", name, bytes.data(), bytes.size());
             written += 1 + SplitPack(bytes, name, seeds);
+        }
+        if (extension == ".dat" && file.path().parent_path().filename() == "text") {
+            Write(seeds / "TextTable", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (name.ends_with(".fnt.bin")) {
+            Write(seeds / "Font", name, bytes.data(), bytes.size());
+            ++written;
         }
         for (const auto& [soundExtension, folder] : SOUND_FOLDERS) {
             if (extension == soundExtension) {

@@ -1,10 +1,13 @@
 # Libraries that only the content builder uses (the game links none of them):
-# libsquish for DXT compression and nlohmann-json for the manifest; libpng,
-# for the PNG sources, comes with the platform layer. Debian's libsquish.pc
-# has an empty prefix, so squish is found by its header and library instead.
+# libsquish for DXT compression, nlohmann-json for the manifest and FreeType
+# to rasterise the fonts; libpng, for the PNG sources, comes with the platform
+# layer. Debian's libsquish.pc has an empty prefix, so squish is found by its
+# header and library instead.
 find_path(SQUISH_INCLUDE_DIR squish.h REQUIRED)
 find_library(SQUISH_LIBRARY squish REQUIRED)
 find_package(nlohmann_json 3 REQUIRED)
+pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 
 target_include_directories(ContentBuilderParts PUBLIC ${SQUISH_INCLUDE_DIR})
-target_link_libraries(ContentBuilderParts PUBLIC ${SQUISH_LIBRARY} PkgConfig::PNG nlohmann_json::nlohmann_json)
+target_link_libraries(ContentBuilderParts PUBLIC ${SQUISH_LIBRARY} PkgConfig::PNG nlohmann_json::nlohmann_json
+  PkgConfig::FREETYPE)

@@ -3,10 +3,8 @@
 const std::vector<ContentStep>& ContentSteps()
 {
     static const std::vector<ContentStep> steps = {
-        {"plain files", CopyPlainFiles},
-        {"data packs", BuildDataPacks},
-        {"sound banks", BuildSoundBanks},
-        {"dialogs", BuildDialogs},
+        {"plain files", CopyPlainFiles}, {"data packs", BuildDataPacks},   {"sound banks", BuildSoundBanks},
+        {"dialogs", BuildDialogs},       {"text tables", BuildTextTables}, {"fonts", BuildFonts},
     };
     return steps;
 }

@@ -16,6 +16,10 @@ const std::vector<ContentStep>& ContentSteps();
 bool CopyPlainFiles(const std::filesystem::path& content, const std::filesystem::path& data);
 // The data packs that Manifest.json lists, with the entries they hold.
 bool BuildDataPacks(const std::filesystem::path& content, const std::filesystem::path& data);
+// The text tables of Text/<language code>/*.txt.
+bool BuildTextTables(const std::filesystem::path& content, const std::filesystem::path& data);
+// The ".fnt.bin" files of the font descriptions Fonts/*.json.
+bool BuildFonts(const std::filesystem::path& content, const std::filesystem::path& data);
 // The sound banks that Sound/SoundPack.txt describes.
 bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
 // The dialog groups of Content/Dialogs.

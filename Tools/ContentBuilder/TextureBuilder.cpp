@@ -2,6 +2,7 @@
 
 #include "ContentError.h"
 #include "DdsWriter.h"
+#include "FontRasteriser.h"
 #include "Manifest.h"
 #include "PngFile.h"
 #include "ShapePainter.h"
@@ -49,10 +50,12 @@ std::vector<uint8_t> BuildTexture(const nlohmann::json& definition, const std::f
             std::string error;
             if (!ReadPng(path, picture, error))
                 throw ContentError(path.string() + ": " + error);
+        } else if (definition.contains("font")) {
+            picture = RasteriseFont(content / RequireString(definition, "font"), content).atlas;
         } else if (definition.contains("size")) {
             picture = DrawPicture(definition);
         } else {
-            throw ContentError("neither \"png\" nor \"size\" and \"shapes\" given");
+            throw ContentError("neither \"png\", \"font\" nor \"size\" and \"shapes\" given");
         }
         std::vector<uint8_t> dds;
         std::string error;

@@ -7,6 +7,8 @@
 
 // Builds the DDS image of a texture definition of the manifest:
 //   {"name": n, "format": "DXT1" | "DXT5", "png": path in the content folder}
+//   {"name": n, "format": ..., "font": font description in the content
+//    folder}                                     (its glyph atlas)
 //   {"name": n, "format": ..., "size": [w, h], "background": colour,
 //    "shapes": [...]}                            (drawn at build time)
 // Throws ContentError naming the texture on any fault.

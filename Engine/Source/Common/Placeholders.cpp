@@ -6,20 +6,6 @@
 
 namespace Placeholder {
 
-bool InitializeLocalizerCommon(TwGame& game)
-{
-    game.LogInfo(" - Initialize Localizer...\n");
-    game.LogStep("Localizer done");
-    return true;
-}
-
-bool InitializeFonts(TwGame& game)
-{
-    CorePrint(&g_oCoreLog, " - Initialize main font(s)...\n");
-    game.LogStep("Font done");
-    return true;
-}
-
 bool InitializeEffects()
 {
     return true;
@@ -43,14 +29,6 @@ void DestroyInGameMenu()
 }
 
 void ResetFades()
-{
-}
-
-void ReleaseFonts()
-{
-}
-
-void ReleaseCommonTextTables()
 {
 }
 

@@ -10,8 +10,6 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeLocalizerCommon(TwGame& game);
-bool InitializeFonts(TwGame& game);
 bool InitializeEffects();
 bool CreateInGameMenuAndBindQuitBox();
 
@@ -20,8 +18,6 @@ void ReleaseStates();
 void ReleaseQuitBoxText();
 void DestroyInGameMenu();
 void ResetFades();
-void ReleaseFonts();
-void ReleaseCommonTextTables();
 
 // The main loop. Until the states exist, InitializeStates does the
 // save-file check state's work.

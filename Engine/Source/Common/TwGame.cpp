@@ -16,6 +16,7 @@ TwGame g_oTwGame;
 uint8_t g_bQuitBoxShown = 0;
 
 bool TwGame::s_bAutoTest = false;
+bool TwGame::s_bAutoTestWaitsForSentences = false;
 int32_t TwGame::s_iStartSpeedShift = TwGame::NORMAL_SPEED_SHIFT;
 
 namespace {
@@ -54,9 +55,9 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeResourceManager())
         return false;
-    if (!Placeholder::InitializeLocalizerCommon(*this))
+    if (!InitializeLocalizerCommon())
         return false;
-    if (!Placeholder::InitializeFonts(*this))
+    if (!InitializeFonts())
         return false;
     if (!InitializeCardManager())
         return false;
@@ -94,11 +95,9 @@ void TwGame::Shutdown()
         DialogManager::DestroySingleton();
     Placeholder::ResetFades();
     ShutdownCardManager();
-    Placeholder::ReleaseFonts();
+    ReleaseFonts();
 
-    LogInfo(" - Shutdown Localizer...\n");
-    Placeholder::ReleaseCommonTextTables();
-    LogStep("Localizer done");
+    ShutdownLocalizer();
 
     ShutdownResourceManager();
 

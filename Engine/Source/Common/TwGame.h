@@ -1,6 +1,9 @@
 #pragma once
+#include "Utils/Common/Font/Common/TwFont.h"
+
 #include <cstdint>
 
+class PackageResource;
 struct SDL_Window;
 class AdventureManager;
 class DialogManager;
@@ -32,6 +35,9 @@ public:
 
     // Start-up switches that the command line can change.
     static bool s_bAutoTest;
+    // Off: under auto-test playback the talk screen turns a sentence's page
+    // at once. On: only once the page is typed out.
+    static bool s_bAutoTestWaitsForSentences;
     static int32_t s_iStartSpeedShift;
 
     // The start-up sequence; false at the first step that fails.
@@ -89,6 +95,20 @@ public:
     bool InitializeAdventureManager();
     void ShutdownAdventureManager();
     void ShutdownProfiler();
+    // Loads the common text tables of the five game languages and adds the
+    // game language's one to the localiser; false, after "Cannot load common
+    // text data", when one of them is missing or damaged.
+    bool InitializeLocalizerCommon();
+    // Removes the common table, unloads the five tables and clears the
+    // localiser.
+    void ShutdownLocalizer();
+    // Puts the game language's common table into the common text bank.
+    void ReloadLocalizer();
+    // "text/" + the language code + the file name, cut to the buffer.
+    static void BuildTextPath(char* out, uint32_t outSize, const char* languageCode, const char* fileName);
+    // The main and small fonts; a font that cannot be loaded stays empty.
+    bool InitializeFonts();
+    void ReleaseFonts();
 
     // Frame timing.
     int32_t m_iLastClock = 0;
@@ -108,6 +128,14 @@ public:
     DialogManager* m_pDialogManager = nullptr;
     // Set while the inventory script exists.
     InventoryScript* m_pInventoryScript = nullptr;
+    // The localiser bank of the game language's common text table; -1 when
+    // none.
+    int32_t m_iCommonTextBank = -1;
+    // The common text tables, by language id.
+    PackageResource* m_pCommonTextPackages[5] = {};
+
+    static Tw::Font SmallFont;
+    static Tw::Font MainFont;
 };
 
 // The one game object.

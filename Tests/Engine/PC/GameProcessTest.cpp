@@ -194,8 +194,8 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n");
     folder.WriteFile("log.txt", "a log of an earlier run\n");
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
-    std::filesystem::copy(TestSupport::DataDir() / "scenes", folder / "scenes");
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
 
     const pid_t game = StartGame(folder, "first");
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFileText(folder / "first.out");
@@ -262,6 +262,32 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     const std::string soundLines = log.substr(soundStep, nextStep - soundStep);
     EXPECT_EQ(soundLines.find("ASSERT\n"), std::string::npos) << soundLines;
     EXPECT_EQ(log.find("Refused sound file"), std::string::npos);
+    // The five common text tables and both fonts loaded.
+    EXPECT_EQ(log.find("Error loading \"text/"), std::string::npos) << log;
+    EXPECT_EQ(log.find("refused:"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Cannot load the font ressource"), std::string::npos) << log;
+}
+
+TEST(GameProcessTest, StartUpEndsAtTheLocalizerWithoutATextTable)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+    std::filesystem::remove(folder / "text/it-ITTextCommon.dat");
+    const pid_t game = StartGame(folder, "untranslated");
+    ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "untranslated.out");
+    const std::string log = ReadFileText(folder / "log.txt");
+    const size_t step = log.find(" - Initialize Localizer...\n");
+    ASSERT_NE(step, std::string::npos) << log;
+    EXPECT_NE(log.find("Error loading \"text/it-ITTextCommon.dat\"\nCannot load common text data\nASSERT\n", step),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find(" - Initialize main font(s)..."), std::string::npos);
+    const size_t shutdown = log.find(" - Shutdown Localizer...\n");
+    ASSERT_NE(shutdown, std::string::npos) << log;
+    EXPECT_EQ(log.find("Unloaded package:"), std::string::npos) << log;
+    EXPECT_NE(log.find("FINAL MEMORY DUMP BEFORE EXIT MAIN"), std::string::npos);
 }
 
 TEST(GameProcessTest, StartUpEndsAtTheSoundSystemWithoutTheSoundBanks)
@@ -361,7 +387,8 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
 {
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+    for (const char* subfolder : {"Sound", "text", "fonts"})
+        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
 
     const pid_t first = StartGame(folder, "first");
     ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "first.out");

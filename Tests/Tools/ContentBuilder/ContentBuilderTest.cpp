@@ -5,6 +5,7 @@
 #include "Support/Files.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
+#include "Support/RunContentBuilder.h"
 #include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
@@ -14,9 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -24,20 +23,8 @@ namespace {
 using TestSupport::ReadFileBytes;
 using TestSupport::TempDir;
 
-struct BuildResult {
-    int exitCode;
-    std::string errors;
-};
-
-// Builds `content` into `data`.
-BuildResult RunBuilder(const std::filesystem::path& content, const std::filesystem::path& data)
-{
-    const std::filesystem::path errors = data.parent_path() / "builder.err";
-    const std::string command = (TestSupport::BinaryDir() / "ContentBuilder").string() + " '" + content.string() +
-                                "' '" + data.string() + "' 2> '" + errors.string() + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TestSupport::ReadFileText(errors)};
-}
+using BuildResult = TestSupport::ContentBuildResult;
+using TestSupport::RunContentBuilder;
 
 const char* const MANIFEST = R"({
   "textures": [
@@ -66,7 +53,7 @@ protected:
                                    m_folder / "content/Pictures/arrow.png");
     }
 
-    BuildResult Build() { return RunBuilder(m_folder / "content", m_folder / "data"); }
+    BuildResult Build() { return RunContentBuilder(m_folder / "content", m_folder / "data"); }
 
     TempDir m_folder;
 };
@@ -190,7 +177,7 @@ TEST_F(ContentBuilderTest, FaultsInTheSourcesStopTheBuildWithTheirPlace)
     for (const Case& c : cases) {
         TempDir folder;
         folder.WriteFile("content/Manifest.json", c.manifest);
-        const BuildResult result = RunBuilder(folder / "content", folder / "data");
+        const BuildResult result = RunContentBuilder(folder / "content", folder / "data");
         EXPECT_EQ(result.exitCode, 1) << c.what;
         EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.what << ": " << result.errors;
         EXPECT_NE(result.errors.find("step \"data packs\" failed"), std::string::npos) << c.what;
@@ -215,7 +202,7 @@ TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
         TempDir folder;
         folder.WriteFile("content/Manifest.json", "{ \"textures\": [], \"packs\": [] }");
         folder.WriteFile("content/Sound/SoundPack.txt", description + c.line + "\n");
-        const BuildResult result = RunBuilder(folder / "content", folder / "data");
+        const BuildResult result = RunContentBuilder(folder / "content", folder / "data");
         EXPECT_EQ(result.exitCode, 1) << c.line;
         EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.line << ": " << result.errors;
         EXPECT_NE(result.errors.find("step \"sound banks\" failed"), std::string::npos) << c.line;

@@ -2,7 +2,7 @@
 
 #include "App/CoreApp.h"
 #include "Common/TwGame.h"
-#include "Dialogs/Common/DialogManager.h"
+#include "Dialogs/Common/DialogInterface.h"
 #include "Log/CoreLog.h"
 
 namespace {
@@ -31,8 +31,7 @@ void TwGameScriptLink::Quit()
 
 bool TwGameScriptLink::IsDialogActive()
 {
-    const DialogManager* pDialogs = DialogManager::GetInstance();
-    return pDialogs != nullptr && pDialogs->IsDialogRunning();
+    return g_oDialogInterface.IsActive();
 }
 
 ScriptGameLink& GetScriptGameLink()

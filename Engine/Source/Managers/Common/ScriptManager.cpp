@@ -41,6 +41,8 @@ ScriptManager::~ScriptManager()
     AttachTree(false);
     if (&GetScriptableServices() == this)
         SetScriptableServices(nullptr);
+    if (&GetSceneEventSink() == this)
+        SetSceneEventSink(nullptr);
 }
 
 bool ScriptManager::InsertScriptable(int32_t iId, Scriptable* pScriptable)

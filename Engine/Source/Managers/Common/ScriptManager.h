@@ -2,6 +2,7 @@
 #include "Adventure/Common/ScriptableServices.h"
 #include "Common/IdHash.h"
 #include "Managers/Common/ScriptableRegistry.h"
+#include "Scene/Common/SceneEventSink.h"
 #include "ScriptEngine/common/ActionDesc.h"
 #include "ScriptEngine/common/EventDesc.h"
 #include "ScriptEngine/common/ScriptNode.h"
@@ -39,7 +40,7 @@ using SceneScriptMaker = SceneScript* (*)(int iSceneId);
 // The game is busy, and refuses events, while an event is handled (the lock
 // count is not 0), a scene change is pending, the scene fade-out runs or a
 // game state is queued.
-class ScriptManager final : public ScriptableServices, public ScriptTreeDispatch {
+class ScriptManager final : public ScriptableServices, public ScriptTreeDispatch, public SceneEventSink {
 public:
     ScriptManager();
     ~ScriptManager() override;
@@ -66,7 +67,7 @@ public:
     // Otherwise the event becomes the pending one when a handler matches it
     // (an unmatched use of an item becomes "BadInteract"); an unmatched event
     // is accepted and dropped.
-    bool FireEvent(const EventDesc& oEvent);
+    bool FireEvent(const EventDesc& oEvent) override;
     // Makes the event the pending one (it replaces one already pending).
     void PushEvent(const EventDesc& oEvent);
     // No pending event, the game interactive.

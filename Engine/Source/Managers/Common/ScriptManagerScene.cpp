@@ -60,6 +60,8 @@ void ScriptManager::InitScene()
     if (!m_pSceneScript)
         return;
     SetScriptableServices(this);
+    // The scene's regions fire their Touch and UnTouch events here.
+    SetSceneEventSink(this);
     ResetEvents();
     m_pSceneScript->SetOwner(this);
     m_pSceneScript->Init();

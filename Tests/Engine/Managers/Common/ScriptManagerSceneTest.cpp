@@ -54,6 +54,7 @@ TEST_F(ScriptManagerSceneTest, ASceneStartsItsScriptAndWalksInitInTheSameUpdate)
     EXPECT_EQ(scene.Take(), (std::vector<std::string> {"scene 5", "actor set default", "actor a900ea29",
                                                        "actor 9f2965d0", "active a29b02da", "select a29b02da",
                                                        "post 15 0", "post 15 0", "post 15 0", "prepare"}));
+    EXPECT_EQ(&GetSceneEventSink(), &manager);
     EXPECT_NE(manager.FindActorScriptable(LOGIC_DIALOG_ACTOR_ID), nullptr);
     EXPECT_NE(manager.FindActorScriptable(LOGIC_SOUND_ACTOR_ID & 0x7FFFFFFF), nullptr);
     EXPECT_FALSE(GameInterface::GetGameInterface()->GetScriptTree().IsEmpty());

@@ -1,0 +1,36 @@
+#include "Dialogs/Common/TalkScreenServices.h"
+
+#include "Managers/Common/ScriptManager.h"
+#include "Managers/Common/SoundManager.h"
+
+namespace {
+
+DefaultTalkScreenServices s_oDefaultServices;
+TalkScreenServices* s_pServices = &s_oDefaultServices;
+
+} // namespace
+
+bool DefaultTalkScreenServices::IsGameBusy()
+{
+    return g_oScriptManager.IsBusy();
+}
+
+void DefaultTalkScreenServices::PlaySpeech(int iSoundActor, int32_t iSoundId)
+{
+    SoundManager::PlayActorSpeech(iSoundActor, iSoundId);
+}
+
+void DefaultTalkScreenServices::StopSpeech(int iSoundActor)
+{
+    SoundManager::StopActorSpeech(iSoundActor);
+}
+
+TalkScreenServices& GetTalkScreenServices()
+{
+    return *s_pServices;
+}
+
+void SetTalkScreenServices(TalkScreenServices* pServices)
+{
+    s_pServices = pServices ? pServices : &s_oDefaultServices;
+}
