@@ -61,7 +61,7 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeCardManager())
         return false;
-    if (!Placeholder::InitializeEffects())
+    if (!InitializeEffects())
         return false;
     DialogManager::CreateSingleton();
     // The dialogs' callbacks run their global actions through the script manager.
@@ -70,8 +70,9 @@ bool TwGame::Initialize()
     g_oScriptManager.SetCommonScripts(m_pInventoryScript, &g_oGlobalScript);
     if (!InitializeAdventureManager())
         return false;
-    if (!Placeholder::CreateInGameMenuAndBindQuitBox())
+    if (!Placeholder::CreateInGameMenu())
         return false;
+    m_oQuitBox.Initialize(&MainFont);
 
     CorePrint(&g_oCoreLog, "Application Initialized\n");
     CorePrint(&g_oCoreLog, "-----------------------\n");
@@ -84,8 +85,8 @@ void TwGame::Shutdown()
     CorePrint(&g_oCoreLog, "-------------------------------\n");
     CorePrint(&g_oCoreLog, "Shutdown Application\n");
 
-    Placeholder::ReleaseStates();
-    Placeholder::ReleaseQuitBoxText();
+    ShutdownStates();
+    m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();
     ShutdownAdventureManager();
     g_oScriptManager.SetCommonScripts(nullptr, nullptr);
@@ -93,7 +94,7 @@ void TwGame::Shutdown()
         InventoryScript::DestroySingleton();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
-    Placeholder::ResetFades();
+    ResetFades();
     ShutdownCardManager();
     ReleaseFonts();
 

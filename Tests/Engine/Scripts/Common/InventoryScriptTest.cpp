@@ -10,6 +10,7 @@
 #include "Dialogs/Common/Dialog.h"
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 #include "Scripts/Common/CombineSelection.h"
+#include "States/Common/AdventureLink.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -341,6 +342,32 @@ TEST(InventoryScriptSingletonTest, TheGameHoldsOneInventoryScriptFromCreationToD
     EXPECT_EQ(g_oTwGame.m_pInventoryScript, nullptr);
     EXPECT_NE(LogOf([] { InventoryScript::DestroySingleton(); }).find("g_oTwGame.m_pInventoryScript!=NULL"),
               std::string::npos);
+}
+
+TEST(InventoryScriptSingletonTest, TheMainStateStartsUpdatesAndEndsTheGamesInventoryScript)
+{
+    InventoryScript::CreateSingleton();
+    InventoryScript* pScript = g_oTwGame.m_pInventoryScript;
+    ASSERT_NE(pScript, nullptr);
+    FakeSelection selection;
+    pScript->SetCombineSelection(&selection);
+
+    AdventureLink& oAdventure = GetAdventureLink();
+    EXPECT_EQ(LogOf([&] { oAdventure.StartInventoryScript(); }), "");
+    EXPECT_EQ(pScript->GetOwner(), &g_oScriptManager);
+    const std::span<const ItemCombination> rows = pScript->GetCombinations();
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const ItemCombination& a, const ItemCombination& b) {
+        return Signed(a.m_uItem1) < Signed(b.m_uItem1);
+    }));
+    // Without a scene the menu is not open: nothing combines.
+    selection.m_uPicked = ROPE;
+    selection.m_uPointed = RUSTY_ANCHOR;
+    oAdventure.UpdateInventoryScript(16);
+    EXPECT_EQ(selection.m_iCanCombine, 0);
+    oAdventure.EndInventoryScript();
+
+    InventoryScript::DestroySingleton();
+    EXPECT_NE(LogOf([&] { oAdventure.StartInventoryScript(); }).find("No inventory script"), std::string::npos);
 }
 
 } // namespace
