@@ -2,21 +2,12 @@
 
 namespace Placeholder {
 
-bool CreateInventoryScript()
-{
-    return true;
-}
-
 bool CreateInGameMenu()
 {
     return true;
 }
 
 void DestroyInGameMenu()
-{
-}
-
-void DestroyInventoryScript()
 {
 }
 

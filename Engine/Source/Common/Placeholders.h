@@ -9,11 +9,9 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool CreateInventoryScript();
 bool CreateInGameMenu();
 
 // Shutdown steps, in shutdown order.
 void DestroyInGameMenu();
-void DestroyInventoryScript();
 
 } // namespace Placeholder

@@ -2,6 +2,7 @@
 
 #include "Common/IdHash.h"
 #include "Error/EngineAssert.h"
+#include "Scripts/Common/SceneScripts.h"
 
 #include <cstdio>
 #include <iterator>

@@ -7,6 +7,8 @@
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
+#include "Scripts/Common/GlobalScript.h"
+#include "Scripts/Common/InventoryScript.h"
 
 #include <cstdio>
 
@@ -64,8 +66,8 @@ bool TwGame::Initialize()
     DialogManager::CreateSingleton();
     // The dialogs' callbacks run their global actions through the script manager.
     DialogManager::GetInstance()->SetScriptDispatch(&g_oScriptManager);
-    if (!Placeholder::CreateInventoryScript())
-        return false;
+    InventoryScript::CreateSingleton();
+    g_oScriptManager.SetCommonScripts(m_pInventoryScript, &g_oGlobalScript);
     if (!InitializeAdventureManager())
         return false;
     if (!Placeholder::CreateInGameMenu())
@@ -90,7 +92,9 @@ void TwGame::Shutdown()
     m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();
     ShutdownAdventureManager();
-    Placeholder::DestroyInventoryScript();
+    g_oScriptManager.SetCommonScripts(nullptr, nullptr);
+    if (m_pInventoryScript != nullptr)
+        InventoryScript::DestroySingleton();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
     ResetFades();

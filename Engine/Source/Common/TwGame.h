@@ -11,6 +11,7 @@ class PackageResource;
 struct SDL_Window;
 class AdventureManager;
 class DialogManager;
+class InventoryScript;
 
 // The game object: start-up, main loop and shutdown, the settings, the
 // languages, the game clock, the game states, the four screen fades and the
@@ -173,6 +174,8 @@ public:
     AdventureManager* m_pAdventureManager = nullptr;
     // Set while the dialog manager exists.
     DialogManager* m_pDialogManager = nullptr;
+    // Set while the inventory script exists.
+    InventoryScript* m_pInventoryScript = nullptr;
 
 private:
     SystemMessageBox m_oQuitBox;

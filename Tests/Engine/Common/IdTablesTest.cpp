@@ -3,6 +3,7 @@
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
 #include "Common/AttachmentIds.h"
+#include "Common/IdHash.h"
 #include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
 #include "Common/SoundIds.h"
@@ -84,6 +85,7 @@ TEST(IdTablesTest, ItemsAndTheirTexts)
     for (const ItemIdRow& row : rows) {
         ASSERT_EQ(std::strncmp(row.m_pName, "ITEM_", 5), 0) << row.m_pName;
         EXPECT_EQ(row.m_uId, CoreCrc32::HashString(Lower(row.m_pName + 5).c_str()) | 0x80000000u) << row.m_pName;
+        EXPECT_EQ(ItemIdOf(row.m_pName), row.m_uId) << row.m_pName;
     }
     const auto texts = Id::GetItemTextTable();
     EXPECT_EQ(texts.size(), rows.size());

@@ -88,6 +88,14 @@ MatchExpr MatchExpr::MakeEvent4(uint32_t uActorId, int32_t iEntityId)
     return Event(oPattern);
 }
 
+MatchExpr MatchExpr::MakeEvent6(uint32_t uItemId1, uint32_t uItemId2)
+{
+    EventDesc oPattern;
+    BuildEvent(&oPattern, TwEventType_Combine, 2, ID_PARAMETER_TYPE_ITEM, static_cast<int32_t>(uItemId1),
+               ID_PARAMETER_TYPE_ITEM, static_cast<int32_t>(uItemId2));
+    return Event(oPattern);
+}
+
 bool MatchExpr::IsValid() const
 {
     if (m_iType == NodeType_Event)

@@ -77,6 +77,9 @@ struct MatchExpr {
     static MatchExpr MakeEvent0(int32_t iScriptableId);
     // "Touch" of a region (entity rule) by an actor (top bit set, 0 gives -1).
     static MatchExpr MakeEvent4(uint32_t uActorId, int32_t iEntityId);
+    // "Combine" of two items, kept in this order (the match takes the pair
+    // in either order).
+    static MatchExpr MakeEvent6(uint32_t uItemId1, uint32_t uItemId2);
 
     // An event expression, or a condition whose operand a is set.
     bool IsValid() const;

@@ -33,6 +33,18 @@ void SceneScript::LinkSoundGroups()
 {
 }
 
+void SceneScript::BuildEnterActions()
+{
+}
+
+void SceneScript::BuildEvents()
+{
+}
+
+void SceneScript::BuildExitEvents()
+{
+}
+
 ScriptNodeIndex SceneScript::CloneCondition(const MatchExpr& oCondition) const
 {
     ENGINE_ASSERT_MSG(m_pOwner != NULL, "a scene script links its sets only while it has an owner\n");

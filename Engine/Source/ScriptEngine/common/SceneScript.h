@@ -47,10 +47,11 @@ public:
     static void BuildScriptTree(SceneScript* pScript, ScriptTreeBuilder* pTreeBuilder);
 
 protected:
-    // The scene's enter actions, its handlers and its exit handlers.
-    virtual void BuildEnterActions() = 0;
-    virtual void BuildEvents() = 0;
-    virtual void BuildExitEvents() = 0;
+    // The scene's enter actions, its handlers and its exit handlers; a
+    // script overrides those it has, the others add nothing.
+    virtual void BuildEnterActions();
+    virtual void BuildEvents();
+    virtual void BuildExitEvents();
 
 private:
     struct ActorSetEntry {

@@ -65,7 +65,7 @@ void ScriptTreeCalls::QueueAction(int32_t iTargetId, int32_t iActionType, std::s
 void ScriptTreeCalls::WaitFor(int32_t iScriptableId)
 {
     if (m_bNoWait == 0)
-        AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_WAIT_FOR, Param::Scriptable(iScriptableId));
+        WaitUntilIdle(iScriptableId);
 }
 
 void ScriptTreeCalls::PushActorAction7(uint32_t uActorId, int32_t iTargetId, int32_t iValue)
@@ -164,4 +164,50 @@ void ScriptTreeCalls::PushHashAction23(int32_t iEntityId, uint32_t uHash)
     const int32_t iTarget = EntityScriptableId(iEntityId);
     AddToQueue(iTarget, ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION, Param::Hash(uHash));
     WaitFor(iTarget);
+}
+
+void ScriptTreeCalls::SetIntVar(int32_t iVarId, int32_t iValue)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SET_VARIABLE, Param::Int(iVarId), Param::Int(iValue));
+}
+
+void ScriptTreeCalls::SetBoolVar(int32_t iVarId, bool bValue)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SET_VARIABLE, Param::Int(iVarId), Param::Bool(bValue));
+}
+
+void ScriptTreeCalls::ShowObject(int32_t iTargetId, bool bVisible)
+{
+    AddToQueue(iTargetId, ID_ACTION_TYPE_SET_VISIBLE, Param::Bool(bVisible));
+}
+
+void ScriptTreeCalls::SetInteractive(int32_t iTargetId, bool bInteractive)
+{
+    AddToQueue(iTargetId, ID_ACTION_TYPE_SET_ACTIVE, Param::Bool(bInteractive));
+}
+
+void ScriptTreeCalls::GoToScene(int32_t iSceneId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_GO_TO_SCENE, Param::Scene(iSceneId));
+}
+
+void ScriptTreeCalls::StartMiniGame(int32_t iMiniGameId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_START_MINIGAME, Param::Int(iMiniGameId));
+}
+
+void ScriptTreeCalls::SetPlayingCharacter(uint32_t uActorId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SET_PLAYING_CHARACTER,
+               Param::Scriptable(ActorScriptableId(uActorId)));
+}
+
+void ScriptTreeCalls::WaitUntilIdle(int32_t iScriptableId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_WAIT_FOR, Param::Scriptable(iScriptableId));
+}
+
+void ScriptTreeCalls::WaitForAll()
+{
+    WaitUntilIdle(ID_SCRIPTABLE_INVALID);
 }

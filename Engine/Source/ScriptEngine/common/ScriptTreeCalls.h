@@ -66,6 +66,28 @@ protected:
     void PushRemoveAttachment(uint32_t uActorId, uint32_t iAttachementId);
     void PushHashAction23(int32_t iEntityId, uint32_t uHash);
 
+    // The steps that most handlers take, one action each. Targets are
+    // scriptable ids (an entity's index, ActorScriptableId of an actor).
+    // Sets a game variable: an integer takes the 16-bit value.
+    void SetIntVar(int32_t iVarId, int32_t iValue);
+    void SetBoolVar(int32_t iVarId, bool bValue);
+    // Shows or hides an entity or a character.
+    void ShowObject(int32_t iTargetId, bool bVisible);
+    // Whether the player can point at an entity or a character.
+    void SetInteractive(int32_t iTargetId, bool bInteractive);
+    // The previous and current scene variables change at once, the scene
+    // after the fade-out.
+    void GoToScene(int32_t iSceneId);
+    // The mini-game state follows the fade-out.
+    void StartMiniGame(int32_t iMiniGameId);
+    // The character the player leads from now on (an actor id).
+    void SetPlayingCharacter(uint32_t uActorId);
+    // The walk halts until the scriptable is idle, also inside a group that
+    // starts together.
+    void WaitUntilIdle(int32_t iScriptableId);
+    // The walk halts until every action that it fired is done.
+    void WaitForAll();
+
 private:
     // Whether a builder is installed; reported when not.
     bool CanBuild() const;

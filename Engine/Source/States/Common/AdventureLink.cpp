@@ -2,6 +2,8 @@
 
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/ScriptManager.h"
+#include "Scripts/Common/InventoryScript.h"
 
 namespace {
 
@@ -17,7 +19,25 @@ void NullAdventureLink::OpenMenu(uint32_t uPlayingCharacter)
 
 void NullAdventureLink::StartInventoryScript()
 {
-    CorePrint(&g_oCoreLog, "No inventory script: items do not combine\n");
+    InventoryScript* pScript = g_oTwGame.m_pInventoryScript;
+    if (pScript == nullptr) {
+        CorePrint(&g_oCoreLog, "No inventory script: items do not combine\n");
+        return;
+    }
+    pScript->SetOwner(&g_oScriptManager);
+    pScript->Init();
+}
+
+void NullAdventureLink::UpdateInventoryScript(uint32_t dt)
+{
+    if (InventoryScript* pScript = g_oTwGame.m_pInventoryScript)
+        pScript->Update(dt);
+}
+
+void NullAdventureLink::EndInventoryScript()
+{
+    if (InventoryScript* pScript = g_oTwGame.m_pInventoryScript)
+        pScript->Term();
 }
 
 void NullAdventureLink::StartAutoTestPlayback()

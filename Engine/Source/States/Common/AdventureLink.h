@@ -19,16 +19,17 @@ public:
     virtual void StartAutoTestPlayback() = 0;
 };
 
-// Stands in until the menu and the inventory script exist: their steps of the
-// state's entry are logged. The playback is the game's: the recording read at
-// start-up goes to the script manager.
+// Stands in until the menu exists: its steps of the state's entry are logged.
+// The game's inventory script (when there is one) is started, updated and
+// ended for real, and the recording read at start-up goes to the script
+// manager.
 class NullAdventureLink final : public AdventureLink {
 public:
     void OpenMenu(uint32_t uPlayingCharacter) override;
     void CloseMenu() override { }
     void StartInventoryScript() override;
-    void UpdateInventoryScript(uint32_t) override { }
-    void EndInventoryScript() override { }
+    void UpdateInventoryScript(uint32_t dt) override;
+    void EndInventoryScript() override;
     void StartAutoTestPlayback() override;
 };
 

@@ -127,6 +127,28 @@ TEST_F(ScriptTreeCallsTest, ShortcutsQueueTheirActionsAndWaits)
          [](TestScript& s) { s.PushPlayAnimation(3, 0, 0, 0); },
          {},
          "Warning : Animation Invalid\n"},
+        // The 16-bit cut belongs to the action, not to the call.
+        {"integer variable", [](TestScript& s) { s.SetIntVar(14, 70000); }, {{33, -1, {INT, INT}, {14, 70000}}}, ""},
+        {"boolean variable", [](TestScript& s) { s.SetBoolVar(600, true); }, {{33, -1, {INT, BOOL}, {600, 1}}}, ""},
+        {"hide", [](TestScript& s) { s.ShowObject(3, false); }, {{20, 3, {BOOL}, {0}}}, ""},
+        {"not interactive",
+         [](TestScript& s) { s.SetInteractive(HEROINE_ID, false); },
+         {{1, HEROINE_ID, {BOOL}, {0}}},
+         ""},
+        {"go to scene", [](TestScript& s) { s.GoToScene(13); }, {{27, -1, {ID_PARAMETER_TYPE_SCENE}, {13}}}, ""},
+        {"mini-game", [](TestScript& s) { s.StartMiniGame(4); }, {{30, -1, {INT}, {4}}}, ""},
+        {"playing character",
+         [](TestScript& s) { s.SetPlayingCharacter(HEROINE); },
+         {{36, -1, {ID_PARAMETER_TYPE_SCRIPTABLE}, {HEROINE_ID}}},
+         ""},
+        {"explicit wait inside a group",
+         [](TestScript& s) {
+             s.m_bNoWait = 1;
+             s.WaitUntilIdle(3);
+         },
+         {WaitFor(3)},
+         ""},
+        {"wait for all", [](TestScript& s) { s.WaitForAll(); }, {WaitFor(-1)}, ""},
     };
     for (const Case& c : cases) {
         pool.ResetPool();

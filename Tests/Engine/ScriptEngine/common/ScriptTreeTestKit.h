@@ -15,6 +15,7 @@ public:
     using ScriptTreeCalls::_IfInt;
     using ScriptTreeCalls::_IfMatch;
     using ScriptTreeCalls::AddToQueue;
+    using ScriptTreeCalls::GoToScene;
     using ScriptTreeCalls::PushAction21;
     using ScriptTreeCalls::PushAction5;
     using ScriptTreeCalls::PushAction58;
@@ -27,6 +28,14 @@ public:
     using ScriptTreeCalls::PushHashAction23;
     using ScriptTreeCalls::PushPlayAnimation;
     using ScriptTreeCalls::PushRemoveAttachment;
+    using ScriptTreeCalls::SetBoolVar;
+    using ScriptTreeCalls::SetInteractive;
+    using ScriptTreeCalls::SetIntVar;
+    using ScriptTreeCalls::SetPlayingCharacter;
+    using ScriptTreeCalls::ShowObject;
+    using ScriptTreeCalls::StartMiniGame;
+    using ScriptTreeCalls::WaitForAll;
+    using ScriptTreeCalls::WaitUntilIdle;
 };
 
 inline ScriptNodeIndex MakePoolAndRoot(ScriptNodePool& oPool)

@@ -1,0 +1,18 @@
+#include "Scripts/Common/ScriptConditions.h"
+
+#include "Common/VarIds.h"
+
+MatchExpr InChapter(int32_t iChapter)
+{
+    return MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntEqual, iChapter);
+}
+
+MatchExpr CameFrom(int32_t iSceneId)
+{
+    return MatchExpr::Int(VARINT_C_PREVIOUS_STATE, Op_IntEqual, iSceneId);
+}
+
+MatchExpr InChapterFrom(int32_t iChapter, int32_t iSceneId)
+{
+    return MatchExpression(Op_And, InChapter(iChapter), CameFrom(iSceneId));
+}

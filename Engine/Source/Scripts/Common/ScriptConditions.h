@@ -1,0 +1,14 @@
+#pragma once
+#include "ScriptEngine/common/MatchExpression.h"
+
+#include <cstdint>
+
+// The conditions that scene scripts test most, for _IfMatch; combine them
+// with MatchExpression.
+
+// The story is in the chapter (VARINT_CURRENT_CHAPTER == iChapter).
+MatchExpr InChapter(int32_t iChapter);
+// The player came from the scene (VARINT_C_PREVIOUS_STATE == iSceneId).
+MatchExpr CameFrom(int32_t iSceneId);
+// Both hold.
+MatchExpr InChapterFrom(int32_t iChapter, int32_t iSceneId);

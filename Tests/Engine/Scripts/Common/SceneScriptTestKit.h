@@ -1,0 +1,174 @@
+#pragma once
+#include "Common/SceneIds.h"
+#include "Common/VarIds.h"
+#include "Common/GameInterface.h"
+#include "Engine/Managers/Common/ScriptManagerTestKit.h"
+#include "ScriptEngine/common/ScriptIds.h"
+#include "Scripts/Common/GlobalScript.h"
+#include "Scripts/Common/InventoryScript.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+// A scene's object or character that notes every action it is given. The
+// scriptable's own actions (waits, interactive flag, blockers, effects) run as
+// they do in the game; every other action is over at once.
+class NotingScriptable : public Scriptable {
+public:
+    void StartAction() override
+    {
+        m_actions.push_back(m_oCurrentAction);
+        switch (m_oCurrentAction.m_iActionType) {
+        case ID_ACTION_TYPE_SET_ACTIVE:
+        case ID_ACTION_TYPE_WAIT_FOR:
+        case ID_ACTION_TYPE_SET_BLOCKER:
+        case ID_ACTION_TYPE_WAIT:
+        case ID_ACTION_TYPE_START_EFFECT:
+        case ID_ACTION_TYPE_STOP_EFFECT: Scriptable::StartAction(); break;
+        case ID_ACTION_TYPE_SET_VISIBLE:
+            SetVisible(static_cast<uint8_t>(m_oCurrentAction.m_oParameter[0]));
+            FinishAction();
+            break;
+        default: FinishAction(); break;
+        }
+    }
+
+    // The first parameters of the actions of that type, in order.
+    std::vector<int32_t> ValuesOf(int32_t iActionType) const
+    {
+        std::vector<int32_t> values;
+        for (const ActionDesc& oAction : m_actions)
+            if (oAction.m_iActionType == iActionType)
+                values.push_back(oAction.m_oParameter[0]);
+        return values;
+    }
+    bool IsInteractiveNow() const { return m_bInteractive != 0; }
+
+    std::vector<ActionDesc> m_actions;
+};
+
+// The script manager with the game's scene registry, inventory script and
+// system script, fake links, and a noting scriptable for every object and
+// every character of the scene that is entered.
+class SceneScriptTest : public ScriptManagerTest {
+protected:
+    SceneScriptTest()
+    {
+        manager.SetSceneScriptMaker(&CreateScriptFromId);
+        manager.SetCommonScripts(&inventory, &g_oGlobalScript);
+    }
+    ~SceneScriptTest() override
+    {
+        manager.TermScene();
+        Unregister();
+        manager.SetCommonScripts(nullptr, nullptr);
+    }
+
+    // Enters the scene as a go-to-scene from the previous one would, with the
+    // variables as the test has set them, and runs its enter actions; the
+    // number of frames they took.
+    int EnterScene(int32_t iSceneId)
+    {
+        manager.TermScene();
+        Unregister();
+        const SceneDesc* pDesc = Id::GetSceneDesc(iSceneId);
+        EXPECT_NE(pDesc, nullptr);
+        if (pDesc == nullptr)
+            return 0;
+        for (int32_t iObject = 0; iObject < pDesc->m_iNbObjects; ++iObject)
+            Register(iObject);
+        for (int32_t iSet = 0; iSet < pDesc->m_iNbActorSets; ++iSet)
+            for (const uint32_t* pActor = pDesc->m_pActorSets[iSet].m_aActorIds; *pActor != 0; ++pActor)
+                Register(ActorScriptableId(*pActor));
+        // No scene yet: the change needs no fade-out.
+        scene.m_bHasScene = false;
+        states.At(GlobalFade::OutToBlack) = FakeStateLink::Fade {};
+        states.m_queue.clear();
+        g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, iSceneId);
+        manager.ChangeScene(iSceneId);
+        manager.Update(16);
+        return 1 + RunWalk();
+    }
+
+    // Fires the event and runs frames until its walk is over.
+    void Fire(const EventDesc& oEvent)
+    {
+        ASSERT_TRUE(manager.FireEvent(oEvent));
+        RunWalk();
+    }
+    void Activate(int32_t iObject) { Fire(MakeEvent(TwEventType_Activate, iObject)); }
+
+    // Frames until no event is pending and the walk is over; the number of
+    // frames it took.
+    int RunWalk(int iMaxFrames = 2000)
+    {
+        int iFrames = 0;
+        while (IsWalking() && iFrames < iMaxFrames) {
+            manager.Update(16);
+            ++iFrames;
+        }
+        EXPECT_FALSE(IsWalking()) << "the walk does not end";
+        return iFrames;
+    }
+    bool IsWalking() const
+    {
+        const ScriptTreeContext& oContext = manager.GetContext();
+        return !manager.GetPendingEvent().IsEmpty() || oContext.GetCursor() != NO_NODE || !oContext.AreActionsDone();
+    }
+
+    // The scene requested by the walk (0: none).
+    int32_t NextScene() const { return manager.IsChangePending() ? manager.GetNextSceneId() : 0; }
+    // The mini-game queued by the walk (0: none).
+    int32_t QueuedMiniGame() const
+    {
+        for (const auto& [iState, iParameter] : states.m_queue)
+            if (iState == ScriptStateLink::STATE_MINIGAME)
+                return iParameter;
+        return 0;
+    }
+
+    NotingScriptable& At(int32_t iId) { return *m_scriptables.at(iId); }
+
+    // The actions that a walk of the scene's tree fires for the event up to
+    // its first halt; the global ones are only noted.
+    std::vector<ActionDesc> FiredBy(const EventDesc& oEvent)
+    {
+        struct NotingDispatch : ScriptTreeDispatch {
+            void StartAction(const ActionDesc&) override { }
+            bool IsDialogActive() override { return false; }
+        } dispatch;
+        ScriptTreeContext oContext;
+        oContext.SetTree(manager.GetScriptTree());
+        oContext.SetGameInterface(GameInterface::GetGameInterface());
+        oContext.SetDispatch(&dispatch);
+        oContext.Start(oEvent);
+        oContext.Step();
+        const std::span<const ActionDesc> fired = oContext.GetFiredActions();
+        return std::vector<ActionDesc>(fired.begin(), fired.end());
+    }
+
+    InventoryScript inventory;
+
+private:
+    void Register(int32_t iId)
+    {
+        // A character may stand in several actor sets.
+        if (m_scriptables.count(iId) != 0)
+            return;
+        auto& pScriptable = m_scriptables[iId];
+        pScriptable = std::make_unique<NotingScriptable>();
+        pScriptable->SetId(iId);
+        manager.InsertScriptable(iId, pScriptable.get());
+    }
+    void Unregister()
+    {
+        for (const auto& [iId, pScriptable] : m_scriptables)
+            manager.RemoveScriptable(iId);
+        m_scriptables.clear();
+    }
+
+    std::map<int32_t, std::unique_ptr<NotingScriptable>> m_scriptables;
+};
