@@ -11,7 +11,8 @@ namespace {
 
 constexpr uint16_t VERSION_MAJOR = 4;
 constexpr uint16_t VERSION_MINOR = 1;
-constexpr const char* FILE_ID = "TWSCENE";
+// Eight bytes, the last a NUL.
+constexpr char FILE_ID[8] = "TWSCENE";
 
 const nlohmann::json& List(const SourceRecord& record, const char* member)
 {
@@ -174,7 +175,10 @@ std::vector<uint8_t> WriteSceneDescription(const nlohmann::json& source, const S
         scene.Fail("a scene without a row of the scene table needs a \"name\"");
 
     ByteWriter out;
-    out.FixedString(FILE_ID, 8);
+    // Byte by byte: the optimiser takes a block copy into the empty writer
+    // for an overflow.
+    for (char letter : FILE_ID)
+        out.U8(static_cast<uint8_t>(letter));
     const std::string name = SceneShortName(source, row ? row->m_pName : "", place);
     out.Bytes(reinterpret_cast<const uint8_t*>(name.data()), name.size());
     out.Zeros(static_cast<uint32_t>(16 - name.size()));

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 
 class TwGame;
 
@@ -10,37 +9,11 @@ class TwGame;
 namespace Placeholder {
 
 // Start-up steps, in start-up order.
-bool InitializeEffects();
 bool CreateInventoryScript();
-bool CreateInGameMenuAndBindQuitBox();
+bool CreateInGameMenu();
 
 // Shutdown steps, in shutdown order.
-void ReleaseStates();
-void ReleaseQuitBoxText();
 void DestroyInGameMenu();
 void DestroyInventoryScript();
-void ResetFades();
-
-// The main loop. Until the states exist, InitializeStates does the
-// save-file check state's work.
-bool InitializeStates();
-void EndStateFrame();
-
-// The update pass.
-void UpdateQuitRequest(TwGame& game);
-void ManageStates(uint32_t dt);
-void UpdateEffects(uint32_t dt);
-
-// The render pass.
-void RenderCurrentState();
-void RenderEffects();
-void RenderQuitBox();
-
-// The scene manager's playing character.
-uint32_t GetPlayingCharacter();
-void SetPlayingCharacter(uint32_t actorId);
-
-// The text tables' reload for a new game language.
-void ReloadLocalizer(TwGame& game);
 
 } // namespace Placeholder

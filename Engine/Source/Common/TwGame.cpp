@@ -59,7 +59,7 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeCardManager())
         return false;
-    if (!Placeholder::InitializeEffects())
+    if (!InitializeEffects())
         return false;
     DialogManager::CreateSingleton();
     // The dialogs' callbacks run their global actions through the script manager.
@@ -68,8 +68,9 @@ bool TwGame::Initialize()
         return false;
     if (!InitializeAdventureManager())
         return false;
-    if (!Placeholder::CreateInGameMenuAndBindQuitBox())
+    if (!Placeholder::CreateInGameMenu())
         return false;
+    m_oQuitBox.Initialize(&MainFont);
 
     CorePrint(&g_oCoreLog, "Application Initialized\n");
     CorePrint(&g_oCoreLog, "-----------------------\n");
@@ -82,14 +83,14 @@ void TwGame::Shutdown()
     CorePrint(&g_oCoreLog, "-------------------------------\n");
     CorePrint(&g_oCoreLog, "Shutdown Application\n");
 
-    Placeholder::ReleaseStates();
-    Placeholder::ReleaseQuitBoxText();
+    ShutdownStates();
+    m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();
     ShutdownAdventureManager();
     Placeholder::DestroyInventoryScript();
     if (DialogManager::GetInstance() != nullptr)
         DialogManager::DestroySingleton();
-    Placeholder::ResetFades();
+    ResetFades();
     ShutdownCardManager();
     ReleaseFonts();
 

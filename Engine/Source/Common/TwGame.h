@@ -1,4 +1,8 @@
 #pragma once
+#include "Effects/Common/ScreenColorEffect.h"
+#include "Interface/Common/SystemMessageBox.h"
+#include "Managers/Common/ScriptStateLink.h"
+#include "States/Common/FiniteStateManager.h"
 #include "Utils/Common/Font/Common/TwFont.h"
 
 #include <cstdint>
@@ -9,9 +13,17 @@ class AdventureManager;
 class DialogManager;
 
 // The game object: start-up, main loop and shutdown, the settings, the
-// languages and the game clock.
-class TwGame {
+// languages, the game clock, the game states, the four screen fades and the
+// quit box.
+class TwGame : public FiniteStateManager {
 public:
+    static constexpr int32_t GLOBAL_FADE_COUNT = 4;
+    // The quit box's texts.
+    static constexpr uint32_t QUIT_TITLE_TEXT = 0x39CC9811;
+    static constexpr uint32_t QUIT_BUTTON_TEXT = 0xCC58BDFE;
+    static constexpr uint32_t STAY_BUTTON_TEXT = 0xBEF67649;
+    static constexpr int32_t QUIT_BUTTON = 0;
+
     // What the renderer is made with.
     struct DisplaySettings {
         SDL_Window* pWindow = nullptr;
@@ -109,6 +121,27 @@ public:
     bool InitializeFonts();
     void ReleaseFonts();
 
+    // The four screen fades with their colours and durations, each in the
+    // first free slot of the effect list; always true.
+    bool InitializeEffects();
+    // Resets the fades, last first, and takes them out of the effect list.
+    void ResetFades();
+    // The fade, or null when it found no slot of the effect list.
+    ScreenColorEffect* GetFade(GlobalFade eFade);
+    // The fade's slot of the effect list, or -1.
+    int32_t GetFadeSlot(GlobalFade eFade) const;
+    // Makes the game states and the start-up queue (the splash sequence,
+    // when there is a mini-game state, then the save-file check) and enters
+    // the state at its head; the script manager reaches the states, the
+    // fades and the scene manager from then on.
+    bool InitializeStates();
+    // Exits the current state and deletes the states.
+    void ShutdownStates();
+    // Esc opens the quit box or, when it is shown, hides it; the shown box
+    // reads the pointer, and its first button ends the main loop.
+    void UpdateQuitRequest();
+    SystemMessageBox& GetQuitBox() { return m_oQuitBox; }
+
     // Frame timing.
     int32_t m_iLastClock = 0;
     uint64_t m_uGameClock = 0;
@@ -121,10 +154,6 @@ public:
     uint8_t m_bPaused = 0;
     int32_t m_iSpeedShift = NORMAL_SPEED_SHIFT;
     DisplaySettings m_oDisplaySettings;
-    // Set while the adventure manager exists.
-    AdventureManager* m_pAdventureManager = nullptr;
-    // Set while the dialog manager exists.
-    DialogManager* m_pDialogManager = nullptr;
     // The localiser bank of the game language's common text table; -1 when
     // none.
     int32_t m_iCommonTextBank = -1;
@@ -133,6 +162,17 @@ public:
 
     static Tw::Font SmallFont;
     static Tw::Font MainFont;
+    // Set while the adventure manager exists.
+    AdventureManager* m_pAdventureManager = nullptr;
+    // Set while the dialog manager exists.
+    DialogManager* m_pDialogManager = nullptr;
+
+private:
+    SystemMessageBox m_oQuitBox;
+    // In effect-list order: fade-in from black, fade-out to black (the scene
+    // transition), fade-in from white, fade-out to white.
+    ScreenColorEffect m_aoFades[GLOBAL_FADE_COUNT];
+    int32_t m_aiFadeSlots[GLOBAL_FADE_COUNT] = {-1, -1, -1, -1};
 };
 
 // The one game object.

@@ -1,8 +1,8 @@
 #include "Common/TwGame.h"
 
 #include "App/CoreApp.h"
-#include "Common/Placeholders.h"
 #include "Common/ProfileSections.h"
+#include "Effects/Common/Effect.h"
 #include "Input/Common/InputSystem.h"
 #include "Input/CoreInput.h"
 #include "Input/InputEventHandler.h"
@@ -14,7 +14,7 @@
 
 void TwGame::MainLoop()
 {
-    Placeholder::InitializeStates();
+    InitializeStates();
 
     m_iLastClock = Platform::GetClock().WallClockMilliseconds();
     CoreUpdate();
@@ -47,7 +47,7 @@ void TwGame::MainLoop()
         CoreUpdate();
         if (!g_pCoreApp || g_pCoreApp->m_bQuit)
             break;
-        Placeholder::EndStateFrame();
+        EndStateFrame();
     }
 }
 
@@ -88,7 +88,7 @@ void TwGame::Update(uint32_t dt)
 {
     Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
     profiler.Start(PROFILE_UPDATE_MISC);
-    Placeholder::UpdateQuitRequest(*this);
+    UpdateQuitRequest();
     // Under auto-test the playback never pauses.
     if (!s_bAutoTest)
         m_bPaused = (g_bQuitBoxShown || CoreSndIsPaused()) ? 1 : 0;
@@ -105,18 +105,18 @@ void TwGame::Update(uint32_t dt)
     profiler.Stop(PROFILE_UPDATE_MISC);
 
     profiler.Start(PROFILE_UPDATE_STATE);
-    Placeholder::ManageStates(dt);
+    ManageStates(dt);
     profiler.Stop(PROFILE_UPDATE_STATE);
 
     profiler.Start(PROFILE_UPDATE_MISC);
-    Placeholder::UpdateEffects(dt);
+    Effect::UpdateAll(dt);
     profiler.Stop(PROFILE_UPDATE_MISC);
 }
 
 void TwGame::Render()
 {
-    Placeholder::RenderCurrentState();
-    Placeholder::RenderEffects();
+    RenderCurrentState();
+    Effect::RenderAll();
     if (g_bQuitBoxShown)
-        Placeholder::RenderQuitBox();
+        m_oQuitBox.Render();
 }

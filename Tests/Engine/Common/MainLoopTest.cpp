@@ -88,6 +88,7 @@ TEST_F(MainLoopTest, RunsPacedFramesUntilTheWindowCloses)
     TwGame game;
     TestSupport::LogCapture capture;
     game.MainLoop();
+    game.ShutdownStates();
     capture.Take();
 
     // One profile frame per frame, each with its sections.
@@ -118,6 +119,7 @@ TEST_F(MainLoopTest, AutoTestRunsTheGameClockFourTimesFaster)
     TwGame game;
     TestSupport::LogCapture capture;
     game.MainLoop();
+    game.ShutdownStates();
     capture.Take();
     EXPECT_EQ(game.m_uGameClock, 3u * 64u);
 }

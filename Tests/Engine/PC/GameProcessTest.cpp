@@ -1,4 +1,8 @@
 // Runs the real program headless in a scratch data folder.
+#include "Common/TwGame.h"
+#include "Input/KeyCodes.h"
+#include "Log/CoreLog.h"
+#include "Support/ScriptedInputDevices.h"
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
 
@@ -7,8 +11,10 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -56,6 +62,34 @@ pid_t StartGame(const TempDir& folder, const std::string& name, const std::vecto
     argv.push_back(nullptr);
     execv(binary.c_str(), argv.data());
     _exit(121);
+}
+
+// Runs the game's start-up, main loop and shutdown, as the program does, in
+// a child of the test process in folder, its input played from devices.
+pid_t StartGameWithInput(const TempDir& folder, const std::string& name, TestSupport::ScriptedInputDevices& devices)
+{
+    const std::string output = (folder / (name + ".out")).string();
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    if (chdir(folder.Path().c_str()) != 0)
+        _exit(120);
+    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(descriptor, STDOUT_FILENO);
+    dup2(descriptor, STDERR_FILENO);
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("LANG", "en_GB.UTF-8", 1);
+    Platform::SetInputDevices(&devices);
+    g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
+    const bool started = g_oTwGame.Initialize();
+    if (started)
+        g_oTwGame.MainLoop();
+    g_oTwGame.Shutdown();
+    std::fclose(g_oCoreLog.m_pFile);
+    g_oCoreLog.m_pFile = nullptr;
+    std::fflush(stdout);
+    _exit(started ? 0 : 1);
 }
 
 // The exit status, or -1000 when the process has not ended in time (it is
@@ -383,15 +417,66 @@ TEST(GameProcessTest, HelpListsTheSwitchesAndAnUnknownSwitchIsRefused)
     }
 }
 
+TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameCleanly)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    for (const char* subfolder : {"Sound", "text", "fonts", "scenes"})
+        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+
+    // The window of the devices is 1280 x 960: the quit button's line is at
+    // 114 virtual units, 570 pixels, from the top. Esc comes once the start
+    // menu has faded in (0.9 s).
+    constexpr int ESCAPE_FRAME = 90;
+    TestSupport::ScriptedInputDevices devices;
+    devices.At(ESCAPE_FRAME, [](auto& input) { input.SetKey(Platform::KEY_ESCAPE, true); });
+    devices.At(ESCAPE_FRAME + 1, [](auto& input) {
+        input.SetKey(Platform::KEY_ESCAPE, false);
+        input.SetPointer(640, 570);
+    });
+    devices.At(ESCAPE_FRAME + 4, [](auto& input) { input.SetMouseButton(0, true); });
+    devices.At(ESCAPE_FRAME + 5, [](auto& input) { input.SetMouseButton(0, false); });
+
+    const pid_t game = StartGameWithInput(folder, "quit", devices);
+    ASSERT_EQ(WaitForExit(game, 30s), 0) << ReadFileText(folder / "quit.out");
+
+    const std::string log = ReadFileText(folder / "log.txt");
+    const std::vector<std::string> ordered = {
+        " - Initialize States...",   "No mini-game state: the splash sequence is skipped",
+        "Before Main State Init",    "No scene world: scene 3 is empty",
+        "Scene Init time:",          "Shutdown Application",
+        "After Main State Shutdown", "FINAL MEMORY DUMP BEFORE EXIT MAIN",
+    };
+    size_t at = 0;
+    for (const std::string& text : ordered) {
+        at = log.find(text, at);
+        ASSERT_NE(at, std::string::npos) << "missing or out of order: \"" << text << "\"\n" << log;
+    }
+    // The only report allowed: a live current scene of 0, which the start
+    // menu replaces, while no save slot has given the game a scene.
+    const auto count = [&log](const std::string& text) {
+        size_t found = 0;
+        for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("ASSERT\n"), count("message:\ninvalid sceneId\n")) << log;
+    EXPECT_EQ(log.find("Unloaded package:"), std::string::npos) << log;
+    // The click ended the game: it ran the script's 96 frames of 16 to 48 ms
+    // of game time, not more.
+    EXPECT_TRUE(std::regex_search(log, std::regex(R"(INFO\[00h:00m:0[1-4]s\]:After Main State Shutdown)"))) << log;
+}
+
 TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
 {
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
 
+    // The save-file check creates the file before the adventure starts.
     const pid_t first = StartGame(folder, "first");
-    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "first.out");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "first.out");
     kill(first, SIGTERM);
     ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFileText(folder / "first.out");
     EXPECT_NE(ReadFileText(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
@@ -402,7 +487,7 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
     std::filesystem::remove(folder / "log.txt");
 
     const pid_t second = StartGame(folder, "second");
-    ASSERT_TRUE(WaitForText(folder / "log.txt", " - Initialize States...", 10s)) << ReadFileText(folder / "second.out");
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "second.out");
     kill(second, SIGTERM);
     ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFileText(folder / "second.out");
     const std::string log = ReadFileText(folder / "log.txt");

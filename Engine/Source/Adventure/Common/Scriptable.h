@@ -34,6 +34,8 @@ public:
     virtual int GetEventTypes(TwEventType* pTypes, int iMax) const;
     virtual bool IsInteractive() const;
     virtual void SetVisible(uint8_t bVisible);
+    // The alpha of what the scriptable shows; the base shows nothing.
+    virtual void SetColorLowByte(uint8_t) { }
     // Called with 0 on the target of a pushed event; the base ignores it.
     virtual void SetObjectsFlag(uint8_t bFlag);
     // Per-type progress of the current action; the idle step takes the next

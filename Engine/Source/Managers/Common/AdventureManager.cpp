@@ -1,9 +1,9 @@
 #include "Managers/Common/AdventureManager.h"
 
-#include "Common/Placeholders.h"
 #include "Common/TwGame.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Error/EngineAssert.h"
+#include "Managers/Common/SceneManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"
 
@@ -67,7 +67,7 @@ void AdventureManager::ResetSlots()
 {
     for (int slot = 0; slot < NB_SLOT; ++slot)
         ClearSlot(slot);
-    Placeholder::SetPlayingCharacter(DEFAULT_PLAYING_CHARACTER);
+    SceneManager::SetPlayingCharacter(DEFAULT_PLAYING_CHARACTER);
     g_VarManager.SetInt(VARINT_C_PLAYING_CHARACTER, static_cast<int32_t>(DEFAULT_PLAYING_CHARACTER));
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, START_SCENE);
     g_VarManager.SetInt(VARINT_C_GAME_LANGUAGE, g_oTwGame.m_iGameLanguage);
@@ -136,7 +136,7 @@ void AdventureManager::StoreGameState(SaveSlotData* pData)
 {
     if (!pData)
         return;
-    pData->m_uPlayingCharacter = Placeholder::GetPlayingCharacter();
+    pData->m_uPlayingCharacter = SceneManager::GetPlayingCharacter();
     pData->m_iChapter = g_VarManager.GetInt(VARINT_CURRENT_CHAPTER);
     pData->SetPlayTime(g_oTwGame.m_uGameClock);
     pData->m_iCurrentScene = g_VarManager.GetInt(VARINT_C_CURRENT_SCENE);
@@ -154,7 +154,7 @@ void AdventureManager::RestoreGameState(const SaveSlotData* pData)
 {
     if (!pData)
         return;
-    Placeholder::SetPlayingCharacter(pData->m_uPlayingCharacter);
+    SceneManager::SetPlayingCharacter(pData->m_uPlayingCharacter);
     g_oTwGame.m_uGameClock = pData->GetPlayTime();
     std::memcpy(g_VarManager.m_aBools, pData->m_aVarBools, sizeof g_VarManager.m_aBools);
     std::memcpy(g_VarManager.m_aInts, pData->m_aVarInts, sizeof g_VarManager.m_aInts);

@@ -2,7 +2,6 @@
 
 #include "CardMngr/CardManager.h"
 #include "Common/GameLanguages.h"
-#include "Common/Placeholders.h"
 #include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
@@ -126,7 +125,7 @@ void AdventureManager::LoadLanguages(const SaveFileHeader& header)
     }
     g_oTwGame.m_iGameLanguage = gameLanguage;
     g_oTwGame.m_iVoiceLanguage = voiceLanguage;
-    Placeholder::ReloadLocalizer(g_oTwGame);
+    g_oTwGame.ReloadLocalizer();
     g_VarManager.SetInt(VARINT_C_VOICE_LANGUAGE, voiceLanguage);
     g_VarManager.SetInt(VARINT_C_GAME_LANGUAGE, gameLanguage);
 }

@@ -127,8 +127,12 @@ void ScriptManager::ApplySceneChange()
 {
     const clock_t start = std::clock();
     TermScene();
-    GetScriptSceneLink().SetNextScene(m_iNextSceneId);
-    m_pSceneScript.reset(m_pMakeSceneScript != nullptr ? m_pMakeSceneScript(m_iNextSceneId) : nullptr);
+    ScriptSceneLink& oScene = GetScriptSceneLink();
+    oScene.SetNextScene(m_iNextSceneId);
+    // A scene that could not be loaded is replaced by the start menu: the
+    // script follows the scene that is there.
+    const int32_t iSceneId = oScene.GetSceneId();
+    m_pSceneScript.reset(m_pMakeSceneScript != nullptr && iSceneId != 0 ? m_pMakeSceneScript(iSceneId) : nullptr);
     InitScene();
     GetScriptStateLink().StartFade(GlobalFade::InFromBlack);
     m_iNextSceneId = 0;

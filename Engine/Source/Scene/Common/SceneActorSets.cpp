@@ -39,7 +39,7 @@ void Scene::LoadActorSet(const char* pName)
         return;
     m_iSelectedActorSet = -1;
     for (int32_t i = 0; i < m_iNumActorSets && m_iSelectedActorSet < 0; ++i)
-        if (pName && std::strcmp(m_vActorSets[i].m_pName, pName) == 0)
+        if (pName && m_vActorSets[i].m_pName && std::strcmp(m_vActorSets[i].m_pName, pName) == 0)
             m_iSelectedActorSet = i;
     if (m_iSelectedActorSet < 0) {
         LogSceneWarning("ActorSet \"%s\" not found, select first one\n", pName ? pName : "");
@@ -57,6 +57,9 @@ void Scene::LoadActorSet(const char* pName)
 
 bool Scene::AddActor(const char* pName, const ActorSet& oSet, int32_t iCharacter)
 {
+    // A set read only in part (its file was refused) names nobody further.
+    if (!pName)
+        return false;
     const uint32_t actorId = FindActorId(pName);
     if (actorId == 0) {
         LogSceneWarning("Scene::LoadActorSet -- unknown actor \"%s\" of actor set \"%s\" skipped\n", pName,

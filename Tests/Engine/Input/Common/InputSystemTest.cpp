@@ -5,7 +5,7 @@
 #include "Input/InputEventHandler.h"
 #include "Input/InputPointer.h"
 #include "Input/KeyCodes.h"
-#include "Support/HeadlessInput.h"
+#include "Support/ScopedInputSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -20,28 +20,7 @@ constexpr uint16_t NORMAL_PLAY_EVENTS[] = {0, 1, 3, 2, 4, 6, 14, 15, 16, 17, 18,
 
 class InputSystemTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_input.Devices().SetClientSize(1280, 720);
-        InputSystem::CreateSingleton();
-        InputSystem::GetInstance()->Init();
-        InputSystem::GetInstance()->SetInputEnabled(true);
-    }
-
-    // Takes everything down as the game's shutdown does, and puts the static
-    // records back as they were when the program started.
-    void TearDown() override
-    {
-        InputSystem::EnableGameEvents(false);
-        Handler().EnableEventTrigger(InputEventId_Reserved47, false);
-        InputSystem::GetInstance()->SetInputEnabled(false);
-        InputEventHandler::DestroySingleton();
-        InputSystem::DestroySingleton();
-        for (InputEventTrigger& trigger : g_aoDefaultInputTriggers) {
-            trigger.SetEnabled(false);
-            trigger.Reset();
-        }
-    }
+    void SetUp() override { m_input.Devices().SetClientSize(1280, 720); }
 
     static InputEventHandler& Handler() { return *InputEventHandler::m_pSingleton; }
 
@@ -61,7 +40,7 @@ protected:
             Handler().EnableEventTrigger(eventId, true);
     }
 
-    TestSupport::ScopedHeadlessInput m_input;
+    TestSupport::ScopedInputSystem m_input;
 };
 
 TEST_F(InputSystemTest, RegistersTheBoundRecordsInTheirOrder)

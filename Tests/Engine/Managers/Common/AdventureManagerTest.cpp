@@ -1,7 +1,7 @@
 #include "Managers/Common/AdventureManager.h"
 
 #include "Common/GameLanguages.h"
-#include "Common/Placeholders.h"
+#include "Managers/Common/SceneManager.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Hash/CoreCrc32.h"
 #include "SaveSession.h"
@@ -87,7 +87,7 @@ TEST_F(AdventureManagerTest, AFreshFileHoldsTheHeaderAndThreeCheckedSlotsAtTheir
 
 TEST_F(AdventureManagerTest, EverySlotFieldSurvivesASaveARestartAndARestore)
 {
-    Placeholder::SetPlayingCharacter(ActorIdOf("tavrine"));
+    SceneManager::SetPlayingCharacter(ActorIdOf("tavrine"));
     g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 7);
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, 42);
     for (int id = 0; id < VARBOOL_LAST; id += 3)
@@ -129,7 +129,7 @@ TEST_F(AdventureManagerTest, EverySlotFieldSurvivesASaveARestartAndARestore)
     ASSERT_TRUE(SameData(*Slots().GetSaveSlot(1), saved));
 
     Slots().RestoreGameState(Slots().GetSaveSlot(1));
-    EXPECT_EQ(Placeholder::GetPlayingCharacter(), ActorIdOf("tavrine"));
+    EXPECT_EQ(SceneManager::GetPlayingCharacter(), ActorIdOf("tavrine"));
     EXPECT_EQ(g_oTwGame.m_uGameClock, 0x0000012345678ABCull);
     EXPECT_EQ(std::memcmp(g_VarManager.m_aBools, live.m_aBools, sizeof live.m_aBools), 0);
     for (int id = 0; id < VARINT_LAST; ++id) {
@@ -398,7 +398,7 @@ TEST_F(AdventureManagerTest, StartUpClearsTheSlotsAndPutsTheStartVariablesIntoSl
     g_VarManager.SetBool(VARBOOL_ACTIVE_MAP, 1);
     Start();
     EXPECT_EQ(Slots().GetSaveSlotIndex(), 0);
-    EXPECT_EQ(Placeholder::GetPlayingCharacter(), ActorIdOf("tavrine_kid"));
+    EXPECT_EQ(SceneManager::GetPlayingCharacter(), ActorIdOf("tavrine_kid"));
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_PLAYING_CHARACTER), int32_t(ActorIdOf("tavrine_kid")));
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_CURRENT_SCENE), 3);
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_GAME_LANGUAGE), LANGUAGE_IT_IT);

@@ -197,10 +197,14 @@ TEST_F(SceneDescriptionTest, DepthsOfTheMainLayer)
     for (const auto& c : cases) {
         nlohmann::json source = BaseScene();
         nlohmann::json& main = source["layers"][1];
-        for (size_t i = 0; i < c.regionDepths.size(); ++i)
-            main["regions"].push_back(Region("r" + std::to_string(i), c.regionDepths[i]));
-        for (size_t i = 0; i < c.spriteDepths.size(); ++i)
-            main["sprites"].push_back(Sprite("s" + std::to_string(i), c.spriteDepths[i]));
+        // Names from a table: a concatenation here is taken by the optimiser
+        // for an overlapping copy.
+        static const char* const names[] = {"o0", "o1", "o2", "o3", "o4"};
+        size_t next = 0;
+        for (double depth : c.regionDepths)
+            main["regions"].push_back(Region(names[next++], depth));
+        for (double depth : c.spriteDepths)
+            main["sprites"].push_back(Sprite(names[next++], depth));
         // The other layer's objects do not count.
         source["layers"][0]["sprites"].push_back(Sprite("sky", -2));
         ASSERT_TRUE(Read(source)) << m_log;

@@ -40,6 +40,9 @@ void CorePrint(CoreLog* log, const char* format, ...)
 
 void CoreDebugOutput(const char* text)
 {
+    // The debugger copy goes to another stream: what the log printed before
+    // must reach the terminal first, so that lines stay whole and in order.
+    std::fflush(stdout);
     if (s_pCapture)
         s_pCapture->Write(text);
     else

@@ -1,0 +1,35 @@
+#include "States/Common/AdventureLink.h"
+
+#include "Log/CoreLog.h"
+
+namespace {
+
+NullAdventureLink s_oNullLink;
+AdventureLink* s_pLink = &s_oNullLink;
+
+} // namespace
+
+void NullAdventureLink::OpenMenu(uint32_t uPlayingCharacter)
+{
+    CorePrint(&g_oCoreLog, "No in-game menu: it is not opened for 0x%08x\n", uPlayingCharacter);
+}
+
+void NullAdventureLink::StartInventoryScript()
+{
+    CorePrint(&g_oCoreLog, "No inventory script: items do not combine\n");
+}
+
+void NullAdventureLink::StartAutoTestPlayback()
+{
+    CorePrint(&g_oCoreLog, "No auto-test playback: the recorded play-through does not run\n");
+}
+
+AdventureLink& GetAdventureLink()
+{
+    return *s_pLink;
+}
+
+void SetAdventureLink(AdventureLink* pLink)
+{
+    s_pLink = pLink ? pLink : &s_oNullLink;
+}
