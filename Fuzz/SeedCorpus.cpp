@@ -3,9 +3,9 @@
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the dialog files Dialog, the scene files the scene
 // readers, the sound files the checks of their kinds, the text tables
-// TextTable and the fonts Font. The save file, which the data folder does not
-// hold, is seeded as the first start creates it and as a game with three
-// saved slots writes it.
+// TextTable, the fonts Font and the auto-test recording AutoTestRecording.
+// The save file, which the data folder does not hold, is seeded as the first
+// start creates it and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -122,6 +122,10 @@ int main(int argc, char** argv)
         }
         if (extension == ".dat" && file.path().parent_path().filename() == "text") {
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (name == "autotest.dat") {
+            Write(seeds / "AutoTestRecording", name, bytes.data(), bytes.size());
             ++written;
         }
         if (name.ends_with(".fnt.bin")) {

@@ -86,6 +86,8 @@ struct FakeCastMember : SceneCharacter {
     bool IsVisible() const override { return m_bVisible; }
     void SetForceWalk(bool bForceWalk) override { m_bForceWalk = bForceWalk; }
     void HeadFor(const CoreFxVec& target) override { m_headings.push_back(target); }
+    void MoveToWithPath(const CoreFxVec& target, int32_t iMode) override { m_walks.emplace_back(target, iMode); }
+    void StopMoving() override { ++m_iStops; }
     void Update(uint32_t milliseconds) override { m_updates.push_back(milliseconds); }
 
     std::string m_path;
@@ -100,6 +102,8 @@ struct FakeCastMember : SceneCharacter {
     bool m_bForceWalk = false;
     uint32_t m_uColour = 0xFFFFFFFF;
     std::vector<CoreFxVec> m_headings;
+    std::vector<std::pair<CoreFxVec, int32_t>> m_walks;
+    int32_t m_iStops = 0;
     std::vector<uint32_t> m_updates;
 };
 

@@ -26,3 +26,5 @@ bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem
 bool BuildScenes(const std::filesystem::path& content, const std::filesystem::path& data);
 // The dialog groups of Content/Dialogs.
 bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);
+// The recorded play-through of Content/AutoTest/Recording.txt.
+bool BuildAutoTestRecording(const std::filesystem::path& content, const std::filesystem::path& data);

@@ -53,6 +53,8 @@ void Scene::Clear()
     m_oPointerTarget = {DEFAULT_POINTER_X, DEFAULT_POINTER_Y};
     m_vWalkTarget = {0, 0, 0};
     m_pHoveredObject = nullptr;
+    m_bVerbMenuOpen = 0;
+    m_fHoldTime = 0;
     m_vShadowDirection = {0, 0, -FX32_ONE};
     m_fScroll = 0;
     m_fScrollTarget = 0;

@@ -11,8 +11,10 @@
 #include "Scene/Common/Locator.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "Scene/Common/SceneCursor.h"
+#include "Scene/Common/SceneEventParams.h"
 #include "Scene/Common/SceneLight.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -84,6 +86,25 @@ public:
     // screen, the cursor, the characters, the walk target, the depths and
     // the scroll.
     void Update(uint32_t dtMs) override;
+    // Changes the input state or fires an interaction into the script
+    // manager, at once (see SceneEventCode); codes outside 0..15 are ignored.
+    void PostEvent(int32_t iCode, const SceneEventParams& params = SceneEventParams::DEFAULT);
+    // A new state hides the caption and applies its triggers; the same state
+    // changes nothing.
+    void EnterState(int32_t iState);
+    // State 1 by the full route: a change also closes the verb menu and
+    // forgets the hold.
+    void EnterIdleState();
+    // What the caption says of a scriptable: an entity's save-slot label or
+    // caption text, an actor's name text; null when none.
+    const char* GetCaptionText(const Scriptable* pScriptable) const;
+    // The caption of the hovered object, or none.
+    void UpdateCaption();
+    // "<use> <item> <on> <target>" into the buffer, cut to fit and always
+    // terminated; null parts are left out.
+    static void ComposeUseCaption(char* pBuffer, size_t uSize, const char* pUse, const char* pItem, const char* pOn,
+                                  const char* pTarget);
+
     // The frame's drawing on the application's renderer (nothing without
     // one).
     void Render() override;
@@ -239,6 +260,9 @@ public:
     // In the world: where the active character is sent.
     CoreFxVec m_vWalkTarget {};
     SceneObject* m_pHoveredObject = nullptr;
+    uint8_t m_bVerbMenuOpen = 0;
+    // fx32 seconds the primary button has been held in the idle state.
+    fx32 m_fHoldTime = 0;
     CoreFxVec m_vShadowDirection {};
 
     // The x of the 256-unit screen within the main layer.
@@ -300,6 +324,24 @@ private:
     void RenderStar(const HighlightPulse& pulse);
     // The selected character; a selection without one is reported.
     const SceneCharacter* SelectedForScroll() const;
+
+    // The input states' frames.
+    void HandleIdleInput(uint32_t dtMs);
+    void TrackPointer(uint32_t pointer);
+    void HandleIdleButtons(uint32_t dtMs);
+    void OpenVerbMenu(SceneObject& object);
+    void CloseVerbMenu();
+    void HandleFollowInput();
+    void HandleWalkInput();
+    void HandleMenuInput();
+    void HandleItemDragInput();
+    void HandlePointerOnlyInput();
+    void HandlePadPointerInput();
+    void HandleBusyInput();
+    // The pointer target at a point, kept on the visible screen.
+    void SetPointerTarget(fx32 x, fx32 y);
+    // Code 3.
+    void UseItemAt(const SceneEventParams& params);
 
     SceneCharacter* m_apRenderOrder[MAX_ACTORS] = {};
 

@@ -30,4 +30,9 @@ public:
     // Walks straight at the point: walking, off any path, the point as its
     // look-ahead.
     virtual void HeadFor(const CoreFxVec& target) = 0;
+    // Walks to the point along the walk mesh (the player's click on the
+    // ground); iMode 0 walks.
+    virtual void MoveToWithPath(const CoreFxVec& target, int32_t iMode) = 0;
+    // Stands still: no turning, walking, path or running.
+    virtual void StopMoving() = 0;
 };

@@ -63,8 +63,7 @@ bool Scene::Initialize(SceneId iId)
     m_bInterfaceReady = 1;
     g_oTwGame.LogStep("After scene initialize");
 
-    m_iInputState = INPUT_STATE_IDLE;
-    ApplyStateInputs();
+    EnterState(INPUT_STATE_IDLE);
     m_bFollowOnSettle = 0;
     if (g_pCoreApp && g_pCoreApp->m_pRenderer)
         g_pCoreApp->m_pRenderer->SetClearColor(OPAQUE_BLACK);

@@ -83,12 +83,13 @@ void Scene::FireHoveredAction()
                                                    : TwEventType_Activate;
     Scriptable* target = m_pHoveredObject ? m_pHoveredObject->m_pScriptable : nullptr;
     if (target) {
+        // Object names fill 16-byte fields that need not end in a terminator.
         EventDesc event;
         BuildEvent(&event, type, 1, ID_PARAMETER_TYPE_SCRIPTABLE, target->GetId());
         const bool executed = GetSceneEventSink().FireEvent(event);
         const SceneDesc* row = Id::GetSceneDesc(m_iId);
         CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
-        CorePrint(&g_oCoreLog, "Action \"%s\" on \"%s:%s[%d]\" [executed:%d]\n", EventDesc::GetTypeName(type),
+        CorePrint(&g_oCoreLog, "Action \"%s\" on \"%s:%.16s[%d]\" [executed:%d]\n", EventDesc::GetTypeName(type),
                   row ? row->m_pName : m_sName, target->GetName(), target->GetId(), executed ? 1 : 0);
     }
     m_pHoveredObject = nullptr;

@@ -1,5 +1,6 @@
 #include "States/Common/AdventureLink.h"
 
+#include "Common/TwGame.h"
 #include "Log/CoreLog.h"
 
 namespace {
@@ -21,7 +22,7 @@ void NullAdventureLink::StartInventoryScript()
 
 void NullAdventureLink::StartAutoTestPlayback()
 {
-    CorePrint(&g_oCoreLog, "No auto-test playback: the recorded play-through does not run\n");
+    g_oTwGame.StartAutoTestPlayback();
 }
 
 AdventureLink& GetAdventureLink()

@@ -19,8 +19,9 @@ public:
     virtual void StartAutoTestPlayback() = 0;
 };
 
-// Stands in until those parts exist: no menu, inventory script or playback;
-// the steps of the state's entry are logged.
+// Stands in until the menu and the inventory script exist: their steps of the
+// state's entry are logged. The playback is the game's: the recording read at
+// start-up goes to the script manager.
 class NullAdventureLink final : public AdventureLink {
 public:
     void OpenMenu(uint32_t uPlayingCharacter) override;
