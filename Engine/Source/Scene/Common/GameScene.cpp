@@ -22,6 +22,8 @@ GameScene::~GameScene()
 
 bool GameScene::Initialize(SceneId iId)
 {
+    // A scene object is loaded once, but its fonts must not be kept twice.
+    ReleaseFonts();
     m_fSceneTime = 0;
     return Scene::Initialize(iId) && InitializeFonts();
 }
