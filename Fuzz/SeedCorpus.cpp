@@ -1,10 +1,11 @@
 // Splits the sample data folder into one folder of seeds per harness:
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
-// X-file harnesses, the dialog files Dialog, the sound files the checks of
-// their kinds, the text tables TextTable and the fonts Font. The save file,
-// which the data folder does not hold, is seeded as the first start creates it
-// and as a game with three saved slots writes it.
+// X-file harnesses, the dialog files Dialog, the scene files the scene
+// readers, the sound files the checks of their kinds, the text tables
+// TextTable, the fonts Font and the auto-test recording AutoTestRecording.
+// The save file, which the data folder does not hold, is seeded as the first
+// start creates it and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
@@ -94,6 +95,8 @@ int main(int argc, char** argv)
     const fs::path seeds = argv[2];
     const std::pair<const char*, const char*> SOUND_FOLDERS[] = {
         {".xgs", "GlobalSettings"}, {".xsb", "SoundBank"}, {".xwb", "WaveBank"}};
+    const std::pair<const char*, const char*> SCENE_FOLDERS[] = {{".twscene.pc", "SceneDescription"},
+                                                                 {".3dscene.o", "Scene3DFile"}};
     int written = 0;
     std::error_code error;
     for (const fs::directory_entry& file : fs::recursive_directory_iterator(data, error)) {
@@ -111,8 +114,18 @@ int main(int argc, char** argv)
             Write(seeds / "DataPack", name, bytes.data(), bytes.size());
             written += 1 + SplitPack(bytes, name, seeds);
         }
+        for (const auto& [suffix, folder] : SCENE_FOLDERS) {
+            if (name.ends_with(suffix)) {
+                Write(seeds / folder, name, bytes.data(), bytes.size());
+                ++written;
+            }
+        }
         if (extension == ".dat" && file.path().parent_path().filename() == "text") {
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (name == "autotest.dat") {
+            Write(seeds / "AutoTestRecording", name, bytes.data(), bytes.size());
             ++written;
         }
         if (name.ends_with(".fnt.bin")) {

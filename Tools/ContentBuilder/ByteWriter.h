@@ -8,6 +8,11 @@
 // (offsets that are only known once later tables are laid out).
 class ByteWriter {
 public:
+    // Room for a header from the start: GCC 12's release build otherwise
+    // warns of an overflow that cannot happen when the first bytes of a
+    // function's writer are inserted.
+    ByteWriter() { m_vBytes.reserve(INITIAL_CAPACITY); }
+
     uint32_t Size() const { return static_cast<uint32_t>(m_vBytes.size()); }
     const std::vector<uint8_t>& Bytes() const { return m_vBytes; }
 
@@ -58,5 +63,6 @@ public:
     }
 
 private:
+    static constexpr size_t INITIAL_CAPACITY = 256;
     std::vector<uint8_t> m_vBytes;
 };

@@ -3,8 +3,10 @@
 const std::vector<ContentStep>& ContentSteps()
 {
     static const std::vector<ContentStep> steps = {
-        {"plain files", CopyPlainFiles}, {"data packs", BuildDataPacks},   {"sound banks", BuildSoundBanks},
-        {"dialogs", BuildDialogs},       {"text tables", BuildTextTables}, {"fonts", BuildFonts},
+        {"plain files", CopyPlainFiles},  {"data packs", BuildDataPacks},
+        {"sound banks", BuildSoundBanks}, {"dialogs", BuildDialogs},
+        {"text tables", BuildTextTables}, {"fonts", BuildFonts},
+        {"scenes", BuildScenes},          {"auto-test recording", BuildAutoTestRecording},
     };
     return steps;
 }

@@ -22,5 +22,9 @@ bool BuildTextTables(const std::filesystem::path& content, const std::filesystem
 bool BuildFonts(const std::filesystem::path& content, const std::filesystem::path& data);
 // The sound banks that Sound/SoundPack.txt describes.
 bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
+// The files of every scene that Content/Scenes/ holds a source of.
+bool BuildScenes(const std::filesystem::path& content, const std::filesystem::path& data);
 // The dialog groups of Content/Dialogs.
 bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);
+// The recorded play-through of Content/AutoTest/Recording.txt.
+bool BuildAutoTestRecording(const std::filesystem::path& content, const std::filesystem::path& data);

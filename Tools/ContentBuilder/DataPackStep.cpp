@@ -4,10 +4,10 @@
 #include "DataPackWriter.h"
 #include "Manifest.h"
 #include "MeshBuilder.h"
+#include "OutputFile.h"
 #include "TextureBuilder.h"
 
 #include <cstdio>
-#include <fstream>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -48,15 +48,6 @@ fs::path PackPath(const fs::path& data, const std::string& file)
     return data / relative;
 }
 
-void WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!file)
-        throw ContentError("cannot write " + path.string());
-}
-
 void BuildPack(const nlohmann::json& manifest, const nlohmann::json& pack, const fs::path& content,
                const fs::path& data, std::map<std::string, std::vector<uint8_t>>& built)
 {
@@ -79,7 +70,7 @@ void BuildPack(const nlohmann::json& manifest, const nlohmann::json& pack, const
     } catch (const ContentError& error) {
         throw ContentError(file + ": " + error.what());
     }
-    WriteFile(PackPath(data, file), WriteDataPack(entries));
+    WriteOutputFile(PackPath(data, file), WriteDataPack(entries));
 }
 
 } // namespace

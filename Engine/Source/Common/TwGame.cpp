@@ -73,6 +73,8 @@ bool TwGame::Initialize()
     if (!Placeholder::CreateInGameMenu())
         return false;
     m_oQuitBox.Initialize(&MainFont);
+    if (!InitializeAutoTest())
+        return false;
 
     CorePrint(&g_oCoreLog, "Application Initialized\n");
     CorePrint(&g_oCoreLog, "-----------------------\n");
@@ -85,6 +87,7 @@ void TwGame::Shutdown()
     CorePrint(&g_oCoreLog, "-------------------------------\n");
     CorePrint(&g_oCoreLog, "Shutdown Application\n");
 
+    ShutdownAutoTest();
     ShutdownStates();
     m_oQuitBox.Release();
     Placeholder::DestroyInGameMenu();

@@ -121,6 +121,13 @@ public:
     // The main and small fonts; a font that cannot be loaded stays empty.
     bool InitializeFonts();
     void ReleaseFonts();
+    // Under "-autotest": reads the recorded play-through; false when it is
+    // missing or damaged.
+    bool InitializeAutoTest();
+    // Hands the recording to the script manager, which replays it from its
+    // first event (the main state does it when it first starts).
+    void StartAutoTestPlayback();
+    void ShutdownAutoTest();
 
     // The four screen fades with their colours and durations, each in the
     // first free slot of the effect list; always true.

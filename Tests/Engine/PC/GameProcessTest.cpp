@@ -496,4 +496,44 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
     EXPECT_EQ(ReadFileText(folder / "save.dat"), created);
 }
 
+TEST(GameProcessTest, AutoTestReadsTheSampleRecordingAndADamagedOneStopsStartUpNamingIt)
+{
+    const std::vector<uint8_t> recording = TestSupport::ReadFileBytes(TestSupport::DataDir() / "autotest.dat");
+    ASSERT_GT(recording.size(), 8u);
+    struct Case {
+        const char* name;
+        size_t size;
+        int exitCode;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"sample", recording.size(), 0, "AutoTest: "},
+        {"damaged", recording.size() - 1, 1,
+         "auto-test recording \"autotest.dat\" refused: size does not match its record count\n"},
+        {"missing", 0, 1, "autotest.dat"},
+    };
+    for (const Case& c : cases) {
+        TempDir folder;
+        std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+        for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+            std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+        if (c.size != 0)
+            folder.WriteFile("autotest.dat",
+                             std::string(recording.begin(), recording.begin() + std::ptrdiff_t(c.size)));
+        const pid_t game = StartGame(folder, c.name, {"-autotest"});
+        if (c.exitCode == 0) {
+            ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s))
+                << ReadFileText(folder / "sample.out");
+            kill(game, SIGTERM);
+        }
+        ASSERT_EQ(WaitForExit(game, 10s), c.exitCode)
+            << c.name << ReadFileText(folder / (std::string(c.name) + ".out"));
+        const std::string log = ReadFileText(folder / "log.txt");
+        const size_t step = log.find(" - Initialize auto-test recording...\n");
+        ASSERT_NE(step, std::string::npos) << log;
+        EXPECT_NE(log.find(c.line, step), std::string::npos) << c.name << "\n" << log;
+        EXPECT_EQ(log.find("ASSERT\n"), std::string::npos) << c.name << "\n" << log;
+    }
+}
+
 } // namespace

@@ -25,6 +25,16 @@ void DefaultTalkScreenServices::StopSpeech(int iSoundActor)
     SoundManager::StopActorSpeech(iSoundActor);
 }
 
+const EventDesc* DefaultTalkScreenServices::PeekAutoTestEvent()
+{
+    return g_oScriptManager.PeekAutoTestEvent();
+}
+
+void DefaultTalkScreenServices::ConsumeAutoTestEvent()
+{
+    g_oScriptManager.ConsumeAutoTestEvent();
+}
+
 TalkScreenServices& GetTalkScreenServices()
 {
     return *s_pServices;

@@ -33,9 +33,9 @@ public:
 };
 
 // The game's services: busy as the script manager says; until the game
-// states, the scene's actors and auto-test playback provide the rest, no text
-// renderer, speech through the sound manager on sound actor 0 and nothing
-// recorded.
+// states and the scene's actors provide the rest, no text renderer and speech
+// through the sound manager on sound actor 0; the recorded answers are the
+// script manager's auto-test recording.
 class DefaultTalkScreenServices final : public TalkScreenServices {
 public:
     Tw::TextRenderer* GetTextRenderer() override { return nullptr; }
@@ -43,8 +43,8 @@ public:
     int GetSpeakerSoundActor(uint32_t) override { return 0; }
     void PlaySpeech(int iSoundActor, int32_t iSoundId) override;
     void StopSpeech(int iSoundActor) override;
-    const EventDesc* PeekAutoTestEvent() override { return nullptr; }
-    void ConsumeAutoTestEvent() override { }
+    const EventDesc* PeekAutoTestEvent() override;
+    void ConsumeAutoTestEvent() override;
 };
 
 // The services of the talk screen; SetTalkScreenServices(nullptr) restores

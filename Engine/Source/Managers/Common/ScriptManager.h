@@ -1,6 +1,7 @@
 #pragma once
 #include "Adventure/Common/ScriptableServices.h"
 #include "Common/IdHash.h"
+#include "Managers/Common/AutoTestFrameTimes.h"
 #include "Managers/Common/ScriptableRegistry.h"
 #include "Scene/Common/SceneEventSink.h"
 #include "ScriptEngine/common/ActionDesc.h"
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 
 class SceneScript;
 class ScriptTreeBuilder;
@@ -110,6 +112,19 @@ public:
     // Where scene scripts come from (the scene registry by default).
     void SetSceneScriptMaker(SceneScriptMaker pMaker) { m_pMakeSceneScript = pMaker; }
 
+    // Auto-test playback: the recorded events (not owned; they outlive the
+    // run) with the read index back at the first.
+    void SetAutoTestEvents(std::span<const EventDesc> aEvents);
+    // The next recorded event, null once none is left. The talk screen takes
+    // the recorded dialog choices through these two.
+    const EventDesc* PeekAutoTestEvent() const;
+    void ConsumeAutoTestEvent();
+    int32_t GetAutoTestIndex() const { return m_iAutoTestIndex; }
+    const AutoTestFrameTimes& GetAutoTestFrameTimes() const { return m_oAutoTestFrameTimes; }
+    // Plays the next recorded event when the player could act now: checks
+    // that the player could have done it, logs it and fires it.
+    void AutoTest_Update();
+
     SceneScript* GetSceneScript() const { return m_pSceneScript.get(); }
     const EventDesc& GetPendingEvent() const { return m_oEvent; }
     const ScriptTreeContext& GetContext() const { return m_oContext; }
@@ -147,6 +162,13 @@ private:
     void StartSlotAction(const ActionDesc& oAction);
     void StartCurrentSlot();
 
+    // Whether a recorded event may play in this frame.
+    bool IsAutoTestReady();
+    void PlayAutoTestEvent(const EventDesc& oEventDesc);
+    void CheckScriptableTarget(const EventDesc& oEventDesc);
+    void PlayAutoTestCombine(const EventDesc& oEventDesc);
+    void PlayAutoTestMap(const EventDesc& oEventDesc);
+
     std::unique_ptr<SceneScript> m_pSceneScript;
     int32_t m_iNextSceneId = 0;
     uint8_t m_bChangePending = 0;
@@ -164,6 +186,9 @@ private:
     SceneScript* m_pInventoryScript = nullptr;
     SceneScript* m_pSystemScript = nullptr;
     SceneScriptMaker m_pMakeSceneScript;
+    std::span<const EventDesc> m_aAutoTestEvents;
+    int32_t m_iAutoTestIndex = 0;
+    AutoTestFrameTimes m_oAutoTestFrameTimes;
 };
 
 // The game's one script manager, for the whole run.

@@ -190,4 +190,5 @@ void ScriptManager::Update(uint32_t dt)
         m_pSceneScript->Update(dt);
     if (bSceneStarted)
         GetScriptSceneLink().Prepare();
+    AutoTest_Update();
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+class Scene;
+
 // The most characters a scene holds, and so the touch slots of a region.
 constexpr uint32_t MAX_ACTORS = 5;
 
@@ -57,6 +59,8 @@ public:
     void UpdateTouches(const TouchScene& scene);
     // Forgets the owner and frees the triangles.
     void Release();
+    // Draws the scene's arrow turned to the exit direction at the marker.
+    void RenderDirection(Scene& scene) const;
 
     // The actors whose characters stand in the region.
     Scriptable* m_vTouchingActors[MAX_ACTORS] = {};

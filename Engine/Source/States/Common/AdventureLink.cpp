@@ -42,7 +42,7 @@ void NullAdventureLink::EndInventoryScript()
 
 void NullAdventureLink::StartAutoTestPlayback()
 {
-    CorePrint(&g_oCoreLog, "No auto-test playback: the recorded play-through does not run\n");
+    g_oTwGame.StartAutoTestPlayback();
 }
 
 AdventureLink& GetAdventureLink()

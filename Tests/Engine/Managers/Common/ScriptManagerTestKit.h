@@ -1,5 +1,6 @@
 #pragma once
 #include "Adventure/Common/Scriptable.h"
+#include "Common/GameInterfaceImpl.h"
 #include "Managers/Common/ScriptGameLink.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/ScriptSaveLink.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -44,6 +46,8 @@ public:
     void PostEvent(int32_t iCode, int32_t iParameter) override
     {
         Note("post " + std::to_string(iCode) + " " + std::to_string(iParameter));
+        if (m_onPost)
+            m_onPost(iCode, iParameter);
     }
     bool IsInMenuState() override { return m_bMenuOpen; }
     void SetActiveCharacter(uint32_t uActorId) override { Note("active " + Hex(uActorId)); }
@@ -75,6 +79,8 @@ public:
     int32_t m_iSceneId = 0;
     uint32_t m_uPlayingCharacter = 0xa29b02da;
     bool m_bMenuOpen = false;
+    // Where posted events go on, when a test has a scene to take them.
+    std::function<void(int32_t, int32_t)> m_onPost;
     std::vector<std::string> m_calls;
 };
 
@@ -168,6 +174,24 @@ public:
     int32_t m_iVoiceLanguage = -1;
     bool m_bQuit = false;
     bool m_bDialogActive = false;
+};
+
+// The items the game interface reaches, in a plain list.
+class FakeInventory : public GameInterfaceImpl::Inventory {
+public:
+    bool Holds(uint32_t uItemId) override { return std::count(m_aItems.begin(), m_aItems.end(), uItemId) > 0; }
+    void Add(uint32_t uItemId, int32_t, int32_t) override { m_aItems.push_back(uItemId); }
+    int32_t Remove(uint32_t uItemId, int32_t, int32_t) override
+    {
+        const auto found = std::find(m_aItems.begin(), m_aItems.end(), uItemId);
+        if (found == m_aItems.end())
+            return -1;
+        m_aItems.erase(found);
+        return 0;
+    }
+    int32_t GetPanelState() override { return 0; }
+    void SetPanelState(int32_t) override { }
+    std::vector<uint32_t> m_aItems;
 };
 
 // A scene script whose parts the test writes as functions.

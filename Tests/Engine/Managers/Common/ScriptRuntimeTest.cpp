@@ -67,23 +67,6 @@ public:
     std::vector<int32_t> m_aWaypoints;
 };
 
-class FakeInventory : public GameInterfaceImpl::Inventory {
-public:
-    bool Holds(uint32_t uItemId) override { return std::count(m_aItems.begin(), m_aItems.end(), uItemId) > 0; }
-    void Add(uint32_t uItemId, int32_t, int32_t) override { m_aItems.push_back(uItemId); }
-    int32_t Remove(uint32_t uItemId, int32_t, int32_t) override
-    {
-        const auto found = std::find(m_aItems.begin(), m_aItems.end(), uItemId);
-        if (found == m_aItems.end())
-            return -1;
-        m_aItems.erase(found);
-        return 0;
-    }
-    int32_t GetPanelState() override { return 0; }
-    void SetPanelState(int32_t) override { }
-    std::vector<uint32_t> m_aItems;
-};
-
 void SetInt(TestSceneScript& s, int32_t iVarId, int32_t iValue)
 {
     s.AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SET_VARIABLE, Param::Int(iVarId), Param::Int(iValue));

@@ -89,8 +89,9 @@ public:
     const CoreMatrix& GetViewMatrix() const { return m_oView; }
     const CoreMatrix& GetPostViewMatrix() const { return m_oPostView; }
 
-    // Light 0: directional, of that fx32 colour, direction and position.
-    void SetLight(const CoreFxVec& colour, const CoreFxVec& direction, const CoreFxVec& position);
+    // A directional light (light 0 unless told otherwise) of that fx32
+    // colour, direction and position.
+    void SetLight(const CoreFxVec& colour, const CoreFxVec& direction, const CoreFxVec& position, uint32_t index = 0);
     void EnableLight(uint32_t index, bool bEnable = true);
     // The ambient colour from fx32 levels of 0..255.
     void SetAmbiantColor(const CoreFxVec& rgb);

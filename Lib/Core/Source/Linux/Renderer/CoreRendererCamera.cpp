@@ -52,7 +52,8 @@ void CoreRenderer::SetScreenCamera()
     SetTransform(&m_oProjection, &m_oView, &m_oPostView);
 }
 
-void CoreRenderer::SetLight(const CoreFxVec& colour, const CoreFxVec& direction, const CoreFxVec& position)
+void CoreRenderer::SetLight(const CoreFxVec& colour, const CoreFxVec& direction, const CoreFxVec& position,
+                            uint32_t index)
 {
     ENGINE_ASSERT(m_pID3DDevice != NULL);
     if (m_pID3DDevice == nullptr)
@@ -64,7 +65,7 @@ void CoreRenderer::SetLight(const CoreFxVec& colour, const CoreFxVec& direction,
     light.direction = {CoreFx::ToFloat(direction.x), CoreFx::ToFloat(direction.y), CoreFx::ToFloat(direction.z)};
     light.range = LIGHT_RANGE;
     light.attenuation0 = 1.0f;
-    m_pID3DDevice->SetLight(0, &light);
+    m_pID3DDevice->SetLight(index, &light);
 }
 
 void CoreRenderer::EnableLight(uint32_t index, bool bEnable)

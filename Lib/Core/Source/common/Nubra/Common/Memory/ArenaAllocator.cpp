@@ -22,6 +22,13 @@ constexpr uint32_t MIN_LARGE_SIZE = 256;
 constexpr uint32_t TREEBIN_SHIFT = 8;
 // No trie is deeper than the bits of a size; a longer path is a damaged heap.
 constexpr int MAX_TREE_STEPS = 64;
+// Word offsets inside a chunk.
+constexpr uint32_t HEAD_AT = 4;
+constexpr uint32_t FD_AT = 8;
+constexpr uint32_t BK_AT = 12;
+constexpr uint32_t CHILD_AT = 16;
+constexpr uint32_t PARENT_AT = 24;
+constexpr uint32_t INDEX_AT = 28;
 
 uint32_t LeftBits(uint32_t bit)
 {
@@ -65,29 +72,15 @@ void ArenaAllocator::Init(uint8_t* pArena, uint32_t uSize)
     m_uSmallestTopSize = m_uTopSize;
 }
 
-uint32_t ArenaAllocator::Load(uint64_t offset) const
+uint32_t ArenaAllocator::LoadOutsideArena()
 {
-    if (offset + 4 > m_uArenaSize || (offset & 3) != 0) {
-        HEAP_CORRUPTED();
-        return 0;
-    }
-    uint32_t value;
-    std::memcpy(&value, m_pArena + offset, sizeof value);
-    return value;
+    HEAP_CORRUPTED();
+    return 0;
 }
 
-void ArenaAllocator::Store(uint64_t offset, uint32_t value)
+void ArenaAllocator::StoreOutsideArena()
 {
-    if (offset + 4 > m_uArenaSize || (offset & 3) != 0) {
-        HEAP_CORRUPTED();
-        return;
-    }
-    std::memcpy(m_pArena + offset, &value, sizeof value);
-}
-
-bool ArenaAllocator::IsChunk(uint64_t offset) const
-{
-    return (offset & 7) == 0 && offset >= m_uLeast && offset + MIN_CHUNK_SIZE <= m_uTop;
+    HEAP_CORRUPTED();
 }
 
 // Small-bin heads live outside the arena: a link with the tag 1 in its low
@@ -122,10 +115,10 @@ void ArenaAllocator::SetBk(uint32_t chunk, uint32_t link)
         Store(uint64_t(chunk) + 12, link);
 }
 
-uint32_t ArenaAllocator::LeftmostChild(uint32_t chunk) const
+uint32_t ArenaAllocator::VerifiedLeftmostChild(uint32_t chunk) const
 {
-    const uint32_t left = Child(chunk, 0);
-    return left != NIL ? left : Child(chunk, 1);
+    const uint32_t left = Word(chunk, CHILD_AT);
+    return left != NIL ? left : Word(chunk, CHILD_AT + 4);
 }
 
 void ArenaAllocator::SetInUseAndPinUse(uint32_t chunk, uint32_t size)
@@ -231,18 +224,19 @@ uint32_t ArenaAllocator::TakeFirstSmallChunk(uint32_t index)
     return chunk;
 }
 
+// The chunk is a free chunk of at least 256 bytes below the top.
 void ArenaAllocator::InsertLargeChunk(uint32_t chunk, uint32_t size)
 {
     const uint32_t index = TreeIndex(size);
-    SetTreeIndexOf(chunk, index);
-    SetChild(chunk, 0, NIL);
-    SetChild(chunk, 1, NIL);
+    SetWord(chunk, INDEX_AT, index);
+    SetWord(chunk, CHILD_AT, NIL);
+    SetWord(chunk, CHILD_AT + 4, NIL);
     if ((m_uTreeMap & (1u << index)) == 0) {
         m_uTreeMap |= 1u << index;
         m_aTreeBins[index] = chunk;
-        SetParent(chunk, TreeBinMarker(index));
-        SetFd(chunk, chunk);
-        SetBk(chunk, chunk);
+        SetWord(chunk, PARENT_AT, TreeBinMarker(index));
+        SetWord(chunk, FD_AT, chunk);
+        SetWord(chunk, BK_AT, chunk);
         return;
     }
     uint32_t node = m_aTreeBins[index];
@@ -252,54 +246,55 @@ void ArenaAllocator::InsertLargeChunk(uint32_t chunk, uint32_t size)
             HEAP_CORRUPTED();
             return;
         }
-        if (ChunkSize(node) != size) {
-            const uint32_t side = (sizeBits >> 31) & 1;
+        if ((Word(node, HEAD_AT) & ~7u) != size) {
+            const uint32_t childAt = CHILD_AT + 4 * ((sizeBits >> 31) & 1);
             sizeBits <<= 1;
-            const uint32_t child = Child(node, side);
+            const uint32_t child = Word(node, childAt);
             if (child != NIL) {
                 node = child;
                 continue;
             }
-            SetChild(node, side, chunk);
-            SetParent(chunk, node);
-            SetFd(chunk, chunk);
-            SetBk(chunk, chunk);
+            SetWord(node, childAt, chunk);
+            SetWord(chunk, PARENT_AT, node);
+            SetWord(chunk, FD_AT, chunk);
+            SetWord(chunk, BK_AT, chunk);
             return;
         }
         // Same size: join the node's list; only the node itself is in the trie.
-        const uint32_t forward = Fd(node);
+        const uint32_t forward = Word(node, FD_AT);
         if (!IsChunk(forward)) {
             HEAP_CORRUPTED();
             return;
         }
-        SetBk(forward, chunk);
-        SetFd(node, chunk);
-        SetFd(chunk, forward);
-        SetBk(chunk, node);
-        SetParent(chunk, NIL);
+        SetWord(forward, BK_AT, chunk);
+        SetWord(node, FD_AT, chunk);
+        SetWord(chunk, FD_AT, forward);
+        SetWord(chunk, BK_AT, node);
+        SetWord(chunk, PARENT_AT, NIL);
         return;
     }
 }
 
+// The chunk passed IsChunk: every caller checks it first.
 void ArenaAllocator::UnlinkLargeChunk(uint32_t chunk)
 {
-    const uint32_t parent = Parent(chunk);
-    uint32_t replacement = NIL;
-    if (Bk(chunk) != chunk) {
-        const uint32_t forward = Fd(chunk);
-        replacement = Bk(chunk);
+    const uint32_t parent = Word(chunk, PARENT_AT);
+    uint32_t replacement = Word(chunk, BK_AT);
+    if (replacement != chunk) {
+        const uint32_t forward = Word(chunk, FD_AT);
         if (IsChunk(forward) && IsChunk(replacement)) {
-            SetBk(forward, replacement);
-            SetFd(replacement, forward);
+            SetWord(forward, BK_AT, replacement);
+            SetWord(replacement, FD_AT, forward);
         } else
             HEAP_CORRUPTED();
     } else {
         // Replace the node by its rightmost-then-leftmost leaf.
-        uint64_t replacementSlot = ChildSlot(chunk, 1);
-        replacement = Load(replacementSlot);
+        uint32_t slotChunk = chunk;
+        uint32_t slotAt = CHILD_AT + 4;
+        replacement = Word(chunk, slotAt);
         if (replacement == NIL) {
-            replacementSlot = ChildSlot(chunk, 0);
-            replacement = Load(replacementSlot);
+            slotAt = CHILD_AT;
+            replacement = Word(chunk, slotAt);
         }
         if (replacement != NIL) {
             for (int step = 0;; ++step) {
@@ -307,22 +302,25 @@ void ArenaAllocator::UnlinkLargeChunk(uint32_t chunk)
                     HEAP_CORRUPTED();
                     return;
                 }
-                uint64_t childSlot = ChildSlot(replacement, 1);
-                if (Load(childSlot) == NIL) {
-                    childSlot = ChildSlot(replacement, 0);
-                    if (Load(childSlot) == NIL)
+                uint32_t childAt = CHILD_AT + 4;
+                uint32_t child = Word(replacement, childAt);
+                if (child == NIL) {
+                    childAt = CHILD_AT;
+                    child = Word(replacement, childAt);
+                    if (child == NIL)
                         break;
                 }
-                replacementSlot = childSlot;
-                replacement = Load(childSlot);
+                slotChunk = replacement;
+                slotAt = childAt;
+                replacement = child;
             }
-            Store(replacementSlot, NIL);
+            SetWord(slotChunk, slotAt, NIL);
         }
     }
     if (parent == NIL)
         return;
 
-    const uint32_t index = TreeIndexOf(chunk);
+    const uint32_t index = Word(chunk, INDEX_AT);
     if (index >= NTREEBINS) {
         HEAP_CORRUPTED();
         return;
@@ -332,10 +330,10 @@ void ArenaAllocator::UnlinkLargeChunk(uint32_t chunk)
         if (replacement == NIL)
             m_uTreeMap &= ~(1u << index);
     } else if (IsChunk(parent)) {
-        if (Child(parent, 0) == chunk)
-            SetChild(parent, 0, replacement);
+        if (Word(parent, CHILD_AT) == chunk)
+            SetWord(parent, CHILD_AT, replacement);
         else
-            SetChild(parent, 1, replacement);
+            SetWord(parent, CHILD_AT + 4, replacement);
     } else
         HEAP_CORRUPTED();
 
@@ -345,14 +343,14 @@ void ArenaAllocator::UnlinkLargeChunk(uint32_t chunk)
         HEAP_CORRUPTED();
         return;
     }
-    SetParent(replacement, parent);
-    for (uint32_t side = 0; side < 2; ++side) {
-        const uint32_t child = Child(chunk, side);
+    SetWord(replacement, PARENT_AT, parent);
+    for (uint32_t childAt = CHILD_AT; childAt <= CHILD_AT + 4; childAt += 4) {
+        const uint32_t child = Word(chunk, childAt);
         if (child == NIL)
             continue;
         if (IsChunk(child)) {
-            SetChild(replacement, side, child);
-            SetParent(child, replacement);
+            SetWord(replacement, childAt, child);
+            SetWord(child, PARENT_AT, replacement);
         } else
             HEAP_CORRUPTED();
     }
@@ -393,13 +391,13 @@ void* ArenaAllocator::AllocateFromTreesSmall(uint32_t size)
         HEAP_CORRUPTED();
         return nullptr;
     }
-    uint32_t bestRemainder = ChunkSize(node) - size;
-    for (int step = 0; (node = LeftmostChild(node)) != NIL; ++step) {
+    uint32_t bestRemainder = (Word(node, HEAD_AT) & ~7u) - size;
+    for (int step = 0; (node = VerifiedLeftmostChild(node)) != NIL; ++step) {
         if (!IsChunk(node) || step == MAX_TREE_STEPS) {
             HEAP_CORRUPTED();
             return nullptr;
         }
-        const uint32_t remainder = ChunkSize(node) - size;
+        const uint32_t remainder = (Word(node, HEAD_AT) & ~7u) - size;
         if (remainder < bestRemainder) {
             bestRemainder = remainder;
             best = node;
@@ -439,15 +437,15 @@ void* ArenaAllocator::AllocateFromTreesLarge(uint32_t size)
                 HEAP_CORRUPTED();
                 return nullptr;
             }
-            const uint32_t remainder = ChunkSize(node) - size;
+            const uint32_t remainder = (Word(node, HEAD_AT) & ~7u) - size;
             if (remainder < bestRemainder) {
                 best = node;
                 bestRemainder = remainder;
                 if (remainder == 0)
                     break;
             }
-            const uint32_t right = Child(node, 1);
-            node = Child(node, (sizeBits >> 31) & 1);
+            const uint32_t right = Word(node, CHILD_AT + 4);
+            node = Word(node, CHILD_AT + 4 * ((sizeBits >> 31) & 1));
             if (right != NIL && right != node)
                 rightSubtree = right;
             if (node == NIL) {
@@ -467,12 +465,12 @@ void* ArenaAllocator::AllocateFromTreesLarge(uint32_t size)
             HEAP_CORRUPTED();
             return nullptr;
         }
-        const uint32_t remainder = ChunkSize(node) - size;
+        const uint32_t remainder = (Word(node, HEAD_AT) & ~7u) - size;
         if (remainder < bestRemainder) {
             bestRemainder = remainder;
             best = node;
         }
-        node = LeftmostChild(node);
+        node = VerifiedLeftmostChild(node);
     }
     if (best == NIL || bestRemainder >= m_uDesignatedVictimSize - size)
         return nullptr;
@@ -603,16 +601,18 @@ void ArenaAllocator::Release(void* pMemory)
         ((address - base) & 7) != 0)
         return;
     uint32_t chunk = static_cast<uint32_t>(address - base - 8);
-    const uint32_t head = Head(chunk);
+    // Below the top and, once its size is checked, so is the next chunk: their
+    // words need no further check.
+    const uint32_t head = Word(chunk, HEAD_AT);
     if ((head & CINUSE) == 0)
         return;
     uint32_t size = head & ~7u;
     const uint32_t next = chunk + size;
-    if (size < MIN_CHUNK_SIZE || uint64_t(chunk) + size > m_uTop || (Head(next) & PINUSE) == 0)
+    if (size < MIN_CHUNK_SIZE || uint64_t(chunk) + size > m_uTop || (Word(next, HEAD_AT) & PINUSE) == 0)
         return;
 
     if ((head & PINUSE) == 0) {
-        const uint32_t previousSize = Load(chunk);
+        const uint32_t previousSize = Word(chunk, 0);
         const uint64_t previous = uint64_t(chunk) - previousSize;
         if (previousSize < MIN_CHUNK_SIZE || (previousSize & 7) != 0 || previousSize > chunk - m_uLeast)
             return;
@@ -620,14 +620,14 @@ void ArenaAllocator::Release(void* pMemory)
         size += previousSize;
         if (chunk != m_uDesignatedVictim)
             UnlinkChunk(chunk, previousSize);
-        else if ((Head(next) & INUSE_BITS) == INUSE_BITS) {
+        else if ((Word(next, HEAD_AT) & INUSE_BITS) == INUSE_BITS) {
             m_uDesignatedVictimSize = size;
             SetFreeWithPinUse(chunk, size, next);
             return;
         }
     }
 
-    const uint32_t nextHead = Head(next);
+    const uint32_t nextHead = Word(next, HEAD_AT);
     if ((nextHead & CINUSE) == 0) {
         if (next == m_uTop) {
             m_uTopSize += size;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace Nubra::Memory {
 
@@ -69,9 +70,38 @@ private:
     static constexpr uint32_t NSMALLBINS = 32;
     static constexpr uint32_t NTREEBINS = 32;
 
-    // Chunk words.
-    uint32_t Load(uint64_t offset) const;
-    void Store(uint64_t offset, uint32_t value);
+    // Chunk words, inlined at every use; the checks fail only on a damaged
+    // heap, so their reports stay out of line.
+    uint32_t Load(uint64_t offset) const
+    {
+        if (offset + 4 > m_uArenaSize || (offset & 3) != 0) [[unlikely]]
+            return LoadOutsideArena();
+        uint32_t value;
+        std::memcpy(&value, m_pArena + offset, sizeof value);
+        return value;
+    }
+    void Store(uint64_t offset, uint32_t value)
+    {
+        if (offset + 4 > m_uArenaSize || (offset & 3) != 0) [[unlikely]] {
+            StoreOutsideArena();
+            return;
+        }
+        std::memcpy(m_pArena + offset, &value, sizeof value);
+    }
+    // Words of a chunk that IsChunk accepted: it ends at or below the top, and
+    // the top and the fence follow, so its first 32 bytes need no check.
+    uint32_t Word(uint32_t chunk, uint32_t at) const
+    {
+        uint32_t value;
+        std::memcpy(&value, m_pArena + chunk + at, sizeof value);
+        return value;
+    }
+    void SetWord(uint32_t chunk, uint32_t at, uint32_t value)
+    {
+        std::memcpy(m_pArena + chunk + at, &value, sizeof value);
+    }
+    [[gnu::cold, gnu::noinline]] static uint32_t LoadOutsideArena();
+    [[gnu::cold, gnu::noinline]] static void StoreOutsideArena();
     uint32_t Head(uint32_t chunk) const { return Load(uint64_t(chunk) + 4); }
     void SetHead(uint32_t chunk, uint32_t head) { Store(uint64_t(chunk) + 4, head); }
     uint32_t ChunkSize(uint32_t chunk) const { return Head(chunk) & ~7u; }
@@ -79,17 +109,14 @@ private:
     uint32_t Bk(uint32_t chunk) const;
     void SetFd(uint32_t chunk, uint32_t link);
     void SetBk(uint32_t chunk, uint32_t link);
-    static uint64_t ChildSlot(uint32_t chunk, uint32_t side) { return uint64_t(chunk) + 16 + 4 * side; }
-    uint32_t Child(uint32_t chunk, uint32_t side) const { return Load(ChildSlot(chunk, side)); }
-    void SetChild(uint32_t chunk, uint32_t side, uint32_t link) { Store(ChildSlot(chunk, side), link); }
-    uint32_t Parent(uint32_t chunk) const { return Load(uint64_t(chunk) + 24); }
-    void SetParent(uint32_t chunk, uint32_t link) { Store(uint64_t(chunk) + 24, link); }
-    uint32_t TreeIndexOf(uint32_t chunk) const { return Load(uint64_t(chunk) + 28); }
-    void SetTreeIndexOf(uint32_t chunk, uint32_t index) { Store(uint64_t(chunk) + 28, index); }
-    uint32_t LeftmostChild(uint32_t chunk) const;
+    // For a chunk that IsChunk accepted.
+    uint32_t VerifiedLeftmostChild(uint32_t chunk) const;
 
     // A link that may name a free chunk below the top.
-    bool IsChunk(uint64_t offset) const;
+    bool IsChunk(uint64_t offset) const
+    {
+        return (offset & 7) == 0 && offset >= m_uLeast && offset + MIN_CHUNK_SIZE <= m_uTop;
+    }
     void* UserPointer(uint32_t chunk) const { return m_pArena + chunk + 8; }
 
     // Header and footer updates.

@@ -66,19 +66,29 @@ void* BigHeap::Memalign(size_t alignment, BigHeap* heap, size_t size, uint32_t t
     const uint32_t chunkSize = ArenaAllocator::RequestToSize(size);
     const size_t request =
         size_t(chunkSize) + alignment + ArenaAllocator::MIN_CHUNK_SIZE - ArenaAllocator::CHUNK_OVERHEAD;
-    void* pMemory = Malloc(heap, request, tag);
-    if (!pMemory)
-        return nullptr;
-    void* pLeader = nullptr;
-    void* pTrailer = nullptr;
+    // One lock hold for the allocation, the move and the frees of the cut-off
+    // pieces: the same steps and counts as separate calls, without taking the
+    // lock four times.
+    void* pMemory = nullptr;
     {
         HeapSpinLockGuard guard(heap->m_oAllocator.m_oLock);
-        pMemory = heap->m_oAllocator.Align(pMemory, static_cast<uint32_t>(alignment), chunkSize, pLeader, pTrailer);
+        pMemory = heap->m_oAllocator.Allocate(request);
+        if (pMemory) {
+            ++heap->m_uAllocationCount;
+            void* pLeader = nullptr;
+            void* pTrailer = nullptr;
+            pMemory = heap->m_oAllocator.Align(pMemory, static_cast<uint32_t>(alignment), chunkSize, pLeader, pTrailer);
+            if (pLeader) {
+                heap->m_oAllocator.Release(pLeader);
+                ++heap->m_uFreeCount;
+            }
+            if (pTrailer) {
+                heap->m_oAllocator.Release(pTrailer);
+                ++heap->m_uFreeCount;
+            }
+        }
     }
-    if (pLeader)
-        Free(heap, pLeader, tag);
-    if (pTrailer)
-        Free(heap, pTrailer, tag);
+    CORE_ASSERT(pMemory, "Memory allocation failed");
     return pMemory;
 }
 

@@ -5,13 +5,23 @@
 namespace Nubra::Memory {
 
 // A lock word taken by an interlocked compare-exchange from 0 to 1, with a
-// zero sleep between tries, and released by an interlocked exchange to 0.
+// zero sleep between tries, and released by storing 0.
 class HeapSpinLock {
 public:
-    void Acquire();
-    void Release() { m_uWord.exchange(0, std::memory_order_release); }
+    // The uncontended take is one compare-exchange, inlined at every caller.
+    void Acquire()
+    {
+        uint32_t expected = 0;
+        if (!m_uWord.compare_exchange_strong(expected, 1, std::memory_order_acquire, std::memory_order_relaxed))
+            AcquireContended();
+    }
+    // A release store is enough: only the holder writes the word while it
+    // is 1.
+    void Release() { m_uWord.store(0, std::memory_order_release); }
 
 private:
+    void AcquireContended();
+
     std::atomic<uint32_t> m_uWord {0};
 };
 

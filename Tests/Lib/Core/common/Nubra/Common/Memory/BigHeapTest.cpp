@@ -100,6 +100,35 @@ TEST(BigHeapTest, MemalignRoundsAlignmentToPowerOfTwo)
     EXPECT_EQ(aligned.Info().m_uUsedChunks, 2u);
 }
 
+// An aligned block is one allocation; each piece cut off it is one free, as
+// when the pieces are freed by hand.
+TEST(BigHeapTest, AlignedBlocksCountTheirCutOffPiecesAsFrees)
+{
+    struct Case {
+        size_t leadingBlock;
+        size_t alignment;
+        size_t size;
+        uint32_t frees;
+    };
+    const Case cases[] = {
+        {1, 256, 100, 2}, {0, 256, 100, 2}, {1, 16, 8, 1}, {9, 16, 8, 1}, {1, 8, 100, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.alignment);
+        SCOPED_TRACE(c.leadingBlock);
+        TestArena arena(ARENA_SIZE);
+        if (c.leadingBlock != 0)
+            arena.Malloc(c.leadingBlock);
+        const uint32_t allocations = arena.Heap()->AllocationCount();
+        void* block = arena.Memalign(c.alignment, c.size);
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % c.alignment, 0u);
+        EXPECT_EQ(arena.Heap()->AllocationCount(), allocations + 1);
+        EXPECT_EQ(arena.Heap()->FreeCount(), c.frees);
+        EXPECT_EQ(arena.Info().m_uUsedChunks, c.leadingBlock != 0 ? 2u : 1u);
+    }
+}
+
 TEST(BigHeapTest, HugeRequestsFailWithTheAssert)
 {
     TestSupport::ScopedMessageBoxes boxes;

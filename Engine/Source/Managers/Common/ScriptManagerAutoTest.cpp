@@ -1,0 +1,156 @@
+#include "Managers/Common/ScriptManager.h"
+
+#include "Common/GameInterface.h"
+#include "Common/SceneIds.h"
+#include "Common/TwGame.h"
+#include "Error/EngineAssert.h"
+#include "Log/CoreLog.h"
+#include "Managers/Common/ScriptAutoTestLink.h"
+#include "Managers/Common/ScriptSceneLink.h"
+#include "Managers/Common/ScriptStateLink.h"
+#include "System/Clock.h"
+
+// A failed check whose condition the log shows in the recorded event's terms,
+// followed by its message.
+#define AUTOTEST_CHECK(holds, condition, ...)                                            \
+    do {                                                                                 \
+        if (!(holds)) {                                                                  \
+            CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, condition); \
+            CorePrint(&g_oCoreLog, "message:\n");                                        \
+            CoreEngineAssertMessage(__VA_ARGS__);                                        \
+        }                                                                                \
+    } while (0)
+
+namespace {
+
+bool HoldsItem(const EventDesc& oEventDesc, int iParameter)
+{
+    GameInterface* pGame = GameInterface::GetGameInterface();
+    return pGame != nullptr && pGame->HasItem(static_cast<uint32_t>(oEventDesc.m_oParameter[iParameter]));
+}
+
+} // namespace
+
+void ScriptManager::SetAutoTestEvents(std::span<const EventDesc> aEvents)
+{
+    m_aAutoTestEvents = aEvents;
+    m_iAutoTestIndex = 0;
+    m_oAutoTestFrameTimes.Reset();
+}
+
+const EventDesc* ScriptManager::PeekAutoTestEvent() const
+{
+    if (m_iAutoTestIndex >= static_cast<int32_t>(m_aAutoTestEvents.size()))
+        return nullptr;
+    return &m_aAutoTestEvents[static_cast<size_t>(m_iAutoTestIndex)];
+}
+
+void ScriptManager::ConsumeAutoTestEvent()
+{
+    if (PeekAutoTestEvent() != nullptr)
+        ++m_iAutoTestIndex;
+}
+
+bool ScriptManager::IsAutoTestReady()
+{
+    if (m_iInteractive != 0 || m_bChangePending != 0)
+        return false;
+    ScriptStateLink& oStates = GetScriptStateLink();
+    if (oStates.IsFadeRunning(GlobalFade::OutToBlack) || !oStates.IsStateQueueEmpty())
+        return false;
+    const int32_t iInputState = GetScriptAutoTestLink().GetSceneInputState();
+    if (iInputState != ScriptAutoTestLink::INPUT_STATE_IDLE && iInputState != ScriptAutoTestLink::INPUT_STATE_MENU)
+        return false;
+    return m_oContext.AreActionsDone() && m_oContext.GetCursor() == NO_NODE;
+}
+
+void ScriptManager::AutoTest_Update()
+{
+    if (!TwGame::s_bAutoTest || m_aAutoTestEvents.empty())
+        return;
+    if (m_oAutoTestFrameTimes.IsReported())
+        return;
+    // Frames are timed until the last recorded event has gone, whoever took
+    // it (the talk screen takes the dialog choices), and the game is idle
+    // again after it.
+    Platform::Clock& oClock = Platform::GetClock();
+    m_oAutoTestFrameTimes.MarkFrame(oClock.Counter(), oClock.CounterFrequency());
+    if (!IsAutoTestReady())
+        return;
+    if (PeekAutoTestEvent() == nullptr) {
+        m_oAutoTestFrameTimes.ReportOnce(static_cast<int32_t>(m_aAutoTestEvents.size()));
+        return;
+    }
+
+    const EventDesc oEventDesc = *PeekAutoTestEvent();
+    ConsumeAutoTestEvent();
+    ENGINE_ASSERT_MSG(oEventDesc.m_eType != TwEventType_Dialog_AutoTest, "Autotest Proposition mismatched");
+    PlayAutoTestEvent(oEventDesc);
+}
+
+void ScriptManager::PlayAutoTestEvent(const EventDesc& oEventDesc)
+{
+    const SceneDesc* pScene = Id::GetSceneDesc(GetScriptSceneLink().GetSceneId());
+    CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+    CorePrint(&g_oCoreLog, "%s\n", EventDesc::ToString(pScene, oEventDesc));
+
+    switch (oEventDesc.m_eType) {
+    case TwEventType_Combine: PlayAutoTestCombine(oEventDesc); return;
+    case TwEventType_Map: PlayAutoTestMap(oEventDesc); return;
+    case TwEventType_Activate:
+    case TwEventType_Look:
+    case TwEventType_Talk:
+    case TwEventType_UseItem: CheckScriptableTarget(oEventDesc); break;
+    default: break;
+    }
+    FireEvent(oEventDesc);
+}
+
+void ScriptManager::CheckScriptableTarget(const EventDesc& oEventDesc)
+{
+    ENGINE_ASSERT(oEventDesc.m_iParameterType[0] == ID_PARAMETER_TYPE_SCRIPTABLE);
+    Scriptable* pScriptable = FindScriptable(oEventDesc.m_oParameter[0]);
+    // A target that is not in the scene at all fails the same check.
+    const bool bUsable = pScriptable != nullptr && pScriptable->IsVisible() && pScriptable->IsInteractive();
+    AUTOTEST_CHECK(bUsable, "pScriptable->IsVisible() && pScriptable->IsInteractive()",
+                   "AutoTest: execute action on non visible/interactive object (%s)\n",
+                   EventDesc::ToString(Id::GetSceneDesc(GetScriptSceneLink().GetSceneId()), oEventDesc));
+    if (oEventDesc.m_eType != TwEventType_UseItem)
+        return;
+    ENGINE_ASSERT(oEventDesc.m_iParameterType[1] == ID_PARAMETER_TYPE_ITEM);
+    AUTOTEST_CHECK(HoldsItem(oEventDesc, 1),
+                   "GameInterface::GetGameInterface()->HasItem(oEventDesc.m_oParameter[1].m_iItemId)",
+                   "AutoTest: use item not present in inventory\n");
+}
+
+void ScriptManager::PlayAutoTestCombine(const EventDesc& oEventDesc)
+{
+    ENGINE_ASSERT(oEventDesc.m_iParameterType[0] == ID_PARAMETER_TYPE_ITEM);
+    ENGINE_ASSERT(oEventDesc.m_iParameterType[1] == ID_PARAMETER_TYPE_ITEM);
+    AUTOTEST_CHECK(HoldsItem(oEventDesc, 0) && HoldsItem(oEventDesc, 1),
+                   "GameInterface::GetGameInterface()->HasItem(oEventDesc.m_oParameter[0].m_iItemId)",
+                   "AutoTest: Combine items not present in inventory\n");
+    EventDesc oEvent = oEventDesc;
+    // A refused combination fires an empty event, which no handler matches.
+    if (!GetScriptAutoTestLink().CombineItem(static_cast<uint32_t>(oEventDesc.m_oParameter[0]),
+                                             static_cast<uint32_t>(oEventDesc.m_oParameter[1]), &oEvent))
+        oEvent = EventDesc::MakeEmpty();
+    FireEvent(oEvent);
+}
+
+void ScriptManager::PlayAutoTestMap(const EventDesc& oEventDesc)
+{
+    ScriptAutoTestLink& oLink = GetScriptAutoTestLink();
+    const int32_t iLocation = oEventDesc.m_oParameter[0];
+    // The index comes from the recording: one past the map's locations would
+    // read outside them.
+    if (oEventDesc.m_iParameterType[0] != ID_PARAMETER_TYPE_INT || iLocation < 0 ||
+        iLocation >= oLink.GetNbMapLocations()) {
+        CorePrint(&g_oCoreLog, "AutoTest: Map record names no map location (%d), the scene stays\n", iLocation);
+        return;
+    }
+    if (!oLink.IsMapLocationActive(iLocation))
+        CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION,
+                               "MapThumb::IsActive(MapThumb::m_oThumbDesc[iLocation])");
+    GoToScene(oLink.GetMapLocationScene(iLocation));
+}

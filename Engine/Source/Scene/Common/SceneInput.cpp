@@ -1,0 +1,264 @@
+#include "Adventure/Common/Scriptable.h"
+#include "Error/EngineAssert.h"
+#include "Input/Common/InputEventIds.h"
+#include "Input/InputEventHandler.h"
+#include "Input/InputPointer.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneInputLink.h"
+#include "Scene/Common/SceneInterfaceLink.h"
+
+namespace {
+
+constexpr uint32_t NO_POINTER = 0xFFFFFFFFu;
+// Past this hold (0.2 s) a release no longer walks and the character follows
+// the pointer instead.
+constexpr fx32 HOLD_LIMIT = 0x333;
+// 50 units squared: how far the pointer may stray from an open verb menu.
+constexpr int64_t VERB_MENU_REACH_SQUARED = 0x9C4000;
+constexpr int MAX_EVENT_TYPES = 13;
+// What the unknown-state assert reports.
+constexpr bool FALSE = false;
+
+// The trigger is active; with a position when it carries one.
+bool Active(uint16_t id)
+{
+    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
+    return handler && handler->IsEventActive(id, nullptr, nullptr);
+}
+
+bool ActiveAt(uint16_t id, uint32_t& pointer)
+{
+    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
+    pointer = NO_POINTER;
+    return handler && handler->IsEventActive(id, &pointer, nullptr) && pointer != NO_POINTER;
+}
+
+bool HeldOrMovedAt(uint32_t& pointer)
+{
+    return ActiveAt(InputEventId_PointerHeld, pointer) || ActiveAt(InputEventId_PointerMoved, pointer);
+}
+
+fx32 MillisecondsToFx(uint32_t dtMs)
+{
+    return static_cast<fx32>((static_cast<int64_t>(dtMs) << 12) / 1000);
+}
+
+bool Offers(const TwEventType* pTypes, int count, TwEventType type)
+{
+    for (int i = 0; i < count; ++i)
+        if (pTypes[i] == type)
+            return true;
+    return false;
+}
+
+// Whether the object is a hotspot: interactive, with Look, Talk or Activate.
+bool IsHotspot(const SceneObject& object)
+{
+    const Scriptable* owner = object.m_pScriptable;
+    if (!owner || !owner->IsInteractive())
+        return false;
+    TwEventType types[MAX_EVENT_TYPES];
+    const int count = owner->GetEventTypes(types, MAX_EVENT_TYPES);
+    return Offers(types, count, TwEventType_Look) || Offers(types, count, TwEventType_Talk) ||
+           Offers(types, count, TwEventType_Activate);
+}
+
+void SetModeOnce(SceneCursor& cursor, int32_t iMode)
+{
+    if (cursor.GetMode() != iMode)
+        cursor.SetMode(iMode);
+}
+
+} // namespace
+
+void Scene::ApplyPointerFlags()
+{
+    if (Active(InputEventId_PointerInside))
+        m_oCursor.m_bShown = 1;
+    if (Active(InputEventId_PointerOutside))
+        m_oCursor.m_bShown = 0;
+}
+
+void Scene::HandleInputs(uint32_t dtMs)
+{
+    ApplyPointerFlags();
+    if (m_iInputState == INPUT_STATE_PAD_POINTER) {
+        HandlePadPointerInput();
+        return;
+    }
+    if (GetSceneInterfaceLink().IsBusy()) {
+        HandleBusyInput();
+        return;
+    }
+    switch (m_iInputState) {
+    case INPUT_STATE_IDLE:
+        if (GetSceneInputLink().IsTalkScreenActive())
+            PostEvent(SCENE_EVENT_TALK);
+        else
+            HandleIdleInput(dtMs);
+        break;
+    case INPUT_STATE_FOLLOW: HandleFollowInput(); break;
+    case INPUT_STATE_WALK: HandleWalkInput(); break;
+    case INPUT_STATE_MENU: HandleMenuInput(); break;
+    case INPUT_STATE_ITEM_DRAG: HandleItemDragInput(); break;
+    case INPUT_STATE_POINTER_ONLY: HandlePointerOnlyInput(); break;
+    case INPUT_STATE_TALK: {
+        uint32_t pointer;
+        if (HeldOrMovedAt(pointer))
+            m_oCursor.SetPosition(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
+        if (!GetSceneInputLink().IsTalkScreenActive())
+            PostEvent(SCENE_EVENT_TALK_DONE);
+        break;
+    }
+    default: ENGINE_ASSERT_MSG(FALSE, "Unknown state"); break;
+    }
+}
+
+void Scene::HandleBusyInput()
+{
+    SceneInputLink& link = GetSceneInputLink();
+    const bool dialog = link.IsDialogRunning();
+    if ((dialog || link.IsTalkScreenActive()) && m_iInputState != INPUT_STATE_TALK)
+        PostEvent(SCENE_EVENT_TALK);
+    else if (m_iInputState == INPUT_STATE_TALK)
+        PostEvent(SCENE_EVENT_TALK_DONE);
+    uint32_t pointer;
+    // The pad's stick (72) keeps the pointer where it is.
+    if (!Active(72) && (ActiveAt(InputEventId_PointerMoved, pointer) || ActiveAt(InputEventId_PointerHeld, pointer)))
+        m_oCursor.SetPosition(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
+    SetModeOnce(m_oCursor, dialog && link.DialogOffersChoices() ? CURSOR_POINTER : CURSOR_WAIT);
+}
+
+void Scene::HandleIdleInput(uint32_t dtMs)
+{
+    uint32_t pointer;
+    if (HeldOrMovedAt(pointer))
+        TrackPointer(pointer);
+    else if (!m_bVerbMenuOpen)
+        m_pHoveredObject = nullptr;
+    HandleIdleButtons(dtMs);
+    UpdateCaption();
+    if (Active(InputEventId_OpenMenu)) {
+        m_oCursor.ResetVerbPosition();
+        m_oCursor.SetMode(CURSOR_POINTER);
+        m_bVerbMenuOpen = 0;
+        PostEvent(SCENE_EVENT_OPEN_MENU);
+    } else if (Active(InputEventId_HighlightAll)) {
+        s_bHighlightAll = !s_bHighlightAll;
+    }
+}
+
+void Scene::TrackPointer(uint32_t pointer)
+{
+    const fx32 x = InputPointerVirtualX(pointer);
+    const fx32 y = InputPointerVirtualY(pointer);
+    m_oCursor.SetPosition(x, y);
+    SceneObject* picked = PickObjectAt(x, y);
+    if (!m_bVerbMenuOpen) {
+        m_pHoveredObject = picked;
+        if (!picked)
+            SetModeOnce(m_oCursor, CURSOR_POINTER);
+        else if (IsHotspot(*picked))
+            SetModeOnce(m_oCursor, CURSOR_HOTSPOT);
+        return;
+    }
+    const int64_t dx = static_cast<int64_t>(m_oCursor.m_vVerbPosition.x) - x;
+    const int64_t dy = static_cast<int64_t>(m_oCursor.m_vVerbPosition.y) - y;
+    if (((dx * dx) >> 12) + ((dy * dy) >> 12) > VERB_MENU_REACH_SQUARED) {
+        CloseVerbMenu();
+        return;
+    }
+    const int32_t hit = m_oCursor.HitVerb(x, y);
+    for (CursorVerbSlot& slot : m_oCursor.m_aSlots) {
+        if (hit != CURSOR_NONE && slot.m_iVerb == hit) {
+            slot.m_bAnimating = 1;
+        } else {
+            slot.m_bAnimating = 0;
+            slot.m_uKey = 0;
+            slot.m_fTime = 0;
+        }
+    }
+}
+
+void Scene::HandleIdleButtons(uint32_t dtMs)
+{
+    uint32_t pointer;
+    if (m_bVerbMenuOpen) {
+        if (!ActiveAt(InputEventId_PointerPressed, pointer))
+            return;
+        const fx32 x = InputPointerVirtualX(pointer);
+        const fx32 y = InputPointerVirtualY(pointer);
+        const int32_t verb = m_oCursor.HitVerb(x, y);
+        if (verb != CURSOR_NONE) {
+            m_oCursor.SetMode(verb);
+            PostEvent(SCENE_EVENT_ACTION);
+        } else {
+            // A click on the object whose menu is open keeps the menu.
+            if (PickObjectAt(x, y) == m_pHoveredObject)
+                return;
+            UpdateCaption();
+        }
+        CloseVerbMenu();
+        return;
+    }
+    if (ActiveAt(InputEventId_PointerPressed, pointer)) {
+        SceneObject* picked = PickObjectAt(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
+        if (picked && picked->GetDirection() != DIR_NONE)
+            PostEvent(SCENE_EVENT_ACTION);
+        else if (picked)
+            OpenVerbMenu(*picked);
+    }
+    if (!m_bVerbMenuOpen && ActiveAt(InputEventId_PointerReleased, pointer) && m_fHoldTime < HOLD_LIMIT) {
+        const fx32 x = InputPointerVirtualX(pointer);
+        const fx32 y = InputPointerVirtualY(pointer);
+        // A short click on the ground walks there.
+        if (!PickObjectAt(x, y)) {
+            SetPointerTarget(x, y);
+            PostEvent(SCENE_EVENT_WALK);
+        }
+    }
+    if (!m_bVerbMenuOpen && m_iInputState == INPUT_STATE_IDLE && ActiveAt(InputEventId_PointerHeld, pointer)) {
+        m_fHoldTime += MillisecondsToFx(dtMs);
+        if (m_fHoldTime > HOLD_LIMIT) {
+            SetPointerTarget(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
+            PostEvent(SCENE_EVENT_FOLLOW);
+        }
+    }
+}
+
+void Scene::OpenVerbMenu(SceneObject& object)
+{
+    TwEventType types[MAX_EVENT_TYPES];
+    const int count = object.m_pScriptable ? object.m_pScriptable->GetEventTypes(types, MAX_EVENT_TYPES) : 0;
+    int32_t verbs[2] = {CURSOR_NONE, CURSOR_NONE};
+    int iIndex = 0;
+    const int nbEvents = count;
+    if (count == 0)
+        verbs[0] = CURSOR_POINTER;
+    if (Offers(types, count, TwEventType_Look))
+        verbs[iIndex++] = CURSOR_LOOK;
+    if (Offers(types, count, TwEventType_Activate))
+        verbs[iIndex++] = CURSOR_ACTIVATE;
+    else if (Offers(types, count, TwEventType_Talk))
+        verbs[iIndex++] = CURSOR_TALK;
+    ENGINE_ASSERT(iIndex == nbEvents);
+    m_oCursor.OpenVerbs(verbs[0], verbs[1]);
+    m_oCursor.m_vVerbPosition = {CoreFx::WrapSub(object.m_oPulse.m_oPosition.x, m_fScroll),
+                                 object.m_oPulse.m_oPosition.y};
+    m_bVerbMenuOpen = 1;
+}
+
+void Scene::CloseVerbMenu()
+{
+    m_bVerbMenuOpen = 0;
+    m_oCursor.ResetVerbPosition();
+    m_oCursor.SetMode(CURSOR_POINTER);
+}
+
+void Scene::SetPointerTarget(fx32 x, fx32 y)
+{
+    // The cursor keeps to the same bounds.
+    SceneCursor bounds;
+    bounds.SetPosition(x, y);
+    m_oPointerTarget = bounds.m_vPosition;
+}

@@ -1,0 +1,302 @@
+#include "Engine/Managers/Common/ScriptManagerTestKit.h"
+
+#include "ContentBuilder/AutoTestSource.h"
+#include "Common/TwGame.h"
+#include "Common/VarIds.h"
+#include "Dialogs/Common/TalkScreenServices.h"
+#include "Managers/Common/ScriptAutoTestLink.h"
+#include "ScriptEngine/common/AutoTestRecording.h"
+#include "ScriptEngine/common/ScriptIds.h"
+#include "System/Clock.h"
+#include "Support/ScopedService.h"
+
+#include <gtest/gtest.h>
+
+// A recording, compiled from its source as the content builder does and read
+// back as the game does, replayed by the script manager frame by frame
+// against a scene script, fake scriptables and fake scene, inventory script
+// and map.
+namespace {
+
+constexpr int32_t LIVING_ROOM = 9;
+constexpr int32_t HOUSE_EXTERIOR = 10;
+constexpr int32_t WATER_JUG = 2;
+constexpr int32_t DUSTPAN = 4;
+constexpr int32_t DUST_PATCH = 25;
+constexpr uint32_t PLATE = 0x808443e7u;  // ITEM_DULL_PLATE
+constexpr uint32_t MAGNET = 0x8aa0e08du; // ITEM_MAGNET
+constexpr uint32_t CORK = 0x8c35a848u;   // ITEM_CORK
+constexpr int32_t LOOKS = VARINT_LINE_1;
+constexpr int32_t SWEEPS = VARINT_LINE_2;
+constexpr int32_t COMBINES = VARINT_LINE_3;
+constexpr int32_t OUTSIDE = VARINT_COLUMN1;
+constexpr int32_t WAIT_MS = 64;
+
+// The scene's input state, the one combination (plate and magnet) and two map
+// locations, the second leading out of the house.
+class FakeAutoTestLink : public ScriptAutoTestLink {
+public:
+    FakeAutoTestLink() { SetScriptAutoTestLink(this); }
+    ~FakeAutoTestLink() override { SetScriptAutoTestLink(nullptr); }
+
+    int32_t GetSceneInputState() override { return m_iInputState; }
+    bool CombineItem(uint32_t uFirst, uint32_t uSecond, EventDesc* pOut) override
+    {
+        if (!((uFirst == PLATE && uSecond == MAGNET) || (uFirst == MAGNET && uSecond == PLATE)))
+            return false;
+        BuildEvent(pOut, TwEventType_Combine, 2, ID_PARAMETER_TYPE_ITEM, uFirst, ID_PARAMETER_TYPE_ITEM, uSecond);
+        return true;
+    }
+    int32_t GetNbMapLocations() override { return 2; }
+    bool IsMapLocationActive(int32_t iIndex) override { return iIndex == 1; }
+    int32_t GetMapLocationScene(int32_t iIndex) override { return iIndex == 1 ? HOUSE_EXTERIOR : LIVING_ROOM; }
+
+    int32_t m_iInputState = INPUT_STATE_IDLE;
+};
+
+// A counter whose every reading is 2 ms after the last one.
+class SteppingClock : public Platform::Clock {
+public:
+    uint64_t Counter() override { return m_uCounter += 2000; }
+    uint64_t CounterFrequency() override { return 1000000; }
+    void Sleep(uint32_t) override { }
+    void SleepUntil(uint64_t) override { }
+    int32_t WallClockMilliseconds() override { return 0; }
+    int64_t CalendarSeconds() override { return 0; }
+    uint64_t m_uCounter = 0;
+};
+
+void AddOne(TestSceneScript& s, int32_t iVarId)
+{
+    s.AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_ADD_TO_VARIABLE, Param::Int(iVarId), Param::Int(1));
+}
+
+// Looking at the jug takes time; sweeping with the plate, combining and every
+// failed use count; the dust patch turns the dustpan off.
+void WriteLivingRoom(TestSceneScript& script)
+{
+    script.m_events = [](TestSceneScript& s) {
+        s._IfEvent(MakeEvent(TwEventType_Look, WATER_JUG));
+        s.AddToQueue(WATER_JUG, ID_ACTION_TYPE_WAIT, Param::Int(WAIT_MS));
+        AddOne(s, LOOKS);
+        s._EndMatch();
+
+        s._IfEvent(MakeEvent(TwEventType_UseItem, DUSTPAN, PLATE));
+        AddOne(s, SWEEPS);
+        s._EndMatch();
+
+        s._IfEvent(MakeEvent(TwEventType_Activate, DUST_PATCH));
+        s.AddToQueue(DUSTPAN, ID_ACTION_TYPE_SET_ACTIVE, Param::Bool(false));
+        s._EndMatch();
+
+        EventDesc oCombine;
+        s._IfEvent(*BuildEvent(&oCombine, TwEventType_Combine, 0));
+        AddOne(s, COMBINES);
+        s._EndMatch();
+    };
+}
+
+class AutoTestPlaybackTest : public ScriptManagerTest {
+protected:
+    AutoTestPlaybackTest()
+    {
+        TwGame::s_bAutoTest = true;
+        g_oGameInterface.AttachInventory(&inventory);
+        for (auto& [iId, oScriptable] :
+             {std::pair<int32_t, Scriptable*> {WATER_JUG, &jug}, {DUSTPAN, &dustpan}, {DUST_PATCH, &dust}})
+            manager.InsertScriptable(iId, oScriptable);
+        TestScripts::For(LIVING_ROOM) = &WriteLivingRoom;
+        TestScripts::For(HOUSE_EXTERIOR) = [](TestSceneScript& script) {
+            script.m_enterActions = [](TestSceneScript& s) {
+                s.AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SET_VARIABLE, Param::Int(OUTSIDE), Param::Int(1));
+            };
+        };
+    }
+    ~AutoTestPlaybackTest() override
+    {
+        manager.SetAutoTestEvents({});
+        for (int32_t iId : {WATER_JUG, DUSTPAN, DUST_PATCH})
+            manager.RemoveScriptable(iId);
+        g_oGameInterface.AttachInventory(nullptr);
+        TwGame::s_bAutoTest = false;
+    }
+
+    void Play(const std::string& source)
+    {
+        const std::vector<uint8_t> bytes = CompileAutoTestRecording(source, "test recording");
+        ASSERT_TRUE(recording.Parse(bytes, "test recording")) << TakeLog();
+        manager.SetAutoTestEvents(recording.GetEvents());
+    }
+
+    // Frames, with every scene fade-out over in the frame after it starts.
+    void RunFrames(int iFrames)
+    {
+        for (int frame = 0; frame < iFrames; ++frame) {
+            manager.Update(16);
+            if (states.IsFadeRunning(GlobalFade::OutToBlack)) {
+                states.FinishFade(GlobalFade::OutToBlack);
+                states.StopFade(GlobalFade::OutToBlack);
+            }
+        }
+    }
+
+    FakeAutoTestLink link;
+    FakeInventory inventory;
+    Scriptable jug;
+    Scriptable dustpan;
+    Scriptable dust;
+    AutoTestRecording recording;
+};
+
+TEST_F(AutoTestPlaybackTest, ARecordingPlaysOneEventPerIdleFrameWithItsChecksAndTravelsByTheMap)
+{
+    inventory.m_aItems = {PLATE, MAGNET};
+    Play("scene bg101_BO_CastilloLivingRoom\n"
+         "Look water_jug\n"
+         "UseItem dustpan ITEM_DULL_PLATE\n"
+         "UseItem dustpan ITEM_CORK   # not held: reported, and still fired\n"
+         "Combine ITEM_DULL_PLATE ITEM_MAGNET\n"
+         "Combine ITEM_DULL_PLATE ITEM_CORK\n"
+         "Activate dust_patch_1\n"
+         "Activate dustpan           # no longer interactive\n"
+         "Dialog_AutoTest BG101_ASK_CHORES\n"
+         "Map 7                      # no such location\n"
+         "Map 1\n");
+    // The scene's input is elsewhere (a dialog runs): nothing plays.
+    link.m_iInputState = 9;
+    StartScene(LIVING_ROOM);
+    TakeLog();
+    RunFrames(3);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 0);
+    link.m_iInputState = ScriptAutoTestLink::INPUT_STATE_IDLE;
+
+    // The look keeps the game busy for its wait: the next record waits too.
+    RunFrames(1);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 1);
+    EXPECT_EQ(TakeLog(), "GAME[00h:00m:00s]:Look(Entity[2](bg101_BO_CastilloLivingRoom::water_jug),)\n");
+    RunFrames(WAIT_MS / 16);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 1);
+    EXPECT_EQ(g_VarManager.GetInt(LOOKS), 1);
+
+    RunFrames(30);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 10);
+    EXPECT_EQ(g_VarManager.GetInt(SWEEPS), 1);
+    // The refused combination fired an empty event: one combine counted.
+    EXPECT_EQ(g_VarManager.GetInt(COMBINES), 1);
+    EXPECT_FALSE(dustpan.IsInteractive());
+    EXPECT_EQ(scene.m_iSceneId, HOUSE_EXTERIOR);
+    EXPECT_EQ(g_VarManager.GetInt(OUTSIDE), 1);
+    EXPECT_EQ(g_VarManager.GetInt(VARINT_C_CURRENT_SCENE), HOUSE_EXTERIOR);
+
+    const std::string log = TakeLog();
+    const std::string expectedInOrder[] = {
+        "GAME[00h:00m:00s]:UseItem(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),ITEM_DULL_PLATE)\n",
+        "GAME[00h:00m:00s]:UseItem(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),ITEM_CORK)\n",
+        "GameInterface::GetGameInterface()->HasItem(oEventDesc.m_oParameter[1].m_iItemId)",
+        "message:\nAutoTest: use item not present in inventory\n",
+        "GAME[00h:00m:00s]:Combine(ITEM_DULL_PLATE,ITEM_MAGNET)\n",
+        "GAME[00h:00m:00s]:Combine(ITEM_DULL_PLATE,ITEM_CORK)\n",
+        "GameInterface::GetGameInterface()->HasItem(oEventDesc.m_oParameter[0].m_iItemId)",
+        "message:\nAutoTest: Combine items not present in inventory\n",
+        "GAME[00h:00m:00s]:Activate(Entity[25](bg101_BO_CastilloLivingRoom::dust_patch_1),)\n",
+        "GAME[00h:00m:00s]:Activate(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),)\n",
+        "pScriptable->IsVisible() && pScriptable->IsInteractive()",
+        "message:\nAutoTest: execute action on non visible/interactive object "
+        "(Activate(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),))\n",
+        "oEventDesc.m_eType != TwEventType_Dialog_AutoTest",
+        "message:\nAutotest Proposition mismatched\n",
+        "GAME[00h:00m:00s]:Dialog_AutoTest(",
+        "GAME[00h:00m:00s]:Map(7,)\n",
+        "AutoTest: Map record names no map location (7), the scene stays\n",
+        "GAME[00h:00m:00s]:Map(1,)\n",
+        "Scene Init time:",
+    };
+    size_t at = 0;
+    for (const std::string& line : expectedInOrder) {
+        const size_t found = log.find(line, at);
+        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << log;
+        at = found + line.size();
+    }
+}
+
+TEST_F(AutoTestPlaybackTest, TheTalkScreenTakesDialogChoicesAndPlaybackStopsWhenTheRecordsRunOut)
+{
+    Play("scene bg101_BO_CastilloLivingRoom\n"
+         "Dialog_AutoTest 0x1234\n"
+         "Look water_jug\n");
+    // Without "-autotest", nothing is taken.
+    TwGame::s_bAutoTest = false;
+    link.m_iInputState = ScriptAutoTestLink::INPUT_STATE_IDLE;
+    StartScene(LIVING_ROOM);
+    RunFrames(2);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 0);
+    TwGame::s_bAutoTest = true;
+
+    ASSERT_NE(manager.PeekAutoTestEvent(), nullptr);
+    EXPECT_EQ(manager.PeekAutoTestEvent()->m_eType, TwEventType_Dialog_AutoTest);
+    EXPECT_EQ(manager.PeekAutoTestEvent()->m_oParameter[0], 0x1234);
+    manager.ConsumeAutoTestEvent();
+    TakeLog();
+
+    SteppingClock clock;
+    TestSupport::ScopedService<Platform::Clock> useClock(&Platform::SetClock, clock);
+    RunFrames(1 + WAIT_MS / 16 + 3);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 2);
+    EXPECT_EQ(manager.PeekAutoTestEvent(), nullptr);
+    manager.ConsumeAutoTestEvent();
+    EXPECT_EQ(manager.GetAutoTestIndex(), 2);
+    EXPECT_EQ(g_VarManager.GetInt(LOOKS), 1);
+
+    // Timed frames from the first mark until the records ran out, then one report.
+    const AutoTestFrameTimes& times = manager.GetAutoTestFrameTimes();
+    EXPECT_TRUE(times.IsReported());
+    EXPECT_GT(times.GetNbFrames(), 0);
+    EXPECT_DOUBLE_EQ(times.GetMedianMilliseconds(), 2.0);
+    EXPECT_DOUBLE_EQ(times.GetWorstMilliseconds(), 2.0);
+    const std::string log = TakeLog();
+    const std::string report = "AutoTest: 2 events played in " + std::to_string(times.GetNbFrames()) +
+                               " frames; frame time median 2.00 ms, worst 2.00 ms\n";
+    EXPECT_NE(log.find(report), std::string::npos) << log;
+    RunFrames(3);
+    EXPECT_EQ(TakeLog().find("AutoTest:"), std::string::npos);
+}
+
+TEST(AutoTestFrameTimesTest, MedianAndWorstOfTheMarkedFrames)
+{
+    struct Case {
+        std::vector<uint64_t> marks;
+        double median;
+        double worst;
+    };
+    const Case cases[] = {
+        {{}, 0.0, 0.0},
+        {{5}, 0.0, 0.0},                // one mark is no frame yet
+        {{0, 10, 40, 45}, 10.0, 30.0},  // frames 10, 30, 5
+        {{0, 4, 8, 20, 21}, 4.0, 12.0}, // frames 4, 4, 12, 1: the upper median
+        {{100, 50, 60}, 10.0, 10.0},    // a counter going back counts no frame
+    };
+    for (const Case& c : cases) {
+        AutoTestFrameTimes times;
+        for (uint64_t mark : c.marks)
+            times.MarkFrame(mark, 1000);
+        EXPECT_DOUBLE_EQ(times.GetMedianMilliseconds(), c.median) << c.marks.size();
+        EXPECT_DOUBLE_EQ(times.GetWorstMilliseconds(), c.worst) << c.marks.size();
+    }
+}
+
+TEST(AutoTestTalkScreenTest, TheTalkScreenTakesItsAnswersFromTheGamesRecording)
+{
+    EventDesc aRecorded[2];
+    BuildEvent(&aRecorded[0], TwEventType_Dialog_AutoTest, 1, ID_PARAMETER_TYPE_INT, 7);
+    BuildEvent(&aRecorded[1], TwEventType_Look, 1, ID_PARAMETER_TYPE_SCRIPTABLE, 2);
+    g_oScriptManager.SetAutoTestEvents(aRecorded);
+    TalkScreenServices& services = GetTalkScreenServices();
+    EXPECT_EQ(services.PeekAutoTestEvent(), &aRecorded[0]);
+    services.ConsumeAutoTestEvent();
+    EXPECT_EQ(services.PeekAutoTestEvent(), &aRecorded[1]);
+    EXPECT_EQ(g_oScriptManager.GetAutoTestIndex(), 1);
+    g_oScriptManager.SetAutoTestEvents({});
+    EXPECT_EQ(services.PeekAutoTestEvent(), nullptr);
+}
+
+} // namespace

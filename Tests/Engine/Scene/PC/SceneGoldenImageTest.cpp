@@ -1,0 +1,76 @@
+// The sample living room drawn on the OpenGL device: its layer, the stars
+// and the exit arrow of every hotspot, and the cursor with an open verb menu.
+#include "Managers/Common/ResourceManager.h"
+#include "Random/CoreRandom.h"
+#include "Scene/Common/Scene.h"
+#include "Support/FakeSceneServices.h"
+#include "Support/GoldenImage.h"
+#include "Support/LogCapture.h"
+#include "Support/MainHeap.h"
+#include "Support/OpenGlRendererTest.h"
+#include "Support/TestPaths.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+constexpr fx32 FX = FX32_ONE;
+constexpr SceneId LIVING_ROOM = 9;
+// DXT colours are 5:6:5 and drivers round a little differently.
+constexpr uint32_t TOLERANCE = 8;
+
+class SceneGoldenImageTest : public TestSupport::OpenGlRendererTest {
+protected:
+    void SetUp() override
+    {
+        TestSupport::EnsureMainHeap();
+        OpenGlRendererTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        ResourceManager::CreateSingleton();
+        ASSERT_TRUE(ResourceManager::GetInstance()->LoadCommonPackages());
+    }
+    void TearDown() override
+    {
+        Scene::s_bHighlightAll = false;
+        m_scene.reset();
+        ResourceManager::GetInstance()->UnloadAll();
+        ResourceManager::DestroySingleton();
+        OpenGlRendererTest::TearDown();
+    }
+
+    TestSupport::ScopedWorkingDirectory m_data {TestSupport::DataDir()};
+    TestSupport::FakeSceneServices m_services;
+    std::unique_ptr<Scene> m_scene;
+};
+
+TEST_F(SceneGoldenImageTest, TheLivingRoomWithItsHotspotsAndAVerbMenu)
+{
+    m_scene = std::make_unique<Scene>();
+    TestSupport::LogCapture capture;
+    ASSERT_TRUE(m_scene->Initialize(LIVING_ROOM)) << capture.Take();
+    m_scene->LoadActorSet("default");
+    ASSERT_TRUE(m_scene->Prepare());
+    // The markers start their pulses at random points of their loops.
+    CoreRandom::Init(7);
+    Scene::s_bHighlightAll = true;
+    for (int frame = 0; frame < 20; ++frame)
+        m_scene->Update(16);
+    // The verb menu of the water jug, fully open, the pointer beside it.
+    SceneCursor& cursor = m_scene->m_oCursor;
+    cursor.m_vVerbPosition = {180 * FX, 84 * FX};
+    cursor.OpenVerbs(CURSOR_LOOK, CURSOR_ACTIVATE);
+    cursor.Update(400);
+    cursor.SetPosition(200 * FX, 100 * FX);
+    capture.Take();
+
+    ASSERT_TRUE(m_renderer.BeginFrame());
+    m_renderer.ClearFrame();
+    m_scene->Render(m_renderer);
+    const Platform::RgbaImage image = Picture();
+    m_renderer.EndFrame();
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scene/PC/LivingRoom", TOLERANCE));
+    EXPECT_EQ(capture.Take(), "");
+}
+
+} // namespace

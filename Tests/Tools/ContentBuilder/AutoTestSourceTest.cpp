@@ -1,0 +1,45 @@
+#include "ContentBuilder/AutoTestSource.h"
+#include "ContentBuilder/ContentError.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(AutoTestSourceTest, FaultsNameTheSourceLineAndWhatIsWrong)
+{
+    struct Case {
+        const char* source;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"Jump 1\n", "rec:1: unknown event \"Jump\""},
+        {"# a comment\nLook\n", "rec:2: Look takes 1 word"},
+        {"UseItem 4\n", "rec:1: UseItem takes 2 words"},
+        {"scene nowhere\n", "rec:1: no scene \"nowhere\""},
+        {"Look water_jug\n", "rec:1: \"water_jug\" is neither an entity of the current scene nor an actor"},
+        {"scene bg101_BO_CastilloLivingRoom\nUseItem dustpan ITEM_NOTHING\n", "rec:2: no item \"ITEM_NOTHING\""},
+        {"Map 256\n", "rec:1: bad number \"256\" (0 to 255)"},
+        {"Map -1\n", "rec:1: bad number \"-1\" (0 to 255)"},
+        {"Look 3x\n", "rec:1: bad number \"3x\" (0 to 2147483647)"},
+        {"Dialog_AutoTest 0x123456789\n", "rec:1: bad id \"0x123456789\""},
+        {"System 1 2\n", "rec:1: System takes at most one number"},
+    };
+    for (const Case& c : cases) {
+        try {
+            CompileAutoTestRecording(c.source, "rec");
+            ADD_FAILURE() << "accepted: " << c.source;
+        } catch (const ContentError& error) {
+            EXPECT_EQ(std::string(error.what()), c.error);
+        }
+    }
+}
+
+TEST(AutoTestSourceTest, AnEmptySourceIsAnEmptyRecording)
+{
+    const std::vector<uint8_t> bytes = CompileAutoTestRecording("# nothing yet\n\n", "rec");
+    EXPECT_EQ(bytes, (std::vector<uint8_t> {'A', 'T', 'R', 'C', 0, 0, 0, 0}));
+}
+
+} // namespace

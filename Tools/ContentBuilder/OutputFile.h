@@ -1,0 +1,8 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+// Writes a file of the data folder, making its folders; throws ContentError
+// naming the file when it cannot be written.
+void WriteOutputFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);

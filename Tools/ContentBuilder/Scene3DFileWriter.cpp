@@ -1,0 +1,92 @@
+#include "SceneFiles.h"
+#include "SourceRecord.h"
+#include "WalkMeshBaker.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr uint32_t VERSION_MAJOR = 2;
+constexpr uint32_t VERSION_MINOR = 6;
+// Routes and wall edges are always baked.
+constexpr uint32_t FLAGS_PATHS_AND_EDGES = 3;
+// Eight bytes, the last a NUL.
+constexpr char FILE_ID[8] = "3DSCENE";
+constexpr size_t MAX_LIGHTS = 4;
+// How the file numbers its lights.
+constexpr uint32_t LIGHT_DIRECTIONAL = 0;
+constexpr uint32_t LIGHT_OMNI = 1;
+
+void WriteFixed(ByteWriter& out, const std::vector<int32_t>& values)
+{
+    for (int32_t value : values)
+        out.U32(static_cast<uint32_t>(value));
+}
+
+void WriteCamera(ByteWriter& out, const nlohmann::json& source, const std::string& place)
+{
+    const SourceRecord camera(source, place);
+    WriteFixed(out, camera.FixedList("position", 3, {}));
+    WriteFixed(out, camera.FixedList("target", 3, {}));
+    WriteFixed(out, camera.FixedList("up", 3, {0, 0, 1}));
+    const double degrees = camera.Member("fieldOfView").is_number() ? camera.Member("fieldOfView").get<double>() : 0;
+    if (!(degrees > 0 && degrees < 180))
+        camera.Fail("\"fieldOfView\" must be an angle between 0 and 180 degrees");
+    const double half = degrees * std::numbers::pi / 360.0;
+    out.U32(static_cast<uint32_t>(camera.ToFixed(std::sin(half), "the field of view")));
+    out.U32(static_cast<uint32_t>(camera.ToFixed(std::cos(half), "the field of view")));
+    const int32_t nearPlane = camera.ToFixed(camera.Member("near"), "\"near\"");
+    const int32_t farPlane = camera.ToFixed(camera.Member("far"), "\"far\"");
+    if (!(nearPlane > 0 && nearPlane < farPlane))
+        camera.Fail("\"near\" must lie between 0 and \"far\"");
+    out.U32(static_cast<uint32_t>(nearPlane));
+    out.U32(static_cast<uint32_t>(farPlane));
+}
+
+void WriteLight(ByteWriter& out, const nlohmann::json& source, const std::string& place)
+{
+    const SourceRecord light(source, place);
+    const nlohmann::json& type = light.Member("type");
+    if (type == "directional") {
+        out.U32(LIGHT_DIRECTIONAL);
+        WriteFixed(out, light.FixedList("direction", 3, {}));
+    } else if (type == "omni") {
+        out.U32(LIGHT_OMNI);
+        WriteFixed(out, light.FixedList("position", 3, {}));
+    } else {
+        light.Fail("\"type\" must be \"directional\" or \"omni\"");
+    }
+    WriteFixed(out, light.FixedList("colour", 3, {}));
+    WriteFixed(out, light.FixedList("shadowColour", 3, {0, 0, 0}));
+    out.U32(static_cast<uint32_t>(light.Fixed("shadowDensity", 0)));
+}
+
+} // namespace
+
+std::vector<uint8_t> WriteScene3DFile(const nlohmann::json& source, const std::string& place)
+{
+    const SourceRecord scene(source, place);
+    ByteWriter out;
+    // Byte by byte: the optimiser takes a block copy into the empty writer
+    // for an overflow.
+    for (char letter : FILE_ID)
+        out.U8(static_cast<uint8_t>(letter));
+    out.U32(VERSION_MAJOR);
+    out.U32(VERSION_MINOR);
+    out.U32(FLAGS_PATHS_AND_EDGES);
+    WriteCamera(out, scene.Member("camera"), place + ": camera");
+    WriteFixed(out, scene.FixedList("ambient", 3, {0, 0, 0}));
+
+    const nlohmann::json lights = scene.Has("lights") ? scene.Member("lights") : nlohmann::json::array();
+    if (!lights.is_array() || lights.size() > MAX_LIGHTS)
+        scene.Fail("\"lights\" must be a list of at most 4 lights");
+    out.U32(static_cast<uint32_t>(lights.size()));
+    for (size_t i = 0; i < lights.size(); ++i)
+        WriteLight(out, lights[i], place + ": light " + std::to_string(i));
+
+    WalkMesh mesh;
+    BakeWalkMesh(ReadWalkMeshSource(scene.Member("walkMesh"), place + ": walkMesh"), place + ": walkMesh", mesh);
+    WriteWalkMeshBlock(mesh, out);
+    return out.Bytes();
+}
