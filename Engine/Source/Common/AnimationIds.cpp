@@ -76,7 +76,7 @@ AnimationId Id::GetAnimationId(uint32_t iActorId, const char* pName)
     const std::span<const AnimationRow> animations = GetActorAnimations(iActorId);
     if (animations.empty()) {
         CorePrint(&g_oCoreLog, "Animation %s not found\n", pName);
-        return 0;
+        return ANIMATION_INVALID;
     }
     int low = 0;
     int high = static_cast<int>(animations.size());
@@ -93,6 +93,9 @@ AnimationId Id::GetAnimationId(uint32_t iActorId, const char* pName)
         CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION,
                                "strcmp(name, GetAnimationName(pAnimationList[middle]))==0");
         CorePrint(&g_oCoreLog, "Animation %s not found\n", pName);
+        // The neighbour the search ends on is another animation: playing it
+        // would show the wrong motion.
+        return ANIMATION_INVALID;
     }
     return animations[middle].m_iId;
 }

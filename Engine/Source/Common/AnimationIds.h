@@ -4,6 +4,8 @@
 
 using AnimationId = int32_t;
 constexpr int MAX_ANIMATION = 1227;
+// No animation: no row carries it.
+constexpr AnimationId ANIMATION_INVALID = 0;
 
 struct AnimationRow {
     AnimationId m_iId;
@@ -21,7 +23,7 @@ std::span<const AnimationRow> GetActorAnimations(uint32_t iActorId);
 // The animation's name, "" for an id without a name.
 const char* GetAnimationName(int iId);
 // The id of the actor's animation of that name; a name the actor lacks is
-// reported and the nearest entry of the actor's list is returned.
+// reported and gives ANIMATION_INVALID.
 AnimationId GetAnimationId(uint32_t iActorId, const char* pName);
 // A copy of the animation's name, null when the actor or the animation has none.
 const char* GetActorAnimFileName(uint32_t iActorId, int iAnimationId);

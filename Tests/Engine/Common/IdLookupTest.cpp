@@ -66,15 +66,17 @@ TEST(IdLookupTest, AnimationsByActorAndName)
     EXPECT_STREQ(Id::GetActorAnimFileName(tavrine, 486), "g_idle_l");
     EXPECT_EQ(Id::GetActorAnimFileName(tavrine, 0), nullptr);
 
-    int neighbour = 0;
-    const std::string report = LogOf([&] { neighbour = Id::GetAnimationId(tavrine, "g_no_such_animation"); });
+    int unknown = -1;
+    const std::string report = LogOf([&] { unknown = Id::GetAnimationId(tavrine, "g_no_such_animation"); });
     EXPECT_NE(report.find("condition: strcmp(name, GetAnimationName(pAnimationList[middle]))==0\n"), std::string::npos)
         << report;
     EXPECT_NE(report.find("Animation g_no_such_animation not found\n"), std::string::npos) << report;
-    bool fromTheActor = false;
-    for (const AnimationRow& row : Id::GetActorAnimations(tavrine))
-        fromTheActor = fromTheActor || row.m_iId == neighbour;
-    EXPECT_TRUE(fromTheActor) << neighbour;
+    EXPECT_EQ(unknown, ANIMATION_INVALID);
+    // Names before the first and after the last of the list, and between two.
+    for (const char* name : {"a", "zzz", "g_idle_m"}) {
+        EXPECT_NE(LogOf([&] { unknown = Id::GetAnimationId(tavrine, name); }).find("not found"), std::string::npos);
+        EXPECT_EQ(unknown, ANIMATION_INVALID) << name;
+    }
 
     EXPECT_NE(LogOf([] { Id::GetAnimationName(MAX_ANIMATION); }).find("condition: iId>=0 && iId<MAX_ANIMATION"),
               std::string::npos);
@@ -152,3 +154,22 @@ TEST(IdLookupTest, SoundsAndTheVariantFallback)
 }
 
 } // namespace
+
+TEST(IdLookupTest, EveryAnimationThatScenesPlayResolvesToItsOwnId)
+{
+    // The actor lists are searched by halves: one row out of order would
+    // hide its neighbours.
+    const std::string log = LogOf([] {
+        for (const AnimationRow& row : Id::GetAnimationTable())
+            EXPECT_EQ(Id::GetAnimationId(Id::GetActorId(row.m_pActorName), row.m_pName), row.m_iId) << row.m_pName;
+    });
+    EXPECT_EQ(log, "");
+
+    const std::pair<const char*, const char*> played[] = {
+        {"tavrine", "fixbridgemechanism_01"}, {"tavrine", "g_use02_l"},      {"bajari", "lying_talk_l"},
+        {"buck", "hammocksleep_l"},           {"nacho", "innsittingidle_l"}, {"dinsdale", "sleeping_idle_l"},
+        {"tavrine_kid", "benchcrying01"},     {"bonita_spirit", "idle_l"},
+    };
+    for (const auto& [actor, name] : played)
+        EXPECT_NE(Id::GetAnimationId(Id::GetActorId(actor), name), ANIMATION_INVALID) << actor << " " << name;
+}

@@ -6,6 +6,7 @@
 #include "Managers/Common/ManagedScene.h"
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/ActorSet.h"
+#include "Scene/Common/Character.h"
 #include "Scene/Common/InterfaceSprite.h"
 #include "Scene/Common/Layer.h"
 #include "Scene/Common/Locator.h"
@@ -167,6 +168,9 @@ public:
     // Each visible character takes the smallest depth of the main layer's
     // regions under its feet, or the depth of no region.
     void UpdateCharacterDepths();
+    // Tells the characters what they walk on and among: the walk mesh, the
+    // waypoints, each other and the selected one.
+    void UpdateSurroundings();
     // Scrolling over the main layer's width (in the virtual screen's units).
     void InitializeScroll();
     void UpdateScroll(uint32_t dtMs);
@@ -344,6 +348,9 @@ private:
     void UseItemAt(const SceneEventParams& params);
 
     SceneCharacter* m_apRenderOrder[MAX_ACTORS] = {};
+    CharacterSurroundings m_oSurroundings;
+    const Character* m_apWalkers[MAX_ACTORS] = {};
+    Attachment* m_apCarriables[MAX_ATTACHMENTS] = {};
 
     // Entities registered so far, in index order.
     int32_t m_iNumRegisteredEntities = 0;

@@ -107,6 +107,7 @@ SceneCharacter* Scene::AddCharacter(const char* pPath, uint32_t uActorId, Script
     const int32_t slot = m_iNumCharacters++;
     m_apCharacters[slot] = std::move(character);
     m_aCharacterIds[slot] = uActorId;
+    UpdateSurroundings();
     return m_apCharacters[slot].get();
 }
 

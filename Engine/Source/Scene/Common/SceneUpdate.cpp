@@ -78,6 +78,7 @@ void Scene::Update(uint32_t dtMs)
     HandleInputs(dtMs);
     link.UpdateTalkScreen(dtMs);
     m_oCursor.Update(dtMs);
+    UpdateSurroundings();
     for (int32_t i = 0; i < m_iNumCharacters; ++i)
         m_apCharacters[i]->Update(dtMs);
     PickUnderCursor();

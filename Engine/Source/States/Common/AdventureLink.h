@@ -21,8 +21,8 @@ public:
 
 // Stands in until the menu exists: its steps of the state's entry are logged.
 // The game's inventory script (when there is one) is started, updated and
-// ended for real, and the playback is the game's: the recording read at
-// start-up goes to the script manager.
+// ended for real, and the recording read at start-up goes to the script
+// manager.
 class NullAdventureLink final : public AdventureLink {
 public:
     void OpenMenu(uint32_t uPlayingCharacter) override;

@@ -1,0 +1,93 @@
+// One walking heroine on the OpenGL device: her frame's update (walk,
+// animation tracks and pose) and the draw of her skinned mesh. Reported as
+// milliseconds per frame.
+#include "Common/ActorIds.h"
+#include "Common/AnimationIds.h"
+#include "Renderer/CoreCamera.h"
+#include "Renderer/CoreRenderer.h"
+#include "Scene/Common/Character.h"
+#include "Scene/Common/Scene.h"
+#include "Support/LogCapture.h"
+#include "Support/OpenGlTestWindow.h"
+#include "Support/SampleFigure.h"
+#include "Support/WalkMeshSamples.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr fx32 FX = FX32_ONE;
+
+void BM_WalkingCharacterFrame(benchmark::State& state)
+{
+    TestSupport::LogCapture log;
+    TestSupport::OpenGlTestWindow window(256, 192);
+    CoreRenderer renderer;
+    CoreRendererSettings settings;
+    settings.m_hWindow = window.Get();
+    settings.m_uWidth = 256;
+    settings.m_uHeight = 192;
+    settings.m_uPrimitiveBufferSize = 768;
+    if (!window.Get() || !renderer.Initialize(settings)) {
+        state.SkipWithError("no OpenGL device");
+        return;
+    }
+    const std::string figure = TestSupport::ReadSampleFigure();
+    CoreMeshHandle mesh = renderer.GetMeshManager()->CreateMesh("figure", figure.data(), uint32_t(figure.size()));
+    WalkMesh floor;
+    WalkMeshSource source;
+    source.triangles = TestSupport::StripFloor(20);
+    if (!mesh || !TestSupport::BakeAndLoad(source, floor)) {
+        state.SkipWithError("the figure or the floor did not load");
+        renderer.Shutdown();
+        return;
+    }
+
+    CoreCamera camera;
+    const CoreFxVec eye = {640 * FX, -600 * FX, 200 * FX};
+    const CoreFxVec target = {640 * FX, 32 * FX, 90 * FX};
+    const CoreFxVec up = {0, 0, FX};
+    CoreMatrix::LookAtRH_DX(&camera.m_oView, &eye, &target, &up);
+    CoreMatrix::PerspectiveFovRH_DX(&camera.m_oProjection, 819, 5461, 10 * FX, 4000 * FX);
+    renderer.SetCamera(&camera);
+
+    Scene scene;
+    const uint32_t tavrine = Id::GetActorId("tavrine");
+    const Character* walkers[1] = {};
+    CharacterSurroundings surroundings;
+    surroundings.m_pWalkMesh = &floor;
+    surroundings.m_ppCharacters = walkers;
+    // The heroine leaves before the renderer and its meshes.
+    {
+        auto heroine = std::make_unique<Character>(tavrine);
+        auto body = std::make_unique<CharacterBody>();
+        body->SetMesh(mesh);
+        heroine->SetBody(std::move(body));
+        heroine->SetSurroundings(&surroundings);
+        heroine->AddAnimation(Id::GetAnimationId(tavrine, "g_walk_l"), ANIMATION_TYPE_WALK);
+        heroine->AddAnimation(Id::GetAnimationId(tavrine, "g_idle_l"), ANIMATION_TYPE_IDLE);
+        heroine->SetPosition({40 * FX, 32 * FX, 0});
+        walkers[0] = heroine.get();
+        surroundings.m_iNumCharacters = 1;
+
+        const CoreFxVec ends[2] = {{1240 * FX, 32 * FX, 0}, {40 * FX, 32 * FX, 0}};
+        int32_t leg = 0;
+        for (auto _ : state) {
+            if (!heroine->m_bWalking)
+                heroine->MoveToWithPath(ends[leg++ % 2], 0, nullptr);
+            heroine->Update(16);
+            renderer.BeginFrame();
+            renderer.ClearFrame();
+            heroine->Render(renderer, scene);
+            renderer.EndFrame();
+        }
+    }
+    renderer.Shutdown();
+}
+
+} // namespace
+
+BENCHMARK(BM_WalkingCharacterFrame)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,270 @@
+#include "Adventure/Common/Actor.h"
+
+#include "Adventure/Common/ScriptableServices.h"
+#include "Common/ActorIds.h"
+#include "Common/AnimationIds.h"
+#include "Maths/CoreFxVec.h"
+#include "Scene/Common/Character.h"
+#include "Scene/Common/SceneLog.h"
+#include "fx32/fx_trig.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr fx32 PI = 12868;
+constexpr fx32 TURN_SPEED = 0x8000;
+// How far in front of another actor a walk to it ends.
+constexpr fx32 MEETING_DISTANCE = 50 * FX32_ONE;
+
+bool IsCharacterAction(int32_t type)
+{
+    return (type >= ID_ACTION_TYPE_WALK_TO_ACTOR && type <= ID_ACTION_TYPE_ANIMATION_HOLD) ||
+           type == ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE || type == ID_ACTION_TYPE_SET_CAST_SHADOW ||
+           type == ID_ACTION_TYPE_SET_VISIBLE || type == ID_ACTION_TYPE_SET_WALK_PAUSED ||
+           type == ID_ACTION_TYPE_SET_PICKING_BOX || type == ID_ACTION_TYPE_ADD_ATTACHMENT ||
+           type == ID_ACTION_TYPE_REMOVE_ATTACHMENT;
+}
+
+uint8_t LowByte(int32_t value)
+{
+    return static_cast<uint8_t>(value);
+}
+
+CoreFxVec FacingOf(fx32 angle)
+{
+    const uint16_t index = FX_RadToIdx(angle);
+    return {FX_SinIdx(index), FX_CosIdx(index), 0};
+}
+
+} // namespace
+
+Actor::Actor(uint32_t uActorId) : m_iActorId(uActorId)
+{
+}
+
+const char* Actor::GetName() const
+{
+    return Id::GetActorName(m_iActorId);
+}
+
+int Actor::GetEventTypes(TwEventType* pTypes, int iMax) const
+{
+    if (iMax > 0)
+        pTypes[0] = static_cast<TwEventType>(1);
+    if (iMax > 1)
+        pTypes[1] = static_cast<TwEventType>(2);
+    return 2;
+}
+
+void Actor::CancelMove()
+{
+    const int32_t type = m_oCurrentAction.m_iActionType;
+    if (m_pCharacter && (type == ID_ACTION_TYPE_WALK_TO_ACTOR || type == ID_ACTION_TYPE_WALK_TO_WAYPOINT))
+        m_pCharacter->StopMoving();
+}
+
+const Locator* Actor::FindWaypoint(int32_t iIndex) const
+{
+    const CharacterSurroundings* surroundings = m_pCharacter->GetSurroundings();
+    if (!surroundings || iIndex < 0 || iIndex >= surroundings->m_iNumLocators)
+        return nullptr;
+    return &surroundings->m_pLocators[iIndex];
+}
+
+Character* Actor::FindOtherCharacter(int32_t iScriptableId) const
+{
+    const int32_t id = iScriptableId < 0 && iScriptableId != -1 ? iScriptableId : 0;
+    if (id == 0)
+        return nullptr;
+    Actor* other = dynamic_cast<Actor*>(GetScriptableServices().FindScriptable(id));
+    return other ? other->m_pCharacter : nullptr;
+}
+
+void Actor::WaitForMovement()
+{
+    if (m_pCharacter->m_bWalking || m_pCharacter->m_bTurning)
+        m_bDone = 0;
+    else
+        FinishAction();
+}
+
+void Actor::StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving)
+{
+    m_pCharacter->StopMoving();
+    // An animation the character lacks is only reported: waiting for it
+    // would hold the script forever.
+    if (iAnimationId == ANIMATION_INVALID || !m_pCharacter->SetCurrentAnimation(iAnimationId, bMoving, bLoop)) {
+        if (iAnimationId == ANIMATION_INVALID)
+            LogSceneWarning("Actor(%s) - no animation to play\n", GetName() ? GetName() : "???");
+        FinishAction();
+        return;
+    }
+    CharacterAnimations& animations = m_pCharacter->GetAnimations();
+    if (bLoop) {
+        const int32_t current = animations.GetCurrentIndex();
+        const int32_t currentId = current < 0 ? 0 : animations.GetEntry(current).m_iId;
+        animations.m_bKeep = currentId != iAnimationId;
+        FinishAction();
+        return;
+    }
+    animations.m_bKeep = 1;
+    m_bDone = 0;
+}
+
+void Actor::StartAction()
+{
+    const int32_t type = m_oCurrentAction.m_iActionType;
+    if (!IsCharacterAction(type)) {
+        Scriptable::StartAction();
+        return;
+    }
+    if (!m_pCharacter) {
+        LogSceneWarning("Actor(%s) has no character: action %d refused\n", GetName() ? GetName() : "???", type);
+        FinishAction();
+        return;
+    }
+    if (!StartCharacterAction(m_oCurrentAction.m_oParameter))
+        FinishAction();
+}
+
+bool Actor::StartCharacterAction(const int32_t* pValues)
+{
+    Character& character = *m_pCharacter;
+    switch (m_oCurrentAction.m_iActionType) {
+    case ID_ACTION_TYPE_WALK_TO_ACTOR: {
+        const Character* other = FindOtherCharacter(pValues[0]);
+        if (!other)
+            return false;
+        CoreFxVec target {};
+        CoreFxVec::MultAdd(MEETING_DISTANCE, {other->m_iFacingX, other->m_iFacingY, 0}, other->m_vPosition, target);
+        character.m_bCollision = 0;
+        character.MoveToWithPath(target, 0, nullptr);
+        WaitForMovement();
+        return true;
+    }
+    case ID_ACTION_TYPE_WALK_TO_WAYPOINT: {
+        const Locator* waypoint = FindWaypoint(pValues[0]);
+        if (!waypoint)
+            return false;
+        CoreFxVec through[2];
+        int32_t count = 0;
+        for (int32_t i = 1; i <= 2; ++i)
+            if (const Locator* point = FindWaypoint(pValues[i]))
+                through[count++] = point->m_vPosition;
+        character.MoveToWithPath(waypoint->m_vPosition, count, through);
+        WaitForMovement();
+        return true;
+    }
+    case ID_ACTION_TYPE_TURN_TO_WAYPOINT: {
+        const Locator* waypoint = FindWaypoint(pValues[0]);
+        if (!waypoint)
+            return false;
+        character.RotateTo(FacingOf(PI - waypoint->m_fOrientation), TURN_SPEED);
+        m_bDone = 0;
+        return true;
+    }
+    case ID_ACTION_TYPE_TURN_TO_ACTOR: {
+        const Character* other = FindOtherCharacter(pValues[0]);
+        // Toward itself there is no direction to face.
+        if (!other || other == m_pCharacter) {
+            if (other)
+                LogSceneWarning("Actor(%s) cannot turn toward itself\n", GetName() ? GetName() : "???");
+            return false;
+        }
+        CoreFxVec direction {};
+        CoreFxVec::Normalize(
+            {other->m_vPosition.x - character.m_vPosition.x, other->m_vPosition.y - character.m_vPosition.y, 0},
+            direction);
+        character.RotateTo(direction, pValues[1]);
+        m_bDone = 0;
+        return true;
+    }
+    case ID_ACTION_TYPE_TURN_TO_ANGLE: {
+        const fx32 turns = CoreFx::RoundHalfAwayFromZero(static_cast<float>(pValues[0] / 180.0 * FX32_ONE));
+        character.SetDirection(CoreFx::Mul(turns, PI));
+        m_bDone = 0;
+        return true;
+    }
+    case ID_ACTION_TYPE_PLACE_AT_WAYPOINT: {
+        const Locator* waypoint = FindWaypoint(pValues[0]);
+        if (waypoint) {
+            character.SetPosition(waypoint->m_vPosition);
+            if (LowByte(pValues[1]))
+                character.SetDirection(waypoint->m_fOrientation);
+        }
+        return false;
+    }
+    case ID_ACTION_TYPE_SET_WALK_ONLY: character.m_bForceWalk = LowByte(pValues[0]); return false;
+    case ID_ACTION_TYPE_ANIMATION: StartAnimationAction(pValues[0], LowByte(pValues[1]), false); return true;
+    case ID_ACTION_TYPE_PLAY_ANIMATION:
+        StartAnimationAction(pValues[0], LowByte(pValues[1]), true);
+        character.GetAnimations().m_bKeep = 1;
+        character.m_bCommitAtEnd = !LowByte(pValues[1]) && LowByte(pValues[2]);
+        return true;
+    case ID_ACTION_TYPE_ANIMATION_HOLD:
+        StartAnimationAction(pValues[0], LowByte(pValues[1]), false);
+        character.GetAnimations().m_bKeep = 1;
+        character.m_bCommitAtEnd = 0;
+        return true;
+    case ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE:
+        character.GetAnimations().ChangeAnimationType(pValues[0], static_cast<uint32_t>(pValues[1]));
+        return false;
+    case ID_ACTION_TYPE_SET_CAST_SHADOW: character.m_bShadow = LowByte(pValues[0]); return false;
+    case ID_ACTION_TYPE_SET_VISIBLE:
+        SetVisible(LowByte(pValues[0]));
+        character.m_bShown = LowByte(pValues[0]);
+        return false;
+    case ID_ACTION_TYPE_SET_WALK_PAUSED: character.m_bHeld = LowByte(pValues[0]); return false;
+    case ID_ACTION_TYPE_SET_PICKING_BOX:
+        character.m_iBoxHeight = pValues[0] * FX32_ONE;
+        character.m_iBoxHalfWidth = pValues[1] * FX32_ONE;
+        character.m_iBoxOffset = pValues[2] * FX32_ONE;
+        return false;
+    case ID_ACTION_TYPE_ADD_ATTACHMENT:
+        character.AddAttachment(pValues[1], static_cast<uint32_t>(pValues[0]));
+        return false;
+    case ID_ACTION_TYPE_REMOVE_ATTACHMENT: character.RemoveAttachment(static_cast<uint32_t>(pValues[0])); return false;
+    default: return false;
+    }
+}
+
+void Actor::UpdateAction(uint32_t dt)
+{
+    const int32_t type = m_oCurrentAction.m_iActionType;
+    if (!m_pCharacter || type < ID_ACTION_TYPE_WALK_TO_ACTOR || type > ID_ACTION_TYPE_ANIMATION_HOLD) {
+        Scriptable::UpdateAction(dt);
+        return;
+    }
+    Character& character = *m_pCharacter;
+    switch (type) {
+    case ID_ACTION_TYPE_WALK_TO_ACTOR:
+    case ID_ACTION_TYPE_WALK_TO_WAYPOINT:
+    case ID_ACTION_TYPE_TURN_TO_ANGLE:
+        if (!character.m_bWalking && !character.m_bTurning) {
+            character.m_bCollision = 1;
+            FinishAction();
+        }
+        break;
+    case ID_ACTION_TYPE_TURN_TO_WAYPOINT:
+    case ID_ACTION_TYPE_TURN_TO_ACTOR:
+        if (!character.m_bWalking && !character.m_bTurning) {
+            character.GetAnimations().m_bKeep = 0;
+            character.m_bCollision = 1;
+            FinishAction();
+        }
+        break;
+    case ID_ACTION_TYPE_ANIMATION:
+    case ID_ACTION_TYPE_PLAY_ANIMATION:
+    case ID_ACTION_TYPE_ANIMATION_HOLD:
+        if (character.IsAnimationDone()) {
+            if (character.m_bCommitAtEnd) {
+                character.CommitPosition();
+                character.m_bCommitAtEnd = 0;
+            }
+            FinishAction();
+        }
+        break;
+    default: Scriptable::UpdateAction(dt); break;
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include "Adventure/Common/Scriptable.h"
+
+#include <cstdint>
+
+class Character;
+struct Locator;
+
+// The scriptable behind one character of the game: scripts send it walks,
+// turns, animations and visibility changes, and it drives its character and
+// tells the runtime when each action is done. The logic actors have no
+// character: their character actions are refused with a line.
+class Actor : public Scriptable {
+public:
+    explicit Actor(uint32_t uActorId);
+
+    const char* GetName() const override;
+    void StartAction() override;
+    void UpdateAction(uint32_t dt) override;
+    int GetEventTypes(TwEventType* pTypes, int iMax) const override;
+    void CancelMove() override;
+
+    void SetCharacter(Character* pCharacter) { m_pCharacter = pCharacter; }
+    Character* GetCharacter() const { return m_pCharacter; }
+    uint32_t GetActorId() const { return m_iActorId; }
+
+private:
+    // The waypoint of the current scene, or null (invalid index, no scene).
+    const Locator* FindWaypoint(int32_t iIndex) const;
+    // The character of the actor a parameter names, or null.
+    Character* FindOtherCharacter(int32_t iScriptableId) const;
+    // Starts the walk or turn; waits while the character moves.
+    void WaitForMovement();
+    void StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving);
+    bool StartCharacterAction(const int32_t* pValues);
+
+    Character* m_pCharacter = nullptr;
+    uint32_t m_iActorId;
+};

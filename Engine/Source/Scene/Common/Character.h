@@ -1,0 +1,173 @@
+#pragma once
+#include "3D/Common/WalkMesh.h"
+#include "Scene/Common/Attachment.h"
+#include "Scene/Common/CharacterAnimations.h"
+#include "Scene/Common/CharacterBody.h"
+#include "Scene/Common/Locator.h"
+#include "Scene/Common/SceneCharacter.h"
+
+#include <cstdint>
+#include <memory>
+
+class Character;
+
+// The most points a walk may pass on its way besides its destination.
+constexpr int32_t MAX_INTERMEDIATE_POINTS = 4;
+
+// What a character walks on and walks among: the scene's walk mesh and its
+// characters (this one included), and the one the player steers, which alone
+// collides and respects blockers.
+struct CharacterSurroundings {
+    const WalkMesh* m_pWalkMesh = nullptr;
+    const Character* const* m_ppCharacters = nullptr;
+    int32_t m_iNumCharacters = 0;
+    const Character* m_pSelected = nullptr;
+    // The scene's waypoints.
+    const Locator* m_pLocators = nullptr;
+    int32_t m_iNumLocators = 0;
+    // The scene's loaded attachments and their ids.
+    Attachment* const* m_ppAttachments = nullptr;
+    const uint32_t* m_pAttachmentIds = nullptr;
+    int32_t m_iNumAttachments = 0;
+};
+
+// One 3D person of a scene: where it stands and faces, its walk along a path
+// on the walk mesh with the speed ramp, turning, wall sliding, collisions and
+// blockers, and its animations by type. All positions are fx32 world
+// coordinates (z up), speeds fx32 units per second, angles fx32 radians.
+class Character : public SceneCharacter {
+public:
+    explicit Character(uint32_t uActorId = 0);
+
+    // Gives the character its body from the actor's pack; false when the pack
+    // cannot be loaded.
+    bool LoadBody(const char* pPath);
+    void SetBody(std::unique_ptr<CharacterBody> pBody) { m_pBody = std::move(pBody); }
+    // Registers the actor's animation with one of the types (0 for none),
+    // found by name among the body's sets.
+    void AddAnimation(int32_t iAnimationId, uint32_t uType);
+
+    void SetSurroundings(const CharacterSurroundings* pSurroundings) { m_pSurroundings = pSurroundings; }
+
+    // SceneObject: the per-frame step.
+    void Update(uint32_t dtMs) override;
+    bool IsVisible() const override { return m_bShown != 0; }
+
+    // SceneCharacter.
+    CoreFxVec GetFeetPosition() const override { return m_vCorrectedPosition; }
+    CoreFxVec GetScreenPosition() const override { return m_vScreenPosition; }
+    void UpdateTransform(const Camera& camera, fx32 scroll) override;
+    void Render(CoreRenderer& renderer, const Scene& scene) override;
+    void SetForceWalk(bool bForceWalk) override { m_bForceWalk = bForceWalk ? 1 : 0; }
+    void HeadFor(const CoreFxVec& target) override;
+    // The player's click on the ground: a walk without points on the way.
+    void MoveToWithPath(const CoreFxVec& target, int32_t /*iMode*/) override { MoveToWithPath(target, 0, nullptr); }
+
+    // Starts a walk to the destination through up to four points on the way;
+    // false (nothing changes) when a leg has no route or is too many points.
+    bool MoveToWithPath(const CoreFxVec& destination, int32_t iNumPoints, const CoreFxVec* pPoints);
+    // Turns toward the direction at the angular speed (0 turns at once).
+    void RotateTo(const CoreFxVec& direction, fx32 angularSpeed);
+    void TurnToAngle(fx32 angle);
+    void SetDirection(fx32 angle);
+    // The facing angle in 0..2 pi.
+    fx32 GetAngle() const;
+    void SetPosition(const CoreFxVec& position);
+
+    const CharacterSurroundings* GetSurroundings() const { return m_pSurroundings; }
+    // Plays the animation by id; false, with a warning naming it, when the
+    // character does not have it (the current one goes on).
+    bool SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLoop);
+    bool IsAnimationDone() const { return m_oAnimations.IsAnimationDone(m_bShown != 0); }
+    // Hands the position where a moving animation left the character over.
+    void CommitPosition();
+    // Stops a walk where the character stands.
+    void StopMoving() override;
+
+    // Binds the scene's attachment with that id to the bone; false (with a
+    // line) when it is not loaded, already carried by someone, or this
+    // character carries four.
+    bool AddAttachment(int32_t iBoneId, uint32_t uAttachmentId);
+    // Unbinds the attachment with that id; the others stay in order. False
+    // when this character does not carry it.
+    bool RemoveAttachment(uint32_t uAttachmentId);
+    int32_t GetNumAttachments() const { return m_iNumAttachments; }
+    const CarriedAttachment& GetAttachment(int32_t i) const { return m_aAttachments[i]; }
+
+    CharacterAnimations& GetAnimations() { return m_oAnimations; }
+    const CharacterAnimations& GetAnimations() const { return m_oAnimations; }
+
+    CoreFxVec m_vPosition {};
+    CoreFxVec m_vPreviousPosition {};
+    CoreFxVec m_vLookAhead {};
+    CoreFxVec m_vMoveOffset {};
+    CoreFxVec m_vCorrectedPosition {};
+    fx32 m_iSpeed = 0;
+    uint8_t m_bForceWalk = 1;
+    uint8_t m_uTriangle = INVALID_TRIANGLE;
+    CoreFxVec m_vSlideEdge {};
+    CoreFxVec m_vScreenPosition {0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF};
+    uint8_t m_bShown = 1;
+    uint8_t m_bWalking = 0;
+    uint8_t m_bRunning = 0;
+    uint8_t m_bRunRequest = 0;
+    uint8_t m_bSpeedRequest = 0;
+    uint8_t m_bHeld = 0;
+    // (sine, cosine) of the facing angle.
+    fx32 m_iFacingX = 0;
+    fx32 m_iFacingY = -FX32_ONE;
+    uint8_t m_bTurning = 0;
+    fx32 m_iStartAngle = 0;
+    fx32 m_iTargetAngle = 0;
+    fx32 m_iTurned = 0;
+    fx32 m_iAngularSpeed = 0;
+    fx32 m_iWalkSpeed = 145 * FX32_ONE;
+    fx32 m_iRunSpeed = 1034977;
+    fx32 m_iRadius = 30 * FX32_ONE;
+    uint8_t m_bFollowingPath = 0;
+    CoreFxVec m_vDestination {};
+    CoreFxVec m_avPath[MAX_WALK_PATH_POINTS] {};
+    fx32 m_aiLengths[MAX_WALK_PATH_POINTS - 1] {};
+    fx32 m_iCovered = 0;
+    fx32 m_iRemaining = 0;
+    int32_t m_iNumPoints = 0;
+    int32_t m_iSegment = 0;
+    fx32 m_iBoxHalfWidth = 50 * FX32_ONE;
+    fx32 m_iBoxHeight = 200 * FX32_ONE;
+    fx32 m_iBoxOffset = 0;
+    uint8_t m_bShadow = 1;
+    uint8_t m_bCollision = 1;
+    // Where a moving animation hands the character over at its end.
+    CoreFxVec m_vPendingPosition {};
+    uint8_t m_bPending = 0;
+    // The actor commits the pending transform when its animation ends.
+    uint8_t m_bCommitAtEnd = 0;
+
+private:
+    void UpdateMovement(uint32_t dtMs);
+    void UpdateRotation(uint32_t dtMs);
+    void AdvanceAlongPath(uint32_t dtMs);
+    void ApplyMoveOffset();
+    void StartFollowUpAnimation();
+    // An immediate switch of animation puts the character where the last
+    // moving animation committed it.
+    void ApplyPendingTransform();
+    fx32 SelectSpeed(fx32 distance, uint32_t dtMs);
+    fx32 ComputeSpeed(fx32 remaining, uint32_t dtMs) const;
+    bool StayOnWalkMesh(uint32_t dtMs);
+    bool SlideAlong(const CoreFxVec& edge, uint32_t dtMs);
+    fx32 ComputeTurnStep(const CoreFxVec& edge, uint32_t dtMs) const;
+    // The slide tangent when another character is in the way; false when none.
+    bool CheckCollision(CoreFxVec& tangent) const;
+    void SimplifyPath();
+    void ComputePathLengths();
+    void SetFacingFromAngle(fx32 angle);
+    const WalkMesh* GetWalkMesh() const { return m_pSurroundings ? m_pSurroundings->m_pWalkMesh : nullptr; }
+
+    const CharacterSurroundings* m_pSurroundings = nullptr;
+    CharacterAnimations m_oAnimations;
+    uint32_t m_uActorId = 0;
+    std::unique_ptr<CharacterBody> m_pBody;
+    CarriedAttachment m_aAttachments[CHARACTER_MAX_ATTACHMENTS] {};
+    int32_t m_iNumAttachments = 0;
+};
