@@ -89,12 +89,4 @@ void CopySampleData(const TempDir& folder)
         std::filesystem::copy(DataDir() / subfolder, folder / subfolder);
 }
 
-void StandInStartMenu(const TempDir& folder)
-{
-    for (const char* extension : {".twscene.pc", ".twscene.dr"})
-        std::filesystem::copy_file(DataDir() / "scenes" / (std::string("bg980_MiniGame_Menu") + extension),
-                                   folder / "scenes" / (std::string("bg999_start_menu") + extension),
-                                   std::filesystem::copy_options::overwrite_existing);
-}
-
 } // namespace TestSupport

@@ -29,9 +29,4 @@ std::vector<std::string> Lines(const std::string& text);
 // scenes, texts and fonts) into folder.
 void CopySampleData(const TempDir& folder);
 
-// The sample content has no start menu yet: the mini-game menu's files stand
-// in for it in folder (a 2D scene without texts or dialogs, as the start
-// menu's row of the scene table says).
-void StandInStartMenu(const TempDir& folder);
-
 } // namespace TestSupport

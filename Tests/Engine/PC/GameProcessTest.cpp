@@ -230,7 +230,15 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(log.find("Refused sound file"), std::string::npos);
     // The five common text tables and both fonts loaded.
     EXPECT_EQ(log.find("Error loading \"text/"), std::string::npos) << log;
-    EXPECT_EQ(log.find("refused:"), std::string::npos) << log;
+    // The only refusal: the save file of a first start is all zeros, which
+    // the start menu's load of the slots does not take.
+    const auto count = [&log](const std::string& text) {
+        size_t found = 0;
+        for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("refused:"), count("\"save.dat\" refused: its header's CRC is wrong\n")) << log;
     EXPECT_EQ(log.find("Cannot load the font ressource"), std::string::npos) << log;
 }
 
@@ -355,7 +363,6 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     for (const char* subfolder : {"Sound", "text", "fonts", "scenes"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
-    TestSupport::StandInStartMenu(folder);
 
     // The window of the devices is 1280 x 960: the quit button's line is at
     // 114 virtual units, 570 pixels, from the top. Esc comes once the start
