@@ -1,4 +1,5 @@
 #pragma once
+#include "Support/ScriptedInputDevices.h"
 #include "Support/TestPaths.h"
 
 #include <chrono>
@@ -15,6 +16,11 @@ namespace TestSupport {
 // machine.
 pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments = {},
                 const char* audioDriver = "dummy");
+
+// Runs the game's start-up, main loop and shutdown, as the program does, in
+// a child of the test process in folder, its input played from devices; its
+// log goes to folder/log.txt.
+pid_t StartGameWithInput(const TempDir& folder, const std::string& name, ScriptedInputDevices& devices);
 
 // The exit status, or -1000 when the process has not ended in time (it is
 // then killed).

@@ -33,34 +33,6 @@ using TestSupport::TempDir;
 using TestSupport::WaitForExit;
 using TestSupport::WaitForText;
 
-// Runs the game's start-up, main loop and shutdown, as the program does, in
-// a child of the test process in folder, its input played from devices.
-pid_t StartGameWithInput(const TempDir& folder, const std::string& name, TestSupport::ScriptedInputDevices& devices)
-{
-    const std::string output = (folder / (name + ".out")).string();
-    const pid_t child = fork();
-    if (child != 0)
-        return child;
-    if (chdir(folder.Path().c_str()) != 0)
-        _exit(120);
-    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(descriptor, STDOUT_FILENO);
-    dup2(descriptor, STDERR_FILENO);
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("LANG", "en_GB.UTF-8", 1);
-    Platform::SetInputDevices(&devices);
-    g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
-    const bool started = g_oTwGame.Initialize();
-    if (started)
-        g_oTwGame.MainLoop();
-    g_oTwGame.Shutdown();
-    std::fclose(g_oCoreLog.m_pFile);
-    g_oCoreLog.m_pFile = nullptr;
-    std::fflush(stdout);
-    _exit(started ? 0 : 1);
-}
-
 // The lines in sorted order: standard output and standard error interleave
 // in their own order when both go to one file.
 std::vector<std::string> SortedLines(const std::string& text)
@@ -377,7 +349,7 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
     devices.At(ESCAPE_FRAME + 4, [](auto& input) { input.SetMouseButton(0, true); });
     devices.At(ESCAPE_FRAME + 5, [](auto& input) { input.SetMouseButton(0, false); });
 
-    const pid_t game = StartGameWithInput(folder, "quit", devices);
+    const pid_t game = TestSupport::StartGameWithInput(folder, "quit", devices);
     ASSERT_EQ(WaitForExit(game, 30s), 0) << ReadFileText(folder / "quit.out");
 
     const std::string log = ReadFileText(folder / "log.txt");
