@@ -96,7 +96,7 @@ uint16_t MovieGameState::Update(uint32_t)
     const bool bSkip = pHandler != nullptr && pHandler->IsEventActive(SKIP_EVENT, nullptr, nullptr);
     Platform::Movie* pMovie = CoreVideo::GetMovie();
     if (pMovie == nullptr)
-        return GetOwner()->PopToNextState();
+        return GoToNextState();
     if (CoreVideo::GetStatus() == CoreVideo::VIDEO_PLAY && !pMovie->Wait()) {
         if (CoreVideo::DecodeFrame(false, false))
             CoreVideo::SetStatus(CoreVideo::VIDEO_STOP);
@@ -104,8 +104,20 @@ uint16_t MovieGameState::Update(uint32_t)
     if (bSkip && CoreVideo::GetStatus() != CoreVideo::VIDEO_STOP)
         CoreVideo::Stop();
     if (CoreVideo::GetStatus() == CoreVideo::VIDEO_STOP)
-        return GetOwner()->PopToNextState();
+        return GoToNextState();
     return STATE_ID_MOVIE;
+}
+
+uint16_t MovieGameState::GoToNextState()
+{
+    const uint16_t uNext = GetOwner()->PopToNextState();
+    // The state manager keeps a state that names itself, so a movie queued
+    // right behind this one is started here, or it would never play.
+    if (uNext == STATE_ID_MOVIE) {
+        OnShutdown();
+        OnInit();
+    }
+    return uNext;
 }
 
 MovieRectangle MovieGameState::Placement(uint32_t uWidth, uint32_t uHeight)

@@ -51,6 +51,9 @@ protected:
     void OnShutdown() override;
 
 private:
+    // Takes the movie's queue entry out; the id of the state to run next.
+    uint16_t GoToNextState();
+
     std::unique_ptr<Tw::TextureTextRenderer> m_pTextRenderer;
     CoreResource m_oSubTitleFile;
     DkSubTitle m_oSubTitle;
