@@ -28,7 +28,8 @@ MovieDescription ReadMovie(const nlohmann::json& source, const std::string& labe
     movie.frameRate = source.at("frameRate").get<uint32_t>();
     movie.frameCount = source.at("frames").get<uint32_t>();
     for (const nlohmann::json& shot : source.at("shots"))
-        movie.shots.push_back({shot.at("frame").get<uint32_t>(), ParseColor(shot.at("colour").get<std::string>(), label)});
+        movie.shots.push_back(
+            {shot.at("frame").get<uint32_t>(), ParseColor(shot.at("colour").get<std::string>(), label)});
     for (const nlohmann::json& tone : source.at("tracks"))
         movie.toneHertz.push_back(tone.get<double>());
     return movie;
@@ -39,8 +40,8 @@ std::vector<SubtitleRow> ReadSubtitles(const nlohmann::json& source)
     std::vector<SubtitleRow> rows;
     for (const nlohmann::json& row : source) {
         const std::string key = row.at("text").get<std::string>();
-        rows.push_back({CoreCrc32Of(std::string_view(key)), row.at("start").get<uint32_t>(),
-                        row.at("end").get<uint32_t>()});
+        rows.push_back(
+            {CoreCrc32Of(std::string_view(key)), row.at("start").get<uint32_t>(), row.at("end").get<uint32_t>()});
     }
     return rows;
 }

@@ -16,7 +16,7 @@ struct MovieDescription {
     uint32_t height = 0;
     uint32_t frameRate = 25;
     uint32_t frameCount = 0;
-    std::vector<Shot> shots; // by first frame, the first at frame 0
+    std::vector<Shot> shots;       // by first frame, the first at frame 0
     std::vector<double> toneHertz; // one sound track each
 };
 

@@ -120,8 +120,8 @@ bool FfmpegMovie::OpenStreams(const char* path, uint32_t soundTrack, std::string
     }
     m_info.width = uint32_t(parameters->width);
     m_info.height = uint32_t(parameters->height);
-    AVRational rate = video->avg_frame_rate.num > 0 && video->avg_frame_rate.den > 0 ? video->avg_frame_rate
-                                                                                      : video->r_frame_rate;
+    AVRational rate =
+        video->avg_frame_rate.num > 0 && video->avg_frame_rate.den > 0 ? video->avg_frame_rate : video->r_frame_rate;
     if (rate.num > 0 && rate.den > 0) {
         m_info.frameRate = uint32_t(rate.num);
         m_info.frameRateDivisor = uint32_t(rate.den);
@@ -166,8 +166,7 @@ bool FfmpegMovie::OpenSound(uint32_t soundTrack)
 void FfmpegMovie::DoFrame()
 {
     m_sound.Start();
-    while (m_uDecodedFrames < CurrentFrame() && DecodeNextPicture()) {
-    }
+    while (m_uDecodedFrames < CurrentFrame() && DecodeNextPicture()) { }
 }
 
 bool FfmpegMovie::DecodeNextPicture()
@@ -209,9 +208,9 @@ void FfmpegMovie::StorePicture(const AVFrame* frame)
 {
     if (frame->width <= 0 || frame->height <= 0)
         return;
-    m_pScaler = sws_getCachedContext(m_pScaler, frame->width, frame->height, AVPixelFormat(frame->format),
-                                     int(m_info.width), int(m_info.height), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr,
-                                     nullptr, nullptr);
+    m_pScaler =
+        sws_getCachedContext(m_pScaler, frame->width, frame->height, AVPixelFormat(frame->format), int(m_info.width),
+                             int(m_info.height), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (m_pScaler == nullptr)
         return;
     uint8_t* const target[4] = {m_vPicture.data(), nullptr, nullptr, nullptr};
@@ -237,8 +236,9 @@ void FfmpegMovie::DecodeSound(const AVPacket* packet)
             if (room > 0) {
                 m_vSamples.resize(size_t(room) * MovieSoundOutput::CHANNELS);
                 uint8_t* target = reinterpret_cast<uint8_t*>(m_vSamples.data());
-                const int made = swr_convert(m_pResampler, &target, room,
-                                             const_cast<const uint8_t**>(m_pFrame->extended_data), m_pFrame->nb_samples);
+                const int made =
+                    swr_convert(m_pResampler, &target, room, const_cast<const uint8_t**>(m_pFrame->extended_data),
+                                m_pFrame->nb_samples);
                 if (made > 0)
                     m_sound.Queue(m_vSamples.data(), uint32_t(made), m_iVolume);
             }

@@ -49,8 +49,7 @@ MovieGameState::MovieGameState(FiniteStateManager* pOwner) : GameState(pOwner, S
 
 uint32_t MovieGameState::SoundTrackOfVoiceLanguage(int32_t iVoiceLanguage)
 {
-    return iVoiceLanguage >= 0 && iVoiceLanguage < int32_t(std::size(SOUND_TRACKS)) ? SOUND_TRACKS[iVoiceLanguage]
-                                                                                   : 0;
+    return iVoiceLanguage >= 0 && iVoiceLanguage < int32_t(std::size(SOUND_TRACKS)) ? SOUND_TRACKS[iVoiceLanguage] : 0;
 }
 
 void MovieGameState::OnInit()

@@ -32,8 +32,8 @@ TEST(DkSubTitleTest, TheFirstItemInFileOrderWhoseSpanHoldsTheTimeIsCurrent)
 {
     // [0, 2000) and [2000, 4000) back to back; a late item overlapping the
     // second; an item with no text.
-    const std::vector<uint8_t> file = SubtitleFile(
-        4, {{0x11, 0, 2000}, {0x22, 2000, 4000}, {0x33, 3000, 5000}, {DkSubTitle::NO_TEXT, 6000, 7000}});
+    const std::vector<uint8_t> file =
+        SubtitleFile(4, {{0x11, 0, 2000}, {0x22, 2000, 4000}, {0x33, 3000, 5000}, {DkSubTitle::NO_TEXT, 6000, 7000}});
     DkSubTitle subtitles;
     ASSERT_TRUE(subtitles.Initialize(file.data(), uint32_t(file.size()), "video/test.tw.sub"));
     ASSERT_EQ(subtitles.GetItemCount(), 4);
@@ -44,8 +44,8 @@ TEST(DkSubTitleTest, TheFirstItemInFileOrderWhoseSpanHoldsTheTimeIsCurrent)
     const struct {
         uint32_t time;
         int32_t item;
-    } times[] = {{0, 0},    {1999, 0}, {2000, 1}, {3500, 1}, {3999, 1}, {4000, 2},
-                 {5000, -1}, {6500, 3}, {7000, -1}, {0xFFFFFFFF, -1}};
+    } times[] = {{0, 0},    {1999, 0},  {2000, 1}, {3500, 1},  {3999, 1},
+                 {4000, 2}, {5000, -1}, {6500, 3}, {7000, -1}, {0xFFFFFFFF, -1}};
     for (const auto& row : times) {
         subtitles.Update(row.time);
         EXPECT_EQ(subtitles.GetCurrentIndex(), row.item) << row.time << " ms";

@@ -154,7 +154,7 @@ protected:
 TEST_F(MovieGameStateTest, TheQueuedMoviePlaysEveryFrameToItsEndThenTheMainStateFollows)
 {
     WriteSubtitles({1, 0x1234, 0, 1000});
-    g_oTwGame.m_iVoiceLanguage = 1; // French
+    g_oTwGame.m_iVoiceLanguage = 1;              // French
     SoundManager::m_fxMasterMusicVolume = 0x800; // half
     TestSupport::LogCapture log;
     Start({MOVIE_CINE00});

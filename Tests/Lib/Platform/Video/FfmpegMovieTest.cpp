@@ -43,7 +43,8 @@ testing::AssertionResult ColorNear(uint32_t actual, uint32_t expected)
 TEST(FfmpegMovieTest, TheIntroMovieTellsItsSizeFramesRateAndVoiceTracks)
 {
     std::string error;
-    const auto movie = Platform::FfmpegMovie::Open(SamplePath("cine00_hd.bik").c_str(), Platform::MOVIE_NO_SOUND, error);
+    const auto movie =
+        Platform::FfmpegMovie::Open(SamplePath("cine00_hd.bik").c_str(), Platform::MOVIE_NO_SOUND, error);
     ASSERT_NE(movie, nullptr) << error;
     const Platform::MovieInfo& info = movie->Info();
     EXPECT_EQ(info.width, 320u);
@@ -57,7 +58,8 @@ TEST(FfmpegMovieTest, TheIntroMovieTellsItsSizeFramesRateAndVoiceTracks)
 TEST(FfmpegMovieTest, EveryShotDecodesToItsColourAndTheLastFrameIsKeptAfterTheEnd)
 {
     std::string error;
-    const auto movie = Platform::FfmpegMovie::Open(SamplePath("cine00_sd.bik").c_str(), Platform::MOVIE_NO_SOUND, error);
+    const auto movie =
+        Platform::FfmpegMovie::Open(SamplePath("cine00_sd.bik").c_str(), Platform::MOVIE_NO_SOUND, error);
     ASSERT_NE(movie, nullptr) << error;
     // 1-based frames of the three one-second shots.
     const struct {
@@ -82,7 +84,8 @@ TEST(FfmpegMovieTest, EveryShotDecodesToItsColourAndTheLastFrameIsKeptAfterTheEn
 TEST(FfmpegMovieTest, ACopyIsClippedToThePicture)
 {
     std::string error;
-    const auto movie = Platform::FfmpegMovie::Open(SamplePath("cine00_sd.bik").c_str(), Platform::MOVIE_NO_SOUND, error);
+    const auto movie =
+        Platform::FfmpegMovie::Open(SamplePath("cine00_sd.bik").c_str(), Platform::MOVIE_NO_SOUND, error);
     ASSERT_NE(movie, nullptr) << error;
     movie->DoFrame();
     // A 64-pixel-wide buffer over the last 32 columns: the rest stays as it was.

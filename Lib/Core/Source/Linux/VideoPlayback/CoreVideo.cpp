@@ -94,8 +94,8 @@ bool CoreVideo::MakeDeviceRecord()
     ms_pRenderer->GetDevice()->GetDeviceCaps(&caps);
     ms_bNonPow2 = (caps.textureCaps & Platform::D3DPTEXTURECAPS_POW2) == 0 ||
                   (caps.textureCaps & Platform::D3DPTEXTURECAPS_NONPOW2CONDITIONAL) != 0;
-    const Platform::Viewport viewport {0, 0, ms_pRenderer->GetSettings().m_uWidth,
-                                       ms_pRenderer->GetSettings().m_uHeight, 0.0f, 1.0f};
+    const Platform::Viewport viewport {
+        0, 0, ms_pRenderer->GetSettings().m_uWidth, ms_pRenderer->GetSettings().m_uHeight, 0.0f, 1.0f};
     ms_pRenderer->GetDevice()->SetViewport(&viewport);
     return true;
 }

@@ -17,7 +17,8 @@ TEST(CoreVideoTilesTest, TilesAreFullOrTheNextPowerOfTwoOfWhatRemains)
 {
     const struct {
         uint32_t n, pow2;
-    } powers[] = {{0, 0}, {1, 1}, {2, 2}, {3, 4}, {5, 8}, {256, 256}, {257, 512}, {512, 512}, {513, 1024}, {5000, 1024}};
+    } powers[] = {{0, 0},     {1, 1},     {2, 2},     {3, 4},      {5, 8},
+                  {256, 256}, {257, 512}, {512, 512}, {513, 1024}, {5000, 1024}};
     for (const auto& row : powers)
         EXPECT_EQ(CoreNextPow2(row.n), row.pow2) << row.n;
 
@@ -25,8 +26,8 @@ TEST(CoreVideoTilesTest, TilesAreFullOrTheNextPowerOfTwoOfWhatRemains)
         uint32_t width, height, columns, rows, lastWidth, lastHeight;
     } layouts[] = {
         {1280, 720, 2, 1, 256, 1024}, // one full column and a 256-wide one, in a row 1024 high
-        {1920, 1080, 2, 2, 1024, 64}, {1024, 1024, 1, 1, 1024, 1024}, {2048, 100, 2, 1, 1024, 128},
-        {640, 480, 1, 1, 1024, 512},
+        {1920, 1080, 2, 2, 1024, 64}, {1024, 1024, 1, 1, 1024, 1024},
+        {2048, 100, 2, 1, 1024, 128}, {640, 480, 1, 1, 1024, 512},
     };
     for (const auto& row : layouts) {
         const CoreVideoTileLayout layout = CoreVideo::MakeTileLayout(row.width, row.height);
@@ -110,8 +111,11 @@ TEST_F(CoreVideoTest, ATrackBeyondTheMoviesTracksPlaysTrackZero)
     const struct {
         const char* path;
         uint32_t wanted, played;
-    } cases[] = {{"video/five.bik", 2, 2}, {"video/five.bik", 4, 4}, {"video/five.bik", 5, 0},
-                 {"video/two.bik", 4, 0}, {"video/silent.bik", 1, 0}};
+    } cases[] = {{"video/five.bik", 2, 2},
+                 {"video/five.bik", 4, 4},
+                 {"video/five.bik", 5, 0},
+                 {"video/two.bik", 4, 0},
+                 {"video/silent.bik", 1, 0}};
     for (const auto& row : cases) {
         m_videos.ClearRecord();
         ASSERT_TRUE(CoreVideo::Open(row.path, row.wanted)) << row.path;
