@@ -115,7 +115,7 @@ std::vector<std::string> Lines(const std::string& text)
 void CopySampleData(const TempDir& folder)
 {
     std::filesystem::copy_file(DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video"})
         std::filesystem::copy(DataDir() / subfolder, folder / subfolder);
 }
 

@@ -31,8 +31,8 @@ bool WaitForText(const std::filesystem::path& path, const std::string& text, std
 
 std::vector<std::string> Lines(const std::string& text);
 
-// Copies the sample data folder's start-up files (the common pack, sounds,
-// scenes, texts and fonts) into folder.
+// Copies the sample data folder's files (the common pack, sounds, scenes,
+// texts, fonts and movies) into folder.
 void CopySampleData(const TempDir& folder);
 
 } // namespace TestSupport
