@@ -29,7 +29,10 @@ struct ScreenPoint {
 constexpr ScreenPoint TITLE = {128, 68};
 constexpr ScreenPoint START = {128, 85};
 constexpr ScreenPoint SLOT1 = {144, 68};
+constexpr ScreenPoint OPTIONS = {128, 101};
 constexpr ScreenPoint QUIT = {128, 133};
+constexpr ScreenPoint NEXT_GAME_LANGUAGE = {160, 82};
+constexpr ScreenPoint BACK = {40, 175};
 constexpr ScreenPoint CONTINUE = {196, 163};
 
 // Frames between clicks: each leaves time for the blink, the waits and the
@@ -94,17 +97,26 @@ TEST(StartMenuProcessTest, ANewGameGoesFromTheStartMenuThroughTheControlsIntoThe
                       "Load scene : \"scenes/bg101_BO_CastilloLivingRoom.twscene.pc\"", "Shutdown Application"}));
     EXPECT_EQ(log.find("ASSERT\n"), std::string::npos) << log;
 
-    // The next start quits from the main menu.
+    // The next start changes the game language in the options, then quits
+    // from the main menu.
     std::filesystem::remove(folder / "log.txt");
     TestSupport::ScriptedInputDevices quit;
     frame = Click(quit, FIRST_CLICK, TITLE);
-    Click(quit, frame + AFTER_TITLE, QUIT);
+    frame = Click(quit, frame + AFTER_TITLE, OPTIONS);
+    frame = Click(quit, frame + AFTER_BUTTON, NEXT_GAME_LANGUAGE);
+    frame = Click(quit, frame + AFTER_TITLE, BACK);
+    Click(quit, frame + AFTER_BUTTON, QUIT);
     const pid_t second = TestSupport::StartGameWithInput(folder, "quit", quit);
     ASSERT_EQ(TestSupport::WaitForExit(second, 60s), 0) << ReadFileText(folder / "quit.out");
     const std::string quitLog = ReadFileText(folder / "log.txt");
     EXPECT_TRUE(InOrder(quitLog, {"Load scene : \"scenes/bg999_start_menu.twscene.pc\"", "Shutdown Application",
                                   "FINAL MEMORY DUMP BEFORE EXIT MAIN"}));
     EXPECT_EQ(quitLog.find("bg902_Controls"), std::string::npos) << quitLog;
+    // French came in with its texts, and the save file's header keeps it.
+    EXPECT_NE(quitLog.find(" - Reload Localizer done."), std::string::npos) << quitLog;
+    const std::vector<uint8_t> save = TestSupport::ReadFileBytes(folder / "save.dat");
+    ASSERT_GE(save.size(), 0x1Cu);
+    EXPECT_EQ(save[0x14], 1) << "game language";
     EXPECT_EQ(quitLog.find("ASSERT\n"), std::string::npos) << quitLog;
 }
 
