@@ -31,11 +31,11 @@ bool MGMeter::Initialize(int32_t lostId, int32_t presentId)
 
 void MGMeter::Shutdown()
 {
-    ENGINE_ASSERT(m_iSize != 255);
-    if (m_pSprite) {
-        for (int32_t i = m_iSize - 1; i >= 0; --i)
-            m_pSprite[i].Shutdown();
-    }
+    // A game whose start stopped before its meter shuts down all the same.
+    if (!m_pSprite)
+        return;
+    for (int32_t i = m_iSize - 1; i >= 0; --i)
+        m_pSprite[i].Shutdown();
     m_pSprite.reset();
     m_iSize = NOT_INITIALIZED;
     m_uValue = NOT_INITIALIZED;

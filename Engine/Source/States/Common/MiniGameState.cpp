@@ -101,9 +101,10 @@ void MiniGameState::SetMiniGame(int32_t iId)
         return;
     }
     m_pCurrentMiniGame = m_pFactory != nullptr ? m_pFactory(iId, m_uStartStep) : nullptr;
-    ENGINE_ASSERT(m_pCurrentMiniGame != NULL);
-    if (!m_pCurrentMiniGame)
+    if (!m_pCurrentMiniGame) {
+        CorePrint(&g_oCoreLog, "MiniGameState::SetMiniGame -- No minigame %d in this build\n", static_cast<int>(iId));
         return;
+    }
     if (iId > MINIGAME_CREDITS)
         m_pCurrentMiniGame->SetQuitAfterLosing(QUIT_AFTER_LOSING[iId]);
     if (iId == MINIGAME_WOODEN_SWORD_DUEL)
