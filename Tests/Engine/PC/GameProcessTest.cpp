@@ -442,12 +442,16 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
 
     const std::string log = ReadFileText(folder / "log.txt");
     const std::vector<std::string> ordered = {
-        " - Initialize States...",   "Before MG Init",
+        " - Initialize States...",
+        "Before MG Init",
         "MiniGameState::SetMiniGame -- No minigame 0 in this build",
         "After MG Shutdown",
-        "Before Main State Init",    "No scene world: scene 3 is empty",
-        "Scene Init time:",          "Shutdown Application",
-        "After Main State Shutdown", "FINAL MEMORY DUMP BEFORE EXIT MAIN",
+        "Before Main State Init",
+        "No scene world: scene 3 is empty",
+        "Scene Init time:",
+        "Shutdown Application",
+        "After Main State Shutdown",
+        "FINAL MEMORY DUMP BEFORE EXIT MAIN",
     };
     size_t at = 0;
     for (const std::string& text : ordered) {

@@ -14,18 +14,12 @@ constexpr ControlsIcon NO_ICON = {-1, false};
 
 // The icons of each controls id.
 constexpr ControlsIcon CONTROLS_ICONS[MGControlsDisplayer::CONTROLS_COUNT][MGControlsDisplayer::ICONS_PER_CONTROLS] = {
-    {{9, false}, {10, true}, {14, false}, NO_ICON},
-    {{9, false}, {14, false}, NO_ICON, NO_ICON},
-    {{18, false}, {19, false}, NO_ICON, NO_ICON},
-    {{16, false}, {17, false}, NO_ICON, NO_ICON},
-    {{4, false}, {7, false}, {8, false}, NO_ICON},
-    {{4, false}, {6, false}, NO_ICON, NO_ICON},
-    {{4, false}, {7, false}, {8, false}, {6, false}},
-    {{9, false}, {11, true}, NO_ICON, NO_ICON},
-    {{9, false}, {15, false}, {0, false}, NO_ICON},
-    {{9, false}, {0, false}, {3, false}, NO_ICON},
-    {{9, false}, {12, true}, {0, false}, {1, false}},
-    {{9, false}, {13, false}, {0, false}, {2, false}},
+    {{9, false}, {10, true}, {14, false}, NO_ICON},   {{9, false}, {14, false}, NO_ICON, NO_ICON},
+    {{18, false}, {19, false}, NO_ICON, NO_ICON},     {{16, false}, {17, false}, NO_ICON, NO_ICON},
+    {{4, false}, {7, false}, {8, false}, NO_ICON},    {{4, false}, {6, false}, NO_ICON, NO_ICON},
+    {{4, false}, {7, false}, {8, false}, {6, false}}, {{9, false}, {11, true}, NO_ICON, NO_ICON},
+    {{9, false}, {15, false}, {0, false}, NO_ICON},   {{9, false}, {0, false}, {3, false}, NO_ICON},
+    {{9, false}, {12, true}, {0, false}, {1, false}}, {{9, false}, {13, false}, {0, false}, {2, false}},
     {{9, false}, {10, false}, {11, true}, NO_ICON},
 };
 

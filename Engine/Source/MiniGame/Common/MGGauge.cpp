@@ -1,8 +1,9 @@
 #include "MiniGame/Common/MGGauge.h"
 
-#include <initializer_list>
 #include "Error/EngineAssert.h"
 #include "Maths/CoreFxDivide.h"
+
+#include <initializer_list>
 
 void MGGauge::SetSize(const CoreFxVec2& vSize)
 {

@@ -7,7 +7,11 @@
 // border, drawn without texture.
 class MGGauge {
 public:
-    enum ColorMode : int32_t { COLOR_FIRST = 0, COLOR_SECOND = 1, COLOR_BLEND = 2 };
+    enum ColorMode : int32_t {
+        COLOR_FIRST = 0,
+        COLOR_SECOND = 1,
+        COLOR_BLEND = 2
+    };
 
     void SetSize(const CoreFxVec2& vSize);
     // A maximum of 0 or below is refused.

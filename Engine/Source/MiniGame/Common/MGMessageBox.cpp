@@ -55,7 +55,8 @@ bool MGMessageBox::Initialize()
     }
     SetArea(m_oTitleArea, TITLE_X, TITLE_Y, TITLE_WIDTH, TITLE_HEIGHT);
     const fx32 titleLine = MiniGameFonts::TitleFont.GetLineHeight();
-    SetArea(m_oButtonsArea, TEXT_X, BUTTONS_Y, TEXT_WIDTH, titleLine > BUTTONS_MIN_HEIGHT ? titleLine : BUTTONS_MIN_HEIGHT);
+    SetArea(m_oButtonsArea, TEXT_X, BUTTONS_Y, TEXT_WIDTH,
+            titleLine > BUTTONS_MIN_HEIGHT ? titleLine : BUTTONS_MIN_HEIGHT);
     return true;
 }
 

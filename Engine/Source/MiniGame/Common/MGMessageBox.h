@@ -14,7 +14,11 @@ class MGControlsDisplayer;
 // and down keys.
 class MGMessageBox {
 public:
-    enum Result : int32_t { RESULT_NONE = 0, RESULT_FIRST = 1, RESULT_SECOND = 2 };
+    enum Result : int32_t {
+        RESULT_NONE = 0,
+        RESULT_FIRST = 1,
+        RESULT_SECOND = 2
+    };
     // Layout flags of Show.
     static constexpr uint32_t LAYOUT_CENTER_X = 1;
     static constexpr uint32_t LAYOUT_CENTER_Y = 2;

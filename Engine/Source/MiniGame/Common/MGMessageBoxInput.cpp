@@ -1,12 +1,14 @@
+#include "MiniGame/Common/MGMessageBox.h"
+
 #include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/InputEventHandler.h"
 #include "Input/InputPointer.h"
 #include "MiniGame/Common/MGControlsDisplayer.h"
-#include "MiniGame/Common/MGMessageBox.h"
 
 #include <initializer_list>
+
 namespace {
 
 bool IsActive(uint16_t eventId, uint32_t* pValue = nullptr)

@@ -37,7 +37,11 @@ public:
     static constexpr uint32_t SCREEN_FLAGS_DEFAULT = 2;
 
     // The three reference-count tables, by name in the end-of-run report.
-    enum class CountTable { Memory, TopScreen, BottomScreen };
+    enum class CountTable {
+        Memory,
+        TopScreen,
+        BottomScreen
+    };
 
     MGSprite();
     ~MGSprite() = default;

@@ -1,10 +1,11 @@
+#include "MiniGame/Common/MiniGame.h"
+
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/InputEventHandler.h"
 #include "Managers/Common/SoundManager.h"
-#include "MiniGame/Common/MiniGame.h"
 #include "MiniGame/Common/MiniGameResult.h"
 #include "MiniGame/Common/MiniGameTime.h"
 #include "Utils/Common/DkLocalizer.h"

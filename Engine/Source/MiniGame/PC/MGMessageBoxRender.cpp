@@ -1,9 +1,11 @@
+#include "MiniGame/Common/MGMessageBox.h"
+
 #include "Error/EngineAssert.h"
 #include "MiniGame/Common/MGControlsDisplayer.h"
-#include "MiniGame/Common/MGMessageBox.h"
 #include "MiniGame/Common/MiniGameFonts.h"
 
 #include <initializer_list>
+
 namespace {
 
 constexpr uint32_t TITLE_PRINT_FLAGS = 0x2022;
@@ -26,15 +28,13 @@ void MGMessageBox::Render()
     m_oTitleRenderer.BeginPrint();
     if (m_sTitle != nullptr) {
         const MGRectangle& area = m_oTitleArea;
-        m_oTitleRenderer.SetClipRect(area.m_fxX, area.m_fxY, area.m_fxX + area.m_fxWidth,
-                                     area.m_fxY + area.m_fxHeight);
+        m_oTitleRenderer.SetClipRect(area.m_fxX, area.m_fxY, area.m_fxX + area.m_fxWidth, area.m_fxY + area.m_fxHeight);
         m_oTitleRenderer.Print(m_sTitle, area.m_fxX + area.m_fxWidth / 2, area.m_fxY + area.m_fxHeight / 2,
                                m_uButtonColor, TITLE_PRINT_FLAGS);
     }
     if (m_bLastPage) {
         const MGRectangle& area = m_oButtonsArea;
-        m_oTitleRenderer.SetClipRect(area.m_fxX, area.m_fxY, area.m_fxX + area.m_fxWidth,
-                                     area.m_fxY + area.m_fxHeight);
+        m_oTitleRenderer.SetClipRect(area.m_fxX, area.m_fxY, area.m_fxX + area.m_fxWidth, area.m_fxY + area.m_fxHeight);
         for (const Button& button : m_aoButtons) {
             if (button.m_sText != nullptr)
                 m_oTitleRenderer.Print(button.m_sText, button.m_oRect.m_fxX, button.m_oRect.m_fxY,

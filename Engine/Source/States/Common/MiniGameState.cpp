@@ -4,7 +4,6 @@
 #include "Common/TwGame.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/EffectList.h"
-#include "Error/EngineAssert.h"
 #include "Input/Common/InputSystem.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"

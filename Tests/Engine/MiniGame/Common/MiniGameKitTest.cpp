@@ -51,7 +51,8 @@ protected:
         ASSERT_NE(pack, nullptr);
         ASSERT_TRUE(DkDataPackBinding::BindPack(dataPack, pack->Buffer(), pack->Size(), "MG_KitTest"));
         MGSprite::ClearPoolCounts();
-        for (auto [iId, name] : {std::pair {LIFE_ID, "mg_kit_life"}, {LIFE_LOST_ID, "mg_kit_life_lost"},
+        for (auto [iId, name] : {std::pair {LIFE_ID, "mg_kit_life"},
+                                 {LIFE_LOST_ID, "mg_kit_life_lost"},
                                  {UNKNOWN_TEXTURE_ID, "no_such_texture"},
                                  {MGSprite::ID_POINTER, ":mg_interface_cursor"},
                                  {MGSprite::ID_DOWN_ARROW, ":mg_interface_next_button"},
@@ -82,12 +83,8 @@ TEST_F(MiniGameKitTest, SpriteNamesOutOfRangeOrTooLongAreRefused)
         bool bAccepted;
     };
     const Case cases[] = {
-        {0, "mg_kit_life", false},
-        {-1, "mg_kit_life", false},
-        {256, "mg_kit_life", false},
-        {10, std::string(255, 'a'), true},
-        {11, std::string(256, 'a'), false},
-        {255, "masks_MG_MsgBox", true},
+        {0, "mg_kit_life", false},         {-1, "mg_kit_life", false},         {256, "mg_kit_life", false},
+        {10, std::string(255, 'a'), true}, {11, std::string(256, 'a'), false}, {255, "masks_MG_MsgBox", true},
     };
     for (const Case& c : cases) {
         log.Take();
