@@ -59,6 +59,8 @@ protected:
                                  {MGSprite::ID_UP_ARROW, ":mg_interface_next_button"},
                                  {MGSprite::ID_MESSAGE_BOX, "masks_MG_MsgBox"}})
             ASSERT_TRUE(MGSprite::RegisterSpriteName(iId, "", name));
+        // The first start of the heap reports the memory.
+        log.Take();
     }
     void TearDown() override
     {

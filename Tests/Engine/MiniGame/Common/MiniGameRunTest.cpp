@@ -2,11 +2,16 @@
 // recording renderer with the sample data: the boxes, the pause, retry and
 // skip, the result in the save slot and the sprite pool's final report.
 #include "Common/TwGame.h"
+#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 #include "Input/KeyCodes.h"
+#include "Managers/Common/AdventureManager.h"
+#include "Managers/Common/ScriptManager.h"
+#include "Managers/Common/VarManager.h"
 #include "MiniGame/Common/MiniGameResult.h"
+#include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/FiniteStateManager.h"
 #include "States/Common/MiniGameState.h"
 #include "Support/LogCapture.h"
@@ -253,6 +258,86 @@ TEST_F(MiniGameRunTest, AnUnknownIdOrAFailedInitializeEndsTheStateWithALogLine)
         states.AddState(std::make_unique<StubMainState>(&states));
         states.AddState(std::make_unique<MiniGameState>(&states, &MakeKitTestGame));
     }
+}
+
+TEST_F(MiniGameRunTest, TheScriptActionQueuesTheGameWhoseResultComesBackThroughTheSlot)
+{
+    // The game object's own state machine, reached by the script manager.
+    g_oTwGame.AddState(std::make_unique<StubMainState>(&g_oTwGame));
+    g_oTwGame.AddState(std::make_unique<MiniGameState>(&g_oTwGame, &MakeKitTestGame));
+    TwGameStateLink link(g_oTwGame);
+    SetScriptStateLink(&link);
+    ActionDesc action = ActionDesc::MakeEmpty();
+    action.m_iActionType = ID_ACTION_TYPE_START_MINIGAME;
+    action.m_iParameterType[0] = ID_PARAMETER_TYPE_INT;
+    action.m_oParameter[0] = DUEL;
+    g_oScriptManager.StartAction(action);
+    EXPECT_EQ(g_VarManager.GetInt(VARINT_C_PREVIOUS_STATE), 256 + DUEL);
+    ASSERT_EQ(g_oTwGame.GetStateQueue().GetCount(), 1);
+    EXPECT_EQ(g_oTwGame.GetStateQueue().Top()->m_uStateId, uint32_t {STATE_ID_MINIGAME});
+
+    // The adventure hands over to the queue's head.
+    g_oTwGame.SetState(STATE_ID_MINIGAME);
+    auto& oState = *static_cast<MiniGameState*>(g_oTwGame.GetState(STATE_ID_MINIGAME));
+    auto& oGame = *static_cast<KitTestMiniGame*>(oState.GetMiniGame());
+    const auto run = [](int frames) {
+        for (int i = 0; i < frames; ++i) {
+            g_oTwGame.ManageStates(FRAME);
+            Effect::UpdateAll(FRAME);
+        }
+    };
+    const auto click = [&](int32_t i) {
+        const MGRectangle& rect = oGame.GetMessageBox().GetButton(i).m_oRect;
+        world.Click(rect.m_fxX + rect.m_fxWidth / 2, rect.m_fxY + rect.m_fxHeight / 2);
+        run(1);
+        world.Frame();
+    };
+    run(50);
+    click(0);
+    run(50);
+    oGame.EndPlay(true);
+    run(50);
+    click(0);
+    run(50);
+    EXPECT_EQ(g_oTwGame.GetCurrentState()->GetId(), STATE_ID_MAIN);
+    EXPECT_TRUE(g_oTwGame.GetStateQueue().IsEmpty());
+
+    // The adventure's entry restores the slot: the scripts read the win.
+    AdventureManager& oAdventure = *AdventureManager::GetInstance();
+    oAdventure.RestoreGameState(oAdventure.GetSaveSlot(oAdventure.GetSaveSlotIndex()));
+    EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_C_WIN_MINIGAME));
+    EXPECT_FALSE(g_VarManager.GetBool(VARBOOL_C_CHEAT_MINIGAME));
+
+    g_oTwGame.ReleaseStates();
+    SetScriptStateLink(nullptr);
+}
+
+TEST_F(MiniGameRunTest, OnlyTheSplashStartsWithoutTheFadeAndTheCreditsEndAtTheStartMenu)
+{
+    Start(MINIGAME_SPLASH);
+    EXPECT_FALSE(State().GetEffect(MiniGame::EFFECT_OPENING_FADE).IsRunning());
+    states.ReleaseStates();
+    states.AddState(std::make_unique<StubMainState>(&states));
+    states.AddState(std::make_unique<MiniGameState>(&states, &MakeKitTestGame));
+    states.GetStateQueue().Pop();
+
+    // A win of an earlier run is cleared by this one's loss.
+    MiniGameResult::SetSlotBool(VARBOOL_C_WIN_MINIGAME, true);
+    Start(MINIGAME_CREDITS);
+    EXPECT_TRUE(State().GetEffect(MiniGame::EFFECT_OPENING_FADE).IsRunning());
+    Run(50);
+    ChooseButton(0);
+    Run(50);
+    world.PressKey(Platform::KEY_ESCAPE);
+    Step();
+    Run(50);
+    ChooseButton(1);
+    Run(50);
+    EXPECT_EQ(states.GetCurrentState()->GetId(), STATE_ID_MAIN);
+    EXPECT_FALSE(MiniGameResult::GetSlotBool(VARBOOL_C_WIN_MINIGAME));
+    EXPECT_EQ(g_oScriptManager.GetNextSceneId(), MiniGameState::START_MENU_SCENE);
+    EXPECT_TRUE(g_oScriptManager.IsChangePending());
+    EXPECT_EQ(g_VarManager.GetInt(VARINT_C_CURRENT_SCENE), MiniGameState::START_MENU_SCENE);
 }
 
 } // namespace
