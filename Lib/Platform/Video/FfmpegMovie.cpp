@@ -179,12 +179,9 @@ bool FfmpegMovie::DecodeNextPicture()
             ++m_uDecodedFrames;
             return true;
         }
-        if (received != AVERROR(EAGAIN) && m_bInputEnded) {
-            m_bDecoderEnded = true;
-            break;
-        }
+        // Once the input has ended the decoder only gives back what it
+        // holds; anything but a picture then means there is no more.
         if (m_bInputEnded) {
-            // Drained and still asking for input: nothing more will come.
             m_bDecoderEnded = true;
             break;
         }
