@@ -50,24 +50,11 @@ void Character::Update(uint32_t dtMs)
         }
         UpdateMovement(dtMs);
         UpdateRotation(dtMs);
+        UpdateRootMotion();
         ApplyMoveOffset();
     }
     StartFollowUpAnimation();
     ApplyPendingTransform();
-}
-
-void Character::ApplyPendingTransform()
-{
-    if (!m_oAnimations.m_bTransformHandedOver)
-        return;
-    m_oAnimations.m_bTransformHandedOver = 0;
-    if (!m_bPending)
-        return;
-    m_vPosition = m_vPendingPosition;
-    m_bTurning = 0;
-    m_vMoveOffset = {0, 0, 0};
-    m_bPending = 0;
-    ApplyMoveOffset();
 }
 
 void Character::StartFollowUpAnimation()
@@ -373,14 +360,4 @@ bool Character::CheckCollision(CoreFxVec& tangent) const
         found = true;
     }
     return found;
-}
-
-void Character::ApplyMoveOffset()
-{
-    m_vCorrectedPosition = {m_vPosition.x + m_vMoveOffset.x, m_vPosition.y + m_vMoveOffset.y,
-                            m_vPosition.z + m_vMoveOffset.z};
-    const WalkMesh* mesh = GetWalkMesh();
-    if ((m_vMoveOffset.x != 0 || m_vMoveOffset.y != 0 || m_vMoveOffset.z != 0) && mesh &&
-        !mesh->ProjectDown(m_vCorrectedPosition, m_vCorrectedPosition))
-        m_vCorrectedPosition.z = m_vPosition.z;
 }

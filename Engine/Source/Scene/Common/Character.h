@@ -95,6 +95,12 @@ public:
     int32_t GetNumAttachments() const { return m_iNumAttachments; }
     const CarriedAttachment& GetAttachment(int32_t i) const { return m_aAttachments[i]; }
 
+    // Turned to the facing and moved to the position.
+    void GetWorldMatrix(CoreMatrix& world) const;
+    // The rotation about z that turns the figure to its facing.
+    void GetFacingMatrix(CoreMatrix& facing) const;
+    const CharacterBody* GetBody() const { return m_pBody.get(); }
+
     CharacterAnimations& GetAnimations() { return m_oAnimations; }
     const CharacterAnimations& GetAnimations() const { return m_oAnimations; }
 
@@ -140,6 +146,11 @@ public:
     uint8_t m_bCollision = 1;
     // Where a moving animation hands the character over at its end.
     CoreFxVec m_vPendingPosition {};
+    CoreFxVec m_vPendingHeading {};
+    // The facing a moving animation has given the figure (x, y; z 0), kept
+    // while the heading flag is set.
+    CoreFxVec m_vAnimationHeading {};
+    uint8_t m_bHeading = 0;
     uint8_t m_bPending = 0;
     // The actor commits the pending transform when its animation ends.
     uint8_t m_bCommitAtEnd = 0;
@@ -148,6 +159,9 @@ private:
     void UpdateMovement(uint32_t dtMs);
     void UpdateRotation(uint32_t dtMs);
     void AdvanceAlongPath(uint32_t dtMs);
+    // The offset of the root bone, turned to the facing, and the heading a
+    // moving animation hands over.
+    void UpdateRootMotion();
     void ApplyMoveOffset();
     void StartFollowUpAnimation();
     // An immediate switch of animation puts the character where the last
@@ -163,8 +177,6 @@ private:
     void SimplifyPath();
     void ComputePathLengths();
     void SetFacingFromAngle(fx32 angle);
-    // Turned to the facing and moved to the position.
-    void GetWorldMatrix(CoreMatrix& world) const;
     void RenderShadow(CoreRenderer& renderer, const CoreMatrix& world, const CoreFxVec& light) const;
     const WalkMesh* GetWalkMesh() const { return m_pSurroundings ? m_pSurroundings->m_pWalkMesh : nullptr; }
 

@@ -157,12 +157,6 @@ bool Character::SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLo
     return true;
 }
 
-void Character::CommitPosition()
-{
-    m_vPendingPosition = m_vCorrectedPosition;
-    m_bPending = 1;
-}
-
 void Character::StopMoving()
 {
     m_bWalking = 0;
