@@ -43,11 +43,7 @@ void Character::Update(uint32_t dtMs)
 {
     SceneObject::Update(dtMs);
     if (dtMs != 0) {
-        if (m_bShown) {
-            m_oAnimations.Update(dtMs);
-            if (m_pBody)
-                m_pBody->Pose(m_oAnimations);
-        }
+        UpdateAnimation(dtMs);
         UpdateMovement(dtMs);
         UpdateRotation(dtMs);
         UpdateRootMotion();

@@ -3,6 +3,7 @@
 #include "Scene/Common/Attachment.h"
 #include "Scene/Common/CharacterAnimations.h"
 #include "Scene/Common/CharacterBody.h"
+#include "Managers/Common/SoundCharacter.h"
 #include "Scene/Common/Locator.h"
 #include "Scene/Common/SceneCharacter.h"
 
@@ -30,15 +31,21 @@ struct CharacterSurroundings {
     Attachment* const* m_ppAttachments = nullptr;
     const uint32_t* m_pAttachmentIds = nullptr;
     int32_t m_iNumAttachments = 0;
+    // The scene's step-sound set, which picks the animation sounds.
+    uint32_t m_uStepSoundSet = 0;
 };
 
 // One 3D person of a scene: where it stands and faces, its walk along a path
 // on the walk mesh with the speed ramp, turning, wall sliding, collisions and
 // blockers, and its animations by type. All positions are fx32 world
 // coordinates (z up), speeds fx32 units per second, angles fx32 radians.
-class Character : public SceneCharacter {
+class Character : public SceneCharacter, public SoundCharacter {
 public:
     explicit Character(uint32_t uActorId = 0);
+    // Gives its sound actor back.
+    ~Character() override;
+    Character(const Character&) = delete;
+    Character& operator=(const Character&) = delete;
 
     // Gives the character its body from the actor's pack; false when the pack
     // cannot be loaded.
@@ -101,6 +108,16 @@ public:
     void GetFacingMatrix(CoreMatrix& facing) const;
     const CharacterBody* GetBody() const { return m_pBody.get(); }
 
+    // SoundCharacter.
+    int32_t GetSoundActorIndex() const override { return m_iSoundActor; }
+    void SetSoundActorIndex(int32_t index) override { m_iSoundActor = index; }
+    bool HasActor() const override { return m_pScriptable != nullptr; }
+    uint32_t GetActorId() const override { return m_uActorId; }
+    int32_t GetCurrentAnimationId() const override;
+    double GetCurrentAnimationFrame() const override { return m_oAnimations.GetTrack(0).m_fPosition; }
+    fx32 GetScreenX() const override { return m_vScreenPosition.x; }
+    uint32_t GetStepSoundSet() const override { return m_pSurroundings ? m_pSurroundings->m_uStepSoundSet : 0; }
+
     CharacterAnimations& GetAnimations() { return m_oAnimations; }
     const CharacterAnimations& GetAnimations() const { return m_oAnimations; }
 
@@ -156,6 +173,8 @@ public:
     uint8_t m_bCommitAtEnd = 0;
 
 private:
+    // The animation's step: its sounds due in it, then the tracks and pose.
+    void UpdateAnimation(uint32_t dtMs);
     void UpdateMovement(uint32_t dtMs);
     void UpdateRotation(uint32_t dtMs);
     void AdvanceAlongPath(uint32_t dtMs);
@@ -183,6 +202,7 @@ private:
     const CharacterSurroundings* m_pSurroundings = nullptr;
     CharacterAnimations m_oAnimations;
     uint32_t m_uActorId = 0;
+    int32_t m_iSoundActor = -1;
     std::unique_ptr<CharacterBody> m_pBody;
     CarriedAttachment m_aAttachments[CHARACTER_MAX_ATTACHMENTS] {};
     int32_t m_iNumAttachments = 0;
