@@ -159,6 +159,11 @@ TEST_F(CharacterRenderTest, TheShadowDarkensTheGroundOnceBesideHerAndOnlyWhenCas
     EXPECT_EQ(cast.twice, 0);
     EXPECT_GT(cast.sumX / std::max(cast.half, 1), 128 + 10) << "away from the light";
 
+    // What comes after her is drawn as before.
+    EXPECT_EQ(m_renderer.GetRenderState(Platform::D3DRS_STENCILENABLE), 0u);
+    EXPECT_EQ(m_renderer.GetRenderState(Platform::D3DRS_ALPHAFUNC), uint32_t(Platform::D3DCMP_GREATEREQUAL));
+    EXPECT_EQ(m_renderer.GetRenderState(Platform::D3DRS_ALPHAREF), 1u);
+
     m_heroine->m_bShadow = 0;
     EXPECT_EQ(count(Draw()).half, 0);
 }
