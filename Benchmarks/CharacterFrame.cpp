@@ -55,8 +55,16 @@ void BM_WalkingCharacterFrame(benchmark::State& state)
     CoreMatrix::LookAtRH_DX(&camera.m_oView, &eye, &target, &up);
     CoreMatrix::PerspectiveFovRH_DX(&camera.m_oProjection, 819, 5461, 10 * FX, 4000 * FX);
     renderer.SetCamera(&camera);
+    // Lit as a scene lights its characters, the sun casting her shadow.
+    renderer.SetRenderState(Platform::D3DRS_LIGHTING, 1);
+    renderer.SetAmbiantColor({80 * FX, 80 * FX, 80 * FX});
+    renderer.SetLight({FX, FX, FX}, {FX / 2, FX / 2, -FX}, {0, 0, 0});
+    renderer.EnableLight(0);
 
     Scene scene;
+    scene.m_iNumLights = 1;
+    scene.m_aLights[0].m_iType = SCENE_LIGHT_DIRECTIONAL;
+    scene.m_aLights[0].m_vVector = {FX / 2, FX / 2, -FX};
     const uint32_t tavrine = Id::GetActorId("tavrine");
     const Character* walkers[1] = {};
     CharacterSurroundings surroundings;
