@@ -290,7 +290,7 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
         character.m_bCommitAtEnd = 0;
         return true;
     case ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE:
-        character.GetAnimations().ChangeAnimationType(pValues[0], static_cast<uint32_t>(pValues[1]));
+        character.ChangeAnimationType(pValues[0], static_cast<uint32_t>(pValues[1]));
         return false;
     case ID_ACTION_TYPE_SET_CAST_SHADOW: character.m_bShadow = LowByte(pValues[0]); return false;
     case ID_ACTION_TYPE_SET_VISIBLE:

@@ -58,12 +58,12 @@ void Character::StartFollowUpAnimation()
     if (!m_bWalking || m_bHeld) {
         const int32_t idle = m_oAnimations.GetSlot(ANIMATION_TYPE_IDLE);
         if (!m_oAnimations.m_bKeep && idle >= 0)
-            m_oAnimations.SetCurrentAnimationFromIndex(idle, true, false);
+            StartLooping(idle);
         return;
     }
     const int32_t walk = m_oAnimations.GetSlot(m_bRunning ? ANIMATION_TYPE_RUN : ANIMATION_TYPE_WALK);
     if (walk >= 0)
-        m_oAnimations.SetCurrentAnimationFromIndex(walk, true, false);
+        StartLooping(walk);
     m_oAnimations.m_bKeep = 0;
 }
 

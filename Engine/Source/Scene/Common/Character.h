@@ -87,6 +87,9 @@ public:
     // character does not have it (the current one goes on).
     bool SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLoop);
     bool IsAnimationDone() const { return m_oAnimations.IsAnimationDone(m_bShown != 0); }
+    // Points the type's slot at the animation; the walk slot also takes the
+    // animation's walk and run speeds. False when she has no such animation.
+    bool ChangeAnimationType(int32_t iAnimationId, uint32_t uType);
     // Hands the position where a moving animation left the character over.
     void CommitPosition();
     // Stops a walk where the character stands.
@@ -183,6 +186,11 @@ private:
     void UpdateRootMotion();
     void ApplyMoveOffset();
     void StartFollowUpAnimation();
+    // Starts the table's animation looping; a change of animation takes its
+    // settings from the actor script table.
+    void StartLooping(int32_t iIndex);
+    // Speeds, collision radius and picking box of the actor's animation.
+    void TakeScriptInfo(int32_t iAnimationId);
     // An immediate switch of animation puts the character where the last
     // moving animation committed it.
     void ApplyPendingTransform();

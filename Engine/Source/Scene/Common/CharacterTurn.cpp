@@ -5,6 +5,7 @@
 #include "Maths/CoreMath.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
+#include "Scripts/Common/ActorScript.h"
 #include "fx32/fx_trig.h"
 
 #include <algorithm>
@@ -70,7 +71,7 @@ void Character::RotateTo(const CoreFxVec& direction, fx32 angularSpeed)
         ENGINE_ASSERT_MSG(animation >= 0,
                           "Character must have a walk or idle animation to do the 'RotateTo' action\n");
         if (animation >= 0)
-            m_oAnimations.SetCurrentAnimationFromIndex(animation, true, false);
+            StartLooping(animation);
         return;
     }
     m_iFacingX = unit.x;
@@ -153,7 +154,41 @@ bool Character::SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLo
         return false;
     }
     m_oAnimations.SetCurrentAnimationFromIndex(index, bLoop, bMoving);
+    TakeScriptInfo(iAnimationId);
     ApplyPendingTransform();
+    return true;
+}
+
+void Character::StartLooping(int32_t iIndex)
+{
+    const int32_t before = m_oAnimations.GetCurrentIndex();
+    m_oAnimations.SetCurrentAnimationFromIndex(iIndex, true, false);
+    if (m_oAnimations.GetCurrentIndex() != before)
+        TakeScriptInfo(m_oAnimations.GetEntry(iIndex).m_iId);
+}
+
+void Character::TakeScriptInfo(int32_t iAnimationId)
+{
+    ActorScriptInfo info {};
+    GetActorScriptInfos(m_uActorId, iAnimationId, &info);
+    m_iWalkSpeed = info.m_aMove[0];
+    m_iRunSpeed = info.m_aMove[1];
+    m_iRadius = info.m_aMove[2];
+    m_iBoxHalfWidth = info.m_aMove[3];
+    m_iBoxHeight = info.m_aMove[4];
+    m_iBoxOffset = info.m_aMove[5];
+}
+
+bool Character::ChangeAnimationType(int32_t iAnimationId, uint32_t uType)
+{
+    if (!m_oAnimations.ChangeAnimationType(iAnimationId, uType))
+        return false;
+    if (uType == ANIMATION_TYPE_WALK) {
+        ActorScriptInfo info {};
+        GetActorScriptInfos(m_uActorId, iAnimationId, &info);
+        m_iWalkSpeed = info.m_aMove[0];
+        m_iRunSpeed = info.m_aMove[1];
+    }
     return true;
 }
 
