@@ -1,9 +1,9 @@
 #pragma once
 #include "3D/Common/WalkMesh.h"
+#include "Managers/Common/SoundCharacter.h"
 #include "Scene/Common/Attachment.h"
 #include "Scene/Common/CharacterAnimations.h"
 #include "Scene/Common/CharacterBody.h"
-#include "Managers/Common/SoundCharacter.h"
 #include "Scene/Common/Locator.h"
 #include "Scene/Common/SceneCharacter.h"
 
