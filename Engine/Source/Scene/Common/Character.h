@@ -62,7 +62,7 @@ public:
     bool IsVisible() const override { return m_bShown != 0; }
 
     // SceneCharacter.
-    CoreFxVec GetFeetPosition() const override { return m_vCorrectedPosition; }
+    CoreFxVec GetFeetPosition() const override { return m_oAnimations.m_bMoving ? m_vCorrectedPosition : m_vPosition; }
     CoreFxVec GetScreenPosition() const override { return m_vScreenPosition; }
     void UpdateTransform(const Camera& camera, fx32 scroll) override;
     void Render(CoreRenderer& renderer, const Scene& scene) override;

@@ -105,7 +105,7 @@ void Character::TurnToAngle(fx32 angle)
 
 void Character::UpdateTransform(const Camera& camera, fx32 scroll)
 {
-    const CoreFxVec& feet = m_vCorrectedPosition;
+    const CoreFxVec feet = GetFeetPosition();
     m_vScreenPosition = camera.ProjectToScreen(feet);
     CoreFxVec d {};
     CoreFxVec::Normalize({camera.m_vEye.x - feet.x, camera.m_vEye.y - feet.y, 0}, d);
