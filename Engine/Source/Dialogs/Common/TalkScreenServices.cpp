@@ -1,8 +1,10 @@
 #include "Dialogs/Common/TalkScreenServices.h"
 
+#include "Adventure/Common/Actor.h"
 #include "Common/TwGameSceneLinks.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
+#include "Scene/Common/Character.h"
 
 namespace {
 
@@ -19,6 +21,16 @@ Tw::TextRenderer* DefaultTalkScreenServices::GetTextRenderer()
 bool DefaultTalkScreenServices::IsGameBusy()
 {
     return g_oScriptManager.IsBusy();
+}
+
+int DefaultTalkScreenServices::GetSpeakerSoundActor(uint32_t uActorId)
+{
+    const auto* pActor = dynamic_cast<const Actor*>(g_oScriptManager.FindActorScriptable(uActorId));
+    const Character* pCharacter = pActor != nullptr ? pActor->GetCharacter() : nullptr;
+    // A character that has not taken a sound actor speaks on the shared one.
+    if (pCharacter == nullptr || pCharacter->GetSoundActorIndex() < 0)
+        return 0;
+    return pCharacter->GetSoundActorIndex();
 }
 
 void DefaultTalkScreenServices::PlaySpeech(int iSoundActor, int32_t iSoundId)

@@ -33,14 +33,14 @@ public:
 };
 
 // The game's services: the current game state's main-font renderer, busy as
-// the script manager says; until the scene's actors provide their voices,
-// speech through the sound manager on sound actor 0; the recorded answers are
-// the script manager's auto-test recording.
+// the script manager says, speech through the sound manager on the sound
+// actor of the speaker's character; the recorded answers are the script
+// manager's auto-test recording.
 class DefaultTalkScreenServices final : public TalkScreenServices {
 public:
     Tw::TextRenderer* GetTextRenderer() override;
     bool IsGameBusy() override;
-    int GetSpeakerSoundActor(uint32_t) override { return 0; }
+    int GetSpeakerSoundActor(uint32_t uActorId) override;
     void PlaySpeech(int iSoundActor, int32_t iSoundId) override;
     void StopSpeech(int iSoundActor) override;
     const EventDesc* PeekAutoTestEvent() override;
