@@ -5,6 +5,7 @@
 #include "Support/ScriptedInputDevices.h"
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
+#include "Window/CloseSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,8 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, TestSup
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("LANG", "en_GB.UTF-8", 1);
     Platform::SetInputDevices(&devices);
+    // A stop by signal closes the game as it closes the program.
+    Platform::InstallCloseSignals();
     g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
     const bool started = g_oTwGame.Initialize();
     if (started)

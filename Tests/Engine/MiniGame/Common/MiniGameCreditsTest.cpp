@@ -30,6 +30,7 @@ using namespace MiniGameTest;
 using Entry = CreditsEntry;
 
 constexpr uint32_t FRAME = 16;
+constexpr uint32_t COMMON_SOUND_GROUP = 0x65EC7051;
 constexpr const char* NO_SLOT_ASSERT = "iFreePictureId != INVALID_PICTURE_SLOT";
 
 class StubMainState final : public GameState {
@@ -50,7 +51,7 @@ protected:
         NullRendererTest::SetUp();
         world.SetUp();
         // The credits play their music.
-        ASSERT_TRUE(SoundManager::Initialize()) << log.Text();
+        ASSERT_TRUE(SoundManager::Initialize() && SoundManager::LoadGroup(COMMON_SOUND_GROUP)) << log.Text();
         log.Take();
         g_oTwGame.m_bPaused = 0;
         g_oTwGame.InitializeEffects();
