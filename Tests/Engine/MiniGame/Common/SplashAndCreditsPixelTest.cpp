@@ -1,9 +1,12 @@
-// The splash sequence drawn on the real OpenGL device from the sample pack:
-// the first logo rises out of black, holds (a golden image of it) and sinks
-// back into black before the second.
+// The splash sequence and the credits drawn on the real OpenGL device from
+// the sample packs: the first logo rises out of black, holds (a golden image
+// of it) and sinks back into black before the second; the credits show their
+// first picture and first section, centred, over black.
 #include "App/CoreApp.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Managers/Common/SoundManager.h"
+#include "MiniGame/Common/MiniGameCredits.h"
 #include "MiniGame/Common/MiniGameFonts.h"
 #include "MiniGame/Common/SplashScreenSequence.h"
 #include "Renderer/CoreRenderer.h"
@@ -19,6 +22,7 @@ namespace {
 using namespace MiniGameTest;
 
 constexpr uint32_t FRAME = 16;
+constexpr uint32_t COMMON_SOUND_GROUP = 0x65EC7051;
 // A pixel of the first logo's golden bar, and one of the black around it.
 constexpr uint32_t BAR_X = 320;
 constexpr uint32_t BAR_Y = 327;
@@ -35,7 +39,7 @@ Pixel At(const Platform::RgbaImage& image, uint32_t x, uint32_t y)
     return {p[0], p[1], p[2]};
 }
 
-class SplashPixelTest : public testing::Test {
+class MiniGamePixelTest : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -68,11 +72,15 @@ protected:
     {
         splash.Update(FRAME);
         Effect::UpdateAll(FRAME);
+        return Draw(splash);
+    }
+    Platform::RgbaImage Draw(MiniGame& game)
+    {
         Platform::RgbaImage picture;
         EXPECT_TRUE(m_renderer.BeginFrame());
         m_renderer.ClearFrame();
         m_renderer.SetScreenCamera();
-        splash.Render();
+        game.Render();
         Effect::RenderAll();
         EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
         m_renderer.EndFrame();
@@ -85,7 +93,7 @@ protected:
     MiniGameWorld m_world;
 };
 
-TEST_F(SplashPixelTest, TheLogoFadesInFromBlackHoldsAndFadesOut)
+TEST_F(MiniGamePixelTest, TheLogoFadesInFromBlackHoldsAndFadesOut)
 {
     SplashScreenSequence splash(1);
     ASSERT_TRUE(splash.Initialize()) << m_log.Text();
@@ -121,6 +129,35 @@ TEST_F(SplashPixelTest, TheLogoFadesInFromBlackHoldsAndFadesOut)
     EXPECT_EQ(splash.GetLogoId(), 1);
     splash.Shutdown();
     EXPECT_EQ(m_log.Text().find("Warning"), std::string::npos) << m_log.Text();
+}
+
+TEST_F(MiniGamePixelTest, TheCreditsShowTheirFirstPictureAndSectionCentredOnBlack)
+{
+    ASSERT_TRUE(SoundManager::Initialize() && SoundManager::LoadGroup(COMMON_SOUND_GROUP)) << m_log.Text();
+    MiniGameCredits credits;
+    ASSERT_TRUE(credits.Initialize()) << m_log.Text();
+    // The four big gaps (192 units) have scrolled by but 40: the first
+    // picture's top is at 40, its section's heading 96 units below.
+    credits.SetScrollPosition(-152 * U);
+    credits.UpdatePictures();
+    // The credits make the clear colour black for the frames after theirs.
+    m_renderer.SetClearColor(0xFF3C6E96);
+    Draw(credits);
+    EXPECT_EQ(m_renderer.GetClearColor(), 0xFF000000u);
+    const Platform::RgbaImage picture = Draw(credits);
+    // The picture: 80 units wide, hanging from its top centre at x 128.
+    const Pixel sky = At(picture, 320, 40 * 5 / 2 + 20);
+    EXPECT_NEAR(sky.r, 0x80, 8);
+    EXPECT_NEAR(sky.g, 0xC0, 8);
+    EXPECT_NEAR(sky.b, 0xF0, 8);
+    const Pixel left = At(picture, (128 - 40) * 5 / 2 - 4, 40 * 5 / 2 + 20);
+    EXPECT_EQ(left.r + left.g + left.b, 0);
+    const Pixel above = At(picture, 320, 40 * 5 / 2 - 4);
+    EXPECT_EQ(above.r + above.g + above.b, 0);
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/MiniGame/Common/CreditsStart", 8));
+    credits.Shutdown();
+    SoundManager::Terminate();
+    EXPECT_EQ(m_log.Text().find("ASSERT"), std::string::npos) << m_log.Text();
 }
 
 } // namespace
