@@ -42,7 +42,6 @@ public:
     bool IsSkipRequested() const { return m_bSkipRequested; }
     uint32_t GetLogoColor() const { return m_uLogoColor; }
     int32_t GetLogoId() const { return m_iLogoId; }
-    const MGSprite& GetLogoSprite() const { return m_oLogo; }
     int32_t GetFadeOutSlot() const { return m_iFadeOutSlot; }
     int32_t GetFadeInSlot() const { return m_iFadeInSlot; }
 
