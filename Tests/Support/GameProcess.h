@@ -32,7 +32,11 @@ bool WaitForText(const std::filesystem::path& path, const std::string& text, std
 std::vector<std::string> Lines(const std::string& text);
 
 // Copies the sample data folder's files (the common pack, sounds, scenes,
-// texts, fonts and movies) into folder.
+// texts, fonts, movies, mini-game packs and attachments) into folder.
 void CopySampleData(const TempDir& folder);
+
+// Clicks that skip the two splash logos: one on the first, one on the second
+// once the first has faded out (0.7 s of frames of 16 to 48 ms).
+void SkipSplash(ScriptedInputDevices& devices);
 
 } // namespace TestSupport
