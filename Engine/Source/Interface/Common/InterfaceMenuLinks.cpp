@@ -3,17 +3,16 @@
 #include "Common/GameInterfaceImpl.h"
 #include "Common/ItemIds.h"
 #include "Common/TwGame.h"
+#include "Error/EngineAssert.h"
 #include "Interface/Common/InterfaceMenu.h"
-#include "Interface/Common/InterfaceMenuServices.h"
 #include "Inventory/Common/InventoryGameLink.h"
+#include "Managers/Common/AdventureManager.h"
 #include "Scripts/Common/InventoryScript.h"
 #include "Utils/Common/DkLocalizer.h"
 
 namespace {
 
 MenuAdventureLink s_oAdventureLink;
-MenuSceneInterfaceLink s_oSceneInterfaceLink;
-MenuSceneInputLink s_oSceneInputLink;
 InventoryGameLink s_oInventoryLink;
 
 InterfaceMenu* Menu()
@@ -55,19 +54,33 @@ void MenuAdventureLink::EndInventoryScript()
         pScript->SetCombineSelection(nullptr);
 }
 
-void MenuSceneInterfaceLink::UpdateMenu(uint32_t dtMs)
+void InstallInterfaceMenuLinks()
+{
+    SetAdventureLink(&s_oAdventureLink);
+    g_oGameInterface.AttachInventory(&s_oInventoryLink);
+}
+
+void UninstallInterfaceMenuLinks()
+{
+    g_oGameInterface.AttachInventory(nullptr);
+    SetAdventureLink(nullptr);
+}
+
+namespace InGameMenu {
+
+void Update(uint32_t dtMs)
 {
     if (InterfaceMenu* pMenu = Menu())
         pMenu->Update(dtMs);
 }
 
-void MenuSceneInterfaceLink::DrawMenuPanel()
+void DrawPanel()
 {
     if (InterfaceMenu* pMenu = Menu())
         pMenu->DrawPanel();
 }
 
-void MenuSceneInterfaceLink::DrawMenuBars()
+void DrawAlerts()
 {
     if (InterfaceMenu* pMenu = Menu()) {
         pMenu->DrawItemAlert();
@@ -75,80 +88,69 @@ void MenuSceneInterfaceLink::DrawMenuBars()
     }
 }
 
-CoreTexture* MenuSceneInterfaceLink::GetHeldItemIcon()
+CoreTexture* GetHeldItemIcon()
 {
-    const Inventory* pInventory = ShownInventory();
-    if (pInventory == nullptr || pInventory->GetSelectedCell() < 0)
-        return nullptr;
-    return pInventory->GetItemDisplayData(pInventory->GetSelectedCell());
+    const int32_t iCell = GetSelectedCell();
+    return iCell >= 0 ? ShownInventory()->GetItemDisplayData(iCell) : nullptr;
 }
 
-bool MenuSceneInterfaceLink::IsBusy()
-{
-    return GetInterfaceMenuServices().IsGameBusy();
-}
-
-Tw::TextRenderer* MenuSceneInterfaceLink::GetMainTextRenderer()
-{
-    return GetInterfaceMenuServices().GetMainTextRenderer();
-}
-
-Tw::TextRenderer* MenuSceneInterfaceLink::GetSmallTextRenderer()
-{
-    return GetInterfaceMenuServices().GetSecondTextRenderer();
-}
-
-void MenuSceneInputLink::SetMenuTab(int32_t iTab)
+void SetTab(int32_t iTab)
 {
     if (InterfaceMenu* pMenu = Menu())
         pMenu->SetCurrentTab(iTab);
 }
 
-int32_t MenuSceneInputLink::GetSelectedItem()
+int32_t GetSelectedCell()
 {
     const Inventory* pInventory = ShownInventory();
     return pInventory && pInventory->GetSelectedItem() != 0 ? pInventory->GetSelectedCell() : -1;
 }
 
-const char* MenuSceneInputLink::GetItemName(int32_t iItem)
+uint32_t GetItemId(int32_t iCell)
 {
-    const uint32_t uItemId = GetItemId(iItem);
+    const Inventory* pInventory = ShownInventory();
+    if (pInventory == nullptr || iCell < 0 || iCell >= INVENTORY_CELLS)
+        return 0;
+    return pInventory->GetCells()[iCell];
+}
+
+const char* GetItemName(int32_t iCell)
+{
+    const uint32_t uItemId = GetItemId(iCell);
     if (uItemId == 0)
         return nullptr;
     return g_oDkLocalizer.GetText(static_cast<uint32_t>(Id::GetItemHashA(uItemId)));
 }
 
-uint32_t MenuSceneInputLink::GetItemId(int32_t iItem)
-{
-    const Inventory* pInventory = ShownInventory();
-    if (pInventory == nullptr || iItem < 0 || iItem >= INVENTORY_CELLS)
-        return 0;
-    return pInventory->GetCells()[iItem];
-}
-
-void MenuSceneInputLink::ClearItemSelection()
+void ClearItemSelection()
 {
     if (Inventory* pInventory = ShownInventory())
         pInventory->ResetSelection();
 }
 
-const char* MenuSceneInputLink::GetText(uint32_t uTextId)
+void Load()
 {
-    return g_oDkLocalizer.GetText(uTextId);
+    InterfaceMenu* pMenu = Menu();
+    const bool bGoodInitialization = pMenu == nullptr || pMenu->Load();
+    ENGINE_ASSERT(bGoodInitialization);
 }
 
-void InstallInterfaceMenuLinks()
+void Unload()
 {
-    SetAdventureLink(&s_oAdventureLink);
-    SetSceneInterfaceLink(&s_oSceneInterfaceLink);
-    SetSceneInputLink(&s_oSceneInputLink);
-    g_oGameInterface.AttachInventory(&s_oInventoryLink);
+    if (InterfaceMenu* pMenu = Menu())
+        pMenu->Unload();
 }
 
-void UninstallInterfaceMenuLinks()
+bool UpdateMap()
 {
-    g_oGameInterface.AttachInventory(nullptr);
-    SetSceneInputLink(nullptr);
-    SetSceneInterfaceLink(nullptr);
-    SetAdventureLink(nullptr);
+    InterfaceMenu* pMenu = Menu();
+    return pMenu == nullptr || pMenu->GetMap().UpdateMap();
 }
+
+void UpdateHeroInventory()
+{
+    if (AdventureManager* pAdventure = AdventureManager::GetInstance())
+        pAdventure->UpdateHeroInventory();
+}
+
+} // namespace InGameMenu

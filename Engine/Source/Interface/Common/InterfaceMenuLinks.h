@@ -1,44 +1,49 @@
 #pragma once
-#include "Scene/Common/SceneInputLink.h"
-#include "Scene/Common/SceneInterfaceLink.h"
 #include "States/Common/AdventureLink.h"
 
-// The in-game menu's side of the links that the main state and the scenes
-// use: the menu opens and closes with the adventure, the scene updates and
-// draws it and reads the item the player holds. What the menu does not
-// provide (the talk screen) keeps the null links' behaviour.
+#include <cstdint>
+
+class CoreTexture;
+
+// The in-game menu's side of the main state's link: the menu opens and
+// closes with the adventure and the inventory script learns of the inventory
+// tab. The rest keeps the null link's behaviour.
 class MenuAdventureLink : public NullAdventureLink {
 public:
     void OpenMenu(uint32_t uPlayingCharacter) override;
     void CloseMenu() override;
-    // The inventory script also learns of the inventory tab, and forgets it.
     void StartInventoryScript() override;
     void EndInventoryScript() override;
 };
 
-class MenuSceneInterfaceLink : public NullSceneInterfaceLink {
-public:
-    void UpdateMenu(uint32_t dtMs) override;
-    void DrawMenuPanel() override;
-    void DrawMenuBars() override;
-    CoreTexture* GetHeldItemIcon() override;
-    bool IsBusy() override;
-    Tw::TextRenderer* GetMainTextRenderer() override;
-    Tw::TextRenderer* GetSmallTextRenderer() override;
-};
-
-class MenuSceneInputLink : public NullSceneInputLink {
-public:
-    void SetMenuTab(int32_t iTab) override;
-    int32_t GetSelectedItem() override;
-    // The item's name as the player reads it.
-    const char* GetItemName(int32_t iItem) override;
-    uint32_t GetItemId(int32_t iItem) override;
-    void ClearItemSelection() override;
-    const char* GetText(uint32_t uTextId) override;
-};
-
-// Installs the three links (and the game interface's inventory) while the
-// menu exists; Uninstall restores the null ones.
+// Installs the main state's link and the game interface's inventory while
+// the menu exists; Uninstall restores the null ones.
 void InstallInterfaceMenuLinks();
 void UninstallInterfaceMenuLinks();
+
+// What the scenes and the scene manager ask of the one in-game menu, each
+// call harmless while no menu exists.
+namespace InGameMenu {
+
+void Update(uint32_t dtMs);
+void DrawPanel();
+// The new-item alert, then the quest alert.
+void DrawAlerts();
+// The icon of the picked-up item, null when none is picked up.
+CoreTexture* GetHeldItemIcon();
+void SetTab(int32_t iTab);
+// The cell whose item is picked up, or -1.
+int32_t GetSelectedCell();
+// The item of a shown cell, 0 for none; its name as the player reads it.
+uint32_t GetItemId(int32_t iCell);
+const char* GetItemName(int32_t iCell);
+// The carried item was used or put back.
+void ClearItemSelection();
+// Entering and leaving the adventure: a failed load is reported.
+void Load();
+void Unload();
+bool UpdateMap();
+// The playing character changed: the menu shows that character's inventory.
+void UpdateHeroInventory();
+
+} // namespace InGameMenu

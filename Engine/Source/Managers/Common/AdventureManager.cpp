@@ -141,8 +141,10 @@ void AdventureManager::StoreGameState(SaveSlotData* pData)
     pData->m_iChapter = g_VarManager.GetInt(VARINT_CURRENT_CHAPTER);
     pData->SetPlayTime(g_oTwGame.m_uGameClock);
     pData->m_iCurrentScene = g_VarManager.GetInt(VARINT_C_CURRENT_SCENE);
-    // The other characters' inventories keep what the slot holds.
-    if (InterfaceMenu* pMenu = InterfaceMenu::GetInstance()) {
+    // The other characters' inventories keep what the slot holds; before a
+    // character plays there is no inventory to keep.
+    InterfaceMenu* pMenu = InterfaceMenu::GetInstance();
+    if (pMenu != nullptr && pData->m_uPlayingCharacter != 0) {
         const int iInventory = GetInventoryIndex(pData->m_uPlayingCharacter);
         if (iInventory != -1)
             std::ranges::copy(pMenu->GetInventory().GetCells(), pData->GetInventory(iInventory).begin());
@@ -165,7 +167,8 @@ void AdventureManager::RestoreGameState(const SaveSlotData* pData)
     g_oTwGame.m_uGameClock = pData->GetPlayTime();
     std::memcpy(g_VarManager.m_aBools, pData->m_aVarBools, sizeof g_VarManager.m_aBools);
     std::memcpy(g_VarManager.m_aInts, pData->m_aVarInts, sizeof g_VarManager.m_aInts);
-    if (InterfaceMenu* pMenu = InterfaceMenu::GetInstance()) {
+    InterfaceMenu* pMenu = InterfaceMenu::GetInstance();
+    if (pMenu != nullptr && pData->m_uPlayingCharacter != 0) {
         const int iInventory = GetInventoryIndex(pData->m_uPlayingCharacter);
         if (iInventory != -1)
             pMenu->GetInventory().SetItems(pData->GetInventory(iInventory));
@@ -184,7 +187,7 @@ void AdventureManager::UpdateHeroInventory()
 {
     InterfaceMenu* pMenu = InterfaceMenu::GetInstance();
     const auto uCharacter = static_cast<uint32_t>(g_VarManager.GetInt(VARINT_C_PLAYING_CHARACTER));
-    if (pMenu == nullptr || uCharacter == pMenu->GetShownCharacter())
+    if (pMenu == nullptr || uCharacter == 0 || uCharacter == pMenu->GetShownCharacter())
         return;
     SaveSlotData* pSlot = GetSaveSlot(m_iCurrentSlot);
     const uint32_t uPrevious = pMenu->GetShownCharacter();
