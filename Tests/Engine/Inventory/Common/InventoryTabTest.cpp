@@ -200,7 +200,7 @@ TEST_F(InventoryTabTest, WhileTheGameIsBusyTheInventoryTakesNoInputButKeepsItsDo
     world.services.busy = true;
     world.Frame(world.CellX(0), world.CellY(0), false);
     g_VarManager.SetInt(VARINT_INV_DOUBLOON, 12);
-    world.input.Frame(world.CellX(0), world.CellY(0), true);
+    world.input->Frame(world.CellX(0), world.CellY(0), true);
     Tab().Update(16);
     EXPECT_EQ(Tab().GetSelectedCell(), -1);
     EXPECT_TRUE(Tab().IsDirty()) << "the count changed";

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace MenuTest {
@@ -87,9 +88,16 @@ private:
 };
 
 // The game's one menu over the sample common pack (bound while it lives),
-// opened for the heroine and loaded.
+// opened for the heroine and loaded; with its own input unless a scene gives
+// the menu its input.
 class MenuWorld {
 public:
+    explicit MenuWorld(bool bOwnInput = true)
+    {
+        if (bOwnInput)
+            input.emplace();
+    }
+
     void SetUp();
     void TearDown();
 
@@ -98,7 +106,7 @@ public:
     // One menu frame after one input frame.
     void Frame(fx32 x, fx32 y, bool bButton, uint32_t dtMs = 16)
     {
-        input.Frame(x, y, bButton);
+        input->Frame(x, y, bButton);
         Menu().Update(dtMs);
     }
     // The centre of a shown cell (0..9 on the page).
@@ -108,7 +116,7 @@ public:
     void Drag(fx32 x0, fx32 y0, fx32 x1, fx32 y1);
 
     FakeMenuServices services;
-    MenuInput input;
+    std::optional<MenuInput> input;
 };
 
 } // namespace MenuTest
