@@ -6,6 +6,9 @@
 #include "Scene/Common/SceneEventParams.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
+#include "Support/TestPaths.h"
+#include "Utils/Common/Font/Common/TextRenderer.h"
+#include "Utils/Common/Font/Common/TwFont.h"
 
 #include <gmock/gmock.h>
 
@@ -14,6 +17,16 @@ namespace {
 using namespace MenuTest;
 using testing::ElementsAre;
 using testing::HasSubstr;
+
+// Notes where each glyph would be drawn.
+class GlyphRecorder final : public Tw::TextRenderer {
+public:
+    void DrawGlyph(uint32_t, uint32_t, uint32_t, uint32_t, fx32 x, fx32 y, fx32, fx32, uint32_t) override
+    {
+        glyphs.push_back({x, y});
+    }
+    std::vector<CoreFxVec2> glyphs;
+};
 
 class InventoryTabTest : public testing::Test {
 protected:
@@ -214,6 +227,36 @@ TEST_F(InventoryTabTest, AMissingIconIsReportedWhenItsItemArrives)
     Tab().AddItem(ItemIdOf("ITEM_CRAB_CLAW"), 1, -1);
     EXPECT_THAT(log.Take(), HasSubstr("missing item \"item_crab_claw\"\n"));
     EXPECT_EQ(Tab().GetItemDisplayData(0), nullptr);
+}
+
+TEST_F(InventoryTabTest, ADoubloonCellShowsItsCountExceptWhileItIsPickedUp)
+{
+    Tw::Font font;
+    const std::string path = (TestSupport::DataDir() / "fonts" / "MainFont.fnt.bin").string();
+    ASSERT_TRUE(font.Initialize(path.c_str(), {"MainFont_00", 0}));
+    GlyphRecorder text;
+    text.Initialize(&font, 4);
+    world.services.main = &text;
+    world.Menu().Unload();
+    ASSERT_TRUE(world.Menu().Load());
+    Put(9, ITEM_DOUBLOON);
+    g_VarManager.SetInt(VARINT_INV_DOUBLOON, 12);
+    // The count stands right-aligned at (218, 107), left of the cell's edge.
+    auto countGlyphs = [&] {
+        text.glyphs.clear();
+        Tab().DrawText();
+        return std::ranges::count_if(text.glyphs, [](const CoreFxVec2& g) {
+            return g.x > 196 * U && g.x < 220 * U && g.y > 95 * U && g.y < 115 * U;
+        });
+    };
+    world.Frame(30 * U, 170 * U, false);
+    EXPECT_EQ(countGlyphs(), 2);
+    world.Frame(world.CellX(9), world.CellY(9), true);
+    ASSERT_EQ(Tab().GetSelectedCell(), 9);
+    EXPECT_EQ(countGlyphs(), 0);
+    world.Menu().Unload();
+    text.Release();
+    font.Release();
 }
 
 } // namespace
