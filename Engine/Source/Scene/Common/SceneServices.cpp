@@ -1,7 +1,9 @@
 #include "Scene/Common/SceneServices.h"
 
 #include "Dialogs/Common/DialogManager.h"
+#include "Interface/Common/SaveSlotLabel.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Utils/Common/DkLocalizer.h"
 
@@ -61,9 +63,11 @@ void GameSceneServices::ShutdownInterface(Scene& /*oScene*/)
 {
 }
 
-const char* GameSceneServices::GetSaveSlotLabel(int32_t /*iSlot*/)
+const char* GameSceneServices::GetSaveSlotLabel(int32_t iSlot)
 {
-    return nullptr;
+    AdventureManager* pSlots = AdventureManager::GetInstance();
+    const SaveSlotData* pSlot = pSlots ? pSlots->GetSaveSlot(iSlot) : nullptr;
+    return pSlot ? ::GetSaveSlotLabel(*pSlot) : nullptr;
 }
 
 SceneServices& GetSceneServices()
