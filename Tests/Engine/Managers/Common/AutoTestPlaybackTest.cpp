@@ -256,9 +256,34 @@ TEST_F(AutoTestPlaybackTest, TheTalkScreenTakesDialogChoicesAndPlaybackStopsWhen
     const std::string log = TakeLog();
     const std::string report = "AutoTest: 2 events played in " + std::to_string(times.GetNbFrames()) +
                                " frames; frame time median 2.00 ms, worst 2.00 ms\n";
-    EXPECT_NE(log.find(report), std::string::npos) << log;
+    // The run ends by itself, once.
+    EXPECT_NE(log.find(report + "AutoTest: the recording is over, the game ends\n"), std::string::npos) << log;
+    EXPECT_TRUE(game.m_bQuit);
     RunFrames(3);
+    manager.EndAutoTest();
     EXPECT_EQ(TakeLog().find("AutoTest:"), std::string::npos);
+}
+
+TEST_F(AutoTestPlaybackTest, ARunEndedBeforeItsRecordingIsOverReportsTheFramesOfWhatWasPlayedOnce)
+{
+    // A recording whose last input quits the game (the system script's
+    // answer to "System") never sees its records run out.
+    Play("scene bg101_BO_CastilloLivingRoom\n"
+         "Look water_jug\n"
+         "Look water_jug\n");
+    StartScene(LIVING_ROOM);
+    RunFrames(2);
+    ASSERT_EQ(manager.GetAutoTestIndex(), 1);
+    TakeLog();
+
+    manager.EndAutoTest();
+    const std::string log = TakeLog();
+    EXPECT_EQ(log.rfind("AutoTest: 1 events played in ", 0), 0u) << log;
+    EXPECT_EQ(log.find("the game ends"), std::string::npos) << log;
+    EXPECT_FALSE(game.m_bQuit);
+    EXPECT_EQ(manager.PeekAutoTestEvent(), nullptr);
+    manager.EndAutoTest();
+    EXPECT_EQ(TakeLog(), "");
 }
 
 TEST(AutoTestFrameTimesTest, MedianAndWorstOfTheMarkedFrames)
