@@ -4,7 +4,7 @@
 #include "Managers/Common/SceneManager.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Hash/CoreCrc32.h"
-#include "Support/SaveSession.h"
+#include "SaveSession.h"
 #include "Support/FaultyFileWriter.h"
 #include "Support/ScopedService.h"
 

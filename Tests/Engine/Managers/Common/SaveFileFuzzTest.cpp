@@ -2,7 +2,7 @@
 // crash nor read outside the file, and every slot must end either as it was,
 // as the file holds it, or empty. Runs under the sanitizers in the gate.
 #include "Hash/CoreCrc32.h"
-#include "Support/SaveSession.h"
+#include "SaveSession.h"
 
 #include <gtest/gtest.h>
 
