@@ -1,6 +1,8 @@
 #include "Interface/Common/InterfaceOptions.h"
 
 #include "Interface/Common/InterfaceMenu.h"
+#include "Renderer/CoreRenderer.h"
+#include "Texture/CoreTextureManager.h"
 #include "Utils/Common/DkLocalizer.h"
 #include "Utils/Common/Font/Common/TextRenderer.h"
 
@@ -72,6 +74,9 @@ void InterfaceOptions::Unload()
 void InterfaceOptions::Draw()
 {
     InterfacePanel::Draw();
+    // The bars are laid out on the 256 x 192 virtual screen.
+    if (g_pTextureManager != nullptr && g_pTextureManager->m_pRenderer != nullptr)
+        g_pTextureManager->m_pRenderer->SetScreenCamera();
     for (const VolumeBars::Bar bar : VolumeBars::DRAW_ORDER)
         DrawVolumeBar(VolumeBars::GetOrigin(bar), VolumeBars::GetMasterVolume(bar));
 }
