@@ -1,8 +1,8 @@
 #include "Adventure/Common/ActorServices.h"
 
-#include "Common/GameInterfaceImpl.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Dialogs/Common/DialogManager.h"
+#include "Inventory/Common/PlayingInventory.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Scene/Common/Scene.h"
@@ -51,12 +51,12 @@ void GameActorServices::EndDialog(int32_t iActionType)
 
 void GameActorServices::AddItem(uint32_t uItemId, int32_t iAmount)
 {
-    g_oGameInterface.AddItem(uItemId, iAmount, -1);
+    PlayingInventory::AddItem(uItemId, iAmount);
 }
 
 void GameActorServices::RemoveItem(uint32_t uItemId, int32_t iAmount)
 {
-    g_oGameInterface.RemoveItem(uItemId, iAmount, -1);
+    PlayingInventory::RemoveItem(uItemId, iAmount);
 }
 
 void GameActorServices::PlayActorEffect(int32_t iSoundActor, int32_t iSoundId, fx32 volume)

@@ -26,7 +26,8 @@ public:
 };
 
 // The game's: the dialog manager with the current scene's dialog group, the
-// talk screen, the game interface's inventory and the sound manager.
+// talk screen, the playing character's inventory (the menu's tab or the save
+// slot's block) and the sound manager.
 class GameActorServices final : public ActorServices {
 public:
     bool StartDialog(int32_t iActionType, uint32_t uKey) override;
