@@ -96,8 +96,10 @@ TEST_F(TabDrawingTest, TheIslandIsCentredUnderItsPinsAndTheLitPinStandsInForItsO
     EXPECT_FLOAT_EQ(island[0].y, 48.0f);
     EXPECT_FLOAT_EQ(island[0].width, 128.0f);
     EXPECT_FLOAT_EQ(island[0].height, 96.0f);
-    // The island comes first, the pins over it.
-    EXPECT_EQ(quads.front().texture, island[0].texture);
+    // The background, then the island, then the pins over it.
+    ASSERT_GE(quads.size(), 5u);
+    EXPECT_EQ(quads[0].texture, m_world.TextureId("s_gen_screen_bg"));
+    EXPECT_EQ(quads[1].texture, island[0].texture);
 
     const std::vector<DrawnQuad> pins = WithTexture(quads, m_world.TextureId("map_pin_off"));
     const std::vector<DrawnQuad> lit = WithTexture(quads, m_world.TextureId("map_pin_on"));
