@@ -14,6 +14,8 @@
 #include "Scene/Common/SceneEventParams.h"
 #include "ScriptEngine/common/EventDesc.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint32_t NO_POINTER = 0xFFFFFFFFu;
@@ -67,7 +69,9 @@ void Inventory::Update(uint32_t dtMs)
 
 void Inventory::FlipPage(int32_t iDelta)
 {
-    m_iPageStart += iDelta;
+    // The arrows' flags are only kept while loaded: the page never leaves the
+    // three rows whatever they say.
+    m_iPageStart = std::clamp(m_iPageStart + iDelta, 0, INVENTORY_CELLS - INVENTORY_PAGE_CELLS);
     RefreshItemTextures();
     m_iHeldCell = -1;
 }

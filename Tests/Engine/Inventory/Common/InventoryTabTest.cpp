@@ -259,4 +259,16 @@ TEST_F(InventoryTabTest, ADoubloonCellShowsItsCountExceptWhileItIsPickedUp)
     font.Release();
 }
 
+TEST_F(InventoryTabTest, AnUnloadedMenuNeverPagesPastTheLastRow)
+{
+    // Unloaded, the arrows keep the flags they had: the page must still stay
+    // within the 30 cells.
+    world.Menu().Unload();
+    for (int i = 0; i < 5; ++i) {
+        world.Frame(226 * U, 81 * U, false);
+        world.Frame(226 * U, 81 * U, true);
+    }
+    EXPECT_EQ(Tab().GetPageStart(), 20);
+}
+
 } // namespace
