@@ -165,5 +165,12 @@ void ScriptManager::PlayAutoTestMap(const EventDesc& oEventDesc)
     if (!oLink.IsMapLocationActive(iLocation))
         CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION,
                                "MapThumb::IsActive(MapThumb::m_oThumbDesc[iLocation])");
-    GoToScene(oLink.GetMapLocationScene(iLocation));
+    // Scene 0 would end the adventure instead of travelling.
+    const int32_t iSceneId = oLink.GetMapLocationScene(iLocation);
+    if (iSceneId < ID_SCENE_FIRST || iSceneId >= ID_SCENE_LAST) {
+        CorePrint(&g_oCoreLog, "AutoTest: map location %d leads to no scene (%d), the scene stays\n", iLocation,
+                  iSceneId);
+        return;
+    }
+    GoToScene(iSceneId);
 }
