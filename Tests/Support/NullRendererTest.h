@@ -41,6 +41,7 @@ public:
 
     bool IsReady() const { return m_bReady; }
     CoreRenderer& Renderer() { return m_renderer; }
+    ScopedNullGraphics& Graphics() { return m_graphics; }
 
 private:
     ScopedNullGraphics m_graphics;

@@ -1,12 +1,18 @@
 #include "Engine/Interface/Common/MenuTabWorld.h"
 
 #include "DataPack/DkDataPackBinding.h"
+#include "Graphics/DeviceTexture.h"
 #include "Common/SceneIds.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/ScriptManager.h"
+#include "Renderer/CorePrimitiveVertex.h"
 #include "Support/Files.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
+#include "Texture/CoreTexture.h"
+#include "Texture/CoreTextureManager.h"
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +105,38 @@ void MenuTabWorld::Draw()
     m_services.mainText.glyphs.clear();
     m_services.secondText.glyphs.clear();
     Menu().DrawPanel();
+}
+
+std::vector<DrawnQuad> MenuTabWorld::DrawQuads()
+{
+    CoreRenderer& renderer = m_renderer.Renderer();
+    Platform::GraphicsRecorder& recorder = m_renderer.Graphics().Recorder();
+    EXPECT_TRUE(renderer.BeginFrame());
+    recorder.Clear();
+    Menu().DrawPanel();
+    std::vector<DrawnQuad> quads;
+    uint64_t texture = 0;
+    for (const Platform::GraphicsCall& call : recorder.Calls()) {
+        if (call.name == "SetTexture")
+            texture = call.arguments[1];
+        if (call.name != "DrawPrimitiveUP")
+            continue;
+        // A strip of four: the top-left corner first, the bottom-right last.
+        CorePrimitiveVertex v[4];
+        std::memcpy(v, call.data.data(), sizeof v);
+        quads.push_back({texture, v[0].x + renderer.GetHalfPixelOffsetX(), v[0].y + renderer.GetHalfPixelOffsetY(),
+                         v[3].x - v[0].x, v[3].y - v[0].y});
+    }
+    recorder.Clear();
+    renderer.EndFrame();
+    return quads;
+}
+
+uint64_t MenuTabWorld::TextureId(const char* name)
+{
+    const CoreTexture* pTexture = g_pTextureManager->GetTextureByName(name);
+    EXPECT_NE(pTexture, nullptr) << name;
+    return pTexture ? static_cast<Platform::DeviceTexture*>(pTexture->m_pD3DTexture)->Id() : 0;
 }
 
 int32_t MenuTabWorld::ApplySceneChange()

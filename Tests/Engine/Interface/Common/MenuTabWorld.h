@@ -81,6 +81,16 @@ private:
     Scene& m_scene;
 };
 
+// One quad as the device drew it: its texture's device number, its corner
+// and size in virtual-screen units.
+struct DrawnQuad {
+    uint64_t texture;
+    float x;
+    float y;
+    float width;
+    float height;
+};
+
 class MenuTabWorld {
 public:
     MenuTabWorld();
@@ -98,6 +108,10 @@ public:
     // The panel drawn once; the glyphs printed by both renderers, noted
     // afresh.
     void Draw();
+    // The panel drawn in a frame of the recording device: its quads.
+    std::vector<DrawnQuad> DrawQuads();
+    // The device's number of the common pack's texture of that name.
+    uint64_t TextureId(const char* name);
     // The script manager's frame, which carries out a requested scene
     // change (scenes of the fake world, without scripts): the scene then
     // current.
