@@ -80,6 +80,8 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysThroughAndTheGameEndsByItselfWithIt
         "Load scene : \"scenes/bg999_start_menu.twscene.pc\"",
         "Scene Init time:",
         "GAME[",
+        // The first slot's game goes on where it was saved.
+        "Load scene : \"scenes/bg101_BO_CastilloLivingRoom.twscene.pc\"",
         "AutoTest: the recording is over, the game ends",
         "After Main State Shutdown",
         "FINAL MEMORY DUMP BEFORE EXIT MAIN",
