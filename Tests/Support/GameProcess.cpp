@@ -4,6 +4,7 @@
 
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
+#include "Window/CloseSignals.h"
 
 #include <csignal>
 #include <cstdio>
@@ -66,6 +67,8 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("LANG", "en_GB.UTF-8", 1);
     Platform::SetInputDevices(&devices);
+    // A stop by signal closes the game as it closes the program.
+    Platform::InstallCloseSignals();
     g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
     const bool started = g_oTwGame.Initialize();
     if (started)
@@ -75,6 +78,17 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
     g_oCoreLog.m_pFile = nullptr;
     std::fflush(stdout);
     _exit(started ? 0 : 1);
+}
+
+void SkipSplash(ScriptedInputDevices& devices)
+{
+    for (int frame : {3, 70}) {
+        devices.At(frame, [](auto& input) {
+            input.SetPointer(640, 480);
+            input.SetMouseButton(0, true);
+        });
+        devices.At(frame + 1, [](auto& input) { input.SetMouseButton(0, false); });
+    }
 }
 
 int WaitForExit(pid_t child, std::chrono::milliseconds timeout)
@@ -115,7 +129,7 @@ std::vector<std::string> Lines(const std::string& text)
 void CopySampleData(const TempDir& folder)
 {
     std::filesystem::copy_file(DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video", "MiniGame"})
         std::filesystem::copy(DataDir() / subfolder, folder / subfolder);
 }
 

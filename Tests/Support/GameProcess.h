@@ -22,6 +22,10 @@ pid_t StartGame(const TempDir& folder, const std::string& name, const std::vecto
 // log goes to folder/log.txt.
 pid_t StartGameWithInput(const TempDir& folder, const std::string& name, ScriptedInputDevices& devices);
 
+// Clicks that skip the two splash logos: one on the first, one on the second
+// once the first has faded out (0.7 s of frames of 16 to 48 ms).
+void SkipSplash(ScriptedInputDevices& devices);
+
 // The exit status, or -1000 when the process has not ended in time (it is
 // then killed).
 int WaitForExit(pid_t child, std::chrono::milliseconds timeout);
@@ -32,7 +36,7 @@ bool WaitForText(const std::filesystem::path& path, const std::string& text, std
 std::vector<std::string> Lines(const std::string& text);
 
 // Copies the sample data folder's files (the common pack, sounds, scenes,
-// texts, fonts and movies) into folder.
+// texts, fonts, movies and mini-game packs) into folder.
 void CopySampleData(const TempDir& folder);
 
 } // namespace TestSupport
