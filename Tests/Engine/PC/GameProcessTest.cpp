@@ -353,7 +353,7 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
     devices.At(ESCAPE_FRAME + 4, [](auto& input) { input.SetMouseButton(0, true); });
     devices.At(ESCAPE_FRAME + 5, [](auto& input) { input.SetMouseButton(0, false); });
 
-    const pid_t game = TestSupport::StartGameWithInput(folder, "quit", devices);
+    const pid_t game = StartGameWithInput(folder, "quit", devices);
     ASSERT_EQ(WaitForExit(game, 30s), 0) << ReadFileText(folder / "quit.out");
 
     const std::string log = ReadFileText(folder / "log.txt");

@@ -88,7 +88,7 @@ TEST(StartMenuProcessTest, ANewGameGoesFromTheStartMenuThroughTheControlsIntoThe
     frame = Click(newGame, frame + AFTER_NEW_GAME, CONTINUE);
     QuitByTheBox(newGame, frame + AFTER_SCENE_CHANGE);
     const pid_t first = TestSupport::StartGameWithInput(folder, "new", newGame);
-    ASSERT_EQ(TestSupport::WaitForExit(first, 60s), 0) << ReadFileText(folder / "new.out");
+    ASSERT_EQ(TestSupport::WaitForExit(first, 120s), 0) << ReadFileText(folder / "new.out");
     const std::string log = ReadFileText(folder / "log.txt");
     EXPECT_TRUE(
         InOrder(log, {"Load scene : \"scenes/bg999_start_menu.twscene.pc\"",
@@ -109,7 +109,7 @@ TEST(StartMenuProcessTest, ANewGameGoesFromTheStartMenuThroughTheControlsIntoThe
     frame = Click(quit, frame + AFTER_TITLE, BACK);
     Click(quit, frame + AFTER_BUTTON, QUIT);
     const pid_t second = TestSupport::StartGameWithInput(folder, "quit", quit);
-    ASSERT_EQ(TestSupport::WaitForExit(second, 60s), 0) << ReadFileText(folder / "quit.out");
+    ASSERT_EQ(TestSupport::WaitForExit(second, 120s), 0) << ReadFileText(folder / "quit.out");
     const std::string quitLog = ReadFileText(folder / "log.txt");
     EXPECT_TRUE(InOrder(quitLog, {"Load scene : \"scenes/bg999_start_menu.twscene.pc\"", "Shutdown Application",
                                   "FINAL MEMORY DUMP BEFORE EXIT MAIN"}));
