@@ -26,6 +26,7 @@ class SceneScript;
 //   for everything else. A scene id is written as a number, with the scene's
 //   name beside it in a comment.
 
+SceneScript* CreateSceneScript_bg101();
 SceneScript* CreateSceneScript_bg911();
 SceneScript* CreateSceneScript_bg980();
 SceneScript* CreateSceneScript_bg991();
