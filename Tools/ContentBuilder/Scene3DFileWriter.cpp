@@ -17,11 +17,20 @@ constexpr size_t MAX_LIGHTS = 4;
 // How the file numbers its lights.
 constexpr uint32_t LIGHT_DIRECTIONAL = 0;
 constexpr uint32_t LIGHT_OMNI = 1;
+constexpr int64_t COLOUR_LEVELS = 255;
 
 void WriteFixed(ByteWriter& out, const std::vector<int32_t>& values)
 {
     for (int32_t value : values)
         out.U32(static_cast<uint32_t>(value));
+}
+
+// Sources write colours 0..1; the file keeps colour levels 0..255, which the
+// renderer takes as they are for the ambient colour and shifts for lights.
+void WriteColour(ByteWriter& out, const SourceRecord& record, const char* member, const std::vector<double>& fallback)
+{
+    for (int32_t value : record.FixedList(member, 3, fallback))
+        out.U32(static_cast<uint32_t>(static_cast<int64_t>(value) * COLOUR_LEVELS));
 }
 
 void WriteCamera(ByteWriter& out, const nlohmann::json& source, const std::string& place)
@@ -57,8 +66,8 @@ void WriteLight(ByteWriter& out, const nlohmann::json& source, const std::string
     } else {
         light.Fail("\"type\" must be \"directional\" or \"omni\"");
     }
-    WriteFixed(out, light.FixedList("colour", 3, {}));
-    WriteFixed(out, light.FixedList("shadowColour", 3, {0, 0, 0}));
+    WriteColour(out, light, "colour", {});
+    WriteColour(out, light, "shadowColour", {0, 0, 0});
     out.U32(static_cast<uint32_t>(light.Fixed("shadowDensity", 0)));
 }
 
@@ -76,7 +85,7 @@ std::vector<uint8_t> WriteScene3DFile(const nlohmann::json& source, const std::s
     out.U32(VERSION_MINOR);
     out.U32(FLAGS_PATHS_AND_EDGES);
     WriteCamera(out, scene.Member("camera"), place + ": camera");
-    WriteFixed(out, scene.FixedList("ambient", 3, {0, 0, 0}));
+    WriteColour(out, scene, "ambient", {0, 0, 0});
 
     const nlohmann::json lights = scene.Has("lights") ? scene.Member("lights") : nlohmann::json::array();
     if (!lights.is_array() || lights.size() > MAX_LIGHTS)

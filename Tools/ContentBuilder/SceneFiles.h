@@ -14,7 +14,8 @@ struct SceneDesc;
 // Content/Scenes/, a JSON object named after the scene's row of the scene
 // table ("bg101_BO_CastilloLivingRoom.json"). Positions on the screen are in
 // units of the 256 x 192 screen, world positions in world units, angles in
-// radians, colours 0..1 per channel unless written "#RRGGBBAA".
+// radians, colours 0..1 per channel unless written "#RRGGBBAA" (the 3D file
+// keeps the ambient and light colours as levels 0..255).
 //
 // {"name": the 16-byte name of the description (default: the table name up
 //    to its first "_"); it names the folder of the actor packs,

@@ -28,5 +28,5 @@ void TwGame::StartAutoTestPlayback()
 
 void TwGame::ShutdownAutoTest()
 {
-    g_oScriptManager.SetAutoTestEvents({});
+    g_oScriptManager.EndAutoTest();
 }

@@ -1,8 +1,12 @@
 #include "Common/TwGame.h"
 
+#include "Common/TwGameSceneLinks.h"
 #include "Common/TwGameStateLink.h"
 #include "Effects/Common/EffectList.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/AdventureSaveLink.h"
+#include "Managers/Common/GameAutoTestLink.h"
+#include "Managers/Common/GameSceneWorldLink.h"
 #include "Managers/Common/SceneManagerScriptLink.h"
 #include "States/Common/CardCheckGameState.h"
 #include "States/Common/DispatchGameState.h"
@@ -32,6 +36,11 @@ constexpr FadeSetting FADE_SETTINGS[TwGame::GLOBAL_FADE_COUNT] = {
 
 std::unique_ptr<TwGameStateLink> s_pStateLink;
 SceneManagerScriptLink s_oSceneLink;
+GameSceneWorldLink s_oWorldLink;
+AdventureSaveLink s_oSaveLink;
+GameAutoTestLink s_oAutoTestLink;
+GameSceneInterfaceLink s_oSceneInterfaceLink;
+GameSceneInputLink s_oSceneInputLink;
 
 } // namespace
 
@@ -82,6 +91,11 @@ bool TwGame::InitializeStates()
     s_pStateLink = std::make_unique<TwGameStateLink>(*this);
     SetScriptStateLink(s_pStateLink.get());
     SetScriptSceneLink(&s_oSceneLink);
+    SetSceneWorldLink(&s_oWorldLink);
+    SetScriptSaveLink(&s_oSaveLink);
+    SetScriptAutoTestLink(&s_oAutoTestLink);
+    SetSceneInterfaceLink(&s_oSceneInterfaceLink);
+    SetSceneInputLink(&s_oSceneInputLink);
 
     GameStateQueue& oQueue = GetStateQueue();
     if (GetState(STATE_ID_MINIGAME) != nullptr)
@@ -97,6 +111,11 @@ void TwGame::ShutdownStates()
 {
     // The main state's exit still ends the scene through the links.
     ReleaseStates();
+    SetSceneInputLink(nullptr);
+    SetSceneInterfaceLink(nullptr);
+    SetScriptAutoTestLink(nullptr);
+    SetScriptSaveLink(nullptr);
+    SetSceneWorldLink(nullptr);
     SetScriptSceneLink(nullptr);
     SetScriptStateLink(nullptr);
     s_pStateLink.reset();

@@ -4,6 +4,7 @@
 #include "Log/CoreLog.h"
 #include "Support/ScriptedInputDevices.h"
 #include "Support/Files.h"
+#include "Support/GameProcess.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -25,44 +26,12 @@
 namespace {
 
 using namespace std::chrono_literals;
+using TestSupport::Lines;
 using TestSupport::ReadFileText;
+using TestSupport::StartGame;
 using TestSupport::TempDir;
-
-// Starts the game in folder with its output in folder/<name>.out. The lock of
-// the single-instance guard lives in folder too (XDG_RUNTIME_DIR), so that
-// tests never meet a game running on the machine.
-pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments = {},
-                const char* audioDriver = "dummy")
-{
-    const std::string binary = (TestSupport::BinaryDir() / "velmarsh").string();
-    const std::string output = (folder / (name + ".out")).string();
-    const pid_t child = fork();
-    if (child != 0)
-        return child;
-    if (chdir(folder.Path().c_str()) != 0)
-        _exit(120);
-    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(descriptor, STDOUT_FILENO);
-    dup2(descriptor, STDERR_FILENO);
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", audioDriver, 1);
-    // Sanitizer builds would add the leak checker's list of used suppressions
-    // to what the game itself wrote.
-    const char* leakOptions = getenv("LSAN_OPTIONS");
-    setenv("LSAN_OPTIONS", (std::string(leakOptions ? leakOptions : "") + ":print_suppressions=0").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
-    setenv("LANG", "fr_FR.UTF-8", 1);
-    unsetenv("LC_ALL");
-    unsetenv("LC_MESSAGES");
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
-    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(binary.c_str(), argv.data());
-    _exit(121);
-}
+using TestSupport::WaitForExit;
+using TestSupport::WaitForText;
 
 // Runs the game's start-up, main loop and shutdown, as the program does, in
 // a child of the test process in folder, its input played from devices.
@@ -90,43 +59,6 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, TestSup
     g_oCoreLog.m_pFile = nullptr;
     std::fflush(stdout);
     _exit(started ? 0 : 1);
-}
-
-// The exit status, or -1000 when the process has not ended in time (it is
-// then killed).
-int WaitForExit(pid_t child, std::chrono::milliseconds timeout)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > end) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return -1000;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
-
-bool WaitForText(const std::filesystem::path& path, const std::string& text, std::chrono::milliseconds timeout)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (ReadFileText(path).find(text) == std::string::npos) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // The lines in sorted order: standard output and standard error interleave
@@ -423,6 +355,7 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     for (const char* subfolder : {"Sound", "text", "fonts", "scenes"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+    TestSupport::StandInStartMenu(folder);
 
     // The window of the devices is 1280 x 960: the quit button's line is at
     // 114 virtual units, 570 pixels, from the top. Esc comes once the start
@@ -443,7 +376,7 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
     const std::string log = ReadFileText(folder / "log.txt");
     const std::vector<std::string> ordered = {
         " - Initialize States...",   "No mini-game state: the splash sequence is skipped",
-        "Before Main State Init",    "No scene world: scene 3 is empty",
+        "Before Main State Init",    "Load scene : \"scenes/bg999_start_menu.twscene.pc\"",
         "Scene Init time:",          "Shutdown Application",
         "After Main State Shutdown", "FINAL MEMORY DUMP BEFORE EXIT MAIN",
     };

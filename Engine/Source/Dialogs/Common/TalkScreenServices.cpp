@@ -1,5 +1,6 @@
 #include "Dialogs/Common/TalkScreenServices.h"
 
+#include "Common/TwGameSceneLinks.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
 
@@ -9,6 +10,11 @@ DefaultTalkScreenServices s_oDefaultServices;
 TalkScreenServices* s_pServices = &s_oDefaultServices;
 
 } // namespace
+
+Tw::TextRenderer* DefaultTalkScreenServices::GetTextRenderer()
+{
+    return GetCurrentStateTextRenderer(false);
+}
 
 bool DefaultTalkScreenServices::IsGameBusy()
 {

@@ -32,13 +32,13 @@ public:
     virtual void ConsumeAutoTestEvent() = 0;
 };
 
-// The game's services: busy as the script manager says; until the game
-// states and the scene's actors provide the rest, no text renderer and speech
-// through the sound manager on sound actor 0; the recorded answers are the
-// script manager's auto-test recording.
+// The game's services: the current game state's main-font renderer, busy as
+// the script manager says; until the scene's actors provide their voices,
+// speech through the sound manager on sound actor 0; the recorded answers are
+// the script manager's auto-test recording.
 class DefaultTalkScreenServices final : public TalkScreenServices {
 public:
-    Tw::TextRenderer* GetTextRenderer() override { return nullptr; }
+    Tw::TextRenderer* GetTextRenderer() override;
     bool IsGameBusy() override;
     int GetSpeakerSoundActor(uint32_t) override { return 0; }
     void PlaySpeech(int iSoundActor, int32_t iSoundId) override;

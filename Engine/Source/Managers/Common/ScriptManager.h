@@ -122,8 +122,12 @@ public:
     int32_t GetAutoTestIndex() const { return m_iAutoTestIndex; }
     const AutoTestFrameTimes& GetAutoTestFrameTimes() const { return m_oAutoTestFrameTimes; }
     // Plays the next recorded event when the player could act now: checks
-    // that the player could have done it, logs it and fires it.
+    // that the player could have done it, logs it and fires it. Once none is
+    // left and the game is idle again, reports the frame times and quits.
     void AutoTest_Update();
+    // The end of the run: the frame times are reported (unless they were)
+    // and the recording is let go.
+    void EndAutoTest();
 
     SceneScript* GetSceneScript() const { return m_pSceneScript.get(); }
     const EventDesc& GetPendingEvent() const { return m_oEvent; }

@@ -6,6 +6,7 @@
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptAutoTestLink.h"
+#include "Managers/Common/ScriptGameLink.h"
 #include "Managers/Common/ScriptSceneLink.h"
 #include "Managers/Common/ScriptStateLink.h"
 #include "System/Clock.h"
@@ -78,7 +79,10 @@ void ScriptManager::AutoTest_Update()
     if (!IsAutoTestReady())
         return;
     if (PeekAutoTestEvent() == nullptr) {
-        m_oAutoTestFrameTimes.ReportOnce(static_cast<int32_t>(m_aAutoTestEvents.size()));
+        // The run ends by itself once what was recorded has been played.
+        m_oAutoTestFrameTimes.ReportOnce(m_iAutoTestIndex);
+        CorePrint(&g_oCoreLog, "AutoTest: the recording is over, the game ends\n");
+        GetScriptGameLink().Quit();
         return;
     }
 
@@ -86,6 +90,15 @@ void ScriptManager::AutoTest_Update()
     ConsumeAutoTestEvent();
     ENGINE_ASSERT_MSG(oEventDesc.m_eType != TwEventType_Dialog_AutoTest, "Autotest Proposition mismatched");
     PlayAutoTestEvent(oEventDesc);
+}
+
+void ScriptManager::EndAutoTest()
+{
+    // A recording whose last event quits the game is reported with the
+    // frames timed until then.
+    if (!m_aAutoTestEvents.empty())
+        m_oAutoTestFrameTimes.ReportOnce(m_iAutoTestIndex);
+    SetAutoTestEvents({});
 }
 
 void ScriptManager::PlayAutoTestEvent(const EventDesc& oEventDesc)
@@ -152,5 +165,12 @@ void ScriptManager::PlayAutoTestMap(const EventDesc& oEventDesc)
     if (!oLink.IsMapLocationActive(iLocation))
         CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION,
                                "MapThumb::IsActive(MapThumb::m_oThumbDesc[iLocation])");
-    GoToScene(oLink.GetMapLocationScene(iLocation));
+    // Scene 0 would end the adventure instead of travelling.
+    const int32_t iSceneId = oLink.GetMapLocationScene(iLocation);
+    if (iSceneId < ID_SCENE_FIRST || iSceneId >= ID_SCENE_LAST) {
+        CorePrint(&g_oCoreLog, "AutoTest: map location %d leads to no scene (%d), the scene stays\n", iLocation,
+                  iSceneId);
+        return;
+    }
+    GoToScene(iSceneId);
 }

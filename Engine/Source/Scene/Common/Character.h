@@ -10,6 +10,7 @@
 #include <memory>
 
 class Character;
+struct CoreMatrix;
 
 // The most points a walk may pass on its way besides its destination.
 constexpr int32_t MAX_INTERMEDIATE_POINTS = 4;
@@ -162,6 +163,9 @@ private:
     void SimplifyPath();
     void ComputePathLengths();
     void SetFacingFromAngle(fx32 angle);
+    // Turned to the facing and moved to the position.
+    void GetWorldMatrix(CoreMatrix& world) const;
+    void RenderShadow(CoreRenderer& renderer, const CoreMatrix& world, const CoreFxVec& light) const;
     const WalkMesh* GetWalkMesh() const { return m_pSurroundings ? m_pSurroundings->m_pWalkMesh : nullptr; }
 
     const CharacterSurroundings* m_pSurroundings = nullptr;

@@ -69,8 +69,17 @@ void CharacterBody::Pose(const CharacterAnimations& animations) const
     CoreMeshAnimationManager::UpdateAnimation(m_hMesh, 0);
 }
 
-void CharacterBody::Render(CoreRenderer& renderer, const CoreMatrix& world) const
+bool CharacterBody::GetBoneMatrix(const char* pBoneName, CoreMatrix& out) const
+{
+    if (!m_hMesh || !pBoneName)
+        return false;
+    CoreMatrix::Identity(&out);
+    CoreMeshAnimationManager::GetBoneTransformationFromName(m_hMesh, &out, pBoneName);
+    return true;
+}
+
+void CharacterBody::Render(CoreRenderer& renderer, const CoreMatrix& world, const CoreMaterial* pMaterial) const
 {
     if (m_hMesh)
-        renderer.RenderMesh(m_hMesh, world, nullptr);
+        renderer.RenderMesh(m_hMesh, world, pMaterial);
 }

@@ -7,6 +7,7 @@
 
 class CoreRenderer;
 class PackageResource;
+struct CoreMaterial;
 struct CoreMatrix;
 
 // A character's skinned mesh: the actor's pack bound while the character
@@ -29,7 +30,11 @@ public:
     int32_t FindSet(const char* pName, float& period) const;
     // Puts both tracks where the animations have them and poses the mesh.
     void Pose(const CharacterAnimations& animations) const;
-    void Render(CoreRenderer& renderer, const CoreMatrix& world) const;
+    // The model-space matrix of the bone as last posed (the identity when the
+    // mesh has no such bone, which is reported); false without a mesh or a
+    // bone name.
+    bool GetBoneMatrix(const char* pBoneName, CoreMatrix& out) const;
+    void Render(CoreRenderer& renderer, const CoreMatrix& world, const CoreMaterial* pMaterial = nullptr) const;
 
 private:
     PackageResource* m_pPackage = nullptr;

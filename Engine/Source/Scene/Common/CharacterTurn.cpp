@@ -3,7 +3,6 @@
 #include "Error/EngineAssert.h"
 #include "Common/AnimationIds.h"
 #include "Maths/CoreMath.h"
-#include "Maths/CoreMatrix.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
 #include "fx32/fx_trig.h"
@@ -123,27 +122,6 @@ void Character::UpdateTransform(const Camera& camera, fx32 scroll)
     m_oBox.yMax = std::max(a.y, b.y) - m_iBoxOffset;
     m_oPulse.m_oPosition.x = m_oBox.xMin + (m_oBox.xMax - m_oBox.xMin) / 2;
     m_oPulse.m_oPosition.y = m_oBox.yMin + (m_oBox.yMax - m_oBox.yMin) / 2;
-}
-
-void Character::Render(CoreRenderer& renderer, const Scene& /*scene*/)
-{
-    if (!m_bShown || !m_pBody)
-        return;
-    // Turned about z to the facing, then moved to the feet.
-    CoreMatrix rotation;
-    CoreMatrix::Identity(&rotation);
-    const float s = CoreFx::ToFloat(m_iFacingX);
-    const float c = CoreFx::ToFloat(m_iFacingY);
-    rotation.m[0][0] = c;
-    rotation.m[0][1] = s;
-    rotation.m[1][0] = -s;
-    rotation.m[1][1] = c;
-    CoreMatrix translation;
-    CoreMatrix::Translation(&translation, CoreFx::ToFloat(m_vCorrectedPosition.x),
-                            CoreFx::ToFloat(m_vCorrectedPosition.y), CoreFx::ToFloat(m_vCorrectedPosition.z));
-    CoreMatrix world;
-    CoreMatrix::Multiply(&world, &translation, &rotation);
-    m_pBody->Render(renderer, world);
 }
 
 bool Character::LoadBody(const char* pPath)

@@ -8,7 +8,7 @@ class SceneObject;
 
 // Makes the people and things that an actor set brings into a scene: the
 // actor that scripts address, the 3D character it drives and the attachment
-// objects. The character and attachment classes provide the real one; tests
+// objects. The character and attachment classes provide the game's; tests
 // install small fakes.
 class SceneCast {
 public:
@@ -30,17 +30,7 @@ public:
     virtual std::unique_ptr<SceneObject> LoadAttachment(const char* pPath, uint32_t uAttachmentId) = 0;
 };
 
-// Stands in until characters exist: actors are plain scriptables, and
-// characters and attachments cannot be loaded (a line names each).
-class NullSceneCast final : public SceneCast {
-public:
-    std::unique_ptr<Scriptable> CreateActor(uint32_t uActorId) override;
-    std::unique_ptr<SceneCharacter> LoadCharacter(const char* pPath, uint32_t uActorId, Scriptable& oActor,
-                                                  const char* pName) override;
-    void AddAnimation(SceneObject& oCharacter, int32_t iAnimationId, uint32_t uType) override;
-    std::unique_ptr<SceneObject> LoadAttachment(const char* pPath, uint32_t uAttachmentId) override;
-};
-
-// The cast every scene uses; SetSceneCast(nullptr) restores the null one.
+// The cast every scene uses: the game's own (CharacterCast) unless another is
+// set; SetSceneCast(nullptr) restores the game's.
 SceneCast& GetSceneCast();
 void SetSceneCast(SceneCast* pCast);

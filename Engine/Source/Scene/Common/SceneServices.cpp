@@ -1,5 +1,6 @@
 #include "Scene/Common/SceneServices.h"
 
+#include "Dialogs/Common/DialogInterface.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"
@@ -54,11 +55,12 @@ void GameSceneServices::RemoveDialogGroup(int32_t iSlot)
 
 bool GameSceneServices::InitializeInterface(Scene& /*oScene*/)
 {
-    return true;
+    return g_oDialogInterface.Initialize();
 }
 
 void GameSceneServices::ShutdownInterface(Scene& /*oScene*/)
 {
+    g_oDialogInterface.Shutdown();
 }
 
 const char* GameSceneServices::GetSaveSlotLabel(int32_t /*iSlot*/)

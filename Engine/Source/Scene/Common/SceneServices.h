@@ -37,9 +37,9 @@ public:
     virtual const char* GetSaveSlotLabel(int32_t iSlot) = 0;
 };
 
-// The game's: the script manager's registry, the localiser's banks and the
-// dialog manager's slots. The parts that do not exist yet stand empty:
-// interface pieces made of nothing, slots without labels.
+// The game's: the script manager's registry, the localiser's banks, the
+// dialog manager's slots and the talk screen as the scene's interface. The
+// save slots' labels do not exist yet: slots without labels.
 class GameSceneServices final : public SceneServices {
 public:
     bool InsertScriptable(int32_t iId, Scriptable* pScriptable) override;

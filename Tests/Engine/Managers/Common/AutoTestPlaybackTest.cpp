@@ -32,8 +32,9 @@ constexpr int32_t COMBINES = VARINT_LINE_3;
 constexpr int32_t OUTSIDE = VARINT_COLUMN1;
 constexpr int32_t WAIT_MS = 64;
 
-// The scene's input state, the one combination (plate and magnet) and two map
-// locations, the second leading out of the house.
+// The scene's input state, the one combination (plate and magnet) and three
+// map locations, the second leading out of the house, the third (a map not
+// filled in) to no scene.
 class FakeAutoTestLink : public ScriptAutoTestLink {
 public:
     FakeAutoTestLink() { SetScriptAutoTestLink(this); }
@@ -47,9 +48,13 @@ public:
         BuildEvent(pOut, TwEventType_Combine, 2, ID_PARAMETER_TYPE_ITEM, uFirst, ID_PARAMETER_TYPE_ITEM, uSecond);
         return true;
     }
-    int32_t GetNbMapLocations() override { return 2; }
-    bool IsMapLocationActive(int32_t iIndex) override { return iIndex == 1; }
-    int32_t GetMapLocationScene(int32_t iIndex) override { return iIndex == 1 ? HOUSE_EXTERIOR : LIVING_ROOM; }
+    int32_t GetNbMapLocations() override { return 3; }
+    bool IsMapLocationActive(int32_t iIndex) override { return iIndex != 0; }
+    int32_t GetMapLocationScene(int32_t iIndex) override
+    {
+        static constexpr int32_t SCENES[] = {LIVING_ROOM, HOUSE_EXTERIOR, 0};
+        return SCENES[iIndex];
+    }
 
     int32_t m_iInputState = INPUT_STATE_IDLE;
 };
@@ -161,6 +166,7 @@ TEST_F(AutoTestPlaybackTest, ARecordingPlaysOneEventPerIdleFrameWithItsChecksAnd
          "Activate dustpan           # no longer interactive\n"
          "Dialog_AutoTest BG101_ASK_CHORES\n"
          "Map 7                      # no such location\n"
+         "Map 2                      # leads to no scene\n"
          "Map 1\n");
     // The scene's input is elsewhere (a dialog runs): nothing plays.
     link.m_iInputState = 9;
@@ -179,7 +185,7 @@ TEST_F(AutoTestPlaybackTest, ARecordingPlaysOneEventPerIdleFrameWithItsChecksAnd
     EXPECT_EQ(g_VarManager.GetInt(LOOKS), 1);
 
     RunFrames(30);
-    EXPECT_EQ(manager.GetAutoTestIndex(), 10);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 11);
     EXPECT_EQ(g_VarManager.GetInt(SWEEPS), 1);
     // The refused combination fired an empty event: one combine counted.
     EXPECT_EQ(g_VarManager.GetInt(COMBINES), 1);
@@ -208,6 +214,8 @@ TEST_F(AutoTestPlaybackTest, ARecordingPlaysOneEventPerIdleFrameWithItsChecksAnd
         "GAME[00h:00m:00s]:Dialog_AutoTest(",
         "GAME[00h:00m:00s]:Map(7,)\n",
         "AutoTest: Map record names no map location (7), the scene stays\n",
+        "GAME[00h:00m:00s]:Map(2,)\n",
+        "AutoTest: map location 2 leads to no scene (0), the scene stays\n",
         "GAME[00h:00m:00s]:Map(1,)\n",
         "Scene Init time:",
     };
@@ -256,9 +264,34 @@ TEST_F(AutoTestPlaybackTest, TheTalkScreenTakesDialogChoicesAndPlaybackStopsWhen
     const std::string log = TakeLog();
     const std::string report = "AutoTest: 2 events played in " + std::to_string(times.GetNbFrames()) +
                                " frames; frame time median 2.00 ms, worst 2.00 ms\n";
-    EXPECT_NE(log.find(report), std::string::npos) << log;
+    // The run ends by itself, once.
+    EXPECT_NE(log.find(report + "AutoTest: the recording is over, the game ends\n"), std::string::npos) << log;
+    EXPECT_TRUE(game.m_bQuit);
     RunFrames(3);
+    manager.EndAutoTest();
     EXPECT_EQ(TakeLog().find("AutoTest:"), std::string::npos);
+}
+
+TEST_F(AutoTestPlaybackTest, ARunEndedBeforeItsRecordingIsOverReportsTheFramesOfWhatWasPlayedOnce)
+{
+    // A recording whose last input quits the game (the system script's
+    // answer to "System") never sees its records run out.
+    Play("scene bg101_BO_CastilloLivingRoom\n"
+         "Look water_jug\n"
+         "Look water_jug\n");
+    StartScene(LIVING_ROOM);
+    RunFrames(2);
+    ASSERT_EQ(manager.GetAutoTestIndex(), 1);
+    TakeLog();
+
+    manager.EndAutoTest();
+    const std::string log = TakeLog();
+    EXPECT_EQ(log.rfind("AutoTest: 1 events played in ", 0), 0u) << log;
+    EXPECT_EQ(log.find("the game ends"), std::string::npos) << log;
+    EXPECT_FALSE(game.m_bQuit);
+    EXPECT_EQ(manager.PeekAutoTestEvent(), nullptr);
+    manager.EndAutoTest();
+    EXPECT_EQ(TakeLog(), "");
 }
 
 TEST(AutoTestFrameTimesTest, MedianAndWorstOfTheMarkedFrames)

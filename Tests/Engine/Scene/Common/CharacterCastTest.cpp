@@ -5,6 +5,7 @@
 #include "Common/AnimationIds.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/CharacterCast.h"
+#include "Support/FakeSceneServices.h"
 
 #include "Support/LogCapture.h"
 
@@ -39,6 +40,17 @@ TEST(CharacterCastTest, ActorsDriveCharactersAndAMissingPackLoadsNone)
     EXPECT_EQ(walker.GetAnimations().GetSlot(ANIMATION_TYPE_WALK), -1);
     EXPECT_TRUE(walker.SetCurrentAnimation(Id::GetAnimationId(tavrine, "g_idle_l"), false, false));
     EXPECT_TRUE(walker.IsAnimationDone());
+}
+
+TEST(CharacterCastTest, EveryScenePlaysTheGamesCastUnlessAnotherIsSet)
+{
+    const uint32_t tavrine = Id::GetActorId("tavrine");
+    EXPECT_NE(dynamic_cast<Actor*>(GetSceneCast().CreateActor(tavrine).get()), nullptr);
+    {
+        TestSupport::FakeSceneCast fake;
+        EXPECT_EQ(&GetSceneCast(), &fake);
+    }
+    EXPECT_NE(dynamic_cast<CharacterCast*>(&GetSceneCast()), nullptr);
 }
 
 } // namespace

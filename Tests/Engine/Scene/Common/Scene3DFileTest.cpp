@@ -78,14 +78,15 @@ TEST_F(Scene3DFileTest, CameraLightsAndWalkMeshReadBack)
     EXPECT_EQ(camera.m_fAspect, 0x1555);
 
     EXPECT_EQ(m_scene->m_oAmbient.m_iType, SCENE_LIGHT_DIRECTIONAL);
-    EXPECT_EQ(m_scene->m_oAmbient.m_aColour[2], 3 * FX / 4);
+    // Colours written 0..1 are kept as levels 0..255.
+    EXPECT_EQ(m_scene->m_oAmbient.m_aColour[2], 255 * 3 * FX / 4);
     ASSERT_EQ(m_scene->m_iNumLights, 2);
     // The file numbers the kinds the other way round.
     const SceneLight& sun = m_scene->m_aLights[0];
     EXPECT_EQ(sun.m_iType, SCENE_LIGHT_DIRECTIONAL);
     EXPECT_EQ(sun.m_vVector.z, static_cast<fx32>(std::lround(-0.8 * FX)));
-    EXPECT_EQ(sun.m_aColour[2], FX / 4);
-    EXPECT_EQ(sun.m_aShadowColour[1], static_cast<fx32>(std::lround(0.2 * FX)));
+    EXPECT_EQ(sun.m_aColour[2], 255 * FX / 4);
+    EXPECT_EQ(sun.m_aShadowColour[1], 255 * static_cast<fx32>(std::lround(0.2 * FX)));
     EXPECT_EQ(sun.m_fShadowDensity, FX / 2);
     EXPECT_EQ(m_scene->m_aLights[1].m_iType, SCENE_LIGHT_OMNI);
     EXPECT_EQ(m_scene->m_aLights[1].m_vVector.y, 20 * FX);

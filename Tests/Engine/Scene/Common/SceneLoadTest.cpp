@@ -167,6 +167,12 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     EXPECT_EQ(scene.m_oCamera.m_vEye.y, Fixed(source["camera"]["position"][1]));
     ASSERT_EQ(scene.m_iNumLights, 1);
     EXPECT_EQ(scene.m_aLights[0].m_iType, SCENE_LIGHT_DIRECTIONAL);
+    // Colours authored 0..1 light the figures as levels 0..255: taken as 0..1
+    // they left the heroine black.
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(scene.m_oAmbient.m_aColour[c], 255 * Fixed(source["ambient"][c]));
+        EXPECT_EQ(scene.m_aLights[0].m_aColour[c], 255 * Fixed(source["lights"][0]["colour"][c]));
+    }
 
     // The heroine's pack lies where the loaded scene looks for it.
     m_scene->LoadActorSet("default");

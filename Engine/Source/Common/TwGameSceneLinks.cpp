@@ -1,0 +1,63 @@
+#include "Common/TwGameSceneLinks.h"
+
+#include "Common/TwGame.h"
+#include "Dialogs/Common/DialogInterface.h"
+#include "Dialogs/Common/DialogManager.h"
+#include "Managers/Common/ScriptManager.h"
+#include "States/Common/MainGameState.h"
+#include "Utils/Common/DkLocalizer.h"
+
+Tw::TextRenderer* GetCurrentStateTextRenderer(bool bSmallFont)
+{
+    auto* pState = dynamic_cast<MainGameState*>(g_oTwGame.GetCurrentState());
+    if (pState == nullptr)
+        return nullptr;
+    return bSmallFont ? &pState->GetSmallTextRenderer() : &pState->GetMainTextRenderer();
+}
+
+void GameSceneInterfaceLink::UpdateTalkScreen(uint32_t dtMs)
+{
+    g_oDialogInterface.Update(dtMs);
+}
+
+void GameSceneInterfaceLink::DrawTalkScreen()
+{
+    g_oDialogInterface.DrawCaption();
+    g_oDialogInterface.Draw();
+}
+
+bool GameSceneInterfaceLink::IsBusy()
+{
+    return g_oScriptManager.IsBusy();
+}
+
+bool GameSceneInputLink::IsTalkScreenActive()
+{
+    return g_oDialogInterface.IsActive();
+}
+
+bool GameSceneInputLink::IsDialogRunning()
+{
+    const DialogManager* pDialogs = DialogManager::GetInstance();
+    return pDialogs != nullptr && pDialogs->IsDialogRunning();
+}
+
+bool GameSceneInputLink::DialogOffersChoices()
+{
+    return g_oDialogInterface.GetState() == DIALOG_STATE_THINKING;
+}
+
+void GameSceneInputLink::SetCaption(const char* pText)
+{
+    g_oDialogInterface.SetCaptionDisplayed(pText);
+}
+
+void GameSceneInputLink::HideCaption()
+{
+    g_oDialogInterface.SetCaptionDisplayed(nullptr);
+}
+
+const char* GameSceneInputLink::GetText(uint32_t uTextId)
+{
+    return g_oDkLocalizer.GetText(uTextId);
+}

@@ -1,0 +1,114 @@
+// The recorded play-through of the sample content, replayed by the real
+// program headless under "-autotest".
+#include "Common/IdHash.h"
+#include "Common/VarIds.h"
+#include "Managers/Common/SaveFileLayout.h"
+#include "ScriptEngine/common/AutoTestRecording.h"
+#include "Support/Files.h"
+#include "Support/GameProcess.h"
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using TestSupport::ReadFileBytes;
+using TestSupport::ReadFileText;
+using TestSupport::TempDir;
+
+constexpr int32_t LIVING_ROOM = 9;
+
+// A save file whose first slot holds a game in the living room; the other
+// two were never played.
+std::vector<uint8_t> SaveFileWithAGame()
+{
+    SaveFileImage image {};
+    image.m_oHeader = SaveFile::MakeHeader(SaveFile::ComputeVarNameSignature(), 0, 0);
+    SaveSlotData& slot = image.m_aSlots[0].m_oData;
+    slot.m_uPlayingCharacter = ActorIdOf("tavrine");
+    slot.m_iChapter = 1;
+    slot.m_iCurrentScene = LIVING_ROOM;
+    slot.m_aVarInts[VARINT_C_CURRENT_SCENE] = LIVING_ROOM;
+    slot.m_aVarInts[VARINT_CURRENT_CHAPTER] = 1;
+    slot.SetPlayTime(3725000);
+    image.m_aSlots[0].m_uCrc = SaveFile::ComputeSlotCrc(slot);
+    std::vector<uint8_t> bytes(sizeof image);
+    std::memcpy(bytes.data(), &image, sizeof image);
+    return bytes;
+}
+
+size_t Count(const std::string& text, const std::string& part)
+{
+    size_t found = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++found;
+    return found;
+}
+
+TEST(AutoTestRunTest, TheSampleRecordingPlaysThroughAndTheGameEndsByItselfWithItsSavesIntact)
+{
+    const std::vector<uint8_t> recording = ReadFileBytes(TestSupport::DataDir() / AUTOTEST_RECORDING_FILE);
+    ASSERT_GE(recording.size(), AUTOTEST_RECORDING_HEADER_SIZE);
+    uint32_t recordCount = 0;
+    std::memcpy(&recordCount, recording.data() + 4, sizeof recordCount);
+    ASSERT_GT(recordCount, 0u);
+
+    TempDir folder;
+    TestSupport::CopySampleData(folder);
+    TestSupport::StandInStartMenu(folder);
+    folder.WriteFile(AUTOTEST_RECORDING_FILE, std::string(recording.begin(), recording.end()));
+    const std::vector<uint8_t> save = SaveFileWithAGame();
+    folder.WriteFile("save.dat", std::string(save.begin(), save.end()));
+
+    // Nobody closes the game: it ends by itself, or the test fails on time.
+    const pid_t game = TestSupport::StartGame(folder, "autotest", {"-autotest"});
+    ASSERT_EQ(TestSupport::WaitForExit(game, 120s), 0) << ReadFileText(folder / "autotest.out");
+
+    const std::string log = ReadFileText(folder / "log.txt");
+    // Start-up ran the state queue into the adventure, whose first scene
+    // loaded before anything was played.
+    const std::vector<std::string> ordered = {
+        " - Initialize auto-test recording...",
+        "AutoTest: " + std::to_string(recordCount) + " recorded events",
+        "Before Main State Init",
+        "Load scene : \"scenes/bg999_start_menu.twscene.pc\"",
+        "Scene Init time:",
+        "GAME[",
+        "AutoTest: the recording is over, the game ends",
+        "After Main State Shutdown",
+        "FINAL MEMORY DUMP BEFORE EXIT MAIN",
+    };
+    size_t at = 0;
+    for (const std::string& text : ordered) {
+        at = log.find(text, at);
+        ASSERT_NE(at, std::string::npos) << "missing or out of order: \"" << text << "\"\n" << log;
+    }
+    // Every record played once, as the player could have, and no scene was
+    // refused.
+    EXPECT_EQ(Count(log, "ASSERT\n"), 0u) << log;
+    EXPECT_EQ(Count(log, "\nGAME["), recordCount) << log;
+    EXPECT_EQ(log.find("could not be loaded"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Error loading"), std::string::npos) << log;
+
+    // The replay's own report of its frames.
+    std::smatch report;
+    ASSERT_TRUE(std::regex_search(log, report,
+                                  std::regex(R"(AutoTest: (\d+) events played in (\d+) frames; )"
+                                             R"(frame time median (\d+\.\d\d) ms, worst (\d+\.\d\d) ms\n)")))
+        << log;
+    EXPECT_EQ(report[1].str(), std::to_string(recordCount));
+    EXPECT_GT(std::stoi(report[2].str()), 0);
+    EXPECT_LE(std::stod(report[3].str()), std::stod(report[4].str()));
+
+    // Nothing in the recording saves: the saved game is there as it was.
+    EXPECT_EQ(ReadFileBytes(folder / "save.dat"), save);
+}
+
+} // namespace

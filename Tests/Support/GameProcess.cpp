@@ -1,0 +1,100 @@
+#include "Support/GameProcess.h"
+
+#include "Support/Files.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace TestSupport {
+
+using namespace std::chrono_literals;
+
+pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments,
+                const char* audioDriver)
+{
+    const std::string binary = (BinaryDir() / "velmarsh").string();
+    const std::string output = (folder / (name + ".out")).string();
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    if (chdir(folder.Path().c_str()) != 0)
+        _exit(120);
+    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(descriptor, STDOUT_FILENO);
+    dup2(descriptor, STDERR_FILENO);
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", audioDriver, 1);
+    // Sanitizer builds would add the leak checker's list of used suppressions
+    // to what the game itself wrote.
+    const char* leakOptions = getenv("LSAN_OPTIONS");
+    setenv("LSAN_OPTIONS", (std::string(leakOptions ? leakOptions : "") + ":print_suppressions=0").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
+    setenv("LANG", "fr_FR.UTF-8", 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(binary.c_str(), argv.data());
+    _exit(121);
+}
+
+int WaitForExit(pid_t child, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > end) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1000;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+bool WaitForText(const std::filesystem::path& path, const std::string& text, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (ReadFileText(path).find(text) == std::string::npos) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+void CopySampleData(const TempDir& folder)
+{
+    std::filesystem::copy_file(DataDir() / "common.dr", folder / "common.dr");
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+        std::filesystem::copy(DataDir() / subfolder, folder / subfolder);
+}
+
+void StandInStartMenu(const TempDir& folder)
+{
+    for (const char* extension : {".twscene.pc", ".twscene.dr"})
+        std::filesystem::copy_file(DataDir() / "scenes" / (std::string("bg980_MiniGame_Menu") + extension),
+                                   folder / "scenes" / (std::string("bg999_start_menu") + extension),
+                                   std::filesystem::copy_options::overwrite_existing);
+}
+
+} // namespace TestSupport

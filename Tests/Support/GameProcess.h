@@ -1,0 +1,37 @@
+#pragma once
+#include "Support/TestPaths.h"
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace TestSupport {
+
+// Starts the real program headless in folder with its output in
+// folder/<name>.out. The lock of the single-instance guard lives in folder
+// too (XDG_RUNTIME_DIR), so that tests never meet a game running on the
+// machine.
+pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments = {},
+                const char* audioDriver = "dummy");
+
+// The exit status, or -1000 when the process has not ended in time (it is
+// then killed).
+int WaitForExit(pid_t child, std::chrono::milliseconds timeout);
+
+// Whether the file comes to hold the text before the time is out.
+bool WaitForText(const std::filesystem::path& path, const std::string& text, std::chrono::milliseconds timeout);
+
+std::vector<std::string> Lines(const std::string& text);
+
+// Copies the sample data folder's start-up files (the common pack, sounds,
+// scenes, texts and fonts) into folder.
+void CopySampleData(const TempDir& folder);
+
+// The sample content has no start menu yet: the mini-game menu's files stand
+// in for it in folder (a 2D scene without texts or dialogs, as the start
+// menu's row of the scene table says).
+void StandInStartMenu(const TempDir& folder);
+
+} // namespace TestSupport
