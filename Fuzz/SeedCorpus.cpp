@@ -3,7 +3,8 @@
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the dialog files Dialog, the scene files the scene
 // readers, the sound files the checks of their kinds, the text tables
-// TextTable, the fonts Font and the auto-test recording AutoTestRecording.
+// TextTable, the fonts Font, the auto-test recording AutoTestRecording and
+// the movies' subtitle files SubTitle.
 // The save file, which the data folder does not hold, is seeded as the first
 // start creates it and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
@@ -126,6 +127,10 @@ int main(int argc, char** argv)
         }
         if (name == "autotest.dat") {
             Write(seeds / "AutoTestRecording", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (name.ends_with(".tw.sub")) {
+            Write(seeds / "SubTitle", name, bytes.data(), bytes.size());
             ++written;
         }
         if (name.ends_with(".fnt.bin")) {

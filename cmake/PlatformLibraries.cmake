@@ -16,11 +16,15 @@ pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
 # The sound service: FAudio's FACT and F3DAudio.
 pkg_check_modules(FAUDIO REQUIRED IMPORTED_TARGET FAudio)
 
+# The video service: FFmpeg's demuxers, decoders, scaler and resampler.
+pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libavutil libswscale libswresample)
+
 set(VELMARSH_PLATFORM_LIBRARIES
   PkgConfig::SDL2
   OpenGL::GL
   PkgConfig::PNG
   PkgConfig::ASSIMP
   PkgConfig::FAUDIO
+  PkgConfig::FFMPEG
   Threads::Threads
 )

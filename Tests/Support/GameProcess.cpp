@@ -2,7 +2,11 @@
 
 #include "Support/Files.h"
 
+#include "Common/TwGame.h"
+#include "Log/CoreLog.h"
+
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sstream>
@@ -47,6 +51,32 @@ pid_t StartGame(const TempDir& folder, const std::string& name, const std::vecto
     _exit(121);
 }
 
+pid_t StartGameWithInput(const TempDir& folder, const std::string& name, ScriptedInputDevices& devices)
+{
+    const std::string output = (folder / (name + ".out")).string();
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    if (chdir(folder.Path().c_str()) != 0)
+        _exit(120);
+    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(descriptor, STDOUT_FILENO);
+    dup2(descriptor, STDERR_FILENO);
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("LANG", "en_GB.UTF-8", 1);
+    Platform::SetInputDevices(&devices);
+    g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
+    const bool started = g_oTwGame.Initialize();
+    if (started)
+        g_oTwGame.MainLoop();
+    g_oTwGame.Shutdown();
+    std::fclose(g_oCoreLog.m_pFile);
+    g_oCoreLog.m_pFile = nullptr;
+    std::fflush(stdout);
+    _exit(started ? 0 : 1);
+}
+
 int WaitForExit(pid_t child, std::chrono::milliseconds timeout)
 {
     const auto end = std::chrono::steady_clock::now() + timeout;
@@ -85,16 +115,8 @@ std::vector<std::string> Lines(const std::string& text)
 void CopySampleData(const TempDir& folder)
 {
     std::filesystem::copy_file(DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video"})
         std::filesystem::copy(DataDir() / subfolder, folder / subfolder);
-}
-
-void StandInStartMenu(const TempDir& folder)
-{
-    for (const char* extension : {".twscene.pc", ".twscene.dr"})
-        std::filesystem::copy_file(DataDir() / "scenes" / (std::string("bg980_MiniGame_Menu") + extension),
-                                   folder / "scenes" / (std::string("bg999_start_menu") + extension),
-                                   std::filesystem::copy_options::overwrite_existing);
 }
 
 } // namespace TestSupport

@@ -1,4 +1,5 @@
 #pragma once
+#include "Support/ScriptedInputDevices.h"
 #include "Support/TestPaths.h"
 
 #include <chrono>
@@ -16,6 +17,11 @@ namespace TestSupport {
 pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments = {},
                 const char* audioDriver = "dummy");
 
+// Runs the game's start-up, main loop and shutdown, as the program does, in
+// a child of the test process in folder, its input played from devices; its
+// log goes to folder/log.txt.
+pid_t StartGameWithInput(const TempDir& folder, const std::string& name, ScriptedInputDevices& devices);
+
 // The exit status, or -1000 when the process has not ended in time (it is
 // then killed).
 int WaitForExit(pid_t child, std::chrono::milliseconds timeout);
@@ -25,13 +31,8 @@ bool WaitForText(const std::filesystem::path& path, const std::string& text, std
 
 std::vector<std::string> Lines(const std::string& text);
 
-// Copies the sample data folder's start-up files (the common pack, sounds,
-// scenes, texts and fonts) into folder.
+// Copies the sample data folder's files (the common pack, sounds, scenes,
+// texts, fonts and movies) into folder.
 void CopySampleData(const TempDir& folder);
-
-// The sample content has no start menu yet: the mini-game menu's files stand
-// in for it in folder (a 2D scene without texts or dialogs, as the start
-// menu's row of the scene table says).
-void StandInStartMenu(const TempDir& folder);
 
 } // namespace TestSupport

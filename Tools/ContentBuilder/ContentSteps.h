@@ -28,3 +28,5 @@ bool BuildScenes(const std::filesystem::path& content, const std::filesystem::pa
 bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);
 // The recorded play-through of Content/AutoTest/Recording.txt.
 bool BuildAutoTestRecording(const std::filesystem::path& content, const std::filesystem::path& data);
+// The sample movies of Content/Movies, with their subtitles.
+bool BuildMovies(const std::filesystem::path& content, const std::filesystem::path& data);

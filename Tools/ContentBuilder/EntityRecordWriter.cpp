@@ -1,5 +1,6 @@
 #include "SceneFiles.h"
 #include "SourceRecord.h"
+#include "TextTableWriter.h"
 
 #include "ScriptEngine/common/EventDesc.h"
 
@@ -47,6 +48,14 @@ uint32_t ObjectId(const SourceRecord& entity, const nlohmann::json& value, const
     return static_cast<uint32_t>(entity.ToInteger(value, INT32_MIN, INT32_MAX, std::string("a ") + kind + " id"));
 }
 
+// The caption: a text key of the text tables ("MENU_START") or a text id.
+uint32_t CaptionTextId(const SourceRecord& entity)
+{
+    if (entity.Has("caption") && entity.Member("caption").is_string())
+        return TextIdOfKey(entity.Member("caption").get<std::string>());
+    return static_cast<uint32_t>(entity.Integer("caption", 0, UINT32_MAX, 0));
+}
+
 void WriteColour(ByteWriter& out, const SourceRecord& entity, const char* member)
 {
     for (uint8_t byte : entity.Colour(member, "#FFFFFFFF"))
@@ -92,7 +101,7 @@ void WriteEntityRecord(ByteWriter& out, const nlohmann::json& source, const std:
         out.U32(0);
     }
 
-    out.U32(static_cast<uint32_t>(entity.Integer("caption", 0, UINT32_MAX, 0)));
+    out.U32(CaptionTextId(entity));
     out.U32(static_cast<uint32_t>(entity.Integer("font", 0, 3, 0)));
     out.U32(static_cast<uint32_t>(entity.Integer("saveSlot", -1, 3, NO_SAVE_SLOT)));
     out.U32(static_cast<uint32_t>(entity.Integer("alignment", INT32_MIN, INT32_MAX, 0)));

@@ -28,7 +28,9 @@ struct SceneDesc;
 //    get the next free one,
 //  "entities": [{"name", "events": ["Look", "Activate", ...], "word",
 //    "lookDialogs": [[a, b], ...], "sprites": [sprite names or ids],
-//    "region": a region name or id, "caption", "font", "saveSlot",
+//    "region": a region name or id, "caption": a text key or id, "font",
+//    "saveSlot": 1..3 the label of a save slot, 0 the caption, -1 (the
+//    default) nothing,
 //    "alignment", "colourA", "colourB"}]; a scene of the scene table has
 //    one entity per object of its row, in the row's order: those the source
 //    leaves out are written without verbs,

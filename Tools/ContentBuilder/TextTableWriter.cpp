@@ -83,6 +83,11 @@ std::string Unescape(const std::string& text, const std::string& place)
 
 } // namespace
 
+uint32_t TextIdOfKey(const std::string& key)
+{
+    return IsHexId(key) ? uint32_t(std::stoul(key.substr(2), nullptr, 16)) : CoreCrc32Of(std::string_view(key));
+}
+
 std::vector<TextRow> ReadTextSource(const std::string& source, const std::string& label)
 {
     std::vector<TextRow> rows;
@@ -104,8 +109,7 @@ std::vector<TextRow> ReadTextSource(const std::string& source, const std::string
             throw ContentError(place + ": bad key \"" + key + "\"");
         if (!IsUtf8(line))
             throw ContentError(place + ": the line is not UTF-8");
-        const uint32_t id =
-            IsHexId(key) ? uint32_t(std::stoul(key.substr(2), nullptr, 16)) : CoreCrc32Of(std::string_view(key));
+        const uint32_t id = TextIdOfKey(key);
         const auto [earlier, added] = lineOfId.emplace(id, number);
         if (!added)
             throw ContentError(place + ": the text id of \"" + key + "\" was given on line " +

@@ -9,6 +9,10 @@ struct TextRow {
     std::string text;
 };
 
+// The text id of a key: the id written as "0x" and eight hexadecimal digits,
+// or the CRC-32 of the name.
+uint32_t TextIdOfKey(const std::string& key);
+
 // Reads the readable source of a text table, one text a line:
 //   KEY<tab>text
 // A key is a name, whose text id is the CRC-32 of the name ("ITEM_BERRIES_NAME"),

@@ -11,6 +11,7 @@
 #include "States/Common/CardCheckGameState.h"
 #include "States/Common/DispatchGameState.h"
 #include "States/Common/MainGameState.h"
+#include "States/Common/MovieGameState.h"
 
 #include <memory>
 
@@ -87,6 +88,7 @@ bool TwGame::InitializeStates()
     AddState(std::make_unique<DispatchGameState>(this));
     AddState(std::make_unique<CardCheckGameState>(this));
     AddState(std::make_unique<MainGameState>(this));
+    AddState(std::make_unique<MovieGameState>(this));
 
     s_pStateLink = std::make_unique<TwGameStateLink>(*this);
     SetScriptStateLink(s_pStateLink.get());

@@ -21,7 +21,7 @@ public:
     GraphicsDeviceBase(const GraphicsDeviceBase&) = delete;
     GraphicsDeviceBase& operator=(const GraphicsDeviceBase&) = delete;
 
-    GraphicsResult GetDeviceCaps(DeviceCaps* caps) final;
+    GraphicsResult GetDeviceCaps(DeviceCaps* caps) override;
     GraphicsResult BeginScene() override;
     GraphicsResult EndScene() override;
     GraphicsResult SetViewport(const Viewport* viewport) final;

@@ -62,7 +62,6 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysThroughAndTheGameEndsByItselfWithIt
 
     TempDir folder;
     TestSupport::CopySampleData(folder);
-    TestSupport::StandInStartMenu(folder);
     folder.WriteFile(AUTOTEST_RECORDING_FILE, std::string(recording.begin(), recording.end()));
     const std::vector<uint8_t> save = SaveFileWithAGame();
     folder.WriteFile("save.dat", std::string(save.begin(), save.end()));

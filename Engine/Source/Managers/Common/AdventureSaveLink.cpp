@@ -34,6 +34,15 @@ void AdventureSaveLink::LoadFromBackup()
 
 void AdventureSaveLink::SaveToBackup(int32_t iSlot)
 {
+    // Without a slot only the header, with the languages, goes to the file:
+    // the start menu's options save so.
+    if (iSlot == INVALID_SLOT) {
+        if (AdventureManager* pAdventure = AdventureManager::GetInstance())
+            pAdventure->SaveToBackup(iSlot);
+        else
+            CorePrint(&g_oCoreLog, "No save slots: SaveToBackup refused\n");
+        return;
+    }
     if (AdventureManager* pAdventure = SlotOwner(iSlot, "SaveToBackup"))
         pAdventure->SaveToBackup(iSlot);
 }

@@ -1,6 +1,7 @@
 #include "Managers/Common/ScriptGameLink.h"
 
 #include "App/CoreApp.h"
+#include "Common/GameLanguages.h"
 #include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Log/CoreLog.h"
@@ -14,8 +15,13 @@ ScriptGameLink* s_pLink = &s_oGameLink;
 
 void TwGameScriptLink::SetGameLanguage(int32_t iLanguage)
 {
+    // Only the game's languages have text tables.
+    if (iLanguage < 0 || iLanguage >= GAME_LANGUAGE_COUNT) {
+        CorePrint(&g_oCoreLog, "No game language %d: the texts stay in their language\n", iLanguage);
+        return;
+    }
     g_oTwGame.m_iGameLanguage = iLanguage;
-    CorePrint(&g_oCoreLog, "No text tables: the texts stay in their language after the change to %d\n", iLanguage);
+    g_oTwGame.ReloadLocalizer();
 }
 
 void TwGameScriptLink::SetVoiceLanguage(int32_t iLanguage)

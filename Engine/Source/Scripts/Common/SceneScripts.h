@@ -27,8 +27,13 @@ class SceneScript;
 //   name beside it in a comment.
 
 SceneScript* CreateSceneScript_bg101();
+SceneScript* CreateSceneScript_bg900();
+SceneScript* CreateSceneScript_bg901();
+SceneScript* CreateSceneScript_bg902();
 SceneScript* CreateSceneScript_bg911();
 SceneScript* CreateSceneScript_bg980();
 SceneScript* CreateSceneScript_bg991();
 SceneScript* CreateSceneScript_bg992();
 SceneScript* CreateSceneScript_bg993();
+SceneScript* CreateSceneScript_bg990();
+SceneScript* CreateSceneScript_bg999();

@@ -19,6 +19,9 @@ struct NullGraphicsControl {
     DisplayMode displayMode {1920, 1080, 60, 22};
     // The sample counts each format offers; formats not listed offer none.
     std::map<uint32_t, std::set<uint32_t>> multiSampleCounts;
+    // The devices' texture caps (TextureCapsBits), for a device that wants
+    // power-of-two sizes.
+    uint32_t textureCaps = 0;
     bool failDisplayMode = false;
     bool failCreateDevice = false;
 

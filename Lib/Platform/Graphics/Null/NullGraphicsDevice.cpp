@@ -77,6 +77,14 @@ GraphicsResult NullGraphicsDevice::Clear(uint32_t flags, uint32_t color, float z
     return D3D_OK;
 }
 
+GraphicsResult NullGraphicsDevice::GetDeviceCaps(DeviceCaps* caps)
+{
+    const GraphicsResult result = GraphicsDeviceBase::GetDeviceCaps(caps);
+    if (result == D3D_OK)
+        caps->textureCaps = m_control->textureCaps;
+    return result;
+}
+
 GraphicsResult NullGraphicsDevice::ReadBackBuffer(RgbaImage*)
 {
     RecordCall("ReadBackBuffer", {});

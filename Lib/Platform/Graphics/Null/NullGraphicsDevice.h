@@ -18,6 +18,8 @@ public:
     GraphicsResult Present() override;
     GraphicsResult Clear(uint32_t flags, uint32_t color, float z, uint32_t stencil) override;
     GraphicsResult ReadBackBuffer(RgbaImage* image) override;
+    // The base's caps with the control's texture caps.
+    GraphicsResult GetDeviceCaps(DeviceCaps* caps) override;
 
     void RecordCall(const char* name, std::initializer_list<uint64_t> arguments, const void* data = nullptr,
                     size_t size = 0) override;

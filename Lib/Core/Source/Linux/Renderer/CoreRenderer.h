@@ -109,6 +109,8 @@ public:
     bool DrawTexturedQuad(CoreTexture* hTexture, fx32 width, fx32 height, fx32 x, fx32 y, fx32 z);
 
     Platform::GraphicsDevice* GetDevice() const { return m_pID3DDevice; }
+    Platform::GraphicsSystem* GetGraphicsSystem() const { return m_pD3D; }
+    const Platform::DisplayMode& GetDisplayMode() const { return m_oDisplayMode; }
     const CoreRendererSettings& GetSettings() const { return m_oSettings; }
     const Platform::Viewport& GetViewport() const { return m_oViewport; }
     uint32_t GetClearColor() const { return m_uClearColor; }

@@ -1,0 +1,269 @@
+#include "Video/FfmpegMovie.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+#include <algorithm>
+#include <cstring>
+
+namespace Platform {
+namespace {
+
+// Packets read before the count of frames gives up on a file.
+constexpr uint32_t MAX_COUNTED_FRAMES = 1000000;
+
+std::string FfmpegText(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return text;
+}
+
+AVFormatContext* OpenInput(const char* path, std::string& error)
+{
+    AVFormatContext* format = nullptr;
+    int result = avformat_open_input(&format, path, nullptr, nullptr);
+    if (result < 0) {
+        error = FfmpegText(result);
+        return nullptr;
+    }
+    result = avformat_find_stream_info(format, nullptr);
+    if (result < 0) {
+        error = FfmpegText(result);
+        avformat_close_input(&format);
+    }
+    return format;
+}
+
+// The frames of the video stream: its packets, counted by reading the file
+// through (a stream's own count is often missing).
+uint32_t CountFrames(const char* path, int videoStream)
+{
+    std::string error;
+    AVFormatContext* format = OpenInput(path, error);
+    if (format == nullptr)
+        return 0;
+    AVPacket* packet = av_packet_alloc();
+    uint32_t count = 0;
+    while (packet != nullptr && count < MAX_COUNTED_FRAMES && av_read_frame(format, packet) >= 0) {
+        if (packet->stream_index == videoStream)
+            ++count;
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    avformat_close_input(&format);
+    return count;
+}
+
+AVCodecContext* OpenDecoder(const AVStream* stream)
+{
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (codec == nullptr)
+        return nullptr;
+    AVCodecContext* context = avcodec_alloc_context3(codec);
+    if (context == nullptr)
+        return nullptr;
+    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 || avcodec_open2(context, codec, nullptr) < 0)
+        avcodec_free_context(&context);
+    return context;
+}
+
+} // namespace
+
+std::unique_ptr<FfmpegMovie> FfmpegMovie::Open(const char* path, uint32_t soundTrack, std::string& error)
+{
+    std::unique_ptr<FfmpegMovie> movie(new FfmpegMovie);
+    if (!movie->OpenStreams(path, soundTrack, error))
+        return nullptr;
+    return movie;
+}
+
+FfmpegMovie::~FfmpegMovie()
+{
+    swr_free(&m_pResampler);
+    sws_freeContext(m_pScaler);
+    av_frame_free(&m_pFrame);
+    av_packet_free(&m_pPacket);
+    avcodec_free_context(&m_pAudio);
+    avcodec_free_context(&m_pVideo);
+    avformat_close_input(&m_pFormat);
+}
+
+bool FfmpegMovie::OpenStreams(const char* path, uint32_t soundTrack, std::string& error)
+{
+    m_pFormat = OpenInput(path, error);
+    if (m_pFormat == nullptr)
+        return false;
+    m_iVideoStream = av_find_best_stream(m_pFormat, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (m_iVideoStream < 0) {
+        error = "no video stream";
+        return false;
+    }
+    const AVStream* video = m_pFormat->streams[m_iVideoStream];
+    const AVCodecParameters* parameters = video->codecpar;
+    if (parameters->width <= 0 || parameters->height <= 0 || uint32_t(parameters->width) > MAX_SIDE ||
+        uint32_t(parameters->height) > MAX_SIDE) {
+        error = "bad picture size";
+        return false;
+    }
+    m_pVideo = OpenDecoder(video);
+    m_pPacket = av_packet_alloc();
+    m_pFrame = av_frame_alloc();
+    if (m_pVideo == nullptr || m_pPacket == nullptr || m_pFrame == nullptr) {
+        error = "no decoder for the video stream";
+        return false;
+    }
+    m_info.width = uint32_t(parameters->width);
+    m_info.height = uint32_t(parameters->height);
+    AVRational rate =
+        video->avg_frame_rate.num > 0 && video->avg_frame_rate.den > 0 ? video->avg_frame_rate : video->r_frame_rate;
+    if (rate.num > 0 && rate.den > 0) {
+        m_info.frameRate = uint32_t(rate.num);
+        m_info.frameRateDivisor = uint32_t(rate.den);
+    }
+    for (unsigned i = 0; i < m_pFormat->nb_streams; ++i) {
+        if (m_pFormat->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
+            ++m_info.soundTrackCount;
+    }
+    m_info.frameCount = CountFrames(path, m_iVideoStream);
+    if (m_info.frameCount == 0) {
+        error = "no frames";
+        return false;
+    }
+    m_vPicture.assign(size_t(m_info.width) * m_info.height * 4, 0);
+    if (soundTrack < m_info.soundTrackCount)
+        OpenSound(soundTrack);
+    return true;
+}
+
+// A track that cannot be decoded or played leaves the movie silent.
+bool FfmpegMovie::OpenSound(uint32_t soundTrack)
+{
+    uint32_t track = 0;
+    for (unsigned i = 0; i < m_pFormat->nb_streams; ++i) {
+        if (m_pFormat->streams[i]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
+            continue;
+        if (track++ == soundTrack) {
+            m_iAudioStream = int(i);
+            break;
+        }
+    }
+    m_pAudio = OpenDecoder(m_pFormat->streams[m_iAudioStream]);
+    std::string error;
+    if (m_pAudio == nullptr || !m_sound.Open(error)) {
+        avcodec_free_context(&m_pAudio);
+        m_iAudioStream = -1;
+        return false;
+    }
+    return true;
+}
+
+void FfmpegMovie::DoFrame()
+{
+    m_sound.Start();
+    while (m_uDecodedFrames < CurrentFrame() && DecodeNextPicture()) { }
+}
+
+bool FfmpegMovie::DecodeNextPicture()
+{
+    while (!m_bDecoderEnded) {
+        const int received = avcodec_receive_frame(m_pVideo, m_pFrame);
+        if (received == 0) {
+            StorePicture(m_pFrame);
+            av_frame_unref(m_pFrame);
+            ++m_uDecodedFrames;
+            return true;
+        }
+        if (received != AVERROR(EAGAIN) && m_bInputEnded) {
+            m_bDecoderEnded = true;
+            break;
+        }
+        if (m_bInputEnded) {
+            // Drained and still asking for input: nothing more will come.
+            m_bDecoderEnded = true;
+            break;
+        }
+        if (av_read_frame(m_pFormat, m_pPacket) < 0) {
+            m_bInputEnded = true;
+            avcodec_send_packet(m_pVideo, nullptr);
+            continue;
+        }
+        // A packet the decoder refuses is dropped; its frame keeps the last
+        // picture.
+        if (m_pPacket->stream_index == m_iVideoStream)
+            avcodec_send_packet(m_pVideo, m_pPacket);
+        else if (m_pPacket->stream_index == m_iAudioStream)
+            DecodeSound(m_pPacket);
+        av_packet_unref(m_pPacket);
+    }
+    return false;
+}
+
+void FfmpegMovie::StorePicture(const AVFrame* frame)
+{
+    if (frame->width <= 0 || frame->height <= 0)
+        return;
+    m_pScaler =
+        sws_getCachedContext(m_pScaler, frame->width, frame->height, AVPixelFormat(frame->format), int(m_info.width),
+                             int(m_info.height), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (m_pScaler == nullptr)
+        return;
+    uint8_t* const target[4] = {m_vPicture.data(), nullptr, nullptr, nullptr};
+    const int targetPitch[4] = {int(m_info.width * 4), 0, 0, 0};
+    sws_scale(m_pScaler, frame->data, frame->linesize, 0, frame->height, target, targetPitch);
+}
+
+void FfmpegMovie::DecodeSound(const AVPacket* packet)
+{
+    if (avcodec_send_packet(m_pAudio, packet) < 0)
+        return;
+    while (avcodec_receive_frame(m_pAudio, m_pFrame) == 0) {
+        if (m_pResampler == nullptr && !m_bResamplerFailed) {
+            AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+            m_bResamplerFailed =
+                swr_alloc_set_opts2(&m_pResampler, &stereo, AV_SAMPLE_FMT_S16, MovieSoundOutput::SAMPLE_RATE,
+                                    &m_pFrame->ch_layout, AVSampleFormat(m_pFrame->format), m_pFrame->sample_rate, 0,
+                                    nullptr) < 0 ||
+                swr_init(m_pResampler) < 0;
+        }
+        if (!m_bResamplerFailed) {
+            const int room = swr_get_out_samples(m_pResampler, m_pFrame->nb_samples);
+            if (room > 0) {
+                m_vSamples.resize(size_t(room) * MovieSoundOutput::CHANNELS);
+                uint8_t* target = reinterpret_cast<uint8_t*>(m_vSamples.data());
+                const int made =
+                    swr_convert(m_pResampler, &target, room, const_cast<const uint8_t**>(m_pFrame->extended_data),
+                                m_pFrame->nb_samples);
+                if (made > 0)
+                    m_sound.Queue(m_vSamples.data(), uint32_t(made), m_iVolume);
+            }
+        }
+        av_frame_unref(m_pFrame);
+    }
+}
+
+void FfmpegMovie::CopyToBuffer(uint8_t* buffer, uint32_t pitch, uint32_t x, uint32_t y, uint32_t width,
+                               uint32_t height) const
+{
+    if (x >= m_info.width || y >= m_info.height)
+        return;
+    const uint32_t columns = std::min(width, m_info.width - x);
+    const uint32_t rows = std::min(height, m_info.height - y);
+    for (uint32_t row = 0; row < rows; ++row) {
+        const uint8_t* source = m_vPicture.data() + (size_t(y + row) * m_info.width + x) * 4;
+        std::memcpy(buffer + size_t(row) * pitch, source, size_t(columns) * 4);
+    }
+}
+
+void FfmpegMovie::SetVolume(uint32_t track, int32_t volume)
+{
+    if (track == 0)
+        m_iVolume = volume;
+}
+
+} // namespace Platform

@@ -1,0 +1,69 @@
+#pragma once
+#include "Video/MoviePacing.h"
+#include "Video/MovieSoundOutput.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct AVFormatContext;
+struct AVCodecContext;
+struct AVPacket;
+struct AVFrame;
+struct SwsContext;
+struct SwrContext;
+
+namespace Platform {
+
+// A movie file decoded by FFmpeg, whatever its container and codecs: the
+// first video stream gives the frames, the audio streams are the sound
+// tracks in file order. The frames are counted when the file is opened, so
+// that a file which ends early still reaches its last frame (keeping its
+// last picture).
+class FfmpegMovie final : public MoviePacing {
+public:
+    // The largest picture side accepted.
+    static constexpr uint32_t MAX_SIDE = 8192;
+
+    static std::unique_ptr<FfmpegMovie> Open(const char* path, uint32_t soundTrack, std::string& error);
+    ~FfmpegMovie() override;
+
+    void DoFrame() override;
+    void CopyToBuffer(uint8_t* buffer, uint32_t pitch, uint32_t x, uint32_t y, uint32_t width,
+                      uint32_t height) const override;
+    void SetVolume(uint32_t track, int32_t volume) override;
+
+    uint32_t QueuedSoundBytes() const { return m_sound.QueuedBytes(); }
+
+private:
+    FfmpegMovie() = default;
+    bool OpenStreams(const char* path, uint32_t soundTrack, std::string& error);
+    bool OpenSound(uint32_t soundTrack);
+    // Reads packets until the video decoder gives a picture; false once the
+    // file has no more.
+    bool DecodeNextPicture();
+    void DecodeSound(const AVPacket* packet);
+    void StorePicture(const AVFrame* frame);
+
+    AVFormatContext* m_pFormat = nullptr;
+    AVCodecContext* m_pVideo = nullptr;
+    AVCodecContext* m_pAudio = nullptr;
+    int m_iVideoStream = -1;
+    int m_iAudioStream = -1;
+    AVPacket* m_pPacket = nullptr;
+    AVFrame* m_pFrame = nullptr;
+    SwsContext* m_pScaler = nullptr;
+    SwrContext* m_pResampler = nullptr;
+    bool m_bResamplerFailed = false;
+
+    std::vector<uint8_t> m_vPicture; // 0xAARRGGBB pixels, rows of width * 4 bytes
+    std::vector<int16_t> m_vSamples;
+    uint32_t m_uDecodedFrames = 0;
+    bool m_bInputEnded = false;
+    bool m_bDecoderEnded = false;
+    int32_t m_iVolume = MOVIE_VOLUME_NORMAL;
+    MovieSoundOutput m_sound;
+};
+
+} // namespace Platform

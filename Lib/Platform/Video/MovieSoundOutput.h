@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace Platform {
+
+// The audio output of a movie's sound track: 16-bit stereo samples at
+// SAMPLE_RATE, queued to an audio device of its own on the platform's audio
+// driver (the device, or the silent or file output chosen with
+// SelectSoundOutput), played from the first Start.
+class MovieSoundOutput {
+public:
+    static constexpr int32_t SAMPLE_RATE = 48000;
+    static constexpr int32_t CHANNELS = 2;
+
+    MovieSoundOutput() = default;
+    ~MovieSoundOutput();
+    MovieSoundOutput(const MovieSoundOutput&) = delete;
+    MovieSoundOutput& operator=(const MovieSoundOutput&) = delete;
+
+    // False, with `error`, when no audio device could be opened.
+    bool Open(std::string& error);
+    void Start();
+    // Interleaved samples, scaled by volume / 32768 (clipped).
+    void Queue(const int16_t* samples, uint32_t frameCount, int32_t volume);
+    // Bytes queued and not yet played.
+    uint32_t QueuedBytes() const;
+    bool IsOpen() const { return m_uDevice != 0; }
+
+private:
+    uint32_t m_uDevice = 0;
+    bool m_bStarted = false;
+};
+
+} // namespace Platform
