@@ -71,8 +71,9 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysThroughAndTheGameEndsByItselfWithIt
     ASSERT_EQ(TestSupport::WaitForExit(game, 120s), 0) << ReadFileText(folder / "autotest.out");
 
     const std::string log = ReadFileText(folder / "log.txt");
-    // Start-up ran the state queue into the adventure, whose first scene
-    // loaded before anything was played.
+    // Start-up ran the state queue into the adventure, whose start menu
+    // loaded before anything was played; the recording continues the saved
+    // game in the living room.
     const std::vector<std::string> ordered = {
         " - Initialize auto-test recording...",
         "AutoTest: " + std::to_string(recordCount) + " recorded events",
@@ -80,6 +81,9 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysThroughAndTheGameEndsByItselfWithIt
         "Load scene : \"scenes/bg999_start_menu.twscene.pc\"",
         "Scene Init time:",
         "GAME[",
+        "Load scene : \"scenes/bg101_BO_CastilloLivingRoom.twscene.pc\"",
+        "Scene Init time:",
+        "AutoTest: " + std::to_string(recordCount) + " events played in ",
         "AutoTest: the recording is over, the game ends",
         "After Main State Shutdown",
         "FINAL MEMORY DUMP BEFORE EXIT MAIN",

@@ -385,7 +385,6 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
     for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
-    TestSupport::StandInStartMenu(folder);
 
     // The save-file check creates the file before the adventure starts.
     const pid_t first = StartGame(folder, "first");
