@@ -115,8 +115,9 @@ std::vector<std::string> Lines(const std::string& text)
 void CopySampleData(const TempDir& folder)
 {
     std::filesystem::copy_file(DataDir() / "common.dr", folder / "common.dr");
+    // The scenes folder holds the actor packs in a folder per scene and set.
     for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video"})
-        std::filesystem::copy(DataDir() / subfolder, folder / subfolder);
+        std::filesystem::copy(DataDir() / subfolder, folder / subfolder, std::filesystem::copy_options::recursive);
 }
 
 } // namespace TestSupport
