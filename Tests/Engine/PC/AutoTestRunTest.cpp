@@ -32,7 +32,7 @@ std::vector<uint8_t> SaveFileWithAGame()
     SaveFileImage image {};
     image.m_oHeader = SaveFile::MakeHeader(SaveFile::ComputeVarNameSignature(), 0, 0);
     SaveSlotData& slot = image.m_aSlots[0].m_oData;
-    slot.m_uPlayingCharacter = ActorIdOf("tavrine");
+    slot.m_uPlayingCharacter = ActorIdOf("tavrine_kid");
     slot.m_iChapter = 1;
     slot.m_iCurrentScene = LIVING_ROOM;
     slot.m_aVarInts[VARINT_C_CURRENT_SCENE] = LIVING_ROOM;
