@@ -2,7 +2,6 @@
 
 #include "App/CoreApp.h"
 #include "Common/GameLanguages.h"
-#include "Common/Placeholders.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"
@@ -70,7 +69,7 @@ bool TwGame::Initialize()
     g_oScriptManager.SetCommonScripts(m_pInventoryScript, &g_oGlobalScript);
     if (!InitializeAdventureManager())
         return false;
-    if (!Placeholder::CreateInGameMenu())
+    if (!InitializeInGameMenu())
         return false;
     m_oQuitBox.Initialize(&MainFont);
     if (!InitializeAutoTest())
@@ -90,7 +89,7 @@ void TwGame::Shutdown()
     ShutdownAutoTest();
     ShutdownStates();
     m_oQuitBox.Release();
-    Placeholder::DestroyInGameMenu();
+    ShutdownInGameMenu();
     ShutdownAdventureManager();
     g_oScriptManager.SetCommonScripts(nullptr, nullptr);
     if (m_pInventoryScript != nullptr)

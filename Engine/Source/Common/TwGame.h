@@ -106,6 +106,10 @@ public:
     // Creates the save slots and logs the save file's layout.
     bool InitializeAdventureManager();
     void ShutdownAdventureManager();
+    // Fills the menu buttons' definitions, creates the in-game menu and joins
+    // it to the main state, the scenes and the game interface.
+    bool InitializeInGameMenu();
+    void ShutdownInGameMenu();
     void ShutdownProfiler();
     // Loads the common text tables of the five game languages and adds the
     // game language's one to the localiser; false, after "Cannot load common

@@ -3,6 +3,7 @@
 #include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Dialogs/Common/DialogManager.h"
+#include "Interface/Common/InterfaceMenuLinks.h"
 #include "Managers/Common/ScriptManager.h"
 #include "States/Common/MainGameState.h"
 #include "Utils/Common/DkLocalizer.h"
@@ -60,4 +61,49 @@ void GameSceneInputLink::HideCaption()
 const char* GameSceneInputLink::GetText(uint32_t uTextId)
 {
     return g_oDkLocalizer.GetText(uTextId);
+}
+
+void GameSceneInterfaceLink::UpdateMenu(uint32_t dtMs)
+{
+    InGameMenu::Update(dtMs);
+}
+
+void GameSceneInterfaceLink::DrawMenuPanel()
+{
+    InGameMenu::DrawPanel();
+}
+
+void GameSceneInterfaceLink::DrawMenuBars()
+{
+    InGameMenu::DrawAlerts();
+}
+
+CoreTexture* GameSceneInterfaceLink::GetHeldItemIcon()
+{
+    return InGameMenu::GetHeldItemIcon();
+}
+
+void GameSceneInputLink::SetMenuTab(int32_t iTab)
+{
+    InGameMenu::SetTab(iTab);
+}
+
+int32_t GameSceneInputLink::GetSelectedItem()
+{
+    return InGameMenu::GetSelectedCell();
+}
+
+const char* GameSceneInputLink::GetItemName(int32_t iItem)
+{
+    return InGameMenu::GetItemName(iItem);
+}
+
+uint32_t GameSceneInputLink::GetItemId(int32_t iItem)
+{
+    return InGameMenu::GetItemId(iItem);
+}
+
+void GameSceneInputLink::ClearItemSelection()
+{
+    InGameMenu::ClearItemSelection();
 }

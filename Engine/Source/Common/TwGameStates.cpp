@@ -12,6 +12,7 @@
 #include "States/Common/DispatchGameState.h"
 #include "States/Common/MainGameState.h"
 #include "States/Common/MovieGameState.h"
+#include "States/Common/MiniGameState.h"
 
 #include <memory>
 
@@ -89,6 +90,7 @@ bool TwGame::InitializeStates()
     AddState(std::make_unique<CardCheckGameState>(this));
     AddState(std::make_unique<MainGameState>(this));
     AddState(std::make_unique<MovieGameState>(this));
+    AddState(std::make_unique<MiniGameState>(this));
 
     s_pStateLink = std::make_unique<TwGameStateLink>(*this);
     SetScriptStateLink(s_pStateLink.get());

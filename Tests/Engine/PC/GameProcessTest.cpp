@@ -354,10 +354,16 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
 
     const std::string log = ReadFileText(folder / "log.txt");
     const std::vector<std::string> ordered = {
-        " - Initialize States...",   "No mini-game state: the splash sequence is skipped",
-        "Before Main State Init",    "Load scene : \"scenes/bg999_start_menu.twscene.pc\"",
-        "Scene Init time:",          "Shutdown Application",
-        "After Main State Shutdown", "FINAL MEMORY DUMP BEFORE EXIT MAIN",
+        " - Initialize States...",
+        "Before MG Init",
+        "MiniGameState::SetMiniGame -- No minigame 0 in this build",
+        "After MG Shutdown",
+        "Before Main State Init",
+        "Load scene : \"scenes/bg999_start_menu.twscene.pc\"",
+        "Scene Init time:",
+        "Shutdown Application",
+        "After Main State Shutdown",
+        "FINAL MEMORY DUMP BEFORE EXIT MAIN",
     };
     size_t at = 0;
     for (const std::string& text : ordered) {

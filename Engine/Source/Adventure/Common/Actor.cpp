@@ -3,6 +3,7 @@
 #include "Adventure/Common/ScriptableServices.h"
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
+#include "Inventory/Common/PlayingInventory.h"
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
@@ -115,6 +116,15 @@ void Actor::StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving)
 void Actor::StartAction()
 {
     const int32_t type = m_oCurrentAction.m_iActionType;
+    if (type == ID_ACTION_TYPE_ADD_ITEM || type == ID_ACTION_TYPE_REMOVE_ITEM) {
+        const auto uItemId = static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]);
+        if (type == ID_ACTION_TYPE_ADD_ITEM)
+            PlayingInventory::AddItem(uItemId, m_oCurrentAction.m_oParameter[1]);
+        else
+            PlayingInventory::RemoveItem(uItemId, m_oCurrentAction.m_oParameter[1]);
+        FinishAction();
+        return;
+    }
     if (!IsCharacterAction(type)) {
         Scriptable::StartAction();
         return;

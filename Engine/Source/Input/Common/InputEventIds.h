@@ -65,6 +65,11 @@ enum InputEventId : uint16_t {
     InputEventId_GameConfirm = 0x54,     // no binding: confirm at the pointer
     InputEventId_GameReserved55 = 0x55,  // no binding
 
+    // The scene cursor, which a pad moves over the in-game menu's targets.
+    InputEventId_CursorHover = 0x4F,  // no binding: hover at the scene cursor
+    InputEventId_CursorMove = 0x50,   // no binding: a direction, two signed 16-bit values
+    InputEventId_CursorSelect = 0x51, // no binding: select at the scene cursor
+
     InputEventId_Reserved43 = 0x43, // no binding
     InputEventId_Reserved47 = 0x47, // no binding
 

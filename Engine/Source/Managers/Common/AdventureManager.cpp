@@ -3,6 +3,7 @@
 #include "Common/TwGame.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Error/EngineAssert.h"
+#include "Interface/Common/InterfaceMenu.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"
@@ -140,6 +141,14 @@ void AdventureManager::StoreGameState(SaveSlotData* pData)
     pData->m_iChapter = g_VarManager.GetInt(VARINT_CURRENT_CHAPTER);
     pData->SetPlayTime(g_oTwGame.m_uGameClock);
     pData->m_iCurrentScene = g_VarManager.GetInt(VARINT_C_CURRENT_SCENE);
+    // The other characters' inventories keep what the slot holds; before a
+    // character plays there is no inventory to keep.
+    InterfaceMenu* pMenu = InterfaceMenu::GetInstance();
+    if (pMenu != nullptr && pData->m_uPlayingCharacter != 0) {
+        const int iInventory = GetInventoryIndex(pData->m_uPlayingCharacter);
+        if (iInventory != -1)
+            std::ranges::copy(pMenu->GetInventory().GetCells(), pData->GetInventory(iInventory).begin());
+    }
     std::memcpy(pData->m_aVarBools, g_VarManager.m_aBools, sizeof pData->m_aVarBools);
     std::memcpy(pData->m_aVarInts, g_VarManager.m_aInts, sizeof pData->m_aVarInts);
     if (const DialogManager* dialogs = DialogManager::GetInstance())
@@ -158,6 +167,12 @@ void AdventureManager::RestoreGameState(const SaveSlotData* pData)
     g_oTwGame.m_uGameClock = pData->GetPlayTime();
     std::memcpy(g_VarManager.m_aBools, pData->m_aVarBools, sizeof g_VarManager.m_aBools);
     std::memcpy(g_VarManager.m_aInts, pData->m_aVarInts, sizeof g_VarManager.m_aInts);
+    InterfaceMenu* pMenu = InterfaceMenu::GetInstance();
+    if (pMenu != nullptr && pData->m_uPlayingCharacter != 0) {
+        const int iInventory = GetInventoryIndex(pData->m_uPlayingCharacter);
+        if (iInventory != -1)
+            pMenu->GetInventory().SetItems(pData->GetInventory(iInventory));
+    }
     if (DialogManager* dialogs = DialogManager::GetInstance())
         dialogs->Load(pData->GetDialogReadMarks());
     // The setters also write the volumes into their game variables. The
@@ -166,4 +181,25 @@ void AdventureManager::RestoreGameState(const SaveSlotData* pData)
     SoundManager::SetMusicVolume(SavedVolume(pData->m_fxMusicVolume));
     SoundManager::SetEffectsVolume(SavedVolume(pData->m_fxEffectsVolume));
     SoundManager::SetSpeechVolume(SavedVolume(pData->m_fxSpeechVolume));
+}
+
+void AdventureManager::UpdateHeroInventory()
+{
+    InterfaceMenu* pMenu = InterfaceMenu::GetInstance();
+    const auto uCharacter = static_cast<uint32_t>(g_VarManager.GetInt(VARINT_C_PLAYING_CHARACTER));
+    if (pMenu == nullptr || uCharacter == 0 || uCharacter == pMenu->GetShownCharacter())
+        return;
+    SaveSlotData* pSlot = GetSaveSlot(m_iCurrentSlot);
+    const uint32_t uPrevious = pMenu->GetShownCharacter();
+    const int iPrevious = uPrevious != 0 ? GetInventoryIndex(uPrevious) : -1;
+    if (pSlot != nullptr && iPrevious != -1)
+        std::ranges::copy(pMenu->GetInventory().GetCells(), pSlot->GetInventory(iPrevious).begin());
+    pMenu->Unload();
+    pMenu->Close();
+    pMenu->Open(uCharacter);
+    if (!pMenu->Load())
+        ENGINE_ASSERT(false);
+    const int iInventory = GetInventoryIndex(uCharacter);
+    if (pSlot != nullptr && iInventory != -1)
+        pMenu->GetInventory().SetItems(pSlot->GetInventory(iInventory));
 }

@@ -52,6 +52,11 @@ public:
     // The live game state into a record and back.
     void StoreGameState(SaveSlotData* pData);
     void RestoreGameState(const SaveSlotData* pData);
+    // When VARINT_C_PLAYING_CHARACTER is no longer the character the in-game
+    // menu shows: the shown inventory goes into the current slot, the menu
+    // reopens for the new character and shows that character's inventory
+    // from the slot.
+    void UpdateHeroInventory();
 
     // Writes the header and, unless iSlot is INVALID_SLOT, that slot into the
     // card manager's image, which then goes to the save file.

@@ -1,6 +1,6 @@
 #include "Managers/Common/GameSceneWorldLink.h"
 
-#include "Log/CoreLog.h"
+#include "Interface/Common/InterfaceMenuLinks.h"
 #include "Scene/Common/GameScene.h"
 
 std::unique_ptr<ManagedScene> GameSceneWorldLink::CreateScene(bool bMenuScene)
@@ -12,10 +12,20 @@ std::unique_ptr<ManagedScene> GameSceneWorldLink::CreateScene(bool bMenuScene)
 
 void GameSceneWorldLink::LoadMenu()
 {
-    CorePrint(&g_oCoreLog, "No in-game menu: its scene part is not loaded\n");
+    InGameMenu::Load();
 }
 
 void GameSceneWorldLink::UnloadMenu()
 {
-    CorePrint(&g_oCoreLog, "No in-game menu: its scene part is not unloaded\n");
+    InGameMenu::Unload();
+}
+
+bool GameSceneWorldLink::UpdateMap()
+{
+    return InGameMenu::UpdateMap();
+}
+
+void GameSceneWorldLink::UpdateHeroInventory()
+{
+    InGameMenu::UpdateHeroInventory();
 }

@@ -19,9 +19,11 @@ public:
     virtual void HideCaption() = 0;
     // The in-game menu's current tab.
     virtual void SetMenuTab(int32_t iTab) = 0;
-    // The inventory item the player holds, or -1; its name, or null.
+    // The inventory cell whose item the player holds, or -1; the item's
+    // displayed name, or null; its item id, 0 for none.
     virtual int32_t GetSelectedItem() = 0;
     virtual const char* GetItemName(int32_t iItem) = 0;
+    virtual uint32_t GetItemId(int32_t iItem) = 0;
     // Drops the held item and refreshes the inventory.
     virtual void ClearItemSelection() = 0;
     // The text of a text id in the loaded tables, or null.
@@ -30,7 +32,7 @@ public:
 
 // Stands in until those parts exist: no talk screen, no dialog, no item, no
 // texts.
-class NullSceneInputLink final : public SceneInputLink {
+class NullSceneInputLink : public SceneInputLink {
 public:
     bool IsTalkScreenActive() override { return false; }
     bool IsDialogRunning() override { return false; }
@@ -40,6 +42,7 @@ public:
     void SetMenuTab(int32_t) override { }
     int32_t GetSelectedItem() override { return -1; }
     const char* GetItemName(int32_t) override { return nullptr; }
+    uint32_t GetItemId(int32_t) override { return 0; }
     void ClearItemSelection() override { }
     const char* GetText(uint32_t) override { return nullptr; }
 };

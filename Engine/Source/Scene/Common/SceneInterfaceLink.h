@@ -38,7 +38,7 @@ public:
 
 // Stands in until the talk screen and the menu exist: nothing to update or
 // draw, no item in hand, never busy, no text renderers.
-class NullSceneInterfaceLink final : public SceneInterfaceLink {
+class NullSceneInterfaceLink : public SceneInterfaceLink {
 public:
     void UpdateMenu(uint32_t) override { }
     void UpdateTalkScreen(uint32_t) override { }

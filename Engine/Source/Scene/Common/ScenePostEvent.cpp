@@ -1,4 +1,5 @@
 #include "Adventure/Common/Scriptable.h"
+#include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
@@ -85,12 +86,13 @@ void Scene::UseItemAt(const SceneEventParams& params)
     const SceneObject* picked = PickObjectAt(params.m_iX, params.m_iY);
     Scriptable* target = picked ? picked->m_pScriptable : nullptr;
     if (target) {
-        const int32_t item = link.GetSelectedItem();
+        // The event names the item, not the cell that holds it.
+        const uint32_t item = link.GetItemId(link.GetSelectedItem());
         EventDesc event;
         BuildEvent(&event, TwEventType_UseItem, 2, ID_PARAMETER_TYPE_SCRIPTABLE, target->GetId(),
-                   ID_PARAMETER_TYPE_ITEM, item);
+                   ID_PARAMETER_TYPE_ITEM, static_cast<int32_t>(item));
         const bool executed = GetSceneEventSink().FireEvent(event);
-        const char* itemName = link.GetItemName(item);
+        const char* itemName = Id::GetItemName(item);
         CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
         const LoggedSceneName scene = SceneNameOf(*this);
         CorePrint(&g_oCoreLog, USE_ITEM_LINE, itemName ? itemName : "", scene.length, scene.text, target->GetName(),

@@ -2,7 +2,9 @@
 
 #include "Dialogs/Common/DialogInterface.h"
 #include "Dialogs/Common/DialogManager.h"
+#include "Interface/Common/SaveSlotLabel.h"
 #include "Log/CoreLog.h"
+#include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Utils/Common/DkLocalizer.h"
 
@@ -63,9 +65,11 @@ void GameSceneServices::ShutdownInterface(Scene& /*oScene*/)
     g_oDialogInterface.Shutdown();
 }
 
-const char* GameSceneServices::GetSaveSlotLabel(int32_t /*iSlot*/)
+const char* GameSceneServices::GetSaveSlotLabel(int32_t iSlot)
 {
-    return nullptr;
+    AdventureManager* pSlots = AdventureManager::GetInstance();
+    const SaveSlotData* pSlot = pSlots ? pSlots->GetSaveSlot(iSlot) : nullptr;
+    return pSlot ? ::GetSaveSlotLabel(*pSlot) : nullptr;
 }
 
 SceneServices& GetSceneServices()

@@ -38,8 +38,8 @@ public:
 };
 
 // The game's: the script manager's registry, the localiser's banks, the
-// dialog manager's slots and the talk screen as the scene's interface. The
-// save slots' labels do not exist yet: slots without labels.
+// dialog manager's slots, the talk screen as the scene's interface and the
+// save slots' labels.
 class GameSceneServices final : public SceneServices {
 public:
     bool InsertScriptable(int32_t iId, Scriptable* pScriptable) override;

@@ -23,7 +23,7 @@ public:
 // The game's inventory script (when there is one) is started, updated and
 // ended for real, and the recording read at start-up goes to the script
 // manager.
-class NullAdventureLink final : public AdventureLink {
+class NullAdventureLink : public AdventureLink {
 public:
     void OpenMenu(uint32_t uPlayingCharacter) override;
     void CloseMenu() override { }

@@ -62,6 +62,7 @@ public:
     void SetMenuTab(int32_t iTab) override { m_iTab = iTab; }
     int32_t GetSelectedItem() override { return m_iItem; }
     const char* GetItemName(int32_t) override { return "key"; }
+    uint32_t GetItemId(int32_t iItem) override { return iItem == m_iItem ? 0x8E740AEAu : 0u; }
     void ClearItemSelection() override { m_iItem = -1; }
     const char* GetText(uint32_t uTextId) override { return uTextId == 0xDA5CF25u ? "on" : nullptr; }
 
@@ -422,7 +423,7 @@ TEST_F(SceneInputTest, AnItemDraggedOverTheJugNamesBothAndIsUsedOnIt)
     SetButton(false);
     m_input.Frame();
     m_scene->Update(16);
-    EXPECT_THAT(capture.Take(), HasSubstr("UseItem \"key\" on \"bg101_BO_CastilloLivingRoom:water_jug["));
+    EXPECT_THAT(capture.Take(), HasSubstr("UseItem \"ITEM_DOUBLOON\" on \"bg101_BO_CastilloLivingRoom:water_jug["));
     EXPECT_EQ(m_link.m_iItem, -1);
     EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_IDLE);
 }

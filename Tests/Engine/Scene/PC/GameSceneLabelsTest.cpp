@@ -30,17 +30,9 @@ constexpr uint32_t COLOUR_A = 0x102030FF;
 constexpr uint32_t COLOUR_B = 0xA0B0C0FF;
 
 // A game that is busy or not, without text renderers of its own.
-class BusyLink final : public SceneInterfaceLink {
+class BusyLink final : public NullSceneInterfaceLink {
 public:
-    void UpdateMenu(uint32_t) override { }
-    void UpdateTalkScreen(uint32_t) override { }
-    void DrawTalkScreen() override { }
-    void DrawMenuPanel() override { }
-    void DrawMenuBars() override { }
-    CoreTexture* GetHeldItemIcon() override { return nullptr; }
     bool IsBusy() override { return m_bBusy; }
-    Tw::TextRenderer* GetMainTextRenderer() override { return nullptr; }
-    Tw::TextRenderer* GetSmallTextRenderer() override { return nullptr; }
 
     bool m_bBusy = false;
 };

@@ -1,0 +1,39 @@
+#include "MiniGame/Common/MiniGameResult.h"
+
+#include "Managers/Common/AdventureManager.h"
+#include "Managers/Common/SaveSlotData.h"
+
+namespace {
+
+uint32_t* SlotWord(int32_t iVarId, uint32_t& mask)
+{
+    AdventureManager* pAdventure = AdventureManager::GetInstance();
+    SaveSlotData* pSlot = pAdventure != nullptr ? pAdventure->GetSaveSlot(pAdventure->GetSaveSlotIndex()) : nullptr;
+    if (pSlot == nullptr || iVarId < 0 || iVarId >= VARBOOL_LAST)
+        return nullptr;
+    mask = 1u << (iVarId % 32);
+    return &pSlot->m_aVarBools[iVarId / 32];
+}
+
+} // namespace
+
+namespace MiniGameResult {
+
+bool SetSlotBool(int32_t iVarId, bool bValue)
+{
+    uint32_t mask = 0;
+    uint32_t* pWord = SlotWord(iVarId, mask);
+    if (pWord == nullptr)
+        return false;
+    *pWord = bValue ? (*pWord | mask) : (*pWord & ~mask);
+    return true;
+}
+
+bool GetSlotBool(int32_t iVarId)
+{
+    uint32_t mask = 0;
+    const uint32_t* pWord = SlotWord(iVarId, mask);
+    return pWord != nullptr && (*pWord & mask) != 0;
+}
+
+} // namespace MiniGameResult

@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+
+// The mini-games' road back to the adventure: booleans of the current save
+// slot's stored game variables, which the adventure restores when it starts
+// the slot's scene again.
+namespace MiniGameResult {
+
+// Sets or clears the boolean in the current slot; false when there is no
+// slot or the id is no boolean.
+bool SetSlotBool(int32_t iVarId, bool bValue);
+bool GetSlotBool(int32_t iVarId);
+
+} // namespace MiniGameResult

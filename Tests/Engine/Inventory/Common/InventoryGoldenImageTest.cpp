@@ -1,0 +1,105 @@
+// The inventory tab drawn on the real OpenGL device from the sample common
+// pack: items on the first page, the doubloons' count, and the name and
+// description of the item under the pointer; compared with its reference.
+#include "Common/VarIds.h"
+#include "Engine/Inventory/Common/MenuTestKit.h"
+#include "Managers/Common/VarManager.h"
+#include "Renderer/CoreRenderer.h"
+#include "Support/Files.h"
+#include "Support/GoldenImage.h"
+#include "Support/LogCapture.h"
+#include "Support/MainHeap.h"
+#include "Support/OpenGlTestWindow.h"
+#include "Support/TestPaths.h"
+#include "Utils/Common/DkLocalizer.h"
+#include "Utils/Common/Font/Common/TwFont.h"
+#include "Utils/Common/Font/PC/TextureTextRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace MenuTest;
+
+class InventoryGoldenImageTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestSupport::EnsureMainHeap();
+        ASSERT_NE(m_window.Get(), nullptr);
+        CoreRendererSettings settings;
+        settings.m_hWindow = m_window.Get();
+        settings.m_uWidth = 640;
+        settings.m_uHeight = 480;
+        settings.m_uPrimitiveBufferSize = 768;
+        ASSERT_TRUE(m_renderer.Initialize(settings));
+        m_renderer.SetClearColor(0xFF204060);
+        world.SetUp();
+
+        ASSERT_TRUE(g_oDkLocalizer.Initialize(m_aBanks));
+        m_texts = TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / "en-GBTextCommon.dat");
+        ASSERT_NE(g_oDkLocalizer.AddBank("en-GBTextCommon.dat", m_texts.data(), uint32_t(m_texts.size())), -1);
+        TestSupport::LogCapture log;
+        const std::string fonts = (TestSupport::DataDir() / "fonts").string();
+        ASSERT_TRUE(m_mainFont.Initialize((fonts + "/MainFont.fnt.bin").c_str(), {"MainFont_00", 0}));
+        ASSERT_TRUE(m_smallFont.Initialize((fonts + "/SmallFont.fnt.bin").c_str(), {"SmallFont_00", 0}));
+        m_main.Initialize(&m_mainFont, 12);
+        m_small.Initialize(&m_smallFont, 12);
+        world.services.main = &m_main;
+        world.services.second = &m_small;
+        // The menu takes the renderers when it loads.
+        world.Menu().Unload();
+        ASSERT_TRUE(world.Menu().Load());
+        g_VarManager.SetInt(VARINT_INV_DOUBLOON, 0);
+    }
+    void TearDown() override
+    {
+        world.TearDown();
+        m_main.Release();
+        m_small.Release();
+        m_mainFont.Release();
+        m_smallFont.Release();
+        g_oDkLocalizer.Release();
+        g_VarManager.SetInt(VARINT_INV_DOUBLOON, 0);
+        m_renderer.Shutdown();
+    }
+
+    Platform::RgbaImage Picture()
+    {
+        EXPECT_TRUE(m_renderer.BeginFrame());
+        m_renderer.ClearFrame();
+        m_renderer.SetScreenCamera();
+        world.Menu().DrawPanel();
+        Platform::RgbaImage picture;
+        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
+        m_renderer.EndFrame();
+        return picture;
+    }
+
+    TestSupport::OpenGlTestWindow m_window {640, 480};
+    CoreRenderer m_renderer;
+    MenuWorld world;
+    DkLocalizerBank m_aBanks[DkLocalizer::BANK_COUNT];
+    std::vector<uint8_t> m_texts;
+    Tw::Font m_mainFont;
+    Tw::Font m_smallFont;
+    Tw::TextureTextRenderer m_main;
+    Tw::TextureTextRenderer m_small;
+};
+
+TEST_F(InventoryGoldenImageTest, TheFirstPageWithItemsDoubloonsAndThePointedItemsDescription)
+{
+    Inventory& tab = world.Tab();
+    for (const uint32_t item : {BRUSH, DUSTPAN, CLOTH, SWORD, ItemIdOf("ITEM_WATER_JUG"), ItemIdOf("ITEM_PAINT_SET"),
+                                ItemIdOf("ITEM_SMALL_BLANKET")})
+        tab.AddItem(item, 1, -1);
+    tab.AddItem(ITEM_DOUBLOON, 12, 9);
+    // Pointing at the brush names and describes it.
+    world.Frame(world.CellX(0), world.CellY(0), false);
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(), "Engine/Inventory/Common/InventoryTab", 8));
+}
+
+} // namespace
