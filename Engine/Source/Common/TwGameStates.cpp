@@ -11,8 +11,8 @@
 #include "States/Common/CardCheckGameState.h"
 #include "States/Common/DispatchGameState.h"
 #include "States/Common/MainGameState.h"
-#include "States/Common/MovieGameState.h"
 #include "States/Common/MiniGameState.h"
+#include "States/Common/MovieGameState.h"
 
 #include <memory>
 
@@ -89,8 +89,8 @@ bool TwGame::InitializeStates()
     AddState(std::make_unique<DispatchGameState>(this));
     AddState(std::make_unique<CardCheckGameState>(this));
     AddState(std::make_unique<MainGameState>(this));
-    AddState(std::make_unique<MovieGameState>(this));
     AddState(std::make_unique<MiniGameState>(this));
+    AddState(std::make_unique<MovieGameState>(this));
 
     s_pStateLink = std::make_unique<TwGameStateLink>(*this);
     SetScriptStateLink(s_pStateLink.get());

@@ -85,6 +85,8 @@ std::unique_ptr<FfmpegMovie> FfmpegMovie::Open(const char* path, uint32_t soundT
 
 FfmpegMovie::~FfmpegMovie()
 {
+    for (AVPacket* packet : m_dPendingVideo)
+        av_packet_free(&packet);
     swr_free(&m_pResampler);
     sws_freeContext(m_pScaler);
     av_frame_free(&m_pFrame);
@@ -165,41 +167,64 @@ bool FfmpegMovie::OpenSound(uint32_t soundTrack)
 
 void FfmpegMovie::DoFrame()
 {
-    m_sound.Start();
     while (m_uDecodedFrames < CurrentFrame() && DecodeNextPicture()) { }
+    KeepSoundAhead();
+    m_sound.Start();
+}
+
+bool FfmpegMovie::ReadPacket()
+{
+    if (m_bInputEnded)
+        return false;
+    if (av_read_frame(m_pFormat, m_pPacket) < 0) {
+        m_bInputEnded = true;
+        return false;
+    }
+    if (m_pPacket->stream_index == m_iVideoStream) {
+        AVPacket* pending = av_packet_alloc();
+        if (pending != nullptr) {
+            av_packet_move_ref(pending, m_pPacket);
+            m_dPendingVideo.push_back(pending);
+        }
+    } else if (m_pPacket->stream_index == m_iAudioStream) {
+        DecodeSound(m_pPacket);
+    }
+    av_packet_unref(m_pPacket);
+    return true;
+}
+
+void FfmpegMovie::KeepSoundAhead()
+{
+    while (m_iAudioStream >= 0 && m_sound.QueuedBytes() < SOUND_LEAD_BYTES &&
+           m_dPendingVideo.size() < MAX_PENDING_VIDEO && ReadPacket()) { }
 }
 
 bool FfmpegMovie::DecodeNextPicture()
 {
     while (!m_bDecoderEnded) {
-        const int received = avcodec_receive_frame(m_pVideo, m_pFrame);
-        if (received == 0) {
+        if (avcodec_receive_frame(m_pVideo, m_pFrame) == 0) {
             StorePicture(m_pFrame);
             av_frame_unref(m_pFrame);
             ++m_uDecodedFrames;
             return true;
         }
-        if (received != AVERROR(EAGAIN) && m_bInputEnded) {
+        // Once flushed the decoder only gives back what it holds; anything
+        // but a picture then means there is no more.
+        if (m_bFlushed) {
             m_bDecoderEnded = true;
             break;
         }
-        if (m_bInputEnded) {
-            // Drained and still asking for input: nothing more will come.
-            m_bDecoderEnded = true;
-            break;
-        }
-        if (av_read_frame(m_pFormat, m_pPacket) < 0) {
-            m_bInputEnded = true;
+        if (!m_dPendingVideo.empty()) {
+            AVPacket* packet = m_dPendingVideo.front();
+            m_dPendingVideo.pop_front();
+            // A packet the decoder refuses is dropped; its frame keeps the
+            // last picture.
+            avcodec_send_packet(m_pVideo, packet);
+            av_packet_free(&packet);
+        } else if (!ReadPacket()) {
+            m_bFlushed = true;
             avcodec_send_packet(m_pVideo, nullptr);
-            continue;
         }
-        // A packet the decoder refuses is dropped; its frame keeps the last
-        // picture.
-        if (m_pPacket->stream_index == m_iVideoStream)
-            avcodec_send_packet(m_pVideo, m_pPacket);
-        else if (m_pPacket->stream_index == m_iAudioStream)
-            DecodeSound(m_pPacket);
-        av_packet_unref(m_pPacket);
     }
     return false;
 }

@@ -2,7 +2,9 @@
 #include "Video/MoviePacing.h"
 #include "Video/MovieSoundOutput.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +27,12 @@ class FfmpegMovie final : public MoviePacing {
 public:
     // The largest picture side accepted.
     static constexpr uint32_t MAX_SIDE = 8192;
+    // Sound queued ahead of the picture (a quarter second), so that the
+    // output does not run dry between two frames; the video packets read
+    // meanwhile wait, at most MAX_PENDING_VIDEO of them.
+    static constexpr uint32_t SOUND_LEAD_BYTES =
+        MovieSoundOutput::SAMPLE_RATE / 4 * MovieSoundOutput::CHANNELS * sizeof(int16_t);
+    static constexpr size_t MAX_PENDING_VIDEO = 64;
 
     static std::unique_ptr<FfmpegMovie> Open(const char* path, uint32_t soundTrack, std::string& error);
     ~FfmpegMovie() override;
@@ -40,8 +48,13 @@ private:
     FfmpegMovie() = default;
     bool OpenStreams(const char* path, uint32_t soundTrack, std::string& error);
     bool OpenSound(uint32_t soundTrack);
-    // Reads packets until the video decoder gives a picture; false once the
-    // file has no more.
+    // Reads the next packet of the file: a video packet waits for the
+    // decoder, the sound track's is decoded into the output; false at the
+    // end of the file.
+    bool ReadPacket();
+    void KeepSoundAhead();
+    // Feeds the video decoder until it gives a picture; false once the file
+    // has no more.
     bool DecodeNextPicture();
     void DecodeSound(const AVPacket* packet);
     void StorePicture(const AVFrame* frame);
@@ -60,7 +73,9 @@ private:
     std::vector<uint8_t> m_vPicture; // 0xAARRGGBB pixels, rows of width * 4 bytes
     std::vector<int16_t> m_vSamples;
     uint32_t m_uDecodedFrames = 0;
+    std::deque<AVPacket*> m_dPendingVideo;
     bool m_bInputEnded = false;
+    bool m_bFlushed = false;
     bool m_bDecoderEnded = false;
     int32_t m_iVolume = MOVIE_VOLUME_NORMAL;
     MovieSoundOutput m_sound;
