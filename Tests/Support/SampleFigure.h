@@ -3,9 +3,16 @@
 
 namespace TestSupport {
 
-// The text of the sample figure, Content/Meshes/tavrine.x, found from this
-// source file (the tests' environment does not always reach them); empty
-// when it cannot be read.
+// The text of a sample mesh, Content/Meshes/<name>.x, found from this source
+// file (the tests' environment does not always reach them); empty when it
+// cannot be read.
+std::string ReadSampleMesh(const std::string& name);
+
+// The sample figure, Content/Meshes/tavrine.x.
 std::string ReadSampleFigure();
+
+// The sample figure without its texture, for runs without the texture it
+// names.
+std::string ReadUntexturedSampleFigure();
 
 } // namespace TestSupport

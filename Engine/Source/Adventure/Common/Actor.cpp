@@ -1,9 +1,10 @@
 #include "Adventure/Common/Actor.h"
 
+#include "Adventure/Common/ActorServices.h"
 #include "Adventure/Common/ScriptableServices.h"
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
-#include "Inventory/Common/PlayingInventory.h"
+#include "Error/EngineAssert.h"
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
@@ -17,6 +18,8 @@ constexpr fx32 PI = 12868;
 constexpr fx32 TURN_SPEED = 0x8000;
 // How far in front of another actor a walk to it ends.
 constexpr fx32 MEETING_DISTANCE = 50 * FX32_ONE;
+// The assert's text names the condition as reports show it.
+constexpr bool FALSE = false;
 
 bool IsCharacterAction(int32_t type)
 {
@@ -42,6 +45,63 @@ CoreFxVec FacingOf(fx32 angle)
 
 Actor::Actor(uint32_t uActorId) : m_iActorId(uActorId)
 {
+}
+
+void Actor::Update(uint32_t dt)
+{
+    if (m_oBufferedAction.m_iActionType != ID_ACTION_TYPE_NONE) {
+        if (m_uBufferedDelay <= dt) {
+            const ActionDesc held = m_oBufferedAction;
+            m_oBufferedAction = ActionDesc::MakeEmpty();
+            m_uBufferedDelay = 0;
+            InstantAction(held);
+        } else {
+            m_uBufferedDelay -= dt;
+        }
+    }
+    Scriptable::Update(dt);
+}
+
+void Actor::InstantAction(const ActionDesc& oAction)
+{
+    if (oAction.m_iActionType != ID_ACTION_TYPE_PLAY_ACTOR_SOUND) {
+        ENGINE_ASSERT_MSG(FALSE, "only sound actions can be buffered");
+        return;
+    }
+    PlaySound(oAction.m_oParameter[0], oAction.m_oParameter[2]);
+}
+
+void Actor::PlaySound(int32_t iSoundId, fx32 volume) const
+{
+    // The logic actors find themselves without a character: no sound.
+    const Actor* self =
+        dynamic_cast<const Actor*>(GetScriptableServices().FindScriptable(static_cast<int32_t>(m_iActorId)));
+    const Character* character = self ? self->m_pCharacter : nullptr;
+    if (character && character->GetSoundActorIndex() >= 0)
+        GetActorServices().PlayActorEffect(character->GetSoundActorIndex(), iSoundId, volume);
+}
+
+void Actor::StartSoundAction(const int32_t* pValues)
+{
+    const uint32_t delay = static_cast<uint32_t>(pValues[1]);
+    if (delay == 0) {
+        PlaySound(pValues[0], pValues[2]);
+        return;
+    }
+    // A later sound replaces one still held back.
+    m_oBufferedAction = {ID_ACTION_TYPE_PLAY_ACTOR_SOUND,
+                         GetId(),
+                         {ID_PARAMETER_TYPE_SOUND, ID_PARAMETER_TYPE_NONE, ID_PARAMETER_TYPE_UINT},
+                         {pValues[0], 0, pValues[2]}};
+    m_uBufferedDelay = delay;
+}
+
+void Actor::StartDialogAction(int32_t iType, uint32_t uKey)
+{
+    if (GetActorServices().StartDialog(iType, uKey))
+        m_bDone = 0;
+    else
+        FinishAction();
 }
 
 const char* Actor::GetName() const
@@ -116,14 +176,23 @@ void Actor::StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving)
 void Actor::StartAction()
 {
     const int32_t type = m_oCurrentAction.m_iActionType;
-    if (type == ID_ACTION_TYPE_ADD_ITEM || type == ID_ACTION_TYPE_REMOVE_ITEM) {
-        const auto uItemId = static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]);
-        if (type == ID_ACTION_TYPE_ADD_ITEM)
-            PlayingInventory::AddItem(uItemId, m_oCurrentAction.m_oParameter[1]);
-        else
-            PlayingInventory::RemoveItem(uItemId, m_oCurrentAction.m_oParameter[1]);
+    const int32_t* values = m_oCurrentAction.m_oParameter;
+    switch (type) {
+    case ID_ACTION_TYPE_ADD_ITEM:
+        GetActorServices().AddItem(static_cast<uint32_t>(values[0]), values[1]);
         FinishAction();
         return;
+    case ID_ACTION_TYPE_REMOVE_ITEM:
+        GetActorServices().RemoveItem(static_cast<uint32_t>(values[0]), values[1]);
+        FinishAction();
+        return;
+    case ID_ACTION_TYPE_START_DIALOG:
+    case ID_ACTION_TYPE_START_COMMON_DIALOG: StartDialogAction(type, static_cast<uint32_t>(values[0])); return;
+    case ID_ACTION_TYPE_PLAY_ACTOR_SOUND:
+        StartSoundAction(values);
+        FinishAction();
+        return;
+    default: break;
     }
     if (!IsCharacterAction(type)) {
         Scriptable::StartAction();
@@ -211,6 +280,9 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
         StartAnimationAction(pValues[0], LowByte(pValues[1]), true);
         character.GetAnimations().m_bKeep = 1;
         character.m_bCommitAtEnd = !LowByte(pValues[1]) && LowByte(pValues[2]);
+        // A moving animation whose end is committed also hands over the way
+        // it turned the figure.
+        character.m_bHeading = character.m_bCommitAtEnd;
         return true;
     case ID_ACTION_TYPE_ANIMATION_HOLD:
         StartAnimationAction(pValues[0], LowByte(pValues[1]), false);
@@ -218,7 +290,7 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
         character.m_bCommitAtEnd = 0;
         return true;
     case ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE:
-        character.GetAnimations().ChangeAnimationType(pValues[0], static_cast<uint32_t>(pValues[1]));
+        character.ChangeAnimationType(pValues[0], static_cast<uint32_t>(pValues[1]));
         return false;
     case ID_ACTION_TYPE_SET_CAST_SHADOW: character.m_bShadow = LowByte(pValues[0]); return false;
     case ID_ACTION_TYPE_SET_VISIBLE:
@@ -242,6 +314,14 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
 void Actor::UpdateAction(uint32_t dt)
 {
     const int32_t type = m_oCurrentAction.m_iActionType;
+    if (type == ID_ACTION_TYPE_START_DIALOG || type == ID_ACTION_TYPE_START_COMMON_DIALOG) {
+        ActorServices& services = GetActorServices();
+        if (!services.IsDialogActive()) {
+            services.EndDialog(type);
+            FinishAction();
+        }
+        return;
+    }
     if (!m_pCharacter || type < ID_ACTION_TYPE_WALK_TO_ACTOR || type > ID_ACTION_TYPE_ANIMATION_HOLD) {
         Scriptable::UpdateAction(dt);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 #include "Adventure/Common/Scriptable.h"
+#include "Maths/Fx32.h"
 
 #include <cstdint>
 
@@ -15,6 +16,8 @@ public:
     explicit Actor(uint32_t uActorId);
 
     const char* GetName() const override;
+    // Runs a held-back sound when its delay is over, then the action step.
+    void Update(uint32_t dt) override;
     void StartAction() override;
     void UpdateAction(uint32_t dt) override;
     int GetEventTypes(TwEventType* pTypes, int iMax) const override;
@@ -23,6 +26,9 @@ public:
     void SetCharacter(Character* pCharacter) { m_pCharacter = pCharacter; }
     Character* GetCharacter() const { return m_pCharacter; }
     uint32_t GetActorId() const { return m_iActorId; }
+    // Runs a held-back action at once; only sounds (action 58) are held.
+    void InstantAction(const ActionDesc& oAction);
+    const ActionDesc& GetBufferedAction() const { return m_oBufferedAction; }
 
 private:
     // The waypoint of the current scene, or null (invalid index, no scene).
@@ -33,7 +39,16 @@ private:
     void WaitForMovement();
     void StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving);
     bool StartCharacterAction(const int32_t* pValues);
+    // The actions also sent to the logic actors: dialogs and sounds.
+    void StartDialogAction(int32_t iType, uint32_t uKey);
+    void StartSoundAction(const int32_t* pValues);
+    // Plays the sound on the sound actor of the actor with this one's id.
+    void PlaySound(int32_t iSoundId, fx32 volume) const;
 
     Character* m_pCharacter = nullptr;
     uint32_t m_iActorId;
+    // A sound held back for m_uBufferedDelay more milliseconds; type 0 when
+    // none.
+    ActionDesc m_oBufferedAction = ActionDesc::MakeEmpty();
+    uint32_t m_uBufferedDelay = 0;
 };

@@ -43,31 +43,14 @@ void Character::Update(uint32_t dtMs)
 {
     SceneObject::Update(dtMs);
     if (dtMs != 0) {
-        if (m_bShown) {
-            m_oAnimations.Update(dtMs);
-            if (m_pBody)
-                m_pBody->Pose(m_oAnimations);
-        }
+        UpdateAnimation(dtMs);
         UpdateMovement(dtMs);
         UpdateRotation(dtMs);
+        UpdateRootMotion();
         ApplyMoveOffset();
     }
     StartFollowUpAnimation();
     ApplyPendingTransform();
-}
-
-void Character::ApplyPendingTransform()
-{
-    if (!m_oAnimations.m_bTransformHandedOver)
-        return;
-    m_oAnimations.m_bTransformHandedOver = 0;
-    if (!m_bPending)
-        return;
-    m_vPosition = m_vPendingPosition;
-    m_bTurning = 0;
-    m_vMoveOffset = {0, 0, 0};
-    m_bPending = 0;
-    ApplyMoveOffset();
 }
 
 void Character::StartFollowUpAnimation()
@@ -75,12 +58,12 @@ void Character::StartFollowUpAnimation()
     if (!m_bWalking || m_bHeld) {
         const int32_t idle = m_oAnimations.GetSlot(ANIMATION_TYPE_IDLE);
         if (!m_oAnimations.m_bKeep && idle >= 0)
-            m_oAnimations.SetCurrentAnimationFromIndex(idle, true, false);
+            StartLooping(idle);
         return;
     }
     const int32_t walk = m_oAnimations.GetSlot(m_bRunning ? ANIMATION_TYPE_RUN : ANIMATION_TYPE_WALK);
     if (walk >= 0)
-        m_oAnimations.SetCurrentAnimationFromIndex(walk, true, false);
+        StartLooping(walk);
     m_oAnimations.m_bKeep = 0;
 }
 
@@ -373,14 +356,4 @@ bool Character::CheckCollision(CoreFxVec& tangent) const
         found = true;
     }
     return found;
-}
-
-void Character::ApplyMoveOffset()
-{
-    m_vCorrectedPosition = {m_vPosition.x + m_vMoveOffset.x, m_vPosition.y + m_vMoveOffset.y,
-                            m_vPosition.z + m_vMoveOffset.z};
-    const WalkMesh* mesh = GetWalkMesh();
-    if ((m_vMoveOffset.x != 0 || m_vMoveOffset.y != 0 || m_vMoveOffset.z != 0) && mesh &&
-        !mesh->ProjectDown(m_vCorrectedPosition, m_vCorrectedPosition))
-        m_vCorrectedPosition.z = m_vPosition.z;
 }

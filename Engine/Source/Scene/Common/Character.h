@@ -1,5 +1,6 @@
 #pragma once
 #include "3D/Common/WalkMesh.h"
+#include "Managers/Common/SoundCharacter.h"
 #include "Scene/Common/Attachment.h"
 #include "Scene/Common/CharacterAnimations.h"
 #include "Scene/Common/CharacterBody.h"
@@ -30,15 +31,21 @@ struct CharacterSurroundings {
     Attachment* const* m_ppAttachments = nullptr;
     const uint32_t* m_pAttachmentIds = nullptr;
     int32_t m_iNumAttachments = 0;
+    // The scene's step-sound set, which picks the animation sounds.
+    uint32_t m_uStepSoundSet = 0;
 };
 
 // One 3D person of a scene: where it stands and faces, its walk along a path
 // on the walk mesh with the speed ramp, turning, wall sliding, collisions and
 // blockers, and its animations by type. All positions are fx32 world
 // coordinates (z up), speeds fx32 units per second, angles fx32 radians.
-class Character : public SceneCharacter {
+class Character : public SceneCharacter, public SoundCharacter {
 public:
     explicit Character(uint32_t uActorId = 0);
+    // Gives its sound actor back.
+    ~Character() override;
+    Character(const Character&) = delete;
+    Character& operator=(const Character&) = delete;
 
     // Gives the character its body from the actor's pack; false when the pack
     // cannot be loaded.
@@ -55,7 +62,7 @@ public:
     bool IsVisible() const override { return m_bShown != 0; }
 
     // SceneCharacter.
-    CoreFxVec GetFeetPosition() const override { return m_vCorrectedPosition; }
+    CoreFxVec GetFeetPosition() const override { return m_oAnimations.m_bMoving ? m_vCorrectedPosition : m_vPosition; }
     CoreFxVec GetScreenPosition() const override { return m_vScreenPosition; }
     void UpdateTransform(const Camera& camera, fx32 scroll) override;
     void Render(CoreRenderer& renderer, const Scene& scene) override;
@@ -80,6 +87,9 @@ public:
     // character does not have it (the current one goes on).
     bool SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLoop);
     bool IsAnimationDone() const { return m_oAnimations.IsAnimationDone(m_bShown != 0); }
+    // Points the type's slot at the animation; the walk slot also takes the
+    // animation's walk and run speeds. False when she has no such animation.
+    bool ChangeAnimationType(int32_t iAnimationId, uint32_t uType);
     // Hands the position where a moving animation left the character over.
     void CommitPosition();
     // Stops a walk where the character stands.
@@ -94,6 +104,22 @@ public:
     bool RemoveAttachment(uint32_t uAttachmentId);
     int32_t GetNumAttachments() const { return m_iNumAttachments; }
     const CarriedAttachment& GetAttachment(int32_t i) const { return m_aAttachments[i]; }
+
+    // Turned to the facing and moved to the position.
+    void GetWorldMatrix(CoreMatrix& world) const;
+    // The rotation about z that turns the figure to its facing.
+    void GetFacingMatrix(CoreMatrix& facing) const;
+    const CharacterBody* GetBody() const { return m_pBody.get(); }
+
+    // SoundCharacter.
+    int32_t GetSoundActorIndex() const override { return m_iSoundActor; }
+    void SetSoundActorIndex(int32_t index) override { m_iSoundActor = index; }
+    bool HasActor() const override { return m_pScriptable != nullptr; }
+    uint32_t GetActorId() const override { return m_uActorId; }
+    int32_t GetCurrentAnimationId() const override;
+    double GetCurrentAnimationFrame() const override { return m_oAnimations.GetTrack(0).m_fPosition; }
+    fx32 GetScreenX() const override { return m_vScreenPosition.x; }
+    uint32_t GetStepSoundSet() const override { return m_pSurroundings ? m_pSurroundings->m_uStepSoundSet : 0; }
 
     CharacterAnimations& GetAnimations() { return m_oAnimations; }
     const CharacterAnimations& GetAnimations() const { return m_oAnimations; }
@@ -140,16 +166,31 @@ public:
     uint8_t m_bCollision = 1;
     // Where a moving animation hands the character over at its end.
     CoreFxVec m_vPendingPosition {};
+    CoreFxVec m_vPendingHeading {};
+    // The facing a moving animation has given the figure (x, y; z 0), kept
+    // while the heading flag is set.
+    CoreFxVec m_vAnimationHeading {};
+    uint8_t m_bHeading = 0;
     uint8_t m_bPending = 0;
     // The actor commits the pending transform when its animation ends.
     uint8_t m_bCommitAtEnd = 0;
 
 private:
+    // The animation's step: its sounds due in it, then the tracks and pose.
+    void UpdateAnimation(uint32_t dtMs);
     void UpdateMovement(uint32_t dtMs);
     void UpdateRotation(uint32_t dtMs);
     void AdvanceAlongPath(uint32_t dtMs);
+    // The offset of the root bone, turned to the facing, and the heading a
+    // moving animation hands over.
+    void UpdateRootMotion();
     void ApplyMoveOffset();
     void StartFollowUpAnimation();
+    // Starts the table's animation looping; a change of animation takes its
+    // settings from the actor script table.
+    void StartLooping(int32_t iIndex);
+    // Speeds, collision radius and picking box of the actor's animation.
+    void TakeScriptInfo(int32_t iAnimationId);
     // An immediate switch of animation puts the character where the last
     // moving animation committed it.
     void ApplyPendingTransform();
@@ -163,14 +204,13 @@ private:
     void SimplifyPath();
     void ComputePathLengths();
     void SetFacingFromAngle(fx32 angle);
-    // Turned to the facing and moved to the position.
-    void GetWorldMatrix(CoreMatrix& world) const;
     void RenderShadow(CoreRenderer& renderer, const CoreMatrix& world, const CoreFxVec& light) const;
     const WalkMesh* GetWalkMesh() const { return m_pSurroundings ? m_pSurroundings->m_pWalkMesh : nullptr; }
 
     const CharacterSurroundings* m_pSurroundings = nullptr;
     CharacterAnimations m_oAnimations;
     uint32_t m_uActorId = 0;
+    int32_t m_iSoundActor = -1;
     std::unique_ptr<CharacterBody> m_pBody;
     CarriedAttachment m_aAttachments[CHARACTER_MAX_ATTACHMENTS] {};
     int32_t m_iNumAttachments = 0;

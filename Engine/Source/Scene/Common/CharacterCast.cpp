@@ -2,6 +2,7 @@
 
 #include "Adventure/Common/Actor.h"
 #include "Common/AttachmentIds.h"
+#include "Managers/Common/SoundManager.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
 
@@ -23,6 +24,7 @@ std::unique_ptr<SceneCharacter> CharacterCast::LoadCharacter(const char* pPath, 
     character->m_pScriptable = &oActor;
     if (Actor* actor = dynamic_cast<Actor*>(&oActor))
         actor->SetCharacter(character.get());
+    SoundManager::TakeSoundActor(character.get());
     return character;
 }
 

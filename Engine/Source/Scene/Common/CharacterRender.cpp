@@ -33,19 +33,12 @@ CoreFxVec ShadowLight(const Scene& scene)
 
 void Character::GetWorldMatrix(CoreMatrix& world) const
 {
-    // Turned about z to the facing, then moved to the feet.
-    CoreMatrix rotation;
-    CoreMatrix::Identity(&rotation);
-    const float s = CoreFx::ToFloat(m_iFacingX);
-    const float c = CoreFx::ToFloat(m_iFacingY);
-    rotation.m[0][0] = c;
-    rotation.m[0][1] = s;
-    rotation.m[1][0] = -s;
-    rotation.m[1][1] = c;
+    CoreMatrix facing;
+    GetFacingMatrix(facing);
     CoreMatrix translation;
     CoreMatrix::Translation(&translation, CoreFx::ToFloat(m_vPosition.x), CoreFx::ToFloat(m_vPosition.y),
                             CoreFx::ToFloat(m_vPosition.z));
-    CoreMatrix::Multiply(&world, &translation, &rotation);
+    CoreMatrix::Multiply(&world, &translation, &facing);
 }
 
 void Character::Render(CoreRenderer& renderer, const Scene& scene)

@@ -1,10 +1,8 @@
 // Facing, turning and the character's box on the screen.
 #include "3D/Common/Camera.h"
 #include "Error/EngineAssert.h"
-#include "Common/AnimationIds.h"
 #include "Maths/CoreMath.h"
 #include "Scene/Common/Character.h"
-#include "Scene/Common/SceneLog.h"
 #include "fx32/fx_trig.h"
 
 #include <algorithm>
@@ -70,7 +68,7 @@ void Character::RotateTo(const CoreFxVec& direction, fx32 angularSpeed)
         ENGINE_ASSERT_MSG(animation >= 0,
                           "Character must have a walk or idle animation to do the 'RotateTo' action\n");
         if (animation >= 0)
-            m_oAnimations.SetCurrentAnimationFromIndex(animation, true, false);
+            StartLooping(animation);
         return;
     }
     m_iFacingX = unit.x;
@@ -107,7 +105,7 @@ void Character::TurnToAngle(fx32 angle)
 
 void Character::UpdateTransform(const Camera& camera, fx32 scroll)
 {
-    const CoreFxVec& feet = m_vCorrectedPosition;
+    const CoreFxVec feet = GetFeetPosition();
     m_vScreenPosition = camera.ProjectToScreen(feet);
     CoreFxVec d {};
     CoreFxVec::Normalize({camera.m_vEye.x - feet.x, camera.m_vEye.y - feet.y, 0}, d);
@@ -122,45 +120,6 @@ void Character::UpdateTransform(const Camera& camera, fx32 scroll)
     m_oBox.yMax = std::max(a.y, b.y) - m_iBoxOffset;
     m_oPulse.m_oPosition.x = m_oBox.xMin + (m_oBox.xMax - m_oBox.xMin) / 2;
     m_oPulse.m_oPosition.y = m_oBox.yMin + (m_oBox.yMax - m_oBox.yMin) / 2;
-}
-
-bool Character::LoadBody(const char* pPath)
-{
-    auto body = std::make_unique<CharacterBody>();
-    if (!body->Load(pPath))
-        return false;
-    m_pBody = std::move(body);
-    return true;
-}
-
-void Character::AddAnimation(int32_t iAnimationId, uint32_t uType)
-{
-    if (iAnimationId == ANIMATION_INVALID) {
-        LogSceneWarning("Character(%.16s) - an animation without an id is left out\n", m_sName);
-        return;
-    }
-    float period = 0.0f;
-    const int32_t set = m_pBody ? m_pBody->FindSet(Id::GetActorAnimFileName(m_uActorId, iAnimationId), period) : -1;
-    m_oAnimations.AddAnimation(iAnimationId, set, period, uType);
-}
-
-bool Character::SetCurrentAnimation(int32_t iAnimationId, bool bMoving, bool bLoop)
-{
-    const int32_t index = m_oAnimations.FindAnimation(iAnimationId);
-    if (index < 0) {
-        LogSceneWarning("Character(%.16s)::SetCurrentAnimation - Missing animation %s\n", m_sName,
-                        Id::GetAnimationName(iAnimationId));
-        return false;
-    }
-    m_oAnimations.SetCurrentAnimationFromIndex(index, bLoop, bMoving);
-    ApplyPendingTransform();
-    return true;
-}
-
-void Character::CommitPosition()
-{
-    m_vPendingPosition = m_vCorrectedPosition;
-    m_bPending = 1;
 }
 
 void Character::StopMoving()

@@ -13,6 +13,7 @@ void Scene::UpdateSurroundings()
     m_oSurroundings.m_ppAttachments = m_apCarriables;
     m_oSurroundings.m_pAttachmentIds = m_aAttachmentIds;
     m_oSurroundings.m_iNumAttachments = m_iNumAttachments;
+    m_oSurroundings.m_uStepSoundSet = m_uSoundVariant;
     // Stand-in characters of other kinds take no part in walking.
     for (int32_t i = 0; i < m_iNumCharacters; ++i) {
         Character* walker = dynamic_cast<Character*>(m_apCharacters[i].get());

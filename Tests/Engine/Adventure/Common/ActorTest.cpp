@@ -171,6 +171,24 @@ TEST_F(ActorTest, ActorsWithoutACharacterRefuseCharacterActions)
     }
 }
 
+TEST_F(ActorTest, APickingBoxLastsUntilTheNextAnimationChange)
+{
+    m_heroine.Update(16);
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_SET_PICKING_BOX, 300, 80, 10));
+    EXPECT_TRUE(m_actor.IsIdle());
+    for (int frame = 0; frame < 5; ++frame) {
+        m_heroine.Update(16);
+        m_actor.Update(16);
+    }
+    EXPECT_EQ(m_heroine.m_iBoxHeight, 300 * ONE) << "the idle that goes on keeps it";
+    EXPECT_EQ(m_heroine.m_iBoxHalfWidth, 80 * ONE);
+    EXPECT_EQ(m_heroine.m_iBoxOffset, 10 * ONE);
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, WAVE_ID, 1));
+    EXPECT_EQ(m_heroine.m_iBoxHeight, 200 * ONE) << "the actor's own settings come with the new animation";
+    EXPECT_EQ(m_heroine.m_iBoxHalfWidth, 50 * ONE);
+    EXPECT_EQ(m_heroine.m_iBoxOffset, 0);
+}
+
 TEST_F(ActorTest, OffersLookAndTalk)
 {
     TwEventType types[2] = {static_cast<TwEventType>(9), static_cast<TwEventType>(9)};

@@ -11,20 +11,9 @@
 
 namespace {
 
-// The figure without its texture: no texture manager runs here.
-std::string FigureWithoutTexture()
-{
-    std::string data = TestSupport::ReadSampleFigure();
-    const std::string texture = "TextureFilename { \"Tavrine.DDS\"; }";
-    const size_t at = data.find(texture);
-    if (at != std::string::npos)
-        data.erase(at, texture.size());
-    return data;
-}
-
 TEST(CharacterBodyTest, TheHeroineWalksIdlesAndTalks)
 {
-    const std::string data = FigureWithoutTexture();
+    const std::string data = TestSupport::ReadUntexturedSampleFigure();
     CoreMesh mesh;
     ASSERT_TRUE(mesh.Initialize(nullptr, data.data(), uint32_t(data.size())));
     CharacterBody body;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -50,6 +51,13 @@ protected:
         return character;
     }
 
+    // Slot i's character as newly made.
+    Character& Fresh(int32_t i)
+    {
+        std::destroy_at(&m_characters[i]);
+        return *std::construct_at(&m_characters[i]);
+    }
+
     // Frames until the character stops walking, at most the given number.
     int32_t WalkFrames(Character& character, int32_t maxFrames)
     {
@@ -76,8 +84,7 @@ TEST_F(CharacterWalkTest, TheActiveCharacterRunsOnLongWalksAndSnapsOntoTheDestin
     };
     for (const Case& c : {Case {false, true}, Case {true, false}}) {
         SCOPED_TRACE(c.forceWalk);
-        Character& character = m_characters[0];
-        character = Character();
+        Character& character = Fresh(0);
         m_surroundings.m_iNumCharacters = 0;
         Add(At(20, 32));
         character.SetForceWalk(c.forceWalk);
@@ -168,7 +175,7 @@ TEST_F(CharacterWalkTest, AnActiveBlockerStopsTheSelectedCharacterOnly)
     m_mesh.ActivateBlocker(0);
     for (const bool selected : {true, false}) {
         SCOPED_TRACE(selected);
-        m_characters[0] = Character();
+        Fresh(0);
         m_surroundings.m_iNumCharacters = 0;
         Character& character = Add(At(20, 32));
         m_surroundings.m_pSelected = selected ? &character : nullptr;
