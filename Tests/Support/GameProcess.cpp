@@ -118,9 +118,10 @@ std::vector<std::string> Lines(const std::string& text)
 void CopySampleData(const TempDir& folder)
 {
     std::filesystem::copy_file(DataDir() / "common.dr", folder / "common.dr");
+    // The scenes folder holds the actor packs in a folder per scene and set.
     for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video", "MiniGame", "Attachments"})
         if (std::filesystem::exists(DataDir() / subfolder))
-            std::filesystem::copy(DataDir() / subfolder, folder / subfolder);
+            std::filesystem::copy(DataDir() / subfolder, folder / subfolder, std::filesystem::copy_options::recursive);
 }
 
 void SkipSplash(ScriptedInputDevices& devices)

@@ -32,7 +32,7 @@ std::vector<uint8_t> SaveFileWithAGame()
     SaveFileImage image {};
     image.m_oHeader = SaveFile::MakeHeader(SaveFile::ComputeVarNameSignature(), 0, 0);
     SaveSlotData& slot = image.m_aSlots[0].m_oData;
-    slot.m_uPlayingCharacter = ActorIdOf("tavrine");
+    slot.m_uPlayingCharacter = ActorIdOf("tavrine_kid");
     slot.m_iChapter = 1;
     slot.m_iCurrentScene = LIVING_ROOM;
     slot.m_aVarInts[VARINT_C_CURRENT_SCENE] = LIVING_ROOM;
@@ -83,6 +83,15 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysThroughAndTheGameEndsByItselfWithIt
         "GAME[",
         "Load scene : \"scenes/bg101_BO_CastilloLivingRoom.twscene.pc\"",
         "Scene Init time:",
+        // The kid sweeps the three patches with the dustpan and brush she
+        // put together, and the floor swept, her mother lets her out.
+        "GAME[",
+        "Combine(ITEM_DUSTPAN,ITEM_BRUSH)",
+        "UseItem(Entity[25](bg101_BO_CastilloLivingRoom::dust_patch_1),ITEM_DUSTPAN_AND_BRUSH)",
+        "UseItem(Entity[6](bg101_BO_CastilloLivingRoom::dust_patch_2),ITEM_DUSTPAN_AND_BRUSH)",
+        "UseItem(Entity[7](bg101_BO_CastilloLivingRoom::dust_patch_3),ITEM_DUSTPAN_AND_BRUSH)",
+        "Activate(Entity[9](bg101_BO_CastilloLivingRoom::goto_bg102),)",
+        "Load scene : \"scenes/bg102_BO_CastilloHouseExterior.twscene.pc\"",
         "AutoTest: " + std::to_string(recordCount) + " events played in ",
         "AutoTest: the recording is over, the game ends",
         "After Main State Shutdown",

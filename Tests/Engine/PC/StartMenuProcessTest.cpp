@@ -34,6 +34,8 @@ constexpr ScreenPoint QUIT = {128, 133};
 constexpr ScreenPoint NEXT_GAME_LANGUAGE = {160, 82};
 constexpr ScreenPoint BACK = {40, 175};
 constexpr ScreenPoint CONTINUE = {196, 163};
+// Anywhere: the talk screen takes the click; bare floor afterwards.
+constexpr ScreenPoint TALK_SCREEN = {220, 150};
 
 // Frames between clicks: each leaves time for the blink, the waits and the
 // fades that the click starts, and for a scene change, with room to spare
@@ -44,6 +46,9 @@ constexpr int AFTER_BUTTON = 150;
 constexpr int AFTER_SCENE_CHANGE = 240;
 // The intro movie lasts three seconds.
 constexpr int AFTER_NEW_GAME = 500;
+// Two clicks a sentence (the first ends the typing) for the three sentences
+// of the living room's first visit, and some to spare.
+constexpr int FIRST_VISIT_CLICKS = 10;
 
 // Moves the pointer to the point at the frame, then presses and releases the
 // left button; the frame after the click.
@@ -86,7 +91,12 @@ TEST(StartMenuProcessTest, ANewGameGoesFromTheStartMenuThroughTheControlsIntoThe
     frame = Click(newGame, frame + AFTER_TITLE, START);
     frame = Click(newGame, frame + AFTER_BUTTON, SLOT1);
     frame = Click(newGame, frame + AFTER_NEW_GAME, CONTINUE);
-    QuitByTheBox(newGame, frame + AFTER_SCENE_CHANGE);
+    // The living room opens with the mother's first words: clicks finish and
+    // turn each page of the talk screen.
+    frame += AFTER_SCENE_CHANGE;
+    for (int page = 0; page < FIRST_VISIT_CLICKS; ++page)
+        frame = Click(newGame, frame + AFTER_TITLE, TALK_SCREEN);
+    QuitByTheBox(newGame, frame + AFTER_BUTTON);
     const pid_t first = TestSupport::StartGameWithInput(folder, "new", newGame);
     ASSERT_EQ(TestSupport::WaitForExit(first, 120s), 0) << ReadFileText(folder / "new.out");
     const std::string log = ReadFileText(folder / "log.txt");

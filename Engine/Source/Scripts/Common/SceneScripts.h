@@ -26,6 +26,7 @@ class SceneScript;
 //   for everything else. A scene id is written as a number, with the scene's
 //   name beside it in a comment.
 
+SceneScript* CreateSceneScript_bg101();
 SceneScript* CreateSceneScript_bg900();
 SceneScript* CreateSceneScript_bg901();
 SceneScript* CreateSceneScript_bg902();

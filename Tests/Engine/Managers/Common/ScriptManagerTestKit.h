@@ -62,7 +62,7 @@ public:
     std::unique_ptr<Scriptable> CreateActor(uint32_t uActorId) override
     {
         Note("actor " + Hex(uActorId));
-        return std::make_unique<Scriptable>();
+        return m_makeActor ? m_makeActor(uActorId) : std::make_unique<Scriptable>();
     }
 
     static std::string Hex(uint32_t uValue)
@@ -81,6 +81,8 @@ public:
     bool m_bMenuOpen = false;
     // Where posted events go on, when a test has a scene to take them.
     std::function<void(int32_t, int32_t)> m_onPost;
+    // Makes the logic actors, when a test wants its own.
+    std::function<std::unique_ptr<Scriptable>(uint32_t)> m_makeActor;
     std::vector<std::string> m_calls;
 };
 

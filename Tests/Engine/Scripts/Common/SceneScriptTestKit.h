@@ -21,6 +21,8 @@ public:
     void StartAction() override
     {
         m_actions.push_back(m_oCurrentAction);
+        if (m_pLog != nullptr)
+            m_pLog->push_back(m_oCurrentAction);
         switch (m_oCurrentAction.m_iActionType) {
         case ID_ACTION_TYPE_SET_ACTIVE:
         case ID_ACTION_TYPE_WAIT_FOR:
@@ -48,6 +50,8 @@ public:
     bool IsInteractiveNow() const { return m_bInteractive != 0; }
 
     std::vector<ActionDesc> m_actions;
+    // Where the actions of every scriptable of a scene are noted in order.
+    std::vector<ActionDesc>* m_pLog = nullptr;
 };
 
 // The script manager with the game's scene registry, inventory script and
@@ -151,6 +155,8 @@ protected:
     }
 
     InventoryScript inventory;
+    // The actions that the scene's objects and characters started, in order.
+    std::vector<ActionDesc> actionLog;
 
 private:
     void Register(int32_t iId)
@@ -161,6 +167,7 @@ private:
         auto& pScriptable = m_scriptables[iId];
         pScriptable = std::make_unique<NotingScriptable>();
         pScriptable->SetId(iId);
+        pScriptable->m_pLog = &actionLog;
         manager.InsertScriptable(iId, pScriptable.get());
     }
     void Unregister()

@@ -140,7 +140,8 @@ TEST_F(MainGameStateTest, AFilledSlotIsRestoredAndItsSceneStartsBehindTheFadeIn)
     EXPECT_EQ(g_oScriptManager.GetNextSceneId(), 9);
 
     EXPECT_EQ(Update(), STATE_ID_MAIN);
-    EXPECT_EQ(World().Take(), Record({"load in-game menu", "load scene 9"}));
+    // The living room's script makes the playing character the active one.
+    EXPECT_EQ(World().Take(), Record({"load in-game menu", "load scene 9", "active 77 in 9"}));
     EXPECT_EQ(SceneManager::GetCurrentSceneId(), 9);
     EXPECT_EQ(World().updates, 1); // the scene updates after the scripts, in the same frame
     EXPECT_TRUE(g_oTwGame.GetFade(GlobalFade::InFromBlack)->IsRunning());

@@ -1,0 +1,102 @@
+// The living room of chapter 1 drawn on the OpenGL device as its script
+// leaves it on entering: the kid and her mother in their places, the
+// chapter-5 things hidden.
+#include "Common/SceneIds.h"
+#include "Common/VarIds.h"
+#include "Engine/Managers/Common/ScriptManagerTestKit.h"
+#include "Managers/Common/ResourceManager.h"
+#include "Random/CoreRandom.h"
+#include "Scene/Common/Scene.h"
+#include "Scripts/Common/GlobalScript.h"
+#include "Scripts/Common/InventoryScript.h"
+#include "Support/FakeSceneServices.h"
+#include "Support/GoldenImage.h"
+#include "Support/LogCapture.h"
+#include "Support/MainHeap.h"
+#include "Support/OpenGlRendererTest.h"
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr SceneId LIVING_ROOM = 9;
+// DXT colours are 5:6:5 and drivers round a little differently.
+constexpr uint32_t TOLERANCE = 8;
+
+class LivingRoomGoldenImageTest : public TestSupport::OpenGlRendererTest {
+protected:
+    void SetUp() override
+    {
+        TestSupport::EnsureMainHeap();
+        OpenGlRendererTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        ResourceManager::CreateSingleton();
+        ASSERT_TRUE(ResourceManager::GetInstance()->LoadCommonPackages());
+        g_VarManager = VarSet {};
+        m_manager.GetNodePool().InitPool();
+        m_manager.SetSceneScriptMaker(&CreateScriptFromId);
+        m_manager.SetCommonScripts(&m_inventory, &g_oGlobalScript);
+    }
+    void TearDown() override
+    {
+        m_manager.TermScene();
+        if (m_scene)
+            m_scene->Shutdown();
+        m_scene.reset();
+        m_manager.SetCommonScripts(nullptr, nullptr);
+        m_manager.GetNodePool().TermPool();
+        g_VarManager = VarSet {};
+        ResourceManager::GetInstance()->UnloadAll();
+        ResourceManager::DestroySingleton();
+        OpenGlRendererTest::TearDown();
+    }
+
+    TestSupport::LogCapture m_log;
+    TestSupport::ScopedWorkingDirectory m_data {TestSupport::DataDir()};
+    FakeSceneLink m_sceneLink;
+    FakeStateLink m_states;
+    FakeSaveLink m_saves;
+    FakeGameLink m_game;
+    ScriptManager m_manager;
+    InventoryScript m_inventory;
+    TestSupport::FakeSceneServices m_services {&m_manager};
+    std::unique_ptr<Scene> m_scene;
+};
+
+TEST_F(LivingRoomGoldenImageTest, TheKidAndHerMotherInTheRoomOfChapterOne)
+{
+    // Past the first visit: the room is entered as it is on coming back.
+    g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 1);
+    g_VarManager.SetBool(VARBOOL_BG101_C01_EVENT_FIRST_TIME, 1);
+    g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, LIVING_ROOM);
+    m_scene = std::make_unique<Scene>();
+    ASSERT_TRUE(m_scene->Initialize(LIVING_ROOM)) << m_log.Take();
+    m_scene->LoadActorSet("chapter_1");
+    ASSERT_EQ(m_scene->m_iNumCharacters, 2);
+    ASSERT_TRUE(m_scene->Prepare());
+    CoreRandom::Init(7);
+
+    m_manager.ChangeScene(LIVING_ROOM);
+    for (int frame = 0; frame < 200; ++frame) {
+        m_manager.Update(16);
+        m_scene->Update(16);
+    }
+    EXPECT_FALSE(m_manager.IsBusy());
+    const std::vector<std::string> calls = m_sceneLink.Take();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "actor set chapter_1"), calls.end());
+
+    ASSERT_TRUE(m_renderer.BeginFrame());
+    m_renderer.ClearFrame();
+    m_scene->Render(m_renderer);
+    const Platform::RgbaImage image = Picture();
+    m_renderer.EndFrame();
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scripts/Common/LivingRoomChapter1", TOLERANCE));
+}
+
+} // namespace
