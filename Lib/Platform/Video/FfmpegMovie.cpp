@@ -265,7 +265,7 @@ void FfmpegMovie::DecodeSound(const AVPacket* packet)
                     swr_convert(m_pResampler, &target, room, const_cast<const uint8_t**>(m_pFrame->extended_data),
                                 m_pFrame->nb_samples);
                 if (made > 0)
-                    m_sound.Queue(m_vSamples.data(), uint32_t(made), m_iVolume);
+                    m_sound.Queue(m_vSamples.data(), uint32_t(made));
             }
         }
         av_frame_unref(m_pFrame);
@@ -288,7 +288,7 @@ void FfmpegMovie::CopyToBuffer(uint8_t* buffer, uint32_t pitch, uint32_t x, uint
 void FfmpegMovie::SetVolume(uint32_t track, int32_t volume)
 {
     if (track == 0)
-        m_iVolume = volume;
+        m_sound.SetVolume(volume);
 }
 
 } // namespace Platform

@@ -77,7 +77,6 @@ private:
     bool m_bInputEnded = false;
     bool m_bFlushed = false;
     bool m_bDecoderEnded = false;
-    int32_t m_iVolume = MOVIE_VOLUME_NORMAL;
     MovieSoundOutput m_sound;
 };
 

@@ -1,18 +1,10 @@
 #include "States/Common/DkSubTitle.h"
 
+#include "Bytes/LittleEndian.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 
 #include <cstddef>
-
-namespace {
-
-uint32_t ReadWord(const uint8_t* pBytes)
-{
-    return uint32_t(pBytes[0]) | uint32_t(pBytes[1]) << 8 | uint32_t(pBytes[2]) << 16 | uint32_t(pBytes[3]) << 24;
-}
-
-} // namespace
 
 bool DkSubTitle::Initialize(const uint8_t* pImage, uint32_t uSize, const char* sName)
 {
@@ -21,7 +13,7 @@ bool DkSubTitle::Initialize(const uint8_t* pImage, uint32_t uSize, const char* s
         CorePrint(&g_oCoreLog, "DkSubTitle::Initialize -- %s is too short for its item count\n", sName);
         return false;
     }
-    const int32_t iCount = static_cast<int32_t>(ReadWord(pImage));
+    const int32_t iCount = static_cast<int32_t>(ReadWord(pImage, 0));
     if (iCount <= 0)
         return true;
     if (uint64_t(iCount) > (uSize - HEADER_SIZE) / ITEM_SIZE) {
@@ -32,9 +24,9 @@ bool DkSubTitle::Initialize(const uint8_t* pImage, uint32_t uSize, const char* s
     for (int32_t i = 0; i < iCount; ++i) {
         const uint8_t* pRecord = pImage + HEADER_SIZE + size_t(i) * ITEM_SIZE;
         // The file holds text id, start, end; memory keeps start, end, text id.
-        m_pSubTitleItems[i].m_uTextId = ReadWord(pRecord);
-        m_pSubTitleItems[i].m_uStart = ReadWord(pRecord + 4);
-        m_pSubTitleItems[i].m_uEnd = ReadWord(pRecord + 8);
+        m_pSubTitleItems[i].m_uTextId = ReadWord(pRecord, 0);
+        m_pSubTitleItems[i].m_uStart = ReadWord(pRecord, 4);
+        m_pSubTitleItems[i].m_uEnd = ReadWord(pRecord, 8);
     }
     m_iItemCount = iCount;
     return true;

@@ -156,8 +156,16 @@ uint16_t MiniGameState::Finish()
     GameStateQueue& oQueue = GetOwner()->GetStateQueue();
     if (!oQueue.IsEmpty()) {
         const uint16_t uNext = GetOwner()->PopToNextState();
-        if (!oQueue.IsEmpty())
+        if (!oQueue.IsEmpty()) {
+            // The state manager keeps a state that names itself, so a
+            // mini-game queued right behind this one is started here, or its
+            // entry would be taken by the finished game's next update.
+            if (uNext == STATE_ID_MINIGAME) {
+                OnShutdown();
+                OnInit();
+            }
             return uNext;
+        }
     }
     if (m_iCurrentMiniGameId == MINIGAME_CREDITS)
         g_oScriptManager.GoToScene(START_MENU_SCENE);

@@ -229,6 +229,43 @@ TEST_F(MiniGameRunTest, SkipSetsTheCheatBitAtOnceAndFinishesWonAfterTwoSecondsAn
     EXPECT_TRUE(MiniGameResult::GetSlotBool(VARBOOL_C_CHEAT_MINIGAME));
 }
 
+TEST_F(MiniGameRunTest, AMiniGameQueuedBehindAnotherStartsWhenTheFirstFinishes)
+{
+    Start(DUEL);
+    states.GetStateQueue().Push({STATE_ID_MINIGAME, static_cast<uint32_t>(SLOT_MACHINE), 0});
+    Run(50);
+    ChooseButton(0);
+    Run(50);
+    Game().EndPlay(true);
+    Step();
+    Run(50);
+    ChooseButton(0);
+    Run(50);
+
+    // The duel's win is written; the slot machine starts fresh at its
+    // instructions, its queue entry kept until it finishes.
+    EXPECT_TRUE(MiniGameResult::GetSlotBool(VARBOOL_C_WIN_MINIGAME));
+    EXPECT_EQ(states.GetCurrentState()->GetId(), STATE_ID_MINIGAME);
+    EXPECT_EQ(State().GetMiniGameId(), SLOT_MACHINE);
+    ASSERT_NE(State().GetMiniGame(), nullptr);
+    EXPECT_EQ(TopState(), MiniGame::STATE_INSTRUCTIONS);
+    EXPECT_EQ(states.GetStateQueue().GetCount(), 1);
+
+    Run(50);
+    ChooseButton(0);
+    Run(50);
+    ASSERT_EQ(TopState(), MiniGame::STATE_PLAYING);
+    Game().EndPlay(false);
+    Step();
+    Run(50);
+    ChooseButton(0);
+    Run(50);
+    EXPECT_EQ(states.GetCurrentState()->GetId(), STATE_ID_MAIN);
+    EXPECT_TRUE(states.GetStateQueue().IsEmpty());
+    EXPECT_FALSE(MiniGameResult::GetSlotBool(VARBOOL_C_WIN_MINIGAME));
+    EXPECT_EQ(log.Text().find("MGSprite::ShutdownPoolSystem"), std::string::npos) << log.Text();
+}
+
 TEST_F(MiniGameRunTest, AnUnknownIdOrAFailedInitializeEndsTheStateWithALogLine)
 {
     struct Case {

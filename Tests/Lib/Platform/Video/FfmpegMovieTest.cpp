@@ -164,6 +164,38 @@ TEST(FfmpegMovieTest, SoundIsQueuedAheadOfThePicture)
         << "not much more than the lead";
 }
 
+// The movie state sets the volume after the first frame has queued its
+// lead of sound: that sound, too, plays at the new volume.
+TEST(FfmpegMovieTest, ANewVolumeReachesTheSoundAlreadyQueued)
+{
+    TestSupport::TempDir output;
+    const std::string mixFile = (output / "movie.raw").string();
+    Platform::SelectSoundOutput(Platform::SoundOutput::File, mixFile.c_str());
+    setenv("SDL_DISKAUDIODELAY", "20", 1);
+    {
+        std::string error;
+        const auto movie = Platform::FfmpegMovie::Open(SamplePath("cine00_sd.bik").c_str(), 2, error);
+        ASSERT_NE(movie, nullptr) << error;
+        movie->DoFrame();
+        movie->SetVolume(0, 0);
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (movie->QueuedSoundBytes() > 0 && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(movie->QueuedSoundBytes(), 0u);
+    }
+    unsetenv("SDL_DISKAUDIODELAY");
+    Platform::SelectSoundOutput(Platform::SoundOutput::Silent);
+
+    const std::vector<uint8_t> bytes = TestSupport::ReadFileBytes(mixFile);
+    size_t sounding = 0;
+    for (size_t i = 0; i + 4 <= bytes.size(); i += 4)
+        sounding += int16_t(bytes[i] | bytes[i + 1] << 8) != 0;
+    EXPECT_GT(bytes.size(), Platform::FfmpegMovie::SOUND_LEAD_BYTES / 2) << "the lead was played";
+    // Only the buffers the device took before the volume was set sound:
+    // the lead alone is 12000 frames.
+    EXPECT_LT(sounding, 4096u);
+}
+
 // The French voice plays track 2 of the intro: a 550 Hz tone reaches the
 // audio output written to a file.
 TEST(FfmpegMovieTest, TheChosenSoundTrackReachesTheAudioOutput)
