@@ -8,14 +8,12 @@
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
-#include "fx32/fx_trig.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr fx32 PI = 12868;
-constexpr fx32 TURN_SPEED = 0x8000;
 // How far in front of another actor a walk to it ends.
 constexpr fx32 MEETING_DISTANCE = 50 * FX32_ONE;
 // The assert's text names the condition as reports show it.
@@ -33,12 +31,6 @@ bool IsCharacterAction(int32_t type)
 uint8_t LowByte(int32_t value)
 {
     return static_cast<uint8_t>(value);
-}
-
-CoreFxVec FacingOf(fx32 angle)
-{
-    const uint16_t index = FX_RadToIdx(angle);
-    return {FX_SinIdx(index), FX_CosIdx(index), 0};
 }
 
 } // namespace
@@ -246,7 +238,7 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
         const Locator* waypoint = FindWaypoint(pValues[0]);
         if (!waypoint)
             return false;
-        character.RotateTo(FacingOf(PI - waypoint->m_fOrientation), TURN_SPEED);
+        character.TurnToAngle(waypoint->m_fOrientation);
         m_bDone = 0;
         return true;
     }

@@ -141,6 +141,59 @@ TEST_F(ActorTest, TurningTowardAnActorAimsWhereItsMovingAnimationShowsIt)
     EXPECT_EQ(m_heroine.m_iFacingY, ONE) << "toward +y, not toward its logical place along +x";
 }
 
+TEST_F(ActorTest, PlacingAndTurningAtAWaypointFaceTheSameWay)
+{
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, 1, 0x100));
+    EXPECT_TRUE(m_actor.IsIdle());
+    EXPECT_EQ(m_heroine.m_vPosition.x, 300 * ONE);
+    EXPECT_EQ(m_heroine.m_iFacingY, -ONE) << "only the low byte says to take the waypoint's facing";
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_TURN_TO_WAYPOINT, 1));
+    EXPECT_FALSE(m_actor.IsIdle());
+    EXPECT_LT(RunUntilIdle(100), 100);
+    const fx32 turnedX = m_heroine.m_iFacingX;
+    const fx32 turnedY = m_heroine.m_iFacingY;
+    m_heroine.SetDirection(0);
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, 1, 1));
+    EXPECT_EQ(m_heroine.m_iFacingX, turnedX);
+    EXPECT_EQ(m_heroine.m_iFacingY, turnedY);
+    EXPECT_EQ(turnedX, ONE);
+}
+
+TEST_F(ActorTest, FlagActionsTakeTheLowByteAndCompleteAtOnce)
+{
+    const struct {
+        int32_t type;
+        const uint8_t& flag;
+    } cases[] = {
+        {ID_ACTION_TYPE_SET_WALK_ONLY, m_heroine.m_bForceWalk},
+        {ID_ACTION_TYPE_SET_CAST_SHADOW, m_heroine.m_bShadow},
+        {ID_ACTION_TYPE_SET_VISIBLE, m_heroine.m_bShown},
+        {ID_ACTION_TYPE_SET_WALK_PAUSED, m_heroine.m_bHeld},
+    };
+    for (const auto& c : cases) {
+        m_actor.ExecuteAction(Action(c.type, 0x101));
+        EXPECT_TRUE(m_actor.IsIdle()) << c.type;
+        EXPECT_EQ(c.flag, 1) << c.type;
+        m_actor.ExecuteAction(Action(c.type, 0x100));
+        EXPECT_EQ(c.flag, 0) << c.type;
+    }
+    EXPECT_FALSE(m_actor.IsVisible());
+}
+
+TEST_F(ActorTest, AMovingAnimationCommitsWhereItEndedOnlyWhenAsked)
+{
+    for (const int32_t commit : {0, 1}) {
+        m_heroine.m_bPending = 0;
+        m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, IDLE_ID, 1));
+        m_actor.ExecuteAction(Action(ID_ACTION_TYPE_PLAY_ANIMATION, WAVE_ID, 0, commit));
+        EXPECT_FALSE(m_actor.IsIdle());
+        EXPECT_TRUE(m_heroine.GetAnimations().m_bMoving);
+        EXPECT_LT(RunUntilIdle(100), 100);
+        EXPECT_EQ(m_heroine.m_bPending, commit);
+        EXPECT_FALSE(m_heroine.m_bCommitAtEnd);
+    }
+}
+
 TEST_F(ActorTest, LoopingAnimationsCompleteAtOnceAndOneShotsWhenTheyEnd)
 {
     m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, IDLE_ID, 1));
