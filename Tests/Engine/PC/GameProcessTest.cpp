@@ -5,6 +5,7 @@
 #include "Support/ScriptedInputDevices.h"
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
+#include "Window/CloseSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,8 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, TestSup
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("LANG", "en_GB.UTF-8", 1);
     Platform::SetInputDevices(&devices);
+    // A stop by signal closes the game as it closes the program.
+    Platform::InstallCloseSignals();
     g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
     const bool started = g_oTwGame.Initialize();
     if (started)
@@ -145,6 +148,19 @@ std::string WithoutInfoPrefix(const std::string& line)
         return line;
     const size_t end = line.find("]:");
     return end == std::string::npos ? line : line.substr(end + 2);
+}
+
+// Clicks that skip the two splash logos: one on the first, one on the second
+// once the first has faded out (0.7 s of frames of 16 to 48 ms).
+void SkipSplash(TestSupport::ScriptedInputDevices& devices)
+{
+    for (int frame : {3, 70}) {
+        devices.At(frame, [](auto& input) {
+            input.SetPointer(640, 480);
+            input.SetMouseButton(0, true);
+        });
+        devices.At(frame + 1, [](auto& input) { input.SetMouseButton(0, false); });
+    }
 }
 
 const char* const MEMORY_REPORT_FRAME = "******************************************************************";
@@ -228,7 +244,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n");
     folder.WriteFile("log.txt", "a log of an earlier run\n");
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
 
     const pid_t game = StartGame(folder, "first");
@@ -306,7 +322,7 @@ TEST(GameProcessTest, StartUpEndsAtTheLocalizerWithoutATextTable)
 {
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
     std::filesystem::remove(folder / "text/it-ITTextCommon.dat");
     const pid_t game = StartGame(folder, "untranslated");
@@ -421,14 +437,15 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
 {
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "text", "fonts", "scenes"})
+    for (const char* subfolder : {"Sound", "text", "fonts", "scenes", "MiniGame"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
 
     // The window of the devices is 1280 x 960: the quit button's line is at
     // 114 virtual units, 570 pixels, from the top. Esc comes once the start
-    // menu has faded in (0.9 s).
-    constexpr int ESCAPE_FRAME = 90;
+    // menu has faded in (0.9 s), after the skipped splash.
+    constexpr int ESCAPE_FRAME = 200;
     TestSupport::ScriptedInputDevices devices;
+    SkipSplash(devices);
     devices.At(ESCAPE_FRAME, [](auto& input) { input.SetKey(Platform::KEY_ESCAPE, true); });
     devices.At(ESCAPE_FRAME + 1, [](auto& input) {
         input.SetKey(Platform::KEY_ESCAPE, false);
@@ -442,16 +459,11 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
 
     const std::string log = ReadFileText(folder / "log.txt");
     const std::vector<std::string> ordered = {
-        " - Initialize States...",
-        "Before MG Init",
-        "MiniGameState::SetMiniGame -- No minigame 0 in this build",
-        "After MG Shutdown",
-        "Before Main State Init",
-        "No scene world: scene 3 is empty",
-        "Scene Init time:",
-        "Shutdown Application",
-        "After Main State Shutdown",
-        "FINAL MEMORY DUMP BEFORE EXIT MAIN",
+        " - Initialize States...",   "Before MG Init",
+        "Before MG Solo Init",       "After MG Shutdown",
+        "Before Main State Init",    "No scene world: scene 3 is empty",
+        "Scene Init time:",          "Shutdown Application",
+        "After Main State Shutdown", "FINAL MEMORY DUMP BEFORE EXIT MAIN",
     };
     size_t at = 0;
     for (const std::string& text : ordered) {
@@ -468,20 +480,22 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
     };
     EXPECT_EQ(count("ASSERT\n"), count("message:\ninvalid sceneId\n")) << log;
     EXPECT_EQ(log.find("Unloaded package:"), std::string::npos) << log;
-    // The click ended the game: it ran the script's 96 frames of 16 to 48 ms
+    // The click ended the game: it ran the script's 206 frames of 16 to 48 ms
     // of game time, not more.
-    EXPECT_TRUE(std::regex_search(log, std::regex(R"(INFO\[00h:00m:0[1-4]s\]:After Main State Shutdown)"))) << log;
+    EXPECT_TRUE(std::regex_search(log, std::regex(R"(INFO\[00h:00m:0[3-9]s\]:After Main State Shutdown)"))) << log;
 }
 
 TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
 {
     TempDir folder;
     std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
         std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
 
     // The save-file check creates the file before the adventure starts.
-    const pid_t first = StartGame(folder, "first");
+    TestSupport::ScriptedInputDevices firstInput;
+    SkipSplash(firstInput);
+    const pid_t first = StartGameWithInput(folder, "first", firstInput);
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "first.out");
     kill(first, SIGTERM);
     ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFileText(folder / "first.out");
@@ -492,7 +506,9 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
     EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp"));
     std::filesystem::remove(folder / "log.txt");
 
-    const pid_t second = StartGame(folder, "second");
+    TestSupport::ScriptedInputDevices secondInput;
+    SkipSplash(secondInput);
+    const pid_t second = StartGameWithInput(folder, "second", secondInput);
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "second.out");
     kill(second, SIGTERM);
     ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFileText(folder / "second.out");
@@ -521,7 +537,7 @@ TEST(GameProcessTest, AutoTestReadsTheSampleRecordingAndADamagedOneStopsStartUpN
     for (const Case& c : cases) {
         TempDir folder;
         std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-        for (const char* subfolder : {"Sound", "scenes", "text", "fonts"})
+        for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
             std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
         if (c.size != 0)
             folder.WriteFile("autotest.dat",
@@ -540,6 +556,32 @@ TEST(GameProcessTest, AutoTestReadsTheSampleRecordingAndADamagedOneStopsStartUpN
         EXPECT_NE(log.find(c.line, step), std::string::npos) << c.name << "\n" << log;
         EXPECT_EQ(log.find("ASSERT\n"), std::string::npos) << c.name << "\n" << log;
     }
+}
+
+TEST(GameProcessTest, TheSplashShowsItsLogosAndTwoClicksSkipThemToTheSaveFileCheck)
+{
+    TempDir folder;
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
+        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+
+    TestSupport::ScriptedInputDevices devices;
+    SkipSplash(devices);
+    const pid_t game = StartGameWithInput(folder, "splash", devices);
+    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 20s)) << ReadFileText(folder / "splash.out");
+    kill(game, SIGTERM);
+    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / "splash.out");
+
+    const std::string log = ReadFileText(folder / "log.txt");
+    size_t at = 0;
+    for (const char* text : {"Before MG Solo Init", "After MG Solo Shutdown", "Before Main State Init"}) {
+        at = log.find(text, at);
+        ASSERT_NE(at, std::string::npos) << "missing or out of order: \"" << text << "\"\n" << log;
+    }
+    EXPECT_EQ(log.find("Initialize of minigame 0 failed"), std::string::npos) << log;
+    EXPECT_EQ(log.find("ASSERT\n"), std::string::npos) << log;
+    // Without the clicks the logos would hold for ten seconds.
+    EXPECT_TRUE(std::regex_search(log, std::regex(R"(INFO\[00h:00m:0[0-4]s\]:After MG Shutdown)"))) << log;
 }
 
 } // namespace

@@ -1,7 +1,13 @@
 #include "MiniGame/Common/MiniGameFactory.h"
 
-std::unique_ptr<MiniGame> CreateMiniGame(int32_t, uint32_t)
+#include "MiniGame/Common/MiniGameCredits.h"
+#include "MiniGame/Common/SplashScreenSequence.h"
+
+std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
 {
-    // The games arrive one by one; until then every id has none.
-    return nullptr;
+    switch (iId) {
+    case MINIGAME_SPLASH: return std::make_unique<SplashScreenSequence>(static_cast<int32_t>(uStartStep));
+    case MINIGAME_CREDITS: return std::make_unique<MiniGameCredits>();
+    default: return nullptr;
+    }
 }

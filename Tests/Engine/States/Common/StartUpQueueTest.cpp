@@ -64,13 +64,13 @@ protected:
     TwGame m_game;
 };
 
-TEST_F(StartUpQueueTest, WithoutASplashSequenceTheSaveFileCheckCreatesTheFileAndTheMainStateEntersInTheFourthFrame)
+TEST_F(StartUpQueueTest, WithoutTheSplashPackTheSaveFileCheckCreatesTheFileAndTheMainStateEntersInTheFourthFrame)
 {
     ProbeSaveFile();
     TestSupport::LogCapture capture;
     ASSERT_TRUE(m_game.InitializeStates());
-    // The mini-game state enters for the splash sequence, which this build
-    // does not have: it hands over in its first frame.
+    // The mini-game state enters for the splash sequence, whose pack this
+    // folder does not have: it hands over in its first frame.
     EXPECT_EQ(m_game.GetCurrentState()->GetId(), STATE_ID_MINIGAME);
     EXPECT_EQ(m_game.GetCurrentStateId(), STATE_ID_NONE);
 
@@ -79,7 +79,7 @@ TEST_F(StartUpQueueTest, WithoutASplashSequenceTheSaveFileCheckCreatesTheFileAnd
     EXPECT_EQ(std::filesystem::file_size(m_folder / CardManager::SAVE_FILE_NAME), SAVE_FILE_SIZE);
     EXPECT_TRUE(m_game.GetStateQueue().IsEmpty());
     const std::string log = capture.Take();
-    EXPECT_NE(log.find("MiniGameState::SetMiniGame -- No minigame 0 in this build\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("MiniGameState::OnInit -- Initialize of minigame 0 failed\n"), std::string::npos) << log;
     EXPECT_NE(log.find("After MG Shutdown"), std::string::npos) << log;
     EXPECT_NE(log.find("Before Main State Init"), std::string::npos) << log;
 }
