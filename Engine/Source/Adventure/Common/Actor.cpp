@@ -8,14 +8,12 @@
 #include "Maths/CoreFxVec.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/SceneLog.h"
-#include "fx32/fx_trig.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr fx32 PI = 12868;
-constexpr fx32 TURN_SPEED = 0x8000;
 // How far in front of another actor a walk to it ends.
 constexpr fx32 MEETING_DISTANCE = 50 * FX32_ONE;
 // The assert's text names the condition as reports show it.
@@ -33,12 +31,6 @@ bool IsCharacterAction(int32_t type)
 uint8_t LowByte(int32_t value)
 {
     return static_cast<uint8_t>(value);
-}
-
-CoreFxVec FacingOf(fx32 angle)
-{
-    const uint16_t index = FX_RadToIdx(angle);
-    return {FX_SinIdx(index), FX_CosIdx(index), 0};
 }
 
 } // namespace
@@ -133,13 +125,13 @@ const Locator* Actor::FindWaypoint(int32_t iIndex) const
     return &surroundings->m_pLocators[iIndex];
 }
 
-Character* Actor::FindOtherCharacter(int32_t iScriptableId) const
+const Actor* Actor::FindOtherActor(int32_t iScriptableId) const
 {
     const int32_t id = iScriptableId < 0 && iScriptableId != -1 ? iScriptableId : 0;
     if (id == 0)
         return nullptr;
-    Actor* other = dynamic_cast<Actor*>(GetScriptableServices().FindScriptable(id));
-    return other ? other->m_pCharacter : nullptr;
+    const Actor* other = dynamic_cast<const Actor*>(GetScriptableServices().FindScriptable(id));
+    return other && other->m_pCharacter ? other : nullptr;
 }
 
 void Actor::WaitForMovement()
@@ -150,16 +142,20 @@ void Actor::WaitForMovement()
         FinishAction();
 }
 
-void Actor::StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving)
+bool Actor::StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving)
 {
+    // An unknown name gives no id: the walk goes on and nothing else changes.
+    if (iAnimationId == ANIMATION_INVALID) {
+        LogSceneWarning("Actor(%s) - no animation to play\n", GetName() ? GetName() : "???");
+        FinishAction();
+        return false;
+    }
     m_pCharacter->StopMoving();
     // An animation the character lacks is only reported: waiting for it
     // would hold the script forever.
-    if (iAnimationId == ANIMATION_INVALID || !m_pCharacter->SetCurrentAnimation(iAnimationId, bMoving, bLoop)) {
-        if (iAnimationId == ANIMATION_INVALID)
-            LogSceneWarning("Actor(%s) - no animation to play\n", GetName() ? GetName() : "???");
+    if (!m_pCharacter->SetCurrentAnimation(iAnimationId, bMoving, bLoop)) {
         FinishAction();
-        return;
+        return false;
     }
     CharacterAnimations& animations = m_pCharacter->GetAnimations();
     if (bLoop) {
@@ -167,10 +163,11 @@ void Actor::StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving)
         const int32_t currentId = current < 0 ? 0 : animations.GetEntry(current).m_iId;
         animations.m_bKeep = currentId != iAnimationId;
         FinishAction();
-        return;
+        return true;
     }
     animations.m_bKeep = 1;
     m_bDone = 0;
+    return true;
 }
 
 void Actor::StartAction()
@@ -212,11 +209,13 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
     Character& character = *m_pCharacter;
     switch (m_oCurrentAction.m_iActionType) {
     case ID_ACTION_TYPE_WALK_TO_ACTOR: {
-        const Character* other = FindOtherCharacter(pValues[0]);
-        if (!other)
+        const Actor* otherActor = FindOtherActor(pValues[0]);
+        if (!otherActor)
             return false;
+        const Character* other = otherActor->m_pCharacter;
         CoreFxVec target {};
-        CoreFxVec::MultAdd(MEETING_DISTANCE, {other->m_iFacingX, other->m_iFacingY, 0}, other->m_vPosition, target);
+        CoreFxVec::MultAdd(MEETING_DISTANCE, {other->m_iFacingX, other->m_iFacingY, 0}, other->GetFeetPosition(),
+                           target);
         character.m_bCollision = 0;
         character.MoveToWithPath(target, 0, nullptr);
         WaitForMovement();
@@ -239,26 +238,11 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
         const Locator* waypoint = FindWaypoint(pValues[0]);
         if (!waypoint)
             return false;
-        character.RotateTo(FacingOf(PI - waypoint->m_fOrientation), TURN_SPEED);
+        character.TurnToAngle(waypoint->m_fOrientation);
         m_bDone = 0;
         return true;
     }
-    case ID_ACTION_TYPE_TURN_TO_ACTOR: {
-        const Character* other = FindOtherCharacter(pValues[0]);
-        // Toward itself there is no direction to face.
-        if (!other || other == m_pCharacter) {
-            if (other)
-                LogSceneWarning("Actor(%s) cannot turn toward itself\n", GetName() ? GetName() : "???");
-            return false;
-        }
-        CoreFxVec direction {};
-        CoreFxVec::Normalize(
-            {other->m_vPosition.x - character.m_vPosition.x, other->m_vPosition.y - character.m_vPosition.y, 0},
-            direction);
-        character.RotateTo(direction, pValues[1]);
-        m_bDone = 0;
-        return true;
-    }
+    case ID_ACTION_TYPE_TURN_TO_ACTOR: return DoRotateToActor(pValues[0], pValues[1]);
     case ID_ACTION_TYPE_TURN_TO_ANGLE: {
         const fx32 turns = CoreFx::RoundHalfAwayFromZero(static_cast<float>(pValues[0] / 180.0 * FX32_ONE));
         character.SetDirection(CoreFx::Mul(turns, PI));
@@ -277,7 +261,8 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
     case ID_ACTION_TYPE_SET_WALK_ONLY: character.m_bForceWalk = LowByte(pValues[0]); return false;
     case ID_ACTION_TYPE_ANIMATION: StartAnimationAction(pValues[0], LowByte(pValues[1]), false); return true;
     case ID_ACTION_TYPE_PLAY_ANIMATION:
-        StartAnimationAction(pValues[0], LowByte(pValues[1]), true);
+        if (!StartAnimationAction(pValues[0], LowByte(pValues[1]), true))
+            return true;
         character.GetAnimations().m_bKeep = 1;
         character.m_bCommitAtEnd = !LowByte(pValues[1]) && LowByte(pValues[2]);
         // A moving animation whose end is committed also hands over the way
@@ -285,7 +270,9 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
         character.m_bHeading = character.m_bCommitAtEnd;
         return true;
     case ID_ACTION_TYPE_ANIMATION_HOLD:
-        StartAnimationAction(pValues[0], LowByte(pValues[1]), false);
+        HoldUntilCycleEnds(pValues[0]);
+        if (!StartAnimationAction(pValues[0], LowByte(pValues[1]), false))
+            return true;
         character.GetAnimations().m_bKeep = 1;
         character.m_bCommitAtEnd = 0;
         return true;
@@ -309,6 +296,40 @@ bool Actor::StartCharacterAction(const int32_t* pValues)
     case ID_ACTION_TYPE_REMOVE_ATTACHMENT: character.RemoveAttachment(static_cast<uint32_t>(pValues[0])); return false;
     default: return false;
     }
+}
+
+void Actor::HoldUntilCycleEnds(int32_t iAnimationId)
+{
+    // Only a switch that will happen may wait: a flag left set would hold
+    // back the next walk or idle instead.
+    CharacterAnimations& animations = m_pCharacter->GetAnimations();
+    const int32_t index = animations.FindAnimation(iAnimationId);
+    const int32_t current = animations.GetCurrentIndex();
+    if (index >= 0 && current >= 0 && index != current)
+        animations.m_bWaitFirst = 1;
+}
+
+bool Actor::DoRotateToActor(int32_t iScriptableId, fx32 angularSpeed)
+{
+    const Actor* other = FindOtherActor(iScriptableId);
+    if (!other)
+        return false;
+    const uint32_t iActor = other->m_iActorId;
+    ENGINE_ASSERT(m_iActorId != iActor);
+    // Toward itself there is no direction to face.
+    if (m_iActorId == iActor)
+        return false;
+    // Where the figures are seen, which a moving animation takes off their
+    // logical positions.
+    const CoreFxVec from = m_pCharacter->GetFeetPosition();
+    const CoreFxVec to = other->m_pCharacter->GetFeetPosition();
+    const CoreFxVec toward {to.x - from.x, to.y - from.y, 0};
+    CoreFxVec direction {};
+    if (toward.x != 0 || toward.y != 0)
+        CoreFxVec::Normalize(toward, direction);
+    m_pCharacter->RotateTo(direction, angularSpeed);
+    m_bDone = 0;
+    return true;
 }
 
 void Actor::UpdateAction(uint32_t dt)

@@ -33,11 +33,17 @@ public:
 private:
     // The waypoint of the current scene, or null (invalid index, no scene).
     const Locator* FindWaypoint(int32_t iIndex) const;
-    // The character of the actor a parameter names, or null.
-    Character* FindOtherCharacter(int32_t iScriptableId) const;
+    // The actor with a character that a parameter names, or null.
+    const Actor* FindOtherActor(int32_t iScriptableId) const;
     // Starts the walk or turn; waits while the character moves.
     void WaitForMovement();
-    void StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving);
+    // Plays the animation; false (the action is over) when there is none to
+    // play.
+    bool StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving);
+    // The animation playing now finishes its cycle before this one starts.
+    void HoldUntilCycleEnds(int32_t iAnimationId);
+    // Turns toward the other actor (action 7); false when it cannot start.
+    bool DoRotateToActor(int32_t iScriptableId, fx32 angularSpeed);
     bool StartCharacterAction(const int32_t* pValues);
     // The actions also sent to the logic actors: dialogs and sounds.
     void StartDialogAction(int32_t iType, uint32_t uKey);

@@ -7,17 +7,6 @@
 // The most attachments one character carries.
 constexpr int32_t CHARACTER_MAX_ATTACHMENTS = 4;
 
-// The bones an attachment can be bound to, by bone id.
-enum class AttachmentBone : int32_t {
-    Root,
-    Bip01,
-    LeftHand,
-    RightHand,
-    Head,
-    RightFoot,
-    Footsteps
-};
-
 // The name of the bone with that id ("root", "Bip01", "Bip01_L_Hand", ...),
 // null outside 0..6.
 const char* GetBoneName(int32_t iBoneId);

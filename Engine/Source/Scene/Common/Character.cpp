@@ -74,20 +74,20 @@ void Character::HeadFor(const CoreFxVec& target)
     m_vLookAhead = target;
 }
 
-bool Character::MoveToWithPath(const CoreFxVec& destination, int32_t iNumPoints, const CoreFxVec* pPoints)
+bool Character::MoveToWithPath(const CoreFxVec& destination, int32_t iIntermediatePointsNumber,
+                               const CoreFxVec* pPoints)
 {
-    ENGINE_ASSERT_MSG(MAX_INTERMEDIATE_POINTS >= static_cast<unsigned int>(iNumPoints),
-                      "MAX_INTERMEDIATE_POINTS >= static_cast<unsigned int>(iIntermediatePointsNumber)");
+    ENGINE_ASSERT(MAX_INTERMEDIATE_POINTS >= static_cast<unsigned int>(iIntermediatePointsNumber));
     const WalkMesh* mesh = GetWalkMesh();
-    if (!mesh || iNumPoints < 0 || iNumPoints > MAX_INTERMEDIATE_POINTS)
+    if (!mesh || iIntermediatePointsNumber < 0 || iIntermediatePointsNumber > MAX_INTERMEDIATE_POINTS)
         return false;
     // Legs are appended over the previous leg's last point, which is the next
     // one's start; a path that would outgrow the store is refused whole.
     CoreFxVec path[MAX_WALK_PATH_POINTS];
     int32_t numPoints = 1;
     path[0] = m_vPosition;
-    for (int32_t leg = 0; leg <= iNumPoints; ++leg) {
-        const CoreFxVec& to = leg < iNumPoints ? pPoints[leg] : destination;
+    for (int32_t leg = 0; leg <= iIntermediatePointsNumber; ++leg) {
+        const CoreFxVec& to = leg < iIntermediatePointsNumber ? pPoints[leg] : destination;
         const int32_t segments =
             mesh->ComputePathChunk(path[numPoints - 1], to, path + numPoints - 1, MAX_WALK_PATH_POINTS - numPoints + 1);
         if (segments == 0)

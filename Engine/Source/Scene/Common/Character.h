@@ -73,9 +73,9 @@ public:
 
     // Starts a walk to the destination through up to four points on the way;
     // false (nothing changes) when a leg has no route or is too many points.
-    bool MoveToWithPath(const CoreFxVec& destination, int32_t iNumPoints, const CoreFxVec* pPoints);
+    bool MoveToWithPath(const CoreFxVec& destination, int32_t iIntermediatePointsNumber, const CoreFxVec* pPoints);
     // Turns toward the direction at the angular speed (0 turns at once).
-    void RotateTo(const CoreFxVec& direction, fx32 angularSpeed);
+    void RotateTo(const CoreFxVec& direction, fx32 fAngularSpeed);
     void TurnToAngle(fx32 angle);
     void SetDirection(fx32 angle);
     // The facing angle in 0..2 pi.

@@ -22,13 +22,13 @@ int32_t CharacterAnimations::FindAnimation(int32_t iId) const
     return -1;
 }
 
-bool CharacterAnimations::ChangeAnimationType(int32_t iId, uint32_t uType)
+bool CharacterAnimations::ChangeAnimationType(int32_t iId, uint32_t iTypeId)
 {
-    ENGINE_ASSERT(uType != ANIMATION_TYPE_STANDARD);
+    ENGINE_ASSERT(iTypeId != ANIMATION_TYPE_STANDARD);
     const int32_t index = FindAnimation(iId);
-    if (index < 0 || uType == ANIMATION_TYPE_STANDARD || uType >= NUM_ANIMATION_TYPES)
+    if (index < 0 || iTypeId == ANIMATION_TYPE_STANDARD || iTypeId >= NUM_ANIMATION_TYPES)
         return false;
-    m_aiSlots[uType] = index;
+    m_aiSlots[iTypeId] = index;
     return true;
 }
 
@@ -38,19 +38,19 @@ bool CharacterAnimations::IsLocomotion(int32_t iIndex) const
                            iIndex == m_aiSlots[ANIMATION_TYPE_IDLE]);
 }
 
-void CharacterAnimations::SetCurrentAnimationFromIndex(int32_t iIndex, bool bLoop, bool bMoving)
+void CharacterAnimations::SetCurrentAnimationFromIndex(int32_t iNewAnimation, bool bLoop, bool bMoving)
 {
-    ENGINE_ASSERT(iIndex >= 0 && iIndex < MAX_ANIMATIONS);
-    if (iIndex < 0 || iIndex >= m_iNumAnimations)
+    ENGINE_ASSERT(iNewAnimation >= 0 && iNewAnimation < MAX_ANIMATIONS);
+    if (iNewAnimation < 0 || iNewAnimation >= m_iNumAnimations)
         return;
     m_bLoop = bLoop ? 1 : 0;
     m_bMoving = bMoving ? 1 : 0;
-    m_bBlend = IsLocomotion(iIndex) && IsLocomotion(m_iCurrent);
-    if (m_aEntries[iIndex].m_iSet < 0) {
+    m_bBlend = IsLocomotion(iNewAnimation) && IsLocomotion(m_iCurrent);
+    if (m_aEntries[iNewAnimation].m_iSet < 0) {
         m_bDone = 1;
         return;
     }
-    if (iIndex == m_iCurrent)
+    if (iNewAnimation == m_iCurrent)
         return;
 
     Track& current = m_aTracks[0];
@@ -58,8 +58,8 @@ void CharacterAnimations::SetCurrentAnimationFromIndex(int32_t iIndex, bool bLoo
     previous.m_bOn = false;
     const float position = current.m_fPosition;
     m_iPrevious = m_iCurrent;
-    m_iCurrent = iIndex;
-    current = {iIndex, 0.0f, 1.0f, true};
+    m_iCurrent = iNewAnimation;
+    current = {iNewAnimation, 0.0f, 1.0f, true};
     if (m_iPrevious < 0) {
         m_bDone = 0;
         return;

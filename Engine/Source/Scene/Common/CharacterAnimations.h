@@ -36,11 +36,11 @@ public:
     int32_t FindAnimation(int32_t iId) const;
     int32_t GetSlot(uint32_t uType) const { return uType < NUM_ANIMATION_TYPES ? m_aiSlots[uType] : -1; }
     // Points the type's slot at the first entry with the id; false when none.
-    bool ChangeAnimationType(int32_t iId, uint32_t uType);
+    bool ChangeAnimationType(int32_t iId, uint32_t iTypeId);
     // Switches to the entry: at once, by a 200 ms cross-fade between walk,
     // idle and run, or after the old one's cycle when wait-first is set.
     // Starting the current one changes nothing.
-    void SetCurrentAnimationFromIndex(int32_t iIndex, bool bLoop, bool bMoving);
+    void SetCurrentAnimationFromIndex(int32_t iNewAnimation, bool bLoop, bool bMoving);
     void Update(uint32_t dtMs);
     bool IsAnimationDone(bool bShown) const;
     int32_t GetCurrentIndex() const { return m_iCurrent; }

@@ -1,5 +1,6 @@
 // Facing, turning and the character's box on the screen.
 #include "3D/Common/Camera.h"
+#include "Common/AnimationIds.h"
 #include "Error/EngineAssert.h"
 #include "Maths/CoreMath.h"
 #include "Scene/Common/Character.h"
@@ -39,11 +40,11 @@ void Character::SetFacingFromAngle(fx32 angle)
     m_iFacingY = FX_CosIdx(index);
 }
 
-void Character::RotateTo(const CoreFxVec& direction, fx32 angularSpeed)
+void Character::RotateTo(const CoreFxVec& direction, fx32 fAngularSpeed)
 {
     if (direction.x == 0 && direction.y == 0 && direction.z == 0)
         return;
-    ENGINE_ASSERT_MSG(angularSpeed >= 0, "Angular speed must be >= 0\n");
+    ENGINE_ASSERT_MSG(fAngularSpeed >= 0, "Angular speed must be >= 0\n");
     CoreFxVec unit {};
     CoreFxVec::Normalize({direction.x, direction.y, 0}, unit);
     if (unit.x == 0 && unit.y == 0)
@@ -56,16 +57,17 @@ void Character::RotateTo(const CoreFxVec& direction, fx32 angularSpeed)
     else if (current - target > PI)
         target += TWO_PI;
     const fx32 difference = target - current;
-    if (angularSpeed > 0 && (difference > TURN_TOLERANCE || difference < -TURN_TOLERANCE)) {
+    if (fAngularSpeed > 0 && (difference > TURN_TOLERANCE || difference < -TURN_TOLERANCE)) {
         m_bTurning = 1;
-        m_iAngularSpeed = difference < 0 ? -angularSpeed : angularSpeed;
+        m_iAngularSpeed = difference < 0 ? -fAngularSpeed : fAngularSpeed;
         m_iStartAngle = current;
         m_iTargetAngle = target;
         m_iTurned = 0;
         int32_t animation = m_oAnimations.GetSlot(ANIMATION_TYPE_WALK);
         if (animation < 0)
             animation = m_oAnimations.GetSlot(ANIMATION_TYPE_IDLE);
-        ENGINE_ASSERT_MSG(animation >= 0,
+        const int32_t iAnimationId = animation >= 0 ? m_oAnimations.GetEntry(animation).m_iId : ANIMATION_INVALID;
+        ENGINE_ASSERT_MSG(ANIMATION_INVALID != iAnimationId,
                           "Character must have a walk or idle animation to do the 'RotateTo' action\n");
         if (animation >= 0)
             StartLooping(animation);

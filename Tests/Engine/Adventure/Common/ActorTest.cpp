@@ -121,14 +121,77 @@ TEST_F(ActorTest, TurnsAtOnceToAnAngleAndTowardAnotherActor)
     EXPECT_LT(RunUntilIdle(100), 100);
     EXPECT_GT(m_heroine.m_iFacingX, ONE - 8) << "the other stands along +x";
 
-    // Toward itself: refused with a line, nothing turns.
+    // Toward itself: reported, nothing turns.
     const fx32 facing = m_heroine.m_iFacingX;
     const std::string log =
         LogOf([&] { m_actor.ExecuteAction(Action(ID_ACTION_TYPE_TURN_TO_ACTOR, HEROINE_ID, 0x8000)); });
-    EXPECT_NE(log.find("cannot turn toward itself"), std::string::npos) << log;
+    EXPECT_NE(log.find("function:  Actor::DoRotateToActor\ncondition: m_iActorId != iActor\n"), std::string::npos)
+        << log;
     EXPECT_TRUE(m_actor.IsIdle());
     EXPECT_EQ(m_heroine.m_iFacingX, facing);
     EXPECT_FALSE(m_heroine.m_bTurning);
+}
+
+TEST_F(ActorTest, TurningTowardAnActorAimsWhereItsMovingAnimationShowsIt)
+{
+    m_other.GetAnimations().m_bMoving = 1;
+    m_other.m_vCorrectedPosition = {20 * ONE, 300 * ONE, 0};
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_TURN_TO_ACTOR, OTHER_ID, 0));
+    EXPECT_EQ(m_heroine.m_iFacingX, 0);
+    EXPECT_EQ(m_heroine.m_iFacingY, ONE) << "toward +y, not toward its logical place along +x";
+}
+
+TEST_F(ActorTest, PlacingAndTurningAtAWaypointFaceTheSameWay)
+{
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, 1, 0x100));
+    EXPECT_TRUE(m_actor.IsIdle());
+    EXPECT_EQ(m_heroine.m_vPosition.x, 300 * ONE);
+    EXPECT_EQ(m_heroine.m_iFacingY, -ONE) << "only the low byte says to take the waypoint's facing";
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_TURN_TO_WAYPOINT, 1));
+    EXPECT_FALSE(m_actor.IsIdle());
+    EXPECT_LT(RunUntilIdle(100), 100);
+    const fx32 turnedX = m_heroine.m_iFacingX;
+    const fx32 turnedY = m_heroine.m_iFacingY;
+    m_heroine.SetDirection(0);
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, 1, 1));
+    EXPECT_EQ(m_heroine.m_iFacingX, turnedX);
+    EXPECT_EQ(m_heroine.m_iFacingY, turnedY);
+    EXPECT_EQ(turnedX, ONE);
+}
+
+TEST_F(ActorTest, FlagActionsTakeTheLowByteAndCompleteAtOnce)
+{
+    const struct {
+        int32_t type;
+        const uint8_t& flag;
+    } cases[] = {
+        {ID_ACTION_TYPE_SET_WALK_ONLY, m_heroine.m_bForceWalk},
+        {ID_ACTION_TYPE_SET_CAST_SHADOW, m_heroine.m_bShadow},
+        {ID_ACTION_TYPE_SET_VISIBLE, m_heroine.m_bShown},
+        {ID_ACTION_TYPE_SET_WALK_PAUSED, m_heroine.m_bHeld},
+    };
+    for (const auto& c : cases) {
+        m_actor.ExecuteAction(Action(c.type, 0x101));
+        EXPECT_TRUE(m_actor.IsIdle()) << c.type;
+        EXPECT_EQ(c.flag, 1) << c.type;
+        m_actor.ExecuteAction(Action(c.type, 0x100));
+        EXPECT_EQ(c.flag, 0) << c.type;
+    }
+    EXPECT_FALSE(m_actor.IsVisible());
+}
+
+TEST_F(ActorTest, AMovingAnimationCommitsWhereItEndedOnlyWhenAsked)
+{
+    for (const int32_t commit : {0, 1}) {
+        m_heroine.m_bPending = 0;
+        m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, IDLE_ID, 1));
+        m_actor.ExecuteAction(Action(ID_ACTION_TYPE_PLAY_ANIMATION, WAVE_ID, 0, commit));
+        EXPECT_FALSE(m_actor.IsIdle());
+        EXPECT_TRUE(m_heroine.GetAnimations().m_bMoving);
+        EXPECT_LT(RunUntilIdle(100), 100);
+        EXPECT_EQ(m_heroine.m_bPending, commit);
+        EXPECT_FALSE(m_heroine.m_bCommitAtEnd);
+    }
 }
 
 TEST_F(ActorTest, LoopingAnimationsCompleteAtOnceAndOneShotsWhenTheyEnd)
@@ -155,6 +218,63 @@ TEST_F(ActorTest, AnAnimationTheCharacterLacksIsOnlyLogged)
                   m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, 531, 0));
               }).find("Character()::SetCurrentAnimation - Missing animation g_talk_l\n"),
               std::string::npos);
+}
+
+TEST_F(ActorTest, AnAnimationWithoutAnIdLeavesTheWalkAndTheFlagsAlone)
+{
+    for (const int32_t type :
+         {ID_ACTION_TYPE_ANIMATION, ID_ACTION_TYPE_PLAY_ANIMATION, ID_ACTION_TYPE_ANIMATION_HOLD}) {
+        ASSERT_TRUE(m_heroine.MoveToWithPath(m_locators[2].m_vPosition, 0, nullptr));
+        m_heroine.Update(16);
+        const std::string log = LogOf([&] { m_actor.ExecuteAction(Action(type, ANIMATION_INVALID, 0, 1)); });
+        EXPECT_NE(log.find("Actor(tavrine) - no animation to play\n"), std::string::npos) << log;
+        EXPECT_TRUE(m_actor.IsIdle()) << type;
+        EXPECT_TRUE(m_heroine.m_bWalking) << type;
+        EXPECT_TRUE(m_heroine.m_bFollowingPath) << type;
+        EXPECT_FALSE(m_heroine.GetAnimations().m_bKeep) << type;
+        EXPECT_FALSE(m_heroine.GetAnimations().m_bWaitFirst) << type;
+        EXPECT_FALSE(m_heroine.m_bCommitAtEnd) << type;
+        m_heroine.StopMoving();
+    }
+}
+
+TEST_F(ActorTest, AHeldAnimationWaitsForTheIdleToFinishItsCycle)
+{
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, IDLE_ID, 1));
+    for (int frame = 0; frame < 75; ++frame)
+        m_heroine.Update(16);
+    const CharacterAnimations& animations = m_heroine.GetAnimations();
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION_HOLD, WAVE_ID, 0));
+    EXPECT_FALSE(m_actor.IsIdle());
+    EXPECT_EQ(animations.GetPreviousIndex(), 0) << "the idle plays on";
+    EXPECT_FALSE(animations.GetTrack(0).m_bOn);
+    // 0.8 s of the 2 s idle are left, then the 0.5 s wave plays whole.
+    EXPECT_NEAR(RunUntilIdle(200), 82, 2);
+    EXPECT_EQ(animations.GetPreviousIndex(), -1);
+    EXPECT_FLOAT_EQ(animations.GetTrack(0).m_fWeight, 1.0f);
+
+    // Holding the animation that already plays leaves no wait behind.
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION_HOLD, WAVE_ID, 1));
+    EXPECT_FALSE(animations.m_bWaitFirst);
+}
+
+TEST_F(ActorTest, AttachmentActionsTakeTheIdFirstAndTheBoneSecond)
+{
+    Attachment axe;
+    Attachment* attachments[1] = {&axe};
+    const uint32_t ids[1] = {0x00CD7AC7u};
+    m_surroundings.m_ppAttachments = attachments;
+    m_surroundings.m_pAttachmentIds = ids;
+    m_surroundings.m_iNumAttachments = 1;
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ADD_ATTACHMENT, static_cast<int32_t>(ids[0]), 4));
+    EXPECT_TRUE(m_actor.IsIdle());
+    ASSERT_EQ(m_heroine.GetNumAttachments(), 1);
+    EXPECT_EQ(m_heroine.GetAttachment(0).m_pAttachment, &axe);
+    EXPECT_EQ(m_heroine.GetAttachment(0).m_iBoneId, 4);
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_REMOVE_ATTACHMENT, static_cast<int32_t>(ids[0])));
+    EXPECT_TRUE(m_actor.IsIdle());
+    EXPECT_EQ(m_heroine.GetNumAttachments(), 0);
+    EXPECT_FALSE(axe.IsBound());
 }
 
 TEST_F(ActorTest, ActorsWithoutACharacterRefuseCharacterActions)

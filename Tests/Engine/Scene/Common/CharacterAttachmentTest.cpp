@@ -53,7 +53,7 @@ TEST_F(CharacterAttachmentTest, AFifthAttachmentIsRefused)
     bool added = true;
     const std::string log = LogOf([&] { added = m_heroine.AddAttachment(RIGHT_HAND, m_ids[4]); });
     EXPECT_FALSE(added);
-    EXPECT_NE(log.find("carries 4 attachments"), std::string::npos) << log;
+    EXPECT_NE(log.find("condition: CHARACTER_MAX_ATTACHMENTS > m_iNumAttachments\n"), std::string::npos) << log;
     EXPECT_FALSE(m_attachments[4].IsBound());
     EXPECT_EQ(m_heroine.GetNumAttachments(), 4);
 }
@@ -66,9 +66,11 @@ TEST_F(CharacterAttachmentTest, MissingOrCarriedAttachmentsAreNotBound)
         uint32_t id;
         const char* line;
     };
-    for (const Case& c : {Case {RIGHT_HAND, 0x99u, "Attachment \"?\" not available\n"},
-                          Case {7, m_ids[1], "Attachment \"stick_chemin\" not available\n"},
-                          Case {RIGHT_HAND, m_ids[0], "Attachment \"brutale_axe\" already in use\n"}}) {
+    for (const Case& c :
+         {Case {RIGHT_HAND, 0x99u, "condition: pAttachment!=NULL\nmessage:\nAttachment \"?\" not available\n"},
+          Case {7, m_ids[1], "Attachment \"stick_chemin\" refused: no bone 7\n"},
+          Case {RIGHT_HAND, m_ids[0],
+                "condition: !pAttachment->IsBound()\nmessage:\nAttachment \"brutale_axe\" already in use\n"}}) {
         bool added = true;
         const std::string log = LogOf([&] { added = m_sailor.AddAttachment(c.bone, c.id); });
         EXPECT_FALSE(added) << c.line;
@@ -76,6 +78,17 @@ TEST_F(CharacterAttachmentTest, MissingOrCarriedAttachmentsAreNotBound)
     }
     EXPECT_EQ(m_sailor.GetNumAttachments(), 0);
     EXPECT_FALSE(m_attachments[1].IsBound());
+
+    // Without a scene nothing can be bound; with nothing carried nothing can
+    // be removed.
+    Character stranger;
+    bool changed = true;
+    std::string log = LogOf([&] { changed = stranger.AddAttachment(RIGHT_HAND, m_ids[1]); });
+    EXPECT_FALSE(changed);
+    EXPECT_NE(log.find("condition: NULL != scene\n"), std::string::npos) << log;
+    log = LogOf([&] { changed = m_sailor.RemoveAttachment(m_ids[1]); });
+    EXPECT_FALSE(changed);
+    EXPECT_NE(log.find("condition: 0 != m_iNumAttachments\n"), std::string::npos) << log;
 }
 
 TEST_F(CharacterAttachmentTest, RemovingOneKeepsTheOthersInOrder)

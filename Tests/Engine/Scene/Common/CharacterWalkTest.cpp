@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -269,6 +270,40 @@ TEST_F(CharacterWalkTest, AnImmediateSwitchPutsHerWhereTheMovingAnimationCommitt
     EXPECT_EQ(character.m_vPosition.x, 50 * ONE);
     EXPECT_EQ(character.m_vCorrectedPosition.x, 50 * ONE);
     EXPECT_FALSE(character.m_bPending);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CharacterWalkTest, RefusedCallsReportTheConditionsTheyBreak)
+{
+    Load(8);
+    Character& character = Add(At(20, 32));
+    Character& bare = Add(At(200, 32));
+    bare.GetAnimations() = CharacterAnimations();
+    const CoreFxVec points[5] = {At(40, 32), At(60, 32), At(80, 32), At(100, 32), At(120, 32)};
+    const struct {
+        std::function<void()> call;
+        const char* report;
+    } cases[] = {
+        {[&] { character.MoveToWithPath(At(300, 32), 5, points); },
+         "condition: MAX_INTERMEDIATE_POINTS >= static_cast<unsigned int>(iIntermediatePointsNumber)\n"},
+        {[&] { character.RotateTo(At(1, 0), -ONE); },
+         "condition: fAngularSpeed >= 0\nmessage:\nAngular speed must be >= 0\n"},
+        {[&] { bare.RotateTo(At(0, 1), 0x8000); },
+         "condition: ANIMATION_INVALID != iAnimationId\nmessage:\nCharacter must have a walk or idle animation to do "
+         "the 'RotateTo' action\n"},
+        {[&] { character.ChangeAnimationType(WALK_ID, ANIMATION_TYPE_STANDARD); },
+         "condition: iTypeId != ANIMATION_TYPE_STANDARD\n"},
+        {[&] { character.GetAnimations().SetCurrentAnimationFromIndex(MAX_ANIMATIONS, true, false); },
+         "condition: iNewAnimation >= 0 && iNewAnimation < MAX_ANIMATIONS\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string log = TestSupport::LogOf(c.call);
+        EXPECT_NE(log.find(c.report), std::string::npos) << log;
+    }
+    EXPECT_FALSE(character.m_bWalking) << "too many points on the way start no walk";
 }
 
 } // namespace
