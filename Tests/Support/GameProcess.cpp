@@ -19,6 +19,23 @@ namespace TestSupport {
 
 using namespace std::chrono_literals;
 
+namespace {
+
+// In a new child: works in the folder, writes what it prints to `output`
+// and shows no window and plays no sound.
+void EnterHeadlessChild(const TempDir& folder, const std::string& output, const char* audioDriver)
+{
+    if (chdir(folder.Path().c_str()) != 0)
+        _exit(120);
+    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(descriptor, STDOUT_FILENO);
+    dup2(descriptor, STDERR_FILENO);
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", audioDriver, 1);
+}
+
+} // namespace
+
 pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments,
                 const char* audioDriver)
 {
@@ -27,13 +44,7 @@ pid_t StartGame(const TempDir& folder, const std::string& name, const std::vecto
     const pid_t child = fork();
     if (child != 0)
         return child;
-    if (chdir(folder.Path().c_str()) != 0)
-        _exit(120);
-    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(descriptor, STDOUT_FILENO);
-    dup2(descriptor, STDERR_FILENO);
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", audioDriver, 1);
+    EnterHeadlessChild(folder, output, audioDriver);
     // Sanitizer builds would add the leak checker's list of used suppressions
     // to what the game itself wrote.
     const char* leakOptions = getenv("LSAN_OPTIONS");
@@ -58,13 +69,7 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
     const pid_t child = fork();
     if (child != 0)
         return child;
-    if (chdir(folder.Path().c_str()) != 0)
-        _exit(120);
-    const int descriptor = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(descriptor, STDOUT_FILENO);
-    dup2(descriptor, STDERR_FILENO);
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EnterHeadlessChild(folder, output, "dummy");
     setenv("LANG", "en_GB.UTF-8", 1);
     Platform::SetInputDevices(&devices);
     // A stop by signal closes the game as it closes the program.

@@ -1,6 +1,8 @@
 #include "Support/HandMadeScene.h"
 
 #include "Common/TwGame.h"
+#include "Support/HandMadeDds.h"
+#include "Texture/CoreTextureManager.h"
 #include "Texture/CoreTexture.h"
 
 #include <algorithm>
@@ -83,6 +85,16 @@ ScopedWindowSize::~ScopedWindowSize()
 {
     g_oTwGame.m_oDisplaySettings.uWidth = m_uWidth;
     g_oTwGame.m_oDisplaySettings.uHeight = m_uHeight;
+}
+
+bool AddBlankTextures(std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        const std::vector<uint8_t> dds = HandMadeDds(32, 32, DDS_FOURCC_DXT1, 32 * 32 / 2);
+        if (g_pTextureManager->CreateTexture(name, dds.data(), dds.size()) == nullptr)
+            return false;
+    }
+    return true;
 }
 
 } // namespace TestSupport

@@ -3,6 +3,7 @@
 #include "Support/FakeSceneServices.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 class CoreTexture;
@@ -32,6 +33,10 @@ void BuildMainLayer(Scene& scene, fx32 width, const std::vector<HandMadeSprite>&
 // Puts a fake character for the actor id into the scene's next slot, at that
 // depth; the scene owns it.
 FakeCastMember& AddFakeCharacter(Scene& scene, uint32_t uActorId, fx32 depth);
+
+// Blank 32 x 32 textures by those names in the texture manager; false when
+// one cannot be made.
+bool AddBlankTextures(std::initializer_list<const char*> names);
 
 // Sets the display settings' window size for the life of the object.
 class ScopedWindowSize {

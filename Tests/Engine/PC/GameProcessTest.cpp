@@ -36,6 +36,15 @@ using TestSupport::TempDir;
 using TestSupport::WaitForExit;
 using TestSupport::WaitForText;
 
+// What start-up reads: the common pack and the top level of the sound, scene,
+// text, font and mini-game folders.
+void CopyStartUpData(const TempDir& folder)
+{
+    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
+        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+}
+
 // The lines in sorted order: standard output and standard error interleave
 // in their own order when both go to one file.
 std::vector<std::string> SortedLines(const std::string& text)
@@ -134,9 +143,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     TempDir folder;
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=640\nResolutionY=480\n");
     folder.WriteFile("log.txt", "a log of an earlier run\n");
-    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
-        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+    CopyStartUpData(folder);
 
     const pid_t game = StartGame(folder, "first");
     ASSERT_TRUE(WaitForText(folder / "log.txt", "Application Initialized", 10s)) << ReadFileText(folder / "first.out");
@@ -220,9 +227,7 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
 TEST(GameProcessTest, StartUpEndsAtTheLocalizerWithoutATextTable)
 {
     TempDir folder;
-    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
-        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+    CopyStartUpData(folder);
     std::filesystem::remove(folder / "text/it-ITTextCommon.dat");
     const pid_t game = StartGame(folder, "untranslated");
     ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "untranslated.out");
@@ -335,9 +340,7 @@ TEST(GameProcessTest, HelpListsTheSwitchesAndAnUnknownSwitchIsRefused)
 TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameCleanly)
 {
     TempDir folder;
-    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "text", "fonts", "scenes", "MiniGame"})
-        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+    CopyStartUpData(folder);
 
     // The window of the devices is 1280 x 960: the quit button's line is at
     // 114 virtual units, 570 pixels, from the top. Esc comes once the start
@@ -387,9 +390,7 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
 TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
 {
     TempDir folder;
-    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
-        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+    CopyStartUpData(folder);
 
     // The save-file check creates the file before the adventure starts.
     TestSupport::ScriptedInputDevices firstInput;
@@ -435,9 +436,7 @@ TEST(GameProcessTest, AutoTestReadsTheSampleRecordingAndADamagedOneStopsStartUpN
     };
     for (const Case& c : cases) {
         TempDir folder;
-        std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-        for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
-            std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+        CopyStartUpData(folder);
         if (c.size != 0)
             folder.WriteFile("autotest.dat",
                              std::string(recording.begin(), recording.begin() + std::ptrdiff_t(c.size)));
@@ -460,9 +459,7 @@ TEST(GameProcessTest, AutoTestReadsTheSampleRecordingAndADamagedOneStopsStartUpN
 TEST(GameProcessTest, TheSplashShowsItsLogosAndTwoClicksSkipThemToTheSaveFileCheck)
 {
     TempDir folder;
-    std::filesystem::copy_file(TestSupport::DataDir() / "common.dr", folder / "common.dr");
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "MiniGame"})
-        std::filesystem::copy(TestSupport::DataDir() / subfolder, folder / subfolder);
+    CopyStartUpData(folder);
 
     TestSupport::ScriptedInputDevices devices;
     SkipSplash(devices);

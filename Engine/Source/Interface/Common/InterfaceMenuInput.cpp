@@ -1,35 +1,21 @@
 // The tab bar's input and the pad cursor's jumps between the menu's targets.
 #include "Input/Common/InputEventIds.h"
-#include "Input/InputEventHandler.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Input/InputPointer.h"
 #include "Interface/Common/InterfaceMenu.h"
 
 namespace {
 
-constexpr uint32_t NO_POINTER = 0xFFFFFFFFu;
 // cos 45 degrees in 20.12: the cone a jump target must lie in.
 constexpr fx32 CONE = 2896;
 constexpr int32_t MAX_TAB_TARGETS = 64;
-
-bool ActiveAt(uint16_t id, uint32_t& pointer)
-{
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    pointer = NO_POINTER;
-    return handler && handler->IsEventActive(id, &pointer, nullptr);
-}
-
-bool Active(uint16_t id)
-{
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    return handler && handler->IsEventActive(id, nullptr, nullptr);
-}
 
 } // namespace
 
 void InterfaceMenu::HandleTabInput()
 {
     uint32_t pointer;
-    if (ActiveAt(InputEventId_MenuPointerPressed, pointer)) {
+    if (InputEventActiveAt(InputEventId_MenuPointerPressed, pointer)) {
         const fx32 x = InputPointerVirtualX(pointer);
         const fx32 y = InputPointerVirtualY(pointer);
         // The "off" buttons stand where the "on" ones do, shown or not.
@@ -41,9 +27,9 @@ void InterfaceMenu::HandleTabInput()
         }
         return;
     }
-    if (Active(InputEventId_NextTab))
+    if (InputEventActive(InputEventId_NextTab))
         SetCurrentTab(m_iCurrentTab >= TAB_OPTIONS ? TAB_INVENTORY : m_iCurrentTab + 1);
-    else if (Active(InputEventId_PreviousTab))
+    else if (InputEventActive(InputEventId_PreviousTab))
         SetCurrentTab(m_iCurrentTab <= TAB_INVENTORY ? TAB_OPTIONS : m_iCurrentTab - 1);
 }
 

@@ -1,6 +1,7 @@
 #include "Interface/Common/MenuInput.h"
 
 #include "Input/Common/InputEventIds.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Input/InputEventHandler.h"
 #include "Input/InputPointer.h"
 #include "Interface/Common/MenuTabSceneLink.h"
@@ -9,8 +10,7 @@ namespace MenuInput {
 
 bool IsActive(uint16_t eventId)
 {
-    const InputEventHandler* pHandler = InputEventHandler::m_pSingleton;
-    return pHandler != nullptr && pHandler->IsEventActive(eventId, nullptr, nullptr);
+    return InputEventActive(eventId);
 }
 
 bool PointerOf(uint16_t eventId, CoreFxVec2& point)

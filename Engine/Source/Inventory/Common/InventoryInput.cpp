@@ -4,7 +4,7 @@
 #include "Common/TwGame.h"
 #include "Common/VarIds.h"
 #include "Input/Common/InputEventIds.h"
-#include "Input/InputEventHandler.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Input/InputPointer.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Interface/Common/InterfaceMenuServices.h"
@@ -17,22 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr uint32_t NO_POINTER = 0xFFFFFFFFu;
-
-// Whether the event is active; its pointer, NO_POINTER when it has none.
-bool ActiveAt(uint16_t id, uint32_t& pointer)
-{
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    pointer = NO_POINTER;
-    return handler && handler->IsEventActive(id, &pointer, nullptr);
-}
-
-bool Active(uint16_t id)
-{
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    return handler && handler->IsEventActive(id, nullptr, nullptr);
-}
 
 const char* ItemName(uint32_t uItemId)
 {
@@ -51,17 +35,18 @@ void Inventory::Update(uint32_t dtMs)
 
     if (!GetInterfaceMenuServices().IsGameBusy()) {
         uint32_t pointer;
-        if (ActiveAt(InputEventId_MenuPointerPressed, pointer))
+        if (InputEventActiveAt(InputEventId_MenuPointerPressed, pointer))
             HandlePress(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
-        else if (Active(InputEventId_InventoryNextPage) && IsArrowVisible(BUTTON_NEXT_PAGE))
+        else if (InputEventActive(InputEventId_InventoryNextPage) && IsArrowVisible(BUTTON_NEXT_PAGE))
             FlipPage(INVENTORY_PAGE_CELLS);
-        else if (Active(InputEventId_InventoryPreviousPage) && IsArrowVisible(BUTTON_PREVIOUS_PAGE))
+        else if (InputEventActive(InputEventId_InventoryPreviousPage) && IsArrowVisible(BUTTON_PREVIOUS_PAGE))
             FlipPage(-INVENTORY_PAGE_CELLS);
-        if (m_iSelectedCell != -1 && ActiveAt(InputEventId_MenuPointerHeld, pointer))
+        if (m_iSelectedCell != -1 && InputEventActiveAt(InputEventId_MenuPointerHeld, pointer))
             HandleHeld(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer), dtMs);
-        if (ActiveAt(InputEventId_PointerMoved, pointer))
-            HandlePointerMoved(pointer != NO_POINTER, InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
-        if (m_iSelectedCell != -1 && ActiveAt(InputEventId_MenuPointerReleased, pointer))
+        if (InputEventActiveAt(InputEventId_PointerMoved, pointer))
+            HandlePointerMoved(pointer != INPUT_NO_POINTER, InputPointerVirtualX(pointer),
+                               InputPointerVirtualY(pointer));
+        if (m_iSelectedCell != -1 && InputEventActiveAt(InputEventId_MenuPointerReleased, pointer))
             HandleRelease(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
     }
     UpdateDoubloonCounts();

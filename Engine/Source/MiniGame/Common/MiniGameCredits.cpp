@@ -1,16 +1,15 @@
 #include "MiniGame/Common/MiniGameCredits.h"
 
-#include "App/CoreApp.h"
 #include "Common/TwGame.h"
 #include "Effects/Common/Effect.h"
 #include "Effects/Common/EffectList.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
-#include "Input/InputEventHandler.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Managers/Common/SoundManager.h"
+#include "MiniGame/Common/MiniGameClearColor.h"
 #include "MiniGame/Common/MiniGameFonts.h"
 #include "MiniGame/Common/ResourceNameTable.h"
-#include "Renderer/CoreRenderer.h"
 #include "Utils/Common/DkLocalizer.h"
 
 namespace {
@@ -20,7 +19,6 @@ constexpr int32_t TEXT_LINES = 36;
 constexpr int32_t FIRST_PICTURE = 3;
 constexpr fx32 SCREEN_CENTRE_X = 128 * FX32_ONE;
 constexpr fx32 SCREEN_HEIGHT = 192 * FX32_ONE;
-constexpr uint32_t OPAQUE_BLACK_CLEAR = 0xFF000000;
 
 // The sprite names by id, from 1.
 constexpr const char* SPRITE_NAMES[] = {
@@ -28,18 +26,6 @@ constexpr const char* SPRITE_NAMES[] = {
     "masks_placeholder4", "masks_placeholder5", "masks_placeholder6", "masks_placeholder7", "masks_bink",
 };
 constexpr auto SPRITE_TABLE = SortedResourceNames(SPRITE_NAMES);
-
-void SetClearColor(uint32_t uColor)
-{
-    if (g_pCoreApp != nullptr && g_pCoreApp->m_pRenderer != nullptr)
-        g_pCoreApp->m_pRenderer->SetClearColor(uColor);
-}
-
-bool IsActive(uint16_t eventId)
-{
-    const InputEventHandler* pHandler = InputEventHandler::m_pSingleton;
-    return pHandler != nullptr && pHandler->IsEventActive(eventId, nullptr, nullptr);
-}
 
 } // namespace
 
@@ -89,7 +75,7 @@ void MiniGameCredits::Shutdown()
     for (int32_t iSlot = PICTURE_SLOT_COUNT - 1; iSlot >= 0; --iSlot)
         m_aoPictures[iSlot].Shutdown();
     m_oTextRenderer.Release();
-    SetClearColor(OPAQUE_BLACK_CLEAR);
+    SetMiniGameClearColor(OPAQUE_BLACK_CLEAR);
     UnloadResources();
 }
 
@@ -156,7 +142,7 @@ void MiniGameCredits::UpdatePictures()
 
 bool MiniGameCredits::IsSkipPressed() const
 {
-    return IsActive(InputEventId_GameSkip) || IsActive(InputEventId_GameConfirm);
+    return InputEventActive(InputEventId_GameSkip) || InputEventActive(InputEventId_GameConfirm);
 }
 
 bool MiniGameCredits::Update(uint32_t)
@@ -181,7 +167,7 @@ bool MiniGameCredits::Update(uint32_t)
 
 void MiniGameCredits::Render()
 {
-    SetClearColor(OPAQUE_BLACK_CLEAR);
+    SetMiniGameClearColor(OPAQUE_BLACK_CLEAR);
     m_oTextRenderer.BeginPrint();
     ForEachVisibleRow([this](const CreditsEntry& row, fx32 fxY) {
         if (row.m_uKind != CreditsEntry::KIND_TEXT)

@@ -1,20 +1,18 @@
 #include "MiniGame/Common/SplashScreenSequence.h"
 
-#include "App/CoreApp.h"
 #include "Common/TwGame.h"
 #include "Effects/Common/EffectList.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
-#include "Input/InputEventHandler.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Log/CoreLog.h"
+#include "MiniGame/Common/MiniGameClearColor.h"
 #include "MiniGame/Common/MiniGameTime.h"
 #include "MiniGame/Common/ResourceNameTable.h"
-#include "Renderer/CoreRenderer.h"
 
 namespace {
 
 constexpr const char* PACK_NAME = "SSS_Intro";
-constexpr uint32_t OPAQUE_BLACK_CLEAR = 0xFF000000;
 
 constexpr int32_t DRAVIK_LOGO = 1;
 constexpr int32_t PELVOR_LOGO = 4;
@@ -39,18 +37,6 @@ enum Step : int32_t {
     STEP_FIRST_FADE_OUT = 7,
     STEP_LAST_FADE_OUT = 9,
 };
-
-void SetClearColor(uint32_t uColor)
-{
-    if (g_pCoreApp != nullptr && g_pCoreApp->m_pRenderer != nullptr)
-        g_pCoreApp->m_pRenderer->SetClearColor(uColor);
-}
-
-bool IsActive(uint16_t eventId)
-{
-    const InputEventHandler* pHandler = InputEventHandler::m_pSingleton;
-    return pHandler != nullptr && pHandler->IsEventActive(eventId, nullptr, nullptr);
-}
 
 } // namespace
 
@@ -103,7 +89,7 @@ bool SplashScreenSequence::Initialize()
     InitializeEffects();
     if (!InitializeLogo())
         return false;
-    SetClearColor(OPAQUE_BLACK_CLEAR);
+    SetMiniGameClearColor(OPAQUE_BLACK_CLEAR);
     return true;
 }
 
@@ -163,7 +149,7 @@ void SplashScreenSequence::ShutdownLogo()
 
 void SplashScreenSequence::CheckSkipInput()
 {
-    if (IsActive(InputEventId_GamePointerPressed) || IsActive(InputEventId_GameConfirm))
+    if (InputEventActive(InputEventId_GamePointerPressed) || InputEventActive(InputEventId_GameConfirm))
         m_bSkipRequested = true;
 }
 
@@ -188,7 +174,7 @@ void SplashScreenSequence::ShowLogo(int32_t iSpriteId)
     m_oLogo.ChangeSprite(pLogo->iSpriteId);
     m_uLogoColor = pLogo->uColor;
     m_iLogoId = pLogo->iSpriteId;
-    SetClearColor(OPAQUE_BLACK_CLEAR | (pLogo->uColor >> 8));
+    SetMiniGameClearColor(OPAQUE_BLACK_CLEAR | (pLogo->uColor >> 8));
 }
 
 void SplashScreenSequence::StartLogo(int32_t iSpriteId)
@@ -240,7 +226,7 @@ bool SplashScreenSequence::UpdateSequence(uint32_t)
         break;
     case STEP_LAST_FADE_OUT:
         if (IsFadeOutOver()) {
-            SetClearColor(OPAQUE_BLACK_CLEAR);
+            SetMiniGameClearColor(OPAQUE_BLACK_CLEAR);
             return true;
         }
         break;

@@ -1,7 +1,7 @@
 #include "Adventure/Common/Scriptable.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
-#include "Input/InputEventHandler.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Input/InputPointer.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneInputLink.h"
@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr uint32_t NO_POINTER = 0xFFFFFFFFu;
 // Past this hold (0.2 s) a release no longer walks and the character follows
 // the pointer instead.
 constexpr fx32 HOLD_LIMIT = 0x333;
@@ -19,18 +18,10 @@ constexpr int MAX_EVENT_TYPES = 13;
 // What the unknown-state assert reports.
 constexpr bool FALSE = false;
 
-// The trigger is active; with a position when it carries one.
-bool Active(uint16_t id)
-{
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    return handler && handler->IsEventActive(id, nullptr, nullptr);
-}
-
+// The trigger is active and carries a position.
 bool ActiveAt(uint16_t id, uint32_t& pointer)
 {
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    pointer = NO_POINTER;
-    return handler && handler->IsEventActive(id, &pointer, nullptr) && pointer != NO_POINTER;
+    return InputEventActiveAt(id, pointer) && pointer != INPUT_NO_POINTER;
 }
 
 bool HeldOrMovedAt(uint32_t& pointer)
@@ -73,9 +64,9 @@ void SetModeOnce(SceneCursor& cursor, int32_t iMode)
 
 void Scene::ApplyPointerFlags()
 {
-    if (Active(InputEventId_PointerInside))
+    if (InputEventActive(InputEventId_PointerInside))
         m_oCursor.m_bShown = 1;
-    if (Active(InputEventId_PointerOutside))
+    if (InputEventActive(InputEventId_PointerOutside))
         m_oCursor.m_bShown = 0;
 }
 
@@ -124,7 +115,8 @@ void Scene::HandleBusyInput()
         PostEvent(SCENE_EVENT_TALK_DONE);
     uint32_t pointer;
     // The pad's stick (72) keeps the pointer where it is.
-    if (!Active(72) && (ActiveAt(InputEventId_PointerMoved, pointer) || ActiveAt(InputEventId_PointerHeld, pointer)))
+    if (!InputEventActive(72) &&
+        (ActiveAt(InputEventId_PointerMoved, pointer) || ActiveAt(InputEventId_PointerHeld, pointer)))
         m_oCursor.SetPosition(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
     SetModeOnce(m_oCursor, dialog && link.DialogOffersChoices() ? CURSOR_POINTER : CURSOR_WAIT);
 }
@@ -138,12 +130,12 @@ void Scene::HandleIdleInput(uint32_t dtMs)
         m_pHoveredObject = nullptr;
     HandleIdleButtons(dtMs);
     UpdateCaption();
-    if (Active(InputEventId_OpenMenu)) {
+    if (InputEventActive(InputEventId_OpenMenu)) {
         m_oCursor.ResetVerbPosition();
         m_oCursor.SetMode(CURSOR_POINTER);
         m_bVerbMenuOpen = 0;
         PostEvent(SCENE_EVENT_OPEN_MENU);
-    } else if (Active(InputEventId_HighlightAll)) {
+    } else if (InputEventActive(InputEventId_HighlightAll)) {
         s_bHighlightAll = !s_bHighlightAll;
     }
 }

@@ -1,12 +1,11 @@
 #include "Input/Common/InputEventIds.h"
-#include "Input/InputEventHandler.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Input/InputPointer.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneInputLink.h"
 
 namespace {
 
-constexpr uint32_t NO_POINTER = 0xFFFFFFFFu;
 // "Use", then "on", around the item's name in the drag caption.
 constexpr uint32_t USE_TEXT_ID = 0x1ED665A3u;
 constexpr uint32_t ON_TEXT_ID = 0xDA5CF25u;
@@ -14,17 +13,9 @@ constexpr size_t USE_CAPTION_SIZE = 116;
 // The pad's pointer-hold trigger keeps the pad cursor where it is.
 constexpr uint16_t PAD_HOLD = 76;
 
-bool Active(uint16_t id)
-{
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    return handler && handler->IsEventActive(id, nullptr, nullptr);
-}
-
 bool ActiveAt(uint16_t id, uint32_t& pointer)
 {
-    const InputEventHandler* handler = InputEventHandler::m_pSingleton;
-    pointer = NO_POINTER;
-    return handler && handler->IsEventActive(id, &pointer, nullptr) && pointer != NO_POINTER;
+    return InputEventActiveAt(id, pointer) && pointer != INPUT_NO_POINTER;
 }
 
 void MoveCursor(SceneCursor& cursor, uint32_t pointer)
@@ -57,11 +48,12 @@ void Scene::HandleWalkInput()
 void Scene::HandleMenuInput()
 {
     uint32_t pointer;
-    if (Active(InputEventId_OpenMenu) || Active(15) || Active(16) || Active(17)) {
+    if (InputEventActive(InputEventId_OpenMenu) || InputEventActive(15) || InputEventActive(16) ||
+        InputEventActive(17)) {
         // The secondary button drops a held item before it closes the menu.
         if (GetSceneInputLink().GetSelectedItem() < 0)
             PostEvent(SCENE_EVENT_CLOSE_MENU);
-    } else if (Active(6)) {
+    } else if (InputEventActive(6)) {
     } else if (ActiveAt(InputEventId_PointerMoved, pointer) || ActiveAt(InputEventId_PointerHeld, pointer)) {
         MoveCursor(m_oCursor, pointer);
         if (m_oCursor.GetMode() != CURSOR_MENU)
@@ -110,7 +102,7 @@ void Scene::HandlePadPointerInput()
     uint32_t pointer;
     if (ActiveAt(InputEventId_PointerPressed, pointer))
         MoveCursor(m_oCursor, pointer);
-    else if (!Active(PAD_HOLD) &&
+    else if (!InputEventActive(PAD_HOLD) &&
              (ActiveAt(InputEventId_PointerMoved, pointer) || ActiveAt(InputEventId_PointerHeld, pointer)))
         MoveCursor(m_oCursor, pointer);
 }

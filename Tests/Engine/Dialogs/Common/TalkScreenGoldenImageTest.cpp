@@ -7,8 +7,7 @@
 #include "Renderer/CoreRenderer.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +21,13 @@ constexpr int32_t LIVING_ROOM = 9;
 constexpr uint32_t FIRST_VISIT = 0x824E3221;
 constexpr uint32_t TALK_TO_MOTHER = 0xD25B1E3D;
 
-class TalkScreenGoldenImageTest : public testing::Test {
+class TalkScreenGoldenImageTest : public TestSupport::OpenGlPictureTest {
 protected:
     void SetUp() override
     {
-        TestSupport::EnsureMainHeap();
-        ASSERT_NE(m_window.Get(), nullptr);
-        CoreRendererSettings settings;
-        settings.m_hWindow = m_window.Get();
-        settings.m_uWidth = 640;
-        settings.m_uHeight = 480;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
+        OpenGlPictureTest::SetUp();
+        if (HasFatalFailure())
+            return;
         // A sea blue behind the screen shows what the strip lets through.
         m_renderer.SetClearColor(0xFF3C6E96);
         world.SetUp();
@@ -50,7 +44,7 @@ protected:
     {
         talk.Shutdown();
         world.TearDown();
-        m_renderer.Shutdown();
+        OpenGlPictureTest::TearDown();
     }
 
     // Frames until the portrait has arrived and every line is typed.
@@ -61,20 +55,14 @@ protected:
     }
     Platform::RgbaImage Picture(bool bCaption)
     {
-        EXPECT_TRUE(m_renderer.BeginFrame());
-        m_renderer.ClearFrame();
-        m_renderer.SetScreenCamera();
-        talk.Draw();
-        if (bCaption)
-            talk.DrawCaption();
-        Platform::RgbaImage picture;
-        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
-        m_renderer.EndFrame();
-        return picture;
+        return FramePicture([&] {
+            m_renderer.SetScreenCamera();
+            talk.Draw();
+            if (bCaption)
+                talk.DrawCaption();
+        });
     }
 
-    TestSupport::OpenGlTestWindow m_window {640, 480};
-    CoreRenderer m_renderer;
     TalkWorld world;
     DialogInterface talk;
 };

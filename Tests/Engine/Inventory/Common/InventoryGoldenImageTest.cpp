@@ -8,8 +8,7 @@
 #include "Support/Files.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlPictureTest.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"
 #include "Utils/Common/Font/Common/TwFont.h"
@@ -24,18 +23,13 @@ namespace {
 
 using namespace MenuTest;
 
-class InventoryGoldenImageTest : public testing::Test {
+class InventoryGoldenImageTest : public TestSupport::OpenGlPictureTest {
 protected:
     void SetUp() override
     {
-        TestSupport::EnsureMainHeap();
-        ASSERT_NE(m_window.Get(), nullptr);
-        CoreRendererSettings settings;
-        settings.m_hWindow = m_window.Get();
-        settings.m_uWidth = 640;
-        settings.m_uHeight = 480;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
+        OpenGlPictureTest::SetUp();
+        if (HasFatalFailure())
+            return;
         m_renderer.SetClearColor(0xFF204060);
         world.SetUp();
 
@@ -64,23 +58,17 @@ protected:
         m_smallFont.Release();
         g_oDkLocalizer.Release();
         g_VarManager.SetInt(VARINT_INV_DOUBLOON, 0);
-        m_renderer.Shutdown();
+        OpenGlPictureTest::TearDown();
     }
 
     Platform::RgbaImage Picture()
     {
-        EXPECT_TRUE(m_renderer.BeginFrame());
-        m_renderer.ClearFrame();
-        m_renderer.SetScreenCamera();
-        world.Menu().DrawPanel();
-        Platform::RgbaImage picture;
-        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
-        m_renderer.EndFrame();
-        return picture;
+        return FramePicture([&] {
+            m_renderer.SetScreenCamera();
+            world.Menu().DrawPanel();
+        });
     }
 
-    TestSupport::OpenGlTestWindow m_window {640, 480};
-    CoreRenderer m_renderer;
     MenuWorld world;
     DkLocalizerBank m_aBanks[DkLocalizer::BANK_COUNT];
     std::vector<uint8_t> m_texts;

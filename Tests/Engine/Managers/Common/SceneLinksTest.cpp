@@ -12,7 +12,7 @@
 #include "Scene/Common/GameScene.h"
 #include "Scripts/Common/MapThumb.h"
 #include "Support/FakeSceneServices.h"
-#include "Support/HandMadeDds.h"
+#include "Support/HandMadeScene.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/NullRendererTest.h"
@@ -35,10 +35,7 @@ protected:
         ResourceManager::CreateSingleton();
         // The interface pieces that every scene shows come with the common
         // pack in the game.
-        for (const char* name : {"star", "int_arrow", "Int_pointers"}) {
-            const std::vector<uint8_t> dds = TestSupport::HandMadeDds(32, 32, DDS_FOURCC_DXT1, 32 * 32 / 2);
-            ASSERT_NE(g_pTextureManager->CreateTexture(name, dds.data(), dds.size()), nullptr);
-        }
+        ASSERT_TRUE(TestSupport::AddBlankTextures({"star", "int_arrow", "Int_pointers"}));
         SetSceneWorldLink(&m_world);
         SceneManager::ClearSceneIds();
     }

@@ -7,8 +7,7 @@
 #include "Renderer/CoreRenderer.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -25,19 +24,11 @@ constexpr const char* MESSAGE =
     "talk about until the next tide. The old fisherman at the end of the pier keeps the record; ask him about it "
     "and he will tell you, at length, about the night of the great storm when the sky emptied itself of stars.";
 
-TEST(MessageBoxGoldenImageTest, TheBoxShowsItsTitleTextArrowsButtonsAndPointer)
+using MessageBoxGoldenImageTest = TestSupport::OpenGlPictureTest;
+
+TEST_F(MessageBoxGoldenImageTest, TheBoxShowsItsTitleTextArrowsButtonsAndPointer)
 {
-    TestSupport::EnsureMainHeap();
-    TestSupport::OpenGlTestWindow window {640, 480};
-    ASSERT_NE(window.Get(), nullptr);
-    CoreRendererSettings settings;
-    settings.m_hWindow = window.Get();
-    settings.m_uWidth = 640;
-    settings.m_uHeight = 480;
-    settings.m_uPrimitiveBufferSize = 768;
-    CoreRenderer renderer;
-    ASSERT_TRUE(renderer.Initialize(settings));
-    renderer.SetClearColor(0xFF3C6E96);
+    m_renderer.SetClearColor(0xFF3C6E96);
     TestSupport::LogCapture log;
     MiniGameWorld world;
     world.SetUp();
@@ -59,20 +50,16 @@ TEST(MessageBoxGoldenImageTest, TheBoxShowsItsTitleTextArrowsButtonsAndPointer)
         box.Update(16);
         ASSERT_TRUE(box.GetButton(1).m_bHovered);
 
-        ASSERT_TRUE(renderer.BeginFrame());
-        renderer.ClearFrame();
-        renderer.SetScreenCamera();
-        game.Render();
-        Platform::RgbaImage picture;
-        ASSERT_EQ(renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
-        renderer.EndFrame();
+        const Platform::RgbaImage picture = FramePicture([&] {
+            m_renderer.SetScreenCamera();
+            game.Render();
+        });
         EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/MiniGame/Common/MessageBox", 8));
         game.Shutdown();
     }
     MGSprite::ShutdownPoolSystem();
     MiniGameFonts::Release();
     world.TearDown();
-    renderer.Shutdown();
     EXPECT_EQ(log.Text().find("Warning"), std::string::npos) << log.Text();
 }
 

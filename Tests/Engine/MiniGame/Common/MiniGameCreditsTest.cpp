@@ -33,17 +33,6 @@ constexpr uint32_t FRAME = 16;
 constexpr uint32_t COMMON_SOUND_GROUP = 0x65EC7051;
 constexpr const char* NO_SLOT_ASSERT = "iFreePictureId != INVALID_PICTURE_SLOT";
 
-class StubMainState final : public GameState {
-public:
-    explicit StubMainState(FiniteStateManager* pOwner) : GameState(pOwner, STATE_ID_MAIN) { }
-    uint16_t Update(uint32_t) override { return STATE_ID_MAIN; }
-    void Render() override { }
-
-protected:
-    void OnInit() override { }
-    void OnShutdown() override { }
-};
-
 class MiniGameCreditsTest : public TestSupport::NullRendererTest {
 protected:
     void SetUp() override
@@ -287,7 +276,7 @@ TEST_F(MiniGameCreditsTest, ASkipStartsTheSceneFadeOnceAndTheCreditsEndWhenItHas
 TEST_F(MiniGameCreditsTest, TheCreditsRunToTheirEndInTheMiniGameStateAndHandOverToTheStartMenu)
 {
     FiniteStateManager states;
-    states.AddState(std::make_unique<StubMainState>(&states));
+    states.AddState(std::make_unique<IdleState>(&states, STATE_ID_MAIN));
     states.AddState(std::make_unique<MiniGameState>(&states));
     states.GetStateQueue().Push({STATE_ID_MINIGAME, 1, 0});
     states.SetState(STATE_ID_MINIGAME);

@@ -36,18 +36,6 @@ std::unique_ptr<MiniGame> MakeKitTestGame(int32_t, uint32_t)
     return std::make_unique<KitTestMiniGame>(s_sPackName);
 }
 
-// The adventure the mini-game state hands back to.
-class StubMainState final : public GameState {
-public:
-    explicit StubMainState(FiniteStateManager* pOwner) : GameState(pOwner, STATE_ID_MAIN) { }
-    uint16_t Update(uint32_t) override { return STATE_ID_MAIN; }
-    void Render() override { }
-
-protected:
-    void OnInit() override { }
-    void OnShutdown() override { }
-};
-
 class MiniGameRunTest : public TestSupport::NullRendererTest {
 protected:
     void SetUp() override
@@ -56,7 +44,8 @@ protected:
         world.SetUp();
         s_sPackName = "MG_KitTest";
         g_oTwGame.m_bPaused = 0;
-        states.AddState(std::make_unique<StubMainState>(&states));
+        // The adventure the mini-game state hands back to.
+        states.AddState(std::make_unique<IdleState>(&states, STATE_ID_MAIN));
         states.AddState(std::make_unique<MiniGameState>(&states, &MakeKitTestGame));
     }
     void TearDown() override
@@ -292,7 +281,7 @@ TEST_F(MiniGameRunTest, AnUnknownIdOrAFailedInitializeEndsTheStateWithALogLine)
         // Nothing of the half-made game stays counted.
         EXPECT_EQ(text.find("MGSprite::ShutdownPoolSystem"), std::string::npos) << text;
         states.ReleaseStates();
-        states.AddState(std::make_unique<StubMainState>(&states));
+        states.AddState(std::make_unique<IdleState>(&states, STATE_ID_MAIN));
         states.AddState(std::make_unique<MiniGameState>(&states, &MakeKitTestGame));
     }
 }
@@ -300,7 +289,7 @@ TEST_F(MiniGameRunTest, AnUnknownIdOrAFailedInitializeEndsTheStateWithALogLine)
 TEST_F(MiniGameRunTest, TheScriptActionQueuesTheGameWhoseResultComesBackThroughTheSlot)
 {
     // The game object's own state machine, reached by the script manager.
-    g_oTwGame.AddState(std::make_unique<StubMainState>(&g_oTwGame));
+    g_oTwGame.AddState(std::make_unique<IdleState>(&g_oTwGame, STATE_ID_MAIN));
     g_oTwGame.AddState(std::make_unique<MiniGameState>(&g_oTwGame, &MakeKitTestGame));
     TwGameStateLink link(g_oTwGame);
     SetScriptStateLink(&link);
@@ -354,7 +343,7 @@ TEST_F(MiniGameRunTest, OnlyTheSplashStartsWithoutTheFadeAndTheCreditsEndAtTheSt
     Start(MINIGAME_SPLASH);
     EXPECT_FALSE(State().GetEffect(MiniGame::EFFECT_OPENING_FADE).IsRunning());
     states.ReleaseStates();
-    states.AddState(std::make_unique<StubMainState>(&states));
+    states.AddState(std::make_unique<IdleState>(&states, STATE_ID_MAIN));
     states.AddState(std::make_unique<MiniGameState>(&states, &MakeKitTestGame));
     states.GetStateQueue().Pop();
 

@@ -5,6 +5,7 @@
 // the kit through a whole run as a real game would.
 #include "Hash/CoreCrc32.h"
 #include "MiniGame/Common/MiniGame.h"
+#include "States/Common/GameState.h"
 #include "Support/ScopedInputSystem.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"
@@ -23,6 +24,22 @@ constexpr uint32_t INSTRUCTIONS_TEXT = CoreCrc32Of("KIT_TEST_INSTRUCTIONS");
 // The test pack's two unit pictures.
 constexpr int32_t LIFE_ID = 1;
 constexpr int32_t LIFE_LOST_ID = 2;
+
+// A state that stays as it is: the one a mini-game or the splash hands over
+// to.
+class IdleState final : public GameState {
+public:
+    IdleState(FiniteStateManager* pOwner, uint16_t uId) : GameState(pOwner, uId), m_uId(uId) { }
+    uint16_t Update(uint32_t) override { return m_uId; }
+    void Render() override { }
+
+protected:
+    void OnInit() override { }
+    void OnShutdown() override { }
+
+private:
+    uint16_t m_uId;
+};
 
 // The sample world of a mini-game. The renderer (and so the texture manager)
 // is the test's.

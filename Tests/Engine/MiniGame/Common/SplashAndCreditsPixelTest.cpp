@@ -12,8 +12,7 @@
 #include "Renderer/CoreRenderer.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -39,18 +38,13 @@ Pixel At(const Platform::RgbaImage& image, uint32_t x, uint32_t y)
     return {p[0], p[1], p[2]};
 }
 
-class MiniGamePixelTest : public testing::Test {
+class MiniGamePixelTest : public TestSupport::OpenGlPictureTest {
 protected:
     void SetUp() override
     {
-        TestSupport::EnsureMainHeap();
-        ASSERT_NE(m_window.Get(), nullptr);
-        CoreRendererSettings settings;
-        settings.m_hWindow = m_window.Get();
-        settings.m_uWidth = 640;
-        settings.m_uHeight = 480;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
+        OpenGlPictureTest::SetUp();
+        if (HasFatalFailure())
+            return;
         g_pCoreApp = new CoreApp();
         g_pCoreApp->m_pRenderer = &m_renderer;
         m_world.SetUp();
@@ -65,7 +59,7 @@ protected:
         g_pCoreApp->m_pRenderer = nullptr;
         delete g_pCoreApp;
         g_pCoreApp = nullptr;
-        m_renderer.Shutdown();
+        OpenGlPictureTest::TearDown();
     }
     // A frame of the game: the update, the effects, then the picture.
     Platform::RgbaImage Frame(SplashScreenSequence& splash)
@@ -76,20 +70,14 @@ protected:
     }
     Platform::RgbaImage Draw(MiniGame& game)
     {
-        Platform::RgbaImage picture;
-        EXPECT_TRUE(m_renderer.BeginFrame());
-        m_renderer.ClearFrame();
-        m_renderer.SetScreenCamera();
-        game.Render();
-        Effect::RenderAll();
-        EXPECT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
-        m_renderer.EndFrame();
-        return picture;
+        return FramePicture([&] {
+            m_renderer.SetScreenCamera();
+            game.Render();
+            Effect::RenderAll();
+        });
     }
 
     TestSupport::LogCapture m_log;
-    TestSupport::OpenGlTestWindow m_window {640, 480};
-    CoreRenderer m_renderer;
     MiniGameWorld m_world;
 };
 

@@ -30,18 +30,6 @@ constexpr uint32_t FRAME = 16;
 constexpr int32_t KOVIL = 5;
 constexpr int32_t DRAVIK = 1;
 
-// What follows the splash at start-up: the save-file check.
-class StubCheckState final : public GameState {
-public:
-    explicit StubCheckState(FiniteStateManager* pOwner) : GameState(pOwner, STATE_ID_CARD_CHECK) { }
-    uint16_t Update(uint32_t) override { return STATE_ID_CARD_CHECK; }
-    void Render() override { }
-
-protected:
-    void OnInit() override { }
-    void OnShutdown() override { }
-};
-
 class SplashScreenSequenceTest : public TestSupport::NullRendererTest {
 protected:
     void SetUp() override
@@ -51,7 +39,8 @@ protected:
         g_oTwGame.m_bPaused = 0;
         g_pCoreApp = new CoreApp();
         g_pCoreApp->m_pRenderer = &m_renderer;
-        states.AddState(std::make_unique<StubCheckState>(&states));
+        // What follows the splash at start-up: the save-file check.
+        states.AddState(std::make_unique<IdleState>(&states, STATE_ID_CARD_CHECK));
         states.AddState(std::make_unique<MiniGameState>(&states));
     }
     void TearDown() override
@@ -209,7 +198,7 @@ TEST_F(SplashScreenSequenceTest, AVariantWithoutLogosIsRefusedAndTheGameGoesOn)
         states.ReleaseStates();
         while (!states.GetStateQueue().IsEmpty())
             states.GetStateQueue().Pop();
-        states.AddState(std::make_unique<StubCheckState>(&states));
+        states.AddState(std::make_unique<IdleState>(&states, STATE_ID_CARD_CHECK));
         states.AddState(std::make_unique<MiniGameState>(&states));
     }
 }

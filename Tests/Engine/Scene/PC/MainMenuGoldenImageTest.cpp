@@ -2,15 +2,12 @@
 // shows it: the painted background, the logo, the panel and the four
 // buttons' captions in the menu font.
 #include "Adventure/Common/Entity.h"
-#include "Managers/Common/ResourceManager.h"
 #include "Scene/Common/GameScene.h"
 #include "Support/FakeSceneServices.h"
 #include "Support/Files.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlRendererTest.h"
-#include "Support/TestPaths.h"
+#include "Support/OpenGlPictureTest.h"
 #include "Utils/Common/DkLocalizer.h"
 
 #include <gmock/gmock.h>
@@ -27,16 +24,13 @@ constexpr uint32_t TOLERANCE = 8;
 // options, exittowindows, credits, and the small logo that never hides.
 const std::set<int32_t> MAIN_MENU = {16, 4, 0, 1, 2, 3, 34};
 
-class MainMenuGoldenImageTest : public TestSupport::OpenGlRendererTest {
+class MainMenuGoldenImageTest : public TestSupport::SampleScenePictureTest {
 protected:
     void SetUp() override
     {
-        TestSupport::EnsureMainHeap();
-        OpenGlRendererTest::SetUp();
+        SampleScenePictureTest::SetUp();
         if (HasFatalFailure())
             return;
-        ResourceManager::CreateSingleton();
-        ASSERT_TRUE(ResourceManager::GetInstance()->LoadCommonPackages());
         m_texts = TestSupport::ReadFileBytes("text/en-GBTextCommon.dat");
         g_oDkLocalizer.Initialize(m_banks);
         ASSERT_EQ(g_oDkLocalizer.AddBank("en-GBTextCommon.dat", m_texts.data(), uint32_t(m_texts.size())), 0);
@@ -45,12 +39,9 @@ protected:
     {
         m_scene.reset();
         g_oDkLocalizer.Release();
-        ResourceManager::GetInstance()->UnloadAll();
-        ResourceManager::DestroySingleton();
-        OpenGlRendererTest::TearDown();
+        SampleScenePictureTest::TearDown();
     }
 
-    TestSupport::ScopedWorkingDirectory m_data {TestSupport::DataDir()};
     TestSupport::FakeSceneServices m_services;
     std::vector<uint8_t> m_texts;
     DkLocalizerBank m_banks[DkLocalizer::BANK_COUNT];
@@ -72,11 +63,7 @@ TEST_F(MainMenuGoldenImageTest, TheMainMenuShowsItsButtonsOnThePanel)
     m_scene->m_oCursor.SetPosition(4 * FX32_ONE, 180 * FX32_ONE);
     capture.Take();
 
-    ASSERT_TRUE(m_renderer.BeginFrame());
-    m_renderer.ClearFrame();
-    m_scene->Render(m_renderer);
-    const Platform::RgbaImage image = Picture();
-    m_renderer.EndFrame();
+    const Platform::RgbaImage image = FramePicture([&] { m_scene->Render(m_renderer); });
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scene/PC/MainMenu", TOLERANCE));
     EXPECT_EQ(capture.Take(), "");
 }

@@ -3,7 +3,6 @@
 // the heroine after a walk across it, lit, with her shadow.
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
-#include "Managers/Common/ResourceManager.h"
 #include "Random/CoreRandom.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/Scene.h"
@@ -11,9 +10,7 @@
 #include "Support/FakeSceneServices.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlRendererTest.h"
-#include "Support/TestPaths.h"
+#include "Support/OpenGlPictureTest.h"
 
 #include <gmock/gmock.h>
 
@@ -24,27 +21,15 @@ constexpr SceneId LIVING_ROOM = 9;
 // DXT colours are 5:6:5 and drivers round a little differently.
 constexpr uint32_t TOLERANCE = 8;
 
-class SceneGoldenImageTest : public TestSupport::OpenGlRendererTest {
+class SceneGoldenImageTest : public TestSupport::SampleScenePictureTest {
 protected:
-    void SetUp() override
-    {
-        TestSupport::EnsureMainHeap();
-        OpenGlRendererTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        ResourceManager::CreateSingleton();
-        ASSERT_TRUE(ResourceManager::GetInstance()->LoadCommonPackages());
-    }
     void TearDown() override
     {
         Scene::s_bHighlightAll = false;
         m_scene.reset();
-        ResourceManager::GetInstance()->UnloadAll();
-        ResourceManager::DestroySingleton();
-        OpenGlRendererTest::TearDown();
+        SampleScenePictureTest::TearDown();
     }
 
-    TestSupport::ScopedWorkingDirectory m_data {TestSupport::DataDir()};
     TestSupport::FakeSceneServices m_services;
     std::unique_ptr<Scene> m_scene;
 };
@@ -69,11 +54,7 @@ TEST_F(SceneGoldenImageTest, TheLivingRoomWithItsHotspotsAndAVerbMenu)
     cursor.SetPosition(200 * FX, 100 * FX);
     capture.Take();
 
-    ASSERT_TRUE(m_renderer.BeginFrame());
-    m_renderer.ClearFrame();
-    m_scene->Render(m_renderer);
-    const Platform::RgbaImage image = Picture();
-    m_renderer.EndFrame();
+    const Platform::RgbaImage image = FramePicture([&] { m_scene->Render(m_renderer); });
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scene/PC/LivingRoom", TOLERANCE));
     EXPECT_EQ(capture.Take(), "");
 }
@@ -113,11 +94,7 @@ TEST_F(SceneGoldenImageTest, TheHeroineWalksAcrossTheLivingRoomAndStandsThereWit
     EXPECT_EQ(animations.GetCurrentIndex(), animations.GetSlot(ANIMATION_TYPE_IDLE));
     capture.Take();
 
-    ASSERT_TRUE(m_renderer.BeginFrame());
-    m_renderer.ClearFrame();
-    m_scene->Render(m_renderer);
-    const Platform::RgbaImage image = Picture();
-    m_renderer.EndFrame();
+    const Platform::RgbaImage image = FramePicture([&] { m_scene->Render(m_renderer); });
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scene/PC/LivingRoomHeroine", TOLERANCE));
     EXPECT_EQ(capture.Take(), "");
 }

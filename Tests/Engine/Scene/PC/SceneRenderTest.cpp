@@ -7,7 +7,6 @@
 #include "Graphics/RenderStates.h"
 #include "Renderer/CorePrimitiveVertex.h"
 #include "Scene/Common/Scene.h"
-#include "Support/HandMadeDds.h"
 #include "Support/HandMadeScene.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
@@ -42,10 +41,7 @@ protected:
     void SetUp() override
     {
         NullRendererTest::SetUp();
-        for (const char* name : {"picture", "star", "int_arrow", "Int_pointers"}) {
-            const std::vector<uint8_t> dds = TestSupport::HandMadeDds(32, 32, DDS_FOURCC_DXT1, 32 * 32 / 2);
-            ASSERT_NE(g_pTextureManager->CreateTexture(name, dds.data(), dds.size()), nullptr);
-        }
+        ASSERT_TRUE(TestSupport::AddBlankTextures({"picture", "star", "int_arrow", "Int_pointers"}));
         m_pPicture = g_pTextureManager->GetTextureByName("picture");
         ASSERT_TRUE(m_scene.m_oStar.Initialize(INTERFACE_SPRITE_STAR));
         ASSERT_TRUE(m_scene.m_oArrow.Initialize(INTERFACE_SPRITE_ARROW));

@@ -4,7 +4,6 @@
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
-#include "Managers/Common/ResourceManager.h"
 #include "Random/CoreRandom.h"
 #include "Scene/Common/Scene.h"
 #include "Scripts/Common/GlobalScript.h"
@@ -12,9 +11,7 @@
 #include "Support/FakeSceneServices.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlRendererTest.h"
-#include "Support/TestPaths.h"
+#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -28,16 +25,13 @@ constexpr SceneId LIVING_ROOM = 9;
 // DXT colours are 5:6:5 and drivers round a little differently.
 constexpr uint32_t TOLERANCE = 8;
 
-class LivingRoomGoldenImageTest : public TestSupport::OpenGlRendererTest {
+class LivingRoomGoldenImageTest : public TestSupport::SampleScenePictureTest {
 protected:
     void SetUp() override
     {
-        TestSupport::EnsureMainHeap();
-        OpenGlRendererTest::SetUp();
+        SampleScenePictureTest::SetUp();
         if (HasFatalFailure())
             return;
-        ResourceManager::CreateSingleton();
-        ASSERT_TRUE(ResourceManager::GetInstance()->LoadCommonPackages());
         g_VarManager = VarSet {};
         m_manager.GetNodePool().InitPool();
         m_manager.SetSceneScriptMaker(&CreateScriptFromId);
@@ -52,13 +46,10 @@ protected:
         m_manager.SetCommonScripts(nullptr, nullptr);
         m_manager.GetNodePool().TermPool();
         g_VarManager = VarSet {};
-        ResourceManager::GetInstance()->UnloadAll();
-        ResourceManager::DestroySingleton();
-        OpenGlRendererTest::TearDown();
+        SampleScenePictureTest::TearDown();
     }
 
     TestSupport::LogCapture m_log;
-    TestSupport::ScopedWorkingDirectory m_data {TestSupport::DataDir()};
     FakeSceneLink m_sceneLink;
     FakeStateLink m_states;
     FakeSaveLink m_saves;
@@ -91,11 +82,7 @@ TEST_F(LivingRoomGoldenImageTest, TheKidAndHerMotherInTheRoomOfChapterOne)
     const std::vector<std::string> calls = m_sceneLink.Take();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "actor set chapter_1"), calls.end());
 
-    ASSERT_TRUE(m_renderer.BeginFrame());
-    m_renderer.ClearFrame();
-    m_scene->Render(m_renderer);
-    const Platform::RgbaImage image = Picture();
-    m_renderer.EndFrame();
+    const Platform::RgbaImage image = FramePicture([&] { m_scene->Render(m_renderer); });
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scripts/Common/LivingRoomChapter1", TOLERANCE));
 }
 

@@ -6,8 +6,7 @@
 #include "Support/LogCapture.h"
 #include "Support/Files.h"
 #include "Support/GoldenImage.h"
-#include "Support/MainHeap.h"
-#include "Support/OpenGlTestWindow.h"
+#include "Support/OpenGlPictureTest.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"
 #include "Utils/Common/Font/Common/TwFont.h"
@@ -23,18 +22,13 @@ namespace {
 constexpr fx32 U = FX32_ONE;
 const char* const LANGUAGES[] = {"en-GB", "fr-FR", "de-DE", "it-IT", "es-ES"};
 
-class TextGoldenImageTest : public testing::Test {
+class TextGoldenImageTest : public TestSupport::OpenGlPictureTest {
 protected:
     void SetUp() override
     {
-        TestSupport::EnsureMainHeap();
-        ASSERT_NE(m_window.Get(), nullptr);
-        CoreRendererSettings settings;
-        settings.m_hWindow = m_window.Get();
-        settings.m_uWidth = 640;
-        settings.m_uHeight = 480;
-        settings.m_uPrimitiveBufferSize = 768;
-        ASSERT_TRUE(m_renderer.Initialize(settings));
+        OpenGlPictureTest::SetUp();
+        if (HasFatalFailure())
+            return;
         m_pack = TestSupport::ReadFileBytes(TestSupport::DataDir() / "common.dr");
         ASSERT_EQ(TestSupport::LogOf([&] {
                       ASSERT_TRUE(DkDataPackBinding::BindPack(m_dataPack, m_pack.data(), m_pack.size(), "common.dr"));
@@ -50,7 +44,7 @@ protected:
         m_mainFont.Release();
         m_smallFont.Release();
         DkDataPackBinding::UnbindPack(m_dataPack);
-        m_renderer.Shutdown();
+        OpenGlPictureTest::TearDown();
     }
 
     void LoadFont(Tw::Font& font, Tw::TextureTextRenderer& text, const char* name, const char* texture)
@@ -76,8 +70,6 @@ protected:
         return text;
     }
 
-    TestSupport::OpenGlTestWindow m_window {640, 480};
-    CoreRenderer m_renderer;
     std::vector<uint8_t> m_pack;
     DataPack m_dataPack;
     DkLocalizerBank m_banks[DkLocalizer::BANK_COUNT];
@@ -94,32 +86,27 @@ TEST_F(TextGoldenImageTest, EveryLanguagesSampleLinePrintsInBothFonts)
     LoadFont(m_mainFont, m_mainText, "MainFont.fnt.bin", "MainFont_00");
     LoadFont(m_smallFont, m_smallText, "SmallFont.fnt.bin", "SmallFont_00");
     m_tables.reserve(8);
-    ASSERT_TRUE(m_renderer.BeginFrame());
-    m_renderer.ClearFrame();
-
-    fx32 y = 2 * U;
-    for (const char* language : LANGUAGES) {
-        const std::string line = SampleText(language, "SAMPLE_LINE");
-        m_mainText.BeginPrint();
-        m_mainText.Print(line.c_str(), 4 * U, y, 0xFFFFFFFF, 0x2000);
-        y += m_mainFont.GetLineHeight();
+    const Platform::RgbaImage picture = FramePicture([&] {
+        fx32 y = 2 * U;
+        for (const char* language : LANGUAGES) {
+            const std::string line = SampleText(language, "SAMPLE_LINE");
+            m_mainText.BeginPrint();
+            m_mainText.Print(line.c_str(), 4 * U, y, 0xFFFFFFFF, 0x2000);
+            y += m_mainFont.GetLineHeight();
+            m_smallText.BeginPrint();
+            m_smallText.Print(line.c_str(), 4 * U, y, 0xFFD070FF, 0x2000);
+            y += m_smallFont.GetLineHeight();
+        }
+        // A paragraph wrapped in a rectangle, each line centred: its first
+        // line starts half a line above the rectangle and its third line runs
+        // past the rectangle's bottom rounded to whole lines, so both are cut.
+        const std::string paragraph = SampleText("en-GB", "SAMPLE_PARAGRAPH");
+        const fx32 top = y + 8 * U;
+        const fx32 h = m_smallFont.GetLineHeight();
+        m_smallText.SetClipRect(40 * U, top, 216 * U, top + h + h / 2);
         m_smallText.BeginPrint();
-        m_smallText.Print(line.c_str(), 4 * U, y, 0xFFD070FF, 0x2000);
-        y += m_smallFont.GetLineHeight();
-    }
-    // A paragraph wrapped in a rectangle, each line centred: its first line
-    // starts half a line above the rectangle and its third line runs past
-    // the rectangle's bottom rounded to whole lines, so both are cut.
-    const std::string paragraph = SampleText("en-GB", "SAMPLE_PARAGRAPH");
-    const fx32 top = y + 8 * U;
-    const fx32 h = m_smallFont.GetLineHeight();
-    m_smallText.SetClipRect(40 * U, top, 216 * U, top + h + h / 2);
-    m_smallText.BeginPrint();
-    m_smallText.Print(paragraph.c_str(), 128 * U, top - h / 2, 0x80C0FFFF, 0x3002);
-
-    Platform::RgbaImage picture;
-    ASSERT_EQ(m_renderer.GetDevice()->ReadBackBuffer(&picture), Platform::D3D_OK);
-    m_renderer.EndFrame();
+        m_smallText.Print(paragraph.c_str(), 128 * U, top - h / 2, 0x80C0FFFF, 0x3002);
+    });
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/Utils/Common/Font/PC/SampleLines", 8));
 }
 
