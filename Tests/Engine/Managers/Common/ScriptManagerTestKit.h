@@ -1,12 +1,14 @@
 #pragma once
 #include "Adventure/Common/Scriptable.h"
 #include "Common/GameInterfaceImpl.h"
+#include "Common/SceneIds.h"
 #include "Managers/Common/ScriptGameLink.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/ScriptSaveLink.h"
 #include "Managers/Common/ScriptSceneLink.h"
 #include "Managers/Common/ScriptStateLink.h"
 #include "Managers/Common/VarManager.h"
+#include "Scene/Common/SceneEventSink.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Support/LogCapture.h"
 
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -281,6 +284,28 @@ inline EventDesc MakeEvent(TwEventType eType, int32_t iScriptable = ID_SCRIPTABL
         return *BuildEvent(&oEvent, eType, 1, ID_PARAMETER_TYPE_SCRIPTABLE, iScriptable);
     return *BuildEvent(&oEvent, eType, 0);
 }
+
+// The entity id of an object of a scene: its index in the scene's row.
+inline int32_t SceneObjectId(SceneId iSceneId, const char* pName)
+{
+    const SceneDesc* row = Id::GetSceneDesc(iSceneId);
+    for (int32_t i = 0; row && i < row->m_iNbObjects; ++i)
+        if (std::strcmp(row->m_ppObjectNames[i], pName) == 0)
+            return i;
+    return ID_SCRIPTABLE_INVALID;
+}
+
+// Hands the events the scene world fires to a script manager, installed for
+// the life of the object.
+class ManagerSink final : public SceneEventSink {
+public:
+    explicit ManagerSink(ScriptManager& manager) : m_manager(manager) { SetSceneEventSink(this); }
+    ~ManagerSink() override { SetSceneEventSink(nullptr); }
+    bool FireEvent(const EventDesc& oEvent) override { return m_manager.FireEvent(oEvent); }
+
+private:
+    ScriptManager& m_manager;
+};
 
 // A script manager with its node pool and fake links, and a clean set of game
 // variables.

@@ -6,7 +6,6 @@
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Scene/Common/Scene.h"
-#include "Scene/Common/SceneEventSink.h"
 #include "Support/FakeSceneServices.h"
 #include "Support/MainHeap.h"
 #include "Support/NullRendererTest.h"
@@ -26,28 +25,13 @@ constexpr int32_t WALKED_IN_DUST = 603;
 // The entity id of an object of the living room: its index in the row.
 int32_t ObjectId(const char* name)
 {
-    const SceneDesc* row = Id::GetSceneDesc(LIVING_ROOM);
-    for (int32_t i = 0; i < row->m_iNbObjects; ++i)
-        if (std::strcmp(row->m_ppObjectNames[i], name) == 0)
-            return i;
-    return ID_SCRIPTABLE_INVALID;
+    return SceneObjectId(LIVING_ROOM, name);
 }
 
 void SetFlag(TestSceneScript& s, int32_t iVarId)
 {
     s.AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SET_VARIABLE, Param::Int(iVarId), Param::Bool(true));
 }
-
-// Touch and UnTouch go to the test's script manager.
-class ManagerSink final : public SceneEventSink {
-public:
-    explicit ManagerSink(ScriptManager& manager) : m_manager(manager) { SetSceneEventSink(this); }
-    ~ManagerSink() override { SetSceneEventSink(nullptr); }
-    bool FireEvent(const EventDesc& oEvent) override { return m_manager.FireEvent(oEvent); }
-
-private:
-    ScriptManager& m_manager;
-};
 
 class LivingRoomScriptTest : public ScriptManagerTest {
 protected:

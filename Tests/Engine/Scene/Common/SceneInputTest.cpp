@@ -4,7 +4,6 @@
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Scene/Common/Scene.h"
-#include "Scene/Common/SceneEventSink.h"
 #include "Scene/Common/SceneInputLink.h"
 #include "Scene/Common/SceneInterfaceLink.h"
 #include "Support/FakeSceneServices.h"
@@ -32,22 +31,8 @@ constexpr fx32 FX = FX32_ONE;
 
 int32_t ObjectId(const char* name)
 {
-    const SceneDesc* row = Id::GetSceneDesc(LIVING_ROOM);
-    for (int32_t i = 0; i < row->m_iNbObjects; ++i)
-        if (std::strcmp(row->m_ppObjectNames[i], name) == 0)
-            return i;
-    return ID_SCRIPTABLE_INVALID;
+    return SceneObjectId(LIVING_ROOM, name);
 }
-
-class ManagerSink final : public SceneEventSink {
-public:
-    explicit ManagerSink(ScriptManager& manager) : m_manager(manager) { SetSceneEventSink(this); }
-    ~ManagerSink() override { SetSceneEventSink(nullptr); }
-    bool FireEvent(const EventDesc& oEvent) override { return m_manager.FireEvent(oEvent); }
-
-private:
-    ScriptManager& m_manager;
-};
 
 // The talk screen, menu and inventory as far as the scene's input sees them.
 class FakeInputLink final : public SceneInputLink {
