@@ -47,7 +47,7 @@ const MGRectangle& MiniGameTurtleDoorPuzzle::GetDropZone(int32_t iZone)
 
 int32_t MiniGameTurtleDoorPuzzle::GetCompletionZone(int32_t iProgress)
 {
-    return COMPLETION_ORDER[iProgress];
+    return iProgress >= 0 && iProgress < ZONE_COUNT ? COMPLETION_ORDER[iProgress] : -1;
 }
 
 void MiniGameTurtleDoorPuzzle::InitializeSpriteNames()
@@ -89,8 +89,8 @@ bool MiniGameTurtleDoorPuzzle::Initialize()
     }
     for (int32_t iZone = 0; iZone < ZONE_COUNT; ++iZone) {
         MGSprite& oSymbol = m_aoZones[iZone].m_oSymbol;
-        oSymbol.InitializeFromId(FIRST_SYMBOL_ID + iZone, false);
-        oSymbol.SetPosition(SYMBOL_POSITIONS[iZone]);
+        if (oSymbol.InitializeFromId(FIRST_SYMBOL_ID + iZone, false))
+            oSymbol.SetPosition(SYMBOL_POSITIONS[iZone]);
     }
 
     m_oGauge.SetMax(U);
@@ -135,7 +135,8 @@ void MiniGameTurtleDoorPuzzle::ResetBoard()
     for (DropZone& zone : m_aoZones) {
         for (int32_t& iSlot : zone.m_aiSlots)
             iSlot = Turtle_None;
-        zone.m_oSymbol.SetVisible(false);
+        if (zone.m_oSymbol.IsInitialized())
+            zone.m_oSymbol.SetVisible(false);
     }
     m_aoZones[ZONE_WATER].m_aiSlots[0] = Turtle_Big;
     m_aoZones[ZONE_EARTH].m_aiSlots[0] = Turtle_Medium;
@@ -152,6 +153,8 @@ void MiniGameTurtleDoorPuzzle::LayoutTurtles()
             if (!IsTurtle(iTurtle) || iTurtle == m_ePickedTurtle)
                 continue;
             MGSprite& oTurtle = m_aoTurtles[iTurtle];
+            if (!oTurtle.IsInitialized())
+                continue;
             const fx32 fxHeight = oTurtle.GetSize().y;
             // Each turtle overlaps the one below by a quarter of the lower
             // one's height.

@@ -77,7 +77,8 @@ public:
     // The pointer cursor is the base's background sprite.
     const MGSprite& GetCursor() const { return m_oBackground; }
     static const MGRectangle& GetDropZone(int32_t iZone);
-    // The zone whose stack must be completed at that progress (0..2).
+    // The zone whose stack must be completed at that progress (0..2); -1
+    // once all are lit.
     static int32_t GetCompletionZone(int32_t iProgress);
 
 private:

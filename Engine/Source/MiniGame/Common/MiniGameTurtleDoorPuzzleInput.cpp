@@ -113,6 +113,7 @@ void MiniGameTurtleDoorPuzzle::LightSymbolOf(int32_t iZone)
     if (m_iProgress >= ZONE_COUNT || GetCompletionZone(m_iProgress) != iZone)
         return;
     ++m_iProgress;
-    m_aoZones[iZone].m_oSymbol.SetVisible(true);
+    if (m_aoZones[iZone].m_oSymbol.IsInitialized())
+        m_aoZones[iZone].m_oSymbol.SetVisible(true);
     SoundManager::PlayEffect(SOUND_SYMBOL_LIT);
 }

@@ -2,6 +2,7 @@
 // sample pack: the door, the three posts with their turtles, the medium
 // turtle dragged over the others and the clock at a quarter.
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Input/Common/InputSystem.h"
 #include "MiniGame/Common/MiniGameFonts.h"
 #include "MiniGame/Common/MiniGameTurtleDoorPuzzle.h"
 #include "Renderer/CoreRenderer.h"
@@ -27,6 +28,7 @@ TEST_F(TurtleDoorPuzzleGoldenImageTest, TheBoardShowsPostsTurtlesSymbolsAndClock
     TestSupport::ScopedSoundManager sound;
     MiniGameWorld world;
     world.SetUp();
+    InputSystem::EnableGameEvents(true);
     MiniGameFonts::Load();
     MGSprite::ClearPoolCounts();
     {
