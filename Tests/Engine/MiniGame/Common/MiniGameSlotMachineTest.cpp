@@ -11,6 +11,7 @@
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SaveSlotData.h"
 #include "Managers/Common/ScriptManager.h"
+#include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"
 #include "MiniGame/Common/MiniGameResult.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
@@ -31,6 +32,7 @@ using namespace MiniGameTest;
 using Phase = MiniGameSlotMachine::Phase;
 
 constexpr uint32_t FRAME = 16;
+constexpr uint32_t COMMON_SOUND_GROUP = 0x65EC7051;
 // A 16 ms frame in the game's seconds.
 constexpr fx32 FRAME_FX = (FRAME << FX32_SHIFT) / 1000;
 // Seeds of the game's generator on which the test's way of playing wins on
@@ -45,6 +47,9 @@ protected:
     {
         NullRendererTest::SetUp();
         world.SetUp();
+        // The boxes' sounds are in the common group, which the game keeps
+        // loaded.
+        ASSERT_TRUE(SoundManager::Initialize() && SoundManager::LoadGroup(COMMON_SOUND_GROUP)) << log.Text();
         g_oTwGame.m_bPaused = 0;
         states.AddState(std::make_unique<IdleState>(&states, STATE_ID_MAIN));
         states.AddState(std::make_unique<MiniGameState>(&states));
@@ -53,6 +58,7 @@ protected:
     void TearDown() override
     {
         states.ReleaseStates();
+        SoundManager::Terminate();
         world.TearDown();
         NullRendererTest::TearDown();
     }
@@ -106,6 +112,7 @@ protected:
         ASSERT_EQ(Game().GetState(), MiniGame::STATE_INSTRUCTIONS);
         // The reset draws the first symbols and the rays' wait from the seed.
         Game().SeedRandom(seed);
+        Game().GetMessageBox().Hide();
         Game().ResetGame(false);
         Run(50);
         ChooseButton(0);
@@ -190,6 +197,17 @@ TEST(SlotMachineWeightsTest, EveryHeldSymbolIsFavouredAndEveryDrawPicksASymbol)
     }
 }
 
+TEST_F(MiniGameSlotMachineTest, TheSlotTakesOnlyItsIntegersAndNothingWithoutASlot)
+{
+    EXPECT_TRUE(MiniGameResult::SetSlotInt(VARINT_CRACKPOT_RESULT, 5));
+    EXPECT_EQ(SlotInt(), 5);
+    EXPECT_FALSE(MiniGameResult::SetSlotInt(-1, 1));
+    EXPECT_FALSE(MiniGameResult::SetSlotInt(VARINT_LAST, 1));
+    AdventureManager::DestroySingleton();
+    EXPECT_FALSE(MiniGameResult::SetSlotInt(VARINT_CRACKPOT_RESULT, 1));
+    AdventureManager::CreateSingleton()->Initialize();
+}
+
 TEST_F(MiniGameSlotMachineTest, APullSpendsACoinAndTheReelsStopOneAfterAnother)
 {
     StartPlaying(WINNING_SEED);
@@ -198,6 +216,7 @@ TEST_F(MiniGameSlotMachineTest, APullSpendsACoinAndTheReelsStopOneAfterAnother)
 
     PressSprite(Game().GetLeverUp());
     EXPECT_EQ(Game().GetPhase(), Phase::Spinning);
+    EXPECT_EQ(SoundManager::m_iLastEffectId, MiniGameSlotMachine::SOUND_LEVER);
     EXPECT_EQ(Game().GetCoins(), 2);
     EXPECT_EQ(Game().GetSpinTimer(), MiniGameSlotMachine::SPIN_TIME);
     // The lever's timer runs from the pull's own frame.
@@ -240,11 +259,13 @@ TEST_F(MiniGameSlotMachineTest, HoldsChangeOnlyBetweenPullsAndHeldReelsNeitherSp
         Step();
     ASSERT_EQ(Game().GetPhase(), Phase::BetweenPulls) << "the seed must not win at once";
 
-    // Between pulls a press toggles it; the lever is no button.
+    // Between pulls a press toggles it, with its sound.
     PressSprite(Game().GetHeldButton(1));
     EXPECT_TRUE(Game().IsHeld(1));
     PressSprite(Game().GetHeldButton(2));
+    EXPECT_EQ(SoundManager::m_iLastEffectId, MiniGameSlotMachine::SOUND_HOLD);
     PressSprite(Game().GetHeldButton(2));
+    EXPECT_EQ(SoundManager::m_iLastEffectId, MiniGameSlotMachine::SOUND_FREE);
     EXPECT_FALSE(Game().IsHeld(2));
     const int32_t held = Game().GetSymbol(1);
     EXPECT_EQ(Game().GetHeldMask(), 1u << held);
@@ -263,6 +284,8 @@ TEST_F(MiniGameSlotMachineTest, HoldsChangeOnlyBetweenPullsAndHeldReelsNeitherSp
 TEST_F(MiniGameSlotMachineTest, AWinWritesItsSymbolIntoTheSlotAndTheRunEndsWon)
 {
     StartPlaying(WINNING_SEED);
+    EXPECT_STREQ(Game().GetName(), "Slot machine");
+    EXPECT_EQ(SoundManager::m_iCurrentMusicId, MiniGameSlotMachine::MUSIC);
     const int pulls = PlayToTheEnd();
     EXPECT_EQ(pulls, 3);
     ASSERT_EQ(Game().GetState(), MiniGame::STATE_END_BOX);
@@ -280,6 +303,8 @@ TEST_F(MiniGameSlotMachineTest, AWinWritesItsSymbolIntoTheSlotAndTheRunEndsWon)
     EXPECT_EQ(SlotInt(), symbol);
     // Every picture was given back before the pool's report.
     EXPECT_EQ(log.Text().find("MGSprite::ShutdownPoolSystem"), std::string::npos) << log.Text();
+    EXPECT_EQ(log.Text().find("ASSERT"), std::string::npos) << log.Text();
+    EXPECT_EQ(log.Text().find("no sound bound"), std::string::npos) << log.Text();
 }
 
 TEST_F(MiniGameSlotMachineTest, AfterTheThirdPullALossKeepsTheEarlierResultAndASkipGivesTheBottle)
