@@ -231,9 +231,11 @@ void MiniGameSlotMachine::SeedRandom(uint64_t seed)
 void MiniGameSlotMachine::ResetGame(bool)
 {
     m_ePhase = Phase::FirstPull;
+    // A new round starts with every reel free: holds cannot change before
+    // the first pull.
     for (Reel& reel : m_aoReels) {
-        if (reel.m_bHeld == 0)
-            reel.m_iSymbol = static_cast<int32_t>(m_oRandom.Draw(SYMBOL_COUNT));
+        reel.m_bHeld = 0;
+        reel.m_iSymbol = static_cast<int32_t>(m_oRandom.Draw(SYMBOL_COUNT));
     }
     m_oMeter.Reset();
     m_fxLeverTimer = 0;

@@ -311,6 +311,7 @@ TEST_F(MiniGameSlotMachineTest, AfterTheThirdPullALossKeepsTheEarlierResultAndAS
 {
     StartPlaying(LOSING_SEED);
     EXPECT_EQ(PlayToTheEnd(), 3);
+    EXPECT_NE(Game().GetHeldMask(), 0u) << "the round must end with reels held";
     ASSERT_EQ(Game().GetState(), MiniGame::STATE_END_BOX);
     EXPECT_FALSE(ReelsEqual());
     EXPECT_FALSE(Game().IsWon());
@@ -325,6 +326,8 @@ TEST_F(MiniGameSlotMachineTest, AfterTheThirdPullALossKeepsTheEarlierResultAndAS
     EXPECT_EQ(Game().GetCoins(), 3);
     EXPECT_EQ(Game().GetPhase(), Phase::FirstPull);
     EXPECT_FALSE(Game().GetCursor().IsVisible());
+    for (int32_t r = 0; r < MiniGameSlotMachine::REEL_COUNT; ++r)
+        EXPECT_FALSE(Game().IsHeld(r)) << r;
     Run(50);
     ChooseButton(1);
     Run(200);
