@@ -1,6 +1,7 @@
 #include "MiniGame/Common/MiniGameFactory.h"
 
 #include "MiniGame/Common/MiniGameCredits.h"
+#include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "MiniGame/Common/MiniGameTurtleDoorPuzzle.h"
 #include "MiniGame/Common/SplashScreenSequence.h"
 
@@ -10,6 +11,7 @@ std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
     case MINIGAME_SPLASH: return std::make_unique<SplashScreenSequence>(static_cast<int32_t>(uStartStep));
     case MINIGAME_CREDITS: return std::make_unique<MiniGameCredits>();
     case MiniGameTurtleDoorPuzzle::ID: return std::make_unique<MiniGameTurtleDoorPuzzle>();
+    case MiniGameSlotMachine::ID: return std::make_unique<MiniGameSlotMachine>();
     default: return nullptr;
     }
 }
