@@ -1,6 +1,7 @@
 #include "MiniGame/Common/MiniGameFactory.h"
 
 #include "MiniGame/Common/MiniGameCredits.h"
+#include "MiniGame/Common/MiniGameWoodenSwordDuel.h"
 #include "MiniGame/Common/SplashScreenSequence.h"
 
 std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
@@ -8,6 +9,7 @@ std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
     switch (iId) {
     case MINIGAME_SPLASH: return std::make_unique<SplashScreenSequence>(static_cast<int32_t>(uStartStep));
     case MINIGAME_CREDITS: return std::make_unique<MiniGameCredits>();
+    case MINIGAME_WOODEN_SWORD_DUEL: return std::make_unique<MiniGameWoodenSwordDuel>();
     default: return nullptr;
     }
 }
