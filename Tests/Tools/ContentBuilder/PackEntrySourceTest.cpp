@@ -4,11 +4,14 @@
 #include "Support/Files.h"
 #include "Support/NullRendererTest.h"
 #include "Support/RunContentBuilder.h"
+#include "Support/TestPaths.h"
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,8 +33,7 @@ TEST_F(PackEntrySourceTest, EachPackHoldsItsOwnSourceUnderTheSharedName)
 {
     TestSupport::TempDir folder;
     folder.WriteFile("content/Manifest.json", MANIFEST);
-    const TestSupport::ContentBuildResult result =
-        TestSupport::RunContentBuilder(folder / "content", folder / "data");
+    const TestSupport::ContentBuildResult result = TestSupport::RunContentBuilder(folder / "content", folder / "data");
     ASSERT_EQ(result.exitCode, 0) << result.errors;
 
     for (const auto& [file, width] : {std::pair {"a.dr", 8u}, std::pair {"b.dr", 16u}}) {
@@ -47,8 +49,7 @@ TEST_F(PackEntrySourceTest, EachPackHoldsItsOwnSourceUnderTheSharedName)
     // A source that names no definition is refused, naming it.
     folder.WriteFile("content/Manifest.json",
                      R"({"packs": [{"file": "c.dr", "entries": [{"kind": "TX2D", "name": "x", "source": "gone"}]}]})");
-    const TestSupport::ContentBuildResult refused =
-        TestSupport::RunContentBuilder(folder / "content", folder / "data");
+    const TestSupport::ContentBuildResult refused = TestSupport::RunContentBuilder(folder / "content", folder / "data");
     EXPECT_NE(refused.exitCode, 0);
     EXPECT_NE(refused.errors.find("\"gone\""), std::string::npos) << refused.errors;
 }

@@ -42,14 +42,14 @@ constexpr auto SPRITE_TABLE = SortedResourceNames(SPRITE_NAMES);
 // own: it shows the active one. The opponent's dashes swap, since it faces
 // the other way.
 constexpr const char* PLAYER_POSES[MiniGameWoodenSwordDuel::STATE_COUNT] = {
-    "masks_P0_Idle",        "masks_P0_Hit_Up",      "masks_P0_Guard",       "masks_P0_Dash_Forward",
+    "masks_P0_Idle",          "masks_P0_Hit_Up",      "masks_P0_Guard",       "masks_P0_Dash_Forward",
     "masks_P0_Dash_Backward", "masks_P0_LPunch_Up_A", "masks_P0_LPunch_Up_A", "masks_P0_LPunch_Up_R",
-    "masks_P0_HPunch_Up_S", "masks_P0_HPunch_Up_A", "masks_P0_HPunch_Up_R",
+    "masks_P0_HPunch_Up_S",   "masks_P0_HPunch_Up_A", "masks_P0_HPunch_Up_R",
 };
 constexpr const char* OPPONENT_POSES[MiniGameWoodenSwordDuel::STATE_COUNT] = {
-    "masks_P1_Idle",        "masks_P1_Hit_Up",       "masks_P1_Guard",       "masks_P1_Dash_Backward",
+    "masks_P1_Idle",         "masks_P1_Hit_Up",      "masks_P1_Guard",       "masks_P1_Dash_Backward",
     "masks_P1_Dash_Forward", "masks_P1_LPunch_Up_A", "masks_P1_LPunch_Up_A", "masks_P1_LPunch_Up_R",
-    "masks_P1_HPunch_Up_S", "masks_P1_HPunch_Up_A",  "masks_P1_HPunch_Up_R",
+    "masks_P1_HPunch_Up_S",  "masks_P1_HPunch_Up_A", "masks_P1_HPunch_Up_R",
 };
 
 constexpr fx32 START_Y = 0xACCCC;

@@ -20,6 +20,8 @@ namespace {
 using namespace MiniGameTest;
 using Duel = MiniGameWoodenSwordDuel;
 
+constexpr fx32 FOOT_Y = 0xACCCC;
+
 class WoodenSwordDuelTest : public TestSupport::NullRendererTest {
 protected:
     void SetUp() override
@@ -50,8 +52,8 @@ protected:
     // The two fighters placed, idle, with full lives.
     void Place(fx32 player, fx32 opponent)
     {
-        game->GetPlayer().m_fxX = player;
-        game->GetOpponent().m_fxX = opponent;
+        game->GetPlayer() = {300, player, FOOT_Y, Duel::FIGHTER_IDLE, 0, 0};
+        game->GetOpponent() = {300, opponent, FOOT_Y, Duel::FIGHTER_IDLE, 0, 0};
     }
     // Frames of the fighters alone, the player asking for the action in each.
     void Fight(int frames, int32_t iPlayerAction = Duel::ACTION_NONE, int32_t iOpponentAction = Duel::ACTION_NONE)
@@ -236,8 +238,8 @@ TEST_F(WoodenSwordDuelTest, BlowsCostTheirDamageOncePushEveryActiveFrameAndAreSt
         EXPECT_EQ(defender.m_fxX, 150 * U + attack.m_iActiveFrames * 4 * U) << c.sName;
         const int32_t swing = c.iAction == Duel::ACTION_LIGHT ? Duel::SOUND_LIGHT : Duel::SOUND_HEAVY;
         EXPECT_EQ(SoundManager::m_iLastEffectId, c.iLife < 300 ? Duel::SOUND_HIT : swing) << c.sName;
-        EXPECT_EQ(game->GetPlayer().m_iState, c.iAction == Duel::ACTION_LIGHT ? Duel::FIGHTER_LIGHT_RECOVERY
-                                                                               : Duel::FIGHTER_HEAVY_RECOVERY)
+        EXPECT_EQ(game->GetPlayer().m_iState,
+                  c.iAction == Duel::ACTION_LIGHT ? Duel::FIGHTER_LIGHT_RECOVERY : Duel::FIGHTER_HEAVY_RECOVERY)
             << c.sName;
         EXPECT_EQ(game->GetOpponentGauge().GetValue(), c.iLife);
     }
