@@ -286,11 +286,15 @@ TEST_F(WoodenSwordDuelTest, ThePosesShowTheStatesThePlayersUprightTheOpponentsMi
     EXPECT_EQ(opponent.GetPosition().x, 170 * U);
     EXPECT_EQ(opponent.GetPosition().y, game->GetOpponent().m_fxY);
 
-    // A state out of the table shows the idle pose and is taken as idle.
-    game->GetPlayer().m_iState = 42;
-    Fight(1);
-    EXPECT_EQ(game->GetPlayer().m_iState, Duel::FIGHTER_IDLE);
-    EXPECT_TRUE(game->GetSprite(Duel::FIRST_PLAYER_SPRITE).IsVisible());
+    // A state out of the table, or one whose frames ran out, is idle and
+    // shows the idle pose.
+    for (int32_t iState : {42, -1, int32_t(Duel::FIGHTER_HIT_STUN), int32_t(Duel::FIGHTER_LIGHT_RECOVERY)}) {
+        game->GetPlayer().m_iState = iState;
+        game->GetPlayer().m_iTimer = 0;
+        Fight(1);
+        EXPECT_EQ(game->GetPlayer().m_iState, Duel::FIGHTER_IDLE) << iState;
+        EXPECT_TRUE(game->GetSprite(Duel::FIRST_PLAYER_SPRITE).IsVisible()) << iState;
+    }
 }
 
 TEST_F(WoodenSwordDuelTest, TheOpponentFirstDecidesAfterThirtyFramesOrTenWithinReach)
