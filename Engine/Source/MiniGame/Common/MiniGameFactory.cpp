@@ -3,6 +3,7 @@
 #include "MiniGame/Common/MiniGameCredits.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "MiniGame/Common/MiniGameTurtleDoorPuzzle.h"
+#include "MiniGame/Common/MiniGameWoodenSwordDuel.h"
 #include "MiniGame/Common/SplashScreenSequence.h"
 
 std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
@@ -12,6 +13,7 @@ std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
     case MINIGAME_CREDITS: return std::make_unique<MiniGameCredits>();
     case MiniGameTurtleDoorPuzzle::ID: return std::make_unique<MiniGameTurtleDoorPuzzle>();
     case MiniGameSlotMachine::ID: return std::make_unique<MiniGameSlotMachine>();
+    case MINIGAME_WOODEN_SWORD_DUEL: return std::make_unique<MiniGameWoodenSwordDuel>();
     default: return nullptr;
     }
 }
