@@ -351,7 +351,7 @@ TEST_F(MiniGameChaseTest, TheFinishComesAt5000AndTheWinBoxTwoAndAHalfSecondsAfte
     EXPECT_EQ(chase->GetState(), MiniGame::STATE_END_BOX);
     EXPECT_TRUE(chase->IsWon());
     EXPECT_GE(waitMs, 2500u);
-    EXPECT_LE(waitMs, 2500u + 2 * FRAME);
+    EXPECT_LE(waitMs, 2500u + 3 * FRAME);
 }
 
 } // namespace
