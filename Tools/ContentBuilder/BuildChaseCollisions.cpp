@@ -8,10 +8,10 @@
 
 namespace fs = std::filesystem;
 
-// Content/MiniGames/<Name>.col.json becomes "minigame/<Name>.col".
+// Content/MiniGameData/<Name>.col.json becomes "minigame/<Name>.col".
 bool BuildChaseCollisions(const fs::path& content, const fs::path& data)
 {
-    const fs::path folder = content / "MiniGames";
+    const fs::path folder = content / "MiniGameData";
     if (!fs::exists(folder))
         return true;
     std::string current;

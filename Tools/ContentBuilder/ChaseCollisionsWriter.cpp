@@ -1,10 +1,12 @@
 #include "ChaseCollisionsWriter.h"
 
 #include "ByteWriter.h"
+#include "ChaseObstacleKinds.h"
 #include "ContentError.h"
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,10 +28,21 @@ std::vector<uint8_t> WriteChaseCollisions(const nlohmann::json& source)
         throw ContentError("a chase has 1 to 25 obstacle kinds, not " + std::to_string(kinds.size()));
     ByteWriter writer;
     writer.U8(static_cast<uint32_t>(kinds.size()));
-    for (size_t kind = 0; kind < kinds.size(); ++kind) {
+    std::vector<bool> seen(kinds.size(), false);
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        const std::string name = kinds[i].is_object() ? kinds[i].value("name", std::string()) : std::string();
+        const int found = ChaseObstacleKind(name);
+        // The game stores a record at its kind, which must lie below the count.
+        if (found < 0 || static_cast<size_t>(found) >= kinds.size())
+            throw ContentError("entry " + std::to_string(i) + ": \"" + name + "\" is no obstacle kind of the first " +
+                               std::to_string(kinds.size()));
+        const size_t kind = static_cast<size_t>(found);
+        if (seen[kind])
+            throw ContentError("kind \"" + name + "\" is given twice");
+        seen[kind] = true;
         double box[4] = {0, 0, 0, 0};
-        if (kinds[kind].contains("box")) {
-            const nlohmann::json& numbers = kinds[kind].at("box");
+        if (kinds[i].contains("box")) {
+            const nlohmann::json& numbers = kinds[i].at("box");
             if (!numbers.is_array() || numbers.size() != 4)
                 throw ContentError("kind " + std::to_string(kind) + ": \"box\" must be [x, y, width, height]");
             for (size_t i = 0; i < 4; ++i) {
