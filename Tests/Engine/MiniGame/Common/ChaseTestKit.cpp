@@ -25,7 +25,14 @@ void ChaseFixture::TearDown()
 {
     InputSystem::EnableGameEvents(false);
     MGSprite::ShutdownPoolSystem();
+    // The sprite names are the program's: the next test starts without the
+    // chase's.
+    for (int32_t id = 1; id < MGSprite::SPRITE_ID_COUNT; ++id)
+        MGSprite::RegisterSpriteName(id, "", "");
     MiniGameFonts::Release();
+    // The music's state outlives the sound manager; the next test starts
+    // without it.
+    SoundManager::StopMusic();
     SoundManager::Terminate();
     world.TearDown();
     NullRendererTest::TearDown();
