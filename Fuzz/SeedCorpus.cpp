@@ -3,8 +3,9 @@
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the dialog files Dialog, the scene files the scene
 // readers, the sound files the checks of their kinds, the text tables
-// TextTable, the fonts Font, the auto-test recording AutoTestRecording and
-// the movies' subtitle files SubTitle, the race tracks Race.
+// TextTable, the fonts Font, the auto-test recording AutoTestRecording, the
+// movies' subtitle files SubTitle, the race tracks Race and the chase's
+// collisions files ChaseCollisions.
 // The save file, which the data folder does not hold, is seeded as the first
 // start creates it and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
@@ -123,6 +124,10 @@ int main(int argc, char** argv)
         }
         if (extension == ".dat" && file.path().parent_path().filename() == "text") {
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (extension == ".col") {
+            Write(seeds / "ChaseCollisions", name, bytes.data(), bytes.size());
             ++written;
         }
         if (name == "autotest.dat") {

@@ -32,3 +32,5 @@ bool BuildAutoTestRecording(const std::filesystem::path& content, const std::fil
 bool BuildMovies(const std::filesystem::path& content, const std::filesystem::path& data);
 // The chase's race tracks of Content/MiniGameData/*.race.json.
 bool BuildRaceTracks(const std::filesystem::path& content, const std::filesystem::path& data);
+// The chase's collisions files of Content/MiniGameData/*.col.json.
+bool BuildChaseCollisions(const std::filesystem::path& content, const std::filesystem::path& data);

@@ -1,5 +1,6 @@
 #include "MiniGame/Common/MiniGameFactory.h"
 
+#include "MiniGame/Common/MiniGameChase.h"
 #include "MiniGame/Common/MiniGameCredits.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "MiniGame/Common/MiniGameTurtleDoorPuzzle.h"
@@ -14,6 +15,7 @@ std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
     case MiniGameTurtleDoorPuzzle::ID: return std::make_unique<MiniGameTurtleDoorPuzzle>();
     case MiniGameSlotMachine::ID: return std::make_unique<MiniGameSlotMachine>();
     case MINIGAME_WOODEN_SWORD_DUEL: return std::make_unique<MiniGameWoodenSwordDuel>();
+    case MiniGameChase::ID: return std::make_unique<MiniGameChase>();
     default: return nullptr;
     }
 }
