@@ -1,6 +1,7 @@
 #include "MiniGame/Common/MiniGameFactory.h"
 
 #include "MiniGame/Common/MiniGameCredits.h"
+#include "MiniGame/Common/MiniGameTheLostKey.h"
 #include "MiniGame/Common/SplashScreenSequence.h"
 
 std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
@@ -8,6 +9,7 @@ std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
     switch (iId) {
     case MINIGAME_SPLASH: return std::make_unique<SplashScreenSequence>(static_cast<int32_t>(uStartStep));
     case MINIGAME_CREDITS: return std::make_unique<MiniGameCredits>();
+    case MiniGameTheLostKey::ID: return std::make_unique<MiniGameTheLostKey>();
     default: return nullptr;
     }
 }
