@@ -170,6 +170,8 @@ void MiniGameTheLostKey::UpdateLevelDone(fx32 dt)
 void MiniGameTheLostKey::HandleInput()
 {
     uint32_t pointer = INPUT_NO_POINTER;
+    // A key can still be carried when its release went to the pause box: a
+    // press then keeps it, so that it is not left behind off its hook.
     if (InputEventActiveAt(InputEventId_GamePointerPressed, pointer) && m_iCarriedSlot == NO_SLOT) {
         const fx32 x = InputPointerVirtualX(pointer);
         const fx32 y = InputPointerVirtualY(pointer);

@@ -280,6 +280,33 @@ TEST_F(TheLostKeyTest, DropsOutsideOnAWrongPlateAndOnATurningPlate)
     EXPECT_FALSE(log.Contains("ASSERT")) << log.Text();
 }
 
+TEST_F(TheLostKeyTest, AKeyStillCarriedAfterThePauseGoesHomeAndIsNotSwappedForAnother)
+{
+    Play();
+    const CoreFxVec& first = Game::GetSlotHome(0);
+    const CoreFxVec& second = Game::GetSlotHome(1);
+    const int32_t design = Lost().GetSlotDesign(0);
+    Input(first.x, first.y, true);
+    Input(128 * U, 20 * U, true);
+    // The button comes up while the pause box is shown.
+    Key(Platform::KEY_ESCAPE);
+    ASSERT_EQ(Lost().GetState(), MiniGame::STATE_PAUSE_BOX);
+    Input(128 * U, 20 * U, false);
+    Run(50);
+    ChooseButton(0);
+    Run(50);
+    ASSERT_EQ(Lost().GetState(), MiniGame::STATE_PLAYING);
+    ASSERT_EQ(Lost().GetCarriedSlot(), 0);
+
+    // A press on another key keeps the carried one, which its release drops.
+    Input(second.x, second.y, true);
+    EXPECT_EQ(Lost().GetCarriedSlot(), 0);
+    Input(second.x, second.y, false);
+    EXPECT_EQ(Lost().GetCarriedSlot(), Game::NO_SLOT);
+    EXPECT_EQ(Lost().GetKey(design).GetPosition().x, first.x);
+    EXPECT_EQ(Lost().GetKey(design).GetPosition().y, first.y);
+}
+
 TEST_F(TheLostKeyTest, TheThirdWrongKeyLosesAtTheNextFrameWithTimeLeftAndQuitWritesTheLoss)
 {
     MiniGameResult::SetSlotBool(VARBOOL_C_WIN_MINIGAME, true);
