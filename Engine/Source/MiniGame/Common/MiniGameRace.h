@@ -26,8 +26,8 @@ struct RaceElement {
 };
 
 // One hand-made stretch of track, 480.0 tall, as read from the race file:
-// positions already centred on the 256-wide screen, y measured down from the
-// pattern's top.
+// positions already centred on the 256-wide screen, y measured up from the
+// pattern's bottom (the file measures down from its top).
 struct RacePattern {
     uint32_t m_uElementNb;
     int32_t m_eTypes[RACE_ELEMENT_MAX];

@@ -186,6 +186,22 @@ TEST_F(MiniGameRaceTest, TheTrackTakesTenPatternsAndHardensAtTheLevelStarts)
     }
 }
 
+TEST_F(MiniGameRaceTest, ADrawOnAWeightsEdgeTakesTheNextDifficulty)
+{
+    ASSERT_TRUE(Read(WriteRaceFile(ThreeDifficulties())));
+    // Level 0 weighs 0.9 : 0.6 : 0.3 (0x1CCD in all); these raw values draw
+    // just below and exactly on the edges 0xE66 and 0xE66 + 0x99A.
+    const std::pair<uint32_t, int32_t> cases[] = {
+        {0, 0}, {0x7FFB8E40, 0}, {0x7FFB8E41, 1}, {0xD553DA15, 1}, {0xD553DA16, 2}, {0xFFFFFFFF, 2},
+    };
+    for (auto [raw, difficulty] : cases) {
+        race.ResetPatternSlots();
+        DrawAlways(raw);
+        ASSERT_EQ(race.GenerateRacePatterns(), 10) << std::hex << raw;
+        EXPECT_EQ(DifficultyOf(race, race.GetRacePatterns()[0].m_pPattern), difficulty) << std::hex << raw;
+    }
+}
+
 TEST_F(MiniGameRaceTest, ElementsStandAboveTheScreenOnePatternHeightPerSlot)
 {
     ASSERT_TRUE(Read(WriteRaceFile(ThreeDifficulties())));
