@@ -4,7 +4,7 @@
 // X-file harnesses, the dialog files Dialog, the scene files the scene
 // readers, the sound files the checks of their kinds, the text tables
 // TextTable, the fonts Font, the auto-test recording AutoTestRecording and
-// the movies' subtitle files SubTitle.
+// the movies' subtitle files SubTitle, the race tracks Race.
 // The save file, which the data folder does not hold, is seeded as the first
 // start creates it and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
@@ -131,6 +131,10 @@ int main(int argc, char** argv)
         }
         if (name.ends_with(".tw.sub")) {
             Write(seeds / "SubTitle", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (extension == ".race") {
+            Write(seeds / "Race", name, bytes.data(), bytes.size());
             ++written;
         }
         if (name.ends_with(".fnt.bin")) {

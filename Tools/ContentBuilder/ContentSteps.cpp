@@ -7,7 +7,7 @@ const std::vector<ContentStep>& ContentSteps()
         {"sound banks", BuildSoundBanks}, {"dialogs", BuildDialogs},
         {"text tables", BuildTextTables}, {"fonts", BuildFonts},
         {"scenes", BuildScenes},          {"auto-test recording", BuildAutoTestRecording},
-        {"movies", BuildMovies},
+        {"movies", BuildMovies},          {"race tracks", BuildRaceTracks},
     };
     return steps;
 }
