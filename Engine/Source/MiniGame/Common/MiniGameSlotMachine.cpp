@@ -2,7 +2,6 @@
 
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/ResourceNameTable.h"
-#include "Random/CoreRandom.h"
 #include "Utils/Common/DkLocalizer.h"
 
 #include <ctime>
@@ -211,7 +210,7 @@ bool MiniGameSlotMachine::Initialize()
     const fx32 afxRayDurations[] = {FRAME_TIME, FRAME_TIME, FRAME_TIME, FRAME_TIME};
     m_oRays.Initialize(aiRayFrames, 4, afxRayDurations, nullptr);
     PlaceSprites();
-    m_oRandom = {CoreRandom::s_uX, CoreRandom::s_uMultiplier, CoreRandom::s_uIncrement};
+    m_oRandom = RandomGenerator::CopyOfGlobal();
     SeedRandom(static_cast<uint64_t>(std::clock()));
     m_oMessageBox.SetButtonColors(BUTTON_COLOR, HOVERED_BUTTON_COLOR);
     // The pack's loading has loaded the sound group of the game's name
@@ -223,9 +222,7 @@ bool MiniGameSlotMachine::Initialize()
 
 void MiniGameSlotMachine::SeedRandom(uint64_t seed)
 {
-    m_oRandom.m_uX = seed;
-    m_oRandom.m_uMultiplier = CoreRandom::MULTIPLIER;
-    m_oRandom.m_uIncrement = CoreRandom::INCREMENT;
+    m_oRandom.Init(static_cast<int64_t>(seed));
 }
 
 void MiniGameSlotMachine::ResetGame(bool)
@@ -235,11 +232,11 @@ void MiniGameSlotMachine::ResetGame(bool)
     // the first pull.
     for (Reel& reel : m_aoReels) {
         reel.m_bHeld = 0;
-        reel.m_iSymbol = static_cast<int32_t>(m_oRandom.Draw(SYMBOL_COUNT));
+        reel.m_iSymbol = static_cast<int32_t>(m_oRandom.Below(SYMBOL_COUNT));
     }
     m_oMeter.Reset();
     m_fxLeverTimer = 0;
-    m_fxRaysTimer = -static_cast<fx32>(m_oRandom.Draw(RAYS_LONGEST_PAUSE));
+    m_fxRaysTimer = -static_cast<fx32>(m_oRandom.Below(RAYS_LONGEST_PAUSE));
     DisplayInstructionsState(INSTRUCTIONS_TEXT);
     m_oBackground.SetVisible(false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "MiniGame/Common/MiniGame.h"
+#include "Random/RandomGenerator.h"
 
 #include <cstdint>
 
@@ -86,16 +87,6 @@ private:
         MGSprite m_aoSymbols[SYMBOL_COUNT];
     };
 
-    // The game's copy of the core's generator, so that its draws leave the
-    // adventure's sequence alone.
-    struct Generator {
-        uint64_t m_uX = 0;
-        uint64_t m_uMultiplier = 0;
-        uint64_t m_uIncrement = 0;
-        // A draw in [0, n).
-        uint32_t Draw(uint32_t n);
-    };
-
     bool InitializeSpriteNames();
     bool InitializeFixedSprites();
     void InitializeReels();
@@ -121,5 +112,7 @@ private:
     fx32 m_fxSpinTimer = 0;
     fx32 m_fxLeverTimer = 0;
     fx32 m_fxRaysTimer = 0;
-    Generator m_oRandom;
+    // The game's own generator, so that its draws leave the adventure's
+    // sequence alone.
+    RandomGenerator m_oRandom;
 };

@@ -33,12 +33,6 @@ uint32_t WeightOf(int32_t iSymbol, uint32_t heldMask)
 
 } // namespace
 
-uint32_t MiniGameSlotMachine::Generator::Draw(uint32_t n)
-{
-    m_uX = m_uX * m_uMultiplier + m_uIncrement;
-    return static_cast<uint32_t>(((m_uX >> 32) * n) >> 32);
-}
-
 uint32_t MiniGameSlotMachine::TotalWeight(uint32_t heldMask)
 {
     uint32_t total = 0;
@@ -91,9 +85,9 @@ void MiniGameSlotMachine::PullLever()
     for (Reel& reel : m_aoReels) {
         if (reel.m_bHeld != 0)
             continue;
-        reel.m_iSymbol = PickSymbol(heldMask, m_oRandom.Draw(total));
+        reel.m_iSymbol = PickSymbol(heldMask, m_oRandom.Below(total));
         // The reels spin out of step.
-        reel.m_oSpinning.Update(m_oRandom.Draw(SPIN_OFFSET_MS));
+        reel.m_oSpinning.Update(m_oRandom.Below(SPIN_OFFSET_MS));
     }
     m_oMeter.Remove();
     SoundManager::PlayEffect(SOUND_LEVER);
@@ -170,7 +164,7 @@ void MiniGameSlotMachine::UpdateRays(uint32_t dtMs)
         m_oRays.SetPosition(position[0], position[1], RAYS_Z);
         m_oRays.SetVisible(true);
     } else {
-        m_fxRaysTimer = -static_cast<fx32>(m_oRandom.Draw(RAYS_LONGEST_PAUSE));
+        m_fxRaysTimer = -static_cast<fx32>(m_oRandom.Below(RAYS_LONGEST_PAUSE));
         m_oRays.SetVisible(false);
     }
 }
