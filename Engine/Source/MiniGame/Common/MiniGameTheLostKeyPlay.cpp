@@ -258,9 +258,11 @@ void MiniGameTheLostKey::MoveFocus(const CoreFxVec& direction)
     if (m_iCarriedSlot != NO_SLOT) {
         MGSprite& key = m_aoKeys[m_aiSlots[m_iCarriedSlot]];
         // After a slot search the focus names a slot, which has no keyhole:
-        // the search then starts from where the carried key is.
-        const CoreFxVec base =
-            m_iFocus >= 0 && m_iFocus < PLATE_COUNT ? KEYHOLE_POSITIONS[m_iFocus] : key.GetPosition();
+        // the search then starts from where the carried key is, taken at the
+        // keyholes' depth so that only its place on the screen counts.
+        const CoreFxVec base = m_iFocus >= 0 && m_iFocus < PLATE_COUNT
+                                   ? KEYHOLE_POSITIONS[m_iFocus]
+                                   : CoreFxVec {key.GetPosition().x, key.GetPosition().y, KEYHOLE_Z};
         const int32_t plate = FindPlate(base, direction);
         if (plate < 0)
             return;

@@ -388,6 +388,28 @@ TEST_F(TheLostKeyTest, TheArrowKeysMoveTheCursorOverKeysAndACarriedKeyOverPlates
     EXPECT_GE(Game::GetKeyholePosition(next).x, Game::GetKeyholePosition(plate).x);
 }
 
+TEST_F(TheLostKeyTest, AKeyCarriedFromALowerSlotFindsThePlateJustAboveIt)
+{
+    Play();
+    // Level 0 uses the middle plate; the focus names slot 5 after a down.
+    const int32_t plate = 2;
+    ASSERT_NE(Lost().GetLock(plate).m_iKeyhole, Game::NO_DESIGN);
+    Key(Platform::KEY_DOWN);
+    ASSERT_EQ(Lost().GetFocus(), 5);
+    const CoreFxVec& home = Game::GetSlotHome(5);
+    const CoreFxVec& keyhole = Game::GetKeyholePosition(plate);
+    const int32_t design = Lost().GetSlotDesign(5);
+    Input(home.x, home.y, true);
+    ASSERT_EQ(Lost().GetCarriedSlot(), 5);
+    // Held a little below the keyhole: the key hangs nearer the viewer than
+    // the door, which must not bend the way up away from the plate.
+    Input(keyhole.x, keyhole.y + 10 * U, true);
+    Key(Platform::KEY_UP);
+    EXPECT_EQ(Lost().GetFocus(), plate);
+    EXPECT_EQ(Lost().GetKey(design).GetPosition().x, keyhole.x - 12 * U);
+    EXPECT_EQ(Lost().GetKey(design).GetPosition().y, keyhole.y + 26 * U);
+}
+
 TEST_F(TheLostKeyTest, ThreeLevelsSolvedWinTheGameAndTheWinComesBackThroughTheSlot)
 {
     Play();
