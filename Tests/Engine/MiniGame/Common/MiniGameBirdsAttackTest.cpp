@@ -368,6 +368,18 @@ TEST_F(MiniGameBirdsAttackTest, ADropIsLostWhileTheSlotsPreviousOneIsInPlay)
         const fx32 y = oDrop.m_oSprite.GetPosition().y;
         EXPECT_EQ(y > 4 * FX32_ONE && y < Game::BIRD_Y, c.bBusy) << y;
     }
+
+    // A slot beyond the middle planks drops nothing, wherever the bird is.
+    for (int32_t iSlot : {0, 6, 7, -2, 0x7FFFFFFF}) {
+        QuietScreen(0);
+        oBird.m_fxLaunchTimer = 0;
+        oBird.m_iDropSlot = iSlot;
+        oBird.m_eDropKind = Game::DropKind::Stone;
+        oBird.m_oSprite.SetPosition(-100 * FX32_ONE, Game::BIRD_Y, Game::BIRD_Z);
+        Step();
+        for (int32_t k = 0; k < Game::MG_BA_LEVEL_PLATFORM_NB; ++k)
+            EXPECT_EQ(G().GetStone(k).m_eState, DropState::Idle) << iSlot;
+    }
 }
 
 TEST_F(MiniGameBirdsAttackTest, OnScreensSixAndSevenEveryDropIsAStone)
@@ -392,6 +404,24 @@ TEST_F(MiniGameBirdsAttackTest, OnScreensSixAndSevenEveryDropIsAStone)
         EXPECT_EQ(droppings > 0, iScreen == 0) << iScreen;
     }
     EXPECT_EQ(G().GetMeter().GetValue(), 3);
+}
+
+TEST_F(MiniGameBirdsAttackTest, AScreenPlayedAgainBreaksItsPlanksFromTheStartOfTheBreak)
+{
+    Play();
+    const BirdsAttackData::Point& plank = BirdsAttackData::PLATFORM_POSITIONS[4];
+    for (int run = 0; run < 2; ++run) {
+        // As a retry does: the screen from its table, its broken planks only.
+        QuietScreen(0);
+        ASSERT_EQ(G().GetPlatform(4).m_eKind, Kind::Intact);
+        Fall(G().GetStone(4), plank.m_fxX, plank.m_fxY - FX32_ONE / 2);
+        Step();
+        ASSERT_EQ(G().GetPlatform(4).m_eKind, Kind::Breaking) << run;
+        Run(25);
+        EXPECT_EQ(G().GetPlatform(4).m_eKind, Kind::Breaking) << run;
+        Run(5);
+        EXPECT_EQ(G().GetPlatform(4).m_eKind, Kind::Broken) << run;
+    }
 }
 
 TEST_F(MiniGameBirdsAttackTest, StandingOnAPlankThatAStoneBreaksIsAFallAtOnce)
@@ -465,6 +495,9 @@ TEST_F(MiniGameBirdsAttackTest, WithAFixedSeedACarefulPlayerCrossesAllEightScree
         iHighest = std::max(iHighest, G().GetScreen());
     }
     EXPECT_EQ(iHighest, Game::MG_BA_LEVEL_NB - 1);
+    // No assert of the game or its sprites (the test world has no sound).
+    EXPECT_FALSE(log.Contains("function:  MiniGameBirdsAttack")) << log.Text();
+    EXPECT_FALSE(log.Contains("function:  MGSprite")) << log.Text();
     ASSERT_EQ(G().GetState(), MiniGame::STATE_END_BOX);
     EXPECT_TRUE(G().IsWon());
     EXPECT_GT(G().GetMeter().GetValue(), 0);
