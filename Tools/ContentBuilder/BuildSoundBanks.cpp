@@ -3,6 +3,7 @@
 #include "SoundPackDescription.h"
 #include "SoundTableBinding.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -26,8 +27,9 @@ bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
 } // namespace
 
 // Content/Sound/SoundPack.txt describes the categories, wave banks (with
-// generated waves) and the cues of particular sounds; the game's sound tables
-// give the cue numbering and the banks of the sound groups. The engine reads
+// generated waves) and the cues of particular sounds; the other ".txt" files
+// beside it, read after it in name order, add each mini-game's own. The game's
+// sound tables give the cue numbering and the banks of the sound groups. The engine reads
 // "Sound/SoundPack.xgs", "Sound/SoundPack.xsb" and one "sound/<bank>.xwb" per
 // bank (paths are matched without regard to case).
 bool BuildSoundBanks(const fs::path& content, const fs::path& data)
@@ -35,9 +37,15 @@ bool BuildSoundBanks(const fs::path& content, const fs::path& data)
     const fs::path description = content / "Sound" / "SoundPack.txt";
     if (!fs::exists(description))
         return true;
+    std::vector<fs::path> sources;
+    for (const fs::directory_entry& entry : fs::directory_iterator(description.parent_path()))
+        if (entry.is_regular_file() && entry.path().extension() == ".txt" && entry.path() != description)
+            sources.push_back(entry.path());
+    std::sort(sources.begin(), sources.end());
+    sources.insert(sources.begin(), description);
     SoundPackDesc pack;
     std::string error;
-    if (!ReadSoundPackDescription(description, pack, error) ||
+    if (!ReadSoundPackDescription(sources, pack, error) ||
         !BindSoundTables(pack, Id::GetSoundTable(), Id::GetSoundGroupTable(), error)) {
         std::fprintf(stderr, "ContentBuilder: %s\n", error.c_str());
         return false;

@@ -2,15 +2,16 @@
 
 #include "ContentError.h"
 
+#include <algorithm>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
-nlohmann::json LoadManifest(const fs::path& content)
+namespace {
+
+nlohmann::json ParseManifestFile(const fs::path& path)
 {
-    const fs::path path = content / MANIFEST_FILE_NAME;
-    if (!fs::exists(path))
-        return nlohmann::json::object();
     std::ifstream file(path);
     if (!file)
         throw ContentError("cannot open " + path.string());
@@ -22,6 +23,42 @@ nlohmann::json LoadManifest(const fs::path& content)
     } catch (const nlohmann::json::exception& error) {
         throw ContentError(path.string() + ": " + error.what());
     }
+}
+
+// A fragment's sections are lists appended to the manifest's lists of the
+// same name.
+void AppendFragment(nlohmann::json& manifest, const nlohmann::json& fragment, const fs::path& path)
+{
+    for (const auto& [section, list] : fragment.items()) {
+        if (!list.is_array())
+            throw ContentError(path.string() + ": \"" + section + "\" must be a list");
+        nlohmann::json& target = manifest[section];
+        if (target.is_null())
+            target = nlohmann::json::array();
+        if (!target.is_array())
+            throw ContentError(path.string() + ": \"" + section + "\" is not a list in the manifest");
+        for (const auto& definition : list)
+            target.push_back(definition);
+    }
+}
+
+} // namespace
+
+nlohmann::json LoadManifest(const fs::path& content)
+{
+    const fs::path path = content / MANIFEST_FILE_NAME;
+    nlohmann::json manifest = fs::exists(path) ? ParseManifestFile(path) : nlohmann::json::object();
+    const fs::path fragments = content / MANIFEST_FRAGMENT_FOLDER;
+    if (!fs::is_directory(fragments))
+        return manifest;
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fragments))
+        if (entry.is_regular_file() && entry.path().extension() == ".json" && entry.path().stem().extension().empty())
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const fs::path& file : files)
+        AppendFragment(manifest, ParseManifestFile(file), file);
+    return manifest;
 }
 
 const nlohmann::json& FindDefinition(const nlohmann::json& manifest, const char* section, const std::string& name)

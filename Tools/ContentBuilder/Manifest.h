@@ -13,7 +13,14 @@
 // section.
 constexpr const char* MANIFEST_FILE_NAME = "Manifest.json";
 
-// The manifest of the content folder; an empty object when there is none.
+// Each mini-game keeps its own sources in "MiniGames/<name>.json" beside the
+// manifest: a fragment with the manifest's sections, whose lists are appended
+// to the manifest's in file-name order. Other files there ("<name>.col.json")
+// are sources of the mini-games' own formats, not fragments.
+constexpr const char* MANIFEST_FRAGMENT_FOLDER = "MiniGames";
+
+// The manifest of the content folder with its fragments; an empty object when
+// there is neither.
 // Throws ContentError when it cannot be read or parsed.
 nlohmann::json LoadManifest(const std::filesystem::path& content);
 

@@ -187,34 +187,37 @@ private:
 
 } // namespace
 
-bool ReadSoundPackDescription(const std::filesystem::path& path, SoundPackDesc& pack, std::string& error)
+bool ReadSoundPackDescription(const std::vector<std::filesystem::path>& paths, SoundPackDesc& pack, std::string& error)
 {
-    std::ifstream file(path);
-    if (!file) {
-        error = path.string() + ": cannot open";
-        return false;
-    }
     pack = {};
     DescriptionParser parser(pack);
-    std::string line;
-    for (int number = 1; std::getline(file, line); ++number) {
-        const size_t comment = line.find('#');
-        if (comment != std::string::npos)
-            line.erase(comment);
-        std::istringstream stream(line);
-        std::vector<std::string> words;
-        for (std::string word; stream >> word;)
-            words.push_back(word);
-        if (words.empty())
-            continue;
-        const std::string reason = parser.Line(words);
-        if (!reason.empty()) {
-            error = path.string() + ":" + std::to_string(number) + ": " + reason;
+    for (const std::filesystem::path& path : paths) {
+        std::ifstream file(path);
+        if (!file) {
+            error = path.string() + ": cannot open";
             return false;
+        }
+        std::string line;
+        for (int number = 1; std::getline(file, line); ++number) {
+            const size_t comment = line.find('#');
+            if (comment != std::string::npos)
+                line.erase(comment);
+            std::istringstream stream(line);
+            std::vector<std::string> words;
+            for (std::string word; stream >> word;)
+                words.push_back(word);
+            if (words.empty())
+                continue;
+            const std::string reason = parser.Line(words);
+            if (!reason.empty()) {
+                error = path.string() + ":" + std::to_string(number) + ": " + reason;
+                return false;
+            }
         }
     }
     if (pack.categories.empty() || !pack.hasDefaultCue || pack.groupWave.samples.empty()) {
-        error = path.string() + ": needs categories, a default cue and a group wave";
+        error = (paths.empty() ? std::string("the sound description") : paths.front().string()) +
+                ": needs categories, a default cue and a group wave";
         return false;
     }
     return true;

@@ -54,5 +54,6 @@ struct SoundPackDesc {
     std::vector<CueDesc> cues;
 };
 
-// Reads the description; on failure returns false with "file:line: reason".
-bool ReadSoundPackDescription(const std::filesystem::path& path, SoundPackDesc& pack, std::string& error);
+// Reads the description, its files in the order given as if they were one;
+// on failure returns false with "file:line: reason".
+bool ReadSoundPackDescription(const std::vector<std::filesystem::path>& paths, SoundPackDesc& pack, std::string& error);

@@ -107,6 +107,32 @@ TEST_F(ContentBuilderTest, PacksHoldTheirEntriesInListedOrder)
     EXPECT_EQ(g_pTextureManager->GetTextureCount(), 0u);
 }
 
+TEST_F(ContentBuilderTest, MiniGameFragmentsAddTheirDefinitionsAndPacks)
+{
+    m_folder.WriteFile("content/MiniGames/MG_Game.json", R"({
+      "textures": [ { "name": "mg_dot", "format": "DXT1", "size": [4, 4], "background": "#00FF00" } ],
+      "packs": [ { "file": "MiniGame/MG_Game.twscene.dr", "entries": [
+          { "kind": "TX2D", "name": "mg_dot" }, { "kind": "TX2D", "name": "odd_dxt1" } ] } ]
+    })");
+    // The sources of a mini-game's own formats are not fragments.
+    m_folder.WriteFile("content/MiniGames/MG_Game.col.json", "[1, 2, 3]");
+    const BuildResult result = Build();
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    std::vector<uint8_t> bytes = ReadFileBytes(m_folder / "data/MiniGame/MG_Game.twscene.dr");
+    DataPack pack;
+    ASSERT_TRUE(DkDataPackBinding::BindPack(pack, bytes.data(), bytes.size(), "MG_Game.twscene.dr"));
+    ASSERT_EQ(pack.m_iEntryCount, 2u);
+    EXPECT_STREQ(pack.EntryName(0), "mg_dot");
+    EXPECT_STREQ(pack.EntryName(1), "odd_dxt1");
+    DkDataPackBinding::UnbindPack(pack);
+    EXPECT_TRUE(std::filesystem::exists(m_folder / "data/first.dr"));
+
+    m_folder.WriteFile("content/MiniGames/MG_Broken.json", R"({ "packs": { "file": "x.dr" } })");
+    const BuildResult broken = Build();
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_NE(broken.errors.find("MG_Broken.json: \"packs\" must be a list"), std::string::npos) << broken.errors;
+}
+
 TEST_F(ContentBuilderTest, DdsHeaderCarriesThePictureSize)
 {
     ASSERT_EQ(Build().exitCode, 0);
@@ -207,6 +233,17 @@ TEST(ContentBuilderSoundTest, FaultsInTheSoundDescriptionNameItsLine)
         EXPECT_NE(result.errors.find(c.message), std::string::npos) << c.line << ": " << result.errors;
         EXPECT_NE(result.errors.find("step \"sound banks\" failed"), std::string::npos) << c.line;
     }
+
+    // A mini-game's sound file is read after the pack's description and
+    // cannot bind a sound the description binds.
+    TempDir folder;
+    folder.WriteFile("content/Manifest.json", "{ \"textures\": [], \"packs\": [] }");
+    folder.WriteFile("content/Sound/SoundPack.txt", description);
+    folder.WriteFile("content/Sound/MG_Game.txt", "bank mg_game memory\nwave mg_game beep tone 440:50\n"
+                                                  "sound 0x47e6e6f9 Effects mg_game beep\n");
+    const BuildResult result = RunContentBuilder(folder / "content", folder / "data");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.errors.find("MG_Game.txt:3: sound bound twice"), std::string::npos) << result.errors;
 }
 
 } // namespace

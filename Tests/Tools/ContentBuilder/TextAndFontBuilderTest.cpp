@@ -41,13 +41,15 @@ TEST(TextTableBuilderTest, RowsBecomeATableSortedByIdWithTheirTextsUnescaped)
                                                       "0x00000001\tpremière ligne\\nseconde\\tfin \\\\ ok\r\n"
                                                       "ALPHA\t\n"
                                                       "0xFFFFFFFF\t« guillemets »\n");
+    // A mini-game's texts join the common table from the folder beside it.
+    folder.WriteFile("content/Text/fr-FR/Common/MG_Game.txt", "MG_TITLE\tle jeu\n");
     folder.WriteFile("content/Text/fr-FR/BG101.txt", "ALPHA\tscène\n");
     const TestSupport::ContentBuildResult result = RunContentBuilder(folder / "content", folder / "data");
     ASSERT_EQ(result.exitCode, 0) << result.errors;
 
     std::vector<uint8_t> table = ReadFileBytes(folder / "data/text/fr-FRTextCommon.dat");
-    ASSERT_EQ(ReadWord(table.data(), 0x1C), 4u);
-    for (uint32_t i = 1; i < 4; ++i)
+    ASSERT_EQ(ReadWord(table.data(), 0x1C), 5u);
+    for (uint32_t i = 1; i < 5; ++i)
         EXPECT_LT(ReadWord(table.data(), 0x2C + 8 * (i - 1)), ReadWord(table.data(), 0x2C + 8 * i)) << i;
     DkLocalizerBank banks[DkLocalizer::BANK_COUNT];
     DkLocalizer localizer;
@@ -57,6 +59,7 @@ TEST(TextTableBuilderTest, RowsBecomeATableSortedByIdWithTheirTextsUnescaped)
     EXPECT_STREQ(localizer.GetText(1), "première ligne\nseconde\tfin \\ ok");
     EXPECT_STREQ(localizer.GetText(CoreCrc32Of("ALPHA")), "");
     EXPECT_STREQ(localizer.GetText(0xFFFFFFFF), "« guillemets »");
+    EXPECT_STREQ(localizer.GetText(CoreCrc32Of("MG_TITLE")), "le jeu");
 
     std::vector<uint8_t> scene = ReadFileBytes(folder / "data/text/fr-FRTextBG101.dat");
     ASSERT_EQ(localizer.AddBank("fr-FRTextBG101.dat", scene.data(), uint32_t(scene.size())), 1);
@@ -95,6 +98,14 @@ TEST(TextTableBuilderTest, FaultsInATextSourceNameItsLine)
         EXPECT_THAT(result.errors, HasSubstr(c.message)) << c.source;
         EXPECT_THAT(result.errors, HasSubstr("step \"text tables\" failed")) << c.source;
     }
+
+    TempDir folder;
+    folder.WriteFile("content/Text/en-GB/Common.txt", "SAME\tone\n");
+    folder.WriteFile("content/Text/en-GB/Common/MG_Game.txt", "OTHER\tok\nSAME\ttwo\n");
+    const TestSupport::ContentBuildResult result = RunContentBuilder(folder / "content", folder / "data");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.errors,
+                HasSubstr("Text/en-GB/Common/MG_Game.txt: a text id given in Text/en-GB/Common.txt too"));
 }
 
 class FontBuilderTest : public TestSupport::NullRendererTest { };
