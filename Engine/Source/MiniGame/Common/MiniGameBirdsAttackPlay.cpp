@@ -1,9 +1,10 @@
+#include "MiniGame/Common/MiniGameBirdsAttack.h"
+
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/Common/InputEventQueries.h"
 #include "Maths/CoreFxDivide.h"
 #include "Managers/Common/SoundManager.h"
-#include "MiniGame/Common/MiniGameBirdsAttack.h"
 #include "MiniGame/Common/MiniGameTime.h"
 #include "Screen/CoreVirtualScreen.h"
 

@@ -1,5 +1,6 @@
-#include "Maths/CoreFxDivide.h"
 #include "MiniGame/Common/MiniGameBirdsAttack.h"
+
+#include "Maths/CoreFxDivide.h"
 
 namespace {
 
