@@ -506,22 +506,70 @@ TEST_F(MiniGameBirdsAttackTest, WithAFixedSeedACarefulPlayerCrossesAllEightScree
     EXPECT_FALSE(g_VarManager.GetBool(VARBOOL_C_CHEAT_MINIGAME));
 }
 
-TEST_F(MiniGameBirdsAttackTest, WalkingIntoTheGapThreeTimesLosesAndTheLossReachesTheSlot)
+TEST_F(MiniGameBirdsAttackTest, WalkingIntoTheGapThreeTimesLosesRetryStartsAfreshAndTheLossReachesTheSlot)
 {
     MiniGameResult::SetSlotBool(VARBOOL_C_WIN_MINIGAME, true);
     StartFromScript();
-    for (int i = 0; i < 2000 && InPlay(); ++i) {
-        if (H().m_fxActionTimer != 0) {
-            Step();
-            continue;
+    for (int run = 0; run < 2; ++run) {
+        for (int i = 0; i < 2000 && InPlay(); ++i) {
+            if (H().m_fxActionTimer != 0) {
+                Step();
+                continue;
+            }
+            Press(Platform::KEY_RIGHT);
         }
-        Press(Platform::KEY_RIGHT);
+        ASSERT_EQ(G().GetState(), MiniGame::STATE_END_BOX);
+        EXPECT_FALSE(G().IsWon());
+        EXPECT_EQ(G().GetMeter().GetValue(), 0);
+        if (run == 0) {
+            // Retry: the first screen as its table has it, three lives. The
+            // instructions wait for the opening fade that the retry starts.
+            Run(50);
+            ChooseButton(1);
+            Run(50);
+            ChooseButton(0);
+            PlayFromInstructions();
+            EXPECT_EQ(G().GetScreen(), 0);
+            EXPECT_EQ(G().GetMeter().GetValue(), 3);
+            EXPECT_EQ(H().m_iPlatform, 0);
+            EXPECT_EQ(G().GetPlatform(2).m_eKind, Kind::Intact);
+            EXPECT_EQ(G().GetPlatform(3).m_eKind, Kind::Broken);
+        }
     }
-    ASSERT_EQ(G().GetState(), MiniGame::STATE_END_BOX);
-    EXPECT_FALSE(G().IsWon());
-    EXPECT_EQ(G().GetMeter().GetValue(), 0);
     QuitToAdventure();
     EXPECT_FALSE(g_VarManager.GetBool(VARBOOL_C_WIN_MINIGAME));
+}
+
+TEST_F(MiniGameBirdsAttackTest, TheBirdStartsAndTurnsBackBeyondTheEdgesOfTheWindowsShape)
+{
+    Play();
+    const TwGame::DisplaySettings saved = g_oTwGame.m_oDisplaySettings;
+    struct Case {
+        uint32_t uWidth;
+        uint32_t uHeight;
+        fx32 fxMargin;
+    };
+    // 192 units high: a 16:9 window shows 341.3 units, a 5:4 one 240.
+    for (const Case c : {Case {1280, 960, 0}, Case {1920, 1080, 0x2AAAA}, Case {1280, 1024, -0x8000}}) {
+        g_oTwGame.m_oDisplaySettings.uWidth = c.uWidth;
+        g_oTwGame.m_oDisplaySettings.uHeight = c.uHeight;
+        QuietScreen(0);
+        EXPECT_EQ(G().GetMargin(), c.fxMargin) << c.uWidth;
+        const MGSprite& oBird = G().GetBird().m_oSprite;
+        const fx32 halfWidth = oBird.GetSize().x / 2;
+        EXPECT_EQ(oBird.GetPosition().x, 256 * FX32_ONE + c.fxMargin + halfWidth) << c.uWidth;
+        // It flies until it is wholly past the left edge, then waits 1 s.
+        G().GetBird().m_fxLaunchTimer = 0;
+        fx32 lowest = oBird.GetPosition().x;
+        for (int i = 0; i < 400 && G().GetBird().m_fxLaunchTimer == 0; ++i) {
+            Step();
+            lowest = std::min(lowest, oBird.GetPosition().x);
+        }
+        EXPECT_EQ(G().GetBird().m_fxLaunchTimer, FX32_ONE) << c.uWidth;
+        EXPECT_LE(lowest, -c.fxMargin - halfWidth + 0x3000) << c.uWidth;
+        EXPECT_EQ(oBird.GetPosition().x, 256 * FX32_ONE + c.fxMargin + halfWidth) << c.uWidth;
+    }
+    g_oTwGame.m_oDisplaySettings = saved;
 }
 
 } // namespace
