@@ -3,8 +3,9 @@
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the dialog files Dialog, the scene files the scene
 // readers, the sound files the checks of their kinds, the text tables
-// TextTable, the fonts Font, the auto-test recording AutoTestRecording and
-// the movies' subtitle files SubTitle.
+// TextTable, the fonts Font, the auto-test recording AutoTestRecording, the
+// movies' subtitle files SubTitle, the race tracks Race and the chase's
+// collisions files ChaseCollisions.
 // The save file, which the data folder does not hold, is seeded as the first
 // start creates it and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
@@ -125,12 +126,20 @@ int main(int argc, char** argv)
             Write(seeds / "TextTable", name, bytes.data(), bytes.size());
             ++written;
         }
+        if (extension == ".col") {
+            Write(seeds / "ChaseCollisions", name, bytes.data(), bytes.size());
+            ++written;
+        }
         if (name == "autotest.dat") {
             Write(seeds / "AutoTestRecording", name, bytes.data(), bytes.size());
             ++written;
         }
         if (name.ends_with(".tw.sub")) {
             Write(seeds / "SubTitle", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (extension == ".race") {
+            Write(seeds / "Race", name, bytes.data(), bytes.size());
             ++written;
         }
         if (name.ends_with(".fnt.bin")) {

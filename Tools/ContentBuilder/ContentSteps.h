@@ -30,3 +30,7 @@ bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::p
 bool BuildAutoTestRecording(const std::filesystem::path& content, const std::filesystem::path& data);
 // The sample movies of Content/Movies, with their subtitles.
 bool BuildMovies(const std::filesystem::path& content, const std::filesystem::path& data);
+// The chase's race tracks of Content/MiniGameData/*.race.json.
+bool BuildRaceTracks(const std::filesystem::path& content, const std::filesystem::path& data);
+// The chase's collisions files of Content/MiniGameData/*.col.json.
+bool BuildChaseCollisions(const std::filesystem::path& content, const std::filesystem::path& data);

@@ -89,6 +89,11 @@ void MiniGameWorld::PressKey(uint8_t code)
     m_pInput->Devices().SetKey(code, false);
 }
 
+void MiniGameWorld::HoldKey(uint8_t code, bool bDown)
+{
+    m_pInput->Devices().SetKey(code, bDown);
+}
+
 bool KitTestMiniGame::Initialize()
 {
     int32_t count = 0;

@@ -53,6 +53,8 @@ public:
     // A click: the button pressed in one frame and released in the next.
     void Click(fx32 x, fx32 y);
     void PressKey(uint8_t code);
+    // A key held down or let go from the next frame's poll on.
+    void HoldKey(uint8_t code, bool bDown);
     // A frame without any change of input.
     void Frame() { m_pInput->Frame(); }
 
