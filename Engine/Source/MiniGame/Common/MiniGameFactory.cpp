@@ -1,5 +1,6 @@
 #include "MiniGame/Common/MiniGameFactory.h"
 
+#include "MiniGame/Common/MiniGameBirdsAttack.h"
 #include "MiniGame/Common/MiniGameChase.h"
 #include "MiniGame/Common/MiniGameCredits.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
@@ -18,6 +19,7 @@ std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
     case MINIGAME_WOODEN_SWORD_DUEL: return std::make_unique<MiniGameWoodenSwordDuel>();
     case MiniGameChase::ID: return std::make_unique<MiniGameChase>();
     case MiniGameTheLostKey::ID: return std::make_unique<MiniGameTheLostKey>();
+    case MiniGameBirdsAttack::ID: return std::make_unique<MiniGameBirdsAttack>();
     default: return nullptr;
     }
 }
