@@ -6,7 +6,6 @@
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SaveSlotData.h"
 #include "Managers/Common/SoundManager.h"
-#include "Random/CoreRandom.h"
 #include "Scene/Common/SceneScreen.h"
 #include "Screen/CoreVirtualScreen.h"
 #include "Utils/Common/DkLocalizer.h"
@@ -70,9 +69,7 @@ bool MiniGameBirdsAttack::Initialize()
 {
     m_sMiniGameName = g_oDkLocalizer.GetText(TEXT_NAME);
     InitializeSpriteNames();
-    m_uRandomX = CoreRandom::s_uX;
-    m_uRandomMultiplier = CoreRandom::s_uMultiplier;
-    m_uRandomIncrement = CoreRandom::s_uIncrement;
+    m_oRandom = RandomGenerator::CopyOfGlobal();
     if (!LoadResources(PACK_NAME) || !m_oBackground.InitializeFromId(CURSOR_ID, false) || !m_oMessageBox.Initialize() ||
         !m_oSky.InitializeFromId(SKY_ID, true))
         return false;

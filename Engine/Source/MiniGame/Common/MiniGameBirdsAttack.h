@@ -1,6 +1,7 @@
 #pragma once
 #include "MiniGame/Common/MiniGame.h"
 #include "MiniGame/Common/MiniGameBirdsAttackData.h"
+#include "Random/RandomGenerator.h"
 
 #include <cstdint>
 
@@ -164,8 +165,6 @@ private:
     bool IsTouchedByDrop() const;
     void RenderPlatforms();
     bool IsBreakingOrBroken(int32_t iIdx) const;
-    // A draw in [0, n) from the game's own generator.
-    uint32_t RandomBelow(uint32_t n);
 
     Platform m_aoPlatforms[MG_BA_LEVEL_NB][MG_BA_LEVEL_PLATFORM_NB];
     Heroine m_oHeroine;
@@ -180,7 +179,6 @@ private:
     MGSprite m_aoFogs[2];
     MGSprite m_oSky;
     fx32 m_fxMargin = 0;
-    uint64_t m_uRandomX = 0;
-    uint64_t m_uRandomMultiplier = 0;
-    uint64_t m_uRandomIncrement = 0;
+    // The game's own generator, a copy of the global one taken at start-up.
+    RandomGenerator m_oRandom;
 };

@@ -37,12 +37,6 @@ bool Touch(const Edges& a, const Edges& b)
 
 } // namespace
 
-uint32_t MiniGameBirdsAttack::RandomBelow(uint32_t n)
-{
-    m_uRandomX = m_uRandomX * m_uRandomMultiplier + m_uRandomIncrement;
-    return static_cast<uint32_t>(((m_uRandomX >> 32) * n) >> 32);
-}
-
 bool MiniGameBirdsAttack::IsBreakingOrBroken(int32_t iIdx) const
 {
     if (iIdx < 0 || iIdx >= MG_BA_LEVEL_PLATFORM_NB)
@@ -179,12 +173,13 @@ void MiniGameBirdsAttack::LaunchAndFly(uint32_t dtMs)
             return;
         flight = -m_oBird.m_fxLaunchTimer;
         m_oBird.m_fxLaunchTimer = 0;
-        const uint32_t draw = RandomBelow(static_cast<uint32_t>(MG_BA_DROP_PLATFORM_MAX + screen.m_iExtraSlotRange));
+        const uint32_t draw =
+            m_oRandom.Below(static_cast<uint32_t>(MG_BA_DROP_PLATFORM_MAX + screen.m_iExtraSlotRange));
         m_oBird.m_iDropSlot = draw >= MG_BA_DROP_PLATFORM_MAX ? NO_SLOT : static_cast<int32_t>(draw) + 1;
         ENGINE_ASSERT(m_oBird.m_iDropSlot == NO_SLOT || (m_oBird.m_iDropSlot >= MG_BA_DROP_PLATFORM_MIN &&
                                                          m_oBird.m_iDropSlot <= MG_BA_DROP_PLATFORM_MAX));
         if (m_oBird.m_iDropSlot != NO_SLOT)
-            m_oBird.m_eDropKind = static_cast<fx32>(RandomBelow(FX32_ONE)) > screen.m_fxStoneThreshold
+            m_oBird.m_eDropKind = static_cast<fx32>(m_oRandom.Below(FX32_ONE)) > screen.m_fxStoneThreshold
                                       ? DropKind::Dropping
                                       : DropKind::Stone;
         SoundManager::PlayEffect(SOUND_CRY);

@@ -14,12 +14,12 @@ std::unique_ptr<MiniGame> CreateMiniGame(int32_t iId, uint32_t uStartStep)
     switch (iId) {
     case MINIGAME_SPLASH: return std::make_unique<SplashScreenSequence>(static_cast<int32_t>(uStartStep));
     case MINIGAME_CREDITS: return std::make_unique<MiniGameCredits>();
-    case MiniGameTurtleDoorPuzzle::ID: return std::make_unique<MiniGameTurtleDoorPuzzle>();
-    case MiniGameSlotMachine::ID: return std::make_unique<MiniGameSlotMachine>();
     case MINIGAME_WOODEN_SWORD_DUEL: return std::make_unique<MiniGameWoodenSwordDuel>();
-    case MiniGameChase::ID: return std::make_unique<MiniGameChase>();
+    case MiniGameSlotMachine::ID: return std::make_unique<MiniGameSlotMachine>();
     case MiniGameTheLostKey::ID: return std::make_unique<MiniGameTheLostKey>();
+    case MiniGameChase::ID: return std::make_unique<MiniGameChase>();
     case MiniGameBirdsAttack::ID: return std::make_unique<MiniGameBirdsAttack>();
+    case MiniGameTurtleDoorPuzzle::ID: return std::make_unique<MiniGameTurtleDoorPuzzle>();
     default: return nullptr;
     }
 }
