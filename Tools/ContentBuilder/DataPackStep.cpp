@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // How the bytes of an entry of each kind are made: from the definition of
-// the entry's name in the kind's section of the manifest.
+// the entry's name in the kind's section of the manifest, or of its "source"
+// when it has one (games whose packs each hold their own "masks_BG").
 struct EntryKind {
     const char* code;
     uint32_t kind;
@@ -60,9 +61,10 @@ void BuildPack(const nlohmann::json& manifest, const nlohmann::json& pack, const
             if (name.empty() || name.size() > MAX_ENTRY_NAME)
                 throw ContentError("entry name \"" + name + "\" must be 1 to 255 characters long");
             const EntryKind& kind = FindEntryKind(code);
-            const std::string key = code + "/" + name;
+            const std::string source = entry.contains("source") ? RequireString(entry, "source") : name;
+            const std::string key = code + "/" + source;
             if (!built.count(key))
-                built[key] = kind.build(FindDefinition(manifest, kind.section, name), content);
+                built[key] = kind.build(FindDefinition(manifest, kind.section, source), content);
             entries.push_back({kind.kind, name, built[key]});
         }
     } catch (const nlohmann::json::exception& error) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -42,6 +43,22 @@ void AppendFragment(nlohmann::json& manifest, const nlohmann::json& fragment, co
     }
 }
 
+// Packs take an entry's bytes from the definition of its name, so two
+// definitions of one name (two games' "masks_BG") would silently share one.
+void RefuseDuplicateNames(const nlohmann::json& manifest)
+{
+    for (const auto& [section, list] : manifest.items()) {
+        if (section == "packs" || !list.is_array())
+            continue;
+        std::set<std::string> names;
+        for (const auto& definition : list)
+            if (definition.is_object() && definition.contains("name") && definition.at("name").is_string() &&
+                !names.insert(definition.at("name").get<std::string>()).second)
+                throw ContentError("\"" + definition.at("name").get<std::string>() + "\" is defined twice in \"" +
+                                   section + "\"; name one of them apart and give its pack entry a \"source\"");
+    }
+}
+
 } // namespace
 
 nlohmann::json LoadManifest(const fs::path& content)
@@ -49,15 +66,16 @@ nlohmann::json LoadManifest(const fs::path& content)
     const fs::path path = content / MANIFEST_FILE_NAME;
     nlohmann::json manifest = fs::exists(path) ? ParseManifestFile(path) : nlohmann::json::object();
     const fs::path fragments = content / MANIFEST_FRAGMENT_FOLDER;
-    if (!fs::is_directory(fragments))
-        return manifest;
     std::vector<fs::path> files;
-    for (const fs::directory_entry& entry : fs::directory_iterator(fragments))
-        if (entry.is_regular_file() && entry.path().extension() == ".json" && entry.path().stem().extension().empty())
-            files.push_back(entry.path());
+    if (fs::is_directory(fragments))
+        for (const fs::directory_entry& entry : fs::directory_iterator(fragments))
+            if (entry.is_regular_file() && entry.path().extension() == ".json" &&
+                entry.path().stem().extension().empty())
+                files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     for (const fs::path& file : files)
         AppendFragment(manifest, ParseManifestFile(file), file);
+    RefuseDuplicateNames(manifest);
     return manifest;
 }
 

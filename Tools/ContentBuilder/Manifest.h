@@ -10,7 +10,9 @@
 // name and its entries in pack order:
 //   {"file": "common.dr", "entries": [{"kind": "TX2D", "name": "star"}, ...]}
 // An entry takes its bytes from the definition of that name in its kind's
-// section.
+// section, or of its "source" when it has one (packs of different games
+// holding different pictures under one entry name). A name defined twice in
+// a section is refused.
 constexpr const char* MANIFEST_FILE_NAME = "Manifest.json";
 
 // Each mini-game keeps its own sources in "MiniGames/<name>.json" beside the
@@ -20,8 +22,8 @@ constexpr const char* MANIFEST_FILE_NAME = "Manifest.json";
 constexpr const char* MANIFEST_FRAGMENT_FOLDER = "MiniGames";
 
 // The manifest of the content folder with its fragments; an empty object when
-// there is neither.
-// Throws ContentError when it cannot be read or parsed.
+// there is neither. Throws ContentError when a file cannot be read or parsed
+// or a name is defined twice.
 nlohmann::json LoadManifest(const std::filesystem::path& content);
 
 // The definition named `name` in the list `section` of the manifest; throws

@@ -127,10 +127,17 @@ TEST_F(ContentBuilderTest, MiniGameFragmentsAddTheirDefinitionsAndPacks)
     DkDataPackBinding::UnbindPack(pack);
     EXPECT_TRUE(std::filesystem::exists(m_folder / "data/first.dr"));
 
-    m_folder.WriteFile("content/MiniGames/MG_Broken.json", R"({ "packs": { "file": "x.dr" } })");
+    // Two games' pictures under one definition name would share one picture.
+    m_folder.WriteFile("content/MiniGames/MG_Other.json",
+                       R"({ "textures": [ { "name": "mg_dot", "format": "DXT1", "size": [4, 4] } ] })");
+    const BuildResult twice = Build();
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_NE(twice.errors.find("\"mg_dot\" is defined twice in \"textures\""), std::string::npos) << twice.errors;
+
+    m_folder.WriteFile("content/MiniGames/MG_Other.json", R"({ "packs": { "file": "x.dr" } })");
     const BuildResult broken = Build();
     EXPECT_EQ(broken.exitCode, 1);
-    EXPECT_NE(broken.errors.find("MG_Broken.json: \"packs\" must be a list"), std::string::npos) << broken.errors;
+    EXPECT_NE(broken.errors.find("MG_Other.json: \"packs\" must be a list"), std::string::npos) << broken.errors;
 }
 
 TEST_F(ContentBuilderTest, DdsHeaderCarriesThePictureSize)

@@ -128,6 +128,10 @@ void SoundManager::Terminate()
     ClearSoundActors();
     CoreSndFreeAllMemory();
     CoreSndDestroy();
+    // Nothing plays any more: a later stop must not reach the closed players.
+    m_iCurrentMusicId = -1;
+    m_iCurrentAmbientId = -1;
+    m_iLastEffectId = -1;
 }
 
 void SoundManager::Update()

@@ -5,10 +5,15 @@
 
 namespace {
 
-uint32_t* SlotWord(int32_t iVarId, uint32_t& mask)
+SaveSlotData* CurrentSlot()
 {
     AdventureManager* pAdventure = AdventureManager::GetInstance();
-    SaveSlotData* pSlot = pAdventure != nullptr ? pAdventure->GetSaveSlot(pAdventure->GetSaveSlotIndex()) : nullptr;
+    return pAdventure != nullptr ? pAdventure->GetSaveSlot(pAdventure->GetSaveSlotIndex()) : nullptr;
+}
+
+uint32_t* SlotWord(int32_t iVarId, uint32_t& mask)
+{
+    SaveSlotData* pSlot = CurrentSlot();
     if (pSlot == nullptr || iVarId < 0 || iVarId >= VARBOOL_LAST)
         return nullptr;
     mask = 1u << (iVarId % 32);
@@ -34,6 +39,15 @@ bool GetSlotBool(int32_t iVarId)
     uint32_t mask = 0;
     const uint32_t* pWord = SlotWord(iVarId, mask);
     return pWord != nullptr && (*pWord & mask) != 0;
+}
+
+bool SetSlotInt(int32_t iVarId, int32_t iValue)
+{
+    SaveSlotData* pSlot = CurrentSlot();
+    if (pSlot == nullptr || iVarId < 0 || iVarId >= VARINT_LAST)
+        return false;
+    pSlot->m_aVarInts[iVarId] = iValue;
+    return true;
 }
 
 } // namespace MiniGameResult

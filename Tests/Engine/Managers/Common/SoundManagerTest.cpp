@@ -109,6 +109,14 @@ TEST_F(SoundManagerTest, MusicStartsOnceAmbienceEveryTime)
     EXPECT_EQ(CoreSndPlayerCue(SoundManager::m_iMusicPlayer), nullptr);
     SoundManager::PlayMusic(MUSIC);
     EXPECT_NE(CoreSndPlayerCue(SoundManager::m_iMusicPlayer), nullptr) << "started again after a stop";
+
+    // Stopping what played before a shutdown touches no closed player.
+    SoundManager::Terminate();
+    TestSupport::LogCapture capture;
+    SoundManager::StopMusic();
+    SoundManager::StopAmbient();
+    EXPECT_EQ(capture.Take(), "");
+    ASSERT_TRUE(SoundManager::Initialize());
 }
 
 TEST_F(SoundManagerTest, AnUnboundSoundWarnsAndLeavesTheMusicPlaying)

@@ -98,8 +98,8 @@ void Steer(MiniGameChase& chase, MiniGameTest::MiniGameWorld& world)
             break;
         }
     }
-    world.SetKey(Platform::KEY_RIGHT, target > x + U);
-    world.SetKey(Platform::KEY_LEFT, target < x - U);
+    world.HoldKey(Platform::KEY_RIGHT, target > x + U);
+    world.HoldKey(Platform::KEY_LEFT, target < x - U);
 }
 
 class MiniGameChaseRunTest : public ChaseFixture { };
@@ -114,8 +114,8 @@ TEST_F(MiniGameChaseRunTest, ASteeredSeededRunReachesTheEndAndWinsAndAnUnsteered
             Steer(*chase, world);
             Step(*chase);
         }
-        world.SetKey(Platform::KEY_RIGHT, false);
-        world.SetKey(Platform::KEY_LEFT, false);
+        world.HoldKey(Platform::KEY_RIGHT, false);
+        world.HoldKey(Platform::KEY_LEFT, false);
         EXPECT_EQ(chase->GetState(), MiniGame::STATE_END_BOX) << seed;
         EXPECT_TRUE(chase->IsWon()) << seed << " lives " << int(chase->GetMeter().GetValue());
         EXPECT_GE(chase->GetRaceDistance(), MiniGameChase::TRACK_LENGTH) << seed;
@@ -173,8 +173,8 @@ TEST_F(MiniGameChaseRunTest, TheScriptActionStartsTheChaseWhoseWinComesBackThrou
     run(6000, true);
     ASSERT_EQ(chase.GetState(), MiniGame::STATE_END_BOX);
     ASSERT_TRUE(chase.IsWon());
-    world.SetKey(Platform::KEY_RIGHT, false);
-    world.SetKey(Platform::KEY_LEFT, false);
+    world.HoldKey(Platform::KEY_RIGHT, false);
+    world.HoldKey(Platform::KEY_LEFT, false);
     run(50, false);
     click(0);
     run(100, false);

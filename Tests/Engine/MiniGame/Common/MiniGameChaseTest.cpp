@@ -197,8 +197,8 @@ TEST_F(MiniGameChaseTest, SteeringMovesAtItsPaceStaysInTheStreetAndBothArrowsCan
     ASSERT_NE(chase, nullptr);
     ClearTrack(*chase);
     const auto hold = [&](bool right, bool left, int frames) {
-        world.SetKey(Platform::KEY_RIGHT, right);
-        world.SetKey(Platform::KEY_LEFT, left);
+        world.HoldKey(Platform::KEY_RIGHT, right);
+        world.HoldKey(Platform::KEY_LEFT, left);
         for (int i = 0; i < frames; ++i) {
             Step(*chase);
             const fx32 x = chase->GetPlayer().GetPosition().x;

@@ -89,7 +89,7 @@ void MiniGameWorld::PressKey(uint8_t code)
     m_pInput->Devices().SetKey(code, false);
 }
 
-void MiniGameWorld::SetKey(uint8_t code, bool bDown)
+void MiniGameWorld::HoldKey(uint8_t code, bool bDown)
 {
     m_pInput->Devices().SetKey(code, bDown);
 }

@@ -53,8 +53,8 @@ public:
     // A click: the button pressed in one frame and released in the next.
     void Click(fx32 x, fx32 y);
     void PressKey(uint8_t code);
-    // Holds the key down (or lets it go) from the next frame on.
-    void SetKey(uint8_t code, bool bDown);
+    // A key held down or let go from the next frame's poll on.
+    void HoldKey(uint8_t code, bool bDown);
     // A frame without any change of input.
     void Frame() { m_pInput->Frame(); }
 

@@ -158,28 +158,28 @@ TEST_F(SoundEngineTest, StoppingALoopNotifiesAtOnce)
 TEST_F(SoundEngineTest, UnloadingAWaveBankStopsItsCuesAndKeepsTheirHandles)
 {
     Platform::SoundWaveBank* common = LoadBank(m_common);
-    Platform::SoundWaveBank* chase = LoadBank(m_duel);
+    Platform::SoundWaveBank* duel = LoadBank(m_duel);
     Platform::SoundCue* wind = nullptr;
-    Platform::SoundCue* music = nullptr;
+    Platform::SoundCue* strike = nullptr;
     ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), wind), Platform::SOUND_OK);
-    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_57c95796"), music), Platform::SOUND_OK);
+    ASSERT_EQ(m_engine->Play(m_bank, Cue("sound_57c95796"), strike), Platform::SOUND_OK);
 
-    EXPECT_EQ(m_engine->DestroyWaveBank(common), Platform::SOUND_OK);
-    EXPECT_GE(NotificationsFor(wind), 1u);
-    EXPECT_EQ(State(wind), Platform::SOUND_STATE_STOPPED);
-    EXPECT_EQ(m_engine->Stop(wind, true), Platform::SOUND_OK) << "a stopped handle stays usable";
-    EXPECT_TRUE(State(music) & Platform::SOUND_STATE_PLAYING) << "the other bank's cue plays on";
-    EXPECT_EQ(m_engine->DestroyWaveBank(common), Platform::SOUND_E_INVALID_CALL);
+    EXPECT_EQ(m_engine->DestroyWaveBank(duel), Platform::SOUND_OK);
+    EXPECT_GE(NotificationsFor(strike), 1u);
+    EXPECT_EQ(State(strike), Platform::SOUND_STATE_STOPPED);
+    EXPECT_EQ(m_engine->Stop(strike, true), Platform::SOUND_OK) << "a stopped handle stays usable";
+    EXPECT_TRUE(State(wind) & Platform::SOUND_STATE_PLAYING) << "the other bank's cue plays on";
+    EXPECT_EQ(m_engine->DestroyWaveBank(duel), Platform::SOUND_E_INVALID_CALL);
 
     Platform::SoundCue* again = nullptr;
-    EXPECT_EQ(m_engine->Play(m_bank, Cue("sound_0009ae29"), again), Platform::SOUND_E_WAVES_NOT_LOADED);
-    EXPECT_EQ(m_engine->Destroy(wind), Platform::SOUND_OK);
+    EXPECT_EQ(m_engine->Play(m_bank, Cue("sound_57c95796"), again), Platform::SOUND_E_WAVES_NOT_LOADED);
+    EXPECT_EQ(m_engine->Destroy(strike), Platform::SOUND_OK);
 
     // Destroying the sound bank stops the rest.
     EXPECT_EQ(m_engine->DestroySoundBank(m_bank), Platform::SOUND_OK);
-    EXPECT_EQ(State(music), Platform::SOUND_STATE_STOPPED);
-    EXPECT_EQ(m_engine->Destroy(music), Platform::SOUND_OK);
-    EXPECT_EQ(m_engine->DestroyWaveBank(chase), Platform::SOUND_OK);
+    EXPECT_EQ(State(wind), Platform::SOUND_STATE_STOPPED);
+    EXPECT_EQ(m_engine->Destroy(wind), Platform::SOUND_OK);
+    EXPECT_EQ(m_engine->DestroyWaveBank(common), Platform::SOUND_OK);
 }
 
 TEST_F(SoundEngineTest, StreamedBankPlaysFromItsFile)

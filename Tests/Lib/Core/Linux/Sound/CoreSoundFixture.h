@@ -73,9 +73,9 @@ protected:
 };
 
 // Sounds of the sample bank: a wind loop in "common", a short click in
-// "common" (the default cue), a loop in the sword duel's bank, the streamed
+// "common" (the default cue), a strike in the sword duel's bank, the streamed
 // music loop.
 constexpr uint32_t SOUND_WIND_LOOP = 0x0009ae29;
 constexpr uint32_t SOUND_CLICK = 0x30ca3b76;
-constexpr uint32_t SOUND_DUEL_LOOP = 0x57c95796;
+constexpr uint32_t SOUND_DUEL_STRIKE = 0x57c95796;
 constexpr uint32_t SOUND_MUSIC = 0x47e6e6f9;

@@ -17,7 +17,7 @@ TEST_F(CoreSoundTest, PopsStopAtTheMarksOfEntriesZeroAndThree)
     ASSERT_EQ(CoreSndGroupDepth(), 6);
     // A cue playing from entry 5 is stopped when its bank goes.
     const int player = CoreSndPlayerInit("Effects");
-    CoreSndPlayerPlay(player, Cue(SOUND_DUEL_LOOP));
+    CoreSndPlayerPlay(player, Cue(SOUND_DUEL_STRIKE));
     ASSERT_NE(CoreSndPlayerCue(player), nullptr);
 
     CoreSndUnloadGroup();
