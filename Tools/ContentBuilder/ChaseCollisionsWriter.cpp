@@ -11,6 +11,8 @@
 namespace {
 
 constexpr size_t KIND_MAX = 25;
+// The game refuses box fields beyond this many units either way.
+constexpr double BOX_FIELD_MAX = 4096.0;
 
 uint32_t ToFixed(double units)
 {
@@ -45,10 +47,12 @@ std::vector<uint8_t> WriteChaseCollisions(const nlohmann::json& source)
             const nlohmann::json& numbers = kinds[i].at("box");
             if (!numbers.is_array() || numbers.size() != 4)
                 throw ContentError("kind " + std::to_string(kind) + ": \"box\" must be [x, y, width, height]");
-            for (size_t i = 0; i < 4; ++i) {
-                if (!numbers[i].is_number())
+            for (size_t field = 0; field < 4; ++field) {
+                if (!numbers[field].is_number())
                     throw ContentError("kind " + std::to_string(kind) + ": \"box\" must hold numbers");
-                box[i] = numbers[i].get<double>();
+                box[field] = numbers[field].get<double>();
+                if (!(std::fabs(box[field]) <= BOX_FIELD_MAX))
+                    throw ContentError("kind " + std::to_string(kind) + ": a box lies beyond 4096 units");
             }
             if (box[2] < 0 || box[3] < 0)
                 throw ContentError("kind " + std::to_string(kind) + ": a box has no negative size");

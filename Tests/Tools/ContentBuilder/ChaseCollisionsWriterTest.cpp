@@ -57,6 +57,8 @@ TEST(ChaseCollisionsWriterTest, SourcesTheGameWouldRefuseAreNamedFaults)
         {R"({"kinds": [{"name": "Bags", "box": [1, 2, 3]}]})", "kind 0: \"box\" must be [x, y, width, height]"},
         {R"({"kinds": [{"name": "Bags", "box": [1, 2, "3", 4]}]})", "kind 0: \"box\" must hold numbers"},
         {R"({"kinds": [{"name": "Bags", "box": [1, 2, 3, -4]}]})", "kind 0: a box has no negative size"},
+        {R"({"kinds": [{"name": "Bags", "box": [1e12, 2, 3, 4]}]})", "kind 0: a box lies beyond 4096 units"},
+        {R"({"kinds": [{"name": "Bags", "box": [1, -4097, 3, 4]}]})", "kind 0: a box lies beyond 4096 units"},
     };
     for (const auto& [source, fault] : cases)
         EXPECT_EQ(SourceError(source), fault) << source;

@@ -81,8 +81,9 @@ public:
 
     // Reads the collisions file's bytes: the kind count, then one box per
     // record, stored at the record's kind. A file whose count is not 1..25
-    // or whose size is not that of its records is refused with a log line
-    // naming it; a record of a kind outside the count is not stored.
+    // or whose size is not that of its records, or with a box field beyond
+    // 4096 units either way, is refused with a log line naming it; a record
+    // of a kind outside the count is not stored.
     bool InitializeCollisionsResource(const uint8_t* data, uint32_t size, const char* fileName);
     void FreeCollisionsResource();
 

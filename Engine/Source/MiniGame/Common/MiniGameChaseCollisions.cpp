@@ -12,6 +12,19 @@ constexpr fx32 PLAYER_BOX_LEFT = 0xA333;
 constexpr fx32 PLAYER_BOX_TOP = 0xECCD;
 constexpr fx32 PLAYER_BOX_WIDTH = 10 * FX32_ONE;
 constexpr fx32 PLAYER_BOX_HEIGHT = 20 * FX32_ONE;
+// A box lies around a picture on a 256 x 192 screen; far larger offsets or
+// sizes would overflow the collision test's 20.12 sums.
+constexpr fx32 BOX_FIELD_MAX = 4096 * FX32_ONE;
+
+bool BoxFieldsInRange(const uint8_t* record)
+{
+    for (uint32_t at = 4; at < 20; at += 4) {
+        const fx32 value = static_cast<fx32>(ReadWord(record, at));
+        if (value > BOX_FIELD_MAX || value < -BOX_FIELD_MAX)
+            return false;
+    }
+    return true;
+}
 
 bool Refuse(const char* fileName, const char* reason)
 {
@@ -45,6 +58,11 @@ bool MiniGameChase::InitializeCollisionsResource(const uint8_t* data, uint32_t s
     m_pCollisionRects = std::make_unique<MGRectangle[]>(count);
     for (int32_t i = 0; i < count; ++i) {
         const uint8_t* record = data + HEADER_SIZE + i * COLLISION_RECORD_SIZE;
+        if (!BoxFieldsInRange(record)) {
+            m_iCollisionObstacleCount = 0;
+            m_pCollisionRects.reset();
+            return Refuse(fileName, "a box lies beyond 4096 units");
+        }
         const int32_t iType = static_cast<int32_t>(ReadWord(record, 0));
         ENGINE_ASSERT(iType >= 0 && iType < m_iCollisionObstacleCount);
         // Only a kind's own rectangle may take the record.

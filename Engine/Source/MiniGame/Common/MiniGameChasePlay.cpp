@@ -89,7 +89,9 @@ void MiniGameChase::AdvanceRace(uint32_t dtMs, fx32 fxSpeed)
 {
     const fx32 step = CoreFx::Mul(MiniGameSeconds(dtMs), fxSpeed);
     m_fxRaceDistance += step;
-    if (m_fxRaceDistance >= TRACK_LENGTH) {
+    // A hit on the finish line waits for the end of its pause: finishing at
+    // the pause's standstill would leave her running on the spot for good.
+    if (m_fxRaceDistance >= TRACK_LENGTH && m_iPhase != PHASE_HIT) {
         m_iPhase = PHASE_FINISHING;
         m_fxCursorTarget = m_oPlayer.GetPosition().x;
         m_fxCursorVelocity = m_oCursor.GetPosition().x >= m_fxCursorTarget ? -CURSOR_SPEED : CURSOR_SPEED;

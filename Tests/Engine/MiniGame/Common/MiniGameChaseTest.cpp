@@ -8,12 +8,14 @@
 #include "Input/KeyCodes.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SaveSlotData.h"
+#include "MiniGame/Common/MiniGameTime.h"
 #include "Random/CoreRandom.h"
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -84,6 +86,13 @@ TEST(MiniGameChaseCollisionsFile, BoxesGoToTheirKindsAndBadCountsAreRefused)
     EXPECT_NE(text.find(SIZE_ASSERT), std::string::npos) << text;
     EXPECT_EQ(chase.GetCollisionBox(0)->m_fxX, 0x1000);
     EXPECT_EQ(chase.GetCollisionBox(0)->m_fxWidth, 0);
+    // The widest box still taken.
+    text = TestSupport::LogOf([&] {
+        const auto bytes = CollisionsFile(1, {{0, -0x1000000, 0x1000000, 0x1000000, 0x1000000}});
+        ASSERT_TRUE(chase.InitializeCollisionsResource(bytes.data(), uint32_t(bytes.size()), "d.col"));
+    });
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(chase.GetCollisionBox(0)->m_fxHeight, 0x1000000);
 
     struct Case {
         std::vector<uint8_t> bytes;
@@ -98,6 +107,11 @@ TEST(MiniGameChaseCollisionsFile, BoxesGoToTheirKindsAndBadCountsAreRefused)
         {CollisionsFile(26, std::vector<Record>(26)), "the kind count is not 1 to 25"},
         {CollisionsFile(2, {{0, 1, 1, 1, 1}}), "the size does not match the record count"},
         {longer, "the size does not match the record count"},
+        // Boxes so far out that the collision test's sums would overflow.
+        {CollisionsFile(1, {{0, 0x7FFFFFFF, 0, 0x1000, 0x1000}}), "a box lies beyond 4096 units"},
+        {CollisionsFile(1, {{0, 0, -0x1000001, 0x1000, 0x1000}}), "a box lies beyond 4096 units"},
+        {CollisionsFile(2, {{0, 0, 0, 0x1000, 0x1000}, {1, 0, 0, 0x7FFFFFFF, 0x1000}}), "a box lies beyond 4096 units"},
+        {CollisionsFile(1, {{0, 0, 0, 0x1000, INT32_MIN}}), "a box lies beyond 4096 units"},
     };
     for (const Case& c : refused) {
         text = TestSupport::LogOf([&] {
@@ -352,6 +366,44 @@ TEST_F(MiniGameChaseTest, TheFinishComesAt5000AndTheWinBoxTwoAndAHalfSecondsAfte
     EXPECT_TRUE(chase->IsWon());
     EXPECT_GE(waitMs, 2500u);
     EXPECT_LE(waitMs, 2500u + 3 * FRAME);
+}
+
+TEST_F(MiniGameChaseTest, AHitOnTheFinishLineEndsItsPauseAndStillWins)
+{
+    ChasePtr chase = StartChase(5);
+    ASSERT_NE(chase, nullptr);
+    ClearTrack(*chase);
+    const fx32 frameSeconds = MiniGameSeconds(FRAME);
+    uint32_t runMs = 0;
+    while (chase->GetRaceDistance() + CoreFx::Mul(frameSeconds, chase->GetSpeed()) < MiniGameChase::TRACK_LENGTH &&
+           runMs < 70000) {
+        Step(*chase);
+        runMs += FRAME;
+    }
+    ASSERT_EQ(chase->GetPhase(), MiniGameChase::PHASE_RUNNING);
+    // The frame that crosses the line also runs her into a crate.
+    const CoreFxVec& position = chase->GetPlayer().GetPosition();
+    Place(*chase, 0, BOX, position.x, position.y);
+    Step(*chase);
+    ASSERT_EQ(chase->GetPhase(), MiniGameChase::PHASE_HIT);
+    EXPECT_EQ(chase->GetMeter().GetValue(), 2);
+
+    // The pause runs out before the finish, which she then runs at 70 %.
+    uint32_t pausedMs = 0;
+    while (chase->GetPhase() == MiniGameChase::PHASE_HIT && pausedMs < 2000) {
+        Step(*chase);
+        pausedMs += FRAME;
+    }
+    ASSERT_EQ(chase->GetPhase(), MiniGameChase::PHASE_FINISHING);
+    EXPECT_GE(pausedMs, 500u);
+    EXPECT_EQ(chase->GetSpeed(), CoreFx::Mul(0xB33, 100 * U));
+    uint32_t endMs = 0;
+    while (chase->GetState() == MiniGame::STATE_PLAYING && endMs < 10000) {
+        Step(*chase);
+        endMs += FRAME;
+    }
+    EXPECT_EQ(chase->GetState(), MiniGame::STATE_END_BOX);
+    EXPECT_TRUE(chase->IsWon());
 }
 
 } // namespace
