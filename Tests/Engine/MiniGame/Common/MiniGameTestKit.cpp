@@ -1,7 +1,11 @@
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 
+#include "App/CoreApp.h"
+#include "Effects/Common/Effect.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ResourceManager.h"
+#include "MiniGame/Common/MiniGameFonts.h"
+#include "Renderer/CoreRenderer.h"
 #include "Support/Files.h"
 #include "Support/HandMadeTextTable.h"
 #include "Support/MainHeap.h"
@@ -155,6 +159,44 @@ void KitTestMiniGame::Render()
     if (m_oMeter.GetUnit(0) != nullptr)
         m_oMeter.Render(8 * U, 8 * U, 0, 2 * U);
     MiniGame::Render();
+}
+
+void MiniGamePictureTest::SetUp()
+{
+    OpenGlPictureTest::SetUp();
+    if (HasFatalFailure())
+        return;
+    if (m_bAppRenderer) {
+        g_pCoreApp = new CoreApp();
+        g_pCoreApp->m_pRenderer = &m_renderer;
+    }
+    m_world.SetUp();
+    MiniGameFonts::Load();
+    MGSprite::ClearPoolCounts();
+}
+
+void MiniGamePictureTest::TearDown()
+{
+    MGSprite::ShutdownPoolSystem();
+    MiniGameFonts::Release();
+    m_world.TearDown();
+    // Set-up may have stopped before the app was made.
+    if (g_pCoreApp != nullptr && m_bAppRenderer) {
+        g_pCoreApp->m_pRenderer = nullptr;
+        delete g_pCoreApp;
+        g_pCoreApp = nullptr;
+    }
+    OpenGlPictureTest::TearDown();
+}
+
+Platform::RgbaImage MiniGamePictureTest::Draw(MiniGame& game)
+{
+    return FramePicture([&] {
+        m_renderer.SetScreenCamera();
+        game.Render();
+        if (m_bEffects)
+            Effect::RenderAll();
+    });
 }
 
 } // namespace MiniGameTest

@@ -6,6 +6,8 @@
 #include "Hash/CoreCrc32.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "States/Common/GameState.h"
+#include "Support/LogCapture.h"
+#include "Support/OpenGlPictureTest.h"
 #include "Support/ScopedInputSystem.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"
@@ -86,6 +88,28 @@ private:
     const char* m_sPackName;
     std::optional<bool> m_oPendingEnd;
     int32_t m_iResets = 0;
+};
+
+// A mini-game drawn on the real OpenGL device in its sample world, with the
+// mini-game fonts loaded. With the app renderer the test's renderer is the
+// app's (games that set the clear colour reach it there); with the effects
+// each picture also shows the running effects.
+class MiniGamePictureTest : public TestSupport::OpenGlPictureTest {
+protected:
+    explicit MiniGamePictureTest(bool bAppRenderer, bool bEffects = false)
+        : m_bAppRenderer(bAppRenderer), m_bEffects(bEffects)
+    {
+    }
+    void SetUp() override;
+    void TearDown() override;
+    Platform::RgbaImage Draw(MiniGame& game);
+
+    TestSupport::LogCapture m_log;
+    MiniGameWorld m_world;
+
+private:
+    bool m_bAppRenderer;
+    bool m_bEffects;
 };
 
 } // namespace MiniGameTest
