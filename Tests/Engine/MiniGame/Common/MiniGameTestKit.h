@@ -54,6 +54,8 @@ public:
     void Frame(fx32 x, fx32 y, bool bButton);
     // A click: the button pressed in one frame and released in the next.
     void Click(fx32 x, fx32 y);
+    // A click on the middle of the box's button.
+    void ClickButton(const MGMessageBox& box, int32_t i);
     void PressKey(uint8_t code);
     // A key held down or let go from the next frame's poll on.
     void HoldKey(uint8_t code, bool bDown);
@@ -66,6 +68,13 @@ private:
     DkLocalizerBank m_aBanks[DkLocalizer::BANK_COUNT];
     std::vector<std::vector<uint8_t>> m_aTables;
 };
+
+// The script's start-mini-game action for the game, as a scene script
+// would run it: the game is queued for the adventure to hand over to.
+void StartFromScriptAction(int32_t iMiniGameId);
+// The adventure's entry: the current save slot, where a mini-game leaves
+// its result, restored into the variables the scripts read.
+void RestoreCurrentSaveSlot();
 
 // A mini-game of the kit's widgets: it plays until the test ends the play
 // with a win or a loss.
