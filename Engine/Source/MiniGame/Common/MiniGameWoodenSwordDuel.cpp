@@ -107,8 +107,8 @@ bool MiniGameWoodenSwordDuel::Initialize()
     }
     if (!Sprite(BACKGROUND_SPRITE).InitializeFromId(BACKGROUND_SPRITE, false))
         return false;
-    m_oRandom.CopyGlobal();
-    m_oRandom.Init(static_cast<uint64_t>(std::clock()));
+    m_oRandom = RandomGenerator::CopyOfGlobal();
+    m_oRandom.Init(static_cast<int64_t>(std::clock()));
     Sprite(BACKGROUND_SPRITE).SetPosition(BACKGROUND_POSITION);
     HideFighters();
     SetUpGauge(m_oPlayerGauge, PLAYER_GAUGE_POSITION, LIFE_COLOR, WHITE);

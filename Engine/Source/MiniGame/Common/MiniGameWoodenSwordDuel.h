@@ -1,6 +1,6 @@
 #pragma once
-#include "MiniGame/Common/DuelRandom.h"
 #include "MiniGame/Common/MiniGame.h"
+#include "Random/RandomGenerator.h"
 
 #include <cstdint>
 
@@ -129,7 +129,7 @@ public:
     int32_t GetPhase() const { return m_iPhase; }
     int32_t GetOpponentMode() const { return m_iOpponentMode; }
     int32_t GetDecisionTimer() const { return m_iDecisionTimer; }
-    DuelRandom& GetRandom() { return m_oRandom; }
+    RandomGenerator& GetRandom() { return m_oRandom; }
     const MGSprite& GetSprite(int32_t iId) const { return m_aoSprites[iId - FIRST_SPRITE]; }
     const MGGauge& GetPlayerGauge() const { return m_oPlayerGauge; }
     const MGGauge& GetOpponentGauge() const { return m_oOpponentGauge; }
@@ -155,7 +155,7 @@ private:
     DuelFighter m_oPlayer {};
     DuelFighter m_oOpponent {};
     int32_t m_iPhase = PHASE_READY;
-    DuelRandom m_oRandom;
+    RandomGenerator m_oRandom;
     int32_t m_iDecisionTimer = FIRST_DECISION_FRAMES;
     int32_t m_iOpponentMode = 0;
 };

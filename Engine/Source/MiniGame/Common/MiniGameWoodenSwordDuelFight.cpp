@@ -148,14 +148,14 @@ void MiniGameWoodenSwordDuel::UpdateOpponent()
         if (m_oOpponent.m_fxX < DASH_OUT_X)
             add(ACTION_DASH_UP, 100);
         if (bPlayerAttacks)
-            m_iOpponentMode = m_oRandom.GetRange(0, 100) > 20 ? MODE_ANSWER : MODE_WAIT;
+            m_iOpponentMode = m_oRandom.Range(0, 100) > 20 ? MODE_ANSWER : MODE_WAIT;
         break;
     case MODE_ANSWER:
         m_iDecisionTimer = 0;
         if (IsRecovering(m_oPlayer.m_iState)) {
             // The player's blow is spent: strike back, mostly lightly.
-            if (m_oRandom.GetRange(0, 100) > 20)
-                add(m_oRandom.GetRange(0, 100) > 20 ? ACTION_LIGHT : ACTION_HEAVY, 100);
+            if (m_oRandom.Range(0, 100) > 20)
+                add(m_oRandom.Range(0, 100) > 20 ? ACTION_LIGHT : ACTION_HEAVY, 100);
             m_iOpponentMode = MODE_FREE;
         } else {
             add(ACTION_GUARD, 100);
@@ -172,11 +172,11 @@ void MiniGameWoodenSwordDuel::UpdateOpponent()
     m_iDecisionTimer -= bNear ? 3 : 1;
     if (m_iDecisionTimer > 0 || iCount == 0)
         return;
-    m_iDecisionTimer = static_cast<int32_t>(m_oRandom.GetRange(MIN_DECISION_FRAMES, MAX_DECISION_FRAMES));
+    m_iDecisionTimer = m_oRandom.Range(MIN_DECISION_FRAMES, MAX_DECISION_FRAMES);
     int32_t iTotal = 0;
     for (int32_t i = 0; i < iCount; ++i)
         iTotal += aCandidates[i].iWeight;
-    const int64_t iDraw = m_oRandom.GetRange(0, iTotal);
+    const int32_t iDraw = m_oRandom.Range(0, iTotal);
     int64_t iSum = 0;
     for (int32_t i = 0; i < iCount; ++i) {
         iSum += aCandidates[i].iWeight;

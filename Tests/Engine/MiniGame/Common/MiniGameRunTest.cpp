@@ -7,11 +7,9 @@
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 #include "Input/KeyCodes.h"
-#include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/VarManager.h"
 #include "MiniGame/Common/MiniGameResult.h"
-#include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/FiniteStateManager.h"
 #include "States/Common/MiniGameState.h"
 #include "Support/LogCapture.h"
@@ -77,8 +75,7 @@ protected:
     // Clicks a button of the shown box, then runs until the box has closed.
     void ChooseButton(int32_t i)
     {
-        const MGRectangle& rect = Game().GetMessageBox().GetButton(i).m_oRect;
-        world.Click(rect.m_fxX + rect.m_fxWidth / 2, rect.m_fxY + rect.m_fxHeight / 2);
+        world.ClickButton(Game().GetMessageBox(), i);
         Step();
     }
     int32_t TopState() { return Game().GetState(); }
@@ -293,11 +290,7 @@ TEST_F(MiniGameRunTest, TheScriptActionQueuesTheGameWhoseResultComesBackThroughT
     g_oTwGame.AddState(std::make_unique<MiniGameState>(&g_oTwGame, &MakeKitTestGame));
     TwGameStateLink link(g_oTwGame);
     SetScriptStateLink(&link);
-    ActionDesc action = ActionDesc::MakeEmpty();
-    action.m_iActionType = ID_ACTION_TYPE_START_MINIGAME;
-    action.m_iParameterType[0] = ID_PARAMETER_TYPE_INT;
-    action.m_oParameter[0] = DUEL;
-    g_oScriptManager.StartAction(action);
+    StartFromScriptAction(DUEL);
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_PREVIOUS_STATE), 256 + DUEL);
     ASSERT_EQ(g_oTwGame.GetStateQueue().GetCount(), 1);
     EXPECT_EQ(g_oTwGame.GetStateQueue().Top()->m_uStateId, uint32_t {STATE_ID_MINIGAME});
@@ -313,8 +306,7 @@ TEST_F(MiniGameRunTest, TheScriptActionQueuesTheGameWhoseResultComesBackThroughT
         }
     };
     const auto click = [&](int32_t i) {
-        const MGRectangle& rect = oGame.GetMessageBox().GetButton(i).m_oRect;
-        world.Click(rect.m_fxX + rect.m_fxWidth / 2, rect.m_fxY + rect.m_fxHeight / 2);
+        world.ClickButton(oGame.GetMessageBox(), i);
         run(1);
         world.Frame();
     };
@@ -329,8 +321,7 @@ TEST_F(MiniGameRunTest, TheScriptActionQueuesTheGameWhoseResultComesBackThroughT
     EXPECT_TRUE(g_oTwGame.GetStateQueue().IsEmpty());
 
     // The adventure's entry restores the slot: the scripts read the win.
-    AdventureManager& oAdventure = *AdventureManager::GetInstance();
-    oAdventure.RestoreGameState(oAdventure.GetSaveSlot(oAdventure.GetSaveSlotIndex()));
+    RestoreCurrentSaveSlot();
     EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_C_WIN_MINIGAME));
     EXPECT_FALSE(g_VarManager.GetBool(VARBOOL_C_CHEAT_MINIGAME));
 

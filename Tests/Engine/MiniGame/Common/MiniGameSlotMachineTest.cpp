@@ -15,7 +15,6 @@
 #include "Managers/Common/VarManager.h"
 #include "MiniGame/Common/MiniGameResult.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
-#include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/FiniteStateManager.h"
 #include "States/Common/MiniGameState.h"
 #include "Support/LogCapture.h"
@@ -95,8 +94,7 @@ protected:
     }
     void ChooseButton(int32_t i)
     {
-        const MGRectangle& rect = Game().GetMessageBox().GetButton(i).m_oRect;
-        world.Click(rect.m_fxX + rect.m_fxWidth / 2, rect.m_fxY + rect.m_fxHeight / 2);
+        world.ClickButton(Game().GetMessageBox(), i);
         Step();
     }
     // From the start to play, with the game's generator on the seed.
@@ -371,11 +369,7 @@ TEST_F(MiniGameSlotMachineTest, TheScriptActionStartsTheGameAndTheAdventureReads
     TwGameStateLink link(g_oTwGame);
     SetScriptStateLink(&link);
     pStates = &g_oTwGame;
-    ActionDesc action = ActionDesc::MakeEmpty();
-    action.m_iActionType = ID_ACTION_TYPE_START_MINIGAME;
-    action.m_iParameterType[0] = ID_PARAMETER_TYPE_INT;
-    action.m_oParameter[0] = MiniGameSlotMachine::ID;
-    g_oScriptManager.StartAction(action);
+    StartFromScriptAction(MiniGameSlotMachine::ID);
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_PREVIOUS_STATE), 256 + MiniGameSlotMachine::ID);
     ASSERT_EQ(g_oTwGame.GetStateQueue().GetCount(), 1);
     g_oTwGame.SetState(STATE_ID_MINIGAME);
@@ -390,8 +384,7 @@ TEST_F(MiniGameSlotMachineTest, TheScriptActionStartsTheGameAndTheAdventureReads
     EXPECT_TRUE(g_oTwGame.GetStateQueue().IsEmpty());
 
     // The adventure's entry restores the slot: the scripts read the symbol.
-    AdventureManager& oAdventure = *AdventureManager::GetInstance();
-    oAdventure.RestoreGameState(oAdventure.GetSaveSlot(oAdventure.GetSaveSlotIndex()));
+    RestoreCurrentSaveSlot();
     EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_C_WIN_MINIGAME));
     EXPECT_EQ(g_VarManager.GetInt(VARINT_CRACKPOT_RESULT), symbol);
 

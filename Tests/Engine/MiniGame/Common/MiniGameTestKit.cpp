@@ -1,7 +1,13 @@
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 
+#include "App/CoreApp.h"
+#include "Effects/Common/Effect.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ResourceManager.h"
+#include "Managers/Common/ScriptManager.h"
+#include "MiniGame/Common/MiniGameFonts.h"
+#include "Renderer/CoreRenderer.h"
+#include "ScriptEngine/common/ActionDesc.h"
 #include "Support/Files.h"
 #include "Support/HandMadeTextTable.h"
 #include "Support/MainHeap.h"
@@ -155,6 +161,65 @@ void KitTestMiniGame::Render()
     if (m_oMeter.GetUnit(0) != nullptr)
         m_oMeter.Render(8 * U, 8 * U, 0, 2 * U);
     MiniGame::Render();
+}
+
+void MiniGameWorld::ClickButton(const MGMessageBox& box, int32_t i)
+{
+    const MGRectangle& rect = box.GetButton(i).m_oRect;
+    Click(rect.m_fxX + rect.m_fxWidth / 2, rect.m_fxY + rect.m_fxHeight / 2);
+}
+
+void StartFromScriptAction(int32_t iMiniGameId)
+{
+    ActionDesc action = ActionDesc::MakeEmpty();
+    action.m_iActionType = ID_ACTION_TYPE_START_MINIGAME;
+    action.m_iParameterType[0] = ID_PARAMETER_TYPE_INT;
+    action.m_oParameter[0] = iMiniGameId;
+    g_oScriptManager.StartAction(action);
+}
+
+void RestoreCurrentSaveSlot()
+{
+    AdventureManager& adventure = *AdventureManager::GetInstance();
+    adventure.RestoreGameState(adventure.GetSaveSlot(adventure.GetSaveSlotIndex()));
+}
+
+void MiniGamePictureTest::SetUp()
+{
+    OpenGlPictureTest::SetUp();
+    if (HasFatalFailure())
+        return;
+    if (m_bAppRenderer) {
+        g_pCoreApp = new CoreApp();
+        g_pCoreApp->m_pRenderer = &m_renderer;
+    }
+    m_world.SetUp();
+    MiniGameFonts::Load();
+    MGSprite::ClearPoolCounts();
+}
+
+void MiniGamePictureTest::TearDown()
+{
+    MGSprite::ShutdownPoolSystem();
+    MiniGameFonts::Release();
+    m_world.TearDown();
+    // Set-up may have stopped before the app was made.
+    if (g_pCoreApp != nullptr && m_bAppRenderer) {
+        g_pCoreApp->m_pRenderer = nullptr;
+        delete g_pCoreApp;
+        g_pCoreApp = nullptr;
+    }
+    OpenGlPictureTest::TearDown();
+}
+
+Platform::RgbaImage MiniGamePictureTest::Draw(MiniGame& game)
+{
+    return FramePicture([&] {
+        m_renderer.SetScreenCamera();
+        game.Render();
+        if (m_bEffects)
+            Effect::RenderAll();
+    });
 }
 
 } // namespace MiniGameTest

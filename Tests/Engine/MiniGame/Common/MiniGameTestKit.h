@@ -6,6 +6,8 @@
 #include "Hash/CoreCrc32.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "States/Common/GameState.h"
+#include "Support/LogCapture.h"
+#include "Support/OpenGlPictureTest.h"
 #include "Support/ScopedInputSystem.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"
@@ -52,6 +54,8 @@ public:
     void Frame(fx32 x, fx32 y, bool bButton);
     // A click: the button pressed in one frame and released in the next.
     void Click(fx32 x, fx32 y);
+    // A click on the middle of the box's button.
+    void ClickButton(const MGMessageBox& box, int32_t i);
     void PressKey(uint8_t code);
     // A key held down or let go from the next frame's poll on.
     void HoldKey(uint8_t code, bool bDown);
@@ -64,6 +68,13 @@ private:
     DkLocalizerBank m_aBanks[DkLocalizer::BANK_COUNT];
     std::vector<std::vector<uint8_t>> m_aTables;
 };
+
+// The script's start-mini-game action for the game, as a scene script
+// would run it: the game is queued for the adventure to hand over to.
+void StartFromScriptAction(int32_t iMiniGameId);
+// The adventure's entry: the current save slot, where a mini-game leaves
+// its result, restored into the variables the scripts read.
+void RestoreCurrentSaveSlot();
 
 // A mini-game of the kit's widgets: it plays until the test ends the play
 // with a win or a loss.
@@ -86,6 +97,28 @@ private:
     const char* m_sPackName;
     std::optional<bool> m_oPendingEnd;
     int32_t m_iResets = 0;
+};
+
+// A mini-game drawn on the real OpenGL device in its sample world, with the
+// mini-game fonts loaded. With the app renderer the test's renderer is the
+// app's (games that set the clear colour reach it there); with the effects
+// each picture also shows the running effects.
+class MiniGamePictureTest : public TestSupport::OpenGlPictureTest {
+protected:
+    explicit MiniGamePictureTest(bool bAppRenderer, bool bEffects = false)
+        : m_bAppRenderer(bAppRenderer), m_bEffects(bEffects)
+    {
+    }
+    void SetUp() override;
+    void TearDown() override;
+    Platform::RgbaImage Draw(MiniGame& game);
+
+    TestSupport::LogCapture m_log;
+    MiniGameWorld m_world;
+
+private:
+    bool m_bAppRenderer;
+    bool m_bEffects;
 };
 
 } // namespace MiniGameTest

@@ -7,7 +7,6 @@
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
-#include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"
@@ -15,7 +14,6 @@
 #include "MiniGame/Common/MiniGameResult.h"
 #include "MiniGame/Common/MiniGameTime.h"
 #include "MiniGame/Common/MiniGameTurtleDoorPuzzle.h"
-#include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/MiniGameState.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
@@ -76,11 +74,7 @@ protected:
     // The script's action 30 queues the puzzle; the adventure then hands over.
     void StartFromScript()
     {
-        ActionDesc action = ActionDesc::MakeEmpty();
-        action.m_iActionType = ID_ACTION_TYPE_START_MINIGAME;
-        action.m_iParameterType[0] = ID_PARAMETER_TYPE_INT;
-        action.m_oParameter[0] = Puzzle::ID;
-        g_oScriptManager.StartAction(action);
+        StartFromScriptAction(Puzzle::ID);
         ASSERT_EQ(g_VarManager.GetInt(VARINT_C_PREVIOUS_STATE), 256 + Puzzle::ID);
         g_oTwGame.SetState(STATE_ID_MINIGAME);
         ASSERT_NE(State().GetMiniGame(), nullptr) << log.Text();
@@ -112,8 +106,7 @@ protected:
     }
     void ChooseButton(int32_t i)
     {
-        const MGRectangle& rect = Game().GetMessageBox().GetButton(i).m_oRect;
-        world.Click(rect.m_fxX + rect.m_fxWidth / 2, rect.m_fxY + rect.m_fxHeight / 2);
+        world.ClickButton(Game().GetMessageBox(), i);
         Tick();
         world.Frame();
     }
@@ -213,8 +206,7 @@ TEST_F(MiniGameTurtleDoorPuzzleTest,
 
     EXPECT_EQ(g_oTwGame.GetCurrentState()->GetId(), STATE_ID_MAIN);
     EXPECT_TRUE(g_oTwGame.GetStateQueue().IsEmpty());
-    AdventureManager& oAdventure = *AdventureManager::GetInstance();
-    oAdventure.RestoreGameState(oAdventure.GetSaveSlot(oAdventure.GetSaveSlotIndex()));
+    RestoreCurrentSaveSlot();
     EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_C_WIN_MINIGAME));
     EXPECT_FALSE(g_VarManager.GetBool(VARBOOL_C_CHEAT_MINIGAME));
     // Every sprite was given back, and nothing was asserted on the way.

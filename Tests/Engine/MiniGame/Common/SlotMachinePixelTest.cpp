@@ -1,15 +1,10 @@
 // The slot machine drawn on the real OpenGL device from its sample pack: each
 // reel shows its symbol's picture, a pull brings the lever down and turns the
 // reels that are not held into spinning stripes until each one stops.
-#include "App/CoreApp.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 #include "Input/Common/InputSystem.h"
 #include "Managers/Common/SoundManager.h"
-#include "MiniGame/Common/MiniGameFonts.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
-#include "Renderer/CoreRenderer.h"
-#include "Support/LogCapture.h"
-#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -62,41 +57,21 @@ bool IsStripe(const Platform::RgbaImage& image, fx32 x, fx32 y)
     return false;
 }
 
-class SlotMachinePixelTest : public TestSupport::OpenGlPictureTest {
+class SlotMachinePixelTest : public MiniGamePictureTest {
 protected:
+    SlotMachinePixelTest() : MiniGamePictureTest(true) { }
     void SetUp() override
     {
-        OpenGlPictureTest::SetUp();
+        MiniGamePictureTest::SetUp();
         if (HasFatalFailure())
             return;
-        g_pCoreApp = new CoreApp();
-        g_pCoreApp->m_pRenderer = &m_renderer;
-        m_world.SetUp();
-        MiniGameFonts::Load();
-        MGSprite::ClearPoolCounts();
         InputSystem::EnableGameEvents(true);
     }
     void TearDown() override
     {
         InputSystem::EnableGameEvents(false);
-        MGSprite::ShutdownPoolSystem();
-        MiniGameFonts::Release();
-        m_world.TearDown();
-        g_pCoreApp->m_pRenderer = nullptr;
-        delete g_pCoreApp;
-        g_pCoreApp = nullptr;
-        OpenGlPictureTest::TearDown();
+        MiniGamePictureTest::TearDown();
     }
-    Platform::RgbaImage Draw(MiniGame& game)
-    {
-        return FramePicture([&] {
-            m_renderer.SetScreenCamera();
-            game.Render();
-        });
-    }
-
-    TestSupport::LogCapture m_log;
-    MiniGameWorld m_world;
 };
 
 TEST_F(SlotMachinePixelTest, ReelsShowTheirSymbolsAndSpinAfterAPullUntilEachStops)

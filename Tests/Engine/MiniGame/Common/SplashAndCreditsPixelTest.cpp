@@ -2,17 +2,12 @@
 // the sample packs: the first logo rises out of black, holds (a golden image
 // of it) and sinks back into black before the second; the credits show their
 // first picture and first section, centred, over black.
-#include "App/CoreApp.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/MiniGameCredits.h"
-#include "MiniGame/Common/MiniGameFonts.h"
 #include "MiniGame/Common/SplashScreenSequence.h"
-#include "Renderer/CoreRenderer.h"
 #include "Support/GoldenImage.h"
-#include "Support/LogCapture.h"
-#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -38,29 +33,9 @@ Pixel At(const Platform::RgbaImage& image, uint32_t x, uint32_t y)
     return {p[0], p[1], p[2]};
 }
 
-class MiniGamePixelTest : public TestSupport::OpenGlPictureTest {
+class MiniGamePixelTest : public MiniGamePictureTest {
 protected:
-    void SetUp() override
-    {
-        OpenGlPictureTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        g_pCoreApp = new CoreApp();
-        g_pCoreApp->m_pRenderer = &m_renderer;
-        m_world.SetUp();
-        MiniGameFonts::Load();
-        MGSprite::ClearPoolCounts();
-    }
-    void TearDown() override
-    {
-        MGSprite::ShutdownPoolSystem();
-        MiniGameFonts::Release();
-        m_world.TearDown();
-        g_pCoreApp->m_pRenderer = nullptr;
-        delete g_pCoreApp;
-        g_pCoreApp = nullptr;
-        OpenGlPictureTest::TearDown();
-    }
+    MiniGamePixelTest() : MiniGamePictureTest(true, true) { }
     // A frame of the game: the update, the effects, then the picture.
     Platform::RgbaImage Frame(SplashScreenSequence& splash)
     {
@@ -68,17 +43,6 @@ protected:
         Effect::UpdateAll(FRAME);
         return Draw(splash);
     }
-    Platform::RgbaImage Draw(MiniGame& game)
-    {
-        return FramePicture([&] {
-            m_renderer.SetScreenCamera();
-            game.Render();
-            Effect::RenderAll();
-        });
-    }
-
-    TestSupport::LogCapture m_log;
-    MiniGameWorld m_world;
 };
 
 TEST_F(MiniGamePixelTest, TheLogoFadesInFromBlackHoldsAndFadesOut)

@@ -4,11 +4,8 @@
 // each life.
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 #include "Managers/Common/SoundManager.h"
-#include "MiniGame/Common/MiniGameFonts.h"
 #include "MiniGame/Common/MiniGameWoodenSwordDuel.h"
 #include "Support/GoldenImage.h"
-#include "Support/LogCapture.h"
-#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -36,36 +33,21 @@ void ExpectNear(const Pixel& pixel, uint32_t rgb, const char* what)
     EXPECT_NEAR(pixel.b, int(rgb & 0xFF), 24) << what;
 }
 
-class WoodenSwordDuelPixelTest : public TestSupport::OpenGlPictureTest {
+class WoodenSwordDuelPixelTest : public MiniGamePictureTest {
 protected:
+    WoodenSwordDuelPixelTest() : MiniGamePictureTest(false) { }
     void SetUp() override
     {
-        OpenGlPictureTest::SetUp();
+        MiniGamePictureTest::SetUp();
         if (HasFatalFailure())
             return;
-        m_world.SetUp();
         ASSERT_TRUE(SoundManager::Initialize()) << m_log.Text();
-        MiniGameFonts::Load();
-        MGSprite::ClearPoolCounts();
     }
     void TearDown() override
     {
-        MGSprite::ShutdownPoolSystem();
-        MiniGameFonts::Release();
         SoundManager::Terminate();
-        m_world.TearDown();
-        OpenGlPictureTest::TearDown();
+        MiniGamePictureTest::TearDown();
     }
-    Platform::RgbaImage Draw(MiniGame& game)
-    {
-        return FramePicture([&] {
-            m_renderer.SetScreenCamera();
-            game.Render();
-        });
-    }
-
-    TestSupport::LogCapture m_log;
-    MiniGameWorld m_world;
 };
 
 TEST_F(WoodenSwordDuelPixelTest, ThePlayerFacesRightTheMirroredOpponentLeftAndTheGaugesShowTheLives)

@@ -7,13 +7,11 @@
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 #include "Input/KeyCodes.h"
-#include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"
 #include "MiniGame/Common/MiniGameFactory.h"
 #include "MiniGame/Common/MiniGameWoodenSwordDuel.h"
-#include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/MiniGameState.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
@@ -59,11 +57,7 @@ protected:
     // The script's action 30 queues the duel; the adventure hands over.
     Duel& StartFromScript(uint64_t seed)
     {
-        ActionDesc action = ActionDesc::MakeEmpty();
-        action.m_iActionType = ID_ACTION_TYPE_START_MINIGAME;
-        action.m_iParameterType[0] = ID_PARAMETER_TYPE_INT;
-        action.m_oParameter[0] = MINIGAME_WOODEN_SWORD_DUEL;
-        g_oScriptManager.StartAction(action);
+        StartFromScriptAction(MINIGAME_WOODEN_SWORD_DUEL);
         EXPECT_EQ(g_VarManager.GetInt(VARINT_C_PREVIOUS_STATE), 256 + MINIGAME_WOODEN_SWORD_DUEL);
         g_oTwGame.SetState(STATE_ID_MINIGAME);
         auto& state = *static_cast<MiniGameState*>(g_oTwGame.GetState(STATE_ID_MINIGAME));
@@ -83,8 +77,7 @@ protected:
     void ChooseButton(Duel& duel, int32_t i)
     {
         Run(50);
-        const MGRectangle& rect = duel.GetMessageBox().GetButton(i).m_oRect;
-        world.Click(rect.m_fxX + rect.m_fxWidth / 2, rect.m_fxY + rect.m_fxHeight / 2);
+        world.ClickButton(duel.GetMessageBox(), i);
         Run(50);
     }
     // Plays the bout out with the player's keys; false when it did not end.
@@ -102,8 +95,7 @@ protected:
     }
     bool SlotSaysWon()
     {
-        AdventureManager& adventure = *AdventureManager::GetInstance();
-        adventure.RestoreGameState(adventure.GetSaveSlot(adventure.GetSaveSlotIndex()));
+        RestoreCurrentSaveSlot();
         return g_VarManager.GetBool(VARBOOL_C_WIN_MINIGAME);
     }
 
