@@ -13,55 +13,12 @@
 #include "ScriptEngine/common/ScriptIds.h"
 #include "Scripts/Common/SceneScripts.h"
 #include "Scripts/Common/ScriptConditions.h"
+#include "Scripts/Common/LivingRoomObjects.h"
 #include "Scripts/Common/ScriptEvents.h"
 
 namespace {
 
-// The scene's objects, by their index in the scene table's object list.
-constexpr int32_t WINDOWS = 0;
-constexpr int32_t BEDROOM_DOOR = 1;
-constexpr int32_t WATER_JUG = 2;
-constexpr int32_t CLOTH = 3;
-constexpr int32_t DUSTPAN = 4;
-constexpr int32_t BRUSH = 5;
-constexpr int32_t DUST_PATCH_2 = 6;
-constexpr int32_t DUST_PATCH_3 = 7;
-constexpr int32_t CROSSBOW = 8;
-constexpr int32_t GOTO_BG102 = 9;
-constexpr int32_t O_WINDOW = 10;
-constexpr int32_t I_DUSTPAN = 11;
-constexpr int32_t I_WATER_JUG = 13;
-constexpr int32_t O_WATER = 14;
-constexpr int32_t O_DUST03 = 15;
-constexpr int32_t O_DUST02 = 16;
-constexpr int32_t O_DUST01 = 17;
-constexpr int32_t O_CHESTTOP = 18;
-constexpr int32_t I_HANDBRUSH = 19;
-constexpr int32_t I_CLOTH = 20;
-constexpr int32_t TOYS_CHEST = 21;
-constexpr int32_t I_WOODSWORD = 22;
-constexpr int32_t EMPTY_BUCKET = 23;
-constexpr int32_t WATER_BUCKET = 24;
-constexpr int32_t DUST_PATCH_1 = 25;
-constexpr int32_t O_DIRTY_WINDOWS = 26;
-constexpr int32_t DIRTY_WINDOW = 27;
-constexpr int32_t SMALL_BLANKET = 28;
-constexpr int32_t ECTOPLASM = 29;
-constexpr int32_t PAINT_BRUSH = 30;
-constexpr int32_t PAINT_SET = 31;
-constexpr int32_t SHEET_OF_PAPER = 32;
-constexpr int32_t VASE_OF_FLOWER = 33;
-constexpr int32_t O_ECTOPLASM_LEFT = 34;
-constexpr int32_t O_ECTOPLASM_RIGHT = 35;
-constexpr int32_t O_ECTOPLASM_FRONT = 36;
-constexpr int32_t O_ECTOPLASM_BOTTOM = 37;
-constexpr int32_t I_SMALL_BLANKET = 38;
-constexpr int32_t I_PAINT_SET = 39;
-constexpr int32_t I_PAINT_BRUSH = 40;
-constexpr int32_t FADE_BONITA_SPIRIT = 41;
-constexpr int32_t FADE_TAVRINE_KID = 42;
-constexpr int32_t MR_PATATE = 43;
-constexpr int32_t PEGLEGS = 44;
+using namespace LivingRoomObjects;
 
 // The ectoplasm that seals door and windows, in the order it is shown.
 constexpr int32_t ECTOPLASM_PICTURES[] = {O_ECTOPLASM_RIGHT, O_ECTOPLASM_LEFT, O_ECTOPLASM_FRONT, O_ECTOPLASM_BOTTOM};

@@ -5,6 +5,7 @@
 
 #include "Common/IdHash.h"
 #include "Managers/Common/ScriptManager.h"
+#include "Scripts/Common/LivingRoomObjects.h"
 #include "Scripts/Common/ScriptEvents.h"
 
 #include <gtest/gtest.h>
@@ -20,39 +21,7 @@ namespace {
 
 constexpr int32_t LIVING_ROOM = 9;
 
-constexpr int32_t WINDOWS = 0;
-constexpr int32_t BEDROOM_DOOR = 1;
-constexpr int32_t WATER_JUG = 2;
-constexpr int32_t CLOTH = 3;
-constexpr int32_t DUSTPAN = 4;
-constexpr int32_t BRUSH = 5;
-constexpr int32_t DUST_PATCH_2 = 6;
-constexpr int32_t DUST_PATCH_3 = 7;
-constexpr int32_t CROSSBOW = 8;
-constexpr int32_t GOTO_BG102 = 9;
-constexpr int32_t I_WATER_JUG = 13;
-constexpr int32_t O_WATER = 14;
-constexpr int32_t O_DUST03 = 15;
-constexpr int32_t O_DUST01 = 17;
-constexpr int32_t I_CLOTH = 20;
-constexpr int32_t TOYS_CHEST = 21;
-constexpr int32_t I_WOODSWORD = 22;
-constexpr int32_t EMPTY_BUCKET = 23;
-constexpr int32_t WATER_BUCKET = 24;
-constexpr int32_t DUST_PATCH_1 = 25;
-constexpr int32_t O_DIRTY_WINDOWS = 26;
-constexpr int32_t DIRTY_WINDOW = 27;
-constexpr int32_t SMALL_BLANKET = 28;
-constexpr int32_t ECTOPLASM = 29;
-constexpr int32_t PAINT_BRUSH = 30;
-constexpr int32_t PAINT_SET = 31;
-constexpr int32_t SHEET_OF_PAPER = 32;
-constexpr int32_t VASE_OF_FLOWER = 33;
-constexpr int32_t O_ECTOPLASM_LEFT = 34;
-constexpr int32_t O_ECTOPLASM_BOTTOM = 37;
-constexpr int32_t I_SMALL_BLANKET = 38;
-constexpr int32_t MR_PATATE = 43;
-constexpr int32_t PEGLEGS = 44;
+using namespace LivingRoomObjects;
 
 constexpr uint32_t KID_ACTOR = ActorIdOf("tavrine_kid");
 constexpr uint32_t ADULT_ACTOR = ActorIdOf("tavrine");
