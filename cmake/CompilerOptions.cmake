@@ -1,8 +1,13 @@
-# Warning and sanitizer flags shared by every target of the project.
+# Warning and sanitizer flags shared by every target of the project; the
+# sanitizer builds' programs also carry the runtime's settings.
 function(velmarsh_apply_options target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   if(VELMARSH_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  get_target_property(type ${target} TYPE)
+  if((VELMARSH_SANITIZE OR VELMARSH_FUZZ) AND type STREQUAL "EXECUTABLE")
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/SanitizerOptions.cpp)
   endif()
 endfunction()
 
