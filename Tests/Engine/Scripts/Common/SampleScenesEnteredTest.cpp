@@ -1,8 +1,9 @@
 // The sample scenes as a player meets them, entered through their scripts:
 // with the characters where the scripts put them, every object that can be
 // clicked is picked at its centre on the screen (nothing else's picking area
-// covers it), and every handler walks the heroine to a place in front of its
-// hotspot.
+// covers it), every handler walks the heroine to a place in front of its
+// hotspot, and the kid comes out of the living room's front door into the
+// house's front.
 #include "Adventure/Common/Entity.h"
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
@@ -29,6 +30,7 @@
 namespace {
 
 constexpr SceneId LIVING_ROOM = 9;
+constexpr SceneId HOUSE_FRONT = 10;
 constexpr fx32 FX = FX32_ONE;
 
 // The script's scene link, handing the actor set that the script chooses and
@@ -254,6 +256,22 @@ TEST_F(SampleScenesEnteredTest, EveryHandlerWalksTheHeroineToAPlaceInFrontOfItsH
         ++checked;
     }
     EXPECT_GT(checked, 20);
+}
+
+TEST_F(SampleScenesEnteredTest, TheKidComesOutOfTheFrontDoorIntoTheHousesFront)
+{
+    const uint32_t kid = Id::GetActorId("tavrine_kid");
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, LIVING_ROOM);
+    Enter(HOUSE_FRONT, 1, kid);
+    ASSERT_EQ(m_scene->m_iNumCharacters, 1);
+    EXPECT_EQ(m_scene->m_aCharacterIds[0], kid);
+    EXPECT_EQ(m_scene->m_iActiveCharacter, 0);
+    // She has walked from the door to the waypoint before it.
+    ASSERT_GE(m_scene->m_iNumLocators, 4);
+    const CoreFxVec feet = m_scene->m_apCharacters[0]->GetFeetPosition();
+    const CoreFxVec& waypoint = m_scene->m_vLocators[3].m_vPosition;
+    EXPECT_LE(std::abs(feet.x - waypoint.x), 5 * FX);
+    EXPECT_LE(std::abs(feet.y - waypoint.y), 5 * FX);
 }
 
 } // namespace
