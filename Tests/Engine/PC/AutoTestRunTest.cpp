@@ -88,6 +88,10 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItse
     EXPECT_EQ(Count(log, "\nGAME["), recordCount) << log;
     EXPECT_EQ(log.find("could not be loaded"), std::string::npos) << log;
     EXPECT_EQ(log.find("Error loading"), std::string::npos) << log;
+    // The start menu read the first start's empty save file as nothing saved
+    // yet, not as a file to refuse.
+    EXPECT_NE(log.find("LoadFromBackup>Start"), std::string::npos) << log;
+    EXPECT_EQ(log.find("refused:"), std::string::npos) << log;
 
     // The replay's own report of its frames.
     std::smatch report;

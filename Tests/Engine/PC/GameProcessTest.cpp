@@ -212,15 +212,9 @@ TEST(GameProcessTest, StartsRefusesASecondInstanceRunsFramesAndShutsDownInRevers
     EXPECT_EQ(log.find("Refused sound file"), std::string::npos);
     // The five common text tables and both fonts loaded.
     EXPECT_EQ(log.find("Error loading \"text/"), std::string::npos) << log;
-    // The only refusal: the save file of a first start is all zeros, which
-    // the start menu's load of the slots does not take.
-    const auto count = [&log](const std::string& text) {
-        size_t found = 0;
-        for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
-            ++found;
-        return found;
-    };
-    EXPECT_EQ(count("refused:"), count("\"save.dat\" refused: its header's CRC is wrong\n")) << log;
+    // Nothing was refused: the save file of a first start is all zeros,
+    // which the start menu's load of the slots reads as nothing saved yet.
+    EXPECT_EQ(log.find("refused:"), std::string::npos) << log;
     EXPECT_EQ(log.find("Cannot load the font ressource"), std::string::npos) << log;
 }
 

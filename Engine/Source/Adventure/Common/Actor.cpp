@@ -159,9 +159,11 @@ bool Actor::StartAnimationAction(int32_t iAnimationId, bool bLoop, bool bMoving)
     }
     CharacterAnimations& animations = m_pCharacter->GetAnimations();
     if (bLoop) {
+        // A loop the actor started plays on until a walk or a turn ends it;
+        // one the mesh cannot play leaves the idle to come back.
         const int32_t current = animations.GetCurrentIndex();
         const int32_t currentId = current < 0 ? 0 : animations.GetEntry(current).m_iId;
-        animations.m_bKeep = currentId != iAnimationId;
+        animations.m_bKeep = currentId == iAnimationId;
         FinishAction();
         return true;
     }

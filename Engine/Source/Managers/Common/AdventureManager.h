@@ -66,7 +66,8 @@ public:
     // Loads the header's languages and every intact slot from the card
     // manager's image (see LoadFromImage).
     int LoadFromBackup();
-    // Checks a save file image and loads it: a refused header changes
+    // Checks a save file image and loads it: an image of zeros (a fresh file)
+    // holds nothing saved yet and changes nothing; a refused header changes
     // nothing; a slot that fails its CRC keeps what it held (and is reported)
     // while the others load; a slot naming no valid scene loads as empty.
     int LoadFromImage(const SaveFileImage& image);

@@ -24,12 +24,10 @@ bool IsGameLanguage(int32_t language)
     return language >= LANGUAGE_EN_GB && language < GAME_LANGUAGE_COUNT;
 }
 
-// A record of zeros was never saved (the file was made empty); it is not
-// damage.
-bool IsNeverSaved(const SaveSlotRecord& record)
+bool IsAllZeros(const void* pData, size_t size)
 {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&record);
-    return std::all_of(bytes, bytes + sizeof record, [](uint8_t byte) { return byte == 0; });
+    const auto* bytes = static_cast<const uint8_t*>(pData);
+    return std::all_of(bytes, bytes + size, [](uint8_t byte) { return byte == 0; });
 }
 
 } // namespace
@@ -96,6 +94,10 @@ int AdventureManager::LoadFromBackup()
 
 int AdventureManager::LoadFromImage(const SaveFileImage& image)
 {
+    // The first start makes the file all zeros: nothing is saved yet, and the
+    // zero languages in it are no choice of the player's.
+    if (IsAllZeros(&image, sizeof image))
+        return SAVE_RESULT_DONE;
     if (const char* refused = SaveFile::CheckHeader(image.m_oHeader, m_uSignature)) {
         CorePrint(&g_oCoreLog, "\"%s\" refused: %s\n", CardManager::SAVE_FILE_NAME, refused);
         return SAVE_RESULT_BAD_DATA;
@@ -133,7 +135,9 @@ void AdventureManager::LoadLanguages(const SaveFileHeader& header)
 int AdventureManager::LoadSlot(int iSlot, const SaveSlotRecord& record)
 {
     if (SaveFile::ComputeSlotCrc(record.m_oData) != record.m_uCrc) {
-        if (IsNeverSaved(record))
+        // A record of zeros was never saved (the file was made empty); it is
+        // not damage.
+        if (IsAllZeros(&record, sizeof record))
             return SAVE_RESULT_DONE;
         CorePrint(&g_oCoreLog, "\"%s\": slot %d is corrupt (CRC check failed) and keeps what it held\n",
                   CardManager::SAVE_FILE_NAME, iSlot);

@@ -24,8 +24,9 @@ constexpr uint32_t LOGIC_SOUND_ACTOR_ID = ActorIdOf("logic_sound");
 // The most handlers that an offered event is compared with.
 constexpr int32_t MAX_COLLECTED_EVENTS = 128;
 
-// The character a new game leads, and where it starts.
-constexpr uint32_t NEW_GAME_PLAYING_CHARACTER = ActorIdOf("tavrine");
+// The character a new game leads, and where it starts: the first chapter is
+// the kid's, with her quests, her inventory and the places of her map.
+constexpr uint32_t NEW_GAME_PLAYING_CHARACTER = ActorIdOf("tavrine_kid");
 constexpr int32_t NEW_GAME_SCENE = 4;
 constexpr int32_t NEW_GAME_CHAPTER = 1;
 constexpr int32_t NEW_GAME_MOVIE = 1;

@@ -117,15 +117,15 @@ void Character::SimplifyPath()
     int32_t kept = 1;
     int32_t from = 0;
     while (from < m_iNumPoints - 1) {
-        int32_t farthest = from + 1;
+        // The next point is always taken, even behind a wall edge, so that
+        // a mesh whose neighbouring centres do not see each other still
+        // gives a path.
+        int32_t reached = from + 1;
         CoreFxVec edge {};
-        for (int32_t to = m_iNumPoints - 1; to > from + 1; --to)
-            if (!mesh->IsSegmentCrossingEdge(m_avPath[from], m_avPath[to], edge)) {
-                farthest = to;
-                break;
-            }
-        m_avPath[kept++] = m_avPath[farthest];
-        from = farthest;
+        while (reached + 1 < m_iNumPoints && !mesh->IsSegmentCrossingEdge(m_avPath[from], m_avPath[reached + 1], edge))
+            ++reached;
+        m_avPath[kept++] = m_avPath[reached];
+        from = reached;
     }
     m_iNumPoints = kept;
 }

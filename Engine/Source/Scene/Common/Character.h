@@ -201,6 +201,9 @@ private:
     fx32 ComputeTurnStep(const CoreFxVec& edge, uint32_t dtMs) const;
     // The slide tangent when another character is in the way; false when none.
     bool CheckCollision(CoreFxVec& tangent) const;
+    // Shortens the path greedily: from each kept point the later points are
+    // tried in order, and the last one walked to in a straight line before
+    // the first such walk that crosses a wall edge is kept next.
     void SimplifyPath();
     void ComputePathLengths();
     void SetFacingFromAngle(fx32 angle);

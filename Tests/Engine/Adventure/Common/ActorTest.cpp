@@ -205,6 +205,24 @@ TEST_F(ActorTest, LoopingAnimationsCompleteAtOnceAndOneShotsWhenTheyEnd)
         << "the one-shot keeps its last pose";
 }
 
+TEST_F(ActorTest, ALoopTheActorStartsPlaysOnUntilAWalkEndsIt)
+{
+    const CharacterAnimations& animations = m_heroine.GetAnimations();
+    const auto playing = [&animations] { return animations.GetEntry(animations.GetCurrentIndex()).m_iId; };
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, WAVE_ID, 1));
+    EXPECT_TRUE(m_actor.IsIdle());
+    // Several cycles of the half-second wave.
+    for (int frame = 0; frame < 100; ++frame) {
+        m_heroine.Update(16);
+        m_actor.Update(16);
+        ASSERT_EQ(playing(), WAVE_ID) << "frame " << frame;
+    }
+    m_actor.ExecuteAction(Action(ID_ACTION_TYPE_WALK_TO_WAYPOINT, 3, -1, -1));
+    EXPECT_LT(RunUntilIdle(400), 400);
+    m_heroine.Update(16);
+    EXPECT_EQ(playing(), IDLE_ID) << "the idle follows the walk";
+}
+
 TEST_F(ActorTest, AnAnimationTheCharacterLacksIsOnlyLogged)
 {
     m_actor.ExecuteAction(Action(ID_ACTION_TYPE_ANIMATION, IDLE_ID, 1));

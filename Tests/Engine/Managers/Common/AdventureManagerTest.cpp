@@ -272,6 +272,35 @@ TEST_F(AdventureManagerTest, ARefusedHeaderChangesNothing)
     }
 }
 
+TEST_F(AdventureManagerTest, AFreshFileReadsAsNothingSavedYetWhileAWipedHeaderIsStillRefused)
+{
+    // The session started on a fresh file: the player chose a language and
+    // plays a game that is not saved yet.
+    ASSERT_EQ(FileBytes(), std::vector<uint8_t>(3664, 0));
+    g_oTwGame.m_iGameLanguage = LANGUAGE_DE_DE;
+    *Slots().GetSaveSlot(1) = PatternSlot(2);
+    m_log.Take();
+    EXPECT_EQ(Slots().LoadFromBackup(), SAVE_RESULT_DONE);
+    EXPECT_FALSE(m_log.Contains("\"save.dat\"")) << m_log.Text();
+    EXPECT_EQ(g_oTwGame.m_iGameLanguage, LANGUAGE_DE_DE);
+    EXPECT_TRUE(SameData(*Slots().GetSaveSlot(1), PatternSlot(2)));
+    EXPECT_TRUE(Slots().GetSaveSlot(0)->IsEmpty());
+    EXPECT_EQ(FileBytes(), std::vector<uint8_t>(3664, 0));
+
+    // Zeros over the header of a file that holds games are damage: refused,
+    // and the file keeps the games.
+    SaveAllPatterns(Slots());
+    std::vector<uint8_t> wiped = FileBytes();
+    std::fill(wiped.begin(), wiped.begin() + 0x28, 0);
+    WriteFileBytes(wiped);
+    Restart();
+    m_log.Take();
+    EXPECT_EQ(Slots().LoadFromBackup(), SAVE_RESULT_BAD_DATA);
+    EXPECT_TRUE(m_log.Contains("\"save.dat\" refused: its header's CRC is wrong\n")) << m_log.Text();
+    EXPECT_TRUE(Slots().GetSaveSlot(1)->IsEmpty());
+    EXPECT_EQ(FileBytes(), wiped);
+}
+
 TEST_F(AdventureManagerTest, OneChangedVariableNameChangesTheSignature)
 {
     std::vector<const char*> intNames;

@@ -218,7 +218,8 @@ TEST_F(ScriptManagerActionsTest, StartingAnEmptySlotPreparesANewGameAndQueuesIts
         std::vector<std::string> saveCalls;
         std::vector<std::pair<int32_t, int32_t>> queue;
     } cases[] = {
-        {true, {"new game 1 f0e7a990 4 1", "current 1"}, {{4, 0}, {3, 1}}},
+        // A new game leads the kid ("tavrine_kid") in scene 4, chapter 1.
+        {true, {"new game 1 a29b02da 4 1", "current 1"}, {{4, 0}, {3, 1}}},
         {false, {"current 1"}, {{4, 0}}},
     };
     g_VarManager.SetInt(VARINT_C_SLOT_CURRENT, 1);

@@ -33,8 +33,13 @@ class CharacterWalkTest : public testing::Test {
 protected:
     void Load(int32_t numCells, std::vector<std::vector<WalkMeshTriangle>> blockers = {})
     {
+        LoadFloor(TestSupport::StripFloor(numCells), std::move(blockers));
+    }
+
+    void LoadFloor(std::vector<WalkMeshTriangle> triangles, std::vector<std::vector<WalkMeshTriangle>> blockers = {})
+    {
         WalkMeshSource source;
-        source.triangles = TestSupport::StripFloor(numCells);
+        source.triangles = std::move(triangles);
         source.blockers = std::move(blockers);
         ASSERT_TRUE(TestSupport::BakeAndLoad(source, m_mesh));
         m_surroundings.m_pWalkMesh = &m_mesh;
@@ -113,6 +118,65 @@ TEST_F(CharacterWalkTest, TheActiveCharacterRunsOnLongWalksAndSnapsOntoTheDestin
         EXPECT_EQ(character.GetAnimations().GetCurrentIndex(), character.GetAnimations().GetSlot(ANIMATION_TYPE_IDLE))
             << "idle follows the walk";
     }
+}
+
+// From each point it keeps, the character walks straight past every route
+// point that she reaches and keeps the last one before the first wall edge in
+// her way, even where a later point of the route is in sight again.
+TEST_F(CharacterWalkTest, AShortenedPathKeepsTheLastRoutePointBeforeTheFirstWallInTheWay)
+{
+    int32_t laterPointsInSight = 0;
+    int32_t walks = 0;
+    for (uint32_t seed = 1; seed <= 3; ++seed) {
+        LoadFloor(TestSupport::GrownFloor(200, seed));
+        // Halfway from the centre to a corner: no point of a route.
+        const auto insideTriangle = [this](int32_t triangle) {
+            const CoreFxVec centre = m_mesh.GetBarycenter(triangle);
+            const CoreFxVec& corner = m_mesh.m_pTriangles[triangle].m_vVertices[0];
+            return CoreFxVec {(centre.x + corner.x) / 2, (centre.y + corner.y) / 2, centre.z};
+        };
+        const auto inSight = [this](const CoreFxVec& a, const CoreFxVec& b) {
+            CoreFxVec edge {};
+            return !m_mesh.IsSegmentCrossingEdge(a, b, edge);
+        };
+        for (int32_t start = 0; start < m_mesh.m_iNumTriangles; start += 13)
+            for (int32_t end = 5; end < m_mesh.m_iNumTriangles; end += 17) {
+                Fresh(0);
+                m_surroundings.m_iNumCharacters = 0;
+                Character& character = Add(insideTriangle(start));
+                const CoreFxVec destination = insideTriangle(end);
+                std::vector<CoreFxVec> route(MAX_WALK_PATH_POINTS);
+                const int32_t numRoute =
+                    m_mesh.ComputePathChunk(character.m_vPosition, destination, route.data(), MAX_WALK_PATH_POINTS) + 1;
+                if (numRoute < 3 || !character.MoveToWithPath(destination, 0, nullptr))
+                    continue;
+                ++walks;
+                SCOPED_TRACE(testing::Message() << "seed " << seed << ", " << start << " to " << end);
+                // Where each kept point stands on the route.
+                std::vector<int32_t> kept = {0};
+                for (int32_t i = 1; i < character.m_iNumPoints; ++i) {
+                    const CoreFxVec& point = character.m_avPath[i];
+                    const auto found = std::find_if(
+                        route.begin() + kept.back() + 1, route.begin() + numRoute,
+                        [&](const CoreFxVec& p) { return p.x == point.x && p.y == point.y && p.z == point.z; });
+                    ASSERT_NE(found, route.begin() + numRoute) << "point " << i << " is not on the route";
+                    kept.push_back(static_cast<int32_t>(found - route.begin()));
+                }
+                ASSERT_EQ(kept.back(), numRoute - 1);
+                for (size_t k = 0; k + 1 < kept.size(); ++k) {
+                    const CoreFxVec& from = route[kept[k]];
+                    for (int32_t i = kept[k] + 1; i <= kept[k + 1]; ++i)
+                        EXPECT_TRUE(inSight(from, route[i])) << "route point " << i << " from " << kept[k];
+                    if (kept[k + 1] + 1 < numRoute) {
+                        EXPECT_FALSE(inSight(from, route[kept[k + 1] + 1])) << "she stopped short at " << kept[k + 1];
+                        for (int32_t i = kept[k + 1] + 2; i < numRoute; ++i)
+                            laterPointsInSight += inSight(from, route[i]) ? 1 : 0;
+                    }
+                }
+            }
+    }
+    EXPECT_GT(walks, 100);
+    EXPECT_GT(laterPointsInSight, 0) << "no route where a point beyond a wall is in sight again";
 }
 
 TEST_F(CharacterWalkTest, AWalkWithoutARouteLeavesTheCharacterWhereItWas)

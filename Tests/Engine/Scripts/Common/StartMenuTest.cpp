@@ -3,6 +3,7 @@
 // the question, the options' languages and the ways out of the menu.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
+#include "Common/IdHash.h"
 #include "Hash/CoreCrc32.h"
 
 #include <gtest/gtest.h>
@@ -187,9 +188,9 @@ TEST_F(StartMenuTest, ASlotStartsANewGameWhenEmptyAndContinuesWhenUsed)
     Enter();
     Click({MAIN_LOGO, START, SLOT2});
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_SLOT_CURRENT), 1);
-    EXPECT_EQ(saves.m_calls,
-              (std::vector<std::string> {"new game 1 " + FakeSceneLink::Hex(NEW_GAME_PLAYING_CHARACTER) + " 4 1",
-                                         "current 1"}));
+    // A new game begins the first chapter, which the kid plays.
+    EXPECT_EQ(saves.m_calls, (std::vector<std::string> {
+                                 "new game 1 " + FakeSceneLink::Hex(ActorIdOf("tavrine_kid")) + " 4 1", "current 1"}));
     const std::vector<std::pair<int32_t, int32_t>> newGame = {{ScriptStateLink::STATE_DISPATCH, 0},
                                                               {ScriptStateLink::STATE_MOVIE, 1}};
     EXPECT_EQ(states.m_queue, newGame);
