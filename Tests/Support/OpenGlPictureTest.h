@@ -20,11 +20,11 @@ protected:
     }
 };
 
-// A 256 x 192 picture of a sample scene: the common packages are loaded from
-// the data folder.
+// A 256 x 192 picture (or another size) of a sample scene: the common
+// packages are loaded from the data folder.
 class SampleScenePictureTest : public OpenGlPictureTest {
 protected:
-    SampleScenePictureTest() : OpenGlPictureTest(256, 192) { }
+    explicit SampleScenePictureTest(uint32_t width = 256, uint32_t height = 192) : OpenGlPictureTest(width, height) { }
 
     void SetUp() override
     {

@@ -1,5 +1,7 @@
 #include "Graphics/DeviceWindow.h"
 
+#include "Window/WindowPlacement.h"
+
 #include <SDL.h>
 
 namespace Platform {
@@ -16,8 +18,7 @@ void GetWindowClientSize(SDL_Window* window, uint32_t& width, uint32_t& height)
 
 void SetWindowClientSize(SDL_Window* window, uint32_t width, uint32_t height)
 {
-    if (window)
-        SDL_SetWindowSize(window, int(width), int(height));
+    ResizeWindowClientArea(window, int(width), int(height));
 }
 
 void HideCursor()

@@ -5,8 +5,6 @@
 #include "Input/SdlPadMapping.h"
 #include "Window/Window.h"
 
-#include <cstring>
-
 namespace Platform {
 namespace {
 
@@ -33,8 +31,8 @@ bool SdlInputDevices::Open(Window* window)
     // The window has just been shown and normally stands in front; SDL tells
     // when it loses the focus.
     m_bFocused = true;
-    std::memset(m_aKeys, 0, sizeof m_aKeys);
-    std::memset(m_aButtons, 0, sizeof m_aButtons);
+    m_oKeys.Clear();
+    m_oButtons.Clear();
     m_iMotionX = m_iMotionY = m_iWheel = 0;
     SDL_Window* sdlWindow = window->GetSdlWindow();
     m_bPointerSeen = sdlWindow && SDL_GetMouseFocus() == sdlWindow;
@@ -89,7 +87,7 @@ DeviceRead SdlInputDevices::ReadKeyboard(uint8_t (&state)[256])
         return DeviceRead::Failed;
     if (!m_bKeyboardAcquired)
         return DeviceRead::Lost;
-    std::memcpy(state, m_aKeys, sizeof m_aKeys);
+    m_oKeys.Read(state);
     return DeviceRead::Ok;
 }
 
@@ -102,7 +100,7 @@ DeviceRead SdlInputDevices::ReadMouse(MouseState& state)
     state.x = m_iMotionX;
     state.y = m_iMotionY;
     state.wheel = m_iWheel;
-    std::memcpy(state.buttons, m_aButtons, sizeof m_aButtons);
+    m_oButtons.Read(state.buttons);
     m_iMotionX = m_iMotionY = m_iWheel = 0;
     return DeviceRead::Ok;
 }
@@ -177,14 +175,14 @@ void SdlInputDevices::OnKey(const SDL_KeyboardEvent& event)
 {
     const KeyCode code = KeyCodeFromScancode(event.keysym.scancode);
     if (code != KEY_NONE)
-        m_aKeys[code] = event.state == SDL_PRESSED ? BUTTON_DOWN_BIT : 0;
+        m_oKeys.Set(code, event.state == SDL_PRESSED);
 }
 
 void SdlInputDevices::OnMouseButton(const SDL_MouseButtonEvent& event)
 {
     const int button = MouseStateButton(event.button);
     if (button >= 0)
-        m_aButtons[button] = event.state == SDL_PRESSED ? BUTTON_DOWN_BIT : 0;
+        m_oButtons.Set(button, event.state == SDL_PRESSED);
     SetPointer(event.x, event.y);
 }
 
@@ -202,8 +200,8 @@ void SdlInputDevices::LoseFocus()
     m_bFocused = false;
     m_bKeyboardAcquired = false;
     m_bMouseAcquired = false;
-    std::memset(m_aKeys, 0, sizeof m_aKeys);
-    std::memset(m_aButtons, 0, sizeof m_aButtons);
+    m_oKeys.Clear();
+    m_oButtons.Clear();
     m_iMotionX = m_iMotionY = m_iWheel = 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "Input/InputDevices.h"
+#include "Input/LatchedButtons.h"
 #include "Window/EventListeners.h"
 
 #include <SDL.h>
@@ -7,9 +8,11 @@
 namespace Platform {
 
 // The real devices over SDL. Keyboard and mouse are followed through the
-// events that the window's pump hands to every listener, so that their state
-// is exactly what the window received; pads are SDL game controllers, opened
-// as they are plugged in and read from SDL's controller state.
+// events that the window's pump hands to every listener, real or pushed
+// alike, so that their state is exactly what the window received, and a key
+// or button pressed and released between two reads still reads down once;
+// pads are SDL game controllers, opened as they are plugged in and read from
+// SDL's controller state.
 class SdlInputDevices final : public InputDevices, public EventListener {
 public:
     bool Open(Window* window) override;
@@ -42,8 +45,8 @@ private:
     bool m_bMouseAcquired = false;
     bool m_bPadSystem = false;
     bool m_bPadsEnabled = true;
-    uint8_t m_aKeys[256] {};
-    uint8_t m_aButtons[MOUSE_BUTTON_COUNT] {};
+    LatchedButtons<KEYBOARD_STATE_SIZE> m_oKeys;
+    LatchedButtons<MOUSE_BUTTON_COUNT> m_oButtons;
     int32_t m_iMotionX = 0;
     int32_t m_iMotionY = 0;
     int32_t m_iWheel = 0;

@@ -1,6 +1,7 @@
 #include "Window/SdlWindow.h"
 
 #include "Window/OpenGlAttributes.h"
+#include "Window/WindowPlacement.h"
 
 #include <cstdlib>
 
@@ -105,7 +106,7 @@ void SdlWindow::SetClientSize(int width, int height)
         SDL_SetWindowFullscreen(m_pWindow, SDL_WINDOW_FULLSCREEN);
         return;
     }
-    SDL_SetWindowSize(m_pWindow, width, height);
+    ResizeWindowClientArea(m_pWindow, width, height);
 }
 
 void SdlWindow::SetCursorShape(CursorShape shape)

@@ -51,8 +51,9 @@ public:
     virtual void PumpMessages() = 0;
 
     virtual void GetClientSize(int& width, int& height) const = 0;
-    // Resizes the window so that its client area is width x height (in full
-    // screen the display mode follows).
+    // Resizes the window so that its client area is width x height, placed
+    // as Window/WindowPlacement.h says (in full screen the display mode
+    // follows).
     virtual void SetClientSize(int width, int height) = 0;
     virtual void SetCursorShape(CursorShape shape) = 0;
 

@@ -9,7 +9,9 @@
 namespace {
 
 constexpr uint32_t TEXT_COLOUR = 0x8F7445FF;
-constexpr uint32_t CHOSEN_COLOUR = 0xFFFFFFFF;
+// The pointed answer of a confirmation: the brown of the menu's body texts,
+// darker than the rest on the light parchment, where white could not be read.
+constexpr uint32_t CHOSEN_COLOUR = 0x3F2304FF;
 // Centred both ways and wrapped; centred both ways on one line.
 constexpr uint32_t CENTRED = Tw::PRINT_SUBSTRINGS | Tw::PRINT_CENTER_Y | Tw::PRINT_CENTER_X;
 constexpr uint32_t CENTRED_UNWRAPPED = Tw::PRINT_CENTER_Y | Tw::PRINT_CENTER_X;

@@ -18,6 +18,7 @@ constexpr fx32 FIRST_BUTTON_Y = 114 * FX32_ONE;
 constexpr fx32 BUTTON_SPACING = 38 * FX32_ONE;
 constexpr uint32_t TITLE_FLAGS = Tw::PRINT_SUBSTRINGS | Tw::PRINT_CENTER_X;
 constexpr uint32_t BUTTON_FLAGS = Tw::PRINT_CENTER_Y | Tw::PRINT_CENTER_X;
+constexpr uint32_t POINTER_COLOUR = 0xFFFFFFFF;
 
 // The text box: laid out for a 640 x 480 screen and scaled to the virtual one.
 struct TextBox {
@@ -53,8 +54,8 @@ void SystemMessageBox::Initialize(const Tw::Font* pFont)
     m_iResult = NO_RESULT;
     m_iButtonCount = HIDDEN;
     m_oTextRenderer.Initialize(pFont, TEXT_LINES);
-    m_fxPointerX = VIRTUAL_SCREEN_WIDTH / 2;
-    m_fxPointerY = VIRTUAL_SCREEN_HEIGHT / 2;
+    m_oPointer.InitializePlatform();
+    m_oPointer.m_vPosition = {VIRTUAL_SCREEN_WIDTH / 2, VIRTUAL_SCREEN_HEIGHT / 2};
     m_bPressed = 0;
 }
 
@@ -84,23 +85,11 @@ bool SystemMessageBox::AddButton(const char* pText)
     return true;
 }
 
-void SystemMessageBox::SetPointer(fx32 fxX, fx32 fxY)
-{
-    const CoreRenderer* pRenderer = g_pCoreApp != nullptr ? g_pCoreApp->m_pRenderer : nullptr;
-    const fx32 fxMargin = pRenderer != nullptr ? CoreRenderer::ScreenMargin(pRenderer->GetSettings().m_uWidth,
-                                                                            pRenderer->GetSettings().m_uHeight)
-                                               : 0;
-    const fx32 fxLeft = -fxMargin;
-    const fx32 fxRight = VIRTUAL_SCREEN_WIDTH + fxMargin;
-    m_fxPointerX = fxX < fxLeft ? fxLeft : fxX > fxRight ? fxRight : fxX;
-    m_fxPointerY = fxY < 0 ? 0 : fxY > VIRTUAL_SCREEN_HEIGHT ? VIRTUAL_SCREEN_HEIGHT : fxY;
-}
-
 bool SystemMessageBox::Update()
 {
     uint32_t uPointer = 0;
     if (IsActive(InputEventId_PointerMoved, &uPointer) || IsActive(InputEventId_PointerHeld, &uPointer))
-        SetPointer(InputPointerVirtualX(uPointer), InputPointerVirtualY(uPointer));
+        m_oPointer.SetPosition(InputPointerVirtualX(uPointer), InputPointerVirtualY(uPointer));
     if (IsActive(InputEventId_PointerInside))
         m_bPressed = 1;
     if (IsActive(InputEventId_PointerOutside))
@@ -116,7 +105,7 @@ bool SystemMessageBox::Update()
         const Tw::Font* pFont = m_oTextRenderer.GetFont();
         const fx32 fxHalfLine = pFont != nullptr ? pFont->GetLineHeight() / 2 : 0;
         for (int32_t iButton = 0; m_bPressed != 0 && iButton < m_iButtonCount; ++iButton) {
-            const fx32 fxDistance = m_fxPointerY - ButtonLineY(iButton);
+            const fx32 fxDistance = m_oPointer.m_vPosition.y - ButtonLineY(iButton);
             if (fxDistance >= -fxHalfLine && fxDistance <= fxHalfLine)
                 m_iResult = iButton;
         }
@@ -139,4 +128,7 @@ void SystemMessageBox::Render()
         m_oTextRenderer.Print(m_apButtons[iButton], TEXT_CENTRE_X, ButtonLineY(iButton), uColour, BUTTON_FLAGS);
     }
     m_oTextRenderer.EndPrint();
+    if (CoreRenderer* pRenderer = g_pCoreApp != nullptr ? g_pCoreApp->m_pRenderer : nullptr)
+        m_oPointer.DrawImage(*pRenderer, {FX32_ONE, FX32_ONE}, m_oPointer.m_vPosition,
+                             static_cast<int32_t>(m_oPointer.m_aSlots[0].m_uFrame), POINTER_COLOUR);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "Maths/Fx32.h"
+#include "Scene/Common/SceneCursor.h"
 #include "Utils/Common/Font/PC/TextureTextRenderer.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ public:
     static constexpr uint32_t HIGHLIGHT_COLOUR = 0xFFFF00FF;
 
     // Hidden, no result, the text in the font, the pointer at the screen's
-    // centre.
+    // centre with the pointer sheet.
     void Initialize(const Tw::Font* pFont);
     void Release();
 
@@ -43,22 +44,19 @@ public:
 
     int32_t GetResult() const { return m_iResult; }
     int32_t GetButtonCount() const { return m_iButtonCount; }
-    fx32 GetPointerX() const { return m_fxPointerX; }
-    fx32 GetPointerY() const { return m_fxPointerY; }
+    fx32 GetPointerX() const { return m_oPointer.m_vPosition.x; }
+    fx32 GetPointerY() const { return m_oPointer.m_vPosition.y; }
     // The centre of button line i on the virtual screen.
     static fx32 ButtonLineY(int32_t iButton);
 
 private:
-    // Keeps the pointer on the visible screen.
-    void SetPointer(fx32 fxX, fx32 fxY);
-
     int32_t m_iResult = NO_RESULT;
     const char* m_pTitle = nullptr;
     int32_t m_iButtonCount = HIDDEN;
     const char* m_apButtons[MAX_BUTTONS] = {};
     Tw::TextureTextRenderer m_oTextRenderer;
-    fx32 m_fxPointerX = 0;
-    fx32 m_fxPointerY = 0;
+    // Drawn last, over the veil and the texts.
+    SceneCursor m_oPointer;
     // Set while the pointer is inside the window.
     uint8_t m_bPressed = 0;
 };

@@ -104,38 +104,24 @@ void PushLeftButton(bool down, int x, int y)
     SDL_PushEvent(&event);
 }
 
-TEST(InputMainLoopTest, PushedSdlEventsBecomeActiveEventsFrameByFrame)
+void PushQuit()
 {
-    PumpScript script;
+    SDL_Event quit {};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+// Runs the main loop over the real window and devices with the script's
+// steps before each pump. The start-up steps bring up the core with its input
+// devices and the input system, then the users' switches: the quit box's Esc
+// event and a mini-game's controls.
+void RunMainLoop(PumpScript& script)
+{
     s_pScript = &script;
-    script.steps = {
-        // Before the first frame: Esc and left Ctrl down, a click on the
-        // right edge of the picture area of a 1280 x 720 window.
-        [] {
-            PushKey(SDL_SCANCODE_ESCAPE, true);
-            PushKey(SDL_SCANCODE_LCTRL, true);
-            PushLeftButton(true, 1119, 360);
-        },
-        [&script] {
-            InputEventHandler::m_pSingleton->IsEventActive(InputEventId_GamePointerPressed, &script.pointerValue,
-                                                           nullptr);
-            PushKey(SDL_SCANCODE_ESCAPE, false);
-            PushLeftButton(false, 1119, 360);
-        },
-        [] { PushKey(SDL_SCANCODE_LCTRL, false); },
-        [] {
-            SDL_Event quit {};
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
-        },
-    };
     Platform::SetWindowFactory(MakeScriptedSdlWindow);
     TestSupport::TempDir folder;
     TestSupport::ScopedWorkingDirectory workingDirectory(folder.Path());
 
-    // The start-up steps that bring up the core with its input devices and
-    // the input system, then the users' switches: the quit box's Esc event
-    // and a mini-game's controls.
     TwGame game;
     TestSupport::LogCapture capture;
     ASSERT_TRUE(game.ReadSettings());
@@ -153,6 +139,30 @@ TEST(InputMainLoopTest, PushedSdlEventsBecomeActiveEventsFrameByFrame)
     capture.Take();
     Platform::SetWindowFactory(nullptr);
     s_pScript = nullptr;
+}
+
+TEST(InputMainLoopTest, PushedSdlEventsBecomeActiveEventsFrameByFrame)
+{
+    PumpScript script;
+    script.steps = {
+        // Before the first frame: Esc and left Ctrl down, a click on the
+        // right edge of the picture area of a 1280 x 720 window.
+        [] {
+            PushKey(SDL_SCANCODE_ESCAPE, true);
+            PushKey(SDL_SCANCODE_LCTRL, true);
+            PushLeftButton(true, 1119, 360);
+        },
+        [&script] {
+            InputEventHandler::m_pSingleton->IsEventActive(InputEventId_GamePointerPressed, &script.pointerValue,
+                                                           nullptr);
+            PushKey(SDL_SCANCODE_ESCAPE, false);
+            PushLeftButton(false, 1119, 360);
+        },
+        [] { PushKey(SDL_SCANCODE_LCTRL, false); },
+        PushQuit,
+    };
+    RunMainLoop(script);
+    ASSERT_FALSE(testing::Test::HasFatalFailure());
 
     const std::vector<std::set<uint16_t>> expected = {
         {InputEventId_Quit, InputEventId_GamePause, InputEventId_GameCtrlPressed, InputEventId_GameCtrlHeld,
@@ -169,6 +179,42 @@ TEST(InputMainLoopTest, PushedSdlEventsBecomeActiveEventsFrameByFrame)
     EXPECT_EQ(script.pointerValue, InputPackPointer(4091, 2048));
     EXPECT_EQ(Input::m_pSingleton, nullptr);
     EXPECT_EQ(InputSystem::m_pSingleton, nullptr);
+}
+
+TEST(InputMainLoopTest, ATapWithinOneFrameIsAPressInThatFrameAndAReleaseInTheNext)
+{
+    PumpScript script;
+    script.steps = {
+        // A click and a tap of left Ctrl, both down and up before one frame.
+        // The select click's events outlast the mini-game controls, which
+        // the splash sequence switches off when it ends.
+        [] {
+            for (const uint16_t id : {InputEventId_PointerPressed, InputEventId_PointerReleased})
+                InputEventHandler::m_pSingleton->EnableEventTrigger(id, true);
+            PushLeftButton(true, 640, 360);
+            PushLeftButton(false, 640, 360);
+            PushKey(SDL_SCANCODE_LCTRL, true);
+            PushKey(SDL_SCANCODE_LCTRL, false);
+        },
+        [] {
+            // Released and pressed again before the next frame while the
+            // release is still on its way: both edges are read in turn.
+            PushLeftButton(true, 640, 360);
+        },
+        [] {},
+        PushQuit,
+    };
+    RunMainLoop(script);
+    ASSERT_FALSE(testing::Test::HasFatalFailure());
+
+    const std::vector<std::set<uint16_t>> expected = {
+        {InputEventId_PointerPressed, InputEventId_GameSkip, InputEventId_GameCtrlPressed, InputEventId_GameCtrlHeld,
+         InputEventId_GamePointerPressed, InputEventId_GamePointerHeld, InputEventId_GamePointerDown},
+        {InputEventId_PointerReleased, InputEventId_GameCtrlReleased, InputEventId_GamePointerReleased,
+         InputEventId_GamePointerUp},
+        {InputEventId_PointerPressed},
+    };
+    EXPECT_EQ(script.answered, expected);
 }
 
 } // namespace

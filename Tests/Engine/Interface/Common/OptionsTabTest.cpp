@@ -155,6 +155,32 @@ TEST_F(OptionsTabTest, NoGoesBackAndTheAnswersReactUpToThirtyUnitsAway)
     EXPECT_FALSE(g_oScriptManager.IsChangePending());
 }
 
+TEST_F(OptionsTabTest, ThePointedAnswerIsPrintedDarkerThanTheOtherOnTheLightParchment)
+{
+    // Perceived lightness of an RGBA colour, 0 to 255.
+    const auto lightness = [](uint32_t colour) {
+        return 0.299 * (colour >> 24) + 0.587 * ((colour >> 16) & 0xFF) + 0.114 * ((colour >> 8) & 0xFF);
+    };
+    for (const CoreFxVec2& pointed : {InterfaceOptions::YES_POINT, InterfaceOptions::NO_POINT}) {
+        ClickButton(BUTTON_EXIT);
+        ASSERT_EQ(Options().GetState(), InterfaceOptions::STATE_EXIT_CONFIRM);
+        m_world->Frame(pointed.x, pointed.y, false);
+        m_world->Draw();
+        // The answers' line lies below the title.
+        std::optional<uint32_t> pointedColour;
+        std::optional<uint32_t> otherColour;
+        for (const RecordingTextRenderer::Glyph& glyph : m_world->Services().mainText.glyphs) {
+            if (glyph.y < 100 * U)
+                continue;
+            const bool onPointed = (glyph.x < 140 * U) == (pointed.x < 140 * U);
+            (onPointed ? pointedColour : otherColour) = glyph.colour;
+        }
+        ASSERT_TRUE(pointedColour && otherColour);
+        EXPECT_LT(lightness(*pointedColour), lightness(*otherColour) - 40) << std::hex << *pointedColour;
+        Click(InterfaceOptions::NO_POINT);
+    }
+}
+
 TEST_F(OptionsTabTest, ExitGoesToTheStartMenuScene)
 {
     ClickButton(BUTTON_EXIT);

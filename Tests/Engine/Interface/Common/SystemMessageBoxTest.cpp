@@ -1,6 +1,9 @@
 #include "App/CoreApp.h"
 #include "Interface/Common/SystemMessageBox.h"
+#include "Renderer/CorePrimitiveVertex.h"
 #include "Renderer/CoreRenderer.h"
+#include "Texture/CoreTextureManager.h"
+#include "Support/HandMadeDds.h"
 #include "Support/MainHeap.h"
 #include "Support/ScopedInputSystem.h"
 #include "Support/ScopedNullGraphics.h"
@@ -8,6 +11,9 @@
 #include "Utils/Common/Font/Common/TwFont.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -134,7 +140,7 @@ TEST_F(SystemMessageBoxTest, ReopeningForgetsTheLastHighlight)
     EXPECT_TRUE(m_box.IsShown());
 }
 
-TEST(SystemMessageBoxVeilTest, TheVeilCoversTheMarginsOfAWideWindowAndHidesNothingWhenHidden)
+TEST(SystemMessageBoxVeilTest, TheVeilCoversAWideWindowAndThePointerIsDrawnLastCentredOnItsPosition)
 {
     TestSupport::ScopedNullGraphics graphics;
     CoreRendererSettings settings;
@@ -145,6 +151,9 @@ TEST(SystemMessageBoxVeilTest, TheVeilCoversTheMarginsOfAWideWindowAndHidesNothi
     ASSERT_TRUE(renderer.Initialize(settings));
     g_pCoreApp = new CoreApp();
     g_pCoreApp->m_pRenderer = &renderer;
+    const std::vector<uint8_t> dds = TestSupport::HandMadeDds(256, 128, DDS_FOURCC_DXT1, 256 * 128 / 2);
+    ASSERT_NE(g_pTextureManager->CreateTexture("Int_pointers", dds.data(), dds.size()), nullptr);
+    ASSERT_TRUE(renderer.BeginFrame());
 
     SystemMessageBox box;
     box.Initialize(nullptr);
@@ -152,12 +161,26 @@ TEST(SystemMessageBoxVeilTest, TheVeilCoversTheMarginsOfAWideWindowAndHidesNothi
     EXPECT_TRUE(graphics.Recorder().Named("DrawPrimitiveUP").empty());
     box.Open(nullptr);
     box.Render();
-    ASSERT_EQ(graphics.Recorder().Named("DrawPrimitiveUP").size(), 1u);
-    const CorePrimitiveVertex* vertices = renderer.GetPrimitiveBuffer();
-    EXPECT_NEAR(vertices[0].x + renderer.GetHalfPixelOffsetX(), -42.67f, 0.01f);
-    EXPECT_NEAR(vertices[3].x + renderer.GetHalfPixelOffsetX(), 298.67f, 0.01f);
-    EXPECT_EQ(vertices[0].colour, 0x7F000000u); // half-transparent black
+    const std::vector<Platform::GraphicsCall> draws = graphics.Recorder().Named("DrawPrimitiveUP");
+    ASSERT_EQ(draws.size(), 2u);
+    CorePrimitiveVertex veil[4];
+    ASSERT_GE(draws[0].data.size(), sizeof veil);
+    std::memcpy(veil, draws[0].data.data(), sizeof veil);
+    EXPECT_NEAR(veil[0].x + renderer.GetHalfPixelOffsetX(), -42.67f, 0.01f);
+    EXPECT_NEAR(veil[3].x + renderer.GetHalfPixelOffsetX(), 298.67f, 0.01f);
+    EXPECT_EQ(veil[0].colour, 0x7F000000u); // half-transparent black
+    // The pointer: one 16 x 16 image of the sheet around the screen's centre,
+    // where the box starts its pointer.
+    CorePrimitiveVertex pointer[4];
+    ASSERT_GE(draws[1].data.size(), sizeof pointer);
+    std::memcpy(pointer, draws[1].data.data(), sizeof pointer);
+    EXPECT_NEAR(pointer[0].x + renderer.GetHalfPixelOffsetX(), 120.0f, 0.01f);
+    EXPECT_NEAR(pointer[0].y + renderer.GetHalfPixelOffsetY(), 88.0f, 0.01f);
+    EXPECT_NEAR(pointer[2].x - pointer[0].x, 16.0f, 0.01f);
+    EXPECT_NEAR(pointer[2].y - pointer[0].y, 16.0f, 0.01f);
+    EXPECT_EQ(pointer[0].colour, 0xFFFFFFFFu);
 
+    renderer.EndFrame();
     box.Release();
     g_pCoreApp->m_pRenderer = nullptr;
     delete g_pCoreApp;

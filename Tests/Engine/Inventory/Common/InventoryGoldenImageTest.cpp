@@ -2,80 +2,28 @@
 // pack: items on the first page, the doubloons' count, and the name and
 // description of the item under the pointer; compared with its reference.
 #include "Common/VarIds.h"
-#include "Engine/Inventory/Common/MenuTestKit.h"
+#include "Engine/Inventory/Common/MenuPictureTest.h"
 #include "Managers/Common/VarManager.h"
-#include "Renderer/CoreRenderer.h"
-#include "Support/Files.h"
 #include "Support/GoldenImage.h"
-#include "Support/LogCapture.h"
-#include "Support/OpenGlPictureTest.h"
-#include "Support/TestPaths.h"
-#include "Utils/Common/DkLocalizer.h"
-#include "Utils/Common/Font/Common/TwFont.h"
-#include "Utils/Common/Font/PC/TextureTextRenderer.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace {
 
 using namespace MenuTest;
 
-class InventoryGoldenImageTest : public TestSupport::OpenGlPictureTest {
+class InventoryGoldenImageTest : public MenuPictureTest {
 protected:
     void SetUp() override
     {
-        OpenGlPictureTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        m_renderer.SetClearColor(0xFF204060);
-        world.SetUp();
-
-        ASSERT_TRUE(g_oDkLocalizer.Initialize(m_aBanks));
-        m_texts = TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / "en-GBTextCommon.dat");
-        ASSERT_NE(g_oDkLocalizer.AddBank("en-GBTextCommon.dat", m_texts.data(), uint32_t(m_texts.size())), -1);
-        TestSupport::LogCapture log;
-        const std::string fonts = (TestSupport::DataDir() / "fonts").string();
-        ASSERT_TRUE(m_mainFont.Initialize((fonts + "/MainFont.fnt.bin").c_str(), {"MainFont_00", 0}));
-        ASSERT_TRUE(m_smallFont.Initialize((fonts + "/SmallFont.fnt.bin").c_str(), {"SmallFont_00", 0}));
-        m_main.Initialize(&m_mainFont, 12);
-        m_small.Initialize(&m_smallFont, 12);
-        world.services.main = &m_main;
-        world.services.second = &m_small;
-        // The menu takes the renderers when it loads.
-        world.Menu().Unload();
-        ASSERT_TRUE(world.Menu().Load());
+        MenuPictureTest::SetUp();
         g_VarManager.SetInt(VARINT_INV_DOUBLOON, 0);
     }
     void TearDown() override
     {
-        world.TearDown();
-        m_main.Release();
-        m_small.Release();
-        m_mainFont.Release();
-        m_smallFont.Release();
-        g_oDkLocalizer.Release();
+        MenuPictureTest::TearDown();
         g_VarManager.SetInt(VARINT_INV_DOUBLOON, 0);
-        OpenGlPictureTest::TearDown();
     }
-
-    Platform::RgbaImage Picture()
-    {
-        return FramePicture([&] {
-            m_renderer.SetScreenCamera();
-            world.Menu().DrawPanel();
-        });
-    }
-
-    MenuWorld world;
-    DkLocalizerBank m_aBanks[DkLocalizer::BANK_COUNT];
-    std::vector<uint8_t> m_texts;
-    Tw::Font m_mainFont;
-    Tw::Font m_smallFont;
-    Tw::TextureTextRenderer m_main;
-    Tw::TextureTextRenderer m_small;
 };
 
 TEST_F(InventoryGoldenImageTest, TheFirstPageWithItemsDoubloonsAndThePointedItemsDescription)

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using namespace MiniGameTest;
@@ -23,6 +25,27 @@ constexpr const char* MESSAGE =
     "caught are counted: ten make a good catch, twenty a fine one, and thirty a catch that the whole harbour will "
     "talk about until the next tide. The old fisherman at the end of the pier keeps the record; ask him about it "
     "and he will tell you, at length, about the night of the great storm when the sky emptied itself of stars.";
+
+// 640 x 480: two and a half pixels to a virtual unit.
+constexpr float PIXELS_PER_UNIT = 2.5f;
+
+// The middle of the light pixels (text and lines on the dark frame) of a
+// band of the picture, or -1 when there are none.
+float LightMiddle(const Platform::RgbaImage& picture, fx32 left, fx32 right, fx32 top, fx32 bottom)
+{
+    const auto pixel = [](fx32 units) { return uint32_t(float(units) / FX32_ONE * PIXELS_PER_UNIT); };
+    uint32_t first = picture.width;
+    uint32_t last = 0;
+    for (uint32_t y = pixel(top); y <= pixel(bottom); ++y) {
+        for (uint32_t x = pixel(left); x <= pixel(right); ++x) {
+            if ((picture.At(x, y) >> 24) < 0xA0)
+                continue;
+            first = std::min(first, x);
+            last = std::max(last, x);
+        }
+    }
+    return first <= last ? (first + last) / 2.0f : -1.0f;
+}
 
 using MessageBoxGoldenImageTest = TestSupport::OpenGlPictureTest;
 
@@ -55,6 +78,14 @@ TEST_F(MessageBoxGoldenImageTest, TheBoxShowsItsTitleTextArrowsButtonsAndPointer
             game.Render();
         });
         EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/MiniGame/Common/MessageBox", 8));
+        // The title stands centred over the line the frame draws under it;
+        // the frame's emblem fills the row left of the title.
+        const fx32 titleRight = MGMessageBox::TITLE_X + MGMessageBox::TITLE_WIDTH;
+        const float title =
+            LightMiddle(picture, MGMessageBox::TITLE_X, titleRight, MGMessageBox::TITLE_Y, 72 * FX32_ONE);
+        const float line = LightMiddle(picture, 40 * FX32_ONE, 216 * FX32_ONE, 73 * FX32_ONE, 76 * FX32_ONE);
+        ASSERT_GT(title, 0);
+        EXPECT_NEAR(title, line, 3.0f);
         game.Shutdown();
     }
     MGSprite::ShutdownPoolSystem();

@@ -147,6 +147,46 @@ TEST_F(SdlInputDevicesTest, MouseEventsGiveMotionWheelButtonsAndPointer)
     EXPECT_EQ(y, -1);
 }
 
+TEST_F(SdlInputDevicesTest, EveryChangeBetweenTwoReadsIsReadInTurn)
+{
+    uint8_t keys[256] {};
+    MouseState mouse {};
+    const auto read = [&] {
+        ASSERT_EQ(m_devices.ReadKeyboard(keys), DeviceRead::Ok);
+        ASSERT_EQ(m_devices.ReadMouse(mouse), DeviceRead::Ok);
+    };
+
+    // Tapped between two reads: down once, then up.
+    PushKey(SDL_SCANCODE_A, true);
+    PushKey(SDL_SCANCODE_A, false);
+    PushButton(SDL_BUTTON_LEFT, true, 5, 5);
+    PushButton(SDL_BUTTON_LEFT, false, 5, 5);
+    Pump();
+    read();
+    EXPECT_EQ(keys[KEY_A], BUTTON_DOWN_BIT);
+    EXPECT_EQ(mouse.buttons[0], BUTTON_DOWN_BIT);
+    read();
+    EXPECT_EQ(keys[KEY_A], 0);
+    EXPECT_EQ(mouse.buttons[0], 0);
+
+    // Held, let go and taken again between two reads: up once, then down.
+    PushKey(SDL_SCANCODE_A, true);
+    Pump();
+    read();
+    PushKey(SDL_SCANCODE_A, false);
+    PushKey(SDL_SCANCODE_A, true);
+    Pump();
+    read();
+    EXPECT_EQ(keys[KEY_A], 0);
+    read();
+    EXPECT_EQ(keys[KEY_A], BUTTON_DOWN_BIT);
+    // Key repeats change nothing.
+    PushKey(SDL_SCANCODE_A, true);
+    Pump();
+    read();
+    EXPECT_EQ(keys[KEY_A], BUTTON_DOWN_BIT);
+}
+
 TEST_F(SdlInputDevicesTest, LosingTheFocusUnacquiresUntilItComesBack)
 {
     PushKey(SDL_SCANCODE_A, true);

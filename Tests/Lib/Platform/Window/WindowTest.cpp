@@ -1,3 +1,4 @@
+#include "Graphics/DeviceWindow.h"
 #include "Window/EventListeners.h"
 #include "Window/HeadlessWindow.h"
 #include "Window/SdlWindow.h"
@@ -142,6 +143,39 @@ TEST(SdlWindowTest, OpensAnOpenGlWindowOfTheAskedClientSizeAndPumpsItsEvents)
     ASSERT_EQ(procedure.messages.size(), 1u);
     EXPECT_EQ(procedure.messages[0].first, WindowMessage::Close);
     EXPECT_FALSE(SDL_GetWindowFlags(window.GetSdlWindow()) & SDL_WINDOW_SHOWN);
+}
+
+TEST(SdlWindowTest, AResizedWindowIsCentredOnItsDisplayAndNeverReachesOffIt)
+{
+    Platform::SdlWindow window;
+    ASSERT_TRUE(window.RegisterClass("APPATOM"));
+    ASSERT_TRUE(window.Create("Velmarsh", false, nullptr)) << SDL_GetError();
+    SDL_Rect usable {};
+    ASSERT_EQ(SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window.GetSdlWindow()), &usable), 0);
+
+    // Smaller than the display: as much room on either side.
+    window.SetClientSize(usable.w / 2 + 101, usable.h / 2 + 51);
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window.GetSdlWindow(), &x, &y);
+    const int rightGap = usable.x + usable.w - (x + usable.w / 2 + 101);
+    const int bottomGap = usable.y + usable.h - (y + usable.h / 2 + 51);
+    EXPECT_NEAR(x - usable.x, rightGap, 1);
+    EXPECT_NEAR(y - usable.y, bottomGap, 1);
+
+    // Larger than the display, and sized by the graphics device: its top
+    // left corner stays in reach.
+    Platform::SetWindowClientSize(window.GetSdlWindow(), usable.w + 200, usable.h + 100);
+    SDL_GetWindowPosition(window.GetSdlWindow(), &x, &y);
+    EXPECT_EQ(x, usable.x);
+    EXPECT_EQ(y, usable.y);
+
+    // Where the user put it, it stays while its size does not change.
+    SDL_SetWindowPosition(window.GetSdlWindow(), usable.x + 7, usable.y + 9);
+    Platform::SetWindowClientSize(window.GetSdlWindow(), usable.w + 200, usable.h + 100);
+    SDL_GetWindowPosition(window.GetSdlWindow(), &x, &y);
+    EXPECT_EQ(x, usable.x + 7);
+    EXPECT_EQ(y, usable.y + 9);
 }
 
 } // namespace

@@ -98,8 +98,10 @@ TEST_F(SamplePackPixelTest, PointerSheetIsTransparentAroundItsImages)
     ASSERT_NE(sheet, nullptr);
     m_renderer.DrawTexturedQuad(sheet, 256 * FX, 128 * FX, 0, 0, 0);
     const RgbaImage image = Picture();
-    // Image 0, the pointer, is white inside its black outline at the top left.
-    EXPECT_TRUE(Near(image.At(5, 12), 0xFFFFFFFF));
+    // Image 0, the pointer, is white inside its black outline, down and right
+    // of its tip in the middle of the cell.
+    EXPECT_TRUE(Near(image.At(19, 22), 0xFFFFFFFF));
+    EXPECT_TRUE(Near(image.At(12, 12), 0x0000FFFF));
     // Transparent pixels of the cells leave the blue behind.
     EXPECT_TRUE(Near(image.At(28, 4), 0x0000FFFF));
     EXPECT_TRUE(Near(image.At(128, 64), 0x0000FFFF));
