@@ -9,6 +9,7 @@
 #include "Managers/Common/ScriptStateLink.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneInputLink.h"
+#include "States/Common/GameState.h"
 #include "States/Common/GameStateIds.h"
 #include "Support/ScreenPlaces.h"
 #include "VideoPlayback/CoreVideo.h"
@@ -16,10 +17,16 @@
 namespace TestSupport {
 namespace {
 
+uint16_t RunningState()
+{
+    const GameState* state = g_oTwGame.GetCurrentState();
+    return state ? state->GetId() : STATE_ID_NONE;
+}
+
 // The adventure state runs and stays: no other state is on its way in.
 bool AdventureRuns()
 {
-    return g_oTwGame.GetCurrentStateId() == STATE_ID_MAIN && g_oTwGame.GetNextStateId() == STATE_ID_MAIN;
+    return RunningState() == STATE_ID_MAIN && g_oTwGame.GetNextStateId() == STATE_ID_MAIN;
 }
 
 bool AnyFadeRuns()
@@ -44,7 +51,7 @@ bool IsSceneShown(const std::string& name)
 
 bool IsMoviePlaying()
 {
-    return g_oTwGame.GetCurrentStateId() == STATE_ID_MOVIE && CoreVideo::GetStatus() == CoreVideo::VIDEO_PLAY;
+    return RunningState() == STATE_ID_MOVIE && CoreVideo::GetStatus() == CoreVideo::VIDEO_PLAY;
 }
 
 bool IsBusy()
@@ -53,6 +60,11 @@ bool IsBusy()
     return !AdventureRuns() || g_oScriptManager.IsBusy() || !g_oScriptManager.GetPendingEvent().IsEmpty() ||
            !g_oScriptManager.GetContext().AreActionsDone() || g_oScriptManager.GetContext().GetCursor() != NO_NODE ||
            talk.IsTalkScreenActive() || talk.IsDialogRunning() || AnyFadeRuns() || g_bQuitBoxShown;
+}
+
+bool IsAdventureAway()
+{
+    return RunningState() == STATE_ID_MOVIE || RunningState() == STATE_ID_MINIGAME;
 }
 
 bool IsInteractive()

@@ -11,6 +11,9 @@ namespace TestSupport {
 bool IsSceneShown(const std::string& name);
 // The intro or another movie plays.
 bool IsMoviePlaying();
+// A movie or a mini-game (the splash logos at start-up) runs instead of the
+// adventure.
+bool IsAdventureAway();
 // The game takes no input: an event waits or runs, a dialog runs, a state
 // is queued, a fade runs or the quit box asks.
 bool IsBusy();

@@ -61,6 +61,22 @@ void PlayScript::WaitForScene(const std::string& name)
     AddWait("wait for the scene " + name, [name]() { return IsSceneShown(name); });
 }
 
+void PlayScript::SkipToScene(const std::string& name)
+{
+    Add(
+        "skip to the scene " + name,
+        [this, name]() {
+            if (IsSceneShown(name))
+                return Progress::Done;
+            if (IsAdventureAway() && m_iFrame - m_iLastReadingClick >= READING_PAUSE) {
+                ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+                m_iLastReadingClick = m_iFrame;
+            }
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+}
+
 void PlayScript::WaitForMovie()
 {
     AddWait("wait for the movie", IsMoviePlaying);
@@ -173,6 +189,8 @@ void PlayScript::Choose(int32_t proposition, ClickStyle style)
             const Place place =
                 choosing->turning ? PageArrowPlace(proposition >= first) : ChoiceRowPlace(proposition - first);
             choosing->pointed = MoveOnto(place, "proposition " + std::to_string(proposition));
+            if (choosing->pointed && !choosing->turning && talk.GetRowText(proposition - first))
+                Note("the proposition reads \"" + std::string(talk.GetRowText(proposition - first)) + "\"");
             return Progress::Pending;
         },
         WAIT_LIMIT);
@@ -234,8 +252,15 @@ void PlayScript::CarryTo(const std::string& object)
                     *carrying = {false, CARRY_FRAMES};
                 return Progress::Pending;
             }
-            if (carrying->framesLeft == 0)
-                return IsCarriedOver(object) ? Progress::Done : Progress::Pending;
+            if (carrying->framesLeft == 0) {
+                if (IsCarriedOver(object))
+                    return Progress::Done;
+                const Scene* scene = PlayedScene();
+                if (scene && scene->m_iInputState == INPUT_STATE_ITEM_DRAG &&
+                    scene->m_pHoveredObject != FindObject(*scene, object))
+                    Fail("the item carried onto " + object + " is over " + NameOf(scene->m_pHoveredObject));
+                return Progress::Pending;
+            }
             const Place place = ObjectPlace(object);
             if (!place.Found())
                 Fail(object + ": " + place.missing);
@@ -333,16 +358,18 @@ void PlayScript::OnFrame(Platform::GraphicsDevice& device)
         m_oInput.Attach(window->GetSdlWindow());
         window->GetClientSize(m_iWidth, m_iHeight);
     }
-    // A held button or key goes up a frame after it went down, and the next
-    // step waits for the game to have read that.
-    const bool releasing = m_uButtonToRelease != 0 || m_eKeyToRelease != SDL_SCANCODE_UNKNOWN;
+    // A held button or key goes up a frame after it went down. The game reads
+    // every click over two frames, the press and then the release, so the
+    // next step waits for the frame after both.
+    const bool settling = m_bClickSettling || m_uButtonToRelease != 0 || m_eKeyToRelease != SDL_SCANCODE_UNKNOWN;
+    m_bClickSettling = false;
     if (m_uButtonToRelease != 0)
         m_oInput.Release(m_uButtonToRelease);
     m_uButtonToRelease = 0;
     if (m_eKeyToRelease != SDL_SCANCODE_UNKNOWN)
         m_oInput.Key(m_eKeyToRelease, false);
     m_eKeyToRelease = SDL_SCANCODE_UNKNOWN;
-    if (m_bFailed || releasing)
+    if (m_bFailed || settling)
         return;
 
     if (m_uStep == m_vSteps.size()) {
@@ -408,10 +435,12 @@ bool PlayScript::MoveOnto(const Place& place, const std::string& what, ScreenPoi
 void PlayScript::ClickNow(uint8_t button, ClickStyle style)
 {
     m_oInput.Press(button);
-    if (style == ClickStyle::Quick)
+    if (style == ClickStyle::Quick) {
         m_oInput.Release(button);
-    else
+        m_bClickSettling = true;
+    } else {
         m_uButtonToRelease = button;
+    }
 }
 
 void PlayScript::ReadOn()

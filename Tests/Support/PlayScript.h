@@ -46,9 +46,16 @@ enum class ClickStyle {
 // steps, should the game not end by itself.
 class PlayScript {
 public:
+    PlayScript() = default;
+    // The steps hold on to the play.
+    PlayScript(const PlayScript&) = delete;
+    PlayScript& operator=(const PlayScript&) = delete;
+
     // While waiting, the play reads on through the talk screen: a click
     // types a sentence out, the next one goes on.
     void WaitForScene(const std::string& name);
+    // The same, clicking away the splash logos and the movies on the way.
+    void SkipToScene(const std::string& name);
     void WaitForMovie();
     void WaitUntilInteractive();
     void WaitForChoices();
@@ -138,6 +145,8 @@ private:
     bool m_bOver = false;
     int32_t m_iWidth = 0;
     int32_t m_iHeight = 0;
+    // A quick click is read in the next two frames.
+    bool m_bClickSettling = false;
     // What a held click or a key press lets go of in the next frame.
     uint8_t m_uButtonToRelease = 0;
     SDL_Scancode m_eKeyToRelease = SDL_SCANCODE_UNKNOWN;

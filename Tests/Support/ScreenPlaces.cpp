@@ -45,10 +45,10 @@ Scene* PlayedScene()
     return dynamic_cast<Scene*>(SceneManager::GetCurrentScene());
 }
 
-SceneObject* FindObject(Scene& scene, const std::string& name)
+SceneObject* FindObject(const Scene& scene, const std::string& name)
 {
     for (int32_t i = 0; i < scene.m_iNumEntities; ++i) {
-        Entity& entity = scene.m_vEntities[i];
+        const Entity& entity = scene.m_vEntities[i];
         if (name != entity.m_sName)
             continue;
         if (entity.m_pRegion)

@@ -24,7 +24,7 @@ struct Place {
 Scene* PlayedScene();
 // The scene's hotspot of that name: an entity's region or shown sprite, or
 // an actor's character.
-SceneObject* FindObject(Scene& scene, const std::string& name);
+SceneObject* FindObject(const Scene& scene, const std::string& name);
 // The on-screen centre of the hotspot's box (a region's first triangle when
 // the centre falls outside it).
 Place ObjectPlace(const std::string& name);
