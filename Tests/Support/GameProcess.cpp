@@ -1,6 +1,7 @@
 #include "Support/GameProcess.h"
 
 #include "Support/Files.h"
+#include "Support/WatchedGraphics.h"
 
 #include "Common/TwGame.h"
 #include "Log/CoreLog.h"
@@ -32,6 +33,24 @@ void EnterHeadlessChild(const TempDir& folder, const std::string& output, const 
     dup2(descriptor, STDERR_FILENO);
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", audioDriver, 1);
+}
+
+// In the child: the game's start-up, main loop and shutdown, as the
+// program runs them, with its log in log.txt; never returns.
+[[noreturn]] void RunGame()
+{
+    setenv("LANG", "en_GB.UTF-8", 1);
+    // A stop by signal closes the game as it closes the program.
+    Platform::InstallCloseSignals();
+    g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
+    const bool started = g_oTwGame.Initialize();
+    if (started)
+        g_oTwGame.MainLoop();
+    g_oTwGame.Shutdown();
+    std::fclose(g_oCoreLog.m_pFile);
+    g_oCoreLog.m_pFile = nullptr;
+    std::fflush(stdout);
+    _exit(started ? 0 : 1);
 }
 
 } // namespace
@@ -70,19 +89,21 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
     if (child != 0)
         return child;
     EnterHeadlessChild(folder, output, "dummy");
-    setenv("LANG", "en_GB.UTF-8", 1);
     Platform::SetInputDevices(&devices);
-    // A stop by signal closes the game as it closes the program.
-    Platform::InstallCloseSignals();
-    g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
-    const bool started = g_oTwGame.Initialize();
-    if (started)
-        g_oTwGame.MainLoop();
-    g_oTwGame.Shutdown();
-    std::fclose(g_oCoreLog.m_pFile);
-    g_oCoreLog.m_pFile = nullptr;
-    std::fflush(stdout);
-    _exit(started ? 0 : 1);
+    RunGame();
+}
+
+pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play)
+{
+    const std::string output = (folder / (name + ".out")).string();
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    EnterHeadlessChild(folder, output, "dummy");
+    Platform::SetClock(&play.Clock());
+    Platform::SetGraphicsSystemFactory(
+        WatchedOpenGl([&play](Platform::GraphicsDevice& device) { play.OnFrame(device); }));
+    RunGame();
 }
 
 int WaitForExit(pid_t child, std::chrono::milliseconds timeout)

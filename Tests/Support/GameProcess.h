@@ -1,4 +1,5 @@
 #pragma once
+#include "Support/PlayScript.h"
 #include "Support/ScriptedInputDevices.h"
 #include "Support/TestPaths.h"
 
@@ -21,6 +22,10 @@ pid_t StartGame(const TempDir& folder, const std::string& name, const std::vecto
 // a child of the test process in folder, its input played from devices; its
 // log goes to folder/log.txt.
 pid_t StartGameWithInput(const TempDir& folder, const std::string& name, ScriptedInputDevices& devices);
+
+// The same with the real SDL input devices, played by the script through SDL
+// events, on the script's clock and on OpenGL that hands it each frame.
+pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play);
 
 // The exit status, or -1000 when the process has not ended in time (it is
 // then killed).

@@ -117,7 +117,13 @@ public:
     fx32 GetCaptionAlpha() const { return m_fxCaptionAlpha; }
     bool IsCaptionDisplayed() const { return m_bCaptionDisplayed != 0; }
     const char* GetCaption() const { return m_sCaption; }
+    // The text area, which the rows of propositions share from its top, one
+    // line high each.
     fx32 GetTextLeft() const { return m_fxTextLeft; }
+    fx32 GetTextTop() const { return m_fxTextTop; }
+    fx32 GetTextRight() const { return m_fxTextRight; }
+    fx32 GetTextBottom() const { return m_fxTextBottom; }
+    fx32 GetRowHeight() const;
     fx32 GetTextX() const { return m_fxTextX; }
     const InterfaceSprite& GetPortrait() const { return m_oPortrait; }
     const InterfaceSprite& GetArrowUp() const { return m_oArrowUp; }
@@ -156,7 +162,6 @@ private:
     bool IsPortraitSliding() const { return m_bSlidingIn || m_bSlidingOut; }
 
     void UpdateFades(uint32_t dt);
-    fx32 GetRowHeight() const;
     static DialogManager* GetManager();
     static uint32_t GetPlayingCharacter();
 

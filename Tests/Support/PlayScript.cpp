@@ -1,0 +1,476 @@
+#include "Support/PlayScript.h"
+
+#include "App/CoreApp.h"
+#include "Common/ItemIds.h"
+#include "Dialogs/Common/DialogInterface.h"
+#include "Graphics/GraphicsDevice.h"
+#include "Interface/Common/InterfaceMenu.h"
+#include "Inventory/Common/Inventory.h"
+#include "Scene/Common/Scene.h"
+#include "Support/GameMoments.h"
+#include "Support/StoryRecord.h"
+#include "Window/Window.h"
+
+#include <fstream>
+#include <iomanip>
+#include <memory>
+#include <sstream>
+
+namespace TestSupport {
+namespace {
+
+// A minute of game time: a wait longer than that is stuck.
+constexpr int32_t WAIT_LIMIT = 60000 / CoreApp::MIN_FRAME_MS;
+// Frames between two clicks that read on through the talk screen.
+constexpr int32_t READING_PAUSE = 3;
+// Frames that a carried item takes from its cell to its target.
+constexpr int32_t CARRY_FRAMES = 8;
+// Frames the game may take to end after the last step.
+constexpr int32_t ENDING_LIMIT = 600;
+
+std::string Where(ScreenPoint point)
+{
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << "(" << point.x / double(FX32_ONE) << ", "
+         << point.y / double(FX32_ONE) << ")";
+    return text.str();
+}
+
+} // namespace
+
+void PlayScript::Add(std::string text, Act act, int32_t frameLimit)
+{
+    m_vSteps.push_back({std::move(text), std::move(act), frameLimit});
+}
+
+void PlayScript::AddWait(std::string text, std::function<bool()> moment)
+{
+    Add(
+        std::move(text),
+        [this, moment]() {
+            if (moment())
+                return Progress::Done;
+            ReadOn();
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+}
+
+void PlayScript::WaitForScene(const std::string& name)
+{
+    AddWait("wait for the scene " + name, [name]() { return IsSceneShown(name); });
+}
+
+void PlayScript::SkipToScene(const std::string& name)
+{
+    Add(
+        "skip to the scene " + name,
+        [this, name]() {
+            if (IsSceneShown(name))
+                return Progress::Done;
+            if (IsAdventureAway() && m_iFrame - m_iLastReadingClick >= READING_PAUSE) {
+                ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+                m_iLastReadingClick = m_iFrame;
+            }
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+}
+
+void PlayScript::WaitForMovie()
+{
+    AddWait("wait for the movie", IsMoviePlaying);
+}
+
+void PlayScript::WaitUntilInteractive()
+{
+    AddWait("wait until the game is interactive", IsInteractive);
+}
+
+void PlayScript::WaitForChoices()
+{
+    AddWait("wait for the propositions", ShowsChoices);
+}
+
+void PlayScript::PointAt(const std::string& object)
+{
+    Add("point at " + object, [this, object]() {
+        ScreenPoint seen;
+        if (!MoveOnto(ObjectPlace(object), object, &seen))
+            return Progress::Done;
+        const SceneObject* picked = PickedAt(seen);
+        if (picked != FindObject(*PlayedScene(), object))
+            Fail(object + " at " + Where(seen) + " picks " + NameOf(picked));
+        return Progress::Done;
+    });
+}
+
+void PlayScript::ClickHere(ClickStyle style)
+{
+    Add(style == ClickStyle::Quick ? "click" : "click and hold a frame", [this, style]() {
+        ClickNow(SDL_BUTTON_LEFT, style);
+        return Progress::Done;
+    });
+}
+
+void PlayScript::Click(const std::string& object, ClickStyle style)
+{
+    PointAt(object);
+    ClickHere(style);
+}
+
+void PlayScript::OpenVerbMenu(const std::string& object, ClickStyle style)
+{
+    Click(object, style);
+    // The icons have flown out once the menu's opening time stands still.
+    auto openedFor = std::make_shared<fx32>(-1);
+    AddWait("wait for the verb menu of " + object, [openedFor]() {
+        if (!IsVerbMenuOpen())
+            return false;
+        const fx32 time = PlayedScene()->m_oCursor.m_fOpeningTime;
+        const bool settled = time == *openedFor;
+        *openedFor = time;
+        return settled;
+    });
+}
+
+void PlayScript::PointAtVerb(Verb verb)
+{
+    Add("point at verb " + std::to_string(int32_t(verb)), [this, verb]() {
+        ScreenPoint seen;
+        const std::string what = "verb " + std::to_string(int32_t(verb));
+        if (MoveOnto(VerbPlace(int32_t(verb)), what, &seen) &&
+            PlayedScene()->m_oCursor.HitVerb(seen.x, seen.y) != int32_t(verb))
+            Fail("the icon of " + what + " is not hit at its place " + Where(seen));
+        return Progress::Done;
+    });
+}
+
+void PlayScript::Use(const std::string& object, Verb verb, ClickStyle style)
+{
+    OpenVerbMenu(object, style);
+    PointAtVerb(verb);
+    ClickHere(style);
+}
+
+void PlayScript::Choose(int32_t proposition, ClickStyle style)
+{
+    // Point at the row (or at a page's arrow), click there; after a turned
+    // page look again.
+    struct Choosing {
+        bool pointed = false;
+        bool turning = false;
+        int32_t page = -1;
+    };
+    auto choosing = std::make_shared<Choosing>();
+    Add(
+        "choose proposition " + std::to_string(proposition),
+        [this, proposition, style, choosing]() {
+            const DialogInterface& talk = g_oDialogInterface;
+            if (choosing->pointed) {
+                ClickNow(SDL_BUTTON_LEFT, style);
+                choosing->pointed = false;
+                return choosing->turning ? Progress::Pending : Progress::Done;
+            }
+            if (choosing->turning && talk.GetFirst() == choosing->page)
+                return Progress::Pending;
+            choosing->turning = false;
+            if (!ShowsChoices()) {
+                ReadOn();
+                return Progress::Pending;
+            }
+            if (proposition >= talk.GetPropositionCount()) {
+                Fail("only " + std::to_string(talk.GetPropositionCount()) + " propositions are offered");
+                return Progress::Done;
+            }
+            const int32_t first = talk.GetFirst();
+            choosing->turning = proposition < first || proposition >= first + DialogInterface::PAGE_ROWS;
+            choosing->page = first;
+            const Place place =
+                choosing->turning ? PageArrowPlace(proposition >= first) : ChoiceRowPlace(proposition - first);
+            choosing->pointed = MoveOnto(place, "proposition " + std::to_string(proposition));
+            if (choosing->pointed && !choosing->turning && talk.GetRowText(proposition - first))
+                Note("the proposition reads \"" + std::string(talk.GetRowText(proposition - first)) + "\"");
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+}
+
+void PlayScript::OpenInventory(ClickStyle style)
+{
+    Add("open the in-game menu", [this, style]() {
+        ClickNow(SDL_BUTTON_RIGHT, style);
+        return Progress::Done;
+    });
+    AddWait("wait for the inventory", IsInventoryShown);
+}
+
+void PlayScript::CloseInventory(ClickStyle style)
+{
+    AddWait("wait for the menu to take input", IsMenuIdle);
+    Add("close the in-game menu", [this, style]() {
+        ClickNow(SDL_BUTTON_RIGHT, style);
+        return Progress::Done;
+    });
+}
+
+void PlayScript::PickUpItem(const std::string& item)
+{
+    Add("point at the cell of " + item, [this, item]() {
+        ScreenPoint seen;
+        if (!MoveOnto(ItemCellPlace(item), item, &seen))
+            return Progress::Done;
+        const Inventory& inventory = InterfaceMenu::GetInstance()->GetInventory();
+        const int32_t cell = inventory.CellAt(seen.x, seen.y);
+        if (cell < 0 || Id::GetItemName(inventory.GetCells()[cell]) != item)
+            Fail("the cell of " + item + " is not hit at its middle " + Where(seen));
+        return Progress::Done;
+    });
+    Add("press on " + item, [this]() {
+        m_oInput.Press(SDL_BUTTON_LEFT);
+        return Progress::Done;
+    });
+}
+
+void PlayScript::CarryTo(const std::string& object)
+{
+    // Out of the menu's area first, straight down (or up) from the cell: the
+    // scene carries the item from there on.
+    struct Carrying {
+        bool leaving = true;
+        int32_t framesLeft = CARRY_FRAMES;
+    };
+    auto carrying = std::make_shared<Carrying>();
+    Add(
+        "carry the item onto " + object,
+        [this, object, carrying]() {
+            if (carrying->leaving) {
+                const std::optional<WindowPixel> exit = OutOfTheMenu();
+                if (!exit)
+                    Fail("the item cannot be carried out of the menu");
+                else if (StepTowards(*exit, carrying->framesLeft))
+                    *carrying = {false, CARRY_FRAMES};
+                return Progress::Pending;
+            }
+            if (carrying->framesLeft == 0) {
+                if (IsCarriedOver(object))
+                    return Progress::Done;
+                const Scene* scene = PlayedScene();
+                if (scene && scene->m_iInputState == INPUT_STATE_ITEM_DRAG &&
+                    scene->m_pHoveredObject != FindObject(*scene, object))
+                    Fail("the item carried onto " + object + " is over " + NameOf(scene->m_pHoveredObject));
+                return Progress::Pending;
+            }
+            const Place place = ObjectPlace(object);
+            if (!place.Found())
+                Fail(object + ": " + place.missing);
+            else
+                StepTowards(PixelOf(place.point, m_iWidth, m_iHeight), carrying->framesLeft);
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+}
+
+void PlayScript::CarryToItem(const std::string& item)
+{
+    auto framesLeft = std::make_shared<int32_t>(CARRY_FRAMES);
+    Add(
+        "carry the item onto " + item,
+        [this, item, framesLeft]() {
+            const Place place = ItemCellPlace(item);
+            if (!place.Found())
+                Fail(item + ": " + place.missing);
+            else if (StepTowards(PixelOf(place.point, m_iWidth, m_iHeight), *framesLeft))
+                return Progress::Done;
+            return Progress::Pending;
+        },
+        2 * CARRY_FRAMES);
+}
+
+void PlayScript::Drop()
+{
+    Add("drop", [this]() {
+        m_oInput.Release(SDL_BUTTON_LEFT);
+        return Progress::Done;
+    });
+}
+
+void PlayScript::DragItemOnto(const std::string& item, const std::string& object)
+{
+    OpenInventory();
+    PickUpItem(item);
+    CarryTo(object);
+    Drop();
+}
+
+void PlayScript::Combine(const std::string& item, const std::string& other)
+{
+    OpenInventory();
+    PickUpItem(item);
+    CarryToItem(other);
+    Drop();
+}
+
+void PlayScript::PressKey(SDL_Scancode key)
+{
+    Add(std::string("press ") + SDL_GetScancodeName(key), [this, key]() {
+        m_oInput.Key(key, true);
+        m_eKeyToRelease = key;
+        return Progress::Done;
+    });
+}
+
+void PlayScript::Quit()
+{
+    PressKey(SDL_SCANCODE_ESCAPE);
+    AddWait("wait for the quit box", IsQuitBoxShown);
+    Add("point at the quit line", [this]() {
+        MoveOnto(QuitLinePlace(), "the quit line");
+        return Progress::Done;
+    });
+    ClickHere();
+}
+
+void PlayScript::Screenshot(const std::string& name)
+{
+    Add("take the picture " + name, [this, name]() {
+        Platform::RgbaImage image;
+        if (m_pDevice->ReadBackBuffer(&image) != Platform::D3D_OK || !Platform::WritePng(image, name + ".png"))
+            Fail("the picture " + name + " cannot be taken");
+        return Progress::Done;
+    });
+}
+
+void PlayScript::RecordStory()
+{
+    Add("record the story", []() {
+        std::ofstream("story.txt") << StoryRecord::OfGame().Text();
+        return Progress::Done;
+    });
+}
+
+void PlayScript::OnFrame(Platform::GraphicsDevice& device)
+{
+    m_pDevice = &device;
+    ++m_iFrame;
+    m_oClock.AdvanceMilliseconds(double(CoreApp::MIN_FRAME_MS));
+    if (Platform::Window* window = g_pCoreApp ? g_pCoreApp->GetWindow() : nullptr) {
+        m_oInput.Attach(window->GetSdlWindow());
+        window->GetClientSize(m_iWidth, m_iHeight);
+    }
+    // A held button or key goes up a frame after it went down. The game reads
+    // every click over two frames, the press and then the release, so the
+    // next step waits for the frame after both.
+    const bool settling = m_bClickSettling || m_uButtonToRelease != 0 || m_eKeyToRelease != SDL_SCANCODE_UNKNOWN;
+    m_bClickSettling = false;
+    if (m_uButtonToRelease != 0)
+        m_oInput.Release(m_uButtonToRelease);
+    m_uButtonToRelease = 0;
+    if (m_eKeyToRelease != SDL_SCANCODE_UNKNOWN)
+        m_oInput.Key(m_eKeyToRelease, false);
+    m_eKeyToRelease = SDL_SCANCODE_UNKNOWN;
+    if (m_bFailed || settling)
+        return;
+
+    if (m_uStep == m_vSteps.size()) {
+        if (!m_bOver) {
+            Note("the play is over");
+            m_bOver = true;
+            m_iStepStart = m_iFrame;
+        } else if (m_iFrame - m_iStepStart > ENDING_LIMIT) {
+            Fail("the game did not end after the last step");
+        }
+        return;
+    }
+    const Step& step = m_vSteps[m_uStep];
+    const Progress progress = step.act();
+    if (m_bFailed)
+        return;
+    if (progress == Progress::Done) {
+        Note(step.text);
+        ++m_uStep;
+        m_iStepStart = m_iFrame + 1;
+    } else if (m_iFrame - m_iStepStart + 1 >= step.frameLimit) {
+        Fail("not done after " + std::to_string(step.frameLimit) + " frames");
+    }
+}
+
+void PlayScript::Fail(const std::string& why)
+{
+    const std::string step = m_uStep < m_vSteps.size() ? m_vSteps[m_uStep].text : "the end";
+    Note("FAILED: " + step + ": " + why);
+    m_bFailed = true;
+    Platform::RgbaImage image;
+    if (m_pDevice && m_pDevice->ReadBackBuffer(&image) == Platform::D3D_OK)
+        Platform::WritePng(image, "failure.png");
+    // As a person closes the window.
+    SDL_Event quit {};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+void PlayScript::Note(const std::string& line)
+{
+    std::ofstream("play.txt", std::ios::app) << "frame " << m_iFrame << ": " << line << "\n";
+}
+
+bool PlayScript::MoveOnto(const Place& place, const std::string& what, ScreenPoint* seen)
+{
+    if (!place.Found()) {
+        Fail(what + ": " + place.missing);
+        return false;
+    }
+    const WindowPixel pixel = PixelOf(place.point, m_iWidth, m_iHeight);
+    const std::optional<ScreenPoint> at = SeenAt(pixel, m_iWidth, m_iHeight);
+    if (!at) {
+        Fail(what + " at " + Where(place.point) + " lies outside the window");
+        return false;
+    }
+    m_oInput.MoveTo(pixel);
+    if (seen)
+        *seen = *at;
+    return true;
+}
+
+void PlayScript::ClickNow(uint8_t button, ClickStyle style)
+{
+    m_oInput.Press(button);
+    if (style == ClickStyle::Quick) {
+        m_oInput.Release(button);
+        m_bClickSettling = true;
+    } else {
+        m_uButtonToRelease = button;
+    }
+}
+
+void PlayScript::ReadOn()
+{
+    if (!ShowsSentence() || m_iFrame - m_iLastReadingClick < READING_PAUSE)
+        return;
+    ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+    m_iLastReadingClick = m_iFrame;
+}
+
+std::optional<WindowPixel> PlayScript::OutOfTheMenu() const
+{
+    // Pixel by pixel, as the game sees each.
+    for (int32_t step : {1, -1}) {
+        for (WindowPixel pixel = m_oInput.Pointer(); pixel.y >= 0 && pixel.y < m_iHeight; pixel.y += step) {
+            const std::optional<ScreenPoint> seen = SeenAt(pixel, m_iWidth, m_iHeight);
+            if (seen && !Inventory::IsInInventoryArea(seen->x, seen->y))
+                return pixel;
+        }
+    }
+    return std::nullopt;
+}
+
+bool PlayScript::StepTowards(WindowPixel target, int32_t& framesLeft)
+{
+    if (framesLeft <= 0)
+        return true;
+    const WindowPixel from = m_oInput.Pointer();
+    m_oInput.MoveTo({from.x + (target.x - from.x) / framesLeft, from.y + (target.y - from.y) / framesLeft});
+    return --framesLeft == 0;
+}
+
+} // namespace TestSupport

@@ -1,0 +1,158 @@
+#pragma once
+#include "Support/PlayerInput.h"
+#include "Support/ScreenPlaces.h"
+#include "System/FakeClock.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Platform {
+class GraphicsDevice;
+}
+
+namespace TestSupport {
+
+// The verbs of a hotspot's verb menu.
+enum class Verb : int32_t {
+    Look = 1,
+    Talk = 2,
+    Activate = 3,
+};
+
+// How the player clicks: the button pressed and released between the same
+// two frames, or held down for one frame.
+enum class ClickStyle {
+    Quick,
+    Held,
+};
+
+// A player's way through the real game, written down as steps and played
+// inside the game's process. Once a frame, after the game has drawn it and
+// before it is shown, the play looks at the game and acts through SDL mouse
+// and keyboard events on its window, as a person at the screen acts between
+// two frames. Every place it clicks comes from the game's data
+// (ScreenPlaces.h), and every step waits for a moment of the game
+// (GameMoments.h), never for a count of frames.
+//
+// The play writes what it did to "play.txt" in the game's folder, its
+// pictures to "<name>.png" and, when asked, the story to "story.txt". A step
+// that cannot be done is written down as a line starting with "FAILED"
+// (with the picture "failure.png") and ends the game; so does the end of the
+// steps, should the game not end by itself.
+class PlayScript {
+public:
+    PlayScript() = default;
+    // The steps hold on to the play.
+    PlayScript(const PlayScript&) = delete;
+    PlayScript& operator=(const PlayScript&) = delete;
+
+    // While waiting, the play reads on through the talk screen: a click
+    // types a sentence out, the next one goes on.
+    void WaitForScene(const std::string& name);
+    // The same, clicking away the splash logos and the movies on the way.
+    void SkipToScene(const std::string& name);
+    void WaitForMovie();
+    void WaitUntilInteractive();
+    void WaitForChoices();
+
+    // The pointer over the hotspot's on-screen centre, which must pick it.
+    void PointAt(const std::string& object);
+    // A click where the pointer is.
+    void ClickHere(ClickStyle style = ClickStyle::Quick);
+    void Click(const std::string& object, ClickStyle style = ClickStyle::Quick);
+    // A click on the hotspot, then a wait for its verb icons to fly out.
+    void OpenVerbMenu(const std::string& object, ClickStyle style = ClickStyle::Quick);
+    void PointAtVerb(Verb verb);
+    // The verb menu of the hotspot, and the verb chosen in it.
+    void Use(const std::string& object, Verb verb, ClickStyle style = ClickStyle::Quick);
+    // The proposition of the talk screen by its place in the whole list,
+    // turning the pages by their arrows on the way.
+    void Choose(int32_t proposition, ClickStyle style = ClickStyle::Quick);
+
+    // The secondary button, then a wait for the inventory.
+    void OpenInventory(ClickStyle style = ClickStyle::Quick);
+    // Once the menu takes input again, the secondary button closes it.
+    void CloseInventory(ClickStyle style = ClickStyle::Quick);
+    // The button pressed on the item's cell, and held.
+    void PickUpItem(const std::string& item);
+    // The held item moved across the screen, a step a frame, onto the
+    // scene's hotspot, until the caption names it.
+    void CarryTo(const std::string& object);
+    // The held item moved onto another item's cell.
+    void CarryToItem(const std::string& item);
+    // The held button released where the pointer is.
+    void Drop();
+    void DragItemOnto(const std::string& item, const std::string& object);
+    // The item dragged onto the other in the inventory, which stays open.
+    void Combine(const std::string& item, const std::string& other);
+
+    // The key pressed, and released a frame later.
+    void PressKey(SDL_Scancode key);
+    // Esc, and the quit box's line that quits.
+    void Quit();
+
+    // The frame as shown, into "<name>.png".
+    void Screenshot(const std::string& name);
+    // The story as it stands, into "story.txt".
+    void RecordStory();
+
+    // The clock the played game runs on: each frame moves it on by one
+    // frame's 16 ms at once, so that frames follow each other unpaced.
+    Platform::Clock& Clock() { return m_oClock; }
+    // One frame of the play: the graphics watcher calls it.
+    void OnFrame(Platform::GraphicsDevice& device);
+
+private:
+    enum class Progress {
+        Pending,
+        Done,
+    };
+    using Act = std::function<Progress()>;
+    struct Step {
+        std::string text;
+        Act act;
+        // The frames the step may take.
+        int32_t frameLimit;
+    };
+
+    void Add(std::string text, Act act, int32_t frameLimit = 1);
+    void AddWait(std::string text, std::function<bool()> moment);
+    void Fail(const std::string& why);
+    void Note(const std::string& line);
+    // Moves the pointer onto the place; false (after Fail) when it is not
+    // found or the game would not see the pointer there.
+    bool MoveOnto(const Place& place, const std::string& what, ScreenPoint* seen = nullptr);
+    void ClickNow(uint8_t button, ClickStyle style);
+    // A click on a sentence of the talk screen, now and then.
+    void ReadOn();
+    // The nearest pixel straight below (else above) the pointer where the
+    // game sees it outside the area an inventory item is dragged out of.
+    std::optional<WindowPixel> OutOfTheMenu() const;
+    // The pointer moved a step on its way to the target; true once there.
+    bool StepTowards(WindowPixel target, int32_t& stepsLeft);
+
+    std::vector<Step> m_vSteps;
+    size_t m_uStep = 0;
+    int32_t m_iFrame = 0;
+    int32_t m_iStepStart = 0;
+    int32_t m_iLastReadingClick = 0;
+    bool m_bFailed = false;
+    bool m_bOver = false;
+    int32_t m_iWidth = 0;
+    int32_t m_iHeight = 0;
+    // A quick click is read in the next two frames.
+    bool m_bClickSettling = false;
+    // What a held click or a key press lets go of in the next frame.
+    uint8_t m_uButtonToRelease = 0;
+    SDL_Scancode m_eKeyToRelease = SDL_SCANCODE_UNKNOWN;
+    Platform::GraphicsDevice* m_pDevice = nullptr;
+    PlayerInput m_oInput;
+    Platform::FakeClock m_oClock;
+};
+
+} // namespace TestSupport

@@ -1,0 +1,159 @@
+#include "Support/ScreenPlaces.h"
+
+#include "Adventure/Common/Entity.h"
+#include "Common/ItemIds.h"
+#include "Common/TwGame.h"
+#include "Dialogs/Common/DialogInterface.h"
+#include "Interface/Common/InterfaceMenu.h"
+#include "Interface/Common/SystemMessageBox.h"
+#include "Inventory/Common/Inventory.h"
+#include "Managers/Common/SceneManager.h"
+#include "Scene/Common/Region.h"
+#include "Scene/Common/Scene.h"
+#include "Screen/CoreVirtualScreen.h"
+
+#include <cstring>
+
+namespace TestSupport {
+namespace {
+
+ScreenPoint Middle(fx32 left, fx32 top, fx32 right, fx32 bottom)
+{
+    return {left + (right - left) / 2, top + (bottom - top) / 2};
+}
+
+ScreenPoint SpriteMiddle(const InterfaceSprite& sprite)
+{
+    fx32 x[4];
+    fx32 y[4];
+    sprite.ComputeCorners(sprite.m_fxX, sprite.m_fxY, x, y);
+    return {(x[0] + x[1] + x[2] + x[3]) / 4, (y[0] + y[1] + y[2] + y[3]) / 4};
+}
+
+uint32_t ItemIdOf(const std::string& name)
+{
+    for (const ItemIdRow& row : Id::GetItemTable())
+        if (row.m_pName && name == row.m_pName)
+            return row.m_uId;
+    return 0;
+}
+
+} // namespace
+
+Scene* PlayedScene()
+{
+    return dynamic_cast<Scene*>(SceneManager::GetCurrentScene());
+}
+
+SceneObject* FindObject(const Scene& scene, const std::string& name)
+{
+    for (int32_t i = 0; i < scene.m_iNumEntities; ++i) {
+        const Entity& entity = scene.m_vEntities[i];
+        if (name != entity.m_sName)
+            continue;
+        if (entity.m_pRegion)
+            return entity.m_pRegion;
+        return entity.GetShownSprite();
+    }
+    for (int32_t i = 0; i < scene.m_iNumCharacters; ++i) {
+        const Scriptable* actor = scene.m_apActors[i].get();
+        if (actor && actor->GetName() && name == actor->GetName())
+            return scene.m_apCharacters[i].get();
+    }
+    return nullptr;
+}
+
+Place ObjectPlace(const std::string& name)
+{
+    Scene* scene = PlayedScene();
+    if (!scene)
+        return Place::Nowhere("no scene is played");
+    const SceneObject* object = FindObject(*scene, name);
+    if (!object)
+        return Place::Nowhere("the scene " + std::string(scene->GetName()) + " has no " + name);
+    const SceneRect& box = object->m_oBox;
+    ScreenPoint layer = Middle(box.xMin, box.yMin, box.xMax, box.yMax);
+    const auto* region = dynamic_cast<const Region*>(object);
+    if (region && !region->Contains(layer.x, layer.y, 0) && !region->m_vTriangles.empty()) {
+        const RegionTriangle& t = region->m_vTriangles.front();
+        layer = {((t.x0 + t.x1 + t.x2) << FX32_SHIFT) / 3, ((t.y0 + t.y1 + t.y2) << FX32_SHIFT) / 3};
+    }
+    // Boxes lie on the main layer, which scrolls under the screen.
+    return {{layer.x - scene->m_fScroll, layer.y}, {}};
+}
+
+Place VerbPlace(int32_t verb)
+{
+    Scene* scene = PlayedScene();
+    if (!scene || !scene->m_bVerbMenuOpen)
+        return Place::Nowhere("no verb menu is open");
+    for (int32_t slot = 0; slot < 2; ++slot) {
+        if (scene->m_oCursor.m_aSlots[slot].m_iVerb == verb) {
+            const CoreFxVec2 place = scene->m_oCursor.GetVerbPlace(slot);
+            return {{place.x, place.y}, {}};
+        }
+    }
+    return Place::Nowhere("the verb menu does not offer verb " + std::to_string(verb));
+}
+
+Place ItemCellPlace(const std::string& item)
+{
+    InterfaceMenu* menu = InterfaceMenu::GetInstance();
+    const uint32_t id = ItemIdOf(item);
+    if (!menu || id == 0)
+        return Place::Nowhere("no inventory, or no item " + item);
+    const Inventory& inventory = menu->GetInventory();
+    const auto cells = inventory.GetCells();
+    for (int32_t k = 0; k < INVENTORY_PAGE_CELLS; ++k) {
+        const int32_t cell = inventory.GetPageStart() + k;
+        if (cell < INVENTORY_CELLS && cells[cell] == id) {
+            const CoreFxVec2 corner = Inventory::GetCellPosition(k);
+            const fx32 cellSize = Inventory::GetCellPosition(1).x - Inventory::GetCellPosition(0).x;
+            return {{corner.x + cellSize / 2, corner.y + cellSize / 2}, {}};
+        }
+    }
+    return Place::Nowhere("the inventory page shows no " + item);
+}
+
+Place ChoiceRowPlace(int32_t row)
+{
+    const DialogInterface& talk = g_oDialogInterface;
+    const fx32 height = talk.GetRowHeight();
+    if (talk.GetState() != DIALOG_STATE_THINKING || height <= 0)
+        return Place::Nowhere("the talk screen offers no propositions");
+    const fx32 top = talk.GetTextTop() + row * height;
+    return {Middle(talk.GetTextLeft(), top, talk.GetTextRight(), top + height), {}};
+}
+
+Place PageArrowPlace(bool next)
+{
+    const InterfaceSprite& arrow = next ? g_oDialogInterface.GetArrowDown() : g_oDialogInterface.GetArrowUp();
+    if (!arrow.m_bVisible)
+        return Place::Nowhere(next ? "no arrow to the next page" : "no arrow to the previous page");
+    return {SpriteMiddle(arrow), {}};
+}
+
+Place QuitLinePlace()
+{
+    if (!g_bQuitBoxShown)
+        return Place::Nowhere("the quit box is not shown");
+    // Button lines are centred across the screen.
+    return {{VIRTUAL_SCREEN_WIDTH / 2, SystemMessageBox::ButtonLineY(TwGame::QUIT_BUTTON)}, {}};
+}
+
+SceneObject* PickedAt(ScreenPoint point)
+{
+    Scene* scene = PlayedScene();
+    return scene ? scene->PickObjectAt(point.x, point.y) : nullptr;
+}
+
+std::string NameOf(const SceneObject* object)
+{
+    if (!object)
+        return "nothing";
+    if (object->m_pScriptable && object->m_pScriptable->GetName())
+        return object->m_pScriptable->GetName();
+    return std::string(object->m_sName, strnlen(object->m_sName, sizeof object->m_sName));
+}
+
+} // namespace TestSupport

@@ -1,0 +1,49 @@
+#pragma once
+#include "Support/PlayerInput.h"
+
+#include <string>
+
+class Scene;
+class SceneObject;
+
+namespace TestSupport {
+
+// Where the player finds a thing on the screen, or why it is not there.
+struct Place {
+    ScreenPoint point;
+    std::string missing;
+
+    bool Found() const { return missing.empty(); }
+    static Place Nowhere(std::string why) { return {{}, std::move(why)}; }
+};
+
+// The places a player clicks, read from the running game's own data on the
+// virtual screen: nothing here is typed in.
+
+// The scene being played: the current scene once loaded, else null.
+Scene* PlayedScene();
+// The scene's hotspot of that name: an entity's region or shown sprite, or
+// an actor's character.
+SceneObject* FindObject(const Scene& scene, const std::string& name);
+// The on-screen centre of the hotspot's box (a region's first triangle when
+// the centre falls outside it).
+Place ObjectPlace(const std::string& name);
+// The icon of the verb (CURSOR_LOOK, CURSOR_TALK, CURSOR_ACTIVATE) in the
+// open verb menu.
+Place VerbPlace(int32_t verb);
+// The middle of the inventory cell that shows the item (an ITEM_ name).
+Place ItemCellPlace(const std::string& item);
+// The middle of row k of the talk screen's page of propositions.
+Place ChoiceRowPlace(int32_t row);
+// The talk screen's arrow that turns to the next (or previous) page.
+Place PageArrowPlace(bool next);
+// The quit box's line that quits.
+Place QuitLinePlace();
+
+// What the pointer at the point would pick in the played scene, as the
+// scene's own picking finds it.
+SceneObject* PickedAt(ScreenPoint point);
+// The name of a picked object's owner, for messages.
+std::string NameOf(const SceneObject* object);
+
+} // namespace TestSupport
