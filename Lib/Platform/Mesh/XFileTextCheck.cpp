@@ -402,7 +402,9 @@ private:
     }
 
     // One material index for every face, or one for all of them, each
-    // naming one of the materials that follow.
+    // naming one of the materials that follow, which are as many as the
+    // list declares. The importer takes the faces' materials from that list
+    // without looking: a list with none would leave them pointing nowhere.
     bool MaterialList(uint32_t iFaces)
     {
         uint32_t iDeclared = 0;
@@ -431,7 +433,7 @@ private:
             }
             return name == ";" || UnknownObject();
         });
-        return bGood && iHighest < std::max(iMaterials, 1u);
+        return bGood && iMaterials == iDeclared && iHighest < iMaterials;
     }
 
     bool Material()

@@ -127,12 +127,17 @@ bool DkLocalizer::ResolveBank(const char* name, uint8_t* table, uint32_t size, D
     if (table[size - 1] != 0)
         return Refuse(name, "its last string is not ended");
     for (uint32_t i = 0; i < count; ++i) {
-        const uint64_t offset = ReadWord(table, entries + uint64_t(i) * L10N_ENTRY_SIZE + 4);
-        if (pool + offset >= size) {
-            char reason[64];
+        const uint64_t entry = entries + uint64_t(i) * L10N_ENTRY_SIZE;
+        const uint64_t offset = ReadWord(table, entry + 4);
+        char reason[64] = {};
+        if (pool + offset >= size)
             std::snprintf(reason, sizeof reason, "entry %u: its string lies past the end of the file", i);
+        // The search halves the table by id: out of order, it would miss
+        // texts that are there.
+        else if (i > 0 && ReadWord(table, entry) < ReadWord(table, entry - L10N_ENTRY_SIZE))
+            std::snprintf(reason, sizeof reason, "entry %u: its id is out of order", i);
+        if (reason[0] != 0)
             return Refuse(name, reason);
-        }
     }
     bank.m_uCount = count;
     bank.m_pEntries = table + entries;

@@ -147,6 +147,16 @@ TEST_F(DkLocalizerTest, EntriesLyingOverThePreparedMarkAreCheckedAsTheMarkLeaves
                 HasSubstr("text table \"overlap.dat\" refused: entry 0: its string lies past the end of the file"));
 }
 
+TEST_F(DkLocalizerTest, ATableOutOfIdOrderIsRefusedByName)
+{
+    std::vector<uint8_t> table = HandMadeTextTable({{1, "one"}, {5, "five"}, {3, "three"}, {7, "seven"}});
+    EXPECT_THAT(TestSupport::LogOf([&] { EXPECT_EQ(Add(table, "unsorted.dat"), -1); }),
+                HasSubstr("text table \"unsorted.dat\" refused: entry 2: its id is out of order\n"));
+    EXPECT_EQ(m_banks[0].m_pTable, nullptr);
+    std::vector<uint8_t> repeated = HandMadeTextTable({{1, "one"}, {1, "one again"}, {2, "two"}});
+    EXPECT_EQ(Add(repeated), 0);
+}
+
 TEST_F(DkLocalizerTest, AnEmptyTableHoldsNoText)
 {
     std::vector<uint8_t> empty = HandMadeTextTable({});

@@ -72,6 +72,11 @@ TEST(XFileTextCheck, RefusesCountsThatDisagree)
     ExpectRefused(Square(GOOD_FACE, "MeshNormals { 1; 0.0; 0.0; 1.0;; 2; 3; 0, 0, 0;, 1; 0;; }"));
     ExpectRefused(Square(GOOD_FACE, "MeshTextureCoords { 3; 0.0; 0.0;, 1.0; 0.0;, 1.0; 1.0;; }"));
     ExpectRefused(Square(GOOD_FACE, "MeshMaterialList { 1; 0;; " + MATERIAL + " }"));
+    // A list without materials leaves the importer's faces pointing at none.
+    ExpectRefused(Square(GOOD_FACE, "MeshMaterialList { 0; 2; 0, 0;; }"));
+    ExpectRefused(Square(GOOD_FACE, "MeshMaterialList { 1; 1; 0;; Xaterial { 1.0; 0.0; 0.0; 1.0;; }; }"));
+    ExpectRefused(Square(GOOD_FACE, "MeshMaterialList { 2; 1; 0;; " + MATERIAL + " }"));
+    ExpectRefused(Square(GOOD_FACE, "MeshMaterialList { 1; 1; 0;; " + MATERIAL + " " + MATERIAL + " }"));
     const std::string list = "MeshMaterialList { 1; 2; 0, 0;; " + MATERIAL + " }";
     ExpectRefused(Square(GOOD_FACE, list + " " + list));
     ExpectRefused("xof 0303txt 0032\nMesh {\n 999999999;\n 0.0; 0.0; 0.0;;\n 1;\n 3; 0, 0, 0;;\n}\n");

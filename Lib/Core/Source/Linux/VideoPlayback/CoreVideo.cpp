@@ -48,14 +48,15 @@ bool CoreVideo::Open(const char* path, uint32_t soundTrack)
     Platform::VideoSystem& system = Platform::GetVideoSystem();
     std::string error;
     std::unique_ptr<Platform::Movie> movie = system.Open(path, Platform::MOVIE_NO_SOUND, error);
-    ENGINE_ASSERT_MSG(movie, "couldn't open movie %s\n", path);
+    // The second line keeps why the file was refused.
+    ENGINE_ASSERT_MSG(movie, "couldn't open movie %s\n%s: %s\n", path, path, error.c_str());
     if (!movie)
         return false;
     if (soundTrack >= movie->Info().soundTrackCount)
         soundTrack = 0;
     movie.reset();
     movie = system.Open(path, soundTrack, error);
-    ENGINE_ASSERT_MSG(movie, "couldn't open movie %s\n", path);
+    ENGINE_ASSERT_MSG(movie, "couldn't open movie %s\n%s: %s\n", path, path, error.c_str());
     if (!movie)
         return false;
     ms_pMovie = std::move(movie);

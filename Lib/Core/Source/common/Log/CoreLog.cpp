@@ -1,5 +1,6 @@
 #include "Log/CoreLog.h"
 
+#include "Log/LogText.h"
 #include "System/Debugger.h"
 
 #include <cstdarg>
@@ -11,6 +12,8 @@ namespace {
 // Static so that logging works before the heaps exist and while a heap
 // reports its own corruption.
 char s_printBuffer[2048];
+// A formatted text with every byte escaped still fits.
+char s_escapedBuffer[4 * sizeof s_printBuffer];
 
 CoreLogCapture* s_pCapture = nullptr;
 
@@ -28,18 +31,20 @@ void CorePrint(CoreLog* log, const char* format, ...)
     std::vsnprintf(s_printBuffer, sizeof s_printBuffer, format, arguments);
     va_end(arguments);
 
+    const char* text = EscapeLogText(s_printBuffer, s_escapedBuffer, sizeof s_escapedBuffer);
     if (s_pCapture)
-        s_pCapture->Write(s_printBuffer);
+        s_pCapture->Write(text);
     else
-        std::fputs(s_printBuffer, stdout);
+        std::fputs(text, stdout);
     if (log && log->m_pFile) {
-        std::fputs(s_printBuffer, log->m_pFile);
+        std::fputs(text, log->m_pFile);
         std::fflush(log->m_pFile);
     }
 }
 
-void CoreDebugOutput(const char* text)
+void CoreDebugOutput(const char* report)
 {
+    const char* text = EscapeLogText(report, s_escapedBuffer, sizeof s_escapedBuffer);
     // The debugger copy goes to another stream: what the log printed before
     // must reach the terminal first, so that lines stay whole and in order.
     std::fflush(stdout);

@@ -14,15 +14,17 @@ public:
 extern CoreLog g_oCoreLog;
 
 // Formats a text (at most 2047 characters; longer texts are cut) and writes
-// it unchanged to standard output and, while the log's file is open, to the
-// file, which is flushed after every text. The debugger reads standard output
+// it to standard output and, while the log's file is open, to the file,
+// which is flushed after every text. The text is written unchanged but for
+// bytes that are no printable text, escaped (EscapeLogText). The debugger reads standard output
 // here; its own stream is the terminal's standard error, where a second copy
 // would show every line twice.
 void CorePrint(CoreLog* log, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// Writes text to the debugger output (standard error) and, while the main
-// log's file is open, to the file: what the terminal shows is in the log too.
-void CoreDebugOutput(const char* text);
+// Writes a text, escaped as CorePrint's, to the debugger output (standard
+// error) and, while the main log's file is open, to the file: what the
+// terminal shows is in the log too.
+void CoreDebugOutput(const char* report);
 
 // Takes the terminal's copy of every text of CorePrint and CoreDebugOutput
 // while installed, whichever stream it would use: tests read what the log

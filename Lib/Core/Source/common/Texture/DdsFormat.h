@@ -18,6 +18,8 @@ constexpr uint32_t DDS_FOURCC_DXT2 = DdsFourCc("DXT2");
 constexpr uint32_t DDS_FOURCC_DXT3 = DdsFourCc("DXT3");
 constexpr uint32_t DDS_FOURCC_DXT4 = DdsFourCc("DXT4");
 constexpr uint32_t DDS_FOURCC_DXT5 = DdsFourCc("DXT5");
+// The pixel format is in a second header after the first (DXGI formats).
+constexpr uint32_t DDS_FOURCC_DX10 = DdsFourCc("DX10");
 
 // Header words, by byte offset.
 constexpr uint32_t DDS_MAGIC_OFFSET = 0;

@@ -48,6 +48,11 @@ bool ReadDdsImage(const char* name, const uint8_t* data, size_t size, DdsImage& 
         CorePrint(&g_oCoreLog, "The size of a texture cannot be 0!\n");
     }
 
+    // Such a file may well hold DXT pixels, but after a header of its own
+    // that the texture would take for pixels.
+    if (read.m_iFourCc == DDS_FOURCC_DX10)
+        return Refuse(name, "its pixel format is in a DX10 header, which the game does not read (store BC1 to BC3 "
+                            "pixels as DXT1 to DXT5)");
     if (DdsBlockBytes(read.m_iFourCc) == 0)
         return Refuse(name, "its pixel format is not block-compressed (DXT1 to DXT5)");
     if (read.m_iWidth == 0 || read.m_iHeight == 0)

@@ -163,7 +163,8 @@ TEST_F(CoreVideoTest, AMovieThatCannotBeOpenedLeavesNothingToDecodeOrDraw)
 {
     TestSupport::LogCapture log;
     EXPECT_FALSE(CoreVideo::Open("video/missing.bik", 0));
-    EXPECT_TRUE(log.Contains("couldn't open movie video/missing.bik\n")) << log.Text();
+    EXPECT_TRUE(log.Contains("couldn't open movie video/missing.bik\nvideo/missing.bik: no such movie\n"))
+        << log.Text();
     EXPECT_EQ(CoreVideo::GetStatus(), CoreVideo::VIDEO_CLOSED);
     EXPECT_EQ(CoreVideo::GetMovie(), nullptr);
     EXPECT_FALSE(CoreVideo::DecodeFrame(true, true));

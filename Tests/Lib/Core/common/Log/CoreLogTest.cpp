@@ -56,6 +56,28 @@ TEST_F(CoreLogTest, FormattedPercentSignsAreWrittenAsTheyStand)
     EXPECT_EQ(ReadFileText(Path()), "file 100%d_done.dat\n");
 }
 
+// A name read from a damaged file reaches no output as raw bytes: control
+// bytes and broken UTF-8 are escaped, letters of any language are not.
+TEST_F(CoreLogTest, BytesThatAreNoTextAreEscapedEverywhere)
+{
+    OpenFile();
+    StreamCapture error(stderr);
+    std::string shown;
+    {
+        TestSupport::LogCapture capture;
+        CorePrint(&m_log, "entry \"%s\" and \"%s\"\n", "ab\x1B]0;owned\x07\x01\x7F", "\xFF\xC3(\xC2\x9B\xED\xA0\x80");
+        CorePrint(&m_log, "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x98\x80\ttab\n");
+        CoreDebugOutput("report \x1B[2J\n");
+        shown = capture.Take();
+    }
+    const std::string logged = "entry \"ab\\x1B]0;owned\\x07\\x01\\x7F\" and "
+                               "\"\\xFF\\xC3(\\xC2\\x9B\\xED\\xA0\\x80\"\n"
+                               "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x98\x80\ttab\n";
+    EXPECT_EQ(shown, logged + "report \\x1B[2J\n");
+    EXPECT_EQ(ReadFileText(Path()), logged);
+    EXPECT_EQ(error.Text(), "");
+}
+
 TEST_F(CoreLogTest, DebuggerTextReachesStandardErrorAndTheMainLogFile)
 {
     StreamCapture error(stderr);

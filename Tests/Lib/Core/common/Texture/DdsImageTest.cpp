@@ -88,6 +88,9 @@ TEST(DdsImageTest, RefusesImagesThatCannotSafelyBecomeTextures)
         const char* reason;
     };
     const auto good = MakeDds(30, 17, DDS_FOURCC_DXT5, 640);
+    // BC1 (DXGI format 71) behind the second header of the DX10 code.
+    auto bc1 = MakeDds(4, 4, DDS_FOURCC_DX10, 20 + 8);
+    Put(bc1, DDS_LEVEL0_OFFSET, 71);
     const std::vector<Case> cases = {
         {"empty", good, 0, "shorter than its 128-byte header"},
         {"header cut", good, 127, "shorter than its 128-byte header"},
@@ -95,6 +98,7 @@ TEST(DdsImageTest, RefusesImagesThatCannotSafelyBecomeTextures)
         {"header only", good, 128, "level 0 of 30 x 17 pixels runs past its 0 bytes of pixels"},
         {"uncompressed", MakeDds(4, 4, 21, 64), 128 + 64, "not block-compressed"},
         {"unknown code", MakeDds(4, 4, 0x33545844 + 0x100, 16), 128 + 16, "not block-compressed"},
+        {"DX10 header", bc1, bc1.size(), "its pixel format is in a DX10 header, which the game does not read"},
         {"zero width", MakeDds(0, 4, DDS_FOURCC_DXT1, 8), 128 + 8, "0 pixels wide or high"},
         {"zero height", MakeDds(4, 0, DDS_FOURCC_DXT1, 8), 128 + 8, "0 pixels wide or high"},
         {"huge", MakeDds(0xFFFFFFFF, 0xFFFFFFFF, DDS_FOURCC_DXT5, 16), 128 + 16,

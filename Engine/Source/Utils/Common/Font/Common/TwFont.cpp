@@ -99,6 +99,7 @@ bool Font::InitializeFromMemory(const char* name, const uint8_t* image, uint32_t
         ranges[i].m_uFirst = ReadWord(range, 0);
         ranges[i].m_uLast = ReadWord(range, 4);
     }
+    uint64_t oddRecords = 0;
     for (uint64_t i = 0; i < glyphCount; ++i) {
         const uint8_t* record = image + glyphsStart + i * FONT_GLYPH_SIZE;
         FontGlyph& glyph = glyphs[i];
@@ -111,8 +112,15 @@ bool Font::InitializeFromMemory(const char* name, const uint8_t* image, uint32_t
         glyph.m_fxOffsetX = PixelsToUnits(static_cast<int8_t>(record[6]));
         glyph.m_fxOffsetY = PixelsToUnits(static_cast<int8_t>(record[7]));
         glyph.m_fxAdvance = PixelsToUnits(static_cast<int8_t>(record[8]));
-        const uint8_t sDummyByte = record[9];
-        ENGINE_ASSERT(sDummyByte == 0);
+        if (record[9] != 0)
+            ++oddRecords;
+    }
+    // One report for the whole file, however many glyphs it damages.
+    if (oddRecords > 0) {
+        CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, "sDummyByte == 0");
+        CorePrint(&g_oCoreLog, "message:\n");
+        CorePrint(&g_oCoreLog, "font \"%s\": %llu glyph records do not end in a 0 byte; read anyway\n",
+                  name ? name : "", static_cast<unsigned long long>(oddRecords));
     }
 
     m_fxLineHeight = PixelsToUnits(lineHeight);
@@ -158,6 +166,10 @@ int32_t Font::GetGlyphNumberFromUnicode(uint32_t c) const
 
 const FontGlyph* Font::GetGlyph(uint32_t c) const
 {
+    // A font that did not load was reported then: its text is skipped
+    // without a report for every code point.
+    if (m_pSequences == nullptr)
+        return m_pDefaultGlyph;
     const int32_t index = GetGlyphNumberFromUnicode(c);
     return index == -1 ? m_pDefaultGlyph : &m_pGlyphs[index];
 }

@@ -204,10 +204,13 @@ TEST_F(TwFontTest, AGlyphWithAnUnusedByteIsReportedAndLoaded)
     HandMadeFont made;
     HandMadeFont::Glyph odd = Glyph(0, 4, 5);
     odd.dummy = 1;
-    made.Add('a', 'a', odd);
+    made.Add('a', 'c', odd);
     std::string log;
     ASSERT_TRUE(Load(made.Bytes(), &log));
-    EXPECT_THAT(log, HasSubstr("condition: sDummyByte == 0\n"));
+    EXPECT_THAT(log, testing::StartsWith("ASSERT\n"));
+    EXPECT_THAT(log, HasSubstr("condition: sDummyByte == 0\nmessage:\n"
+                               "font \"test.fnt.bin\": 3 glyph records do not end in a 0 byte; read anyway\n"));
+    EXPECT_EQ(log.find("ASSERT", 1), std::string::npos) << log;
     ASSERT_NE(m_font.GetGlyph('a'), nullptr);
 }
 
@@ -218,6 +221,12 @@ TEST_F(TwFontTest, AMissingFileIsReportedWithItsPath)
     EXPECT_THAT(log,
                 HasSubstr("message:\nFont::Initialize -- Cannot load the font ressource: nowhere/None.fnt.bin!\n"));
     EXPECT_EQ(m_font.GetGlyphCount(), 0u);
+    // The empty font then measures and finds nothing, without a word.
+    log = LogOf([&] {
+        EXPECT_EQ(m_font.ComputeTextWidth("Any text at all"), 0);
+        EXPECT_EQ(m_font.GetGlyph('A'), nullptr);
+    });
+    EXPECT_EQ(log, "");
 }
 
 TEST_F(TwFontTest, TheSampleFontsHoldTheLettersOfTheFiveLanguages)
