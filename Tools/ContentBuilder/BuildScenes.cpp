@@ -7,6 +7,7 @@
 #include "OutputFile.h"
 #include "SceneFiles.h"
 #include "TextureBuilder.h"
+#include "WorldShapes.h"
 
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
@@ -83,7 +84,8 @@ std::vector<uint8_t> BuildScenePack(const nlohmann::json& source, const fs::path
     for (const nlohmann::json& texture : Members(source, "textures")) {
         const std::string name = RequireString(texture, "name");
         try {
-            entries.push_back({DATAPACK_TEXTURE, name, BuildTexture(texture, content)});
+            const nlohmann::json drawn = ProjectWorldShapes(texture, source, "texture \"" + name + "\"");
+            entries.push_back({DATAPACK_TEXTURE, name, BuildTexture(drawn, content)});
         } catch (const ContentError& error) {
             throw ContentError(place + ": " + error.what());
         }

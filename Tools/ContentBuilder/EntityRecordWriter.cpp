@@ -11,6 +11,7 @@ constexpr size_t MAX_LOOK_DIALOGS = 4;
 constexpr size_t MAX_SPRITES = 16;
 // No save slot: the entity is no slot label.
 constexpr int64_t NO_SAVE_SLOT = -1;
+constexpr int64_t NO_CAPTION = 0xFFFFFFFF;
 
 const nlohmann::json& List(const SourceRecord& entity, const char* member, size_t max)
 {
@@ -48,12 +49,13 @@ uint32_t ObjectId(const SourceRecord& entity, const nlohmann::json& value, const
     return static_cast<uint32_t>(entity.ToInteger(value, INT32_MIN, INT32_MAX, std::string("a ") + kind + " id"));
 }
 
-// The caption: a text key of the text tables ("MENU_START") or a text id.
+// The caption: a text key of the text tables ("MENU_START") or a text id;
+// without one, the id that stands for no text (a text id 0 would be looked up).
 uint32_t CaptionTextId(const SourceRecord& entity)
 {
     if (entity.Has("caption") && entity.Member("caption").is_string())
         return TextIdOfKey(entity.Member("caption").get<std::string>());
-    return static_cast<uint32_t>(entity.Integer("caption", 0, UINT32_MAX, 0));
+    return static_cast<uint32_t>(entity.Integer("caption", 0, UINT32_MAX, NO_CAPTION));
 }
 
 void WriteColour(ByteWriter& out, const SourceRecord& entity, const char* member)

@@ -1,9 +1,7 @@
+#include "SceneCamera.h"
 #include "SceneFiles.h"
 #include "SourceRecord.h"
 #include "WalkMeshBaker.h"
-
-#include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -33,24 +31,18 @@ void WriteColour(ByteWriter& out, const SourceRecord& record, const char* member
         out.U32(static_cast<uint32_t>(static_cast<int64_t>(value) * COLOUR_LEVELS));
 }
 
+void WriteVector(ByteWriter& out, const CoreFxVec& vector)
+{
+    WriteFixed(out, {vector.x, vector.y, vector.z});
+}
+
 void WriteCamera(ByteWriter& out, const nlohmann::json& source, const std::string& place)
 {
-    const SourceRecord camera(source, place);
-    WriteFixed(out, camera.FixedList("position", 3, {}));
-    WriteFixed(out, camera.FixedList("target", 3, {}));
-    WriteFixed(out, camera.FixedList("up", 3, {0, 0, 1}));
-    const double degrees = camera.Member("fieldOfView").is_number() ? camera.Member("fieldOfView").get<double>() : 0;
-    if (!(degrees > 0 && degrees < 180))
-        camera.Fail("\"fieldOfView\" must be an angle between 0 and 180 degrees");
-    const double half = degrees * std::numbers::pi / 360.0;
-    out.U32(static_cast<uint32_t>(camera.ToFixed(std::sin(half), "the field of view")));
-    out.U32(static_cast<uint32_t>(camera.ToFixed(std::cos(half), "the field of view")));
-    const int32_t nearPlane = camera.ToFixed(camera.Member("near"), "\"near\"");
-    const int32_t farPlane = camera.ToFixed(camera.Member("far"), "\"far\"");
-    if (!(nearPlane > 0 && nearPlane < farPlane))
-        camera.Fail("\"near\" must lie between 0 and \"far\"");
-    out.U32(static_cast<uint32_t>(nearPlane));
-    out.U32(static_cast<uint32_t>(farPlane));
+    const Camera camera = ReadSceneCamera(source, place);
+    WriteVector(out, camera.m_vEye);
+    WriteVector(out, camera.m_vTarget);
+    WriteVector(out, camera.m_vUp);
+    WriteFixed(out, {camera.m_fFovSin, camera.m_fFovCos, camera.m_fNear, camera.m_fFar});
 }
 
 void WriteLight(ByteWriter& out, const nlohmann::json& source, const std::string& place)

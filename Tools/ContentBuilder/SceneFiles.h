@@ -21,14 +21,16 @@ struct SceneDesc;
 //    to its first "_"); it names the folder of the actor packs,
 //  "text", "dialogs": whether the scene has a text table and dialogs,
 //  "soundVariant": the sound variant (default 1),
-//  "textures": texture definitions as in Manifest.json, for the scene pack,
+//  "textures": texture definitions as in Manifest.json, for the scene pack;
+//    their shapes may stand in the scene's 3D space (WorldShapes.h),
 //  "mainLayer": the name of the main layer (default: the first layer),
 //  "layers": layer records (SceneRecords.h); a sprite's or region's
 //    "entity" may name the entity, and sprites and regions without an "id"
 //    get the next free one,
 //  "entities": [{"name", "events": ["Look", "Activate", ...], "word",
 //    "lookDialogs": [[a, b], ...], "sprites": [sprite names or ids],
-//    "region": a region name or id, "caption": a text key or id, "font",
+//    "region": a region name or id, "caption": a text key or id (none:
+//    the entity has no caption), "font",
 //    "saveSlot": 1..3 the label of a save slot, 0 the caption, -1 (the
 //    default) nothing,
 //    "alignment", "colourA", "colourB"}]; a scene of the scene table has

@@ -20,7 +20,9 @@ uint32_t ReadFormat(const nlohmann::json& definition)
     throw ContentError("format \"" + format + "\" is not DXT1 or DXT5");
 }
 
-RgbaImage DrawPicture(const nlohmann::json& definition)
+} // namespace
+
+RgbaImage DrawTexturePicture(const nlohmann::json& definition)
 {
     const nlohmann::json& size = definition.at("size");
     if (!size.is_array() || size.size() != 2 || !size[0].is_number_unsigned() || !size[1].is_number_unsigned())
@@ -37,8 +39,6 @@ RgbaImage DrawPicture(const nlohmann::json& definition)
     return image;
 }
 
-} // namespace
-
 std::vector<uint8_t> BuildTexture(const nlohmann::json& definition, const std::filesystem::path& content)
 {
     const std::string name = RequireString(definition, "name");
@@ -53,7 +53,7 @@ std::vector<uint8_t> BuildTexture(const nlohmann::json& definition, const std::f
         } else if (definition.contains("font")) {
             picture = RasteriseFont(content / RequireString(definition, "font"), content).atlas;
         } else if (definition.contains("size")) {
-            picture = DrawPicture(definition);
+            picture = DrawTexturePicture(definition);
         } else {
             throw ContentError("neither \"png\", \"font\" nor \"size\" and \"shapes\" given");
         }

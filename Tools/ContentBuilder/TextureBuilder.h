@@ -1,4 +1,6 @@
 #pragma once
+#include "RgbaImage.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
@@ -13,3 +15,7 @@
 //    "shapes": [...]}                            (drawn at build time)
 // Throws ContentError naming the texture on any fault.
 std::vector<uint8_t> BuildTexture(const nlohmann::json& definition, const std::filesystem::path& content);
+
+// The picture of a drawn definition ("size", "background", "shapes") before
+// it is compressed; throws ContentError on a bad shape.
+RgbaImage DrawTexturePicture(const nlohmann::json& definition);

@@ -16,6 +16,9 @@ struct WalkMeshSource {
     std::vector<CoreFxVec> wayPoints;
 };
 
+// A point [x, y, z] in world units; throws ContentError naming `where`.
+CoreFxVec ReadWorldPoint(const nlohmann::json& value, const std::string& where);
+
 // Reads the JSON description of a walk mesh (coordinates in world units):
 //   {"vertices": [[x, y, z], ...],
 //    "triangles": [[i, j, k], ...],                 indices into "vertices"

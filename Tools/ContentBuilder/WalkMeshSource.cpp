@@ -16,13 +16,6 @@ fx32 Coordinate(const nlohmann::json& value, const std::string& where)
     return static_cast<fx32>(scaled);
 }
 
-CoreFxVec Point(const nlohmann::json& value, const std::string& where)
-{
-    if (!value.is_array() || value.size() != 3)
-        throw ContentError(where + ": " + value.dump() + " is not a point [x, y, z]");
-    return {Coordinate(value[0], where), Coordinate(value[1], where), Coordinate(value[2], where)};
-}
-
 std::vector<CoreFxVec> Points(const nlohmann::json& description, const char* member, const std::string& where)
 {
     std::vector<CoreFxVec> points;
@@ -31,7 +24,7 @@ std::vector<CoreFxVec> Points(const nlohmann::json& description, const char* mem
     if (!description.at(member).is_array())
         throw ContentError(where + ": \"" + member + "\" must be a list of points");
     for (const nlohmann::json& point : description.at(member))
-        points.push_back(Point(point, where + ": \"" + member + "\""));
+        points.push_back(ReadWorldPoint(point, where + ": \"" + member + "\""));
     return points;
 }
 
@@ -58,6 +51,13 @@ std::vector<WalkMeshTriangle> Triangles(const nlohmann::json& list, const std::v
 }
 
 } // namespace
+
+CoreFxVec ReadWorldPoint(const nlohmann::json& value, const std::string& where)
+{
+    if (!value.is_array() || value.size() != 3)
+        throw ContentError(where + ": " + value.dump() + " is not a point [x, y, z]");
+    return {Coordinate(value[0], where), Coordinate(value[1], where), Coordinate(value[2], where)};
+}
 
 WalkMeshSource ReadWalkMeshSource(const nlohmann::json& description, const std::string& where)
 {

@@ -124,8 +124,10 @@ TEST(SceneFilesTest, NamesBecomeIndicesAndFreeIds)
     EXPECT_EQ(scene.m_vEntities[1].m_aSpriteIds[0], 0);
     EXPECT_EQ(scene.m_vEntities[1].m_aSpriteIds[1], 2);
     EXPECT_EQ(scene.m_vEntities[0].m_iRegionId, 0);
-    // Without a save slot the entity has no label.
+    // Without a save slot the entity has no label; without a caption it has
+    // the id of no text, not text 0.
     EXPECT_EQ(scene.m_vEntities[0].GetSlotLabel(), nullptr);
+    EXPECT_EQ(scene.m_vEntities[0].m_uCaptionTextId, 0xFFFFFFFFu);
 }
 
 TEST(SceneFilesTest, TheScenesStepWritesEveryFileOfAScene)

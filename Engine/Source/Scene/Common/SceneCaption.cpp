@@ -28,8 +28,11 @@ const char* Scene::GetCaptionText(const Scriptable* pScriptable) const
             return entity.GetSlotLabel();
         return entity.m_uCaptionTextId == NO_TEXT ? nullptr : link.GetText(entity.m_uCaptionTextId);
     }
-    const ActorScript::ActorRow* row = ActorScript::FindInfo(id & ~ACTOR_ID_BIT);
-    return row ? link.GetText(row->m_uNameTextId) : nullptr;
+    // An actor's scriptable id is its actor id, the key of the actor table;
+    // its name may stay hidden until the table's condition holds.
+    ActorScriptInfo info {};
+    GetActorScriptInfos(id, 0, &info);
+    return info.m_uNameTextId == NO_TEXT ? nullptr : link.GetText(info.m_uNameTextId);
 }
 
 void Scene::UpdateCaption()

@@ -6,6 +6,8 @@
 #include "Scene/Common/SceneEventSink.h"
 #include "ScriptEngine/common/EventDesc.h"
 
+#include <climits>
+
 namespace {
 
 // The picker's reach, which the objects' hit tests do not use.
@@ -54,18 +56,20 @@ SceneObject* Scene::PickObjectAt(fx32 x, fx32 y) const
         depth = region->m_iDepth;
     }
 
-    // The characters are told apart by their depth on the screen; the one
-    // found stands in front of the sprite or region when it is nearer among
-    // the layers and its actor is registered.
+    // The characters are told apart by their depth on the screen, where a
+    // smaller projected depth is nearer the eye: of two people under the
+    // pointer the one in front is meant. The one found stands in front of the
+    // sprite or region when it is nearer among the layers and its actor is
+    // registered.
     int32_t hit = -1;
-    fx32 screenDepth = FARTHEST;
+    fx32 screenDepth = INT32_MAX;
     for (int32_t i = 0; i < m_iNumCharacters; ++i) {
         const SceneCharacter& candidate = *m_apCharacters[i];
         if (i == m_iActiveCharacter || !candidate.IsVisible() || !IsUsable(candidate) ||
             !candidate.Contains(layerX, y, PICK_TOLERANCE))
             continue;
         const fx32 z = candidate.GetScreenPosition().z;
-        if (z >= screenDepth) {
+        if (z <= screenDepth) {
             hit = i;
             screenDepth = z;
         }

@@ -27,6 +27,7 @@ class SceneScript;
 //   name beside it in a comment.
 
 SceneScript* CreateSceneScript_bg101();
+SceneScript* CreateSceneScript_bg102();
 SceneScript* CreateSceneScript_bg900();
 SceneScript* CreateSceneScript_bg901();
 SceneScript* CreateSceneScript_bg902();

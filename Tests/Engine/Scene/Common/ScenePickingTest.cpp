@@ -104,6 +104,27 @@ TEST_F(ScenePickingTest, ANearerCharacterWithARegisteredActorStandsInFront)
     EXPECT_EQ(Pick(), &SpriteAt(0));
 }
 
+TEST_F(ScenePickingTest, OfTwoCharactersUnderThePointerTheOneNearerTheEyeIsPicked)
+{
+    // Both in front of the sprites; on the screen a smaller projected depth
+    // is nearer.
+    for (const bool firstInFront : {true, false}) {
+        Scene scene;
+        BuildMainLayer(scene, 400 * FX, {HandMadeSprite {-10 * FX, Box(0, 0, 100, 100)}}, {});
+        FakeCastMember& first = AddFakeCharacter(scene, 0x80000002u, -5 * FX);
+        FakeCastMember& second = AddFakeCharacter(scene, 0x80000003u, -5 * FX);
+        for (FakeCastMember* character : {&first, &second}) {
+            character->m_oBox = Box(40, 40, 60, 60);
+            character->m_pScriptable = &m_entity;
+        }
+        first.m_vScreen.z = firstInFront ? FX / 4 : FX / 2;
+        second.m_vScreen.z = firstInFront ? FX / 2 : FX / 4;
+        scene.m_apActors[0] = std::make_unique<Scriptable>();
+        scene.m_apActors[1] = std::make_unique<Scriptable>();
+        EXPECT_EQ(scene.PickObjectAt(50 * FX, 50 * FX), firstInFront ? &first : &second);
+    }
+}
+
 TEST_F(ScenePickingTest, AChosenVerbFiresItsEventAtTheHoveredObjectAndIsLogged)
 {
     TestSupport::RecordingEventSink sink;

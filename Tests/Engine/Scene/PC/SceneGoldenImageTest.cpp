@@ -74,8 +74,7 @@ TEST_F(SceneGoldenImageTest, TheHeroineWalksAcrossTheLivingRoomAndStandsThereWit
     m_scene->SetActiveCharacter(tavrine);
     m_scene->SelectCharacter(tavrine);
 
-    // The player's click on the ground to her left, in front of the bare
-    // wall.
+    // The player's click on the ground to her left, beside the toy chest.
     const CoreFxVec target = {-70 * FX, 10 * FX, 0};
     m_scene->GetActiveCharacter()->MoveToWithPath(target, 0);
     const CharacterAnimations& animations = heroine->GetAnimations();

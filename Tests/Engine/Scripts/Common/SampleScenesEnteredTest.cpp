@@ -1,0 +1,277 @@
+// The sample scenes as a player meets them, entered through their scripts:
+// with the characters where the scripts put them, every object that can be
+// clicked is picked at its centre on the screen (nothing else's picking area
+// covers it), every handler walks the heroine to a place in front of its
+// hotspot, and the kid comes out of the living room's front door into the
+// house's front.
+#include "Adventure/Common/Entity.h"
+#include "Common/ActorIds.h"
+#include "Common/SceneIds.h"
+#include "Common/VarIds.h"
+#include "Engine/Managers/Common/ScriptManagerTestKit.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/ScriptTreeBuilder.h"
+#include "Scripts/Common/GlobalScript.h"
+#include "Scripts/Common/InventoryScript.h"
+#include "Support/FakeSceneServices.h"
+#include "Support/LogCapture.h"
+#include "Support/OpenGlPictureTest.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr SceneId LIVING_ROOM = 9;
+constexpr SceneId HOUSE_FRONT = 10;
+constexpr fx32 FX = FX32_ONE;
+
+// The script's scene link, handing the actor set that the script chooses and
+// the playing character on to the scene, as the game's scene manager does.
+class CastingSceneLink : public FakeSceneLink {
+public:
+    void LoadActorSet(const char* pName) override
+    {
+        FakeSceneLink::LoadActorSet(pName);
+        if (m_pScene)
+            m_pScene->LoadActorSet(pName);
+    }
+    void SetActiveCharacter(uint32_t uActorId) override
+    {
+        FakeSceneLink::SetActiveCharacter(uActorId);
+        if (m_pScene)
+            m_pScene->SetActiveCharacter(uActorId);
+    }
+    Scene* m_pScene = nullptr;
+};
+
+bool Offers(const Scriptable& scriptable)
+{
+    TwEventType types[13];
+    return scriptable.GetEventTypes(types, 13) > 0;
+}
+
+// A point of the object where a player would click it: the middle of its box,
+// or of its first triangle when a region leaves the middle out.
+CoreFxVec2 CentreOf(const SceneObject& object)
+{
+    const SceneRect& box = object.m_oBox;
+    CoreFxVec2 centre {box.xMin + (box.xMax - box.xMin) / 2, box.yMin + (box.yMax - box.yMin) / 2};
+    const auto* region = dynamic_cast<const Region*>(&object);
+    if (region && !region->Contains(centre.x, centre.y, 0) && !region->m_vTriangles.empty()) {
+        const RegionTriangle& t = region->m_vTriangles[0];
+        centre = {(t.x0 + t.x1 + t.x2) * FX / 3, (t.y0 + t.y1 + t.y2) * FX / 3};
+    }
+    return centre;
+}
+
+std::string NameOf(const SceneObject& object)
+{
+    // An entity's name fills a 16-byte field that need not end in a NUL.
+    const Scriptable* owner = object.m_pScriptable;
+    const char* name = owner ? owner->GetName() : nullptr;
+    return name ? std::string(name, strnlen(name, SCENE_OBJECT_NAME_SIZE)) : "?";
+}
+
+// Every object the player can click in the scene as it stands: the shown
+// sprites and regions of interactive entities that offer a verb, and the
+// characters other than the one the player steers.
+std::vector<const SceneObject*> ClickableObjects(const Scene& scene)
+{
+    std::vector<const SceneObject*> objects;
+    const Layer& main = *scene.GetMainLayer();
+    for (int32_t i = 0; i < main.m_iNbSprites; ++i) {
+        const Sprite& sprite = main.m_vSprites[i];
+        if (sprite.IsVisible() && sprite.m_pScriptable && sprite.m_pScriptable->IsInteractive() &&
+            Offers(*sprite.m_pScriptable))
+            objects.push_back(&sprite);
+    }
+    for (int32_t i = 0; i < main.m_iNbRegions; ++i) {
+        const Region& region = main.m_vRegions[i];
+        if (region.m_pScriptable && region.m_pScriptable->IsInteractive() && region.m_pScriptable->IsVisible() &&
+            Offers(*region.m_pScriptable))
+            objects.push_back(&region);
+    }
+    for (int32_t i = 0; i < scene.m_iNumCharacters; ++i) {
+        const SceneCharacter& character = *scene.m_apCharacters[i];
+        if (i != scene.m_iActiveCharacter && character.IsVisible() && character.m_pScriptable &&
+            character.m_pScriptable->IsInteractive())
+            objects.push_back(&character);
+    }
+    return objects;
+}
+
+// The objects that picking at their centre does not find, each with what is
+// found there instead.
+std::string Covered(const Scene& scene)
+{
+    std::ostringstream faults;
+    for (const SceneObject* object : ClickableObjects(scene)) {
+        const CoreFxVec2 centre = CentreOf(*object);
+        const SceneObject* picked = scene.PickObjectAt(centre.x - scene.m_fScroll, centre.y);
+        if (picked != object)
+            faults << NameOf(*object) << " at (" << centre.x / FX << ", " << centre.y / FX << ") picks "
+                   << (picked ? NameOf(*picked) : "nothing") << "\n";
+    }
+    return faults.str();
+}
+
+class SampleScenesEnteredTest : public TestSupport::SampleScenePictureTest {
+protected:
+    void SetUp() override
+    {
+        SampleScenePictureTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        g_VarManager = VarSet {};
+        m_manager.GetNodePool().InitPool();
+        m_manager.SetSceneScriptMaker(&CreateScriptFromId);
+        m_manager.SetCommonScripts(&m_inventory, &g_oGlobalScript);
+    }
+    void TearDown() override
+    {
+        Leave();
+        m_manager.SetCommonScripts(nullptr, nullptr);
+        m_manager.GetNodePool().TermPool();
+        g_VarManager = VarSet {};
+        SampleScenePictureTest::TearDown();
+    }
+
+    // Loads the scene and walks its script's enter actions in the chapter,
+    // with the variables as the test set them and the playing character.
+    void Enter(SceneId iSceneId, int32_t iChapter, uint32_t uPlayingCharacter)
+    {
+        Leave();
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+        g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, iSceneId);
+        m_scene = std::make_unique<Scene>();
+        ASSERT_TRUE(m_scene->Initialize(iSceneId)) << m_log.Take();
+        m_sceneLink.m_pScene = m_scene.get();
+        m_sceneLink.m_uPlayingCharacter = uPlayingCharacter;
+        m_manager.ChangeScene(iSceneId);
+        for (int frame = 0; frame < 300; ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+        ASSERT_FALSE(m_manager.IsBusy());
+        ASSERT_TRUE(m_scene->Prepare());
+        m_scene->Update(16);
+    }
+    void Leave()
+    {
+        m_manager.TermScene();
+        if (m_scene)
+            m_scene->Shutdown();
+        m_sceneLink.m_pScene = nullptr;
+        m_scene.reset();
+    }
+
+    TestSupport::LogCapture m_log;
+    CastingSceneLink m_sceneLink;
+    FakeStateLink m_states;
+    FakeSaveLink m_saves;
+    FakeGameLink m_game;
+    ScriptManager m_manager;
+    InventoryScript m_inventory;
+    TestSupport::FakeSceneServices m_services {&m_manager};
+    std::unique_ptr<Scene> m_scene;
+};
+
+TEST_F(SampleScenesEnteredTest, InTheLivingRoomOfChapterOneEveryHotspotIsPickedAtItsCentre)
+{
+    // Back in the room after the first visit: the kid and her mother.
+    g_VarManager.SetBool(VARBOOL_BG101_C01_EVENT_FIRST_TIME, 1);
+    Enter(LIVING_ROOM, 1, Id::GetActorId("tavrine_kid"));
+    ASSERT_EQ(m_scene->m_iNumCharacters, 2);
+    ASSERT_NE(m_scene->m_iActiveCharacter, -1);
+    EXPECT_GT(ClickableObjects(*m_scene).size(), 15u);
+    EXPECT_EQ(Covered(*m_scene), "");
+}
+
+TEST_F(SampleScenesEnteredTest, InTheLivingRoomOfChapterFiveEveryHotspotIsPickedAtItsCentre)
+{
+    // Awake, with the kid and the spirit, the doors and windows sealed.
+    for (const int32_t flag : {VARBOOL_BG101_C05_EVENT_WAKE_UP, VARBOOL_BG101_C05_INT_DOOR_WONDOWS})
+        g_VarManager.SetBool(flag, 1);
+    Enter(LIVING_ROOM, 5, Id::GetActorId("tavrine"));
+    ASSERT_EQ(m_scene->m_iNumCharacters, 3);
+    ASSERT_NE(m_scene->m_iActiveCharacter, -1);
+    EXPECT_GT(ClickableObjects(*m_scene).size(), 8u);
+    EXPECT_EQ(Covered(*m_scene), "");
+}
+
+TEST_F(SampleScenesEnteredTest, EveryHandlerWalksTheHeroineToAPlaceInFrontOfItsHotspot)
+{
+    g_VarManager.SetBool(VARBOOL_BG101_C01_EVENT_FIRST_TIME, 1);
+    Enter(LIVING_ROOM, 1, Id::GetActorId("tavrine_kid"));
+    const Scene& scene = *m_scene;
+
+    // The handlers of the scene's tree, each with the first waypoint it
+    // walks to.
+    ScriptNodePool& pool = m_manager.GetNodePool();
+    int checked = 0;
+    for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
+        const ScriptNode& node = pool[iNode];
+        if (node.m_iType != NodeType_Event || node.m_oEvent.m_iNbParameter == 0 ||
+            node.m_oEvent.m_iParameterType[0] != ID_PARAMETER_TYPE_SCRIPTABLE)
+            continue;
+        const int32_t iObject = node.m_oEvent.m_oParameter[0];
+        if (iObject < 0 || iObject >= scene.m_iNumEntities)
+            continue;
+        const Entity& entity = scene.m_vEntities[iObject];
+        const SceneObject* hotspot =
+            entity.m_pRegion
+                ? static_cast<const SceneObject*>(entity.m_pRegion)
+                : (entity.m_iNumSprite > 0 ? static_cast<const SceneObject*>(entity.m_apSprites[0]) : nullptr);
+        if (!hotspot)
+            continue;
+        // The handler's nodes follow its event node until the next handler.
+        int32_t iWaypoint = -1;
+        for (ScriptNodeIndex iInner = iNode + 1; iInner < pool.GetNbAllocated() && iWaypoint == -1; ++iInner) {
+            const ScriptNode& inner = pool[iInner];
+            if (inner.m_iType == NodeType_Event)
+                break;
+            if (inner.m_iType == NodeType_Action && inner.m_oAction.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT)
+                iWaypoint = inner.m_oAction.m_oParameter[0];
+        }
+        if (iWaypoint < 0)
+            continue;
+        ASSERT_LT(iWaypoint, scene.m_iNumLocators) << NameOf(*hotspot);
+        // Her feet stand beside or below the hotspot on the screen, not far
+        // from it, and at most a little behind its top.
+        const CoreFxVec feet = scene.m_oCamera.ProjectToScreen(scene.m_vLocators[iWaypoint].m_vPosition);
+        const SceneRect& box = hotspot->m_oBox;
+        const CoreFxVec2 centre = CentreOf(*hotspot);
+        EXPECT_TRUE(feet.x >= box.xMin - 28 * FX && feet.x <= box.xMax + 28 * FX && feet.y >= box.yMin - 24 * FX &&
+                    std::abs(feet.y - centre.y) <= 96 * FX)
+            << NameOf(*hotspot) << ": waypoint " << iWaypoint << " at (" << feet.x / FX << ", " << feet.y / FX
+            << ") for the hotspot at (" << centre.x / FX << ", " << centre.y / FX << ")";
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
+}
+
+TEST_F(SampleScenesEnteredTest, TheKidComesOutOfTheFrontDoorIntoTheHousesFront)
+{
+    const uint32_t kid = Id::GetActorId("tavrine_kid");
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, LIVING_ROOM);
+    Enter(HOUSE_FRONT, 1, kid);
+    ASSERT_EQ(m_scene->m_iNumCharacters, 1);
+    EXPECT_EQ(m_scene->m_aCharacterIds[0], kid);
+    EXPECT_EQ(m_scene->m_iActiveCharacter, 0);
+    // She has walked from the door to the waypoint before it.
+    ASSERT_GE(m_scene->m_iNumLocators, 4);
+    const CoreFxVec feet = m_scene->m_apCharacters[0]->GetFeetPosition();
+    const CoreFxVec& waypoint = m_scene->m_vLocators[3].m_vPosition;
+    EXPECT_LE(std::abs(feet.x - waypoint.x), 5 * FX);
+    EXPECT_LE(std::abs(feet.y - waypoint.y), 5 * FX);
+}
+
+} // namespace

@@ -1,0 +1,151 @@
+// The sample 3D scenes paint their floor from their walk mesh, seen through
+// their camera: the game's pick ray meets the walk mesh under every pixel of
+// painted floor and under no pixel of painted wall, so the characters stand
+// on the floor the player sees.
+#include "ContentBuilder/TextureBuilder.h"
+#include "ContentBuilder/WorldShapes.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SerialStream.h"
+#include "Support/FakeSceneServices.h"
+#include "Support/Files.h"
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+
+namespace {
+
+using Colour = std::array<uint8_t, 4>;
+
+Colour ColourOf(const nlohmann::json& text)
+{
+    // "#RRGGBB" or "#RRGGBBAA".
+    const std::string hex = text.get<std::string>();
+    Colour colour {0, 0, 0, 0xFF};
+    for (size_t i = 1; i + 1 < hex.size(); i += 2)
+        colour[i / 2] = static_cast<uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16));
+    return colour;
+}
+
+bool IsFlatOnTheFloor(const nlohmann::json& points)
+{
+    for (const nlohmann::json& point : points)
+        if (point[2].get<double>() != 0)
+            return false;
+    return true;
+}
+
+// The texture's floor colour (its walk-mesh shape) and its wall colours (the
+// background and every world shape that stands up from the floor).
+struct Paint {
+    std::set<Colour> floor;
+    std::set<Colour> walls;
+};
+
+Paint PaintOf(const nlohmann::json& texture)
+{
+    Paint paint;
+    if (texture.contains("background"))
+        paint.walls.insert(ColourOf(texture["background"]));
+    for (const nlohmann::json& shape : texture.value("shapes", nlohmann::json::array())) {
+        if (shape.contains("walkMesh"))
+            paint.floor.insert(ColourOf(shape["colour"]));
+        else if (shape.contains("world") && !IsFlatOnTheFloor(shape["world"]))
+            paint.walls.insert(ColourOf(shape["colour"]));
+    }
+    return paint;
+}
+
+// The pixel's colour, or none when a neighbour differs: along an edge the
+// painter and the pick ray may round to either side.
+std::optional<Colour> InnerColour(const RgbaImage& picture, uint32_t x, uint32_t y)
+{
+    const uint8_t* centre = picture.At(x, y);
+    for (uint32_t ny = y == 0 ? 0 : y - 1; ny <= std::min(y + 1, picture.height - 1); ++ny)
+        for (uint32_t nx = x == 0 ? 0 : x - 1; nx <= std::min(x + 1, picture.width - 1); ++nx)
+            if (!std::equal(centre, centre + 4, picture.At(nx, ny)))
+                return std::nullopt;
+    return Colour {centre[0], centre[1], centre[2], centre[3]};
+}
+
+// The game's pick ray through the screen point meets the walk mesh.
+bool IsOverTheWalkMesh(const Scene& scene, double x, double y)
+{
+    CoreFxVec nearPoint {};
+    CoreFxVec farPoint {};
+    if (scene.m_oCamera.UnprojectScreenPoint(static_cast<fx32>(x * FX32_ONE), static_cast<fx32>(y * FX32_ONE),
+                                             nearPoint, farPoint) != 0)
+        return false;
+    WalkMeshRay ray {nearPoint, {farPoint.x - nearPoint.x, farPoint.y - nearPoint.y, farPoint.z - nearPoint.z}};
+    CoreFxVec::Normalize(ray.m_vDirection, ray.m_vDirection);
+    CoreFxVec hit {};
+    return scene.m_oWalkMesh.RayCast(ray, hit);
+}
+
+TEST(SampleSceneFloorTest, EveryPaintedFloorIsTheWalkMeshAndNoPaintedWallIs)
+{
+    int scenes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(TestSupport::SourceDir() / "Content/Scenes")) {
+        std::ifstream file(entry.path());
+        const nlohmann::json source = nlohmann::json::parse(file);
+        if (!source.contains("camera"))
+            continue;
+        const std::string name = entry.path().stem().string();
+        SCOPED_TRACE(name);
+        ++scenes;
+
+        // The 3D scene as the game reads it.
+        TestSupport::FakeSceneServices services;
+        Scene scene;
+        const std::vector<uint8_t> bytes =
+            TestSupport::ReadFileBytes(TestSupport::DataDir() / ("scenes/" + name + ".3dscene.o"));
+        SerialStream stream(bytes.data(), bytes.size(), name.c_str());
+        ASSERT_TRUE(scene.Initialize3D(stream));
+
+        int floorTextures = 0;
+        for (const nlohmann::json& texture : source["textures"]) {
+            const Paint paint = PaintOf(texture);
+            if (paint.floor.empty())
+                continue;
+            ++floorTextures;
+            const RgbaImage picture = DrawTexturePicture(ProjectWorldShapes(texture, source, name));
+            const nlohmann::json origin = texture.value("screen", nlohmann::json::array({0, 0}));
+            int floorPixels = 0;
+            int floorMisses = 0;
+            int wallHits = 0;
+            for (uint32_t y = 0; y < picture.height; ++y) {
+                for (uint32_t x = 0; x < picture.width; ++x) {
+                    const std::optional<Colour> colour = InnerColour(picture, x, y);
+                    if (!colour)
+                        continue;
+                    const double sx = origin[0].get<double>() + x + 0.5;
+                    const double sy = origin[1].get<double>() + y + 0.5;
+                    if (paint.floor.count(*colour)) {
+                        ++floorPixels;
+                        // The ray cast's fixed point may slip through a
+                        // shared edge: a quarter texel away it holds.
+                        const bool over = IsOverTheWalkMesh(scene, sx, sy) || IsOverTheWalkMesh(scene, sx + 0.25, sy) ||
+                                          IsOverTheWalkMesh(scene, sx, sy + 0.25);
+                        floorMisses += over ? 0 : 1;
+                    } else if (paint.walls.count(*colour)) {
+                        wallHits += IsOverTheWalkMesh(scene, sx, sy) ? 1 : 0;
+                    }
+                }
+            }
+            EXPECT_GT(floorPixels, 0) << texture["name"];
+            EXPECT_EQ(floorMisses, 0) << texture["name"] << ": floor pixels off the walk mesh";
+            EXPECT_EQ(wallHits, 0) << texture["name"] << ": wall pixels over the walk mesh";
+        }
+        // The floor is painted from the walk mesh, so that the two agree.
+        EXPECT_GE(floorTextures, 1);
+    }
+    EXPECT_GE(scenes, 1);
+}
+
+} // namespace
