@@ -130,6 +130,8 @@ private:
     void ClickNow(uint8_t button, ClickStyle style);
     // A click on a sentence of the talk screen, now and then.
     void ReadOn();
+    // Fails unless the pointer is on the inventory cell of the item.
+    void CheckPointedCell(const std::string& item);
     // The nearest pixel straight below (else above) the pointer where the
     // game sees it outside the area an inventory item is dragged out of.
     std::optional<WindowPixel> OutOfTheMenu() const;
