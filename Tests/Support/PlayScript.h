@@ -1,4 +1,5 @@
 #pragma once
+#include "Scene/Common/SceneCursor.h"
 #include "Support/PlayerInput.h"
 #include "Support/ScreenPlaces.h"
 #include "System/FakeClock.h"
@@ -19,9 +20,9 @@ namespace TestSupport {
 
 // The verbs of a hotspot's verb menu.
 enum class Verb : int32_t {
-    Look = 1,
-    Talk = 2,
-    Activate = 3,
+    Look = CURSOR_LOOK,
+    Talk = CURSOR_TALK,
+    Activate = CURSOR_ACTIVATE,
 };
 
 // How the player clicks: the button pressed and released between the same
