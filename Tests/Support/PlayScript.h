@@ -43,8 +43,8 @@ enum class ClickStyle {
 // The play writes what it did to "play.txt" in the game's folder, its
 // pictures to "<name>.png" and, when asked, the story to "story.txt". A step
 // that cannot be done is written down as a line starting with "FAILED"
-// (with the picture "failure.png") and ends the game; so does the end of the
-// steps, should the game not end by itself.
+// (with the picture "failure.png") and closes the game's window, as does a
+// game still running long after the last step.
 class PlayScript {
 public:
     PlayScript() = default;
