@@ -217,13 +217,8 @@ void PlayScript::CloseInventory(ClickStyle style)
 void PlayScript::PickUpItem(const std::string& item)
 {
     Add("point at the cell of " + item, [this, item]() {
-        ScreenPoint seen;
-        if (!MoveOnto(ItemCellPlace(item), item, &seen))
-            return Progress::Done;
-        const Inventory& inventory = InterfaceMenu::GetInstance()->GetInventory();
-        const int32_t cell = inventory.CellAt(seen.x, seen.y);
-        if (cell < 0 || Id::GetItemName(inventory.GetCells()[cell]) != item)
-            Fail("the cell of " + item + " is not hit at its middle " + Where(seen));
+        if (MoveOnto(ItemCellPlace(item), item))
+            CheckPointedCell(item);
         return Progress::Done;
     });
     Add("press on " + item, [this]() {
@@ -280,8 +275,10 @@ void PlayScript::CarryToItem(const std::string& item)
             const Place place = ItemCellPlace(item);
             if (!place.Found())
                 Fail(item + ": " + place.missing);
-            else if (StepTowards(PixelOf(place.point, m_iWidth, m_iHeight), *framesLeft))
+            else if (StepTowards(PixelOf(place.point, m_iWidth, m_iHeight), *framesLeft)) {
+                CheckPointedCell(item);
                 return Progress::Done;
+            }
             return Progress::Pending;
         },
         2 * CARRY_FRAMES);
@@ -449,6 +446,16 @@ void PlayScript::ReadOn()
         return;
     ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
     m_iLastReadingClick = m_iFrame;
+}
+
+void PlayScript::CheckPointedCell(const std::string& item)
+{
+    const std::optional<ScreenPoint> seen = SeenAt(m_oInput.Pointer(), m_iWidth, m_iHeight);
+    const Inventory& inventory = InterfaceMenu::GetInstance()->GetInventory();
+    const int32_t cell = seen ? inventory.CellAt(seen->x, seen->y) : -1;
+    const char* shown = cell >= 0 ? Id::GetItemName(inventory.GetCells()[cell]) : nullptr;
+    if (!shown || shown != item)
+        Fail("the cell of " + item + " is not hit at its middle");
 }
 
 std::optional<WindowPixel> PlayScript::OutOfTheMenu() const

@@ -1,4 +1,5 @@
 #pragma once
+#include "Scene/Common/SceneCursor.h"
 #include "Support/PlayerInput.h"
 #include "Support/ScreenPlaces.h"
 #include "System/FakeClock.h"
@@ -19,9 +20,9 @@ namespace TestSupport {
 
 // The verbs of a hotspot's verb menu.
 enum class Verb : int32_t {
-    Look = 1,
-    Talk = 2,
-    Activate = 3,
+    Look = CURSOR_LOOK,
+    Talk = CURSOR_TALK,
+    Activate = CURSOR_ACTIVATE,
 };
 
 // How the player clicks: the button pressed and released between the same
@@ -42,8 +43,8 @@ enum class ClickStyle {
 // The play writes what it did to "play.txt" in the game's folder, its
 // pictures to "<name>.png" and, when asked, the story to "story.txt". A step
 // that cannot be done is written down as a line starting with "FAILED"
-// (with the picture "failure.png") and ends the game; so does the end of the
-// steps, should the game not end by itself.
+// (with the picture "failure.png") and closes the game's window, as does a
+// game still running long after the last step.
 class PlayScript {
 public:
     PlayScript() = default;
@@ -130,6 +131,8 @@ private:
     void ClickNow(uint8_t button, ClickStyle style);
     // A click on a sentence of the talk screen, now and then.
     void ReadOn();
+    // Fails unless the pointer is on the inventory cell of the item.
+    void CheckPointedCell(const std::string& item);
     // The nearest pixel straight below (else above) the pointer where the
     // game sees it outside the area an inventory item is dragged out of.
     std::optional<WindowPixel> OutOfTheMenu() const;
