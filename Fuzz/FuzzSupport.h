@@ -2,6 +2,12 @@
 #include "Log/CoreLog.h"
 #include "System/MessageBoxes.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
 namespace Fuzz {
 
 // What a reader reports about a bad file is not a finding: the log and the
@@ -21,5 +27,35 @@ inline void SilenceEngine()
     SetLogCapture(&s_quiet);
     Platform::SetMessageBoxes(&s_quiet);
 }
+
+// A file of the harness's own that holds each input in turn, for the
+// readers that open a path; removed at exit.
+class InputFile {
+public:
+    explicit InputFile(const char* extension)
+        : m_path(std::filesystem::temp_directory_path() /
+                 ("velmarsh-fuzz-" + std::to_string(getpid()) + std::string(extension)))
+    {
+    }
+    ~InputFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
+    }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    const std::string& Write(const uint8_t* data, size_t size)
+    {
+        std::ofstream(m_path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(data), std::streamsize(size));
+        m_text = m_path.string();
+        return m_text;
+    }
+
+private:
+    std::filesystem::path m_path;
+    std::string m_text;
+};
 
 } // namespace Fuzz

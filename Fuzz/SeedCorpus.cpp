@@ -4,8 +4,9 @@
 // X-file harnesses, the dialog files Dialog, the scene files the scene
 // readers, the sound files the checks of their kinds, the text tables
 // TextTable, the fonts Font, the auto-test recording AutoTestRecording, the
-// movies' subtitle files SubTitle, the race tracks Race and the chase's
-// collisions files ChaseCollisions.
+// movies' subtitle files SubTitle, the movies themselves (their first
+// frames, so that each input stays quick) Movie, the race tracks Race, the
+// chase's collisions files ChaseCollisions and "Settings.ini" Settings.
 // The save file, which the data folder does not hold, is seeded as the first
 // start creates it and as a game with three saved slots writes it.
 #include "Bytes/LittleEndian.h"
@@ -14,6 +15,7 @@
 #include "Log/CoreLog.h"
 #include "Managers/Common/AdventureManager.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +26,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// The head of a movie that its seed keeps: its header and a few frames.
+constexpr size_t MOVIE_SEED_SIZE = 64 * 1024;
 
 class QuietLog final : public CoreLogCapture {
 public:
@@ -136,6 +141,14 @@ int main(int argc, char** argv)
         }
         if (name.ends_with(".tw.sub")) {
             Write(seeds / "SubTitle", name, bytes.data(), bytes.size());
+            ++written;
+        }
+        if (extension == ".bik") {
+            Write(seeds / "Movie", name, bytes.data(), std::min(bytes.size(), MOVIE_SEED_SIZE));
+            ++written;
+        }
+        if (name == "Settings.ini") {
+            Write(seeds / "Settings", name, bytes.data(), bytes.size());
             ++written;
         }
         if (extension == ".race") {

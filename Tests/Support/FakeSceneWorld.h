@@ -45,6 +45,7 @@ public:
     void UnloadMenu() override { Note("unload in-game menu"); }
     bool UpdateMap() override { return true; }
     void UpdateHeroInventory() override { Note("hero inventory"); }
+    void EndGameAsFailed() override { Note("game ends as failed"); }
 
     void Note(const std::string& text) { record.push_back(text); }
     std::vector<std::string> Take()

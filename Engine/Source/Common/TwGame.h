@@ -56,6 +56,10 @@ public:
     bool Initialize();
     // Runs frames until the application's quit flag is set.
     void MainLoop();
+    // Ends the main loop after the current frame because the game cannot go
+    // on; the program then exits with code 1.
+    void EndAsFailed();
+    bool HasFailed() const { return m_bFailed; }
     // Undoes the start-up in reverse; safe after a failed start-up.
     void Shutdown();
 
@@ -97,7 +101,7 @@ public:
     bool InitializeSound();
     void ShutdownSound();
     // Creates the resource manager and loads its common packages; false when
-    // "common.dr" cannot be loaded or bound.
+    // the common dialogs or "common.dr" cannot be loaded.
     bool InitializeResourceManager();
     void ShutdownResourceManager();
     // Creates the save-file manager and lets it read "save.dat".
@@ -183,6 +187,7 @@ public:
 
 private:
     SystemMessageBox m_oQuitBox;
+    bool m_bFailed = false;
     // In effect-list order: fade-in from black, fade-out to black (the scene
     // transition), fade-in from white, fade-out to white.
     ScreenColorEffect m_aoFades[GLOBAL_FADE_COUNT];

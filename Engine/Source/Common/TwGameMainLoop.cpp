@@ -51,6 +51,13 @@ void TwGame::MainLoop()
     }
 }
 
+void TwGame::EndAsFailed()
+{
+    m_bFailed = true;
+    if (g_pCoreApp)
+        g_pCoreApp->m_bQuit = true;
+}
+
 uint32_t TwGame::AdvanceFrameTime()
 {
     const int32_t reading = Platform::GetClock().WallClockMilliseconds();

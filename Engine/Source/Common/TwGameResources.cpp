@@ -1,16 +1,12 @@
 #include "Common/TwGame.h"
-#include "Log/CoreLog.h"
 #include "Managers/Common/ResourceManager.h"
 
 bool TwGame::InitializeResourceManager()
 {
     LogInfo(" - Initialize ResourceManager...\n");
     ResourceManager* manager = ResourceManager::CreateSingleton();
-    if (!manager->LoadCommonPackages()) {
-        CorePrint(&g_oCoreLog, "Cannot load the common data pack \"%s\": the game cannot start without it\n",
-                  ResourceManager::COMMON_DATA_PACK);
+    if (!manager->LoadCommonPackages())
         return false;
-    }
     LogStep("ResourceManager done");
     return true;
 }

@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* INSTANCE_NAME = "d91489a0-854e-11e0-9d78-0800200c9a66";
 // Exit codes besides 0 and the -1 of a second instance.
-constexpr int EXIT_START_UP_FAILED = 1;
+constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_UNKNOWN_SWITCH = 2;
 
 } // namespace
@@ -58,10 +58,13 @@ int main(int argc, char** argv)
     if (!started)
         CorePrint(&g_oCoreLog, "Start-up failed: the messages before \"Shutdown Application\" say why (they are in "
                                "log.txt too)\n");
+    else if (g_oTwGame.HasFailed())
+        CorePrint(&g_oCoreLog, "The game could not go on: the messages before \"Shutdown Application\" say why (they "
+                               "are in log.txt too)\n");
 
     if (g_oCoreLog.m_pFile) {
         std::fclose(g_oCoreLog.m_pFile);
         g_oCoreLog.m_pFile = nullptr;
     }
-    return started ? 0 : EXIT_START_UP_FAILED;
+    return started && !g_oTwGame.HasFailed() ? 0 : EXIT_FAILED;
 }

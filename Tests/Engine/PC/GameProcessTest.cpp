@@ -260,6 +260,9 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
 {
     TempDir folder;
     std::filesystem::copy(TestSupport::DataDir() / "Sound", folder / "Sound");
+    std::filesystem::create_directory(folder / "scenes");
+    std::filesystem::copy_file(TestSupport::DataDir() / "scenes/common.dialogs.dat",
+                               folder / "scenes/common.dialogs.dat");
     const pid_t game = StartGame(folder, "missing");
     ASSERT_EQ(WaitForExit(game, 10s), 1) << ReadFileText(folder / "missing.out");
     const std::string log = ReadFileText(folder / "log.txt");
@@ -275,6 +278,39 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
     EXPECT_EQ(log.find(" - Initialize Localizer..."), std::string::npos);
     EXPECT_EQ(log.find("Application Initialized"), std::string::npos);
     EXPECT_NE(log.find("FINAL MEMORY DUMP BEFORE EXIT MAIN"), std::string::npos);
+}
+
+// The start menu is where every way back leads, and every scene may talk
+// through the common dialogs: the game cannot go on without either.
+TEST(GameProcessTest, WithoutTheStartMenuOrTheCommonDialogsTheGameEndsNamingTheFile)
+{
+    struct Case {
+        const char* removed;
+        const char* line;
+        const char* last;
+    };
+    const Case cases[] = {
+        {"scenes/bg999_start_menu.twscene.pc", "Error loading \"scenes/bg999_start_menu.twscene.pc\"\n",
+         "The start menu could not be loaded: the game cannot go on"},
+        {"scenes/common.dialogs.dat",
+         "Cannot load the common dialogs \"scenes/common.dialogs.dat\": the game cannot start without them\n",
+         "Start-up failed: "},
+    };
+    for (const Case& c : cases) {
+        TempDir folder;
+        CopyStartUpData(folder);
+        std::filesystem::copy_file(TestSupport::DataDir() / "autotest.dat", folder / "autotest.dat");
+        std::filesystem::remove(folder / c.removed);
+        const pid_t game = StartGame(folder, "broken", {"-autotest"});
+        ASSERT_EQ(WaitForExit(game, 30s), 1) << c.removed << "\n" << ReadFileText(folder / "broken.out");
+        const std::string log = ReadFileText(folder / "log.txt");
+        EXPECT_NE(log.find(c.line), std::string::npos) << c.removed << "\n" << log;
+        EXPECT_NE(log.find(c.last), std::string::npos) << c.removed << "\n" << log;
+        const std::vector<std::string> lines = Lines(ReadFileText(folder / "broken.out"));
+        ASSERT_FALSE(lines.empty());
+        EXPECT_NE(lines.back().find("the messages before \"Shutdown Application\" say why"), std::string::npos)
+            << lines.back();
+    }
 }
 
 TEST(GameProcessTest, AMissingStreamedBankIsNamedAndTheExitCodeSaysStartUpFailed)

@@ -1,5 +1,6 @@
 #include "Managers/Common/GameSceneWorldLink.h"
 
+#include "Common/TwGame.h"
 #include "Interface/Common/InterfaceMenuLinks.h"
 #include "Scene/Common/GameScene.h"
 
@@ -28,4 +29,9 @@ bool GameSceneWorldLink::UpdateMap()
 void GameSceneWorldLink::UpdateHeroInventory()
 {
     InGameMenu::UpdateHeroInventory();
+}
+
+void GameSceneWorldLink::EndGameAsFailed()
+{
+    g_oTwGame.EndAsFailed();
 }

@@ -12,4 +12,5 @@ public:
     void UnloadMenu() override;
     bool UpdateMap() override;
     void UpdateHeroInventory() override;
+    void EndGameAsFailed() override;
 };

@@ -2,6 +2,7 @@
 
 #include "Common/TwGame.h"
 #include "DataPack/DkDataPackBinding.h"
+#include "Dialogs/Common/Dialog.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 
@@ -38,13 +39,25 @@ void ResourceManager::DestroySingleton()
 bool ResourceManager::LoadCommonPackages()
 {
     m_pCommonDialogsPackage = LoadPackage(COMMON_DIALOGS);
-    m_pCommonDataPackage = LoadPackage(COMMON_DATA_PACK);
-    if (m_pCommonDataPackage == nullptr)
+    // Read once here, so that a damaged file stops the game before it shows
+    // anything: every scene's talk may need the common dialogs.
+    Dialog readable;
+    if (m_pCommonDialogsPackage == nullptr ||
+        !readable.Initialize(m_pCommonDialogsPackage->Buffer(), m_pCommonDialogsPackage->Size(), COMMON_DIALOGS)) {
+        CorePrint(&g_oCoreLog, "Cannot load the common dialogs \"%s\": the game cannot start without them\n",
+                  COMMON_DIALOGS);
         return false;
-    if (!DkDataPackBinding::BindPack(m_oCommonDataPack, m_pCommonDataPackage->Buffer(), m_pCommonDataPackage->Size(),
+    }
+    m_pCommonDataPackage = LoadPackage(COMMON_DATA_PACK);
+    if (m_pCommonDataPackage != nullptr &&
+        !DkDataPackBinding::BindPack(m_oCommonDataPack, m_pCommonDataPackage->Buffer(), m_pCommonDataPackage->Size(),
                                      COMMON_DATA_PACK)) {
         UnloadPackage(m_pCommonDataPackage);
         m_pCommonDataPackage = nullptr;
+    }
+    if (m_pCommonDataPackage == nullptr) {
+        CorePrint(&g_oCoreLog, "Cannot load the common data pack \"%s\": the game cannot start without it\n",
+                  COMMON_DATA_PACK);
         return false;
     }
     return true;

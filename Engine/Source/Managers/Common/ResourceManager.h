@@ -18,9 +18,10 @@ public:
     static void DestroySingleton();
     static ResourceManager* GetInstance() { return m_pSingleton; }
 
-    // Loads both common packages and binds "common.dr". False when
-    // "common.dr" cannot be loaded or bound: the game cannot run without it.
-    // A missing dialogs package is only logged.
+    // Loads both common packages, reads the dialogs and binds "common.dr".
+    // False, after a line naming the file, when the dialogs are missing or
+    // damaged or "common.dr" cannot be loaded or bound: the game cannot run
+    // without them.
     bool LoadCommonPackages();
     // The package of that name with one more reference, loading it when it is
     // not loaded yet; null when the file cannot be read. Null parameters are

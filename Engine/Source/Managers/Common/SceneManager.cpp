@@ -58,8 +58,11 @@ void SceneManager::SetNextScene(int32_t iNextSceneId)
     if (!LoadScene(iNextSceneId)) {
         if (bEntersAdventure)
             oWorld.UnloadMenu();
+        // Every way back leads to the start menu: without it the game
+        // cannot go on.
         if (iNextSceneId == START_MENU_SCENE) {
-            CorePrint(&g_oCoreLog, "The start menu could not be loaded: no scene is current\n");
+            CorePrint(&g_oCoreLog, "The start menu could not be loaded: the game cannot go on\n");
+            oWorld.EndGameAsFailed();
             return;
         }
         CorePrint(&g_oCoreLog, "Scene %d could not be loaded: back to the start menu\n", iNextSceneId);

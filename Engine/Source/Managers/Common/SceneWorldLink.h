@@ -4,11 +4,11 @@
 
 class ManagedScene;
 
-// What the scene manager needs of the scene world, the in-game menu and the
-// save slots: making scene objects, loading the in-game menu's scene part
-// when the player enters the adventure and unloading it when they leave it,
-// the map tab, and the inventory shown for the playing character. Tests
-// install fakes.
+// What the scene manager needs of the scene world, the in-game menu, the
+// save slots and the game: making scene objects, loading the in-game menu's
+// scene part when the player enters the adventure and unloading it when they
+// leave it, the map tab, the inventory shown for the playing character, and
+// ending the game when it cannot go on. Tests install fakes.
 class SceneWorldLink {
 public:
     virtual ~SceneWorldLink() = default;
@@ -21,6 +21,9 @@ public:
     virtual bool UpdateMap() = 0;
     // Shows the inventory of the playing character.
     virtual void UpdateHeroInventory() = 0;
+    // Ends the game after the current frame as a failure (exit code 1): a
+    // scene it cannot go on without did not load.
+    virtual void EndGameAsFailed() = 0;
 };
 
 // Stands in until the scene world exists: every scene is an empty one that
@@ -32,6 +35,7 @@ public:
     void UnloadMenu() override;
     bool UpdateMap() override { return true; }
     void UpdateHeroInventory() override { }
+    void EndGameAsFailed() override;
 };
 
 // The link the scene manager uses; SetSceneWorldLink(nullptr) restores the

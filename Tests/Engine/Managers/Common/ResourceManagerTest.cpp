@@ -1,5 +1,6 @@
 #include "DataPack/DataPackFormat.h"
 #include "Managers/Common/ResourceManager.h"
+#include "Support/HandMadeDialogs.h"
 #include "Support/HandMadePack.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
@@ -17,6 +18,14 @@ using TestSupport::HandMadePack;
 std::string AsText(const std::vector<uint8_t>& bytes)
 {
     return std::string(bytes.begin(), bytes.end());
+}
+
+// A dialogs file of one dialog that ends at once.
+std::vector<uint8_t> CommonDialogs()
+{
+    TestSupport::HandMadeDialogs dialogs;
+    dialogs.Add(1, TestSupport::HandMadeDialog::Root({TestSupport::HandMadeDialog::End()}));
+    return dialogs.Bytes();
 }
 
 class ResourceManagerTest : public testing::Test {
@@ -117,7 +126,7 @@ TEST_F(ResourceManagerTest, CommonPackagesAreBoundAndUnloadedAtShutdown)
     HandMadePack pack;
     pack.Add(DATAPACK_EDGM, "edges");
     m_folder.WriteFile("common.dr", AsText(pack.Bytes()));
-    m_folder.WriteFile("scenes/common.dialogs.dat", "dialogs");
+    m_folder.WriteFile("scenes/common.dialogs.dat", AsText(CommonDialogs()));
     ASSERT_TRUE(m_manager->LoadCommonPackages());
     EXPECT_EQ(m_manager->GetCommonDataPack().m_bBound, 1);
     EXPECT_STREQ(m_manager->GetCommonDataPack().EntryName(0), "edges");
@@ -136,22 +145,35 @@ TEST_F(ResourceManagerTest, CommonPackagesAreBoundAndUnloadedAtShutdown)
     EXPECT_NE(m_manager->FindPackage("forgotten.bin"), nullptr);
 }
 
-TEST_F(ResourceManagerTest, MissingDialogsAreOnlyLogged)
+TEST_F(ResourceManagerTest, MissingOrDamagedCommonDialogsFailNamingTheFile)
 {
     m_folder.WriteFile("common.dr", AsText(HandMadePack().Bytes()));
-    bool loaded = false;
-    const std::string log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
-    EXPECT_TRUE(loaded);
-    EXPECT_NE(log.find("Error loading \"scenes/common.dialogs.dat\"\n"), std::string::npos) << log;
+    const std::string failed = "Cannot load the common dialogs \"scenes/common.dialogs.dat\": the game cannot start "
+                               "without them\n";
+    bool loaded = true;
+    std::string log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(log.find("Error loading \"scenes/common.dialogs.dat\"\n" + failed), std::string::npos) << log;
+    m_manager->UnloadAll();
+
+    std::vector<uint8_t> bytes = CommonDialogs();
+    bytes.pop_back();
+    m_folder.WriteFile("scenes/common.dialogs.dat", AsText(bytes));
+    log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(log.find("Dialog::Initialize -- \"scenes/common.dialogs.dat\" refused\n" + failed), std::string::npos)
+        << log;
     m_manager->UnloadAll();
 }
 
 TEST_F(ResourceManagerTest, CommonDataPackThatCannotBeLoadedOrBoundFails)
 {
+    m_folder.WriteFile("scenes/common.dialogs.dat", AsText(CommonDialogs()));
+    const std::string failed = "Cannot load the common data pack \"common.dr\": the game cannot start without it\n";
     bool loaded = true;
     std::string log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
     EXPECT_FALSE(loaded);
-    EXPECT_NE(log.find("Error loading \"common.dr\"\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Error loading \"common.dr\"\n" + failed), std::string::npos) << log;
     m_manager->UnloadAll();
 
     std::vector<uint8_t> bytes = HandMadePack().Bytes();
@@ -159,7 +181,7 @@ TEST_F(ResourceManagerTest, CommonDataPackThatCannotBeLoadedOrBoundFails)
     m_folder.WriteFile("common.dr", AsText(bytes));
     log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
     EXPECT_FALSE(loaded);
-    EXPECT_NE(log.find("data pack \"common.dr\" refused: not a DPR2 data pack\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("data pack \"common.dr\" refused: not a DPR2 data pack\n" + failed), std::string::npos) << log;
     EXPECT_EQ(m_manager->FindPackage("common.dr"), nullptr);
     EXPECT_EQ(m_manager->m_pCommonDataPackage, nullptr);
     EXPECT_EQ(m_manager->GetCommonDataPack().m_bBound, 0);

@@ -78,15 +78,15 @@ TEST_F(SceneManagerTest, ASceneThatFailsToLoadIsReplacedByTheStartMenu)
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_CURRENT_SCENE), 3);
 }
 
-TEST_F(SceneManagerTest, AStartMenuThatFailsToLoadLeavesNoScene)
+TEST_F(SceneManagerTest, AStartMenuThatFailsToLoadEndsTheGameAsFailed)
 {
     World().failingScenes = {3};
     TestSupport::LogCapture capture;
     SceneManager::SetNextScene(3);
-    EXPECT_NE(capture.Take().find("The start menu could not be loaded: no scene is current\n"), std::string::npos);
+    EXPECT_NE(capture.Take().find("The start menu could not be loaded: the game cannot go on\n"), std::string::npos);
     EXPECT_EQ(SceneManager::GetCurrentSceneId(), 0);
     EXPECT_EQ(SceneManager::GetCurrentScene(), nullptr);
-    EXPECT_EQ(World().Take(), Record({"load menu scene 3", "end scene 3"}));
+    EXPECT_EQ(World().Take(), Record({"load menu scene 3", "end scene 3", "game ends as failed"}));
 }
 
 TEST_F(SceneManagerTest, ThePlayingCharacterBecomesTheCurrentScenesActiveOne)

@@ -1,10 +1,15 @@
 #include "States/Common/FiniteStateManager.h"
+#include "Support/Files.h"
 #include "Support/LogCapture.h"
+#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -132,6 +137,43 @@ TEST_F(FiniteStateManagerTest, AStateDoneWithItsEntryGoesToTheNextQueuedOneOrToT
     EXPECT_EQ(m_manager.PopToNextState(), 3);
     EXPECT_EQ(m_manager.PopToNextState(), STATE_ID_MAIN);
     EXPECT_TRUE(queue.IsEmpty());
+}
+
+// A state manager torn down with the program, as the game object is, after
+// a run that left a state current (a test that failed half-way, say).
+class IdleState final : public GameState {
+public:
+    using GameState::GameState;
+    uint16_t Update(uint32_t) override { return GetId(); }
+    void Render() override { }
+
+protected:
+    void OnInit() override { }
+    void OnShutdown() override { }
+};
+
+FiniteStateManager s_oManagerTornDownAtExit;
+
+TEST(StateManagerAtExit, DISABLED_LeavesAStateCurrent)
+{
+    s_oManagerTornDownAtExit.AddState(std::make_unique<IdleState>(&s_oManagerTornDownAtExit, 1));
+    s_oManagerTornDownAtExit.SetState(1);
+}
+
+// Its destructor's check still reaches the log, which outlives it; the
+// sanitizer builds end the program at a write through a log that is gone.
+TEST(StateManagerAtExit, ItsCheckIsLoggedBeforeTheLogIsGone)
+{
+    TestSupport::TempDir dir;
+    const std::string command = "/proc/" + std::to_string(getpid()) +
+                                "/exe --gtest_also_run_disabled_tests "
+                                "--gtest_filter=StateManagerAtExit.DISABLED_LeavesAStateCurrent > '" +
+                                (dir / "out").string() + "' 2>&1";
+    const int status = std::system(command.c_str());
+    const std::string out = TestSupport::ReadFileText(dir / "out");
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+    EXPECT_NE(out.find("condition: NULL == m_opCurrentState\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find("runtime error"), std::string::npos) << out;
 }
 
 } // namespace

@@ -5,9 +5,15 @@
 
 #include <cstdarg>
 
-CoreLog g_oCoreLog;
+// Made before and torn down after every static object of default priority,
+// so that what they log while they are torn down still has a log.
+CoreLog g_oCoreLog __attribute__((init_priority(101)));
 
 namespace {
+
+// Set once the main log is gone: later texts for it are dropped rather than
+// written through an object that no longer exists.
+bool s_bMainLogGone = false;
 
 // Static so that logging works before the heaps exist and while a heap
 // reports its own corruption.
@@ -22,10 +28,14 @@ CoreLogCapture* s_pCapture = nullptr;
 CoreLog::~CoreLog()
 {
     m_pFile = nullptr;
+    if (this == &g_oCoreLog)
+        s_bMainLogGone = true;
 }
 
 void CorePrint(CoreLog* log, const char* format, ...)
 {
+    if (s_bMainLogGone && log == &g_oCoreLog)
+        return;
     va_list arguments;
     va_start(arguments, format);
     std::vsnprintf(s_printBuffer, sizeof s_printBuffer, format, arguments);
@@ -52,7 +62,7 @@ void CoreDebugOutput(const char* report)
         s_pCapture->Write(text);
     else
         Platform::DebugOutput(text);
-    if (g_oCoreLog.m_pFile) {
+    if (!s_bMainLogGone && g_oCoreLog.m_pFile) {
         std::fputs(text, g_oCoreLog.m_pFile);
         std::fflush(g_oCoreLog.m_pFile);
     }

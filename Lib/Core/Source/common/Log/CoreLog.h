@@ -10,7 +10,8 @@ public:
     FILE* m_pFile = nullptr;
 };
 
-// The one main log, alive for the whole run.
+// The one main log, alive for the whole run: it outlives every other static
+// object, and once it is gone, texts for it are dropped.
 extern CoreLog g_oCoreLog;
 
 // Formats a text (at most 2047 characters; longer texts are cut) and writes
