@@ -1,7 +1,7 @@
 // The sample 3D scenes paint their floor from their walk mesh, seen through
 // their camera: the game's pick ray meets the walk mesh under every pixel of
 // painted floor and under no pixel of painted wall, so the characters stand
-// on the floor the player sees.
+// on the floor the player sees, and drawn in front of it.
 #include "ContentBuilder/TextureBuilder.h"
 #include "ContentBuilder/WorldShapes.h"
 #include "Scene/Common/Scene.h"
@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -88,25 +90,39 @@ bool IsOverTheWalkMesh(const Scene& scene, double x, double y)
     return scene.m_oWalkMesh.RayCast(ray, hit);
 }
 
-TEST(SampleSceneFloorTest, EveryPaintedFloorIsTheWalkMeshAndNoPaintedWallIs)
+// The sample 3D scenes' sources, with the name of their scene table row.
+std::vector<std::pair<std::string, nlohmann::json>> Sample3DScenes()
 {
-    int scenes = 0;
+    std::vector<std::pair<std::string, nlohmann::json>> scenes;
     for (const auto& entry : std::filesystem::directory_iterator(TestSupport::SourceDir() / "Content/Scenes")) {
         std::ifstream file(entry.path());
-        const nlohmann::json source = nlohmann::json::parse(file);
-        if (!source.contains("camera"))
-            continue;
-        const std::string name = entry.path().stem().string();
-        SCOPED_TRACE(name);
-        ++scenes;
+        nlohmann::json source = nlohmann::json::parse(file);
+        if (source.contains("camera"))
+            scenes.emplace_back(entry.path().stem().string(), std::move(source));
+    }
+    return scenes;
+}
 
+// Reads the scene's file of the data folder with the reader.
+template <typename Reader>
+bool ReadSceneFile(const std::string& path, Reader read)
+{
+    const std::vector<uint8_t> bytes = TestSupport::ReadFileBytes(TestSupport::DataDir() / path);
+    SerialStream stream(bytes.data(), bytes.size(), path.c_str());
+    return read(stream);
+}
+
+TEST(SampleSceneFloorTest, EveryPaintedFloorIsTheWalkMeshAndNoPaintedWallIs)
+{
+    const auto scenes = Sample3DScenes();
+    EXPECT_GE(scenes.size(), 1u);
+    for (const auto& [name, source] : scenes) {
+        SCOPED_TRACE(name);
         // The 3D scene as the game reads it.
         TestSupport::FakeSceneServices services;
         Scene scene;
-        const std::vector<uint8_t> bytes =
-            TestSupport::ReadFileBytes(TestSupport::DataDir() / ("scenes/" + name + ".3dscene.o"));
-        SerialStream stream(bytes.data(), bytes.size(), name.c_str());
-        ASSERT_TRUE(scene.Initialize3D(stream));
+        ASSERT_TRUE(ReadSceneFile("scenes/" + name + ".3dscene.o",
+                                  [&](SerialStream& stream) { return scene.Initialize3D(stream); }));
 
         int floorTextures = 0;
         for (const nlohmann::json& texture : source["textures"]) {
@@ -145,7 +161,47 @@ TEST(SampleSceneFloorTest, EveryPaintedFloorIsTheWalkMeshAndNoPaintedWallIs)
         // The floor is painted from the walk mesh, so that the two agree.
         EXPECT_GE(floorTextures, 1);
     }
-    EXPECT_GE(scenes, 1);
+}
+
+TEST(SampleSceneFloorTest, ACharacterOnAnyWaypointIsDrawnInFrontOfThePaintedFloor)
+{
+    for (const auto& [name, source] : Sample3DScenes()) {
+        SCOPED_TRACE(name);
+        TestSupport::FakeSceneServices services;
+        Scene scene;
+        ASSERT_TRUE(ReadSceneFile("scenes/" + name + ".twscene.pc",
+                                  [&](SerialStream& stream) { return scene.Initialize2D(stream); }));
+        ASSERT_TRUE(ReadSceneFile("scenes/" + name + ".3dscene.o",
+                                  [&](SerialStream& stream) { return scene.Initialize3D(stream); }));
+        // The depth of the sprites that show a painted floor.
+        std::set<std::string> floors;
+        for (const nlohmann::json& texture : source["textures"])
+            if (!PaintOf(texture).floor.empty())
+                floors.insert(texture["name"].get<std::string>());
+        fx32 floorDepth = INT32_MIN;
+        const Layer& main = *scene.GetMainLayer();
+        for (int32_t i = 0; i < main.m_iNbSprites; ++i) {
+            const Sprite& drawn = main.m_vSprites[i];
+            const std::string spriteName(drawn.m_sName, strnlen(drawn.m_sName, SCENE_OBJECT_NAME_SIZE));
+            for (const nlohmann::json& sprite : source["layers"][scene.m_iMainLayerIndex]["sprites"])
+                if (sprite["name"] == spriteName && floors.count(sprite["textures"][0]))
+                    floorDepth = std::max(floorDepth, drawn.m_iDepth);
+        }
+        ASSERT_NE(floorDepth, INT32_MIN);
+
+        // A character takes the smallest depth of the regions under its feet,
+        // or the scene's depth for ground without regions.
+        for (int32_t w = 0; w < scene.m_iNumLocators; ++w) {
+            const CoreFxVec feet = scene.m_oCamera.ProjectToScreen(scene.m_vLocators[w].m_vPosition);
+            fx32 depth = INT32_MAX;
+            for (int32_t r = 0; r < main.m_iNbRegions; ++r)
+                if (main.m_vRegions[r].Contains(feet.x, feet.y, 0))
+                    depth = std::min(depth, main.m_vRegions[r].m_iDepth);
+            if (depth == INT32_MAX)
+                depth = scene.m_fNoRegionLayer;
+            EXPECT_GT(depth, floorDepth) << "waypoint " << w;
+        }
+    }
 }
 
 } // namespace
