@@ -3,7 +3,6 @@
 // played to its end: every frame decoded, its sound queued and the whole
 // picture copied out, as drawing copies it.
 #include "FuzzSupport.h"
-#include "Sound/SoundOutput.h"
 #include "Video/FfmpegVideoSystem.h"
 
 #include <memory>
@@ -22,7 +21,7 @@ constexpr uint32_t MAX_FRAMES = 300;
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     Fuzz::SilenceEngine();
-    Platform::SelectSoundOutput(Platform::SoundOutput::Silent);
+    Fuzz::SelectFastSilentOutput();
     return 0;
 }
 

@@ -2,7 +2,7 @@
 //   fuzz_seed_corpus <data folder> <seed folder>
 // The data packs seed DataPack, their textures DdsImage, their meshes the two
 // X-file harnesses, the dialog files Dialog, the scene files the scene
-// readers, the sound files the checks of their kinds, the text tables
+// readers, the sound files the harnesses of their kinds, the text tables
 // TextTable, the fonts Font, the auto-test recording AutoTestRecording, the
 // movies' subtitle files SubTitle, the movies themselves (their first
 // frames, so that each input stays quick) Movie, the race tracks Race, the

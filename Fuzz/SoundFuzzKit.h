@@ -1,10 +1,9 @@
 #pragma once
-// What the sound harnesses share: the sample sound files, an engine whose
-// mix runs faster than real time into nothing, and cues played as the
-// game's players play them, so that the engine reads every byte that a
-// played sound reaches.
+// What the sound harnesses share: the sample sound files, an engine made as
+// the game makes it, and cues played as the game's players play them, so
+// that the engine reads every byte that a played sound reaches (on the
+// output of Fuzz::SelectFastSilentOutput, in a fraction of its time).
 #include "Sound/SoundEngine.h"
-#include "Sound/SoundOutput.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -40,14 +39,6 @@ inline std::vector<uint8_t> ReadDataFile(const char* name)
     if (!file)
         std::abort();
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
-
-// Engines made from now on mix into nothing, each buffer as soon as the last
-// is done: the waves play through in a fraction of their time.
-inline void SelectFastSilentOutput()
-{
-    setenv("SDL_DISKAUDIODELAY", "1", 1);
-    Platform::SelectSoundOutput(Platform::SoundOutput::File, "/dev/null");
 }
 
 // An engine on the settings, with its cue-stop notification as the game has
