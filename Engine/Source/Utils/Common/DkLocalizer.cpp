@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 DkLocalizer g_oDkLocalizer;
 
@@ -115,6 +116,7 @@ bool DkLocalizer::ResolveBank(const char* name, uint8_t* table, uint32_t size, D
     const uint64_t pool = ReadWord(table, L10N_POOL_OFFSET);
     bank = DkLocalizerBank();
     bank.m_pTable = table;
+    bank.m_sName = name;
     bank.m_uSize = size;
     if (count == 0)
         return true;
@@ -167,8 +169,16 @@ const char* DkLocalizer::GetText(uint32_t id) const
         if (entryId(mid) == id)
             return bank.m_pPool + ReadWord(bank.m_pEntries, mid * L10N_ENTRY_SIZE + 4);
     }
+    // A damaged table loses its texts here: the line after the id names
+    // the tables that were searched.
+    std::string searched;
+    for (int32_t b = 0; b < m_iBankCount; ++b) {
+        if (m_pBanks[b].m_pTable != nullptr)
+            searched += std::string(searched.empty() ? "" : ", ") + (m_pBanks[b].m_sName ? m_pBanks[b].m_sName : "?");
+    }
     static char s_sInvalidText[256];
-    ENGINE_ASSERT_MSG(false, "Invalid Textid %d\n", int32_t(id));
+    ENGINE_ASSERT_MSG(false, "Invalid Textid %d\nnot in %s\n", int32_t(id),
+                      searched.empty() ? "any text table: none is loaded" : searched.c_str());
     std::snprintf(s_sInvalidText, sizeof s_sInvalidText, "!! INVALID TEXTID %d !!", int32_t(id));
     return s_sInvalidText;
 }

@@ -5,7 +5,8 @@
 // where its entries and strings lie in it. The table keeps its file layout;
 // its two offsets are resolved here, beside it.
 struct DkLocalizerBank {
-    uint8_t* m_pTable = nullptr; // null when the bank is free
+    uint8_t* m_pTable = nullptr;   // null when the bank is free
+    const char* m_sName = nullptr; // the table's file, the caller's string
     uint32_t m_uSize = 0;
     uint32_t m_uCount = 0;
     const uint8_t* m_pEntries = nullptr;
@@ -48,8 +49,8 @@ public:
     static bool PrepareBank(const char* name, uint8_t* table, uint32_t size, DkLocalizerBank& bank);
 
     // The text of the id from the first bank that holds it, or a placeholder
-    // naming the id (in one static buffer that the next miss overwrites).
-    // Never null.
+    // naming the id (in one static buffer that the next miss overwrites),
+    // after an assert that names the id and the tables searched. Never null.
     const char* GetText(uint32_t id) const;
 
     const DkLocalizerBank* GetBanks() const { return m_pBanks; }

@@ -93,12 +93,17 @@ TEST_F(DkLocalizerTest, AMissLogsTheIdAndShowsItSigned)
     const std::string log = TestSupport::LogOf([&] { text = m_localizer.GetText(4294967295u); });
     EXPECT_EQ(text, "!! INVALID TEXTID -1 !!");
     EXPECT_THAT(log, HasSubstr("ASSERT\n"));
-    EXPECT_THAT(log, HasSubstr("message:\nInvalid Textid -1\n"));
+    EXPECT_THAT(log, HasSubstr("message:\nInvalid Textid -1\nnot in table.dat\n"));
     // One static buffer: the next miss overwrites the text of the last one.
     const char* firstMiss = nullptr;
     TestSupport::LogOf([&] { firstMiss = m_localizer.GetText(2); });
     TestSupport::LogOf([&] { EXPECT_EQ(m_localizer.GetText(3), firstMiss); });
     EXPECT_STREQ(firstMiss, "!! INVALID TEXTID 3 !!");
+    // The line names every table searched, so that a damaged one shows.
+    std::vector<uint8_t> scene = HandMadeTextTable({{9, "nine"}});
+    ASSERT_EQ(Add(scene, "scene.dat"), 1);
+    EXPECT_THAT(TestSupport::LogOf([&] { m_localizer.GetText(5); }),
+                HasSubstr("message:\nInvalid Textid 5\nnot in table.dat, scene.dat\n"));
 }
 
 TEST_F(DkLocalizerTest, APreparedTableIsNotPreparedAgain)
