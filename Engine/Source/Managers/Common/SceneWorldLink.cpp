@@ -44,11 +44,6 @@ void NullSceneWorldLink::UnloadMenu()
     CorePrint(&g_oCoreLog, "No in-game menu: its scene part is not unloaded\n");
 }
 
-void NullSceneWorldLink::EndGameAsFailed()
-{
-    CorePrint(&g_oCoreLog, "No game: it does not end\n");
-}
-
 SceneWorldLink& GetSceneWorldLink()
 {
     return *s_pLink;

@@ -35,7 +35,8 @@ public:
     void UnloadMenu() override;
     bool UpdateMap() override { return true; }
     void UpdateHeroInventory() override { }
-    void EndGameAsFailed() override;
+    // Its scenes always load.
+    void EndGameAsFailed() override { }
 };
 
 // The link the scene manager uses; SetSceneWorldLink(nullptr) restores the
