@@ -4,7 +4,6 @@
 #include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Interface/Common/InterfaceMenu.h"
-#include "Managers/Common/SceneManager.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/ScriptStateLink.h"
 #include "Scene/Common/Scene.h"
@@ -44,9 +43,8 @@ bool AnyFadeRuns()
 bool IsSceneShown(const std::string& name)
 {
     const Scene* scene = PlayedScene();
-    return AdventureRuns() && scene && scene->GetName() && scene->m_iInputState != INPUT_STATE_NONE &&
-           SceneManager::GetCurrentSceneId() == scene->m_iId && Id::GetSceneDesc(scene->m_iId) &&
-           name == Id::GetSceneDesc(scene->m_iId)->m_pName;
+    const SceneDesc* row = scene ? Id::GetSceneDesc(scene->m_iId) : nullptr;
+    return AdventureRuns() && row && name == row->m_pName && scene->m_iInputState != INPUT_STATE_NONE;
 }
 
 bool IsMoviePlaying()
