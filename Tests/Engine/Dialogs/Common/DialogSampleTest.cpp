@@ -78,6 +78,24 @@ protected:
         return -1;
     }
 
+    // The callbacks a dialog sends, walked to its end with nothing behind them.
+    std::vector<uint32_t> CallbacksOf(uint32_t uDialog)
+    {
+        manager.StartDialog(uDialog);
+        const Dialog& dialog = *manager.GetCurrentDialog();
+        std::vector<uint32_t> sent;
+        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
+            if (dialog.IsWaitingForScript()) {
+                sent.push_back(dialog.GetCurrentNode()->m_uWord2);
+                Frame();
+            } else {
+                GoOn();
+            }
+        }
+        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
+        return sent;
+    }
+
     DialogManager manager;
     int32_t m_iSceneSlot = -1;
 
@@ -212,6 +230,16 @@ TEST_F(DialogSampleTest, TheCommonGroupTakesItsDialogsByName)
     EXPECT_TRUE(dialog.IsEnded());
     manager.EndDialogAction(ID_ACTION_TYPE_START_COMMON_DIALOG, m_iSceneSlot);
     EXPECT_EQ(manager.GetCurrentDialogGroup(), m_iSceneSlot);
+}
+
+TEST_F(DialogSampleTest, TheKidStaysThroughTheWakeUpAndFadesAsTheHeroineLeaves)
+{
+    // The kid's fade-out hides her: sent at the wake-up, she would be gone
+    // before anyone could look at her or turn toward her on the way out.
+    constexpr uint32_t KID_FADES = 0xFEF5ABE8;
+    g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 5);
+    EXPECT_EQ(CallbacksOf(0xB899B360), Texts {0xCBD740BF});
+    EXPECT_EQ(CallbacksOf(0x001CE2B2), Texts {KID_FADES});
 }
 
 } // namespace
