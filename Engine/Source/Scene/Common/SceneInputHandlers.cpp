@@ -78,8 +78,11 @@ void Scene::HandleItemDragInput()
     MoveCursor(m_oCursor, pointer);
     m_pHoveredObject = PickObjectAt(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
     const int32_t item = link.GetSelectedItem();
-    if (!m_pHoveredObject || !m_pHoveredObject->m_pScriptable || item < 0)
+    if (!m_pHoveredObject || !m_pHoveredObject->m_pScriptable || item < 0) {
+        // Off every hotspot the item is used on nothing: no caption may say otherwise.
+        link.HideCaption();
         return;
+    }
     char caption[USE_CAPTION_SIZE];
     ComposeUseCaption(caption, sizeof(caption), link.GetText(USE_TEXT_ID), link.GetItemName(item),
                       link.GetText(ON_TEXT_ID), GetCaptionText(m_pHoveredObject->m_pScriptable));

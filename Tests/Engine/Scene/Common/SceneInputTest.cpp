@@ -404,6 +404,15 @@ TEST_F(SceneInputTest, AnItemDraggedOverTheJugNamesBothAndIsUsedOnIt)
     m_scene->Update(16);
     EXPECT_EQ(m_scene->m_pHoveredObject, &Jug());
     EXPECT_EQ(m_link.m_caption, " key on ");
+    // Moved off the jug onto bare floor, the item names nothing any more.
+    PointAt(128, 188);
+    m_input.Frame();
+    m_scene->Update(16);
+    EXPECT_TRUE(m_scene->m_pHoveredObject == nullptr || m_scene->m_pHoveredObject->m_pScriptable == nullptr);
+    EXPECT_EQ(m_link.m_caption, "");
+    PointAt(180, 100);
+    m_input.Frame();
+    m_scene->Update(16);
     TestSupport::LogCapture capture;
     SetButton(false);
     m_input.Frame();
