@@ -1,0 +1,423 @@
+#include "Engine/Scripts/Common/SceneScriptAudit.h"
+
+#include "Common/ActorIds.h"
+#include "Common/AnimationIds.h"
+#include "Common/SoundIds.h"
+#include "Common/VarIds.h"
+#include "Dialogs/Common/Dialog.h"
+#include "Managers/Common/ScriptManager.h"
+#include "Managers/Common/VarManager.h"
+#include "Scene/Common/Region.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/ScriptTreefilters.h"
+#include "Support/Files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <tuple>
+
+namespace {
+
+std::string Hex(uint32_t uValue)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", uValue);
+    return text;
+}
+
+bool IsPictureName(const char* pName)
+{
+    return std::strncmp(pName, "i_", 2) == 0 || std::strncmp(pName, "o_", 2) == 0 ||
+           std::strncmp(pName, "fade_", 5) == 0;
+}
+
+// The scene's view of the scriptables its handlers name.
+class SceneNames {
+public:
+    explicit SceneNames(const SceneDesc& scene) : m_scene(scene)
+    {
+        m_actors = {LOGIC_DIALOG_ACTOR_ID, LOGIC_SOUND_ACTOR_ID};
+        for (int32_t iSet = 0; iSet < scene.m_iNbActorSets; ++iSet)
+            for (const uint32_t* pActor = scene.m_pActorSets[iSet].m_aActorIds; *pActor != 0; ++pActor)
+                m_actors.insert(*pActor);
+    }
+    bool Has(int32_t iId) const
+    {
+        if (IsActorScriptableId(iId))
+            return m_actors.count(static_cast<uint32_t>(iId)) != 0;
+        return iId >= 0 && iId < m_scene.m_iNbObjects;
+    }
+    // The object's name, the actor's, or the number that names nothing.
+    std::string Of(int32_t iId) const
+    {
+        if (IsActorScriptableId(iId)) {
+            const char* pName = Id::GetActorName(static_cast<uint32_t>(iId));
+            return pName != nullptr && *pName != 0 ? pName : "actor " + Hex(static_cast<uint32_t>(iId));
+        }
+        if (iId >= 0 && iId < m_scene.m_iNbObjects && *m_scene.m_ppObjectNames[iId] != 0)
+            return m_scene.m_ppObjectNames[iId];
+        return "object " + std::to_string(iId);
+    }
+    bool IsPicture(int32_t iId) const
+    {
+        return IsActorScriptableId(iId) || (Has(iId) && IsPictureName(m_scene.m_ppObjectNames[iId]));
+    }
+    bool IsHotspot(int32_t iId) const { return IsActorScriptableId(iId) || (Has(iId) && !IsPicture(iId)); }
+
+private:
+    const SceneDesc& m_scene;
+    std::set<uint32_t> m_actors;
+};
+
+// The handler a node belongs to, for messages.
+std::string HandlerOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode, const SceneDesc& scene)
+{
+    for (; pool.Contains(iNode) && iNode != iRoot; iNode = pool[iNode].m_iParent)
+        if (pool[iNode].m_iType == NodeType_Event)
+            return EventDesc::ToString(&scene, pool[iNode].m_oEvent);
+    return "the scene's top level";
+}
+
+std::string CheckAnimation(const SceneNames& names, int32_t iTarget, int32_t iAnimation)
+{
+    if (!IsActorScriptableId(iTarget))
+        return "plays animation " + std::to_string(iAnimation) + " on " + names.Of(iTarget) + ", not an actor";
+    const auto rows = Id::GetAnimationTable();
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const AnimationRow& r) { return r.m_iId == iAnimation; });
+    if (row == rows.end()) {
+        // A number without a name is one the scene's description leaves unnamed.
+        if (iAnimation >= 1 && iAnimation < MAX_ANIMATION)
+            return "";
+        return "plays animation " + std::to_string(iAnimation) + ", which does not exist";
+    }
+    const std::string actor = names.Of(iTarget);
+    if (actor == row->m_pActorName)
+        return "";
+    return "plays " + std::string(row->m_pActorName) + "'s animation " + std::to_string(iAnimation) + " \"" +
+           row->m_pName + "\" on " + actor;
+}
+
+std::string CheckWaypoint(const SceneFacts& facts, int32_t iWaypoint)
+{
+    if (iWaypoint == -1)
+        return "";
+    if (iWaypoint < -1 || (facts.waypoints && iWaypoint >= *facts.waypoints))
+        return "goes to waypoint " + std::to_string(iWaypoint) + " of " +
+               (facts.waypoints ? std::to_string(*facts.waypoints) : std::string("the scene's"));
+    return "";
+}
+
+std::string CheckAction(const SceneNames& names, const SceneFacts& facts, const ActionDesc& action)
+{
+    const int32_t iTarget = action.m_iTargetId;
+    const int32_t* values = action.m_oParameter;
+    if (action.m_iActionType == ID_ACTION_TYPE_SET_PLAYING_CHARACTER)
+        return ""; // the playing character need not stand in the scene
+    if (iTarget != ID_SCRIPTABLE_INVALID && !names.Has(iTarget))
+        return "acts on " + names.Of(iTarget) + ", which the scene does not have";
+    for (int i = 0; i < ACTION_PARAMETERS_MAX; ++i)
+        if (action.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE && values[i] != ID_SCRIPTABLE_INVALID &&
+            !names.Has(values[i]))
+            return "names " + names.Of(values[i]) + ", which the scene does not have";
+    switch (action.m_iActionType) {
+    case ID_ACTION_TYPE_ANIMATION:
+    case ID_ACTION_TYPE_PLAY_ANIMATION:
+    case ID_ACTION_TYPE_ANIMATION_HOLD: return CheckAnimation(names, iTarget, values[0]);
+    case ID_ACTION_TYPE_START_DIALOG:
+        if (facts.dialogKeys && facts.dialogKeys->count(static_cast<uint32_t>(values[0])) == 0)
+            return "starts dialog " + Hex(static_cast<uint32_t>(values[0])) + ", which the scene's dialogs lack";
+        return "";
+    case ID_ACTION_TYPE_START_COMMON_DIALOG:
+        if (facts.commonDialogKeys.count(static_cast<uint32_t>(values[0])) == 0)
+            return "starts common dialog " + Hex(static_cast<uint32_t>(values[0])) + ", which the common dialogs lack";
+        return "";
+    case ID_ACTION_TYPE_PLAY_SOUND_EFFECT:
+    case ID_ACTION_TYPE_PLAY_MUSIC:
+    case ID_ACTION_TYPE_PLAY_AMBIENT:
+    case ID_ACTION_TYPE_PLAY_ACTOR_SOUND:
+        if (Id::FindSound(values[0]) == nullptr)
+            return "plays sound " + Hex(static_cast<uint32_t>(values[0])) + ", which the sound table lacks";
+        return "";
+    case ID_ACTION_TYPE_WALK_TO_WAYPOINT:
+        for (int i = 0; i < ACTION_PARAMETERS_MAX; ++i)
+            if (std::string fault = CheckWaypoint(facts, values[i]); !fault.empty())
+                return names.Of(iTarget) + " " + fault;
+        return "";
+    case ID_ACTION_TYPE_TURN_TO_WAYPOINT:
+    case ID_ACTION_TYPE_PLACE_AT_WAYPOINT:
+        if (std::string fault = CheckWaypoint(facts, values[0]); !fault.empty())
+            return names.Of(iTarget) + " " + fault;
+        return "";
+    case ID_ACTION_TYPE_GO_TO_SCENE:
+        return Id::GetSceneDesc(values[0]) != nullptr
+                   ? ""
+                   : "goes to scene " + std::to_string(values[0]) + ", which does not exist";
+    case ID_ACTION_TYPE_SET_VISIBLE:
+    case ID_ACTION_TYPE_FADE_SPRITES:
+    case ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION:
+        if (facts.picturesByName && iTarget != ID_SCRIPTABLE_INVALID && !names.IsPicture(iTarget))
+            return (action.m_iActionType == ID_ACTION_TYPE_SET_VISIBLE ? "shows or hides " : "fades or animates ") +
+                   names.Of(iTarget) + ", which is not a picture";
+        return "";
+    case ID_ACTION_TYPE_SET_ACTIVE:
+        if (facts.picturesByName && iTarget != ID_SCRIPTABLE_INVALID && !names.IsHotspot(iTarget))
+            return "activates or deactivates " + names.Of(iTarget) + ", which is not a hotspot";
+        return "";
+    default: return "";
+    }
+}
+
+std::string CheckNode(const SceneNames& names, const SceneFacts& facts, const ScriptNode& node)
+{
+    switch (node.m_iType) {
+    case NodeType_Event: {
+        const EventDesc& event = node.m_oEvent;
+        for (int i = 0; i < event.m_iNbParameter; ++i)
+            if (event.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE &&
+                event.m_oParameter[i] != ID_SCRIPTABLE_INVALID && !names.Has(event.m_oParameter[i]))
+                return "waits for " + names.Of(event.m_oParameter[i]) + ", which the scene does not have";
+        return "";
+    }
+    case NodeType_Condition: {
+        // Coming from a scene: below 256 the value is a scene's id.
+        const MatchCondition& record = node.m_oCondition.m_oRecord;
+        const bool bCameFrom =
+            !IsLogicOp(record.m_iOp) && record.m_iOp < Op_BoolEqual && record.m_iA == VARINT_C_PREVIOUS_STATE;
+        if (bCameFrom && record.m_iValue > 0 && record.m_iValue < 256 && Id::GetSceneDesc(record.m_iValue) == nullptr)
+            return "tests for coming from scene " + std::to_string(record.m_iValue) + ", which does not exist";
+        return "";
+    }
+    case NodeType_Action: return CheckAction(names, facts, node.m_oAction);
+    default: return "";
+    }
+}
+
+// Whether a condition that tests the chapter alone holds in the chapter;
+// none for any other condition.
+std::optional<bool> ChapterTest(const ScriptNodePool& pool, ScriptNodeIndex iNode, int32_t iChapter)
+{
+    const MatchCondition& record = pool[iNode].m_oCondition.m_oRecord;
+    if (IsLogicOp(record.m_iOp) || record.m_iOp >= Op_BoolEqual || record.m_iA != VARINT_CURRENT_CHAPTER)
+        return std::nullopt;
+    VarSet vars;
+    vars.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+    return pool.EvalCondition(iNode, vars);
+}
+
+// An event pattern as a key; the two items of a Combine in either order.
+using PatternKey = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>;
+PatternKey KeyOf(const EventDesc& event)
+{
+    int32_t a = event.m_oParameter[0];
+    int32_t b = event.m_oParameter[1];
+    if (event.m_eType == TwEventType_Combine && a > b)
+        std::swap(a, b);
+    return {event.m_eType,
+            event.m_iNbParameter,
+            event.m_iParameterType[0],
+            event.m_iParameterType[1],
+            event.m_iParameterType[2],
+            a,
+            b,
+            event.m_oParameter[2]};
+}
+
+// Calls visit(node) on every node the chapter can reach from iFirst and its
+// siblings: a condition on the chapter alone leads into the branch that
+// holds, any other into both.
+template <typename Visit>
+void VisitInChapter(const ScriptNodePool& pool, ScriptNodeIndex iFirst, int32_t iChapter, Visit&& visit)
+{
+    for (ScriptNodeIndex iNode = iFirst; pool.Contains(iNode); iNode = pool[iNode].m_iNext) {
+        const ScriptNode& node = pool[iNode];
+        visit(iNode);
+        if (node.m_iType != NodeType_Condition) {
+            VisitInChapter(pool, node.m_iChild, iChapter, visit);
+            continue;
+        }
+        const std::optional<bool> holds = ChapterTest(pool, iNode, iChapter);
+        if (holds.value_or(true))
+            VisitInChapter(pool, node.m_iChild, iChapter, visit);
+        if (!holds.value_or(false))
+            VisitInChapter(pool, node.m_oCondition.m_iElse, iChapter, visit);
+    }
+}
+
+// The most actions that a walk of the event fires from iFirst through its
+// siblings.
+int32_t MostFired(const ScriptNodePool& pool, ScriptNodeIndex iFirst, const EventDesc& event, int32_t iChapter)
+{
+    int32_t iFired = 0;
+    for (ScriptNodeIndex iNode = iFirst; pool.Contains(iNode); iNode = pool[iNode].m_iNext) {
+        const ScriptNode& node = pool[iNode];
+        switch (node.m_iType) {
+        case NodeType_Action: ++iFired; break;
+        case NodeType_Event:
+            if (EventDesc::MatchEvent(node.m_oEvent, event))
+                iFired += MostFired(pool, node.m_iChild, event, iChapter);
+            break;
+        case NodeType_Condition: {
+            const std::optional<bool> holds = ChapterTest(pool, iNode, iChapter);
+            const int32_t iThen = MostFired(pool, node.m_iChild, event, iChapter);
+            const int32_t iElse = MostFired(pool, node.m_oCondition.m_iElse, event, iChapter);
+            iFired += holds ? (*holds ? iThen : iElse) : std::max(iThen, iElse);
+            break;
+        }
+        default: iFired += MostFired(pool, node.m_iChild, event, iChapter); break;
+        }
+    }
+    return iFired;
+}
+
+// Every distinct event pattern of the tree, with the scene start.
+std::vector<EventDesc> PatternsOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot)
+{
+    std::map<PatternKey, EventDesc> patterns;
+    for (ScriptNodeIndex iNode = iRoot; iNode < pool.GetNbAllocated(); ++iNode)
+        if (pool[iNode].m_iType == NodeType_Event)
+            patterns.emplace(KeyOf(pool[iNode].m_oEvent), pool[iNode].m_oEvent);
+    std::vector<EventDesc> events;
+    for (const auto& [key, event] : patterns)
+        events.push_back(event);
+    return events;
+}
+
+bool Offers(const Scriptable& scriptable)
+{
+    TwEventType types[NB_TW_EVENT_TYPES];
+    return scriptable.GetEventTypes(types, NB_TW_EVENT_TYPES) > 0;
+}
+
+// A point where a player would click the object: the middle of its box, or
+// of its first triangle when a region leaves the middle out.
+CoreFxVec2 CentreOf(const SceneObject& object)
+{
+    const SceneRect& box = object.m_oBox;
+    CoreFxVec2 centre {box.xMin + (box.xMax - box.xMin) / 2, box.yMin + (box.yMax - box.yMin) / 2};
+    const auto* region = dynamic_cast<const Region*>(&object);
+    if (region && !region->Contains(centre.x, centre.y, 0) && !region->m_vTriangles.empty()) {
+        const RegionTriangle& t = region->m_vTriangles[0];
+        centre = {(t.x0 + t.x1 + t.x2) * FX32_ONE / 3, (t.y0 + t.y1 + t.y2) * FX32_ONE / 3};
+    }
+    return centre;
+}
+
+std::string NameOf(const SceneObject* object)
+{
+    // An entity's name fills a 16-byte field that need not end in a NUL.
+    const Scriptable* owner = object != nullptr ? object->m_pScriptable : nullptr;
+    const char* name = owner != nullptr ? owner->GetName() : nullptr;
+    if (object == nullptr)
+        return "nothing";
+    return name != nullptr ? std::string(name, strnlen(name, SCENE_OBJECT_NAME_SIZE)) : "?";
+}
+
+// Every object the player can click in the scene as it stands: the shown
+// sprites and regions of interactive entities that offer a verb, and the
+// characters other than the one the player steers.
+std::vector<const SceneObject*> ClickableObjects(const Scene& scene)
+{
+    std::vector<const SceneObject*> objects;
+    const Layer* main = scene.GetMainLayer();
+    if (main == nullptr)
+        return objects;
+    for (int32_t i = 0; i < main->m_iNbSprites; ++i) {
+        const Sprite& sprite = main->m_vSprites[i];
+        if (sprite.IsVisible() && sprite.m_pScriptable && sprite.m_pScriptable->IsInteractive() &&
+            Offers(*sprite.m_pScriptable))
+            objects.push_back(&sprite);
+    }
+    for (int32_t i = 0; i < main->m_iNbRegions; ++i) {
+        const Region& region = main->m_vRegions[i];
+        if (region.m_pScriptable && region.m_pScriptable->IsInteractive() && region.m_pScriptable->IsVisible() &&
+            Offers(*region.m_pScriptable))
+            objects.push_back(&region);
+    }
+    for (int32_t i = 0; i < scene.m_iNumCharacters; ++i) {
+        const SceneCharacter& character = *scene.m_apCharacters[i];
+        if (i != scene.m_iActiveCharacter && character.IsVisible() && character.m_pScriptable &&
+            character.m_pScriptable->IsInteractive())
+            objects.push_back(&character);
+    }
+    return objects;
+}
+
+} // namespace
+
+std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = TestSupport::ReadFileBytes(path);
+    Dialog dialog;
+    if (bytes.empty() || !dialog.Initialize(bytes.data(), bytes.size(), path.c_str()))
+        return std::nullopt;
+    std::set<uint32_t> keys;
+    for (int32_t i = 0; i < dialog.GetNumDialogs(); ++i)
+        keys.insert(dialog.GetKeys()[i].m_uKey);
+    return keys;
+}
+
+std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneFacts& facts)
+{
+    const SceneDesc& scene = *facts.scene;
+    const SceneNames names(scene);
+    std::vector<std::string> faults;
+    for (ScriptNodeIndex iNode = iRoot + 1; iNode < pool.GetNbAllocated(); ++iNode) {
+        const std::string fault = CheckNode(names, facts, pool[iNode]);
+        if (!fault.empty())
+            faults.push_back(std::string(scene.m_pName) + ", " + HandlerOf(pool, iRoot, iNode, scene) + ": " + fault);
+    }
+    return faults;
+}
+
+int32_t CountCollectedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot)
+{
+    std::vector<ScriptNodeIndex> list(MAX_SCRIPTNODES);
+    return CollectEvents(pool, iRoot, &Filter_Events, std::span(list));
+}
+
+std::vector<std::string> RepeatedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene,
+                                          int32_t iChapter)
+{
+    std::set<PatternKey> seen;
+    std::vector<std::string> faults;
+    VisitInChapter(pool, pool[iRoot].m_iChild, iChapter, [&](ScriptNodeIndex iNode) {
+        const ScriptNode& node = pool[iNode];
+        if (node.m_iType != NodeType_Event || node.m_oEvent.m_eType == TwEventType_Init)
+            return;
+        if (!seen.insert(KeyOf(node.m_oEvent)).second)
+            faults.push_back(std::string(scene.m_pName) + ", chapter " + std::to_string(iChapter) + ": " +
+                             EventDesc::ToString(&scene, node.m_oEvent) + " is handled twice");
+    });
+    return faults;
+}
+
+int32_t MostFiredInOneWalk(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene, int32_t iChapter,
+                           std::string* longest)
+{
+    int32_t iMost = 0;
+    for (const EventDesc& event : PatternsOf(pool, iRoot)) {
+        const int32_t iFired = MostFired(pool, pool[iRoot].m_iChild, event, iChapter);
+        if (iFired > iMost && longest != nullptr)
+            *longest = EventDesc::ToString(&scene, event);
+        iMost = std::max(iMost, iFired);
+    }
+    return iMost;
+}
+
+std::vector<std::string> CoveredHotspots(const Scene& scene)
+{
+    std::vector<std::string> faults;
+    for (const SceneObject* object : ClickableObjects(scene)) {
+        const CoreFxVec2 centre = CentreOf(*object);
+        const SceneObject* picked = scene.PickObjectAt(centre.x - scene.m_fScroll, centre.y);
+        if (picked != object)
+            faults.push_back(std::string(scene.GetName()) + ": " + NameOf(object) + " at (" +
+                             std::to_string(centre.x / FX32_ONE) + ", " + std::to_string(centre.y / FX32_ONE) +
+                             ") picks " + NameOf(picked));
+    }
+    return faults;
+}

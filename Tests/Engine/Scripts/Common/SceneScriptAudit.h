@@ -1,0 +1,58 @@
+#pragma once
+#include "Common/SceneIds.h"
+#include "ScriptEngine/common/ScriptNode.h"
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+class Scene;
+
+// What a scene script's built handlers may name, read from the game's data:
+// the scene's row, its dialog groups and, when the scene has content, its
+// number of waypoints.
+struct SceneFacts {
+    const SceneDesc* scene = nullptr;
+    // The keys of the scene's dialog group; none when the scene has no
+    // dialog source.
+    std::optional<std::set<uint32_t>> dialogKeys;
+    std::set<uint32_t> commonDialogKeys;
+    // The waypoints of the scene's content; none without content.
+    std::optional<int32_t> waypoints;
+    // Whether the objects' names tell pictures ("i_", "o_", "fade_") from
+    // hotspots, as in the story's scenes; the front end's buttons are both.
+    bool picturesByName = true;
+};
+
+// The keys of a compiled dialogs file, none when it cannot be read.
+std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path);
+
+// The faults of the nodes under iRoot (a scene script's own tree), one line
+// each naming the scene, the handler and the thing at fault: an object,
+// actor, animation, dialog, sound, waypoint or scene that does not exist or
+// does not belong where it is used; with picturesByName, show, hide, fade or
+// sprite animation on an object that is not a picture, and activation of one
+// that is not a hotspot.
+std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneFacts& facts);
+
+// The handlers that the script manager compares an offered event with, as
+// it collects them under iRoot.
+int32_t CountCollectedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot);
+
+// Patterns that two handlers of the tree share in the chapter, one line
+// each.
+std::vector<std::string> RepeatedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene,
+                                          int32_t iChapter);
+
+// The most actions that one walk of the tree fires in the chapter, over the
+// scene start and every event a handler waits for: at each condition the
+// branch that fires more, unless it tests the chapter alone. The event that
+// walks longest is named in `longest`.
+int32_t MostFiredInOneWalk(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene, int32_t iChapter,
+                           std::string* longest = nullptr);
+
+// The hotspots a player can click in the scene as it stands that picking at
+// their on-screen centre does not find, each with what it finds instead.
+std::vector<std::string> CoveredHotspots(const Scene& scene);
