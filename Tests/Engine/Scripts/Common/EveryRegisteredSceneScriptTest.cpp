@@ -3,6 +3,7 @@
 // the game's data has, no event is handled twice, each chapter stays within
 // the script manager's limits, and in a scene with content every hotspot is
 // picked at its on-screen centre in a 4:3 and a 16:9 window.
+#include "Adventure/Common/Entity.h"
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
@@ -39,7 +40,8 @@ const char* const KNOWN_CONTENT_FAULTS[] = {
     // Chapter 5's first wake-up places the kid at waypoint 15, in front of
     // the middle of the window.
     "bg101: windows at (124, 64) picks tavrine_kid",
-    // The start page's press-start line lies under the logo.
+    // The start page's click-anywhere region lies under the logo, which
+    // takes the click at the region's centre.
     "bg999: press_start_ext at (128, 96) picks main_logo",
 };
 
@@ -178,6 +180,12 @@ protected:
             Scene loaded;
             EXPECT_TRUE(loaded.Initialize(scene.m_iId)) << scene.m_pName << "\n" << m_log.Take();
             facts.waypoints = loaded.m_iNumLocators;
+            facts.entitySprites.emplace(loaded.m_iNumEntities);
+            for (int32_t iEntity = 0; iEntity < loaded.m_iNumEntities; ++iEntity) {
+                const Entity& entity = loaded.m_vEntities[iEntity];
+                for (int32_t iSprite = 0; iSprite < entity.m_iNumSprite; ++iSprite)
+                    (*facts.entitySprites)[iEntity].insert(entity.m_apSprites[iSprite]->m_iId);
+            }
             loaded.Shutdown();
             m_log.Take();
         }

@@ -111,6 +111,17 @@ std::string CheckWaypoint(const SceneFacts& facts, int32_t iWaypoint)
     return "";
 }
 
+std::string CheckSpriteAnimation(const SceneNames& names, const SceneFacts& facts, int32_t iTarget, int32_t iSprite)
+{
+    if (!facts.entitySprites || IsActorScriptableId(iTarget) || iTarget < 0)
+        return "";
+    const auto& sprites = *facts.entitySprites;
+    if (static_cast<size_t>(iTarget) < sprites.size() && sprites[iTarget].count(iSprite) != 0)
+        return "";
+    return "plays sprite animation " + Hex(static_cast<uint32_t>(iSprite)) + ", which " + names.Of(iTarget) +
+           " does not have";
+}
+
 std::string CheckAction(const SceneNames& names, const SceneFacts& facts, const ActionDesc& action)
 {
     const int32_t iTarget = action.m_iTargetId;
@@ -156,9 +167,12 @@ std::string CheckAction(const SceneNames& names, const SceneFacts& facts, const 
         return Id::GetSceneDesc(values[0]) != nullptr
                    ? ""
                    : "goes to scene " + std::to_string(values[0]) + ", which does not exist";
+    case ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION:
+        if (std::string fault = CheckSpriteAnimation(names, facts, iTarget, values[0]); !fault.empty())
+            return fault;
+        [[fallthrough]];
     case ID_ACTION_TYPE_SET_VISIBLE:
     case ID_ACTION_TYPE_FADE_SPRITES:
-    case ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION:
         if (facts.picturesByName && iTarget != ID_SCRIPTABLE_INVALID && !names.IsPicture(iTarget))
             return (action.m_iActionType == ID_ACTION_TYPE_SET_VISIBLE ? "shows or hides " : "fades or animates ") +
                    names.Of(iTarget) + ", which is not a picture";

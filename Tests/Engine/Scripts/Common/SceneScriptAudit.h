@@ -19,8 +19,11 @@ struct SceneFacts {
     // dialog source.
     std::optional<std::set<uint32_t>> dialogKeys;
     std::set<uint32_t> commonDialogKeys;
-    // The waypoints of the scene's content; none without content.
+    // The waypoints of the scene's content, and the sprite ids of each of its
+    // entities (the sprite animations a script may play on it); none without
+    // content.
     std::optional<int32_t> waypoints;
+    std::optional<std::vector<std::set<int32_t>>> entitySprites;
     // Whether the objects' names tell pictures ("i_", "o_", "fade_") from
     // hotspots, as in the story's scenes; the front end's buttons are both.
     bool picturesByName = true;

@@ -14,6 +14,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,7 @@ constexpr uint32_t MOTHER = ActorIdOf("bonita_c_chair");
 constexpr int32_t WINDOWS = 0;
 constexpr int32_t BEDROOM_DOOR = 1;
 constexpr int32_t DUSTPAN = 4;
+constexpr int32_t O_CHESTTOP = 18;
 constexpr int32_t I_CLOTH = 20;
 
 // Each handler holds one fault a scene script could have.
@@ -41,6 +44,7 @@ protected:
         ShowObject(WINDOWS, false);
         SetInteractive(I_CLOTH, false);
         PushAction5(KID, 500, 0);
+        PushHashAction23(O_CHESTTOP, 0xDEADBEEF);
         AddToQueue(static_cast<int32_t>(LOGIC_DIALOG_ACTOR_ID), ID_ACTION_TYPE_START_DIALOG, Param::Int(0x12345678));
         AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_MUSIC, Param::Sound(0x1234), Param::Bool(1));
     }
@@ -115,6 +119,8 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
     facts.scene = &scene;
     facts.dialogKeys = std::set<uint32_t> {0x824E3221};
     facts.waypoints = 70;
+    facts.entitySprites.emplace(scene.m_iNbObjects);
+    (*facts.entitySprites)[O_CHESTTOP] = {0x619006D5};
     const std::string faults = Joined(AuditScriptTree(manager.GetNodePool(), root, facts));
 
     const std::string start = "bg101_BO_CastilloLivingRoom, Init(,): ";
@@ -126,11 +132,13 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
     EXPECT_THAT(faults, HasSubstr(start + "plays sound 0x00001234, which the sound table lacks\n"));
     EXPECT_THAT(faults, HasSubstr("Activate(Entity[1](bg101_BO_CastilloLivingRoom::bedroom_door),): goes to scene "
                                   "99, which does not exist\n"));
-    EXPECT_EQ(std::count(faults.begin(), faults.end(), '\n'), 7) << faults;
+    EXPECT_THAT(faults, HasSubstr(start + "plays sprite animation 0xDEADBEEF, which o_chesttop does not have\n"));
+    EXPECT_EQ(std::count(faults.begin(), faults.end(), '\n'), 8) << faults;
 
-    // Without content or dialogs, waypoints and dialogs are not judged; the
-    // front end's buttons may be shown and hidden.
+    // Without content or dialogs, waypoints, sprites and dialogs are not
+    // judged; the front end's buttons may be shown and hidden.
     facts.waypoints.reset();
+    facts.entitySprites.reset();
     facts.dialogKeys.reset();
     facts.picturesByName = false;
     EXPECT_EQ(AuditScriptTree(manager.GetNodePool(), root, facts).size(), 3u);
