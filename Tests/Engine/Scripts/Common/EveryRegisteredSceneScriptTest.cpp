@@ -181,8 +181,10 @@ protected:
             EXPECT_TRUE(loaded.Initialize(scene.m_iId)) << scene.m_pName << "\n" << m_log.Take();
             facts.waypoints = loaded.m_iNumLocators;
             facts.entitySprites.emplace(loaded.m_iNumEntities);
+            facts.entityNames.emplace();
             for (int32_t iEntity = 0; iEntity < loaded.m_iNumEntities; ++iEntity) {
                 const Entity& entity = loaded.m_vEntities[iEntity];
+                facts.entityNames->push_back(entity.m_sName);
                 for (int32_t iSprite = 0; iSprite < entity.m_iNumSprite; ++iSprite)
                     (*facts.entitySprites)[iEntity].insert(entity.m_apSprites[iSprite]->m_iId);
             }

@@ -111,6 +111,21 @@ std::string CheckWaypoint(const SceneFacts& facts, int32_t iWaypoint)
     return "";
 }
 
+// Whether the object a handler names is the content's entity of its index
+// (whose name field keeps 16 characters).
+std::string CheckInContent(const SceneNames& names, const SceneFacts& facts, int32_t iId)
+{
+    if (!facts.entityNames || IsActorScriptableId(iId) || iId < 0)
+        return "";
+    const std::vector<std::string>& entities = *facts.entityNames;
+    const std::string name = names.Of(iId).substr(0, SCENE_OBJECT_NAME_SIZE);
+    if (static_cast<size_t>(iId) >= entities.size())
+        return "names " + names.Of(iId) + ", which the scene's content lacks";
+    if (entities[iId] != name)
+        return "names " + names.Of(iId) + ", whose place in the content holds " + entities[iId];
+    return "";
+}
+
 std::string CheckSpriteAnimation(const SceneNames& names, const SceneFacts& facts, int32_t iTarget, int32_t iSprite)
 {
     if (!facts.entitySprites || IsActorScriptableId(iTarget) || iTarget < 0)
@@ -130,6 +145,8 @@ std::string CheckAction(const SceneNames& names, const SceneFacts& facts, const 
         return ""; // the playing character need not stand in the scene
     if (iTarget != ID_SCRIPTABLE_INVALID && !names.Has(iTarget))
         return "acts on " + names.Of(iTarget) + ", which the scene does not have";
+    if (std::string fault = CheckInContent(names, facts, iTarget); !fault.empty())
+        return fault;
     for (int i = 0; i < ACTION_PARAMETERS_MAX; ++i)
         if (action.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE && values[i] != ID_SCRIPTABLE_INVALID &&
             !names.Has(values[i]))
@@ -194,6 +211,10 @@ std::string CheckNode(const SceneNames& names, const SceneFacts& facts, const Sc
             if (event.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE &&
                 event.m_oParameter[i] != ID_SCRIPTABLE_INVALID && !names.Has(event.m_oParameter[i]))
                 return "waits for " + names.Of(event.m_oParameter[i]) + ", which the scene does not have";
+        for (int i = 0; i < event.m_iNbParameter; ++i)
+            if (event.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE)
+                if (std::string fault = CheckInContent(names, facts, event.m_oParameter[i]); !fault.empty())
+                    return fault;
         return "";
     }
     case NodeType_Condition: {

@@ -24,6 +24,9 @@ struct SceneFacts {
     // content.
     std::optional<int32_t> waypoints;
     std::optional<std::vector<std::set<int32_t>>> entitySprites;
+    // The names of the content's entities, in order: the object a script
+    // names by its index in the row must be the entity of that name.
+    std::optional<std::vector<std::string>> entityNames;
     // Whether the objects' names tell pictures ("i_", "o_", "fade_") from
     // hotspots, as in the story's scenes; the front end's buttons are both.
     bool picturesByName = true;

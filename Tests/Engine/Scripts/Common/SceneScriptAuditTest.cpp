@@ -121,6 +121,9 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
     facts.waypoints = 70;
     facts.entitySprites.emplace(scene.m_iNbObjects);
     (*facts.entitySprites)[O_CHESTTOP] = {0x619006D5};
+    // The content's entities in the row's order, but for one moved.
+    facts.entityNames.emplace(scene.m_ppObjectNames, scene.m_ppObjectNames + scene.m_iNbObjects);
+    (*facts.entityNames)[DUSTPAN] = "brush";
     const std::string faults = Joined(AuditScriptTree(manager.GetNodePool(), root, facts));
 
     const std::string start = "bg101_BO_CastilloLivingRoom, Init(,): ";
@@ -133,12 +136,16 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
     EXPECT_THAT(faults, HasSubstr("Activate(Entity[1](bg101_BO_CastilloLivingRoom::bedroom_door),): goes to scene "
                                   "99, which does not exist\n"));
     EXPECT_THAT(faults, HasSubstr(start + "plays sprite animation 0xDEADBEEF, which o_chesttop does not have\n"));
-    EXPECT_EQ(std::count(faults.begin(), faults.end(), '\n'), 8) << faults;
+    EXPECT_THAT(faults, HasSubstr("Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): names dustpan, whose "
+                                  "place in the content holds brush\n"));
+    // The two handlers of the dustpan are both reported.
+    EXPECT_EQ(std::count(faults.begin(), faults.end(), '\n'), 10) << faults;
 
     // Without content or dialogs, waypoints, sprites and dialogs are not
     // judged; the front end's buttons may be shown and hidden.
     facts.waypoints.reset();
     facts.entitySprites.reset();
+    facts.entityNames.reset();
     facts.dialogKeys.reset();
     facts.picturesByName = false;
     EXPECT_EQ(AuditScriptTree(manager.GetNodePool(), root, facts).size(), 3u);
