@@ -6,18 +6,12 @@
 #include "Common/VarIds.h"
 #include "Dialogs/Common/Dialog.h"
 #include "Managers/Common/ScriptManager.h"
-#include "Managers/Common/VarManager.h"
-#include "Scene/Common/Region.h"
-#include "Scene/Common/Scene.h"
-#include "Scene/Common/SceneCharacter.h"
-#include "ScriptEngine/common/ScriptTreefilters.h"
+#include "Scene/Common/SceneObject.h"
 #include "Support/Files.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <map>
-#include <tuple>
 
 namespace {
 
@@ -231,156 +225,6 @@ std::string CheckNode(const SceneNames& names, const SceneFacts& facts, const Sc
     }
 }
 
-// Whether a condition that tests the chapter alone holds in the chapter;
-// none for any other condition.
-std::optional<bool> ChapterTest(const ScriptNodePool& pool, ScriptNodeIndex iNode, int32_t iChapter)
-{
-    const MatchCondition& record = pool[iNode].m_oCondition.m_oRecord;
-    if (IsLogicOp(record.m_iOp) || record.m_iOp >= Op_BoolEqual || record.m_iA != VARINT_CURRENT_CHAPTER)
-        return std::nullopt;
-    VarSet vars;
-    vars.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-    return pool.EvalCondition(iNode, vars);
-}
-
-// An event pattern as a key; the two items of a Combine in either order.
-using PatternKey = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>;
-PatternKey KeyOf(const EventDesc& event)
-{
-    int32_t a = event.m_oParameter[0];
-    int32_t b = event.m_oParameter[1];
-    if (event.m_eType == TwEventType_Combine && a > b)
-        std::swap(a, b);
-    return {event.m_eType,
-            event.m_iNbParameter,
-            event.m_iParameterType[0],
-            event.m_iParameterType[1],
-            event.m_iParameterType[2],
-            a,
-            b,
-            event.m_oParameter[2]};
-}
-
-// Calls visit(node) on every node the chapter can reach from iFirst and its
-// siblings: a condition on the chapter alone leads into the branch that
-// holds, any other into both.
-template <typename Visit>
-void VisitInChapter(const ScriptNodePool& pool, ScriptNodeIndex iFirst, int32_t iChapter, Visit&& visit)
-{
-    for (ScriptNodeIndex iNode = iFirst; pool.Contains(iNode); iNode = pool[iNode].m_iNext) {
-        const ScriptNode& node = pool[iNode];
-        visit(iNode);
-        if (node.m_iType != NodeType_Condition) {
-            VisitInChapter(pool, node.m_iChild, iChapter, visit);
-            continue;
-        }
-        const std::optional<bool> holds = ChapterTest(pool, iNode, iChapter);
-        if (holds.value_or(true))
-            VisitInChapter(pool, node.m_iChild, iChapter, visit);
-        if (!holds.value_or(false))
-            VisitInChapter(pool, node.m_oCondition.m_iElse, iChapter, visit);
-    }
-}
-
-// The most actions that a walk of the event fires from iFirst through its
-// siblings.
-int32_t MostFired(const ScriptNodePool& pool, ScriptNodeIndex iFirst, const EventDesc& event, int32_t iChapter)
-{
-    int32_t iFired = 0;
-    for (ScriptNodeIndex iNode = iFirst; pool.Contains(iNode); iNode = pool[iNode].m_iNext) {
-        const ScriptNode& node = pool[iNode];
-        switch (node.m_iType) {
-        case NodeType_Action: ++iFired; break;
-        case NodeType_Event:
-            if (EventDesc::MatchEvent(node.m_oEvent, event))
-                iFired += MostFired(pool, node.m_iChild, event, iChapter);
-            break;
-        case NodeType_Condition: {
-            const std::optional<bool> holds = ChapterTest(pool, iNode, iChapter);
-            const int32_t iThen = MostFired(pool, node.m_iChild, event, iChapter);
-            const int32_t iElse = MostFired(pool, node.m_oCondition.m_iElse, event, iChapter);
-            iFired += holds ? (*holds ? iThen : iElse) : std::max(iThen, iElse);
-            break;
-        }
-        default: iFired += MostFired(pool, node.m_iChild, event, iChapter); break;
-        }
-    }
-    return iFired;
-}
-
-// Every distinct event pattern of the tree, with the scene start.
-std::vector<EventDesc> PatternsOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot)
-{
-    std::map<PatternKey, EventDesc> patterns;
-    for (ScriptNodeIndex iNode = iRoot; iNode < pool.GetNbAllocated(); ++iNode)
-        if (pool[iNode].m_iType == NodeType_Event)
-            patterns.emplace(KeyOf(pool[iNode].m_oEvent), pool[iNode].m_oEvent);
-    std::vector<EventDesc> events;
-    for (const auto& [key, event] : patterns)
-        events.push_back(event);
-    return events;
-}
-
-bool Offers(const Scriptable& scriptable)
-{
-    TwEventType types[NB_TW_EVENT_TYPES];
-    return scriptable.GetEventTypes(types, NB_TW_EVENT_TYPES) > 0;
-}
-
-// A point where a player would click the object: the middle of its box, or
-// of its first triangle when a region leaves the middle out.
-CoreFxVec2 CentreOf(const SceneObject& object)
-{
-    const SceneRect& box = object.m_oBox;
-    CoreFxVec2 centre {box.xMin + (box.xMax - box.xMin) / 2, box.yMin + (box.yMax - box.yMin) / 2};
-    const auto* region = dynamic_cast<const Region*>(&object);
-    if (region && !region->Contains(centre.x, centre.y, 0) && !region->m_vTriangles.empty()) {
-        const RegionTriangle& t = region->m_vTriangles[0];
-        centre = {(t.x0 + t.x1 + t.x2) * FX32_ONE / 3, (t.y0 + t.y1 + t.y2) * FX32_ONE / 3};
-    }
-    return centre;
-}
-
-std::string NameOf(const SceneObject* object)
-{
-    // An entity's name fills a 16-byte field that need not end in a NUL.
-    const Scriptable* owner = object != nullptr ? object->m_pScriptable : nullptr;
-    const char* name = owner != nullptr ? owner->GetName() : nullptr;
-    if (object == nullptr)
-        return "nothing";
-    return name != nullptr ? std::string(name, strnlen(name, SCENE_OBJECT_NAME_SIZE)) : "?";
-}
-
-// Every object the player can click in the scene as it stands: the shown
-// sprites and regions of interactive entities that offer a verb, and the
-// characters other than the one the player steers.
-std::vector<const SceneObject*> ClickableObjects(const Scene& scene)
-{
-    std::vector<const SceneObject*> objects;
-    const Layer* main = scene.GetMainLayer();
-    if (main == nullptr)
-        return objects;
-    for (int32_t i = 0; i < main->m_iNbSprites; ++i) {
-        const Sprite& sprite = main->m_vSprites[i];
-        if (sprite.IsVisible() && sprite.m_pScriptable && sprite.m_pScriptable->IsInteractive() &&
-            Offers(*sprite.m_pScriptable))
-            objects.push_back(&sprite);
-    }
-    for (int32_t i = 0; i < main->m_iNbRegions; ++i) {
-        const Region& region = main->m_vRegions[i];
-        if (region.m_pScriptable && region.m_pScriptable->IsInteractive() && region.m_pScriptable->IsVisible() &&
-            Offers(*region.m_pScriptable))
-            objects.push_back(&region);
-    }
-    for (int32_t i = 0; i < scene.m_iNumCharacters; ++i) {
-        const SceneCharacter& character = *scene.m_apCharacters[i];
-        if (i != scene.m_iActiveCharacter && character.IsVisible() && character.m_pScriptable &&
-            character.m_pScriptable->IsInteractive())
-            objects.push_back(&character);
-    }
-    return objects;
-}
-
 } // namespace
 
 std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path)
@@ -404,55 +248,6 @@ std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeI
         const std::string fault = CheckNode(names, facts, pool[iNode]);
         if (!fault.empty())
             faults.push_back(std::string(scene.m_pName) + ", " + HandlerOf(pool, iRoot, iNode, scene) + ": " + fault);
-    }
-    return faults;
-}
-
-int32_t CountCollectedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot)
-{
-    std::vector<ScriptNodeIndex> list(MAX_SCRIPTNODES);
-    return CollectEvents(pool, iRoot, &Filter_Events, std::span(list));
-}
-
-std::vector<std::string> RepeatedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene,
-                                          int32_t iChapter)
-{
-    std::set<PatternKey> seen;
-    std::vector<std::string> faults;
-    VisitInChapter(pool, pool[iRoot].m_iChild, iChapter, [&](ScriptNodeIndex iNode) {
-        const ScriptNode& node = pool[iNode];
-        if (node.m_iType != NodeType_Event || node.m_oEvent.m_eType == TwEventType_Init)
-            return;
-        if (!seen.insert(KeyOf(node.m_oEvent)).second)
-            faults.push_back(std::string(scene.m_pName) + ", chapter " + std::to_string(iChapter) + ": " +
-                             EventDesc::ToString(&scene, node.m_oEvent) + " is handled twice");
-    });
-    return faults;
-}
-
-int32_t MostFiredInOneWalk(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene, int32_t iChapter,
-                           std::string* longest)
-{
-    int32_t iMost = 0;
-    for (const EventDesc& event : PatternsOf(pool, iRoot)) {
-        const int32_t iFired = MostFired(pool, pool[iRoot].m_iChild, event, iChapter);
-        if (iFired > iMost && longest != nullptr)
-            *longest = EventDesc::ToString(&scene, event);
-        iMost = std::max(iMost, iFired);
-    }
-    return iMost;
-}
-
-std::vector<std::string> CoveredHotspots(const Scene& scene)
-{
-    std::vector<std::string> faults;
-    for (const SceneObject* object : ClickableObjects(scene)) {
-        const CoreFxVec2 centre = CentreOf(*object);
-        const SceneObject* picked = scene.PickObjectAt(centre.x - scene.m_fScroll, centre.y);
-        if (picked != object)
-            faults.push_back(std::string(scene.GetName()) + ": " + NameOf(object) + " at (" +
-                             std::to_string(centre.x / FX32_ONE) + ", " + std::to_string(centre.y / FX32_ONE) +
-                             ") picks " + NameOf(picked));
     }
     return faults;
 }

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-class Scene;
-
 // What a scene script's built handlers may name, read from the game's data:
 // the scene's row, its dialog groups and, when the scene has content, its
 // number of waypoints.
@@ -42,23 +40,3 @@ std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path);
 // sprite animation on an object that is not a picture, and activation of one
 // that is not a hotspot.
 std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneFacts& facts);
-
-// The handlers that the script manager compares an offered event with, as
-// it collects them under iRoot.
-int32_t CountCollectedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot);
-
-// Patterns that two handlers of the tree share in the chapter, one line
-// each.
-std::vector<std::string> RepeatedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene,
-                                          int32_t iChapter);
-
-// The most actions that one walk of the tree fires in the chapter, over the
-// scene start and every event a handler waits for: at each condition the
-// branch that fires more, unless it tests the chapter alone. The event that
-// walks longest is named in `longest`.
-int32_t MostFiredInOneWalk(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene, int32_t iChapter,
-                           std::string* longest = nullptr);
-
-// The hotspots a player can click in the scene as it stands that picking at
-// their on-screen centre does not find, each with what it finds instead.
-std::vector<std::string> CoveredHotspots(const Scene& scene);
