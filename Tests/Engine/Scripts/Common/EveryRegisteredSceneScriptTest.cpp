@@ -47,14 +47,6 @@ const char* const KNOWN_CONTENT_FAULTS[] = {
     "bg999: press_start_ext at (128, 96) picks main_logo",
 };
 
-std::string Lines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 bool HasContent(const SceneDesc& scene)
 {
     return std::filesystem::exists(Id::GetScenePath(scene.m_iId));
@@ -232,10 +224,10 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryScriptNamesOnlyWhatTheGameHasAndStay
         const SceneFacts facts = FactsOf(scene);
         const ScriptNodePool& pool = m_manager.GetNodePool();
         for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
-            EXPECT_EQ(Lines(AuditScriptTree(pool, Build(scene, iChapter, false), facts)), "");
+            EXPECT_EQ(JoinedLines(AuditScriptTree(pool, Build(scene, iChapter, false), facts)), "");
             const ScriptNodeIndex root = Build(scene, iChapter, true);
             EXPECT_EQ(m_log.Take(), "") << scene.m_pName;
-            EXPECT_EQ(Lines(RepeatedPatterns(pool, root, scene, iChapter)), "");
+            EXPECT_EQ(JoinedLines(RepeatedPatterns(pool, root, scene, iChapter)), "");
             EXPECT_LE(CountCollectedPatterns(pool, root), MAX_COLLECTED_EVENTS)
                 << scene.m_pName << ", chapter " << iChapter;
             std::string longest;
@@ -265,7 +257,7 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotOfAScenesContentIsPickedAtIts
                     return std::find(std::begin(KNOWN_CONTENT_FAULTS), std::end(KNOWN_CONTENT_FAULTS), fault) !=
                            std::end(KNOWN_CONTENT_FAULTS);
                 });
-                EXPECT_EQ(Lines(faults), "") << "chapter " << iChapter << ", " << width << " x " << height;
+                EXPECT_EQ(JoinedLines(faults), "") << "chapter " << iChapter << ", " << width << " x " << height;
             }
         }
     }

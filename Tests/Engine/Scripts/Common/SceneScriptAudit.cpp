@@ -251,3 +251,11 @@ std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeI
     }
     return faults;
 }
+
+std::string JoinedLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}

@@ -40,3 +40,6 @@ std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path);
 // sprite animation on an object that is not a picture, and activation of one
 // that is not a hotspot.
 std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneFacts& facts);
+
+// The lines, each ended by a new line: how the tests show a list of faults.
+std::string JoinedLines(const std::vector<std::string>& lines);

@@ -106,14 +106,6 @@ protected:
     BadLivingRoomScript m_script;
 };
 
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName)
 {
     const ScriptNodeIndex root = Build();
@@ -126,7 +118,7 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
     // The content's entities in the row's order, but for one moved.
     facts.entityNames.emplace(scene.m_ppObjectNames, scene.m_ppObjectNames + scene.m_iNbObjects);
     (*facts.entityNames)[DUSTPAN] = "brush";
-    const std::string faults = Joined(AuditScriptTree(manager.GetNodePool(), root, facts));
+    const std::string faults = JoinedLines(AuditScriptTree(manager.GetNodePool(), root, facts));
 
     const std::string start = "bg101_BO_CastilloLivingRoom, Init(,): ";
     EXPECT_THAT(faults, HasSubstr(start + "plays bonita_c_chair's animation 149 \"embroiding03\" on tavrine_kid\n"));
@@ -157,7 +149,7 @@ TEST_F(SceneScriptAuditTest, RepeatedPatternsAndTheLimitsAreMeasuredPerChapter)
 {
     const ScriptNodePool& pool = manager.GetNodePool();
     const ScriptNodeIndex root = Build();
-    EXPECT_EQ(Joined(RepeatedPatterns(pool, root, scene, 1)),
+    EXPECT_EQ(JoinedLines(RepeatedPatterns(pool, root, scene, 1)),
               "bg101_BO_CastilloLivingRoom, chapter 1: Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),) is "
               "handled twice\n");
     EXPECT_GT(CountCollectedPatterns(pool, root), MAX_COLLECTED_EVENTS);
@@ -197,11 +189,11 @@ TEST(CoveredHotspotsTest, AHotspotUnderAPictureIsReportedWithWhatIsPickedInstead
     Layer& layer = scene.m_vLayers[0];
     layer.m_vRegions[0].m_pScriptable = &door;
     layer.m_vSprites[0].m_pScriptable = &curtain;
-    EXPECT_THAT(Joined(CoveredHotspots(scene)), HasSubstr("door at (60, 60) picks curtain\n"));
+    EXPECT_THAT(JoinedLines(CoveredHotspots(scene)), HasSubstr("door at (60, 60) picks curtain\n"));
 
     // Hidden, the picture covers nothing.
     layer.m_vSprites[0].m_bVisible = 0;
-    EXPECT_EQ(Joined(CoveredHotspots(scene)), "");
+    EXPECT_EQ(JoinedLines(CoveredHotspots(scene)), "");
 }
 
 } // namespace
