@@ -2,10 +2,12 @@
 
 #include "Common/IdHash.h"
 #include "Error/EngineAssert.h"
+#include "Log/CoreLog.h"
 #include "Scripts/Common/SceneScripts.h"
 
 #include <cstdio>
 #include <iterator>
+#include <span>
 
 namespace {
 
@@ -15,18 +17,47 @@ namespace {
 #undef SCENE_NO_LIST
 #undef SCENE_LIST
 
+// The scene rows with the registered scripts' factories in their factory
+// column.
 struct Registry {
+    SceneDesc m_aScenes[std::size(s_aScenes)];
     const SceneDesc* m_apScenes[std::size(s_aScenes) + 1];
 };
 
+// A script registered for a scene without a row, or for a scene that already
+// has one, is reported and left out: the scene keeps its first script.
+void InstallFactory(Registry& registry, const SceneScriptRegistration& script)
+{
+    for (SceneDesc& scene : registry.m_aScenes) {
+        if (scene.m_iId != script.m_iSceneId)
+            continue;
+        if (scene.m_pFactory != nullptr)
+            CorePrint(&g_oCoreLog, "Scene script %s left out: scene %d (%s) already has a script\n", script.m_pTag,
+                      static_cast<int>(script.m_iSceneId), scene.m_pName);
+        else
+            scene.m_pFactory = script.m_pFactory;
+        return;
+    }
+    CorePrint(&g_oCoreLog, "Scene script %s left out: no scene %d\n", script.m_pTag,
+              static_cast<int>(script.m_iSceneId));
+}
+
+void FillRegistry(Registry& registry, std::span<const SceneScriptRegistration* const> scripts)
+{
+    for (size_t index = 0; index < std::size(s_aScenes); ++index) {
+        registry.m_aScenes[index] = s_aScenes[index];
+        registry.m_apScenes[index] = &registry.m_aScenes[index];
+    }
+    for (const SceneScriptRegistration* pScript : scripts)
+        InstallFactory(registry, *pScript);
+}
+
 const Registry& GetRegistry()
 {
-    static const Registry s_oRegistry = [] {
-        Registry registry {};
-        for (size_t index = 0; index < std::size(s_aScenes); ++index)
-            registry.m_apScenes[index] = &s_aScenes[index];
-        return registry;
-    }();
+    // Filled in place: the row pointers point into it.
+    static Registry s_oRegistry {};
+    static const bool s_bFilled = (FillRegistry(s_oRegistry, GetSceneScriptRegistrations()), true);
+    (void)s_bFilled;
     return s_oRegistry;
 }
 

@@ -1262,7 +1262,5 @@ void SceneScript_bg101::ChapterFiveCallbacks()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg101()
-{
-    return new SceneScript_bg101();
-}
+// Scene 9, bg101_BO_CastilloLivingRoom.
+REGISTER_SCENE_SCRIPT(bg101, 9);

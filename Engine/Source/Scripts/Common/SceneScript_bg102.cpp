@@ -45,7 +45,5 @@ void SceneScript_bg102::BuildEnterActions()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg102()
-{
-    return new SceneScript_bg102();
-}
+// Scene 10, bg102_BO_CastilloHouseExterior.
+REGISTER_SCENE_SCRIPT(bg102, 10);

@@ -648,7 +648,5 @@ void SceneScript_bg900::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg900()
-{
-    return new SceneScript_bg900();
-}
+// Scene 1, bg900_chapter_menu.
+REGISTER_SCENE_SCRIPT(bg900, 1);

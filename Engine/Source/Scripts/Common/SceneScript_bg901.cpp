@@ -69,7 +69,5 @@ void SceneScript_bg901::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg901()
-{
-    return new SceneScript_bg901();
-}
+// Scene 56, bg901_BountyIslandMap.
+REGISTER_SCENE_SCRIPT(bg901, 56);

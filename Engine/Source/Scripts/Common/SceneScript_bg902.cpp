@@ -69,7 +69,5 @@ void SceneScript_bg902::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg902()
-{
-    return new SceneScript_bg902();
-}
+// Scene 4, bg902_Controls.
+REGISTER_SCENE_SCRIPT(bg902, 4);

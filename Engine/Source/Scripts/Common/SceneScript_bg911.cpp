@@ -283,7 +283,5 @@ void SceneScript_bg911::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg911()
-{
-    return new SceneScript_bg911();
-}
+// Scene 57, bg911_WorldMap.
+REGISTER_SCENE_SCRIPT(bg911, 57);

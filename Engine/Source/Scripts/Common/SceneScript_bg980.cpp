@@ -62,7 +62,5 @@ void SceneScript_bg980::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg980()
-{
-    return new SceneScript_bg980();
-}
+// Scene 2, bg980_MiniGame_Menu.
+REGISTER_SCENE_SCRIPT(bg980, 2);

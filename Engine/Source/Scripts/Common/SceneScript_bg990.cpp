@@ -56,7 +56,5 @@ void SceneScript_bg990::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg990()
-{
-    return new SceneScript_bg990();
-}
+// Scene 58, bg990_closeup_placeholder.
+REGISTER_SCENE_SCRIPT(bg990, 58);

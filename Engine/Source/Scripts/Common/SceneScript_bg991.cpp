@@ -88,7 +88,5 @@ void SceneScript_bg991::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg991()
-{
-    return new SceneScript_bg991();
-}
+// Scene 59, bg991_cine_placeholder.
+REGISTER_SCENE_SCRIPT(bg991, 59);

@@ -83,7 +83,5 @@ void SceneScript_bg992::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg992()
-{
-    return new SceneScript_bg992();
-}
+// Scene 60, bg992_Minigame_placeholder.
+REGISTER_SCENE_SCRIPT(bg992, 60);

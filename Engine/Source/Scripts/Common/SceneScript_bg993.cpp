@@ -95,7 +95,5 @@ void SceneScript_bg993::BuildExitEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg993()
-{
-    return new SceneScript_bg993();
-}
+// Scene 61, bg993_Loading_placeholder.
+REGISTER_SCENE_SCRIPT(bg993, 61);

@@ -534,7 +534,5 @@ void SceneScript_bg999::BuildEvents()
 
 } // namespace
 
-SceneScript* CreateSceneScript_bg999()
-{
-    return new SceneScript_bg999();
-}
+// Scene 3, bg999_start_menu.
+REGISTER_SCENE_SCRIPT(bg999, 3);

@@ -1,14 +1,20 @@
 #pragma once
+#include <cstdint>
+#include <span>
 
 class SceneScript;
 
-// The factories of the scene scripts, one per script file; the factory column
-// of the scene table names them, and the scene registry is their only caller.
+// The registration of a scene script: its scene and its factory. Every file
+// SceneScript_<tag>.cpp of this folder ends with REGISTER_SCENE_SCRIPT(<tag>,
+// scene id); the build lists those files in a generated source that names
+// each record, and the scene registry puts each factory into the factory
+// column of its scene's row. So a new scene is one new file, and no list is
+// edited by hand.
 //
 // How a scene script reads (SceneScript_bg980.cpp is the shortest whole one):
 // - One file per scene, SceneScript_bgNNN.cpp, holding the class
-//   SceneScript_bgNNN in an anonymous namespace and its factory after it. The
-//   file starts with a comment that says what the scene is.
+//   SceneScript_bgNNN in an anonymous namespace and its registration after
+//   it. The file starts with a comment that says what the scene is.
 // - The scene's objects are named constants with their index in the scene
 //   table's object list; characters are constants of their actor ids
 //   (ActorIdOf), items of their item ids (ItemIdOf("ITEM_...")), sprite
@@ -25,16 +31,21 @@ class SceneScript;
 //   WaitForAll ...), the push operations, and AddToQueue with Param:: values
 //   for everything else. A scene id is written as a number, with the scene's
 //   name beside it in a comment.
+struct SceneScriptRegistration {
+    int32_t m_iSceneId;
+    // The <tag> of the file's name, for messages.
+    const char* m_pTag;
+    SceneScript* (*m_pFactory)();
+};
 
-SceneScript* CreateSceneScript_bg101();
-SceneScript* CreateSceneScript_bg102();
-SceneScript* CreateSceneScript_bg900();
-SceneScript* CreateSceneScript_bg901();
-SceneScript* CreateSceneScript_bg902();
-SceneScript* CreateSceneScript_bg911();
-SceneScript* CreateSceneScript_bg980();
-SceneScript* CreateSceneScript_bg990();
-SceneScript* CreateSceneScript_bg991();
-SceneScript* CreateSceneScript_bg992();
-SceneScript* CreateSceneScript_bg993();
-SceneScript* CreateSceneScript_bg999();
+// Every registered scene script, in the order of the files' names.
+std::span<const SceneScriptRegistration* const> GetSceneScriptRegistrations();
+
+// Registers the class SceneScript_<tag> for the scene; the record's name is
+// the one the generated list refers to, so it must follow the file's name.
+#define REGISTER_SCENE_SCRIPT(tag, sceneId)                                     \
+    extern const SceneScriptRegistration g_oSceneScript_##tag;                  \
+    const SceneScriptRegistration g_oSceneScript_##tag                          \
+    {                                                                           \
+        sceneId, #tag, []() -> SceneScript* { return new SceneScript_##tag(); } \
+    }

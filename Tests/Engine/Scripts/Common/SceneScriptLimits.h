@@ -1,0 +1,26 @@
+#pragma once
+#include "Common/SceneIds.h"
+#include "ScriptEngine/common/ScriptNode.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// How a scene's built tree (its script's with the inventory's and the
+// system's behind it) measures against the script manager's limits.
+
+// The handlers that the script manager compares an offered event with, as
+// it collects them under iRoot.
+int32_t CountCollectedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot);
+
+// Patterns that two handlers of the tree share in the chapter, one line
+// each.
+std::vector<std::string> RepeatedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene,
+                                          int32_t iChapter);
+
+// The most actions that one walk of the tree fires in the chapter, over the
+// scene start and every event a handler waits for: at each condition the
+// branch that fires more, unless it tests the chapter alone. The event that
+// walks longest is named in `longest`.
+int32_t MostFiredInOneWalk(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneDesc& scene, int32_t iChapter,
+                           std::string* longest = nullptr);
