@@ -141,6 +141,10 @@ protected:
     void Sound(uint32_t uActorId, uint32_t uSoundId, int32_t iDelayMs);
     // A sound effect that nobody in the scene makes.
     void EffectSound(uint32_t uSoundId);
+    // The scene's music, looped.
+    void PlayMusic(uint32_t uSoundId);
+    // The screen fades out over the time.
+    void FadeOut(int32_t iMilliseconds);
     // The scriptable stays busy for the time (within a group: starts later).
     void Wait(int32_t iTargetId, int32_t iMilliseconds);
     // Put at the waypoint, facing its way.

@@ -33,6 +33,17 @@ void ScriptTreeCalls::EffectSound(uint32_t uSoundId)
                Param::Bool(true));
 }
 
+void ScriptTreeCalls::PlayMusic(uint32_t uSoundId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_MUSIC, Param::Sound(static_cast<int32_t>(uSoundId)),
+               Param::Bool(true));
+}
+
+void ScriptTreeCalls::FadeOut(int32_t iMilliseconds)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_FADE_OUT, Param::Int(iMilliseconds));
+}
+
 void ScriptTreeCalls::Wait(int32_t iTargetId, int32_t iMilliseconds)
 {
     AddToQueue(iTargetId, ID_ACTION_TYPE_WAIT, Param::Int(iMilliseconds));

@@ -152,7 +152,7 @@ void SceneScript_bg101::LinkSoundGroups()
 
 void SceneScript_bg101::BuildEnterActions()
 {
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_MUSIC, Param::Sound(0x0666EF79), Param::Bool(true));
+    PlayMusic(0x0666EF79);
     AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x2810A5E4), Param::Bool(true));
     AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(6));
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
@@ -288,7 +288,7 @@ void SceneScript_bg101::EndOfChapter1()
     Play(KID, "benchcrying01");
     Play(KID, "benchcrying02_l");
     Dialog(0x4E9FC076);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_FADE_OUT, Param::Int(9000));
+    FadeOut(9000);
     GoToScene(61); // bg993_Loading_placeholder
 }
 
