@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <span>
 #include <string_view>
 
 // The scene table's object lists as the compiler sees them, so that a scene
@@ -18,10 +19,9 @@ namespace SceneTableRows {
 #undef SCENE_LIST
 
 // The index of the name in a scene's object list, -1 when it has none.
-template <size_t COUNT>
-constexpr int32_t FindObject(const char* const (&objects)[COUNT], std::string_view name)
+constexpr int32_t FindObject(std::span<const char* const> objects, std::string_view name)
 {
-    for (size_t index = 0; index < COUNT; ++index)
+    for (size_t index = 0; index < objects.size(); ++index)
         if (objects[index] == name)
             return static_cast<int32_t>(index);
     return -1;
