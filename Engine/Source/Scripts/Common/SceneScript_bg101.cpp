@@ -129,6 +129,16 @@ private:
     // Look and Activate of a thing that only talks.
     void LookAt(const Thing& oThing);
     void ActivateTalk(const Thing& oThing);
+    // Look and Activate of a thing that is taken: Activate walks there, talks
+    // when the thing has words for it, picks it up, notes it in the variable
+    // and makes the hotspot inert.
+    template <Reach REACH, FixedName ACTOR>
+    void Takeable(ActorNamed<ACTOR> actor, const Thing& oThing, int32_t iPicture, uint32_t uItem, int32_t iVariable,
+                  bool bItemFirst = true);
+    // Look and Activate of the door or the windows: the kid's words in
+    // chapter 1; in chapter 5 the heroine's, and the way out once the spirit
+    // is freed.
+    void WayOut(Object exit, int32_t iKidWaypoint, uint32_t uKidLook, uint32_t uKidActivate, int32_t iAdultWaypoint);
 };
 
 void SceneScript_bg101::LinkActorSets()
@@ -533,6 +543,48 @@ void SceneScript_bg101::ActivateTalk(const Thing& oThing)
     _EndMatch();
 }
 
+template <Reach REACH, FixedName ACTOR>
+void SceneScript_bg101::Takeable(ActorNamed<ACTOR> actor, const Thing& oThing, int32_t iPicture, uint32_t uItem,
+                                 int32_t iVariable, bool bItemFirst)
+{
+    LookAt(oThing);
+    _IfMatch(MatchExpr::MakeEvent0(oThing.hotspot));
+    GoTo(actor, oThing.iWaypoint);
+    if (oThing.uActivateDialog != 0)
+        Dialog(oThing.uActivateDialog);
+    PickUp<REACH>(actor, iPicture, uItem, bItemFirst);
+    SetBoolVar(iVariable, true);
+    SetInteractive(oThing.hotspot, false);
+    _EndMatch();
+}
+
+void SceneScript_bg101::WayOut(Object exit, int32_t iKidWaypoint, uint32_t uKidLook, uint32_t uKidActivate,
+                               int32_t iAdultWaypoint)
+{
+    _IfEvent(ScriptEvent_Object1(exit));
+    _IfMatch(InChapter(1));
+    GoTo(KID, iKidWaypoint);
+    Dialog(uKidLook);
+    _EndMatch();
+    _IfMatch(InChapter(5));
+    GoTo(ADULT, iAdultWaypoint);
+    Dialog(0x56AF9EEF);
+    _EndMatch();
+    _EndMatch();
+
+    _IfMatch(MatchExpr::MakeEvent0(exit));
+    _IfMatch(InChapter(1));
+    GoTo(KID, iKidWaypoint);
+    Dialog(uKidActivate);
+    _EndMatch();
+    _IfMatch(InChapter(5));
+    GoTo(ADULT, iAdultWaypoint);
+    Dialog(0x2DF2938B);
+    EscapeIfFreed();
+    _EndMatch();
+    _EndMatch();
+}
+
 void SceneScript_bg101::BuildEvents()
 {
     MotherDoorAndChestEvents();
@@ -563,30 +615,8 @@ void SceneScript_bg101::MotherDoorAndChestEvents()
     Play(KID, "g_idle_l");
     _EndMatch();
 
-    // Look "bedroom_door".
-    _IfEvent(ScriptEvent_Object1(Object("bedroom_door")));
-    _IfMatch(InChapter(1));
-    GoTo(KID, 25);
-    Dialog(0x636DD0F7);
-    _EndMatch();
-    _IfMatch(InChapter(5));
-    GoTo(ADULT, 19);
-    Dialog(0x56AF9EEF);
-    _EndMatch();
-    _EndMatch();
-
-    // Activate "bedroom_door": in chapter 5 a way out once the spirit is freed.
-    _IfMatch(MatchExpr::MakeEvent0(Object("bedroom_door")));
-    _IfMatch(InChapter(1));
-    GoTo(KID, 25);
-    Dialog(0x29C928BB);
-    _EndMatch();
-    _IfMatch(InChapter(5));
-    GoTo(ADULT, 19);
-    Dialog(0x2DF2938B);
-    EscapeIfFreed();
-    _EndMatch();
-    _EndMatch();
+    // Look and Activate "bedroom_door".
+    WayOut("bedroom_door", 25, 0x636DD0F7, 0x29C928BB, 19);
 
     // Look "toys_chest".
     _IfEvent(ScriptEvent_Object1(Object("toys_chest")));
@@ -738,43 +768,15 @@ void SceneScript_bg101::WindowEvents()
     ChoresCheck();
     _EndMatch();
 
-    // Look "windows".
-    _IfEvent(ScriptEvent_Object1(Object("windows")));
-    _IfMatch(InChapter(1));
-    GoTo(KID, 24);
-    Dialog(0xF35BA531);
-    _EndMatch();
-    _IfMatch(InChapter(5));
-    GoTo(ADULT, 24);
-    Dialog(0x56AF9EEF);
-    _EndMatch();
-    _EndMatch();
-
-    // Activate "windows": in chapter 5 a way out once the spirit is freed.
-    _IfMatch(MatchExpr::MakeEvent0(Object("windows")));
-    _IfMatch(InChapter(1));
-    GoTo(KID, 24);
-    Dialog(0xFBC28F3F);
-    _EndMatch();
-    _IfMatch(InChapter(5));
-    GoTo(ADULT, 24);
-    Dialog(0x2DF2938B);
-    EscapeIfFreed();
-    _EndMatch();
-    _EndMatch();
+    // Look and Activate "windows".
+    WayOut("windows", 24, 0xF35BA531, 0xFBC28F3F, 24);
 }
 
 void SceneScript_bg101::PickUpEvents()
 {
     // "water_jug": the empty jug, taken to be filled outside.
-    LookAt({"water_jug", KID, 26, 0x9B6824E0, 0});
-    _IfMatch(MatchExpr::MakeEvent0(Object("water_jug")));
-    GoTo(KID, 26);
-    Dialog(0xDE50C821);
-    PickUp<Reach::Middle>(KID, Object("i_water_jug"), ItemNamed("ITEM_WATER_JUG"), false);
-    SetBoolVar(VARBOOL_BG101_C01_PICK_WATER_JUG, true);
-    SetInteractive(Object("water_jug"), false);
-    _EndMatch();
+    Takeable<Reach::Middle>(KID, {"water_jug", KID, 26, 0x9B6824E0, 0xDE50C821}, Object("i_water_jug"),
+                            ItemNamed("ITEM_WATER_JUG"), VARBOOL_BG101_C01_PICK_WATER_JUG, false);
 
     // UseItem "water_jug" with the dry cloth.
     _IfEvent(ScriptEvent_ItemOnObject3(Object("water_jug"), ItemNamed("ITEM_DRY_CLOTH")));
@@ -783,32 +785,16 @@ void SceneScript_bg101::PickUpEvents()
     _EndMatch();
 
     // "cloth".
-    LookAt({"cloth", KID, 27, 0x7E3A1B44, 0});
-    _IfMatch(MatchExpr::MakeEvent0(Object("cloth")));
-    GoTo(KID, 27);
-    Dialog(0xBDAC0752);
-    PickUp<Reach::Middle>(KID, Object("i_cloth"), ItemNamed("ITEM_DRY_CLOTH"));
-    SetBoolVar(VARBOOL_BG101_C01_PICK_CLOTH, true);
-    SetInteractive(Object("cloth"), false);
-    _EndMatch();
+    Takeable<Reach::Middle>(KID, {"cloth", KID, 27, 0x7E3A1B44, 0xBDAC0752}, Object("i_cloth"),
+                            ItemNamed("ITEM_DRY_CLOTH"), VARBOOL_BG101_C01_PICK_CLOTH);
 
     // "dustpan".
-    LookAt({"dustpan", KID, 28, 0x71F4D86D, 0});
-    _IfMatch(MatchExpr::MakeEvent0(Object("dustpan")));
-    GoTo(KID, 28);
-    PickUp<Reach::Low>(KID, Object("i_dustpan"), ItemNamed("ITEM_DUSTPAN"));
-    SetBoolVar(VARBOOL_BG101_C01_PICK_DUSTPAN, true);
-    SetInteractive(Object("dustpan"), false);
-    _EndMatch();
+    Takeable<Reach::Low>(KID, {"dustpan", KID, 28, 0x71F4D86D, 0}, Object("i_dustpan"), ItemNamed("ITEM_DUSTPAN"),
+                         VARBOOL_BG101_C01_PICK_DUSTPAN);
 
     // "brush".
-    LookAt({"brush", KID, 29, 0xAD6CA239, 0});
-    _IfMatch(MatchExpr::MakeEvent0(Object("brush")));
-    GoTo(KID, 29);
-    PickUp<Reach::Low>(KID, Object("i_handbrush"), ItemNamed("ITEM_BRUSH"));
-    SetBoolVar(VARBOOL_BG101_C01_PICK_BRUSH, true);
-    SetInteractive(Object("brush"), false);
-    _EndMatch();
+    Takeable<Reach::Low>(KID, {"brush", KID, 29, 0xAD6CA239, 0}, Object("i_handbrush"), ItemNamed("ITEM_BRUSH"),
+                         VARBOOL_BG101_C01_PICK_BRUSH);
 }
 
 void SceneScript_bg101::DustPatchEvents()
@@ -919,14 +905,8 @@ void SceneScript_bg101::ChapterFiveEvents()
     _EndMatch();
 
     // "small_blanket": the blanket the spirit wants in the chest.
-    LookAt({"small_blanket", ADULT, 52, 0xFEF9ADDA, 0});
-    _IfMatch(MatchExpr::MakeEvent0(Object("small_blanket")));
-    GoTo(ADULT, 52);
-    Dialog(0x81D90499);
-    PickUp<Reach::Low>(ADULT, Object("i_small_blanket"), ItemNamed("ITEM_SMALL_BLANKET"));
-    SetBoolVar(VARBOOL_BG101_C05_PICK_SMALL_BLANKET, true);
-    SetInteractive(Object("small_blanket"), false);
-    _EndMatch();
+    Takeable<Reach::Low>(ADULT, {"small_blanket", ADULT, 52, 0xFEF9ADDA, 0x81D90499}, Object("i_small_blanket"),
+                         ItemNamed("ITEM_SMALL_BLANKET"), VARBOOL_BG101_C05_PICK_SMALL_BLANKET);
 
     // Look and Activate "ectoplasm".
     const Thing oEctoplasm {"ectoplasm", ADULT, 53, 0x78566064, 0x3D6E8CA5};
@@ -934,13 +914,8 @@ void SceneScript_bg101::ChapterFiveEvents()
     ActivateTalk(oEctoplasm);
 
     // "paint_brush".
-    LookAt({"paint_brush", ADULT, 54, 0x323EC430, 0});
-    _IfMatch(MatchExpr::MakeEvent0(Object("paint_brush")));
-    GoTo(ADULT, 54);
-    PickUp<Reach::High>(ADULT, Object("i_paint_brush"), ItemNamed("ITEM_PAINT_BRUSH"));
-    SetBoolVar(VARBOOL_BG101_C05_PICK_PAINT_BRUSH, true);
-    SetInteractive(Object("paint_brush"), false);
-    _EndMatch();
+    Takeable<Reach::High>(ADULT, {"paint_brush", ADULT, 54, 0x323EC430, 0}, Object("i_paint_brush"),
+                          ItemNamed("ITEM_PAINT_BRUSH"), VARBOOL_BG101_C05_PICK_PAINT_BRUSH);
 
     // "paint_set": once it is taken, the floor under it is free.
     LookAt({"paint_set", ADULT, 55, 0xC10C7A34, 0});
@@ -953,13 +928,8 @@ void SceneScript_bg101::ChapterFiveEvents()
     _EndMatch();
 
     // "sheet_of_paper": no picture of its own.
-    LookAt({"sheet_of_paper", ADULT, 56, 0x9F72C8BF, 0});
-    _IfMatch(MatchExpr::MakeEvent0(Object("sheet_of_paper")));
-    GoTo(ADULT, 56);
-    PickUp<Reach::Middle>(ADULT, ID_SCRIPTABLE_INVALID, ItemNamed("ITEM_SHEET_OF_PAPER"));
-    SetBoolVar(VARBOOL_BG101_C05_PICK_SHEET_OF_PAPER, true);
-    SetInteractive(Object("sheet_of_paper"), false);
-    _EndMatch();
+    Takeable<Reach::Middle>(ADULT, {"sheet_of_paper", ADULT, 56, 0x9F72C8BF, 0}, ID_SCRIPTABLE_INVALID,
+                            ItemNamed("ITEM_SHEET_OF_PAPER"), VARBOOL_BG101_C05_PICK_SHEET_OF_PAPER);
 
     // Look "vase_of_flower": the heroine smells the flowers.
     _IfEvent(ScriptEvent_Object1(Object("vase_of_flower")));
