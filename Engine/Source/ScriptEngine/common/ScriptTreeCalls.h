@@ -1,23 +1,43 @@
 #pragma once
+#include "Common/NamedIds.h"
 #include "ScriptEngine/common/ScriptTreeBuilder.h"
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
+
+// The bones that hold what a character carries.
+constexpr int32_t BONE_LEFT_HAND = 2;
+constexpr int32_t BONE_RIGHT_HAND = 3;
+// The value that a turn toward another actor takes, unless a scene says 0.
+constexpr int32_t TURN_TOWARD_VALUE = 24576;
+// A character's sounds play at full volume.
+constexpr uint32_t SOUND_FULL_VOLUME = 4096;
+
+// How high a character reaches for what it picks up: its two pick-up
+// animations are "g_pickobjectlow01" and "...02", and so on.
+enum class Reach {
+    Low,
+    Middle,
+    MiddleLow,
+    High
+};
 
 // The calls that scene scripts are written in. A handler reads top to bottom
 // as its table row:
 //
-//     _IfEvent(lookAtChest);                              // when: look at the chest
-//     _IfInt(VARINT_CURRENT_CHAPTER, Op_IntEqual, 2);     //   in chapter 2
-//     PushAction5(heroine, 4, 1);                         //   walk to waypoint 4 and turn
-//     AddToQueue(heroine, ID_ACTION_TYPE_START_DIALOG, Param::Int(12));
+//     _IfEvent(ScriptEvent_Object1(Object("toys_chest")));  // when: look at the chest
+//     _IfMatch(InChapter(2));                               //   in chapter 2
+//     GoTo(HEROINE, 4);                                     //   walk to waypoint 4 and turn
+//     Dialog(0x2364F97B);                                   //   talk, on logic_dialog
 //     _EndMatch();
 //     _EndMatch();
 //
 // The calls work while the script manager has installed a tree builder for
 // this script; without one they add nothing. Actor ids are plain actor ids
 // (the top bit is set here; 0 names nobody), entity ids are the scene's
-// object indices.
+// object indices. Characters (ActorNamed<"name">) stand for either, and name
+// their animations.
 class ScriptTreeCalls {
 public:
     void SetTreeBuilder(ScriptTreeBuilder* pTreeBuilder) { m_pTreeBuilder = pTreeBuilder; }
@@ -88,7 +108,84 @@ protected:
     // The walk halts until every action that it fired is done.
     void WaitForAll();
 
+    // The steps of a scene's table, one call each. Those on a character wait
+    // for it after their action unless m_bNoWait is set.
+    // Walk to the waypoint and turn to its facing; WalkTo does not turn.
+    void GoTo(uint32_t uActorId, int32_t iWaypoint) { PushAction5(uActorId, iWaypoint, 1); }
+    void WalkTo(uint32_t uActorId, int32_t iWaypoint) { PushAction5(uActorId, iWaypoint, 0); }
+    // A dialog of the scene's group, run by logic_dialog; the walk goes on
+    // once the dialog has ended.
+    void Dialog(uint32_t uDialogId);
+    // The character's animation; a name that ends in "_l" loops.
+    template <FixedName ACTOR>
+    void Play(ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation)
+    {
+        PushAnimAction11(actor, animation.m_iId, animation.m_bLoop ? 1 : 0);
+    }
+    // The push operations of the other two play actions, by animation name.
+    template <FixedName ACTOR>
+    void PushAnimAction(ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation, uint8_t bLoop,
+                        uint8_t bCommit)
+    {
+        PushAnimAction(static_cast<uint32_t>(actor), animation.m_iId, bLoop, bCommit);
+    }
+    template <FixedName ACTOR>
+    void PushAnimAction13(ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation, uint8_t bLoop)
+    {
+        PushAnimAction13(static_cast<uint32_t>(actor), animation.m_iId, bLoop);
+    }
+    // One of the item, given to or taken from the character.
+    void Give(uint32_t uActorId, uint32_t uItemId);
+    void Take(uint32_t uActorId, uint32_t uItemId);
+    // The character's sound after the delay, at full volume.
+    void Sound(uint32_t uActorId, uint32_t uSoundId, int32_t iDelayMs);
+    // A sound effect that nobody in the scene makes.
+    void EffectSound(uint32_t uSoundId);
+    // The scene's music, looped.
+    void PlayMusic(uint32_t uSoundId);
+    // The screen fades out over the time.
+    void FadeOut(int32_t iMilliseconds);
+    // The scriptable stays busy for the time (within a group: starts later).
+    void Wait(int32_t iTargetId, int32_t iMilliseconds);
+    // Put at the waypoint, facing its way.
+    void Place(int32_t iTargetId, int32_t iWaypoint);
+    // Whether the character only walks, never runs.
+    void WalkOnly(int32_t iTargetId, bool bWalkOnly);
+    // The turner turns toward the actor.
+    void TurnToward(int32_t iTurnerId, uint32_t uActorId, int32_t iValue = TURN_TOWARD_VALUE);
+    // The actions after Together start in one step, without waits between
+    // them, until Apart.
+    void Together() { m_bNoWait = 1; }
+    void Apart() { m_bNoWait = 0; }
+    // An action that nobody runs; some scenes queue it with a marker value.
+    void NoEffect(int32_t iValue);
+    // The character bends, is given the item and the picture is hidden (or
+    // the picture first; ID_SCRIPTABLE_INVALID: none), stands up again and
+    // goes back to its idle loop "g_idle_l".
+    template <Reach REACH, FixedName ACTOR>
+    void PickUp(ActorNamed<ACTOR> actor, int32_t iPicture, uint32_t uItemId, bool bItemFirst = true)
+    {
+        constexpr const char* NAMES[][2] = {
+            {"g_pickobjectlow01", "g_pickobjectlow02"},
+            {"g_pickobjectmiddle01", "g_pickobjectmiddle02"},
+            {"g_pickobjectmiddlelow01", "g_pickobjectmiddlelow02"},
+            {"g_pickobjecthigh01", "g_pickobjecthigh02"},
+        };
+        constexpr AnimationOf<ACTOR> BEND = NAMES[static_cast<int>(REACH)][0];
+        constexpr AnimationOf<ACTOR> RISE = NAMES[static_cast<int>(REACH)][1];
+        constexpr AnimationOf<ACTOR> IDLE = "g_idle_l";
+        PickUpSteps(actor, {BEND.m_iId, RISE.m_iId, IDLE.m_iId}, iPicture, uItemId, bItemFirst);
+    }
+
 private:
+    struct PickUpAnimations {
+        int32_t iBend;
+        int32_t iRise;
+        int32_t iIdle;
+    };
+    void PickUpSteps(uint32_t uActorId, const PickUpAnimations& oAnimations, int32_t iPicture, uint32_t uItemId,
+                     bool bItemFirst);
+
     // Whether a builder is installed; reported when not.
     bool CanBuild() const;
     void QueueAction(int32_t iTargetId, int32_t iActionType, std::span<const ActionParameter> parameters);

@@ -2,23 +2,20 @@
 // beginning of any chapter, with the playing character, the items and the
 // variables that the chapter expects; it also leads to the mini-game menu and
 // back to the start menu.
-#include "Common/IdHash.h"
+#include "Common/NamedIds.h"
+#include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
 #include "ScriptEngine/common/SceneScript.h"
-#include "ScriptEngine/common/ScriptIds.h"
 #include "Scripts/Common/SceneScripts.h"
 
 #include <span>
 
 namespace {
 
-// The scene's objects: chap0 .. chap10 are 0 to 10.
-constexpr int32_t CHAP0 = 0;
-constexpr int32_t MINIGAMES = 11;
-constexpr int32_t MOVIES = 12;
-constexpr int32_t STARTMENU = 13;
+using Object = NamedObject<SceneTableRows::s_aObjects_bg900_1>;
 
-constexpr uint32_t TAVRINE = ActorIdOf("tavrine");
+constexpr ActorNamed<"tavrine"> TAVRINE;
+constexpr ActorNamed<"tavrine_kid"> KID;
 
 struct IntSetting {
     int32_t iVarId;
@@ -27,7 +24,7 @@ struct IntSetting {
 
 // What a chapter's button sets before it goes to the chapter's first scene.
 struct ChapterStart {
-    int32_t iChapter;
+    Object button;
     uint32_t uPlayingCharacter;
     // Given to the grown-up heroine, in order.
     std::span<const uint32_t> items;
@@ -56,10 +53,10 @@ constexpr int32_t CHAPTER2_BOOLS[] = {
 
 // chap3: bg003_WM_AlessandrosCabin.
 constexpr uint32_t CHAPTER3_ITEMS[] = {
-    ItemIdOf("ITEM_MAGNIFICENT_SWORD"),
-    ItemIdOf("ITEM_PISTOL"),
-    ItemIdOf("ITEM_FRUIT"),
-    ItemIdOf("ITEM_BRISCOES_MAP"),
+    ItemNamed("ITEM_MAGNIFICENT_SWORD"),
+    ItemNamed("ITEM_PISTOL"),
+    ItemNamed("ITEM_FRUIT"),
+    ItemNamed("ITEM_BRISCOES_MAP"),
 };
 constexpr IntSetting CHAPTER3_INTS[] = {
     {VARINT_CREW_MEMBER, 2},
@@ -83,10 +80,10 @@ constexpr int32_t CHAPTER3_BOOLS[] = {
 
 // chap4: bg004_WM_AlessandrosCabin_N.
 constexpr uint32_t CHAPTER4_ITEMS[] = {
-    ItemIdOf("ITEM_PISTOL"),       ItemIdOf("ITEM_BRISCOES_MAP"), ItemIdOf("ITEM_MAGNIFICENT_SWORD"),
-    ItemIdOf("ITEM_EMPTY_BOTTLE"), ItemIdOf("ITEM_MAP_B"),        ItemIdOf("ITEM_HALF_STONE_DISK01"),
-    ItemIdOf("ITEM_SMALL_KEY"),    ItemIdOf("ITEM_MATCH_BOX"),    ItemIdOf("ITEM_HAIRPIN"),
-    ItemIdOf("ITEM_FRUIT"),        ItemIdOf("ITEM_DOUBLOON"),
+    ItemNamed("ITEM_PISTOL"),       ItemNamed("ITEM_BRISCOES_MAP"), ItemNamed("ITEM_MAGNIFICENT_SWORD"),
+    ItemNamed("ITEM_EMPTY_BOTTLE"), ItemNamed("ITEM_MAP_B"),        ItemNamed("ITEM_HALF_STONE_DISK01"),
+    ItemNamed("ITEM_SMALL_KEY"),    ItemNamed("ITEM_MATCH_BOX"),    ItemNamed("ITEM_HAIRPIN"),
+    ItemNamed("ITEM_FRUIT"),        ItemNamed("ITEM_DOUBLOON"),
 };
 constexpr IntSetting CHAPTER4_INTS[] = {
     {VARINT_CREW_MEMBER, 2},
@@ -122,10 +119,10 @@ constexpr int32_t CHAPTER4_BOOLS[] = {
 
 // chap5: bg003_WM_AlessandrosCabin.
 constexpr uint32_t CHAPTER5_ITEMS[] = {
-    ItemIdOf("ITEM_FRUIT"),     ItemIdOf("ITEM_PISTOL"),          ItemIdOf("ITEM_MAGNIFICENT_SWORD"),
-    ItemIdOf("ITEM_MATCH_BOX"), ItemIdOf("ITEM_DOUBLOON"),        ItemIdOf("ITEM_BRISCOES_MAP"),
-    ItemIdOf("ITEM_MAP_B"),     ItemIdOf("ITEM_MYSTERIOUS_DISK"), ItemIdOf("ITEM_EMPTY_BOTTLE"),
-    ItemIdOf("ITEM_SMALL_KEY"), ItemIdOf("ITEM_GOLD_EARRING"),    ItemIdOf("ITEM_EGG_SHELL"),
+    ItemNamed("ITEM_FRUIT"),     ItemNamed("ITEM_PISTOL"),          ItemNamed("ITEM_MAGNIFICENT_SWORD"),
+    ItemNamed("ITEM_MATCH_BOX"), ItemNamed("ITEM_DOUBLOON"),        ItemNamed("ITEM_BRISCOES_MAP"),
+    ItemNamed("ITEM_MAP_B"),     ItemNamed("ITEM_MYSTERIOUS_DISK"), ItemNamed("ITEM_EMPTY_BOTTLE"),
+    ItemNamed("ITEM_SMALL_KEY"), ItemNamed("ITEM_GOLD_EARRING"),    ItemNamed("ITEM_EGG_SHELL"),
 };
 constexpr IntSetting CHAPTER5_INTS[] = {
     {VARINT_CREW_MEMBER, 2},
@@ -176,11 +173,11 @@ constexpr int32_t CHAPTER5_BOOLS[] = {
 
 // chap6: bg003_WM_AlessandrosCabin.
 constexpr uint32_t CHAPTER6_ITEMS[] = {
-    ItemIdOf("ITEM_EGG_SHELL"), ItemIdOf("ITEM_PISTOL"),          ItemIdOf("ITEM_MAGNIFICENT_SWORD"),
-    ItemIdOf("ITEM_MATCH_BOX"), ItemIdOf("ITEM_DOUBLOON"),        ItemIdOf("ITEM_BRISCOES_MAP"),
-    ItemIdOf("ITEM_MAP_B"),     ItemIdOf("ITEM_MYSTERIOUS_DISK"), ItemIdOf("ITEM_EMPTY_BOTTLE"),
-    ItemIdOf("ITEM_SMALL_KEY"), ItemIdOf("ITEM_SKETCH_MAP"),      ItemIdOf("ITEM_ROPE"),
-    ItemIdOf("ITEM_CROSSBOW"),  ItemIdOf("ITEM_GUNPOWDER"),       ItemIdOf("ITEM_FAUNA_FLORA_BOOK"),
+    ItemNamed("ITEM_EGG_SHELL"), ItemNamed("ITEM_PISTOL"),          ItemNamed("ITEM_MAGNIFICENT_SWORD"),
+    ItemNamed("ITEM_MATCH_BOX"), ItemNamed("ITEM_DOUBLOON"),        ItemNamed("ITEM_BRISCOES_MAP"),
+    ItemNamed("ITEM_MAP_B"),     ItemNamed("ITEM_MYSTERIOUS_DISK"), ItemNamed("ITEM_EMPTY_BOTTLE"),
+    ItemNamed("ITEM_SMALL_KEY"), ItemNamed("ITEM_SKETCH_MAP"),      ItemNamed("ITEM_ROPE"),
+    ItemNamed("ITEM_CROSSBOW"),  ItemNamed("ITEM_GUNPOWDER"),       ItemNamed("ITEM_FAUNA_FLORA_BOOK"),
 };
 constexpr IntSetting CHAPTER6_INTS[] = {
     {VARINT_CURRENT_CHAPTER, 6},
@@ -248,10 +245,10 @@ constexpr int32_t CHAPTER6_BOOLS[] = {
 
 // chap7: bg301_HO_Jety.
 constexpr uint32_t CHAPTER7_ITEMS[] = {
-    ItemIdOf("ITEM_EGG_SHELL"),  ItemIdOf("ITEM_LOADED_PISTOL"), ItemIdOf("ITEM_MAGNIFICENT_SWORD"),
-    ItemIdOf("ITEM_MATCH_BOX"),  ItemIdOf("ITEM_DOUBLOON"),      ItemIdOf("ITEM_BRISCOES_MAP"),
-    ItemIdOf("ITEM_MAP_B"),      ItemIdOf("ITEM_EMPTY_BOTTLE"),  ItemIdOf("ITEM_SMALL_KEY"),
-    ItemIdOf("ITEM_TURTLE_ROD"), ItemIdOf("ITEM_FLINT_STONE"),   ItemIdOf("ITEM_IRON_STEM"),
+    ItemNamed("ITEM_EGG_SHELL"),  ItemNamed("ITEM_LOADED_PISTOL"), ItemNamed("ITEM_MAGNIFICENT_SWORD"),
+    ItemNamed("ITEM_MATCH_BOX"),  ItemNamed("ITEM_DOUBLOON"),      ItemNamed("ITEM_BRISCOES_MAP"),
+    ItemNamed("ITEM_MAP_B"),      ItemNamed("ITEM_EMPTY_BOTTLE"),  ItemNamed("ITEM_SMALL_KEY"),
+    ItemNamed("ITEM_TURTLE_ROD"), ItemNamed("ITEM_FLINT_STONE"),   ItemNamed("ITEM_IRON_STEM"),
 };
 constexpr IntSetting CHAPTER7_INTS[] = {
     {VARINT_CURRENT_CHAPTER, 7},
@@ -329,10 +326,10 @@ constexpr int32_t CHAPTER7_BOOLS[] = {
 
 // chap8: bg004_WM_AlessandrosCabin_N.
 constexpr uint32_t CHAPTER8_ITEMS[] = {
-    ItemIdOf("ITEM_EGG_SHELL"),    ItemIdOf("ITEM_LOADED_PISTOL"), ItemIdOf("ITEM_MAGNIFICENT_SWORD"),
-    ItemIdOf("ITEM_MATCH_BOX"),    ItemIdOf("ITEM_DOUBLOON"),      ItemIdOf("ITEM_BRISCOES_MAP"),
-    ItemIdOf("ITEM_EMPTY_BOTTLE"), ItemIdOf("ITEM_SMALL_KEY"),     ItemIdOf("ITEM_TURTLE_ROD"),
-    ItemIdOf("ITEM_IRON_STEM"),    ItemIdOf("ITEM_TURTLE_MAP"),
+    ItemNamed("ITEM_EGG_SHELL"),    ItemNamed("ITEM_LOADED_PISTOL"), ItemNamed("ITEM_MAGNIFICENT_SWORD"),
+    ItemNamed("ITEM_MATCH_BOX"),    ItemNamed("ITEM_DOUBLOON"),      ItemNamed("ITEM_BRISCOES_MAP"),
+    ItemNamed("ITEM_EMPTY_BOTTLE"), ItemNamed("ITEM_SMALL_KEY"),     ItemNamed("ITEM_TURTLE_ROD"),
+    ItemNamed("ITEM_IRON_STEM"),    ItemNamed("ITEM_TURTLE_MAP"),
 };
 constexpr IntSetting CHAPTER8_INTS[] = {
     {VARINT_CURRENT_CHAPTER, 8},
@@ -412,9 +409,9 @@ constexpr int32_t CHAPTER8_BOOLS[] = {
 
 // chap9: bg003_WM_AlessandrosCabin.
 constexpr uint32_t CHAPTER9_ITEMS[] = {
-    ItemIdOf("ITEM_EGG_SHELL"),    ItemIdOf("ITEM_LOADED_PISTOL"), ItemIdOf("ITEM_MAGNIFICENT_SWORD"),
-    ItemIdOf("ITEM_MATCH_BOX"),    ItemIdOf("ITEM_DOUBLOON"),      ItemIdOf("ITEM_BRISCOES_MAP"),
-    ItemIdOf("ITEM_EMPTY_BOTTLE"), ItemIdOf("ITEM_TURTLE_ROD"),    ItemIdOf("ITEM_TURTLE_MAP"),
+    ItemNamed("ITEM_EGG_SHELL"),    ItemNamed("ITEM_LOADED_PISTOL"), ItemNamed("ITEM_MAGNIFICENT_SWORD"),
+    ItemNamed("ITEM_MATCH_BOX"),    ItemNamed("ITEM_DOUBLOON"),      ItemNamed("ITEM_BRISCOES_MAP"),
+    ItemNamed("ITEM_EMPTY_BOTTLE"), ItemNamed("ITEM_TURTLE_ROD"),    ItemNamed("ITEM_TURTLE_MAP"),
 };
 constexpr IntSetting CHAPTER9_INTS[] = {
     {VARINT_CURRENT_CHAPTER, 9},
@@ -496,9 +493,9 @@ constexpr int32_t CHAPTER9_BOOLS[] = {
 
 // chap10: bg508_TU_TurtlePath.
 constexpr uint32_t CHAPTER10_ITEMS[] = {
-    ItemIdOf("ITEM_EGG_SHELL"),  ItemIdOf("ITEM_DOUBLOON"),     ItemIdOf("ITEM_COMPLETE_MAP"),
-    ItemIdOf("ITEM_TURTLE_ROD"), ItemIdOf("ITEM_EMPTY_BOTTLE"), ItemIdOf("ITEM_WRITING_KIT"),
-    ItemIdOf("ITEM_WHISTLE"),    ItemIdOf("ITEM_EDUARDO"),      ItemIdOf("ITEM_BIRD_EGG"),
+    ItemNamed("ITEM_EGG_SHELL"),  ItemNamed("ITEM_DOUBLOON"),     ItemNamed("ITEM_COMPLETE_MAP"),
+    ItemNamed("ITEM_TURTLE_ROD"), ItemNamed("ITEM_EMPTY_BOTTLE"), ItemNamed("ITEM_WRITING_KIT"),
+    ItemNamed("ITEM_WHISTLE"),    ItemNamed("ITEM_EDUARDO"),      ItemNamed("ITEM_BIRD_EGG"),
 };
 constexpr IntSetting CHAPTER10_INTS[] = {
     {VARINT_TAVRINE_BRIDGE_POS, 61},
@@ -591,16 +588,16 @@ constexpr int32_t CHAPTER10_BOOLS[] = {
 };
 
 constexpr ChapterStart CHAPTERS[] = {
-    {1, ActorIdOf("tavrine_kid"), {}, CHAPTER1_INTS, CHAPTER1_BOOLS, 9},
-    {2, ActorIdOf("tavrine"), {}, CHAPTER2_INTS, CHAPTER2_BOOLS, 5},
-    {3, ActorIdOf("tavrine"), CHAPTER3_ITEMS, CHAPTER3_INTS, CHAPTER3_BOOLS, 7},
-    {4, ActorIdOf("tavrine"), CHAPTER4_ITEMS, CHAPTER4_INTS, CHAPTER4_BOOLS, 8},
-    {5, ActorIdOf("tavrine"), CHAPTER5_ITEMS, CHAPTER5_INTS, CHAPTER5_BOOLS, 7},
-    {6, ActorIdOf("tavrine"), CHAPTER6_ITEMS, CHAPTER6_INTS, CHAPTER6_BOOLS, 7},
-    {7, ActorIdOf("tavrine"), CHAPTER7_ITEMS, CHAPTER7_INTS, CHAPTER7_BOOLS, 28},
-    {8, ActorIdOf("tavrine"), CHAPTER8_ITEMS, CHAPTER8_INTS, CHAPTER8_BOOLS, 8},
-    {9, ActorIdOf("tavrine"), CHAPTER9_ITEMS, CHAPTER9_INTS, CHAPTER9_BOOLS, 7},
-    {10, ActorIdOf("tavrine"), CHAPTER10_ITEMS, CHAPTER10_INTS, CHAPTER10_BOOLS, 48},
+    {"chap1", KID, {}, CHAPTER1_INTS, CHAPTER1_BOOLS, 9},
+    {"chap2", TAVRINE, {}, CHAPTER2_INTS, CHAPTER2_BOOLS, 5},
+    {"chap3", TAVRINE, CHAPTER3_ITEMS, CHAPTER3_INTS, CHAPTER3_BOOLS, 7},
+    {"chap4", TAVRINE, CHAPTER4_ITEMS, CHAPTER4_INTS, CHAPTER4_BOOLS, 8},
+    {"chap5", TAVRINE, CHAPTER5_ITEMS, CHAPTER5_INTS, CHAPTER5_BOOLS, 7},
+    {"chap6", TAVRINE, CHAPTER6_ITEMS, CHAPTER6_INTS, CHAPTER6_BOOLS, 7},
+    {"chap7", TAVRINE, CHAPTER7_ITEMS, CHAPTER7_INTS, CHAPTER7_BOOLS, 28},
+    {"chap8", TAVRINE, CHAPTER8_ITEMS, CHAPTER8_INTS, CHAPTER8_BOOLS, 8},
+    {"chap9", TAVRINE, CHAPTER9_ITEMS, CHAPTER9_INTS, CHAPTER9_BOOLS, 7},
+    {"chap10", TAVRINE, CHAPTER10_ITEMS, CHAPTER10_INTS, CHAPTER10_BOOLS, 48},
 };
 
 class SceneScript_bg900 final : public SceneScript {
@@ -611,32 +608,32 @@ protected:
 
 void SceneScript_bg900::BuildEnterActions()
 {
-    ShowObject(ActorScriptableId(TAVRINE), false);
+    ShowObject(TAVRINE, false);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
 }
 
 void SceneScript_bg900::BuildExitEvents()
 {
     // Activate "startmenu": back to the start menu (bg999_start_menu).
-    _IfMatch(MatchExpr::MakeEvent0(STARTMENU));
+    _IfMatch(MatchExpr::MakeEvent0(Object("startmenu")));
     GoToScene(3);
     _EndMatch();
     // Activate "minigames": the mini-game menu (bg980_MiniGame_Menu).
-    _IfMatch(MatchExpr::MakeEvent0(MINIGAMES));
+    _IfMatch(MatchExpr::MakeEvent0(Object("minigames")));
     GoToScene(2);
     _EndMatch();
     // Activate "movies" or "chap0": nothing.
-    _IfMatch(MatchExpr::MakeEvent0(MOVIES));
+    _IfMatch(MatchExpr::MakeEvent0(Object("movies")));
     _EndMatch();
-    _IfMatch(MatchExpr::MakeEvent0(CHAP0));
+    _IfMatch(MatchExpr::MakeEvent0(Object("chap0")));
     _EndMatch();
 
     // Activate "chap1" .. "chap10": the chapter's state, then its scene.
     for (const ChapterStart& chapter : CHAPTERS) {
-        _IfMatch(MatchExpr::MakeEvent0(CHAP0 + chapter.iChapter));
+        _IfMatch(MatchExpr::MakeEvent0(chapter.button));
         SetPlayingCharacter(chapter.uPlayingCharacter);
         for (const uint32_t uItemId : chapter.items)
-            AddToQueue(ActorScriptableId(TAVRINE), ID_ACTION_TYPE_ADD_ITEM, Param::Item(uItemId), Param::Int(1));
+            Give(TAVRINE, uItemId);
         for (const IntSetting& setting : chapter.ints)
             SetIntVar(setting.iVarId, setting.iValue);
         for (const int32_t iVarId : chapter.bools)

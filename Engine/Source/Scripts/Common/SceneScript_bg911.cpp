@@ -2,37 +2,37 @@
 // islands. On entering, the map shows the islands that the chapter has opened
 // and the boat sails out from the island it lies at; activating an island's
 // marker sails there and lands on its docks.
-#include "Common/IdHash.h"
+#include "Common/NamedIds.h"
+#include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
 #include "Hash/CoreCrc32.h"
-#include "Managers/Common/ScriptManager.h"
 #include "ScriptEngine/common/SceneScript.h"
-#include "ScriptEngine/common/ScriptIds.h"
 #include "Scripts/Common/SceneScripts.h"
 #include "Scripts/Common/ScriptConditions.h"
 
 namespace {
 
+using Object = NamedObject<SceneTableRows::s_aObjects_bg911_57>;
+
 // The scene's objects: the islands, their destination markers and the sea
 // monsters.
-constexpr int32_t BOUNTY_ISLAND = 0;
-constexpr int32_t TURTLE_ISLAND = 1;
-constexpr int32_t CRAB_ISLAND = 2;
-constexpr int32_t TANNER_ISLAND = 3;
-constexpr int32_t HOLLOW_ISLAND = 4;
-constexpr int32_t BO = 5;
-constexpr int32_t CR = 6;
-constexpr int32_t HO = 7;
-constexpr int32_t TA = 8;
-constexpr int32_t TU = 9;
-constexpr int32_t M_NESSI = 10;
-constexpr int32_t M_PTERO = 11;
-constexpr int32_t M_TORNADE = 12;
+constexpr Object BOUNTY_ISLAND = "bounty_island";
+constexpr Object TURTLE_ISLAND = "turtle_island";
+constexpr Object CRAB_ISLAND = "crab_island";
+constexpr Object TANNER_ISLAND = "tanner_island";
+constexpr Object HOLLOW_ISLAND = "hollow_island";
+constexpr Object BO = "bo";
+constexpr Object CR = "cr";
+constexpr Object HO = "ho";
+constexpr Object TA = "ta";
+constexpr Object TU = "tu";
+constexpr Object M_NESSI = "m_nessi";
+constexpr Object M_PTERO = "m_ptero";
+constexpr Object M_TORNADE = "m_tornade";
 
-constexpr uint32_t BOAT_ACTOR = ActorIdOf("boat_windsome_maid");
-constexpr int32_t BOAT = ActorScriptableId(BOAT_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
-constexpr uint32_t TAVRINE = ActorIdOf("tavrine");
+constexpr ActorNamed<"boat_windsome_maid"> BOAT;
+constexpr ActorNamed<"logic_dialog"> LOGIC_DIALOG;
+constexpr ActorNamed<"tavrine"> TAVRINE;
 
 // Sprite animations, by the CRC-32 of their names in the scene's description:
 // an island's idle loop, and its animation while the boat comes or goes.
@@ -113,8 +113,8 @@ void SceneScript_bg911::LeaveIsland(int32_t iIsland, int32_t iObject, uint32_t u
         PlayTanner(TANNER_BOAT, TANNER_BOAT_C06);
     else
         PushHashAction23(iObject, uHash);
-    AddToQueue(BOAT, ID_ACTION_TYPE_PLACE_AT_WAYPOINT, Param::Waypoint(iMooring), Param::Bool(true));
-    PushAction5(BOAT_ACTOR, iOffshore, 0);
+    Place(BOAT, iMooring);
+    WalkTo(BOAT, iOffshore);
     _EndMatch();
 }
 
@@ -163,10 +163,10 @@ void SceneScript_bg911::BuildEnterActions()
     // Chapter 6 before the sketch map's event: the tanner island is still
     // hidden; once the sketch map lies on the chart, it rises from the sea
     // and the boat's cabin follows without a click.
-    _IfMatch(MatchExpression(Op_And, InChapter(6), MatchExpr::Bool(VARBOOL_BG003_C06_EVENT_SKETCH_MAP, 0)));
+    _IfMatch(Both(InChapter(6), IsFalse(VARBOOL_BG003_C06_EVENT_SKETCH_MAP)));
     ShowObject(TANNER_ISLAND, false);
     SetInteractive(TA, false);
-    AddToQueue(LOGIC_DIALOG, ID_ACTION_TYPE_WAIT, Param::Int(5000));
+    Wait(LOGIC_DIALOG, 5000);
     WaitUntilIdle(LOGIC_DIALOG);
     _IfBool(VARBOOL_BG003_C06_USE_SKETCHMAP_ON_CHART, 1);
     ShowObject(M_TORNADE, false);
@@ -174,7 +174,7 @@ void SceneScript_bg911::BuildEnterActions()
     PushHashAction23(BOUNTY_ISLAND, BOUNTY_BOAT);
     ShowObject(TANNER_ISLAND, true);
     PushAction60(TANNER_ISLAND, 6000, 1);
-    AddToQueue(TANNER_ISLAND, ID_ACTION_TYPE_WAIT, Param::Int(2000));
+    Wait(TANNER_ISLAND, 2000);
     WaitUntilIdle(TANNER_ISLAND);
     PushHashAction23(TANNER_ISLAND, TANNER_IDLE_C06);
     GoToScene(7); // bg003_WM_AlessandrosCabin
@@ -204,13 +204,13 @@ void SceneScript_bg911::BuildExitEvents()
     // fly has done its work, the corridor of the ship instead of the docks.
     _IfMatch(MatchExpr::MakeEvent0(BO));
     PushAction21(BOAT, BOUNTY_LANE, 0);
-    PushAction5(BOAT_ACTOR, BOUNTY_CHANNEL, 0);
-    PushAction5(BOAT_ACTOR, BOUNTY_MOORING, 0);
+    WalkTo(BOAT, BOUNTY_CHANNEL);
+    WalkTo(BOAT, BOUNTY_MOORING);
     PushHashAction23(BOUNTY_ISLAND, BOUNTY_BOAT);
     SetIntVar(VARINT_LOCAL_ISLAND_MAP, AT_BOUNTY);
     SetBoolVar(VARBOOL_PICK_BO_MAP, true);
     WaitForAll();
-    _IfMatch(MatchExpression(Op_And, InChapter(6), MatchExpr::Bool(VARBOOL_QUEST_C6_SLEEPY_FLY04, 1)));
+    _IfMatch(Both(InChapter(6), IsTrue(VARBOOL_QUEST_C6_SLEEPY_FLY04)));
     Land(6); // bg002_WM_Corridor
     _ElseMatch();
     Land(13); // bg105_BO_Docks
@@ -223,12 +223,12 @@ void SceneScript_bg911::BuildExitEvents()
     SetIntVar(VARINT_LOCAL_ISLAND_MAP, AT_CRAB);
     _IfBool(VARBOOL_STRIP_CR_DONE, 0);
     PushHashAction23(M_PTERO, PTERO_ATTACK);
-    PushAction5(BOAT_ACTOR, CRAB_MOORING, 0);
+    WalkTo(BOAT, CRAB_MOORING);
     PushHashAction23(CRAB_ISLAND, CRAB_BOAT);
     SetBoolVar(VARBOOL_STRIP_CR_DONE, true);
     SetBoolVar(VARBOOL_CR_MAP_BASE, true);
     _ElseMatch();
-    PushAction5(BOAT_ACTOR, CRAB_MOORING, 0);
+    WalkTo(BOAT, CRAB_MOORING);
     PushHashAction23(CRAB_ISLAND, CRAB_BOAT);
     _EndMatch();
     WaitForAll();
@@ -242,11 +242,11 @@ void SceneScript_bg911::BuildExitEvents()
     SetIntVar(VARINT_LOCAL_ISLAND_MAP, AT_HOLLOW);
     _IfBool(VARBOOL_STRIP_HO_DONE, 0);
     PushHashAction23(M_NESSI, NESSI_ATTACK);
-    PushAction5(BOAT_ACTOR, HOLLOW_MOORING, 0);
+    WalkTo(BOAT, HOLLOW_MOORING);
     PushHashAction23(HOLLOW_ISLAND, HOLLOW_BOAT);
     SetBoolVar(VARBOOL_STRIP_HO_DONE, true);
     _ElseMatch();
-    PushAction5(BOAT_ACTOR, HOLLOW_MOORING, 0);
+    WalkTo(BOAT, HOLLOW_MOORING);
     PushHashAction23(HOLLOW_ISLAND, HOLLOW_BOAT);
     _EndMatch();
     WaitForAll();
@@ -256,7 +256,7 @@ void SceneScript_bg911::BuildExitEvents()
     // Activate "ta": sail to the tanner island.
     _IfMatch(MatchExpr::MakeEvent0(TA));
     PushAction21(BOAT, TANNER_LANE, 0);
-    PushAction5(BOAT_ACTOR, TANNER_MOORING, 0);
+    WalkTo(BOAT, TANNER_MOORING);
     PlayTanner(TANNER_BOAT, TANNER_BOAT_C06);
     SetIntVar(VARINT_LOCAL_ISLAND_MAP, AT_TANNER);
     WaitForAll();
@@ -269,7 +269,7 @@ void SceneScript_bg911::BuildExitEvents()
 
     // Activate "tu": sail to the turtle island.
     _IfMatch(MatchExpr::MakeEvent0(TU));
-    PushAction5(BOAT_ACTOR, TURTLE_MOORING, 0);
+    WalkTo(BOAT, TURTLE_MOORING);
     PushHashAction23(TURTLE_ISLAND, TURTLE_BOAT);
     SetIntVar(VARINT_LOCAL_ISLAND_MAP, AT_TURTLE);
     WaitForAll();

@@ -1,21 +1,18 @@
 // The mini-game menu (scene 2, bg980_MiniGame_Menu): each picture starts its
 // mini-game or opens its close-up scene, and the menu button goes back to the
 // chapter menu.
+#include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/SceneScripts.h"
 
 namespace {
 
-// The scene's objects: mg_01 .. mg_06 are 0 to 5.
-constexpr int32_t MG_01 = 0;
-constexpr int32_t NB_MINIGAMES = 6;
-constexpr int32_t CU_01 = 6;
-constexpr int32_t CU_03 = 7;
-constexpr int32_t CU_04 = 8;
-constexpr int32_t MENU = 9;
+using Object = NamedObject<SceneTableRows::s_aObjects_bg980_2>;
 
-// The mini-game of mg_01; the others follow in order.
+// The mini-games' pictures; mg_01 starts mini-game 2, the others follow in
+// order.
+constexpr Object MINIGAME_PICTURES[] = {"mg_01", "mg_02", "mg_03", "mg_04", "mg_05", "mg_06"};
 constexpr int32_t FIRST_MINIGAME = 2;
 
 class SceneScript_bg980 final : public SceneScript {
@@ -43,21 +40,22 @@ void SceneScript_bg980::GoToSceneOn(int32_t iObject, int32_t iSceneId)
 void SceneScript_bg980::BuildExitEvents()
 {
     // Activate "menu": back to the chapter menu (bg900_chapter_menu).
-    GoToSceneOn(MENU, 1);
+    GoToSceneOn(Object("menu"), 1);
 
     // Activate "mg_01" .. "mg_06": start mini-games 2 to 7.
-    for (int32_t index = 0; index < NB_MINIGAMES; ++index) {
-        _IfMatch(MatchExpr::MakeEvent0(MG_01 + index));
-        StartMiniGame(FIRST_MINIGAME + index);
+    int32_t iMiniGame = FIRST_MINIGAME;
+    for (Object picture : MINIGAME_PICTURES) {
+        _IfMatch(MatchExpr::MakeEvent0(picture));
+        StartMiniGame(iMiniGame++);
         _EndMatch();
     }
 
     // Activate "cu_01": the shaman's hut close-up (bg801_CU_01_ShamansHut).
-    GoToSceneOn(CU_01, 51);
+    GoToSceneOn(Object("cu_01"), 51);
     // Activate "cu_03": the map cylinder close-up (bg804_CU_03_MapCylinder).
-    GoToSceneOn(CU_03, 53);
+    GoToSceneOn(Object("cu_03"), 53);
     // Activate "cu_04": the safe close-up (bg806_CU_06_DrakesSafe).
-    GoToSceneOn(CU_04, 54);
+    GoToSceneOn(Object("cu_04"), 54);
 }
 
 } // namespace

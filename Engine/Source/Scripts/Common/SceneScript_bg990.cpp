@@ -1,6 +1,7 @@
 // The close-up placeholder (scene 58, bg990_closeup_placeholder): a picture
 // that stands for a close-up of the story. A click fades the screen and goes
 // back to the scene the player came from, where the chapter has a way back.
+#include "Common/SceneObjectNames.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/SceneScripts.h"
 #include "Scripts/Common/ScriptConditions.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int32_t CLIQUE = 0;
+using Object = NamedObject<SceneTableRows::s_aObjects_bg990_58>;
 
 class SceneScript_bg990 final : public SceneScript {
 protected:
@@ -33,8 +34,8 @@ void SceneScript_bg990::BuildExitEvents()
 {
     // Activate "clique": fade out and go back; a chapter and scene that no
     // block names only fade the screen.
-    _IfMatch(MatchExpr::MakeEvent0(CLIQUE));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_FADE_OUT, Param::Int(3000));
+    _IfMatch(MatchExpr::MakeEvent0(Object("clique")));
+    FadeOut(3000);
     _IfMatch(InChapter(3));
     BackTo({7, 23, 24});
     _EndMatch();

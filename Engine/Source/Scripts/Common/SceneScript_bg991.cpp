@@ -2,13 +2,14 @@
 // stands for a cut-scene. A click fades the screen and goes on to the scene
 // that follows the cut-scene, by chapter and by the scene the player came
 // from.
+#include "Common/SceneObjectNames.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/SceneScripts.h"
 #include "Scripts/Common/ScriptConditions.h"
 
 namespace {
 
-constexpr int32_t CLIQUE = 0;
+using Object = NamedObject<SceneTableRows::s_aObjects_bg991_59>;
 
 class SceneScript_bg991 final : public SceneScript {
 protected:
@@ -20,8 +21,8 @@ void SceneScript_bg991::BuildExitEvents()
     // Activate "clique": fade out, then the first route that holds. The
     // routes are separate tests in a row: a go-to-scene makes this scene the
     // previous one at once, so no later route that tests it holds.
-    _IfMatch(MatchExpr::MakeEvent0(CLIQUE));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_FADE_OUT, Param::Int(3000));
+    _IfMatch(MatchExpr::MakeEvent0(Object("clique")));
+    FadeOut(3000);
     // Landing from the world map.
     _IfMatch(InChapterFrom(3, 57));
     GoToScene(22);

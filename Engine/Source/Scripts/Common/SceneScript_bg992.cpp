@@ -4,14 +4,14 @@
 // came from; two of the routes count the mini-game as won.
 #include "Common/VarIds.h"
 #include "Hash/CoreCrc32.h"
+#include "Common/SceneObjectNames.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/SceneScripts.h"
 #include "Scripts/Common/ScriptConditions.h"
 
 namespace {
 
-constexpr int32_t CLIQUE = 0;
-constexpr int32_t MG = 1;
+using Object = NamedObject<SceneTableRows::s_aObjects_bg992_60>;
 
 // The picture's animation in chapters 1 to 4, by the CRC-32 of its name in the
 // scene's description.
@@ -32,7 +32,7 @@ void SceneScript_bg992::BuildEnterActions()
 {
     for (int32_t index = 0; index < 4; ++index) {
         _IfMatch(InChapter(index + 1));
-        PushHashAction23(MG, MG_CHAPTER_ANIMATIONS[index]);
+        PushHashAction23(Object("mg"), MG_CHAPTER_ANIMATIONS[index]);
         _EndMatch();
     }
 }
@@ -41,8 +41,8 @@ void SceneScript_bg992::BuildExitEvents()
 {
     // Activate "clique": fade out, then the first route that holds (separate
     // tests in a row, as the go-to-scene makes this scene the previous one).
-    _IfMatch(MatchExpr::MakeEvent0(CLIQUE));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_FADE_OUT, Param::Int(3000));
+    _IfMatch(MatchExpr::MakeEvent0(Object("clique")));
+    FadeOut(3000);
     _IfMatch(InChapter(1));
     GoToScene(11);
     _EndMatch();

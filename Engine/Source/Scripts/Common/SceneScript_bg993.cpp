@@ -2,7 +2,8 @@
 // between two chapters. It shows the title of the chapter to come; a click
 // moves the story into that chapter and to the chapter's first scene, and the
 // end of the last chapter starts the credits.
-#include "Common/IdHash.h"
+#include "Common/NamedIds.h"
+#include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/SceneScripts.h"
@@ -10,14 +11,16 @@
 
 namespace {
 
-constexpr int32_t CLIQUE = 0;
-// chapter_title01 .. chapter_title10 are 1 to 10, chapter_titleend 11.
-constexpr int32_t CHAPTER_TITLE01 = 1;
-constexpr int32_t CHAPTER_TITLEEND = 11;
+using Object = NamedObject<SceneTableRows::s_aObjects_bg993_61>;
+
+// The chapters' titles, the end last.
+constexpr Object CHAPTER_TITLES[] = {"chapter_title01", "chapter_title02", "chapter_title03", "chapter_title04",
+                                     "chapter_title05", "chapter_title06", "chapter_title07", "chapter_title08",
+                                     "chapter_title09", "chapter_title10", "chapter_titleend"};
 constexpr int32_t LAST_CHAPTER = 10;
 constexpr int32_t CREDITS_MINIGAME = 1;
 
-constexpr uint32_t TAVRINE = ActorIdOf("tavrine");
+constexpr ActorNamed<"tavrine"> TAVRINE;
 
 class SceneScript_bg993 final : public SceneScript {
 protected:
@@ -33,12 +36,12 @@ private:
 void SceneScript_bg993::BuildEnterActions()
 {
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
-    for (int32_t iObject = CHAPTER_TITLE01; iObject <= CHAPTER_TITLEEND; ++iObject)
-        ShowObject(iObject, false);
+    for (Object title : CHAPTER_TITLES)
+        ShowObject(title, false);
     // Chapter c shows the title of chapter c + 1; the last shows the end.
     for (int32_t iChapter = 1; iChapter <= LAST_CHAPTER; ++iChapter) {
         _IfMatch(InChapter(iChapter));
-        ShowObject(CHAPTER_TITLE01 + iChapter, true);
+        ShowObject(CHAPTER_TITLES[iChapter], true);
         _EndMatch();
     }
 }
@@ -55,7 +58,7 @@ void SceneScript_bg993::BuildExitEvents()
     // Activate "clique": on into the next chapter. The chapters are tested
     // from the last down, so that the chapter a block sets is never tested by
     // a later block.
-    _IfMatch(MatchExpr::MakeEvent0(CLIQUE));
+    _IfMatch(MatchExpr::MakeEvent0(Object("clique")));
     _IfMatch(InChapter(10));
     StartMiniGame(CREDITS_MINIGAME);
     _EndMatch();

@@ -6,6 +6,8 @@
 // group of the scene's sprite objects that the handlers show, hide and fade.
 #include "Adventure/Common/Entity.h"
 #include "Common/GameLanguages.h"
+#include "Common/NamedIds.h"
+#include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
 #include "Hash/CoreCrc32.h"
 #include "Managers/Common/ScriptManager.h"
@@ -22,39 +24,42 @@
 namespace {
 
 // The scene's objects.
-constexpr int32_t START = 0;
-constexpr int32_t OPTIONS = 1;
-constexpr int32_t EXITTOWINDOWS = 2;
-constexpr int32_t CREDITS = 3;
-constexpr int32_t MAINMENU_SKIN = 4;
-constexpr int32_t BACK = 5;
-constexpr int32_t CLEARSLOT = 6;
-constexpr int32_t COPYSLOT = 7;
-constexpr int32_t SLOT1 = 8;
-constexpr int32_t CLEAR_INSTRUCTIONS_1 = 11;
-constexpr int32_t CLEAR_INSTRUCTIONS_2 = 12;
-constexpr int32_t COPY_INSTRUCTIONS_1 = 13;
-constexpr int32_t COPY_INSTRUCTIONS_2 = 14;
-constexpr int32_t COPY_CONFIRMATION = 15;
-constexpr int32_t LOGO_01 = 16;
-constexpr int32_t GAME_FLAG_LEFT = 17;
-constexpr int32_t GAME_FLAG_RIGHT = 18;
-constexpr int32_t GAME_FLAGS = 19;
-constexpr int32_t VOICE_FLAG_LEFT = 20;
-constexpr int32_t VOICE_FLAG_RIGHT = 21;
-constexpr int32_t VOICE_FLAGS = 22;
-constexpr int32_t SLOT1_ICON = 23;
-constexpr int32_t CLEAR_SLOT1 = 26;
-constexpr int32_t ANSWER_YES = 29;
-constexpr int32_t ANSWER_NO = 30;
-constexpr int32_t GAME_LANG = 31;
-constexpr int32_t VOICE_LANG = 32;
-constexpr int32_t MAIN_LOGO = 33;
-constexpr int32_t PRESS_START_TO_CONTINUE = 35;
-constexpr int32_t PRESS_START_EXT = 36;
+using Object = NamedObject<SceneTableRows::s_aObjects_bg999_3>;
+constexpr Object START = "start";
+constexpr Object OPTIONS = "options";
+constexpr Object EXITTOWINDOWS = "exittowindows";
+constexpr Object CREDITS = "credits";
+constexpr Object MAINMENU_SKIN = "mainmenu_skin";
+constexpr Object BACK = "back";
+constexpr Object CLEARSLOT = "clearslot";
+constexpr Object COPYSLOT = "copyslot";
+constexpr Object CLEAR_INSTRUCTIONS_1 = "clear_instructions_1";
+constexpr Object CLEAR_INSTRUCTIONS_2 = "clear_instructions_2";
+constexpr Object COPY_INSTRUCTIONS_1 = "copy_instructions_1";
+constexpr Object COPY_INSTRUCTIONS_2 = "copy_instructions_2";
+constexpr Object COPY_CONFIRMATION = "copy_confirmation";
+constexpr Object LOGO_01 = "logo_01";
+constexpr Object GAME_FLAG_LEFT = "game_flag_left";
+constexpr Object GAME_FLAG_RIGHT = "game_flag_right";
+constexpr Object GAME_FLAGS = "game_flags";
+constexpr Object VOICE_FLAG_LEFT = "voice_flag_left";
+constexpr Object VOICE_FLAG_RIGHT = "voice_flag_right";
+constexpr Object VOICE_FLAGS = "voice_flags";
+constexpr Object ANSWER_YES = "answer_yes";
+constexpr Object ANSWER_NO = "answer_no";
+constexpr Object GAME_LANG = "game_lang";
+constexpr Object VOICE_LANG = "voice_lang";
+constexpr Object MAIN_LOGO = "main_logo";
+constexpr Object PRESS_START_TO_CONTINUE = "press_start_to_continue";
+constexpr Object PRESS_START_EXT = "press_start_ext";
+// The three save slots: their buttons, their icons and the marks of the slot
+// to be cleared.
 constexpr int32_t NB_SLOTS = 3;
+constexpr Object SLOTS[NB_SLOTS] = {"slot1", "slot2", "slot3"};
+constexpr Object SLOT_ICONS[NB_SLOTS] = {"slot1_icon", "slot2_icon", "slot3_icon"};
+constexpr Object CLEAR_SLOTS[NB_SLOTS] = {"clear_slot1", "clear_slot2", "clear_slot3"};
 
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
+constexpr ActorNamed<"logic_dialog"> LOGIC_DIALOG;
 
 // VARINT_MENU: the screen on show.
 constexpr int32_t MENU_TITLE = 0;
@@ -80,11 +85,6 @@ constexpr uint32_t PRESS_START_TEXT = 0xc113d774;
 constexpr uint32_t MENU_MUSIC = 0x47e6e6f9;
 constexpr int32_t CREDITS_MINIGAME = 1;
 constexpr int32_t NB_VOICE_LANGUAGES = 3;
-
-constexpr int32_t SoundGroupIdOf(std::string_view name)
-{
-    return static_cast<int32_t>(CoreCrc32Of(name) & 0x7FFFFFFFu);
-}
 
 // Sprite animations, by the CRC-32 of their names in the scene's description.
 constexpr uint32_t SLOT_ICON_IDLE[NB_SLOTS] = {
@@ -122,28 +122,27 @@ enum class ScreenAnimations {
     Options
 };
 struct ScreenGroup {
-    std::span<const int32_t> objects;
+    std::span<const Object> objects;
     ScreenAnimations eAnimations;
     // Hidden with the group, never shown by it.
-    std::span<const int32_t> alsoHidden;
+    std::span<const Object> alsoHidden;
     // The back button may have been left half faded.
     bool bResetsBackAlpha;
 };
 
-constexpr int32_t MAIN_OBJECTS[] = {LOGO_01, MAINMENU_SKIN, START, OPTIONS, CREDITS, EXITTOWINDOWS};
-constexpr int32_t SLOTS_OBJECTS[] = {BACK,      CLEARSLOT,  COPYSLOT,       SLOT1,         SLOT1 + 1,
-                                     SLOT1 + 2, SLOT1_ICON, SLOT1_ICON + 1, SLOT1_ICON + 2};
-constexpr int32_t CLEAR1_OBJECTS[] = {BACK,      CLEAR_INSTRUCTIONS_1, SLOT1,          SLOT1 + 1,
-                                      SLOT1 + 2, SLOT1_ICON,           SLOT1_ICON + 1, SLOT1_ICON + 2};
-constexpr int32_t CLEAR2_OBJECTS[] = {CLEAR_INSTRUCTIONS_2, ANSWER_YES, ANSWER_NO};
-constexpr int32_t CLEAR_SLOTS[] = {CLEAR_SLOT1, CLEAR_SLOT1 + 1, CLEAR_SLOT1 + 2};
-constexpr int32_t COPY1_OBJECTS[] = {BACK,      COPY_INSTRUCTIONS_1, SLOT1,          SLOT1 + 1,
-                                     SLOT1 + 2, SLOT1_ICON,          SLOT1_ICON + 1, SLOT1_ICON + 2};
-constexpr int32_t COPY2_OBJECTS[] = {BACK,      COPY_INSTRUCTIONS_2, SLOT1,          SLOT1 + 1,
-                                     SLOT1 + 2, SLOT1_ICON,          SLOT1_ICON + 1, SLOT1_ICON + 2};
-constexpr int32_t COPY_CONFIRM_OBJECTS[] = {COPY_CONFIRMATION, ANSWER_YES, ANSWER_NO};
-constexpr int32_t OPTIONS_OBJECTS[] = {BACK,        GAME_FLAGS, GAME_LANG,       GAME_FLAG_LEFT,  GAME_FLAG_RIGHT,
-                                       VOICE_FLAGS, VOICE_LANG, VOICE_FLAG_LEFT, VOICE_FLAG_RIGHT};
+constexpr Object MAIN_OBJECTS[] = {LOGO_01, MAINMENU_SKIN, START, OPTIONS, CREDITS, EXITTOWINDOWS};
+constexpr Object SLOTS_OBJECTS[] = {BACK,     CLEARSLOT,     COPYSLOT,      SLOTS[0],     SLOTS[1],
+                                    SLOTS[2], SLOT_ICONS[0], SLOT_ICONS[1], SLOT_ICONS[2]};
+constexpr Object CLEAR1_OBJECTS[] = {BACK,     CLEAR_INSTRUCTIONS_1, SLOTS[0],      SLOTS[1],
+                                     SLOTS[2], SLOT_ICONS[0],        SLOT_ICONS[1], SLOT_ICONS[2]};
+constexpr Object CLEAR2_OBJECTS[] = {CLEAR_INSTRUCTIONS_2, ANSWER_YES, ANSWER_NO};
+constexpr Object COPY1_OBJECTS[] = {BACK,     COPY_INSTRUCTIONS_1, SLOTS[0],      SLOTS[1],
+                                    SLOTS[2], SLOT_ICONS[0],       SLOT_ICONS[1], SLOT_ICONS[2]};
+constexpr Object COPY2_OBJECTS[] = {BACK,     COPY_INSTRUCTIONS_2, SLOTS[0],      SLOTS[1],
+                                    SLOTS[2], SLOT_ICONS[0],       SLOT_ICONS[1], SLOT_ICONS[2]};
+constexpr Object COPY_CONFIRM_OBJECTS[] = {COPY_CONFIRMATION, ANSWER_YES, ANSWER_NO};
+constexpr Object OPTIONS_OBJECTS[] = {BACK,        GAME_FLAGS, GAME_LANG,       GAME_FLAG_LEFT,  GAME_FLAG_RIGHT,
+                                      VOICE_FLAGS, VOICE_LANG, VOICE_FLAG_LEFT, VOICE_FLAG_RIGHT};
 
 constexpr ScreenGroup MAIN_GROUP = {MAIN_OBJECTS, ScreenAnimations::None, {}, false};
 constexpr ScreenGroup SLOTS_GROUP = {SLOTS_OBJECTS, ScreenAnimations::Slots, {}, true};
@@ -183,7 +182,7 @@ private:
     void Fade(const ScreenGroup& group, int32_t iKind);
     void Blink(int32_t iObject);
     // Waits on the logic actor: nothing runs for that long.
-    void Wait(int32_t iMilliseconds);
+    void Pause(int32_t iMilliseconds);
     void SetMenu(int32_t iState) { SetIntVar(VARINT_MENU, iState); }
     // The blink of the clicked object and the pause that lets it be seen.
     void Acknowledge(int32_t iObject);
@@ -205,7 +204,7 @@ void SceneScript_bg999::Show(const ScreenGroup& group)
         ShowObject(iObject, true);
     if (group.eAnimations == ScreenAnimations::Slots) {
         for (int32_t iSlot = 0; iSlot < NB_SLOTS; ++iSlot)
-            PushHashAction23(SLOT1_ICON + iSlot, SLOT_ICON_IDLE[iSlot]);
+            PushHashAction23(SLOT_ICONS[iSlot], SLOT_ICON_IDLE[iSlot]);
         PushHashAction23(BACK, BACK_IDLE);
     }
     if (group.eAnimations != ScreenAnimations::Options)
@@ -249,23 +248,23 @@ void SceneScript_bg999::Blink(int32_t iObject)
     AddToQueue(iObject, ID_ACTION_TYPE_START_EFFECT, Param::Int(EFFECT_BLINK), Param::Int(BLINK_MS));
 }
 
-void SceneScript_bg999::Wait(int32_t iMilliseconds)
+void SceneScript_bg999::Pause(int32_t iMilliseconds)
 {
-    AddToQueue(LOGIC_DIALOG, ID_ACTION_TYPE_WAIT, Param::Int(iMilliseconds));
+    Wait(LOGIC_DIALOG, iMilliseconds);
     WaitUntilIdle(LOGIC_DIALOG);
 }
 
 void SceneScript_bg999::Acknowledge(int32_t iObject)
 {
     Blink(iObject);
-    Wait(CLICK_WAIT_MS);
+    Pause(CLICK_WAIT_MS);
 }
 
 void SceneScript_bg999::LeaveMainMenu(int32_t iObject)
 {
     Acknowledge(iObject);
     Fade(MAIN_GROUP, EFFECT_FADE_OUT);
-    Wait(FADE_MS);
+    Pause(FADE_MS);
     Hide(MAIN_GROUP);
 }
 
@@ -278,7 +277,7 @@ void SceneScript_bg999::BackToSlots(const ScreenGroup& from)
 
 void SceneScript_bg999::LinkSoundGroups()
 {
-    LinkSoundGroup(SoundGroupIdOf("bg101_chapter_01"), InChapter(1));
+    LinkSoundGroup(SoundGroupNamed("bg101_chapter_01"), InChapter(1));
 }
 
 void SceneScript_bg999::BuildEnterActions()
@@ -295,15 +294,14 @@ void SceneScript_bg999::BuildEnterActions()
     for (const ScreenGroup* pGroup : {&MAIN_GROUP, &SLOTS_GROUP, &CLEAR1_GROUP, &CLEAR2_GROUP, &COPY1_GROUP,
                                       &COPY2_GROUP, &COPY_CONFIRM_GROUP, &OPTIONS_GROUP})
         Hide(*pGroup);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_MUSIC, Param::Sound(static_cast<int32_t>(MENU_MUSIC)),
-               Param::Bool(true));
+    PlayMusic(MENU_MUSIC);
 }
 
 void SceneScript_bg999::BuildTitleHandler(int32_t iObject)
 {
     _IfMatch(MatchExpr::MakeEvent0(iObject));
     AddToQueue(MAIN_LOGO, ID_ACTION_TYPE_START_EFFECT, Param::Int(EFFECT_FADE_OUT), Param::Int(FADE_MS));
-    Wait(FADE_MS);
+    Pause(FADE_MS);
     AddToQueue(PRESS_START_TO_CONTINUE, ID_ACTION_TYPE_STOP_EFFECT);
     ShowObject(PRESS_START_TO_CONTINUE, false);
     ShowObject(PRESS_START_EXT, false);
@@ -317,8 +315,8 @@ void SceneScript_bg999::BuildSlotHandler(int32_t iSlot)
 {
     // The states are tested in an order in which no block's new state is
     // tested by a later block: one click, one step.
-    const int32_t iObject = SLOT1 + iSlot;
-    const int32_t iIcon = SLOT1_ICON + iSlot;
+    const int32_t iObject = SLOTS[iSlot];
+    const int32_t iIcon = SLOT_ICONS[iSlot];
     _IfMatch(MatchExpr::MakeEvent0(iObject));
     PushHashAction23(iIcon, SLOT_ICON_CLICK[iSlot]);
 
@@ -332,18 +330,18 @@ void SceneScript_bg999::BuildSlotHandler(int32_t iSlot)
     _IfInt(VARINT_MENU, Op_IntEqual, MENU_CLEAR_CHOOSE);
     Blink(iObject);
     Blink(iIcon);
-    Wait(CLICK_WAIT_MS);
+    Pause(CLICK_WAIT_MS);
     SetIntVar(VARINT_C_SLOT_CURRENT, iSlot);
     Hide(CLEAR1_GROUP);
     Show(CLEAR2_GROUP);
-    ShowObject(CLEAR_SLOT1 + iSlot, true);
+    ShowObject(CLEAR_SLOTS[iSlot], true);
     SetMenu(MENU_CLEAR_CONFIRM);
     _EndMatch();
 
     _IfInt(VARINT_MENU, Op_IntEqual, MENU_COPY_DESTINATION);
     Blink(iObject);
     Blink(iIcon);
-    Wait(CLICK_WAIT_MS);
+    Pause(CLICK_WAIT_MS);
     SetIntVar(VARINT_C_SLOT_TO, iSlot);
     Hide(COPY2_GROUP);
     AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_IS_SLOT_EMPTY, Param::Int(VARBOOL_RESERVED_10));
@@ -361,7 +359,7 @@ void SceneScript_bg999::BuildSlotHandler(int32_t iSlot)
     _IfInt(VARINT_MENU, Op_IntEqual, MENU_COPY_SOURCE);
     Blink(iObject);
     Blink(iIcon);
-    Wait(CLICK_WAIT_MS);
+    Pause(CLICK_WAIT_MS);
     SetIntVar(VARINT_C_SLOT_CURRENT, iSlot);
     Hide(COPY1_GROUP);
     Show(COPY2_GROUP);
@@ -396,7 +394,7 @@ void SceneScript_bg999::BuildBackHandler()
     _IfInt(VARINT_MENU, Op_IntEqual, MENU_SLOTS);
     Acknowledge(BACK);
     Fade(SLOTS_GROUP, EFFECT_FADE_OUT);
-    Wait(FADE_MS);
+    Pause(FADE_MS);
     Hide(SLOTS_GROUP);
     Show(MAIN_GROUP);
     Fade(MAIN_GROUP, EFFECT_FADE_IN);
@@ -438,7 +436,7 @@ void SceneScript_bg999::BuildLanguageHandler(const LanguageArrow& arrow)
         if (iValue == 0)
             _IfMatch(oIsValue);
         else
-            _IfMatch(MatchExpression(Op_And, oIsValue, MatchExpr::Bool(VARBOOL_SET_LANGUAGE, 0)));
+            _IfMatch(Both(oIsValue, IsFalse(VARBOOL_SET_LANGUAGE)));
         const int32_t iNext = arrow.next[static_cast<size_t>(iValue)];
         AddToQueue(ID_SCRIPTABLE_INVALID, arrow.iActionType, Param::Int(iNext));
         PushHashAction23(arrow.iFlags, arrow.flagAnimations[static_cast<size_t>(iNext)]);
@@ -447,7 +445,7 @@ void SceneScript_bg999::BuildLanguageHandler(const LanguageArrow& arrow)
         _EndMatch();
     }
     AddToQueue(arrow.iObject, ID_ACTION_TYPE_START_EFFECT, Param::Int(EFFECT_BLINK), Param::Int(100));
-    Wait(200);
+    Pause(200);
     _EndMatch();
 }
 
@@ -462,7 +460,7 @@ void SceneScript_bg999::BuildEvents()
     _IfMatch(MatchExpr::MakeEvent0(START));
     Acknowledge(START);
     Fade(MAIN_GROUP, EFFECT_FADE_OUT);
-    Wait(FADE_MS);
+    Pause(FADE_MS);
     Hide(MAIN_GROUP);
     Show(SLOTS_GROUP);
     Fade(SLOTS_GROUP, EFFECT_FADE_IN);
@@ -477,7 +475,7 @@ void SceneScript_bg999::BuildEvents()
     // Activate "clearslot": choose the slot to clear.
     _IfMatch(MatchExpr::MakeEvent0(CLEARSLOT));
     Blink(CLEARSLOT);
-    AddToQueue(CLEARSLOT, ID_ACTION_TYPE_WAIT, Param::Int(CLICK_WAIT_MS));
+    Wait(CLEARSLOT, CLICK_WAIT_MS);
     WaitUntilIdle(CLEARSLOT);
     Hide(SLOTS_GROUP);
     Show(CLEAR1_GROUP);
@@ -487,7 +485,7 @@ void SceneScript_bg999::BuildEvents()
     // Activate "copyslot": choose the slot to copy.
     _IfMatch(MatchExpr::MakeEvent0(COPYSLOT));
     Blink(COPYSLOT);
-    AddToQueue(COPYSLOT, ID_ACTION_TYPE_WAIT, Param::Int(CLICK_WAIT_MS));
+    Wait(COPYSLOT, CLICK_WAIT_MS);
     WaitUntilIdle(COPYSLOT);
     Hide(SLOTS_GROUP);
     Show(COPY1_GROUP);

@@ -14,5 +14,20 @@ MatchExpr CameFrom(int32_t iSceneId)
 
 MatchExpr InChapterFrom(int32_t iChapter, int32_t iSceneId)
 {
-    return MatchExpression(Op_And, InChapter(iChapter), CameFrom(iSceneId));
+    return Both(InChapter(iChapter), CameFrom(iSceneId));
+}
+
+MatchExpr Both(const MatchExpr& oFirst, const MatchExpr& oSecond)
+{
+    return MatchExpression(Op_And, oFirst, oSecond);
+}
+
+MatchExpr IsTrue(int32_t iVarId)
+{
+    return MatchExpr::Bool(iVarId, 1);
+}
+
+MatchExpr IsFalse(int32_t iVarId)
+{
+    return MatchExpr::Bool(iVarId, 0);
 }

@@ -12,3 +12,7 @@ MatchExpr InChapter(int32_t iChapter);
 MatchExpr CameFrom(int32_t iSceneId);
 // Both hold.
 MatchExpr InChapterFrom(int32_t iChapter, int32_t iSceneId);
+MatchExpr Both(const MatchExpr& oFirst, const MatchExpr& oSecond);
+// The bool variable is true / false.
+MatchExpr IsTrue(int32_t iVarId);
+MatchExpr IsFalse(int32_t iVarId);

@@ -49,3 +49,8 @@ EventDesc ScriptEvent_Hash9(int32_t iValue)
     EventDesc oPattern;
     return *BuildEvent(&oPattern, TwEventType_Dialog_CB, 1, ID_PARAMETER_TYPE_INT, iValue);
 }
+
+EventDesc OnCallback(uint32_t uCallback)
+{
+    return ScriptEvent_Hash9(static_cast<int32_t>(uCallback));
+}

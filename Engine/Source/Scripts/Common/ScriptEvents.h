@@ -23,3 +23,5 @@ EventDesc ScriptEvent_ItemOnObject3(int32_t iEntityId, uint32_t uItemId);
 EventDesc ScriptEvent_ItemOnFlaggedId3(uint32_t uActorId, uint32_t uItemId);
 // "Dialog_CB": the callback number that a dialog node sends.
 EventDesc ScriptEvent_Hash9(int32_t iValue);
+// The same for a callback written as the 32-bit value it is.
+EventDesc OnCallback(uint32_t uCallback);

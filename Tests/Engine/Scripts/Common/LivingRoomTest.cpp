@@ -4,8 +4,8 @@
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
+#include "Common/SceneObjectNames.h"
 #include "Managers/Common/ScriptManager.h"
-#include "Scripts/Common/LivingRoomObjects.h"
 #include "Scripts/Common/ScriptEvents.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,41 @@ namespace {
 
 constexpr int32_t LIVING_ROOM = 9;
 
-using namespace LivingRoomObjects;
+// The living room's objects that the tests act on, by their names.
+using Object = NamedObject<SceneTableRows::s_aObjects_bg101_9>;
+constexpr int32_t WINDOWS = Object("windows");
+constexpr int32_t BEDROOM_DOOR = Object("bedroom_door");
+constexpr int32_t WATER_JUG = Object("water_jug");
+constexpr int32_t CLOTH = Object("cloth");
+constexpr int32_t DUSTPAN = Object("dustpan");
+constexpr int32_t BRUSH = Object("brush");
+constexpr int32_t DUST_PATCH_2 = Object("dust_patch_2");
+constexpr int32_t DUST_PATCH_3 = Object("dust_patch_3");
+constexpr int32_t CROSSBOW = Object("crossbow");
+constexpr int32_t GOTO_BG102 = Object("goto_bg102");
+constexpr int32_t I_WATER_JUG = Object("i_water_jug");
+constexpr int32_t O_WATER = Object("o_water");
+constexpr int32_t O_DUST03 = Object("o_dust03");
+constexpr int32_t O_DUST01 = Object("o_dust01");
+constexpr int32_t I_CLOTH = Object("i_cloth");
+constexpr int32_t TOYS_CHEST = Object("toys_chest");
+constexpr int32_t I_WOODSWORD = Object("i_woodsword");
+constexpr int32_t EMPTY_BUCKET = Object("empty_bucket");
+constexpr int32_t WATER_BUCKET = Object("water_bucket");
+constexpr int32_t DUST_PATCH_1 = Object("dust_patch_1");
+constexpr int32_t O_DIRTY_WINDOWS = Object("o_dirty_windows");
+constexpr int32_t DIRTY_WINDOW = Object("dirty_window");
+constexpr int32_t SMALL_BLANKET = Object("small_blanket");
+constexpr int32_t ECTOPLASM = Object("ectoplasm");
+constexpr int32_t PAINT_BRUSH = Object("paint_brush");
+constexpr int32_t PAINT_SET = Object("paint_set");
+constexpr int32_t SHEET_OF_PAPER = Object("sheet_of_paper");
+constexpr int32_t VASE_OF_FLOWER = Object("vase_of_flower");
+constexpr int32_t O_ECTOPLASM_LEFT = Object("o_ectoplasm_left");
+constexpr int32_t O_ECTOPLASM_BOTTOM = Object("o_ectoplasm_bottom");
+constexpr int32_t I_SMALL_BLANKET = Object("i_small_blanket");
+constexpr int32_t MR_PATATE = Object("mr_patate");
+constexpr int32_t PEGLEGS = Object("peglegs");
 
 constexpr uint32_t KID_ACTOR = ActorIdOf("tavrine_kid");
 constexpr uint32_t ADULT_ACTOR = ActorIdOf("tavrine");

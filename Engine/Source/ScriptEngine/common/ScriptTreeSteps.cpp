@@ -1,0 +1,84 @@
+#include "ScriptEngine/common/ScriptIds.h"
+#include "ScriptEngine/common/ScriptTreeCalls.h"
+
+namespace {
+
+constexpr ActorNamed<"logic_dialog"> LOGIC_DIALOG;
+
+} // namespace
+
+void ScriptTreeCalls::Dialog(uint32_t uDialogId)
+{
+    AddToQueue(LOGIC_DIALOG, ID_ACTION_TYPE_START_DIALOG, Param::Int(static_cast<int32_t>(uDialogId)));
+}
+
+void ScriptTreeCalls::Give(uint32_t uActorId, uint32_t uItemId)
+{
+    AddToQueue(ActorScriptableId(uActorId), ID_ACTION_TYPE_ADD_ITEM, Param::Item(uItemId), Param::Int(1));
+}
+
+void ScriptTreeCalls::Take(uint32_t uActorId, uint32_t uItemId)
+{
+    AddToQueue(ActorScriptableId(uActorId), ID_ACTION_TYPE_REMOVE_ITEM, Param::Item(uItemId), Param::Int(1));
+}
+
+void ScriptTreeCalls::Sound(uint32_t uActorId, uint32_t uSoundId, int32_t iDelayMs)
+{
+    PushAction58(ActorScriptableId(uActorId), static_cast<int32_t>(uSoundId), iDelayMs, SOUND_FULL_VOLUME);
+}
+
+void ScriptTreeCalls::EffectSound(uint32_t uSoundId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_SOUND_EFFECT, Param::Sound(static_cast<int32_t>(uSoundId)),
+               Param::Bool(true));
+}
+
+void ScriptTreeCalls::PlayMusic(uint32_t uSoundId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_MUSIC, Param::Sound(static_cast<int32_t>(uSoundId)),
+               Param::Bool(true));
+}
+
+void ScriptTreeCalls::FadeOut(int32_t iMilliseconds)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_FADE_OUT, Param::Int(iMilliseconds));
+}
+
+void ScriptTreeCalls::Wait(int32_t iTargetId, int32_t iMilliseconds)
+{
+    AddToQueue(iTargetId, ID_ACTION_TYPE_WAIT, Param::Int(iMilliseconds));
+}
+
+void ScriptTreeCalls::Place(int32_t iTargetId, int32_t iWaypoint)
+{
+    AddToQueue(iTargetId, ID_ACTION_TYPE_PLACE_AT_WAYPOINT, Param::Waypoint(iWaypoint), Param::Bool(true));
+}
+
+void ScriptTreeCalls::WalkOnly(int32_t iTargetId, bool bWalkOnly)
+{
+    AddToQueue(iTargetId, ID_ACTION_TYPE_SET_WALK_ONLY, Param::Bool(bWalkOnly));
+}
+
+void ScriptTreeCalls::TurnToward(int32_t iTurnerId, uint32_t uActorId, int32_t iValue)
+{
+    PushActorAction7(uActorId, iTurnerId, iValue);
+}
+
+void ScriptTreeCalls::NoEffect(int32_t iValue)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_NO_EFFECT_44, Param::Int(iValue));
+}
+
+void ScriptTreeCalls::PickUpSteps(uint32_t uActorId, const PickUpAnimations& oAnimations, int32_t iPicture,
+                                  uint32_t uItemId, bool bItemFirst)
+{
+    PushAnimAction11(uActorId, oAnimations.iBend, 0);
+    if (bItemFirst)
+        Give(uActorId, uItemId);
+    if (iPicture != ID_SCRIPTABLE_INVALID)
+        ShowObject(iPicture, false);
+    if (!bItemFirst)
+        Give(uActorId, uItemId);
+    PushAnimAction11(uActorId, oAnimations.iRise, 0);
+    PushAnimAction11(uActorId, oAnimations.iIdle, 1);
+}

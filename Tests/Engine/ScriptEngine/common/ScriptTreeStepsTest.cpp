@@ -1,0 +1,130 @@
+// The steps that scene scripts are written in queue what a scene's table
+// means: dialogs on the dialog actor, each actor's own animations, looping by
+// name, pick-ups in the order the row gives.
+#include "ScriptEngine/common/ScriptTreeCalls.h"
+
+#include "Common/AnimationIds.h"
+#include "ScriptEngine/common/ScriptIds.h"
+#include "ScriptTreeTestKit.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr ActorNamed<"tavrine_kid"> KID;
+constexpr ActorNamed<"tavrine"> ADULT;
+constexpr int32_t PICTURE = 7;
+
+class StepScript : public ScriptTreeCalls {
+public:
+    using ScriptTreeCalls::Apart;
+    using ScriptTreeCalls::Dialog;
+    using ScriptTreeCalls::Give;
+    using ScriptTreeCalls::PickUp;
+    using ScriptTreeCalls::Play;
+    using ScriptTreeCalls::Together;
+};
+
+// An action by type, target and first parameter.
+struct Step {
+    int32_t type;
+    int32_t target;
+    int32_t first;
+
+    bool operator==(const Step&) const = default;
+};
+
+void PrintTo(const Step& step, std::ostream* os)
+{
+    *os << "{" << step.type << " @" << step.target << " " << step.first << "}";
+}
+
+class ScriptTreeStepsTest : public ScriptTreeTest {
+protected:
+    ScriptTreeStepsTest() { steps.SetTreeBuilder(&builder); }
+
+    // The queued actions, waits left out unless asked for.
+    std::vector<Step> Queued(bool bWithWaits = false) const
+    {
+        std::vector<Step> queued;
+        for (ScriptNodeIndex iNode : Children(root)) {
+            const ActionDesc& action = pool[iNode].m_oAction;
+            if (bWithWaits || action.m_iActionType != ID_ACTION_TYPE_WAIT_FOR)
+                queued.push_back({action.m_iActionType, action.m_iTargetId, action.m_oParameter[0]});
+        }
+        return queued;
+    }
+
+    StepScript steps;
+};
+
+TEST_F(ScriptTreeStepsTest, ADialogRunsOnTheDialogActorWithItsKey)
+{
+    steps.Dialog(0x824E3221);
+    const std::vector<Step> expected {
+        {ID_ACTION_TYPE_START_DIALOG, ActorNamed<"logic_dialog">(), static_cast<int32_t>(0x824E3221u)}};
+    EXPECT_EQ(Queued(true), expected);
+}
+
+TEST_F(ScriptTreeStepsTest, AnAnimationIsTheActorsOwnAndLoopsWhenItsNameSaysSo)
+{
+    steps.Play(KID, "g_idle_l");
+    steps.Play(ADULT, "g_idle_l");
+    steps.Play(ADULT, "staggers");
+    const std::vector<ScriptNodeIndex> nodes = Children(root);
+    ASSERT_EQ(nodes.size(), 6u) << "each animation waits for its actor";
+    const ActionDesc& kidIdle = pool[nodes[0]].m_oAction;
+    const ActionDesc& adultIdle = pool[nodes[2]].m_oAction;
+    const ActionDesc& staggers = pool[nodes[4]].m_oAction;
+    EXPECT_EQ(kidIdle.m_iTargetId, static_cast<int32_t>(KID));
+    EXPECT_EQ(kidIdle.m_oParameter[0], Id::GetAnimationId(KID, "g_idle_l"));
+    EXPECT_EQ(adultIdle.m_oParameter[0], Id::GetAnimationId(ADULT, "g_idle_l"));
+    EXPECT_NE(kidIdle.m_oParameter[0], adultIdle.m_oParameter[0]);
+    EXPECT_EQ(kidIdle.m_oParameter[1], 1);
+    EXPECT_EQ(staggers.m_oParameter[1], 0);
+}
+
+TEST_F(ScriptTreeStepsTest, APickUpBendsGivesHidesRisesAndIdlesInTheRowsOrder)
+{
+    const int32_t iItem = static_cast<int32_t>(ItemNamed("ITEM_DRY_CLOTH"));
+    const auto animation = [](const char* pName) { return Id::GetAnimationId(KID, pName); };
+    const Step bend {ID_ACTION_TYPE_ANIMATION, KID, animation("g_pickobjectmiddlelow01")};
+    const Step give {ID_ACTION_TYPE_ADD_ITEM, KID, iItem};
+    const Step hide {ID_ACTION_TYPE_SET_VISIBLE, PICTURE, 0};
+    const Step rise {ID_ACTION_TYPE_ANIMATION, KID, animation("g_pickobjectmiddlelow02")};
+    const Step idle {ID_ACTION_TYPE_ANIMATION, KID, animation("g_idle_l")};
+
+    steps.PickUp<Reach::MiddleLow>(KID, PICTURE, ItemNamed("ITEM_DRY_CLOTH"));
+    EXPECT_EQ(Queued(), (std::vector<Step> {bend, give, hide, rise, idle}));
+
+    pool.ResetPool();
+    root = pool.AllocNode();
+    ScriptTreeBuilder second(pool, root);
+    steps.SetTreeBuilder(&second);
+    steps.PickUp<Reach::MiddleLow>(KID, PICTURE, ItemNamed("ITEM_DRY_CLOTH"), false);
+    EXPECT_EQ(Queued(), (std::vector<Step> {bend, hide, give, rise, idle}));
+
+    pool.ResetPool();
+    root = pool.AllocNode();
+    ScriptTreeBuilder third(pool, root);
+    steps.SetTreeBuilder(&third);
+    steps.PickUp<Reach::MiddleLow>(KID, ID_SCRIPTABLE_INVALID, ItemNamed("ITEM_DRY_CLOTH"));
+    EXPECT_EQ(Queued(), (std::vector<Step> {bend, give, rise, idle})) << "no picture, nothing hidden";
+}
+
+TEST_F(ScriptTreeStepsTest, StepsTogetherWaitForNobodyUntilApart)
+{
+    steps.Together();
+    steps.Play(KID, "g_talk_l");
+    steps.Give(KID, ItemNamed("ITEM_DRY_CLOTH"));
+    steps.Play(ADULT, "g_talk_l");
+    steps.Apart();
+    steps.Play(KID, "g_idle_l");
+    const std::vector<int32_t> types {ID_ACTION_TYPE_ANIMATION, ID_ACTION_TYPE_ADD_ITEM, ID_ACTION_TYPE_ANIMATION,
+                                      ID_ACTION_TYPE_ANIMATION, ID_ACTION_TYPE_WAIT_FOR};
+    EXPECT_EQ(ActionTypes(Children(root)), types);
+}
+
+} // namespace
