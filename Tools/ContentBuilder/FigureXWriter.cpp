@@ -1,5 +1,6 @@
 #include "FigureXWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -162,6 +163,24 @@ std::array<double, 4> FileQuaternion(const FigureVector& turn)
     return {w, -x, -y, -z};
 }
 
+// One animation key: its values as text, one per moment. A value that never
+// changes is kept at the first and the last moment only, which keeps the
+// set's length and most of the file away.
+void WriteKey(std::ostringstream& out, int type, int width, const std::vector<int>& times,
+              const std::vector<std::string>& values)
+{
+    const bool still = std::all_of(values.begin(), values.end(), [&](const std::string& v) { return v == values[0]; });
+    std::vector<size_t> moments;
+    for (size_t k = 0; k < values.size(); ++k)
+        if (!still || k == 0 || k + 1 == values.size())
+            moments.push_back(k);
+    out << "  AnimationKey {\n   " << type << ";\n   " << moments.size() << ";\n";
+    for (size_t i = 0; i < moments.size(); ++i)
+        out << "   " << times[moments[i]] << "; " << width << "; " << values[moments[i]]
+            << (i + 1 == moments.size() ? ";;;\n" : ";;,\n");
+    out << "  }\n";
+}
+
 void WriteAnimationSet(std::ostringstream& out, const CharacterFigure& figure, const FigureAnimation& animation)
 {
     const double cycles = animation.loop ? std::max(1.0, std::round(animation.seconds)) : 1.0;
@@ -176,20 +195,20 @@ void WriteAnimationSet(std::ostringstream& out, const CharacterFigure& figure, c
     }
     out << "\nAnimationSet " << animation.name << " {\n";
     for (size_t bone = 0; bone < figure.bones.size(); ++bone) {
-        out << " Animation {\n  { " << figure.bones[bone].name << " }\n  AnimationKey {\n   0;\n   " << keys << ";\n";
+        std::vector<std::string> turns;
+        std::vector<std::string> positions;
         for (int k = 0; k < keys; ++k) {
             const std::array<double, 4> q = FileQuaternion(poses[k].turns[bone]);
-            out << "   " << times[k] << "; 4; " << Number(q[0]) << ", " << Number(q[1]) << ", " << Number(q[2]) << ", "
-                << Number(q[3]) << (k + 1 == keys ? ";;;\n" : ";;,\n");
-        }
-        out << "  }\n  AnimationKey {\n   2;\n   " << keys << ";\n";
-        for (int k = 0; k < keys; ++k) {
+            turns.push_back(Number(q[0]) + ", " + Number(q[1]) + ", " + Number(q[2]) + ", " + Number(q[3]));
             FigureVector position = LocalPosition(figure, int(bone));
             if (figure.bones[bone].name == FigureBones::ROOT)
                 position.z += poses[k].drop;
-            out << "   " << times[k] << "; 3; " << Vector(position, ", ") << (k + 1 == keys ? ";;;\n" : ";;,\n");
+            positions.push_back(Vector(position, ", "));
         }
-        out << "  }\n }\n";
+        out << " Animation {\n  { " << figure.bones[bone].name << " }\n";
+        WriteKey(out, 0, 4, times, turns);
+        WriteKey(out, 2, 3, times, positions);
+        out << " }\n";
     }
     out << "}\n";
 }
