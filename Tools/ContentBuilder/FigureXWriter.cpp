@@ -71,7 +71,7 @@ std::array<BoxFace, 6> BoxFaces(const FigureBox& box)
     }};
 }
 
-void WriteMesh(std::ostringstream& out, const CharacterFigure& figure)
+void WriteMesh(std::ostringstream& out, const CharacterFigure& figure, bool skinned)
 {
     const size_t faces = figure.boxes.size() * 6;
     out << "  Mesh BodyMesh {\n   " << faces * 4 << ";\n";
@@ -111,17 +111,24 @@ void WriteMesh(std::ostringstream& out, const CharacterFigure& figure)
     }
     out << "   }\n";
 
+    // A skin needs an animation to pose its bones: without one the game
+    // would draw every box at its bone's offset from the origin, so a figure
+    // that plays nothing stands as a plain mesh.
+    if (!skinned) {
+        out << "  }\n";
+        return;
+    }
     // Each box moves whole with its bone.
-    std::vector<std::vector<size_t>> skinned(figure.bones.size());
+    std::vector<std::vector<size_t>> boneVertices(figure.bones.size());
     for (size_t b = 0; b < figure.boxes.size(); ++b)
         for (size_t v = 0; v < 24; ++v)
-            skinned[figure.boxes[b].bone].push_back(24 * b + v);
+            boneVertices[figure.boxes[b].bone].push_back(24 * b + v);
     size_t skinBones = 0;
-    for (const std::vector<size_t>& vertices : skinned)
+    for (const std::vector<size_t>& vertices : boneVertices)
         skinBones += vertices.empty() ? 0 : 1;
     out << "   XSkinMeshHeader { 1; 1; " << skinBones << "; }\n";
     for (size_t bone = 0; bone < figure.bones.size(); ++bone) {
-        const std::vector<size_t>& vertices = skinned[bone];
+        const std::vector<size_t>& vertices = boneVertices[bone];
         if (vertices.empty())
             continue;
         out << "   SkinWeights {\n    \"" << figure.bones[bone].name << "\";\n    " << vertices.size() << ";\n    ";
@@ -221,7 +228,7 @@ std::string WriteFigureX(const CharacterFigure& figure, const std::vector<Figure
     std::ostringstream out;
     out << "xof 0303txt 0032\n\n// " << comment << "\n\nFrame Scene_Root {\n FrameTransformMatrix { " << Translation({})
         << ";; }\n\n Frame Body {\n  FrameTransformMatrix { " << Translation({}) << ";; }\n";
-    WriteMesh(out, figure);
+    WriteMesh(out, figure, !animations.empty());
     out << " }\n";
     WriteFrames(out, figure, -1, " ");
     out << "}\n\nAnimTicksPerSecond { " << TICKS_PER_SECOND << "; }\n";

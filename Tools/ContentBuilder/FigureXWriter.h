@@ -15,7 +15,8 @@ struct FigureAnimation {
 
 // The figure as the text X file that the game reads: a skinned mesh of its
 // boxes (one bone each, one material per colour) under a frame per bone, and
-// one animation set per animation, in the order given. The same figure and
+// one animation set per animation, in the order given; a figure without
+// animations is a plain mesh standing at rest. The same figure and
 // animations give the same text.
 std::string WriteFigureX(const CharacterFigure& figure, const std::vector<FigureAnimation>& animations,
                          const std::string& comment);
