@@ -159,7 +159,7 @@ void MakeAnimal(const CharacterDescription& d, FigureMaker& make, CharacterFigur
 {
     const double h = d.height;
     const double w = d.width;
-    const double back = 0.52 * h;
+    const double back = 0.5 * h;
     const double knee = 0.27 * h;
     const double hoof = 0.06 * h;
     const double half = 0.55 * h * w;
@@ -167,7 +167,8 @@ void MakeAnimal(const CharacterDescription& d, FigureMaker& make, CharacterFigur
     const double legX = 0.09 * h * w;
     const double legHalf = 0.045 * h;
     const double front = half - 0.08 * h;
-    const double headZ = back + 0.2 * h;
+    // The head top stays below the height so that the ears reach it.
+    const double headZ = back + 0.15 * h;
     const double headX = 0.07 * h;
     figure.hip = back;
     figure.knee = knee;
@@ -219,8 +220,8 @@ void MakeAnimal(const CharacterDescription& d, FigureMaker& make, CharacterFigur
                      {0.035 * h, -half + 0.005 * h, back - 0.14 * h}, c);
             break;
         case FigureShape::Ears:
-            make.Pair(B::HEAD, B::HEAD, {headX * 0.3, half - 0.05 * h, headZ + 0.2 * h},
-                      {headX * 0.3 + 0.04 * h, half - 0.01 * h, headZ + 0.42 * h}, c);
+            make.Pair(B::HEAD, B::HEAD, {headX * 0.3, half - 0.05 * h, headZ + 0.18 * h},
+                      {headX * 0.3 + 0.04 * h, half - 0.01 * h, headZ + 0.35 * h}, c);
             break;
         case FigureShape::Hat:
             make.Box(B::HEAD, {-headX * 1.3, half - 0.07 * h, headZ + 0.2 * h},

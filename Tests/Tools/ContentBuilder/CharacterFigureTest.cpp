@@ -2,6 +2,7 @@
 // attachments to, one animation set per animation of the actor, motions that
 // read as what their names say, the same text from the same description, and
 // damaged descriptions refused by the file's name.
+#include "ContentBuilder/CharacterFigure.h"
 #include "ContentBuilder/CharacterMeshBuilder.h"
 #include "ContentBuilder/ContentError.h"
 #include "ContentBuilder/FigureMotions.h"
@@ -12,11 +13,13 @@
 #include "Hash/CoreCrc32.h"
 #include "Mesh/CoreMesh.h"
 #include "Mesh/MeshHierarchy.h"
+#include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -99,6 +102,32 @@ TEST(CharacterFigureTest, EveryDescribedCharacterHasTheAttachmentBonesAndOneSetP
     // No description lies unused beside the manifest.
     for (const auto& entry : fs::directory_iterator(ContentFolder() / "Characters"))
         EXPECT_EQ(listed.count("Characters/" + entry.path().filename().string()), 1u) << entry.path();
+}
+
+TEST(CharacterFigureTest, EveryFigureStandsOnTheGroundAsTallAsItsDescription)
+{
+    for (const auto& entry : fs::directory_iterator(ContentFolder() / "Characters")) {
+        const std::string actor = entry.path().stem().string();
+        const CharacterDescription description =
+            ReadCharacterDescription(nlohmann::json::parse(TestSupport::ReadFileText(entry.path())), actor, actor);
+        const CharacterFigure figure = BuildCharacterFigure(description);
+        double bottom = 1e9;
+        double top = -1e9;
+        double left = 0.0;
+        double right = 0.0;
+        for (const FigureBox& box : figure.boxes) {
+            EXPECT_TRUE(box.min.x < box.max.x && box.min.y < box.max.y && box.min.z < box.max.z) << actor;
+            bottom = std::min(bottom, box.min.z);
+            top = std::max(top, box.max.z);
+            left = std::max(left, box.max.x);
+            right = std::min(right, box.min.x);
+        }
+        EXPECT_EQ(bottom, 0.0) << actor;
+        // A hat or long ears may rise above the head.
+        EXPECT_GE(top, description.height * 0.95) << actor;
+        EXPECT_LE(top, description.height * 1.12) << actor;
+        EXPECT_DOUBLE_EQ(left, -right) << actor << " is as broad on both sides";
+    }
 }
 
 TEST(CharacterFigureTest, MotionsReadAsTheirNamesAndKeepTheFeetOnTheGround)
