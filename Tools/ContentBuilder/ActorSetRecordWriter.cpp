@@ -71,6 +71,13 @@ const nlohmann::json& AnimationsOf(const SourceRecord& character, const std::str
     const nlohmann::json& lists = scene.at("animations");
     if (!lists.is_object())
         character.Fail("the scene's \"animations\" must map actors to their lists");
+    // A misspelt actor would leave its characters without animations.
+    const auto actors = Id::GetActorTable();
+    for (const auto& list : lists.items()) {
+        const uint32_t id = CoreCrc32::HashString(list.key().c_str()) | 0x80000000u;
+        if (std::none_of(actors.begin(), actors.end(), [&](const ActorIdRow& row) { return row.m_uId == id; }))
+            character.Fail("the scene's \"animations\" name \"" + list.key() + "\", no actor of the actor table");
+    }
     if (!lists.contains(name))
         return none;
     if (!lists.at(name).is_array())

@@ -34,11 +34,14 @@ struct CharacterShape {
 //    "build": "person" (the default) or "animal" (on four legs),
 //    "width": how broad it is beside others of its height (0.6 to 1.6, 1),
 //    "seated": true for one who plays every animation sitting down,
-//    "skin", "top", "bottom", "hair", "shoes": "#RRGGBB" or "#RRGGBBAA",
+//    "skin", "top", "bottom", "hair", "shoes": "#RRGGBB" or "#RRGGBBAA"
+//      (an animal's coat is its "top", its muzzle "skin", its mane "hair"
+//      and its hooves "shoes"),
 //    "shapes": [{"shape": "hat", "beard", "long_hair", "skirt", "tail",
 //                "ears" or "chair", "colour"}]}
 // Colours left out take a plain default; a member not listed here is refused
-// so that a misspelt one does not pass unseen.
+// so that a misspelt one does not pass unseen. Animals wear no beard, long
+// hair, skirt or chair.
 struct CharacterDescription {
     std::string actor;
     double height = 0.0;

@@ -85,6 +85,8 @@ TEST(SceneFilesTest, FaultsInTheSourceNameTheirPlace)
         {R"({"animations": {"tavrine": {"idle": "g_idle_l"}}})",
          "the scene's \"animations\" of \"tavrine\" must be a list"},
         {R"({"animations": [["idle", "g_idle_l"]]})", "the scene's \"animations\" must map actors to their lists"},
+        {R"({"animations": {"tavrin": [["idle", "g_idle_l"]]}})",
+         "the scene's \"animations\" name \"tavrin\", no actor of the actor table"},
         {R"({"camera": {"fieldOfView": 0}})", "camera: \"fieldOfView\" must be an angle between 0 and 180 degrees"},
         {R"({"camera": {"near": 3000}})", "camera: \"near\" must lie between 0 and \"far\""},
         {R"({"lights": [{"type": "spot", "colour": [1, 1, 1]}]})",
