@@ -1,7 +1,7 @@
+#include "ActorNames.h"
 #include "SceneFiles.h"
 #include "SourceRecord.h"
 
-#include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
 #include "Common/AttachmentIds.h"
 #include "Hash/CoreCrc32.h"
@@ -43,11 +43,9 @@ std::string Text(const SourceRecord& record, const nlohmann::json& value, const 
 // The actor's id when the actor table holds the name.
 uint32_t ActorId(const SourceRecord& character, const std::string& name)
 {
-    const uint32_t id = CoreCrc32::HashString(name.c_str()) | 0x80000000u;
-    for (const ActorIdRow& row : Id::GetActorTable())
-        if (row.m_uId == id)
-            return id;
-    character.Fail("\"" + name + "\" is not an actor of the actor table");
+    if (!IsActorName(name))
+        character.Fail("\"" + name + "\" is not an actor of the actor table");
+    return ActorIdOfName(name);
 }
 
 uint32_t AnimationTypeOf(const SourceRecord& character, const nlohmann::json& value)
@@ -72,10 +70,8 @@ const nlohmann::json& AnimationsOf(const SourceRecord& character, const std::str
     if (!lists.is_object())
         character.Fail("the scene's \"animations\" must map actors to their lists");
     // A misspelt actor would leave its characters without animations.
-    const auto actors = Id::GetActorTable();
     for (const auto& list : lists.items()) {
-        const uint32_t id = CoreCrc32::HashString(list.key().c_str()) | 0x80000000u;
-        if (std::none_of(actors.begin(), actors.end(), [&](const ActorIdRow& row) { return row.m_uId == id; }))
+        if (!IsActorName(list.key()))
             character.Fail("the scene's \"animations\" name \"" + list.key() + "\", no actor of the actor table");
     }
     if (!lists.contains(name))

@@ -1,17 +1,15 @@
 #include "CharacterMeshBuilder.h"
 
+#include "ActorNames.h"
 #include "CharacterDescription.h"
 #include "CharacterFigure.h"
 #include "ContentError.h"
 #include "FigureXWriter.h"
 
-#include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
-#include "Hash/CoreCrc32.h"
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -29,9 +27,7 @@ bool IsLooping(const std::string& name)
 std::string BuildCharacterX(const std::string& actor, const std::filesystem::path& description)
 {
     const std::string place = "character \"" + actor + "\": " + description.string();
-    const uint32_t actorId = CoreCrc32::HashString(actor.c_str()) | 0x80000000u;
-    const auto actors = Id::GetActorTable();
-    if (std::none_of(actors.begin(), actors.end(), [&](const ActorIdRow& row) { return row.m_uId == actorId; }))
+    if (!IsActorName(actor))
         throw ContentError(place + ": \"" + actor + "\" is not an actor of the actor table");
     std::ifstream file(description);
     if (!file)
@@ -44,7 +40,7 @@ std::string BuildCharacterX(const std::string& actor, const std::filesystem::pat
     }
     const CharacterFigure figure = BuildCharacterFigure(ReadCharacterDescription(source, actor, place));
     std::vector<FigureAnimation> animations;
-    for (const AnimationRow& row : Id::GetActorAnimations(actorId)) {
+    for (const AnimationRow& row : Id::GetActorAnimations(ActorIdOfName(actor))) {
         const bool loop = IsLooping(row.m_pName);
         animations.push_back({row.m_pName, MotionForAnimation(row.m_pName), loop ? LOOP_SECONDS : ONCE_SECONDS, loop});
     }
