@@ -47,6 +47,9 @@ public:
     {
         m_bLoaded = m_mesh.Initialize(nullptr, m_text.data(), uint32_t(m_text.size()));
     }
+    ~PosedFigure() { m_mesh.Shutdown(); }
+    PosedFigure(const PosedFigure&) = delete;
+    PosedFigure& operator=(const PosedFigure&) = delete;
     bool IsLoaded() const { return m_bLoaded; }
     CoreMesh& Mesh() { return m_mesh; }
 
