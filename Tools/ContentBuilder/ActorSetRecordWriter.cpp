@@ -1,7 +1,7 @@
+#include "ActorNames.h"
 #include "SceneFiles.h"
 #include "SourceRecord.h"
 
-#include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
 #include "Common/AttachmentIds.h"
 #include "Hash/CoreCrc32.h"
@@ -43,11 +43,9 @@ std::string Text(const SourceRecord& record, const nlohmann::json& value, const 
 // The actor's id when the actor table holds the name.
 uint32_t ActorId(const SourceRecord& character, const std::string& name)
 {
-    const uint32_t id = CoreCrc32::HashString(name.c_str()) | 0x80000000u;
-    for (const ActorIdRow& row : Id::GetActorTable())
-        if (row.m_uId == id)
-            return id;
-    character.Fail("\"" + name + "\" is not an actor of the actor table");
+    if (!IsActorName(name))
+        character.Fail("\"" + name + "\" is not an actor of the actor table");
+    return ActorIdOfName(name);
 }
 
 uint32_t AnimationTypeOf(const SourceRecord& character, const nlohmann::json& value)
@@ -61,14 +59,37 @@ uint32_t AnimationTypeOf(const SourceRecord& character, const nlohmann::json& va
     return static_cast<uint32_t>(character.ToInteger(value, 0, LAST_ANIMATION_TYPE, "an animation type"));
 }
 
-void WriteCharacter(ByteWriter& out, const nlohmann::json& source, const std::string& place)
+// The character's animations: its own list, or else the scene's list for
+// its actor, so that a scene names each actor's animations once.
+const nlohmann::json& AnimationsOf(const SourceRecord& character, const std::string& name, const nlohmann::json& scene)
+{
+    static const nlohmann::json none = nlohmann::json::array();
+    if (character.Has("animations") || !scene.is_object() || !scene.contains("animations"))
+        return List(character, "animations", SIZE_MAX);
+    const nlohmann::json& lists = scene.at("animations");
+    if (!lists.is_object())
+        character.Fail("the scene's \"animations\" must map actors to their lists");
+    // A misspelt actor would leave its characters without animations.
+    for (const auto& list : lists.items()) {
+        if (!IsActorName(list.key()))
+            character.Fail("the scene's \"animations\" name \"" + list.key() + "\", no actor of the actor table");
+    }
+    if (!lists.contains(name))
+        return none;
+    if (!lists.at(name).is_array())
+        character.Fail("the scene's \"animations\" of \"" + name + "\" must be a list");
+    return lists.at(name);
+}
+
+void WriteCharacter(ByteWriter& out, const nlohmann::json& source, const nlohmann::json& scene,
+                    const std::string& place)
 {
     const SourceRecord character(source, place);
     const std::string name = Text(character, character.Member("name"), "\"name\"");
     const uint32_t actorId = ActorId(character, name);
     out.String(name);
 
-    const nlohmann::json& animations = List(character, "animations", SIZE_MAX);
+    const nlohmann::json& animations = AnimationsOf(character, name, scene);
     out.U32(static_cast<uint32_t>(animations.size()));
     const auto known = Id::GetActorAnimations(actorId);
     for (const nlohmann::json& animation : animations) {
@@ -85,14 +106,15 @@ void WriteCharacter(ByteWriter& out, const nlohmann::json& source, const std::st
 
 } // namespace
 
-void WriteActorSetRecord(ByteWriter& out, const nlohmann::json& source, const std::string& place)
+void WriteActorSetRecord(ByteWriter& out, const nlohmann::json& source, const nlohmann::json& scene,
+                         const std::string& place)
 {
     const SourceRecord set(source, place);
     out.String(Text(set, set.Member("name"), "\"name\""));
     const nlohmann::json& characters = List(set, "characters", MAX_CHARACTERS);
     out.U32(static_cast<uint32_t>(characters.size()));
     for (size_t i = 0; i < characters.size(); ++i)
-        WriteCharacter(out, characters[i], place + ": character " + std::to_string(i));
+        WriteCharacter(out, characters[i], scene, place + ": character " + std::to_string(i));
 
     const nlohmann::json& attachments = List(set, "attachments", MAX_ATTACHMENTS);
     out.U32(static_cast<uint32_t>(attachments.size()));

@@ -1,5 +1,6 @@
 #include "MeshBuilder.h"
 
+#include "CharacterMeshBuilder.h"
 #include "ContentError.h"
 #include "Manifest.h"
 
@@ -17,6 +18,10 @@ constexpr char X_FILE_MAGIC[] = "xof ";
 std::vector<uint8_t> BuildMesh(const nlohmann::json& definition, const std::filesystem::path& content)
 {
     const std::string name = RequireString(definition, "name");
+    if (definition.contains("character")) {
+        const std::string text = BuildCharacterX(name, content / RequireString(definition, "character"));
+        return std::vector<uint8_t>(text.begin(), text.end());
+    }
     const std::filesystem::path path = content / RequireString(definition, "x");
     std::ifstream file(path, std::ios::binary);
     if (!file)

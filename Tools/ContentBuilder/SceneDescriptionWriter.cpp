@@ -211,6 +211,6 @@ std::vector<uint8_t> WriteSceneDescription(const nlohmann::json& source, const S
     const nlohmann::json& sets = List(scene, "actorSets");
     out.U32(static_cast<uint32_t>(sets.size()));
     for (size_t i = 0; i < sets.size(); ++i)
-        WriteActorSetRecord(out, sets[i], place + ": actor set \"" + NameOf(sets[i]) + "\"");
+        WriteActorSetRecord(out, sets[i], source, place + ": actor set \"" + NameOf(sets[i]) + "\"");
     return out.Bytes();
 }

@@ -40,7 +40,9 @@ struct SceneDesc;
 //    "word3", "word5"}],
 //  "actorSets": [{"name", "characters": [{"name", "animations": [[type,
 //    animation], ...]}], "attachments": [names]}]; a type is a number or
-//    "standard", "walk", "idle", "run",
+//    "standard", "walk", "idle", "run"; a character without a list of its
+//    own takes its actor's list from
+//  "animations": {actor name: [[type, animation], ...]},
 //  and for a 3D scene:
 //  "camera": {"position", "target", "up", "fieldOfView": vertical, in
 //    degrees, "near", "far"},
@@ -69,4 +71,6 @@ std::string SceneShortName(const nlohmann::json& source, const std::string& tabl
 void WriteEntityRecord(ByteWriter& out, const nlohmann::json& source, const std::string& name, const SceneNames& names,
                        const std::string& place);
 void WriteLocatorRecord(ByteWriter& out, const nlohmann::json& source, const std::string& place);
-void WriteActorSetRecord(ByteWriter& out, const nlohmann::json& source, const std::string& place);
+// `scene` is the scene's source, whose "animations" hold the actors' lists.
+void WriteActorSetRecord(ByteWriter& out, const nlohmann::json& source, const nlohmann::json& scene,
+                         const std::string& place);

@@ -80,6 +80,13 @@ TEST(SceneFilesTest, FaultsInTheSourceNameTheirPlace)
          "no animation type \"dance\""},
         {R"({"actorSets": [{"name": "default", "attachments": ["spoon"]}]})",
          "\"spoon\" is not an attachment of the attachment table"},
+        // A character without its own list takes its actor's from the scene.
+        {R"({"animations": {"tavrine": [["idle", "hop"]]}})", "\"tavrine\" has no animation \"hop\""},
+        {R"({"animations": {"tavrine": {"idle": "g_idle_l"}}})",
+         "the scene's \"animations\" of \"tavrine\" must be a list"},
+        {R"({"animations": [["idle", "g_idle_l"]]})", "the scene's \"animations\" must map actors to their lists"},
+        {R"({"animations": {"tavrin": [["idle", "g_idle_l"]]}})",
+         "the scene's \"animations\" name \"tavrin\", no actor of the actor table"},
         {R"({"camera": {"fieldOfView": 0}})", "camera: \"fieldOfView\" must be an angle between 0 and 180 degrees"},
         {R"({"camera": {"near": 3000}})", "camera: \"near\" must lie between 0 and \"far\""},
         {R"({"lights": [{"type": "spot", "colour": [1, 1, 1]}]})",
@@ -93,6 +100,10 @@ TEST(SceneFilesTest, FaultsInTheSourceNameTheirPlace)
         EXPECT_THAT(FaultOf(source), HasSubstr(c.fault)) << c.patch;
     }
     EXPECT_EQ(FaultOf(Scene3D()), "");
+    nlohmann::json own = Scene3D();
+    own.merge_patch(nlohmann::json::parse(R"({"animations": {"tavrine": [["idle", "hop"]]}})"));
+    own["actorSets"][0]["characters"][0]["animations"] = nlohmann::json::parse(R"([["idle", "g_idle_l"]])");
+    EXPECT_EQ(FaultOf(own), "") << "a character's own list comes before the scene's";
 
     nlohmann::json ghost = Scene2D();
     ghost["layers"][0]["sprites"][1]["entity"] = "ghost";
