@@ -1,6 +1,7 @@
 #include "Manifest.h"
 
 #include "ContentError.h"
+#include "ItemIcons.h"
 
 #include <algorithm>
 #include <fstream>
@@ -143,6 +144,7 @@ nlohmann::json LoadManifest(const fs::path& content)
         const std::string label = fs::relative(file, content).generic_string();
         AppendFragment(manifest, ParseManifestFile(file, label), label, origins);
     }
+    AppendFragment(manifest, ItemIconFragment(content), ITEM_LIST_FILE, origins);
     return manifest;
 }
 
