@@ -3,6 +3,7 @@
 #include "LittleEndian.h"
 #include "Texture/DdsFormat.h"
 
+#include <omp.h>
 #include <squish.h>
 
 namespace {
@@ -42,6 +43,10 @@ bool WriteDds(const RgbaImage& image, uint32_t fourCc, std::vector<uint8_t>& dds
     const RgbaImage padded = PadToBlocks(image);
     const uint64_t levelBytes = DdsLevelBytes(fourCc, image.width, image.height);
     dds.assign(DDS_LEVEL0_OFFSET + levelBytes, 0);
+    // squish splits every picture over a team of threads that spin while
+    // they wait: for the content's many small pictures, on a busy machine,
+    // the spinning took ten times as long as the work.
+    omp_set_num_threads(1);
     squish::CompressImage(padded.pixels.data(), int(padded.width), int(padded.height), dds.data() + DDS_LEVEL0_OFFSET,
                           squishFlags | squish::kColourIterativeClusterFit);
 

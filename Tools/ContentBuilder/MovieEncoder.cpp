@@ -99,6 +99,10 @@ void MovieWriter::OpenVideo()
     codec.pix_fmt = AV_PIX_FMT_YUV420P;
     codec.time_base = AVRational {1, int(m_movie.frameRate)};
     codec.framerate = AVRational {int(m_movie.frameRate), 1};
+    // One thread and bit-exact output: two builds of one tree write the same
+    // bytes (no encoder version in the stream, no slice order left to chance).
+    codec.thread_count = 1;
+    codec.flags |= AV_CODEC_FLAG_BITEXACT;
     codec.gop_size = 12;
     codec.max_b_frames = 0;
     // A fixed fine quantiser keeps the flat colours close to the source.
@@ -122,6 +126,7 @@ void MovieWriter::OpenSound()
         codec.sample_rate = SAMPLE_RATE;
         av_channel_layout_default(&codec.ch_layout, 1);
         codec.time_base = AVRational {1, SAMPLE_RATE};
+        codec.flags |= AV_CODEC_FLAG_BITEXACT;
         Check(avcodec_open2(&codec, codec.codec, nullptr), "sound encoder");
         Check(avcodec_parameters_from_context(track.stream->codecpar, &codec), "sound stream");
         track.stream->time_base = codec.time_base;
@@ -181,6 +186,8 @@ void MovieWriter::Write()
     av_log_set_level(AV_LOG_ERROR);
     const std::string path = m_target.string();
     Check(avformat_alloc_output_context2(&m_pFormat, nullptr, "matroska", path.c_str()), "muxer");
+    // Without it the muxer writes the date and random segment and track ids.
+    m_pFormat->flags |= AVFMT_FLAG_BITEXACT;
     OpenVideo();
     OpenSound();
     Check(avio_open(&m_pFormat->pb, path.c_str(), AVIO_FLAG_WRITE), "file");

@@ -7,10 +7,13 @@
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
 #include "Support/TestPaths.h"
+#include "Texture/CoreTextureManager.h"
 #include "Utils/Common/Font/Common/TextRenderer.h"
 #include "Utils/Common/Font/Common/TwFont.h"
 
 #include <gmock/gmock.h>
+
+#include <string_view>
 
 namespace {
 
@@ -223,10 +226,20 @@ TEST_F(InventoryTabTest, WhileTheGameIsBusyTheInventoryTakesNoInputButKeepsItsDo
 
 TEST_F(InventoryTabTest, AMissingIconIsReportedWhenItsItemArrives)
 {
+    // Every item has its icon in the sample packs: this one is taken away
+    // for the test and given back from the common pack after it.
+    const DataPack& pack = ResourceManager::GetInstance()->GetCommonDataPack();
+    uint32_t iEntry = 0;
+    while (iEntry < pack.m_iEntryCount && std::string_view(pack.EntryName(iEntry)) != "item_crab_claw")
+        ++iEntry;
+    ASSERT_LT(iEntry, pack.m_iEntryCount);
+    ASSERT_TRUE(g_pTextureManager->ReleaseTexture("item_crab_claw"));
+
     TestSupport::LogCapture log;
     Tab().AddItem(ItemIdOf("ITEM_CRAB_CLAW"), 1, -1);
     EXPECT_THAT(log.Take(), HasSubstr("missing item \"item_crab_claw\"\n"));
     EXPECT_EQ(Tab().GetItemDisplayData(0), nullptr);
+    g_pTextureManager->CreateTexture("item_crab_claw", pack.EntryData(iEntry), pack.EntryDataSize(iEntry));
 }
 
 TEST_F(InventoryTabTest, ADoubloonCellShowsItsCountExceptWhileItIsPickedUp)

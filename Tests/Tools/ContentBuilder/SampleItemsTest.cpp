@@ -1,0 +1,85 @@
+// Every item of the item table reaches the player whole in the sample data:
+// an icon in the common pack, a name and a description in every language.
+#include "Common/GameLanguages.h"
+#include "Common/ItemIds.h"
+#include "DataPack/DataPackFormat.h"
+#include "DataPack/DkDataPackBinding.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
+#include "Support/NullRendererTest.h"
+#include "Support/TestPaths.h"
+#include "Utils/Common/DkLocalizer.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+class SampleItemsTest : public TestSupport::NullRendererTest { };
+
+std::string IconName(const char* item)
+{
+    std::string name = item;
+    for (char& c : name)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+TEST_F(SampleItemsTest, EveryItemHasItsOwnIconInTheCommonPack)
+{
+    std::vector<uint8_t> bytes = TestSupport::ReadFileBytes(TestSupport::DataDir() / "common.dr");
+    DataPack pack;
+    ASSERT_TRUE(DkDataPackBinding::BindPack(pack, bytes.data(), bytes.size(), "common.dr"));
+    std::map<std::string, std::string> icons;
+    for (uint32_t i = 0; i < pack.m_iEntryCount; ++i)
+        if (pack.EntryKind(i) == DATAPACK_TEXTURE)
+            icons[pack.EntryName(i)].assign(reinterpret_cast<const char*>(pack.EntryData(i)), pack.EntryDataSize(i));
+    DkDataPackBinding::UnbindPack(pack);
+
+    // Two items drawn alike could not be told apart in the inventory.
+    std::map<std::string, std::string> pictures;
+    for (const ItemIdRow& item : Id::GetItemTable()) {
+        const auto icon = icons.find(IconName(item.m_pName));
+        if (icon == icons.end()) {
+            ADD_FAILURE() << item.m_pName << " has no icon";
+            continue;
+        }
+        const auto [same, fresh] = pictures.emplace(icon->second, item.m_pName);
+        EXPECT_TRUE(fresh) << item.m_pName << " looks like " << same->second;
+    }
+}
+
+TEST_F(SampleItemsTest, EveryItemHasANameAndADescriptionInEveryLanguage)
+{
+    for (int32_t language = 0; language < GAME_LANGUAGE_COUNT; ++language) {
+        const std::string code = GetLanguageCode(language);
+        std::vector<uint8_t> table =
+            TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / (code + "TextCommon.dat"));
+        ASSERT_FALSE(table.empty()) << code;
+        DkLocalizerBank banks[DkLocalizer::BANK_COUNT];
+        DkLocalizer localizer;
+        localizer.Initialize(banks);
+        ASSERT_EQ(localizer.AddBank(code.c_str(), table.data(), uint32_t(table.size())), 0) << code;
+
+        std::set<std::string> names;
+        for (const ItemIdRow& item : Id::GetItemTable()) {
+            TestSupport::LogCapture missing;
+            const std::string name = localizer.GetText(uint32_t(Id::GetItemHashA(item.m_uId)));
+            const std::string description = localizer.GetText(uint32_t(Id::GetItemHashB(item.m_uId)));
+            EXPECT_EQ(missing.Take(), "") << code << " " << item.m_pName;
+            EXPECT_FALSE(name.empty()) << code << " " << item.m_pName;
+            EXPECT_GT(description.size(), name.size()) << code << " " << item.m_pName;
+            // The pointer names the item under the hand: two of one name would
+            // leave the player guessing.
+            EXPECT_TRUE(names.insert(name).second) << code << " " << item.m_pName << ": \"" << name << "\" twice";
+        }
+        localizer.Release();
+    }
+}
+
+} // namespace
