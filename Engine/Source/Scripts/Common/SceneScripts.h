@@ -1,6 +1,7 @@
 #pragma once
 
 class SceneScript;
+struct SceneDesc;
 
 // The factories of the scene scripts, one per script file; the factory column
 // of the scene table names them, and the scene registry is their only caller.
@@ -38,3 +39,6 @@ SceneScript* CreateSceneScript_bg991();
 SceneScript* CreateSceneScript_bg992();
 SceneScript* CreateSceneScript_bg993();
 SceneScript* CreateSceneScript_bg999();
+
+// The script of a scene whose row has no factory yet (StandInSceneScript.cpp).
+SceneScript* CreateStandInSceneScript(const SceneDesc& oRow);
