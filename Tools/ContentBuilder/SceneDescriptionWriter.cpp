@@ -58,16 +58,17 @@ std::vector<std::string> EntityOrder(const SourceRecord& scene, const SceneDesc*
 }
 
 // Gives every sprite (over all layers) and every region (per layer) without
-// an "id" the next free one, and to those whose "id" is "hash" the CRC-32 of
-// their name, and records all by name.
+// an "id" the next free one, turns an "id" given as a text into the text's
+// CRC-32, and records all by name.
 void AssignIds(nlohmann::json& records, std::map<std::string, int64_t>& byName, const SourceRecord& scene,
                const char* kind)
 {
     std::set<int64_t> taken;
     for (nlohmann::json& record : records) {
-        // Scripts that play a sprite by its name find it by the name's CRC-32.
-        if (record.is_object() && record.contains("id") && record.at("id") == "hash")
-            record["id"] = CoreCrc32::HashString(NameOf(record).c_str());
+        // Scripts that play a sprite animation by its name find the sprite
+        // by the name's CRC-32.
+        if (record.is_object() && record.contains("id") && record.at("id").is_string())
+            record["id"] = CoreCrc32::HashString(record.at("id").get<std::string>().c_str());
         if (record.is_object() && record.contains("id") && record.at("id").is_number_integer())
             taken.insert(record.at("id").get<int64_t>());
     }

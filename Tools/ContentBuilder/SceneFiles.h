@@ -26,7 +26,8 @@ struct SceneDesc;
 //  "mainLayer": the name of the main layer (default: the first layer),
 //  "layers": layer records (SceneRecords.h); a sprite's or region's
 //    "entity" may name the entity, sprites and regions without an "id"
-//    get the next free one, and an "id" of "hash" is the name's CRC-32,
+//    get the next free one, and an "id" given as a text is the text's
+//    CRC-32 (the name of a sprite animation that scripts play),
 //  "entities": [{"name", "events": ["Look", "Activate", ...], "word",
 //    "lookDialogs": [[a, b], ...], "sprites": [sprite names or ids],
 //    "region": a region name or id, "caption": a text key or id (none:
