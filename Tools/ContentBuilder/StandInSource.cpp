@@ -20,8 +20,9 @@ constexpr double FLOOR_HALF_WIDTH = 416;
 constexpr double WALL_HEIGHT = 260;
 constexpr double DOOR_HALF_WIDTH = 36;
 constexpr double DOOR_HEIGHT = 150;
-// The places where the characters of the actor set stand, in its order.
-constexpr double PLACES[][2] = {{0, 130}, {-150, 110}, {150, 110}, {-280, 210}, {280, 210}};
+// The places where the characters of the actor set stand, in its order,
+// in front of the doors (between them where there are three).
+constexpr double PLACES[][2] = {{-110, 30}, {110, 30}, {-300, 60}, {300, 60}, {0, -10}};
 
 struct Colours {
     const char* code;

@@ -1,12 +1,13 @@
 // The script of a scene that has no script of its own yet, beside the
 // generated stand-in content of its row: the actor set that holds the playing
 // character is loaded, its characters stand at the stand-in's places (the
-// first waypoints, in the set's order), and each exit leads where its name
-// says (StandInExits.h).
+// first waypoints: the playing character first, the others in the set's
+// order), and each exit leads where its name says (StandInExits.h).
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
 #include "Interface/Common/InterfaceMenu.h"
+#include "Managers/Common/ScriptSceneLink.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "ScriptEngine/common/ScriptIds.h"
 #include "Scripts/Common/SceneScripts.h"
@@ -67,9 +68,14 @@ void StandInSceneScript::BuildEnterActions()
             pSet = &m_oRow.m_pActorSets[s];
     if (pSet == nullptr || !m_oRow.m_bIs3D)
         return;
-    for (int32_t c = 0; c < MAX_ACTORS_PER_SET && pSet->m_aActorIds[c] != 0; ++c)
-        AddToQueue(ActorScriptableId(pSet->m_aActorIds[c]), ID_ACTION_TYPE_PLACE_AT_WAYPOINT, Param::Waypoint(c),
-                   Param::Bool(true));
+    // The playing character at the first place, the others after it.
+    const uint32_t uPlaying = GetScriptSceneLink().GetPlayingCharacter();
+    int32_t iPlace = 0;
+    for (const bool bPlaying : {true, false})
+        for (int32_t c = 0; c < MAX_ACTORS_PER_SET && pSet->m_aActorIds[c] != 0; ++c)
+            if ((pSet->m_aActorIds[c] == uPlaying) == bPlaying)
+                AddToQueue(ActorScriptableId(pSet->m_aActorIds[c]), ID_ACTION_TYPE_PLACE_AT_WAYPOINT,
+                           Param::Waypoint(iPlace++), Param::Bool(true));
 }
 
 void StandInSceneScript::BackToPreviousScene()
