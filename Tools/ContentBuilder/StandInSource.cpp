@@ -38,6 +38,7 @@ constexpr Colours PALETTE[] = {
     {"TU", "#78B8D0", "#5C8A48", "#B0A070"}, {"WM", "#403020", "#8A6A48", "#6A4A30"},
 };
 constexpr Colours OTHER_PLACES = {"", "#404850", "#909090", "#B0B0B0"};
+constexpr const char* CAPTION_FACE = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
 const Colours& ColoursOf(const std::string& sceneName)
 {
@@ -66,6 +67,17 @@ std::vector<std::pair<int32_t, StandInExit>> Exits(const SceneDesc& row)
             exits.emplace_back(i, exit);
     }
     return exits;
+}
+
+// The place's name on a banner at the top of the picture.
+json PlaceCaption(const SceneDesc& row)
+{
+    return {{{"rect", {0, 2, 256, 20}}, {"colour", "#302820"}},
+            {{"text", PlaceName(row.m_pName)},
+             {"at", {128, 4}},
+             {"size", 14u},
+             {"face", CAPTION_FACE},
+             {"colour", "#F0E8D0"}}};
 }
 
 json Camera3D()
@@ -171,6 +183,9 @@ json Scene3D(const SceneDesc& row, const StandInCast& cast)
                             {"radius", 20}});
     }
 
+    for (const json& shape : PlaceCaption(row))
+        shapes.push_back(shape);
+
     json actorSets = json::array();
     for (int32_t s = 0; s < row.m_iNbActorSets; ++s) {
         const ActorSetRecord& set = row.m_pActorSets[s];
@@ -240,6 +255,8 @@ json Scene2D(const SceneDesc& row)
                             {"caption", ExitKey(object)},
                             {"saveSlot", 0}});
     }
+    for (const json& shape : PlaceCaption(row))
+        shapes.push_back(shape);
     const std::string background = std::string(row.m_pName).substr(0, 5) + "_standin";
     return {{"textures",
              {{{"name", background},

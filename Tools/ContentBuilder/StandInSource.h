@@ -19,8 +19,9 @@ struct StandInCast {
 };
 
 // The source (SceneFiles.h) of the generated stand-in of a scene of the scene
-// table: its entities are the row's objects in the row's order; each exit
-// (StandInExits.h) is a door with a caption naming where it leads. A 3D
+// table: its entities are the row's objects in the row's order, a banner at
+// the top of its picture names the place, and each exit (StandInExits.h) is
+// a door with a caption naming where it leads. A 3D
 // scene stands in a room seen through a fixed camera, its floor the walk
 // mesh painted through that camera, its doors on the back wall, and its
 // actor sets are the row's, with the characters that have a figure standing

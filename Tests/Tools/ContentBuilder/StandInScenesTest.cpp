@@ -6,6 +6,7 @@
 #include "ContentBuilder/SceneFiles.h"
 #include "ContentBuilder/ScenePaintingCheck.h"
 #include "ContentBuilder/StandInSource.h"
+#include "ContentBuilder/TextPainter.h"
 #include "Common/SceneIds.h"
 #include "Scripts/Common/StandInExits.h"
 
@@ -94,6 +95,11 @@ TEST(StandInScenesTest, EveryRowsStandInIsItsRowWithADoorPerExitOnPaintedFloor)
             EXPECT_NO_THROW(CheckPaintedFromScene(source, row.m_pName));
         }
         EXPECT_EQ(source["dialogs"].get<bool>(), row.m_bHasDialog != 0);
+        // The picture names the place.
+        bool named = false;
+        for (const nlohmann::json& shape : source["textures"][0]["shapes"])
+            named = named || shape.value("text", std::string()) == PlaceName(row.m_pName);
+        EXPECT_TRUE(named);
 
         // One captioned door per exit, and the exits' captions name a place
         // in every language.
@@ -146,6 +152,28 @@ TEST(StandInScenesTest, ExitsLeadWhereTheirNamesSay)
         EXPECT_EQ(exit.m_iSceneId, c.iSceneId) << c.object;
     }
     EXPECT_EQ(StandInExitOf(nullptr).m_eKind, StandInExitKind::None);
+}
+
+TEST(StandInScenesTest, TextIsPaintedCentredOnItsPlaceInItsFace)
+{
+    const std::string face = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+    const uint8_t white[4] = {255, 255, 255, 255};
+    RgbaImage image(96, 24);
+    PaintText(image, "Docks", 40, 4, 14, face, white);
+    uint32_t left = image.width;
+    uint32_t right = 0;
+    uint32_t top = image.height;
+    for (uint32_t y = 0; y < image.height; ++y)
+        for (uint32_t x = 0; x < image.width; ++x)
+            if (image.At(x, y)[3] == 255) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+            }
+    ASSERT_LT(left, right);
+    EXPECT_LE(std::abs(int(left + right) - 80), 3);
+    EXPECT_GE(top, 4u);
+    EXPECT_THROW(PaintText(image, "Docks", 40, 4, 14, "/nowhere.ttf", white), ContentError);
 }
 
 } // namespace
