@@ -80,6 +80,40 @@ json PlaceCaption(const SceneDesc& row)
              {"colour", "#F0E8D0"}}};
 }
 
+// The scene's picture, its main layer and its entities: the shapes painted
+// on the island's sky colour under the place's banner.
+json Picture(const SceneDesc& row, json shapes, const json& regions, const json& entities)
+{
+    for (const json& shape : PlaceCaption(row))
+        shapes.push_back(shape);
+    const std::string background = std::string(row.m_pName).substr(0, 5) + "_standin";
+    const json screen = json::array({256u, 192u});
+    return {{"textures",
+             {{{"name", background},
+               {"format", "DXT1"},
+               {"size", screen},
+               {"background", ColoursOf(row.m_pName).sky},
+               {"shapes", shapes}}}},
+            {"layers",
+             {{{"name", "main"},
+               {"size", screen},
+               {"sprites",
+                {{{"name", "background"},
+                  {"position", json::array({0, 0})},
+                  {"depth", -63},
+                  {"size", screen},
+                  {"textures", {background}}}}},
+               {"regions", regions}}}},
+            {"entities", entities}};
+}
+
+// An exit: activated on its region, captioned with where it leads.
+json ExitEntity(const std::string& object, const std::string& region)
+{
+    return {
+        {"name", object}, {"events", {"Activate"}}, {"region", region}, {"caption", ExitKey(object)}, {"saveSlot", 0}};
+}
+
 json Camera3D()
 {
     return {{"position", {0, -390, 208}},
@@ -172,19 +206,12 @@ json Scene3D(const SceneDesc& row, const StandInCast& cast)
              {"depth", -60},
              {"marker", {middle[0], middle[1], 0}},
              {"triangles", Quad(topLeft, {bottomRight[0], topLeft[1]}, bottomRight, {topLeft[0], bottomRight[1]})}});
-        entities.push_back({{"name", object},
-                            {"events", {"Activate"}},
-                            {"region", "door_" + std::to_string(e)},
-                            {"caption", ExitKey(object)},
-                            {"saveSlot", 0}});
+        entities.push_back(ExitEntity(object, "door_" + std::to_string(e)));
         locators.push_back({{"name", "door_" + std::to_string(e)},
                             {"position", {x, FLOOR_FAR - 40, 0}},
                             {"orientation", 0},
                             {"radius", 20}});
     }
-
-    for (const json& shape : PlaceCaption(row))
-        shapes.push_back(shape);
 
     json actorSets = json::array();
     for (int32_t s = 0; s < row.m_iNbActorSets; ++s) {
@@ -202,35 +229,19 @@ json Scene3D(const SceneDesc& row, const StandInCast& cast)
         actorSets.push_back({{"name", set.m_pName}, {"characters", characters}});
     }
 
-    const std::string background = std::string(row.m_pName).substr(0, 5) + "_standin";
-    return {{"textures",
-             {{{"name", background},
-               {"format", "DXT1"},
-               {"size", json::array({256u, 192u})},
-               {"background", colours.sky},
-               {"shapes", shapes}}}},
-            {"layers",
-             {{{"name", "main"},
-               {"size", json::array({256u, 192u})},
-               {"sprites",
-                {{{"name", "background"},
-                  {"position", json::array({0, 0})},
-                  {"depth", -63},
-                  {"size", json::array({256u, 192u})},
-                  {"textures", {background}}}}},
-               {"regions", regions}}}},
-            {"entities", entities},
-            {"locators", locators},
-            {"actorSets", actorSets},
-            {"camera", camera},
-            {"ambient", {0.35, 0.3, 0.3}},
-            {"lights",
-             {{{"type", "directional"},
-               {"direction", {0.3, 0.5, -0.8}},
-               {"colour", {1, 0.95, 0.85}},
-               {"shadowColour", {0, 0, 0}},
-               {"shadowDensity", 0.5}}}},
-            {"walkMesh", WalkMesh()}};
+    json source = Picture(row, shapes, regions, entities);
+    source.update({{"locators", locators},
+                   {"actorSets", actorSets},
+                   {"camera", camera},
+                   {"ambient", {0.35, 0.3, 0.3}},
+                   {"lights",
+                    {{{"type", "directional"},
+                      {"direction", {0.3, 0.5, -0.8}},
+                      {"colour", {1, 0.95, 0.85}},
+                      {"shadowColour", {0, 0, 0}},
+                      {"shadowDensity", 0.5}}}},
+                   {"walkMesh", WalkMesh()}});
+    return source;
 }
 
 json Scene2D(const SceneDesc& row)
@@ -249,32 +260,9 @@ json Scene2D(const SceneDesc& row)
                            {"depth", -30},
                            {"marker", {right - 24, 172, 0}},
                            {"triangles", Quad({right - 48, 160}, {right, 160}, {right, 184}, {right - 48, 184})}});
-        entities.push_back({{"name", object},
-                            {"events", {"Activate"}},
-                            {"region", "exit_" + std::to_string(e)},
-                            {"caption", ExitKey(object)},
-                            {"saveSlot", 0}});
+        entities.push_back(ExitEntity(object, "exit_" + std::to_string(e)));
     }
-    for (const json& shape : PlaceCaption(row))
-        shapes.push_back(shape);
-    const std::string background = std::string(row.m_pName).substr(0, 5) + "_standin";
-    return {{"textures",
-             {{{"name", background},
-               {"format", "DXT1"},
-               {"size", json::array({256u, 192u})},
-               {"background", colours.sky},
-               {"shapes", shapes}}}},
-            {"layers",
-             {{{"name", "main"},
-               {"size", json::array({256u, 192u})},
-               {"sprites",
-                {{{"name", "background"},
-                  {"position", json::array({0, 0})},
-                  {"depth", -63},
-                  {"size", json::array({256u, 192u})},
-                  {"textures", {background}}}}},
-               {"regions", regions}}}},
-            {"entities", entities}};
+    return Picture(row, shapes, regions, entities);
 }
 
 struct Words {
