@@ -5,18 +5,14 @@
 #include "Adventure/Common/Entity.h"
 #include "Common/SceneIds.h"
 #include "Managers/Common/GameSceneWorldLink.h"
-#include "Managers/Common/ResourceManager.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/SceneManagerScriptLink.h"
 #include "Scene/Common/ActorSet.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "Support/FakeSceneServices.h"
-#include "Support/HandMadeScene.h"
 #include "Support/LogCapture.h"
-#include "Support/MainHeap.h"
-#include "Support/NullRendererTest.h"
-#include "Support/TestPaths.h"
+#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -44,15 +40,15 @@ std::vector<std::string> RowObjects(const SceneDesc& row)
     return names;
 }
 
-class EverySceneLoadsTest : public TestSupport::NullRendererTest {
+// The game's scene world over the real OpenGL device, offscreen, with the
+// common packages of the data folder.
+class EverySceneLoadsTest : public TestSupport::SampleScenePictureTest {
 protected:
     void SetUp() override
     {
-        TestSupport::EnsureMainHeap();
-        NullRendererTest::SetUp();
-        ResourceManager::CreateSingleton();
-        ASSERT_TRUE(
-            TestSupport::AddBlankTextures({"star", "int_arrow", "Int_pointers", "TitleFont_00", "MenuFont_00"}));
+        SampleScenePictureTest::SetUp();
+        if (HasFatalFailure())
+            return;
         SetSceneWorldLink(&m_world);
         SceneManager::ClearSceneIds();
     }
@@ -61,20 +57,17 @@ protected:
         SceneManager::Terminate();
         SceneManager::ClearSceneIds();
         SetSceneWorldLink(nullptr);
-        ResourceManager::DestroySingleton();
-        NullRendererTest::TearDown();
+        SampleScenePictureTest::TearDown();
     }
 
     TestSupport::LogCapture m_log;
     TestSupport::FakeSceneServices m_services;
-    TestSupport::FakeSceneCast m_cast;
     GameSceneWorldLink m_world;
     SceneManagerScriptLink m_link;
 };
 
 TEST_F(EverySceneLoadsTest, EverySceneIdLoadsWithTheObjectsOfItsRow)
 {
-    TestSupport::ScopedWorkingDirectory data(TestSupport::DataDir());
     int scenes = 0;
     for (const SceneDesc* const* ppRow = Id::GetSceneRegistry(); *ppRow != nullptr; ++ppRow) {
         const SceneDesc& row = **ppRow;
