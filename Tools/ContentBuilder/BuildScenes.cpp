@@ -5,7 +5,9 @@
 #include "Manifest.h"
 #include "MeshBuilder.h"
 #include "OutputFile.h"
+#include "SceneBuild.h"
 #include "SceneFiles.h"
+#include "ScenePaintingCheck.h"
 #include "TextureBuilder.h"
 #include "WorldShapes.h"
 
@@ -94,8 +96,8 @@ std::vector<uint8_t> BuildScenePack(const nlohmann::json& source, const fs::path
 }
 
 // The pack of each character of each actor set, where the engine looks for
-// it while the scene is loaded: the manifest's mesh of the actor's name and
-// its texture of that name, when there is one.
+// it while the scene is loaded: the scene's or else the manifest's mesh of
+// the actor's name and the manifest's texture of that name, when there is one.
 void BuildActorPacks(const nlohmann::json& source, const std::string& shortName, const nlohmann::json& manifest,
                      const fs::path& content, const fs::path& data, const std::string& place)
 {
@@ -109,8 +111,9 @@ void BuildActorPacks(const nlohmann::json& source, const std::string& shortName,
                 if (HasDefinition(Members(manifest, "textures"), actor))
                     entries.push_back(
                         {DATAPACK_TEXTURE, actor, BuildTexture(FindDefinition(manifest, "textures", actor), content)});
-                entries.push_back(
-                    {DATAPACK_XMESH, actor, BuildMesh(FindDefinition(manifest, "meshes", actor), content)});
+                // A figure of the scene's own comes before the manifest's.
+                const nlohmann::json& own = HasDefinition(Members(source, "meshes"), actor) ? source : manifest;
+                entries.push_back({DATAPACK_XMESH, actor, BuildMesh(FindDefinition(own, "meshes", actor), content)});
             } catch (const ContentError& error) {
                 throw ContentError(place + ": actor set \"" + setName + "\": " + error.what());
             }
@@ -126,20 +129,37 @@ void BuildScene(const fs::path& path, const nlohmann::json& manifest, const fs::
     const SceneDesc* row = FindSceneRow(path.stem().string());
     if (!row)
         throw ContentError(place + ": the scene table has no scene \"" + path.stem().string() + "\"");
-    const nlohmann::json source = ReadSource(path);
+    BuildSceneFiles(ReadSource(path), *row, manifest, content, data, place);
+}
+
+} // namespace
+
+void BuildSceneFiles(const nlohmann::json& source, const SceneDesc& row, const nlohmann::json& manifest,
+                     const fs::path& content, const fs::path& data, const std::string& place)
+{
     try {
         CheckSpriteTextures(source, manifest, place);
-        WriteOutputFile(data / Id::GetScenePath(row->m_iId), WriteSceneDescription(source, row, place));
+        CheckPaintedFromScene(source, place);
+        WriteOutputFile(data / Id::GetScenePath(row.m_iId), WriteSceneDescription(source, &row, place));
         if (source.contains("camera"))
-            WriteOutputFile(data / Id::GetScene3DPath(row->m_iId), WriteScene3DFile(source, place));
-        WriteOutputFile(data / Id::GetScenePackPath(row->m_iId), BuildScenePack(source, content, place));
-        BuildActorPacks(source, SceneShortName(source, row->m_pName, place), manifest, content, data, place);
+            WriteOutputFile(data / Id::GetScene3DPath(row.m_iId), WriteScene3DFile(source, place));
+        WriteOutputFile(data / Id::GetScenePackPath(row.m_iId), BuildScenePack(source, content, place));
+        BuildActorPacks(source, SceneShortName(source, row.m_pName, place), manifest, content, data, place);
     } catch (const nlohmann::json::exception& error) {
         throw ContentError(place + ": " + error.what());
     }
 }
 
-} // namespace
+std::set<std::string> SceneSourceNames(const fs::path& content)
+{
+    std::set<std::string> names;
+    const fs::path folder = content / SCENES_FOLDER;
+    if (fs::exists(folder))
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            if (entry.is_regular_file() && entry.path().extension() == ".json")
+                names.insert(entry.path().stem().string());
+    return names;
+}
 
 bool BuildScenes(const fs::path& content, const fs::path& data)
 {

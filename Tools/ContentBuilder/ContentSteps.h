@@ -24,6 +24,8 @@ bool BuildFonts(const std::filesystem::path& content, const std::filesystem::pat
 bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
 // The files of every scene that Content/Scenes/ holds a source of.
 bool BuildScenes(const std::filesystem::path& content, const std::filesystem::path& data);
+// The generated stand-in of every scene of the scene table that has no source.
+bool BuildStandInScenes(const std::filesystem::path& content, const std::filesystem::path& data);
 // The dialog groups of Content/Dialogs.
 bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);
 // The recorded play-through of Content/AutoTest/Recording.txt.

@@ -3,6 +3,7 @@
 #include "SourceRecord.h"
 
 #include "Common/SceneIds.h"
+#include "Hash/CoreCrc32.h"
 
 #include <algorithm>
 #include <set>
@@ -57,14 +58,20 @@ std::vector<std::string> EntityOrder(const SourceRecord& scene, const SceneDesc*
 }
 
 // Gives every sprite (over all layers) and every region (per layer) without
-// an "id" the next free one, and records all by name.
+// an "id" the next free one, turns an "id" given as a text into the text's
+// CRC-32, and records all by name.
 void AssignIds(nlohmann::json& records, std::map<std::string, int64_t>& byName, const SourceRecord& scene,
                const char* kind)
 {
     std::set<int64_t> taken;
-    for (const nlohmann::json& record : records)
+    for (nlohmann::json& record : records) {
+        // Scripts that play a sprite animation by its name find the sprite
+        // by the name's CRC-32.
+        if (record.is_object() && record.contains("id") && record.at("id").is_string())
+            record["id"] = CoreCrc32::HashString(record.at("id").get<std::string>().c_str());
         if (record.is_object() && record.contains("id") && record.at("id").is_number_integer())
             taken.insert(record.at("id").get<int64_t>());
+    }
     int64_t next = 0;
     for (nlohmann::json& record : records) {
         if (!record.is_object())

@@ -25,8 +25,9 @@ struct SceneDesc;
 //    their shapes may stand in the scene's 3D space (WorldShapes.h),
 //  "mainLayer": the name of the main layer (default: the first layer),
 //  "layers": layer records (SceneRecords.h); a sprite's or region's
-//    "entity" may name the entity, and sprites and regions without an "id"
-//    get the next free one,
+//    "entity" may name the entity, sprites and regions without an "id"
+//    get the next free one, and an "id" given as a text is the text's
+//    CRC-32 (the name of a sprite animation that scripts play),
 //  "entities": [{"name", "events": ["Look", "Activate", ...], "word",
 //    "lookDialogs": [[a, b], ...], "sprites": [sprite names or ids],
 //    "region": a region name or id, "caption": a text key or id (none:
@@ -43,6 +44,7 @@ struct SceneDesc;
 //    "standard", "walk", "idle", "run"; a character without a list of its
 //    own takes its actor's list from
 //  "animations": {actor name: [[type, animation], ...]},
+//  "meshes": figures of the scene's own characters, as in Manifest.json,
 //  and for a 3D scene:
 //  "camera": {"position", "target", "up", "fieldOfView": vertical, in
 //    degrees, "near", "far"},

@@ -1,6 +1,7 @@
 #include "ShapePainter.h"
 
 #include "ContentError.h"
+#include "TextPainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -138,6 +139,10 @@ void PaintShape(const nlohmann::json& shape, RgbaImage& image, Point offset)
         Fill(image, std::min(a.x, b.x) - half, std::min(a.y, b.y) - half, std::max(a.x, b.x) + half,
              std::max(a.y, b.y) + half, colour,
              [&](double x, double y) { return DistanceToSegment(a, b, x, y) <= half; });
+    } else if (shape.contains("text")) {
+        const auto at = ReadNumbers(shape.at("at"), 2);
+        PaintText(image, shape.at("text").get<std::string>(), at[0] + offset.x, at[1] + offset.y,
+                  shape.value("size", 12u), shape.at("face").get<std::string>(), colour);
     } else {
         throw ContentError("unknown shape: " + shape.dump());
     }

@@ -11,6 +11,8 @@
 //   {"polygon": [[x, y], ...], "colour": c}              (even-odd filled)
 //   {"line": [[x0, y0], [x1, y1]], "width": w, "colour": c}
 //   {"group": [shapes...], "at": [[dx, dy], ...]}        (drawn once per offset)
+//   {"text": t, "at": [centre x, top], "size": pixels, "face": TrueType file,
+//    "colour": c}                                         (TextPainter.h)
 // Colours are "#RRGGBB" or "#RRGGBBAA". Throws ContentError on a bad shape.
 void PaintShapes(const nlohmann::json& shapes, RgbaImage& image);
 

@@ -111,9 +111,10 @@ SceneScript* CreateScriptFromId(int iSceneId)
 {
     ENGINE_ASSERT_MSG(iSceneId>=ID_SCENE_FIRST && iSceneId<=ID_SCENE_LAST, "CreateScriptFromId -- Invalid scene id\n");
     const SceneDesc* pDesc = Id::GetSceneDesc(iSceneId);
-    if (pDesc == nullptr || pDesc->m_pFactory == nullptr)
+    if (pDesc == nullptr)
         return nullptr;
-    return pDesc->m_pFactory();
+    // A scene without a script of its own plays its stand-in's.
+    return pDesc->m_pFactory != nullptr ? pDesc->m_pFactory() : CreateStandInSceneScript(*pDesc);
 }
 
 const char* Id::GetScenePath(int iSceneId)

@@ -95,6 +95,8 @@ std::vector<std::pair<std::string, nlohmann::json>> Sample3DScenes()
 {
     std::vector<std::pair<std::string, nlohmann::json>> scenes;
     for (const auto& entry : std::filesystem::directory_iterator(TestSupport::SourceDir() / "Content/Scenes")) {
+        if (entry.path().extension() != ".json")
+            continue;
         std::ifstream file(entry.path());
         nlohmann::json source = nlohmann::json::parse(file);
         if (source.contains("camera"))

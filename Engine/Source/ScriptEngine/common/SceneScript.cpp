@@ -9,12 +9,6 @@
 #include "ScriptEngine/common/ScriptIds.h"
 #include "Sound/CoreSound.h"
 
-namespace {
-
-constexpr const char* DEFAULT_ACTOR_SET = "default";
-
-} // namespace
-
 SceneScript::SceneScript()
 {
     for (ActorSetEntry& oEntry : m_aActorSets)

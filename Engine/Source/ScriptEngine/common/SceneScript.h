@@ -6,6 +6,8 @@
 
 constexpr int MAX_ACTOR_SET = 8;
 constexpr int MAX_SOUND_GROUP = 8;
+// The actor set a scene loads when none of its linked sets holds.
+constexpr const char* DEFAULT_ACTOR_SET = "default";
 
 // The base of every scene's script, of the inventory script and of the system
 // script. A scene script links the actor sets and sound groups that its scene
