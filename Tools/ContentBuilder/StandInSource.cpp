@@ -7,8 +7,10 @@
 #include "Scripts/Common/StandInExits.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -20,9 +22,9 @@ constexpr double FLOOR_HALF_WIDTH = 416;
 constexpr double WALL_HEIGHT = 260;
 constexpr double DOOR_HALF_WIDTH = 36;
 constexpr double DOOR_HEIGHT = 150;
-// The places where the characters of the actor set stand, in its order,
-// in front of the doors (between them where there are three).
-constexpr double PLACES[][2] = {{-110, 30}, {110, 30}, {-300, 60}, {300, 60}, {0, -10}};
+// Where the characters of the actor set stand in a place without doors, in
+// the set's order.
+constexpr double OPEN_PLACES[][2] = {{-110, 30}, {110, 30}, {-300, 60}, {300, 60}, {0, -10}};
 
 struct Colours {
     const char* code;
@@ -176,9 +178,27 @@ json Scene3D(const SceneDesc& row, const StandInCast& cast)
     json regions = json::array();
     json entities = json::array();
     json locators = json::array();
-    for (size_t p = 0; p < std::size(PLACES); ++p)
+    // With doors, the characters stand in the lines of the gaps beside and
+    // between them, the middlemost first, rows from the back wall forward as
+    // the set needs: there none covers a door's middle, where a click must
+    // open the door.
+    std::vector<std::array<double, 2>> places;
+    if (exits.empty()) {
+        for (const auto& place : OPEN_PLACES)
+            places.push_back({place[0], place[1]});
+    } else {
+        const double gap = 660.0 / double(exits.size());
+        for (double y = FLOOR_FAR - 70; places.size() < size_t(MAX_ACTORS_PER_SET); y -= 80) {
+            const size_t row = places.size();
+            for (size_t k = 0; k <= exits.size(); ++k)
+                places.push_back({-330 + gap * double(k), y});
+            std::stable_sort(places.begin() + std::ptrdiff_t(row), places.end(),
+                             [](const auto& a, const auto& b) { return std::abs(a[0]) < std::abs(b[0]); });
+        }
+    }
+    for (size_t p = 0; p < places.size(); ++p)
         locators.push_back({{"name", "place_" + std::to_string(p)},
-                            {"position", {PLACES[p][0], PLACES[p][1], 0}},
+                            {"position", {places[p][0], places[p][1], 0}},
                             {"orientation", 0},
                             {"radius", 20}});
 
