@@ -46,8 +46,9 @@ struct CharacterFigure {
     int FindBone(const std::string& name) const;
 };
 
-// The skeleton's bones. The first seven keep the names that scripts bind
-// attachments to; the others bend the limbs.
+// The skeleton's bones. Bip01, the hands, the head, the right foot and the
+// footsteps bone carry the names that scripts bind attachments to; the
+// others bend the limbs.
 namespace FigureBones {
 constexpr const char* ROOT = "Bip01";
 constexpr const char* SPINE = "Bip01_Spine";

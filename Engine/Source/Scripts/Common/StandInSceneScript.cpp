@@ -74,8 +74,7 @@ void StandInSceneScript::BuildEnterActions()
     for (const bool bPlaying : {true, false})
         for (int32_t c = 0; c < MAX_ACTORS_PER_SET && pSet->m_aActorIds[c] != 0; ++c)
             if ((pSet->m_aActorIds[c] == uPlaying) == bPlaying)
-                AddToQueue(ActorScriptableId(pSet->m_aActorIds[c]), ID_ACTION_TYPE_PLACE_AT_WAYPOINT,
-                           Param::Waypoint(iPlace++), Param::Bool(true));
+                Place(ActorScriptableId(pSet->m_aActorIds[c]), iPlace++);
 }
 
 void StandInSceneScript::BackToPreviousScene()

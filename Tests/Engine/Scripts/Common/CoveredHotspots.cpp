@@ -15,9 +15,9 @@ bool Offers(const Scriptable& scriptable)
     return scriptable.GetEventTypes(types, NB_TW_EVENT_TYPES) > 0;
 }
 
-// A point where a player would click the object: the middle of its box, or
-// of its first triangle when a region leaves the middle out.
-CoreFxVec2 CentreOf(const SceneObject& object)
+} // namespace
+
+CoreFxVec2 ClickPointOf(const SceneObject& object)
 {
     const SceneRect& box = object.m_oBox;
     CoreFxVec2 centre {box.xMin + (box.xMax - box.xMin) / 2, box.yMin + (box.yMax - box.yMin) / 2};
@@ -29,7 +29,7 @@ CoreFxVec2 CentreOf(const SceneObject& object)
     return centre;
 }
 
-std::string NameOf(const SceneObject* object)
+std::string ObjectNameOf(const SceneObject* object)
 {
     // An entity's name fills a 16-byte field that need not end in a NUL.
     const Scriptable* owner = object != nullptr ? object->m_pScriptable : nullptr;
@@ -39,9 +39,6 @@ std::string NameOf(const SceneObject* object)
     return name != nullptr ? std::string(name, strnlen(name, SCENE_OBJECT_NAME_SIZE)) : "?";
 }
 
-// Every object the player can click in the scene as it stands: the shown
-// sprites and regions of interactive entities that offer a verb, and the
-// characters other than the one the player steers.
 std::vector<const SceneObject*> ClickableObjects(const Scene& scene)
 {
     std::vector<const SceneObject*> objects;
@@ -69,18 +66,16 @@ std::vector<const SceneObject*> ClickableObjects(const Scene& scene)
     return objects;
 }
 
-} // namespace
-
 std::vector<std::string> CoveredHotspots(const Scene& scene)
 {
     std::vector<std::string> faults;
     for (const SceneObject* object : ClickableObjects(scene)) {
-        const CoreFxVec2 centre = CentreOf(*object);
+        const CoreFxVec2 centre = ClickPointOf(*object);
         const SceneObject* picked = scene.PickObjectAt(centre.x - scene.m_fScroll, centre.y);
         if (picked != object)
-            faults.push_back(std::string(scene.GetName()) + ": " + NameOf(object) + " at (" +
+            faults.push_back(std::string(scene.GetName()) + ": " + ObjectNameOf(object) + " at (" +
                              std::to_string(centre.x / FX32_ONE) + ", " + std::to_string(centre.y / FX32_ONE) +
-                             ") picks " + NameOf(picked));
+                             ") picks " + ObjectNameOf(picked));
     }
     return faults;
 }

@@ -9,6 +9,7 @@
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
+#include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "ScriptEngine/common/ScriptTreeBuilder.h"
@@ -23,7 +24,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,77 +51,6 @@ public:
     }
     Scene* m_pScene = nullptr;
 };
-
-bool Offers(const Scriptable& scriptable)
-{
-    TwEventType types[13];
-    return scriptable.GetEventTypes(types, 13) > 0;
-}
-
-// A point of the object where a player would click it: the middle of its box,
-// or of its first triangle when a region leaves the middle out.
-CoreFxVec2 CentreOf(const SceneObject& object)
-{
-    const SceneRect& box = object.m_oBox;
-    CoreFxVec2 centre {box.xMin + (box.xMax - box.xMin) / 2, box.yMin + (box.yMax - box.yMin) / 2};
-    const auto* region = dynamic_cast<const Region*>(&object);
-    if (region && !region->Contains(centre.x, centre.y, 0) && !region->m_vTriangles.empty()) {
-        const RegionTriangle& t = region->m_vTriangles[0];
-        centre = {(t.x0 + t.x1 + t.x2) * FX / 3, (t.y0 + t.y1 + t.y2) * FX / 3};
-    }
-    return centre;
-}
-
-std::string NameOf(const SceneObject& object)
-{
-    // An entity's name fills a 16-byte field that need not end in a NUL.
-    const Scriptable* owner = object.m_pScriptable;
-    const char* name = owner ? owner->GetName() : nullptr;
-    return name ? std::string(name, strnlen(name, SCENE_OBJECT_NAME_SIZE)) : "?";
-}
-
-// Every object the player can click in the scene as it stands: the shown
-// sprites and regions of interactive entities that offer a verb, and the
-// characters other than the one the player steers.
-std::vector<const SceneObject*> ClickableObjects(const Scene& scene)
-{
-    std::vector<const SceneObject*> objects;
-    const Layer& main = *scene.GetMainLayer();
-    for (int32_t i = 0; i < main.m_iNbSprites; ++i) {
-        const Sprite& sprite = main.m_vSprites[i];
-        if (sprite.IsVisible() && sprite.m_pScriptable && sprite.m_pScriptable->IsInteractive() &&
-            Offers(*sprite.m_pScriptable))
-            objects.push_back(&sprite);
-    }
-    for (int32_t i = 0; i < main.m_iNbRegions; ++i) {
-        const Region& region = main.m_vRegions[i];
-        if (region.m_pScriptable && region.m_pScriptable->IsInteractive() && region.m_pScriptable->IsVisible() &&
-            Offers(*region.m_pScriptable))
-            objects.push_back(&region);
-    }
-    for (int32_t i = 0; i < scene.m_iNumCharacters; ++i) {
-        const SceneCharacter& character = *scene.m_apCharacters[i];
-        if (i != scene.m_iActiveCharacter && character.IsVisible() && character.m_pScriptable &&
-            character.m_pScriptable->IsInteractive())
-            objects.push_back(&character);
-    }
-    return objects;
-}
-
-// The objects that picking at their centre does not find, each with what is
-// found there instead.
-std::string Covered(const Scene& scene)
-{
-    std::ostringstream faults;
-    for (const SceneObject* object : ClickableObjects(scene)) {
-        const CoreFxVec2 centre = CentreOf(*object);
-        const SceneObject* picked = scene.PickObjectAt(centre.x - scene.m_fScroll, centre.y);
-        if (picked != object)
-            faults << NameOf(*object) << " at (" << centre.x / FX << ", " << centre.y / FX << ") picks "
-                   << (picked ? NameOf(*picked) : "nothing") << "\n";
-    }
-    return faults.str();
-}
 
 class SampleScenesEnteredTest : public TestSupport::SampleScenePictureTest {
 protected:
@@ -192,7 +121,7 @@ TEST_F(SampleScenesEnteredTest, InTheLivingRoomOfChapterOneEveryHotspotIsPickedA
     ASSERT_EQ(m_scene->m_iNumCharacters, 2);
     ASSERT_NE(m_scene->m_iActiveCharacter, -1);
     EXPECT_GT(ClickableObjects(*m_scene).size(), 15u);
-    EXPECT_EQ(Covered(*m_scene), "");
+    EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
 }
 
 TEST_F(SampleScenesEnteredTest, InTheLivingRoomOfChapterFiveEveryHotspotIsPickedAtItsCentre)
@@ -204,7 +133,7 @@ TEST_F(SampleScenesEnteredTest, InTheLivingRoomOfChapterFiveEveryHotspotIsPicked
     ASSERT_EQ(m_scene->m_iNumCharacters, 3);
     ASSERT_NE(m_scene->m_iActiveCharacter, -1);
     EXPECT_GT(ClickableObjects(*m_scene).size(), 8u);
-    EXPECT_EQ(Covered(*m_scene), "");
+    EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
 }
 
 TEST_F(SampleScenesEnteredTest, EveryHandlerWalksTheHeroineToAPlaceInFrontOfItsHotspot)
@@ -243,15 +172,15 @@ TEST_F(SampleScenesEnteredTest, EveryHandlerWalksTheHeroineToAPlaceInFrontOfItsH
         }
         if (iWaypoint < 0)
             continue;
-        ASSERT_LT(iWaypoint, scene.m_iNumLocators) << NameOf(*hotspot);
+        ASSERT_LT(iWaypoint, scene.m_iNumLocators) << ObjectNameOf(hotspot);
         // Her feet stand beside or below the hotspot on the screen, not far
         // from it, and at most a little behind its top.
         const CoreFxVec feet = scene.m_oCamera.ProjectToScreen(scene.m_vLocators[iWaypoint].m_vPosition);
         const SceneRect& box = hotspot->m_oBox;
-        const CoreFxVec2 centre = CentreOf(*hotspot);
+        const CoreFxVec2 centre = ClickPointOf(*hotspot);
         EXPECT_TRUE(feet.x >= box.xMin - 28 * FX && feet.x <= box.xMax + 28 * FX && feet.y >= box.yMin - 24 * FX &&
                     std::abs(feet.y - centre.y) <= 96 * FX)
-            << NameOf(*hotspot) << ": waypoint " << iWaypoint << " at (" << feet.x / FX << ", " << feet.y / FX
+            << ObjectNameOf(hotspot) << ": waypoint " << iWaypoint << " at (" << feet.x / FX << ", " << feet.y / FX
             << ") for the hotspot at (" << centre.x / FX << ", " << centre.y / FX << ")";
         ++checked;
     }
