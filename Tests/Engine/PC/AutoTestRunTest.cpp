@@ -1,5 +1,5 @@
-// The recorded play-through of the sample content, replayed by the real
-// program headless under "-autotest".
+// The recorded play-through of the sample content, replayed by the game
+// headless as the program runs it under "-autotest", with unpaced frames.
 #include "Managers/Common/SaveFileLayout.h"
 #include "ScriptEngine/common/AutoTestRecording.h"
 #include "Support/Files.h"
@@ -43,7 +43,7 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItse
     folder.WriteFile(AUTOTEST_RECORDING_FILE, std::string(recording.begin(), recording.end()));
 
     // Nobody closes the game: it ends by itself, or the test fails on time.
-    const pid_t game = TestSupport::StartGame(folder, "autotest", {"-autotest"});
+    const pid_t game = TestSupport::StartAutoTestRun(folder, "autotest");
     ASSERT_EQ(TestSupport::WaitForExit(game, 120s), 0) << ReadFileText(folder / "autotest.out");
 
     const std::string log = ReadFileText(folder / "log.txt");
