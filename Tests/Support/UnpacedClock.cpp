@@ -2,7 +2,9 @@
 
 namespace TestSupport {
 
-UnpacedClock::UnpacedClock() : m_start(m_real.Counter()) { }
+UnpacedClock::UnpacedClock() : m_start(m_real.Counter())
+{
+}
 
 uint64_t UnpacedClock::Counter()
 {
