@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -36,8 +37,23 @@ TEST(TexelOpacityTest, OnlyLevelsWithoutATranslucentTexelAreOpaque)
     dxt3[5] = 0xF0;
     EXPECT_FALSE(AreTexelsOpaque(D3DFMT_DXT3, dxt3));
 
-    // Interpolated alpha is not looked into.
-    EXPECT_FALSE(AreTexelsOpaque(D3DFMT_DXT5, std::vector<uint8_t>(16, 0xFF)));
+    // DXT5: each texel's index into the two end points, the values between
+    // them, and (when the first point is not above the second) 0 and 255.
+    std::vector<uint8_t> dxt5(16, 0);
+    dxt5[0] = 0xFF; // every index 0: the first point
+    EXPECT_TRUE(AreTexelsOpaque(D3DFMT_DXT5, dxt5));
+    dxt5[2] = 0x01; // one texel on the second point, 0
+    EXPECT_FALSE(AreTexelsOpaque(D3DFMT_DXT5, dxt5));
+    dxt5[1] = 0xFF; // both points 255: 0 to 5 and 7 are opaque, 6 is 0
+    std::fill(dxt5.begin() + 2, dxt5.begin() + 8, 0xFF);
+    EXPECT_TRUE(AreTexelsOpaque(D3DFMT_DXT5, dxt5));
+    dxt5[7] = 0xDF; // the last texel's index 6
+    EXPECT_FALSE(AreTexelsOpaque(D3DFMT_DXT5, dxt5));
+    dxt5 = std::vector<uint8_t>(16, 0);
+    dxt5[0] = 0xFF;
+    dxt5[1] = 0xFE;
+    dxt5[2] = 0x02; // first point above the second: index 2 lies between
+    EXPECT_FALSE(AreTexelsOpaque(D3DFMT_DXT5, dxt5));
 }
 
 } // namespace
