@@ -1,6 +1,7 @@
 #include "Support/GameProcess.h"
 
 #include "Support/Files.h"
+#include "Support/UnpacedClock.h"
 #include "Support/WatchedGraphics.h"
 
 #include "Common/TwGame.h"
@@ -53,6 +54,15 @@ void EnterHeadlessChild(const TempDir& folder, const std::string& output, const 
     _exit(started ? 0 : 1);
 }
 
+// The same on a clock whose sleeps return at once: the frames follow each
+// other as fast as the game can make them, each 16 ms of game time.
+[[noreturn]] void RunUnpacedGame()
+{
+    UnpacedClock clock;
+    Platform::SetClock(&clock);
+    RunGame();
+}
+
 } // namespace
 
 pid_t StartGame(const TempDir& folder, const std::string& name, const std::vector<std::string>& arguments,
@@ -90,7 +100,20 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
         return child;
     EnterHeadlessChild(folder, output, "dummy");
     Platform::SetInputDevices(&devices);
-    RunGame();
+    RunUnpacedGame();
+}
+
+pid_t StartAutoTestRun(const TempDir& folder, const std::string& name)
+{
+    const std::string output = (folder / (name + ".out")).string();
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    EnterHeadlessChild(folder, output, "dummy");
+    // What the "-autotest" switch sets.
+    TwGame::s_bAutoTest = true;
+    TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
+    RunUnpacedGame();
 }
 
 pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play)

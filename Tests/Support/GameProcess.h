@@ -20,8 +20,12 @@ pid_t StartGame(const TempDir& folder, const std::string& name, const std::vecto
 
 // Runs the game's start-up, main loop and shutdown, as the program does, in
 // a child of the test process in folder, its input played from devices; its
-// log goes to folder/log.txt.
+// log goes to folder/log.txt. The frames are not paced (UnpacedClock.h).
 pid_t StartGameWithInput(const TempDir& folder, const std::string& name, ScriptedInputDevices& devices);
+
+// The same as the program under "-autotest", which plays the recording in
+// folder by itself, with unpaced frames.
+pid_t StartAutoTestRun(const TempDir& folder, const std::string& name);
 
 // The same with the real SDL input devices, played by the script through SDL
 // events, on the script's clock and on OpenGL that hands it each frame.

@@ -161,6 +161,9 @@ public:
     // Frame timing.
     int32_t m_iLastClock = 0;
     uint64_t m_uGameClock = 0;
+    // A 16 ms frame read as 15 was counted as 16: the next longer reading
+    // counts one millisecond less.
+    bool m_bClockMillisecondOwed = false;
     // Languages (GameLanguages.h).
     int32_t m_iSystemLanguage = 0;
     int32_t m_iGameLanguage = 0;

@@ -66,7 +66,20 @@ uint32_t TwGame::AdvanceFrameTime()
         static_cast<int32_t>(static_cast<uint32_t>(reading) - static_cast<uint32_t>(m_iLastClock));
     m_iLastClock = reading;
 
-    const uint32_t frameTime = ScaleFrameTime(ClampFrameTime(milliseconds), m_iSpeedShift);
+    // The clock counts whole milliseconds, so a frame paced to 16 ms now and
+    // then reads as 15 and a later one as 17. The millisecond that the clamp
+    // adds to the short reading is taken off the long one, so that the game
+    // clock keeps to the wall clock.
+    int32_t measured = milliseconds;
+    if (milliseconds == int32_t(MIN_FRAME_TIME) - 1) {
+        m_bClockMillisecondOwed = true;
+    } else if (m_bClockMillisecondOwed && milliseconds > int32_t(MIN_FRAME_TIME) &&
+               milliseconds < int32_t(MAX_FRAME_TIME)) {
+        --measured;
+        m_bClockMillisecondOwed = false;
+    }
+
+    const uint32_t frameTime = ScaleFrameTime(ClampFrameTime(measured), m_iSpeedShift);
     m_uGameClock += frameTime;
     return frameTime;
 }

@@ -12,7 +12,7 @@ void FakeClock::SleepUntil(uint64_t deadline)
 {
     m_deadlines.push_back(deadline);
     if (deadline > m_nanoseconds)
-        m_nanoseconds = deadline;
+        m_nanoseconds = deadline + m_wakeUpLateness;
 }
 
 int32_t FakeClock::WallClockMilliseconds()

@@ -17,6 +17,9 @@ public:
     int64_t CalendarSeconds() override { return m_calendarSeconds; }
 
     void AdvanceMilliseconds(double milliseconds);
+    // Every sleep until a deadline wakes this much after it, as a busy
+    // system wakes a sleeping thread late.
+    void SetWakeUpLateness(double milliseconds) { m_wakeUpLateness = static_cast<uint64_t>(milliseconds * 1e6); }
     void SetCalendarSeconds(int64_t seconds) { m_calendarSeconds = seconds; }
     const std::vector<uint32_t>& Sleeps() const { return m_sleeps; }
     // The deadlines slept until, in counter units.
@@ -25,6 +28,7 @@ public:
 private:
     uint64_t m_nanoseconds = 0;
     int64_t m_calendarSeconds = 0;
+    uint64_t m_wakeUpLateness = 0;
     std::vector<uint32_t> m_sleeps;
     std::vector<uint64_t> m_deadlines;
 };

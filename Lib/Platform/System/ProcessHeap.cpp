@@ -1,6 +1,7 @@
 #include "System/ProcessHeap.h"
 
 #include <cstdlib>
+#include <malloc.h>
 
 namespace Platform {
 
@@ -12,6 +13,14 @@ void* ProcessHeapAlloc(size_t size)
 void ProcessHeapFree(void* pointer)
 {
     std::free(pointer);
+}
+
+void KeepLargeBlocksInProcessHeap()
+{
+    constexpr int MMAP_THRESHOLD = 32 * 1024 * 1024; // the C library's largest
+    constexpr int TRIM_THRESHOLD = 64 * 1024 * 1024;
+    mallopt(M_MMAP_THRESHOLD, MMAP_THRESHOLD);
+    mallopt(M_TRIM_THRESHOLD, TRIM_THRESHOLD);
 }
 
 } // namespace Platform

@@ -16,6 +16,8 @@ namespace {
 Platform::FakeClock* s_pClock = nullptr;
 int s_iPumpsBeforeClose = 0;
 int s_iPumps = 0;
+// The frame work each pump stands for, by pump.
+double (*s_pPumpWork)(int pump) = nullptr;
 
 // A window whose every pump stands for 4.6 ms of frame work, and which is
 // closed on a chosen pump.
@@ -31,7 +33,7 @@ public:
     bool Exists() const override { return true; }
     void PumpMessages() override
     {
-        s_pClock->AdvanceMilliseconds(4.6);
+        s_pClock->AdvanceMilliseconds(s_pPumpWork ? s_pPumpWork(s_iPumps) : 4.6);
         if (++s_iPumps == s_iPumpsBeforeClose) {
             SDL_Event quit {};
             quit.type = SDL_QUIT;
@@ -62,6 +64,7 @@ protected:
     {
         s_pClock = &m_clock;
         s_iPumps = 0;
+        s_pPumpWork = nullptr;
         Platform::SetClock(&m_clock);
         Platform::SetWindowFactory(MakeCountdownWindow);
         g_pCoreApp = new CoreApp();
@@ -122,6 +125,24 @@ TEST_F(MainLoopTest, AutoTestRunsTheGameClockFourTimesFaster)
     game.ShutdownStates();
     capture.Take();
     EXPECT_EQ(game.m_uGameClock, 3u * 64u);
+}
+
+TEST_F(MainLoopTest, OverTenSecondsTheGameClockKeepsToTheWallClock)
+{
+    // Work and late wake-ups that make the whole-millisecond clock read the
+    // 16 ms frames now as 15, now as 17.
+    s_iPumpsBeforeClose = 601;
+    s_pPumpWork = [](int pump) { return 0.1 + (pump * 13 % 17) / 10.0; };
+    m_clock.SetWakeUpLateness(0.05);
+    TwGame game;
+    TestSupport::LogCapture capture;
+    game.MainLoop();
+    game.ShutdownStates();
+    capture.Take();
+
+    const double wallMs = m_clock.Counter() / 1e6;
+    EXPECT_NEAR(wallMs / 600, 16.0, 0.01);
+    EXPECT_NEAR(double(game.m_uGameClock), wallMs, wallMs * 0.001);
 }
 
 TEST(TwGameProfilerTest, StartUpNamesTheGameSections)

@@ -1,6 +1,7 @@
 #include "Managers/Common/ScriptManager.h"
 
 #include "Common/GameInterface.h"
+#include "Common/ProfileSections.h"
 #include "Common/SceneIds.h"
 #include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
@@ -9,6 +10,7 @@
 #include "Managers/Common/ScriptGameLink.h"
 #include "Managers/Common/ScriptSceneLink.h"
 #include "Managers/Common/ScriptStateLink.h"
+#include "Profiler/CoreProfiler.h"
 #include "System/Clock.h"
 
 // A failed check whose condition the log shows in the recorded event's terms,
@@ -75,7 +77,11 @@ void ScriptManager::AutoTest_Update()
     // it (the talk screen takes the dialog choices), and the game is idle
     // again after it.
     Platform::Clock& oClock = Platform::GetClock();
-    m_oAutoTestFrameTimes.MarkFrame(oClock.Counter(), oClock.CounterFrequency());
+    const Core::CoreProfiler& oProfiler = Core::CoreProfiler::GetInstance();
+    const Core::CoreProfiler::Frame& oLastFrame = oProfiler.GetFrame(oProfiler.LastCompleteFrame());
+    m_oAutoTestFrameTimes.MarkFrame({oProfiler.FrameCount(), oClock.Counter(), oClock.CounterFrequency(),
+                                     oLastFrame.m_vSections[PROFILE_UPDATE].m_iTime,
+                                     oLastFrame.m_vSections[PROFILE_RENDER].m_iTime});
     if (!IsAutoTestReady())
         return;
     if (PeekAutoTestEvent() == nullptr) {

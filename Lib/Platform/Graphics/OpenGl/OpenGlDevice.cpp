@@ -2,6 +2,7 @@
 
 #include "Graphics/OpenGl/OpenGlMapping.h"
 #include "Graphics/OpenGl/OpenGlTexture.h"
+#include "Graphics/RenderStates.h"
 
 #include <algorithm>
 #include <cstring>
@@ -211,9 +212,10 @@ DeviceTexture* OpenGlDevice::MakeTexture(uint64_t id, uint32_t width, uint32_t h
     return new OpenGlTexture(this, id, width, height, levels, format, usage, pool);
 }
 
-void OpenGlDevice::ConvertVertices(const DrawCall& call, const VertexLayout& layout)
+bool OpenGlDevice::ConvertVertices(const DrawCall& call, const VertexLayout& layout)
 {
     m_vertices.resize(size_t(call.firstVertex) + call.vertexCount);
+    uint8_t alphas = 0xFF;
     for (uint32_t i = call.firstVertex; i < call.firstVertex + call.vertexCount; ++i) {
         const uint8_t* source = call.vertices + size_t(i) * call.stride;
         GlVertex& target = m_vertices[i];
@@ -241,18 +243,67 @@ void OpenGlDevice::ConvertVertices(const DrawCall& call, const VertexLayout& lay
         target.color[1] = uint8_t(color >> 8);
         target.color[2] = uint8_t(color);
         target.color[3] = uint8_t(color >> 24);
+        alphas &= target.color[3];
         if (layout.texCoordOffset >= 0)
             std::memcpy(target.texCoord, source + layout.texCoordOffset, sizeof target.texCoord);
         else
             target.texCoord[0] = target.texCoord[1] = 0.0f;
     }
+    return alphas == 0xFF;
+}
+
+bool OpenGlDevice::DrawsOpaquePixels(const VertexLayout& layout, bool opaqueVertices) const
+{
+    // Lit vertices take their alpha from the material.
+    const uint32_t* states = m_state.renderStates;
+    if (states[D3DRS_LIGHTING] != 0 && !layout.pretransformed)
+        return false;
+    const uint32_t* stage = m_state.stageStates[0];
+    const OpenGlTexture* texture = static_cast<const OpenGlTexture*>(m_state.textures[0]);
+    const bool texturing = texture && stage[D3DTSS_COLOROP] != D3DTOP_DISABLE;
+    // The sources as the combiner reads them (ApplyTexturing).
+    auto opaqueSource = [&](uint32_t argument) {
+        switch (argument & 0x7) {
+        case D3DTA_TEXTURE: return texture && texture->IsOpaque();
+        case D3DTA_TFACTOR: return (states[D3DRS_TEXTUREFACTOR] >> 24) == 0xFF;
+        default: return opaqueVertices;
+        }
+    };
+    if (!texturing)
+        return opaqueVertices;
+    switch (stage[D3DTSS_ALPHAOP]) {
+    case D3DTOP_DISABLE: return opaqueVertices;
+    case D3DTOP_SELECTARG1: return opaqueSource(stage[D3DTSS_ALPHAARG1]);
+    case D3DTOP_SELECTARG2: return opaqueSource(stage[D3DTSS_ALPHAARG2]);
+    case D3DTOP_MODULATE: return opaqueSource(stage[D3DTSS_ALPHAARG1]) && opaqueSource(stage[D3DTSS_ALPHAARG2]);
+    default: return false;
+    }
+}
+
+void OpenGlDevice::ApplyBlending(bool opaquePixels)
+{
+    // Source alpha over the target: with alpha 1 that is the source itself,
+    // which the driver writes without reading the target.
+    const uint32_t* states = m_state.renderStates;
+    const bool copies =
+        opaquePixels && states[D3DRS_SRCBLEND] == D3DBLEND_SRCALPHA && states[D3DRS_DESTBLEND] == D3DBLEND_INVSRCALPHA;
+    const bool blending = states[D3DRS_ALPHABLENDENABLE] != 0 && !copies;
+    if (m_bBlendingKnown && blending == m_bBlending)
+        return;
+    if (blending)
+        glEnable(GL_BLEND);
+    else
+        glDisable(GL_BLEND);
+    m_bBlending = blending;
+    m_bBlendingKnown = true;
 }
 
 GraphicsResult OpenGlDevice::Draw(const DrawCall& call)
 {
     const VertexLayout layout = DescribeVertexFormat(m_state.fvf);
-    ConvertVertices(call, layout);
+    const bool opaqueVertices = ConvertVertices(call, layout);
     ApplyState(layout);
+    ApplyBlending(DrawsOpaquePixels(layout, opaqueVertices));
 
     const GlVertex* base = m_vertices.data();
     glVertexPointer(4, GL_FLOAT, sizeof(GlVertex), base->position);

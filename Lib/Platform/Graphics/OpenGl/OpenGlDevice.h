@@ -53,7 +53,13 @@ private:
                                uint32_t format, uint32_t pool) override;
 
     bool MakeBackBuffer(const PresentParameters& parameters);
-    void ConvertVertices(const DrawCall& call, const VertexLayout& layout);
+    // Converts the call's vertices; true when every one of them is opaque.
+    bool ConvertVertices(const DrawCall& call, const VertexLayout& layout);
+    // Whether the draw's every pixel comes out with alpha 1, so that
+    // blending by source alpha would only copy it.
+    bool DrawsOpaquePixels(const VertexLayout& layout, bool opaqueVertices) const;
+    // Blending as the states ask for it, off where it would change nothing.
+    void ApplyBlending(bool opaquePixels);
 
     // Hands the states that changed since the last draw to OpenGL.
     void ApplyState(const VertexLayout& layout);
@@ -84,6 +90,9 @@ private:
     // draw does not set the combiner, so it is tracked apart from m_applied.
     uint32_t m_vCombinerStage[TEXTURE_STAGE_STATE_COUNT] = {};
     bool m_bCombinerValid = false;
+    // Whether OpenGL blends, once known.
+    bool m_bBlending = false;
+    bool m_bBlendingKnown = false;
 
     std::vector<GlVertex> m_vertices;
 };

@@ -142,8 +142,6 @@ void OpenGlDevice::ApplyRenderStates(bool all)
         Enable(GL_ALPHA_TEST, now[D3DRS_ALPHATESTENABLE] != 0);
     if (anyChanged({D3DRS_ALPHAFUNC, D3DRS_ALPHAREF}))
         glAlphaFunc(GlCompareFunction(now[D3DRS_ALPHAFUNC]), float(now[D3DRS_ALPHAREF] & 0xFF) / 255.0f);
-    if (changed(D3DRS_ALPHABLENDENABLE))
-        Enable(GL_BLEND, now[D3DRS_ALPHABLENDENABLE] != 0);
     if (anyChanged({D3DRS_SRCBLEND, D3DRS_DESTBLEND}))
         glBlendFunc(GlBlendFactor(now[D3DRS_SRCBLEND]), GlBlendFactor(now[D3DRS_DESTBLEND]));
     if (changed(D3DRS_STENCILENABLE))

@@ -3,6 +3,7 @@
 #include "Graphics/OpenGl/OpenGlDevice.h"
 #include "Graphics/OpenGl/OpenGlMapping.h"
 #include "Graphics/RenderStates.h"
+#include "Graphics/TexelOpacity.h"
 
 namespace Platform {
 
@@ -48,6 +49,11 @@ void OpenGlTexture::OnLevelWritten(uint32_t level)
 void OpenGlTexture::Upload(uint32_t level)
 {
     const TextureLevels::Level& source = m_levels.At(level);
+    const uint32_t levelBit = level < 32 ? 1u << level : 0u;
+    if (AreTexelsOpaque(m_levels.Format(), source.bytes))
+        m_uTranslucentLevels &= ~levelBit;
+    else
+        m_uTranslucentLevels |= levelBit;
     m_pGlDevice->BeginTextureUpload(m_uName);
     if (IsBlockCompressedFormat(m_levels.Format())) {
         m_pGlDevice->Functions().compressedTexImage2D(GL_TEXTURE_2D, GLint(level), CompressedFormat(m_levels.Format()),

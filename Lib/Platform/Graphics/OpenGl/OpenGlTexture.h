@@ -19,6 +19,8 @@ public:
     // Sets the filtering and addressing of the bound texture, when they
     // differ from what it has.
     void ApplySampler(const uint32_t* samplerStates);
+    // Whether every texel of every level is opaque, as last sent.
+    bool IsOpaque() const { return m_uTranslucentLevels == 0; }
 
 private:
     void OnLevelWritten(uint32_t level) override;
@@ -28,6 +30,8 @@ private:
     GLuint m_uName = 0;
     uint32_t m_appliedSampler[4] = {0, 0, 0, 0};
     bool m_bSamplerApplied = false;
+    // One bit per level that holds a texel that is not fully opaque.
+    uint32_t m_uTranslucentLevels = 0;
 };
 
 } // namespace Platform

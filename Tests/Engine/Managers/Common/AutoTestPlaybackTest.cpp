@@ -1,11 +1,13 @@
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 
 #include "ContentBuilder/AutoTestSource.h"
+#include "Common/ProfileSections.h"
 #include "Common/TwGame.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/TalkScreenServices.h"
 #include "Managers/Common/ScriptAutoTestLink.h"
 #include "ScriptEngine/common/AutoTestRecording.h"
+#include "Profiler/CoreProfiler.h"
 #include "ScriptEngine/common/ScriptIds.h"
 #include "System/Clock.h"
 #include "Support/ScopedService.h"
@@ -136,8 +138,14 @@ protected:
     // Frames, with every scene fade-out over in the frame after it starts.
     void RunFrames(int iFrames)
     {
+        // The profiler's frames and update pass, as the main loop runs them.
+        Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
         for (int frame = 0; frame < iFrames; ++frame) {
+            profiler.NextFrame();
+            profiler.Start(PROFILE_UPDATE);
             manager.Update(16);
+            profiler.Stop(PROFILE_UPDATE);
+            profiler.EndFrame();
             if (states.IsFadeRunning(GlobalFade::OutToBlack)) {
                 states.FinishFade(GlobalFade::OutToBlack);
                 states.StopFade(GlobalFade::OutToBlack);
@@ -255,15 +263,18 @@ TEST_F(AutoTestPlaybackTest, TheTalkScreenTakesDialogChoicesAndPlaybackStopsWhen
     EXPECT_EQ(manager.GetAutoTestIndex(), 2);
     EXPECT_EQ(g_VarManager.GetInt(LOOKS), 1);
 
-    // Timed frames from the first mark until the records ran out, then one report.
+    // Timed frames from the first mark until the records ran out, then one
+    // report. Each reading of the clock moves it 2 ms on: five a frame, two of
+    // them bracketing the update pass.
     const AutoTestFrameTimes& times = manager.GetAutoTestFrameTimes();
     EXPECT_TRUE(times.IsReported());
     EXPECT_GT(times.GetNbFrames(), 0);
-    EXPECT_DOUBLE_EQ(times.GetMedianMilliseconds(), 2.0);
-    EXPECT_DOUBLE_EQ(times.GetWorstMilliseconds(), 2.0);
+    EXPECT_DOUBLE_EQ(times.GetMedianMilliseconds(), 10.0);
+    EXPECT_DOUBLE_EQ(times.GetWorstMilliseconds(), 10.0);
     const std::string log = TakeLog();
     const std::string report = "AutoTest: 2 events played in " + std::to_string(times.GetNbFrames()) +
-                               " frames; frame time median 2.00 ms, worst 2.00 ms\n";
+                               " frames; frame time median 10.00 ms, worst 10.00 ms; work per frame median 4.00 ms, "
+                               "99th percentile 4.00 ms (update 4.00 ms, render 0.00 ms)\n";
     // The run ends by itself, once.
     EXPECT_NE(log.find(report + "AutoTest: the recording is over, the game ends\n"), std::string::npos) << log;
     EXPECT_TRUE(game.m_bQuit);
@@ -294,27 +305,42 @@ TEST_F(AutoTestPlaybackTest, ARunEndedBeforeItsRecordingIsOverReportsTheFramesOf
     EXPECT_EQ(TakeLog(), "");
 }
 
-TEST(AutoTestFrameTimesTest, MedianAndWorstOfTheMarkedFrames)
+TEST(AutoTestFrameTimesTest, OnlyFramesThatFollowEachOtherCountWithTheWorkOfTheFrameBefore)
 {
     struct Case {
-        std::vector<uint64_t> marks;
+        std::vector<std::pair<uint64_t, uint64_t>> marks; // frame number, counter
         double median;
         double worst;
     };
     const Case cases[] = {
         {{}, 0.0, 0.0},
-        {{5}, 0.0, 0.0},                // one mark is no frame yet
-        {{0, 10, 40, 45}, 10.0, 30.0},  // frames 10, 30, 5
-        {{0, 4, 8, 20, 21}, 4.0, 12.0}, // frames 4, 4, 12, 1: the upper median
-        {{100, 50, 60}, 10.0, 10.0},    // a counter going back counts no frame
+        {{{1, 5}}, 0.0, 0.0},                                    // one mark is no frame yet
+        {{{1, 0}, {2, 10}, {3, 40}, {4, 45}}, 10.0, 30.0},       // frames 10, 30, 5
+        {{{1, 0}, {2, 4}, {3, 8}, {4, 20}, {5, 21}}, 4.0, 12.0}, // frames 4, 4, 12, 1: the upper median
+        {{{1, 100}, {2, 50}, {3, 60}}, 10.0, 10.0},              // a counter going back counts no frame
+        // A movie's 3,000 ms between two marks is no frame of the replay.
+        {{{1, 0}, {2, 16}, {190, 3016}, {191, 3032}}, 16.0, 16.0},
     };
     for (const Case& c : cases) {
         AutoTestFrameTimes times;
-        for (uint64_t mark : c.marks)
-            times.MarkFrame(mark, 1000);
+        for (const auto& [frame, counter] : c.marks)
+            times.MarkFrame({frame, counter, 1000, 0, 0});
         EXPECT_DOUBLE_EQ(times.GetMedianMilliseconds(), c.median) << c.marks.size();
         EXPECT_DOUBLE_EQ(times.GetWorstMilliseconds(), c.worst) << c.marks.size();
     }
+
+    // 200 frames of 1 ms work and two of 9 ms: the 99th percentile is
+    // the slow frames' when there are three.
+    AutoTestFrameTimes times;
+    times.MarkFrame({1, 0, 1000, 0, 0});
+    for (uint64_t frame = 2; frame < 202; ++frame)
+        times.MarkFrame({frame, frame * 16, 1000, 1, 0});
+    EXPECT_DOUBLE_EQ(times.GetWorkPercentile99Milliseconds(), 1.0);
+    times.MarkFrame({202, 202 * 16, 1000, 2, 7});
+    times.MarkFrame({203, 203 * 16, 1000, 8, 1});
+    times.MarkFrame({204, 204 * 16, 1000, 3, 6});
+    EXPECT_DOUBLE_EQ(times.GetWorkPercentile99Milliseconds(), 9.0);
+    EXPECT_DOUBLE_EQ(times.GetMedianWorkMilliseconds(), 1.0);
 }
 
 TEST(AutoTestTalkScreenTest, TheTalkScreenTakesItsAnswersFromTheGamesRecording)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL_opengl.h>
+
 #include <cstring>
 #include <memory>
 
@@ -390,4 +392,49 @@ TEST_F(OpenGlDeviceTest, MultisampledBackBufferSmoothsEdges)
             ++partial;
     }
     EXPECT_GT(partial, 0);
+}
+
+TEST_F(OpenGlDeviceTest, SourceAlphaBlendingIsLeftOutOnlyWhereEveryPixelIsOpaque)
+{
+    // Blue under everything, then red quads blended by their alpha.
+    ScreenRectangle(0, 0, 64, 64, 0xFF0000FF);
+    uint32_t pixels[4] = {0xFFFF0000, 0xFFFF0000, 0xFFFF0000, 0xFFFF0000};
+    GraphicsTexture* texture = MakeTexture(D3DFMT_A8R8G8B8, 2, 2, pixels);
+    m_device->SetTexture(0, texture);
+    m_device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+    m_device->SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
+    m_device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    m_device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+
+    // Opaque texels and vertices: the draw only copies, unblended.
+    ScreenRectangle(0, 0, 8, 8, 0xFFFFFFFF);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    // Translucent vertices blend.
+    ScreenRectangle(10, 0, 18, 8, 0x80FFFFFF);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    // So does a texture once a texel of it is written translucent (the
+    // bottom-right one: the quad samples it in its bottom-right quarter).
+    pixels[3] = 0x00FF0000;
+    LockedRect locked;
+    ASSERT_EQ(texture->LockRect(0, &locked, 0), D3D_OK);
+    std::memcpy(locked.bits, pixels, 8);
+    std::memcpy(static_cast<uint8_t*>(locked.bits) + locked.pitch, pixels + 2, 8);
+    ASSERT_EQ(texture->UnlockRect(0), D3D_OK);
+    m_device->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_POINT);
+    m_device->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_POINT);
+    ScreenRectangle(20, 0, 28, 8, 0xFFFFFFFF);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    // Another blend than by source alpha is never left out.
+    m_device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
+    m_device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG2);
+    ScreenRectangle(30, 0, 38, 8, 0xFFFFFFFF);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+
+    const RgbaImage image = Picture();
+    EXPECT_EQ(image.At(4, 4), 0xFF0000FFu);
+    EXPECT_TRUE(image.At(14, 4) == 0x80007FFFu || image.At(14, 4) == 0x7F0080FFu) << std::hex << image.At(14, 4);
+    EXPECT_EQ(image.At(21, 1), 0xFF0000FFu);
+    EXPECT_EQ(image.At(26, 6), 0x0000FFFFu);
+    EXPECT_EQ(image.At(34, 4), 0xFF00FFFFu);
+    delete texture;
 }

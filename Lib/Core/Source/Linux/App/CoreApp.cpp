@@ -41,10 +41,13 @@ bool CoreApp::Update()
         const uint64_t deadline = m_uLastPacingPoint + MIN_FRAME_MS * clock.CounterFrequency() / 1000u;
         if (now < deadline) {
             clock.SleepUntil(deadline);
-            // The next frame is measured from the wake-up, so that no frame
-            // is shorter than 16 ms even after a late wake-up.
-            m_uLastPacingPoint = clock.Counter();
+            // The next deadline counts from this one, not from the wake-up:
+            // a late wake-up then shortens the next sleep instead of making
+            // every frame a little longer than 16 ms.
+            m_uLastPacingPoint = deadline;
         } else {
+            // A frame that overran its deadline does not sleep, and the
+            // frames after it are not shortened to catch up.
             m_uLastPacingPoint = now;
         }
     }

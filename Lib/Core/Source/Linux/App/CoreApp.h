@@ -26,8 +26,9 @@ public:
     void DestroyAppWindow();
 
     // Paces the frame to at least 16 ms after the last pacing point (sleeping
-    // until that deadline), then dispatches every waiting message; false
-    // (without pumping) once the quit flag is set.
+    // until that deadline, which becomes the next pacing point), then
+    // dispatches every waiting message; false (without pumping) once the
+    // quit flag is set.
     bool Update();
 
     // The window procedure: close, activation, cursor and system keys.

@@ -29,6 +29,7 @@ void CoreSystem::CreateMainHeap(uint32_t iSize)
 
 void CoreSystem::Initialize(bool fullScreen)
 {
+    Platform::KeepLargeBlocksInProcessHeap();
     CreateMainHeap(MAIN_HEAP_SIZE);
 
     g_pCoreApp = new CoreApp();

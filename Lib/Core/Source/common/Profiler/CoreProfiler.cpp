@@ -86,6 +86,7 @@ int CoreProfiler::GetFreeChunk(int iCurrentContext)
 void CoreProfiler::NextFrame()
 {
     m_iCurrentFrame = (m_iCurrentFrame + 1) % MAX_PROFILE_FRAME;
+    ++m_uFrameCount;
     Frame& frame = m_vProfileHistory[m_iCurrentFrame];
     frame.m_iStartTicks = GetTicks();
     frame.m_freeChunkIndex = 0;

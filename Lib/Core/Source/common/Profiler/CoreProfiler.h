@@ -79,6 +79,9 @@ public:
     const Section& GetSection(int iSection) const { return m_vSections[iSection]; }
     const Frame& GetFrame(int iSlot) const { return m_vProfileHistory[iSlot]; }
     int CurrentFrame() const { return m_iCurrentFrame; }
+    // How many frames have begun, so that a reader can tell whether two
+    // frames followed each other.
+    uint64_t FrameCount() const { return m_uFrameCount; }
     int LastCompleteFrame() const { return m_iLastCompleteFrame; }
     int OpenSections() const { return m_profileStackTop; }
 
@@ -92,6 +95,7 @@ private:
     int32_t m_profileStackTop = 0;
     int32_t m_iCurrentFrame = 0;
     int32_t m_iLastCompleteFrame = 0;
+    uint64_t m_uFrameCount = 0;
 };
 
 } // namespace Core

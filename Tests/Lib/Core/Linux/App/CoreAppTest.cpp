@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <vector>
 
@@ -96,6 +97,37 @@ TEST_F(CoreAppTest, PacesFramesToTheirSixteenMillisecondDeadline)
     ASSERT_EQ(m_clock.Deadlines().size(), 4u);
     EXPECT_EQ(m_clock.Deadlines().back(), 110 * MS);
     EXPECT_TRUE(m_clock.Sleeps().empty()); // no whole-millisecond sleeps
+}
+
+TEST_F(CoreAppTest, LateWakeUpsAndUnevenWorkKeepFramesToSixteenMillisecondsOnAverage)
+{
+    constexpr int FRAMES = 600;
+    CoreApp app;
+    m_clock.SetWakeUpLateness(0.37);
+    m_clock.AdvanceMilliseconds(1.0);
+    app.Update();
+    const uint64_t start = m_clock.Counter();
+    uint64_t shortest = UINT64_MAX;
+    for (int frame = 0; frame < FRAMES; ++frame) {
+        const uint64_t wokenAt = m_clock.Counter();
+        // Work from 0.2 to 9.2 ms, never past the deadline.
+        m_clock.AdvanceMilliseconds(0.2 + (frame * 7 % 10));
+        app.Update();
+        shortest = std::min(shortest, m_clock.Counter() - wokenAt);
+    }
+    const double meanMs = double(m_clock.Counter() - start) / FRAMES / 1e6;
+    EXPECT_NEAR(meanMs, 16.0, 0.001);
+    // Only the lateness of a wake-up comes off the next frame.
+    EXPECT_GE(shortest, uint64_t(15.6e6));
+
+    // A long frame is not made up for by shorter ones after it.
+    m_clock.SetWakeUpLateness(0.0);
+    m_clock.AdvanceMilliseconds(40.0);
+    app.Update();
+    const uint64_t afterLongFrame = m_clock.Counter();
+    m_clock.AdvanceMilliseconds(1.0);
+    app.Update();
+    EXPECT_EQ(m_clock.Counter() - afterLongFrame, uint64_t(16e6));
 }
 
 TEST_F(CoreAppTest, CreatesTheWindowOfItsClass)
