@@ -284,15 +284,28 @@ TEST(GameProcessTest, StartUpEndsAtTheResourceManagerWithoutTheCommonDataPack)
 // through the common dialogs: the game cannot go on without either.
 TEST(GameProcessTest, WithoutTheStartMenuOrTheCommonDialogsTheGameEndsNamingTheFile)
 {
+    // Each file missing, or cut to its first bytes as a broken copy leaves
+    // it (0 keeps none).
     struct Case {
-        const char* removed;
+        const char* file;
+        uintmax_t kept;
         const char* line;
         const char* last;
     };
     const Case cases[] = {
-        {"scenes/bg999_start_menu.twscene.pc", "Error loading \"scenes/bg999_start_menu.twscene.pc\"\n",
+        {"scenes/bg999_start_menu.twscene.pc", 0, "Error loading \"scenes/bg999_start_menu.twscene.pc\"\n",
          "The start menu could not be loaded: the game cannot go on"},
-        {"scenes/common.dialogs.dat",
+        {"scenes/bg999_start_menu.twscene.pc", 40,
+         "SerialStream -- \"scenes/bg999_start_menu.twscene.pc\" is truncated",
+         "The start menu could not be loaded: the game cannot go on"},
+        {"scenes/bg999_start_menu.twscene.dr", 0, "Error loading \"scenes/bg999_start_menu.twscene.dr\"\n",
+         "The start menu could not be loaded: the game cannot go on"},
+        {"scenes/bg999_start_menu.twscene.dr", 3000, "data pack \"scenes/bg999_start_menu.twscene.dr\" refused: ",
+         "The start menu could not be loaded: the game cannot go on"},
+        {"scenes/common.dialogs.dat", 0,
+         "Cannot load the common dialogs \"scenes/common.dialogs.dat\": the game cannot start without them\n",
+         "Start-up failed: "},
+        {"scenes/common.dialogs.dat", 20,
          "Cannot load the common dialogs \"scenes/common.dialogs.dat\": the game cannot start without them\n",
          "Start-up failed: "},
     };
@@ -300,12 +313,16 @@ TEST(GameProcessTest, WithoutTheStartMenuOrTheCommonDialogsTheGameEndsNamingTheF
         TempDir folder;
         CopyStartUpData(folder);
         std::filesystem::copy_file(TestSupport::DataDir() / "autotest.dat", folder / "autotest.dat");
-        std::filesystem::remove(folder / c.removed);
+        if (c.kept == 0)
+            std::filesystem::remove(folder / c.file);
+        else
+            std::filesystem::resize_file(folder / c.file, c.kept);
+        const std::string what = std::string(c.file) + " cut to " + std::to_string(c.kept) + " bytes\n";
         const pid_t game = StartGame(folder, "broken", {"-autotest"});
-        ASSERT_EQ(WaitForExit(game, 30s), 1) << c.removed << "\n" << ReadFileText(folder / "broken.out");
+        ASSERT_EQ(WaitForExit(game, 30s), 1) << what << ReadFileText(folder / "broken.out");
         const std::string log = ReadFileText(folder / "log.txt");
-        EXPECT_NE(log.find(c.line), std::string::npos) << c.removed << "\n" << log;
-        EXPECT_NE(log.find(c.last), std::string::npos) << c.removed << "\n" << log;
+        EXPECT_NE(log.find(c.line), std::string::npos) << what << log;
+        EXPECT_NE(log.find(c.last), std::string::npos) << what << log;
         const std::vector<std::string> lines = Lines(ReadFileText(folder / "broken.out"));
         ASSERT_FALSE(lines.empty());
         EXPECT_NE(lines.back().find("the messages before \"Shutdown Application\" say why"), std::string::npos)
