@@ -9,6 +9,7 @@
 #include "Common/VarIds.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Engine/Scripts/Common/CoveredHotspots.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
 #include "Scene/Common/Scene.h"
@@ -51,46 +52,8 @@ bool HasContent(const SceneDesc& scene)
     return std::filesystem::exists(Id::GetScenePath(scene.m_iId));
 }
 
-// The script's scene link, handing the actor set that the script chooses and
-// the playing character on to the scene, as the game's scene manager does.
-class CastingSceneLink : public FakeSceneLink {
-public:
-    void LoadActorSet(const char* pName) override
-    {
-        FakeSceneLink::LoadActorSet(pName);
-        if (m_pScene)
-            m_pScene->LoadActorSet(pName);
-    }
-    void SetActiveCharacter(uint32_t uActorId) override
-    {
-        FakeSceneLink::SetActiveCharacter(uActorId);
-        if (m_pScene)
-            m_pScene->SetActiveCharacter(uActorId);
-    }
-    Scene* m_pScene = nullptr;
-};
-
-class EveryRegisteredSceneScriptTest : public TestSupport::SampleScenePictureTest {
+class EveryRegisteredSceneScriptTest : public SampleSceneScriptTest {
 protected:
-    void SetUp() override
-    {
-        SampleScenePictureTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        g_VarManager = VarSet {};
-        m_manager.GetNodePool().InitPool();
-        m_manager.SetSceneScriptMaker(&CreateScriptFromId);
-        m_manager.SetCommonScripts(&m_inventory, &g_oGlobalScript);
-    }
-    void TearDown() override
-    {
-        Leave();
-        m_manager.SetCommonScripts(nullptr, nullptr);
-        m_manager.GetNodePool().TermPool();
-        g_VarManager = VarSet {};
-        SampleScenePictureTest::TearDown();
-    }
-
     // Builds the scene's script into a fresh pool, alone or with the
     // inventory and system scripts behind it, in the chapter; its root.
     ScriptNodeIndex Build(const SceneDesc& scene, int32_t iChapter, bool bWithCommonScripts)
@@ -127,38 +90,12 @@ protected:
         return chapters.empty() ? std::set<int32_t> {1} : chapters;
     }
 
-    // Loads the scene and walks its script's enter actions in the chapter,
-    // as a fresh arrival with the chapter's heroine.
+    // Enters the scene afresh with the chapter's heroine: the kid leads the
+    // first chapter, the grown heroine the others.
     void Enter(const SceneDesc& scene, int32_t iChapter)
     {
-        Leave();
         g_VarManager = VarSet {};
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, scene.m_iId);
-        m_scene = std::make_unique<Scene>();
-        ASSERT_TRUE(m_scene->Initialize(scene.m_iId)) << m_log.Take();
-        m_sceneLink.m_pScene = m_scene.get();
-        // The kid leads the first chapter, the grown heroine the others.
-        m_sceneLink.m_uPlayingCharacter = Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine");
-        // As from no scene: the change needs no fade-out.
-        m_sceneLink.m_bHasScene = false;
-        m_manager.ChangeScene(scene.m_iId);
-        // Enter actions may hold the scene for a while (the world map waits
-        // 5 s in chapter 6): run until they are done, within 30 s.
-        for (int frame = 0; frame < 300 || (m_manager.IsBusy() && frame < 1900); ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-        ASSERT_TRUE(m_scene->Prepare());
-        m_scene->Update(16);
-    }
-    void Leave()
-    {
-        m_manager.TermScene();
-        if (m_scene)
-            m_scene->Shutdown();
-        m_sceneLink.m_pScene = nullptr;
-        m_scene.reset();
+        SampleSceneScriptTest::Enter(scene.m_iId, iChapter, Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine"));
     }
 
     // What the scene's handlers may name; the waypoints come from its
@@ -189,15 +126,6 @@ protected:
         return facts;
     }
 
-    TestSupport::LogCapture m_log;
-    CastingSceneLink m_sceneLink;
-    FakeStateLink m_states;
-    FakeSaveLink m_saves;
-    FakeGameLink m_game;
-    ScriptManager m_manager;
-    InventoryScript m_inventory;
-    TestSupport::FakeSceneServices m_services {&m_manager};
-    std::unique_ptr<Scene> m_scene;
     std::unique_ptr<SceneScript> m_script;
 };
 

@@ -3,15 +3,11 @@
 // chapter-5 things hidden.
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Managers/Common/ScriptManagerTestKit.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Random/CoreRandom.h"
 #include "Scene/Common/Scene.h"
-#include "Scripts/Common/GlobalScript.h"
-#include "Scripts/Common/InventoryScript.h"
-#include "Support/FakeSceneServices.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
-#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -25,40 +21,7 @@ constexpr SceneId LIVING_ROOM = 9;
 // DXT colours are 5:6:5 and drivers round a little differently.
 constexpr uint32_t TOLERANCE = 8;
 
-class LivingRoomGoldenImageTest : public TestSupport::SampleScenePictureTest {
-protected:
-    void SetUp() override
-    {
-        SampleScenePictureTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        g_VarManager = VarSet {};
-        m_manager.GetNodePool().InitPool();
-        m_manager.SetSceneScriptMaker(&CreateScriptFromId);
-        m_manager.SetCommonScripts(&m_inventory, &g_oGlobalScript);
-    }
-    void TearDown() override
-    {
-        m_manager.TermScene();
-        if (m_scene)
-            m_scene->Shutdown();
-        m_scene.reset();
-        m_manager.SetCommonScripts(nullptr, nullptr);
-        m_manager.GetNodePool().TermPool();
-        g_VarManager = VarSet {};
-        SampleScenePictureTest::TearDown();
-    }
-
-    TestSupport::LogCapture m_log;
-    FakeSceneLink m_sceneLink;
-    FakeStateLink m_states;
-    FakeSaveLink m_saves;
-    FakeGameLink m_game;
-    ScriptManager m_manager;
-    InventoryScript m_inventory;
-    TestSupport::FakeSceneServices m_services {&m_manager};
-    std::unique_ptr<Scene> m_scene;
-};
+using LivingRoomGoldenImageTest = SampleSceneScriptTest;
 
 TEST_F(LivingRoomGoldenImageTest, TheKidAndHerMotherInTheRoomOfChapterOne)
 {

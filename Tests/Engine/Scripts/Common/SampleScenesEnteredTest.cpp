@@ -8,16 +8,12 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Engine/Scripts/Common/CoveredHotspots.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "ScriptEngine/common/ScriptTreeBuilder.h"
-#include "Scripts/Common/GlobalScript.h"
-#include "Scripts/Common/InventoryScript.h"
-#include "Support/FakeSceneServices.h"
 #include "Support/LogCapture.h"
-#include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
@@ -33,85 +29,7 @@ constexpr SceneId LIVING_ROOM = 9;
 constexpr SceneId HOUSE_FRONT = 10;
 constexpr fx32 FX = FX32_ONE;
 
-// The script's scene link, handing the actor set that the script chooses and
-// the playing character on to the scene, as the game's scene manager does.
-class CastingSceneLink : public FakeSceneLink {
-public:
-    void LoadActorSet(const char* pName) override
-    {
-        FakeSceneLink::LoadActorSet(pName);
-        if (m_pScene)
-            m_pScene->LoadActorSet(pName);
-    }
-    void SetActiveCharacter(uint32_t uActorId) override
-    {
-        FakeSceneLink::SetActiveCharacter(uActorId);
-        if (m_pScene)
-            m_pScene->SetActiveCharacter(uActorId);
-    }
-    Scene* m_pScene = nullptr;
-};
-
-class SampleScenesEnteredTest : public TestSupport::SampleScenePictureTest {
-protected:
-    void SetUp() override
-    {
-        SampleScenePictureTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        g_VarManager = VarSet {};
-        m_manager.GetNodePool().InitPool();
-        m_manager.SetSceneScriptMaker(&CreateScriptFromId);
-        m_manager.SetCommonScripts(&m_inventory, &g_oGlobalScript);
-    }
-    void TearDown() override
-    {
-        Leave();
-        m_manager.SetCommonScripts(nullptr, nullptr);
-        m_manager.GetNodePool().TermPool();
-        g_VarManager = VarSet {};
-        SampleScenePictureTest::TearDown();
-    }
-
-    // Loads the scene and walks its script's enter actions in the chapter,
-    // with the variables as the test set them and the playing character.
-    void Enter(SceneId iSceneId, int32_t iChapter, uint32_t uPlayingCharacter)
-    {
-        Leave();
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, iSceneId);
-        m_scene = std::make_unique<Scene>();
-        ASSERT_TRUE(m_scene->Initialize(iSceneId)) << m_log.Take();
-        m_sceneLink.m_pScene = m_scene.get();
-        m_sceneLink.m_uPlayingCharacter = uPlayingCharacter;
-        m_manager.ChangeScene(iSceneId);
-        for (int frame = 0; frame < 300; ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-        ASSERT_FALSE(m_manager.IsBusy());
-        ASSERT_TRUE(m_scene->Prepare());
-        m_scene->Update(16);
-    }
-    void Leave()
-    {
-        m_manager.TermScene();
-        if (m_scene)
-            m_scene->Shutdown();
-        m_sceneLink.m_pScene = nullptr;
-        m_scene.reset();
-    }
-
-    TestSupport::LogCapture m_log;
-    CastingSceneLink m_sceneLink;
-    FakeStateLink m_states;
-    FakeSaveLink m_saves;
-    FakeGameLink m_game;
-    ScriptManager m_manager;
-    InventoryScript m_inventory;
-    TestSupport::FakeSceneServices m_services {&m_manager};
-    std::unique_ptr<Scene> m_scene;
-};
+using SampleScenesEnteredTest = SampleSceneScriptTest;
 
 TEST_F(SampleScenesEnteredTest, InTheLivingRoomOfChapterOneEveryHotspotIsPickedAtItsCentre)
 {
