@@ -1,8 +1,11 @@
 #pragma once
 #include "Log/CoreLog.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace TestSupport {
 
@@ -37,5 +40,8 @@ std::string LogOf(Call&& call)
     call();
     return capture.Take();
 }
+
+// Whether the texts stand in the log in this order.
+testing::AssertionResult InOrder(const std::string& log, const std::vector<std::string>& texts);
 
 } // namespace TestSupport

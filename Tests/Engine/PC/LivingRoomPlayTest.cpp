@@ -3,6 +3,7 @@
 // objects, from the start menu through the chores to the front door.
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/LogCapture.h"
 #include "Support/GoldenImage.h"
 #include "Support/PlayScript.h"
 #include "Support/StoryRecord.h"
@@ -119,17 +120,7 @@ void DoTheChores(TestSupport::PlayScript& play)
     play.WaitUntilInteractive();
 }
 
-// Whether the texts stand in the log in this order.
-testing::AssertionResult InOrder(const std::string& log, const std::vector<std::string>& texts)
-{
-    size_t at = 0;
-    for (const std::string& text : texts) {
-        at = log.find(text, at);
-        if (at == std::string::npos)
-            return testing::AssertionFailure() << "missing or out of order: \"" << text << "\"\n" << log;
-    }
-    return testing::AssertionSuccess();
-}
+using TestSupport::InOrder;
 
 TEST(LivingRoomPlayTest, ANewGameIsPlayedByMouseFromTheStartMenuThroughTheChoresOutOfTheFrontDoor)
 {

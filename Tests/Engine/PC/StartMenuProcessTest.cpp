@@ -3,6 +3,7 @@
 #include "Input/KeyCodes.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/LogCapture.h"
 #include "Support/ScriptedInputDevices.h"
 #include "Support/TestPaths.h"
 
@@ -68,17 +69,7 @@ void QuitByTheBox(TestSupport::ScriptedInputDevices& devices, int frame)
     Click(devices, frame + 2, {128, 114});
 }
 
-// Whether the texts stand in the log in this order.
-testing::AssertionResult InOrder(const std::string& log, const std::vector<std::string>& texts)
-{
-    size_t at = 0;
-    for (const std::string& text : texts) {
-        at = log.find(text, at);
-        if (at == std::string::npos)
-            return testing::AssertionFailure() << "missing or out of order: \"" << text << "\"\n" << log;
-    }
-    return testing::AssertionSuccess();
-}
+using TestSupport::InOrder;
 
 TEST(StartMenuProcessTest, ANewGameGoesFromTheStartMenuThroughTheControlsIntoTheLivingRoomAndQuitEndsTheNext)
 {
