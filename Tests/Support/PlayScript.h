@@ -57,6 +57,8 @@ public:
     void WaitForScene(const std::string& name);
     // The same, clicking away the splash logos and the movies on the way.
     void SkipToScene(const std::string& name);
+    // The same without a click: for a play that only watches.
+    void WatchForScene(const std::string& name);
     void WaitForMovie();
     void WaitUntilInteractive();
     void WaitForChoices();
@@ -91,6 +93,12 @@ public:
     void DragItemOnto(const std::string& item, const std::string& object);
     // The item dragged onto the other in the inventory, which stays open.
     void Combine(const std::string& item, const std::string& other);
+
+    // Button k (0 the first, 1 the second) of the mini-game's message box,
+    // once the box asks, clicked again now and then until the box takes it.
+    void ChooseInMiniGameBox(int32_t button);
+    // The mini-game over and the adventure on again.
+    void WaitForMiniGameEnd();
 
     // The key pressed, and released a frame later.
     void PressKey(SDL_Scancode key);
