@@ -331,6 +331,8 @@ void PlayScript::ChooseInMiniGameBox(int32_t button)
                     Fail("the box took button " + std::to_string(box->GetResult() - 1));
                 return Progress::Done;
             }
+            if (!IsMiniGameOn())
+                ReadOn();
             if (!AsksInMiniGameBox() || m_iFrame - *lastClick < READING_PAUSE)
                 return Progress::Pending;
             // A click before the box takes input is lost: the next one counts.
@@ -378,10 +380,10 @@ void PlayScript::Screenshot(const std::string& name)
     });
 }
 
-void PlayScript::RecordStory()
+void PlayScript::RecordStory(const std::string& name)
 {
-    Add("record the story", []() {
-        std::ofstream("story.txt") << StoryRecord::OfGame().Text();
+    Add("record the story into " + name, [name]() {
+        std::ofstream(name + ".txt") << StoryRecord::OfGame().Text();
         return Progress::Done;
     });
 }
