@@ -4,6 +4,7 @@
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
+#include "Scripts/Common/SceneScripts.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,10 @@ protected:
 
 TEST_F(StandInSceneScriptTest, TheSetOfThePlayingCharacterComesOnWithHerAtTheFirstPlace)
 {
-    // The flat-top hill: the kid's set in chapter 1, the grown heroine's else.
+    // The flat-top hill as its stand-in would play it: the kid's set in
+    // chapter 1, the grown heroine's else.
     constexpr int32_t HILL = 11;
+    manager.SetSceneScriptMaker([](int iSceneId) { return CreateStandInSceneScript(*Id::GetSceneDesc(iSceneId)); });
     g_VarManager = VarSet {};
     g_VarManager.SetInt(VARINT_C_PLAYING_CHARACTER, static_cast<int32_t>(KID));
     scene.m_uPlayingCharacter = KID;
