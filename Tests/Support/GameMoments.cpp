@@ -4,6 +4,7 @@
 #include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Interface/Common/InterfaceMenu.h"
+#include "MiniGame/Common/MiniGame.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/ScriptStateLink.h"
 #include "Scene/Common/Scene.h"
@@ -116,6 +117,17 @@ bool IsCarriedOver(const std::string& object)
 bool IsQuitBoxShown()
 {
     return g_bQuitBoxShown != 0;
+}
+
+bool IsMiniGameOn()
+{
+    return RunningState() == STATE_ID_MINIGAME || g_oTwGame.GetNextStateId() == STATE_ID_MINIGAME;
+}
+
+bool AsksInMiniGameBox()
+{
+    MiniGame* game = PlayedMiniGame();
+    return game && game->GetMessageBox().IsShown() && !game->GetMessageBox().IsDone();
 }
 
 } // namespace TestSupport

@@ -36,5 +36,9 @@ bool IsMenuIdle();
 bool IsCarriedOver(const std::string& object);
 // The quit box asks whether to quit.
 bool IsQuitBoxShown();
+// A mini-game runs or is on its way in, instead of the adventure.
+bool IsMiniGameOn();
+// The running mini-game's message box waits for one of its buttons.
+bool AsksInMiniGameBox();
 
 } // namespace TestSupport

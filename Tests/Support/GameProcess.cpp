@@ -103,7 +103,7 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
     RunUnpacedGame();
 }
 
-pid_t StartAutoTestRun(const TempDir& folder, const std::string& name)
+pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScript* watching)
 {
     const std::string output = (folder / (name + ".out")).string();
     const pid_t child = fork();
@@ -113,6 +113,9 @@ pid_t StartAutoTestRun(const TempDir& folder, const std::string& name)
     // What the "-autotest" switch sets.
     TwGame::s_bAutoTest = true;
     TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
+    if (watching)
+        Platform::SetGraphicsSystemFactory(
+            WatchedOpenGl([watching](Platform::GraphicsDevice& device) { watching->OnFrame(device); }));
     RunUnpacedGame();
 }
 

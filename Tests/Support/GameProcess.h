@@ -24,8 +24,10 @@ pid_t StartGame(const TempDir& folder, const std::string& name, const std::vecto
 pid_t StartGameWithInput(const TempDir& folder, const std::string& name, ScriptedInputDevices& devices);
 
 // The same as the program under "-autotest", which plays the recording in
-// folder by itself, with unpaced frames.
-pid_t StartAutoTestRun(const TempDir& folder, const std::string& name);
+// folder by itself, with unpaced frames. A watching play sees each frame on
+// OpenGL as a player's play does; it may wait and record the story, but it
+// must not act, and its clock is not the game's.
+pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScript* watching = nullptr);
 
 // The same with the real SDL input devices, played by the script through SDL
 // events, on the script's clock and on OpenGL that hands it each frame.

@@ -6,6 +6,7 @@
 #include "Graphics/GraphicsDevice.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Inventory/Common/Inventory.h"
+#include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Scene.h"
 #include "Support/GameMoments.h"
 #include "Support/StoryRecord.h"
@@ -21,6 +22,8 @@ namespace {
 
 // A minute of game time: a wait longer than that is stuck.
 constexpr int32_t WAIT_LIMIT = 60000 / CoreApp::MIN_FRAME_MS;
+// A watch lasts as long as a whole recorded run may: half an hour.
+constexpr int32_t WATCH_LIMIT = 30 * WAIT_LIMIT;
 // Frames between two clicks that read on through the talk screen.
 constexpr int32_t READING_PAUSE = 3;
 // Frames that a carried item takes from its cell to its target.
@@ -59,6 +62,13 @@ void PlayScript::AddWait(std::string text, std::function<bool()> moment)
 void PlayScript::WaitForScene(const std::string& name)
 {
     AddWait("wait for the scene " + name, [name]() { return IsSceneShown(name); });
+}
+
+void PlayScript::WatchForScene(const std::string& name)
+{
+    Add(
+        "watch for the scene " + name, [name]() { return IsSceneShown(name) ? Progress::Done : Progress::Pending; },
+        WATCH_LIMIT);
 }
 
 void PlayScript::SkipToScene(const std::string& name)
@@ -308,6 +318,38 @@ void PlayScript::Combine(const std::string& item, const std::string& other)
     Drop();
 }
 
+void PlayScript::ChooseInMiniGameBox(int32_t button)
+{
+    auto lastClick = std::make_shared<int32_t>(-READING_PAUSE);
+    Add(
+        "choose button " + std::to_string(button) + " of the mini-game box",
+        [this, button, lastClick]() {
+            MiniGame* game = PlayedMiniGame();
+            const MGMessageBox* box = game ? &game->GetMessageBox() : nullptr;
+            if (box && box->IsShown() && box->IsDone() && *lastClick > 0) {
+                if (box->GetResult() != button + 1)
+                    Fail("the box took button " + std::to_string(box->GetResult() - 1));
+                return Progress::Done;
+            }
+            if (!IsMiniGameOn())
+                ReadOn();
+            if (!AsksInMiniGameBox() || m_iFrame - *lastClick < READING_PAUSE)
+                return Progress::Pending;
+            // A click before the box takes input is lost: the next one counts.
+            if (MoveOnto(MiniGameButtonPlace(button), "button " + std::to_string(button))) {
+                ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+                *lastClick = m_iFrame;
+            }
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+}
+
+void PlayScript::WaitForMiniGameEnd()
+{
+    AddWait("wait for the mini-game to end", []() { return !IsMiniGameOn() && IsInteractive(); });
+}
+
 void PlayScript::PressKey(SDL_Scancode key)
 {
     Add(std::string("press ") + SDL_GetScancodeName(key), [this, key]() {
@@ -338,10 +380,10 @@ void PlayScript::Screenshot(const std::string& name)
     });
 }
 
-void PlayScript::RecordStory()
+void PlayScript::RecordStory(const std::string& name)
 {
-    Add("record the story", []() {
-        std::ofstream("story.txt") << StoryRecord::OfGame().Text();
+    Add("record the story into " + name, [name]() {
+        std::ofstream(name + ".txt") << StoryRecord::OfGame().Text();
         return Progress::Done;
     });
 }

@@ -57,6 +57,8 @@ public:
     void WaitForScene(const std::string& name);
     // The same, clicking away the splash logos and the movies on the way.
     void SkipToScene(const std::string& name);
+    // The same without a click: for a play that only watches.
+    void WatchForScene(const std::string& name);
     void WaitForMovie();
     void WaitUntilInteractive();
     void WaitForChoices();
@@ -92,6 +94,13 @@ public:
     // The item dragged onto the other in the inventory, which stays open.
     void Combine(const std::string& item, const std::string& other);
 
+    // Button k (0 the first, 1 the second) of the mini-game's message box,
+    // once the box asks, clicked again now and then until the box takes it;
+    // on the way the play reads on through the talk screen.
+    void ChooseInMiniGameBox(int32_t button);
+    // The mini-game over and the adventure on again.
+    void WaitForMiniGameEnd();
+
     // The key pressed, and released a frame later.
     void PressKey(SDL_Scancode key);
     // Esc, and the quit box's line that quits.
@@ -99,8 +108,8 @@ public:
 
     // The frame as shown, into "<name>.png".
     void Screenshot(const std::string& name);
-    // The story as it stands, into "story.txt".
-    void RecordStory();
+    // The story as it stands, into "<name>.txt".
+    void RecordStory(const std::string& name = "story");
 
     // The clock the played game runs on: each frame moves it on by one
     // frame's 16 ms at once, so that frames follow each other unpaced.

@@ -8,9 +8,11 @@
 #include "Interface/Common/SystemMessageBox.h"
 #include "Inventory/Common/Inventory.h"
 #include "Managers/Common/SceneManager.h"
+#include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
 #include "Screen/CoreVirtualScreen.h"
+#include "States/Common/MiniGameState.h"
 
 #include <cstring>
 
@@ -43,6 +45,12 @@ uint32_t ItemIdOf(const std::string& name)
 Scene* PlayedScene()
 {
     return dynamic_cast<Scene*>(SceneManager::GetCurrentScene());
+}
+
+MiniGame* PlayedMiniGame()
+{
+    auto* state = dynamic_cast<MiniGameState*>(g_oTwGame.GetCurrentState());
+    return state ? state->GetMiniGame() : nullptr;
 }
 
 SceneObject* FindObject(const Scene& scene, const std::string& name)
@@ -139,6 +147,18 @@ Place QuitLinePlace()
         return Place::Nowhere("the quit box is not shown");
     // Button lines are centred across the screen.
     return {{VIRTUAL_SCREEN_WIDTH / 2, SystemMessageBox::ButtonLineY(TwGame::QUIT_BUTTON)}, {}};
+}
+
+Place MiniGameButtonPlace(int32_t button)
+{
+    MiniGame* game = PlayedMiniGame();
+    if (!game || !game->GetMessageBox().IsShown())
+        return Place::Nowhere("no mini-game box is shown");
+    const MGMessageBox::Button& shown = game->GetMessageBox().GetButton(button);
+    if (!shown.m_sText)
+        return Place::Nowhere("the mini-game box has no button " + std::to_string(button));
+    const MGRectangle& box = shown.m_oRect;
+    return {Middle(box.m_fxX, box.m_fxY, box.m_fxX + box.m_fxWidth, box.m_fxY + box.m_fxHeight), {}};
 }
 
 SceneObject* PickedAt(ScreenPoint point)

@@ -3,6 +3,7 @@
 
 #include <string>
 
+class MiniGame;
 class Scene;
 class SceneObject;
 
@@ -22,6 +23,8 @@ struct Place {
 
 // The scene being played: the current scene once loaded, else null.
 Scene* PlayedScene();
+// The mini-game that runs instead of the adventure, else null.
+MiniGame* PlayedMiniGame();
 // The scene's hotspot of that name: an entity's region or shown sprite, or
 // an actor's character.
 SceneObject* FindObject(const Scene& scene, const std::string& name);
@@ -39,6 +42,9 @@ Place ChoiceRowPlace(int32_t row);
 Place PageArrowPlace(bool next);
 // The quit box's line that quits.
 Place QuitLinePlace();
+// The middle of button k (0 the first, 1 the second) of the running
+// mini-game's message box, as the box lays it out.
+Place MiniGameButtonPlace(int32_t button);
 
 // What the pointer at the point would pick in the played scene, as the
 // scene's own picking finds it.

@@ -4,6 +4,8 @@
 #include "ScriptEngine/common/AutoTestRecording.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/PlayScript.h"
+#include "Support/StoryRecord.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +45,11 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItse
     folder.WriteFile(AUTOTEST_RECORDING_FILE, std::string(recording.begin(), recording.end()));
 
     // Nobody closes the game: it ends by itself, or the test fails on time.
-    const pid_t game = TestSupport::StartAutoTestRun(folder, "autotest");
+    // A play only watches for the last scene and notes the story there.
+    TestSupport::PlayScript watch;
+    watch.WatchForScene("bg102_BO_CastilloHouseExterior");
+    watch.RecordStory();
+    const pid_t game = TestSupport::StartAutoTestRun(folder, "autotest", &watch);
     ASSERT_EQ(TestSupport::WaitForExit(game, 120s), 0) << ReadFileText(folder / "autotest.out");
 
     const std::string log = ReadFileText(folder / "log.txt");
@@ -110,6 +116,15 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItse
     EXPECT_GT(std::stod(report[5].str()), 0.0);
     EXPECT_LE(std::stod(report[5].str()), std::stod(report[6].str()));
     EXPECT_LE(std::stod(report[5].str()), std::stod(report[3].str()));
+
+    // The story where the recording ends.
+    EXPECT_EQ(ReadFileText(folder / "play.txt").find("FAILED"), std::string::npos) << ReadFileText(folder / "play.txt");
+    const TestSupport::StoryRecord story = TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt"));
+    EXPECT_EQ(story.scene, "bg102_BO_CastilloHouseExterior");
+    EXPECT_EQ(story.character, "tavrine_kid");
+    EXPECT_EQ(story.flags.count("VARBOOL_BG101_C01_CLEAN_ALL_DUST_PATCH"), 1u);
+    EXPECT_EQ(story.flags.count("VARBOOL_BG101_C01_DUSTPAN_IS_FULL"), 1u);
+    EXPECT_EQ(story.items, std::set<std::string> {"ITEM_DUSTPAN_BRUSH_FULL"});
 
     // The first start made the save file, and nothing in the recording saves:
     // it holds no game.

@@ -523,6 +523,14 @@ void SceneScript_bg101::Sweep(const DustPatch& oPatch)
     Play(KID, "g_idle_l");
     // The dialog tells whether the last patch is swept.
     Dialog(0x33A6DCA9);
+    // The last patch fills the dustpan: nothing else makes the full dustpan
+    // that the barrel outside takes, and the house chores would never end.
+    _IfMatch(Both(Both(IsTrue(VARBOOL_BG101_C01_CLEAN_ALL_DUST_PATCH), IsFalse(VARBOOL_BG101_C01_DUSTPAN_IS_FULL)),
+                  IsFalse(VARBOOL_BG102_C01_CLEAN_DUSTPAN)));
+    Take(KID, ItemNamed("ITEM_DUSTPAN_AND_BRUSH"));
+    Give(KID, ItemNamed("ITEM_DUSTPAN_BRUSH_FULL"));
+    SetBoolVar(VARBOOL_BG101_C01_DUSTPAN_IS_FULL, true);
+    _EndMatch();
     SetInteractive(oPatch.hotspot, false);
     ChoresCheck();
 }

@@ -427,6 +427,39 @@ TEST_F(LivingRoomTest, SweepingAPatchHidesItAndTheDustpanAndBrushComeBackFromThe
     }
 }
 
+TEST_F(LivingRoomTest, OnlyTheLastPatchSweptFillsTheDustpanAndOnlyOnce)
+{
+    Set(VARBOOL_BG101_C01_EVENT_FIRST_TIME);
+    Enter(1);
+    // The sweeping dialog notes the floor clean once every patch is swept.
+    dialogEffects[0x33A6DCA9] = [this] {
+        Set(VARBOOL_BG101_C01_CLEAN_ALL_DUST_PATCH, Get(VARBOOL_BG101_C01_CLEAN_DUST_PATCH_1) &&
+                                                        Get(VARBOOL_BG101_C01_CLEAN_DUST_PATCH_2) &&
+                                                        Get(VARBOOL_BG101_C01_CLEAN_DUST_PATCH_3));
+    };
+    for (const int32_t iPatch : {DUST_PATCH_2, DUST_PATCH_1}) {
+        Run(UseOn(iPatch, "ITEM_DUSTPAN_AND_BRUSH"));
+        EXPECT_TRUE(Given(KID).empty()) << iPatch;
+        EXPECT_TRUE(Taken(KID).empty()) << iPatch;
+        EXPECT_FALSE(Get(VARBOOL_BG101_C01_DUSTPAN_IS_FULL)) << iPatch;
+    }
+    Run(UseOn(DUST_PATCH_3, "ITEM_DUSTPAN_AND_BRUSH"));
+    EXPECT_EQ(Taken(KID), std::vector<int32_t> {Item("ITEM_DUSTPAN_AND_BRUSH")});
+    EXPECT_EQ(Given(KID), std::vector<int32_t> {Item("ITEM_DUSTPAN_BRUSH_FULL")});
+    EXPECT_TRUE(Get(VARBOOL_BG101_C01_DUSTPAN_IS_FULL));
+
+    // Full already, or emptied into the barrel outside: no second dustpan of
+    // dust.
+    for (const bool bEmptied : {false, true}) {
+        Set(VARBOOL_BG101_C01_DUSTPAN_IS_FULL, !bEmptied);
+        Set(VARBOOL_BG102_C01_CLEAN_DUSTPAN, bEmptied);
+        Run(UseOn(DUST_PATCH_3, "ITEM_DUSTPAN_AND_BRUSH"));
+        EXPECT_EQ(Dialogs(), Ids({0x33A6DCA9})) << bEmptied;
+        EXPECT_TRUE(Given(KID).empty()) << bEmptied;
+        EXPECT_TRUE(Taken(KID).empty()) << bEmptied;
+    }
+}
+
 TEST_F(LivingRoomTest, TheBucketFillsFromTheJugAndTheJugGoesBackWhenFilledAgain)
 {
     Set(VARBOOL_BG101_C01_EVENT_FIRST_TIME);
