@@ -25,7 +25,7 @@ std::string Hex(uint32_t uValue)
 bool IsPictureName(const char* pName)
 {
     return std::strncmp(pName, "i_", 2) == 0 || std::strncmp(pName, "o_", 2) == 0 ||
-           std::strncmp(pName, "fade_", 5) == 0;
+           std::strncmp(pName, "fx_", 3) == 0 || std::strncmp(pName, "fade_", 5) == 0;
 }
 
 // The scene's view of the scriptables its handlers name.

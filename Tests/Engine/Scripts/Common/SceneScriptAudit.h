@@ -25,7 +25,7 @@ struct SceneFacts {
     // The names of the content's entities, in order: the object a script
     // names by its index in the row must be the entity of that name.
     std::optional<std::vector<std::string>> entityNames;
-    // Whether the objects' names tell pictures ("i_", "o_", "fade_") from
+    // Whether the objects' names tell pictures ("i_", "o_", "fx_", "fade_") from
     // hotspots, as in the story's scenes; the front end's buttons are both.
     bool picturesByName = true;
 };
