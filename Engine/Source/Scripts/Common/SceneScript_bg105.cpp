@@ -532,14 +532,16 @@ void SceneScript_bg105::BuildErrandsCheck()
 
 void SceneScript_bg105::BuildExitEvents()
 {
-    // Activate "the_winsome_maid": the ship asks where to; a dialog that set
-    // both answers sails, so that one talk never makes two scene changes.
+    // Activate "the_winsome_maid": the ship asks where to. A dialog that set
+    // both answers sails and forgets the other, so that one talk never makes
+    // two scene changes and the next one asks again.
     _IfMatch(MatchExpr::MakeEvent0(Object("the_winsome_maid")));
     GoTo(HEROINE, WP_SHIP);
     Dialog(0x7EA927E6);
     _IfBool(VARBOOL_BG105_GOTO_WORLD_MAP, 1);
     PushAction21(HEROINE, SHIP_BLOCKER, 0);
     SetBoolVar(VARBOOL_BG105_GOTO_WORLD_MAP, false);
+    SetBoolVar(VARBOOL_BG105_GOTO_ONBOARD, false);
     SetPlayingCharacter(BOAT);
     GoToScene(WORLD_MAP);
     GoTo(HEROINE, WP_GANGWAY);
