@@ -91,9 +91,9 @@ TEST_F(StandInSceneScriptTest, EachExitGoesWhereItsNameSays)
     EXPECT_TRUE(Called("post 0 1"));
     EXPECT_EQ(NextScene(), 0);
 
-    // The ship at the docks sails out to the world map as the boat.
-    Enter(13, HEROINE);
-    Activate(ObjectOf(13, "the_winsome_maid"));
+    // The ship at a jetty sails out to the world map as the boat.
+    Enter(39, HEROINE);
+    Activate(ObjectOf(39, "winsome_maid"));
     EXPECT_TRUE(Called("playing " + FakeSceneLink::Hex(BOAT)));
     EXPECT_EQ(NextScene(), 57);
 

@@ -1,0 +1,332 @@
+// The docks' script (scene 13): the ship's questions, the chapter-2 crew with
+// Arno's sword and the magnet, and the chapter-5 errands, capture and escape.
+#include "Engine/Scripts/Common/SceneScriptTestKit.h"
+
+#include "Common/IdHash.h"
+#include "Common/SceneObjectNames.h"
+#include "Managers/Common/ScriptManager.h"
+#include "Scripts/Common/ScriptEvents.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int32_t DOCKS = 13;
+
+using Object = NamedObject<SceneTableRows::s_aObjects_bg105_13>;
+
+constexpr uint32_t HEROINE_ACTOR = ActorIdOf("tavrine");
+constexpr uint32_t CARLO_ACTOR = ActorIdOf("carlo");
+constexpr uint32_t RAZZO_ACTOR = ActorIdOf("razzo");
+constexpr uint32_t BRISCOE_ACTOR = ActorIdOf("thomas_b");
+constexpr uint32_t MANUEL_ACTOR = ActorIdOf("manuel");
+constexpr int32_t HEROINE = ActorScriptableId(HEROINE_ACTOR);
+constexpr int32_t CARLO = ActorScriptableId(CARLO_ACTOR);
+constexpr int32_t RAZZO = ActorScriptableId(RAZZO_ACTOR);
+constexpr int32_t ARNO = ActorScriptableId(ActorIdOf("arno"));
+constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
+
+EventDesc Click(int32_t iObject)
+{
+    return MakeEvent(TwEventType_Activate, iObject);
+}
+EventDesc Callback(uint32_t uValue)
+{
+    return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
+}
+int32_t Item(const char* pName)
+{
+    return static_cast<int32_t>(ItemIdOf(pName));
+}
+
+// The dialog actor: lets a test play what a dialog does to the variables.
+class FakeDialogActor : public NotingScriptable {
+public:
+    void StartAction() override
+    {
+        if (m_oCurrentAction.m_iActionType == ID_ACTION_TYPE_START_DIALOG) {
+            const auto found = m_pEffects->find(static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]));
+            if (found != m_pEffects->end())
+                found->second();
+        }
+        NotingScriptable::StartAction();
+    }
+    const std::map<uint32_t, std::function<void()>>* m_pEffects = nullptr;
+};
+
+class DocksTest : public SceneScriptTest {
+protected:
+    DocksTest()
+    {
+        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
+            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
+                return std::make_unique<Scriptable>();
+            auto pDialogs = std::make_unique<FakeDialogActor>();
+            pDialogs->m_pLog = &actionLog;
+            pDialogs->m_pEffects = &dialogEffects;
+            return pDialogs;
+        };
+    }
+
+    // Enters the docks in the chapter from the scene; the enter walk's
+    // actions and the scene link's calls are then in Fired() and Calls().
+    void Enter(int32_t iChapter, int32_t iFrom = 0)
+    {
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
+        scene.Take();
+        actionLog.clear();
+        EnterScene(DOCKS);
+        calls = scene.Take();
+    }
+    // Fires the event and runs its walk.
+    void Run(const EventDesc& oEvent)
+    {
+        manager.Update(16);
+        actionLog.clear();
+        scene.Take();
+        Fire(oEvent);
+        calls = scene.Take();
+    }
+    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
+    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
+    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
+    int32_t QueuedMovie() const
+    {
+        for (const auto& [iState, iParameter] : states.m_queue)
+            if (iState == ScriptStateLink::STATE_MOVIE)
+                return iParameter;
+        return 0;
+    }
+    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
+    {
+        std::vector<int32_t> values;
+        for (const ActionDesc& oAction : actionLog)
+            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
+                values.push_back(oAction.m_oParameter[0]);
+        return values;
+    }
+    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
+    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
+    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
+    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
+    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+
+    std::map<uint32_t, std::function<void()>> dialogEffects;
+    std::vector<std::string> calls;
+};
+
+std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
+{
+    std::vector<int32_t> ids;
+    for (uint32_t value : values)
+        ids.push_back(static_cast<int32_t>(value));
+    return ids;
+}
+
+TEST_F(DocksTest, TheShipAsksEveryTimeAndSailsOnlyWhereTheAnswerSaid)
+{
+    struct Answer {
+        const char* pName;
+        std::vector<int32_t> flags;
+        int32_t iNextScene;
+        bool bBoat;
+    };
+    const Answer answers[] = {
+        {"not now", {}, 0, false},
+        {"set sail", {VARBOOL_BG105_GOTO_WORLD_MAP}, 57, true},
+        {"go aboard", {VARBOOL_BG105_GOTO_ONBOARD}, 6, false},
+        // Both at once: one scene change, to the world map, and neither
+        // answer is left over for the next talk.
+        {"both", {VARBOOL_BG105_GOTO_WORLD_MAP, VARBOOL_BG105_GOTO_ONBOARD}, 57, true},
+    };
+    for (const Answer& answer : answers) {
+        SCOPED_TRACE(answer.pName);
+        dialogEffects[0x7EA927E6] = [&] {
+            for (int32_t iFlag : answer.flags)
+                Set(iFlag);
+        };
+        Enter(2);
+        Run(Click(Object("the_winsome_maid")));
+        EXPECT_EQ(Dialogs(), Ids({0x7EA927E6}));
+        EXPECT_EQ(NextScene(), answer.iNextScene);
+        EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.bBoat);
+        EXPECT_EQ(Called("blocker 3 off"), answer.iNextScene != 0);
+        EXPECT_FALSE(Get(VARBOOL_BG105_GOTO_WORLD_MAP));
+        EXPECT_FALSE(Get(VARBOOL_BG105_GOTO_ONBOARD));
+    }
+}
+
+TEST_F(DocksTest, CarloAndRazzoJoinOnlyOnceTheFoodAndTheSwordAreBothDone)
+{
+    dialogEffects[0x1A79871C] = [&] { Set(VARBOOL_QUEST_C2_FOOD_DONE); };
+    dialogEffects[0x293B8797] = [&] { Set(VARBOOL_QUEST_C2_SWORD_DONE); };
+    Enter(2);
+
+    // The wings alone: Carlo is fed, and nobody joins yet.
+    Run(ScriptEvent_ItemOnFlaggedId3(CARLO_ACTOR, ItemIdOf("ITEM_FRIED_CHICKEN_WINGS")));
+    EXPECT_EQ(Dialogs(), Ids({0x1A79871C}));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW01_DONE));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW02));
+    EXPECT_TRUE(Given().empty());
+    EXPECT_TRUE(Shown(CARLO) && Shown(RAZZO));
+
+    // Carlo throws his bones: one of them can be picked up, once.
+    Run(Callback(0xEDDDA7C2));
+    EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_FRIED_CHICKEN_WINGS")});
+    EXPECT_TRUE(Open(Object("small_chicken_bone")));
+    Run(Click(Object("small_chicken_bone")));
+    EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_SMALL_CHICKEN_BONE")});
+    EXPECT_FALSE(Open(Object("small_chicken_bone")));
+    EXPECT_FALSE(Shown(Object("fx_bones")));
+
+    // Arno's sword to Razzo: both join and become items.
+    Run(ScriptEvent_ItemOnFlaggedId3(RAZZO_ACTOR, ItemIdOf("ITEM_ARNOS_SWORD")));
+    EXPECT_EQ(Dialogs(), Ids({0x293B8797, 0xDFAEC078}));
+    EXPECT_EQ(Given(), (std::vector<int32_t> {Item("ITEM_RAZZO"), Item("ITEM_CARLO")}));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW02_DONE));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW03));
+    EXPECT_FALSE(Shown(CARLO) || Shown(RAZZO) || Open(CARLO) || Open(RAZZO));
+    EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(HEROINE_ACTOR)));
+
+    // Back later in chapter 2: the two men are gone, the bone stays taken.
+    Enter(2, 14);
+    EXPECT_FALSE(Shown(CARLO) || Shown(RAZZO) || Open(CARLO) || Open(RAZZO));
+    EXPECT_FALSE(Open(Object("small_chicken_bone")));
+    EXPECT_FALSE(Shown(Object("fx_bones")));
+}
+
+TEST_F(DocksTest, TheGreasedSwordFallsOnlyWhileArnoLooksAwayAndTheMagnetFishesItUpOnce)
+{
+    const EventDesc grease = ScriptEvent_ItemOnObject3(Object("arnos_sword"), ItemIdOf("ITEM_GREASY_BREAD_LOAF"));
+    const EventDesc magnet = ScriptEvent_ItemOnObject3(Object("sea"), ItemIdOf("ITEM_MAGNET"));
+    Enter(2);
+    EXPECT_TRUE(Shown(Object("o_arnos_sword")));
+
+    // The magnet before the sword is in the sea: matched, and nothing at all.
+    Run(magnet);
+    EXPECT_TRUE(actionLog.empty());
+    EXPECT_FALSE(Get(VARBOOL_BG105_C02_PICK_ARNOS_SWORD));
+
+    // Arno watches his sword: only the remark.
+    Run(grease);
+    EXPECT_EQ(Dialogs(), Ids({0xF2D22EE0}));
+    EXPECT_FALSE(Get(VARBOOL_BG105_C02_USE_GREASYBREADLOAF_ON_ARNOSSWORD));
+    EXPECT_TRUE(Shown(Object("o_arnos_sword")));
+
+    // He looks away: the sword slips into the sea, the dialog plays again.
+    Set(VARBOOL_BG105_C02_ARNO_IS_LOOKING_AWAY);
+    Run(grease);
+    EXPECT_EQ(Dialogs(), Ids({0xF2D22EE0, 0xF2D22EE0}));
+    EXPECT_TRUE(Get(VARBOOL_BG105_C02_USE_GREASYBREADLOAF_ON_ARNOSSWORD));
+    EXPECT_TRUE(Get(VARBOOL_BG105_C02_EVENT_ARNO_GREASYSWORD));
+    EXPECT_FALSE(Shown(Object("o_arnos_sword")));
+    EXPECT_FALSE(Open(Object("arnos_sword")));
+    EXPECT_FALSE(Shown(Object("fx_sword")));
+    EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(ActorIdOf("arno"))));
+
+    // Arno storms off, and the player leads the heroine again.
+    Run(Callback(0x61F9C554));
+    EXPECT_FALSE(Shown(ARNO) || Open(ARNO));
+    EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(HEROINE_ACTOR)));
+
+    // The magnet now: the sword comes up once.
+    Run(magnet);
+    EXPECT_EQ(Dialogs(), Ids({0xA8EF893B}));
+    EXPECT_TRUE(Get(VARBOOL_BG105_C02_PICK_ARNOS_SWORD));
+    Run(Callback(0xBAD15C90));
+    EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_ARNOS_SWORD")});
+    Run(magnet);
+    EXPECT_TRUE(actionLog.empty());
+
+    // On the next visit Arno is gone and his sword with him.
+    Enter(2, 14);
+    EXPECT_FALSE(Shown(ARNO) || Shown(Object("o_arnos_sword")) || Open(Object("arnos_sword")));
+}
+
+TEST_F(DocksTest, BriscoeTakesHerToHisHouseOnlyTheFirstTime)
+{
+    Enter(5);
+    Run(ScriptEvent_FlaggedId2(BRISCOE_ACTOR));
+    EXPECT_EQ(Dialogs(), Ids({0x056E0746}));
+    EXPECT_TRUE(Get(VARBOOL_BG105_C05_TALK_BRISCOE));
+    EXPECT_TRUE(Get(VARBOOL_BO_MAP_BG110));
+    EXPECT_EQ(NextScene(), 17);
+
+    Enter(5, 17);
+    Run(ScriptEvent_FlaggedId2(BRISCOE_ACTOR));
+    EXPECT_EQ(Dialogs(), Ids({0x056E0746}));
+    EXPECT_EQ(NextScene(), 0);
+}
+
+TEST_F(DocksTest, TheErrandsEndInTheMovieOnlyOnceTheGuardsAreAvoided)
+{
+    const EventDesc errands[] = {Click(Object("donkey_and_cart")), ScriptEvent_FlaggedId2(ActorIdOf("donkey")),
+                                 ScriptEvent_FlaggedId2(MANUEL_ACTOR)};
+    for (const EventDesc& oErrand : errands) {
+        g_VarManager = VarSet {};
+        states.m_queue.clear();
+        Set(VARBOOL_BG105_C05_EVENT_LETS_GO);
+        Enter(5);
+        // One errand still open: only the errand's own talk.
+        Set(VARBOOL_QUEST_C5_NEW_SHIRT_DONE);
+        Run(oErrand);
+        const std::vector<int32_t> talks = Dialogs();
+        EXPECT_EQ(std::count(talks.begin(), talks.end(), static_cast<int32_t>(0x8BD16B9F)), 0);
+        // Both done, the guards not yet avoided: the errands are told done.
+        Set(VARBOOL_QUEST_C5_WEDDING_GIFT_DONE);
+        Run(oErrand);
+        EXPECT_EQ(Dialogs().back(), static_cast<int32_t>(0x8BD16B9F));
+        EXPECT_EQ(QueuedMovie(), 0);
+        EXPECT_EQ(NextScene(), 0);
+        // And with the guards avoided: the cart's movie, then Briscoe's house.
+        Set(VARBOOL_QUEST_C5_AVOID_GUARDS02);
+        Run(oErrand);
+        EXPECT_EQ(QueuedMovie(), 3);
+        EXPECT_EQ(NextScene(), 17);
+    }
+}
+
+TEST_F(DocksTest, ChapterFiveArrivalsCatchTheMenAndEndTheChapter)
+{
+    // After the escape from Briscoe's house: the three men run in and the
+    // docks load again, now with them in the scene's set.
+    dialogEffects[0x6DD4D5C7] = [&] { Set(VARBOOL_BG105_C05_EVENT_ARNO_TIED); };
+    Set(VARBOOL_BG105_C05_EVENT_LETS_GO);
+    Set(VARBOOL_BG110_C05_EVENT_ESCAPE_BRISCOES_HOUSE);
+    Enter(5, 17);
+    EXPECT_TRUE(Called("actor set chapter_5_Arno_Caught"));
+    EXPECT_EQ(Dialogs(), Ids({0x6DD4D5C7}));
+    EXPECT_TRUE(Shown(ARNO) && Shown(CARLO) && Shown(RAZZO));
+    EXPECT_EQ(NextScene(), DOCKS);
+    EXPECT_TRUE(Get(VARBOOL_BG105_C05_GROCERS_SHOP_IS_CLOSED));
+    EXPECT_FALSE(Shown(Object("o_ruby_empress_1")) || Open(Object("the_ruby_empress")));
+
+    // Loaded again with Arno tied: the capture, and the chapter ends.
+    Enter(5, DOCKS);
+    EXPECT_EQ(Dialogs(), Ids({0x6DD4D5C7}));
+    EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_IRON_BAR")});
+    EXPECT_EQ(NextScene(), 61);
+
+    // With the sketch map the docks stay quiet.
+    Set(VARBOOL_BG105_C05_HAVE_SKETCH_MAP);
+    Enter(5, 14);
+    EXPECT_TRUE(Dialogs().empty());
+    EXPECT_EQ(NextScene(), 0);
+
+    // Past chapter 5 the Ruby Empress has sailed.
+    for (int32_t iChapter : {4, 6}) {
+        Enter(iChapter);
+        EXPECT_EQ(Shown(Object("o_ruby_empress_2")), iChapter < 5);
+        EXPECT_EQ(Open(Object("the_ruby_empress")), iChapter < 5);
+    }
+}
+
+} // namespace
