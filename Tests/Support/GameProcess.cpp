@@ -171,7 +171,7 @@ void CopySampleData(const TempDir& folder)
 {
     std::filesystem::copy_file(DataDir() / "common.dr", folder / "common.dr");
     // The scenes folder holds the actor packs in a folder per scene and set.
-    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video", "MiniGame", "Attachments"})
+    for (const char* subfolder : {"Sound", "scenes", "text", "fonts", "video", "MiniGame", "minigame", "Attachments"})
         if (std::filesystem::exists(DataDir() / subfolder))
             std::filesystem::copy(DataDir() / subfolder, folder / subfolder, std::filesystem::copy_options::recursive);
 }

@@ -126,6 +126,10 @@ GraphicsResult OpenGlDevice::Present()
     } else {
         SDL_GL_SwapWindow(m_pWindow);
     }
+    // A swap of a surface without a screen (the headless window) is no work
+    // at all to the driver, which would then keep every draw of every frame
+    // queued and its memory with it: the frame is sent on here.
+    glFlush();
     return D3D_OK;
 }
 
