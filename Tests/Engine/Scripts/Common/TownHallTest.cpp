@@ -1,12 +1,15 @@
 // The town hall's square (scene 15) and map room (scene 16): where the
 // heroine enters from, the chapter-2 break-in (pistol, Razzo, the window) and
 // the chest with Briscoe's map, each step only once.
+#include "Engine/Scripts/Common/CoveredHotspots.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
 #include "Common/SceneObjectNames.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Scripts/Common/ScriptEvents.h"
+#include "Support/HandMadeScene.h"
 #include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
@@ -310,6 +313,28 @@ TEST_F(TownHallTest, OnlyTakingTheMapHidesIt)
         Enter(MAP_ROOM, 2);
         EXPECT_EQ(Visible(RoomObject("o_map")), !bTaken) << bOpen << bTaken;
         EXPECT_EQ(Open(RoomObject("open_chest")), bOpen) << bOpen << bTaken;
+    }
+}
+
+using TownHallPickingTest = SampleSceneScriptTest;
+
+TEST_F(TownHallPickingTest, RazzoStandsClearOfEveryHotspotOfTheSquare)
+{
+    // Where he waits for the heroine, before and after the shutter opens.
+    for (const bool bShutterOpen : {false, true}) {
+        for (const auto& [width, height] : {std::pair {1280u, 960u}, std::pair {1280u, 720u}}) {
+            TestSupport::ScopedWindowSize window(width, height);
+            g_VarManager = VarSet {};
+            g_VarManager.SetBool(VARBOOL_BG107_C02_RAZZO_HERE, 1);
+            g_VarManager.SetBool(VARBOOL_BG107_C02_USE_PISTOL_ON_CLOSED_SHUTTER, bShutterOpen ? 1 : 0);
+            Enter(static_cast<SceneId>(SQUARE), 2, ActorIdOf("tavrine"));
+            if (HasFatalFailure())
+                return;
+            std::string faults;
+            for (const std::string& fault : CoveredHotspots(*m_scene))
+                faults += fault + "\n";
+            EXPECT_EQ(faults, "") << bShutterOpen << ", " << width << " x " << height;
+        }
     }
 }
 
