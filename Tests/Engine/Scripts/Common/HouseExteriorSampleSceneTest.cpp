@@ -1,6 +1,6 @@
 // The house's front yard of chapter 1 in its sample scene, with the script
 // behind it: drawn as the script leaves it with the children's ladder
-// standing, and the kid's way back into the house walked on the real walk
+// standing and with the kid on the ledge, and the kid's way back into the house walked on the real walk
 // mesh, its blockers switched as the script switches them.
 #include "Common/ActorIds.h"
 #include "Common/IdHash.h"
@@ -77,6 +77,19 @@ TEST_F(HouseExteriorSampleSceneTest, TheKidBeforeTheChildrensLadderInTheYardOfCh
 
     const Platform::RgbaImage image = FramePicture([&] { m_scene->Render(m_renderer); });
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scripts/Common/HouseExteriorChapter1", TOLERANCE));
+}
+
+TEST_F(HouseExteriorSampleSceneTest, TheKidOnTheLedgeWithTheChildrenBackInTheYard)
+{
+    SetTrue({VARBOOL_BG103_C01_SEE_ALESSANDRO, VARBOOL_BG102_C01_EVENT_WITH_DIEGO, VARBOOL_BG102_C01_BOBBY_KID_HERE,
+             VARBOOL_BG102_C01_TAVRINE_KID_ON_LEDGE, VARBOOL_BG102_C01_FIXED_WATER_PUMP_2,
+             VARBOOL_BG102_C01_PICK_PUMP_HANDLE, VARBOOL_BG102_C01_PICK_MAGNET});
+    CoreRandom::Init(7);
+    Enter(HOUSE_FRONT, 1, Id::GetActorId("tavrine_kid"));
+    if (HasFatalFailure())
+        return;
+    const Platform::RgbaImage image = FramePicture([&] { m_scene->Render(m_renderer); });
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scripts/Common/HouseExteriorLedge", TOLERANCE));
 }
 
 TEST_F(HouseExteriorSampleSceneTest, TheKidWalksFromDiegoUpTheChildrensLadderAndRoundTheLedgeIntoTheHouse)
