@@ -7,6 +7,7 @@
 #include "Common/SceneIds.h"
 #include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
+#include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Random/CoreRandom.h"
 #include "Scene/Common/Scene.h"
@@ -48,6 +49,9 @@ protected:
         for (int frame = 0; frame < 3750 && walking(); ++frame)
             Step();
         ASSERT_FALSE(walking()) << pWhat << " does not end";
+        // Whoever stands where the walk left them, what is clickable is clicked.
+        for (const std::string& fault : CoveredHotspots(*m_scene))
+            ADD_FAILURE() << "after " << pWhat << ": " << fault;
     }
     void Step()
     {
