@@ -14,8 +14,8 @@
 #include <memory>
 
 // The script's scene link, handing the actor set that the script chooses, the
-// playing character and the walk-mesh blockers on to the scene, as the
-// game's scene manager does.
+// playing and the selected character and the walk-mesh blockers on to the
+// scene, as the game's scene manager does.
 class CastingSceneLink : public FakeSceneLink {
 public:
     void LoadActorSet(const char* pName) override
@@ -29,6 +29,12 @@ public:
         FakeSceneLink::SetActiveCharacter(uActorId);
         if (m_pScene)
             m_pScene->SetActiveCharacter(uActorId);
+    }
+    void SelectCharacter(uint32_t uActorId) override
+    {
+        FakeSceneLink::SelectCharacter(uActorId);
+        if (m_pScene)
+            m_pScene->SelectCharacter(uActorId);
     }
     void SetWalkMeshBlocker(int32_t iBlockerId, bool bActive) override
     {
