@@ -2,6 +2,7 @@
 
 #include "ContentError.h"
 #include "ItemIcons.h"
+#include "PortraitPainter.h"
 
 #include <algorithm>
 #include <fstream>
@@ -145,6 +146,7 @@ nlohmann::json LoadManifest(const fs::path& content)
         AppendFragment(manifest, ParseManifestFile(file, label), label, origins);
     }
     AppendFragment(manifest, ItemIconFragment(content), ITEM_LIST_FILE, origins);
+    AppendFragment(manifest, PortraitFragment(content, manifest), PORTRAIT_FIGURES_FOLDER, origins);
     return manifest;
 }
 

@@ -29,7 +29,7 @@ constexpr const char* MANIFEST_FRAGMENT_SUFFIX = ".manifest.json";
 // ones in file-name order, then the "*.manifest.json" of every folder in
 // path order. A fragment's lists are appended to the manifest's; a pack it
 // names again gains its entries after those already listed. The generated
-// item icons (ItemIcons.h) come last. An empty object
+// item icons (ItemIcons.h) and the painted portraits (PortraitPainter.h) come last. An empty object
 // when there is no source at all. Throws ContentError naming the file when
 // one cannot be read or parsed, or naming both files of a name defined twice.
 nlohmann::json LoadManifest(const std::filesystem::path& content);
