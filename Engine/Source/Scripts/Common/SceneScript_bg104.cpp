@@ -69,7 +69,7 @@ constexpr int32_t WP_FIRE_LEFT = 28;
 constexpr int32_t WP_HOMEWARD = 29;
 constexpr int32_t WP_STEP_BACK = 30;
 
-// Chapter 2 to 10.
+// Chapters 2 to 10.
 MatchExpr LaterChapters()
 {
     return MatchExpression(Op_And, MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntGreaterEqual, 2),
@@ -121,7 +121,10 @@ private:
     // The kid walks to a waypoint by Manuel and his donkey: the ground they
     // lie on opens for the walk only.
     void WalkByManuel(int32_t iWaypoint);
+    // The character whose turn it is in a scene: Arno's for his words to the
+    // kid, then the kid's again.
     void Select(uint32_t uActorId);
+    // Switches a walk-mesh blocker, queued on the character the player leads.
     void Blocker(int32_t iPlayer, int32_t iBlocker, bool bOn) { PushAction21(iPlayer, iBlocker, bOn ? 1 : 0); }
 };
 

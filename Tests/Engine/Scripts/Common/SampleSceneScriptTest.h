@@ -13,8 +13,9 @@
 
 #include <memory>
 
-// The script's scene link, handing the actor set that the script chooses and
-// the playing character on to the scene, as the game's scene manager does.
+// The script's scene link, handing the actor set that the script chooses, the
+// playing and the selected character and the walk-mesh blockers on to the
+// scene, as the game's scene manager does.
 class CastingSceneLink : public FakeSceneLink {
 public:
     void LoadActorSet(const char* pName) override
@@ -28,6 +29,20 @@ public:
         FakeSceneLink::SetActiveCharacter(uActorId);
         if (m_pScene)
             m_pScene->SetActiveCharacter(uActorId);
+    }
+    void SelectCharacter(uint32_t uActorId) override
+    {
+        FakeSceneLink::SelectCharacter(uActorId);
+        if (m_pScene)
+            m_pScene->SelectCharacter(uActorId);
+    }
+    void SetWalkMeshBlocker(int32_t iBlockerId, bool bActive) override
+    {
+        FakeSceneLink::SetWalkMeshBlocker(iBlockerId, bActive);
+        if (m_pScene && bActive)
+            m_pScene->m_oWalkMesh.ActivateBlocker(iBlockerId);
+        else if (m_pScene)
+            m_pScene->m_oWalkMesh.DisactivateBlocker(iBlockerId);
     }
     Scene* m_pScene = nullptr;
 };
