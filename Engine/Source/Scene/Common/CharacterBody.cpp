@@ -52,7 +52,8 @@ int32_t CharacterBody::FindSet(const char* pName, float& period) const
 
 void CharacterBody::Pose(const CharacterAnimations& animations) const
 {
-    if (!m_hMesh)
+    // A figure without animations stands at rest: it has no tracks to set.
+    if (!m_hMesh || !CoreMeshAnimationManager::HasAnimation(m_hMesh))
         return;
     for (uint32_t t = 0; t < 2; ++t) {
         const CharacterAnimations::Track& track = animations.GetTrack(static_cast<int32_t>(t));
@@ -71,7 +72,7 @@ void CharacterBody::Pose(const CharacterAnimations& animations) const
 
 bool CharacterBody::GetBoneMatrix(const char* pBoneName, CoreMatrix& out) const
 {
-    if (!m_hMesh || !pBoneName)
+    if (!m_hMesh || !pBoneName || !CoreMeshAnimationManager::HasAnimation(m_hMesh))
         return false;
     CoreMatrix::Identity(&out);
     CoreMeshAnimationManager::GetBoneTransformationFromName(m_hMesh, &out, pBoneName);

@@ -28,11 +28,12 @@ public:
     CoreMeshHandle GetMesh() const { return m_hMesh; }
     // The mesh's set of that name and its cycle in seconds; -1 when none.
     int32_t FindSet(const char* pName, float& period) const;
-    // Puts both tracks where the animations have them and poses the mesh.
+    // Puts both tracks where the animations have them and poses the mesh; a
+    // mesh without animations is left at rest.
     void Pose(const CharacterAnimations& animations) const;
     // The model-space matrix of the bone as last posed (the identity when the
-    // mesh has no such bone, which is reported); false without a mesh or a
-    // bone name.
+    // mesh has no such bone, which is reported); false without a mesh, a
+    // bone name or a skeleton that animations pose.
     bool GetBoneMatrix(const char* pBoneName, CoreMatrix& out) const;
     void Render(CoreRenderer& renderer, const CoreMatrix& world, const CoreMaterial* pMaterial = nullptr) const;
 

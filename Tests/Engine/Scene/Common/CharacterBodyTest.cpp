@@ -1,9 +1,13 @@
 // The sample heroine's body: the animation sets scenes play on her, and her
-// pose following the character's tracks.
+// pose following the character's tracks; a figure without animations stands
+// at rest without a word in the log.
 #include "Mesh/CoreMesh.h"
 #include "Mesh/CoreMeshAnimationManager.h"
 #include "Scene/Common/CharacterBody.h"
+#include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Support/SampleFigure.h"
+#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +51,27 @@ TEST(CharacterBodyTest, TheHeroineWalksIdlesAndTalks)
     CoreMatrix walking;
     CoreMeshAnimationManager::GetBoneTransformationFromName(&mesh, &walking, "Bip01_R_Hand");
     EXPECT_NE(hand.m[1][3], walking.m[1][3]) << "the hand swings as the walk takes over";
+    mesh.Shutdown();
+}
+
+TEST(CharacterBodyTest, AFigureWithoutAnimationsIsNeitherPosedNorAskedForBones)
+{
+    // A plain mesh, as the builder writes a figure whose actor has no
+    // animations.
+    const std::string data = TestSupport::ReadFileText(TestSupport::SourceDir() / "Content/Meshes/dustpan.x");
+    CoreMesh mesh;
+    ASSERT_TRUE(mesh.Initialize(nullptr, data.data(), uint32_t(data.size())));
+    TestSupport::LogCapture log;
+    CharacterBody body;
+    body.SetMesh(&mesh);
+    CharacterAnimations animations;
+    for (int frame = 0; frame < 3; ++frame) {
+        animations.Update(16);
+        body.Pose(animations);
+    }
+    CoreMatrix bone;
+    EXPECT_FALSE(body.GetBoneMatrix("Bip01", bone));
+    EXPECT_EQ(log.Take(), "");
     mesh.Shutdown();
 }
 

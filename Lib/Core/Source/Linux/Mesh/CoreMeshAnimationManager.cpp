@@ -67,6 +67,12 @@ double CoreMeshAnimationManager::GetTrackAnimationPeriod(CoreMeshHandle hMeshHan
     return period;
 }
 
+bool CoreMeshAnimationManager::HasAnimation(CoreMeshHandle hMeshHandle)
+{
+    const CoreMesh* pMesh = ResolveHandle(hMeshHandle);
+    return pMesh != nullptr && pMesh->HasAnimationBones();
+}
+
 bool CoreMeshAnimationManager::SetTrackAnimation(CoreMeshHandle hMeshHandle, uint32_t iTrackIdx, uint32_t iAnimationIdx)
 {
     CoreMesh* pMesh = ResolveHandle(hMeshHandle);

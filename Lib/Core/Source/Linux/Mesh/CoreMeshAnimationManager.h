@@ -8,6 +8,9 @@
 // reports a null handle and then does nothing (false, -1 or -1.0).
 class CoreMeshAnimationManager {
 public:
+    // Whether the mesh is skinned and has animation sets to pose it by; a
+    // plain mesh stands at rest and has no bones to ask for.
+    static bool HasAnimation(CoreMeshHandle hMeshHandle);
     // True when the controller took the time (also without a controller).
     static bool UpdateAnimation(CoreMeshHandle hMeshHandle, uint32_t iElapsedMs);
     // The index of the animation set of that name, -1 when there is none.
