@@ -352,4 +352,29 @@ TEST_F(DocksSceneTest, WithEveryFenceUpNoPlaceOfTheQuayStandsInsideOne)
         EXPECT_FALSE(mesh.IsInActiveBlocker(m_scene->m_vLocators[iLocator].m_vPosition)) << "waypoint " << iLocator;
 }
 
+TEST_F(DocksSceneTest, TheSwordFallsAndComesUpAgainWithThePeopleOfTheQuayActing)
+{
+    // The real figures play every walk, turn and animation, loops included:
+    // each handler must come to its end.
+    const auto play = [this](const EventDesc& oEvent) {
+        m_manager.Update(16);
+        ASSERT_TRUE(m_manager.FireEvent(oEvent));
+        int frame = 0;
+        for (; frame < 3000 && (frame < 2 || m_manager.IsBusy()); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+        EXPECT_LT(frame, 3000) << "the handler never ends";
+    };
+    g_VarManager.SetBool(VARBOOL_BG105_C02_EVENT_FIRST_TIME, 1);
+    g_VarManager.SetBool(VARBOOL_BG105_C02_ARNO_IS_LOOKING_AWAY, 1);
+    Enter(DOCKS, 2, HEROINE_ACTOR);
+    play(ScriptEvent_ItemOnObject3(Object("arnos_sword"), ItemIdOf("ITEM_GREASY_BREAD_LOAF")));
+    play(Callback(0x61F9C554));
+    EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_BG105_C02_EVENT_ARNO_GREASYSWORD));
+    play(ScriptEvent_ItemOnObject3(Object("sea"), ItemIdOf("ITEM_MAGNET")));
+    play(Callback(0xBAD15C90));
+    EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_BG105_C02_PICK_ARNOS_SWORD));
+}
+
 } // namespace
