@@ -1,5 +1,6 @@
 // The docks' script (scene 13): the ship's questions, the chapter-2 crew with
 // Arno's sword and the magnet, and the chapter-5 errands, capture and escape.
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
@@ -315,11 +316,19 @@ TEST_F(DocksTest, ChapterFiveArrivalsCatchTheMenAndEndTheChapter)
     EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_IRON_BAR")});
     EXPECT_EQ(NextScene(), 61);
 
-    // With the sketch map the docks stay quiet.
+    // With the sketch map the docks stay quiet, fenced off but for the
+    // cart's ground, which the errands have cleared.
     Set(VARBOOL_BG105_C05_HAVE_SKETCH_MAP);
+    Set(VARBOOL_BG105_C05_EVENT_COMPLETED_ERRANDS);
     Enter(5, 14);
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_EQ(NextScene(), 0);
+    std::map<std::string, std::string> fences;
+    for (const std::string& call : calls)
+        if (call.starts_with("blocker "))
+            fences[call.substr(0, 9)] = call.substr(10);
+    EXPECT_EQ(fences, (std::map<std::string, std::string> {
+                          {"blocker 0", "off"}, {"blocker 1", "on"}, {"blocker 2", "on"}, {"blocker 3", "on"}}));
 
     // Past chapter 5 the Ruby Empress has sailed.
     for (int32_t iChapter : {4, 6}) {
@@ -327,6 +336,45 @@ TEST_F(DocksTest, ChapterFiveArrivalsCatchTheMenAndEndTheChapter)
         EXPECT_EQ(Shown(Object("o_ruby_empress_2")), iChapter < 5);
         EXPECT_EQ(Open(Object("the_ruby_empress")), iChapter < 5);
     }
+}
+
+using DocksSceneTest = SampleSceneScriptTest;
+
+TEST_F(DocksSceneTest, WithEveryFenceUpNoPlaceOfTheQuayStandsInsideOne)
+{
+    Enter(DOCKS, 5, HEROINE_ACTOR);
+    WalkMesh& mesh = m_scene->m_oWalkMesh;
+    ASSERT_EQ(mesh.m_iNumBlockers, 4);
+    for (int32_t iBlocker = 0; iBlocker < mesh.m_iNumBlockers; ++iBlocker)
+        mesh.ActivateBlocker(iBlocker);
+    ASSERT_GT(m_scene->m_iNumLocators, 48);
+    for (int32_t iLocator = 0; iLocator < m_scene->m_iNumLocators; ++iLocator)
+        EXPECT_FALSE(mesh.IsInActiveBlocker(m_scene->m_vLocators[iLocator].m_vPosition)) << "waypoint " << iLocator;
+}
+
+TEST_F(DocksSceneTest, TheSwordFallsAndComesUpAgainWithThePeopleOfTheQuayActing)
+{
+    // The real figures play every walk, turn and animation, loops included:
+    // each handler must come to its end.
+    const auto play = [this](const EventDesc& oEvent) {
+        m_manager.Update(16);
+        ASSERT_TRUE(m_manager.FireEvent(oEvent));
+        int frame = 0;
+        for (; frame < 3000 && (frame < 2 || m_manager.IsBusy()); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+        EXPECT_LT(frame, 3000) << "the handler never ends";
+    };
+    g_VarManager.SetBool(VARBOOL_BG105_C02_EVENT_FIRST_TIME, 1);
+    g_VarManager.SetBool(VARBOOL_BG105_C02_ARNO_IS_LOOKING_AWAY, 1);
+    Enter(DOCKS, 2, HEROINE_ACTOR);
+    play(ScriptEvent_ItemOnObject3(Object("arnos_sword"), ItemIdOf("ITEM_GREASY_BREAD_LOAF")));
+    play(Callback(0x61F9C554));
+    EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_BG105_C02_EVENT_ARNO_GREASYSWORD));
+    play(ScriptEvent_ItemOnObject3(Object("sea"), ItemIdOf("ITEM_MAGNET")));
+    play(Callback(0xBAD15C90));
+    EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_BG105_C02_PICK_ARNOS_SWORD));
 }
 
 } // namespace
