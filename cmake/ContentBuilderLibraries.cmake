@@ -14,3 +14,6 @@ target_include_directories(ContentBuilderParts PUBLIC ${SQUISH_INCLUDE_DIR})
 target_link_libraries(ContentBuilderParts PUBLIC ${SQUISH_LIBRARY} PkgConfig::PNG nlohmann_json::nlohmann_json
   PkgConfig::FREETYPE)
 target_link_libraries(ContentBuilderParts PRIVATE OpenMP::OpenMP_CXX)
+# The sample movies are encoded with FFmpeg, which the game itself loads only
+# when it plays one.
+target_link_libraries(ContentBuilderParts PUBLIC PkgConfig::FFMPEG)

@@ -16,8 +16,13 @@ pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
 # The sound service: FAudio's FACT and F3DAudio.
 pkg_check_modules(FAUDIO REQUIRED IMPORTED_TARGET FAudio)
 
-# The video service: FFmpeg's demuxers, decoders, scaler and resampler.
+# The video service: FFmpeg's demuxers, decoders, scaler and resampler. The
+# game loads them when it first plays a movie (Video/FfmpegLibrary.h), so it
+# takes only their headers here, and the dynamic loader.
 pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libavutil libswscale libswresample)
+add_library(velmarsh_ffmpeg_headers INTERFACE)
+target_include_directories(velmarsh_ffmpeg_headers INTERFACE ${FFMPEG_INCLUDE_DIRS})
+target_link_libraries(velmarsh_ffmpeg_headers INTERFACE ${CMAKE_DL_LIBS})
 
 set(VELMARSH_PLATFORM_LIBRARIES
   PkgConfig::SDL2
@@ -25,6 +30,6 @@ set(VELMARSH_PLATFORM_LIBRARIES
   PkgConfig::PNG
   PkgConfig::ASSIMP
   PkgConfig::FAUDIO
-  PkgConfig::FFMPEG
+  velmarsh_ffmpeg_headers
   Threads::Threads
 )

@@ -1,11 +1,9 @@
 #include "Video/FfmpegMovie.h"
 
+#include "Video/FfmpegLibrary.h"
+
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
-#include <libswresample/swresample.h>
-#include <libswscale/swscale.h>
 }
 
 #include <algorithm>
@@ -14,28 +12,36 @@ extern "C" {
 namespace Platform {
 namespace {
 
+// FFmpeg's functions, loaded by the first Open before anything else runs.
+const FfmpegLibrary* s_pFfmpeg = nullptr;
+
+const FfmpegLibrary& Ffmpeg()
+{
+    return *s_pFfmpeg;
+}
+
 // Packets read before the count of frames gives up on a file.
 constexpr uint32_t MAX_COUNTED_FRAMES = 1000000;
 
 std::string FfmpegText(int code)
 {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof text);
+    Ffmpeg().av_strerror(code, text, sizeof text);
     return text;
 }
 
 AVFormatContext* OpenInput(const char* path, std::string& error)
 {
     AVFormatContext* format = nullptr;
-    int result = avformat_open_input(&format, path, nullptr, nullptr);
+    int result = Ffmpeg().avformat_open_input(&format, path, nullptr, nullptr);
     if (result < 0) {
         error = FfmpegText(result);
         return nullptr;
     }
-    result = avformat_find_stream_info(format, nullptr);
+    result = Ffmpeg().avformat_find_stream_info(format, nullptr);
     if (result < 0) {
         error = FfmpegText(result);
-        avformat_close_input(&format);
+        Ffmpeg().avformat_close_input(&format);
     }
     return format;
 }
@@ -48,28 +54,29 @@ uint32_t CountFrames(const char* path, int videoStream)
     AVFormatContext* format = OpenInput(path, error);
     if (format == nullptr)
         return 0;
-    AVPacket* packet = av_packet_alloc();
+    AVPacket* packet = Ffmpeg().av_packet_alloc();
     uint32_t count = 0;
-    while (packet != nullptr && count < MAX_COUNTED_FRAMES && av_read_frame(format, packet) >= 0) {
+    while (packet != nullptr && count < MAX_COUNTED_FRAMES && Ffmpeg().av_read_frame(format, packet) >= 0) {
         if (packet->stream_index == videoStream)
             ++count;
-        av_packet_unref(packet);
+        Ffmpeg().av_packet_unref(packet);
     }
-    av_packet_free(&packet);
-    avformat_close_input(&format);
+    Ffmpeg().av_packet_free(&packet);
+    Ffmpeg().avformat_close_input(&format);
     return count;
 }
 
 AVCodecContext* OpenDecoder(const AVStream* stream)
 {
-    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    const AVCodec* codec = Ffmpeg().avcodec_find_decoder(stream->codecpar->codec_id);
     if (codec == nullptr)
         return nullptr;
-    AVCodecContext* context = avcodec_alloc_context3(codec);
+    AVCodecContext* context = Ffmpeg().avcodec_alloc_context3(codec);
     if (context == nullptr)
         return nullptr;
-    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 || avcodec_open2(context, codec, nullptr) < 0)
-        avcodec_free_context(&context);
+    if (Ffmpeg().avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
+        Ffmpeg().avcodec_open2(context, codec, nullptr) < 0)
+        Ffmpeg().avcodec_free_context(&context);
     return context;
 }
 
@@ -77,6 +84,9 @@ AVCodecContext* OpenDecoder(const AVStream* stream)
 
 std::unique_ptr<FfmpegMovie> FfmpegMovie::Open(const char* path, uint32_t soundTrack, std::string& error)
 {
+    s_pFfmpeg = LoadFfmpeg(error);
+    if (s_pFfmpeg == nullptr)
+        return nullptr;
     std::unique_ptr<FfmpegMovie> movie(new FfmpegMovie);
     if (!movie->OpenStreams(path, soundTrack, error))
         return nullptr;
@@ -86,14 +96,14 @@ std::unique_ptr<FfmpegMovie> FfmpegMovie::Open(const char* path, uint32_t soundT
 FfmpegMovie::~FfmpegMovie()
 {
     for (AVPacket* packet : m_dPendingVideo)
-        av_packet_free(&packet);
-    swr_free(&m_pResampler);
-    sws_freeContext(m_pScaler);
-    av_frame_free(&m_pFrame);
-    av_packet_free(&m_pPacket);
-    avcodec_free_context(&m_pAudio);
-    avcodec_free_context(&m_pVideo);
-    avformat_close_input(&m_pFormat);
+        Ffmpeg().av_packet_free(&packet);
+    Ffmpeg().swr_free(&m_pResampler);
+    Ffmpeg().sws_freeContext(m_pScaler);
+    Ffmpeg().av_frame_free(&m_pFrame);
+    Ffmpeg().av_packet_free(&m_pPacket);
+    Ffmpeg().avcodec_free_context(&m_pAudio);
+    Ffmpeg().avcodec_free_context(&m_pVideo);
+    Ffmpeg().avformat_close_input(&m_pFormat);
 }
 
 bool FfmpegMovie::OpenStreams(const char* path, uint32_t soundTrack, std::string& error)
@@ -101,7 +111,7 @@ bool FfmpegMovie::OpenStreams(const char* path, uint32_t soundTrack, std::string
     m_pFormat = OpenInput(path, error);
     if (m_pFormat == nullptr)
         return false;
-    m_iVideoStream = av_find_best_stream(m_pFormat, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    m_iVideoStream = Ffmpeg().av_find_best_stream(m_pFormat, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (m_iVideoStream < 0) {
         error = "no video stream";
         return false;
@@ -114,8 +124,8 @@ bool FfmpegMovie::OpenStreams(const char* path, uint32_t soundTrack, std::string
         return false;
     }
     m_pVideo = OpenDecoder(video);
-    m_pPacket = av_packet_alloc();
-    m_pFrame = av_frame_alloc();
+    m_pPacket = Ffmpeg().av_packet_alloc();
+    m_pFrame = Ffmpeg().av_frame_alloc();
     if (m_pVideo == nullptr || m_pPacket == nullptr || m_pFrame == nullptr) {
         error = "no decoder for the video stream";
         return false;
@@ -158,7 +168,7 @@ bool FfmpegMovie::OpenSound(uint32_t soundTrack)
     m_pAudio = OpenDecoder(m_pFormat->streams[m_iAudioStream]);
     std::string error;
     if (m_pAudio == nullptr || !m_sound.Open(error)) {
-        avcodec_free_context(&m_pAudio);
+        Ffmpeg().avcodec_free_context(&m_pAudio);
         m_iAudioStream = -1;
         return false;
     }
@@ -176,20 +186,20 @@ bool FfmpegMovie::ReadPacket()
 {
     if (m_bInputEnded)
         return false;
-    if (av_read_frame(m_pFormat, m_pPacket) < 0) {
+    if (Ffmpeg().av_read_frame(m_pFormat, m_pPacket) < 0) {
         m_bInputEnded = true;
         return false;
     }
     if (m_pPacket->stream_index == m_iVideoStream) {
-        AVPacket* pending = av_packet_alloc();
+        AVPacket* pending = Ffmpeg().av_packet_alloc();
         if (pending != nullptr) {
-            av_packet_move_ref(pending, m_pPacket);
+            Ffmpeg().av_packet_move_ref(pending, m_pPacket);
             m_dPendingVideo.push_back(pending);
         }
     } else if (m_pPacket->stream_index == m_iAudioStream) {
         DecodeSound(m_pPacket);
     }
-    av_packet_unref(m_pPacket);
+    Ffmpeg().av_packet_unref(m_pPacket);
     return true;
 }
 
@@ -202,9 +212,9 @@ void FfmpegMovie::KeepSoundAhead()
 bool FfmpegMovie::DecodeNextPicture()
 {
     while (!m_bDecoderEnded) {
-        if (avcodec_receive_frame(m_pVideo, m_pFrame) == 0) {
+        if (Ffmpeg().avcodec_receive_frame(m_pVideo, m_pFrame) == 0) {
             StorePicture(m_pFrame);
-            av_frame_unref(m_pFrame);
+            Ffmpeg().av_frame_unref(m_pFrame);
             ++m_uDecodedFrames;
             return true;
         }
@@ -219,11 +229,11 @@ bool FfmpegMovie::DecodeNextPicture()
             m_dPendingVideo.pop_front();
             // A packet the decoder refuses is dropped; its frame keeps the
             // last picture.
-            avcodec_send_packet(m_pVideo, packet);
-            av_packet_free(&packet);
+            Ffmpeg().avcodec_send_packet(m_pVideo, packet);
+            Ffmpeg().av_packet_free(&packet);
         } else if (!ReadPacket()) {
             m_bFlushed = true;
-            avcodec_send_packet(m_pVideo, nullptr);
+            Ffmpeg().avcodec_send_packet(m_pVideo, nullptr);
         }
     }
     return false;
@@ -233,42 +243,42 @@ void FfmpegMovie::StorePicture(const AVFrame* frame)
 {
     if (frame->width <= 0 || frame->height <= 0)
         return;
-    m_pScaler =
-        sws_getCachedContext(m_pScaler, frame->width, frame->height, AVPixelFormat(frame->format), int(m_info.width),
-                             int(m_info.height), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    m_pScaler = Ffmpeg().sws_getCachedContext(m_pScaler, frame->width, frame->height, AVPixelFormat(frame->format),
+                                              int(m_info.width), int(m_info.height), AV_PIX_FMT_BGRA, SWS_BILINEAR,
+                                              nullptr, nullptr, nullptr);
     if (m_pScaler == nullptr)
         return;
     uint8_t* const target[4] = {m_vPicture.data(), nullptr, nullptr, nullptr};
     const int targetPitch[4] = {int(m_info.width * 4), 0, 0, 0};
-    sws_scale(m_pScaler, frame->data, frame->linesize, 0, frame->height, target, targetPitch);
+    Ffmpeg().sws_scale(m_pScaler, frame->data, frame->linesize, 0, frame->height, target, targetPitch);
 }
 
 void FfmpegMovie::DecodeSound(const AVPacket* packet)
 {
-    if (avcodec_send_packet(m_pAudio, packet) < 0)
+    if (Ffmpeg().avcodec_send_packet(m_pAudio, packet) < 0)
         return;
-    while (avcodec_receive_frame(m_pAudio, m_pFrame) == 0) {
+    while (Ffmpeg().avcodec_receive_frame(m_pAudio, m_pFrame) == 0) {
         if (m_pResampler == nullptr && !m_bResamplerFailed) {
             AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
             m_bResamplerFailed =
-                swr_alloc_set_opts2(&m_pResampler, &stereo, AV_SAMPLE_FMT_S16, MovieSoundOutput::SAMPLE_RATE,
-                                    &m_pFrame->ch_layout, AVSampleFormat(m_pFrame->format), m_pFrame->sample_rate, 0,
-                                    nullptr) < 0 ||
-                swr_init(m_pResampler) < 0;
+                Ffmpeg().swr_alloc_set_opts2(&m_pResampler, &stereo, AV_SAMPLE_FMT_S16, MovieSoundOutput::SAMPLE_RATE,
+                                             &m_pFrame->ch_layout, AVSampleFormat(m_pFrame->format),
+                                             m_pFrame->sample_rate, 0, nullptr) < 0 ||
+                Ffmpeg().swr_init(m_pResampler) < 0;
         }
         if (!m_bResamplerFailed) {
-            const int room = swr_get_out_samples(m_pResampler, m_pFrame->nb_samples);
+            const int room = Ffmpeg().swr_get_out_samples(m_pResampler, m_pFrame->nb_samples);
             if (room > 0) {
                 m_vSamples.resize(size_t(room) * MovieSoundOutput::CHANNELS);
                 uint8_t* target = reinterpret_cast<uint8_t*>(m_vSamples.data());
                 const int made =
-                    swr_convert(m_pResampler, &target, room, const_cast<const uint8_t**>(m_pFrame->extended_data),
-                                m_pFrame->nb_samples);
+                    Ffmpeg().swr_convert(m_pResampler, &target, room,
+                                         const_cast<const uint8_t**>(m_pFrame->extended_data), m_pFrame->nb_samples);
                 if (made > 0)
                     m_sound.Queue(m_vSamples.data(), uint32_t(made));
             }
         }
-        av_frame_unref(m_pFrame);
+        Ffmpeg().av_frame_unref(m_pFrame);
     }
 }
 

@@ -7,7 +7,6 @@ namespace Platform {
 // quiet, the caller reports what failed.
 class FfmpegVideoSystem final : public VideoSystem {
 public:
-    FfmpegVideoSystem();
     std::unique_ptr<Movie> Open(const char* path, uint32_t soundTrack, std::string& error) override;
 };
 

@@ -31,11 +31,14 @@ using namespace std::chrono_literals;
 
 constexpr int32_t FIRST_GAME = MINIGAME_WOODEN_SWORD_DUEL;
 constexpr int32_t GAME_COUNT = MINIGAME_LAST - MINIGAME_WOODEN_SWORD_DUEL + 1;
-// Frames of play in each game, about four seconds of game time.
-constexpr int PLAY_FRAMES = 240;
+// Frames of play in each game, about two seconds of game time.
+constexpr int PLAY_FRAMES = 120;
+// A small window keeps the drawing cheap; what a frame holds is the same.
+constexpr int32_t WINDOW_WIDTH = 640;
+constexpr int32_t WINDOW_HEIGHT = 480;
 // Frames the adventure runs between two games, so that the scene it went
 // back to is loaded and drawn again before the memory is noted.
-constexpr int ADVENTURE_FRAMES = 40;
+constexpr int ADVENTURE_FRAMES = 30;
 constexpr int32_t MINIGAME_MENU_SCENE = 2;
 constexpr int FRAME_LIMIT = 20000;
 constexpr const char* MEMORY_FILE = "memory.txt";
@@ -75,6 +78,7 @@ public:
     void Step(Platform::HeadlessInputDevices& input)
     {
         ++m_iFrame;
+        input.SetClientSize(WINDOW_WIDTH, WINDOW_HEIGHT);
         input.SetMouseButton(0, false);
         for (uint8_t key : {Platform::KEY_ESCAPE, Platform::KEY_LEFT, Platform::KEY_RIGHT, Platform::KEY_UP,
                             Platform::KEY_DOWN, Platform::KEY_SPACE})
@@ -120,7 +124,7 @@ private:
         // The splash: a click every few frames skips its logos.
         if (game == nullptr || m_iGame < FIRST_GAME) {
             if (m_iFrame % 8 == 0)
-                Click(input, 640, 480);
+                Click(input, WINDOW_WIDTH / 2, WINDOW_HEIGHT / 2);
             return;
         }
         switch (game->GetState()) {
@@ -146,7 +150,7 @@ private:
         m_uSeed = m_uSeed * 1103515245u + 12345u;
         const uint32_t roll = m_uSeed >> 8;
         if (roll % 5 == 0)
-            Click(input, int32_t(roll % 1280), int32_t((roll / 1280) % 960));
+            Click(input, int32_t(roll % WINDOW_WIDTH), int32_t((roll / WINDOW_WIDTH) % WINDOW_HEIGHT));
         static constexpr uint8_t KEYS[] = {Platform::KEY_LEFT, Platform::KEY_RIGHT, Platform::KEY_UP,
                                            Platform::KEY_DOWN, Platform::KEY_SPACE};
         input.SetKey(KEYS[(roll / 7) % std::size(KEYS)], roll % 3 != 0);
@@ -156,10 +160,10 @@ private:
     {
         if (m_iFrame % 4 != 0 || game.GetMessageBox().GetButton(i).m_sText == nullptr)
             return;
-        // A virtual unit is five pixels of the 1280 x 960 window.
+        // The virtual screen is 256 units wide.
         const MGRectangle& rect = game.GetMessageBox().GetButton(i).m_oRect;
-        Click(input, (rect.m_fxX + rect.m_fxWidth / 2) * 5 / FX32_ONE,
-              (rect.m_fxY + rect.m_fxHeight / 2) * 5 / FX32_ONE);
+        Click(input, (rect.m_fxX + rect.m_fxWidth / 2) * WINDOW_WIDTH / 256 / FX32_ONE,
+              (rect.m_fxY + rect.m_fxHeight / 2) * WINDOW_WIDTH / 256 / FX32_ONE);
     }
 
     static void Click(Platform::HeadlessInputDevices& input, int32_t x, int32_t y)
@@ -189,6 +193,8 @@ TEST(MiniGameMemoryTest, AfterAllSixGamesTheProcessHoldsAboutWhatItHeldAfterTheF
 #endif
     TestSupport::TempDir folder;
     TestSupport::CopySampleData(folder);
+    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=" + std::to_string(WINDOW_WIDTH) +
+                                         "\nResolutionY=" + std::to_string(WINDOW_HEIGHT) + "\n");
     MiniGameRounds rounds;
     TestSupport::ScriptedInputDevices devices;
     for (int frame = 0; frame < FRAME_LIMIT; ++frame)

@@ -17,6 +17,7 @@ constexpr uint32_t MIN_HEAP_SIZE = 4096;
 constexpr uint32_t ARENA_ALIGNMENT = 32;
 
 BigHeap* s_pMainHeap = nullptr;
+HeapTrace s_oTrace;
 
 } // namespace
 
@@ -107,15 +108,25 @@ void* Malloc(size_t size, size_t alignment)
         return nullptr;
     }
     BigHeap::BeginCall(s_pMainHeap);
-    return BigHeap::Memalign(alignment, s_pMainHeap, size, 0);
+    void* block = BigHeap::Memalign(alignment, s_pMainHeap, size, 0);
+    if (s_oTrace.pAllocated)
+        s_oTrace.pAllocated(block, size, alignment);
+    return block;
 }
 
 void Free(void* pointer)
 {
     if (!s_pMainHeap)
         return;
+    if (s_oTrace.pFreed)
+        s_oTrace.pFreed(pointer);
     BigHeap::BeginCall(s_pMainHeap);
     BigHeap::Free(s_pMainHeap, pointer, 0);
+}
+
+void SetHeapTrace(const HeapTrace& trace)
+{
+    s_oTrace = trace;
 }
 
 void HeapDump()

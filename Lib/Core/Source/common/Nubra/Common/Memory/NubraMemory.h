@@ -54,6 +54,15 @@ void* Malloc(size_t size, size_t alignment);
 // Gives a block back to the main heap; null is allowed.
 void Free(void* pointer);
 
+// What watches the main heap's traffic: told of every block Malloc hands out
+// (null when it failed) and of every pointer given to Free, before the heap
+// takes it. Off (null) unless a measuring tool sets it.
+struct HeapTrace {
+    void (*pAllocated)(const void* block, size_t size, size_t alignment) = nullptr;
+    void (*pFreed)(const void* block) = nullptr;
+};
+void SetHeapTrace(const HeapTrace& trace);
+
 // Lists the main heap's chunks to the debugger output.
 void HeapDump();
 

@@ -123,6 +123,36 @@ TEST(MemorySystemTest, MallocAndFreeUseTheMainHeap)
     EXPECT_EQ(info.m_uFreeChunks, 1u);
 }
 
+TEST(MemorySystemTest, ATraceSeesEveryBlockHandedOutAndGivenBackUntilItIsRemoved)
+{
+    struct Seen {
+        const void* block;
+        size_t size;
+        size_t alignment;
+    };
+    static std::vector<Seen> s_seen;
+    s_seen.clear();
+    MakeMainHeap();
+    SetHeapTrace({[](const void* block, size_t size, size_t alignment) {
+                      s_seen.push_back({block, size, alignment});
+                  },
+                  [](const void* block) {
+                      s_seen.push_back({block, 0, 0});
+                  }});
+    void* block = Malloc(300, 64);
+    Free(block);
+    Free(nullptr);
+    SetHeapTrace({});
+    Free(Malloc(8, 0));
+
+    ASSERT_EQ(s_seen.size(), 3u);
+    EXPECT_EQ(s_seen[0].block, block);
+    EXPECT_EQ(s_seen[0].size, 300u);
+    EXPECT_EQ(s_seen[0].alignment, 64u);
+    EXPECT_EQ(s_seen[1].block, block);
+    EXPECT_EQ(s_seen[2].block, nullptr);
+}
+
 TEST(MemorySystemTest, StatusPrintLines)
 {
     BigHeap* heap = MakeMainHeap();
