@@ -116,6 +116,9 @@ TEST_F(HouseExteriorSampleSceneTest, TheKidWalksFromDiegoUpTheChildrensLadderAnd
     EXPECT_TRUE(KidStandsAt(13));
 
     Play(MakeEvent(TwEventType_Activate, Object("bedroom_window")), "the window");
+    // The children come in from the path, through the gate that is shut to the kid.
+    EXPECT_TRUE(StandsAt("bobby_kid", 6));
+    EXPECT_TRUE(StandsAt("nell_kid", 16));
     Play(ScriptEvent_ItemOnObject3(Object("bedroom_window"), ItemIdOf("ITEM_BOBBY_KID")), "Bobby on the window");
     EXPECT_TRUE(KidStandsAt(9));
     Play(ScriptEvent_ItemOnObject3(Object("bedroom_window"), ItemIdOf("ITEM_NELL_KID")), "Nell on the window");
