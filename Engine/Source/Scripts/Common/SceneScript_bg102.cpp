@@ -52,12 +52,14 @@ struct Gesture {
     AnimationOf<"tavrine_kid"> gesture;
     AnimationOf<"tavrine_kid"> after;
 };
+// Diego's greeting comes before the hug; the other gestures after it.
+constexpr Gesture HAPPY_TO_MEET {0x3369601A, "happytomeet", "g_talk_l"};
 constexpr Gesture KID_GESTURES[] = {
-    {0x3369601A, "happytomeet", "g_talk_l"},     {0x415B1D13, "g_tapnonsense", "g_idle_l"},
-    {0xE4817246, "g_helpless", "g_idle_l"},      {0x588A7698, "g_lookingaround", "g_idle_l"},
-    {0xA4F8E887, "g_scratchhead", "g_idle_l"},   {0x5024F60E, "g_thinking", "g_idle_l"},
-    {0x0013594B, "g_dlgclapshands", "g_idle_l"}, {0x79A0D0E2, "g_dlggiveorders", "g_idle_l"},
-    {0x143E0717, "g_clapshands", "g_idle_l"},    {0xD7A4F1CD, "g_dlgpolite", "g_talk_l"},
+    {0x415B1D13, "g_tapnonsense", "g_idle_l"},   {0xE4817246, "g_helpless", "g_idle_l"},
+    {0x588A7698, "g_lookingaround", "g_idle_l"}, {0xA4F8E887, "g_scratchhead", "g_idle_l"},
+    {0x5024F60E, "g_thinking", "g_idle_l"},      {0x0013594B, "g_dlgclapshands", "g_idle_l"},
+    {0x79A0D0E2, "g_dlggiveorders", "g_idle_l"}, {0x143E0717, "g_clapshands", "g_idle_l"},
+    {0xD7A4F1CD, "g_dlgpolite", "g_talk_l"},
 };
 
 // The kid's part of the hug with Diego: the animation table leaves it
@@ -92,6 +94,7 @@ private:
     void ChildrenEvents();
     void LedgeEvents();
     void GestureCallbacks();
+    void GestureCallback(const Gesture& oGesture);
     void ChoreCallbacks();
     void LadderCallbacks();
 
@@ -666,12 +669,7 @@ void SceneScript_bg102::LedgeEvents()
 
 void SceneScript_bg102::GestureCallbacks()
 {
-    for (const Gesture& oGesture : KID_GESTURES) {
-        _IfEvent(OnCallback(oGesture.uCallback));
-        Play(KID, oGesture.gesture);
-        Play(KID, oGesture.after);
-        _EndMatch();
-    }
+    GestureCallback(HAPPY_TO_MEET);
 
     // Diego hugs the kid.
     _IfEvent(OnCallback(0xAA6031A0));
@@ -681,6 +679,17 @@ void SceneScript_bg102::GestureCallbacks()
     Apart();
     Play(DIEGO, "g_idle_l");
     Play(KID, "g_talk_l");
+    _EndMatch();
+
+    for (const Gesture& oGesture : KID_GESTURES)
+        GestureCallback(oGesture);
+}
+
+void SceneScript_bg102::GestureCallback(const Gesture& oGesture)
+{
+    _IfEvent(OnCallback(oGesture.uCallback));
+    Play(KID, oGesture.gesture);
+    Play(KID, oGesture.after);
     _EndMatch();
 }
 

@@ -59,9 +59,17 @@ protected:
         m_scene->Update(16);
     }
     // Whether the kid's feet stand on the waypoint.
-    bool KidStandsAt(int32_t iWaypoint) const
+    bool KidStandsAt(int32_t iWaypoint) const { return StandsAt(m_scene->m_iActiveCharacter, iWaypoint); }
+    bool StandsAt(const char* pActor, int32_t iWaypoint) const
     {
-        const CoreFxVec feet = m_scene->m_apCharacters[m_scene->m_iActiveCharacter]->GetFeetPosition();
+        for (int32_t iSlot = 0; iSlot < m_scene->m_iNumCharacters; ++iSlot)
+            if (m_scene->m_aCharacterIds[iSlot] == Id::GetActorId(pActor))
+                return StandsAt(iSlot, iWaypoint);
+        return false;
+    }
+    bool StandsAt(int32_t iSlot, int32_t iWaypoint) const
+    {
+        const CoreFxVec feet = m_scene->m_apCharacters[iSlot]->GetFeetPosition();
         const CoreFxVec& waypoint = m_scene->m_vLocators[iWaypoint].m_vPosition;
         return std::abs(feet.x - waypoint.x) <= 5 * FX32_ONE && std::abs(feet.y - waypoint.y) <= 5 * FX32_ONE &&
                std::abs(feet.z - waypoint.z) <= 5 * FX32_ONE;
@@ -108,6 +116,9 @@ TEST_F(HouseExteriorSampleSceneTest, TheKidWalksFromDiegoUpTheChildrensLadderAnd
     EXPECT_TRUE(KidStandsAt(13));
 
     Play(MakeEvent(TwEventType_Activate, Object("bedroom_window")), "the window");
+    // The children come in from the path, through the gate that is shut to the kid.
+    EXPECT_TRUE(StandsAt("bobby_kid", 6));
+    EXPECT_TRUE(StandsAt("nell_kid", 16));
     Play(ScriptEvent_ItemOnObject3(Object("bedroom_window"), ItemIdOf("ITEM_BOBBY_KID")), "Bobby on the window");
     EXPECT_TRUE(KidStandsAt(9));
     Play(ScriptEvent_ItemOnObject3(Object("bedroom_window"), ItemIdOf("ITEM_NELL_KID")), "Nell on the window");
@@ -129,6 +140,27 @@ TEST_F(HouseExteriorSampleSceneTest, TheKidWalksFromDiegoUpTheChildrensLadderAnd
     EXPECT_TRUE(KidStandsAt(27));
     EXPECT_TRUE(m_manager.IsChangePending());
     EXPECT_EQ(m_manager.GetNextSceneId(), 9);
+}
+
+TEST_F(HouseExteriorSampleSceneTest, TheWindowClimbsTheStandingLadderAndTheChildrenStepBackToTheirPlaces)
+{
+    SetTrue({VARBOOL_BG103_C01_SEE_ALESSANDRO, VARBOOL_BG102_C01_EVENT_WITH_DIEGO, VARBOOL_BG102_C01_BOBBY_KID_HERE,
+             VARBOOL_BG102_C01_BOBBY_POS, VARBOOL_BG102_C01_HUMAN_LADDER_HERE});
+    Enter(HOUSE_FRONT, 1, Id::GetActorId("tavrine_kid"));
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(StandsAt("bobby_kid", 7) && StandsAt("nell_kid", 8));
+
+    Play(MakeEvent(TwEventType_Activate, Object("bedroom_window")), "the window");
+    EXPECT_TRUE(KidStandsAt(15));
+    ASSERT_TRUE(g_VarManager.GetBool(VARBOOL_BG102_C01_TAVRINE_KID_ON_LEDGE));
+    // The climb's dialog sends its two callbacks.
+    Play(ScriptEvent_Hash9(static_cast<int32_t>(0x1CBA7D92)), "the climb");
+    EXPECT_TRUE(KidStandsAt(14));
+    // The children leave the places under the window that held them.
+    Play(ScriptEvent_Hash9(static_cast<int32_t>(0x85B32C28)), "the children stepping back");
+    EXPECT_TRUE(StandsAt("bobby_kid", 6));
+    EXPECT_TRUE(StandsAt("nell_kid", 16));
 }
 
 } // namespace
