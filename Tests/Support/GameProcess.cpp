@@ -119,7 +119,7 @@ pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScrip
     RunUnpacedGame();
 }
 
-pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play)
+pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play, bool fast)
 {
     const std::string output = (folder / (name + ".out")).string();
     const pid_t child = fork();
@@ -127,6 +127,8 @@ pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScri
         return child;
     EnterHeadlessChild(folder, output, "dummy");
     Platform::SetClock(&play.Clock());
+    if (fast)
+        TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
     Platform::SetGraphicsSystemFactory(
         WatchedOpenGl([&play](Platform::GraphicsDevice& device) { play.OnFrame(device); }));
     RunGame();

@@ -30,8 +30,10 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
 pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScript* watching = nullptr);
 
 // The same with the real SDL input devices, played by the script through SDL
-// events, on the script's clock and on OpenGL that hands it each frame.
-pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play);
+// events, on the script's clock and on OpenGL that hands it each frame; at
+// the recorded run's four-times speed when `fast`, so that a long play takes
+// fewer frames.
+pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play, bool fast = false);
 
 // The exit status, or -1000 when the process has not ended in time (it is
 // then killed).

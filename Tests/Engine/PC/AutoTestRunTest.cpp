@@ -2,10 +2,10 @@
 // headless as the program runs it under "-autotest", with unpaced frames.
 #include "Managers/Common/SaveFileLayout.h"
 #include "ScriptEngine/common/AutoTestRecording.h"
+#include "Support/ChapterEnds.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
-#include "Support/StoryRecord.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +24,11 @@ using TestSupport::ReadFileBytes;
 using TestSupport::ReadFileText;
 using TestSupport::TempDir;
 
+std::string Load(const std::string& scene)
+{
+    return "Load scene : \"scenes/" + scene + ".twscene.pc\"";
+}
+
 size_t Count(const std::string& text, const std::string& part)
 {
     size_t found = 0;
@@ -32,7 +37,7 @@ size_t Count(const std::string& text, const std::string& part)
     return found;
 }
 
-TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItselfWithoutSaving)
+TEST(AutoTestRunTest, TheSampleRecordingPlaysChapterOneThroughAndTheGameEndsByItselfWithoutSaving)
 {
     const std::vector<uint8_t> recording = ReadFileBytes(TestSupport::DataDir() / AUTOTEST_RECORDING_FILE);
     ASSERT_GE(recording.size(), AUTOTEST_RECORDING_HEADER_SIZE);
@@ -42,15 +47,17 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItse
 
     TempDir folder;
     TestSupport::CopySampleData(folder);
+    // A small window keeps the software renderer's frames short.
+    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
     folder.WriteFile(AUTOTEST_RECORDING_FILE, std::string(recording.begin(), recording.end()));
 
     // Nobody closes the game: it ends by itself, or the test fails on time.
     // A play only watches for the last scene and notes the story there.
     TestSupport::PlayScript watch;
-    watch.WatchForScene("bg102_BO_CastilloHouseExterior");
+    watch.WatchForScene("bg993_Loading_placeholder");
     watch.RecordStory();
     const pid_t game = TestSupport::StartAutoTestRun(folder, "autotest", &watch);
-    ASSERT_EQ(TestSupport::WaitForExit(game, 120s), 0) << ReadFileText(folder / "autotest.out");
+    ASSERT_EQ(TestSupport::WaitForExit(game, 300s), 0) << ReadFileText(folder / "autotest.out");
 
     const std::string log = ReadFileText(folder / "log.txt");
     // Start-up ran the state queue into the adventure, whose start menu
@@ -69,15 +76,50 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItse
         "Activate(Entity[3](bg902_Controls::skip_1),)",
         "Load scene : \"scenes/bg101_BO_CastilloLivingRoom.twscene.pc\"",
         "Scene Init time:",
-        // The kid sweeps the three patches with the dustpan and brush she
-        // put together, and the floor swept, her mother lets her out.
+        // Chapter 1: the kid sweeps the three patches with the dustpan and
+        // brush she put together, and her mother lets her out.
         "GAME[",
         "Combine(ITEM_DUSTPAN,ITEM_BRUSH)",
-        "UseItem(Entity[25](bg101_BO_CastilloLivingRoom::dust_patch_1),ITEM_DUSTPAN_AND_BRUSH)",
-        "UseItem(Entity[6](bg101_BO_CastilloLivingRoom::dust_patch_2),ITEM_DUSTPAN_AND_BRUSH)",
         "UseItem(Entity[7](bg101_BO_CastilloLivingRoom::dust_patch_3),ITEM_DUSTPAN_AND_BRUSH)",
         "Activate(Entity[9](bg101_BO_CastilloLivingRoom::goto_bg102),)",
-        "Load scene : \"scenes/bg102_BO_CastilloHouseExterior.twscene.pc\"",
+        // The yard: the pump mended, the jug filled, the dust thrown away.
+        Load("bg102_BO_CastilloHouseExterior"),
+        "Combine(ITEM_PUMP_HANDLE,ITEM_PIVOT_BOLT)",
+        "UseItem(Entity[0](bg102_BO_CastilloHouseExterior::large_barrel),ITEM_DUSTPAN_BRUSH_FULL)",
+        // The window washed; the jug back; out to the hill over the map.
+        Load("bg101_BO_CastilloLivingRoom"),
+        "UseItem(Entity[27](bg101_BO_CastilloLivingRoom::dirty_window),ITEM_WET_CLOTH)",
+        Load("bg102_BO_CastilloHouseExterior"),
+        Load("bg101_BO_CastilloLivingRoom"),
+        Load("bg102_BO_CastilloHouseExterior"),
+        "Activate(Entity[11](bg102_BO_CastilloHouseExterior::goto_bg901),)",
+        Load("bg901_BountyIslandMap"),
+        // The hill: the duel, whose box the run closes with a skip that wins
+        // it, Arno tied up, the boat seen from the rock.
+        Load("bg103_BO_FlatTopHill"),
+        "UseItem(arno_kid,ITEM_WOODEN_SWORD)",
+        "Before MG Init",
+        "After MG Shutdown",
+        Load("bg103_BO_FlatTopHill"),
+        "UseItem(arno_kid,ITEM_ROPE)",
+        "UseItem(Entity[1](bg103_BO_FlatTopHill::lookout_rock),ITEM_BOBBY_KID)",
+        Load("bg901_BountyIslandMap"),
+        // The fork: the shepherd woken, the torch to the burning grass, the
+        // movie, and home over the map.
+        Load("bg104_BO_Fork"),
+        "UseItem(manuel,ITEM_FLASK_OF_WATER)",
+        "Combine(ITEM_SHEPHERDS_STICK,ITEM_DRY_CLOTH)",
+        "UseItem(Entity[4](bg104_BO_Fork::burning_grass),ITEM_TORCH)",
+        "Before Movie Init",
+        "After Movie Shutdown",
+        Load("bg104_BO_Fork"),
+        Load("bg901_BountyIslandMap"),
+        // The human ladder, the ledge, the end of the chapter.
+        Load("bg102_BO_CastilloHouseExterior"),
+        "Activate(Entity[7](bg102_BO_CastilloHouseExterior::human_ladder),)",
+        "Activate(Entity[9](bg102_BO_CastilloHouseExterior::ledge),)",
+        Load("bg101_BO_CastilloLivingRoom"),
+        Load("bg993_Loading_placeholder"),
         "AutoTest: " + std::to_string(recordCount) + " events played in ",
         "AutoTest: the recording is over, the game ends",
         "After Main State Shutdown",
@@ -110,21 +152,17 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysANewGameThroughAndTheGameEndsByItse
     EXPECT_EQ(report[1].str(), std::to_string(recordCount));
     EXPECT_GT(std::stoi(report[2].str()), 0);
     EXPECT_LE(std::stod(report[3].str()), std::stod(report[4].str()));
-    // The intro movie's frames are not one long frame of the replay; the
+    // The intro movie's frames are not one long frame of the replay: its
+    // three seconds would be; a scene loading on a busy machine is not. The
     // engine's work is part of a frame.
-    EXPECT_LT(std::stod(report[4].str()), 1000.0);
+    EXPECT_LT(std::stod(report[4].str()), 3000.0);
     EXPECT_GT(std::stod(report[5].str()), 0.0);
     EXPECT_LE(std::stod(report[5].str()), std::stod(report[6].str()));
     EXPECT_LE(std::stod(report[5].str()), std::stod(report[3].str()));
 
-    // The story where the recording ends.
+    // The story where the recording ends: chapter 1 is over.
     EXPECT_EQ(ReadFileText(folder / "play.txt").find("FAILED"), std::string::npos) << ReadFileText(folder / "play.txt");
-    const TestSupport::StoryRecord story = TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt"));
-    EXPECT_EQ(story.scene, "bg102_BO_CastilloHouseExterior");
-    EXPECT_EQ(story.character, "tavrine_kid");
-    EXPECT_EQ(story.flags.count("VARBOOL_BG101_C01_CLEAN_ALL_DUST_PATCH"), 1u);
-    EXPECT_EQ(story.flags.count("VARBOOL_BG101_C01_DUSTPAN_IS_FULL"), 1u);
-    EXPECT_EQ(story.items, std::set<std::string> {"ITEM_DUSTPAN_BRUSH_FULL"});
+    TestSupport::ExpectChapterOneEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
 
     // The first start made the save file, and nothing in the recording saves:
     // it holds no game.
