@@ -100,6 +100,9 @@ TEST_F(ForkPlayTest, EveryHotspotIsPickedAtItsCentreWithTheGangThereAndOnTheAdul
     Enter(FORK, 1, ActorIdOf("tavrine_kid"));
     EXPECT_EQ(ClickableObjects(*m_scene).size(), 10u);
     EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
+    // The kid looks at the carts from where she can stand, clear of Arno.
+    Play(MakeEvent(TwEventType_Activate, Object("cart")));
+    EXPECT_LE(KidDistanceTo(16), 8);
 
     // With the grass burning on the rock, the fire is picked and not the rock.
     g_VarManager.SetBool(VARBOOL_BG104_C01_DRY_GRASS_HERE, 1);
