@@ -1,11 +1,13 @@
 // Chapter 1 at the fork as the game loads it: the kid's inputs played in
 // story order on the real scene, with the gang's carts and Manuel's ground
 // fenced off, each ending with the kid at the place its handler walks her
-// to, up to the torch on the fire and its movie.
+// to, up to the torch on the fire and its movie; and every hotspot of the
+// fork picked at its centre on the screen, in chapter 1 and later.
 #include "Common/ActorIds.h"
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
+#include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
@@ -15,6 +17,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -87,6 +91,28 @@ TEST_F(ForkPlayTest, TheKidPlaysTheForkThroughToTheTorch)
     EXPECT_NE(std::find(m_states.m_queue.begin(), m_states.m_queue.end(),
                         std::pair<int32_t, int32_t> {ScriptStateLink::STATE_MOVIE, MOVIE_CINE01}),
               m_states.m_queue.end());
+}
+
+TEST_F(ForkPlayTest, EveryHotspotIsPickedAtItsCentreWithTheGangThereAndOnTheAdultsCrossroads)
+{
+    g_VarManager.SetBool(VARBOOL_BG104_C01_EVENT_AMBUSH, 1);
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, ISLAND_MAP);
+    Enter(FORK, 1, ActorIdOf("tavrine_kid"));
+    EXPECT_EQ(ClickableObjects(*m_scene).size(), 10u);
+    EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
+    // The kid looks at the carts from where she can stand, clear of Arno.
+    Play(MakeEvent(TwEventType_Activate, Object("cart")));
+    EXPECT_LE(KidDistanceTo(16), 8);
+
+    // With the grass burning on the rock, the fire is picked and not the rock.
+    g_VarManager.SetBool(VARBOOL_BG104_C01_DRY_GRASS_HERE, 1);
+    Play(ScriptEvent_ItemOnObject3(Object("rock"), ItemIdOf("ITEM_BROKEN_FLASK_BOTTOM")));
+    ASSERT_TRUE(g_VarManager.GetBool(VARBOOL_BG104_C01_BURNING_GRASS_HERE));
+    EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
+
+    Enter(FORK, 4, ActorIdOf("tavrine"));
+    EXPECT_EQ(ClickableObjects(*m_scene).size(), 3u);
+    EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
 }
 
 } // namespace
