@@ -340,7 +340,7 @@ TEST_F(DocksTest, ChapterFiveArrivalsCatchTheMenAndEndTheChapter)
 
 using DocksSceneTest = SampleSceneScriptTest;
 
-TEST_F(DocksSceneTest, WithEveryFenceUpNoPlaceOfTheQuayStandsInsideOne)
+TEST_F(DocksSceneTest, EveryPlaceOfTheQuayIsReachedFromItsMiddleAndLiesOutsideEveryFence)
 {
     Enter(DOCKS, 5, HEROINE_ACTOR);
     WalkMesh& mesh = m_scene->m_oWalkMesh;
@@ -348,8 +348,14 @@ TEST_F(DocksSceneTest, WithEveryFenceUpNoPlaceOfTheQuayStandsInsideOne)
     for (int32_t iBlocker = 0; iBlocker < mesh.m_iNumBlockers; ++iBlocker)
         mesh.ActivateBlocker(iBlocker);
     ASSERT_GT(m_scene->m_iNumLocators, 48);
-    for (int32_t iLocator = 0; iLocator < m_scene->m_iNumLocators; ++iLocator)
-        EXPECT_FALSE(mesh.IsInActiveBlocker(m_scene->m_vLocators[iLocator].m_vPosition)) << "waypoint " << iLocator;
+    const CoreFxVec middle = m_scene->m_vLocators[0].m_vPosition;
+    CoreFxVec path[64];
+    for (int32_t iLocator = 0; iLocator < m_scene->m_iNumLocators; ++iLocator) {
+        const CoreFxVec& place = m_scene->m_vLocators[iLocator].m_vPosition;
+        EXPECT_TRUE(iLocator == 0 || mesh.ComputePathChunk(middle, place, path, 64) > 0)
+            << "waypoint " << iLocator << " cannot be walked to";
+        EXPECT_FALSE(mesh.IsInActiveBlocker(place)) << "waypoint " << iLocator;
+    }
 }
 
 TEST_F(DocksSceneTest, TheSwordFallsAndComesUpAgainWithThePeopleOfTheQuayActing)
