@@ -982,6 +982,10 @@ void SceneScript_bg105::GestureCallbacks()
     gesture(0x54413468, RAZZO, RazzoAnimation("stretch"));
     gesture(0xB9FA15FE, HEROINE, HeroineAnimation("g_scratchhead"));
     gesture(0xB6440D00, NELL, AnimationOf<"nell">("g_talk_l"));
+    // Nell has no idle of her own: she stops talking and faces the heroine.
+    _IfEvent(OnCallback(0x2814C597));
+    TurnToward(NELL, HEROINE);
+    _EndMatch();
     gesture(0x0E889964, HEROINE, HeroineAnimation("g_thinking"));
     gesture(0xC4BF1613, HEROINE, HeroineAnimation("g_helpless"));
     gesture(0xC7F3F060, HEROINE, HeroineAnimation("g_talk_l"));
@@ -991,11 +995,6 @@ void SceneScript_bg105::GestureCallbacks()
     gesture(0x346014D9, HEROINE, HeroineAnimation("g_lookup"));
     gesture(0x92E1A8D1, HEROINE, HeroineAnimation("g_lookingaround"));
     gesture(0xFF9D50F7, BRISCOE, BriscoeAnimation("g_thinking01"));
-
-    // Nell has no idle of her own: she stops talking and faces the heroine.
-    _IfEvent(OnCallback(0x2814C597));
-    TurnToward(NELL, HEROINE);
-    _EndMatch();
 
     // One speaks, the other listens.
     const auto exchange = [this](uint32_t uCallback, auto speaker, auto talk, auto listener, auto idle) {
