@@ -1,6 +1,7 @@
 // The inn's room as the game loads it: the heroine reaches every place its
-// script walks her to with the chapter-2 blockers on and the guests seated,
-// and Briscoe's arrival leaves everybody where the story needs them.
+// script walks her to with the chapter-2 blockers on and the guests seated;
+// Briscoe's arrival leaves everybody where the story needs them, and the
+// dark kitchen's floor answers her step; Nell finds her way out.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
@@ -94,6 +95,53 @@ TEST_F(AdmiralsRestWalksTest, BriscoeArrivesAtHisSeatAndTheHeroineLeadsAgain)
     ASSERT_NE(m_scene->m_iActiveCharacter, -1);
     EXPECT_EQ(m_scene->m_aCharacterIds[m_scene->m_iActiveCharacter], heroine);
     EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_BG106_C02_BRISCOE_HERE));
+}
+
+TEST_F(AdmiralsRestWalksTest, TheDarkKitchenAnswersWhenTheHeroineStepsByIt)
+{
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, DOCKS);
+    const uint32_t heroine = Id::GetActorId("tavrine");
+    Enter(INN, 2, heroine);
+    Scriptable* pHeroine = m_manager.FindActorScriptable(heroine);
+    ASSERT_NE(pHeroine, nullptr);
+    m_log.Take();
+    // Where a click on the kitchen's floor would take her.
+    ActionDesc walk = ActionDesc::MakeEmpty();
+    walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
+    walk.m_iTargetId = ActorScriptableId(heroine);
+    walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
+    walk.m_oParameter[0] = 15;
+    walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
+    ASSERT_TRUE(pHeroine->PushAction(walk));
+    for (int frame = 0; frame < 1200 && !m_log.Contains("event_kitchen"); ++frame) {
+        m_manager.Update(16);
+        m_scene->Update(16);
+    }
+    EXPECT_TRUE(m_log.Contains("Event \"Touch\" actor \"tavrine\"")) << m_log.Text();
+    EXPECT_TRUE(m_log.Contains("event_kitchen")) << m_log.Text();
+}
+
+TEST_F(AdmiralsRestWalksTest, NellWalksFromHerSeatOutOfTheDoor)
+{
+    const uint32_t nell = Id::GetActorId("nell");
+    Enter(INN, 2, Id::GetActorId("tavrine"));
+    Scriptable* pNell = m_manager.FindActorScriptable(nell);
+    ASSERT_NE(pNell, nullptr);
+    // Her way out once her talk sends her to her shop.
+    for (const int32_t iWaypoint : {16, 7}) {
+        ActionDesc walk = ActionDesc::MakeEmpty();
+        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
+        walk.m_iTargetId = ActorScriptableId(nell);
+        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
+        walk.m_oParameter[0] = iWaypoint;
+        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
+        ASSERT_TRUE(pNell->PushAction(walk));
+        for (int frame = 0; frame < 1200 && (frame < 2 || !pNell->IsDone()); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+        EXPECT_LE(DistanceTo(*m_scene, nell, iWaypoint), 8) << "waypoint " << iWaypoint;
+    }
 }
 
 } // namespace
