@@ -71,7 +71,8 @@ constexpr uint32_t BOAT_SAILING = CoreCrc32Of("i_boat_sailing");
 constexpr uint32_t LEAVE_STILL = CoreCrc32Of("m_leave_still");
 constexpr uint32_t LEAVE_DUST = CoreCrc32Of("m_leave_dust");
 
-// A dialog callback on which the kid makes a gesture, with a sound or not.
+// A dialog callback on which the kid makes a gesture, with one of the hill's
+// own sounds (their cues load with its sound group) or none.
 struct Gesture {
     uint32_t uCallback;
     KidAnimation animation;
@@ -90,9 +91,9 @@ constexpr Gesture KID_GESTURES[] = {
     {0x1FD30672, "g_lookingaround", 0},
     {0xD4EDF079, "g_observeover", 0},
     {0x3AE39155, "g_victoryfist", 0},
-    {0xD9E7CCD5, "g_clapshands", 0x34FEB5D7},
-    {0x694B8941, "g_victoryfist", 0x34FEB5D7},
-    {0xE5266F2F, "g_helpless", 0x71F86086},
+    {0xD9E7CCD5, "g_clapshands", 0x4488E48A},
+    {0x694B8941, "g_victoryfist", 0x4AC1230A},
+    {0xE5266F2F, "g_helpless", 0x310E2981},
 };
 
 class SceneScript_bg103 final : public SceneScript {
@@ -618,7 +619,7 @@ void SceneScript_bg103::RockClimbCallbacks()
     Play(KID, "g_observeover");
     Play(KID, "g_lookingaround");
     Play(KID, "g_idle_l");
-    Sound(KID, 0x634C1F10, 0);
+    Sound(KID, 0x310E2981, 0);
     AddToQueue(KID, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     _EndMatch();
 
