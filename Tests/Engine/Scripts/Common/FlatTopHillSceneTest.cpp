@@ -96,7 +96,13 @@ TEST_F(FlatTopHillSceneTest, TheKidWalksToEveryPlaceUpTheRockAndOutEvenAfterLook
 {
     using Object = NamedObject<SceneTableRows::s_aObjects_bg103_11>;
     const uint32_t arno = ActorIdOf("arno_kid");
+    const uint32_t bobby = ActorIdOf("bobby_kid");
     g_VarManager.SetBool(VARBOOL_BG103_C01_EVENT_FIRST_TIME, 1);
+    // Before the duel Arno stands in his place, and she walks up to him.
+    Enter(FLAT_TOP_HILL, 1, ActorIdOf("tavrine_kid"));
+    Play(ScriptEvent_FlaggedId2(arno));
+    EXPECT_TRUE(KidAt(11));
+
     g_VarManager.SetBool(VARBOOL_C_WIN_MINIGAME, 1);
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, 258);
     Enter(FLAT_TOP_HILL, 1, ActorIdOf("tavrine_kid"));
@@ -112,8 +118,10 @@ TEST_F(FlatTopHillSceneTest, TheKidWalksToEveryPlaceUpTheRockAndOutEvenAfterLook
     EXPECT_TRUE(KidAt(6));
     Play(ScriptEvent_Object1(Object("lookout_rock")));
     EXPECT_TRUE(KidAt(7));
-    Play(ScriptEvent_FlaggedId1(ActorIdOf("bobby_kid")));
+    Play(ScriptEvent_FlaggedId1(bobby));
     EXPECT_TRUE(KidAt(19));
+    Play(ScriptEvent_FlaggedId1(ActorIdOf("nell_kid")));
+    EXPECT_TRUE(KidAt(21));
 
     // Bobby's climb, as the dialog sends it: up on the rock and back.
     g_VarManager.SetBool(VARBOOL_BG103_C01_ARNO_NOT_HERE, 1);
@@ -123,6 +131,9 @@ TEST_F(FlatTopHillSceneTest, TheKidWalksToEveryPlaceUpTheRockAndOutEvenAfterLook
     EXPECT_TRUE(KidAt(9));
     Play(ScriptEvent_ItemOnObject3(Object("lookout_rock"), ItemIdOf("ITEM_BOBBY_KID")));
     EXPECT_TRUE(KidAt(0));
+    // With Arno gone Bobby stands elsewhere; she still reaches him.
+    Play(ScriptEvent_FlaggedId1(bobby));
+    EXPECT_TRUE(KidAt(20));
 
     // Out by the path to the island map.
     g_VarManager.SetBool(VARBOOL_BG103_C01_SEE_ALESSANDRO, 1);
