@@ -163,4 +163,23 @@ TEST_F(HouseExteriorSampleSceneTest, TheWindowClimbsTheStandingLadderAndTheChild
     EXPECT_TRUE(StandsAt("nell_kid", 16));
 }
 
+// The kid is the selected character: she walks round the children, and
+// their places must leave her own free.
+TEST_F(HouseExteriorSampleSceneTest, TheChildrenWaitingInTheYardLeaveTheKidsPlacesFree)
+{
+    SetTrue({VARBOOL_BG103_C01_SEE_ALESSANDRO, VARBOOL_BG102_C01_EVENT_WITH_DIEGO, VARBOOL_BG102_C01_BOBBY_KID_HERE});
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, 9);
+    Enter(HOUSE_FRONT, 1, Id::GetActorId("tavrine_kid"));
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(StandsAt("bobby_kid", 6) && StandsAt("nell_kid", 16));
+    EXPECT_TRUE(KidStandsAt(3));
+    Play(ScriptEvent_Object1(Object("water_pump")), "a look at the pump");
+    EXPECT_TRUE(KidStandsAt(19));
+    Play(ScriptEvent_Object1(Object("large_barrel")), "a look at the barrel");
+    EXPECT_TRUE(KidStandsAt(18));
+    Play(ScriptEvent_ItemOnObject3(Object("bedroom_window"), ItemIdOf("ITEM_BOBBY_KID")), "Bobby on the window");
+    EXPECT_TRUE(KidStandsAt(9));
+}
+
 } // namespace
