@@ -33,6 +33,11 @@ foreach(source ${test_sources})
 endforeach()
 list(REMOVE_DUPLICATES test_dirs)
 
+# The few tests that take tens of seconds start first: a clean build has no
+# timings of its own, and one of them started last would be the run's tail.
+set(VELMARSH_LONG_TESTS
+  "^(ChapterOnePlayTest|AutoTestRunTest|StartMenuProcessTest|GameProcessTest|MiniGameMemoryTest|SceneFileSweepTest|FuzzSeeds|BankLayoutCheckTest|FfmpegLibraryTest|EveryRegisteredSceneScriptTest|DialogInterfaceTest)[.]")
+
 foreach(dir ${test_dirs})
   file(RELATIVE_PATH relative ${CMAKE_CURRENT_SOURCE_DIR}/Tests ${dir})
   string(REPLACE "/" "_" suffix ${relative})
@@ -59,6 +64,11 @@ foreach(dir ${test_dirs})
   file(WRITE ${environment_script}
     "if(${target}_TESTS)\n"
     "  set_tests_properties(\${${target}_TESTS} PROPERTIES ENVIRONMENT \"${VELMARSH_TEST_ENVIRONMENT}\")\n"
+    "  foreach(test IN LISTS ${target}_TESTS)\n"
+    "    if(test MATCHES \"${VELMARSH_LONG_TESTS}\")\n"
+    "      set_tests_properties(\${test} PROPERTIES COST 1000)\n"
+    "    endif()\n"
+    "  endforeach()\n"
     "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${environment_script})
 endforeach()
