@@ -1,12 +1,7 @@
 // Walks the inn's compiled dialogs: the flags that move chapter 2 from Nell
 // to Briscoe are set, and the callbacks that hand over the serial number and
 // the chicken are sent, each as often as the story allows.
-#include "Dialogs/Common/DialogManager.h"
-
-#include "Common/IdHash.h"
-#include "Engine/ScriptEngine/common/ScriptWalkTestKit.h"
-#include "Support/Files.h"
-#include "Support/TestPaths.h"
+#include "SceneDialogsTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -18,45 +13,10 @@ namespace {
 
 constexpr int32_t INN = 14;
 
-class AdmiralsRestDialogsTest : public ScriptWalkTest {
+class AdmiralsRestDialogsTest : public SceneDialogsTest {
 protected:
-    AdmiralsRestDialogsTest()
-    {
-        g_oGameInterface.AttachScriptTree(&m_oTree);
-        manager.SetScriptDispatch(&dispatch);
-        manager.Initialize();
-        m_aFiles.push_back(
-            TestSupport::ReadFileBytes(TestSupport::DataDir() / "scenes" / "bg106_BO_AdmiralsRest.dialogs.dat"));
-        const std::vector<uint8_t>& bytes = m_aFiles.back();
-        const int32_t iSlot = manager.AddDialogGroup(-1, bytes.data(), bytes.size(), INN, "bg106_BO_AdmiralsRest");
-        EXPECT_NE(iSlot, -1);
-        manager.SetCurrentDialogGroup(iSlot);
-        g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, INN);
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 2);
-    }
-    ~AdmiralsRestDialogsTest() override { g_oGameInterface.AttachScriptTree(nullptr); }
+    AdmiralsRestDialogsTest() { UseGroup("bg106_BO_AdmiralsRest.dialogs.dat", INN); }
 
-    // Walks the dialog to its end, taking the answer where a choice is
-    // offered; the callbacks it sent, in order.
-    std::vector<uint32_t> Walk(uint32_t uDialog, const char* pAnswer = nullptr)
-    {
-        manager.StartDialog(uDialog);
-        const Dialog& dialog = *manager.GetCurrentDialog();
-        std::vector<uint32_t> sent;
-        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
-            if (dialog.IsWaitingForScript()) {
-                sent.push_back(dialog.GetCurrentNode()->m_uWord2);
-                manager.UpdateScript();
-                RunFrame();
-            } else if (dialog.GetSentenceNode() == nullptr && pAnswer != nullptr) {
-                manager.SelectProposition(OfferOf(pAnswer));
-            } else {
-                manager.GetCurrentDialog()->Advance();
-            }
-        }
-        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
-        return sent;
-    }
     // The texts offered at the dialog's first choice.
     std::vector<uint32_t> Offered(uint32_t uDialog)
     {
@@ -78,27 +38,10 @@ protected:
         texts.resize(static_cast<size_t>(iCount));
         return texts;
     }
-    int32_t OfferOf(const char* pText) const
-    {
-        int32_t iCount = 0, iLast = -1;
-        std::vector<uint32_t> texts(MAX_OFFERED_PROPOSITIONS);
-        manager.GetPropositions(iCount, texts.data(), nullptr, iLast);
-        const auto found = std::find(texts.begin(), texts.begin() + iCount, CoreCrc32Of(pText));
-        EXPECT_NE(found, texts.begin() + iCount) << pText;
-        return static_cast<int32_t>(found - texts.begin());
-    }
     static int Count(const std::vector<uint32_t>& sent, uint32_t uCallback)
     {
         return static_cast<int>(std::count(sent.begin(), sent.end(), uCallback));
     }
-    bool Get(int32_t iVarId) const { return g_VarManager.GetBool(iVarId) != 0; }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-
-    DialogManager manager;
-
-private:
-    ScriptTree m_oTree {&pool, root};
-    std::vector<std::vector<uint8_t>> m_aFiles;
 };
 
 TEST_F(AdmiralsRestDialogsTest, NellHugsTheHeroineOnceAndLeavesOnlyForHerShop)

@@ -1,15 +1,12 @@
 // The town hall's compiled dialogs send the callbacks its scripts wait for,
 // and only when the story allows: Razzo's unlocking of the window is the one
 // way into the map room.
-#include "Dialogs/Common/DialogManager.h"
-
-#include "Common/VarIds.h"
-#include "Engine/ScriptEngine/common/ScriptWalkTestKit.h"
-#include "Support/Files.h"
-#include "Support/TestPaths.h"
+#include "SceneDialogsTestKit.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -26,49 +23,10 @@ constexpr uint32_t RAZZO_PLEASED = 0x255B7854;
 constexpr uint32_t RAZZO_UNLOCKS = 0x4076FA16;
 constexpr uint32_t HEROINE_SHRUGS = 0x993BBE31;
 
-class TownHallDialogsTest : public ScriptWalkTest {
+class TownHallDialogsTest : public SceneDialogsTest {
 protected:
-    TownHallDialogsTest()
-    {
-        g_oGameInterface.AttachScriptTree(&m_oTree);
-        manager.SetScriptDispatch(&dispatch);
-        manager.Initialize();
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 2);
-    }
-    ~TownHallDialogsTest() override { g_oGameInterface.AttachScriptTree(nullptr); }
-
-    void UseGroup(const char* pName, int32_t iScene)
-    {
-        m_aFile = TestSupport::ReadFileBytes(TestSupport::DataDir() / "scenes" / pName);
-        const int32_t iSlot = manager.AddDialogGroup(-1, m_aFile.data(), m_aFile.size(), iScene, pName);
-        ASSERT_NE(iSlot, -1) << pName;
-        manager.SetCurrentDialogGroup(iSlot);
-        g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, iScene);
-    }
     // The callbacks a dialog sends, walked to its end with nothing behind them.
-    std::vector<uint32_t> CallbacksOf(uint32_t uDialog)
-    {
-        manager.StartDialog(uDialog);
-        const Dialog& dialog = *manager.GetCurrentDialog();
-        std::vector<uint32_t> sent;
-        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
-            if (dialog.IsWaitingForScript()) {
-                sent.push_back(dialog.GetCurrentNode()->m_uWord2);
-                manager.UpdateScript();
-                RunFrame();
-            } else {
-                manager.GetCurrentDialog()->Advance();
-            }
-        }
-        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
-        return sent;
-    }
-
-    DialogManager manager;
-
-private:
-    ScriptTree m_oTree {&pool, root};
-    std::vector<uint8_t> m_aFile;
+    std::vector<uint32_t> CallbacksOf(uint32_t uDialog) { return Walk(uDialog); }
 };
 
 using Callbacks = std::vector<uint32_t>;
