@@ -52,33 +52,10 @@ int32_t Item(const char* pName)
     return static_cast<int32_t>(ItemIdOf(pName));
 }
 
-// The dialog actor: lets a test play what a dialog does to the variables.
-class EffectDialogActor : public NotingScriptable {
-public:
-    void StartAction() override
-    {
-        if (m_oCurrentAction.m_iActionType == ID_ACTION_TYPE_START_DIALOG) {
-            const auto found = m_pEffects->find(static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]));
-            if (found != m_pEffects->end())
-                found->second();
-        }
-        NotingScriptable::StartAction();
-    }
-    const std::map<uint32_t, std::function<void()>>* m_pEffects = nullptr;
-};
-
-class AdmiralsRestTest : public SceneScriptTest {
+class AdmiralsRestTest : public SceneScriptWithDialogsTest {
 protected:
     AdmiralsRestTest()
     {
-        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
-            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
-                return std::make_unique<Scriptable>();
-            auto pDialogs = std::make_unique<EffectDialogActor>();
-            pDialogs->m_pLog = &actionLog;
-            pDialogs->m_pEffects = &dialogEffects;
-            return pDialogs;
-        };
         // The talks set what the story's dialogs set.
         dialogEffects[TALK_NELL_DIALOG] = [] { g_VarManager.SetBool(VARBOOL_BG106_C02_NELL_NOT_HERE, 1); };
         dialogEffects[TALK_TASCO_DIALOG] = [] {
@@ -126,7 +103,6 @@ protected:
     std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
     std::vector<int32_t> Animations(int32_t iActor) const { return Values(ID_ACTION_TYPE_ANIMATION, iActor); }
 
-    std::map<uint32_t, std::function<void()>> dialogEffects;
     std::vector<std::string> m_calls;
 };
 

@@ -48,35 +48,8 @@ int32_t Item(const char* pName)
     return static_cast<int32_t>(ItemIdOf(pName));
 }
 
-// The dialog actor: lets a test play what a dialog does to the variables.
-class FakeDialogActor : public NotingScriptable {
-public:
-    void StartAction() override
-    {
-        if (m_oCurrentAction.m_iActionType == ID_ACTION_TYPE_START_DIALOG) {
-            const auto found = m_pEffects->find(static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]));
-            if (found != m_pEffects->end())
-                found->second();
-        }
-        NotingScriptable::StartAction();
-    }
-    const std::map<uint32_t, std::function<void()>>* m_pEffects = nullptr;
-};
-
-class DocksTest : public SceneScriptTest {
+class DocksTest : public SceneScriptWithDialogsTest {
 protected:
-    DocksTest()
-    {
-        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
-            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
-                return std::make_unique<Scriptable>();
-            auto pDialogs = std::make_unique<FakeDialogActor>();
-            pDialogs->m_pLog = &actionLog;
-            pDialogs->m_pEffects = &dialogEffects;
-            return pDialogs;
-        };
-    }
-
     // Enters the docks in the chapter from the scene; the enter walk's
     // actions and the scene link's calls are then in Fired() and Calls().
     void Enter(int32_t iChapter, int32_t iFrom = 0)
@@ -121,7 +94,6 @@ protected:
     bool Shown(int32_t iId) { return At(iId).IsVisible(); }
     bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
 
-    std::map<uint32_t, std::function<void()>> dialogEffects;
     std::vector<std::string> calls;
 };
 

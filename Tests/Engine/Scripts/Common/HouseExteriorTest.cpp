@@ -47,36 +47,8 @@ EventDesc UseOn(int32_t iObject, const char* pItem)
     return ScriptEvent_ItemOnObject3(iObject, ItemIdOf(pItem));
 }
 
-// The dialog actor: notes the dialogs and plays what a dialog does to the
-// variables, as the test says.
-class FakeDialogActor : public NotingScriptable {
-public:
-    void StartAction() override
-    {
-        if (m_oCurrentAction.m_iActionType == ID_ACTION_TYPE_START_DIALOG) {
-            const auto found = m_pEffects->find(static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]));
-            if (found != m_pEffects->end())
-                found->second();
-        }
-        NotingScriptable::StartAction();
-    }
-    const std::map<uint32_t, std::function<void()>>* m_pEffects = nullptr;
-};
-
-class HouseExteriorTest : public SceneScriptTest {
+class HouseExteriorTest : public SceneScriptWithDialogsTest {
 protected:
-    HouseExteriorTest()
-    {
-        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
-            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
-                return std::make_unique<Scriptable>();
-            auto pDialogs = std::make_unique<FakeDialogActor>();
-            pDialogs->m_pLog = &actionLog;
-            pDialogs->m_pEffects = &dialogEffects;
-            return pDialogs;
-        };
-    }
-
     // Enters the yard in the chapter from the scene, with the variables as
     // the test set them.
     void Enter(int32_t iChapter, int32_t iFrom = 0)
@@ -146,8 +118,6 @@ protected:
             open.insert("nell_kid");
         return open;
     }
-
-    std::map<uint32_t, std::function<void()>> dialogEffects;
 };
 
 std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)

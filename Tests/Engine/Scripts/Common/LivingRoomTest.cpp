@@ -91,36 +91,8 @@ EventDesc Callback(uint32_t uValue)
     return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
 }
 
-// The dialog actor: notes the dialogs and lets a test play what a dialog
-// does to the variables.
-class FakeDialogActor : public NotingScriptable {
-public:
-    void StartAction() override
-    {
-        if (m_oCurrentAction.m_iActionType == ID_ACTION_TYPE_START_DIALOG) {
-            const auto found = m_pEffects->find(static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]));
-            if (found != m_pEffects->end())
-                found->second();
-        }
-        NotingScriptable::StartAction();
-    }
-    const std::map<uint32_t, std::function<void()>>* m_pEffects = nullptr;
-};
-
-class LivingRoomTest : public SceneScriptTest {
+class LivingRoomTest : public SceneScriptWithDialogsTest {
 protected:
-    LivingRoomTest()
-    {
-        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
-            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
-                return std::make_unique<Scriptable>();
-            auto pDialogs = std::make_unique<FakeDialogActor>();
-            pDialogs->m_pLog = &actionLog;
-            pDialogs->m_pEffects = &dialogEffects;
-            return pDialogs;
-        };
-    }
-
     // Enters the room in the chapter from the scene, with the variables as
     // the test set them; the enter walk's actions are then in Fired().
     void Enter(int32_t iChapter, int32_t iFrom = 0)
@@ -190,8 +162,6 @@ protected:
     }
     bool Visible(int32_t iId) { return At(iId).IsVisible(); }
     bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::map<uint32_t, std::function<void()>> dialogEffects;
 };
 
 std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -178,4 +179,39 @@ private:
     }
 
     std::map<int32_t, std::unique_ptr<NotingScriptable>> m_scriptables;
+};
+
+// The scene's dialog actor: plays what a test says a dialog does to the
+// variables, as the story's dialogs would, when the dialog starts.
+class DialogEffectsActor : public NotingScriptable {
+public:
+    void StartAction() override
+    {
+        if (m_oCurrentAction.m_iActionType == ID_ACTION_TYPE_START_DIALOG) {
+            const auto found = m_pEffects->find(static_cast<uint32_t>(m_oCurrentAction.m_oParameter[0]));
+            if (found != m_pEffects->end())
+                found->second();
+        }
+        NotingScriptable::StartAction();
+    }
+    const std::map<uint32_t, std::function<void()>>* m_pEffects = nullptr;
+};
+
+// A scene test whose dialogs have the effects the test gives them in
+// dialogEffects, by dialog id.
+class SceneScriptWithDialogsTest : public SceneScriptTest {
+protected:
+    SceneScriptWithDialogsTest()
+    {
+        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
+            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
+                return std::make_unique<Scriptable>();
+            auto pDialogs = std::make_unique<DialogEffectsActor>();
+            pDialogs->m_pLog = &actionLog;
+            pDialogs->m_pEffects = &dialogEffects;
+            return pDialogs;
+        };
+    }
+
+    std::map<uint32_t, std::function<void()>> dialogEffects;
 };
