@@ -85,7 +85,10 @@ constexpr bool HasSoundGroup(uint32_t uGroupId)
 // build at the name that is not in its table.
 void NameIsNotInTheTable();
 
-consteval uint32_t CheckedActorId(std::string_view name)
+// constexpr rather than consteval: clang cannot initialise a class
+// template's static member from an immediate function, and that
+// initialiser is evaluated while compiling all the same.
+constexpr uint32_t CheckedActorId(std::string_view name)
 {
     if (FindName(ACTORS, name) < 0)
         NameIsNotInTheTable();

@@ -7,10 +7,6 @@
 namespace Platform {
 namespace {
 
-constexpr size_t HEADER_SIZE = 77;
-constexpr size_t CATEGORY_SIZE = 10;
-constexpr size_t VARIABLE_SIZE = 13;
-constexpr size_t NAME_INDEX_ENTRY_SIZE = 6;
 constexpr size_t NAME_MAX = 256;
 constexpr uint16_t NO_PARENT = 0xFFFF;
 constexpr uint8_t VARIABLE_PER_CUE = 0x04;
