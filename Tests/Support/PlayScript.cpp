@@ -2,12 +2,15 @@
 
 #include "App/CoreApp.h"
 #include "Common/ItemIds.h"
+#include "Common/SceneIds.h"
+#include "ContentBuilder/TextTableWriter.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Graphics/GraphicsDevice.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Inventory/Common/Inventory.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Scene.h"
+#include "Scripts/Common/MapThumb.h"
 #include "Support/GameMoments.h"
 #include "Support/StoryRecord.h"
 #include "Window/Window.h"
@@ -165,6 +168,36 @@ void PlayScript::Use(const std::string& object, Verb verb, ClickStyle style)
 
 void PlayScript::Choose(int32_t proposition, ClickStyle style)
 {
+    AddChoice(
+        "choose proposition " + std::to_string(proposition),
+        [this, proposition]() {
+            const int32_t offered = g_oDialogInterface.GetPropositionCount();
+            if (proposition < offered)
+                return proposition;
+            Fail("only " + std::to_string(offered) + " propositions are offered");
+            return -1;
+        },
+        style);
+}
+
+void PlayScript::ChooseKey(const std::string& textKey, ClickStyle style)
+{
+    const uint32_t textId = TextIdOfKey(textKey);
+    AddChoice(
+        "choose the proposition " + textKey,
+        [this, textKey, textId]() {
+            const DialogInterface& talk = g_oDialogInterface;
+            for (int32_t proposition = 0; proposition < talk.GetPropositionCount(); ++proposition)
+                if (talk.GetPropositionId(proposition) == textId)
+                    return proposition;
+            Fail("no proposition " + textKey + " is offered");
+            return -1;
+        },
+        style);
+}
+
+void PlayScript::AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style)
+{
     // Point at the row (or at a page's arrow), click there; after a turned
     // page look again.
     struct Choosing {
@@ -174,8 +207,8 @@ void PlayScript::Choose(int32_t proposition, ClickStyle style)
     };
     auto choosing = std::make_shared<Choosing>();
     Add(
-        "choose proposition " + std::to_string(proposition),
-        [this, proposition, style, choosing]() {
+        std::move(text),
+        [this, which, style, choosing]() {
             const DialogInterface& talk = g_oDialogInterface;
             if (choosing->pointed) {
                 ClickNow(SDL_BUTTON_LEFT, style);
@@ -189,10 +222,9 @@ void PlayScript::Choose(int32_t proposition, ClickStyle style)
                 ReadOn();
                 return Progress::Pending;
             }
-            if (proposition >= talk.GetPropositionCount()) {
-                Fail("only " + std::to_string(talk.GetPropositionCount()) + " propositions are offered");
+            const int32_t proposition = which();
+            if (proposition < 0)
                 return Progress::Done;
-            }
             const int32_t first = talk.GetFirst();
             choosing->turning = proposition < first || proposition >= first + DialogInterface::PAGE_ROWS;
             choosing->page = first;
@@ -316,6 +348,46 @@ void PlayScript::Combine(const std::string& item, const std::string& other)
     PickUpItem(item);
     CarryToItem(other);
     Drop();
+}
+
+void PlayScript::OpenMapTab()
+{
+    OpenInventory();
+    AddWait("wait for the menu to take input", IsMenuIdle);
+    Add("click the map tab", [this]() {
+        if (MoveOnto(MapTabPlace(), "the map tab"))
+            ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+        return Progress::Done;
+    });
+    AddWait("wait for the map tab", []() {
+        const InterfaceMenu* menu = InterfaceMenu::GetInstance();
+        return menu && menu->GetCurrentTabIndex() == TAB_MAP && IsMenuIdle();
+    });
+}
+
+void PlayScript::TravelByMap(const std::string& scene)
+{
+    Add("point at the pin of " + scene, [this, scene]() {
+        MoveOnto(MapPinPlace(scene), "the pin of " + scene);
+        return Progress::Done;
+    });
+    // A pin lights in the frame after the pointer came onto it; only a lit
+    // pin travels.
+    Add(
+        "wait for the pin of " + scene + " to light",
+        [this, scene]() {
+            InterfaceMenu* menu = InterfaceMenu::GetInstance();
+            const int32_t lit = menu ? menu->GetMap().GetHoveredLocation() : InterfaceMap::NO_LOCATION;
+            if (lit == InterfaceMap::NO_LOCATION)
+                return Progress::Pending;
+            const SceneDesc* leadsTo =
+                Id::GetSceneDesc(static_cast<int32_t>(MapThumb::GetThumbDescs()[lit].m_uSceneId));
+            if (!leadsTo || scene != leadsTo->m_pName)
+                Fail("the pointer lights location " + std::to_string(lit) + ", which does not lead to " + scene);
+            return Progress::Done;
+        },
+        WAIT_LIMIT);
+    ClickHere();
 }
 
 void PlayScript::ChooseInMiniGameBox(int32_t button)

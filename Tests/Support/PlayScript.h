@@ -76,6 +76,9 @@ public:
     // The proposition of the talk screen by its place in the whole list,
     // turning the pages by their arrows on the way.
     void Choose(int32_t proposition, ClickStyle style = ClickStyle::Quick);
+    // The proposition whose text has the key ("BG002_DOCK_ASHORE"), the same
+    // way.
+    void ChooseKey(const std::string& textKey, ClickStyle style = ClickStyle::Quick);
 
     // The secondary button, then a wait for the inventory.
     void OpenInventory(ClickStyle style = ClickStyle::Quick);
@@ -93,6 +96,11 @@ public:
     void DragItemOnto(const std::string& item, const std::string& object);
     // The item dragged onto the other in the inventory, which stays open.
     void Combine(const std::string& item, const std::string& other);
+    // The in-game menu opened, and its map tab chosen.
+    void OpenMapTab();
+    // On the map tab, the pin of the open location that leads to the scene
+    // pointed at until it lights, then clicked: the journey starts at once.
+    void TravelByMap(const std::string& scene);
 
     // Button k (0 the first, 1 the second) of the mini-game's message box,
     // once the box asks, clicked again now and then until the box takes it;
@@ -132,6 +140,9 @@ private:
 
     void Add(std::string text, Act act, int32_t frameLimit = 1);
     void AddWait(std::string text, std::function<bool()> moment);
+    // A click on the proposition that `which` finds among those offered once
+    // the talk screen offers them (-1: none, after Fail).
+    void AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style);
     void Fail(const std::string& why);
     void Note(const std::string& line);
     // Moves the pointer onto the place; false (after Fail) when it is not
