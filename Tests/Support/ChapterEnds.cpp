@@ -1,14 +1,32 @@
 #include "Support/ChapterEnds.h"
 
+#include "Common/ActorIds.h"
+#include "Common/ItemIds.h"
+#include "Common/VarIds.h"
+#include "Scripts/Common/ChapterStarts.h"
+
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace TestSupport {
+
+namespace {
+
+// The number as the story holds it: the record leaves out zeros.
+int NumberOf(const StoryRecord& story, const std::string& name)
+{
+    const auto number = story.numbers.find(name);
+    return number == story.numbers.end() ? 0 : number->second;
+}
+
+} // namespace
 
 void ExpectChapterOneEnded(const StoryRecord& story)
 {
     EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
     EXPECT_EQ(story.character, "tavrine_kid");
-    EXPECT_EQ(story.numbers.count("VARINT_CURRENT_CHAPTER") ? story.numbers.at("VARINT_CURRENT_CHAPTER") : 0, 1);
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 1);
     for (const char* flag :
          {"VARBOOL_QUEST_C1_CHORES_DONE", "VARBOOL_BG101_C01_EVENT_ALL_CHORES", "VARBOOL_BG102_C01_CLEAN_DUSTPAN",
           "VARBOOL_BG102_C01_FIXED_WATER_PUMP_2", "VARBOOL_WIN_MINIGAME_01", "VARBOOL_BG103_C01_ARNO_NOT_HERE",
@@ -22,6 +40,66 @@ void ExpectChapterOneEnded(const StoryRecord& story)
     // children climbed down from the inventory into the ladder.
     EXPECT_EQ(story.items, (std::set<std::string> {"ITEM_DUSTPAN_AND_BRUSH", "ITEM_MAGNET", "ITEM_WOODEN_SWORD",
                                                    "ITEM_BROKEN_FLASK_BOTTOM"}));
+}
+
+void ExpectChapterTwoEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 2);
+    for (const char* flag : {"VARBOOL_BG001_C02_EVENT_INTRO",
+                             "VARBOOL_BG001_C02_PICK_SWORD",
+                             "VARBOOL_BG001_C02_PICK_PISTOL",
+                             "VARBOOL_BG001_C02_PICK_MAGNET",
+                             "VARBOOL_BG001_C02_PICK_EMBROIDED_HANDKERCHIEF",
+                             "VARBOOL_BG002_C02_PICK_DULL_PLATE",
+                             "VARBOOL_BG003_C02_EVENT_FIRST_TIME",
+                             "VARBOOL_QUEST_C2_CREW01",
+                             "VARBOOL_BG003_C02_TALK_ALESSANDRO",
+                             "VARBOOL_BG105_C02_EVENT_FIRST_TIME",
+                             "VARBOOL_BG106_C02_NELL_NOT_HERE",
+                             "VARBOOL_BG105_C02_GROCERS_SHOP_IS_OPEN",
+                             "VARBOOL_BG106_C02_TALK_TASCO_ABOUT_MERCHANT",
+                             "VARBOOL_BG106_C02_EVENT_HILARY_WITH_BRISCOE",
+                             "VARBOOL_QUEST_C2_FIND_MAP",
+                             "VARBOOL_QUEST_C2_FOOD_DONE",
+                             "VARBOOL_BG103_C02_SHINY_PLATE_IS_ON_NEST",
+                             "VARBOOL_BG105_C02_ARNO_IS_LOOKING_AWAY",
+                             "VARBOOL_QUEST_C2_WORK02_DONE",
+                             "VARBOOL_BG105_C02_PICK_ARNOS_SWORD",
+                             "VARBOOL_QUEST_C2_SWORD_DONE",
+                             "VARBOOL_QUEST_C2_CREW03",
+                             "VARBOOL_BG107_C02_USE_PISTOL_ON_CLOSED_SHUTTER",
+                             "VARBOOL_BG107_C02_USE_RAZZO_ON_MAP_ROOM_WINDOWS",
+                             "VARBOOL_BG108_C02_CHEST_IS_OPEN",
+                             "VARBOOL_BG108_C02_PICK_MAP_T",
+                             "VARBOOL_QUEST_C2_FIND_MAP_DONE"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // Everything else she came by on the way was used up or given away.
+    EXPECT_EQ(story.items,
+              (std::set<std::string> {"ITEM_MAGNIFICENT_SWORD", "ITEM_PISTOL", "ITEM_FRUIT", "ITEM_BRISCOES_MAP"}));
+    ExpectChapterStartHolds(story, 3);
+}
+
+void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter)
+{
+    const ChapterStart* start = ChapterStartOf(chapter);
+    ASSERT_NE(start, nullptr) << "the chapter menu starts no chapter " << chapter;
+    const char* character = Id::GetActorName(start->uPlayingCharacter);
+    EXPECT_EQ(story.character, character ? character : "") << "chapter " << chapter << "'s playing character";
+    for (const int32_t flag : start->bools)
+        EXPECT_EQ(story.flags.count(Id::GetVarBoolName(flag)), 1u)
+            << Id::GetVarBoolName(flag) << " of chapter " << chapter << "'s start";
+    for (const IntSetting& setting : start->ints) {
+        if (setting.iVarId == VARINT_CURRENT_CHAPTER)
+            continue;
+        EXPECT_EQ(NumberOf(story, Id::GetVarIntName(setting.iVarId)), setting.iValue)
+            << Id::GetVarIntName(setting.iVarId) << " of chapter " << chapter << "'s start";
+    }
+    std::set<std::string> items;
+    for (const uint32_t item : start->items)
+        items.insert(Id::GetItemName(item));
+    EXPECT_EQ(story.items, items) << "chapter " << chapter << "'s items";
 }
 
 } // namespace TestSupport

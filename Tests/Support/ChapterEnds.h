@@ -1,11 +1,23 @@
 #pragma once
 #include "Support/StoryRecord.h"
 
+#include <cstdint>
+
 namespace TestSupport {
 
 // Where the story stands once chapter 1 is played to its end, however it was
 // played: on the loading screen between the chapters with the kid, every
 // step of the chapter's way noted, and in her hands only what she keeps.
 void ExpectChapterOneEnded(const StoryRecord& story);
+
+// The same for chapter 2: the heroine on the loading screen after Briscoe
+// took his map, every step from the cabin to the map room noted, and the
+// next chapter's start holding.
+void ExpectChapterTwoEnded(const StoryRecord& story);
+
+// What the chapter menu's start of the chapter sets holds in the story: its
+// playing character, every flag, every number but the chapter's own (the
+// loading screen's click sets it) and exactly its items.
+void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter);
 
 } // namespace TestSupport

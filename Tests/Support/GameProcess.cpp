@@ -5,17 +5,25 @@
 #include "Support/WatchedGraphics.h"
 
 #include "Common/TwGame.h"
+#include "ContentBuilder/AutoTestSource.h"
+#include "ContentBuilder/ContentError.h"
 #include "Log/CoreLog.h"
+#include "ScriptEngine/common/AutoTestRecording.h"
 #include "Window/CloseSignals.h"
 
+#include <gtest/gtest.h>
+
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <string>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace TestSupport {
 
@@ -117,6 +125,22 @@ pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScrip
         Platform::SetGraphicsSystemFactory(
             WatchedOpenGl([watching](Platform::GraphicsDevice& device) { watching->OnFrame(device); }));
     RunUnpacedGame();
+}
+
+uint32_t WriteAutoTestRecording(const TempDir& folder, const std::filesystem::path& source)
+{
+    std::vector<uint8_t> recording;
+    try {
+        recording = CompileAutoTestRecordingFile(source);
+    } catch (const ContentError& error) {
+        ADD_FAILURE() << error.what();
+        return 0;
+    }
+    folder.WriteFile(AUTOTEST_RECORDING_FILE, std::string(recording.begin(), recording.end()));
+    // The header's second word counts the records.
+    uint32_t recordCount = 0;
+    std::memcpy(&recordCount, recording.data() + 4, sizeof recordCount);
+    return recordCount;
 }
 
 pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play, bool fast)

@@ -29,6 +29,11 @@ pid_t StartGameWithInput(const TempDir& folder, const std::string& name, Scripte
 // must not act, and its clock is not the game's.
 pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScript* watching = nullptr);
 
+// The recording compiled from its source into the folder's "autotest.dat",
+// which the game under "-autotest" plays; the number of its records, or 0
+// when the source is refused (with the reason as a test failure).
+uint32_t WriteAutoTestRecording(const TempDir& folder, const std::filesystem::path& source);
+
 // The same with the real SDL input devices, played by the script through SDL
 // events, on the script's clock and on OpenGL that hands it each frame; at
 // the recorded run's four-times speed when `fast`, so that a long play takes

@@ -10,6 +10,7 @@
 #include "Scene/Common/Scene.h"
 #include "Support/GameMoments.h"
 #include "Support/StoryRecord.h"
+#include "ContentBuilder/TextTableWriter.h"
 #include "Window/Window.h"
 
 #include <fstream>
@@ -165,6 +166,36 @@ void PlayScript::Use(const std::string& object, Verb verb, ClickStyle style)
 
 void PlayScript::Choose(int32_t proposition, ClickStyle style)
 {
+    AddChoice(
+        "choose proposition " + std::to_string(proposition),
+        [this, proposition]() {
+            const int32_t offered = g_oDialogInterface.GetPropositionCount();
+            if (proposition < offered)
+                return proposition;
+            Fail("only " + std::to_string(offered) + " propositions are offered");
+            return -1;
+        },
+        style);
+}
+
+void PlayScript::ChooseKey(const std::string& textKey, ClickStyle style)
+{
+    const uint32_t textId = TextIdOfKey(textKey);
+    AddChoice(
+        "choose the proposition " + textKey,
+        [this, textKey, textId]() {
+            const DialogInterface& talk = g_oDialogInterface;
+            for (int32_t proposition = 0; proposition < talk.GetPropositionCount(); ++proposition)
+                if (talk.GetPropositionId(proposition) == textId)
+                    return proposition;
+            Fail("no proposition " + textKey + " is offered");
+            return -1;
+        },
+        style);
+}
+
+void PlayScript::AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style)
+{
     // Point at the row (or at a page's arrow), click there; after a turned
     // page look again.
     struct Choosing {
@@ -174,8 +205,8 @@ void PlayScript::Choose(int32_t proposition, ClickStyle style)
     };
     auto choosing = std::make_shared<Choosing>();
     Add(
-        "choose proposition " + std::to_string(proposition),
-        [this, proposition, style, choosing]() {
+        std::move(text),
+        [this, which, style, choosing]() {
             const DialogInterface& talk = g_oDialogInterface;
             if (choosing->pointed) {
                 ClickNow(SDL_BUTTON_LEFT, style);
@@ -189,10 +220,9 @@ void PlayScript::Choose(int32_t proposition, ClickStyle style)
                 ReadOn();
                 return Progress::Pending;
             }
-            if (proposition >= talk.GetPropositionCount()) {
-                Fail("only " + std::to_string(talk.GetPropositionCount()) + " propositions are offered");
+            const int32_t proposition = which();
+            if (proposition < 0)
                 return Progress::Done;
-            }
             const int32_t first = talk.GetFirst();
             choosing->turning = proposition < first || proposition >= first + DialogInterface::PAGE_ROWS;
             choosing->page = first;

@@ -76,6 +76,9 @@ public:
     // The proposition of the talk screen by its place in the whole list,
     // turning the pages by their arrows on the way.
     void Choose(int32_t proposition, ClickStyle style = ClickStyle::Quick);
+    // The proposition whose text has the key ("BG002_DOCK_ASHORE"), the same
+    // way.
+    void ChooseKey(const std::string& textKey, ClickStyle style = ClickStyle::Quick);
 
     // The secondary button, then a wait for the inventory.
     void OpenInventory(ClickStyle style = ClickStyle::Quick);
@@ -132,6 +135,9 @@ private:
 
     void Add(std::string text, Act act, int32_t frameLimit = 1);
     void AddWait(std::string text, std::function<bool()> moment);
+    // A click on the proposition that `which` finds among those offered once
+    // the talk screen offers them (-1: none, after Fail).
+    void AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style);
     void Fail(const std::string& why);
     void Note(const std::string& line);
     // Moves the pointer onto the place; false (after Fail) when it is not

@@ -5,6 +5,7 @@
 #include "Support/ChapterEnds.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
 #include "Support/TestPaths.h"
 
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <regex>
 #include <string>
 #include <vector>
@@ -39,17 +39,16 @@ size_t Count(const std::string& text, const std::string& part)
 
 TEST(AutoTestRunTest, TheSampleRecordingPlaysChapterOneThroughAndTheGameEndsByItselfWithoutSaving)
 {
-    const std::vector<uint8_t> recording = ReadFileBytes(TestSupport::DataDir() / AUTOTEST_RECORDING_FILE);
-    ASSERT_GE(recording.size(), AUTOTEST_RECORDING_HEADER_SIZE);
-    uint32_t recordCount = 0;
-    std::memcpy(&recordCount, recording.data() + 4, sizeof recordCount);
-    ASSERT_GT(recordCount, 0u);
-
     TempDir folder;
     TestSupport::CopySampleData(folder);
     // A small window keeps the software renderer's frames short.
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
-    folder.WriteFile(AUTOTEST_RECORDING_FILE, std::string(recording.begin(), recording.end()));
+    const uint32_t recordCount =
+        TestSupport::WriteAutoTestRecording(folder, TestSupport::SourceDir() / "Content/AutoTest/Recording.txt");
+    ASSERT_GT(recordCount, 0u);
+    // The game's data holds the same recording.
+    EXPECT_EQ(ReadFileBytes(folder / AUTOTEST_RECORDING_FILE),
+              ReadFileBytes(TestSupport::DataDir() / AUTOTEST_RECORDING_FILE));
 
     // Nobody closes the game: it ends by itself, or the test fails on time.
     // A play only watches for the last scene and notes the story there.
@@ -125,11 +124,7 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysChapterOneThroughAndTheGameEndsByIt
         "After Main State Shutdown",
         "FINAL MEMORY DUMP BEFORE EXIT MAIN",
     };
-    size_t at = 0;
-    for (const std::string& text : ordered) {
-        at = log.find(text, at);
-        ASSERT_NE(at, std::string::npos) << "missing or out of order: \"" << text << "\"\n" << log;
-    }
+    ASSERT_TRUE(TestSupport::InOrder(log, ordered));
     // Every record played once, as the player could have, and no scene was
     // refused.
     EXPECT_EQ(Count(log, "ASSERT\n"), 0u) << log;

@@ -8,6 +8,7 @@
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
+#include "Support/PlayWay.h"
 #include "Support/StoryRecord.h"
 #include "Support/TestPaths.h"
 
@@ -22,8 +23,10 @@ namespace {
 
 using namespace std::chrono_literals;
 using TestSupport::ClickStyle;
+using TestSupport::Exit;
 using TestSupport::ReadFileText;
 using TestSupport::Verb;
+using TestSupport::Way;
 
 // The pictures the play takes, compared with their references.
 const char* const PICTURES[] = {"arrival",     "verb_menu", "talk_choices",  "drag_caption", "swept",  "front_door",
@@ -37,116 +40,6 @@ const std::string MAP = "bg901_BountyIslandMap";
 const std::string HILL = "bg103_BO_FlatTopHill";
 const std::string FORK = "bg104_BO_Fork";
 const std::string LOADING = "bg993_Loading_placeholder";
-
-// Keeps, when the test fails, what a person needs to see why: the play's
-// transcript, the game's log and the pictures, in PlayFailures/ of the
-// build folder.
-class KeptOnFailure {
-public:
-    explicit KeptOnFailure(const TestSupport::TempDir& folder) : m_folder(folder) { }
-    ~KeptOnFailure()
-    {
-        if (!testing::Test::HasFailure())
-            return;
-        const std::filesystem::path kept = TestSupport::BinaryDir() / "PlayFailures" / "ChapterOnePlay";
-        std::error_code ignored;
-        std::filesystem::remove_all(kept, ignored);
-        std::filesystem::create_directories(kept, ignored);
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path(), ignored)) {
-            const std::filesystem::path& file = entry.path();
-            if (file.extension() == ".png" || file.extension() == ".txt")
-                std::filesystem::copy_file(file, kept / file.filename(),
-                                           std::filesystem::copy_options::overwrite_existing, ignored);
-        }
-    }
-
-private:
-    const TestSupport::TempDir& m_folder;
-};
-
-// How a player sees an exit: marked by an arrow under the pointer, or a
-// hotspot like any other.
-enum class Exit {
-    Marked,
-    Hotspot,
-};
-
-// The player's way through the chapter, step by step, with the lines the
-// game's log must show for it, in order.
-class Way {
-public:
-    Way(TestSupport::PlayScript& play, std::string scene) : m_play(play), m_scene(std::move(scene)) { }
-
-    // A verb on a hotspot or character, and the game idle again after it.
-    void Do(const std::string& thing, Verb verb, ClickStyle style = ClickStyle::Quick)
-    {
-        m_play.Use(thing, verb, style);
-        m_play.WaitUntilInteractive();
-        static const char* const VERBS[] = {"Activate", "Look", "Talk"};
-        Expect("Action \"" +
-               std::string(VERBS[verb == Verb::Activate ? 0
-                                 : verb == Verb::Look   ? 1
-                                                        : 2]) +
-               "\" on " + On(thing));
-    }
-    // An item dragged from the inventory onto a hotspot or character, and the
-    // game idle again after it.
-    void Give(const std::string& item, const std::string& thing)
-    {
-        m_play.DragItemOnto(item, thing);
-        m_play.WaitUntilInteractive();
-        Expect("UseItem \"" + item + "\" on " + On(thing));
-    }
-    // Two items put together in the inventory, which is closed again.
-    void PutTogether(const std::string& item, const std::string& other)
-    {
-        m_play.Combine(item, other);
-        m_play.CloseInventory();
-        m_play.WaitUntilInteractive();
-        Expect("CombineItem \"" + item + "\" with \"" + other + "\"");
-    }
-    // An exit: one click leaves where an arrow marks it, else its verb.
-    void Leave(const std::string& exit, const std::string& next, Exit kind = Exit::Marked)
-    {
-        TakeExit(exit, kind);
-        Arrive(next);
-    }
-    // An exit to the island map, which draws the way on and leads there by
-    // itself.
-    void Travel(const std::string& exit, const std::string& next, Exit kind = Exit::Marked)
-    {
-        TakeExit(exit, kind);
-        Expect("Load scene : \"scenes/" + MAP + ".twscene.pc\"");
-        Arrive(next);
-    }
-    // The next scene, and the game idle in it.
-    void Arrive(const std::string& next)
-    {
-        m_play.WaitForScene(next);
-        m_play.WaitUntilInteractive();
-        Expect("Load scene : \"scenes/" + next + ".twscene.pc\"");
-        m_scene = next;
-    }
-    void Expect(const std::string& line) { m_log.push_back(line); }
-
-    TestSupport::PlayScript& Play() { return m_play; }
-    const std::vector<std::string>& Log() const { return m_log; }
-
-private:
-    void TakeExit(const std::string& exit, Exit kind)
-    {
-        if (kind == Exit::Marked)
-            m_play.Click(exit);
-        else
-            m_play.Use(exit, Verb::Activate);
-        Expect("Action \"Activate\" on " + On(exit));
-    }
-    std::string On(const std::string& thing) const { return "\"" + m_scene + ":" + thing; }
-
-    TestSupport::PlayScript& m_play;
-    std::string m_scene;
-    std::vector<std::string> m_log;
-};
 
 // From the start menu to the living room, which opens with the mother's
 // first words; the new game is chapter 1's start.
@@ -340,7 +233,7 @@ void TheEndOfTheChapter(Way& way)
 TEST(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheChapter)
 {
     TestSupport::TempDir folder;
-    const KeptOnFailure kept(folder);
+    const TestSupport::KeptOnFailure kept(folder, "ChapterOnePlay");
     TestSupport::CopySampleData(folder);
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
 

@@ -108,6 +108,7 @@ public:
     int32_t GetFirst() const { return m_iFirst; }
     const TypewriterLine& GetTypewriterLine(int32_t k) const { return m_aoLines[k]; }
     int32_t GetPropositionCount() const { return m_iNbPropositions; }
+    uint32_t GetPropositionId(int32_t i) const { return m_auPropositionIds[i]; }
     const char* GetRowText(int32_t k) const { return m_apRowTexts[k]; }
     fx32 GetRowX(int32_t k) const { return m_afxRowX[k]; }
     int32_t GetHighlight() const { return m_iHighlight; }

@@ -1,0 +1,94 @@
+#include "Support/PlayWay.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace TestSupport {
+
+namespace {
+
+// The island map that the island's paths lead over.
+const std::string ISLAND_MAP = "bg901_BountyIslandMap";
+
+std::string Load(const std::string& scene)
+{
+    return "Load scene : \"scenes/" + scene + ".twscene.pc\"";
+}
+
+} // namespace
+
+KeptOnFailure::~KeptOnFailure()
+{
+    if (!testing::Test::HasFailure())
+        return;
+    const std::filesystem::path kept = BinaryDir() / "PlayFailures" / m_name;
+    std::error_code ignored;
+    std::filesystem::remove_all(kept, ignored);
+    std::filesystem::create_directories(kept, ignored);
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path(), ignored)) {
+        const std::filesystem::path& file = entry.path();
+        if (file.extension() == ".png" || file.extension() == ".txt")
+            std::filesystem::copy_file(file, kept / file.filename(), std::filesystem::copy_options::overwrite_existing,
+                                       ignored);
+    }
+}
+
+void Way::Do(const std::string& thing, Verb verb, ClickStyle style)
+{
+    m_play.Use(thing, verb, style);
+    m_play.WaitUntilInteractive();
+    static const char* const VERBS[] = {"Activate", "Look", "Talk"};
+    Expect("Action \"" +
+           std::string(VERBS[verb == Verb::Activate ? 0
+                             : verb == Verb::Look   ? 1
+                                                    : 2]) +
+           "\" on " + On(thing));
+}
+
+void Way::Give(const std::string& item, const std::string& thing)
+{
+    m_play.DragItemOnto(item, thing);
+    m_play.WaitUntilInteractive();
+    Expect("UseItem \"" + item + "\" on " + On(thing));
+}
+
+void Way::PutTogether(const std::string& item, const std::string& other)
+{
+    m_play.Combine(item, other);
+    m_play.CloseInventory();
+    m_play.WaitUntilInteractive();
+    Expect("CombineItem \"" + item + "\" with \"" + other + "\"");
+}
+
+void Way::Leave(const std::string& exit, const std::string& next, Exit kind)
+{
+    TakeExit(exit, kind);
+    Arrive(next);
+}
+
+void Way::Travel(const std::string& exit, const std::string& next, Exit kind)
+{
+    TakeExit(exit, kind);
+    Expect(Load(ISLAND_MAP));
+    Arrive(next);
+}
+
+void Way::Arrive(const std::string& next)
+{
+    m_play.WaitForScene(next);
+    m_play.WaitUntilInteractive();
+    Expect(Load(next));
+    m_scene = next;
+}
+
+void Way::TakeExit(const std::string& exit, Exit kind)
+{
+    if (kind == Exit::Marked)
+        m_play.Click(exit);
+    else
+        m_play.Use(exit, Verb::Activate);
+    Expect("Action \"Activate\" on " + On(exit));
+}
+
+} // namespace TestSupport

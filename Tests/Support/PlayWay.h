@@ -1,0 +1,67 @@
+#pragma once
+#include "Support/PlayScript.h"
+#include "Support/TestPaths.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace TestSupport {
+
+// Keeps, when the test fails, what a person needs to see why: the play's
+// transcript, the game's log and the pictures, in PlayFailures/<name> of the
+// build folder.
+class KeptOnFailure {
+public:
+    KeptOnFailure(const TempDir& folder, std::string name) : m_folder(folder), m_name(std::move(name)) { }
+    ~KeptOnFailure();
+    KeptOnFailure(const KeptOnFailure&) = delete;
+    KeptOnFailure& operator=(const KeptOnFailure&) = delete;
+
+private:
+    const TempDir& m_folder;
+    std::string m_name;
+};
+
+// How a player sees an exit: marked by an arrow under the pointer, or a
+// hotspot like any other.
+enum class Exit {
+    Marked,
+    Hotspot,
+};
+
+// The player's way through a chapter, step by step, with the lines the
+// game's log must show for it, in order.
+class Way {
+public:
+    Way(PlayScript& play, std::string scene) : m_play(play), m_scene(std::move(scene)) { }
+
+    // A verb on a hotspot or character, and the game idle again after it.
+    void Do(const std::string& thing, Verb verb, ClickStyle style = ClickStyle::Quick);
+    // An item dragged from the inventory onto a hotspot or character, and the
+    // game idle again after it.
+    void Give(const std::string& item, const std::string& thing);
+    // Two items put together in the inventory, which is closed again.
+    void PutTogether(const std::string& item, const std::string& other);
+    // An exit: one click leaves where an arrow marks it, else its verb.
+    void Leave(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
+    // An exit to the island map, which draws the way on and leads there by
+    // itself.
+    void Travel(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
+    // The next scene, and the game idle in it.
+    void Arrive(const std::string& next);
+    void Expect(const std::string& line) { m_log.push_back(line); }
+
+    PlayScript& Play() { return m_play; }
+    const std::vector<std::string>& Log() const { return m_log; }
+
+private:
+    void TakeExit(const std::string& exit, Exit kind);
+    std::string On(const std::string& thing) const { return "\"" + m_scene + ":" + thing; }
+
+    PlayScript& m_play;
+    std::string m_scene;
+    std::vector<std::string> m_log;
+};
+
+} // namespace TestSupport
