@@ -84,7 +84,8 @@ public:
     void OpenInventory(ClickStyle style = ClickStyle::Quick);
     // Once the menu takes input again, the secondary button closes it.
     void CloseInventory(ClickStyle style = ClickStyle::Quick);
-    // The button pressed on the item's cell, and held.
+    // The button pressed on the item's cell, and held; the pages turned to
+    // it first by their arrows.
     void PickUpItem(const std::string& item);
     // The held item moved across the screen, a step a frame, onto the
     // scene's hotspot, until the caption names it.
@@ -138,6 +139,8 @@ private:
     // A click on the proposition that `which` finds among those offered once
     // the talk screen offers them (-1: none, after Fail).
     void AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style);
+    // Clicks on the inventory's page arrows until the item's page shows.
+    void TurnToPageOf(const std::string& item);
     void Fail(const std::string& why);
     void Note(const std::string& line);
     // Moves the pointer onto the place; false (after Fail) when it is not
