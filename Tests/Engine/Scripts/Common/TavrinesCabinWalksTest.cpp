@@ -1,0 +1,134 @@
+// The cabin as the game loads it: the heroine reaches every place her script
+// walks her to with the door's blocker on, and the threshold only once the
+// door opens; Diego's way out of the wake-up; and the cabin drawn after the
+// intro, the sword, the magnet and the handkerchief waiting for her.
+#include "Common/ActorIds.h"
+#include "Common/SceneIds.h"
+#include "Common/VarIds.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/ScriptIds.h"
+#include "Scripts/Common/ScriptEvents.h"
+#include "Support/GoldenImage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+constexpr SceneId CABIN = 5;
+constexpr fx32 FX = FX32_ONE;
+constexpr int32_t MIDDLE = 2;
+constexpr int32_t BEYOND_DOOR = 0;
+constexpr int32_t DOOR_BLOCKER = 0;
+// DXT colours are 5:6:5 and drivers round a little differently.
+constexpr uint32_t TOLERANCE = 8;
+
+class TavrinesCabinWalksTest : public SampleSceneScriptTest {
+protected:
+    // The character's distance on the floor from the waypoint, in whole units.
+    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
+    {
+        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
+            if (m_scene->m_aCharacterIds[i] == uActorId) {
+                const CoreFxVec feet = m_scene->m_apCharacters[i]->GetFeetPosition();
+                const CoreFxVec& place = m_scene->m_vLocators[iWaypoint].m_vPosition;
+                return std::max(std::abs(feet.x - place.x), std::abs(feet.y - place.y)) / FX;
+            }
+        return INT32_MAX;
+    }
+    // Walks the character to the waypoint as a script's walk does, and runs
+    // frames until it stands.
+    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
+    {
+        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
+        ASSERT_NE(pActor, nullptr);
+        ActionDesc walk = ActionDesc::MakeEmpty();
+        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
+        walk.m_iTargetId = ActorScriptableId(uActorId);
+        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
+        walk.m_oParameter[0] = iWaypoint;
+        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
+        ASSERT_TRUE(pActor->PushAction(walk));
+        // The walk starts on the next update.
+        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+    }
+    void RunUntilIdle()
+    {
+        for (int frame = 0; frame < 10 || (m_manager.IsBusy() && frame < 1500); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+        EXPECT_FALSE(m_manager.IsBusy());
+    }
+    void Callback(uint32_t uCallback)
+    {
+        ASSERT_TRUE(m_manager.FireEvent(ScriptEvent_Hash9(static_cast<int32_t>(uCallback))));
+        RunUntilIdle();
+    }
+
+    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
+    const uint32_t m_uDiego = Id::GetActorId("diego");
+};
+
+TEST_F(TavrinesCabinWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToAndTheDoorOnlyWhenItOpens)
+{
+    g_VarManager.SetBool(VARBOOL_BG001_C02_EVENT_INTRO, 1);
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, 6);
+    Enter(CABIN, 2, m_uHeroine);
+    ASSERT_EQ(m_scene->m_iNumCharacters, 3);
+    EXPECT_LE(DistanceTo(m_uHeroine, MIDDLE), 8);
+
+    std::set<int32_t> waypoints;
+    const ScriptNodePool& pool = m_manager.GetNodePool();
+    for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
+        const ActionDesc& action = pool[iNode].m_oAction;
+        if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
+            action.m_iTargetId == ActorScriptableId(m_uHeroine))
+            waypoints.insert(action.m_oParameter[0]);
+    }
+    EXPECT_EQ(waypoints.size(), 12u);
+    waypoints.erase(BEYOND_DOOR);
+    // Each from the middle of the cabin, where a click on anything may find
+    // her; a walk ends within a step of its end.
+    for (const int32_t iWaypoint : waypoints) {
+        WalkTo(m_uHeroine, MIDDLE);
+        WalkTo(m_uHeroine, iWaypoint);
+        EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+    }
+
+    // The threshold stays closed while the blocker is on, and opens with it
+    // for the exit's walk from before the door.
+    WalkTo(m_uHeroine, MIDDLE);
+    WalkTo(m_uHeroine, BEYOND_DOOR);
+    EXPECT_GT(DistanceTo(m_uHeroine, BEYOND_DOOR), 8);
+    m_sceneLink.SetWalkMeshBlocker(DOOR_BLOCKER, false);
+    WalkTo(m_uHeroine, 13);
+    WalkTo(m_uHeroine, BEYOND_DOOR);
+    EXPECT_LE(DistanceTo(m_uHeroine, BEYOND_DOOR), 8);
+}
+
+TEST_F(TavrinesCabinWalksTest, AfterTheWakeUpDiegoIsOutAndTheCabinWaitsWithHerThings)
+{
+    Enter(CABIN, 2, m_uHeroine);
+    EXPECT_LE(DistanceTo(m_uHeroine, 3), 5);
+    EXPECT_LE(DistanceTo(m_uDiego, 5), 5);
+    // The dialogs' callbacks come while the door is still open in the game.
+    m_sceneLink.SetWalkMeshBlocker(DOOR_BLOCKER, false);
+    Callback(0x1e7c8212);
+    EXPECT_LE(DistanceTo(m_uDiego, MIDDLE), 8);
+    Callback(0x697bb284);
+    EXPECT_LE(DistanceTo(m_uDiego, BEYOND_DOOR), 8);
+    EXPECT_LE(DistanceTo(m_uHeroine, 6), 5);
+    m_sceneLink.SetWalkMeshBlocker(DOOR_BLOCKER, true);
+    const Platform::RgbaImage picture = FramePicture([&] { m_scene->Render(m_renderer); });
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/TavrinesCabinChapter2", TOLERANCE));
+}
+
+} // namespace
