@@ -2,12 +2,14 @@
 
 #include "App/CoreApp.h"
 #include "Common/ItemIds.h"
+#include "Common/SceneIds.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Graphics/GraphicsDevice.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Inventory/Common/Inventory.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Scene.h"
+#include "Scripts/Common/MapThumb.h"
 #include "Support/GameMoments.h"
 #include "Support/StoryRecord.h"
 #include "ContentBuilder/TextTableWriter.h"
@@ -378,6 +380,46 @@ void PlayScript::Combine(const std::string& item, const std::string& other)
     PickUpItem(item);
     CarryToItem(other);
     Drop();
+}
+
+void PlayScript::OpenMapTab()
+{
+    OpenInventory();
+    AddWait("wait for the menu to take input", IsMenuIdle);
+    Add("click the map tab", [this]() {
+        if (MoveOnto(MapTabPlace(), "the map tab"))
+            ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+        return Progress::Done;
+    });
+    AddWait("wait for the map tab", []() {
+        const InterfaceMenu* menu = InterfaceMenu::GetInstance();
+        return menu && menu->GetCurrentTabIndex() == TAB_MAP && IsMenuIdle();
+    });
+}
+
+void PlayScript::TravelByMap(const std::string& scene)
+{
+    Add("point at the pin of " + scene, [this, scene]() {
+        MoveOnto(MapPinPlace(scene), "the pin of " + scene);
+        return Progress::Done;
+    });
+    // A pin lights in the frame after the pointer came onto it; only a lit
+    // pin travels.
+    Add(
+        "wait for the pin of " + scene + " to light",
+        [this, scene]() {
+            InterfaceMenu* menu = InterfaceMenu::GetInstance();
+            const int32_t lit = menu ? menu->GetMap().GetHoveredLocation() : InterfaceMap::NO_LOCATION;
+            if (lit == InterfaceMap::NO_LOCATION)
+                return Progress::Pending;
+            const SceneDesc* leadsTo =
+                Id::GetSceneDesc(static_cast<int32_t>(MapThumb::GetThumbDescs()[lit].m_uSceneId));
+            if (!leadsTo || scene != leadsTo->m_pName)
+                Fail("the pointer lights location " + std::to_string(lit) + ", which does not lead to " + scene);
+            return Progress::Done;
+        },
+        WAIT_LIMIT);
+    ClickHere();
 }
 
 void PlayScript::ChooseInMiniGameBox(int32_t button)

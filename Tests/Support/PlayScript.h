@@ -97,6 +97,11 @@ public:
     void DragItemOnto(const std::string& item, const std::string& object);
     // The item dragged onto the other in the inventory, which stays open.
     void Combine(const std::string& item, const std::string& other);
+    // The in-game menu opened, and its map tab chosen.
+    void OpenMapTab();
+    // On the map tab, the pin of the open location that leads to the scene
+    // pointed at until it lights, then clicked: the journey starts at once.
+    void TravelByMap(const std::string& scene);
 
     // Button k (0 the first, 1 the second) of the mini-game's message box,
     // once the box asks, clicked again now and then until the box takes it;

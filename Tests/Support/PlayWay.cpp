@@ -74,6 +74,14 @@ void Way::Travel(const std::string& exit, const std::string& next, Exit kind)
     Arrive(next);
 }
 
+void Way::TravelByMap(const std::string& next)
+{
+    m_play.OpenMapTab();
+    m_play.TravelByMap(next);
+    Expect("Action \"Map\" on \"");
+    Arrive(next);
+}
+
 void Way::Arrive(const std::string& next)
 {
     m_play.WaitForScene(next);

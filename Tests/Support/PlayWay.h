@@ -48,6 +48,8 @@ public:
     // An exit to the island map, which draws the way on and leads there by
     // itself.
     void Travel(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
+    // Over the map tab of the in-game menu to the scene.
+    void TravelByMap(const std::string& next);
     // The next scene, and the game idle in it.
     void Arrive(const std::string& next);
     void Expect(const std::string& line) { m_log.push_back(line); }

@@ -2,6 +2,7 @@
 
 #include "Adventure/Common/Entity.h"
 #include "Common/ItemIds.h"
+#include "Common/SceneIds.h"
 #include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Interface/Common/InterfaceMenu.h"
@@ -11,11 +12,13 @@
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
+#include "Scripts/Common/MapThumb.h"
 #include "Screen/CoreVirtualScreen.h"
 #include "States/Common/MiniGameState.h"
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace TestSupport {
 namespace {
@@ -167,6 +170,33 @@ Place PageArrowPlace(bool next)
     if (!arrow.m_bVisible)
         return Place::Nowhere(next ? "no arrow to the next page" : "no arrow to the previous page");
     return {SpriteMiddle(arrow), {}};
+}
+
+Place MapTabPlace()
+{
+    InterfaceMenu* menu = InterfaceMenu::GetInstance();
+    if (!menu || !menu->IsOpen())
+        return Place::Nowhere("the in-game menu is not open");
+    // The tab bar's buttons stand where the tabs' "off" buttons do.
+    const CoreFxVec2 centre = menu->GetButton(int32_t {BUTTON_INVENTORY_OFF} + TAB_MAP).GetCenter();
+    return {{centre.x, centre.y}, {}};
+}
+
+Place MapPinPlace(const std::string& scene)
+{
+    InterfaceMenu* menu = InterfaceMenu::GetInstance();
+    if (!menu || menu->GetCurrentTabIndex() != TAB_MAP)
+        return Place::Nowhere("the map tab is not shown");
+    const std::span<const MapThumbDesc> locations = MapThumb::GetThumbDescs();
+    for (int32_t location = 0; location < NB_MAP_THUMBS; ++location) {
+        const SceneDesc* leadsTo = Id::GetSceneDesc(static_cast<int32_t>(locations[location].m_uSceneId));
+        const InterfaceButton& pin = menu->GetMap().GetPin(location);
+        if (leadsTo && scene == leadsTo->m_pName && pin.m_bVisible && MapThumb::IsActive(locations[location])) {
+            const CoreFxVec2 centre = pin.GetCenter();
+            return {{centre.x, centre.y}, {}};
+        }
+    }
+    return Place::Nowhere("no open location of the map leads to " + scene);
 }
 
 Place QuitLinePlace()

@@ -46,6 +46,11 @@ Place InventoryArrowPlace(bool next);
 Place ChoiceRowPlace(int32_t row);
 // The talk screen's arrow that turns to the next (or previous) page.
 Place PageArrowPlace(bool next);
+// The in-game menu's button of the map tab.
+Place MapTabPlace();
+// The pin on the map tab of the open travel location that leads to the scene
+// (a scene table name).
+Place MapPinPlace(const std::string& scene);
 // The quit box's line that quits.
 Place QuitLinePlace();
 // The middle of button k (0 the first, 1 the second) of the running
