@@ -60,15 +60,15 @@ constexpr uint32_t FLY_SOUND = 0x4ebf2bae;
 constexpr uint32_t PEN_SOUND = 0x01bd4eef;
 
 // The scenes the corridor leads to and is entered from.
-constexpr int32_t TAVRINES_CABIN = 5;      // bg001_WM_TavrinesCabin
-constexpr int32_t ALESSANDROS_CABIN = 7;   // bg003_WM_AlessandrosCabin
-constexpr int32_t ALESSANDROS_NIGHT = 8;   // bg004_WM_AlessandrosCabin_N
-constexpr int32_t BURIAL_CHAMBER = 42;     // bg404_TA_BurialChamber
-constexpr int32_t WORLD_MAP = 57;          // bg911_WorldMap
-constexpr int32_t TOWN_SQUARE = 29;        // bg302_HO_TownSquareA
-constexpr int32_t CASTILLO_HOUSE = 20;     // bg112_BO_CastilloHouseExterior_A
-constexpr int32_t JETTY_AND_CLIFF = 39;    // bg401_TA_JetyAndCliff
-constexpr int32_t BEAUTY_BAY = 43;         // bg501_TU_BeautyBay
+constexpr int32_t TAVRINES_CABIN = 5;    // bg001_WM_TavrinesCabin
+constexpr int32_t ALESSANDROS_CABIN = 7; // bg003_WM_AlessandrosCabin
+constexpr int32_t ALESSANDROS_NIGHT = 8; // bg004_WM_AlessandrosCabin_N
+constexpr int32_t BURIAL_CHAMBER = 42;   // bg404_TA_BurialChamber
+constexpr int32_t WORLD_MAP = 57;        // bg911_WorldMap
+constexpr int32_t TOWN_SQUARE = 29;      // bg302_HO_TownSquareA
+constexpr int32_t CASTILLO_HOUSE = 20;   // bg112_BO_CastilloHouseExterior_A
+constexpr int32_t JETTY_AND_CLIFF = 39;  // bg401_TA_JetyAndCliff
+constexpr int32_t BEAUTY_BAY = 43;       // bg501_TU_BeautyBay
 // Ashore at each island the ship may lie at, by VARINT_LOCAL_ISLAND_MAP:
 // bg105_BO_Docks, bg201_CR_Docks, bg301_HO_Jety, bg401_TA_JetyAndCliff,
 // bg501_TU_BeautyBay.
@@ -229,9 +229,9 @@ void SceneScript_bg002::EnterChapter6()
     _EndMatch();
     // Diego waits here until the anchor talk, and again once he is done,
     // unless Alessandro already sleeps.
-    _IfMatch(Both(MatchExpression(Op_Or, IsFalse(VARBOOL_BG002_C06_TALK_DIEGO_ABOUT_ANCHOR),
-                                  IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE)),
-                  IsFalse(VARBOOL_BG003_C06_EVENT_ALESSANDRO_SLEEPING)));
+    _IfMatch(Both(
+        MatchExpression(Op_Or, IsFalse(VARBOOL_BG002_C06_TALK_DIEGO_ABOUT_ANCHOR), IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE)),
+        IsFalse(VARBOOL_BG003_C06_EVENT_ALESSANDRO_SLEEPING)));
     ShowAndActivate(DIEGO, true);
     _EndMatch();
     _IfMatch(Both(IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE), IsFalse(VARBOOL_BG002_C06_GET_BLOOD_BANDAGE)));
@@ -550,8 +550,8 @@ void SceneScript_bg002::DiegoEvents()
 
     // Callbacks: Diego talks and falls silent, holding his head once he has
     // been hit and has not yet given the bandage.
-    const MatchExpr oHoldsHead = Both(Both(InChapter(6), IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE)),
-                                      IsFalse(VARBOOL_BG002_C06_GET_BLOOD_BANDAGE));
+    const MatchExpr oHoldsHead =
+        Both(Both(InChapter(6), IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE)), IsFalse(VARBOOL_BG002_C06_GET_BLOOD_BANDAGE));
     _IfEvent(OnCallback(0x8bbc8e27));
     _IfMatch(oHoldsHead);
     PushAnimAction13(DIEGO, "holdingheadbacktalk_l", 1);
