@@ -64,7 +64,8 @@ constexpr uint32_t WHAT_ELSE_DIALOG = 0x8c2ae7cb;
 constexpr int32_t CORRIDOR = 6; // bg002_WM_Corridor
 
 // A thing she may take: its hotspot, its picture, its item and the flag that
-// says it is taken, where she stands and what she says on looking at it.
+// says it is taken, where she stands, what she says on looking at it, and
+// whether she bends down to the floor for it (else to her waist).
 struct Pickup {
     int32_t iHotspot;
     int32_t iPicture;
@@ -72,6 +73,7 @@ struct Pickup {
     int32_t iTakenFlag;
     int32_t iWaypoint;
     uint32_t uLookDialog;
+    bool bLow;
 };
 
 class SceneScript_bg001 final : public SceneScript {
@@ -92,30 +94,38 @@ private:
 
     void WakeUpCallbacks();
     void TheApparition();
-    void SwordEvents();
     void PistolEvents();
     void RemarkEvents();
 
     void Dawdle();
     void LookAtPickup(const Pickup& oPickup);
-    // Activate on the pickup: she bends low (the sword) or to her waist.
-    void TakePickup(const Pickup& oPickup, bool bLow);
+    void TakePickup(const Pickup& oPickup);
     // Look or Activate: she walks up and the dialog plays.
     void Remark(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog);
     void RemarkOnActivate(int32_t iObject, int32_t iWaypoint, uint32_t uDialog);
 };
 
-constexpr Pickup SWORD = {Object("sword"), Object("i_sword"), ItemNamed("ITEM_SWORD"), VARBOOL_BG001_C02_PICK_SWORD,
-                          WP_BY_SWORD,     0x5b215683};
-constexpr Pickup MAGNET = {
-    Object("magnet"), Object("i_magnet"), ItemNamed("ITEM_MAGNET"), VARBOOL_BG001_C02_PICK_MAGNET,
-    WP_BY_MAGNET,     0xd501cbdf};
+constexpr Pickup SWORD = {Object("sword"),
+                          Object("i_sword"),
+                          ItemNamed("ITEM_SWORD"),
+                          VARBOOL_BG001_C02_PICK_SWORD,
+                          WP_BY_SWORD,
+                          0x5b215683,
+                          true};
+constexpr Pickup MAGNET = {Object("magnet"),
+                           Object("i_magnet"),
+                           ItemNamed("ITEM_MAGNET"),
+                           VARBOOL_BG001_C02_PICK_MAGNET,
+                           WP_BY_MAGNET,
+                           0xd501cbdf,
+                           false};
 constexpr Pickup HANDKERCHIEF = {Object("embroided_handkerchief"),
                                  Object("i_handkerchief"),
                                  ItemNamed("ITEM_EMBROIDED_HANDKERCHIEF"),
                                  VARBOOL_BG001_C02_PICK_EMBROIDED_HANDKERCHIEF,
                                  WP_BY_HANDKERCHIEF,
-                                 0x9c6d5aff};
+                                 0x9c6d5aff,
+                                 false};
 
 void SceneScript_bg001::LinkSoundGroups()
 {
@@ -268,14 +278,15 @@ void SceneScript_bg001::LeaveForTheCorridor()
 void SceneScript_bg001::BuildEvents()
 {
     WakeUpCallbacks();
-    SwordEvents();
+    LookAtPickup(SWORD);
+    TakePickup(SWORD);
     PistolEvents();
     LookAtPickup(MAGNET);
-    TakePickup(MAGNET, false);
+    TakePickup(MAGNET);
     Remark(ScriptEvent_Object1(Object("bed")), WP_BED_LOOK, 0x60d589f8);
     RemarkOnActivate(Object("bed"), WP_BED_LOOK, 0x17fa51d6);
     LookAtPickup(HANDKERCHIEF);
-    TakePickup(HANDKERCHIEF, false);
+    TakePickup(HANDKERCHIEF);
     RemarkEvents();
 }
 
@@ -352,12 +363,6 @@ void SceneScript_bg001::TheApparition()
     _EndMatch();
 }
 
-void SceneScript_bg001::SwordEvents()
-{
-    LookAtPickup(SWORD);
-    TakePickup(SWORD, true);
-}
-
 void SceneScript_bg001::PistolEvents()
 {
     // Look "pistol": the drawer's hotspot stays on in every chapter.
@@ -424,12 +429,12 @@ void SceneScript_bg001::LookAtPickup(const Pickup& oPickup)
     _EndMatch();
 }
 
-void SceneScript_bg001::TakePickup(const Pickup& oPickup, bool bLow)
+void SceneScript_bg001::TakePickup(const Pickup& oPickup)
 {
     _IfMatch(MatchExpr::MakeEvent0(oPickup.iHotspot));
     Dawdle();
     GoTo(HEROINE, oPickup.iWaypoint);
-    if (bLow)
+    if (oPickup.bLow)
         PickUp<Reach::Low>(HEROINE, oPickup.iPicture, oPickup.uItem);
     else
         PickUp<Reach::Middle>(HEROINE, oPickup.iPicture, oPickup.uItem);

@@ -201,6 +201,22 @@ TEST_F(TavrinesCabinTest, ThePickupsAreTakenOnceAndReEntryShowsWhatIsLeft)
     EXPECT_TRUE(Open(Object("pistol")));
 }
 
+TEST_F(TavrinesCabinTest, SheMayLeaveWithSwordAndPistolAloneAndComeBackForTheRest)
+{
+    for (const int32_t iFlag :
+         {VARBOOL_BG001_C02_EVENT_INTRO, VARBOOL_BG001_C02_PICK_SWORD, VARBOOL_BG001_C02_PICK_PISTOL})
+        Set(iFlag);
+    Enter(2, CORRIDOR);
+    EXPECT_TRUE(Visible(Object("i_magnet")) && Open(Object("magnet")));
+    EXPECT_TRUE(Visible(Object("i_handkerchief")) && Open(Object("embroided_handkerchief")));
+    EXPECT_FALSE(Visible(Object("i_sword")) || Open(Object("sword")));
+    EXPECT_EQ(Drawer(), (std::vector<int32_t> {DRAWER_SHUT, DRAWER_OPEN}));
+    Run(MakeEvent(TwEventType_Activate, Object("magnet")));
+    EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_MAGNET")});
+    Run(MakeEvent(TwEventType_Activate, Object("goto_bg002")));
+    EXPECT_EQ(NextScene(), CORRIDOR);
+}
+
 TEST_F(TavrinesCabinTest, OutsideChapterTwoOnlyTheDrawerIsThereAndItGivesNothing)
 {
     for (const int32_t iChapter : {1, 3, 6, 10}) {
