@@ -3,6 +3,7 @@
 #include "App/CoreApp.h"
 #include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
+#include "ContentBuilder/TextTableWriter.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Graphics/GraphicsDevice.h"
 #include "Interface/Common/InterfaceMenu.h"
@@ -12,7 +13,6 @@
 #include "Scripts/Common/MapThumb.h"
 #include "Support/GameMoments.h"
 #include "Support/StoryRecord.h"
-#include "ContentBuilder/TextTableWriter.h"
 #include "Window/Window.h"
 
 #include <fstream>
