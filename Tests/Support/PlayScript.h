@@ -144,8 +144,6 @@ private:
     // A click on the proposition that `which` finds among those offered once
     // the talk screen offers them (-1: none, after Fail).
     void AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style);
-    // Clicks on the inventory's page arrows until the item's page shows.
-    void TurnToPageOf(const std::string& item);
     void Fail(const std::string& why);
     void Note(const std::string& line);
     // Moves the pointer onto the place; false (after Fail) when it is not
