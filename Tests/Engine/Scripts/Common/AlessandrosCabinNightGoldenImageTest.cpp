@@ -1,6 +1,7 @@
 // Alessandro's cabin at night drawn on the OpenGL device as its script leaves
 // it in chapter 8 once uncle Eduardo is back: the heroine in from the
-// corridor, Alessandro and Briscoe in their places and the uncle on his globe.
+// corridor, Alessandro and Briscoe in their places and the uncle on his globe;
+// the room loads and draws without an assert.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
