@@ -643,8 +643,11 @@ void SceneScript_bg002::NachoEvents()
     Dialog(0x9d6c1859);
     _EndMatch();
 
-    // UseItem the writing kit on "nacho": he writes down what he saw.
+    // UseItem the writing kit on "nacho": he writes down what he saw, once;
+    // the kit stays with her for Alessandro, and a second use would hand her
+    // a second account.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(NACHO, ItemNamed("ITEM_WRITING_KIT")));
+    _IfBool(VARBOOL_QUEST_C8_PEDRO04, 0);
     Together();
     PushAnimAction(NACHO, "stopscrubfloor", 0, 1);
     Play(NACHO, "idle_l");
@@ -674,6 +677,7 @@ void SceneScript_bg002::NachoEvents()
     Play(NACHO, "idle_l");
     SetBoolVar(VARBOOL_QUEST_C8_PEDRO03_DONE, true);
     SetBoolVar(VARBOOL_QUEST_C8_PEDRO04, true);
+    _EndMatch();
     _EndMatch();
 
     _IfEvent(OnCallback(0x1761c598));

@@ -284,6 +284,11 @@ TEST_F(CorridorTest, NachoWritesHisReportOnceAndIsGoneAfterHerNextExit)
     for (int32_t iFlag : {VARBOOL_QUEST_C8_PEN_PAPER02_DONE, VARBOOL_QUEST_C8_PEDRO03_DONE, VARBOOL_QUEST_C8_PEDRO04})
         EXPECT_TRUE(Get(iFlag)) << iFlag;
 
+    // The kit once more: no second account.
+    Run(ScriptEvent_ItemOnFlaggedId3(NACHO_ACTOR, ItemIdOf("ITEM_WRITING_KIT")));
+    EXPECT_TRUE(Given().empty());
+    EXPECT_TRUE(Dialogs().empty());
+
     // Talking to him now only brings her over: he keeps his place.
     Run(ScriptEvent_FlaggedId2(NACHO_ACTOR));
     EXPECT_EQ(Walks(), std::vector<int32_t> {6});
