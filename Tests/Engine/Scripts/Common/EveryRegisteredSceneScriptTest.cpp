@@ -180,6 +180,9 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotOfAScenesContentIsPickedAtIts
                 Enter(scene, iChapter);
                 if (HasFatalFailure())
                     return;
+                // An entry that plays its scene and leads on leaves nothing to click.
+                if (m_manager.IsChangePending())
+                    continue;
                 ASSERT_FALSE(m_manager.IsBusy()) << scene.m_pName << ", chapter " << iChapter;
                 std::vector<std::string> faults = CoveredHotspots(*m_scene);
                 std::erase_if(faults, [](const std::string& fault) {
