@@ -3,9 +3,14 @@
 // dialog sends a callback that moves somebody who is not aboard in its chapter.
 #include "SceneDialogsTestKit.h"
 
+#include "Common/SceneIds.h"
+#include "ScriptEngine/common/SceneScript.h"
+#include "ScriptEngine/common/ScriptTreeBuilder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -34,7 +39,43 @@ protected:
     {
         return std::find(sent.begin(), sent.end(), uCallback) != sent.end();
     }
+    // The callbacks that the cabin's script answers, read from its built
+    // handlers.
+    static std::set<uint32_t> HandledCallbacks()
+    {
+        ScriptNodePool handlers;
+        handlers.InitPool();
+        const std::unique_ptr<SceneScript> script(CreateScriptFromId(CABIN));
+        const ScriptNodeIndex root = handlers.AllocNode();
+        ScriptTreeBuilder builder(handlers, root);
+        SceneScript::BuildScriptTree(script.get(), &builder);
+        std::set<uint32_t> callbacks;
+        for (ScriptNodeIndex iNode = root; iNode < handlers.GetNbAllocated(); ++iNode) {
+            const EventDesc& event = handlers[iNode].m_oEvent;
+            if (handlers[iNode].m_iType == NodeType_Event && event.m_eType == TwEventType_Dialog_CB)
+                callbacks.insert(static_cast<uint32_t>(event.m_oParameter[0]));
+        }
+        handlers.TermPool();
+        return callbacks;
+    }
 };
+
+TEST_F(AlessandrosCabinDialogsTest, EveryCallbackTheScriptAnswersIsSentByADialogOfTheCabin)
+{
+    // Every dialog of the group in every chapter, before and after the
+    // loan, the payment and the letter.
+    std::set<uint32_t> sent;
+    for (const uint32_t uDialog : Keys())
+        for (int32_t chapter = 1; chapter <= 10; ++chapter)
+            for (const bool bLater : {false, true}) {
+                for (const int32_t flag : {VARBOOL_QUEST_C4_PAY_DEBT, VARBOOL_QUEST_C8_PEDRO03_DONE})
+                    Set(flag, bLater);
+                for (const uint32_t callback : WalkIn(chapter, uDialog))
+                    sent.insert(callback);
+            }
+    for (const uint32_t callback : HandledCallbacks())
+        EXPECT_TRUE(sent.count(callback)) << std::hex << callback << " is never sent";
+}
 
 TEST_F(AlessandrosCabinDialogsTest, TheMeetingGivesTheSwordAndLetsTheCrewBeFound)
 {
@@ -43,18 +84,17 @@ TEST_F(AlessandrosCabinDialogsTest, TheMeetingGivesTheSwordAndLetsTheCrewBeFound
     const auto fetched = std::find(sent.begin(), sent.end(), 0xb7cd2321u);
     ASSERT_NE(fetched, sent.end());
     EXPECT_NE(std::find(fetched, sent.end(), 0x2ec4729bu), sent.end());
-    for (const int32_t flag : {VARBOOL_QUEST_C2_CREW01, VARBOOL_QUEST_C2_FIND_DADDY_DONE,
-                               VARBOOL_BG003_C02_TALK_ALESSANDRO, VARBOOL_QUEST_C2_MEMORIES,
-                               VARBOOL_QUEST_C2_UNCLE_EDUARDO01})
+    for (const int32_t flag :
+         {VARBOOL_QUEST_C2_CREW01, VARBOOL_QUEST_C2_FIND_DADDY_DONE, VARBOOL_BG003_C02_TALK_ALESSANDRO,
+          VARBOOL_QUEST_C2_MEMORIES, VARBOOL_QUEST_C2_UNCLE_EDUARDO01})
         EXPECT_TRUE(Get(flag)) << flag;
 }
 
 TEST_F(AlessandrosCabinDialogsTest, BriscoeTellsAllFourThingsOfChapterThreeInOneTalk)
 {
-    const int32_t topics[] = {VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_BUCKLEBERRY_TANNER,
-                              VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_HOLLOW_ISLAND,
-                              VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_NAVIGATION_LINE,
-                              VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_QUEST};
+    const int32_t topics[] = {
+        VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_BUCKLEBERRY_TANNER, VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_HOLLOW_ISLAND,
+        VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_NAVIGATION_LINE, VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_QUEST};
     // In the other chapters he talks of other things.
     for (const int32_t chapter : {4, 6, 8}) {
         EXPECT_TRUE(Sends(WalkIn(chapter, 0x53c4dd61), 0x1e7e5760)) << chapter;
@@ -106,11 +146,20 @@ TEST_F(AlessandrosCabinDialogsTest, NoDialogMovesSomebodyWhoIsNotInTheCabin)
         std::vector<int32_t> chapters;
     };
     const std::vector<Played> dialogs = {
-        {0xa0b2de12, {2}},          {0xb13e3020, {3}},          {0xe4f3ec27, {4}},
-        {0x01343023, {5}},          {0xf103d44a, {6}},          {0xd0a7eba9, {6}},
-        {0xecbc2984, {6}},          {0x635a534a, {6}},          {0x3a2f4100, {9}},
-        {0x70e0623a, {9}},          {0x0ad80405, {2}},          {0x53c4dd61, {3, 4, 6, 8}},
-        {0xb4cb8f32, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},          {0xfb93cb03, {4, 5, 6, 7, 8, 9}},
+        {0xa0b2de12, {2}},
+        {0xb13e3020, {3}},
+        {0xe4f3ec27, {4}},
+        {0x01343023, {5}},
+        {0xf103d44a, {6}},
+        {0xd0a7eba9, {6}},
+        {0xecbc2984, {6}},
+        {0x635a534a, {6}},
+        {0x3a2f4100, {9}},
+        {0x70e0623a, {9}},
+        {0x0ad80405, {2}},
+        {0x53c4dd61, {3, 4, 6, 8}},
+        {0xb4cb8f32, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {0xfb93cb03, {4, 5, 6, 7, 8, 9}},
         {0xa55f5454, {8, 9}},
     };
     // Diego is aboard in chapters 2 to 6, Briscoe in 3 to 6, 8 and 9.

@@ -1,6 +1,7 @@
 #pragma once
 // A scene's compiled dialogs, played on their own: the callbacks a dialog
 // sends and the flags it sets, with the answer given where a choice comes.
+#include "Dialogs/Common/Dialog.h"
 #include "Dialogs/Common/DialogManager.h"
 
 #include "Common/IdHash.h"
@@ -64,6 +65,16 @@ protected:
         const auto found = std::find(texts.begin(), texts.begin() + iCount, CoreCrc32Of(pText));
         EXPECT_NE(found, texts.begin() + iCount) << pText;
         return static_cast<int32_t>(found - texts.begin());
+    }
+    // The keys of the group's dialogs.
+    std::vector<uint32_t> Keys() const
+    {
+        Dialog group;
+        EXPECT_TRUE(group.Initialize(m_aFile.data(), m_aFile.size(), "group"));
+        std::vector<uint32_t> keys;
+        for (int32_t i = 0; i < group.GetNumDialogs(); ++i)
+            keys.push_back(group.GetKeys()[i].m_uKey);
+        return keys;
     }
     bool Get(int32_t iVarId) const { return g_VarManager.GetBool(iVarId) != 0; }
     void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
