@@ -25,9 +25,9 @@ constexpr ActorNamed<"diego"> DIEGO;
 constexpr ActorNamed<"thomas_b"> BRISCOE;
 constexpr ActorNamed<"uncle_eduardo"> UNCLE;
 
-// Walk-mesh blockers: the doorway, and the corner behind the desk.
+// Walk-mesh blockers: the doorway, and the strip before the globe.
 constexpr int32_t DOOR_BLOCKER = 0;
-constexpr int32_t DESK_BLOCKER = 1;
+constexpr int32_t GLOBE_BLOCKER = 1;
 
 // Waypoints: where the people stand in each chapter, the way in and out, and
 // the heroine's places by the things of the cabin.
@@ -111,7 +111,7 @@ void SceneScript_bg004::BuildEnterActions()
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     PushAction21(HEROINE, DOOR_BLOCKER, 1);
-    PushAction21(HEROINE, DESK_BLOCKER, 1);
+    PushAction21(HEROINE, GLOBE_BLOCKER, 1);
     for (const int32_t iActor :
          {static_cast<int32_t>(DIEGO), static_cast<int32_t>(BRISCOE), static_cast<int32_t>(UNCLE)}) {
         ShowObject(iActor, false);
