@@ -258,11 +258,33 @@ void PlayScript::CloseInventory(ClickStyle style)
 
 void PlayScript::PickUpItem(const std::string& item)
 {
-    Add("point at the cell of " + item, [this, item]() {
-        if (MoveOnto(ItemCellPlace(item), item))
-            CheckPointedCell(item);
-        return Progress::Done;
-    });
+    // The pages turned by their arrows to the item's first, a click on the
+    // arrow towards it again once the last one has been read without turning
+    // it (the menu still sliding in).
+    struct Turning {
+        int32_t page = -1;
+        int32_t clickFrame = 0;
+    };
+    auto turning = std::make_shared<Turning>();
+    Add(
+        "point at the cell of " + item,
+        [this, item, turning]() {
+            const std::optional<int32_t> turns = ItemPageTurns(item);
+            if (turns && *turns != 0) {
+                const int32_t page = InterfaceMenu::GetInstance()->GetInventory().GetPageStart();
+                if (page == turning->page && m_iFrame - turning->clickFrame < READING_PAUSE)
+                    return Progress::Pending;
+                if (MoveOnto(InventoryArrowPlace(*turns > 0), "the inventory's page arrow")) {
+                    ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+                    *turning = {page, m_iFrame};
+                }
+                return Progress::Pending;
+            }
+            if (MoveOnto(ItemCellPlace(item), item))
+                CheckPointedCell(item);
+            return Progress::Done;
+        },
+        WAIT_LIMIT);
     Add("press on " + item, [this]() {
         m_oInput.Press(SDL_BUTTON_LEFT);
         return Progress::Done;

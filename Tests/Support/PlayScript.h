@@ -84,7 +84,8 @@ public:
     void OpenInventory(ClickStyle style = ClickStyle::Quick);
     // Once the menu takes input again, the secondary button closes it.
     void CloseInventory(ClickStyle style = ClickStyle::Quick);
-    // The button pressed on the item's cell, and held.
+    // The button pressed on the item's cell, and held; the pages turned to
+    // it first by their arrows.
     void PickUpItem(const std::string& item);
     // The held item moved across the screen, a step a frame, onto the
     // scene's hotspot, until the caption names it.

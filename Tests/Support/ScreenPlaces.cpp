@@ -16,6 +16,7 @@
 #include "Screen/CoreVirtualScreen.h"
 #include "States/Common/MiniGameState.h"
 
+#include <algorithm>
 #include <cstring>
 #include <span>
 
@@ -124,6 +125,33 @@ Place ItemCellPlace(const std::string& item)
         }
     }
     return Place::Nowhere("the inventory page shows no " + item);
+}
+
+std::optional<int32_t> ItemPageTurns(const std::string& item)
+{
+    InterfaceMenu* menu = InterfaceMenu::GetInstance();
+    const uint32_t id = ItemIdOf(item);
+    if (!menu || id == 0)
+        return std::nullopt;
+    const Inventory& inventory = menu->GetInventory();
+    const auto cells = inventory.GetCells();
+    const auto cell = std::find(cells.begin(), cells.end(), id);
+    if (cell == cells.end())
+        return std::nullopt;
+    const int32_t page = int32_t(cell - cells.begin()) / INVENTORY_PAGE_CELLS;
+    return page - inventory.GetPageStart() / INVENTORY_PAGE_CELLS;
+}
+
+Place InventoryArrowPlace(bool next)
+{
+    InterfaceMenu* menu = InterfaceMenu::GetInstance();
+    if (!menu)
+        return Place::Nowhere("no in-game menu");
+    const InterfaceButton& arrow = menu->GetButton(next ? BUTTON_NEXT_PAGE : BUTTON_PREVIOUS_PAGE);
+    if (!arrow.m_bVisible)
+        return Place::Nowhere(next ? "no arrow to the next inventory page" : "no arrow to the previous inventory page");
+    const CoreFxVec2 centre = arrow.GetCenter();
+    return {{centre.x, centre.y}, {}};
 }
 
 Place ChoiceRowPlace(int32_t row)

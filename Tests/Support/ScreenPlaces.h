@@ -1,6 +1,7 @@
 #pragma once
 #include "Support/PlayerInput.h"
 
+#include <optional>
 #include <string>
 
 class MiniGame;
@@ -36,6 +37,11 @@ Place ObjectPlace(const std::string& name);
 Place VerbPlace(int32_t verb);
 // The middle of the inventory cell that shows the item (an ITEM_ name).
 Place ItemCellPlace(const std::string& item);
+// The inventory pages from the shown one to the one that holds the item
+// (negative: back), or none when no cell holds it.
+std::optional<int32_t> ItemPageTurns(const std::string& item);
+// The inventory's arrow that turns to the next (or previous) page.
+Place InventoryArrowPlace(bool next);
 // The middle of row k of the talk screen's page of propositions.
 Place ChoiceRowPlace(int32_t row);
 // The talk screen's arrow that turns to the next (or previous) page.

@@ -103,10 +103,12 @@ constexpr uint32_t SPLASH = CoreCrc32Of("bg105_splash");
 constexpr uint32_t RIPPLES = CoreCrc32Of("bg105_ripples");
 constexpr uint32_t SWORD_FALLING = CoreCrc32Of("bg105_sword_falling");
 
-// Sounds: the tramp of the men running in, a splash, a gulp, a cheer.
+// Sounds: the tramp of the men running in, a splash, a gulp, a cheer. The
+// splash and the gulp are in the docks' own bank: a sound of another scene's
+// bank does not play here.
 constexpr uint32_t RUNNING_FEET = 0x4AAB71E0;
-constexpr uint32_t SPLASH_SOUND = 0x79AD3B64;
-constexpr uint32_t GULP_SOUND = 0x55AF67B5;
+constexpr uint32_t SPLASH_SOUND = 0x4343563C;
+constexpr uint32_t GULP_SOUND = 0x43C2DC06;
 constexpr uint32_t CHEER_SOUND = 0x34FEB5D7;
 
 // The scene ids this scene leads to or is entered from.
@@ -712,7 +714,6 @@ void SceneScript_bg105::NellEvents()
     Play(NELL, "g_talk_l");
     Play(HEROINE, "g_receiveobject");
     Play(HEROINE, "g_idle_l");
-    TurnToward(NELL, HEROINE);
     Give(HEROINE, ItemNamed("ITEM_SPARE_KEY"));
     _EndMatch();
 }
@@ -982,10 +983,9 @@ void SceneScript_bg105::GestureCallbacks()
     gesture(0x54413468, RAZZO, RazzoAnimation("stretch"));
     gesture(0xB9FA15FE, HEROINE, HeroineAnimation("g_scratchhead"));
     gesture(0xB6440D00, NELL, AnimationOf<"nell">("g_talk_l"));
-    // Nell has no idle of her own: she stops talking and faces the heroine.
-    _IfEvent(OnCallback(0x2814C597));
-    TurnToward(NELL, HEROINE);
-    _EndMatch();
+    // Nell has no idle of her own, so she cannot turn on the spot either: she
+    // ends her line where she stands.
+    gesture(0x2814C597, NELL, AnimationOf<"nell">("g_talk_l"));
     gesture(0x0E889964, HEROINE, HeroineAnimation("g_thinking"));
     gesture(0xC4BF1613, HEROINE, HeroineAnimation("g_helpless"));
     gesture(0xC7F3F060, HEROINE, HeroineAnimation("g_talk_l"));

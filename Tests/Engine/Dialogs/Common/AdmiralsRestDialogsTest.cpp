@@ -1,6 +1,7 @@
 // Walks the inn's compiled dialogs: the flags that move chapter 2 from Nell
-// to Briscoe are set, and the callbacks that hand over the serial number and
-// the chicken are sent, each as often as the story allows.
+// to Briscoe and the quest log's entries are set, and the callbacks that
+// hand over the serial number and the chicken are sent, each as often as the
+// story allows.
 #include "SceneDialogsTestKit.h"
 
 #include <gtest/gtest.h>
@@ -52,11 +53,26 @@ TEST_F(AdmiralsRestDialogsTest, NellHugsTheHeroineOnceAndLeavesOnlyForHerShop)
     EXPECT_EQ(Count(first, 0x933d3b8e) + Count(first, 0x0a346a34) + Count(first, 0x7d335aa2), 3);
     EXPECT_TRUE(Get(VARBOOL_BG106_C02_TALK_NELL));
     EXPECT_FALSE(Get(VARBOOL_BG106_C02_NELL_NOT_HERE));
+    // Whatever she is asked, she has told of her brother: the quest log
+    // notes him.
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C2_BOBBY01));
 
     // The next: no second hug, and her shop sends her off.
     const std::vector<uint32_t> second = Walk(0x5bb65ce1, "BG106_ASK_NELL_SHOP");
     EXPECT_EQ(Count(second, 0x0a346a34), 0);
     EXPECT_TRUE(Get(VARBOOL_BG106_C02_NELL_NOT_HERE));
+}
+
+TEST_F(AdmiralsRestDialogsTest, NachoAsksForHisEarringOnlyUntilItIsBack)
+{
+    Walk(0x0365c250);
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C2_GOLD_EARRING));
+
+    // With the earring given back, talking to him opens the quest no more.
+    Set(VARBOOL_QUEST_C2_GOLD_EARRING, false);
+    Set(VARBOOL_QUEST_C2_GOLD_EARRING_DONE);
+    Walk(0x0365c250);
+    EXPECT_FALSE(Get(VARBOOL_QUEST_C2_GOLD_EARRING));
 }
 
 TEST_F(AdmiralsRestDialogsTest, OnlyChapterTwosTascoTellsOfTheMerchantAndOnlyBeforeBriscoeCame)

@@ -57,6 +57,10 @@ TEST_F(DocksDialogsTest, TheCrewsTasksAreSetAndTheirItemsHandedOut)
 
     // The magnet brings up the sword.
     EXPECT_TRUE(Sends(Walk(0xA8EF893B), 0xBAD15C90));
+
+    // Razzo and Carlo join: the crew counts two.
+    Walk(0xDFAEC078);
+    EXPECT_EQ(g_VarManager.GetInt(VARINT_CREW_MEMBER), 2);
 }
 
 TEST_F(DocksDialogsTest, ArnoLooksAwayOnlyForTheGlintAndLeavesOnlyOnceHisSwordIsGone)
