@@ -85,6 +85,24 @@ TEST_F(TavrinesCabinDialogsTest, TheDoorSaysWhatIsMissingInChapterTwoAndLetsHerG
     }
 }
 
+TEST_F(TavrinesCabinDialogsTest, TheDrawerHoldsThePistolOnlyInChapterTwoUntilItIsTaken)
+{
+    // A later chapter started from the chapter menu gives her the pistol
+    // without the flag: the drawer is shut and empty then.
+    const uint32_t inDrawer = CoreCrc32Of("BG001_LOOK_DRAWER_PISTOL");
+    const uint32_t drawer = CoreCrc32Of("BG001_LOOK_DRAWER");
+    struct Case {
+        int32_t iChapter;
+        bool bTaken;
+        uint32_t uLine;
+    } const cases[] = {{2, false, inDrawer}, {2, true, drawer}, {3, false, drawer}, {6, true, drawer}};
+    for (const Case& c : cases) {
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, c.iChapter);
+        Set(VARBOOL_BG001_C02_PICK_PISTOL, c.bTaken);
+        EXPECT_EQ(Lines(0x0ab11553), std::vector<uint32_t> {c.uLine}) << c.iChapter << c.bTaken;
+    }
+}
+
 TEST_F(TavrinesCabinDialogsTest, SheGrowsImpatientOnlyAfterDawdlingInChapterTwo)
 {
     const uint32_t whatElse = CoreCrc32Of("BG001_WHAT_ELSE");
