@@ -205,6 +205,7 @@ TEST_F(CorridorTest, ThePlateIsTakenOnceAndOnlyInChapterTwo)
 
     // Taken: neither a look nor a second click does anything.
     Run(Click(Object("dull_plate")));
+    EXPECT_TRUE(actionLog.empty());
     Run(ScriptEvent_Object1(Object("dull_plate")));
     EXPECT_TRUE(actionLog.empty());
     Enter(2, 7);
