@@ -47,11 +47,6 @@ constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 constexpr uint32_t TALK_NELL_DIALOG = 0x5bb65ce1;
 constexpr uint32_t TALK_TASCO_DIALOG = 0xd6e737c8;
 
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-
 class AdmiralsRestTest : public SceneScriptWithDialogsTest {
 protected:
     AdmiralsRestTest()

@@ -39,11 +39,6 @@ constexpr int32_t UNCLE = ActorScriptableId(UNCLE_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(ActorIdOf("diego"));
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-
 std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
 {
     std::vector<int32_t> ids;

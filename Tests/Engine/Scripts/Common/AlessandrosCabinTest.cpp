@@ -40,18 +40,6 @@ constexpr int32_t CHAPTER_3_TALKS[] = {
     VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_BUCKLEBERRY_TANNER, VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_HOLLOW_ISLAND,
     VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_NAVIGATION_LINE, VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_QUEST};
 
-EventDesc Click(int32_t iObject)
-{
-    return MakeEvent(TwEventType_Activate, iObject);
-}
-EventDesc Callback(uint32_t uValue)
-{
-    return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
-}
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
 std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
 {
     std::vector<int32_t> ids;

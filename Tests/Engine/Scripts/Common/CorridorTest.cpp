@@ -32,15 +32,6 @@ constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 constexpr uint32_t DOCK_DIALOG = 0xe6d4cd74;
 constexpr int32_t STAIRS = AnimationOf<"tavrine">("bbinnstartwalkstairs").m_iId;
 
-EventDesc Click(int32_t iObject)
-{
-    return MakeEvent(TwEventType_Activate, iObject);
-}
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-
 class CorridorTest : public SceneScriptWithDialogsTest {
 protected:
     void Enter(int32_t iChapter, int32_t iFrom = 0)

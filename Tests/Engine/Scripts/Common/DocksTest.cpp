@@ -35,19 +35,6 @@ constexpr int32_t RAZZO = ActorScriptableId(RAZZO_ACTOR);
 constexpr int32_t ARNO = ActorScriptableId(ActorIdOf("arno"));
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-EventDesc Click(int32_t iObject)
-{
-    return MakeEvent(TwEventType_Activate, iObject);
-}
-EventDesc Callback(uint32_t uValue)
-{
-    return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
-}
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-
 class DocksTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the docks in the chapter from the scene; the enter walk's

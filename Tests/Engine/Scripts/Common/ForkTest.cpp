@@ -31,18 +31,6 @@ constexpr int32_t KID = ActorScriptableId(KID_ACTOR);
 constexpr int32_t ADULT = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-EventDesc Click(int32_t iObject)
-{
-    return MakeEvent(TwEventType_Activate, iObject);
-}
-EventDesc UseOn(int32_t iObject, const char* pItem)
-{
-    return ScriptEvent_ItemOnObject3(iObject, ItemIdOf(pItem));
-}
 std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
 {
     std::vector<int32_t> ids;

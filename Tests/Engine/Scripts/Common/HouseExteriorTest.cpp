@@ -34,19 +34,6 @@ constexpr int32_t NELL = ActorScriptableId(NELL_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(ActorIdOf("diego"));
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-EventDesc Click(int32_t iObject)
-{
-    return MakeEvent(TwEventType_Activate, iObject);
-}
-EventDesc UseOn(int32_t iObject, const char* pItem)
-{
-    return ScriptEvent_ItemOnObject3(iObject, ItemIdOf(pItem));
-}
-
 class HouseExteriorTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the yard in the chapter from the scene, with the variables as

@@ -69,26 +69,9 @@ constexpr int32_t FATHER = ActorScriptableId(ActorIdOf("alessandro_c"));
 constexpr int32_t SPIRIT = ActorScriptableId(SPIRIT_ACTOR);
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-
 EventDesc LookAt(int32_t iObject)
 {
     return ScriptEvent_Object1(iObject);
-}
-EventDesc Click(int32_t iObject)
-{
-    return MakeEvent(TwEventType_Activate, iObject);
-}
-EventDesc UseOn(int32_t iObject, const char* pItem)
-{
-    return ScriptEvent_ItemOnObject3(iObject, ItemIdOf(pItem));
-}
-EventDesc Callback(uint32_t uValue)
-{
-    return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
 }
 
 class LivingRoomTest : public SceneScriptWithDialogsTest {

@@ -1,4 +1,5 @@
 #pragma once
+#include "Common/IdHash.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
 #include "Common/GameInterface.h"
@@ -6,6 +7,7 @@
 #include "ScriptEngine/common/ScriptIds.h"
 #include "Scripts/Common/GlobalScript.h"
 #include "Scripts/Common/InventoryScript.h"
+#include "Scripts/Common/ScriptEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,24 @@
 #include <map>
 #include <memory>
 #include <vector>
+
+// The events a player's acts end in, as the scene tests fire them.
+inline int32_t Item(const char* pName)
+{
+    return static_cast<int32_t>(ItemIdOf(pName));
+}
+inline EventDesc Click(int32_t iObject)
+{
+    return MakeEvent(TwEventType_Activate, iObject);
+}
+inline EventDesc UseOn(int32_t iObject, const char* pItem)
+{
+    return ScriptEvent_ItemOnObject3(iObject, ItemIdOf(pItem));
+}
+inline EventDesc Callback(uint32_t uValue)
+{
+    return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
+}
 
 // A scene's object or character that notes every action it is given. The
 // scriptable's own actions (waits, interactive flag, blockers, effects) run as

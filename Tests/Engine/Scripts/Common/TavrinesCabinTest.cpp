@@ -34,11 +34,6 @@ constexpr uint32_t WHAT_ELSE_DIALOG = 0x8c2ae7cb;
 constexpr int32_t DRAWER_SHUT = 0x33b68bb5;
 constexpr int32_t DRAWER_OPEN = 0x237c0ce2;
 
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-
 class TavrinesCabinTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the cabin in the chapter from the scene; the enter walk's

@@ -33,19 +33,6 @@ constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t RAZZO = ActorScriptableId(RAZZO_ACTOR);
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-EventDesc UseOn(int32_t iObject, const char* pItem)
-{
-    return ScriptEvent_ItemOnObject3(iObject, ItemIdOf(pItem));
-}
-EventDesc Callback(uint32_t uValue)
-{
-    return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
-}
-int32_t Item(const char* pName)
-{
-    return static_cast<int32_t>(ItemIdOf(pName));
-}
-
 class TownHallTest : public SceneScriptTest {
 protected:
     TownHallTest()
