@@ -195,6 +195,10 @@ void Scene::HandleIdleButtons(uint32_t dtMs)
     }
     if (ActiveAt(InputEventId_PointerPressed, pointer)) {
         SceneObject* picked = PickObjectAt(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
+        // The verbs act on what was pressed: a press in the frame the
+        // pointer left another object's menu found that object still hovered.
+        if (picked)
+            m_pHoveredObject = picked;
         if (picked && picked->GetDirection() != DIR_NONE)
             PostEvent(SCENE_EVENT_ACTION);
         else if (picked)

@@ -194,6 +194,39 @@ TEST_F(SceneInputTest, ClickingTheJugAndChoosingLookFiresLookIntoTheScripts)
     EXPECT_EQ(g_VarManager.GetBool(LOOKED_AT_JUG), 1);
 }
 
+TEST_F(SceneInputTest, AQuickClickFromOneMenuToAnotherObjectActsOnTheObjectClicked)
+{
+    Load();
+    // A second object in front, far from the jug.
+    TestHotspot chest;
+    chest.SetId(ObjectId("toys_chest"));
+    chest.m_types = {TwEventType_Look, TwEventType_Activate};
+    std::memcpy(chest.m_aName, "second_hotspot16", sizeof chest.m_aName);
+    Sprite& sprite = m_scene->m_vLayers[m_scene->m_iMainLayerIndex].m_vSprites[0];
+    ASSERT_NE(&sprite, &Jug());
+    Scriptable* const kept = sprite.m_pScriptable;
+    sprite.m_oBox = {20 * FX, 120 * FX, 60 * FX, 170 * FX};
+    sprite.m_iDepth = Jug().m_iDepth - 1;
+    sprite.m_pScriptable = &chest;
+    sprite.m_oPulse.m_oPosition = {40 * FX, 150 * FX, 0};
+    ASSERT_EQ(m_scene->PickObjectAt(40 * FX, 150 * FX), &sprite);
+
+    Click(180, 100);
+    ASSERT_TRUE(m_scene->m_bVerbMenuOpen);
+    // A quick player's click: the pointer leaves the jug's menu, closing it,
+    // in the frame of the press that opens the other object's menu.
+    Frame(40, 150, true, 0);
+    Frame(40, 150, false, 0);
+    ASSERT_TRUE(m_scene->m_bVerbMenuOpen);
+    const CoreFxVec2 look = m_scene->m_oCursor.GetVerbPlace(0);
+    TestSupport::LogCapture capture;
+    Click(look.x / FX, look.y / FX);
+    const std::string log = capture.Take();
+    EXPECT_THAT(log, HasSubstr("Action \"Look\" on \"bg101_BO_CastilloLivingRoom:second_hotspot16["));
+    EXPECT_THAT(log, Not(HasSubstr("water_jug")));
+    sprite.m_pScriptable = kept;
+}
+
 TEST_F(SceneInputTest, AShortClickOnTheGroundWalksAndALongHoldFollows)
 {
     Load();
