@@ -116,6 +116,10 @@ protected:
     // A dialog of the scene's group, run by logic_dialog; the walk goes on
     // once the dialog has ended.
     void Dialog(uint32_t uDialogId);
+    // A whole handler, the commonest of the tables: when the event comes, the
+    // character walks to the waypoint, turns, and the dialog runs.
+    void WalkAndTalk(const EventDesc& oEvent, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId);
+    void WalkAndTalk(const MatchExpr& oPattern, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId);
     // The character's animation; a name that ends in "_l" loops.
     template <FixedName ACTOR>
     void Play(ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation)

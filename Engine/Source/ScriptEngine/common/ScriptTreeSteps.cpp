@@ -12,6 +12,19 @@ void ScriptTreeCalls::Dialog(uint32_t uDialogId)
     AddToQueue(LOGIC_DIALOG, ID_ACTION_TYPE_START_DIALOG, Param::Int(static_cast<int32_t>(uDialogId)));
 }
 
+void ScriptTreeCalls::WalkAndTalk(const EventDesc& oEvent, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId)
+{
+    WalkAndTalk(MatchExpr::Event(oEvent), uActorId, iWaypoint, uDialogId);
+}
+
+void ScriptTreeCalls::WalkAndTalk(const MatchExpr& oPattern, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId)
+{
+    _IfMatch(oPattern);
+    GoTo(uActorId, iWaypoint);
+    Dialog(uDialogId);
+    _EndMatch();
+}
+
 void ScriptTreeCalls::Give(uint32_t uActorId, uint32_t uItemId)
 {
     AddToQueue(ActorScriptableId(uActorId), ID_ACTION_TYPE_ADD_ITEM, Param::Item(uItemId), Param::Int(1));

@@ -100,9 +100,6 @@ private:
     void Dawdle();
     void LookAtPickup(const Pickup& oPickup);
     void TakePickup(const Pickup& oPickup);
-    // Look or Activate: she walks up and the dialog plays.
-    void Remark(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog);
-    void RemarkOnActivate(int32_t iObject, int32_t iWaypoint, uint32_t uDialog);
 };
 
 constexpr Pickup SWORD = {Object("sword"),
@@ -283,8 +280,8 @@ void SceneScript_bg001::BuildEvents()
     PistolEvents();
     LookAtPickup(MAGNET);
     TakePickup(MAGNET);
-    Remark(ScriptEvent_Object1(Object("bed")), WP_BED_LOOK, 0x60d589f8);
-    RemarkOnActivate(Object("bed"), WP_BED_LOOK, 0x17fa51d6);
+    WalkAndTalk(ScriptEvent_Object1(Object("bed")), HEROINE, WP_BED_LOOK, 0x60d589f8);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("bed")), HEROINE, WP_BED_LOOK, 0x17fa51d6);
     LookAtPickup(HANDKERCHIEF);
     TakePickup(HANDKERCHIEF);
     RemarkEvents();
@@ -406,12 +403,12 @@ void SceneScript_bg001::PistolEvents()
 
 void SceneScript_bg001::RemarkEvents()
 {
-    Remark(ScriptEvent_Object1(Object("shoes")), WP_BY_SHOES, 0xd50b101b);
-    RemarkOnActivate(Object("shoes"), WP_BY_SHOES, 0x560434fe);
-    Remark(ScriptEvent_Object1(Object("books")), WP_BY_BOOKS, 0x8bdfbb1e);
-    RemarkOnActivate(Object("books"), WP_BY_BOOKS, 0x08d09ffb);
-    Remark(ScriptEvent_Object1(Object("plush")), WP_BY_PLUSH, 0x9a85a701);
-    RemarkOnActivate(Object("plush"), WP_BY_PLUSH, 0x198a83e4);
+    WalkAndTalk(ScriptEvent_Object1(Object("shoes")), HEROINE, WP_BY_SHOES, 0xd50b101b);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("shoes")), HEROINE, WP_BY_SHOES, 0x560434fe);
+    WalkAndTalk(ScriptEvent_Object1(Object("books")), HEROINE, WP_BY_BOOKS, 0x8bdfbb1e);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("books")), HEROINE, WP_BY_BOOKS, 0x08d09ffb);
+    WalkAndTalk(ScriptEvent_Object1(Object("plush")), HEROINE, WP_BY_PLUSH, 0x9a85a701);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("plush")), HEROINE, WP_BY_PLUSH, 0x198a83e4);
 }
 
 void SceneScript_bg001::Dawdle()
@@ -441,22 +438,6 @@ void SceneScript_bg001::TakePickup(const Pickup& oPickup)
     SetBoolVar(oPickup.iTakenFlag, true);
     Dialog(WHAT_ELSE_DIALOG);
     SetInteractive(oPickup.iHotspot, false);
-    _EndMatch();
-}
-
-void SceneScript_bg001::Remark(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfEvent(oEvent);
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
-    _EndMatch();
-}
-
-void SceneScript_bg001::RemarkOnActivate(int32_t iObject, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfMatch(MatchExpr::MakeEvent0(iObject));
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
     _EndMatch();
 }
 

@@ -125,9 +125,6 @@ private:
     // Marks Nacho's exit: once he has written his report, he is gone after
     // the heroine's next exit.
     void MarkNachosExit();
-    // Look, Activate, Talk or an item: the heroine walks up and a dialog plays.
-    void WalkAndTalk(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog);
-    void WalkAndTalkOnActivate(int32_t iObject, int32_t iWaypoint, uint32_t uDialog);
 };
 
 void SceneScript_bg002::LinkSoundGroups()
@@ -443,8 +440,8 @@ void SceneScript_bg002::BuildEvents()
     HeroineCallbacks();
     HamperEvents();
     NachoEvents();
-    WalkAndTalk(ScriptEvent_Object1(Object("poster")), WP_POSTER, 0x4f1a4b6e);
-    WalkAndTalkOnActivate(Object("poster"), WP_POSTER, 0x55adec83);
+    WalkAndTalk(ScriptEvent_Object1(Object("poster")), HEROINE, WP_POSTER, 0x4f1a4b6e);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("poster")), HEROINE, WP_POSTER, 0x55adec83);
 }
 
 void SceneScript_bg002::PlateEvents()
@@ -475,7 +472,7 @@ void SceneScript_bg002::PlateEvents()
 
 void SceneScript_bg002::HammerAndPrivyEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("small_hammer")), WP_HAMMER, 0x129b97a2);
+    WalkAndTalk(ScriptEvent_Object1(Object("small_hammer")), HEROINE, WP_HAMMER, 0x129b97a2);
 
     // Activate "small_hammer": she picks it up.
     _IfMatch(MatchExpr::MakeEvent0(Object("small_hammer")));
@@ -485,8 +482,8 @@ void SceneScript_bg002::HammerAndPrivyEvents()
     SetInteractive(Object("small_hammer"), false);
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_Object1(Object("privy_door")), WP_PRIVY, 0xe6e762ef);
-    WalkAndTalkOnActivate(Object("privy_door"), WP_PRIVY, 0x482371ea);
+    WalkAndTalk(ScriptEvent_Object1(Object("privy_door")), HEROINE, WP_PRIVY, 0xe6e762ef);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("privy_door")), HEROINE, WP_PRIVY, 0x482371ea);
 
     // Callback: the privy door will not open.
     _IfEvent(OnCallback(0xff15a909));
@@ -497,10 +494,10 @@ void SceneScript_bg002::HammerAndPrivyEvents()
 
 void SceneScript_bg002::CabinEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("empty_cabin")), WP_CABIN_ACROSS, 0xcb6629c0);
-    WalkAndTalkOnActivate(Object("empty_cabin"), WP_CABIN_ACROSS, 0xbba2195c);
-    WalkAndTalk(ScriptEvent_Object1(Object("briscoes_cabin")), WP_CABIN_ACROSS, 0xa241ccac);
-    WalkAndTalkOnActivate(Object("briscoes_cabin"), WP_BRISCOES_DOOR, 0xb3377197);
+    WalkAndTalk(ScriptEvent_Object1(Object("empty_cabin")), HEROINE, WP_CABIN_ACROSS, 0xcb6629c0);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("empty_cabin")), HEROINE, WP_CABIN_ACROSS, 0xbba2195c);
+    WalkAndTalk(ScriptEvent_Object1(Object("briscoes_cabin")), HEROINE, WP_CABIN_ACROSS, 0xa241ccac);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("briscoes_cabin")), HEROINE, WP_BRISCOES_DOOR, 0xb3377197);
 
     // Callback: she knocks at Briscoe's door.
     _IfEvent(OnCallback(0x35344e96));
@@ -511,7 +508,7 @@ void SceneScript_bg002::CabinEvents()
 
 void SceneScript_bg002::FlyEvents()
 {
-    WalkAndTalk(ScriptEvent_ItemOnObject3(Object("goto_bg003"), ItemNamed("ITEM_TSETSE_FLY")),
+    WalkAndTalk(ScriptEvent_ItemOnObject3(Object("goto_bg003"), ItemNamed("ITEM_TSETSE_FLY")), HEROINE,
                 WP_BEFORE_ALESSANDROS_DOOR, 0xa6a8d11c);
 
     // Callback: she lets the fly out of its bottle and through Alessandro's
@@ -539,7 +536,7 @@ void SceneScript_bg002::FlyEvents()
 
 void SceneScript_bg002::DiegoEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(DIEGO), WP_BY_DIEGO, 0xe3495507);
+    WalkAndTalk(ScriptEvent_FlaggedId1(DIEGO), HEROINE, WP_BY_DIEGO, 0xe3495507);
 
     // Talk "diego": the talk may make one of the departures due at once.
     _IfEvent(ScriptEvent_FlaggedId2(DIEGO));
@@ -584,8 +581,9 @@ void SceneScript_bg002::DiegoEvents()
     Give(HEROINE, ItemNamed("ITEM_BLOOD_BANDAGE"));
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(DIEGO, ItemNamed("ITEM_FAUNA_FLORA_BOOK")), WP_BY_DIEGO, 0x1dad273b);
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(DIEGO, ItemNamed("ITEM_TSETSE_FLY")), WP_BY_DIEGO, 0x02935127);
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(DIEGO, ItemNamed("ITEM_FAUNA_FLORA_BOOK")), HEROINE, WP_BY_DIEGO,
+                0x1dad273b);
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(DIEGO, ItemNamed("ITEM_TSETSE_FLY")), HEROINE, WP_BY_DIEGO, 0x02935127);
 }
 
 void SceneScript_bg002::HeroineCallbacks()
@@ -611,8 +609,8 @@ void SceneScript_bg002::HeroineCallbacks()
 
 void SceneScript_bg002::HamperEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("clothes_hamper")), WP_HAMPER, 0x88f06241);
-    WalkAndTalkOnActivate(Object("clothes_hamper"), WP_HAMPER, 0x3fb613ff);
+    WalkAndTalk(ScriptEvent_Object1(Object("clothes_hamper")), HEROINE, WP_HAMPER, 0x88f06241);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("clothes_hamper")), HEROINE, WP_HAMPER, 0x3fb613ff);
 
     // Callback: she takes the sheet out of the hamper.
     _IfEvent(OnCallback(0x231cd59b));
@@ -707,22 +705,6 @@ void SceneScript_bg002::MarkNachosExit()
 {
     _IfBool(VARBOOL_QUEST_C8_PEDRO04, 1);
     SetBoolVar(VARBOOL_BG002_C08_EXIT_AFTER_NACHO_WRITE, true);
-    _EndMatch();
-}
-
-void SceneScript_bg002::WalkAndTalk(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfEvent(oEvent);
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
-    _EndMatch();
-}
-
-void SceneScript_bg002::WalkAndTalkOnActivate(int32_t iObject, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfMatch(MatchExpr::MakeEvent0(iObject));
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
     _EndMatch();
 }
 

@@ -157,7 +157,6 @@ private:
 
     // The heroine opens the door, steps out and the corridor loads.
     void OutOfTheDoor();
-    void WalkAndTalk(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog);
     void Select(uint32_t uActorId);
     void RotateTo(uint32_t uTurnerId, uint32_t uActorId, int32_t iValue = TURN_TOWARD_VALUE);
     void GiveDoubloons(int32_t iCount, bool bGive);
@@ -773,8 +772,8 @@ void SceneScript_bg003::GestureCallbacks()
 
 void SceneScript_bg003::DiegoEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(DIEGO), WP_BY_DIEGO, 0x78ec1968);
-    WalkAndTalk(ScriptEvent_FlaggedId2(DIEGO), WP_BY_DIEGO, 0x0ad80405);
+    WalkAndTalk(ScriptEvent_FlaggedId1(DIEGO), HEROINE, WP_BY_DIEGO, 0x78ec1968);
+    WalkAndTalk(ScriptEvent_FlaggedId2(DIEGO), HEROINE, WP_BY_DIEGO, 0x0ad80405);
 }
 
 void SceneScript_bg003::AlessandroEvents()
@@ -955,9 +954,9 @@ void SceneScript_bg003::SleeperEvents()
 
 void SceneScript_bg003::ChartEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("bonitas_shrine")), WP_SHRINE, 0xb6fd8abd);
-    WalkAndTalk(Activated(Object("bonitas_shrine")), WP_SHRINE, 0xfb0643db);
-    WalkAndTalk(Activated(Object("chart")), WP_CHART, 0xfff12682);
+    WalkAndTalk(ScriptEvent_Object1(Object("bonitas_shrine")), HEROINE, WP_SHRINE, 0xb6fd8abd);
+    WalkAndTalk(Activated(Object("bonitas_shrine")), HEROINE, WP_SHRINE, 0xfb0643db);
+    WalkAndTalk(Activated(Object("chart")), HEROINE, WP_CHART, 0xfff12682);
 
     // The sketch map on the chart: the course is set and the world map
     // opens. Once used, the map matches and does nothing.
@@ -1038,7 +1037,7 @@ void SceneScript_bg003::BriscoeEvents()
 
 void SceneScript_bg003::FurnitureEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("bed")), WP_BED, 0x642059c5);
+    WalkAndTalk(ScriptEvent_Object1(Object("bed")), HEROINE, WP_BED, 0x642059c5);
     _IfMatch(MatchExpr::MakeEvent0(Object("bed")));
     GoTo(HEROINE, WP_BED);
     Dialog(0x390c7950);
@@ -1052,7 +1051,7 @@ void SceneScript_bg003::FurnitureEvents()
     Play(HEROINE, "g_idle_l");
     Dialog(0x7c92648d);
     _EndMatch();
-    WalkAndTalk(Activated(Object("snake")), WP_SNAKE, 0x4bca6736);
+    WalkAndTalk(Activated(Object("snake")), HEROINE, WP_SNAKE, 0x4bca6736);
 
     _IfEvent(ScriptEvent_Object1(Object("puppet")));
     GoTo(HEROINE, WP_PUPPET);
@@ -1060,15 +1059,7 @@ void SceneScript_bg003::FurnitureEvents()
     Play(HEROINE, "g_scratchhead");
     Play(HEROINE, "g_idle_l");
     _EndMatch();
-    WalkAndTalk(Activated(Object("puppet")), WP_PUPPET, 0x18878dc8);
-}
-
-void SceneScript_bg003::WalkAndTalk(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfEvent(oEvent);
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
-    _EndMatch();
+    WalkAndTalk(Activated(Object("puppet")), HEROINE, WP_PUPPET, 0x18878dc8);
 }
 
 void SceneScript_bg003::Select(uint32_t uActorId)

@@ -92,7 +92,6 @@ private:
     void PenAndPaperEvents();
     void RoomEvents();
 
-    void WalkAndTalk(const MatchExpr& oEvent, int32_t iWaypoint, uint32_t uDialog);
     void TalkToBriscoe(const EventDesc& oEvent, uint32_t uDialog);
 };
 
@@ -457,7 +456,7 @@ void SceneScript_bg004::TalkToBriscoe(const EventDesc& oEvent, uint32_t uDialog)
 
 void SceneScript_bg004::UncleEvents()
 {
-    WalkAndTalk(MatchExpr::Event(ScriptEvent_FlaggedId1(UNCLE)), WP_BY_UNCLE, 0x8591e617);
+    WalkAndTalk(MatchExpr::Event(ScriptEvent_FlaggedId1(UNCLE)), HEROINE, WP_BY_UNCLE, 0x8591e617);
 
     // Talk "uncle_eduardo": his coordinates end the visit; what the voyage
     // no longer needs stays behind.
@@ -474,7 +473,7 @@ void SceneScript_bg004::UncleEvents()
 
 void SceneScript_bg004::PenAndPaperEvents()
 {
-    WalkAndTalk(MatchExpr::Event(ScriptEvent_Object1(Object("pen_and_paper"))), WP_PEN_AND_PAPER, 0x7dc31935);
+    WalkAndTalk(MatchExpr::Event(ScriptEvent_Object1(Object("pen_and_paper"))), HEROINE, WP_PEN_AND_PAPER, 0x7dc31935);
 
     // Activate "pen_and_paper": asked for, and taken from the desk with the
     // empty ink bottle.
@@ -498,9 +497,9 @@ void SceneScript_bg004::PenAndPaperEvents()
 
 void SceneScript_bg004::RoomEvents()
 {
-    WalkAndTalk(MatchExpr::Event(ScriptEvent_Object1(Object("bonita_shrine"))), WP_SHRINE, 0xdf1a0ce5);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("bonita_shrine")), WP_SHRINE, 0x1a42e548);
-    WalkAndTalk(MatchExpr::Event(ScriptEvent_Object1(Object("bed"))), WP_BED, 0x86fc42bc);
+    WalkAndTalk(MatchExpr::Event(ScriptEvent_Object1(Object("bonita_shrine"))), HEROINE, WP_SHRINE, 0xdf1a0ce5);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("bonita_shrine")), HEROINE, WP_SHRINE, 0x1a42e548);
+    WalkAndTalk(MatchExpr::Event(ScriptEvent_Object1(Object("bed"))), HEROINE, WP_BED, 0x86fc42bc);
 
     _IfMatch(MatchExpr::MakeEvent0(Object("bed")));
     GoTo(HEROINE, WP_BED);
@@ -515,7 +514,7 @@ void SceneScript_bg004::RoomEvents()
     Play(HEROINE, "g_idle_l");
     Dialog(0x080a8d02);
     _EndMatch();
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("snake")), WP_SNAKE, 0x62f172b5);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("snake")), HEROINE, WP_SNAKE, 0x62f172b5);
 
     _IfEvent(ScriptEvent_Object1(Object("puppet")));
     GoTo(HEROINE, WP_PUPPET);
@@ -523,15 +522,7 @@ void SceneScript_bg004::RoomEvents()
     Play(HEROINE, "g_scratchhead");
     Play(HEROINE, "g_idle_l");
     _EndMatch();
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("puppet")), WP_PUPPET, 0x6c1f6447);
-}
-
-void SceneScript_bg004::WalkAndTalk(const MatchExpr& oEvent, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfMatch(oEvent);
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
-    _EndMatch();
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("puppet")), HEROINE, WP_PUPPET, 0x6c1f6447);
 }
 
 } // namespace

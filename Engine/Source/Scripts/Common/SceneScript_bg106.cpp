@@ -95,8 +95,6 @@ private:
     void ChickenEvents();
     void RoomEvents();
 
-    void LookAt(Object thing, int32_t iWaypoint, uint32_t uDialog);
-    void ActivateTalk(Object thing, int32_t iWaypoint, uint32_t uDialog);
     void TalkTo(uint32_t uActor, bool bLook, int32_t iWaypoint, uint32_t uDialog);
 };
 
@@ -569,7 +567,7 @@ void SceneScript_bg106::MapHandedOver()
 
 void SceneScript_bg106::FryPanEvents()
 {
-    LookAt(Object("greasy_fry_pan"), WP_BY_FRY_PAN, 0x2b52d57e);
+    WalkAndTalk(ScriptEvent_Object1(Object("greasy_fry_pan")), HEROINE, WP_BY_FRY_PAN, 0x2b52d57e);
 
     // Activate "greasy_fry_pan": too greasy to touch.
     _IfMatch(MatchExpr::MakeEvent0(Object("greasy_fry_pan")));
@@ -593,7 +591,7 @@ void SceneScript_bg106::FryPanEvents()
 
 void SceneScript_bg106::ChickenEvents()
 {
-    LookAt(Object("dead_chicken"), WP_BY_CHICKEN, 0xf7e3909f);
+    WalkAndTalk(ScriptEvent_Object1(Object("dead_chicken")), HEROINE, WP_BY_CHICKEN, 0xf7e3909f);
 
     // Activate "dead_chicken": once it is dealt with, it is the last of the
     // ingredients when the other three are found.
@@ -622,8 +620,8 @@ void SceneScript_bg106::ChickenEvents()
 
 void SceneScript_bg106::RoomEvents()
 {
-    LookAt(Object("food"), WP_BY_FOOD, 0x8519c2ef);
-    ActivateTalk(Object("food"), WP_BY_FOOD, 0xd46c7be8);
+    WalkAndTalk(ScriptEvent_Object1(Object("food")), HEROINE, WP_BY_FOOD, 0x8519c2ef);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("food")), HEROINE, WP_BY_FOOD, 0xd46c7be8);
 
     // Look "picture": the heroine looks up at it.
     _IfEvent(ScriptEvent_Object1(Object("picture")));
@@ -632,34 +630,15 @@ void SceneScript_bg106::RoomEvents()
     Play(HEROINE, "g_idle_l");
     Dialog(0x63aac5e3);
     _EndMatch();
-    ActivateTalk(Object("picture"), WP_BY_PICTURE, 0x738d4375);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("picture")), HEROINE, WP_BY_PICTURE, 0x738d4375);
 
-    LookAt(Object("bottles"), WP_BY_BOTTLES, 0x75d249b3);
-    ActivateTalk(Object("bottles"), WP_BY_BOTTLES, 0x65f5cf25);
-}
-
-void SceneScript_bg106::LookAt(Object thing, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfEvent(ScriptEvent_Object1(thing));
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
-    _EndMatch();
-}
-
-void SceneScript_bg106::ActivateTalk(Object thing, int32_t iWaypoint, uint32_t uDialog)
-{
-    _IfMatch(MatchExpr::MakeEvent0(thing));
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
-    _EndMatch();
+    WalkAndTalk(ScriptEvent_Object1(Object("bottles")), HEROINE, WP_BY_BOTTLES, 0x75d249b3);
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("bottles")), HEROINE, WP_BY_BOTTLES, 0x65f5cf25);
 }
 
 void SceneScript_bg106::TalkTo(uint32_t uActor, bool bLook, int32_t iWaypoint, uint32_t uDialog)
 {
-    _IfEvent(bLook ? ScriptEvent_FlaggedId1(uActor) : ScriptEvent_FlaggedId2(uActor));
-    GoTo(HEROINE, iWaypoint);
-    Dialog(uDialog);
-    _EndMatch();
+    WalkAndTalk(bLook ? ScriptEvent_FlaggedId1(uActor) : ScriptEvent_FlaggedId2(uActor), HEROINE, iWaypoint, uDialog);
 }
 
 } // namespace
