@@ -7,7 +7,7 @@ function(velmarsh_apply_options target)
   endif()
   get_target_property(type ${target} TYPE)
   if((VELMARSH_SANITIZE OR VELMARSH_FUZZ) AND type STREQUAL "EXECUTABLE")
-    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/SanitizerOptions.cpp)
+    target_link_libraries(${target} PRIVATE velmarsh_sanitizer_options)
   endif()
 endfunction()
 
@@ -25,4 +25,11 @@ if(VELMARSH_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
+endif()
+
+# The sanitizer runtime's settings: compiled once, after the flags above,
+# and linked into every program.
+if(VELMARSH_SANITIZE OR VELMARSH_FUZZ)
+  add_library(velmarsh_sanitizer_options OBJECT ${PROJECT_SOURCE_DIR}/cmake/SanitizerOptions.cpp)
+  velmarsh_apply_options(velmarsh_sanitizer_options)
 endif()
