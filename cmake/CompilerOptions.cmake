@@ -12,7 +12,9 @@ function(velmarsh_apply_options target)
 endfunction()
 
 if(VELMARSH_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  # Line tables are all a sanitizer report needs, and full debug information
+  # makes every object of the test programs slower to compile and link.
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -g1)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
