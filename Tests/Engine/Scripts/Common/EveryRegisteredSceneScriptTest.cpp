@@ -300,19 +300,27 @@ TEST_F(EveryRegisteredSceneScriptTest, EverySoundAHandlerPlaysIsInAWaveBankLoade
     UnmetByChapter unmet;
     for (const SceneScriptRegistration* pScript : GetSceneScriptRegistrations()) {
         const SceneDesc& scene = *Id::GetSceneDesc(pScript->m_iSceneId);
+        std::vector<std::vector<ChapterAction>> actions;
+        std::vector<DialogCallbacks> dialogs;
+        std::vector<ChapterSupplies> supplies;
         std::set<std::string> everLoaded;
         for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
-            Build(scene, iChapter, false);
-            for (const LoadedBanks& load : SuppliesIn(iChapter, {}).loads)
+            const ScriptNodeIndex root = Build(scene, iChapter, false);
+            actions.push_back(SoundAndDialogActions(pool, root, NodesInChapter(pool, root, iChapter), scene, iChapter));
+            dialogs.push_back(DialogCallbacksInChapter(Id::GetSceneDialogsPath(scene.m_iId), iChapter));
+            supplies.push_back(SuppliesIn(iChapter, {}));
+            for (const LoadedBanks& load : supplies.back().loads)
                 everLoaded.insert(load.banks.begin(), load.banks.end());
         }
-        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
-            const ScriptNodeIndex root = Build(scene, iChapter, false);
+        std::set<uint32_t> sendable;
+        for (const DialogCallbacks& chapter : dialogs)
+            for (const auto& [key, callbacks] : chapter)
+                sendable.insert(callbacks.begin(), callbacks.end());
+        const std::vector<SentCallbacks> sent = CallbacksSentByChapter(actions, dialogs, sendable);
+        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter)
             Collect(unmet, scene,
-                    UnmetSoundNeeds(pool, root, NodesInChapter(pool, root, iChapter), scene, iChapter,
-                                    SuppliesIn(iChapter, {}), everLoaded, *cues),
+                    UnmetSoundNeeds(actions[iChapter], sent[iChapter], sendable, supplies[iChapter], everLoaded, *cues),
                     iChapter);
-        }
     }
     EXPECT_EQ(UnmetLines(unmet), "");
 }

@@ -15,8 +15,10 @@
 namespace {
 
 // What the condition record is in the chapter, whatever the other
-// variables hold: none when that depends on them.
-std::optional<bool> RecordInChapter(const ScriptNodePool& pool, const MatchCondition& record, int32_t iChapter)
+// variables hold: none when that depends on them. find(index) gives the
+// sub-condition a logic operator names, or null.
+template <typename Find>
+std::optional<bool> RecordInChapter(const MatchCondition& record, int32_t iChapter, const Find& find)
 {
     if (!IsLogicOp(record.m_iOp)) {
         if (record.m_iOp >= Op_BoolEqual || record.m_iA != VARINT_CURRENT_CHAPTER)
@@ -26,12 +28,10 @@ std::optional<bool> RecordInChapter(const ScriptNodePool& pool, const MatchCondi
         return MatchExpr::CompareVariable(record, vars);
     }
     // An absent operand is false, as the game evaluates it.
-    const auto has = [&](int32_t iSub) { return pool.Contains(iSub) && pool[iSub].m_iType == NodeType_Condition; };
-    const auto operand = [&](int32_t iSub) {
-        return has(iSub) ? RecordInChapter(pool, pool[iSub].m_oCondition.m_oRecord, iChapter) : false;
-    };
-    const std::optional<bool> a = operand(record.m_iA);
-    const std::optional<bool> b = operand(record.m_iB);
+    const MatchCondition* pA = find(record.m_iA);
+    const MatchCondition* pB = find(record.m_iB);
+    const std::optional<bool> a = pA ? RecordInChapter(*pA, iChapter, find) : false;
+    const std::optional<bool> b = pB ? RecordInChapter(*pB, iChapter, find) : false;
     switch (record.m_iOp) {
     case Op_And:
         if (a == false || b == false)
@@ -42,11 +42,11 @@ std::optional<bool> RecordInChapter(const ScriptNodePool& pool, const MatchCondi
             return true;
         return a && b ? std::optional<bool>(false) : std::nullopt;
     case Op_Xor:
-        if (!has(record.m_iA) || !has(record.m_iB))
+        if (!pA || !pB)
             return false;
         return a && b ? std::optional<bool>(*a != *b) : std::nullopt;
     default:
-        if (!has(record.m_iA))
+        if (!pA)
             return false;
         return a ? std::optional<bool>(!*a) : std::nullopt;
     }
@@ -134,9 +134,23 @@ std::vector<EventDesc> PatternsOf(const ScriptNodePool& pool, ScriptNodeIndex iR
 
 std::optional<bool> HoldsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iCondition, int32_t iChapter)
 {
-    if (!pool.Contains(iCondition) || pool[iCondition].m_iType != NodeType_Condition)
+    const auto find = [&](int32_t iSub) -> const MatchCondition* {
+        return pool.Contains(iSub) && pool[iSub].m_iType == NodeType_Condition ? &pool[iSub].m_oCondition.m_oRecord
+                                                                               : nullptr;
+    };
+    if (!find(iCondition))
         return std::nullopt;
-    return RecordInChapter(pool, pool[iCondition].m_oCondition.m_oRecord, iChapter);
+    return RecordInChapter(*find(iCondition), iChapter, find);
+}
+
+std::optional<bool> RecordsHoldInChapter(std::span<const MatchCondition> records, int32_t iChapter)
+{
+    const auto find = [&](int32_t iSub) -> const MatchCondition* {
+        return iSub >= 0 && static_cast<size_t>(iSub) < records.size() ? &records[static_cast<size_t>(iSub)] : nullptr;
+    };
+    if (records.empty())
+        return std::nullopt;
+    return RecordInChapter(records[0], iChapter, find);
 }
 
 std::vector<ScriptNodeIndex> NodesInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, int32_t iChapter)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 // Whether the condition holds in the chapter whatever the other variables
 // hold; none when they decide it.
 std::optional<bool> HoldsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iCondition, int32_t iChapter);
+// The same for a condition kept as a list of records, record 0 the top (a
+// dialog node's).
+std::optional<bool> RecordsHoldInChapter(std::span<const MatchCondition> records, int32_t iChapter);
 
 // The nodes under iRoot that the chapter can reach: a condition whose
 // outcome the chapter decides leads into that branch, any other into both.

@@ -4,6 +4,7 @@
 #include "Common/AnimationIds.h"
 #include "Common/SoundIds.h"
 #include "Common/VarIds.h"
+#include "Dialogs/Common/Dialog.h"
 #include "Managers/Common/VarManager.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
@@ -133,6 +134,41 @@ void AddVariables(const ScriptNodePool& pool, ScriptNodeIndex iCondition, std::s
     }
 }
 
+// The event of the handler that the node belongs to, or null.
+const EventDesc* EventOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode)
+{
+    for (; pool.Contains(iNode) && iNode != iRoot; iNode = pool[iNode].m_iParent)
+        if (pool[iNode].m_iType == NodeType_Event)
+            return &pool[iNode].m_oEvent;
+    return nullptr;
+}
+
+// Adds the callbacks under the dialog node that no condition on the
+// chapter shuts.
+void AddCallbacks(const DialogNode& node, int32_t iChapter, std::set<uint32_t>& callbacks)
+{
+    if (node.m_pCondition && RecordsHoldInChapter(node.m_pCondition->GetRecords(), iChapter) == false)
+        return;
+    if (node.m_eType == DialogNode::DLG_ACTION && node.m_uWord1 == DialogNode::DLG_ACTION_CALLBACK)
+        callbacks.insert(node.m_uWord2);
+    for (int32_t i = 0; i < node.m_iNbChildren; ++i)
+        AddCallbacks(node.m_pChildren[i], iChapter, callbacks);
+}
+
+// Whether the action's handler may run where these callbacks are sent.
+bool MayRun(const ChapterAction& action, const SentCallbacks& sent, const std::set<uint32_t>& sendable)
+{
+    return action.trigger != ChapterAction::Trigger::Callback || sendable.count(action.uCallback) == 0 ||
+           sent.known.count(action.uCallback) != 0 || sent.maybe.count(action.uCallback) != 0;
+}
+
+// Whether the action runs in the chapter for sure, once its handler runs.
+bool IsOfChapter(const ChapterAction& action, const SentCallbacks& sent)
+{
+    return action.bChapterLed || action.trigger == ChapterAction::Trigger::Start ||
+           (action.trigger == ChapterAction::Trigger::Callback && sent.known.count(action.uCallback) != 0);
+}
+
 } // namespace
 
 std::optional<FigureMoves> ReadFigureMoves(const char* pPath, uint32_t uActorId, const ActorSet& set,
@@ -236,28 +272,88 @@ std::vector<UnmetNeed> UnmetFigureNeeds(const ScriptNodePool& pool, ScriptNodeIn
     return unmet;
 }
 
-std::vector<UnmetNeed> UnmetSoundNeeds(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
-                                       std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene, int32_t iChapter,
-                                       const ChapterSupplies& supplies, const std::set<std::string>& everLoaded,
-                                       const SoundCueBanks& cues)
+std::vector<ChapterAction> SoundAndDialogActions(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
+                                                 std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene,
+                                                 int32_t iChapter)
+{
+    std::vector<ChapterAction> actions;
+    for (const ScriptNodeIndex iNode : nodes) {
+        if (pool[iNode].m_iType != NodeType_Action)
+            continue;
+        const ActionDesc& action = pool[iNode].m_oAction;
+        if (!PlaysSound(action.m_iActionType) && action.m_iActionType != ID_ACTION_TYPE_START_DIALOG)
+            continue;
+        ChapterAction& reached = actions.emplace_back();
+        reached.handler = HandlerOf(pool, iRoot, iNode, scene);
+        reached.bChapterLed = IsLedToByChapter(pool, iRoot, iNode, iChapter);
+        reached.iActionType = action.m_iActionType;
+        reached.iValue = action.m_oParameter[0];
+        if (const EventDesc* pEvent = EventOf(pool, iRoot, iNode)) {
+            if (pEvent->m_eType == TwEventType_Init)
+                reached.trigger = ChapterAction::Trigger::Start;
+            if (pEvent->m_eType == TwEventType_Dialog_CB) {
+                reached.trigger = ChapterAction::Trigger::Callback;
+                reached.uCallback = static_cast<uint32_t>(pEvent->m_oParameter[0]);
+            }
+        }
+    }
+    return actions;
+}
+
+DialogCallbacks DialogCallbacksInChapter(const std::string& path, int32_t iChapter)
+{
+    const std::vector<uint8_t> bytes = TestSupport::ReadFileBytes(path);
+    Dialog group;
+    DialogCallbacks callbacks;
+    if (bytes.empty() || !group.Initialize(bytes.data(), bytes.size(), path.c_str()))
+        return callbacks;
+    for (int32_t i = 0; i < group.GetNumDialogs(); ++i)
+        if (const DialogNode* pRoot = group.GetRoot(group.GetKeys()[i].m_iRootIndex))
+            AddCallbacks(*pRoot, iChapter, callbacks[group.GetKeys()[i].m_uKey]);
+    return callbacks;
+}
+
+std::vector<SentCallbacks> CallbacksSentByChapter(const std::vector<std::vector<ChapterAction>>& actions,
+                                                  const std::vector<DialogCallbacks>& dialogs,
+                                                  const std::set<uint32_t>& sendable)
+{
+    std::vector<SentCallbacks> sent(actions.size());
+    for (bool bGrew = true; bGrew;) {
+        bGrew = false;
+        for (size_t c = 0; c < actions.size() && c < dialogs.size(); ++c)
+            for (const ChapterAction& action : actions[c]) {
+                if (action.iActionType != ID_ACTION_TYPE_START_DIALOG || !MayRun(action, sent[c], sendable))
+                    continue;
+                const auto dialog = dialogs[c].find(static_cast<uint32_t>(action.iValue));
+                if (dialog == dialogs[c].end())
+                    continue;
+                std::set<uint32_t>& to = IsOfChapter(action, sent[c]) ? sent[c].known : sent[c].maybe;
+                for (const uint32_t uCallback : dialog->second)
+                    bGrew = to.insert(uCallback).second || bGrew;
+            }
+    }
+    return sent;
+}
+
+std::vector<UnmetNeed> UnmetSoundNeeds(std::span<const ChapterAction> actions, const SentCallbacks& sentThen,
+                                       const std::set<uint32_t>& sendable, const ChapterSupplies& supplies,
+                                       const std::set<std::string>& everLoaded, const SoundCueBanks& cues)
 {
     std::vector<UnmetNeed> unmet;
-    for (const ScriptNodeIndex iNode : nodes) {
-        if (pool[iNode].m_iType != NodeType_Action || !PlaysSound(pool[iNode].m_oAction.m_iActionType))
+    for (const ChapterAction& action : actions) {
+        if (!PlaysSound(action.iActionType) || !MayRun(action, sentThen, sendable))
             continue;
-        const int32_t iSound = pool[iNode].m_oAction.m_oParameter[0];
-        const auto cue = cues.find(iSound);
+        const auto cue = cues.find(action.iValue);
         if (cue == cues.end())
             continue; // not in the sound table: the script audit reports it
-        const std::string plays = "plays sound " + Hex(static_cast<uint32_t>(iSound)) + " from wave bank ";
-        const bool bOfChapter = IsLedToByChapter(pool, iRoot, iNode, iChapter);
+        const std::string plays = "plays sound " + Hex(static_cast<uint32_t>(action.iValue)) + " from wave bank ";
+        const bool bOfChapter = IsOfChapter(action, sentThen);
         for (const std::string& bank : cue->second) {
             if (!bOfChapter && everLoaded.count(bank) == 0)
-                unmet.push_back({HandlerOf(pool, iRoot, iNode, scene), plays + bank + ", which the scene never loads"});
+                unmet.push_back({action.handler, plays + bank + ", which the scene never loads"});
             for (const LoadedBanks& load : supplies.loads)
                 if (bOfChapter && load.banks.count(bank) == 0)
-                    unmet.push_back(
-                        {HandlerOf(pool, iRoot, iNode, scene), plays + bank + ", which " + NotLoadedBy(load)});
+                    unmet.push_back({action.handler, plays + bank + ", which " + NotLoadedBy(load)});
         }
     }
     return unmet;

@@ -79,13 +79,63 @@ std::vector<UnmetNeed> UnmetFigureNeeds(const ScriptNodePool& pool, ScriptNodeIn
                                         std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene,
                                         const ChapterSupplies& supplies);
 
-// The sounds that the chapter's nodes play from a wave bank that is not
-// loaded: a node that a condition on the chapter leads to needs it in
-// every choice of the chapter's loaded banks; a node of a handler that runs
-// whatever the chapter (a callback, an item's use) fires in a chapter that
-// the tree does not tell, and needs it among the banks the scene loads in
-// some chapter, `everLoaded`.
-std::vector<UnmetNeed> UnmetSoundNeeds(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
-                                       std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene, int32_t iChapter,
-                                       const ChapterSupplies& supplies, const std::set<std::string>& everLoaded,
-                                       const SoundCueBanks& cues);
+// An action that plays a sound or starts one of the scene's dialogs, in a
+// handler that a chapter reaches.
+struct ChapterAction {
+    // What runs the handler: the scene's start (every entry), a dialog's
+    // callback, or anything else (a click, an item's use), whose chapter the
+    // tree does not tell.
+    enum class Trigger {
+        Start,
+        Callback,
+        Other
+    };
+    std::string handler;
+    Trigger trigger = Trigger::Other;
+    uint32_t uCallback = 0;
+    // Whether a condition that the chapter decides leads to it.
+    bool bChapterLed = false;
+    int32_t iActionType = 0;
+    int32_t iValue = 0;
+};
+
+// Callbacks by dialog key.
+using DialogCallbacks = std::map<uint32_t, std::set<uint32_t>>;
+
+// The chapter's nodes that play a sound or start a dialog of the scene.
+std::vector<ChapterAction> SoundAndDialogActions(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
+                                                 std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene,
+                                                 int32_t iChapter);
+
+// The callbacks that each dialog of the built group at `path` may send in
+// the chapter: those on no path that a condition on the chapter shuts;
+// none when the group cannot be read.
+DialogCallbacks DialogCallbacksInChapter(const std::string& path, int32_t iChapter);
+
+// The callbacks sent in a chapter: by a dialog that an action of the
+// chapter starts (one that runs then for sure: at the scene's start, under a
+// condition on the chapter, or on a callback sent then for sure), and by a
+// dialog that an action of no known chapter (a click, an item's use) may
+// start then.
+struct SentCallbacks {
+    std::set<uint32_t> known;
+    std::set<uint32_t> maybe;
+};
+
+// The callbacks sent in each chapter (by index), found to a fixed point,
+// since a callback's handler may start another dialog. A callback that the
+// group's dialogs send somewhere, `sendable`, runs its handler only where it
+// is sent; any other may run it anywhere.
+std::vector<SentCallbacks> CallbacksSentByChapter(const std::vector<std::vector<ChapterAction>>& actions,
+                                                  const std::vector<DialogCallbacks>& dialogs,
+                                                  const std::set<uint32_t>& sendable);
+
+// The sounds that the chapter's actions play from a wave bank that is not
+// loaded when they run: an action that runs in a chapter the tree tells
+// (the scene's start, a condition on the chapter, a callback sent then for
+// sure) needs it in every choice of the chapter's loaded banks; any other
+// fires in a chapter it does not tell, and needs it among the banks that
+// the scene loads in some chapter, `everLoaded`.
+std::vector<UnmetNeed> UnmetSoundNeeds(std::span<const ChapterAction> actions, const SentCallbacks& sentThen,
+                                       const std::set<uint32_t>& sendable, const ChapterSupplies& supplies,
+                                       const std::set<std::string>& everLoaded, const SoundCueBanks& cues);

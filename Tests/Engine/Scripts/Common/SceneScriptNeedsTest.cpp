@@ -39,6 +39,12 @@ constexpr int32_t DUSTPAN = 4;
 constexpr int32_t POUR = 0x79ad3b64;
 constexpr int32_t SPLASH = 0x4343563c;
 constexpr int32_t BY_DEFAULT = 0x004fe2fc;
+// Chapter 5's entry starts the first dialog, whose callback starts the
+// second, whose callback splashes.
+constexpr uint32_t FIRST_DIALOG = 0xD1A10001;
+constexpr uint32_t SECOND_DIALOG = 0xD1A10002;
+constexpr uint32_t FIRST_CALLBACK = 0xCA110001;
+constexpr uint32_t SECOND_CALLBACK = 0xCA110002;
 
 class NeedyLivingRoomScript final : public SceneScript {
 public:
@@ -55,6 +61,12 @@ public:
     }
 
 protected:
+    void BuildEnterActions() override
+    {
+        _IfInt(VARINT_CURRENT_CHAPTER, Op_IntEqual, 5);
+        Dialog(FIRST_DIALOG);
+        _EndMatch();
+    }
     void BuildEvents() override
     {
         // Chapter 5's block pours from the chapter-1 bank, not loaded then.
@@ -71,6 +83,12 @@ protected:
         Play(SPLASH);
         Play(BY_DEFAULT);
         Place(MOTHER, 2);
+        _EndMatch();
+        _IfEvent(OnCallback(FIRST_CALLBACK));
+        Dialog(SECOND_DIALOG);
+        _EndMatch();
+        _IfEvent(OnCallback(SECOND_CALLBACK));
+        Play(SPLASH);
         _EndMatch();
     }
 
@@ -130,7 +148,7 @@ TEST_F(SceneScriptNeedsTest, TheSetsAndGroupsAChapterMayLoadAreThoseItsFlagsCanP
     EXPECT_EQ(HoldsInChapter(pool, sets[0], 1), std::nullopt);
 }
 
-TEST_F(SceneScriptNeedsTest, ASoundIsLoadedInItsChapterOrForAHandlerOfNoChapterInSomeChapter)
+TEST_F(SceneScriptNeedsTest, ASoundIsLoadedWhereItsHandlerRunsOrForAHandlerOfNoKnownChapterInSomeChapter)
 {
     TestSupport::ScopedWorkingDirectory data(TestSupport::DataDir());
     const std::optional<SoundCueBanks> cues = ReadSoundCueBanks("Sound/SoundPack.xgs", "Sound/SoundPack.xsb");
@@ -147,18 +165,40 @@ TEST_F(SceneScriptNeedsTest, ASoundIsLoadedInItsChapterOrForAHandlerOfNoChapterI
     const std::set<std::string> everLoaded {"common", "stream", "bg101_chapter_01", "bg101_chapter_05"};
     const ScriptNodePool& pool = manager.GetNodePool();
     const ScriptNodeIndex root = Build();
-    const std::string faults =
-        Lines(UnmetSoundNeeds(pool, root, NodesInChapter(pool, root, 5), scene, 5, supplies, everLoaded, *cues));
-    EXPECT_EQ(faults, "Look(Entity[0](bg101_BO_CastilloLivingRoom::windows),): plays sound 0x79AD3B64 from wave "
-                      "bank bg101_chapter_01, which its sound group 0x1D0F1A4D does not load\n"
-                      "Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): plays sound 0x4343563C from wave bank "
-                      "bg105_chapter_02, which the scene never loads\n");
+    std::vector<std::vector<ChapterAction>> actions;
+    for (const int32_t iChapter : {3, 5})
+        actions.push_back(SoundAndDialogActions(pool, root, NodesInChapter(pool, root, iChapter), scene, iChapter));
+    const DialogCallbacks dialogs {{FIRST_DIALOG, {FIRST_CALLBACK}}, {SECOND_DIALOG, {SECOND_CALLBACK}}};
+    const std::set<uint32_t> sendable {FIRST_CALLBACK, SECOND_CALLBACK};
+    // Only chapter 5 starts the first dialog, and so the second.
+    const std::vector<SentCallbacks> sent = CallbacksSentByChapter(actions, {dialogs, dialogs}, sendable);
+    EXPECT_EQ(sent[0].known, std::set<uint32_t> {});
+    EXPECT_EQ(sent[0].maybe, std::set<uint32_t> {});
+    EXPECT_EQ(sent[1].known, sendable);
 
-    // Where it loads no group, a chapter has only the resident banks.
+    EXPECT_EQ(Lines(UnmetSoundNeeds(actions[1], sent[1], sendable, supplies, everLoaded, *cues)),
+              "Look(Entity[0](bg101_BO_CastilloLivingRoom::windows),): plays sound 0x79AD3B64 from wave bank "
+              "bg101_chapter_01, which its sound group 0x1D0F1A4D does not load\n"
+              "Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): plays sound 0x4343563C from wave bank "
+              "bg105_chapter_02, which the scene never loads\n"
+              "Dialog_CB(-904855550,): plays sound 0x4343563C from wave bank bg105_chapter_02, which its sound "
+              "group 0x1D0F1A4D does not load\n");
+    // In chapter 3 the callback is not sent; sent by no dialog of the group,
+    // it could come in any chapter.
     supplies.loads = {{-1, resident}};
-    EXPECT_THAT(
-        Lines(UnmetSoundNeeds(pool, root, NodesInChapter(pool, root, 5), scene, 5, supplies, everLoaded, *cues)),
-        HasSubstr("bg101_chapter_01, which the scene, loading no sound group then, lacks\n"));
+    EXPECT_EQ(Lines(UnmetSoundNeeds(actions[0], sent[0], sendable, supplies, everLoaded, *cues)),
+              "Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): plays sound 0x4343563C from wave bank "
+              "bg105_chapter_02, which the scene never loads\n");
+    EXPECT_EQ(Lines(UnmetSoundNeeds(actions[0], SentCallbacks {}, {}, supplies, everLoaded, *cues)),
+              "Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): plays sound 0x4343563C from wave bank "
+              "bg105_chapter_02, which the scene never loads\n"
+              "Dialog_CB(-904855550,): plays sound 0x4343563C from wave bank bg105_chapter_02, which the scene "
+              "never loads\n");
+
+    // The built living room's dialogs send their callbacks by chapter.
+    const DialogCallbacks livingRoom = DialogCallbacksInChapter("scenes/bg101_BO_CastilloLivingRoom.dialogs.dat", 1);
+    EXPECT_FALSE(livingRoom.empty());
+    EXPECT_TRUE(DialogCallbacksInChapter("scenes/missing.dialogs.dat", 1).empty());
 }
 
 TEST_F(SceneScriptNeedsTest, AnActorMovedInACastWhoseFigureCannotMakeTheMoveIsReported)
