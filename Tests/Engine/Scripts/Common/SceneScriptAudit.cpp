@@ -244,12 +244,18 @@ std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeI
     return faults;
 }
 
-std::string HandlerOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode, const SceneDesc& scene)
+const EventDesc* EventOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode)
 {
     for (; pool.Contains(iNode) && iNode != iRoot; iNode = pool[iNode].m_iParent)
         if (pool[iNode].m_iType == NodeType_Event)
-            return EventDesc::ToString(&scene, pool[iNode].m_oEvent);
-    return "the scene's top level";
+            return &pool[iNode].m_oEvent;
+    return nullptr;
+}
+
+std::string HandlerOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode, const SceneDesc& scene)
+{
+    const EventDesc* pEvent = EventOf(pool, iRoot, iNode);
+    return pEvent != nullptr ? EventDesc::ToString(&scene, *pEvent) : "the scene's top level";
 }
 
 std::string JoinedLines(const std::vector<std::string>& lines)

@@ -41,6 +41,8 @@ std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path);
 // that is not a hotspot.
 std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneFacts& facts);
 
+// The event of the handler that iNode belongs to, or null.
+const EventDesc* EventOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode);
 // The handler that iNode belongs to, for messages.
 std::string HandlerOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode, const SceneDesc& scene);
 

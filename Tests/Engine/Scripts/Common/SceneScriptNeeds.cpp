@@ -5,9 +5,9 @@
 #include "Common/SoundIds.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/Dialog.h"
-#include "Managers/Common/VarManager.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
+#include "Managers/Common/VarManager.h"
 #include "Scene/Common/ActorSet.h"
 #include "Scene/Common/Character.h"
 #include "Scene/Common/CharacterAnimations.h"
@@ -53,10 +53,6 @@ std::string MoveLack(const Character& character, uint32_t uActorId, uint32_t uTy
     }
     return "";
 }
-
-// Beyond this many flags, the sets and groups a scene may load are judged
-// by the chapter alone.
-constexpr size_t MAX_ENUMERATED_FLAGS = 8;
 
 enum class Move {
     Walk,
@@ -116,6 +112,10 @@ bool IsLedToByChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptN
     return false;
 }
 
+// Beyond this many flags, the sets and groups a scene may load are judged
+// by the chapter alone.
+constexpr size_t MAX_ENUMERATED_FLAGS = 8;
+
 // The flags that the condition tests, and whether it compares a number
 // other than the chapter.
 void AddVariables(const ScriptNodePool& pool, ScriptNodeIndex iCondition, std::set<int32_t>& flags, bool& bOtherNumbers)
@@ -132,15 +132,6 @@ void AddVariables(const ScriptNodePool& pool, ScriptNodeIndex iCondition, std::s
     } else if (record.m_iA != VARINT_CURRENT_CHAPTER) {
         bOtherNumbers = true;
     }
-}
-
-// The event of the handler that the node belongs to, or null.
-const EventDesc* EventOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode)
-{
-    for (; pool.Contains(iNode) && iNode != iRoot; iNode = pool[iNode].m_iParent)
-        if (pool[iNode].m_iType == NodeType_Event)
-            return &pool[iNode].m_oEvent;
-    return nullptr;
 }
 
 // Adds the callbacks under the dialog node that no condition on the
