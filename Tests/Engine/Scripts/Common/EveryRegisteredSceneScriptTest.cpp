@@ -2,7 +2,7 @@
 // registering): its handlers, built as the game builds them, name only what
 // the game's data has, no event is handled twice, each chapter stays within
 // the script manager's limits, every actor they move has the walk or idle
-// animation that needs, every sound they play is in a wave bank loaded in
+// animation it needs, every sound they play is in a wave bank loaded in
 // that chapter, and in a scene with content every hotspot is picked at its
 // on-screen centre in a 4:3 and a 16:9 window.
 #include "Adventure/Common/Entity.h"
@@ -81,15 +81,21 @@ std::string UnmetLines(const UnmetByChapter& unmet)
     return JoinedLines(lines);
 }
 
+// Adds the wave banks of the sound group, if there is one.
+void AddBanksOf(uint32_t uGroup, std::set<std::string>& banks)
+{
+    if (const SoundGroupRow* pGroup = Id::FindSoundGroup(uGroup))
+        for (const char* pBank : pGroup->m_apBanks)
+            if (pBank != nullptr && *pBank != 0)
+                banks.insert(pBank);
+}
+
 // The wave banks loaded for the whole game: the common group's and the
 // streamed one.
 std::set<std::string> ResidentBanks()
 {
     std::set<std::string> banks {"stream"};
-    if (const SoundGroupRow* pCommon = Id::FindSoundGroup(NamedIds::SoundGroupIdOf("common")))
-        for (const char* pBank : pCommon->m_apBanks)
-            if (pBank != nullptr && *pBank != 0)
-                banks.insert(pBank);
+    AddBanksOf(NamedIds::SoundGroupIdOf("common"), banks);
     return banks;
 }
 
@@ -223,10 +229,8 @@ protected:
             LoadedBanks& load = supplies.loads.emplace_back();
             load.iGroup = iChoice < m_script->GetSoundGroupCount() ? m_script->GetSoundGroupId(iChoice) : -1;
             load.banks = ResidentBanks();
-            if (const SoundGroupRow* pGroup = Id::FindSoundGroup(static_cast<uint32_t>(load.iGroup)))
-                for (const char* pBank : pGroup->m_apBanks)
-                    if (pBank != nullptr && *pBank != 0)
-                        load.banks.insert(pBank);
+            if (load.iGroup != -1)
+                AddBanksOf(static_cast<uint32_t>(load.iGroup), load.banks);
         }
         return supplies;
     }
