@@ -26,7 +26,7 @@ bool IsPictureName(const char* pName)
 {
     return std::strncmp(pName, "i_", 2) == 0 || std::strncmp(pName, "o_", 2) == 0 ||
            std::strncmp(pName, "fade_", 5) == 0 || std::strncmp(pName, "m_", 2) == 0 ||
-           std::strncmp(pName, "fx_", 3) == 0;
+           std::strncmp(pName, "fx_", 3) == 0 || std::strncmp(pName, "e_", 2) == 0 || std::strncmp(pName, "f_", 2) == 0;
 }
 
 // The scene's view of the scriptables its handlers name.

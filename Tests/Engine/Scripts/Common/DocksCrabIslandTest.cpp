@@ -1,0 +1,318 @@
+// The script of the docks of Crab island (scene 22): the lamp that stays lit,
+// the bottle shared with the hairpin, the map taken once, Razzo's news and
+// the graveyard road, the landing stage's one answer, chapter 7's hook and
+// claw, chapter 8's people and the sound of each chapter.
+#include "Engine/Scripts/Common/SceneScriptTestKit.h"
+
+#include "Common/IdHash.h"
+#include "Common/SceneObjectNames.h"
+#include "Managers/Common/ScriptManager.h"
+#include "Scripts/Common/ScriptEvents.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int32_t DOCKS = 22;
+constexpr int32_t CORRIDOR = 6;
+constexpr int32_t INN = 23;
+constexpr int32_t GRAVEYARD = 24;
+constexpr int32_t WORLD_MAP = 57;
+
+using Object = NamedObject<SceneTableRows::s_aObjects_bg201_22>;
+
+constexpr uint32_t SONIA_ACTOR = ActorIdOf("sonia");
+constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
+constexpr int32_t RAZZO = ActorScriptableId(ActorIdOf("razzo"));
+constexpr int32_t SONIA = ActorScriptableId(SONIA_ACTOR);
+constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
+
+constexpr uint32_t LAMP_LIT = 0x8558cd14;
+constexpr uint32_t RAZZO_KEEPS_WATCH = 0x15121c97;
+constexpr uint32_t LOCK_PICKED = 0x8c1b4d2d;
+constexpr uint32_t CLAW_COMES_DOWN = 0x9b210ec8;
+constexpr uint32_t RAZZOS_NEWS = 0x451f0f00;
+constexpr uint32_t LANDING_STAGE = 0xb64c0ac3;
+
+class DocksCrabIslandTest : public SceneScriptWithDialogsTest {
+protected:
+    void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP)
+    {
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
+        scene.Take();
+        actionLog.clear();
+        EnterScene(DOCKS);
+        calls = scene.Take();
+    }
+    void Run(const EventDesc& oEvent)
+    {
+        manager.Update(16);
+        actionLog.clear();
+        scene.Take();
+        Fire(oEvent);
+        calls = scene.Take();
+    }
+    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
+    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
+    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
+    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
+    {
+        std::vector<int32_t> values;
+        for (const ActionDesc& oAction : actionLog)
+            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
+                values.push_back(oAction.m_oParameter[0]);
+        return values;
+    }
+    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
+    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
+    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
+    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
+    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
+    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+
+    std::vector<std::string> calls;
+};
+
+std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
+{
+    std::vector<int32_t> ids;
+    for (uint32_t value : values)
+        ids.push_back(static_cast<int32_t>(value));
+    return ids;
+}
+
+TEST_F(DocksCrabIslandTest, EachChapterHasItsSoundGroupAndTheOtherEightShareOne)
+{
+    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(DOCKS));
+        pScript->SetOwner(&manager);
+        pScript->LinkSoundGroups();
+        const int32_t iExpected = iChapter == 3                     ? 0x080d9aa3
+                                  : iChapter == 7                   ? 0x0f605eba
+                                  : iChapter >= 1 && iChapter <= 10 ? 0x4cb03edb
+                                                                    : -1;
+        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
+    }
+}
+
+TEST_F(DocksCrabIslandTest, TheLampLightsTheCaseAndEveryLaterVisitFindsItLit)
+{
+    Enter(3);
+    EXPECT_FALSE(Shown(Object("e_flame_lamp")) || Shown(Object("e_halo_fuse")) || Shown(Object("e_mapbox_fade")));
+    EXPECT_TRUE(Open(Object("case_catch")));
+    EXPECT_FALSE(Open(Object("town_map")));
+
+    Run(UseOn(Object("lamp"), "ITEM_STRONG_ALCOHOL_BOTTLE"));
+    EXPECT_TRUE(Get(VARBOOL_BG201_C03_USE_ALCOHOL_ON_LAMP));
+    Run(UseOn(Object("lamp"), "ITEM_MATCH_BOX"));
+    EXPECT_EQ(Dialogs(), Ids({0xb7ac4e6d}));
+    Run(Callback(LAMP_LIT));
+    EXPECT_TRUE(Get(VARBOOL_BG201_C03_LAMP_IS_LIGHT));
+    EXPECT_TRUE(Open(Object("town_map")));
+    EXPECT_FALSE(Open(Object("case_catch")));
+
+    // Back from the inn: the flame, its halo and the lit case, the map to
+    // be reached.
+    Enter(3, INN);
+    EXPECT_TRUE(Shown(Object("e_flame_lamp")) && Shown(Object("e_halo_fuse")) && Shown(Object("e_mapbox_fade")));
+    EXPECT_TRUE(Open(Object("town_map")));
+    EXPECT_FALSE(Open(Object("case_catch")));
+}
+
+TEST_F(DocksCrabIslandTest, TheBottleIsNearlyEmptyOnlyOnceTheHairpinHadItsShareToo)
+{
+    for (const bool bHairpinDone : {false, true}) {
+        Set(VARBOOL_BG202_C03_USE_ALCOHOL_ON_HAIRPIN, bHairpinDone);
+        Enter(3);
+        Run(UseOn(Object("lamp"), "ITEM_STRONG_ALCOHOL_BOTTLE"));
+        EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {16});
+        EXPECT_EQ(Taken(),
+                  bHairpinDone ? std::vector<int32_t> {Item("ITEM_STRONG_ALCOHOL_BOTTLE")} : std::vector<int32_t> {});
+        EXPECT_EQ(Given(),
+                  bHairpinDone ? std::vector<int32_t> {Item("ITEM_NEAR_EMPTY_BOTTLE")} : std::vector<int32_t> {});
+    }
+}
+
+TEST_F(DocksCrabIslandTest, TheHairpinOpensTheCaseOnceWhileRazzoKeepsWatch)
+{
+    Set(VARBOOL_BG201_C03_LAMP_IS_LIGHT);
+    Enter(3);
+    EXPECT_FALSE(Shown(Object("o_mapbox")) || Shown(Object("o_door_open")));
+    Run(UseOn(Object("town_map"), "ITEM_HAIRPIN"));
+    EXPECT_EQ(Dialogs(), Ids({0x99e911a9}));
+    EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {15});
+    Run(Callback(RAZZO_KEEPS_WATCH));
+    EXPECT_EQ(Walks(RAZZO), std::vector<int32_t> {8});
+    Run(Callback(LOCK_PICKED));
+    EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_CRAB_ISLAND_MAP")});
+    EXPECT_TRUE(Get(VARBOOL_BG201_C03_PICK_CRAB_MAP));
+    EXPECT_EQ(Walks(RAZZO), std::vector<int32_t> {11});
+    EXPECT_FALSE(Open(Object("town_map")));
+    EXPECT_TRUE(Open(Object("case_catch")));
+    EXPECT_TRUE(Shown(Object("o_mapbox")) && Shown(Object("o_door_open")));
+    EXPECT_FALSE(Shown(Object("f_door_open")));
+
+    // The case stays open and the map is not offered again.
+    Enter(3, INN);
+    EXPECT_FALSE(Open(Object("town_map")));
+    EXPECT_TRUE(Shown(Object("o_mapbox")) && Shown(Object("o_door_open")));
+}
+
+TEST_F(DocksCrabIslandTest, RazzosNewsComesOnceOnlyOnceTheGraveyardIsKnownAndOpensTheRoad)
+{
+    Enter(3);
+    EXPECT_TRUE(Dialogs().empty());
+    EXPECT_FALSE(Open(Object("goto_bg203")));
+    EXPECT_TRUE(Shown(RAZZO) && Open(RAZZO) && Shown(SONIA) && Open(SONIA));
+
+    Set(VARBOOL_QUEST_C3_FIND_GRAVEYARD02);
+    Enter(3, INN);
+    EXPECT_EQ(Dialogs(), Ids({RAZZOS_NEWS}));
+    EXPECT_EQ(Walks(HEROINE), (std::vector<int32_t> {3, 10}));
+    EXPECT_TRUE(Get(VARBOOL_BG201_C03_EVENT_RAZZO));
+    EXPECT_TRUE(Open(Object("goto_bg203")));
+
+    Enter(3, INN);
+    EXPECT_TRUE(Dialogs().empty());
+}
+
+TEST_F(DocksCrabIslandTest, TheGraveyardRoadTakesRazzoAlongOnlyOnTheFirstWayOfChapterThree)
+{
+    struct Case {
+        const char* pName;
+        int32_t iChapter;
+        bool bBeenThere;
+        bool bTogether;
+    } const cases[] = {
+        {"chapter 3, first time", 3, false, true},
+        {"chapter 3, once there", 3, true, false},
+        {"chapter 7", 7, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pName);
+        g_VarManager = VarSet {};
+        Set(VARBOOL_QUEST_C3_FIND_GRAVEYARD02);
+        Set(VARBOOL_BG201_C03_EVENT_RAZZO);
+        Set(VARBOOL_BG203_C03_FIRST_TIME, c.bBeenThere);
+        Enter(c.iChapter);
+        EXPECT_EQ(Shown(RAZZO), c.bTogether);
+        Run(Click(Object("goto_bg203")));
+        EXPECT_EQ(NextScene(), c.bTogether ? GRAVEYARD : 0);
+        EXPECT_EQ(Walks(HEROINE), c.bTogether ? (std::vector<int32_t> {21, 12}) : (std::vector<int32_t> {21}));
+        EXPECT_EQ(Walks(RAZZO), c.bTogether ? (std::vector<int32_t> {12}) : (std::vector<int32_t> {}));
+        EXPECT_EQ(Called("blocker 2 off"), c.bTogether);
+        // Otherwise the map page opens, to travel on from there.
+        EXPECT_EQ(Called("post 0 1"), !c.bTogether);
+    }
+}
+
+TEST_F(DocksCrabIslandTest, TheLandingStageLeadsOnlyWhereTheAnswerSaid)
+{
+    struct Answer {
+        const char* pName;
+        std::vector<int32_t> flags;
+        int32_t iNextScene;
+        bool bBoat;
+    };
+    const Answer answers[] = {
+        {"stay", {}, 0, false},
+        {"set sail", {VARBOOL_BG201_GOTO_WORLD_MAP}, WORLD_MAP, true},
+        {"aboard", {VARBOOL_BG201_GOTO_ONBOARD}, CORRIDOR, false},
+        // Both at once: one scene change, to the world map, and neither
+        // answer is left over for the next talk.
+        {"both", {VARBOOL_BG201_GOTO_WORLD_MAP, VARBOOL_BG201_GOTO_ONBOARD}, WORLD_MAP, true},
+    };
+    for (const Answer& answer : answers) {
+        SCOPED_TRACE(answer.pName);
+        dialogEffects[LANDING_STAGE] = [&] {
+            for (int32_t iFlag : answer.flags)
+                Set(iFlag);
+        };
+        Enter(3);
+        Run(Click(Object("goto_bg002")));
+        EXPECT_EQ(Dialogs(), Ids({LANDING_STAGE}));
+        EXPECT_TRUE(Called("blocker 0 off"));
+        EXPECT_EQ(NextScene(), answer.iNextScene);
+        EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.bBoat);
+        // Staying leaves her at the foot of the stage.
+        EXPECT_EQ(Walks(HEROINE),
+                  answer.iNextScene == 0 ? (std::vector<int32_t> {19}) : (std::vector<int32_t> {19, 5}));
+        EXPECT_FALSE(Get(VARBOOL_BG201_GOTO_WORLD_MAP));
+        EXPECT_FALSE(Get(VARBOOL_BG201_GOTO_ONBOARD));
+    }
+}
+
+TEST_F(DocksCrabIslandTest, TheHookPullsTheClawDownOnceAndTheIngredientsNeedAllThree)
+{
+    Enter(7);
+    EXPECT_TRUE(Shown(Object("i_metal_hook")) && Open(Object("metal_hook")));
+    Run(Click(Object("metal_hook")));
+    EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_METAL_HOOK")});
+    EXPECT_TRUE(Get(VARBOOL_BG201_C07_INT_METAL_HOOK));
+    EXPECT_FALSE(Open(Object("metal_hook")) || Shown(Object("i_metal_hook")));
+
+    Run(UseOn(Object("inn_sign"), "ITEM_METAL_HOOK"));
+    EXPECT_EQ(Dialogs(), Ids({0x77cc6aa9}));
+    const int32_t ingredients[] = {VARBOOL_BG305_C07_USE_WEED_KILLER_ON_VASE_OF_FLOWERS,
+                                   VARBOOL_BG106_C07_INT_DEAD_CHICKEN, VARBOOL_BG404_C07_USE_FLASK_ON_WATER};
+    for (const int32_t iMissing : ingredients) {
+        for (const int32_t iFlag : ingredients)
+            Set(iFlag, iFlag != iMissing);
+        Run(Callback(CLAW_COMES_DOWN));
+        EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_CRAB_CLAW")});
+        EXPECT_FALSE(Get(VARBOOL_QUEST_C7_INGREDIENTS_DONE)) << iMissing;
+    }
+    for (const int32_t iFlag : ingredients)
+        Set(iFlag);
+    Run(Callback(CLAW_COMES_DOWN));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C7_INGREDIENTS_DONE));
+
+    // Once the claw is down the hook on the sign is taken and does nothing.
+    Set(VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN);
+    Enter(7, INN);
+    EXPECT_FALSE(Shown(Object("o_crab_claw")));
+    manager.Update(16);
+    actionLog.clear();
+    ASSERT_TRUE(manager.FireEvent(UseOn(Object("inn_sign"), "ITEM_METAL_HOOK")));
+    EXPECT_NE(manager.GetPendingEvent().m_eType, TwEventType_BadInteract);
+    RunWalk();
+    EXPECT_TRUE(actionLog.empty());
+
+    // An item the docks have no use for is a bad interaction.
+    manager.Update(16);
+    ASSERT_TRUE(manager.FireEvent(UseOn(Object("lamp"), "ITEM_METAL_HOOK")));
+    EXPECT_EQ(manager.GetPendingEvent().m_eType, TwEventType_BadInteract);
+    RunWalk();
+}
+
+TEST_F(DocksCrabIslandTest, InChapterEightSoniaWaitsForTheJusticeAndDiegoStaysBehind)
+{
+    Enter(8);
+    EXPECT_FALSE(Shown(SONIA) || Open(SONIA) || Shown(RAZZO));
+    EXPECT_FALSE(Called("blocker 1 on"));
+    EXPECT_TRUE(Taken().empty());
+    EXPECT_TRUE(Open(Object("barrels")) && Open(Object("octopus")) && Open(Object("lobster_pots")));
+
+    Set(VARBOOL_QUEST_C8_JUSTICE03_DONE);
+    Set(VARBOOL_BG204_C08_EVENT_DIEGO_ARRIVES);
+    Set(VARBOOL_BG201_C08_PICK_CORK);
+    Enter(8);
+    EXPECT_TRUE(Shown(SONIA) && Open(SONIA));
+    EXPECT_TRUE(Called("blocker 1 on"));
+    EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_DIEGO")});
+    EXPECT_FALSE(Open(Object("barrels")) || Shown(Object("i_float")));
+
+    Run(Click(Object("octopus")));
+    EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_OCTOPUS")});
+    EXPECT_EQ(Dialogs(), Ids({0xc7089a64}));
+    EXPECT_FALSE(Open(Object("octopus")) || Shown(Object("i_octopus")));
+}
+
+} // namespace

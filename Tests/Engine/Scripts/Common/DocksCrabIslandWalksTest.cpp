@@ -1,0 +1,149 @@
+// The docks of Crab island as the game loads them: in each chapter that
+// brings the heroine here, with the chapter's people in their places and the
+// blockers of the landing stage, the road and Sonia's place on, she arrives
+// where her way in leads and reaches every place a handler walks her to;
+// Razzo reaches his watch and comes back while she stands at the case; the
+// landing stage and the road stay shut until their exits open them.
+#include "Common/ActorIds.h"
+#include "Common/SceneIds.h"
+#include "Common/VarIds.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/ScriptIds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+constexpr SceneId DOCKS = 22;
+constexpr int32_t INN = 23;
+constexpr int32_t GRAVEYARD = 24;
+constexpr int32_t WORLD_MAP = 57;
+constexpr fx32 FX = FX32_ONE;
+// Beyond the blockers: out on the landing stage and up the road.
+constexpr int32_t WP_ON_THE_PIER = 5;
+constexpr int32_t WP_UP_THE_ROAD = 12;
+// The middle of the quay, where a click on anything may find her.
+constexpr int32_t WP_START = 4;
+
+class DocksCrabIslandWalksTest : public SampleSceneScriptTest {
+protected:
+    // The character's distance on the floor from the waypoint, in whole units.
+    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
+    {
+        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
+            if (m_scene->m_aCharacterIds[i] == uActorId) {
+                const CoreFxVec feet = m_scene->m_apCharacters[i]->GetFeetPosition();
+                const CoreFxVec& place = m_scene->m_vLocators[iWaypoint].m_vPosition;
+                return std::max(std::abs(feet.x - place.x), std::abs(feet.y - place.y)) / FX;
+            }
+        return INT32_MAX;
+    }
+    // Walks the character to the waypoint as a script would, until it stops.
+    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
+    {
+        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
+        ASSERT_NE(pActor, nullptr);
+        ActionDesc walk = ActionDesc::MakeEmpty();
+        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
+        walk.m_iTargetId = ActorScriptableId(uActorId);
+        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
+        walk.m_oParameter[0] = iWaypoint;
+        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
+        ASSERT_TRUE(pActor->PushAction(walk));
+        // The walk starts on the next update.
+        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+    }
+    // The waypoints that the script's handlers walk the heroine to.
+    std::set<int32_t> HeroinesWaypoints()
+    {
+        std::set<int32_t> waypoints;
+        const ScriptNodePool& pool = m_manager.GetNodePool();
+        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
+            const ActionDesc& action = pool[iNode].m_oAction;
+            if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
+                action.m_iTargetId == ActorScriptableId(m_uHeroine))
+                waypoints.insert(action.m_oParameter[0]);
+        }
+        return waypoints;
+    }
+    void Set(int32_t iVarId) { g_VarManager.SetBool(iVarId, 1); }
+
+    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
+    const uint32_t m_uRazzo = Id::GetActorId("razzo");
+};
+
+TEST_F(DocksCrabIslandWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToInEveryChapter)
+{
+    // Razzo's news is over; in chapter 8 Sonia is back on the quay.
+    Set(VARBOOL_QUEST_C3_FIND_GRAVEYARD02);
+    Set(VARBOOL_BG201_C03_EVENT_RAZZO);
+    Set(VARBOOL_QUEST_C8_JUSTICE03_DONE);
+    for (const int32_t iChapter : {3, 7, 8, 9}) {
+        SCOPED_TRACE(iChapter);
+        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, WORLD_MAP);
+        Enter(DOCKS, iChapter, m_uHeroine);
+        // Off the landing stage.
+        EXPECT_LE(DistanceTo(m_uHeroine, 1), 8);
+        const std::set<int32_t> waypoints = HeroinesWaypoints();
+        EXPECT_GE(waypoints.size(), 20u);
+        for (const int32_t iWaypoint : waypoints) {
+            if (iWaypoint == WP_ON_THE_PIER || iWaypoint == WP_UP_THE_ROAD)
+                continue;
+            WalkTo(m_uHeroine, WP_START);
+            WalkTo(m_uHeroine, iWaypoint);
+            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+        }
+    }
+}
+
+TEST_F(DocksCrabIslandWalksTest, SheArrivesOffTheWaySheCameAndTheStageAndTheRoadOpenOnlyForTheirExits)
+{
+    struct Arrival {
+        int32_t iFrom;
+        int32_t iWaypoint;
+    };
+    for (const Arrival arrival : {Arrival {WORLD_MAP, 1}, Arrival {INN, 3}, Arrival {GRAVEYARD, 14}}) {
+        SCOPED_TRACE(arrival.iFrom);
+        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, arrival.iFrom);
+        Enter(DOCKS, 3, m_uHeroine);
+        EXPECT_LE(DistanceTo(m_uHeroine, arrival.iWaypoint), 8);
+    }
+    // The blockers hold the way onto the stage and up the road...
+    for (const int32_t iWaypoint : {WP_ON_THE_PIER, WP_UP_THE_ROAD}) {
+        WalkTo(m_uHeroine, WP_START);
+        WalkTo(m_uHeroine, iWaypoint);
+        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 40) << iWaypoint;
+    }
+    // ...until the exits take them off.
+    m_scene->m_oWalkMesh.DisactivateBlocker(0);
+    m_scene->m_oWalkMesh.DisactivateBlocker(2);
+    for (const auto& [iFoot, iBeyond] : {std::pair {19, WP_ON_THE_PIER}, std::pair {21, WP_UP_THE_ROAD}}) {
+        WalkTo(m_uHeroine, iFoot);
+        WalkTo(m_uHeroine, iBeyond);
+        EXPECT_LE(DistanceTo(m_uHeroine, iBeyond), 8) << iBeyond;
+    }
+}
+
+TEST_F(DocksCrabIslandWalksTest, RazzoReachesHisWatchAndComesBackWhileSheStandsAtTheCase)
+{
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, WORLD_MAP);
+    Enter(DOCKS, 3, m_uHeroine);
+    EXPECT_LE(DistanceTo(m_uRazzo, 11), 2);
+    WalkTo(m_uHeroine, 15);
+    EXPECT_LE(DistanceTo(m_uHeroine, 15), 8);
+    WalkTo(m_uRazzo, 8);
+    EXPECT_LE(DistanceTo(m_uRazzo, 8), 8);
+    WalkTo(m_uRazzo, 11);
+    EXPECT_LE(DistanceTo(m_uRazzo, 11), 8);
+}
+
+} // namespace
