@@ -1,0 +1,170 @@
+// The graveyard as the game loads it: in each chapter, with its people in
+// their places and the way out's blocker on, the heroine reaches every place
+// her script walks her to; the way out only once the exit opens it; back from
+// the telescope both climb down and she walks on; and the first chapter-3
+// visit drawn, Razzo in at his place.
+#include "Common/ActorIds.h"
+#include "Common/SceneIds.h"
+#include "Common/VarIds.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Random/CoreRandom.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/ScriptIds.h"
+#include "Scripts/Common/ScriptEvents.h"
+#include "Support/GoldenImage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+constexpr SceneId GRAVEYARD = 24;
+constexpr SceneId TELESCOPE_CLOSE_UP = 52;
+constexpr fx32 FX = FX32_ONE;
+constexpr int32_t RAZZOS_PLACE = 0;
+constexpr int32_t STAND = 7;
+constexpr int32_t LEAVING = 8;
+constexpr int32_t STATUE = 12;
+constexpr int32_t EXIT = 20;
+constexpr int32_t EXIT_OBJECT = 8;
+// DXT colours are 5:6:5 and drivers round a little differently.
+constexpr uint32_t TOLERANCE = 8;
+
+class GraveyardWalksTest : public SampleSceneScriptTest {
+protected:
+    // The character's distance on the floor from the waypoint, in whole units.
+    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
+    {
+        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
+            if (m_scene->m_aCharacterIds[i] == uActorId) {
+                const CoreFxVec feet = m_scene->m_apCharacters[i]->GetFeetPosition();
+                return Apart(feet, m_scene->m_vLocators[iWaypoint].m_vPosition);
+            }
+        return INT32_MAX;
+    }
+    int32_t Apart(const CoreFxVec& first, const CoreFxVec& second) const
+    {
+        return std::max(std::abs(first.x - second.x), std::abs(first.y - second.y)) / FX;
+    }
+    // Walks the character to the waypoint as a script's walk does, and runs
+    // frames until it stands.
+    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
+    {
+        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
+        ASSERT_NE(pActor, nullptr);
+        ActionDesc walk = ActionDesc::MakeEmpty();
+        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
+        walk.m_iTargetId = ActorScriptableId(uActorId);
+        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
+        walk.m_oParameter[0] = iWaypoint;
+        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
+        ASSERT_TRUE(pActor->PushAction(walk));
+        // The walk starts on the next update.
+        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+    }
+    void Fire(const EventDesc& oEvent)
+    {
+        ASSERT_TRUE(m_manager.FireEvent(oEvent));
+        for (int frame = 0; frame < 10 || (m_manager.IsBusy() && !m_manager.IsChangePending() && frame < 1900);
+             ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+        EXPECT_FALSE(m_manager.IsBusy() && !m_manager.IsChangePending());
+    }
+    // Every waypoint that a handler of the scene walks the heroine to.
+    std::set<int32_t> HeroineWalks()
+    {
+        std::set<int32_t> waypoints;
+        const ScriptNodePool& pool = m_manager.GetNodePool();
+        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
+            const ActionDesc& action = pool[iNode].m_oAction;
+            if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
+                action.m_iTargetId == ActorScriptableId(m_uHeroine))
+                waypoints.insert(action.m_oParameter[0]);
+        }
+        return waypoints;
+    }
+    void Set(int32_t iVarId) { g_VarManager.SetBool(iVarId, 1); }
+
+    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
+    const uint32_t m_uRazzo = Id::GetActorId("razzo");
+    const uint32_t m_uPriest = Id::GetActorId("father_jerome");
+};
+
+TEST_F(GraveyardWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToInEveryChapter)
+{
+    // Razzo has joined; the priest waits at his place over the open grave.
+    for (const int32_t iFlag :
+         {VARBOOL_BG203_C03_FIRST_TIME, VARBOOL_QUEST_C8_POLE01, VARBOOL_BG202_C08_HAVE_WHITTLED_POLE,
+          VARBOOL_BG203_C08_EVENT_PRIEST_IS_WORRIED, VARBOOL_QUEST_C8_JUSTICE01, VARBOOL_BG203_C07_EVENT_FULL_MOON})
+        Set(iFlag);
+    for (const int32_t iChapter : {1, 3, 7, 8}) {
+        SCOPED_TRACE(testing::Message() << "chapter " << iChapter);
+        Enter(GRAVEYARD, iChapter, m_uHeroine);
+        EXPECT_LE(DistanceTo(m_uHeroine, STAND), 8);
+        if (iChapter == 3) {
+            EXPECT_LE(DistanceTo(m_uRazzo, RAZZOS_PLACE), 8);
+        }
+        if (iChapter == 8) {
+            EXPECT_LE(DistanceTo(m_uPriest, 11), 8);
+        }
+
+        std::set<int32_t> waypoints = HeroineWalks();
+        EXPECT_EQ(waypoints.size(), 22u);
+        // Both lie beyond the way out's blocker: walked to only with it off.
+        waypoints.erase(LEAVING);
+        waypoints.erase(EXIT);
+        for (const int32_t iWaypoint : waypoints) {
+            // From the middle, or from the statue for a place near it: the
+            // engine ends walks of a few steps early.
+            const int32_t iStart =
+                Apart(m_scene->m_vLocators[STAND].m_vPosition, m_scene->m_vLocators[iWaypoint].m_vPosition) >= 60
+                    ? STAND
+                    : STATUE;
+            WalkTo(m_uHeroine, iStart);
+            WalkTo(m_uHeroine, iWaypoint);
+            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+        }
+
+        // The way out stays shut until its handler lifts the blocker.
+        WalkTo(m_uHeroine, STAND);
+        WalkTo(m_uHeroine, EXIT);
+        EXPECT_GT(DistanceTo(m_uHeroine, EXIT), 8);
+        WalkTo(m_uHeroine, STAND);
+        Fire(MatchExpr::MakeEvent0(EXIT_OBJECT).m_oEvent);
+        EXPECT_LE(DistanceTo(m_uHeroine, EXIT), 8);
+    }
+}
+
+TEST_F(GraveyardWalksTest, BackFromTheTelescopeBothClimbDownAndSheWalksOn)
+{
+    Set(VARBOOL_BG203_C03_FIRST_TIME);
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TELESCOPE_CLOSE_UP);
+    Enter(GRAVEYARD, 3, m_uHeroine);
+    EXPECT_LE(DistanceTo(m_uRazzo, 1), 8);
+    Fire(ScriptEvent_Hash9(static_cast<int32_t>(0x57954234u)));
+    Fire(ScriptEvent_Hash9(static_cast<int32_t>(0x209272a2u)));
+    EXPECT_LE(DistanceTo(m_uRazzo, RAZZOS_PLACE), 8);
+    WalkTo(m_uHeroine, STAND);
+    EXPECT_LE(DistanceTo(m_uHeroine, STAND), 8);
+}
+
+TEST_F(GraveyardWalksTest, RazzoWalksInOnTheFirstVisitOfChapterThree)
+{
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, 22);
+    CoreRandom::Init(7);
+    Enter(GRAVEYARD, 3, m_uHeroine);
+    EXPECT_LE(DistanceTo(m_uHeroine, STAND), 8);
+    EXPECT_LE(DistanceTo(m_uRazzo, RAZZOS_PLACE), 8);
+    const Platform::RgbaImage picture = FramePicture([&] { m_scene->Render(m_renderer); });
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/GraveyardChapter3", TOLERANCE));
+}
+
+} // namespace
