@@ -1,8 +1,9 @@
 // The graveyard as the game loads it: in each chapter, with its people in
 // their places and the way out's blocker on, the heroine reaches every place
-// her script walks her to; the way out only once the exit opens it; back from
-// the telescope both climb down and she walks on; and the first chapter-3
-// visit drawn, Razzo in at his place.
+// her script walks her to; the way out only once the exit opens it; both get
+// to the statue for the climb, and back from the telescope both climb down
+// and she walks on; and the first chapter-3 visit drawn, Razzo in at his
+// place.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
@@ -143,9 +144,15 @@ TEST_F(GraveyardWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToInEvery
     }
 }
 
-TEST_F(GraveyardWalksTest, BackFromTheTelescopeBothClimbDownAndSheWalksOn)
+TEST_F(GraveyardWalksTest, BothGetToTheStatueForTheClimbAndBackFromTheTelescopeClimbDownAndWalkOn)
 {
     Set(VARBOOL_BG203_C03_FIRST_TIME);
+    Enter(GRAVEYARD, 3, m_uHeroine);
+    // Razzo at the statue first; she stops short of him if they stand close.
+    Fire(ScriptEvent_Hash9(static_cast<int32_t>(0xce9c138eu)));
+    EXPECT_LE(DistanceTo(m_uRazzo, 1), 8);
+    EXPECT_LE(DistanceTo(m_uHeroine, 18), 8);
+
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TELESCOPE_CLOSE_UP);
     Enter(GRAVEYARD, 3, m_uHeroine);
     EXPECT_LE(DistanceTo(m_uRazzo, 1), 8);
