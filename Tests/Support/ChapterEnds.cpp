@@ -81,6 +81,22 @@ void ExpectChapterTwoEnded(const StoryRecord& story)
     ExpectChapterStartHolds(story, 3);
 }
 
+void ExpectChapterThreeEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 3);
+    for (const char* flag :
+         {"VARBOOL_BG003_C03_EVENT_GOOD_NEWS", "VARBOOL_QUEST_C4_PAY_DEBT", "VARBOOL_BG201_C03_LAMP_IS_LIGHT",
+          "VARBOOL_BG201_C03_PICK_CRAB_MAP", "VARBOOL_BG201_C03_EVENT_RAZZO", "VARBOOL_BG202_C03_PICK_MATCH_BOX",
+          "VARBOOL_BG202_C03_PICK_HAIRPIN", "VARBOOL_WIN_MINIGAME_03", "VARBOOL_CR_MAP_BG203",
+          "VARBOOL_QUEST_C3_FIND_GRAVEYARD02_DONE", "VARBOOL_QUEST_C3_FIND_THE_COMBINATION_DONE",
+          "VARBOOL_QUEST_C3_FIND_THE_MAP_DONE", "VARBOOL_BG203_C03_MAP_CYLINDER_IS_OPEN",
+          "VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    ExpectChapterStartHolds(story, 4);
+}
+
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter)
 {
     const ChapterStart* start = ChapterStartOf(chapter);

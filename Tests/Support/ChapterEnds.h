@@ -15,6 +15,11 @@ void ExpectChapterOneEnded(const StoryRecord& story);
 // next chapter's start holding.
 void ExpectChapterTwoEnded(const StoryRecord& story);
 
+// The same for chapter 3: the heroine on the loading screen after the map
+// cylinder opened, every step from the docks to the graveyard noted, and
+// chapter 4's start holding.
+void ExpectChapterThreeEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag, every number but the chapter's own (the
 // loading screen's click sets it) and exactly its items.

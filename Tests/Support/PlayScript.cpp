@@ -9,6 +9,7 @@
 #include "Interface/Common/InterfaceMenu.h"
 #include "Inventory/Common/Inventory.h"
 #include "MiniGame/Common/MiniGame.h"
+#include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "Scene/Common/Scene.h"
 #include "Scripts/Common/MapThumb.h"
 #include "Support/GameMoments.h"
@@ -33,6 +34,8 @@ constexpr int32_t READING_PAUSE = 3;
 constexpr int32_t CARRY_FRAMES = 8;
 // Frames the game may take to end after the last step.
 constexpr int32_t ENDING_LIMIT = 600;
+// The slot machine's luck in every play.
+constexpr uint64_t SLOT_MACHINE_SEED = 3;
 
 std::string Where(ScreenPoint point)
 {
@@ -414,14 +417,22 @@ void PlayScript::TravelByMap(const std::string& scene)
 
 void PlayScript::ChooseInMiniGameBox(int32_t button)
 {
+    AddBoxChoice("choose button " + std::to_string(button) + " of the mini-game box", [button]() { return button; });
+}
+
+void PlayScript::AddBoxChoice(std::string text, std::function<std::optional<int32_t>()> which)
+{
     auto lastClick = std::make_shared<int32_t>(-READING_PAUSE);
     Add(
-        "choose button " + std::to_string(button) + " of the mini-game box",
-        [this, button, lastClick]() {
+        std::move(text),
+        [this, which, lastClick]() {
+            const std::optional<int32_t> button = which();
+            if (!button)
+                return Progress::Done;
             MiniGame* game = PlayedMiniGame();
             const MGMessageBox* box = game ? &game->GetMessageBox() : nullptr;
             if (box && box->IsShown() && box->IsDone() && *lastClick > 0) {
-                if (box->GetResult() != button + 1)
+                if (box->GetResult() != *button + 1)
                     Fail("the box took button " + std::to_string(box->GetResult() - 1));
                 return Progress::Done;
             }
@@ -430,7 +441,7 @@ void PlayScript::ChooseInMiniGameBox(int32_t button)
             if (!AsksInMiniGameBox() || m_iFrame - *lastClick < READING_PAUSE)
                 return Progress::Pending;
             // A click before the box takes input is lost: the next one counts.
-            if (MoveOnto(MiniGameButtonPlace(button), "button " + std::to_string(button))) {
+            if (MoveOnto(MiniGameButtonPlace(*button), "button " + std::to_string(*button))) {
                 ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
                 *lastClick = m_iFrame;
             }
@@ -442,6 +453,58 @@ void PlayScript::ChooseInMiniGameBox(int32_t button)
 void PlayScript::WaitForMiniGameEnd()
 {
     AddWait("wait for the mini-game to end", []() { return !IsMiniGameOn() && IsInteractive(); });
+}
+
+void PlayScript::PlaySlotMachine()
+{
+    ChooseInMiniGameBox(0);
+    struct Pulling {
+        bool seeded = false;
+        bool won = false;
+        int32_t lastPull = -READING_PAUSE;
+    };
+    auto pulling = std::make_shared<Pulling>();
+    Add(
+        "pull the lever until the reels stop for good",
+        [this, pulling]() {
+            auto* machine = dynamic_cast<MiniGameSlotMachine*>(PlayedMiniGame());
+            if (!machine) {
+                Fail("no slot machine runs");
+                return Progress::Done;
+            }
+            if (machine->GetState() == MiniGame::STATE_END_BOX) {
+                pulling->won = machine->IsWon();
+                std::ostringstream result;
+                result << (pulling->won ? "won" : "lost") << ", the reels show";
+                for (int32_t reel = 0; reel < MiniGameSlotMachine::REEL_COUNT; ++reel)
+                    result << " " << machine->GetSymbol(reel);
+                Note(result.str());
+                return Progress::Done;
+            }
+            if (!pulling->seeded) {
+                machine->SeedRandom(SLOT_MACHINE_SEED);
+                pulling->seeded = true;
+            }
+            const MiniGameSlotMachine::Phase phase = machine->GetPhase();
+            const bool ready =
+                phase == MiniGameSlotMachine::Phase::FirstPull || phase == MiniGameSlotMachine::Phase::BetweenPulls;
+            if (machine->GetState() != MiniGame::STATE_PLAYING || !ready ||
+                m_iFrame - pulling->lastPull < READING_PAUSE)
+                return Progress::Pending;
+            if (MoveOnto(MiniGameSpritePlace(machine->GetLeverUp()), "the lever")) {
+                ClickNow(SDL_BUTTON_LEFT, ClickStyle::Held);
+                pulling->lastPull = m_iFrame;
+            }
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+    AddBoxChoice("quit the won game, or retry the lost one", [pulling]() { return pulling->won ? 0 : 1; });
+    AddBoxChoice("skip the retried game", [pulling]() -> std::optional<int32_t> {
+        if (pulling->won)
+            return std::nullopt;
+        return 1;
+    });
+    WaitForMiniGameEnd();
 }
 
 void PlayScript::PressKey(SDL_Scancode key)

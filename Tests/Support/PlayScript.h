@@ -109,6 +109,12 @@ public:
     void ChooseInMiniGameBox(int32_t button);
     // The mini-game over and the adventure on again.
     void WaitForMiniGameEnd();
+    // The inn's slot machine played for its prize: Go on; the lever pulled
+    // until the reels stop for good; a win taken (Quit), a loss retried and
+    // the retry's instructions skipped, which the machine pays as its bottle.
+    // The machine's luck is seeded as the play's clock is fixed, so that every
+    // run plays the same game.
+    void PlaySlotMachine();
 
     // The key pressed, and released a frame later.
     void PressKey(SDL_Scancode key);
@@ -141,6 +147,9 @@ private:
 
     void Add(std::string text, Act act, int32_t frameLimit = 1);
     void AddWait(std::string text, std::function<bool()> moment);
+    // A click on the button of the mini-game's box that `which` names once
+    // the box asks (none: nothing to answer, the step is done).
+    void AddBoxChoice(std::string text, std::function<std::optional<int32_t>()> which);
     // A click on the proposition that `which` finds among those offered once
     // the talk screen offers them (-1: none, after Fail).
     void AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style);

@@ -9,6 +9,7 @@
 #include "Interface/Common/SystemMessageBox.h"
 #include "Inventory/Common/Inventory.h"
 #include "Managers/Common/SceneManager.h"
+#include "MiniGame/Common/MGSprite.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
@@ -217,6 +218,18 @@ Place MiniGameButtonPlace(int32_t button)
         return Place::Nowhere("the mini-game box has no button " + std::to_string(button));
     const MGRectangle& box = shown.m_oRect;
     return {Middle(box.m_fxX, box.m_fxY, box.m_fxX + box.m_fxWidth, box.m_fxY + box.m_fxHeight), {}};
+}
+
+Place MiniGameSpritePlace(const MGSprite& sprite)
+{
+    if (!sprite.IsInitialized() || !sprite.IsVisible())
+        return Place::Nowhere("the mini-game's picture is not shown");
+    CoreFxVec2 size;
+    sprite.GetScaledSize(size);
+    const CoreFxVec& position = sprite.GetPosition();
+    const fx32 left = position.x - sprite.GetPivot().x;
+    const fx32 top = position.y - sprite.GetPivot().y;
+    return {Middle(left, top, left + size.x, top + size.y), {}};
 }
 
 SceneObject* PickedAt(ScreenPoint point)

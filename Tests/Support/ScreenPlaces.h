@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+class MGSprite;
 class MiniGame;
 class Scene;
 class SceneObject;
@@ -56,6 +57,9 @@ Place QuitLinePlace();
 // The middle of button k (0 the first, 1 the second) of the running
 // mini-game's message box, as the box lays it out.
 Place MiniGameButtonPlace(int32_t button);
+// The middle of a picture of the running mini-game (a lever, a button), as
+// the game tests a click on it.
+Place MiniGameSpritePlace(const MGSprite& sprite);
 
 // What the pointer at the point would pick in the played scene, as the
 // scene's own picking finds it.

@@ -53,6 +53,9 @@ void Scene::LoadActorSet(const char* pName)
         AddActor(set.m_apCharacterNames[c], set, c);
     for (int32_t a = 0; a < set.m_iNumAttachments; ++a)
         LoadAttachment(Id::GetAttachmentId(set.m_apAttachmentNames[a]));
+    // The enter actions run before the first update and may already hand a
+    // character one of the set's attachments.
+    UpdateSurroundings();
 }
 
 bool Scene::AddActor(const char* pName, const ActorSet& oSet, int32_t iCharacter)

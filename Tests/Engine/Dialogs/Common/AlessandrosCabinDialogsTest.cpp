@@ -121,9 +121,15 @@ TEST_F(AlessandrosCabinDialogsTest, TheStoryFlagsOfTheLaterChaptersAreSetByTheir
 
 TEST_F(AlessandrosCabinDialogsTest, TheDoubloonsAreLentOnceAndPaidBackOnce)
 {
-    // Lent in chapter 4's talk until the script has noted the loan.
+    // Lent in the talk of chapter 3 (for the inn's slot machine) or 4 until
+    // the script has noted the loan; never before, never after.
+    EXPECT_TRUE(Sends(WalkIn(3, 0xb4cb8f32), 0x642871e5));
     EXPECT_TRUE(Sends(WalkIn(4, 0xb4cb8f32), 0x642871e5));
-    EXPECT_FALSE(Sends(WalkIn(5, 0xb4cb8f32), 0x642871e5));
+    for (const int32_t chapter : {2, 5})
+        EXPECT_FALSE(Sends(WalkIn(chapter, 0xb4cb8f32), 0x642871e5)) << chapter;
+    Set(VARBOOL_QUEST_C4_PAY_DEBT);
+    EXPECT_FALSE(Sends(WalkIn(3, 0xb4cb8f32), 0x642871e5));
+    Set(VARBOOL_QUEST_C4_PAY_DEBT, false);
     // Nothing to pay back before the loan.
     EXPECT_FALSE(Sends(WalkIn(4, 0xfb93cb03), 0xe494496a));
     Set(VARBOOL_QUEST_C4_PAY_DEBT);

@@ -1,8 +1,12 @@
 // Actor sets bring their actors, characters and attachments into a scene.
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
+#include "Common/AttachmentIds.h"
 #include "ContentBuilder/SceneFiles.h"
+#include "Scene/Common/Attachment.h"
+#include "Scene/Common/Character.h"
 #include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneCast.h"
 #include "Scene/Common/SerialStream.h"
 #include "Support/FakeSceneServices.h"
 #include "Support/LogCapture.h"
@@ -163,6 +167,45 @@ TEST_F(SceneActorSetTest, ASceneWithoutSetsLoadsNone)
     EXPECT_EQ(LoadActorSet("default"), "");
     EXPECT_EQ(m_scene->m_iNumCharacters, 0);
     EXPECT_EQ(m_scene->GetSelectedActorSet(), nullptr);
+}
+
+// Characters and attachments as the game makes them, without figures.
+class FigurelessCast final : public SceneCast {
+public:
+    FigurelessCast() { SetSceneCast(this); }
+    ~FigurelessCast() override { SetSceneCast(nullptr); }
+
+    std::unique_ptr<Scriptable> CreateActor(uint32_t) override { return std::make_unique<Scriptable>(); }
+    std::unique_ptr<SceneCharacter> LoadCharacter(const char*, uint32_t, Scriptable&, const char*) override
+    {
+        return std::make_unique<Character>();
+    }
+    void AddAnimation(SceneObject&, int32_t, uint32_t) override { }
+    std::unique_ptr<SceneObject> LoadAttachment(const char*, uint32_t) override
+    {
+        return std::make_unique<Attachment>();
+    }
+};
+
+TEST(SceneActorSetAttachmentTest, TheSetsCharactersCanTakeItsAttachmentsBeforeTheFirstUpdate)
+{
+    // A scene's enter actions run before it is first updated: a character
+    // handed a thing there must find it among the set's attachments.
+    TestSupport::FakeSceneServices services;
+    FigurelessCast cast;
+    const std::vector<uint8_t> bytes = WriteSceneDescription(Source(), nullptr, "test_room.json");
+    Scene scene;
+    SerialStream stream(bytes.data(), bytes.size(), "scenes/test_room.twscene.pc");
+    ASSERT_TRUE(scene.Initialize2D(stream));
+    scene.LoadActorSet("default");
+    ASSERT_EQ(scene.m_iNumCharacters, 1);
+    auto& heroine = static_cast<Character&>(*scene.m_apCharacters[0]);
+    bool added = false;
+    const std::string log =
+        TestSupport::LogOf([&] { added = heroine.AddAttachment(3, Id::GetAttachmentId("tavrine_chisel")); });
+    EXPECT_TRUE(added) << log;
+    EXPECT_EQ(heroine.GetNumAttachments(), 1);
+    scene.Shutdown();
 }
 
 } // namespace
