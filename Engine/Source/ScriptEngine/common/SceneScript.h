@@ -42,6 +42,11 @@ public:
     int32_t SelectSoundGroup() const;
     int32_t GetActorSetCount() const { return m_iActorSetListSize; }
     int32_t GetSoundGroupCount() const { return m_iSoundGroupListSize; }
+    // Linked set (group) i and the pool node of its condition.
+    const char* GetActorSetName(int32_t i) const { return m_aActorSets[i].m_pName; }
+    ScriptNodeIndex GetActorSetCondition(int32_t i) const { return m_aActorSets[i].m_iCondition; }
+    int32_t GetSoundGroupId(int32_t i) const { return m_aSoundGroups[i].m_iSoundGroupId; }
+    ScriptNodeIndex GetSoundGroupCondition(int32_t i) const { return m_aSoundGroups[i].m_iCondition; }
 
     // Builds the script's part of the tree under the builder's current node:
     // the "Init" handler with the enter actions framed by waits and the

@@ -180,7 +180,8 @@ TEST_F(SceneLoadTest, TheLivingRoomStandsWhereItsSourcePutsIt)
     const uint32_t tavrine = Id::GetActorId("tavrine");
     EXPECT_EQ(m_services.m_registry.at(static_cast<int32_t>(tavrine)), scene.m_apActors[0].get());
     EXPECT_EQ(heroine.m_animations,
-              (std::vector<std::pair<int32_t, uint32_t>> {{Id::GetAnimationId(tavrine, "g_idle_l"), 2u}}));
+              (std::vector<std::pair<int32_t, uint32_t>> {{Id::GetAnimationId(tavrine, "g_idle_l"), 2u},
+                                                          {Id::GetAnimationId(tavrine, "g_walk_l"), 1u}}));
 
     const std::string log = Shutdown();
     EXPECT_THAT(log, HasSubstr("INFO[00h:00m:00s]:Before scene shutdown\n"));

@@ -1,17 +1,22 @@
 // One test over every registered scene script (a new scene joins by
 // registering): its handlers, built as the game builds them, name only what
 // the game's data has, no event is handled twice, each chapter stays within
-// the script manager's limits, and in a scene with content every hotspot is
-// picked at its on-screen centre in a 4:3 and a 16:9 window.
+// the script manager's limits, every actor they move has the walk or idle
+// animation it needs, every sound they play is in a wave bank loaded in
+// that chapter, and in a scene with content every hotspot is picked at its
+// on-screen centre in a 4:3 and a 16:9 window.
 #include "Adventure/Common/Entity.h"
 #include "Common/ActorIds.h"
+#include "Common/NamedIds.h"
 #include "Common/SceneIds.h"
+#include "Common/SoundIds.h"
 #include "Common/VarIds.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
+#include "Engine/Scripts/Common/SceneScriptNeeds.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "ScriptEngine/common/ScriptTreeBuilder.h"
@@ -29,6 +34,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -50,6 +56,47 @@ const char* const SAME_HANDLER_COVERS[] = {
 bool HasContent(const SceneDesc& scene)
 {
     return std::filesystem::exists(Id::GetScenePath(scene.m_iId));
+}
+
+// Unmet needs of a scene's handlers, each with the chapters it is unmet in.
+using UnmetByChapter = std::map<std::string, std::set<int32_t>>;
+
+void Collect(UnmetByChapter& unmet, const SceneDesc& scene, const std::vector<UnmetNeed>& needs, int32_t iChapter)
+{
+    for (const UnmetNeed& need : needs)
+        unmet[std::string(scene.m_pName) + "|" + need.handler + ": " + need.fault].insert(iChapter);
+}
+
+// One line each: the scene, the chapters, the handler and what is missing.
+std::string UnmetLines(const UnmetByChapter& unmet)
+{
+    std::vector<std::string> lines;
+    for (const auto& [need, chapters] : unmet) {
+        std::string line = need.substr(0, need.find('|')) + " in chapter";
+        line += chapters.size() > 1 ? "s " : " ";
+        for (const int32_t iChapter : chapters)
+            line += std::to_string(iChapter) + (iChapter == *chapters.rbegin() ? "" : ", ");
+        lines.push_back(line + ", " + need.substr(need.find('|') + 1));
+    }
+    return JoinedLines(lines);
+}
+
+// Adds the wave banks of the sound group, if there is one.
+void AddBanksOf(uint32_t uGroup, std::set<std::string>& banks)
+{
+    if (const SoundGroupRow* pGroup = Id::FindSoundGroup(uGroup))
+        for (const char* pBank : pGroup->m_apBanks)
+            if (pBank != nullptr && *pBank != 0)
+                banks.insert(pBank);
+}
+
+// The wave banks loaded for the whole game: the common group's and the
+// streamed one.
+std::set<std::string> ResidentBanks()
+{
+    std::set<std::string> banks {"stream"};
+    AddBanksOf(NamedIds::SoundGroupIdOf("common"), banks);
+    return banks;
 }
 
 class EveryRegisteredSceneScriptTest : public SampleSceneScriptTest {
@@ -127,6 +174,68 @@ protected:
         return facts;
     }
 
+    // The casts of the scene's content, each actor's figure read from the
+    // pack the scene loads it from; none without content.
+    std::vector<CastFigures> CastsOf(const SceneDesc& scene)
+    {
+        std::vector<CastFigures> casts;
+        if (!HasContent(scene))
+            return casts;
+        Scene loaded;
+        EXPECT_TRUE(loaded.Initialize(scene.m_iId)) << scene.m_pName << "\n" << m_log.Take();
+        for (int32_t iSet = 0; iSet < loaded.m_iNumActorSets; ++iSet) {
+            const ActorSet& set = loaded.m_vActorSets[iSet];
+            CastFigures& cast = casts.emplace_back();
+            cast.name = set.m_pName != nullptr ? set.m_pName : "";
+            for (int32_t iCharacter = 0; iCharacter < set.m_iNumCharacterNames; ++iCharacter) {
+                const uint32_t uActor = Id::GetActorId(set.m_apCharacterNames[iCharacter]);
+                const std::optional<FigureMoves> moves =
+                    ReadFigureMoves(Id::GetActorPath(uActor, loaded.m_sName, set.m_pName), uActor, set, iCharacter);
+                EXPECT_TRUE(moves) << scene.m_pName << ": the figure of " << set.m_apCharacterNames[iCharacter]
+                                   << " in \"" << cast.name << "\" does not load";
+                if (moves)
+                    cast.figures[uActor] = *moves;
+            }
+        }
+        loaded.Shutdown();
+        m_log.Take();
+        return casts;
+    }
+
+    // What the scene, built for the chapter, may have in it: the casts of
+    // the sets its script may load then (the first cast for a set the
+    // content lacks, as the scene loads) and the banks of each sound group
+    // it may load, with the resident ones.
+    ChapterSupplies SuppliesIn(int32_t iChapter, const std::vector<CastFigures>& casts)
+    {
+        const ScriptNodePool& pool = m_manager.GetNodePool();
+        ChapterSupplies supplies;
+        std::vector<ScriptNodeIndex> conditions;
+        for (int32_t i = 0; i < m_script->GetActorSetCount(); ++i)
+            conditions.push_back(m_script->GetActorSetCondition(i));
+        for (const int32_t iChoice : ChoicesInChapter(pool, conditions, iChapter)) {
+            const std::string name =
+                iChoice < m_script->GetActorSetCount() ? m_script->GetActorSetName(iChoice) : DEFAULT_ACTOR_SET;
+            auto cast = std::find_if(casts.begin(), casts.end(), [&](const CastFigures& c) { return c.name == name; });
+            if (cast == casts.end())
+                cast = casts.begin();
+            if (cast != casts.end() && std::none_of(supplies.casts.begin(), supplies.casts.end(),
+                                                    [&](const CastFigures& c) { return c.name == cast->name; }))
+                supplies.casts.push_back(*cast);
+        }
+        conditions.clear();
+        for (int32_t i = 0; i < m_script->GetSoundGroupCount(); ++i)
+            conditions.push_back(m_script->GetSoundGroupCondition(i));
+        for (const int32_t iChoice : ChoicesInChapter(pool, conditions, iChapter)) {
+            LoadedBanks& load = supplies.loads.emplace_back();
+            load.iGroup = iChoice < m_script->GetSoundGroupCount() ? m_script->GetSoundGroupId(iChoice) : -1;
+            load.banks = ResidentBanks();
+            if (load.iGroup != -1)
+                AddBanksOf(static_cast<uint32_t>(load.iGroup), load.banks);
+        }
+        return supplies;
+    }
+
     std::unique_ptr<SceneScript> m_script;
 };
 
@@ -165,6 +274,60 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryScriptNamesOnlyWhatTheGameHasAndStay
                 << scene.m_pName << ", chapter " << iChapter << ": " << longest;
         }
     }
+}
+
+TEST_F(EveryRegisteredSceneScriptTest, EveryActorAHandlerMovesHasTheWalkOrIdleAnimationItNeedsInItsFigure)
+{
+    const ScriptNodePool& pool = m_manager.GetNodePool();
+    UnmetByChapter unmet;
+    int iScenes = 0;
+    for (const SceneScriptRegistration* pScript : GetSceneScriptRegistrations()) {
+        const SceneDesc& scene = *Id::GetSceneDesc(pScript->m_iSceneId);
+        const std::vector<CastFigures> casts = CastsOf(scene);
+        iScenes += casts.empty() ? 0 : 1;
+        for (int32_t iChapter = 0; !casts.empty() && iChapter <= LAST_CHAPTER; ++iChapter) {
+            const ScriptNodeIndex root = Build(scene, iChapter, false);
+            Collect(
+                unmet, scene,
+                UnmetFigureNeeds(pool, root, NodesInChapter(pool, root, iChapter), scene, SuppliesIn(iChapter, casts)),
+                iChapter);
+        }
+    }
+    EXPECT_EQ(UnmetLines(unmet), "");
+    EXPECT_GE(iScenes, 10);
+}
+
+TEST_F(EveryRegisteredSceneScriptTest, EverySoundAHandlerPlaysIsInAWaveBankLoadedInThatChapter)
+{
+    const std::optional<SoundCueBanks> cues = ReadSoundCueBanks("Sound/SoundPack.xgs", "Sound/SoundPack.xsb");
+    ASSERT_TRUE(cues);
+    const ScriptNodePool& pool = m_manager.GetNodePool();
+    UnmetByChapter unmet;
+    for (const SceneScriptRegistration* pScript : GetSceneScriptRegistrations()) {
+        const SceneDesc& scene = *Id::GetSceneDesc(pScript->m_iSceneId);
+        std::vector<std::vector<ChapterAction>> actions;
+        std::vector<DialogCallbacks> dialogs;
+        std::vector<ChapterSupplies> supplies;
+        std::set<std::string> everLoaded;
+        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
+            const ScriptNodeIndex root = Build(scene, iChapter, false);
+            actions.push_back(SoundAndDialogActions(pool, root, NodesInChapter(pool, root, iChapter), scene, iChapter));
+            dialogs.push_back(DialogCallbacksInChapter(Id::GetSceneDialogsPath(scene.m_iId), iChapter));
+            supplies.push_back(SuppliesIn(iChapter, {}));
+            for (const LoadedBanks& load : supplies.back().loads)
+                everLoaded.insert(load.banks.begin(), load.banks.end());
+        }
+        std::set<uint32_t> sendable;
+        for (const DialogCallbacks& chapter : dialogs)
+            for (const auto& [key, callbacks] : chapter)
+                sendable.insert(callbacks.begin(), callbacks.end());
+        const std::vector<SentCallbacks> sent = CallbacksSentByChapter(actions, dialogs, sendable);
+        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter)
+            Collect(unmet, scene,
+                    UnmetSoundNeeds(actions[iChapter], sent[iChapter], sendable, supplies[iChapter], everLoaded, *cues),
+                    iChapter);
+    }
+    EXPECT_EQ(UnmetLines(unmet), "");
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotOfAScenesContentIsPickedAtItsCentreIn4By3And16By9)

@@ -67,15 +67,6 @@ private:
     std::set<uint32_t> m_actors;
 };
 
-// The handler a node belongs to, for messages.
-std::string HandlerOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode, const SceneDesc& scene)
-{
-    for (; pool.Contains(iNode) && iNode != iRoot; iNode = pool[iNode].m_iParent)
-        if (pool[iNode].m_iType == NodeType_Event)
-            return EventDesc::ToString(&scene, pool[iNode].m_oEvent);
-    return "the scene's top level";
-}
-
 std::string CheckAnimation(const SceneNames& names, int32_t iTarget, int32_t iAnimation)
 {
     if (!IsActorScriptableId(iTarget))
@@ -251,6 +242,20 @@ std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeI
             faults.push_back(std::string(scene.m_pName) + ", " + HandlerOf(pool, iRoot, iNode, scene) + ": " + fault);
     }
     return faults;
+}
+
+const EventDesc* EventOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode)
+{
+    for (; pool.Contains(iNode) && iNode != iRoot; iNode = pool[iNode].m_iParent)
+        if (pool[iNode].m_iType == NodeType_Event)
+            return &pool[iNode].m_oEvent;
+    return nullptr;
+}
+
+std::string HandlerOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode, const SceneDesc& scene)
+{
+    const EventDesc* pEvent = EventOf(pool, iRoot, iNode);
+    return pEvent != nullptr ? EventDesc::ToString(&scene, *pEvent) : "the scene's top level";
 }
 
 std::string JoinedLines(const std::vector<std::string>& lines)

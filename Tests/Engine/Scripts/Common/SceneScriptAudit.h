@@ -41,5 +41,10 @@ std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path);
 // that is not a hotspot.
 std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneFacts& facts);
 
+// The event of the handler that iNode belongs to, or null.
+const EventDesc* EventOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode);
+// The handler that iNode belongs to, for messages.
+std::string HandlerOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode, const SceneDesc& scene);
+
 // The lines, each ended by a new line: how the tests show a list of faults.
 std::string JoinedLines(const std::vector<std::string>& lines);

@@ -14,16 +14,42 @@
 
 namespace {
 
-// Whether a condition that tests the chapter alone holds in the chapter;
-// none for any other condition.
-std::optional<bool> ChapterTest(const ScriptNodePool& pool, ScriptNodeIndex iNode, int32_t iChapter)
+// What the condition record is in the chapter, whatever the other
+// variables hold: none when that depends on them. find(index) gives the
+// sub-condition a logic operator names, or null.
+template <typename Find>
+std::optional<bool> RecordInChapter(const MatchCondition& record, int32_t iChapter, const Find& find)
 {
-    const MatchCondition& record = pool[iNode].m_oCondition.m_oRecord;
-    if (IsLogicOp(record.m_iOp) || record.m_iOp >= Op_BoolEqual || record.m_iA != VARINT_CURRENT_CHAPTER)
-        return std::nullopt;
-    VarSet vars;
-    vars.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-    return pool.EvalCondition(iNode, vars);
+    if (!IsLogicOp(record.m_iOp)) {
+        if (record.m_iOp >= Op_BoolEqual || record.m_iA != VARINT_CURRENT_CHAPTER)
+            return std::nullopt;
+        VarSet vars;
+        vars.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+        return MatchExpr::CompareVariable(record, vars);
+    }
+    // An absent operand is false, as the game evaluates it.
+    const MatchCondition* pA = find(record.m_iA);
+    const MatchCondition* pB = find(record.m_iB);
+    const std::optional<bool> a = pA ? RecordInChapter(*pA, iChapter, find) : false;
+    const std::optional<bool> b = pB ? RecordInChapter(*pB, iChapter, find) : false;
+    switch (record.m_iOp) {
+    case Op_And:
+        if (a == false || b == false)
+            return false;
+        return a && b ? std::optional<bool>(true) : std::nullopt;
+    case Op_Or:
+        if (a == true || b == true)
+            return true;
+        return a && b ? std::optional<bool>(false) : std::nullopt;
+    case Op_Xor:
+        if (!pA || !pB)
+            return false;
+        return a && b ? std::optional<bool>(*a != *b) : std::nullopt;
+    default:
+        if (!pA)
+            return false;
+        return a ? std::optional<bool>(!*a) : std::nullopt;
+    }
 }
 
 // An event pattern as a key; the two items of a Combine in either order.
@@ -45,8 +71,8 @@ PatternKey KeyOf(const EventDesc& event)
 }
 
 // Calls visit(node) on every node the chapter can reach from iFirst and its
-// siblings: a condition on the chapter alone leads into the branch that
-// holds, any other into both.
+// siblings: a condition whose outcome the chapter decides leads into that
+// branch, any other into both.
 template <typename Visit>
 void VisitInChapter(const ScriptNodePool& pool, ScriptNodeIndex iFirst, int32_t iChapter, Visit&& visit)
 {
@@ -57,7 +83,7 @@ void VisitInChapter(const ScriptNodePool& pool, ScriptNodeIndex iFirst, int32_t 
             VisitInChapter(pool, node.m_iChild, iChapter, visit);
             continue;
         }
-        const std::optional<bool> holds = ChapterTest(pool, iNode, iChapter);
+        const std::optional<bool> holds = HoldsInChapter(pool, iNode, iChapter);
         if (holds.value_or(true))
             VisitInChapter(pool, node.m_iChild, iChapter, visit);
         if (!holds.value_or(false))
@@ -79,7 +105,7 @@ int32_t MostFired(const ScriptNodePool& pool, ScriptNodeIndex iFirst, const Even
                 iFired += MostFired(pool, node.m_iChild, event, iChapter);
             break;
         case NodeType_Condition: {
-            const std::optional<bool> holds = ChapterTest(pool, iNode, iChapter);
+            const std::optional<bool> holds = HoldsInChapter(pool, iNode, iChapter);
             const int32_t iThen = MostFired(pool, node.m_iChild, event, iChapter);
             const int32_t iElse = MostFired(pool, node.m_oCondition.m_iElse, event, iChapter);
             iFired += holds ? (*holds ? iThen : iElse) : std::max(iThen, iElse);
@@ -105,6 +131,34 @@ std::vector<EventDesc> PatternsOf(const ScriptNodePool& pool, ScriptNodeIndex iR
 }
 
 } // namespace
+
+std::optional<bool> HoldsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iCondition, int32_t iChapter)
+{
+    const auto find = [&](int32_t iSub) -> const MatchCondition* {
+        return pool.Contains(iSub) && pool[iSub].m_iType == NodeType_Condition ? &pool[iSub].m_oCondition.m_oRecord
+                                                                               : nullptr;
+    };
+    if (!find(iCondition))
+        return std::nullopt;
+    return RecordInChapter(*find(iCondition), iChapter, find);
+}
+
+std::optional<bool> RecordsHoldInChapter(std::span<const MatchCondition> records, int32_t iChapter)
+{
+    const auto find = [&](int32_t iSub) -> const MatchCondition* {
+        return iSub >= 0 && static_cast<size_t>(iSub) < records.size() ? &records[static_cast<size_t>(iSub)] : nullptr;
+    };
+    if (records.empty())
+        return std::nullopt;
+    return RecordInChapter(records[0], iChapter, find);
+}
+
+std::vector<ScriptNodeIndex> NodesInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, int32_t iChapter)
+{
+    std::vector<ScriptNodeIndex> nodes;
+    VisitInChapter(pool, pool[iRoot].m_iChild, iChapter, [&](ScriptNodeIndex iNode) { nodes.push_back(iNode); });
+    return nodes;
+}
 
 int32_t CountCollectedPatterns(const ScriptNodePool& pool, ScriptNodeIndex iRoot)
 {
