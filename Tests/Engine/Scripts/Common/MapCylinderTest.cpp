@@ -134,8 +134,8 @@ TEST_F(MapCylinderTest, EveryVisitStartsAtOneAndFourAndOnlyTheDialogsEndLeadsBac
         EXPECT_EQ(Shown(Object("1_int")), INNER_AT_1);
         EXPECT_EQ(Shown(Object("1_ext")), OUTER_AT_4);
         EXPECT_EQ(Shown(Object("pince")), ON_OUTER);
-        for (const int32_t iBlur : {Object("inter_01_blured"), Object("inter_06_blured"), Object("motion_blur_01"),
-                                    Object("motion_blur_06")})
+        for (const int32_t iBlur :
+             {Object("inter_01_blured"), Object("inter_06_blured"), Object("motion_blur_01"), Object("motion_blur_06")})
             EXPECT_FALSE(At(iBlur).IsVisible()) << iBlur;
         // The entry neither reads nor clears the open flag.
         EXPECT_EQ(Open(), iFrom == GRAVEYARD);
