@@ -2,6 +2,8 @@
 #include "Support/StoryRecord.h"
 
 #include <cstdint>
+#include <set>
+#include <string>
 
 namespace TestSupport {
 
@@ -21,8 +23,10 @@ void ExpectChapterTwoEnded(const StoryRecord& story);
 void ExpectChapterThreeEnded(const StoryRecord& story);
 
 // What the chapter menu's start of the chapter sets holds in the story: its
-// playing character, every flag, every number but the chapter's own (the
-// loading screen's click sets it) and exactly its items.
-void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter);
+// playing character, every flag but those given (which only the chapter menu
+// sets: the story must not hold them), every number but the chapter's own (the loading screen's click sets
+// it) and exactly its items.
+void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter,
+                             const std::set<std::string>& onlyTheMenuSets = {});
 
 } // namespace TestSupport

@@ -339,6 +339,14 @@ void PlayScript::CarryToItem(const std::string& item)
     Add(
         "carry the item onto " + item,
         [this, item, framesLeft]() {
+            // Held on the page arrow towards the item, the pages flip until
+            // it shows.
+            const std::optional<int32_t> turns = ItemPageTurns(item);
+            if (turns && *turns != 0) {
+                MoveOnto(InventoryArrowPlace(*turns > 0), "the inventory's page arrow");
+                *framesLeft = CARRY_FRAMES;
+                return Progress::Pending;
+            }
             const Place place = ItemCellPlace(item);
             if (!place.Found())
                 Fail(item + ": " + place.missing);
@@ -348,7 +356,7 @@ void PlayScript::CarryToItem(const std::string& item)
             }
             return Progress::Pending;
         },
-        2 * CARRY_FRAMES);
+        WAIT_LIMIT);
 }
 
 void PlayScript::Drop()

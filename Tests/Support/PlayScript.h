@@ -90,7 +90,8 @@ public:
     // The held item moved across the screen, a step a frame, onto the
     // scene's hotspot, until the caption names it.
     void CarryTo(const std::string& object);
-    // The held item moved onto another item's cell.
+    // The held item moved onto another item's cell, held on the page arrow
+    // on the way until the pages flip to it.
     void CarryToItem(const std::string& item);
     // The held button released where the pointer is.
     void Drop();

@@ -61,6 +61,12 @@ void Way::PutTogether(const std::string& item, const std::string& other)
     Expect("CombineItem \"" + item + "\" with \"" + other + "\"");
 }
 
+void Way::GoBy(const std::string& marked)
+{
+    TakeExit(marked, Exit::Marked);
+    m_play.WaitUntilInteractive();
+}
+
 void Way::Leave(const std::string& exit, const std::string& next, Exit kind)
 {
     TakeExit(exit, kind);

@@ -43,6 +43,9 @@ public:
     void Give(const std::string& item, const std::string& thing);
     // Two items put together in the inventory, which is closed again.
     void PutTogether(const std::string& item, const std::string& other);
+    // A way within the scene that an arrow marks (the stairs): one click,
+    // and the game idle again after it.
+    void GoBy(const std::string& marked);
     // An exit: one click leaves where an arrow marks it, else its verb.
     void Leave(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
     // An exit to the island map, which draws the way on and leads there by
