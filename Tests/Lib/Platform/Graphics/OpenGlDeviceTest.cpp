@@ -455,9 +455,11 @@ TEST_F(OpenGlDeviceTest, PresentedFramesHandTheirDrawsToTheDriverAndMemoryStaysL
             ASSERT_EQ(m_device->BeginScene(), D3D_OK);
         }
     };
-    // The driver's own buffers settle within the first frames.
+    // The driver's own buffers settle within the first frames. Kept draws
+    // would grow by about 8 MiB every 200 frames; the driver's threads on a
+    // busy machine hold up to 3 MiB more or less from one moment to the next.
     playFrames(200);
     const size_t before = mallinfo2().uordblks;
-    playFrames(200);
-    EXPECT_LT(mallinfo2().uordblks, before + (2u << 20));
+    playFrames(400);
+    EXPECT_LT(mallinfo2().uordblks, before + (5u << 20));
 }
