@@ -29,6 +29,28 @@ protected:
     {
         return std::find(sent.begin(), sent.end(), uCallback) != sent.end();
     }
+    // Walks the dialog to its end as the game does when the callback sets the
+    // flag while it runs; the text ids of the lines said, in order.
+    std::vector<uint32_t> Said(uint32_t uDialog, uint32_t uCallback, int32_t iFlag)
+    {
+        manager.StartDialog(uDialog);
+        const Dialog& dialog = *manager.GetCurrentDialog();
+        std::vector<uint32_t> said;
+        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
+            if (dialog.IsWaitingForScript()) {
+                if (dialog.GetCurrentNode()->m_uWord2 == uCallback)
+                    Set(iFlag);
+                manager.UpdateScript();
+                RunFrame();
+                continue;
+            }
+            if (dialog.GetSentenceNode() != nullptr)
+                said.push_back(dialog.GetSentenceNode()->m_uWord1);
+            manager.GetCurrentDialog()->Advance();
+        }
+        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
+        return said;
+    }
 };
 
 TEST_F(DocksCrabIslandDialogsTest, TheLandingStageIsAnsweredOneWayAtATimeInEveryChapter)
@@ -75,6 +97,18 @@ TEST_F(DocksCrabIslandDialogsTest, TheMatchLightsTheLampOnlyOnceItIsFilledAndOnl
     EXPECT_TRUE(Sends(Walk(MATCH_ON_LAMP), LAMP_LIT));
     Set(VARBOOL_BG201_C03_LAMP_IS_LIGHT);
     EXPECT_FALSE(Sends(Walk(MATCH_ON_LAMP), LAMP_LIT));
+}
+
+TEST_F(DocksCrabIslandDialogsTest, TheLampJustLitIsNotSaidToHaveBeenLitAlready)
+{
+    InChapter(3);
+    Set(VARBOOL_BG201_C03_USE_ALCOHOL_ON_LAMP);
+    EXPECT_EQ(Said(MATCH_ON_LAMP, LAMP_LIT, VARBOOL_BG201_C03_LAMP_IS_LIGHT),
+              std::vector<uint32_t> {CoreCrc32Of("BG201_LIGHT_THE_LAMP")});
+    EXPECT_TRUE(Get(VARBOOL_BG201_C03_LAMP_IS_LIGHT));
+    // Lit on an earlier try, it is.
+    EXPECT_EQ(Said(MATCH_ON_LAMP, LAMP_LIT, VARBOOL_BG201_C03_LAMP_IS_LIGHT),
+              std::vector<uint32_t> {CoreCrc32Of("BG201_LAMP_ALREADY_LIT")});
 }
 
 TEST_F(DocksCrabIslandDialogsTest, EveryCallbackTheDocksWaitForIsSent)
