@@ -126,12 +126,14 @@ TEST_F(GraveyardDialogsTest, TheChapterThreeQuestStepsAreSetByTheDialogsTheScrip
     EXPECT_TRUE(Get(VARBOOL_QUEST_C3_GOLDEN_TURTLE01));
 }
 
-TEST_F(GraveyardDialogsTest, BackFromTheTelescopeSheTellsTheCombinationOnlyIfTheStatueWasLit)
+TEST_F(GraveyardDialogsTest, BackFromTheTelescopeTheCombinationIsToldOnlyIfTheStatueWasLit)
 {
     // Razzo may lift her before the firefly sits in the statue's mouth: then
     // she saw nothing and the map's quest waits, but both still climb down.
     const uint32_t combination = CoreCrc32Of("BG203_SAW_COMBINATION");
     const uint32_t dark = CoreCrc32Of("BG203_SAW_DARK");
+    const uint32_t cylinder = CoreCrc32Of("BG203_RAZZO_HINT_CYLINDER");
+    const uint32_t telescope = CoreCrc32Of("BG203_RAZZO_HINT_TELESCOPE");
     for (const bool bLit : {false, true}) {
         SCOPED_TRACE(bLit ? "lit" : "dark");
         Set(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE, bLit);
@@ -141,6 +143,16 @@ TEST_F(GraveyardDialogsTest, BackFromTheTelescopeSheTellsTheCombinationOnlyIfThe
         const std::vector<uint32_t> lines = Lines(0xe042091b);
         EXPECT_EQ(std::count(lines.begin(), lines.end(), combination), bLit ? 1 : 0);
         EXPECT_EQ(std::count(lines.begin(), lines.end(), dark), bLit ? 0 : 1);
+
+        // Razzo's hint then sends her to the cylinder, or still to the
+        // telescope once the statue is lit.
+        Set(VARBOOL_BG203_C03_PICK_IRONWORK_PIECE);
+        Set(VARBOOL_QUEST_C3_FIND_THE_COMBINATION_DONE);
+        const std::vector<uint32_t> hints = Lines(0x29b40234);
+        EXPECT_EQ(std::count(hints.begin(), hints.end(), cylinder), bLit ? 1 : 0);
+        Set(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE);
+        const std::vector<uint32_t> litHints = Lines(0x29b40234);
+        EXPECT_EQ(std::count(litHints.begin(), litHints.end(), telescope), bLit ? 0 : 1);
     }
 }
 
