@@ -52,6 +52,25 @@ protected:
                     check(uDialog, chapter, WalkIn(chapter, uDialog));
                 }
     }
+    // The texts the dialog says, in order, to its end.
+    std::vector<uint32_t> Lines(uint32_t uDialog)
+    {
+        manager.StartDialog(uDialog);
+        const Dialog& dialog = *manager.GetCurrentDialog();
+        std::vector<uint32_t> lines;
+        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
+            if (dialog.IsWaitingForScript()) {
+                manager.UpdateScript();
+                RunFrame();
+                continue;
+            }
+            if (dialog.GetSentenceNode() != nullptr)
+                lines.push_back(dialog.GetSentenceNode()->m_uWord1);
+            manager.GetCurrentDialog()->Advance();
+        }
+        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
+        return lines;
+    }
     // The callbacks that the graveyard's script answers, read from its
     // built handlers.
     static std::set<uint32_t> HandledCallbacks()
@@ -95,8 +114,9 @@ TEST_F(GraveyardDialogsTest, TheChapterThreeQuestStepsAreSetByTheDialogsTheScrip
     // Razzo lifts her before she looks through the telescope.
     EXPECT_EQ(WalkIn(3, 0x573fd23b), std::vector<uint32_t>({0xce9c138e}));
 
-    // Back from the telescope both climb down, then Razzo walks back to his
-    // place; the map is to be found next.
+    // Back from the telescope, the statue lit, both climb down, then Razzo
+    // walks back to his place; the map is to be found next.
+    Set(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE);
     EXPECT_EQ(WalkIn(3, 0xe042091b), std::vector<uint32_t>({0x57954234, 0x209272a2}));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C3_FIND_THE_MAP));
 
@@ -104,6 +124,36 @@ TEST_F(GraveyardDialogsTest, TheChapterThreeQuestStepsAreSetByTheDialogsTheScrip
     // golden turtle is the next quest.
     EXPECT_EQ(WalkIn(3, 0x4f3120e4), std::vector<uint32_t>({0x4fc092e2, 0x38c7a274, 0xa6a337d7, 0xd1a40741}));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C3_GOLDEN_TURTLE01));
+}
+
+TEST_F(GraveyardDialogsTest, BackFromTheTelescopeTheCombinationIsToldOnlyIfTheStatueWasLit)
+{
+    // Razzo may lift her before the firefly sits in the statue's mouth: then
+    // she saw nothing and the map's quest waits, but both still climb down.
+    const uint32_t combination = CoreCrc32Of("BG203_SAW_COMBINATION");
+    const uint32_t dark = CoreCrc32Of("BG203_SAW_DARK");
+    const uint32_t cylinder = CoreCrc32Of("BG203_RAZZO_HINT_CYLINDER");
+    const uint32_t telescope = CoreCrc32Of("BG203_RAZZO_HINT_TELESCOPE");
+    for (const bool bLit : {false, true}) {
+        SCOPED_TRACE(bLit ? "lit" : "dark");
+        Set(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE, bLit);
+        Set(VARBOOL_QUEST_C3_FIND_THE_MAP, false);
+        EXPECT_EQ(WalkIn(3, 0xe042091b), std::vector<uint32_t>({0x57954234, 0x209272a2}));
+        EXPECT_EQ(Get(VARBOOL_QUEST_C3_FIND_THE_MAP), bLit);
+        const std::vector<uint32_t> lines = Lines(0xe042091b);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), combination), bLit ? 1 : 0);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), dark), bLit ? 0 : 1);
+
+        // Razzo's hint then sends her to the cylinder, or still to the
+        // telescope once the statue is lit.
+        Set(VARBOOL_BG203_C03_PICK_IRONWORK_PIECE);
+        Set(VARBOOL_QUEST_C3_FIND_THE_COMBINATION_DONE);
+        const std::vector<uint32_t> hints = Lines(0x29b40234);
+        EXPECT_EQ(std::count(hints.begin(), hints.end(), cylinder), bLit ? 1 : 0);
+        Set(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE);
+        const std::vector<uint32_t> litHints = Lines(0x29b40234);
+        EXPECT_EQ(std::count(litHints.begin(), litHints.end(), telescope), bLit ? 0 : 1);
+    }
 }
 
 TEST_F(GraveyardDialogsTest, ThingsArePickedUpOnlyWhileTheyAreThere)
