@@ -6,7 +6,7 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "ScriptEngine/common/ScriptIds.h"
@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
 #include <optional>
 #include <set>
@@ -24,7 +23,6 @@ namespace {
 
 constexpr SceneId CABIN = 7;
 constexpr SceneId CORRIDOR = 6;
-constexpr fx32 FX = FX32_ONE;
 // Beyond the cabin's door.
 constexpr int32_t OUTSIDE = 10;
 // Places in the front of the cabin that the walks start from: the start,
@@ -33,18 +31,6 @@ constexpr int32_t WP_START = 0;
 constexpr int32_t WP_CHART = 34;
 constexpr int32_t MIDDLE = 35;
 constexpr int32_t WP_BY_THE_DOOR = 40;
-
-// The character's distance on the floor from the waypoint, in whole units.
-int32_t DistanceTo(const Scene& scene, uint32_t uActorId, int32_t iWaypoint)
-{
-    for (int32_t i = 0; i < scene.m_iNumCharacters; ++i)
-        if (scene.m_aCharacterIds[i] == uActorId) {
-            const CoreFxVec feet = scene.m_apCharacters[i]->GetFeetPosition();
-            const CoreFxVec& place = scene.m_vLocators[iWaypoint].m_vPosition;
-            return std::max(std::abs(feet.x - place.x), std::abs(feet.y - place.y)) / FX;
-        }
-    return INT32_MAX;
-}
 
 // Whether the condition holds the same way with every story variable clear
 // and with every one set: then the chapter alone decides it.
@@ -113,35 +99,15 @@ void CollectWalks(ScriptManager& manager, ScriptNodeIndex iFirst, int32_t iChapt
     }
 }
 
-class AlessandrosCabinWalksTest : public SampleSceneScriptTest {
+class AlessandrosCabinWalksTest : public SampleSceneWalkTest {
 protected:
-    // Walks the character to the waypoint and waits until it stands still.
-    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
-    {
-        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
-        ASSERT_NE(pActor, nullptr);
-        ActionDesc walk = ActionDesc::MakeEmpty();
-        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
-        walk.m_iTargetId = ActorScriptableId(uActorId);
-        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
-        walk.m_oParameter[0] = iWaypoint;
-        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
-        ASSERT_TRUE(pActor->PushAction(walk));
-        // The walk starts on the next update.
-        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-    }
     // Where a walk to the waypoint starts: the middle of the cabin, where a
     // click on anything may find her, or, for a place near it, the front
     // place farthest from it, as the engine ends walks of a few steps early.
     int32_t StartFor(int32_t iTarget) const
     {
         const auto distance = [&](int32_t iPlace) {
-            const CoreFxVec& place = m_scene->m_vLocators[iPlace].m_vPosition;
-            const CoreFxVec& target = m_scene->m_vLocators[iTarget].m_vPosition;
-            return std::max(std::abs(place.x - target.x), std::abs(place.y - target.y)) / FX;
+            return Apart(m_scene->m_vLocators[iPlace].m_vPosition, m_scene->m_vLocators[iTarget].m_vPosition);
         };
         if (distance(MIDDLE) >= 60)
             return MIDDLE;
@@ -151,7 +117,6 @@ protected:
                 iFarthest = iPlace;
         return iFarthest;
     }
-    void Set(int32_t iVarId) { g_VarManager.SetBool(iVarId, 1); }
     uint32_t Selected() const
     {
         return m_scene->m_iActiveCharacter == -1 ? 0 : m_scene->m_aCharacterIds[m_scene->m_iActiveCharacter];
@@ -191,7 +156,7 @@ TEST_F(AlessandrosCabinWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerTo
         for (const int32_t iWaypoint : waypoints) {
             WalkTo(heroine, StartFor(iWaypoint));
             WalkTo(heroine, iWaypoint);
-            EXPECT_LE(DistanceTo(*m_scene, heroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            EXPECT_LE(DistanceTo(heroine, iWaypoint), 8) << "waypoint " << iWaypoint;
         }
         g_VarManager = story;
     }
@@ -201,12 +166,12 @@ TEST_F(AlessandrosCabinWalksTest, SheComesInThroughTheDoorAndCanMoveOnOnceItIsSh
 {
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, CORRIDOR);
     Enter(CABIN, 7, heroine);
-    EXPECT_LE(DistanceTo(*m_scene, heroine, 1), 8);
+    EXPECT_LE(DistanceTo(heroine, 1), 8);
     WalkTo(heroine, 0);
-    EXPECT_LE(DistanceTo(*m_scene, heroine, 0), 8);
+    EXPECT_LE(DistanceTo(heroine, 0), 8);
     // The door is shut again: a walk out stops inside.
     WalkTo(heroine, OUTSIDE);
-    EXPECT_GT(DistanceTo(*m_scene, heroine, OUTSIDE), 8);
+    EXPECT_GT(DistanceTo(heroine, OUTSIDE), 8);
 
     // Out of the door she goes, as far as the corridor.
     ASSERT_TRUE(m_manager.FireEvent(MatchExpr::MakeEvent0(0).m_oEvent));
@@ -215,7 +180,7 @@ TEST_F(AlessandrosCabinWalksTest, SheComesInThroughTheDoorAndCanMoveOnOnceItIsSh
         m_scene->Update(16);
     }
     EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(*m_scene, heroine, OUTSIDE), 8);
+    EXPECT_LE(DistanceTo(heroine, OUTSIDE), 8);
 }
 
 TEST_F(AlessandrosCabinWalksTest, DiegoAndBriscoeReachTheirPlacesWhileThePlayerLeadsThem)
@@ -223,7 +188,7 @@ TEST_F(AlessandrosCabinWalksTest, DiegoAndBriscoeReachTheirPlacesWhileThePlayerL
     // The good news: Diego, led by the player, comes to report and goes;
     // the heroine leads again.
     Enter(CABIN, 3, heroine);
-    EXPECT_LE(DistanceTo(*m_scene, Id::GetActorId("diego"), 14), 8);
+    EXPECT_LE(DistanceTo(Id::GetActorId("diego"), 14), 8);
     EXPECT_EQ(Selected(), heroine);
 
     // Briscoe brings the gold in from the door to his place at the table.
@@ -234,7 +199,7 @@ TEST_F(AlessandrosCabinWalksTest, DiegoAndBriscoeReachTheirPlacesWhileThePlayerL
         m_scene->Update(16);
     }
     EXPECT_FALSE(m_manager.IsBusy());
-    EXPECT_LE(DistanceTo(*m_scene, briscoe, 13), 8);
+    EXPECT_LE(DistanceTo(briscoe, 13), 8);
     EXPECT_EQ(Selected(), heroine);
 }
 

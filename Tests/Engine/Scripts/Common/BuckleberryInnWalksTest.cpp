@@ -6,14 +6,13 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "ScriptEngine/common/ScriptIds.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 namespace {
@@ -28,59 +27,7 @@ constexpr int32_t MIDDLE = 20;
 const std::set<int32_t> UPSTAIRS = {2, 4, 19};
 const std::set<int32_t> DOORWAY = {10, 11};
 
-class BuckleberryInnWalksTest : public SampleSceneScriptTest {
-protected:
-    // The character's distance on the floor from the waypoint, in whole
-    // units.
-    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
-    {
-        const CoreFxVec feet = FeetOf(uActorId);
-        const CoreFxVec& place = m_scene->m_vLocators[iWaypoint].m_vPosition;
-        return std::max(std::abs(feet.x - place.x), std::abs(feet.y - place.y)) / FX;
-    }
-    CoreFxVec FeetOf(uint32_t uActorId) const
-    {
-        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
-            if (m_scene->m_aCharacterIds[i] == uActorId)
-                return m_scene->m_apCharacters[i]->GetFeetPosition();
-        ADD_FAILURE() << "no such character";
-        return {};
-    }
-    // Walks the heroine to the waypoint as the script would, until she
-    // stops.
-    void WalkTo(int32_t iWaypoint)
-    {
-        Scriptable* pHeroine = m_manager.FindActorScriptable(m_uHeroine);
-        ASSERT_NE(pHeroine, nullptr);
-        ActionDesc walk = ActionDesc::MakeEmpty();
-        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
-        walk.m_iTargetId = ActorScriptableId(m_uHeroine);
-        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
-        walk.m_oParameter[0] = iWaypoint;
-        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
-        ASSERT_TRUE(pHeroine->PushAction(walk));
-        // The walk starts on the next update.
-        for (int frame = 0; frame < 1200 && (frame < 2 || !pHeroine->IsDone()); ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-    }
-    // The waypoints that the script's handlers walk the heroine to.
-    std::set<int32_t> HeroinesWaypoints()
-    {
-        std::set<int32_t> waypoints;
-        const ScriptNodePool& pool = m_manager.GetNodePool();
-        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
-            const ActionDesc& action = pool[iNode].m_oAction;
-            if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
-                action.m_iTargetId == ActorScriptableId(m_uHeroine))
-                waypoints.insert(action.m_oParameter[0]);
-        }
-        return waypoints;
-    }
-
-    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
-};
+using BuckleberryInnWalksTest = SampleSceneWalkTest;
 
 TEST_F(BuckleberryInnWalksTest, TheHeroineReachesEveryPlaceOfTheBarRoomInEveryChapter)
 {
@@ -100,18 +47,18 @@ TEST_F(BuckleberryInnWalksTest, TheHeroineReachesEveryPlaceOfTheBarRoomInEveryCh
         Enter(INN, c.iChapter, m_uHeroine);
         // In from the docks, a few steps into the room.
         EXPECT_LE(DistanceTo(m_uHeroine, 3), 8);
-        const std::set<int32_t> waypoints = HeroinesWaypoints();
+        const std::set<int32_t> waypoints = HeroineWalks();
         EXPECT_GE(waypoints.size(), 16u);
         for (const int32_t iWaypoint : waypoints) {
             if (UPSTAIRS.count(iWaypoint) != 0 || DOORWAY.count(iWaypoint) != 0)
                 continue;
-            WalkTo(MIDDLE);
+            WalkTo(m_uHeroine, MIDDLE);
             EXPECT_LE(DistanceTo(m_uHeroine, MIDDLE), 8) << "back from waypoint " << iWaypoint;
-            WalkTo(iWaypoint);
+            WalkTo(m_uHeroine, iWaypoint);
             EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
         }
         // The stairs are shut: she stays in the bar room.
-        WalkTo(4);
+        WalkTo(m_uHeroine, 4);
         EXPECT_GT(DistanceTo(m_uHeroine, 4), 60);
     }
 }
@@ -122,13 +69,13 @@ TEST_F(BuckleberryInnWalksTest, UpstairsSheReachesTheMachineAndTheStairsKeepHerT
     g_VarManager.SetBool(VARBOOL_BG202_C03_EVENT_UPSTAIR, 1);
     Enter(INN, 3, m_uHeroine);
     EXPECT_LE(DistanceTo(m_uHeroine, 4), 5);
-    WalkTo(19);
+    WalkTo(m_uHeroine, 19);
     EXPECT_LE(DistanceTo(m_uHeroine, 19), 8);
-    WalkTo(4);
+    WalkTo(m_uHeroine, 4);
     EXPECT_LE(DistanceTo(m_uHeroine, 4), 8);
     // Up here she is above the bar room: the feet stand on the upper floor.
     EXPECT_GT(FeetOf(m_uHeroine).z, 90 * FX);
-    WalkTo(MIDDLE);
+    WalkTo(m_uHeroine, MIDDLE);
     EXPECT_GT(DistanceTo(m_uHeroine, MIDDLE), 60);
 }
 

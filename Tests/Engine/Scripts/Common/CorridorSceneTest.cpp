@@ -6,7 +6,7 @@
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "ScriptEngine/common/ScriptIds.h"
@@ -15,63 +15,19 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <set>
 
 namespace {
 
 constexpr SceneId CORRIDOR = 6;
 constexpr SceneId TAVRINES_CABIN = 5;
-constexpr fx32 FX = FX32_ONE;
 // A place on the right of the corridor, away from everybody.
 constexpr int32_t MIDDLE = 9;
 // DXT colours are 5:6:5 and drivers round a little differently.
 constexpr uint32_t TOLERANCE = 8;
 
-class CorridorSceneTest : public SampleSceneScriptTest {
+class CorridorSceneTest : public SampleSceneWalkTest {
 protected:
-    // The character's distance on the floor from the waypoint, in whole units.
-    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
-    {
-        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
-            if (m_scene->m_aCharacterIds[i] == uActorId) {
-                const CoreFxVec feet = m_scene->m_apCharacters[i]->GetFeetPosition();
-                const CoreFxVec& place = m_scene->m_vLocators[iWaypoint].m_vPosition;
-                return std::max(std::abs(feet.x - place.x), std::abs(feet.y - place.y)) / FX;
-            }
-        return INT32_MAX;
-    }
-    // Every waypoint that a handler walks the actor to.
-    std::set<int32_t> WalkTargets(uint32_t uActorId)
-    {
-        std::set<int32_t> waypoints;
-        const ScriptNodePool& pool = m_manager.GetNodePool();
-        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
-            const ActionDesc& action = pool[iNode].m_oAction;
-            if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
-                action.m_iTargetId == ActorScriptableId(uActorId))
-                waypoints.insert(action.m_oParameter[0]);
-        }
-        return waypoints;
-    }
-    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
-    {
-        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
-        ASSERT_NE(pActor, nullptr);
-        ActionDesc walk = ActionDesc::MakeEmpty();
-        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
-        walk.m_iTargetId = ActorScriptableId(uActorId);
-        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
-        walk.m_oParameter[0] = iWaypoint;
-        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
-        ASSERT_TRUE(pActor->PushAction(walk));
-        // The walk starts on the next update.
-        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-    }
     // Fires the event and runs frames until its handler is over.
     void Play(const EventDesc& oEvent)
     {

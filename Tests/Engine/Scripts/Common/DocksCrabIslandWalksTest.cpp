@@ -7,15 +7,13 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "ScriptEngine/common/ScriptIds.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <set>
 
 namespace {
@@ -24,60 +22,14 @@ constexpr SceneId DOCKS = 22;
 constexpr int32_t INN = 23;
 constexpr int32_t GRAVEYARD = 24;
 constexpr int32_t WORLD_MAP = 57;
-constexpr fx32 FX = FX32_ONE;
 // Beyond the blockers: out on the landing stage and up the road.
 constexpr int32_t WP_ON_THE_PIER = 5;
 constexpr int32_t WP_UP_THE_ROAD = 12;
 // The middle of the quay, where a click on anything may find her.
 constexpr int32_t WP_START = 4;
 
-class DocksCrabIslandWalksTest : public SampleSceneScriptTest {
+class DocksCrabIslandWalksTest : public SampleSceneWalkTest {
 protected:
-    // The character's distance on the floor from the waypoint, in whole units.
-    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
-    {
-        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
-            if (m_scene->m_aCharacterIds[i] == uActorId) {
-                const CoreFxVec feet = m_scene->m_apCharacters[i]->GetFeetPosition();
-                const CoreFxVec& place = m_scene->m_vLocators[iWaypoint].m_vPosition;
-                return std::max(std::abs(feet.x - place.x), std::abs(feet.y - place.y)) / FX;
-            }
-        return INT32_MAX;
-    }
-    // Walks the character to the waypoint as a script would, until it stops.
-    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
-    {
-        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
-        ASSERT_NE(pActor, nullptr);
-        ActionDesc walk = ActionDesc::MakeEmpty();
-        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
-        walk.m_iTargetId = ActorScriptableId(uActorId);
-        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
-        walk.m_oParameter[0] = iWaypoint;
-        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
-        ASSERT_TRUE(pActor->PushAction(walk));
-        // The walk starts on the next update.
-        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-    }
-    // The waypoints that the script's handlers walk the heroine to.
-    std::set<int32_t> HeroinesWaypoints()
-    {
-        std::set<int32_t> waypoints;
-        const ScriptNodePool& pool = m_manager.GetNodePool();
-        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
-            const ActionDesc& action = pool[iNode].m_oAction;
-            if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
-                action.m_iTargetId == ActorScriptableId(m_uHeroine))
-                waypoints.insert(action.m_oParameter[0]);
-        }
-        return waypoints;
-    }
-    void Set(int32_t iVarId) { g_VarManager.SetBool(iVarId, 1); }
-
-    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
     const uint32_t m_uRazzo = Id::GetActorId("razzo");
 };
 
@@ -93,7 +45,7 @@ TEST_F(DocksCrabIslandWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToI
         Enter(DOCKS, iChapter, m_uHeroine);
         // Off the landing stage.
         EXPECT_LE(DistanceTo(m_uHeroine, 1), 8);
-        const std::set<int32_t> waypoints = HeroinesWaypoints();
+        const std::set<int32_t> waypoints = HeroineWalks();
         EXPECT_GE(waypoints.size(), 20u);
         for (const int32_t iWaypoint : waypoints) {
             if (iWaypoint == WP_ON_THE_PIER || iWaypoint == WP_UP_THE_ROAD)

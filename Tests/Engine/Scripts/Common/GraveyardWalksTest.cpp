@@ -7,7 +7,7 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Random/CoreRandom.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
@@ -17,14 +17,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 namespace {
 
 constexpr SceneId GRAVEYARD = 24;
 constexpr SceneId TELESCOPE_CLOSE_UP = 52;
-constexpr fx32 FX = FX32_ONE;
 constexpr int32_t RAZZOS_PLACE = 0;
 constexpr int32_t STAND = 7;
 constexpr int32_t LEAVING = 8;
@@ -34,67 +32,8 @@ constexpr int32_t EXIT_OBJECT = 8;
 // DXT colours are 5:6:5 and drivers round a little differently.
 constexpr uint32_t TOLERANCE = 8;
 
-class GraveyardWalksTest : public SampleSceneScriptTest {
+class GraveyardWalksTest : public SampleSceneWalkTest {
 protected:
-    // The character's distance on the floor from the waypoint, in whole units.
-    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
-    {
-        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
-            if (m_scene->m_aCharacterIds[i] == uActorId) {
-                const CoreFxVec feet = m_scene->m_apCharacters[i]->GetFeetPosition();
-                return Apart(feet, m_scene->m_vLocators[iWaypoint].m_vPosition);
-            }
-        return INT32_MAX;
-    }
-    int32_t Apart(const CoreFxVec& first, const CoreFxVec& second) const
-    {
-        return std::max(std::abs(first.x - second.x), std::abs(first.y - second.y)) / FX;
-    }
-    // Walks the character to the waypoint as a script's walk does, and runs
-    // frames until it stands.
-    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
-    {
-        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
-        ASSERT_NE(pActor, nullptr);
-        ActionDesc walk = ActionDesc::MakeEmpty();
-        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
-        walk.m_iTargetId = ActorScriptableId(uActorId);
-        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
-        walk.m_oParameter[0] = iWaypoint;
-        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
-        ASSERT_TRUE(pActor->PushAction(walk));
-        // The walk starts on the next update.
-        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-    }
-    void Fire(const EventDesc& oEvent)
-    {
-        ASSERT_TRUE(m_manager.FireEvent(oEvent));
-        for (int frame = 0; frame < 10 || (m_manager.IsBusy() && !m_manager.IsChangePending() && frame < 1900);
-             ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-        EXPECT_FALSE(m_manager.IsBusy() && !m_manager.IsChangePending());
-    }
-    // Every waypoint that a handler of the scene walks the heroine to.
-    std::set<int32_t> HeroineWalks()
-    {
-        std::set<int32_t> waypoints;
-        const ScriptNodePool& pool = m_manager.GetNodePool();
-        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
-            const ActionDesc& action = pool[iNode].m_oAction;
-            if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
-                action.m_iTargetId == ActorScriptableId(m_uHeroine))
-                waypoints.insert(action.m_oParameter[0]);
-        }
-        return waypoints;
-    }
-    void Set(int32_t iVarId) { g_VarManager.SetBool(iVarId, 1); }
-
-    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
     const uint32_t m_uRazzo = Id::GetActorId("razzo");
     const uint32_t m_uPriest = Id::GetActorId("father_jerome");
 };

@@ -5,7 +5,7 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
-#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
 #include "ScriptEngine/common/ScriptIds.h"
@@ -14,51 +14,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 namespace {
 
 constexpr SceneId CABIN = 5;
-constexpr fx32 FX = FX32_ONE;
 constexpr int32_t MIDDLE = 2;
 constexpr int32_t BEYOND_DOOR = 0;
 constexpr int32_t DOOR_BLOCKER = 0;
 // DXT colours are 5:6:5 and drivers round a little differently.
 constexpr uint32_t TOLERANCE = 8;
 
-class TavrinesCabinWalksTest : public SampleSceneScriptTest {
+class TavrinesCabinWalksTest : public SampleSceneWalkTest {
 protected:
-    // The character's distance on the floor from the waypoint, in whole units.
-    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
-    {
-        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
-            if (m_scene->m_aCharacterIds[i] == uActorId) {
-                const CoreFxVec feet = m_scene->m_apCharacters[i]->GetFeetPosition();
-                const CoreFxVec& place = m_scene->m_vLocators[iWaypoint].m_vPosition;
-                return std::max(std::abs(feet.x - place.x), std::abs(feet.y - place.y)) / FX;
-            }
-        return INT32_MAX;
-    }
-    // Walks the character to the waypoint as a script's walk does, and runs
-    // frames until it stands.
-    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
-    {
-        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
-        ASSERT_NE(pActor, nullptr);
-        ActionDesc walk = ActionDesc::MakeEmpty();
-        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
-        walk.m_iTargetId = ActorScriptableId(uActorId);
-        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
-        walk.m_oParameter[0] = iWaypoint;
-        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
-        ASSERT_TRUE(pActor->PushAction(walk));
-        // The walk starts on the next update.
-        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
-            m_manager.Update(16);
-            m_scene->Update(16);
-        }
-    }
     void RunUntilIdle()
     {
         for (int frame = 0; frame < 10 || (m_manager.IsBusy() && frame < 1500); ++frame) {
@@ -73,7 +41,6 @@ protected:
         RunUntilIdle();
     }
 
-    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
     const uint32_t m_uDiego = Id::GetActorId("diego");
 };
 
@@ -85,14 +52,7 @@ TEST_F(TavrinesCabinWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToAnd
     ASSERT_EQ(m_scene->m_iNumCharacters, 3);
     EXPECT_LE(DistanceTo(m_uHeroine, MIDDLE), 8);
 
-    std::set<int32_t> waypoints;
-    const ScriptNodePool& pool = m_manager.GetNodePool();
-    for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
-        const ActionDesc& action = pool[iNode].m_oAction;
-        if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
-            action.m_iTargetId == ActorScriptableId(m_uHeroine))
-            waypoints.insert(action.m_oParameter[0]);
-    }
+    std::set<int32_t> waypoints = HeroineWalks();
     EXPECT_EQ(waypoints.size(), 12u);
     waypoints.erase(BEYOND_DOOR);
     // Each from the middle of the cabin, where a click on anything may find

@@ -1,0 +1,97 @@
+#pragma once
+#include "Common/ActorIds.h"
+#include "Engine/Scripts/Common/SampleSceneScriptTest.h"
+#include "Scene/Common/Scene.h"
+#include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/ScriptIds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+
+// A sample scene whose characters the test walks about as the scripts do,
+// measuring where they stand on the floor.
+class SampleSceneWalkTest : public SampleSceneScriptTest {
+protected:
+    // How far apart two places lie on the floor, in whole units.
+    static int32_t Apart(const CoreFxVec& first, const CoreFxVec& second)
+    {
+        return std::max(std::abs(first.x - second.x), std::abs(first.y - second.y)) / FX32_ONE;
+    }
+    // Where the character's feet are; a character not in the scene fails.
+    CoreFxVec FeetOf(uint32_t uActorId) const
+    {
+        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
+            if (m_scene->m_aCharacterIds[i] == uActorId)
+                return m_scene->m_apCharacters[i]->GetFeetPosition();
+        ADD_FAILURE() << "no character " << uActorId << " in the scene";
+        return {};
+    }
+    // The character's distance on the floor from the waypoint, in whole
+    // units; INT32_MAX, and a failure, for a character not in the scene.
+    int32_t DistanceTo(uint32_t uActorId, int32_t iWaypoint) const
+    {
+        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
+            if (m_scene->m_aCharacterIds[i] == uActorId)
+                return Apart(m_scene->m_apCharacters[i]->GetFeetPosition(),
+                             m_scene->m_vLocators[iWaypoint].m_vPosition);
+        ADD_FAILURE() << "no character " << uActorId << " in the scene";
+        return INT32_MAX;
+    }
+    // Gives the character a walk to the waypoint, as a script's walk does.
+    void StartWalk(uint32_t uActorId, int32_t iWaypoint)
+    {
+        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
+        ASSERT_NE(pActor, nullptr);
+        ActionDesc walk = ActionDesc::MakeEmpty();
+        walk.m_iActionType = ID_ACTION_TYPE_WALK_TO_WAYPOINT;
+        walk.m_iTargetId = ActorScriptableId(uActorId);
+        walk.m_iParameterType[0] = walk.m_iParameterType[1] = walk.m_iParameterType[2] = ID_PARAMETER_TYPE_WAYPOINT;
+        walk.m_oParameter[0] = iWaypoint;
+        walk.m_oParameter[1] = walk.m_oParameter[2] = -1;
+        ASSERT_TRUE(pActor->PushAction(walk));
+    }
+    // Walks the character to the waypoint and runs frames until it stands.
+    void WalkTo(uint32_t uActorId, int32_t iWaypoint)
+    {
+        ASSERT_NO_FATAL_FAILURE(StartWalk(uActorId, iWaypoint));
+        Scriptable* pActor = m_manager.FindActorScriptable(uActorId);
+        // The walk starts on the next update.
+        for (int frame = 0; frame < 1200 && (frame < 2 || !pActor->IsDone()); ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+    }
+    // Fires the event and runs frames until its handler is over or leads to
+    // another scene.
+    void Fire(const EventDesc& oEvent)
+    {
+        ASSERT_TRUE(m_manager.FireEvent(oEvent));
+        for (int frame = 0; frame < 10 || (m_manager.IsBusy() && !m_manager.IsChangePending() && frame < 1900);
+             ++frame) {
+            m_manager.Update(16);
+            m_scene->Update(16);
+        }
+        EXPECT_FALSE(m_manager.IsBusy() && !m_manager.IsChangePending());
+    }
+    // Every waypoint that a handler of the scene walks the character to.
+    std::set<int32_t> WalkTargets(uint32_t uActorId)
+    {
+        std::set<int32_t> waypoints;
+        const ScriptNodePool& pool = m_manager.GetNodePool();
+        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
+            const ActionDesc& action = pool[iNode].m_oAction;
+            if (pool[iNode].m_iType == NodeType_Action && action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
+                action.m_iTargetId == ActorScriptableId(uActorId))
+                waypoints.insert(action.m_oParameter[0]);
+        }
+        return waypoints;
+    }
+    std::set<int32_t> HeroineWalks() { return WalkTargets(m_uHeroine); }
+    void Set(int32_t iVarId) { g_VarManager.SetBool(iVarId, 1); }
+
+    const uint32_t m_uHeroine = Id::GetActorId("tavrine");
+};
