@@ -59,9 +59,9 @@ TEST_F(TownSquareBDialogsTest, SanchaTradesOnlyWhatThePursePaysFor)
         int32_t iDoubloons;
         uint32_t uSent;
     };
-    for (const Case& trade : {Case {"BG303_BUY_NET", 1, NET_TRADE}, Case {"BG303_BUY_NET", 0, SANCHA_EMBARRASSED},
-                              Case {"BG303_BUY_EARRING", 2, EARRING_TRADE},
-                              Case {"BG303_BUY_EARRING", 1, SANCHA_EMBARRASSED}}) {
+    for (const Case& trade :
+         {Case {"BG303_BUY_NET", 1, NET_TRADE}, Case {"BG303_BUY_NET", 0, SANCHA_EMBARRASSED},
+          Case {"BG303_BUY_EARRING", 2, EARRING_TRADE}, Case {"BG303_BUY_EARRING", 1, SANCHA_EMBARRASSED}}) {
         SCOPED_TRACE(trade.pAnswer);
         Set(VARBOOL_BG303_C04_GET_GOLD_EARRING, false);
         Doubloons(trade.iDoubloons);
@@ -95,8 +95,8 @@ TEST_F(TownSquareBDialogsTest, EveryCallbackTheSquareWaitsForIsSent)
     walk(SANCHA_TALK, "BG303_BUY_NET");
     for (uint32_t uDialog : {0x19aa844du, 0xa8a535e0u})
         walk(uDialog);
-    for (uint32_t uCallback : {0xc7f3f060u, 0x22a8abc2u, 0x8081b403u, 0xaf7db1a6u, 0xe6bfa140u, EARRING_TRADE, NET_TRADE,
-                               SANCHA_EMBARRASSED})
+    for (uint32_t uCallback : {0xc7f3f060u, 0x22a8abc2u, 0x8081b403u, 0xaf7db1a6u, 0xe6bfa140u, EARRING_TRADE,
+                               NET_TRADE, SANCHA_EMBARRASSED})
         EXPECT_TRUE(sent.contains(uCallback)) << std::hex << uCallback;
 }
 
