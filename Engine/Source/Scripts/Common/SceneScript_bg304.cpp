@@ -78,15 +78,15 @@ constexpr int32_t WASHING_SOUND_DELAY = 1980;
 constexpr uint32_t GARDEN_CLOSED = 0x651c8436;
 
 // The scenes the square leads to and is entered from.
-constexpr int32_t JETTY = 28;        // bg301_HO_Jety
-constexpr int32_t SQUARE_A = 29;     // bg302_HO_TownSquareA
-constexpr int32_t SQUARE_B = 30;     // bg303_HO_TownSquareB
-constexpr int32_t RECEPTION = 32;    // bg305_HO_TownHallReception
-constexpr int32_t GARDEN = 33;       // bg306_HO_Garden
-constexpr int32_t DARK_BEACH = 34;   // bg307_HO_DarkBeach
-constexpr int32_t DARK_REEFS = 35;   // bg308_HO_DarkReefs
-constexpr int32_t VILLAGE = 36;      // bg309_HO_VoodooVillage
-constexpr int32_t CHEMINS_HUT = 38;  // bg311_HO_CheminsHut
+constexpr int32_t JETTY = 28;       // bg301_HO_Jety
+constexpr int32_t SQUARE_A = 29;    // bg302_HO_TownSquareA
+constexpr int32_t SQUARE_B = 30;    // bg303_HO_TownSquareB
+constexpr int32_t RECEPTION = 32;   // bg305_HO_TownHallReception
+constexpr int32_t GARDEN = 33;      // bg306_HO_Garden
+constexpr int32_t DARK_BEACH = 34;  // bg307_HO_DarkBeach
+constexpr int32_t DARK_REEFS = 35;  // bg308_HO_DarkReefs
+constexpr int32_t VILLAGE = 36;     // bg309_HO_VoodooVillage
+constexpr int32_t CHEMINS_HUT = 38; // bg311_HO_CheminsHut
 
 // The in-game menu's map page.
 constexpr int32_t MENU_MAP = 1;
