@@ -107,9 +107,7 @@ TEST_F(TownSquareCTest, ChapterFourHasItsSoundGroupTheOtherChaptersShareOneAndNo
         std::unique_ptr<SceneScript> pScript(CreateScriptFromId(TOWN_SQUARE_C));
         pScript->SetOwner(&manager);
         pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 4                     ? 0x13c59966
-                                  : iChapter >= 1 && iChapter <= 10 ? 0x6b925b81
-                                                                    : -1;
+        const int32_t iExpected = iChapter == 4 ? 0x13c59966 : iChapter >= 1 && iChapter <= 10 ? 0x6b925b81 : -1;
         EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
     }
 }

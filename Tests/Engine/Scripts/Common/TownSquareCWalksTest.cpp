@@ -71,8 +71,8 @@ TEST_F(TownSquareCWalksTest, SheArrivesOffTheWaySheCame)
         int32_t iWaypoint;
     };
     Set(VARBOOL_BG304_C04_PERCY_HERE);
-    for (const Arrival arrival : {Arrival {TOWN_SQUARE_B, 3}, Arrival {RECEPTION, 5}, Arrival {GARDEN, 5},
-                                  Arrival {DARK_BEACH, 9}}) {
+    for (const Arrival arrival :
+         {Arrival {TOWN_SQUARE_B, 3}, Arrival {RECEPTION, 5}, Arrival {GARDEN, 5}, Arrival {DARK_BEACH, 9}}) {
         SCOPED_TRACE(arrival.iFrom);
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, arrival.iFrom);
         Enter(TOWN_SQUARE_C, 4, m_uHeroine);
