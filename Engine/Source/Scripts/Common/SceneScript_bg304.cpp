@@ -14,8 +14,6 @@
 #include "Scripts/Common/ScriptConditions.h"
 #include "Scripts/Common/ScriptEvents.h"
 
-#include <type_traits>
-
 namespace {
 
 using Object = NamedObject<SceneTableRows::s_aObjects_bg304_31>;
@@ -115,10 +113,6 @@ private:
 
     // Blocker 0 closes the garden path, blocker 1 Percy's place.
     void GardenPathOpen(bool bOpen);
-    // A dialog callback that plays a gesture and then a loop.
-    template <FixedName ACTOR>
-    void Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                 std::type_identity_t<AnimationOf<ACTOR>> loop);
 };
 
 void SceneScript_bg304::LinkSoundGroups()
@@ -371,19 +365,10 @@ void SceneScript_bg304::PercyEvents()
 
 void SceneScript_bg304::DialogCallbacks()
 {
-    Gesture(0x071cd48c, HEROINE, "g_dlghandwave", "g_talk_l");
-
-    _IfEvent(OnCallback(0x22a8abc2));
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x1473a106));
-    Play(PERCY, "g_talk_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x75c25cbf));
-    Play(PERCY, "idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x071cd48c), HEROINE, "g_dlghandwave", "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0x1473a106), PERCY, "g_talk_l");
+    PlayGesture(OnCallback(0x75c25cbf), PERCY, "idle_l");
 
     // Callback: Percy lets her up to the garden.
     _IfEvent(OnCallback(0xea0e2a11));
@@ -451,17 +436,6 @@ void SceneScript_bg304::GardenPathOpen(bool bOpen)
 {
     PushAction21(HEROINE, GARDEN_PATH_BLOCKER, bOpen ? 0 : 1);
     PushAction21(HEROINE, PERCYS_PLACE_BLOCKER, bOpen ? 1 : 0);
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg304::Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor,
-                                std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                                std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, gesture);
-    Play(actor, loop);
-    _EndMatch();
 }
 
 } // namespace
