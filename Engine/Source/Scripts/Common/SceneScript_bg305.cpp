@@ -149,7 +149,8 @@ void SceneScript_bg305::BuildEnterActions()
     // Since the half-disk upset her she sobs at the far end of her desk,
     // until they have talked about Percy.
     _IfMatch(InChapter(4));
-    _IfMatch(Both(IsTrue(VARBOOL_BG305_C04_MISS_BROWN_SOBBING), IsFalse(VARBOOL_BG305_C04_TALK_MISS_BROWN_ABOUT_PERCY)));
+    _IfMatch(
+        Both(IsTrue(VARBOOL_BG305_C04_MISS_BROWN_SOBBING), IsFalse(VARBOOL_BG305_C04_TALK_MISS_BROWN_ABOUT_PERCY)));
     Place(MISS_BROWN, WP_SOBBING);
     PushAnimAction(MISS_BROWN, "desksobbing_l", 1, 0);
     _EndMatch();
@@ -202,8 +203,7 @@ void SceneScript_bg305::EnterChapter7()
 void SceneScript_bg305::MissBrownComesTo()
 {
     // The entry after she fainted: she comes to, once.
-    _IfMatch(
-        Both(IsTrue(VARBOOL_BG305_C04_MISS_BROWN_FAINTING), IsFalse(VARBOOL_BG305_C04_EVENT_MISSBROWN_UNFAINT)));
+    _IfMatch(Both(IsTrue(VARBOOL_BG305_C04_MISS_BROWN_FAINTING), IsFalse(VARBOOL_BG305_C04_EVENT_MISSBROWN_UNFAINT)));
     PushAction21(HEROINE, DESK_BLOCKER, 0);
     Place(HEROINE, WP_BY_FAINTED);
     Place(MISS_BROWN, WP_FAINTED);
@@ -573,8 +573,9 @@ void SceneScript_bg305::VaseEvents()
     Place(MISS_BROWN, WP_SOBBING_CHAPTER_7);
     Play(MISS_BROWN, "desksobbing_l");
     SetBoolVar(VARBOOL_BG305_C07_USE_WEED_KILLER_ON_VASE_OF_FLOWERS, true);
-    _IfMatch(Both(Both(IsTrue(VARBOOL_BG106_C07_INT_DEAD_CHICKEN), IsTrue(VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN)),
-                  IsTrue(VARBOOL_BG404_C07_USE_FLASK_ON_WATER)));
+    _IfMatch(
+        Both(Both(IsTrue(VARBOOL_BG106_C07_INT_DEAD_CHICKEN), IsTrue(VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN)),
+             IsTrue(VARBOOL_BG404_C07_USE_FLASK_ON_WATER)));
     SetBoolVar(VARBOOL_QUEST_C7_INGREDIENTS_DONE, true);
     _EndMatch();
     _EndMatch();

@@ -28,8 +28,7 @@ TEST_F(TownHallReceptionGoldenImageTest, MissBrownAtHerDeskWhenTheHeroineComesIn
     Enter(RECEPTION, 4, Id::GetActorId("tavrine"));
     ASSERT_EQ(m_scene->m_iNumCharacters, 2);
     const Platform::RgbaImage picture = FramePicture([&] { m_scene->Render(m_renderer); });
-    EXPECT_TRUE(
-        TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/TownHallReceptionChapter4", TOLERANCE));
+    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/TownHallReceptionChapter4", TOLERANCE));
 }
 
 } // namespace
