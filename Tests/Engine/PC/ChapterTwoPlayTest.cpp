@@ -91,9 +91,7 @@ void ThePlateAndTheMeeting(Way& way)
 {
     way.Do("dull_plate", Verb::Activate);
     // Her words on the polished plate close the menu.
-    way.Play().Combine("ITEM_EMBROIDED_HANDKERCHIEF", "ITEM_DULL_PLATE");
-    way.Play().WaitUntilInteractive();
-    way.Expect("CombineItem \"ITEM_EMBROIDED_HANDKERCHIEF\" with \"ITEM_DULL_PLATE\"");
+    way.PutTogetherThenWatch("ITEM_EMBROIDED_HANDKERCHIEF", "ITEM_DULL_PLATE");
     way.Play().Screenshot("corridor");
     way.Leave("goto_bg003", FATHERS_CABIN);
     way.Play().Screenshot("meeting");
