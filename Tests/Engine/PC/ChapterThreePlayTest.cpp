@@ -69,6 +69,8 @@ void TheInn(Way& way)
     play.DragItemOnto("ITEM_DOUBLOON", "jackpot_machine");
     way.Expect("UseItem \"ITEM_DOUBLOON\" on \"" + INN + ":jackpot_machine");
     play.PlaySlotMachine();
+    way.Expect("Before MG Init");
+    way.Expect("After MG Shutdown");
     way.Arrive(INN);
     way.GoBy("downstairs");
     way.Do("basket", Verb::Activate);
@@ -156,6 +158,8 @@ TEST(ChapterThreePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     if (HasFatalFailure())
         return;
 
+    // The slot continued the chapter's start: no new game, no intro movie.
+    EXPECT_EQ(ReadFileText(folder / "log.txt").find("Before Movie Init"), std::string::npos);
     const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
     EXPECT_EQ(start.scene, FATHERS_CABIN);
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 3);
