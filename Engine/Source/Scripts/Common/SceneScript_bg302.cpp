@@ -15,8 +15,6 @@
 #include "Scripts/Common/ScriptConditions.h"
 #include "Scripts/Common/ScriptEvents.h"
 
-#include <type_traits>
-
 namespace {
 
 using Object = NamedObject<SceneTableRows::s_aObjects_bg302_29>;
@@ -98,13 +96,6 @@ private:
     void SquareEvents();
 
     void ShowAndActivate(int32_t iActor, bool bOn);
-    // A dialog callback that plays the character's gesture and then its loop.
-    template <FixedName ACTOR>
-    void Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                 std::type_identity_t<AnimationOf<ACTOR>> loop);
-    // A dialog callback that starts the character's loop.
-    template <FixedName ACTOR>
-    void Loop(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> loop);
 };
 
 void SceneScript_bg302::LinkSoundGroups()
@@ -246,11 +237,11 @@ void SceneScript_bg302::BuildEvents()
 
 void SceneScript_bg302::HeroineCallbacks()
 {
-    Loop(0xc7f3f060, HEROINE, "g_talk_l");
-    Loop(0x22a8abc2, HEROINE, "g_idle_l");
-    Gesture(0x427f3609, HEROINE, "lookafterbriscoe", "g_idle_l");
-    Gesture(0xe6921b07, HEROINE, "g_clapshands", "g_idle_l");
-    Loop(0x76794709, HEROINE, "g_talkfurious_l");
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0x427f3609), HEROINE, "lookafterbriscoe", "g_idle_l");
+    PlayGesture(OnCallback(0xe6921b07), HEROINE, "g_clapshands", "g_idle_l");
+    PlayGesture(OnCallback(0x76794709), HEROINE, "g_talkfurious_l");
 }
 
 void SceneScript_bg302::BriscoeEvents()
@@ -258,10 +249,10 @@ void SceneScript_bg302::BriscoeEvents()
     WalkAndTalk(ScriptEvent_FlaggedId1(BRISCOE), HEROINE, WP_BY_BRISCOE, 0x545683e2);
     WalkAndTalk(ScriptEvent_FlaggedId2(BRISCOE), HEROINE, WP_BY_BRISCOE, 0xe70388e5);
 
-    Loop(0xa3246fdd, BRISCOE, "g_talk_l");
-    Loop(0xbf5934d1, BRISCOE, "g_idle_l");
-    Gesture(0x2881eec4, BRISCOE, "g_explorer01", "g_explorer02_l");
-    Gesture(0x8c2ecbd9, BRISCOE, "g_explorer03", "g_idle_l");
+    PlayGesture(OnCallback(0xa3246fdd), BRISCOE, "g_talk_l");
+    PlayGesture(OnCallback(0xbf5934d1), BRISCOE, "g_idle_l");
+    PlayGesture(OnCallback(0x2881eec4), BRISCOE, "g_explorer01", "g_explorer02_l");
+    PlayGesture(OnCallback(0x8c2ecbd9), BRISCOE, "g_explorer03", "g_idle_l");
 }
 
 void SceneScript_bg302::VascoEvents()
@@ -269,8 +260,8 @@ void SceneScript_bg302::VascoEvents()
     WalkAndTalk(ScriptEvent_FlaggedId1(VASCO), HEROINE, WP_BY_VASCO, 0x3c7b8617);
     WalkAndTalk(ScriptEvent_FlaggedId2(VASCO), HEROINE, WP_BY_VASCO, 0x4e4f9b7a);
 
-    Loop(0x5da46155, VASCO, "g_talk_l");
-    Loop(0xfcacc05f, VASCO, "g_idle_l");
+    PlayGesture(OnCallback(0x5da46155), VASCO, "g_talk_l");
+    PlayGesture(OnCallback(0xfcacc05f), VASCO, "g_idle_l");
 
     // Callback: Vasco hands over the egg shell.
     _IfEvent(OnCallback(0xa8481318));
@@ -333,10 +324,10 @@ void SceneScript_bg302::DoorEvents()
 
 void SceneScript_bg302::NathanielCallbacks()
 {
-    Loop(0xe2772997, NATHANIEL, "g_talk_l");
-    Loop(0xafaa026b, NATHANIEL, "g_idle_l");
-    Gesture(0xfedf5411, NATHANIEL, "g_scratchhead", "g_idle_l");
-    Gesture(0x57006476, NATHANIEL, "g_embarrassed", "g_idle_l");
+    PlayGesture(OnCallback(0xe2772997), NATHANIEL, "g_talk_l");
+    PlayGesture(OnCallback(0xafaa026b), NATHANIEL, "g_idle_l");
+    PlayGesture(OnCallback(0xfedf5411), NATHANIEL, "g_scratchhead", "g_idle_l");
+    PlayGesture(OnCallback(0x57006476), NATHANIEL, "g_embarrassed", "g_idle_l");
 }
 
 void SceneScript_bg302::DiegoEvents()
@@ -354,8 +345,8 @@ void SceneScript_bg302::DiegoEvents()
     _EndMatch();
     _EndMatch();
 
-    Loop(0x8bbc8e27, DIEGO, "g_talk_l");
-    Loop(0x728fd06d, DIEGO, "g_idle_l");
+    PlayGesture(OnCallback(0x8bbc8e27), DIEGO, "g_talk_l");
+    PlayGesture(OnCallback(0x728fd06d), DIEGO, "g_idle_l");
 }
 
 void SceneScript_bg302::SquareEvents()
@@ -388,25 +379,6 @@ void SceneScript_bg302::ShowAndActivate(int32_t iActor, bool bOn)
 {
     ShowObject(iActor, bOn);
     SetInteractive(iActor, bOn);
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg302::Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor,
-                                std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                                std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, gesture);
-    Play(actor, loop);
-    _EndMatch();
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg302::Loop(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, loop);
-    _EndMatch();
 }
 
 } // namespace

@@ -97,9 +97,10 @@ TEST_F(TownSquareADialogsTest, EveryCallbackTheSquareWaitsForIsSent)
     walk(KNOCK);
     walk(DIEGO_TALK, "BG302_TELL_ALESSANDRO");
     for (uint32_t uCallback :
-         {0xc7f3f060u, 0x22a8abc2u, 0x427f3609u, 0xe6921b07u, 0x76794709u, 0xa3246fddu, 0xbf5934d1u, 0x2881eec4u,
-          0x8c2ecbd9u, 0x5da46155u, 0xfcacc05fu, EGG_SHELL_HANDED_OVER, NOBODY_OPENS, NATHANIEL_COMES_OUT,
-          NATHANIEL_GOES_IN, 0xe2772997u, 0xafaa026bu, 0xfedf5411u, 0x57006476u, 0x8bbc8e27u, 0x728fd06du})
+         {0xc7f3f060u,  0x22a8abc2u,         0x427f3609u,       0xe6921b07u, 0x76794709u, 0xa3246fddu,
+          0xbf5934d1u,  0x2881eec4u,         0x8c2ecbd9u,       0x5da46155u, 0xfcacc05fu, EGG_SHELL_HANDED_OVER,
+          NOBODY_OPENS, NATHANIEL_COMES_OUT, NATHANIEL_GOES_IN, 0xe2772997u, 0xafaa026bu, 0xfedf5411u,
+          0x57006476u,  0x8bbc8e27u,         0x728fd06du})
         EXPECT_TRUE(sent.contains(uCallback)) << std::hex << uCallback;
 }
 

@@ -2,15 +2,19 @@
 // with Briscoe, Diego and Vasco standing in it and the doorstep blocker on,
 // the heroine arrives where her way in leads and reaches every place a
 // handler walks her to, on and past both exits; Briscoe walks up from the
-// jetty to his place; the doorstep stays Nathaniel's.
+// jetty to his place; the doorstep stays Nathaniel's; every hotspot, either
+// door of Nathaniel's house among them, is picked at its centre.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
+#include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -78,6 +82,15 @@ TEST_F(TownSquareAWalksTest, TheDoorstepIsNathanielsWhileTheBlockerIsOn)
     m_scene->m_oWalkMesh.DisactivateBlocker(0);
     WalkTo(m_uHeroine, WP_NATHANIEL);
     EXPECT_LE(DistanceTo(m_uHeroine, WP_NATHANIEL), 25);
+}
+
+TEST_F(TownSquareAWalksTest, EveryHotspotIsPickedAtItsCentreWithEverybodyInTheSquare)
+{
+    for (const bool bKnown : {false, true}) {
+        g_VarManager.SetBool(VARBOOL_BG302_C04_KNOW_NATHANIEL_HOUSE, bKnown ? 1 : 0);
+        EnterWithEverybody(JETTY);
+        EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {}) << bKnown;
+    }
 }
 
 } // namespace
