@@ -328,3 +328,17 @@ protected:
 
     std::map<uint32_t, std::function<void()>> dialogEffects;
 };
+
+// A scene test in which every logic actor of the scene (the dialog actor
+// among them) notes what it is given with the scene's actions.
+class SceneScriptWithLogicActorsTest : public SceneScriptTest {
+protected:
+    SceneScriptWithLogicActorsTest()
+    {
+        scene.m_makeActor = [this](uint32_t) -> std::unique_ptr<Scriptable> {
+            auto pActor = std::make_unique<NotingScriptable>();
+            pActor->m_pLog = &actionLog;
+            return pActor;
+        };
+    }
+};

@@ -32,18 +32,8 @@ constexpr uint32_t RAZZO_ACTOR = ActorIdOf("razzo");
 constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t RAZZO = ActorScriptableId(RAZZO_ACTOR);
 
-class TownHallTest : public SceneScriptTest {
+class TownHallTest : public SceneScriptWithLogicActorsTest {
 protected:
-    TownHallTest()
-    {
-        // The logic actors note what they are given, as the scene's do.
-        scene.m_makeActor = [this](uint32_t) -> std::unique_ptr<Scriptable> {
-            auto pActor = std::make_unique<NotingScriptable>();
-            pActor->m_pLog = &actionLog;
-            return pActor;
-        };
-    }
-
     void Enter(int32_t iSceneId, int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(iSceneId, iChapter, iFrom); }
 };
 
