@@ -49,9 +49,7 @@ TEST_F(TownHallReceptionWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksH
             // Beyond the door, and behind the desk: only with a blocker off.
             if (iWaypoint == WP_OUT_OF_THE_DOOR || iWaypoint == WP_WATCHING_CHEST)
                 continue;
-            WalkTo(m_uHeroine, WP_START);
-            WalkTo(m_uHeroine, iWaypoint);
-            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
         }
     }
 }

@@ -32,7 +32,6 @@ constexpr int32_t BRISCOE = ActorScriptableId(BRISCOE_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(DIEGO_ACTOR);
 constexpr int32_t VASCO = ActorScriptableId(ActorIdOf("vasco"));
 constexpr int32_t NATHANIEL = ActorScriptableId(ActorIdOf("nathaniel"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr uint32_t BRISCOE_ARRIVES = 0xb7a876c8;
 constexpr uint32_t BRISCOE_MISSING = 0x743d332f;
@@ -40,35 +39,7 @@ constexpr uint32_t DIEGO_TALK = 0xed1c6db1;
 
 class TownSquareATest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = JETTY)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        actionLog.clear();
-        EnterScene(TOWN_SQUARE_A);
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        Fire(oEvent);
-    }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Placed(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    void Enter(int32_t iChapter, int32_t iFrom = JETTY) { EnterInChapter(TOWN_SQUARE_A, iChapter, iFrom); }
     // Briscoe's arrival is over.
     void AfterTheArrival()
     {
@@ -82,19 +53,19 @@ TEST_F(TownSquareATest, SheComesUpFromTheJettyInFromTheTownOrStaysInTheMiddle)
     AfterTheArrival();
     for (int32_t iFrom : {6, 28}) {
         Enter(4, iFrom);
-        EXPECT_EQ(Placed(HEROINE), (std::vector<int32_t> {0, 3})) << iFrom;
+        EXPECT_EQ(Places(HEROINE), (std::vector<int32_t> {0, 3})) << iFrom;
         EXPECT_TRUE(Walks(HEROINE).empty()) << iFrom;
     }
     for (int32_t iFrom : {30, 31, 33, 34, 35, 36, 38}) {
         Enter(4, iFrom);
-        EXPECT_EQ(Placed(HEROINE), (std::vector<int32_t> {0, 1})) << iFrom;
+        EXPECT_EQ(Places(HEROINE), (std::vector<int32_t> {0, 1})) << iFrom;
         EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {2}) << iFrom;
     }
     // From anywhere else (the map's other places, a loaded game) she stays
     // where the square starts her, and no walk follows.
     for (int32_t iFrom : {0, 29, 32, 37, 57}) {
         Enter(4, iFrom);
-        EXPECT_EQ(Placed(HEROINE), std::vector<int32_t> {0}) << iFrom;
+        EXPECT_EQ(Places(HEROINE), std::vector<int32_t> {0}) << iFrom;
         EXPECT_TRUE(Walks(HEROINE).empty()) << iFrom;
     }
 }
@@ -108,19 +79,19 @@ TEST_F(TownSquareATest, BriscoeArrivesOnceAndHisAbsenceIsRemarkedOnceWhenHeHasGo
     EXPECT_TRUE(Get(VARBOOL_BG302_C04_EVENT_FIRST_TIME) && Get(VARBOOL_BG302_C04_BRISCO_HERE) &&
                 Get(VARBOOL_HO_MAP_BASE));
     EXPECT_FALSE(Get(VARBOOL_BG301_C04_BRISCOE_HERE));
-    EXPECT_TRUE(Shown(BRISCOE) && Open(BRISCOE));
+    EXPECT_TRUE(Visible(BRISCOE) && Open(BRISCOE));
 
     // Back again: he waits where he stopped.
     Enter(4, 30);
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_TRUE(Walks(BRISCOE).empty());
-    EXPECT_TRUE(Shown(BRISCOE));
+    EXPECT_TRUE(Visible(BRISCOE));
 
     // His talk sends him after the other half: the next visit misses him, once.
     Set(VARBOOL_QUEST_C4_MISSING_HALF_DISK01);
     Enter(4, 30);
     EXPECT_EQ(Dialogs(), std::vector<int32_t> {static_cast<int32_t>(BRISCOE_MISSING)});
-    EXPECT_FALSE(Shown(BRISCOE) || Open(BRISCOE));
+    EXPECT_FALSE(Visible(BRISCOE) || Open(BRISCOE));
     EXPECT_FALSE(Get(VARBOOL_BG302_C04_BRISCO_HERE));
     Enter(4, 30);
     EXPECT_TRUE(Dialogs().empty());
@@ -129,24 +100,24 @@ TEST_F(TownSquareATest, BriscoeArrivesOnceAndHisAbsenceIsRemarkedOnceWhenHeHasGo
     Enter(5);
     EXPECT_TRUE(Dialogs().empty());
     for (int32_t iActor : {BRISCOE, DIEGO, VASCO, NATHANIEL})
-        EXPECT_FALSE(Shown(iActor) || Open(iActor)) << iActor;
+        EXPECT_FALSE(Visible(iActor) || Open(iActor)) << iActor;
 }
 
 TEST_F(TownSquareATest, VascoComesOnceMissBrownHasBeenSeenToAndStays)
 {
     AfterTheArrival();
     Enter(4);
-    EXPECT_FALSE(Shown(VASCO) || Open(VASCO));
+    EXPECT_FALSE(Visible(VASCO) || Open(VASCO));
     for (int32_t iVarId : {VARBOOL_BG305_C04_TALK_MISS_BROWN, VARBOOL_BG305_C04_USE_STONEHALFDISK_ON_MISS_BROWN}) {
         Set(VARBOOL_BG302_C04_VASCO_HERE, false);
         Set(iVarId);
         Enter(4);
-        EXPECT_TRUE(Shown(VASCO) && Open(VASCO)) << iVarId;
+        EXPECT_TRUE(Visible(VASCO) && Open(VASCO)) << iVarId;
         EXPECT_TRUE(Get(VARBOOL_BG302_C04_VASCO_HERE)) << iVarId;
         Set(iVarId, false);
     }
     Enter(4);
-    EXPECT_TRUE(Shown(VASCO) && Open(VASCO));
+    EXPECT_TRUE(Visible(VASCO) && Open(VASCO));
 }
 
 TEST_F(TownSquareATest, NathanielsDoorIsAPlainHouseDoorUntilSheKnowsTheHouse)
@@ -184,16 +155,16 @@ TEST_F(TownSquareATest, NathanielComesOutThroughTheOpeningDoorAndGoesBackBehindI
     AfterTheArrival();
     Set(VARBOOL_BG302_C04_KNOW_NATHANIEL_HOUSE);
     Enter(4);
-    EXPECT_TRUE(Shown(Object("m_closed_door")));
-    EXPECT_FALSE(Shown(Object("m_open_door")) || Shown(Object("m_move_door")) || Shown(NATHANIEL));
+    EXPECT_TRUE(Visible(Object("m_closed_door")));
+    EXPECT_FALSE(Visible(Object("m_open_door")) || Visible(Object("m_move_door")) || Visible(NATHANIEL));
     Run(Callback(0x396e04f4));
-    EXPECT_TRUE(Shown(NATHANIEL) && Shown(Object("m_open_door")) && Shown(Object("m_move_door")));
-    EXPECT_FALSE(Shown(Object("m_closed_door")));
+    EXPECT_TRUE(Visible(NATHANIEL) && Visible(Object("m_open_door")) && Visible(Object("m_move_door")));
+    EXPECT_FALSE(Visible(Object("m_closed_door")));
     // He is seen, not clicked: the talk is the knock's.
     EXPECT_FALSE(Open(NATHANIEL));
     Run(Callback(0xb79f5b0a));
-    EXPECT_FALSE(Shown(NATHANIEL) || Shown(Object("m_open_door")) || Shown(Object("m_move_door")));
-    EXPECT_TRUE(Shown(Object("m_closed_door")));
+    EXPECT_FALSE(Visible(NATHANIEL) || Visible(Object("m_open_door")) || Visible(Object("m_move_door")));
+    EXPECT_TRUE(Visible(Object("m_closed_door")));
 }
 
 TEST_F(TownSquareATest, VascosShellIsGivenByHisCallback)
@@ -214,7 +185,7 @@ TEST_F(TownSquareATest, DiegoJoinsOnlyOnceHeHasHeardAboutAlessandroAndIsHeldOnce
     Set(VARBOOL_BG302_C04_DIEGO_HERE);
     g_VarManager.SetInt(VARINT_DIEGO_SCENE, 2);
     Enter(4);
-    EXPECT_TRUE(Shown(DIEGO) && Open(DIEGO));
+    EXPECT_TRUE(Visible(DIEGO) && Open(DIEGO));
     Run(ScriptEvent_FlaggedId2(DIEGO));
     EXPECT_TRUE(Given().empty());
 
@@ -232,7 +203,7 @@ TEST_F(TownSquareATest, DiegoJoinsOnlyOnceHeHasHeardAboutAlessandroAndIsHeldOnce
     // Elsewhere on the island he is not in this square.
     g_VarManager.SetInt(VARINT_DIEGO_SCENE, 3);
     Enter(4);
-    EXPECT_FALSE(Shown(DIEGO) || Open(DIEGO));
+    EXPECT_FALSE(Visible(DIEGO) || Open(DIEGO));
 }
 
 TEST_F(TownSquareATest, TheSquaresSoundPlaysInChaptersOneToTenOnly)

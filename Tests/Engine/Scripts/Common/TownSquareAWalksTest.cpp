@@ -46,9 +46,7 @@ TEST_F(TownSquareAWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToWithE
     const std::set<int32_t> waypoints = HeroineWalks();
     EXPECT_GE(waypoints.size(), 12u);
     for (const int32_t iWaypoint : waypoints) {
-        WalkTo(m_uHeroine, WP_SQUARE);
-        WalkTo(m_uHeroine, iWaypoint);
-        EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+        ExpectReaches(m_uHeroine, WP_SQUARE, iWaypoint);
     }
     // Past the way into town, as the exit's walk-on takes her.
     WalkTo(m_uHeroine, 15);

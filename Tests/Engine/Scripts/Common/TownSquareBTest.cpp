@@ -32,25 +32,7 @@ constexpr uint32_t DIEGO_ON_LADDER = 0x6824140d;
 
 class TownSquareBTest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(TOWN_SQUARE_B);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
+    void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP) { EnterInChapter(TOWN_SQUARE_B, iChapter, iFrom); }
     // The actions of the type given to the target, in order.
     std::vector<ActionDesc> Actions(int32_t iActionType, int32_t iTarget) const
     {
@@ -60,15 +42,6 @@ protected:
         });
         return actions;
     }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& action : Actions(iActionType, iTarget))
-            values.push_back(action.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
     // The blocker switches of the walk, in order.
     std::vector<std::string> Blockers() const
     {
@@ -77,10 +50,6 @@ protected:
                      [](const std::string& call) { return call.starts_with("blocker "); });
         return blockers;
     }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::vector<std::string> calls;
 };
 
 TEST_F(TownSquareBTest, TheSquaresSoundsLoadInEveryChapterOfTheStory)
@@ -139,11 +108,11 @@ TEST_F(TownSquareBTest, SanchaMindsHerStallButWhileTheBellSeemsWholeInChapterFou
         g_VarManager = VarSet {};
         Set(VARBOOL_QUEST_C4_FIX_BELL, c.bBellBroken);
         Enter(c.iChapter);
-        EXPECT_EQ(Shown(SANCHA) && Open(SANCHA), c.bSancha) << c.bBellBroken;
+        EXPECT_EQ(Visible(SANCHA) && Open(SANCHA), c.bSancha) << c.bBellBroken;
         EXPECT_EQ(Open(Object("bank_door")), c.iChapter == 7);
-        EXPECT_EQ(Shown(Object("o_ladder")), c.iChapter == 4);
+        EXPECT_EQ(Visible(Object("o_ladder")), c.iChapter == 4);
         EXPECT_EQ(Open(Object("ladder")) && Open(Object("under_ladder")), c.iChapter == 4);
-        EXPECT_FALSE(Shown(DIEGO) || Open(DIEGO));
+        EXPECT_FALSE(Visible(DIEGO) || Open(DIEGO));
     }
 }
 
@@ -196,16 +165,16 @@ TEST_F(TownSquareBTest, DiegoComesForTheLadderAndCarriesItOffOnlyOnceBriscoeNeed
         EXPECT_EQ(Places(DIEGO), c.places);
         EXPECT_EQ(Walks(DIEGO), c.walks);
         EXPECT_EQ(g_VarManager.GetInt(VARINT_DIEGO_SCENE), 3);
-        EXPECT_TRUE(Shown(DIEGO) && Open(DIEGO));
+        EXPECT_TRUE(Visible(DIEGO) && Open(DIEGO));
         EXPECT_EQ(Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG),
                   std::vector<int32_t> {static_cast<int32_t>(DIEGO_ON_LADDER)});
         EXPECT_EQ(Get(VARBOOL_BG303_C04_PICK_LADDER), c.bBriscoeStuck);
-        EXPECT_EQ(Shown(Object("o_ladder")), !c.bBriscoeStuck);
+        EXPECT_EQ(Visible(Object("o_ladder")), !c.bBriscoeStuck);
         EXPECT_EQ(NextScene(), c.bBriscoeStuck ? DARK_REEFS : 0);
     }
     // Taken, the ladder is gone on every later visit.
     Enter(4, 29);
-    EXPECT_FALSE(Shown(Object("o_ladder")) || Open(Object("ladder")) || Open(Object("under_ladder")));
+    EXPECT_FALSE(Visible(Object("o_ladder")) || Open(Object("ladder")) || Open(Object("under_ladder")));
 }
 
 } // namespace

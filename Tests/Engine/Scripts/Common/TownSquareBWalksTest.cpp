@@ -43,9 +43,7 @@ TEST_F(TownSquareBWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToWithE
         for (const int32_t iWaypoint : waypoints) {
             if (iWaypoint == WP_TO_THIRD_SQUARE || iWaypoint == WP_THIRD_SQUARE_EDGE)
                 continue;
-            WalkTo(m_uHeroine, WP_START);
-            WalkTo(m_uHeroine, iWaypoint);
-            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
         }
     }
 }
