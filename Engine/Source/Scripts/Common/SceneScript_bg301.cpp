@@ -409,10 +409,8 @@ void SceneScript_bg301::DocumentAndMapCallbacks()
 
 void SceneScript_bg301::PlaceEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("jety")), HEROINE, WP_JETTY, 0x410fff0a);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("jety")), HEROINE, WP_JETTY, 0x57fa6323);
-    WalkAndTalk(ScriptEvent_Object1(Object("ship")), HEROINE, WP_SHIP, 0x4ecc84f3);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("ship")), HEROINE, WP_SHIP, 0x608bebe6);
+    LookAndActivate(Object("jety"), HEROINE, WP_JETTY, 0x410fff0a, 0x57fa6323);
+    LookAndActivate(Object("ship"), HEROINE, WP_SHIP, 0x4ecc84f3, 0x608bebe6);
 }
 
 void SceneScript_bg301::ShowAndActivate(int32_t iActor, bool bOn)

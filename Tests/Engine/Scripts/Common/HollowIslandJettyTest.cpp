@@ -35,7 +35,6 @@ constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t BRISCOE = ActorScriptableId(BRISCOE_ACTOR);
 constexpr int32_t SANCHA = ActorScriptableId(SANCHA_ACTOR);
 constexpr int32_t BAJARI = ActorScriptableId(BAJARI_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr uint32_t BRISCOE_TAGS_ALONG = 0x2db378f2;
 constexpr uint32_t FEELING_DOWN = 0x8fb7cc7b;
@@ -56,45 +55,8 @@ const char* const CHAPTER_SEVEN_LUGGAGE[] = {
 
 class HollowIslandJettyTest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(JETTY);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    // The waypoint the last placing put the character at (-1: none).
-    int32_t PlacedAt(int32_t iActor) const
-    {
-        const std::vector<int32_t> places = Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor);
-        return places.empty() ? -1 : places.back();
-    }
-    bool Present(int32_t iId) { return At(iId).IsVisible() && At(iId).IsInteractiveNow(); }
+    void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP) { EnterInChapter(JETTY, iChapter, iFrom); }
+    bool Present(int32_t iId) { return Visible(iId) && Open(iId); }
     // The attachments the character holds once the noted actions are done.
     std::multiset<int32_t> Held(int32_t iActor) const
     {
@@ -109,17 +71,7 @@ protected:
         }
         return held;
     }
-
-    std::vector<std::string> calls;
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(HollowIslandJettyTest, EveryChapterOfTheStoryHasTheJettysSoundGroup)
 {
@@ -155,7 +107,7 @@ TEST_F(HollowIslandJettyTest, BriscoeComesAshoreOnceAndWaitsUntilHeHasGoneUpToTh
     EXPECT_EQ(Dialogs(), Ids({BRISCOE_TAGS_ALONG}));
     EXPECT_TRUE(Get(VARBOOL_BG301_C04_EVENT_BRISCOE_TAGS_ALONG) && Get(VARBOOL_BG301_C04_BRISCOE_HERE));
     EXPECT_TRUE(Present(BRISCOE) && Present(SANCHA));
-    EXPECT_FALSE(At(BAJARI).IsVisible());
+    EXPECT_FALSE(Visible(BAJARI));
     EXPECT_EQ(PlacedAt(BRISCOE), 5);
 
     Enter(4, TOWN_SQUARE);
@@ -167,19 +119,19 @@ TEST_F(HollowIslandJettyTest, BriscoeComesAshoreOnceAndWaitsUntilHeHasGoneUpToTh
     // He has followed her up to the town.
     Set(VARBOOL_BG302_C04_EVENT_FIRST_TIME);
     Enter(4, TOWN_SQUARE);
-    EXPECT_FALSE(At(BRISCOE).IsVisible() || At(BRISCOE).IsInteractiveNow());
+    EXPECT_FALSE(Visible(BRISCOE) || Open(BRISCOE));
     EXPECT_TRUE(Present(SANCHA));
     // Sancha leaves once the bell is to be mended.
     Set(VARBOOL_QUEST_C4_FIX_BELL);
     Enter(4, TOWN_SQUARE);
-    EXPECT_FALSE(At(SANCHA).IsVisible() || At(SANCHA).IsInteractiveNow());
+    EXPECT_FALSE(Visible(SANCHA) || Open(SANCHA));
 
     // Outside chapters 4 and 7 the jetty is empty.
     for (const int32_t iChapter : {1, 3, 5, 6, 8, 9, 10}) {
         g_VarManager = VarSet {};
         Enter(iChapter);
         EXPECT_TRUE(Dialogs().empty()) << iChapter;
-        EXPECT_FALSE(At(BRISCOE).IsVisible() || At(SANCHA).IsVisible() || At(BAJARI).IsVisible()) << iChapter;
+        EXPECT_FALSE(Visible(BRISCOE) || Visible(SANCHA) || Visible(BAJARI)) << iChapter;
     }
 }
 
@@ -259,7 +211,7 @@ TEST_F(HollowIslandJettyTest, BriscoeIsDownOnceInChapterSevenAndBajariComesOnceW
     EXPECT_EQ(Dialogs(), Ids({FEELING_DOWN}));
     EXPECT_TRUE(Get(VARBOOL_BG301_C07_EVENT_FEELING_DOWN));
     EXPECT_TRUE(Present(BRISCOE));
-    EXPECT_FALSE(At(BAJARI).IsVisible() || At(SANCHA).IsVisible());
+    EXPECT_FALSE(Visible(BAJARI) || Visible(SANCHA));
     Enter(7);
     EXPECT_TRUE(Dialogs().empty());
 

@@ -47,9 +47,7 @@ TEST_F(HollowIslandJettyWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerT
         for (const int32_t iWaypoint : waypoints) {
             if (iWaypoint == WP_UP_THE_ROAD)
                 continue;
-            WalkTo(m_uHeroine, WP_BY_SANCHA);
-            WalkTo(m_uHeroine, iWaypoint);
-            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(m_uHeroine, WP_BY_SANCHA, iWaypoint);
         }
     }
 }
