@@ -28,4 +28,17 @@ testing::AssertionResult InOrder(const std::string& log, const std::vector<std::
     return testing::AssertionSuccess();
 }
 
+size_t Occurrences(const std::string& text, const std::string& part)
+{
+    size_t found = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++found;
+    return found;
+}
+
+std::string SceneLoadLine(const std::string& scene)
+{
+    return "Load scene : \"scenes/" + scene + ".twscene.pc\"";
+}
+
 } // namespace TestSupport

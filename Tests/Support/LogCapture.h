@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,5 +44,11 @@ std::string LogOf(Call&& call)
 
 // Whether the texts stand in the log in this order.
 testing::AssertionResult InOrder(const std::string& log, const std::vector<std::string>& texts);
+
+// How often the part stands in the text.
+size_t Occurrences(const std::string& text, const std::string& part);
+
+// The line the game logs when it loads the scene.
+std::string SceneLoadLine(const std::string& scene);
 
 } // namespace TestSupport

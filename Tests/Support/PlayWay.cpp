@@ -1,5 +1,7 @@
 #include "Support/PlayWay.h"
 
+#include "Support/LogCapture.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,11 +12,6 @@ namespace {
 
 // The island map that the island's paths lead over.
 const std::string ISLAND_MAP = "bg901_BountyIslandMap";
-
-std::string Load(const std::string& scene)
-{
-    return "Load scene : \"scenes/" + scene + ".twscene.pc\"";
-}
 
 } // namespace
 
@@ -76,7 +73,7 @@ void Way::Leave(const std::string& exit, const std::string& next, Exit kind)
 void Way::Travel(const std::string& exit, const std::string& next, Exit kind)
 {
     TakeExit(exit, kind);
-    Expect(Load(ISLAND_MAP));
+    Expect(SceneLoadLine(ISLAND_MAP));
     Arrive(next);
 }
 
@@ -92,7 +89,7 @@ void Way::Arrive(const std::string& next)
 {
     m_play.WaitForScene(next);
     m_play.WaitUntilInteractive();
-    Expect(Load(next));
+    Expect(SceneLoadLine(next));
     m_scene = next;
 }
 

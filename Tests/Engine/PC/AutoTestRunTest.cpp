@@ -20,22 +20,11 @@
 namespace {
 
 using namespace std::chrono_literals;
+using TestSupport::Occurrences;
 using TestSupport::ReadFileBytes;
 using TestSupport::ReadFileText;
+using TestSupport::SceneLoadLine;
 using TestSupport::TempDir;
-
-std::string Load(const std::string& scene)
-{
-    return "Load scene : \"scenes/" + scene + ".twscene.pc\"";
-}
-
-size_t Count(const std::string& text, const std::string& part)
-{
-    size_t found = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++found;
-    return found;
-}
 
 TEST(AutoTestRunTest, TheSampleRecordingPlaysChapterOneThroughAndTheGameEndsByItselfWithoutSaving)
 {
@@ -82,43 +71,43 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysChapterOneThroughAndTheGameEndsByIt
         "UseItem(Entity[7](bg101_BO_CastilloLivingRoom::dust_patch_3),ITEM_DUSTPAN_AND_BRUSH)",
         "Activate(Entity[9](bg101_BO_CastilloLivingRoom::goto_bg102),)",
         // The yard: the pump mended, the jug filled, the dust thrown away.
-        Load("bg102_BO_CastilloHouseExterior"),
+        SceneLoadLine("bg102_BO_CastilloHouseExterior"),
         "Combine(ITEM_PUMP_HANDLE,ITEM_PIVOT_BOLT)",
         "UseItem(Entity[0](bg102_BO_CastilloHouseExterior::large_barrel),ITEM_DUSTPAN_BRUSH_FULL)",
         // The window washed; the jug back; out to the hill over the map.
-        Load("bg101_BO_CastilloLivingRoom"),
+        SceneLoadLine("bg101_BO_CastilloLivingRoom"),
         "UseItem(Entity[27](bg101_BO_CastilloLivingRoom::dirty_window),ITEM_WET_CLOTH)",
-        Load("bg102_BO_CastilloHouseExterior"),
-        Load("bg101_BO_CastilloLivingRoom"),
-        Load("bg102_BO_CastilloHouseExterior"),
+        SceneLoadLine("bg102_BO_CastilloHouseExterior"),
+        SceneLoadLine("bg101_BO_CastilloLivingRoom"),
+        SceneLoadLine("bg102_BO_CastilloHouseExterior"),
         "Activate(Entity[11](bg102_BO_CastilloHouseExterior::goto_bg901),)",
-        Load("bg901_BountyIslandMap"),
+        SceneLoadLine("bg901_BountyIslandMap"),
         // The hill: the duel, whose box the run closes with a skip that wins
         // it, Arno tied up, the boat seen from the rock.
-        Load("bg103_BO_FlatTopHill"),
+        SceneLoadLine("bg103_BO_FlatTopHill"),
         "UseItem(arno_kid,ITEM_WOODEN_SWORD)",
         "Before MG Init",
         "After MG Shutdown",
-        Load("bg103_BO_FlatTopHill"),
+        SceneLoadLine("bg103_BO_FlatTopHill"),
         "UseItem(arno_kid,ITEM_ROPE)",
         "UseItem(Entity[1](bg103_BO_FlatTopHill::lookout_rock),ITEM_BOBBY_KID)",
-        Load("bg901_BountyIslandMap"),
+        SceneLoadLine("bg901_BountyIslandMap"),
         // The fork: the shepherd woken, the torch to the burning grass, the
         // movie, and home over the map.
-        Load("bg104_BO_Fork"),
+        SceneLoadLine("bg104_BO_Fork"),
         "UseItem(manuel,ITEM_FLASK_OF_WATER)",
         "Combine(ITEM_SHEPHERDS_STICK,ITEM_DRY_CLOTH)",
         "UseItem(Entity[4](bg104_BO_Fork::burning_grass),ITEM_TORCH)",
         "Before Movie Init",
         "After Movie Shutdown",
-        Load("bg104_BO_Fork"),
-        Load("bg901_BountyIslandMap"),
+        SceneLoadLine("bg104_BO_Fork"),
+        SceneLoadLine("bg901_BountyIslandMap"),
         // The human ladder, the ledge, the end of the chapter.
-        Load("bg102_BO_CastilloHouseExterior"),
+        SceneLoadLine("bg102_BO_CastilloHouseExterior"),
         "Activate(Entity[7](bg102_BO_CastilloHouseExterior::human_ladder),)",
         "Activate(Entity[9](bg102_BO_CastilloHouseExterior::ledge),)",
-        Load("bg101_BO_CastilloLivingRoom"),
-        Load("bg993_Loading_placeholder"),
+        SceneLoadLine("bg101_BO_CastilloLivingRoom"),
+        SceneLoadLine("bg993_Loading_placeholder"),
         "AutoTest: " + std::to_string(recordCount) + " events played in ",
         "AutoTest: the recording is over, the game ends",
         "After Main State Shutdown",
@@ -127,8 +116,8 @@ TEST(AutoTestRunTest, TheSampleRecordingPlaysChapterOneThroughAndTheGameEndsByIt
     ASSERT_TRUE(TestSupport::InOrder(log, ordered));
     // Every record played once, as the player could have, and no scene was
     // refused.
-    EXPECT_EQ(Count(log, "ASSERT\n"), 0u) << log;
-    EXPECT_EQ(Count(log, "\nGAME["), recordCount) << log;
+    EXPECT_EQ(Occurrences(log, "ASSERT\n"), 0u) << log;
+    EXPECT_EQ(Occurrences(log, "\nGAME["), recordCount) << log;
     EXPECT_EQ(log.find("could not be loaded"), std::string::npos) << log;
     EXPECT_EQ(log.find("Error loading"), std::string::npos) << log;
     // The start menu read the first start's empty save file as nothing saved

@@ -126,6 +126,25 @@ protected:
     {
         PushAnimAction11(actor, animation.m_iId, animation.m_bLoop ? 1 : 0);
     }
+    // A whole handler, the dialogs' commonest: when the event comes (mostly a
+    // dialog's callback), the character makes the gesture and then, if one is
+    // named, goes on to the next animation, mostly its talk or idle loop.
+    template <FixedName ACTOR>
+    void PlayGesture(const EventDesc& oEvent, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture)
+    {
+        _IfEvent(oEvent);
+        Play(actor, gesture);
+        _EndMatch();
+    }
+    template <FixedName ACTOR>
+    void PlayGesture(const EventDesc& oEvent, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
+                     std::type_identity_t<AnimationOf<ACTOR>> then)
+    {
+        _IfEvent(oEvent);
+        Play(actor, gesture);
+        Play(actor, then);
+        _EndMatch();
+    }
     // The push operations of the other two play actions, by animation name.
     template <FixedName ACTOR>
     void PushAnimAction(ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation, uint8_t bLoop,

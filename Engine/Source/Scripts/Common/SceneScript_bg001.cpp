@@ -301,14 +301,8 @@ void SceneScript_bg001::WakeUpCallbacks()
     _EndMatch();
 
     // She sits up.
-    _IfEvent(OnCallback(0xf71f2727));
-    Play(HEROINE, "cabinwakup05");
-    Play(HEROINE, "cabinwakup07_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x801817b1));
-    Play(HEROINE, "cabinwakup06_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xf71f2727), HEROINE, "cabinwakup05", "cabinwakup07_l");
+    PlayGesture(OnCallback(0x801817b1), HEROINE, "cabinwakup06_l");
 
     // Diego looks down the corridor and comes back.
     _IfEvent(OnCallback(0x1e7c8212));
@@ -329,9 +323,7 @@ void SceneScript_bg001::WakeUpCallbacks()
     TheApparition();
 
     // She is cross.
-    _IfEvent(OnCallback(0x2347e55f));
-    Play(HEROINE, "g_talkfurious_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x2347e55f), HEROINE, "g_talkfurious_l");
 }
 
 void SceneScript_bg001::TheApparition()

@@ -486,10 +486,7 @@ void SceneScript_bg002::HammerAndPrivyEvents()
     WalkAndTalk(MatchExpr::MakeEvent0(Object("privy_door")), HEROINE, WP_PRIVY, 0x482371ea);
 
     // Callback: the privy door will not open.
-    _IfEvent(OnCallback(0xff15a909));
-    Play(HEROINE, "g_dooropenfailure02");
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xff15a909), HEROINE, "g_dooropenfailure02", "g_idle_l");
 }
 
 void SceneScript_bg002::CabinEvents()
@@ -500,10 +497,7 @@ void SceneScript_bg002::CabinEvents()
     WalkAndTalk(MatchExpr::MakeEvent0(Object("briscoes_cabin")), HEROINE, WP_BRISCOES_DOOR, 0xb3377197);
 
     // Callback: she knocks at Briscoe's door.
-    _IfEvent(OnCallback(0x35344e96));
-    Play(HEROINE, "g_doorknock");
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x35344e96), HEROINE, "g_doorknock", "g_idle_l");
 }
 
 void SceneScript_bg002::FlyEvents()
@@ -565,10 +559,7 @@ void SceneScript_bg002::DiegoEvents()
     _EndMatch();
     _EndMatch();
 
-    _IfEvent(OnCallback(0xfe0458cd));
-    Play(DIEGO, "g_notwise");
-    Play(DIEGO, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xfe0458cd), DIEGO, "g_notwise", "g_idle_l");
 
     // Callback: Diego hands her the blood-soaked bandage.
     _IfEvent(OnCallback(0xc007392c));
@@ -588,23 +579,10 @@ void SceneScript_bg002::DiegoEvents()
 
 void SceneScript_bg002::HeroineCallbacks()
 {
-    _IfEvent(OnCallback(0xc7f3f060));
-    Play(HEROINE, "g_talk_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x22a8abc2));
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x1ad758e8));
-    Play(HEROINE, "g_dlgpolite");
-    Play(HEROINE, "g_talk_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x993bbe31));
-    Play(HEROINE, "g_helpless");
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0x1ad758e8), HEROINE, "g_dlgpolite", "g_talk_l");
+    PlayGesture(OnCallback(0x993bbe31), HEROINE, "g_helpless", "g_idle_l");
 }
 
 void SceneScript_bg002::HamperEvents()

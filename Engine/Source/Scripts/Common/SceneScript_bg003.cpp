@@ -161,24 +161,6 @@ private:
     void RotateTo(uint32_t uTurnerId, uint32_t uActorId, int32_t iValue = TURN_TOWARD_VALUE);
     void GiveDoubloons(int32_t iCount, bool bGive);
 
-    // A dialog callback on which the character plays an animation, or a
-    // gesture and then a loop.
-    template <FixedName ACTOR>
-    void OnCallbackPlay(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation)
-    {
-        _IfEvent(OnCallback(uCallback));
-        Play(actor, animation);
-        _EndMatch();
-    }
-    template <FixedName ACTOR>
-    void OnCallbackPlay(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                        std::type_identity_t<AnimationOf<ACTOR>> then)
-    {
-        _IfEvent(OnCallback(uCallback));
-        Play(actor, gesture);
-        Play(actor, then);
-        _EndMatch();
-    }
     // Two characters hand a thing over: each plays its part, then its loop.
     template <FixedName GIVER, FixedName TAKER>
     void HandOver(ActorNamed<GIVER> giver, ActorNamed<TAKER> taker, std::type_identity_t<AnimationOf<GIVER>> then,
@@ -661,8 +643,8 @@ void SceneScript_bg003::CutSceneCallbacks()
     RotateTo(ALESSANDRO, BRISCOE);
     _EndMatch();
 
-    OnCallbackPlay(0xbe640fe5, ALESSANDRO, "g_talk_l");
-    OnCallbackPlay(0x78ab0674, BRISCOE, "shocktalking_l");
+    PlayGesture(OnCallback(0xbe640fe5), ALESSANDRO, "g_talk_l");
+    PlayGesture(OnCallback(0x78ab0674), BRISCOE, "shocktalking_l");
 
     // Briscoe jumps up in a panic.
     _IfEvent(OnCallback(0xe1a257ce));
@@ -671,7 +653,7 @@ void SceneScript_bg003::CutSceneCallbacks()
     Place(BRISCOE, WP_BRISCOE_PANIC);
     _EndMatch();
 
-    OnCallbackPlay(0x96a56758, BRISCOE, "cabinpanicidle_l");
+    PlayGesture(OnCallback(0x96a56758), BRISCOE, "cabinpanicidle_l");
 
     // Diego comes in to report.
     _IfEvent(OnCallback(0x24ea87db));
@@ -730,34 +712,34 @@ void SceneScript_bg003::CutSceneCallbacks()
 
 void SceneScript_bg003::GestureCallbacks()
 {
-    OnCallbackPlay(0x8bbc8e27, DIEGO, "g_talk_l");
-    OnCallbackPlay(0x728fd06d, DIEGO, "g_idle_l");
-    OnCallbackPlay(0xfe0458cd, DIEGO, "g_notwise", "g_idle_l");
-    OnCallbackPlay(0x0829db67, DIEGO, "g_angrytalk_l");
-    OnCallbackPlay(0x02024165, DIEGO, "g_angryidle_l");
+    PlayGesture(OnCallback(0x8bbc8e27), DIEGO, "g_talk_l");
+    PlayGesture(OnCallback(0x728fd06d), DIEGO, "g_idle_l");
+    PlayGesture(OnCallback(0xfe0458cd), DIEGO, "g_notwise", "g_idle_l");
+    PlayGesture(OnCallback(0x0829db67), DIEGO, "g_angrytalk_l");
+    PlayGesture(OnCallback(0x02024165), DIEGO, "g_angryidle_l");
 
-    OnCallbackPlay(0x660fbec0, ALESSANDRO, "g_talk_l");
-    OnCallbackPlay(0x0c1f2fc2, ALESSANDRO, "g_idle_l");
-    OnCallbackPlay(0xded5e091, ALESSANDRO, "g_laughting01", "g_laughting02_l");
-    OnCallbackPlay(0x30b1912c, ALESSANDRO, "g_laughting03", "g_talk_l");
-    OnCallbackPlay(0x6b06ad7e, ALESSANDRO, "g_refusaltalk01", "g_refusaltalk02_l");
-    OnCallbackPlay(0xde38063e, ALESSANDRO, "g_refusaltalk03", "g_talk_l");
-    OnCallbackPlay(0xe1902fc1, ALESSANDRO, "g_serioustalk01", "g_serioustalk02_l");
-    OnCallbackPlay(0x97f950fa, ALESSANDRO, "g_serioustalk03", "g_talk_l");
+    PlayGesture(OnCallback(0x660fbec0), ALESSANDRO, "g_talk_l");
+    PlayGesture(OnCallback(0x0c1f2fc2), ALESSANDRO, "g_idle_l");
+    PlayGesture(OnCallback(0xded5e091), ALESSANDRO, "g_laughting01", "g_laughting02_l");
+    PlayGesture(OnCallback(0x30b1912c), ALESSANDRO, "g_laughting03", "g_talk_l");
+    PlayGesture(OnCallback(0x6b06ad7e), ALESSANDRO, "g_refusaltalk01", "g_refusaltalk02_l");
+    PlayGesture(OnCallback(0xde38063e), ALESSANDRO, "g_refusaltalk03", "g_talk_l");
+    PlayGesture(OnCallback(0xe1902fc1), ALESSANDRO, "g_serioustalk01", "g_serioustalk02_l");
+    PlayGesture(OnCallback(0x97f950fa), ALESSANDRO, "g_serioustalk03", "g_talk_l");
 
-    OnCallbackPlay(0xfe2d763a, HEROINE, "g_clapshands", "g_talk_l");
-    OnCallbackPlay(0xb9bd54ff, HEROINE, "g_scratchhead", "g_idle_l");
-    OnCallbackPlay(0x993bbe31, HEROINE, "g_helpless", "g_idle_l");
-    OnCallbackPlay(0x1ad758e8, HEROINE, "g_dlgpolite", "g_talk_l");
-    OnCallbackPlay(0x96ecddc8, HEROINE, "g_dlgthinking", "g_talk_l");
-    OnCallbackPlay(0xc7f3f060, HEROINE, "g_talk_l");
-    OnCallbackPlay(0x22a8abc2, HEROINE, "g_idle_l");
-    OnCallbackPlay(0x76794709, HEROINE, "g_talkfurious_l");
+    PlayGesture(OnCallback(0xfe2d763a), HEROINE, "g_clapshands", "g_talk_l");
+    PlayGesture(OnCallback(0xb9bd54ff), HEROINE, "g_scratchhead", "g_idle_l");
+    PlayGesture(OnCallback(0x993bbe31), HEROINE, "g_helpless", "g_idle_l");
+    PlayGesture(OnCallback(0x1ad758e8), HEROINE, "g_dlgpolite", "g_talk_l");
+    PlayGesture(OnCallback(0x96ecddc8), HEROINE, "g_dlgthinking", "g_talk_l");
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0x76794709), HEROINE, "g_talkfurious_l");
 
-    OnCallbackPlay(0xa3246fdd, BRISCOE, "g_talk_l");
-    OnCallbackPlay(0xbf5934d1, BRISCOE, "g_idle_l");
-    OnCallbackPlay(0xb06fa56a, BRISCOE, "g_thinking01", "g_thinking02_l");
-    OnCallbackPlay(0x14c08077, BRISCOE, "g_thinking03", "g_idle_l");
+    PlayGesture(OnCallback(0xa3246fdd), BRISCOE, "g_talk_l");
+    PlayGesture(OnCallback(0xbf5934d1), BRISCOE, "g_idle_l");
+    PlayGesture(OnCallback(0xb06fa56a), BRISCOE, "g_thinking01", "g_thinking02_l");
+    PlayGesture(OnCallback(0x14c08077), BRISCOE, "g_thinking03", "g_idle_l");
 
     // Briscoe goes round the bed to his place; Alessandro to his.
     _IfEvent(OnCallback(0x06efb77c));
@@ -886,7 +868,7 @@ void SceneScript_bg003::DoubloonEvents()
     Play(DIEGO, "reporting_idle_l");
     _EndMatch();
 
-    OnCallbackPlay(0xa4d2a7df, ALESSANDRO, "getout01", "getout02_l");
+    PlayGesture(OnCallback(0xa4d2a7df), ALESSANDRO, "getout01", "getout02_l");
 
     _IfEvent(OnCallback(0xbb126f2f));
     GoTo(HEROINE, WP_HEROINE_LATER);
@@ -933,7 +915,7 @@ void SceneScript_bg003::SleeperEvents()
     _EndMatch();
     _EndMatch();
 
-    OnCallbackPlay(0x8d471264, DIEGO, "alessleepcloselook", "g_idle_l");
+    PlayGesture(OnCallback(0x8d471264), DIEGO, "alessleepcloselook", "g_idle_l");
 
     // The writing kit, which he keeps once Pedro's letter is under way.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(ALESSANDRO, ItemNamed("ITEM_WRITING_KIT")));

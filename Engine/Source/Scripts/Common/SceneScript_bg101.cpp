@@ -961,12 +961,8 @@ void SceneScript_bg101::ChapterOneCallbacks()
     _EndMatch();
 
     // The kid's gestures while she talks.
-    for (const Gesture& oGesture : KID_GESTURES) {
-        _IfEvent(OnCallback(oGesture.uCallback));
-        Play(KID, oGesture.animation);
-        Play(KID, "g_idle_l");
-        _EndMatch();
-    }
+    for (const Gesture& oGesture : KID_GESTURES)
+        PlayGesture(OnCallback(oGesture.uCallback), KID, oGesture.animation, "g_idle_l");
 
     // The kid climbs in through the window and comes to her parents.
     _IfEvent(OnCallback(0xBCA25C2E));
@@ -1054,10 +1050,7 @@ void SceneScript_bg101::ChapterFiveCallbacks()
     _EndMatch();
 
     // The door will not open.
-    _IfEvent(OnCallback(0x0C46EC9D));
-    Play(ADULT, "g_dooropenfailure");
-    Play(ADULT, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x0C46EC9D), ADULT, "g_dooropenfailure", "g_idle_l");
 
     // The spirit seals the room with ectoplasm.
     _IfEvent(OnCallback(0x8D4CE72D));
@@ -1085,12 +1078,8 @@ void SceneScript_bg101::ChapterFiveCallbacks()
     _EndMatch();
 
     // The kid talks, and stops talking.
-    _IfEvent(OnCallback(0x8AB1B967));
-    Play(KID, "g_talk_l");
-    _EndMatch();
-    _IfEvent(OnCallback(0x0A16359E));
-    Play(KID, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x8AB1B967), KID, "g_talk_l");
+    PlayGesture(OnCallback(0x0A16359E), KID, "g_idle_l");
 
     // The kid fades away.
     _IfEvent(OnCallback(0xFEF5ABE8));
@@ -1102,12 +1091,8 @@ void SceneScript_bg101::ChapterFiveCallbacks()
     _EndMatch();
 
     // The heroine talks, and stops talking.
-    _IfEvent(OnCallback(0xA85CC740));
-    Play(ADULT, "g_talk_l");
-    _EndMatch();
-    _IfEvent(OnCallback(0x572C2B06));
-    Play(ADULT, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xA85CC740), ADULT, "g_talk_l");
+    PlayGesture(OnCallback(0x572C2B06), ADULT, "g_idle_l");
 }
 
 } // namespace

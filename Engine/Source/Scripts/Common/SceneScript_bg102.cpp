@@ -94,7 +94,6 @@ private:
     void ChildrenEvents();
     void LedgeEvents();
     void GestureCallbacks();
-    void GestureCallback(const Gesture& oGesture);
     void ChoreCallbacks();
     void LadderCallbacks();
 
@@ -669,7 +668,7 @@ void SceneScript_bg102::LedgeEvents()
 
 void SceneScript_bg102::GestureCallbacks()
 {
-    GestureCallback(HAPPY_TO_MEET);
+    PlayGesture(OnCallback(HAPPY_TO_MEET.uCallback), KID, HAPPY_TO_MEET.gesture, HAPPY_TO_MEET.after);
 
     // Diego hugs the kid.
     _IfEvent(OnCallback(0xAA6031A0));
@@ -682,15 +681,7 @@ void SceneScript_bg102::GestureCallbacks()
     _EndMatch();
 
     for (const Gesture& oGesture : KID_GESTURES)
-        GestureCallback(oGesture);
-}
-
-void SceneScript_bg102::GestureCallback(const Gesture& oGesture)
-{
-    _IfEvent(OnCallback(oGesture.uCallback));
-    Play(KID, oGesture.gesture);
-    Play(KID, oGesture.after);
-    _EndMatch();
+        PlayGesture(OnCallback(oGesture.uCallback), KID, oGesture.gesture, oGesture.after);
 }
 
 void SceneScript_bg102::ChoreCallbacks()

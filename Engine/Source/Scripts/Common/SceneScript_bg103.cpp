@@ -71,29 +71,27 @@ constexpr uint32_t BOAT_SAILING = CoreCrc32Of("i_boat_sailing");
 constexpr uint32_t LEAVE_STILL = CoreCrc32Of("m_leave_still");
 constexpr uint32_t LEAVE_DUST = CoreCrc32Of("m_leave_dust");
 
-// A dialog callback on which the kid makes a gesture, with one of the hill's
-// own sounds (their cues load with its sound group) or none.
+// A dialog callback on which the kid makes a gesture and goes back to idle.
 struct Gesture {
     uint32_t uCallback;
     KidAnimation animation;
-    uint32_t uSound;
 };
 constexpr Gesture KID_GESTURES[] = {
-    {0x66DD49E1, "g_talk_l", 0},
-    {0x2D9E3A79, "g_scratchhead", 0},
-    {0x5C1EA16B, "g_tapnonsense", 0},
-    {0xE4817246, "g_helpless", 0},
-    {0xFDBD9D38, "g_thinking", 0},
-    {0x5BE88B2C, "g_dlghandwave", 0},
-    {0x40C82C9E, "g_dlgpolite", 0},
-    {0xEA630120, "g_dlgclapshands", 0},
-    {0x56B3A853, "g_dlggiveorders", 0},
-    {0x1FD30672, "g_lookingaround", 0},
-    {0xD4EDF079, "g_observeover", 0},
-    {0x3AE39155, "g_victoryfist", 0},
-    {0xD9E7CCD5, "g_clapshands", 0x4488E48A},
-    {0x694B8941, "g_victoryfist", 0x4AC1230A},
-    {0xE5266F2F, "g_helpless", 0x310E2981},
+    {0x66DD49E1, "g_talk_l"},        {0x2D9E3A79, "g_scratchhead"},   {0x5C1EA16B, "g_tapnonsense"},
+    {0xE4817246, "g_helpless"},      {0xFDBD9D38, "g_thinking"},      {0x5BE88B2C, "g_dlghandwave"},
+    {0x40C82C9E, "g_dlgpolite"},     {0xEA630120, "g_dlgclapshands"}, {0x56B3A853, "g_dlggiveorders"},
+    {0x1FD30672, "g_lookingaround"}, {0xD4EDF079, "g_observeover"},   {0x3AE39155, "g_victoryfist"},
+};
+// The gestures that make one of the hill's own sounds (their cues load with
+// its sound group).
+struct LoudGesture {
+    Gesture oGesture;
+    uint32_t uSound;
+};
+constexpr LoudGesture KID_LOUD_GESTURES[] = {
+    {{0xD9E7CCD5, "g_clapshands"}, 0x4488E48A},
+    {{0x694B8941, "g_victoryfist"}, 0x4AC1230A},
+    {{0xE5266F2F, "g_helpless"}, 0x310E2981},
 };
 
 class SceneScript_bg103 final : public SceneScript {
@@ -708,19 +706,18 @@ void SceneScript_bg103::GestureCallbacks()
     Play(KID, "g_idle_l");
     _EndMatch();
 
-    for (const Gesture& oGesture : KID_GESTURES) {
-        _IfEvent(OnCallback(oGesture.uCallback));
-        Play(KID, oGesture.animation);
-        if (oGesture.uSound != 0)
-            Sound(KID, oGesture.uSound, 0);
+    for (const Gesture& oGesture : KID_GESTURES)
+        PlayGesture(OnCallback(oGesture.uCallback), KID, oGesture.animation, "g_idle_l");
+    for (const LoudGesture& oLoud : KID_LOUD_GESTURES) {
+        _IfEvent(OnCallback(oLoud.oGesture.uCallback));
+        Play(KID, oLoud.oGesture.animation);
+        Sound(KID, oLoud.uSound, 0);
         Play(KID, "g_idle_l");
         _EndMatch();
     }
 
     // The kid stops talking.
-    _IfEvent(OnCallback(0x0A16359E));
-    Play(KID, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x0A16359E), KID, "g_idle_l");
 
     // The kid steps back, steps toward Arno, and faces him.
     _IfEvent(OnCallback(0x8FDC9583));

@@ -643,17 +643,11 @@ void SceneScript_bg104::ManuelAndArnoEvents()
 
 void SceneScript_bg104::Callbacks()
 {
-    for (const Gesture& oGesture : KID_GESTURES) {
-        _IfEvent(OnCallback(oGesture.uCallback));
-        Play(KID, oGesture.animation);
-        Play(KID, "g_idle_l");
-        _EndMatch();
-    }
+    for (const Gesture& oGesture : KID_GESTURES)
+        PlayGesture(OnCallback(oGesture.uCallback), KID, oGesture.animation, "g_idle_l");
 
     // The kid talks.
-    _IfEvent(OnCallback(0x26D493E0));
-    Play(KID, "g_talk_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x26D493E0), KID, "g_talk_l");
 
     // The kid shakes Manuel by the shoulder.
     _IfEvent(OnCallback(0xC5E8CD9B));

@@ -964,39 +964,34 @@ void SceneScript_bg105::TownEvents()
 void SceneScript_bg105::GestureCallbacks()
 {
     // One character's gesture while a line is spoken.
-    const auto gesture = [this](uint32_t uCallback, auto actor, auto animation) {
-        _IfEvent(OnCallback(uCallback));
-        Play(actor, animation);
-        _EndMatch();
-    };
+    PlayGesture(OnCallback(0xA6C15B8E), ARNO, "triumph_01_talk_l");
+    PlayGesture(OnCallback(0x16E02AF7), ARNO, "triumph_01");
+    PlayGesture(OnCallback(0x0FF1EEF4), ARNO, "triumph_02_talk_l");
+    PlayGesture(OnCallback(0xD60EDDC0), ARNO, "triumph_02");
+    PlayGesture(OnCallback(0xB9460319), RAZZO, "g_talk_l");
+    PlayGesture(OnCallback(0xB2FF4B6B), RAZZO, "g_victoryfist");
+    PlayGesture(OnCallback(0xAD128F9B), RAZZO, "g_idle_l");
+    PlayGesture(OnCallback(0x54413468), RAZZO, "stretch");
+    PlayGesture(OnCallback(0xB9FA15FE), HEROINE, "g_scratchhead");
+    PlayGesture(OnCallback(0xB6440D00), NELL, "g_talk_l");
+    // Nell has no idle of her own, so she cannot turn on the spot either: she
+    // ends her line where she stands.
+    PlayGesture(OnCallback(0x2814C597), NELL, "g_talk_l");
+    PlayGesture(OnCallback(0x0E889964), HEROINE, "g_thinking");
+    PlayGesture(OnCallback(0xC4BF1613), HEROINE, "g_helpless");
+    PlayGesture(OnCallback(0xC7F3F060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22A8ABC2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0x1A358376), BRISCOE, "g_talk_l");
+    PlayGesture(OnCallback(0x64AFAB29), BRISCOE, "g_idle_l");
+    PlayGesture(OnCallback(0x346014D9), HEROINE, "g_lookup");
+    PlayGesture(OnCallback(0x92E1A8D1), HEROINE, "g_lookingaround");
+    PlayGesture(OnCallback(0xFF9D50F7), BRISCOE, "g_thinking01");
+
+    // One speaks, the other listens.
     using HeroineAnimation = AnimationOf<"tavrine">;
     using ArnoAnimation = AnimationOf<"arno">;
     using RazzoAnimation = AnimationOf<"razzo">;
     using BriscoeAnimation = AnimationOf<"thomas_b">;
-    gesture(0xA6C15B8E, ARNO, ArnoAnimation("triumph_01_talk_l"));
-    gesture(0x16E02AF7, ARNO, ArnoAnimation("triumph_01"));
-    gesture(0x0FF1EEF4, ARNO, ArnoAnimation("triumph_02_talk_l"));
-    gesture(0xD60EDDC0, ARNO, ArnoAnimation("triumph_02"));
-    gesture(0xB9460319, RAZZO, RazzoAnimation("g_talk_l"));
-    gesture(0xB2FF4B6B, RAZZO, RazzoAnimation("g_victoryfist"));
-    gesture(0xAD128F9B, RAZZO, RazzoAnimation("g_idle_l"));
-    gesture(0x54413468, RAZZO, RazzoAnimation("stretch"));
-    gesture(0xB9FA15FE, HEROINE, HeroineAnimation("g_scratchhead"));
-    gesture(0xB6440D00, NELL, AnimationOf<"nell">("g_talk_l"));
-    // Nell has no idle of her own, so she cannot turn on the spot either: she
-    // ends her line where she stands.
-    gesture(0x2814C597, NELL, AnimationOf<"nell">("g_talk_l"));
-    gesture(0x0E889964, HEROINE, HeroineAnimation("g_thinking"));
-    gesture(0xC4BF1613, HEROINE, HeroineAnimation("g_helpless"));
-    gesture(0xC7F3F060, HEROINE, HeroineAnimation("g_talk_l"));
-    gesture(0x22A8ABC2, HEROINE, HeroineAnimation("g_idle_l"));
-    gesture(0x1A358376, BRISCOE, BriscoeAnimation("g_talk_l"));
-    gesture(0x64AFAB29, BRISCOE, BriscoeAnimation("g_idle_l"));
-    gesture(0x346014D9, HEROINE, HeroineAnimation("g_lookup"));
-    gesture(0x92E1A8D1, HEROINE, HeroineAnimation("g_lookingaround"));
-    gesture(0xFF9D50F7, BRISCOE, BriscoeAnimation("g_thinking01"));
-
-    // One speaks, the other listens.
     const auto exchange = [this](uint32_t uCallback, auto speaker, auto talk, auto listener, auto idle) {
         _IfEvent(OnCallback(uCallback));
         Play(speaker, talk);
@@ -1010,7 +1005,7 @@ void SceneScript_bg105::GestureCallbacks()
     exchange(0xFC6C5590, HEROINE, HeroineAnimation("g_talk_l"), ARNO, ArnoAnimation("triumph_01"));
     exchange(0x62C9E89E, ARNO, ArnoAnimation("triumph_01_talk_l"), HEROINE, HeroineAnimation("g_idle_l"));
     exchange(0x88CB2A6D, NELL, AnimationOf<"nell">("g_talk_l"), HEROINE, HeroineAnimation("g_idle_l"));
-    exchange(0xC19C4DC4, HEROINE, HeroineAnimation("g_dedusthands"), HEROINE, HeroineAnimation("g_idle_l"));
+    PlayGesture(OnCallback(0xC19C4DC4), HEROINE, "g_dedusthands", "g_idle_l");
 
     // She claps her hands.
     _IfEvent(OnCallback(0x474AC5AF));

@@ -528,10 +528,7 @@ void SceneScript_bg106::BriscoeEvents()
     _EndMatch();
 
     // The heroine is disgusted.
-    _IfEvent(OnCallback(0xc6286201));
-    Play(HEROINE, "g_disgusted");
-    Play(HEROINE, "g_talk_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xc6286201), HEROINE, "g_disgusted", "g_talk_l");
 }
 
 void SceneScript_bg106::MapHandedOver()

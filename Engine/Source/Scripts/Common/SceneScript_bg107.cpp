@@ -408,12 +408,8 @@ void SceneScript_bg107::RazzoEvents()
     _EndMatch();
 
     // Razzo talks and stops talking.
-    _IfEvent(OnCallback(0xB9460319));
-    Play(RAZZO, "g_talk_l");
-    _EndMatch();
-    _IfEvent(OnCallback(0xAD128F9B));
-    Play(RAZZO, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xB9460319), RAZZO, "g_talk_l");
+    PlayGesture(OnCallback(0xAD128F9B), RAZZO, "g_idle_l");
 
     // Dialog_CB 0xC3FCE571: a marker the runtime passes by.
     _IfEvent(OnCallback(0xC3FCE571));
@@ -423,12 +419,8 @@ void SceneScript_bg107::RazzoEvents()
     _EndMatch();
 
     // The heroine talks and stops talking.
-    _IfEvent(OnCallback(0xC7F3F060));
-    Play(HEROINE, "g_talk_l");
-    _EndMatch();
-    _IfEvent(OnCallback(0x22A8ABC2));
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xC7F3F060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22A8ABC2), HEROINE, "g_idle_l");
 }
 
 } // namespace

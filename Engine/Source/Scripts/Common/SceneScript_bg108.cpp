@@ -122,10 +122,7 @@ void SceneScript_bg108::BuildEvents()
         LookAndActivate(oMap);
 
     // Dialog_CB 0x993BBE31: she shrugs.
-    _IfEvent(OnCallback(0x993BBE31));
-    Play(HEROINE, "g_helpless");
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x993BBE31), HEROINE, "g_helpless", "g_idle_l");
 
     ChestEvents();
     for (const Remark& oThing : FURNITURE)

@@ -110,10 +110,6 @@ private:
     void QuayEvents();
 
     void ShowAndActivate(int32_t iActor, bool bOn);
-    // A dialog callback that plays the heroine's gesture and then her loop.
-    template <FixedName ACTOR>
-    void Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                 std::type_identity_t<AnimationOf<ACTOR>> loop);
 };
 
 void SceneScript_bg201::LinkSoundGroups()
@@ -341,37 +337,24 @@ void SceneScript_bg201::BuildEvents()
 
 void SceneScript_bg201::RazzoCallbacks()
 {
-    _IfEvent(OnCallback(0xb9460319));
-    Play(RAZZO, "g_talk_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xb9460319), RAZZO, "g_talk_l");
+    PlayGesture(OnCallback(0xad128f9b), RAZZO, "g_idle_l");
 
-    _IfEvent(OnCallback(0xad128f9b));
-    Play(RAZZO, "g_idle_l");
-    _EndMatch();
-
-    Gesture(0xefdea393, RAZZO, "stretch", "g_idle_l");
+    PlayGesture(OnCallback(0xefdea393), RAZZO, "stretch", "g_idle_l");
 }
 
 void SceneScript_bg201::HeroineCallbacks()
 {
-    _IfEvent(OnCallback(0xc7f3f060));
-    Play(HEROINE, "g_talk_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0x76794709), HEROINE, "g_talkfurious_l");
 
-    _IfEvent(OnCallback(0x22a8abc2));
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x76794709));
-    Play(HEROINE, "g_talkfurious_l");
-    _EndMatch();
-
-    Gesture(0x071cd48c, HEROINE, "g_dlghandwave", "g_talk_l");
-    Gesture(0x1ad758e8, HEROINE, "g_dlgpolite", "g_talk_l");
-    Gesture(0xb9bd54ff, HEROINE, "g_scratchhead", "g_idle_l");
-    Gesture(0x2d9e3a79, HEROINE, "g_thinking", "g_idle_l");
-    Gesture(0x993bbe31, HEROINE, "g_helpless", "g_idle_l");
-    Gesture(0x773e252b, HEROINE, "g_lookup", "g_idle_l");
+    PlayGesture(OnCallback(0x071cd48c), HEROINE, "g_dlghandwave", "g_talk_l");
+    PlayGesture(OnCallback(0x1ad758e8), HEROINE, "g_dlgpolite", "g_talk_l");
+    PlayGesture(OnCallback(0xb9bd54ff), HEROINE, "g_scratchhead", "g_idle_l");
+    PlayGesture(OnCallback(0x2d9e3a79), HEROINE, "g_thinking", "g_idle_l");
+    PlayGesture(OnCallback(0x993bbe31), HEROINE, "g_helpless", "g_idle_l");
+    PlayGesture(OnCallback(0x773e252b), HEROINE, "g_lookup", "g_idle_l");
 }
 
 void SceneScript_bg201::MapCaseEvents()
@@ -380,7 +363,7 @@ void SceneScript_bg201::MapCaseEvents()
     WalkAndTalk(MatchExpr::MakeEvent0(Object("case_catch")), HEROINE, WP_MAP_CASE, 0x8395d23f);
 
     // Callback: she peers into the dark case.
-    Gesture(0x20dfbcdf, HEROINE, "darkmapcaselook", "g_idle_l");
+    PlayGesture(OnCallback(0x20dfbcdf), HEROINE, "darkmapcaselook", "g_idle_l");
 
     WalkAndTalk(ScriptEvent_Object1(Object("town_map")), HEROINE, WP_TOWN_MAP, 0xec4ea099);
     WalkAndTalk(MatchExpr::MakeEvent0(Object("town_map")), HEROINE, WP_TOWN_MAP, 0xdeb38778);
@@ -541,7 +524,7 @@ void SceneScript_bg201::PeopleEvents()
 
 void SceneScript_bg201::SoniaCallbacks()
 {
-    Gesture(0x6d3534d9, SONIA, "g_thinktalk01", "g_thinktalk02_l");
+    PlayGesture(OnCallback(0x6d3534d9), SONIA, "g_thinktalk01", "g_thinktalk02_l");
 
     // Callback: in chapter 3 Razzo goes back to his place first.
     _IfEvent(OnCallback(0xe3a367c5));
@@ -624,17 +607,6 @@ void SceneScript_bg201::ShowAndActivate(int32_t iActor, bool bOn)
 {
     ShowObject(iActor, bOn);
     SetInteractive(iActor, bOn);
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg201::Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor,
-                                std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                                std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, gesture);
-    Play(actor, loop);
-    _EndMatch();
 }
 
 } // namespace

@@ -494,13 +494,8 @@ void SceneScript_bg202::MapCallbacks()
     Play(HEROINE, "g_showmap05_l");
     _EndMatch();
 
-    _IfEvent(OnCallback(0x6a613ac8));
-    Play(HEROINE, "g_showmap04_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x1d660a5e));
-    Play(HEROINE, "g_showmap05_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x6a613ac8), HEROINE, "g_showmap04_l");
+    PlayGesture(OnCallback(0x1d660a5e), HEROINE, "g_showmap05_l");
 
     // ...and rolled up and put away.
     _IfEvent(OnCallback(0x83029ffd));
@@ -569,9 +564,7 @@ void SceneScript_bg202::PedroCallbacks()
     Apart();
     _EndMatch();
 
-    _IfEvent(OnCallback(0xbbcb70c6));
-    Play(STRANGER, "stopanita03_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xbbcb70c6), STRANGER, "stopanita03_l");
 
     // They make it up: a hug, and he goes back to his whittling.
     _IfEvent(OnCallback(0xa89b2367));
@@ -711,13 +704,8 @@ void SceneScript_bg202::PierreEvents()
     _EndMatch();
     _EndMatch();
 
-    _IfEvent(OnCallback(0x4e57a562));
-    Play(PIERRE, "bardepressedtalk_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x6431fedd));
-    Play(PIERRE, "bardepressed_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x4e57a562), PIERRE, "bardepressedtalk_l");
+    PlayGesture(OnCallback(0x6431fedd), PIERRE, "bardepressed_l");
 
     // He gets up from the bar and the two face each other.
     _IfEvent(OnCallback(0xd2ae9ab6));
@@ -727,9 +715,7 @@ void SceneScript_bg202::PierreEvents()
     TurnToward(PIERRE, HEROINE);
     _EndMatch();
 
-    _IfEvent(OnCallback(0x4f33b9ad));
-    Play(PIERRE, "talk_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0x4f33b9ad), PIERRE, "talk_l");
 }
 
 void SceneScript_bg202::BasketAndMachineEvents()

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -19,11 +21,14 @@ constexpr int32_t PICTURE = 7;
 
 class StepScript : public ScriptTreeCalls {
 public:
+    using ScriptTreeCalls::_EndMatch;
+    using ScriptTreeCalls::_IfEvent;
     using ScriptTreeCalls::Apart;
     using ScriptTreeCalls::Dialog;
     using ScriptTreeCalls::Give;
     using ScriptTreeCalls::PickUp;
     using ScriptTreeCalls::Play;
+    using ScriptTreeCalls::PlayGesture;
     using ScriptTreeCalls::Together;
 };
 
@@ -57,7 +62,39 @@ protected:
         return queued;
     }
 
+    // Every node under iNode, depth first, as its type, payload and depth.
+    struct Node {
+        int32_t type;
+        std::array<uint32_t, 8> payload;
+        int depth;
+
+        bool operator==(const Node&) const = default;
+    };
+    void Flatten(ScriptNodeIndex iNode, int depth, std::vector<Node>& nodes) const
+    {
+        for (ScriptNodeIndex iChild : Children(iNode)) {
+            const ScriptNode& node = pool[iChild];
+            nodes.push_back({node.m_iType, std::to_array(node.m_aPayload), depth});
+            Flatten(iChild, depth + 1, nodes);
+        }
+    }
+    std::vector<Node> Tree() const
+    {
+        std::vector<Node> nodes;
+        Flatten(root, 0, nodes);
+        return nodes;
+    }
+    // Starts a second tree; the first is gone.
+    void StartAgain()
+    {
+        pool.ResetPool();
+        root = pool.AllocNode();
+        again = std::make_unique<ScriptTreeBuilder>(pool, root);
+        steps.SetTreeBuilder(again.get());
+    }
+
     StepScript steps;
+    std::unique_ptr<ScriptTreeBuilder> again;
 };
 
 TEST_F(ScriptTreeStepsTest, ADialogRunsOnTheDialogActorWithItsKey)
@@ -99,19 +136,37 @@ TEST_F(ScriptTreeStepsTest, APickUpBendsGivesHidesRisesAndIdlesInTheRowsOrder)
     steps.PickUp<Reach::MiddleLow>(KID, PICTURE, ItemNamed("ITEM_DRY_CLOTH"));
     EXPECT_EQ(Queued(), (std::vector<Step> {bend, give, hide, rise, idle}));
 
-    pool.ResetPool();
-    root = pool.AllocNode();
-    ScriptTreeBuilder second(pool, root);
-    steps.SetTreeBuilder(&second);
+    StartAgain();
     steps.PickUp<Reach::MiddleLow>(KID, PICTURE, ItemNamed("ITEM_DRY_CLOTH"), false);
     EXPECT_EQ(Queued(), (std::vector<Step> {bend, hide, give, rise, idle}));
 
-    pool.ResetPool();
-    root = pool.AllocNode();
-    ScriptTreeBuilder third(pool, root);
-    steps.SetTreeBuilder(&third);
+    StartAgain();
     steps.PickUp<Reach::MiddleLow>(KID, ID_SCRIPTABLE_INVALID, ItemNamed("ITEM_DRY_CLOTH"));
     EXPECT_EQ(Queued(), (std::vector<Step> {bend, give, rise, idle})) << "no picture, nothing hidden";
+}
+
+TEST_F(ScriptTreeStepsTest, AGestureIsTheHandlerThatPlaysItAndThenTheLoopOnTheEvent)
+{
+    EventDesc callback;
+    BuildEvent(&callback, TwEventType_Dialog_CB, 1, ID_PARAMETER_TYPE_INT, 0x5024F60E);
+    EventDesc other;
+    BuildEvent(&other, TwEventType_Dialog_CB, 1, ID_PARAMETER_TYPE_INT, 0x0013594B);
+    steps.PlayGesture(callback, KID, "g_scratchhead", "g_idle_l");
+    steps.PlayGesture(other, ADULT, "staggers");
+    const std::vector<Node> gestures = Tree();
+
+    StartAgain();
+    steps._IfEvent(callback);
+    steps.Play(KID, "g_scratchhead");
+    steps.Play(KID, "g_idle_l");
+    steps._EndMatch();
+    steps._IfEvent(other);
+    steps.Play(ADULT, "staggers");
+    steps._EndMatch();
+    const std::vector<Node> written = Tree();
+
+    ASSERT_EQ(written.size(), 8u) << "two handlers: an event over two played and waited animations, one over one";
+    EXPECT_EQ(gestures, written);
 }
 
 TEST_F(ScriptTreeStepsTest, StepsTogetherWaitForNobodyUntilApart)

@@ -1,0 +1,41 @@
+#pragma once
+#include "Support/StoryRecord.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace TestSupport {
+
+// A chapter's recorded play-through: the recording's source in
+// Content/AutoTest, the scene that the chapter's start slot continues in,
+// how many of its records are talk answers (the talk screen takes them
+// without a log line of their own), and the lines that the log holds in this
+// order between that scene's load and the loading screen's.
+struct ChapterRun {
+    int32_t chapter;
+    std::string recording;
+    std::string firstScene;
+    uint32_t answers;
+    std::vector<std::string> ordered;
+};
+
+// What a run leaves for the chapter's own checks: the game's log and the
+// story as the first scene came up and on the loading screen.
+struct ChapterRunOutcome {
+    std::string log;
+    StoryRecord start;
+    StoryRecord end;
+};
+
+// Replays the recording headless as the program runs it under "-autotest",
+// from the chapter's start slot (continued from the start menu's first slot)
+// to the loading screen, where the game ends by itself. Checks what every
+// chapter's run must hold: the lines in order, every record played once as a
+// player could have, no assert, no scene refused, the story noted at both
+// ends in the chapter, and "save.dat" as the test wrote it. A run that cannot
+// start or does not end is a fatal failure and gives nothing.
+std::optional<ChapterRunOutcome> RunChapterRecording(const ChapterRun& run);
+
+} // namespace TestSupport
