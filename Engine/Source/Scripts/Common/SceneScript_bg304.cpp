@@ -113,6 +113,8 @@ private:
 
     // Blocker 0 closes the garden path, blocker 1 Percy's place.
     void GardenPathOpen(bool bOpen);
+    // The character the scene follows while Percy runs down.
+    void Select(uint32_t uActorId);
 };
 
 void SceneScript_bg304::LinkSoundGroups()
@@ -329,7 +331,7 @@ void SceneScript_bg304::FixedBellEvents()
     GoTo(PERCY, WP_PERCY);
     Place(PERCY, WP_PERCY);
     SetInteractive(PERCY, true);
-    SetPlayingCharacter(HEROINE);
+    Select(HEROINE);
     PushAction21(HEROINE, GARDEN_PATH_BLOCKER, 0);
     PushAction21(HEROINE, PERCYS_PLACE_BLOCKER, 1);
     SetInteractive(Object("door"), true);
@@ -347,7 +349,7 @@ void SceneScript_bg304::FixedBellEvents()
     Place(PERCY, WP_TOP_OF_THE_STAIRS);
     AddToQueue(PERCY, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     ShowObject(PERCY, true);
-    SetPlayingCharacter(PERCY);
+    Select(PERCY);
     PushAnimAction(PERCY, "g_gardenstairsrun", 0, 1);
     Wait(Object("m_door"), 5500);
     PushHashAction23(Object("m_door"), GATE_OPEN);
@@ -436,6 +438,11 @@ void SceneScript_bg304::GardenPathOpen(bool bOpen)
 {
     PushAction21(HEROINE, GARDEN_PATH_BLOCKER, bOpen ? 0 : 1);
     PushAction21(HEROINE, PERCYS_PLACE_BLOCKER, bOpen ? 1 : 0);
+}
+
+void SceneScript_bg304::Select(uint32_t uActorId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
 }
 
 } // namespace
