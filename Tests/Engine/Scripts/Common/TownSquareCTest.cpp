@@ -29,7 +29,6 @@ using Object = NamedObject<SceneTableRows::s_aObjects_bg304_31>;
 constexpr uint32_t PERCY_ACTOR = ActorIdOf("percy");
 constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t PERCY = ActorScriptableId(PERCY_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr uint32_t RING_BROKEN_BELL = 0x7d6f86ce;
 constexpr uint32_t CLAPPER_FLIES_OUT = 0xb3d3422a;
@@ -52,24 +51,7 @@ const std::string OPEN_MAP = "post " + std::to_string(ScriptSceneLink::EVENT_OPE
 
 class TownSquareCTest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = TOWN_SQUARE_B)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(TOWN_SQUARE_C);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
+    void Enter(int32_t iChapter, int32_t iFrom = TOWN_SQUARE_B) { EnterInChapter(TOWN_SQUARE_C, iChapter, iFrom); }
     // The blocker's last switch in the calls, as the scene keeps it.
     bool BlockerOn(int iBlocker) const
     {
@@ -80,34 +62,7 @@ protected:
         EXPECT_NE(last, calls.rend()) << iBlocker;
         return last != calls.rend() && *last == on;
     }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Placed(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::vector<std::string> calls;
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(TownSquareCTest, ChapterFourHasItsSoundGroupTheOtherChaptersShareOneAndNoneOutsideTheStory)
 {
@@ -134,7 +89,7 @@ TEST_F(TownSquareCTest, SheArrivesOnTheSideSheCameFromAndStaysInTheMiddleFromAny
         for (const int32_t iChapter : {4, 7}) {
             SCOPED_TRACE(arrival.iFrom);
             Enter(iChapter, arrival.iFrom);
-            EXPECT_EQ(Placed(HEROINE).back(), arrival.iPlaced) << iChapter;
+            EXPECT_EQ(PlacedAt(HEROINE), arrival.iPlaced) << iChapter;
             EXPECT_EQ(Walks(HEROINE),
                       arrival.iWalk < 0 ? std::vector<int32_t> {} : std::vector<int32_t> {arrival.iWalk})
                 << iChapter;
@@ -146,11 +101,11 @@ TEST_F(TownSquareCTest, TheBellPuzzlePlaysFromTheBrokenBellToTheOpenGarden)
 {
     Enter(4);
     EXPECT_TRUE(Get(VARBOOL_HO_MAP_BG304));
-    EXPECT_TRUE(Shown(Object("m_clapper")) && Open(Object("percys_bell")));
-    EXPECT_FALSE(Open(Object("percys_fixed_bell")) || Shown(Object("m_repaired_clapper")) ||
-                 Shown(Object("m_stall_full")));
+    EXPECT_TRUE(Visible(Object("m_clapper")) && Open(Object("percys_bell")));
+    EXPECT_FALSE(Open(Object("percys_fixed_bell")) || Visible(Object("m_repaired_clapper")) ||
+                 Visible(Object("m_stall_full")));
     // Percy is away in the garden: its path is shut, his place free.
-    EXPECT_FALSE(Shown(PERCY) || Open(PERCY) || Open(Object("door")));
+    EXPECT_FALSE(Visible(PERCY) || Open(PERCY) || Open(Object("door")));
     EXPECT_TRUE(BlockerOn(0));
     EXPECT_FALSE(BlockerOn(1));
 
@@ -160,8 +115,8 @@ TEST_F(TownSquareCTest, TheBellPuzzlePlaysFromTheBrokenBellToTheOpenGarden)
     Run(Click(Object("percys_bell")));
     EXPECT_EQ(Dialogs(), Ids({RING_BROKEN_BELL}));
     Run(Callback(CLAPPER_FLIES_OUT));
-    EXPECT_FALSE(Shown(Object("m_clapper")) || Shown(Object("fx_bell_eject")) || Shown(Object("fx_bell_plouf")));
-    EXPECT_EQ(Placed(HEROINE), std::vector<int32_t> {13});
+    EXPECT_FALSE(Visible(Object("m_clapper")) || Visible(Object("fx_bell_eject")) || Visible(Object("fx_bell_plouf")));
+    EXPECT_EQ(Places(HEROINE), std::vector<int32_t> {13});
 
     // The net fishes it out of the cement, the river washes it.
     Run(UseOn(Object("wheelbarrow"), "ITEM_NET"));
@@ -182,11 +137,11 @@ TEST_F(TownSquareCTest, TheBellPuzzlePlaysFromTheBrokenBellToTheOpenGarden)
     Run(UseOn(Object("percys_bell"), "ITEM_REPAIRED_CLAPPER"));
     EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_REPAIRED_CLAPPER")});
     EXPECT_TRUE(Get(VARBOOL_QUEST_C4_FIX_BELL_DONE));
-    EXPECT_TRUE(Open(Object("percys_fixed_bell")) && Shown(Object("m_repaired_clapper")));
+    EXPECT_TRUE(Open(Object("percys_fixed_bell")) && Visible(Object("m_repaired_clapper")));
     EXPECT_FALSE(Open(Object("percys_bell")));
     Enter(4);
     EXPECT_TRUE(Open(Object("percys_fixed_bell")));
-    EXPECT_FALSE(Open(Object("percys_bell")) || Shown(Object("m_clapper")));
+    EXPECT_FALSE(Open(Object("percys_bell")) || Visible(Object("m_clapper")));
 
     // The true bell calls Percy down; the garden path opens and he keeps it.
     Run(Click(Object("percys_fixed_bell")));
@@ -199,10 +154,10 @@ TEST_F(TownSquareCTest, TheBellPuzzlePlaysFromTheBrokenBellToTheOpenGarden)
     EXPECT_FALSE(BlockerOn(0));
     EXPECT_TRUE(BlockerOn(1));
     Run(Callback(PERCY_COMES_DOWN));
-    EXPECT_TRUE(Shown(PERCY));
+    EXPECT_TRUE(Visible(PERCY));
     // The scene follows Percy while he runs down.
     EXPECT_TRUE(Called(SELECT_PERCY));
-    EXPECT_EQ(Placed(PERCY), (std::vector<int32_t> {11, 12}));
+    EXPECT_EQ(Places(PERCY), (std::vector<int32_t> {11, 12}));
 
     // Without a reason to go in she is turned back at the gate.
     Run(Click(Object("goto_bg306")));
@@ -223,7 +178,7 @@ TEST_F(TownSquareCTest, TheBellPuzzlePlaysFromTheBrokenBellToTheOpenGarden)
 
     // Back from the garden, Percy is at his stall and the way stays open.
     Enter(4, GARDEN);
-    EXPECT_TRUE(Shown(PERCY) && Open(PERCY));
+    EXPECT_TRUE(Visible(PERCY) && Open(PERCY));
     EXPECT_FALSE(Open(Object("door")) || Open(Object("percys_fixed_bell")) || Open(Object("percys_bell")));
     EXPECT_FALSE(BlockerOn(0));
     EXPECT_TRUE(BlockerOn(1));
@@ -251,7 +206,7 @@ TEST_F(TownSquareCTest, OutsideChapterFourPercyKeepsHisStallAndTheGardenIsAlways
     for (const int32_t iChapter : {1, 5, 7}) {
         SCOPED_TRACE(iChapter);
         Enter(iChapter);
-        EXPECT_TRUE(Shown(PERCY) && Open(PERCY) && Shown(Object("m_stall_full")));
+        EXPECT_TRUE(Visible(PERCY) && Open(PERCY) && Visible(Object("m_stall_full")));
         EXPECT_FALSE(Open(Object("percys_bell")) || Open(Object("percys_fixed_bell")) || Open(Object("door")));
         EXPECT_FALSE(BlockerOn(0));
         EXPECT_TRUE(BlockerOn(1));
