@@ -263,8 +263,7 @@ void SceneScript_bg304::BuildEvents()
     Dialog(GARDEN_CLOSED);
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_Object1(Object("percys_stall")), HEROINE, WP_STALL, 0xd2ea1c7c);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("percys_stall")), HEROINE, WP_STALL, 0x6c347f9c);
+    LookAndActivate(Object("percys_stall"), HEROINE, WP_STALL, 0xd2ea1c7c, 0x6c347f9c);
 
     BrokenBellEvents();
     FixedBellEvents();
@@ -277,8 +276,7 @@ void SceneScript_bg304::BuildEvents()
 
 void SceneScript_bg304::BrokenBellEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("percys_bell")), HEROINE, WP_BROKEN_BELL, 0xa81c76bc);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("percys_bell")), HEROINE, WP_BROKEN_BELL, 0x7d6f86ce);
+    LookAndActivate(Object("percys_bell"), HEROINE, WP_BROKEN_BELL, 0xa81c76bc, 0x7d6f86ce);
 
     // Callback: she rings the broken bell; the clapper flies out and lands
     // in the wheelbarrow's cement.
@@ -380,8 +378,7 @@ void SceneScript_bg304::DialogCallbacks()
 
 void SceneScript_bg304::WheelbarrowEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("wheelbarrow")), HEROINE, WP_WHEELBARROW, 0xb093fd41);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("wheelbarrow")), HEROINE, WP_WHEELBARROW, 0x65e00d33);
+    LookAndActivate(Object("wheelbarrow"), HEROINE, WP_WHEELBARROW, 0xb093fd41, 0x65e00d33);
 
     // UseItem the net on "wheelbarrow": she fishes the clapper out of the
     // cement, and the net stays in it.
@@ -403,8 +400,7 @@ void SceneScript_bg304::WheelbarrowEvents()
 
 void SceneScript_bg304::RiverEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("quiet_river")), HEROINE, WP_RIVERBANK, 0x3ca91e42);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("quiet_river")), HEROINE, WP_RIVERBANK, 0xe9daee30);
+    LookAndActivate(Object("quiet_river"), HEROINE, WP_RIVERBANK, 0x3ca91e42, 0xe9daee30);
 
     // UseItem the sticky clapper on "quiet_river": she washes the cement off.
     _IfEvent(ScriptEvent_ItemOnObject3(Object("quiet_river"), ItemNamed("ITEM_STICKY_CLAPPER")));
@@ -420,8 +416,7 @@ void SceneScript_bg304::RiverEvents()
 
 void SceneScript_bg304::BuildingEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("construction")), HEROINE, WP_CONSTRUCTION, 0xeda89135);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("construction")), HEROINE, WP_CONSTRUCTION, 0x5376f2d5);
+    LookAndActivate(Object("construction"), HEROINE, WP_CONSTRUCTION, 0xeda89135, 0x5376f2d5);
 
     // Look "townhall": she looks up at it first.
     _IfEvent(ScriptEvent_Object1(Object("townhall")));
