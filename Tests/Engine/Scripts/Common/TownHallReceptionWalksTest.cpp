@@ -1,0 +1,96 @@
+// The town hall's reception as the game loads it: coming in from the square
+// in chapters 4 and 7 she stops inside the door and reaches every place a
+// handler walks her to; the door and the way round the desk stay shut until
+// the exit, the chest and Miss Brown's coming to open them; Miss Brown gets
+// from her desk to the chest and to the key rack's end of it behind the desk.
+#include "Common/ActorIds.h"
+#include "Common/SceneIds.h"
+#include "Common/VarIds.h"
+#include "Engine/Scripts/Common/SampleSceneWalkTest.h"
+#include "Scene/Common/Scene.h"
+#include "ScriptEngine/common/ScriptIds.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+constexpr SceneId RECEPTION = 32;
+constexpr int32_t TOWN_SQUARE_C = 31;
+constexpr int32_t WP_DESK = 0;
+constexpr int32_t WP_START = 2;
+constexpr int32_t WP_OUT_OF_THE_DOOR = 3;
+constexpr int32_t WP_KEY_PANIC = 6;
+constexpr int32_t WP_AT_CHEST = 7;
+constexpr int32_t WP_WATCHING_CHEST = 9;
+constexpr int32_t WP_BY_FAINTED = 10;
+constexpr int32_t WP_BEHIND_DESK_WAY = 16;
+constexpr int32_t WP_KEY_RACK = 17;
+constexpr int32_t WP_DOOR = 19;
+constexpr int32_t DESK_BLOCKER = 0;
+constexpr int32_t DOOR_BLOCKER = 1;
+
+class TownHallReceptionWalksTest : public SampleSceneWalkTest {
+protected:
+    const uint32_t m_uMissBrown = Id::GetActorId("missbrown");
+};
+
+TEST_F(TownHallReceptionWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHerToInChaptersFourAndSeven)
+{
+    for (const int32_t iChapter : {4, 7}) {
+        SCOPED_TRACE(iChapter);
+        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TOWN_SQUARE_C);
+        Enter(RECEPTION, iChapter, m_uHeroine);
+        EXPECT_LE(DistanceTo(m_uHeroine, WP_START), 8);
+        const std::set<int32_t> waypoints = HeroineWalks();
+        EXPECT_GE(waypoints.size(), 12u);
+        for (const int32_t iWaypoint : waypoints) {
+            // Beyond the door, and behind the desk: only with a blocker off.
+            if (iWaypoint == WP_OUT_OF_THE_DOOR || iWaypoint == WP_WATCHING_CHEST)
+                continue;
+            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
+        }
+    }
+}
+
+TEST_F(TownHallReceptionWalksTest, TheDoorAndTheWayRoundTheDeskOpenOnlyWhenTheScriptTakesTheirBlockersOff)
+{
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TOWN_SQUARE_C);
+    Enter(RECEPTION, 4, m_uHeroine);
+    for (const int32_t iWaypoint : {WP_OUT_OF_THE_DOOR, WP_WATCHING_CHEST}) {
+        WalkTo(m_uHeroine, WP_START);
+        WalkTo(m_uHeroine, iWaypoint);
+        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 40) << iWaypoint;
+    }
+    // The chest: round the desk and back to the front.
+    m_scene->m_oWalkMesh.DisactivateBlocker(DESK_BLOCKER);
+    WalkTo(m_uHeroine, WP_BEHIND_DESK_WAY);
+    WalkTo(m_uHeroine, WP_WATCHING_CHEST);
+    EXPECT_LE(DistanceTo(m_uHeroine, WP_WATCHING_CHEST), 8);
+    // Coming to: from Miss Brown's side of the desk to the key rack.
+    WalkTo(m_uHeroine, WP_BEHIND_DESK_WAY);
+    WalkTo(m_uHeroine, WP_BY_FAINTED);
+    EXPECT_LE(DistanceTo(m_uHeroine, WP_BY_FAINTED), 8);
+    WalkTo(m_uHeroine, WP_KEY_RACK);
+    EXPECT_LE(DistanceTo(m_uHeroine, WP_KEY_RACK), 8);
+    // The way out.
+    m_scene->m_oWalkMesh.DisactivateBlocker(DOOR_BLOCKER);
+    WalkTo(m_uHeroine, WP_DOOR);
+    WalkTo(m_uHeroine, WP_OUT_OF_THE_DOOR);
+    EXPECT_LE(DistanceTo(m_uHeroine, WP_OUT_OF_THE_DOOR), 8);
+}
+
+TEST_F(TownHallReceptionWalksTest, MissBrownWalksFromHerDeskToTheChestAndTheRackEndBehindTheDesk)
+{
+    g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TOWN_SQUARE_C);
+    Enter(RECEPTION, 4, m_uHeroine);
+    EXPECT_LE(DistanceTo(m_uMissBrown, WP_DESK), 2);
+    // The blocker of the way round the desk stays on while she goes.
+    WalkTo(m_uMissBrown, WP_AT_CHEST);
+    EXPECT_LE(DistanceTo(m_uMissBrown, WP_AT_CHEST), 8);
+    WalkTo(m_uMissBrown, WP_KEY_PANIC);
+    EXPECT_LE(DistanceTo(m_uMissBrown, WP_KEY_PANIC), 8);
+}
+
+} // namespace
