@@ -113,6 +113,8 @@ private:
 
     // Blocker 0 closes the garden path, blocker 1 Percy's place.
     void GardenPathOpen(bool bOpen);
+    // The character the scene follows while Percy runs down.
+    void Select(uint32_t uActorId);
 };
 
 void SceneScript_bg304::LinkSoundGroups()
@@ -261,8 +263,7 @@ void SceneScript_bg304::BuildEvents()
     Dialog(GARDEN_CLOSED);
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_Object1(Object("percys_stall")), HEROINE, WP_STALL, 0xd2ea1c7c);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("percys_stall")), HEROINE, WP_STALL, 0x6c347f9c);
+    LookAndActivate(Object("percys_stall"), HEROINE, WP_STALL, 0xd2ea1c7c, 0x6c347f9c);
 
     BrokenBellEvents();
     FixedBellEvents();
@@ -275,8 +276,7 @@ void SceneScript_bg304::BuildEvents()
 
 void SceneScript_bg304::BrokenBellEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("percys_bell")), HEROINE, WP_BROKEN_BELL, 0xa81c76bc);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("percys_bell")), HEROINE, WP_BROKEN_BELL, 0x7d6f86ce);
+    LookAndActivate(Object("percys_bell"), HEROINE, WP_BROKEN_BELL, 0xa81c76bc, 0x7d6f86ce);
 
     // Callback: she rings the broken bell; the clapper flies out and lands
     // in the wheelbarrow's cement.
@@ -329,7 +329,7 @@ void SceneScript_bg304::FixedBellEvents()
     GoTo(PERCY, WP_PERCY);
     Place(PERCY, WP_PERCY);
     SetInteractive(PERCY, true);
-    SetPlayingCharacter(HEROINE);
+    Select(HEROINE);
     PushAction21(HEROINE, GARDEN_PATH_BLOCKER, 0);
     PushAction21(HEROINE, PERCYS_PLACE_BLOCKER, 1);
     SetInteractive(Object("door"), true);
@@ -347,7 +347,7 @@ void SceneScript_bg304::FixedBellEvents()
     Place(PERCY, WP_TOP_OF_THE_STAIRS);
     AddToQueue(PERCY, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     ShowObject(PERCY, true);
-    SetPlayingCharacter(PERCY);
+    Select(PERCY);
     PushAnimAction(PERCY, "g_gardenstairsrun", 0, 1);
     Wait(Object("m_door"), 5500);
     PushHashAction23(Object("m_door"), GATE_OPEN);
@@ -378,8 +378,7 @@ void SceneScript_bg304::DialogCallbacks()
 
 void SceneScript_bg304::WheelbarrowEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("wheelbarrow")), HEROINE, WP_WHEELBARROW, 0xb093fd41);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("wheelbarrow")), HEROINE, WP_WHEELBARROW, 0x65e00d33);
+    LookAndActivate(Object("wheelbarrow"), HEROINE, WP_WHEELBARROW, 0xb093fd41, 0x65e00d33);
 
     // UseItem the net on "wheelbarrow": she fishes the clapper out of the
     // cement, and the net stays in it.
@@ -401,8 +400,7 @@ void SceneScript_bg304::WheelbarrowEvents()
 
 void SceneScript_bg304::RiverEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("quiet_river")), HEROINE, WP_RIVERBANK, 0x3ca91e42);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("quiet_river")), HEROINE, WP_RIVERBANK, 0xe9daee30);
+    LookAndActivate(Object("quiet_river"), HEROINE, WP_RIVERBANK, 0x3ca91e42, 0xe9daee30);
 
     // UseItem the sticky clapper on "quiet_river": she washes the cement off.
     _IfEvent(ScriptEvent_ItemOnObject3(Object("quiet_river"), ItemNamed("ITEM_STICKY_CLAPPER")));
@@ -418,8 +416,7 @@ void SceneScript_bg304::RiverEvents()
 
 void SceneScript_bg304::BuildingEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("construction")), HEROINE, WP_CONSTRUCTION, 0xeda89135);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("construction")), HEROINE, WP_CONSTRUCTION, 0x5376f2d5);
+    LookAndActivate(Object("construction"), HEROINE, WP_CONSTRUCTION, 0xeda89135, 0x5376f2d5);
 
     // Look "townhall": she looks up at it first.
     _IfEvent(ScriptEvent_Object1(Object("townhall")));
@@ -436,6 +433,11 @@ void SceneScript_bg304::GardenPathOpen(bool bOpen)
 {
     PushAction21(HEROINE, GARDEN_PATH_BLOCKER, bOpen ? 0 : 1);
     PushAction21(HEROINE, PERCYS_PLACE_BLOCKER, bOpen ? 1 : 0);
+}
+
+void SceneScript_bg304::Select(uint32_t uActorId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
 }
 
 } // namespace

@@ -71,8 +71,7 @@ TEST_F(TownSquareCDialogsTest, EveryCallbackTheSquareWaitsForIsSentAlongTheStory
             for (const uint32_t uCallback : Walk(uDialog))
                 sent.insert(uCallback);
     }
-    for (const uint32_t uCallback :
-         {CLAPPER_FLIES_OUT, 0x2d80ff6cu, 0x071cd48cu, 0x22a8abc2u, 0x1473a106u, 0x75c25cbfu, PERCY_LETS_HER_UP})
+    for (const uint32_t uCallback : HandledCallbacks(TOWN_SQUARE_C))
         EXPECT_TRUE(sent.contains(uCallback)) << std::hex << uCallback;
 }
 

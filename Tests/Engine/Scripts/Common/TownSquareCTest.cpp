@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,14 @@ constexpr uint32_t PERCY_LETS_HER_UP = 0xea0e2a11;
 constexpr uint32_t GARDEN_CLOSED = 0x651c8436;
 constexpr uint32_t WASHED_CLAPPER_REMARK = 0xba19e876;
 
+std::string Selects(uint32_t uActorId)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "select %08x", uActorId);
+    return text;
+}
+const std::string SELECT_HEROINE = Selects(ActorIdOf("tavrine"));
+const std::string SELECT_PERCY = Selects(PERCY_ACTOR);
 const std::string OPEN_MAP = "post " + std::to_string(ScriptSceneLink::EVENT_OPEN_MENU) + " 1";
 
 class TownSquareCTest : public SceneScriptWithDialogsTest {
@@ -80,7 +89,7 @@ TEST_F(TownSquareCTest, SheArrivesOnTheSideSheCameFromAndStaysInTheMiddleFromAny
         for (const int32_t iChapter : {4, 7}) {
             SCOPED_TRACE(arrival.iFrom);
             Enter(iChapter, arrival.iFrom);
-            EXPECT_EQ(Places(HEROINE).back(), arrival.iPlaced) << iChapter;
+            EXPECT_EQ(PlacedAt(HEROINE), arrival.iPlaced) << iChapter;
             EXPECT_EQ(Walks(HEROINE),
                       arrival.iWalk < 0 ? std::vector<int32_t> {} : std::vector<int32_t> {arrival.iWalk})
                 << iChapter;
@@ -137,6 +146,7 @@ TEST_F(TownSquareCTest, TheBellPuzzlePlaysFromTheBrokenBellToTheOpenGarden)
     // The true bell calls Percy down; the garden path opens and he keeps it.
     Run(Click(Object("percys_fixed_bell")));
     EXPECT_EQ(Dialogs(), Ids({RING_FIXED_BELL}));
+    EXPECT_TRUE(Called(SELECT_HEROINE));
     EXPECT_EQ(Walks(PERCY), std::vector<int32_t> {1});
     EXPECT_TRUE(Get(VARBOOL_BG304_C04_PERCY_HERE) && Get(VARBOOL_BG304_C04_GARDEN_IS_OPEN));
     EXPECT_TRUE(Open(PERCY) && Open(Object("door")));
@@ -145,6 +155,8 @@ TEST_F(TownSquareCTest, TheBellPuzzlePlaysFromTheBrokenBellToTheOpenGarden)
     EXPECT_TRUE(BlockerOn(1));
     Run(Callback(PERCY_COMES_DOWN));
     EXPECT_TRUE(Visible(PERCY));
+    // The scene follows Percy while he runs down.
+    EXPECT_TRUE(Called(SELECT_PERCY));
     EXPECT_EQ(Places(PERCY), (std::vector<int32_t> {11, 12}));
 
     // Without a reason to go in she is turned back at the gate.
