@@ -4,13 +4,10 @@
 #include "SceneDialogsTestKit.h"
 
 #include "Common/SceneIds.h"
-#include "ScriptEngine/common/SceneScript.h"
-#include "ScriptEngine/common/ScriptTreeBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <vector>
 
@@ -39,25 +36,6 @@ protected:
     {
         return std::find(sent.begin(), sent.end(), uCallback) != sent.end();
     }
-    // The callbacks that the cabin's script answers, read from its built
-    // handlers.
-    static std::set<uint32_t> HandledCallbacks()
-    {
-        ScriptNodePool handlers;
-        handlers.InitPool();
-        const std::unique_ptr<SceneScript> script(CreateScriptFromId(CABIN));
-        const ScriptNodeIndex root = handlers.AllocNode();
-        ScriptTreeBuilder builder(handlers, root);
-        SceneScript::BuildScriptTree(script.get(), &builder);
-        std::set<uint32_t> callbacks;
-        for (ScriptNodeIndex iNode = root; iNode < handlers.GetNbAllocated(); ++iNode) {
-            const EventDesc& event = handlers[iNode].m_oEvent;
-            if (handlers[iNode].m_iType == NodeType_Event && event.m_eType == TwEventType_Dialog_CB)
-                callbacks.insert(static_cast<uint32_t>(event.m_oParameter[0]));
-        }
-        handlers.TermPool();
-        return callbacks;
-    }
 };
 
 TEST_F(AlessandrosCabinDialogsTest, EveryCallbackTheScriptAnswersIsSentByADialogOfTheCabin)
@@ -73,7 +51,7 @@ TEST_F(AlessandrosCabinDialogsTest, EveryCallbackTheScriptAnswersIsSentByADialog
                 for (const uint32_t callback : WalkIn(chapter, uDialog))
                     sent.insert(callback);
             }
-    for (const uint32_t callback : HandledCallbacks())
+    for (const uint32_t callback : HandledCallbacks(CABIN))
         EXPECT_TRUE(sent.count(callback)) << std::hex << callback << " is never sent";
 }
 

@@ -6,13 +6,10 @@
 #include "SceneDialogsTestKit.h"
 
 #include "Common/SceneIds.h"
-#include "ScriptEngine/common/SceneScript.h"
-#include "ScriptEngine/common/ScriptTreeBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <vector>
 
@@ -52,44 +49,6 @@ protected:
                     check(uDialog, chapter, WalkIn(chapter, uDialog));
                 }
     }
-    // The texts the dialog says, in order, to its end.
-    std::vector<uint32_t> Lines(uint32_t uDialog)
-    {
-        manager.StartDialog(uDialog);
-        const Dialog& dialog = *manager.GetCurrentDialog();
-        std::vector<uint32_t> lines;
-        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
-            if (dialog.IsWaitingForScript()) {
-                manager.UpdateScript();
-                RunFrame();
-                continue;
-            }
-            if (dialog.GetSentenceNode() != nullptr)
-                lines.push_back(dialog.GetSentenceNode()->m_uWord1);
-            manager.GetCurrentDialog()->Advance();
-        }
-        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
-        return lines;
-    }
-    // The callbacks that the graveyard's script answers, read from its
-    // built handlers.
-    static std::set<uint32_t> HandledCallbacks()
-    {
-        ScriptNodePool handlers;
-        handlers.InitPool();
-        const std::unique_ptr<SceneScript> script(CreateScriptFromId(GRAVEYARD));
-        const ScriptNodeIndex root = handlers.AllocNode();
-        ScriptTreeBuilder builder(handlers, root);
-        SceneScript::BuildScriptTree(script.get(), &builder);
-        std::set<uint32_t> callbacks;
-        for (ScriptNodeIndex iNode = root; iNode < handlers.GetNbAllocated(); ++iNode) {
-            const EventDesc& event = handlers[iNode].m_oEvent;
-            if (handlers[iNode].m_iType == NodeType_Event && event.m_eType == TwEventType_Dialog_CB)
-                callbacks.insert(static_cast<uint32_t>(event.m_oParameter[0]));
-        }
-        handlers.TermPool();
-        return callbacks;
-    }
 };
 
 TEST_F(GraveyardDialogsTest, EveryCallbackTheScriptAnswersIsSentByADialogOfTheGraveyard)
@@ -98,7 +57,7 @@ TEST_F(GraveyardDialogsTest, EveryCallbackTheScriptAnswersIsSentByADialogOfTheGr
     WalkEverything([&](uint32_t, int32_t, const std::vector<uint32_t>& callbacks) {
         sent.insert(callbacks.begin(), callbacks.end());
     });
-    for (const uint32_t callback : HandledCallbacks())
+    for (const uint32_t callback : HandledCallbacks(GRAVEYARD))
         EXPECT_TRUE(sent.count(callback)) << std::hex << callback << " is never sent";
 }
 

@@ -5,13 +5,18 @@
 #include "Dialogs/Common/DialogManager.h"
 
 #include "Common/IdHash.h"
+#include "Common/SceneIds.h"
 #include "Engine/ScriptEngine/common/ScriptWalkTestKit.h"
+#include "ScriptEngine/common/SceneScript.h"
+#include "ScriptEngine/common/ScriptTreeBuilder.h"
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <set>
 #include <vector>
 
 class SceneDialogsTest : public ScriptWalkTest {
@@ -75,6 +80,44 @@ protected:
         for (int32_t i = 0; i < group.GetNumDialogs(); ++i)
             keys.push_back(group.GetKeys()[i].m_uKey);
         return keys;
+    }
+    // The texts the dialog says, in order, to its end.
+    std::vector<uint32_t> Lines(uint32_t uDialog)
+    {
+        manager.StartDialog(uDialog);
+        const Dialog& dialog = *manager.GetCurrentDialog();
+        std::vector<uint32_t> lines;
+        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
+            if (dialog.IsWaitingForScript()) {
+                manager.UpdateScript();
+                RunFrame();
+                continue;
+            }
+            if (dialog.GetSentenceNode() != nullptr)
+                lines.push_back(dialog.GetSentenceNode()->m_uWord1);
+            manager.GetCurrentDialog()->Advance();
+        }
+        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
+        return lines;
+    }
+    // The callbacks that the scene's script answers, read from its built
+    // handlers.
+    static std::set<uint32_t> HandledCallbacks(int32_t iScene)
+    {
+        ScriptNodePool handlers;
+        handlers.InitPool();
+        const std::unique_ptr<SceneScript> script(CreateScriptFromId(iScene));
+        const ScriptNodeIndex root = handlers.AllocNode();
+        ScriptTreeBuilder builder(handlers, root);
+        SceneScript::BuildScriptTree(script.get(), &builder);
+        std::set<uint32_t> callbacks;
+        for (ScriptNodeIndex iNode = root; iNode < handlers.GetNbAllocated(); ++iNode) {
+            const EventDesc& event = handlers[iNode].m_oEvent;
+            if (handlers[iNode].m_iType == NodeType_Event && event.m_eType == TwEventType_Dialog_CB)
+                callbacks.insert(static_cast<uint32_t>(event.m_oParameter[0]));
+        }
+        handlers.TermPool();
+        return callbacks;
     }
     bool Get(int32_t iVarId) const { return g_VarManager.GetBool(iVarId) != 0; }
     void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }

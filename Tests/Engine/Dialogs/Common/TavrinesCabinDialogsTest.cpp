@@ -23,26 +23,6 @@ constexpr uint32_t DIALOGS[] = {0xcac6bff6, 0x6d1c84c0, 0x6222aa93, 0x2e5916fe, 
 class TavrinesCabinDialogsTest : public SceneDialogsTest {
 protected:
     TavrinesCabinDialogsTest() { UseGroup("bg001_WM_TavrinesCabin.dialogs.dat", CABIN); }
-
-    // The texts the dialog says, in order, to its end.
-    std::vector<uint32_t> Lines(uint32_t uDialog)
-    {
-        manager.StartDialog(uDialog);
-        const Dialog& dialog = *manager.GetCurrentDialog();
-        std::vector<uint32_t> lines;
-        for (int i = 0; i < 64 && !dialog.IsEnded(); ++i) {
-            if (dialog.IsWaitingForScript()) {
-                manager.UpdateScript();
-                RunFrame();
-                continue;
-            }
-            if (dialog.GetSentenceNode() != nullptr)
-                lines.push_back(dialog.GetSentenceNode()->m_uWord1);
-            manager.GetCurrentDialog()->Advance();
-        }
-        EXPECT_TRUE(dialog.IsEnded()) << std::hex << uDialog;
-        return lines;
-    }
 };
 
 TEST_F(TavrinesCabinDialogsTest, TheWakeUpSendsEveryCallbackAndDiegosNewsEndsBySendingHimOut)

@@ -42,7 +42,6 @@ constexpr int32_t TASCO = ActorScriptableId(TASCO_ACTOR);
 constexpr int32_t NELL = ActorScriptableId(NELL_ACTOR);
 constexpr int32_t BRISCOE = ActorScriptableId(BRISCOE_ACTOR);
 constexpr int32_t HILARY = ActorScriptableId(ActorIdOf("hilary"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr uint32_t TALK_NELL_DIALOG = 0x5bb65ce1;
 constexpr uint32_t TALK_TASCO_DIALOG = 0xd6e737c8;
@@ -61,53 +60,11 @@ protected:
     }
 
     // Enters the inn in the chapter from the scene; the enter walk's actions
-    // are then in actionLog, the scene link's calls in Calls().
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(INN);
-        m_calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        Fire(oEvent);
-    }
-    bool Calls(const std::string& call) const { return std::ranges::count(m_calls, call) != 0; }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    // are then in actionLog, the scene link's calls in Called().
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(INN, iChapter, iFrom); }
 
-    // The first parameters of the last walk's actions of a type on a target.
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
     std::vector<int32_t> Animations(int32_t iActor) const { return Values(ID_ACTION_TYPE_ANIMATION, iActor); }
-
-    std::vector<std::string> m_calls;
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(AdmiralsRestTest, EveryChapterLoadsItsPeopleAndTheInnsSoundGroup)
 {
@@ -192,12 +149,12 @@ TEST_F(AdmiralsRestTest, BriscoeComesWhicheverOfTheTwoTalksIsHadFirst)
 
         // The room starts again: Hilary brings Briscoe in.
         Enter(2, INN);
-        EXPECT_TRUE(Calls("actor set chapter_2_briscoe"));
+        EXPECT_TRUE(Called("actor set chapter_2_briscoe"));
         EXPECT_EQ(Places(HEROINE), (std::vector<int32_t> {0, 10}));
         EXPECT_EQ(Walks(BRISCOE), std::vector<int32_t> {4});
         EXPECT_EQ(Walks(HILARY), std::vector<int32_t> {7});
-        EXPECT_TRUE(Calls("select " + FakeSceneLink::Hex(ActorIdOf("hilary"))));
-        EXPECT_TRUE(Calls("select " + FakeSceneLink::Hex(HEROINE_ACTOR)));
+        EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(ActorIdOf("hilary"))));
+        EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(HEROINE_ACTOR)));
         EXPECT_TRUE(Get(VARBOOL_BG106_C02_EVENT_HILARY_WITH_BRISCOE));
         EXPECT_TRUE(Get(VARBOOL_BG106_C02_BRISCOE_HERE));
         EXPECT_TRUE(Visible(TASCO) && Visible(BRISCOE) && !Visible(HILARY));

@@ -39,9 +39,7 @@ TEST_F(AdmiralsRestWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerTo)
     // her; the engine ends walks of a few steps early, and a walk ends
     // within a step of its end.
     for (const int32_t iWaypoint : waypoints) {
-        WalkTo(heroine, MIDDLE);
-        WalkTo(heroine, iWaypoint);
-        EXPECT_LE(DistanceTo(heroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+        ExpectReaches(heroine, MIDDLE, iWaypoint);
     }
 }
 

@@ -37,51 +37,13 @@ constexpr int32_t ALESSANDRO = ActorScriptableId(ALESSANDRO_ACTOR);
 constexpr int32_t BRISCOE = ActorScriptableId(BRISCOE_ACTOR);
 constexpr int32_t UNCLE = ActorScriptableId(UNCLE_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(ActorIdOf("diego"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 class AlessandrosCabinNightTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the cabin in the chapter from the scene; the enter walk's
     // actions are then in actionLog.
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        actionLog.clear();
-        EnterScene(NIGHT_CABIN);
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        Fire(oEvent);
-    }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(NIGHT_CABIN, iChapter, iFrom); }
 
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
     // The door's blocker as the walk left it.
     bool DoorBlocked() const
     {

@@ -43,9 +43,7 @@ TEST_F(AlessandrosCabinNightWalksTest, TheHeroineReachesEveryPlaceHerScriptWalks
         for (const int32_t iWaypoint : waypoints) {
             if (iWaypoint == 4)
                 continue;
-            WalkTo(m_uHeroine, MIDDLE);
-            WalkTo(m_uHeroine, iWaypoint);
-            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(m_uHeroine, MIDDLE, iWaypoint);
         }
     }
 }

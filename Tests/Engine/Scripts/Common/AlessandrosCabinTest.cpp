@@ -33,77 +33,18 @@ constexpr int32_t ALESSANDRO = ActorScriptableId(ALESSANDRO_ACTOR);
 constexpr int32_t BRISCOE = ActorScriptableId(BRISCOE_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(ActorIdOf("diego"));
 constexpr int32_t UNCLE = ActorScriptableId(ActorIdOf("uncle_eduardo"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 // The four talks with Briscoe that open the door in chapter 3.
 constexpr int32_t CHAPTER_3_TALKS[] = {
     VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_BUCKLEBERRY_TANNER, VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_HOLLOW_ISLAND,
     VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_NAVIGATION_LINE, VARBOOL_BG003_C03_TALK_BRISCOE_ABOUT_QUEST};
 
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
-
 class AlessandrosCabinTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the cabin in the chapter from the scene; the enter walk's
     // actions and the scene link's calls are then in actionLog and calls.
-    void Enter(int32_t iChapter, int32_t iFrom = CORRIDOR)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(CABIN);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    // Fires an event that a handler matches and that must change nothing.
-    void ExpectMatchedAndIdle(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        ASSERT_TRUE(manager.FireEvent(oEvent));
-        EXPECT_NE(manager.GetPendingEvent().m_eType, TwEventType_BadInteract);
-        RunWalk();
-        EXPECT_TRUE(actionLog.empty());
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget, int iParameter = 0) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[iParameter]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    int32_t PlacedAt(int32_t iActor) const
-    {
-        const std::vector<int32_t> places = Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor);
-        return places.empty() ? -1 : places.back();
-    }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    void Enter(int32_t iChapter, int32_t iFrom = CORRIDOR) { EnterInChapter(CABIN, iChapter, iFrom); }
     std::string Select(uint32_t uActorId) const { return "select " + FakeSceneLink::Hex(uActorId); }
-
-    std::vector<std::string> calls;
 };
 
 TEST_F(AlessandrosCabinTest, TheDoorLeadsOutInEveryChapterButWhileTheStoryHoldsHer)
@@ -154,8 +95,8 @@ TEST_F(AlessandrosCabinTest, TheMeetingPlaysOnceAndHandsOverTheSword)
     EXPECT_TRUE(Get(VARBOOL_BG003_C02_EVENT_FIRST_TIME));
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {1});
     EXPECT_EQ(Walks(ALESSANDRO), (std::vector<int32_t> {5, 7}));
-    EXPECT_TRUE(Shown(DIEGO) && Open(DIEGO));
-    EXPECT_FALSE(Shown(BRISCOE) || Open(BRISCOE));
+    EXPECT_TRUE(Visible(DIEGO) && Open(DIEGO));
+    EXPECT_FALSE(Visible(BRISCOE) || Open(BRISCOE));
 
     // His sword, drawn and handed over.
     Run(Callback(0xb7cd2321));
@@ -170,7 +111,7 @@ TEST_F(AlessandrosCabinTest, TheMeetingPlaysOnceAndHandsOverTheSword)
     Enter(2);
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_EQ(PlacedAt(ALESSANDRO), 7);
-    EXPECT_TRUE(Shown(DIEGO) && Open(DIEGO));
+    EXPECT_TRUE(Visible(DIEGO) && Open(DIEGO));
 }
 
 TEST_F(AlessandrosCabinTest, ChapterThreesGoodNewsPlaysOnceAndOneTalkWithBriscoeOpensTheDoor)
@@ -186,27 +127,27 @@ TEST_F(AlessandrosCabinTest, ChapterThreesGoodNewsPlaysOnceAndOneTalkWithBriscoe
     ASSERT_NE(diego, calls.end());
     EXPECT_NE(std::find(diego, calls.end(), Select(HEROINE_ACTOR)), calls.end());
     EXPECT_TRUE(Get(VARBOOL_BG003_C03_EVENT_GOOD_NEWS));
-    EXPECT_FALSE(Shown(DIEGO));
+    EXPECT_FALSE(Visible(DIEGO));
     EXPECT_FALSE(Open(Object("chart")));
 
     // The good news brings Briscoe in with the gold, led by the player.
     Run(Callback(0x276d5e5f));
-    EXPECT_TRUE(Shown(BRISCOE) && Open(BRISCOE));
-    EXPECT_TRUE(Shown(Object("m_bag_of_gold")));
+    EXPECT_TRUE(Visible(BRISCOE) && Open(BRISCOE));
+    EXPECT_TRUE(Visible(Object("m_bag_of_gold")));
     EXPECT_EQ(Walks(BRISCOE), std::vector<int32_t> {13});
     EXPECT_TRUE(Called(Select(BRISCOE_ACTOR)) && Called(Select(HEROINE_ACTOR)));
 
     // One talk: the map on the table, and out to the corridor.
     Run(ScriptEvent_FlaggedId2(BRISCOE_ACTOR));
     EXPECT_EQ(Dialogs(), Ids({0x53c4dd61, 0x01ed0223}));
-    EXPECT_TRUE(Shown(Object("m_mapp")));
+    EXPECT_TRUE(Visible(Object("m_mapp")));
     EXPECT_EQ(NextScene(), CORRIDOR);
 
     // Back again: Briscoe has gone ahead, the good news stays told, and the
     // door lets her out.
     Enter(3);
     EXPECT_TRUE(Dialogs().empty());
-    EXPECT_FALSE(Shown(BRISCOE) || Open(BRISCOE));
+    EXPECT_FALSE(Visible(BRISCOE) || Open(BRISCOE));
     Run(Click(Object("goto_bg002")));
     EXPECT_EQ(NextScene(), CORRIDOR);
 }
@@ -214,7 +155,7 @@ TEST_F(AlessandrosCabinTest, ChapterThreesGoodNewsPlaysOnceAndOneTalkWithBriscoe
 TEST_F(AlessandrosCabinTest, ChapterFourLendsAndTakesBackFiveDoubloonsAndEndsWithBriscoesPanic)
 {
     Enter(4);
-    EXPECT_TRUE(Shown(BRISCOE) && Open(BRISCOE));
+    EXPECT_TRUE(Visible(BRISCOE) && Open(BRISCOE));
     EXPECT_EQ(PlacedAt(BRISCOE), 16);
     EXPECT_FALSE(Open(Object("chart")));
 
@@ -231,7 +172,7 @@ TEST_F(AlessandrosCabinTest, ChapterFourLendsAndTakesBackFiveDoubloonsAndEndsWit
     // Once Briscoe tags along he is not here.
     Set(VARBOOL_BG301_C04_EVENT_BRISCOE_TAGS_ALONG);
     Enter(4);
-    EXPECT_FALSE(Shown(BRISCOE) || Open(BRISCOE));
+    EXPECT_FALSE(Visible(BRISCOE) || Open(BRISCOE));
     EXPECT_TRUE(Open(Object("chart")));
 
     Set(VARBOOL_BG308_C04_EVENT_BRISCOE_IN_PANIC);
@@ -286,7 +227,7 @@ TEST_F(AlessandrosCabinTest, ChapterSixsVisitsFollowOneAnotherAsTheStoryGoesOn)
 
     Enter(6);
     EXPECT_EQ(Dialogs(), Ids({0xf103d44a}));
-    EXPECT_TRUE(Shown(BRISCOE) && Open(BRISCOE));
+    EXPECT_TRUE(Visible(BRISCOE) && Open(BRISCOE));
     // Diego on his awake father: matched, and nothing happens.
     ExpectMatchedAndIdle(diegoOnFather);
     Run(sketchOnBriscoe);
@@ -299,7 +240,7 @@ TEST_F(AlessandrosCabinTest, ChapterSixsVisitsFollowOneAnotherAsTheStoryGoesOn)
     Enter(6);
     EXPECT_EQ(Dialogs(), Ids({0xd0a7eba9}));
     EXPECT_EQ(Walks(BRISCOE), std::vector<int32_t> {10});
-    EXPECT_FALSE(Shown(BRISCOE) || Open(BRISCOE));
+    EXPECT_FALSE(Visible(BRISCOE) || Open(BRISCOE));
     EXPECT_TRUE(Get(VARBOOL_BG003_C06_EVENT_SKETCH_MAP));
     ExpectMatchedAndIdle(sketchOnChart);
     ExpectMatchedAndIdle(sketchOnBriscoe);
@@ -308,7 +249,7 @@ TEST_F(AlessandrosCabinTest, ChapterSixsVisitsFollowOneAnotherAsTheStoryGoesOn)
     Set(VARBOOL_BG002_C06_USE_TSETSEFLY_ON_ALESSANDROSDOOR);
     Enter(6);
     EXPECT_EQ(PlacedAt(ALESSANDRO), 20);
-    EXPECT_TRUE(Shown(Object("fx_fly_burn")));
+    EXPECT_TRUE(Visible(Object("fx_fly_burn")));
 
     // The alarm, and Diego carries him home.
     Set(VARBOOL_QUEST_C6_SLEEPY_FLY04_DONE);
@@ -322,7 +263,7 @@ TEST_F(AlessandrosCabinTest, ChapterSixsVisitsFollowOneAnotherAsTheStoryGoesOn)
     Enter(6);
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_DIEGO")});
-    EXPECT_TRUE(Shown(DIEGO));
+    EXPECT_TRUE(Visible(DIEGO));
     g_VarManager.SetInt(VARINT_LOCAL_ISLAND_MAP, 2);
     Run(diegoOnFather);
     EXPECT_EQ(Dialogs(), Ids({0x545caccc}));
@@ -385,7 +326,7 @@ TEST_F(AlessandrosCabinTest, TheWritingKitStaysWithHerUntilPedrosLetterAndThePen
     // Not from the corridor's door: she stands at her chapter-8 place.
     Enter(8, 0);
     EXPECT_TRUE(Get(VARBOOL_BG004_C08_EVENT_INTRO));
-    EXPECT_TRUE(Shown(Object("i_paper")) && Shown(Object("i_ink_bottle")));
+    EXPECT_TRUE(Visible(Object("i_paper")) && Visible(Object("i_ink_bottle")));
     EXPECT_EQ(PlacedAt(HEROINE), 18);
 
     const EventDesc kit = ScriptEvent_ItemOnFlaggedId3(ALESSANDRO_ACTOR, ItemIdOf("ITEM_WRITING_KIT"));
@@ -397,7 +338,7 @@ TEST_F(AlessandrosCabinTest, TheWritingKitStaysWithHerUntilPedrosLetterAndThePen
     // Pen and paper picked up: both gone from the desk.
     Set(VARBOOL_BG004_C08_PICK_PEN_AND_PAPER);
     Enter(8);
-    EXPECT_FALSE(Shown(Object("i_paper")) || Shown(Object("i_ink_bottle")));
+    EXPECT_FALSE(Visible(Object("i_paper")) || Visible(Object("i_ink_bottle")));
 
     Set(VARBOOL_QUEST_C8_PEDRO03_DONE);
     Run(kit);
@@ -405,8 +346,8 @@ TEST_F(AlessandrosCabinTest, TheWritingKitStaysWithHerUntilPedrosLetterAndThePen
     EXPECT_TRUE(Get(VARBOOL_BG004_C08_GIVE_WRITING_KIT));
     // The ink bottle is back on his desk.
     Enter(8);
-    EXPECT_FALSE(Shown(Object("i_paper")));
-    EXPECT_TRUE(Shown(Object("i_ink_bottle")));
+    EXPECT_FALSE(Visible(Object("i_paper")));
+    EXPECT_TRUE(Visible(Object("i_ink_bottle")));
 }
 
 TEST_F(AlessandrosCabinTest, ChapterNinesArrivalPlaysOnceAndTheCabinIsThenUsable)
@@ -416,7 +357,7 @@ TEST_F(AlessandrosCabinTest, ChapterNinesArrivalPlaysOnceAndTheCabinIsThenUsable
     EXPECT_EQ(Dialogs(), Ids({0x3a2f4100, 0x70e0623a}));
     EXPECT_EQ(NextScene(), CORRIDOR);
     EXPECT_EQ(Walks(BRISCOE), std::vector<int32_t> {10});
-    EXPECT_FALSE(Shown(BRISCOE) || Shown(UNCLE));
+    EXPECT_FALSE(Visible(BRISCOE) || Visible(UNCLE));
 
     Enter(9);
     EXPECT_TRUE(Dialogs().empty());

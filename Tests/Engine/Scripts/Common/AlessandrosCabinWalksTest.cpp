@@ -154,9 +154,7 @@ TEST_F(AlessandrosCabinWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerTo
         CollectWalks(m_manager, pool[m_manager.GetScriptTree().m_iRoot].m_iChild, visit.iChapter, heroine, waypoints);
         EXPECT_GE(waypoints.size(), 8u);
         for (const int32_t iWaypoint : waypoints) {
-            WalkTo(heroine, StartFor(iWaypoint));
-            WalkTo(heroine, iWaypoint);
-            EXPECT_LE(DistanceTo(heroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(heroine, StartFor(iWaypoint), iWaypoint);
         }
         g_VarManager = story;
     }

@@ -41,7 +41,6 @@ constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t ANITA = ActorScriptableId(ANITA_ACTOR);
 constexpr int32_t STRANGER = ActorScriptableId(STRANGER_ACTOR);
 constexpr int32_t PIERRE = ActorScriptableId(PIERRE_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 // What answers the player on each floor.
 constexpr int32_t BAR_ROOM[] = {BASKET, UPSTAIRS, GOTO_BG201, SIGN, TRAPDOOR, ANITA, STRANGER};
@@ -51,48 +50,9 @@ class BuckleberryInnTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the inn in the chapter from the scene; the enter walk's actions
     // are then in actionLog.
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        actionLog.clear();
-        EnterScene(INN);
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        Fire(oEvent);
-    }
-    // Fires an event that a handler matches and that must change nothing.
-    void ExpectMatchedAndIdle(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        ASSERT_TRUE(manager.FireEvent(oEvent));
-        EXPECT_NE(manager.GetPendingEvent().m_eType, TwEventType_BadInteract);
-        RunWalk();
-        EXPECT_TRUE(actionLog.empty());
-    }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(INN, iChapter, iFrom); }
 
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget, int iParameter = 0) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[iParameter]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
     std::vector<int32_t> GivenCounts() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE, 1); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
     // Whether the walk of the event waits for somebody before its dialog
     // starts.
     bool WaitsBeforeTheDialog(const EventDesc& oEvent)

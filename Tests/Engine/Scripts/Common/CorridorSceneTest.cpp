@@ -70,9 +70,7 @@ TEST_F(CorridorSceneTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToInEveryC
         for (const int32_t iWaypoint : waypoints) {
             EXPECT_FALSE(m_scene->m_oWalkMesh.IsInActiveBlocker(m_scene->m_vLocators[iWaypoint].m_vPosition))
                 << "waypoint " << iWaypoint;
-            WalkTo(heroine, MIDDLE);
-            WalkTo(heroine, iWaypoint);
-            EXPECT_LE(DistanceTo(heroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(heroine, MIDDLE, iWaypoint);
         }
     }
 }

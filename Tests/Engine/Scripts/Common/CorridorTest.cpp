@@ -27,68 +27,20 @@ constexpr uint32_t NACHO_ACTOR = ActorIdOf("nacho");
 constexpr int32_t HEROINE = ActorScriptableId(HEROINE_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(DIEGO_ACTOR);
 constexpr int32_t NACHO = ActorScriptableId(NACHO_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr uint32_t DOCK_DIALOG = 0xe6d4cd74;
 constexpr int32_t STAIRS = AnimationOf<"tavrine">("bbinnstartwalkstairs").m_iId;
 
 class CorridorTest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(CORRIDOR);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Walks() const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, HEROINE); }
-    int32_t PlacedAt(int32_t iActor) const
-    {
-        const std::vector<int32_t> places = Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor);
-        return places.empty() ? -1 : places.back();
-    }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::vector<std::string> calls;
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(CORRIDOR, iChapter, iFrom); }
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(CorridorTest, HerCabinOpensInChapterTwoOnlyOnceSheHasMetTheCrew)
 {
     Enter(2, 5);
     Run(Click(Object("goto_bg001")));
-    EXPECT_EQ(Walks(), std::vector<int32_t> {14});
+    EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {14});
     EXPECT_EQ(Dialogs(), Ids({0x24513cbc}));
     EXPECT_EQ(NextScene(), 0);
 
@@ -140,7 +92,7 @@ TEST_F(CorridorTest, TheGangwayAsksEveryTimeAndMakesOneSceneChangeAtMost)
         g_VarManager.SetInt(VARINT_LOCAL_ISLAND_MAP, answer.iIsland);
         Enter(2);
         Run(Click(Object("goto_main_dock")));
-        EXPECT_EQ(Walks(), std::vector<int32_t> {16});
+        EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {16});
         EXPECT_EQ(Dialogs(), Ids({DOCK_DIALOG}));
         EXPECT_EQ(NextScene(), answer.iNextScene);
         EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.iNextScene == 57);
@@ -186,13 +138,13 @@ TEST_F(CorridorTest, AlessandrosDoorLeadsToTheNightCabinOnlyAtTheSecondIsland)
 TEST_F(CorridorTest, ThePlateIsTakenOnceAndOnlyInChapterTwo)
 {
     Enter(2, 5);
-    EXPECT_TRUE(Shown(Object("i_dull_plate")) && Open(Object("dull_plate")));
+    EXPECT_TRUE(Visible(Object("i_dull_plate")) && Open(Object("dull_plate")));
     EXPECT_TRUE(Open(Object("empty_cabin")));
     EXPECT_FALSE(Open(Object("briscoes_cabin")));
     Run(Click(Object("dull_plate")));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_DULL_PLATE")});
     EXPECT_TRUE(Get(VARBOOL_BG002_C02_PICK_DULL_PLATE));
-    EXPECT_FALSE(Shown(Object("i_dull_plate")) || Open(Object("dull_plate")));
+    EXPECT_FALSE(Visible(Object("i_dull_plate")) || Open(Object("dull_plate")));
 
     // Taken: neither a look nor a second click does anything.
     Run(Click(Object("dull_plate")));
@@ -200,12 +152,12 @@ TEST_F(CorridorTest, ThePlateIsTakenOnceAndOnlyInChapterTwo)
     Run(ScriptEvent_Object1(Object("dull_plate")));
     EXPECT_TRUE(actionLog.empty());
     Enter(2, 7);
-    EXPECT_FALSE(Shown(Object("i_dull_plate")) || Open(Object("dull_plate")));
+    EXPECT_FALSE(Visible(Object("i_dull_plate")) || Open(Object("dull_plate")));
 
     // Outside chapter 2 there is no plate, and Briscoe's cabin is his.
     g_VarManager = VarSet {};
     Enter(3);
-    EXPECT_FALSE(Shown(Object("i_dull_plate")) || Open(Object("dull_plate")));
+    EXPECT_FALSE(Visible(Object("i_dull_plate")) || Open(Object("dull_plate")));
     EXPECT_FALSE(Open(Object("empty_cabin")));
     EXPECT_TRUE(Open(Object("briscoes_cabin")));
 }
@@ -230,7 +182,7 @@ TEST_F(CorridorTest, DiegoTakesHerAshoreOnceFromHisTalkOrFromTheNextEntry)
     dialogEffects[0x917d486a] = [&] { Set(VARBOOL_BG002_C04_TALK_DIEGO_ABOUT_HILARY); };
     g_VarManager.SetInt(VARINT_LOCAL_ISLAND_MAP, 1);
     Enter(4);
-    EXPECT_TRUE(Shown(DIEGO) && Open(DIEGO));
+    EXPECT_TRUE(Visible(DIEGO) && Open(DIEGO));
     Run(ScriptEvent_FlaggedId2(DIEGO_ACTOR));
     EXPECT_EQ(Dialogs(), Ids({0x917d486a}));
     EXPECT_EQ(NextScene(), 0);
@@ -247,7 +199,7 @@ TEST_F(CorridorTest, DiegoTakesHerAshoreOnceFromHisTalkOrFromTheNextEntry)
     // Once gone, he stays gone.
     Enter(4, 29);
     EXPECT_EQ(NextScene(), 0);
-    EXPECT_FALSE(Shown(DIEGO) || Open(DIEGO));
+    EXPECT_FALSE(Visible(DIEGO) || Open(DIEGO));
 
     // Chapter 9 from the talk itself.
     g_VarManager = VarSet {};
@@ -263,7 +215,7 @@ TEST_F(CorridorTest, NachoWritesHisReportOnceAndIsGoneAfterHerNextExit)
 {
     Set(VARBOOL_QUEST_C8_JUSTICE03_DONE);
     Enter(8);
-    EXPECT_TRUE(Shown(NACHO) && Open(NACHO));
+    EXPECT_TRUE(Visible(NACHO) && Open(NACHO));
     EXPECT_TRUE(Called("blocker 0 on"));
     // Before the report an exit leaves no mark.
     Run(Click(Object("goto_bg003")));
@@ -283,19 +235,19 @@ TEST_F(CorridorTest, NachoWritesHisReportOnceAndIsGoneAfterHerNextExit)
 
     // Talking to him now only brings her over: he keeps his place.
     Run(ScriptEvent_FlaggedId2(NACHO_ACTOR));
-    EXPECT_EQ(Walks(), std::vector<int32_t> {6});
+    EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {6});
     EXPECT_EQ(Dialogs(), Ids({0x9d6c1859}));
     EXPECT_TRUE(Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, NACHO).empty());
     EXPECT_TRUE(Values(ID_ACTION_TYPE_PLAY_ANIMATION, NACHO).empty());
 
     // Still there on the next entry, standing; gone after she has left once.
     Enter(8, 7);
-    EXPECT_TRUE(Shown(NACHO));
+    EXPECT_TRUE(Visible(NACHO));
     EXPECT_EQ(PlacedAt(NACHO), 8);
     Run(Click(Object("goto_bg003")));
     EXPECT_TRUE(Get(VARBOOL_BG002_C08_EXIT_AFTER_NACHO_WRITE));
     Enter(8, 7);
-    EXPECT_FALSE(Shown(NACHO) || Open(NACHO));
+    EXPECT_FALSE(Visible(NACHO) || Open(NACHO));
 }
 
 TEST_F(CorridorTest, EveryChapterOfTheStoryHasItsSoundGroupAndNoOtherHasOne)

@@ -30,7 +30,6 @@ constexpr uint32_t SONIA_ACTOR = ActorIdOf("sonia");
 constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t RAZZO = ActorScriptableId(ActorIdOf("razzo"));
 constexpr int32_t SONIA = ActorScriptableId(SONIA_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr uint32_t LAMP_LIT = 0x8558cd14;
 constexpr uint32_t RAZZO_KEEPS_WATCH = 0x15121c97;
@@ -41,51 +40,8 @@ constexpr uint32_t LANDING_STAGE = 0xb64c0ac3;
 
 class DocksCrabIslandTest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(DOCKS);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::vector<std::string> calls;
+    void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP) { EnterInChapter(DOCKS, iChapter, iFrom); }
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(DocksCrabIslandTest, EachChapterHasItsSoundGroupAndTheOtherEightShareOne)
 {
@@ -105,7 +61,7 @@ TEST_F(DocksCrabIslandTest, EachChapterHasItsSoundGroupAndTheOtherEightShareOne)
 TEST_F(DocksCrabIslandTest, TheLampLightsTheCaseAndEveryLaterVisitFindsItLit)
 {
     Enter(3);
-    EXPECT_FALSE(Shown(Object("e_flame_lamp")) || Shown(Object("e_halo_fuse")) || Shown(Object("e_mapbox_fade")));
+    EXPECT_FALSE(Visible(Object("e_flame_lamp")) || Visible(Object("e_halo_fuse")) || Visible(Object("e_mapbox_fade")));
     EXPECT_TRUE(Open(Object("case_catch")));
     EXPECT_FALSE(Open(Object("town_map")));
 
@@ -121,7 +77,7 @@ TEST_F(DocksCrabIslandTest, TheLampLightsTheCaseAndEveryLaterVisitFindsItLit)
     // Back from the inn: the flame, its halo and the lit case, the map to
     // be reached.
     Enter(3, INN);
-    EXPECT_TRUE(Shown(Object("e_flame_lamp")) && Shown(Object("e_halo_fuse")) && Shown(Object("e_mapbox_fade")));
+    EXPECT_TRUE(Visible(Object("e_flame_lamp")) && Visible(Object("e_halo_fuse")) && Visible(Object("e_mapbox_fade")));
     EXPECT_TRUE(Open(Object("town_map")));
     EXPECT_FALSE(Open(Object("case_catch")));
 }
@@ -144,7 +100,7 @@ TEST_F(DocksCrabIslandTest, TheHairpinOpensTheCaseOnceWhileRazzoKeepsWatch)
 {
     Set(VARBOOL_BG201_C03_LAMP_IS_LIGHT);
     Enter(3);
-    EXPECT_FALSE(Shown(Object("o_mapbox")) || Shown(Object("o_door_open")));
+    EXPECT_FALSE(Visible(Object("o_mapbox")) || Visible(Object("o_door_open")));
     Run(UseOn(Object("town_map"), "ITEM_HAIRPIN"));
     EXPECT_EQ(Dialogs(), Ids({0x99e911a9}));
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {15});
@@ -156,13 +112,13 @@ TEST_F(DocksCrabIslandTest, TheHairpinOpensTheCaseOnceWhileRazzoKeepsWatch)
     EXPECT_EQ(Walks(RAZZO), std::vector<int32_t> {11});
     EXPECT_FALSE(Open(Object("town_map")));
     EXPECT_TRUE(Open(Object("case_catch")));
-    EXPECT_TRUE(Shown(Object("o_mapbox")) && Shown(Object("o_door_open")));
-    EXPECT_FALSE(Shown(Object("f_door_open")));
+    EXPECT_TRUE(Visible(Object("o_mapbox")) && Visible(Object("o_door_open")));
+    EXPECT_FALSE(Visible(Object("f_door_open")));
 
     // The case stays open and the map is not offered again.
     Enter(3, INN);
     EXPECT_FALSE(Open(Object("town_map")));
-    EXPECT_TRUE(Shown(Object("o_mapbox")) && Shown(Object("o_door_open")));
+    EXPECT_TRUE(Visible(Object("o_mapbox")) && Visible(Object("o_door_open")));
 }
 
 TEST_F(DocksCrabIslandTest, RazzosNewsComesOnceOnlyOnceTheGraveyardIsKnownAndOpensTheRoad)
@@ -170,7 +126,7 @@ TEST_F(DocksCrabIslandTest, RazzosNewsComesOnceOnlyOnceTheGraveyardIsKnownAndOpe
     Enter(3);
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_FALSE(Open(Object("goto_bg203")));
-    EXPECT_TRUE(Shown(RAZZO) && Open(RAZZO) && Shown(SONIA) && Open(SONIA));
+    EXPECT_TRUE(Visible(RAZZO) && Open(RAZZO) && Visible(SONIA) && Open(SONIA));
 
     Set(VARBOOL_QUEST_C3_FIND_GRAVEYARD02);
     Enter(3, INN);
@@ -202,7 +158,7 @@ TEST_F(DocksCrabIslandTest, TheGraveyardRoadTakesRazzoAlongOnlyOnTheFirstWayOfCh
         Set(VARBOOL_BG201_C03_EVENT_RAZZO);
         Set(VARBOOL_BG203_C03_FIRST_TIME, c.bBeenThere);
         Enter(c.iChapter);
-        EXPECT_EQ(Shown(RAZZO), c.bTogether);
+        EXPECT_EQ(Visible(RAZZO), c.bTogether);
         Run(Click(Object("goto_bg203")));
         EXPECT_EQ(NextScene(), c.bTogether ? GRAVEYARD : 0);
         EXPECT_EQ(Walks(HEROINE), c.bTogether ? (std::vector<int32_t> {21, 12}) : (std::vector<int32_t> {21}));
@@ -252,11 +208,11 @@ TEST_F(DocksCrabIslandTest, TheLandingStageLeadsOnlyWhereTheAnswerSaid)
 TEST_F(DocksCrabIslandTest, TheHookPullsTheClawDownOnceAndTheIngredientsNeedAllThree)
 {
     Enter(7);
-    EXPECT_TRUE(Shown(Object("i_metal_hook")) && Open(Object("metal_hook")));
+    EXPECT_TRUE(Visible(Object("i_metal_hook")) && Open(Object("metal_hook")));
     Run(Click(Object("metal_hook")));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_METAL_HOOK")});
     EXPECT_TRUE(Get(VARBOOL_BG201_C07_INT_METAL_HOOK));
-    EXPECT_FALSE(Open(Object("metal_hook")) || Shown(Object("i_metal_hook")));
+    EXPECT_FALSE(Open(Object("metal_hook")) || Visible(Object("i_metal_hook")));
 
     Run(UseOn(Object("inn_sign"), "ITEM_METAL_HOOK"));
     EXPECT_EQ(Dialogs(), Ids({0x77cc6aa9}));
@@ -277,7 +233,7 @@ TEST_F(DocksCrabIslandTest, TheHookPullsTheClawDownOnceAndTheIngredientsNeedAllT
     // Once the claw is down the hook on the sign is taken and does nothing.
     Set(VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN);
     Enter(7, INN);
-    EXPECT_FALSE(Shown(Object("o_crab_claw")));
+    EXPECT_FALSE(Visible(Object("o_crab_claw")));
     manager.Update(16);
     actionLog.clear();
     ASSERT_TRUE(manager.FireEvent(UseOn(Object("inn_sign"), "ITEM_METAL_HOOK")));
@@ -295,7 +251,7 @@ TEST_F(DocksCrabIslandTest, TheHookPullsTheClawDownOnceAndTheIngredientsNeedAllT
 TEST_F(DocksCrabIslandTest, InChapterEightSoniaWaitsForTheJusticeAndDiegoStaysBehind)
 {
     Enter(8);
-    EXPECT_FALSE(Shown(SONIA) || Open(SONIA) || Shown(RAZZO));
+    EXPECT_FALSE(Visible(SONIA) || Open(SONIA) || Visible(RAZZO));
     EXPECT_FALSE(Called("blocker 1 on"));
     EXPECT_TRUE(Taken().empty());
     EXPECT_TRUE(Open(Object("barrels")) && Open(Object("octopus")) && Open(Object("lobster_pots")));
@@ -304,15 +260,15 @@ TEST_F(DocksCrabIslandTest, InChapterEightSoniaWaitsForTheJusticeAndDiegoStaysBe
     Set(VARBOOL_BG204_C08_EVENT_DIEGO_ARRIVES);
     Set(VARBOOL_BG201_C08_PICK_CORK);
     Enter(8);
-    EXPECT_TRUE(Shown(SONIA) && Open(SONIA));
+    EXPECT_TRUE(Visible(SONIA) && Open(SONIA));
     EXPECT_TRUE(Called("blocker 1 on"));
     EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_DIEGO")});
-    EXPECT_FALSE(Open(Object("barrels")) || Shown(Object("i_float")));
+    EXPECT_FALSE(Open(Object("barrels")) || Visible(Object("i_float")));
 
     Run(Click(Object("octopus")));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_OCTOPUS")});
     EXPECT_EQ(Dialogs(), Ids({0xc7089a64}));
-    EXPECT_FALSE(Open(Object("octopus")) || Shown(Object("i_octopus")));
+    EXPECT_FALSE(Open(Object("octopus")) || Visible(Object("i_octopus")));
 }
 
 } // namespace

@@ -50,9 +50,7 @@ TEST_F(DocksCrabIslandWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToI
         for (const int32_t iWaypoint : waypoints) {
             if (iWaypoint == WP_ON_THE_PIER || iWaypoint == WP_UP_THE_ROAD)
                 continue;
-            WalkTo(m_uHeroine, WP_START);
-            WalkTo(m_uHeroine, iWaypoint);
-            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
         }
     }
 }

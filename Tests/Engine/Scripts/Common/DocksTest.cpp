@@ -29,68 +29,16 @@ constexpr uint32_t CARLO_ACTOR = ActorIdOf("carlo");
 constexpr uint32_t RAZZO_ACTOR = ActorIdOf("razzo");
 constexpr uint32_t BRISCOE_ACTOR = ActorIdOf("thomas_b");
 constexpr uint32_t MANUEL_ACTOR = ActorIdOf("manuel");
-constexpr int32_t HEROINE = ActorScriptableId(HEROINE_ACTOR);
 constexpr int32_t CARLO = ActorScriptableId(CARLO_ACTOR);
 constexpr int32_t RAZZO = ActorScriptableId(RAZZO_ACTOR);
 constexpr int32_t ARNO = ActorScriptableId(ActorIdOf("arno"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 class DocksTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the docks in the chapter from the scene; the enter walk's
-    // actions and the scene link's calls are then in Fired() and Calls().
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(DOCKS);
-        calls = scene.Take();
-    }
-    // Fires the event and runs its walk.
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    int32_t QueuedMovie() const
-    {
-        for (const auto& [iState, iParameter] : states.m_queue)
-            if (iState == ScriptStateLink::STATE_MOVIE)
-                return iParameter;
-        return 0;
-    }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::vector<std::string> calls;
+    // actions and the scene link's calls are then in Fired() and Called().
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(DOCKS, iChapter, iFrom); }
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(DocksTest, TheShipAsksEveryTimeAndSailsOnlyWhereTheAnswerSaid)
 {
@@ -137,7 +85,7 @@ TEST_F(DocksTest, CarloAndRazzoJoinOnlyOnceTheFoodAndTheSwordAreBothDone)
     EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW01_DONE));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW02));
     EXPECT_TRUE(Given().empty());
-    EXPECT_TRUE(Shown(CARLO) && Shown(RAZZO));
+    EXPECT_TRUE(Visible(CARLO) && Visible(RAZZO));
 
     // Carlo throws his bones: one of them can be picked up, once.
     Run(Callback(0xEDDDA7C2));
@@ -146,7 +94,7 @@ TEST_F(DocksTest, CarloAndRazzoJoinOnlyOnceTheFoodAndTheSwordAreBothDone)
     Run(Click(Object("small_chicken_bone")));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_SMALL_CHICKEN_BONE")});
     EXPECT_FALSE(Open(Object("small_chicken_bone")));
-    EXPECT_FALSE(Shown(Object("fx_bones")));
+    EXPECT_FALSE(Visible(Object("fx_bones")));
 
     // Arno's sword to Razzo: both join and become items.
     Run(ScriptEvent_ItemOnFlaggedId3(RAZZO_ACTOR, ItemIdOf("ITEM_ARNOS_SWORD")));
@@ -154,14 +102,14 @@ TEST_F(DocksTest, CarloAndRazzoJoinOnlyOnceTheFoodAndTheSwordAreBothDone)
     EXPECT_EQ(Given(), (std::vector<int32_t> {Item("ITEM_RAZZO"), Item("ITEM_CARLO")}));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW02_DONE));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C2_CREW03));
-    EXPECT_FALSE(Shown(CARLO) || Shown(RAZZO) || Open(CARLO) || Open(RAZZO));
+    EXPECT_FALSE(Visible(CARLO) || Visible(RAZZO) || Open(CARLO) || Open(RAZZO));
     EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(HEROINE_ACTOR)));
 
     // Back later in chapter 2: the two men are gone, the bone stays taken.
     Enter(2, 14);
-    EXPECT_FALSE(Shown(CARLO) || Shown(RAZZO) || Open(CARLO) || Open(RAZZO));
+    EXPECT_FALSE(Visible(CARLO) || Visible(RAZZO) || Open(CARLO) || Open(RAZZO));
     EXPECT_FALSE(Open(Object("small_chicken_bone")));
-    EXPECT_FALSE(Shown(Object("fx_bones")));
+    EXPECT_FALSE(Visible(Object("fx_bones")));
 }
 
 TEST_F(DocksTest, TheGreasedSwordFallsOnlyWhileArnoLooksAwayAndTheMagnetFishesItUpOnce)
@@ -169,7 +117,7 @@ TEST_F(DocksTest, TheGreasedSwordFallsOnlyWhileArnoLooksAwayAndTheMagnetFishesIt
     const EventDesc grease = ScriptEvent_ItemOnObject3(Object("arnos_sword"), ItemIdOf("ITEM_GREASY_BREAD_LOAF"));
     const EventDesc magnet = ScriptEvent_ItemOnObject3(Object("sea"), ItemIdOf("ITEM_MAGNET"));
     Enter(2);
-    EXPECT_TRUE(Shown(Object("o_arnos_sword")));
+    EXPECT_TRUE(Visible(Object("o_arnos_sword")));
 
     // The magnet before the sword is in the sea: matched, so the heroine's
     // "that won't work" stays silent, and nothing happens at all.
@@ -185,7 +133,7 @@ TEST_F(DocksTest, TheGreasedSwordFallsOnlyWhileArnoLooksAwayAndTheMagnetFishesIt
     Run(grease);
     EXPECT_EQ(Dialogs(), Ids({0xF2D22EE0}));
     EXPECT_FALSE(Get(VARBOOL_BG105_C02_USE_GREASYBREADLOAF_ON_ARNOSSWORD));
-    EXPECT_TRUE(Shown(Object("o_arnos_sword")));
+    EXPECT_TRUE(Visible(Object("o_arnos_sword")));
 
     // He looks away: the sword slips into the sea, the dialog plays again.
     Set(VARBOOL_BG105_C02_ARNO_IS_LOOKING_AWAY);
@@ -193,14 +141,14 @@ TEST_F(DocksTest, TheGreasedSwordFallsOnlyWhileArnoLooksAwayAndTheMagnetFishesIt
     EXPECT_EQ(Dialogs(), Ids({0xF2D22EE0, 0xF2D22EE0}));
     EXPECT_TRUE(Get(VARBOOL_BG105_C02_USE_GREASYBREADLOAF_ON_ARNOSSWORD));
     EXPECT_TRUE(Get(VARBOOL_BG105_C02_EVENT_ARNO_GREASYSWORD));
-    EXPECT_FALSE(Shown(Object("o_arnos_sword")));
+    EXPECT_FALSE(Visible(Object("o_arnos_sword")));
     EXPECT_FALSE(Open(Object("arnos_sword")));
-    EXPECT_FALSE(Shown(Object("fx_sword")));
+    EXPECT_FALSE(Visible(Object("fx_sword")));
     EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(ActorIdOf("arno"))));
 
     // Arno storms off, and the player leads the heroine again.
     Run(Callback(0x61F9C554));
-    EXPECT_FALSE(Shown(ARNO) || Open(ARNO));
+    EXPECT_FALSE(Visible(ARNO) || Open(ARNO));
     EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(HEROINE_ACTOR)));
 
     // The magnet now: the sword comes up once.
@@ -214,7 +162,7 @@ TEST_F(DocksTest, TheGreasedSwordFallsOnlyWhileArnoLooksAwayAndTheMagnetFishesIt
 
     // On the next visit Arno is gone and his sword with him.
     Enter(2, 14);
-    EXPECT_FALSE(Shown(ARNO) || Shown(Object("o_arnos_sword")) || Open(Object("arnos_sword")));
+    EXPECT_FALSE(Visible(ARNO) || Visible(Object("o_arnos_sword")) || Open(Object("arnos_sword")));
 }
 
 TEST_F(DocksTest, BriscoeTakesHerToHisHouseOnlyTheFirstTime)
@@ -270,10 +218,10 @@ TEST_F(DocksTest, ChapterFiveArrivalsCatchTheMenAndEndTheChapter)
     Enter(5, 17);
     EXPECT_TRUE(Called("actor set chapter_5_Arno_Caught"));
     EXPECT_EQ(Dialogs(), Ids({0x6DD4D5C7}));
-    EXPECT_TRUE(Shown(ARNO) && Shown(CARLO) && Shown(RAZZO));
+    EXPECT_TRUE(Visible(ARNO) && Visible(CARLO) && Visible(RAZZO));
     EXPECT_EQ(NextScene(), DOCKS);
     EXPECT_TRUE(Get(VARBOOL_BG105_C05_GROCERS_SHOP_IS_CLOSED));
-    EXPECT_FALSE(Shown(Object("o_ruby_empress_1")) || Open(Object("the_ruby_empress")));
+    EXPECT_FALSE(Visible(Object("o_ruby_empress_1")) || Open(Object("the_ruby_empress")));
 
     // Loaded again with Arno tied: the capture, and the chapter ends.
     Enter(5, DOCKS);
@@ -298,7 +246,7 @@ TEST_F(DocksTest, ChapterFiveArrivalsCatchTheMenAndEndTheChapter)
     // Past chapter 5 the Ruby Empress has sailed.
     for (int32_t iChapter : {4, 6}) {
         Enter(iChapter);
-        EXPECT_EQ(Shown(Object("o_ruby_empress_2")), iChapter < 5);
+        EXPECT_EQ(Visible(Object("o_ruby_empress_2")), iChapter < 5);
         EXPECT_EQ(Open(Object("the_ruby_empress")), iChapter < 5);
     }
 }

@@ -35,30 +35,11 @@ constexpr int32_t KID = ActorScriptableId(KID_ACTOR);
 constexpr int32_t ADULT = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-class FlatTopHillTest : public SceneScriptTest {
+class FlatTopHillTest : public SceneScriptWithDialogsTest {
 protected:
-    FlatTopHillTest()
-    {
-        // The dialog actor notes the dialogs it is given.
-        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
-            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
-                return std::make_unique<Scriptable>();
-            auto pDialogs = std::make_unique<NotingScriptable>();
-            pDialogs->m_pLog = &actionLog;
-            return pDialogs;
-        };
-    }
-
     // Enters the hill in the chapter from the state, with the variables as
     // the test set them; the enter walk's actions are then in actionLog.
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(FLAT_TOP_HILL);
-    }
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(FLAT_TOP_HILL, iChapter, iFrom); }
     // Fires the event and runs its walk; its actions are then in actionLog.
     void Run(const EventDesc& oEvent)
     {
@@ -78,17 +59,7 @@ protected:
         EXPECT_EQ(manager.GetPendingEvent().m_eType, oEvent.m_eType);
         RunWalk();
     }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
 
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
     std::vector<uint32_t> Dialogs() const
     {
         const std::vector<int32_t> keys = Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG);
@@ -104,14 +75,6 @@ protected:
                                    (oAction.m_oParameter[1] != 0 ? " on" : " off"));
         return switches;
     }
-    int32_t QueuedMovie() const
-    {
-        for (const auto& [iState, iParameter] : states.m_queue)
-            if (iState == ScriptStateLink::STATE_MOVIE)
-                return iParameter;
-        return 0;
-    }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
 };
 
 TEST_F(FlatTopHillTest, TheFirstArrivalTalksOnceAndStartsTheSecondGame)
@@ -242,9 +205,7 @@ TEST_F(FlatTopHillTest, TheKidsSetAndGroupPlayChapterOneAndEveryLaterChapterHasT
     for (int32_t iChapter = 1; iChapter <= 10; ++iChapter) {
         Set(VARBOOL_BG103_C01_EVENT_FIRST_TIME);
         Enter(iChapter);
-        const std::vector<std::string> calls = scene.Take();
-        const std::string set = iChapter == 1 ? "actor set Chapter_1" : "actor set default";
-        EXPECT_NE(std::find(calls.begin(), calls.end(), set), calls.end()) << iChapter;
+        EXPECT_TRUE(Called(iChapter == 1 ? "actor set Chapter_1" : "actor set default")) << iChapter;
         ASSERT_NE(manager.GetSceneScript(), nullptr);
         EXPECT_EQ(manager.GetSceneScript()->SelectSoundGroup(), iChapter == 1 ? chapterOne : 0x65A282A5) << iChapter;
     }

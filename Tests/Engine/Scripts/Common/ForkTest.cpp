@@ -29,78 +29,14 @@ constexpr uint32_t ARNO_ACTOR = ActorIdOf("arno_kid");
 constexpr uint32_t MANUEL_ACTOR = ActorIdOf("manuel");
 constexpr int32_t KID = ActorScriptableId(KID_ACTOR);
 constexpr int32_t ADULT = ActorScriptableId(ActorIdOf("tavrine"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
-
-class ForkTest : public SceneScriptTest {
+class ForkTest : public SceneScriptWithDialogsTest {
 protected:
-    ForkTest()
-    {
-        // The dialog actor notes its dialogs with the scene's actions.
-        scene.m_makeActor = [this](uint32_t uActorId) -> std::unique_ptr<Scriptable> {
-            if (uActorId != LOGIC_DIALOG_ACTOR_ID)
-                return std::make_unique<Scriptable>();
-            auto pDialogs = std::make_unique<NotingScriptable>();
-            pDialogs->m_pLog = &actionLog;
-            return pDialogs;
-        };
-    }
+    ForkTest() { heroine = KID; }
 
-    // Enters the fork in the chapter from the scene; the enter walk's
-    // actions are then in actionLog and the link's calls in Calls().
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(FORK);
-        m_calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        m_calls = scene.Take();
-    }
-    bool Called(const std::string& call) const
-    {
-        return std::find(m_calls.begin(), m_calls.end(), call) != m_calls.end();
-    }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, KID); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, KID); }
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(FORK, iChapter, iFrom); }
     bool Visible(const char* pName) { return At(SceneObjectId(FORK, pName)).IsVisible(); }
     bool Open(const char* pName) { return At(SceneObjectId(FORK, pName)).IsInteractiveNow(); }
-    int32_t QueuedMovie() const
-    {
-        for (const auto& [iState, iParameter] : states.m_queue)
-            if (iState == ScriptStateLink::STATE_MOVIE)
-                return iParameter;
-        return 0;
-    }
-
-    std::vector<std::string> m_calls;
 };
 
 TEST_F(ForkTest, TheAmbushPlaysOnceWhenTheKidComesAfterSeeingTheBoat)
@@ -121,9 +57,9 @@ TEST_F(ForkTest, TheAmbushPlaysOnceWhenTheKidComesAfterSeeingTheBoat)
     // Arno speaks for the gang, and the kid is the one led again after.
     const std::string arno = "select " + FakeSceneLink::Hex(ARNO_ACTOR);
     const std::string kid = "select " + FakeSceneLink::Hex(KID_ACTOR);
-    const auto selectArno = std::find(m_calls.begin(), m_calls.end(), arno);
-    ASSERT_NE(selectArno, m_calls.end());
-    EXPECT_NE(std::find(selectArno, m_calls.end(), kid), m_calls.end());
+    const auto selectArno = std::find(calls.begin(), calls.end(), arno);
+    ASSERT_NE(selectArno, calls.end());
+    EXPECT_NE(std::find(selectArno, calls.end(), kid), calls.end());
     EXPECT_FALSE(Get(VARBOOL_BO_MAP_BG104));
     EXPECT_FALSE(Get(VARBOOL_QUEST_C1_HOME01));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C1_HOME02));

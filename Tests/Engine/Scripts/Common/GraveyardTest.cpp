@@ -32,61 +32,17 @@ constexpr uint32_t PRIEST_ACTOR = ActorIdOf("father_jerome");
 constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t RAZZO = ActorScriptableId(ActorIdOf("razzo"));
 constexpr int32_t PRIEST = ActorScriptableId(PRIEST_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 const std::string OPEN_MAP = "post " + std::to_string(ScriptSceneLink::EVENT_OPEN_MENU) + " 1";
 
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
-
 class GraveyardTest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = DOCKS)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(GRAVEYARD);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, HEROINE); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
+    void Enter(int32_t iChapter, int32_t iFrom = DOCKS) { EnterInChapter(GRAVEYARD, iChapter, iFrom); }
     int32_t LastAnimation(int32_t iActor) const
     {
         const std::vector<int32_t> played = Values(ID_ACTION_TYPE_ANIMATION, iActor);
         return played.empty() ? 0 : played.back();
     }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::vector<std::string> calls;
 };
 
 TEST_F(GraveyardTest, RazzoJoinsOnTheFirstChapterThreeVisitOnlyAndTheWayOutOpensTheMap)
@@ -102,7 +58,7 @@ TEST_F(GraveyardTest, RazzoJoinsOnTheFirstChapterThreeVisitOnlyAndTheWayOutOpens
     Enter(3, OFFICE_EXTERIOR);
     EXPECT_TRUE(Given().empty());
     EXPECT_TRUE(Walks(RAZZO).empty());
-    EXPECT_TRUE(Shown(RAZZO));
+    EXPECT_TRUE(Visible(RAZZO));
 
     Run(Click(Object("goto_bg201")));
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {20});
@@ -114,10 +70,10 @@ TEST_F(GraveyardTest, ThePistolBreaksThePiecesOffTheFenceOnceAndThenDoesNothingA
 {
     Set(VARBOOL_BG203_C03_FIRST_TIME);
     Enter(3);
-    EXPECT_TRUE(Shown(Object("i_ironwork_fence")));
+    EXPECT_TRUE(Visible(Object("i_ironwork_fence")));
     Run(UseOn(Object("ironwork_fence"), "ITEM_PISTOL"));
     EXPECT_EQ(Given(), (std::vector<int32_t> {Item("ITEM_IRONWORK_PIECE_1"), Item("ITEM_IRONWORK_PIECE_2")}));
-    EXPECT_FALSE(Shown(Object("i_ironwork_fence")));
+    EXPECT_FALSE(Visible(Object("i_ironwork_fence")));
     EXPECT_TRUE(Get(VARBOOL_BG203_C03_PICK_IRONWORK_PIECE));
     EXPECT_EQ(LastAnimation(HEROINE), AnimationOf<"tavrine">("g_idle_l").m_iId);
 
@@ -125,7 +81,7 @@ TEST_F(GraveyardTest, ThePistolBreaksThePiecesOffTheFenceOnceAndThenDoesNothingA
     Run(UseOn(Object("ironwork_fence"), "ITEM_PISTOL"));
     EXPECT_TRUE(actionLog.empty());
     Enter(3);
-    EXPECT_FALSE(Shown(Object("i_ironwork_fence")));
+    EXPECT_FALSE(Visible(Object("i_ironwork_fence")));
 }
 
 TEST_F(GraveyardTest, TheBottleAndTheFirefliesLightTheStatueAndOnlyThenTheDeviceReachesIntoTheCylinder)
@@ -140,12 +96,12 @@ TEST_F(GraveyardTest, TheBottleAndTheFirefliesLightTheStatueAndOnlyThenTheDevice
     // The near-empty bottle left on the grave and taken back.
     Run(UseOn(Object("fat_grave"), "ITEM_NEAR_EMPTY_BOTTLE"));
     EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_NEAR_EMPTY_BOTTLE")});
-    EXPECT_TRUE(Shown(Object("i_bottle")) && Get(VARBOOL_BG203_C03_NEAR_EMPTY_BOTTLE_IS_HERE));
+    EXPECT_TRUE(Visible(Object("i_bottle")) && Get(VARBOOL_BG203_C03_NEAR_EMPTY_BOTTLE_IS_HERE));
     Enter(3);
-    EXPECT_TRUE(Shown(Object("i_bottle")));
+    EXPECT_TRUE(Visible(Object("i_bottle")));
     Run(Click(Object("fat_grave")));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_NEAR_EMPTY_BOTTLE")});
-    EXPECT_FALSE(Shown(Object("i_bottle")) || Get(VARBOOL_BG203_C03_NEAR_EMPTY_BOTTLE_IS_HERE));
+    EXPECT_FALSE(Visible(Object("i_bottle")) || Get(VARBOOL_BG203_C03_NEAR_EMPTY_BOTTLE_IS_HERE));
     Run(Click(Object("fat_grave")));
     EXPECT_TRUE(Given().empty());
 
@@ -153,12 +109,12 @@ TEST_F(GraveyardTest, TheBottleAndTheFirefliesLightTheStatueAndOnlyThenTheDevice
     Run(UseOn(Object("fat_grave"), "ITEM_BOTTLE_FLOWER_NECTAR"));
     EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_BOTTLE_FLOWER_NECTAR")});
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_BOTTLE_FIREFLY")});
-    EXPECT_FALSE(Shown(Object("i_bottle")) || Shown(Object("fx_bottle")) || Shown(Object("fx_firefly_bottle")));
+    EXPECT_FALSE(Visible(Object("i_bottle")) || Visible(Object("fx_bottle")) || Visible(Object("fx_firefly_bottle")));
 
     Run(UseOn(Object("tanners_statue"), "ITEM_BOTTLE_FIREFLY"));
     EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_BOTTLE_FIREFLY")});
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_EMPTY_BOTTLE")});
-    EXPECT_TRUE(Shown(Object("fx_firefly_statue_loop")) && Get(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE));
+    EXPECT_TRUE(Visible(Object("fx_firefly_statue_loop")) && Get(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE));
 
     Run(UseOn(Object("map_cylinder"), "ITEM_GRIPPING_DEVICE"));
     EXPECT_EQ(NextScene(), CYLINDER_CLOSE_UP);
@@ -193,7 +149,7 @@ TEST_F(GraveyardTest, BackFromTheCylinderItsFindsEndTheChapterOnlyWhenItWasOpene
     Set(VARBOOL_BG203_C03_FIRST_TIME);
     Enter(3, CYLINDER_CLOSE_UP);
     EXPECT_EQ(Dialogs(), Ids({0x8a9dd7e9}));
-    EXPECT_TRUE(Shown(Object("m_mapcontaineropen")));
+    EXPECT_TRUE(Visible(Object("m_mapcontaineropen")));
     EXPECT_TRUE(Taken().empty());
     EXPECT_EQ(NextScene(), 0);
     EXPECT_EQ(LastAnimation(HEROINE), AnimationOf<"tavrine">("g_idle_l").m_iId);
@@ -214,14 +170,14 @@ TEST_F(GraveyardTest, BackFromTheCylinderItsFindsEndTheChapterOnlyWhenItWasOpene
         At(find.iPicture).SetVisible(1);
         Run(Callback(find.uCallback));
         EXPECT_EQ(Given(), std::vector<int32_t> {Item(find.pItem)}) << find.pItem;
-        EXPECT_FALSE(Shown(find.iPicture)) << find.pItem;
+        EXPECT_FALSE(Visible(find.iPicture)) << find.pItem;
         EXPECT_TRUE(Get(find.iFlag)) << find.pItem;
     }
 
     Set(VARBOOL_BG203_C03_MAP_CYLINDER_IS_OPEN);
     Enter(3, CYLINDER_CLOSE_UP);
-    EXPECT_FALSE(Shown(Object("m_mapcontaineropen")));
-    EXPECT_TRUE(Shown(Object("i_small_key")) && Shown(Object("i_half_stone_disc")) && Shown(Object("i_map_b")));
+    EXPECT_FALSE(Visible(Object("m_mapcontaineropen")));
+    EXPECT_TRUE(Visible(Object("i_small_key")) && Visible(Object("i_half_stone_disc")) && Visible(Object("i_map_b")));
     EXPECT_EQ(Dialogs(), Ids({0x8a9dd7e9, 0x4f3120e4}));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C3_FIND_THE_MAP_DONE));
     EXPECT_EQ(Taken(),
@@ -248,7 +204,7 @@ TEST_F(GraveyardTest, ChapterSevensMoonTalksOnceAndTheChickenGivesItsFeather)
     EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_DEAD_CHICKEN")});
     Set(VARBOOL_QUEST_C7_BLOOD_FEATHER01_DONE);
     Enter(7);
-    EXPECT_TRUE(Shown(Object("o_dead_chicken")));
+    EXPECT_TRUE(Visible(Object("o_dead_chicken")));
     EXPECT_FALSE(Open(Object("full_moon")));
 }
 
@@ -263,7 +219,7 @@ TEST_F(GraveyardTest, ThePriestBarsTheWayOutUntilTheGraveIsDugAndThePapersAreSho
     EXPECT_FALSE(Get(VARBOOL_ACTIVE_MAP));
     EXPECT_EQ(Walks(PRIEST), (std::vector<int32_t> {7, 11}));
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {10});
-    EXPECT_TRUE(Shown(PRIEST) && Open(PRIEST));
+    EXPECT_TRUE(Visible(PRIEST) && Open(PRIEST));
 
     // His dialogs open the grave business.
     Set(VARBOOL_QUEST_C8_JUSTICE01);
@@ -280,16 +236,16 @@ TEST_F(GraveyardTest, ThePriestBarsTheWayOutUntilTheGraveIsDugAndThePapersAreSho
     EXPECT_FALSE(Open(Object("small_mound_1")));
     Run(UseOn(Object("grave"), "ITEM_SHOVEL"));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C8_GRAVE_DONE));
-    EXPECT_TRUE(Shown(Object("m_bras_mabel")) && Shown(Object("i_old_papers")));
-    EXPECT_FALSE(Shown(Object("fx_arm")) || Open(Object("grave")));
+    EXPECT_TRUE(Visible(Object("m_bras_mabel")) && Visible(Object("i_old_papers")));
+    EXPECT_FALSE(Visible(Object("fx_arm")) || Open(Object("grave")));
     Run(Callback(0xfc2ccb2b));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_OLD_PAPERS")});
-    EXPECT_FALSE(Shown(Object("i_old_papers")));
+    EXPECT_FALSE(Visible(Object("i_old_papers")));
 
     // Dug stays dug; the papers, once taken, do not come back.
     Enter(8);
-    EXPECT_TRUE(Shown(Object("m_bras_mabel")));
-    EXPECT_FALSE(Shown(Object("i_old_papers")) || Open(Object("grave")) || Open(Object("small_mound_1")));
+    EXPECT_TRUE(Visible(Object("m_bras_mabel")));
+    EXPECT_FALSE(Visible(Object("i_old_papers")) || Open(Object("grave")) || Open(Object("small_mound_1")));
     EXPECT_TRUE(Open(Object("small_mound_2")));
     EXPECT_EQ(Values(ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION, Object("m_tombe_2")).back(),
               static_cast<int32_t>(0x30c442d8));
@@ -298,13 +254,13 @@ TEST_F(GraveyardTest, ThePriestBarsTheWayOutUntilTheGraveIsDugAndThePapersAreSho
 
     Run(ScriptEvent_ItemOnFlaggedId3(PRIEST_ACTOR, ItemIdOf("ITEM_OLD_PAPERS")));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C8_JUSTICE02_DONE) && Get(VARBOOL_QUEST_C8_JUSTICE03) && Get(VARBOOL_ACTIVE_MAP));
-    EXPECT_FALSE(Shown(PRIEST));
+    EXPECT_FALSE(Visible(PRIEST));
     Run(Click(Object("goto_bg201")));
     EXPECT_TRUE(Called(OPEN_MAP));
 
     // Settled: he is gone, and she walks in as on any visit.
     Enter(8);
-    EXPECT_FALSE(Shown(PRIEST));
+    EXPECT_FALSE(Visible(PRIEST));
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {7});
 }
 

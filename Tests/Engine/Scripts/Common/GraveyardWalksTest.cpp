@@ -68,9 +68,7 @@ TEST_F(GraveyardWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToInEvery
                 Apart(m_scene->m_vLocators[STAND].m_vPosition, m_scene->m_vLocators[iWaypoint].m_vPosition) >= 60
                     ? STAND
                     : STATUE;
-            WalkTo(m_uHeroine, iStart);
-            WalkTo(m_uHeroine, iWaypoint);
-            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(m_uHeroine, iStart, iWaypoint);
         }
 
         // The way out stays shut until its handler lifts the blocker.

@@ -32,43 +32,15 @@ constexpr int32_t KID = ActorScriptableId(KID_ACTOR);
 constexpr int32_t BOBBY = ActorScriptableId(BOBBY_ACTOR);
 constexpr int32_t NELL = ActorScriptableId(NELL_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(ActorIdOf("diego"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 class HouseExteriorTest : public SceneScriptWithDialogsTest {
 protected:
+    HouseExteriorTest() { heroine = KID; }
+
     // Enters the yard in the chapter from the scene, with the variables as
     // the test set them.
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(HOUSE_FRONT);
-    }
-    // Fires the event a frame after the last one and runs its walk.
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        Fire(oEvent);
-    }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(HOUSE_FRONT, iChapter, iFrom); }
 
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, KID); }
-    std::vector<int32_t> Taken() const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, KID); }
     std::vector<int32_t> Animations(int32_t iActor) const
     {
         std::vector<int32_t> values;
@@ -87,8 +59,6 @@ protected:
                                    (oAction.m_oParameter[1] != 0 ? " on" : " off"));
         return switched;
     }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
     // The yard's hotspots and children that the player can point at.
     std::set<std::string> OpenHotspots()
     {

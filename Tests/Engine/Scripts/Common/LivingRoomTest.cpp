@@ -78,56 +78,17 @@ class LivingRoomTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the room in the chapter from the scene, with the variables as
     // the test set them; the enter walk's actions are then in Fired().
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(LIVING_ROOM);
-    }
-    // Fires the event and runs its walk; its actions are then in Fired().
-    void Run(const EventDesc& oEvent)
-    {
-        // A frame passes between two clicks, as in the game.
-        manager.Update(16);
-        actionLog.clear();
-        Fire(oEvent);
-    }
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(LIVING_ROOM, iChapter, iFrom); }
     // The actor set that the scene loaded on entering.
-    std::string LoadedActorSet()
+    std::string LoadedActorSet() const
     {
-        for (const std::string& call : scene.Take())
+        for (const std::string& call : calls)
             if (call.starts_with("actor set "))
                 return call.substr(10);
         return "";
     }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    // The movie that the walk queued (0: none).
-    int32_t QueuedMovie() const
-    {
-        for (const auto& [iState, iParameter] : states.m_queue)
-            if (iState == ScriptStateLink::STATE_MOVIE)
-                return iParameter;
-        return 0;
-    }
 
     const std::vector<ActionDesc>& Fired() const { return actionLog; }
-    // The first parameters of the last walk's actions of a type on a target
-    // (any target: -2).
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget = -2) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : Fired())
-            if (oAction.m_iActionType == iActionType && (iTarget == -2 || oAction.m_iTargetId == iTarget))
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Given(int32_t iActor) const { return Values(ID_ACTION_TYPE_ADD_ITEM, iActor); }
-    std::vector<int32_t> Taken(int32_t iActor) const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, iActor); }
     std::vector<int32_t> Animations(int32_t iActor) const
     {
         std::vector<int32_t> values;
@@ -143,17 +104,7 @@ protected:
         const std::vector<int32_t> values = Values(iActionType, iTarget);
         return static_cast<int>(std::count(values.begin(), values.end(), iValue));
     }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(LivingRoomTest, EveryHandlerWalksToItsPlaceAndStartsItsDialogsInItsChapter)
 {

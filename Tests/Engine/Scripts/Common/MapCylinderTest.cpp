@@ -46,17 +46,8 @@ constexpr int32_t OUTER_AT_1 = static_cast<int32_t>(0x62ca4d8a);
 constexpr int32_t OUTER_AT_4 = static_cast<int32_t>(0x12a0b905);
 constexpr int32_t OUTER_AT_6 = static_cast<int32_t>(0xfcaed829);
 
-class MapCylinderTest : public SceneScriptTest {
+class MapCylinderTest : public SceneScriptWithLogicActorsTest {
 protected:
-    MapCylinderTest()
-    {
-        scene.m_makeActor = [this](uint32_t) -> std::unique_ptr<Scriptable> {
-            auto pActor = std::make_unique<NotingScriptable>();
-            pActor->m_pLog = &actionLog;
-            return pActor;
-        };
-    }
-
     // Enters the close-up from the scene and runs its entry up to its
     // dialog, which stays open until Close().
     void Enter(int32_t iFrom = GRAVEYARD)

@@ -65,6 +65,14 @@ protected:
             m_scene->Update(16);
         }
     }
+    // Walks the character to the start and then to the waypoint, which it
+    // must reach within a step (the engine ends walks of a few steps early).
+    void ExpectReaches(uint32_t uActorId, int32_t iStart, int32_t iWaypoint)
+    {
+        WalkTo(uActorId, iStart);
+        WalkTo(uActorId, iWaypoint);
+        EXPECT_LE(DistanceTo(uActorId, iWaypoint), 8) << "waypoint " << iWaypoint;
+    }
     // Fires the event and runs frames until its handler is over or leads to
     // another scene.
     void Fire(const EventDesc& oEvent)

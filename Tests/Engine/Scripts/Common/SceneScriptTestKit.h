@@ -11,9 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 // The events a player's acts end in, as the scene tests fire them.
@@ -32,6 +35,15 @@ inline EventDesc UseOn(int32_t iObject, const char* pItem)
 inline EventDesc Callback(uint32_t uValue)
 {
     return ScriptEvent_Hash9(static_cast<int32_t>(uValue));
+}
+
+// Dialog ids and other hashes as the actions carry them.
+inline std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
+{
+    std::vector<int32_t> ids;
+    for (uint32_t value : values)
+        ids.push_back(static_cast<int32_t>(value));
+    return ids;
 }
 
 // A scene's object or character that notes every action it is given. The
@@ -157,6 +169,82 @@ protected:
 
     NotingScriptable& At(int32_t iId) { return *m_scriptables.at(iId); }
 
+    // Enters the scene in the chapter, come from the scene iFrom (the state
+    // variable), as EnterScene does; the enter actions are then in actionLog
+    // and the scene link's calls in calls.
+    void EnterInChapter(int32_t iSceneId, int32_t iChapter, int32_t iFrom)
+    {
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
+        scene.Take();
+        actionLog.clear();
+        EnterScene(iSceneId);
+        calls = scene.Take();
+    }
+    // A frame after the last walk, as a player's next click comes, fires the
+    // event and runs its walk; actionLog and calls then hold that walk's alone.
+    void Run(const EventDesc& oEvent)
+    {
+        manager.Update(16);
+        actionLog.clear();
+        scene.Take();
+        Fire(oEvent);
+        calls = scene.Take();
+    }
+    // The event is taken by a handler whose walk starts no action.
+    void ExpectMatchedAndIdle(const EventDesc& oEvent)
+    {
+        manager.Update(16);
+        actionLog.clear();
+        ASSERT_TRUE(manager.FireEvent(oEvent));
+        EXPECT_NE(manager.GetPendingEvent().m_eType, TwEventType_BadInteract);
+        RunWalk();
+        EXPECT_TRUE(actionLog.empty());
+    }
+    bool Called(const std::string& call) const { return std::ranges::count(calls, call) != 0; }
+
+    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
+    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
+
+    // A parameter (the first unless said) of each action of the type that
+    // the target (ANY_TARGET: any scriptable) started, in order.
+    static constexpr int32_t ANY_TARGET = -2;
+    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget = ANY_TARGET, int iParameter = 0) const
+    {
+        std::vector<int32_t> values;
+        for (const ActionDesc& oAction : actionLog)
+            if (oAction.m_iActionType == iActionType && (iTarget == ANY_TARGET || oAction.m_iTargetId == iTarget))
+                values.push_back(oAction.m_oParameter[iParameter]);
+        return values;
+    }
+    std::vector<int32_t> Dialogs() const
+    {
+        return Values(ID_ACTION_TYPE_START_DIALOG, ActorScriptableId(LOGIC_DIALOG_ACTOR_ID));
+    }
+    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
+    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
+    // The waypoint that the actor was put at last (-1: none).
+    int32_t PlacedAt(int32_t iActor) const
+    {
+        const std::vector<int32_t> places = Places(iActor);
+        return places.empty() ? -1 : places.back();
+    }
+    // The items given to (taken from) the character, the player's unless said.
+    std::vector<int32_t> Given(int32_t iActor) const { return Values(ID_ACTION_TYPE_ADD_ITEM, iActor); }
+    std::vector<int32_t> Given() const { return Given(heroine); }
+    std::vector<int32_t> Taken(int32_t iActor) const { return Values(ID_ACTION_TYPE_REMOVE_ITEM, iActor); }
+    std::vector<int32_t> Taken() const { return Taken(heroine); }
+    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
+    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    // The movie queued by the walk (0: none).
+    int32_t QueuedMovie() const
+    {
+        for (const auto& [iState, iParameter] : states.m_queue)
+            if (iState == ScriptStateLink::STATE_MOVIE)
+                return iParameter;
+        return 0;
+    }
+
     // The actions that a walk of the scene's tree fires for the event up to
     // its first halt; the global ones are only noted.
     std::vector<ActionDesc> FiredBy(const EventDesc& oEvent)
@@ -178,6 +266,11 @@ protected:
     InventoryScript inventory;
     // The actions that the scene's objects and characters started, in order.
     std::vector<ActionDesc> actionLog;
+    // The scene link's calls during the last Enter or Run.
+    std::vector<std::string> calls;
+    // The character that the player leads: the grown heroine, unless a
+    // scene's test says the kid.
+    int32_t heroine = ActorScriptableId(ActorIdOf("tavrine"));
 
 private:
     void Register(int32_t iId)
@@ -234,4 +327,18 @@ protected:
     }
 
     std::map<uint32_t, std::function<void()>> dialogEffects;
+};
+
+// A scene test in which every logic actor of the scene (the dialog actor
+// among them) notes what it is given with the scene's actions.
+class SceneScriptWithLogicActorsTest : public SceneScriptTest {
+protected:
+    SceneScriptWithLogicActorsTest()
+    {
+        scene.m_makeActor = [this](uint32_t) -> std::unique_ptr<Scriptable> {
+            auto pActor = std::make_unique<NotingScriptable>();
+            pActor->m_pLog = &actionLog;
+            return pActor;
+        };
+    }
 };

@@ -27,7 +27,6 @@ using Object = NamedObject<SceneTableRows::s_aObjects_bg001_5>;
 constexpr uint32_t HEROINE_ACTOR = ActorIdOf("tavrine");
 constexpr int32_t HEROINE = ActorScriptableId(HEROINE_ACTOR);
 constexpr int32_t DIEGO = ActorScriptableId(ActorIdOf("diego"));
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr uint32_t DOOR_DIALOG = 0xcac6bff6;
 constexpr uint32_t WHAT_ELSE_DIALOG = 0x8c2ae7cb;
@@ -37,54 +36,11 @@ constexpr int32_t DRAWER_OPEN = 0x237c0ce2;
 class TavrinesCabinTest : public SceneScriptWithDialogsTest {
 protected:
     // Enters the cabin in the chapter from the scene; the enter walk's
-    // actions are then in actionLog, the scene link's calls in m_calls.
-    void Enter(int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(CABIN);
-        m_calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        m_calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::ranges::count(m_calls, call) != 0; }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    // actions are then in actionLog, the scene link's calls in calls.
+    void Enter(int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(CABIN, iChapter, iFrom); }
 
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    std::vector<int32_t> Given() const { return Values(ID_ACTION_TYPE_ADD_ITEM, HEROINE); }
     std::vector<int32_t> Drawer() const { return Values(ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION, Object("o_drawer")); }
-
-    std::vector<std::string> m_calls;
 };
-
-std::vector<int32_t> Ids(std::initializer_list<uint32_t> values)
-{
-    std::vector<int32_t> ids;
-    for (uint32_t value : values)
-        ids.push_back(static_cast<int32_t>(value));
-    return ids;
-}
 
 TEST_F(TavrinesCabinTest, TheIntroPlaysOnceAndLeavesHerStandingWithDiegoGone)
 {

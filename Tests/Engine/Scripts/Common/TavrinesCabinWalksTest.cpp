@@ -51,9 +51,7 @@ TEST_F(TavrinesCabinWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToAnd
     // Each from the middle of the cabin, where a click on anything may find
     // her; a walk ends within a step of its end.
     for (const int32_t iWaypoint : waypoints) {
-        WalkTo(m_uHeroine, MIDDLE);
-        WalkTo(m_uHeroine, iWaypoint);
-        EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+        ExpectReaches(m_uHeroine, MIDDLE, iWaypoint);
     }
 
     // The threshold stays closed while the blocker is on, and opens with it

@@ -24,15 +24,10 @@ using Object = NamedObject<SceneTableRows::s_aObjects_bg803_52>;
 constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 constexpr int32_t THE_VIEW_DIALOG = static_cast<int32_t>(0x23019ed1);
 
-class TelescopeTest : public SceneScriptTest {
+class TelescopeTest : public SceneScriptWithLogicActorsTest {
 protected:
     TelescopeTest()
     {
-        scene.m_makeActor = [this](uint32_t) -> std::unique_ptr<Scriptable> {
-            auto pActor = std::make_unique<NotingScriptable>();
-            pActor->m_pLog = &actionLog;
-            return pActor;
-        };
         g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 3);
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, GRAVEYARD);
     }

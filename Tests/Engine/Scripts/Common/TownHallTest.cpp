@@ -31,50 +31,10 @@ using RoomObject = NamedObject<SceneTableRows::s_aObjects_bg108_16>;
 constexpr uint32_t RAZZO_ACTOR = ActorIdOf("razzo");
 constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t RAZZO = ActorScriptableId(RAZZO_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
-class TownHallTest : public SceneScriptTest {
+class TownHallTest : public SceneScriptWithLogicActorsTest {
 protected:
-    TownHallTest()
-    {
-        // The logic actors note what they are given, as the scene's do.
-        scene.m_makeActor = [this](uint32_t) -> std::unique_ptr<Scriptable> {
-            auto pActor = std::make_unique<NotingScriptable>();
-            pActor->m_pLog = &actionLog;
-            return pActor;
-        };
-    }
-
-    void Enter(int32_t iSceneId, int32_t iChapter, int32_t iFrom = 0)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        actionLog.clear();
-        EnterScene(iSceneId);
-    }
-    // Fires the event a frame after the last one and runs its walk.
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        Fire(oEvent);
-    }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Places(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    bool Visible(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
+    void Enter(int32_t iSceneId, int32_t iChapter, int32_t iFrom = 0) { EnterInChapter(iSceneId, iChapter, iFrom); }
 };
 
 TEST_F(TownHallTest, TheHeroineEntersTheSquareBySideOfTheSceneSheCameFrom)
