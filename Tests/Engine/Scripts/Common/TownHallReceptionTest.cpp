@@ -12,9 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace {
@@ -28,7 +26,6 @@ using Object = NamedObject<SceneTableRows::s_aObjects_bg305_32>;
 constexpr uint32_t MISS_BROWN_ACTOR = ActorIdOf("missbrown");
 constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t MISS_BROWN = ActorScriptableId(MISS_BROWN_ACTOR);
-constexpr int32_t LOGIC_DIALOG = ActorScriptableId(LOGIC_DIALOG_ACTOR_ID);
 
 constexpr int32_t COMES_TO_OR_KEY_FOUND = static_cast<int32_t>(0x114cce5a);
 constexpr int32_t KEY_RACK_WORDS = 0x0ed0aa2e;
@@ -38,42 +35,8 @@ constexpr int32_t WP_KEY_RACK = 17;
 
 class TownHallReceptionTest : public SceneScriptWithDialogsTest {
 protected:
-    void Enter(int32_t iChapter, int32_t iFrom = TOWN_SQUARE_C)
-    {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
-        scene.Take();
-        actionLog.clear();
-        EnterScene(RECEPTION);
-        calls = scene.Take();
-    }
-    void Run(const EventDesc& oEvent)
-    {
-        manager.Update(16);
-        actionLog.clear();
-        scene.Take();
-        Fire(oEvent);
-        calls = scene.Take();
-    }
-    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
-    void Set(int32_t iVarId, bool bValue = true) { g_VarManager.SetBool(iVarId, bValue ? 1 : 0); }
-    bool Get(int32_t iVarId) { return g_VarManager.GetBool(iVarId) != 0; }
-    std::vector<int32_t> Values(int32_t iActionType, int32_t iTarget) const
-    {
-        std::vector<int32_t> values;
-        for (const ActionDesc& oAction : actionLog)
-            if (oAction.m_iActionType == iActionType && oAction.m_iTargetId == iTarget)
-                values.push_back(oAction.m_oParameter[0]);
-        return values;
-    }
-    std::vector<int32_t> Dialogs() const { return Values(ID_ACTION_TYPE_START_DIALOG, LOGIC_DIALOG); }
-    std::vector<int32_t> Walks(int32_t iActor) const { return Values(ID_ACTION_TYPE_WALK_TO_WAYPOINT, iActor); }
-    std::vector<int32_t> Placed(int32_t iActor) const { return Values(ID_ACTION_TYPE_PLACE_AT_WAYPOINT, iActor); }
+    void Enter(int32_t iChapter, int32_t iFrom = TOWN_SQUARE_C) { EnterInChapter(RECEPTION, iChapter, iFrom); }
     std::vector<int32_t> Held() const { return Values(ID_ACTION_TYPE_ADD_ATTACHMENT, HEROINE); }
-    bool Shown(int32_t iId) { return At(iId).IsVisible(); }
-    bool Open(int32_t iId) { return At(iId).IsInteractiveNow(); }
-
-    std::vector<std::string> calls;
 };
 
 // The item shown to Miss Brown.
@@ -116,7 +79,7 @@ TEST_F(TownHallReceptionTest, OnlyAWonSearchFindsTheKeyOnceAndEntersTheRoomAnew)
         Set(VARBOOL_BG305_C04_EVENT_FOUND_KEY, c.bFoundBefore);
         Enter(4, BACK_FROM_LOST_KEY);
         // She stands at the rack; no walk in from the door.
-        EXPECT_EQ(Placed(HEROINE), (std::vector<int32_t> {WP_START, WP_KEY_RACK}));
+        EXPECT_EQ(Places(HEROINE), (std::vector<int32_t> {WP_START, WP_KEY_RACK}));
         EXPECT_TRUE(Walks(HEROINE).empty());
         const bool bFinds = c.bWon && !c.bFoundBefore;
         EXPECT_EQ(Dialogs(), bFinds ? std::vector<int32_t> {COMES_TO_OR_KEY_FOUND} : std::vector<int32_t> {});
@@ -127,11 +90,11 @@ TEST_F(TownHallReceptionTest, OnlyAWonSearchFindsTheKeyOnceAndEntersTheRoomAnew)
     }
     // Entered anew from itself: neither way in, she stands where she starts.
     Enter(4, RECEPTION);
-    EXPECT_EQ(Placed(HEROINE), std::vector<int32_t> {WP_START});
+    EXPECT_EQ(Places(HEROINE), std::vector<int32_t> {WP_START});
     EXPECT_TRUE(Walks(HEROINE).empty() && Dialogs().empty());
     // From the square she steps in from the door.
     Enter(4, TOWN_SQUARE_C);
-    EXPECT_EQ(Placed(HEROINE), (std::vector<int32_t> {WP_START, 1}));
+    EXPECT_EQ(Places(HEROINE), (std::vector<int32_t> {WP_START, 1}));
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {WP_START});
 }
 
@@ -140,13 +103,12 @@ TEST_F(TownHallReceptionTest, TheMapAndTheHalfDiskWaitForTheTalkTheDiskWorksOnce
     Enter(4);
     for (const char* pItem : {"ITEM_MAP_B", "ITEM_HALF_STONE_DISK01"}) {
         SCOPED_TRACE(pItem);
-        Run(ShowMissBrown(pItem));
-        EXPECT_TRUE(actionLog.empty());
+        ExpectMatchedAndIdle(ShowMissBrown(pItem));
     }
 
     Set(VARBOOL_BG305_C04_TALK_MISS_BROWN);
     Run(ShowMissBrown("ITEM_MAP_B"));
-    EXPECT_EQ(Dialogs(), std::vector<int32_t> {static_cast<int32_t>(0xc38ff813)});
+    EXPECT_EQ(Dialogs(), Ids({0xc38ff813}));
     Run(ShowMissBrown("ITEM_HALF_STONE_DISK01"));
     EXPECT_EQ(Dialogs(), std::vector<int32_t> {0x7b3b8aae});
     EXPECT_EQ(Held(), std::vector<int32_t> {static_cast<int32_t>(AttachmentNamed("half_stone_disk"))});
@@ -156,24 +118,23 @@ TEST_F(TownHallReceptionTest, TheMapAndTheHalfDiskWaitForTheTalkTheDiskWorksOnce
     // sobs at the far end of her desk.
     for (const char* pItem : {"ITEM_MAP_B", "ITEM_HALF_STONE_DISK01"}) {
         SCOPED_TRACE(pItem);
-        Run(ShowMissBrown(pItem));
-        EXPECT_TRUE(actionLog.empty());
+        ExpectMatchedAndIdle(ShowMissBrown(pItem));
     }
     Enter(4);
-    EXPECT_EQ(Placed(MISS_BROWN), (std::vector<int32_t> {0, 14}));
+    EXPECT_EQ(Places(MISS_BROWN), (std::vector<int32_t> {0, 14}));
 
     // The callback that ends her sobbing puts her back and opens the map.
     Run(Callback(0xa283d29e));
-    EXPECT_EQ(Placed(MISS_BROWN), std::vector<int32_t> {0});
+    EXPECT_EQ(Places(MISS_BROWN), std::vector<int32_t> {0});
     EXPECT_FALSE(Get(VARBOOL_BG305_C04_MISS_BROWN_SOBBING));
     Run(ShowMissBrown("ITEM_MAP_B"));
-    EXPECT_EQ(Dialogs(), std::vector<int32_t> {static_cast<int32_t>(0xc38ff813)});
+    EXPECT_EQ(Dialogs(), Ids({0xc38ff813}));
 
     // Once they have talked about Percy she no longer sobs at entry.
     Set(VARBOOL_BG305_C04_MISS_BROWN_SOBBING);
     Set(VARBOOL_BG305_C04_TALK_MISS_BROWN_ABOUT_PERCY);
     Enter(4);
-    EXPECT_EQ(Placed(MISS_BROWN), std::vector<int32_t> {0});
+    EXPECT_EQ(Places(MISS_BROWN), std::vector<int32_t> {0});
 }
 
 TEST_F(TownHallReceptionTest, TheEggShellAlwaysTakesHerToTheDeskButIsShownOnceAndNotWhileSheSobs)
@@ -188,7 +149,7 @@ TEST_F(TownHallReceptionTest, TheEggShellAlwaysTakesHerToTheDeskButIsShownOnceAn
     Run(ShowMissBrown("ITEM_EGG_SHELL"));
     // The shell, then the wall map and its words.
     EXPECT_EQ(Walks(HEROINE), (std::vector<int32_t> {WP_BEFORE_DESK, 18}));
-    EXPECT_EQ(Dialogs(), (std::vector<int32_t> {0x1ee93b4b, static_cast<int32_t>(0xc10fb505)}));
+    EXPECT_EQ(Dialogs(), Ids({0x1ee93b4b, 0xc10fb505}));
     EXPECT_TRUE(Get(VARBOOL_BG305_C04_READ_TORN_REPORT) && Get(VARBOOL_BG305_C04_USE_EGG_SHELL_ON_MISS_BROWN));
 
     Run(ShowMissBrown("ITEM_EGG_SHELL"));
@@ -220,7 +181,7 @@ TEST_F(TownHallReceptionTest, SheComesToOnceAtTheEntryAfterFaintingWithTheWayRou
     Set(VARBOOL_BG305_C04_MISS_BROWN_FAINTING);
     Enter(4);
     EXPECT_EQ(Dialogs(), std::vector<int32_t> {COMES_TO_OR_KEY_FOUND});
-    EXPECT_EQ(Placed(MISS_BROWN), (std::vector<int32_t> {0, 5}));
+    EXPECT_EQ(Places(MISS_BROWN), (std::vector<int32_t> {0, 5}));
     EXPECT_EQ(Walks(HEROINE), (std::vector<int32_t> {WP_START, WP_KEY_RACK}));
     EXPECT_TRUE(Get(VARBOOL_BG305_C04_EVENT_MISSBROWN_UNFAINT));
     EXPECT_TRUE(Called("blocker 0 off"));
@@ -232,7 +193,7 @@ TEST_F(TownHallReceptionTest, SheComesToOnceAtTheEntryAfterFaintingWithTheWayRou
 
     Enter(4);
     EXPECT_TRUE(Dialogs().empty());
-    EXPECT_EQ(Placed(MISS_BROWN), std::vector<int32_t> {0});
+    EXPECT_EQ(Places(MISS_BROWN), std::vector<int32_t> {0});
     // Not in chapter 7.
     g_VarManager = VarSet {};
     Set(VARBOOL_BG305_C04_MISS_BROWN_FAINTING);
@@ -250,18 +211,19 @@ TEST_F(TownHallReceptionTest, TheWeedKillerCompletesTheIngredientsOnlyWithTheOth
         for (int i = 0; i < 3; ++i)
             Set(others[i], i != iMissing);
         Enter(7);
-        EXPECT_TRUE(Open(Object("vase_of_flowers")) && Shown(Object("fx_petals")) && Shown(Object("o_flowers_dead")));
+        EXPECT_TRUE(Open(Object("vase_of_flowers")) && Visible(Object("fx_petals")) &&
+                    Visible(Object("o_flowers_dead")));
         Run(UseOn(Object("vase_of_flowers"), "ITEM_WEED_KILLER"));
         EXPECT_TRUE(Get(VARBOOL_BG305_C07_USE_WEED_KILLER_ON_VASE_OF_FLOWERS));
         EXPECT_EQ(Get(VARBOOL_QUEST_C7_INGREDIENTS_DONE), iMissing < 0);
     }
     // Afterwards Miss Brown mourns her flowers and the petals are gone.
     Enter(7);
-    EXPECT_FALSE(Shown(Object("fx_petals")));
-    EXPECT_EQ(Placed(MISS_BROWN), (std::vector<int32_t> {0, 13}));
+    EXPECT_FALSE(Visible(Object("fx_petals")));
+    EXPECT_EQ(Places(MISS_BROWN), (std::vector<int32_t> {0, 13}));
     // In chapter 4 the vase is only a picture.
     Enter(4);
-    EXPECT_FALSE(Open(Object("vase_of_flowers")) || Shown(Object("o_flowers_dead")) || Shown(Object("fx_petals")));
+    EXPECT_FALSE(Open(Object("vase_of_flowers")) || Visible(Object("o_flowers_dead")) || Visible(Object("fx_petals")));
 }
 
 } // namespace

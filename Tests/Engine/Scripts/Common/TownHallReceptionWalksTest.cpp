@@ -49,9 +49,7 @@ TEST_F(TownHallReceptionWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksH
             // Beyond the door, and behind the desk: only with a blocker off.
             if (iWaypoint == WP_OUT_OF_THE_DOOR || iWaypoint == WP_WATCHING_CHEST)
                 continue;
-            WalkTo(m_uHeroine, WP_START);
-            WalkTo(m_uHeroine, iWaypoint);
-            EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8) << "waypoint " << iWaypoint;
+            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
         }
     }
 }
@@ -65,22 +63,15 @@ TEST_F(TownHallReceptionWalksTest, TheDoorAndTheWayRoundTheDeskOpenOnlyWhenTheSc
         WalkTo(m_uHeroine, iWaypoint);
         EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 40) << iWaypoint;
     }
-    // The chest: round the desk and back to the front.
+    // The chest: round the desk and behind it.
     m_scene->m_oWalkMesh.DisactivateBlocker(DESK_BLOCKER);
-    WalkTo(m_uHeroine, WP_BEHIND_DESK_WAY);
-    WalkTo(m_uHeroine, WP_WATCHING_CHEST);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_WATCHING_CHEST), 8);
+    ExpectReaches(m_uHeroine, WP_BEHIND_DESK_WAY, WP_WATCHING_CHEST);
     // Coming to: from Miss Brown's side of the desk to the key rack.
-    WalkTo(m_uHeroine, WP_BEHIND_DESK_WAY);
-    WalkTo(m_uHeroine, WP_BY_FAINTED);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_BY_FAINTED), 8);
-    WalkTo(m_uHeroine, WP_KEY_RACK);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_KEY_RACK), 8);
+    ExpectReaches(m_uHeroine, WP_BEHIND_DESK_WAY, WP_BY_FAINTED);
+    ExpectReaches(m_uHeroine, WP_BY_FAINTED, WP_KEY_RACK);
     // The way out.
     m_scene->m_oWalkMesh.DisactivateBlocker(DOOR_BLOCKER);
-    WalkTo(m_uHeroine, WP_DOOR);
-    WalkTo(m_uHeroine, WP_OUT_OF_THE_DOOR);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_OUT_OF_THE_DOOR), 8);
+    ExpectReaches(m_uHeroine, WP_DOOR, WP_OUT_OF_THE_DOOR);
 }
 
 TEST_F(TownHallReceptionWalksTest, MissBrownWalksFromHerDeskToTheChestAndTheRackEndBehindTheDesk)
@@ -89,10 +80,8 @@ TEST_F(TownHallReceptionWalksTest, MissBrownWalksFromHerDeskToTheChestAndTheRack
     Enter(RECEPTION, 4, m_uHeroine);
     EXPECT_LE(DistanceTo(m_uMissBrown, WP_DESK), 2);
     // The blocker of the way round the desk stays on while she goes.
-    WalkTo(m_uMissBrown, WP_AT_CHEST);
-    EXPECT_LE(DistanceTo(m_uMissBrown, WP_AT_CHEST), 8);
-    WalkTo(m_uMissBrown, WP_KEY_PANIC);
-    EXPECT_LE(DistanceTo(m_uMissBrown, WP_KEY_PANIC), 8);
+    ExpectReaches(m_uMissBrown, WP_DESK, WP_AT_CHEST);
+    ExpectReaches(m_uMissBrown, WP_AT_CHEST, WP_KEY_PANIC);
 }
 
 } // namespace
