@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -58,10 +59,11 @@ TEST_F(TownHallReceptionWalksTest, TheDoorAndTheWayRoundTheDeskOpenOnlyWhenTheSc
 {
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TOWN_SQUARE_C);
     Enter(RECEPTION, 4, m_uHeroine);
-    for (const int32_t iWaypoint : {WP_OUT_OF_THE_DOOR, WP_WATCHING_CHEST}) {
+    // The door's threshold is narrow, the way round the desk long.
+    for (const auto& [iWaypoint, iShortOf] : {std::pair {WP_OUT_OF_THE_DOOR, 20}, std::pair {WP_WATCHING_CHEST, 40}}) {
         WalkTo(m_uHeroine, WP_START);
         WalkTo(m_uHeroine, iWaypoint);
-        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 40) << iWaypoint;
+        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), iShortOf) << iWaypoint;
     }
     // The chest: round the desk and behind it.
     m_scene->m_oWalkMesh.DisactivateBlocker(DESK_BLOCKER);
