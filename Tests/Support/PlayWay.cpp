@@ -58,6 +58,13 @@ void Way::PutTogether(const std::string& item, const std::string& other)
     Expect("CombineItem \"" + item + "\" with \"" + other + "\"");
 }
 
+void Way::PutTogetherThenWatch(const std::string& item, const std::string& other)
+{
+    m_play.Combine(item, other);
+    m_play.WaitUntilInteractive();
+    Expect("CombineItem \"" + item + "\" with \"" + other + "\"");
+}
+
 void Way::GoBy(const std::string& marked)
 {
     TakeExit(marked, Exit::Marked);

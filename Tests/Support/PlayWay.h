@@ -43,6 +43,9 @@ public:
     void Give(const std::string& item, const std::string& thing);
     // Two items put together in the inventory, which is closed again.
     void PutTogether(const std::string& item, const std::string& other);
+    // Two items put together in the inventory whose handler closes it to
+    // show what she does with them, and the game idle again after it.
+    void PutTogetherThenWatch(const std::string& item, const std::string& other);
     // A way within the scene that an arrow marks (the stairs): one click,
     // and the game idle again after it.
     void GoBy(const std::string& marked);

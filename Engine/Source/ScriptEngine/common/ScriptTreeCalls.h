@@ -120,6 +120,11 @@ protected:
     // character walks to the waypoint, turns, and the dialog runs.
     void WalkAndTalk(const EventDesc& oEvent, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId);
     void WalkAndTalk(const MatchExpr& oPattern, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId);
+    // The two handlers of a thing in the scene: whether the player looks at
+    // the entity or uses it, the character walks to the waypoint, turns, and
+    // the look's or the use's dialog runs.
+    void LookAndActivate(int32_t iEntityId, uint32_t uActorId, int32_t iWaypoint, uint32_t uLookDialogId,
+                         uint32_t uActivateDialogId);
     // The character's animation; a name that ends in "_l" loops.
     template <FixedName ACTOR>
     void Play(ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation)

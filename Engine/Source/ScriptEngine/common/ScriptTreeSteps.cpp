@@ -25,6 +25,15 @@ void ScriptTreeCalls::WalkAndTalk(const MatchExpr& oPattern, uint32_t uActorId, 
     _EndMatch();
 }
 
+void ScriptTreeCalls::LookAndActivate(int32_t iEntityId, uint32_t uActorId, int32_t iWaypoint, uint32_t uLookDialogId,
+                                      uint32_t uActivateDialogId)
+{
+    EventDesc oLook;
+    BuildEvent(&oLook, TwEventType_Look, 1, ID_PARAMETER_TYPE_SCRIPTABLE, EntityScriptableId(iEntityId));
+    WalkAndTalk(oLook, uActorId, iWaypoint, uLookDialogId);
+    WalkAndTalk(MatchExpr::MakeEvent0(iEntityId), uActorId, iWaypoint, uActivateDialogId);
+}
+
 void ScriptTreeCalls::Give(uint32_t uActorId, uint32_t uItemId)
 {
     AddToQueue(ActorScriptableId(uActorId), ID_ACTION_TYPE_ADD_ITEM, Param::Item(uItemId), Param::Int(1));

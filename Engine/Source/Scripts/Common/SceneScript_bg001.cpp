@@ -280,8 +280,7 @@ void SceneScript_bg001::BuildEvents()
     PistolEvents();
     LookAtPickup(MAGNET);
     TakePickup(MAGNET);
-    WalkAndTalk(ScriptEvent_Object1(Object("bed")), HEROINE, WP_BED_LOOK, 0x60d589f8);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("bed")), HEROINE, WP_BED_LOOK, 0x17fa51d6);
+    LookAndActivate(Object("bed"), HEROINE, WP_BED_LOOK, 0x60d589f8, 0x17fa51d6);
     LookAtPickup(HANDKERCHIEF);
     TakePickup(HANDKERCHIEF);
     RemarkEvents();
@@ -395,12 +394,9 @@ void SceneScript_bg001::PistolEvents()
 
 void SceneScript_bg001::RemarkEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("shoes")), HEROINE, WP_BY_SHOES, 0xd50b101b);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("shoes")), HEROINE, WP_BY_SHOES, 0x560434fe);
-    WalkAndTalk(ScriptEvent_Object1(Object("books")), HEROINE, WP_BY_BOOKS, 0x8bdfbb1e);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("books")), HEROINE, WP_BY_BOOKS, 0x08d09ffb);
-    WalkAndTalk(ScriptEvent_Object1(Object("plush")), HEROINE, WP_BY_PLUSH, 0x9a85a701);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("plush")), HEROINE, WP_BY_PLUSH, 0x198a83e4);
+    LookAndActivate(Object("shoes"), HEROINE, WP_BY_SHOES, 0xd50b101b, 0x560434fe);
+    LookAndActivate(Object("books"), HEROINE, WP_BY_BOOKS, 0x8bdfbb1e, 0x08d09ffb);
+    LookAndActivate(Object("plush"), HEROINE, WP_BY_PLUSH, 0x9a85a701, 0x198a83e4);
 }
 
 void SceneScript_bg001::Dawdle()

@@ -440,8 +440,7 @@ void SceneScript_bg002::BuildEvents()
     HeroineCallbacks();
     HamperEvents();
     NachoEvents();
-    WalkAndTalk(ScriptEvent_Object1(Object("poster")), HEROINE, WP_POSTER, 0x4f1a4b6e);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("poster")), HEROINE, WP_POSTER, 0x55adec83);
+    LookAndActivate(Object("poster"), HEROINE, WP_POSTER, 0x4f1a4b6e, 0x55adec83);
 }
 
 void SceneScript_bg002::PlateEvents()
@@ -482,8 +481,7 @@ void SceneScript_bg002::HammerAndPrivyEvents()
     SetInteractive(Object("small_hammer"), false);
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_Object1(Object("privy_door")), HEROINE, WP_PRIVY, 0xe6e762ef);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("privy_door")), HEROINE, WP_PRIVY, 0x482371ea);
+    LookAndActivate(Object("privy_door"), HEROINE, WP_PRIVY, 0xe6e762ef, 0x482371ea);
 
     // Callback: the privy door will not open.
     PlayGesture(OnCallback(0xff15a909), HEROINE, "g_dooropenfailure02", "g_idle_l");
@@ -491,8 +489,7 @@ void SceneScript_bg002::HammerAndPrivyEvents()
 
 void SceneScript_bg002::CabinEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("empty_cabin")), HEROINE, WP_CABIN_ACROSS, 0xcb6629c0);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("empty_cabin")), HEROINE, WP_CABIN_ACROSS, 0xbba2195c);
+    LookAndActivate(Object("empty_cabin"), HEROINE, WP_CABIN_ACROSS, 0xcb6629c0, 0xbba2195c);
     WalkAndTalk(ScriptEvent_Object1(Object("briscoes_cabin")), HEROINE, WP_CABIN_ACROSS, 0xa241ccac);
     WalkAndTalk(MatchExpr::MakeEvent0(Object("briscoes_cabin")), HEROINE, WP_BRISCOES_DOOR, 0xb3377197);
 
@@ -587,8 +584,7 @@ void SceneScript_bg002::HeroineCallbacks()
 
 void SceneScript_bg002::HamperEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("clothes_hamper")), HEROINE, WP_HAMPER, 0x88f06241);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("clothes_hamper")), HEROINE, WP_HAMPER, 0x3fb613ff);
+    LookAndActivate(Object("clothes_hamper"), HEROINE, WP_HAMPER, 0x88f06241, 0x3fb613ff);
 
     // Callback: she takes the sheet out of the hamper.
     _IfEvent(OnCallback(0x231cd59b));

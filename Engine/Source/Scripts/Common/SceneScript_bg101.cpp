@@ -537,18 +537,12 @@ void SceneScript_bg101::Sweep(const DustPatch& oPatch)
 
 void SceneScript_bg101::LookAt(const Thing& oThing)
 {
-    _IfEvent(ScriptEvent_Object1(oThing.hotspot));
-    GoTo(oThing.uActor, oThing.iWaypoint);
-    Dialog(oThing.uLookDialog);
-    _EndMatch();
+    WalkAndTalk(ScriptEvent_Object1(oThing.hotspot), oThing.uActor, oThing.iWaypoint, oThing.uLookDialog);
 }
 
 void SceneScript_bg101::ActivateTalk(const Thing& oThing)
 {
-    _IfMatch(MatchExpr::MakeEvent0(oThing.hotspot));
-    GoTo(oThing.uActor, oThing.iWaypoint);
-    Dialog(oThing.uActivateDialog);
-    _EndMatch();
+    WalkAndTalk(MatchExpr::MakeEvent0(oThing.hotspot), oThing.uActor, oThing.iWaypoint, oThing.uActivateDialog);
 }
 
 template <Reach REACH, FixedName ACTOR>

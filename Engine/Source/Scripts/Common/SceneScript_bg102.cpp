@@ -784,18 +784,12 @@ void SceneScript_bg102::LadderCallbacks()
 
 void SceneScript_bg102::LookAt(const Thing& oThing)
 {
-    _IfEvent(ScriptEvent_Object1(oThing.hotspot));
-    GoTo(KID, oThing.iWaypoint);
-    Dialog(oThing.uLookDialog);
-    _EndMatch();
+    WalkAndTalk(ScriptEvent_Object1(oThing.hotspot), KID, oThing.iWaypoint, oThing.uLookDialog);
 }
 
 void SceneScript_bg102::ActivateTalk(const Thing& oThing)
 {
-    _IfMatch(MatchExpr::MakeEvent0(oThing.hotspot));
-    GoTo(KID, oThing.iWaypoint);
-    Dialog(oThing.uActivateDialog);
-    _EndMatch();
+    WalkAndTalk(MatchExpr::MakeEvent0(oThing.hotspot), KID, oThing.iWaypoint, oThing.uActivateDialog);
 }
 
 void SceneScript_bg102::BlockersUnderTheWindow(bool bActive)

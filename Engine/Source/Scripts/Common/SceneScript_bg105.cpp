@@ -124,12 +124,6 @@ constexpr int32_t CASTILLO_HOUSE = 20; // bg112_BO_CastilloHouseExterior_A
 constexpr int32_t LOADING = 61;        // bg993_Loading_placeholder
 constexpr int32_t MOVIE_CINE04 = 3;
 
-// A thing or a person the heroine walks up to and talks about.
-struct Remark {
-    int32_t iWaypoint;
-    uint32_t uDialog;
-};
-
 class SceneScript_bg105 final : public SceneScript {
 public:
     void LinkActorSets() override;
@@ -170,9 +164,6 @@ private:
     void BriscoeBackToCart();
     // The heroine comes up to Manuel, Briscoe beside him.
     void ComeUpToManuel();
-    // Look, Talk or Activate: the heroine walks up and the dialog plays.
-    void WalkAndTalk(const EventDesc& oEvent, const Remark& oRemark);
-    void WalkAndTalkOnActivate(int32_t iObject, const Remark& oRemark);
 };
 
 void SceneScript_bg105::LinkActorSets()
@@ -592,11 +583,12 @@ void SceneScript_bg105::BuildEvents()
 
 void SceneScript_bg105::CarloEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(CARLO), {WP_AT_CARLO, 0x87D7C53F});
-    WalkAndTalk(ScriptEvent_FlaggedId2(CARLO), {WP_AT_CARLO, 0xF5E3D852});
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(CARLO, ItemNamed("ITEM_FRUIT")), {WP_AT_CARLO, 0x4B026A7D});
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(CARLO, ItemNamed("ITEM_BREAD_LOAF")), {WP_AT_CARLO, 0xE26F1C85});
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(CARLO, ItemNamed("ITEM_GREASY_BREAD_LOAF")), {WP_AT_CARLO, 0x3493E8A3});
+    WalkAndTalk(ScriptEvent_FlaggedId1(CARLO), HEROINE, WP_AT_CARLO, 0x87D7C53F);
+    WalkAndTalk(ScriptEvent_FlaggedId2(CARLO), HEROINE, WP_AT_CARLO, 0xF5E3D852);
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(CARLO, ItemNamed("ITEM_FRUIT")), HEROINE, WP_AT_CARLO, 0x4B026A7D);
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(CARLO, ItemNamed("ITEM_BREAD_LOAF")), HEROINE, WP_AT_CARLO, 0xE26F1C85);
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(CARLO, ItemNamed("ITEM_GREASY_BREAD_LOAF")), HEROINE, WP_AT_CARLO,
+                0x3493E8A3);
 
     // UseItem the chicken wings on "carlo": the dialog hands them over.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(CARLO, ItemNamed("ITEM_FRIED_CHICKEN_WINGS")));
@@ -625,10 +617,11 @@ void SceneScript_bg105::CarloEvents()
 
 void SceneScript_bg105::RazzoEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(RAZZO), {WP_AT_RAZZO, 0xC8DC9F62});
-    WalkAndTalk(ScriptEvent_FlaggedId2(RAZZO), {WP_AT_RAZZO, 0xBAE8820F});
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(RAZZO, ItemNamed("ITEM_MAGNIFICENT_SWORD")), {WP_AT_RAZZO, 0x102D81E1});
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(RAZZO, ItemNamed("ITEM_SWORD")), {WP_AT_RAZZO, 0xCE377750});
+    WalkAndTalk(ScriptEvent_FlaggedId1(RAZZO), HEROINE, WP_AT_RAZZO, 0xC8DC9F62);
+    WalkAndTalk(ScriptEvent_FlaggedId2(RAZZO), HEROINE, WP_AT_RAZZO, 0xBAE8820F);
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(RAZZO, ItemNamed("ITEM_MAGNIFICENT_SWORD")), HEROINE, WP_AT_RAZZO,
+                0x102D81E1);
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(RAZZO, ItemNamed("ITEM_SWORD")), HEROINE, WP_AT_RAZZO, 0xCE377750);
 
     // UseItem Arno's sword on "razzo": the dialog hands it over.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(RAZZO, ItemNamed("ITEM_ARNOS_SWORD")));
@@ -656,8 +649,8 @@ void SceneScript_bg105::RazzoEvents()
 
 void SceneScript_bg105::ArnoEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(ARNO), {WP_AT_ARNO, 0x1B1B44BD});
-    WalkAndTalk(ScriptEvent_FlaggedId2(ARNO), {WP_AT_ARNO, 0x2861AC7B});
+    WalkAndTalk(ScriptEvent_FlaggedId1(ARNO), HEROINE, WP_AT_ARNO, 0x1B1B44BD);
+    WalkAndTalk(ScriptEvent_FlaggedId2(ARNO), HEROINE, WP_AT_ARNO, 0x2861AC7B);
 
     // Callback: Nell steps up beside Arno and keeps him talking.
     _IfEvent(OnCallback(0xA30E7B17));
@@ -677,7 +670,7 @@ void SceneScript_bg105::ArnoEvents()
     Select(HEROINE);
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(ARNO, ItemNamed("ITEM_POLISHED_PLATE")), {WP_AT_ARNO, 0x084F6122});
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(ARNO, ItemNamed("ITEM_POLISHED_PLATE")), HEROINE, WP_AT_ARNO, 0x084F6122);
 
     // Callback: the heroine is handed the sketch map and unrolls it.
     _IfEvent(OnCallback(0x0204D1D7));
@@ -696,8 +689,8 @@ void SceneScript_bg105::ArnoEvents()
 
 void SceneScript_bg105::NellEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(NELL), {WP_SHOP, 0xF12ED226});
-    WalkAndTalk(ScriptEvent_FlaggedId2(NELL), {WP_SHOP, 0xC2543AE0});
+    WalkAndTalk(ScriptEvent_FlaggedId1(NELL), HEROINE, WP_SHOP, 0xF12ED226);
+    WalkAndTalk(ScriptEvent_FlaggedId2(NELL), HEROINE, WP_SHOP, 0xC2543AE0);
 
     // Callback: Nell hands out the goods for the crew.
     _IfEvent(OnCallback(0xFD58F14C));
@@ -720,8 +713,8 @@ void SceneScript_bg105::NellEvents()
 
 void SceneScript_bg105::ShipEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("the_winsome_maid")), {WP_SHIP, 0x142301FB});
-    WalkAndTalk(ScriptEvent_Object1(Object("the_ruby_empress")), {WP_RUBY, 0xBAA4B00E});
+    WalkAndTalk(ScriptEvent_Object1(Object("the_winsome_maid")), HEROINE, WP_SHIP, 0x142301FB);
+    WalkAndTalk(ScriptEvent_Object1(Object("the_ruby_empress")), HEROINE, WP_RUBY, 0xBAA4B00E);
 
     // Activate "the_ruby_empress": the dialog walks her up to it.
     _IfMatch(MatchExpr::MakeEvent0(Object("the_ruby_empress")));
@@ -743,9 +736,8 @@ void SceneScript_bg105::ShipEvents()
 
 void SceneScript_bg105::QuayEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("grocers_shop")), {WP_SHOP, 0x5EAA4C2A});
-    WalkAndTalkOnActivate(Object("grocers_shop"), {WP_SHOP, 0xF6CE6E82});
-    WalkAndTalk(ScriptEvent_Object1(Object("small_chicken_bone")), {WP_AT_BONE, 0x828CF3DC});
+    LookAndActivate(Object("grocers_shop"), HEROINE, WP_SHOP, 0x5EAA4C2A, 0xF6CE6E82);
+    WalkAndTalk(ScriptEvent_Object1(Object("small_chicken_bone")), HEROINE, WP_AT_BONE, 0x828CF3DC);
 
     // Activate "small_chicken_bone": she picks up one of Carlo's bones.
     _IfMatch(MatchExpr::MakeEvent0(Object("small_chicken_bone")));
@@ -762,8 +754,7 @@ void SceneScript_bg105::QuayEvents()
 
 void SceneScript_bg105::SwordEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("arnos_sword")), {WP_AT_SWORD, 0x9C5974C3});
-    WalkAndTalkOnActivate(Object("arnos_sword"), {WP_AT_SWORD, 0x9FA4896E});
+    LookAndActivate(Object("arnos_sword"), HEROINE, WP_AT_SWORD, 0x9C5974C3, 0x9FA4896E);
 
     // UseItem the greasy bread on "arnos_sword": while Arno looks away the
     // greased sword slips off the quay into the sea.
@@ -817,8 +808,7 @@ void SceneScript_bg105::SwordEvents()
 
 void SceneScript_bg105::SeaEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("sea")), {WP_QUAYSIDE, 0x9F155825});
-    WalkAndTalkOnActivate(Object("sea"), {WP_QUAYSIDE, 0xE616E2D2});
+    LookAndActivate(Object("sea"), HEROINE, WP_QUAYSIDE, 0x9F155825, 0xE616E2D2);
 
     // UseItem the magnet on "sea": only while the sword lies on the bottom;
     // otherwise nothing happens (and no "that won't work" either).
@@ -847,7 +837,7 @@ void SceneScript_bg105::SeaEvents()
     Play(HEROINE, "g_idle_l");
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_Object1(Object("flattop_hill")), {WP_HILL_VIEW, 0x669DFBB3});
+    WalkAndTalk(ScriptEvent_Object1(Object("flattop_hill")), HEROINE, WP_HILL_VIEW, 0x669DFBB3);
 }
 
 void SceneScript_bg105::BriscoeEvents()
@@ -886,7 +876,7 @@ void SceneScript_bg105::BriscoeEvents()
 
 void SceneScript_bg105::CartEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("donkey_and_cart")), {WP_AT_CART, 0x0A4AED00});
+    WalkAndTalk(ScriptEvent_Object1(Object("donkey_and_cart")), HEROINE, WP_AT_CART, 0x0A4AED00);
 
     // Activate "donkey_and_cart": the errands.
     _IfMatch(MatchExpr::MakeEvent0(Object("donkey_and_cart")));
@@ -898,7 +888,7 @@ void SceneScript_bg105::CartEvents()
     BuildErrandsCheck();
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_FlaggedId1(DONKEY), {WP_AT_DONKEY, 0x0A4AED00});
+    WalkAndTalk(ScriptEvent_FlaggedId1(DONKEY), HEROINE, WP_AT_DONKEY, 0x0A4AED00);
 
     // Talk "donkey": the same errands.
     _IfEvent(ScriptEvent_FlaggedId2(DONKEY));
@@ -911,12 +901,13 @@ void SceneScript_bg105::CartEvents()
     BuildErrandsCheck();
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(DONKEY, ItemNamed("ITEM_MAGNIFICENT_SWORD")), {WP_AT_DONKEY, 0xF51B42BA});
+    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(DONKEY, ItemNamed("ITEM_MAGNIFICENT_SWORD")), HEROINE, WP_AT_DONKEY,
+                0xF51B42BA);
 }
 
 void SceneScript_bg105::ManuelEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(MANUEL), {WP_AT_MANUEL, 0xD254E1EC});
+    WalkAndTalk(ScriptEvent_FlaggedId1(MANUEL), HEROINE, WP_AT_MANUEL, 0xD254E1EC);
 
     // Talk "manuel": Briscoe listens in, and is impressed once Manuel has
     // heard there is no bonus.
@@ -955,10 +946,9 @@ void SceneScript_bg105::TownEvents()
     Play(HEROINE, "g_idle_l");
     Dialog(0x0148B7EA);
     _EndMatch();
-    WalkAndTalkOnActivate(Object("inn_sign"), {WP_INN_SIGN, 0xD1342AD8});
+    WalkAndTalk(MatchExpr::MakeEvent0(Object("inn_sign")), HEROINE, WP_INN_SIGN, 0xD1342AD8);
 
-    WalkAndTalk(ScriptEvent_Object1(Object("fishing")), {WP_FISHING, 0xF7B7C92A});
-    WalkAndTalkOnActivate(Object("fishing"), {WP_FISHING, 0xD417AD2F});
+    LookAndActivate(Object("fishing"), HEROINE, WP_FISHING, 0xF7B7C92A, 0xD417AD2F);
 }
 
 void SceneScript_bg105::GestureCallbacks()
@@ -1047,22 +1037,6 @@ void SceneScript_bg105::ComeUpToManuel()
     GoTo(BRISCOE, WP_BRISCOE);
     GoTo(HEROINE, WP_AT_MANUEL);
     TurnToward(HEROINE, MANUEL);
-}
-
-void SceneScript_bg105::WalkAndTalk(const EventDesc& oEvent, const Remark& oRemark)
-{
-    _IfEvent(oEvent);
-    GoTo(HEROINE, oRemark.iWaypoint);
-    Dialog(oRemark.uDialog);
-    _EndMatch();
-}
-
-void SceneScript_bg105::WalkAndTalkOnActivate(int32_t iObject, const Remark& oRemark)
-{
-    _IfMatch(MatchExpr::MakeEvent0(iObject));
-    GoTo(HEROINE, oRemark.iWaypoint);
-    Dialog(oRemark.uDialog);
-    _EndMatch();
 }
 
 } // namespace

@@ -617,8 +617,7 @@ void SceneScript_bg106::ChickenEvents()
 
 void SceneScript_bg106::RoomEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("food")), HEROINE, WP_BY_FOOD, 0x8519c2ef);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("food")), HEROINE, WP_BY_FOOD, 0xd46c7be8);
+    LookAndActivate(Object("food"), HEROINE, WP_BY_FOOD, 0x8519c2ef, 0xd46c7be8);
 
     // Look "picture": the heroine looks up at it.
     _IfEvent(ScriptEvent_Object1(Object("picture")));
@@ -629,8 +628,7 @@ void SceneScript_bg106::RoomEvents()
     _EndMatch();
     WalkAndTalk(MatchExpr::MakeEvent0(Object("picture")), HEROINE, WP_BY_PICTURE, 0x738d4375);
 
-    WalkAndTalk(ScriptEvent_Object1(Object("bottles")), HEROINE, WP_BY_BOTTLES, 0x75d249b3);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("bottles")), HEROINE, WP_BY_BOTTLES, 0x65f5cf25);
+    LookAndActivate(Object("bottles"), HEROINE, WP_BY_BOTTLES, 0x75d249b3, 0x65f5cf25);
 }
 
 void SceneScript_bg106::TalkTo(uint32_t uActor, bool bLook, int32_t iWaypoint, uint32_t uDialog)

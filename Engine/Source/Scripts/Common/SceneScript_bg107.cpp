@@ -32,15 +32,6 @@ constexpr uint32_t LATCH_OPEN = 0x996C3EE2;
 constexpr uint32_t LATCH_CLOSED = 0x00656F58;
 constexpr uint32_t LATCH_OPENING = 0xE62B1259;
 
-// A thing that only talks: Look and Activate walk to its waypoint and start
-// their dialogs.
-struct Remark {
-    Object hotspot;
-    int32_t iWaypoint;
-    uint32_t uLookDialog;
-    uint32_t uActivateDialog;
-};
-
 class SceneScript_bg107 final : public SceneScript {
 public:
     void LinkSoundGroups() override;
@@ -54,7 +45,6 @@ private:
     void EnterChapter2();
     void PlaceByPreviousScene();
 
-    void LookAndActivate(const Remark& oRemark);
     // Activate a town-hall window: she tries it, and it stays shut.
     void TryWindow(Object window, int32_t iWaypoint);
     // Look at a flag: she looks up at it first.
@@ -180,7 +170,7 @@ void SceneScript_bg107::BuildExitEvents()
 
 void SceneScript_bg107::BuildEvents()
 {
-    LookAndActivate({"flag_pole", 21, 0x435FC2BD, 0x770C936A});
+    LookAndActivate(Object("flag_pole"), HEROINE, 21, 0x435FC2BD, 0x770C936A);
 
     // Look "town_hall_door"; Activate: the door is locked.
     _IfEvent(ScriptEvent_Object1(Object("town_hall_door")));
@@ -232,22 +222,10 @@ void SceneScript_bg107::BuildEvents()
 
     RazzoEvents();
 
-    LookAndActivate({"foutain", 29, 0xEF4F1786, 0xD2C73CEF});
+    LookAndActivate(Object("foutain"), HEROINE, 29, 0xEF4F1786, 0xD2C73CEF);
     LookUpAtFlag(Object("flag_1"), 30);
     LookUpAtFlag(Object("flag_2"), 31);
-    LookAndActivate({"flower", 32, 0x95D1481C, 0xC56FF679});
-}
-
-void SceneScript_bg107::LookAndActivate(const Remark& oRemark)
-{
-    _IfEvent(ScriptEvent_Object1(oRemark.hotspot));
-    GoTo(HEROINE, oRemark.iWaypoint);
-    Dialog(oRemark.uLookDialog);
-    _EndMatch();
-    _IfMatch(MatchExpr::MakeEvent0(oRemark.hotspot));
-    GoTo(HEROINE, oRemark.iWaypoint);
-    Dialog(oRemark.uActivateDialog);
-    _EndMatch();
+    LookAndActivate(Object("flower"), HEROINE, 32, 0x95D1481C, 0xC56FF679);
 }
 
 void SceneScript_bg107::TryWindow(Object window, int32_t iWaypoint)

@@ -28,7 +28,7 @@ constexpr uint32_t CHEST_LOCKED = 0x08D67B80;
 constexpr uint32_t EASEL = 0x1601CE21;
 
 // A thing that only talks: Look and Activate walk to its waypoint and start
-// their dialogs.
+// their dialogs (LookAndActivate).
 struct Remark {
     Object hotspot;
     int32_t iWaypoint;
@@ -59,7 +59,6 @@ protected:
     void BuildEvents() override;
 
 private:
-    void LookAndActivate(const Remark& oRemark);
     void ChestEvents();
     void OpenTheChest();
     void TakeTheMap();
@@ -119,33 +118,21 @@ void SceneScript_bg108::BuildExitEvents()
 void SceneScript_bg108::BuildEvents()
 {
     for (const Remark& oMap : MAPS)
-        LookAndActivate(oMap);
+        LookAndActivate(oMap.hotspot, HEROINE, oMap.iWaypoint, oMap.uLookDialog, oMap.uActivateDialog);
 
     // Dialog_CB 0x993BBE31: she shrugs.
     PlayGesture(OnCallback(0x993BBE31), HEROINE, "g_helpless", "g_idle_l");
 
     ChestEvents();
     for (const Remark& oThing : FURNITURE)
-        LookAndActivate(oThing);
-}
-
-void SceneScript_bg108::LookAndActivate(const Remark& oRemark)
-{
-    _IfEvent(ScriptEvent_Object1(oRemark.hotspot));
-    GoTo(HEROINE, oRemark.iWaypoint);
-    Dialog(oRemark.uLookDialog);
-    _EndMatch();
-    _IfMatch(MatchExpr::MakeEvent0(oRemark.hotspot));
-    GoTo(HEROINE, oRemark.iWaypoint);
-    Dialog(oRemark.uActivateDialog);
-    _EndMatch();
+        LookAndActivate(oThing.hotspot, HEROINE, oThing.iWaypoint, oThing.uLookDialog, oThing.uActivateDialog);
 }
 
 void SceneScript_bg108::ChestEvents()
 {
-    LookAndActivate({"locked_chest", 11, 0x64937AC4, 0x087707B8});
+    LookAndActivate(Object("locked_chest"), HEROINE, 11, 0x64937AC4, 0x087707B8);
     OpenTheChest();
-    LookAndActivate({"open_chest", 10, 0xC3F85373, 0x931313BA});
+    LookAndActivate(Object("open_chest"), HEROINE, 10, 0xC3F85373, 0x931313BA);
     TakeTheMap();
 }
 

@@ -359,14 +359,12 @@ void SceneScript_bg201::HeroineCallbacks()
 
 void SceneScript_bg201::MapCaseEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("case_catch")), HEROINE, WP_MAP_CASE, 0x2663433e);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("case_catch")), HEROINE, WP_MAP_CASE, 0x8395d23f);
+    LookAndActivate(Object("case_catch"), HEROINE, WP_MAP_CASE, 0x2663433e, 0x8395d23f);
 
     // Callback: she peers into the dark case.
     PlayGesture(OnCallback(0x20dfbcdf), HEROINE, "darkmapcaselook", "g_idle_l");
 
-    WalkAndTalk(ScriptEvent_Object1(Object("town_map")), HEROINE, WP_TOWN_MAP, 0xec4ea099);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("town_map")), HEROINE, WP_TOWN_MAP, 0xdeb38778);
+    LookAndActivate(Object("town_map"), HEROINE, WP_TOWN_MAP, 0xec4ea099, 0xdeb38778);
 
     // UseItem the hairpin on "town_map": Razzo is asked to keep watch.
     _IfEvent(ScriptEvent_ItemOnObject3(Object("town_map"), ItemNamed("ITEM_HAIRPIN")));
@@ -414,8 +412,7 @@ void SceneScript_bg201::MapCaseEvents()
 
 void SceneScript_bg201::LampEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("lamp")), HEROINE, WP_LAMP, 0x5c27c033);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("lamp")), HEROINE, WP_LAMP, 0x0ce1c9f0);
+    LookAndActivate(Object("lamp"), HEROINE, WP_LAMP, 0x5c27c033, 0x0ce1c9f0);
 
     // UseItem the strong alcohol on "lamp": she fills it. The bottle is
     // nearly empty only once the hairpin has had its share too.
@@ -580,8 +577,7 @@ void SceneScript_bg201::ChapterEightEvents()
     SetInteractive(Object("barrels"), false);
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_Object1(Object("lobster_pots")), HEROINE, WP_LOBSTER_POTS, 0x7fe34433);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("lobster_pots")), HEROINE, WP_LOBSTER_POTS, 0xe1f07356);
+    LookAndActivate(Object("lobster_pots"), HEROINE, WP_LOBSTER_POTS, 0x7fe34433, 0xe1f07356);
     WalkAndTalk(ScriptEvent_Object1(Object("octopus")), HEROINE, WP_OCTOPUS, 0xf7246ee1);
 
     // Activate "octopus": she takes it down, and says so.
@@ -597,10 +593,8 @@ void SceneScript_bg201::ChapterEightEvents()
 void SceneScript_bg201::QuayEvents()
 {
     // The two stretches of quay share their words.
-    WalkAndTalk(ScriptEvent_Object1(Object("docks_1")), HEROINE, WP_QUAY_1, 0xeceb7377);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("docks_1")), HEROINE, WP_QUAY_1, 0xeed62674);
-    WalkAndTalk(ScriptEvent_Object1(Object("docks_2")), HEROINE, WP_QUAY_2, 0xeceb7377);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("docks_2")), HEROINE, WP_QUAY_2, 0xeed62674);
+    LookAndActivate(Object("docks_1"), HEROINE, WP_QUAY_1, 0xeceb7377, 0xeed62674);
+    LookAndActivate(Object("docks_2"), HEROINE, WP_QUAY_2, 0xeceb7377, 0xeed62674);
 }
 
 void SceneScript_bg201::ShowAndActivate(int32_t iActor, bool bOn)

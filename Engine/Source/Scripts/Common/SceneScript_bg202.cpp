@@ -720,8 +720,7 @@ void SceneScript_bg202::PierreEvents()
 
 void SceneScript_bg202::BasketAndMachineEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("basket")), HEROINE, WP_BASKET, 0xe8aba676);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("basket")), HEROINE, WP_BASKET, 0xbbf474a7);
+    LookAndActivate(Object("basket"), HEROINE, WP_BASKET, 0xe8aba676, 0xbbf474a7);
 
     // The match box, out of the basket.
     _IfEvent(OnCallback(0xf7b9f1c6));
@@ -731,8 +730,7 @@ void SceneScript_bg202::BasketAndMachineEvents()
     Play(HEROINE, "g_idle_l");
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_Object1(Object("jackpot_machine")), HEROINE, WP_JACKPOT_MACHINE, 0xd9dc29ba);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("jackpot_machine")), HEROINE, WP_JACKPOT_MACHINE, 0xc11feea6);
+    LookAndActivate(Object("jackpot_machine"), HEROINE, WP_JACKPOT_MACHINE, 0xd9dc29ba, 0xc11feea6);
 
     // A doubloon in the slot: the coin is gone before she reaches the
     // machine, and the game starts once she has put it in.
@@ -749,8 +747,7 @@ void SceneScript_bg202::BasketAndMachineEvents()
 
 void SceneScript_bg202::PictureEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("modern_picture")), HEROINE, WP_MODERN_PICTURE, 0x02f586d3);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("modern_picture")), HEROINE, WP_MODERN_PICTURE, 0x7675ed04);
+    LookAndActivate(Object("modern_picture"), HEROINE, WP_MODERN_PICTURE, 0x02f586d3, 0x7675ed04);
 
     // The alcohol poured over the picture bares the hairpin behind it.
     _IfEvent(ScriptEvent_ItemOnObject3(Object("modern_picture"), ItemNamed("ITEM_STRONG_ALCOHOL_BOTTLE")));
@@ -903,8 +900,7 @@ void SceneScript_bg202::SignAndTrapdoorEvents()
     _EndMatch();
     WalkAndTalk(MatchExpr::MakeEvent0(Object("sign")), HEROINE, WP_SIGN, 0xe15fb16b);
 
-    WalkAndTalk(ScriptEvent_Object1(Object("trapdoor")), HEROINE, WP_TRAPDOOR, 0xe88ed1e3);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("trapdoor")), HEROINE, WP_TRAPDOOR, 0x1870c51a);
+    LookAndActivate(Object("trapdoor"), HEROINE, WP_TRAPDOOR, 0xe88ed1e3, 0x1870c51a);
 }
 
 } // namespace

@@ -32,9 +32,13 @@ MatchExpr IsFalse(int32_t iVarId)
     return MatchExpr::Bool(iVarId, 0);
 }
 
+MatchExpr InAnyChapter()
+{
+    return Both(MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntGreaterEqual, 1),
+                MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntLessEqual, 10));
+}
+
 MatchExpr InEveryChapterBut(int32_t iChapter)
 {
-    const MatchExpr oStory = Both(MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntGreaterEqual, 1),
-                                  MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntLessEqual, 10));
-    return Both(oStory, MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntNotEqual, iChapter));
+    return Both(InAnyChapter(), MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntNotEqual, iChapter));
 }

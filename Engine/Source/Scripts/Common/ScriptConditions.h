@@ -16,6 +16,9 @@ MatchExpr Both(const MatchExpr& oFirst, const MatchExpr& oSecond);
 // The bool variable is true / false.
 MatchExpr IsTrue(int32_t iVarId);
 MatchExpr IsFalse(int32_t iVarId);
+// The story is in one of the chapters 1 to 10, as two comparisons: ten ==
+// tests joined by or would exceed the records one condition holds.
+MatchExpr InAnyChapter();
 // The story is in one of the chapters 1 to 10 other than iChapter: three
 // comparisons, where nine == tests joined by or would exceed the records
 // one condition holds.

@@ -121,6 +121,13 @@ public:
     void StopFirstScriptableEffect() override { m_effects.push_back("stop first"); }
     void StopScriptableEffects() override { m_effects.push_back("stop all"); }
 
+    // No fade runs and no state waits, as when the game enters a scene.
+    void Settle()
+    {
+        m_queue.clear();
+        for (Fade& fade : m_aFades)
+            fade = Fade {fade.bExists};
+    }
     // The fade reaches its end: finished, still running for one frame.
     void FinishFade(GlobalFade eFade) { At(eFade).bFinished = true; }
     // The frame after its end: it no longer runs.

@@ -26,6 +26,8 @@ public:
     using ScriptTreeCalls::Apart;
     using ScriptTreeCalls::Dialog;
     using ScriptTreeCalls::Give;
+    using ScriptTreeCalls::GoTo;
+    using ScriptTreeCalls::LookAndActivate;
     using ScriptTreeCalls::PickUp;
     using ScriptTreeCalls::Play;
     using ScriptTreeCalls::PlayGesture;
@@ -167,6 +169,30 @@ TEST_F(ScriptTreeStepsTest, AGestureIsTheHandlerThatPlaysItAndThenTheLoopOnTheEv
 
     ASSERT_EQ(written.size(), 8u) << "two handlers: an event over two played and waited animations, one over one";
     EXPECT_EQ(gestures, written);
+}
+
+TEST_F(ScriptTreeStepsTest, AThingLookedAtOrUsedWalksTheCharacterThereForItsOwnDialog)
+{
+    steps.LookAndActivate(PICTURE, ADULT, 4, 0x728FB819, 0x0F3D6E09);
+    const std::vector<Node> both = Tree();
+
+    StartAgain();
+    EventDesc look;
+    BuildEvent(&look, TwEventType_Look, 1, ID_PARAMETER_TYPE_SCRIPTABLE, PICTURE);
+    steps._IfEvent(look);
+    steps.GoTo(ADULT, 4);
+    steps.Dialog(0x728FB819);
+    steps._EndMatch();
+    EventDesc use;
+    BuildEvent(&use, TwEventType_Activate, 1, ID_PARAMETER_TYPE_SCRIPTABLE, PICTURE);
+    steps._IfEvent(use);
+    steps.GoTo(ADULT, 4);
+    steps.Dialog(0x0F3D6E09);
+    steps._EndMatch();
+    const std::vector<Node> written = Tree();
+
+    ASSERT_EQ(written.size(), 12u) << "two handlers, each an event over the walk, the turn and the dialog";
+    EXPECT_EQ(both, written);
 }
 
 TEST_F(ScriptTreeStepsTest, StepsTogetherWaitForNobodyUntilApart)

@@ -7,6 +7,7 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
+#include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Random/CoreRandom.h"
 #include "Scene/Common/Scene.h"
@@ -18,12 +19,15 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr SceneId GRAVEYARD = 24;
 constexpr SceneId TELESCOPE_CLOSE_UP = 52;
 constexpr int32_t RAZZOS_PLACE = 0;
+constexpr int32_t BY_RAZZO = 5;
 constexpr int32_t STAND = 7;
 constexpr int32_t LEAVING = 8;
 constexpr int32_t STATUE = 12;
@@ -98,6 +102,27 @@ TEST_F(GraveyardWalksTest, BothGetToTheStatueForTheClimbAndBackFromTheTelescopeC
     EXPECT_LE(DistanceTo(m_uRazzo, RAZZOS_PLACE), 8);
     WalkTo(m_uHeroine, STAND);
     EXPECT_LE(DistanceTo(m_uHeroine, STAND), 8);
+}
+
+TEST_F(GraveyardWalksTest, EveryHotspotIsPickedAtItsCentreWithEachChaptersPeopleStandingAtTheirPlaces)
+{
+    // A person's picking box reaches up to the horizon wherever he stands:
+    // the back row leaves room for Razzo and the priest, one chapter each.
+    for (const int32_t iFlag :
+         {VARBOOL_BG203_C03_FIRST_TIME, VARBOOL_QUEST_C8_POLE01, VARBOOL_BG202_C08_HAVE_WHITTLED_POLE,
+          VARBOOL_BG203_C08_EVENT_PRIEST_IS_WORRIED, VARBOOL_QUEST_C8_JUSTICE01, VARBOOL_BG203_C07_EVENT_FULL_MOON})
+        Set(iFlag);
+    for (const int32_t iChapter : {1, 3, 7, 8}) {
+        SCOPED_TRACE(testing::Message() << "chapter " << iChapter);
+        Enter(GRAVEYARD, iChapter, m_uHeroine);
+        EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
+    }
+    // Razzo's place leaves room for her to walk up and talk to him.
+    Enter(GRAVEYARD, 3, m_uHeroine);
+    EXPECT_GE(ClickableObjects(*m_scene).size(), 12u);
+    WalkTo(m_uHeroine, BY_RAZZO);
+    EXPECT_LE(DistanceTo(m_uHeroine, BY_RAZZO), 8);
+    EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
 }
 
 TEST_F(GraveyardWalksTest, RazzoWalksInOnTheFirstVisitOfChapterThree)

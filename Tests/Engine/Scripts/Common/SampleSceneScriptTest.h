@@ -78,6 +78,9 @@ protected:
     void Enter(SceneId iSceneId, int32_t iChapter, uint32_t uPlayingCharacter)
     {
         Leave();
+        // What the last visit left running has ended by the time the game
+        // enters the next scene.
+        m_states.Settle();
         g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
         g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, iSceneId);
         m_scene = std::make_unique<Scene>();

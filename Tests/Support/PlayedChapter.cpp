@@ -1,0 +1,63 @@
+#include "Support/PlayedChapter.h"
+
+#include "Support/Files.h"
+#include "Support/GameProcess.h"
+#include "Support/GoldenImage.h"
+#include "Support/LogCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace TestSupport {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string START_MENU = "bg999_start_menu";
+// Channel steps that the software OpenGL driver may round differently.
+constexpr uint32_t PICTURE_TOLERANCE = 24;
+
+} // namespace
+
+void ContinueTheChapter(Way& way, const std::string& firstScene)
+{
+    PlayScript& play = way.Play();
+    play.SkipToScene(START_MENU);
+    play.WaitUntilInteractive();
+    for (const char* button : {"main_logo", "start"}) {
+        play.Click(button);
+        play.WaitUntilInteractive();
+        way.Expect("Action \"Activate\" on \"" + START_MENU + ":" + button);
+    }
+    play.Click("slot1", ClickStyle::Held);
+    way.Expect("Action \"Activate\" on \"" + START_MENU + ":slot1");
+    way.Arrive(firstScene);
+}
+
+void ExpectThePlayWentItsWay(const TempDir& folder, PlayScript& play, const Way& way)
+{
+    const pid_t game = StartGamePlayedBy(folder, "play", play, true);
+    ASSERT_EQ(WaitForExit(game, 600s), 0) << ReadFileText(folder / "play.out");
+    const std::string transcript = ReadFileText(folder / "play.txt");
+    const std::string log = ReadFileText(folder / "log.txt");
+    ASSERT_EQ(transcript.find("FAILED"), std::string::npos) << transcript << log;
+    EXPECT_NE(transcript.find("the play is over"), std::string::npos) << transcript;
+    EXPECT_EQ(log.find("ASSERT\n"), std::string::npos) << log;
+    // The game's own account of what the pointer picked and the verbs and
+    // items used on it.
+    EXPECT_TRUE(InOrder(log, way.Log()));
+}
+
+void ExpectPicturesAsReferenced(const TempDir& folder, const std::string& references,
+                                std::initializer_list<const char*> pictures)
+{
+    for (const char* picture : pictures) {
+        Platform::RgbaImage image;
+        ASSERT_TRUE(ReadPng(folder / (std::string(picture) + ".png"), image)) << picture;
+        EXPECT_TRUE(MatchesGoldenImage(image, references + "/" + picture, PICTURE_TOLERANCE));
+    }
+}
+
+} // namespace TestSupport
