@@ -392,7 +392,7 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryStandInsDoorIsPickedAtItsCentreWithI
             EXPECT_EQ(JoinedLines(faults), "") << width << " x " << height;
         }
     }
-    EXPECT_GE(iStandIns, 35);
+    EXPECT_GE(iStandIns, 31);
 }
 
 } // namespace
