@@ -109,10 +109,6 @@ private:
     // The heroine's object in her right hand, and put away again.
     void Hold(uint32_t uAttachment) { PushAddAttachment(HEROINE, uAttachment, BONE_RIGHT_HAND); }
     void PutAway(uint32_t uAttachment) { PushRemoveAttachment(HEROINE, uAttachment); }
-    // A dialog callback that plays a gesture and then a loop.
-    template <FixedName ACTOR>
-    void Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                 std::type_identity_t<AnimationOf<ACTOR>> loop);
 };
 
 // One test after another, joined by or.
@@ -268,7 +264,7 @@ void SceneScript_bg305::BuildEvents()
 
 void SceneScript_bg305::KeyAndChestCallbacks()
 {
-    Gesture(0xbcb707e2, MISS_BROWN, "keyfound01", "keyfound02_l");
+    PlayGesture(OnCallback(0xbcb707e2), MISS_BROWN, "keyfound01", "keyfound02_l");
 
     // Callback: Miss Brown takes the found key round her desk and opens the
     // chest while the heroine watches.
@@ -305,21 +301,11 @@ void SceneScript_bg305::KeyAndChestCallbacks()
 
 void SceneScript_bg305::TalkCallbacks()
 {
-    _IfEvent(OnCallback(0xc7f3f060));
-    Play(HEROINE, "g_talk_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x22a8abc2));
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0xdc6c78bb));
-    Play(MISS_BROWN, "g_desktalking_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x4067805b));
-    Play(MISS_BROWN, "g_desksitting_l");
-    _EndMatch();
+    // Talking and listening, for the heroine and for Miss Brown at her desk.
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0xdc6c78bb), MISS_BROWN, "g_desktalking_l");
+    PlayGesture(OnCallback(0x4067805b), MISS_BROWN, "g_desksitting_l");
 }
 
 void SceneScript_bg305::MissBrownEvents()
@@ -407,7 +393,7 @@ void SceneScript_bg305::HalfDiskEvents()
 
 void SceneScript_bg305::LostKeyCallbacks()
 {
-    Gesture(0xfc050431, MISS_BROWN, "g_deskstandup", "g_idle_l");
+    PlayGesture(OnCallback(0xfc050431), MISS_BROWN, "g_deskstandup", "g_idle_l");
 
     // Callback: she goes to the chest and tries it.
     _IfEvent(OnCallback(0x92c4137c));
@@ -511,8 +497,8 @@ void SceneScript_bg305::ChestEvents()
     Play(HEROINE, "observechest02_l");
     _EndMatch();
 
-    Gesture(0xe6715f78, HEROINE, "observechest03", "observechest04_l");
-    Gesture(0x91766fee, HEROINE, "observechest05", "g_idle_l");
+    PlayGesture(OnCallback(0xe6715f78), HEROINE, "observechest03", "observechest04_l");
+    PlayGesture(OnCallback(0x91766fee), HEROINE, "observechest05", "g_idle_l");
 }
 
 void SceneScript_bg305::KeyRackAndWallMapEvents()
@@ -556,8 +542,8 @@ void SceneScript_bg305::VaseEvents()
     SetBoolVar(VARBOOL_BG305_C07_LOOK_VASE_OF_FLOWERS, true);
     _EndMatch();
 
-    Gesture(0x2bd80656, HEROINE, "g_use01", "g_use02_l");
-    Gesture(0xa53da99b, HEROINE, "g_use03", "g_idle_l");
+    PlayGesture(OnCallback(0x2bd80656), HEROINE, "g_use01", "g_use02_l");
+    PlayGesture(OnCallback(0xa53da99b), HEROINE, "g_use03", "g_idle_l");
 
     _IfEvent(ScriptEvent_ItemOnObject3(Object("vase_of_flowers"), ItemNamed("ITEM_DESCRIPTION_FLOWERS")));
     GoTo(HEROINE, WP_VASE);
@@ -616,17 +602,6 @@ void SceneScript_bg305::StatueEvents()
     WalkAndTalk(MatchExpr::MakeEvent0(Object("statue_1")), HEROINE, WP_STATUE_1, 0xc04af721);
     WalkAndTalk(ScriptEvent_Object1(Object("statue_2")), HEROINE, WP_STATUE_2, 0xa7e9fdea);
     WalkAndTalk(MatchExpr::MakeEvent0(Object("statue_2")), HEROINE, WP_STATUE_2, 0x5943a69b);
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg305::Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor,
-                                std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                                std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, gesture);
-    Play(actor, loop);
-    _EndMatch();
 }
 
 } // namespace

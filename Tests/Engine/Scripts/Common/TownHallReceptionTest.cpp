@@ -12,9 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace {
@@ -105,13 +103,12 @@ TEST_F(TownHallReceptionTest, TheMapAndTheHalfDiskWaitForTheTalkTheDiskWorksOnce
     Enter(4);
     for (const char* pItem : {"ITEM_MAP_B", "ITEM_HALF_STONE_DISK01"}) {
         SCOPED_TRACE(pItem);
-        Run(ShowMissBrown(pItem));
-        EXPECT_TRUE(actionLog.empty());
+        ExpectMatchedAndIdle(ShowMissBrown(pItem));
     }
 
     Set(VARBOOL_BG305_C04_TALK_MISS_BROWN);
     Run(ShowMissBrown("ITEM_MAP_B"));
-    EXPECT_EQ(Dialogs(), std::vector<int32_t> {static_cast<int32_t>(0xc38ff813)});
+    EXPECT_EQ(Dialogs(), Ids({0xc38ff813}));
     Run(ShowMissBrown("ITEM_HALF_STONE_DISK01"));
     EXPECT_EQ(Dialogs(), std::vector<int32_t> {0x7b3b8aae});
     EXPECT_EQ(Held(), std::vector<int32_t> {static_cast<int32_t>(AttachmentNamed("half_stone_disk"))});
@@ -121,8 +118,7 @@ TEST_F(TownHallReceptionTest, TheMapAndTheHalfDiskWaitForTheTalkTheDiskWorksOnce
     // sobs at the far end of her desk.
     for (const char* pItem : {"ITEM_MAP_B", "ITEM_HALF_STONE_DISK01"}) {
         SCOPED_TRACE(pItem);
-        Run(ShowMissBrown(pItem));
-        EXPECT_TRUE(actionLog.empty());
+        ExpectMatchedAndIdle(ShowMissBrown(pItem));
     }
     Enter(4);
     EXPECT_EQ(Places(MISS_BROWN), (std::vector<int32_t> {0, 14}));
@@ -132,7 +128,7 @@ TEST_F(TownHallReceptionTest, TheMapAndTheHalfDiskWaitForTheTalkTheDiskWorksOnce
     EXPECT_EQ(Places(MISS_BROWN), std::vector<int32_t> {0});
     EXPECT_FALSE(Get(VARBOOL_BG305_C04_MISS_BROWN_SOBBING));
     Run(ShowMissBrown("ITEM_MAP_B"));
-    EXPECT_EQ(Dialogs(), std::vector<int32_t> {static_cast<int32_t>(0xc38ff813)});
+    EXPECT_EQ(Dialogs(), Ids({0xc38ff813}));
 
     // Once they have talked about Percy she no longer sobs at entry.
     Set(VARBOOL_BG305_C04_MISS_BROWN_SOBBING);
@@ -153,7 +149,7 @@ TEST_F(TownHallReceptionTest, TheEggShellAlwaysTakesHerToTheDeskButIsShownOnceAn
     Run(ShowMissBrown("ITEM_EGG_SHELL"));
     // The shell, then the wall map and its words.
     EXPECT_EQ(Walks(HEROINE), (std::vector<int32_t> {WP_BEFORE_DESK, 18}));
-    EXPECT_EQ(Dialogs(), (std::vector<int32_t> {0x1ee93b4b, static_cast<int32_t>(0xc10fb505)}));
+    EXPECT_EQ(Dialogs(), Ids({0x1ee93b4b, 0xc10fb505}));
     EXPECT_TRUE(Get(VARBOOL_BG305_C04_READ_TORN_REPORT) && Get(VARBOOL_BG305_C04_USE_EGG_SHELL_ON_MISS_BROWN));
 
     Run(ShowMissBrown("ITEM_EGG_SHELL"));
