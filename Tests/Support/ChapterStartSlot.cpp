@@ -2,6 +2,7 @@
 
 #include "CardMngr/CardManager.h"
 #include "Common/TwGame.h"
+#include "Inventory/Common/InventoryData.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/SoundManager.h"
@@ -80,6 +81,8 @@ void SetLiveState(const ChapterStart& state)
 {
     SceneManager::SetPlayingCharacter(state.uPlayingCharacter);
     g_VarManager.SetInt(VARINT_C_PLAYING_CHARACTER, static_cast<int32_t>(state.uPlayingCharacter));
+    // The chapter menu gives the items one by one: each doubloon goes into the purse before its numbers are set.
+    g_VarManager.SetInt(VARINT_INV_DOUBLOON, static_cast<int32_t>(std::ranges::count(state.items, ITEM_DOUBLOON)));
     for (const IntSetting& setting : state.ints)
         g_VarManager.SetInt(setting.iVarId, setting.iValue);
     for (const int32_t iVarId : state.bools)

@@ -5,6 +5,7 @@
 
 #include "CardMngr/CardManager.h"
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
+#include "Inventory/Common/InventoryData.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/AdventureSaveLink.h"
 #include "Managers/Common/SceneManager.h"
@@ -91,6 +92,9 @@ protected:
             EXPECT_EQ(vars.GetBool(iVarId) != 0, flags.count(iVarId) == 1) << "flag " << iVarId;
         for (const IntSetting& setting : start.ints)
             EXPECT_EQ(vars.GetInt(setting.iVarId), setting.iValue) << "number " << setting.iVarId;
+        // A doubloon the chapter menu gives is one in the purse, as the menu's own gift counts it.
+        const bool hasDoubloon = std::ranges::find(start.items, ITEM_DOUBLOON) != start.items.end();
+        EXPECT_EQ(vars.GetInt(VARINT_INV_DOUBLOON), hasDoubloon ? 1 : 0);
     }
 };
 
