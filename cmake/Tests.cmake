@@ -70,7 +70,7 @@ foreach(dir ${test_dirs})
   # tests call keeps its optimisation.
   target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-O1>)
   # Tests read the sample data folder and run the tools.
-  add_dependencies(${target} content)
+  velmarsh_needs_content(${target})
   velmarsh_apply_options(${target})
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
