@@ -43,7 +43,7 @@ list(REMOVE_DUPLICATES test_dirs)
 # The few tests that take tens of seconds start first: a clean build has no
 # timings of its own, and one of them started last would be the run's tail.
 set(VELMARSH_LONG_TESTS
-  "^(ChapterOnePlayTest|AutoTestRunTest|ChapterTwoPlayTest|ChapterTwoRunTest|ChapterThreePlayTest|ChapterThreeRunTest|StartMenuProcessTest|GameProcessTest|MiniGameMemoryTest|SceneFileSweepTest|FuzzSeeds|BankLayoutCheckTest|FfmpegLibraryTest|EveryRegisteredSceneScriptTest|DialogInterfaceTest|TextFileDamageTest|ReproducibleContentTest)[.]")
+  "^(ChapterOnePlayTest|AutoTestRunTest|ChapterTwoPlayTest|ChapterTwoRunTest|ChapterThreePlayTest|ChapterThreeRunTest|StartMenuProcessTest|GameProcessTest|MiniGameMemoryTest|SceneFileSweepTest|BankLayoutCheckTest|FfmpegLibraryTest|EveryRegisteredSceneScriptTest|DialogInterfaceTest|TextFileDamageTest|ReproducibleContentTest|HeapStressTest|SceneFilesTest|SampleSceneFloorTest|[A-Za-z]+WalksTest)[.]")
 
 foreach(dir ${test_dirs})
   file(RELATIVE_PATH relative ${CMAKE_CURRENT_SOURCE_DIR}/Tests ${dir})
@@ -70,7 +70,7 @@ foreach(dir ${test_dirs})
   # tests call keeps its optimisation.
   target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-O1>)
   # Tests read the sample data folder and run the tools.
-  add_dependencies(${target} content)
+  velmarsh_needs_content(${target})
   velmarsh_apply_options(${target})
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST

@@ -7,8 +7,16 @@
 # that first.
 set -eu
 cd "$(dirname "$0")/../.."
+# A new build folder is generated for Ninja, which schedules the compiles of
+# every target together; a folder configured before keeps its generator, as
+# CMake cannot change it in place.
+generator() {
+  if [ ! -f "$1/CMakeCache.txt" ]; then
+    echo "-G Ninja"
+  fi
+}
 release() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVELMARSH_SANITIZE=OFF -DVELMARSH_WERROR=ON -DVELMARSH_BENCHMARKS=ON
+  cmake $(generator build) -S . -B build -DCMAKE_BUILD_TYPE=Release -DVELMARSH_SANITIZE=OFF -DVELMARSH_WERROR=ON -DVELMARSH_BENCHMARKS=ON
   cmake --build build -j "$(nproc)" "$@"
 }
 case "${1:-}" in
@@ -17,7 +25,7 @@ release)
   ;;
 sanitize)
   release --target ContentBuilder
-  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMARSH_SANITIZE=ON -DVELMARSH_WERROR=ON \
+  cmake $(generator build-sanitize) -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMARSH_SANITIZE=ON -DVELMARSH_WERROR=ON \
     -DVELMARSH_BENCHMARKS=OFF -DVELMARSH_CONTENT_BUILDER="$PWD/build/ContentBuilder"
   cmake --build build-sanitize -j "$(nproc)"
   ;;
