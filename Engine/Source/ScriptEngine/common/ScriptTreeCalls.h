@@ -171,6 +171,10 @@ protected:
     void EffectSound(uint32_t uSoundId);
     // The scene's music, looped.
     void PlayMusic(uint32_t uSoundId);
+    // The scene's ambience, looped.
+    void PlayAmbience(uint32_t uSoundId);
+    // The direction the scene's sounds come from.
+    void SetSceneDirection(int32_t iDirection);
     // The screen fades out over the time.
     void FadeOut(int32_t iMilliseconds);
     // The scriptable stays busy for the time (within a group: starts later).

@@ -61,6 +61,17 @@ void ScriptTreeCalls::PlayMusic(uint32_t uSoundId)
                Param::Bool(true));
 }
 
+void ScriptTreeCalls::PlayAmbience(uint32_t uSoundId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(uSoundId)),
+               Param::Bool(true));
+}
+
+void ScriptTreeCalls::SetSceneDirection(int32_t iDirection)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(iDirection));
+}
+
 void ScriptTreeCalls::FadeOut(int32_t iMilliseconds)
 {
     AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_FADE_OUT, Param::Int(iMilliseconds));

@@ -137,8 +137,8 @@ void SceneScript_bg001::LinkSoundGroups()
 
 void SceneScript_bg001::BuildEnterActions()
 {
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(SHIP_AMBIENCE), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(2));
+    PlayAmbience(SHIP_AMBIENCE);
+    SetSceneDirection(2);
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
 

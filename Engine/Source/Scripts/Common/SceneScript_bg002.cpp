@@ -141,8 +141,8 @@ void SceneScript_bg002::LinkSoundGroups()
 
 void SceneScript_bg002::BuildEnterActions()
 {
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(SHIP_AMBIENCE), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(9));
+    PlayAmbience(SHIP_AMBIENCE);
+    SetSceneDirection(9);
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     Place(HEROINE, WP_CABIN_DOOR);

@@ -191,9 +191,8 @@ void SceneScript_bg003::LinkSoundGroups()
 
 void SceneScript_bg003::BuildEnterActions()
 {
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(AMBIENCE)),
-               Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(4));
+    PlayAmbience(AMBIENCE);
+    SetSceneDirection(4);
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     PushAction21(HEROINE, DOOR_BLOCKER, 1);

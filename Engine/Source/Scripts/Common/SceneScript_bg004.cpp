@@ -105,8 +105,8 @@ void SceneScript_bg004::LinkSoundGroups()
 
 void SceneScript_bg004::BuildEnterActions()
 {
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(NIGHT_AMBIENCE), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(4));
+    PlayAmbience(NIGHT_AMBIENCE);
+    SetSceneDirection(4);
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     PushAction21(HEROINE, DOOR_BLOCKER, 1);

@@ -163,8 +163,8 @@ void SceneScript_bg101::LinkSoundGroups()
 void SceneScript_bg101::BuildEnterActions()
 {
     PlayMusic(0x0666EF79);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x2810A5E4), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(6));
+    PlayAmbience(0x2810A5E4);
+    SetSceneDirection(6);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     for (Object picture : ECTOPLASM_PICTURES)
         ShowObject(picture, false);

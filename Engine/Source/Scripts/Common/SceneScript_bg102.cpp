@@ -119,9 +119,9 @@ void SceneScript_bg102::LinkSoundGroups()
 
 void SceneScript_bg102::BuildEnterActions()
 {
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(6));
+    SetSceneDirection(6);
     PlayMusic(0x60D0778B);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x496C9135), Param::Bool(true));
+    PlayAmbience(0x496C9135);
     PushHashAction23(Object("fx_tiller"), 0x9EF3656C);
     PushHashAction23(Object("fx_water_pump"), 0x31AB5DD7);
     ShowObject(Object("i_water_jug"), false);

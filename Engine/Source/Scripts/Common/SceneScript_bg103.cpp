@@ -142,8 +142,8 @@ void SceneScript_bg103::LinkSoundGroups()
 void SceneScript_bg103::BuildEnterActions()
 {
     PlayMusic(0x0666EF79);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x496C9135), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(4));
+    PlayAmbience(0x496C9135);
+    SetSceneDirection(4);
     ShowObject(Object("i_broken_ladder"), false);
     ShowObject(Object("i_unconscious"), false);
     ShowObject(Object("m_leave"), false);

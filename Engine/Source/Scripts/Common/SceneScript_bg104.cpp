@@ -146,8 +146,8 @@ void SceneScript_bg104::LinkSoundGroups()
 void SceneScript_bg104::BuildEnterActions()
 {
     PlayMusic(0x0666EF79);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x587A516B), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(4));
+    PlayAmbience(0x587A516B);
+    SetSceneDirection(4);
     PushHashAction23(Object("fx_water"), CoreCrc32Of("fx_water_still"));
     PushHashAction23(Object("fx_fire"), CoreCrc32Of("fx_fire_burn"));
     ShowObject(Object("fx_fire"), false);

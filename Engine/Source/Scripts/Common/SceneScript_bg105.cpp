@@ -187,8 +187,8 @@ void SceneScript_bg105::LinkSoundGroups()
 void SceneScript_bg105::BuildEnterActions()
 {
     PlayMusic(0x0666EF79);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x2F7D61FD), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(2));
+    PlayAmbience(0x2F7D61FD);
+    SetSceneDirection(2);
     SetBoolVar(VARBOOL_BO_MAP_BASE, true);
 
     ShowObject(Object("fx_bones"), false);

@@ -117,8 +117,8 @@ void SceneScript_bg106::LinkSoundGroups()
 void SceneScript_bg106::BuildEnterActions()
 {
     PlayMusic(0x5964f801);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x36743047), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(4));
+    PlayAmbience(0x36743047);
+    SetSceneDirection(4);
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     PushAction21(HEROINE, ROOM_BLOCKER, 1);

@@ -65,8 +65,8 @@ void SceneScript_bg107::LinkSoundGroups()
 void SceneScript_bg107::BuildEnterActions()
 {
     PlayMusic(0x0666EF79);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x417300D1), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(2));
+    PlayAmbience(0x417300D1);
+    SetSceneDirection(2);
 
     // The map-room window stands open unless chapter 2 says otherwise.
     PushHashAction23(Object("o_shutter"), SHUTTER_OPEN);

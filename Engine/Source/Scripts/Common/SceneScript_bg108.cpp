@@ -74,8 +74,8 @@ void SceneScript_bg108::LinkSoundGroups()
 void SceneScript_bg108::BuildEnterActions()
 {
     PlayMusic(0x2E44D392);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(0x51CC1D40), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(1));
+    PlayAmbience(0x51CC1D40);
+    SetSceneDirection(1);
     WalkOnly(HEROINE, true);
     // No travel from inside the town hall.
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);

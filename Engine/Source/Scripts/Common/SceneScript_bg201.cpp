@@ -126,9 +126,8 @@ void SceneScript_bg201::LinkSoundGroups()
 void SceneScript_bg201::BuildEnterActions()
 {
     PlayMusic(DOCKS_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(HARBOUR_AMBIENCE)),
-               Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(4));
+    PlayAmbience(HARBOUR_AMBIENCE);
+    SetSceneDirection(4);
     ResetObjects();
 
     _IfMatch(InChapter(3));

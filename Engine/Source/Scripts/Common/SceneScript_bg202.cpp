@@ -139,8 +139,8 @@ void SceneScript_bg202::LinkSoundGroups()
 void SceneScript_bg202::BuildEnterActions()
 {
     PlayMusic(INN_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(INN_AMBIENCE), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(9));
+    PlayAmbience(INN_AMBIENCE);
+    SetSceneDirection(9);
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     HideChapterObjects();

@@ -243,9 +243,8 @@ void SceneScript_bg203::LinkSoundGroups()
 void SceneScript_bg203::BuildEnterActions()
 {
     PlayMusic(MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(AMBIENCE)),
-               Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(9));
+    PlayAmbience(AMBIENCE);
+    SetSceneDirection(9);
     ResetPictures();
 
     _IfMatch(InChapter(3));

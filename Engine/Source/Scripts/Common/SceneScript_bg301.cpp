@@ -117,8 +117,7 @@ void SceneScript_bg301::LinkSoundGroups()
 void SceneScript_bg301::BuildEnterActions()
 {
     PlayMusic(JETTY_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(SURF_AMBIENCE)),
-               Param::Bool(true));
+    PlayAmbience(SURF_AMBIENCE);
     ShowAndActivate(BRISCOE, false);
     ShowAndActivate(SANCHA, false);
     ShowAndActivate(BAJARI, false);
@@ -131,7 +130,7 @@ void SceneScript_bg301::BuildEnterActions()
     _EndMatch();
 
     Place(SANCHA, WP_SANCHA);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(6));
+    SetSceneDirection(6);
     Place(HEROINE, WP_BY_SANCHA);
     ArriveFrom();
     FirstVisits();

@@ -107,9 +107,8 @@ void SceneScript_bg302::LinkSoundGroups()
 void SceneScript_bg302::BuildEnterActions()
 {
     PlayMusic(SQUARE_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(TOWN_AMBIENCE)),
-               Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(3));
+    PlayAmbience(TOWN_AMBIENCE);
+    SetSceneDirection(3);
     PushAction21(HEROINE, DOORSTEP_BLOCKER, 1);
     ResetPeopleAndDoor();
 

@@ -100,9 +100,8 @@ void SceneScript_bg303::LinkSoundGroups()
 void SceneScript_bg303::BuildEnterActions()
 {
     PlayMusic(SQUARE_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(SQUARE_AMBIENCE)),
-               Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(8));
+    PlayAmbience(SQUARE_AMBIENCE);
+    SetSceneDirection(8);
     ResetObjects();
 
     _IfMatch(InChapter(4));

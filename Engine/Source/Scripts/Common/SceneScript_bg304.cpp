@@ -126,9 +126,8 @@ void SceneScript_bg304::LinkSoundGroups()
 void SceneScript_bg304::BuildEnterActions()
 {
     PlayMusic(SQUARE_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(SQUARE_AMBIENCE)),
-               Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(3));
+    PlayAmbience(SQUARE_AMBIENCE);
+    SetSceneDirection(3);
     ResetObjects();
 
     _IfMatch(InChapter(4));

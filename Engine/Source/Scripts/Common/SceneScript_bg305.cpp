@@ -135,9 +135,8 @@ void SceneScript_bg305::LinkSoundGroups()
 void SceneScript_bg305::BuildEnterActions()
 {
     PlayMusic(RECEPTION_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT,
-               Param::Sound(static_cast<int32_t>(RECEPTION_AMBIENCE)), Param::Bool(true));
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SCENE_DIRECTION, Param::Int(2));
+    PlayAmbience(RECEPTION_AMBIENCE);
+    SetSceneDirection(2);
     WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     ResetObjects();

@@ -34,8 +34,7 @@ protected:
 void SceneScript_bg803::BuildEnterActions()
 {
     PlayMusic(NIGHT_MUSIC);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_AMBIENT, Param::Sound(static_cast<int32_t>(NIGHT_AMBIENCE)),
-               Param::Bool(true));
+    PlayAmbience(NIGHT_AMBIENCE);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     _IfBool(VARBOOL_BG203_C03_FIREFLY_IS_IN_MOUTH_OF_STATUE, 0);
     ShowObject(Object("fx_fire_fly"), false);
