@@ -22,9 +22,7 @@ const std::string LOADING_SCREEN = "bg993_Loading_placeholder";
 void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
 {
     TempDir folder;
-    CopySampleData(folder);
-    // A small window keeps the software renderer's frames short.
-    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
+    PrepareSmallGame(folder);
     ASSERT_TRUE(WriteChapterStartSlot(folder, run.chapter));
     const std::vector<uint8_t> saved = ReadFileBytes(folder / "save.dat");
     const uint32_t recordCount = WriteAutoTestRecording(folder, SourceDir() / "Content/AutoTest" / run.recording);

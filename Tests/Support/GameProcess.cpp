@@ -202,6 +202,12 @@ void CopySampleData(const TempDir& folder)
             std::filesystem::copy(DataDir() / subfolder, folder / subfolder, std::filesystem::copy_options::recursive);
 }
 
+void PrepareSmallGame(const TempDir& folder)
+{
+    CopySampleData(folder);
+    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
+}
+
 void SkipSplash(ScriptedInputDevices& devices)
 {
     for (int frame : {3, 70}) {

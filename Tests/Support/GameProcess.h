@@ -53,6 +53,10 @@ std::vector<std::string> Lines(const std::string& text);
 // texts, fonts, movies, mini-game packs and attachments) into folder.
 void CopySampleData(const TempDir& folder);
 
+// The sample data and a small window, which keeps the software renderer's
+// frames short: the folder a played-through game runs in.
+void PrepareSmallGame(const TempDir& folder);
+
 // Clicks that skip the two splash logos: one on the first, one on the second
 // once the first has faded out (0.7 s of frames of 16 to 48 ms).
 void SkipSplash(ScriptedInputDevices& devices);

@@ -29,9 +29,7 @@ using TestSupport::TempDir;
 TEST(AutoTestRunTest, TheSampleRecordingPlaysChapterOneThroughAndTheGameEndsByItselfWithoutSaving)
 {
     TempDir folder;
-    TestSupport::CopySampleData(folder);
-    // A small window keeps the software renderer's frames short.
-    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
+    TestSupport::PrepareSmallGame(folder);
     const uint32_t recordCount =
         TestSupport::WriteAutoTestRecording(folder, TestSupport::SourceDir() / "Content/AutoTest/Recording.txt");
     ASSERT_GT(recordCount, 0u);

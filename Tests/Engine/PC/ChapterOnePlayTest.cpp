@@ -226,8 +226,7 @@ TEST(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheCha
 {
     TestSupport::TempDir folder;
     const TestSupport::KeptOnFailure kept(folder, "ChapterOnePlay");
-    TestSupport::CopySampleData(folder);
-    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
+    TestSupport::PrepareSmallGame(folder);
 
     TestSupport::PlayScript play;
     Way way(play, "bg999_start_menu");

@@ -138,8 +138,7 @@ TEST(ChapterThreePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
 {
     TestSupport::TempDir folder;
     const TestSupport::KeptOnFailure kept(folder, "ChapterThreePlay");
-    TestSupport::CopySampleData(folder);
-    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
+    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 3));
 
     TestSupport::PlayScript play;

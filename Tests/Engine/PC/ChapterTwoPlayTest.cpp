@@ -184,8 +184,7 @@ TEST(ChapterTwoPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingSc
 {
     TestSupport::TempDir folder;
     const TestSupport::KeptOnFailure kept(folder, "ChapterTwoPlay");
-    TestSupport::CopySampleData(folder);
-    folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=512\nResolutionY=384\n");
+    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 2));
 
     TestSupport::PlayScript play;
