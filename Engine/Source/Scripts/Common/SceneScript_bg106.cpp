@@ -108,10 +108,7 @@ void SceneScript_bg106::LinkActorSets()
 
 void SceneScript_bg106::LinkSoundGroups()
 {
-    // Every chapter of the story, 1 to 10: asked chapter by chapter, the
-    // condition would outgrow what one condition may hold.
-    LinkSoundGroup(0x2d428cc1, MatchExpression(Op_And, MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntGreaterEqual, 1),
-                                               MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntLessEqual, 10)));
+    LinkSoundGroup(0x2d428cc1, InAnyChapter());
 }
 
 void SceneScript_bg106::BuildEnterActions()

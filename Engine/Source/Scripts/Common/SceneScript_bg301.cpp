@@ -108,10 +108,7 @@ private:
 
 void SceneScript_bg301::LinkSoundGroups()
 {
-    // Chapters 1 to 10 as one range: an or of ten chapter tests would not fit
-    // into one condition.
-    LinkSoundGroup(JETTY_SOUND_GROUP, Both(MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntGreaterEqual, 1),
-                                           MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntLessEqual, 10)));
+    LinkSoundGroup(JETTY_SOUND_GROUP, InAnyChapter());
 }
 
 void SceneScript_bg301::BuildEnterActions()

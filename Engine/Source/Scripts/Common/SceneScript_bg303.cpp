@@ -91,10 +91,7 @@ private:
 
 void SceneScript_bg303::LinkSoundGroups()
 {
-    // Every chapter of the story. Ten == tests joined by or would need more
-    // records than one condition holds, and the group would never load.
-    LinkSoundGroup(0x61575298, Both(MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntGreaterEqual, 1),
-                                    MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntLessEqual, 10)));
+    LinkSoundGroup(0x61575298, InAnyChapter());
 }
 
 void SceneScript_bg303::BuildEnterActions()

@@ -20,6 +20,5 @@ MatchExpr IsFalse(int32_t iVarId);
 // tests joined by or would exceed the records one condition holds.
 MatchExpr InAnyChapter();
 // The story is in one of the chapters 1 to 10 other than iChapter: three
-// comparisons, where nine == tests joined by or would exceed the records
-// one condition holds.
+// comparisons, for the same reason.
 MatchExpr InEveryChapterBut(int32_t iChapter);
