@@ -186,6 +186,17 @@ void ScriptTreeCalls::SetInteractive(int32_t iTargetId, bool bInteractive)
     AddToQueue(iTargetId, ID_ACTION_TYPE_SET_ACTIVE, Param::Bool(bInteractive));
 }
 
+void ScriptTreeCalls::ShowAndActivate(int32_t iTargetId, bool bOn)
+{
+    ShowObject(iTargetId, bOn);
+    SetInteractive(iTargetId, bOn);
+}
+
+void ScriptTreeCalls::SelectCharacter(uint32_t uActorId)
+{
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
+}
+
 void ScriptTreeCalls::GoToScene(int32_t iSceneId)
 {
     AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_GO_TO_SCENE, Param::Scene(iSceneId));

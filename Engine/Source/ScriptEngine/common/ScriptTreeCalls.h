@@ -95,6 +95,10 @@ protected:
     void ShowObject(int32_t iTargetId, bool bVisible);
     // Whether the player can point at an entity or a character.
     void SetInteractive(int32_t iTargetId, bool bInteractive);
+    // Both at once: shown and pointed at, or hidden and passed over.
+    void ShowAndActivate(int32_t iTargetId, bool bOn);
+    // The player now plays the character.
+    void SelectCharacter(uint32_t uActorId);
     // The previous and current scene variables change at once, the scene
     // after the fade-out.
     void GoToScene(int32_t iSceneId);

@@ -121,7 +121,6 @@ private:
     void HamperEvents();
     void NachoEvents();
 
-    void ShowAndActivate(int32_t iActor, bool bOn);
     // Marks Nacho's exit: once he has written his report, he is gone after
     // the heroine's next exit.
     void MarkNachosExit();
@@ -667,12 +666,6 @@ void SceneScript_bg002::NachoEvents()
     Play(NACHO, "idle_l");
     _EndMatch();
     _EndMatch();
-}
-
-void SceneScript_bg002::ShowAndActivate(int32_t iActor, bool bOn)
-{
-    ShowObject(iActor, bOn);
-    SetInteractive(iActor, bOn);
 }
 
 void SceneScript_bg002::MarkNachosExit()

@@ -157,7 +157,6 @@ private:
 
     // The heroine opens the door, steps out and the corridor loads.
     void OutOfTheDoor();
-    void Select(uint32_t uActorId);
     void RotateTo(uint32_t uTurnerId, uint32_t uActorId, int32_t iValue = TURN_TOWARD_VALUE);
     void GiveDoubloons(int32_t iCount, bool bGive);
 
@@ -367,12 +366,12 @@ void SceneScript_bg003::GoodNewsChapter3()
     RotateTo(HEROINE, ALESSANDRO, 0);
     RotateTo(ALESSANDRO, HEROINE, 0);
     Dialog(0xb13e3020);
-    Select(DIEGO);
+    SelectCharacter(DIEGO);
     GoTo(DIEGO, WP_DIEGO_REPORTING);
     Play(DIEGO, "g_ayecaptain");
     Play(DIEGO, "reporting_leaving");
     ShowObject(DIEGO, false);
-    Select(HEROINE);
+    SelectCharacter(HEROINE);
     SetBoolVar(VARBOOL_BG003_C03_EVENT_GOOD_NEWS, true);
     _EndMatch();
 }
@@ -622,11 +621,11 @@ void SceneScript_bg003::CutSceneCallbacks()
     Place(BRISCOE, WP_OUTSIDE_START);
     ShowObject(BRISCOE, true);
     SetInteractive(BRISCOE, true);
-    Select(BRISCOE);
+    SelectCharacter(BRISCOE);
     ShowObject(Object("m_door"), true);
     GoTo(BRISCOE, WP_BRISCOE);
     Place(ALESSANDRO, WP_ALESSANDRO);
-    Select(HEROINE);
+    SelectCharacter(HEROINE);
     Play(BRISCOE, "putgoldbag01");
     Play(ALESSANDRO, "observegold");
     PushAddAttachment(BRISCOE, AttachmentNamed("gold_bag"), BONE_RIGHT_HAND);
@@ -1041,11 +1040,6 @@ void SceneScript_bg003::FurnitureEvents()
     Play(HEROINE, "g_idle_l");
     _EndMatch();
     WalkAndTalk(Activated(Object("puppet")), HEROINE, WP_PUPPET, 0x18878dc8);
-}
-
-void SceneScript_bg003::Select(uint32_t uActorId)
-{
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
 }
 
 void SceneScript_bg003::RotateTo(uint32_t uTurnerId, uint32_t uActorId, int32_t iValue)

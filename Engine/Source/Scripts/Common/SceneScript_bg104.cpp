@@ -123,7 +123,6 @@ private:
     void WalkByManuel(int32_t iWaypoint);
     // The character whose turn it is in a scene: Arno's for his words to the
     // kid, then the kid's again.
-    void Select(uint32_t uActorId);
     // Switches a walk-mesh blocker, queued on the character the player leads.
     void Blocker(int32_t iPlayer, int32_t iBlocker, bool bOn) { PushAction21(iPlayer, iBlocker, bOn ? 1 : 0); }
 };
@@ -245,9 +244,9 @@ void SceneScript_bg104::Ambush()
     // Arno steps out from behind the carts and the kid walks up to him.
     Place(ARNO, WP_ARNO);
     GoTo(KID, WP_BEFORE_ARNO);
-    Select(ARNO);
+    SelectCharacter(ARNO);
     Dialog(0x6475E0ED);
-    Select(KID);
+    SelectCharacter(KID);
     SetBoolVar(VARBOOL_BO_MAP_BG104, false);
     SetBoolVar(VARBOOL_QUEST_C1_HOME01, false);
     SetBoolVar(VARBOOL_QUEST_C1_HOME02, true);
@@ -371,9 +370,9 @@ void SceneScript_bg104::GangAndDonkeyEvents()
     // Touch "event_ambrush" by the kid: Arno sends her back.
     _IfMatch(MatchExpr::MakeEvent4(KID, Object("event_ambrush")));
     GoTo(KID, WP_BACK_FROM_GANG);
-    Select(ARNO);
+    SelectCharacter(ARNO);
     Dialog(0xCCF5C62D);
-    Select(KID);
+    SelectCharacter(KID);
     _EndMatch();
 
     // Look and Activate "cart".
@@ -699,11 +698,6 @@ void SceneScript_bg104::WalkByManuel(int32_t iWaypoint)
     Blocker(KID, MANUEL_BLOCKER, false);
     GoTo(KID, iWaypoint);
     Blocker(KID, MANUEL_BLOCKER, true);
-}
-
-void SceneScript_bg104::Select(uint32_t uActorId)
-{
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
 }
 
 } // namespace

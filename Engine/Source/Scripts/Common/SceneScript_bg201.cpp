@@ -108,8 +108,6 @@ private:
     void HookEvents();
     void ChapterEightEvents();
     void QuayEvents();
-
-    void ShowAndActivate(int32_t iActor, bool bOn);
 };
 
 void SceneScript_bg201::LinkSoundGroups()
@@ -594,12 +592,6 @@ void SceneScript_bg201::QuayEvents()
     // The two stretches of quay share their words.
     LookAndActivate(Object("docks_1"), HEROINE, WP_QUAY_1, 0xeceb7377, 0xeed62674);
     LookAndActivate(Object("docks_2"), HEROINE, WP_QUAY_2, 0xeceb7377, 0xeed62674);
-}
-
-void SceneScript_bg201::ShowAndActivate(int32_t iActor, bool bOn)
-{
-    ShowObject(iActor, bOn);
-    SetInteractive(iActor, bOn);
 }
 
 } // namespace

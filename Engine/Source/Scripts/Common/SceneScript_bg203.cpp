@@ -201,7 +201,6 @@ private:
     void RemarkEvents();
 
     void Idle() { Play(HEROINE, "g_idle_l"); }
-    void Select(uint32_t uActorId);
     void DigMound(const Mound& oMound);
     void PickFromCylinder(const CylinderFind& oFind);
     void PickFromFlowers(uint32_t uCallback, uint32_t uItem, int32_t iPickedFlag);
@@ -467,9 +466,9 @@ void SceneScript_bg203::FullMoonChapter7()
 {
     _IfMatch(Both(IsFalse(VARBOOL_BG203_C07_EVENT_FULL_MOON), IsTrue(VARBOOL_QUEST_C7_TRANCE02)));
     TurnToward(HEROINE, BOAT);
-    Select(BOAT);
+    SelectCharacter(BOAT);
     Dialog(0x543ed1ee);
-    Select(HEROINE);
+    SelectCharacter(HEROINE);
     SetBoolVar(VARBOOL_BG203_C07_EVENT_FULL_MOON, true);
     _EndMatch();
 }
@@ -1055,25 +1054,20 @@ void SceneScript_bg203::RemarkEvents()
 {
     _IfEvent(ScriptEvent_Object1(Object("poster")));
     GoTo(HEROINE, WP_POSTER);
-    Select(BOAT);
+    SelectCharacter(BOAT);
     Dialog(0x908a7dc2);
-    Select(HEROINE);
+    SelectCharacter(HEROINE);
     _EndMatch();
 
     _IfEvent(Activated(Object("poster")));
     GoTo(HEROINE, WP_POSTER);
-    Select(BOAT);
+    SelectCharacter(BOAT);
     Dialog(0x2194f8a1);
-    Select(HEROINE);
+    SelectCharacter(HEROINE);
     _EndMatch();
 
     WalkAndTalk(ScriptEvent_Object1(Object("woods")), HEROINE, WP_WOODS, 0xa912e511);
     WalkAndTalk(MatchExpr::MakeEvent0(Object("woods")), HEROINE, WP_WOODS, 0x1f78974c);
-}
-
-void SceneScript_bg203::Select(uint32_t uActorId)
-{
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
 }
 
 } // namespace

@@ -102,8 +102,6 @@ private:
     // With the notes in hand the chapter's visit fades out to the loading
     // screen, and the chapter's luggage goes with it.
     void LeaveWithTheNotes();
-    void ShowAndActivate(int32_t iActor, bool bOn);
-    void Select(uint32_t uActorId);
 };
 
 void SceneScript_bg301::LinkSoundGroups()
@@ -288,9 +286,9 @@ void SceneScript_bg301::BriscoeEvents()
              IsFalse(VARBOOL_QUEST_C7_TANNERSFRIEND03_DONE)));
     Place(BAJARI, WP_ROAD_END);
     ShowAndActivate(BAJARI, true);
-    Select(BAJARI);
+    SelectCharacter(BAJARI);
     GoTo(BAJARI, WP_BAJARI_BEFORE_HER);
-    Select(HEROINE);
+    SelectCharacter(HEROINE);
     TurnToward(HEROINE, BAJARI);
     TurnToward(BRISCOE, BAJARI);
     Dialog(0x826c3d26);
@@ -407,17 +405,6 @@ void SceneScript_bg301::PlaceEvents()
 {
     LookAndActivate(Object("jety"), HEROINE, WP_JETTY, 0x410fff0a, 0x57fa6323);
     LookAndActivate(Object("ship"), HEROINE, WP_SHIP, 0x4ecc84f3, 0x608bebe6);
-}
-
-void SceneScript_bg301::ShowAndActivate(int32_t iActor, bool bOn)
-{
-    ShowObject(iActor, bOn);
-    SetInteractive(iActor, bOn);
-}
-
-void SceneScript_bg301::Select(uint32_t uActorId)
-{
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
 }
 
 } // namespace

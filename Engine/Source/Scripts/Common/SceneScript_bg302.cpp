@@ -94,8 +94,6 @@ private:
     void NathanielCallbacks();
     void DiegoEvents();
     void SquareEvents();
-
-    void ShowAndActivate(int32_t iActor, bool bOn);
 };
 
 void SceneScript_bg302::LinkSoundGroups()
@@ -372,12 +370,6 @@ void SceneScript_bg302::SquareEvents()
     Play(HEROINE, "g_idle_l");
     Dialog(0x70c6f4fb);
     _EndMatch();
-}
-
-void SceneScript_bg302::ShowAndActivate(int32_t iActor, bool bOn)
-{
-    ShowObject(iActor, bOn);
-    SetInteractive(iActor, bOn);
 }
 
 } // namespace

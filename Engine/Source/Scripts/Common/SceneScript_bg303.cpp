@@ -83,7 +83,6 @@ private:
     void DiegoOnLadder();
     void BankEvents();
 
-    void ShowAndActivate(int32_t iActor, bool bOn);
     // A dialog callback: the heroine hands over the doubloons, walks up to
     // Sancha and is handed the item.
     void Trade(uint32_t uCallback, int32_t iDoubloons, uint32_t uItemId);
@@ -266,12 +265,6 @@ void SceneScript_bg303::BankEvents()
     WalkAndTalk(MatchExpr::MakeEvent0(Object("bank_door")), HEROINE, WP_BANK_DOOR, 0x19aa844d);
     WalkAndTalk(ScriptEvent_Object1(Object("bank")), HEROINE, WP_BANK, 0x984a4d6b);
     WalkAndTalk(MatchExpr::MakeEvent0(Object("bank")), HEROINE, WP_BANK, 0xd226b8be);
-}
-
-void SceneScript_bg303::ShowAndActivate(int32_t iActor, bool bOn)
-{
-    ShowObject(iActor, bOn);
-    SetInteractive(iActor, bOn);
 }
 
 void SceneScript_bg303::Trade(uint32_t uCallback, int32_t iDoubloons, uint32_t uItemId)

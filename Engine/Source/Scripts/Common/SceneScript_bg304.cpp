@@ -114,7 +114,6 @@ private:
     // Blocker 0 closes the garden path, blocker 1 Percy's place.
     void GardenPathOpen(bool bOpen);
     // The character the scene follows while Percy runs down.
-    void Select(uint32_t uActorId);
 };
 
 void SceneScript_bg304::LinkSoundGroups()
@@ -328,7 +327,7 @@ void SceneScript_bg304::FixedBellEvents()
     GoTo(PERCY, WP_PERCY);
     Place(PERCY, WP_PERCY);
     SetInteractive(PERCY, true);
-    Select(HEROINE);
+    SelectCharacter(HEROINE);
     PushAction21(HEROINE, GARDEN_PATH_BLOCKER, 0);
     PushAction21(HEROINE, PERCYS_PLACE_BLOCKER, 1);
     SetInteractive(Object("door"), true);
@@ -346,7 +345,7 @@ void SceneScript_bg304::FixedBellEvents()
     Place(PERCY, WP_TOP_OF_THE_STAIRS);
     AddToQueue(PERCY, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     ShowObject(PERCY, true);
-    Select(PERCY);
+    SelectCharacter(PERCY);
     PushAnimAction(PERCY, "g_gardenstairsrun", 0, 1);
     Wait(Object("m_door"), 5500);
     PushHashAction23(Object("m_door"), GATE_OPEN);
@@ -432,11 +431,6 @@ void SceneScript_bg304::GardenPathOpen(bool bOpen)
 {
     PushAction21(HEROINE, GARDEN_PATH_BLOCKER, bOpen ? 0 : 1);
     PushAction21(HEROINE, PERCYS_PLACE_BLOCKER, bOpen ? 1 : 0);
-}
-
-void SceneScript_bg304::Select(uint32_t uActorId)
-{
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
 }
 
 } // namespace
