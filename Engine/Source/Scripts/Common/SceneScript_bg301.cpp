@@ -13,8 +13,6 @@
 #include "Scripts/Common/ScriptConditions.h"
 #include "Scripts/Common/ScriptEvents.h"
 
-#include <type_traits>
-
 namespace {
 
 using Object = NamedObject<SceneTableRows::s_aObjects_bg301_28>;
@@ -106,13 +104,6 @@ private:
     void LeaveWithTheNotes();
     void ShowAndActivate(int32_t iActor, bool bOn);
     void Select(uint32_t uActorId);
-    // A dialog callback that plays a character's gesture and then its loop.
-    template <FixedName ACTOR>
-    void Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                 std::type_identity_t<AnimationOf<ACTOR>> loop);
-    // A dialog callback that starts a character's loop.
-    template <FixedName ACTOR>
-    void Loop(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> loop);
 };
 
 void SceneScript_bg301::LinkSoundGroups()
@@ -269,14 +260,14 @@ void SceneScript_bg301::SanchaEvents()
     Dialog(0x6372adca);
     _EndMatch();
 
-    Loop(0xaf7db1a6, SANCHA, "g_talk_l");
-    Loop(0xe6bfa140, SANCHA, "g_idle_l");
+    PlayGesture(OnCallback(0xaf7db1a6), SANCHA, "g_talk_l");
+    PlayGesture(OnCallback(0xe6bfa140), SANCHA, "g_idle_l");
 }
 
 void SceneScript_bg301::HeroineCallbacks()
 {
-    Loop(0xc7f3f060, HEROINE, "g_talk_l");
-    Loop(0x22a8abc2, HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
 }
 
 void SceneScript_bg301::BriscoeEvents()
@@ -326,10 +317,10 @@ void SceneScript_bg301::ApproachBriscoe()
 
 void SceneScript_bg301::BriscoeCallbacks()
 {
-    Loop(0x1a358376, BRISCOE, "g_talk_l");
-    Loop(0x64afab29, BRISCOE, "g_idle_l");
-    Gesture(0xc16a0466, BRISCOE, "g_explorer01", "g_explorer02_l");
-    Gesture(0xeb0db965, BRISCOE, "g_explorer03", "g_idle_l");
+    PlayGesture(OnCallback(0x1a358376), BRISCOE, "g_talk_l");
+    PlayGesture(OnCallback(0x64afab29), BRISCOE, "g_idle_l");
+    PlayGesture(OnCallback(0xc16a0466), BRISCOE, "g_explorer01", "g_explorer02_l");
+    PlayGesture(OnCallback(0xeb0db965), BRISCOE, "g_explorer03", "g_idle_l");
 
     // Callback: Briscoe comes over to Sancha.
     _IfEvent(OnCallback(0x23c6dd1c));
@@ -350,8 +341,8 @@ void SceneScript_bg301::BajariEvents()
     LeaveWithTheNotes();
     _EndMatch();
 
-    Loop(0xf031bd31, BAJARI, "g_talk_l");
-    Loop(0x682acd55, BAJARI, "g_idle_l");
+    PlayGesture(OnCallback(0xf031bd31), BAJARI, "g_talk_l");
+    PlayGesture(OnCallback(0x682acd55), BAJARI, "g_idle_l");
 }
 
 void SceneScript_bg301::LeaveWithTheNotes()
@@ -398,7 +389,7 @@ void SceneScript_bg301::DocumentAndMapCallbacks()
     Play(HEROINE, "g_showmap04_l");
     _EndMatch();
 
-    Loop(0xde5fe2c1, HEROINE, "g_showmap05_l");
+    PlayGesture(OnCallback(0xde5fe2c1), HEROINE, "g_showmap05_l");
 
     _IfEvent(OnCallback(0x7fb1293a));
     PushRemoveAttachment(HEROINE, AttachmentNamed("unrolled_map"));
@@ -418,10 +409,8 @@ void SceneScript_bg301::DocumentAndMapCallbacks()
 
 void SceneScript_bg301::PlaceEvents()
 {
-    WalkAndTalk(ScriptEvent_Object1(Object("jety")), HEROINE, WP_JETTY, 0x410fff0a);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("jety")), HEROINE, WP_JETTY, 0x57fa6323);
-    WalkAndTalk(ScriptEvent_Object1(Object("ship")), HEROINE, WP_SHIP, 0x4ecc84f3);
-    WalkAndTalk(MatchExpr::MakeEvent0(Object("ship")), HEROINE, WP_SHIP, 0x608bebe6);
+    LookAndActivate(Object("jety"), HEROINE, WP_JETTY, 0x410fff0a, 0x57fa6323);
+    LookAndActivate(Object("ship"), HEROINE, WP_SHIP, 0x4ecc84f3, 0x608bebe6);
 }
 
 void SceneScript_bg301::ShowAndActivate(int32_t iActor, bool bOn)
@@ -433,25 +422,6 @@ void SceneScript_bg301::ShowAndActivate(int32_t iActor, bool bOn)
 void SceneScript_bg301::Select(uint32_t uActorId)
 {
     AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SELECT_CHARACTER, Param::Scriptable(ActorScriptableId(uActorId)));
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg301::Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor,
-                                std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                                std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, gesture);
-    Play(actor, loop);
-    _EndMatch();
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg301::Loop(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, loop);
-    _EndMatch();
 }
 
 } // namespace

@@ -56,7 +56,7 @@ const char* const CHAPTER_SEVEN_LUGGAGE[] = {
 class HollowIslandJettyTest : public SceneScriptWithDialogsTest {
 protected:
     void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP) { EnterInChapter(JETTY, iChapter, iFrom); }
-    bool Present(int32_t iId) { return At(iId).IsVisible() && At(iId).IsInteractiveNow(); }
+    bool Present(int32_t iId) { return Visible(iId) && Open(iId); }
     // The attachments the character holds once the noted actions are done.
     std::multiset<int32_t> Held(int32_t iActor) const
     {
@@ -107,7 +107,7 @@ TEST_F(HollowIslandJettyTest, BriscoeComesAshoreOnceAndWaitsUntilHeHasGoneUpToTh
     EXPECT_EQ(Dialogs(), Ids({BRISCOE_TAGS_ALONG}));
     EXPECT_TRUE(Get(VARBOOL_BG301_C04_EVENT_BRISCOE_TAGS_ALONG) && Get(VARBOOL_BG301_C04_BRISCOE_HERE));
     EXPECT_TRUE(Present(BRISCOE) && Present(SANCHA));
-    EXPECT_FALSE(At(BAJARI).IsVisible());
+    EXPECT_FALSE(Visible(BAJARI));
     EXPECT_EQ(PlacedAt(BRISCOE), 5);
 
     Enter(4, TOWN_SQUARE);
@@ -119,19 +119,19 @@ TEST_F(HollowIslandJettyTest, BriscoeComesAshoreOnceAndWaitsUntilHeHasGoneUpToTh
     // He has followed her up to the town.
     Set(VARBOOL_BG302_C04_EVENT_FIRST_TIME);
     Enter(4, TOWN_SQUARE);
-    EXPECT_FALSE(At(BRISCOE).IsVisible() || At(BRISCOE).IsInteractiveNow());
+    EXPECT_FALSE(Visible(BRISCOE) || Open(BRISCOE));
     EXPECT_TRUE(Present(SANCHA));
     // Sancha leaves once the bell is to be mended.
     Set(VARBOOL_QUEST_C4_FIX_BELL);
     Enter(4, TOWN_SQUARE);
-    EXPECT_FALSE(At(SANCHA).IsVisible() || At(SANCHA).IsInteractiveNow());
+    EXPECT_FALSE(Visible(SANCHA) || Open(SANCHA));
 
     // Outside chapters 4 and 7 the jetty is empty.
     for (const int32_t iChapter : {1, 3, 5, 6, 8, 9, 10}) {
         g_VarManager = VarSet {};
         Enter(iChapter);
         EXPECT_TRUE(Dialogs().empty()) << iChapter;
-        EXPECT_FALSE(At(BRISCOE).IsVisible() || At(SANCHA).IsVisible() || At(BAJARI).IsVisible()) << iChapter;
+        EXPECT_FALSE(Visible(BRISCOE) || Visible(SANCHA) || Visible(BAJARI)) << iChapter;
     }
 }
 
@@ -211,7 +211,7 @@ TEST_F(HollowIslandJettyTest, BriscoeIsDownOnceInChapterSevenAndBajariComesOnceW
     EXPECT_EQ(Dialogs(), Ids({FEELING_DOWN}));
     EXPECT_TRUE(Get(VARBOOL_BG301_C07_EVENT_FEELING_DOWN));
     EXPECT_TRUE(Present(BRISCOE));
-    EXPECT_FALSE(At(BAJARI).IsVisible() || At(SANCHA).IsVisible());
+    EXPECT_FALSE(Visible(BAJARI) || Visible(SANCHA));
     Enter(7);
     EXPECT_TRUE(Dialogs().empty());
 
