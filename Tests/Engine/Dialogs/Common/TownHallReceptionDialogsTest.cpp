@@ -106,6 +106,20 @@ TEST_F(TownHallReceptionDialogsTest, TheWeedKillerKillsTheFlowersAndGivesTheirPe
     EXPECT_FALSE(Sends(again, FLOWERS_DIE) || Sends(again, PETALS_PICKED));
 }
 
+TEST_F(TownHallReceptionDialogsTest, OnceOpenedTheChestIsNoLongerSaidToBeStuckShut)
+{
+    constexpr uint32_t USE_CHEST = 0xd03b13e9;
+    const uint32_t uStuck = CoreCrc32Of("BG305_CHEST_HEAVY_LID");
+    const auto says = [&](uint32_t uLine) {
+        const std::vector<uint32_t> lines = Lines(USE_CHEST);
+        return std::find(lines.begin(), lines.end(), uLine) != lines.end();
+    };
+    EXPECT_TRUE(says(uStuck));
+    Set(VARBOOL_BG305_C04_CHEST_IS_UNLOCKED);
+    EXPECT_FALSE(says(uStuck));
+    EXPECT_TRUE(says(CoreCrc32Of("BG305_LOOK_CHEST_OPENED")));
+}
+
 TEST_F(TownHallReceptionDialogsTest, EveryCallbackTheReceptionWaitsForIsSent)
 {
     std::set<uint32_t> sent;
