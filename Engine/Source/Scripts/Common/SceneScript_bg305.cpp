@@ -392,7 +392,12 @@ void SceneScript_bg305::HalfDiskEvents()
 
 void SceneScript_bg305::LostKeyCallbacks()
 {
-    PlayGesture(OnCallback(0xfc050431), MISS_BROWN, "g_deskstandup", "g_idle_l");
+    // Callback: she gets up from her desk, and stays up where the rising
+    // took her.
+    _IfEvent(OnCallback(0xfc050431));
+    PushAnimAction(MISS_BROWN, "g_deskstandup", 0, 1);
+    Play(MISS_BROWN, "g_idle_l");
+    _EndMatch();
 
     // Callback: she goes to the chest and tries it.
     _IfEvent(OnCallback(0x92c4137c));

@@ -91,6 +91,35 @@ TEST_F(TownHallReceptionDialogsTest, TheDarkBeachIsFoundOnTheWallMapOnlyOnceTheR
     EXPECT_FALSE(Sends(Walk(WALL_MAP), POINTS_AT_DARK_BEACH));
 }
 
+TEST_F(TownHallReceptionDialogsTest, TheWeedKillerKillsTheFlowersAndGivesTheirPetalsOnce)
+{
+    InChapter(7);
+    constexpr uint32_t WEED_KILLER = 0xd26e7e94;
+    constexpr uint32_t FLOWERS_DIE = 0x1cdc0d34;
+    constexpr uint32_t PETALS_PICKED = 0x3c18865d;
+    const std::vector<uint32_t> first = Walk(WEED_KILLER);
+    EXPECT_TRUE(Sends(first, FLOWERS_DIE) && Sends(first, PETALS_PICKED));
+    // The script records the spraying once the dialog is over; a second
+    // spray has nothing to kill and no petals to give.
+    Set(VARBOOL_BG305_C07_USE_WEED_KILLER_ON_VASE_OF_FLOWERS);
+    const std::vector<uint32_t> again = Walk(WEED_KILLER);
+    EXPECT_FALSE(Sends(again, FLOWERS_DIE) || Sends(again, PETALS_PICKED));
+}
+
+TEST_F(TownHallReceptionDialogsTest, OnceOpenedTheChestIsNoLongerSaidToBeStuckShut)
+{
+    constexpr uint32_t USE_CHEST = 0xd03b13e9;
+    const uint32_t uStuck = CoreCrc32Of("BG305_CHEST_HEAVY_LID");
+    const auto says = [&](uint32_t uLine) {
+        const std::vector<uint32_t> lines = Lines(USE_CHEST);
+        return std::find(lines.begin(), lines.end(), uLine) != lines.end();
+    };
+    EXPECT_TRUE(says(uStuck));
+    Set(VARBOOL_BG305_C04_CHEST_IS_UNLOCKED);
+    EXPECT_FALSE(says(uStuck));
+    EXPECT_TRUE(says(CoreCrc32Of("BG305_LOOK_CHEST_OPENED")));
+}
+
 TEST_F(TownHallReceptionDialogsTest, EveryCallbackTheReceptionWaitsForIsSent)
 {
     std::set<uint32_t> sent;

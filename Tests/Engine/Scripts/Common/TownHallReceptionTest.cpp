@@ -137,6 +137,17 @@ TEST_F(TownHallReceptionTest, TheMapAndTheHalfDiskWaitForTheTalkTheDiskWorksOnce
     EXPECT_EQ(Places(MISS_BROWN), std::vector<int32_t> {0});
 }
 
+TEST_F(TownHallReceptionTest, MissBrownGetsUpFromHerDeskForGoodBeforeSheGoesToTheChest)
+{
+    Enter(4);
+    Run(Callback(0xfc050431));
+    // Played as a move whose end is kept: otherwise she would set off for the
+    // chest from her chair.
+    const int32_t iStandUp = AnimationOf<"missbrown">("g_deskstandup").m_iId;
+    EXPECT_EQ(Values(ID_ACTION_TYPE_PLAY_ANIMATION, MISS_BROWN), std::vector<int32_t> {iStandUp});
+    EXPECT_EQ(Values(ID_ACTION_TYPE_PLAY_ANIMATION, MISS_BROWN, 2), std::vector<int32_t> {1});
+}
+
 TEST_F(TownHallReceptionTest, TheEggShellAlwaysTakesHerToTheDeskButIsShownOnceAndNotWhileSheSobs)
 {
     Set(VARBOOL_BG305_C04_MISS_BROWN_SOBBING);

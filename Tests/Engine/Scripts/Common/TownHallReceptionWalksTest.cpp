@@ -2,7 +2,8 @@
 // in chapters 4 and 7 she stops inside the door and reaches every place a
 // handler walks her to; the door and the way round the desk stay shut until
 // the exit, the chest and Miss Brown's coming to open them; Miss Brown gets
-// from her desk to the chest and to the key rack's end of it behind the desk.
+// from her desk to the chest and to the key rack's end of it behind the desk;
+// whatever the chapter, what she takes in hand is loaded with the room.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
@@ -12,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ios>
 #include <set>
+#include <span>
 #include <utility>
 
 namespace {
@@ -84,6 +88,30 @@ TEST_F(TownHallReceptionWalksTest, MissBrownWalksFromHerDeskToTheChestAndTheRack
     // The blocker of the way round the desk stays on while she goes.
     ExpectReaches(m_uMissBrown, WP_DESK, WP_AT_CHEST);
     ExpectReaches(m_uMissBrown, WP_AT_CHEST, WP_KEY_PANIC);
+}
+
+TEST_F(TownHallReceptionWalksTest, WhateverTheChapterWhatSheTakesInHandIsLoadedWithTheRoom)
+{
+    // The turtle rod may be shown to Miss Brown in any chapter, the map and
+    // the egg shell whenever their flags allow, the weed killer in chapter 7.
+    for (const int32_t iChapter : {4, 7, 8}) {
+        SCOPED_TRACE(iChapter);
+        g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TOWN_SQUARE_C);
+        Enter(RECEPTION, iChapter, m_uHeroine);
+        const std::span<const uint32_t> loaded(m_scene->m_aAttachmentIds,
+                                               static_cast<size_t>(m_scene->m_iNumAttachments));
+        const ScriptNodePool& pool = m_manager.GetNodePool();
+        int iAdded = 0;
+        for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
+            const ActionDesc& action = pool[iNode].m_oAction;
+            if (pool[iNode].m_iType != NodeType_Action || action.m_iActionType != ID_ACTION_TYPE_ADD_ATTACHMENT)
+                continue;
+            ++iAdded;
+            const auto uAttachment = static_cast<uint32_t>(action.m_oParameter[0]);
+            EXPECT_NE(std::ranges::find(loaded, uAttachment), loaded.end()) << std::hex << uAttachment;
+        }
+        EXPECT_GT(iAdded, 0);
+    }
 }
 
 } // namespace
