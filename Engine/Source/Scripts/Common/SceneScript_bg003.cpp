@@ -106,15 +106,6 @@ EventDesc Activated(int32_t iObject)
     return MatchExpr::MakeEvent0(iObject).m_oEvent;
 }
 
-// The story is in one of the chapters.
-MatchExpr InChapters(std::initializer_list<int32_t> chapters)
-{
-    MatchExpr oAny = InChapter(*chapters.begin());
-    for (const int32_t* pChapter = chapters.begin() + 1; pChapter != chapters.end(); ++pChapter)
-        oAny = MatchExpression(Op_Or, oAny, InChapter(*pChapter));
-    return oAny;
-}
-
 // The story is in none of the three chapters.
 MatchExpr InNoneOfTheChapters(int32_t iFirst, int32_t iSecond, int32_t iThird)
 {

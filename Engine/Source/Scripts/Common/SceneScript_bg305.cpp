@@ -111,25 +111,16 @@ private:
     void PutAway(uint32_t uAttachment) { PushRemoveAttachment(HEROINE, uAttachment); }
 };
 
-// One test after another, joined by or.
-MatchExpr InAnyChapter(std::initializer_list<int32_t> chapters)
-{
-    MatchExpr oAny = InChapter(*chapters.begin());
-    for (auto it = chapters.begin() + 1; it != chapters.end(); ++it)
-        oAny = MatchExpression(Op_Or, oAny, InChapter(*it));
-    return oAny;
-}
-
 void SceneScript_bg305::LinkActorSets()
 {
-    LinkActorSet("chapter_7", InAnyChapter({7, 8, 9}));
+    LinkActorSet("chapter_7", InChapters({7, 8, 9}));
 }
 
 void SceneScript_bg305::LinkSoundGroups()
 {
     LinkSoundGroup(SoundGroupNamed("bg305_chapter_04"), InChapter(4));
     LinkSoundGroup(SoundGroupNamed("bg305_chapter_07"), InChapter(7));
-    LinkSoundGroup(0x27385b1f, InAnyChapter({1, 2, 3, 5, 6, 8, 9, 10}));
+    LinkSoundGroup(0x27385b1f, InChapters({1, 2, 3, 5, 6, 8, 9, 10}));
 }
 
 void SceneScript_bg305::BuildEnterActions()

@@ -32,6 +32,14 @@ MatchExpr IsFalse(int32_t iVarId)
     return MatchExpr::Bool(iVarId, 0);
 }
 
+MatchExpr InChapters(std::initializer_list<int32_t> chapters)
+{
+    MatchExpr oAny = InChapter(*chapters.begin());
+    for (const int32_t* pChapter = chapters.begin() + 1; pChapter != chapters.end(); ++pChapter)
+        oAny = MatchExpression(Op_Or, oAny, InChapter(*pChapter));
+    return oAny;
+}
+
 MatchExpr InAnyChapter()
 {
     return Both(MatchExpr::Int(VARINT_CURRENT_CHAPTER, Op_IntGreaterEqual, 1),
