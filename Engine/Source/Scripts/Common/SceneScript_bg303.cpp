@@ -87,10 +87,6 @@ private:
     // A dialog callback: the heroine hands over the doubloons, walks up to
     // Sancha and is handed the item.
     void Trade(uint32_t uCallback, int32_t iDoubloons, uint32_t uItemId);
-    // A dialog callback that plays an actor's gesture and then its loop.
-    template <FixedName ACTOR>
-    void Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                 std::type_identity_t<AnimationOf<ACTOR>> loop);
 };
 
 void SceneScript_bg303::LinkSoundGroups()
@@ -199,13 +195,8 @@ void SceneScript_bg303::BuildEvents()
 
 void SceneScript_bg303::HeroineCallbacks()
 {
-    _IfEvent(OnCallback(0xc7f3f060));
-    Play(HEROINE, "g_talk_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0x22a8abc2));
-    Play(HEROINE, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
 
     // Callback: a door that does not open.
     _IfEvent(OnCallback(0x8081b403));
@@ -225,19 +216,14 @@ void SceneScript_bg303::StallEvents()
 
 void SceneScript_bg303::SanchaCallbacks()
 {
-    _IfEvent(OnCallback(0xaf7db1a6));
-    Play(SANCHA, "g_talk_l");
-    _EndMatch();
-
-    _IfEvent(OnCallback(0xe6bfa140));
-    Play(SANCHA, "g_idle_l");
-    _EndMatch();
+    PlayGesture(OnCallback(0xaf7db1a6), SANCHA, "g_talk_l");
+    PlayGesture(OnCallback(0xe6bfa140), SANCHA, "g_idle_l");
 
     // The dialog offers each trade only while the doubloons are there.
     Trade(0x83af9f0b, 2, ItemNamed("ITEM_GOLD_EARRING"));
     Trade(0x8ce355b6, 1, ItemNamed("ITEM_NET"));
 
-    Gesture(0x8befc6ff, SANCHA, "g_embarrassed", "g_idle_l");
+    PlayGesture(OnCallback(0x8befc6ff), SANCHA, "g_embarrassed", "g_idle_l");
 }
 
 void SceneScript_bg303::LadderEvents()
@@ -304,17 +290,6 @@ void SceneScript_bg303::Trade(uint32_t uCallback, int32_t iDoubloons, uint32_t u
     Give(HEROINE, uItemId);
     Play(SANCHA, "g_idle_l");
     Play(HEROINE, "g_idle_l");
-    _EndMatch();
-}
-
-template <FixedName ACTOR>
-void SceneScript_bg303::Gesture(uint32_t uCallback, ActorNamed<ACTOR> actor,
-                                std::type_identity_t<AnimationOf<ACTOR>> gesture,
-                                std::type_identity_t<AnimationOf<ACTOR>> loop)
-{
-    _IfEvent(OnCallback(uCallback));
-    Play(actor, gesture);
-    Play(actor, loop);
     _EndMatch();
 }
 

@@ -2,7 +2,8 @@
 // Sancha at her stall and Diego in the square, the heroine arrives where her
 // way in leads and reaches every place a handler walks her to; the blocker
 // holds the way to the third square until its exit opens it; Diego comes
-// over from either side and reaches the ladder.
+// over from either side and reaches the ladder; a step under the ladder turns
+// her back.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 namespace {
 
@@ -23,6 +25,8 @@ constexpr int32_t WP_THIRD_SQUARE_EDGE = 3;
 constexpr int32_t WP_TO_THIRD_SQUARE = 13;
 constexpr int32_t WP_FROM_THIRD_SQUARE = 4;
 constexpr int32_t WP_START = 0;
+constexpr int32_t WP_DIEGO_AT_LADDER = 5;
+constexpr int32_t WP_LADDER = 14;
 
 class TownSquareBWalksTest : public SampleSceneWalkTest {
 protected:
@@ -75,6 +79,19 @@ TEST_F(TownSquareBWalksTest, DiegoComesOverFromEitherSideAndReachesTheLadder)
             EXPECT_LE(DistanceTo(m_uDiego, iWaypoint), 8) << iWaypoint;
         }
     }
+}
+
+TEST_F(TownSquareBWalksTest, StepsUnderTheLadderTurnTheHeroineBack)
+{
+    Enter(TOWN_SQUARE_B, 4, m_uHeroine);
+    // The ladder's foot, where Diego takes it, lies under it.
+    WalkTo(m_uHeroine, WP_DIEGO_AT_LADDER);
+    for (int frame = 0; frame < 600; ++frame) {
+        m_manager.Update(16);
+        m_scene->Update(16);
+    }
+    EXPECT_LE(DistanceTo(m_uHeroine, WP_LADDER), 8);
+    EXPECT_TRUE(m_log.Take().find("under_ladder") != std::string::npos);
 }
 
 } // namespace
