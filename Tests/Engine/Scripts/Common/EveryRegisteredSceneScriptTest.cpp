@@ -195,6 +195,10 @@ protected:
                                    << " in \"" << cast.name << "\" does not load";
                 if (moves)
                     cast.figures[uActor] = *moves;
+                // A name the figure lacks asserts at every load of the scene, and its move is never seen.
+                EXPECT_EQ(m_log.Take().find("GetAnimationIdFromName"), std::string::npos)
+                    << scene.m_pName << ": the figure of " << set.m_apCharacterNames[iCharacter] << " in \""
+                    << cast.name << "\" lacks an animation the scene lists for it";
             }
         }
         loaded.Shutdown();
