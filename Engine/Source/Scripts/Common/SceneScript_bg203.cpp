@@ -204,22 +204,6 @@ private:
     void DigMound(const Mound& oMound);
     void PickFromCylinder(const CylinderFind& oFind);
     void PickFromFlowers(uint32_t uCallback, uint32_t uItem, int32_t iPickedFlag);
-
-    template <FixedName ACTOR>
-    void OnCallbackPlay(uint32_t uCallback, ActorNamed<ACTOR> actor, std::type_identity_t<AnimationOf<ACTOR>> animation)
-    {
-        _IfEvent(OnCallback(uCallback));
-        Play(actor, animation);
-        _EndMatch();
-    }
-    // A gesture of hers, then back to her idle loop.
-    void OnCallbackGesture(uint32_t uCallback, AnimationOf<"tavrine"> gesture)
-    {
-        _IfEvent(OnCallback(uCallback));
-        Play(HEROINE, gesture);
-        Idle();
-        _EndMatch();
-    }
 };
 
 void SceneScript_bg203::LinkActorSets()
@@ -536,27 +520,27 @@ void SceneScript_bg203::BuildEvents()
 
 void SceneScript_bg203::GestureCallbacks()
 {
-    OnCallbackPlay(0xc7f3f060, HEROINE, "g_talk_l");
-    OnCallbackPlay(0x22a8abc2, HEROINE, "g_idle_l");
-    OnCallbackPlay(0x76794709, HEROINE, "g_talkfurious_l");
+    PlayGesture(OnCallback(0xc7f3f060), HEROINE, "g_talk_l");
+    PlayGesture(OnCallback(0x22a8abc2), HEROINE, "g_idle_l");
+    PlayGesture(OnCallback(0x76794709), HEROINE, "g_talkfurious_l");
     _IfEvent(OnCallback(0x96ecddc8));
     Play(HEROINE, "g_dlgthinking");
     Play(HEROINE, "g_talk_l");
     _EndMatch();
-    OnCallbackGesture(0xb9bd54ff, "g_scratchhead");
-    OnCallbackGesture(0x7dbb6784, "g_lookingaround");
-    OnCallbackGesture(0x773e252b, "g_lookup");
-    OnCallbackGesture(0x993bbe31, "g_helpless");
-    OnCallbackGesture(0xe6921b07, "g_clapshands");
-    OnCallbackGesture(0x83e1948b, "g_impatience");
+    PlayGesture(OnCallback(0xb9bd54ff), HEROINE, "g_scratchhead", "g_idle_l");
+    PlayGesture(OnCallback(0x7dbb6784), HEROINE, "g_lookingaround", "g_idle_l");
+    PlayGesture(OnCallback(0x773e252b), HEROINE, "g_lookup", "g_idle_l");
+    PlayGesture(OnCallback(0x993bbe31), HEROINE, "g_helpless", "g_idle_l");
+    PlayGesture(OnCallback(0xe6921b07), HEROINE, "g_clapshands", "g_idle_l");
+    PlayGesture(OnCallback(0x83e1948b), HEROINE, "g_impatience", "g_idle_l");
     _IfEvent(OnCallback(0x5d0490c6));
     TurnToward(HEROINE, PRIEST);
     Play(HEROINE, "g_talk_l");
     _EndMatch();
-    OnCallbackPlay(0xb9460319, RAZZO, "g_talk_l");
-    OnCallbackPlay(0xad128f9b, RAZZO, "g_idle_l");
-    OnCallbackPlay(0x6ecad21e, PRIEST, "scaredtalk_l");
-    OnCallbackPlay(0x330f7815, PRIEST, "scaredlookaround_l");
+    PlayGesture(OnCallback(0xb9460319), RAZZO, "g_talk_l");
+    PlayGesture(OnCallback(0xad128f9b), RAZZO, "g_idle_l");
+    PlayGesture(OnCallback(0x6ecad21e), PRIEST, "scaredtalk_l");
+    PlayGesture(OnCallback(0x330f7815), PRIEST, "scaredlookaround_l");
 }
 
 void SceneScript_bg203::StatueEvents()
@@ -881,8 +865,8 @@ void SceneScript_bg203::ShowMapCallbacks()
     Play(HEROINE, "g_showmap05_l");
     _EndMatch();
 
-    OnCallbackPlay(0x38c7a274, HEROINE, "g_showmap04_l");
-    OnCallbackPlay(0xa6a337d7, HEROINE, "g_showmap05_l");
+    PlayGesture(OnCallback(0x38c7a274), HEROINE, "g_showmap04_l");
+    PlayGesture(OnCallback(0xa6a337d7), HEROINE, "g_showmap05_l");
 
     // And rolls it up again.
     _IfEvent(OnCallback(0xd1a40741));
@@ -1023,8 +1007,8 @@ void SceneScript_bg203::ReadPapersCallbacks()
     Play(PRIEST, "readdocument03_l");
     _EndMatch();
 
-    OnCallbackPlay(0xc869d68c, PRIEST, "readdocument02_l");
-    OnCallbackPlay(0xbf6ee61a, PRIEST, "readdocument03_l");
+    PlayGesture(OnCallback(0xc869d68c), PRIEST, "readdocument02_l");
+    PlayGesture(OnCallback(0xbf6ee61a), PRIEST, "readdocument03_l");
 
     // He hands the papers back; she rolls them up.
     _IfEvent(OnCallback(0x210a73b9));
