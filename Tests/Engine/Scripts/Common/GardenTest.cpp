@@ -183,10 +183,10 @@ TEST_F(GardenTest, OutsideChapterFourTheColumnLiesBrokenWithNothingToTakeAndEach
         std::unique_ptr<SceneScript> pScript(CreateScriptFromId(GARDEN));
         pScript->SetOwner(&manager);
         pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 4                      ? SoundGroupNamed("bg306_chapter_04")
-                                  : iChapter == 7                    ? SoundGroupNamed("bg306_chapter_07")
+        const int32_t iExpected = iChapter == 4                     ? SoundGroupNamed("bg306_chapter_04")
+                                  : iChapter == 7                   ? SoundGroupNamed("bg306_chapter_07")
                                   : iChapter >= 1 && iChapter <= 10 ? 0x29b75cfc
-                                                                     : -1;
+                                                                    : -1;
         EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
     }
 }
