@@ -1,8 +1,8 @@
 // The script of the garden beside the town hall (scene 33): chapter 4 played
 // from the shed's tools to the half disk in the rubble, the tools that fail
 // her every time, Diego called twice, the disk that no second visit offers,
-// and the garden of the other chapters with its column broken and nothing to
-// take from it.
+// the garden of the other chapters with its column broken and nothing to
+// take from it, and the stairs down.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/SceneObjectNames.h"
@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,7 +32,6 @@ constexpr uint32_t INTO_THE_SHED = 0x43dd1d51;
 constexpr uint32_t SEARCH_THE_SHED = 0x963786db;
 constexpr uint32_t SHED_SHAKES = 0x68bfe2f3;
 constexpr uint32_t FIND_THE_TOOLS = 0xcb36030f;
-constexpr uint32_t FIND_THE_WEED_KILLER = 0xbc6dd3ec;
 constexpr uint32_t TOOLS_TOO_WEAK = 0x1b043a2b;
 constexpr uint32_t CALL_DIEGO = 0xd012953f;
 constexpr uint32_t DIEGO_COMES = 0x640c4039;
@@ -166,7 +164,7 @@ TEST_F(GardenTest, ADiskTakenElsewhereLeavesTheRubbleEmptyOnceTheColumnIsBroken)
     EXPECT_FALSE(Open(Object("rubble")) || Visible(Object("i_disk")) || Open(Object("mosaic_column")));
 }
 
-TEST_F(GardenTest, OutsideChapterFourTheColumnLiesBrokenWithNothingToTakeAndEachChapterHasItsSounds)
+TEST_F(GardenTest, OutsideChapterFourTheColumnLiesBrokenWithNothingToTakeAndDiegoAway)
 {
     g_VarManager.SetInt(VARINT_DIEGO_SCENE, DIEGO_IN_THE_GARDEN);
     Set(VARBOOL_BG306_C04_DIEGO_HAMMER_AND_CHISEL);
@@ -178,26 +176,11 @@ TEST_F(GardenTest, OutsideChapterFourTheColumnLiesBrokenWithNothingToTakeAndEach
         EXPECT_FALSE(Visible(DIEGO) || Open(DIEGO));
         EXPECT_EQ(PlacedAt(HEROINE), 1);
     }
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(GARDEN));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 4                     ? SoundGroupNamed("bg306_chapter_04")
-                                  : iChapter == 7                   ? SoundGroupNamed("bg306_chapter_07")
-                                  : iChapter >= 1 && iChapter <= 10 ? 0x29b75cfc
-                                                                    : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
 }
 
-TEST_F(GardenTest, TheShedGivesTheWeedKillerThroughItsCallbackAndTheStairsLeadDownToTheSquare)
+TEST_F(GardenTest, TheStairsLeadDownToTheSquareWhileSheWalksOnIntoTheFade)
 {
     Enter(7);
-    Run(Callback(FIND_THE_WEED_KILLER));
-    EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_WEED_KILLER")});
-    EXPECT_TRUE(Get(VARBOOL_BG306_C07_PICK_WEED_KILLER));
-
     Run(Click(Object("goto_bg304")));
     EXPECT_EQ(NextScene(), TOWN_SQUARE_C);
     EXPECT_EQ(Walks(HEROINE), (std::vector<int32_t> {13, 4}));
