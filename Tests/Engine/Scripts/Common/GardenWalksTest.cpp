@@ -2,16 +2,19 @@
 // heroine arrives off the stairs and reaches every place a handler walks her
 // to, the shed's inside only while its doorway is open; Diego comes up the
 // stairs to the column and to his place, and steps back to it after the
-// movie.
+// movie; standing there he covers no hotspot.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
+#include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 #include "Scene/Common/Scene.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +63,18 @@ TEST_F(GardenWalksTest, DiegoComesUpTheStairsToTheColumnAndToHisPlaceAndBackFrom
     for (const int32_t iWaypoint : {WP_FOOT_OF_THE_STAIRS, WP_COLUMN, WP_DIEGO, WP_COLUMN, WP_DIEGO}) {
         WalkTo(m_uDiego, iWaypoint);
         EXPECT_LE(DistanceTo(m_uDiego, iWaypoint), 8) << iWaypoint;
+    }
+}
+
+TEST_F(GardenWalksTest, DiegoAtHisPlaceCoversNoHotspotBeforeOrAfterTheColumnFalls)
+{
+    for (const bool bBroken : {false, true}) {
+        SCOPED_TRACE(bBroken);
+        g_VarManager = VarSet {};
+        if (bBroken)
+            Set(VARBOOL_BG306_C04_DIEGO_HAMMER_AND_CHISEL);
+        EnterFromTheSquare();
+        EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
     }
 }
 
