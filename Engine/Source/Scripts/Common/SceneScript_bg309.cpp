@@ -97,11 +97,12 @@ private:
     void TempleEvents();
     void PlaceEvents();
 
-    // Both guards take the loop: the first while the way is shut, the second
-    // once they have stood aside.
+    // A handler in which the guard takes a loop: the first while the way is
+    // shut, the second once the guards have stood aside.
     template <FixedName GUARD>
     void GuardLoop(const EventDesc& oEvent, ActorNamed<GUARD> guard, std::type_identity_t<AnimationOf<GUARD>> shut,
                    std::type_identity_t<AnimationOf<GUARD>> open);
+    // Both guards idle as the way into the temple stands.
     void GuardsIdle();
 };
 

@@ -1,7 +1,7 @@
 // Walks the compiled dialogs of the voodoo village: the guards' talk opens
 // the way up the tree and the climb's quest once, Chemin's pebble makes them
-// stand aside once, and every callback that the village's script waits for
-// is sent somewhere along the story.
+// stand aside once, and nobody answers it once Bajari has left; every
+// callback that the village's script waits for is sent along the story.
 #include "SceneDialogsTestKit.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +52,10 @@ TEST_F(VoodooVillageDialogsTest, CheminsPebbleMakesTheGuardsStandAsideOnce)
     Set(VARBOOL_BG309_C07_USE_PAINTED_PEBBLE_ON_TEMPLE_ENTRANCE);
     const std::vector<uint32_t> again = Walk(SHOW_THE_PEBBLE);
     EXPECT_FALSE(Sends(again, SHOWS_THE_SIGN) || Sends(again, GUARDS_STAND_ASIDE));
+    EXPECT_EQ(Lines(SHOW_THE_PEBBLE).size(), 2u);
+    // Once Bajari has left the temple, no guard is there to answer her.
+    Set(VARBOOL_QUEST_C7_TANNERSFRIEND03);
+    EXPECT_EQ(Lines(SHOW_THE_PEBBLE).size(), 1u);
 }
 
 TEST_F(VoodooVillageDialogsTest, EveryCallbackTheVillageWaitsForIsSentAlongTheStory)
