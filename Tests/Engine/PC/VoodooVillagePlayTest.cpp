@@ -1,0 +1,66 @@
+// The voodoo village as a player plays it: the real program with its SDL
+// input, from a saved game in the village with Chemin's painted pebble, by
+// mouse at the places of the scene's own objects: the temple's guard says
+// halt, a talk with the guards opens the way up the tree, the pebble dragged
+// onto a guard makes them stand aside, and the temple's doorway leads in.
+#include "Common/IdHash.h"
+#include "Common/VarIds.h"
+#include "Support/ChapterStartSlot.h"
+#include "Support/Files.h"
+#include "Support/GameProcess.h"
+#include "Support/PlayScript.h"
+#include "Support/PlayWay.h"
+#include "Support/PlayedChapter.h"
+#include "Support/StoryRecord.h"
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using TestSupport::Verb;
+using TestSupport::Way;
+
+const std::string VILLAGE = "bg309_HO_VoodooVillage";
+const std::string TEMPLE = "bg310_HO_VoodooTemple";
+// The temple's entrance as the scene names it: an object's name keeps 16 characters.
+const std::string TEMPLE_ENTRANCE = "goto_temple_entr";
+
+constexpr uint32_t ITEMS[] = {ItemIdOf("ITEM_PAINTED_PEBBLE")};
+constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 7}, {VARINT_LOCAL_ISLAND_MAP, 2}};
+constexpr int32_t BOOLS[] = {VARBOOL_HO_MAP_BG309};
+constexpr ChapterStart IN_THE_VILLAGE {ActorIdOf("tavrine"), ITEMS, INTS, BOOLS, 36};
+
+TEST(VoodooVillagePlayTest, TheGuardsAreTalkedToAndShownThePebbleAndTheTempleIsEnteredByMouse)
+{
+    TestSupport::TempDir folder;
+    const TestSupport::KeptOnFailure kept(folder, "VoodooVillagePlay");
+    TestSupport::PrepareSmallGame(folder);
+    ASSERT_TRUE(TestSupport::WriteSlot(folder, IN_THE_VILLAGE));
+
+    TestSupport::PlayScript play;
+    Way way(play, "bg999_start_menu");
+    TestSupport::ContinueTheChapter(way, VILLAGE);
+    play.Screenshot("village");
+    way.GoBy(TEMPLE_ENTRANCE);
+    way.Do("bajari_g1", Verb::Talk);
+    way.Give("ITEM_PAINTED_PEBBLE", "bajari_g2");
+    play.RecordStory("aside");
+    way.Leave(TEMPLE_ENTRANCE, TEMPLE);
+    play.Quit();
+    way.Expect("Shutdown Application");
+    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    if (HasFatalFailure())
+        return;
+
+    const auto aside = TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "aside.txt"));
+    for (const char* flag : {"VARBOOL_BG309_C07_INTERACT_UPPER_LEVEL", "VARBOOL_QUEST_C7_CLIMB",
+                             "VARBOOL_BG309_C07_USE_PAINTED_PEBBLE_ON_TEMPLE_ENTRANCE"})
+        EXPECT_TRUE(aside.flags.contains(flag)) << flag;
+    // The pebble is shown, not given.
+    EXPECT_TRUE(aside.items.contains("ITEM_PAINTED_PEBBLE"));
+}
+
+} // namespace
