@@ -204,8 +204,7 @@ TEST_F(CheminsHutTest, ThePathDownLeadsToTheVillageAsSheBendsToIt)
     Run(Click(Object("goto_bg309")));
     EXPECT_EQ(NextScene(), VOODOO_VILLAGE);
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {17});
-    EXPECT_EQ(Values(ID_ACTION_TYPE_ANIMATION, HEROINE).back(),
-              AnimationOf<"tavrine">("g_pickobjectlow01").m_iId);
+    EXPECT_EQ(Values(ID_ACTION_TYPE_ANIMATION, HEROINE).back(), AnimationOf<"tavrine">("g_pickobjectlow01").m_iId);
 }
 
 } // namespace
