@@ -99,6 +99,41 @@ void ExpectChapterThreeEnded(const StoryRecord& story)
     ExpectChapterStartHolds(story, 4, {"VARBOOL_BG106_C02_TALK_NACHO", "VARBOOL_STRIP_BO_DONE"});
 }
 
+void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg306_HO_Garden");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 4);
+    for (const char* flag : {"VARBOOL_BG003_C04_EVENT_NEWS_EDUARDO",
+                             "VARBOOL_QUEST_C4_SAIL_HOLLOW_ISLAND",
+                             "VARBOOL_STRIP_HO_DONE",
+                             "VARBOOL_BG301_C04_EVENT_BRISCOE_TAGS_ALONG",
+                             "VARBOOL_BG302_C04_EVENT_FIRST_TIME",
+                             "VARBOOL_QUEST_C4_MISSING_HALF_DISK01",
+                             "VARBOOL_QUEST_C4_FIX_BELL",
+                             "VARBOOL_QUEST_C4_GET_CLAPPER_DONE",
+                             "VARBOOL_QUEST_C4_FIX_BELL_DONE",
+                             "VARBOOL_BG304_C04_PERCY_HERE",
+                             "VARBOOL_BG304_C04_GARDEN_IS_OPEN",
+                             "VARBOOL_BG305_C04_TALK_MISS_BROWN",
+                             "VARBOOL_BG305_C04_USE_STONEHALFDISK_ON_MISS_BROWN",
+                             "VARBOOL_BG305_C04_TALK_MISS_BROWN_ABOUT_PERCY",
+                             "VARBOOL_BG305_C04_MISS_BROWN_FAINTING",
+                             "VARBOOL_BG305_C04_EVENT_MISSBROWN_UNFAINT",
+                             "VARBOOL_BG305_C04_EVENT_EUREKA",
+                             "VARBOOL_BG305_C04_EVENT_FOUND_KEY",
+                             "VARBOOL_WIN_MINIGAME_04",
+                             "VARBOOL_QUEST_C4_FIND_KEY_DONE",
+                             "VARBOOL_BG305_C04_CHEST_IS_UNLOCKED",
+                             "VARBOOL_QUEST_C4_MISSING_HALF_DISK02"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // A doubloon bought the net, which fished out the clapper; the hairpin
+    // mended it and the bell keeps it. Miss Brown's two doubloons remain.
+    EXPECT_EQ(story.items, (std::set<std::string> {"ITEM_PISTOL", "ITEM_BRISCOES_MAP", "ITEM_MAGNIFICENT_SWORD",
+                                                   "ITEM_EMPTY_BOTTLE", "ITEM_MAP_B", "ITEM_HALF_STONE_DISK01",
+                                                   "ITEM_SMALL_KEY", "ITEM_MATCH_BOX", "ITEM_FRUIT", "ITEM_DOUBLOON"}));
+}
+
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)
 {
     const ChapterStart* start = ChapterStartOf(chapter);

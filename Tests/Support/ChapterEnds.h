@@ -22,6 +22,11 @@ void ExpectChapterTwoEnded(const StoryRecord& story);
 // chapter 4's start holding.
 void ExpectChapterThreeEnded(const StoryRecord& story);
 
+// Where the story stands in chapter 4 once Percy has let the heroine up to
+// his garden: Briscoe gone after the other half disk, the bell mended, Miss
+// Brown's key found and her chest opened, and the garden entered.
+void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own (the loading screen's click sets

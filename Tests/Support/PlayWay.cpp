@@ -43,6 +43,14 @@ void Way::Do(const std::string& thing, Verb verb, ClickStyle style)
            "\" on " + On(thing));
 }
 
+void Way::Answer(const std::string& who, const std::string& answer)
+{
+    m_play.Use(who, Verb::Talk);
+    m_play.ChooseKey(answer);
+    m_play.WaitUntilInteractive();
+    Expect("Action \"Talk\" on " + On(who));
+}
+
 void Way::Give(const std::string& item, const std::string& thing)
 {
     m_play.DragItemOnto(item, thing);

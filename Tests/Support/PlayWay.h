@@ -38,6 +38,9 @@ public:
 
     // A verb on a hotspot or character, and the game idle again after it.
     void Do(const std::string& thing, Verb verb, ClickStyle style = ClickStyle::Quick);
+    // A talk with the character in which the heroine gives the answer (its
+    // text key), and the game idle again after it.
+    void Answer(const std::string& who, const std::string& answer);
     // An item dragged from the inventory onto a hotspot or character, and the
     // game idle again after it.
     void Give(const std::string& item, const std::string& thing);
@@ -65,7 +68,8 @@ public:
 
 private:
     void TakeExit(const std::string& exit, Exit kind);
-    std::string On(const std::string& thing) const { return "\"" + m_scene + ":" + thing; }
+    // The game's log names a thing by its first sixteen letters.
+    std::string On(const std::string& thing) const { return "\"" + m_scene + ":" + thing.substr(0, 16); }
 
     PlayScript& m_play;
     std::string m_scene;
