@@ -104,6 +104,7 @@ void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story)
     EXPECT_EQ(story.scene, "bg306_HO_Garden");
     EXPECT_EQ(story.character, "tavrine");
     EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 4);
+    EXPECT_EQ(NumberOf(story, "VARINT_DIEGO_SCENE"), 2);
     for (const char* flag : {"VARBOOL_BG003_C04_EVENT_NEWS_EDUARDO",
                              "VARBOOL_QUEST_C4_SAIL_HOLLOW_ISLAND",
                              "VARBOOL_STRIP_HO_DONE",
@@ -125,13 +126,22 @@ void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story)
                              "VARBOOL_WIN_MINIGAME_04",
                              "VARBOOL_QUEST_C4_FIND_KEY_DONE",
                              "VARBOOL_BG305_C04_CHEST_IS_UNLOCKED",
-                             "VARBOOL_QUEST_C4_MISSING_HALF_DISK02"})
+                             "VARBOOL_QUEST_C4_MISSING_HALF_DISK02",
+                             "VARBOOL_BG302_C04_KNOW_NATHANIEL_HOUSE",
+                             "VARBOOL_BG002_C04_TALK_DIEGO_ABOUT_HILARY",
+                             "VARBOOL_BG002_C04_DIEGO_NOT_HERE",
+                             "VARBOOL_BG302_C04_TALK_DIEGO_ABOUT_ALESSANDRO",
+                             "VARBOOL_BG305_C04_READ_TORN_REPORT",
+                             "VARBOOL_QUEST_C4_HILARY_BASE04",
+                             "VARBOOL_HO_MAP_BG307"})
         EXPECT_EQ(story.flags.count(flag), 1u) << flag;
     // A doubloon bought the net, which fished out the clapper; the hairpin
-    // mended it and the bell keeps it. Miss Brown's two doubloons remain.
+    // mended it and the bell keeps it. Miss Brown's two doubloons remain;
+    // Vasco's egg shell brought out the torn report, and Diego comes along.
     EXPECT_EQ(story.items, (std::set<std::string> {"ITEM_PISTOL", "ITEM_BRISCOES_MAP", "ITEM_MAGNIFICENT_SWORD",
                                                    "ITEM_EMPTY_BOTTLE", "ITEM_MAP_B", "ITEM_HALF_STONE_DISK01",
-                                                   "ITEM_SMALL_KEY", "ITEM_MATCH_BOX", "ITEM_FRUIT", "ITEM_DOUBLOON"}));
+                                                   "ITEM_SMALL_KEY", "ITEM_MATCH_BOX", "ITEM_FRUIT", "ITEM_DOUBLOON",
+                                                   "ITEM_EGG_SHELL", "ITEM_TORN_REPORT", "ITEM_DIEGO"}));
 }
 
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)

@@ -24,7 +24,8 @@ void ExpectChapterThreeEnded(const StoryRecord& story);
 
 // Where the story stands in chapter 4 once Percy has let the heroine up to
 // his garden: Briscoe gone after the other half disk, the bell mended, Miss
-// Brown's key found and her chest opened, and the garden entered.
+// Brown's key found and her chest opened, the dark beach found on the wall
+// map, Diego along, and the garden entered.
 void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story);
 
 // What the chapter menu's start of the chapter sets holds in the story: its

@@ -93,12 +93,33 @@ void TheLostKey(Way& way)
     way.Arrive(RECEPTION);
 }
 
-// Percy lets her up to his garden.
+// Percy lets her up to his garden; first she goes for Vasco's egg shell and
+// for Diego, who waits aboard and comes ashore once he hears of Hilary and
+// along once he hears about Alessandro. The egg shell brings out Miss
+// Brown's torn report, and the wall map shows the dark beach it tells of.
 void TheGardenGate(Way& way)
 {
+    TestSupport::PlayScript& play = way.Play();
     way.Leave("goto_bg304", PERCYS_SQUARE);
-    way.Play().Screenshot("town");
+    play.Screenshot("town");
     way.Do("percy", Verb::Talk);
+    way.Leave("goto_bg303", MIDDLE_SQUARE);
+    way.Leave("goto_bg302", FIRST_SQUARE);
+    way.Do("vasco", Verb::Talk);
+    way.Leave("goto_map", JETTY);
+    play.Use("goto_wm", Verb::Activate);
+    play.ChooseKey("BG301_GANGWAY_ABOARD");
+    way.Expect("Action \"Activate\" on \"" + JETTY + ":goto_wm");
+    way.Arrive(CORRIDOR);
+    play.Use("diego", Verb::Talk);
+    way.Expect("Action \"Talk\" on \"" + CORRIDOR + ":diego");
+    way.Arrive(FIRST_SQUARE);
+    way.Answer("diego", "BG302_TELL_ALESSANDRO");
+    way.Leave("goto_bg303", MIDDLE_SQUARE);
+    way.Leave("goto_bg304", PERCYS_SQUARE);
+    way.Leave("goto_bg305", RECEPTION);
+    way.Give("ITEM_EGG_SHELL", "missbrown");
+    way.Leave("goto_bg304", PERCYS_SQUARE);
     way.Leave("goto_bg306", GARDEN);
 }
 

@@ -16,27 +16,29 @@ using TestSupport::SceneLoadLine;
 
 TEST(ChapterFourRunTest, TheRecordingPlaysTheChapterFromItsStartSlotToTheOpenGardenWithoutSaving)
 {
-    const std::string townSquare = SceneLoadLine("bg303_HO_TownSquareB");
+    const std::string firstSquare = SceneLoadLine("bg302_HO_TownSquareA");
+    const std::string middleSquare = SceneLoadLine("bg303_HO_TownSquareB");
     const std::string percysSquare = SceneLoadLine("bg304_HO_TownSquareC");
     const std::string reception = SceneLoadLine("bg305_HO_TownHallReception");
     // The slot is continued in the cabin at night. The key rack's game is
-    // skipped from its box, which finds the key. Five recorded answers play
-    // no line: the gangway's, Briscoe's, Sancha's and Miss Brown's two.
+    // skipped from its box, which finds the key. Seven recorded answers play
+    // no line: the two gangways', Briscoe's, Sancha's, Miss Brown's two and
+    // Diego's.
     const std::optional<TestSupport::ChapterRunOutcome> run = TestSupport::RunChapterRecording({
         4,
         "ChapterFour.txt",
         "bg004_WM_AlessandrosCabin_N",
-        5,
+        7,
         {
             SceneLoadLine("bg002_WM_Corridor"),
             SceneLoadLine("bg911_WorldMap"),
             SceneLoadLine("bg301_HO_Jety"),
-            SceneLoadLine("bg302_HO_TownSquareA"),
+            firstSquare,
             "Talk(thomas_b,)",
-            townSquare,
+            middleSquare,
             percysSquare,
             "Activate(Entity[1](bg304_HO_TownSquareC::percys_bell),)",
-            townSquare,
+            middleSquare,
             "Talk(sancha,)",
             percysSquare,
             "ITEM_STICKY_CLAPPER)",
@@ -51,6 +53,16 @@ TEST(ChapterFourRunTest, TheRecordingPlaysTheChapterFromItsStartSlotToTheOpenGar
             reception,
             percysSquare,
             "Talk(percy,)",
+            firstSquare,
+            "Talk(vasco,)",
+            SceneLoadLine("bg301_HO_Jety"),
+            SceneLoadLine("bg002_WM_Corridor"),
+            "Talk(diego,)",
+            firstSquare,
+            "Talk(diego,)",
+            reception,
+            "UseItem(missbrown,ITEM_EGG_SHELL)",
+            percysSquare,
         },
         "bg306_HO_Garden",
     });
