@@ -15,6 +15,16 @@
 
 namespace {
 
+// The actors that a scene's handlers answer although none of its actor
+// sets holds them.
+struct AbsentActor {
+    const char* pScene;
+    const char* pActor;
+};
+constexpr AbsentActor ANSWERED_BUT_ABSENT[] = {
+    {"bg307_HO_DarkBeach", "diego"},
+};
+
 std::string Hex(uint32_t uValue)
 {
     char text[16];
@@ -61,6 +71,7 @@ public:
         return IsActorScriptableId(iId) || (Has(iId) && IsPictureName(m_scene.m_ppObjectNames[iId]));
     }
     bool IsHotspot(int32_t iId) const { return IsActorScriptableId(iId) || (Has(iId) && !IsPicture(iId)); }
+    const SceneDesc& Scene() const { return m_scene; }
 
 private:
     const SceneDesc& m_scene;
@@ -195,7 +206,8 @@ std::string CheckNode(const SceneNames& names, const SceneFacts& facts, const Sc
         const EventDesc& event = node.m_oEvent;
         for (int i = 0; i < event.m_iNbParameter; ++i)
             if (event.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE &&
-                event.m_oParameter[i] != ID_SCRIPTABLE_INVALID && !names.Has(event.m_oParameter[i]))
+                event.m_oParameter[i] != ID_SCRIPTABLE_INVALID && !names.Has(event.m_oParameter[i]) &&
+                !IsAnsweredButAbsent(names.Scene(), event.m_oParameter[i]))
                 return "waits for " + names.Of(event.m_oParameter[i]) + ", which the scene does not have";
         for (int i = 0; i < event.m_iNbParameter; ++i)
             if (event.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE)
@@ -218,6 +230,15 @@ std::string CheckNode(const SceneNames& names, const SceneFacts& facts, const Sc
 }
 
 } // namespace
+
+bool IsAnsweredButAbsent(const SceneDesc& scene, int32_t iId)
+{
+    const char* pActor = IsActorScriptableId(iId) ? Id::GetActorName(static_cast<uint32_t>(iId)) : nullptr;
+    return pActor != nullptr &&
+           std::any_of(std::begin(ANSWERED_BUT_ABSENT), std::end(ANSWERED_BUT_ABSENT), [&](const AbsentActor& absent) {
+               return std::strcmp(absent.pScene, scene.m_pName) == 0 && std::strcmp(absent.pActor, pActor) == 0;
+           });
+}
 
 std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path)
 {

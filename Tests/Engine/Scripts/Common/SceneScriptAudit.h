@@ -41,6 +41,11 @@ std::optional<std::set<uint32_t>> ReadDialogKeys(const std::string& path);
 // that is not a hotspot.
 std::vector<std::string> AuditScriptTree(const ScriptNodePool& pool, ScriptNodeIndex iRoot, const SceneFacts& facts);
 
+// Whether a handler of the scene answers the actor although none of the
+// scene's actor sets holds it: such a handler never fires, and stays as the
+// scene has it.
+bool IsAnsweredButAbsent(const SceneDesc& scene, int32_t iId);
+
 // The event of the handler that iNode belongs to, or null.
 const EventDesc* EventOf(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iNode);
 // The handler that iNode belongs to, for messages.

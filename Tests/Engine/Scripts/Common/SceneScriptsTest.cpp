@@ -4,6 +4,7 @@
 #include "Common/ActorIds.h"
 #include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
+#include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 #include "ScriptEngine/common/ScriptTreeBuilder.h"
 
@@ -103,6 +104,9 @@ std::string CheckNode(const SceneBounds& bounds, const ScriptNode& node)
         if (event.m_eType < 0 || event.m_eType >= NB_TW_EVENT_TYPES)
             return "unknown event";
         for (int i = 0; i < event.m_iNbParameter; ++i) {
+            if (event.m_iParameterType[i] == ID_PARAMETER_TYPE_SCRIPTABLE &&
+                IsAnsweredButAbsent(bounds.scene, event.m_oParameter[i]))
+                continue;
             const std::string fault = CheckParameter(bounds, event.m_iParameterType[i], event.m_oParameter[i]);
             if (!fault.empty())
                 return fault;
