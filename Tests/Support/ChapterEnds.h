@@ -28,10 +28,16 @@ void ExpectChapterThreeEnded(const StoryRecord& story);
 // map, Diego along, and the garden entered.
 void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story);
 
+// The same for chapter 4: the heroine on the loading screen after Briscoe,
+// untied on the dark reefs, was carried back aboard, every step from the
+// garden to the reefs noted, and the next chapter's start holding.
+void ExpectChapterFourEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
-// sets: the story must not hold them), every number but the chapter's own (the loading screen's click sets
-// it) and exactly its items.
+// sets: the story must not hold them), every number but the chapter's own
+// (the loading screen's click sets it) and those given, and exactly its
+// items.
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter,
                              const std::set<std::string>& onlyTheMenuSets = {});
 

@@ -17,6 +17,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+const std::string LOADING_SCREEN = "bg993_Loading_placeholder";
+
 void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
 {
     TempDir folder;
@@ -27,12 +29,16 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
     ASSERT_GT(recordCount, 0u);
 
     // The game ends by itself once the recording is over; a play only
-    // watches, noting the story as the first scene comes up and as the last
-    // one does.
+    // watches, noting the story as the first scene comes up, as the noted
+    // one does and on the loading screen.
     PlayScript watch;
     watch.WatchForScene(run.firstScene);
     watch.RecordStory("start");
-    watch.WatchForScene(run.lastScene);
+    if (!run.notedScene.empty()) {
+        watch.WatchForScene(run.notedScene);
+        watch.RecordStory("noted");
+    }
+    watch.WatchForScene(LOADING_SCREEN);
     watch.RecordStory();
     const pid_t game = StartAutoTestRun(folder, "autotest", &watch);
     ASSERT_EQ(WaitForExit(game, 600s), 0) << ReadFileText(folder / "autotest.out");
@@ -46,7 +52,7 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
         SceneLoadLine(run.firstScene),
     };
     ordered.insert(ordered.end(), run.ordered.begin(), run.ordered.end());
-    ordered.insert(ordered.end(), {SceneLoadLine(run.lastScene), "AutoTest: the recording is over, the game ends",
+    ordered.insert(ordered.end(), {SceneLoadLine(LOADING_SCREEN), "AutoTest: the recording is over, the game ends",
                                    "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
     EXPECT_TRUE(InOrder(log, ordered));
     // Every record played once, as a player could have, and no scene was
@@ -63,7 +69,9 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
 
     // Nothing in the recording saves: the slot is as the test wrote it.
     EXPECT_EQ(ReadFileBytes(folder / "save.dat"), saved);
-    outcome = ChapterRunOutcome {log, start, StoryRecord::FromText(ReadFileText(folder / "story.txt"))};
+    const StoryRecord noted =
+        run.notedScene.empty() ? StoryRecord {} : StoryRecord::FromText(ReadFileText(folder / "noted.txt"));
+    outcome = ChapterRunOutcome {log, start, noted, StoryRecord::FromText(ReadFileText(folder / "story.txt"))};
 }
 
 } // namespace

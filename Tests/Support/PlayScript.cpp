@@ -384,6 +384,11 @@ void PlayScript::OpenMapTab()
             ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
         return Progress::Done;
     });
+    WaitForMapTab();
+}
+
+void PlayScript::WaitForMapTab()
+{
     AddWait("wait for the map tab", []() {
         const InterfaceMenu* menu = InterfaceMenu::GetInstance();
         return menu && menu->GetCurrentTabIndex() == TAB_MAP && IsMenuIdle();

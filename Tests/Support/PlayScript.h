@@ -100,6 +100,8 @@ public:
     void Combine(const std::string& item, const std::string& other);
     // The in-game menu opened, and its map tab chosen.
     void OpenMapTab();
+    // The map tab shown and taking input.
+    void WaitForMapTab();
     // On the map tab, the pin of the open location that leads to the scene
     // pointed at until it lights, then clicked: the journey starts at once.
     void TravelByMap(const std::string& scene);

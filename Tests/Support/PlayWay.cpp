@@ -95,6 +95,18 @@ void Way::Travel(const std::string& exit, const std::string& next, Exit kind)
 void Way::TravelByMap(const std::string& next)
 {
     m_play.OpenMapTab();
+    PinTo(next);
+}
+
+void Way::TravelOver(const std::string& exit, const std::string& next, Exit kind)
+{
+    TakeExit(exit, kind);
+    m_play.WaitForMapTab();
+    PinTo(next);
+}
+
+void Way::PinTo(const std::string& next)
+{
     m_play.TravelByMap(next);
     Expect("Action \"Map\" on \"");
     Arrive(next);

@@ -2,7 +2,9 @@
 // played by mouse events at the places of the scenes' own objects, from the
 // chapter's start slot over the world map to Hollow island: Briscoe on the
 // jetty and in the first town square, Sancha's net, Percy's bell and its
-// clapper, Miss Brown and the key rack's lost key, and up to the garden.
+// clapper, Miss Brown and the key rack's lost key, Diego fetched from the
+// ship, the garden's column and its half disk, the dark beach and reefs,
+// the ladder and Briscoe untied, to the loading screen.
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
@@ -35,6 +37,10 @@ const std::string MIDDLE_SQUARE = "bg303_HO_TownSquareB";
 const std::string PERCYS_SQUARE = "bg304_HO_TownSquareC";
 const std::string RECEPTION = "bg305_HO_TownHallReception";
 const std::string GARDEN = "bg306_HO_Garden";
+const std::string DARK_BEACH = "bg307_HO_DarkBeach";
+const std::string DARK_REEFS = "bg308_HO_DarkReefs";
+const std::string FATHERS_CABIN = "bg003_WM_AlessandrosCabin";
+const std::string LOADING = "bg993_Loading_placeholder";
 
 // The news of Eduardo plays as she comes in and sends her to Hollow island;
 // down the gangway, the boat sails; Briscoe follows her ashore and up to
@@ -121,9 +127,55 @@ void TheGardenGate(Way& way)
     way.Give("ITEM_EGG_SHELL", "missbrown");
     way.Leave("goto_bg304", PERCYS_SQUARE);
     way.Leave("goto_bg306", GARDEN);
+    play.RecordStory("garden");
 }
 
-TEST(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheOpenGarden)
+// The shed's hammer and chisel are too weak in her hands for the mosaic
+// column; Diego, called in and handed them, breaks it, and the rubble gives
+// up the other half of the stone disk, which makes the whole one.
+void TheColumn(Way& way)
+{
+    TestSupport::PlayScript& play = way.Play();
+    way.Do("percys_shed", Verb::Activate);
+    way.Give("ITEM_HAMMER_CHISEL", "mosaic_column");
+    way.Give("ITEM_DIEGO", "mosaic_column");
+    play.Screenshot("garden");
+    way.Give("ITEM_HAMMER_CHISEL", "diego");
+    way.Expect("Before Movie Init");
+    way.Expect("After Movie Shutdown");
+    way.Expect(SceneLoadLine(GARDEN));
+    way.Do("rubble", Verb::Activate);
+    way.PutTogether("ITEM_HALF_STONE_DISK01", "ITEM_HALF_STONE_DISK02");
+    way.Leave("goto_bg304", PERCYS_SQUARE);
+}
+
+// Over the island's map to the dark beach, where a coin lies in the puddle;
+// from the cliff she sees Briscoe tied to a post below. Back over the map,
+// she buys Sancha's earring, and Diego takes the ladder to the reefs, where
+// they climb down; she unties Briscoe, who panics until Diego knocks him
+// out, and they carry him aboard.
+void TheReefs(Way& way)
+{
+    TestSupport::PlayScript& play = way.Play();
+    way.TravelOver("goto_hollow_island", DARK_BEACH);
+    way.Do("puddle_of_water", Verb::Activate);
+    way.Leave("goto_bg308", DARK_REEFS);
+    way.Leave("goto_bg307", DARK_BEACH);
+    way.TravelOver("goto_hollow_island", PERCYS_SQUARE);
+    way.Leave("goto_bg303", MIDDLE_SQUARE);
+    way.Answer("sancha", "BG303_BUY_EARRING");
+    play.DragItemOnto("ITEM_DIEGO", "ladder");
+    way.Expect("UseItem \"ITEM_DIEGO\" on \"" + MIDDLE_SQUARE + ":ladder");
+    way.Arrive(DARK_REEFS);
+    play.Screenshot("reefs");
+    play.Use("thomas_b", Verb::Talk);
+    way.Expect("Action \"Talk\" on \"" + DARK_REEFS + ":thomas_b");
+    way.Expect(SceneLoadLine(FATHERS_CABIN));
+    way.Arrive(LOADING);
+    play.Screenshot("loading");
+}
+
+TEST(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
     TestSupport::TempDir folder;
     const TestSupport::KeptOnFailure kept(folder, "ChapterFourPlay");
@@ -138,6 +190,8 @@ TEST(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheOpenGard
     TheBell(way);
     TheLostKey(way);
     TheGardenGate(way);
+    TheColumn(way);
+    TheReefs(way);
     play.RecordStory();
     play.Quit();
     way.Expect("Shutdown Application");
@@ -145,15 +199,19 @@ TEST(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheOpenGard
     if (HasFatalFailure())
         return;
 
-    // The slot continued the chapter's start: no new game, no intro movie.
-    EXPECT_EQ(ReadFileText(folder / "log.txt").find("Before Movie Init"), std::string::npos);
+    // The slot continued the chapter's start: no new game, no intro movie
+    // before the column's.
+    const std::string log = ReadFileText(folder / "log.txt");
+    EXPECT_GT(log.find("Before Movie Init"), log.find(SceneLoadLine(GARDEN)));
     const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
     EXPECT_EQ(start.scene, NIGHT_CABIN);
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 4);
     TestSupport::ExpectChapterStartHolds(start, 4);
     TestSupport::ExpectChapterFourAtTheOpenGarden(
-        TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
-    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterFourPlay", {"town", "key_rack"});
+        TestSupport::StoryRecord::FromText(ReadFileText(folder / "garden.txt")));
+    TestSupport::ExpectChapterFourEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterFourPlay",
+                                            {"town", "key_rack", "garden", "reefs", "loading"});
 }
 
 } // namespace
