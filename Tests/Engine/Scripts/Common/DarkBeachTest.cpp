@@ -102,7 +102,7 @@ TEST_F(DarkBeachTest, TheCoinIsPickedFromWhereSheStandsUntilTakenThenItsHaloStay
     }
 }
 
-TEST_F(DarkBeachTest, TheWishThrowsTheDoubloonAndTheCoinFliesOnceAndIsPutAway)
+TEST_F(DarkBeachTest, TheWishTakesTheDoubloonAndPutsHerWhereTheThrowLeavesHerWhileTheCoinFlies)
 {
     Enter(4);
     Run(Callback(COIN_THROWN));
@@ -111,6 +111,23 @@ TEST_F(DarkBeachTest, TheWishThrowsTheDoubloonAndTheCoinFliesOnceAndIsPutAway)
     EXPECT_EQ(Values(ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION, Object("fx_coin")), Ids({0x3436aac2, 0xb492c561}));
     EXPECT_EQ(Values(ID_ACTION_TYPE_SET_VISIBLE, Object("fx_coin")), (std::vector<int32_t> {1, 0}));
     EXPECT_FALSE(Visible(Object("fx_coin")));
+
+    // She is put where the throw leaves her while the coin flies: the walk
+    // waits for nobody between the flight and the placing.
+    const ScriptNodePool& pool = manager.GetNodePool();
+    const auto IsAction = [&](ScriptNodeIndex iNode, int32_t iType) {
+        return pool[iNode].m_iType == NodeType_Action && pool[iNode].m_oAction.m_iActionType == iType;
+    };
+    ScriptNodeIndex iFlight = 0;
+    while (iFlight < pool.GetNbAllocated() && !(IsAction(iFlight, ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION) &&
+                                                pool[iFlight].m_oAction.m_oParameter[0] == Ids({0x3436aac2})[0]))
+        ++iFlight;
+    ScriptNodeIndex iPlace = iFlight;
+    while (iPlace < pool.GetNbAllocated() && !IsAction(iPlace, ID_ACTION_TYPE_PLACE_AT_WAYPOINT))
+        ++iPlace;
+    ASSERT_LT(iPlace, pool.GetNbAllocated());
+    for (ScriptNodeIndex iNode = iFlight; iNode < iPlace; ++iNode)
+        EXPECT_FALSE(IsAction(iNode, ID_ACTION_TYPE_WAIT_FOR)) << iNode;
 }
 
 TEST_F(DarkBeachTest, TheShoreToTheReefsOpensOnlyForItsExitWhichLeavesBeforeTheLastWalk)
