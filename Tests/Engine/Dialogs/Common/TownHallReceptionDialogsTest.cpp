@@ -150,4 +150,13 @@ TEST_F(TownHallReceptionDialogsTest, EveryCallbackTheReceptionWaitsForIsSent)
         EXPECT_NE(std::find(keys.begin(), keys.end(), uDialog), keys.end()) << std::hex << uDialog;
 }
 
+TEST_F(TownHallReceptionDialogsTest, InChapterSevenMissBrownTellsOfTheIslandAndSendsSanchaToTheReefs)
+{
+    InChapter(7);
+    Walk(TALK, "BG305_BYE");
+    EXPECT_FALSE(Get(VARBOOL_BG305_C07_TALK_MISS_BROWN_ABOUT_ISLAND));
+    Walk(TALK, "BG305_ASK_ISLAND");
+    EXPECT_TRUE(Get(VARBOOL_BG305_C07_TALK_MISS_BROWN_ABOUT_ISLAND));
+}
+
 } // namespace

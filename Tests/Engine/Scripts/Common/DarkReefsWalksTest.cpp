@@ -1,13 +1,11 @@
 // The dark reefs of Hollow island as the game loads them: once the ladder
 // stands the heroine reaches every place a handler walks her to, with Briscoe
 // at his post and Diego beside her; before it she stays on the cliff top; Diego
-// walks down where the ladder stands; and the scene's dialogs send every
-// callback its script answers.
+// walks down where the ladder stands.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
 #include "Engine/Scripts/Common/SampleSceneWalkTest.h"
-#include "Engine/Scripts/Common/SceneScriptNeeds.h"
 #include "Scene/Common/Scene.h"
 
 #include <gtest/gtest.h>
@@ -71,26 +69,6 @@ TEST_F(DarkReefsWalksTest, DiegoWalksDownWhereTheLadderStandsAndOverToBriscoe)
         WalkTo(m_uDiego, iWaypoint);
         EXPECT_LE(DistanceTo(m_uDiego, iWaypoint), 8) << iWaypoint;
     }
-}
-
-TEST_F(DarkReefsWalksTest, TheScenesDialogsSendEveryCallbackItsScriptAnswers)
-{
-    Enter(true);
-    std::set<uint32_t> sent;
-    for (const int32_t iChapter : {4, 7})
-        for (const auto& [key, callbacks] : DialogCallbacksInChapter(Id::GetSceneDialogsPath(DARK_REEFS), iChapter))
-            sent.insert(callbacks.begin(), callbacks.end());
-    const ScriptNodePool& pool = m_manager.GetNodePool();
-    int iAnswered = 0;
-    for (ScriptNodeIndex iNode = 0; iNode < pool.GetNbAllocated(); ++iNode) {
-        const ScriptNode& node = pool[iNode];
-        if (node.m_iType != NodeType_Event || node.m_oEvent.m_eType != TwEventType_Dialog_CB)
-            continue;
-        ++iAnswered;
-        const uint32_t uCallback = static_cast<uint32_t>(node.m_oEvent.m_oParameter[0]);
-        EXPECT_TRUE(sent.count(uCallback) != 0) << std::hex << uCallback;
-    }
-    EXPECT_GE(iAnswered, 11);
 }
 
 } // namespace
