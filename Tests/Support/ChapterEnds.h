@@ -22,10 +22,22 @@ void ExpectChapterTwoEnded(const StoryRecord& story);
 // chapter 4's start holding.
 void ExpectChapterThreeEnded(const StoryRecord& story);
 
+// Where the story stands in chapter 4 once Percy has let the heroine up to
+// his garden: Briscoe gone after the other half disk, the bell mended, Miss
+// Brown's key found and her chest opened, the dark beach found on the wall
+// map, Diego along, and the garden entered.
+void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story);
+
+// The same for chapter 4: the heroine on the loading screen after Briscoe,
+// untied on the dark reefs, was carried back aboard, every step from the
+// garden to the reefs noted, and the next chapter's start holding.
+void ExpectChapterFourEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
-// sets: the story must not hold them), every number but the chapter's own (the loading screen's click sets
-// it) and exactly its items.
+// sets: the story must not hold them), every number but the chapter's own
+// (the loading screen's click sets it) and those given, and exactly its
+// items.
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter,
                              const std::set<std::string>& onlyTheMenuSets = {});
 

@@ -29,11 +29,15 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
     ASSERT_GT(recordCount, 0u);
 
     // The game ends by itself once the recording is over; a play only
-    // watches, noting the story as the first scene comes up and on the
-    // loading screen.
+    // watches, noting the story as the first scene comes up, as the noted
+    // one does and on the loading screen.
     PlayScript watch;
     watch.WatchForScene(run.firstScene);
     watch.RecordStory("start");
+    if (!run.notedScene.empty()) {
+        watch.WatchForScene(run.notedScene);
+        watch.RecordStory("noted");
+    }
     watch.WatchForScene(LOADING_SCREEN);
     watch.RecordStory();
     const pid_t game = StartAutoTestRun(folder, "autotest", &watch);
@@ -65,7 +69,9 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
 
     // Nothing in the recording saves: the slot is as the test wrote it.
     EXPECT_EQ(ReadFileBytes(folder / "save.dat"), saved);
-    outcome = ChapterRunOutcome {log, start, StoryRecord::FromText(ReadFileText(folder / "story.txt"))};
+    const StoryRecord noted =
+        run.notedScene.empty() ? StoryRecord {} : StoryRecord::FromText(ReadFileText(folder / "noted.txt"));
+    outcome = ChapterRunOutcome {log, start, noted, StoryRecord::FromText(ReadFileText(folder / "story.txt"))};
 }
 
 } // namespace

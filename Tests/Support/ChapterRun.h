@@ -11,21 +11,25 @@ namespace TestSupport {
 // A chapter's recorded play-through: the recording's source in
 // Content/AutoTest, the scene that the chapter's start slot continues in,
 // how many of its records are talk answers (the talk screen takes them
-// without a log line of their own), and the lines that the log holds in this
-// order between that scene's load and the loading screen's.
+// without a log line of their own), the lines that the log holds in this
+// order between that scene's load and the loading screen's, and a scene on
+// the way where the story is noted as it first comes up (none: empty).
 struct ChapterRun {
     int32_t chapter;
     std::string recording;
     std::string firstScene;
     uint32_t answers;
     std::vector<std::string> ordered;
+    std::string notedScene = {};
 };
 
 // What a run leaves for the chapter's own checks: the game's log and the
-// story as the first scene came up and on the loading screen.
+// story as the first scene came up, as the noted scene did and on the
+// loading screen.
 struct ChapterRunOutcome {
     std::string log;
     StoryRecord start;
+    StoryRecord noted;
     StoryRecord end;
 };
 

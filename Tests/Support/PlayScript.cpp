@@ -9,10 +9,10 @@
 #include "Interface/Common/InterfaceMenu.h"
 #include "Inventory/Common/Inventory.h"
 #include "MiniGame/Common/MiniGame.h"
-#include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "Scene/Common/Scene.h"
 #include "Scripts/Common/MapThumb.h"
 #include "Support/GameMoments.h"
+#include "Support/PlayLimits.h"
 #include "Support/StoryRecord.h"
 #include "Window/Window.h"
 
@@ -24,18 +24,10 @@
 namespace TestSupport {
 namespace {
 
-// A minute of game time: a wait longer than that is stuck.
-constexpr int32_t WAIT_LIMIT = 60000 / CoreApp::MIN_FRAME_MS;
 // A watch lasts as long as a whole recorded run may: half an hour.
 constexpr int32_t WATCH_LIMIT = 30 * WAIT_LIMIT;
-// Frames between two clicks that read on through the talk screen.
-constexpr int32_t READING_PAUSE = 3;
-// Frames that a carried item takes from its cell to its target.
-constexpr int32_t CARRY_FRAMES = 8;
 // Frames the game may take to end after the last step.
 constexpr int32_t ENDING_LIMIT = 600;
-// The slot machine's luck in every play.
-constexpr uint64_t SLOT_MACHINE_SEED = 3;
 
 std::string Where(ScreenPoint point)
 {
@@ -392,6 +384,11 @@ void PlayScript::OpenMapTab()
             ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
         return Progress::Done;
     });
+    WaitForMapTab();
+}
+
+void PlayScript::WaitForMapTab()
+{
     AddWait("wait for the map tab", []() {
         const InterfaceMenu* menu = InterfaceMenu::GetInstance();
         return menu && menu->GetCurrentTabIndex() == TAB_MAP && IsMenuIdle();
@@ -461,58 +458,6 @@ void PlayScript::AddBoxChoice(std::string text, std::function<std::optional<int3
 void PlayScript::WaitForMiniGameEnd()
 {
     AddWait("wait for the mini-game to end", []() { return !IsMiniGameOn() && IsInteractive(); });
-}
-
-void PlayScript::PlaySlotMachine()
-{
-    ChooseInMiniGameBox(0);
-    struct Pulling {
-        bool seeded = false;
-        bool won = false;
-        int32_t lastPull = -READING_PAUSE;
-    };
-    auto pulling = std::make_shared<Pulling>();
-    Add(
-        "pull the lever until the reels stop for good",
-        [this, pulling]() {
-            auto* machine = dynamic_cast<MiniGameSlotMachine*>(PlayedMiniGame());
-            if (!machine) {
-                Fail("no slot machine runs");
-                return Progress::Done;
-            }
-            if (machine->GetState() == MiniGame::STATE_END_BOX) {
-                pulling->won = machine->IsWon();
-                std::ostringstream result;
-                result << (pulling->won ? "won" : "lost") << ", the reels show";
-                for (int32_t reel = 0; reel < MiniGameSlotMachine::REEL_COUNT; ++reel)
-                    result << " " << machine->GetSymbol(reel);
-                Note(result.str());
-                return Progress::Done;
-            }
-            if (!pulling->seeded) {
-                machine->SeedRandom(SLOT_MACHINE_SEED);
-                pulling->seeded = true;
-            }
-            const MiniGameSlotMachine::Phase phase = machine->GetPhase();
-            const bool ready =
-                phase == MiniGameSlotMachine::Phase::FirstPull || phase == MiniGameSlotMachine::Phase::BetweenPulls;
-            if (machine->GetState() != MiniGame::STATE_PLAYING || !ready ||
-                m_iFrame - pulling->lastPull < READING_PAUSE)
-                return Progress::Pending;
-            if (MoveOnto(MiniGameSpritePlace(machine->GetLeverUp()), "the lever")) {
-                ClickNow(SDL_BUTTON_LEFT, ClickStyle::Held);
-                pulling->lastPull = m_iFrame;
-            }
-            return Progress::Pending;
-        },
-        WAIT_LIMIT);
-    AddBoxChoice("quit the won game, or retry the lost one", [pulling]() { return pulling->won ? 0 : 1; });
-    AddBoxChoice("skip the retried game", [pulling]() -> std::optional<int32_t> {
-        if (pulling->won)
-            return std::nullopt;
-        return 1;
-    });
-    WaitForMiniGameEnd();
 }
 
 void PlayScript::PressKey(SDL_Scancode key)

@@ -100,6 +100,8 @@ public:
     void Combine(const std::string& item, const std::string& other);
     // The in-game menu opened, and its map tab chosen.
     void OpenMapTab();
+    // The map tab shown and taking input.
+    void WaitForMapTab();
     // On the map tab, the pin of the open location that leads to the scene
     // pointed at until it lights, then clicked: the journey starts at once.
     void TravelByMap(const std::string& scene);
@@ -116,6 +118,10 @@ public:
     // The machine's luck is seeded as the play's clock is fixed, so that every
     // run plays the same game.
     void PlaySlotMachine();
+    // The key rack's door opened for its lost key: Go on; the key that fits
+    // each keyhole carried from its hook into its lock, level after level;
+    // a win taken (Quit), a loss retried and skipped.
+    void PlayLostKey();
 
     // The key pressed, and released a frame later.
     void PressKey(SDL_Scancode key);
@@ -154,6 +160,9 @@ private:
     // A click on the proposition that `which` finds among those offered once
     // the talk screen offers them (-1: none, after Fail).
     void AddChoice(std::string text, std::function<int32_t()> which, ClickStyle style);
+    // The mini-game's end box answered: a won game quit, a lost one retried
+    // and its retry's instructions skipped; then the adventure on again.
+    void TakeTheResult(std::function<bool()> won);
     void Fail(const std::string& why);
     void Note(const std::string& line);
     // Moves the pointer onto the place; false (after Fail) when it is not

@@ -43,6 +43,14 @@ void Way::Do(const std::string& thing, Verb verb, ClickStyle style)
            "\" on " + On(thing));
 }
 
+void Way::Answer(const std::string& who, const std::string& answer)
+{
+    m_play.Use(who, Verb::Talk);
+    m_play.ChooseKey(answer);
+    m_play.WaitUntilInteractive();
+    Expect("Action \"Talk\" on " + On(who));
+}
+
 void Way::Give(const std::string& item, const std::string& thing)
 {
     m_play.DragItemOnto(item, thing);
@@ -87,6 +95,18 @@ void Way::Travel(const std::string& exit, const std::string& next, Exit kind)
 void Way::TravelByMap(const std::string& next)
 {
     m_play.OpenMapTab();
+    PinTo(next);
+}
+
+void Way::TravelOver(const std::string& exit, const std::string& next, Exit kind)
+{
+    TakeExit(exit, kind);
+    m_play.WaitForMapTab();
+    PinTo(next);
+}
+
+void Way::PinTo(const std::string& next)
+{
     m_play.TravelByMap(next);
     Expect("Action \"Map\" on \"");
     Arrive(next);

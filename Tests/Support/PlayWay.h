@@ -38,6 +38,9 @@ public:
 
     // A verb on a hotspot or character, and the game idle again after it.
     void Do(const std::string& thing, Verb verb, ClickStyle style = ClickStyle::Quick);
+    // A talk with the character in which the heroine gives the answer (its
+    // text key), and the game idle again after it.
+    void Answer(const std::string& who, const std::string& answer);
     // An item dragged from the inventory onto a hotspot or character, and the
     // game idle again after it.
     void Give(const std::string& item, const std::string& thing);
@@ -56,6 +59,9 @@ public:
     void Travel(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
     // Over the map tab of the in-game menu to the scene.
     void TravelByMap(const std::string& next);
+    // An exit that opens the in-game menu on its map tab, and over it to the
+    // scene.
+    void TravelOver(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
     // The next scene, and the game idle in it.
     void Arrive(const std::string& next);
     void Expect(const std::string& line) { m_log.push_back(line); }
@@ -65,7 +71,10 @@ public:
 
 private:
     void TakeExit(const std::string& exit, Exit kind);
-    std::string On(const std::string& thing) const { return "\"" + m_scene + ":" + thing; }
+    // The pin of the scene on the shown map tab, and the scene.
+    void PinTo(const std::string& next);
+    // The game's log names a thing by its first sixteen letters.
+    std::string On(const std::string& thing) const { return "\"" + m_scene + ":" + thing.substr(0, 16); }
 
     PlayScript& m_play;
     std::string m_scene;

@@ -60,9 +60,13 @@ MiniGame* PlayedMiniGame()
 
 SceneObject* FindObject(const Scene& scene, const std::string& name)
 {
+    // The scene file keeps sixteen bytes of a name: the scene table holds it
+    // whole.
+    const SceneDesc* row = Id::GetSceneDesc(scene.m_iId);
     for (int32_t i = 0; i < scene.m_iNumEntities; ++i) {
         const Entity& entity = scene.m_vEntities[i];
-        if (name != entity.m_sName)
+        const bool named = row && i < row->m_iNbObjects ? name == row->m_ppObjectNames[i] : name == entity.m_sName;
+        if (!named)
             continue;
         if (entity.m_pRegion)
             return entity.m_pRegion;

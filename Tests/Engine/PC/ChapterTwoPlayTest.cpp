@@ -33,10 +33,6 @@ const std::string INN = "bg106_BO_AdmiralsRest";
 const std::string TOWN_HALL = "bg107_BO_TownhallExterior";
 const std::string MAP_ROOM = "bg108_BO_TownHallInterior";
 const std::string LOADING = "bg993_Loading_placeholder";
-// A scene knows an object by the first 16 letters of its name, and the log
-// names it so.
-const std::string HANDKERCHIEF = "embroided_handke";
-const std::string BONE = "small_chicken_bo";
 
 // A talk in the inn whose choice is answered by the proposition of that
 // key.
@@ -53,7 +49,7 @@ void TheCabin(Way& way)
 {
     for (const char* thing : {"sword", "pistol", "magnet"})
         way.Do(thing, Verb::Activate);
-    way.Do(HANDKERCHIEF, Verb::Activate);
+    way.Do("embroided_handkerchief", Verb::Activate);
     way.Leave("goto_bg002", CORRIDOR);
 }
 
@@ -132,7 +128,7 @@ void TheErrands(Way& way)
 {
     way.Do("nell", Verb::Talk);
     way.Give("ITEM_FRIED_CHICKEN_WINGS", "carlo");
-    way.Do(BONE, Verb::Activate);
+    way.Do("small_chicken_bone", Verb::Activate);
     way.Do("arno", Verb::Talk);
     way.Leave("goto_bg106", INN);
 }
