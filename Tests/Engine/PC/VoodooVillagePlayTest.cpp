@@ -25,8 +25,6 @@ using TestSupport::Way;
 
 const std::string VILLAGE = "bg309_HO_VoodooVillage";
 const std::string TEMPLE = "bg310_HO_VoodooTemple";
-// The temple's entrance as the scene names it: an object's name keeps 16 characters.
-const std::string TEMPLE_ENTRANCE = "goto_temple_entr";
 
 constexpr uint32_t ITEMS[] = {ItemIdOf("ITEM_PAINTED_PEBBLE")};
 constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 7}, {VARINT_LOCAL_ISLAND_MAP, 2}};
@@ -44,11 +42,11 @@ TEST(VoodooVillagePlayTest, TheGuardsAreTalkedToAndShownThePebbleAndTheTempleIsE
     Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, VILLAGE);
     play.Screenshot("village");
-    way.GoBy(TEMPLE_ENTRANCE);
+    way.GoBy("goto_temple_entrance");
     way.Do("bajari_g1", Verb::Talk);
     way.Give("ITEM_PAINTED_PEBBLE", "bajari_g2");
     play.RecordStory("aside");
-    way.Leave(TEMPLE_ENTRANCE, TEMPLE);
+    way.Leave("goto_temple_entrance", TEMPLE);
     play.Quit();
     way.Expect("Shutdown Application");
     TestSupport::ExpectThePlayWentItsWay(folder, play, way);
