@@ -59,8 +59,8 @@ void TheRecipe(Way& way)
 // Chemin's paper in the smoke: he wakes and gives the pebble.
 void TheSpell(Way& way)
 {
-    for (const char* item : {"ITEM_CRAB_CLAW", "ITEM_CABA_FLOWERS_PETALS", "ITEM_FLASK_WATER", "ITEM_MATCH_BOX",
-                             "ITEM_CHEMIN_PAPER"})
+    for (const char* item :
+         {"ITEM_CRAB_CLAW", "ITEM_CABA_FLOWERS_PETALS", "ITEM_FLASK_WATER", "ITEM_MATCH_BOX", "ITEM_CHEMIN_PAPER"})
         way.Give(item, "fireplace");
     way.Play().Screenshot("chemin_awake");
     way.Do("chemin", Verb::Talk);
