@@ -32,9 +32,9 @@ TEST_F(BriscoesHouseInteriorWalksTest, EveryWalkOfItsScriptIsReachedFromWhereIts
         std::set<int32_t> starts;
         size_t uWalks;
     };
-    for (const Walker& walker : {Walker {"tavrine", {WP_HEROINE_IN, WP_TALKING}, 2},
-                                 Walker {"thomas_b", {WP_BRISCOE_IN}, 2}, Walker {"elizabeth_b", {WP_ELIZABETH}, 1},
-                                 Walker {"arno", {WP_DOORWAY}, 1}}) {
+    for (const Walker& walker :
+         {Walker {"tavrine", {WP_HEROINE_IN, WP_TALKING}, 2}, Walker {"thomas_b", {WP_BRISCOE_IN}, 2},
+          Walker {"elizabeth_b", {WP_ELIZABETH}, 1}, Walker {"arno", {WP_DOORWAY}, 1}}) {
         SCOPED_TRACE(walker.pName);
         const uint32_t uActor = Id::GetActorId(walker.pName);
         const std::set<int32_t> waypoints = WalkTargets(uActor);
