@@ -1,5 +1,6 @@
 #include "CharacterAnimationLists.h"
 
+#include "ActorNames.h"
 #include "ContentError.h"
 #include "Scene/Common/CharacterAnimations.h"
 
@@ -64,9 +65,13 @@ nlohmann::json WithCharacterAnimations(const nlohmann::json& source, const fs::p
             if (!character.is_object() || !character.contains("name") || !character.at("name").is_string())
                 continue;
             const std::string actor = character.at("name").get<std::string>();
+            // A name that is no actor's names no file either: the record
+            // refuses it.
+            if (!IsActorName(actor))
+                continue;
             const nlohmann::json shared = SharedList(content, actor);
-            // A character of neither list keeps taking the scene's, so that
-            // the record refuses a misspelt actor there as before.
+            // A character without a shared list keeps taking the scene's
+            // list as it stands, where the record checks it.
             if (shared.empty())
                 continue;
             nlohmann::json list = SceneList(character, source, actor, place);
