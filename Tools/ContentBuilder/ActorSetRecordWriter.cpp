@@ -5,6 +5,7 @@
 #include "Common/AnimationIds.h"
 #include "Common/AttachmentIds.h"
 #include "Hash/CoreCrc32.h"
+#include "Scene/Common/CharacterAnimations.h"
 
 #include <algorithm>
 
@@ -90,6 +91,10 @@ void WriteCharacter(ByteWriter& out, const nlohmann::json& source, const nlohman
     out.String(name);
 
     const nlohmann::json& animations = AnimationsOf(character, name, scene);
+    // The engine would drop the animations beyond its table without a word.
+    if (animations.size() > static_cast<size_t>(MAX_ANIMATIONS))
+        character.Fail("\"" + name + "\" is given " + std::to_string(animations.size()) +
+                       " animations; a character holds at most " + std::to_string(MAX_ANIMATIONS));
     out.U32(static_cast<uint32_t>(animations.size()));
     const auto known = Id::GetActorAnimations(actorId);
     for (const nlohmann::json& animation : animations) {

@@ -1,3 +1,4 @@
+#include "CharacterAnimationLists.h"
 #include "ContentError.h"
 #include "ContentSteps.h"
 #include "DataPack/DataPackFormat.h"
@@ -10,6 +11,7 @@
 #include "ScenePaintingCheck.h"
 #include "TextureBuilder.h"
 #include "WorldShapes.h"
+#include "XFigureGestures.h"
 
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
@@ -113,7 +115,16 @@ void BuildActorPacks(const nlohmann::json& source, const std::string& shortName,
                         {DATAPACK_TEXTURE, actor, BuildTexture(FindDefinition(manifest, "textures", actor), content)});
                 // A figure of the scene's own comes before the manifest's.
                 const nlohmann::json& own = HasDefinition(Members(source, "meshes"), actor) ? source : manifest;
-                entries.push_back({DATAPACK_XMESH, actor, BuildMesh(FindDefinition(own, "meshes", actor), content)});
+                const nlohmann::json& definition = FindDefinition(own, "meshes", actor);
+                std::vector<uint8_t> mesh = BuildMesh(definition, content);
+                // A generated figure has a set for every animation of its
+                // actor; one drawn by hand gains those its list asks for.
+                if (definition.contains("x") && character.contains("animations")) {
+                    const std::string text = WithGestureSets(std::string(mesh.begin(), mesh.end()),
+                                                             character.at("animations"), "figure \"" + actor + "\"");
+                    mesh.assign(text.begin(), text.end());
+                }
+                entries.push_back({DATAPACK_XMESH, actor, std::move(mesh)});
             } catch (const ContentError& error) {
                 throw ContentError(place + ": actor set \"" + setName + "\": " + error.what());
             }
@@ -134,10 +145,11 @@ void BuildScene(const fs::path& path, const nlohmann::json& manifest, const fs::
 
 } // namespace
 
-void BuildSceneFiles(const nlohmann::json& source, const SceneDesc& row, const nlohmann::json& manifest,
+void BuildSceneFiles(const nlohmann::json& given, const SceneDesc& row, const nlohmann::json& manifest,
                      const fs::path& content, const fs::path& data, const std::string& place)
 {
     try {
+        const nlohmann::json source = WithCharacterAnimations(given, content, place);
         CheckSpriteTextures(source, manifest, place);
         CheckPaintedFromScene(source, place);
         WriteOutputFile(data / Id::GetScenePath(row.m_iId), WriteSceneDescription(source, &row, place));

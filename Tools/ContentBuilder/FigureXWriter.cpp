@@ -1,5 +1,7 @@
 #include "FigureXWriter.h"
 
+#include "XAnimationText.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,26 +10,14 @@
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
+using XAnimationText::FileQuaternion;
+using XAnimationText::Number;
+using XAnimationText::WriteKey;
+
 constexpr int TICKS_PER_SECOND = 4800;
 // Keys per repeat of a motion; the interpolation between them is smooth
 // enough for limbs that swing a few tens of degrees.
 constexpr int KEYS_PER_CYCLE = 8;
-
-// A number with at most four decimals and no negative zero, so that the text
-// does not depend on rounding noise.
-std::string Number(double value)
-{
-    double rounded = std::round(value * 10000.0) / 10000.0;
-    if (rounded == 0.0)
-        rounded = 0.0;
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", rounded);
-    std::string result = text;
-    while (result.back() == '0' && result[result.size() - 2] != '.')
-        result.pop_back();
-    return result;
-}
 
 std::string Vector(const FigureVector& v, const char* separator)
 {
@@ -153,39 +143,6 @@ void WriteFrames(std::ostringstream& out, const CharacterFigure& figure, int par
         WriteFrames(out, figure, int(bone), indent + " ");
         out << indent << "}\n";
     }
-}
-
-// The turn (pitch about x, roll about y, yaw about z, in degrees) as the
-// file keeps it: the conjugate of the quaternion, w first.
-std::array<double, 4> FileQuaternion(const FigureVector& turn)
-{
-    const double hx = turn.x * PI / 360.0, hy = turn.y * PI / 360.0, hz = turn.z * PI / 360.0;
-    const double cx = std::cos(hx), sx = std::sin(hx), cy = std::cos(hy), sy = std::sin(hy);
-    const double cz = std::cos(hz), sz = std::sin(hz);
-    // z, then y, then x: the yaw is applied last.
-    const double w = cz * cy * cx + sz * sy * sx;
-    const double x = cz * cy * sx - sz * sy * cx;
-    const double y = cz * sy * cx + sz * cy * sx;
-    const double z = sz * cy * cx - cz * sy * sx;
-    return {w, -x, -y, -z};
-}
-
-// One animation key: its values as text, one per moment. A value that never
-// changes is kept at the first and the last moment only, which keeps the
-// set's length and most of the file away.
-void WriteKey(std::ostringstream& out, int type, int width, const std::vector<int>& times,
-              const std::vector<std::string>& values)
-{
-    const bool still = std::all_of(values.begin(), values.end(), [&](const std::string& v) { return v == values[0]; });
-    std::vector<size_t> moments;
-    for (size_t k = 0; k < values.size(); ++k)
-        if (!still || k == 0 || k + 1 == values.size())
-            moments.push_back(k);
-    out << "  AnimationKey {\n   " << type << ";\n   " << moments.size() << ";\n";
-    for (size_t i = 0; i < moments.size(); ++i)
-        out << "   " << times[moments[i]] << "; " << width << "; " << values[moments[i]]
-            << (i + 1 == moments.size() ? ";;;\n" : ";;,\n");
-    out << "  }\n";
 }
 
 void WriteAnimationSet(std::ostringstream& out, const CharacterFigure& figure, const FigureAnimation& animation)

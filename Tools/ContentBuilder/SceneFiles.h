@@ -43,7 +43,8 @@ struct SceneDesc;
 //    animation], ...]}], "attachments": [names]}]; a type is a number or
 //    "standard", "walk", "idle", "run"; a character without a list of its
 //    own takes its actor's list from
-//  "animations": {actor name: [[type, animation], ...]},
+//  "animations": {actor name: [[type, animation], ...]}; the builder joins
+//    a character's shared list to it (CharacterAnimationLists.h),
 //  "meshes": figures of the scene's own characters, as in Manifest.json,
 //  and for a 3D scene:
 //  "camera": {"position", "target", "up", "fieldOfView": vertical, in

@@ -16,6 +16,7 @@
 #include "Support/Files.h"
 
 #include <cstdio>
+#include <map>
 #include <span>
 
 namespace {
@@ -87,6 +88,12 @@ const char* Verb(int32_t iActionType)
     case ID_ACTION_TYPE_ANIMATION_HOLD: return "animates";
     default: return "turns";
     }
+}
+
+bool PlaysAnimation(int32_t iActionType)
+{
+    return iActionType == ID_ACTION_TYPE_ANIMATION || iActionType == ID_ACTION_TYPE_PLAY_ANIMATION ||
+           iActionType == ID_ACTION_TYPE_ANIMATION_HOLD;
 }
 
 bool PlaysSound(int32_t iActionType)
@@ -168,12 +175,15 @@ std::optional<FigureMoves> ReadFigureMoves(const char* pPath, uint32_t uActorId,
     Character character(uActorId);
     if (pPath == nullptr || !character.LoadBody(pPath))
         return std::nullopt;
+    std::set<int32_t> given;
     for (int32_t a = 0; a < set.m_aNumAnimations[iCharacter]; ++a) {
         const ActorSetAnimation& animation = set.m_apAnimations[iCharacter][a];
-        character.AddAnimation(Id::GetAnimationId(uActorId, animation.m_pName), animation.m_uType);
+        const int32_t iAnimation = Id::GetAnimationId(uActorId, animation.m_pName);
+        character.AddAnimation(iAnimation, animation.m_uType);
+        given.insert(iAnimation);
     }
     return FigureMoves {MoveLack(character, uActorId, ANIMATION_TYPE_WALK, WALK_CYCLES),
-                        MoveLack(character, uActorId, ANIMATION_TYPE_IDLE, IDLE_CYCLES)};
+                        MoveLack(character, uActorId, ANIMATION_TYPE_IDLE, IDLE_CYCLES), given};
 }
 
 std::optional<SoundCueBanks> ReadSoundCueBanks(const std::string& settingsPath, const std::string& soundBankPath)
@@ -258,6 +268,46 @@ std::vector<UnmetNeed> UnmetFigureNeeds(const ScriptNodePool& pool, ScriptNodeIn
                 unmet.push_back({HandlerOf(pool, iRoot, iNode, scene),
                                  std::string(Verb(action.m_iActionType)) + " " + Id::GetActorName(uActor) +
                                      ", whose figure in actor set \"" + cast.name + "\" " + lack});
+        }
+    }
+    return unmet;
+}
+
+std::vector<UnmetNeed> UnmetAnimationNeeds(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
+                                           std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene,
+                                           const ChapterSupplies& supplies)
+{
+    // What the nodes play on each actor: more than a character holds cannot
+    // all be in one list.
+    std::map<uint32_t, std::set<int32_t>> played;
+    for (const ScriptNodeIndex iNode : nodes) {
+        const ActionDesc& action = pool[iNode].m_oAction;
+        if (pool[iNode].m_iType == NodeType_Action && PlaysAnimation(action.m_iActionType) &&
+            IsActorScriptableId(action.m_iTargetId))
+            played[static_cast<uint32_t>(action.m_iTargetId)].insert(action.m_oParameter[0]);
+    }
+    std::vector<UnmetNeed> unmet;
+    for (const ScriptNodeIndex iNode : nodes) {
+        const ActionDesc& action = pool[iNode].m_oAction;
+        if (pool[iNode].m_iType != NodeType_Action || !PlaysAnimation(action.m_iActionType) ||
+            !IsActorScriptableId(action.m_iTargetId))
+            continue;
+        const uint32_t uActor = static_cast<uint32_t>(action.m_iTargetId);
+        const int32_t iAnimation = action.m_oParameter[0];
+        // An animation the table leaves unnamed (a part of a hug) is in no
+        // figure: no list can give it.
+        if (*Id::GetAnimationName(iAnimation) == 0)
+            continue;
+        const bool bOverfull = played[uActor].size() > static_cast<size_t>(MAX_ANIMATIONS);
+        for (const CastFigures& cast : supplies.casts) {
+            const auto figure = cast.figures.find(uActor);
+            if (figure == cast.figures.end() || figure->second.given.count(iAnimation) != 0 ||
+                (bOverfull && figure->second.given.size() == static_cast<size_t>(MAX_ANIMATIONS)))
+                continue;
+            unmet.push_back(
+                {HandlerOf(pool, iRoot, iNode, scene), std::string("plays ") + Id::GetAnimationName(iAnimation) +
+                                                           " on " + Id::GetActorName(uActor) +
+                                                           ", whose list in actor set \"" + cast.name + "\" lacks it"});
         }
     }
     return unmet;

@@ -24,6 +24,8 @@ class ActorSet;
 struct FigureMoves {
     std::string walk;
     std::string idle;
+    // The animations the set gives the character, by id.
+    std::set<int32_t> given;
 };
 
 // A cast the scene may load: the actor set's name and its actors' figures.
@@ -78,6 +80,14 @@ std::vector<int32_t> ChoicesInChapter(const ScriptNodePool& pool, std::span<cons
 std::vector<UnmetNeed> UnmetFigureNeeds(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
                                         std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene,
                                         const ChapterSupplies& supplies);
+
+// The animations that the chapter's nodes play on an actor whose list in a
+// cast it stands in lacks them (the engine would log the animation missing
+// and the actor stand still). Where they play more on one actor than a
+// character holds, a full list is as much as the cast can give.
+std::vector<UnmetNeed> UnmetAnimationNeeds(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
+                                           std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene,
+                                           const ChapterSupplies& supplies);
 
 // An action that plays a sound or starts one of the scene's dialogs, in a
 // handler that a chapter reaches.

@@ -74,6 +74,7 @@ protected:
         _IfEvent(ScriptEvent_Object1(WINDOWS));
         Play(POUR);
         WalkTo(KID, 3);
+        PushAnimAction(KID, Id::GetAnimationId(KID, "g_pickobjectlow01"), 0, 0);
         _EndMatch();
         _EndMatch();
         // A handler of no chapter: the pour may be of chapter 1, the splash
@@ -204,8 +205,8 @@ TEST_F(SceneScriptNeedsTest, ASoundIsLoadedWhereItsHandlerRunsOrForAHandlerOfNoK
 TEST_F(SceneScriptNeedsTest, AnActorMovedInACastWhoseFigureCannotMakeTheMoveIsReported)
 {
     ChapterSupplies supplies;
-    supplies.casts = {{"chapter_5", {{KID, {"is given no walk animation, though it holds g_walk_l", ""}}}},
-                      {"default", {{MOTHER, {"", "is given idle animation g_idle_l, which it lacks"}}}}};
+    supplies.casts = {{"chapter_5", {{KID, {"is given no walk animation, though it holds g_walk_l", "", {}}}}},
+                      {"default", {{MOTHER, {"", "is given idle animation g_idle_l, which it lacks", {}}}}}};
     const ScriptNodePool& pool = manager.GetNodePool();
     const ScriptNodeIndex root = Build();
     // The mother is placed in a cast that holds her; the kid walks only in
@@ -218,6 +219,22 @@ TEST_F(SceneScriptNeedsTest, AnActorMovedInACastWhoseFigureCannotMakeTheMoveIsRe
     const ScriptNodeIndex chapterThree = Build();
     EXPECT_THAT(Lines(UnmetFigureNeeds(pool, chapterThree, NodesInChapter(pool, chapterThree, 3), scene, supplies)),
                 testing::Not(HasSubstr("tavrine_kid")));
+}
+
+TEST_F(SceneScriptNeedsTest, AnAnimationPlayedOnAnActorIsReportedInEachCastThatHoldsTheActorWithoutIt)
+{
+    const int32_t pick = Id::GetAnimationId(KID, "g_pickobjectlow01");
+    const int32_t idle = Id::GetAnimationId(KID, "g_idle_l");
+    ChapterSupplies supplies;
+    supplies.casts = {{"chapter_5", {{KID, {"", "", {idle}}}}},
+                      {"chapter_5_picking", {{KID, {"", "", {idle, pick}}}}},
+                      {"default", {{MOTHER, {"", "", {}}}}}};
+    const ScriptNodePool& pool = manager.GetNodePool();
+    const ScriptNodeIndex root = Build();
+    EXPECT_EQ(Lines(UnmetAnimationNeeds(pool, root, NodesInChapter(pool, root, 5), scene, supplies)),
+              "Look(Entity[0](bg101_BO_CastilloLivingRoom::windows),): plays g_pickobjectlow01 on tavrine_kid, "
+              "whose list in actor set \"chapter_5\" lacks it\n");
+    EXPECT_EQ(Lines(UnmetAnimationNeeds(pool, root, NodesInChapter(pool, root, 3), scene, supplies)), "");
 }
 
 // The figures of the sample data, given their animations by a hand-made set.
