@@ -87,13 +87,13 @@ constexpr int32_t BONE_FOR_BOTTLE = BONE_RIGHT_HAND;
 constexpr int32_t THE_CHASE = 5;
 // The chase's return to this scene.
 constexpr int32_t BACK_FROM_THE_CHASE = 256 + THE_CHASE;
-constexpr int32_t DOCKS = 13;            // bg105_BO_Docks
+constexpr int32_t DOCKS = 13;             // bg105_BO_Docks
 constexpr int32_t TOWNHALL_EXTERIOR = 15; // bg107_BO_TownhallExterior
 constexpr int32_t BRISCOES_INTERIOR = 18; // bg111_BO_BriscoesHouseInterior
 
 // The yard's hotspots, closed while the guards stand and opened together
 // once they sleep.
-constexpr Object YARD_HOTSPOTS[] = {"bushes_and_plants", "doormat", "gate",    "goto_bg111", "goto_bo",
+constexpr Object YARD_HOTSPOTS[] = {"bushes_and_plants", "doormat",  "gate",    "goto_bg111", "goto_bo",
                                     "hollow_tree",       "old_bell", "statues", "mansion"};
 
 // The scenes from which the heroine walks in from the street.
@@ -206,7 +206,8 @@ void SceneScript_bg110::EnterChapter5()
     _EndMatch();
     _EndMatch();
 
-    _IfMatch(Both(IsTrue(VARBOOL_BG111_C05_EVENT_BURNIN_HOUSE), IsFalse(VARBOOL_BG110_C05_EVENT_ESCAPE_BRISCOES_HOUSE)));
+    _IfMatch(
+        Both(IsTrue(VARBOOL_BG111_C05_EVENT_BURNIN_HOUSE), IsFalse(VARBOOL_BG110_C05_EVENT_ESCAPE_BRISCOES_HOUSE)));
     TheEscape();
     _EndMatch();
 

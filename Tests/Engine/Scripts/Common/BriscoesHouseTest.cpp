@@ -151,7 +151,8 @@ TEST_F(BriscoesHouseTest, GuardsAndBriscoeAreWalkedUpToOnlyOnceTheGuardsSleep)
     for (const bool bAsleep : {false, true}) {
         SCOPED_TRACE(bAsleep);
         Set(VARBOOL_BG110_C05_GUARDS_ARE_UNCONSIOUS, bAsleep);
-        for (const auto& [iActor, iWaypoint] : {std::pair {DINSDALE, 10}, std::pair {MITCHELL, 11}, std::pair {BRISCOE, 12}})
+        for (const auto& [iActor, iWaypoint] :
+             {std::pair {DINSDALE, 10}, std::pair {MITCHELL, 11}, std::pair {BRISCOE, 12}})
             for (const EventDesc& oEvent : {ScriptEvent_FlaggedId1(static_cast<uint32_t>(iActor)),
                                             ScriptEvent_FlaggedId2(static_cast<uint32_t>(iActor))}) {
                 Run(oEvent);
