@@ -100,11 +100,11 @@ void PlayScript::WaitForChoices()
     AddWait("wait for the propositions", ShowsChoices);
 }
 
-void PlayScript::PointAt(const std::string& object)
+void PlayScript::PointAt(const std::string& object, Spot spot)
 {
-    Add("point at " + object, [this, object]() {
+    Add(spot == Spot::Centre ? "point at " + object : "point at a corner of " + object, [this, object, spot]() {
         ScreenPoint seen;
-        if (!MoveOnto(ObjectPlace(object), object, &seen))
+        if (!MoveOnto(spot == Spot::Centre ? ObjectPlace(object) : ObjectCornerPlace(object), object, &seen))
             return Progress::Done;
         const SceneObject* picked = PickedAt(seen);
         if (picked != FindObject(*PlayedScene(), object))
@@ -121,15 +121,15 @@ void PlayScript::ClickHere(ClickStyle style)
     });
 }
 
-void PlayScript::Click(const std::string& object, ClickStyle style)
+void PlayScript::Click(const std::string& object, ClickStyle style, Spot spot)
 {
-    PointAt(object);
+    PointAt(object, spot);
     ClickHere(style);
 }
 
-void PlayScript::OpenVerbMenu(const std::string& object, ClickStyle style)
+void PlayScript::OpenVerbMenu(const std::string& object, ClickStyle style, Spot spot)
 {
-    Click(object, style);
+    Click(object, style, spot);
     // The icons have flown out once the menu's opening time stands still.
     auto openedFor = std::make_shared<fx32>(-1);
     AddWait("wait for the verb menu of " + object, [openedFor]() {
@@ -154,9 +154,9 @@ void PlayScript::PointAtVerb(Verb verb)
     });
 }
 
-void PlayScript::Use(const std::string& object, Verb verb, ClickStyle style)
+void PlayScript::Use(const std::string& object, Verb verb, ClickStyle style, Spot spot)
 {
-    OpenVerbMenu(object, style);
+    OpenVerbMenu(object, style, spot);
     PointAtVerb(verb);
     ClickHere(style);
 }

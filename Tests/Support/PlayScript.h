@@ -18,6 +18,13 @@ class GraphicsDevice;
 
 namespace TestSupport {
 
+// Where on a hotspot the player clicks: its on-screen centre, or near the
+// corner of its box farthest from its marker.
+enum class Spot {
+    Centre,
+    Corner,
+};
+
 // The verbs of a hotspot's verb menu.
 enum class Verb : int32_t {
     Look = CURSOR_LOOK,
@@ -63,16 +70,16 @@ public:
     void WaitUntilInteractive();
     void WaitForChoices();
 
-    // The pointer over the hotspot's on-screen centre, which must pick it.
-    void PointAt(const std::string& object);
+    // The pointer over the spot of the hotspot, which must pick it.
+    void PointAt(const std::string& object, Spot spot = Spot::Centre);
     // A click where the pointer is.
     void ClickHere(ClickStyle style = ClickStyle::Quick);
-    void Click(const std::string& object, ClickStyle style = ClickStyle::Quick);
+    void Click(const std::string& object, ClickStyle style = ClickStyle::Quick, Spot spot = Spot::Centre);
     // A click on the hotspot, then a wait for its verb icons to fly out.
-    void OpenVerbMenu(const std::string& object, ClickStyle style = ClickStyle::Quick);
+    void OpenVerbMenu(const std::string& object, ClickStyle style = ClickStyle::Quick, Spot spot = Spot::Centre);
     void PointAtVerb(Verb verb);
     // The verb menu of the hotspot, and the verb chosen in it.
-    void Use(const std::string& object, Verb verb, ClickStyle style = ClickStyle::Quick);
+    void Use(const std::string& object, Verb verb, ClickStyle style = ClickStyle::Quick, Spot spot = Spot::Centre);
     // The proposition of the talk screen by its place in the whole list,
     // turning the pages by their arrows on the way.
     void Choose(int32_t proposition, ClickStyle style = ClickStyle::Quick);

@@ -80,14 +80,36 @@ SceneObject* FindObject(const Scene& scene, const std::string& name)
     return nullptr;
 }
 
+namespace {
+
+// The played scene's hotspot of that name, else why it is not there.
+const SceneObject* PlayedObject(const std::string& name, std::string& missing)
+{
+    const Scene* scene = PlayedScene();
+    const SceneObject* object = scene ? FindObject(*scene, name) : nullptr;
+    if (!scene)
+        missing = "no scene is played";
+    else if (!object)
+        missing = "the scene " + std::string(scene->GetName()) + " has no " + name;
+    return object;
+}
+
+int64_t SquaredDistance(const ScreenPoint& from, const CoreFxVec& to)
+{
+    const int64_t dx = int64_t(from.x) - to.x;
+    const int64_t dy = int64_t(from.y) - to.y;
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
 Place ObjectPlace(const std::string& name)
 {
-    Scene* scene = PlayedScene();
-    if (!scene)
-        return Place::Nowhere("no scene is played");
-    const SceneObject* object = FindObject(*scene, name);
+    std::string missing;
+    const SceneObject* object = PlayedObject(name, missing);
     if (!object)
-        return Place::Nowhere("the scene " + std::string(scene->GetName()) + " has no " + name);
+        return Place::Nowhere(missing);
+    const Scene* scene = PlayedScene();
     const SceneRect& box = object->m_oBox;
     ScreenPoint layer = Middle(box.xMin, box.yMin, box.xMax, box.yMax);
     const auto* region = dynamic_cast<const Region*>(object);
@@ -97,6 +119,34 @@ Place ObjectPlace(const std::string& name)
     }
     // Boxes lie on the main layer, which scrolls under the screen.
     return {{layer.x - scene->m_fScroll, layer.y}, {}};
+}
+
+Place ObjectCornerPlace(const std::string& name)
+{
+    std::string missing;
+    const SceneObject* object = PlayedObject(name, missing);
+    if (!object)
+        return Place::Nowhere(missing);
+    const SceneRect& box = object->m_oBox;
+    const fx32 inset = 4 * FX32_ONE;
+    const fx32 left = box.xMin + inset;
+    const fx32 top = box.yMin + inset;
+    const fx32 right = box.xMax - inset;
+    const fx32 bottom = box.yMax - inset;
+    const ScreenPoint corners[] = {{left, top}, {right, top}, {left, bottom}, {right, bottom}};
+    const CoreFxVec& marker = object->m_oPulse.m_oPosition;
+    const fx32 scroll = PlayedScene()->m_fScroll;
+    std::optional<ScreenPoint> farthest;
+    for (const ScreenPoint& corner : corners) {
+        const bool onScreen = corner.x - scroll >= 0 && corner.x - scroll <= 256 * FX32_ONE && corner.y >= 0 &&
+                              corner.y <= 192 * FX32_ONE;
+        if (onScreen && object->Contains(corner.x, corner.y, 0) &&
+            (!farthest || SquaredDistance(corner, marker) > SquaredDistance(*farthest, marker)))
+            farthest = corner;
+    }
+    if (!farthest)
+        return Place::Nowhere("no corner of the box of " + name + " lies on it and on the screen");
+    return {{farthest->x - scroll, farthest->y}, {}};
 }
 
 Place VerbPlace(int32_t verb)

@@ -33,6 +33,9 @@ SceneObject* FindObject(const Scene& scene, const std::string& name);
 // The on-screen centre of the hotspot's box (a region's first triangle when
 // the centre falls outside it).
 Place ObjectPlace(const std::string& name);
+// A point of the hotspot near the corner of its box farthest from its
+// marker (where its verb menu opens), on the screen.
+Place ObjectCornerPlace(const std::string& name);
 // The icon of the verb (CURSOR_LOOK, CURSOR_TALK, CURSOR_ACTIVATE) in the
 // open verb menu.
 Place VerbPlace(int32_t verb);

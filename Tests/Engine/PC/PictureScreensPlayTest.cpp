@@ -22,8 +22,11 @@
 
 namespace {
 
+using TestSupport::ClickStyle;
 using TestSupport::Exit;
+using TestSupport::Spot;
 using TestSupport::StoryRecord;
+using TestSupport::Verb;
 using TestSupport::Way;
 
 const std::string TSETSE_FLY = "bg814_CU_04_TseTseFly";
@@ -74,6 +77,17 @@ TEST_F(PictureScreensPlayTest, TheFlysPictureClosesTheMapUntilAClickTakesHerBack
     const StoryRecord back = Story("living_room");
     EXPECT_EQ(back.scene, LIVING_ROOM);
     EXPECT_EQ(back.flags.count("VARBOOL_ACTIVE_MAP"), 1u);
+}
+
+TEST_F(PictureScreensPlayTest, AClickFarFromThePicturesCentreIsAnsweredAsOneAtItsCentre)
+{
+    const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 5}};
+    const int32_t bools[] = {VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK};
+    PlayFrom({ActorIdOf("tavrine"), {}, ints, bools, 55}, TSETSE_FLY, "TsetseFlyCornerPlay", [](Way& way) {
+        way.Play().Use("clique", Verb::Activate, ClickStyle::Quick, Spot::Corner);
+        way.Expect("Action \"Activate\" on \"" + TSETSE_FLY + ":clique");
+        way.Arrive(LIVING_ROOM);
+    });
 }
 
 TEST_F(PictureScreensPlayTest, TheEndScreenAndTheStartScreenPutTheDemoBackAtItsStart)

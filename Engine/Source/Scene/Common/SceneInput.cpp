@@ -54,6 +54,14 @@ bool IsHotspot(const SceneObject& object)
            Offers(types, count, TwEventType_Activate);
 }
 
+// The point lies more than 50 units from the anchor.
+bool BeyondVerbMenuReach(const CoreFxVec2& anchor, fx32 x, fx32 y)
+{
+    const int64_t dx = static_cast<int64_t>(anchor.x) - x;
+    const int64_t dy = static_cast<int64_t>(anchor.y) - y;
+    return ((dx * dx) >> 12) + ((dy * dy) >> 12) > VERB_MENU_REACH_SQUARED;
+}
+
 void SetModeOnce(SceneCursor& cursor, int32_t iMode)
 {
     if (cursor.GetMode() != iMode)
@@ -154,9 +162,7 @@ void Scene::TrackPointer(uint32_t pointer)
             SetModeOnce(m_oCursor, CURSOR_HOTSPOT);
         return;
     }
-    const int64_t dx = static_cast<int64_t>(m_oCursor.m_vVerbPosition.x) - x;
-    const int64_t dy = static_cast<int64_t>(m_oCursor.m_vVerbPosition.y) - y;
-    if (((dx * dx) >> 12) + ((dy * dy) >> 12) > VERB_MENU_REACH_SQUARED) {
+    if (BeyondVerbMenuReach(m_oCursor.m_vVerbPosition, x, y)) {
         CloseVerbMenu();
         return;
     }
@@ -194,7 +200,9 @@ void Scene::HandleIdleButtons(uint32_t dtMs)
         return;
     }
     if (ActiveAt(InputEventId_PointerPressed, pointer)) {
-        SceneObject* picked = PickObjectAt(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
+        const fx32 x = InputPointerVirtualX(pointer);
+        const fx32 y = InputPointerVirtualY(pointer);
+        SceneObject* picked = PickObjectAt(x, y);
         // The verbs act on what was pressed: a press in the frame the
         // pointer left another object's menu found that object still hovered.
         if (picked)
@@ -202,7 +210,7 @@ void Scene::HandleIdleButtons(uint32_t dtMs)
         if (picked && picked->GetDirection() != DIR_NONE)
             PostEvent(SCENE_EVENT_ACTION);
         else if (picked)
-            OpenVerbMenu(*picked);
+            OpenVerbMenu(*picked, x, y);
     }
     if (!m_bVerbMenuOpen && ActiveAt(InputEventId_PointerReleased, pointer) && m_fHoldTime < HOLD_LIMIT) {
         const fx32 x = InputPointerVirtualX(pointer);
@@ -222,7 +230,7 @@ void Scene::HandleIdleButtons(uint32_t dtMs)
     }
 }
 
-void Scene::OpenVerbMenu(SceneObject& object)
+void Scene::OpenVerbMenu(SceneObject& object, fx32 x, fx32 y)
 {
     TwEventType types[MAX_EVENT_TYPES];
     const int count = object.m_pScriptable ? object.m_pScriptable->GetEventTypes(types, MAX_EVENT_TYPES) : 0;
@@ -239,8 +247,12 @@ void Scene::OpenVerbMenu(SceneObject& object)
         verbs[iIndex++] = CURSOR_TALK;
     ENGINE_ASSERT(iIndex == nbEvents);
     m_oCursor.OpenVerbs(verbs[0], verbs[1]);
-    m_oCursor.m_vVerbPosition = {CoreFx::WrapSub(object.m_oPulse.m_oPosition.x, m_fScroll),
-                                 object.m_oPulse.m_oPosition.y};
+    const CoreFxVec2 marker = {CoreFx::WrapSub(object.m_oPulse.m_oPosition.x, m_fScroll),
+                               object.m_oPulse.m_oPosition.y};
+    // On a large hotspot a press far from its marker would leave a menu
+    // opened there at once, and the click would be lost: the menu opens
+    // where the press landed instead.
+    m_oCursor.m_vVerbPosition = BeyondVerbMenuReach(marker, x, y) ? CoreFxVec2 {x, y} : marker;
     m_bVerbMenuOpen = 1;
 }
 

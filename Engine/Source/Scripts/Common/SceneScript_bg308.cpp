@@ -295,8 +295,8 @@ void SceneScript_bg308::EggShellEvents()
     LookAndActivate(Object("egg_shell_2"), HEROINE, WP_EGG_SHELL, 0x7c9fe778, 0x200d0651);
 
     // UseItem the egg shell on "egg_shell_2": her half fits the broken one,
-    // the shell reforms in the ataban's glow and is gone. Whole once, it
-    // stays so at every later visit.
+    // the shell reforms in the ataban's glow and is gone for this visit; her
+    // remark afterwards records it for the later ones.
     _IfEvent(ScriptEvent_ItemOnObject3(Object("egg_shell_2"), ItemNamed("ITEM_EGG_SHELL")));
     GoTo(HEROINE, WP_EGG_SHELL);
     Play(HEROINE, "eggreform01");
@@ -320,7 +320,6 @@ void SceneScript_bg308::EggShellEvents()
     Wait(LOGIC_DIALOG, 6000);
     Dialog(0x60af1161);
     SetInteractive(Object("egg_shell_2"), false);
-    SetBoolVar(VARBOOL_BG308_C04_USE_EGG_SHELL_ON_EGG_SHELL_2, true);
     _EndMatch();
 }
 

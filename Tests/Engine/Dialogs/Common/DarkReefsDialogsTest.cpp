@@ -1,8 +1,9 @@
 // Walks the compiled dialogs of the dark reefs of Hollow island: from the
 // cliff top the talk to Briscoe only calls down to him; below, it unties him
 // with its callbacks in the order the untying plays, ending in Diego's blow;
-// once he is out cold it only sends them back to the ship; Sancha stands up
-// only while she searches; and every callback the script answers is sent.
+// once he is out cold it only sends them back to the ship; the remark on the
+// reformed egg shell records it whole; Sancha stands up only while she
+// searches; and every callback the script answers is sent.
 #include "SceneDialogsTestKit.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ constexpr uint32_t TALK_BRISCOE = 0x3534527e;
 constexpr uint32_t TALK_SANCHA = 0xe4e7a722;
 constexpr uint32_t STEP_UP_TO_BRISCOE = 0x5c50b38e;
 constexpr uint32_t SANCHA_STOPS_SEARCHING = 0x01e6c07f;
+constexpr uint32_t EGG_SHELL_GONE = 0x60af1161;
 
 class DarkReefsDialogsTest : public SceneDialogsTest {
 protected:
@@ -39,6 +41,13 @@ TEST_F(DarkReefsDialogsTest, TheTalkToBriscoeCallsDownUntiesHimBelowAndThenOnlyL
     Set(VARBOOL_BG308_C04_EVENT_BRISCOE_IN_PANIC);
     EXPECT_EQ(Walk(TALK_BRISCOE), std::vector<uint32_t> {STEP_UP_TO_BRISCOE});
     EXPECT_EQ(Lines(TALK_BRISCOE), std::vector<uint32_t> {CoreCrc32Of("BG308_BACK_TO_SHIP")});
+}
+
+TEST_F(DarkReefsDialogsTest, TheRemarkOnTheReformedShellRecordsItWhole)
+{
+    EXPECT_FALSE(Get(VARBOOL_BG308_C04_USE_EGG_SHELL_ON_EGG_SHELL_2));
+    Walk(EGG_SHELL_GONE);
+    EXPECT_TRUE(Get(VARBOOL_BG308_C04_USE_EGG_SHELL_ON_EGG_SHELL_2));
 }
 
 TEST_F(DarkReefsDialogsTest, SanchaStandsUpOnlyWhileSheSearchesAndEveryCallbackTheScriptAnswersIsSent)

@@ -194,6 +194,52 @@ TEST_F(SceneInputTest, ClickingTheJugAndChoosingLookFiresLookIntoTheScripts)
     EXPECT_EQ(g_VarManager.GetBool(LOOKED_AT_JUG), 1);
 }
 
+TEST_F(SceneInputTest, APressFarFromALargeHotspotsMarkerOpensItsMenuWhereThePressLanded)
+{
+    Load();
+    // The jug grown over most of the screen in front of all, its marker
+    // where it was.
+    Sprite& jug = Jug();
+    jug.m_oPosition = {60 * FX, 10 * FX};
+    jug.m_oSize = {190 * FX, 175 * FX};
+    jug.m_oScale = {FX, FX};
+    jug.m_oPivot = {};
+    jug.ComputeBoundingBox();
+    jug.m_iDepth = 1000 * FX;
+    const CoreFxVec marker = jug.m_oPulse.m_oPosition;
+    const int32_t farX = marker.x / FX > 150 ? 70 : 240;
+    ASSERT_EQ(m_scene->PickObjectAt(farX * FX, 180 * FX), &jug);
+
+    // Near the marker the menu opens there.
+    Click(marker.x / FX + 30, marker.y / FX + 30);
+    ASSERT_TRUE(m_scene->m_bVerbMenuOpen);
+    EXPECT_EQ(m_scene->m_oCursor.m_vVerbPosition.x, marker.x);
+    EXPECT_EQ(m_scene->m_oCursor.m_vVerbPosition.y, marker.y);
+    Frame(5, 5, false);
+    ASSERT_FALSE(m_scene->m_bVerbMenuOpen);
+
+    // Far from it, the menu opens at the press and stays while the pointer
+    // goes from there to the Look icon, a unit a frame.
+    Click(farX, 180);
+    ASSERT_TRUE(m_scene->m_bVerbMenuOpen);
+    EXPECT_EQ(m_scene->m_oCursor.m_vVerbPosition.x, m_scene->m_oCursor.m_vPosition.x);
+    EXPECT_EQ(m_scene->m_oCursor.m_vVerbPosition.y, m_scene->m_oCursor.m_vPosition.y);
+    const CoreFxVec2 look = m_scene->m_oCursor.GetVerbPlace(0);
+    int32_t x = farX;
+    int32_t y = 180;
+    while (x != look.x / FX || y != look.y / FX) {
+        x += (x < look.x / FX) - (x > look.x / FX);
+        y += (y < look.y / FX) - (y > look.y / FX);
+        Frame(x, y, false);
+        ASSERT_TRUE(m_scene->m_bVerbMenuOpen) << x << ", " << y;
+    }
+    TestSupport::LogCapture capture;
+    Click(x, y);
+    EXPECT_THAT(capture.Take(), HasSubstr("Action \"Look\" on \"bg101_BO_CastilloLivingRoom:water_jug["));
+    manager.Update(16);
+    EXPECT_EQ(g_VarManager.GetBool(LOOKED_AT_JUG), 1);
+}
+
 TEST_F(SceneInputTest, AQuickClickFromOneMenuToAnotherObjectActsOnTheObjectClicked)
 {
     Load();

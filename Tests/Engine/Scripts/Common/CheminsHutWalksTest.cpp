@@ -1,7 +1,7 @@
 // Chemin's hut as the game loads it in chapter 7: up from the village she
 // stands on the hilltop and reaches every place a handler walks her to, on
 // both sides of the door, and the door's own handlers take her in and out
-// with every walk finished.
+// through the doorway with every walk finished.
 #include "Common/ActorIds.h"
 #include "Common/SceneIds.h"
 #include "Common/SceneObjectNames.h"
@@ -18,6 +18,7 @@ namespace {
 
 constexpr SceneId CHEMINS_HUT = 38;
 constexpr int32_t VOODOO_VILLAGE = 36;
+constexpr int32_t WP_DOOR_OUTSIDE = 4;
 constexpr int32_t WP_DOOR_INSIDE = 5;
 constexpr int32_t WP_UP_FROM_THE_VILLAGE = 11;
 // Off the hilltop, down the path, as she leaves.
@@ -48,11 +49,14 @@ TEST_F(CheminsHutWalksTest, TheDoorTakesHerInAndOutAndLeavesHerFree)
     Enter(CHEMINS_HUT, 7, m_uHeroine);
     Fire(MakeEvent(TwEventType_Activate, Object("door_hut")));
     EXPECT_TRUE(g_VarManager.GetBool(VARBOOL_BG311_C07_INSIDE_HUT));
+    // Her stride through the doorway leaves her on the side she went to.
+    EXPECT_LE(DistanceTo(m_uHeroine, WP_DOOR_INSIDE), 8);
     // Inside, Chemin is reached from the door.
     Fire(ScriptEvent_FlaggedId1(Id::GetActorId("chemin")));
     EXPECT_LE(DistanceTo(m_uHeroine, 6), 8);
     Fire(MakeEvent(TwEventType_Activate, Object("door_hut_out")));
     EXPECT_FALSE(g_VarManager.GetBool(VARBOOL_BG311_C07_INSIDE_HUT));
+    EXPECT_LE(DistanceTo(m_uHeroine, WP_DOOR_OUTSIDE), 8);
     Fire(MakeEvent(TwEventType_Activate, Object("goto_bg309")));
     EXPECT_EQ(m_manager.GetNextSceneId(), VOODOO_VILLAGE);
 }

@@ -1,8 +1,9 @@
 // The script of the dark reefs of Hollow island (scene 35): the sounds of
 // each chapter, the cliff top before the ladder, the ladder scene played
 // once, the way out on either level, the untying of Briscoe that keeps Diego
-// in her party until the end, the egg shell that reforms once, Diego walked
-// to only once both are down, and Sancha's search in chapter 7.
+// in her party until the end, the egg shell that reforms once and that its
+// remark keeps whole, Diego walked to only once both are down, and Sancha's
+// search in chapter 7.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/SceneObjectNames.h"
@@ -32,6 +33,7 @@ constexpr uint32_t TALK_BRISCOE = 0x3534527e;
 constexpr uint32_t STEP_UP_TO_BRISCOE = 0x5c50b38e;
 constexpr uint32_t BRISCOE_KNOCKED_OUT = 0x5dc64475;
 constexpr uint32_t SANCHA_STOPS_SEARCHING = 0x01e6c07f;
+constexpr uint32_t EGG_SHELL_GONE = 0x60af1161;
 
 class DarkReefsTest : public SceneScriptWithDialogsTest {
 protected:
@@ -143,21 +145,31 @@ TEST_F(DarkReefsTest, DiegoStaysInHerPartyUntilBriscoeIsKnockedOutAndTheTalkLead
     EXPECT_TRUE(At(BRISCOE).ValuesOf(ID_ACTION_TYPE_ANIMATION).empty());
 }
 
-TEST_F(DarkReefsTest, TheEggShellReformsOnceAndNoLaterVisitOffersItAgain)
+TEST_F(DarkReefsTest, TheEggShellReformsOnceAndOnlyItsRemarkKeepsItWholeAtLaterVisits)
 {
-    for (const int32_t iChapter : {4, 7}) {
-        SCOPED_TRACE(iChapter);
+    const auto reform = [this](int32_t iChapter) {
         g_VarManager = VarSet {};
         Set(VARBOOL_BG308_C04_EVENT_LADDER);
         Enter(iChapter);
         EXPECT_TRUE(Open(Object("egg_shell_2")) && Visible(Object("m_eggshell_full")));
         Run(UseOn(Object("egg_shell_2"), "ITEM_EGG_SHELL"));
         EXPECT_EQ(Taken(), std::vector<int32_t> {Item("ITEM_EGG_SHELL")});
-        EXPECT_EQ(Dialogs(), Ids({0x60af1161}));
+        EXPECT_EQ(Dialogs(), Ids({EGG_SHELL_GONE}));
         EXPECT_FALSE(Open(Object("egg_shell_2")) || Visible(Object("m_eggshell_full")) || Visible(Object("fx_ataban")));
         EXPECT_EQ(PlacedAt(HEROINE), 14);
-
         Enter(iChapter);
+    };
+
+    // The handler itself records nothing: without the remark's flag the
+    // broken shell is back at the next visit.
+    reform(4);
+    EXPECT_FALSE(Get(VARBOOL_BG308_C04_USE_EGG_SHELL_ON_EGG_SHELL_2));
+    EXPECT_TRUE(Open(Object("egg_shell_2")) && Visible(Object("m_eggshell_full")));
+
+    dialogEffects[EGG_SHELL_GONE] = [this] { Set(VARBOOL_BG308_C04_USE_EGG_SHELL_ON_EGG_SHELL_2); };
+    for (const int32_t iChapter : {4, 7}) {
+        SCOPED_TRACE(iChapter);
+        reform(iChapter);
         EXPECT_FALSE(Open(Object("egg_shell_2")) || Visible(Object("m_eggshell_full")));
     }
 }

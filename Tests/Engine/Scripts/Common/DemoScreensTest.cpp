@@ -9,9 +9,12 @@
 #include "Common/ActorIds.h"
 #include "Common/SceneObjectNames.h"
 #include "Support/GoldenImage.h"
+#include "Support/ScreenPlaces.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -105,14 +108,50 @@ TEST_F(DemoScreensTest, TheEndScreenWaitsForItsClickThenLeadsToTheStartScreen)
 // DXT colours are 5:6:5 and drivers round a little differently.
 constexpr uint32_t TOLERANCE = 8;
 
+// How much of the square of the given half side around the point shows the
+// badge: its face or its brown.
+double ShareOfBadge(const Platform::RgbaImage& picture, int32_t x, int32_t y, int32_t halfSide)
+{
+    constexpr uint32_t BADGE_COLOURS[] = {0xF4E8C8, 0x8A5A2A};
+    const auto near = [](uint32_t rgba, uint32_t rgb) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int a = static_cast<int>((rgba >> (shift + 8)) & 0xFF);
+            const int b = static_cast<int>((rgb >> shift) & 0xFF);
+            if (std::abs(a - b) > static_cast<int>(TOLERANCE))
+                return false;
+        }
+        return true;
+    };
+    int iBadge = 0;
+    int iAll = 0;
+    for (int32_t row = y - halfSide; row <= y + halfSide; ++row) {
+        for (int32_t column = x - halfSide; column <= x + halfSide; ++column, ++iAll) {
+            if (column < 0 || row < 0 || column >= int32_t(picture.width) || row >= int32_t(picture.height))
+                continue;
+            const uint32_t pixel = picture.At(uint32_t(column), uint32_t(row));
+            iBadge += std::ranges::any_of(BADGE_COLOURS, [&](uint32_t rgb) { return near(pixel, rgb); }) ? 1 : 0;
+        }
+    }
+    return iAll == 0 ? 0.0 : double(iBadge) / iAll;
+}
+
 using DemoScreensGoldenImageTest = SampleSceneScriptTest;
 
-TEST_F(DemoScreensGoldenImageTest, TheHouseByDayToStartAndByNightToPlayAgain)
+TEST_F(DemoScreensGoldenImageTest, TheHouseByDayToStartAndByNightToPlayAgainWithTheBadgeWhereTheClickIsAnswered)
 {
     for (const auto& [iScene, pName] : {std::pair {DEMO_START, "DemoStart"}, std::pair {DEMO_END, "DemoEnd"}}) {
         Enter(iScene, 5, Id::GetActorId("tavrine"));
         const Platform::RgbaImage picture = FramePicture([&] { m_scene->Render(m_renderer); });
         EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, std::string("Engine/Scripts/Common/") + pName, TOLERANCE));
+        // A press opens the verb menu at the click region's marker and a
+        // pointer far from it closes the menu again: the badge that invites
+        // the click is painted around the marker (the picture is the virtual
+        // screen, pixel for unit).
+        const SceneObject* clique = TestSupport::FindObject(*m_scene, "clique");
+        ASSERT_NE(clique, nullptr) << pName;
+        const int32_t x = clique->m_oPulse.m_oPosition.x >> FX32_SHIFT;
+        const int32_t y = clique->m_oPulse.m_oPosition.y >> FX32_SHIFT;
+        EXPECT_GE(ShareOfBadge(picture, x, y, 12), 0.8) << pName << " at " << x << ", " << y;
     }
 }
 
