@@ -53,7 +53,9 @@ TEST(BriscoesHousePlayTest, TheRumAndTheFruitPutTheGuardsToSleepAndTheKeyOpensTh
 
     const TestSupport::StoryRecord story =
         TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "house.txt"));
-    EXPECT_EQ(story.scene, "bg111_BO_BriscoesHouseInterior");
+    // Inside, the house's own story may already have moved on to its later
+    // state.
+    EXPECT_TRUE(story.scene.starts_with("bg111_BO_BriscoesHouseInterior")) << story.scene;
     for (const char* flag : {"VARBOOL_BG110_C05_USE_STRONGRUM_ON_GUARDS", "VARBOOL_BG110_C05_GUARDS_ARE_UNCONSIOUS",
                              "VARBOOL_QUEST_C5_SAVE_ELIZABETH03_DONE", "VARBOOL_ACTIVE_MAP"})
         EXPECT_TRUE(story.flags.count(flag)) << flag;
