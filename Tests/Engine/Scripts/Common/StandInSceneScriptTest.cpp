@@ -82,12 +82,12 @@ TEST_F(StandInSceneScriptTest, TheSetOfThePlayingCharacterComesOnWithHerAtTheFir
 
 TEST_F(StandInSceneScriptTest, EachExitGoesWhereItsNameSays)
 {
-    // Briscoe's house: the door inside, and the island's map on the map tab.
-    Enter(17, HEROINE);
-    Activate(ObjectOf(17, "goto_bg111"));
-    EXPECT_EQ(NextScene(), 18);
-    Enter(17, HEROINE);
-    Activate(ObjectOf(17, "goto_bo"));
+    // Drake's office: the door inside, and the island's map on the map tab.
+    Enter(25, HEROINE);
+    Activate(ObjectOf(25, "goto_bg205"));
+    EXPECT_EQ(NextScene(), 26);
+    Enter(25, HEROINE);
+    Activate(ObjectOf(25, "goto_cr_map"));
     EXPECT_TRUE(Called("post 0 1"));
     EXPECT_EQ(NextScene(), 0);
 
