@@ -46,10 +46,10 @@ TEST_F(DarkBeachGoldenImageTest, TheThrownCoinIsSeenOnItsWholeWayPastHerToTheSpl
     Scriptable* pCoin = m_manager.FindScriptable(Object("fx_coin"));
     ASSERT_NE(pCoin, nullptr);
     ASSERT_TRUE(m_manager.FireEvent(ScriptEvent_Hash9(static_cast<int32_t>(COIN_THROWN))));
-    // While the coin flies, each step of it must change the picture: a step
+    // Her wish gesture plays first. While the coin flies, each step of it must change the picture: a step
     // drawn where she stands in front of it is never seen.
     int iSeen = 0;
-    for (int frame = 0; frame < 90 && (pCoin->IsVisible() || iSeen == 0); ++frame) {
+    for (int frame = 0; frame < 400 && (pCoin->IsVisible() || iSeen == 0); ++frame) {
         m_manager.Update(16);
         m_scene->Update(16);
         if (!pCoin->IsVisible() || frame % UPDATES_PER_FLIGHT_FRAME != UPDATES_PER_FLIGHT_FRAME / 2)
