@@ -178,8 +178,10 @@ void SceneScript_bg111_B::EnterWithTimeSpent()
     ShowObject(Object("o_silk_fringes"), false);
     SetInteractive(Object("net_curtain"), false);
     _EndMatch();
+    // The purse is two pictures, the purse and its clasp: both go with it.
     _IfBool(VARBOOL_BG111_C05_PICK_SMALL_PURSE, 1);
     ShowObject(Object("i_smallpurse"), false);
+    ShowObject(Object("o_small_purse"), false);
     SetInteractive(Object("small_purse"), false);
     _EndMatch();
 
@@ -341,6 +343,7 @@ void SceneScript_bg111_B::PistolEvents()
     GoTo(HEROINE, WP_SMALL_PURSE);
     Dialog(0x742a1895);
     PickUp<Reach::Low>(HEROINE, Object("o_small_purse"), ItemNamed("ITEM_SMALL_PURSE"), false);
+    ShowObject(Object("i_smallpurse"), false);
     SetBoolVar(VARBOOL_BG111_C05_PICK_SMALL_PURSE, true);
     TimePasses();
     SetInteractive(Object("small_purse"), false);

@@ -133,6 +133,7 @@ TEST_F(BurningHouseTest, TenCountedActionsBurnTheHouseDownAndGiveTheRoomBack)
     Run(Click(Object("iron_bar")));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_IRON_BAR")});
     Run(Click(Object("small_purse")));
+    EXPECT_FALSE(Visible(Object("o_small_purse")) || Visible(Object("i_smallpurse")));
     Run(UseOn(Object("pistols"), "ITEM_SMALL_PURSE"));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_GUNPOWDER")});
     EXPECT_FALSE(Open(Object("pistols")));
@@ -163,6 +164,7 @@ TEST_F(BurningHouseTest, TenCountedActionsBurnTheHouseDownAndGiveTheRoomBack)
 
     Enter();
     EXPECT_TRUE(Visible(Object("i_iron_bar")) && Open(Object("iron_bar")) && Open(Object("small_purse")));
+    EXPECT_TRUE(Visible(Object("o_small_purse")) && Visible(Object("i_smallpurse")));
     EXPECT_FALSE(Visible(Object("o_fire_2")));
 }
 
@@ -175,7 +177,7 @@ TEST_F(BurningHouseTest, ASavedGameWithTimeSpentFindsWhatSheTookGoneAndTheFiresB
     Enter();
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_FALSE(Visible(Object("o_silk_fringes")) || Open(Object("net_curtain")));
-    EXPECT_FALSE(Visible(Object("i_smallpurse")) || Open(Object("small_purse")));
+    EXPECT_FALSE(Visible(Object("i_smallpurse")) || Visible(Object("o_small_purse")) || Open(Object("small_purse")));
     EXPECT_TRUE(Visible(Object("i_iron_bar")) && Open(Object("iron_bar")));
     EXPECT_TRUE(Visible(Object("o_fire_2")) && Visible(Object("o_fire_3")) && Open(Object("flames_1")));
     EXPECT_FALSE(Visible(Object("o_fire_4")) || Open(Object("flames_2")));
