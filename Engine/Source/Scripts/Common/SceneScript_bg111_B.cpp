@@ -63,8 +63,8 @@ constexpr int32_t SWORD_CUTS_DELAY = 1650;
 constexpr int32_t TIME_STEP = 10;
 constexpr int32_t BURNT_DOWN = 100;
 
-constexpr uint32_t FIRST_SMOKE = 10;
-constexpr uint32_t THICKEST_SMOKE = 255;
+constexpr int32_t FIRST_SMOKE = 10;
+constexpr int32_t THICKEST_SMOKE = 255;
 constexpr int32_t FIRE_FADE_IN_MS = 500;
 constexpr int32_t COUGH_MS = 5000;
 
@@ -88,7 +88,7 @@ constexpr std::array<FireLevel, 7> FIRE_LEVELS = {{
     {80, 200, NONE, NONE, NONE},
 }};
 
-// Dialogs the script waits on or opens twice.
+// The flames' two dialogs, the same for both fires.
 constexpr uint32_t FLAMES_LOOK = 0xdaebb115;
 constexpr uint32_t FLAMES_TOUCH = 0xbe695f5e;
 
