@@ -57,7 +57,7 @@ TEST(BriscoesHousePlayTest, TheRumAndTheFruitPutTheGuardsToSleepAndTheKeyOpensTh
     // state.
     EXPECT_TRUE(story.scene.starts_with("bg111_BO_BriscoesHouseInterior")) << story.scene;
     for (const char* flag : {"VARBOOL_BG110_C05_USE_STRONGRUM_ON_GUARDS", "VARBOOL_BG110_C05_GUARDS_ARE_UNCONSIOUS",
-                             "VARBOOL_QUEST_C5_SAVE_ELIZABETH03_DONE", "VARBOOL_ACTIVE_MAP"})
+                             "VARBOOL_QUEST_C5_SAVE_ELIZABETH03_DONE"})
         EXPECT_TRUE(story.flags.count(flag)) << flag;
     for (const char* item : {"ITEM_STRONG_RUM", "ITEM_FRUIT", "ITEM_SPARE_KEY"})
         EXPECT_FALSE(story.items.count(item)) << item;

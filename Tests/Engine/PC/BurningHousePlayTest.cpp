@@ -65,7 +65,8 @@ TEST(BurningHousePlayTest, TheFringesTheGunpowderAndAMatchBlowTheDoorOpenPlayedB
 
     const TestSupport::StoryRecord story =
         TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
-    EXPECT_EQ(story.scene, "bg110_BO_BriscoesHouseExterior");
+    // Outside, the house's front goes on with the escape by itself.
+    EXPECT_FALSE(story.scene.starts_with("bg111")) << story.scene;
     EXPECT_FALSE(story.items.contains("ITEM_SILK_FRINGES") || story.items.contains("ITEM_SMALL_PURSE"));
     for (const char* flag : {"VARBOOL_BG111_C05_EVENT_BURNIN_HOUSE", "VARBOOL_BG111_C05_PICK_SMALL_PURSE",
                              "VARBOOL_BG111_C05_PICK_SILK_FRINGES", "VARBOOL_BG111_C05_USE_GUNPOWDER_ON_FRONT_DOOR",
