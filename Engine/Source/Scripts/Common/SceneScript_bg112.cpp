@@ -103,8 +103,8 @@ void SceneScript_bg112::BuildEnterActions()
 
     // Diego waits by the locked door once she has asked him about it.
     _IfMatch(InChapter(5));
-    _IfMatch(Both(IsTrue(VARBOOL_BG002_C05_TALK_DIEGO_ABOUT_LOCKEDHOUSE),
-                  IsFalse(VARBOOL_BG112_C05_EVENT_DIEGO_OPEN_DOOR)));
+    _IfMatch(
+        Both(IsTrue(VARBOOL_BG002_C05_TALK_DIEGO_ABOUT_LOCKEDHOUSE), IsFalse(VARBOOL_BG112_C05_EVENT_DIEGO_OPEN_DOOR)));
     ShowAndActivate(DIEGO, true);
     _EndMatch();
     _EndMatch();
