@@ -219,7 +219,8 @@ void SceneScript_bg113::ChapterSixEntry()
     _EndMatch();
 
     // Diego carries him in and lays him down, then leaves.
-    _IfMatch(Both(IsTrue(VARBOOL_BG003_C06_USE_DIEGO_ON_ALESSANDRO), IsFalse(VARBOOL_BG113_C06_EVENT_ALESSANDRO_AT_HOME)));
+    _IfMatch(
+        Both(IsTrue(VARBOOL_BG003_C06_USE_DIEGO_ON_ALESSANDRO), IsFalse(VARBOOL_BG113_C06_EVENT_ALESSANDRO_AT_HOME)));
     Place(HEROINE, WP_FATHER_AWAKE);
     Place(DIEGO, WP_DIEGO_PUTS_DOWN);
     ShowObject(DIEGO, true);
@@ -248,8 +249,8 @@ void SceneScript_bg113::BuildExitEvents()
     // stays; in the demo the return of the spirit ends it.
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_bg112")));
     PushAction21(HEROINE, DOOR_BLOCKER, 0);
-    _IfMatch(Both(InChapter(6), Both(IsTrue(VARBOOL_BG113_C06_EVENT_ALESSANDRO_AT_HOME),
-                                     IsFalse(VARBOOL_QUEST_C2_MEMORIES_DONE))));
+    _IfMatch(Both(InChapter(6),
+                  Both(IsTrue(VARBOOL_BG113_C06_EVENT_ALESSANDRO_AT_HOME), IsFalse(VARBOOL_QUEST_C2_MEMORIES_DONE))));
     Dialog(0xfd473033);
     _ElseMatch();
     _IfMatch(Both(IsTrue(VARBOOL_BG994_DEMO), IsTrue(VARBOOL_BG113_C05_EVENT_RETURN_SPIRIT)));

@@ -179,7 +179,8 @@ TEST_F(LivingRoomYearsOnTest, OtherEntriesLeaveHerAtThePaintingAndTheDemoEndsAft
 
     // One remark answers the spider and each of its webs.
     Enter(5, STREET);
-    for (const int32_t iThing : {Object("spider"), Object("web_1"), Object("web_2"), Object("web_3"), Object("web_4")}) {
+    for (const int32_t iThing :
+         {Object("spider"), Object("web_1"), Object("web_2"), Object("web_3"), Object("web_4")}) {
         Run(ScriptEvent_Object1(iThing));
         EXPECT_EQ(Dialogs(), Ids({SPIDER_AND_WEBS})) << iThing;
     }
