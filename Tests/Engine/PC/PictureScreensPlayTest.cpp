@@ -62,7 +62,7 @@ protected:
     TestSupport::TempDir m_folder;
 };
 
-TEST_F(PictureScreensPlayTest, TheFlysPictureClosesTheMapUntilAClickTakesHerBackToTheLivingRoom)
+TEST_F(PictureScreensPlayTest, TheFlysPictureClosesTheMapAndAClickTakesHerBackToTheLivingRoomToReadOn)
 {
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 5}};
     const int32_t bools[] = {VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK};
@@ -76,7 +76,7 @@ TEST_F(PictureScreensPlayTest, TheFlysPictureClosesTheMapUntilAClickTakesHerBack
     EXPECT_EQ(Story("picture").flags.count("VARBOOL_ACTIVE_MAP"), 0u);
     const StoryRecord back = Story("living_room");
     EXPECT_EQ(back.scene, LIVING_ROOM);
-    EXPECT_EQ(back.flags.count("VARBOOL_ACTIVE_MAP"), 1u);
+    EXPECT_EQ(back.flags.count("VARBOOL_QUEST_C5_SLEEPY_FLY01_DONE"), 1u);
 }
 
 TEST_F(PictureScreensPlayTest, AClickFarFromThePicturesCentreIsAnsweredAsOneAtItsCentre)
