@@ -48,12 +48,13 @@ TEST_F(CorridorDialogsTest, TheGangwayIsAnsweredOneWayAtATimeInEveryChapter)
 
 TEST_F(CorridorDialogsTest, DiegosTalkSetsTheFlagThatSendsHimAshoreInHisChapters)
 {
-    const int32_t talkFlags[] = {VARBOOL_BG002_C04_TALK_DIEGO_ABOUT_HILARY, VARBOOL_BG002_C06_TALK_DIEGO_ABOUT_ANCHOR,
-                                 VARBOOL_BG002_C09_TALK_DIEGO_ABOUT_AXE};
+    const int32_t talkFlags[] = {VARBOOL_BG002_C04_TALK_DIEGO_ABOUT_HILARY,
+                                 VARBOOL_BG002_C05_TALK_DIEGO_ABOUT_LOCKEDHOUSE,
+                                 VARBOOL_BG002_C06_TALK_DIEGO_ABOUT_ANCHOR, VARBOOL_BG002_C09_TALK_DIEGO_ABOUT_AXE};
     struct Case {
         int32_t iChapter;
         int32_t iFlag;
-    } const cases[] = {{4, talkFlags[0]}, {5, -1}, {6, talkFlags[1]}, {9, talkFlags[2]}};
+    } const cases[] = {{4, talkFlags[0]}, {5, talkFlags[1]}, {6, talkFlags[2]}, {9, talkFlags[3]}};
     for (const Case& c : cases) {
         g_VarManager = VarSet {};
         InChapter(c.iChapter);
