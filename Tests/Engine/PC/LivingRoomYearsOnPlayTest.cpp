@@ -69,7 +69,8 @@ TEST(LivingRoomYearsOnPlayTest, CrossbowBlanketAndBookTakenAndTheFlySeenByMouseF
                              "VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK", "VARBOOL_QUEST_C5_SLEEPY_FLY01_DONE",
                              "VARBOOL_QUEST_C5_SLEEPY_FLY02"})
         EXPECT_TRUE(story.flags.contains(flag)) << flag;
-    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/LivingRoomYearsOnPlay", {"after_the_blast", "all_taken"});
+    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/LivingRoomYearsOnPlay",
+                                            {"after_the_blast", "all_taken"});
 }
 
 } // namespace
