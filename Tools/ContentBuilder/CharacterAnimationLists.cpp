@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -58,6 +59,8 @@ nlohmann::json WithCharacterAnimations(const nlohmann::json& source, const fs::p
     nlohmann::json joined = source;
     if (!joined.contains("actorSets") || !joined.at("actorSets").is_array())
         return joined;
+    // A character stands in several sets: its shared list is read once.
+    std::map<std::string, nlohmann::json> sharedLists;
     for (nlohmann::json& set : joined.at("actorSets")) {
         if (!set.is_object() || !set.contains("characters") || !set.at("characters").is_array())
             continue;
@@ -69,7 +72,10 @@ nlohmann::json WithCharacterAnimations(const nlohmann::json& source, const fs::p
             // refuses it.
             if (!IsActorName(actor))
                 continue;
-            const nlohmann::json shared = SharedList(content, actor);
+            auto found = sharedLists.find(actor);
+            if (found == sharedLists.end())
+                found = sharedLists.emplace(actor, SharedList(content, actor)).first;
+            const nlohmann::json& shared = found->second;
             // A character without a shared list keeps taking the scene's
             // list as it stands, where the record checks it.
             if (shared.empty())
