@@ -116,11 +116,11 @@ constexpr int32_t FLY_DELAY = 2500;
 constexpr int32_t BOTTLE_TIME = 3300;
 
 // The scenes this one meets.
-constexpr int32_t JETTY_AND_CLIFF = 39;    // bg401_TA_JetyAndCliff
-constexpr int32_t BUCKS_PLACE = 40;        // bg402_TA_BucksPlace
-constexpr int32_t CARMINES_MONUMENT = 41;  // bg403_TA_CarminesMonument
-constexpr int32_t BURIAL_CHAMBER = 42;     // bg404_TA_BurialChamber
-constexpr int32_t MINIGAME_STAND_IN = 60;  // bg992_Minigame_placeholder
+constexpr int32_t JETTY_AND_CLIFF = 39;      // bg401_TA_JetyAndCliff
+constexpr int32_t BUCKS_PLACE = 40;          // bg402_TA_BucksPlace
+constexpr int32_t CARMINES_MONUMENT = 41;    // bg403_TA_CarminesMonument
+constexpr int32_t BURIAL_CHAMBER = 42;       // bg404_TA_BurialChamber
+constexpr int32_t MINIGAME_STAND_IN = 60;    // bg992_Minigame_placeholder
 constexpr int32_t BACK_FROM_THE_BIRDS = 262; // the birds' attack, mini-game 6
 
 // A thing lying on the ground that she picks up once.
@@ -226,9 +226,9 @@ void SceneScript_bg403::ResetObjects()
     ShowObject(SEAGULL_1, false);
     SetInteractive(Object("mocking_seagull"), false);
     for (const auto& [iPicture, iHotspot] : {std::pair {Object("i_feather"), Object("feather")},
-                                              {Object("i_dark_rock"), Object("dark_rock")},
-                                              {Object("o_undergrowth"), Object("undergrowth")},
-                                              {Object("i_nuts"), Object("nuts")}}) {
+                                             {Object("i_dark_rock"), Object("dark_rock")},
+                                             {Object("o_undergrowth"), Object("undergrowth")},
+                                             {Object("i_nuts"), Object("nuts")}}) {
         ShowObject(iPicture, false);
         SetInteractive(iHotspot, false);
     }
@@ -244,10 +244,13 @@ void SceneScript_bg403::ResetObjects()
 void SceneScript_bg403::ResetSprites()
 {
     PushHashAction23(Object("fx_bridge"), BRIDGE_AT_REST);
-    for (const auto& [iEffect, uRest] :
-         {std::pair {Object("fx_door"), DOOR_SHUT}, {Object("fx_fish"), FISH_AT_REST},
-          {Object("fx_shot"), SHOT_AT_REST}, {Object("fx_disk"), DISK_AT_REST}, {Object("fx_nuts"), NUT_AT_REST},
-          {Object("fx_fly_to_bottle"), FLY_HOVERING}, {Object("fx_leaves"), LEAVES_AT_REST}}) {
+    for (const auto& [iEffect, uRest] : {std::pair {Object("fx_door"), DOOR_SHUT},
+                                         {Object("fx_fish"), FISH_AT_REST},
+                                         {Object("fx_shot"), SHOT_AT_REST},
+                                         {Object("fx_disk"), DISK_AT_REST},
+                                         {Object("fx_nuts"), NUT_AT_REST},
+                                         {Object("fx_fly_to_bottle"), FLY_HOVERING},
+                                         {Object("fx_leaves"), LEAVES_AT_REST}}) {
         ShowObject(iEffect, false);
         PushHashAction23(iEffect, uRest);
     }
@@ -460,8 +463,7 @@ void SceneScript_bg403::SeagullEvents()
     LookAndActivate(iSeagull, HEROINE, WP_BEFORE_SEAGULLS, 0x5162ccf5, 0x52847a96);
     WalkAndTalk(ScriptEvent_ItemOnObject3(iSeagull, ItemNamed("ITEM_NUTS")), HEROINE, WP_NUT_THROW, 0xbece465e);
     ThrowANut();
-    WalkAndTalk(ScriptEvent_ItemOnObject3(iSeagull, ItemNamed("ITEM_PISTOL")), HEROINE, WP_BEFORE_SEAGULLS,
-                0x96bd3081);
+    WalkAndTalk(ScriptEvent_ItemOnObject3(iSeagull, ItemNamed("ITEM_PISTOL")), HEROINE, WP_BEFORE_SEAGULLS, 0x96bd3081);
 
     // The loaded pistol: the dialog fires the shot (below).
     _IfEvent(ScriptEvent_ItemOnObject3(iSeagull, ItemNamed("ITEM_LOADED_PISTOL")));
