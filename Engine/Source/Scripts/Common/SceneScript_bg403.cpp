@@ -422,8 +422,7 @@ void SceneScript_bg403::BuildExitEvents()
     PushAction21(HEROINE, WAY_OUT_BLOCKER, 0);
     GoTo(HEROINE, WP_LEFT_WAY_OUT);
     GoToScene(BUCKS_PLACE);
-    AddToQueue(HEROINE, ID_ACTION_TYPE_WALK_TO_WAYPOINT, Param::Waypoint(WP_LEFT_WAY_IN), Param::Int(-1),
-               Param::Int(-1));
+    WalkTo(HEROINE, WP_LEFT_WAY_IN);
     _EndMatch();
 
     // Activate "goto_bg404": down through the open entrance.
