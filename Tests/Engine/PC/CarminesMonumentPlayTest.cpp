@@ -40,8 +40,7 @@ testing::AssertionResult WriteClifftopSlot(const TestSupport::TempDir& folder)
     for (const uint32_t item :
          {ItemNamed("ITEM_COGWHEEL"), ItemNamed("ITEM_LAMP_WITH_OIL"), ItemNamed("ITEM_BLOOD_BANDAGE")})
         items.push_back(item);
-    const ChapterStart clifftop = {chapter.uPlayingCharacter, items, chapter.ints, chapter.bools,
-                                   CARMINES_MONUMENT_ID};
+    const ChapterStart clifftop = {chapter.uPlayingCharacter, items, chapter.ints, chapter.bools, CARMINES_MONUMENT_ID};
     return TestSupport::WriteSlot(folder, clifftop);
 }
 
@@ -92,18 +91,18 @@ TEST(CarminesMonumentPlayTest, TheWayDownIsOpenedByMouseFromTheClifftopToTheBuri
     const TestSupport::StoryRecord end =
         TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(end.scene, BURIAL_CHAMBER);
-    for (const char* item : {"ITEM_HALF_EATEN_FISH", "ITEM_FEATHER", "ITEM_DARK_ROCK_2", "ITEM_NUTS",
-                             "ITEM_BRUSHWOOD", "ITEM_TSETSE_FLY", "ITEM_OIL_LAMP"})
+    for (const char* item : {"ITEM_HALF_EATEN_FISH", "ITEM_FEATHER", "ITEM_DARK_ROCK_2", "ITEM_NUTS", "ITEM_BRUSHWOOD",
+                             "ITEM_TSETSE_FLY", "ITEM_OIL_LAMP"})
         EXPECT_TRUE(end.items.contains(item)) << item;
     for (const char* item : {"ITEM_COGWHEEL", "ITEM_MYSTERIOUS_DISK", "ITEM_TRAP_BOTTLE", "ITEM_LAMP_WITH_OIL"})
         EXPECT_FALSE(end.items.contains(item)) << item;
-    for (const char* flag :
-         {"VARBOOL_BG403_C06_USE_LOADED_PISTOL_ON_SEAGULL", "VARBOOL_QUEST_C6_PATH_DONE",
-          "VARBOOL_QUEST_C6_DRAWBRIDGE_DONE", "VARBOOL_BG403_C06_USE_MYSETRIOUSDISCK_ON_STONEPILLAR",
-          "VARBOOL_BG403_C06_USE_TRAPBOTTLE_ON_STRANGEFLY", "VARBOOL_QUEST_C6_TRAPDOOR_DONE",
-          "VARBOOL_BG403_C06_M_ON_RIGHT_SIDE", "VARBOOL_TA_MAP_BG403"})
+    for (const char* flag : {"VARBOOL_BG403_C06_USE_LOADED_PISTOL_ON_SEAGULL", "VARBOOL_QUEST_C6_PATH_DONE",
+                             "VARBOOL_QUEST_C6_DRAWBRIDGE_DONE", "VARBOOL_BG403_C06_USE_MYSETRIOUSDISCK_ON_STONEPILLAR",
+                             "VARBOOL_BG403_C06_USE_TRAPBOTTLE_ON_STRANGEFLY", "VARBOOL_QUEST_C6_TRAPDOOR_DONE",
+                             "VARBOOL_BG403_C06_M_ON_RIGHT_SIDE", "VARBOOL_TA_MAP_BG403"})
         EXPECT_TRUE(end.flags.contains(flag)) << flag;
-    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/CarminesMonumentPlay", {"seagulls_gone", "way_down_open"});
+    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/CarminesMonumentPlay",
+                                            {"seagulls_gone", "way_down_open"});
 }
 
 } // namespace
