@@ -152,8 +152,13 @@ private:
     void ShowTheMonument();
     void Arrive();
     void PlaceTheSides();
+    // Chapter 6's things of the right side, or only the way down in the
+    // other chapters.
+    void OpenTheRightSide();
     void ShowTheRightSide();
     void ShowTheLeftSide();
+    // The feather and the nuts, while they lie there.
+    void OpenTheFinds();
 
     void GestureCallbacks();
     void SeagullEvents();
@@ -177,6 +182,10 @@ private:
 
     void Idle() { Play(HEROINE, "g_idle_l"); }
     void Blockers(std::initializer_list<int32_t> blockers, bool bOn);
+    void CastShadow(int32_t iActor, bool bCast);
+    // Over the rope bridge from one head to the far end, its blockers lifted
+    // only while she is on it.
+    void WalkOver(int32_t iHead, int32_t iFarEnd);
     void PickUp(const Find& oFind);
     // The edge she looks down from, on the side she stands.
     void GoToTheEdge();
@@ -214,12 +223,26 @@ void SceneScript_bg403::Blockers(std::initializer_list<int32_t> blockers, bool b
         PushAction21(HEROINE, iBlocker, bOn ? 1 : 0);
 }
 
+void SceneScript_bg403::CastShadow(int32_t iActor, bool bCast)
+{
+    AddToQueue(iActor, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(bCast));
+}
+
+void SceneScript_bg403::WalkOver(int32_t iHead, int32_t iFarEnd)
+{
+    WalkTo(HEROINE, iHead);
+    CastShadow(HEROINE, false);
+    Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, false);
+    WalkTo(HEROINE, iFarEnd);
+    Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, true);
+}
+
 void SceneScript_bg403::ResetObjects()
 {
     Blockers({UNDERGROWTH_BLOCKER, DRAWBRIDGE_BLOCKER, FLY_BLOCKER}, false);
     Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, true);
-    for (const int32_t iSeagull : std::initializer_list<int32_t> {SEAGULL_1, SEAGULL_2})
-        AddToQueue(iSeagull, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
+    CastShadow(SEAGULL_1, false);
+    CastShadow(SEAGULL_2, false);
     SetInteractive(SEAGULL_1, false);
     SetInteractive(SEAGULL_2, false);
     ShowObject(SEAGULL_2, false);
@@ -362,11 +385,7 @@ void SceneScript_bg403::PlaceTheSides()
     _IfMatch(CameFrom(CARMINES_MONUMENT));
     Place(HEROINE, WP_RIGHT_BRIDGE_HEAD);
     _EndMatch();
-    _IfMatch(InChapter(6));
-    ShowTheRightSide();
-    _ElseMatch();
-    SetInteractive(Object("goto_bg404"), true);
-    _EndMatch();
+    OpenTheRightSide();
 
     _ElseMatch();
     SetInteractive(Object("goto_bg404"), false);
@@ -379,6 +398,15 @@ void SceneScript_bg403::PlaceTheSides()
     _ElseMatch();
     SetInteractive(Object("rope_bridge"), true);
     _EndMatch();
+    _EndMatch();
+}
+
+void SceneScript_bg403::OpenTheRightSide()
+{
+    _IfMatch(InChapter(6));
+    ShowTheRightSide();
+    _ElseMatch();
+    SetInteractive(Object("goto_bg404"), true);
     _EndMatch();
 }
 
@@ -400,16 +428,21 @@ void SceneScript_bg403::ShowTheRightSide()
     _EndMatch();
 }
 
-void SceneScript_bg403::ShowTheLeftSide()
+void SceneScript_bg403::OpenTheFinds()
 {
-    for (const int32_t iHotspot : {Object("secret_entrance"), Object("stone_pillar"), Object("strange_fly")})
-        SetInteractive(iHotspot, false);
     _IfBool(VARBOOL_BG403_C06_PICK_FEATHER, 0);
     SetInteractive(Object("feather"), true);
     _EndMatch();
     _IfBool(VARBOOL_BG403_C06_PICK_NUTS, 0);
     SetInteractive(Object("nuts"), true);
     _EndMatch();
+}
+
+void SceneScript_bg403::ShowTheLeftSide()
+{
+    for (const int32_t iHotspot : {Object("secret_entrance"), Object("stone_pillar"), Object("strange_fly")})
+        SetInteractive(iHotspot, false);
+    OpenTheFinds();
     _IfBool(VARBOOL_QUEST_C6_DRAWBRIDGE_DONE, 1);
     SetInteractive(Object("rope_bridge"), true);
     _EndMatch();
@@ -640,32 +673,11 @@ void SceneScript_bg403::CrossToTheRight()
     // Activate "rope_bridge": over the chasm, the bridge's blockers lifted
     // only for her crossing; the right side's things take the left's place.
     _IfEvent(Activated(Object("rope_bridge")));
-    WalkTo(HEROINE, WP_LEFT_BRIDGE_HEAD);
-    AddToQueue(HEROINE, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
-    Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, false);
-    WalkTo(HEROINE, WP_RIGHT_BRIDGE_END);
-    Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, true);
+    WalkOver(WP_LEFT_BRIDGE_HEAD, WP_RIGHT_BRIDGE_END);
     SetInteractive(Object("goto_bg402"), false);
-    _IfMatch(InChapter(6));
-    SetInteractive(Object("feather"), false);
-    SetInteractive(Object("nuts"), false);
-    _IfBool(VARBOOL_BG403_C06_USE_MYSETRIOUSDISCK_ON_STONEPILLAR, 1);
-    SetInteractive(Object("secret_entrance"), true);
-    _ElseMatch();
-    SetInteractive(Object("stone_pillar"), true);
-    _EndMatch();
-    _IfBool(VARBOOL_QUEST_C6_TRAPDOOR_DONE, 1);
-    SetInteractive(Object("secret_entrance"), false);
-    SetInteractive(Object("goto_bg404"), true);
-    _EndMatch();
-    _IfBool(VARBOOL_BG403_C06_USE_TRAPBOTTLE_ON_STRANGEFLY, 0);
-    SetInteractive(Object("strange_fly"), true);
-    _EndMatch();
-    _ElseMatch();
-    SetInteractive(Object("goto_bg404"), true);
-    _EndMatch();
+    OpenTheRightSide();
     SetBoolVar(VARBOOL_BG403_C06_M_ON_RIGHT_SIDE, true);
-    AddToQueue(HEROINE, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(true));
+    CastShadow(HEROINE, true);
     SetInteractive(Object("rope_bridge_right"), true);
     SetInteractive(Object("rope_bridge"), false);
     _EndMatch();
@@ -675,25 +687,16 @@ void SceneScript_bg403::CrossToTheLeft()
 {
     // Activate "rope_bridge_right": back over to the left side.
     _IfEvent(Activated(Object("rope_bridge_right")));
-    WalkTo(HEROINE, WP_RIGHT_BRIDGE_HEAD);
-    AddToQueue(HEROINE, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
-    Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, false);
-    WalkTo(HEROINE, WP_LEFT_BRIDGE_END);
-    Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, true);
+    WalkOver(WP_RIGHT_BRIDGE_HEAD, WP_LEFT_BRIDGE_END);
     for (const int32_t iHotspot :
          {Object("secret_entrance"), Object("goto_bg404"), Object("stone_pillar"), Object("strange_fly")})
         SetInteractive(iHotspot, false);
     SetInteractive(Object("goto_bg402"), true);
     _IfMatch(InChapter(6));
-    _IfBool(VARBOOL_BG403_C06_PICK_FEATHER, 0);
-    SetInteractive(Object("feather"), true);
-    _EndMatch();
-    _IfBool(VARBOOL_BG403_C06_PICK_NUTS, 0);
-    SetInteractive(Object("nuts"), true);
-    _EndMatch();
+    OpenTheFinds();
     _EndMatch();
     SetBoolVar(VARBOOL_BG403_C06_M_ON_RIGHT_SIDE, false);
-    AddToQueue(HEROINE, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(true));
+    CastShadow(HEROINE, true);
     SetInteractive(Object("rope_bridge"), true);
     SetInteractive(Object("rope_bridge_right"), false);
     _EndMatch();
@@ -732,11 +735,11 @@ void SceneScript_bg403::MendTheMechanism()
     SetInteractive(Object("drawbridge"), false);
     Blockers({DRAWBRIDGE_BLOCKER, BRIDGE_RIGHT_BLOCKER}, false);
     GoTo(HEROINE, WP_DRAWBRIDGE_START);
-    AddToQueue(HEROINE, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
+    CastShadow(HEROINE, false);
     PushAnimAction(HEROINE, "tomonumentbridgepass", 0, 1);
     Idle();
     Place(HEROINE, WP_RIGHT_BRIDGE_END);
-    AddToQueue(HEROINE, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(true));
+    CastShadow(HEROINE, true);
     Blockers({BRIDGE_LEFT_BLOCKER, BRIDGE_RIGHT_BLOCKER}, true);
     SetInteractive(Object("feather"), false);
     SetInteractive(Object("nuts"), false);
