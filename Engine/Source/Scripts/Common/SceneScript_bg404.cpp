@@ -69,10 +69,10 @@ constexpr int32_t BLOW_DELAY = 3696;
 
 // Carmine's monument above, the corridor of the ship, and the movie of the
 // panel giving way.
-constexpr int32_t JETTY = 39;     // bg401_TA_JetyAndCliff
+constexpr int32_t JETTY = 39;       // bg401_TA_JetyAndCliff
 constexpr int32_t BUCKS_PLACE = 40; // bg402_TA_BucksPlace
-constexpr int32_t MONUMENT = 41;  // bg403_TA_CarminesMonument
-constexpr int32_t CORRIDOR = 6;   // bg002_WM_Corridor
+constexpr int32_t MONUMENT = 41;    // bg403_TA_CarminesMonument
+constexpr int32_t CORRIDOR = 6;     // bg002_WM_Corridor
 constexpr int32_t MOVIE_STRIP06 = 13;
 constexpr int32_t AFTER_STRIP06 = 512 + MOVIE_STRIP06;
 
@@ -105,7 +105,10 @@ private:
     // Every look, use and talk hands the player the heroine again, and she
     // walks to the place and says her piece.
     void Remark(const MatchExpr& oEvent, int32_t iWaypoint, uint32_t uDialog);
-    void Remark(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog) { Remark(MatchExpr::Event(oEvent), iWaypoint, uDialog); }
+    void Remark(const EventDesc& oEvent, int32_t iWaypoint, uint32_t uDialog)
+    {
+        Remark(MatchExpr::Event(oEvent), iWaypoint, uDialog);
+    }
     void LookAndUse(int32_t iEntity, int32_t iWaypoint, uint32_t uLookDialog, uint32_t uActivateDialog);
     // Before the two men she faces the one addressed.
     void ApproachTheMen(uint32_t uMan);
@@ -168,9 +171,9 @@ void SceneScript_bg404::BuildEnterActions()
 void SceneScript_bg404::EnterChapterSix()
 {
     // The chamber is dark but for the heroine's light.
-    for (const int32_t iLight : {Object("fx_torch"), Object("fx_candle_flame_01"), Object("fx_candle_flame_02"),
-                                 Object("fx_candle_flame_03"), Object("fx_halo_01"), Object("fx_halo_02"),
-                                 Object("fx_halo_03")})
+    for (const int32_t iLight :
+         {Object("fx_torch"), Object("fx_candle_flame_01"), Object("fx_candle_flame_02"), Object("fx_candle_flame_03"),
+          Object("fx_halo_01"), Object("fx_halo_02"), Object("fx_halo_03")})
         ShowObject(iLight, false);
 
     _IfBool(VARBOOL_QUEST_C6_TURTLEROD_DONE, 0);
@@ -187,8 +190,8 @@ void SceneScript_bg404::EnterChapterSix()
     SetBoolVar(VARBOOL_BG401_C06_DIEGO_GO_OUT, true);
     _EndMatch();
 
-    _IfMatch(Both(IsTrue(VARBOOL_BG404_C06_USE_CUPWATER_ON_SARCOPHAGUS),
-                  IsFalse(VARBOOL_BG404_C06_POSE_GREASY_IRON_STEM)));
+    _IfMatch(
+        Both(IsTrue(VARBOOL_BG404_C06_USE_CUPWATER_ON_SARCOPHAGUS), IsFalse(VARBOOL_BG404_C06_POSE_GREASY_IRON_STEM)));
     SetInteractive(Object("glass_panel"), true);
     _EndMatch();
 
@@ -256,8 +259,8 @@ void SceneScript_bg404::TheMenComeDown()
 
 void SceneScript_bg404::OnlyTheMenAnswer()
 {
-    for (const int32_t iObject : {Object("goto_bg403"), Object("depression"), Object("sarcophagus"), Object("trickle"),
-                                  Object("structure")})
+    for (const int32_t iObject :
+         {Object("goto_bg403"), Object("depression"), Object("sarcophagus"), Object("trickle"), Object("structure")})
         SetInteractive(iObject, false);
 }
 
@@ -288,8 +291,7 @@ void SceneScript_bg404::BuildEvents()
     _EndMatch();
     EventDesc oLeaves;
     BuildEvent(&oLeaves, TwEventType_UnTouch, 2, ID_PARAMETER_TYPE_SCRIPTABLE,
-               EntityScriptableId(Object("scroll_ecran")), ID_PARAMETER_TYPE_SCRIPTABLE,
-               ActorScriptableId(HEROINE));
+               EntityScriptableId(Object("scroll_ecran")), ID_PARAMETER_TYPE_SCRIPTABLE, ActorScriptableId(HEROINE));
     _IfEvent(oLeaves);
     SelectCharacter(HEROINE);
     _EndMatch();
