@@ -48,8 +48,7 @@ void TheGuardedHouse(Way& way)
 {
     TestSupport::PlayScript& play = way.Play();
     way.Arrive(DOCKS);
-    play.Use("thomas_b", Verb::Talk);
-    way.Expect("Action \"Talk\" on \"" + DOCKS + ":thomas_b");
+    way.Start("thomas_b", Verb::Talk);
     way.Expect(SceneLoadLine(BRISCOES_HOUSE));
     way.Arrive(DOCKS);
     way.Do("manuel", Verb::Talk);
@@ -80,20 +79,12 @@ void TheInn(Way& way)
 // sleepy fly.
 void TheFamilyHouse(Way& way)
 {
-    TestSupport::PlayScript& play = way.Play();
-    play.Use("the_winsome_maid", Verb::Activate);
-    play.ChooseKey("BG105_SHIP_ABOARD");
-    way.Expect("Action \"Activate\" on \"" + DOCKS + ":the_winsome_maid");
-    way.Arrive(CORRIDOR);
-    play.Use("diego", Verb::Talk);
-    way.Expect("Action \"Talk\" on \"" + CORRIDOR + ":diego");
-    way.Arrive(FAMILY_YARD);
+    way.LeaveAnswering("the_winsome_maid", "BG105_SHIP_ABOARD", CORRIDOR, Exit::Hotspot);
+    way.LeaveBy("diego", Verb::Talk, FAMILY_YARD);
     way.Give("ITEM_DIEGO", "goto_bg101");
     way.Arrive(FAMILY_ROOM);
     way.Do("crossbow", Verb::Activate);
-    play.Use("toys_chest", Verb::Activate);
-    way.Expect("Action \"Activate\" on \"" + FAMILY_ROOM + ":toys_chest");
-    way.Arrive(CHILDHOOD_ROOM);
+    way.LeaveBy("toys_chest", Verb::Activate, CHILDHOOD_ROOM);
     for (const char* thing : {"paint_set", "paint_brush", "sheet_of_paper", "small_blanket"})
         way.Do(thing, Verb::Activate);
     way.PutTogether("ITEM_PAINT_BRUSH", "ITEM_PAINT_SET");
@@ -102,9 +93,7 @@ void TheFamilyHouse(Way& way)
     way.Give("ITEM_FLOWER_PICTURE", "bonita_spirit");
     way.Leave("goto_bg102", FAMILY_ROOM);
     way.Do("toys_chest", Verb::Activate);
-    play.Use("fauna_flora_book", Verb::Activate);
-    way.Expect("Action \"Activate\" on \"" + FAMILY_ROOM + ":fauna_flora_book");
-    way.Arrive(TSETSE_FLY);
+    way.LeaveBy("fauna_flora_book", Verb::Activate, TSETSE_FLY);
     way.Leave("clique", FAMILY_ROOM, Exit::Hotspot);
     way.Leave("goto_bg112", FAMILY_YARD);
 }
@@ -171,15 +160,12 @@ void TheChaseAndTheCapture(Way& way)
     play.Screenshot("loading");
 }
 
-TEST(ChapterFivePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterFivePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterFivePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterFivePlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 5));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, FATHERS_CABIN);
     TheGuardedHouse(way);
     TheInn(way);
@@ -188,9 +174,7 @@ TEST(ChapterFivePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingS
     TheFire(way);
     TheChaseAndTheCapture(way);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 
