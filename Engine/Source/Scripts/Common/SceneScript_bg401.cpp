@@ -147,11 +147,10 @@ void SceneScript_bg401::BuildEnterActions()
 
     _IfMatch(InChapter(6));
     EnterChapter6();
-    _ElseMatch();
-    // Outside chapter 6 only the rope stays, once it hangs.
+    _EndMatch();
+    // In every chapter the rope stays, once it hangs.
     _IfBool(VARBOOL_BG401_C06_EVENT_LOADED_CROSSBOW, 1);
     HangTheRope();
-    _EndMatch();
     _EndMatch();
 
     Place(HEROINE, WP_JETTY);
@@ -161,6 +160,9 @@ void SceneScript_bg401::BuildEnterActions()
 
 void SceneScript_bg401::ResetObjects()
 {
+    // Until the anchor has been shot up there, no rope hangs in any chapter.
+    ShowObject(Object("o_rope"), false);
+    SetInteractive(Object("dangling_rope"), false);
     SetInteractive(Object("scaffolding"), false);
     ShowObject(Object("i_loose_piton"), false);
     SetInteractive(Object("loose_piton"), false);
@@ -186,8 +188,7 @@ void SceneScript_bg401::EnterChapter6()
 {
     // Woken and then left behind by another scene, Diego has gone aboard.
     _IfMatch(Both(Both(IsFalse(VARBOOL_BG401_C06_DIEGO_GO_OUT), IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE)),
-                  Both(NotFrom(JETTY_AND_CLIFF),
-                       NotFrom(0))));
+                  Both(NotFrom(JETTY_AND_CLIFF), NotFrom(0))));
     SetBoolVar(VARBOOL_BG401_C06_DIEGO_GO_OUT, true);
     _EndMatch();
 
@@ -228,11 +229,7 @@ void SceneScript_bg401::EnterChapter6()
     _EndMatch();
 
     _IfBool(VARBOOL_BG401_C06_EVENT_LOADED_CROSSBOW, 0);
-    ShowObject(Object("o_rope"), false);
-    SetInteractive(Object("dangling_rope"), false);
     SetInteractive(Object("scaffolding"), true);
-    _ElseMatch();
-    HangTheRope();
     _EndMatch();
 }
 
@@ -343,10 +340,7 @@ void SceneScript_bg401::FirstVisitAndReturns()
 
     // While Diego sleeps, coming back from elsewhere reminds her of him.
     const MatchExpr fromElsewhere =
-        Both(Both(NotFrom(BUCKS_PLACE),
-                  NotFrom(JETTY_AND_CLIFF)),
-             Both(NotFrom(AFTER_STRIP05),
-                  NotFrom(0)));
+        Both(Both(NotFrom(BUCKS_PLACE), NotFrom(JETTY_AND_CLIFF)), Both(NotFrom(AFTER_STRIP05), NotFrom(0)));
     _IfMatch(Both(IsTrue(VARBOOL_QUEST_C6_DIEGO), IsFalse(VARBOOL_QUEST_C6_DIEGO_DONE)));
     _IfMatch(fromElsewhere);
     TurnToward(HEROINE, DIEGO);
@@ -479,8 +473,7 @@ void SceneScript_bg401::DiegoEvents()
 
     // Callbacks: his talk and idle loops, holding his sore head while she
     // has no bandage for it.
-    const MatchExpr soreHead =
-        Both(IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE), IsFalse(VARBOOL_BG002_C06_GET_BLOOD_BANDAGE));
+    const MatchExpr soreHead = Both(IsTrue(VARBOOL_QUEST_C6_DIEGO_DONE), IsFalse(VARBOOL_BG002_C06_GET_BLOOD_BANDAGE));
     _IfEvent(OnCallback(0x8bbc8e27));
     _IfMatch(soreHead);
     Play(DIEGO, "holdingheadbacktalk_l");
