@@ -3,7 +3,8 @@
 // from the ship, played by mouse at the places of the scene's own objects:
 // Briscoe fishes the boards out, the shrubs give up the anchor that Diego
 // pulls out, the anchor on the rope and in the crossbow is shot into the
-// scaffolding in its strip, and she takes the fallen stone and the piton.
+// scaffolding in its strip, she takes the fallen stone and the piton, and a
+// feather wakes Diego.
 #include "Common/NamedIds.h"
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
@@ -27,7 +28,7 @@ using TestSupport::Way;
 
 const std::string JETTY = "bg401_TA_JetyAndCliff";
 
-constexpr uint32_t ITEMS[] = {ItemNamed("ITEM_ROPE"), ItemNamed("ITEM_CROSSBOW")};
+constexpr uint32_t ITEMS[] = {ItemNamed("ITEM_ROPE"), ItemNamed("ITEM_CROSSBOW"), ItemNamed("ITEM_FEATHER")};
 constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 6}};
 constexpr int32_t BOOLS[] = {VARBOOL_BG002_C06_TALK_DIEGO_ABOUT_ANCHOR};
 constexpr int32_t JETTY_ID = 39;
@@ -61,6 +62,7 @@ TEST(JettyAndCliffPlayTest, TheBoardsTheAnchorAndTheRopeUpTheCliffPlayedByMouseF
     play.Screenshot("rope_hangs");
     way.Do("dark_rock", Verb::Activate);
     way.Do("loose_piton", Verb::Activate);
+    way.Give("ITEM_FEATHER", "diego");
     play.RecordStory();
     play.Quit();
     way.Expect("Shutdown Application");
@@ -79,7 +81,7 @@ TEST(JettyAndCliffPlayTest, TheBoardsTheAnchorAndTheRopeUpTheCliffPlayedByMouseF
          {"VARBOOL_BG401_C06_EVENT_BRISCOE_TOO", "VARBOOL_BG401_C06_USE_BRISCOE_ON_FLOATING_WOOD_BOARDS",
           "VARBOOL_BG401_C06_INT_SHRUBS", "VARBOOL_BG401_C06_USE_DIEGO_ON_RUSTY_ANCHOR", "VARBOOL_QUEST_C6_DIEGO",
           "VARBOOL_BG401_C06_PICK_RUSTY_ANCHOR", "VARBOOL_BG401_C06_EVENT_LOADED_CROSSBOW",
-          "VARBOOL_BG401_C06_PICK_DARK_ROCK", "VARBOOL_BG401_C06_PICK_LOOSE_PITON"})
+          "VARBOOL_BG401_C06_PICK_DARK_ROCK", "VARBOOL_BG401_C06_PICK_LOOSE_PITON", "VARBOOL_QUEST_C6_DIEGO_DONE"})
         EXPECT_TRUE(story.flags.contains(flag)) << flag;
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/JettyAndCliffPlay", {"diego_asleep", "rope_hangs"});
 }
