@@ -1,7 +1,8 @@
-// Drake's office as the game loads it in chapter 8, Mabel by the statues: the
+// Drake's office as the game loads it in chapter 8, Mabel haunting it: the
 // heroine reaches every place her script walks her to from the middle of the
-// room, around the desk and back.
+// room, around the desk and back, and Mabel hides no hotspot.
 #include "Common/VarIds.h"
+#include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/SampleSceneWalkTest.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ constexpr int32_t MIDDLE = 0;
 
 using DrakesOfficeWalksTest = SampleSceneWalkTest;
 
-TEST_F(DrakesOfficeWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerTo)
+TEST_F(DrakesOfficeWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToAndMabelHidesNoHotspot)
 {
     g_VarManager.SetBool(VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, 1);
     g_VarManager.SetBool(VARBOOL_QUEST_C8_JUSTICE01, 1);
@@ -25,6 +26,7 @@ TEST_F(DrakesOfficeWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerTo)
     Enter(OFFICE, 8, m_uHeroine);
     // In at the door, a few steps into the room.
     EXPECT_LE(DistanceTo(m_uHeroine, 5), 8);
+    EXPECT_TRUE(CoveredHotspots(*m_scene).empty());
     const std::set<int32_t> waypoints = HeroineWalks();
     EXPECT_EQ(waypoints.size(), 19u);
     for (const int32_t iWaypoint : waypoints) {

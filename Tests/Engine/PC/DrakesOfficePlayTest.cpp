@@ -1,0 +1,74 @@
+// Drake's office as a player plays it: the real program with its SDL input,
+// from a slot saved in the office once Mabel has asked for justice, played by
+// mouse at the places of the office's own objects: the blowpipe taken from
+// its showcase, the cabinet looked over, its small drawer tried by hand and
+// opened with the small key on the paper that tells the safe's combination,
+// and the governor's portrait swung aside on the safe.
+#include "Common/NamedIds.h"
+#include "Common/VarIds.h"
+#include "Scripts/Common/ChapterStarts.h"
+#include "Support/ChapterStartSlot.h"
+#include "Support/Files.h"
+#include "Support/GameProcess.h"
+#include "Support/PlayScript.h"
+#include "Support/PlayWay.h"
+#include "Support/PlayedChapter.h"
+#include "Support/StoryRecord.h"
+#include "Support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using TestSupport::Verb;
+using TestSupport::Way;
+
+const std::string OFFICE = "bg205_CR_DrakesOfficeInterior";
+
+constexpr uint32_t ITEMS[] = {ItemNamed("ITEM_SMALL_KEY")};
+constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 8}};
+constexpr int32_t BOOLS[] = {VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, VARBOOL_QUEST_C8_JUSTICE01, VARBOOL_QUEST_C8_NOTES03,
+                             VARBOOL_QUEST_C8_NOTES04};
+constexpr int32_t OFFICE_ID = 26;
+
+TEST(DrakesOfficePlayTest, TheSmallKeyOpensTheDrawerOnTheCombinationAndThePortraitBaresTheSafeByMouse)
+{
+    TestSupport::TempDir folder;
+    const TestSupport::KeptOnFailure kept(folder, "DrakesOfficePlay");
+    TestSupport::PrepareSmallGame(folder);
+    const ChapterStart inTheOffice {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, OFFICE_ID};
+    ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheOffice));
+
+    TestSupport::PlayScript play;
+    Way way(play, "bg999_start_menu");
+    TestSupport::ContinueTheChapter(way, OFFICE);
+    way.Do("showcase_blowpipe", Verb::Activate);
+    way.Do("mabel", Verb::Talk);
+    way.Do("four_drawer_cabinets", Verb::Activate);
+    way.Do("fourth_drawer2", Verb::Activate);
+    way.Give("ITEM_SMALL_KEY", "fourth_drawer2");
+    play.Screenshot("drawer_open");
+    way.Do("governors_portrait", Verb::Activate);
+    play.Screenshot("safe_bared");
+    play.RecordStory();
+    play.Quit();
+    way.Expect("Shutdown Application");
+    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    if (HasFatalFailure())
+        return;
+
+    const TestSupport::StoryRecord story =
+        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
+    EXPECT_EQ(story.scene, OFFICE);
+    EXPECT_TRUE(story.items.contains("ITEM_BLOCKED_BLOW_PIPE"));
+    EXPECT_TRUE(story.items.contains("ITEM_SMALL_KEY"));
+    for (const char* flag : {"VARBOOL_BG205_C08_PICK_BLOCKED_BLOWPIPE", "VARBOOL_BG205_C08_INT_FOURTH_DRAWER_CABINET",
+                             "VARBOOL_QUEST_C8_NOTES04_DONE", "VARBOOL_BG205_C08_OPEN_PORTRAIT"})
+        EXPECT_TRUE(story.flags.contains(flag)) << flag;
+    EXPECT_FALSE(story.flags.contains("VARBOOL_QUEST_C8_NOTES03_DONE"));
+    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/DrakesOfficePlay", {"drawer_open", "safe_bared"});
+}
+
+} // namespace
