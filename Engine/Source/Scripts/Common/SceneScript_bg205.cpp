@@ -217,7 +217,8 @@ void SceneScript_bg205::RestoreMabel()
 {
     // Mabel haunts the office from her first appearance until her notes are
     // found.
-    _IfMatch(MatchExpression(Op_Or, IsFalse(VARBOOL_BG205_C08_EVENT_TAKING_IT_IN), IsTrue(VARBOOL_QUEST_C8_NOTES03_DONE)));
+    _IfMatch(
+        MatchExpression(Op_Or, IsFalse(VARBOOL_BG205_C08_EVENT_TAKING_IT_IN), IsTrue(VARBOOL_QUEST_C8_NOTES03_DONE)));
     ShowObject(MABEL, false);
     SetInteractive(MABEL, false);
     _EndMatch();

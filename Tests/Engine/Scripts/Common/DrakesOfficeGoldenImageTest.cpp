@@ -22,9 +22,9 @@ using DrakesOfficeGoldenImageTest = SampleSceneScriptTest;
 
 TEST_F(DrakesOfficeGoldenImageTest, TheOpenSafeBehindThePortraitInChapterEight)
 {
-    for (const int32_t iVar : {VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, VARBOOL_QUEST_C8_JUSTICE01,
-                               VARBOOL_QUEST_C8_NOTES04, VARBOOL_BG205_C08_OPEN_PORTRAIT,
-                               VARBOOL_BG205_C08_SAFE_RIGHT_CONBINATION})
+    for (const int32_t iVar :
+         {VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, VARBOOL_QUEST_C8_JUSTICE01, VARBOOL_QUEST_C8_NOTES04,
+          VARBOOL_BG205_C08_OPEN_PORTRAIT, VARBOOL_BG205_C08_SAFE_RIGHT_CONBINATION})
         g_VarManager.SetBool(iVar, 1);
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, SAFE_CLOSE_UP);
     CoreRandom::Init(7);
