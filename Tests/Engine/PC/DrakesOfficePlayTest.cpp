@@ -3,7 +3,8 @@
 // mouse at the places of the office's own objects: the blowpipe taken from
 // its showcase, the cabinet looked over, its small drawer tried by hand and
 // opened with the small key on the paper that tells the safe's combination,
-// and the governor's portrait swung aside on the safe.
+// the governor's portrait swung aside on the safe, the combination set on
+// its lock, Drake's note read and Mabel told, who fades away at rest.
 #include "Common/NamedIds.h"
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
@@ -22,10 +23,12 @@
 
 namespace {
 
+using TestSupport::Exit;
 using TestSupport::Verb;
 using TestSupport::Way;
 
 const std::string OFFICE = "bg205_CR_DrakesOfficeInterior";
+const std::string SAFE_LOCK = "bg806_CU_06_DrakesSafe";
 
 constexpr uint32_t ITEMS[] = {ItemNamed("ITEM_SMALL_KEY")};
 constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 8}};
@@ -33,7 +36,7 @@ constexpr int32_t BOOLS[] = {VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, VARBOOL_QUEST
                              VARBOOL_QUEST_C8_NOTES04};
 constexpr int32_t OFFICE_ID = 26;
 
-TEST(DrakesOfficePlayTest, TheSmallKeyOpensTheDrawerOnTheCombinationAndThePortraitBaresTheSafeByMouse)
+TEST(DrakesOfficePlayTest, TheSmallKeyFindsTheCombinationThatOpensTheSafeBehindThePortraitByMouse)
 {
     TestSupport::TempDir folder;
     const TestSupport::KeptOnFailure kept(folder, "DrakesOfficePlay");
@@ -52,6 +55,15 @@ TEST(DrakesOfficePlayTest, TheSmallKeyOpensTheDrawerOnTheCombinationAndThePortra
     play.Screenshot("drawer_open");
     way.Do("governors_portrait", Verb::Activate);
     play.Screenshot("safe_bared");
+    way.Leave("safe", SAFE_LOCK, Exit::Hotspot);
+    // The wrong digit first, then the paper's.
+    for (const char* digit : {"1_3", "1_4", "2_1", "3_7"})
+        way.Do(digit, Verb::Activate);
+    play.Screenshot("combination");
+    way.Leave("exit", OFFICE, Exit::Hotspot);
+    play.Screenshot("safe_open");
+    way.Do("safe_interior", Verb::Activate);
+    way.Do("mabel", Verb::Talk);
     play.RecordStory();
     play.Quit();
     way.Expect("Shutdown Application");
@@ -65,10 +77,12 @@ TEST(DrakesOfficePlayTest, TheSmallKeyOpensTheDrawerOnTheCombinationAndThePortra
     EXPECT_TRUE(story.items.contains("ITEM_BLOCKED_BLOW_PIPE"));
     EXPECT_TRUE(story.items.contains("ITEM_SMALL_KEY"));
     for (const char* flag : {"VARBOOL_BG205_C08_PICK_BLOCKED_BLOWPIPE", "VARBOOL_BG205_C08_INT_FOURTH_DRAWER_CABINET",
-                             "VARBOOL_QUEST_C8_NOTES04_DONE", "VARBOOL_BG205_C08_OPEN_PORTRAIT"})
+                             "VARBOOL_QUEST_C8_NOTES04_DONE", "VARBOOL_BG205_C08_OPEN_PORTRAIT",
+                             "VARBOOL_BG205_C08_SAFE_RIGHT_CONBINATION", "VARBOOL_QUEST_C8_CONSIGNMENT03",
+                             "VARBOOL_QUEST_C8_NOTES03_DONE"})
         EXPECT_TRUE(story.flags.contains(flag)) << flag;
-    EXPECT_FALSE(story.flags.contains("VARBOOL_QUEST_C8_NOTES03_DONE"));
-    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/DrakesOfficePlay", {"drawer_open", "safe_bared"});
+    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/DrakesOfficePlay",
+                                            {"drawer_open", "safe_bared", "combination", "safe_open"});
 }
 
 } // namespace
