@@ -171,6 +171,20 @@ TEST_F(DrakesOfficeTest, TheCabinetShowsItsDrawersAndTheSmallKeyOpensTheLockedOn
     EXPECT_TRUE(Visible(Object("o_drawer_2")));
 }
 
+TEST_F(DrakesOfficeTest, TheKeysTurnAndHerPullOnTheDrawerStartTogetherBeforeSheStepsUp)
+{
+    Set(VARBOOL_QUEST_C8_NOTES04);
+    Enter(TOWN_SQUARE);
+    std::vector<int32_t> startedBeforeAWait;
+    for (const ActionDesc& oAction : FiredBy(Callback(0x13057a21))) {
+        if (oAction.m_iActionType == ID_ACTION_TYPE_WAIT_FOR)
+            break;
+        startedBeforeAWait.push_back(oAction.m_iActionType);
+    }
+    EXPECT_EQ(startedBeforeAWait, (std::vector<int32_t> {ID_ACTION_TYPE_PLAY_ACTOR_SOUND, ID_ACTION_TYPE_ANIMATION,
+                                                         ID_ACTION_TYPE_WALK_TO_WAYPOINT}));
+}
+
 TEST_F(DrakesOfficeTest, AnythingElseOnTheDrawerOrAnyItemElsewhereGetsTheBadInteraction)
 {
     Set(VARBOOL_QUEST_C8_NOTES04);
