@@ -23,7 +23,6 @@
 
 namespace {
 
-using TestSupport::Exit;
 using TestSupport::Verb;
 using TestSupport::Way;
 
@@ -36,16 +35,13 @@ constexpr int32_t BOOLS[] = {VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, VARBOOL_QUEST
                              VARBOOL_QUEST_C8_NOTES04};
 constexpr int32_t OFFICE_ID = 26;
 
-TEST(DrakesOfficePlayTest, TheSmallKeyFindsTheCombinationThatOpensTheSafeBehindThePortraitByMouse)
+using DrakesOfficePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(DrakesOfficePlayTest, TheSmallKeyFindsTheCombinationThatOpensTheSafeBehindThePortraitByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "DrakesOfficePlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart inTheOffice {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, OFFICE_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheOffice));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, OFFICE);
     way.Do("showcase_blowpipe", Verb::Activate);
     way.Do("mabel", Verb::Talk);
@@ -55,19 +51,17 @@ TEST(DrakesOfficePlayTest, TheSmallKeyFindsTheCombinationThatOpensTheSafeBehindT
     play.Screenshot("drawer_open");
     way.Do("governors_portrait", Verb::Activate);
     play.Screenshot("safe_bared");
-    way.Leave("safe", SAFE_LOCK, Exit::Hotspot);
+    way.LeaveBy("safe", Verb::Activate, SAFE_LOCK);
     // The wrong digit first, then the paper's.
     for (const char* digit : {"1_3", "1_4", "2_1", "3_7"})
         way.Do(digit, Verb::Activate);
     play.Screenshot("combination");
-    way.Leave("exit", OFFICE, Exit::Hotspot);
+    way.LeaveBy("exit", Verb::Activate, OFFICE);
     play.Screenshot("safe_open");
     way.Do("safe_interior", Verb::Activate);
     way.Do("mabel", Verb::Talk);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 
