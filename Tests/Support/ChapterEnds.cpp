@@ -1,6 +1,7 @@
 #include "Support/ChapterEnds.h"
 
 #include "Common/ActorIds.h"
+#include "Common/IdHash.h"
 #include "Common/ItemIds.h"
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
@@ -168,6 +169,23 @@ void ExpectChapterFourEnded(const StoryRecord& story)
                             {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_QUEST_C4_UNCLE_EDUARDO05",
                              "VARBOOL_BG002_C04_TALK_DIEGO", "VARBOOL_BG305_C04_MISS_BROWN_SOBBING",
                              "VARINT_LOCAL_ISLAND_MAP"});
+}
+
+void ExpectChapterSevenInTheVillage(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg309_HO_VoodooVillage");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 7);
+    for (const char* flag :
+         {"VARBOOL_BG301_C07_EVENT_FEELING_DOWN", "VARBOOL_HO_MAP_BG309", "VARBOOL_BG306_C07_PICK_WEED_KILLER",
+          "VARBOOL_BG305_C07_USE_WEED_KILLER_ON_VASE_OF_FLOWERS"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // Briscoe's map is the turtle map now; the weed killer is kept.
+    std::set<std::string> items = {"ITEM_TURTLE_MAP", "ITEM_WEED_KILLER", "ITEM_CABA_FLOWERS_PETALS"};
+    for (const uint32_t item : ChapterStartOf(7)->items)
+        if (item != ItemIdOf("ITEM_MAP_B"))
+            items.insert(Id::GetItemName(item));
+    EXPECT_EQ(story.items, items);
 }
 
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)

@@ -33,6 +33,12 @@ void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story);
 // garden to the reefs noted, and the next chapter's start holding.
 void ExpectChapterFourEnded(const StoryRecord& story);
 
+// Where the story stands in chapter 7 as the heroine first comes into the
+// voodoo village: Briscoe cheered by the turtle map and his word of the
+// village noted, Miss Brown's flowers killed with the weed killer from
+// Percy's shed and their petals picked up.
+void ExpectChapterSevenInTheVillage(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own

@@ -85,6 +85,13 @@ void Way::Leave(const std::string& exit, const std::string& next, Exit kind)
     Arrive(next);
 }
 
+void Way::LeaveAnswering(const std::string& exit, const std::string& answer, const std::string& next, Exit kind)
+{
+    TakeExit(exit, kind);
+    m_play.ChooseKey(answer);
+    Arrive(next);
+}
+
 void Way::Travel(const std::string& exit, const std::string& next, Exit kind)
 {
     TakeExit(exit, kind);

@@ -54,6 +54,10 @@ public:
     void GoBy(const std::string& marked);
     // An exit: one click leaves where an arrow marks it, else its verb.
     void Leave(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
+    // An exit that asks where to (a gangway, a landing stage), answered with
+    // the text key of the way to the next scene.
+    void LeaveAnswering(const std::string& exit, const std::string& answer, const std::string& next,
+                        Exit kind = Exit::Marked);
     // An exit to the island map, which draws the way on and leads there by
     // itself.
     void Travel(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
