@@ -12,9 +12,8 @@ namespace TestSupport {
 // Content/AutoTest, the scene that the chapter's start slot continues in,
 // how many of its records are talk answers (the talk screen takes them
 // without a log line of their own), the lines that the log holds in this
-// order between that scene's load and the last scene's, a scene on the way
-// where the story is noted as it first comes up (none: empty), and the last
-// scene.
+// order between that scene's load and the loading screen's, and a scene on
+// the way where the story is noted as it first comes up (none: empty).
 struct ChapterRun {
     int32_t chapter;
     std::string recording;
@@ -22,13 +21,11 @@ struct ChapterRun {
     uint32_t answers;
     std::vector<std::string> ordered;
     std::string notedScene = {};
-    // The scene the recording ends in.
-    std::string lastScene = "bg993_Loading_placeholder";
 };
 
 // What a run leaves for the chapter's own checks: the game's log and the
-// story as the first scene came up, as the noted scene did and in the
-// last scene.
+// story as the first scene came up, as the noted scene did and on the
+// loading screen.
 struct ChapterRunOutcome {
     std::string log;
     StoryRecord start;
@@ -38,7 +35,7 @@ struct ChapterRunOutcome {
 
 // Replays the recording headless as the program runs it under "-autotest",
 // from the chapter's start slot (continued from the start menu's first slot)
-// to the last scene, where the game ends by itself. Checks what every
+// to the loading screen, where the game ends by itself. Checks what every
 // chapter's run must hold: the lines in order, every record played once as a
 // player could have, no assert, no scene refused, the story noted at both
 // ends in the chapter, and "save.dat" as the test wrote it. A run that cannot
