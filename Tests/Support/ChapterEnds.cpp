@@ -188,6 +188,26 @@ void ExpectChapterSevenInTheVillage(const StoryRecord& story)
     EXPECT_EQ(story.items, items);
 }
 
+void ExpectChapterSevenEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 7);
+    for (const char* flag :
+         {"VARBOOL_BG106_C07_INT_DEAD_CHICKEN", "VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN",
+          "VARBOOL_BG404_C07_USE_FLASK_ON_WATER", "VARBOOL_QUEST_C7_INGREDIENTS_DONE",
+          "VARBOOL_BG203_C07_USE_DEAD_CHICKEN_ON_FLAT_GRAVE", "VARBOOL_BG311_C07_CHEMIN_NOT_IN_TRANCE",
+          "VARBOOL_BG311_C07_HAD_PAINTED_PEBBLE", "VARBOOL_BG309_C07_USE_PAINTED_PEBBLE_ON_TEMPLE_ENTRANCE",
+          "VARBOOL_BG310_C07_TALK_BAJARI_CURED", "VARBOOL_QUEST_C7_TANNERSFRIEND03",
+          "VARBOOL_BG301_C07_TALK_BRISCOE_ABOUT_TANNER_FRIEND", "VARBOOL_QUEST_C7_TANNERSFRIEND03_DONE",
+          "VARBOOL_QUEST_C7_NOTES01"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // What she gathered for the spell went with the notes. A talk of
+    // chapter 3 that the chapter's start does not carry, and the ship's
+    // place (sailed on in the next chapter), are the chapter menu's alone.
+    ExpectChapterStartHolds(story, 8, {"VARBOOL_BG202_C03_TALK_STRANGER", "VARINT_LOCAL_ISLAND_MAP"});
+}
+
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)
 {
     const ChapterStart* start = ChapterStartOf(chapter);

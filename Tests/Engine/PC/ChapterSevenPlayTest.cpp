@@ -5,8 +5,11 @@
 // petals of Miss Brown's flowers, the guards' talk that opens the way up to
 // Chemin's hut, Tana's description, the flora book and the voodoo kit; then
 // over the sea for the inn's chicken on the first island, the claw pulled
-// off the inn's sign on Crab island and the bloody feather of its graveyard,
-// and on to Tanner island.
+// off the inn's sign on Crab island, the bloody feather of its graveyard and
+// the flask filled in Tanner island's burial chamber; back on Hollow island
+// Chemin's spell brewed and broken for the painted pebble, the temple opened
+// and Bajari cured and sent to the jetty, where he brings Tanner's notes, to
+// the loading screen.
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
@@ -43,6 +46,10 @@ const std::string INN = "bg106_BO_AdmiralsRest";
 const std::string CRAB_DOCKS = "bg201_CR_Docks";
 const std::string GRAVEYARD = "bg203_CR_GraveyardOfTheAncients";
 const std::string TANNER_JETTY = "bg401_TA_JetyAndCliff";
+const std::string MONUMENT = "bg403_TA_CarminesMonument";
+const std::string BURIAL_CHAMBER = "bg404_TA_BurialChamber";
+const std::string TEMPLE = "bg310_HO_VoodooTemple";
+const std::string LOADING = "bg993_Loading_placeholder";
 
 // Up through the town: the weed killer from Percy's shed kills Miss Brown's
 // flowers, whose petals she picks up.
@@ -66,6 +73,7 @@ void TheHut(Way& way)
 {
     way.TravelOver("goto_hollow_island", VILLAGE);
     way.Play().RecordStory("village");
+    way.Play().Screenshot("village");
     way.Do("bajari_g1", Verb::Talk);
     way.Leave("goto_climb_to_upper_level", CHEMINS_HUT);
     way.Do("tana", Verb::Talk);
@@ -98,6 +106,61 @@ void TheIngredients(Way& way)
     way.Leave("ta", TANNER_JETTY, Exit::Hotspot);
 }
 
+// Over Tanner island's map to the burial chamber, where the flask is filled
+// at the depression; out by the monument, over the map to the ship and over
+// the sea to Hollow island.
+void TheFlask(Way& way)
+{
+    TestSupport::PlayScript& play = way.Play();
+    way.TravelByMap(BURIAL_CHAMBER);
+    way.Give("ITEM_FLASK", "depression");
+    play.Screenshot("burial_chamber");
+    way.Leave("goto_bg403", MONUMENT);
+    way.TravelByMap(TANNER_JETTY);
+    way.Leave("winsome_maid", WORLD_MAP, Exit::Hotspot);
+    way.Leave("ho", JETTY, Exit::Hotspot);
+}
+
+// Up to Chemin's hut again: the feather signs the voodoo paper; the claw,
+// the petals and the water go into the vessel, the match lights the fire
+// and Chemin's paper burns in the smoke; he wakes and gives the painted
+// pebble.
+void TheSpell(Way& way)
+{
+    way.Leave("goto_hollow_map", FIRST_SQUARE);
+    way.Leave("goto_bg303", MIDDLE_SQUARE);
+    way.Leave("goto_bg304", PERCYS_SQUARE);
+    way.TravelOver("goto_hollow_island", VILLAGE);
+    way.Leave("goto_climb_to_upper_level", CHEMINS_HUT);
+    way.Do("door_hut", Verb::Activate);
+    way.PutTogetherThenWatch("ITEM_BLOODY_FEATHER", "ITEM_VOODOO_PAPER");
+    for (const char* item :
+         {"ITEM_CRAB_CLAW", "ITEM_CABA_FLOWERS_PETALS", "ITEM_FLASK_WATER", "ITEM_MATCH_BOX", "ITEM_CHEMIN_PAPER"})
+        way.Give(item, "fireplace");
+    way.Do("chemin", Verb::Talk);
+    way.Do("door_hut_out", Verb::Activate);
+    way.Leave("goto_bg309", VILLAGE);
+}
+
+// The pebble shown to the guards opens the temple, where Bajari, cured,
+// hears of Tanner's friend and is sent to the jetty by the turtle rod; told
+// of him, Briscoe waits there with her until Bajari brings Tanner's notes.
+void BajarisNotes(Way& way)
+{
+    TestSupport::PlayScript& play = way.Play();
+    way.Give("ITEM_PAINTED_PEBBLE", "bajari_g2");
+    way.Leave("goto_temple_entrance", TEMPLE);
+    way.Answer("bajari", "BG310_ASK_TANNERS_FRIEND");
+    way.Give("ITEM_TURTLE_ROD", "bajari");
+    way.Leave("goto_bg309", VILLAGE);
+    way.TravelOver("goto_ho_map", JETTY);
+    play.Use("thomas_b", Verb::Talk);
+    play.ChooseKey("BG301_TELL_TANNERS_FRIEND");
+    way.Expect("Action \"Talk\" on \"" + JETTY + ":thomas_b");
+    way.Arrive(LOADING);
+    play.Screenshot("loading");
+}
+
 TEST(ChapterSevenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
     TestSupport::TempDir folder;
@@ -109,9 +172,13 @@ TEST(ChapterSevenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, JETTY);
     play.RecordStory("start");
+    play.Screenshot("landing");
     ThePetals(way);
     TheHut(way);
     TheIngredients(way);
+    TheFlask(way);
+    TheSpell(way);
+    BajarisNotes(way);
     play.RecordStory();
     play.Quit();
     way.Expect("Shutdown Application");
@@ -125,6 +192,9 @@ TEST(ChapterSevenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 7);
     TestSupport::ExpectChapterSevenInTheVillage(
         TestSupport::StoryRecord::FromText(ReadFileText(folder / "village.txt")));
+    TestSupport::ExpectChapterSevenEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterSevenPlay",
+                                            {"landing", "village", "burial_chamber", "loading"});
 }
 
 } // namespace
