@@ -14,7 +14,6 @@
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
-#include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
