@@ -3,8 +3,8 @@
 // floor and a glass panel in the sarcophagus' side. In chapter 6 the heroine
 // washes the sarcophagus with water from the depression, sets the greasy iron
 // stem into the panel and strikes it with the small hammer; the movie shows
-// the panel giving way, and back from it she holds the turtle rod. Thomas and
-// Buck come down to her, and giving Buck the rod sends her back to the ship.
+// the panel giving way, and back from it she holds the turtle rod. Briscoe
+// and Buck come down to her, and giving Buck the rod sends her back to the ship.
 // In chapter 7 the depression's water is one of the voodoo mixture's
 // ingredients. The map is off in here.
 #include "Common/NamedIds.h"
@@ -89,7 +89,7 @@ private:
     void EnterChapterSix();
     void BackFromTheMovie();
     void TheMenComeDown();
-    // While Thomas and Buck wait with her, only they can be used.
+    // While Briscoe and Buck wait with her, only they can be used.
     void OnlyTheMenAnswer();
     void TalkCallbacks();
     void RodCallbacks();
@@ -241,7 +241,7 @@ void SceneScript_bg404::TheMenComeDown()
     ShowObject(THOMAS, true);
     ShowObject(BUCK, true);
 
-    // Thomas first, Buck on his heels; she turns to them as they come.
+    // Briscoe first, Buck on his heels; she turns to them as they come.
     Together();
     GoTo(THOMAS, WP_THOMAS);
     Wait(BUCK, 920);
@@ -267,7 +267,7 @@ void SceneScript_bg404::OnlyTheMenAnswer()
 void SceneScript_bg404::BuildExitEvents()
 {
     // Activate "goto_bg403": up the stairs to the monument, but not while
-    // Thomas and Buck wait for the rod.
+    // Briscoe and Buck wait for the rod.
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_bg403")));
     _IfMatch(
         MatchExpression(Op_Or, IsFalse(VARBOOL_QUEST_C6_TURTLEROD_DONE), IsTrue(VARBOOL_QUEST_C6_TANNERSFRIEND01)));
