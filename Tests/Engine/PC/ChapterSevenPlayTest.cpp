@@ -116,7 +116,7 @@ void TheFlask(Way& way)
     play.Screenshot("burial_chamber");
     way.Leave("goto_bg403", MONUMENT);
     way.TravelByMap(TANNER_JETTY);
-    way.Leave("winsome_maid", WORLD_MAP, Exit::Hotspot);
+    way.LeaveAnswering("winsome_maid", "BG401_SHIP_SAIL", WORLD_MAP, Exit::Hotspot);
     way.Leave("ho", JETTY, Exit::Hotspot);
 }
 

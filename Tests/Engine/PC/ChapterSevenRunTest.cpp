@@ -26,14 +26,14 @@ TEST(ChapterSevenRunTest, TheRecordingPlaysTheChapterFromItsStartSlotToTheLoadin
     const std::string crabDocks = SceneLoadLine("bg201_CR_Docks");
     const std::string tannerJetty = SceneLoadLine("bg401_TA_JetyAndCliff");
     const std::string hut = SceneLoadLine("bg311_HO_CheminsHut");
-    // Five recorded answers play no line: the gangway's, the first island's
-    // ship's, the landing stage's, Bajari's and Briscoe's. The story is noted
-    // as she first comes into the village.
+    // Six recorded answers play no line: the gangway's, the first island's
+    // ship's, the landing stage's, Tanner island's ship's, Bajari's and
+    // Briscoe's. The story is noted as she first comes into the village.
     const std::optional<TestSupport::ChapterRunOutcome> run = TestSupport::RunChapterRecording({
         7,
         "ChapterSeven.txt",
         "bg301_HO_Jety",
-        5,
+        6,
         {
             SceneLoadLine("bg302_HO_TownSquareA"),
             SceneLoadLine("bg303_HO_TownSquareB"),
