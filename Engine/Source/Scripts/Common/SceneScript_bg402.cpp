@@ -223,6 +223,8 @@ void SceneScript_bg402::PlaceBuckAndThomas()
     _ElseMatch();
     Place(BUCK, WP_BUCK_BY_THE_FIRE);
     Play(BUCK, "g_idle_l");
+    // Left where the scene starts him he would stand before the fire.
+    Place(THOMAS, WP_THOMAS);
     TurnToward(THOMAS, BUCK, 0);
     _EndMatch();
 }

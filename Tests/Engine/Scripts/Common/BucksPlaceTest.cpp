@@ -1,8 +1,9 @@
 // The script of Buck's place (scene 40): the camp that Buck's first talk
 // opens, the bridge mended in two steps and rebuilt from the story's flags
 // on every visit, the birds attack on the first crossing and its return
-// (won: on to the monument; lost: back at the bridge), the lights that do
-// nothing once the fire burns, and the camp of the other chapters.
+// (won: on to the monument; lost: back at the bridge), Briscoe's place and
+// the lights that do nothing once the fire burns, and the camp of the other
+// chapters.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/SceneObjectNames.h"
@@ -117,12 +118,13 @@ TEST_F(BucksPlaceTest, TheBirdsAttackOnTheCrossingUntilTheyAreBeatenAndAWinGoesO
     EXPECT_EQ(NextScene(), CARMINES_MONUMENT);
 }
 
-TEST_F(BucksPlaceTest, ALightOnTheBurningFireDoesNothingAtAllAndIsNoBadInteract)
+TEST_F(BucksPlaceTest, OnceTheFireBurnsBriscoeKeepsHisPlaceAndALightDoesNothingAtAll)
 {
     Set(VARBOOL_BG402_C06_TALK_BUCK);
     Set(VARBOOL_QUEST_C6_FIRE_DONE);
-    Enter(6);
+    Enter(6, CARMINES_MONUMENT);
     EXPECT_EQ(PlacedAt(BUCK), 2);
+    EXPECT_EQ(PlacedAt(THOMAS), 3);
     ExpectMatchedAndIdle(UseOn(Object("campfire"), "ITEM_MATCH_BOX"));
     ExpectMatchedAndIdle(UseOn(Object("campfire"), "ITEM_FLINT_STONE"));
 }
