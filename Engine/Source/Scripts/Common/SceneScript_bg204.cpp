@@ -108,12 +108,13 @@ constexpr int32_t BACK_FROM_CINE06 = 512 + MOVIE_CINE06;
 // The in-game menu's map page.
 constexpr int32_t MENU_MAP = 1;
 
-// Both guards stop her: they are up (not yet knocked out, or standing again
-// for the consignment) and Diego has not sent them away.
+// The guards stop her: they are up (not yet knocked out, or standing again
+// for the consignment) and Diego has not sent them away. Once sent away they
+// are gone for good, so they stop her at the door no more either.
 MatchExpr GuardsStopHer()
 {
-    return MatchExpression(Op_Or, IsFalse(VARBOOL_QUEST_C8_GUARDS_DONE),
-                           Both(IsTrue(VARBOOL_QUEST_C8_CONSIGNMENT01), IsFalse(VARBOOL_BG204_C08_USE_DIEGO_ON_GUARD)));
+    return Both(IsFalse(VARBOOL_BG204_C08_USE_DIEGO_ON_GUARD),
+                MatchExpression(Op_Or, IsFalse(VARBOOL_QUEST_C8_GUARDS_DONE), IsTrue(VARBOOL_QUEST_C8_CONSIGNMENT01)));
 }
 
 // Diego can send the guards away.
@@ -426,7 +427,9 @@ void SceneScript_bg204::LeaveIntoTheOffice()
     // the consignment only Diego's order frees the door.
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_bg205")));
     _IfBool(VARBOOL_QUEST_C8_JUSTICE03_DONE, 0);
-    _IfBool(VARBOOL_QUEST_C8_GUARDS_DONE, 1);
+    // Sent away by Diego, the guards no longer bar the door.
+    _IfMatch(
+        MatchExpression(Op_Or, IsTrue(VARBOOL_QUEST_C8_GUARDS_DONE), IsTrue(VARBOOL_BG204_C08_USE_DIEGO_ON_GUARD)));
     GoTo(HEROINE, WP_OFFICE_DOOR);
     GoToScene(OFFICE_INSIDE);
     Play(HEROINE, "g_reachdoorhandle");
