@@ -33,6 +33,12 @@ void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story);
 // garden to the reefs noted, and the next chapter's start holding.
 void ExpectChapterFourEnded(const StoryRecord& story);
 
+// The same for chapter 5: the heroine on the loading screen after Arno,
+// Carlo and Razzo were caught on the docks, every step from Manuel's errands
+// over Briscoe's burning house to the won chase noted, the sketch map in her
+// hands, and the next chapter's start holding.
+void ExpectChapterFiveEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own

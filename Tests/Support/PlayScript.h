@@ -129,6 +129,10 @@ public:
     // each keyhole carried from its hook into its lock, level after level;
     // a win taken (Quit), a loss retried and skipped.
     void PlayLostKey();
+    // The chase through the town run to its end: Go on; the arrow keys held
+    // as the autopilot steers round what comes down the street; a win taken
+    // (Quit), a loss retried and skipped.
+    void PlayChase();
 
     // The key pressed, and released a frame later.
     void PressKey(SDL_Scancode key);

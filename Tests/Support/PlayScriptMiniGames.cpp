@@ -4,8 +4,10 @@
 
 #include "MiniGame/Common/MGSprite.h"
 #include "MiniGame/Common/MiniGame.h"
+#include "MiniGame/Common/MiniGameChase.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "MiniGame/Common/MiniGameTheLostKey.h"
+#include "Support/ChaseAutopilot.h"
 #include "Support/PlayLimits.h"
 #include "Support/ScreenPlaces.h"
 
@@ -23,6 +25,8 @@ constexpr uint64_t SLOT_MACHINE_SEED = 3;
 
 // The key rack's draw in every play.
 constexpr uint64_t LOST_KEY_SEED = 5;
+// The chase runs about a minute, its hits' pauses on top.
+constexpr int32_t CHASE_LIMIT = 2 * WAIT_LIMIT;
 // Points across a picture, each way, where a covered middle looks for a free
 // one.
 constexpr int32_t PICTURE_GRID = 8;
@@ -236,6 +240,42 @@ void PlayScript::PlayLostKey()
         },
         WAIT_LIMIT);
     TakeTheResult([carrying]() { return carrying->won; });
+}
+
+void PlayScript::PlayChase()
+{
+    ChooseInMiniGameBox(0);
+    struct Running {
+        bool won = false;
+        ChaseKeys held;
+    };
+    auto running = std::make_shared<Running>();
+    Add(
+        "hold the arrow keys round the obstacles until the run ends",
+        [this, running]() {
+            auto* chase = dynamic_cast<MiniGameChase*>(PlayedMiniGame());
+            if (!chase) {
+                Fail("no chase runs");
+                return Progress::Done;
+            }
+            const bool steering =
+                chase->GetState() == MiniGame::STATE_PLAYING && chase->GetPhase() == MiniGameChase::PHASE_RUNNING;
+            const ChaseKeys keys = steering ? SteerChase(*chase) : ChaseKeys {};
+            if (keys.right != running->held.right)
+                m_oInput.Key(SDL_SCANCODE_RIGHT, keys.right);
+            if (keys.left != running->held.left)
+                m_oInput.Key(SDL_SCANCODE_LEFT, keys.left);
+            running->held = keys;
+            if (chase->GetState() != MiniGame::STATE_END_BOX)
+                return Progress::Pending;
+            running->won = chase->IsWon();
+            std::ostringstream result;
+            result << (running->won ? "won" : "lost") << " with " << int(chase->GetMeter().GetValue()) << " lives left";
+            Note(result.str());
+            return Progress::Done;
+        },
+        CHASE_LIMIT);
+    TakeTheResult([running]() { return running->won; });
 }
 
 } // namespace TestSupport

@@ -35,12 +35,19 @@ void Way::Do(const std::string& thing, Verb verb, ClickStyle style)
 {
     m_play.Use(thing, verb, style);
     m_play.WaitUntilInteractive();
-    static const char* const VERBS[] = {"Activate", "Look", "Talk"};
-    Expect("Action \"" +
-           std::string(VERBS[verb == Verb::Activate ? 0
-                             : verb == Verb::Look   ? 1
-                                                    : 2]) +
-           "\" on " + On(thing));
+    Expect(Acted(thing, verb));
+}
+
+void Way::Start(const std::string& thing, Verb verb)
+{
+    m_play.Use(thing, verb);
+    Expect(Acted(thing, verb));
+}
+
+void Way::LeaveBy(const std::string& thing, Verb verb, const std::string& next)
+{
+    Start(thing, verb);
+    Arrive(next);
 }
 
 void Way::Answer(const std::string& who, const std::string& answer)
@@ -85,6 +92,13 @@ void Way::Leave(const std::string& exit, const std::string& next, Exit kind)
     Arrive(next);
 }
 
+void Way::LeaveAnswering(const std::string& exit, const std::string& answer, const std::string& next, Exit kind)
+{
+    TakeExit(exit, kind);
+    m_play.ChooseKey(answer);
+    Arrive(next);
+}
+
 void Way::Travel(const std::string& exit, const std::string& next, Exit kind)
 {
     TakeExit(exit, kind);
@@ -118,6 +132,16 @@ void Way::Arrive(const std::string& next)
     m_play.WaitUntilInteractive();
     Expect(SceneLoadLine(next));
     m_scene = next;
+}
+
+std::string Way::Acted(const std::string& thing, Verb verb) const
+{
+    static const char* const VERBS[] = {"Activate", "Look", "Talk"};
+    return "Action \"" +
+           std::string(VERBS[verb == Verb::Activate ? 0
+                             : verb == Verb::Look   ? 1
+                                                    : 2]) +
+           "\" on " + On(thing);
 }
 
 void Way::TakeExit(const std::string& exit, Exit kind)

@@ -54,6 +54,14 @@ public:
     void GoBy(const std::string& marked);
     // An exit: one click leaves where an arrow marks it, else its verb.
     void Leave(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
+    // An exit that asks where to: the answer (its text key) leads on.
+    void LeaveAnswering(const std::string& exit, const std::string& answer, const std::string& next,
+                        Exit kind = Exit::Marked);
+    // A verb on a hotspot or character after which the game is not idle
+    // again in this scene: a movie, a mini-game or another scene follows.
+    void Start(const std::string& thing, Verb verb);
+    // The same, and the next scene it leads to.
+    void LeaveBy(const std::string& thing, Verb verb, const std::string& next);
     // An exit to the island map, which draws the way on and leads there by
     // itself.
     void Travel(const std::string& exit, const std::string& next, Exit kind = Exit::Marked);
@@ -71,6 +79,8 @@ public:
 
 private:
     void TakeExit(const std::string& exit, Exit kind);
+    // The game's line for the verb on the thing.
+    std::string Acted(const std::string& thing, Verb verb) const;
     // The pin of the scene on the shown map tab, and the scene.
     void PinTo(const std::string& next);
     // The game's log names a thing by its first sixteen letters.

@@ -19,7 +19,28 @@ const std::string START_MENU = "bg999_start_menu";
 // Channel steps that the software OpenGL driver may round differently.
 constexpr uint32_t PICTURE_TOLERANCE = 24;
 
+// The kept folder's name: the test suite's without "Test".
+std::string KeptName()
+{
+    std::string name = testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
+    if (name.ends_with("Test"))
+        name.resize(name.size() - 4);
+    return name;
+}
+
 } // namespace
+
+GamePlayTest::GamePlayTest() : kept(folder, KeptName()), way(play, START_MENU)
+{
+    PrepareSmallGame(folder);
+}
+
+void GamePlayTest::PlayToTheEnd()
+{
+    play.Quit();
+    way.Expect("Shutdown Application");
+    ExpectThePlayWentItsWay(folder, play, way);
+}
 
 void ContinueTheChapter(Way& way, const std::string& firstScene)
 {

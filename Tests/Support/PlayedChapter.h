@@ -3,10 +3,30 @@
 #include "Support/PlayWay.h"
 #include "Support/TestPaths.h"
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 
 namespace TestSupport {
+
+// A test of the real game as a player plays it, small and fast, in a folder
+// of its own that the test writes its slot into, from the start menu on;
+// what the play did is kept under PlayFailures/<the test suite's name without
+// "Test"> when the test fails.
+class GamePlayTest : public testing::Test {
+protected:
+    GamePlayTest();
+
+    // Esc and the quit box's line, and the game played as the play goes: as
+    // ExpectThePlayWentItsWay.
+    void PlayToTheEnd();
+
+    TempDir folder;
+    KeptOnFailure kept;
+    PlayScript play;
+    Way way;
+};
 
 // From the start menu, the first slot continued: the chapter's start, which
 // the test wrote there, comes up in its first scene; no new game begins.

@@ -27,17 +27,14 @@ using TestSupport::Way;
 const std::string HOUSE = "bg111_BO_BriscoesHouseInterior";
 constexpr int32_t HOUSE_ID = 18;
 
-TEST(BriscoesHouseInteriorPlayTest, ElizabethIsUntiedBriscoeHeardAndArnoSetsTheFireByMouse)
+using BriscoesHouseInteriorPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(BriscoesHouseInteriorPlayTest, ElizabethIsUntiedBriscoeHeardAndArnoSetsTheFireByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "BriscoesHouseInteriorPlay");
-    TestSupport::PrepareSmallGame(folder);
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 5}};
     const int32_t bools[] = {VARBOOL_BG111_C05_EVENT_ELIZABETH_ANGER};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, {Id::GetActorId("tavrine"), {}, ints, bools, HOUSE_ID}));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, HOUSE);
     play.Screenshot("tied");
     way.Do("elizabeth_b", Verb::Talk);
@@ -52,9 +49,7 @@ TEST(BriscoesHouseInteriorPlayTest, ElizabethIsUntiedBriscoeHeardAndArnoSetsTheF
     way.Expect("Before Movie Init");
     way.Expect("After Movie Shutdown");
     way.Arrive("bg111_BO_BriscoesHouseInterior_B");
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

@@ -25,18 +25,15 @@ using TestSupport::Way;
 
 const std::string HOUSE = "bg110_BO_BriscoesHouseExterior";
 
-TEST(BriscoesHousePlayTest, TheRumAndTheFruitPutTheGuardsToSleepAndTheKeyOpensTheDoorByMouse)
+using BriscoesHousePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(BriscoesHousePlayTest, TheRumAndTheFruitPutTheGuardsToSleepAndTheKeyOpensTheDoorByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "BriscoesHousePlay");
-    TestSupport::PrepareSmallGame(folder);
     const uint32_t items[] = {ItemIdOf("ITEM_STRONG_RUM"), ItemIdOf("ITEM_FRUIT"), ItemIdOf("ITEM_SPARE_KEY")};
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 5}};
     const int32_t bools[] = {VARBOOL_BG110_C05_EVENT_BRISCOE_WORRIES, VARBOOL_BG105_C05_EVENT_COMPLETED_ERRANDS};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, {Id::GetActorId("tavrine"), items, ints, bools, 17}));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, HOUSE);
     play.Screenshot("guarded");
 
@@ -45,9 +42,7 @@ TEST(BriscoesHousePlayTest, TheRumAndTheFruitPutTheGuardsToSleepAndTheKeyOpensTh
     play.Screenshot("asleep");
     way.Give("ITEM_SPARE_KEY", "goto_bg111");
     play.RecordStory("house");
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

@@ -31,16 +31,13 @@ constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 5}};
 constexpr int32_t BOOLS[] = {VARBOOL_BG111_C05_EVENT_BURNIN_HOUSE};
 constexpr int32_t BURNING_HOUSE_ID = 19;
 
-TEST(BurningHousePlayTest, TheFringesTheGunpowderAndAMatchBlowTheDoorOpenPlayedByMouse)
+using BurningHousePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(BurningHousePlayTest, TheFringesTheGunpowderAndAMatchBlowTheDoorOpenPlayedByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "BurningHousePlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart inTheFire {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, BURNING_HOUSE_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheFire));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, BURNING_HOUSE);
     way.Do("small_purse", Verb::Activate);
     way.Give("ITEM_SMALL_PURSE", "pistols");
@@ -57,9 +54,7 @@ TEST(BurningHousePlayTest, TheFringesTheGunpowderAndAMatchBlowTheDoorOpenPlayedB
     way.Expect("After Movie Shutdown");
     way.Arrive("bg110_BO_BriscoesHouseExterior");
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

@@ -47,12 +47,8 @@ const std::string LOADING = "bg993_Loading_placeholder";
 // the town, where the half disk sends him after its other half.
 void ToHollowIsland(Way& way)
 {
-    TestSupport::PlayScript& play = way.Play();
     way.Leave("goto_bg002", CORRIDOR);
-    play.Click("goto_main_dock");
-    play.ChooseKey("BG002_DOCK_SAIL");
-    way.Expect("Action \"Activate\" on \"" + CORRIDOR + ":goto_main_dock");
-    way.Arrive(WORLD_MAP);
+    way.LeaveAnswering("goto_main_dock", "BG002_DOCK_SAIL", WORLD_MAP);
     way.Leave("ho", JETTY, Exit::Hotspot);
     way.Leave("goto_hollow_map", FIRST_SQUARE);
     way.Answer("thomas_b", "BG302_SHOW_DISK");
@@ -89,8 +85,7 @@ void TheLostKey(Way& way)
     way.Leave("goto_bg304", PERCYS_SQUARE);
     way.Leave("goto_bg305", RECEPTION);
     play.Screenshot("key_rack");
-    play.Use("key_rack", Verb::Activate);
-    way.Expect("Action \"Activate\" on \"" + RECEPTION + ":key_rack");
+    way.Start("key_rack", Verb::Activate);
     play.PlayLostKey();
     way.Expect("Before MG Init");
     way.Expect("After MG Shutdown");
@@ -113,13 +108,8 @@ void TheGardenGate(Way& way)
     way.Leave("goto_bg302", FIRST_SQUARE);
     way.Do("vasco", Verb::Talk);
     way.Leave("goto_map", JETTY);
-    play.Use("goto_wm", Verb::Activate);
-    play.ChooseKey("BG301_GANGWAY_ABOARD");
-    way.Expect("Action \"Activate\" on \"" + JETTY + ":goto_wm");
-    way.Arrive(CORRIDOR);
-    play.Use("diego", Verb::Talk);
-    way.Expect("Action \"Talk\" on \"" + CORRIDOR + ":diego");
-    way.Arrive(FIRST_SQUARE);
+    way.LeaveAnswering("goto_wm", "BG301_GANGWAY_ABOARD", CORRIDOR, Exit::Hotspot);
+    way.LeaveBy("diego", Verb::Talk, FIRST_SQUARE);
     way.Answer("diego", "BG302_TELL_ALESSANDRO");
     way.Leave("goto_bg303", MIDDLE_SQUARE);
     way.Leave("goto_bg304", PERCYS_SQUARE);
@@ -168,22 +158,18 @@ void TheReefs(Way& way)
     way.Expect("UseItem \"ITEM_DIEGO\" on \"" + MIDDLE_SQUARE + ":ladder");
     way.Arrive(DARK_REEFS);
     play.Screenshot("reefs");
-    play.Use("thomas_b", Verb::Talk);
-    way.Expect("Action \"Talk\" on \"" + DARK_REEFS + ":thomas_b");
+    way.Start("thomas_b", Verb::Talk);
     way.Expect(SceneLoadLine(FATHERS_CABIN));
     way.Arrive(LOADING);
     play.Screenshot("loading");
 }
 
-TEST(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterFourPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterFourPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 4));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, NIGHT_CABIN);
     play.RecordStory("start");
     ToHollowIsland(way);
@@ -193,9 +179,7 @@ TEST(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingS
     TheColumn(way);
     TheReefs(way);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

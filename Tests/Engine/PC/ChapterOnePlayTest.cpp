@@ -222,14 +222,10 @@ void TheEndOfTheChapter(Way& way)
     way.Play().Screenshot("loading");
 }
 
-TEST(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheChapter)
-{
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterOnePlay");
-    TestSupport::PrepareSmallGame(folder);
+using ChapterOnePlayTest = TestSupport::GamePlayTest;
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
+TEST_F(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheChapter)
+{
     StartANewGame(way);
     TalkToTheMother(way);
     DoTheChores(way);
@@ -244,10 +240,7 @@ TEST(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheCha
     TheHumanLadder(way);
     TheEndOfTheChapter(way);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
     const std::string transcript = ReadFileText(folder / "play.txt");

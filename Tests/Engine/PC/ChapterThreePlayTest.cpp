@@ -44,15 +44,9 @@ std::string Load(const std::string& scene)
 // of the island and sends her off; down the gangway, the boat sails.
 void TheGoodNews(Way& way)
 {
-    TestSupport::PlayScript& play = way.Play();
     way.Do("alessandro_c", Verb::Talk);
-    play.Use("thomas_b", Verb::Talk);
-    way.Expect("Action \"Talk\" on \"" + FATHERS_CABIN + ":thomas_b");
-    way.Arrive(CORRIDOR);
-    play.Click("goto_main_dock");
-    play.ChooseKey("BG002_DOCK_SAIL");
-    way.Expect("Action \"Activate\" on \"" + CORRIDOR + ":goto_main_dock");
-    way.Arrive(WORLD_MAP);
+    way.LeaveBy("thomas_b", Verb::Talk, CORRIDOR);
+    way.LeaveAnswering("goto_main_dock", "BG002_DOCK_SAIL", WORLD_MAP);
     way.Leave("cr", DOCKS, Exit::Hotspot);
 }
 
@@ -134,15 +128,12 @@ void TheMapCylinder(Way& way)
     play.Screenshot("loading");
 }
 
-TEST(ChapterThreePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterThreePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterThreePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterThreePlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 3));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, FATHERS_CABIN);
     play.RecordStory("start");
     TheGoodNews(way);
@@ -151,9 +142,7 @@ TEST(ChapterThreePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     TheStatue(way);
     TheMapCylinder(way);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

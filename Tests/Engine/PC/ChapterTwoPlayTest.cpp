@@ -176,15 +176,12 @@ void TheMapHandedOver(Way& way)
     play.Screenshot("loading");
 }
 
-TEST(ChapterTwoPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterTwoPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterTwoPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterTwoPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 2));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     // Her mother's spirit wakes her in her cabin.
     TestSupport::ContinueTheChapter(way, CABIN);
     play.Screenshot("cabin");
@@ -201,10 +198,7 @@ TEST(ChapterTwoPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingSc
     TheMapRoom(way);
     TheMapHandedOver(way);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
     const std::string log = ReadFileText(folder / "log.txt");

@@ -68,22 +68,17 @@ void TheSpell(Way& way)
     way.Leave("goto_bg309", VOODOO_VILLAGE);
 }
 
-TEST(CheminsHutPlayTest, TheTranceIsBrokenByMouseFromTheHilltopToThePathDown)
+using CheminsHutPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(CheminsHutPlayTest, TheTranceIsBrokenByMouseFromTheHilltopToThePathDown)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "CheminsHutPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(WriteHilltopSlot(folder));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, CHEMINS_HUT);
     TheRecipe(way);
     TheSpell(way);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

@@ -31,16 +31,13 @@ constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 4}};
 constexpr int32_t BOOLS[] = {VARBOOL_QUEST_C4_MISSING_HALF_DISK02};
 constexpr int32_t GARDEN_ID = 33;
 
-TEST(GardenPlayTest, DiegoBreaksTheColumnForTheHalfDiskPlayedByMouseFromASlotInTheGarden)
+using GardenPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(GardenPlayTest, DiegoBreaksTheColumnForTheHalfDiskPlayedByMouseFromASlotInTheGarden)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "GardenPlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart inTheGarden {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, GARDEN_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheGarden));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, GARDEN);
     way.Do("percys_shed", Verb::Activate);
     way.Give("ITEM_HAMMER_CHISEL", "mosaic_column");
@@ -57,9 +54,7 @@ TEST(GardenPlayTest, DiegoBreaksTheColumnForTheHalfDiskPlayedByMouseFromASlotInT
     play.Screenshot("column_broken");
     way.Do("rubble", Verb::Activate);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

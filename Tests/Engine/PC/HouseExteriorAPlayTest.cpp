@@ -32,25 +32,20 @@ constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 5}};
 constexpr int32_t BOOLS[] = {VARBOOL_BG002_C05_TALK_DIEGO_ABOUT_LOCKEDHOUSE, VARBOOL_BG112_C05_EVENT_MEMORIES};
 constexpr int32_t YARD_ID = 20;
 
-TEST(HouseExteriorAPlayTest, DiegoOpensTheLockedDoorPlayedByMouseFromASlotInTheYard)
+using HouseExteriorAPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(HouseExteriorAPlayTest, DiegoOpensTheLockedDoorPlayedByMouseFromASlotInTheYard)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "HouseExteriorAPlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart inTheYard {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, YARD_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheYard));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, YARD);
     play.Screenshot("diego_waits");
     way.Do("goto_bg101", Verb::Activate);
     way.Give("ITEM_DIEGO", "goto_bg101");
     way.Arrive(LIVING_ROOM);
     play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

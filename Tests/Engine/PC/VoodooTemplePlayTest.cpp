@@ -26,18 +26,15 @@ using TestSupport::Way;
 
 const std::string TEMPLE = "bg310_HO_VoodooTemple";
 
-TEST(VoodooTemplePlayTest, BajariIsCuredToldOfTannerAndSentToTheJettyByMouse)
+using VoodooTemplePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(VoodooTemplePlayTest, BajariIsCuredToldOfTannerAndSentToTheJettyByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "VoodooTemplePlay");
-    TestSupport::PrepareSmallGame(folder);
     const uint32_t items[] = {ItemIdOf("ITEM_TURTLE_ROD")};
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 7}};
     const int32_t bools[] = {VARBOOL_BG311_C07_HAD_PAINTED_PEBBLE};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, {Id::GetActorId("tavrine"), items, ints, bools, 37}));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, TEMPLE);
     play.Screenshot("ill");
 
@@ -51,9 +48,7 @@ TEST(VoodooTemplePlayTest, BajariIsCuredToldOfTannerAndSentToTheJettyByMouse)
     way.Give("ITEM_TURTLE_ROD", "bajari");
     play.Screenshot("gone");
     play.RecordStory("temple");
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

@@ -31,15 +31,12 @@ constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 7}, {VARINT_LOCAL_ISLAND
 constexpr int32_t BOOLS[] = {VARBOOL_HO_MAP_BG309};
 constexpr ChapterStart IN_THE_VILLAGE {ActorIdOf("tavrine"), ITEMS, INTS, BOOLS, 36};
 
-TEST(VoodooVillagePlayTest, TheGuardsAreTalkedToAndShownThePebbleAndTheTempleIsEnteredByMouse)
+using VoodooVillagePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(VoodooVillagePlayTest, TheGuardsAreTalkedToAndShownThePebbleAndTheTempleIsEnteredByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "VoodooVillagePlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteSlot(folder, IN_THE_VILLAGE));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, VILLAGE);
     play.Screenshot("village");
     way.GoBy("goto_temple_entrance");
@@ -47,9 +44,7 @@ TEST(VoodooVillagePlayTest, TheGuardsAreTalkedToAndShownThePebbleAndTheTempleIsE
     way.Give("ITEM_PAINTED_PEBBLE", "bajari_g2");
     play.RecordStory("aside");
     way.Leave("goto_temple_entrance", TEMPLE);
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 

@@ -206,19 +206,25 @@ void SceneScript_bg110::EnterChapter5()
     _EndMatch();
     _EndMatch();
 
+    // The two exclude each other: the escape's start of the chase already
+    // names the chase as where she comes from while this entry still runs.
+    _IfMatch(CameFrom(BACK_FROM_THE_CHASE));
+    BackFromTheChase();
+    _ElseMatch();
     _IfMatch(
         Both(IsTrue(VARBOOL_BG111_C05_EVENT_BURNIN_HOUSE), IsFalse(VARBOOL_BG110_C05_EVENT_ESCAPE_BRISCOES_HOUSE)));
     TheEscape();
     _EndMatch();
-
-    BackFromTheChase();
+    _EndMatch();
 }
 
 void SceneScript_bg110::GuardsAwake()
 {
     // The guards stand: she keeps to the bushes, with the map and every way
-    // out but the bell closed.
+    // out but the bell closed. Briscoe, who came along in her inventory from
+    // the docks, hides beside her now.
     Place(HEROINE, WP_HIDING);
+    Take(HEROINE, ItemNamed("ITEM_BRISCOE"));
     Place(BRISCOE, WP_BRISCOE_HIDING);
     Play(BRISCOE, "impatient_idle_l");
     SetInteractive(Object("event_ninja"), true);
@@ -284,7 +290,7 @@ void SceneScript_bg110::BackFromTheChase()
 {
     // Nothing else marks the chase as won, and the way out would start it
     // again for ever: a won chase counts here and goes on to the docks.
-    _IfMatch(Both(CameFrom(BACK_FROM_THE_CHASE), IsTrue(VARBOOL_C_WIN_MINIGAME)));
+    _IfBool(VARBOOL_C_WIN_MINIGAME, 1);
     SetBoolVar(VARBOOL_WIN_MINIGAME_05, true);
     GoToScene(DOCKS);
     _EndMatch();

@@ -187,10 +187,15 @@ TEST_F(BriscoesHouseTest, TheEscapePlaysOnceAndTheChaseComesBackUntilItIsWonThen
 {
     Set(VARBOOL_BG110_C05_GUARDS_ARE_UNCONSIOUS);
     Set(VARBOOL_BG111_C05_EVENT_BURNIN_HOUSE);
+    // An earlier mini-game's win, still noted, does not count for the chase
+    // that the escape only starts.
+    Set(VARBOOL_C_WIN_MINIGAME);
     EnterGuarded();
     EXPECT_EQ(Dialogs(), Ids({ESCAPE}));
     EXPECT_TRUE(Get(VARBOOL_BG110_C05_EVENT_ESCAPE_BRISCOES_HOUSE));
     EXPECT_EQ(QueuedMiniGame(), THE_CHASE);
+    EXPECT_FALSE(Get(VARBOOL_WIN_MINIGAME_05));
+    EXPECT_EQ(NextScene(), 0);
     EXPECT_FALSE(Visible(DINSDALE) || Visible(MITCHELL));
 
     // A lost chase: back at the house, no escape again, and the way out
