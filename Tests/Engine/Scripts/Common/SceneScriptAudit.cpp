@@ -25,6 +25,16 @@ constexpr AbsentActor ANSWERED_BUT_ABSENT[] = {
     {"bg307_HO_DarkBeach", "diego"},
 };
 
+// The touch regions whose names read as pictures' ("m_"): scripts switch
+// them on and off as hotspots.
+struct TouchRegion {
+    const char* pScene;
+    const char* pObject;
+};
+constexpr TouchRegion TOUCH_REGIONS[] = {
+    {"bg204_CR_DrakesOfficeExterior", "m_walk_past_guards"},
+};
+
 std::string Hex(uint32_t uValue)
 {
     char text[16];
@@ -70,10 +80,21 @@ public:
     {
         return IsActorScriptableId(iId) || (Has(iId) && IsPictureName(m_scene.m_ppObjectNames[iId]));
     }
-    bool IsHotspot(int32_t iId) const { return IsActorScriptableId(iId) || (Has(iId) && !IsPicture(iId)); }
+    bool IsHotspot(int32_t iId) const
+    {
+        return IsActorScriptableId(iId) || (Has(iId) && (!IsPicture(iId) || IsTouchRegion(iId)));
+    }
     const SceneDesc& Scene() const { return m_scene; }
 
 private:
+    bool IsTouchRegion(int32_t iId) const
+    {
+        return std::any_of(std::begin(TOUCH_REGIONS), std::end(TOUCH_REGIONS), [&](const TouchRegion& region) {
+            return std::strcmp(region.pScene, m_scene.m_pName) == 0 &&
+                   std::strcmp(region.pObject, m_scene.m_ppObjectNames[iId]) == 0;
+        });
+    }
+
     const SceneDesc& m_scene;
     std::set<uint32_t> m_actors;
 };

@@ -30,6 +30,12 @@ int32_t ObjectOf(int32_t iSceneId, const char* pName)
     return 0;
 }
 
+// The script a scene's row would have without one of its own.
+SceneScript* StandInOf(int iSceneId)
+{
+    return CreateStandInSceneScript(*Id::GetSceneDesc(iSceneId));
+}
+
 class StandInSceneScriptTest : public SceneScriptTest {
 protected:
     void Enter(int32_t iSceneId, uint32_t uPlaying, int32_t iFrom = 0)
@@ -55,7 +61,7 @@ TEST_F(StandInSceneScriptTest, TheSetOfThePlayingCharacterComesOnWithHerAtTheFir
     // The flat-top hill as its stand-in would play it: the kid's set in
     // chapter 1, the grown heroine's else.
     constexpr int32_t HILL = 11;
-    manager.SetSceneScriptMaker([](int iSceneId) { return CreateStandInSceneScript(*Id::GetSceneDesc(iSceneId)); });
+    manager.SetSceneScriptMaker(&StandInOf);
     g_VarManager = VarSet {};
     g_VarManager.SetInt(VARINT_C_PLAYING_CHARACTER, static_cast<int32_t>(KID));
     scene.m_uPlayingCharacter = KID;
@@ -100,6 +106,8 @@ TEST_F(StandInSceneScriptTest, ACharacterWhoseContentIsNotMadeIsLeftOutOfThePlac
 
 TEST_F(StandInSceneScriptTest, EachExitGoesWhereItsNameSays)
 {
+    // The rows as their stand-ins would play them, scripted since or not.
+    manager.SetSceneScriptMaker(&StandInOf);
     // Drake's office: the door inside, and the island's map on the map tab.
     Enter(25, HEROINE);
     Activate(ObjectOf(25, "goto_bg205"));
