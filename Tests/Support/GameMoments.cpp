@@ -110,8 +110,10 @@ bool IsMenuIdle()
 bool IsCarriedOver(const std::string& object)
 {
     const Scene* scene = PlayedScene();
+    // The game keeps an object's first sixteen letters of its name.
     return scene && scene->m_iInputState == INPUT_STATE_ITEM_DRAG && scene->m_pHoveredObject &&
-           NameOf(scene->m_pHoveredObject) == object && g_oDialogInterface.IsCaptionDisplayed();
+           NameOf(scene->m_pHoveredObject) == object.substr(0, SCENE_OBJECT_NAME_SIZE) &&
+           g_oDialogInterface.IsCaptionDisplayed();
 }
 
 bool IsQuitBoxShown()

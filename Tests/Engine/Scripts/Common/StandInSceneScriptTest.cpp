@@ -92,8 +92,8 @@ TEST_F(StandInSceneScriptTest, EachExitGoesWhereItsNameSays)
     EXPECT_EQ(NextScene(), 0);
 
     // The ship at a jetty sails out to the world map as the boat.
-    Enter(39, HEROINE);
-    Activate(ObjectOf(39, "winsome_maid"));
+    Enter(43, HEROINE);
+    Activate(ObjectOf(43, "goto_wm"));
     EXPECT_TRUE(Called("playing " + FakeSceneLink::Hex(BOAT)));
     EXPECT_EQ(NextScene(), 57);
 

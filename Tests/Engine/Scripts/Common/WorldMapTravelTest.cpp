@@ -122,12 +122,13 @@ protected:
             ASSERT_FALSE(exit.empty()) << row.m_pName << " has no way to the ship";
             const int32_t iFrom = m_link.GetSceneId();
             // The first island's ship, the ship's gangway, Crab island's
-            // landing stage and Hollow island's gangway ask where to: the
-            // player sets sail.
+            // landing stage, Hollow island's gangway and the ship below
+            // Tanner island's cliff ask where to: the player sets sail.
             g_VarManager.SetBool(VARBOOL_BG105_GOTO_WORLD_MAP, 1);
             g_VarManager.SetBool(VARBOOL_BG002_GOTO_WORLD_MAP, 1);
             g_VarManager.SetBool(VARBOOL_BG201_GOTO_WORLD_MAP, 1);
             g_VarManager.SetBool(VARBOOL_BG301_GOTO_WORLD_MAP, 1);
+            g_VarManager.SetBool(VARBOOL_BG401_GOTO_WORLD_MAP, 1);
             Click(exit);
             ASSERT_TRUE(RunUntilSceneLeaves(iFrom)) << m_log.Take();
         }
