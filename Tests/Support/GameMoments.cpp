@@ -110,10 +110,10 @@ bool IsMenuIdle()
 bool IsCarriedOver(const std::string& object)
 {
     const Scene* scene = PlayedScene();
-    // The game keeps an object's first sixteen letters of its name.
+    // Found as the plays find it: a name longer than the scene file keeps
+    // is the scene table's.
     return scene && scene->m_iInputState == INPUT_STATE_ITEM_DRAG && scene->m_pHoveredObject &&
-           NameOf(scene->m_pHoveredObject) == object.substr(0, SCENE_OBJECT_NAME_SIZE) &&
-           g_oDialogInterface.IsCaptionDisplayed();
+           scene->m_pHoveredObject == FindObject(*scene, object) && g_oDialogInterface.IsCaptionDisplayed();
 }
 
 bool IsQuitBoxShown()
