@@ -33,6 +33,12 @@ void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story);
 // garden to the reefs noted, and the next chapter's start holding.
 void ExpectChapterFourEnded(const StoryRecord& story);
 
+// The same for chapter 6: the heroine on the loading screen after her
+// father, put to sleep by the tsetse fly and carried home, shared his
+// memories, every step from the sketch map to Tanner island's burial
+// chamber noted, and the next chapter's start holding.
+void ExpectChapterSixEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own

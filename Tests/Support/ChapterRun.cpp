@@ -58,7 +58,10 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
     // Every record played once, as a player could have, and no scene was
     // refused.
     EXPECT_EQ(Occurrences(log, "ASSERT\n"), 0u) << log;
-    EXPECT_EQ(Occurrences(log, "\nGAME["), recordCount - run.answers) << log;
+    // A character walking into a hotspot is logged as the game's too, but is
+    // no record.
+    const size_t touches = Occurrences(log, "]:Event \"");
+    EXPECT_EQ(Occurrences(log, "\nGAME[") - touches, recordCount - run.answers) << log;
     EXPECT_EQ(log.find("could not be loaded"), std::string::npos) << log;
     EXPECT_EQ(log.find("Error loading"), std::string::npos) << log;
 
