@@ -217,6 +217,30 @@ void ExpectChapterFiveEnded(const StoryRecord& story)
                              "VARBOOL_BG110_C05_LOOK_OLD_BELL", "VARBOOL_BG110_C05_INT_OLD_BELL"});
 }
 
+void ExpectChapterSixEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 6);
+    for (const char* flag :
+         {"VARBOOL_BG003_C06_EVENT_SKETCH_MAP", "VARBOOL_BG401_C06_USE_BRISCOE_ON_FLOATING_WOOD_BOARDS",
+          "VARBOOL_BG401_C06_EVENT_LOADED_CROSSBOW", "VARBOOL_QUEST_C6_DIEGO_DONE",
+          "VARBOOL_BG002_C06_GET_BLOOD_BANDAGE", "VARBOOL_QUEST_C6_FIRE_DONE", "VARBOOL_BG402_C06_HAVE_COGWHEEL",
+          "VARBOOL_QUEST_C6_FIX_BRIDGE_DONE", "VARBOOL_WIN_MINIGAME_06", "VARBOOL_QUEST_C6_DRAWBRIDGE_DONE",
+          "VARBOOL_QUEST_C6_TRAPDOOR_DONE", "VARBOOL_QUEST_C6_TURTLEROD_DONE", "VARBOOL_BG001_C06_EVENT_THE_SIGN",
+          "VARBOOL_BG002_C06_USE_TSETSEFLY_ON_ALESSANDROSDOOR", "VARBOOL_BG113_C06_EVENT_ALESSANDRO_AT_HOME",
+          "VARBOOL_QUEST_C2_MEMORIES_DONE", "VARBOOL_BG003_C06_EVENT_END_CHAPTER6"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // The dark rocks make the flint stone; the chapter's end took the tools
+    // and the book. Quests of earlier chapters that nothing in chapter 6
+    // sets, chapter 5's book taken and the ship's place (sailed on in the
+    // next chapter) are the chapter menu's alone.
+    ExpectChapterStartHolds(story, 7,
+                            {"VARBOOL_QUEST_C5_FIND_TANNER_ISLAND_DONE", "VARBOOL_QUEST_C4_FIND_BRISCOE01",
+                             "VARBOOL_QUEST_C4_FIND_BRISCOE01_DONE", "VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK",
+                             "VARINT_LOCAL_ISLAND_MAP"});
+}
+
 void ExpectChapterSevenInTheVillage(const StoryRecord& story)
 {
     EXPECT_EQ(story.scene, "bg309_HO_VoodooVillage");

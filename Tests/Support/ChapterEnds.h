@@ -39,6 +39,12 @@ void ExpectChapterFourEnded(const StoryRecord& story);
 // hands, and the next chapter's start holding.
 void ExpectChapterFiveEnded(const StoryRecord& story);
 
+// The same for chapter 6: the heroine on the loading screen after her
+// father, put to sleep by the tsetse fly and carried home, shared his
+// memories, every step from the sketch map to Tanner island's burial
+// chamber noted, and the next chapter's start holding.
+void ExpectChapterSixEnded(const StoryRecord& story);
+
 // Where the story stands in chapter 7 as the heroine first comes into the
 // voodoo village: Briscoe cheered by the turtle map and his word of the
 // village noted, Miss Brown's flowers killed with the weed killer from

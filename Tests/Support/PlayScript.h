@@ -129,6 +129,10 @@ public:
     // each keyhole carried from its hook into its lock, level after level;
     // a win taken (Quit), a loss retried and skipped.
     void PlayLostKey();
+    // The birds attack on the mended bridge: Go on; a step ahead whenever
+    // nothing falls onto the next plank (or onto hers), a broken plank
+    // ahead mended first; a win taken (Quit), a loss retried and skipped.
+    void PlayBirdsAttack();
     // The chase through the town run to its end: Go on; the arrow keys held
     // as the autopilot steers round what comes down the street; a win taken
     // (Quit), a loss retried and skipped.

@@ -4,6 +4,7 @@
 
 #include "MiniGame/Common/MGSprite.h"
 #include "MiniGame/Common/MiniGame.h"
+#include "MiniGame/Common/MiniGameBirdsAttack.h"
 #include "MiniGame/Common/MiniGameChase.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "MiniGame/Common/MiniGameTheLostKey.h"
@@ -107,6 +108,37 @@ int32_t SlotOfKey(const MiniGameTheLostKey& game, int32_t keyhole)
         if (game.GetSlotDesign(slot) == keyhole)
             return slot;
     return -1;
+}
+
+// Something falls onto the plank, or the bird on its pass will drop it
+// there: a player sees the bird and keeps off the plank under its way.
+bool IsThreatened(MiniGameBirdsAttack& game, int32_t plank)
+{
+    if (plank < 0 || plank > MiniGameBirdsAttack::LAST_PLATFORM)
+        return false;
+    using State = MiniGameBirdsAttack::DropState;
+    return game.GetDropping(plank).m_eState == State::Falling || game.GetStone(plank).m_eState == State::Falling ||
+           game.GetBird().m_iDropSlot == plank;
+}
+
+// The key a player presses now on the bridge, else none: a broken plank
+// ahead is mended, a threatened one waited for, and a threatened plank
+// under her left for the one ahead, or the one behind.
+SDL_Scancode NextKeyOnTheBridge(MiniGameBirdsAttack& game)
+{
+    using Kind = MiniGameBirdsAttack::PlatformKind;
+    const int32_t here = game.GetHeroine().m_iPlatform;
+    const Kind ahead = game.GetPlatform(here + 1).m_eKind;
+    const bool brokenAhead = ahead == Kind::Breaking || ahead == Kind::Broken;
+    const bool canStepBack = here > 0 && !IsThreatened(game, here - 1);
+    if (IsThreatened(game, here)) {
+        if (!brokenAhead && !IsThreatened(game, here + 1))
+            return SDL_SCANCODE_RIGHT;
+        return canStepBack ? SDL_SCANCODE_LEFT : SDL_SCANCODE_UNKNOWN;
+    }
+    if (brokenAhead)
+        return SDL_SCANCODE_LCTRL;
+    return IsThreatened(game, here + 1) ? SDL_SCANCODE_UNKNOWN : SDL_SCANCODE_RIGHT;
 }
 
 } // namespace
@@ -240,6 +272,39 @@ void PlayScript::PlayLostKey()
         },
         WAIT_LIMIT);
     TakeTheResult([carrying]() { return carrying->won; });
+}
+
+void PlayScript::PlayBirdsAttack()
+{
+    ChooseInMiniGameBox(0);
+    auto won = std::make_shared<bool>(false);
+    Add(
+        "cross the bridge plank by plank, mending the broken ones, until the game ends",
+        [this, won]() {
+            auto* game = dynamic_cast<MiniGameBirdsAttack*>(PlayedMiniGame());
+            if (!game) {
+                Fail("no birds attack runs");
+                return Progress::Done;
+            }
+            if (game->GetState() == MiniGame::STATE_END_BOX) {
+                *won = game->IsWon();
+                Note(std::string(*won ? "won" : "lost") + " on screen " + std::to_string(game->GetScreen()));
+                return Progress::Done;
+            }
+            MiniGameBirdsAttack::Heroine& heroine = game->GetHeroine();
+            const bool ready = game->GetState() == MiniGame::STATE_PLAYING && heroine.m_fxActionTimer == 0 &&
+                               game->GetScreenChangeTimer() == 0 && m_eKeyToRelease == SDL_SCANCODE_UNKNOWN;
+            if (!ready || heroine.m_iPlatform >= heroine.m_iLastPlatform)
+                return Progress::Pending;
+            const SDL_Scancode key = NextKeyOnTheBridge(*game);
+            if (key != SDL_SCANCODE_UNKNOWN) {
+                m_oInput.Key(key, true);
+                m_eKeyToRelease = key;
+            }
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+    TakeTheResult([won]() { return *won; });
 }
 
 void PlayScript::PlayChase()
