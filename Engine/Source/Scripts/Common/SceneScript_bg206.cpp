@@ -68,7 +68,10 @@ private:
     void TalkCallbacks();
     // She walks to the bar and turns to the one at it before her piece.
     void AtTheBar(const EventDesc& oEvent, uint32_t uFaced, uint32_t uDialog);
-    void SetShadow(uint32_t uActorId, bool bOn) { AddToQueue(uActorId, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(bOn)); }
+    void SetShadow(uint32_t uActorId, bool bOn)
+    {
+        AddToQueue(uActorId, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(bOn));
+    }
 };
 
 void SceneScript_bg206::LinkSoundGroups()
