@@ -118,7 +118,7 @@ void SceneScript_bg206::BuildEnterActions()
     _EndMatch();
     _ElseMatch();
     Place(HEROINE, WP_DOOR);
-    GoTo(HEROINE, WP_DIEGO);
+    WalkTo(HEROINE, WP_DIEGO);
     _EndMatch();
 
     PushAction21(HEROINE, DOOR_BLOCKER, 1);
@@ -153,9 +153,9 @@ void SceneScript_bg206::BuildExitEvents()
     // during the fade-out.
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_bg204")));
     PushAction21(HEROINE, DOOR_BLOCKER, 0);
-    GoTo(HEROINE, WP_WAY_OUT);
+    WalkTo(HEROINE, WP_WAY_OUT);
     GoToScene(DRAKES_OFFICE);
-    GoTo(HEROINE, WP_DOOR);
+    WalkTo(HEROINE, WP_DOOR);
     _EndMatch();
 }
 
