@@ -70,7 +70,9 @@ SceneObject* FindObject(const Scene& scene, const std::string& name)
             continue;
         if (entity.m_pRegion)
             return entity.m_pRegion;
-        return entity.GetShownSprite();
+        // An object with nothing to show gives way to a character of its name.
+        if (SceneObject* sprite = entity.GetShownSprite())
+            return sprite;
     }
     for (int32_t i = 0; i < scene.m_iNumCharacters; ++i) {
         const Scriptable* actor = scene.m_apActors[i].get();
