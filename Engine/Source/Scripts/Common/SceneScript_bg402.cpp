@@ -80,9 +80,8 @@ constexpr uint32_t HAMMER_SOUND = 0x58e3a4b7;
 constexpr int32_t JETTY_AND_CLIFF = 39;   // bg401_TA_JetyAndCliff
 constexpr int32_t CARMINES_MONUMENT = 41; // bg403_TA_CarminesMonument
 constexpr int32_t BURIAL_CHAMBER = 42;    // bg404_TA_BurialChamber
+// The birds attack; it returns to the monument, which counts a won fight.
 constexpr int32_t BIRDS_ATTACK = 6;
-// The birds attack comes back here: 256 and its id.
-constexpr int32_t BACK_FROM_THE_BIRDS = 256 + BIRDS_ATTACK;
 
 // Remarks shared by both states of the bridge.
 constexpr uint32_t PITON_ALONE = 0xe168f836;
@@ -109,7 +108,6 @@ private:
     void CloseTheCampUntilBuckTalks();
     void ArriveFromTheJetty();
     void ArriveOverTheBridge(int32_t iSceneId);
-    void BackFromTheBirds();
 
     void HeroineGestures();
     void BuckEvents();
@@ -164,7 +162,6 @@ void SceneScript_bg402::BuildEnterActions()
     ArriveFromTheJetty();
     ArriveOverTheBridge(CARMINES_MONUMENT);
     ArriveOverTheBridge(BURIAL_CHAMBER);
-    BackFromTheBirds();
 
     _IfMatch(Both(InChapter(6), IsFalse(VARBOOL_BG402_C06_FIRST_TIME)));
     SetBoolVar(VARBOOL_QUEST_C6_TANNER_DONE, true);
@@ -326,21 +323,6 @@ void SceneScript_bg402::ArriveOverTheBridge(int32_t iSceneId)
     WalkTo(HEROINE, WP_ON_THE_BRIDGE);
     WalkTo(HEROINE, WP_BRIDGEHEAD);
     PushAction21(HEROINE, BRIDGE_BLOCKER, 1);
-    _EndMatch();
-}
-
-void SceneScript_bg402::BackFromTheBirds()
-{
-    // Nothing else counts the birds beaten, and the bridge would send her
-    // into them again for ever: a won fight goes on over the bridge, a lost
-    // one leaves her at the bridgehead to try again.
-    _IfMatch(CameFrom(BACK_FROM_THE_BIRDS));
-    _IfBool(VARBOOL_C_WIN_MINIGAME, 1);
-    SetBoolVar(VARBOOL_WIN_MINIGAME_06, true);
-    GoToScene(CARMINES_MONUMENT);
-    _ElseMatch();
-    Place(HEROINE, WP_BRIDGEHEAD);
-    _EndMatch();
     _EndMatch();
 }
 

@@ -1,7 +1,7 @@
 // The script of Buck's place (scene 40): the camp that Buck's first talk
 // opens, the bridge mended in two steps and rebuilt from the story's flags
-// on every visit, the birds attack on the first crossing and its return
-// (won: on to the monument; lost: back at the bridge), Briscoe's place and
+// on every visit, the birds attack on each crossing until the monument has
+// counted a won fight, Briscoe's place and
 // the lights that do nothing once the fire burns, and the camp of the other
 // chapters.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
@@ -19,7 +19,6 @@ constexpr int32_t BUCKS_PLACE = 40;
 constexpr int32_t JETTY_AND_CLIFF = 39;
 constexpr int32_t CARMINES_MONUMENT = 41;
 constexpr int32_t BIRDS_ATTACK = 6;
-constexpr int32_t BACK_FROM_THE_BIRDS = 256 + BIRDS_ATTACK;
 
 using Object = NamedObject<SceneTableRows::s_aObjects_bg402_40>;
 
@@ -32,7 +31,7 @@ constexpr uint32_t SETTING_OFF = 0x8a1ae727;
 constexpr uint32_t TALK_BUCK = 0xb94c09d4;
 
 constexpr int32_t WP_HAMMOCK = 1;
-constexpr int32_t WP_BRIDGEHEAD = 6;
+constexpr int32_t WP_FAR_SIDE_OF_THE_BRIDGE = 5;
 
 class BucksPlaceTest : public SceneScriptWithDialogsTest {
 protected:
@@ -97,21 +96,17 @@ TEST_F(BucksPlaceTest, TheBirdsAttackOnTheCrossingUntilTheyAreBeatenAndAWinGoesO
     EXPECT_EQ(QueuedMiniGame(), BIRDS_ATTACK);
     EXPECT_EQ(Walks(heroine), (std::vector<int32_t> {18, 10, 5}));
 
-    // Lost: she is back at the bridgehead and the next crossing starts the
-    // fight again.
-    Set(VARBOOL_C_WIN_MINIGAME, false);
-    Enter(6, BACK_FROM_THE_BIRDS);
-    EXPECT_EQ(PlacedAt(heroine), WP_BRIDGEHEAD);
-    EXPECT_EQ(NextScene(), 0);
-    EXPECT_FALSE(Get(VARBOOL_WIN_MINIGAME_06));
-
-    // Won: the win counts and she goes on over the bridge at once.
+    // The fight returns to the monument, and only the monument counts it: a
+    // lost fight walked back here over the bridge starts it again.
     Set(VARBOOL_C_WIN_MINIGAME);
-    Enter(6, BACK_FROM_THE_BIRDS);
-    EXPECT_TRUE(Get(VARBOOL_WIN_MINIGAME_06));
-    EXPECT_EQ(NextScene(), CARMINES_MONUMENT);
+    Enter(6, CARMINES_MONUMENT);
+    EXPECT_FALSE(Get(VARBOOL_WIN_MINIGAME_06));
+    EXPECT_EQ(PlacedAt(heroine), WP_FAR_SIDE_OF_THE_BRIDGE);
+    Run(Click(Object("repaired_bridge")));
+    EXPECT_EQ(QueuedMiniGame(), BIRDS_ATTACK);
 
-    // From then on the bridge simply leads there.
+    // Once the monument has counted a win, the bridge simply leads there.
+    Set(VARBOOL_WIN_MINIGAME_06);
     Enter(6, CARMINES_MONUMENT);
     Run(Click(Object("repaired_bridge")));
     EXPECT_TRUE(Dialogs().empty());
