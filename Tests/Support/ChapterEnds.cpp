@@ -1,6 +1,7 @@
 #include "Support/ChapterEnds.h"
 
 #include "Common/ActorIds.h"
+#include "Common/IdHash.h"
 #include "Common/ItemIds.h"
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
@@ -214,6 +215,43 @@ void ExpectChapterFiveEnded(const StoryRecord& story)
                             {"VARBOOL_QUEST_C5_BOBBY03", "VARBOOL_QUEST_C4_MISSING_HALF_DISK02",
                              "VARBOOL_QUEST_C4_MISSING_HALF_DISK02_DONE", "VARBOOL_BG002_C02_PICK_DULL_PLATE",
                              "VARBOOL_BG110_C05_LOOK_OLD_BELL", "VARBOOL_BG110_C05_INT_OLD_BELL"});
+}
+
+void ExpectChapterSevenInTheVillage(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg309_HO_VoodooVillage");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 7);
+    for (const char* flag :
+         {"VARBOOL_BG301_C07_EVENT_FEELING_DOWN", "VARBOOL_HO_MAP_BG309", "VARBOOL_BG306_C07_PICK_WEED_KILLER",
+          "VARBOOL_BG305_C07_USE_WEED_KILLER_ON_VASE_OF_FLOWERS"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // Briscoe's map is the turtle map now; the weed killer is kept.
+    std::set<std::string> items = {"ITEM_TURTLE_MAP", "ITEM_WEED_KILLER", "ITEM_CABA_FLOWERS_PETALS"};
+    for (const uint32_t item : ChapterStartOf(7)->items)
+        if (item != ItemIdOf("ITEM_MAP_B"))
+            items.insert(Id::GetItemName(item));
+    EXPECT_EQ(story.items, items);
+}
+
+void ExpectChapterSevenEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 7);
+    for (const char* flag :
+         {"VARBOOL_BG106_C07_INT_DEAD_CHICKEN", "VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN",
+          "VARBOOL_BG404_C07_USE_FLASK_ON_WATER", "VARBOOL_QUEST_C7_INGREDIENTS_DONE",
+          "VARBOOL_BG203_C07_USE_DEAD_CHICKEN_ON_FLAT_GRAVE", "VARBOOL_BG311_C07_CHEMIN_NOT_IN_TRANCE",
+          "VARBOOL_BG311_C07_HAD_PAINTED_PEBBLE", "VARBOOL_BG309_C07_USE_PAINTED_PEBBLE_ON_TEMPLE_ENTRANCE",
+          "VARBOOL_BG310_C07_TALK_BAJARI_CURED", "VARBOOL_QUEST_C7_TANNERSFRIEND03",
+          "VARBOOL_BG301_C07_TALK_BRISCOE_ABOUT_TANNER_FRIEND", "VARBOOL_QUEST_C7_TANNERSFRIEND03_DONE",
+          "VARBOOL_QUEST_C7_NOTES01"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // What she gathered for the spell went with the notes. A talk of
+    // chapter 3 that the chapter's start does not carry, and the ship's
+    // place (sailed on in the next chapter), are the chapter menu's alone.
+    ExpectChapterStartHolds(story, 8, {"VARBOOL_BG202_C03_TALK_STRANGER", "VARINT_LOCAL_ISLAND_MAP"});
 }
 
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)

@@ -39,6 +39,18 @@ void ExpectChapterFourEnded(const StoryRecord& story);
 // hands, and the next chapter's start holding.
 void ExpectChapterFiveEnded(const StoryRecord& story);
 
+// Where the story stands in chapter 7 as the heroine first comes into the
+// voodoo village: Briscoe cheered by the turtle map and his word of the
+// village noted, Miss Brown's flowers killed with the weed killer from
+// Percy's shed and their petals picked up.
+void ExpectChapterSevenInTheVillage(const StoryRecord& story);
+
+// The same for chapter 7: the heroine on the loading screen after Bajari
+// brought Tanner's notes to the jetty, every step from the ingredients to
+// Chemin's spell and Bajari's cure noted, and the next chapter's start
+// holding.
+void ExpectChapterSevenEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own

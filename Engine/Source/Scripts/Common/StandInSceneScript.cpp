@@ -7,6 +7,7 @@
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
 #include "Interface/Common/InterfaceMenu.h"
+#include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/ScriptSceneLink.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "ScriptEngine/common/ScriptIds.h"
@@ -68,13 +69,17 @@ void StandInSceneScript::BuildEnterActions()
             pSet = &m_oRow.m_pActorSets[s];
     if (pSet == nullptr || !m_oRow.m_bIs3D)
         return;
-    // The playing character at the first place, the others after it.
+    // The playing character at the first place, the others after it. A
+    // character whose content is not made yet is not in the scene: nobody
+    // stands for it.
     const uint32_t uPlaying = GetScriptSceneLink().GetPlayingCharacter();
     int32_t iPlace = 0;
     for (const bool bPlaying : {true, false})
-        for (int32_t c = 0; c < MAX_ACTORS_PER_SET && pSet->m_aActorIds[c] != 0; ++c)
-            if ((pSet->m_aActorIds[c] == uPlaying) == bPlaying)
-                Place(ActorScriptableId(pSet->m_aActorIds[c]), iPlace++);
+        for (int32_t c = 0; c < MAX_ACTORS_PER_SET && pSet->m_aActorIds[c] != 0; ++c) {
+            const int32_t iActor = ActorScriptableId(pSet->m_aActorIds[c]);
+            if ((pSet->m_aActorIds[c] == uPlaying) == bPlaying && GetOwner()->FindScriptable(iActor))
+                Place(iActor, iPlace++);
+        }
 }
 
 void StandInSceneScript::BackToPreviousScene()

@@ -1,6 +1,7 @@
 // Walks the compiled dialogs of the docks of Crab island: the landing
 // stage's one answer per talk, Sonia's word of the town map, the match that
-// lights only a filled lamp, and every callback that the docks' script waits
+// lights only a filled lamp, the hook that brings the claw down once, and
+// every callback that the docks' script waits
 // for, sent only in the chapters whose people are there.
 #include "SceneDialogsTestKit.h"
 
@@ -109,6 +110,14 @@ TEST_F(DocksCrabIslandDialogsTest, TheLampJustLitIsNotSaidToHaveBeenLitAlready)
     // Lit on an earlier try, it is.
     EXPECT_EQ(Said(MATCH_ON_LAMP, LAMP_LIT, VARBOOL_BG201_C03_LAMP_IS_LIGHT),
               std::vector<uint32_t> {CoreCrc32Of("BG201_LAMP_ALREADY_LIT")});
+}
+
+TEST_F(DocksCrabIslandDialogsTest, TheHookOnTheSignBringsTheClawDownAndIsRemembered)
+{
+    InChapter(7);
+    EXPECT_TRUE(Sends(Walk(0x77cc6aa9), 0x9b210ec8));
+    // The ingredients' check and the next visit's empty sign read it.
+    EXPECT_TRUE(Get(VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN));
 }
 
 TEST_F(DocksCrabIslandDialogsTest, EveryCallbackTheDocksWaitForIsSent)

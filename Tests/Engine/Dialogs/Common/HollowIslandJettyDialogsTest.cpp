@@ -98,17 +98,21 @@ TEST_F(HollowIslandJettyDialogsTest, TannersFriendIsToldOfOnlyWhileBajariHasStil
         EXPECT_EQ(Get(VARBOOL_BG301_C07_TALK_BRISCOE_ABOUT_TANNER_FRIEND), c.bTold)
             << c.iChapter << c.bKnown << c.bDone;
     }
-    // His arrival hands over the document and is over for good.
+    // His arrival hands over the document, Tanner's notes, and is over for
+    // good: the talk that follows ends the chapter.
     EXPECT_TRUE(Sends(Walk(BAJARI_ARRIVES), DOCUMENT_HANDED));
     EXPECT_TRUE(Get(VARBOOL_QUEST_C7_TANNERSFRIEND03_DONE));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C7_NOTES01));
 }
 
-TEST_F(HollowIslandJettyDialogsTest, TheMapIsShownBeforeItBecomesTheTurtleMap)
+TEST_F(HollowIslandJettyDialogsTest, TheMapIsShownBeforeItBecomesTheTurtleMapAndTheVillageIsToldOf)
 {
     InChapter(7);
     const std::vector<uint32_t> sent = Walk(FEELING_DOWN);
     const auto at = [&](uint32_t uCallback) { return std::find(sent.begin(), sent.end(), uCallback) - sent.begin(); };
     ASSERT_TRUE(Sends(sent, MAP_IS_THE_TURTLE_MAP));
+    // Briscoe tells where Tanner's friend lives: the village is on the map.
+    EXPECT_TRUE(Get(VARBOOL_HO_MAP_BG309));
     EXPECT_LT(at(MAP_UNROLLED), at(MAP_ROLLED_UP));
     EXPECT_LT(at(MAP_ROLLED_UP), at(MAP_IS_THE_TURTLE_MAP));
     // Exchanged once: no other dialog of the jetty sends it.

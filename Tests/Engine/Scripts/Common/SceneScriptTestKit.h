@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -271,12 +272,15 @@ protected:
     // The character that the player leads: the grown heroine, unless a
     // scene's test says the kid.
     int32_t heroine = ActorScriptableId(ActorIdOf("tavrine"));
+    // Characters of the scene's sets whose content is not made: the scene
+    // registers no scriptable for them.
+    std::set<int32_t> unmade;
 
 private:
     void Register(int32_t iId)
     {
         // A character may stand in several actor sets.
-        if (m_scriptables.count(iId) != 0)
+        if (m_scriptables.count(iId) != 0 || unmade.contains(iId))
             return;
         auto& pScriptable = m_scriptables[iId];
         pScriptable = std::make_unique<NotingScriptable>();

@@ -1,15 +1,18 @@
 // The script of a scene without one of its own: the set that holds the
-// playing character comes on, the playing character stands first, and each
-// exit goes where its name says, the ship out to the world map as the boat.
+// playing character comes on, the playing character stands first and those
+// of its characters that are made after her, and each exit goes where its
+// name says, the ship out to the world map as the boat.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
 #include "Scripts/Common/SceneScripts.h"
+#include "Support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -78,6 +81,21 @@ TEST_F(StandInSceneScriptTest, TheSetOfThePlayingCharacterComesOnWithHerAtTheFir
     EnterScene(HILL);
     const std::vector<std::string> grown = scene.Take();
     EXPECT_NE(std::find(grown.begin(), grown.end(), "actor set default"), grown.end());
+}
+
+TEST_F(StandInSceneScriptTest, ACharacterWhoseContentIsNotMadeIsLeftOutOfThePlaces)
+{
+    // The monument of Tanner island before its birds are drawn: she and the
+    // second bird stand, and no action goes to the first.
+    constexpr int32_t MONUMENT = 41;
+    const int32_t firstBird = ActorScriptableId(ActorIdOf("bird01"));
+    const int32_t secondBird = ActorScriptableId(ActorIdOf("bird02"));
+    manager.SetSceneScriptMaker([](int iSceneId) { return CreateStandInSceneScript(*Id::GetSceneDesc(iSceneId)); });
+    unmade.insert(firstBird);
+    const std::string log = TestSupport::LogOf([&] { Enter(MONUMENT, HEROINE); });
+    EXPECT_EQ(At(ActorScriptableId(HEROINE)).ValuesOf(ID_ACTION_TYPE_PLACE_AT_WAYPOINT), std::vector<int32_t> {0});
+    EXPECT_EQ(At(secondBird).ValuesOf(ID_ACTION_TYPE_PLACE_AT_WAYPOINT), std::vector<int32_t> {1});
+    EXPECT_EQ(log.find("ASSERT"), std::string::npos) << log;
 }
 
 TEST_F(StandInSceneScriptTest, EachExitGoesWhereItsNameSays)
