@@ -117,7 +117,9 @@ TEST_F(StandInSceneScriptTest, EachExitGoesWhereItsNameSays)
     EXPECT_TRUE(Called("post 0 1"));
     EXPECT_EQ(NextScene(), 0);
 
-    // The ship at a jetty sails out to the world map as the boat.
+    // The ship at a jetty sails out to the world map as the boat: Beauty bay
+    // as its stand-in would play it.
+    manager.SetSceneScriptMaker([](int iSceneId) { return CreateStandInSceneScript(*Id::GetSceneDesc(iSceneId)); });
     Enter(43, HEROINE);
     Activate(ObjectOf(43, "goto_wm"));
     EXPECT_TRUE(Called("playing " + FakeSceneLink::Hex(BOAT)));
