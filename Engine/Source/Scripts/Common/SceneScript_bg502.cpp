@@ -88,7 +88,10 @@ constexpr std::array<int32_t, STONES> PATH = {12, 22, 23, 24, 34, 44, 43, 53, 52
 // Their pictures, one object each, in the same order.
 constexpr int32_t FIRST_PAVING = Object("o_paving_01");
 static_assert(Object("o_paving_11") == FIRST_PAVING + STONES - 1);
-constexpr int32_t Paving(int32_t iStone) { return FIRST_PAVING + iStone; }
+constexpr int32_t Paving(int32_t iStone)
+{
+    return FIRST_PAVING + iStone;
+}
 
 // What one direction does at one stone: nothing, a step onto a stone of the
 // path (forward: revealed with a sound; back: already there), or a step into
@@ -104,9 +107,18 @@ struct Step {
     int32_t iWaypoint = 0;
     int32_t iPosition = 0;
 };
-constexpr Step Forward(int32_t iPosition, int32_t iWaypoint) { return {Move::Forward, iWaypoint, iPosition}; }
-constexpr Step Back(int32_t iPosition, int32_t iWaypoint) { return {Move::Back, iWaypoint, iPosition}; }
-constexpr Step Fall(int32_t iWaypoint, int32_t iCode = 0) { return {Move::Fall, iWaypoint, iCode}; }
+constexpr Step Forward(int32_t iPosition, int32_t iWaypoint)
+{
+    return {Move::Forward, iWaypoint, iPosition};
+}
+constexpr Step Back(int32_t iPosition, int32_t iWaypoint)
+{
+    return {Move::Back, iWaypoint, iPosition};
+}
+constexpr Step Fall(int32_t iWaypoint, int32_t iCode = 0)
+{
+    return {Move::Fall, iWaypoint, iCode};
+}
 constexpr Step STAY {};
 
 struct Stone {
@@ -114,22 +126,19 @@ struct Stone {
     std::array<Step, 3> steps;
 };
 constexpr Stone BRIDGE[] = {
-    {12, {Forward(22, 22), Fall(5), Fall(24)}},
-    {22, {Fall(19), Fall(23), Forward(23, 21)}},
-    {23, {Fall(18), Back(22, 22), Forward(24, 20)}},
-    {24, {Forward(34, 17), Back(23, 21), STAY}},
-    {34, {Forward(44, 14), Fall(18, 33), STAY}},
-    {44, {Fall(10, 54), Forward(43, 15), STAY}},
-    {43, {Forward(53, 11), Fall(16, 42), Back(44, 14)}},
-    {53, {Fall(9, 63), Forward(52, 12), Fall(10, 54)}},
-    {52, {Fall(8, 62), Forward(51, 13), Back(53, 11)}},
-    {51, {Forward(61, 7), STAY, Back(52, 12)}},
+    {12, {Forward(22, 22), Fall(5), Fall(24)}},          {22, {Fall(19), Fall(23), Forward(23, 21)}},
+    {23, {Fall(18), Back(22, 22), Forward(24, 20)}},     {24, {Forward(34, 17), Back(23, 21), STAY}},
+    {34, {Forward(44, 14), Fall(18, 33), STAY}},         {44, {Fall(10, 54), Forward(43, 15), STAY}},
+    {43, {Forward(53, 11), Fall(16, 42), Back(44, 14)}}, {53, {Fall(9, 63), Forward(52, 12), Fall(10, 54)}},
+    {52, {Fall(8, 62), Forward(51, 13), Back(53, 11)}},  {51, {Forward(61, 7), STAY, Back(52, 12)}},
 };
 
 // The near side's hotspots, closed once she is across.
 constexpr int32_t NEAR_SIDE[] = {
-    Object("carved_stones"), Object("ethnic_statues_symbol"), Object("goto_bg501"), Object("the_pit_1"),
-    Object("the_pit_2"),     Object("village"),               Object("rift"),
+    Object("carved_stones"), Object("ethnic_statues_symbol"),
+    Object("goto_bg501"),    Object("the_pit_1"),
+    Object("the_pit_2"),     Object("village"),
+    Object("rift"),
 };
 
 constexpr int32_t StoneIndexOf(int32_t iPosition)
@@ -196,8 +205,8 @@ void SceneScript_bg502::BuildEnterActions()
     ShowAndActivate(GUARD, false);
     ArriveFrom();
 
-    _IfMatch(Both(Both(InChapter(9), IsTrue(VARBOOL_BG502_C09_ACROSS_BRIDGE)),
-                  IsFalse(VARBOOL_BG502_C09_INT_MECHANISM)));
+    _IfMatch(
+        Both(Both(InChapter(9), IsTrue(VARBOOL_BG502_C09_ACROSS_BRIDGE)), IsFalse(VARBOOL_BG502_C09_INT_MECHANISM)));
     Place(HEROINE, WP_FAR_LEDGE);
     _EndMatch();
 

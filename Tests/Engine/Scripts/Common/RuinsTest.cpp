@@ -250,8 +250,7 @@ TEST_F(RuinsTest, AfterTheLeverSheComesBackFromBeyondAndBothExitsLeadOn)
     }
     EXPECT_FALSE(Visible(GUARD));
     EXPECT_FALSE(Open(Object("mechanism")) || Open(Object("the_bridge")) || Open(Object("village")));
-    EXPECT_EQ(Values(ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION, Object("o_lever")).back(),
-              static_cast<int32_t>(0xa4ce5963));
+    EXPECT_EQ(Values(ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION, Object("o_lever")).back(), static_cast<int32_t>(0xa4ce5963));
     ExpectMatchedAndIdle(Click(Object("the_bridge")));
 
     Run(Click(Object("goto_bg501")));
