@@ -95,9 +95,9 @@ constexpr uint32_t POSTS_USE_DIALOG = 0x57e18a65;
 // The scenes: the ruins she is brought from, this room, the yard outside
 // and the strip of the escape (a movie leaves 512 + its id as the previous
 // state).
-constexpr int32_t RUINS = 44;          // bg502_TU_Ruins1
-constexpr int32_t ALTAR_HOUSE = 46;    // bg505_TU_AltarHouseInterior
-constexpr int32_t OUTSIDE = 45;        // bg504_TU_AltarHouseExterior
+constexpr int32_t RUINS = 44;       // bg502_TU_Ruins1
+constexpr int32_t ALTAR_HOUSE = 46; // bg505_TU_AltarHouseInterior
+constexpr int32_t OUTSIDE = 45;     // bg504_TU_AltarHouseExterior
 constexpr int32_t MOVIE_STRIP07 = 14;
 constexpr int32_t AFTER_STRIP07 = 512 + MOVIE_STRIP07;
 
@@ -303,9 +303,9 @@ void SceneScript_bg505::HeldOrFree()
     PushAddAttachment(HEROINE, AttachmentNamed("foot_trap_tavrine"), 5);
     ShowObject(Object("i_pins"), true);
     SetInteractive(Object("pair_of_bodkins"), true);
-    for (const int32_t iObject : {Object("plank"), Object("shackles_1"), Object("shackles_2"),
-                                  Object("solid_small_chest"), Object("posts"), Object("posts_2"), Object("potion"),
-                                  Object("shells")})
+    for (const int32_t iObject :
+         {Object("plank"), Object("shackles_1"), Object("shackles_2"), Object("solid_small_chest"), Object("posts"),
+          Object("posts_2"), Object("potion"), Object("shells")})
         SetInteractive(iObject, false);
     PushAction21(HEROINE, FOOT_TRAP_BLOCKER, 1);
     _ElseMatch();

@@ -40,7 +40,8 @@ TEST_F(AltarHouseInteriorDialogsTest, EveryCallbackTheScriptWaitsForIsSentOnTheS
 {
     // The story's states in order: held, Eduardo on the altar, free with the
     // chest on the posts.
-    const int32_t steps[] = {VARBOOL_BG505_C09_UNCLE_EDUARDO_ON_ALTAR, VARBOOL_BG505_C09_USE_SOLID_SMALL_CHEST_ON_POSTS};
+    const int32_t steps[] = {VARBOOL_BG505_C09_UNCLE_EDUARDO_ON_ALTAR,
+                             VARBOOL_BG505_C09_USE_SOLID_SMALL_CHEST_ON_POSTS};
     std::set<uint32_t> sent;
     for (size_t iReached = 0; iReached <= std::size(steps); ++iReached) {
         g_VarManager = VarSet {};
@@ -78,7 +79,8 @@ TEST_F(AltarHouseInteriorDialogsTest, TheShamansWordAndHilarysVisitEachMoveTheSt
     std::vector<uint32_t> offered(MAX_OFFERED_PROPOSITIONS);
     manager.GetPropositions(iCount, offered.data(), nullptr, iLast);
     offered.resize(static_cast<size_t>(iCount));
-    EXPECT_EQ(offered, (std::vector<uint32_t> {CoreCrc32Of("BG505_ASK_HILARY_WHY"), CoreCrc32Of("BG505_ASK_HILARY_TANNER")}));
+    EXPECT_EQ(offered,
+              (std::vector<uint32_t> {CoreCrc32Of("BG505_ASK_HILARY_WHY"), CoreCrc32Of("BG505_ASK_HILARY_TANNER")}));
     EXPECT_FALSE(Get(VARBOOL_BG505_C09_TALK_HILARY));
     Walk(HILARYS_VISIT, "BG505_ASK_HILARY_TANNER");
     EXPECT_TRUE(Get(VARBOOL_BG505_C09_TALK_HILARY));
