@@ -367,6 +367,11 @@ void SceneScript_bg505::PlaceOnArrival()
     Place(HEROINE, WP_AFTER_THE_STRIP);
     ShowObject(Object("m_eduardo_mask"), false);
     _EndMatch();
+    // Held, she is in her trap however the house was entered (a slot loaded
+    // or the chapter chosen from the menu too), not in the middle of the room.
+    _IfMatch(Both(InChapter(9), Held()));
+    Place(HEROINE, WP_CAPTIVE);
+    _EndMatch();
 }
 
 void SceneScript_bg505::WakeUp()

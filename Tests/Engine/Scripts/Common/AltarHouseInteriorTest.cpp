@@ -168,6 +168,23 @@ TEST_F(AltarHouseInteriorTest, HilaryTalkedToLeavesAndTheSceneRestartsWithEduard
     EXPECT_EQ(NextScene(), ALTAR_HOUSE);
 }
 
+// However the house is entered while she is held (a slot loaded, the chapter
+// chosen from the menu), she is in her trap by the pins, not in the middle of
+// the room; once free she arrives where the restart or the strip puts her.
+TEST_F(AltarHouseInteriorTest, HeldSheIsInHerTrapWhereverTheHouseIsEnteredFrom)
+{
+    Set(VARBOOL_QUEST_C9_ESCAPE);
+    for (const int32_t iFrom : {0, RUINS, ALTAR_HOUSE, 57}) {
+        Enter(iFrom);
+        EXPECT_EQ(PlacedAt(HEROINE), WP_CAPTIVE) << iFrom;
+    }
+    Set(VARBOOL_BG505_C09_TAVRINE_FREE);
+    Enter(ALTAR_HOUSE);
+    EXPECT_EQ(PlacedAt(HEROINE), WP_FREED);
+    Enter(0);
+    EXPECT_EQ(PlacedAt(HEROINE), 0);
+}
+
 TEST_F(AltarHouseInteriorTest, TheStepTakesTheChestBeforeThePlankAndBothShacklesOnTheLaidPlank)
 {
     Set(VARBOOL_BG505_C09_TAVRINE_FREE);
