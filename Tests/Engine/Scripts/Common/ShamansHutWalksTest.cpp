@@ -45,8 +45,8 @@ protected:
     // Back from the close-up with the trap open and its word said.
     void BackAtTheOpenTrap()
     {
-        for (const int32_t iFlag : {VARBOOL_BG511_C10_MATTRESS_OPEN, VARBOOL_BG511_C10_SECRET_TRAP_OPEN,
-                                    VARBOOL_BG511_C10_AFTER_CLOSE_UP})
+        for (const int32_t iFlag :
+             {VARBOOL_BG511_C10_MATTRESS_OPEN, VARBOOL_BG511_C10_SECRET_TRAP_OPEN, VARBOOL_BG511_C10_AFTER_CLOSE_UP})
             Set(iFlag);
         ComeIn(TRAP_CLOSE_UP);
     }
