@@ -28,22 +28,23 @@ TEST_F(AltarHouseExteriorGoldenImageTest, TheSleepyGuardAndTheBasketInChapterNin
     CoreRandom::Init(7);
     Enter(ALTAR_HOUSE_EXTERIOR, 9, Id::GetActorId("tavrine"));
     const Platform::RgbaImage picture = FramePicture([&] { m_scene->Render(m_renderer); });
-    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/AltarHouseExteriorChapter9", TOLERANCE));
+    EXPECT_TRUE(
+        TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/AltarHouseExteriorChapter9", TOLERANCE));
 }
 
 TEST_F(AltarHouseExteriorGoldenImageTest, HeldByTheGuardsWithEduardoCalledInChapterTen)
 {
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, SHAMANS_HUT);
-    for (const int32_t iFlag :
-         {VARBOOL_BG509_C10_TALK_TANAMA_ABOUT_SHAMAN_HUT, VARBOOL_BG504_C10_INT_SHAMANS_HUT,
-          VARBOOL_BG504_C10_SHAMAN_AND_HILARY, VARBOOL_QUEST_C10_SPIRITEGG_02_DONE,
-          VARBOOL_BG504_C10_LEAVING_THE_SHAMANS_HUT, VARBOOL_BG504_C10_EDUARDO_HERE})
+    for (const int32_t iFlag : {VARBOOL_BG509_C10_TALK_TANAMA_ABOUT_SHAMAN_HUT, VARBOOL_BG504_C10_INT_SHAMANS_HUT,
+                                VARBOOL_BG504_C10_SHAMAN_AND_HILARY, VARBOOL_QUEST_C10_SPIRITEGG_02_DONE,
+                                VARBOOL_BG504_C10_LEAVING_THE_SHAMANS_HUT, VARBOOL_BG504_C10_EDUARDO_HERE})
         g_VarManager.SetBool(iFlag, true);
     CoreRandom::Init(7);
     Enter(ALTAR_HOUSE_EXTERIOR, 10, Id::GetActorId("tavrine"));
     ASSERT_EQ(m_scene->m_iNumCharacters, 5);
     const Platform::RgbaImage picture = FramePicture([&] { m_scene->Render(m_renderer); });
-    EXPECT_TRUE(TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/AltarHouseExteriorChapter10", TOLERANCE));
+    EXPECT_TRUE(
+        TestSupport::MatchesGoldenImage(picture, "Engine/Scripts/Common/AltarHouseExteriorChapter10", TOLERANCE));
 }
 
 } // namespace
