@@ -1,7 +1,8 @@
 // The altar house outside as a player plays it: the real program with its SDL
 // input, from slots saved in the scene, played by mouse at the places of the
 // scene's own objects. In chapter 9 she takes the caterpillars from the
-// basket and goes back to the ruins; in chapter 10, held by
+// basket and goes back to the ruins; in chapter 10 the shaman and Hilary
+// come down the stairs to meet her, and later, held by
 // the guards at the foot of the stairs, she whistles for Uncle Eduardo, shows
 // him to the sleepy guard and challenges the other, and Diego takes her to
 // the turtle chamber.
@@ -62,6 +63,37 @@ TEST(AltarHouseExteriorPlayTest, TheCaterpillarsPlayedByMouseInChapterNine)
     EXPECT_TRUE(story.items.contains("ITEM_SLIMY_CATERPILLARS"));
     EXPECT_TRUE(story.flags.contains("VARBOOL_BG504_C09_PICK_SLIMY_CATERPILLAR"));
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/AltarHouseExteriorPlay", {"caterpillars_taken"});
+}
+
+TEST(AltarHouseExteriorPlayTest, TheShamanAndHilaryComeDownTheStairsWhenSheFirstClimbsThemInChapterTen)
+{
+    TestSupport::TempDir folder;
+    const TestSupport::KeptOnFailure kept(folder, "AltarHouseExteriorPlayStairs");
+    TestSupport::PrepareSmallGame(folder);
+    // Saved as she came up from the turtle beach, told by Tanama of the hut.
+    constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 10}, {VARINT_C_PREVIOUS_STATE, 47}};
+    constexpr int32_t BOOLS[] = {VARBOOL_BG509_C10_TALK_TANAMA_ABOUT_SHAMAN_HUT};
+    const ChapterStart beforeTheStairs {ActorNamed<"tavrine"> {}, {}, INTS, BOOLS, ALTAR_HOUSE_ID};
+    ASSERT_TRUE(TestSupport::WriteSlot(folder, beforeTheStairs));
+
+    TestSupport::PlayScript play;
+    Way way(play, "bg999_start_menu");
+    TestSupport::ContinueTheChapter(way, ALTAR_HOUSE);
+    way.Leave("goto_bg511", ALTAR_HOUSE, TestSupport::Exit::Hotspot);
+    play.Screenshot("shaman_came_down");
+    way.Do("the_hut", Verb::Look);
+    play.RecordStory();
+    play.Quit();
+    way.Expect("Shutdown Application");
+    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    if (HasFatalFailure())
+        return;
+
+    const TestSupport::StoryRecord story = PlayedStory(folder);
+    EXPECT_EQ(story.scene, ALTAR_HOUSE);
+    for (const char* flag : {"VARBOOL_BG504_C10_INT_SHAMANS_HUT", "VARBOOL_BG504_C10_SHAMAN_AND_HILARY"})
+        EXPECT_TRUE(story.flags.contains(flag)) << flag;
+    TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/AltarHouseExteriorPlay", {"shaman_came_down"});
 }
 
 TEST(AltarHouseExteriorPlayTest, HeldByTheGuardsSheIsFreedByMouseInChapterTen)
