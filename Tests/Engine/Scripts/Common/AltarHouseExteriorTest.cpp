@@ -138,6 +138,24 @@ TEST_F(AltarHouseExteriorTest, TheStairsOpenAfterTanamaAndTheShamanComesDownOnly
     EXPECT_TRUE(Open(Object("goto_bg502")) && Open(Object("the_hut")));
 }
 
+// The arrival is one run started together: both walk on at once, each
+// turning only after its own walk, and nothing halts the script in between.
+TEST_F(AltarHouseExteriorTest, TheShamanAndHilaryAppearAndWalkDownTogetherInOneStep)
+{
+    Set(VARBOOL_BG509_C10_TALK_TANAMA_ABOUT_SHAMAN_HUT);
+    Enter(10, TURTLE_BEACH);
+    const std::vector<ActionDesc> fired = FiredBy(Callback(0x0f49520d));
+    std::vector<int32_t> walkers;
+    for (const ActionDesc& action : fired) {
+        EXPECT_NE(action.m_iActionType, ID_ACTION_TYPE_WAIT_FOR);
+        if (action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT)
+            walkers.push_back(action.m_iTargetId);
+    }
+    EXPECT_EQ(walkers, (std::vector<int32_t> {ActorScriptableId(ActorIdOf("baba_c")),
+                                              ActorScriptableId(ActorIdOf("hilary"))}));
+    EXPECT_EQ(fired.size(), 12u);
+}
+
 // Held at the foot of the stairs, every try out of order leaves the puzzle
 // solvable: the exits only turn her, Eduardo used before he is called stays
 // with her, the whistle calls him once, and the trick leads to the rescue.
