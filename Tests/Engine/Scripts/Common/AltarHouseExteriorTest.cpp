@@ -151,8 +151,8 @@ TEST_F(AltarHouseExteriorTest, TheShamanAndHilaryAppearAndWalkDownTogetherInOneS
         if (action.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT)
             walkers.push_back(action.m_iTargetId);
     }
-    EXPECT_EQ(walkers, (std::vector<int32_t> {ActorScriptableId(ActorIdOf("baba_c")),
-                                              ActorScriptableId(ActorIdOf("hilary"))}));
+    EXPECT_EQ(walkers,
+              (std::vector<int32_t> {ActorScriptableId(ActorIdOf("baba_c")), ActorScriptableId(ActorIdOf("hilary"))}));
     EXPECT_EQ(fired.size(), 12u);
 }
 
