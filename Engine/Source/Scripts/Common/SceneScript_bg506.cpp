@@ -86,11 +86,11 @@ constexpr int32_t MOVIE_CINE09 = 8;
 constexpr int32_t MOVIE_STRIP08 = 15;
 
 // The scenes the beach leads to and is entered from.
-constexpr int32_t BAY = 43;          // bg501_TU_BeautyBay
-constexpr int32_t RUINS = 44;        // bg502_TU_Ruins1
-constexpr int32_t ALTAR_HOUSE = 45;  // bg504_TU_AltarHouseExterior
-constexpr int32_t TURTLE_PATH = 48;  // bg508_TU_TurtlePath
-constexpr int32_t LOADING = 61;      // bg993_Loading_placeholder
+constexpr int32_t BAY = 43;         // bg501_TU_BeautyBay
+constexpr int32_t RUINS = 44;       // bg502_TU_Ruins1
+constexpr int32_t ALTAR_HOUSE = 45; // bg504_TU_AltarHouseExterior
+constexpr int32_t TURTLE_PATH = 48; // bg508_TU_TurtlePath
+constexpr int32_t LOADING = 61;     // bg993_Loading_placeholder
 constexpr int32_t FROM_THE_ISLAND[] = {BAY, RUINS, ALTAR_HOUSE};
 
 class SceneScript_bg506 final : public SceneScript {
@@ -289,8 +289,8 @@ void SceneScript_bg506::WatchTheHarvest()
     SetInteractive({TANAMA, Object("hilarys_ship"), Object("sea")}, true);
     SetInteractive(Object("harvester_group"), false);
     SetInteractive(Object("go_beach"), false);
-    for (const int32_t iQuest : {VARBOOL_QUEST_C2_BOBBY01_DONE, VARBOOL_QUEST_C4_BOBBY02_DONE,
-                                 VARBOOL_QUEST_C5_BOBBY03_DONE})
+    for (const int32_t iQuest :
+         {VARBOOL_QUEST_C2_BOBBY01_DONE, VARBOOL_QUEST_C4_BOBBY02_DONE, VARBOOL_QUEST_C5_BOBBY03_DONE})
         SetBoolVar(iQuest, true);
     _EndMatch();
 
@@ -585,8 +585,8 @@ void SceneScript_bg506::WhistleEvents()
     Dialog(WHISTLE_DIALOG);
     SetBoolVar(VARBOOL_BG506_C09_EDUARDO_HERE, false);
     Together();
-    AddToQueue(EDUARDO, ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE, Param::Int(AnimationOf<"uncle_eduardo">("head05_l").m_iId),
-               Param::Int(WALK_ANIMATION_TYPE));
+    AddToQueue(EDUARDO, ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE,
+               Param::Int(AnimationOf<"uncle_eduardo">("head05_l").m_iId), Param::Int(WALK_ANIMATION_TYPE));
     WalkTo(EDUARDO, WP_DIEGO);
     GoTo(EDUARDO, WP_WAY_TO_THE_VILLAGE);
     Wait(HEROINE, 400);

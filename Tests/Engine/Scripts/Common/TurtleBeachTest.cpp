@@ -72,7 +72,10 @@ protected:
                             : UseOn(Object("harvester_group"), "ITEM_TURTLE_MASK");
     }
     EventDesc OnTanama(const char* pItem) const { return ScriptEvent_ItemOnFlaggedId3(TANAMA_ACTOR, ItemIdOf(pItem)); }
-    static EventDesc Whistle() { return MatchExpr::MakeEvent6(ItemIdOf("ITEM_WHISTLE"), ItemIdOf("ITEM_EDUARDO")).m_oEvent; }
+    static EventDesc Whistle()
+    {
+        return MatchExpr::MakeEvent6(ItemIdOf("ITEM_WHISTLE"), ItemIdOf("ITEM_EDUARDO")).m_oEvent;
+    }
 };
 
 TEST_F(TurtleBeachTest, ChapterNinePlaysFromTheHarvestThroughTheMaskTanamaAndTheMapsToEduardosLead)
@@ -95,9 +98,9 @@ TEST_F(TurtleBeachTest, ChapterNinePlaysFromTheHarvestThroughTheMaskTanamaAndThe
     EXPECT_EQ(Dialogs(), Ids({SCARED_OFF}));
     EXPECT_EQ(Walks(HARVESTER), std::vector<int32_t> {WP_INTO_THE_JUNGLE});
     EXPECT_FALSE(Visible(HARVESTER));
-    for (const int32_t iFlag : {VARBOOL_QUEST_C9_HARVESTING_DONE, VARBOOL_BG506_C09_TANAMA_UNCONSCIOUS,
-                                VARBOOL_QUEST_C2_BOBBY01_DONE, VARBOOL_QUEST_C4_BOBBY02_DONE,
-                                VARBOOL_QUEST_C5_BOBBY03_DONE})
+    for (const int32_t iFlag :
+         {VARBOOL_QUEST_C9_HARVESTING_DONE, VARBOOL_BG506_C09_TANAMA_UNCONSCIOUS, VARBOOL_QUEST_C2_BOBBY01_DONE,
+          VARBOOL_QUEST_C4_BOBBY02_DONE, VARBOOL_QUEST_C5_BOBBY03_DONE})
         EXPECT_TRUE(Get(iFlag)) << iFlag;
     EXPECT_TRUE(Open(TANAMA) && Open(Object("sea")) && Open(Object("hilarys_ship")));
     EXPECT_FALSE(Open(Object("harvester_group")) || Open(Object("go_beach")));
