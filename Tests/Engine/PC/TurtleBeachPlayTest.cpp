@@ -30,8 +30,8 @@ const std::string BEACH = "bg506_TU_TurtleBeach";
 const std::string LOADING = "bg993_Loading_placeholder";
 
 constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 9}};
-constexpr uint32_t ITEMS[] = {ItemIdOf("ITEM_TURTLE_MASK"), ItemIdOf("ITEM_TURTLE_MAP"),
-                              ItemIdOf("ITEM_BRISCOES_MAP"), ItemIdOf("ITEM_WHISTLE"), ItemIdOf("ITEM_EDUARDO")};
+constexpr uint32_t ITEMS[] = {ItemIdOf("ITEM_TURTLE_MASK"), ItemIdOf("ITEM_TURTLE_MAP"), ItemIdOf("ITEM_BRISCOES_MAP"),
+                              ItemIdOf("ITEM_WHISTLE"), ItemIdOf("ITEM_EDUARDO")};
 constexpr int32_t BEACH_ID = 47;
 
 TEST(TurtleBeachPlayTest, TheMaskTanamaTheMapsAndTheWhistlePlayedByMouseFromASlotOnTheBeach)

@@ -111,7 +111,6 @@ private:
 
     // The mask shown: the harvesters look up, Bobby steps aside, the strip.
     void Scare();
-    void SetShadow(int32_t iActorId, bool bOn);
     // The same step on several objects and characters, in the order given.
     using SceneScript::SetInteractive;
     using SceneScript::ShowObject;
@@ -140,11 +139,6 @@ void SceneScript_bg506::LinkSoundGroups()
     LinkSoundGroup(CHAPTER_NINE_SOUNDS, InChapter(9));
     LinkSoundGroup(CHAPTER_TEN_SOUNDS, InChapter(10));
     LinkSoundGroup(QUIET_BEACH_SOUNDS, InChapters({1, 2, 3, 4, 5, 6, 7, 8}));
-}
-
-void SceneScript_bg506::SetShadow(int32_t iActorId, bool bOn)
-{
-    AddToQueue(iActorId, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(bOn));
 }
 
 void SceneScript_bg506::SetInteractive(std::initializer_list<int32_t> targets, bool bOn)
@@ -299,7 +293,8 @@ void SceneScript_bg506::WatchTheHarvest()
 
 void SceneScript_bg506::EnterChapter10()
 {
-    SetShadow(EDUARDO, false);
+    // He flies; a shadow on the sand would pin him to the ground.
+    AddToQueue(EDUARDO, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     _IfBool(VARBOOL_BG509_C10_INT_CHEST, 1);
     ShowObject({DIEGO, ALESSANDRO, HILARY, EDUARDO}, true);
     Place(HEROINE, WP_CONFRONTED);
