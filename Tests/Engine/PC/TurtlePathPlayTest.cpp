@@ -2,8 +2,8 @@
 // with its SDL input, from chapter 10's start on the path, played by mouse at
 // the places of the scene's own objects: the arrival with Tanama and Uncle
 // Eduardo, the turtle door tried by hand, the turtle puzzle on the altar lost
-// and left, then tried again, lost, retried and skipped, which opens the door,
-// and the way down into the turtle chamber.
+// on the clock and left, then tried again and won by stacking the turtles,
+// which opens the door, and the way down into the turtle chamber.
 #include "Common/NamedIds.h"
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
@@ -18,7 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <functional>
 #include <string>
 
 namespace {
@@ -29,21 +29,18 @@ using TestSupport::Way;
 const std::string PATH = "bg508_TU_TurtlePath";
 const std::string CHAMBER = "bg509_TU_TurtleChamber";
 
-// The puzzle started from the altar and its boxes answered in turn; back on
-// the path, at the altar.
-void PlayThePuzzle(Way& way, std::initializer_list<int32_t> buttons)
+// The puzzle started from the altar, played as the play says; then back on
+// the path, by the altar.
+void AtTheAltar(Way& way, const std::function<void(TestSupport::PlayScript&)>& playThePuzzle)
 {
-    TestSupport::PlayScript& play = way.Play();
     way.Start("turtle_altar", Verb::Activate);
     way.Expect("Before MG Init");
-    for (const int32_t button : buttons)
-        play.ChooseInMiniGameBox(button);
-    play.WaitForMiniGameEnd();
+    playThePuzzle(way.Play());
     way.Expect("After MG Shutdown");
     way.Arrive(PATH);
 }
 
-TEST(TurtlePathPlayTest, TheDoorOpensToThePuzzleOnTheAltarPlayedByMouseFromChapterTensStart)
+TEST(TurtlePathPlayTest, TheDoorOpensToTheTurtlesStackedOnTheAltarPlayedByMouseFromChapterTensStart)
 {
     TestSupport::TempDir folder;
     const TestSupport::KeptOnFailure kept(folder, "TurtlePathPlay");
@@ -55,10 +52,13 @@ TEST(TurtlePathPlayTest, TheDoorOpensToThePuzzleOnTheAltarPlayedByMouseFromChapt
     TestSupport::ContinueTheChapter(way, PATH);
     way.Do("turtle_door", Verb::Activate);
     // Go on; lost on the clock; Quit.
-    PlayThePuzzle(way, {0, 0});
+    AtTheAltar(way, [](TestSupport::PlayScript& puzzle) {
+        for (const int32_t button : {0, 0})
+            puzzle.ChooseInMiniGameBox(button);
+        puzzle.WaitForMiniGameEnd();
+    });
     play.Screenshot("puzzle_lost");
-    // Go on; lost again; Retry; the instructions' Skip.
-    PlayThePuzzle(way, {0, 1, 1});
+    AtTheAltar(way, [](TestSupport::PlayScript& puzzle) { puzzle.PlayTurtleDoorPuzzle(); });
     play.Screenshot("door_open");
     way.Leave("goto_bg509", CHAMBER, TestSupport::Exit::Hotspot);
     play.RecordStory();
@@ -74,6 +74,7 @@ TEST(TurtlePathPlayTest, TheDoorOpensToThePuzzleOnTheAltarPlayedByMouseFromChapt
     for (const char* flag : {"VARBOOL_BG508_C10_EVENT_WERE_HERE", "VARBOOL_TU_MAP_BG508",
                              "VARBOOL_BG508_C10_PUZZLE_SUCCESS", "VARBOOL_BG508_C10_TURTLE_DOOR_OPEN"})
         EXPECT_TRUE(story.flags.contains(flag)) << flag;
+    EXPECT_FALSE(story.flags.contains("VARBOOL_C_CHEAT_MINIGAME"));
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/TurtlePathPlay", {"puzzle_lost", "door_open"});
 }
 
