@@ -89,7 +89,7 @@ private:
     void Idle();
     // Eduardo sits still on his globe.
     void EduardoOnHisGlobe();
-    // She walks to the waypoint and turns, the gesture plays, and the dialog.
+    // She walks below the carving, looks up at it, and the dialog runs.
     void LookUpAndTalk(const MatchExpr& oPattern, uint32_t uDialogId);
     // She goes up to Tanama; when she speaks to her, Tanama turns to her.
     void ApproachTanama(bool bTurnHerToward);
@@ -324,8 +324,9 @@ void SceneScript_bg508::DoorAndAltarEvents()
 
 void SceneScript_bg508::ApproachTanama(bool bTurnHerToward)
 {
-    // Before the door she stands by it and is spoken to from the path; once
-    // it is open she has stepped aside, by the carving.
+    // Before the door opens Tanama stands by it and is spoken to from the
+    // path; once it is open she has stepped aside, and is spoken to from
+    // below the carving.
     _IfBool(VARBOOL_BG508_C10_TURTLE_DOOR_OPEN, 0);
     GoTo(HEROINE, WP_ON_THE_PATH);
     if (bTurnHerToward)
