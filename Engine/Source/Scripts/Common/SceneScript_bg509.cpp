@@ -81,8 +81,8 @@ constexpr int32_t TURTLE_BEACH = 47; // bg506_TU_TurtleBeach
 constexpr int32_t TURTLE_PATH = 48;  // bg508_TU_TurtlePath
 constexpr int32_t CHAMBER = 49;      // this scene, entered anew
 // Movies, and the previous state they return with (512 + movie).
-constexpr int32_t MOVIE_CINE07 = 6;  // the shaman's men burst in on the egg
-constexpr int32_t MOVIE_CINE08 = 7;  // Alessandro and Briscoe in the chamber
+constexpr int32_t MOVIE_CINE07 = 6;   // the shaman's men burst in on the egg
+constexpr int32_t MOVIE_CINE08 = 7;   // Alessandro and Briscoe in the chamber
 constexpr int32_t MOVIE_STRIP09 = 16; // the chest opened
 constexpr int32_t BACK_FROM_CINE07 = 512 + MOVIE_CINE07;
 // A marker that nothing acts on, queued when the wish is spent and when the
@@ -256,7 +256,8 @@ void SceneScript_bg509::SetUpTheCast()
 void SceneScript_bg509::PlaceTheCast()
 {
     Place(HEROINE, WP_START);
-    _IfMatch(Both(IsTrue(VARBOOL_BG509_C10_FIRST_TIME), IsFalse(VARBOOL_BG509_C10_TALK_NEW_GOLDEN_TURTLE_ABOUT_TANNER)));
+    _IfMatch(
+        Both(IsTrue(VARBOOL_BG509_C10_FIRST_TIME), IsFalse(VARBOOL_BG509_C10_TALK_NEW_GOLDEN_TURTLE_ABOUT_TANNER)));
     Place(TANAMA, WP_TANAMA);
     // Since the shaman's men came in, Tanama lies hurt, or better once the
     // new turtle has healed her.
@@ -557,8 +558,8 @@ void SceneScript_bg509::NewTurtleEvents()
     Dialog(0x79a661ed);
     SelectCharacter(HEROINE);
     // Healed Tanama: the shaman and his guard walk out on them.
-    _IfMatch(Both(IsTrue(VARBOOL_BG509_C10_TALK_NEW_GOLDEN_TURTLE_ABOUT_TANAMA),
-                  IsFalse(VARBOOL_BG509_C10_EVENT_BETRAYAL)));
+    _IfMatch(
+        Both(IsTrue(VARBOOL_BG509_C10_TALK_NEW_GOLDEN_TURTLE_ABOUT_TANAMA), IsFalse(VARBOOL_BG509_C10_EVENT_BETRAYAL)));
     TurnToward(HEROINE, SHAMAN);
     Dialog(0xb9495e47);
     Together();
