@@ -161,6 +161,9 @@ TEST_F(TurtleChamberTest, ChapterTenPlaysFromTanamasWayInThroughTheEggAndTheHatc
     EXPECT_FALSE(Visible(SHAMAN) || Visible(GUARD));
     EXPECT_TRUE(Get(VARBOOL_BG509_C10_EVENT_BETRAYAL));
     EXPECT_EQ(NextScene(), 0);
+    // Loaded from a game saved now, they do not stand in the chamber again.
+    Enter(CHAMBER);
+    EXPECT_FALSE(Visible(SHAMAN) || Open(SHAMAN) || Visible(GUARD) || Open(GUARD));
 
     // The tanner's name: Alessandro and Briscoe come in, and the movie.
     Talk(NEW_TURTLE_ACTOR);
