@@ -215,14 +215,14 @@ void SceneScript_bg509::SetUpTheCast()
     PushAnimAction(GUARD, "idle02_l", 1, 0);
     _EndMatch();
     _EndMatch();
-    _ElseMatch();
-    ShowAndActivate(BRISCOE, false);
-    _EndMatch();
     // Once they have walked out on her they stay gone, also on an entry
     // from a saved game.
     _IfBool(VARBOOL_BG509_C10_EVENT_BETRAYAL, 1);
     ShowAndActivate(SHAMAN, false);
     ShowAndActivate(GUARD, false);
+    _EndMatch();
+    _ElseMatch();
+    ShowAndActivate(BRISCOE, false);
     _EndMatch();
 
     // Until the turtle has explained it, the incubator is a strange device.
