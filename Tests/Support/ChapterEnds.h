@@ -66,8 +66,9 @@ void ExpectChapterEightInTheOffice(const StoryRecord& story);
 // The same for chapter 8: the heroine on the loading screen after uncle
 // Eduardo, found at the golden turtle inn by the turtle rod, talked with her
 // in Alessandro's cabin, every step from the flying ghost over Mabel's
-// justice to Sonia's and Diego's word of the inn noted, the ram rod back on
-// its musket, and the next chapter's start holding.
+// justice and Drake's note from the safe (Mabel at rest) to Sonia's and
+// Diego's word of the inn noted, the ram rod back on its musket, and the
+// next chapter's start holding.
 void ExpectChapterEightEnded(const StoryRecord& story);
 
 // What the chapter menu's start of the chapter sets holds in the story: its

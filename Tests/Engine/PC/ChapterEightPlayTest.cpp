@@ -37,6 +37,7 @@ const std::string INN = "bg202_CR_BuckleberryInn";
 const std::string GRAVEYARD = "bg203_CR_GraveyardOfTheAncients";
 const std::string OUTSIDE = "bg204_CR_DrakesOfficeExterior";
 const std::string OFFICE = "bg205_CR_DrakesOfficeInterior";
+const std::string SAFE = "bg806_CU_06_DrakesSafe";
 const std::string TURTLE_INN = "bg206_CR_TortueOr";
 const std::string LOADING = "bg993_Loading_placeholder";
 
@@ -105,6 +106,18 @@ void ThePriest(Way& way)
     way.Do("father_jerome", Verb::Talk);
 }
 
+// Behind the governor's portrait the safe opens to the combination from
+// the drawer, and holds Drake's note.
+void TheNote(Way& way)
+{
+    way.Do("governors_portrait", Verb::Activate);
+    way.LeaveBy("safe", Verb::Activate, SAFE);
+    for (const char* digit : {"1_4", "2_1", "3_7"})
+        way.Do(digit, Verb::Activate);
+    way.Leave("exit", OFFICE, Exit::Hotspot);
+    way.Do("safe_interior", Verb::Activate);
+}
+
 // The stranger whittles the pole for the blade; Mabel's grave gives up its
 // papers, which the priest reads; Mabel hears of it.
 void TheGrave(Way& way)
@@ -118,6 +131,7 @@ void TheGrave(Way& way)
     way.Give("ITEM_OLD_PAPERS", "father_jerome");
     way.TravelOver("goto_bg201", OUTSIDE);
     way.Leave("goto_bg205", OFFICE);
+    TheNote(way);
     way.Do("mabel", Verb::Talk);
     way.Leave("goto_bg204", OUTSIDE);
 }

@@ -48,6 +48,15 @@ TEST(AutoTestSourceTest, TheActorPrefixNamesTheActorWhereAnEntityBearsItsName)
               CompileAutoTestRecording("Talk uncle_eduardo\n", "rec"));
 }
 
+TEST(AutoTestSourceTest, AnEntityWhoseNameStartsWithADigitIsNamedAndNotCounted)
+{
+    // The safe's lock names its digits by line and digit; "1_4" is the
+    // eighth entity of the close-up.
+    const std::string lock = "scene bg806_CU_06_DrakesSafe\n";
+    EXPECT_EQ(CompileAutoTestRecording(lock + "Activate 1_4\n", "rec"),
+              CompileAutoTestRecording(lock + "Activate 7\n", "rec"));
+}
+
 TEST(AutoTestSourceTest, AnEmptySourceIsAnEmptyRecording)
 {
     const std::vector<uint8_t> bytes = CompileAutoTestRecording("# nothing yet\n\n", "rec");
