@@ -342,6 +342,54 @@ void ExpectChapterEightEnded(const StoryRecord& story)
                             {"VARBOOL_QUEST_C8_GOLDEN_TURTLE02", "VARBOOL_QUEST_C8_TURTLE", "VARINT_LOCAL_ISLAND_MAP"});
 }
 
+void ExpectChapterNineOutOfTheAltarHouse(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg504_TU_AltarHouseExterior");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 9);
+    for (const char* flag :
+         {"VARBOOL_BG003_C09_ARRIVED", "VARBOOL_BG002_C09_TALK_DIEGO_ABOUT_AXE", "VARBOOL_QUEST_C9_ISLANDERS",
+          "VARBOOL_BG501_C09_USE_BERRIES_ON_UNCLE_EDUARDO", "VARBOOL_BG501_C09_PICK_BATTERED_TURTLE_SHELL",
+          "VARBOOL_QUEST_C9_JUNGLE_DONE", "VARBOOL_BG502_C09_ACROSS_BRIDGE", "VARBOOL_QUEST_C9_RUINS_DONE",
+          "VARBOOL_BG502_C09_INT_MECHANISM", "VARBOOL_QUEST_C9_ESCAPE_DONE", "VARBOOL_BG505_C09_TAVRINE_FREE",
+          "VARBOOL_QUEST_C9_ISLANDERS_DONE", "VARBOOL_BG505_C09_USE_EARRINGS_ON_BRISCOE",
+          "VARBOOL_QUEST_C9_JEWELS_02_DONE", "VARBOOL_QUEST_C9_HUT_DONE", "VARBOOL_QUEST_C9_THIEVES"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // The lever's trap took the pistol, the sword and the match box, and
+    // Diego stayed behind; Eduardo keeps what is left of the berries.
+    EXPECT_EQ(story.items, (std::set<std::string> {"ITEM_EGG_SHELL", "ITEM_DOUBLOON", "ITEM_BRISCOES_MAP",
+                                                   "ITEM_EMPTY_BOTTLE", "ITEM_TURTLE_ROD", "ITEM_TURTLE_MAP",
+                                                   "ITEM_WHISTLE", "ITEM_EDUARDO", "ITEM_BERRIES",
+                                                   "ITEM_TURTLE_SHELL", "ITEM_DIAMOND_EARRINGS"}));
+}
+
+void ExpectChapterNineEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 9);
+    for (const char* flag :
+         {"VARBOOL_BG003_C09_ARRIVED", "VARBOOL_QUEST_C9_JUNGLE_DONE", "VARBOOL_QUEST_C9_RUINS_DONE",
+          "VARBOOL_QUEST_C9_ESCAPE_DONE", "VARBOOL_QUEST_C9_HUT_DONE", "VARBOOL_BG504_C09_PICK_SLIMY_CATERPILLAR",
+          "VARBOOL_TU_MAP_BG504", "VARBOOL_TU_MAP_BG506", "VARBOOL_BG506_C09_USE_TURTLE_MASK",
+          "VARBOOL_QUEST_C9_HARVESTING_DONE", "VARBOOL_QUEST_C5_BOBBY03_DONE",
+          "VARBOOL_BG506_C09_TALK_BOBBY_ABOUT_HELP", "VARBOOL_BG506_C09_TALK_TANAMA", "VARBOOL_QUEST_C9_PURE_DONE"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    EXPECT_EQ(story.flags.count("VARBOOL_BG506_C09_TANAMA_UNCONSCIOUS"), 0u);
+    // Eduardo keeps what is left of the berries and the mask stays in her
+    // hands, where the next chapter's start has neither; that start carries
+    // chapter 8's writing kit, which chapter 9's own start leaves out.
+    EXPECT_EQ(story.items.count("ITEM_BERRIES"), 1u);
+    EXPECT_EQ(story.items.count("ITEM_TURTLE_MASK"), 1u);
+    StoryRecord asTheNextStartHasIt = story;
+    asTheNextStartHasIt.items.erase("ITEM_BERRIES");
+    asTheNextStartHasIt.items.erase("ITEM_TURTLE_MASK");
+    asTheNextStartHasIt.items.insert("ITEM_WRITING_KIT");
+    // Diego took her straight to the bay, so the sea's crossing to the
+    // island was never seen, and the last golden turtle quest is opened by
+    // nothing in chapter 9: both are the chapter menu's alone.
+    ExpectChapterStartHolds(asTheNextStartHasIt, 10, {"VARBOOL_STRIP_TU_DONE", "VARBOOL_QUEST_C9_GOLDENTURTLE_04"});
+}
+
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)
 {
     const ChapterStart* start = ChapterStartOf(chapter);

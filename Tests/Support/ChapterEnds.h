@@ -71,6 +71,18 @@ void ExpectChapterEightInTheOffice(const StoryRecord& story);
 // next chapter's start holding.
 void ExpectChapterEightEnded(const StoryRecord& story);
 
+// Where the story stands in chapter 9 as the heroine first comes out of the
+// altar house: Diego's axe opened the jungle, the bridge was crossed and the
+// lever sprang the trap; Eduardo pulled the pins, the earrings went to
+// Briscoe and out of the chest into her hands, and the shell is still hers.
+void ExpectChapterNineOutOfTheAltarHouse(const StoryRecord& story);
+
+// The same for chapter 9: the heroine on the loading screen after the
+// whistle called Eduardo on the turtle beach, every step from the bay over
+// the ruins and the altar house to the mask that scared the harvesters off
+// and Tanama shown the maps noted, and the next chapter's start holding.
+void ExpectChapterNineEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own
