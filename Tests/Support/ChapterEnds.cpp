@@ -357,10 +357,10 @@ void ExpectChapterNineOutOfTheAltarHouse(const StoryRecord& story)
         EXPECT_EQ(story.flags.count(flag), 1u) << flag;
     // The lever's trap took the pistol, the sword and the match box, and
     // Diego stayed behind; Eduardo keeps what is left of the berries.
-    EXPECT_EQ(story.items, (std::set<std::string> {"ITEM_EGG_SHELL", "ITEM_DOUBLOON", "ITEM_BRISCOES_MAP",
-                                                   "ITEM_EMPTY_BOTTLE", "ITEM_TURTLE_ROD", "ITEM_TURTLE_MAP",
-                                                   "ITEM_WHISTLE", "ITEM_EDUARDO", "ITEM_BERRIES",
-                                                   "ITEM_TURTLE_SHELL", "ITEM_DIAMOND_EARRINGS"}));
+    EXPECT_EQ(story.items,
+              (std::set<std::string> {"ITEM_EGG_SHELL", "ITEM_DOUBLOON", "ITEM_BRISCOES_MAP", "ITEM_EMPTY_BOTTLE",
+                                      "ITEM_TURTLE_ROD", "ITEM_TURTLE_MAP", "ITEM_WHISTLE", "ITEM_EDUARDO",
+                                      "ITEM_BERRIES", "ITEM_TURTLE_SHELL", "ITEM_DIAMOND_EARRINGS"}));
 }
 
 void ExpectChapterNineEnded(const StoryRecord& story)
