@@ -65,6 +65,13 @@ void Way::Give(const std::string& item, const std::string& thing)
     Expect("UseItem \"" + item + "\" on " + On(thing));
 }
 
+void Way::GiveThenLeave(const std::string& item, const std::string& thing, const std::string& next)
+{
+    m_play.DragItemOnto(item, thing);
+    Expect("UseItem \"" + item + "\" on " + On(thing));
+    Arrive(next);
+}
+
 void Way::PutTogether(const std::string& item, const std::string& other)
 {
     m_play.Combine(item, other);

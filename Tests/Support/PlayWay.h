@@ -44,6 +44,8 @@ public:
     // An item dragged from the inventory onto a hotspot or character, and the
     // game idle again after it.
     void Give(const std::string& item, const std::string& thing);
+    // The same, after which another scene (or the same one again) comes up.
+    void GiveThenLeave(const std::string& item, const std::string& thing, const std::string& next);
     // Two items put together in the inventory, which is closed again.
     void PutTogether(const std::string& item, const std::string& other);
     // Two items put together in the inventory whose handler closes it to
