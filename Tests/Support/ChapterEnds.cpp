@@ -278,6 +278,70 @@ void ExpectChapterSevenEnded(const StoryRecord& story)
     ExpectChapterStartHolds(story, 8, {"VARBOOL_BG202_C03_TALK_STRANGER", "VARINT_LOCAL_ISLAND_MAP"});
 }
 
+void ExpectChapterEightInTheOffice(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg205_CR_DrakesOfficeInterior");
+    EXPECT_EQ(story.character, "tavrine");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 8);
+    for (const char* flag :
+         {"VARBOOL_BG002_C08_PICK_SHEET", "VARBOOL_BG201_C08_PICK_CORK", "VARBOOL_BG202_C08_PICK_FISHING_ROD",
+          "VARBOOL_QUEST_C8_GUARDS_DONE", "VARBOOL_QUEST_C8_GHOST_DONE", "VARBOOL_BG204_C08_PICK_WOODEN_POLE"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // The iron stem went into the ghost, which she keeps.
+    std::set<std::string> items = {"ITEM_FLYING_SILHOUETTE", "ITEM_WOODEN_POLE"};
+    for (const uint32_t item : ChapterStartOf(8)->items)
+        if (item != ItemIdOf("ITEM_IRON_STEM"))
+            items.insert(Id::GetItemName(item));
+    EXPECT_EQ(story.items, items);
+}
+
+void ExpectChapterEightEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 8);
+    for (const char* flag : {"VARBOOL_BG004_C08_EVENT_INTRO",
+                             "VARBOOL_BG002_C08_PICK_SHEET",
+                             "VARBOOL_BG201_C08_PICK_CORK",
+                             "VARBOOL_BG202_C08_TALK_ANITA_ABOUT_FISHING_ROD",
+                             "VARBOOL_BG202_C08_PICK_FISHING_ROD",
+                             "VARBOOL_CR_MAP_BG204",
+                             "VARBOOL_BG204_C08_EVENT_FLYING_SILHOUETTE",
+                             "VARBOOL_QUEST_C8_GUARDS_DONE",
+                             "VARBOOL_QUEST_C8_GHOST_DONE",
+                             "VARBOOL_BG204_C08_PICK_WOODEN_POLE",
+                             "VARBOOL_BG205_C08_EVENT_TAKING_IT_IN",
+                             "VARBOOL_BG205_C08_PICK_BLOCKED_BLOWPIPE",
+                             "VARBOOL_QUEST_C8_NOTES04_DONE",
+                             "VARBOOL_QUEST_C8_JUSTICE01_DONE",
+                             "VARBOOL_BG204_C08_EVENT_DIEGO_ARRIVES",
+                             "VARBOOL_BG203_C08_PICK_WILD_BERRIES",
+                             "VARBOOL_BG202_C08_TALK_ANITA_ABOUT_MUSKET",
+                             "VARBOOL_QUEST_C8_PRIEST_DONE",
+                             "VARBOOL_QUEST_C8_POLE01",
+                             "VARBOOL_BG202_C08_HAVE_WHITTLED_POLE",
+                             "VARBOOL_QUEST_C8_GRAVE_DONE",
+                             "VARBOOL_QUEST_C8_JUSTICE02_DONE",
+                             "VARBOOL_QUEST_C8_JUSTICE03_DONE",
+                             "VARBOOL_BG205_C08_SAFE_RIGHT_CONBINATION",
+                             "VARBOOL_QUEST_C8_CONSIGNMENT03",
+                             "VARBOOL_QUEST_C8_NOTES03_DONE",
+                             "VARBOOL_BG201_C08_TALK_SONIA_ABOUT_GOLDEN_TURTLE_INN",
+                             "VARBOOL_BG204_C08_TALK_DIEGO_ABOUT_GOLDEN_TURTLE",
+                             "VARBOOL_QUEST_C8_TURTLE_INN03_DONE",
+                             "VARBOOL_BG206_C08_USE_TURTLEROD_ON_EDUARDO",
+                             "VARBOOL_BG004_C08_EVENT_BACK_WITH_UNCLE_EDUARDO"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // The ram rod went back on its musket.
+    EXPECT_EQ(story.flags.count("VARBOOL_BG202_C08_PICK_RAM_ROD"), 0u);
+    // The chapter used up what it gathered, and the uncle's talk took the
+    // small key, the shovel, the blowpipe and the flying ghost. Two turtle
+    // quests of the next chapter's start that nothing in chapter 8
+    // sets, and the ship's place (sailed on in the next chapter), are the
+    // chapter menu's alone.
+    ExpectChapterStartHolds(story, 9,
+                            {"VARBOOL_QUEST_C8_GOLDEN_TURTLE02", "VARBOOL_QUEST_C8_TURTLE", "VARINT_LOCAL_ISLAND_MAP"});
+}
+
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)
 {
     const ChapterStart* start = ChapterStartOf(chapter);

@@ -57,6 +57,20 @@ void ExpectChapterSevenInTheVillage(const StoryRecord& story);
 // holding.
 void ExpectChapterSevenEnded(const StoryRecord& story);
 
+// Where the story stands in chapter 8 as the heroine first comes into
+// Drake's office: the sheet, the cork and Anita's fishing rod made the
+// flying ghost that scared the guards off, and the pole below the canopy is
+// hers.
+void ExpectChapterEightInTheOffice(const StoryRecord& story);
+
+// The same for chapter 8: the heroine on the loading screen after uncle
+// Eduardo, found at the golden turtle inn by the turtle rod, talked with her
+// in Alessandro's cabin, every step from the flying ghost over Mabel's
+// justice and Drake's note from the safe (Mabel at rest) to Sonia's and
+// Diego's word of the inn noted, the ram rod back on its musket, and the
+// next chapter's start holding.
+void ExpectChapterEightEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own

@@ -137,6 +137,11 @@ public:
     // as the autopilot steers round what comes down the street; a win taken
     // (Quit), a loss retried and skipped.
     void PlayChase();
+    // The turtle door's puzzle: Go on; the three turtles stacked, biggest at
+    // the bottom, on the sky's post, then the water's, then the earth's, each
+    // turtle dragged from the top of its stack; a win taken (Quit), a loss
+    // retried and skipped.
+    void PlayTurtleDoorPuzzle();
 
     // The key pressed, and released a frame later.
     void PressKey(SDL_Scancode key);

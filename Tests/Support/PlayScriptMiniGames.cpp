@@ -8,9 +8,11 @@
 #include "MiniGame/Common/MiniGameChase.h"
 #include "MiniGame/Common/MiniGameSlotMachine.h"
 #include "MiniGame/Common/MiniGameTheLostKey.h"
+#include "MiniGame/Common/MiniGameTurtleDoorPuzzle.h"
 #include "Support/ChaseAutopilot.h"
 #include "Support/PlayLimits.h"
 #include "Support/ScreenPlaces.h"
+#include "Support/TurtleDoorPlanner.h"
 
 #include <algorithm>
 #include <memory>
@@ -139,6 +141,23 @@ SDL_Scancode NextKeyOnTheBridge(MiniGameBirdsAttack& game)
     if (brokenAhead)
         return SDL_SCANCODE_LCTRL;
     return IsThreatened(game, here + 1) ? SDL_SCANCODE_UNKNOWN : SDL_SCANCODE_RIGHT;
+}
+
+// The turtle where the game, testing the smaller ones first, picks it.
+Place TurtlePlace(const MiniGameTurtleDoorPuzzle& game, int32_t turtle)
+{
+    std::vector<const MGSprite*> testedFirst;
+    for (int32_t smaller = MiniGameTurtleDoorPuzzle::Turtle_Small; smaller < turtle; ++smaller)
+        if (game.GetTurtle(smaller).IsInitialized())
+            testedFirst.push_back(&game.GetTurtle(smaller));
+    return PlaceOnlyOn(game.GetTurtle(turtle), testedFirst);
+}
+
+// The middle of the post's drop zone, where a carried turtle is let go.
+ScreenPoint PostPoint(int32_t post)
+{
+    const MGRectangle& zone = MiniGameTurtleDoorPuzzle::GetDropZone(post);
+    return {zone.m_fxX + zone.m_fxWidth / 2, zone.m_fxY + zone.m_fxHeight / 2};
 }
 
 } // namespace
@@ -341,6 +360,64 @@ void PlayScript::PlayChase()
         },
         CHASE_LIMIT);
     TakeTheResult([running]() { return running->won; });
+}
+
+void PlayScript::PlayTurtleDoorPuzzle()
+{
+    ChooseInMiniGameBox(0);
+    struct Stacking {
+        bool won = false;
+        // The post the held turtle is carried to, else none.
+        int32_t post = -1;
+        int32_t framesLeft = 0;
+        int32_t lastDrop = -READING_PAUSE;
+    };
+    auto stacking = std::make_shared<Stacking>();
+    Add(
+        "stack the turtles on the posts in the carving's order until the game ends",
+        [this, stacking]() {
+            auto* game = dynamic_cast<MiniGameTurtleDoorPuzzle*>(PlayedMiniGame());
+            if (!game) {
+                Fail("no turtle door puzzle runs");
+                return Progress::Done;
+            }
+            if (game->GetState() == MiniGame::STATE_END_BOX) {
+                stacking->won = game->IsWon();
+                Note(std::string(stacking->won ? "won" : "lost") + " with " + std::to_string(game->GetProgress()) +
+                     " posts lit");
+                return Progress::Done;
+            }
+            if (game->GetState() != MiniGame::STATE_PLAYING)
+                return Progress::Pending;
+            if (stacking->post >= 0) {
+                // Held still over the post for a frame, where the turtle
+                // follows the pointer, then let go.
+                if (stacking->framesLeft == 0) {
+                    m_oInput.Release(SDL_BUTTON_LEFT);
+                    stacking->post = -1;
+                    stacking->lastDrop = m_iFrame;
+                    return Progress::Pending;
+                }
+                StepTowards(PixelOf(PostPoint(stacking->post), m_iWidth, m_iHeight), stacking->framesLeft);
+                return Progress::Pending;
+            }
+            const int32_t post = MiniGameTurtleDoorPuzzle::GetCompletionZone(game->GetProgress());
+            if (post < 0 || m_iFrame - stacking->lastDrop < READING_PAUSE)
+                return Progress::Pending;
+            const TurtleMove move = NextTurtleMove(*game, post);
+            if (!move.Found()) {
+                Fail("no move stacks the turtles on post " + std::to_string(post));
+                return Progress::Done;
+            }
+            if (MoveOnto(TurtlePlace(*game, move.turtle), "turtle " + std::to_string(move.turtle))) {
+                m_oInput.Press(SDL_BUTTON_LEFT);
+                stacking->post = move.post;
+                stacking->framesLeft = CARRY_FRAMES;
+            }
+            return Progress::Pending;
+        },
+        WAIT_LIMIT);
+    TakeTheResult([stacking]() { return stacking->won; });
 }
 
 } // namespace TestSupport

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -122,16 +123,20 @@ private:
         return static_cast<int32_t>(value);
     }
 
-    // An entity of the current scene by index or name, or an actor by name.
+    // An entity of the current scene by name (some start with a digit, such
+    // as a lock's "1_4") or index, or an actor by name; "actor:" names the
+    // actor where an entity bears the same name.
     Parameter Scriptable(const std::string& word) const
     {
-        if (std::isdigit(static_cast<unsigned char>(word[0])))
-            return {ID_PARAMETER_TYPE_SCRIPTABLE, Integer(word, 0, INT32_MAX)};
-        if (m_pScene != nullptr)
+        const std::string_view actorPrefix = "actor:";
+        const bool bActorOnly = word.starts_with(actorPrefix);
+        if (m_pScene != nullptr && !bActorOnly)
             for (int32_t index = 0; index < m_pScene->m_iNbObjects; ++index)
                 if (word == m_pScene->m_ppObjectNames[index])
                     return {ID_PARAMETER_TYPE_SCRIPTABLE, index};
-        const uint32_t actorId = ActorIdOf(word);
+        if (std::isdigit(static_cast<unsigned char>(word[0])))
+            return {ID_PARAMETER_TYPE_SCRIPTABLE, Integer(word, 0, INT32_MAX)};
+        const uint32_t actorId = ActorIdOf(bActorOnly ? word.substr(actorPrefix.size()) : word);
         if (Id::GetActorIndex(actorId) >= 0)
             return {ID_PARAMETER_TYPE_SCRIPTABLE, static_cast<int32_t>(actorId)};
         Fail("\"" + word + "\" is neither an entity of the current scene nor an actor");

@@ -19,6 +19,8 @@ TEST(AutoTestSourceTest, FaultsNameTheSourceLineAndWhatIsWrong)
         {"UseItem 4\n", "rec:1: UseItem takes 2 words"},
         {"scene nowhere\n", "rec:1: no scene \"nowhere\""},
         {"Look water_jug\n", "rec:1: \"water_jug\" is neither an entity of the current scene nor an actor"},
+        {"Look actor:goto_bg204\n",
+         "rec:1: \"actor:goto_bg204\" is neither an entity of the current scene nor an actor"},
         {"scene bg101_BO_CastilloLivingRoom\nUseItem dustpan ITEM_NOTHING\n", "rec:2: no item \"ITEM_NOTHING\""},
         {"Map 256\n", "rec:1: bad number \"256\" (0 to 255)"},
         {"Map -1\n", "rec:1: bad number \"-1\" (0 to 255)"},
@@ -34,6 +36,25 @@ TEST(AutoTestSourceTest, FaultsNameTheSourceLineAndWhatIsWrong)
             EXPECT_EQ(std::string(error.what()), c.error);
         }
     }
+}
+
+TEST(AutoTestSourceTest, TheActorPrefixNamesTheActorWhereAnEntityBearsItsName)
+{
+    // The golden turtle inn has an entity named as the uncle who sits there.
+    const std::string inn = "scene bg206_CR_TortueOr\n";
+    EXPECT_NE(CompileAutoTestRecording(inn + "Talk uncle_eduardo\n", "rec"),
+              CompileAutoTestRecording(inn + "Talk actor:uncle_eduardo\n", "rec"));
+    EXPECT_EQ(CompileAutoTestRecording("Talk actor:uncle_eduardo\n", "rec"),
+              CompileAutoTestRecording("Talk uncle_eduardo\n", "rec"));
+}
+
+TEST(AutoTestSourceTest, AnEntityWhoseNameStartsWithADigitIsNamedAndNotCounted)
+{
+    // The safe's lock names its digits by line and digit; "1_4" is the
+    // eighth entity of the close-up.
+    const std::string lock = "scene bg806_CU_06_DrakesSafe\n";
+    EXPECT_EQ(CompileAutoTestRecording(lock + "Activate 1_4\n", "rec"),
+              CompileAutoTestRecording(lock + "Activate 7\n", "rec"));
 }
 
 TEST(AutoTestSourceTest, AnEmptySourceIsAnEmptyRecording)

@@ -229,6 +229,9 @@ void SceneScript_bg201::EnterChapter8()
     ShowObject(Object("o_crab_claw"), false);
     ShowObject(Object("o_case_catch"), true);
     SetInteractive(Object("lobster_pots"), true);
+    // Drake's office is this chapter's errand: its pin stands on the island
+    // map from the first landing, as it stays in the chapters after.
+    SetBoolVar(VARBOOL_CR_MAP_BG204, true);
     _IfBool(VARBOOL_QUEST_C8_JUSTICE03_DONE, 1);
     ShowAndActivate(SONIA, true);
     PushAction21(HEROINE, SONIA_BLOCKER, 1);

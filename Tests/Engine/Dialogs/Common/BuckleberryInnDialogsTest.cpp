@@ -101,4 +101,57 @@ TEST_F(BuckleberryInnDialogsTest, TheHairpinAlwaysComesAndTheBottleEmptiesOnlyAf
     EXPECT_TRUE(Sends(hairpin, 0x0f1bf639));
 }
 
+TEST_F(BuckleberryInnDialogsTest, AnitaGivesLeaveForWhatTheHeroineReachedForOrHoldsAndSaysItOnce)
+{
+    constexpr uint32_t TALK_ANITA = 0xaa69aeff;
+    const auto asks = [this](const char* pLine) {
+        const std::vector<uint32_t> lines = Lines(TALK_ANITA);
+        return std::find(lines.begin(), lines.end(), CoreCrc32Of(pLine)) != lines.end();
+    };
+    struct Leave {
+        int32_t iReason;
+        int32_t iLeave;
+        const char* pAsk;
+    };
+    const Leave leaves[] = {
+        {VARBOOL_BG202_C08_INT_FISHING_ROD, VARBOOL_BG202_C08_TALK_ANITA_ABOUT_FISHING_ROD, "BG202_ASK_FISHING_ROD"},
+        {VARBOOL_BG202_C08_INT_MUSKET, VARBOOL_BG202_C08_TALK_ANITA_ABOUT_MUSKET, "BG202_ASK_MUSKET"},
+        {VARBOOL_BG201_C08_PICK_OCTOPUS, VARBOOL_BG202_C08_TALK_ANITA_OCTOPUS, "BG202_ASK_OCTOPUS"}};
+    for (const int32_t iChapter : {3, 8}) {
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
+        for (const Leave& leave : leaves)
+            Set(leave.iReason, false);
+        for (const Leave& leave : leaves) {
+            SCOPED_TRACE(leave.pAsk);
+            // Nothing is asked for before she has reached for it.
+            EXPECT_FALSE(asks(leave.pAsk));
+            EXPECT_FALSE(Get(leave.iLeave));
+            Set(leave.iReason);
+            EXPECT_EQ(asks(leave.pAsk), iChapter == 8);
+            EXPECT_EQ(Get(leave.iLeave), iChapter == 8);
+            // Once given, the leave is not asked for again.
+            EXPECT_FALSE(asks(leave.pAsk));
+        }
+    }
+}
+
+TEST_F(BuckleberryInnDialogsTest, TheWitnessAccountStartsTheScoldingAndDrakesNoteSendsPierreOff)
+{
+    g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 8);
+    EXPECT_FALSE(Sends(Walk(0xaa69aeff), 0x22c2217c));
+    Walk(0x5d43d297);
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C8_PEDRO01));
+    EXPECT_TRUE(Sends(Walk(0xaa69aeff), 0x22c2217c));
+
+    // Pierre stays low until the note from Drake's safe is found; told of
+    // it, he gets up and leaves in the same talk.
+    EXPECT_FALSE(Sends(Walk(0x0ff6d3af), 0xd2ae9ab6));
+    EXPECT_FALSE(Get(VARBOOL_QUEST_C8_CONSIGNMENT06_DONE));
+    Set(VARBOOL_QUEST_C8_CONSIGNMENT03);
+    const std::vector<uint32_t> told = Walk(0x0ff6d3af);
+    EXPECT_TRUE(Sends(told, 0xd2ae9ab6));
+    EXPECT_FALSE(Sends(told, 0x4e57a562));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C8_CONSIGNMENT06_DONE));
+}
+
 } // namespace

@@ -36,9 +36,9 @@ protected:
 TEST_F(DrakesOfficeDialogsTest, EveryCallbackTheOfficesScriptWaitsForIsSentOnTheStorysWay)
 {
     // The story's states in order: before Mabel, once she has shown, with
-    // her quest given, and with the note found.
+    // her quest given, with the note found, and with the priest told.
     const int32_t steps[] = {VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, VARBOOL_QUEST_C8_NOTES04,
-                             VARBOOL_QUEST_C8_CONSIGNMENT03};
+                             VARBOOL_QUEST_C8_CONSIGNMENT03, VARBOOL_QUEST_C8_JUSTICE03};
     std::set<uint32_t> sent;
     for (size_t iReached = 0; iReached <= std::size(steps); ++iReached) {
         g_VarManager = VarSet {};
@@ -88,6 +88,31 @@ TEST_F(DrakesOfficeDialogsTest, CutShortHerAppearanceIsMadeGoodByTalkingToHer)
     const std::vector<uint32_t> again = Walk(TALK_MABEL);
     EXPECT_FALSE(Has(again, DOOR_AND_WINDOW_ANSWER));
     EXPECT_FALSE(Has(again, CABINET_ANSWERS));
+}
+
+TEST_F(DrakesOfficeDialogsTest, SheRestsOnlyOnceSheHasHeardOfBothThePriestAndTheNoteInEitherOrder)
+{
+    constexpr uint32_t RESTS = 0xe13a8c0f;
+    for (const bool bNoteFirst : {true, false}) {
+        SCOPED_TRACE(bNoteFirst ? "the note first" : "the priest first");
+        g_VarManager = VarSet {};
+        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, 8);
+        for (const int32_t iFlag :
+             {VARBOOL_BG205_C08_EVENT_TAKING_IT_IN, VARBOOL_QUEST_C8_NOTES04, VARBOOL_QUEST_C8_NOTES04_DONE})
+            Set(iFlag);
+        Set(bNoteFirst ? VARBOOL_QUEST_C8_CONSIGNMENT03 : VARBOOL_QUEST_C8_JUSTICE03);
+        // Told only half, she stays, and the priest's news is not made up.
+        EXPECT_FALSE(Has(Walk(TALK_MABEL), RESTS));
+        EXPECT_FALSE(Get(VARBOOL_QUEST_C8_NOTES03_DONE));
+        EXPECT_EQ(Get(VARBOOL_QUEST_C8_JUSTICE03_DONE), !bNoteFirst);
+
+        Set(bNoteFirst ? VARBOOL_QUEST_C8_JUSTICE03 : VARBOOL_QUEST_C8_CONSIGNMENT03);
+        const std::vector<uint32_t> lines = Lines(TALK_MABEL);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), CoreCrc32Of("BG205_PRIEST_HAS_PAPERS")), bNoteFirst ? 1 : 0);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), CoreCrc32Of("BG205_MABEL_RESTS")), 1);
+        EXPECT_TRUE(Get(VARBOOL_QUEST_C8_JUSTICE03_DONE));
+        EXPECT_TRUE(Get(VARBOOL_QUEST_C8_NOTES03_DONE));
+    }
 }
 
 } // namespace

@@ -250,7 +250,12 @@ TEST_F(DocksCrabIslandTest, TheHookPullsTheClawDownOnceAndTheIngredientsNeedAllT
 
 TEST_F(DocksCrabIslandTest, InChapterEightSoniaWaitsForTheJusticeAndDiegoStaysBehind)
 {
+    // Drake's office is put on the island map by the landing of chapter 8
+    // only.
+    Enter(7);
+    EXPECT_FALSE(Get(VARBOOL_CR_MAP_BG204));
     Enter(8);
+    EXPECT_TRUE(Get(VARBOOL_CR_MAP_BG204));
     EXPECT_FALSE(Visible(SONIA) || Open(SONIA) || Visible(RAZZO));
     EXPECT_FALSE(Called("blocker 1 on"));
     EXPECT_TRUE(Taken().empty());
