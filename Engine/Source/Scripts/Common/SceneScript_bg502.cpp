@@ -25,6 +25,7 @@ constexpr ActorNamed<"diego"> DIEGO;
 constexpr ActorNamed<"villager1"> GUARD;
 
 // Waypoints of the ruins.
+constexpr int32_t WP_START = 0;
 constexpr int32_t WP_FROM_THE_BAY = 1;
 constexpr int32_t WP_TAKING_A_MOMENT = 2;
 constexpr int32_t WP_DIEGO = 3;
@@ -125,12 +126,19 @@ struct Stone {
     int32_t iPosition;
     std::array<Step, 3> steps;
 };
+// Per stone the three directions; falls from the first three stones keep her
+// place, further on the missing stone's code is kept.
 constexpr Stone BRIDGE[] = {
-    {12, {Forward(22, 22), Fall(5), Fall(24)}},          {22, {Fall(19), Fall(23), Forward(23, 21)}},
-    {23, {Fall(18), Back(22, 22), Forward(24, 20)}},     {24, {Forward(34, 17), Back(23, 21), STAY}},
-    {34, {Forward(44, 14), Fall(18, 33), STAY}},         {44, {Fall(10, 54), Forward(43, 15), STAY}},
-    {43, {Forward(53, 11), Fall(16, 42), Back(44, 14)}}, {53, {Fall(9, 63), Forward(52, 12), Fall(10, 54)}},
-    {52, {Fall(8, 62), Forward(51, 13), Back(53, 11)}},  {51, {Forward(61, 7), STAY, Back(52, 12)}},
+    {12, {Forward(22, 22), Fall(5), Fall(24)}},          // on
+    {22, {Fall(19), Fall(23), Forward(23, 21)}},         // up the row
+    {23, {Fall(18), Back(22, 22), Forward(24, 20)}},     // up the row, or back
+    {24, {Forward(34, 17), Back(23, 21), STAY}},         // on, or back
+    {34, {Forward(44, 14), Fall(18, 33), STAY}},         // on
+    {44, {Fall(10, 54), Forward(43, 15), STAY}},         // down the row
+    {43, {Forward(53, 11), Fall(16, 42), Back(44, 14)}}, // on, or back
+    {53, {Fall(9, 63), Forward(52, 12), Fall(10, 54)}},  // down the row
+    {52, {Fall(8, 62), Forward(51, 13), Back(53, 11)}},  // down the row, or back
+    {51, {Forward(61, 7), STAY, Back(52, 12)}},          // on to the far side, or back
 };
 
 // The near side's hotspots, closed once she is across.
@@ -200,7 +208,7 @@ void SceneScript_bg502::BuildEnterActions()
     EnterAcrossTheBridge();
     _EndMatch();
 
-    Place(HEROINE, 0);
+    Place(HEROINE, WP_START);
     ShowAndActivate(DIEGO, false);
     ShowAndActivate(GUARD, false);
     ArriveFrom();
@@ -241,7 +249,7 @@ void SceneScript_bg502::EnterAcrossTheBridge()
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     PushAction21(HEROINE, BLOCKER_FAR_SIDE, 1);
     _ElseMatch();
-    Place(HEROINE, 0);
+    Place(HEROINE, WP_START);
     PushHashAction23(Object("o_lever"), LEVER_PULLED);
     SetInteractive(Object("mechanism"), false);
     SetInteractive(Object("the_bridge"), false);
