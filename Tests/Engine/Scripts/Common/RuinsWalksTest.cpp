@@ -3,10 +3,12 @@
 // the bay stay shut to her; across, the bridge is shut behind her; and after
 // the lever the way back to the bay leads her over the bridge and off.
 #include "Common/ActorIds.h"
+#include "Common/NamedIds.h"
 #include "Common/SceneIds.h"
 #include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
 #include "Engine/Scripts/Common/SampleSceneWalkTest.h"
+#include "Scene/Common/Character.h"
 #include "Scene/Common/Scene.h"
 #include "Scripts/Common/ScriptEvents.h"
 
@@ -38,6 +40,14 @@ protected:
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, iFrom);
         Enter(RUINS, 9, m_uHeroine);
     }
+    int32_t PlayingOf(uint32_t uActorId) const
+    {
+        for (int32_t i = 0; i < m_scene->m_iNumCharacters; ++i)
+            if (m_scene->m_aCharacterIds[i] == uActorId)
+                if (const auto* pCharacter = dynamic_cast<const Character*>(m_scene->m_apCharacters[i].get()))
+                    return pCharacter->GetCurrentAnimationId();
+        return 0;
+    }
 };
 
 TEST_F(RuinsWalksTest, OnTheNearSideSheReachesEveryHotspotButNotTheBridgeNorThePathBack)
@@ -64,6 +74,25 @@ TEST_F(RuinsWalksTest, AcrossTheBridgeIsShutBehindHerUntilTheLever)
         ExpectReaches(m_uHeroine, WP_FAR_LEDGE, iWaypoint);
     WalkTo(m_uHeroine, WP_NEAR_BRIDGE_HEAD);
     EXPECT_GT(DistanceTo(m_uHeroine, WP_NEAR_BRIDGE_HEAD), 20);
+}
+
+// The guard's blow and her fall start in the same frame.
+TEST_F(RuinsWalksTest, TheGuardStrikesAsTheLeverIsPulledAndSheFallsInTheSameFrame)
+{
+    Set(VARBOOL_BG502_C09_ACROSS_BRIDGE);
+    EnterFrom(0);
+    const uint32_t uGuard = Id::GetActorId("villager1");
+    constexpr int32_t HER_FALL = AnimationOf<"tavrine">("tavrknockout01").m_iId;
+    constexpr int32_t HIS_BLOW = AnimationOf<"villager1">("tavrknockout01").m_iId;
+    ASSERT_TRUE(m_manager.FireEvent(MatchExpr::MakeEvent0(Object("mechanism")).m_oEvent));
+    int frame = 0;
+    for (; frame < 3000 && PlayingOf(m_uHeroine) != HER_FALL && !m_manager.IsChangePending(); ++frame) {
+        EXPECT_NE(PlayingOf(uGuard), HIS_BLOW) << frame;
+        m_manager.Update(16);
+        m_scene->Update(16);
+    }
+    ASSERT_EQ(PlayingOf(m_uHeroine), HER_FALL);
+    EXPECT_EQ(PlayingOf(uGuard), HIS_BLOW) << frame;
 }
 
 TEST_F(RuinsWalksTest, AfterTheLeverTheWayBackLeadsHerOverTheBridgeToThePath)
