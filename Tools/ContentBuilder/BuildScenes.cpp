@@ -6,7 +6,6 @@
 #include "Manifest.h"
 #include "MeshBuilder.h"
 #include "OutputFile.h"
-#include "SceneBuild.h"
 #include "SceneFiles.h"
 #include "ScenePaintingCheck.h"
 #include "TextureBuilder.h"
@@ -134,17 +133,11 @@ void BuildActorPacks(const nlohmann::json& source, const std::string& shortName,
     }
 }
 
-void BuildScene(const fs::path& path, const nlohmann::json& manifest, const fs::path& content, const fs::path& data)
-{
-    const std::string place = path.filename().string();
-    const SceneDesc* row = FindSceneRow(path.stem().string());
-    if (!row)
-        throw ContentError(place + ": the scene table has no scene \"" + path.stem().string() + "\"");
-    BuildSceneFiles(ReadSource(path), *row, manifest, content, data, place);
-}
-
-} // namespace
-
+// Writes the files of the scene of the row from its source (SceneFiles.h):
+// its description, its 3D file, its pack of painted textures and the actor
+// pack of every character of its actor sets, each character with its whole
+// list of animations (CharacterAnimationLists.h). Throws ContentError naming
+// `place`.
 void BuildSceneFiles(const nlohmann::json& given, const SceneDesc& row, const nlohmann::json& manifest,
                      const fs::path& content, const fs::path& data, const std::string& place)
 {
@@ -162,16 +155,16 @@ void BuildSceneFiles(const nlohmann::json& given, const SceneDesc& row, const nl
     }
 }
 
-std::set<std::string> SceneSourceNames(const fs::path& content)
+void BuildScene(const fs::path& path, const nlohmann::json& manifest, const fs::path& content, const fs::path& data)
 {
-    std::set<std::string> names;
-    const fs::path folder = content / SCENES_FOLDER;
-    if (fs::exists(folder))
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-            if (entry.is_regular_file() && entry.path().extension() == ".json")
-                names.insert(entry.path().stem().string());
-    return names;
+    const std::string place = path.filename().string();
+    const SceneDesc* row = FindSceneRow(path.stem().string());
+    if (!row)
+        throw ContentError(place + ": the scene table has no scene \"" + path.stem().string() + "\"");
+    BuildSceneFiles(ReadSource(path), *row, manifest, content, data, place);
 }
+
+} // namespace
 
 bool BuildScenes(const fs::path& content, const fs::path& data)
 {
@@ -186,6 +179,12 @@ bool BuildScenes(const fs::path& content, const fs::path& data)
                 sources.insert(entry.path());
         for (const fs::path& source : sources)
             BuildScene(source, manifest, content, data);
+        // Every scene the game can enter is made from its source; a missing
+        // one would only show up when the player walks in.
+        for (const SceneDesc* const* row = Id::GetSceneRegistry(); *row; ++row)
+            if (!sources.count(folder / (std::string((*row)->m_pName) + ".json")))
+                throw ContentError(std::string("scene \"") + (*row)->m_pName + "\" has no source " + SCENES_FOLDER +
+                                   "/" + (*row)->m_pName + ".json");
         return true;
     } catch (const ContentError& error) {
         std::fprintf(stderr, "ContentBuilder: %s\n", error.what());

@@ -10,7 +10,6 @@ const std::vector<ContentStep>& ContentSteps()
         {"text tables", BuildTextTables},
         {"fonts", BuildFonts},
         {"scenes", BuildScenes},
-        {"stand-in scenes", BuildStandInScenes},
         {"auto-test recording", BuildAutoTestRecording},
         {"movies", BuildMovies},
         {"race tracks", BuildRaceTracks},

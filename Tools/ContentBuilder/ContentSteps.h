@@ -22,10 +22,9 @@ bool BuildTextTables(const std::filesystem::path& content, const std::filesystem
 bool BuildFonts(const std::filesystem::path& content, const std::filesystem::path& data);
 // The sound banks that Sound/SoundPack.txt describes.
 bool BuildSoundBanks(const std::filesystem::path& content, const std::filesystem::path& data);
-// The files of every scene that Content/Scenes/ holds a source of.
+// The files of every scene of the scene table, from its source in
+// Content/Scenes/; a row without one stops the build.
 bool BuildScenes(const std::filesystem::path& content, const std::filesystem::path& data);
-// The generated stand-in of every scene of the scene table that has no source.
-bool BuildStandInScenes(const std::filesystem::path& content, const std::filesystem::path& data);
 // The dialog groups of Content/Dialogs.
 bool BuildDialogs(const std::filesystem::path& content, const std::filesystem::path& data);
 // The recorded play-through of Content/AutoTest/Recording.txt.

@@ -113,8 +113,12 @@ SceneScript* CreateScriptFromId(int iSceneId)
     const SceneDesc* pDesc = Id::GetSceneDesc(iSceneId);
     if (pDesc == nullptr)
         return nullptr;
-    // A scene without a script of its own plays its stand-in's.
-    return pDesc->m_pFactory != nullptr ? pDesc->m_pFactory() : CreateStandInSceneScript(*pDesc);
+    if (pDesc->m_pFactory == nullptr) {
+        // Every row has a registered script; a build that lost one says which.
+        CorePrint(&g_oCoreLog, "Scene %d (%s) has no script\n", iSceneId, pDesc->m_pName);
+        return nullptr;
+    }
+    return pDesc->m_pFactory();
 }
 
 const char* Id::GetScenePath(int iSceneId)

@@ -168,6 +168,14 @@ TEST(SceneFilesTest, TheScenesStepWritesEveryFileOfAScene)
     EXPECT_FALSE(BuildScenes(other.Path(), other / "data"));
     EXPECT_THAT(testing::internal::GetCapturedStderr(),
                 HasSubstr("sprite \"a\" shows texture \"t\", which no pack holds"));
+
+    // And a row of the scene table that the scenes folder holds no source of.
+    TestSupport::TempDir empty;
+    std::filesystem::create_directories(empty / "Scenes");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(BuildScenes(empty.Path(), empty / "data"));
+    EXPECT_THAT(testing::internal::GetCapturedStderr(),
+                HasSubstr("scene \"bg900_chapter_menu\" has no source Scenes/bg900_chapter_menu.json"));
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include <span>
 
 class SceneScript;
-struct SceneDesc;
 
 // The registration of a scene script: its scene and its factory. Every file
 // SceneScript_<tag>.cpp of this folder ends with REGISTER_SCENE_SCRIPT(<tag>,
@@ -60,6 +59,3 @@ std::span<const SceneScriptRegistration* const> GetSceneScriptRegistrations();
     {                                                                           \
         sceneId, #tag, []() -> SceneScript* { return new SceneScript_##tag(); } \
     }
-
-// The script of a scene whose row has no factory yet (StandInSceneScript.cpp).
-SceneScript* CreateStandInSceneScript(const SceneDesc& oRow);

@@ -1,5 +1,5 @@
 // Every scene of the scene table loads in the game's scene world from the
-// sample data folder, its own content or its generated stand-in: the scene
+// sample data folder, built from its own source: the scene
 // manager keeps it (no fall back to the start menu), its entities are its
 // row's objects in the row's order and a 3D scene has its row's actor sets.
 #include "Adventure/Common/Entity.h"

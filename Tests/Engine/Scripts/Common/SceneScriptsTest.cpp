@@ -134,7 +134,6 @@ TEST_F(SceneScriptsTest, EveryRegisteredScriptBuildsATreeThatNamesOnlyWhatItsSce
     int iNbScripts = 0;
     for (const SceneDesc* const* ppScene = Id::GetSceneRegistry(); *ppScene != nullptr; ++ppScene) {
         const SceneDesc& scene = **ppScene;
-        // A scene without a script of its own plays its stand-in's.
         std::unique_ptr<SceneScript> pScript(CreateScriptFromId(scene.m_iId));
         ASSERT_NE(pScript, nullptr) << scene.m_pName;
         ++iNbScripts;

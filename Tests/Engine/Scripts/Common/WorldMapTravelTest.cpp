@@ -18,13 +18,13 @@
 #include "Scripts/Common/GlobalScript.h"
 #include "Scripts/Common/InventoryScript.h"
 #include "Scripts/Common/MapThumb.h"
-#include "Scripts/Common/StandInExits.h"
 #include "Support/FakeSceneServices.h"
 #include "Support/LogCapture.h"
 #include "Support/OpenGlPictureTest.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -32,7 +32,11 @@
 namespace {
 
 constexpr int32_t FIRST_DOCKS = 13;
-constexpr int32_t SHIP_CORRIDOR = 6;
+constexpr int32_t WORLD_MAP_SCENE = 57;
+// A landing place's ways to the ship: out to sea at once, or on board by the
+// ship's corridor.
+constexpr const char* OUT_TO_SEA[] = {"goto_wm", "goto_main_dock", "the_winsome_maid", "winsome_maid"};
+constexpr const char* ON_BOARD = "goto_bg002";
 constexpr int32_t CHAPTER_WITH_EVERY_ISLAND = 9;
 // The world map's object that sails to each island, by the island's number
 // in VARINT_LOCAL_ISLAND_MAP.
@@ -114,10 +118,10 @@ protected:
             const SceneDesc& row = *Id::GetSceneDesc(m_link.GetSceneId());
             std::string exit;
             for (int32_t i = 0; i < row.m_iNbObjects; ++i) {
-                const StandInExit to = StandInExitOf(row.m_ppObjectNames[i]);
-                if (to.m_eKind == StandInExitKind::WorldMap ||
-                    (exit.empty() && to.m_eKind == StandInExitKind::Scene && to.m_iSceneId == SHIP_CORRIDOR))
-                    exit = row.m_ppObjectNames[i];
+                const std::string object = row.m_ppObjectNames[i];
+                if (std::ranges::find(OUT_TO_SEA, object) != std::end(OUT_TO_SEA) ||
+                    (exit.empty() && object == ON_BOARD))
+                    exit = object;
             }
             ASSERT_FALSE(exit.empty()) << row.m_pName << " has no way to the ship";
             const int32_t iFrom = m_link.GetSceneId();
