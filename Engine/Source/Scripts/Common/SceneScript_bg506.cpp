@@ -422,8 +422,6 @@ void SceneScript_bg506::Scare()
     Play(HARVESTER, "upidle_l");
     GoTo(BOBBY, WP_BOBBY_COWERING);
     Apart();
-    // The beach asks for the scare when it is entered again after the strip.
-    SetBoolVar(VARBOOL_BG506_C09_USE_TURTLE_MASK, true);
     AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_PLAY_MOVIE, Param::Int(MOVIE_STRIP08));
 }
 

@@ -234,7 +234,8 @@ void SceneScript_bg508::FirstArrival()
     Place(EDUARDO, WP_EDUARDO);
     Together();
     PushAnimAction(EDUARDO, "goonglobe", 0, 0);
-    GoTo(TANAMA, WP_TANAMA_BY_THE_DOOR);
+    // No turn at the door: she turns to the heroine once there.
+    WalkTo(TANAMA, WP_TANAMA_BY_THE_DOOR);
     Wait(HEROINE, 200);
     GoTo(HEROINE, WP_ON_THE_PATH);
     EduardoOnHisGlobe();

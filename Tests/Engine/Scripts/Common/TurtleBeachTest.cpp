@@ -59,6 +59,7 @@ protected:
             Set(VARBOOL_BG506_C09_TALK_TANAMA);
             Set(VARBOOL_BG506_C09_TANAMA_UNCONSCIOUS, false);
         };
+        dialogEffects[MASK_ON] = [this] { Set(VARBOOL_BG506_C09_USE_TURTLE_MASK); };
         dialogEffects[BOBBY_AFTER] = [this] { Set(VARBOOL_BG506_C09_TALK_BOBBY_ABOUT_HELP); };
         dialogEffects[WHISTLE] = [this] {
             if (Get(VARBOOL_QUEST_C9_PURE))

@@ -111,6 +111,8 @@ TEST_F(TurtlePathTest, ChapterTenPlaysFromTheArrivalWithTanamaThroughThePuzzleTo
     EXPECT_TRUE(Get(VARBOOL_BG508_C10_EVENT_WERE_HERE) && Get(VARBOOL_TU_MAP_BG508));
     EXPECT_EQ(Places(HEROINE).back(), WP_FROM_THE_BEACH);
     EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {WP_ON_THE_PATH});
+    // Tanama comes in and turns straight to her, not first to the door.
+    EXPECT_TRUE(Values(ID_ACTION_TYPE_TURN_TO_WAYPOINT, TANAMA).empty());
     EXPECT_TRUE(Visible(TANAMA) && Open(TANAMA) && Visible(EDUARDO) && Open(EDUARDO));
     EXPECT_TRUE(Visible(Object("fx_dooropen")));
     ExpectTheDoor(false);
