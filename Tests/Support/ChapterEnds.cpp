@@ -390,6 +390,37 @@ void ExpectChapterNineEnded(const StoryRecord& story)
     ExpectChapterStartHolds(asTheNextStartHasIt, 10, {"VARBOOL_STRIP_TU_DONE", "VARBOOL_QUEST_C9_GOLDENTURTLE_04"});
 }
 
+void ExpectChapterTenEnded(const StoryRecord& story)
+{
+    EXPECT_EQ(story.scene, "bg993_Loading_placeholder");
+    EXPECT_EQ(NumberOf(story, "VARINT_CURRENT_CHAPTER"), 10);
+    for (const char* flag : {"VARBOOL_BG508_C10_PUZZLE_SUCCESS",
+                             "VARBOOL_BG508_C10_TURTLE_DOOR_OPEN",
+                             "VARBOOL_BG509_C10_FIRST_TIME",
+                             "VARBOOL_BG509_C10_TALK_GOLDEN_TURTLE_ABOUT_STRANGE_DEVICE",
+                             "VARBOOL_BG509_C10_TALK_TANAMA_ABOUT_SHAMAN_HUT",
+                             "VARBOOL_BG504_C10_SHAMAN_AND_HILARY",
+                             "VARBOOL_BG511_C10_SECRET_TRAP_OPEN",
+                             "VARBOOL_BG511_C10_USE_TURTLE_EGG_ON_TRAP",
+                             "VARBOOL_QUEST_C10_SPIRITEGG_02_DONE",
+                             "VARBOOL_BG504_C10_USE_EDUARDO_ON_SLEEPY_GUARD",
+                             "VARBOOL_BG504_C10_SAVED",
+                             "VARBOOL_QUEST_C10_RETURN_DONE",
+                             "VARBOOL_QUEST_C10_INCUBATE_DONE",
+                             "VARBOOL_BG509_C10_TALK_BABA_ABOUT_MAKE_AMENDS",
+                             "VARBOOL_BG509_C10_EVENT_THE_EGG_HATCHES",
+                             "VARBOOL_BG509_C10_TALK_NEW_GOLDEN_TURTLE_ABOUT_TANAMA",
+                             "VARBOOL_BG509_C10_TALK_NEW_GOLDEN_TURTLE_ABOUT_TANNER",
+                             "VARBOOL_BG509_C10_EVENT_THE_BIG_REVEAL",
+                             "VARBOOL_BG509_C10_TALK_NEW_GOLDEN_TURTLE_ABOUT_LEAVE_IN_PEACE",
+                             "VARBOOL_BG509_C10_INT_CHEST"})
+        EXPECT_EQ(story.flags.count(flag), 1u) << flag;
+    // The spirit egg went into the incubator and the bird's egg into the
+    // trap: neither is hers any more.
+    for (const char* item : {"ITEM_EGG_BAG", "ITEM_HIDE_BAG", "ITEM_BIRD_EGG", "ITEM_EDUARDO"})
+        EXPECT_EQ(story.items.count(item), 0u) << item;
+}
+
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuSets)
 {
     const ChapterStart* start = ChapterStartOf(chapter);

@@ -83,6 +83,13 @@ void ExpectChapterNineOutOfTheAltarHouse(const StoryRecord& story);
 // and Tanama shown the maps noted, and the next chapter's start holding.
 void ExpectChapterNineEnded(const StoryRecord& story);
 
+// The same for chapter 10, the last: the heroine on the loading screen
+// before the credits after the confrontation on the turtle beach, every
+// step from the turtle door over the spirit egg fetched from the shaman's
+// hut past the guards to the hatching, the tanner's name and the chest
+// noted.
+void ExpectChapterTenEnded(const StoryRecord& story);
+
 // What the chapter menu's start of the chapter sets holds in the story: its
 // playing character, every flag but those given (which only the chapter menu
 // sets: the story must not hold them), every number but the chapter's own

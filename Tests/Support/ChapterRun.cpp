@@ -30,7 +30,7 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
 
     // The game ends by itself once the recording is over; a play only
     // watches, noting the story as the first scene comes up, as the noted
-    // one does and on the loading screen.
+    // one does and on the loading screen, and watching the credits through.
     PlayScript watch;
     watch.WatchForScene(run.firstScene);
     watch.RecordStory("start");
@@ -40,6 +40,8 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
     }
     watch.WatchForScene(LOADING_SCREEN);
     watch.RecordStory();
+    if (run.toTheCredits)
+        watch.WatchAMiniGameToItsEnd();
     const pid_t game = StartAutoTestRun(folder, "autotest", &watch);
     ASSERT_EQ(WaitForExit(game, 600s), 0) << ReadFileText(folder / "autotest.out");
 
@@ -52,8 +54,11 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
         SceneLoadLine(run.firstScene),
     };
     ordered.insert(ordered.end(), run.ordered.begin(), run.ordered.end());
-    ordered.insert(ordered.end(), {SceneLoadLine(LOADING_SCREEN), "AutoTest: the recording is over, the game ends",
-                                   "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
+    ordered.push_back(SceneLoadLine(LOADING_SCREEN));
+    if (run.toTheCredits)
+        ordered.insert(ordered.end(), {"bg993_Loading_placeholder::clique),)", "Before MG Init"});
+    ordered.insert(ordered.end(),
+                   {"AutoTest: the recording is over, the game ends", "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
     EXPECT_TRUE(InOrder(log, ordered));
     // Every record played once, as a player could have, and no scene was
     // refused. The scripts' own events, such as a guard walking over a

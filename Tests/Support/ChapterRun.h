@@ -12,8 +12,9 @@ namespace TestSupport {
 // Content/AutoTest, the scene that the chapter's start slot continues in,
 // how many of its records are talk answers (the talk screen takes them
 // without a log line of their own), the lines that the log holds in this
-// order between that scene's load and the loading screen's, and a scene on
-// the way where the story is noted as it first comes up (none: empty).
+// order between that scene's load and the loading screen's, a scene on the
+// way where the story is noted as it first comes up (none: empty), and
+// whether the loading screen's click starts the credits (the last chapter).
 struct ChapterRun {
     int32_t chapter;
     std::string recording;
@@ -21,6 +22,7 @@ struct ChapterRun {
     uint32_t answers;
     std::vector<std::string> ordered;
     std::string notedScene = {};
+    bool toTheCredits = false;
 };
 
 // What a run leaves for the chapter's own checks: the game's log and the

@@ -460,6 +460,18 @@ void PlayScript::WaitForMiniGameEnd()
     AddWait("wait for the mini-game to end", []() { return !IsMiniGameOn() && IsInteractive(); });
 }
 
+void PlayScript::WatchAMiniGameToItsEnd()
+{
+    auto started = std::make_shared<bool>(false);
+    Add(
+        "watch a mini-game to its end",
+        [started]() {
+            *started = *started || IsMiniGameOn();
+            return *started && !IsMiniGameOn() ? Progress::Done : Progress::Pending;
+        },
+        WATCH_LIMIT);
+}
+
 void PlayScript::PressKey(SDL_Scancode key)
 {
     Add(std::string("press ") + SDL_GetScancodeName(key), [this, key]() {

@@ -119,6 +119,9 @@ public:
     void ChooseInMiniGameBox(int32_t button);
     // The mini-game over and the adventure on again.
     void WaitForMiniGameEnd();
+    // The same without a click, for as long as a watch lasts: a mini-game
+    // started and then over, such as the credits played to their end.
+    void WatchAMiniGameToItsEnd();
     // The inn's slot machine played for its prize: Go on; the lever pulled
     // until the reels stop for good; a win taken (Quit), a loss retried and
     // the retry's instructions skipped, which the machine pays as its bottle.
