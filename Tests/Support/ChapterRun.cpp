@@ -25,7 +25,7 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
     PrepareSmallGame(folder);
     ASSERT_TRUE(WriteChapterStartSlot(folder, run.chapter));
     const std::vector<uint8_t> saved = ReadFileBytes(folder / "save.dat");
-    const uint32_t recordCount = WriteAutoTestRecording(folder, SourceDir() / "Content/AutoTest" / run.recording);
+    const uint32_t recordCount = WriteFirstSlotRecording(folder, run.recording);
     ASSERT_GT(recordCount, 0u);
 
     // The game ends by itself once the recording is over; a play only

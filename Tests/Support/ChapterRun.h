@@ -8,13 +8,14 @@
 
 namespace TestSupport {
 
-// A chapter's recorded play-through: the recording's source in
-// Content/AutoTest, the scene that the chapter's start slot continues in,
-// how many of its records are talk answers (the talk screen takes them
-// without a log line of their own), the lines that the log holds in this
-// order between that scene's load and the loading screen's, a scene on the
-// way where the story is noted as it first comes up (none: empty), and
-// whether the loading screen's click starts the credits (the last chapter).
+// A chapter's recorded play-through: its own play in Content/AutoTest
+// (played after the start menu's first slot), the scene that the chapter's
+// start slot continues in, how many of its records are talk answers (the
+// talk screen takes them without a log line of their own), the lines that
+// the log holds in this order between that scene's load and the loading
+// screen's, a scene on the way where the story is noted as it first comes
+// up (none: empty), and whether the loading screen's click starts the
+// credits (the last chapter).
 struct ChapterRun {
     int32_t chapter;
     std::string recording;

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -127,11 +128,15 @@ pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScrip
     RunUnpacedGame();
 }
 
-uint32_t WriteAutoTestRecording(const TempDir& folder, const std::filesystem::path& source)
+namespace {
+
+// The recording that compile gives into the folder's "autotest.dat"; the
+// number of its records, or 0 when its source is refused.
+uint32_t WriteCompiledRecording(const TempDir& folder, const std::function<std::vector<uint8_t>()>& compile)
 {
     std::vector<uint8_t> recording;
     try {
-        recording = CompileAutoTestRecordingFile(source);
+        recording = compile();
     } catch (const ContentError& error) {
         ADD_FAILURE() << error.what();
         return 0;
@@ -141,6 +146,21 @@ uint32_t WriteAutoTestRecording(const TempDir& folder, const std::filesystem::pa
     uint32_t recordCount = 0;
     std::memcpy(&recordCount, recording.data() + 4, sizeof recordCount);
     return recordCount;
+}
+
+} // namespace
+
+uint32_t WriteAutoTestRecording(const TempDir& folder, const std::filesystem::path& source)
+{
+    return WriteCompiledRecording(folder, [&source]() { return CompileAutoTestRecordingFile(source); });
+}
+
+uint32_t WriteFirstSlotRecording(const TempDir& folder, const std::string& recording)
+{
+    const std::string source = "include StartMenuFirstSlot.txt\ninclude " + recording + "\n";
+    return WriteCompiledRecording(folder, [&source]() {
+        return CompileAutoTestRecording(source, "first slot", SourceDir() / "Content/AutoTest");
+    });
 }
 
 pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScript& play, bool fast)

@@ -34,6 +34,10 @@ pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScrip
 // when the source is refused (with the reason as a test failure).
 uint32_t WriteAutoTestRecording(const TempDir& folder, const std::filesystem::path& source);
 
+// The same for a recording of Content/AutoTest (such as one chapter's) played
+// from the start menu's first slot, as the game starts.
+uint32_t WriteFirstSlotRecording(const TempDir& folder, const std::string& recording);
+
 // The same with the real SDL input devices, played by the script through SDL
 // events, on the script's clock and on OpenGL that hands it each frame; at
 // the recorded run's four-times speed when `fast`, so that a long play takes

@@ -14,23 +14,68 @@
 #include <charconv>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
 namespace {
+
+// The whole of a source file; nothing when it is no file or cannot be read.
+std::optional<std::string> ReadSourceText(const std::filesystem::path& path)
+{
+    std::error_code error;
+    std::ifstream file(path, std::ios::binary);
+    if (!std::filesystem::is_regular_file(path, error) || !file)
+        return std::nullopt;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 struct Parameter {
     int32_t type;
     int32_t value;
 };
 
+// Where a source's line is: its file and line number, and the source that
+// included it (none for the first).
+struct SourcePlace {
+    std::string name;
+    int line;
+    const SourcePlace* pIncluder;
+};
+
 class RecordingParser {
 public:
-    explicit RecordingParser(std::string sourceName) : m_sourceName(std::move(sourceName)) { }
+    explicit RecordingParser(std::filesystem::path folder) : m_folder(std::move(folder)) { }
 
-    void Line(const std::string& line, int number)
+    // The source's lines in order, included from the current line if any.
+    void Source(const std::string& text, const std::string& sourceName)
     {
-        m_lineNumber = number;
+        SourcePlace place {sourceName, 0, m_pPlace};
+        const SourcePlace* pOuter = m_pPlace;
+        m_pPlace = &place;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            ++place.line;
+            Line(line);
+        }
+        m_pPlace = pOuter;
+    }
+
+    std::vector<uint8_t> File() const
+    {
+        ByteWriter out;
+        out.U32(AUTOTEST_RECORDING_MAGIC);
+        out.U32(m_count);
+        std::vector<uint8_t> bytes = out.Bytes();
+        bytes.insert(bytes.end(), m_records.Bytes().begin(), m_records.Bytes().end());
+        return bytes;
+    }
+
+private:
+    void Line(const std::string& line)
+    {
         std::istringstream words(line.substr(0, line.find('#')));
         std::vector<std::string> tokens;
         for (std::string word; words >> word;)
@@ -41,6 +86,11 @@ public:
         if (kind == "scene") {
             Expect(tokens, 1);
             m_pScene = FindScene(tokens[1]);
+            return;
+        }
+        if (kind == "include") {
+            Expect(tokens, 1);
+            Include(tokens[1]);
             return;
         }
         std::vector<Parameter> parameters;
@@ -83,20 +133,24 @@ public:
         ++m_count;
     }
 
-    std::vector<uint8_t> File() const
-    {
-        ByteWriter out;
-        out.U32(AUTOTEST_RECORDING_MAGIC);
-        out.U32(m_count);
-        std::vector<uint8_t> bytes = out.Bytes();
-        bytes.insert(bytes.end(), m_records.Bytes().begin(), m_records.Bytes().end());
-        return bytes;
-    }
-
-private:
     [[noreturn]] void Fail(const std::string& what) const
     {
-        throw ContentError(m_sourceName + ":" + std::to_string(m_lineNumber) + ": " + what);
+        throw ContentError(m_pPlace->name + ":" + std::to_string(m_pPlace->line) + ": " + what);
+    }
+
+    // Another source of the same folder, played at this point; only a plain
+    // file name, so that a source reads nothing outside its folder.
+    void Include(const std::string& name)
+    {
+        if (name == "." || name == ".." || name.find('/') != std::string::npos)
+            Fail("include takes a file name of the same folder, not \"" + name + "\"");
+        for (const SourcePlace* place = m_pPlace; place != nullptr; place = place->pIncluder)
+            if (place->name == name)
+                Fail("\"" + name + "\" includes itself");
+        const std::optional<std::string> text = ReadSourceText(m_folder / name);
+        if (!text)
+            Fail("cannot read \"" + name + "\"");
+        Source(*text, name);
     }
 
     void Expect(const std::vector<std::string>& tokens, size_t count) const
@@ -163,8 +217,8 @@ private:
         return value;
     }
 
-    std::string m_sourceName;
-    int m_lineNumber = 0;
+    std::filesystem::path m_folder;
+    const SourcePlace* m_pPlace = nullptr;
     const SceneDesc* m_pScene = nullptr;
     ByteWriter m_records;
     uint32_t m_count = 0;
@@ -172,22 +226,18 @@ private:
 
 } // namespace
 
-std::vector<uint8_t> CompileAutoTestRecording(const std::string& text, const std::string& sourceName)
+std::vector<uint8_t> CompileAutoTestRecording(const std::string& text, const std::string& sourceName,
+                                              const std::filesystem::path& folder)
 {
-    RecordingParser parser(sourceName);
-    std::istringstream lines(text);
-    int number = 0;
-    for (std::string line; std::getline(lines, line);)
-        parser.Line(line, ++number);
+    RecordingParser parser(folder);
+    parser.Source(text, sourceName);
     return parser.File();
 }
 
 std::vector<uint8_t> CompileAutoTestRecordingFile(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    const std::optional<std::string> text = ReadSourceText(path);
+    if (!text)
         throw ContentError("cannot read " + path.string());
-    std::ostringstream text;
-    text << file.rdbuf();
-    return CompileAutoTestRecording(text.str(), path.filename().string());
+    return CompileAutoTestRecording(*text, path.filename().string(), path.parent_path());
 }

@@ -1,5 +1,6 @@
 #include "ContentBuilder/AutoTestSource.h"
 #include "ContentBuilder/ContentError.h"
+#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,52 @@ TEST(AutoTestSourceTest, AnEmptySourceIsAnEmptyRecording)
 {
     const std::vector<uint8_t> bytes = CompileAutoTestRecording("# nothing yet\n\n", "rec");
     EXPECT_EQ(bytes, (std::vector<uint8_t> {'A', 'T', 'R', 'C', 0, 0, 0, 0}));
+}
+
+TEST(AutoTestSourceTest, AnIncludedSourcePlaysInPlaceWithTheSceneItLeavesAndTheSourceAsAWholeDoes)
+{
+    TestSupport::TempDir folder;
+    const std::string room = "scene bg101_BO_CastilloLivingRoom\n";
+    folder.WriteFile("room.txt", room);
+    folder.WriteFile("dust.txt", "Activate dustpan\nLook 3\n");
+    folder.WriteFile("both.txt", "include room.txt\ninclude dust.txt\n");
+    const std::vector<uint8_t> whole =
+        CompileAutoTestRecording("Talk uncle_eduardo\n" + room + "Activate dustpan\nLook 3\nMap 2\n", "rec");
+    EXPECT_EQ(CompileAutoTestRecording("Talk uncle_eduardo\ninclude both.txt\nMap 2\n", "rec", folder.Path()), whole);
+    // A file is read from its own folder.
+    folder.WriteFile("main.txt", "Talk uncle_eduardo\ninclude both.txt\nMap 2\n");
+    EXPECT_EQ(CompileAutoTestRecordingFile(folder / "main.txt"), whole);
+}
+
+TEST(AutoTestSourceTest, AnIncludeThatLoopsLeavesTheFolderOrReadsNothingIsRefusedWhereItStands)
+{
+    TestSupport::TempDir folder;
+    folder.WriteFile("a.txt", "# a\ninclude b.txt\n");
+    folder.WriteFile("b.txt", "include a.txt\n");
+    folder.WriteFile("bad.txt", "\nJump 1\n");
+    folder.WriteFile("sub/c.txt", "Map 1\n");
+    struct Case {
+        const char* source;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"include a.txt\n", "b.txt:1: \"a.txt\" includes itself"},
+        {"include rec\n", "rec:1: \"rec\" includes itself"},
+        {"include bad.txt\n", "bad.txt:2: unknown event \"Jump\""},
+        {"Map 1\ninclude sub/c.txt\n", "rec:2: include takes a file name of the same folder, not \"sub/c.txt\""},
+        {"include ..\n", "rec:1: include takes a file name of the same folder, not \"..\""},
+        {"include sub\n", "rec:1: cannot read \"sub\""},
+        {"include none.txt\n", "rec:1: cannot read \"none.txt\""},
+        {"include\n", "rec:1: include takes 1 word"},
+    };
+    for (const Case& c : cases) {
+        try {
+            CompileAutoTestRecording(c.source, "rec", folder.Path());
+            ADD_FAILURE() << "accepted: " << c.source;
+        } catch (const ContentError& error) {
+            EXPECT_EQ(std::string(error.what()), c.error);
+        }
+    }
 }
 
 } // namespace
