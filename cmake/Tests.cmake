@@ -43,7 +43,12 @@ list(REMOVE_DUPLICATES test_dirs)
 # The few tests that take tens of seconds start first: a clean build has no
 # timings of its own, and one of them started last would be the run's tail.
 set(VELMARSH_LONG_TESTS
-  "^(ChapterOnePlayTest|AutoTestRunTest|ChapterTwoPlayTest|ChapterTwoRunTest|ChapterThreePlayTest|ChapterThreeRunTest|ChapterFourPlayTest|ChapterFourRunTest|ChapterFivePlayTest|ChapterFiveRunTest|ChapterSixPlayTest|ChapterSixRunTest|ChapterSevenPlayTest|ChapterSevenRunTest|ChapterEightPlayTest|ChapterEightRunTest|ChapterNinePlayTest|ChapterNineRunTest|ChapterTenPlayTest|ChapterTenRunTest|StartMenuProcessTest|GameProcessTest|MiniGameMemoryTest|SceneFileSweepTest|BankLayoutCheckTest|FfmpegLibraryTest|EveryRegisteredSceneScriptTest|DialogInterfaceTest|TextFileDamageTest|ReproducibleContentTest|HeapStressTest|SceneFilesTest|SampleSceneFloorTest|[A-Za-z]+WalksTest)[.]")
+  "^(WholeGameRunTest|ChapterOnePlayTest|AutoTestRunTest|ChapterTwoPlayTest|ChapterTwoRunTest|ChapterThreePlayTest|ChapterThreeRunTest|ChapterFourPlayTest|ChapterFourRunTest|ChapterFivePlayTest|ChapterFiveRunTest|ChapterSixPlayTest|ChapterSixRunTest|ChapterSevenPlayTest|ChapterSevenRunTest|ChapterEightPlayTest|ChapterEightRunTest|ChapterNinePlayTest|ChapterNineRunTest|ChapterTenPlayTest|ChapterTenRunTest|StartMenuProcessTest|GameProcessTest|MiniGameMemoryTest|SceneFileSweepTest|BankLayoutCheckTest|FfmpegLibraryTest|EveryRegisteredSceneScriptTest|DialogInterfaceTest|TextFileDamageTest|ReproducibleContentTest|HeapStressTest|SceneFilesTest|SampleSceneFloorTest|[A-Za-z]+WalksTest)[.]")
+
+# The whole game in one run: the longest test starts before all others. The
+# sanitizer build, where each chapter it plays is played by its own test,
+# lists it as not run (disabled).
+set(VELMARSH_RELEASE_ONLY_TESTS "^WholeGameRunTest[.]")
 
 foreach(dir ${test_dirs})
   file(RELATIVE_PATH relative ${CMAKE_CURRENT_SOURCE_DIR}/Tests ${dir})
@@ -85,6 +90,9 @@ foreach(dir ${test_dirs})
     "  foreach(test IN LISTS ${target}_TESTS)\n"
     "    if(test MATCHES \"${VELMARSH_LONG_TESTS}\")\n"
     "      set_tests_properties(\${test} PROPERTIES COST 1000)\n"
+    "    endif()\n"
+    "    if(test MATCHES \"${VELMARSH_RELEASE_ONLY_TESTS}\")\n"
+    "      set_tests_properties(\${test} PROPERTIES COST 2000 DISABLED ${VELMARSH_SANITIZE})\n"
     "    endif()\n"
     "  endforeach()\n"
     "endif()\n")
