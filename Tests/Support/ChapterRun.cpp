@@ -70,14 +70,13 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
 
     const std::string watched = ReadFileText(folder / "play.txt");
     EXPECT_EQ(watched.find("FAILED"), std::string::npos) << watched;
-    const StoryRecord start = StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const StoryRecord start = RecordedStory(folder, "start");
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), run.chapter);
 
     // Nothing in the recording saves: the slot is as the test wrote it.
     EXPECT_EQ(ReadFileBytes(folder / "save.dat"), saved);
-    const StoryRecord noted =
-        run.notedScene.empty() ? StoryRecord {} : StoryRecord::FromText(ReadFileText(folder / "noted.txt"));
-    outcome = ChapterRunOutcome {log, start, noted, StoryRecord::FromText(ReadFileText(folder / "story.txt"))};
+    const StoryRecord noted = run.notedScene.empty() ? StoryRecord {} : RecordedStory(folder, "noted");
+    outcome = ChapterRunOutcome {log, start, noted, RecordedStory(folder)};
 }
 
 } // namespace

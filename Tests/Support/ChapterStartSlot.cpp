@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace TestSupport {
 
@@ -139,6 +140,17 @@ testing::AssertionResult WriteChapterStartSlot(const TempDir& folder, int32_t ch
     if (start == nullptr)
         return testing::AssertionFailure() << "the chapter menu starts no chapter " << chapter;
     return WriteSlot(folder, *start, slot);
+}
+
+testing::AssertionResult WriteChapterStartSlotIn(const TempDir& folder, int32_t chapter, int32_t sceneId,
+                                                 std::initializer_list<uint32_t> addedItems)
+{
+    const ChapterStart* start = ChapterStartOf(chapter);
+    if (start == nullptr)
+        return testing::AssertionFailure() << "the chapter menu starts no chapter " << chapter;
+    std::vector<uint32_t> items(start->items.begin(), start->items.end());
+    items.insert(items.end(), addedItems);
+    return WriteSlot(folder, {start->uPlayingCharacter, items, start->ints, start->bools, sceneId});
 }
 
 } // namespace TestSupport

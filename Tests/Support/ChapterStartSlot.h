@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 
 namespace TestSupport {
 
@@ -21,5 +22,10 @@ testing::AssertionResult WriteChapterStartSlot(const TempDir& folder, int32_t ch
 // The same for any state to continue from (a scene, items and variables of
 // the test's choosing).
 testing::AssertionResult WriteSlot(const TempDir& folder, const ChapterStart& state, int slot = 0);
+
+// The chapter's start moved on into the scene, with the items added after
+// the start's own: a chapter played part of the way, in the first slot.
+testing::AssertionResult WriteChapterStartSlotIn(const TempDir& folder, int32_t chapter, int32_t sceneId,
+                                                 std::initializer_list<uint32_t> addedItems);
 
 } // namespace TestSupport

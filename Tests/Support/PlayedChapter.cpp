@@ -19,12 +19,16 @@ const std::string START_MENU = "bg999_start_menu";
 // Channel steps that the software OpenGL driver may round differently.
 constexpr uint32_t PICTURE_TOLERANCE = 24;
 
-// The kept folder's name: the test suite's without "Test".
+// The kept folder's name: the test suite's without "Test", and the test's
+// below it where the suite has several, so that no failure hides another's.
 std::string KeptName()
 {
-    std::string name = testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
+    const testing::UnitTest& run = *testing::UnitTest::GetInstance();
+    std::string name = run.current_test_info()->test_suite_name();
     if (name.ends_with("Test"))
         name.resize(name.size() - 4);
+    if (run.current_test_suite()->total_test_count() > 1)
+        name += std::string("/") + run.current_test_info()->name();
     return name;
 }
 
@@ -37,9 +41,26 @@ GamePlayTest::GamePlayTest() : kept(folder, KeptName()), way(play, START_MENU)
 
 void GamePlayTest::PlayToTheEnd()
 {
+    TestSupport::PlayToTheEnd(folder, play, way);
+}
+
+StoryRecord GamePlayTest::RecordTheStoryAndPlayToTheEnd()
+{
+    return TestSupport::RecordTheStoryAndPlayToTheEnd(folder, play, way);
+}
+
+void PlayToTheEnd(const TempDir& folder, PlayScript& play, Way& way)
+{
     play.Quit();
     way.Expect("Shutdown Application");
     ExpectThePlayWentItsWay(folder, play, way);
+}
+
+StoryRecord RecordTheStoryAndPlayToTheEnd(const TempDir& folder, PlayScript& play, Way& way)
+{
+    play.RecordStory();
+    PlayToTheEnd(folder, play, way);
+    return RecordedStory(folder);
 }
 
 void ContinueTheChapter(Way& way, const std::string& firstScene)

@@ -7,6 +7,7 @@
 #include "Inventory/Common/Inventory.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/VarManager.h"
+#include "Support/Files.h"
 
 #include <sstream>
 
@@ -66,6 +67,11 @@ StoryRecord StoryRecord::FromText(const std::string& text)
             lines >> story.numbers[name];
     }
     return story;
+}
+
+StoryRecord RecordedStory(const TempDir& folder, const std::string& name)
+{
+    return StoryRecord::FromText(ReadFileText(folder / (name + ".txt")));
 }
 
 } // namespace TestSupport

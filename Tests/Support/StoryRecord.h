@@ -1,4 +1,6 @@
 #pragma once
+#include "Support/TestPaths.h"
+
 #include <map>
 #include <set>
 #include <string>
@@ -22,5 +24,9 @@ struct StoryRecord {
     std::string Text() const;
     static StoryRecord FromText(const std::string& text);
 };
+
+// The story that a play recorded in the folder under the name ("<name>.txt");
+// empty when there is none.
+StoryRecord RecordedStory(const TempDir& folder, const std::string& name = "story");
 
 } // namespace TestSupport

@@ -165,4 +165,23 @@ TEST_F(ChapterStartSlotTest, AnyStateGoesIntoItsSlotBesideTheOthersAndWhatCannot
     EXPECT_EQ(TestSupport::ReadFileBytes(folder / "save.dat"), written);
 }
 
+TEST_F(ChapterStartSlotTest, AChapterStartMovedIntoASceneKeepsItsStoryAndGainsTheItemsAfterItsOwn)
+{
+    TestSupport::TempDir folder;
+    constexpr int32_t CHEMINS_HUT = 38;
+    const uint32_t added[] = {ItemNamed("ITEM_CRAB_CLAW"), ItemNamed("ITEM_FLASK_WATER")};
+    ASSERT_TRUE(TestSupport::WriteChapterStartSlotIn(folder, 7, CHEMINS_HUT, {added[0], added[1]}));
+
+    const ChapterStart& start = *ChapterStartOf(7);
+    std::vector<uint32_t> items(start.items.begin(), start.items.end());
+    items.insert(items.end(), std::begin(added), std::end(added));
+    const ChapterStart moved = {start.uPlayingCharacter, items, start.ints, start.bools, CHEMINS_HUT};
+    {
+        const StartedGame game(folder);
+        EXPECT_EQ(AdventureManager::GetInstance()->LoadFromBackup(), SAVE_RESULT_DONE);
+        ExpectHolds(StartedGame::Slot(0), moved, 7);
+    }
+    EXPECT_FALSE(TestSupport::WriteChapterStartSlotIn(folder, 11, CHEMINS_HUT, {}));
+}
+
 } // namespace

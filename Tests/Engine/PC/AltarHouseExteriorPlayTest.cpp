@@ -10,13 +10,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -30,77 +27,53 @@ using TestSupport::Way;
 const std::string ALTAR_HOUSE = "bg504_TU_AltarHouseExterior";
 constexpr int32_t ALTAR_HOUSE_ID = 45;
 
-TestSupport::StoryRecord PlayedStory(const TestSupport::TempDir& folder)
-{
-    return TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
-}
+using AltarHouseExteriorPlayTest = TestSupport::GamePlayTest;
 
-TEST(AltarHouseExteriorPlayTest, TheCaterpillarsPlayedByMouseInChapterNine)
+TEST_F(AltarHouseExteriorPlayTest, TheCaterpillarsPlayedByMouseInChapterNine)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "AltarHouseExteriorPlay9");
-    TestSupport::PrepareSmallGame(folder);
     constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 9}};
     constexpr int32_t BOOLS[] = {VARBOOL_BG504_C09_THROUGH_THE_ROOF_HOLE, VARBOOL_TU_MAP_BG504};
     const ChapterStart outside {ActorNamed<"tavrine"> {}, {}, INTS, BOOLS, ALTAR_HOUSE_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, outside));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, ALTAR_HOUSE);
     way.Do("basket", Verb::Activate);
     play.Screenshot("caterpillars_taken");
     way.Leave("goto_bg502", "bg502_TU_Ruins1", TestSupport::Exit::Hotspot);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story = PlayedStory(folder);
     EXPECT_EQ(story.scene, "bg502_TU_Ruins1");
     EXPECT_TRUE(story.items.contains("ITEM_SLIMY_CATERPILLARS"));
     EXPECT_TRUE(story.flags.contains("VARBOOL_BG504_C09_PICK_SLIMY_CATERPILLAR"));
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/AltarHouseExteriorPlay", {"caterpillars_taken"});
 }
 
-TEST(AltarHouseExteriorPlayTest, TheShamanAndHilaryComeDownTheStairsWhenSheFirstClimbsThemInChapterTen)
+TEST_F(AltarHouseExteriorPlayTest, TheShamanAndHilaryComeDownTheStairsWhenSheFirstClimbsThemInChapterTen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "AltarHouseExteriorPlayStairs");
-    TestSupport::PrepareSmallGame(folder);
     // Saved as she came up from the turtle beach, told by Tanama of the hut.
     constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 10}, {VARINT_C_PREVIOUS_STATE, 47}};
     constexpr int32_t BOOLS[] = {VARBOOL_BG509_C10_TALK_TANAMA_ABOUT_SHAMAN_HUT};
     const ChapterStart beforeTheStairs {ActorNamed<"tavrine"> {}, {}, INTS, BOOLS, ALTAR_HOUSE_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, beforeTheStairs));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, ALTAR_HOUSE);
     way.Leave("goto_bg511", ALTAR_HOUSE, TestSupport::Exit::Hotspot);
     play.Screenshot("shaman_came_down");
     way.Do("the_hut", Verb::Look);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story = PlayedStory(folder);
     EXPECT_EQ(story.scene, ALTAR_HOUSE);
     for (const char* flag : {"VARBOOL_BG504_C10_INT_SHAMANS_HUT", "VARBOOL_BG504_C10_SHAMAN_AND_HILARY"})
         EXPECT_TRUE(story.flags.contains(flag)) << flag;
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/AltarHouseExteriorPlay", {"shaman_came_down"});
 }
 
-TEST(AltarHouseExteriorPlayTest, HeldByTheGuardsSheIsFreedByMouseInChapterTen)
+TEST_F(AltarHouseExteriorPlayTest, HeldByTheGuardsSheIsFreedByMouseInChapterTen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "AltarHouseExteriorPlay10");
-    TestSupport::PrepareSmallGame(folder);
     // Saved as she came down from the shaman's hut with the egg and the
     // guards stopped her.
     constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 10}, {VARINT_C_PREVIOUS_STATE, 50}};
@@ -111,21 +84,15 @@ TEST(AltarHouseExteriorPlayTest, HeldByTheGuardsSheIsFreedByMouseInChapterTen)
     const ChapterStart held {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, ALTAR_HOUSE_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, held));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, ALTAR_HOUSE);
     way.PutTogetherThenWatch("ITEM_WHISTLE", "ITEM_EDUARDO");
     way.Give("ITEM_EDUARDO", "villager2");
     play.Screenshot("sleepy_guard_tricked");
     way.LeaveBy("villager1", Verb::Talk, "bg509_TU_TurtleChamber");
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story = PlayedStory(folder);
     EXPECT_EQ(story.scene, "bg509_TU_TurtleChamber");
     EXPECT_TRUE(story.items.contains("ITEM_WHISTLE"));
     EXPECT_FALSE(story.items.contains("ITEM_EDUARDO"));

@@ -11,13 +11,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -35,16 +32,13 @@ constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 9}};
 constexpr uint32_t ITEMS[] = {ItemNamed("ITEM_WHISTLE"), ItemNamed("ITEM_EDUARDO"), ItemNamed("ITEM_BERRIES")};
 constexpr int32_t HOUSE_ID = 46;
 
-TEST(AltarHouseInteriorPlayTest, FromTheTrapOutOfTheHousePlayedByMouse)
+using AltarHouseInteriorPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(AltarHouseInteriorPlayTest, FromTheTrapOutOfTheHousePlayedByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "AltarHouseInteriorPlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart inTheHouse {ActorNamed<"tavrine"> {}, ITEMS, INTS, {}, HOUSE_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheHouse));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, HOUSE);
 
     // The turtle brings the shaman in; then Hilary, who leaves once asked
@@ -68,15 +62,10 @@ TEST(AltarHouseInteriorPlayTest, FromTheTrapOutOfTheHousePlayedByMouse)
     way.Expect("UseItem \"ITEM_SHACKLE1\" on \"" + HOUSE + ":unstable_plank");
     play.WaitForMovie();
     way.Arrive(OUTSIDE);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, OUTSIDE);
     for (const char* item : {"ITEM_DIAMOND_EARRINGS", "ITEM_WHISTLE", "ITEM_EDUARDO"})
         EXPECT_TRUE(story.items.contains(item)) << item;

@@ -139,7 +139,7 @@ TEST(AutoTestRunTest, ChapterOnesRecordingPlaysFromANewGameAndTheGameEndsByItsel
 
     // The story where the recording ends: chapter 1 is over.
     EXPECT_EQ(ReadFileText(folder / "play.txt").find("FAILED"), std::string::npos) << ReadFileText(folder / "play.txt");
-    TestSupport::ExpectChapterOneEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterOneEnded(TestSupport::RecordedStory(folder));
 
     // The first start made the save file, and nothing in the recording saves:
     // it holds no game.

@@ -8,13 +8,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +29,13 @@ constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 9}};
 constexpr int32_t BOOLS[] = {VARBOOL_BG002_C09_TALK_DIEGO_ABOUT_AXE};
 constexpr int32_t BAY_ID = 43;
 
-TEST(BeautyBayPlayTest, TheBerriesTheShellAndTheBranchesPlayedByMouseFromASlotOnTheBay)
+using BeautyBayPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(BeautyBayPlayTest, TheBerriesTheShellAndTheBranchesPlayedByMouseFromASlotOnTheBay)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "BeautyBayPlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart onTheBay {ActorNamed<"tavrine"> {}, {}, INTS, BOOLS, BAY_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, onTheBay));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, BAY);
     way.Do("berry_bush", Verb::Activate);
     way.Give("ITEM_BERRIES", "uncle_eduardo");
@@ -49,15 +43,10 @@ TEST(BeautyBayPlayTest, TheBerriesTheShellAndTheBranchesPlayedByMouseFromASlotOn
     play.Screenshot("shell_taken");
     way.Give("ITEM_EDUARDO", "high_branches_2");
     way.LeaveAnswering("goto_wm", "BG501_BOAT_ABOARD", CORRIDOR, TestSupport::Exit::Hotspot);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, CORRIDOR);
     // Eduardo keeps what is left of the berries with her.
     for (const char* item : {"ITEM_TURTLE_SHELL", "ITEM_BERRIES", "ITEM_EDUARDO"})

@@ -7,13 +7,10 @@
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +50,7 @@ TEST_F(BriscoesHouseInteriorPlayTest, ElizabethIsUntiedBriscoeHeardAndArnoSetsTh
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "heard.txt"));
+    const TestSupport::StoryRecord story = TestSupport::RecordedStory(folder, "heard");
     EXPECT_EQ(story.scene, HOUSE);
     EXPECT_TRUE(story.items.contains("ITEM_ROPE"));
     for (const char* flag : {"VARBOOL_QUEST_C5_SAVE_ELIZABETH01_DONE", "VARBOOL_QUEST_C5_FIND_JEWELS",

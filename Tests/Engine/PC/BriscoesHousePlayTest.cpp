@@ -7,13 +7,10 @@
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +43,7 @@ TEST_F(BriscoesHousePlayTest, TheRumAndTheFruitPutTheGuardsToSleepAndTheKeyOpens
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "house.txt"));
+    const TestSupport::StoryRecord story = TestSupport::RecordedStory(folder, "house");
     // Inside, the house's own story may already have moved on to its later
     // state.
     EXPECT_TRUE(story.scene.starts_with("bg111_BO_BriscoesHouseInterior")) << story.scene;

@@ -8,13 +8,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -45,16 +42,13 @@ void AskBuck(TestSupport::PlayScript& play, Way& way, std::initializer_list<cons
     way.Expect("Action \"Talk\" on \"" + BUCKS_PLACE + ":buck");
 }
 
-TEST(BucksPlacePlayTest, BucksCampIsPlayedByMouseFromTheFireToTheMendedBridge)
+using BucksPlacePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(BucksPlacePlayTest, BucksCampIsPlayedByMouseFromTheFireToTheMendedBridge)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "BucksPlacePlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart inTheCamp {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, BUCKS_PLACE_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheCamp));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, BUCKS_PLACE);
     AskBuck(play, way, {"BG402_ASK_DEVICE"});
 
@@ -78,15 +72,10 @@ TEST(BucksPlacePlayTest, BucksCampIsPlayedByMouseFromTheFireToTheMendedBridge)
     way.Give("ITEM_WOOD_BOARD", "broken_bridge");
     way.Give("ITEM_HAMMER_AND_PITON", "dangerous_bridge");
     play.Screenshot("bridge_mended");
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, BUCKS_PLACE);
     for (const char* item : {"ITEM_GREASY_IRON_STEM", "ITEM_COGWHEEL", "ITEM_LAMP_WITH_OIL", "ITEM_SMALL_HAMMER"})
         EXPECT_TRUE(story.items.contains(item)) << item;

@@ -9,13 +9,10 @@
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -29,18 +26,15 @@ const std::string CHAMBER = "bg404_TA_BurialChamber";
 const std::string CORRIDOR = "bg002_WM_Corridor";
 constexpr int32_t CHAMBER_ID = 42;
 
-TEST(BurialChamberPlayTest, ThePanelIsBrokenOpenByMouseAndTheRodHandedToBuck)
+using BurialChamberPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(BurialChamberPlayTest, ThePanelIsBrokenOpenByMouseAndTheRodHandedToBuck)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "BurialChamberPlay");
-    TestSupport::PrepareSmallGame(folder);
     const uint32_t items[] = {ItemIdOf("ITEM_STONE_CUP"), ItemIdOf("ITEM_GREASY_IRON_STEM"),
                               ItemIdOf("ITEM_SMALL_HAMMER")};
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 6}};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, {Id::GetActorId("tavrine"), items, ints, {}, CHAMBER_ID}));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, CHAMBER);
     play.Screenshot("grimy");
 
@@ -61,15 +55,10 @@ TEST(BurialChamberPlayTest, ThePanelIsBrokenOpenByMouseAndTheRodHandedToBuck)
     play.DragItemOnto("ITEM_TURTLE_ROD", "buck");
     way.Expect("UseItem \"ITEM_TURTLE_ROD\" on \"" + CHAMBER + ":buck");
     way.Arrive(CORRIDOR);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord end =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(end.scene, CORRIDOR);
     for (const char* item : {"ITEM_TURTLE_ROD", "ITEM_IRON_STEM", "ITEM_STONE_CUP", "ITEM_SMALL_HAMMER"})
         EXPECT_TRUE(end.items.contains(item)) << item;

@@ -7,13 +7,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -53,13 +50,10 @@ TEST_F(BurningHousePlayTest, TheFringesTheGunpowderAndAMatchBlowTheDoorOpenPlaye
     way.Expect("Before Movie Init");
     way.Expect("After Movie Shutdown");
     way.Arrive("bg110_BO_BriscoesHouseExterior");
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     // Outside, the house's front goes on with the escape by itself.
     EXPECT_FALSE(story.scene.starts_with("bg111")) << story.scene;
     EXPECT_FALSE(story.items.contains("ITEM_SILK_FRINGES") || story.items.contains("ITEM_SMALL_PURSE"));

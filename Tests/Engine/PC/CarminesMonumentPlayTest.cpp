@@ -9,18 +9,14 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -30,19 +26,6 @@ using TestSupport::Way;
 const std::string CARMINES_MONUMENT = "bg403_TA_CarminesMonument";
 const std::string BURIAL_CHAMBER = "bg404_TA_BurialChamber";
 constexpr int32_t CARMINES_MONUMENT_ID = 41;
-
-// The chapter's start, on the clifftop, with what Buck's place gives
-// before the monument.
-testing::AssertionResult WriteClifftopSlot(const TestSupport::TempDir& folder)
-{
-    const ChapterStart& chapter = *ChapterStartOf(6);
-    std::vector<uint32_t> items(chapter.items.begin(), chapter.items.end());
-    for (const uint32_t item :
-         {ItemNamed("ITEM_COGWHEEL"), ItemNamed("ITEM_LAMP_WITH_OIL"), ItemNamed("ITEM_BLOOD_BANDAGE")})
-        items.push_back(item);
-    const ChapterStart clifftop = {chapter.uPlayingCharacter, items, chapter.ints, chapter.bools, CARMINES_MONUMENT_ID};
-    return TestSupport::WriteSlot(folder, clifftop);
-}
 
 // The left side: the seagulls, the three finds and the undergrowth, then
 // the drawbridge that takes her over.
@@ -69,27 +52,23 @@ void TheRightSide(Way& way)
     way.Leave("goto_bg404", BURIAL_CHAMBER, TestSupport::Exit::Hotspot);
 }
 
-TEST(CarminesMonumentPlayTest, TheWayDownIsOpenedByMouseFromTheClifftopToTheBurialChamber)
-{
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "CarminesMonumentPlay");
-    TestSupport::PrepareSmallGame(folder);
-    ASSERT_TRUE(WriteClifftopSlot(folder));
+using CarminesMonumentPlayTest = TestSupport::GamePlayTest;
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
+TEST_F(CarminesMonumentPlayTest, TheWayDownIsOpenedByMouseFromTheClifftopToTheBurialChamber)
+{
+    // The chapter's start, on the clifftop, with what Buck's place gives
+    // before the monument.
+    ASSERT_TRUE(TestSupport::WriteChapterStartSlotIn(
+        folder, 6, CARMINES_MONUMENT_ID,
+        {ItemNamed("ITEM_COGWHEEL"), ItemNamed("ITEM_LAMP_WITH_OIL"), ItemNamed("ITEM_BLOOD_BANDAGE")}));
+
     TestSupport::ContinueTheChapter(way, CARMINES_MONUMENT);
     TheLeftSide(way);
     TheRightSide(way);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord end =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(end.scene, BURIAL_CHAMBER);
     for (const char* item : {"ITEM_HALF_EATEN_FISH", "ITEM_FEATHER", "ITEM_DARK_ROCK_2", "ITEM_NUTS", "ITEM_BRUSHWOOD",
                              "ITEM_TSETSE_FLY", "ITEM_OIL_LAMP"})

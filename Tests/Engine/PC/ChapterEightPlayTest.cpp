@@ -12,12 +12,10 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -155,15 +153,12 @@ void TheUncle(Way& way)
     play.Screenshot("loading");
 }
 
-TEST(ChapterEightPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterEightPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterEightPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterEightPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 8));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, CABIN);
     play.RecordStory("start");
     TheGhost(way);
@@ -171,17 +166,14 @@ TEST(ChapterEightPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     ThePriest(way);
     TheGrave(way);
     TheUncle(way);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     TestSupport::ExpectChapterStartHolds(start, 8);
-    TestSupport::ExpectChapterEightInTheOffice(TestSupport::StoryRecord::FromText(ReadFileText(folder / "office.txt")));
-    TestSupport::ExpectChapterEightEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterEightInTheOffice(TestSupport::RecordedStory(folder, "office"));
+    TestSupport::ExpectChapterEightEnded(end);
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterEightPlay", {"office", "turtle_inn", "loading"});
 }
 

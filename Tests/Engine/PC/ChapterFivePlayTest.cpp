@@ -8,13 +8,11 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -173,14 +171,13 @@ TEST_F(ChapterFivePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadin
     TheErrandsDone(way);
     TheFire(way);
     TheChaseAndTheCapture(way);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
     const std::string transcript = ReadFileText(folder / "play.txt");
     EXPECT_NE(transcript.find("won with"), std::string::npos) << transcript;
-    TestSupport::ExpectChapterFiveEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterFiveEnded(end);
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterFivePlay",
                                             {"errands", "guarded_house", "burning_house", "loading"});
 }

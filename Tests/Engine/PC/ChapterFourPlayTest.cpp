@@ -8,13 +8,11 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -178,8 +176,7 @@ TEST_F(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadin
     TheGardenGate(way);
     TheColumn(way);
     TheReefs(way);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
@@ -187,13 +184,12 @@ TEST_F(ChapterFourPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadin
     // before the column's.
     const std::string log = ReadFileText(folder / "log.txt");
     EXPECT_GT(log.find("Before Movie Init"), log.find(SceneLoadLine(GARDEN)));
-    const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     EXPECT_EQ(start.scene, NIGHT_CABIN);
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 4);
     TestSupport::ExpectChapterStartHolds(start, 4);
-    TestSupport::ExpectChapterFourAtTheOpenGarden(
-        TestSupport::StoryRecord::FromText(ReadFileText(folder / "garden.txt")));
-    TestSupport::ExpectChapterFourEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterFourAtTheOpenGarden(TestSupport::RecordedStory(folder, "garden"));
+    TestSupport::ExpectChapterFourEnded(end);
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterFourPlay",
                                             {"town", "key_rack", "garden", "reefs", "loading"});
 }

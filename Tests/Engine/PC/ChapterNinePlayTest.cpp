@@ -12,12 +12,10 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -118,15 +116,12 @@ void TheBeach(Way& way)
     way.Arrive(LOADING);
 }
 
-TEST(ChapterNinePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterNinePlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterNinePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterNinePlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 9));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     // Briscoe's news and the whistle: she takes input again only as she goes
     // out into the corridor.
     TestSupport::ContinueTheChapter(way, CABIN);
@@ -138,19 +133,15 @@ TEST(ChapterNinePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingS
     TheRuins(way);
     TheAltarHouse(way);
     TheBeach(way);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     EXPECT_EQ(start.items.erase("ITEM_WHISTLE"), 1u);
     TestSupport::ExpectChapterStartHolds(start, 9);
-    TestSupport::ExpectChapterNineOutOfTheAltarHouse(
-        TestSupport::StoryRecord::FromText(ReadFileText(folder / "outside.txt")));
-    TestSupport::ExpectChapterNineEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterNineOutOfTheAltarHouse(TestSupport::RecordedStory(folder, "outside"));
+    TestSupport::ExpectChapterNineEnded(end);
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterNinePlay", {"bay", "the_way"});
 }
 

@@ -4,13 +4,11 @@
 // the duel, the fork and the human ladder to the end of the chapter.
 #include "Support/ChapterEnds.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -239,8 +237,7 @@ TEST_F(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheC
     TheFork(way);
     TheHumanLadder(way);
     TheEndOfTheChapter(way);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
     const std::string transcript = ReadFileText(folder / "play.txt");
@@ -249,13 +246,13 @@ TEST_F(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheC
                                       "reads \"Can I go out to play?\"", "reads \"See you later.\""}));
 
     // The new game is chapter 1's start.
-    const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     EXPECT_EQ(start.scene, ROOM);
     EXPECT_EQ(start.character, "tavrine_kid");
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 1);
 
     // Out of the room the first time, with the dustpan full of the dust.
-    const TestSupport::StoryRecord chores = TestSupport::StoryRecord::FromText(ReadFileText(folder / "chores.txt"));
+    const TestSupport::StoryRecord chores = TestSupport::RecordedStory(folder, "chores");
     EXPECT_EQ(chores.scene, YARD);
     for (const char* flag :
          {"VARBOOL_BG101_C01_EVENT_FIRST_TIME", "VARBOOL_QUEST_C1_CHORES", "VARBOOL_BG101_C01_CLEAN_ALL_DUST_PATCH",
@@ -266,7 +263,7 @@ TEST_F(ChapterOnePlayTest, ANewGameIsPlayedByMouseFromTheStartMenuToTheEndOfTheC
     EXPECT_EQ(chores.items, (std::set<std::string> {"ITEM_DUSTPAN_BRUSH_FULL", "ITEM_DRY_CLOTH", "ITEM_WATER_JUG",
                                                     "ITEM_WOODEN_SWORD"}));
 
-    TestSupport::ExpectChapterOneEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterOneEnded(end);
 
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterOnePlay",
                                             {"arrival", "verb_menu", "talk_choices", "drag_caption", "swept",

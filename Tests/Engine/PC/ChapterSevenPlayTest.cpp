@@ -13,12 +13,10 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -160,15 +158,12 @@ void BajarisNotes(Way& way)
     play.Screenshot("loading");
 }
 
-TEST(ChapterSevenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterSevenPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterSevenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterSevenPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 7));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, JETTY);
     play.RecordStory("start");
     play.Screenshot("landing");
@@ -178,20 +173,16 @@ TEST(ChapterSevenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     TheFlask(way);
     TheSpell(way);
     BajarisNotes(way);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
     // The slot continued the chapter's start in its first scene.
-    const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     EXPECT_EQ(start.scene, JETTY);
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 7);
-    TestSupport::ExpectChapterSevenInTheVillage(
-        TestSupport::StoryRecord::FromText(ReadFileText(folder / "village.txt")));
-    TestSupport::ExpectChapterSevenEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterSevenInTheVillage(TestSupport::RecordedStory(folder, "village"));
+    TestSupport::ExpectChapterSevenEnded(end);
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterSevenPlay",
                                             {"landing", "village", "burial_chamber", "loading"});
 }

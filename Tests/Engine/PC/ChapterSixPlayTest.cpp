@@ -9,13 +9,11 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -219,15 +217,12 @@ void HomeToTheMemories(Way& way)
     way.Arrive(LOADING);
 }
 
-TEST(ChapterSixPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
+using ChapterSixPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterSixPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingScreen)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterSixPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 6));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, FATHERS_CABIN);
     play.RecordStory("start");
     ToTannerIsland(way);
@@ -237,19 +232,16 @@ TEST(ChapterSixPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadingSc
     TheWayDown(way);
     TheTurtleRod(way);
     HomeToTheMemories(way);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
     // The birds were beaten on the bridge, not skipped from the game's box.
     EXPECT_NE(ReadFileText(folder / "play.txt").find("won on screen"), std::string::npos);
-    const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     EXPECT_EQ(start.scene, FATHERS_CABIN);
     TestSupport::ExpectChapterStartHolds(start, 6);
-    TestSupport::ExpectChapterSixEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterSixEnded(end);
     TestSupport::ExpectPicturesAsReferenced(folder, "Engine/PC/ChapterSixPlay",
                                             {"course_set", "fire_lit", "way_down_open", "memories"});
 }

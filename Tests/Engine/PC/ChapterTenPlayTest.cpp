@@ -11,13 +11,11 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/LogCapture.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -125,15 +123,12 @@ void TheHatching(Way& way)
     way.Expect(TestSupport::SceneLoadLine(LOADING));
 }
 
-TEST(ChapterTenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheCredits)
+using ChapterTenPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(ChapterTenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheCredits)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "ChapterTenPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteChapterStartSlot(folder, 10));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, PATH);
     play.RecordStory("start");
     TheDoorAndTheChamber(way);
@@ -148,14 +143,12 @@ TEST(ChapterTenPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheCredits)
     way.Expect("Before MG Init");
     play.WatchAMiniGameToItsEnd();
     way.Expect("After MG Shutdown");
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    PlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    TestSupport::ExpectChapterStartHolds(TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt")), 10);
-    const TestSupport::StoryRecord end = TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt"));
+    TestSupport::ExpectChapterStartHolds(TestSupport::RecordedStory(folder, "start"), 10);
+    const TestSupport::StoryRecord end = TestSupport::RecordedStory(folder);
     TestSupport::ExpectChapterTenEnded(end);
     // Won by hand, not skipped.
     EXPECT_EQ(end.flags.count("VARBOOL_C_CHEAT_MINIGAME"), 0u);

@@ -7,12 +7,10 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -141,18 +139,17 @@ TEST_F(ChapterThreePlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoadi
     TheTownMap(way);
     TheStatue(way);
     TheMapCylinder(way);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
     // The slot continued the chapter's start: no new game, no intro movie.
     EXPECT_EQ(ReadFileText(folder / "log.txt").find("Before Movie Init"), std::string::npos);
-    const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     EXPECT_EQ(start.scene, FATHERS_CABIN);
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 3);
     TestSupport::ExpectChapterStartHolds(start, 3);
-    TestSupport::ExpectChapterThreeEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterThreeEnded(end);
     TestSupport::ExpectPicturesAsReferenced(
         folder, "Engine/PC/ChapterThreePlay",
         {"docks", "inn_upstairs", "statue_lit", "telescope", "map_cylinder", "loading"});

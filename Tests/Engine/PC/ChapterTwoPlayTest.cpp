@@ -5,12 +5,10 @@
 #include "Support/ChapterEnds.h"
 #include "Support/ChapterStartSlot.h"
 #include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -197,15 +195,14 @@ TEST_F(ChapterTwoPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     TheCrew(way);
     TheMapRoom(way);
     TheMapHandedOver(way);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
     const std::string log = ReadFileText(folder / "log.txt");
 
     // The slot continued the chapter's start: no new game, no intro movie.
     EXPECT_EQ(log.find("Before Movie Init"), log.find("Before Movie Init", log.find("scenes/" + HILL)));
-    const TestSupport::StoryRecord start = TestSupport::StoryRecord::FromText(ReadFileText(folder / "start.txt"));
+    const TestSupport::StoryRecord start = TestSupport::RecordedStory(folder, "start");
     EXPECT_EQ(start.scene, CABIN);
     EXPECT_EQ(start.character, "tavrine");
     EXPECT_EQ(start.numbers.at("VARINT_CURRENT_CHAPTER"), 2);
@@ -213,7 +210,7 @@ TEST_F(ChapterTwoPlayTest, TheChapterIsPlayedByMouseFromItsStartSlotToTheLoading
     for (const char* flag : {"VARBOOL_PICK_BO_MAP", "VARBOOL_BG001_C02_EVENT_INTRO", "VARBOOL_QUEST_C2_FIND_DADDY"})
         EXPECT_EQ(start.flags.count(flag), 1u) << flag;
 
-    TestSupport::ExpectChapterTwoEnded(TestSupport::StoryRecord::FromText(ReadFileText(folder / "story.txt")));
+    TestSupport::ExpectChapterTwoEnded(end);
 
     TestSupport::ExpectPicturesAsReferenced(
         folder, "Engine/PC/ChapterTwoPlay",

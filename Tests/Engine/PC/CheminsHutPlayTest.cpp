@@ -8,18 +8,14 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -29,19 +25,6 @@ using TestSupport::Way;
 const std::string CHEMINS_HUT = "bg311_HO_CheminsHut";
 const std::string VOODOO_VILLAGE = "bg309_HO_VoodooVillage";
 constexpr int32_t CHEMINS_HUT_ID = 38;
-
-// The chapter's start, on the hilltop, with what the island and the
-// graveyard give before the hut's mixture.
-testing::AssertionResult WriteHilltopSlot(const TestSupport::TempDir& folder)
-{
-    const ChapterStart& chapter = *ChapterStartOf(7);
-    std::vector<uint32_t> items(chapter.items.begin(), chapter.items.end());
-    for (const uint32_t item : {ItemNamed("ITEM_CRAB_CLAW"), ItemNamed("ITEM_CABA_FLOWERS_PETALS"),
-                                ItemNamed("ITEM_FLASK_WATER"), ItemNamed("ITEM_BLOODY_FEATHER")})
-        items.push_back(item);
-    const ChapterStart hilltop = {chapter.uPlayingCharacter, items, chapter.ints, chapter.bools, CHEMINS_HUT_ID};
-    return TestSupport::WriteSlot(folder, hilltop);
-}
 
 // Tana gives the description; inside, the book and the kit; the feather
 // signs the voodoo paper.
@@ -72,18 +55,20 @@ using CheminsHutPlayTest = TestSupport::GamePlayTest;
 
 TEST_F(CheminsHutPlayTest, TheTranceIsBrokenByMouseFromTheHilltopToThePathDown)
 {
-    ASSERT_TRUE(WriteHilltopSlot(folder));
+    // The chapter's start, on the hilltop, with what the island and the
+    // graveyard give before the hut's mixture.
+    ASSERT_TRUE(
+        TestSupport::WriteChapterStartSlotIn(folder, 7, CHEMINS_HUT_ID,
+                                             {ItemNamed("ITEM_CRAB_CLAW"), ItemNamed("ITEM_CABA_FLOWERS_PETALS"),
+                                              ItemNamed("ITEM_FLASK_WATER"), ItemNamed("ITEM_BLOODY_FEATHER")}));
 
     TestSupport::ContinueTheChapter(way, CHEMINS_HUT);
     TheRecipe(way);
     TheSpell(way);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord end =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(end.scene, VOODOO_VILLAGE);
     for (const char* item : {"ITEM_PAINTED_PEBBLE", "ITEM_DESCRIPTION_FLOWERS", "ITEM_VOODOO_RECIPES", "ITEM_FLASK"})
         EXPECT_TRUE(end.items.contains(item)) << item;

@@ -8,18 +8,14 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -28,17 +24,6 @@ using TestSupport::Way;
 
 const std::string OFFICE_OUTSIDE = "bg204_CR_DrakesOfficeExterior";
 constexpr int32_t OFFICE_OUTSIDE_ID = 25;
-
-// The chapter's start, in the street, with the silhouette and the pipe made.
-testing::AssertionResult WriteStreetSlot(const TestSupport::TempDir& folder)
-{
-    const ChapterStart& chapter = *ChapterStartOf(8);
-    std::vector<uint32_t> items(chapter.items.begin(), chapter.items.end());
-    for (const uint32_t item : {ItemNamed("ITEM_FLYING_SILHOUETTE"), ItemNamed("ITEM_LOADED_BLOW_PIPE")})
-        items.push_back(item);
-    const ChapterStart street = {chapter.uPlayingCharacter, items, chapter.ints, chapter.bools, OFFICE_OUTSIDE_ID};
-    return TestSupport::WriteSlot(folder, street);
-}
 
 // An item used where the scene goes on anew: after a movie, or by itself.
 void UseAndComeBack(Way& way, const std::string& item, const std::string& thing, bool bMovie)
@@ -56,15 +41,14 @@ void UseAndComeBack(Way& way, const std::string& item, const std::string& thing,
     way.Arrive(OFFICE_OUTSIDE);
 }
 
-TEST(DrakesOfficeOutsidePlayTest, TheSilhouetteKnocksTheGuardsOutAndThePipeFetchesThePriestByMouse)
-{
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "DrakesOfficeOutsidePlay");
-    TestSupport::PrepareSmallGame(folder);
-    ASSERT_TRUE(WriteStreetSlot(folder));
+using DrakesOfficeOutsidePlayTest = TestSupport::GamePlayTest;
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
+TEST_F(DrakesOfficeOutsidePlayTest, TheSilhouetteKnocksTheGuardsOutAndThePipeFetchesThePriestByMouse)
+{
+    // The chapter's start, in the street, with the silhouette and the pipe made.
+    ASSERT_TRUE(TestSupport::WriteChapterStartSlotIn(
+        folder, 8, OFFICE_OUTSIDE_ID, {ItemNamed("ITEM_FLYING_SILHOUETTE"), ItemNamed("ITEM_LOADED_BLOW_PIPE")}));
+
     TestSupport::ContinueTheChapter(way, OFFICE_OUTSIDE);
     play.Screenshot("guarded");
 
@@ -74,15 +58,10 @@ TEST(DrakesOfficeOutsidePlayTest, TheSilhouetteKnocksTheGuardsOutAndThePipeFetch
     UseAndComeBack(way, "ITEM_LOADED_BLOW_PIPE", "priests_window", false);
     way.Do("father_jerome", Verb::Talk);
     way.Do("wooden_pole", Verb::Activate);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord end =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(end.scene, OFFICE_OUTSIDE);
     for (const char* item : {"ITEM_WOODEN_POLE", "ITEM_SHOVEL_BLADE", "ITEM_BLOW_PIPE"})
         EXPECT_TRUE(end.items.contains(item)) << item;

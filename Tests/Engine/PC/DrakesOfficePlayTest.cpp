@@ -10,13 +10,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -61,13 +58,10 @@ TEST_F(DrakesOfficePlayTest, TheSmallKeyFindsTheCombinationThatOpensTheSafeBehin
     play.Screenshot("safe_open");
     way.Do("safe_interior", Verb::Activate);
     way.Do("mabel", Verb::Talk);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, OFFICE);
     EXPECT_TRUE(story.items.contains("ITEM_BLOCKED_BLOW_PIPE"));
     EXPECT_TRUE(story.items.contains("ITEM_SMALL_KEY"));

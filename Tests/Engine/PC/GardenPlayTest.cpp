@@ -7,13 +7,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -53,13 +50,10 @@ TEST_F(GardenPlayTest, DiegoBreaksTheColumnForTheHalfDiskPlayedByMouseFromASlotI
     way.Arrive(GARDEN);
     play.Screenshot("column_broken");
     way.Do("rubble", Verb::Activate);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, GARDEN);
     EXPECT_TRUE(story.items.contains("ITEM_HALF_STONE_DISK02"));
     EXPECT_FALSE(story.items.contains("ITEM_HAMMER_CHISEL"));

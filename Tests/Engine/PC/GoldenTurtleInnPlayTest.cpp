@@ -8,13 +8,10 @@
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -28,32 +25,24 @@ const std::string INN = "bg206_CR_TortueOr";
 const std::string NIGHT_CABIN = "bg004_WM_AlessandrosCabin_N";
 constexpr int32_t INN_ID = 27;
 
-TEST(GoldenTurtleInnPlayTest, EduardoIsMetAgainAndTheTurtleRodShownToHimByMouse)
+using GoldenTurtleInnPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(GoldenTurtleInnPlayTest, EduardoIsMetAgainAndTheTurtleRodShownToHimByMouse)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "GoldenTurtleInnPlay");
-    TestSupport::PrepareSmallGame(folder);
     const uint32_t items[] = {ItemIdOf("ITEM_DIEGO"), ItemIdOf("ITEM_TURTLE_ROD"), ItemIdOf("ITEM_IRON_STEM")};
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 8}};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, {Id::GetActorId("tavrine"), items, ints, {}, INN_ID}));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, INN);
     play.Screenshot("met_again");
 
     play.DragItemOnto("ITEM_TURTLE_ROD", "uncle_eduardo");
     way.Expect("UseItem \"ITEM_TURTLE_ROD\" on \"" + INN + ":uncle_eduardo");
     way.Arrive(NIGHT_CABIN);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord end =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(end.scene, NIGHT_CABIN);
     EXPECT_TRUE(end.items.contains("ITEM_TURTLE_ROD"));
     EXPECT_FALSE(end.items.contains("ITEM_DIEGO"));

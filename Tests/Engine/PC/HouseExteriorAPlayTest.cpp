@@ -7,13 +7,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -44,13 +41,10 @@ TEST_F(HouseExteriorAPlayTest, DiegoOpensTheLockedDoorPlayedByMouseFromASlotInTh
     way.Do("goto_bg101", Verb::Activate);
     way.Give("ITEM_DIEGO", "goto_bg101");
     way.Arrive(LIVING_ROOM);
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, LIVING_ROOM);
     EXPECT_FALSE(story.items.contains("ITEM_DIEGO"));
     EXPECT_TRUE(story.flags.contains("VARBOOL_BG112_C05_EVENT_DIEGO_OPEN_DOOR"));

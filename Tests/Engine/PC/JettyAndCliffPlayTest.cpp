@@ -9,13 +9,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -33,16 +30,13 @@ constexpr IntSetting INTS[] = {{VARINT_CURRENT_CHAPTER, 6}};
 constexpr int32_t BOOLS[] = {VARBOOL_BG002_C06_TALK_DIEGO_ABOUT_ANCHOR};
 constexpr int32_t JETTY_ID = 39;
 
-TEST(JettyAndCliffPlayTest, TheBoardsTheAnchorAndTheRopeUpTheCliffPlayedByMouseFromASlotOnTheJetty)
+using JettyAndCliffPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(JettyAndCliffPlayTest, TheBoardsTheAnchorAndTheRopeUpTheCliffPlayedByMouseFromASlotOnTheJetty)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "JettyAndCliffPlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart onTheJetty {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, JETTY_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, onTheJetty));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, JETTY);
     way.Give("ITEM_BRISCOE", "floating_wood_boards");
     way.Do("shrubs", Verb::Activate);
@@ -63,15 +57,10 @@ TEST(JettyAndCliffPlayTest, TheBoardsTheAnchorAndTheRopeUpTheCliffPlayedByMouseF
     way.Do("dark_rock", Verb::Activate);
     way.Do("loose_piton", Verb::Activate);
     way.Give("ITEM_FEATHER", "diego");
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, JETTY);
     for (const char* item : {"ITEM_WOOD_BOARD", "ITEM_CROSSBOW", "ITEM_DARK_ROCK_1", "ITEM_LOOSE_PITON"})
         EXPECT_TRUE(story.items.contains(item)) << item;

@@ -9,13 +9,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -50,13 +47,10 @@ TEST_F(LivingRoomYearsOnPlayTest, CrossbowBlanketAndBookTakenAndTheFlySeenByMous
     way.Arrive(TSETSE_FLY);
     way.Leave("clique", LIVING_ROOM, Exit::Hotspot);
     play.Screenshot("all_taken");
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, LIVING_ROOM);
     for (const char* item : {"ITEM_CROSSBOW", "ITEM_SMALL_BLANKET", "ITEM_FAUNA_FLORA_BOOK"})
         EXPECT_TRUE(story.items.contains(item)) << item;

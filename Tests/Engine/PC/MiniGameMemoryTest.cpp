@@ -9,11 +9,13 @@
 #include "Managers/Common/VarManager.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "MiniGame/Common/MiniGameFactory.h"
+#include "Nubra/Common/Memory/NubraMemory.h"
 #include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/GameStateIds.h"
 #include "States/Common/MiniGameState.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Texture/CoreTextureManager.h"
 
 #include <gtest/gtest.h>
 
@@ -43,12 +45,15 @@ constexpr int32_t MINIGAME_MENU_SCENE = 2;
 constexpr int FRAME_LIMIT = 20000;
 constexpr const char* MEMORY_FILE = "memory.txt";
 
-// What the process holds: its resident pages, and the C library's main arena
-// with the part of it in use.
+// What the process holds: its resident pages, the C library's main arena
+// with the part of it in use, the game's own heap in use and its live
+// textures.
 struct MemorySample {
     long long iResidentKb = 0;
     long long iArenaKb = 0;
     long long iInUseKb = 0;
+    long long iGameHeapBytes = 0;
+    long long iTextures = 0;
 };
 
 MemorySample SampleMemory()
@@ -64,6 +69,11 @@ MemorySample SampleMemory()
     const struct mallinfo2 info = mallinfo2();
     sample.iArenaKb = static_cast<long long>(info.arena) / 1024;
     sample.iInUseKb = static_cast<long long>(info.uordblks) / 1024;
+    Nubra::Memory::MallInfo heap;
+    if (Nubra::Memory::BigHeap* mainHeap = Nubra::Memory::MainHeap())
+        Nubra::Memory::BigHeap::GetMallInfo(mainHeap, heap);
+    sample.iGameHeapBytes = static_cast<long long>(heap.m_uUsedBytes);
+    sample.iTextures = g_pTextureManager ? g_pTextureManager->GetTextureCount() : 0;
     return sample;
 }
 
@@ -176,7 +186,8 @@ private:
     {
         const MemorySample sample = SampleMemory();
         std::ofstream out(MEMORY_FILE, std::ios::app);
-        out << m_iGame << ' ' << sample.iResidentKb << ' ' << sample.iArenaKb << ' ' << sample.iInUseKb << '\n';
+        out << m_iGame << ' ' << sample.iResidentKb << ' ' << sample.iArenaKb << ' ' << sample.iInUseKb << ' '
+            << sample.iGameHeapBytes << ' ' << sample.iTextures << '\n';
     }
 
     int m_iFrame = 0;
@@ -209,14 +220,24 @@ TEST(MiniGameMemoryTest, AfterAllSixGamesTheProcessHoldsAboutWhatItHeldAfterTheF
     std::istringstream figures(TestSupport::ReadFileText(folder / MEMORY_FILE));
     for (int32_t id = 0; figures >> id;) {
         MemorySample sample;
-        figures >> sample.iResidentKb >> sample.iArenaKb >> sample.iInUseKb;
+        figures >> sample.iResidentKb >> sample.iArenaKb >> sample.iInUseKb >> sample.iGameHeapBytes >>
+            sample.iTextures;
         samples.push_back(sample);
-        std::printf("after mini-game %d: resident %lld KiB, main arena %lld KiB (%lld KiB in use)\n", int(id),
-                    sample.iResidentKb, sample.iArenaKb, sample.iInUseKb);
+        std::printf("after mini-game %d: resident %lld KiB, main arena %lld KiB (%lld KiB in use), game heap %lld "
+                    "bytes, %lld textures\n",
+                    int(id), sample.iResidentKb, sample.iArenaKb, sample.iInUseKb, sample.iGameHeapBytes,
+                    sample.iTextures);
     }
     ASSERT_EQ(samples.size(), size_t(GAME_COUNT)) << log;
     EXPECT_LE(samples.back().iResidentKb * 10, samples.front().iResidentKb * 11);
     EXPECT_LE(samples.back().iInUseKb * 10, samples.front().iInUseKb * 11);
+    EXPECT_LE(samples.back().iArenaKb * 10, samples.front().iArenaKb * 11);
+    // The game's own heap and textures are the game's alone: every game
+    // gives back all it took, to the byte.
+    for (const MemorySample& sample : samples) {
+        EXPECT_EQ(sample.iGameHeapBytes, samples.front().iGameHeapBytes);
+        EXPECT_EQ(sample.iTextures, samples.front().iTextures);
+    }
 }
 
 } // namespace

@@ -7,13 +7,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -35,46 +32,32 @@ const std::string DEMO_END = "bg995_end_demo";
 const std::string DEMO_START = "bg994_start_demo";
 const std::string HOUSE_EXTERIOR = "bg112_BO_CastilloHouseExterior_A";
 
-class PictureScreensPlayTest : public testing::Test {
+class PictureScreensPlayTest : public TestSupport::GamePlayTest {
 protected:
     // The game saved on the screen, continued from the start menu, played by
     // the steps and quit.
-    void PlayFrom(const ChapterStart& saved, const std::string& screen, const char* pName,
-                  const std::function<void(Way&)>& steps)
+    void PlayFrom(const ChapterStart& saved, const std::string& screen, const std::function<void(Way&)>& steps)
     {
-        const TestSupport::KeptOnFailure kept(m_folder, pName);
-        TestSupport::PrepareSmallGame(m_folder);
-        ASSERT_TRUE(TestSupport::WriteSlot(m_folder, saved));
-        TestSupport::PlayScript play;
-        Way way(play, "bg999_start_menu");
+        ASSERT_TRUE(TestSupport::WriteSlot(folder, saved));
         TestSupport::ContinueTheChapter(way, screen);
         steps(way);
-        play.Quit();
-        way.Expect("Shutdown Application");
-        TestSupport::ExpectThePlayWentItsWay(m_folder, play, way);
+        PlayToTheEnd();
     }
-    // The story that the play recorded under the name.
-    StoryRecord Story(const std::string& name) const
-    {
-        return StoryRecord::FromText(TestSupport::ReadFileText(m_folder / (name + ".txt")));
-    }
-
-    TestSupport::TempDir m_folder;
 };
 
 TEST_F(PictureScreensPlayTest, TheFlysPictureClosesTheMapAndAClickTakesHerBackToTheLivingRoomToReadOn)
 {
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 5}};
     const int32_t bools[] = {VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK};
-    PlayFrom({ActorIdOf("tavrine"), {}, ints, bools, 55}, TSETSE_FLY, "TsetseFlyPlay", [](Way& way) {
+    PlayFrom({ActorIdOf("tavrine"), {}, ints, bools, 55}, TSETSE_FLY, [](Way& way) {
         way.Play().RecordStory("picture");
         way.Leave("clique", LIVING_ROOM, Exit::Hotspot);
         way.Play().RecordStory("living_room");
     });
     if (HasFatalFailure())
         return;
-    EXPECT_EQ(Story("picture").flags.count("VARBOOL_ACTIVE_MAP"), 0u);
-    const StoryRecord back = Story("living_room");
+    EXPECT_EQ(TestSupport::RecordedStory(folder, "picture").flags.count("VARBOOL_ACTIVE_MAP"), 0u);
+    const StoryRecord back = TestSupport::RecordedStory(folder, "living_room");
     EXPECT_EQ(back.scene, LIVING_ROOM);
     EXPECT_EQ(back.flags.count("VARBOOL_QUEST_C5_SLEEPY_FLY01_DONE"), 1u);
 }
@@ -83,7 +66,7 @@ TEST_F(PictureScreensPlayTest, AClickFarFromThePicturesCentreIsAnsweredAsOneAtIt
 {
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 5}};
     const int32_t bools[] = {VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK};
-    PlayFrom({ActorIdOf("tavrine"), {}, ints, bools, 55}, TSETSE_FLY, "TsetseFlyCornerPlay", [](Way& way) {
+    PlayFrom({ActorIdOf("tavrine"), {}, ints, bools, 55}, TSETSE_FLY, [](Way& way) {
         way.Play().Use("clique", Verb::Activate, ClickStyle::Quick, Spot::Corner);
         way.Expect("Action \"Activate\" on \"" + TSETSE_FLY + ":clique");
         way.Arrive(LIVING_ROOM);
@@ -97,14 +80,14 @@ TEST_F(PictureScreensPlayTest, TheEndScreenAndTheStartScreenPutTheDemoBackAtItsS
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 5}, {VARINT_DIEGO_MOOD, 2}};
     const int32_t bools[] = {VARBOOL_BG994_DEMO, VARBOOL_BG113_C05_PICK_CROSSBOW, VARBOOL_QUEST_C5_THE_SIGN_DONE,
                              VARBOOL_BG112_C05_EVENT_DIEGO_OPEN_DOOR};
-    PlayFrom({ActorIdOf("tavrine"), items, ints, bools, 63}, DEMO_END, "DemoScreensPlay", [](Way& way) {
+    PlayFrom({ActorIdOf("tavrine"), items, ints, bools, 63}, DEMO_END, [](Way& way) {
         way.Leave("clique", DEMO_START, Exit::Hotspot);
         way.Leave("clique", HOUSE_EXTERIOR, Exit::Hotspot);
         way.Play().RecordStory();
     });
     if (HasFatalFailure())
         return;
-    const StoryRecord story = Story("story");
+    const StoryRecord story = TestSupport::RecordedStory(folder);
     EXPECT_EQ(story.scene, HOUSE_EXTERIOR);
     EXPECT_EQ(story.numbers.at("VARINT_CURRENT_CHAPTER"), 5);
     EXPECT_EQ(story.numbers.count("VARINT_DIEGO_MOOD"), 0u);

@@ -8,13 +8,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -42,16 +39,13 @@ const char* const ACROSS[] = {
 
 const std::string ON_THE_BRIDGE = "Action \"Activate\" on \"" + RUINS + ":the_bridge";
 
-TEST(RuinsPlayTest, TheBridgeCrossedByTheCarvingsAnswersAndTheLeverPlayedByMouseFromASlotInTheRuins)
+using RuinsPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(RuinsPlayTest, TheBridgeCrossedByTheCarvingsAnswersAndTheLeverPlayedByMouseFromASlotInTheRuins)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "RuinsPlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart inTheRuins {ActorNamed<"tavrine"> {}, ITEMS, INTS, BOOLS, RUINS_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, inTheRuins));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, RUINS);
     way.Do("carved_stones", Verb::Activate);
 
@@ -69,15 +63,10 @@ TEST(RuinsPlayTest, TheBridgeCrossedByTheCarvingsAnswersAndTheLeverPlayedByMouse
     play.Screenshot("across");
 
     way.LeaveBy("mechanism", Verb::Activate, ALTAR_HOUSE_INTERIOR);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, ALTAR_HOUSE_INTERIOR);
     for (const char* item : {"ITEM_LOADED_PISTOL", "ITEM_MAGNIFICENT_SWORD", "ITEM_MATCH_BOX", "ITEM_DIEGO"})
         EXPECT_FALSE(story.items.contains(item)) << item;

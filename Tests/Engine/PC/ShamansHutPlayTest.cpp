@@ -10,13 +10,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -61,13 +58,10 @@ TEST_F(ShamansHutPlayTest, TheHideBagTheTrapAndBothEggsPlayedByMouseFromASlotInT
     play.Screenshot("prisoner");
     way.Give("ITEM_BIRD_EGG", "secret_trap_open");
     play.Screenshot("free");
-    play.RecordStory();
-    PlayToTheEnd();
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, HUT);
     EXPECT_TRUE(story.items.contains("ITEM_EGG_BAG"));
     for (const char* item : {"ITEM_HIDE_BAG", "ITEM_BIRD_EGG", "ITEM_BONE_NEEDLE", "ITEM_LEATHER_HIDE_PELT"})

@@ -9,13 +9,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -34,16 +31,13 @@ constexpr uint32_t ITEMS[] = {ItemIdOf("ITEM_TURTLE_MASK"), ItemIdOf("ITEM_TURTL
                               ItemIdOf("ITEM_WHISTLE"), ItemIdOf("ITEM_EDUARDO")};
 constexpr int32_t BEACH_ID = 47;
 
-TEST(TurtleBeachPlayTest, TheMaskTanamaTheMapsAndTheWhistlePlayedByMouseFromASlotOnTheBeach)
+using TurtleBeachPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(TurtleBeachPlayTest, TheMaskTanamaTheMapsAndTheWhistlePlayedByMouseFromASlotOnTheBeach)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "TurtleBeachPlay");
-    TestSupport::PrepareSmallGame(folder);
     const ChapterStart onTheBeach {ActorNamed<"tavrine"> {}, ITEMS, INTS, {}, BEACH_ID};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, onTheBeach));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, BEACH);
     play.Screenshot("spying");
     way.Do("harvester_group", Verb::Look);
@@ -66,15 +60,10 @@ TEST(TurtleBeachPlayTest, TheMaskTanamaTheMapsAndTheWhistlePlayedByMouseFromASlo
     play.Combine("ITEM_WHISTLE", "ITEM_EDUARDO");
     way.Expect("CombineItem \"ITEM_WHISTLE\" with \"ITEM_EDUARDO\"");
     way.Arrive(LOADING);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, LOADING);
     for (const char* item : {"ITEM_BIRD_EGG", "ITEM_COMPLETE_MAP", "ITEM_TURTLE_MASK", "ITEM_WHISTLE", "ITEM_EDUARDO"})
         EXPECT_TRUE(story.items.contains(item)) << item;

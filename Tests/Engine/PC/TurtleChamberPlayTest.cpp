@@ -10,13 +10,10 @@
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -40,19 +37,16 @@ void WatchTheMovie(TestSupport::PlayScript& play, Way& way)
     way.Arrive(CHAMBER);
 }
 
-TEST(TurtleChamberPlayTest, TheEggHatchesAndTheChestIsOpenedByMouseFromASlotOnTheReturn)
+using TurtleChamberPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(TurtleChamberPlayTest, TheEggHatchesAndTheChestIsOpenedByMouseFromASlotOnTheReturn)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "TurtleChamberPlay");
-    TestSupport::PrepareSmallGame(folder);
     const uint32_t items[] = {ItemIdOf("ITEM_EGG_BAG"), ItemIdOf("ITEM_TURTLE_ROD")};
     const IntSetting ints[] = {{VARINT_CURRENT_CHAPTER, 10}};
     const int32_t bools[] = {VARBOOL_BG509_C10_FIRST_TIME, VARBOOL_BG509_C10_TALK_GOLDEN_TURTLE_ABOUT_STRANGE_DEVICE,
                              VARBOOL_BG509_C10_TALK_TANAMA_ABOUT_SHAMAN_HUT, VARBOOL_QUEST_C10_RETURN};
     ASSERT_TRUE(TestSupport::WriteSlot(folder, {Id::GetActorId("tavrine"), items, ints, bools, CHAMBER_ID}));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, CHAMBER);
 
     play.DragItemOnto("ITEM_EGG_BAG", "incubator");
@@ -74,15 +68,10 @@ TEST(TurtleChamberPlayTest, TheEggHatchesAndTheChestIsOpenedByMouseFromASlotOnTh
     way.Answer("newgolden_turtle", "BG509_ASK_LEAVE");
     play.Screenshot("chest");
     way.Do("chest", Verb::Look);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord end = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord end =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(end.scene, CHAMBER);
     EXPECT_FALSE(end.items.contains("ITEM_EGG_BAG"));
     for (const char* flag :

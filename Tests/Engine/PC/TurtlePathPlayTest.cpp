@@ -8,13 +8,10 @@
 #include "Common/VarIds.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -40,15 +37,12 @@ void AtTheAltar(Way& way, const std::function<void(TestSupport::PlayScript&)>& p
     way.Arrive(PATH);
 }
 
-TEST(TurtlePathPlayTest, TheDoorOpensToTheTurtlesStackedOnTheAltarPlayedByMouseFromChapterTensStart)
+using TurtlePathPlayTest = TestSupport::GamePlayTest;
+
+TEST_F(TurtlePathPlayTest, TheDoorOpensToTheTurtlesStackedOnTheAltarPlayedByMouseFromChapterTensStart)
 {
-    TestSupport::TempDir folder;
-    const TestSupport::KeptOnFailure kept(folder, "TurtlePathPlay");
-    TestSupport::PrepareSmallGame(folder);
     ASSERT_TRUE(TestSupport::WriteSlot(folder, *ChapterStartOf(10)));
 
-    TestSupport::PlayScript play;
-    Way way(play, "bg999_start_menu");
     TestSupport::ContinueTheChapter(way, PATH);
     way.Do("turtle_door", Verb::Activate);
     // Go on; lost on the clock; Quit.
@@ -61,15 +55,10 @@ TEST(TurtlePathPlayTest, TheDoorOpensToTheTurtlesStackedOnTheAltarPlayedByMouseF
     AtTheAltar(way, [](TestSupport::PlayScript& puzzle) { puzzle.PlayTurtleDoorPuzzle(); });
     play.Screenshot("door_open");
     way.Leave("goto_bg509", CHAMBER, TestSupport::Exit::Hotspot);
-    play.RecordStory();
-    play.Quit();
-    way.Expect("Shutdown Application");
-    TestSupport::ExpectThePlayWentItsWay(folder, play, way);
+    const TestSupport::StoryRecord story = RecordTheStoryAndPlayToTheEnd();
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "story.txt"));
     EXPECT_EQ(story.scene, CHAMBER);
     for (const char* flag : {"VARBOOL_BG508_C10_EVENT_WERE_HERE", "VARBOOL_TU_MAP_BG508",
                              "VARBOOL_BG508_C10_PUZZLE_SUCCESS", "VARBOOL_BG508_C10_TURTLE_DOOR_OPEN"})

@@ -7,13 +7,10 @@
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -52,8 +49,7 @@ TEST_F(VoodooTemplePlayTest, BajariIsCuredToldOfTannerAndSentToTheJettyByMouse)
     if (HasFatalFailure())
         return;
 
-    const TestSupport::StoryRecord story =
-        TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "temple.txt"));
+    const TestSupport::StoryRecord story = TestSupport::RecordedStory(folder, "temple");
     EXPECT_EQ(story.scene, TEMPLE);
     for (const char* flag : {"VARBOOL_BG310_C07_TALK_BAJARI_CURED", "VARBOOL_BG310_C07_TALK_BAJARI_ABOUT_TANNER_FRIEND",
                              "VARBOOL_QUEST_C7_TANNERSFRIEND03"})

@@ -6,13 +6,10 @@
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"
 #include "Support/ChapterStartSlot.h"
-#include "Support/Files.h"
-#include "Support/GameProcess.h"
 #include "Support/PlayScript.h"
 #include "Support/PlayWay.h"
 #include "Support/PlayedChapter.h"
 #include "Support/StoryRecord.h"
-#include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +45,7 @@ TEST_F(VoodooVillagePlayTest, TheGuardsAreTalkedToAndShownThePebbleAndTheTempleI
     if (HasFatalFailure())
         return;
 
-    const auto aside = TestSupport::StoryRecord::FromText(TestSupport::ReadFileText(folder / "aside.txt"));
+    const auto aside = TestSupport::RecordedStory(folder, "aside");
     for (const char* flag : {"VARBOOL_BG309_C07_INTERACT_UPPER_LEVEL", "VARBOOL_QUEST_C7_CLIMB",
                              "VARBOOL_BG309_C07_USE_PAINTED_PEBBLE_ON_TEMPLE_ENTRANCE"})
         EXPECT_TRUE(aside.flags.contains(flag)) << flag;
