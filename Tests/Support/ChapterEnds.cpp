@@ -4,6 +4,7 @@
 #include "Common/IdHash.h"
 #include "Common/ItemIds.h"
 #include "Common/VarIds.h"
+#include "Interface/Common/QuestTable.h"
 #include "Scripts/Common/ChapterStarts.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,16 @@ int NumberOf(const StoryRecord& story, const std::string& name)
 {
     const auto number = story.numbers.find(name);
     return number == story.numbers.end() ? 0 : number->second;
+}
+
+// The opening flags of the quest log's open entries, among the flags set.
+std::set<std::string> OpenQuests(const std::set<std::string>& flags)
+{
+    std::set<std::string> open;
+    for (const QuestRow& row : GetQuestTable())
+        if (flags.count(Id::GetVarBoolName(row.m_iOpenFlag)) && !flags.count(Id::GetVarBoolName(row.m_iCloseFlag)))
+            open.insert(Id::GetVarBoolName(row.m_iOpenFlag));
+    return open;
 }
 
 } // namespace
@@ -232,13 +243,14 @@ void ExpectChapterSixEnded(const StoryRecord& story)
           "VARBOOL_QUEST_C2_MEMORIES_DONE", "VARBOOL_BG003_C06_EVENT_END_CHAPTER6"})
         EXPECT_EQ(story.flags.count(flag), 1u) << flag;
     // The dark rocks make the flint stone; the chapter's end took the tools
-    // and the book. Quests of earlier chapters that nothing in chapter 6
-    // sets, chapter 5's book taken and the ship's place (sailed on in the
-    // next chapter) are the chapter menu's alone.
+    // and the book. A chapter-4 quest that nothing in chapter 6 sets,
+    // chapter 5's book taken and the ship's place (sailed on in the next
+    // chapter) are the chapter menu's alone.
     ExpectChapterStartHolds(story, 7,
-                            {"VARBOOL_QUEST_C5_FIND_TANNER_ISLAND_DONE", "VARBOOL_QUEST_C4_FIND_BRISCOE01",
-                             "VARBOOL_QUEST_C4_FIND_BRISCOE01_DONE", "VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK",
-                             "VARINT_LOCAL_ISLAND_MAP"});
+                            {"VARBOOL_QUEST_C4_FIND_BRISCOE01", "VARBOOL_QUEST_C4_FIND_BRISCOE01_DONE",
+                             "VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK", "VARINT_LOCAL_ISLAND_MAP"});
+    // Tanner island found and the fly caught close their quests.
+    ExpectQuestLogCarriesOver(story, 7);
 }
 
 void ExpectChapterSevenInTheVillage(const StoryRecord& story)
@@ -276,6 +288,8 @@ void ExpectChapterSevenEnded(const StoryRecord& story)
     // chapter 3 that the chapter's start does not carry, and the ship's
     // place (sailed on in the next chapter), are the chapter menu's alone.
     ExpectChapterStartHolds(story, 8, {"VARBOOL_BG202_C03_TALK_STRANGER", "VARINT_LOCAL_ISLAND_MAP"});
+    // Bajari, Tanner's friend found, closes the quest of finding him.
+    ExpectQuestLogCarriesOver(story, 8);
 }
 
 void ExpectChapterEightInTheOffice(const StoryRecord& story)
@@ -334,12 +348,13 @@ void ExpectChapterEightEnded(const StoryRecord& story)
     // The ram rod went back on its musket.
     EXPECT_EQ(story.flags.count("VARBOOL_BG202_C08_PICK_RAM_ROD"), 0u);
     // The chapter used up what it gathered, and the uncle's talk took the
-    // small key, the shovel, the blowpipe and the flying ghost. Two turtle
-    // quests of the next chapter's start that nothing in chapter 8
-    // sets, and the ship's place (sailed on in the next chapter), are the
-    // chapter menu's alone.
-    ExpectChapterStartHolds(story, 9,
-                            {"VARBOOL_QUEST_C8_GOLDEN_TURTLE02", "VARBOOL_QUEST_C8_TURTLE", "VARINT_LOCAL_ISLAND_MAP"});
+    // small key, the shovel, the blowpipe and the flying ghost; his
+    // coordinates open the turtle quests. The ship's place (sailed on in the
+    // next chapter) is the chapter menu's alone.
+    ExpectChapterStartHolds(story, 9, {"VARINT_LOCAL_ISLAND_MAP"});
+    // The notes brought home, the consignment proved and the first golden
+    // turtle quest handed on close their quests.
+    ExpectQuestLogCarriesOver(story, 9);
 }
 
 void ExpectChapterNineOutOfTheAltarHouse(const StoryRecord& story)
@@ -385,9 +400,11 @@ void ExpectChapterNineEnded(const StoryRecord& story)
     asTheNextStartHasIt.items.erase("ITEM_TURTLE_MASK");
     asTheNextStartHasIt.items.insert("ITEM_WRITING_KIT");
     // Diego took her straight to the bay, so the sea's crossing to the
-    // island was never seen, and the last golden turtle quest is opened by
-    // nothing in chapter 9: both are the chapter menu's alone.
-    ExpectChapterStartHolds(asTheNextStartHasIt, 10, {"VARBOOL_STRIP_TU_DONE", "VARBOOL_QUEST_C9_GOLDENTURTLE_04"});
+    // island was never seen: the chapter menu's alone.
+    ExpectChapterStartHolds(asTheNextStartHasIt, 10, {"VARBOOL_STRIP_TU_DONE"});
+    // The island reached and the way to the golden turtle shown close the
+    // turtle quests and open the last.
+    ExpectQuestLogCarriesOver(story, 10);
 }
 
 void ExpectChapterTenEnded(const StoryRecord& story)
@@ -441,6 +458,16 @@ void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const st
     for (const uint32_t item : start->items)
         items.insert(Id::GetItemName(item));
     EXPECT_EQ(story.items, items) << "chapter " << chapter << "'s items";
+}
+
+void ExpectQuestLogCarriesOver(const StoryRecord& story, int32_t chapter)
+{
+    const ChapterStart* start = ChapterStartOf(chapter);
+    ASSERT_NE(start, nullptr) << "the chapter menu starts no chapter " << chapter;
+    std::set<std::string> startFlags;
+    for (const int32_t flag : start->bools)
+        startFlags.insert(Id::GetVarBoolName(flag));
+    EXPECT_EQ(OpenQuests(story.flags), OpenQuests(startFlags)) << "the quest log going into chapter " << chapter;
 }
 
 } // namespace TestSupport

@@ -98,4 +98,9 @@ void ExpectChapterTenEnded(const StoryRecord& story);
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter,
                              const std::set<std::string>& onlyTheMenuSets = {});
 
+// The quest log carries over into the chapter: the entries open in the
+// story are exactly those its start opens, so that no finished errand stays
+// in the player's log and none the chapter goes on with is missing.
+void ExpectQuestLogCarriesOver(const StoryRecord& story, int32_t chapter);
+
 } // namespace TestSupport
