@@ -98,4 +98,12 @@ void ExpectChapterTenEnded(const StoryRecord& story);
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter,
                              const std::set<std::string>& onlyTheMenuSets = {});
 
+// The quest log of the chapter menu's start of the chapter is the story's:
+// the playing character's open entries, by opening flag, are the start's,
+// but for those only the chapter menu opens and those the story keeps open
+// (a side quest still to do, an entry a later chapter closes).
+void ExpectQuestLogOfChapterStart(const StoryRecord& story, int32_t chapter,
+                                  const std::set<std::string>& onlyTheMenuOpens,
+                                  const std::set<std::string>& theStoryKeepsOpen);
+
 } // namespace TestSupport
