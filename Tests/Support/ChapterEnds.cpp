@@ -224,7 +224,7 @@ void ExpectChapterFiveEnded(const StoryRecord& story)
                              "VARBOOL_QUEST_C4_MISSING_HALF_DISK02_DONE", "VARBOOL_BG002_C02_PICK_DULL_PLATE",
                              "VARBOOL_BG110_C05_LOOK_OLD_BELL", "VARBOOL_BG110_C05_INT_OLD_BELL"});
     // Bobby's earlier step stays open until the turtle beach, and the sign
-    // is closed by the next chapter's first visit home.
+    // until the next chapter shows it in her cabin.
     ExpectQuestLogOfChapterStart(story, 6, {"VARBOOL_QUEST_C5_BOBBY03"},
                                  {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_QUEST_C5_THE_SIGN"});
 }
