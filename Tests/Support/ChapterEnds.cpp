@@ -22,12 +22,14 @@ int NumberOf(const StoryRecord& story, const std::string& name)
     return number == story.numbers.end() ? 0 : number->second;
 }
 
-// The opening flags of the quest log's open entries, among the flags set.
-std::set<std::string> OpenQuests(const std::set<std::string>& flags)
+// The opening flags of a character's open entries in the quest log, among
+// the flags set.
+std::set<std::string> OpenQuests(const std::set<std::string>& flags, uint32_t owner)
 {
     std::set<std::string> open;
     for (const QuestRow& row : GetQuestTable())
-        if (flags.count(Id::GetVarBoolName(row.m_iOpenFlag)) && !flags.count(Id::GetVarBoolName(row.m_iCloseFlag)))
+        if (row.m_uOwner == owner && flags.count(Id::GetVarBoolName(row.m_iOpenFlag)) != 0 &&
+            flags.count(Id::GetVarBoolName(row.m_iCloseFlag)) == 0)
             open.insert(Id::GetVarBoolName(row.m_iOpenFlag));
     return open;
 }
@@ -91,6 +93,7 @@ void ExpectChapterTwoEnded(const StoryRecord& story)
     EXPECT_EQ(story.items,
               (std::set<std::string> {"ITEM_MAGNIFICENT_SWORD", "ITEM_PISTOL", "ITEM_FRUIT", "ITEM_BRISCOES_MAP"}));
     ExpectChapterStartHolds(story, 3);
+    ExpectQuestLogCarriesOver(story, 3);
 }
 
 void ExpectChapterThreeEnded(const StoryRecord& story)
@@ -109,6 +112,9 @@ void ExpectChapterThreeEnded(const StoryRecord& story)
     // Nacho's talk of chapter 2 and the strip of a crossing to the first
     // island: no script or dialog sets or reads them.
     ExpectChapterStartHolds(story, 4, {"VARBOOL_BG106_C02_TALK_NACHO", "VARBOOL_STRIP_BO_DONE"});
+    // Anita's way to the graveyard closed its first step. Her father's five
+    // doubloons are hers to pay back whenever she likes.
+    ExpectQuestLogCarriesOver(story, 4, {}, {"VARBOOL_QUEST_C4_PAY_DEBT"});
 }
 
 void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story)
@@ -171,15 +177,18 @@ void ExpectChapterFourEnded(const StoryRecord& story)
           "VARBOOL_QUEST_C4_FIND_BRISCOE03_DONE", "VARBOOL_BG003_C04_EVENT_ELIZABETH_IN_DANGER"})
         EXPECT_EQ(story.flags.count(flag), 1u) << flag;
     // The two halves make the disk, Sancha's earring is bought, the egg
-    // shell is kept; Diego and the torn report stayed aboard. Quests of
-    // the next chapter's start that nothing in chapter 4 sets, Diego's talk
-    // on board under another name, Miss Brown's sobbing (her talk of Percy
-    // ends it) and the ship's place (sailed on in the next chapter) are the
-    // chapter menu's alone.
+    // shell is kept; Diego and the torn report stayed aboard. Bobby's quest
+    // step of the next chapter's start, which nothing in chapter 4 sets,
+    // Diego's talk on board under another name, Miss Brown's sobbing (her
+    // talk of Percy ends it) and the ship's place (sailed on in the next
+    // chapter) are the chapter menu's alone.
     ExpectChapterStartHolds(story, 5,
-                            {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_QUEST_C4_UNCLE_EDUARDO05",
-                             "VARBOOL_BG002_C04_TALK_DIEGO", "VARBOOL_BG305_C04_MISS_BROWN_SOBBING",
-                             "VARINT_LOCAL_ISLAND_MAP"});
+                            {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_BG002_C04_TALK_DIEGO",
+                             "VARBOOL_BG305_C04_MISS_BROWN_SOBBING", "VARINT_LOCAL_ISLAND_MAP"});
+    // The uncle's letter, the landing and the half disk found closed their
+    // steps; Bobby's first step stays open until the turtle beach closes
+    // his quest.
+    ExpectQuestLogCarriesOver(story, 5, {"VARBOOL_QUEST_C4_BOBBY02"}, {"VARBOOL_QUEST_C2_BOBBY01"});
 }
 
 void ExpectChapterFiveEnded(const StoryRecord& story)
@@ -226,6 +235,10 @@ void ExpectChapterFiveEnded(const StoryRecord& story)
                             {"VARBOOL_QUEST_C5_BOBBY03", "VARBOOL_QUEST_C4_MISSING_HALF_DISK02",
                              "VARBOOL_QUEST_C4_MISSING_HALF_DISK02_DONE", "VARBOOL_BG002_C02_PICK_DULL_PLATE",
                              "VARBOOL_BG110_C05_LOOK_OLD_BELL", "VARBOOL_BG110_C05_INT_OLD_BELL"});
+    // Bobby's earlier step stays open until the turtle beach, and the sign
+    // until the next chapter shows it in her cabin.
+    ExpectQuestLogCarriesOver(story, 6, {"VARBOOL_QUEST_C5_BOBBY03"},
+                              {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_QUEST_C5_THE_SIGN"});
 }
 
 void ExpectChapterSixEnded(const StoryRecord& story)
@@ -460,14 +473,20 @@ void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const st
     EXPECT_EQ(story.items, items) << "chapter " << chapter << "'s items";
 }
 
-void ExpectQuestLogCarriesOver(const StoryRecord& story, int32_t chapter)
+void ExpectQuestLogCarriesOver(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuOpens,
+                               const std::set<std::string>& theStoryKeepsOpen)
 {
     const ChapterStart* start = ChapterStartOf(chapter);
     ASSERT_NE(start, nullptr) << "the chapter menu starts no chapter " << chapter;
     std::set<std::string> startFlags;
     for (const int32_t flag : start->bools)
         startFlags.insert(Id::GetVarBoolName(flag));
-    EXPECT_EQ(OpenQuests(story.flags), OpenQuests(startFlags)) << "the quest log going into chapter " << chapter;
+    std::set<std::string> expected = OpenQuests(startFlags, start->uPlayingCharacter);
+    for (const std::string& quest : onlyTheMenuOpens)
+        EXPECT_EQ(expected.erase(quest), 1u) << quest << " is not open at chapter " << chapter << "'s start";
+    expected.insert(theStoryKeepsOpen.begin(), theStoryKeepsOpen.end());
+    EXPECT_EQ(OpenQuests(story.flags, start->uPlayingCharacter), expected)
+        << "the quest log going into chapter " << chapter;
 }
 
 } // namespace TestSupport
