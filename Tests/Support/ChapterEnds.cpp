@@ -4,6 +4,7 @@
 #include "Common/IdHash.h"
 #include "Common/ItemIds.h"
 #include "Common/VarIds.h"
+#include "Interface/Common/QuestTable.h"
 #include "Scripts/Common/ChapterStarts.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,18 @@ int NumberOf(const StoryRecord& story, const std::string& name)
 {
     const auto number = story.numbers.find(name);
     return number == story.numbers.end() ? 0 : number->second;
+}
+
+// The opening flags of a character's open entries in the quest log, among
+// the flags set.
+std::set<std::string> OpenQuests(const std::set<std::string>& flags, uint32_t owner)
+{
+    std::set<std::string> open;
+    for (const QuestRow& row : GetQuestTable())
+        if (row.m_uOwner == owner && flags.count(Id::GetVarBoolName(row.m_iOpenFlag)) != 0 &&
+            flags.count(Id::GetVarBoolName(row.m_iCloseFlag)) == 0)
+            open.insert(Id::GetVarBoolName(row.m_iOpenFlag));
+    return open;
 }
 
 } // namespace
@@ -80,6 +93,7 @@ void ExpectChapterTwoEnded(const StoryRecord& story)
     EXPECT_EQ(story.items,
               (std::set<std::string> {"ITEM_MAGNIFICENT_SWORD", "ITEM_PISTOL", "ITEM_FRUIT", "ITEM_BRISCOES_MAP"}));
     ExpectChapterStartHolds(story, 3);
+    ExpectQuestLogCarriesOver(story, 3);
 }
 
 void ExpectChapterThreeEnded(const StoryRecord& story)
@@ -98,6 +112,9 @@ void ExpectChapterThreeEnded(const StoryRecord& story)
     // Nacho's talk of chapter 2 and the strip of a crossing to the first
     // island: no script or dialog sets or reads them.
     ExpectChapterStartHolds(story, 4, {"VARBOOL_BG106_C02_TALK_NACHO", "VARBOOL_STRIP_BO_DONE"});
+    // Anita's way to the graveyard closed its first step. Her father's five
+    // doubloons are hers to pay back whenever she likes.
+    ExpectQuestLogCarriesOver(story, 4, {}, {"VARBOOL_QUEST_C4_PAY_DEBT"});
 }
 
 void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story)
@@ -160,15 +177,18 @@ void ExpectChapterFourEnded(const StoryRecord& story)
           "VARBOOL_QUEST_C4_FIND_BRISCOE03_DONE", "VARBOOL_BG003_C04_EVENT_ELIZABETH_IN_DANGER"})
         EXPECT_EQ(story.flags.count(flag), 1u) << flag;
     // The two halves make the disk, Sancha's earring is bought, the egg
-    // shell is kept; Diego and the torn report stayed aboard. Quests of
-    // the next chapter's start that nothing in chapter 4 sets, Diego's talk
-    // on board under another name, Miss Brown's sobbing (her talk of Percy
-    // ends it) and the ship's place (sailed on in the next chapter) are the
-    // chapter menu's alone.
+    // shell is kept; Diego and the torn report stayed aboard. Bobby's quest
+    // step of the next chapter's start, which nothing in chapter 4 sets,
+    // Diego's talk on board under another name, Miss Brown's sobbing (her
+    // talk of Percy ends it) and the ship's place (sailed on in the next
+    // chapter) are the chapter menu's alone.
     ExpectChapterStartHolds(story, 5,
-                            {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_QUEST_C4_UNCLE_EDUARDO05",
-                             "VARBOOL_BG002_C04_TALK_DIEGO", "VARBOOL_BG305_C04_MISS_BROWN_SOBBING",
-                             "VARINT_LOCAL_ISLAND_MAP"});
+                            {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_BG002_C04_TALK_DIEGO",
+                             "VARBOOL_BG305_C04_MISS_BROWN_SOBBING", "VARINT_LOCAL_ISLAND_MAP"});
+    // The uncle's letter, the landing and the half disk found closed their
+    // steps; Bobby's first step stays open until the turtle beach closes
+    // his quest.
+    ExpectQuestLogCarriesOver(story, 5, {"VARBOOL_QUEST_C4_BOBBY02"}, {"VARBOOL_QUEST_C2_BOBBY01"});
 }
 
 void ExpectChapterFiveEnded(const StoryRecord& story)
@@ -215,6 +235,10 @@ void ExpectChapterFiveEnded(const StoryRecord& story)
                             {"VARBOOL_QUEST_C5_BOBBY03", "VARBOOL_QUEST_C4_MISSING_HALF_DISK02",
                              "VARBOOL_QUEST_C4_MISSING_HALF_DISK02_DONE", "VARBOOL_BG002_C02_PICK_DULL_PLATE",
                              "VARBOOL_BG110_C05_LOOK_OLD_BELL", "VARBOOL_BG110_C05_INT_OLD_BELL"});
+    // Bobby's earlier step stays open until the turtle beach, and the sign
+    // until the next chapter shows it in her cabin.
+    ExpectQuestLogCarriesOver(story, 6, {"VARBOOL_QUEST_C5_BOBBY03"},
+                              {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_QUEST_C5_THE_SIGN"});
 }
 
 void ExpectChapterSixEnded(const StoryRecord& story)
@@ -232,13 +256,14 @@ void ExpectChapterSixEnded(const StoryRecord& story)
           "VARBOOL_QUEST_C2_MEMORIES_DONE", "VARBOOL_BG003_C06_EVENT_END_CHAPTER6"})
         EXPECT_EQ(story.flags.count(flag), 1u) << flag;
     // The dark rocks make the flint stone; the chapter's end took the tools
-    // and the book. Quests of earlier chapters that nothing in chapter 6
-    // sets, chapter 5's book taken and the ship's place (sailed on in the
-    // next chapter) are the chapter menu's alone.
+    // and the book. A chapter-4 quest that nothing in chapter 6 sets,
+    // chapter 5's book taken and the ship's place (sailed on in the next
+    // chapter) are the chapter menu's alone.
     ExpectChapterStartHolds(story, 7,
-                            {"VARBOOL_QUEST_C5_FIND_TANNER_ISLAND_DONE", "VARBOOL_QUEST_C4_FIND_BRISCOE01",
-                             "VARBOOL_QUEST_C4_FIND_BRISCOE01_DONE", "VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK",
-                             "VARINT_LOCAL_ISLAND_MAP"});
+                            {"VARBOOL_QUEST_C4_FIND_BRISCOE01", "VARBOOL_QUEST_C4_FIND_BRISCOE01_DONE",
+                             "VARBOOL_BG113_C05_PICK_FAUNA_FLORA_BOOK", "VARINT_LOCAL_ISLAND_MAP"});
+    // Tanner island found and the fly caught close their quests.
+    ExpectQuestLogCarriesOver(story, 7);
 }
 
 void ExpectChapterSevenInTheVillage(const StoryRecord& story)
@@ -276,6 +301,8 @@ void ExpectChapterSevenEnded(const StoryRecord& story)
     // chapter 3 that the chapter's start does not carry, and the ship's
     // place (sailed on in the next chapter), are the chapter menu's alone.
     ExpectChapterStartHolds(story, 8, {"VARBOOL_BG202_C03_TALK_STRANGER", "VARINT_LOCAL_ISLAND_MAP"});
+    // Bajari, Tanner's friend found, closes the quest of finding him.
+    ExpectQuestLogCarriesOver(story, 8);
 }
 
 void ExpectChapterEightInTheOffice(const StoryRecord& story)
@@ -334,12 +361,13 @@ void ExpectChapterEightEnded(const StoryRecord& story)
     // The ram rod went back on its musket.
     EXPECT_EQ(story.flags.count("VARBOOL_BG202_C08_PICK_RAM_ROD"), 0u);
     // The chapter used up what it gathered, and the uncle's talk took the
-    // small key, the shovel, the blowpipe and the flying ghost. Two turtle
-    // quests of the next chapter's start that nothing in chapter 8
-    // sets, and the ship's place (sailed on in the next chapter), are the
-    // chapter menu's alone.
-    ExpectChapterStartHolds(story, 9,
-                            {"VARBOOL_QUEST_C8_GOLDEN_TURTLE02", "VARBOOL_QUEST_C8_TURTLE", "VARINT_LOCAL_ISLAND_MAP"});
+    // small key, the shovel, the blowpipe and the flying ghost; his
+    // coordinates open the turtle quests. The ship's place (sailed on in the
+    // next chapter) is the chapter menu's alone.
+    ExpectChapterStartHolds(story, 9, {"VARINT_LOCAL_ISLAND_MAP"});
+    // The notes brought home, the consignment proved and the first golden
+    // turtle quest handed on close their quests.
+    ExpectQuestLogCarriesOver(story, 9);
 }
 
 void ExpectChapterNineOutOfTheAltarHouse(const StoryRecord& story)
@@ -385,9 +413,11 @@ void ExpectChapterNineEnded(const StoryRecord& story)
     asTheNextStartHasIt.items.erase("ITEM_TURTLE_MASK");
     asTheNextStartHasIt.items.insert("ITEM_WRITING_KIT");
     // Diego took her straight to the bay, so the sea's crossing to the
-    // island was never seen, and the last golden turtle quest is opened by
-    // nothing in chapter 9: both are the chapter menu's alone.
-    ExpectChapterStartHolds(asTheNextStartHasIt, 10, {"VARBOOL_STRIP_TU_DONE", "VARBOOL_QUEST_C9_GOLDENTURTLE_04"});
+    // island was never seen: the chapter menu's alone.
+    ExpectChapterStartHolds(asTheNextStartHasIt, 10, {"VARBOOL_STRIP_TU_DONE"});
+    // The island reached and the way to the golden turtle shown close the
+    // turtle quests and open the last.
+    ExpectQuestLogCarriesOver(story, 10);
 }
 
 void ExpectChapterTenEnded(const StoryRecord& story)
@@ -441,6 +471,22 @@ void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const st
     for (const uint32_t item : start->items)
         items.insert(Id::GetItemName(item));
     EXPECT_EQ(story.items, items) << "chapter " << chapter << "'s items";
+}
+
+void ExpectQuestLogCarriesOver(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuOpens,
+                               const std::set<std::string>& theStoryKeepsOpen)
+{
+    const ChapterStart* start = ChapterStartOf(chapter);
+    ASSERT_NE(start, nullptr) << "the chapter menu starts no chapter " << chapter;
+    std::set<std::string> startFlags;
+    for (const int32_t flag : start->bools)
+        startFlags.insert(Id::GetVarBoolName(flag));
+    std::set<std::string> expected = OpenQuests(startFlags, start->uPlayingCharacter);
+    for (const std::string& quest : onlyTheMenuOpens)
+        EXPECT_EQ(expected.erase(quest), 1u) << quest << " is not open at chapter " << chapter << "'s start";
+    expected.insert(theStoryKeepsOpen.begin(), theStoryKeepsOpen.end());
+    EXPECT_EQ(OpenQuests(story.flags, start->uPlayingCharacter), expected)
+        << "the quest log going into chapter " << chapter;
 }
 
 } // namespace TestSupport

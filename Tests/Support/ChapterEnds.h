@@ -98,4 +98,14 @@ void ExpectChapterTenEnded(const StoryRecord& story);
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter,
                              const std::set<std::string>& onlyTheMenuSets = {});
 
+// The quest log carries over into the chapter: the playing character's open
+// entries, by opening flag, are those the chapter menu's start of it opens,
+// so that no finished errand stays in the log and none the chapter goes on
+// with is missing; but for those only the chapter menu opens and those the
+// story keeps open (a side quest still to do, an entry a later chapter
+// closes).
+void ExpectQuestLogCarriesOver(const StoryRecord& story, int32_t chapter,
+                               const std::set<std::string>& onlyTheMenuOpens = {},
+                               const std::set<std::string>& theStoryKeepsOpen = {});
+
 } // namespace TestSupport

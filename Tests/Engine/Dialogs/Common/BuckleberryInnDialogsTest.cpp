@@ -77,8 +77,9 @@ TEST_F(BuckleberryInnDialogsTest, TheMapOpensTheWayToTheGraveyardAndTheRemarkAnd
     ASSERT_FALSE(map.empty());
     EXPECT_EQ(map.front(), 0xf3686b72u);
     EXPECT_EQ(map.back(), 0x83029ffdu);
-    for (const int32_t iFlag :
-         {VARBOOL_QUEST_C3_FIND_CRAB_MAP_DONE, VARBOOL_QUEST_C3_FIND_GRAVEYARD01, VARBOOL_QUEST_C3_FIND_GRAVEYARD02})
+    // The first step of the way there closes as the second opens.
+    for (const int32_t iFlag : {VARBOOL_QUEST_C3_FIND_CRAB_MAP_DONE, VARBOOL_QUEST_C3_FIND_GRAVEYARD01,
+                                VARBOOL_QUEST_C3_FIND_GRAVEYARD01_DONE, VARBOOL_QUEST_C3_FIND_GRAVEYARD02})
         EXPECT_TRUE(Get(iFlag));
 
     Walk(0xb9664fad);
