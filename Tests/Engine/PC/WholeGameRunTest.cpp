@@ -5,6 +5,7 @@
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
+#include "Interface/Common/QuestTable.h"
 #include "ScriptEngine/common/AutoTestRecording.h"
 #include "Scripts/Common/ChapterStarts.h"
 #include "Support/ChapterEnds.h"
@@ -94,18 +95,27 @@ std::set<std::string> MenuStartFlags(int32_t chapter)
     return flags;
 }
 
+// Whether the flag opens an entry of the quest log.
+bool OpensAQuest(const std::string& flag)
+{
+    const auto& quests = GetQuestTable();
+    return std::any_of(quests.begin(), quests.end(),
+                       [&flag](const QuestRow& row) { return flag == Id::GetVarBoolName(row.m_iOpenFlag); });
+}
+
 // The chapter's end as its own run, from the chapter menu's start, would
 // have it. The story's start of the chapter differs from the menu's by the
 // flags that only the chapter menu sets, which the end check of the chapter
 // before names: here they are set. It differs too by flags of earlier
-// chapters that the menu's start leaves out and the next start gives, which
-// a chapter's end check takes for the next menu's alone: here they are not.
+// chapters that the menu's start leaves out, where a chapter's end check
+// takes them for the next menu's alone or the quest log's entries for the
+// chapter's own: here they are not.
 StoryRecord AsFromTheMenuStart(StoryRecord end, const StoryRecord& start, int32_t chapter)
 {
     const std::set<std::string> menuFlags = MenuStartFlags(chapter);
     const std::set<std::string> nextMenuFlags = MenuStartFlags(chapter + 1);
     for (const std::string& flag : start.flags)
-        if (!menuFlags.count(flag) && nextMenuFlags.count(flag))
+        if (!menuFlags.count(flag) && (nextMenuFlags.count(flag) || OpensAQuest(flag)))
             end.flags.erase(flag);
     for (const std::string& flag : menuFlags)
         if (!start.flags.count(flag))
@@ -125,16 +135,16 @@ TEST(WholeGameRunTest, ANewGamePlaysEveryChapterInOrderThroughTheCreditsInOneRun
               TestSupport::ReadFileBytes(TestSupport::DataDir() / AUTOTEST_RECORDING_FILE));
     AutoTestRecording recording;
     ASSERT_TRUE(recording.Load((folder / AUTOTEST_RECORDING_FILE).c_str()));
-    const auto answers = std::count_if(recording.GetEvents().begin(), recording.GetEvents().end(),
-                                       [](const EventDesc& event) { return event.m_eType == TwEventType_Dialog_AutoTest; });
+    const auto answers =
+        std::count_if(recording.GetEvents().begin(), recording.GetEvents().end(),
+                      [](const EventDesc& event) { return event.m_eType == TwEventType_Dialog_AutoTest; });
 
     // The play only watches: the story as each chapter's first scene comes up
     // and on each loading screen, and the credits through to their end.
     TestSupport::PlayScript watch;
-    std::vector<std::string> ordered = {"AutoTest: " + std::to_string(recordCount) + " recorded events",
-                                        SceneLoadLine("bg999_start_menu"),
-                                        "Activate(Entity[8](bg999_start_menu::slot1),)", "Before Movie Init",
-                                        SceneLoadLine("bg902_Controls")};
+    std::vector<std::string> ordered = {
+        "AutoTest: " + std::to_string(recordCount) + " recorded events", SceneLoadLine("bg999_start_menu"),
+        "Activate(Entity[8](bg999_start_menu::slot1),)", "Before Movie Init", SceneLoadLine("bg902_Controls")};
     for (int32_t chapter = FIRST_STARTED_CHAPTER; chapter <= LAST_STARTED_CHAPTER; ++chapter) {
         watch.WatchForScene(FirstSceneOf(chapter));
         watch.RecordStory(Numbered("start", chapter));
@@ -144,9 +154,9 @@ TEST(WholeGameRunTest, ANewGamePlaysEveryChapterInOrderThroughTheCreditsInOneRun
                                        "bg993_Loading_placeholder::clique),)"});
     }
     watch.WatchAMiniGameToItsEnd();
-    ordered.insert(ordered.end(), {"Before MG Init", "AutoTest: " + std::to_string(recordCount) + " events played in ",
-                                   "AutoTest: the recording is over, the game ends",
-                                   "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
+    ordered.insert(ordered.end(),
+                   {"Before MG Init", "AutoTest: " + std::to_string(recordCount) + " events played in ",
+                    "AutoTest: the recording is over, the game ends", "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
 
     const auto started = std::chrono::steady_clock::now();
     const pid_t game = TestSupport::StartAutoTestRun(folder, "autotest", &watch);
