@@ -16,8 +16,8 @@ int main()
         return 1;
     }
     Platform::PrepareOpenGlWindowAttributes();
-    SDL_Window* window =
-        SDL_CreateWindow("MinimalWindow", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1280, 960, SDL_WINDOW_OPENGL);
+    SDL_Window* window = SDL_CreateWindow("MinimalWindow", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1280, 960,
+                                          SDL_WINDOW_OPENGL);
     SDL_GLContext context = window != nullptr ? SDL_GL_CreateContext(window) : nullptr;
     if (context == nullptr) {
         std::fprintf(stderr, "No OpenGL window: %s\n", SDL_GetError());
