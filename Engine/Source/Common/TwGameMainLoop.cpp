@@ -11,6 +11,7 @@
 #include "Renderer/CoreRenderer.h"
 #include "Sound/CoreSound.h"
 #include "System/Clock.h"
+#include "VideoPlayback/CoreVideo.h"
 
 void TwGame::MainLoop()
 {
@@ -21,6 +22,7 @@ void TwGame::MainLoop()
     m_iSpeedShift = s_iStartSpeedShift;
 
     Core::CoreProfiler& profiler = Core::CoreProfiler::GetInstance();
+    bool bMoviesLoading = false;
     for (;;) {
         const uint32_t frameTime = AdvanceFrameTime();
 
@@ -39,6 +41,12 @@ void TwGame::MainLoop()
         profiler.Stop(PROFILE_RENDER);
         if (renderer)
             renderer->EndFrame();
+        // Once the first frame is shown, the movie decoder loads beside the
+        // game: neither the start nor the first movie waits for it.
+        if (!bMoviesLoading) {
+            CoreVideo::LoadAhead();
+            bMoviesLoading = true;
+        }
 
         profiler.EndFrame();
         profiler.Start(PROFILE_SYNC);

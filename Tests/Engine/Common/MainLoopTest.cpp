@@ -4,8 +4,10 @@
 #include "Profiler/CoreProfiler.h"
 #include "Sound/CoreSound.h"
 #include "Support/LogCapture.h"
+#include "Support/ScopedService.h"
 #include "Support/ScopedSoundEngine.h"
 #include "System/FakeClock.h"
+#include "Video/HeadlessVideoSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +114,20 @@ TEST_F(MainLoopTest, RunsPacedFramesUntilTheWindowCloses)
     EXPECT_EQ(m_clock.Deadlines().size(), 5u);
     EXPECT_EQ(game.m_uGameClock, 5u * 16u);
     EXPECT_EQ(game.m_iLastClock, 4 + 4 * 16);
+}
+
+TEST_F(MainLoopTest, TheMovieDecoderStartsLoadingOnceTheFirstFrameIsShown)
+{
+    Platform::HeadlessVideoSystem videos;
+    TestSupport::ScopedService<Platform::VideoSystem> useVideos {Platform::SetVideoSystem, videos};
+    s_iPumpsBeforeClose = 4;
+    TwGame game;
+    TestSupport::LogCapture capture;
+    game.MainLoop();
+    game.ShutdownStates();
+    capture.Take();
+    EXPECT_EQ(videos.Record().loadsAhead, 1u);
+    EXPECT_TRUE(videos.Record().opens.empty());
 }
 
 TEST_F(MainLoopTest, AutoTestRunsTheGameClockFourTimesFaster)
