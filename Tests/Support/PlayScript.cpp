@@ -95,6 +95,11 @@ void PlayScript::WaitUntilInteractive()
     AddWait("wait until the game is interactive", IsInteractive);
 }
 
+void PlayScript::WaitUntilBusy()
+{
+    AddWait("wait until the scripts take the game", IsBusy);
+}
+
 void PlayScript::WaitForChoices()
 {
     AddWait("wait for the propositions", ShowsChoices);
