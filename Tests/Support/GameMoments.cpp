@@ -1,7 +1,7 @@
 #include "Support/GameMoments.h"
 
 #include "Common/SceneIds.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "MiniGame/Common/MiniGame.h"

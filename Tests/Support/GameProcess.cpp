@@ -4,7 +4,7 @@
 #include "Support/UnpacedClock.h"
 #include "Support/WatchedGraphics.h"
 
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "ContentBuilder/AutoTestSource.h"
 #include "ContentBuilder/ContentError.h"
 #include "Log/CoreLog.h"

@@ -1,6 +1,6 @@
 #include "Support/HandMadeScene.h"
 
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Support/HandMadeDds.h"
 #include "Texture/CoreTextureManager.h"
 #include "Texture/CoreTexture.h"

@@ -3,7 +3,7 @@
 #include "Adventure/Common/Entity.h"
 #include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Interface/Common/SystemMessageBox.h"
@@ -13,7 +13,7 @@
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "Screen/CoreVirtualScreen.h"
 #include "States/Common/MiniGameState.h"
 

@@ -1,5 +1,5 @@
 // The start-up and shutdown steps of the common text tables and the fonts.
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Hash/CoreCrc32.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Support/LogCapture.h"

@@ -1,5 +1,5 @@
 // Runs the real program headless in a scratch data folder.
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Input/KeyCodes.h"
 #include "Log/CoreLog.h"
 #include "Support/ScriptedInputDevices.h"

@@ -1,7 +1,7 @@
 #include "Dialogs/Common/TalkScreenServices.h"
 
 #include "Adventure/Common/Actor.h"
-#include "Common/TwGameSceneLinks.h"
+#include "States/Common/MainGameState.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Scene/Common/Character.h"

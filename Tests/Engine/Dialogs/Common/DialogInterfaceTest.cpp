@@ -3,7 +3,7 @@
 // slides, input, auto-test answers and the caption box.
 #include "Dialogs/Common/DialogInterface.h"
 
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Engine/Dialogs/Common/TalkScreenTestKit.h"
 #include "Input/KeyCodes.h"
 #include "Support/HandMadeDialogs.h"

@@ -1,5 +1,5 @@
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Effects/Common/EffectList.h"
 #include "Effects/Common/ScreenColorEffect.h"
 #include "Renderer/CoreRenderer.h"

@@ -2,7 +2,7 @@
 
 #include "ContentBuilder/AutoTestSource.h"
 #include "Common/ProfileSections.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/TalkScreenServices.h"
 #include "Managers/Common/ScriptAutoTestLink.h"

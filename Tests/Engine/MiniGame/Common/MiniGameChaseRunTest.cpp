@@ -2,8 +2,8 @@
 // seeded runs steered by a small autopilot and left alone, the start from a
 // script action through the mini-game state with the result back in the
 // save slot, and damaged data files refused at the start.
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/ChaseTestKit.h"

@@ -3,8 +3,8 @@
 // timer, the arrow keys, and whole runs won and lost.
 #include "MiniGame/Common/MiniGameTheLostKey.h"
 
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"

@@ -3,7 +3,7 @@
 // logo, a pause ending it, the pause box stopping its clock, and the refusals
 // of a variant without logos and of fades that found no effect slot.
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Effects/Common/Effect.h"
 #include "Effects/Common/EffectList.h"
 #include "Effects/Common/ScreenColorEffect.h"

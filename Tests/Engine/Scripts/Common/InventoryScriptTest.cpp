@@ -6,7 +6,7 @@
 #include "Common/GameInterface.h"
 #include "Common/IdHash.h"
 #include "Common/ItemIds.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Dialogs/Common/Dialog.h"
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 #include "Scripts/Common/CombineSelection.h"

@@ -17,7 +17,7 @@
 #include "Scene/Common/SceneCharacter.h"
 #include "Scripts/Common/GlobalScript.h"
 #include "Scripts/Common/InventoryScript.h"
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "Support/FakeSceneServices.h"
 #include "Support/LogCapture.h"
 #include "Support/OpenGlPictureTest.h"

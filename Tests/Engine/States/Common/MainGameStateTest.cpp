@@ -1,5 +1,5 @@
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Managers/Common/AdventureManager.h"

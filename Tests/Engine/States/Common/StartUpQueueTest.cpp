@@ -1,5 +1,5 @@
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "CardMngr/CardManager.h"
 #include "Managers/Common/SaveFileLayout.h"
 #include "Support/LogCapture.h"

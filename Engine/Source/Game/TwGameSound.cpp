@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Managers/Common/SoundManager.h"
 

@@ -1,5 +1,5 @@
 #include "Common/GameLanguages.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ResourceManager.h"

@@ -1,6 +1,6 @@
-#include "Common/TwGameStateLink.h"
+#include "Game/TwGameStateLink.h"
 
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Effects/Common/ScriptableEffect.h"
 #include "Log/CoreLog.h"
 
