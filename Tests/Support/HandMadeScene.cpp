@@ -2,8 +2,8 @@
 
 #include "Game/TwGame.h"
 #include "Support/HandMadeDds.h"
-#include "Texture/CoreTextureManager.h"
 #include "Texture/CoreTexture.h"
+#include "Texture/CoreTextureManager.h"
 
 #include <algorithm>
 

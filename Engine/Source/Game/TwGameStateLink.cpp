@@ -1,7 +1,7 @@
 #include "Game/TwGameStateLink.h"
 
-#include "Game/TwGame.h"
 #include "Effects/Common/ScriptableEffect.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 
 bool TwGameStateLink::IsStateQueueEmpty()

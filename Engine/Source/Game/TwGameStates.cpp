@@ -1,8 +1,8 @@
 #include "Game/TwGame.h"
 
+#include "Effects/Common/EffectList.h"
 #include "Game/TwGameSceneLinks.h"
 #include "Game/TwGameStateLink.h"
-#include "Effects/Common/EffectList.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/AdventureSaveLink.h"
 #include "Managers/Common/GameAutoTestLink.h"

@@ -2,9 +2,9 @@
 #include "Game/TwGame.h"
 #include "Input/KeyCodes.h"
 #include "Log/CoreLog.h"
-#include "Support/ScriptedInputDevices.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/ScriptedInputDevices.h"
 #include "Support/TestPaths.h"
 #include "Window/CloseSignals.h"
 

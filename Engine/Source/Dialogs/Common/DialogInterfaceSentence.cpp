@@ -1,7 +1,7 @@
 // The talk screen reading the dialog, and its sentences typed out three lines
 // a page.
-#include "Common/SoundIds.h"
 #include "Common/GameLink.h"
+#include "Common/SoundIds.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Dialogs/Common/TalkScreenServices.h"

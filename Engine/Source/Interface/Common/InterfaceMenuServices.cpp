@@ -3,12 +3,12 @@
 #include "Common/GameInterface.h"
 #include "Common/GameLink.h"
 #include "Managers/Common/ScriptManager.h"
-#include "States/Common/FiniteStateManager.h"
 #include "Managers/Common/ScriptSceneLink.h"
 #include "Managers/Common/SoundManager.h"
+#include "Scripts/Common/InventoryScript.h"
+#include "States/Common/FiniteStateManager.h"
 #include "States/Common/GameStateIds.h"
 #include "States/Common/MainGameState.h"
-#include "Scripts/Common/InventoryScript.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The inventory tab's frame: press, drag and drop of items, the page arrows
 // and the doubloon counts.
-#include "Common/ItemIds.h"
 #include "Common/GameLink.h"
+#include "Common/ItemIds.h"
 #include "Common/VarIds.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/Common/InputEventQueries.h"

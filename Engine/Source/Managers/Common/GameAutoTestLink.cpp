@@ -3,8 +3,8 @@
 #include "Common/GameInterface.h"
 #include "Managers/Common/SceneManagerScriptLink.h"
 #include "Scene/Common/Scene.h"
-#include "Scripts/Common/InventoryScript.h"
 #include "ScriptEngine/common/MapThumb.h"
+#include "Scripts/Common/InventoryScript.h"
 
 int32_t GameAutoTestLink::GetSceneInputState()
 {

@@ -1,9 +1,9 @@
 #include "Managers/Common/ScriptManager.h"
 
 #include "Common/GameInterface.h"
+#include "Common/GameLink.h"
 #include "Common/ProfileSections.h"
 #include "Common/SceneIds.h"
-#include "Common/GameLink.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptAutoTestLink.h"

@@ -1,7 +1,7 @@
 #include "Managers/Common/SoundManager.h"
 
-#include "Common/SoundIds.h"
 #include "Common/GameLink.h"
+#include "Common/SoundIds.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/VarManager.h"

@@ -1,6 +1,6 @@
 #include "Adventure/Common/Scriptable.h"
-#include "Common/SceneIds.h"
 #include "Common/GameLink.h"
+#include "Common/SceneIds.h"
 #include "Log/CoreLog.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneEventSink.h"

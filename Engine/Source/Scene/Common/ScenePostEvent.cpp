@@ -1,7 +1,7 @@
 #include "Adventure/Common/Scriptable.h"
+#include "Common/GameLink.h"
 #include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
-#include "Common/GameLink.h"
 #include "Log/CoreLog.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneEventSink.h"

@@ -1,8 +1,8 @@
 #include "States/Common/MainGameState.h"
 
+#include "Common/GameLink.h"
 #include "Common/ProfileSections.h"
 #include "Common/SceneIds.h"
-#include "Common/GameLink.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Effects/Common/ScreenColorEffect.h"

@@ -1,8 +1,8 @@
 #include "States/Common/MovieGameState.h"
 
 #include "App/CoreApp.h"
-#include "Common/MovieIds.h"
 #include "Common/GameLink.h"
+#include "Common/MovieIds.h"
 #include "Input/InputEventHandler.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/SoundManager.h"
