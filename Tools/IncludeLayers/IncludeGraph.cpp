@@ -41,7 +41,7 @@ std::string Resolve(const std::filesystem::path& root, const std::filesystem::pa
 void ReadFileIncludes(const std::filesystem::path& root, const std::filesystem::path& file,
                       std::vector<IncludeEdge>& edges)
 {
-    static const std::regex INCLUDE_LINE(R"re(^\s*#\s*include\s*"([^"]+)")re");
+    static const std::regex INCLUDE_LINE(R"re(^\s*#\s*include\s*["<]([^">]+)[">])re");
     std::ifstream stream(file);
     std::string text;
     int line = 0;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// One quoted include line of a source file, with the file it names.
+// One include line of a source file, with the file it names.
 struct IncludeEdge {
     // Both relative to the project root, with '/' separators.
     std::string from;
@@ -11,8 +11,9 @@ struct IncludeEdge {
     int line = 0;
 };
 
-// The quoted include lines of every source file below the project's library
-// and engine folders, each resolved through the include roots the build
-// gives (or, failing that, the including file's own folder). An include of a
-// file outside the project (the standard library, SDL...) is left out.
+// The include lines of every source file below the project's library and
+// engine folders, each resolved through the include roots the build gives
+// (or, failing that, the including file's own folder), whether the name is
+// quoted or in angle brackets. An include of a file outside the project (the
+// standard library, SDL...) is left out.
 std::vector<IncludeEdge> ReadIncludeGraph(const std::filesystem::path& projectRoot);

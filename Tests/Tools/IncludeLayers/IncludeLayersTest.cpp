@@ -87,9 +87,12 @@ TEST(IncludeLayersTest, ASubsystemIncludingTheGameObjectIsABreachAndACircle)
     WriteLayeredTree(tree);
     tree.WriteFile("Engine/Source/Scene/Common/SceneLog.cpp",
                    "#include \"Log/CoreLog.h\"\n#include \"Game/TwGame.h\"\n");
+    // Angle brackets do not hide it.
+    tree.WriteFile("Engine/Source/Scene/Common/SceneLogLevels.cpp", "#include <Game/TwGame.h>\n");
     const std::vector<IncludeEdge> edges = ReadIncludeGraph(tree.Path());
     EXPECT_EQ(Describe(FindLayerBreaches(edges)),
-              "Engine/Source/Scene/Common/SceneLog.cpp:2 -> Engine/Source/Game/TwGame.h\n");
+              "Engine/Source/Scene/Common/SceneLog.cpp:2 -> Engine/Source/Game/TwGame.h\n"
+              "Engine/Source/Scene/Common/SceneLogLevels.cpp:1 -> Engine/Source/Game/TwGame.h\n");
     const std::vector<std::string> expected = {"Engine/Source/Game", "Engine/Source/Scene", "Engine/Source/Game"};
     EXPECT_EQ(FindCircleThroughGameObject(edges), expected);
 }
