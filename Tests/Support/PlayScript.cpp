@@ -10,7 +10,7 @@
 #include "Inventory/Common/Inventory.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Scene.h"
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "Support/GameMoments.h"
 #include "Support/PlayLimits.h"
 #include "Support/StoryRecord.h"

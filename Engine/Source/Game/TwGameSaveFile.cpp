@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 
 #include "CardMngr/CardManager.h"
 #include "Log/CoreLog.h"

@@ -1,6 +1,6 @@
 #include "Common/GameLanguages.h"
-#include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Utils/Common/DkLocalizer.h"

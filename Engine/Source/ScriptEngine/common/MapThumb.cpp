@@ -1,4 +1,4 @@
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 
 #include "Common/IdHash.h"
 #include "Common/VarIds.h"

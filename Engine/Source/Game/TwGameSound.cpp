@@ -1,5 +1,5 @@
-#include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
+#include "Game/TwGame.h"
 #include "Managers/Common/SoundManager.h"
 
 namespace {

@@ -1,14 +1,7 @@
 #pragma once
 #include "Scene/Common/SceneInputLink.h"
 #include "Scene/Common/SceneInterfaceLink.h"
-
-namespace Tw {
-class TextRenderer;
-}
-
-// The main-font or small-font text renderer of the current game state: the
-// main adventure state's, null while another state (or none) runs.
-Tw::TextRenderer* GetCurrentStateTextRenderer(bool bSmallFont);
+#include "States/Common/MainGameState.h"
 
 // What every scene of the game asks each frame of the parts around it: the
 // talk screen's frame and drawing, whether the script manager keeps the game

@@ -1,6 +1,6 @@
 #include "App/CoreApp.h"
 #include "Common/ProfileSections.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Profiler/CoreProfiler.h"
 #include "Sound/CoreSound.h"
 #include "Support/LogCapture.h"

@@ -1,9 +1,9 @@
 // The start-up and shutdown steps of the common text tables and the fonts.
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Hash/CoreCrc32.h"
 #include "Managers/Common/ResourceManager.h"
-#include "Support/LogCapture.h"
 #include "Support/HandMadeTextTable.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"

@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"
 #include "ScriptEngine/common/AutoTestRecording.h"

@@ -1,5 +1,5 @@
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Input/KeyCodes.h"
 #include "Support/MainHeap.h"
 #include "Support/ScopedInputSystem.h"

@@ -1,8 +1,8 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 
-#include "Common/TwGameSceneLinks.h"
-#include "Common/TwGameStateLink.h"
 #include "Effects/Common/EffectList.h"
+#include "Game/TwGameSceneLinks.h"
+#include "Game/TwGameStateLink.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/AdventureSaveLink.h"
 #include "Managers/Common/GameAutoTestLink.h"

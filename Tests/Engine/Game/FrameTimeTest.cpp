@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Support/ScopedService.h"
 #include "System/FakeClock.h"
 

@@ -1,6 +1,6 @@
 // The map's travel locations: where they lead, and when they are visible and
 // active.
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"

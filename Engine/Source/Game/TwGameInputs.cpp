@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 
 #include "Input/Common/InputEventIds.h"
 #include "Input/Common/InputSystem.h"

@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Managers/Common/ResourceManager.h"
 
 bool TwGame::InitializeResourceManager()

@@ -1,5 +1,5 @@
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Renderer/CoreRenderer.h"
 #include "System/MessageBoxes.h"

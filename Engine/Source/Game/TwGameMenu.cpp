@@ -1,5 +1,5 @@
 // The in-game menu's start-up and shutdown steps.
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Interface/Common/InterfaceButton.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Interface/Common/InterfaceMenuLinks.h"

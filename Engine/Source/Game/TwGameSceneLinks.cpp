@@ -1,20 +1,11 @@
-#include "Common/TwGameSceneLinks.h"
+#include "Game/TwGameSceneLinks.h"
 
-#include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Interface/Common/InterfaceMenuLinks.h"
 #include "Managers/Common/ScriptManager.h"
 #include "States/Common/MainGameState.h"
 #include "Utils/Common/DkLocalizer.h"
-
-Tw::TextRenderer* GetCurrentStateTextRenderer(bool bSmallFont)
-{
-    auto* pState = dynamic_cast<MainGameState*>(g_oTwGame.GetCurrentState());
-    if (pState == nullptr)
-        return nullptr;
-    return bSmallFont ? &pState->GetSmallTextRenderer() : &pState->GetMainTextRenderer();
-}
 
 void GameSceneInterfaceLink::UpdateTalkScreen(uint32_t dtMs)
 {

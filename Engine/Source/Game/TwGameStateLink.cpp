@@ -1,7 +1,7 @@
-#include "Common/TwGameStateLink.h"
+#include "Game/TwGameStateLink.h"
 
-#include "Common/TwGame.h"
 #include "Effects/Common/ScriptableEffect.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 
 bool TwGameStateLink::IsStateQueueEmpty()

@@ -1,5 +1,5 @@
 #include "Common/IdInit.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 
 // The id tables; the interface sprites that this step also loads come with
 // the interface.

@@ -1,5 +1,5 @@
 #include "Common/ProfileSections.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Profiler/CoreProfiler.h"
 
