@@ -11,6 +11,7 @@
 #include "Support/FakeSceneServices.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
+#include "System/ProcessHeap.h"
 #include "Support/OpenGlTestWindow.h"
 #include "Support/ScopedNullGraphics.h"
 #include "Support/TestPaths.h"
@@ -36,6 +37,8 @@ public:
     explicit SampleWorld(SDL_Window* openGlWindow = nullptr)
     {
         TestSupport::EnsureMainHeap();
+        // As the game's start-up does: the driver's large blocks are kept.
+        Platform::KeepLargeBlocksInProcessHeap();
         if (!openGlWindow) {
             m_graphics.emplace();
             m_graphics->Recorder().SetEnabled(false);

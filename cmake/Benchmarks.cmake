@@ -1,7 +1,7 @@
-# One benchmark executable per source file under Benchmarks/; reports only,
-# never run by CTest.
+# One benchmark executable per source file directly in Benchmarks/; reports
+# only, never run by CTest.
 find_package(benchmark REQUIRED)
-file(GLOB_RECURSE bench_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Benchmarks/*.cpp)
+file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Benchmarks/*.cpp)
 foreach(source ${bench_sources})
   get_filename_component(name ${source} NAME_WE)
   add_executable(bench_${name} ${source})
@@ -9,3 +9,12 @@ foreach(source ${bench_sources})
   target_link_libraries(bench_${name} PRIVATE velmarsh_test_support benchmark::benchmark_main)
   velmarsh_apply_options(bench_${name})
 endforeach()
+
+# The time to the first presented frame, of the game and of a minimal program
+# beside it (Tools/Scripts/first-frame.sh): the probe is loaded into each.
+add_executable(bench_MinimalWindow ${CMAKE_CURRENT_SOURCE_DIR}/Benchmarks/FirstFrame/MinimalWindow.cpp)
+target_link_libraries(bench_MinimalWindow PRIVATE velmarsh_platform)
+velmarsh_apply_options(bench_MinimalWindow)
+add_library(FirstPresentProbe MODULE ${CMAKE_CURRENT_SOURCE_DIR}/Benchmarks/FirstFrame/FirstPresentProbe.cpp)
+target_link_libraries(FirstPresentProbe PRIVATE PkgConfig::SDL2 ${CMAKE_DL_LIBS})
+velmarsh_apply_options(FirstPresentProbe)

@@ -1,7 +1,7 @@
 #include "Support/ChapterStartSlot.h"
 
 #include "CardMngr/CardManager.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Inventory/Common/InventoryData.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SceneManager.h"

@@ -4,9 +4,9 @@
 #include "Support/UnpacedClock.h"
 #include "Support/WatchedGraphics.h"
 
-#include "Common/TwGame.h"
 #include "ContentBuilder/AutoTestSource.h"
 #include "ContentBuilder/ContentError.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 #include "ScriptEngine/common/AutoTestRecording.h"
 #include "Window/CloseSignals.h"

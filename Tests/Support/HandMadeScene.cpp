@@ -1,9 +1,9 @@
 #include "Support/HandMadeScene.h"
 
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Support/HandMadeDds.h"
-#include "Texture/CoreTextureManager.h"
 #include "Texture/CoreTexture.h"
+#include "Texture/CoreTextureManager.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 #include "Inventory/Common/Inventory.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Scene.h"
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "Support/GameMoments.h"
 #include "Support/PlayLimits.h"
 #include "Support/StoryRecord.h"
@@ -93,6 +93,11 @@ void PlayScript::WaitForMovie()
 void PlayScript::WaitUntilInteractive()
 {
     AddWait("wait until the game is interactive", IsInteractive);
+}
+
+void PlayScript::WaitUntilBusy()
+{
+    AddWait("wait until the scripts take the game", IsBusy);
 }
 
 void PlayScript::WaitForChoices()

@@ -68,6 +68,8 @@ public:
     void WatchForScene(const std::string& name);
     void WaitForMovie();
     void WaitUntilInteractive();
+    // Until the scripts have taken the game (an event the player set off).
+    void WaitUntilBusy();
     void WaitForChoices();
 
     // The pointer over the spot of the hotspot, which must pick it.

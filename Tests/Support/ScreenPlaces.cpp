@@ -3,8 +3,8 @@
 #include "Adventure/Common/Entity.h"
 #include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
-#include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
+#include "Game/TwGame.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Interface/Common/SystemMessageBox.h"
 #include "Inventory/Common/Inventory.h"
@@ -13,8 +13,8 @@
 #include "MiniGame/Common/MiniGame.h"
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
-#include "Scripts/Common/MapThumb.h"
 #include "Screen/CoreVirtualScreen.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "States/Common/MiniGameState.h"
 
 #include <algorithm>

@@ -62,8 +62,9 @@ double SecondsOf(FigureMotion motion)
     return motion == FigureMotion::Walk ? 1.0 : motion == FigureMotion::PickUp ? 1.6 : 2.0;
 }
 
-// The hand-made figure faces -y: a turn of positive pitch leans a bone
-// forward. Every motion starts and ends at rest, so that it loops and hands
+// The hand-made figure faces +y, as the game turns every figure: a turn of
+// negative pitch leans a bone forward, and a bone roll to her right is
+// negative. Every motion starts and ends at rest, so that it loops and hands
 // over to the next one alike.
 Pose PoseAt(FigureMotion motion, double phase, const FigureVector (&rest)[BONE_COUNT])
 {
@@ -75,19 +76,19 @@ Pose PoseAt(FigureMotion motion, double phase, const FigureVector (&rest)[BONE_C
     switch (motion) {
     case FigureMotion::PickUp:
         // Bends from the hips and reaches down and ahead with both hands.
-        pose.turns[ROOT].x = 40.0 * up;
+        pose.turns[ROOT].x = -40.0 * up;
         pose.moves[ROOT].z -= 10.0 * up;
-        pose.turns[HEAD].x = 15.0 * up;
+        pose.turns[HEAD].x = -15.0 * up;
         for (const Bone hand : {L_HAND, R_HAND}) {
             pose.moves[hand].x *= 1.0 - 0.3 * up;
-            pose.moves[hand].y -= 18.0 * up;
+            pose.moves[hand].y += 18.0 * up;
             pose.moves[hand].z -= 22.0 * up;
         }
         break;
     case FigureMotion::Talk:
-        pose.turns[HEAD].x = 6.0 * wave;
-        pose.turns[R_HAND].y = 30.0 * up;
-        pose.moves[R_HAND].y -= 10.0 * up;
+        pose.turns[HEAD].x = -6.0 * wave;
+        pose.turns[R_HAND].y = -30.0 * up;
+        pose.moves[R_HAND].y += 10.0 * up;
         pose.moves[R_HAND].z += 11.0 * up + 3.0 * wave;
         break;
     case FigureMotion::Sit: pose.moves[ROOT].z -= 30.0 * up; break;

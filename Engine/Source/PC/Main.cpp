@@ -1,7 +1,7 @@
 // The program's entry: the switches, one instance at a time, the log,
 // start-up, the main loop and shutdown.
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Log/CoreLog.h"
 #include "PC/CommandLine.h"
 #include "System/InstanceGuard.h"

@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 
 #include "App/CoreApp.h"
 #include "App/CoreSystem.h"

@@ -19,6 +19,7 @@ struct VideoRecord {
         int32_t volume;
     };
     std::vector<OpenCall> opens;
+    uint32_t loadsAhead = 0;
     std::vector<VolumeCall> volumes;
     // The frame numbers DoFrame decoded, in order.
     std::vector<uint32_t> decodedFrames;
@@ -32,6 +33,7 @@ class HeadlessVideoSystem final : public VideoSystem {
 public:
     void AddMovie(const std::string& path, const MovieInfo& info) { m_movies[path] = info; }
     std::unique_ptr<Movie> Open(const char* path, uint32_t soundTrack, std::string& error) override;
+    void LoadAhead() override { ++m_record.loadsAhead; }
 
     // 0xAARRGGBB of frame n, opaque.
     static uint32_t FrameColor(uint32_t frame);

@@ -19,6 +19,10 @@ public:
     // Null, with `error` telling why, when the file cannot be played. A
     // track at or beyond the file's tracks opens silent.
     virtual std::unique_ptr<Movie> Open(const char* path, uint32_t soundTrack, std::string& error) = 0;
+    // Starts loading what playing needs, beside the caller, so that the first
+    // Open does not wait for it; an Open meanwhile waits for the load to end.
+    // A load that fails is reported by the Opens.
+    virtual void LoadAhead() = 0;
 };
 
 // The service every caller uses: FFmpeg unless a test installed another with

@@ -1,10 +1,10 @@
 // Runs the real program headless in a scratch data folder.
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Input/KeyCodes.h"
 #include "Log/CoreLog.h"
-#include "Support/ScriptedInputDevices.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/ScriptedInputDevices.h"
 #include "Support/TestPaths.h"
 #include "Window/CloseSignals.h"
 

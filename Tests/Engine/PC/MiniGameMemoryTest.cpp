@@ -2,8 +2,8 @@
 // and unpaced, with the process's memory noted after each: a game that ends
 // must hand back what it took, or a long evening of play ends out of memory.
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
 #include "Common/VarIds.h"
+#include "Game/TwGame.h"
 #include "Input/KeyCodes.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/VarManager.h"

@@ -1,5 +1,5 @@
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Input/CoreInput.h"
 #include "PC/CommandLine.h"
 #include "PC/SettingsFile.h"

@@ -1,6 +1,6 @@
 #include "Dialogs/Common/DialogInterface.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Dialogs/Common/TalkScreenServices.h"
@@ -150,7 +150,7 @@ void DialogInterface::Update(uint32_t dt)
         m_fxTextX = HERO_TEXT_LEFT + markerWidth;
         SlidePropositions(dt);
         if (!IsPortraitSliding() && !m_bRowsSliding) {
-            if (TwGame::s_bAutoTest)
+            if (GetGameLink().IsAutoTest())
                 HandleInputsThinkingMode_AutoTest();
             else
                 HandleInputsThinkingMode();

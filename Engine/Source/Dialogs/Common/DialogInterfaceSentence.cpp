@@ -1,7 +1,7 @@
 // The talk screen reading the dialog, and its sentences typed out three lines
 // a page.
+#include "Common/GameLink.h"
 #include "Common/SoundIds.h"
-#include "Common/TwGame.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Dialogs/Common/TalkScreenServices.h"
@@ -43,7 +43,7 @@ void DialogInterface::ReadSentence(Dialog& oDialog)
     uint32_t uTextId = 0;
     oDialog.GetSentence(m_uSpeaker, uTextId, m_uMood);
     TalkScreenServices& services = GetTalkScreenServices();
-    const int32_t iSound = Id::GetSoundVariant(uTextId, g_oTwGame.m_iVoiceLanguage);
+    const int32_t iSound = Id::GetSoundVariant(uTextId, GetGameLink().GetVoiceLanguage());
     if (iSound != -1)
         services.PlaySpeech(services.GetSpeakerSoundActor(m_uSpeaker), iSound);
     m_pSentenceText = g_oDkLocalizer.GetText(uTextId);
@@ -107,9 +107,9 @@ void DialogInterface::UpdateSentence(uint32_t dt)
     }
     if (m_eState != DIALOG_STATE_SENTENCE || m_bRefresh)
         return;
-    if (!TwGame::s_bAutoTest)
+    if (!GetGameLink().IsAutoTest())
         HandleInputsSentenceMode();
-    else if (!TwGame::s_bAutoTestWaitsForSentences)
+    else if (!GetGameLink().AutoTestWaitsForSentences())
         NextPage();
     else if (!IsPortraitSliding() && m_aoLines[PAGE_ROWS - 1].IsDone())
         NextPage();

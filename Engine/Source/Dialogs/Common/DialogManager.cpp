@@ -1,6 +1,5 @@
 #include "Dialogs/Common/DialogManager.h"
 
-#include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "ScriptEngine/common/ActionDesc.h"
@@ -14,26 +13,6 @@ DialogManager::DialogManager() : m_pDialogGroupSlots(std::make_unique<DialogGrou
 }
 
 DialogManager::~DialogManager() = default;
-
-DialogManager* DialogManager::CreateSingleton()
-{
-    ENGINE_ASSERT(g_oTwGame.m_pDialogManager==NULL);
-    if (g_oTwGame.m_pDialogManager == nullptr)
-        g_oTwGame.m_pDialogManager = new DialogManager();
-    return g_oTwGame.m_pDialogManager;
-}
-
-void DialogManager::DestroySingleton()
-{
-    ENGINE_ASSERT(g_oTwGame.m_pDialogManager!=NULL);
-    delete g_oTwGame.m_pDialogManager;
-    g_oTwGame.m_pDialogManager = nullptr;
-}
-
-DialogManager* DialogManager::GetInstance()
-{
-    return g_oTwGame.m_pDialogManager;
-}
 
 bool DialogManager::Initialize()
 {

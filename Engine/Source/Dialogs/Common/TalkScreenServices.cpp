@@ -1,10 +1,10 @@
 #include "Dialogs/Common/TalkScreenServices.h"
 
 #include "Adventure/Common/Actor.h"
-#include "Common/TwGameSceneLinks.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Scene/Common/Character.h"
+#include "States/Common/MainGameState.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "Effects/Common/Effect.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Effects/Common/EffectList.h"
 #include "Maths/CoreFxDivide.h"
 
@@ -30,7 +30,7 @@ void Effect::StartEffect(int32_t iSlot)
 
 void Effect::UpdateAll(uint32_t dt)
 {
-    if (g_oTwGame.m_bPaused != 0)
+    if (GetGameLink().IsPaused())
         return;
     for (int32_t iSlot = 0; iSlot < EffectList::SLOT_COUNT; ++iSlot) {
         // An update may take its own effect out of the list.

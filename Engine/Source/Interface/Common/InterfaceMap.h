@@ -1,7 +1,7 @@
 #pragma once
 #include "Interface/Common/InterfaceButton.h"
 #include "Interface/Common/InterfacePanel.h"
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // The map tab's frame: which pins show, lighting one and travelling.
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Common/VarIds.h"
 #include "Input/Common/InputEventIds.h"
 #include "Interface/Common/InterfaceMap.h"
@@ -72,6 +72,6 @@ void InterfaceMap::Travel(int32_t iLocation, const MapThumbDesc& desc)
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, previous);
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, static_cast<int32_t>(desc.m_uSceneId));
     g_oScriptManager.ChangeScene(static_cast<int32_t>(desc.m_uSceneId));
-    CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+    CorePrint(&g_oCoreLog, "GAME[%s]:", GetGameLink().GetClockString());
     CorePrint(&g_oCoreLog, "Action \"Map\" on \"%d\"\n", iLocation);
 }

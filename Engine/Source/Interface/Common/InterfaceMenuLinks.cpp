@@ -2,7 +2,6 @@
 
 #include "Common/GameInterfaceImpl.h"
 #include "Common/ItemIds.h"
-#include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "Inventory/Common/InventoryGameLink.h"
@@ -42,7 +41,7 @@ void MenuAdventureLink::CloseMenu()
 
 void MenuAdventureLink::StartInventoryScript()
 {
-    if (InventoryScript* pScript = g_oTwGame.m_pInventoryScript)
+    if (InventoryScript* pScript = InventoryScript::GetInstance())
         pScript->SetCombineSelection(ShownInventory());
     NullAdventureLink::StartInventoryScript();
 }
@@ -50,7 +49,7 @@ void MenuAdventureLink::StartInventoryScript()
 void MenuAdventureLink::EndInventoryScript()
 {
     NullAdventureLink::EndInventoryScript();
-    if (InventoryScript* pScript = g_oTwGame.m_pInventoryScript)
+    if (InventoryScript* pScript = InventoryScript::GetInstance())
         pScript->SetCombineSelection(nullptr);
 }
 

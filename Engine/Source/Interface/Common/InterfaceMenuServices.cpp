@@ -1,13 +1,14 @@
 #include "Interface/Common/InterfaceMenuServices.h"
 
 #include "Common/GameInterface.h"
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/ScriptSceneLink.h"
 #include "Managers/Common/SoundManager.h"
+#include "Scripts/Common/InventoryScript.h"
+#include "States/Common/FiniteStateManager.h"
 #include "States/Common/GameStateIds.h"
 #include "States/Common/MainGameState.h"
-#include "Scripts/Common/InventoryScript.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ InterfaceMenuServices* s_pServices = &s_oDefaultServices;
 
 MainGameState* MainState()
 {
-    return dynamic_cast<MainGameState*>(g_oTwGame.GetState(STATE_ID_MAIN));
+    return dynamic_cast<MainGameState*>(GetGameLink().GetStates().GetState(STATE_ID_MAIN));
 }
 
 } // namespace
@@ -38,7 +39,7 @@ bool DefaultInterfaceMenuServices::FireEvent(const EventDesc& oEvent)
 
 bool DefaultInterfaceMenuServices::CombineItems(uint32_t uDragged, uint32_t uTarget, EventDesc* pEvent)
 {
-    const InventoryScript* pScript = g_oTwGame.m_pInventoryScript;
+    const InventoryScript* pScript = InventoryScript::GetInstance();
     return pScript != nullptr && pScript->CombineItem(GameInterface::GetGameInterface(), uDragged, uTarget, pEvent);
 }
 

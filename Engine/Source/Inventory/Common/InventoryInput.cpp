@@ -1,7 +1,7 @@
 // The inventory tab's frame: press, drag and drop of items, the page arrows
 // and the doubloon counts.
+#include "Common/GameLink.h"
 #include "Common/ItemIds.h"
-#include "Common/TwGame.h"
 #include "Common/VarIds.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/Common/InputEventQueries.h"
@@ -153,7 +153,7 @@ void Inventory::CombineOnto(int32_t iTarget)
     EventDesc event {};
     if (m_bCanCombine && iTarget == m_iPointedCell && services.CombineItems(uDragged, uTarget, &event)) {
         const bool bExecuted = services.FireEvent(event);
-        CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+        CorePrint(&g_oCoreLog, "GAME[%s]:", GetGameLink().GetClockString());
         CorePrint(&g_oCoreLog, "CombineItem \"%s\" with \"%s\" [executed:%d]\n", ItemName(uDragged), ItemName(uTarget),
                   bExecuted ? 1 : 0);
         return;

@@ -1,6 +1,6 @@
 #include "Managers/Common/AdventureManager.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Error/EngineAssert.h"
 #include "Interface/Common/InterfaceMenu.h"
@@ -37,26 +37,6 @@ fx32 SavedVolume(fx32 volume)
 
 } // namespace
 
-AdventureManager* AdventureManager::CreateSingleton()
-{
-    ENGINE_ASSERT(g_oTwGame.m_pAdventureManager==NULL);
-    if (!g_oTwGame.m_pAdventureManager)
-        g_oTwGame.m_pAdventureManager = new AdventureManager();
-    return g_oTwGame.m_pAdventureManager;
-}
-
-void AdventureManager::DestroySingleton()
-{
-    ENGINE_ASSERT(g_oTwGame.m_pAdventureManager!=NULL);
-    delete g_oTwGame.m_pAdventureManager;
-    g_oTwGame.m_pAdventureManager = nullptr;
-}
-
-AdventureManager* AdventureManager::GetInstance()
-{
-    return g_oTwGame.m_pAdventureManager;
-}
-
 void AdventureManager::Initialize()
 {
     m_iCurrentSlot = 0;
@@ -71,8 +51,8 @@ void AdventureManager::ResetSlots()
     SceneManager::SetPlayingCharacter(DEFAULT_PLAYING_CHARACTER);
     g_VarManager.SetInt(VARINT_C_PLAYING_CHARACTER, static_cast<int32_t>(DEFAULT_PLAYING_CHARACTER));
     g_VarManager.SetInt(VARINT_C_CURRENT_SCENE, START_SCENE);
-    g_VarManager.SetInt(VARINT_C_GAME_LANGUAGE, g_oTwGame.m_iGameLanguage);
-    g_VarManager.SetInt(VARINT_C_VOICE_LANGUAGE, g_oTwGame.m_iVoiceLanguage);
+    g_VarManager.SetInt(VARINT_C_GAME_LANGUAGE, GetGameLink().GetGameLanguage());
+    g_VarManager.SetInt(VARINT_C_VOICE_LANGUAGE, GetGameLink().GetVoiceLanguage());
     // A new game starts from slot 0 with these variables (the start scene is
     // not the adventure's own first scene, so the copy always happens).
     SaveSlotData& first = m_aSlots[0].m_oData;
@@ -139,7 +119,7 @@ void AdventureManager::StoreGameState(SaveSlotData* pData)
         return;
     pData->m_uPlayingCharacter = SceneManager::GetPlayingCharacter();
     pData->m_iChapter = g_VarManager.GetInt(VARINT_CURRENT_CHAPTER);
-    pData->SetPlayTime(g_oTwGame.m_uGameClock);
+    pData->SetPlayTime(GetGameLink().GetGameClock());
     pData->m_iCurrentScene = g_VarManager.GetInt(VARINT_C_CURRENT_SCENE);
     // The other characters' inventories keep what the slot holds; before a
     // character plays there is no inventory to keep.
@@ -164,7 +144,7 @@ void AdventureManager::RestoreGameState(const SaveSlotData* pData)
     if (!pData)
         return;
     SceneManager::SetPlayingCharacter(pData->m_uPlayingCharacter);
-    g_oTwGame.m_uGameClock = pData->GetPlayTime();
+    GetGameLink().SetGameClock(pData->GetPlayTime());
     std::memcpy(g_VarManager.m_aBools, pData->m_aVarBools, sizeof g_VarManager.m_aBools);
     std::memcpy(g_VarManager.m_aInts, pData->m_aVarInts, sizeof g_VarManager.m_aInts);
     InterfaceMenu* pMenu = InterfaceMenu::GetInstance();

@@ -2,7 +2,7 @@
 
 #include "CardMngr/CardManager.h"
 #include "Common/GameLanguages.h"
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/VarManager.h"
@@ -41,7 +41,7 @@ int AdventureManager::SaveToBackup(int iSlot)
 
     if (CardManager* card = CardManager::GetInstance()) {
         const SaveFileHeader header =
-            SaveFile::MakeHeader(m_uSignature, g_oTwGame.m_iGameLanguage, g_oTwGame.m_iVoiceLanguage);
+            SaveFile::MakeHeader(m_uSignature, GetGameLink().GetGameLanguage(), GetGameLink().GetVoiceLanguage());
         if (iSlot != INVALID_SLOT)
             m_aSlots[iSlot].m_uCrc = SaveFile::ComputeSlotCrc(m_aSlots[iSlot].m_oData);
 
@@ -125,9 +125,8 @@ void AdventureManager::LoadLanguages(const SaveFileHeader& header)
                   static_cast<int>(voiceLanguage));
         voiceLanguage = LANGUAGE_EN_GB;
     }
-    g_oTwGame.m_iGameLanguage = gameLanguage;
-    g_oTwGame.m_iVoiceLanguage = voiceLanguage;
-    g_oTwGame.ReloadLocalizer();
+    GetGameLink().SetVoiceLanguage(voiceLanguage);
+    GetGameLink().SetGameLanguage(gameLanguage);
     g_VarManager.SetInt(VARINT_C_VOICE_LANGUAGE, voiceLanguage);
     g_VarManager.SetInt(VARINT_C_GAME_LANGUAGE, gameLanguage);
 }

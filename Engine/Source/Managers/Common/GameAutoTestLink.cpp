@@ -1,11 +1,10 @@
 #include "Managers/Common/GameAutoTestLink.h"
 
 #include "Common/GameInterface.h"
-#include "Common/TwGame.h"
 #include "Managers/Common/SceneManagerScriptLink.h"
 #include "Scene/Common/Scene.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "Scripts/Common/InventoryScript.h"
-#include "Scripts/Common/MapThumb.h"
 
 int32_t GameAutoTestLink::GetSceneInputState()
 {
@@ -15,7 +14,7 @@ int32_t GameAutoTestLink::GetSceneInputState()
 
 bool GameAutoTestLink::CombineItem(uint32_t uFirstItem, uint32_t uSecondItem, EventDesc* pOut)
 {
-    const InventoryScript* pScript = g_oTwGame.m_pInventoryScript;
+    const InventoryScript* pScript = InventoryScript::GetInstance();
     return pScript != nullptr && pScript->CombineItem(GameInterface::GetGameInterface(), uFirstItem, uSecondItem, pOut);
 }
 

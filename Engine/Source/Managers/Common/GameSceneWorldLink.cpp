@@ -1,6 +1,6 @@
 #include "Managers/Common/GameSceneWorldLink.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Interface/Common/InterfaceMenuLinks.h"
 #include "Scene/Common/GameScene.h"
 
@@ -33,5 +33,5 @@ void GameSceneWorldLink::UpdateHeroInventory()
 
 void GameSceneWorldLink::EndGameAsFailed()
 {
-    g_oTwGame.EndAsFailed();
+    GetGameLink().EndAsFailed();
 }

@@ -1,6 +1,6 @@
 #include "Managers/Common/ResourceManager.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "DataPack/DkDataPackBinding.h"
 #include "Dialogs/Common/Dialog.h"
 #include "Error/EngineAssert.h"
@@ -121,7 +121,7 @@ void ResourceManager::UnloadAll()
     UnloadPackage(m_pCommonDialogsPackage);
     m_pCommonDialogsPackage = nullptr;
     for (PackageResource* package = m_pPackages; package; package = package->m_pNext) {
-        CorePrint(&g_oCoreLog, "ERR [%s]:", g_oTwGame.GetClockString());
+        CorePrint(&g_oCoreLog, "ERR [%s]:", GetGameLink().GetClockString());
         CorePrint(&g_oCoreLog, "Unloaded package: %s\n", package->m_sName);
     }
 }

@@ -2,7 +2,7 @@
 
 #include "App/CoreApp.h"
 #include "Common/GameLanguages.h"
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Dialogs/Common/DialogInterface.h"
 #include "Log/CoreLog.h"
 
@@ -20,13 +20,12 @@ void TwGameScriptLink::SetGameLanguage(int32_t iLanguage)
         CorePrint(&g_oCoreLog, "No game language %d: the texts stay in their language\n", iLanguage);
         return;
     }
-    g_oTwGame.m_iGameLanguage = iLanguage;
-    g_oTwGame.ReloadLocalizer();
+    GetGameLink().SetGameLanguage(iLanguage);
 }
 
 void TwGameScriptLink::SetVoiceLanguage(int32_t iLanguage)
 {
-    g_oTwGame.m_iVoiceLanguage = iLanguage;
+    GetGameLink().SetVoiceLanguage(iLanguage);
 }
 
 void TwGameScriptLink::Quit()

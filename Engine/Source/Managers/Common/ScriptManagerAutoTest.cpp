@@ -1,9 +1,9 @@
 #include "Managers/Common/ScriptManager.h"
 
 #include "Common/GameInterface.h"
+#include "Common/GameLink.h"
 #include "Common/ProfileSections.h"
 #include "Common/SceneIds.h"
-#include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptAutoTestLink.h"
@@ -69,7 +69,7 @@ bool ScriptManager::IsAutoTestReady()
 
 void ScriptManager::AutoTest_Update()
 {
-    if (!TwGame::s_bAutoTest || m_aAutoTestEvents.empty())
+    if (!GetGameLink().IsAutoTest() || m_aAutoTestEvents.empty())
         return;
     if (m_oAutoTestFrameTimes.IsReported())
         return;
@@ -110,7 +110,7 @@ void ScriptManager::EndAutoTest()
 void ScriptManager::PlayAutoTestEvent(const EventDesc& oEventDesc)
 {
     const SceneDesc* pScene = Id::GetSceneDesc(GetScriptSceneLink().GetSceneId());
-    CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+    CorePrint(&g_oCoreLog, "GAME[%s]:", GetGameLink().GetClockString());
     CorePrint(&g_oCoreLog, "%s\n", EventDesc::ToString(pScene, oEventDesc));
 
     switch (oEventDesc.m_eType) {

@@ -1,7 +1,7 @@
 #include "Managers/Common/SoundManager.h"
 
+#include "Common/GameLink.h"
 #include "Common/SoundIds.h"
-#include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/VarManager.h"
@@ -43,7 +43,7 @@ void LogWarning(const char* format, ...)
     va_start(arguments, format);
     std::vsnprintf(text, sizeof text, format, arguments);
     va_end(arguments);
-    CorePrint(&g_oCoreLog, "WARN[%s]:%s", g_oTwGame.GetClockString(), text);
+    CorePrint(&g_oCoreLog, "WARN[%s]:%s", GetGameLink().GetClockString(), text);
 }
 
 // A master volume as the percentage that the options show: rounded to tens.

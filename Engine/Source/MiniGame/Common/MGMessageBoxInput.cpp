@@ -1,6 +1,6 @@
 #include "MiniGame/Common/MGMessageBox.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/InputEventHandler.h"
@@ -109,7 +109,7 @@ bool MGMessageBox::Update(uint32_t dtMs)
         OnClick(x, y);
     }
     // A recorded play-through closes every box with its second result.
-    if (TwGame::s_bAutoTest)
+    if (GetGameLink().IsAutoTest())
         m_iResult = RESULT_SECOND;
     if (m_iResult != RESULT_NONE) {
         m_bDone = true;

@@ -1,11 +1,12 @@
 #include "MiniGame/Common/MiniGameCredits.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Effects/Common/Effect.h"
 #include "Effects/Common/EffectList.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/Common/InputEventQueries.h"
+#include "Managers/Common/ScriptStateLink.h"
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/MiniGameClearColor.h"
 #include "MiniGame/Common/MiniGameFonts.h"
@@ -147,17 +148,17 @@ bool MiniGameCredits::IsSkipPressed() const
 
 bool MiniGameCredits::Update(uint32_t)
 {
-    if (g_oTwGame.m_bPaused != 0)
+    if (GetGameLink().IsPaused())
         return false;
     // The pace is per update, whatever the frame's length.
     m_fxScrollPosition -= SCROLL_STEP;
     const bool bOver = m_fxScrollPosition + m_fxTotalHeight < 0;
     if ((bOver || IsSkipPressed()) && !m_bEnding) {
-        Effect::StartEffect(g_oTwGame.GetFadeSlot(GlobalFade::OutToBlack));
+        Effect::StartEffect(GetGameLink().GetFadeSlot(GlobalFade::OutToBlack));
         m_bEnding = true;
     }
     if (m_bEnding) {
-        const Effect* pFade = g_oEffectList.Get(g_oTwGame.GetFadeSlot(GlobalFade::OutToBlack));
+        const Effect* pFade = g_oEffectList.Get(GetGameLink().GetFadeSlot(GlobalFade::OutToBlack));
         if (pFade != nullptr && pFade->IsFinished())
             return true;
     }

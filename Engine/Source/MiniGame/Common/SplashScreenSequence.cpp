@@ -1,6 +1,6 @@
 #include "MiniGame/Common/SplashScreenSequence.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Effects/Common/EffectList.h"
 #include "Error/EngineAssert.h"
 #include "Input/Common/InputEventIds.h"
@@ -156,7 +156,7 @@ void SplashScreenSequence::CheckSkipInput()
 bool SplashScreenSequence::Update(uint32_t dtMs)
 {
     // A pause ends the sequence: the game goes on to what follows it.
-    if (g_oTwGame.m_bPaused != 0)
+    if (GetGameLink().IsPaused())
         return true;
     CheckSkipInput();
     if (GetState() != STATE_PAUSE_BOX) {

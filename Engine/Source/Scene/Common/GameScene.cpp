@@ -1,6 +1,6 @@
 #include "Scene/Common/GameScene.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/InputEventHandler.h"
 #include "Input/InputPointer.h"
@@ -33,7 +33,7 @@ bool GameScene::InitializeFonts()
     CorePrint(&g_oCoreLog, " - Initialize menu font...\n");
     m_oTitleFont.Initialize("fonts/TitleFont.fnt.bin", {"TitleFont_00", 0});
     m_oMenuFont.Initialize("fonts/MenuFont.fnt.bin", {"MenuFont_00", 0});
-    g_oTwGame.LogStep("Font done");
+    GetGameLink().LogStep("Font done");
     m_oTitleRenderer.Initialize(&m_oTitleFont, CAPTION_LINES);
     m_oMenuRenderer.Initialize(&m_oMenuFont, CAPTION_LINES);
     return true;

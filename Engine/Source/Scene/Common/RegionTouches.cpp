@@ -1,5 +1,5 @@
 #include "Adventure/Common/Scriptable.h"
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
 #include "Scene/Common/Region.h"
@@ -28,7 +28,7 @@ void FireTouch(const TouchScene& scene, Scriptable& entity, Scriptable& actor, T
     const bool executed = GetSceneEventSink().FireEvent(event);
     if (!executed)
         return;
-    CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+    CorePrint(&g_oCoreLog, "GAME[%s]:", GetGameLink().GetClockString());
     CorePrint(&g_oCoreLog, "Event \"%s\" actor \"%s\" on \"%.16s:%s[%d]\" [executed:%d]\n",
               type == TwEventType_Touch ? "Touch" : "Untouch", actor.GetName(), scene.m_sName, entity.GetName(),
               entity.GetId(), executed ? 1 : 0);

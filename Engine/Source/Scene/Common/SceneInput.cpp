@@ -54,6 +54,14 @@ bool IsHotspot(const SceneObject& object)
            Offers(types, count, TwEventType_Activate);
 }
 
+// Whether a click on the object is its own: an exit acts at once and a
+// hotspot opens its verbs. Anything else (a walk-in area, a place only items
+// are used on) is ground to a click, which walks her there.
+bool TakesClicks(const SceneObject& object)
+{
+    return object.GetDirection() != DIR_NONE || IsHotspot(object);
+}
+
 // The point lies more than 50 units from the anchor.
 bool BeyondVerbMenuReach(const CoreFxVec2& anchor, fx32 x, fx32 y)
 {
@@ -209,14 +217,15 @@ void Scene::HandleIdleButtons(uint32_t dtMs)
             m_pHoveredObject = picked;
         if (picked && picked->GetDirection() != DIR_NONE)
             PostEvent(SCENE_EVENT_ACTION);
-        else if (picked)
+        else if (picked && IsHotspot(*picked))
             OpenVerbMenu(*picked, x, y);
     }
     if (!m_bVerbMenuOpen && ActiveAt(InputEventId_PointerReleased, pointer) && m_fHoldTime < HOLD_LIMIT) {
         const fx32 x = InputPointerVirtualX(pointer);
         const fx32 y = InputPointerVirtualY(pointer);
         // A short click on the ground walks there.
-        if (!PickObjectAt(x, y)) {
+        const SceneObject* picked = PickObjectAt(x, y);
+        if (!picked || !TakesClicks(*picked)) {
             SetPointerTarget(x, y);
             PostEvent(SCENE_EVENT_WALK);
         }
@@ -237,8 +246,6 @@ void Scene::OpenVerbMenu(SceneObject& object, fx32 x, fx32 y)
     int32_t verbs[2] = {CURSOR_NONE, CURSOR_NONE};
     int iIndex = 0;
     const int nbEvents = count;
-    if (count == 0)
-        verbs[0] = CURSOR_POINTER;
     if (Offers(types, count, TwEventType_Look))
         verbs[iIndex++] = CURSOR_LOOK;
     if (Offers(types, count, TwEventType_Activate))

@@ -1,7 +1,7 @@
 #include "Scene/Common/Scene.h"
 
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "DataPack/DkDataPackBinding.h"
 #include "Error/EngineAssert.h"
 #include "Managers/Common/ResourceManager.h"
@@ -28,7 +28,7 @@ bool Scene::Initialize(SceneId iId)
 {
     Clear();
     m_iId = iId;
-    g_oTwGame.LogStep("Before scene initialize");
+    GetGameLink().LogStep("Before scene initialize");
     const SceneDesc* pDesc = Id::GetSceneDesc(iId);
     if (!pDesc) {
         LogSceneError("Scene::Initialize -- Unknown scene id %d\n", iId);
@@ -61,7 +61,7 @@ bool Scene::Initialize(SceneId iId)
     if (!GetSceneServices().InitializeInterface(*this))
         return false;
     m_bInterfaceReady = 1;
-    g_oTwGame.LogStep("After scene initialize");
+    GetGameLink().LogStep("After scene initialize");
 
     EnterState(INPUT_STATE_IDLE);
     m_bFollowOnSettle = 0;
@@ -104,7 +104,7 @@ bool Scene::LoadTextAndDialogs()
 {
     SceneServices& services = GetSceneServices();
     if ((m_bHasText || m_bHasDialog) && !m_pTextPackage) {
-        const char* pTextPath = Id::GetSceneTextPath(m_iId, g_oTwGame.m_iGameLanguage);
+        const char* pTextPath = Id::GetSceneTextPath(m_iId, GetGameLink().GetGameLanguage());
         LogSceneInfo("Load text : \"%s\"\n", pTextPath);
         m_pTextPackage = LoadPackage(pTextPath);
         if (!m_pTextPackage) {
@@ -133,7 +133,7 @@ bool Scene::LoadTextAndDialogs()
 
 void Scene::Shutdown()
 {
-    g_oTwGame.LogStep("Before scene shutdown");
+    GetGameLink().LogStep("Before scene shutdown");
     Release();
-    g_oTwGame.LogStep("After scene shutdown");
+    GetGameLink().LogStep("After scene shutdown");
 }

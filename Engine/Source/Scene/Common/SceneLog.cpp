@@ -1,6 +1,6 @@
 #include "Scene/Common/SceneLog.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Log/CoreLog.h"
 
 #include <cstdarg>
@@ -12,7 +12,7 @@ void LogLine(const char* level, const char* format, va_list arguments)
 {
     char text[2048];
     std::vsnprintf(text, sizeof text, format, arguments);
-    CorePrint(&g_oCoreLog, "%s[%s]:", level, g_oTwGame.GetClockString());
+    CorePrint(&g_oCoreLog, "%s[%s]:", level, GetGameLink().GetClockString());
     CorePrint(&g_oCoreLog, "%s", text);
 }
 

@@ -1,6 +1,6 @@
 #include "Adventure/Common/Scriptable.h"
+#include "Common/GameLink.h"
 #include "Common/SceneIds.h"
-#include "Common/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneEventSink.h"
@@ -92,7 +92,7 @@ void Scene::FireHoveredAction()
         BuildEvent(&event, type, 1, ID_PARAMETER_TYPE_SCRIPTABLE, target->GetId());
         const bool executed = GetSceneEventSink().FireEvent(event);
         const SceneDesc* row = Id::GetSceneDesc(m_iId);
-        CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+        CorePrint(&g_oCoreLog, "GAME[%s]:", GetGameLink().GetClockString());
         CorePrint(&g_oCoreLog, "Action \"%s\" on \"%s:%.16s[%d]\" [executed:%d]\n", EventDesc::GetTypeName(type),
                   row ? row->m_pName : m_sName, target->GetName(), target->GetId(), executed ? 1 : 0);
     }

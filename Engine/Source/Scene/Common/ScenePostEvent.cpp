@@ -1,7 +1,7 @@
 #include "Adventure/Common/Scriptable.h"
+#include "Common/GameLink.h"
 #include "Common/ItemIds.h"
 #include "Common/SceneIds.h"
-#include "Common/TwGame.h"
 #include "Log/CoreLog.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneEventSink.h"
@@ -93,7 +93,7 @@ void Scene::UseItemAt(const SceneEventParams& params)
                    ID_PARAMETER_TYPE_ITEM, static_cast<int32_t>(item));
         const bool executed = GetSceneEventSink().FireEvent(event);
         const char* itemName = Id::GetItemName(item);
-        CorePrint(&g_oCoreLog, "GAME[%s]:", g_oTwGame.GetClockString());
+        CorePrint(&g_oCoreLog, "GAME[%s]:", GetGameLink().GetClockString());
         const LoggedSceneName scene = SceneNameOf(*this);
         CorePrint(&g_oCoreLog, USE_ITEM_LINE, itemName ? itemName : "", scene.length, scene.text, target->GetName(),
                   target->GetId(), executed ? 1 : 0);

@@ -1,6 +1,6 @@
 #include "Scene/Common/SceneScreen.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Screen/CoreVirtualScreen.h"
 
 namespace {
@@ -13,10 +13,11 @@ constexpr uint32_t NO_SIZE = 0xFFFFFFFFu;
 
 SceneWindow SceneWindow::Current()
 {
-    const TwGame::DisplaySettings& display = g_oTwGame.m_oDisplaySettings;
-    if (display.uWidth == NO_SIZE || display.uHeight == NO_SIZE)
+    const uint32_t uWidth = GetGameLink().GetWindowWidth();
+    const uint32_t uHeight = GetGameLink().GetWindowHeight();
+    if (uWidth == NO_SIZE || uHeight == NO_SIZE)
         return {DEFAULT_WINDOW_WIDTH, DEFAULT_WINDOW_HEIGHT};
-    return {display.uWidth, display.uHeight};
+    return {uWidth, uHeight};
 }
 
 fx32 SceneWindow::VisibleWidth() const

@@ -1,4 +1,4 @@
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Maths/CoreFxDivide.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCursor.h"
@@ -33,7 +33,7 @@ void SceneCursor::DrawImage(CoreRenderer& renderer, const CoreFxVec2& scale, con
 
 void SceneCursor::Render(CoreRenderer& renderer, int32_t iInputState, CoreTexture* pHeldItem) const
 {
-    if (g_oTwGame.m_bPaused || !m_bShown)
+    if (GetGameLink().IsPaused() || !m_bShown)
         return;
     uint32_t colour = OPAQUE_WHITE;
     if (m_bDimmed)

@@ -1,7 +1,6 @@
 #include "Scripts/Common/InventoryScript.h"
 
 #include "Common/GameInterface.h"
-#include "Common/TwGame.h"
 #include "Error/EngineAssert.h"
 #include "Managers/Common/ScriptSceneLink.h"
 #include "Scripts/Common/CombineSelection.h"
@@ -30,20 +29,6 @@ uint32_t ConsumeFlagOf(const ItemCombination& oRow, uint32_t uItemId)
 }
 
 } // namespace
-
-void InventoryScript::CreateSingleton()
-{
-    ENGINE_ASSERT(g_oTwGame.m_pInventoryScript==NULL);
-    if (g_oTwGame.m_pInventoryScript != nullptr)
-        return;
-    g_oTwGame.m_pInventoryScript = new InventoryScript();
-}
-
-void InventoryScript::DestroySingleton()
-{
-    ENGINE_ASSERT(g_oTwGame.m_pInventoryScript!=NULL);
-    delete std::exchange(g_oTwGame.m_pInventoryScript, nullptr);
-}
 
 InventoryScript::InventoryScript()
 {

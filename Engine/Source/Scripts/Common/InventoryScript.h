@@ -35,6 +35,8 @@ public:
     static void CreateSingleton();
     // Destroys it and clears the pointer (logged when there is none).
     static void DestroySingleton();
+    // The one inventory script, or null.
+    static InventoryScript* GetInstance();
 
     InventoryScript();
 

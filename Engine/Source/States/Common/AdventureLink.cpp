@@ -1,6 +1,6 @@
 #include "States/Common/AdventureLink.h"
 
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Scripts/Common/InventoryScript.h"
@@ -19,7 +19,7 @@ void NullAdventureLink::OpenMenu(uint32_t uPlayingCharacter)
 
 void NullAdventureLink::StartInventoryScript()
 {
-    InventoryScript* pScript = g_oTwGame.m_pInventoryScript;
+    InventoryScript* pScript = InventoryScript::GetInstance();
     if (pScript == nullptr) {
         CorePrint(&g_oCoreLog, "No inventory script: items do not combine\n");
         return;
@@ -30,19 +30,19 @@ void NullAdventureLink::StartInventoryScript()
 
 void NullAdventureLink::UpdateInventoryScript(uint32_t dt)
 {
-    if (InventoryScript* pScript = g_oTwGame.m_pInventoryScript)
+    if (InventoryScript* pScript = InventoryScript::GetInstance())
         pScript->Update(dt);
 }
 
 void NullAdventureLink::EndInventoryScript()
 {
-    if (InventoryScript* pScript = g_oTwGame.m_pInventoryScript)
+    if (InventoryScript* pScript = InventoryScript::GetInstance())
         pScript->Term();
 }
 
 void NullAdventureLink::StartAutoTestPlayback()
 {
-    g_oTwGame.StartAutoTestPlayback();
+    GetGameLink().StartAutoTestPlayback();
 }
 
 AdventureLink& GetAdventureLink()

@@ -1,8 +1,8 @@
 #include "States/Common/MainGameState.h"
 
+#include "Common/GameLink.h"
 #include "Common/ProfileSections.h"
 #include "Common/SceneIds.h"
-#include "Common/TwGame.h"
 #include "Common/VarIds.h"
 #include "Dialogs/Common/DialogManager.h"
 #include "Effects/Common/ScreenColorEffect.h"
@@ -13,6 +13,7 @@
 #include "Managers/Common/ResourceManager.h"
 #include "Managers/Common/SceneManager.h"
 #include "Managers/Common/ScriptManager.h"
+#include "Managers/Common/ScriptStateLink.h"
 #include "Managers/Common/VarManager.h"
 #include "Profiler/CoreProfiler.h"
 #include "States/Common/AdventureLink.h"
@@ -43,9 +44,9 @@ MainGameState::~MainGameState()
 
 void MainGameState::OnInit()
 {
-    g_oTwGame.LogStep("Before Main State Init");
-    m_oMainText.Initialize(&TwGame::MainFont, TEXT_LINES);
-    m_oSmallText.Initialize(&TwGame::SmallFont, TEXT_LINES);
+    GetGameLink().LogStep("Before Main State Init");
+    m_oMainText.Initialize(&GetGameLink().GetMainFont(), TEXT_LINES);
+    m_oSmallText.Initialize(&GetGameLink().GetSmallFont(), TEXT_LINES);
     SceneManager::ClearSceneIds();
 
     DialogManager* pDialogs = DialogManager::GetInstance();
@@ -75,7 +76,7 @@ void MainGameState::OnInit()
     }
     g_oScriptManager.SetSlotStarted(false);
     g_oScriptManager.GetNodePool().InitPool();
-    if (TwGame::s_bAutoTest && s_bFirstAutoTestEntry) {
+    if (GetGameLink().IsAutoTest() && s_bFirstAutoTestEntry) {
         s_bFirstAutoTestEntry = false;
         oAdventure.StartAutoTestPlayback();
     }
@@ -97,7 +98,7 @@ int32_t MainGameState::SceneToStart()
 
 uint16_t MainGameState::Update(uint32_t dt)
 {
-    if (g_oTwGame.m_bPaused != 0)
+    if (GetGameLink().IsPaused())
         return STATE_ID_MAIN;
     if (m_bAdventureStarted) {
         Core::CoreProfiler& oProfiler = Core::CoreProfiler::GetInstance();
@@ -129,8 +130,8 @@ bool MainGameState::IsHandOverDue() const
 {
     if (GetOwner()->GetStateQueue().IsEmpty())
         return false;
-    const ScreenColorEffect* pFadeOut = g_oTwGame.GetFade(GlobalFade::OutToBlack);
-    const ScreenColorEffect* pFadeIn = g_oTwGame.GetFade(GlobalFade::InFromBlack);
+    const ScreenColorEffect* pFadeOut = GetGameLink().GetFade(GlobalFade::OutToBlack);
+    const ScreenColorEffect* pFadeIn = GetGameLink().GetFade(GlobalFade::InFromBlack);
     return pFadeOut != nullptr && pFadeOut->IsFinished() && (pFadeIn == nullptr || !pFadeIn->IsRunning());
 }
 
@@ -170,11 +171,19 @@ void MainGameState::OnShutdown()
     SceneManager::Terminate();
     ReleaseTextRenderers();
     CorePrint(&g_oCoreLog, "Release video memory \n");
-    g_oTwGame.LogStep("After Main State Shutdown");
+    GetGameLink().LogStep("After Main State Shutdown");
 }
 
 void MainGameState::ReleaseTextRenderers()
 {
     m_oSmallText.Release();
     m_oMainText.Release();
+}
+
+Tw::TextRenderer* GetCurrentStateTextRenderer(bool bSmallFont)
+{
+    auto* pState = dynamic_cast<MainGameState*>(GetGameLink().GetStates().GetCurrentState());
+    if (pState == nullptr)
+        return nullptr;
+    return bSmallFont ? &pState->GetSmallTextRenderer() : &pState->GetMainTextRenderer();
 }

@@ -50,3 +50,7 @@ private:
     PackageResource* m_pCommonDialogs = nullptr;
     bool m_bAdventureStarted = false;
 };
+
+// The main-font or small-font text renderer of the current game state: the
+// main adventure state's, null while another state (or none) runs.
+Tw::TextRenderer* GetCurrentStateTextRenderer(bool bSmallFont);

@@ -1,7 +1,7 @@
 #include "States/Common/MiniGameState.h"
 
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Common/GameLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/EffectList.h"
 #include "Input/Common/InputSystem.h"
@@ -55,7 +55,7 @@ MiniGameState::~MiniGameState()
 
 void MiniGameState::OnInit()
 {
-    g_oTwGame.LogStep("Before MG Init");
+    GetGameLink().LogStep("Before MG Init");
     StopAdventureSound();
     InputSystem::EnableGameEvents(true);
     MGSprite::ClearPoolCounts();
@@ -71,7 +71,7 @@ void MiniGameState::OnInit()
     InitializeEffects();
     if (m_pCurrentMiniGame) {
         m_pCurrentMiniGame->SetEffectIndexes(m_aiEffectIndexes);
-        g_oTwGame.LogStep("Before MG Solo Init");
+        GetGameLink().LogStep("Before MG Solo Init");
         if (!m_pCurrentMiniGame->Initialize()) {
             // A game that could not be made whole is not run half-built.
             CorePrint(&g_oCoreLog, "MiniGameState::OnInit -- Initialize of minigame %d failed\n",
@@ -142,9 +142,9 @@ uint16_t MiniGameState::Update(uint32_t dt)
         return Finish();
     }
     MiniGame& oGame = *m_pCurrentMiniGame;
-    if (g_oTwGame.m_bPaused != 0 && oGame.GetState() != MiniGame::STATE_SUSPENDED)
+    if (GetGameLink().IsPaused() && oGame.GetState() != MiniGame::STATE_SUSPENDED)
         oGame.PushState();
-    else if (g_oTwGame.m_bPaused == 0 && oGame.GetState() == MiniGame::STATE_SUSPENDED)
+    else if (!GetGameLink().IsPaused() && oGame.GetState() == MiniGame::STATE_SUSPENDED)
         oGame.PopState();
     if (!oGame.Update(dt))
         return STATE_ID_MINIGAME;
@@ -189,11 +189,11 @@ void MiniGameState::OnShutdown()
         m_pCurrentMiniGame->Shutdown();
         m_pCurrentMiniGame.reset();
     }
-    g_oTwGame.LogStep("After MG Solo Shutdown");
+    GetGameLink().LogStep("After MG Solo Shutdown");
     MGSprite::ShutdownPoolSystem();
     CorePrint(&g_oCoreLog, "Release video memory \n");
     MiniGameFonts::Release();
     StopAdventureSound();
     CoreSndUnloadGroup();
-    g_oTwGame.LogStep("After MG Shutdown");
+    GetGameLink().LogStep("After MG Shutdown");
 }

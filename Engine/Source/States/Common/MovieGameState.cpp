@@ -1,8 +1,8 @@
 #include "States/Common/MovieGameState.h"
 
 #include "App/CoreApp.h"
+#include "Common/GameLink.h"
 #include "Common/MovieIds.h"
-#include "Common/TwGame.h"
 #include "Input/InputEventHandler.h"
 #include "Log/CoreLog.h"
 #include "Managers/Common/SoundManager.h"
@@ -54,7 +54,7 @@ uint32_t MovieGameState::SoundTrackOfVoiceLanguage(int32_t iVoiceLanguage)
 
 void MovieGameState::OnInit()
 {
-    g_oTwGame.LogStep("Before Movie Init");
+    GetGameLink().LogStep("Before Movie Init");
     int32_t iMovieId = MOVIE_STARTUP_SWITCH;
     if (iMovieId == 0) {
         const GameStateQueueEntry* pHead = GetOwner()->GetStateQueue().Top();
@@ -64,11 +64,11 @@ void MovieGameState::OnInit()
         pHandler->EnableEventTrigger(SKIP_EVENT, true);
 
     m_pTextRenderer = std::make_unique<Tw::TextureTextRenderer>();
-    m_pTextRenderer->Initialize(&TwGame::MainFont, SUBTITLE_LINES);
+    m_pTextRenderer->Initialize(&GetGameLink().GetMainFont(), SUBTITLE_LINES);
     LoadSubTitles(iMovieId);
 
-    const char* sPath = Id::GetMoviePath(iMovieId, g_oTwGame.m_uLowResolutionVideo == 0);
-    m_iSoundTrack = static_cast<int32_t>(SoundTrackOfVoiceLanguage(g_oTwGame.m_iVoiceLanguage));
+    const char* sPath = Id::GetMoviePath(iMovieId, !GetGameLink().PlaysLowResolutionVideo());
+    m_iSoundTrack = static_cast<int32_t>(SoundTrackOfVoiceLanguage(GetGameLink().GetVoiceLanguage()));
     // A movie that cannot be opened is neither played nor drawn: the next
     // update ends the state.
     if (!CoreVideo::Open(sPath, static_cast<uint32_t>(m_iSoundTrack)))
@@ -189,5 +189,5 @@ void MovieGameState::OnShutdown()
         m_pTextRenderer->Release();
         m_pTextRenderer.reset();
     }
-    g_oTwGame.LogStep("After Movie Shutdown");
+    GetGameLink().LogStep("After Movie Shutdown");
 }

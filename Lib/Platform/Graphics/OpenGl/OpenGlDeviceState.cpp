@@ -192,6 +192,7 @@ void OpenGlDevice::ApplyTexturing(bool all)
     if (!texturing)
         return;
 
+    texture->SendWrittenLevels();
     if (texture->Name() != m_uBoundTexture) {
         glBindTexture(GL_TEXTURE_2D, texture->Name());
         m_uBoundTexture = texture->Name();

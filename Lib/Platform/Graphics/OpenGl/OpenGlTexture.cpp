@@ -19,6 +19,11 @@ GLenum CompressedFormat(uint32_t format)
     }
 }
 
+uint64_t LevelBit(uint32_t level)
+{
+    return uint64_t(1) << level;
+}
+
 } // namespace
 
 OpenGlTexture::OpenGlTexture(OpenGlDevice* device, uint64_t id, uint32_t width, uint32_t height, uint32_t levels,
@@ -29,8 +34,8 @@ OpenGlTexture::OpenGlTexture(OpenGlDevice* device, uint64_t id, uint32_t width, 
     device->BeginTextureUpload(m_uName);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(m_levels.Count() - 1));
     device->EndTextureUpload();
-    for (uint32_t level = 0; level < m_levels.Count(); ++level)
-        Upload(level);
+    // A level never written is sent as the zeros it holds.
+    m_uUnsentLevels = LevelBit(m_levels.Count()) - 1;
 }
 
 OpenGlTexture::~OpenGlTexture()
@@ -43,13 +48,22 @@ OpenGlTexture::~OpenGlTexture()
 
 void OpenGlTexture::OnLevelWritten(uint32_t level)
 {
-    Upload(level);
+    m_uUnsentLevels |= LevelBit(level);
+}
+
+void OpenGlTexture::SendWrittenLevels()
+{
+    for (uint32_t level = 0; m_uUnsentLevels != 0 && level < m_levels.Count(); ++level) {
+        if ((m_uUnsentLevels & LevelBit(level)) != 0)
+            Upload(level);
+    }
+    m_uUnsentLevels = 0;
 }
 
 void OpenGlTexture::Upload(uint32_t level)
 {
     const TextureLevels::Level& source = m_levels.At(level);
-    const uint32_t levelBit = level < 32 ? 1u << level : 0u;
+    const uint64_t levelBit = LevelBit(level);
     if (AreTexelsOpaque(m_levels.Format(), source.bytes))
         m_uTranslucentLevels &= ~levelBit;
     else

@@ -3,14 +3,14 @@
 // slides, input, auto-test answers and the caption box.
 #include "Dialogs/Common/DialogInterface.h"
 
-#include "Common/TwGame.h"
 #include "Engine/Dialogs/Common/TalkScreenTestKit.h"
+#include "Game/TwGame.h"
 #include "Input/KeyCodes.h"
+#include "Renderer/CorePrimitiveVertex.h"
+#include "Screen/CoreVirtualScreen.h"
 #include "Support/HandMadeDialogs.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
-#include "Renderer/CorePrimitiveVertex.h"
-#include "Screen/CoreVirtualScreen.h"
 #include "Texture/CoreTextureManager.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "Dialogs/Common/DialogManager.h"
 
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Managers/Common/VarManager.h"
 #include "ScriptEngine/common/ActionDesc.h"
 #include "Support/HandMadeDialogs.h"

@@ -1,7 +1,7 @@
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
 #include "Effects/Common/EffectList.h"
 #include "Effects/Common/ScreenColorEffect.h"
+#include "Game/TwGame.h"
 #include "Renderer/CoreRenderer.h"
 #include "Support/ScopedNullGraphics.h"
 

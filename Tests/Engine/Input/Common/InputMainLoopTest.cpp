@@ -1,7 +1,7 @@
 // The running main loop reading real SDL input: events are pushed into SDL's
 // queue between frames and reach the game through the window's pump.
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/Common/InputSystem.h"
 #include "Input/CoreInput.h"

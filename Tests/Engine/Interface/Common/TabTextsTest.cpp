@@ -3,7 +3,7 @@
 #include "Common/GameLanguages.h"
 #include "Interface/Common/QuestTable.h"
 #include "Interface/Common/SaveSlotLabel.h"
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
 #include "Utils/Common/DkLocalizer.h"

@@ -1,16 +1,16 @@
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 
-#include "ContentBuilder/AutoTestSource.h"
 #include "Common/ProfileSections.h"
-#include "Common/TwGame.h"
 #include "Common/VarIds.h"
+#include "ContentBuilder/AutoTestSource.h"
 #include "Dialogs/Common/TalkScreenServices.h"
+#include "Game/TwGame.h"
 #include "Managers/Common/ScriptAutoTestLink.h"
-#include "ScriptEngine/common/AutoTestRecording.h"
 #include "Profiler/CoreProfiler.h"
+#include "ScriptEngine/common/AutoTestRecording.h"
 #include "ScriptEngine/common/ScriptIds.h"
-#include "System/Clock.h"
 #include "Support/ScopedService.h"
+#include "System/Clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "DataPack/DataPackFormat.h"
 #include "Managers/Common/ResourceManager.h"
+#include "Support/Files.h"
 #include "Support/HandMadeDialogs.h"
 #include "Support/HandMadePack.h"
 #include "Support/LogCapture.h"
@@ -77,6 +78,31 @@ TEST_F(ResourceManagerTest, SameNameIsSharedByReferenceCount)
     EXPECT_EQ(first->m_iNbRef, 1u);
     m_manager->UnloadPackage(first);
     EXPECT_EQ(m_manager->FindPackage("text/data.bin"), nullptr);
+    EXPECT_EQ(PackageCount(), 0u);
+}
+
+TEST_F(ResourceManagerTest, APackageIsItsOwnCopyOfTheFileAndAnEmptyFileIsRefused)
+{
+    // Bytes changed in place (as binding a pack marks its entries) reach
+    // neither the file nor the package loaded from it next.
+    m_folder.WriteFile("data.bin", "twelve bytes");
+    PackageResource* package = m_manager->LoadPackage("data.bin");
+    ASSERT_NE(package, nullptr);
+    package->Buffer()[0] = 'T';
+    EXPECT_EQ(package->Buffer()[0], 'T');
+    m_manager->UnloadPackage(package);
+    EXPECT_EQ(AsText(TestSupport::ReadFileBytes(m_folder.Path() / "data.bin")), "twelve bytes");
+    package = m_manager->LoadPackage("data.bin");
+    ASSERT_NE(package, nullptr);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(package->Buffer()), package->Size()), "twelve bytes");
+    m_manager->UnloadPackage(package);
+
+    m_folder.WriteFile("empty.bin", "");
+    PackageResource* empty = nullptr;
+    const std::string log = Logged([&] { empty = m_manager->LoadPackage("empty.bin"); });
+    EXPECT_EQ(empty, nullptr);
+    EXPECT_NE(log.find("The file <empty.bin> is empty\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Error loading \"empty.bin\"\n"), std::string::npos) << log;
     EXPECT_EQ(PackageCount(), 0u);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "CardMngr/CardManager.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"

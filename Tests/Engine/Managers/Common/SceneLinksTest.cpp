@@ -10,7 +10,7 @@
 #include "Managers/Common/SceneManagerScriptLink.h"
 #include "Managers/Common/VarManager.h"
 #include "Scene/Common/GameScene.h"
-#include "Scripts/Common/MapThumb.h"
+#include "ScriptEngine/common/MapThumb.h"
 #include "Support/FakeSceneServices.h"
 #include "Support/HandMadeScene.h"
 #include "Support/LogCapture.h"

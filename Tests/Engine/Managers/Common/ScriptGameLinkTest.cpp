@@ -1,7 +1,7 @@
 // The script manager's language actions reach the game: a new game language
 // brings the common texts of that language, and a number that is no game
 // language leaves them as they are.
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Hash/CoreCrc32.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Managers/Common/ScriptGameLink.h"

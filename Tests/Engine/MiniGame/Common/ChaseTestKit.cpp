@@ -1,6 +1,6 @@
 #include "Engine/MiniGame/Common/ChaseTestKit.h"
 
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Input/Common/InputSystem.h"
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/MiniGameFonts.h"

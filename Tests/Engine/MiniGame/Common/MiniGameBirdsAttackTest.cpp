@@ -1,11 +1,11 @@
 // The birds attack on the recording renderer with the sample data: its
 // planks, drops and falls, and whole runs won and lost from injected keys
 // with a fixed random seed.
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Input/KeyCodes.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SaveSlotData.h"

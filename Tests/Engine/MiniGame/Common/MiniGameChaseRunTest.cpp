@@ -2,11 +2,11 @@
 // seeded runs steered by a small autopilot and left alone, the start from a
 // script action through the mini-game state with the result back in the
 // save slot, and damaged data files refused at the start.
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/ChaseTestKit.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Input/KeyCodes.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SaveSlotData.h"
@@ -15,10 +15,10 @@
 #include "Random/CoreRandom.h"
 #include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/MiniGameState.h"
-#include "Utils/Common/DkLocalizer.h"
 #include "Support/ChaseAutopilot.h"
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
+#include "Utils/Common/DkLocalizer.h"
 
 #include <gtest/gtest.h>
 

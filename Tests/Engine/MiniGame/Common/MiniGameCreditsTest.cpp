@@ -2,11 +2,11 @@
 // script's composition, the pace, the pause, the picture slots (a fourth
 // picture is refused), skip and the closing fade, and a whole run through the
 // mini-game state back to the start menu.
-#include "Common/TwGame.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Effects/Common/EffectList.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
 #include "Input/Common/InputSystem.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"

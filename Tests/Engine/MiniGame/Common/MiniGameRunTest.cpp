@@ -1,11 +1,11 @@
 // The mini-game state runs the kit's test game through whole runs, on the
 // recording renderer with the sample data: the boxes, the pause, retry and
 // skip, the result in the save slot and the sprite pool's final report.
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Input/KeyCodes.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/VarManager.h"

@@ -3,11 +3,11 @@
 // fixed seeds: the weights, the pull, the reels' stops, the holds, the third
 // pull, a win and a loss with their result in the save slot, the skip, the
 // rays, and the start from a script action.
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/SaveSlotData.h"
 #include "Managers/Common/ScriptManager.h"

@@ -3,11 +3,11 @@
 // timer, the arrow keys, and whole runs won and lost.
 #include "MiniGame/Common/MiniGameTheLostKey.h"
 
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Input/KeyCodes.h"
 #include "Managers/Common/AdventureManager.h"
 #include "Managers/Common/ScriptManager.h"

@@ -2,11 +2,11 @@
 // input layer with the mouse, on the recording renderer with the sample data:
 // the fewest moves win, illegal moves change nothing, the clock loses, the
 // order of the posts, and the result in the save slot.
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"
 #include "Managers/Common/VarManager.h"

@@ -3,11 +3,11 @@
 // logo, a pause ending it, the pause box stopping its clock, and the refusals
 // of a variant without logos and of fades that found no effect slot.
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
 #include "Effects/Common/Effect.h"
 #include "Effects/Common/EffectList.h"
 #include "Effects/Common/ScreenColorEffect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
 #include "Input/Common/InputSystem.h"
 #include "MiniGame/Common/MiniGameFonts.h"
 #include "MiniGame/Common/MiniGameTime.h"

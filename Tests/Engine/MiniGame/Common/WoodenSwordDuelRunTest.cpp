@@ -1,11 +1,11 @@
 // Whole bouts of the wooden sword duel, started by a script's action and
 // played with the keyboard on a fixed random seed, through the mini-game
 // state: one is won and one lost, and the save slot tells which.
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "Common/VarIds.h"
 #include "Effects/Common/Effect.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Input/KeyCodes.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/SoundManager.h"

@@ -273,6 +273,37 @@ TEST_F(SceneInputTest, AQuickClickFromOneMenuToAnotherObjectActsOnTheObjectClick
     sprite.m_pScriptable = kept;
 }
 
+TEST_F(SceneInputTest, AClickOnAnObjectThatOffersNoVerbWalksThereAsOnTheGround)
+{
+    Load();
+    TestHotspot area;
+    area.SetId(ObjectId("water_jug"));
+    Jug().m_pScriptable = &area;
+    // No verb at all, a walk-in area's touches, a place for items only.
+    const std::vector<TwEventType> kinds[] = {{}, {TwEventType_Touch, TwEventType_UnTouch}, {TwEventType_UseItem}};
+    for (const std::vector<TwEventType>& types : kinds) {
+        SCOPED_TRACE(types.size());
+        area.m_types = types;
+        Heroine().m_walks.clear();
+        ASSERT_EQ(m_scene->PickObjectAt(180 * FX, 100 * FX), &Jug());
+        TestSupport::LogCapture capture;
+        Click(180, 100);
+        Frame(180, 100, false);
+        Frame(180, 100, false);
+        EXPECT_FALSE(m_scene->m_bVerbMenuOpen);
+        EXPECT_EQ(Heroine().m_walks.size(), 1u);
+        EXPECT_EQ(m_scene->m_oPointerTarget.x, 180 * FX);
+        EXPECT_EQ(capture.Take().find("ASSERT"), std::string::npos);
+    }
+    // A hotspot under the same pointer still opens its verbs.
+    area.m_types = {TwEventType_Look};
+    Heroine().m_walks.clear();
+    Click(180, 100);
+    EXPECT_TRUE(m_scene->m_bVerbMenuOpen);
+    EXPECT_TRUE(Heroine().m_walks.empty());
+    Jug().m_pScriptable = &m_scene->m_vEntities[ObjectId("water_jug")];
+}
+
 TEST_F(SceneInputTest, AShortClickOnTheGroundWalksAndALongHoldFollows)
 {
     Load();
@@ -318,7 +349,6 @@ TEST_F(SceneInputTest, TheVerbMenuOffersLookFirstThenActivateOrTalk)
         {{TwEventType_Look, TwEventType_Activate}, CURSOR_LOOK, CURSOR_ACTIVATE, false},
         {{TwEventType_Activate}, CURSOR_ACTIVATE, CURSOR_NONE, false},
         {{TwEventType_Talk, TwEventType_Activate}, CURSOR_ACTIVATE, CURSOR_NONE, true},
-        {{}, CURSOR_POINTER, CURSOR_NONE, false},
     };
     TestHotspot hotspot;
     hotspot.SetId(ObjectId("water_jug"));

@@ -1,6 +1,6 @@
 // The cursor as the device sees it: which cells of the pointer sheet it
 // draws where, in which colour, and when it draws nothing.
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Graphics/DeviceTexture.h"
 #include "Graphics/GraphicsFormats.h"
 #include "Renderer/CorePrimitiveVertex.h"

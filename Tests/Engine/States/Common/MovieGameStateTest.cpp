@@ -1,6 +1,6 @@
 // The movie state in the state manager, with headless movies and input.
 #include "App/CoreApp.h"
-#include "Common/TwGame.h"
+#include "Game/TwGame.h"
 #include "Managers/Common/SoundManager.h"
 #include "States/Common/FiniteStateManager.h"
 #include "States/Common/MovieGameState.h"

@@ -1,9 +1,9 @@
-#include "Common/TwGame.h"
-#include "Common/TwGameStateLink.h"
 #include "CardMngr/CardManager.h"
+#include "Game/TwGame.h"
+#include "Game/TwGameStateLink.h"
 #include "Managers/Common/SaveFileLayout.h"
-#include "Support/LogCapture.h"
 #include "Support/Files.h"
+#include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
 #include "Support/TestPaths.h"
 

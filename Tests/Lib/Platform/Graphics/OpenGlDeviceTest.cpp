@@ -93,13 +93,18 @@ protected:
     {
         GraphicsTexture* texture = nullptr;
         EXPECT_EQ(m_device->CreateTexture(width, height, 1, 0, format, D3DPOOL_MANAGED, &texture), D3D_OK);
+        Write(texture, width, height, pixels);
+        return texture;
+    }
+
+    static void Write(GraphicsTexture* texture, uint32_t width, uint32_t height, const uint32_t* pixels)
+    {
         LockedRect locked;
         EXPECT_EQ(texture->LockRect(0, &locked, 0), D3D_OK);
         for (uint32_t row = 0; row < height; ++row)
             std::memcpy(static_cast<uint8_t*>(locked.bits) + row * uint32_t(locked.pitch), pixels + row * width,
                         width * 4);
         EXPECT_EQ(texture->UnlockRect(0), D3D_OK);
-        return texture;
     }
 
     TestSupport::OpenGlTestWindow m_window {64, 64};
@@ -143,6 +148,30 @@ TEST_F(OpenGlDeviceTest, ThirtyTwoBitTexturesAndTheirAlpha)
     EXPECT_EQ(image.At(24, 4) & 0xFFFFFF00u, 0x80000000u);
     delete withAlpha;
     delete opaque;
+}
+
+TEST_F(OpenGlDeviceTest, EachDrawShowsTheTexturesLastWrittenPixelsAndZerosWhereNeverWritten)
+{
+    const uint32_t red[4] = {0xFFFF0000, 0xFFFF0000, 0xFFFF0000, 0xFFFF0000};
+    const uint32_t green[4] = {0xFF00FF00, 0xFF00FF00, 0xFF00FF00, 0xFF00FF00};
+    const uint32_t blue[4] = {0xFF0000FF, 0xFF0000FF, 0xFF0000FF, 0xFF0000FF};
+    GraphicsTexture* unwritten = nullptr;
+    ASSERT_EQ(m_device->CreateTexture(2, 2, 1, 0, D3DFMT_X8R8G8B8, D3DPOOL_MANAGED, &unwritten), D3D_OK);
+    // Written twice before its first draw, then again while still bound.
+    GraphicsTexture* texture = MakeTexture(D3DFMT_X8R8G8B8, 2, 2, red);
+    Write(texture, 2, 2, green);
+    m_device->SetTexture(0, unwritten);
+    ScreenRectangle(0, 0, 8, 8, 0xFFFFFFFF);
+    m_device->SetTexture(0, texture);
+    ScreenRectangle(10, 0, 18, 8, 0xFFFFFFFF);
+    Write(texture, 2, 2, blue);
+    ScreenRectangle(20, 0, 28, 8, 0xFFFFFFFF);
+    const RgbaImage image = Picture();
+    EXPECT_EQ(image.At(4, 4), BLACK);
+    EXPECT_EQ(image.At(14, 4), 0x00FF00FFu);
+    EXPECT_EQ(image.At(24, 4), 0x0000FFFFu);
+    delete unwritten;
+    delete texture;
 }
 
 TEST_F(OpenGlDeviceTest, StageOperationChangedWhileUntexturedTakesEffectWithTheNextTexture)

@@ -2,6 +2,7 @@
 #include "Support/Files.h"
 #include "Support/TestPaths.h"
 #include "Video/FfmpegLibrary.h"
+#include "Video/FfmpegVideoSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,18 @@ TEST(FfmpegLibraryTest, TheGameStartsWithoutFfmpegAndLoadsEveryFunctionOnceWhenA
     VELMARSH_FFMPEG_FUNCTIONS(VELMARSH_FFMPEG_CHECK)
 #undef VELMARSH_FFMPEG_CHECK
     EXPECT_EQ(Platform::LoadFfmpeg(error), library);
+}
+
+TEST(FfmpegLibraryTest, AMovieOpenedWhileFfmpegLoadsAheadWaitsForItAndPlays)
+{
+    Platform::FfmpegVideoSystem videos;
+    videos.LoadAhead();
+    videos.LoadAhead();
+    std::string error;
+    const std::unique_ptr<Platform::Movie> movie = videos.Open(
+        (TestSupport::DataDir() / "video" / "cine00_hd.bik").string().c_str(), Platform::MOVIE_NO_SOUND, error);
+    ASSERT_NE(movie, nullptr) << error;
+    EXPECT_EQ(movie->Info().frameCount, 75u);
 }
 
 } // namespace

@@ -139,6 +139,11 @@ void CoreVideo::FreeFrameImage()
     ms_bTiled = false;
 }
 
+void CoreVideo::LoadAhead()
+{
+    Platform::GetVideoSystem().LoadAhead();
+}
+
 void CoreVideo::Play()
 {
     ENGINE_ASSERT(ms_iVideoStatus==CoreVideo::VIDEO_PAUSE);

@@ -46,6 +46,8 @@ public:
     // decodes the first frame: paused. False, with "couldn't open movie",
     // when the file cannot be played or the renderer cannot show it.
     static bool Open(const char* path, uint32_t soundTrack);
+    // Has the video service load what playing needs, beside the game.
+    static void LoadAhead();
     static void Play();
     static void Stop();
     static void Close();

@@ -47,7 +47,7 @@ TEST_F(MeshAnimationTest, UpdateAdvancesByTheMillisecondsAndRecomputesFrames)
     pHand->CombinedTransformationMatrix.m[3][0] = 1000.0f;
     ASSERT_TRUE(CoreMeshAnimationManager::UpdateAnimation(m_hMesh, 0));
     EXPECT_DOUBLE_EQ(m_hMesh->m_pAnimationCtrl->GetTime(), 0.016);
-    EXPECT_NEAR(pHand->CombinedTransformationMatrix.m[3][0], -28.0f, 1e-4f);
+    EXPECT_NEAR(pHand->CombinedTransformationMatrix.m[3][0], 28.0f, 1e-4f);
 }
 
 TEST_F(MeshAnimationTest, SettingASetRewindsAndPositionsFoldIntoThePeriod)
@@ -66,13 +66,13 @@ TEST_F(MeshAnimationTest, SettingASetRewindsAndPositionsFoldIntoThePeriod)
 TEST_F(MeshAnimationTest, TheWalkMovesTheHandAndTheBoneMatrixFollows)
 {
     PlayWalk();
-    // A quarter of the walk: the right hand swings 12 units along +y.
+    // A quarter of the walk: the right hand swings 12 units back, along -y.
     CoreMeshAnimationManager::UpdateAnimation(m_hMesh, 250);
     CoreMatrix bone;
     CoreMeshAnimationManager::GetBoneTransformationFromName(m_hMesh, &bone, "Bip01_R_Hand");
     // Column-vector form: the translation is the last column.
-    EXPECT_NEAR(bone.m[0][3], -28.0f, 1e-3f);
-    EXPECT_NEAR(bone.m[1][3], 12.0f, 1e-3f);
+    EXPECT_NEAR(bone.m[0][3], 28.0f, 1e-3f);
+    EXPECT_NEAR(bone.m[1][3], -12.0f, 1e-3f);
     EXPECT_NEAR(bone.m[2][3], 94.0f, 1e-3f);
 
     // A missing frame leaves the output as it is.

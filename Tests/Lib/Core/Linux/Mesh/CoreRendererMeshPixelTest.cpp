@@ -21,9 +21,10 @@ struct Region {
     uint32_t left, top, right, bottom;
 };
 
-// The figure faces the camera: its right hand is on the left of the picture.
-constexpr Region RIGHT_HAND = {78, 78, 120, 116};
-constexpr Region LEFT_HAND = {136, 78, 178, 116};
+// The camera sees the figure from behind: its right hand is on the right of
+// the picture.
+constexpr Region RIGHT_HAND = {136, 78, 178, 116};
+constexpr Region LEFT_HAND = {78, 78, 120, 116};
 
 uint32_t Red(uint32_t rgba)
 {
