@@ -473,15 +473,21 @@ void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter, const st
     EXPECT_EQ(story.items, items) << "chapter " << chapter << "'s items";
 }
 
+std::set<std::string> ChapterStartFlags(int32_t chapter)
+{
+    std::set<std::string> flags;
+    if (const ChapterStart* start = ChapterStartOf(chapter))
+        for (const int32_t flag : start->bools)
+            flags.insert(Id::GetVarBoolName(flag));
+    return flags;
+}
+
 void ExpectQuestLogCarriesOver(const StoryRecord& story, int32_t chapter, const std::set<std::string>& onlyTheMenuOpens,
                                const std::set<std::string>& theStoryKeepsOpen)
 {
     const ChapterStart* start = ChapterStartOf(chapter);
     ASSERT_NE(start, nullptr) << "the chapter menu starts no chapter " << chapter;
-    std::set<std::string> startFlags;
-    for (const int32_t flag : start->bools)
-        startFlags.insert(Id::GetVarBoolName(flag));
-    std::set<std::string> expected = OpenQuests(startFlags, start->uPlayingCharacter);
+    std::set<std::string> expected = OpenQuests(ChapterStartFlags(chapter), start->uPlayingCharacter);
     for (const std::string& quest : onlyTheMenuOpens)
         EXPECT_EQ(expected.erase(quest), 1u) << quest << " is not open at chapter " << chapter << "'s start";
     expected.insert(theStoryKeepsOpen.begin(), theStoryKeepsOpen.end());

@@ -98,6 +98,10 @@ void ExpectChapterTenEnded(const StoryRecord& story);
 void ExpectChapterStartHolds(const StoryRecord& story, int32_t chapter,
                              const std::set<std::string>& onlyTheMenuSets = {});
 
+// The names of the flags the chapter menu's start of the chapter sets (none
+// for a chapter it does not start).
+std::set<std::string> ChapterStartFlags(int32_t chapter);
+
 // The quest log carries over into the chapter: the playing character's open
 // entries, by opening flag, are those the chapter menu's start of it opens,
 // so that no finished errand stays in the log and none the chapter goes on

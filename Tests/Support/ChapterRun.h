@@ -45,4 +45,10 @@ struct ChapterRunOutcome {
 // start or does not end is a fatal failure and gives nothing.
 std::optional<ChapterRunOutcome> RunChapterRecording(const ChapterRun& run);
 
+// What a replay's log must hold: every record played once, as a player could
+// have (the talk screen takes its answers without a line of their own; the
+// scripts' own events, such as a guard walking over a watched spot, are
+// logged beside the records), no assert and no scene refused.
+void ExpectEveryRecordPlayedOnce(const std::string& log, uint32_t records, uint32_t answers);
+
 } // namespace TestSupport
