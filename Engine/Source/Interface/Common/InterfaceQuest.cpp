@@ -13,18 +13,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// A page's entries stand 60 units apart; each prints within its rectangle.
-constexpr fx32 ENTRY_PITCH = 60 * FX32_ONE;
-constexpr fx32 TEXT_LEFT = 75 * FX32_ONE;
-constexpr fx32 TEXT_RIGHT = 235 * FX32_ONE;
-constexpr fx32 TEXT_TOP = 40 * FX32_ONE;
-constexpr fx32 TEXT_BOTTOM = 89 * FX32_ONE;
-constexpr fx32 DESCRIPTION_TOP = 55 * FX32_ONE;
-
-} // namespace
-
 bool InterfaceQuest::Init()
 {
     m_oLog.Init();

@@ -1,6 +1,7 @@
 #pragma once
 #include "Interface/Common/InterfacePanel.h"
 #include "Interface/Common/QuestLog.h"
+#include "Maths/Fx32.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,15 @@ class InterfaceQuest : public InterfacePanel {
 public:
     static constexpr uint32_t TITLE_COLOUR = 0x8F7445FF;
     static constexpr uint32_t TEXT_COLOUR = 0x3F2304FF;
+    // A page's entries stand 60 units apart; each prints its title on one
+    // line from the rectangle's top and its description below it, wrapped
+    // within the rectangle.
+    static constexpr fx32 ENTRY_PITCH = 60 * FX32_ONE;
+    static constexpr fx32 TEXT_LEFT = 75 * FX32_ONE;
+    static constexpr fx32 TEXT_RIGHT = 235 * FX32_ONE;
+    static constexpr fx32 TEXT_TOP = 40 * FX32_ONE;
+    static constexpr fx32 TEXT_BOTTOM = 89 * FX32_ONE;
+    static constexpr fx32 DESCRIPTION_TOP = 55 * FX32_ONE;
 
     bool Init() override;
     void Term() override { m_oLog.ResetLists(); }

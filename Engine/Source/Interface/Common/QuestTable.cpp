@@ -20,7 +20,9 @@ constexpr uint32_t MAID = ActorIdOf("boat_windsome_maid");
     }
 
 const QuestRow s_aQuestRows[NB_QUEST_ROWS] = {
-    {VARBOOL_QUEST_C2_CREW01, VARBOOL_QUEST_C2_CREW01_DONE, ActorIdOf("alessandro_c"), HEROINE, 0x824F1253, 0x70AD0E48},
+    // The first entry's texts keep the keys they were first written under.
+    {VARBOOL_QUEST_C2_CREW01, VARBOOL_QUEST_C2_CREW01_DONE, ActorIdOf("alessandro_c"), HEROINE,
+     CoreCrc32Of("QUEST_C2_CREW_T"), CoreCrc32Of("QUEST_C2_CREW_01")},
     QUEST(C2_CREW02, 0, HEROINE),
     QUEST(C2_CREW03, 0, HEROINE),
     QUEST(C2_MEMORIES, 0, HEROINE),
