@@ -43,15 +43,8 @@ protected:
 TEST_F(HouseExteriorAWalksTest, SheComesUpThePathAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeUpThePath();
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_PATH_IN), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 6u);
-    for (const int32_t iWaypoint : waypoints) {
-        // Beyond the path's blocker: only on the way out.
-        if (iWaypoint == WP_PATH_OUTSIDE)
-            continue;
-        ExpectReaches(m_uHeroine, WP_PATH_IN, iWaypoint);
-    }
+    // Beyond the path's blocker: only on the way out.
+    ExpectHeroineReachesHerWalks(WP_PATH_IN, WP_PATH_IN, 6, {WP_PATH_OUTSIDE});
 }
 
 TEST_F(HouseExteriorAWalksTest, ThePathAndTheDoorstepAreShutToHerAndTheExitTakesHerOut)
@@ -63,9 +56,7 @@ TEST_F(HouseExteriorAWalksTest, ThePathAndTheDoorstepAreShutToHerAndTheExitTakes
         EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 20) << iWaypoint;
     }
     WalkTo(m_uHeroine, WP_PATH_IN);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg104")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_PATH), 8);
+    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg104")).m_oEvent, WP_PATH);
 }
 
 TEST_F(HouseExteriorAWalksTest, DiegoReachesTheDoorAndTheWayOutFromWhereHeWaits)

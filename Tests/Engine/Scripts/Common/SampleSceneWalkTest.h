@@ -73,6 +73,22 @@ protected:
         WalkTo(uActorId, iWaypoint);
         EXPECT_LE(DistanceTo(uActorId, iWaypoint), 8) << "waypoint " << iWaypoint;
     }
+    // The heroine, come in at the arrival waypoint, reaches from the start
+    // every waypoint a handler walks her to (at least so many: a script that
+    // lost its walks fails), but those left out: beyond a blocker, or walked
+    // to only on the way out.
+    void ExpectHeroineReachesHerWalks(int32_t iArrival, int32_t iStart, size_t uAtLeast,
+                                      const std::set<int32_t>& leftOut = {})
+    {
+        EXPECT_LE(DistanceTo(m_uHeroine, iArrival), 8) << "where she comes in";
+        const std::set<int32_t> waypoints = HeroineWalks();
+        EXPECT_GE(waypoints.size(), uAtLeast);
+        for (const int32_t iWaypoint : waypoints)
+            if (!leftOut.contains(iWaypoint)) {
+                SCOPED_TRACE(iWaypoint);
+                ExpectReaches(m_uHeroine, iStart, iWaypoint);
+            }
+    }
     // Fires the event and runs frames until its handler is over or leads to
     // another scene.
     void Fire(const EventDesc& oEvent)
@@ -84,6 +100,14 @@ protected:
             m_scene->Update(16);
         }
         EXPECT_FALSE(m_manager.IsBusy() && !m_manager.IsChangePending());
+    }
+    // Fires an exit's event: it leads to another scene, with the heroine
+    // walked out to the waypoint.
+    void ExpectExitTakesHerTo(const EventDesc& oExit, int32_t iWaypoint)
+    {
+        Fire(oExit);
+        EXPECT_TRUE(m_manager.IsChangePending());
+        EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8);
     }
     // Every waypoint that a handler of the scene walks the character to.
     std::set<int32_t> WalkTargets(uint32_t uActorId)

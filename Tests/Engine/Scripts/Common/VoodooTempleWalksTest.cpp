@@ -42,15 +42,8 @@ protected:
 TEST_F(VoodooTempleWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeIn();
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_INSIDE), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 5u);
-    for (const int32_t iWaypoint : waypoints) {
-        // Over the threshold: only on the way out.
-        if (iWaypoint == WP_THRESHOLD)
-            continue;
-        ExpectReaches(m_uHeroine, WP_INSIDE, iWaypoint);
-    }
+    // Over the threshold: only on the way out.
+    ExpectHeroineReachesHerWalks(WP_INSIDE, WP_INSIDE, 5, {WP_THRESHOLD});
 }
 
 TEST_F(VoodooTempleWalksTest, TheThresholdAndTheMatAreShutToHerAndTheExitTakesHerOut)
@@ -62,9 +55,7 @@ TEST_F(VoodooTempleWalksTest, TheThresholdAndTheMatAreShutToHerAndTheExitTakesHe
         EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 20) << iWaypoint;
     }
     WalkTo(m_uHeroine, WP_INSIDE);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg309")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_DOOR), 8);
+    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg309")).m_oEvent, WP_DOOR);
 }
 
 TEST_F(VoodooTempleWalksTest, BajariGetsUpToComeToHerAndLeavesByTheThreshold)
