@@ -171,38 +171,17 @@ TEST_F(DocksCrabIslandTest, TheGraveyardRoadTakesRazzoAlongOnlyOnTheFirstWayOfCh
 
 TEST_F(DocksCrabIslandTest, TheLandingStageLeadsOnlyWhereTheAnswerSaid)
 {
-    struct Answer {
-        const char* pName;
-        std::vector<int32_t> flags;
-        int32_t iNextScene;
-        bool bBoat;
-    };
-    const Answer answers[] = {
-        {"stay", {}, 0, false},
-        {"set sail", {VARBOOL_BG201_GOTO_WORLD_MAP}, WORLD_MAP, true},
-        {"aboard", {VARBOOL_BG201_GOTO_ONBOARD}, CORRIDOR, false},
-        // Both at once: one scene change, to the world map, and neither
-        // answer is left over for the next talk.
-        {"both", {VARBOOL_BG201_GOTO_WORLD_MAP, VARBOOL_BG201_GOTO_ONBOARD}, WORLD_MAP, true},
-    };
-    for (const Answer& answer : answers) {
-        SCOPED_TRACE(answer.pName);
-        dialogEffects[LANDING_STAGE] = [&] {
-            for (int32_t iFlag : answer.flags)
-                Set(iFlag);
-        };
-        Enter(3);
-        Run(Click(Object("goto_bg002")));
-        EXPECT_EQ(Dialogs(), Ids({LANDING_STAGE}));
-        EXPECT_TRUE(Called("blocker 0 off"));
-        EXPECT_EQ(NextScene(), answer.iNextScene);
-        EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.bBoat);
-        // Staying leaves her at the foot of the stage.
-        EXPECT_EQ(Walks(HEROINE),
-                  answer.iNextScene == 0 ? (std::vector<int32_t> {19}) : (std::vector<int32_t> {19, 5}));
-        EXPECT_FALSE(Get(VARBOOL_BG201_GOTO_WORLD_MAP));
-        EXPECT_FALSE(Get(VARBOOL_BG201_GOTO_ONBOARD));
-    }
+    ExpectTheShipGoesWhereTheAnswerSaid(
+        LANDING_STAGE, VARBOOL_BG201_GOTO_WORLD_MAP, VARBOOL_BG201_GOTO_ONBOARD,
+        [&] {
+            Enter(3);
+            Run(Click(Object("goto_bg002")));
+        },
+        [&](int32_t iNextScene) {
+            EXPECT_TRUE(Called("blocker 0 off"));
+            // Staying leaves her at the foot of the stage.
+            EXPECT_EQ(Walks(HEROINE), iNextScene == 0 ? (std::vector<int32_t> {19}) : (std::vector<int32_t> {19, 5}));
+        });
 }
 
 TEST_F(DocksCrabIslandTest, TheHookPullsTheClawDownOnceAndTheIngredientsNeedAllThree)

@@ -173,36 +173,14 @@ TEST_F(HollowIslandJettyTest, TheRoadOpensItsBlockerAndSheWalksOnUpItDuringTheFa
 
 TEST_F(HollowIslandJettyTest, TheGangwayLeadsOnlyWhereTheAnswerSaid)
 {
-    struct Answer {
-        const char* pName;
-        std::vector<int32_t> flags;
-        int32_t iNextScene;
-        bool bBoat;
-    };
-    const Answer answers[] = {
-        {"stay", {}, 0, false},
-        {"set sail", {VARBOOL_BG301_GOTO_WORLD_MAP}, WORLD_MAP, true},
-        {"aboard", {VARBOOL_BG301_GOTO_ONBOARD}, CORRIDOR, false},
-        // Both at once: one scene change, to the world map, and neither
-        // answer is left over for the next talk.
-        {"both", {VARBOOL_BG301_GOTO_WORLD_MAP, VARBOOL_BG301_GOTO_ONBOARD}, WORLD_MAP, true},
-    };
-    for (const Answer& answer : answers) {
-        SCOPED_TRACE(answer.pName);
-        dialogEffects[GANGWAY] = [&] {
-            for (int32_t iFlag : answer.flags)
-                Set(iFlag);
-        };
-        Enter(5);
-        Run(Click(Object("goto_wm")));
-        EXPECT_EQ(Dialogs(), Ids({GANGWAY}));
-        EXPECT_EQ(NextScene(), answer.iNextScene);
-        EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.bBoat);
+    ExpectTheShipGoesWhereTheAnswerSaid(
+        GANGWAY, VARBOOL_BG301_GOTO_WORLD_MAP, VARBOOL_BG301_GOTO_ONBOARD,
+        [&] {
+            Enter(5);
+            Run(Click(Object("goto_wm")));
+        },
         // Declining leaves her at the gangway.
-        EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {10});
-        EXPECT_FALSE(Get(VARBOOL_BG301_GOTO_WORLD_MAP));
-        EXPECT_FALSE(Get(VARBOOL_BG301_GOTO_ONBOARD));
-    }
+        [&](int32_t) { EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {10}); });
 }
 
 TEST_F(HollowIslandJettyTest, BriscoeIsDownOnceInChapterSevenAndBajariComesOnceWithTheDocument)
