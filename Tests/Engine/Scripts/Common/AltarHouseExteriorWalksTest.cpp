@@ -49,20 +49,14 @@ TEST_F(AltarHouseExteriorWalksTest, TheStairsAreShutToHerUntilTheirExitTakesHerU
     Set(VARBOOL_BG504_C10_INT_SHAMANS_HUT);
     Set(VARBOOL_BG504_C10_SHAMAN_AND_HILARY);
     InFromTheRuins(10);
-    WalkTo(m_uHeroine, WP_UP_THE_STAIRS);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_UP_THE_STAIRS), 20);
-    WalkTo(m_uHeroine, WP_OUT_OF_THE_RUINS);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg511")).m_oEvent, WP_UP_THE_STAIRS);
+    ExpectShutUntilTheExit(WP_OUT_OF_THE_RUINS, {WP_UP_THE_STAIRS}, 20, Object("goto_bg511"), WP_UP_THE_STAIRS);
 }
 
 TEST_F(AltarHouseExteriorWalksTest, ThePathToTheBeachIsShutToHerUntilItsExitTakesHerThere)
 {
     Set(VARBOOL_BG504_C09_INT_PATH_1);
     InFromTheRuins(9);
-    WalkTo(m_uHeroine, WP_FROM_THE_BEACH);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_FROM_THE_BEACH), 20);
-    WalkTo(m_uHeroine, WP_OUT_OF_THE_RUINS);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg506")).m_oEvent, WP_FROM_THE_BEACH);
+    ExpectShutUntilTheExit(WP_OUT_OF_THE_RUINS, {WP_FROM_THE_BEACH}, 20, Object("goto_bg506"), WP_FROM_THE_BEACH);
 }
 
 } // namespace

@@ -46,10 +46,7 @@ TEST_F(BurialChamberWalksTest, SheComesDownAndReachesEveryPlaceHerScriptWalksHer
 TEST_F(BurialChamberWalksTest, TheStairsAreShutToHerUntilTheExitTakesHerUp)
 {
     ComeDown();
-    WalkTo(m_uHeroine, WP_ON_THE_STAIRS);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_ON_THE_STAIRS), 20);
-    WalkTo(m_uHeroine, WP_INSIDE);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg403")).m_oEvent, WP_WAY_OUT);
+    ExpectShutUntilTheExit(WP_INSIDE, {WP_ON_THE_STAIRS}, 20, Object("goto_bg403"), WP_WAY_OUT);
 }
 
 TEST_F(BurialChamberWalksTest, BriscoeAndBuckComeFromTheFootOfTheStairsToTheirPlaces)

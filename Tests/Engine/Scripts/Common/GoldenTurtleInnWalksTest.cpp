@@ -43,10 +43,7 @@ TEST_F(GoldenTurtleInnWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHer
 TEST_F(GoldenTurtleInnWalksTest, TheDoorwayIsShutToHerUntilTheDoorTakesHerOut)
 {
     ComeIn(3);
-    WalkTo(m_uHeroine, WP_WAY_OUT);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_WAY_OUT), 8);
-    WalkTo(m_uHeroine, WP_DIEGO);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg204")).m_oEvent, WP_WAY_OUT);
+    ExpectShutUntilTheExit(WP_DIEGO, {WP_WAY_OUT}, 8, Object("goto_bg204"), WP_WAY_OUT);
 }
 
 TEST_F(GoldenTurtleInnWalksTest, DiegoComesInBehindHerToHisPlace)

@@ -50,13 +50,7 @@ TEST_F(HouseExteriorAWalksTest, SheComesUpThePathAndReachesEveryPlaceHerScriptWa
 TEST_F(HouseExteriorAWalksTest, ThePathAndTheDoorstepAreShutToHerAndTheExitTakesHerOut)
 {
     ComeUpThePath();
-    for (const int32_t iWaypoint : {WP_PATH_OUTSIDE, WP_PATH_EDGE, WP_DOORWAY}) {
-        WalkTo(m_uHeroine, WP_PATH_IN);
-        WalkTo(m_uHeroine, iWaypoint);
-        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 20) << iWaypoint;
-    }
-    WalkTo(m_uHeroine, WP_PATH_IN);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg104")).m_oEvent, WP_PATH);
+    ExpectShutUntilTheExit(WP_PATH_IN, {WP_PATH_OUTSIDE, WP_PATH_EDGE, WP_DOORWAY}, 20, Object("goto_bg104"), WP_PATH);
 }
 
 TEST_F(HouseExteriorAWalksTest, DiegoReachesTheDoorAndTheWayOutFromWhereHeWaits)

@@ -101,7 +101,7 @@ TEST_F(RuinsWalksTest, AfterTheLeverTheWayBackLeadsHerOverTheBridgeToThePath)
     Set(VARBOOL_BG502_C09_INT_MECHANISM);
     EnterFrom(ALTAR_HOUSE_EXTERIOR);
     EXPECT_LE(DistanceTo(m_uHeroine, WP_FAR_LEDGE), 8);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg501")).m_oEvent, WP_PATH_TO_THE_BAY);
+    ExpectExitTakesHerTo(Object("goto_bg501"), WP_PATH_TO_THE_BAY);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/MatchExpression.h"
 #include "ScriptEngine/common/ScriptIds.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <set>
 
 // A sample scene whose characters the test walks about as the scripts do,
@@ -101,13 +103,26 @@ protected:
         }
         EXPECT_FALSE(m_manager.IsBusy() && !m_manager.IsChangePending());
     }
-    // Fires an exit's event: it leads to another scene, with the heroine
+    // Fires the exit's event: it leads to another scene, with the heroine
     // walked out to the waypoint.
-    void ExpectExitTakesHerTo(const EventDesc& oExit, int32_t iWaypoint)
+    void ExpectExitTakesHerTo(int32_t iExit, int32_t iWaypoint)
     {
-        Fire(oExit);
+        Fire(MatchExpr::MakeEvent0(iExit).m_oEvent);
         EXPECT_TRUE(m_manager.IsChangePending());
         EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8);
+    }
+    // From the start, her walk to each shut waypoint stops more than the
+    // distance short of it (a blocker keeps her off), until the exit takes
+    // her out to the last waypoint.
+    void ExpectShutUntilTheExit(int32_t iStart, std::initializer_list<int32_t> shut, int32_t iShortBy, int32_t iExit,
+                                int32_t iOutAt)
+    {
+        for (const int32_t iWaypoint : shut) {
+            WalkTo(m_uHeroine, iWaypoint);
+            EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), iShortBy) << "waypoint " << iWaypoint;
+            WalkTo(m_uHeroine, iStart);
+        }
+        ExpectExitTakesHerTo(iExit, iOutAt);
     }
     // Every waypoint that a handler of the scene walks the character to.
     std::set<int32_t> WalkTargets(uint32_t uActorId)

@@ -57,7 +57,7 @@ TEST_F(TurtleBeachWalksTest, ThePathHomeIsShutUntilItsExitTakesHerThere)
     ComeBackAfterTheHarvest();
     WalkTo(m_uHeroine, WP_TO_THE_ALTAR_HOUSE);
     EXPECT_GT(DistanceTo(m_uHeroine, WP_TO_THE_ALTAR_HOUSE), 40);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg504")).m_oEvent, WP_TO_THE_ALTAR_HOUSE);
+    ExpectExitTakesHerTo(Object("goto_bg504"), WP_TO_THE_ALTAR_HOUSE);
 }
 
 TEST_F(TurtleBeachWalksTest, SteppingOutTowardsTheHarvestSendsHerBackBehindTheRocks)

@@ -49,13 +49,7 @@ TEST_F(VoodooTempleWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHerTo)
 TEST_F(VoodooTempleWalksTest, TheThresholdAndTheMatAreShutToHerAndTheExitTakesHerOut)
 {
     ComeIn();
-    for (const int32_t iWaypoint : {WP_THRESHOLD, WP_MAT}) {
-        WalkTo(m_uHeroine, WP_INSIDE);
-        WalkTo(m_uHeroine, iWaypoint);
-        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 20) << iWaypoint;
-    }
-    WalkTo(m_uHeroine, WP_INSIDE);
-    ExpectExitTakesHerTo(MatchExpr::MakeEvent0(Object("goto_bg309")).m_oEvent, WP_DOOR);
+    ExpectShutUntilTheExit(WP_INSIDE, {WP_THRESHOLD, WP_MAT}, 20, Object("goto_bg309"), WP_DOOR);
 }
 
 TEST_F(VoodooTempleWalksTest, BajariGetsUpToComeToHerAndLeavesByTheThreshold)
