@@ -1,7 +1,7 @@
 // The script of the docks of Crab island (scene 22): the lamp that stays lit,
 // the bottle shared with the hairpin, the map taken once, Razzo's news and
 // the graveyard road, the landing stage's one answer, chapter 7's hook and
-// claw, chapter 8's people and the sound of each chapter.
+// claw and chapter 8's people.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
@@ -12,14 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int32_t DOCKS = 22;
-constexpr int32_t CORRIDOR = 6;
 constexpr int32_t INN = 23;
 constexpr int32_t GRAVEYARD = 24;
 constexpr int32_t WORLD_MAP = 57;
@@ -42,21 +40,6 @@ class DocksCrabIslandTest : public SceneScriptWithDialogsTest {
 protected:
     void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP) { EnterInChapter(DOCKS, iChapter, iFrom); }
 };
-
-TEST_F(DocksCrabIslandTest, EachChapterHasItsSoundGroupAndTheOtherEightShareOne)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(DOCKS));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 3                     ? 0x080d9aa3
-                                  : iChapter == 7                   ? 0x0f605eba
-                                  : iChapter >= 1 && iChapter <= 10 ? 0x4cb03edb
-                                                                    : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(DocksCrabIslandTest, TheLampLightsTheCaseAndEveryLaterVisitFindsItLit)
 {

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>

@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -72,17 +71,6 @@ protected:
         return held;
     }
 };
-
-TEST_F(HollowIslandJettyTest, EveryChapterOfTheStoryHasTheJettysSoundGroup)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(JETTY));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        EXPECT_EQ(pScript->SelectSoundGroup(), iChapter >= 1 && iChapter <= 10 ? 0x237255e5 : -1) << iChapter;
-    }
-}
 
 TEST_F(HollowIslandJettyTest, SheLandsAtTheEndOfTheJettyWalksInOffTheRoadOrStaysWhereSheWasPut)
 {

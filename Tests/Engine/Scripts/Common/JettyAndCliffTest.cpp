@@ -82,7 +82,6 @@ protected:
         });
         return found - actionLog.begin();
     }
-    bool Boat() const { return Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))); }
 };
 
 TEST_F(JettyAndCliffTest, ChapterSixPlaysFromBriscoesBoardsAndDiegosAnchorToTheRopeUpTheCliff)
