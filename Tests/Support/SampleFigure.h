@@ -1,4 +1,6 @@
 #pragma once
+#include "Mesh/CoreMesh.h"
+
 #include <string>
 
 namespace TestSupport {
@@ -14,5 +16,9 @@ std::string ReadSampleFigure();
 // The sample figure without its texture, for runs without the texture it
 // names.
 std::string ReadUntexturedSampleFigure();
+
+// Where the figure's bone is when the animation alone has played `seconds`;
+// an animation or bone the figure lacks fails.
+Platform::Vector3 BoneAt(CoreMesh& mesh, const char* animation, double seconds, const char* bone);
 
 } // namespace TestSupport

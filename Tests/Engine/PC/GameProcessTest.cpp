@@ -4,6 +4,7 @@
 #include "Log/CoreLog.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/LogCapture.h"
 #include "Support/ScriptedInputDevices.h"
 #include "Support/TestPaths.h"
 #include "Window/CloseSignals.h"
@@ -61,6 +62,20 @@ std::string WithoutInfoPrefix(const std::string& line)
         return line;
     const size_t end = line.find("]:");
     return end == std::string::npos ? line : line.substr(end + 2);
+}
+
+// Starts the game with the splash skipped and ends it by signal, a clean
+// exit, once the adventure's main state starts; the log it wrote.
+std::string RunToTheMainState(const TempDir& folder, const std::string& name, std::chrono::seconds timeout)
+{
+    TestSupport::ScriptedInputDevices devices;
+    SkipSplash(devices);
+    const pid_t game = StartGameWithInput(folder, name, devices);
+    const std::string output = name + ".out";
+    EXPECT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", timeout)) << ReadFileText(folder / output);
+    kill(game, SIGTERM);
+    EXPECT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / output);
+    return ReadFileText(folder / "log.txt");
 }
 
 const char* const MEMORY_REPORT_FRAME = "******************************************************************";
@@ -414,20 +429,11 @@ TEST(GameProcessTest, TheAdventureStartsAndEscapeThenAClickOnQuitEndsTheGameClea
         "Scene Init time:",          "Shutdown Application",
         "After Main State Shutdown", "FINAL MEMORY DUMP BEFORE EXIT MAIN",
     };
-    size_t at = 0;
-    for (const std::string& text : ordered) {
-        at = log.find(text, at);
-        ASSERT_NE(at, std::string::npos) << "missing or out of order: \"" << text << "\"\n" << log;
-    }
+    ASSERT_TRUE(TestSupport::InOrder(log, ordered));
     // The only report allowed: a live current scene of 0, which the start
     // menu replaces, while no save slot has given the game a scene.
-    const auto count = [&log](const std::string& text) {
-        size_t found = 0;
-        for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
-            ++found;
-        return found;
-    };
-    EXPECT_EQ(count("ASSERT\n"), count("message:\ninvalid sceneId\n")) << log;
+    EXPECT_EQ(TestSupport::Occurrences(log, "ASSERT\n"), TestSupport::Occurrences(log, "message:\ninvalid sceneId\n"))
+        << log;
     EXPECT_EQ(log.find("Unloaded package:"), std::string::npos) << log;
     // The click ended the game: it ran the script's 206 frames of 16 to 48 ms
     // of game time, not more.
@@ -440,26 +446,14 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
     CopyStartUpData(folder);
 
     // The save-file check creates the file before the adventure starts.
-    TestSupport::ScriptedInputDevices firstInput;
-    SkipSplash(firstInput);
-    const pid_t first = StartGameWithInput(folder, "first", firstInput);
-    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "first.out");
-    kill(first, SIGTERM);
-    ASSERT_EQ(WaitForExit(first, 10s), 0) << ReadFileText(folder / "first.out");
-    EXPECT_NE(ReadFileText(folder / "log.txt").find("--CoreFile_ERROR : File : save.dat - Could not open file"),
+    EXPECT_NE(RunToTheMainState(folder, "first", 10s).find("--CoreFile_ERROR : File : save.dat - Could not open file"),
               std::string::npos);
     const std::string created = ReadFileText(folder / "save.dat");
     EXPECT_EQ(created, std::string(3664, '\0'));
     EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp"));
     std::filesystem::remove(folder / "log.txt");
 
-    TestSupport::ScriptedInputDevices secondInput;
-    SkipSplash(secondInput);
-    const pid_t second = StartGameWithInput(folder, "second", secondInput);
-    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 10s)) << ReadFileText(folder / "second.out");
-    kill(second, SIGTERM);
-    ASSERT_EQ(WaitForExit(second, 10s), 0) << ReadFileText(folder / "second.out");
-    const std::string log = ReadFileText(folder / "log.txt");
+    const std::string log = RunToTheMainState(folder, "second", 10s);
     EXPECT_NE(log.find(" - Initialize and test CARD Manager..."), std::string::npos) << log;
     EXPECT_EQ(log.find("File : save.dat"), std::string::npos) << log;
     EXPECT_EQ(ReadFileText(folder / "save.dat"), created);
@@ -508,19 +502,8 @@ TEST(GameProcessTest, TheSplashShowsItsLogosAndTwoClicksSkipThemToTheSaveFileChe
     TempDir folder;
     CopyStartUpData(folder);
 
-    TestSupport::ScriptedInputDevices devices;
-    SkipSplash(devices);
-    const pid_t game = StartGameWithInput(folder, "splash", devices);
-    ASSERT_TRUE(WaitForText(folder / "log.txt", "Before Main State Init", 20s)) << ReadFileText(folder / "splash.out");
-    kill(game, SIGTERM);
-    ASSERT_EQ(WaitForExit(game, 10s), 0) << ReadFileText(folder / "splash.out");
-
-    const std::string log = ReadFileText(folder / "log.txt");
-    size_t at = 0;
-    for (const char* text : {"Before MG Solo Init", "After MG Solo Shutdown", "Before Main State Init"}) {
-        at = log.find(text, at);
-        ASSERT_NE(at, std::string::npos) << "missing or out of order: \"" << text << "\"\n" << log;
-    }
+    const std::string log = RunToTheMainState(folder, "splash", 20s);
+    ASSERT_TRUE(TestSupport::InOrder(log, {"Before MG Solo Init", "After MG Solo Shutdown", "Before Main State Init"}));
     EXPECT_EQ(log.find("Initialize of minigame 0 failed"), std::string::npos) << log;
     EXPECT_EQ(log.find("ASSERT\n"), std::string::npos) << log;
     // Without the clicks the logos would hold for ten seconds.

@@ -14,6 +14,7 @@
 #include "Mesh/CoreMesh.h"
 #include "Mesh/MeshHierarchy.h"
 #include "Support/Files.h"
+#include "Support/SampleFigure.h"
 #include "Support/TestPaths.h"
 
 #include <gmock/gmock.h>
@@ -53,20 +54,9 @@ public:
     bool IsLoaded() const { return m_bLoaded; }
     CoreMesh& Mesh() { return m_mesh; }
 
-    // Where the bone is when the animation has played `seconds`.
     Platform::Vector3 Bone(const char* animation, double seconds, const char* bone)
     {
-        const int32_t set = m_mesh.GetAnimationIdFromName(animation);
-        EXPECT_GE(set, 0) << animation;
-        m_mesh.SetTrackAnimation(0, uint32_t(std::max(set, 0)));
-        m_mesh.SetAnimationTrackEnable(0, true);
-        m_mesh.SetAnimationTrackWeight(0, 1.0f);
-        m_mesh.SetAnimationTrackEnable(1, false);
-        m_mesh.SetAnimationTrackPosition(0, seconds);
-        m_mesh.UpdateAnimation(0);
-        Platform::Matrix4 matrix {};
-        EXPECT_EQ(m_mesh.GetBoneMatrixFromName(&matrix, bone), Platform::S_OK) << bone;
-        return {matrix.m[3][0], matrix.m[3][1], matrix.m[3][2]};
+        return TestSupport::BoneAt(m_mesh, animation, seconds, bone);
     }
 
 private:

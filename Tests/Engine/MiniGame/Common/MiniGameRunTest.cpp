@@ -78,6 +78,14 @@ protected:
         world.ClickButton(Game().GetMessageBox(), i);
         Step();
     }
+    // Once the box has faded in, clicks its button and runs on until the
+    // next state has faded in.
+    void ChooseOnceShown(int32_t i)
+    {
+        Run(50);
+        ChooseButton(i);
+        Run(50);
+    }
     int32_t TopState() { return Game().GetState(); }
     static int ButtonCount(const MGMessageBox& box)
     {
@@ -101,9 +109,7 @@ TEST_F(MiniGameRunTest, ARunGoesThroughInstructionsPlayPauseLossRetryAndWin)
     EXPECT_EQ(ButtonCount(Game().GetMessageBox()), 1);
 
     // The box waits for the opening fade; then Go on leads to play.
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     ASSERT_EQ(TopState(), MiniGame::STATE_PLAYING);
 
     // Esc opens the pause box; Go on returns to play.
@@ -111,9 +117,7 @@ TEST_F(MiniGameRunTest, ARunGoesThroughInstructionsPlayPauseLossRetryAndWin)
     Step();
     ASSERT_EQ(TopState(), MiniGame::STATE_PAUSE_BOX);
     EXPECT_STREQ(Game().GetMessageBox().GetText(), "The game is paused.");
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     ASSERT_EQ(TopState(), MiniGame::STATE_PLAYING);
 
     // A loss: the lost box offers Quit and Retry; Retry shows the
@@ -124,9 +128,7 @@ TEST_F(MiniGameRunTest, ARunGoesThroughInstructionsPlayPauseLossRetryAndWin)
     EXPECT_STREQ(Game().GetMessageBox().GetText(), "You have lost. Try again?");
     EXPECT_EQ(ButtonCount(Game().GetMessageBox()), 2);
     EXPECT_EQ(Game().GetMeter().GetValue(), 0);
-    Run(50);
-    ChooseButton(1);
-    Run(50);
+    ChooseOnceShown(1);
     ASSERT_EQ(TopState(), MiniGame::STATE_INSTRUCTIONS);
     EXPECT_EQ(Game().GetResetCount(), 1);
     EXPECT_TRUE(Game().IsRetrying());
@@ -136,17 +138,13 @@ TEST_F(MiniGameRunTest, ARunGoesThroughInstructionsPlayPauseLossRetryAndWin)
     // The opening fade runs again before the box reacts.
     ChooseButton(0);
     EXPECT_EQ(TopState(), MiniGame::STATE_INSTRUCTIONS);
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     ASSERT_EQ(TopState(), MiniGame::STATE_PLAYING);
     Game().EndPlay(true);
     Step();
     ASSERT_EQ(TopState(), MiniGame::STATE_END_BOX);
     EXPECT_EQ(ButtonCount(Game().GetMessageBox()), 1);
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
 
     // Finished: the adventure is back, the slot says won, not skipped.
     EXPECT_EQ(states.GetCurrentState()->GetId(), STATE_ID_MAIN);
@@ -162,9 +160,7 @@ TEST_F(MiniGameRunTest, TheSystemPauseSuspendsTheGameAndItsEndResumesItUnchanged
 {
     Start(SLOT_MACHINE);
     EXPECT_TRUE(Game().IsQuitAfterLosing());
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     world.PressKey(Platform::KEY_ESCAPE);
     Step();
     ASSERT_EQ(TopState(), MiniGame::STATE_PAUSE_BOX);
@@ -179,9 +175,7 @@ TEST_F(MiniGameRunTest, TheSystemPauseSuspendsTheGameAndItsEndResumesItUnchanged
     EXPECT_EQ(Game().GetStackLevel(), 0);
 
     // Quit from the pause box is a loss, even after a win was set.
-    Run(50);
-    ChooseButton(1);
-    Run(50);
+    ChooseOnceShown(1);
     EXPECT_EQ(states.GetCurrentState()->GetId(), STATE_ID_MAIN);
     EXPECT_FALSE(MiniGameResult::GetSlotBool(VARBOOL_C_WIN_MINIGAME));
 }
@@ -189,14 +183,10 @@ TEST_F(MiniGameRunTest, TheSystemPauseSuspendsTheGameAndItsEndResumesItUnchanged
 TEST_F(MiniGameRunTest, SkipSetsTheCheatBitAtOnceAndFinishesWonAfterTwoSecondsAndTheFade)
 {
     Start(DUEL);
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     Game().EndPlay(false);
     Step();
-    Run(50);
-    ChooseButton(1);
-    Run(50);
+    ChooseOnceShown(1);
     ASSERT_EQ(ButtonCount(Game().GetMessageBox()), 2);
 
     Run(50);
@@ -219,14 +209,10 @@ TEST_F(MiniGameRunTest, AMiniGameQueuedBehindAnotherStartsWhenTheFirstFinishes)
 {
     Start(DUEL);
     states.GetStateQueue().Push({STATE_ID_MINIGAME, static_cast<uint32_t>(SLOT_MACHINE), 0});
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     Game().EndPlay(true);
     Step();
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
 
     // The duel's win is written; the slot machine starts fresh at its
     // instructions, its queue entry kept until it finishes.
@@ -237,15 +223,11 @@ TEST_F(MiniGameRunTest, AMiniGameQueuedBehindAnotherStartsWhenTheFirstFinishes)
     EXPECT_EQ(TopState(), MiniGame::STATE_INSTRUCTIONS);
     EXPECT_EQ(states.GetStateQueue().GetCount(), 1);
 
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     ASSERT_EQ(TopState(), MiniGame::STATE_PLAYING);
     Game().EndPlay(false);
     Step();
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     EXPECT_EQ(states.GetCurrentState()->GetId(), STATE_ID_MAIN);
     EXPECT_TRUE(states.GetStateQueue().IsEmpty());
     EXPECT_FALSE(MiniGameResult::GetSlotBool(VARBOOL_C_WIN_MINIGAME));
@@ -342,14 +324,10 @@ TEST_F(MiniGameRunTest, OnlyTheSplashStartsWithoutTheFadeAndTheCreditsEndAtTheSt
     MiniGameResult::SetSlotBool(VARBOOL_C_WIN_MINIGAME, true);
     Start(MINIGAME_CREDITS);
     EXPECT_TRUE(State().GetEffect(MiniGame::EFFECT_OPENING_FADE).IsRunning());
-    Run(50);
-    ChooseButton(0);
-    Run(50);
+    ChooseOnceShown(0);
     world.PressKey(Platform::KEY_ESCAPE);
     Step();
-    Run(50);
-    ChooseButton(1);
-    Run(50);
+    ChooseOnceShown(1);
     EXPECT_EQ(states.GetCurrentState()->GetId(), STATE_ID_MAIN);
     EXPECT_FALSE(MiniGameResult::GetSlotBool(VARBOOL_C_WIN_MINIGAME));
     EXPECT_EQ(g_oScriptManager.GetNextSceneId(), MiniGameState::START_MENU_SCENE);

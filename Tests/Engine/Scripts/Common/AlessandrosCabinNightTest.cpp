@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -54,18 +53,6 @@ protected:
         return bOn;
     }
 };
-
-TEST_F(AlessandrosCabinNightTest, ChapterEightHasItsOwnSoundAndEveryOtherChapterTheQuietOne)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(NIGHT_CABIN));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 8 ? 0x6612f096 : iChapter >= 1 && iChapter <= 10 ? 0x00a5e082 : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(AlessandrosCabinNightTest, EachChapterPlacesItsPeopleAndEveryChapterButTheUnclesLeavesByTheDoor)
 {

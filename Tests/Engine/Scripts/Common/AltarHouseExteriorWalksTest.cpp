@@ -38,16 +38,9 @@ protected:
 TEST_F(AltarHouseExteriorWalksTest, InFromTheRuinsSheReachesEveryPlaceHerScriptWalksHerTo)
 {
     InFromTheRuins(9);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_OUT_OF_THE_RUINS), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 12u);
-    for (const int32_t iWaypoint : waypoints) {
-        // Behind a blocker, or walked to only on the way out.
-        if (iWaypoint == WP_FROM_THE_RUINS || iWaypoint == WP_FROM_THE_BEACH || iWaypoint == WP_BEFORE_THE_STAIRS ||
-            iWaypoint == WP_UP_THE_STAIRS)
-            continue;
-        ExpectReaches(m_uHeroine, WP_OUT_OF_THE_RUINS, iWaypoint);
-    }
+    // Behind a blocker, or walked to only on the way out.
+    ExpectHeroineReachesHerWalks(WP_OUT_OF_THE_RUINS, WP_OUT_OF_THE_RUINS, 12,
+                                 {WP_FROM_THE_RUINS, WP_FROM_THE_BEACH, WP_BEFORE_THE_STAIRS, WP_UP_THE_STAIRS});
 }
 
 TEST_F(AltarHouseExteriorWalksTest, TheStairsAreShutToHerUntilTheirExitTakesHerUp)
@@ -56,24 +49,14 @@ TEST_F(AltarHouseExteriorWalksTest, TheStairsAreShutToHerUntilTheirExitTakesHerU
     Set(VARBOOL_BG504_C10_INT_SHAMANS_HUT);
     Set(VARBOOL_BG504_C10_SHAMAN_AND_HILARY);
     InFromTheRuins(10);
-    WalkTo(m_uHeroine, WP_UP_THE_STAIRS);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_UP_THE_STAIRS), 20);
-    WalkTo(m_uHeroine, WP_OUT_OF_THE_RUINS);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg511")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_UP_THE_STAIRS), 8);
+    ExpectShutUntilTheExit(WP_OUT_OF_THE_RUINS, {WP_UP_THE_STAIRS}, 20, Object("goto_bg511"), WP_UP_THE_STAIRS);
 }
 
 TEST_F(AltarHouseExteriorWalksTest, ThePathToTheBeachIsShutToHerUntilItsExitTakesHerThere)
 {
     Set(VARBOOL_BG504_C09_INT_PATH_1);
     InFromTheRuins(9);
-    WalkTo(m_uHeroine, WP_FROM_THE_BEACH);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_FROM_THE_BEACH), 20);
-    WalkTo(m_uHeroine, WP_OUT_OF_THE_RUINS);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg506")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_FROM_THE_BEACH), 8);
+    ExpectShutUntilTheExit(WP_OUT_OF_THE_RUINS, {WP_FROM_THE_BEACH}, 20, Object("goto_bg506"), WP_FROM_THE_BEACH);
 }
 
 } // namespace

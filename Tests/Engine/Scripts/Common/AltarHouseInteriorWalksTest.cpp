@@ -37,13 +37,7 @@ protected:
 TEST_F(AltarHouseInteriorWalksTest, FreedSheReachesEveryPlaceHerScriptWalksHerTo)
 {
     EnterAfterTheVisits(true);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_FREED), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 13u);
-    for (const int32_t iWaypoint : waypoints) {
-        SCOPED_TRACE(iWaypoint);
-        ExpectReaches(m_uHeroine, WP_FREED, iWaypoint);
-    }
+    ExpectHeroineReachesHerWalks(WP_FREED, WP_FREED, 13);
 }
 
 TEST_F(AltarHouseInteriorWalksTest, HilaryComesInFromTheDoorwayToFaceTheCaptives)

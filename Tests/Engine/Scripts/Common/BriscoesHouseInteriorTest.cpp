@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -70,18 +69,6 @@ protected:
     }
     int32_t ElizabethsLoop() const { return Values(ID_ACTION_TYPE_ANIMATION, ELIZABETH).back(); }
 };
-
-TEST_F(BriscoesHouseInteriorTest, ChapterFiveHasItsSoundGroupTheOtherChaptersShareOneAndNoneOutsideTheStory)
-{
-    for (int32_t iChapter = -1; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(BRISCOES_HOUSE));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 5 ? 0x4099c3c8 : iChapter >= 1 && iChapter <= 10 ? 0x30fc919b : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(BriscoesHouseInteriorTest, TheArrivalPlaysOnceAndBringsArnoInOnlyWithBothHeard)
 {

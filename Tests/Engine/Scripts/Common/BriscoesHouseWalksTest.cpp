@@ -41,12 +41,7 @@ protected:
 TEST_F(BriscoesHouseWalksTest, WithTheGuardsAsleepSheReachesEveryPlaceOfTheYardAndTheStreetOnlyWithoutItsBlocker)
 {
     Enter(true);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_GATE), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 14u);
-    for (const int32_t iWaypoint : waypoints)
-        if (STREET.count(iWaypoint) == 0)
-            ExpectReaches(m_uHeroine, WP_GATE, iWaypoint);
+    ExpectHeroineReachesHerWalks(WP_GATE, WP_GATE, 14, STREET);
 
     WalkTo(m_uHeroine, WP_WAY_OUT);
     EXPECT_GT(DistanceTo(m_uHeroine, WP_WAY_OUT), 20);

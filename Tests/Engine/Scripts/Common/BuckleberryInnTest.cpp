@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -67,18 +66,6 @@ protected:
         return false;
     }
 };
-
-TEST_F(BuckleberryInnTest, ChapterEightHasItsOwnSoundAndEveryOtherChapterTheInnsUsualOne)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(INN));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 8 ? 0x684191db : iChapter >= 1 && iChapter <= 10 ? 0x423f3938 : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(BuckleberryInnTest, EachFloorAnswersOnlyWithWhatStandsOnItAndTheFloorSurvivesLeaving)
 {

@@ -39,26 +39,14 @@ protected:
 TEST_F(BurialChamberWalksTest, SheComesDownAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeDown();
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_INSIDE), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 8u);
-    for (const int32_t iWaypoint : waypoints) {
-        // Up the stairs: only on the way out.
-        if (iWaypoint == WP_WAY_OUT)
-            continue;
-        ExpectReaches(m_uHeroine, WP_INSIDE, iWaypoint);
-    }
+    // Up the stairs: only on the way out.
+    ExpectHeroineReachesHerWalks(WP_INSIDE, WP_INSIDE, 8, {WP_WAY_OUT});
 }
 
 TEST_F(BurialChamberWalksTest, TheStairsAreShutToHerUntilTheExitTakesHerUp)
 {
     ComeDown();
-    WalkTo(m_uHeroine, WP_ON_THE_STAIRS);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_ON_THE_STAIRS), 20);
-    WalkTo(m_uHeroine, WP_INSIDE);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg403")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_WAY_OUT), 8);
+    ExpectShutUntilTheExit(WP_INSIDE, {WP_ON_THE_STAIRS}, 20, Object("goto_bg403"), WP_WAY_OUT);
 }
 
 TEST_F(BurialChamberWalksTest, BriscoeAndBuckComeFromTheFootOfTheStairsToTheirPlaces)

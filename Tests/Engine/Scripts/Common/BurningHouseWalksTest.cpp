@@ -24,11 +24,7 @@ using BurningHouseWalksTest = SampleSceneWalkTest;
 TEST_F(BurningHouseWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerTo)
 {
     Enter(BURNING_HOUSE, 5, m_uHeroine);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_START), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 18u);
-    for (const int32_t iWaypoint : waypoints)
-        ExpectReaches(m_uHeroine, WP_START, iWaypoint);
+    ExpectHeroineReachesHerWalks(WP_START, WP_START, 18);
 }
 
 TEST_F(BurningHouseWalksTest, NobodyCoversAHotspotWithEveryFireBurning)

@@ -1,7 +1,7 @@
 // The script of Chemin's hut (scene 38): the two sides of the door and the
 // things each offers, the arrival from the village, the mixture played from
 // the claw to the burnt paper with everything put in out of turn refused,
-// the flask given back, the fire lit once, and the sounds of each chapter.
+// the flask given back and the fire lit once.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/SceneObjectNames.h"
@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -62,18 +61,6 @@ protected:
         return Values(ID_ACTION_TYPE_PLAY_SPRITE_ANIMATION, Object("o_recipe"));
     }
 };
-
-TEST_F(CheminsHutTest, ChapterSevenHasItsSoundGroupTheOtherChaptersShareOneAndNoneOutsideTheStory)
-{
-    for (int32_t iChapter = -1; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(CHEMINS_HUT));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 7 ? 0x4ff96649 : iChapter >= 1 && iChapter <= 10 ? 0x340941a6 : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(CheminsHutTest, TheDoorSwitchesTheSidesAndEachDoorAnswersOnlyOnItsOwnSide)
 {

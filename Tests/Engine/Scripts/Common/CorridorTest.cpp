@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -248,24 +247,6 @@ TEST_F(CorridorTest, NachoWritesHisReportOnceAndIsGoneAfterHerNextExit)
     EXPECT_TRUE(Get(VARBOOL_BG002_C08_EXIT_AFTER_NACHO_WRITE));
     Enter(8, 7);
     EXPECT_FALSE(Visible(NACHO) || Open(NACHO));
-}
-
-TEST_F(CorridorTest, EveryChapterOfTheStoryHasItsSoundGroupAndNoOtherHasOne)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(CORRIDOR));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        int32_t iExpected = iChapter >= 1 && iChapter <= 10 ? 0x46cae905 : -1;
-        if (iChapter == 2)
-            iExpected = 0x69fabc68;
-        if (iChapter == 6)
-            iExpected = 0x6e977871;
-        if (iChapter == 8)
-            iExpected = 0x092f5576;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
 }
 
 } // namespace

@@ -29,12 +29,7 @@ TEST_F(DarkBeachWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerTo)
         SCOPED_TRACE(iChapter);
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, 31);
         Enter(DARK_BEACH, iChapter, m_uHeroine);
-        EXPECT_LE(DistanceTo(m_uHeroine, 5), 8);
-        const std::set<int32_t> waypoints = HeroineWalks();
-        EXPECT_GE(waypoints.size(), 7u);
-        for (const int32_t iWaypoint : waypoints)
-            if (iWaypoint != WP_REEFS_BEYOND && iWaypoint != WP_TO_THE_REEFS)
-                ExpectReaches(m_uHeroine, WP_START, iWaypoint);
+        ExpectHeroineReachesHerWalks(5, WP_START, 7, {WP_REEFS_BEYOND, WP_TO_THE_REEFS});
     }
 }
 

@@ -1,5 +1,5 @@
-// The script of the dark reefs of Hollow island (scene 35): the sounds of
-// each chapter, the cliff top before the ladder, the ladder scene played
+// The script of the dark reefs of Hollow island (scene 35): the cliff top
+// before the ladder, the ladder scene played
 // once, the way out on either level, the untying of Briscoe that keeps Diego
 // in her party until the end, the egg shell that reforms once and that its
 // remark keeps whole, Diego walked to only once both are down, and Sancha's
@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -41,21 +40,6 @@ protected:
     // Whether anything on the reefs below the cliff answers the player.
     bool ReefsOpen() { return Open(Object("cliff")) || Open(Object("egg_shell_2")) || Open(Object("reinforced_door")); }
 };
-
-TEST_F(DarkReefsTest, ChapterFourAndSevenHaveTheirSoundGroupsTheOtherChaptersShareOne)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(DARK_REEFS));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 4                     ? 0x16cfd4e7
-                                  : iChapter == 7                   ? 0x0fc6855d
-                                  : iChapter >= 1 && iChapter <= 10 ? 0x3c3d4ece
-                                                                    : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(DarkReefsTest, EveryVisitBeforeTheLadderStopsOnTheCliffTopAndCallsDownToBriscoeAgain)
 {

@@ -42,11 +42,7 @@ protected:
 TEST_F(DarkReefsWalksTest, OnceTheLadderStandsTheHeroineReachesEveryPlaceHerScriptWalksHerTo)
 {
     Enter(true);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_FOOT_OF_LADDER), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 11u);
-    for (const int32_t iWaypoint : waypoints)
-        ExpectReaches(m_uHeroine, WP_FOOT_OF_LADDER, iWaypoint);
+    ExpectHeroineReachesHerWalks(WP_FOOT_OF_LADDER, WP_FOOT_OF_LADDER, 11);
 }
 
 TEST_F(DarkReefsWalksTest, WithoutTheLadderSheStaysOnTheCliffTop)

@@ -1,7 +1,7 @@
 // The script of the docks of Crab island (scene 22): the lamp that stays lit,
 // the bottle shared with the hairpin, the map taken once, Razzo's news and
 // the graveyard road, the landing stage's one answer, chapter 7's hook and
-// claw, chapter 8's people and the sound of each chapter.
+// claw and chapter 8's people.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
@@ -12,14 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int32_t DOCKS = 22;
-constexpr int32_t CORRIDOR = 6;
 constexpr int32_t INN = 23;
 constexpr int32_t GRAVEYARD = 24;
 constexpr int32_t WORLD_MAP = 57;
@@ -42,21 +40,6 @@ class DocksCrabIslandTest : public SceneScriptWithDialogsTest {
 protected:
     void Enter(int32_t iChapter, int32_t iFrom = WORLD_MAP) { EnterInChapter(DOCKS, iChapter, iFrom); }
 };
-
-TEST_F(DocksCrabIslandTest, EachChapterHasItsSoundGroupAndTheOtherEightShareOne)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(DOCKS));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 3                     ? 0x080d9aa3
-                                  : iChapter == 7                   ? 0x0f605eba
-                                  : iChapter >= 1 && iChapter <= 10 ? 0x4cb03edb
-                                                                    : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(DocksCrabIslandTest, TheLampLightsTheCaseAndEveryLaterVisitFindsItLit)
 {
@@ -171,38 +154,17 @@ TEST_F(DocksCrabIslandTest, TheGraveyardRoadTakesRazzoAlongOnlyOnTheFirstWayOfCh
 
 TEST_F(DocksCrabIslandTest, TheLandingStageLeadsOnlyWhereTheAnswerSaid)
 {
-    struct Answer {
-        const char* pName;
-        std::vector<int32_t> flags;
-        int32_t iNextScene;
-        bool bBoat;
-    };
-    const Answer answers[] = {
-        {"stay", {}, 0, false},
-        {"set sail", {VARBOOL_BG201_GOTO_WORLD_MAP}, WORLD_MAP, true},
-        {"aboard", {VARBOOL_BG201_GOTO_ONBOARD}, CORRIDOR, false},
-        // Both at once: one scene change, to the world map, and neither
-        // answer is left over for the next talk.
-        {"both", {VARBOOL_BG201_GOTO_WORLD_MAP, VARBOOL_BG201_GOTO_ONBOARD}, WORLD_MAP, true},
-    };
-    for (const Answer& answer : answers) {
-        SCOPED_TRACE(answer.pName);
-        dialogEffects[LANDING_STAGE] = [&] {
-            for (int32_t iFlag : answer.flags)
-                Set(iFlag);
-        };
-        Enter(3);
-        Run(Click(Object("goto_bg002")));
-        EXPECT_EQ(Dialogs(), Ids({LANDING_STAGE}));
-        EXPECT_TRUE(Called("blocker 0 off"));
-        EXPECT_EQ(NextScene(), answer.iNextScene);
-        EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.bBoat);
-        // Staying leaves her at the foot of the stage.
-        EXPECT_EQ(Walks(HEROINE),
-                  answer.iNextScene == 0 ? (std::vector<int32_t> {19}) : (std::vector<int32_t> {19, 5}));
-        EXPECT_FALSE(Get(VARBOOL_BG201_GOTO_WORLD_MAP));
-        EXPECT_FALSE(Get(VARBOOL_BG201_GOTO_ONBOARD));
-    }
+    ExpectTheShipGoesWhereTheAnswerSaid(
+        LANDING_STAGE, VARBOOL_BG201_GOTO_WORLD_MAP, VARBOOL_BG201_GOTO_ONBOARD,
+        [&] {
+            Enter(3);
+            Run(Click(Object("goto_bg002")));
+        },
+        [&](int32_t iNextScene) {
+            EXPECT_TRUE(Called("blocker 0 off"));
+            // Staying leaves her at the foot of the stage.
+            EXPECT_EQ(Walks(HEROINE), iNextScene == 0 ? (std::vector<int32_t> {19}) : (std::vector<int32_t> {19, 5}));
+        });
 }
 
 TEST_F(DocksCrabIslandTest, TheHookPullsTheClawDownOnceAndTheIngredientsNeedAllThree)

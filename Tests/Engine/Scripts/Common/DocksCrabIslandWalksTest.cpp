@@ -44,14 +44,7 @@ TEST_F(DocksCrabIslandWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToI
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, WORLD_MAP);
         Enter(DOCKS, iChapter, m_uHeroine);
         // Off the landing stage.
-        EXPECT_LE(DistanceTo(m_uHeroine, 1), 8);
-        const std::set<int32_t> waypoints = HeroineWalks();
-        EXPECT_GE(waypoints.size(), 20u);
-        for (const int32_t iWaypoint : waypoints) {
-            if (iWaypoint == WP_ON_THE_PIER || iWaypoint == WP_UP_THE_ROAD)
-                continue;
-            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
-        }
+        ExpectHeroineReachesHerWalks(1, WP_START, 20, {WP_ON_THE_PIER, WP_UP_THE_ROAD});
     }
 }
 

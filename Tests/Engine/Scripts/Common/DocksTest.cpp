@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,35 +41,13 @@ protected:
 
 TEST_F(DocksTest, TheShipAsksEveryTimeAndSailsOnlyWhereTheAnswerSaid)
 {
-    struct Answer {
-        const char* pName;
-        std::vector<int32_t> flags;
-        int32_t iNextScene;
-        bool bBoat;
-    };
-    const Answer answers[] = {
-        {"not now", {}, 0, false},
-        {"set sail", {VARBOOL_BG105_GOTO_WORLD_MAP}, 57, true},
-        {"go aboard", {VARBOOL_BG105_GOTO_ONBOARD}, 6, false},
-        // Both at once: one scene change, to the world map, and neither
-        // answer is left over for the next talk.
-        {"both", {VARBOOL_BG105_GOTO_WORLD_MAP, VARBOOL_BG105_GOTO_ONBOARD}, 57, true},
-    };
-    for (const Answer& answer : answers) {
-        SCOPED_TRACE(answer.pName);
-        dialogEffects[0x7EA927E6] = [&] {
-            for (int32_t iFlag : answer.flags)
-                Set(iFlag);
-        };
-        Enter(2);
-        Run(Click(Object("the_winsome_maid")));
-        EXPECT_EQ(Dialogs(), Ids({0x7EA927E6}));
-        EXPECT_EQ(NextScene(), answer.iNextScene);
-        EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.bBoat);
-        EXPECT_EQ(Called("blocker 3 off"), answer.iNextScene != 0);
-        EXPECT_FALSE(Get(VARBOOL_BG105_GOTO_WORLD_MAP));
-        EXPECT_FALSE(Get(VARBOOL_BG105_GOTO_ONBOARD));
-    }
+    ExpectTheShipGoesWhereTheAnswerSaid(
+        0x7EA927E6, VARBOOL_BG105_GOTO_WORLD_MAP, VARBOOL_BG105_GOTO_ONBOARD,
+        [&] {
+            Enter(2);
+            Run(Click(Object("the_winsome_maid")));
+        },
+        [&](int32_t iNextScene) { EXPECT_EQ(Called("blocker 3 off"), iNextScene != 0); });
 }
 
 TEST_F(DocksTest, CarloAndRazzoJoinOnlyOnceTheFoodAndTheSwordAreBothDone)

@@ -36,26 +36,14 @@ protected:
 TEST_F(GoldenTurtleInnWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeIn(3);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_DIEGO), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 4u);
-    for (const int32_t iWaypoint : waypoints) {
-        // Through the doorway: only on the way out.
-        if (iWaypoint == WP_WAY_OUT)
-            continue;
-        ExpectReaches(m_uHeroine, WP_DIEGO, iWaypoint);
-    }
+    // Through the doorway: only on the way out.
+    ExpectHeroineReachesHerWalks(WP_DIEGO, WP_DIEGO, 4, {WP_WAY_OUT});
 }
 
 TEST_F(GoldenTurtleInnWalksTest, TheDoorwayIsShutToHerUntilTheDoorTakesHerOut)
 {
     ComeIn(3);
-    WalkTo(m_uHeroine, WP_WAY_OUT);
-    EXPECT_GT(DistanceTo(m_uHeroine, WP_WAY_OUT), 8);
-    WalkTo(m_uHeroine, WP_DIEGO);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg204")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_WAY_OUT), 8);
+    ExpectShutUntilTheExit(WP_DIEGO, {WP_WAY_OUT}, 8, Object("goto_bg204"), WP_WAY_OUT);
 }
 
 TEST_F(GoldenTurtleInnWalksTest, DiegoComesInBehindHerToHisPlace)

@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -72,17 +71,6 @@ protected:
         return held;
     }
 };
-
-TEST_F(HollowIslandJettyTest, EveryChapterOfTheStoryHasTheJettysSoundGroup)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(JETTY));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        EXPECT_EQ(pScript->SelectSoundGroup(), iChapter >= 1 && iChapter <= 10 ? 0x237255e5 : -1) << iChapter;
-    }
-}
 
 TEST_F(HollowIslandJettyTest, SheLandsAtTheEndOfTheJettyWalksInOffTheRoadOrStaysWhereSheWasPut)
 {
@@ -173,36 +161,14 @@ TEST_F(HollowIslandJettyTest, TheRoadOpensItsBlockerAndSheWalksOnUpItDuringTheFa
 
 TEST_F(HollowIslandJettyTest, TheGangwayLeadsOnlyWhereTheAnswerSaid)
 {
-    struct Answer {
-        const char* pName;
-        std::vector<int32_t> flags;
-        int32_t iNextScene;
-        bool bBoat;
-    };
-    const Answer answers[] = {
-        {"stay", {}, 0, false},
-        {"set sail", {VARBOOL_BG301_GOTO_WORLD_MAP}, WORLD_MAP, true},
-        {"aboard", {VARBOOL_BG301_GOTO_ONBOARD}, CORRIDOR, false},
-        // Both at once: one scene change, to the world map, and neither
-        // answer is left over for the next talk.
-        {"both", {VARBOOL_BG301_GOTO_WORLD_MAP, VARBOOL_BG301_GOTO_ONBOARD}, WORLD_MAP, true},
-    };
-    for (const Answer& answer : answers) {
-        SCOPED_TRACE(answer.pName);
-        dialogEffects[GANGWAY] = [&] {
-            for (int32_t iFlag : answer.flags)
-                Set(iFlag);
-        };
-        Enter(5);
-        Run(Click(Object("goto_wm")));
-        EXPECT_EQ(Dialogs(), Ids({GANGWAY}));
-        EXPECT_EQ(NextScene(), answer.iNextScene);
-        EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))), answer.bBoat);
+    ExpectTheShipGoesWhereTheAnswerSaid(
+        GANGWAY, VARBOOL_BG301_GOTO_WORLD_MAP, VARBOOL_BG301_GOTO_ONBOARD,
+        [&] {
+            Enter(5);
+            Run(Click(Object("goto_wm")));
+        },
         // Declining leaves her at the gangway.
-        EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {10});
-        EXPECT_FALSE(Get(VARBOOL_BG301_GOTO_WORLD_MAP));
-        EXPECT_FALSE(Get(VARBOOL_BG301_GOTO_ONBOARD));
-    }
+        [&](int32_t) { EXPECT_EQ(Walks(HEROINE), std::vector<int32_t> {10}); });
 }
 
 TEST_F(HollowIslandJettyTest, BriscoeIsDownOnceInChapterSevenAndBajariComesOnceWithTheDocument)

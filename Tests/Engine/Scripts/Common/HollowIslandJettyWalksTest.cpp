@@ -41,14 +41,7 @@ TEST_F(HollowIslandJettyWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerT
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, WORLD_MAP);
         Enter(JETTY, iChapter, m_uHeroine);
         // Off the ship at the end of the jetty.
-        EXPECT_LE(DistanceTo(m_uHeroine, 3), 8);
-        const std::set<int32_t> waypoints = HeroineWalks();
-        EXPECT_GE(waypoints.size(), 6u);
-        for (const int32_t iWaypoint : waypoints) {
-            if (iWaypoint == WP_UP_THE_ROAD)
-                continue;
-            ExpectReaches(m_uHeroine, WP_BY_SANCHA, iWaypoint);
-        }
+        ExpectHeroineReachesHerWalks(3, WP_BY_SANCHA, 6, {WP_UP_THE_ROAD});
     }
 }
 

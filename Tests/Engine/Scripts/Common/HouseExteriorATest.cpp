@@ -1,5 +1,5 @@
 // The script of the yard before the family house, grown up (scene 20): the
-// sound of each chapter, the way in from each side and the memories once,
+// way in from each side and the memories once,
 // Diego by the door only in chapter 5 after the talk about the locked house,
 // the door that leads in only once he has opened it, and the path out.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -46,18 +45,6 @@ protected:
         Enter();
     }
 };
-
-TEST_F(HouseExteriorATest, ChapterFiveHasItsSoundGroupTheOtherChaptersShareOneAndNoneOutsideTheStory)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(YARD));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 5 ? 0x37071138 : iChapter >= 1 && iChapter <= 10 ? 0x3e739678 : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(HouseExteriorATest, SheStepsOutOfTheHouseOrWalksUpThePathAndRemembersOnlyOnHerFirstVisit)
 {

@@ -43,29 +43,14 @@ protected:
 TEST_F(HouseExteriorAWalksTest, SheComesUpThePathAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeUpThePath();
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_PATH_IN), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 6u);
-    for (const int32_t iWaypoint : waypoints) {
-        // Beyond the path's blocker: only on the way out.
-        if (iWaypoint == WP_PATH_OUTSIDE)
-            continue;
-        ExpectReaches(m_uHeroine, WP_PATH_IN, iWaypoint);
-    }
+    // Beyond the path's blocker: only on the way out.
+    ExpectHeroineReachesHerWalks(WP_PATH_IN, WP_PATH_IN, 6, {WP_PATH_OUTSIDE});
 }
 
 TEST_F(HouseExteriorAWalksTest, ThePathAndTheDoorstepAreShutToHerAndTheExitTakesHerOut)
 {
     ComeUpThePath();
-    for (const int32_t iWaypoint : {WP_PATH_OUTSIDE, WP_PATH_EDGE, WP_DOORWAY}) {
-        WalkTo(m_uHeroine, WP_PATH_IN);
-        WalkTo(m_uHeroine, iWaypoint);
-        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 20) << iWaypoint;
-    }
-    WalkTo(m_uHeroine, WP_PATH_IN);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg104")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_PATH), 8);
+    ExpectShutUntilTheExit(WP_PATH_IN, {WP_PATH_OUTSIDE, WP_PATH_EDGE, WP_DOORWAY}, 20, Object("goto_bg104"), WP_PATH);
 }
 
 TEST_F(HouseExteriorAWalksTest, DiegoReachesTheDoorAndTheWayOutFromWhereHeWaits)

@@ -82,7 +82,6 @@ protected:
         });
         return found - actionLog.begin();
     }
-    bool Boat() const { return Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))); }
 };
 
 TEST_F(JettyAndCliffTest, ChapterSixPlaysFromBriscoesBoardsAndDiegosAnchorToTheRopeUpTheCliff)
@@ -215,37 +214,19 @@ TEST_F(JettyAndCliffTest, WhenTheAnchorComesOutEachDelayedChangeWaitsOnItsOwnQue
 
 TEST_F(JettyAndCliffTest, TheShipTakesOneAnswerAndLeavesBriscoeBehindUntilHeHasFishedTheBoards)
 {
-    struct Answer {
-        const char* pName;
-        std::vector<int32_t> flags;
-        int32_t iNextScene;
-    };
-    const Answer answers[] = {
-        {"stay", {}, 0},
-        {"set sail", {VARBOOL_BG401_GOTO_WORLD_MAP}, WORLD_MAP},
-        {"aboard", {VARBOOL_BG401_GOTO_ONBOARD}, CORRIDOR},
-        // Both at once: one scene change, to the world map, with the boat
-        // sailing, and neither answer kept for the next visit.
-        {"both", {VARBOOL_BG401_GOTO_WORLD_MAP, VARBOOL_BG401_GOTO_ONBOARD}, WORLD_MAP},
-    };
     for (const bool bBoardsFished : {false, true}) {
-        for (const Answer& answer : answers) {
-            SCOPED_TRACE(std::string(answer.pName) + (bBoardsFished ? " after the boards" : ""));
-            dialogEffects[SHIP] = [&] {
-                for (const int32_t iFlag : answer.flags)
-                    Set(iFlag);
-            };
-            Set(VARBOOL_BG401_C06_USE_BRISCOE_ON_FLOATING_WOOD_BOARDS, bBoardsFished);
-            Enter(6);
-            Run(Click(Object("winsome_maid")));
-            EXPECT_EQ(Dialogs(), Ids({SHIP}));
-            EXPECT_EQ(NextScene(), answer.iNextScene);
-            EXPECT_EQ(Boat(), answer.iNextScene == WORLD_MAP);
-            const bool bLeaves = answer.iNextScene != 0;
-            EXPECT_EQ(Taken(), bLeaves && !bBoardsFished ? std::vector<int32_t> {Item("ITEM_BRISCOE")}
-                                                         : std::vector<int32_t> {});
-            EXPECT_FALSE(Get(VARBOOL_BG401_GOTO_WORLD_MAP) || Get(VARBOOL_BG401_GOTO_ONBOARD));
-        }
+        SCOPED_TRACE(bBoardsFished ? "after the boards" : "before the boards");
+        ExpectTheShipGoesWhereTheAnswerSaid(
+            SHIP, VARBOOL_BG401_GOTO_WORLD_MAP, VARBOOL_BG401_GOTO_ONBOARD,
+            [&] {
+                Set(VARBOOL_BG401_C06_USE_BRISCOE_ON_FLOATING_WOOD_BOARDS, bBoardsFished);
+                Enter(6);
+                Run(Click(Object("winsome_maid")));
+            },
+            [&](int32_t iNextScene) {
+                EXPECT_EQ(Taken(), iNextScene != 0 && !bBoardsFished ? std::vector<int32_t> {Item("ITEM_BRISCOE")}
+                                                                     : std::vector<int32_t> {});
+            });
     }
 }
 

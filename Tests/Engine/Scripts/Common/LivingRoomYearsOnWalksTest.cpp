@@ -26,12 +26,7 @@ TEST_F(LivingRoomYearsOnWalksTest, InsideTheHeroineReachesEveryPlaceHerScriptWal
     g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, STREET);
     g_VarManager.SetBool(VARBOOL_BG113_C05_EVENT_SAD_MEMORIES, 1);
     Enter(LIVING_ROOM, 5, m_uHeroine);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_INSIDE), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 15u);
-    for (const int32_t iWaypoint : waypoints)
-        if (!DOORWAY.contains(iWaypoint))
-            ExpectReaches(m_uHeroine, WP_INSIDE, iWaypoint);
+    ExpectHeroineReachesHerWalks(WP_INSIDE, WP_INSIDE, 15, DOORWAY);
 }
 
 } // namespace

@@ -101,9 +101,7 @@ TEST_F(RuinsWalksTest, AfterTheLeverTheWayBackLeadsHerOverTheBridgeToThePath)
     Set(VARBOOL_BG502_C09_INT_MECHANISM);
     EnterFrom(ALTAR_HOUSE_EXTERIOR);
     EXPECT_LE(DistanceTo(m_uHeroine, WP_FAR_LEDGE), 8);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg501")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_PATH_TO_THE_BAY), 8);
+    ExpectExitTakesHerTo(Object("goto_bg501"), WP_PATH_TO_THE_BAY);
 }
 
 } // namespace

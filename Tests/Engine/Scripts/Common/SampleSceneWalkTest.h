@@ -3,6 +3,7 @@
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/MatchExpression.h"
 #include "ScriptEngine/common/ScriptIds.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <set>
 
 // A sample scene whose characters the test walks about as the scripts do,
@@ -73,6 +75,22 @@ protected:
         WalkTo(uActorId, iWaypoint);
         EXPECT_LE(DistanceTo(uActorId, iWaypoint), 8) << "waypoint " << iWaypoint;
     }
+    // The heroine, come in at the arrival waypoint, reaches from the start
+    // every waypoint a handler walks her to (at least so many: a script that
+    // lost its walks fails), but those left out: beyond a blocker, or walked
+    // to only on the way out.
+    void ExpectHeroineReachesHerWalks(int32_t iArrival, int32_t iStart, size_t uAtLeast,
+                                      const std::set<int32_t>& leftOut = {})
+    {
+        EXPECT_LE(DistanceTo(m_uHeroine, iArrival), 8) << "where she comes in";
+        const std::set<int32_t> waypoints = HeroineWalks();
+        EXPECT_GE(waypoints.size(), uAtLeast);
+        for (const int32_t iWaypoint : waypoints)
+            if (!leftOut.contains(iWaypoint)) {
+                SCOPED_TRACE(iWaypoint);
+                ExpectReaches(m_uHeroine, iStart, iWaypoint);
+            }
+    }
     // Fires the event and runs frames until its handler is over or leads to
     // another scene.
     void Fire(const EventDesc& oEvent)
@@ -84,6 +102,27 @@ protected:
             m_scene->Update(16);
         }
         EXPECT_FALSE(m_manager.IsBusy() && !m_manager.IsChangePending());
+    }
+    // Fires the exit's event: it leads to another scene, with the heroine
+    // walked out to the waypoint.
+    void ExpectExitTakesHerTo(int32_t iExit, int32_t iWaypoint)
+    {
+        Fire(MatchExpr::MakeEvent0(iExit).m_oEvent);
+        EXPECT_TRUE(m_manager.IsChangePending());
+        EXPECT_LE(DistanceTo(m_uHeroine, iWaypoint), 8);
+    }
+    // From the start, her walk to each shut waypoint stops more than the
+    // distance short of it (a blocker keeps her off), until the exit takes
+    // her out to the last waypoint.
+    void ExpectShutUntilTheExit(int32_t iStart, std::initializer_list<int32_t> shut, int32_t iShortBy, int32_t iExit,
+                                int32_t iOutAt)
+    {
+        for (const int32_t iWaypoint : shut) {
+            WalkTo(m_uHeroine, iWaypoint);
+            EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), iShortBy) << "waypoint " << iWaypoint;
+            WalkTo(m_uHeroine, iStart);
+        }
+        ExpectExitTakesHerTo(iExit, iOutAt);
     }
     // Every waypoint that a handler of the scene walks the character to.
     std::set<int32_t> WalkTargets(uint32_t uActorId)

@@ -330,6 +330,46 @@ protected:
         };
     }
 
+    // The ship's question at a landing, taken whatever the answer: a visit
+    // (entering and the player's click) runs once per answer that the
+    // dialog gives (stay; set sail, to the world map; go aboard, to the
+    // corridor; both at once: one change, to the world map). What every
+    // landing shares is checked: the one dialog, the scene it leads to, the
+    // boat sailing only out to the map, and neither answer kept for the
+    // next talk; the landing's own checks take the scene it leads to.
+    void ExpectTheShipGoesWhereTheAnswerSaid(uint32_t uDialog, int32_t iSail, int32_t iAboard,
+                                             const std::function<void()>& visit,
+                                             const std::function<void(int32_t iNextScene)>& landingsOwn)
+    {
+        constexpr int32_t CORRIDOR = 6;
+        constexpr int32_t WORLD_MAP = 57;
+        const struct {
+            const char* pName;
+            bool bSail;
+            bool bAboard;
+            int32_t iNextScene;
+        } answers[] = {
+            {"stay", false, false, 0},
+            {"set sail", true, false, WORLD_MAP},
+            {"aboard", false, true, CORRIDOR},
+            {"both", true, true, WORLD_MAP},
+        };
+        for (const auto& answer : answers) {
+            SCOPED_TRACE(answer.pName);
+            dialogEffects[uDialog] = [&] {
+                Set(iSail, answer.bSail);
+                Set(iAboard, answer.bAboard);
+            };
+            visit();
+            EXPECT_EQ(Dialogs(), Ids({uDialog}));
+            EXPECT_EQ(NextScene(), answer.iNextScene);
+            EXPECT_EQ(Called("playing " + FakeSceneLink::Hex(ActorIdOf("boat_windsome_maid"))),
+                      answer.iNextScene == WORLD_MAP);
+            landingsOwn(answer.iNextScene);
+            EXPECT_FALSE(Get(iSail) || Get(iAboard));
+        }
+    }
+
     std::map<uint32_t, std::function<void()>> dialogEffects;
 };
 

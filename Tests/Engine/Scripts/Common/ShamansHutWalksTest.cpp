@@ -81,11 +81,7 @@ protected:
 TEST_F(ShamansHutWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeIn(ALTAR_HOUSE_SQUARE);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_INSIDE), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 14u);
-    for (const int32_t iWaypoint : waypoints)
-        ExpectReaches(m_uHeroine, WP_INSIDE, iWaypoint);
+    ExpectHeroineReachesHerWalks(WP_INSIDE, WP_INSIDE, 14);
 }
 
 TEST_F(ShamansHutWalksTest, TheGridFallsAndRisesInTheFrameSheStraightensUp)

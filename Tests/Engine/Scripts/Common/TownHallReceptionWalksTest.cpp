@@ -47,15 +47,8 @@ TEST_F(TownHallReceptionWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksH
         SCOPED_TRACE(iChapter);
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, TOWN_SQUARE_C);
         Enter(RECEPTION, iChapter, m_uHeroine);
-        EXPECT_LE(DistanceTo(m_uHeroine, WP_START), 8);
-        const std::set<int32_t> waypoints = HeroineWalks();
-        EXPECT_GE(waypoints.size(), 12u);
-        for (const int32_t iWaypoint : waypoints) {
-            // Beyond the door, and behind the desk: only with a blocker off.
-            if (iWaypoint == WP_OUT_OF_THE_DOOR || iWaypoint == WP_WATCHING_CHEST)
-                continue;
-            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
-        }
+        // Beyond the door, and behind the desk: only with a blocker off.
+        ExpectHeroineReachesHerWalks(WP_START, WP_START, 12, {WP_OUT_OF_THE_DOOR, WP_WATCHING_CHEST});
     }
 }
 

@@ -3,7 +3,7 @@
 // absence remarked once, Vasco who comes and stays, the two hotspots of
 // Nathaniel's door, the door that lets him out and in again, Diego who joins
 // her only once he has heard about Alessandro and is held once however often
-// she talks to him, and the sound of chapters 1 to 10.
+// she talks to him.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -204,17 +203,6 @@ TEST_F(TownSquareATest, DiegoJoinsOnlyOnceHeHasHeardAboutAlessandroAndIsHeldOnce
     g_VarManager.SetInt(VARINT_DIEGO_SCENE, 3);
     Enter(4);
     EXPECT_FALSE(Visible(DIEGO) || Open(DIEGO));
-}
-
-TEST_F(TownSquareATest, TheSquaresSoundPlaysInChaptersOneToTenOnly)
-{
-    for (int32_t iChapter = -1; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(TOWN_SQUARE_A));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        EXPECT_EQ(pScript->SelectSoundGroup(), iChapter >= 1 && iChapter <= 10 ? 0x2dfd5206 : -1) << iChapter;
-    }
 }
 
 } // namespace

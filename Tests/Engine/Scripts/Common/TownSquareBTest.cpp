@@ -1,5 +1,5 @@
 // The script of the middle town square of Hollow island (scene 30): the
-// square's sounds in every chapter, the arrivals and the shut way to the
+// arrivals and the shut way to the
 // third square, Sancha's presence and her two trades, and Diego, who comes
 // for the ladder and carries it off only once Briscoe needs it.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,17 +50,6 @@ protected:
         return blockers;
     }
 };
-
-TEST_F(TownSquareBTest, TheSquaresSoundsLoadInEveryChapterOfTheStory)
-{
-    for (int32_t iChapter = 0; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(TOWN_SQUARE_B));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        EXPECT_EQ(pScript->SelectSoundGroup(), iChapter >= 1 && iChapter <= 10 ? 0x61575298 : -1) << iChapter;
-    }
-}
 
 TEST_F(TownSquareBTest, SheArrivesOnTheSideSheCameFromAndTheWayToTheThirdSquareStaysShut)
 {

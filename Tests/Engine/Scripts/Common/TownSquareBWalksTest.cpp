@@ -41,14 +41,7 @@ TEST_F(TownSquareBWalksTest, TheHeroineReachesEveryPlaceHerScriptWalksHerToWithE
         SCOPED_TRACE(iChapter);
         g_VarManager.SetInt(VARINT_C_PREVIOUS_STATE, FIRST_SQUARE);
         Enter(TOWN_SQUARE_B, iChapter, m_uHeroine);
-        EXPECT_LE(DistanceTo(m_uHeroine, 2), 8);
-        const std::set<int32_t> waypoints = HeroineWalks();
-        EXPECT_GE(waypoints.size(), 12u);
-        for (const int32_t iWaypoint : waypoints) {
-            if (iWaypoint == WP_TO_THIRD_SQUARE || iWaypoint == WP_THIRD_SQUARE_EDGE)
-                continue;
-            ExpectReaches(m_uHeroine, WP_START, iWaypoint);
-        }
+        ExpectHeroineReachesHerWalks(2, WP_START, 12, {WP_TO_THIRD_SQUARE, WP_THIRD_SQUARE_EDGE});
     }
 }
 

@@ -1,8 +1,7 @@
 // The script of Percy's town square (scene 31): the bell puzzle of chapter 4
 // played from the broken bell to the open garden, the garden exit that turns
 // her back until both of its flags hold, the washed clapper that is not yet
-// enough, the island's road that opens the map, the nine ways in and the
-// sound of each chapter.
+// enough, the island's road that opens the map and the nine ways in.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/IdHash.h"
@@ -14,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,18 +61,6 @@ protected:
         return last != calls.rend() && *last == on;
     }
 };
-
-TEST_F(TownSquareCTest, ChapterFourHasItsSoundGroupTheOtherChaptersShareOneAndNoneOutsideTheStory)
-{
-    for (int32_t iChapter = -1; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(TOWN_SQUARE_C));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 4 ? 0x13c59966 : iChapter >= 1 && iChapter <= 10 ? 0x6b925b81 : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(TownSquareCTest, SheArrivesOnTheSideSheCameFromAndStaysInTheMiddleFromAnywhereElse)
 {

@@ -46,15 +46,10 @@ protected:
 TEST_F(TurtleBeachWalksTest, SheComesOutOfTheJungleAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeBackAfterTheHarvest();
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_BEHIND_THE_ROCKS), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 14u);
     // Behind the blockers: the path home and the jungle, each only on its
     // way out.
-    for (const int32_t iWaypoint : waypoints)
-        if (iWaypoint != WP_TO_THE_ALTAR_HOUSE && iWaypoint != WP_FROM_THE_ALTAR_HOUSE &&
-            iWaypoint != WP_INTO_THE_JUNGLE)
-            ExpectReaches(m_uHeroine, WP_BEHIND_THE_ROCKS, iWaypoint);
+    ExpectHeroineReachesHerWalks(WP_BEHIND_THE_ROCKS, WP_BEHIND_THE_ROCKS, 14,
+                                 {WP_TO_THE_ALTAR_HOUSE, WP_FROM_THE_ALTAR_HOUSE, WP_INTO_THE_JUNGLE});
 }
 
 TEST_F(TurtleBeachWalksTest, ThePathHomeIsShutUntilItsExitTakesHerThere)
@@ -62,9 +57,7 @@ TEST_F(TurtleBeachWalksTest, ThePathHomeIsShutUntilItsExitTakesHerThere)
     ComeBackAfterTheHarvest();
     WalkTo(m_uHeroine, WP_TO_THE_ALTAR_HOUSE);
     EXPECT_GT(DistanceTo(m_uHeroine, WP_TO_THE_ALTAR_HOUSE), 40);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg504")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_TO_THE_ALTAR_HOUSE), 8);
+    ExpectExitTakesHerTo(Object("goto_bg504"), WP_TO_THE_ALTAR_HOUSE);
 }
 
 TEST_F(TurtleBeachWalksTest, SteppingOutTowardsTheHarvestSendsHerBackBehindTheRocks)

@@ -35,11 +35,7 @@ TEST_F(TurtlePathWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     Set(VARBOOL_BG508_C10_EVENT_WERE_HERE);
     ComeIn(10);
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_ON_THE_PATH), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 8u);
-    for (const int32_t iWaypoint : waypoints)
-        ExpectReaches(m_uHeroine, WP_FROM_THE_BEACH, iWaypoint);
+    ExpectHeroineReachesHerWalks(WP_ON_THE_PATH, WP_FROM_THE_BEACH, 8);
 }
 
 TEST_F(TurtlePathWalksTest, TanamaLeadsHerInToTheDoorAndStepsAsideAndDownFromThere)

@@ -1,5 +1,4 @@
-// The script of the voodoo temple on Hollow island (scene 37): the sound of
-// each chapter, the map off and the one way in, Bajari lying, standing or gone
+// The script of the voodoo temple on Hollow island (scene 37): the map off and the one way in, Bajari lying, standing or gone
 // by the story's flags, the rod that sends him away only after the talk about
 // Tanner's friend, his talk and idle chosen by the cure when they come, and
 // the hug that brings him to her.
@@ -11,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -46,18 +44,6 @@ protected:
         return plays;
     }
 };
-
-TEST_F(VoodooTempleTest, ChapterSevenHasItsSoundGroupTheOtherChaptersShareOneAndNoneOutsideTheStory)
-{
-    for (int32_t iChapter = -1; iChapter <= 11; ++iChapter) {
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        std::unique_ptr<SceneScript> pScript(CreateScriptFromId(TEMPLE));
-        pScript->SetOwner(&manager);
-        pScript->LinkSoundGroups();
-        const int32_t iExpected = iChapter == 7 ? 0x545c2a26 : iChapter >= 1 && iChapter <= 10 ? 0x78a34138 : -1;
-        EXPECT_EQ(pScript->SelectSoundGroup(), iExpected) << iChapter;
-    }
-}
 
 TEST_F(VoodooTempleTest, OnlyTheWayInFromTheVillageWalksHerInAndTheMapIsOffOnEveryEntry)
 {

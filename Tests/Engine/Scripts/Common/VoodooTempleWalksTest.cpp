@@ -42,29 +42,14 @@ protected:
 TEST_F(VoodooTempleWalksTest, SheComesInAndReachesEveryPlaceHerScriptWalksHerTo)
 {
     ComeIn();
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_INSIDE), 8);
-    const std::set<int32_t> waypoints = HeroineWalks();
-    EXPECT_GE(waypoints.size(), 5u);
-    for (const int32_t iWaypoint : waypoints) {
-        // Over the threshold: only on the way out.
-        if (iWaypoint == WP_THRESHOLD)
-            continue;
-        ExpectReaches(m_uHeroine, WP_INSIDE, iWaypoint);
-    }
+    // Over the threshold: only on the way out.
+    ExpectHeroineReachesHerWalks(WP_INSIDE, WP_INSIDE, 5, {WP_THRESHOLD});
 }
 
 TEST_F(VoodooTempleWalksTest, TheThresholdAndTheMatAreShutToHerAndTheExitTakesHerOut)
 {
     ComeIn();
-    for (const int32_t iWaypoint : {WP_THRESHOLD, WP_MAT}) {
-        WalkTo(m_uHeroine, WP_INSIDE);
-        WalkTo(m_uHeroine, iWaypoint);
-        EXPECT_GT(DistanceTo(m_uHeroine, iWaypoint), 20) << iWaypoint;
-    }
-    WalkTo(m_uHeroine, WP_INSIDE);
-    Fire(MatchExpr::MakeEvent0(Object("goto_bg309")).m_oEvent);
-    EXPECT_TRUE(m_manager.IsChangePending());
-    EXPECT_LE(DistanceTo(m_uHeroine, WP_DOOR), 8);
+    ExpectShutUntilTheExit(WP_INSIDE, {WP_THRESHOLD, WP_MAT}, 20, Object("goto_bg309"), WP_DOOR);
 }
 
 TEST_F(VoodooTempleWalksTest, BajariGetsUpToComeToHerAndLeavesByTheThreshold)
