@@ -95,6 +95,11 @@ public:
     {
         return m_device->CreateTexture(width, height, levels, usage, format, pool, texture);
     }
+    GraphicsResult CreateTextureInPlace(uint32_t width, uint32_t height, uint32_t format, uint32_t pool,
+                                        const uint8_t* pixels, GraphicsTexture** texture) override
+    {
+        return m_device->CreateTextureInPlace(width, height, format, pool, pixels, texture);
+    }
     GraphicsResult ReadBackBuffer(RgbaImage* image) override { return m_device->ReadBackBuffer(image); }
 
 private:

@@ -5,8 +5,8 @@
 namespace Platform {
 
 DeviceTexture::DeviceTexture(GraphicsDeviceBase* device, uint64_t id, uint32_t width, uint32_t height, uint32_t levels,
-                             uint32_t format, uint32_t usage, uint32_t pool)
-    : m_pDevice(device), m_uId(id), m_levels(width, height, levels, format, usage, pool)
+                             uint32_t format, uint32_t usage, uint32_t pool, const uint8_t* pixels)
+    : m_pDevice(device), m_uId(id), m_levels(width, height, levels, format, usage, pool, pixels)
 {
 }
 

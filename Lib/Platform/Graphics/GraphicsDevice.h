@@ -73,6 +73,12 @@ public:
     // Levels 0 makes the full chain. Formats: IsSupportedTextureFormat.
     virtual GraphicsResult CreateTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
                                          uint32_t format, uint32_t pool, GraphicsTexture** texture) = 0;
+    // A one-level texture that reads its pixels (LevelByteSize bytes at
+    // pixels) where they are instead of copying them: the caller keeps them
+    // unchanged until the texture is deleted or has its own copy (after
+    // TakeOwnCopy or a lock that may write).
+    virtual GraphicsResult CreateTextureInPlace(uint32_t width, uint32_t height, uint32_t format, uint32_t pool,
+                                                const uint8_t* pixels, GraphicsTexture** texture) = 0;
 
     // The back buffer as drawn so far (before Present), top row first.
     virtual GraphicsResult ReadBackBuffer(RgbaImage* image) = 0;

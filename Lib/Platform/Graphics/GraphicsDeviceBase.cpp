@@ -328,6 +328,25 @@ GraphicsResult GraphicsDeviceBase::CreateTexture(uint32_t width, uint32_t height
                                                  uint32_t format, uint32_t pool, GraphicsTexture** texture)
 {
     RecordCall("CreateTexture", {width, height, levels, usage, format, pool});
+    return AddTexture(width, height, levels, usage, format, pool, nullptr, texture);
+}
+
+GraphicsResult GraphicsDeviceBase::CreateTextureInPlace(uint32_t width, uint32_t height, uint32_t format, uint32_t pool,
+                                                        const uint8_t* pixels, GraphicsTexture** texture)
+{
+    RecordCall("CreateTextureInPlace", {width, height, format, pool});
+    if (!pixels) {
+        if (texture)
+            *texture = nullptr;
+        return D3DERR_INVALIDCALL;
+    }
+    return AddTexture(width, height, 1, 0, format, pool, pixels, texture);
+}
+
+GraphicsResult GraphicsDeviceBase::AddTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
+                                              uint32_t format, uint32_t pool, const uint8_t* pixels,
+                                              GraphicsTexture** texture)
+{
     if (!texture)
         return D3DERR_INVALIDCALL;
     *texture = nullptr;
@@ -335,7 +354,7 @@ GraphicsResult GraphicsDeviceBase::CreateTexture(uint32_t width, uint32_t height
         return D3DERR_INVALIDCALL;
     if (!IsSupportedTextureFormat(format))
         return D3DERR_NOTAVAILABLE;
-    DeviceTexture* made = MakeTexture(++m_uLastTextureId, width, height, levels, usage, format, pool);
+    DeviceTexture* made = MakeTexture(++m_uLastTextureId, width, height, levels, usage, format, pool, pixels);
     if (!made)
         return D3DERR_OUTOFVIDEOMEMORY;
     m_textures.insert(made);

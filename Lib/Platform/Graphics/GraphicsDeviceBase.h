@@ -50,6 +50,8 @@ public:
                                           const void* vertices, uint32_t stride) final;
     GraphicsResult CreateTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t usage, uint32_t format,
                                  uint32_t pool, GraphicsTexture** texture) final;
+    GraphicsResult CreateTextureInPlace(uint32_t width, uint32_t height, uint32_t format, uint32_t pool,
+                                        const uint8_t* pixels, GraphicsTexture** texture) final;
 
     // A call and its arguments, for the devices that keep a record; data is
     // a block the call was given (vertices, a matrix, a light...).
@@ -73,8 +75,10 @@ protected:
         uint32_t indexCount;
     };
     virtual GraphicsResult Draw(const DrawCall& call) = 0;
+    // Null pixels give levels of the texture's own; others are level 0's,
+    // read in place (levels is then 1).
     virtual DeviceTexture* MakeTexture(uint64_t id, uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
-                                       uint32_t format, uint32_t pool) = 0;
+                                       uint32_t format, uint32_t pool, const uint8_t* pixels) = 0;
 
     // Back to the states of a new device, for the given back buffer.
     void ResetState(const PresentParameters& parameters);
@@ -90,6 +94,8 @@ protected:
 
 private:
     void Changed() { ++m_uStateSerial; }
+    GraphicsResult AddTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t usage, uint32_t format,
+                              uint32_t pool, const uint8_t* pixels, GraphicsTexture** texture);
 
     uint32_t m_uBackBufferWidth = 0;
     uint32_t m_uBackBufferHeight = 0;

@@ -97,9 +97,9 @@ GraphicsResult NullGraphicsDevice::Draw(const DrawCall&)
 }
 
 DeviceTexture* NullGraphicsDevice::MakeTexture(uint64_t id, uint32_t width, uint32_t height, uint32_t levels,
-                                               uint32_t usage, uint32_t format, uint32_t pool)
+                                               uint32_t usage, uint32_t format, uint32_t pool, const uint8_t* pixels)
 {
-    return new NullTexture(this, id, width, height, levels, format, usage, pool);
+    return new NullTexture(this, id, width, height, levels, format, usage, pool, pixels);
 }
 
 } // namespace Platform

@@ -27,7 +27,7 @@ public:
 private:
     GraphicsResult Draw(const DrawCall& call) override;
     DeviceTexture* MakeTexture(uint64_t id, uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
-                               uint32_t format, uint32_t pool) override;
+                               uint32_t format, uint32_t pool, const uint8_t* pixels) override;
 
     std::shared_ptr<NullGraphicsControl> m_control;
 };

@@ -211,9 +211,9 @@ void OpenGlDevice::ForgetTextureName(GLuint name)
 }
 
 DeviceTexture* OpenGlDevice::MakeTexture(uint64_t id, uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
-                                         uint32_t format, uint32_t pool)
+                                         uint32_t format, uint32_t pool, const uint8_t* pixels)
 {
-    return new OpenGlTexture(this, id, width, height, levels, format, usage, pool);
+    return new OpenGlTexture(this, id, width, height, levels, format, usage, pool, pixels);
 }
 
 bool OpenGlDevice::ConvertVertices(const DrawCall& call, const VertexLayout& layout)

@@ -50,7 +50,7 @@ private:
 
     GraphicsResult Draw(const DrawCall& call) override;
     DeviceTexture* MakeTexture(uint64_t id, uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
-                               uint32_t format, uint32_t pool) override;
+                               uint32_t format, uint32_t pool, const uint8_t* pixels) override;
 
     bool MakeBackBuffer(const PresentParameters& parameters);
     // Converts the call's vertices; true when every one of them is opaque.

@@ -27,14 +27,15 @@ uint64_t LevelBit(uint32_t level)
 } // namespace
 
 OpenGlTexture::OpenGlTexture(OpenGlDevice* device, uint64_t id, uint32_t width, uint32_t height, uint32_t levels,
-                             uint32_t format, uint32_t usage, uint32_t pool)
-    : DeviceTexture(device, id, width, height, levels, format, usage, pool), m_pGlDevice(device)
+                             uint32_t format, uint32_t usage, uint32_t pool, const uint8_t* pixels)
+    : DeviceTexture(device, id, width, height, levels, format, usage, pool, pixels), m_pGlDevice(device)
 {
     glGenTextures(1, &m_uName);
     device->BeginTextureUpload(m_uName);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(m_levels.Count() - 1));
     device->EndTextureUpload();
-    // A level never written is sent as the zeros it holds.
+    // A level never written is sent as the zeros it holds, a level read in
+    // place as its maker's pixels.
     m_uUnsentLevels = LevelBit(m_levels.Count()) - 1;
 }
 
@@ -63,8 +64,9 @@ void OpenGlTexture::SendWrittenLevels()
 void OpenGlTexture::Upload(uint32_t level)
 {
     const TextureLevels::Level& source = m_levels.At(level);
+    const std::span<const uint8_t> bytes = source.Bytes();
     const uint64_t levelBit = LevelBit(level);
-    if (AreTexelsOpaque(m_levels.Format(), source.bytes))
+    if (AreTexelsOpaque(m_levels.Format(), bytes))
         m_uTranslucentLevels &= ~levelBit;
     else
         m_uTranslucentLevels |= levelBit;
@@ -72,12 +74,12 @@ void OpenGlTexture::Upload(uint32_t level)
     if (IsBlockCompressedFormat(m_levels.Format())) {
         m_pGlDevice->Functions().compressedTexImage2D(GL_TEXTURE_2D, GLint(level), CompressedFormat(m_levels.Format()),
                                                       GLsizei(source.width), GLsizei(source.height), 0,
-                                                      GLsizei(source.bytes.size()), source.bytes.data());
+                                                      GLsizei(bytes.size()), bytes.data());
     } else {
         // X8R8G8B8 has no alpha: a three-channel texture reads as opaque.
         const GLint internalFormat = m_levels.Format() == D3DFMT_X8R8G8B8 ? GL_RGB8 : GL_RGBA8;
         glTexImage2D(GL_TEXTURE_2D, GLint(level), internalFormat, GLsizei(source.width), GLsizei(source.height), 0,
-                     GL_BGRA, GL_UNSIGNED_BYTE, source.bytes.data());
+                     GL_BGRA, GL_UNSIGNED_BYTE, bytes.data());
     }
     m_pGlDevice->EndTextureUpload();
 }

@@ -15,7 +15,7 @@ class OpenGlDevice;
 class OpenGlTexture final : public DeviceTexture {
 public:
     OpenGlTexture(OpenGlDevice* device, uint64_t id, uint32_t width, uint32_t height, uint32_t levels, uint32_t format,
-                  uint32_t usage, uint32_t pool);
+                  uint32_t usage, uint32_t pool, const uint8_t* pixels);
     ~OpenGlTexture() override;
 
     GLuint Name() const { return m_uName; }

@@ -1,14 +1,21 @@
 #include "DataPack/DataPackFormat.h"
+#include "Graphics/DeviceTexture.h"
+#include "Graphics/GraphicsFormats.h"
 #include "Managers/Common/ResourceManager.h"
 #include "Support/Files.h"
+#include "Support/HandMadeDds.h"
 #include "Support/HandMadeDialogs.h"
 #include "Support/HandMadePack.h"
 #include "Support/LogCapture.h"
 #include "Support/MainHeap.h"
+#include "Support/NullRendererTest.h"
 #include "Support/TestPaths.h"
+#include "Texture/CoreTexture.h"
+#include "Texture/CoreTextureManager.h"
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -211,6 +218,43 @@ TEST_F(ResourceManagerTest, CommonDataPackThatCannotBeLoadedOrBoundFails)
     EXPECT_EQ(m_manager->FindPackage("common.dr"), nullptr);
     EXPECT_EQ(m_manager->m_pCommonDataPackage, nullptr);
     EXPECT_EQ(m_manager->GetCommonDataPack().m_bBound, 0);
+}
+
+// The common textures are drawn from the mapped file itself; a file cut
+// short anywhere is refused by name before any texture is made from it.
+TEST_F(ResourceManagerTest, CommonTexturesReadTheMappedFileAndACutFileIsRefusedByName)
+{
+    TestSupport::ScopedNullRenderer renderer;
+    ASSERT_TRUE(renderer.IsReady());
+    HandMadePack pack;
+    pack.Add(DATAPACK_TEXTURE, "sky", TestSupport::HandMadeDds(8, 8, Platform::D3DFMT_DXT1, 32, 3));
+    const std::vector<uint8_t> bytes = pack.Bytes();
+    m_folder.WriteFile("scenes/common.dialogs.dat", AsText(CommonDialogs()));
+    m_folder.WriteFile("common.dr", AsText(bytes));
+    ASSERT_TRUE(m_manager->LoadCommonPackages());
+    const PackageResource* package = m_manager->m_pCommonDataPackage;
+    const CoreTexture* sky = g_pTextureManager->GetTextureByName("sky");
+    ASSERT_NE(sky, nullptr);
+    const std::span<const uint8_t> pixels =
+        static_cast<const Platform::DeviceTexture*>(sky->m_pD3DTexture)->Levels().At(0).Bytes();
+    ASSERT_EQ(pixels.size(), 32u);
+    EXPECT_EQ(pixels[0], 3u);
+    EXPECT_GE(pixels.data(), package->Buffer());
+    EXPECT_LE(pixels.data() + pixels.size(), package->Buffer() + package->Size());
+    m_manager->UnloadAll();
+    EXPECT_EQ(g_pTextureManager->GetTextureCount(), 0u);
+
+    const std::string failed = "Cannot load the common data pack \"common.dr\": the game cannot start without it\n";
+    for (size_t size = 1; size < bytes.size(); size += 7) {
+        m_folder.WriteFile("common.dr", AsText({bytes.begin(), bytes.begin() + std::ptrdiff_t(size)}));
+        bool loaded = true;
+        const std::string log = Logged([&] { loaded = m_manager->LoadCommonPackages(); });
+        EXPECT_FALSE(loaded) << size;
+        EXPECT_NE(log.find("data pack \"common.dr\" refused: "), std::string::npos) << size << log;
+        EXPECT_NE(log.find(failed), std::string::npos) << size << log;
+        EXPECT_EQ(g_pTextureManager->GetTextureCount(), 0u) << size;
+        m_manager->UnloadAll();
+    }
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST(TextureLevelsTest, CompressedLevelsAreRowsOfBlocks)
     ASSERT_EQ(chain.Count(), 6u); // 32x8, 16x4, 8x2, 4x1, 2x1, 1x1
     EXPECT_EQ(chain.At(3).width, 4u);
     EXPECT_EQ(chain.At(3).height, 1u);
-    EXPECT_EQ(chain.At(5).bytes.size(), 8u);
+    EXPECT_EQ(chain.At(5).Bytes().size(), 8u);
     SurfaceDesc desc;
     ASSERT_EQ(chain.Describe(1, &desc), D3D_OK);
     EXPECT_EQ(desc.width, 16u);

@@ -35,6 +35,9 @@ public:
     // How many bound packs registered this texture's name: a texture shared
     // by packs lives until the last of them is unbound.
     uint32_t m_iRegistrationCount = 0;
+    // The DDS image whose pixels the device texture reads in place; null
+    // when it holds a copy of its own.
+    const uint8_t* m_pInPlaceImage = nullptr;
 
     static const CoreTextureDescription* GetTextureDescriptionFromHandle(const CoreTexture* hTexture);
     // Bits per pixel of a device format or four-character code; 0 (after the

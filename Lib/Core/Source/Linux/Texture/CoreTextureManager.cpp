@@ -2,6 +2,7 @@
 
 #include "Error/EngineAssert.h"
 #include "Graphics/GraphicsFormats.h"
+#include "Graphics/TextureLevels.h"
 #include "Hash/CoreCrc32.h"
 #include "Renderer/CoreRenderer.h"
 #include "Texture/CoreTexture.h"
@@ -16,6 +17,38 @@ CoreTextureManager* g_pTextureManager = nullptr;
 
 // The engine's continuing assert that reports an unconditional failure.
 #define TEXTURE_FAILED() CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, "FALSE")
+
+namespace {
+
+GraphicsTexture* MakeInPlace(GraphicsDevice& device, uint32_t width, uint32_t height, const DdsImage& image)
+{
+    GraphicsTexture* texture = nullptr;
+    if (device.CreateTextureInPlace(width, height, image.m_iFourCc, D3DPOOL_MANAGED, image.m_pLevel0, &texture) !=
+        D3D_OK)
+        return nullptr;
+    return texture;
+}
+
+GraphicsTexture* MakeCopy(GraphicsDevice& device, uint32_t width, uint32_t height, const DdsImage& image,
+                          uint32_t bytes)
+{
+    GraphicsTexture* texture = nullptr;
+    if (device.CreateTexture(width, height, 1, 0, image.m_iFourCc, D3DPOOL_MANAGED, &texture) != D3D_OK)
+        return nullptr;
+    LockedRect locked {};
+    if (texture->LockRect(0, &locked, 0) != D3D_OK) {
+        delete texture;
+        return nullptr;
+    }
+    std::memcpy(locked.bits, image.m_pLevel0, bytes);
+    if (texture->UnlockRect(0) != D3D_OK) {
+        delete texture;
+        return nullptr;
+    }
+    return texture;
+}
+
+} // namespace
 
 CoreTextureManager::~CoreTextureManager()
 {
@@ -61,6 +94,16 @@ void CoreTextureManager::ReleaseAll()
 
 CoreTexture* CoreTextureManager::CreateTexture(const char* name, const uint8_t* dds, size_t size)
 {
+    return Register(name, dds, size, Pixels::Copied);
+}
+
+CoreTexture* CoreTextureManager::CreateTextureInPlace(const char* name, const uint8_t* dds, size_t size)
+{
+    return Register(name, dds, size, Pixels::InPlace);
+}
+
+CoreTexture* CoreTextureManager::Register(const char* name, const uint8_t* dds, size_t size, Pixels pixels)
+{
     const uint32_t key = CoreCrc32::HashString(name);
     const Avl32::Value found = m_oTextureMap.Lookup(key);
     if (found != m_oTextureMap.NotFoundValue()) {
@@ -68,7 +111,7 @@ CoreTexture* CoreTextureManager::CreateTexture(const char* name, const uint8_t* 
         ++texture->m_iRegistrationCount;
         return texture;
     }
-    CoreTexture* pCoreTexture = CreateTextureHandle(name, dds, size);
+    CoreTexture* pCoreTexture = CreateTextureHandle(name, dds, size, pixels);
     ENGINE_ASSERT(pCoreTexture != NULL);
     if (pCoreTexture == nullptr)
         return nullptr;
@@ -94,7 +137,7 @@ CoreTexture* CoreTextureManager::GetTextureByName(const char* name)
     return nullptr;
 }
 
-CoreTexture* CoreTextureManager::CreateTextureHandle(const char* name, const uint8_t* dds, size_t size)
+CoreTexture* CoreTextureManager::CreateTextureHandle(const char* name, const uint8_t* dds, size_t size, Pixels pixels)
 {
     GraphicsDevice* pID3DDevice = m_pRenderer ? m_pRenderer->GetDevice() : nullptr;
     ENGINE_ASSERT(pID3DDevice != NULL);
@@ -106,43 +149,30 @@ CoreTexture* CoreTextureManager::CreateTextureHandle(const char* name, const uin
         return nullptr;
     CoreTexture::GetPixelBitSize(image.m_iFourCc);
 
-    GraphicsTexture* texture = nullptr;
+    // One level of whole 4 x 4 blocks, which must all come from the image's
+    // own pixels.
     const uint32_t width = (image.m_iWidth + 3) & ~3u;
     const uint32_t height = (image.m_iHeight + 3) & ~3u;
-    if (pID3DDevice->CreateTexture(width, height, 1, 0, image.m_iFourCc, D3DPOOL_MANAGED, &texture) != D3D_OK) {
-        TEXTURE_FAILED();
-        return nullptr;
-    }
-
-    // Rows of 4 x 4 blocks, with the locked level's pitch. The texture has
-    // one level; its rows must come from the image's own pixels.
-    SurfaceDesc level {};
-    LockedRect locked {};
-    if (texture->GetLevelDesc(0, &level) != D3D_OK || texture->LockRect(0, &locked, 0) != D3D_OK) {
-        delete texture;
-        return nullptr;
-    }
-    const uint64_t bytes = uint64_t(uint32_t(locked.pitch)) * ((level.height + 3) / 4);
-    if (locked.pitch < 0 || bytes > image.m_iLevel0Size) {
+    const uint32_t bytes = LevelByteSize(image.m_iFourCc, width, height);
+    if (bytes > image.m_iLevel0Size) {
         CorePrint(&g_oCoreLog, "texture \"%s\": bad DDS image: its pixels do not fill the texture\n", name);
-        texture->UnlockRect(0);
-        delete texture;
         return nullptr;
     }
-    std::memcpy(locked.bits, image.m_pLevel0, size_t(bytes));
-    if (texture->UnlockRect(0) != D3D_OK) {
+    GraphicsTexture* texture = pixels == Pixels::InPlace ? MakeInPlace(*pID3DDevice, width, height, image)
+                                                         : MakeCopy(*pID3DDevice, width, height, image, bytes);
+    if (texture == nullptr) {
         TEXTURE_FAILED();
-        delete texture;
         return nullptr;
     }
 
     CoreTexture* record = new CoreTexture();
     record->m_pD3DTexture = texture;
+    record->m_pInPlaceImage = pixels == Pixels::InPlace ? dds : nullptr;
     CoreTexture::FillTextureDescription(*record, name, image, image.ImageWidth(), image.ImageHeight());
     return record;
 }
 
-bool CoreTextureManager::ReleaseTexture(const char* name)
+bool CoreTextureManager::ReleaseTexture(const char* name, const uint8_t* dds)
 {
     const uint32_t key = CoreCrc32::HashString(name);
     const Avl32::Value found = m_oTextureMap.Lookup(key);
@@ -151,6 +181,12 @@ bool CoreTextureManager::ReleaseTexture(const char* name)
     CoreTexture* texture = reinterpret_cast<CoreTexture*>(found);
     if (texture->m_iRegistrationCount > 1) {
         --texture->m_iRegistrationCount;
+        // Another pack still uses the texture, while the pixels it reads
+        // may go with this one.
+        if (dds != nullptr && texture->m_pInPlaceImage == dds) {
+            texture->m_pD3DTexture->TakeOwnCopy();
+            texture->m_pInPlaceImage = nullptr;
+        }
         return true;
     }
     m_iTotalBytes -= texture->m_oDescription.m_iByteSize;

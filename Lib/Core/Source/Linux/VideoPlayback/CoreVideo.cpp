@@ -47,18 +47,20 @@ bool CoreVideo::Open(const char* path, uint32_t soundTrack)
     Close();
     Platform::VideoSystem& system = Platform::GetVideoSystem();
     std::string error;
-    std::unique_ptr<Platform::Movie> movie = system.Open(path, Platform::MOVIE_NO_SOUND, error);
+    std::unique_ptr<Platform::Movie> movie = system.Open(path, soundTrack, error);
     // The second line keeps why the file was refused.
     ENGINE_ASSERT_MSG(movie, "couldn't open movie %s\n%s: %s\n", path, path, error.c_str());
     if (!movie)
         return false;
-    if (soundTrack >= movie->Info().soundTrackCount)
-        soundTrack = 0;
-    movie.reset();
-    movie = system.Open(path, soundTrack, error);
-    ENGINE_ASSERT_MSG(movie, "couldn't open movie %s\n%s: %s\n", path, path, error.c_str());
-    if (!movie)
-        return false;
+    // A track the movie does not have plays track 0 instead: only then is
+    // the file opened again (a movie without tracks is already silent).
+    if (soundTrack >= movie->Info().soundTrackCount && movie->Info().soundTrackCount > 0) {
+        movie.reset();
+        movie = system.Open(path, 0, error);
+        ENGINE_ASSERT_MSG(movie, "couldn't open movie %s\n%s: %s\n", path, path, error.c_str());
+        if (!movie)
+            return false;
+    }
     ms_pMovie = std::move(movie);
     if (!MakeDeviceRecord() || !CreateFrameImage()) {
         Close();

@@ -108,21 +108,25 @@ protected:
 
 TEST_F(CoreVideoTest, ATrackBeyondTheMoviesTracksPlaysTrackZero)
 {
+    // The file is opened once with the wanted track, and again only when
+    // the movie has tracks but not that one.
     const struct {
         const char* path;
-        uint32_t wanted, played;
-    } cases[] = {{"video/five.bik", 2, 2},
-                 {"video/five.bik", 4, 4},
-                 {"video/five.bik", 5, 0},
-                 {"video/two.bik", 4, 0},
-                 {"video/silent.bik", 1, 0}};
+        uint32_t wanted;
+        std::vector<uint32_t> opened;
+    } cases[] = {{"video/five.bik", 2, {2}},
+                 {"video/five.bik", 4, {4}},
+                 {"video/five.bik", 5, {5, 0}},
+                 {"video/two.bik", 4, {4, 0}},
+                 {"video/five.bik", Platform::MOVIE_NO_SOUND, {Platform::MOVIE_NO_SOUND, 0}},
+                 {"video/silent.bik", 1, {1}}};
     for (const auto& row : cases) {
         m_videos.ClearRecord();
         ASSERT_TRUE(CoreVideo::Open(row.path, row.wanted)) << row.path;
-        const std::vector<Platform::VideoRecord::OpenCall>& opens = m_videos.Record().opens;
-        ASSERT_EQ(opens.size(), 2u);
-        EXPECT_EQ(opens[0].soundTrack, Platform::MOVIE_NO_SOUND) << "the first open only counts the tracks";
-        EXPECT_EQ(opens[1].soundTrack, row.played) << row.path << " track " << row.wanted;
+        std::vector<uint32_t> opened;
+        for (const Platform::VideoRecord::OpenCall& open : m_videos.Record().opens)
+            opened.push_back(open.soundTrack);
+        EXPECT_EQ(opened, row.opened) << row.path << " track " << row.wanted;
         CoreVideo::Close();
     }
 }
