@@ -81,6 +81,7 @@ void ExpectEveryRecordPlayedOnce(const std::string& log, uint32_t records, uint3
     EXPECT_EQ(Occurrences(log, "\nGAME[") - Occurrences(log, "]:Event \""), records - answers) << log;
     EXPECT_EQ(log.find("could not be loaded"), std::string::npos) << log;
     EXPECT_EQ(log.find("Error loading"), std::string::npos) << log;
+    EXPECT_EQ(CharactersStandingStill(log), "");
 }
 
 std::optional<ChapterRunOutcome> RunChapterRecording(const ChapterRun& run)

@@ -40,15 +40,17 @@ struct ChapterRunOutcome {
 // from the chapter's start slot (continued from the start menu's first slot)
 // to the loading screen, where the game ends by itself. Checks what every
 // chapter's run must hold: the lines in order, every record played once as a
-// player could have, no assert, no scene refused, the story noted at both
-// ends in the chapter, and "save.dat" as the test wrote it. A run that cannot
-// start or does not end is a fatal failure and gives nothing.
+// player could have, no assert, no scene refused, no character standing still
+// for want of an animation, the story noted at both ends in the chapter, and
+// "save.dat" as the test wrote it. A run that cannot start or does not end is
+// a fatal failure and gives nothing.
 std::optional<ChapterRunOutcome> RunChapterRecording(const ChapterRun& run);
 
 // What a replay's log must hold: every record played once, as a player could
 // have (the talk screen takes its answers without a line of their own; the
 // scripts' own events, such as a guard walking over a watched spot, are
-// logged beside the records), no assert and no scene refused.
+// logged beside the records), no assert, no scene refused and no character
+// asked for an animation its scene does not give it.
 void ExpectEveryRecordPlayedOnce(const std::string& log, uint32_t records, uint32_t answers);
 
 } // namespace TestSupport

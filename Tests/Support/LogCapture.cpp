@@ -1,6 +1,26 @@
 #include "Support/LogCapture.h"
 
+#include <algorithm>
+
 namespace TestSupport {
+
+namespace {
+
+// Each line of the text that holds the part, with its end of line.
+std::string LinesWith(const std::string& text, const std::string& part)
+{
+    std::string lines;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at)) {
+        const size_t start = text.rfind('\n', at);
+        const size_t begin = start == std::string::npos ? 0 : start + 1;
+        const size_t end = std::min(text.find('\n', at), text.size());
+        lines += text.substr(begin, end - begin) + "\n";
+        at = end;
+    }
+    return lines;
+}
+
+} // namespace
 
 LogCapture::LogCapture() : m_pPrevious(GetLogCapture())
 {
@@ -34,6 +54,11 @@ size_t Occurrences(const std::string& text, const std::string& part)
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++found;
     return found;
+}
+
+std::string CharactersStandingStill(const std::string& log)
+{
+    return LinesWith(log, "::SetCurrentAnimation - Missing animation");
 }
 
 std::string SceneLoadLine(const std::string& scene)

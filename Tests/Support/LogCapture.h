@@ -48,6 +48,10 @@ testing::AssertionResult InOrder(const std::string& log, const std::vector<std::
 // How often the part stands in the text.
 size_t Occurrences(const std::string& text, const std::string& part);
 
+// The log's lines where a character was asked for an animation that its
+// scene did not give it, and stood still instead: empty when none was.
+std::string CharactersStandingStill(const std::string& log);
+
 // The line the game logs when it loads the scene.
 std::string SceneLoadLine(const std::string& scene);
 

@@ -87,6 +87,7 @@ void ExpectThePlayWentItsWay(const TempDir& folder, PlayScript& play, const Way&
     ASSERT_EQ(transcript.find("FAILED"), std::string::npos) << transcript << log;
     EXPECT_NE(transcript.find("the play is over"), std::string::npos) << transcript;
     EXPECT_EQ(log.find("ASSERT\n"), std::string::npos) << log;
+    EXPECT_EQ(CharactersStandingStill(log), "");
     // The game's own account of what the pointer picked and the verbs and
     // items used on it.
     EXPECT_TRUE(InOrder(log, way.Log()));

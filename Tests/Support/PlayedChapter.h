@@ -43,8 +43,9 @@ void PlayToTheEnd(const TempDir& folder, PlayScript& play, Way& way);
 StoryRecord RecordTheStoryAndPlayToTheEnd(const TempDir& folder, PlayScript& play, Way& way);
 
 // The real game played by the play in the folder, small and fast, to its
-// end: no step failed, no engine assert, and the game's log shows the way's
-// lines in order. Fails (fatally) when the game does not end in time.
+// end: no step failed, no engine assert, no character stood still for want
+// of an animation, and the game's log shows the way's lines in order. Fails
+// (fatally) when the game does not end in time.
 void ExpectThePlayWentItsWay(const TempDir& folder, PlayScript& play, const Way& way);
 
 // The pictures the play took, each compared with its reference in the

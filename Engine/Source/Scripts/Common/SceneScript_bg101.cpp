@@ -979,10 +979,10 @@ void SceneScript_bg101::ChapterOneCallbacks()
     Play(FATHER, "g_talk_l");
     _EndMatch();
 
-    // The hug; the kid's part of it has no name in the animation table.
+    // The hug.
     _IfEvent(OnCallback(0xCCC8A8A1));
     Together();
-    PushAnimAction(KID, 912, 0, 1);
+    PushAnimAction(KID, "hugfather", 0, 1);
     PushAnimAction(FATHER, "swordgift05", 0, 1);
     Play(KID, "g_idle_l");
     Play(FATHER, "g_talk_l");

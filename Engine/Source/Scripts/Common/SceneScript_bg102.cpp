@@ -62,10 +62,6 @@ constexpr Gesture KID_GESTURES[] = {
     {0xD7A4F1CD, "g_dlgpolite", "g_talk_l"},
 };
 
-// The kid's part of the hug with Diego: the animation table leaves it
-// unnamed, and has none for Diego's part.
-constexpr int32_t KID_HUG = 911;
-
 class SceneScript_bg102 final : public SceneScript {
 public:
     void LinkActorSets() override;
@@ -670,11 +666,11 @@ void SceneScript_bg102::GestureCallbacks()
 {
     PlayGesture(OnCallback(HAPPY_TO_MEET.uCallback), KID, HAPPY_TO_MEET.gesture, HAPPY_TO_MEET.after);
 
-    // Diego hugs the kid.
+    // Diego hugs the kid; the animation table has no animation for his part.
     _IfEvent(OnCallback(0xAA6031A0));
     Together();
     Sound(KID, 0x2B71CF63, 528);
-    PushAnimAction11(KID, KID_HUG, 0);
+    Play(KID, "hugdiego");
     Apart();
     Play(DIEGO, "g_idle_l");
     Play(KID, "g_talk_l");

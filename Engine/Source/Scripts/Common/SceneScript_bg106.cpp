@@ -364,11 +364,11 @@ void SceneScript_bg106::NellEvents()
     PushAnimAction(NELL, "innsittingidle_l", 1, 0);
     _EndMatch();
 
-    // The hug; neither part of it has a name of its own.
+    // The hug; the heroine's part is her animation 609, by number.
     _IfEvent(OnCallback(0x0a346a34));
     Play(NELL, "innstandup");
     Together();
-    PushAnimAction11(NELL, 978, 0);
+    Play(NELL, "hugtavrine");
     PushAnimAction11(HEROINE, 609, 0);
     Play(NELL, "g_talk_l");
     Play(HEROINE, "g_talk_l");

@@ -106,12 +106,11 @@ std::string CheckAnimation(const SceneNames& names, int32_t iTarget, int32_t iAn
     const auto rows = Id::GetAnimationTable();
     const auto row =
         std::find_if(rows.begin(), rows.end(), [&](const AnimationRow& r) { return r.m_iId == iAnimation; });
-    if (row == rows.end()) {
-        // A number without a name is one the scene's description leaves unnamed.
-        if (iAnimation >= 1 && iAnimation < MAX_ANIMATION)
-            return "";
-        return "plays animation " + std::to_string(iAnimation) + ", which does not exist";
-    }
+    // A character holds its animations by name: one without a name is in no
+    // figure, and the character stands still instead of playing it.
+    if (row == rows.end())
+        return "plays animation " + std::to_string(iAnimation) + " on " + names.Of(iTarget) +
+               ", which has no name in the animation table";
     const std::string actor = names.Of(iTarget);
     if (actor == row->m_pActorName)
         return "";

@@ -42,6 +42,8 @@ protected:
     {
         // The kid's idle loop was meant; the name found her mother's.
         PushAnimAction(KID, Id::GetAnimationId(MOTHER, "embroiding03"), 0, 0);
+        // A number the animation table gives no name: no figure holds it.
+        PushAnimAction(KID, 817, 0, 0);
         // A hotspot hidden, a picture made clickable.
         ShowObject(WINDOWS, false);
         SetInteractive(I_CLOTH, false);
@@ -122,6 +124,8 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
 
     const std::string start = "bg101_BO_CastilloLivingRoom, Init(,): ";
     EXPECT_THAT(faults, HasSubstr(start + "plays bonita_c_chair's animation 149 \"embroiding03\" on tavrine_kid\n"));
+    EXPECT_THAT(faults,
+                HasSubstr(start + "plays animation 817 on tavrine_kid, which has no name in the animation table\n"));
     EXPECT_THAT(faults, HasSubstr(start + "shows or hides windows, which is not a picture\n"));
     EXPECT_THAT(faults, HasSubstr(start + "activates or deactivates i_cloth, which is not a hotspot\n"));
     EXPECT_THAT(faults, HasSubstr(start + "tavrine_kid goes to waypoint 500 of 70\n"));
@@ -133,7 +137,7 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
     EXPECT_THAT(faults, HasSubstr("Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): names dustpan, whose "
                                   "place in the content holds brush\n"));
     // The two handlers of the dustpan are both reported.
-    EXPECT_EQ(std::count(faults.begin(), faults.end(), '\n'), 10) << faults;
+    EXPECT_EQ(std::count(faults.begin(), faults.end(), '\n'), 11) << faults;
 
     // Without content or dialogs, waypoints, sprites and dialogs are not
     // judged; the front end's buttons may be shown and hidden.
@@ -142,7 +146,7 @@ TEST_F(SceneScriptAuditTest, EachFaultIsReportedWithTheSceneTheHandlerAndTheName
     facts.entityNames.reset();
     facts.dialogKeys.reset();
     facts.picturesByName = false;
-    EXPECT_EQ(AuditScriptTree(manager.GetNodePool(), root, facts).size(), 3u);
+    EXPECT_EQ(AuditScriptTree(manager.GetNodePool(), root, facts).size(), 4u);
 }
 
 TEST_F(SceneScriptAuditTest, RepeatedPatternsAndTheLimitsAreMeasuredPerChapter)

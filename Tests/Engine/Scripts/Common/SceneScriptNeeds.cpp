@@ -294,10 +294,6 @@ std::vector<UnmetNeed> UnmetAnimationNeeds(const ScriptNodePool& pool, ScriptNod
             continue;
         const uint32_t uActor = static_cast<uint32_t>(action.m_iTargetId);
         const int32_t iAnimation = action.m_oParameter[0];
-        // An animation the table leaves unnamed (a part of a hug) is in no
-        // figure: no list can give it.
-        if (*Id::GetAnimationName(iAnimation) == 0)
-            continue;
         const bool bOverfull = played[uActor].size() > static_cast<size_t>(MAX_ANIMATIONS);
         for (const CastFigures& cast : supplies.casts) {
             const auto figure = cast.figures.find(uActor);
