@@ -12,6 +12,7 @@
 #include "Texture/CoreTexture.h"
 #include "Texture/CoreTextureManager.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -107,13 +108,13 @@ void MenuTabWorld::Draw()
     Menu().DrawPanel();
 }
 
-std::vector<DrawnQuad> MenuTabWorld::DrawQuads()
+std::vector<DrawnQuad> MenuTabWorld::DrawQuads(void (InterfaceMenu::*draw)())
 {
     CoreRenderer& renderer = m_renderer.Renderer();
     Platform::GraphicsRecorder& recorder = m_renderer.Graphics().Recorder();
     EXPECT_TRUE(renderer.BeginFrame());
     recorder.Clear();
-    Menu().DrawPanel();
+    (Menu().*draw)();
     std::vector<DrawnQuad> quads;
     uint64_t texture = 0;
     for (const Platform::GraphicsCall& call : recorder.Calls()) {
@@ -121,11 +122,13 @@ std::vector<DrawnQuad> MenuTabWorld::DrawQuads()
             texture = call.arguments[1];
         if (call.name != "DrawPrimitiveUP")
             continue;
-        // A strip of four: the top-left corner first, the bottom-right last.
+        // Four corners, in the order of a strip or of a fan.
         CorePrimitiveVertex v[4];
         std::memcpy(v, call.data.data(), sizeof v);
-        quads.push_back({texture, v[0].x + renderer.GetHalfPixelOffsetX(), v[0].y + renderer.GetHalfPixelOffsetY(),
-                         v[3].x - v[0].x, v[3].y - v[0].y});
+        const auto [left, right] = std::minmax({v[0].x, v[1].x, v[2].x, v[3].x});
+        const auto [top, bottom] = std::minmax({v[0].y, v[1].y, v[2].y, v[3].y});
+        quads.push_back({texture, left + renderer.GetHalfPixelOffsetX(), top + renderer.GetHalfPixelOffsetY(),
+                         right - left, bottom - top});
     }
     recorder.Clear();
     renderer.EndFrame();

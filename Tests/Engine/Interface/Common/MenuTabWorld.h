@@ -108,8 +108,9 @@ public:
     // The panel drawn once; the glyphs printed by both renderers, noted
     // afresh.
     void Draw();
-    // The panel drawn in a frame of the recording device: its quads.
-    std::vector<DrawnQuad> DrawQuads();
+    // One of the menu's drawing passes (the panel unless told) in a frame
+    // of the recording device: its quads.
+    std::vector<DrawnQuad> DrawQuads(void (InterfaceMenu::*draw)() = &InterfaceMenu::DrawPanel);
     // The device's number of the common pack's texture of that name.
     uint64_t TextureId(const char* name);
     // The script manager's frame, which carries out a requested scene
