@@ -7,8 +7,9 @@
 # the game draws with whatever OpenGL driver that display gives (the
 # software one under Xvfb).
 #  - work per frame idle: a new game standing in the living room for 2,000
-#    frames, from the auto-test report line (the frames of the start menu and
-#    the controls screen before it are about 3 % of them);
+#    frames, from the auto-test report line (the start menu and the controls
+#    screen before them add about 40 frames; each idle frame plays a refused
+#    record, two log lines);
 #  - work per frame in the replay: the shipped recording's start menu and its
 #    living-room part (up to the front door), stopped there;
 #  - the intro movie's first frame and the pacing: the presents and log lines
@@ -166,10 +167,11 @@ cells() { read -r low middle <<<"$(awk -v c="$2" '{print $c}' "$1" | min_median)
 # The start-up ratio by the minimum and by the median of first-frame.sh's
 # wall (column 3, 4) or processor (column 6, 7) times.
 start_ratio() {
-  awk -v c="$1" '/^minimal program/ {m1 = $(c + 1); m2 = $(c + 2)} /^game/ {g1 = $c; g2 = $(c + 1)}
+  awk -v c="$1" '/^minimal program/ {m1 = $(c + 1); m2 = $(c + 2)} /^game +wall/ {g1 = $c; g2 = $(c + 1)}
                  END {printf "%.2fx | %.2fx\n", g1 / m1, g2 / m2}' "$work/first-frame"
 }
-heap="$(grep -o 'SampleReplayTrace .*SystemOverHeap=[0-9.]*' "$work/heap" | sed 's/.*=//' | min_median)"
+heap="$(grep -o 'SampleReplayTrace .*SystemOverHeap=[0-9.]*' "$work/heap" | sed 's/.*=//' | min_median |
+  awk '{printf "%.2f %.2f\n", $1, $2}')"
 [ -n "$heap" ] || fail "heap" "bench_MainHeapTrace gave no ratio" "$work/heap"
 echo
 echo "| measure | min | median | goal |"
@@ -186,4 +188,4 @@ echo "| game clock / wall clock over the idle frames | $(cells "$work/pacing" 2 
 echo "| process memory after all six mini-games / after the first (headless) | $(cells "$work/memory" 1 "") | ≤ 1.1 |"
 echo "| the same: after all six | $(cells "$work/memory" 2 " MiB") | |"
 echo "| the same: after the first | $(cells "$work/memory" 3 " MiB") | |"
-echo "| main heap trace: system allocator / main heap time | ${heap% *} | ${heap#* } | |"
+echo "| main heap trace of chapter one: system allocator's time / main heap's | ${heap% *} | ${heap#* } | |"
