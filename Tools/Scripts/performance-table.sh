@@ -50,13 +50,18 @@ min_median() {
   sort -g | awk '{v[NR] = $1} END {if (NR) print v[1], v[int((NR + 1) / 2)]}'
 }
 
-# A fresh data folder in $work/$1 (no saved game) that plays the recording $2
-# under "-autotest".
+# A fresh data folder in $work/$1 that plays the recording $2 under
+# "-autotest": the sample data's files, without what a run of the game there
+# wrote (its log, saved games, settings).
 data_folder() {
-  local folder="$work/$1"
+  local folder="$work/$1" file
   mkdir -p "$folder"
-  ln -s "$build/Data"/* "$folder"
-  rm "$folder/Settings.ini" "$folder/autotest.dat"
+  for file in "$build/Data"/*; do
+    case "${file##*/}" in
+    log.txt | save.dat | *.lock | Settings.ini | autotest.dat) ;;
+    *) ln -s "$file" "$folder" ;;
+    esac
+  done
   cp "$build/Data/Settings.ini" "$folder"
   ln -s "$2" "$folder/autotest.dat"
 }
