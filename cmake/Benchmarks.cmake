@@ -18,3 +18,9 @@ velmarsh_apply_options(bench_MinimalWindow)
 add_library(FirstPresentProbe MODULE ${CMAKE_CURRENT_SOURCE_DIR}/Benchmarks/FirstFrame/FirstPresentProbe.cpp)
 target_link_libraries(FirstPresentProbe PRIVATE PkgConfig::SDL2 ${CMAKE_DL_LIBS})
 velmarsh_apply_options(FirstPresentProbe)
+
+# The presented frames and the log's lines of a game run, timed
+# (Tools/Scripts/performance-table.sh).
+add_library(FrameTimelineProbe MODULE ${CMAKE_CURRENT_SOURCE_DIR}/Benchmarks/FrameTimeline/FrameTimelineProbe.cpp)
+target_link_libraries(FrameTimelineProbe PRIVATE PkgConfig::SDL2 ${CMAKE_DL_LIBS})
+velmarsh_apply_options(FrameTimelineProbe)

@@ -229,6 +229,9 @@ TEST(MiniGameMemoryTest, AfterAllSixGamesTheProcessHoldsAboutWhatItHeldAfterTheF
                     sample.iTextures);
     }
     ASSERT_EQ(samples.size(), size_t(GAME_COUNT)) << log;
+    // For the performance table, which reads the test's report (--gtest_output).
+    RecordProperty("residentKiBAfterFirst", std::to_string(samples.front().iResidentKb));
+    RecordProperty("residentKiBAfterAll", std::to_string(samples.back().iResidentKb));
     EXPECT_LE(samples.back().iResidentKb * 10, samples.front().iResidentKb * 11);
     EXPECT_LE(samples.back().iInUseKb * 10, samples.front().iInUseKb * 11);
     EXPECT_LE(samples.back().iArenaKb * 10, samples.front().iArenaKb * 11);
