@@ -1,9 +1,7 @@
 // Skinning of the sample figure per frame on the processor: the animation
 // advance with the walk of its frames, then the bone matrices and the
 // blending of every bone combination's vertices.
-#include "Graphics/MatrixFunctions.h"
 #include "Mesh/CoreMesh.h"
-#include "Mesh/VertexBlending.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,23 +31,10 @@ std::string SampleFigure()
     return data;
 }
 
-void BlendFrame(CoreMesh& mesh, std::vector<MeshVertex>& out)
+void BlendFrame(const CoreMesh& mesh, std::vector<MeshVertex>& out)
 {
-    const Mesh& blended = *mesh.m_pMeshContainer->MeshData.pMesh;
-    const BoneCombination* pCombinations = mesh.m_pBoneCombinationBuffer->GetBufferPointer();
-    Matrix4 matrices[8];
-    for (uint32_t i = 0; i < mesh.m_iNumBoneCombinations; ++i) {
-        uint32_t iLast = 0;
-        for (uint32_t j = 0; j < mesh.m_iMaxFaceInfluences && j < 8; ++j) {
-            const uint32_t iBone = pCombinations[i].BoneId[j];
-            if (iBone == UNUSED_BONE_ID)
-                continue;
-            MatrixMultiply(&matrices[j], &mesh.m_pBoneOffsetMatrices[iBone], mesh.m_ppBoneMatrixPtrs[iBone]);
-            iLast = j;
-        }
-        BlendVertices(blended, pCombinations[i].VertexStart, pCombinations[i].VertexCount, matrices, iLast,
-                      out.data() + pCombinations[i].VertexStart);
-    }
+    for (uint32_t i = 0; i < mesh.m_iNumBoneCombinations; ++i)
+        mesh.SkinCombination(i, IDENTITY_MATRIX, out.data());
 }
 
 void BM_SkinSampleFigure(benchmark::State& state)

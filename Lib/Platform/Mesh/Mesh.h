@@ -50,9 +50,14 @@ public:
     MeshResult CloneMeshFVF(uint32_t iOptions, uint32_t iFvf, Mesh** ppCloneMesh) const;
 
     // Draws the faces of that attribute id with the device's current
-    // transforms, material and texture; a blended mesh is blended on the
-    // processor from the device's world matrices and its vertex-blend state.
-    MeshResult DrawSubset(GraphicsDevice* pDevice, uint32_t iAttribId);
+    // transforms, material and texture. A blended mesh's weights are not
+    // applied here: its skinned vertices go through DrawFaces.
+    MeshResult DrawSubset(GraphicsDevice* pDevice, uint32_t iAttribId) const;
+    // Draws the faces of the range, whose indices lie in its vertex range,
+    // from pVertices: the mesh's own vertices or a copy of all of them in
+    // the same order (blended on the processor), with the device's current
+    // transforms, material and texture.
+    MeshResult DrawFaces(GraphicsDevice* pDevice, const AttributeRange& faces, const MeshVertex* pVertices) const;
 
 private:
     ~Mesh() override = default;
@@ -67,8 +72,6 @@ private:
     uint32_t m_iWeightsPerVertex;
     std::vector<float> m_vWeights;
     std::vector<AttributeRange> m_vAttributeTable;
-    // The blended vertices of the subset being drawn, reused from draw to draw.
-    std::vector<MeshVertex> m_vBlendedVertices;
 };
 
 } // namespace Platform

@@ -79,8 +79,9 @@ bool CharacterBody::GetBoneMatrix(const char* pBoneName, CoreMatrix& out) const
     return true;
 }
 
-void CharacterBody::Render(CoreRenderer& renderer, const CoreMatrix& world, const CoreMaterial* pMaterial) const
+void CharacterBody::Render(CoreRenderer& renderer, const CoreMatrix& world, const CoreMaterial* pMaterial,
+                           const CoreMatrix* pProjection) const
 {
     if (m_hMesh)
-        renderer.RenderMesh(m_hMesh, world, pMaterial);
+        renderer.RenderMesh(m_hMesh, world, pMaterial, pProjection);
 }

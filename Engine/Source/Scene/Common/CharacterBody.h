@@ -35,7 +35,9 @@ public:
     // mesh has no such bone, which is reported); false without a mesh, a
     // bone name or a skeleton that animations pose.
     bool GetBoneMatrix(const char* pBoneName, CoreMatrix& out) const;
-    void Render(CoreRenderer& renderer, const CoreMatrix& world, const CoreMaterial* pMaterial = nullptr) const;
+    // A projection, when given, follows world (a shadow's flattening).
+    void Render(CoreRenderer& renderer, const CoreMatrix& world, const CoreMaterial* pMaterial = nullptr,
+                const CoreMatrix* pProjection = nullptr) const;
 
 private:
     PackageResource* m_pPackage = nullptr;

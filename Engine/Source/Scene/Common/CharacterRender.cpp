@@ -81,10 +81,10 @@ void Character::RenderShadow(CoreRenderer& renderer, const CoreMatrix& world, co
     const CorePlane local = {0.0f, 0.0f, -1.0f, 0.0f};
     CorePlane ground;
     CorePlane::Transform(&ground, &local, &inverseTranspose);
+    // The flattening follows the body's world matrix on the device, which
+    // divides by the w it gives.
     CoreMatrix flatten;
     CoreMatrix::Shadow(&flatten, &light, &ground);
-    CoreMatrix shadow;
-    CoreMatrix::Multiply(&shadow, &flatten, &world);
 
     renderer.EnableLight(0, false);
     // Each pixel is darkened once however many triangles fall on it.
@@ -96,7 +96,7 @@ void Character::RenderShadow(CoreRenderer& renderer, const CoreMatrix& world, co
     renderer.SetStencilFail(Platform::D3DSTENCILOP_KEEP);
     renderer.SetStencilZFail(Platform::D3DSTENCILOP_KEEP);
     renderer.SetStencilPass(Platform::D3DSTENCILOP_INCR);
-    m_pBody->Render(renderer, shadow, &SHADOW_MATERIAL);
+    m_pBody->Render(renderer, world, &SHADOW_MATERIAL, &flatten);
     renderer.SetRenderState(Platform::D3DRS_STENCILENABLE, 0);
     renderer.EnableLight(0, true);
 }

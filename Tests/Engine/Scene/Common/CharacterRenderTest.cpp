@@ -3,6 +3,7 @@
 #include "Common/ActorIds.h"
 #include "Common/AnimationIds.h"
 #include "Maths/CoreVec4.h"
+#include "Mesh/CoreMesh.h"
 #include "Mesh/CoreMeshAnimationManager.h"
 #include "Renderer/CoreCamera.h"
 #include "Scene/Common/Character.h"
@@ -166,6 +167,27 @@ TEST_F(CharacterRenderTest, TheShadowDarkensTheGroundOnceBesideHerAndOnlyWhenCas
 
     m_heroine->m_bShadow = 0;
     EXPECT_EQ(count(Draw()).half, 0);
+}
+
+TEST_F(CharacterRenderTest, TheShadowFollowsTheLightsDirectionNotItsLength)
+{
+    // Mid-walk, where her joints blend two bones.
+    ASSERT_GT(m_heroine->GetBody()->GetMesh()->m_iMaxFaceInfluences, 1u);
+    ASSERT_TRUE(m_heroine->SetCurrentAnimation(Id::GetAnimationId(Id::GetActorId("tavrine"), "g_walk_l"), false, true));
+    m_heroine->Update(200);
+    m_scene.m_aLights[0].m_vVector = {FX / 2, 0, -FX};
+    const Platform::RgbaImage sun = Draw();
+    m_scene.m_aLights[0].m_vVector = {FX / 4, 0, -FX / 2};
+    const Platform::RgbaImage sameSun = Draw();
+    uint32_t iShadow = 0;
+    uint32_t iChanged = 0;
+    for (uint32_t y = 0; y < sun.height; ++y)
+        for (uint32_t x = 0; x < sun.width; ++x) {
+            iShadow += IsGrey(sun.At(x, y), 0x80) ? 1 : 0;
+            iChanged += sun.At(x, y) != sameSun.At(x, y) ? 1 : 0;
+        }
+    EXPECT_GT(iShadow, 100u);
+    EXPECT_EQ(iChanged, 0u);
 }
 
 TEST_F(CharacterRenderTest, TheDustpanFollowsHerRightHandThroughTheWalk)

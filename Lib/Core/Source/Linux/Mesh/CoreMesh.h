@@ -1,6 +1,7 @@
 #pragma once
 #include "Graphics/Matrix4.h"
 #include "Mesh/MeshHierarchy.h"
+#include "Mesh/MeshVertex.h"
 
 #include <cstdint>
 
@@ -63,6 +64,14 @@ public:
     // The model-space matrix of the frame of that name (without its bone's
     // offset); D3DERR_NOTFOUND when there is none.
     Platform::MeshResult GetBoneMatrixFromName(Platform::Matrix4* pOut, const char* pName);
+
+    // Skinning (a skinned mesh only). The last bone place that bone
+    // combination uses.
+    uint32_t LastBoneSlot(uint32_t iCombination) const;
+    // Blends the vertices of that bone combination into pOut, which is
+    // indexed as the blended mesh's vertices: each bone's offset, then its
+    // pose as last updated, then world.
+    void SkinCombination(uint32_t iCombination, const Platform::Matrix4& world, Platform::MeshVertex* pOut) const;
 
     Platform::Mesh* m_pMesh = nullptr;
     Platform::MeshContainer* m_pMeshContainer = nullptr;

@@ -7,10 +7,12 @@
 #include "Maths/CoreMatrix.h"
 #include "Maths/Fx32.h"
 #include "Mesh/CoreMeshManager.h"
+#include "Mesh/MeshVertex.h"
 #include "Renderer/CorePrimitiveVertex.h"
 #include "Renderer/CoreRendererSettings.h"
 
 #include <cstdint>
+#include <vector>
 
 class CoreTexture;
 class CoreTextureManager;
@@ -96,8 +98,11 @@ public:
     // The ambient colour from fx32 levels of 0..255.
     void SetAmbiantColor(const CoreFxVec& rgb);
     // Draws the mesh with the world matrix, its own materials or the
-    // override's.
-    bool RenderMesh(CoreMeshHandle hMesh, const CoreMatrix& world, const CoreMaterial* pMaterialOverride);
+    // override's. A projection, when given, follows the world matrix (a
+    // shadow flattened onto the ground): the device applies it and divides
+    // by its w, after a skinned mesh's vertices are blended into world space.
+    bool RenderMesh(CoreMeshHandle hMesh, const CoreMatrix& world, const CoreMaterial* pMaterialOverride,
+                    const CoreMatrix* pProjection = nullptr);
 
     bool InitializePrimitiveBuffer(uint32_t iBufferSize);
     void ShutdownPrimitiveBuffer();
@@ -130,6 +135,13 @@ private:
     uint32_t ChooseMultiSampleType();
     // Sets the material and stage 0's texture of that material index.
     void SetMeshMaterial(const CoreMesh& mesh, uint32_t iAttribId, const CoreMaterial* pMaterialOverride);
+    // Whether the device takes as many blend matrices as that bone
+    // combination of the skinned mesh needs; one it cannot is not drawn.
+    bool CanBlend(const CoreMesh& mesh, uint32_t iCombination) const;
+    // A skinned mesh: one draw for each run of its bone combinations that
+    // share a material (the whole mesh under an override).
+    void RenderSkinnedMesh(const CoreMesh& mesh, const Platform::Matrix4& world, const Platform::Matrix4& projection,
+                           const CoreMaterial* pMaterialOverride);
 
     uint32_t m_vRenderStateCache[Platform::RENDER_STATE_COUNT];
     CoreRendererSettings m_oSettings;
@@ -153,6 +165,9 @@ private:
     Nubra::BinarySearchTree::Avl32::Node* m_pTextureNodes = nullptr;
 
     CoreMeshManager* m_pMeshManager = nullptr;
+    // The skinned mesh being drawn, blended into world space; reused from
+    // mesh to mesh.
+    std::vector<Platform::MeshVertex> m_vSkinnedVertices;
 
     CoreMatrix m_oProjection {};
     CoreMatrix m_oView {};

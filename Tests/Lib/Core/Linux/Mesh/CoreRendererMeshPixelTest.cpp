@@ -1,15 +1,21 @@
+#include "Graphics/MatrixFunctions.h"
 #include "Graphics/RgbaImage.h"
+#include "Mesh/BoneCombinationTable.h"
 #include "Mesh/CoreMesh.h"
 #include "Mesh/CoreMeshAnimationManager.h"
+#include "Mesh/VertexBlending.h"
 #include "Renderer/CoreCamera.h"
 #include "Renderer/CoreRenderer.h"
+#include "Texture/CoreTexture.h"
 #include "Support/OpenGlRendererTest.h"
 #include "Support/SampleFigure.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 using namespace Platform;
 
@@ -59,18 +65,23 @@ protected:
         m_renderer.EnableLight(0);
     }
 
-    RgbaImage Draw()
+    RgbaImage Draw(const CoreMatrix& world = IdentityWorld())
     {
         EXPECT_TRUE(m_renderer.BeginFrame());
         m_renderer.ClearFrame();
-        CoreMatrix world;
-        CoreMatrix::Identity(&world);
         EXPECT_TRUE(m_renderer.RenderMesh(m_hMesh, world, nullptr));
         RgbaImage image = Picture();
         m_renderer.EndFrame();
         if (const char* pFolder = std::getenv("VELMARSH_PICTURES"))
             WritePng(image, std::string(pFolder) + "/mesh_" + std::to_string(m_iPicture++) + ".png");
         return image;
+    }
+
+    static CoreMatrix IdentityWorld()
+    {
+        CoreMatrix world;
+        CoreMatrix::Identity(&world);
+        return world;
     }
 
     static uint32_t Changed(const RgbaImage& a, const RgbaImage& b, const Region& region)
@@ -80,6 +91,41 @@ protected:
             for (uint32_t x = region.left; x < region.right; ++x)
                 iChanged += a.At(x, y) != b.At(x, y);
         return iChanged;
+    }
+
+    // The figure drawn one bone group at a time, each group's vertices
+    // blended from its bones' offsets, their pose and the world matrix.
+    RgbaImage DrawnGroupByGroup(const Matrix4& world)
+    {
+        const CoreMesh& mesh = *m_hMesh;
+        const Mesh& blended = *mesh.m_pMeshContainer->MeshData.pMesh;
+        std::vector<MeshVertex> vertices(blended.GetNumVertices());
+        GraphicsDevice& device = *m_renderer.GetDevice();
+        EXPECT_TRUE(m_renderer.BeginFrame());
+        m_renderer.ClearFrame();
+        device.SetTransform(D3DTS_WORLD, &IDENTITY_MATRIX);
+        for (uint32_t i = 0; i < mesh.m_iNumBoneCombinations; ++i) {
+            const BoneCombination& group = mesh.m_pBoneCombinationBuffer->GetBufferPointer()[i];
+            Matrix4 slots[4] = {IDENTITY_MATRIX, IDENTITY_MATRIX, IDENTITY_MATRIX, IDENTITY_MATRIX};
+            uint32_t iLast = 0;
+            for (uint32_t j = 0; j < mesh.m_iMaxFaceInfluences && j < 4; ++j) {
+                const uint32_t iBone = group.BoneId[j];
+                if (iBone == UNUSED_BONE_ID)
+                    continue;
+                MatrixMultiply(&slots[j], &mesh.m_pBoneOffsetMatrices[iBone], mesh.m_ppBoneMatrixPtrs[iBone]);
+                MatrixMultiply(&slots[j], &slots[j], &world);
+                iLast = j;
+            }
+            BlendVertices(blended, group.VertexStart, group.VertexCount, slots, iLast,
+                          vertices.data() + group.VertexStart);
+            device.SetMaterial(&mesh.m_pMeshContainer->pMaterials[group.AttribId].MatD3D);
+            CoreTexture* pTexture = mesh.m_pTextureHandles[group.AttribId];
+            device.SetTexture(0, pTexture != nullptr ? pTexture->m_pD3DTexture : nullptr);
+            blended.DrawFaces(&device, *blended.FindAttributeRange(i), vertices.data());
+        }
+        RgbaImage image = Picture();
+        m_renderer.EndFrame();
+        return image;
     }
 
     CoreMeshHandle m_hMesh = nullptr;
@@ -118,6 +164,30 @@ TEST_F(MeshPixelTest, TurningABoneMovesTheVerticesItWeighs)
     const RgbaImage after = Draw();
     EXPECT_GT(Changed(before, after, RIGHT_HAND), 40u);
     EXPECT_EQ(Changed(before, after, LEFT_HAND), 0u);
+}
+
+TEST_F(MeshPixelTest, TheWholeFigureInOneDrawLooksAsItsBoneGroupsDrawnOneByOne)
+{
+    // Mid-walk, turned a little and moved: no bone's offset and pose cancel,
+    // and the world matrix does not commute with them.
+    ASSERT_EQ(m_hMesh->SetTrackAnimation(0, 1), S_OK);
+    m_hMesh->SetAnimationTrackEnable(0, true);
+    m_hMesh->SetAnimationTrackWeight(0, 1.0f);
+    ASSERT_EQ(m_hMesh->UpdateAnimation(250), S_OK);
+    CoreMatrix world;
+    CoreMatrix::Identity(&world);
+    world.m[0][0] = world.m[1][1] = std::cos(0.4f);
+    world.m[1][0] = std::sin(0.4f);
+    world.m[0][1] = -world.m[1][0];
+    world.m[0][3] = 20.0f;
+    Matrix4 worldD3D;
+    CoreMatrix::TransposeToD3D(&worldD3D, &world);
+
+    const RgbaImage whole = Draw(world);
+    const RgbaImage groups = DrawnGroupByGroup(worldD3D);
+    const Region all = {0, 0, whole.width, whole.height};
+    EXPECT_GT(Changed(whole, Draw(IdentityWorld()), all), 100u) << "the world matrix moves her";
+    EXPECT_EQ(Changed(whole, groups, all), 0u);
 }
 
 } // namespace

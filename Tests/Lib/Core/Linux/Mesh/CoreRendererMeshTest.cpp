@@ -1,6 +1,7 @@
 #include "MeshTestFixture.h"
 #include "Renderer/CoreCamera.h"
 #include "Renderer/CoreMaterial.h"
+#include "Mesh/BoneCombinationTable.h"
 
 #include <cmath>
 #include <cstring>
@@ -82,125 +83,85 @@ TEST_F(RendererMeshTest, TheLightIsDirectionalLightZero)
     EXPECT_EQ(m_graphics.Recorder().Texts("LightEnable"), std::vector<std::string> {"LightEnable(0, 1)"});
 }
 
-TEST_F(RendererMeshTest, SkinnedCombinationsSetTheirBlendStateAndRestoreIt)
+// The primitive counts of the draws and the world matrices set, in order.
+struct DrawnMesh {
+    std::vector<uint64_t> draws;
+    std::vector<Matrix4> worlds;
+    uint32_t iMaterials = 0;
+    uint32_t iBlendStates = 0;
+};
+
+DrawnMesh Recorded(const GraphicsRecorder& recorder)
+{
+    DrawnMesh drawn;
+    for (const GraphicsCall& call : recorder.Calls()) {
+        if (call.name == "DrawIndexedPrimitiveUP")
+            drawn.draws.push_back(call.arguments[3]);
+        else if (call.name == "SetTransform" && call.arguments[0] == D3DTS_WORLD)
+            drawn.worlds.push_back(RecordedMatrix(call));
+        drawn.iMaterials += call.name == "SetMaterial";
+        drawn.iBlendStates += call.name == "SetRenderState" && call.arguments[0] == D3DRS_VERTEXBLEND;
+    }
+    return drawn;
+}
+
+bool Same(const Matrix4& a, const Matrix4& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST_F(RendererMeshTest, ASkinnedMeshIsOneDrawPerMaterialAndUnderAnOverrideOneDraw)
 {
     const CoreMeshHandle hMesh = Create("figure", SampleFigure());
     ASSERT_NE(hMesh, nullptr);
-    ASSERT_TRUE(m_renderer.BeginFrame());
-    m_renderer.GetDevice()->SetRenderState(D3DRS_VERTEXBLEND, 0);
-    m_graphics.Recorder().Clear();
-    CoreMatrix world;
-    CoreMatrix::Translation(&world, 5.0f, 0.0f, 0.0f);
-    EXPECT_TRUE(m_renderer.RenderMesh(hMesh, world, nullptr));
-
-    std::vector<uint64_t> blends;
-    uint32_t iDraws = 0;
-    uint32_t iMaterials = 0;
-    for (const GraphicsCall& call : m_graphics.Recorder().Calls()) {
-        if (call.name == "SetRenderState" && call.arguments[0] == D3DRS_VERTEXBLEND)
-            blends.push_back(call.arguments[1]);
-        iDraws += call.name == "DrawIndexedPrimitiveUP";
-        iMaterials += call.name == "SetMaterial";
-    }
-    // Each combination sets its highest slot, then puts 0 back.
-    ASSERT_EQ(blends.size(), 2 * hMesh->m_iNumBoneCombinations);
-    for (size_t i = 0; i < blends.size(); i += 2) {
-        EXPECT_EQ(blends[i + 1], 0u);
-        const BoneCombination& combination = hMesh->m_pBoneCombinationBuffer->GetBufferPointer()[i / 2];
-        uint32_t iLast = 0;
-        for (uint32_t j = 0; j < hMesh->m_iMaxFaceInfluences; ++j)
-            if (combination.BoneId[j] != UNUSED_BONE_ID)
-                iLast = j;
-        EXPECT_EQ(blends[i], iLast);
-    }
-    EXPECT_EQ(iDraws, hMesh->m_iNumBoneCombinations);
-    // The material changes only where the attribute does.
-    uint32_t iChanges = 0;
+    const uint32_t iFaces = hMesh->m_pMeshContainer->MeshData.pMesh->GetNumFaces();
+    // The materials in the order the bone groups use them.
+    uint32_t iRuns = 0;
     uint32_t iLastAttribute = UNUSED_BONE_ID;
     for (uint32_t i = 0; i < hMesh->m_iNumBoneCombinations; ++i) {
         const uint32_t iAttribute = hMesh->m_pBoneCombinationBuffer->GetBufferPointer()[i].AttribId;
-        iChanges += iAttribute != iLastAttribute;
+        iRuns += iAttribute != iLastAttribute;
         iLastAttribute = iAttribute;
     }
-    EXPECT_EQ(iMaterials, iChanges);
-    EXPECT_LT(iMaterials, iDraws);
-    m_renderer.EndFrame();
-}
-
-Matrix4 Product(const Matrix4& a, const Matrix4& b)
-{
-    Matrix4 out {};
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            for (int k = 0; k < 4; ++k)
-                out.m[r][c] += a.m[r][k] * b.m[k][c];
-    return out;
-}
-
-bool Near(const Matrix4& a, const Matrix4& b)
-{
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            if (std::fabs(a.m[r][c] - b.m[r][c]) > 1e-3f)
-                return false;
-    return true;
-}
-
-TEST_F(RendererMeshTest, BoneSlotsGetOffsetTimesCombinedTimesWorld)
-{
-    const CoreMeshHandle hMesh = Create("figure", SampleFigure());
-    ASSERT_NE(hMesh, nullptr);
-    // Mid-walk, so that no bone's offset and combined matrices cancel.
-    ASSERT_EQ(hMesh->SetTrackAnimation(0, 1), S_OK);
-    hMesh->SetAnimationTrackEnable(0, true);
-    hMesh->SetAnimationTrackWeight(0, 1.0f);
-    ASSERT_EQ(hMesh->UpdateAnimation(250), S_OK);
-    // A quarter turn about z, then a move: it does not commute with the
-    // bones' matrices.
-    CoreMatrix world;
-    CoreMatrix::Identity(&world);
-    world.m[0][0] = 0.0f;
-    world.m[0][1] = -1.0f;
-    world.m[1][0] = 1.0f;
-    world.m[1][1] = 0.0f;
-    world.m[0][3] = 5.0f;
-    Matrix4 worldD3D;
-    CoreMatrix::TransposeToD3D(&worldD3D, &world);
-
+    ASSERT_LT(iRuns, hMesh->m_iNumBoneCombinations);
     ASSERT_TRUE(m_renderer.BeginFrame());
-    m_graphics.Recorder().Clear();
-    CoreMaterial grey = {{{0.5f, 0.5f, 0.5f, 0.5f}, {}, {}, {}, 1.0f}, nullptr};
-    m_renderer.RenderMesh(hMesh, world, &grey);
-    m_renderer.EndFrame();
+    Matrix4 before = IDENTITY_MATRIX;
+    before.m[3][0] = 7.0f;
+    m_renderer.GetDevice()->SetTransform(D3DTS_WORLD, &before);
+    CoreMatrix world;
+    CoreMatrix::Translation(&world, 5.0f, 0.0f, 0.0f);
 
-    // The slot matrices each combination sets before its draw.
-    std::vector<std::vector<GraphicsCall>> setsBeforeDraw(1);
-    for (const GraphicsCall& call : m_graphics.Recorder().Calls()) {
-        if (call.name == "DrawIndexedPrimitiveUP")
-            setsBeforeDraw.emplace_back();
-        else if (call.name == "SetTransform" && call.arguments[0] >= D3DTS_WORLD)
-            setsBeforeDraw.back().push_back(call);
-    }
-    ASSERT_EQ(setsBeforeDraw.size(), hMesh->m_iNumBoneCombinations + 1);
-    const BoneCombination* pCombinations = hMesh->m_pBoneCombinationBuffer->GetBufferPointer();
-    for (uint32_t i = 0; i < hMesh->m_iNumBoneCombinations; ++i) {
-        for (uint32_t j = 0; j < hMesh->m_iMaxFaceInfluences; ++j) {
-            const uint32_t iBone = pCombinations[i].BoneId[j];
-            if (iBone == UNUSED_BONE_ID)
-                continue;
-            const Matrix4 expected =
-                Product(Product(hMesh->m_pBoneOffsetMatrices[iBone], *hMesh->m_ppBoneMatrixPtrs[iBone]), worldD3D);
-            bool bFound = false;
-            for (const GraphicsCall& call : setsBeforeDraw[i])
-                bFound |= call.arguments[0] == D3DTS_WORLDMATRIX(j) && Near(RecordedMatrix(call), expected);
-            EXPECT_TRUE(bFound) << "combination " << i << " slot " << j;
-        }
-    }
-    for (const GraphicsCall& call : m_graphics.Recorder().Named("SetMaterial")) {
-        Material material {};
-        std::memcpy(&material, call.data.data(), sizeof material);
-        EXPECT_FLOAT_EQ(material.diffuse.a, 0.5f);
-    }
+    m_graphics.Recorder().Clear();
+    EXPECT_TRUE(m_renderer.RenderMesh(hMesh, world, nullptr));
+    const DrawnMesh own = Recorded(m_graphics.Recorder());
+    EXPECT_EQ(own.draws.size(), iRuns);
+    EXPECT_EQ(own.iMaterials, iRuns);
+    uint64_t iDrawn = 0;
+    for (uint64_t iCount : own.draws)
+        iDrawn += iCount;
+    EXPECT_EQ(iDrawn, iFaces) << "every face once";
+    // The vertices come blended into world space; the device blends nothing
+    // and gets its world matrix back.
+    EXPECT_EQ(own.iBlendStates, 0u);
+    ASSERT_EQ(own.worlds.size(), 2u);
+    EXPECT_TRUE(Same(own.worlds[0], IDENTITY_MATRIX));
+    EXPECT_TRUE(Same(own.worlds[1], before));
+
+    // A shadow: one material for all, one draw, the projection on the device.
+    CoreMatrix projection;
+    CoreMatrix::Scaling(&projection, 1.0f, 1.0f, 0.0f);
+    Matrix4 projectionD3D;
+    CoreMatrix::TransposeToD3D(&projectionD3D, &projection);
+    CoreMaterial grey = {{{0.5f, 0.5f, 0.5f, 0.5f}, {}, {}, {}, 1.0f}, nullptr};
+    m_graphics.Recorder().Clear();
+    EXPECT_TRUE(m_renderer.RenderMesh(hMesh, world, &grey, &projection));
+    const DrawnMesh shadow = Recorded(m_graphics.Recorder());
+    EXPECT_EQ(shadow.draws, std::vector<uint64_t> {iFaces});
+    EXPECT_EQ(shadow.iMaterials, 1u);
+    ASSERT_EQ(shadow.worlds.size(), 2u);
+    EXPECT_TRUE(Same(shadow.worlds[0], projectionD3D));
+    EXPECT_TRUE(Same(shadow.worlds[1], before));
+    m_renderer.EndFrame();
 }
 
 } // namespace
