@@ -2,12 +2,12 @@
 #include "ContentSteps.h"
 #include "DialogFileWriter.h"
 #include "DialogSource.h"
+#include "OutputFile.h"
 
 #include "Common/SceneIds.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -32,10 +32,7 @@ void BuildGroup(const fs::path& source, const fs::path& scenes)
     const DialogSourceGroup group = ReadDialogSource(source, stem.substr(0, stem.find('_')));
     const std::vector<uint8_t> bytes = WriteDialogFile(group);
     const fs::path target = scenes / (stem + ".dialogs.dat");
-    std::ofstream file(target, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file)
-        throw ContentError("cannot write " + target.string());
+    WriteOutputFile(target, bytes);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "ContentError.h"
 #include "ContentSteps.h"
 #include "FontRasteriser.h"
+#include "OutputFile.h"
 
 #include <cstdio>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -22,10 +22,7 @@ bool BuildFonts(const fs::path& content, const fs::path& data)
                 continue;
             const RasterisedFont font = RasteriseFont(description.path(), content);
             const fs::path target = data / "fonts" / (description.path().stem().string() + ".fnt.bin");
-            std::ofstream output(target, std::ios::binary | std::ios::trunc);
-            output.write(reinterpret_cast<const char*>(font.file.data()), std::streamsize(font.file.size()));
-            if (!output)
-                throw ContentError("cannot write " + target.string());
+            WriteOutputFile(target, font.file);
         }
         return true;
     } catch (const ContentError& error) {

@@ -1,11 +1,12 @@
+#include "ContentError.h"
 #include "ContentSteps.h"
+#include "OutputFile.h"
 #include "SoundBankWriters.h"
 #include "SoundPackDescription.h"
 #include "SoundTableBinding.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -15,13 +16,13 @@ constexpr const char* PACK_NAME = "SoundPack";
 
 bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
-        std::fprintf(stderr, "ContentBuilder: cannot write %s\n", path.c_str());
+    try {
+        WriteOutputFile(path, bytes);
+        return true;
+    } catch (const ContentError& error) {
+        std::fprintf(stderr, "ContentBuilder: %s\n", error.what());
         return false;
     }
-    return true;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ContentError.h"
 #include "ContentSteps.h"
+#include "OutputFile.h"
 #include "TextTableWriter.h"
 
 #include <algorithm>
@@ -81,10 +82,7 @@ bool BuildTextTables(const fs::path& content, const fs::path& data)
             for (const auto& [name, sources] : TableSources(language.path())) {
                 const std::vector<uint8_t> table = WriteTextTable(ReadTable(sources, source));
                 const fs::path target = data / "text" / (language.path().filename().string() + "Text" + name + ".dat");
-                std::ofstream output(target, std::ios::binary | std::ios::trunc);
-                output.write(reinterpret_cast<const char*>(table.data()), std::streamsize(table.size()));
-                if (!output)
-                    throw ContentError("cannot write " + target.string());
+                WriteOutputFile(target, table);
             }
         }
         return true;
