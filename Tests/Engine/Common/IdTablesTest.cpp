@@ -16,6 +16,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -67,6 +68,14 @@ TEST(IdTablesTest, AnimationsAreGroupedByActorAndSortedByName)
         EXPECT_TRUE(ids.insert(row.m_iId).second) << row.m_iId;
         EXPECT_STREQ(Id::GetAnimationName(row.m_iId), row.m_pName);
     }
+}
+
+// Scenes play a hug's two halves by number; an id taken by another
+// animation has the pair do something else.
+TEST(IdTablesTest, TheHugsScenesPlayByNumberAreHugs)
+{
+    for (const int id : {233, 609, 911, 912, 978})
+        EXPECT_TRUE(std::string_view(Id::GetAnimationName(id)).starts_with("hug")) << id;
 }
 
 TEST(IdTablesTest, Attachments)

@@ -666,11 +666,12 @@ void SceneScript_bg102::GestureCallbacks()
 {
     PlayGesture(OnCallback(HAPPY_TO_MEET.uCallback), KID, HAPPY_TO_MEET.gesture, HAPPY_TO_MEET.after);
 
-    // Diego hugs the kid; the animation table has no animation for his part.
+    // Diego hugs the kid.
     _IfEvent(OnCallback(0xAA6031A0));
     Together();
     Sound(KID, 0x2B71CF63, 528);
     Play(KID, "hugdiego");
+    Play(DIEGO, "hugkid");
     Apart();
     Play(DIEGO, "g_idle_l");
     Play(KID, "g_talk_l");

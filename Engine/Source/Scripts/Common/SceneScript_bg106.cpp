@@ -364,7 +364,7 @@ void SceneScript_bg106::NellEvents()
     PushAnimAction(NELL, "innsittingidle_l", 1, 0);
     _EndMatch();
 
-    // The hug; the heroine's part is her animation 609, by number.
+    // The hug; the heroine's part is played by its number.
     _IfEvent(OnCallback(0x0a346a34));
     Play(NELL, "innstandup");
     Together();

@@ -37,8 +37,7 @@ TEST_F(AlessandrosCabinFacingTest, BriscoeFacesTheHeroineInChapterThree)
     ASSERT_NE(pHeroine, nullptr);
     const double toX = pHeroine->GetFeetPosition().x - pBriscoe->GetFeetPosition().x;
     const double toY = pHeroine->GetFeetPosition().y - pBriscoe->GetFeetPosition().y;
-    const double cosine =
-        (pBriscoe->m_iFacingX * toX + pBriscoe->m_iFacingY * toY) / (FX32_ONE * std::hypot(toX, toY));
+    const double cosine = (pBriscoe->m_iFacingX * toX + pBriscoe->m_iFacingY * toY) / (FX32_ONE * std::hypot(toX, toY));
     // Within 60 degrees of her.
     EXPECT_GT(cosine, 0.5);
 }
