@@ -8,8 +8,6 @@
 #include "Texture/CoreTexture.h"
 #include "Texture/DdsImage.h"
 
-#include <cstring>
-
 using namespace Platform;
 using Nubra::BinarySearchTree::Avl32;
 
@@ -26,25 +24,6 @@ GraphicsTexture* MakeInPlace(GraphicsDevice& device, uint32_t width, uint32_t he
     if (device.CreateTextureInPlace(width, height, image.m_iFourCc, D3DPOOL_MANAGED, image.m_pLevel0, &texture) !=
         D3D_OK)
         return nullptr;
-    return texture;
-}
-
-GraphicsTexture* MakeCopy(GraphicsDevice& device, uint32_t width, uint32_t height, const DdsImage& image,
-                          uint32_t bytes)
-{
-    GraphicsTexture* texture = nullptr;
-    if (device.CreateTexture(width, height, 1, 0, image.m_iFourCc, D3DPOOL_MANAGED, &texture) != D3D_OK)
-        return nullptr;
-    LockedRect locked {};
-    if (texture->LockRect(0, &locked, 0) != D3D_OK) {
-        delete texture;
-        return nullptr;
-    }
-    std::memcpy(locked.bits, image.m_pLevel0, bytes);
-    if (texture->UnlockRect(0) != D3D_OK) {
-        delete texture;
-        return nullptr;
-    }
     return texture;
 }
 
@@ -158,12 +137,13 @@ CoreTexture* CoreTextureManager::CreateTextureHandle(const char* name, const uin
         CorePrint(&g_oCoreLog, "texture \"%s\": bad DDS image: its pixels do not fill the texture\n", name);
         return nullptr;
     }
-    GraphicsTexture* texture = pixels == Pixels::InPlace ? MakeInPlace(*pID3DDevice, width, height, image)
-                                                         : MakeCopy(*pID3DDevice, width, height, image, bytes);
+    GraphicsTexture* texture = MakeInPlace(*pID3DDevice, width, height, image);
     if (texture == nullptr) {
         TEXTURE_FAILED();
         return nullptr;
     }
+    if (pixels == Pixels::Copied)
+        texture->TakeOwnCopy();
 
     CoreTexture* record = new CoreTexture();
     record->m_pD3DTexture = texture;
