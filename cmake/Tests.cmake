@@ -17,13 +17,19 @@ velmarsh_apply_options(velmarsh_test_support)
 add_library(velmarsh_test_main STATIC Tests/Support/TestMain.cpp)
 target_link_libraries(velmarsh_test_main PUBLIC velmarsh_test_support)
 velmarsh_apply_options(velmarsh_test_main)
-# Parsing the test framework's header is most of a small test's compile
-# time in the unoptimised builds: there it is compiled once and reused by
-# every test program. Not in optimised builds, where GCC 12 then reports
-# false bounds faults in joined strings.
-if(CMAKE_BUILD_TYPE STREQUAL "Debug")
-  target_precompile_headers(velmarsh_test_main PRIVATE <gtest/gtest.h>)
-endif()
+# Parsing the test framework's and the standard library's headers is most of
+# a test's compile time: they are compiled once and reused by every test
+# program. Test code is compiled without optimisation: it runs a few times per
+# case, so optimising it costs build time and saves no run time (the engine and
+# the support library the tests call keep their optimisation). The precompiled
+# header is only used by objects compiled with its own options, so the entry
+# point takes the same level.
+set(VELMARSH_TEST_CODE_OPTIONS $<$<CONFIG:Release>:-O0>)
+target_compile_options(velmarsh_test_main PRIVATE ${VELMARSH_TEST_CODE_OPTIONS})
+target_precompile_headers(velmarsh_test_main PRIVATE
+  <gtest/gtest.h> <gmock/gmock.h>
+  <algorithm> <cstdint> <cstring> <filesystem> <functional> <map> <memory>
+  <optional> <set> <string> <vector>)
 
 set(VELMARSH_TEST_ENVIRONMENT
   SDL_VIDEODRIVER=offscreen
@@ -57,9 +63,7 @@ foreach(dir ${test_dirs})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE velmarsh_test_support velmarsh_test_main)
-  if(CMAKE_BUILD_TYPE STREQUAL "Debug")
-    target_precompile_headers(${target} REUSE_FROM velmarsh_test_main)
-  endif()
+  target_precompile_headers(${target} REUSE_FROM velmarsh_test_main)
   # A tool's tests call its parts.
   if(relative MATCHES "^Tools/([^/]+)")
     if(TARGET ${CMAKE_MATCH_1}Parts)
@@ -70,10 +74,7 @@ foreach(dir ${test_dirs})
   # starts without relocating its data pointers first (about two million in
   # a sanitizer build's, a quarter of each such test's start-up).
   target_link_options(${target} PRIVATE -no-pie)
-  # A test's own code runs a few times per case: optimising it fully costs a
-  # quarter of a clean optimised build and saves no run time. The engine the
-  # tests call keeps its optimisation.
-  target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-O1>)
+  target_compile_options(${target} PRIVATE ${VELMARSH_TEST_CODE_OPTIONS})
   # Tests read the sample data folder and run the tools.
   velmarsh_needs_content(${target})
   velmarsh_apply_options(${target})

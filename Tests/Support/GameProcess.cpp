@@ -124,7 +124,8 @@ pid_t StartAutoTestRun(const TempDir& folder, const std::string& name, PlayScrip
     TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
     if (watching)
         Platform::SetGraphicsSystemFactory(
-            WatchedOpenGl([watching](Platform::GraphicsDevice& device) { watching->OnFrame(device); }));
+            WatchedOpenGl([watching](Platform::GraphicsDevice& device) { watching->OnFrame(device); },
+                          [watching]() { return watching->LooksAtNextFrame(); }));
     RunUnpacedGame();
 }
 
@@ -174,7 +175,8 @@ pid_t StartGamePlayedBy(const TempDir& folder, const std::string& name, PlayScri
     if (fast)
         TwGame::s_iStartSpeedShift = TwGame::AUTOTEST_SPEED_SHIFT;
     Platform::SetGraphicsSystemFactory(
-        WatchedOpenGl([&play](Platform::GraphicsDevice& device) { play.OnFrame(device); }));
+        WatchedOpenGl([&play](Platform::GraphicsDevice& device) { play.OnFrame(device); },
+                      [&play]() { return play.LooksAtNextFrame(); }));
     RunGame();
 }
 

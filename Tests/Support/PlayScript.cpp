@@ -16,6 +16,7 @@
 #include "Support/StoryRecord.h"
 #include "Window/Window.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iomanip>
 #include <memory>
@@ -505,6 +506,7 @@ void PlayScript::Screenshot(const std::string& name)
             Fail("the picture " + name + " cannot be taken");
         return Progress::Done;
     });
+    m_vSteps.back().takesPicture = true;
 }
 
 void PlayScript::RecordStory(const std::string& name)
@@ -559,6 +561,12 @@ void PlayScript::OnFrame(Platform::GraphicsDevice& device)
     } else if (m_iFrame - m_iStepStart + 1 >= step.frameLimit) {
         Fail("not done after " + std::to_string(step.frameLimit) + " frames");
     }
+}
+
+bool PlayScript::LooksAtNextFrame() const
+{
+    static const bool everyFrame = std::getenv("VELMARSH_DRAW_EVERY_FRAME") != nullptr;
+    return everyFrame || (m_uStep < m_vSteps.size() && m_vSteps[m_uStep].takesPicture);
 }
 
 void PlayScript::Fail(const std::string& why)

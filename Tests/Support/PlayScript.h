@@ -163,6 +163,10 @@ public:
     Platform::Clock& Clock() { return m_oClock; }
     // One frame of the play: the graphics watcher calls it.
     void OnFrame(Platform::GraphicsDevice& device);
+    // Whether the next frame's pixels are looked at: a picture is taken of
+    // it, or every frame is wanted drawn (VELMARSH_DRAW_EVERY_FRAME=1, for a
+    // failure's picture).
+    bool LooksAtNextFrame() const;
 
 private:
     enum class Progress {
@@ -175,6 +179,7 @@ private:
         Act act;
         // The frames the step may take.
         int32_t frameLimit;
+        bool takesPicture = false;
     };
 
     void Add(std::string text, Act act, int32_t frameLimit = 1);

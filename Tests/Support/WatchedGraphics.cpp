@@ -2,6 +2,8 @@
 
 #include "Graphics/OpenGl/OpenGlSystem.h"
 
+#include <GL/gl.h>
+
 #include <memory>
 
 namespace TestSupport {
@@ -12,12 +14,20 @@ using namespace Platform;
 // The device as made, with the watcher called before each present.
 class WatchedDevice final : public GraphicsDevice {
 public:
-    WatchedDevice(GraphicsDevice* device, FrameWatcher watcher) : m_device(device), m_watcher(std::move(watcher)) { }
+    WatchedDevice(GraphicsDevice* device, FrameWatcher watcher, PictureWanted pictureWanted)
+        : m_device(device), m_watcher(std::move(watcher)), m_pictureWanted(std::move(pictureWanted))
+    {
+        StartFrame();
+    }
 
     GraphicsResult Present() override
     {
         m_watcher(*m_device);
-        return m_device->Present();
+        // The shown picture is the whole back buffer, drawn or not.
+        glDisable(GL_SCISSOR_TEST);
+        const GraphicsResult result = m_device->Present();
+        StartFrame();
+        return result;
     }
 
     GraphicsResult TestCooperativeLevel() override { return m_device->TestCooperativeLevel(); }
@@ -27,7 +37,10 @@ public:
     GraphicsResult EndScene() override { return m_device->EndScene(); }
     GraphicsResult Clear(uint32_t flags, uint32_t color, float z, uint32_t stencil) override
     {
-        return m_device->Clear(flags, color, z, stencil);
+        // The device's clear sets its own scissor and turns it off after.
+        const GraphicsResult result = m_device->Clear(flags, color, z, stencil);
+        DrawIntoOnePixelUnlessWanted();
+        return result;
     }
     GraphicsResult SetViewport(const Viewport* viewport) override { return m_device->SetViewport(viewport); }
     GraphicsResult GetViewport(Viewport* viewport) override { return m_device->GetViewport(viewport); }
@@ -103,14 +116,33 @@ public:
     GraphicsResult ReadBackBuffer(RgbaImage* image) override { return m_device->ReadBackBuffer(image); }
 
 private:
+    void StartFrame()
+    {
+        m_bPictureWanted = m_pictureWanted();
+        DrawIntoOnePixelUnlessWanted();
+    }
+
+    void DrawIntoOnePixelUnlessWanted()
+    {
+        if (m_bPictureWanted)
+            return;
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 1, 1);
+    }
+
     std::unique_ptr<GraphicsDevice> m_device;
     FrameWatcher m_watcher;
+    PictureWanted m_pictureWanted;
+    bool m_bPictureWanted = true;
 };
 
 // The OpenGL system, whose devices come watched.
 class WatchedSystem final : public GraphicsSystem {
 public:
-    explicit WatchedSystem(FrameWatcher watcher) : m_watcher(std::move(watcher)) { }
+    WatchedSystem(FrameWatcher watcher, PictureWanted pictureWanted)
+        : m_watcher(std::move(watcher)), m_pictureWanted(std::move(pictureWanted))
+    {
+    }
 
     GraphicsResult GetAdapterDisplayMode(uint32_t adapter, DisplayMode* mode) override
     {
@@ -132,20 +164,22 @@ public:
         const GraphicsResult result =
             m_system.CreateDevice(adapter, deviceType, focusWindow, behaviorFlags, parameters, device);
         if (result == D3D_OK && device && *device)
-            *device = new WatchedDevice(*device, m_watcher);
+            *device = new WatchedDevice(*device, m_watcher, m_pictureWanted);
         return result;
     }
 
 private:
     OpenGlSystem m_system;
     FrameWatcher m_watcher;
+    PictureWanted m_pictureWanted;
 };
 
 } // namespace
 
-Platform::GraphicsSystemFactory WatchedOpenGl(FrameWatcher watcher)
+Platform::GraphicsSystemFactory WatchedOpenGl(FrameWatcher watcher, PictureWanted pictureWanted)
 {
-    return [watcher]() -> Platform::GraphicsSystem* { return new WatchedSystem(watcher); };
+    return
+        [watcher, pictureWanted]() -> Platform::GraphicsSystem* { return new WatchedSystem(watcher, pictureWanted); };
 }
 
 } // namespace TestSupport

@@ -12,7 +12,7 @@ build="$PWD/build"
 probe="$build/libFirstPresentProbe.so"
 for file in "$probe" "$build/bench_MinimalWindow" "$build/velmarsh"; do
   if [ ! -e "$file" ]; then
-    echo "Missing $file: build the release configuration first" >&2
+    echo "Missing $file: build the release configuration and its benchmarks first (cmake --build build --target benchmarks)" >&2
     exit 1
   fi
 done

@@ -24,7 +24,7 @@ build="$PWD/build"
 probe="$build/libFrameTimelineProbe.so"
 for file in "$probe" "$build/velmarsh" "$build/ContentBuilder" "$build/test_Engine_PC" "$build/bench_MainHeapTrace"; do
   if [ ! -e "$file" ]; then
-    echo "Missing $file: build the release configuration first" >&2
+    echo "Missing $file: build the release configuration and its benchmarks first (cmake --build build --target benchmarks)" >&2
     exit 1
   fi
 done
