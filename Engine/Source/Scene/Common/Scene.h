@@ -165,8 +165,11 @@ public:
 
     // The walk target under the pointer target, in the input states that walk.
     void PickUnderCursor();
-    // Each visible character takes the smallest depth of the main layer's
-    // regions under its feet, or the depth of no region.
+    // The depth of a character whose feet stand at the point of the main
+    // layer: the smallest depth of the regions there, or the depth of no
+    // region.
+    fx32 DepthAt(fx32 x, fx32 y) const;
+    // Each visible character takes the depth at its feet.
     void UpdateCharacterDepths();
     // Tells the characters what they walk on and among: the walk mesh, the
     // waypoints, each other and the selected one.

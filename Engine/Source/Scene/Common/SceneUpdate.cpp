@@ -124,25 +124,29 @@ void Scene::PickUnderCursor()
     m_vWalkTarget = {Mul(FAR_WALK_DISTANCE, direction.x), Mul(FAR_WALK_DISTANCE, direction.y), height};
 }
 
-void Scene::UpdateCharacterDepths()
+fx32 Scene::DepthAt(fx32 x, fx32 y) const
 {
     const Layer* main = GetMainLayer();
+    bool inRegion = false;
+    fx32 depth = 0;
+    for (int32_t r = 0; main && r < main->m_iNbRegions; ++r) {
+        const Region& region = main->m_vRegions[r];
+        if (region.Contains(x, y, 0) && (!inRegion || region.m_iDepth < depth)) {
+            depth = region.m_iDepth;
+            inRegion = true;
+        }
+    }
+    return inRegion ? depth : m_fNoRegionLayer;
+}
+
+void Scene::UpdateCharacterDepths()
+{
     for (int32_t i = 0; i < m_iNumCharacters; ++i) {
         SceneCharacter& character = *m_apCharacters[i];
         if (!character.IsVisible())
             continue;
         const CoreFxVec screen = character.GetScreenPosition();
-        const fx32 x = CoreFx::WrapAdd(screen.x, m_fScroll);
-        bool inRegion = false;
-        fx32 depth = 0;
-        for (int32_t r = 0; main && r < main->m_iNbRegions; ++r) {
-            const Region& region = main->m_vRegions[r];
-            if (region.Contains(x, screen.y, 0) && (!inRegion || region.m_iDepth < depth)) {
-                depth = region.m_iDepth;
-                inRegion = true;
-            }
-        }
-        character.m_iDepth = inRegion ? depth : m_fNoRegionLayer;
+        character.m_iDepth = DepthAt(CoreFx::WrapAdd(screen.x, m_fScroll), screen.y);
     }
 }
 

@@ -17,9 +17,9 @@
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
 #include "Engine/Scripts/Common/SceneScriptNeeds.h"
+#include "Engine/Scripts/Common/SceneScriptTree.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
-#include "ScriptEngine/common/ScriptTreeBuilder.h"
 #include "Scripts/Common/GlobalScript.h"
 #include "Scripts/Common/InventoryScript.h"
 #include "Scripts/Common/SceneScripts.h"
@@ -36,6 +36,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -104,22 +105,10 @@ protected:
     // inventory and system scripts behind it, in the chapter; its root.
     ScriptNodeIndex Build(const SceneDesc& scene, int32_t iChapter, bool bWithCommonScripts)
     {
-        ScriptNodePool& pool = m_manager.GetNodePool();
-        pool.ResetPool();
-        g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        m_script.reset(CreateScriptFromId(scene.m_iId));
-        m_script->SetOwner(&m_manager);
-        m_script->LinkActorSets();
-        m_script->LinkSoundGroups();
-        const ScriptNodeIndex root = pool.AllocNode();
-        ScriptTreeBuilder builder(pool, root);
-        SceneScript::BuildScriptTree(m_script.get(), &builder);
-        if (bWithCommonScripts)
-            for (SceneScript* pScript :
-                 {static_cast<SceneScript*>(&m_inventory), static_cast<SceneScript*>(&g_oGlobalScript)})
-                SceneScript::BuildScriptTree(pScript, &builder);
-        EXPECT_EQ(builder.GetCurrentNode(), root) << scene.m_pName << ": a block is left open";
-        return root;
+        SceneScript* const common[] = {&m_inventory, &g_oGlobalScript};
+        return BuildSceneScriptTree(m_manager, m_script, scene, iChapter,
+                                    bWithCommonScripts ? std::span<SceneScript* const>(common)
+                                                       : std::span<SceneScript* const>());
     }
 
     // The chapters that the script's conditions name, or the first alone.
