@@ -17,3 +17,7 @@ target_link_libraries(ContentBuilderParts PRIVATE OpenMP::OpenMP_CXX)
 # The sample movies are encoded with FFmpeg, which the game itself loads only
 # when it plays one.
 target_link_libraries(ContentBuilderParts PUBLIC PkgConfig::FFMPEG)
+# Parsing the JSON library's header is about half of most of the builder's
+# compiles: it is compiled once.
+target_precompile_headers(ContentBuilderParts PRIVATE <nlohmann/json.hpp> <algorithm> <cstdint> <filesystem> <string>
+  <vector>)
