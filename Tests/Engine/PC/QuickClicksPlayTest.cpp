@@ -64,6 +64,13 @@ bool InState(int32_t state)
 const Button GO_ON = {"the instructions' Go on", []() { return MiniGameButtonPlace(0); },
                       []() { return InState(MiniGame::STATE_INSTRUCTIONS) && ShowsMiniGameBox(); },
                       []() { return !InState(MiniGame::STATE_INSTRUCTIONS); }};
+// A click into the empty top-left corner once the game plays, where no game
+// has anything to click.
+const Button INTO_THE_PLAY = {"the playing game's corner",
+                              []() {
+                                  return Place {{2 * FX32_ONE, 2 * FX32_ONE}, {}};
+                              },
+                              []() { return InState(MiniGame::STATE_PLAYING); }, []() { return true; }};
 const Button QUIT_BOX_NO = {"the quit box's No", []() { return QuitLinePlace(true); }, IsQuitBoxShown,
                             []() { return !IsQuitBoxShown(); }};
 const Button PAUSE_BOX_QUIT = {"the pause box's Quit", []() { return MiniGameButtonPlace(1); },
@@ -90,6 +97,7 @@ TEST_F(QuickClicksPlayTest, EachTileShowsItsVerbAtTheFirstClickAndTheGamesBoxesA
         play.ClickHere();
         way.Expect("Action \"Activate\" on \"" + MINIGAME_MENU + ":" + tile);
         Click(GO_ON);
+        Click(INTO_THE_PLAY);
         // Esc asks whether to quit the whole game and pauses the mini-game
         // behind the question: No, then the pause box's Quit, which goes
         // back to the menu the game was started from.

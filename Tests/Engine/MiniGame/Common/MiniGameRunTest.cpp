@@ -139,10 +139,10 @@ TEST_F(MiniGameRunTest, ARunGoesThroughInstructionsPlayPauseLossRetryAndWin)
     EXPECT_EQ(Game().GetMeter().GetValue(), 3);
 
     // The opening fade runs again; a click on Go on at once is kept and
-    // acts once the fade is over.
+    // acts once the fade is over, then the play's transition runs.
     ChooseButton(0);
     EXPECT_EQ(TopState(), MiniGame::STATE_INSTRUCTIONS);
-    Run(50);
+    Run(100);
     ASSERT_EQ(TopState(), MiniGame::STATE_PLAYING);
     Game().EndPlay(true);
     Step();
