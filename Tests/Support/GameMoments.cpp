@@ -72,6 +72,14 @@ bool IsInteractive()
     return scene && scene->m_iInputState == INPUT_STATE_IDLE && !IsBusy();
 }
 
+bool LooksReady()
+{
+    const Scene* scene = PlayedScene();
+    return AdventureRuns() && scene && scene->m_iInputState == INPUT_STATE_IDLE &&
+           scene->m_oCursor.GetMode() != CURSOR_WAIT && !GetSceneInputLink().IsTalkScreenActive() && !AnyFadeRuns() &&
+           !g_bQuitBoxShown;
+}
+
 bool ShowsSentence()
 {
     const DialogInterface& talk = g_oDialogInterface;
@@ -130,6 +138,12 @@ bool AsksInMiniGameBox()
 {
     MiniGame* game = PlayedMiniGame();
     return game && game->GetMessageBox().IsShown() && !game->GetMessageBox().IsDone();
+}
+
+bool ShowsMiniGameBox()
+{
+    MiniGame* game = PlayedMiniGame();
+    return game && game->GetMessageBox().IsShown();
 }
 
 } // namespace TestSupport

@@ -20,6 +20,10 @@ bool IsBusy();
 // The player may act: the adventure state runs a scene in its idle input
 // state and the game is not busy.
 bool IsInteractive();
+// What a player sees as a game ready for a click: the adventure shows a
+// scene in its idle input state, with no talk screen, no fade, no quit box
+// and no waiting pointer, whatever the scripts still do unseen.
+bool LooksReady();
 // A sentence stands on the talk screen, waiting for a click to be typed out
 // or to go on.
 bool ShowsSentence();
@@ -40,5 +44,8 @@ bool IsQuitBoxShown();
 bool IsMiniGameOn();
 // The running mini-game's message box waits for one of its buttons.
 bool AsksInMiniGameBox();
+// The running mini-game shows its message box, whether or not it takes
+// input yet.
+bool ShowsMiniGameBox();
 
 } // namespace TestSupport

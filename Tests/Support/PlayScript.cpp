@@ -27,6 +27,8 @@ namespace {
 
 // A watch lasts as long as a whole recorded run may: half an hour.
 constexpr int32_t WATCH_LIMIT = 30 * WAIT_LIMIT;
+// Frames a click may take to be answered: a second.
+constexpr int32_t CLICK_TAKEN_LIMIT = 60;
 // Frames the game may take to end after the last step.
 constexpr int32_t ENDING_LIMIT = 600;
 
@@ -136,6 +138,11 @@ void PlayScript::Click(const std::string& object, ClickStyle style, Spot spot)
 void PlayScript::OpenVerbMenu(const std::string& object, ClickStyle style, Spot spot)
 {
     Click(object, style, spot);
+    WaitForVerbMenu(object);
+}
+
+void PlayScript::WaitForVerbMenu(const std::string& object)
+{
     // The icons have flown out once the menu's opening time stands still.
     auto openedFor = std::make_shared<fx32>(-1);
     AddWait("wait for the verb menu of " + object, [openedFor]() {
@@ -237,6 +244,26 @@ void PlayScript::AddChoice(std::string text, std::function<int32_t()> which, Cli
             return Progress::Pending;
         },
         WAIT_LIMIT);
+}
+
+void PlayScript::ClickInOneFrame(const std::string& what, std::function<Place()> place, std::function<bool()> shown,
+                                 std::function<bool()> taken)
+{
+    Add(
+        "click at once on " + what,
+        [this, what, place, shown]() {
+            if (!shown()) {
+                ReadOn();
+                return Progress::Pending;
+            }
+            if (MoveOnto(place(), what))
+                ClickNow(SDL_BUTTON_LEFT, ClickStyle::Quick);
+            return Progress::Done;
+        },
+        WAIT_LIMIT);
+    Add(
+        "the click on " + what + " is taken", [taken]() { return taken() ? Progress::Done : Progress::Pending; },
+        CLICK_TAKEN_LIMIT);
 }
 
 void PlayScript::OpenInventory(ClickStyle style)

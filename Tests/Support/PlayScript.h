@@ -79,6 +79,8 @@ public:
     void Click(const std::string& object, ClickStyle style = ClickStyle::Quick, Spot spot = Spot::Centre);
     // A click on the hotspot, then a wait for its verb icons to fly out.
     void OpenVerbMenu(const std::string& object, ClickStyle style = ClickStyle::Quick, Spot spot = Spot::Centre);
+    // The wait for the hotspot's verb icons to fly out.
+    void WaitForVerbMenu(const std::string& object);
     void PointAtVerb(Verb verb);
     // The verb menu of the hotspot, and the verb chosen in it.
     void Use(const std::string& object, Verb verb, ClickStyle style = ClickStyle::Quick, Spot spot = Spot::Centre);
@@ -88,6 +90,14 @@ public:
     // The proposition whose text has the key ("BG002_DOCK_ASHORE"), the same
     // way.
     void ChooseKey(const std::string& textKey, ClickStyle style = ClickStyle::Quick);
+
+    // Once the player sees the place (`shown`), the pointer moved onto it
+    // and the button pressed and released, all between the same two frames,
+    // as a quick player clicks (reading on through the talk screen while
+    // waiting); then the click must be `taken` within a second, with no
+    // other click.
+    void ClickInOneFrame(const std::string& what, std::function<Place()> place, std::function<bool()> shown,
+                         std::function<bool()> taken);
 
     // The secondary button, then a wait for the inventory.
     void OpenInventory(ClickStyle style = ClickStyle::Quick);

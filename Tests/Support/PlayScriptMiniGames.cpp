@@ -297,9 +297,17 @@ void PlayScript::PlayBirdsAttack()
 {
     ChooseInMiniGameBox(0);
     auto won = std::make_shared<bool>(false);
+    // The last press of the action key: the mend's count it made, on the
+    // broken plank ahead of her.
+    struct Mending {
+        int32_t screen = -1;
+        int32_t plank = -1;
+        int32_t count = 0;
+    };
+    auto mending = std::make_shared<Mending>();
     Add(
         "cross the bridge plank by plank, mending the broken ones, until the game ends",
-        [this, won]() {
+        [this, won, mending]() {
             auto* game = dynamic_cast<MiniGameBirdsAttack*>(PlayedMiniGame());
             if (!game) {
                 Fail("no birds attack runs");
@@ -315,7 +323,22 @@ void PlayScript::PlayBirdsAttack()
                                game->GetScreenChangeTimer() == 0 && m_eKeyToRelease == SDL_SCANCODE_UNKNOWN;
             if (!ready || heroine.m_iPlatform >= heroine.m_iLastPlatform)
                 return Progress::Pending;
+            // The press that completed a mend was read, unless a drop hit her
+            // meanwhile: the plank must lie there now.
+            const int32_t ahead = heroine.m_iPlatform + 1;
+            if (mending->count >= MiniGameBirdsAttack::MENDING_PRESSES &&
+                heroine.m_eState == MiniGameBirdsAttack::HeroineState::Mending &&
+                game->GetPlatform(mending->plank).m_eKind != MiniGameBirdsAttack::PlatformKind::Intact) {
+                Fail("the plank " + std::to_string(mending->plank) + " mended on screen " +
+                     std::to_string(mending->screen) + " is not laid");
+                return Progress::Done;
+            }
+            *mending = {};
             const SDL_Scancode key = NextKeyOnTheBridge(*game);
+            if (key == SDL_SCANCODE_LCTRL) {
+                const bool going = heroine.m_eState == MiniGameBirdsAttack::HeroineState::Mending;
+                *mending = {game->GetScreen(), ahead, going ? heroine.m_iMendCount + 1 : 1};
+            }
             if (key != SDL_SCANCODE_UNKNOWN) {
                 m_oInput.Key(key, true);
                 m_eKeyToRelease = key;

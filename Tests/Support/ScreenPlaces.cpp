@@ -256,12 +256,14 @@ Place MapPinPlace(const std::string& scene)
     return Place::Nowhere("no open location of the map leads to " + scene);
 }
 
-Place QuitLinePlace()
+Place QuitLinePlace(bool stay)
 {
     if (!g_bQuitBoxShown)
         return Place::Nowhere("the quit box is not shown");
-    // Button lines are centred across the screen.
-    return {{VIRTUAL_SCREEN_WIDTH / 2, SystemMessageBox::ButtonLineY(TwGame::QUIT_BUTTON)}, {}};
+    // Button lines are centred across the screen; the line that stays
+    // follows the one that quits.
+    const int32_t line = TwGame::QUIT_BUTTON + (stay ? 1 : 0);
+    return {{VIRTUAL_SCREEN_WIDTH / 2, SystemMessageBox::ButtonLineY(line)}, {}};
 }
 
 Place MiniGameButtonPlace(int32_t button)

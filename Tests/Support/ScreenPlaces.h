@@ -55,8 +55,8 @@ Place MapTabPlace();
 // The pin on the map tab of the open travel location that leads to the scene
 // (a scene table name).
 Place MapPinPlace(const std::string& scene);
-// The quit box's line that quits.
-Place QuitLinePlace();
+// The quit box's line that quits, or (stay) the one that goes on playing.
+Place QuitLinePlace(bool stay = false);
 // The middle of button k (0 the first, 1 the second) of the running
 // mini-game's message box, as the box lays it out.
 Place MiniGameButtonPlace(int32_t button);

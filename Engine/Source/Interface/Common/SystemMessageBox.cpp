@@ -3,6 +3,7 @@
 #include "App/CoreApp.h"
 #include "Effects/Common/ScreenQuad.h"
 #include "Input/Common/InputEventIds.h"
+#include "Input/Common/InputEventQueries.h"
 #include "Input/InputEventHandler.h"
 #include "Input/InputPointer.h"
 #include "Maths/CoreFxDivide.h"
@@ -70,6 +71,7 @@ void SystemMessageBox::Open(const char* pTitle)
     m_iButtonCount = 0;
     // A choice left from the last time must not be taken by the first click.
     m_iResult = NO_RESULT;
+    m_bReading = 0;
     if (InputEventHandler* pHandler = InputEventHandler::m_pSingleton) {
         for (const uint16_t uEventId : {InputEventId_PointerMoved, InputEventId_PointerPressed,
                                         InputEventId_PointerInside, InputEventId_PointerOutside})
@@ -95,11 +97,14 @@ bool SystemMessageBox::Update()
     if (IsActive(InputEventId_PointerOutside))
         m_bPressed = 0;
 
-    // The click chooses what the pointer highlighted in the frames before.
-    if (IsActive(InputEventId_PointerPressed) && m_iResult >= 0) {
-        m_iButtonCount = 0;
-        return true;
-    }
+    // A press chooses the line it lands on, also when the pointer came onto
+    // the line in the same frame; a press in the frame the box opened chooses
+    // nothing.
+    uint32_t uPress = INPUT_NO_POINTER;
+    const bool bPressed = IsActive(InputEventId_PointerPressed, &uPress) && m_bReading != 0;
+    if (bPressed && uPress != INPUT_NO_POINTER)
+        m_oPointer.SetPosition(InputPointerVirtualX(uPress), InputPointerVirtualY(uPress));
+    m_bReading = 1;
     if (m_iButtonCount > 0) {
         m_iResult = NO_RESULT;
         const Tw::Font* pFont = m_oTextRenderer.GetFont();
@@ -109,6 +114,10 @@ bool SystemMessageBox::Update()
             if (fxDistance >= -fxHalfLine && fxDistance <= fxHalfLine)
                 m_iResult = iButton;
         }
+    }
+    if (bPressed && m_iResult >= 0) {
+        m_iButtonCount = 0;
+        return true;
     }
     return false;
 }

@@ -59,4 +59,6 @@ private:
     SceneCursor m_oPointer;
     // Set while the pointer is inside the window.
     uint8_t m_bPressed = 0;
+    // Set once the box has read a frame of input since it opened.
+    uint8_t m_bReading = 0;
 };

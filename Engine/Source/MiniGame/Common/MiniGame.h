@@ -150,6 +150,9 @@ private:
     bool UpdateInstructionsState(uint32_t dtMs);
     bool UpdateSkip(uint32_t dtMs);
     bool UpdateEndState(uint32_t dtMs);
+    // Reads the shown box's input this frame; true once it was answered and
+    // the effect is over.
+    bool ReadBoxAfter(int32_t effectIndex, uint32_t dtMs);
     // The box's result once it closed; false (after the assert) for none.
     bool HasBoxResult() const;
     void ShowMessage(uint32_t textId, const char* button1, const char* button2, uint32_t layoutFlags);

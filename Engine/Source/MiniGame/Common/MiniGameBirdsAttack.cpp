@@ -1,11 +1,10 @@
 #include "MiniGame/Common/MiniGameBirdsAttack.h"
 
-#include "Common/VarIds.h"
 #include "Error/EngineAssert.h"
+#include "Hash/CoreCrc32.h"
 #include "Log/CoreLog.h"
-#include "Managers/Common/AdventureManager.h"
-#include "Managers/Common/SaveSlotData.h"
 #include "Managers/Common/SoundManager.h"
+#include "MiniGame/Common/MiniGameResult.h"
 #include "Scene/Common/SceneScreen.h"
 #include "Screen/CoreVirtualScreen.h"
 #include "Utils/Common/DkLocalizer.h"
@@ -92,9 +91,7 @@ bool MiniGameBirdsAttack::Initialize()
     }
     m_oSky.SetPosition(SKY_POSITION);
     m_oMessageBox.SetButtonColors(BUTTON_COLOR, HOVERED_BUTTON_COLOR);
-    AdventureManager* pAdventure = AdventureManager::GetInstance();
-    if (SaveSlotData* pSlot = pAdventure != nullptr ? pAdventure->GetSaveSlot(pAdventure->GetSaveSlotIndex()) : nullptr)
-        pSlot->m_aVarInts[VARINT_C_CURRENT_SCENE] = SCENE_ID;
+    MiniGameResult::SetResumeScene(SCENE_ID);
     SoundManager::PlayMusic(MUSIC);
     ResetGame(true);
     return true;

@@ -52,6 +52,14 @@ bool MiniGame::UpdatePlayingState()
     return false;
 }
 
+bool MiniGame::ReadBoxAfter(int32_t effectIndex, uint32_t dtMs)
+{
+    // The box shows while the effect runs, so it takes its clicks then too;
+    // the answer waits for the effect's end.
+    const bool bAnswered = m_oMessageBox.IsShown() && m_oMessageBox.Update(dtMs);
+    return IsEffectFinished(effectIndex) && bAnswered;
+}
+
 bool MiniGame::HasBoxResult() const
 {
     const bool bResult = m_oMessageBox.GetResult() != MGMessageBox::RESULT_NONE;
@@ -88,9 +96,7 @@ void MiniGame::DisplayInstructionsState(uint32_t textId)
 
 bool MiniGame::UpdateInstructionsState(uint32_t dtMs)
 {
-    if (!IsEffectFinished(m_aiEffects[EFFECT_OPENING_FADE]))
-        return false;
-    if (!m_oMessageBox.Update(dtMs) || !HasBoxResult())
+    if (!ReadBoxAfter(m_aiEffects[EFFECT_OPENING_FADE], dtMs) || !HasBoxResult())
         return false;
     if (m_oMessageBox.GetResult() == MGMessageBox::RESULT_SECOND)
         return UpdateSkip(dtMs);
@@ -139,9 +145,7 @@ void MiniGame::GoToEndState(bool won)
 
 bool MiniGame::UpdateEndState(uint32_t dtMs)
 {
-    if (!IsEffectFinished(m_aiEffects[EFFECT_BOX_TRANSITION]))
-        return false;
-    if (!m_oMessageBox.Update(dtMs) || !HasBoxResult())
+    if (!ReadBoxAfter(m_aiEffects[EFFECT_BOX_TRANSITION], dtMs) || !HasBoxResult())
         return false;
     if (!WaitTransition(m_aiEffects[EFFECT_CLOSING_FADE]))
         return false;

@@ -1,10 +1,8 @@
 #include "MiniGame/Common/MiniGameChase.h"
 
-#include "Common/VarIds.h"
-#include "Managers/Common/AdventureManager.h"
-#include "Managers/Common/SaveSlotData.h"
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/MiniGameClearColor.h"
+#include "MiniGame/Common/MiniGameResult.h"
 #include "MiniGame/Common/ResourceNameTable.h"
 #include "Utils/Common/DkLocalizer.h"
 
@@ -144,9 +142,7 @@ bool MiniGameChase::Initialize()
     m_bRaceReady = true;
     if (Core::LoadResource(&m_oRaceFile, RACE_FILE, true) == -1 || !m_oRace.InitializePatterns(m_oRaceFile, RACE_FILE))
         return false;
-    AdventureManager* pAdventure = AdventureManager::GetInstance();
-    if (SaveSlotData* pSlot = pAdventure != nullptr ? pAdventure->GetSaveSlot(pAdventure->GetSaveSlotIndex()) : nullptr)
-        pSlot->m_aVarInts[VARINT_C_CURRENT_SCENE] = RESUME_SCENE;
+    MiniGameResult::SetResumeScene(RESUME_SCENE);
     // The pack's load has brought the game's sound group in.
     SoundManager::PlayMusic(MUSIC);
     ResetGame(true);

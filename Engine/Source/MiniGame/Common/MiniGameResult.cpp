@@ -50,4 +50,15 @@ bool SetSlotInt(int32_t iVarId, int32_t iValue)
     return true;
 }
 
+bool SetResumeScene(int32_t iSceneId)
+{
+    SaveSlotData* pSlot = CurrentSlot();
+    if (pSlot == nullptr)
+        return false;
+    // The adventure stored the menu's scene when it handed over to the game.
+    if (pSlot->m_aVarInts[VARINT_C_CURRENT_SCENE] != MINIGAME_MENU_SCENE)
+        pSlot->m_aVarInts[VARINT_C_CURRENT_SCENE] = iSceneId;
+    return true;
+}
+
 } // namespace MiniGameResult

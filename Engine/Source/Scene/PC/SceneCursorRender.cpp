@@ -49,11 +49,10 @@ void SceneCursor::Render(CoreRenderer& renderer, int32_t iInputState, CoreTextur
     // While the verb menu is open the pointer is the plain arrow; otherwise
     // slot 0 animates the cursor's mode.
     const int32_t pointer = menu ? 0 : static_cast<int32_t>(m_aSlots[0].m_uFrame);
-    if (m_vPosition.x == m_vVerbPosition.x && m_vPosition.y == m_vVerbPosition.y) {
-        if (menu)
-            DrawImage(renderer, UNSCALED, m_vPosition, pointer, colour);
+    if (!menu && m_vPosition.x == m_vVerbPosition.x && m_vPosition.y == m_vVerbPosition.y)
         return;
-    }
+    // The icons show also while the pointer rests where the menu opened: a
+    // click on a hotspot's marker must show the verbs it opened.
     if (menu) {
         const fx32 opening = m_fOpeningTime < OPENING_TIME ? CoreFx::Div(m_fOpeningTime, OPENING_TIME) : FX;
         for (int32_t i = 0; i < 2; ++i) {

@@ -78,6 +78,17 @@ TEST_F(SystemMessageBoxTest, PointingAtAButtonHighlightsItAndAClickChoosesIt)
     EXPECT_EQ(m_box.GetResult(), 1);
 }
 
+TEST_F(SystemMessageBoxTest, APressThatLandsOnALineWithThePointerChoosesIt)
+{
+    EXPECT_FALSE(Frame());
+    // The pointer comes onto the line and the button goes down and up
+    // between the same two frames.
+    PointAt(1);
+    Click();
+    EXPECT_TRUE(m_box.Update());
+    EXPECT_EQ(m_box.GetResult(), 1);
+}
+
 TEST_F(SystemMessageBoxTest, AClickWithNoButtonHighlightedKeepsTheBoxOpen)
 {
     PointAt(0, -40 * PIXELS_PER_UNIT); // on the title

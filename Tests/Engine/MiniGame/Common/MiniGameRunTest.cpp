@@ -7,8 +7,11 @@
 #include "Game/TwGame.h"
 #include "Game/TwGameStateLink.h"
 #include "Input/KeyCodes.h"
+#include "Managers/Common/AdventureManager.h"
+#include "Managers/Common/SaveSlotData.h"
 #include "Managers/Common/ScriptManager.h"
 #include "Managers/Common/VarManager.h"
+#include "MiniGame/Common/MiniGameFactory.h"
 #include "MiniGame/Common/MiniGameResult.h"
 #include "States/Common/FiniteStateManager.h"
 #include "States/Common/MiniGameState.h"
@@ -135,10 +138,11 @@ TEST_F(MiniGameRunTest, ARunGoesThroughInstructionsPlayPauseLossRetryAndWin)
     EXPECT_EQ(ButtonCount(Game().GetMessageBox()), 2);
     EXPECT_EQ(Game().GetMeter().GetValue(), 3);
 
-    // The opening fade runs again before the box reacts.
+    // The opening fade runs again; a click on Go on at once is kept and
+    // acts once the fade is over, then the play's transition runs.
     ChooseButton(0);
     EXPECT_EQ(TopState(), MiniGame::STATE_INSTRUCTIONS);
-    ChooseOnceShown(0);
+    Run(100);
     ASSERT_EQ(TopState(), MiniGame::STATE_PLAYING);
     Game().EndPlay(true);
     Step();
@@ -333,6 +337,31 @@ TEST_F(MiniGameRunTest, OnlyTheSplashStartsWithoutTheFadeAndTheCreditsEndAtTheSt
     EXPECT_EQ(g_oScriptManager.GetNextSceneId(), MiniGameState::START_MENU_SCENE);
     EXPECT_TRUE(g_oScriptManager.IsChangePending());
     EXPECT_EQ(g_VarManager.GetInt(VARINT_C_CURRENT_SCENE), MiniGameState::START_MENU_SCENE);
+}
+
+TEST_F(MiniGameRunTest, EveryGameStartedFromTheMenuGoesBackToItAndTheStorysGamesToTheirScenes)
+{
+    AdventureManager& oAdventure = *AdventureManager::GetInstance();
+    int32_t& iStoredScene = oAdventure.GetSaveSlot(oAdventure.GetSaveSlotIndex())->m_aVarInts[VARINT_C_CURRENT_SCENE];
+    // Started in a story scene, the chase goes on at the docks and the birds
+    // attack at the far cliff; the others go back where they were started.
+    constexpr int32_t STORY_SCENE = 40;
+    constexpr int32_t AFTER_STORY[] = {STORY_SCENE, STORY_SCENE, STORY_SCENE, 13, 41, STORY_SCENE};
+    for (int32_t iId = MINIGAME_WOODEN_SWORD_DUEL; iId <= MINIGAME_LAST; ++iId) {
+        for (const int32_t iFrom : {MiniGameResult::MINIGAME_MENU_SCENE, STORY_SCENE}) {
+            iStoredScene = iFrom;
+            FiniteStateManager oReal;
+            oReal.AddState(std::make_unique<IdleState>(&oReal, STATE_ID_MAIN));
+            oReal.AddState(std::make_unique<MiniGameState>(&oReal, &CreateMiniGame));
+            oReal.GetStateQueue().Push({STATE_ID_MINIGAME, static_cast<uint32_t>(iId), 0});
+            oReal.SetState(STATE_ID_MINIGAME);
+            ASSERT_NE(static_cast<MiniGameState*>(oReal.GetState(STATE_ID_MINIGAME))->GetMiniGame(), nullptr) << iId;
+            oReal.ReleaseStates();
+            const int32_t iExpected = iFrom == STORY_SCENE ? AFTER_STORY[iId - MINIGAME_WOODEN_SWORD_DUEL]
+                                                           : MiniGameResult::MINIGAME_MENU_SCENE;
+            EXPECT_EQ(iStoredScene, iExpected) << "mini-game " << iId << " started in scene " << iFrom;
+        }
+    }
 }
 
 } // namespace

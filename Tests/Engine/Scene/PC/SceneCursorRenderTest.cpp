@@ -165,14 +165,15 @@ TEST_F(SceneCursorRenderTest, VerbIconsFlyOutOfTheVerbPositionThenThePointerIsDr
     EXPECT_FLOAT_EQ(quads[1].y, 78.0f);
 }
 
-TEST_F(SceneCursorRenderTest, AtTheVerbPositionOnlyThePointerIsDrawnAndWithoutVerbsNothing)
+TEST_F(SceneCursorRenderTest, AtTheVerbPositionTheVerbAndThePointerAreDrawnAndWithoutVerbsNothing)
 {
     m_cursor.m_vVerbPosition = m_cursor.m_vPosition;
     m_cursor.OpenVerbs(CURSOR_LOOK, CURSOR_NONE);
     m_cursor.Render(m_renderer, INPUT_STATE_IDLE, nullptr);
     std::vector<Quad> quads = Quads();
-    ASSERT_EQ(quads.size(), 1u);
-    EXPECT_FLOAT_EQ(quads[0].u, 0.0f);
+    // A press on a hotspot's marker opens its menu right under the pointer.
+    ASSERT_EQ(quads.size(), 2u);
+    EXPECT_FLOAT_EQ(quads[1].u, 0.0f);
     m_cursor.SetMode(CURSOR_NONE);
     m_cursor.Render(m_renderer, INPUT_STATE_IDLE, nullptr);
     EXPECT_TRUE(Quads().empty());
