@@ -20,12 +20,6 @@ std::filesystem::path PngPath(const std::filesystem::path& folder, const std::st
     return folder / (name + suffix + ".png");
 }
 
-bool UpdateRequested()
-{
-    const char* value = std::getenv("VELMARSH_UPDATE_GOLDEN");
-    return value && std::strcmp(value, "1") == 0;
-}
-
 // Writes what a person needs to see a failure and says where it is.
 std::string WriteFailure(const Platform::RgbaImage& image, const Platform::RgbaImage* difference,
                          const std::string& name, const std::filesystem::path& folder)
@@ -43,6 +37,12 @@ std::string WriteFailure(const Platform::RgbaImage& image, const Platform::RgbaI
 }
 
 } // namespace
+
+bool GoldenUpdateRequested()
+{
+    const char* value = std::getenv("VELMARSH_UPDATE_GOLDEN");
+    return value && std::strcmp(value, "1") == 0;
+}
 
 bool ReadPng(const std::filesystem::path& path, Platform::RgbaImage& image)
 {
@@ -63,7 +63,7 @@ testing::AssertionResult MatchesGoldenImage(const Platform::RgbaImage& image, co
                                             uint32_t tolerance)
 {
     return MatchesGoldenImage(image, name, tolerance,
-                              {SourceDir() / "Tests/Data", BinaryDir() / "GoldenFailures", UpdateRequested()});
+                              {SourceDir() / "Tests/Data", BinaryDir() / "GoldenFailures", GoldenUpdateRequested()});
 }
 
 testing::AssertionResult MatchesGoldenImage(const Platform::RgbaImage& image, const std::string& name,

@@ -29,6 +29,9 @@ struct GoldenFolders {
 testing::AssertionResult MatchesGoldenImage(const Platform::RgbaImage& image, const std::string& name,
                                             uint32_t tolerance, const GoldenFolders& folders);
 
+// Whether VELMARSH_UPDATE_GOLDEN=1 asks for the references to be rewritten.
+bool GoldenUpdateRequested();
+
 // A PNG file as 8-bit RGBA; false when it cannot be read.
 bool ReadPng(const std::filesystem::path& path, Platform::RgbaImage& image);
 

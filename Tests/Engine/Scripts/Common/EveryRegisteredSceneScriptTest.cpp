@@ -18,15 +18,18 @@
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
 #include "Engine/Scripts/Common/SceneScriptNeeds.h"
 #include "Engine/Scripts/Common/SceneScriptTree.h"
+#include "Engine/Scripts/Common/SceneStands.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/GlobalScript.h"
 #include "Scripts/Common/InventoryScript.h"
 #include "Scripts/Common/SceneScripts.h"
 #include "Support/FakeSceneServices.h"
+#include "Support/GoldenList.h"
 #include "Support/HandMadeScene.h"
 #include "Support/LogCapture.h"
 #include "Support/OpenGlPictureTest.h"
+#include "Support/StandingFigures.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +40,7 @@
 #include <memory>
 #include <set>
 #include <span>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -97,6 +101,77 @@ std::set<std::string> ResidentBanks()
     std::set<std::string> banks {"stream"};
     AddBanksOf(NamedIds::SoundGroupIdOf("common"), banks);
     return banks;
+}
+
+// The scene's camera and places, and each cast's figures, as the scene
+// loads them.
+struct ScenePlaces {
+    std::unique_ptr<Scene> scene;
+    std::map<std::string, std::map<uint32_t, TestSupport::FigureSize>> figures;
+};
+
+// Where the chapter's handlers put people in one cast of the scene: two of
+// them standing in each other, the playing character's figure cut by the
+// edge of the scene, or turned away from the one she talks to.
+std::vector<std::string> PlacementFaults(const ScenePlaces& places, const std::string& cast, const SceneStands& found,
+                                         uint32_t uHeroine)
+{
+    using namespace TestSupport;
+    const Scene& scene = *places.scene;
+    const auto figures = places.figures.find(cast);
+    if (figures == places.figures.end())
+        return {};
+    const auto boxOf = [&](const Stand& stand) {
+        return FigureBoxAt(scene, figures->second.at(stand.uActor), scene.m_vLocators[stand.iWaypoint].m_vPosition);
+    };
+    const auto there = [&](uint32_t uActor) { return figures->second.contains(uActor); };
+    const auto name = [](const Stand& stand) {
+        return std::string(Id::GetActorName(stand.uActor)) + " at " + std::to_string(stand.iWaypoint);
+    };
+    std::vector<std::string> faults;
+    for (const Stand& stand : found.stands)
+        if (stand.uActor == uHeroine && there(stand.uActor))
+            if (const std::string edges = EdgesCrossed(scene, boxOf(stand)); !edges.empty())
+                faults.push_back(name(stand) + " reaches beyond the " + edges + " edge");
+    for (const auto& [i, j] : found.together) {
+        const Stand& first = found.stands[i];
+        const Stand& second = found.stands[j];
+        if (!there(first.uActor) || !there(second.uActor))
+            continue;
+        const SceneRect box = boxOf(first);
+        const SceneRect other = boxOf(second);
+        const fx32 overlap = SidewaysOverlap(box, other);
+        std::string one = name(first);
+        std::string another = name(second);
+        if (another < one)
+            std::swap(one, another);
+        if (overlap > std::max(HandWidthBeside(box), HandWidthBeside(other)))
+            faults.push_back(one + " and " + another + " stand " + std::to_string(overlap / FX32_ONE) +
+                             " px in each other");
+    }
+    for (const TalkFacing& talk : found.talks) {
+        const CoreFxVec& from = scene.m_vLocators[talk.iWaypoint].m_vPosition;
+        // The one she talks to where the arrival puts him (else anywhere
+        // the chapter does), nearest her.
+        const CoreFxVec* partner = nullptr;
+        int64_t nearest = INT64_MAX;
+        const bool bArrives = std::any_of(found.stands.begin(), found.stands.end(), [&](const Stand& stand) {
+            return stand.uActor == talk.uPartner && stand.bArrival;
+        });
+        for (const Stand& stand : found.stands) {
+            const CoreFxVec& at = scene.m_vLocators[stand.iWaypoint].m_vPosition;
+            const int64_t dx = int64_t(at.x) - from.x;
+            const int64_t dy = int64_t(at.y) - from.y;
+            if (stand.uActor == talk.uPartner && stand.bArrival == bArrives && dx * dx + dy * dy < nearest) {
+                nearest = dx * dx + dy * dy;
+                partner = &at;
+            }
+        }
+        if (partner && there(talk.uPartner) && !Faces(scene.m_vLocators[talk.iFacing].m_fOrientation, from, *partner))
+            faults.push_back("at " + std::to_string(talk.iWaypoint) + " turned as " + std::to_string(talk.iFacing) +
+                             ", she has her back to " + Id::GetActorName(talk.uPartner));
+    }
+    return faults;
 }
 
 class EveryRegisteredSceneScriptTest : public SampleSceneScriptTest {
@@ -249,6 +324,34 @@ protected:
         return unmet;
     }
 
+    // The scene as loaded for its places and camera, with each cast's
+    // figure sizes; no scene without content.
+    ScenePlaces PlacesOf(const SceneDesc& scene)
+    {
+        ScenePlaces places;
+        if (!HasContent(scene))
+            return places;
+        // One scene is loaded at a time, as the game loads them.
+        for (int32_t iSet = 0;; ++iSet) {
+            Scene cast;
+            const bool bLoaded = cast.Initialize(scene.m_iId);
+            if (!bLoaded || iSet >= cast.m_iNumActorSets) {
+                cast.Shutdown();
+                break;
+            }
+            const char* pName = cast.m_vActorSets[iSet].m_pName;
+            cast.LoadActorSet(pName);
+            for (int32_t i = 0; i < cast.m_iNumCharacters; ++i)
+                places.figures[pName ? pName : ""][cast.m_aCharacterIds[i]] =
+                    TestSupport::FigureSizeOf(*cast.m_apCharacters[i]);
+            cast.Shutdown();
+        }
+        places.scene = std::make_unique<Scene>();
+        EXPECT_TRUE(places.scene->Initialize(scene.m_iId)) << scene.m_pName;
+        m_log.Take();
+        return places;
+    }
+
     std::unique_ptr<SceneScript> m_script;
 };
 
@@ -373,6 +476,65 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotOfAScenesContentIsPickedAtIts
         }
     }
     EXPECT_GE(iScenes, 2);
+}
+
+TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemApartOnScreenAndFacingWhomTheyTalkTo)
+{
+    const ScriptNodePool& pool = m_manager.GetNodePool();
+    int iScenes = 0;
+    UnmetByChapter faults;
+    for (const SceneScriptRegistration* pScript : GetSceneScriptRegistrations()) {
+        const SceneDesc& scene = *Id::GetSceneDesc(pScript->m_iSceneId);
+        // One scene is loaded at a time.
+        const std::vector<CastFigures> casts = CastsOf(scene);
+        const ScenePlaces places = PlacesOf(scene);
+        if (!places.scene)
+            continue;
+        ++iScenes;
+        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
+            const uint32_t uHeroine = Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine");
+            const ScriptNodeIndex root = Build(scene, iChapter, false);
+            const SceneStands found =
+                StandsInChapter(pool, root, NodesInChapter(pool, root, iChapter), scene, uHeroine);
+            std::vector<UnmetNeed> chapterFaults;
+            for (const CastFigures& cast : SuppliesIn(iChapter, casts).casts)
+                for (const std::string& fault : PlacementFaults(places, cast.name, found, uHeroine))
+                    chapterFaults.push_back({"cast " + cast.name, fault});
+            Collect(faults, scene, chapterFaults, iChapter);
+        }
+        places.scene->Shutdown();
+    }
+    std::set<std::string> lines;
+    for (std::istringstream text(UnmetLines(faults)); !text.eof();)
+        if (std::string line; std::getline(text, line) && !line.empty())
+            lines.insert(line);
+    EXPECT_TRUE(TestSupport::MatchesGoldenList(lines, "Engine/Scripts/Common/PlacementsLeftToMend"));
+    EXPECT_GE(iScenes, 10);
+}
+
+TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCutByTheEdgeOrTurnedAway)
+{
+    // The inn: the stranger's seat (6), the heroine's place by him (8, turned
+    // to him), the place before the bar (9, turned along it) and the street
+    // door's outside (11, beyond the right edge).
+    const SceneDesc& inn = *Id::GetSceneDesc(23);
+    const ScenePlaces places = PlacesOf(inn);
+    ASSERT_TRUE(places.scene);
+    const uint32_t uHeroine = Id::GetActorId("tavrine");
+    const uint32_t uStranger = Id::GetActorId("stranger");
+    const auto faultsOf = [&](std::vector<Stand> stands, std::vector<std::pair<size_t, size_t>> together,
+                              std::vector<TalkFacing> talks) {
+        return PlacementFaults(places, "default", {std::move(stands), std::move(together), std::move(talks)}, uHeroine);
+    };
+    const Stand seated {uStranger, 6, "", true};
+    EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 8, ""}, seated}, {{0, 1}}, {{8, 8, uStranger, ""}})), "");
+    const std::string inHim = JoinedLines(faultsOf({{uHeroine, 6, ""}, seated}, {{0, 1}}, {}));
+    EXPECT_TRUE(inHim.starts_with("stranger at 6 and tavrine at 6 stand ") && inHim.ends_with(" px in each other\n"))
+        << inHim;
+    EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 11, ""}}, {}, {})), "tavrine at 11 reaches beyond the right edge\n");
+    EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 8, ""}, seated}, {}, {{8, 9, uStranger, ""}})),
+              "at 8 turned as 9, she has her back to stranger\n");
+    places.scene->Shutdown();
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EverySceneRowHasARegisteredScriptAndABuiltScene)

@@ -145,6 +145,9 @@ const SceneMoment MOMENTS[] = {
     // back from the bay with the first seven stones of the bridge found: the guard by the lever beyond the pit, the
     // stones over the dark.
     Moment("RuinsChapter9", 44, 9, 43, 7, 3, {VARBOOL_BG502_C09_TAKING_A_MOMENT}, {{VARINT_TAVRINE_BRIDGE_POS, 43}}),
+    // The town hall square in chapter 2 as the heroine comes in from the docks: whole on the screen by the right
+    // edge, Razzo by the flag pole.
+    Moment("TownHallSquareFromTheDocksChapter2", 15, 2, 13, 7, UNCOUNTED),
     // The town hall's reception on Hollow island when the heroine comes in from the square in chapter 4: Miss Brown at
     // her desk, the chest shut, the key rack and the wall map.
     Moment("TownHallReceptionChapter4", 32, 4, 31, 7, 2),
