@@ -244,16 +244,7 @@ TEST_F(StoryMomentsTest, EachMomentThatOnlyADialogLeadsToPlays)
         {"she thinks at the watched sword", DOCKS, 2, {}, {}, 0x9FA4896E, nullptr, {0x0E889964}, {}, nullptr},
         {"she shakes the cold sea off her hands", DOCKS, 2, {}, {}, 0xE616E2D2, nullptr, {0xC19C4DC4}, {}, nullptr},
         {"she scratches her head at the inn sign", DOCKS, 2, {}, {}, 0xD1342AD8, nullptr, {0xB9FA15FE}, {}, nullptr},
-        {"Nell talks as she hands over the spare key",
-         DOCKS,
-         5,
-         {VARBOOL_BG105_C05_TALK_BRISCOE},
-         {},
-         0x0EE39360,
-         nullptr,
-         {0xB6440D00},
-         {},
-         nullptr},
+        {"Nell talks as she offers her goods", DOCKS, 2, {}, {}, 0xC2543AE0, nullptr, {0xB6440D00}, {}, nullptr},
     };
     for (const Moment& moment : moments) {
         SCOPED_TRACE(moment.pName);
