@@ -102,6 +102,7 @@ void ExpectChapterTwoEnded(const StoryRecord& story)
                    "VARBOOL_QUEST_C2_FOOD_DONE",
                    "VARBOOL_BG103_C02_SHINY_PLATE_IS_ON_NEST",
                    "VARBOOL_BG105_C02_ARNO_IS_LOOKING_AWAY",
+                   "VARBOOL_QUEST_C2_WORK01_DONE",
                    "VARBOOL_QUEST_C2_WORK02_DONE",
                    "VARBOOL_BG105_C02_PICK_ARNOS_SWORD",
                    "VARBOOL_QUEST_C2_SWORD_DONE",
@@ -217,6 +218,7 @@ void ExpectChapterFiveEnded(const StoryRecord& story)
                    "VARBOOL_BG106_C05_TALK_TASCO_ABOUT_GUARDS",
                    "VARBOOL_BG106_C05_GET_STRONG_RUM",
                    "VARBOOL_QUEST_C5_AVOID_GUARDS02",
+                   "VARBOOL_BG105_C05_HAVE_SKETCH_MAP",
                    "VARBOOL_BG112_C05_EVENT_DIEGO_OPEN_DOOR",
                    "VARBOOL_QUEST_C5_RESOLVE_SPIRIT_ISSUES_DONE",
                    "VARBOOL_BG113_C05_PICK_SMALL_BLANCKET",
@@ -288,11 +290,11 @@ void ExpectChapterSevenEnded(const StoryRecord& story)
     ExpectStoryAt(story, LOADING_SCREEN, "tavrine", 7,
                   {"VARBOOL_BG106_C07_INT_DEAD_CHICKEN", "VARBOOL_BG201_C07_USE_METAL_HOOK_ON_INN_SIGN",
                    "VARBOOL_BG404_C07_USE_FLASK_ON_WATER", "VARBOOL_QUEST_C7_INGREDIENTS_DONE",
-                   "VARBOOL_BG203_C07_USE_DEAD_CHICKEN_ON_FLAT_GRAVE", "VARBOOL_BG311_C07_CHEMIN_NOT_IN_TRANCE",
-                   "VARBOOL_BG311_C07_HAD_PAINTED_PEBBLE", "VARBOOL_BG309_C07_USE_PAINTED_PEBBLE_ON_TEMPLE_ENTRANCE",
-                   "VARBOOL_BG310_C07_TALK_BAJARI_CURED", "VARBOOL_QUEST_C7_TANNERSFRIEND03",
-                   "VARBOOL_BG301_C07_TALK_BRISCOE_ABOUT_TANNER_FRIEND", "VARBOOL_QUEST_C7_TANNERSFRIEND03_DONE",
-                   "VARBOOL_QUEST_C7_NOTES01"});
+                   "VARBOOL_BG203_C07_USE_DEAD_CHICKEN_ON_FLAT_GRAVE", "VARBOOL_QUEST_C7_BLOOD_FEATHER01_DONE",
+                   "VARBOOL_BG311_C07_CHEMIN_NOT_IN_TRANCE", "VARBOOL_BG311_C07_HAD_PAINTED_PEBBLE",
+                   "VARBOOL_BG309_C07_USE_PAINTED_PEBBLE_ON_TEMPLE_ENTRANCE", "VARBOOL_BG310_C07_TALK_BAJARI_CURED",
+                   "VARBOOL_QUEST_C7_TANNERSFRIEND03", "VARBOOL_BG301_C07_TALK_BRISCOE_ABOUT_TANNER_FRIEND",
+                   "VARBOOL_QUEST_C7_TANNERSFRIEND03_DONE", "VARBOOL_QUEST_C7_NOTES01"});
     // What she gathered for the spell went with the notes. A talk of
     // chapter 3 that the chapter's start does not carry, and the ship's
     // place (sailed on in the next chapter), are the chapter menu's alone.

@@ -30,7 +30,8 @@ protected:
     std::vector<uint32_t> WalkIn(int32_t iChapter, uint32_t uDialog)
     {
         g_VarManager.SetInt(VARINT_CURRENT_CHAPTER, iChapter);
-        return Walk(uDialog);
+        // Chapter 5's talk with Alessandro asks what to ask him: nothing.
+        return Walk(uDialog, iChapter == 5 && uDialog == 0xb4cb8f32 ? "BG003_ASK_FATHER_NOTHING" : nullptr);
     }
     static bool Sends(const std::vector<uint32_t>& sent, uint32_t uCallback)
     {

@@ -19,6 +19,8 @@
 #include "Engine/Scripts/Common/SceneScriptNeeds.h"
 #include "Engine/Scripts/Common/SceneScriptTree.h"
 #include "Engine/Scripts/Common/SceneStands.h"
+#include "Engine/Scripts/Common/StoryLinks.h"
+#include "Engine/Scripts/Common/StoryLinksAllowed.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/GlobalScript.h"
@@ -437,6 +439,40 @@ TEST_F(EveryRegisteredSceneScriptTest, EverySoundAHandlerPlaysIsInAWaveBankLoade
                     iChapter);
     }
     EXPECT_EQ(UnmetLines(unmet), "");
+}
+
+TEST_F(EveryRegisteredSceneScriptTest, EveryFlagReadIsSetAndEveryCallbackAwaitedIsSent)
+{
+    const ScriptNodePool& pool = m_manager.GetNodePool();
+    const std::string common = "scenes/common.dialogs.dat";
+    FlagUses flags;
+    AddGameFlagUses(flags);
+    std::vector<std::string> unsent;
+    std::set<std::string> groups {common};
+    for (const SceneScriptRegistration* pScript : GetSceneScriptRegistrations()) {
+        const SceneDesc& scene = *Id::GetSceneDesc(pScript->m_iSceneId);
+        ChapterUses awaited;
+        std::map<int32_t, std::set<uint32_t>> sent;
+        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
+            // With the inventory's script behind it: an item's use sets flags.
+            const ScriptNodeIndex root = Build(scene, iChapter, true);
+            const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, iChapter);
+            AddScriptFlagUses(pool, root, nodes, scene, iChapter, flags);
+            AddAwaitedCallbacks(pool, root, nodes, scene, iChapter, awaited);
+            for (const std::string& group : {std::string(Id::GetSceneDialogsPath(scene.m_iId)), common})
+                for (const auto& [key, callbacks] : DialogCallbacksInChapter(group, iChapter))
+                    sent[iChapter].insert(callbacks.begin(), callbacks.end());
+        }
+        groups.insert(Id::GetSceneDialogsPath(scene.m_iId));
+        const std::vector<std::string> faults = UnsentCallbacks(scene, awaited, sent, AllowedUnsentCallbacks());
+        unsent.insert(unsent.end(), faults.begin(), faults.end());
+    }
+    for (const std::string& group : groups)
+        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter)
+            AddDialogFlagUses(group, iChapter, flags);
+    EXPECT_EQ(JoinedLines(UnsetFlags(flags, AllowedUnsetFlags())), "");
+    EXPECT_EQ(JoinedLines(unsent), "");
+    m_log.Take();
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotOfAScenesContentIsPickedAtItsCentreIn4By3And16By9)

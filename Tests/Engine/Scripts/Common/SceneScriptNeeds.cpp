@@ -4,9 +4,9 @@
 #include "Common/AnimationIds.h"
 #include "Common/SoundIds.h"
 #include "Common/VarIds.h"
-#include "Dialogs/Common/Dialog.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
+#include "Engine/Scripts/Common/StoryLinks.h"
 #include "Managers/Common/VarManager.h"
 #include "Scene/Common/ActorSet.h"
 #include "Scene/Common/Character.h"
@@ -139,18 +139,6 @@ void AddVariables(const ScriptNodePool& pool, ScriptNodeIndex iCondition, std::s
     } else if (record.m_iA != VARINT_CURRENT_CHAPTER) {
         bOtherNumbers = true;
     }
-}
-
-// Adds the callbacks under the dialog node that no condition on the
-// chapter shuts.
-void AddCallbacks(const DialogNode& node, int32_t iChapter, std::set<uint32_t>& callbacks)
-{
-    if (node.m_pCondition && RecordsHoldInChapter(node.m_pCondition->GetRecords(), iChapter) == false)
-        return;
-    if (node.m_eType == DialogNode::DLG_ACTION && node.m_uWord1 == DialogNode::DLG_ACTION_CALLBACK)
-        callbacks.insert(node.m_uWord2);
-    for (int32_t i = 0; i < node.m_iNbChildren; ++i)
-        AddCallbacks(node.m_pChildren[i], iChapter, callbacks);
 }
 
 // Whether the action's handler may run where these callbacks are sent.
@@ -339,14 +327,12 @@ std::vector<ChapterAction> SoundAndDialogActions(const ScriptNodePool& pool, Scr
 
 DialogCallbacks DialogCallbacksInChapter(const std::string& path, int32_t iChapter)
 {
-    const std::vector<uint8_t> bytes = TestSupport::ReadFileBytes(path);
-    Dialog group;
     DialogCallbacks callbacks;
-    if (bytes.empty() || !group.Initialize(bytes.data(), bytes.size(), path.c_str()))
-        return callbacks;
-    for (int32_t i = 0; i < group.GetNumDialogs(); ++i)
-        if (const DialogNode* pRoot = group.GetRoot(group.GetKeys()[i].m_iRootIndex))
-            AddCallbacks(*pRoot, iChapter, callbacks[group.GetKeys()[i].m_uKey]);
+    VisitDialogNodesInChapter(path, iChapter, [&](uint32_t uKey, const DialogNode& node) {
+        std::set<uint32_t>& sent = callbacks[uKey];
+        if (node.m_eType == DialogNode::DLG_ACTION && node.m_uWord1 == DialogNode::DLG_ACTION_CALLBACK)
+            sent.insert(node.m_uWord2);
+    });
     return callbacks;
 }
 

@@ -1,0 +1,7 @@
+#pragma once
+#include "Engine/Scripts/Common/StoryLinks.h"
+
+// The flags that may stay unset and the callbacks that may stay unsent in
+// the game's data, each with why.
+const AllowedLinks& AllowedUnsetFlags();
+const AllowedLinks& AllowedUnsentCallbacks();
