@@ -485,7 +485,7 @@ TEST(GameProcessTest, ASaveFileThatIsNoRegularFileOrTooLargeIsRefusedByNameAndKe
         CopyStartUpData(folder);
         c.make(folder / "save.dat");
         const auto kind = std::filesystem::status(folder / "save.dat").type();
-        const std::string log = RunToTheMainState(folder, c.name, 10s);
+        const std::string log = RunToTheMainState(folder, c.name, 30s);
         EXPECT_NE(log.find(c.line), std::string::npos) << c.name << "\n" << log;
         EXPECT_EQ(std::filesystem::status(folder / "save.dat").type(), kind) << c.name;
         if (kind == std::filesystem::file_type::regular) {
