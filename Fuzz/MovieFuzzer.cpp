@@ -1,8 +1,11 @@
 // A movie file opened as the core opens it for the movie state (silent
 // first, to learn its sound tracks, then again with the voice track), then
 // played to its end: every frame decoded, its sound queued and the whole
-// picture copied out, as drawing copies it.
+// picture copied out, as drawing copies it. Large blocks end at a guard page,
+// so that a write past the picture by FFmpeg's own (uninstrumented) code stops
+// the run.
 #include "FuzzSupport.h"
+#include "Support/GuardedAllocations.h"
 #include "Video/FfmpegVideoSystem.h"
 
 #include <memory>
@@ -22,6 +25,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     Fuzz::SilenceEngine();
     Fuzz::SelectFastSilentOutput();
+    static TestSupport::GuardedAllocations s_guarded;
     return 0;
 }
 

@@ -8,8 +8,11 @@
 // frames, so that each input stays quick) Movie, the race tracks Race, the
 // chase's collisions files ChaseCollisions and "Settings.ini" Settings.
 // The save file, which the data folder does not hold, is seeded as the first
-// start creates it and as a game with three saved slots writes it.
+// start creates it and as a game with three saved slots writes it; movies of
+// sizes that are no multiple of the decoder's block, which the sample movies
+// never have, are made for Movie.
 #include "Bytes/LittleEndian.h"
+#include "ContentBuilder/MovieEncoder.h"
 #include "DataPack/DataPackFormat.h"
 #include "DataPack/DataPackLayout.h"
 #include "Log/CoreLog.h"
@@ -21,6 +24,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -86,6 +90,25 @@ int WriteSaveSeeds(const fs::path& seeds)
     }
     Write(seeds / "SaveFile", "saved.dat", bytes, sizeof image);
     return 2;
+}
+
+// Motion JPEG, which a camera writes, at an odd width and height and at an
+// even height whose width is no multiple of 8.
+int WriteOddSizeMovieSeeds(const fs::path& seeds)
+{
+    fs::create_directories(seeds / "Movie");
+    int written = 0;
+    for (const auto& [width, height] : {std::pair<uint32_t, uint32_t> {317, 177}, {316, 176}}) {
+        MovieDescription movie;
+        movie.width = width;
+        movie.height = height;
+        movie.frameCount = 4;
+        movie.shots = {{0, 0x806040}, {2, 0x204080}};
+        movie.codec = MovieDescription::Codec::MotionJpeg;
+        EncodeMovie(movie, seeds / "Movie" / (std::to_string(width) + "x" + std::to_string(height) + ".bik"));
+        ++written;
+    }
+    return written;
 }
 
 } // namespace
@@ -167,6 +190,7 @@ int main(int argc, char** argv)
         }
     }
     written += WriteSaveSeeds(seeds);
+    written += WriteOddSizeMovieSeeds(seeds);
     if (error || written == 0) {
         std::fprintf(stderr, "fuzz_seed_corpus: no seeds in %s\n", data.c_str());
         return 1;

@@ -5,7 +5,7 @@
 # once, and the tests run them over the seeds that fuzz_seed_corpus splits
 # from the sample data folder.
 add_executable(fuzz_seed_corpus Fuzz/SeedCorpus.cpp)
-target_link_libraries(fuzz_seed_corpus PRIVATE velmarsh_engine)
+target_link_libraries(fuzz_seed_corpus PRIVATE velmarsh_engine ContentBuilderParts)
 velmarsh_apply_options(fuzz_seed_corpus)
 
 set(seed_folder ${CMAKE_BINARY_DIR}/FuzzSeeds)
@@ -29,6 +29,11 @@ foreach(source ${fuzz_sources})
     set_tests_properties(FuzzSeeds.${name} PROPERTIES FIXTURES_REQUIRED fuzz_seeds COST 1000)
   endif()
   target_include_directories(fuzz_${name} PRIVATE Fuzz Tests)
+  # A write past the movie picture, made by FFmpeg's uninstrumented code,
+  # meets a guard page.
+  if(name STREQUAL "Movie")
+    target_sources(fuzz_${name} PRIVATE Tests/Support/GuardedAllocations.cpp)
+  endif()
   target_link_libraries(fuzz_${name} PRIVATE velmarsh_engine)
   velmarsh_needs_content(fuzz_${name})
   velmarsh_apply_options(fuzz_${name})

@@ -6,6 +6,10 @@ include(GoogleTest)
 
 file(GLOB_RECURSE support_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/*.cpp)
 list(REMOVE_ITEM support_sources ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/TestMain.cpp)
+# The guarded allocations replace operator new: only the programs that watch
+# for writes past the movie picture link them (the movie tests and harness).
+set(guarded_allocations ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/GuardedAllocations.cpp)
+list(REMOVE_ITEM support_sources ${guarded_allocations})
 add_library(velmarsh_test_support STATIC ${support_sources})
 target_include_directories(velmarsh_test_support PUBLIC Tests)
 # Tests make their sample files with the content builder's parts.
@@ -62,6 +66,9 @@ foreach(dir ${test_dirs})
   set(target test_${suffix})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${target} ${sources})
+  if(relative STREQUAL "Lib/Platform/Video")
+    target_sources(${target} PRIVATE ${guarded_allocations})
+  endif()
   target_link_libraries(${target} PRIVATE velmarsh_test_support velmarsh_test_main)
   target_precompile_headers(${target} REUSE_FROM velmarsh_test_main)
   # A tool's tests call its parts.

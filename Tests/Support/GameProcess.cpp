@@ -60,7 +60,9 @@ void EnterHeadlessChild(const TempDir& folder, const std::string& output, const 
     std::fclose(g_oCoreLog.m_pFile);
     g_oCoreLog.m_pFile = nullptr;
     std::fflush(stdout);
-    _exit(started ? 0 : 1);
+    // The program's exit code: 1 when start-up failed or the game ended as
+    // failed.
+    _exit(started && !g_oTwGame.HasFailed() ? 0 : 1);
 }
 
 // The same on a clock whose sleeps return at once: the frames follow each

@@ -44,6 +44,10 @@ private:
         if (result < 0)
             Fail(what);
     }
+    AVPixelFormat PictureFormat() const
+    {
+        return m_movie.codec == MovieDescription::Codec::MotionJpeg ? AV_PIX_FMT_YUVJ420P : AV_PIX_FMT_YUV420P;
+    }
     Stream AddStream(const AVCodec* codec);
     void OpenVideo();
     void OpenSound();
@@ -92,11 +96,12 @@ Stream MovieWriter::AddStream(const AVCodec* codec)
 
 void MovieWriter::OpenVideo()
 {
-    m_video = AddStream(avcodec_find_encoder(AV_CODEC_ID_MPEG4));
+    const bool motionJpeg = m_movie.codec == MovieDescription::Codec::MotionJpeg;
+    m_video = AddStream(avcodec_find_encoder(motionJpeg ? AV_CODEC_ID_MJPEG : AV_CODEC_ID_MPEG4));
     AVCodecContext& codec = *m_video.codec;
     codec.width = int(m_movie.width);
     codec.height = int(m_movie.height);
-    codec.pix_fmt = AV_PIX_FMT_YUV420P;
+    codec.pix_fmt = PictureFormat();
     codec.time_base = AVRational {1, int(m_movie.frameRate)};
     codec.framerate = AVRational {int(m_movie.frameRate), 1};
     // One thread and bit-exact output: two builds of one tree write the same
@@ -199,7 +204,7 @@ void MovieWriter::Write()
     m_pPacket = av_packet_alloc();
     if (m_pPicture == nullptr || m_pRgb == nullptr || m_pSound == nullptr || m_pPacket == nullptr)
         Fail("out of memory");
-    m_pPicture->format = AV_PIX_FMT_YUV420P;
+    m_pPicture->format = PictureFormat();
     m_pPicture->width = int(m_movie.width);
     m_pPicture->height = int(m_movie.height);
     m_pRgb->format = AV_PIX_FMT_RGB24;
@@ -213,7 +218,7 @@ void MovieWriter::Write()
     Check(av_frame_get_buffer(m_pRgb, 0), "picture");
     Check(av_frame_get_buffer(m_pSound, 0), "sound");
     m_pScaler = sws_getContext(int(m_movie.width), int(m_movie.height), AV_PIX_FMT_RGB24, int(m_movie.width),
-                               int(m_movie.height), AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
+                               int(m_movie.height), PictureFormat(), SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (m_pScaler == nullptr)
         Fail("scaler");
 
@@ -245,10 +250,10 @@ uint32_t MovieShotColor(const MovieDescription& movie, uint32_t frame)
 
 void EncodeMovie(const MovieDescription& movie, const std::filesystem::path& target)
 {
-    if (movie.width == 0 || movie.height == 0 || movie.width % 2 != 0 || movie.height % 2 != 0 ||
-        movie.frameRate == 0 || SAMPLE_RATE % int(movie.frameRate) != 0 || movie.frameCount == 0)
+    if (movie.width == 0 || movie.height == 0 || movie.frameRate == 0 || SAMPLE_RATE % int(movie.frameRate) != 0 ||
+        movie.frameCount == 0)
         throw ContentError("cannot encode movie " + target.string() +
-                           ": the size must be even, the frame rate divide 48000, and there must be frames");
+                           ": the size must not be 0, the frame rate must divide 48000, and there must be frames");
     MovieWriter writer(movie, target);
     writer.Write();
 }

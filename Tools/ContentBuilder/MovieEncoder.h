@@ -18,12 +18,18 @@ struct MovieDescription {
     uint32_t frameCount = 0;
     std::vector<Shot> shots;       // by first frame, the first at frame 0
     std::vector<double> toneHertz; // one sound track each
+    // Motion JPEG, as a camera or a screen recorder writes, decodes to
+    // full-range pictures at any size.
+    enum class Codec {
+        Mpeg4,
+        MotionJpeg
+    } codec = Codec::Mpeg4;
 };
 
 // The colour of a frame (0-based) of the description's shots.
 uint32_t MovieShotColor(const MovieDescription& movie, uint32_t frame);
 
-// Encodes the movie with FFmpeg's own encoders (MPEG-4 part 2 video, 16-bit
-// PCM sound tracks) into a Matroska file at `target`; throws ContentError
-// naming the file when it cannot.
+// Encodes the movie with FFmpeg's own encoders (the description's video codec,
+// 16-bit PCM sound tracks) into a Matroska file at `target`; throws
+// ContentError naming the file when it cannot.
 void EncodeMovie(const MovieDescription& movie, const std::filesystem::path& target);

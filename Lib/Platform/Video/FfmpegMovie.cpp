@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace Platform {
@@ -64,6 +65,19 @@ uint32_t CountFrames(const char* path, int videoStream)
     Ffmpeg().av_packet_free(&packet);
     Ffmpeg().avformat_close_input(&format);
     return count;
+}
+
+// The frames that the length in the header announces: the video stream's
+// length, else the file's; 0 when neither is told.
+uint32_t AnnouncedFrames(const AVFormatContext* format, const AVStream* video, AVRational rate)
+{
+    double seconds = 0.0;
+    if (video->duration != AV_NOPTS_VALUE && video->duration > 0 && video->time_base.den > 0)
+        seconds = double(video->duration) * video->time_base.num / video->time_base.den;
+    else if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
+        seconds = double(format->duration) / AV_TIME_BASE;
+    const double frames = seconds * rate.num / rate.den;
+    return frames > 0.0 && frames < MAX_COUNTED_FRAMES ? uint32_t(std::lround(frames)) : 0;
 }
 
 AVCodecContext* OpenDecoder(const AVStream* stream)
@@ -137,6 +151,7 @@ bool FfmpegMovie::OpenStreams(const char* path, uint32_t soundTrack, std::string
     if (rate.num > 0 && rate.den > 0) {
         m_info.frameRate = uint32_t(rate.num);
         m_info.frameRateDivisor = uint32_t(rate.den);
+        m_info.announcedFrameCount = AnnouncedFrames(m_pFormat, video, rate);
     }
     for (unsigned i = 0; i < m_pFormat->nb_streams; ++i) {
         if (m_pFormat->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
@@ -147,7 +162,11 @@ bool FfmpegMovie::OpenStreams(const char* path, uint32_t soundTrack, std::string
         error = "no frames";
         return false;
     }
-    m_vPicture.assign(size_t(m_info.width) * m_info.height * 4, 0);
+    // The scaler writes whole blocks of pixels, past the width of a row
+    // that is not a multiple of its block: each row gets room to the next
+    // multiple of the widest block, and the last one room after it.
+    m_uPicturePitch = (m_info.width * 4 + SCALER_ROW_ALIGNMENT - 1) / SCALER_ROW_ALIGNMENT * SCALER_ROW_ALIGNMENT;
+    m_vPicture.assign(size_t(m_uPicturePitch) * m_info.height + SCALER_ROW_ALIGNMENT, 0);
     if (soundTrack < m_info.soundTrackCount)
         OpenSound(soundTrack);
     return true;
@@ -249,7 +268,7 @@ void FfmpegMovie::StorePicture(const AVFrame* frame)
     if (m_pScaler == nullptr)
         return;
     uint8_t* const target[4] = {m_vPicture.data(), nullptr, nullptr, nullptr};
-    const int targetPitch[4] = {int(m_info.width * 4), 0, 0, 0};
+    const int targetPitch[4] = {int(m_uPicturePitch), 0, 0, 0};
     Ffmpeg().sws_scale(m_pScaler, frame->data, frame->linesize, 0, frame->height, target, targetPitch);
 }
 
@@ -290,7 +309,7 @@ void FfmpegMovie::CopyToBuffer(uint8_t* buffer, uint32_t pitch, uint32_t x, uint
     const uint32_t columns = std::min(width, m_info.width - x);
     const uint32_t rows = std::min(height, m_info.height - y);
     for (uint32_t row = 0; row < rows; ++row) {
-        const uint8_t* source = m_vPicture.data() + (size_t(y + row) * m_info.width + x) * 4;
+        const uint8_t* source = m_vPicture.data() + size_t(y + row) * m_uPicturePitch + size_t(x) * 4;
         std::memcpy(buffer + size_t(row) * pitch, source, size_t(columns) * 4);
     }
 }

@@ -33,6 +33,8 @@ public:
     static constexpr uint32_t SOUND_LEAD_BYTES =
         MovieSoundOutput::SAMPLE_RATE / 4 * MovieSoundOutput::CHANNELS * sizeof(int16_t);
     static constexpr size_t MAX_PENDING_VIDEO = 64;
+    // The scaler's widest store, in bytes: picture rows are a multiple of it.
+    static constexpr uint32_t SCALER_ROW_ALIGNMENT = 64;
 
     static std::unique_ptr<FfmpegMovie> Open(const char* path, uint32_t soundTrack, std::string& error);
     ~FfmpegMovie() override;
@@ -70,7 +72,8 @@ private:
     SwrContext* m_pResampler = nullptr;
     bool m_bResamplerFailed = false;
 
-    std::vector<uint8_t> m_vPicture; // 0xAARRGGBB pixels, rows of width * 4 bytes
+    std::vector<uint8_t> m_vPicture; // 0xAARRGGBB pixels, rows of m_uPicturePitch bytes
+    uint32_t m_uPicturePitch = 0;
     std::vector<int16_t> m_vSamples;
     uint32_t m_uDecodedFrames = 0;
     std::deque<AVPacket*> m_dPendingVideo;

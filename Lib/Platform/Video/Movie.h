@@ -13,6 +13,9 @@ struct MovieInfo {
     uint32_t frameRate = 0;
     uint32_t frameRateDivisor = 1;
     uint32_t soundTrackCount = 0;
+    // The frames the file's header announces by its length, 0 when it tells
+    // none: more than frameCount when the file was cut short.
+    uint32_t announcedFrameCount = 0;
 };
 
 // The normal volume of a movie's sound track.

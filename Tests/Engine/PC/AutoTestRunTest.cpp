@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
@@ -142,6 +143,45 @@ TEST(AutoTestRunTest, ChapterOnesRecordingPlaysFromANewGameAndTheGameEndsByItsel
     const std::vector<uint8_t> save = ReadFileBytes(folder / "save.dat");
     EXPECT_EQ(save.size(), sizeof(SaveFileImage));
     EXPECT_TRUE(std::all_of(save.begin(), save.end(), [](uint8_t byte) { return byte == 0; }));
+}
+
+// A replay that went astray ends with the exit code of a failure and a line
+// that says why, not on whatever button its next inputs land.
+TEST(AutoTestRunTest, AReplayWhoseSceneFailsToLoadOrWhoseInputIsRefusedEndsAsFailedSayingWhy)
+{
+    const std::string intoTheLivingRoom = "include StartMenuFirstSlot.txt\n"
+                                          "scene bg902_Controls\nActivate skip_1\n"
+                                          "scene bg101_BO_CastilloLivingRoom\n";
+    struct Case {
+        const char* name;
+        std::string recording;
+        const char* missingFile;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"unloadable", intoTheLivingRoom + "Activate dustpan\nActivate brush\n",
+         "scenes/bg101_BO_CastilloLivingRoom.twscene.pc",
+         "AutoTest: scene 9 could not be loaded: the replay stops as failed\n"},
+        // The dustpan and brush are not put together yet.
+        {"refused", intoTheLivingRoom + "UseItem dust_patch_1 ITEM_DUSTPAN_AND_BRUSH\nActivate dustpan\n", nullptr,
+         "AutoTest: a recorded input was refused, the player could not have made it: the replay stops as failed\n"},
+    };
+    for (const Case& c : cases) {
+        TempDir folder;
+        TestSupport::PrepareSmallGame(folder);
+        std::filesystem::copy_file(TestSupport::SourceDir() / "Content/AutoTest/StartMenuFirstSlot.txt",
+                                   folder / "StartMenuFirstSlot.txt");
+        folder.WriteFile("astray.txt", c.recording);
+        ASSERT_GT(TestSupport::WriteAutoTestRecording(folder, folder / "astray.txt"), 0u) << c.name;
+        if (c.missingFile != nullptr)
+            std::filesystem::remove(folder / c.missingFile);
+        const pid_t game = TestSupport::StartAutoTestRun(folder, c.name);
+        EXPECT_EQ(TestSupport::WaitForExit(game, 60s), 1) << c.name;
+        const std::string log = ReadFileText(folder / "log.txt");
+        const size_t stop = log.find(c.line);
+        ASSERT_NE(stop, std::string::npos) << c.name << "\n" << log;
+        EXPECT_EQ(log.find("GAME[", stop), std::string::npos) << c.name << ": played on after the stop\n" << log;
+    }
 }
 
 } // namespace

@@ -17,9 +17,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -457,6 +459,40 @@ TEST(GameProcessTest, AFirstStartCreatesTheSaveFileAndTheNextStartReadsIt)
     EXPECT_NE(log.find(" - Initialize and test CARD Manager..."), std::string::npos) << log;
     EXPECT_EQ(log.find("File : save.dat"), std::string::npos) << log;
     EXPECT_EQ(ReadFileText(folder / "save.dat"), created);
+}
+
+// A save file the game cannot use is named and left alone; the game starts
+// without saved games. A pipe would block the save-file check for ever.
+TEST(GameProcessTest, ASaveFileThatIsNoRegularFileOrTooLargeIsRefusedByNameAndKept)
+{
+    struct Case {
+        const char* name;
+        void (*make)(const std::filesystem::path& path);
+        const char* line;
+    };
+    const Case cases[] = {
+        {"pipe", [](const std::filesystem::path& path) { mkfifo(path.c_str(), 0644); },
+         "Save file \"save.dat\" refused: it is not a regular file\n"},
+        {"gigabyte",
+         [](const std::filesystem::path& path) {
+             std::ofstream(path).put('s');
+             std::filesystem::resize_file(path, uintmax_t(1) << 30);
+         },
+         "Save file \"save.dat\" refused: larger than the 3664 bytes of a save\n"},
+    };
+    for (const Case& c : cases) {
+        TempDir folder;
+        CopyStartUpData(folder);
+        c.make(folder / "save.dat");
+        const auto kind = std::filesystem::status(folder / "save.dat").type();
+        const std::string log = RunToTheMainState(folder, c.name, 30s);
+        EXPECT_NE(log.find(c.line), std::string::npos) << c.name << "\n" << log;
+        EXPECT_EQ(std::filesystem::status(folder / "save.dat").type(), kind) << c.name;
+        if (kind == std::filesystem::file_type::regular) {
+            EXPECT_EQ(std::filesystem::file_size(folder / "save.dat"), uintmax_t(1) << 30) << c.name;
+        }
+        EXPECT_FALSE(std::filesystem::exists(folder / "save.dat.tmp")) << c.name;
+    }
 }
 
 TEST(GameProcessTest, AutoTestReadsTheSampleRecordingAndADamagedOneStopsStartUpNamingIt)

@@ -1,5 +1,6 @@
 #include "Managers/Common/SceneManager.h"
 
+#include "Common/GameLink.h"
 #include "Common/VarIds.h"
 #include "Error/EngineAssert.h"
 #include "Log/CoreLog.h"
@@ -62,6 +63,14 @@ void SceneManager::SetNextScene(int32_t iNextSceneId)
         // cannot go on.
         if (iNextSceneId == START_MENU_SCENE) {
             CorePrint(&g_oCoreLog, "The start menu could not be loaded: the game cannot go on\n");
+            oWorld.EndGameAsFailed();
+            return;
+        }
+        // A recorded play-through would go on in the start menu, its inputs
+        // landing on whatever is there: the run fails instead.
+        if (GetGameLink().IsAutoTest()) {
+            CorePrint(&g_oCoreLog, "AutoTest: scene %d could not be loaded: the replay stops as failed\n",
+                      iNextSceneId);
             oWorld.EndGameAsFailed();
             return;
         }

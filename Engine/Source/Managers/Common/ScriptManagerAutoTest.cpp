@@ -14,17 +14,28 @@
 #include "System/Clock.h"
 
 // A failed check whose condition the log shows in the recorded event's terms,
-// followed by its message.
+// followed by its message; the replay then stops as failed.
 #define AUTOTEST_CHECK(holds, condition, ...)                                            \
     do {                                                                                 \
         if (!(holds)) {                                                                  \
             CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, condition); \
             CorePrint(&g_oCoreLog, "message:\n");                                        \
             CoreEngineAssertMessage(__VA_ARGS__);                                        \
+            StopReplayAsRefused();                                                       \
         }                                                                                \
     } while (0)
 
 namespace {
+
+// A recorded input the player could not have made: what follows it would be
+// played in another game than the one recorded, so the run ends as failed
+// after this frame.
+void StopReplayAsRefused()
+{
+    CorePrint(&g_oCoreLog, "AutoTest: a recorded input was refused, the player could not have made it: the replay "
+                           "stops as failed\n");
+    GetGameLink().EndAsFailed();
+}
 
 bool HoldsItem(const EventDesc& oEventDesc, int iParameter)
 {
@@ -166,16 +177,20 @@ void ScriptManager::PlayAutoTestMap(const EventDesc& oEventDesc)
     if (oEventDesc.m_iParameterType[0] != ID_PARAMETER_TYPE_INT || iLocation < 0 ||
         iLocation >= oLink.GetNbMapLocations()) {
         CorePrint(&g_oCoreLog, "AutoTest: Map record names no map location (%d), the scene stays\n", iLocation);
+        StopReplayAsRefused();
         return;
     }
-    if (!oLink.IsMapLocationActive(iLocation))
+    if (!oLink.IsMapLocationActive(iLocation)) {
         CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION,
                                "MapThumb::IsActive(MapThumb::m_oThumbDesc[iLocation])");
+        StopReplayAsRefused();
+    }
     // Scene 0 would end the adventure instead of travelling.
     const int32_t iSceneId = oLink.GetMapLocationScene(iLocation);
     if (iSceneId < ID_SCENE_FIRST || iSceneId >= ID_SCENE_LAST) {
         CorePrint(&g_oCoreLog, "AutoTest: map location %d leads to no scene (%d), the scene stays\n", iLocation,
                   iSceneId);
+        StopReplayAsRefused();
         return;
     }
     GoToScene(iSceneId);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -119,17 +120,27 @@ TEST_F(OptionsTabTest, ASaveLandsInTheSaveFileAndTheSavedMessageClosesTheMenu)
     EXPECT_EQ(CountOf(m_world->Log().Text(), "Save time:"), 2u);
 }
 
+// A file that cannot be written, and one the player made read-only, which the
+// save must not replace.
 TEST_F(OptionsTabTest, AFailedSaveShowsNoSavedMessage)
 {
-    FaultyFileWriter writer(FaultyFileWriter::Fault::Create);
-    TestSupport::ScopedService<Platform::FileWriter> installed(Platform::SetFileWriter, writer);
-    Save();
-    EXPECT_NE(Options().GetState(), InterfaceOptions::STATE_SAVED);
-    EXPECT_EQ(Options().GetState(), InterfaceOptions::STATE_MAIN);
-    EXPECT_EQ(m_world->InputState(), INPUT_STATE_MENU);
-    EXPECT_TRUE(m_world->Log().Contains("Saving slot 0 to \"save.dat\" failed (5): the game was not saved\n"));
-    // The file keeps what it held: an empty slot.
-    EXPECT_EQ(WordAt(FileBytes(), 0x28 + 4 * 4), 0u);
+    const std::filesystem::path path = m_dir / "save.dat";
+    for (const bool readOnly : {false, true}) {
+        FaultyFileWriter writer(readOnly ? FaultyFileWriter::Fault::None : FaultyFileWriter::Fault::Create);
+        TestSupport::ScopedService<Platform::FileWriter> installed(Platform::SetFileWriter, writer);
+        if (readOnly)
+            std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        Save();
+        EXPECT_NE(Options().GetState(), InterfaceOptions::STATE_SAVED) << readOnly;
+        EXPECT_EQ(Options().GetState(), InterfaceOptions::STATE_MAIN) << readOnly;
+        EXPECT_EQ(m_world->InputState(), INPUT_STATE_MENU) << readOnly;
+        EXPECT_TRUE(m_world->Log().Contains("Saving slot 0 to \"save.dat\" failed (5): the game was not saved\n"));
+        // The file keeps what it held: an empty slot.
+        EXPECT_EQ(WordAt(FileBytes(), 0x28 + 4 * 4), 0u) << readOnly;
+    }
+    EXPECT_TRUE(m_world->Log().Contains("Save file \"save.dat\" refused: it is read-only and is not replaced\n"));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
 TEST_F(OptionsTabTest, NoGoesBackAndTheAnswersReactUpToThirtyUnitsAway)

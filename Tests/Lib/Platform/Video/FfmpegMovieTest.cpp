@@ -52,7 +52,23 @@ TEST(FfmpegMovieTest, TheIntroMovieTellsItsSizeFramesRateAndVoiceTracks)
     EXPECT_EQ(info.frameCount, 75u);
     EXPECT_EQ(info.frameRate / info.frameRateDivisor, 25u);
     EXPECT_EQ(info.soundTrackCount, 5u);
+    EXPECT_EQ(info.announcedFrameCount, 75u);
     EXPECT_EQ(movie->CurrentFrame(), 1u);
+}
+
+// Its header still announces the whole length.
+TEST(FfmpegMovieTest, AMovieCutInHalfAnnouncesMoreFramesThanItHolds)
+{
+    const std::vector<uint8_t> whole = TestSupport::ReadFileBytes(SamplePath("cine00_sd.bik"));
+    TestSupport::TempDir folder;
+    folder.WriteFile("half.bik", std::string(whole.begin(), whole.begin() + std::ptrdiff_t(whole.size() / 2)));
+    std::string error;
+    const auto movie =
+        Platform::FfmpegMovie::Open((folder / "half.bik").string().c_str(), Platform::MOVIE_NO_SOUND, error);
+    ASSERT_NE(movie, nullptr) << error;
+    EXPECT_GT(movie->Info().frameCount, 10u);
+    EXPECT_LT(movie->Info().frameCount, 65u);
+    EXPECT_EQ(movie->Info().announcedFrameCount, 75u);
 }
 
 TEST(FfmpegMovieTest, EveryShotDecodesToItsColourAndTheLastFrameIsKeptAfterTheEnd)

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 CardManager* CardManager::m_pSingleton = nullptr;
 
@@ -23,6 +25,48 @@ bool SaveFileExists()
     std::error_code error;
     const auto status = std::filesystem::symlink_status(Platform::ResolveDataPath(CardManager::SAVE_FILE_NAME), error);
     return std::filesystem::exists(status);
+}
+
+// Logs why the save file is not used; the file itself is left as it is.
+void RefuseSaveFile(const std::string& reason)
+{
+    CorePrint(&g_oCoreLog, "Save file \"%s\" refused: %s\n", CardManager::SAVE_FILE_NAME, reason.c_str());
+}
+
+// Whether what stands at the save file's path may be read as a save: a named
+// pipe or a device would block or never end, and a file larger than the
+// image was not written by the game. Nothing there at all passes (the open
+// that follows tells a missing file).
+bool SaveFileIsReadable(uint32_t imageSize)
+{
+    std::error_code error;
+    const std::filesystem::path path = Platform::ResolveDataPath(CardManager::SAVE_FILE_NAME);
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return true;
+    if (!std::filesystem::is_regular_file(status)) {
+        RefuseSaveFile("it is not a regular file");
+        return false;
+    }
+    if (std::filesystem::file_size(path, error) > imageSize) {
+        RefuseSaveFile("larger than the " + std::to_string(imageSize) + " bytes of a save");
+        return false;
+    }
+    return true;
+}
+
+// Whether the player made the save file read-only: a save then must not
+// replace it (the rename would, since it needs only the folder's permission).
+bool SaveFileIsReadOnly()
+{
+    std::error_code error;
+    const std::filesystem::path path = Platform::ResolveDataPath(CardManager::SAVE_FILE_NAME);
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (!std::filesystem::is_regular_file(status))
+        return false;
+    const bool noWriteBit =
+        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+    return noWriteBit || access(path.c_str(), W_OK) != 0;
 }
 
 } // namespace
@@ -58,6 +102,11 @@ void CardManager::UpdateStatus()
     if (!m_pData)
         return;
     std::memset(m_pData, 0, m_iDataSize);
+    if (!SaveFileIsReadable(m_iDataSize)) {
+        m_iSystemStatus = I_CARD_STATUS_ERROR;
+        m_iLastResult = I_CARD_RESULT_FILE_ERROR;
+        return;
+    }
     if (!OpenRead()) {
         // Something that exists but cannot be opened is left alone: creating
         // a fresh file over it would lose a save the player may still recover.
@@ -168,5 +217,9 @@ uint32_t CardManager::ReadFile(uint8_t* pBuffer, uint32_t size)
 
 uint32_t CardManager::WriteFile(const uint8_t* pBuffer)
 {
+    if (SaveFileIsReadOnly()) {
+        RefuseSaveFile("it is read-only and is not replaced");
+        return I_CARD_RESULT_FILE_ERROR;
+    }
     return CoreFile::ReplaceWhole(SAVE_FILE_NAME, pBuffer, m_iDataSize) ? I_CARD_RESULT_DONE : I_CARD_RESULT_FILE_ERROR;
 }

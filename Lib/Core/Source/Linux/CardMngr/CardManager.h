@@ -15,7 +15,8 @@ constexpr uint32_t I_CARD_RESULT_OUT_OF_IMAGE = 5; // a write would reach past t
 // The game's one save area: an image in memory of the file "save.dat". The
 // file is read whole once, when start-up probes it; afterwards saves write
 // into the image inside an access bracket, and the end of the bracket writes
-// the whole image back to the file. Readers read the image, not the disk.
+// the whole image back to the file. Readers read the image, not the disk. A
+// file the player made read-only is never replaced: the write fails.
 class CardManager {
 public:
     static constexpr const char* SAVE_FILE_NAME = "save.dat";
@@ -29,8 +30,9 @@ public:
     static CardManager* GetInstance() { return m_pSingleton; }
 
     // Reads the file into the cleared image. A missing file gives status 1; a
-    // file that exists but gives nothing to read gives status 2 and is never
-    // overwritten by the status-1 creation.
+    // file that exists but gives nothing to read, is no regular file or is
+    // larger than the image gives status 2 and is never overwritten by the
+    // status-1 creation.
     void UpdateStatus();
     // Writes the image as a new file; status 0 when that worked, else 2.
     void CreateDataFiles();

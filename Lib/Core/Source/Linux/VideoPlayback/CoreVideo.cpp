@@ -3,6 +3,7 @@
 #include "App/CoreApp.h"
 #include "Error/EngineAssert.h"
 #include "Graphics/GraphicsSystem.h"
+#include "Log/CoreLog.h"
 #include "Renderer/CoreRenderer.h"
 #include "System/Clock.h"
 #include "Video/VideoSystem.h"
@@ -31,6 +32,7 @@ constexpr FrameFormat FRAME_FORMATS[] = {
 
 int32_t CoreVideo::ms_iVideoStatus = CoreVideo::VIDEO_CLOSED;
 std::unique_ptr<Platform::Movie> CoreVideo::ms_pMovie;
+std::string CoreVideo::ms_sPath;
 CoreRenderer* CoreVideo::ms_pRenderer = nullptr;
 uint32_t CoreVideo::ms_uFrameFormat = Platform::D3DFMT_UNKNOWN;
 uint32_t CoreVideo::ms_uAlphaFormat = Platform::D3DFMT_UNKNOWN;
@@ -62,6 +64,7 @@ bool CoreVideo::Open(const char* path, uint32_t soundTrack)
             return false;
     }
     ms_pMovie = std::move(movie);
+    ms_sPath = path;
     if (!MakeDeviceRecord() || !CreateFrameImage()) {
         Close();
         return false;
@@ -185,6 +188,13 @@ bool CoreVideo::DecodeFrame(bool copyAll, bool noSkip)
             bLast = movie.CurrentFrame() >= movie.Info().frameCount;
         }
     }
+    // A file cut short holds fewer frames than it announces: its end comes
+    // early, which the player sees as a movie stopping halfway. A frame or
+    // so less is the rounding of the announced length.
+    const Platform::MovieInfo& info = movie.Info();
+    if (bLast && movie.CurrentFrame() == info.frameCount && info.announcedFrameCount > info.frameCount + 1)
+        CorePrint(&g_oCoreLog, "Movie %s ended early: the file holds %u of the %u frames it announces\n",
+                  ms_sPath.c_str(), info.frameCount, info.announcedFrameCount);
     ms_uDecodeMicroseconds += GetTimeMicroseconds(stamp);
     CopyFrame(copyAll);
     ms_uDrawMicroseconds += GetTimeMicroseconds(stamp);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CoreRenderer;
@@ -53,7 +54,8 @@ public:
     static void Close();
     // Decodes the current frame (dropping frames that are late unless
     // noSkip), copies it into the frame image and moves on; true when the
-    // frame decoded was the last one.
+    // frame decoded was the last one. A movie whose last frame comes before
+    // the frames its file announces logs that it ended early, naming the file.
     static bool DecodeFrame(bool copyAll, bool noSkip);
     // The rectangle in 2D-screen units (192 high, the 4:3 area centred).
     static void Render(float x, float y, float width, float height);
@@ -81,6 +83,8 @@ private:
 
     static int32_t ms_iVideoStatus;
     static std::unique_ptr<Platform::Movie> ms_pMovie;
+    // The open movie's file, for the log.
+    static std::string ms_sPath;
     static CoreRenderer* ms_pRenderer;
     static uint32_t ms_uFrameFormat;
     static uint32_t ms_uAlphaFormat;

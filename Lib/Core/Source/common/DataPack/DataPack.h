@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A data pack bound in place over its caller's buffer (DkDataPackBinding).
@@ -23,6 +24,8 @@ struct DataPack {
     // The entries' names, resolved once at bind: the file's 32-bit name words
     // cannot hold an address, so the file layout stays as it is.
     std::vector<const char*> m_vEntryNames;
+    // The name the pack was bound with (its file), for the loaders' errors.
+    std::string m_sFileName;
 
     // The entry's words, read from (and, for the flags, written to) the
     // buffer. The index must be below the entry count.

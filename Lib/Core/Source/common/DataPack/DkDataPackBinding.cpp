@@ -41,6 +41,7 @@ bool DkDataPackBinding::BindPack(DataPack& pack, uint8_t* buffer, size_t size, c
     pack.m_iHeaderWord2 = ReadWord(buffer, DATAPACK_WORD2_OFFSET);
     pack.m_pEntries = pack.m_pTocStart + DATAPACK_ENTRY_COUNT_SIZE;
     pack.m_iEntryCount = ReadWord(pack.m_pTocStart, 0);
+    pack.m_sFileName = packName != nullptr ? packName : "";
 
     pack.m_vEntryNames.resize(pack.m_iEntryCount);
     for (uint32_t i = 0; i < pack.m_iEntryCount; ++i) {

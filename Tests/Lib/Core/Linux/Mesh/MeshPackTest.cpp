@@ -3,9 +3,11 @@
 #include "DataPack/DkDataPackBinding.h"
 #include "MeshTestFixture.h"
 #include "Support/Files.h"
+#include "Support/HandMadePack.h"
 #include "Support/LogCapture.h"
 #include "Texture/CoreTextureManager.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -65,6 +67,25 @@ TEST_F(MeshPackTest, ASharedMeshStaysUntilItsLastPackIsUnbound)
     const std::string log = capture.Take();
     EXPECT_EQ(log.find("bRemoved"), std::string::npos) << log;
     EXPECT_EQ(Meshes().GetMeshCount(), 0u);
+}
+
+// A damaged attachment's mesh: the log names the pack file it came from, not
+// only the entry.
+TEST_F(MeshPackTest, AMeshThatCannotBeLoadedIsNamedWithItsPackFile)
+{
+    TestSupport::HandMadePack made;
+    const std::string damaged = "xof 0303txt 0032\nFrame {";
+    made.Add(DATAPACK_XMESH, "brush", std::vector<uint8_t>(damaged.begin(), damaged.end()));
+    std::vector<uint8_t> buffer = made.Bytes();
+    DataPack pack;
+    TestSupport::LogCapture capture;
+    ASSERT_TRUE(DkDataPackBinding::BindPack(pack, buffer.data(), buffer.size(), "Attachments/brush.dr"));
+    EXPECT_EQ(Meshes().GetMeshCount(), 0u);
+    const std::string log = capture.Take();
+    EXPECT_NE(log.find("Mesh \"brush\" of data pack \"Attachments/brush.dr\" could not be loaded\n"), std::string::npos)
+        << log;
+    DkDataPackBinding::UnbindPack(pack);
+    capture.Take();
 }
 
 } // namespace

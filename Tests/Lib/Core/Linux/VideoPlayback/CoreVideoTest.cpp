@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -161,6 +162,29 @@ TEST_F(CoreVideoTest, LateFramesAreDroppedAndTheLastFrameIsReported)
     EXPECT_EQ(m_videos.Record().decodedFrames, (std::vector<uint32_t> {1, 2, 3}));
     EXPECT_TRUE(CoreVideo::DecodeFrame(false, true)) << "frame 4 is the last";
     EXPECT_EQ(m_videos.Record().decodedFrames.back(), 4u);
+}
+
+// A file cut short plays to its cut: the log says it ended early, once, and
+// names it; a whole one, or one a frame short of its rounded length, does not.
+TEST_F(CoreVideoTest, AMovieCutShortSaysItEndedEarlyNamingItsFile)
+{
+    Platform::MovieInfo info;
+    info.width = 320;
+    info.height = 180;
+    info.frameCount = 3;
+    info.frameRate = 25;
+    for (const uint32_t announced : {0u, 3u, 4u, 8u}) {
+        info.announcedFrameCount = announced;
+        m_videos.AddMovie("video/cut.bik", info);
+        TestSupport::LogCapture log;
+        ASSERT_TRUE(CoreVideo::Open("video/cut.bik", 0));
+        CoreVideo::Play();
+        while (!CoreVideo::DecodeFrame(false, true)) { }
+        CoreVideo::DecodeFrame(false, true); // past the end
+        const std::string line = "Movie video/cut.bik ended early: the file holds 3 of the 8 frames it announces\n";
+        EXPECT_EQ(log.Text(), announced == 8 ? line : "") << announced;
+        CoreVideo::Close();
+    }
 }
 
 TEST_F(CoreVideoTest, AMovieThatCannotBeOpenedLeavesNothingToDecodeOrDraw)
