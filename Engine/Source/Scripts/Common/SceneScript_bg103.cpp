@@ -458,14 +458,19 @@ void SceneScript_bg103::ArnoEvents()
     _IfEvent(OnCallback(0xEE9F1A08));
     EffectSound(0x4AC1230A);
     Play(KID, "g_dlggiveorders");
+    Play(KID, "g_dlghandwave");
     Play(KID, "g_victoryfist");
+    Play(KID, "g_dlgclapshands");
+    Play(KID, "g_lookingaround");
     Play(KID, "g_idle_l");
     _EndMatch();
 
-    // Dialog_CB 0x00917B24: Arno turns his back on her, and back.
+    // Dialog_CB 0x00917B24: sent off by Arno, the kid steps back and shrugs.
+    // Arno's figure has nothing to walk or turn with, so the walk is hers;
+    // he is passed over meanwhile.
     _IfEvent(OnCallback(0x00917B24));
     SetInteractive(ARNO, false);
-    GoTo(ARNO, ARNO_DUEL);
+    GoTo(KID, KID_START);
     Play(KID, "g_helpless");
     Play(KID, "g_idle_l");
     SetInteractive(ARNO, true);
@@ -484,9 +489,17 @@ void SceneScript_bg103::ArnoEvents()
     GoTo(KID, BY_ARNO);
     Take(KID, ItemNamed("ITEM_ROPE"));
     PushAction60(Object("i_unconscious"), 500, 0);
-    Play(KID, "g_pickobjectlow01");
-    Play(KID, "g_pickobjectlow02");
+    // Two knots, the hands dusted off, the win shown to the others.
+    for (int iKnot = 0; iKnot < 2; ++iKnot) {
+        Play(KID, "g_pickobjectlow01");
+        Play(KID, "g_pickobjectlow02");
+        Wait(KID, 300);
+    }
+    Play(KID, "g_dlgclapshands");
     Play(KID, "g_victoryfist");
+    Wait(KID, 300);
+    Play(KID, "g_lookingaround");
+    Wait(KID, 300);
     Play(KID, "g_idle_l");
     Wait(KID, 500);
     ShowObject(Object("m_leave"), true);

@@ -447,6 +447,7 @@ void SceneScript_bg104::ThingsToTakeEvents()
     WalkByManuel(WP_STICK);
     Dialog(0xD4FDA8D0);
     _IfBool(VARBOOL_BG104_C01_MANUEL_IS_AWAKE, 1);
+    Play(KID, "g_dlgpolite");
     Play(KID, "g_pickobjectmiddle01");
     Give(KID, ItemNamed("ITEM_SHEPHERDS_STICK"));
     ShowObject(Object("i_shepherds_stick"), false);
@@ -535,6 +536,7 @@ void SceneScript_bg104::RockEvents()
     _IfMatch(Both(IsTrue(VARBOOL_BG104_C01_DRY_GRASS_HERE), IsFalse(VARBOOL_BG104_C01_BURNING_GRASS_HERE)));
     GoTo(KID, WP_ROCK);
     PushAddAttachment(KID, AttachmentNamed("flask"), BONE_RIGHT_HAND);
+    Play(KID, "g_observeover");
     Play(KID, "g_leaveobjectmiddle01");
     Sound(KID, SOUND_SPARK, 600);
     Wait(Object("fx_fire"), 1200);

@@ -604,6 +604,8 @@ void SceneScript_bg105::CarloEvents()
     Play(HEROINE, "g_giveobject");
     Play(HEROINE, "g_idle_l");
     Sound(CARLO, GULP_SOUND, 400);
+    Play(HEROINE, "g_impatience");
+    Play(HEROINE, "g_idle_l");
     Wait(CARLO, 1500);
     WaitUntilIdle(CARLO);
     ShowObject(Object("fx_bones"), true);
@@ -642,6 +644,15 @@ void SceneScript_bg105::RazzoEvents()
     Play(RAZZO, "stretch");
     Sound(RAZZO, CHEER_SOUND, 300);
     Play(RAZZO, "g_victoryfist");
+    // He swings it once more, she claps, and he thanks her.
+    Play(RAZZO, "stretch");
+    Play(RAZZO, "g_victoryfist");
+    Play(HEROINE, "g_clapshands");
+    Play(HEROINE, "g_idle_l");
+    Play(RAZZO, "g_idle_l");
+    Play(RAZZO, "g_talk_l");
+    Play(HEROINE, "g_dlgpolite");
+    Play(HEROINE, "g_idle_l");
     Take(HEROINE, ItemNamed("ITEM_ARNOS_SWORD"));
     Play(RAZZO, "g_idle_l");
     _EndMatch();
@@ -775,7 +786,6 @@ void SceneScript_bg105::SwordEvents()
     PushHashAction23(Object("fx_sword"), SWORD_FALLING);
     Wait(Object("fx_sword"), 400);
     ShowObject(Object("fx_plouf"), true);
-    EffectSound(SPLASH_SOUND);
     PushHashAction23(Object("fx_plouf"), SPLASH);
     PushHashAction23(Object("fx_plouf"), RIPPLES);
     Wait(Object("fx_plouf"), 600);

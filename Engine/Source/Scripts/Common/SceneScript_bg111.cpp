@@ -97,7 +97,7 @@ void SceneScript_bg111::BuildEnterActions()
     PlayMusic(HOUSE_MUSIC);
     PlayAmbience(HOUSE_AMBIENCE);
     SetSceneDirection(3);
-    SetInteractive(HEROINE, true);
+    WalkOnly(HEROINE, true);
     SetBoolVar(VARBOOL_ACTIVE_MAP, false);
     for (const int32_t iEffect : {Object("fx_lamp"), Object("fx_candle"), Object("e_halo"), Object("fx_fire")})
         ShowObject(iEffect, false);

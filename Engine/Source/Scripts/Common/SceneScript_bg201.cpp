@@ -299,7 +299,7 @@ void SceneScript_bg201::BuildExitEvents()
     // Activate "goto_bg202": into the inn; she walks on through the door
     // during the fade-out.
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_bg202")));
-    GoTo(HEROINE, WP_INN_DOOR);
+    WalkTo(HEROINE, WP_INN_DOOR);
     GoToScene(INN);
     GoTo(HEROINE, WP_INTO_THE_INN);
     _EndMatch();
@@ -307,7 +307,7 @@ void SceneScript_bg201::BuildExitEvents()
     // Activate "goto_bg203": the first time in chapter 3 Razzo comes along up
     // the graveyard road; otherwise the map page opens.
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_bg203")));
-    GoTo(HEROINE, WP_ROAD);
+    WalkTo(HEROINE, WP_ROAD);
     _IfMatch(Both(IsFalse(VARBOOL_BG203_C03_FIRST_TIME), InChapter(3)));
     Together();
     PushAction21(HEROINE, ROAD_BLOCKER, 0);

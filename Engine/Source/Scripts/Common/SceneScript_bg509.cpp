@@ -30,6 +30,9 @@ constexpr ActorNamed<"newgolden_turtle"> NEW_TURTLE;
 constexpr ActorNamed<"alessandro_c"> ALESSANDRO;
 constexpr ActorNamed<"thomas_b"> BRISCOE;
 
+// The animation slot a character falls back to when not busy.
+constexpr int32_t IDLE_ANIMATION_TYPE = 2;
+
 // Waypoints of the chamber.
 constexpr int32_t WP_START = 0;
 constexpr int32_t WP_TANAMA = 1;
@@ -212,7 +215,9 @@ void SceneScript_bg509::SetUpTheCast()
     _IfBool(VARBOOL_BG509_C10_EVENT_INCUBATOR_IN_DANGER, 0);
     PushAddAttachment(GUARD, AttachmentNamed("stick_guard"), BONE_RIGHT_HAND);
     _ElseMatch();
-    PushAnimAction(GUARD, "idle02_l", 1, 0);
+    // Disarmed, the guard rests in his second idle whenever he is not busy.
+    AddToQueue(GUARD, ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE, Param::Int(AnimationOf<"villager1">("idle02_l").m_iId),
+               Param::Int(IDLE_ANIMATION_TYPE));
     _EndMatch();
     _EndMatch();
     // Once they have walked out on her they stay gone, also on an entry
@@ -304,7 +309,9 @@ void SceneScript_bg509::ArriveFrom()
     GoTo(HEROINE, WP_INSIDE_THE_DOOR);
     _EndMatch();
 
-    _IfMatch(Both(CameFrom(BACK_FROM_CINE07), IsFalse(VARBOOL_BG509_C10_EVENT_INCUBATOR_IN_DANGER)));
+    // The danger is always noted before the movie starts, so the return is
+    // known by the movie alone: she stays where the men found her.
+    _IfMatch(CameFrom(BACK_FROM_CINE07));
     Place(HEROINE, WP_AFTER_THE_EGG);
     TurnToward(HEROINE, SHAMAN, 0);
     Place(TANAMA, WP_TANAMA_LYING);

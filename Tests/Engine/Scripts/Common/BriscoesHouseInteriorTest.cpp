@@ -76,6 +76,10 @@ TEST_F(BriscoesHouseInteriorTest, TheArrivalPlaysOnceAndBringsArnoInOnlyWithBoth
     EXPECT_EQ(Dialogs(), Ids({QUARREL, TALK_ELIZABETH, TALK_BRISCOE}));
     EXPECT_TRUE(Get(VARBOOL_BG111_C05_EVENT_ELIZABETH_ANGER) && Get(VARBOOL_BG105_C05_GROCERS_SHOP_IS_CLOSED));
     EXPECT_FALSE(Get(VARBOOL_ACTIVE_MAP));
+    // The heroine's character flag is set as in the sister scenes, not her
+    // pointing flag.
+    EXPECT_EQ(Values(ID_ACTION_TYPE_SET_WALK_ONLY, HEROINE), std::vector<int32_t> {1});
+    EXPECT_TRUE(Values(ID_ACTION_TYPE_SET_ACTIVE, HEROINE).empty());
     EXPECT_TRUE(Called("select " + FakeSceneLink::Hex(BRISCOE_ACTOR)));
     for (const int32_t iEffect : {Object("fx_lamp"), Object("fx_candle"), Object("e_halo"), Object("e_open_door")})
         EXPECT_TRUE(Visible(iEffect)) << iEffect;

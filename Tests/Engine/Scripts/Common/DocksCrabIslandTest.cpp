@@ -122,7 +122,7 @@ TEST_F(DocksCrabIslandTest, RazzosNewsComesOnceOnlyOnceTheGraveyardIsKnownAndOpe
     EXPECT_TRUE(Dialogs().empty());
 }
 
-TEST_F(DocksCrabIslandTest, TheGraveyardRoadTakesRazzoAlongOnlyOnTheFirstWayOfChapterThree)
+TEST_F(DocksCrabIslandTest, TheGraveyardRoadTakesRazzoAlongOnlyTheFirstTimeAndNoWayOutTurnsHerAtItsFoot)
 {
     struct Case {
         const char* pName;
@@ -146,10 +146,19 @@ TEST_F(DocksCrabIslandTest, TheGraveyardRoadTakesRazzoAlongOnlyOnTheFirstWayOfCh
         EXPECT_EQ(NextScene(), c.bTogether ? GRAVEYARD : 0);
         EXPECT_EQ(Walks(HEROINE), c.bTogether ? (std::vector<int32_t> {21, 12}) : (std::vector<int32_t> {21}));
         EXPECT_EQ(Walks(RAZZO), c.bTogether ? (std::vector<int32_t> {12}) : (std::vector<int32_t> {}));
+        EXPECT_EQ(Values(ID_ACTION_TYPE_TURN_TO_WAYPOINT, HEROINE),
+                  c.bTogether ? (std::vector<int32_t> {12}) : (std::vector<int32_t> {}));
         EXPECT_EQ(Called("blocker 2 off"), c.bTogether);
         // Otherwise the map page opens, to travel on from there.
         EXPECT_EQ(Called("post 0 1"), !c.bTogether);
     }
+
+    // Into the inn she turns only once through its door.
+    Enter(3);
+    Run(Click(Object("goto_bg202")));
+    EXPECT_EQ(NextScene(), INN);
+    EXPECT_EQ(Walks(HEROINE), (std::vector<int32_t> {20, 6}));
+    EXPECT_EQ(Values(ID_ACTION_TYPE_TURN_TO_WAYPOINT, HEROINE), std::vector<int32_t> {6});
 }
 
 TEST_F(DocksCrabIslandTest, TheLandingStageLeadsOnlyWhereTheAnswerSaid)

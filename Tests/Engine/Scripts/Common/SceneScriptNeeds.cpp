@@ -90,6 +90,14 @@ const char* Verb(int32_t iActionType)
     }
 }
 
+// Whether the action turns its actor the way a turn does, toward where it
+// walks or looks (a turn to an angle is set at once).
+bool Turns(int32_t iActionType)
+{
+    return iActionType == ID_ACTION_TYPE_WALK_TO_ACTOR || iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT ||
+           iActionType == ID_ACTION_TYPE_TURN_TO_WAYPOINT || iActionType == ID_ACTION_TYPE_TURN_TO_ACTOR;
+}
+
 bool PlaysAnimation(int32_t iActionType)
 {
     return iActionType == ID_ACTION_TYPE_ANIMATION || iActionType == ID_ACTION_TYPE_PLAY_ANIMATION ||
@@ -170,8 +178,11 @@ std::optional<FigureMoves> ReadFigureMoves(const char* pPath, uint32_t uActorId,
         character.AddAnimation(iAnimation, animation.m_uType);
         given.insert(iAnimation);
     }
+    const CharacterAnimations& animations = character.GetAnimations();
+    const bool bTurns = animations.GetSlot(ANIMATION_TYPE_WALK) >= 0 || animations.GetSlot(ANIMATION_TYPE_IDLE) >= 0;
     return FigureMoves {MoveLack(character, uActorId, ANIMATION_TYPE_WALK, WALK_CYCLES),
-                        MoveLack(character, uActorId, ANIMATION_TYPE_IDLE, IDLE_CYCLES), given};
+                        MoveLack(character, uActorId, ANIMATION_TYPE_IDLE, IDLE_CYCLES),
+                        bTurns ? "" : "is given neither a walk nor an idle animation to turn with", given};
 }
 
 std::optional<SoundCueBanks> ReadSoundCueBanks(const std::string& settingsPath, const std::string& soundBankPath)
@@ -252,6 +263,11 @@ std::vector<UnmetNeed> UnmetFigureNeeds(const ScriptNodePool& pool, ScriptNodeIn
             if (figure == cast.figures.end())
                 continue;
             const std::string& lack = move == Move::Walk ? figure->second.walk : figure->second.idle;
+            const std::string& turnLack = Turns(action.m_iActionType) ? figure->second.turn : lack;
+            if (lack.empty() && !turnLack.empty())
+                unmet.push_back({HandlerOf(pool, iRoot, iNode, scene),
+                                 std::string(Verb(action.m_iActionType)) + " " + Id::GetActorName(uActor) +
+                                     ", whose figure in actor set \"" + cast.name + "\" " + turnLack});
             if (!lack.empty())
                 unmet.push_back({HandlerOf(pool, iRoot, iNode, scene),
                                  std::string(Verb(action.m_iActionType)) + " " + Id::GetActorName(uActor) +

@@ -15,8 +15,9 @@ class ActorSet;
 // What a scene's handlers need of the built data in a chapter: a walk
 // animation in the figure of every actor they walk (else it slides), an idle
 // one in the figure of every actor they turn, place or animate (else it
-// freezes), and every sound they play in a wave bank loaded then (else the
-// sound layer asserts).
+// freezes), a walk or an idle one given to every actor they walk or turn
+// (else the turn asserts), and every sound they play in a wave bank loaded
+// then (else the sound layer asserts).
 
 // Why a figure, given its animations by its scene, cannot walk (stand
 // idle): empty when it can, or when its animation table holds no walk (idle)
@@ -24,6 +25,9 @@ class ActorSet;
 struct FigureMoves {
     std::string walk;
     std::string idle;
+    // Why it cannot turn: empty when its set gives it a walk or an idle
+    // animation to turn with, whatever its table holds.
+    std::string turn;
     // The animations the set gives the character, by id.
     std::set<int32_t> given;
 };
@@ -76,7 +80,8 @@ std::vector<int32_t> ChoicesInChapter(const ScriptNodePool& pool, std::span<cons
                                       int32_t iChapter);
 
 // The actors that the chapter's nodes walk without a walk animation, or turn,
-// place or animate without an idle one, in a cast they stand in.
+// place or animate without an idle one, or walk or turn with neither, in a
+// cast they stand in.
 std::vector<UnmetNeed> UnmetFigureNeeds(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
                                         std::span<const ScriptNodeIndex> nodes, const SceneDesc& scene,
                                         const ChapterSupplies& supplies);

@@ -84,6 +84,7 @@ protected:
         Play(SPLASH);
         Play(BY_DEFAULT);
         Place(MOTHER, 2);
+        TurnToward(static_cast<int32_t>(MOTHER), KID);
         _EndMatch();
         _IfEvent(OnCallback(FIRST_CALLBACK));
         Dialog(SECOND_DIALOG);
@@ -205,8 +206,8 @@ TEST_F(SceneScriptNeedsTest, ASoundIsLoadedWhereItsHandlerRunsOrForAHandlerOfNoK
 TEST_F(SceneScriptNeedsTest, AnActorMovedInACastWhoseFigureCannotMakeTheMoveIsReported)
 {
     ChapterSupplies supplies;
-    supplies.casts = {{"chapter_5", {{KID, {"is given no walk animation, though it holds g_walk_l", "", {}}}}},
-                      {"default", {{MOTHER, {"", "is given idle animation g_idle_l, which it lacks", {}}}}}};
+    supplies.casts = {{"chapter_5", {{KID, {"is given no walk animation, though it holds g_walk_l", "", "", {}}}}},
+                      {"default", {{MOTHER, {"", "is given idle animation g_idle_l, which it lacks", "", {}}}}}};
     const ScriptNodePool& pool = manager.GetNodePool();
     const ScriptNodeIndex root = Build();
     // The mother is placed in a cast that holds her; the kid walks only in
@@ -215,10 +216,26 @@ TEST_F(SceneScriptNeedsTest, AnActorMovedInACastWhoseFigureCannotMakeTheMoveIsRe
               "Look(Entity[0](bg101_BO_CastilloLivingRoom::windows),): walks tavrine_kid, whose figure in actor "
               "set \"chapter_5\" is given no walk animation, though it holds g_walk_l\n"
               "Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): places bonita_c_chair, whose figure in actor "
+              "set \"default\" is given idle animation g_idle_l, which it lacks\n"
+              "Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): turns bonita_c_chair, whose figure in actor "
               "set \"default\" is given idle animation g_idle_l, which it lacks\n");
     const ScriptNodeIndex chapterThree = Build();
     EXPECT_THAT(Lines(UnmetFigureNeeds(pool, chapterThree, NodesInChapter(pool, chapterThree, 3), scene, supplies)),
                 testing::Not(HasSubstr("tavrine_kid")));
+
+    // Figures given nothing to turn with, whatever their tables hold: the
+    // walk and the turn are found, placing alone is not.
+    const std::string still = "is given neither a walk nor an idle animation to turn with";
+    supplies.casts = {{"chapter_5", {{KID, {"", "", still, {}}}}}, {"default", {{MOTHER, {"", "", still, {}}}}}};
+    const ScriptNodeIndex stillOnes = Build();
+    EXPECT_EQ(Lines(UnmetFigureNeeds(pool, stillOnes, NodesInChapter(pool, stillOnes, 5), scene, supplies)),
+              "Look(Entity[0](bg101_BO_CastilloLivingRoom::windows),): walks tavrine_kid, whose figure in actor "
+              "set \"chapter_5\" " +
+                  still +
+                  "\n"
+                  "Look(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),): turns bonita_c_chair, whose figure in actor "
+                  "set \"default\" " +
+                  still + "\n");
 }
 
 TEST_F(SceneScriptNeedsTest, AnAnimationPlayedOnAnActorIsReportedInEachCastThatHoldsTheActorWithoutIt)
@@ -226,9 +243,9 @@ TEST_F(SceneScriptNeedsTest, AnAnimationPlayedOnAnActorIsReportedInEachCastThatH
     const int32_t pick = Id::GetAnimationId(KID, "g_pickobjectlow01");
     const int32_t idle = Id::GetAnimationId(KID, "g_idle_l");
     ChapterSupplies supplies;
-    supplies.casts = {{"chapter_5", {{KID, {"", "", {idle}}}}},
-                      {"chapter_5_picking", {{KID, {"", "", {idle, pick}}}}},
-                      {"default", {{MOTHER, {"", "", {}}}}}};
+    supplies.casts = {{"chapter_5", {{KID, {"", "", "", {idle}}}}},
+                      {"chapter_5_picking", {{KID, {"", "", "", {idle, pick}}}}},
+                      {"default", {{MOTHER, {"", "", "", {}}}}}};
     const ScriptNodePool& pool = manager.GetNodePool();
     const ScriptNodeIndex root = Build();
     EXPECT_EQ(Lines(UnmetAnimationNeeds(pool, root, NodesInChapter(pool, root, 5), scene, supplies)),
@@ -263,6 +280,7 @@ TEST_F(FigureMovesTest, AFigureLacksAMoveItsSceneCouldGiveItNotOneItsTableHasNoC
     ASSERT_TRUE(both);
     EXPECT_EQ(both->walk, "");
     EXPECT_EQ(both->idle, "");
+    EXPECT_EQ(both->turn, "");
 
     // Her hand-made figure holds the walk cycle but not the stair climb.
     const std::optional<FigureMoves> idleOnly = ReadFigureMoves(pHeroine, heroine, OneCharacter({{2, "g_idle_l"}}), 0);
@@ -278,6 +296,8 @@ TEST_F(FigureMovesTest, AFigureLacksAMoveItsSceneCouldGiveItNotOneItsTableHasNoC
     ASSERT_TRUE(diego);
     EXPECT_EQ(diego->walk, "");
     EXPECT_EQ(diego->idle, "is given no idle animation, though it holds g_idle_l");
+    EXPECT_EQ(diego->turn, "is given neither a walk nor an idle animation to turn with");
+    EXPECT_EQ(idleOnly->turn, "");
 
     EXPECT_FALSE(ReadFigureMoves("scenes/bg101/default/nobody.dr", heroine, OneCharacter({}), 0));
     m_log.Take();

@@ -33,6 +33,7 @@ constexpr uint32_t SHAMAN_ACTOR = ActorIdOf("baba_c");
 constexpr int32_t HEROINE = ActorScriptableId(ActorIdOf("tavrine"));
 constexpr int32_t SHAMAN = ActorScriptableId(SHAMAN_ACTOR);
 constexpr int32_t GUARD = ActorScriptableId(ActorIdOf("villager1"));
+constexpr int32_t TANAMA = ActorScriptableId(ActorIdOf("tanama"));
 constexpr int32_t BRISCOE = ActorScriptableId(ActorIdOf("thomas_b"));
 
 constexpr uint32_t FIRST_VISIT = 0xc6927503;
@@ -54,6 +55,8 @@ constexpr uint32_t BIRD_EGG_IN_THE_INCUBATOR = 0x35662fd1;
 constexpr int32_t WP_START = 0;
 constexpr int32_t WP_DOOR = 2;
 constexpr int32_t WP_INSIDE_THE_DOOR = 3;
+constexpr int32_t WP_TANAMA_LYING = 8;
+constexpr int32_t WP_AFTER_THE_EGG = 9;
 constexpr int32_t WP_SECRET_PANEL = 21;
 
 class TurtleChamberTest : public SceneScriptWithDialogsTest {
@@ -135,6 +138,12 @@ TEST_F(TurtleChamberTest, ChapterTenPlaysFromTanamasWayInThroughTheEggAndTheHatc
     // Back from the movie the egg shakes in danger until the shaman relents.
     Enter(512 + MOVIE_CINE07);
     EXPECT_TRUE(Dialogs().empty());
+    EXPECT_EQ(PlacedAt(HEROINE), WP_AFTER_THE_EGG);
+    EXPECT_EQ(PlacedAt(TANAMA), WP_TANAMA_LYING);
+    // The disarmed guard rests in his second idle rather than playing it once.
+    EXPECT_EQ(Values(ID_ACTION_TYPE_CHANGE_ANIMATION_TYPE, GUARD),
+              std::vector<int32_t> {AnimationOf<"villager1">("idle02_l").m_iId});
+    EXPECT_TRUE(Values(ID_ACTION_TYPE_ANIMATION, GUARD).empty());
     EXPECT_FALSE(Open(Object("goto_bg508")) || Open(Object("incubator")));
     EXPECT_TRUE(Visible(Object("i_turtle_egg")) && Visible(Object("fx_danger")) && Open(Object("shaking_incubator")));
     Run(Click(Object("shaking_incubator")));
