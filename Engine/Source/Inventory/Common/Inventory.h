@@ -97,6 +97,7 @@ private:
     bool HitsArrow(int32_t iEntry, fx32 x, fx32 y) const;
     void ShowButton(int32_t iEntry, bool bShow);
     void PrintItemTexts();
+    void PrintItemsBeyondArrows();
 
     int32_t m_iPageStart = 0;
     int32_t m_iPreviousPageStart = 0;
