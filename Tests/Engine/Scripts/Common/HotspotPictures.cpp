@@ -76,10 +76,9 @@ double DrawnShareUnder(const Platform::RgbaImage& picture, const SceneObject& ho
         return 0;
     if (bandColours.empty())
         return 1;
-    const uint32_t plain =
-        std::max_element(bandColours.begin(), bandColours.end(), [](const auto& a, const auto& b) {
-            return a.second < b.second;
-        })->first;
+    const uint32_t plain = std::max_element(bandColours.begin(), bandColours.end(), [](const auto& a, const auto& b) {
+                               return a.second < b.second;
+                           })->first;
     const auto drawn = std::count_if(inside.begin(), inside.end(), [plain](uint32_t colour) {
         return ColourDistance(colour & 0xF8F8F800, plain) > ALIKE_DISTANCE;
     });
