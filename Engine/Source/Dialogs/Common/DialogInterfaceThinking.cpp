@@ -161,7 +161,9 @@ int32_t DialogInterface::GetRowAt(fx32 x, fx32 y) const
     if (rowHeight <= 0 || rows == 0 ||
         !(x > m_fxTextLeft && x < m_fxTextRight && y > m_fxTextTop && y < m_fxTextBottom))
         return -1;
-    return std::min((y - m_fxTextTop) / rowHeight, rows - 1);
+    // Below the page's last row the box is empty: no choice is there.
+    const int32_t row = (y - m_fxTextTop) / rowHeight;
+    return row < rows ? row : -1;
 }
 
 void DialogInterface::ChooseRow(int32_t k)

@@ -348,6 +348,17 @@ TEST_F(DialogInterfaceTest, FourPropositionsMakeTwoPagesAndTheirRowsSlideIn)
     Click(ARROWS_X, DOWN_Y);
     EXPECT_EQ(Rows(), (Lines {"choice 4", "", ""}));
     EXPECT_FALSE(talk.GetArrowDown().m_bVisible);
+
+    // The pointer resting and clicking in the empty box below the page's one
+    // row, at its right: no row lights and nothing is chosen.
+    Frame(220 * U, RowY(2), false);
+    EXPECT_EQ(talk.GetHover(), -1);
+    Click(220 * U, RowY(2));
+    EXPECT_EQ(talk.GetState(), DIALOG_STATE_THINKING);
+    EXPECT_EQ(Rows(), (Lines {"choice 4", "", ""}));
+    // On the row itself, far right, it lights.
+    Frame(220 * U, RowY(0), false);
+    EXPECT_EQ(talk.GetHover(), 0);
 }
 
 TEST_F(DialogInterfaceTest, RowsAreColouredByReadMarksAndThePointer)

@@ -4,7 +4,8 @@
 // the script manager's limits, every actor they move has the walk or idle
 // animation it needs, every animation they play on an actor is in its list, every sound they play is in a wave bank loaded in
 // that chapter, and in a scene with content every hotspot is picked at its
-// on-screen centre in a 4:3 and a 16:9 window.
+// on-screen centre in a 4:3 and a 16:9 window and shows a picture of what it
+// stands for.
 #include "Adventure/Common/Entity.h"
 #include "Common/ActorIds.h"
 #include "Common/NamedIds.h"
@@ -13,6 +14,7 @@
 #include "Common/VarIds.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Engine/Scripts/Common/CoveredHotspots.h"
+#include "Engine/Scripts/Common/HotspotPictures.h"
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
@@ -21,6 +23,7 @@
 #include "Engine/Scripts/Common/SceneStands.h"
 #include "Engine/Scripts/Common/StoryLinks.h"
 #include "Engine/Scripts/Common/StoryLinksAllowed.h"
+#include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
 #include "Scripts/Common/GlobalScript.h"
@@ -58,6 +61,32 @@ const char* const SAME_HANDLER_COVERS[] = {
     // either runs the same handler into the main menu.
     "bg999: press_start_ext at (128, 96) picks main_logo",
 };
+
+// Hotspots whose picture is no more than the plain ground it names, or
+// whose picture is still to be drawn in the sample content; each with why.
+const char* const UNDRAWN_HOTSPOTS_LEFT[] = {
+    // The open sea and the pit are expanses of the ground's own colour: the
+    // hotspot names the place, which the player sees as sea or ground.
+    "bg506: sea",
+    "bg502: the_pit_1",
+    // Ways off the screen near its edge, shown by their exit arrows.
+    "bg501: goto_wm",
+    "bg504: goto_bg506",
+    "bg508: goto_bg506",
+    // Left for the sample art: their pictures differ too little from the
+    // wall or floor around them.
+    "bg004: bed",
+    "bg204: priests_house",
+    "bg401: scaffolding",
+    "bg502: the_bridge",
+    "bg505: pair_of_bodkins",
+};
+
+bool IsUndrawnHotspotLeft(const std::string& fault)
+{
+    return std::any_of(std::begin(UNDRAWN_HOTSPOTS_LEFT), std::end(UNDRAWN_HOTSPOTS_LEFT),
+                       [&](const char* pLeft) { return fault.starts_with(std::string(pLeft) + " at "); });
+}
 
 bool HasContent(const SceneDesc& scene)
 {
@@ -571,6 +600,57 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 8, ""}, seated}, {}, {{8, 9, uStranger, ""}})),
               "at 8 turned as 9, she has her back to stranger\n");
     places.scene->Shutdown();
+TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotAPlayerCanClickShowsAPictureOfWhatItStandsFor)
+{
+    int iScenes = 0;
+    std::vector<std::string> faults;
+    for (const SceneScriptRegistration* pScript : GetSceneScriptRegistrations()) {
+        const SceneDesc& scene = *Id::GetSceneDesc(pScript->m_iSceneId);
+        // The front end's and system screens' buttons are named by printed
+        // texts, which the scene's picture does not hold.
+        if (!HasContent(scene) || std::strncmp(scene.m_pName, "bg9", 3) == 0)
+            continue;
+        ++iScenes;
+        for (const int32_t iChapter : ChaptersOf(scene)) {
+            Enter(scene, iChapter);
+            if (HasFatalFailure())
+                return;
+            if (m_manager.IsChangePending())
+                continue;
+            // A visit after the first, whose people stand where it left them.
+            SampleSceneScriptTest::Enter(scene.m_iId, iChapter,
+                                         Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine"));
+            if (HasFatalFailure())
+                return;
+            const CharactersHidden hidden(*m_scene);
+            const Platform::RgbaImage picture = FramePicture([&] { m_scene->Render(m_renderer); });
+            for (const std::string& fault : UnseenHotspots(*m_scene, picture))
+                if (!IsUndrawnHotspotLeft(fault))
+                    faults.push_back(fault + " in chapter " + std::to_string(iChapter));
+        }
+    }
+    EXPECT_EQ(JoinedLines(faults), "");
+    EXPECT_GE(iScenes, 2);
+}
+
+TEST_F(EveryRegisteredSceneScriptTest, AHotspotOnPlainSkyShowsNothingToClick)
+{
+    Enter(*Id::GetSceneDesc(10), 1);
+    ASSERT_FALSE(HasFatalFailure());
+    // The kite's hotspot moved up into the empty sky above the house.
+    Region* kite = nullptr;
+    const Layer& main = *m_scene->GetMainLayer();
+    for (int32_t i = 0; i < main.m_iNbRegions; ++i)
+        if (ObjectNameOf(&main.m_vRegions[i]) == "kite")
+            kite = &main.m_vRegions[i];
+    ASSERT_NE(kite, nullptr);
+    kite->m_vTriangles = {{216, 8, 236, 8, 236, 24}, {216, 8, 236, 24, 216, 24}};
+    kite->m_oBox = {216 * FX32_ONE, 8 * FX32_ONE, 236 * FX32_ONE, 24 * FX32_ONE};
+    const CharactersHidden hidden(*m_scene);
+    const std::vector<std::string> faults =
+        UnseenHotspots(*m_scene, FramePicture([&] { m_scene->Render(m_renderer); }));
+    ASSERT_EQ(faults.size(), 1u) << JoinedLines(faults);
+    EXPECT_EQ(faults[0].substr(0, 11), "bg102: kite");
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EverySceneRowHasARegisteredScriptAndABuiltScene)

@@ -8,6 +8,7 @@
 #include "Common/SceneObjectNames.h"
 #include "Common/VarIds.h"
 #include "Engine/Scripts/Common/CoveredHotspots.h"
+#include "Engine/Scripts/Common/HotspotPictures.h"
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Random/CoreRandom.h"
 #include "Scene/Common/Scene.h"
@@ -102,6 +103,12 @@ TEST_F(HouseExteriorSampleSceneTest, TheKidOnTheLedgeWithTheChildrenBackInTheYar
         return;
     const Platform::RgbaImage image = FramePicture([&] { m_scene->Render(m_renderer); });
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(image, "Engine/Scripts/Common/HouseExteriorLedge", TOLERANCE));
+    // The way on, round the ledge she stands on, and the yard below are
+    // drawn where they are clicked, and nothing else covers them.
+    EXPECT_EQ(CoveredHotspots(*m_scene), std::vector<std::string> {});
+    const CharactersHidden hidden(*m_scene);
+    EXPECT_EQ(UnseenHotspots(*m_scene, FramePicture([&] { m_scene->Render(m_renderer); })),
+              std::vector<std::string> {});
 }
 
 TEST_F(HouseExteriorSampleSceneTest, TheKidWalksFromDiegoUpTheChildrensLadderAndRoundTheLedgeIntoTheHouse)
