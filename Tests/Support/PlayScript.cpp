@@ -361,19 +361,14 @@ void PlayScript::CarryTo(const std::string& object)
 void PlayScript::CarryToItem(const std::string& item)
 {
     auto framesLeft = std::make_shared<int32_t>(CARRY_FRAMES);
-    auto onArrow = std::make_shared<bool>(false);
     Add(
         "carry the item onto " + item,
-        [this, item, framesLeft, onArrow]() {
-            // Each time the item reaches the page arrow towards it, the page
-            // flips once: off the arrow and onto it again until it shows.
+        [this, item, framesLeft]() {
+            // Held on the page arrow towards the item, the pages flip until
+            // it shows.
             const std::optional<int32_t> turns = ItemPageTurns(item);
             if (turns && *turns != 0) {
-                Place arrow = InventoryArrowPlace(*turns > 0);
-                if (*onArrow && arrow.Found())
-                    arrow.point.x += (*turns > 0 ? -20 : 20) * FX32_ONE;
-                MoveOnto(arrow, "the inventory's page arrow");
-                *onArrow = !*onArrow;
+                MoveOnto(InventoryArrowPlace(*turns > 0), "the inventory's page arrow");
                 *framesLeft = CARRY_FRAMES;
                 return Progress::Pending;
             }

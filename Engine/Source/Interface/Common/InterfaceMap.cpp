@@ -17,8 +17,7 @@ constexpr const char* MAP_TEXTURES[InterfaceMap::MAP_LAST + 1] = {"s_map_bounty"
                                                                   "s_map_tanner", "s_map_turtle"};
 // Interface art is authored at five pixels to a virtual-screen unit.
 constexpr uint32_t PIXELS_PER_UNIT = 5;
-// The menu's dark body colour: white is lost on the parchment.
-constexpr uint32_t NAME_COLOUR = 0x3F2304FF;
+constexpr uint32_t NAME_COLOUR = 0xFFFFFFFF;
 
 } // namespace
 

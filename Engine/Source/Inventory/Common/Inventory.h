@@ -18,8 +18,7 @@ class Inventory : public InterfacePanel, public CombineSelection {
 public:
     // The sound of a drop on an item that does not combine.
     static constexpr int32_t REFUSAL_SOUND = 0x13B761B9;
-    // The page-flip timer's value while a held item is off the arrows: the
-    // next arrow it reaches flips the page once.
+    // Half a second between page flips while an item is held on an arrow.
     static constexpr fx32 PAGE_FLIP_DELAY = 2048;
 
     bool Init() override;
@@ -88,7 +87,7 @@ private:
     void FlipPage(int32_t iDelta);
     void SetPageStart(int32_t iPageStart);
     void HandlePress(fx32 x, fx32 y);
-    void HandleHeld(fx32 x, fx32 y);
+    void HandleHeld(fx32 x, fx32 y, uint32_t dtMs);
     void HandlePointerMoved(bool bInWindow, fx32 x, fx32 y);
     void HandleRelease(fx32 x, fx32 y);
     void CombineOnto(int32_t iTarget);
@@ -97,7 +96,6 @@ private:
     bool HitsArrow(int32_t iEntry, fx32 x, fx32 y) const;
     void ShowButton(int32_t iEntry, bool bShow);
     void PrintItemTexts();
-    void PrintItemsBeyondArrows();
 
     int32_t m_iPageStart = 0;
     int32_t m_iPreviousPageStart = 0;

@@ -7,7 +7,6 @@
 #include "Utils/Common/DkLocalizer.h"
 #include "Utils/Common/Font/Common/TextRenderer.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -23,11 +22,6 @@ constexpr fx32 BOX_LEFT = 60 * U;
 constexpr fx32 BOX_TOP = 114 * U;
 constexpr fx32 BOX_RIGHT = 220 * U;
 constexpr fx32 BOX_BOTTOM = 141 * U;
-// Under each page arrow: how many items the pages that way hold, so that an
-// arrow with items behind it looks unlike one with none.
-constexpr fx32 NEXT_COUNT_X = 226 * U;
-constexpr fx32 PREVIOUS_COUNT_X = 54 * U;
-constexpr fx32 ARROW_COUNT_Y = 100 * U;
 // Where a doubloon count stands right-aligned, from its cell's corner.
 constexpr fx32 COUNT_DX = 30 * U;
 constexpr fx32 COUNT_DY = 26 * U;
@@ -69,7 +63,6 @@ void Inventory::Draw()
 void Inventory::DrawText()
 {
     PrintItemTexts();
-    PrintItemsBeyondArrows();
     Tw::TextRenderer* main = m_pMenu->GetMainTextRenderer();
     if (main == nullptr)
         return;
@@ -81,26 +74,6 @@ void Inventory::DrawText()
         const CoreFxVec2 corner = GetCellPosition(k);
         main->Print(count, corner.x + COUNT_DX, corner.y + COUNT_DY, TITLE_COLOUR,
                     Tw::PRINT_RIGHT | Tw::PRINT_CENTER_Y);
-    }
-}
-
-void Inventory::PrintItemsBeyondArrows()
-{
-    Tw::TextRenderer* main = m_pMenu->GetMainTextRenderer();
-    if (main == nullptr)
-        return;
-    const auto cells = GetCells();
-    const auto before = std::count_if(cells.begin(), cells.begin() + m_iPageStart, [](uint32_t u) { return u != 0; });
-    const auto after = std::count_if(cells.begin() + m_iPageStart + INVENTORY_PAGE_CELLS, cells.end(),
-                                     [](uint32_t u) { return u != 0; });
-    char count[16];
-    if (before > 0 && IsArrowVisible(BUTTON_PREVIOUS_PAGE)) {
-        std::snprintf(count, sizeof count, "+%i", static_cast<int>(before));
-        main->Print(count, PREVIOUS_COUNT_X, ARROW_COUNT_Y, BODY_COLOUR, Tw::PRINT_CENTER_X);
-    }
-    if (after > 0 && IsArrowVisible(BUTTON_NEXT_PAGE)) {
-        std::snprintf(count, sizeof count, "+%i", static_cast<int>(after));
-        main->Print(count, NEXT_COUNT_X, ARROW_COUNT_Y, BODY_COLOUR, Tw::PRINT_CENTER_X);
     }
 }
 

@@ -26,7 +26,7 @@ const char* ItemName(uint32_t uItemId)
 
 } // namespace
 
-void Inventory::Update(uint32_t /*dtMs*/)
+void Inventory::Update(uint32_t dtMs)
 {
     m_iPreviousPointedCell = m_iPointedCell;
     m_iPreviousHeldCell = m_iHeldCell;
@@ -42,7 +42,7 @@ void Inventory::Update(uint32_t /*dtMs*/)
         else if (InputEventActive(InputEventId_InventoryPreviousPage) && IsArrowVisible(BUTTON_PREVIOUS_PAGE))
             FlipPage(-INVENTORY_PAGE_CELLS);
         if (m_iSelectedCell != -1 && InputEventActiveAt(InputEventId_MenuPointerHeld, pointer))
-            HandleHeld(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer));
+            HandleHeld(InputPointerVirtualX(pointer), InputPointerVirtualY(pointer), dtMs);
         if (InputEventActiveAt(InputEventId_PointerMoved, pointer))
             HandlePointerMoved(pointer != INPUT_NO_POINTER, InputPointerVirtualX(pointer),
                                InputPointerVirtualY(pointer));
@@ -84,7 +84,7 @@ void Inventory::HandlePress(fx32 x, fx32 y)
     }
 }
 
-void Inventory::HandleHeld(fx32 x, fx32 y)
+void Inventory::HandleHeld(fx32 x, fx32 y, uint32_t dtMs)
 {
     if (!IsInInventoryArea(x, y) && !m_bLeftInventory) {
         // Once per drag: the scene carries the item from here on.
@@ -99,13 +99,14 @@ void Inventory::HandleHeld(fx32 x, fx32 y)
     else if (HitsArrow(BUTTON_PREVIOUS_PAGE, x, y))
         iArrow = BUTTON_PREVIOUS_PAGE;
     if (iArrow == -1) {
-        // Reaching an arrow flips once; the item must leave it before it
-        // flips again, so that it can rest on the middle page.
+        // Reaching an arrow flips at once, then every half second.
         m_fxPageFlipTimer = PAGE_FLIP_DELAY;
         return;
     }
-    if (m_fxPageFlipTimer < PAGE_FLIP_DELAY)
+    if (m_fxPageFlipTimer < PAGE_FLIP_DELAY) {
+        m_fxPageFlipTimer += static_cast<fx32>((static_cast<uint64_t>(dtMs) << FX32_SHIFT) / 1000);
         return;
+    }
     if (IsArrowVisible(iArrow))
         FlipPage(iArrow == BUTTON_NEXT_PAGE ? INVENTORY_PAGE_CELLS : -INVENTORY_PAGE_CELLS);
     m_fxPageFlipTimer = 0;

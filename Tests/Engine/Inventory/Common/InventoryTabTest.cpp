@@ -125,7 +125,7 @@ TEST_F(InventoryTabTest, TwoItemsThatCombineGoThroughTheInventoryScriptAndItsEve
     EXPECT_TRUE(world.services.sounds.empty());
 }
 
-TEST_F(InventoryTabTest, AnItemHeldOnTheNextArrowFlipsOnceEachTimeItReachesTheArrow)
+TEST_F(InventoryTabTest, AnItemHeldOnTheNextArrowFlipsAtOnceThenEveryHalfSecondUntilTheLastPage)
 {
     Put(2, BRUSH);
     const fx32 arrowX = 226 * U;
@@ -135,13 +135,11 @@ TEST_F(InventoryTabTest, AnItemHeldOnTheNextArrowFlipsOnceEachTimeItReachesTheAr
     EXPECT_EQ(Tab().GetPageStart(), 0);
     world.Frame(arrowX, arrowY, true, 100);
     EXPECT_EQ(Tab().GetPageStart(), 10);
-    // Resting on the arrow keeps the middle page.
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 4; ++i)
         world.Frame(arrowX, arrowY, true, 100);
     EXPECT_EQ(Tab().GetPageStart(), 10);
-    // Off the arrow and back: the next page, the last.
-    world.Frame(world.CellX(4), world.CellY(4), true, 100);
-    world.Frame(arrowX, arrowY, true, 100);
+    for (int i = 0; i < 3; ++i)
+        world.Frame(arrowX, arrowY, true, 100);
     EXPECT_EQ(Tab().GetPageStart(), 20);
     EXPECT_FALSE(Shown(BUTTON_NEXT_PAGE));
     for (int i = 0; i < 20; ++i)
