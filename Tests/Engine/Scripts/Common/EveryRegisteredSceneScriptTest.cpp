@@ -600,6 +600,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 8, ""}, seated}, {}, {{8, 9, uStranger, ""}})),
               "at 8 turned as 9, she has her back to stranger\n");
     places.scene->Shutdown();
+}
+
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotAPlayerCanClickShowsAPictureOfWhatItStandsFor)
 {
     int iScenes = 0;
