@@ -58,7 +58,8 @@ Paint PaintOf(const nlohmann::json& texture)
     for (const nlohmann::json& shape : texture.value("shapes", nlohmann::json::array())) {
         if (shape.contains("walkMesh"))
             paint.floor.insert(ColourOf(shape["colour"]));
-        else if (shape.contains("world") && !IsFlatOnTheFloor(shape["world"]))
+        // Stairs are painted over the walk mesh that climbs them.
+        else if (shape.contains("world") && !IsFlatOnTheFloor(shape["world"]) && !shape.value("stairs", false))
             paint.walls.insert(ColourOf(shape["colour"]));
     }
     return paint;
