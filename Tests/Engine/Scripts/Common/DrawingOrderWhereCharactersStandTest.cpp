@@ -43,24 +43,62 @@ constexpr fx32 TOUCHING_ONLY = 2 * FX32_ONE;
 // Pictures the check passes over, by scene and name, with the reason.
 const char* const PASSED_OVER[] = {
     // Clouds, smoke and ripples: drawn over or under people on purpose.
-    "bg102 dust_front", "bg102 dust_front_still", "bg103 leave_dust", "bg311 particles", "bg311 smoke_idle",
-    "bg311 smoke_rising", "bg311 vessel_steam", "bg404 ripples",
+    "bg102 dust_front",
+    "bg102 dust_front_still",
+    "bg103 leave_dust",
+    "bg311 particles",
+    "bg311 smoke_idle",
+    "bg311 smoke_rising",
+    "bg311 vessel_steam",
+    "bg404 ripples",
     // Lying flat on the floor: people stand on them.
-    "bg203 flower_bed", "bg502 paving_01", "bg502 paving_02", "bg502 paving_03", "bg502 paving_04", "bg511 mattress",
-    "bg511 mattress_aside", "bg511 trap_open",
+    "bg203 flower_bed",
+    "bg502 paving_01",
+    "bg502 paving_02",
+    "bg502 paving_03",
+    "bg502 paving_04",
+    "bg511 mattress",
+    "bg511 mattress_aside",
+    "bg511 trap_open",
     // Doors and gates in a side wall, whose frames reach below the feet of
     // people standing in the room.
-    "bg003 door_open", "bg004 m_door", "bg111 door_open", "bg111 door_shut", "bg304 gate_open", "bg304 gate_shut",
+    "bg003 door_open",
+    "bg004 m_door",
+    "bg111 door_open",
+    "bg111 door_shut",
+    "bg304 gate_open",
+    "bg304 gate_shut",
     "bg505 door_closed",
     // The world map's islands lie flat on the sea: the boat sails over them.
-    "bg911 bounty_boat", "bg911 bounty_idle", "bg911 crab_boat", "bg911 crab_idle", "bg911 m_tornade",
-    "bg911 nessi_attack", "bg911 nessi_idle", "bg911 tanner_boat", "bg911 tanner_boat_c06", "bg911 tanner_idle",
-    "bg911 tanner_idle_c06", "bg911 turtle_boat", "bg911 turtle_idle",
+    "bg911 bounty_boat",
+    "bg911 bounty_idle",
+    "bg911 crab_boat",
+    "bg911 crab_idle",
+    "bg911 m_tornade",
+    "bg911 nessi_attack",
+    "bg911 nessi_idle",
+    "bg911 tanner_boat",
+    "bg911 tanner_boat_c06",
+    "bg911 tanner_idle",
+    "bg911 tanner_idle_c06",
+    "bg911 turtle_boat",
+    "bg911 turtle_idle",
     // Found and not yet mended: each needs its picture's depth or its
     // waypoint looked at in the scene's own picture.
-    "bg001 sword", "bg102 grass_back", "bg105 old_sword_2", "bg202 basket", "bg202 i_fishing_rod",
-    "bg304 garden_post", "bg311 throne", "bg402 fire", "bg402 oil_lamp", "bg402 press_at_rest",
-    "bg402 press_pressing", "bg402 props", "bg505 shackles_left", "bg505 shackles_right",
+    "bg001 sword",
+    "bg102 grass_back",
+    "bg105 old_sword_2",
+    "bg202 basket",
+    "bg202 i_fishing_rod",
+    "bg304 garden_post",
+    "bg311 throne",
+    "bg402 fire",
+    "bg402 oil_lamp",
+    "bg402 press_at_rest",
+    "bg402 press_pressing",
+    "bg402 props",
+    "bg505 shackles_left",
+    "bg505 shackles_right",
 };
 
 bool IsPassedOver(const Scene& scene, const Sprite& sprite)
@@ -109,8 +147,8 @@ std::vector<std::string> DrawingOrderFaults(const Scene& scene, const std::set<S
     fx32 floorTop = INT32_MAX;
     for (const auto& [uActor, iWaypoint] : stands)
         if (iWaypoint < scene.m_iNumLocators)
-            floorTop = std::min(floorTop,
-                                TestSupport::FootprintAt(scene, uActor, scene.m_vLocators[iWaypoint].m_vPosition).feet.y);
+            floorTop = std::min(
+                floorTop, TestSupport::FootprintAt(scene, uActor, scene.m_vLocators[iWaypoint].m_vPosition).feet.y);
     for (const auto& [uActor, iWaypoint] : stands) {
         if (iWaypoint >= scene.m_iNumLocators)
             continue;
@@ -133,8 +171,8 @@ std::vector<std::string> DrawingOrderFaults(const Scene& scene, const std::set<S
             faults.push_back(std::string(scene.GetName()) + ": " + Id::GetActorName(uActor) + " at waypoint " +
                              std::to_string(iWaypoint) + " (feet y " + Units(footprint.feet.y) + ", depth " +
                              Units(footprint.depth) + ") is drawn " + (bDrawnBehind ? "in front of" : "behind") + " " +
-                             std::string(sprite.m_sName, strnlen(sprite.m_sName, sizeof sprite.m_sName)) +
-                             " (base y " + Units(base) + ", depth " + Units(sprite.m_iDepth) + ")");
+                             std::string(sprite.m_sName, strnlen(sprite.m_sName, sizeof sprite.m_sName)) + " (base y " +
+                             Units(base) + ", depth " + Units(sprite.m_iDepth) + ")");
         }
     }
     return faults;
@@ -177,7 +215,8 @@ const SceneDesc& Docks()
 bool Names(const std::vector<std::string>& faults, const Sprite& sprite)
 {
     const std::string name = " " + std::string(sprite.m_sName, strnlen(sprite.m_sName, sizeof sprite.m_sName)) + " (";
-    return std::any_of(faults.begin(), faults.end(), [&](const std::string& line) { return line.find(name) != std::string::npos; });
+    return std::any_of(faults.begin(), faults.end(),
+                       [&](const std::string& line) { return line.find(name) != std::string::npos; });
 }
 
 TEST_F(DrawingOrderWhereCharactersStandTest, EveryPictureOverACharacterStandsBehindHerFeetAndNoneBeforeThem)
