@@ -7,7 +7,6 @@
 #include "Graphics/Null/NullGraphicsControl.h"
 #include "Graphics/Null/NullGraphicsSystem.h"
 #include "Renderer/CoreRenderer.h"
-#include "Support/ImporterLeakSuppression.h"
 
 #include <cstdlib>
 #include <cstring>

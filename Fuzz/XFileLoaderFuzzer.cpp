@@ -3,7 +3,6 @@
 // A file that loads is also animated once, which reads every key it holds.
 #include "Lib/Platform/Mesh/CountingHierarchy.h"
 #include "Mesh/AnimationController.h"
-#include "Support/ImporterLeakSuppression.h"
 
 #include <cstdlib>
 

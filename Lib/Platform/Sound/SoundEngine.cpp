@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-// The engine library creates two locks per engine (through SDL, whose frames
-// the leak checker cannot unwind past) that it never frees; the leak checker
-// of sanitizer builds is told so rather than failing every run that makes an
-// engine. Weak, so that a program with suppressions of its own keeps them.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions()
-{
-    return "leak:libSDL2\n";
-}
-
 namespace Platform {
 
 SoundEngine::SoundEngine() : m_pImpl(std::make_unique<Impl>())

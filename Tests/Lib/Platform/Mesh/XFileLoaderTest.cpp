@@ -1,6 +1,5 @@
 #include "CountingHierarchy.h"
 #include "Mesh/XFileTextCheck.h"
-#include "Support/ImporterLeakSuppression.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
 #include "MeshTestFixture.h"
-#include "Support/ImporterLeakSuppression.h"
 #include "Support/LogCapture.h"
 
 #include <cstring>
