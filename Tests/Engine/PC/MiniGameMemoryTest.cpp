@@ -9,6 +9,7 @@
 #include "Managers/Common/VarManager.h"
 #include "MiniGame/Common/MiniGame.h"
 #include "MiniGame/Common/MiniGameFactory.h"
+#include "MiniGame/Common/MiniGameResult.h"
 #include "Nubra/Common/Memory/NubraMemory.h"
 #include "ScriptEngine/common/ActionDesc.h"
 #include "States/Common/GameStateIds.h"
@@ -41,7 +42,6 @@ constexpr int32_t WINDOW_HEIGHT = 480;
 // Frames the adventure runs between two games, so that the scene it went
 // back to is loaded and drawn again before the memory is noted.
 constexpr int ADVENTURE_FRAMES = 30;
-constexpr int32_t MINIGAME_MENU_SCENE = 2;
 constexpr int FRAME_LIMIT = 20000;
 constexpr const char* MEMORY_FILE = "memory.txt";
 
@@ -106,9 +106,9 @@ private:
             return;
         // The player comes to each game through the mini-game menu (some
         // games go on in a scene of the story when won).
-        if (g_VarManager.GetInt(VARINT_C_CURRENT_SCENE) != MINIGAME_MENU_SCENE) {
+        if (g_VarManager.GetInt(VARINT_C_CURRENT_SCENE) != MiniGameResult::MINIGAME_MENU_SCENE) {
             m_iAdventureFrames = 0;
-            g_oScriptManager.GoToScene(MINIGAME_MENU_SCENE);
+            g_oScriptManager.GoToScene(MiniGameResult::MINIGAME_MENU_SCENE);
             return;
         }
         if (m_iGame >= FIRST_GAME)
