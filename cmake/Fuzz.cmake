@@ -14,6 +14,9 @@ if(NOT VELMARSH_FUZZ)
   # The seed runs take tens of seconds under the sanitizers and wait for the
   # split: they start among the long tests, the split before all of them.
   set_tests_properties(FuzzSeeds.Split PROPERTIES FIXTURES_SETUP fuzz_seeds COST 2000)
+  # The entry point that runs a harness over its seeds, compiled once for all.
+  add_library(fuzz_input_runner OBJECT Fuzz/InputRunner.cpp)
+  velmarsh_apply_options(fuzz_input_runner)
 endif()
 
 file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Fuzz/*Fuzzer.cpp)
@@ -24,7 +27,7 @@ foreach(source ${fuzz_sources})
     add_executable(fuzz_${name} ${source})
     target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
   else()
-    add_executable(fuzz_${name} ${source} Fuzz/InputRunner.cpp)
+    add_executable(fuzz_${name} ${source} $<TARGET_OBJECTS:fuzz_input_runner>)
     add_test(NAME FuzzSeeds.${name} COMMAND fuzz_${name} ${seed_folder}/${name})
     set_tests_properties(FuzzSeeds.${name} PROPERTIES FIXTURES_REQUIRED fuzz_seeds COST 1000)
   endif()

@@ -21,23 +21,33 @@ velmarsh_apply_options(velmarsh_test_support)
 add_library(velmarsh_test_main STATIC Tests/Support/TestMain.cpp)
 target_link_libraries(velmarsh_test_main PUBLIC velmarsh_test_support)
 velmarsh_apply_options(velmarsh_test_main)
-# Parsing the test framework's and the standard library's headers is most of
-# a test's compile time: they are compiled once and reused by every test
-# program. Test code is compiled without optimisation: it runs a few times per
-# case, so optimising it costs build time and saves no run time (the engine and
-# the support library the tests call keep their optimisation). The precompiled
-# header is only used by objects compiled with its own options, so the entry
-# point takes the same ones. In the sanitizer build the undefined-behaviour
-# checks, a third of a test's compile time, stay on the engine, the tools and
-# the support library the tests call, not on the test code itself (the
-# address checks stay on everything: their container checks need every
-# object alike).
-set(VELMARSH_TEST_CODE_OPTIONS $<$<CONFIG:Release>:-O0> $<$<BOOL:${VELMARSH_SANITIZE}>:-fno-sanitize=undefined>)
-target_compile_options(velmarsh_test_main PRIVATE ${VELMARSH_TEST_CODE_OPTIONS})
-target_precompile_headers(velmarsh_test_main PRIVATE
-  <gtest/gtest.h> <gmock/gmock.h>
-  <algorithm> <cstdint> <cstring> <filesystem> <functional> <map> <memory>
-  <optional> <set> <string> <vector>)
+# The test code (the *Test.cpp files) is compiled once: the sanitizer build
+# links the objects the normal build compiled, and runs them against its own
+# engine, tools and support library, which carry the checks. The checks find
+# the engine's faults, which the test code only calls; compiling the test
+# code a second time was half of the sanitizer build. The objects' code does
+# not depend on the build it is linked into (a test that must know asks the
+# support library, see SanitizerBuild.h).
+set(VELMARSH_TEST_OBJECTS_FROM "" CACHE PATH
+  "Build folder whose compiled test code this build links (the sanitizer build takes the normal build's); empty: compile it here")
+if(NOT VELMARSH_TEST_OBJECTS_FROM)
+  # Parsing the test framework's and the standard library's headers is most
+  # of a test's compile time: they are compiled once and reused by every test
+  # program. Test code is compiled without optimisation: it runs a few times
+  # per case, so optimising it costs build time and saves no run time (the
+  # engine and the support library the tests call keep their optimisation).
+  # The precompiled header is only used by objects compiled with its own
+  # options, so the entry point takes the same ones. A sanitizer build that
+  # compiles its own test code keeps the undefined-behaviour checks, a third
+  # of a test's compile time, to the engine, the tools and the support
+  # library.
+  set(VELMARSH_TEST_CODE_OPTIONS $<$<CONFIG:Release>:-O0> $<$<BOOL:${VELMARSH_SANITIZE}>:-fno-sanitize=undefined>)
+  target_compile_options(velmarsh_test_main PRIVATE ${VELMARSH_TEST_CODE_OPTIONS})
+  target_precompile_headers(velmarsh_test_main PRIVATE
+    <gtest/gtest.h> <gmock/gmock.h>
+    <algorithm> <cstdint> <cstring> <filesystem> <functional> <map> <memory>
+    <optional> <set> <string> <vector>)
+endif()
 
 set(VELMARSH_TEST_ENVIRONMENT
   SDL_VIDEODRIVER=offscreen
@@ -69,12 +79,23 @@ foreach(dir ${test_dirs})
   string(REPLACE "/" "_" suffix ${relative})
   set(target test_${suffix})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  add_executable(${target} ${sources})
+  if(VELMARSH_TEST_OBJECTS_FROM)
+    set(objects "")
+    foreach(source ${sources})
+      file(RELATIVE_PATH source_path ${CMAKE_CURRENT_SOURCE_DIR} ${source})
+      list(APPEND objects ${VELMARSH_TEST_OBJECTS_FROM}/CMakeFiles/${target}.dir/${source_path}.o)
+    endforeach()
+    set_source_files_properties(${objects} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+    add_executable(${target} ${objects})
+  else()
+    add_executable(${target} ${sources})
+    target_precompile_headers(${target} REUSE_FROM velmarsh_test_main)
+    target_compile_options(${target} PRIVATE ${VELMARSH_TEST_CODE_OPTIONS})
+  endif()
   if(relative STREQUAL "Lib/Platform/Video")
     target_sources(${target} PRIVATE ${guarded_allocations})
   endif()
   target_link_libraries(${target} PRIVATE velmarsh_test_support velmarsh_test_main)
-  target_precompile_headers(${target} REUSE_FROM velmarsh_test_main)
   # A tool's tests call its parts.
   if(relative MATCHES "^Tools/([^/]+)")
     if(TARGET ${CMAKE_MATCH_1}Parts)
@@ -85,7 +106,6 @@ foreach(dir ${test_dirs})
   # starts without relocating its data pointers first (about two million in
   # a sanitizer build's, a quarter of each such test's start-up).
   target_link_options(${target} PRIVATE -no-pie)
-  target_compile_options(${target} PRIVATE ${VELMARSH_TEST_CODE_OPTIONS})
   # Tests read the sample data folder and run the tools.
   velmarsh_needs_content(${target})
   velmarsh_apply_options(${target})

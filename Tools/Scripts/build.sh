@@ -3,8 +3,8 @@
 # The run command (play.sh) and the test command (test.sh) build "release" into
 # build/ with these same options, so that neither recompiles what the other built.
 # The sanitizer build's sample content is written by the normal build's content
-# builder (the same bytes, without the sanitizers' cost), so "sanitize" builds
-# that first.
+# builder (the same bytes, without the sanitizers' cost), and its test programs
+# link the normal build's compiled test code, so "sanitize" builds that first.
 set -eu
 cd "$(dirname "$0")/../.."
 # A new build folder is generated for Ninja, which schedules the compiles of
@@ -24,9 +24,9 @@ release)
   release
   ;;
 sanitize)
-  release --target ContentBuilder
+  release
   cmake $(generator build-sanitize) -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMARSH_SANITIZE=ON -DVELMARSH_WERROR=ON \
-    -DVELMARSH_BENCHMARKS=OFF -DVELMARSH_CONTENT_BUILDER="$PWD/build/ContentBuilder"
+    -DVELMARSH_BENCHMARKS=OFF -DVELMARSH_CONTENT_BUILDER="$PWD/build/ContentBuilder" -DVELMARSH_TEST_OBJECTS_FROM="$PWD/build"
   cmake --build build-sanitize -j "$(nproc)"
   ;;
 *)

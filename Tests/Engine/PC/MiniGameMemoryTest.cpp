@@ -16,6 +16,7 @@
 #include "States/Common/MiniGameState.h"
 #include "Support/Files.h"
 #include "Support/GameProcess.h"
+#include "Support/SanitizerBuild.h"
 #include "Texture/CoreTextureManager.h"
 
 #include <gtest/gtest.h>
@@ -199,9 +200,8 @@ private:
 
 TEST(MiniGameMemoryTest, AfterAllSixGamesTheProcessHoldsAboutWhatItHeldAfterTheFirst)
 {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the sanitizer's heap holds freed blocks back: the process's memory is not the game's";
-#endif
+    if (TestSupport::EngineRunsUnderAddressSanitizer())
+        GTEST_SKIP() << "the sanitizer's heap holds freed blocks back: the process's memory is not the game's";
     TestSupport::TempDir folder;
     TestSupport::CopySampleData(folder);
     folder.WriteFile("Settings.ini", "[ScreenResolution]\nResolutionX=" + std::to_string(WINDOW_WIDTH) +

@@ -1,5 +1,7 @@
 // Two builds of one content tree write the same data folder, byte for byte,
-// so that a changed file always means a changed source.
+// so that a changed file always means a changed source. The second build is
+// the one that wrote the test build's own data folder (in the sanitizer
+// build, the normal build's builder: so the two builders agree as well).
 #include "Support/Files.h"
 #include "Support/RunContentBuilder.h"
 #include "Support/TestPaths.h"
@@ -27,26 +29,23 @@ std::map<std::string, std::string> FilesBelow(const fs::path& folder)
 TEST(ReproducibleContentTest, TwoBuildsOfTheSampleContentWriteTheSameBytes)
 {
     TestSupport::TempDir folder;
-    const fs::path content = TestSupport::SourceDir() / "Content";
-    for (const char* data : {"first/data", "second/data"}) {
-        fs::create_directories(folder / data);
-        const TestSupport::ContentBuildResult result = TestSupport::RunContentBuilder(content, folder / data);
-        ASSERT_EQ(result.exitCode, 0) << result.errors;
-    }
-    const std::map<std::string, std::string> first = FilesBelow(folder / "first/data");
-    const std::map<std::string, std::string> second = FilesBelow(folder / "second/data");
-    ASSERT_FALSE(first.empty());
+    const TestSupport::ContentBuildResult result =
+        TestSupport::RunContentBuilder(TestSupport::SourceDir() / "Content", folder / "data");
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    const std::map<std::string, std::string> fresh = FilesBelow(folder / "data");
+    const std::map<std::string, std::string> built = FilesBelow(TestSupport::DataDir());
+    ASSERT_FALSE(fresh.empty());
     // The movies, the fonts and the packs are the files most likely to carry
-    // a date, a random id or an order left to chance.
-    EXPECT_TRUE(first.count("video/cine00_hd.bik"));
-    for (const auto& [path, bytes] : first) {
-        const auto other = second.find(path);
-        if (other == second.end())
+    // a date, a random id or an order left to chance. The data folder may hold
+    // more than the builder writes (the log and save of a game run there).
+    EXPECT_TRUE(fresh.count("video/cine00_hd.bik"));
+    for (const auto& [path, bytes] : fresh) {
+        const auto other = built.find(path);
+        if (other == built.end())
             ADD_FAILURE() << path << " is written by one build only";
         else
             EXPECT_TRUE(other->second == bytes) << path << " differs between two builds";
     }
-    EXPECT_EQ(first.size(), second.size());
 }
 
 } // namespace
