@@ -13,6 +13,8 @@ namespace {
 // A picture held by another may stick out of it by this much (a cart's
 // wheel below its bed).
 constexpr fx32 HELD_PICTURE_SLACK = 2 * FX32_ONE;
+// The parts of one thing lie this close in depth.
+constexpr fx32 PART_DEPTH_SLACK = FX32_ONE;
 
 // Whether the inner picture stands on the outer one: within its width, its
 // bottom edge on it (a pump's handle sticks out above the pump).
@@ -49,7 +51,11 @@ fx32 StandingBaseLine(const Layer& layer, int32_t iSprite)
     fx32 base = sprite.m_oBox.yMax;
     for (int32_t i = 0; i < layer.m_iNbSprites; ++i) {
         const Sprite& carrier = layer.m_vSprites[i];
-        if (carrier.m_iDepth > SCENE_DEEPEST_DEPTH && Holds(carrier.m_oBox, sprite.m_oBox))
+        // What a picture stands on is drawn under it, or over it by no more
+        // than a part of one thing is (a pump over its handle): a glow or a
+        // roof drawn well over it carries nothing.
+        if (carrier.m_iDepth > SCENE_DEEPEST_DEPTH && carrier.m_iDepth <= sprite.m_iDepth + PART_DEPTH_SLACK &&
+            Holds(carrier.m_oBox, sprite.m_oBox))
             base = std::max(base, carrier.m_oBox.yMax);
     }
     return base;

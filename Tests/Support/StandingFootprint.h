@@ -30,7 +30,8 @@ StandingFootprint FootprintAt(const Scene& scene, uint32_t uActorId, const CoreF
 // The screen line that picture iSprite of the layer stands on: the lowest
 // bottom edge of it and of the pictures it stands on, whose width holds it
 // and whose box its bottom edge lies in (a stall's goods stand where the
-// stall stands). The full background, at the deepest depth, carries nothing.
+// stall stands), and that are not drawn well over it. The full background,
+// at the deepest depth, carries nothing.
 fx32 StandingBaseLine(const Layer& layer, int32_t iSprite);
 
 // Whether the two boxes overlap by more than the margin both ways.

@@ -73,13 +73,6 @@ const char* const UNDRAWN_HOTSPOTS_LEFT[] = {
     "bg501: goto_wm",
     "bg504: goto_bg506",
     "bg508: goto_bg506",
-    // Left for the sample art: their pictures differ too little from the
-    // wall or floor around them.
-    "bg004: bed",
-    "bg204: priests_house",
-    "bg401: scaffolding",
-    "bg502: the_bridge",
-    "bg505: pair_of_bodkins",
 };
 
 bool IsUndrawnHotspotLeft(const std::string& fault)

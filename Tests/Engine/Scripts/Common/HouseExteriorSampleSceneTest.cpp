@@ -110,6 +110,12 @@ TEST_F(HouseExteriorSampleSceneTest, TheKidOnTheLedgeWithTheChildrenBackInTheYar
     const CharactersHidden hidden(*m_scene);
     EXPECT_EQ(UnseenHotspots(*m_scene, FramePicture([&] { m_scene->Render(m_renderer); })),
               std::vector<std::string> {"bg102: floor at (128, 183) shows 0 % drawn"});
+    // A click on the planter she stands on, on its top beside her or on its
+    // face below, offers the way on.
+    ASSERT_GE(m_scene->m_iActiveCharacter, 0);
+    const CoreFxVec feet = m_scene->m_apCharacters[m_scene->m_iActiveCharacter]->GetScreenPosition();
+    for (const fx32 below : {0, 12 * FX32_ONE, 24 * FX32_ONE})
+        EXPECT_EQ(ObjectNameOf(m_scene->PickObjectAt(feet.x - 14 * FX32_ONE, feet.y + below)), "ledge") << below;
 }
 
 TEST_F(HouseExteriorSampleSceneTest, TheKidWalksFromDiegoUpTheChildrensLadderAndRoundTheLedgeIntoTheHouse)
