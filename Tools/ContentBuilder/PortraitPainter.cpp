@@ -215,6 +215,49 @@ json PortraitDefinition(const std::string& name, const CharacterDescription& fig
             {"shapes", figure.build == FigureBuild::Animal ? AnimalShapes(figure, mood) : PersonShapes(figure, mood)}};
 }
 
+// The quest log's framed picture: the default face, scaled into a wooden
+// frame of the log's size.
+constexpr unsigned QUEST_WIDTH = 120;
+constexpr unsigned QUEST_HEIGHT = 200;
+constexpr double QUEST_BORDER = 6;
+constexpr double QUEST_SCALE = (QUEST_WIDTH - 2 * QUEST_BORDER) / PORTRAIT_WIDTH;
+
+json Scaled(json shape)
+{
+    const auto move = [](json& point) {
+        point[0] = QUEST_BORDER + point[0].get<double>() * QUEST_SCALE;
+        point[1] = QUEST_HEIGHT - QUEST_BORDER + (point[1].get<double>() - PORTRAIT_HEIGHT) * QUEST_SCALE;
+    };
+    if (shape.contains("circle")) {
+        move(shape["circle"]);
+        shape["circle"][2] = shape["circle"][2].get<double>() * QUEST_SCALE;
+        if (shape.contains("inner"))
+            shape["inner"] = shape["inner"].get<double>() * QUEST_SCALE;
+    } else if (shape.contains("rect")) {
+        move(shape["rect"]);
+        shape["rect"][2] = shape["rect"][2].get<double>() * QUEST_SCALE;
+        shape["rect"][3] = shape["rect"][3].get<double>() * QUEST_SCALE;
+    } else {
+        for (json& point : shape.contains("polygon") ? shape["polygon"] : shape["line"])
+            move(point);
+        if (shape.contains("width"))
+            shape["width"] = shape["width"].get<double>() * QUEST_SCALE;
+    }
+    return shape;
+}
+
+json QuestPictureDefinition(const std::string& name, const json& face)
+{
+    json shapes = json::array();
+    shapes.push_back({{"rect", {0, 0, QUEST_WIDTH, QUEST_HEIGHT}}, {"colour", "#6A4A2A"}});
+    shapes.push_back(
+        {{"rect", {QUEST_BORDER, QUEST_BORDER, QUEST_WIDTH - 2 * QUEST_BORDER, QUEST_HEIGHT - 2 * QUEST_BORDER}},
+         {"colour", "#E8D8B0"}});
+    for (const json& shape : face.at("shapes"))
+        shapes.push_back(Scaled(shape));
+    return {{"name", name}, {"format", "DXT1"}, {"size", {QUEST_WIDTH, QUEST_HEIGHT}}, {"shapes", shapes}};
+}
+
 bool IsDefined(const json& manifest, const std::string& name)
 {
     if (!manifest.contains("textures"))
@@ -263,6 +306,11 @@ json PortraitFragment(const fs::path& content, const json& manifest)
         const auto [first, fresh] = described.emplace(figure.actor, label);
         if (!fresh)
             throw ContentError("\"" + figure.actor + "\" is described twice (" + first->second + ", " + label + ")");
+        const std::string quest = "intquest_" + figure.actor;
+        if (!IsDefined(manifest, quest)) {
+            textures.push_back(QuestPictureDefinition(quest, PortraitDefinition(quest, figure, Id::GetMoodName(0))));
+            entries.push_back({{"kind", "TX2D"}, {"name", quest}});
+        }
         const std::string base = "intdial_" + figure.actor;
         if (IsDefined(manifest, base))
             continue;

@@ -11,7 +11,8 @@
 // talk screen looks up. Skin, hair and top colours and the hat, beard and
 // long hair shapes of the description make the face; an animal gets a
 // muzzle. A character with a drawn "intdial_<actor>" in the manifest keeps
-// its drawn pictures only.
+// its drawn pictures only. Each also gets its quest log picture,
+// "intquest_<actor>": the default face in a wooden frame, unless one is drawn.
 constexpr const char* PORTRAIT_FIGURES_FOLDER = "Characters";
 constexpr const char* PORTRAIT_ONLY_FOLDER = "Portraits";
 constexpr const char* PORTRAIT_PACK = "common.dr";

@@ -1,6 +1,6 @@
 // The portraits painted from the characters' descriptions: one per mood under
-// the name the talk screen looks up, in the description's colours and shapes;
-// drawn portraits win.
+// the name the talk screen looks up, in the description's colours and shapes,
+// and the quest log's framed picture; drawn portraits win.
 #include "ContentBuilder/ContentError.h"
 #include "ContentBuilder/Manifest.h"
 #include "ContentBuilder/PortraitPainter.h"
@@ -10,6 +10,8 @@
 #include "Common/IdHash.h"
 #include "Hash/CoreCrc32.h"
 #include "Dialogs/Common/DialogInterface.h"
+#include "Interface/Common/InterfaceQuest.h"
+#include "Interface/Common/QuestTable.h"
 #include "Support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +61,7 @@ TEST(PortraitPainterTest, EachCharacterSpeaksInEveryMoodInItsOwnColoursAndShapes
     folder.WriteFile("Portraits/tavrine.json", WOMAN);
     const nlohmann::json fragment = PortraitFragment(folder.Path(), nlohmann::json::object());
     const nlohmann::json& textures = fragment.at("textures");
-    ASSERT_EQ(textures.size(), 2u * MOOD_COUNT);
+    ASSERT_EQ(textures.size(), 2u * (MOOD_COUNT + 1));
     ASSERT_EQ(fragment.at("packs").size(), 1u);
     EXPECT_EQ(fragment.at("packs")[0].at("file"), "common.dr");
     EXPECT_EQ(fragment.at("packs")[0].at("entries").size(), textures.size());
@@ -95,6 +97,20 @@ TEST(PortraitPainterTest, EachCharacterSpeaksInEveryMoodInItsOwnColoursAndShapes
         }
         // No two moods look alike.
         EXPECT_EQ(pictures.size(), size_t(MOOD_COUNT)) << actor;
+
+        // The quest log's picture: the frame, and the face inside it.
+        char questName[64];
+        ASSERT_TRUE(InterfaceQuest::GetPortraitName(ActorIdOf(actor), questName, sizeof questName));
+        const nlohmann::json* quest = Find(textures, questName);
+        ASSERT_NE(quest, nullptr) << questName;
+        const RgbaImage framed = DrawTexturePicture(*quest);
+        EXPECT_EQ(framed.width, 120u);
+        EXPECT_EQ(framed.height, 200u);
+        EXPECT_EQ(Pixel(framed, 2, 100), (std::array<uint8_t, 3> {0x6A, 0x4A, 0x2A})) << questName;
+        EXPECT_EQ(Pixel(framed, 60, 20), (std::array<uint8_t, 3> {0xE8, 0xD8, 0xB0})) << questName;
+        EXPECT_EQ(Pixel(framed, 41, 126), std::string(actor) == "razzo" ? (std::array<uint8_t, 3> {0xD8, 0xA0, 0x80})
+                                                                        : (std::array<uint8_t, 3> {0xF2, 0xC2, 0x9E}))
+            << questName;
     }
 }
 
@@ -138,6 +154,12 @@ TEST(PortraitPainterTest, EveryCharacterOfTheSampleHasItsPortraitInTheCommonPack
             const std::string actor = entry.path().stem().string();
             EXPECT_TRUE(common.count("intdial_" + actor)) << actor;
         }
+    // Every quest entry shows a picture in its frame.
+    for (const QuestRow& row : GetQuestTable()) {
+        char name[64];
+        ASSERT_TRUE(InterfaceQuest::GetPortraitName(row.m_uPortraitActor, name, sizeof name)) << row.m_iOpenFlag;
+        EXPECT_TRUE(common.count(name)) << name;
+    }
 }
 
 } // namespace

@@ -21,6 +21,10 @@ constexpr ActorNamed<"tavrine"> HEROINE;
 constexpr ActorNamed<"tanama"> TANAMA;
 constexpr ActorNamed<"uncle_eduardo"> EDUARDO;
 
+// Walk-mesh blocker: the stone globe that Eduardo climbs, fenced off from
+// the heroine.
+constexpr int32_t GLOBE_BLOCKER = 0;
+
 // Waypoints of the path.
 constexpr int32_t WP_START = 0;
 constexpr int32_t WP_FROM_THE_BEACH = 1;
@@ -121,6 +125,7 @@ void SceneScript_bg508::BuildEnterActions()
 {
     PlayMusic(PATH_MUSIC);
     PlayAmbience(PATH_AMBIENCE);
+    PushAction21(HEROINE, GLOBE_BLOCKER, 1);
     ResetThePath();
 
     _IfMatch(InChapter(10));

@@ -2,6 +2,7 @@
 // pack of the test game bound: the sprite pool and its counts, sprites,
 // rectangles, meters, gauges, the controls displayer, the message box and the
 // base's state stack.
+#include "Common/GameLanguages.h"
 #include "DataPack/DkDataPackBinding.h"
 #include "Engine/MiniGame/Common/MiniGameTestKit.h"
 #include "Input/Common/InputSystem.h"
@@ -14,8 +15,12 @@
 #include "MiniGame/Common/MGMeter.h"
 #include "MiniGame/Common/MGRectangle.h"
 #include "MiniGame/Common/MiniGameFonts.h"
+#include "MiniGame/Common/MiniGameWoodenSwordDuel.h"
+#include "Support/Files.h"
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
+#include "Support/TestPaths.h"
+#include "Utils/Common/DkLocalizer.h"
 #include "fx32/fx_trig.h"
 
 #include <gtest/gtest.h>
@@ -403,6 +408,24 @@ TEST_F(MessageBoxTest, ALongTextIsWrappedNarrowerAndShowsTheDownArrow)
     EXPECT_GT(box.GetLineCount(), box.GetLinesPerPage());
     EXPECT_TRUE(box.GetDownArrow().IsVisible());
     EXPECT_EQ(box.GetTextArea().m_fxWidth, MGMessageBox::TEXT_WIDTH - ArrowWidth());
+}
+
+TEST_F(MessageBoxTest, TheDuelsInstructionsEndALineAboveItsButtonsInEveryLanguage)
+{
+    for (int32_t language = 0; language < GAME_LANGUAGE_COUNT; ++language) {
+        const std::string code = GetLanguageCode(language);
+        std::vector<uint8_t> table =
+            TestSupport::ReadFileBytes(TestSupport::DataDir() / "text" / (code + "TextCommon.dat"));
+        const int32_t bank = g_oDkLocalizer.AddBank(code.c_str(), table.data(), uint32_t(table.size()));
+        ASSERT_NE(bank, -1) << code;
+        box.Show(g_oDkLocalizer.GetText(MiniGameWoodenSwordDuel::TEXT_INSTRUCTIONS), "Title", "Go on", nullptr, 0);
+        // All of it on one page, its last line clear of the buttons by a line.
+        const fx32 bottom = MGMessageBox::TEXT_Y + box.GetLineCount() * MiniGameFonts::MainFont.GetLineHeight();
+        EXPECT_LE(box.GetLineCount(), box.GetLinesPerPage()) << code;
+        EXPECT_LE(bottom + MiniGameFonts::MainFont.GetLineHeight(), MGMessageBox::BUTTONS_Y) << code;
+        box.Hide();
+        g_oDkLocalizer.RemoveBank(bank);
+    }
 }
 
 TEST_F(MessageBoxTest, HoldingDownScrollsOncePerPressAndStopsAtTheLastPage)
