@@ -79,6 +79,26 @@ bool FreeGuarded(void* pointer)
     return false;
 }
 
+// Every unaligned form of new and delete goes through these two, so that a
+// block is always freed the way it was made: the sanitizer's own forms would
+// otherwise make some (the no-throw ones that the fuzzer's driver uses) and
+// ours free them.
+void* AllocateBlock(size_t size) noexcept
+{
+    void* block = nullptr;
+    if (s_guardedScopes.load() > 0 && size >= TestSupport::GuardedAllocations::MIN_GUARDED_SIZE)
+        block = AllocateGuarded(size);
+    if (block == nullptr)
+        block = std::malloc(size == 0 ? 1 : size);
+    return block;
+}
+
+void FreeBlock(void* block) noexcept
+{
+    if (block != nullptr && !FreeGuarded(block))
+        std::free(block);
+}
+
 } // namespace
 
 namespace TestSupport {
@@ -97,23 +117,53 @@ GuardedAllocations::~GuardedAllocations()
 
 void* operator new(size_t size)
 {
-    void* block = nullptr;
-    if (s_guardedScopes.load() > 0 && size >= TestSupport::GuardedAllocations::MIN_GUARDED_SIZE)
-        block = AllocateGuarded(size);
-    if (block == nullptr)
-        block = std::malloc(size == 0 ? 1 : size);
+    void* block = AllocateBlock(size);
     if (block == nullptr)
         throw std::bad_alloc();
     return block;
 }
 
+void* operator new[](size_t size)
+{
+    return operator new(size);
+}
+
+void* operator new(size_t size, const std::nothrow_t&) noexcept
+{
+    return AllocateBlock(size);
+}
+
+void* operator new[](size_t size, const std::nothrow_t&) noexcept
+{
+    return AllocateBlock(size);
+}
+
 void operator delete(void* block) noexcept
 {
-    if (block != nullptr && !FreeGuarded(block))
-        std::free(block);
+    FreeBlock(block);
+}
+
+void operator delete[](void* block) noexcept
+{
+    FreeBlock(block);
 }
 
 void operator delete(void* block, size_t) noexcept
 {
-    operator delete(block);
+    FreeBlock(block);
+}
+
+void operator delete[](void* block, size_t) noexcept
+{
+    FreeBlock(block);
+}
+
+void operator delete(void* block, const std::nothrow_t&) noexcept
+{
+    FreeBlock(block);
+}
+
+void operator delete[](void* block, const std::nothrow_t&) noexcept
+{
+    FreeBlock(block);
 }

@@ -87,7 +87,8 @@ TEST_F(GardenDialogsTest, EveryCallbackTheGardenWaitsForIsSentAlongTheStory)
 {
     std::set<uint32_t> sent;
     // Every dialog of the group in chapters 4 and 7, from the start and with
-    // Diego in the garden holding the tools.
+    // Diego in the garden holding the tools; the group's one choice, what
+    // she needs of Diego, is answered that he waits.
     for (const int32_t iChapter : {4, 7}) {
         for (const bool bDiegoHere : {false, true}) {
             Chapter(iChapter);
@@ -96,7 +97,7 @@ TEST_F(GardenDialogsTest, EveryCallbackTheGardenWaitsForIsSentAlongTheStory)
             Set(VARBOOL_BG306_C04_PICK_HAMMER_AND_CHISEL, false);
             Set(VARBOOL_BG306_C07_PICK_WEED_KILLER, false);
             for (const uint32_t uDialog : Keys())
-                for (const uint32_t uCallback : Walk(uDialog))
+                for (const uint32_t uCallback : Walk(uDialog, "BG306_ASK_DIEGO_TO_WAIT"))
                     sent.insert(uCallback);
         }
     }

@@ -12,7 +12,7 @@
 #include "ScriptEngine/common/ScriptIds.h"
 #include "ScriptEngine/common/ScriptParameters.h"
 #include "Scripts/Common/SceneScripts.h"
-#include "Support/StandingFootprint.h"
+#include "Support/StandingFigures.h"
 
 #include <gtest/gtest.h>
 
