@@ -13,6 +13,7 @@
 #include "Common/SoundIds.h"
 #include "Common/VarIds.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
+#include "Engine/Scripts/Common/ChapterReach.h"
 #include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/HotspotPictures.h"
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
@@ -230,6 +231,19 @@ protected:
     {
         g_VarManager = VarSet {};
         SampleSceneScriptTest::Enter(scene.m_iId, iChapter, Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine"));
+    }
+
+    // How the scene's arrival in the chapter leaves its people and hotspots;
+    // nothing known when it leads on to another scene.
+    ArrivalLooks ArrivalLooksIn(const SceneDesc& scene, int32_t iChapter)
+    {
+        Enter(scene, iChapter);
+        ArrivalLooks looks;
+        if (!HasFatalFailure() && !m_manager.IsChangePending())
+            looks = LooksOf(*m_scene);
+        Leave();
+        m_log.Take();
+        return looks;
     }
 
     // What the scene's handlers may name; the waypoints come from its
@@ -545,6 +559,14 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemAp
         const SceneDesc& scene = *Id::GetSceneDesc(pScript->m_iSceneId);
         // One scene is loaded at a time.
         const std::vector<CastFigures> casts = CastsOf(scene);
+        if (!HasContent(scene))
+            continue;
+        std::map<int32_t, ArrivalLooks> looks;
+        for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
+            looks[iChapter] = ArrivalLooksIn(scene, iChapter);
+            if (HasFatalFailure())
+                return;
+        }
         const ScenePlaces places = PlacesOf(scene);
         if (!places.scene)
             continue;
@@ -552,8 +574,14 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemAp
         for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter) {
             const uint32_t uHeroine = Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine");
             const ScriptNodeIndex root = Build(scene, iChapter, false);
-            const SceneStands found =
-                StandsInChapter(pool, root, NodesInChapter(pool, root, iChapter), scene, uHeroine);
+            const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, iChapter);
+            // Only people the player may see, moved by handlers she can reach.
+            const SceneStands found = WithoutHidden(
+                StandsInChapter(pool, root, NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]), scene,
+                                uHeroine),
+                [&](uint32_t uActor) {
+                    return StaysHidden(pool, root, nodes, iChapter, looks[iChapter], static_cast<int32_t>(uActor));
+                });
             std::vector<UnmetNeed> chapterFaults;
             for (const CastFigures& cast : SuppliesIn(iChapter, casts).casts)
                 for (const std::string& fault : PlacementFaults(places, cast.name, found, uHeroine))

@@ -4,6 +4,7 @@
 #include "ScriptEngine/common/ScriptParameters.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 namespace {
@@ -182,4 +183,20 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         }
     }
     return found;
+}
+
+SceneStands WithoutHidden(const SceneStands& found, const std::function<bool(uint32_t)>& hidden)
+{
+    SceneStands shown;
+    shown.talks = found.talks;
+    std::vector<size_t> kept(found.stands.size(), SIZE_MAX);
+    for (size_t i = 0; i < found.stands.size(); ++i)
+        if (!hidden(found.stands[i].uActor)) {
+            kept[i] = shown.stands.size();
+            shown.stands.push_back(found.stands[i]);
+        }
+    for (const auto& [i, j] : found.together)
+        if (kept[i] != SIZE_MAX && kept[j] != SIZE_MAX)
+            shown.together.emplace_back(kept[i], kept[j]);
+    return shown;
 }

@@ -3,6 +3,7 @@
 #include "ScriptEngine/common/ScriptNode.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -47,3 +48,7 @@ struct SceneStands {
 // The stands of the chapter's nodes and the facings uHeroine talks with.
 SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
                             const SceneDesc& scene, uint32_t uHeroine);
+
+// The stands of the actors that `hidden` does not name, and the pairs they
+// make.
+SceneStands WithoutHidden(const SceneStands& found, const std::function<bool(uint32_t)>& hidden);

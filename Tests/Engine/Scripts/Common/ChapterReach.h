@@ -1,0 +1,36 @@
+#pragma once
+#include "ScriptEngine/common/ScriptNode.h"
+
+#include <cstdint>
+#include <map>
+#include <span>
+#include <vector>
+
+class Scene;
+
+// Which of a scene's people and hotspots a chapter keeps out of the player's
+// sight or reach: off as the scene's arrival leaves them, turned off there
+// whatever the story's other variables hold (or by the content), and turned
+// on by no handler of the chapter.
+// What is not known to stay off counts as on.
+
+// How the arrival left a scriptable.
+struct ArrivalLook {
+    bool bShown = true;
+    bool bClickable = true;
+};
+
+// Scriptable id -> how the entered scene shows its entities and characters.
+using ArrivalLooks = std::map<int32_t, ArrivalLook>;
+
+ArrivalLooks LooksOf(const Scene& scene);
+
+// Whether the scriptable stays hidden all the chapter long.
+bool StaysHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
+                 int32_t iChapter, const ArrivalLooks& looks, int32_t iId);
+
+// The chapter's nodes less those of handlers answering a click on a
+// scriptable that stays hidden or unclickable all the chapter long.
+std::vector<ScriptNodeIndex> NodesWithinReach(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
+                                              std::span<const ScriptNodeIndex> nodes, int32_t iChapter,
+                                              const ArrivalLooks& looks);
