@@ -10,11 +10,18 @@ list(REMOVE_ITEM support_sources ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/TestM
 # for writes past the movie picture link them (the movie tests and harness).
 set(guarded_allocations ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/GuardedAllocations.cpp)
 list(REMOVE_ITEM support_sources ${guarded_allocations})
+set(string_instances ${CMAKE_CURRENT_SOURCE_DIR}/Tests/Support/StringInstances.cpp)
+list(REMOVE_ITEM support_sources ${string_instances})
 add_library(velmarsh_test_support STATIC ${support_sources})
 target_include_directories(velmarsh_test_support PUBLIC Tests)
 # Tests make their sample files with the content builder's parts.
 target_link_libraries(velmarsh_test_support PUBLIC velmarsh_engine ContentBuilderParts GTest::gtest GTest::gmock)
 velmarsh_apply_options(velmarsh_test_support)
+
+# The string functions, optimised, linked before the test code's own copies
+# (see the file for why).
+add_library(velmarsh_test_strings OBJECT ${string_instances})
+velmarsh_apply_options(velmarsh_test_strings)
 
 # The test programs' entry point, which keeps their output to the framework's
 # own lines unless a test fails.
@@ -86,9 +93,9 @@ foreach(dir ${test_dirs})
       list(APPEND objects ${VELMARSH_TEST_OBJECTS_FROM}/CMakeFiles/${target}.dir/${source_path}.o)
     endforeach()
     set_source_files_properties(${objects} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
-    add_executable(${target} ${objects})
+    add_executable(${target} $<TARGET_OBJECTS:velmarsh_test_strings> ${objects})
   else()
-    add_executable(${target} ${sources})
+    add_executable(${target} $<TARGET_OBJECTS:velmarsh_test_strings> ${sources})
     target_precompile_headers(${target} REUSE_FROM velmarsh_test_main)
     target_compile_options(${target} PRIVATE ${VELMARSH_TEST_CODE_OPTIONS})
   endif()
