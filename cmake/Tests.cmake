@@ -42,7 +42,8 @@ if(NOT VELMARSH_TEST_OBJECTS_FROM)
   # of a test's compile time: they are compiled once and reused by every test
   # program. Test code is compiled without optimisation: it runs a few times
   # per case, so optimising it costs build time and saves no run time (the
-  # engine and the support library the tests call keep their optimisation).
+  # engine and the support library the tests call keep their optimisation,
+  # and the string functions all of them share are linked optimised, above).
   # The precompiled header is only used by objects compiled with its own
   # options, so the entry point takes the same ones. A sanitizer build that
   # compiles its own test code keeps the undefined-behaviour checks, a third
