@@ -19,19 +19,6 @@ bool DecidedByChapter(const ScriptNodePool& pool, ScriptNodeIndex iNode, int32_t
     return true;
 }
 
-// Whether the action turns the switch on for its target: shows it (so do a
-// fading in of an entity's pictures and a blink) or makes it clickable.
-bool TurnsOn(const ActionDesc& action, int32_t iSwitch)
-{
-    constexpr int32_t BLINK = 3;
-    const int32_t type = action.m_iActionType;
-    if (iSwitch == ID_ACTION_TYPE_SET_VISIBLE &&
-        (type == ID_ACTION_TYPE_FADE_SPRITES ||
-         (type == ID_ACTION_TYPE_START_EFFECT && action.m_oParameter[0] == BLINK)))
-        return true;
-    return type == iSwitch && (action.m_oParameter[0] & 0xFF) != 0;
-}
-
 // Whether the switch (show or make clickable) of the scriptable, off after
 // the arrival, keeps it off through the chapter: no handler turns it on, and
 // the arrival turns it off whatever the other variables hold, or nothing
@@ -62,6 +49,17 @@ bool IsClick(const EventDesc* pEvent)
 }
 
 } // namespace
+
+bool TurnsOn(const ActionDesc& action, int32_t iSwitch)
+{
+    constexpr int32_t BLINK = 3;
+    const int32_t type = action.m_iActionType;
+    if (iSwitch == ID_ACTION_TYPE_SET_VISIBLE &&
+        (type == ID_ACTION_TYPE_FADE_SPRITES ||
+         (type == ID_ACTION_TYPE_START_EFFECT && action.m_oParameter[0] == BLINK)))
+        return true;
+    return type == iSwitch && (action.m_oParameter[0] & 0xFF) != 0;
+}
 
 ArrivalLooks LooksOf(const Scene& scene)
 {

@@ -25,6 +25,11 @@ using ArrivalLooks = std::map<int32_t, ArrivalLook>;
 
 ArrivalLooks LooksOf(const Scene& scene);
 
+// Whether the action turns the switch (ID_ACTION_TYPE_SET_VISIBLE or
+// ID_ACTION_TYPE_SET_ACTIVE) on for its target: shows it (so do a fading in
+// of an entity's pictures and a blink) or makes it clickable.
+bool TurnsOn(const ActionDesc& action, int32_t iSwitch);
+
 // Whether the scriptable stays hidden all the chapter long.
 bool StaysHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
                  int32_t iChapter, const ArrivalLooks& looks, int32_t iId);

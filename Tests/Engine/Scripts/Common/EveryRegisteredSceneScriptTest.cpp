@@ -16,6 +16,7 @@
 #include "Engine/Scripts/Common/ChapterReach.h"
 #include "Engine/Scripts/Common/CoveredHotspots.h"
 #include "Engine/Scripts/Common/HotspotPictures.h"
+#include "Engine/Scripts/Common/MeantTouches.h"
 #include "Engine/Scripts/Common/SampleSceneScriptTest.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
@@ -27,9 +28,12 @@
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
+#include "ScriptEngine/common/ScriptTreeBuilder.h"
 #include "Scripts/Common/GlobalScript.h"
 #include "Scripts/Common/InventoryScript.h"
 #include "Scripts/Common/SceneScripts.h"
+#include "Scripts/Common/ScriptConditions.h"
+#include "Scripts/Common/ScriptEvents.h"
 #include "Support/FakeSceneServices.h"
 #include "Support/GoldenList.h"
 #include "Support/HandMadeScene.h"
@@ -198,6 +202,60 @@ std::vector<std::string> PlacementFaults(const ScenePlaces& places, const std::s
     }
     return faults;
 }
+
+// A pair each rule of the placement check leaves out, beside one it keeps.
+class PlantedPlacementsScript final : public SceneScript {
+public:
+    static constexpr int32_t BAR = 9;
+
+protected:
+    void BuildEnterActions() override
+    {
+        // The stranger comes in from the docks, she from upstairs: never at once.
+        _IfMatch(CameFrom(20));
+        Place(Id::GetActorId("stranger"), 6);
+        _EndMatch();
+        _IfMatch(CameFrom(21));
+        Place(Id::GetActorId("tavrine"), 6);
+        _EndMatch();
+        // Anita waits hidden wherever this puts her; Pierre is shown later.
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        Place(Id::GetActorId("anita"), 12);
+        ShowObject(Id::GetActorId("anita"), false);
+        Place(Id::GetActorId("pierre_l"), 12);
+        ShowObject(Id::GetActorId("pierre_l"), false);
+        _EndMatch();
+    }
+    void BuildEvents() override
+    {
+        const uint32_t uHeroine = Id::GetActorId("tavrine");
+        _IfEvent(ScriptEvent_Hash9(2));
+        ShowObject(Id::GetActorId("pierre_l"), true);
+        _EndMatch();
+        // Pierre stops for a line and walks on before she comes; the
+        // stranger is still there when she does.
+        _IfEvent(ScriptEvent_Hash9(1));
+        WalkTo(Id::GetActorId("stranger"), 14);
+        WalkTo(Id::GetActorId("pierre_l"), 14);
+        Dialog(0x11);
+        WalkTo(Id::GetActorId("pierre_l"), 15);
+        WalkTo(uHeroine, 14);
+        Dialog(0x12);
+        _EndMatch();
+        // Talked to, the stranger sends her to the bar, where she reads the
+        // board: her line there is not to him.
+        _IfEvent(ScriptEvent_FlaggedId2(Id::GetActorId("stranger")));
+        GoTo(uHeroine, 8);
+        Dialog(0x13);
+        GoTo(uHeroine, BAR);
+        Dialog(0x14);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(0));
+        GoTo(uHeroine, BAR);
+        Dialog(0x15);
+        _EndMatch();
+    }
+};
 
 class EveryRegisteredSceneScriptTest : public SampleSceneScriptTest {
 protected:
@@ -594,6 +652,7 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemAp
     for (std::istringstream text(UnmetLines(faults)); !text.eof();)
         if (std::string line; std::getline(text, line) && !line.empty())
             lines.insert(line);
+    EXPECT_EQ(JoinedLines(TakeOutMeantTouches(lines, "Engine/Scripts/Common/PlacementsMeantToTouch")), "");
     EXPECT_TRUE(TestSupport::MatchesGoldenList(lines, "Engine/Scripts/Common/PlacementsLeftToMend"));
     EXPECT_GE(iScenes, 10);
 }
@@ -621,6 +680,33 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 8, ""}, seated}, {}, {{8, 9, uStranger, ""}})),
               "at 8 turned as 9, she has her back to stranger\n");
     places.scene->Shutdown();
+
+    // The pairs a built script makes: arrivals from two scenes, one who
+    // walked on, one placed hidden, and the talk after she walks to a thing.
+    ScriptNodePool& pool = m_manager.GetNodePool();
+    pool.ResetPool();
+    PlantedPlacementsScript planted;
+    planted.SetOwner(&m_manager);
+    const ScriptNodeIndex root = pool.AllocNode();
+    ScriptTreeBuilder builder(pool, root);
+    SceneScript::BuildScriptTree(&planted, &builder);
+    const SceneStands found = StandsInChapter(pool, root, NodesInChapter(pool, root, 2), inn, uHeroine);
+    std::set<std::string> pairs;
+    const auto name = [](const Stand& stand) {
+        return std::string(Id::GetActorName(stand.uActor)) + " at " + std::to_string(stand.iWaypoint);
+    };
+    for (const auto& [i, j] : found.together)
+        pairs.insert(std::min(name(found.stands[i]), name(found.stands[j])) + " and " +
+                     std::max(name(found.stands[i]), name(found.stands[j])));
+    for (const char* pKept :
+         {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14"})
+        EXPECT_TRUE(pairs.contains(pKept)) << pKept;
+    for (const char* pLeftOut : {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14"})
+        EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
+    EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
+                             [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));
+    ASSERT_EQ(found.talks.size(), 1u) << "the line at the bar counted as talk to the stranger";
+    EXPECT_EQ(found.talks[0].iWaypoint, 8);
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotAPlayerCanClickShowsAPictureOfWhatItStandsFor)

@@ -1,11 +1,15 @@
 #include "Engine/Scripts/Common/SceneStands.h"
 
+#include "Common/VarIds.h"
+#include "Engine/Scripts/Common/ChapterReach.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "ScriptEngine/common/ScriptParameters.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <set>
 
 namespace {
 
@@ -14,6 +18,10 @@ namespace {
 struct HeroinePose {
     int32_t iWaypoint = -1;
     int32_t iFacing = -1;
+    // Her last line in the handler, and whether she has since walked on to
+    // a thing in the scene: what she says there is about that thing.
+    ScriptNodeIndex iSpoken = NO_NODE;
+    bool bAtAThing = false;
 };
 
 // The actor that the event is about, else 0.
@@ -47,6 +55,53 @@ bool OnOneRun(const ScriptNodePool& pool, ScriptNodeIndex iFirst, ScriptNodeInde
             return common->second == i || InFirstChain(pool, common->second) == InFirstChain(pool, i);
     }
     return true;
+}
+
+// The condition as text, its operands followed through the pool: two
+// conditions built from one expression read the same.
+std::string ConditionText(const ScriptNodePool& pool, ScriptNodeIndex iCondition)
+{
+    if (!pool.Contains(iCondition) || pool[iCondition].m_iType != NodeType_Condition)
+        return "-";
+    const MatchCondition& record = pool[iCondition].m_oCondition.m_oRecord;
+    if (IsLogicOp(record.m_iOp))
+        return "(" + std::to_string(record.m_iOp) + " " + ConditionText(pool, record.m_iA) + " " +
+               ConditionText(pool, record.m_iB) + ")";
+    return std::to_string(record.m_iA) + " " + std::to_string(record.m_iOp) + " " + std::to_string(record.m_iValue);
+}
+
+// The conditions the node runs under, each with the side taken.
+std::set<std::string> ConditionsAbove(const ScriptNodePool& pool, ScriptNodeIndex iNode)
+{
+    std::set<std::string> conditions;
+    for (ScriptNodeIndex i = iNode; pool.Contains(i) && pool.Contains(pool[i].m_iParent); i = pool[i].m_iParent)
+        if (pool[pool[i].m_iParent].m_iType == NodeType_Condition)
+            conditions.insert((InFirstChain(pool, i) ? "" : "not ") + ConditionText(pool, pool[i].m_iParent));
+    return conditions;
+}
+
+// The scene the player must have come from for the node to run, if a
+// condition it holds under (or one of its "and" parts) names one.
+std::optional<int32_t> CameFromOf(const ScriptNodePool& pool, ScriptNodeIndex iNode)
+{
+    std::vector<ScriptNodeIndex> required;
+    for (ScriptNodeIndex i = iNode; pool.Contains(i) && pool.Contains(pool[i].m_iParent); i = pool[i].m_iParent)
+        if (pool[pool[i].m_iParent].m_iType == NodeType_Condition && InFirstChain(pool, i))
+            required.push_back(pool[i].m_iParent);
+    while (!required.empty()) {
+        const ScriptNodeIndex iCondition = required.back();
+        required.pop_back();
+        if (!pool.Contains(iCondition) || pool[iCondition].m_iType != NodeType_Condition)
+            continue;
+        const MatchCondition& record = pool[iCondition].m_oCondition.m_oRecord;
+        if (record.m_iOp == Op_And) {
+            required.push_back(record.m_iA);
+            required.push_back(record.m_iB);
+        } else if (record.m_iOp == Op_IntEqual && record.m_iA == VARINT_C_PREVIOUS_STATE) {
+            return record.m_iValue;
+        }
+    }
+    return std::nullopt;
 }
 
 bool IsArrival(const EventDesc* pEvent)
@@ -96,6 +151,58 @@ bool PassedThrough(const ScriptNodePool& pool, const PlacedAt& earlier, const Pl
            });
 }
 
+// Whether the actor has moved on from the place before the other's place
+// in the same run: a later place of the actor follows it in its block, and
+// comes before the other's.
+bool MovedOnBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iOther,
+                   const std::vector<PlacedAt>& placed)
+{
+    return std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
+        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
+               next.iNode < iOther && FollowsInItsBlock(pool, at.iNode, next.iNode);
+    });
+}
+
+// Whether an arrival from the scene moves the actor on from the place (one
+// made before it in the same handler) with no dialog between: whoever that
+// arrival puts down never meets the actor there.
+bool MovedOnComingFrom(const ScriptNodePool& pool, const PlacedAt& at, int32_t iFrom,
+                       const std::vector<PlacedAt>& placed, const std::vector<ScriptNodeIndex>& dialogs)
+{
+    return IsArrival(at.pEvent) && std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
+               return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
+                      CameFromOf(pool, next.iNode) == iFrom &&
+                      std::none_of(dialogs.begin(), dialogs.end(), [&](ScriptNodeIndex iDialog) {
+                          return iDialog > at.iNode && iDialog < next.iNode && OnOneRun(pool, iDialog, next.iNode);
+                      });
+           });
+}
+
+// Whether the arrival hides the actor wherever it puts him there: it hides
+// him under no condition the place does not hold under, and nothing in the
+// chapter shows him.
+bool PlacedHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
+                  const PlacedAt& at)
+{
+    if (!IsArrival(at.pEvent))
+        return false;
+    const std::set<std::string> placeConditions = ConditionsAbove(pool, at.iNode);
+    bool bHidden = false;
+    for (const ScriptNodeIndex iNode : nodes) {
+        const ScriptNode& node = pool[iNode];
+        if (node.m_iType != NodeType_Action || node.m_oAction.m_iTargetId != static_cast<int32_t>(at.stand.uActor))
+            continue;
+        if (TurnsOn(node.m_oAction, ID_ACTION_TYPE_SET_VISIBLE))
+            return false;
+        if (node.m_oAction.m_iActionType == ID_ACTION_TYPE_SET_VISIBLE && IsArrival(EventOf(pool, iRoot, iNode))) {
+            const std::set<std::string> hideConditions = ConditionsAbove(pool, iNode);
+            bHidden |= std::includes(placeConditions.begin(), placeConditions.end(), hideConditions.begin(),
+                                     hideConditions.end());
+        }
+    }
+    return bHidden;
+}
+
 } // namespace
 
 SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
@@ -106,6 +213,16 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     std::vector<ScriptNodeIndex> dialogs;
     std::vector<ScriptNodeIndex> sceneChanges;
     std::map<const EventDesc*, HeroinePose> poses;
+    // The places a click on a thing (not a person) walks her to.
+    std::set<int32_t> thingPlaces;
+    for (const ScriptNodeIndex iNode : nodes) {
+        const ScriptNode& node = pool[iNode];
+        const EventDesc* pEvent = EventOf(pool, iRoot, iNode);
+        if (node.m_iType == NodeType_Action && node.m_oAction.m_iTargetId == static_cast<int32_t>(uHeroine) &&
+            node.m_oAction.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT && IsClick(pEvent) &&
+            pEvent->m_iNbParameter >= 1 && !IsActorScriptableId(pEvent->m_oParameter[0]))
+            thingPlaces.insert(node.m_oAction.m_oParameter[0]);
+    }
     for (const ScriptNodeIndex iNode : nodes) {
         if (pool[iNode].m_iType != NodeType_Action)
             continue;
@@ -116,10 +233,11 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
             sceneChanges.push_back(iNode);
         if (type == ID_ACTION_TYPE_START_DIALOG || type == ID_ACTION_TYPE_START_COMMON_DIALOG) {
             dialogs.push_back(iNode);
-            const HeroinePose& pose = poses[pEvent];
+            HeroinePose& pose = poses[pEvent];
             const uint32_t uPartner = ActorOfEvent(pEvent);
-            if (pose.iWaypoint >= 0 && pose.iFacing >= 0 && uPartner != 0 && uPartner != uHeroine)
+            if (pose.iWaypoint >= 0 && pose.iFacing >= 0 && uPartner != 0 && uPartner != uHeroine && !pose.bAtAThing)
                 found.talks.push_back({pose.iWaypoint, pose.iFacing, uPartner, HandlerOf(pool, iRoot, iNode, scene)});
+            pose.iSpoken = iNode;
             continue;
         }
         if (!IsActorScriptableId(action.m_iTargetId))
@@ -134,9 +252,12 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
             placed.push_back(
                 {{uActor, iWaypoint, HandlerOf(pool, iRoot, iNode, scene), IsArrival(pEvent)}, iNode, pEvent});
             if (bHeroine)
-                pose = {iWaypoint, type == ID_ACTION_TYPE_PLACE_AT_WAYPOINT && (action.m_oParameter[1] & 0xFF) != 0
-                                       ? iWaypoint
-                                       : -1};
+                pose = {iWaypoint,
+                        type == ID_ACTION_TYPE_PLACE_AT_WAYPOINT && (action.m_oParameter[1] & 0xFF) != 0 ? iWaypoint
+                                                                                                         : -1,
+                        pose.iSpoken,
+                        pose.bAtAThing || (pose.iSpoken != NO_NODE && thingPlaces.contains(iWaypoint) &&
+                                           FollowsInItsBlock(pool, pose.iSpoken, iNode))};
             break;
         case ID_ACTION_TYPE_TURN_TO_WAYPOINT:
             if (bHeroine)
@@ -158,8 +279,9 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     };
     std::vector<PlacedAt> left;
     for (const PlacedAt& at : placed)
-        if (!leaves(at) && std::none_of(placed.begin(), placed.end(),
-                                        [&](const PlacedAt& next) { return PassedThrough(pool, at, next, dialogs); }))
+        if (!leaves(at) && !PlacedHidden(pool, iRoot, nodes, at) &&
+            std::none_of(placed.begin(), placed.end(),
+                         [&](const PlacedAt& next) { return PassedThrough(pool, at, next, dialogs); }))
             left.push_back(at);
     // Whether the click's handler moves the actor.
     const auto moves = [&](const EventDesc* pEvent, uint32_t uActor) {
@@ -172,6 +294,16 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
             const PlacedAt& first = left[j];
             const PlacedAt& second = left[i];
             if (first.stand.uActor == second.stand.uActor)
+                continue;
+            // Arrivals from two different scenes never happen at once; one
+            // who walks on is no longer where he stopped when the other comes.
+            const std::optional<int32_t> firstFrom = CameFromOf(pool, first.iNode);
+            const std::optional<int32_t> secondFrom = CameFromOf(pool, second.iNode);
+            if ((firstFrom && secondFrom && *firstFrom != *secondFrom) ||
+                (firstFrom && !secondFrom && MovedOnComingFrom(pool, second, *firstFrom, placed, dialogs)) ||
+                (secondFrom && !firstFrom && MovedOnComingFrom(pool, first, *secondFrom, placed, dialogs)) ||
+                (first.pEvent == second.pEvent && (MovedOnBefore(pool, first, second.iNode, placed) ||
+                                                   MovedOnBefore(pool, second, first.iNode, placed))))
                 continue;
             const bool bOneRun = first.pEvent == second.pEvent ? OnOneRun(pool, first.iNode, second.iNode)
                                                                : IsArrival(first.pEvent) && IsArrival(second.pEvent);
