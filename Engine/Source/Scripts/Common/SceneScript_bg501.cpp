@@ -23,6 +23,10 @@ constexpr ActorNamed<"diego"> DIEGO;
 constexpr ActorNamed<"uncle_eduardo"> EDUARDO;
 constexpr ActorNamed<"boat_windsome_maid"> BOAT;
 
+// Walk-mesh blocker: the tree that Eduardo climbs to his bough, fenced off
+// from the heroine.
+constexpr int32_t TREE_BLOCKER = 0;
+
 // Waypoints of the bay.
 constexpr int32_t WP_START = 0;
 constexpr int32_t WP_FROM_THE_JUNGLE = 1;
@@ -120,6 +124,7 @@ void SceneScript_bg501::BuildEnterActions()
 {
     PlayMusic(BAY_MUSIC);
     PlayAmbience(SURF_AMBIENCE);
+    PushAction21(HEROINE, TREE_BLOCKER, 1);
     ShowAndActivate(BRISCOE, false);
     ShowAndActivate(DIEGO, false);
     ShowAndActivate(EDUARDO, false);
