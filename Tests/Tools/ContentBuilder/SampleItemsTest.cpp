@@ -1,5 +1,6 @@
 // Every item of the item table reaches the player whole in the sample data:
-// an icon in the common pack, a name and a description in every language.
+// an icon in the common pack, a name and a description in every language;
+// a person carried as an item looks like the person in the scenes.
 #include "Common/GameLanguages.h"
 #include "Common/ItemIds.h"
 #include "DataPack/DataPackFormat.h"
@@ -11,16 +12,28 @@
 #include "Utils/Common/DkLocalizer.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cctype>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 class SampleItemsTest : public TestSupport::NullRendererTest { };
+
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
 
 std::string IconName(const char* item)
 {
@@ -80,6 +93,33 @@ TEST_F(SampleItemsTest, EveryItemHasANameAndADescriptionInEveryLanguage)
         }
         localizer.Release();
     }
+}
+
+// The crew the heroine carries in her inventory must be told apart there as
+// in the scenes: a figure icon wears the shirt and hair colours of one of
+// the characters.
+TEST_F(SampleItemsTest, EveryFigureIconWearsTheColoursOfACharacter)
+{
+    const std::filesystem::path content = TestSupport::SourceDir() / "Content";
+    std::set<std::pair<std::string, std::string>> looks;
+    for (const auto& entry : std::filesystem::directory_iterator(content / "Characters")) {
+        const nlohmann::json character = nlohmann::json::parse(std::ifstream(entry.path()));
+        if (character.contains("top") && character.contains("hair"))
+            looks.emplace(Upper(character.at("top")), Upper(character.at("hair")));
+    }
+    std::istringstream items(TestSupport::ReadFileText(content / "Items" / "Items.txt"));
+    int figures = 0;
+    for (std::string line; std::getline(items, line);) {
+        std::istringstream fields(line);
+        std::string name, shape, main, detail;
+        fields >> name >> shape >> main >> detail;
+        if (shape != "figure")
+            continue;
+        ++figures;
+        EXPECT_TRUE(looks.contains({Upper(main), Upper(detail)}))
+            << name << " wears " << main << " and " << detail << ", which no character does";
+    }
+    EXPECT_GT(figures, 0);
 }
 
 } // namespace

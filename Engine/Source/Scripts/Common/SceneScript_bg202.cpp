@@ -280,7 +280,9 @@ void SceneScript_bg202::EnterChapter3()
     _EndMatch();
     _EndMatch();
 
+    // She answers the barmaid's call, so she faces her.
     _IfBool(VARBOOL_BG202_C03_EVENT_CLOSING_SOON, 0);
+    TurnToward(HEROINE, ANITA);
     Dialog(0xb9664fad);
     _EndMatch();
 }
