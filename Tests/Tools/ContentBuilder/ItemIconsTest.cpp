@@ -7,10 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -99,32 +95,6 @@ TEST(ItemIconsTest, FaultsNameTheirLineAndNoListIsNoIcons)
         folder.WriteFile("Items/IconShapes.json", shapes);
         EXPECT_EQ(FragmentError(folder).rfind("Items/IconShapes.json: ", 0), 0u) << shapes;
     }
-}
-
-TEST(ItemIconsTest, EveryFigureOfASampleCharacterWearsItsTopAndHair)
-{
-    // The player finds a friend in the inventory by the look she has on the
-    // screen: a figure icon in other clothes is someone else.
-    const std::filesystem::path content = TestSupport::SourceDir() / "Content";
-    std::ifstream list(content / ITEM_LIST_FILE);
-    ASSERT_TRUE(list) << ITEM_LIST_FILE;
-    std::string line;
-    int figures = 0;
-    while (std::getline(list, line)) {
-        std::istringstream words(line);
-        std::string name, shape, main, detail;
-        words >> name >> shape >> main >> detail;
-        std::string actor = name;
-        std::transform(actor.begin(), actor.end(), actor.begin(), [](unsigned char c) { return std::tolower(c); });
-        std::ifstream description(content / "Characters" / (actor + ".json"));
-        if (shape != "figure" || !description)
-            continue;
-        const nlohmann::json character = nlohmann::json::parse(description);
-        EXPECT_EQ(main, character.at("top")) << name;
-        EXPECT_EQ(detail, character.at("hair")) << name;
-        ++figures;
-    }
-    EXPECT_GT(figures, 0);
 }
 
 } // namespace
