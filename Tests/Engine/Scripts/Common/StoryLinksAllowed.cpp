@@ -31,16 +31,6 @@ constexpr const char* QUEST_LOG_ONLY_ENTRIES[] = {
     "VARBOOL_QUEST_C6_STABILIZE_BRIDGE",
     "VARBOOL_QUEST_C6_TANNER",
     "VARBOOL_QUEST_C6_TURTLEROD",
-    "VARBOOL_QUEST_C7_TALKCHIEFS",
-    "VARBOOL_QUEST_C7_TALKCHIEFS_DONE",
-    "VARBOOL_QUEST_C8_PEDRO01_DONE",
-    "VARBOOL_QUEST_C8_PEDRO02",
-    "VARBOOL_QUEST_C8_PEDRO02_DONE",
-    "VARBOOL_QUEST_C8_PEDRO03",
-    "VARBOOL_QUEST_C8_TURTLE_INN02",
-    "VARBOOL_QUEST_C8_TURTLE_INN02_DONE",
-    "VARBOOL_QUEST_C9_HUT",
-    "VARBOOL_QUEST_C9_THIEVES_DONE",
 };
 
 constexpr const char* QUEST_LOG_ONLY_REASON = "a quest-log entry the sample story skips; read by nothing else";
@@ -58,6 +48,22 @@ const AllowedLinks& AllowedUnsetFlags()
             {"VARBOOL_RESERVED_00", "tested only by a town-hall callback that no dialog sends and whose action does "
                                     "nothing"},
             {"VARBOOL_QUEST_C4_FIND_TOOLS", "opens and closes the same quest-log row, which so never shows"},
+            {"VARBOOL_QUEST_C7_TALKCHIEFS", "the sample village has no elders for her to tell"},
+            {"VARBOOL_QUEST_C7_TALKCHIEFS_DONE", "the sample village has no elders for her to tell"},
+            {"VARBOOL_QUEST_C8_PEDRO01_DONE",
+             "the sample tells the stranger's story the other way round: Anita learns it from the witness account"},
+            {"VARBOOL_QUEST_C8_PEDRO02",
+             "the sample tells the stranger's story the other way round: no witness is ever asked for"},
+            {"VARBOOL_QUEST_C8_PEDRO02_DONE",
+             "the sample tells the stranger's story the other way round: no witness is ever asked for"},
+            {"VARBOOL_QUEST_C8_PEDRO03",
+             "the sample tells the stranger's story the other way round: Pedro's trouble is never asked about"},
+            {"VARBOOL_QUEST_C8_TURTLE_INN02", "nobody sends her to Sonia: she asks Sonia herself"},
+            {"VARBOOL_QUEST_C8_TURTLE_INN02_DONE", "nobody sends her to Sonia: she asks Sonia herself"},
+            {"VARBOOL_QUEST_C9_HUT",
+             "tells of a wall plank knocked out, where the sample's way out is a plank laid across the posts"},
+            {"VARBOOL_QUEST_C9_THIEVES_DONE",
+             "nothing in the sample stops Hilary: she is last seen as the shaman's friend"},
         };
         for (const char* pName : QUEST_LOG_ONLY_ENTRIES)
             allowed.emplace(pName, QUEST_LOG_ONLY_REASON);
