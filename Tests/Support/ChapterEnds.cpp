@@ -132,8 +132,9 @@ void ExpectChapterThreeEnded(const StoryRecord& story)
     // island: no script or dialog sets or reads them.
     ExpectChapterStartHolds(story, 4, {"VARBOOL_BG106_C02_TALK_NACHO", "VARBOOL_STRIP_BO_DONE"});
     // Anita's way to the graveyard closed its first step. Her father's five
-    // doubloons are hers to pay back whenever she likes.
-    ExpectQuestLogCarriesOver(story, 4, {}, {"VARBOOL_QUEST_C4_PAY_DEBT"});
+    // doubloons are hers to pay back whenever she likes, and nobody on Crab
+    // island had seen her uncle: the next chapter's letter answers that.
+    ExpectQuestLogCarriesOver(story, 4, {}, {"VARBOOL_QUEST_C4_PAY_DEBT", "VARBOOL_QUEST_C3_UNCLE_EDUARDO03"});
 }
 
 void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story)

@@ -1,74 +1,36 @@
 #include "Engine/Scripts/Common/StoryLinksAllowed.h"
 
-namespace {
-
-// Quest-log entries that the sample story neither opens nor closes: the
-// quest log alone reads them, and the story goes on without them.
-constexpr const char* QUEST_LOG_ONLY_ENTRIES[] = {
-    "VARBOOL_QUEST_C3_UNCLE_EDUARDO02",
-    "VARBOOL_QUEST_C3_UNCLE_EDUARDO02_DONE",
-    "VARBOOL_QUEST_C3_UNCLE_EDUARDO03",
-    "VARBOOL_QUEST_C3_UNCLE_EDUARDO03_DONE",
-    "VARBOOL_QUEST_C4_FIND_BRISCOE02",
-    "VARBOOL_QUEST_C4_GET_CLAPPER",
-    "VARBOOL_QUEST_C4_MISSING_HALF_DISK03",
-    "VARBOOL_QUEST_C4_QUESTION_VILLAGERS",
-    "VARBOOL_QUEST_C4_QUESTION_VILLAGERS_DONE",
-    "VARBOOL_QUEST_C4_THE_ANSWER",
-    "VARBOOL_QUEST_C4_THE_ANSWER_DONE",
-    "VARBOOL_QUEST_C4_UNCLE_EDUARDO04",
-    "VARBOOL_QUEST_C4_UNCLE_EDUARDO04_DONE",
-    "VARBOOL_QUEST_C5_ESCAPE_ROOM",
-    "VARBOOL_QUEST_C5_RESOLVE_SPIRIT_ISSUES",
-    "VARBOOL_QUEST_C5_SAVE_ELIZABETH02",
-    "VARBOOL_QUEST_C5_SAVE_ELIZABETH02_DONE",
-    "VARBOOL_QUEST_C5_SAVE_ELIZABETH03",
-    "VARBOOL_QUEST_C6_FIRE",
-    "VARBOOL_QUEST_C6_FIX_BRIDGE",
-    "VARBOOL_QUEST_C6_MEAL",
-    "VARBOOL_QUEST_C6_MEAL_DONE",
-    "VARBOOL_QUEST_C6_SLEEPY_FLY03",
-    "VARBOOL_QUEST_C6_STABILIZE_BRIDGE",
-    "VARBOOL_QUEST_C6_TANNER",
-    "VARBOOL_QUEST_C6_TURTLEROD",
-};
-
-constexpr const char* QUEST_LOG_ONLY_REASON = "a quest-log entry the sample story skips; read by nothing else";
-
-} // namespace
-
 const AllowedLinks& AllowedUnsetFlags()
 {
-    static const AllowedLinks s_allowed = [] {
-        AllowedLinks allowed {
-            // The only way from the hut down to this square is the hut's exit,
-            // which plays no dialog, and every way up to the hut clears it.
-            {"VARBOOL_BG504_C10_OUT_FROM_BG511",
-             "read on the way down from the hut only; the hut's exit plays no dialog and the way up clears it"},
-            {"VARBOOL_RESERVED_00", "tested only by a town-hall callback that no dialog sends and whose action does "
-                                    "nothing"},
-            {"VARBOOL_QUEST_C4_FIND_TOOLS", "opens and closes the same quest-log row, which so never shows"},
-            {"VARBOOL_QUEST_C7_TALKCHIEFS", "the sample village has no elders for her to tell"},
-            {"VARBOOL_QUEST_C7_TALKCHIEFS_DONE", "the sample village has no elders for her to tell"},
-            {"VARBOOL_QUEST_C8_PEDRO01_DONE",
-             "the sample tells the stranger's story the other way round: Anita learns it from the witness account"},
-            {"VARBOOL_QUEST_C8_PEDRO02",
-             "the sample tells the stranger's story the other way round: no witness is ever asked for"},
-            {"VARBOOL_QUEST_C8_PEDRO02_DONE",
-             "the sample tells the stranger's story the other way round: no witness is ever asked for"},
-            {"VARBOOL_QUEST_C8_PEDRO03",
-             "the sample tells the stranger's story the other way round: Pedro's trouble is never asked about"},
-            {"VARBOOL_QUEST_C8_TURTLE_INN02", "nobody sends her to Sonia: she asks Sonia herself"},
-            {"VARBOOL_QUEST_C8_TURTLE_INN02_DONE", "nobody sends her to Sonia: she asks Sonia herself"},
-            {"VARBOOL_QUEST_C9_HUT",
-             "tells of a wall plank knocked out, where the sample's way out is a plank laid across the posts"},
-            {"VARBOOL_QUEST_C9_THIEVES_DONE",
-             "nothing in the sample stops Hilary: she is last seen as the shaman's friend"},
-        };
-        for (const char* pName : QUEST_LOG_ONLY_ENTRIES)
-            allowed.emplace(pName, QUEST_LOG_ONLY_REASON);
-        return allowed;
-    }();
+    static const AllowedLinks s_allowed {
+        // The only way from the hut down to this square is the hut's exit,
+        // which plays no dialog, and every way up to the hut clears it.
+        {"VARBOOL_BG504_C10_OUT_FROM_BG511",
+         "read on the way down from the hut only; the hut's exit plays no dialog and the way up clears it"},
+        {"VARBOOL_RESERVED_00", "tested only by a town-hall callback that no dialog sends and whose action does "
+                                "nothing"},
+        {"VARBOOL_QUEST_C4_FIND_TOOLS", "opens and closes the same quest-log row, which so never shows"},
+        // A wait for the uncle's letter: chapter 4 opens on that letter.
+        {"VARBOOL_QUEST_C4_UNCLE_EDUARDO04",
+         "still no letter from the uncle, but the letter is chapter 4's first line"},
+        {"VARBOOL_QUEST_C4_UNCLE_EDUARDO04_DONE", "closes an entry that chapter 4's opening letter makes moot"},
+        {"VARBOOL_QUEST_C7_TALKCHIEFS", "the sample village has no elders for her to tell"},
+        {"VARBOOL_QUEST_C7_TALKCHIEFS_DONE", "the sample village has no elders for her to tell"},
+        {"VARBOOL_QUEST_C8_PEDRO01_DONE",
+         "the sample tells the stranger's story the other way round: Anita learns it from the witness account"},
+        {"VARBOOL_QUEST_C8_PEDRO02",
+         "the sample tells the stranger's story the other way round: no witness is ever asked for"},
+        {"VARBOOL_QUEST_C8_PEDRO02_DONE",
+         "the sample tells the stranger's story the other way round: no witness is ever asked for"},
+        {"VARBOOL_QUEST_C8_PEDRO03",
+         "the sample tells the stranger's story the other way round: Pedro's trouble is never asked about"},
+        {"VARBOOL_QUEST_C8_TURTLE_INN02", "nobody sends her to Sonia: she asks Sonia herself"},
+        {"VARBOOL_QUEST_C8_TURTLE_INN02_DONE", "nobody sends her to Sonia: she asks Sonia herself"},
+        {"VARBOOL_QUEST_C9_HUT",
+         "tells of a wall plank knocked out, where the sample's way out is a plank laid across the posts"},
+        {"VARBOOL_QUEST_C9_THIEVES_DONE",
+         "nothing in the sample stops Hilary: she is last seen as the shaman's friend"},
+    };
     return s_allowed;
 }
 
