@@ -124,6 +124,10 @@ protected:
     // character walks to the waypoint, turns, and the dialog runs.
     void WalkAndTalk(const EventDesc& oEvent, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId);
     void WalkAndTalk(const MatchExpr& oPattern, uint32_t uActorId, int32_t iWaypoint, uint32_t uDialogId);
+    // The same for a talk to someone who does not always stand where the
+    // waypoint's facing looks: the character turns to him instead.
+    void WalkAndTalkTo(const EventDesc& oEvent, uint32_t uActorId, int32_t iWaypoint, uint32_t uPartnerId,
+                       uint32_t uDialogId);
     // The two handlers of a thing in the scene: whether the player looks at
     // the entity or uses it, the character walks to the waypoint, turns, and
     // the look's or the use's dialog runs.

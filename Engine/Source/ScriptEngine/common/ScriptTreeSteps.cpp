@@ -25,6 +25,16 @@ void ScriptTreeCalls::WalkAndTalk(const MatchExpr& oPattern, uint32_t uActorId, 
     _EndMatch();
 }
 
+void ScriptTreeCalls::WalkAndTalkTo(const EventDesc& oEvent, uint32_t uActorId, int32_t iWaypoint, uint32_t uPartnerId,
+                                    uint32_t uDialogId)
+{
+    _IfMatch(MatchExpr::Event(oEvent));
+    WalkTo(uActorId, iWaypoint);
+    TurnToward(static_cast<int32_t>(uActorId), uPartnerId);
+    Dialog(uDialogId);
+    _EndMatch();
+}
+
 void ScriptTreeCalls::LookAndActivate(int32_t iEntityId, uint32_t uActorId, int32_t iWaypoint, uint32_t uLookDialogId,
                                       uint32_t uActivateDialogId)
 {

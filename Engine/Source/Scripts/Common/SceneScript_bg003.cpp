@@ -743,8 +743,8 @@ void SceneScript_bg003::GestureCallbacks()
 
 void SceneScript_bg003::DiegoEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(DIEGO), HEROINE, WP_BY_DIEGO, 0x78ec1968);
-    WalkAndTalk(ScriptEvent_FlaggedId2(DIEGO), HEROINE, WP_BY_DIEGO, 0x0ad80405);
+    WalkAndTalkTo(ScriptEvent_FlaggedId1(DIEGO), HEROINE, WP_BY_DIEGO, DIEGO, 0x78ec1968);
+    WalkAndTalkTo(ScriptEvent_FlaggedId2(DIEGO), HEROINE, WP_BY_DIEGO, DIEGO, 0x0ad80405);
 }
 
 void SceneScript_bg003::AlessandroEvents()

@@ -365,9 +365,10 @@ void SceneScript_bg105::ArriveFrom()
         GoTo(HEROINE, WP_FROM_HILL);
         _EndMatch();
     }
-    // Out of the inn's lane: she is on the quay already.
+    // Out of the inn's lane: she is on the quay already, a step in from
+    // the lane's mouth, which lies past the screen's edge.
     _IfMatch(CameFrom(ADMIRALS_REST));
-    Place(HEROINE, WP_EXIT_106);
+    Place(HEROINE, WP_FROM_110);
     _EndMatch();
     _IfMatch(CameFrom(TOWN_HALL));
     Place(HEROINE, WP_OUT_107);
@@ -660,8 +661,8 @@ void SceneScript_bg105::RazzoEvents()
 
 void SceneScript_bg105::ArnoEvents()
 {
-    WalkAndTalk(ScriptEvent_FlaggedId1(ARNO), HEROINE, WP_AT_ARNO, 0x1B1B44BD);
-    WalkAndTalk(ScriptEvent_FlaggedId2(ARNO), HEROINE, WP_AT_ARNO, 0x2861AC7B);
+    WalkAndTalkTo(ScriptEvent_FlaggedId1(ARNO), HEROINE, WP_AT_ARNO, ARNO, 0x1B1B44BD);
+    WalkAndTalkTo(ScriptEvent_FlaggedId2(ARNO), HEROINE, WP_AT_ARNO, ARNO, 0x2861AC7B);
 
     // Callback: Nell steps up beside Arno and keeps him talking.
     _IfEvent(OnCallback(0xA30E7B17));
@@ -681,7 +682,8 @@ void SceneScript_bg105::ArnoEvents()
     Select(HEROINE);
     _EndMatch();
 
-    WalkAndTalk(ScriptEvent_ItemOnFlaggedId3(ARNO, ItemNamed("ITEM_POLISHED_PLATE")), HEROINE, WP_AT_ARNO, 0x084F6122);
+    WalkAndTalkTo(ScriptEvent_ItemOnFlaggedId3(ARNO, ItemNamed("ITEM_POLISHED_PLATE")), HEROINE, WP_AT_ARNO, ARNO,
+                  0x084F6122);
 
     // Callback: the heroine is handed the sketch map and unrolls it.
     _IfEvent(OnCallback(0x0204D1D7));

@@ -121,6 +121,8 @@ private:
     // other place with its facing.
     void ApproachStranger(uint32_t uDialog);
     void ApproachAnita(uint32_t uDialog);
+    // Before the bar, turned to Anita wherever she stands.
+    void ToAnitaAtTheBar();
 };
 
 MatchExpr InPedroQuest()
@@ -447,9 +449,15 @@ void SceneScript_bg202::ApproachAnita(uint32_t uDialog)
     WalkTo(HEROINE, WP_BY_ANITA_AND_STRANGER);
     TurnToward(HEROINE, ANITA);
     _ElseMatch();
-    GoTo(HEROINE, WP_BEFORE_BAR);
+    ToAnitaAtTheBar();
     _EndMatch();
     Dialog(uDialog);
+}
+
+void SceneScript_bg202::ToAnitaAtTheBar()
+{
+    WalkTo(HEROINE, WP_BEFORE_BAR);
+    TurnToward(HEROINE, ANITA);
 }
 
 void SceneScript_bg202::AnitaEvents()
@@ -467,7 +475,7 @@ void SceneScript_bg202::AnitaEvents()
     TurnToward(HEROINE, ANITA);
     Apart();
     _ElseMatch();
-    GoTo(HEROINE, WP_BEFORE_BAR);
+    ToAnitaAtTheBar();
     _EndMatch();
     Dialog(0xaa69aeff);
     _EndMatch();
@@ -476,7 +484,7 @@ void SceneScript_bg202::AnitaEvents()
     // nothing.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(ANITA, ItemNamed("ITEM_CRAB_ISLAND_MAP")));
     _IfBool(VARBOOL_CR_MAP_BG203, 0);
-    GoTo(HEROINE, WP_BEFORE_BAR);
+    ToAnitaAtTheBar();
     Dialog(MAP_DIALOG);
     SetBoolVar(VARBOOL_CR_MAP_BG203, true);
     _EndMatch();
@@ -516,7 +524,7 @@ void SceneScript_bg202::OctopusEvents()
     // that the event matches and nothing happens.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(ANITA, ItemNamed("ITEM_OCTOPUS")));
     _IfBool(VARBOOL_BG202_C08_TALK_ANITA_OCTOPUS, 1);
-    GoTo(HEROINE, WP_BEFORE_BAR);
+    ToAnitaAtTheBar();
     Dialog(0x83719d18);
     Take(HEROINE, ItemNamed("ITEM_OCTOPUS"));
     Give(HEROINE, ItemNamed("ITEM_INK_SAC"));
@@ -584,23 +592,26 @@ void SceneScript_bg202::PedroCallbacks()
 
     // The witness account, shown to Anita.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(ANITA, ItemNamed("ITEM_WITNESS_ACCOUNT")));
-    WalkTo(HEROINE, WP_BEFORE_BAR);
-    TurnToward(HEROINE, ANITA);
+    ToAnitaAtTheBar();
     Dialog(0x5d43d297);
     _EndMatch();
 }
 
 void SceneScript_bg202::ApproachStranger(uint32_t uDialog)
 {
-    _IfBool(VARBOOL_QUEST_C8_PEDRO01, 1);
-    _IfBool(VARBOOL_BG202_C08_PEDRO_AT_BAR, 0);
-    WalkTo(HEROINE, WP_BY_ANITA_AND_STRANGER);
-    _ElseMatch();
+    // Where he stands at the bar (once Pedro is there, and all chapter 9)
+    // she talks to him from before it, turned to him.
+    _IfMatch(MatchExpression(Op_Or, InChapter(9),
+                             Both(IsTrue(VARBOOL_QUEST_C8_PEDRO01), IsTrue(VARBOOL_BG202_C08_PEDRO_AT_BAR))));
     WalkTo(HEROINE, WP_BEFORE_BAR);
-    _EndMatch();
+    TurnToward(HEROINE, STRANGER);
+    _ElseMatch();
+    _IfBool(VARBOOL_QUEST_C8_PEDRO01, 1);
+    WalkTo(HEROINE, WP_BY_ANITA_AND_STRANGER);
     TurnToward(HEROINE, STRANGER);
     _ElseMatch();
     GoTo(HEROINE, WP_BY_STRANGER);
+    _EndMatch();
     _EndMatch();
     Dialog(uDialog);
 }
@@ -619,8 +630,7 @@ void SceneScript_bg202::StrangerEvents()
     // matches and nothing happens.
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(STRANGER, ItemNamed("ITEM_WOODEN_POLE")));
     _IfBool(VARBOOL_QUEST_C8_POLE01, 1);
-    GoTo(HEROINE, WP_BY_STRANGER);
-    Dialog(0x955a40d5);
+    ApproachStranger(0x955a40d5);
     Take(HEROINE, ItemNamed("ITEM_WOODEN_POLE"));
     Give(HEROINE, ItemNamed("ITEM_WHITTLED_POLE"));
     SetBoolVar(VARBOOL_BG202_C08_HAVE_WHITTLED_POLE, true);

@@ -25,6 +25,7 @@
 #include "Engine/Scripts/Common/SceneStands.h"
 #include "Engine/Scripts/Common/StoryLinks.h"
 #include "Engine/Scripts/Common/StoryLinksAllowed.h"
+#include "Interface/Common/InterfaceMenu.h"
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
@@ -207,6 +208,9 @@ std::vector<std::string> PlacementFaults(const ScenePlaces& places, const std::s
 class PlantedPlacementsScript final : public SceneScript {
 public:
     static constexpr int32_t BAR = 9;
+    static constexpr int32_t OUTSIDE = 11;
+    static constexpr int32_t STAIRS = 1;
+    static constexpr int32_t BASKET = 18;
 
 protected:
     void BuildEnterActions() override
@@ -253,6 +257,20 @@ protected:
         _IfEvent(ScriptEvent_Object1(0));
         GoTo(uHeroine, BAR);
         Dialog(0x15);
+        _EndMatch();
+        // Out by the door to the island map, or on the stairs into a
+        // mini-game: she leaves; by the basket she only opens her bag.
+        _IfEvent(ScriptEvent_Object1(1));
+        GoTo(uHeroine, OUTSIDE);
+        AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(TAB_MAP));
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(2));
+        WalkTo(uHeroine, STAIRS);
+        StartMiniGame(1);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(3));
+        GoTo(uHeroine, BASKET);
+        AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(TAB_INVENTORY));
         _EndMatch();
     }
 };
@@ -682,7 +700,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on, one placed hidden, and the talk after she walks to a thing.
+    // walked on, one placed hidden, and the talk after she walks to a thing;
+    // and where she walks out of the scene.
     ScriptNodePool& pool = m_manager.GetNodePool();
     pool.ResetPool();
     PlantedPlacementsScript planted;
@@ -707,6 +726,14 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));
     ASSERT_EQ(found.talks.size(), 1u) << "the line at the bar counted as talk to the stranger";
     EXPECT_EQ(found.talks[0].iWaypoint, 8);
+    const auto standsAt = [&](int32_t iWaypoint) {
+        return std::any_of(found.stands.begin(), found.stands.end(), [&](const Stand& stand) {
+            return stand.uActor == uHeroine && stand.iWaypoint == iWaypoint;
+        });
+    };
+    EXPECT_FALSE(standsAt(PlantedPlacementsScript::OUTSIDE)) << "the way out to the island map counted";
+    EXPECT_FALSE(standsAt(PlantedPlacementsScript::STAIRS)) << "the way into the mini-game counted";
+    EXPECT_TRUE(standsAt(PlantedPlacementsScript::BASKET));
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotAPlayerCanClickShowsAPictureOfWhatItStandsFor)

@@ -3,6 +3,7 @@
 #include "Common/VarIds.h"
 #include "Engine/Scripts/Common/ChapterReach.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
+#include "Interface/Common/InterfaceMenu.h"
 #include "ScriptEngine/common/ScriptParameters.h"
 
 #include <algorithm>
@@ -112,6 +113,15 @@ bool IsArrival(const EventDesc* pEvent)
 bool IsClick(const EventDesc* pEvent)
 {
     return pEvent && pEvent->m_eType <= TwEventType_UseItem;
+}
+
+// Whether the action takes the player out of the scene: to another scene, a
+// mini-game, or the island map, whose pins travel on.
+bool LeavesTheScene(const ActionDesc& action)
+{
+    return action.m_iActionType == ID_ACTION_TYPE_GO_TO_SCENE ||
+           action.m_iActionType == ID_ACTION_TYPE_START_MINIGAME ||
+           (action.m_iActionType == ID_ACTION_TYPE_SHOW_MENU && action.m_oParameter[0] == TAB_MAP);
 }
 
 // A stand before it is known to be left there.
@@ -229,7 +239,7 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         const ActionDesc& action = pool[iNode].m_oAction;
         const EventDesc* pEvent = EventOf(pool, iRoot, iNode);
         const int32_t type = action.m_iActionType;
-        if (type == ID_ACTION_TYPE_GO_TO_SCENE)
+        if (LeavesTheScene(action))
             sceneChanges.push_back(iNode);
         if (type == ID_ACTION_TYPE_START_DIALOG || type == ID_ACTION_TYPE_START_COMMON_DIALOG) {
             dialogs.push_back(iNode);
@@ -271,7 +281,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         default: break;
         }
     }
-    // One who walks out as the scene changes is not left there either.
+    // One who walks out as the player leaves the scene is not left there
+    // either.
     const auto leaves = [&](const PlacedAt& at) {
         return std::any_of(sceneChanges.begin(), sceneChanges.end(), [&](ScriptNodeIndex iChange) {
             return EventOf(pool, iRoot, iChange) == at.pEvent && OnOneRun(pool, at.iNode, iChange);
