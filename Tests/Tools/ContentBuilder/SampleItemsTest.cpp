@@ -123,7 +123,8 @@ TEST_F(SampleItemsTest, EveryFigureIconWearsTheColoursOfACharacter)
         if (looks.contains(name))
             EXPECT_EQ(look, looks.at(name)) << name;
         else
-            EXPECT_TRUE(std::any_of(looks.begin(), looks.end(), [&](const auto& entry) { return entry.second == look; }))
+            EXPECT_TRUE(
+                std::any_of(looks.begin(), looks.end(), [&](const auto& entry) { return entry.second == look; }))
                 << name << " wears " << main << " and " << detail << ", which no character does";
     }
     EXPECT_GT(figures, 0);

@@ -2,13 +2,13 @@
 // hidden by the arrival in every story state and shown by no handler of the
 // chapter. What a story variable may leave shown counts as shown.
 #include "Common/ActorIds.h"
+#include "Engine/Scripts/Common/SceneScriptTree.h"
 #include "Common/VarIds.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Engine/Scripts/Common/ChapterReach.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
 #include "ScriptEngine/common/SceneScript.h"
-#include "ScriptEngine/common/ScriptTreeBuilder.h"
 #include "Scripts/Common/ScriptEvents.h"
 
 #include <gtest/gtest.h>
@@ -61,14 +61,8 @@ class ChapterReachTest : public ScriptManagerTest {
 protected:
     ScriptNodeIndex Build()
     {
-        ScriptNodePool& pool = manager.GetNodePool();
-        pool.ResetPool();
         m_script = std::make_unique<SwitchingLivingRoomScript>();
-        m_script->SetOwner(&manager);
-        const ScriptNodeIndex root = pool.AllocNode();
-        ScriptTreeBuilder builder(pool, root);
-        SceneScript::BuildScriptTree(m_script.get(), &builder);
-        return root;
+        return BuildHandMadeScriptTree(manager, *m_script);
     }
     // The scriptables whose clicks have a handler among the nodes.
     std::set<int32_t> ClickedIn(ScriptNodeIndex root, const std::vector<ScriptNodeIndex>& nodes)

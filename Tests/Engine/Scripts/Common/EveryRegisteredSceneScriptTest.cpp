@@ -29,7 +29,6 @@
 #include "Scene/Common/Region.h"
 #include "Scene/Common/Scene.h"
 #include "ScriptEngine/common/SceneScript.h"
-#include "ScriptEngine/common/ScriptTreeBuilder.h"
 #include "Scripts/Common/GlobalScript.h"
 #include "Scripts/Common/InventoryScript.h"
 #include "Scripts/Common/SceneScripts.h"
@@ -703,12 +702,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     // walked on, one placed hidden, and the talk after she walks to a thing;
     // and where she walks out of the scene.
     ScriptNodePool& pool = m_manager.GetNodePool();
-    pool.ResetPool();
     PlantedPlacementsScript planted;
-    planted.SetOwner(&m_manager);
-    const ScriptNodeIndex root = pool.AllocNode();
-    ScriptTreeBuilder builder(pool, root);
-    SceneScript::BuildScriptTree(&planted, &builder);
+    const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
     const SceneStands found = StandsInChapter(pool, root, NodesInChapter(pool, root, 2), inn, uHeroine);
     std::set<std::string> pairs;
     const auto name = [](const Stand& stand) {

@@ -27,3 +27,14 @@ ScriptNodeIndex BuildSceneScriptTree(ScriptManager& manager, std::unique_ptr<Sce
     EXPECT_EQ(builder.GetCurrentNode(), root) << scene.m_pName << ": a block is left open";
     return root;
 }
+
+ScriptNodeIndex BuildHandMadeScriptTree(ScriptManager& manager, SceneScript& script)
+{
+    ScriptNodePool& pool = manager.GetNodePool();
+    pool.ResetPool();
+    script.SetOwner(&manager);
+    const ScriptNodeIndex root = pool.AllocNode();
+    ScriptTreeBuilder builder(pool, root);
+    SceneScript::BuildScriptTree(&script, &builder);
+    return root;
+}

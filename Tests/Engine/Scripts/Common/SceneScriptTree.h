@@ -16,3 +16,7 @@ class ScriptManager;
 ScriptNodeIndex BuildSceneScriptTree(ScriptManager& manager, std::unique_ptr<SceneScript>& script,
                                      const SceneDesc& scene, int32_t iChapter,
                                      std::span<SceneScript* const> behind = {});
+
+// A hand-made script's tree, built into the manager's pool (emptied first)
+// under a new root; the root.
+ScriptNodeIndex BuildHandMadeScriptTree(ScriptManager& manager, SceneScript& script);

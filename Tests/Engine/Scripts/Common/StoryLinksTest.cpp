@@ -2,12 +2,12 @@
 // catches what it is for: a living-room script that reads a flag nobody
 // sets and waits for a callback nobody sends, beside the built dialogs.
 #include "Common/VarIds.h"
+#include "Engine/Scripts/Common/SceneScriptTree.h"
 #include "Engine/Managers/Common/ScriptManagerTestKit.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
 #include "Engine/Scripts/Common/SceneScriptNeeds.h"
 #include "Engine/Scripts/Common/StoryLinks.h"
-#include "ScriptEngine/common/ScriptTreeBuilder.h"
 #include "Scripts/Common/ScriptConditions.h"
 #include "Scripts/Common/ScriptEvents.h"
 #include "Support/TestPaths.h"
@@ -68,12 +68,8 @@ protected:
     {
         ScriptNodePool& pool = manager.GetNodePool();
         for (int32_t iChapter = 0; iChapter <= 5; ++iChapter) {
-            pool.ResetPool();
             StoryLinkedLivingRoomScript script;
-            script.SetOwner(&manager);
-            const ScriptNodeIndex root = pool.AllocNode();
-            ScriptTreeBuilder builder(pool, root);
-            SceneScript::BuildScriptTree(&script, &builder);
+            const ScriptNodeIndex root = BuildHandMadeScriptTree(manager, script);
             const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, iChapter);
             AddScriptFlagUses(pool, root, nodes, scene, iChapter, flags);
             AddAwaitedCallbacks(pool, root, nodes, scene, iChapter, awaited);
