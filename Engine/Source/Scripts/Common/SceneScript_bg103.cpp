@@ -448,6 +448,8 @@ void SceneScript_bg103::ArnoEvents()
     _IfEvent(ScriptEvent_ItemOnFlaggedId3(ARNO, ItemNamed("ITEM_WOODEN_SWORD")));
     _IfBool(VARBOOL_WIN_MINIGAME_01, 0);
     Blocker(KID, ROCK_BLOCKER, false);
+    GoTo(KID, BEFORE_ARNO);
+    TurnToward(KID, ARNO);
     Dialog(0xE9EB855E);
     SetBoolVar(VARBOOL_BG103_C01_USE_WOODENSWORD_ON_ARNO, true);
     StartMiniGame(WOODEN_SWORD_DUEL);
