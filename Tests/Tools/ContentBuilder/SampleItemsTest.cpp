@@ -29,19 +29,16 @@ namespace {
 
 class SampleItemsTest : public TestSupport::NullRendererTest { };
 
-std::string Upper(std::string text)
+std::string Lower(std::string text)
 {
     for (char& c : text)
-        c = char(std::toupper(static_cast<unsigned char>(c)));
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
 std::string IconName(const char* item)
 {
-    std::string name = item;
-    for (char& c : name)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return name;
+    return Lower(item);
 }
 
 TEST_F(SampleItemsTest, EveryItemHasItsOwnIconInTheCommonPack)
@@ -106,8 +103,8 @@ TEST_F(SampleItemsTest, EveryFigureIconWearsTheColoursOfACharacter)
     for (const auto& entry : std::filesystem::directory_iterator(content / "Characters")) {
         const nlohmann::json character = nlohmann::json::parse(std::ifstream(entry.path()));
         if (character.contains("top") && character.contains("hair"))
-            looks.emplace(Upper(entry.path().stem().string()),
-                          std::pair {Upper(character.at("top")), Upper(character.at("hair"))});
+            looks.emplace(entry.path().stem().string(),
+                          std::pair {Lower(character.at("top")), Lower(character.at("hair"))});
     }
     std::istringstream items(TestSupport::ReadFileText(content / "Items" / "Items.txt"));
     int figures = 0;
@@ -118,10 +115,10 @@ TEST_F(SampleItemsTest, EveryFigureIconWearsTheColoursOfACharacter)
         if (shape != "figure")
             continue;
         ++figures;
-        const std::pair look {Upper(main), Upper(detail)};
+        const std::pair look {Lower(main), Lower(detail)};
         // Named after a character: that one's look; else someone's.
-        if (looks.contains(name))
-            EXPECT_EQ(look, looks.at(name)) << name;
+        if (looks.contains(Lower(name)))
+            EXPECT_EQ(look, looks.at(Lower(name))) << name;
         else
             EXPECT_TRUE(
                 std::any_of(looks.begin(), looks.end(), [&](const auto& entry) { return entry.second == look; }))
