@@ -228,6 +228,13 @@ protected:
         Place(Id::GetActorId("pierre_l"), 12);
         ShowObject(Id::GetActorId("pierre_l"), false);
         _EndMatch();
+        // Diego catches his breath by the door for a line, then walks off
+        // out of sight: no click finds him at either place.
+        Place(Id::GetActorId("diego"), 3);
+        ShowObject(Id::GetActorId("diego"), true);
+        Dialog(0x16);
+        WalkTo(Id::GetActorId("diego"), 4);
+        ShowObject(Id::GetActorId("diego"), false);
     }
     void BuildEvents() override
     {
@@ -699,8 +706,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on, one placed hidden, and the talk after she walks to a thing;
-    // and where she walks out of the scene.
+    // walked on or off out of sight, one placed hidden, and the talk after
+    // she walks to a thing; and where she walks out of the scene.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
@@ -712,10 +719,11 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     for (const auto& [i, j] : found.together)
         pairs.insert(std::min(name(found.stands[i]), name(found.stands[j])) + " and " +
                      std::max(name(found.stands[i]), name(found.stands[j])));
-    for (const char* pKept :
-         {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14"})
+    for (const char* pKept : {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14",
+                              "stranger at 14 and tavrine at 14", "diego at 3 and pierre_l at 12"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
-    for (const char* pLeftOut : {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14"})
+    for (const char* pLeftOut : {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14",
+                                 "diego at 3 and tavrine at 18", "diego at 4 and tavrine at 18"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));

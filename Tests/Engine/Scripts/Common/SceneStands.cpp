@@ -173,6 +173,19 @@ bool MovedOnBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeInd
     });
 }
 
+// Whether the arrival moves the actor on from the place later on, under no
+// condition the place does not hold under.
+bool ArrivalMovesOn(const ScriptNodePool& pool, const PlacedAt& at, const std::vector<PlacedAt>& placed)
+{
+    const std::set<std::string> conditions = ConditionsAbove(pool, at.iNode);
+    return std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
+        const std::set<std::string> nextConditions = ConditionsAbove(pool, next.iNode);
+        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
+               FollowsInItsBlock(pool, at.iNode, next.iNode) &&
+               std::includes(conditions.begin(), conditions.end(), nextConditions.begin(), nextConditions.end());
+    });
+}
+
 // Whether an arrival from the scene moves the actor on from the place (one
 // made before it in the same handler) with no dialog between: whoever that
 // arrival puts down never meets the actor there.
@@ -185,6 +198,31 @@ bool MovedOnComingFrom(const ScriptNodePool& pool, const PlacedAt& at, int32_t i
                       std::none_of(dialogs.begin(), dialogs.end(), [&](ScriptNodeIndex iDialog) {
                           return iDialog > at.iNode && iDialog < next.iNode && OnOneRun(pool, iDialog, next.iNode);
                       });
+           });
+}
+
+// Whether the actor walked there only to vanish: the handler hides him next,
+// with nothing else for him but the turn the walk ends in and no dialog
+// between (he walks off out of sight).
+bool WalkedOutOfSight(const ScriptNodePool& pool, const PlacedAt& at, const std::vector<PlacedAt>& hides)
+{
+    const auto stopsThere = [&](ScriptNodeIndex iNode) {
+        const ScriptNode& node = pool[iNode];
+        const int32_t type = node.m_oAction.m_iActionType;
+        return node.m_iType == NodeType_Action && OnOneRun(pool, at.iNode, iNode) &&
+               ((node.m_oAction.m_iTargetId == static_cast<int32_t>(at.stand.uActor) &&
+                 type != ID_ACTION_TYPE_TURN_TO_WAYPOINT) ||
+                type == ID_ACTION_TYPE_START_DIALOG || type == ID_ACTION_TYPE_START_COMMON_DIALOG);
+    };
+    return pool[at.iNode].m_oAction.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
+           std::any_of(hides.begin(), hides.end(), [&](const PlacedAt& hide) {
+               if (hide.stand.uActor != at.stand.uActor || hide.pEvent != at.pEvent ||
+                   !FollowsInItsBlock(pool, at.iNode, hide.iNode))
+                   return false;
+               for (ScriptNodeIndex i = at.iNode + 1; i < hide.iNode; ++i)
+                   if (stopsThere(i))
+                       return false;
+               return true;
            });
 }
 
@@ -220,6 +258,7 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
 {
     SceneStands found;
     std::vector<PlacedAt> placed;
+    std::vector<PlacedAt> hides;
     std::vector<ScriptNodeIndex> dialogs;
     std::vector<ScriptNodeIndex> sceneChanges;
     std::map<const EventDesc*, HeroinePose> poses;
@@ -256,6 +295,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         const int32_t iWaypoint = action.m_oParameter[0];
         HeroinePose& pose = poses[pEvent];
         const bool bHeroine = uActor == uHeroine;
+        if (type == ID_ACTION_TYPE_SET_VISIBLE && !TurnsOn(action, ID_ACTION_TYPE_SET_VISIBLE))
+            hides.push_back({{uActor, -1, "", IsArrival(pEvent)}, iNode, pEvent});
         switch (type) {
         case ID_ACTION_TYPE_WALK_TO_WAYPOINT:
         case ID_ACTION_TYPE_PLACE_AT_WAYPOINT:
@@ -290,7 +331,7 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     };
     std::vector<PlacedAt> left;
     for (const PlacedAt& at : placed)
-        if (!leaves(at) && !PlacedHidden(pool, iRoot, nodes, at) &&
+        if (!leaves(at) && !PlacedHidden(pool, iRoot, nodes, at) && !WalkedOutOfSight(pool, at, hides) &&
             std::none_of(placed.begin(), placed.end(),
                          [&](const PlacedAt& next) { return PassedThrough(pool, at, next, dialogs); }))
             left.push_back(at);
@@ -318,9 +359,12 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
                 continue;
             const bool bOneRun = first.pEvent == second.pEvent ? OnOneRun(pool, first.iNode, second.iNode)
                                                                : IsArrival(first.pEvent) && IsArrival(second.pEvent);
-            const bool bClickByArrival =
-                (IsArrival(first.pEvent) && IsClick(second.pEvent) && !moves(second.pEvent, first.stand.uActor)) ||
-                (IsArrival(second.pEvent) && IsClick(first.pEvent) && !moves(first.pEvent, second.stand.uActor));
+            // A click finds each where the arrival leaves him at its end.
+            const auto stillThere = [&](const PlacedAt& arrived, const PlacedAt& clicked) {
+                return IsArrival(arrived.pEvent) && IsClick(clicked.pEvent) &&
+                       !moves(clicked.pEvent, arrived.stand.uActor) && !ArrivalMovesOn(pool, arrived, placed);
+            };
+            const bool bClickByArrival = stillThere(first, second) || stillThere(second, first);
             if (bOneRun || bClickByArrival)
                 found.together.emplace_back(j, i);
         }
