@@ -154,6 +154,8 @@ std::vector<std::string> PlacementFaults(const ScenePlaces& places, const std::s
         return FigureBoxAt(scene, figures->second.at(stand.uActor), scene.m_vLocators[stand.iWaypoint].m_vPosition);
     };
     const auto there = [&](uint32_t uActor) { return figures->second.contains(uActor); };
+    // A stand a click on someone the cast leaves out would make is never made.
+    const auto made = [&](const Stand& stand) { return stand.uClicked == 0 || there(stand.uClicked); };
     const auto name = [](const Stand& stand) {
         return std::string(Id::GetActorName(stand.uActor)) + " at " + std::to_string(stand.iWaypoint);
     };
@@ -165,7 +167,7 @@ std::vector<std::string> PlacementFaults(const ScenePlaces& places, const std::s
     for (const auto& [i, j] : found.together) {
         const Stand& first = found.stands[i];
         const Stand& second = found.stands[j];
-        if (!there(first.uActor) || !there(second.uActor))
+        if (!there(first.uActor) || !there(second.uActor) || !made(first) || !made(second))
             continue;
         const SceneRect box = boxOf(first);
         const SceneRect other = boxOf(second);
@@ -700,6 +702,9 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     const std::string inHim = JoinedLines(faultsOf({{uHeroine, 6, ""}, seated}, {{0, 1}}, {}));
     EXPECT_TRUE(inHim.starts_with("stranger at 6 and tavrine at 6 stand ") && inHim.ends_with(" px in each other\n"))
         << inHim;
+    // Walked there by a click on one the inn's cast leaves out: never.
+    EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 6, "", false, Id::GetActorId("manuel")}, seated}, {{0, 1}}, {})), "");
+    EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 6, "", false, uStranger}, seated}, {{0, 1}}, {})), inHim);
     EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 11, ""}}, {}, {})), "tavrine at 11 reaches beyond the right edge\n");
     EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 8, ""}, seated}, {}, {{8, 9, uStranger, ""}})),
               "at 8 turned as 9, she has her back to stranger\n");

@@ -300,8 +300,10 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         switch (type) {
         case ID_ACTION_TYPE_WALK_TO_WAYPOINT:
         case ID_ACTION_TYPE_PLACE_AT_WAYPOINT:
-            placed.push_back(
-                {{uActor, iWaypoint, HandlerOf(pool, iRoot, iNode, scene), IsArrival(pEvent)}, iNode, pEvent});
+            placed.push_back({{uActor, iWaypoint, HandlerOf(pool, iRoot, iNode, scene), IsArrival(pEvent),
+                               IsClick(pEvent) ? ActorOfEvent(pEvent) : 0},
+                              iNode,
+                              pEvent});
             if (bHeroine)
                 pose = {iWaypoint,
                         type == ID_ACTION_TYPE_PLACE_AT_WAYPOINT && (action.m_oParameter[1] & 0xFF) != 0 ? iWaypoint
