@@ -228,6 +228,11 @@ protected:
         Place(Id::GetActorId("pierre_l"), 12);
         ShowObject(Id::GetActorId("pierre_l"), false);
         _EndMatch();
+        // The stranger stops by the door for a line, then goes to his place:
+        // a click later finds him there, not by the door.
+        Place(Id::GetActorId("stranger"), 16);
+        Dialog(0x10);
+        WalkTo(Id::GetActorId("stranger"), 13);
     }
     void BuildEvents() override
     {
@@ -266,6 +271,10 @@ protected:
         _IfEvent(ScriptEvent_Object1(2));
         WalkTo(uHeroine, STAIRS);
         StartMiniGame(1);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(4));
+        GoTo(uHeroine, 16);
+        Dialog(0x16);
         _EndMatch();
         _IfEvent(ScriptEvent_Object1(3));
         GoTo(uHeroine, BASKET);
@@ -699,7 +708,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on, one placed hidden, and the talk after she walks to a thing;
+    // walked on (in a click, or in the arrival after a line), one placed
+    // hidden, and the talk after she walks to a thing;
     // and where she walks out of the scene.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
@@ -712,10 +722,11 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     for (const auto& [i, j] : found.together)
         pairs.insert(std::min(name(found.stands[i]), name(found.stands[j])) + " and " +
                      std::max(name(found.stands[i]), name(found.stands[j])));
-    for (const char* pKept :
-         {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14"})
+    for (const char* pKept : {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14",
+                              "stranger at 14 and tavrine at 14", "stranger at 13 and tavrine at 16"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
-    for (const char* pLeftOut : {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14"})
+    for (const char* pLeftOut :
+         {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "stranger at 16 and tavrine at 16"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));

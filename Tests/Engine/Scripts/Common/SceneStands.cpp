@@ -173,6 +173,17 @@ bool MovedOnBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeInd
     });
 }
 
+// Whether the handler places the actor again later in the same block, on
+// the same side of its if / else, whatever else holds: he does not stay.
+bool WalkedOnInItsBlock(const ScriptNodePool& pool, const PlacedAt& at, const std::vector<PlacedAt>& placed)
+{
+    return std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
+        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
+               pool[next.iNode].m_iParent == pool[at.iNode].m_iParent &&
+               InFirstChain(pool, next.iNode) == InFirstChain(pool, at.iNode);
+    });
+}
+
 // Whether an arrival from the scene moves the actor on from the place (one
 // made before it in the same handler) with no dialog between: whoever that
 // arrival puts down never meets the actor there.
@@ -318,9 +329,13 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
                 continue;
             const bool bOneRun = first.pEvent == second.pEvent ? OnOneRun(pool, first.iNode, second.iNode)
                                                                : IsArrival(first.pEvent) && IsArrival(second.pEvent);
-            const bool bClickByArrival =
-                (IsArrival(first.pEvent) && IsClick(second.pEvent) && !moves(second.pEvent, first.stand.uActor)) ||
-                (IsArrival(second.pEvent) && IsClick(first.pEvent) && !moves(first.pEvent, second.stand.uActor));
+            // A click meets one where the arrival leaves him: not where he
+            // stopped for a talk before it walked him on.
+            const auto leftByArrival = [&](const PlacedAt& at, const PlacedAt& click) {
+                return IsArrival(at.pEvent) && IsClick(click.pEvent) && !moves(click.pEvent, at.stand.uActor) &&
+                       !WalkedOnInItsBlock(pool, at, placed);
+            };
+            const bool bClickByArrival = leftByArrival(first, second) || leftByArrival(second, first);
             if (bOneRun || bClickByArrival)
                 found.together.emplace_back(j, i);
         }
