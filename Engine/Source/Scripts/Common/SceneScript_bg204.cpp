@@ -61,6 +61,8 @@ constexpr int32_t WP_FOOT_OF_THE_TRELLIS = 30;
 constexpr int32_t WP_BY_DRAKES_WINDOW = 31;
 constexpr int32_t WP_BEFORE_THE_HOUSE = 32;
 constexpr int32_t WP_TO_THE_MAP = 33;
+// Where Mitchell marches off to, clear of Dinsdale on the inn's way.
+constexpr int32_t WP_MITCHELL_OFF_TO_THE_INN = 34;
 constexpr int32_t WP_POLE = 42;
 
 // Walk-mesh blockers: the office doorway, the way to the map, the way to the
@@ -860,7 +862,7 @@ void SceneScript_bg204::DiegoCallbacks()
     Play(MITCHELL, "walk_l");
     Play(DINSDALE, "walk_l");
     GoTo(DINSDALE, WP_TO_THE_INN);
-    GoTo(MITCHELL, WP_TO_THE_INN);
+    GoTo(MITCHELL, WP_MITCHELL_OFF_TO_THE_INN);
     GoTo(DIEGO, WP_DIEGO);
     Apart();
     _EndMatch();
