@@ -47,6 +47,8 @@ constexpr int32_t WP_PRIEST_AT_HIS_WINDOW = 17;
 constexpr int32_t WP_PRIEST_INSIDE = 18;
 constexpr int32_t WP_PRIEST_GOING_DOWN = 19;
 constexpr int32_t WP_BEFORE_THE_GUARDS = 20;
+// Where Diego stops, coming up the road, beside her place in from it.
+constexpr int32_t WP_DIEGO_UP_THE_ROAD = 21;
 constexpr int32_t WP_BY_MITCHELL = 22;
 constexpr int32_t WP_DINSDALE_KNOCKED_OUT = 23;
 constexpr int32_t WP_BEFORE_THE_DOOR = 24;
@@ -59,6 +61,8 @@ constexpr int32_t WP_FOOT_OF_THE_TRELLIS = 30;
 constexpr int32_t WP_BY_DRAKES_WINDOW = 31;
 constexpr int32_t WP_BEFORE_THE_HOUSE = 32;
 constexpr int32_t WP_TO_THE_MAP = 33;
+// Where Mitchell marches off to, clear of Dinsdale on the inn's way.
+constexpr int32_t WP_MITCHELL_OFF_TO_THE_INN = 34;
 constexpr int32_t WP_POLE = 42;
 
 // Walk-mesh blockers: the office doorway, the way to the map, the way to the
@@ -367,7 +371,8 @@ void SceneScript_bg204::ChapterEightArrivals()
     _IfMatch(Both(IsTrue(VARBOOL_QUEST_C8_NOTES04_DONE), IsFalse(VARBOOL_BG204_C08_EVENT_DIEGO_ARRIVES)));
     ShowAndActivate(DIEGO, true);
     Place(DIEGO, WP_ROAD);
-    WalkTo(DIEGO, WP_IN_FROM_THE_ROAD);
+    // Not at her own place in from the road, where she may stand.
+    WalkTo(DIEGO, WP_DIEGO_UP_THE_ROAD);
     TurnToward(HEROINE, DIEGO);
     TurnToward(DIEGO, HEROINE);
     Dialog(0xb3b2a889);
@@ -857,7 +862,7 @@ void SceneScript_bg204::DiegoCallbacks()
     Play(MITCHELL, "walk_l");
     Play(DINSDALE, "walk_l");
     GoTo(DINSDALE, WP_TO_THE_INN);
-    GoTo(MITCHELL, WP_TO_THE_INN);
+    GoTo(MITCHELL, WP_MITCHELL_OFF_TO_THE_INN);
     GoTo(DIEGO, WP_DIEGO);
     Apart();
     _EndMatch();

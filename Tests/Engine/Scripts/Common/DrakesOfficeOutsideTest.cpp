@@ -161,7 +161,7 @@ TEST_F(DrakesOfficeOutsideTest, DiegoJoinsOnceAndSendsTheGuardsAwayForGoodOnlyFo
     Enter();
     EXPECT_EQ(Dialogs(), Ids({0xb3b2a889}));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_DIEGO")});
-    EXPECT_EQ(Walks(DIEGO), (std::vector<int32_t> {7, 12}));
+    EXPECT_EQ(Walks(DIEGO), (std::vector<int32_t> {21, 12}));
     Enter();
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_DIEGO")});

@@ -36,6 +36,7 @@ protected:
     const uint32_t m_uPriest = Id::GetActorId("father_jerome");
     const uint32_t m_uDiego = Id::GetActorId("diego");
     const uint32_t m_uDinsdale = Id::GetActorId("dinsdale");
+    const uint32_t m_uMitchell = Id::GetActorId("mitchell");
 };
 
 TEST_F(DrakesOfficeOutsideWalksTest, SheReachesEveryPlaceOfTheStreetAndOfTheCanopyButNeverTheOneFromTheOther)
@@ -89,10 +90,11 @@ TEST_F(DrakesOfficeOutsideWalksTest, ThePriestComesDownFromHisWindowAndDiegoAndT
     Enter();
     for (const int32_t iWaypoint : {17, 19, 3})
         ExpectReaches(m_uPriest, 18, iWaypoint);
-    for (const int32_t iWaypoint : {7, 12, 15, 2})
+    for (const int32_t iWaypoint : {21, 12, 15, 2})
         ExpectReaches(m_uDiego, 8, iWaypoint);
     for (const int32_t iWaypoint : {5, 2})
         ExpectReaches(m_uDinsdale, 23, iWaypoint);
+    ExpectReaches(m_uMitchell, 6, 34);
 }
 
 TEST_F(DrakesOfficeOutsideWalksTest, EveryHotspotIsPickedAtItsCentreWithThePeopleWhereTheScriptPutsThem)

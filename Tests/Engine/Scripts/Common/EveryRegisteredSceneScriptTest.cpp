@@ -237,6 +237,11 @@ protected:
         Dialog(0x16);
         WalkTo(Id::GetActorId("diego"), 4);
         ShowObject(Id::GetActorId("diego"), false);
+        // The stranger stops by the door for a line, then goes to his place:
+        // a click later finds him there, not by the door.
+        Place(Id::GetActorId("stranger"), 16);
+        Dialog(0x10);
+        WalkTo(Id::GetActorId("stranger"), 13);
     }
     void BuildEvents() override
     {
@@ -275,6 +280,10 @@ protected:
         _IfEvent(ScriptEvent_Object1(2));
         WalkTo(uHeroine, STAIRS);
         StartMiniGame(1);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(4));
+        GoTo(uHeroine, 16);
+        Dialog(0x16);
         _EndMatch();
         _IfEvent(ScriptEvent_Object1(3));
         GoTo(uHeroine, BASKET);
@@ -711,8 +720,9 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on or off out of sight, one placed hidden, and the talk after
-    // she walks to a thing; and where she walks out of the scene.
+    // walked on (in a click, or in the arrival after a line) or off out of
+    // sight, one placed hidden, and the talk after she walks to a thing;
+    // and where she walks out of the scene.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
@@ -724,11 +734,13 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     for (const auto& [i, j] : found.together)
         pairs.insert(std::min(name(found.stands[i]), name(found.stands[j])) + " and " +
                      std::max(name(found.stands[i]), name(found.stands[j])));
-    for (const char* pKept : {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14",
-                              "stranger at 14 and tavrine at 14", "diego at 3 and pierre_l at 12"})
+    for (const char* pKept :
+         {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14",
+          "diego at 3 and pierre_l at 12", "stranger at 13 and tavrine at 16"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
-    for (const char* pLeftOut : {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14",
-                                 "diego at 3 and tavrine at 18", "diego at 4 and tavrine at 18"})
+    for (const char* pLeftOut :
+         {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "diego at 3 and tavrine at 18",
+          "diego at 4 and tavrine at 18", "stranger at 16 and tavrine at 16"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));
