@@ -228,12 +228,42 @@ protected:
         Place(Id::GetActorId("pierre_l"), 12);
         ShowObject(Id::GetActorId("pierre_l"), false);
         _EndMatch();
+        // Bobby waits out of sight until she comes down.
+        Place(Id::GetActorId("bobby"), 5);
+        ShowObject(Id::GetActorId("bobby"), false);
+        // Diego brings word and is gone, before anything can be clicked
+        // and before the stranger takes his place.
+        _IfBool(VARBOOL_ACTIVE_MAP, 0);
+        Place(Id::GetActorId("diego"), 3);
+        ShowObject(Id::GetActorId("diego"), true);
+        Dialog(0x16);
+        WalkTo(Id::GetActorId("diego"), OUTSIDE);
+        ShowObject(Id::GetActorId("diego"), false);
+        Place(Id::GetActorId("stranger"), OUTSIDE);
+        _EndMatch();
+        // Nell waits while she is told the news; its line sends her off.
+        _IfBool(VARBOOL_ACTIVE_MAP, 0);
+        Place(Id::GetActorId("nell"), 2);
+        Dialog(0x18);
+        _EndMatch();
+        // She is called to the stranger's table before Alessandro sits
+        // down where she came in.
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        ShowObject(Id::GetActorId("bobby"), true);
+        Place(Id::GetActorId("tavrine"), 8);
+        Place(Id::GetActorId("alessandro_c"), 6);
+        Dialog(0x17);
+        _EndMatch();
     }
     void BuildEvents() override
     {
         const uint32_t uHeroine = Id::GetActorId("tavrine");
         _IfEvent(ScriptEvent_Hash9(2));
         ShowObject(Id::GetActorId("pierre_l"), true);
+        _EndMatch();
+        _IfEvent(OnCallback(0x99));
+        WalkTo(Id::GetActorId("nell"), OUTSIDE);
+        ShowObject(Id::GetActorId("nell"), false);
         _EndMatch();
         // Pierre stops for a line and walks on before she comes; the
         // stranger is still there when she does.
@@ -650,17 +680,24 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemAp
             const uint32_t uHeroine = Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine");
             const ScriptNodeIndex root = Build(scene, iChapter, false);
             const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, iChapter);
+            const std::vector<CastFigures> chapterCasts = SuppliesIn(iChapter, casts).casts;
+            std::set<uint32_t> cast;
+            for (const CastFigures& one : chapterCasts)
+                for (const auto& [uActor, moves] : one.figures)
+                    cast.insert(uActor);
             // Only people the player may see, moved by handlers she can reach.
+            const std::vector<ScriptNodeIndex> reach = WithoutClicksOnTheAbsent(
+                pool, root, NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]), cast);
             const SceneStands found = WithoutHidden(
-                StandsInChapter(pool, root, NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]), scene,
-                                uHeroine),
+                StandsInChapter(pool, root, reach, scene, uHeroine,
+                                CallbacksEveryRunSends(Id::GetSceneDialogsPath(scene.m_iId), iChapter)),
                 [&](uint32_t uActor) {
                     return StaysHidden(pool, root, nodes, iChapter, looks[iChapter], static_cast<int32_t>(uActor));
                 });
             std::vector<UnmetNeed> chapterFaults;
-            for (const CastFigures& cast : SuppliesIn(iChapter, casts).casts)
-                for (const std::string& fault : PlacementFaults(places, cast.name, found, uHeroine))
-                    chapterFaults.push_back({"cast " + cast.name, fault});
+            for (const CastFigures& one : chapterCasts)
+                for (const std::string& fault : PlacementFaults(places, one.name, found, uHeroine))
+                    chapterFaults.push_back({"cast " + one.name, fault});
             Collect(faults, scene, chapterFaults, iChapter);
         }
         places.scene->Shutdown();
@@ -699,12 +736,15 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on, one placed hidden, and the talk after she walks to a thing;
-    // and where she walks out of the scene.
+    // walked on, one placed hidden, one gone before a click (by the arrival
+    // or a callback its dialog sends), one placed after she moved on, and
+    // the talk after she walks to a thing; and where she walks out of the
+    // scene.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
-    const SceneStands found = StandsInChapter(pool, root, NodesInChapter(pool, root, 2), inn, uHeroine);
+    const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, 2);
+    const SceneStands found = StandsInChapter(pool, root, nodes, inn, uHeroine, {{0x18, {0x99}}});
     std::set<std::string> pairs;
     const auto name = [](const Stand& stand) {
         return std::string(Id::GetActorName(stand.uActor)) + " at " + std::to_string(stand.iWaypoint);
@@ -713,9 +753,13 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
         pairs.insert(std::min(name(found.stands[i]), name(found.stands[j])) + " and " +
                      std::max(name(found.stands[i]), name(found.stands[j])));
     for (const char* pKept :
-         {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14"})
+         {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14",
+          "stranger at 6 and tavrine at 9", "alessandro_c at 6 and tavrine at 8", "diego at 3 and tavrine at 6",
+          "bobby at 5 and tavrine at 9"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
-    for (const char* pLeftOut : {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14"})
+    for (const char* pLeftOut :
+         {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
+          "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));
@@ -729,6 +773,9 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::OUTSIDE)) << "the way out to the island map counted";
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::STAIRS)) << "the way into the mini-game counted";
     EXPECT_TRUE(standsAt(PlantedPlacementsScript::BASKET));
+    // Without the stranger in the cast no one clicks him.
+    EXPECT_TRUE(StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, nodes, {uHeroine}), inn, uHeroine, {})
+                    .talks.empty());
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotAPlayerCanClickShowsAPictureOfWhatItStandsFor)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -161,16 +162,101 @@ bool PassedThrough(const ScriptNodePool& pool, const PlacedAt& earlier, const Pl
            });
 }
 
-// Whether the actor has moved on from the place before the other's place
-// in the same run: a later place of the actor follows it in its block, and
-// comes before the other's.
-bool MovedOnBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iOther,
-                   const std::vector<PlacedAt>& placed)
+// Where a handler walks, places, hides or shows people.
+struct Comings {
+    std::vector<PlacedAt> places;
+    std::vector<PlacedAt> hides;
+    std::vector<PlacedAt> shows;
+};
+
+// Whether the node is in the very block of the place, after it.
+bool LaterInItsBlock(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iNode)
 {
-    return std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
-        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
-               next.iNode < iOther && FollowsInItsBlock(pool, at.iNode, next.iNode);
+    return iNode > at.iNode && pool[iNode].m_iParent == pool[at.iNode].m_iParent &&
+           InFirstChain(pool, iNode) == InFirstChain(pool, at.iNode);
+}
+
+// Whether the handler shows the hidden actor again before iUntil.
+bool ShownAgain(const Comings& comings, const PlacedAt& hide, ScriptNodeIndex iUntil)
+{
+    return std::any_of(comings.shows.begin(), comings.shows.end(), [&](const PlacedAt& show) {
+        return show.stand.uActor == hide.stand.uActor && show.pEvent == hide.pEvent && show.iNode > hide.iNode &&
+               show.iNode < iUntil;
     });
+}
+
+// The hides of the actor in the place's handler after it that he is not
+// shown again after before iUntil.
+std::vector<PlacedAt> HidesAfter(const Comings& comings, const PlacedAt& at, ScriptNodeIndex iUntil)
+{
+    std::vector<PlacedAt> hides;
+    for (const PlacedAt& hide : comings.hides)
+        if (hide.stand.uActor == at.stand.uActor && hide.pEvent == at.pEvent && hide.iNode > at.iNode &&
+            !ShownAgain(comings, hide, iUntil))
+            hides.push_back(hide);
+    return hides;
+}
+
+// Whether the actor has left the place before the other's place in the same
+// run: a later place of his comes between them and follows the place in its
+// block or leads to the other's in the other's, or a hide does that comes
+// right in the place's block.
+bool LeftBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iOther, const Comings& comings)
+{
+    const bool bMoved = std::any_of(comings.places.begin(), comings.places.end(), [&](const PlacedAt& next) {
+        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
+               next.iNode < iOther &&
+               (FollowsInItsBlock(pool, at.iNode, next.iNode) || FollowsInItsBlock(pool, next.iNode, iOther));
+    });
+    const std::vector<PlacedAt> hides = HidesAfter(comings, at, iOther);
+    return bMoved || std::any_of(hides.begin(), hides.end(), [&](const PlacedAt& hide) {
+               return hide.iNode < iOther &&
+                      (LaterInItsBlock(pool, at, hide.iNode) || FollowsInItsBlock(pool, hide.iNode, iOther));
+           });
+}
+
+// Whether the handler answering the callback moves the actor off the
+// place or hides him for good, whatever holds.
+bool CallbackTakesAway(const ScriptNodePool& pool, uint32_t uCallback, const Stand& from, const Comings& comings)
+{
+    const auto answers = [&](const PlacedAt& at) {
+        return at.stand.uActor == from.uActor && at.pEvent && at.pEvent->m_eType == TwEventType_Dialog_CB &&
+               at.pEvent->m_iNbParameter >= 1 && static_cast<uint32_t>(at.pEvent->m_oParameter[0]) == uCallback &&
+               pool[pool[at.iNode].m_iParent].m_iType == NodeType_Event;
+    };
+    return std::any_of(comings.places.begin(), comings.places.end(),
+                       [&](const PlacedAt& next) { return answers(next) && next.stand.iWaypoint != from.iWaypoint; }) ||
+           std::any_of(comings.hides.begin(), comings.hides.end(), [&](const PlacedAt& hide) {
+               return answers(hide) && !ShownAgain(comings, hide, std::numeric_limits<ScriptNodeIndex>::max());
+           });
+}
+
+// Whether the arrival, further on in the very block of the place, moves the
+// actor or hides him for good, itself or by a callback that a dialog it
+// starts there sends on every run: he is gone before the player can click
+// anything.
+bool GoneBeforeClicks(const ScriptNodePool& pool, std::span<const ScriptNodeIndex> dialogs, const PlacedAt& at,
+                      const Comings& comings, const std::map<uint32_t, std::set<uint32_t>>& sureCallbacks)
+{
+    if (!IsArrival(at.pEvent))
+        return false;
+    const std::vector<PlacedAt> hides = HidesAfter(comings, at, std::numeric_limits<ScriptNodeIndex>::max());
+    const auto dialogTakesAway = [&](ScriptNodeIndex iDialog) {
+        const ActionDesc& action = pool[iDialog].m_oAction;
+        const auto sent = sureCallbacks.find(static_cast<uint32_t>(action.m_oParameter[0]));
+        return action.m_iActionType == ID_ACTION_TYPE_START_DIALOG && LaterInItsBlock(pool, at, iDialog) &&
+               sent != sureCallbacks.end() && std::any_of(sent->second.begin(), sent->second.end(), [&](uint32_t c) {
+                   return CallbackTakesAway(pool, c, at.stand, comings);
+               });
+    };
+    return std::any_of(comings.places.begin(), comings.places.end(),
+                       [&](const PlacedAt& next) {
+                           return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent &&
+                                  LaterInItsBlock(pool, at, next.iNode);
+                       }) ||
+           std::any_of(hides.begin(), hides.end(),
+                       [&](const PlacedAt& hide) { return LaterInItsBlock(pool, at, hide.iNode); }) ||
+           std::any_of(dialogs.begin(), dialogs.end(), dialogTakesAway);
 }
 
 // Whether an arrival from the scene moves the actor on from the place (one
@@ -216,10 +302,12 @@ bool PlacedHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<c
 } // namespace
 
 SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
-                            const SceneDesc& scene, uint32_t uHeroine)
+                            const SceneDesc& scene, uint32_t uHeroine,
+                            const std::map<uint32_t, std::set<uint32_t>>& sureCallbacks)
 {
     SceneStands found;
     std::vector<PlacedAt> placed;
+    Comings comings;
     std::vector<ScriptNodeIndex> dialogs;
     std::vector<ScriptNodeIndex> sceneChanges;
     std::map<const EventDesc*, HeroinePose> poses;
@@ -253,6 +341,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         if (!IsActorScriptableId(action.m_iTargetId))
             continue;
         const auto uActor = static_cast<uint32_t>(action.m_iTargetId);
+        if (type == ID_ACTION_TYPE_SET_VISIBLE)
+            (TurnsOn(action, type) ? comings.shows : comings.hides).push_back({{uActor, -1, {}, false}, iNode, pEvent});
         const int32_t iWaypoint = action.m_oParameter[0];
         HeroinePose& pose = poses[pEvent];
         const bool bHeroine = uActor == uHeroine;
@@ -294,6 +384,7 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
             std::none_of(placed.begin(), placed.end(),
                          [&](const PlacedAt& next) { return PassedThrough(pool, at, next, dialogs); }))
             left.push_back(at);
+    comings.places = placed;
     // Whether the click's handler moves the actor.
     const auto moves = [&](const EventDesc* pEvent, uint32_t uActor) {
         return std::any_of(placed.begin(), placed.end(),
@@ -313,14 +404,17 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
             if ((firstFrom && secondFrom && *firstFrom != *secondFrom) ||
                 (firstFrom && !secondFrom && MovedOnComingFrom(pool, second, *firstFrom, placed, dialogs)) ||
                 (secondFrom && !firstFrom && MovedOnComingFrom(pool, first, *secondFrom, placed, dialogs)) ||
-                (first.pEvent == second.pEvent && (MovedOnBefore(pool, first, second.iNode, placed) ||
-                                                   MovedOnBefore(pool, second, first.iNode, placed))))
+                (first.pEvent == second.pEvent &&
+                 (LeftBefore(pool, first, second.iNode, comings) || LeftBefore(pool, second, first.iNode, comings))))
                 continue;
             const bool bOneRun = first.pEvent == second.pEvent ? OnOneRun(pool, first.iNode, second.iNode)
                                                                : IsArrival(first.pEvent) && IsArrival(second.pEvent);
-            const bool bClickByArrival =
-                (IsArrival(first.pEvent) && IsClick(second.pEvent) && !moves(second.pEvent, first.stand.uActor)) ||
-                (IsArrival(second.pEvent) && IsClick(first.pEvent) && !moves(first.pEvent, second.stand.uActor));
+            const auto meetsClick = [&](const PlacedAt& arrival, const PlacedAt& click) {
+                return IsArrival(arrival.pEvent) && IsClick(click.pEvent) &&
+                       !moves(click.pEvent, arrival.stand.uActor) &&
+                       !GoneBeforeClicks(pool, dialogs, arrival, comings, sureCallbacks);
+            };
+            const bool bClickByArrival = meetsClick(first, second) || meetsClick(second, first);
             if (bOneRun || bClickByArrival)
                 found.together.emplace_back(j, i);
         }
