@@ -2,13 +2,13 @@
 
 #include "Common/VarIds.h"
 #include "Engine/Scripts/Common/ChapterReach.h"
+#include "Engine/Scripts/Common/HandlerRuns.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "ScriptEngine/common/ScriptParameters.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -32,16 +32,6 @@ uint32_t ActorOfEvent(const EventDesc* pEvent)
     if (!pEvent || pEvent->m_iNbParameter < 1 || !IsActorScriptableId(pEvent->m_oParameter[0]))
         return 0;
     return static_cast<uint32_t>(pEvent->m_oParameter[0]);
-}
-
-// Whether the node is in its parent's first chain (a condition that holds)
-// rather than its else chain.
-bool InFirstChain(const ScriptNodePool& pool, ScriptNodeIndex iNode)
-{
-    for (ScriptNodeIndex i = pool[pool[iNode].m_iParent].m_iChild; i != NO_NODE; i = pool[i].m_iNext)
-        if (i == iNode)
-            return true;
-    return false;
 }
 
 // Whether one run of the tree may reach both nodes: not on the two sides of
@@ -106,11 +96,6 @@ std::optional<int32_t> CameFromOf(const ScriptNodePool& pool, ScriptNodeIndex iN
     return std::nullopt;
 }
 
-bool IsArrival(const EventDesc* pEvent)
-{
-    return pEvent && pEvent->m_eType == TwEventType_Init;
-}
-
 bool IsClick(const EventDesc* pEvent)
 {
     return pEvent && pEvent->m_eType <= TwEventType_UseItem;
@@ -123,25 +108,6 @@ bool LeavesTheScene(const ActionDesc& action)
     return action.m_iActionType == ID_ACTION_TYPE_GO_TO_SCENE ||
            action.m_iActionType == ID_ACTION_TYPE_START_MINIGAME ||
            (action.m_iActionType == ID_ACTION_TYPE_SHOW_MENU && action.m_oParameter[0] == TAB_MAP);
-}
-
-// A stand before it is known to be left there.
-struct PlacedAt {
-    Stand stand;
-    ScriptNodeIndex iNode = NO_NODE;
-    const EventDesc* pEvent = nullptr;
-};
-
-// Whether the action at iLater runs after the one at iEarlier whenever that
-// one runs: later in its block, or in a block nested there on the same side
-// of its if / else.
-bool FollowsInItsBlock(const ScriptNodePool& pool, ScriptNodeIndex iEarlier, ScriptNodeIndex iLater)
-{
-    const ScriptNodeIndex iBlock = pool[iEarlier].m_iParent;
-    for (ScriptNodeIndex i = iLater; pool.Contains(i) && pool.Contains(pool[i].m_iParent); i = pool[i].m_iParent)
-        if (pool[i].m_iParent == iBlock)
-            return i > iEarlier && InFirstChain(pool, i) == InFirstChain(pool, iEarlier);
-    return false;
 }
 
 // Whether the handler's later place for the same actor follows the earlier
@@ -160,103 +126,6 @@ bool PassedThrough(const ScriptNodePool& pool, const PlacedAt& earlier, const Pl
     return bFollows && std::none_of(dialogs.begin(), dialogs.end(), [&](ScriptNodeIndex iDialog) {
                return iDialog > earlier.iNode && iDialog < later.iNode && OnOneRun(pool, earlier.iNode, iDialog);
            });
-}
-
-// Where a handler walks, places, hides or shows people.
-struct Comings {
-    std::vector<PlacedAt> places;
-    std::vector<PlacedAt> hides;
-    std::vector<PlacedAt> shows;
-};
-
-// Whether the node is in the very block of the place, after it.
-bool LaterInItsBlock(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iNode)
-{
-    return iNode > at.iNode && pool[iNode].m_iParent == pool[at.iNode].m_iParent &&
-           InFirstChain(pool, iNode) == InFirstChain(pool, at.iNode);
-}
-
-// Whether the handler shows the hidden actor again before iUntil.
-bool ShownAgain(const Comings& comings, const PlacedAt& hide, ScriptNodeIndex iUntil)
-{
-    return std::any_of(comings.shows.begin(), comings.shows.end(), [&](const PlacedAt& show) {
-        return show.stand.uActor == hide.stand.uActor && show.pEvent == hide.pEvent && show.iNode > hide.iNode &&
-               show.iNode < iUntil;
-    });
-}
-
-// The hides of the actor in the place's handler after it that he is not
-// shown again after before iUntil.
-std::vector<PlacedAt> HidesAfter(const Comings& comings, const PlacedAt& at, ScriptNodeIndex iUntil)
-{
-    std::vector<PlacedAt> hides;
-    for (const PlacedAt& hide : comings.hides)
-        if (hide.stand.uActor == at.stand.uActor && hide.pEvent == at.pEvent && hide.iNode > at.iNode &&
-            !ShownAgain(comings, hide, iUntil))
-            hides.push_back(hide);
-    return hides;
-}
-
-// Whether the actor has left the place before the other's place in the same
-// run: a later place of his comes between them and follows the place in its
-// block or leads to the other's in the other's, or a hide does that comes
-// right in the place's block.
-bool LeftBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iOther, const Comings& comings)
-{
-    const bool bMoved = std::any_of(comings.places.begin(), comings.places.end(), [&](const PlacedAt& next) {
-        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
-               next.iNode < iOther &&
-               (FollowsInItsBlock(pool, at.iNode, next.iNode) || FollowsInItsBlock(pool, next.iNode, iOther));
-    });
-    const std::vector<PlacedAt> hides = HidesAfter(comings, at, iOther);
-    return bMoved || std::any_of(hides.begin(), hides.end(), [&](const PlacedAt& hide) {
-               return hide.iNode < iOther &&
-                      (LaterInItsBlock(pool, at, hide.iNode) || FollowsInItsBlock(pool, hide.iNode, iOther));
-           });
-}
-
-// Whether the handler answering the callback moves the actor off the
-// place or hides him for good, whatever holds.
-bool CallbackTakesAway(const ScriptNodePool& pool, uint32_t uCallback, const Stand& from, const Comings& comings)
-{
-    const auto answers = [&](const PlacedAt& at) {
-        return at.stand.uActor == from.uActor && at.pEvent && at.pEvent->m_eType == TwEventType_Dialog_CB &&
-               at.pEvent->m_iNbParameter >= 1 && static_cast<uint32_t>(at.pEvent->m_oParameter[0]) == uCallback &&
-               pool[pool[at.iNode].m_iParent].m_iType == NodeType_Event;
-    };
-    return std::any_of(comings.places.begin(), comings.places.end(),
-                       [&](const PlacedAt& next) { return answers(next) && next.stand.iWaypoint != from.iWaypoint; }) ||
-           std::any_of(comings.hides.begin(), comings.hides.end(), [&](const PlacedAt& hide) {
-               return answers(hide) && !ShownAgain(comings, hide, std::numeric_limits<ScriptNodeIndex>::max());
-           });
-}
-
-// Whether the arrival, further on in the very block of the place, moves the
-// actor or hides him for good, itself or by a callback that a dialog it
-// starts there sends on every run: he is gone before the player can click
-// anything.
-bool GoneBeforeClicks(const ScriptNodePool& pool, std::span<const ScriptNodeIndex> dialogs, const PlacedAt& at,
-                      const Comings& comings, const std::map<uint32_t, std::set<uint32_t>>& sureCallbacks)
-{
-    if (!IsArrival(at.pEvent))
-        return false;
-    const std::vector<PlacedAt> hides = HidesAfter(comings, at, std::numeric_limits<ScriptNodeIndex>::max());
-    const auto dialogTakesAway = [&](ScriptNodeIndex iDialog) {
-        const ActionDesc& action = pool[iDialog].m_oAction;
-        const auto sent = sureCallbacks.find(static_cast<uint32_t>(action.m_oParameter[0]));
-        return action.m_iActionType == ID_ACTION_TYPE_START_DIALOG && LaterInItsBlock(pool, at, iDialog) &&
-               sent != sureCallbacks.end() && std::any_of(sent->second.begin(), sent->second.end(), [&](uint32_t c) {
-                   return CallbackTakesAway(pool, c, at.stand, comings);
-               });
-    };
-    return std::any_of(comings.places.begin(), comings.places.end(),
-                       [&](const PlacedAt& next) {
-                           return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent &&
-                                  LaterInItsBlock(pool, at, next.iNode);
-                       }) ||
-           std::any_of(hides.begin(), hides.end(),
-                       [&](const PlacedAt& hide) { return LaterInItsBlock(pool, at, hide.iNode); }) ||
-           std::any_of(dialogs.begin(), dialogs.end(), dialogTakesAway);
 }
 
 // Whether an arrival from the scene moves the actor on from the place (one
