@@ -228,15 +228,20 @@ protected:
         Place(Id::GetActorId("pierre_l"), 12);
         ShowObject(Id::GetActorId("pierre_l"), false);
         _EndMatch();
-        // Bobby waits out of sight until she comes down.
+        // Bobby waits out of sight until she comes down; Carlo only looks
+        // in while Diego brings word.
         Place(Id::GetActorId("bobby"), 5);
         ShowObject(Id::GetActorId("bobby"), false);
+        Place(Id::GetActorId("carlo"), 4);
+        ShowObject(Id::GetActorId("carlo"), false);
         // Diego brings word and is gone, before anything can be clicked
         // and before the stranger takes his place.
         _IfBool(VARBOOL_ACTIVE_MAP, 0);
         Place(Id::GetActorId("diego"), 3);
         ShowObject(Id::GetActorId("diego"), true);
+        ShowObject(Id::GetActorId("carlo"), true);
         Dialog(0x16);
+        ShowObject(Id::GetActorId("carlo"), false);
         WalkTo(Id::GetActorId("diego"), OUTSIDE);
         ShowObject(Id::GetActorId("diego"), false);
         Place(Id::GetActorId("stranger"), OUTSIDE);
@@ -759,7 +764,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
     for (const char* pLeftOut :
          {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
-          "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9"})
+          "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9",
+          "carlo at 4 and tavrine at 9"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));

@@ -12,23 +12,30 @@ bool LaterInItsBlock(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeI
            InFirstChain(pool, iNode) == InFirstChain(pool, at.iNode);
 }
 
-// Whether the handler shows the hidden actor again before iUntil.
-bool ShownAgain(const Comings& comings, const PlacedAt& hide, ScriptNodeIndex iUntil)
+// Whether the handler shows the hidden actor again before iUntil, and
+// does not hide him once more, before iUntil, further on in the block of
+// that show.
+bool ShownAgain(const ScriptNodePool& pool, const Comings& comings, const PlacedAt& hide, ScriptNodeIndex iUntil)
 {
     return std::any_of(comings.shows.begin(), comings.shows.end(), [&](const PlacedAt& show) {
         return show.stand.uActor == hide.stand.uActor && show.pEvent == hide.pEvent && show.iNode > hide.iNode &&
-               show.iNode < iUntil;
+               show.iNode < iUntil &&
+               std::none_of(comings.hides.begin(), comings.hides.end(), [&](const PlacedAt& again) {
+                   return again.stand.uActor == show.stand.uActor && again.pEvent == show.pEvent &&
+                          again.iNode < iUntil && LaterInItsBlock(pool, show, again.iNode);
+               });
     });
 }
 
 // The hides of the actor in the place's handler after it that he is not
 // shown again after before iUntil.
-std::vector<PlacedAt> HidesAfter(const Comings& comings, const PlacedAt& at, ScriptNodeIndex iUntil)
+std::vector<PlacedAt> HidesAfter(const ScriptNodePool& pool, const Comings& comings, const PlacedAt& at,
+                                 ScriptNodeIndex iUntil)
 {
     std::vector<PlacedAt> hides;
     for (const PlacedAt& hide : comings.hides)
         if (hide.stand.uActor == at.stand.uActor && hide.pEvent == at.pEvent && hide.iNode > at.iNode &&
-            !ShownAgain(comings, hide, iUntil))
+            !ShownAgain(pool, comings, hide, iUntil))
             hides.push_back(hide);
     return hides;
 }
@@ -45,7 +52,7 @@ bool CallbackTakesAway(const ScriptNodePool& pool, uint32_t uCallback, const Sta
     return std::any_of(comings.places.begin(), comings.places.end(),
                        [&](const PlacedAt& next) { return answers(next) && next.stand.iWaypoint != from.iWaypoint; }) ||
            std::any_of(comings.hides.begin(), comings.hides.end(), [&](const PlacedAt& hide) {
-               return answers(hide) && !ShownAgain(comings, hide, std::numeric_limits<ScriptNodeIndex>::max());
+               return answers(hide) && !ShownAgain(pool, comings, hide, std::numeric_limits<ScriptNodeIndex>::max());
            });
 }
 
@@ -80,7 +87,7 @@ bool LeftBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex 
                next.iNode < iOther &&
                (FollowsInItsBlock(pool, at.iNode, next.iNode) || FollowsInItsBlock(pool, next.iNode, iOther));
     });
-    const std::vector<PlacedAt> hides = HidesAfter(comings, at, iOther);
+    const std::vector<PlacedAt> hides = HidesAfter(pool, comings, at, iOther);
     return bMoved || std::any_of(hides.begin(), hides.end(), [&](const PlacedAt& hide) {
                return hide.iNode < iOther &&
                       (LaterInItsBlock(pool, at, hide.iNode) || FollowsInItsBlock(pool, hide.iNode, iOther));
@@ -92,7 +99,7 @@ bool GoneBeforeClicks(const ScriptNodePool& pool, std::span<const ScriptNodeInde
 {
     if (!IsArrival(at.pEvent))
         return false;
-    const std::vector<PlacedAt> hides = HidesAfter(comings, at, std::numeric_limits<ScriptNodeIndex>::max());
+    const std::vector<PlacedAt> hides = HidesAfter(pool, comings, at, std::numeric_limits<ScriptNodeIndex>::max());
     const auto dialogTakesAway = [&](ScriptNodeIndex iDialog) {
         const ActionDesc& action = pool[iDialog].m_oAction;
         const auto sent = sureCallbacks.find(static_cast<uint32_t>(action.m_oParameter[0]));
