@@ -5,6 +5,7 @@
 #include "Engine/Scripts/Common/SceneScriptLimits.h"
 #include "Scene/Common/Scene.h"
 #include "Scene/Common/SceneCharacter.h"
+#include "ScriptEngine/common/ScriptParameters.h"
 
 #include <algorithm>
 
@@ -98,6 +99,20 @@ std::vector<ScriptNodeIndex> NodesWithinReach(const ScriptNodePool& pool, Script
         const int32_t iId = IsClick(pEvent) ? pEvent->m_oParameter[0] : ID_SCRIPTABLE_INVALID;
         if (iId == ID_SCRIPTABLE_INVALID ||
             (!StaysHidden(pool, iRoot, nodes, iChapter, looks, iId) && !staysUnclickable(iId)))
+            within.push_back(iNode);
+    }
+    return within;
+}
+
+std::vector<ScriptNodeIndex> WithoutClicksOnTheAbsent(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
+                                                      std::span<const ScriptNodeIndex> nodes,
+                                                      const std::set<uint32_t>& cast)
+{
+    std::vector<ScriptNodeIndex> within;
+    for (const ScriptNodeIndex iNode : nodes) {
+        const EventDesc* pEvent = EventOf(pool, iRoot, iNode);
+        if (!IsClick(pEvent) || !IsActorScriptableId(pEvent->m_oParameter[0]) ||
+            cast.contains(static_cast<uint32_t>(pEvent->m_oParameter[0])))
             within.push_back(iNode);
     }
     return within;

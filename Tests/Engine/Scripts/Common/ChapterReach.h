@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <span>
 #include <vector>
 
@@ -39,3 +40,9 @@ bool StaysHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<co
 std::vector<ScriptNodeIndex> NodesWithinReach(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
                                               std::span<const ScriptNodeIndex> nodes, int32_t iChapter,
                                               const ArrivalLooks& looks);
+
+// The nodes less those of handlers answering a click on an actor whom none
+// of the chapter's casts brings into the scene.
+std::vector<ScriptNodeIndex> WithoutClicksOnTheAbsent(const ScriptNodePool& pool, ScriptNodeIndex iRoot,
+                                                      std::span<const ScriptNodeIndex> nodes,
+                                                      const std::set<uint32_t>& cast);

@@ -154,8 +154,6 @@ std::vector<std::string> PlacementFaults(const ScenePlaces& places, const std::s
         return FigureBoxAt(scene, figures->second.at(stand.uActor), scene.m_vLocators[stand.iWaypoint].m_vPosition);
     };
     const auto there = [&](uint32_t uActor) { return figures->second.contains(uActor); };
-    // A stand a click on someone the cast leaves out would make is never made.
-    const auto made = [&](const Stand& stand) { return stand.uClicked == 0 || there(stand.uClicked); };
     const auto name = [](const Stand& stand) {
         return std::string(Id::GetActorName(stand.uActor)) + " at " + std::to_string(stand.iWaypoint);
     };
@@ -167,7 +165,7 @@ std::vector<std::string> PlacementFaults(const ScenePlaces& places, const std::s
     for (const auto& [i, j] : found.together) {
         const Stand& first = found.stands[i];
         const Stand& second = found.stands[j];
-        if (!there(first.uActor) || !there(second.uActor) || !made(first) || !made(second))
+        if (!there(first.uActor) || !there(second.uActor))
             continue;
         const SceneRect box = boxOf(first);
         const SceneRect other = boxOf(second);
@@ -230,24 +228,47 @@ protected:
         Place(Id::GetActorId("pierre_l"), 12);
         ShowObject(Id::GetActorId("pierre_l"), false);
         _EndMatch();
-        // Diego catches his breath by the door for a line, then walks off
-        // out of sight: no click finds him at either place.
+        // Bobby waits out of sight until she comes down; Carlo only looks
+        // in while Diego brings word.
+        Place(Id::GetActorId("bobby"), 5);
+        ShowObject(Id::GetActorId("bobby"), false);
+        Place(Id::GetActorId("carlo"), 4);
+        ShowObject(Id::GetActorId("carlo"), false);
+        // Diego brings word and is gone, before anything can be clicked
+        // and before the stranger takes his place.
+        _IfBool(VARBOOL_ACTIVE_MAP, 0);
         Place(Id::GetActorId("diego"), 3);
         ShowObject(Id::GetActorId("diego"), true);
+        ShowObject(Id::GetActorId("carlo"), true);
         Dialog(0x16);
-        WalkTo(Id::GetActorId("diego"), 4);
+        ShowObject(Id::GetActorId("carlo"), false);
+        WalkTo(Id::GetActorId("diego"), OUTSIDE);
         ShowObject(Id::GetActorId("diego"), false);
-        // The stranger stops by the door for a line, then goes to his place:
-        // a click later finds him there, not by the door.
-        Place(Id::GetActorId("stranger"), 16);
-        Dialog(0x10);
-        WalkTo(Id::GetActorId("stranger"), 13);
+        Place(Id::GetActorId("stranger"), OUTSIDE);
+        _EndMatch();
+        // Nell waits while she is told the news; its line sends her off.
+        _IfBool(VARBOOL_ACTIVE_MAP, 0);
+        Place(Id::GetActorId("nell"), 2);
+        Dialog(0x18);
+        _EndMatch();
+        // She is called to the stranger's table before Alessandro sits
+        // down where she came in.
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        ShowObject(Id::GetActorId("bobby"), true);
+        Place(Id::GetActorId("tavrine"), 8);
+        Place(Id::GetActorId("alessandro_c"), 6);
+        Dialog(0x17);
+        _EndMatch();
     }
     void BuildEvents() override
     {
         const uint32_t uHeroine = Id::GetActorId("tavrine");
         _IfEvent(ScriptEvent_Hash9(2));
         ShowObject(Id::GetActorId("pierre_l"), true);
+        _EndMatch();
+        _IfEvent(OnCallback(0x99));
+        WalkTo(Id::GetActorId("nell"), OUTSIDE);
+        ShowObject(Id::GetActorId("nell"), false);
         _EndMatch();
         // Pierre stops for a line and walks on before she comes; the
         // stranger is still there when she does.
@@ -281,13 +302,23 @@ protected:
         WalkTo(uHeroine, STAIRS);
         StartMiniGame(1);
         _EndMatch();
-        _IfEvent(ScriptEvent_Object1(4));
-        GoTo(uHeroine, 16);
-        Dialog(0x16);
-        _EndMatch();
         _IfEvent(ScriptEvent_Object1(3));
         GoTo(uHeroine, BASKET);
         AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(TAB_INVENTORY));
+        _EndMatch();
+        // Pierre and the stranger walk off out of sight together; when
+        // Pierre stops for a line on his way, she meets him there.
+        _IfEvent(ScriptEvent_Object1(4));
+        WalkTo(Id::GetActorId("pierre_l"), 17);
+        WalkTo(Id::GetActorId("stranger"), 17);
+        ShowObject(Id::GetActorId("pierre_l"), false);
+        ShowObject(Id::GetActorId("stranger"), false);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(5));
+        WalkTo(uHeroine, 19);
+        WalkTo(Id::GetActorId("pierre_l"), 17);
+        Dialog(0x19);
+        ShowObject(Id::GetActorId("pierre_l"), false);
         _EndMatch();
     }
 };
@@ -668,17 +699,24 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemAp
             const uint32_t uHeroine = Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine");
             const ScriptNodeIndex root = Build(scene, iChapter, false);
             const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, iChapter);
+            const std::vector<CastFigures> chapterCasts = SuppliesIn(iChapter, casts).casts;
+            std::set<uint32_t> cast;
+            for (const CastFigures& one : chapterCasts)
+                for (const auto& [uActor, moves] : one.figures)
+                    cast.insert(uActor);
             // Only people the player may see, moved by handlers she can reach.
+            const std::vector<ScriptNodeIndex> reach = WithoutClicksOnTheAbsent(
+                pool, root, NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]), cast);
             const SceneStands found = WithoutHidden(
-                StandsInChapter(pool, root, NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]), scene,
-                                uHeroine),
+                StandsInChapter(pool, root, reach, scene, uHeroine,
+                                CallbacksEveryRunSends(Id::GetSceneDialogsPath(scene.m_iId), iChapter)),
                 [&](uint32_t uActor) {
                     return StaysHidden(pool, root, nodes, iChapter, looks[iChapter], static_cast<int32_t>(uActor));
                 });
             std::vector<UnmetNeed> chapterFaults;
-            for (const CastFigures& cast : SuppliesIn(iChapter, casts).casts)
-                for (const std::string& fault : PlacementFaults(places, cast.name, found, uHeroine))
-                    chapterFaults.push_back({"cast " + cast.name, fault});
+            for (const CastFigures& one : chapterCasts)
+                for (const std::string& fault : PlacementFaults(places, one.name, found, uHeroine))
+                    chapterFaults.push_back({"cast " + one.name, fault});
             Collect(faults, scene, chapterFaults, iChapter);
         }
         places.scene->Shutdown();
@@ -711,22 +749,21 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     const std::string inHim = JoinedLines(faultsOf({{uHeroine, 6, ""}, seated}, {{0, 1}}, {}));
     EXPECT_TRUE(inHim.starts_with("stranger at 6 and tavrine at 6 stand ") && inHim.ends_with(" px in each other\n"))
         << inHim;
-    // Walked there by a click on one the inn's cast leaves out: never.
-    EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 6, "", false, Id::GetActorId("manuel")}, seated}, {{0, 1}}, {})), "");
-    EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 6, "", false, uStranger}, seated}, {{0, 1}}, {})), inHim);
     EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 11, ""}}, {}, {})), "tavrine at 11 reaches beyond the right edge\n");
     EXPECT_EQ(JoinedLines(faultsOf({{uHeroine, 8, ""}, seated}, {}, {{8, 9, uStranger, ""}})),
               "at 8 turned as 9, she has her back to stranger\n");
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on (in a click, or in the arrival after a line) or off out of
-    // sight, one placed hidden, and the talk after she walks to a thing;
-    // and where she walks out of the scene.
+    // walked on or off out of sight, one placed hidden, one gone before a
+    // click (by the arrival or a callback its dialog sends), one placed
+    // after she moved on, and the talk after she walks to a thing; and where
+    // she walks out of the scene.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
-    const SceneStands found = StandsInChapter(pool, root, NodesInChapter(pool, root, 2), inn, uHeroine);
+    const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, 2);
+    const SceneStands found = StandsInChapter(pool, root, nodes, inn, uHeroine, {{0x18, {0x99}}});
     std::set<std::string> pairs;
     const auto name = [](const Stand& stand) {
         return std::string(Id::GetActorName(stand.uActor)) + " at " + std::to_string(stand.iWaypoint);
@@ -736,11 +773,13 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
                      std::max(name(found.stands[i]), name(found.stands[j])));
     for (const char* pKept :
          {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14",
-          "diego at 3 and pierre_l at 12", "stranger at 13 and tavrine at 16"})
+          "stranger at 6 and tavrine at 9", "alessandro_c at 6 and tavrine at 8", "diego at 3 and tavrine at 6",
+          "bobby at 5 and tavrine at 9", "pierre_l at 17 and tavrine at 19"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
     for (const char* pLeftOut :
-         {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "diego at 3 and tavrine at 18",
-          "diego at 4 and tavrine at 18", "stranger at 16 and tavrine at 16"})
+         {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
+          "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9",
+          "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));
@@ -754,6 +793,9 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::OUTSIDE)) << "the way out to the island map counted";
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::STAIRS)) << "the way into the mini-game counted";
     EXPECT_TRUE(standsAt(PlantedPlacementsScript::BASKET));
+    // Without the stranger in the cast no one clicks him.
+    EXPECT_TRUE(StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, nodes, {uHeroine}), inn, uHeroine, {})
+                    .talks.empty());
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotAPlayerCanClickShowsAPictureOfWhatItStandsFor)

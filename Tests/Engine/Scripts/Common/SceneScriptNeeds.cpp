@@ -352,6 +352,22 @@ DialogCallbacks DialogCallbacksInChapter(const std::string& path, int32_t iChapt
     return callbacks;
 }
 
+DialogCallbacks CallbacksEveryRunSends(const std::string& path, int32_t iChapter)
+{
+    DialogCallbacks callbacks;
+    std::set<uint32_t> mayHaveEnded;
+    VisitDialogNodesInChapter(path, iChapter, [&](uint32_t uKey, const DialogNode& node) {
+        if (node.m_pParent == nullptr || node.m_pParent->m_eType != DialogNode::DLG_ROOT || mayHaveEnded.contains(uKey))
+            return;
+        if (node.m_eType == DialogNode::DLG_CHOICE || node.m_eType == DialogNode::DLG_JUMP)
+            mayHaveEnded.insert(uKey);
+        else if (!node.m_pCondition && node.m_eType == DialogNode::DLG_ACTION &&
+                 node.m_uWord1 == DialogNode::DLG_ACTION_CALLBACK)
+            callbacks[uKey].insert(node.m_uWord2);
+    });
+    return callbacks;
+}
+
 std::vector<SentCallbacks> CallbacksSentByChapter(const std::vector<std::vector<ChapterAction>>& actions,
                                                   const std::vector<DialogCallbacks>& dialogs,
                                                   const std::set<uint32_t>& sendable)

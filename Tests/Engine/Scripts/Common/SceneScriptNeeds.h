@@ -127,6 +127,11 @@ std::vector<ChapterAction> SoundAndDialogActions(const ScriptNodePool& pool, Scr
 // none when the group cannot be read.
 DialogCallbacks DialogCallbacksInChapter(const std::string& path, int32_t iChapter);
 
+// The callbacks that each dialog of the group sends on every run in the
+// chapter: its own lines that no condition holds back, before any choice or
+// jump that may end it.
+DialogCallbacks CallbacksEveryRunSends(const std::string& path, int32_t iChapter);
+
 // The callbacks sent in a chapter: by a dialog that an action of the
 // chapter starts (one that runs then for sure: at the scene's start, under a
 // condition on the chapter, or on a callback sent then for sure), and by a

@@ -2,6 +2,7 @@
 
 #include "Common/VarIds.h"
 #include "Engine/Scripts/Common/ChapterReach.h"
+#include "Engine/Scripts/Common/HandlerRuns.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
 #include "Interface/Common/InterfaceMenu.h"
 #include "ScriptEngine/common/ScriptParameters.h"
@@ -31,16 +32,6 @@ uint32_t ActorOfEvent(const EventDesc* pEvent)
     if (!pEvent || pEvent->m_iNbParameter < 1 || !IsActorScriptableId(pEvent->m_oParameter[0]))
         return 0;
     return static_cast<uint32_t>(pEvent->m_oParameter[0]);
-}
-
-// Whether the node is in its parent's first chain (a condition that holds)
-// rather than its else chain.
-bool InFirstChain(const ScriptNodePool& pool, ScriptNodeIndex iNode)
-{
-    for (ScriptNodeIndex i = pool[pool[iNode].m_iParent].m_iChild; i != NO_NODE; i = pool[i].m_iNext)
-        if (i == iNode)
-            return true;
-    return false;
 }
 
 // Whether one run of the tree may reach both nodes: not on the two sides of
@@ -105,11 +96,6 @@ std::optional<int32_t> CameFromOf(const ScriptNodePool& pool, ScriptNodeIndex iN
     return std::nullopt;
 }
 
-bool IsArrival(const EventDesc* pEvent)
-{
-    return pEvent && pEvent->m_eType == TwEventType_Init;
-}
-
 bool IsClick(const EventDesc* pEvent)
 {
     return pEvent && pEvent->m_eType <= TwEventType_UseItem;
@@ -122,25 +108,6 @@ bool LeavesTheScene(const ActionDesc& action)
     return action.m_iActionType == ID_ACTION_TYPE_GO_TO_SCENE ||
            action.m_iActionType == ID_ACTION_TYPE_START_MINIGAME ||
            (action.m_iActionType == ID_ACTION_TYPE_SHOW_MENU && action.m_oParameter[0] == TAB_MAP);
-}
-
-// A stand before it is known to be left there.
-struct PlacedAt {
-    Stand stand;
-    ScriptNodeIndex iNode = NO_NODE;
-    const EventDesc* pEvent = nullptr;
-};
-
-// Whether the action at iLater runs after the one at iEarlier whenever that
-// one runs: later in its block, or in a block nested there on the same side
-// of its if / else.
-bool FollowsInItsBlock(const ScriptNodePool& pool, ScriptNodeIndex iEarlier, ScriptNodeIndex iLater)
-{
-    const ScriptNodeIndex iBlock = pool[iEarlier].m_iParent;
-    for (ScriptNodeIndex i = iLater; pool.Contains(i) && pool.Contains(pool[i].m_iParent); i = pool[i].m_iParent)
-        if (pool[i].m_iParent == iBlock)
-            return i > iEarlier && InFirstChain(pool, i) == InFirstChain(pool, iEarlier);
-    return false;
 }
 
 // Whether the handler's later place for the same actor follows the earlier
@@ -161,31 +128,6 @@ bool PassedThrough(const ScriptNodePool& pool, const PlacedAt& earlier, const Pl
            });
 }
 
-// Whether the actor has moved on from the place before the other's place
-// in the same run: a later place of the actor follows it in its block, and
-// comes before the other's.
-bool MovedOnBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iOther,
-                   const std::vector<PlacedAt>& placed)
-{
-    return std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
-        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
-               next.iNode < iOther && FollowsInItsBlock(pool, at.iNode, next.iNode);
-    });
-}
-
-// Whether the arrival moves the actor on from the place later on, under no
-// condition the place does not hold under.
-bool ArrivalMovesOn(const ScriptNodePool& pool, const PlacedAt& at, const std::vector<PlacedAt>& placed)
-{
-    const std::set<std::string> conditions = ConditionsAbove(pool, at.iNode);
-    return std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
-        const std::set<std::string> nextConditions = ConditionsAbove(pool, next.iNode);
-        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
-               FollowsInItsBlock(pool, at.iNode, next.iNode) &&
-               std::includes(conditions.begin(), conditions.end(), nextConditions.begin(), nextConditions.end());
-    });
-}
-
 // Whether an arrival from the scene moves the actor on from the place (one
 // made before it in the same handler) with no dialog between: whoever that
 // arrival puts down never meets the actor there.
@@ -198,31 +140,6 @@ bool MovedOnComingFrom(const ScriptNodePool& pool, const PlacedAt& at, int32_t i
                       std::none_of(dialogs.begin(), dialogs.end(), [&](ScriptNodeIndex iDialog) {
                           return iDialog > at.iNode && iDialog < next.iNode && OnOneRun(pool, iDialog, next.iNode);
                       });
-           });
-}
-
-// Whether the actor walked there only to vanish: the handler hides him next,
-// with nothing else for him but the turn the walk ends in and no dialog
-// between (he walks off out of sight).
-bool WalkedOutOfSight(const ScriptNodePool& pool, const PlacedAt& at, const std::vector<PlacedAt>& hides)
-{
-    const auto stopsThere = [&](ScriptNodeIndex iNode) {
-        const ScriptNode& node = pool[iNode];
-        const int32_t type = node.m_oAction.m_iActionType;
-        return node.m_iType == NodeType_Action && OnOneRun(pool, at.iNode, iNode) &&
-               ((node.m_oAction.m_iTargetId == static_cast<int32_t>(at.stand.uActor) &&
-                 type != ID_ACTION_TYPE_TURN_TO_WAYPOINT) ||
-                type == ID_ACTION_TYPE_START_DIALOG || type == ID_ACTION_TYPE_START_COMMON_DIALOG);
-    };
-    return pool[at.iNode].m_oAction.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
-           std::any_of(hides.begin(), hides.end(), [&](const PlacedAt& hide) {
-               if (hide.stand.uActor != at.stand.uActor || hide.pEvent != at.pEvent ||
-                   !FollowsInItsBlock(pool, at.iNode, hide.iNode))
-                   return false;
-               for (ScriptNodeIndex i = at.iNode + 1; i < hide.iNode; ++i)
-                   if (stopsThere(i))
-                       return false;
-               return true;
            });
 }
 
@@ -251,14 +168,40 @@ bool PlacedHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<c
     return bHidden;
 }
 
+// Whether the actor walked there only to vanish: the handler hides him next,
+// with nothing else for him but the turn the walk ends in and no dialog
+// between (he walks off out of sight).
+bool WalkedOutOfSight(const ScriptNodePool& pool, const PlacedAt& at, const std::vector<PlacedAt>& hides)
+{
+    const auto stopsThere = [&](ScriptNodeIndex iNode) {
+        const ScriptNode& node = pool[iNode];
+        const int32_t type = node.m_oAction.m_iActionType;
+        return node.m_iType == NodeType_Action && OnOneRun(pool, at.iNode, iNode) &&
+               ((node.m_oAction.m_iTargetId == static_cast<int32_t>(at.stand.uActor) &&
+                 type != ID_ACTION_TYPE_TURN_TO_WAYPOINT) ||
+                type == ID_ACTION_TYPE_START_DIALOG || type == ID_ACTION_TYPE_START_COMMON_DIALOG);
+    };
+    return pool[at.iNode].m_oAction.m_iActionType == ID_ACTION_TYPE_WALK_TO_WAYPOINT &&
+           std::any_of(hides.begin(), hides.end(), [&](const PlacedAt& hide) {
+               if (hide.stand.uActor != at.stand.uActor || hide.pEvent != at.pEvent ||
+                   !FollowsInItsBlock(pool, at.iNode, hide.iNode))
+                   return false;
+               for (ScriptNodeIndex i = at.iNode + 1; i < hide.iNode; ++i)
+                   if (stopsThere(i))
+                       return false;
+               return true;
+           });
+}
+
 } // namespace
 
 SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
-                            const SceneDesc& scene, uint32_t uHeroine)
+                            const SceneDesc& scene, uint32_t uHeroine,
+                            const std::map<uint32_t, std::set<uint32_t>>& sureCallbacks)
 {
     SceneStands found;
     std::vector<PlacedAt> placed;
-    std::vector<PlacedAt> hides;
+    Comings comings;
     std::vector<ScriptNodeIndex> dialogs;
     std::vector<ScriptNodeIndex> sceneChanges;
     std::map<const EventDesc*, HeroinePose> poses;
@@ -292,18 +235,16 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         if (!IsActorScriptableId(action.m_iTargetId))
             continue;
         const auto uActor = static_cast<uint32_t>(action.m_iTargetId);
+        if (type == ID_ACTION_TYPE_SET_VISIBLE)
+            (TurnsOn(action, type) ? comings.shows : comings.hides).push_back({{uActor, -1, {}, false}, iNode, pEvent});
         const int32_t iWaypoint = action.m_oParameter[0];
         HeroinePose& pose = poses[pEvent];
         const bool bHeroine = uActor == uHeroine;
-        if (type == ID_ACTION_TYPE_SET_VISIBLE && !TurnsOn(action, ID_ACTION_TYPE_SET_VISIBLE))
-            hides.push_back({{uActor, -1, "", IsArrival(pEvent)}, iNode, pEvent});
         switch (type) {
         case ID_ACTION_TYPE_WALK_TO_WAYPOINT:
         case ID_ACTION_TYPE_PLACE_AT_WAYPOINT:
-            placed.push_back({{uActor, iWaypoint, HandlerOf(pool, iRoot, iNode, scene), IsArrival(pEvent),
-                               IsClick(pEvent) ? ActorOfEvent(pEvent) : 0},
-                              iNode,
-                              pEvent});
+            placed.push_back(
+                {{uActor, iWaypoint, HandlerOf(pool, iRoot, iNode, scene), IsArrival(pEvent)}, iNode, pEvent});
             if (bHeroine)
                 pose = {iWaypoint,
                         type == ID_ACTION_TYPE_PLACE_AT_WAYPOINT && (action.m_oParameter[1] & 0xFF) != 0 ? iWaypoint
@@ -333,10 +274,11 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     };
     std::vector<PlacedAt> left;
     for (const PlacedAt& at : placed)
-        if (!leaves(at) && !PlacedHidden(pool, iRoot, nodes, at) && !WalkedOutOfSight(pool, at, hides) &&
+        if (!leaves(at) && !PlacedHidden(pool, iRoot, nodes, at) && !WalkedOutOfSight(pool, at, comings.hides) &&
             std::none_of(placed.begin(), placed.end(),
                          [&](const PlacedAt& next) { return PassedThrough(pool, at, next, dialogs); }))
             left.push_back(at);
+    comings.places = placed;
     // Whether the click's handler moves the actor.
     const auto moves = [&](const EventDesc* pEvent, uint32_t uActor) {
         return std::any_of(placed.begin(), placed.end(),
@@ -356,17 +298,17 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
             if ((firstFrom && secondFrom && *firstFrom != *secondFrom) ||
                 (firstFrom && !secondFrom && MovedOnComingFrom(pool, second, *firstFrom, placed, dialogs)) ||
                 (secondFrom && !firstFrom && MovedOnComingFrom(pool, first, *secondFrom, placed, dialogs)) ||
-                (first.pEvent == second.pEvent && (MovedOnBefore(pool, first, second.iNode, placed) ||
-                                                   MovedOnBefore(pool, second, first.iNode, placed))))
+                (first.pEvent == second.pEvent &&
+                 (LeftBefore(pool, first, second.iNode, comings) || LeftBefore(pool, second, first.iNode, comings))))
                 continue;
             const bool bOneRun = first.pEvent == second.pEvent ? OnOneRun(pool, first.iNode, second.iNode)
                                                                : IsArrival(first.pEvent) && IsArrival(second.pEvent);
-            // A click finds each where the arrival leaves him at its end.
-            const auto stillThere = [&](const PlacedAt& arrived, const PlacedAt& clicked) {
-                return IsArrival(arrived.pEvent) && IsClick(clicked.pEvent) &&
-                       !moves(clicked.pEvent, arrived.stand.uActor) && !ArrivalMovesOn(pool, arrived, placed);
+            const auto meetsClick = [&](const PlacedAt& arrival, const PlacedAt& click) {
+                return IsArrival(arrival.pEvent) && IsClick(click.pEvent) &&
+                       !moves(click.pEvent, arrival.stand.uActor) &&
+                       !GoneBeforeClicks(pool, dialogs, arrival, comings, sureCallbacks);
             };
-            const bool bClickByArrival = stillThere(first, second) || stillThere(second, first);
+            const bool bClickByArrival = meetsClick(first, second) || meetsClick(second, first);
             if (bOneRun || bClickByArrival)
                 found.together.emplace_back(j, i);
         }

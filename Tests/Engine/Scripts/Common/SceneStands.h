@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <set>
 #include <span>
 #include <string>
 #include <utility>
@@ -48,9 +50,12 @@ struct SceneStands {
     std::vector<TalkFacing> talks;
 };
 
-// The stands of the chapter's nodes and the facings uHeroine talks with.
+// The stands of the chapter's nodes and the facings uHeroine talks with;
+// sureCallbacks holds, by dialog key, the callbacks each of the scene's
+// dialogs sends on every run.
 SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
-                            const SceneDesc& scene, uint32_t uHeroine);
+                            const SceneDesc& scene, uint32_t uHeroine,
+                            const std::map<uint32_t, std::set<uint32_t>>& sureCallbacks);
 
 // The stands of the actors that `hidden` does not name, and the pairs they
 // make.
