@@ -266,6 +266,10 @@ public:
     CoreFxVec2 m_oPointerTarget {};
     // In the world: where the active character is sent.
     CoreFxVec m_vWalkTarget {};
+    // The pointer ray gave the walk target for this walk click; a ray that
+    // misses the walk mesh leaves an earlier click's target, where the click
+    // must not send her.
+    bool m_bWalkTargetPicked = false;
     SceneObject* m_pHoveredObject = nullptr;
     uint8_t m_bVerbMenuOpen = 0;
     // fx32 seconds the primary button has been held in the idle state.
