@@ -88,6 +88,7 @@ void MGMessageBox::Show(const char* sMessageText, const char* title, const char*
     SetButtons(button2);
     m_bShown = true;
     m_bDone = false;
+    m_bSecondHeldBack = false;
     if (m_oPointer.IsInitialized())
         m_oPointer.SetVisible(false);
 }

@@ -69,6 +69,9 @@ public:
     void UpdateScrollButtons();
     void SetButtonColors(uint32_t normal, uint32_t hovered);
     void SetControlsDisplayer(MGControlsDisplayer* pDisplayer, int32_t iLine);
+    // While held back a click on the second button chooses nothing; every
+    // Show lets it go.
+    void HoldBackSecondButton(bool bHeld) { m_bSecondHeldBack = bHeld; }
 
     int32_t GetResult() const { return m_iResult; }
     bool IsShown() const { return m_bShown; }
@@ -97,6 +100,7 @@ private:
     bool m_bShown = false;
     bool m_bDone = false;
     bool m_bLastPage = false;
+    bool m_bSecondHeldBack = false;
     MGSprite m_oFrame;
     const char* m_sTitle = nullptr;
     MGSprite m_oUpArrow;

@@ -82,7 +82,7 @@ void MGMessageBox::OnClick(fx32 x, fx32 y)
         if (m_aoButtons[0].m_oRect.IsPointInside(x, y)) {
             m_iResult = RESULT_FIRST;
             m_aoButtons[0].m_bHovered = true;
-        } else if (m_aoButtons[1].m_oRect.IsPointInside(x, y)) {
+        } else if (!m_bSecondHeldBack && m_aoButtons[1].m_oRect.IsPointInside(x, y)) {
             m_iResult = RESULT_SECOND;
         }
     }

@@ -96,6 +96,9 @@ void MiniGame::DisplayInstructionsState(uint32_t textId)
 
 bool MiniGame::UpdateInstructionsState(uint32_t dtMs)
 {
+    // Skip lies where the lost box's Retry was: a click meant for Retry
+    // reaches it only once the box has faded in, when the player sees Skip.
+    m_oMessageBox.HoldBackSecondButton(!IsEffectFinished(m_aiEffects[EFFECT_OPENING_FADE]));
     if (!ReadBoxAfter(m_aiEffects[EFFECT_OPENING_FADE], dtMs) || !HasBoxResult())
         return false;
     if (m_oMessageBox.GetResult() == MGMessageBox::RESULT_SECOND)

@@ -266,6 +266,10 @@ public:
     CoreFxVec2 m_oPointerTarget {};
     // In the world: where the active character is sent.
     CoreFxVec m_vWalkTarget {};
+    // The pointer ray gave the walk target for this walk click; a ray that
+    // misses the walk mesh leaves an earlier click's target, where the click
+    // must not send her.
+    bool m_bWalkTargetPicked = false;
     SceneObject* m_pHoveredObject = nullptr;
     uint8_t m_bVerbMenuOpen = 0;
     // fx32 seconds the primary button has been held in the idle state.
@@ -336,6 +340,8 @@ private:
     void HandleIdleInput(uint32_t dtMs);
     void TrackPointer(uint32_t pointer);
     void HandleIdleButtons(uint32_t dtMs);
+    // The in-game menu on its inventory tab, the verbs closed.
+    void OpenInGameMenu();
     // The menu of the object pressed at the point.
     void OpenVerbMenu(SceneObject& object, fx32 x, fx32 y);
     void CloseVerbMenu();

@@ -39,9 +39,11 @@ void Scene::HandleFollowInput()
 void Scene::HandleWalkInput()
 {
     // The walk target came from this pointer target at the end of the last
-    // frame.
-    if (SceneCharacter* active = GetActiveCharacter())
+    // frame; a click off the walk mesh found none.
+    SceneCharacter* active = GetActiveCharacter();
+    if (active && m_bWalkTargetPicked)
         active->MoveToWithPath(m_vWalkTarget, 0);
+    m_bWalkTargetPicked = false;
     EnterIdleState();
 }
 

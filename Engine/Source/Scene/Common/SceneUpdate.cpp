@@ -106,7 +106,8 @@ void Scene::PickUnderCursor()
             WalkMeshRay ray {nearPoint, {farPoint.x - nearPoint.x, farPoint.y - nearPoint.y, farPoint.z - nearPoint.z}};
             CoreFxVec::Normalize(ray.m_vDirection, ray.m_vDirection);
             CoreFxVec hit {};
-            if (m_oWalkMesh.RayCast(ray, hit))
+            m_bWalkTargetPicked = m_oWalkMesh.RayCast(ray, hit);
+            if (m_bWalkTargetPicked)
                 m_vWalkTarget = hit;
         } else if (m_iInputState == INPUT_STATE_FOLLOW) {
             const fx32 t = Div(nearPoint.z - height, nearPoint.z - farPoint.z);
@@ -122,6 +123,7 @@ void Scene::PickUnderCursor()
     CoreFxVec direction {farPoint.x - eye.x, farPoint.y - eye.y, farPoint.z - eye.z};
     CoreFxVec::Normalize(direction, direction);
     m_vWalkTarget = {Mul(FAR_WALK_DISTANCE, direction.x), Mul(FAR_WALK_DISTANCE, direction.y), height};
+    m_bWalkTargetPicked = true;
 }
 
 fx32 Scene::DepthAt(fx32 x, fx32 y) const

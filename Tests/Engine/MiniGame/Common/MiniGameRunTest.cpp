@@ -209,6 +209,38 @@ TEST_F(MiniGameRunTest, SkipSetsTheCheatBitAtOnceAndFinishesWonAfterTwoSecondsAn
     EXPECT_TRUE(MiniGameResult::GetSlotBool(VARBOOL_C_CHEAT_MINIGAME));
 }
 
+TEST_F(MiniGameRunTest, ClicksGoingOnAtRetrysPlaceSkipNothingUntilTheInstructionsHaveFadedIn)
+{
+    Start(DUEL);
+    ChooseOnceShown(0);
+    Game().EndPlay(false);
+    Step();
+    Run(50);
+    // Skip comes where Retry was; the player clicks Retry and goes on
+    // clicking there while the screen fades out and the instructions in.
+    const MGRectangle retry = Game().GetMessageBox().GetButton(1).m_oRect;
+    const auto clickRetrysPlace = [&]() {
+        world.Click(retry.m_fxX + retry.m_fxWidth / 2, retry.m_fxY + retry.m_fxHeight / 2);
+        Step();
+    };
+    const auto fadedIn = [&]() {
+        return TopState() == MiniGame::STATE_INSTRUCTIONS &&
+               State().GetEffect(MiniGame::EFFECT_OPENING_FADE).IsFinished();
+    };
+    for (int frame = 0; frame < 200 && !fadedIn(); frame += 5) {
+        clickRetrysPlace();
+        Run(4);
+    }
+    ASSERT_TRUE(fadedIn());
+    EXPECT_FALSE(Game().IsSkipped());
+    EXPECT_FALSE(Game().GetMessageBox().IsDone());
+    EXPECT_EQ(Game().GetResetCount(), 1);
+    // Once the box is in, the click there is a choice of Skip.
+    clickRetrysPlace();
+    Step();
+    EXPECT_TRUE(Game().IsSkipped());
+}
+
 TEST_F(MiniGameRunTest, AMiniGameQueuedBehindAnotherStartsWhenTheFirstFinishes)
 {
     Start(DUEL);

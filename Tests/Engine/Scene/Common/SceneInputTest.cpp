@@ -50,6 +50,7 @@ public:
     uint32_t GetItemId(int32_t iItem) override { return iItem == m_iItem ? 0x8E740AEAu : 0u; }
     void ClearItemSelection() override { m_iItem = -1; }
     const char* GetText(uint32_t uTextId) override { return uTextId == 0xDA5CF25u ? "on" : nullptr; }
+    bool IsItemAlertAt(int32_t, int32_t) override { return false; }
 
     std::string m_caption;
     int32_t m_iTab = -99;
@@ -279,22 +280,32 @@ TEST_F(SceneInputTest, AClickOnAnObjectThatOffersNoVerbWalksThereAsOnTheGround)
     TestHotspot area;
     area.SetId(ObjectId("water_jug"));
     Jug().m_pScriptable = &area;
+    // The jug moved from the table down over the floor, where a click on the
+    // ground walks.
+    const auto shiftJug = [this](fx32 dx, fx32 dy) {
+        Sprite& jug = Jug();
+        jug.m_oPosition.x += dx;
+        jug.m_oPosition.y += dy;
+        jug.m_oBox = {jug.m_oBox.xMin + dx, jug.m_oBox.yMin + dy, jug.m_oBox.xMax + dx, jug.m_oBox.yMax + dy};
+    };
+    shiftJug(40 * FX, 50 * FX);
     // No verb at all, a walk-in area's touches, a place for items only.
     const std::vector<TwEventType> kinds[] = {{}, {TwEventType_Touch, TwEventType_UnTouch}, {TwEventType_UseItem}};
     for (const std::vector<TwEventType>& types : kinds) {
         SCOPED_TRACE(types.size());
         area.m_types = types;
         Heroine().m_walks.clear();
-        ASSERT_EQ(m_scene->PickObjectAt(180 * FX, 100 * FX), &Jug());
+        ASSERT_EQ(m_scene->PickObjectAt(220 * FX, 150 * FX), &Jug());
         TestSupport::LogCapture capture;
-        Click(180, 100);
-        Frame(180, 100, false);
-        Frame(180, 100, false);
+        Click(220, 150);
+        Frame(220, 150, false);
+        Frame(220, 150, false);
         EXPECT_FALSE(m_scene->m_bVerbMenuOpen);
         EXPECT_EQ(Heroine().m_walks.size(), 1u);
-        EXPECT_EQ(m_scene->m_oPointerTarget.x, 180 * FX);
+        EXPECT_EQ(m_scene->m_oPointerTarget.x, 220 * FX);
         EXPECT_EQ(capture.Take().find("ASSERT"), std::string::npos);
     }
+    shiftJug(-40 * FX, -50 * FX);
     // A hotspot under the same pointer still opens its verbs.
     area.m_types = {TwEventType_Look};
     Heroine().m_walks.clear();

@@ -236,6 +236,27 @@ TEST_F(PointerRayTest, WalkingCastsTheRayOnTheFloorAndFollowingMeetsTheFeetsHeig
     EXPECT_EQ(m_scene.m_vWalkTarget.z, 3);
 }
 
+TEST_F(PointerRayTest, AWalkClickWhoseRayMissesTheWalkMeshStartsNoWalk)
+{
+    FakeCastMember& heroine = AddFakeCharacter(m_scene, HEROINE, 0);
+    m_scene.SetActiveCharacter(HEROINE);
+    // The click's walk state: the ray at the end of its frame, the walk in
+    // the next one.
+    const auto walkClick = [&](fx32 y) {
+        m_scene.m_oPointerTarget = {128 * FX, y};
+        m_scene.m_iInputState = INPUT_STATE_WALK;
+        m_scene.PickUnderCursor();
+        m_scene.HandleInputs(16);
+        EXPECT_EQ(m_scene.m_iInputState, INPUT_STATE_IDLE);
+    };
+    walkClick(96 * FX);
+    ASSERT_EQ(heroine.m_walks.size(), 1u);
+    // Far beyond the strip of floor: she is not sent back to the first
+    // click's place.
+    walkClick(8 * FX);
+    EXPECT_EQ(heroine.m_walks.size(), 1u);
+}
+
 TEST_F(PointerRayTest, ARayAlongTheFloorSendsTheTargetFarOut)
 {
     // Looking level along +y: the ray under the middle of the screen does
