@@ -192,9 +192,7 @@ private:
     void BackToSlots(const ScreenGroup& from);
 
     void BuildTitleHandler(int32_t iObject);
-    // The slot's handler for a click on one of its objects: its button or
-    // its icon.
-    void BuildSlotHandler(int32_t iSlot, int32_t iClicked);
+    void BuildSlotHandler(int32_t iSlot);
     void BuildAnswerHandler(int32_t iObject, bool bYes);
     void BuildBackHandler();
     void BuildLanguageHandler(const LanguageArrow& arrow);
@@ -313,13 +311,13 @@ void SceneScript_bg999::BuildTitleHandler(int32_t iObject)
     _EndMatch();
 }
 
-void SceneScript_bg999::BuildSlotHandler(int32_t iSlot, int32_t iClicked)
+void SceneScript_bg999::BuildSlotHandler(int32_t iSlot)
 {
     // The states are tested in an order in which no block's new state is
     // tested by a later block: one click, one step.
     const int32_t iObject = SLOTS[iSlot];
     const int32_t iIcon = SLOT_ICONS[iSlot];
-    _IfMatch(MatchExpr::MakeEvent0(iClicked));
+    _IfMatch(MatchExpr::MakeEvent0(iObject));
     PushHashAction23(iIcon, SLOT_ICON_CLICK[iSlot]);
 
     _IfInt(VARINT_MENU, Op_IntEqual, MENU_SLOTS);
@@ -470,12 +468,9 @@ void SceneScript_bg999::BuildEvents()
     _EndMatch();
 
     // Activate "slot1" .. "slot3": start the game in the slot, or choose it
-    // to be cleared, copied or copied onto. The icon beside a slot's button
-    // is part of the slot.
-    for (int32_t iSlot = 0; iSlot < NB_SLOTS; ++iSlot) {
-        BuildSlotHandler(iSlot, SLOTS[iSlot]);
-        BuildSlotHandler(iSlot, SLOT_ICONS[iSlot]);
-    }
+    // to be cleared, copied or copied onto.
+    for (int32_t iSlot = 0; iSlot < NB_SLOTS; ++iSlot)
+        BuildSlotHandler(iSlot);
 
     // Activate "clearslot": choose the slot to clear.
     _IfMatch(MatchExpr::MakeEvent0(CLEARSLOT));

@@ -29,9 +29,6 @@ constexpr int32_t COPYSLOT = 7;
 constexpr int32_t SLOT1 = 8;
 constexpr int32_t SLOT2 = 9;
 constexpr int32_t SLOT3 = 10;
-constexpr int32_t SLOT1_ICON = 23;
-constexpr int32_t SLOT2_ICON = 24;
-constexpr int32_t SLOT3_ICON = 25;
 constexpr int32_t GAME_LEFT = 17;
 constexpr int32_t GAME_RIGHT = 18;
 constexpr int32_t GAME_FLAGS = 19;
@@ -127,9 +124,6 @@ TEST_F(StartMenuTest, EveryClickMakesItsOneStepBetweenTheScreens)
         {{MAIN_LOGO, START, COPYSLOT, BACK}, 10, SLOTS},
         {{MAIN_LOGO, START, COPYSLOT, SLOT1}, 16, COPY_DESTINATION},
         {{MAIN_LOGO, START, COPYSLOT, SLOT1, BACK}, 10, SLOTS},
-        // A slot's icon is part of the slot.
-        {{MAIN_LOGO, START, CLEARSLOT, SLOT2_ICON}, 12, ClearConfirm(1)},
-        {{MAIN_LOGO, START, COPYSLOT, SLOT1_ICON, SLOT3_ICON}, 10, SLOTS},
         {{MAIN_LOGO, OPTIONS}, 20, OPTIONS_SCREEN},
         {{MAIN_LOGO, OPTIONS, BACK}, 1, MAIN},
         // Clicks that the screen on show does not offer change nothing.
