@@ -54,11 +54,6 @@ const char* GameSceneInputLink::GetText(uint32_t uTextId)
     return g_oDkLocalizer.GetText(uTextId);
 }
 
-bool GameSceneInputLink::IsItemAlertAt(int32_t x, int32_t y)
-{
-    return InGameMenu::IsItemAlertAt(x, y);
-}
-
 void GameSceneInterfaceLink::UpdateMenu(uint32_t dtMs)
 {
     InGameMenu::Update(dtMs);

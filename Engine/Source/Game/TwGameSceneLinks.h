@@ -36,5 +36,4 @@ public:
     uint32_t GetItemId(int32_t iItem) override;
     void ClearItemSelection() override;
     const char* GetText(uint32_t uTextId) override;
-    bool IsItemAlertAt(int32_t x, int32_t y) override;
 };

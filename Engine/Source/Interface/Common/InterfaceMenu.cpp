@@ -27,12 +27,6 @@ constexpr fx32 ALERT_X = 128 * FX32_ONE;
 constexpr fx32 ALERT_Y = 5 * FX32_ONE;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 
-// An alert strip holds its animation's cells side by side; one shows.
-fx32 AlertCellWidth(const InterfaceSprite& sprite)
-{
-    return sprite.m_fxWidth / ALERT_CELLS;
-}
-
 } // namespace
 
 InterfaceMenu* InterfaceMenu::CreateSingleton()
@@ -199,22 +193,13 @@ void InterfaceMenu::DrawQuestAlert()
     DrawAlert(m_oQuestAlert, m_oQuestAlertSprite);
 }
 
-bool InterfaceMenu::IsItemAlertAt(fx32 x, fx32 y) const
-{
-    if (!m_oItemAlert.m_bActive || m_oItemAlertSprite.m_hTexture == nullptr)
-        return false;
-    const fx32 cellWidth = AlertCellWidth(m_oItemAlertSprite);
-    const fx32 left = ALERT_X - cellWidth / 2;
-    return x >= left && x < left + cellWidth && y >= ALERT_Y && y < ALERT_Y + m_oItemAlertSprite.m_fxHeight;
-}
-
 void InterfaceMenu::DrawAlert(const MenuAlert& alert, const InterfaceSprite& sprite)
 {
     if (!alert.m_bActive || sprite.m_hTexture == nullptr || g_pTextureManager == nullptr ||
         g_pTextureManager->m_pRenderer == nullptr)
         return;
     const int32_t iCell = (CoreFx::Div(alert.m_fxElapsed, ALERT_DURATION) * ALERT_CELLS) >> FX32_SHIFT;
-    const fx32 cellWidth = AlertCellWidth(sprite);
+    const fx32 cellWidth = sprite.m_fxWidth / ALERT_CELLS;
     Scene::DrawTextureQuadUV(*g_pTextureManager->m_pRenderer, ALERT_CELLS, 1,
                              iCell < ALERT_CELLS ? iCell : ALERT_CELLS - 1, sprite.m_hTexture, ALERT_X - cellWidth / 2,
                              ALERT_Y, cellWidth, sprite.m_fxHeight, WHITE);

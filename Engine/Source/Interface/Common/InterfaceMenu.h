@@ -68,8 +68,6 @@ public:
     void DrawPanel();
     void DrawItemAlert();
     void DrawQuestAlert();
-    // The new-item alert shows at that point of the virtual screen.
-    bool IsItemAlertAt(fx32 x, fx32 y) const;
 
     // Ignored while the menu is closed. Hides every pool button, deactivates
     // the old tab, shows the tab bar for the new one (TAB_NONE for none) and

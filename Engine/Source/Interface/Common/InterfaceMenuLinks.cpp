@@ -87,12 +87,6 @@ void DrawAlerts()
     }
 }
 
-bool IsItemAlertAt(fx32 x, fx32 y)
-{
-    const InterfaceMenu* pMenu = Menu();
-    return pMenu != nullptr && pMenu->IsItemAlertAt(x, y);
-}
-
 CoreTexture* GetHeldItemIcon()
 {
     const int32_t iCell = GetSelectedCell();

@@ -1,5 +1,4 @@
 #pragma once
-#include "Maths/Fx32.h"
 #include "States/Common/AdventureLink.h"
 
 #include <cstdint>
@@ -30,8 +29,6 @@ void Update(uint32_t dtMs);
 void DrawPanel();
 // The new-item alert, then the quest alert.
 void DrawAlerts();
-// The new-item alert shows at that point of the virtual screen.
-bool IsItemAlertAt(fx32 x, fx32 y);
 // The icon of the picked-up item, null when none is picked up.
 CoreTexture* GetHeldItemIcon();
 void SetTab(int32_t iTab);

@@ -340,8 +340,6 @@ private:
     void HandleIdleInput(uint32_t dtMs);
     void TrackPointer(uint32_t pointer);
     void HandleIdleButtons(uint32_t dtMs);
-    // The in-game menu on its inventory tab, the verbs closed.
-    void OpenInGameMenu();
     // The menu of the object pressed at the point.
     void OpenVerbMenu(SceneObject& object, fx32 x, fx32 y);
     void CloseVerbMenu();

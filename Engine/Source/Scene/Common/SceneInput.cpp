@@ -147,18 +147,13 @@ void Scene::HandleIdleInput(uint32_t dtMs)
     HandleIdleButtons(dtMs);
     UpdateCaption();
     if (InputEventActive(InputEventId_OpenMenu)) {
-        OpenInGameMenu();
+        m_oCursor.ResetVerbPosition();
+        m_oCursor.SetMode(CURSOR_POINTER);
+        m_bVerbMenuOpen = 0;
+        PostEvent(SCENE_EVENT_OPEN_MENU);
     } else if (InputEventActive(InputEventId_HighlightAll)) {
         s_bHighlightAll = !s_bHighlightAll;
     }
-}
-
-void Scene::OpenInGameMenu()
-{
-    m_oCursor.ResetVerbPosition();
-    m_oCursor.SetMode(CURSOR_POINTER);
-    m_bVerbMenuOpen = 0;
-    PostEvent(SCENE_EVENT_OPEN_MENU);
 }
 
 void Scene::TrackPointer(uint32_t pointer)
@@ -215,11 +210,6 @@ void Scene::HandleIdleButtons(uint32_t dtMs)
     if (ActiveAt(InputEventId_PointerPressed, pointer)) {
         const fx32 x = InputPointerVirtualX(pointer);
         const fx32 y = InputPointerVirtualY(pointer);
-        // The new-item badge leads to the inventory the item went into.
-        if (GetSceneInputLink().IsItemAlertAt(x, y)) {
-            OpenInGameMenu();
-            return;
-        }
         SceneObject* picked = PickObjectAt(x, y);
         // The verbs act on what was pressed: a press in the frame the
         // pointer left another object's menu found that object still hovered.

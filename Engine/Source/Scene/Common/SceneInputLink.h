@@ -28,9 +28,6 @@ public:
     virtual void ClearItemSelection() = 0;
     // The text of a text id in the loaded tables, or null.
     virtual const char* GetText(uint32_t uTextId) = 0;
-    // The in-game menu's new-item badge shows at that point of the virtual
-    // screen (fx32 units).
-    virtual bool IsItemAlertAt(int32_t x, int32_t y) = 0;
 };
 
 // Stands in until those parts exist: no talk screen, no dialog, no item, no
@@ -48,7 +45,6 @@ public:
     uint32_t GetItemId(int32_t) override { return 0; }
     void ClearItemSelection() override { }
     const char* GetText(uint32_t) override { return nullptr; }
-    bool IsItemAlertAt(int32_t, int32_t) override { return false; }
 };
 
 // The link every scene uses; SetSceneInputLink(nullptr) restores the null

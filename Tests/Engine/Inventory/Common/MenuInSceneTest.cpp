@@ -57,7 +57,6 @@ public:
         const char* GetItemName(int32_t iItem) override { return InGameMenu::GetItemName(iItem); }
         uint32_t GetItemId(int32_t iItem) override { return InGameMenu::GetItemId(iItem); }
         void ClearItemSelection() override { InGameMenu::ClearItemSelection(); }
-        bool IsItemAlertAt(int32_t x, int32_t y) override { return InGameMenu::IsItemAlertAt(x, y); }
     };
     MenuLinks()
     {
@@ -205,29 +204,6 @@ TEST_F(MenuInSceneTest, ThePlayerCombinesTwoItemsAndUsesAThirdOnTheWaterJug)
     EXPECT_EQ(m_scene->m_iInputState, INPUT_STATE_IDLE);
     EXPECT_EQ(world.Tab().GetSelectedCell(), -1);
     EXPECT_EQ(GetSceneInterfaceLink().GetHeldItemIcon(), nullptr);
-}
-
-TEST_F(MenuInSceneTest, APressOnTheNewItemBadgeOpensTheInventoryWhileTheBadgeShows)
-{
-    Load();
-    m_input.Devices().SetClientSize(1280, 960);
-    // The badge's place at the top centre, where nothing shows yet: a click
-    // there is a walk.
-    const fx32 x = 128 * U;
-    const fx32 y = 8 * U;
-    Frame(x, y, true);
-    Frame(x, y, false);
-    EXPECT_NE(m_scene->m_iInputState, INPUT_STATE_MENU);
-    for (int frame = 0; frame < 1000 && (manager.IsBusy() || m_scene->m_iInputState != INPUT_STATE_IDLE); ++frame)
-        Frame(x, y, false);
-
-    g_oGameInterface.AddItem(CLOTH, 1, -1);
-    Frame(x, y, false);
-    ASSERT_TRUE(world.Menu().IsItemAlertAt(x, y));
-    Frame(x, y, true);
-    Frame(x, y, false);
-    ASSERT_EQ(m_scene->m_iInputState, INPUT_STATE_MENU);
-    EXPECT_EQ(world.Menu().GetCurrentTabIndex(), TAB_INVENTORY);
 }
 
 } // namespace

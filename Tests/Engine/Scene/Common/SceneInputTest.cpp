@@ -50,7 +50,6 @@ public:
     uint32_t GetItemId(int32_t iItem) override { return iItem == m_iItem ? 0x8E740AEAu : 0u; }
     void ClearItemSelection() override { m_iItem = -1; }
     const char* GetText(uint32_t uTextId) override { return uTextId == 0xDA5CF25u ? "on" : nullptr; }
-    bool IsItemAlertAt(int32_t, int32_t) override { return false; }
 
     std::string m_caption;
     int32_t m_iTab = -99;
