@@ -3,16 +3,12 @@
 #include "App/CoreApp.h"
 #include "Input/Common/InputEventIds.h"
 #include "Input/InputEventHandler.h"
-#include "States/Common/GameState.h"
 #include "Utils/Common/DkLocalizer.h"
 
 void TwGame::UpdateQuitRequest()
 {
     const InputEventHandler* pHandler = InputEventHandler::m_pSingleton;
-    // A running mini-game pauses at Esc with its own box, which offers to quit.
-    const GameState* pState = GetCurrentState();
-    const bool bTakenByState = pState != nullptr && pState->TookEscape();
-    if (pHandler != nullptr && pHandler->IsEventActive(InputEventId_Quit, nullptr, nullptr) && !bTakenByState) {
+    if (pHandler != nullptr && pHandler->IsEventActive(InputEventId_Quit, nullptr, nullptr)) {
         if (g_bQuitBoxShown != 0) {
             // Esc again cancels: nothing is chosen.
             g_bQuitBoxShown = 0;

@@ -73,12 +73,9 @@ const Button INTO_THE_PLAY = {"the playing game's corner",
                               []() { return InState(MiniGame::STATE_PLAYING); }, []() { return true; }};
 const Button QUIT_BOX_NO = {"the quit box's No", []() { return QuitLinePlace(true); }, IsQuitBoxShown,
                             []() { return !IsQuitBoxShown(); }};
-// The pause box is the one box Esc opens in a playing game: a quit box over
-// it would pause the game and keep the click from being taken.
-const Button PAUSE_BOX_QUIT = {"the pause box's Quit, with no quit box over it",
-                               []() { return MiniGameButtonPlace(1); },
-                               []() { return InState(MiniGame::STATE_PAUSE_BOX); },
-                               []() { return Game() && Game()->GetMessageBox().IsDone() && !IsQuitBoxShown(); }};
+const Button PAUSE_BOX_QUIT = {"the pause box's Quit", []() { return MiniGameButtonPlace(1); },
+                               []() { return InState(MiniGame::STATE_PAUSE_BOX) && !IsQuitBoxShown(); },
+                               []() { return Game() && Game()->GetMessageBox().IsDone(); }};
 const Button FIRST_PROPOSITION = {"the first proposition", []() { return ChoiceRowPlace(0); }, ShowsChoices,
                                   []() { return !ShowsChoices(); }};
 
@@ -92,9 +89,6 @@ TEST_F(QuickClicksPlayTest, EachTileShowsItsVerbAtTheFirstClickAndTheGamesBoxesA
         way.Expect("Action \"Activate\" on \"" + START_MENU + ":" + button);
     }
     way.Arrive(MINIGAME_MENU);
-    // Esc in a scene asks whether to quit the whole game: No stays.
-    play.PressKey(SDL_SCANCODE_ESCAPE);
-    Click(QUIT_BOX_NO);
     for (const char* tile : {"mg_01", "mg_02", "mg_03", "mg_04", "mg_05", "mg_06"}) {
         // The first click shows the tile's verb, whose click starts its game.
         Click(Hotspot(tile, IsVerbMenuOpen));
@@ -104,9 +98,11 @@ TEST_F(QuickClicksPlayTest, EachTileShowsItsVerbAtTheFirstClickAndTheGamesBoxesA
         way.Expect("Action \"Activate\" on \"" + MINIGAME_MENU + ":" + tile);
         Click(GO_ON);
         Click(INTO_THE_PLAY);
-        // Esc pauses the game with its own box, whose Quit goes back to the
-        // menu the game was started from.
+        // Esc asks whether to quit the whole game and pauses the mini-game
+        // behind the question: No, then the pause box's Quit, which goes
+        // back to the menu the game was started from.
         play.PressKey(SDL_SCANCODE_ESCAPE);
+        Click(QUIT_BOX_NO);
         Click(PAUSE_BOX_QUIT);
         way.Arrive(MINIGAME_MENU);
     }

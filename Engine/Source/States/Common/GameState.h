@@ -21,9 +21,6 @@ public:
     virtual void Render() = 0;
     // The frame has been presented.
     virtual void EndFrame() { }
-    // Whether its last update answered the Esc key with a box of its own; the
-    // quit box then leaves that press to it, so one key opens one box.
-    virtual bool TookEscape() const { return false; }
 
     uint16_t GetId() const { return m_uId; }
     FiniteStateManager* GetOwner() const { return m_pOwner; }

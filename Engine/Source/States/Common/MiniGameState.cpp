@@ -136,7 +136,6 @@ void MiniGameState::ReleaseEffects()
 
 uint16_t MiniGameState::Update(uint32_t dt)
 {
-    m_bTookEscape = false;
     if (!m_pCurrentMiniGame) {
         CorePrint(&g_oCoreLog, "MiniGameState::Update -- No minigame %d to run: the state ends\n",
                   static_cast<int>(m_iCurrentMiniGameId));
@@ -147,11 +146,9 @@ uint16_t MiniGameState::Update(uint32_t dt)
         oGame.PushState();
     else if (!GetGameLink().IsPaused() && oGame.GetState() == MiniGame::STATE_SUSPENDED)
         oGame.PopState();
-    const int32_t iStateBefore = oGame.GetState();
-    const bool bFinished = oGame.Update(dt);
-    // Only the pause command leads from play to the pause box.
-    m_bTookEscape = iStateBefore == MiniGame::STATE_PLAYING && oGame.GetState() == MiniGame::STATE_PAUSE_BOX;
-    return bFinished ? Finish() : STATE_ID_MINIGAME;
+    if (!oGame.Update(dt))
+        return STATE_ID_MINIGAME;
+    return Finish();
 }
 
 uint16_t MiniGameState::Finish()

@@ -26,8 +26,6 @@ public:
 
     uint16_t Update(uint32_t dt) override;
     void Render() override;
-    // The game's pause box opened at this press of Esc.
-    bool TookEscape() const override { return m_bTookEscape; }
 
     // Makes the game of the id; none for an unknown id or one without a game.
     void SetMiniGame(int32_t iId);
@@ -53,7 +51,6 @@ private:
     std::unique_ptr<MiniGame> m_pCurrentMiniGame;
     int32_t m_iCurrentMiniGameId = MINIGAME_NONE;
     uint32_t m_uStartStep = 1;
-    bool m_bTookEscape = false;
     ScreenColorEffect m_aoEffects[EFFECT_COUNT];
     int32_t m_aiEffectIndexes[EFFECT_COUNT] = {-1, -1, -1, -1};
 };
