@@ -52,6 +52,7 @@ void Scene::Clear()
     m_iInputState = 0;
     m_oPointerTarget = {DEFAULT_POINTER_X, DEFAULT_POINTER_Y};
     m_vWalkTarget = {0, 0, 0};
+    m_bWalkTargetPicked = false;
     m_pHoveredObject = nullptr;
     m_bVerbMenuOpen = 0;
     m_fHoldTime = 0;
