@@ -552,7 +552,7 @@ TEST_F(EveryRegisteredSceneScriptTest, EverySoundAHandlerPlaysIsInAWaveBankLoade
     EXPECT_EQ(UnmetLines(unmet), "");
 }
 
-TEST_F(EveryRegisteredSceneScriptTest, EveryFlagReadIsSetAndEveryCallbackAwaitedIsSent)
+TEST_F(EveryRegisteredSceneScriptTest, EveryFlagReadIsSetEveryQuestOpensInItsChapterAndEveryCallbackAwaitedIsSent)
 {
     const ScriptNodePool& pool = m_manager.GetNodePool();
     const std::string common = "scenes/common.dialogs.dat";
@@ -582,6 +582,7 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryFlagReadIsSetAndEveryCallbackAwaited
         for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter)
             AddDialogFlagUses(group, iChapter, flags);
     EXPECT_EQ(JoinedLines(UnsetFlags(flags, AllowedUnsetFlags())), "");
+    EXPECT_EQ(JoinedLines(QuestEntriesOpenedLate(flags, AllowedLateQuestEntries())), "");
     EXPECT_EQ(JoinedLines(unsent), "");
     m_log.Take();
 }
