@@ -146,6 +146,7 @@ void ExpectChapterFourAtTheOpenGarden(const StoryRecord& story)
                    "VARBOOL_BG301_C04_EVENT_BRISCOE_TAGS_ALONG",
                    "VARBOOL_BG302_C04_EVENT_FIRST_TIME",
                    "VARBOOL_QUEST_C4_MISSING_HALF_DISK01",
+                   "VARBOOL_QUEST_C4_FIND_BRISCOE01",
                    "VARBOOL_QUEST_C4_FIX_BELL",
                    "VARBOOL_QUEST_C4_GET_CLAPPER_DONE",
                    "VARBOOL_QUEST_C4_FIX_BELL_DONE",
@@ -190,24 +191,22 @@ void ExpectChapterFourEnded(const StoryRecord& story)
                   {"VARBOOL_BG306_C04_PICK_HAMMER_AND_CHISEL", "VARBOOL_BG306_C04_DIEGO_HAMMER_AND_CHISEL",
                    "VARBOOL_BG306_C04_PICK_HALF_DISK", "VARBOOL_QUEST_C4_MISSING_HALF_DISK02_DONE",
                    "VARBOOL_BG307_C04_EVENT_FIRST_TIME", "VARBOOL_QUEST_C4_HILARY_BASE04_DONE",
-                   "VARBOOL_BG307_C04_PICK_COIN", "VARBOOL_QUEST_C4_FIND_BRISCOE02_DONE",
-                   "VARBOOL_QUEST_C4_FIND_BRISCOE03", "VARBOOL_BG303_C04_GET_GOLD_EARRING",
-                   "VARBOOL_BG303_C04_PICK_LADDER", "VARBOOL_BG308_C04_EVENT_LADDER",
-                   "VARBOOL_BG308_C04_TAVRINE_NOT_ON_CLIFF", "VARBOOL_BG308_C04_EVENT_BRISCOE_IN_PANIC",
-                   "VARBOOL_QUEST_C4_FIND_BRISCOE03_DONE", "VARBOOL_BG003_C04_EVENT_ELIZABETH_IN_DANGER"});
+                   "VARBOOL_BG307_C04_PICK_COIN", "VARBOOL_QUEST_C4_FIND_BRISCOE01_DONE",
+                   "VARBOOL_QUEST_C4_FIND_BRISCOE02_DONE", "VARBOOL_QUEST_C4_FIND_BRISCOE03",
+                   "VARBOOL_BG303_C04_GET_GOLD_EARRING", "VARBOOL_BG303_C04_PICK_LADDER",
+                   "VARBOOL_BG308_C04_EVENT_LADDER", "VARBOOL_BG308_C04_TAVRINE_NOT_ON_CLIFF",
+                   "VARBOOL_BG308_C04_EVENT_BRISCOE_IN_PANIC", "VARBOOL_QUEST_C4_FIND_BRISCOE03_DONE",
+                   "VARBOOL_BG003_C04_EVENT_ELIZABETH_IN_DANGER"});
     // The two halves make the disk, Sancha's earring is bought, the egg
-    // shell is kept; Diego and the torn report stayed aboard. Bobby's quest
-    // step of the next chapter's start, which nothing in chapter 4 sets,
-    // Diego's talk on board under another name, Miss Brown's sobbing (her
-    // talk of Percy ends it) and the ship's place (sailed on in the next
-    // chapter) are the chapter menu's alone.
-    ExpectChapterStartHolds(story, 5,
-                            {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_BG002_C04_TALK_DIEGO",
-                             "VARBOOL_BG305_C04_MISS_BROWN_SOBBING", "VARINT_LOCAL_ISLAND_MAP"});
+    // shell is kept; Diego and the torn report stayed aboard. Diego's talk on
+    // board under another name, Miss Brown's sobbing (her talk of Percy ends
+    // it) and the ship's place (sailed on in the next chapter) are the
+    // chapter menu's alone.
+    ExpectChapterStartHolds(
+        story, 5, {"VARBOOL_BG002_C04_TALK_DIEGO", "VARBOOL_BG305_C04_MISS_BROWN_SOBBING", "VARINT_LOCAL_ISLAND_MAP"});
     // The uncle's letter, the landing and the half disk found closed their
-    // steps; Bobby's first step stays open until the turtle beach closes
-    // his quest.
-    ExpectQuestLogCarriesOver(story, 5, {"VARBOOL_QUEST_C4_BOBBY02"}, {"VARBOOL_QUEST_C2_BOBBY01"});
+    // steps; Vasco's word turned the news of Bobby into the search for him.
+    ExpectQuestLogCarriesOver(story, 5);
 }
 
 void ExpectChapterFiveEnded(const StoryRecord& story)
@@ -243,20 +242,18 @@ void ExpectChapterFiveEnded(const StoryRecord& story)
     // The chase, the chapter's last mini-game, was won; the game resumes on
     // the docks after it either way.
     EXPECT_EQ(story.flags.count("VARBOOL_C_WIN_MINIGAME"), 1u);
-    // Quests of the next chapter's start that nothing in chapter 5 sets, a
-    // chapter-2 pick and chapter-4 quests that chapter 5's own start leaves
-    // out, and the bell's look and use, which the way need not take, are
-    // the chapter menu's alone. The items are the next start's: the
+    // A chapter-2 pick and chapter-4 quests that chapter 5's own start
+    // leaves out, and the bell's look and use, which the way need not take,
+    // are the chapter menu's alone. The items are the next start's: the
     // errands, the house and the fire used up all else, the capture took
     // the iron bar, and Arno slipped her the sketch map.
     ExpectChapterStartHolds(story, 6,
-                            {"VARBOOL_QUEST_C5_BOBBY03", "VARBOOL_QUEST_C4_MISSING_HALF_DISK02",
-                             "VARBOOL_QUEST_C4_MISSING_HALF_DISK02_DONE", "VARBOOL_BG002_C02_PICK_DULL_PLATE",
-                             "VARBOOL_BG110_C05_LOOK_OLD_BELL", "VARBOOL_BG110_C05_INT_OLD_BELL"});
-    // Bobby's earlier step stays open until the turtle beach, and the sign
-    // until the next chapter shows it in her cabin.
-    ExpectQuestLogCarriesOver(story, 6, {"VARBOOL_QUEST_C5_BOBBY03"},
-                              {"VARBOOL_QUEST_C4_BOBBY02", "VARBOOL_QUEST_C5_THE_SIGN"});
+                            {"VARBOOL_QUEST_C4_MISSING_HALF_DISK02", "VARBOOL_QUEST_C4_MISSING_HALF_DISK02_DONE",
+                             "VARBOOL_BG002_C02_PICK_DULL_PLATE", "VARBOOL_BG110_C05_LOOK_OLD_BELL",
+                             "VARBOOL_BG110_C05_INT_OLD_BELL"});
+    // Tasco's word of Bobby at sea took his search on a step; the sign stays
+    // open until the next chapter shows it in her cabin.
+    ExpectQuestLogCarriesOver(story, 6, {}, {"VARBOOL_QUEST_C5_THE_SIGN"});
 }
 
 void ExpectChapterSixEnded(const StoryRecord& story)

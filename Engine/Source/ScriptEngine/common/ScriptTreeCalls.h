@@ -189,6 +189,11 @@ protected:
     void Wait(int32_t iTargetId, int32_t iMilliseconds);
     // Put at the waypoint, facing its way.
     void Place(int32_t iTargetId, int32_t iWaypoint);
+    // The in-game menu opens on the island's map, where the character stands
+    // at the way out with the way's blocker lifted. Closing the map without
+    // travelling tells the script nothing, so she is put back at once, behind
+    // the map, a step in from the way out, and the blocker closes again.
+    void OpenIslandMap(int32_t iCharacterId, int32_t iStepInWaypoint, int32_t iWayOutBlocker);
     // Whether the character only walks, never runs.
     void WalkOnly(int32_t iTargetId, bool bWalkOnly);
     // The turner turns toward the actor.

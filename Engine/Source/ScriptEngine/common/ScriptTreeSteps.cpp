@@ -97,6 +97,14 @@ void ScriptTreeCalls::Place(int32_t iTargetId, int32_t iWaypoint)
     AddToQueue(iTargetId, ID_ACTION_TYPE_PLACE_AT_WAYPOINT, Param::Waypoint(iWaypoint), Param::Bool(true));
 }
 
+void ScriptTreeCalls::OpenIslandMap(int32_t iCharacterId, int32_t iStepInWaypoint, int32_t iWayOutBlocker)
+{
+    constexpr int32_t MENU_MAP = 1;
+    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(MENU_MAP));
+    Place(iCharacterId, iStepInWaypoint);
+    PushAction21(iCharacterId, iWayOutBlocker, 1);
+}
+
 void ScriptTreeCalls::WalkOnly(int32_t iTargetId, bool bWalkOnly)
 {
     AddToQueue(iTargetId, ID_ACTION_TYPE_SET_WALK_ONLY, Param::Bool(bWalkOnly));

@@ -108,8 +108,6 @@ constexpr int32_t LOADING = 61;            // bg993_Loading_placeholder
 
 // The marker the end of chapter 3 queues.
 constexpr int32_t END_OF_CHAPTER_MARKER = 4;
-// The map page of the in-game menu.
-constexpr int32_t MENU_MAP = 1;
 
 // A small mound dug with the shovel, and one of the three things that
 // the open cylinder holds.
@@ -488,11 +486,15 @@ void SceneScript_bg203::BuildExitEvents()
     PushAction21(HEROINE, EXIT_BLOCKER, 0);
     WalkTo(HEROINE, WP_EXIT);
     _IfMatch(Both(InChapter(8), GraveBusinessOpen()));
+    // Called back, she steps in from the way out again to hear him.
+    GoTo(HEROINE, WP_STAND);
+    PushAction21(HEROINE, EXIT_BLOCKER, 1);
+    TurnToward(HEROINE, PRIEST);
     TurnToward(PRIEST, HEROINE);
     Play(PRIEST, "scaredlookaround_l");
     Dialog(0x1233f8b0);
     _ElseMatch();
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(MENU_MAP));
+    OpenIslandMap(HEROINE, WP_STAND, EXIT_BLOCKER);
     _EndMatch();
     _EndMatch();
 }

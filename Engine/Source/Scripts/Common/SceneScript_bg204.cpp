@@ -109,9 +109,6 @@ constexpr int32_t GOLDEN_TURTLE = 27; // bg206_CR_TortueOr
 constexpr int32_t MOVIE_CINE06 = 5;   // the flying silhouette over the guards
 constexpr int32_t BACK_FROM_CINE06 = 512 + MOVIE_CINE06;
 
-// The in-game menu's map page.
-constexpr int32_t MENU_MAP = 1;
-
 // The guards stop her: they are up (not yet knocked out, or standing again
 // for the consignment) and Diego has not sent them away. Once sent away they
 // are gone for good, so they stop her at the door no more either.
@@ -396,7 +393,7 @@ void SceneScript_bg204::LeaveForTheMap()
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_cr_map")));
     PushAction21(HEROINE, MAP_BLOCKER, 0);
     GoTo(HEROINE, WP_TO_THE_MAP);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(MENU_MAP));
+    OpenIslandMap(HEROINE, WP_IN_FROM_THE_ROAD, MAP_BLOCKER);
     _EndMatch();
 }
 

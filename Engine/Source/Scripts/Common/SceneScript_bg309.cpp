@@ -75,9 +75,6 @@ constexpr int32_t FROM_THE_ISLAND[] = {
     35, // bg308_HO_DarkReefs
 };
 
-// The in-game menu's map page.
-constexpr int32_t MENU_MAP = 1;
-
 class SceneScript_bg309 final : public SceneScript {
 public:
     void LinkSoundGroups() override;
@@ -188,7 +185,7 @@ void SceneScript_bg309::BuildExitEvents()
     _IfMatch(MatchExpr::MakeEvent0(Object("goto_ho_map")));
     PushAction21(HEROINE, ROAD_BLOCKER, 0);
     GoTo(HEROINE, WP_ROAD);
-    AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(MENU_MAP));
+    OpenIslandMap(HEROINE, WP_OFF_THE_ROAD, ROAD_BLOCKER);
     _EndMatch();
 
     // Activate "goto_climb_to_upper_level": up the tree to Chemin's hut.

@@ -1,7 +1,7 @@
 // Walks the compiled dialogs of the first town square of Hollow island: the
 // flags that only they set, each at its point of the talk (Briscoe's half
-// disk, Diego's word about Alessandro, Vasco's egg shell and Nathaniel's
-// house), the door that opens only for a known Nathaniel in
+// disk and his going, Diego's word about Alessandro, Vasco's egg shell and
+// Nathaniel's house), the door that opens only for a known Nathaniel in
 // chapter 4, and every callback that the square's script waits for.
 #include "SceneDialogsTestKit.h"
 
@@ -36,12 +36,18 @@ protected:
     }
 };
 
-TEST_F(TownSquareADialogsTest, BriscoeFindsTheDiskHalfOnlyWhenShownIt)
+TEST_F(TownSquareADialogsTest, BriscoeFindsTheDiskHalfAndGoesLookingOnlyWhenShownIt)
 {
     Walk(BRISCOE_TALK, "BG302_BYE");
     EXPECT_FALSE(Get(VARBOOL_QUEST_C4_MISSING_HALF_DISK01));
+    EXPECT_FALSE(Get(VARBOOL_QUEST_C4_FIND_BRISCOE01));
     Walk(BRISCOE_TALK, "BG302_SHOW_DISK");
     EXPECT_TRUE(Get(VARBOOL_QUEST_C4_MISSING_HALF_DISK01));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C4_FIND_BRISCOE01));
+    // Finding him gone turns the entry into the search along the coast.
+    Walk(0x743d332f);
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C4_FIND_BRISCOE01_DONE));
+    EXPECT_TRUE(Get(VARBOOL_QUEST_C4_FIND_BRISCOE02));
 }
 
 TEST_F(TownSquareADialogsTest, VascoHandsOverTheShellAndNamesNathanielsHouseOnce)

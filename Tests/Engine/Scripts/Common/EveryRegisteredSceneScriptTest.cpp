@@ -208,6 +208,7 @@ class PlantedPlacementsScript final : public SceneScript {
 public:
     static constexpr int32_t BAR = 9;
     static constexpr int32_t OUTSIDE = 11;
+    static constexpr int32_t MAP_WAY = 10;
     static constexpr int32_t STAIRS = 1;
     static constexpr int32_t BASKET = 18;
 
@@ -292,11 +293,16 @@ protected:
         GoTo(uHeroine, BAR);
         Dialog(0x15);
         _EndMatch();
-        // Out by the door to the island map, or on the stairs into a
-        // mini-game: she leaves; by the basket she only opens her bag.
+        // Out by the door to the island map she stays if the map is closed,
+        // unless she is put back a step in behind it; on the stairs into a
+        // mini-game she leaves; by the basket she only opens her bag.
         _IfEvent(ScriptEvent_Object1(1));
         GoTo(uHeroine, OUTSIDE);
         AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(TAB_MAP));
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(4));
+        GoTo(uHeroine, MAP_WAY);
+        OpenIslandMap(uHeroine, BASKET, 0);
         _EndMatch();
         _IfEvent(ScriptEvent_Object1(2));
         WalkTo(uHeroine, STAIRS);
@@ -601,7 +607,7 @@ TEST_F(EveryRegisteredSceneScriptTest, EverySoundAHandlerPlaysIsInAWaveBankLoade
     EXPECT_EQ(UnmetLines(unmet), "");
 }
 
-TEST_F(EveryRegisteredSceneScriptTest, EveryFlagReadIsSetAndEveryCallbackAwaitedIsSent)
+TEST_F(EveryRegisteredSceneScriptTest, EveryFlagReadIsSetEveryQuestOpensInItsChapterAndEveryCallbackAwaitedIsSent)
 {
     const ScriptNodePool& pool = m_manager.GetNodePool();
     const std::string common = "scenes/common.dialogs.dat";
@@ -631,6 +637,7 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryFlagReadIsSetAndEveryCallbackAwaited
         for (int32_t iChapter = 0; iChapter <= LAST_CHAPTER; ++iChapter)
             AddDialogFlagUses(group, iChapter, flags);
     EXPECT_EQ(JoinedLines(UnsetFlags(flags, AllowedUnsetFlags())), "");
+    EXPECT_EQ(JoinedLines(QuestEntriesOpenedLate(flags, AllowedLateQuestEntries())), "");
     EXPECT_EQ(JoinedLines(unsent), "");
     m_log.Take();
 }
@@ -790,7 +797,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
             return stand.uActor == uHeroine && stand.iWaypoint == iWaypoint;
         });
     };
-    EXPECT_FALSE(standsAt(PlantedPlacementsScript::OUTSIDE)) << "the way out to the island map counted";
+    EXPECT_TRUE(standsAt(PlantedPlacementsScript::OUTSIDE)) << "the way out to a map that may be closed left out";
+    EXPECT_FALSE(standsAt(PlantedPlacementsScript::MAP_WAY)) << "the way out left behind the map counted";
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::STAIRS)) << "the way into the mini-game counted";
     EXPECT_TRUE(standsAt(PlantedPlacementsScript::BASKET));
     // Without the stranger in the cast no one clicks him.

@@ -4,7 +4,6 @@
 #include "Engine/Scripts/Common/ChapterReach.h"
 #include "Engine/Scripts/Common/HandlerRuns.h"
 #include "Engine/Scripts/Common/SceneScriptAudit.h"
-#include "Interface/Common/InterfaceMenu.h"
 #include "ScriptEngine/common/ScriptParameters.h"
 
 #include <algorithm>
@@ -101,13 +100,12 @@ bool IsClick(const EventDesc* pEvent)
     return pEvent && pEvent->m_eType <= TwEventType_UseItem;
 }
 
-// Whether the action takes the player out of the scene: to another scene, a
-// mini-game, or the island map, whose pins travel on.
+// Whether the action takes the player out of the scene: to another scene or
+// a mini-game. The island map is no way out: the player may close it and
+// stay where it opened.
 bool LeavesTheScene(const ActionDesc& action)
 {
-    return action.m_iActionType == ID_ACTION_TYPE_GO_TO_SCENE ||
-           action.m_iActionType == ID_ACTION_TYPE_START_MINIGAME ||
-           (action.m_iActionType == ID_ACTION_TYPE_SHOW_MENU && action.m_oParameter[0] == TAB_MAP);
+    return action.m_iActionType == ID_ACTION_TYPE_GO_TO_SCENE || action.m_iActionType == ID_ACTION_TYPE_START_MINIGAME;
 }
 
 // Whether the handler's later place for the same actor follows the earlier

@@ -13,6 +13,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -27,6 +30,8 @@ bool IsFlagTest(const MatchCondition& record)
 {
     return !IsLogicOp(record.m_iOp) && record.m_iOp >= Op_BoolEqual;
 }
+
+constexpr std::string_view CHAPTER_MENU = "bg900_chapter_menu";
 
 // The chapters of the story, each played with its own start.
 constexpr int32_t FIRST_STORY_CHAPTER = FIRST_STARTED_CHAPTER;
@@ -80,6 +85,30 @@ std::string FlagName(int32_t iFlag)
     return pName != nullptr ? pName : "flag " + std::to_string(iFlag);
 }
 
+// The first chapter in which something sets the flag, and what.
+struct FirstSetting {
+    int32_t iChapter;
+    std::string place;
+};
+
+std::optional<FirstSetting> FirstSettingOf(const FlagUses& uses, int32_t iFlag)
+{
+    std::optional<FirstSetting> first;
+    for (const ChapterUses* pSetters : {&uses.sets, &uses.started}) {
+        const auto set = pSetters->chapters.find(iFlag);
+        if (set != pSetters->chapters.end() && (!first || *set->second.begin() < first->iChapter))
+            first = FirstSetting {*set->second.begin(), pSetters->places.at(iFlag)};
+    }
+    return first;
+}
+
+// The chapter in a quest entry's name: 4 for VARBOOL_QUEST_C4_FIND_BRISCOE01.
+int32_t ChapterOfQuest(const std::string& openFlag)
+{
+    constexpr std::string_view PREFIX = "VARBOOL_QUEST_C";
+    return openFlag.starts_with(PREFIX) ? std::atoi(openFlag.c_str() + PREFIX.size()) : 0;
+}
+
 } // namespace
 
 void ChapterUses::Add(int32_t iId, int32_t iChapter, const std::string& place)
@@ -91,6 +120,9 @@ void ChapterUses::Add(int32_t iId, int32_t iChapter, const std::string& place)
 void AddScriptFlagUses(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
                        const SceneDesc& scene, int32_t iChapter, FlagUses& uses)
 {
+    // The chapter menu's buttons set what the start of each chapter holds,
+    // whatever chapter the menu is shown in: that is no story played.
+    ChapterUses& setters = scene.m_pName == CHAPTER_MENU ? uses.started : uses.sets;
     for (const ScriptNodeIndex iNode : nodes) {
         const ScriptNode& node = pool[iNode];
         if (node.m_iType == NodeType_Condition)
@@ -103,7 +135,7 @@ void AddScriptFlagUses(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::s
                                action.m_iParameterType[1] == ID_PARAMETER_TYPE_BOOL && action.m_oParameter[1] != 0;
         // The slot check sets its flag when the slot is empty.
         if (bSetsTrue || action.m_iActionType == ID_ACTION_TYPE_IS_SLOT_EMPTY)
-            uses.sets.Add(action.m_oParameter[0], iChapter, HandlerOf(pool, iRoot, iNode, scene));
+            setters.Add(action.m_oParameter[0], iChapter, HandlerOf(pool, iRoot, iNode, scene));
     }
 }
 
@@ -136,7 +168,7 @@ void AddGameFlagUses(FlagUses& uses)
             uses.reads.Add(row.m_iCloseFlag, iChapter, "the quest log");
         }
         for (const int32_t iFlag : ChapterStartOf(iChapter)->bools)
-            uses.sets.Add(iFlag, iChapter, "the chapter menu");
+            uses.started.Add(iFlag, iChapter, "the chapter menu");
         for (const int32_t iFlag : ENGINE_SET_FLAGS)
             uses.sets.Add(iFlag, iChapter, "the engine");
         for (int32_t iTrophy = VARBOOL_TROPHY_TALK_TO_ACTOR_00; iTrophy < VARBOOL_TROPHY_TALK_TO_ACTOR_END; ++iTrophy)
@@ -157,23 +189,51 @@ std::vector<std::string> UnsetFlags(const FlagUses& uses, const AllowedLinks& al
     std::vector<std::string> faults;
     std::set<std::string> unset;
     for (const auto& [iFlag, readIn] : uses.reads.chapters) {
-        const auto set = uses.sets.chapters.find(iFlag);
+        const std::optional<FirstSetting> set = FirstSettingOf(uses, iFlag);
         // The story carries a flag on from the chapter that set it.
-        if (set != uses.sets.chapters.end() && *set->second.begin() <= *readIn.rbegin())
+        if (set && set->iChapter <= *readIn.rbegin())
             continue;
         const std::string name = FlagName(iFlag);
         unset.insert(name);
         if (allowed.count(name) != 0)
             continue;
         faults.push_back(name + " is read by " + uses.reads.places.at(iFlag) +
-                         (set == uses.sets.chapters.end()
-                              ? " and set by nothing"
-                              : " up to chapter " + std::to_string(*readIn.rbegin()) + " and set only from chapter " +
-                                    std::to_string(*set->second.begin()) + " on, by " + uses.sets.places.at(iFlag)));
+                         (!set ? " and set by nothing"
+                               : " up to chapter " + std::to_string(*readIn.rbegin()) + " and set only from chapter " +
+                                     std::to_string(set->iChapter) + " on, by " + set->place));
     }
     for (const auto& [name, reason] : allowed)
         if (unset.count(name) == 0)
             faults.push_back(name + " is allowed unset (" + reason + ") but is read and set, or not read");
+    return faults;
+}
+
+std::vector<std::string> QuestEntriesOpenedLate(const FlagUses& uses, const AllowedLinks& allowed)
+{
+    std::vector<std::string> faults;
+    std::set<std::string> late;
+    for (const QuestRow& row : GetQuestTable()) {
+        const std::string name = FlagName(row.m_iOpenFlag);
+        const int32_t iChapter = ChapterOfQuest(name);
+        const auto played = uses.sets.chapters.find(row.m_iOpenFlag);
+        const bool bPlayed = played != uses.sets.chapters.end();
+        // An entry nothing opens is the unset-flag check's to report.
+        if ((bPlayed && played->second.count(iChapter) != 0) ||
+            (!bPlayed && uses.started.chapters.count(row.m_iOpenFlag) == 0))
+            continue;
+        late.insert(name);
+        if (allowed.count(name) != 0)
+            continue;
+        faults.push_back(name + " is an entry of chapter " + std::to_string(iChapter) + " that nothing chapter " +
+                         std::to_string(iChapter) + " plays opens; " +
+                         (!bPlayed ? "only the chapter menu opens it"
+                                   : uses.sets.places.at(row.m_iOpenFlag) + " opens it in chapter " +
+                                         std::to_string(*played->second.begin())));
+    }
+    for (const auto& [name, reason] : allowed)
+        if (late.count(name) == 0)
+            faults.push_back(name + " is allowed to open outside its chapter (" + reason +
+                             ") but its chapter opens it, or nothing does");
     return faults;
 }
 

@@ -26,12 +26,13 @@ struct ChapterUses {
     void Add(int32_t iId, int32_t iChapter, const std::string& place);
 };
 
-// The flags read (in a condition, by a dialog or the quest log) and set true
-// (by a script action, a dialog, an item's use, the chapter menu or the
-// engine itself).
+// The flags read (in a condition, by a dialog or the quest log), set true by
+// what the story plays (a script action, a dialog, an item's use or the
+// engine itself) and set true by the chapter menu's start of a chapter.
 struct FlagUses {
     ChapterUses reads;
     ChapterUses sets;
+    ChapterUses started;
 };
 
 // Adds the flags that the chapter's script nodes test and set true; the
@@ -66,6 +67,13 @@ using AllowedLinks = std::map<std::string, std::string>;
 // it is read in, unless allowed by name, and one for each allowed name that
 // no longer needs to be.
 std::vector<std::string> UnsetFlags(const FlagUses& uses, const AllowedLinks& allowed);
+
+// One line for each quest-log entry of a chapter (its opening flag is named
+// VARBOOL_QUEST_C<chapter>_...) that something opens but nothing that
+// chapter plays: only the chapter menu's start of a chapter opens it, or the
+// story opens it in another chapter. Allowed by the opening flag's name; an
+// allowed name that no longer needs to be is reported too.
+std::vector<std::string> QuestEntriesOpenedLate(const FlagUses& uses, const AllowedLinks& allowed);
 
 // The name that the callback's faults give it in the scene:
 // "bg105 0x0E889964".

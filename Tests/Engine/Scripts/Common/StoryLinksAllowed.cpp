@@ -34,6 +34,12 @@ const AllowedLinks& AllowedUnsetFlags()
     return s_allowed;
 }
 
+const AllowedLinks& AllowedLateQuestEntries()
+{
+    static const AllowedLinks s_allowed {};
+    return s_allowed;
+}
+
 const AllowedLinks& AllowedUnsentCallbacks()
 {
     static const AllowedLinks s_allowed {

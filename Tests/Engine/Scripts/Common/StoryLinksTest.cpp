@@ -110,6 +110,25 @@ TEST_F(StoryLinksTest, AFlagReadButNeverSetOrSetOnlyLaterAndACallbackNeverSentAr
               "bg101 0x65F4D99F is allowed unsent (stale) but is sent, or not waited for\n");
 }
 
+TEST_F(StoryLinksTest, AQuestEntryThatOnlyALaterChaptersStartOrAnotherChapterOpensIsReported)
+{
+    FlagUses uses;
+    uses.sets.Add(VARBOOL_QUEST_C1_CHORES, 1, "the living room");
+    uses.sets.Add(VARBOOL_QUEST_C2_CREW01, 3, "the cabin");
+    uses.started.Add(VARBOOL_QUEST_C2_CREW01, 4, "the chapter menu");
+    uses.started.Add(VARBOOL_QUEST_C4_FIND_BRISCOE01, 7, "the chapter menu");
+    EXPECT_EQ(JoinedLines(QuestEntriesOpenedLate(uses, {})),
+              "VARBOOL_QUEST_C2_CREW01 is an entry of chapter 2 that nothing chapter 2 plays opens; the cabin opens "
+              "it in chapter 3\n"
+              "VARBOOL_QUEST_C4_FIND_BRISCOE01 is an entry of chapter 4 that nothing chapter 4 plays opens; only "
+              "the chapter menu opens it\n");
+    EXPECT_EQ(JoinedLines(QuestEntriesOpenedLate(uses, {{"VARBOOL_QUEST_C2_CREW01", "planted"},
+                                                        {"VARBOOL_QUEST_C4_FIND_BRISCOE01", "planted"},
+                                                        {"VARBOOL_QUEST_C1_CHORES", "stale"}})),
+              "VARBOOL_QUEST_C1_CHORES is allowed to open outside its chapter (stale) but its chapter opens it, or "
+              "nothing does\n");
+}
+
 TEST_F(StoryLinksTest, TheBuiltDialogsAndTheGameGiveTheirReadsAndSetsByChapter)
 {
     TestSupport::ScopedWorkingDirectory data(TestSupport::DataDir());
@@ -126,6 +145,8 @@ TEST_F(StoryLinksTest, TheBuiltDialogsAndTheGameGiveTheirReadsAndSetsByChapter)
     EXPECT_EQ(game.reads.chapters.at(VARBOOL_QUEST_C1_CHORES_DONE).size(), 10u);
     EXPECT_EQ(game.reads.places.at(VARBOOL_QUEST_C1_CHORES_DONE), "the quest log");
     EXPECT_EQ(game.sets.places.at(VARBOOL_C_WIN_MINIGAME), "the engine");
+    EXPECT_EQ(game.started.chapters.at(VARBOOL_QUEST_C4_FIND_BRISCOE01).count(7), 1u);
+    EXPECT_EQ(game.sets.chapters.count(VARBOOL_QUEST_C4_FIND_BRISCOE01), 0u);
     EXPECT_EQ(game.sets.places.at(VARBOOL_TROPHY_TALK_TO_ACTOR_00), "the engine");
 }
 
