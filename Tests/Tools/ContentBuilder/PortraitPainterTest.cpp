@@ -13,10 +13,12 @@
 #include "Interface/Common/InterfaceQuest.h"
 #include "Interface/Common/QuestTable.h"
 #include "Support/TestPaths.h"
+#include "Tools/ContentBuilder/SampleCharacterLooks.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <set>
 #include <string>
 
@@ -138,6 +140,41 @@ TEST(PortraitPainterTest, ADrawnPortraitWinsAndFaultsNameTheirDescription)
     EXPECT_EQ(FragmentError(folder.Path()).rfind("Characters/nell.json: ", 0), 0u) << FragmentError(folder.Path());
     folder.WriteFile("Characters/nell.json", "{");
     EXPECT_EQ(FragmentError(folder.Path()).rfind("Characters/nell.json: ", 0), 0u) << FragmentError(folder.Path());
+}
+
+std::string ColourAt(const RgbaImage& image, uint32_t x, uint32_t y)
+{
+    const std::array<uint8_t, 3> rgb = Pixel(image, x, y);
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb[0], rgb[1], rgb[2]);
+    return text;
+}
+
+// A face on the talk screen stands for a figure in the scene: every portrait
+// of the sample, drawn or painted, in each mood it has, wears the top and
+// the hair of its character's figure (where a portrait of its build shows
+// them: below the face and over the left temple, or an animal's mane
+// between its ears).
+TEST(PortraitPainterTest, EveryPortraitOfTheSampleWearsTheTopAndHairOfItsFigure)
+{
+    const nlohmann::json textures = LoadManifest(TestSupport::SourceDir() / "Content").at("textures");
+    int portraits = 0;
+    for (const auto& [actor, look] : SampleCharacterLooks())
+        for (int mood = 0; mood < MOOD_COUNT; ++mood) {
+            const std::string name = "intdial_" + actor + (mood == 0 ? "" : "_" + std::string(Id::GetMoodName(mood)));
+            const nlohmann::json* texture = Find(textures, name);
+            if (texture == nullptr)
+                continue;
+            ++portraits;
+            const RgbaImage picture = DrawTexturePicture(*texture);
+            // A sick animal's coat turns green as a sick face does.
+            if (!(look.animal && std::string(Id::GetMoodName(mood)) == "sick")) {
+                EXPECT_EQ(ColourAt(picture, 150, 380), look.top) << name << "'s top";
+            }
+            EXPECT_EQ(look.animal ? ColourAt(picture, 150, 100) : ColourAt(picture, 80, 150), look.hair)
+                << name << "'s hair";
+        }
+    EXPECT_GT(portraits, MOOD_COUNT);
 }
 
 TEST(PortraitPainterTest, EveryCharacterOfTheSampleHasItsPortraitInTheCommonPack)

@@ -9,15 +9,13 @@
 #include "Support/LogCapture.h"
 #include "Support/NullRendererTest.h"
 #include "Support/TestPaths.h"
+#include "Tools/ContentBuilder/SampleCharacterLooks.h"
 #include "Utils/Common/DkLocalizer.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -29,16 +27,9 @@ namespace {
 
 class SampleItemsTest : public TestSupport::NullRendererTest { };
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 std::string IconName(const char* item)
 {
-    return Lower(item);
+    return LowerCase(item);
 }
 
 TEST_F(SampleItemsTest, EveryItemHasItsOwnIconInTheCommonPack)
@@ -99,13 +90,8 @@ TEST_F(SampleItemsTest, EveryItemHasANameAndADescriptionInEveryLanguage)
 TEST_F(SampleItemsTest, EveryFigureIconWearsTheColoursOfACharacter)
 {
     const std::filesystem::path content = TestSupport::SourceDir() / "Content";
-    std::map<std::string, std::pair<std::string, std::string>> looks;
-    for (const auto& entry : std::filesystem::directory_iterator(content / "Characters")) {
-        const nlohmann::json character = nlohmann::json::parse(std::ifstream(entry.path()));
-        if (character.contains("top") && character.contains("hair"))
-            looks.emplace(entry.path().stem().string(),
-                          std::pair {Lower(character.at("top")), Lower(character.at("hair"))});
-    }
+    const std::map<std::string, CharacterLook> looks = SampleCharacterLooks();
+    const auto colours = [](const CharacterLook& look) { return std::pair {look.top, look.hair}; };
     std::istringstream items(TestSupport::ReadFileText(content / "Items" / "Items.txt"));
     int figures = 0;
     for (std::string line; std::getline(items, line);) {
@@ -115,13 +101,13 @@ TEST_F(SampleItemsTest, EveryFigureIconWearsTheColoursOfACharacter)
         if (shape != "figure")
             continue;
         ++figures;
-        const std::pair look {Lower(main), Lower(detail)};
+        const std::pair look {LowerCase(main), LowerCase(detail)};
         // Named after a character: that one's look; else someone's.
-        if (looks.contains(Lower(name)))
-            EXPECT_EQ(look, looks.at(Lower(name))) << name;
+        if (looks.contains(LowerCase(name)))
+            EXPECT_EQ(look, colours(looks.at(LowerCase(name)))) << name;
         else
-            EXPECT_TRUE(
-                std::any_of(looks.begin(), looks.end(), [&](const auto& entry) { return entry.second == look; }))
+            EXPECT_TRUE(std::any_of(looks.begin(), looks.end(),
+                                    [&](const auto& entry) { return colours(entry.second) == look; }))
                 << name << " wears " << main << " and " << detail << ", which no character does";
     }
     EXPECT_GT(figures, 0);

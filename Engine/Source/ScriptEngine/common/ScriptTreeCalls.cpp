@@ -110,10 +110,15 @@ void ScriptTreeCalls::PushAction5(uint32_t uActorId, int32_t iWaypoint, uint8_t 
     AddToQueue(iTarget, ID_ACTION_TYPE_WALK_TO_WAYPOINT, Param::Waypoint(iWaypoint), Param::Waypoint(-1),
                Param::Waypoint(-1));
     WaitFor(iTarget);
-    if (bTurn == 1) {
-        AddToQueue(iTarget, ID_ACTION_TYPE_TURN_TO_WAYPOINT, Param::Waypoint(iWaypoint));
-        WaitFor(iTarget);
-    }
+    if (bTurn == 1)
+        TurnAsWaypoint(uActorId, iWaypoint);
+}
+
+void ScriptTreeCalls::TurnAsWaypoint(uint32_t uActorId, int32_t iWaypoint)
+{
+    const int32_t iTarget = ActorScriptableId(uActorId);
+    AddToQueue(iTarget, ID_ACTION_TYPE_TURN_TO_WAYPOINT, Param::Waypoint(iWaypoint));
+    WaitFor(iTarget);
 }
 
 void ScriptTreeCalls::PushAnimAction11(uint32_t uActorId, int32_t iAnimationId, uint8_t bLoop)

@@ -117,6 +117,8 @@ protected:
     // Walk to the waypoint and turn to its facing; WalkTo does not turn.
     void GoTo(uint32_t uActorId, int32_t iWaypoint) { PushAction5(uActorId, iWaypoint, 1); }
     void WalkTo(uint32_t uActorId, int32_t iWaypoint) { PushAction5(uActorId, iWaypoint, 0); }
+    // Turn where the character stands to the waypoint's facing.
+    void TurnAsWaypoint(uint32_t uActorId, int32_t iWaypoint);
     // A dialog of the scene's group, run by logic_dialog; the walk goes on
     // once the dialog has ended.
     void Dialog(uint32_t uDialogId);

@@ -615,7 +615,8 @@ void SceneScript_bg103::LadderAndRockEvents()
 void SceneScript_bg103::RockClimbCallbacks()
 {
     // Dialog_CB 0xA48704F6: Bobby crouches at the rock and the kid climbs up
-    // over him; on the rock she casts no shadow on the ground below.
+    // over him, then turns out to sea, where she is about to spot the boat;
+    // on the rock she casts no shadow on the ground below.
     _IfEvent(OnCallback(0xA48704F6));
     GoTo(BOBBY, ROCK_STEP);
     TurnToward(BOBBY, KID);
@@ -624,9 +625,9 @@ void SceneScript_bg103::RockClimbCallbacks()
     Blocker(KID, ROCK_BLOCKER, false);
     GoTo(KID, ROCK_FOOT);
     GoTo(KID, ROCK_TOP);
-    GoTo(KID, ROCK_LOOKOUT);
     TurnToward(KID, BOBBY);
     Play(KID, "humanladder01");
+    TurnAsWaypoint(KID, ROCK_LOOKOUT);
     Play(KID, "g_observeover");
     Play(KID, "g_lookingaround");
     Play(KID, "g_observeover");

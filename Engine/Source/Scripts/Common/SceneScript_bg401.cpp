@@ -49,6 +49,7 @@ constexpr int32_t WP_SHRUBS = 23;
 constexpr int32_t WP_SCAFFOLDING = 24;
 constexpr int32_t WP_ANCHOR_OUT = 29;
 constexpr int32_t WP_PILLARS = 36;
+constexpr int32_t WP_BY_BRISCOE = 37;
 
 // The walk-mesh blocker where Diego waits by the anchor.
 constexpr int32_t DIEGO_BLOCKER = 0;
@@ -321,10 +322,11 @@ void SceneScript_bg401::ArriveFrom()
 
 void SceneScript_bg401::FirstVisitAndReturns()
 {
-    // The first visit of chapter 6: Briscoe comes ashore too. Only chapter 6
-    // shows him, so only there is he spoken to.
+    // The first visit of chapter 6: Briscoe comes ashore too, and she walks
+    // off the jetty to him before they talk. Only chapter 6 shows him, so
+    // only there is he spoken to.
     _IfMatch(Both(InChapter(6), IsFalse(VARBOOL_BG401_C06_EVENT_BRISCOE_TOO)));
-    TurnToward(HEROINE, BRISCOE, 0);
+    GoTo(HEROINE, WP_BY_BRISCOE);
     TurnToward(BRISCOE, HEROINE, 0);
     Dialog(0x17609eb6);
     SetBoolVar(VARBOOL_BG401_C06_EVENT_BRISCOE_TOO, true);
