@@ -205,8 +205,8 @@ void SceneScript_bg001::EnterChapter2()
 
 void SceneScript_bg001::TheIntro()
 {
-    // She lies asleep on her bunk, Diego beside it; the dialogs' callbacks
-    // wake her, and the last one stands her up and sends him out.
+    // She has dozed off on her feet by her bunk, Diego beside her; the
+    // dialogs' callbacks wake her, and the last one sends him out.
     ShowObject(DIEGO, true);
     AddToQueue(HEROINE, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     Place(HEROINE, WP_BED);
