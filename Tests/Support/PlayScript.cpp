@@ -286,15 +286,6 @@ void PlayScript::CloseInventory(ClickStyle style)
 
 void PlayScript::PickUpItem(const std::string& item)
 {
-    PointAtItem(item);
-    Add("press on " + item, [this]() {
-        m_oInput.Press(SDL_BUTTON_LEFT);
-        return Progress::Done;
-    });
-}
-
-void PlayScript::PointAtItem(const std::string& item)
-{
     // The pages turned by their arrows to the item's first, a click on the
     // arrow towards it again once the last one has been read without turning
     // it (the menu still sliding in).
@@ -322,6 +313,10 @@ void PlayScript::PointAtItem(const std::string& item)
             return Progress::Done;
         },
         WAIT_LIMIT);
+    Add("press on " + item, [this]() {
+        m_oInput.Press(SDL_BUTTON_LEFT);
+        return Progress::Done;
+    });
 }
 
 void PlayScript::CarryTo(const std::string& object)
@@ -399,32 +394,10 @@ void PlayScript::Drop()
 
 void PlayScript::DragItemOnto(const std::string& item, const std::string& object)
 {
-    // What lies beyond the inventory a quick player pulls the item onto at
-    // once: pressed, moved there and let go between the same two frames.
-    // What lies behind it is reached by carrying the item out and back.
-    auto pulled = std::make_shared<bool>(false);
     OpenInventory();
-    PointAtItem(item);
-    Add("press on " + item + ", pulled at once onto " + object + " when it lies beyond the inventory",
-        [this, object, pulled]() {
-            m_oInput.Press(SDL_BUTTON_LEFT);
-            const Place place = ObjectPlace(object);
-            const std::optional<ScreenPoint> seen =
-                place.Found() ? SeenAt(PixelOf(place.point, m_iWidth, m_iHeight), m_iWidth, m_iHeight) : std::nullopt;
-            if (seen && !Inventory::IsInInventoryArea(seen->x, seen->y) && MoveOnto(place, object)) {
-                m_oInput.Release(SDL_BUTTON_LEFT);
-                Note("pulled at once onto " + object);
-                *pulled = true;
-            }
-            return Progress::Done;
-        });
-    const size_t carry = m_vSteps.size();
+    PickUpItem(item);
     CarryTo(object);
     Drop();
-    for (size_t step = carry; step < m_vSteps.size(); ++step) {
-        Act act = m_vSteps[step].act;
-        m_vSteps[step].act = [pulled, act]() { return *pulled ? Progress::Done : act(); };
-    }
 }
 
 void PlayScript::Combine(const std::string& item, const std::string& other)

@@ -114,8 +114,6 @@ public:
     void CarryToItem(const std::string& item);
     // The held button released where the pointer is.
     void Drop();
-    // The item pulled onto the scene's hotspot at once when it lies beyond
-    // the inventory's area, else carried there.
     void DragItemOnto(const std::string& item, const std::string& object);
     // The item dragged onto the other in the inventory, which stays open.
     void Combine(const std::string& item, const std::string& other);
@@ -205,9 +203,6 @@ private:
     // The mini-game's end box answered: a won game quit, a lost one retried
     // and its retry's instructions skipped; then the adventure on again.
     void TakeTheResult(std::function<bool()> won);
-    // The pointer on the item's cell; the pages turned to it first by their
-    // arrows.
-    void PointAtItem(const std::string& item);
     void Fail(const std::string& why);
     void Note(const std::string& line);
     // Moves the pointer onto the place; false (after Fail) when it is not

@@ -33,7 +33,6 @@ bool SdlInputDevices::Open(Window* window)
     m_bFocused = true;
     m_oKeys.Clear();
     m_oButtons.Clear();
-    m_bReadAtButton = false;
     m_iMotionX = m_iMotionY = m_iWheel = 0;
     SDL_Window* sdlWindow = window->GetSdlWindow();
     m_bPointerSeen = sdlWindow && SDL_GetMouseFocus() == sdlWindow;
@@ -102,20 +101,12 @@ DeviceRead SdlInputDevices::ReadMouse(MouseState& state)
     state.y = m_iMotionY;
     state.wheel = m_iWheel;
     m_oButtons.Read(state.buttons);
-    m_bReadAtButton = false;
-    for (int button = 0; button < MOUSE_BUTTON_COUNT && !m_bReadAtButton; ++button)
-        m_bReadAtButton = m_oButtons.HandedOn(button, m_oReadButtonPlace);
     m_iMotionX = m_iMotionY = m_iWheel = 0;
     return DeviceRead::Ok;
 }
 
 void SdlInputDevices::GetPointerPosition(int32_t& x, int32_t& y)
 {
-    if (m_bReadAtButton) {
-        x = m_oReadButtonPlace.x;
-        y = m_oReadButtonPlace.y;
-        return;
-    }
     x = m_bPointerSeen ? m_iPointerX : -1;
     y = m_bPointerSeen ? m_iPointerY : -1;
 }
@@ -191,7 +182,7 @@ void SdlInputDevices::OnMouseButton(const SDL_MouseButtonEvent& event)
 {
     const int button = MouseStateButton(event.button);
     if (button >= 0)
-        m_oButtons.Set(button, event.state == SDL_PRESSED, {event.x, event.y});
+        m_oButtons.Set(button, event.state == SDL_PRESSED);
     SetPointer(event.x, event.y);
 }
 
@@ -211,7 +202,6 @@ void SdlInputDevices::LoseFocus()
     m_bMouseAcquired = false;
     m_oKeys.Clear();
     m_oButtons.Clear();
-    m_bReadAtButton = false;
     m_iMotionX = m_iMotionY = m_iWheel = 0;
 }
 

@@ -12,9 +12,7 @@ namespace Platform {
 // alike, so that their state is exactly what the window received, and a key
 // or button pressed and released between two reads still reads down once;
 // pads are SDL game controllers, opened as they are plugged in and read from
-// SDL's controller state. The pointer of a read that hands on a mouse
-// button's change is where that change happened, so a press read together
-// with the pull that followed it still lands where the button went down.
+// SDL's controller state.
 class SdlInputDevices final : public InputDevices, public EventListener {
 public:
     bool Open(Window* window) override;
@@ -37,12 +35,6 @@ private:
     void OnMouseButton(const SDL_MouseButtonEvent& event);
     void SetPointer(int32_t x, int32_t y);
     void LoseFocus();
-    // Where the pointer was when a mouse button changed, in client pixels.
-    struct ButtonPlace {
-        int32_t x = 0;
-        int32_t y = 0;
-    };
-
     void AddPad(int deviceIndex);
     void RemovePad(SDL_JoystickID instance);
     void ClosePads();
@@ -54,10 +46,7 @@ private:
     bool m_bPadSystem = false;
     bool m_bPadsEnabled = true;
     LatchedButtons<KEYBOARD_STATE_SIZE> m_oKeys;
-    LatchedButtons<MOUSE_BUTTON_COUNT, ButtonPlace> m_oButtons;
-    // The last mouse read handed on a button's change that happened there.
-    bool m_bReadAtButton = false;
-    ButtonPlace m_oReadButtonPlace;
+    LatchedButtons<MOUSE_BUTTON_COUNT> m_oButtons;
     int32_t m_iMotionX = 0;
     int32_t m_iMotionY = 0;
     int32_t m_iWheel = 0;

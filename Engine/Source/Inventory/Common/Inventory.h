@@ -88,9 +88,6 @@ private:
     void SetPageStart(int32_t iPageStart);
     void HandlePress(fx32 x, fx32 y);
     void HandleHeld(fx32 x, fx32 y, uint32_t dtMs);
-    // Once per drag, outside the inventory area: true when the item goes to
-    // the scene now.
-    bool HandOverOutside(fx32 x, fx32 y);
     void HandlePointerMoved(bool bInWindow, fx32 x, fx32 y);
     void HandleRelease(fx32 x, fx32 y);
     void CombineOnto(int32_t iTarget);

@@ -86,7 +86,12 @@ void Inventory::HandlePress(fx32 x, fx32 y)
 
 void Inventory::HandleHeld(fx32 x, fx32 y, uint32_t dtMs)
 {
-    HandOverOutside(x, y);
+    if (!IsInInventoryArea(x, y) && !m_bLeftInventory) {
+        // Once per drag: the scene carries the item from here on.
+        m_bLeftInventory = 1;
+        GetInterfaceMenuServices().PostSceneEvent(SCENE_EVENT_DRAG_ITEM);
+        m_iHeldCell = -1;
+    }
     m_iPointedCell = CellAt(x, y);
     int32_t iArrow = -1;
     if (HitsArrow(BUTTON_NEXT_PAGE, x, y))
@@ -107,17 +112,6 @@ void Inventory::HandleHeld(fx32 x, fx32 y, uint32_t dtMs)
     m_fxPageFlipTimer = 0;
 }
 
-bool Inventory::HandOverOutside(fx32 x, fx32 y)
-{
-    if (IsInInventoryArea(x, y) || m_bLeftInventory)
-        return false;
-    // The scene carries the item from here on.
-    m_bLeftInventory = 1;
-    GetInterfaceMenuServices().PostSceneEvent(SCENE_EVENT_DRAG_ITEM);
-    m_iHeldCell = -1;
-    return true;
-}
-
 void Inventory::HandlePointerMoved(bool bInWindow, fx32 x, fx32 y)
 {
     bool bPreviousLit = false;
@@ -135,12 +129,6 @@ void Inventory::HandlePointerMoved(bool bInWindow, fx32 x, fx32 y)
 
 void Inventory::HandleRelease(fx32 x, fx32 y)
 {
-    // A quick pull can leave the area and let go between two frames without
-    // a held frame outside: the item leaves here, and the scene, which
-    // carries it from now, takes this release as the drop and keeps the
-    // selection until then.
-    if (HandOverOutside(x, y))
-        return;
     const int32_t iTarget = CellAt(x, y);
     const uint32_t uDragged = m_oCells.m_aCells[m_iSelectedCell];
     if (iTarget == -1) {

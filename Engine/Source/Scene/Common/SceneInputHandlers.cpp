@@ -67,9 +67,7 @@ void Scene::HandleItemDragInput()
 {
     SceneInputLink& link = GetSceneInputLink();
     uint32_t pointer;
-    // The menu's release is active only in the frame the menu handed the
-    // item over on that release: the drop of a quick pull.
-    if (ActiveAt(InputEventId_DragPointerReleased, pointer) || ActiveAt(InputEventId_MenuPointerReleased, pointer)) {
+    if (ActiveAt(InputEventId_DragPointerReleased, pointer)) {
         SceneEventParams params;
         params.m_iX = InputPointerVirtualX(pointer);
         params.m_iY = InputPointerVirtualY(pointer);

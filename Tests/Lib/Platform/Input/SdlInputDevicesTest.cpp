@@ -187,39 +187,6 @@ TEST_F(SdlInputDevicesTest, EveryChangeBetweenTwoReadsIsReadInTurn)
     EXPECT_EQ(keys[KEY_A], BUTTON_DOWN_BIT);
 }
 
-TEST_F(SdlInputDevicesTest, TheReadThatHandsOnAButtonsChangeSeesThePointerWhereItChanged)
-{
-    MouseState mouse {};
-    int32_t x = 0;
-    int32_t y = 0;
-    const auto readAt = [&](uint8_t button, int32_t atX, int32_t atY) {
-        ASSERT_EQ(m_devices.ReadMouse(mouse), DeviceRead::Ok);
-        EXPECT_EQ(mouse.buttons[0], button);
-        m_devices.GetPointerPosition(x, y);
-        EXPECT_EQ(x, atX);
-        EXPECT_EQ(y, atY);
-    };
-
-    // A quick pull between two reads: pressed on one place, released on
-    // another, and the pointer gone on from there.
-    PushButton(SDL_BUTTON_LEFT, true, 5, 6);
-    PushMotion(300, 200, 295, 194);
-    PushButton(SDL_BUTTON_LEFT, false, 300, 200);
-    PushMotion(400, 250, 100, 50);
-    Pump();
-    readAt(BUTTON_DOWN_BIT, 5, 6);
-    readAt(0, 300, 200);
-    readAt(0, 400, 250);
-
-    // Pressed, then moved on with the button held: the press where it was,
-    // the hold where the pointer is.
-    PushButton(SDL_BUTTON_LEFT, true, 10, 20);
-    PushMotion(90, 80, 80, 60);
-    Pump();
-    readAt(BUTTON_DOWN_BIT, 10, 20);
-    readAt(BUTTON_DOWN_BIT, 90, 80);
-}
-
 TEST_F(SdlInputDevicesTest, LosingTheFocusUnacquiresUntilItComesBack)
 {
     PushKey(SDL_SCANCODE_A, true);
