@@ -26,7 +26,8 @@ constexpr ActorNamed<"nell_kid"> NELL;
 constexpr ActorNamed<"diego"> DIEGO;
 
 // Walk-mesh blockers: the gate out of the yard (and the way down from the
-// ledge), and the places of the two children under the window.
+// ledge and the footholds of the human ladder above it), and the places of
+// the two children under the window.
 constexpr int32_t GATE_BLOCKER = 0;
 constexpr int32_t BOBBY_BLOCKER = 1;
 constexpr int32_t NELL_BLOCKER = 2;
