@@ -26,10 +26,21 @@ constexpr ActorNamed<"nell_kid"> NELL;
 constexpr ActorNamed<"diego"> DIEGO;
 
 // Walk-mesh blockers: the gate out of the yard (and the way down from the
-// ledge), and the places of the two children under the window.
+// ledge and the footholds of the human ladder above it), and the places of
+// the two children under the window.
 constexpr int32_t GATE_BLOCKER = 0;
 constexpr int32_t BOBBY_BLOCKER = 1;
 constexpr int32_t NELL_BLOCKER = 2;
+
+// The human ladder: Nell climbs from her foot place onto Bobby's shoulders,
+// the kid from hers onto Nell's, and Nell steps down to her foot place
+// again, since no walk starts from up there. Up on someone's shoulders a
+// child casts no shadow into the air.
+constexpr int32_t WP_BOBBY_LADDER = 7;
+constexpr int32_t WP_NELL_ON_BOBBY = 8;
+constexpr int32_t WP_KID_LADDER_FOOT = 25;
+constexpr int32_t WP_KID_ON_NELL = 30;
+constexpr int32_t WP_NELL_LADDER_FOOT = 31;
 
 // What the kid can no longer reach once she stands on the ledge.
 constexpr Object OUT_OF_REACH_FROM_LEDGE[] = {"goto_bg101",  "goto_bg901", "large_barrel", "long_grass",
@@ -154,13 +165,14 @@ void SceneScript_bg102::EnterChapter1()
     _EndMatch();
 
     _IfBool(VARBOOL_BG102_C01_BOBBY_POS, 1);
-    Place(BOBBY, 7);
+    Place(BOBBY, WP_BOBBY_LADDER);
     PushAnimAction(BOBBY, "humanladder02_l", 1, 0);
     BlockersUnderTheWindow(true);
     _EndMatch();
 
     _IfBool(VARBOOL_BG102_C01_HUMAN_LADDER_HERE, 1);
-    Place(NELL, 8);
+    Place(NELL, WP_NELL_ON_BOBBY);
+    AddToQueue(NELL, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     Play(NELL, "humanladder02_l");
     SetInteractive(NELL, false);
     SetInteractive(Object("human_ladder"), true);
@@ -509,7 +521,7 @@ void SceneScript_bg102::WindowEvents()
     Play(KID, "g_talk_l");
     Dialog(0x2DA18EB5);
     Play(KID, "g_idle_l");
-    GoTo(BOBBY, 7);
+    GoTo(BOBBY, WP_BOBBY_LADDER);
     Together();
     Sound(BOBBY, 0x3660CC1E, 1122);
     Play(BOBBY, "humanladder01");
@@ -536,10 +548,12 @@ void SceneScript_bg102::NellOnBobby(bool bWithSound)
     Dialog(0x0D34878C);
     Play(KID, "g_idle_l");
     _IfBool(VARBOOL_BG102_C01_BOBBY_POS, 1);
-    GoTo(NELL, 8);
+    GoTo(NELL, WP_NELL_LADDER_FOOT);
     if (bWithSound)
         EffectSound(0x7B515DCC);
     Play(NELL, "humanladder01");
+    Place(NELL, WP_NELL_ON_BOBBY);
+    AddToQueue(NELL, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     Play(NELL, "humanladder02_l");
     SetBoolVar(VARBOOL_BG102_C01_HUMAN_LADDER_HERE, true);
     SetInteractive(Object("human_ladder"), true);
@@ -751,7 +765,9 @@ void SceneScript_bg102::LadderCallbacks()
     _IfEvent(OnCallback(0x1CBA7D92));
     SetInteractive(BOBBY, false);
     EffectSound(0x794F9814);
-    GoTo(KID, 25);
+    GoTo(KID, WP_KID_LADDER_FOOT);
+    Place(KID, WP_KID_ON_NELL);
+    AddToQueue(KID, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(false));
     Together();
     PushAnimAction(KID, "humanladder01", 0, 1);
     PushAnimAction(NELL, "humanladder03", 0, 1);
@@ -759,14 +775,16 @@ void SceneScript_bg102::LadderCallbacks()
     Play(KID, "g_idle_l");
     Play(NELL, "g_idle_l");
     Play(BOBBY, "g_idle_l");
-    AddToQueue(KID, ID_ACTION_TYPE_PLACE_AT_WAYPOINT, Param::Waypoint(14), Param::Bool(false));
-    TurnToward(NELL, KID);
-    TurnToward(BOBBY, KID);
     Apart();
     _EndMatch();
 
-    // The children step back to their places.
+    // She steps from Nell's shoulders onto the ledge, and the children step back
+    // to their places.
     _IfEvent(OnCallback(0x85B32C28));
+    AddToQueue(KID, ID_ACTION_TYPE_PLACE_AT_WAYPOINT, Param::Waypoint(14), Param::Bool(false));
+    AddToQueue(KID, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(true));
+    Place(NELL, WP_NELL_LADDER_FOOT);
+    AddToQueue(NELL, ID_ACTION_TYPE_SET_CAST_SHADOW, Param::Bool(true));
     Together();
     GoTo(NELL, 16);
     GoTo(BOBBY, 6);

@@ -1,7 +1,9 @@
 // The fork of chapter 1 drawn on the OpenGL device as its script leaves it:
 // on coming back after the ambush (the kid at the crossroads, Arno before
 // his gang's carts, Manuel asleep by his donkey, the rock and the dry grass),
-// and once the kid has lit the grass on the rock with the flask bottom.
+// and once the kid has lit the grass on the rock with the flask bottom; and
+// the flask left in sight while she talks to Manuel.
+#include "Common/ActorIds.h"
 #include "Common/IdHash.h"
 #include "Common/SceneIds.h"
 #include "Common/VarIds.h"
@@ -11,9 +13,11 @@
 #include "Scripts/Common/ScriptEvents.h"
 #include "Support/GoldenImage.h"
 #include "Support/LogCapture.h"
+#include "Support/StandingFigures.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -70,6 +74,30 @@ TEST_F(ForkGoldenImageTest, TheKidWalksToTheRockAndTheGrassBurnsOnIt)
     RunUntilIdle();
     EXPECT_EQ(g_VarManager.GetBool(VARBOOL_BG104_C01_BURNING_GRASS_HERE), 1);
     EXPECT_TRUE(TestSupport::MatchesGoldenImage(Picture(), "Engine/Scripts/Common/ForkGrassBurning", TOLERANCE));
+}
+
+// She stands by Manuel to look at him, the flask's picture beside her and not
+// behind her.
+TEST_F(ForkGoldenImageTest, TheKidLookingAtManuelLeavesTheFlaskInSight)
+{
+    EnterAfterTheAmbush();
+    ASSERT_TRUE(m_manager.FireEvent(ScriptEvent_FlaggedId1(Id::GetActorId("manuel"))));
+    RunUntilIdle();
+    const uint32_t uKid = Id::GetActorId("tavrine_kid");
+    int32_t iKid = 0;
+    while (iKid < m_scene->m_iNumCharacters && m_scene->m_aCharacterIds[iKid] != uKid)
+        ++iKid;
+    ASSERT_LT(iKid, m_scene->m_iNumCharacters);
+    const TestSupport::StandingFootprint kid =
+        TestSupport::FootprintAt(*m_scene, uKid, m_scene->m_apCharacters[iKid]->GetFeetPosition());
+    const Layer& main = *m_scene->GetMainLayer();
+    int iFlasks = 0;
+    for (int32_t i = 0; i < main.m_iNbSprites; ++i)
+        if (std::strcmp(main.m_vSprites[i].m_sName, "flask") == 0) {
+            ++iFlasks;
+            EXPECT_FALSE(TestSupport::BoxesOverlap(kid.box, main.m_vSprites[i].m_oBox, 0));
+        }
+    EXPECT_EQ(iFlasks, 1);
 }
 
 } // namespace

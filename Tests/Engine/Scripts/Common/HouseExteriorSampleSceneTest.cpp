@@ -170,9 +170,10 @@ TEST_F(HouseExteriorSampleSceneTest, TheWindowClimbsTheStandingLadderAndTheChild
     ASSERT_TRUE(g_VarManager.GetBool(VARBOOL_BG102_C01_TAVRINE_KID_ON_LEDGE));
     // The climb's dialog sends its two callbacks.
     Play(ScriptEvent_Hash9(static_cast<int32_t>(0x1CBA7D92)), "the climb");
-    EXPECT_TRUE(KidStandsAt(14));
+    EXPECT_TRUE(KidStandsAt(30));
     // The children leave the places under the window that held them.
     Play(ScriptEvent_Hash9(static_cast<int32_t>(0x85B32C28)), "the children stepping back");
+    EXPECT_TRUE(KidStandsAt(14));
     EXPECT_TRUE(StandsAt("bobby_kid", 6));
     EXPECT_TRUE(StandsAt("nell_kid", 16));
 }

@@ -271,7 +271,9 @@ TEST_F(HouseExteriorTest, TheChildrenArriveOnceAndTheirLadderNeedsBobbyFirst)
 
     // Nell on his shoulders, given to him.
     Run(ScriptEvent_ItemOnFlaggedId3(BOBBY_ACTOR, ItemIdOf("ITEM_NELL_KID")));
-    EXPECT_EQ(Walks(NELL), std::vector<int32_t> {8});
+    // From the ladder's foot up onto him: no walk leads up there.
+    EXPECT_EQ(Walks(NELL), std::vector<int32_t> {31});
+    EXPECT_EQ(Places(NELL), std::vector<int32_t> {8});
     EXPECT_EQ(Animations(NELL), (std::vector<int32_t> {988, 989}));
     EXPECT_TRUE(Get(VARBOOL_BG102_C01_HUMAN_LADDER_HERE));
     EXPECT_TRUE(Open(Object("human_ladder")));
@@ -317,12 +319,15 @@ TEST_F(HouseExteriorTest, TheWindowClimbsTheLadderOnceItStands)
     EXPECT_TRUE(Open(Object("kite")) && Open(Object("skull")) && Open(Object("tiller")));
     EXPECT_FALSE(Open(Object("goto_bg101")) || Open(Object("goto_bg901")) || Open(Object("water_pump")));
 
-    // The climb's callbacks put her on the ledge and the children back in place.
+    // The climb's callbacks put her on Nell's shoulders while Nell complains,
+    // then on the ledge, and the children back in place.
     Run(ScriptEvent_Hash9(static_cast<int32_t>(0x1CBA7D92)));
     EXPECT_EQ(Walks(KID), std::vector<int32_t> {25});
-    EXPECT_EQ(Places(KID), std::vector<int32_t> {14});
+    EXPECT_EQ(Places(KID), std::vector<int32_t> {30});
     EXPECT_EQ(Animations(BOBBY), (std::vector<int32_t> {134, 140}));
     Run(ScriptEvent_Hash9(static_cast<int32_t>(0x85B32C28)));
+    EXPECT_EQ(Places(KID), std::vector<int32_t> {14});
+    EXPECT_EQ(Places(NELL), std::vector<int32_t> {31});
     EXPECT_EQ(Walks(NELL), std::vector<int32_t> {16});
     EXPECT_EQ(Walks(BOBBY), std::vector<int32_t> {6});
     EXPECT_FALSE(Get(VARBOOL_BG102_C01_HUMAN_LADDER_HERE));
