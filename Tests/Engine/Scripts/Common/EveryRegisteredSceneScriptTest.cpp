@@ -211,6 +211,7 @@ public:
     static constexpr int32_t MAP_WAY = 10;
     static constexpr int32_t STAIRS = 1;
     static constexpr int32_t BASKET = 18;
+    static constexpr int32_t FIRESIDE = 16;
 
 protected:
     void BuildEnterActions() override
@@ -307,6 +308,15 @@ protected:
         _IfEvent(ScriptEvent_Object1(2));
         WalkTo(uHeroine, STAIRS);
         StartMiniGame(1);
+        _EndMatch();
+        // By the fire she is asked to the docks, and goes only if she
+        // says yes.
+        _IfEvent(ScriptEvent_Object1(6));
+        GoTo(uHeroine, FIRESIDE);
+        Dialog(0x1A);
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        GoToScene(20);
+        _EndMatch();
         _EndMatch();
         _IfEvent(ScriptEvent_Object1(3));
         GoTo(uHeroine, BASKET);
@@ -765,7 +775,7 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     // walked on or off out of sight, one placed hidden, one gone before a
     // click (by the arrival or a callback its dialog sends), one placed
     // after she moved on, and the talk after she walks to a thing; and where
-    // she walks out of the scene.
+    // she walks out of the scene, or may not.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
@@ -801,6 +811,7 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::MAP_WAY)) << "the way out left behind the map counted";
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::STAIRS)) << "the way into the mini-game counted";
     EXPECT_TRUE(standsAt(PlantedPlacementsScript::BASKET));
+    EXPECT_TRUE(standsAt(PlantedPlacementsScript::FIRESIDE)) << "a way out she may not take left out";
     // Without the stranger in the cast no one clicks him.
     EXPECT_TRUE(StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, nodes, {uHeroine}), inn, uHeroine, {})
                     .talks.empty());
