@@ -716,24 +716,25 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemAp
             const uint32_t uHeroine = Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine");
             const ScriptNodeIndex root = Build(scene, iChapter, false);
             const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, iChapter);
-            const std::vector<CastFigures> chapterCasts = SuppliesIn(iChapter, casts).casts;
-            std::set<uint32_t> cast;
-            for (const CastFigures& one : chapterCasts)
+            const std::vector<ScriptNodeIndex> within = NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]);
+            const std::map<uint32_t, std::set<uint32_t>> sureCallbacks =
+                CallbacksEveryRunSends(Id::GetSceneDialogsPath(scene.m_iId), iChapter);
+            std::vector<UnmetNeed> chapterFaults;
+            for (const CastFigures& one : SuppliesIn(iChapter, casts).casts) {
+                // Only people the player may see, moved by handlers she can
+                // reach; no one clicks a person this cast leaves out.
+                std::set<uint32_t> cast;
                 for (const auto& [uActor, moves] : one.figures)
                     cast.insert(uActor);
-            // Only people the player may see, moved by handlers she can reach.
-            const std::vector<ScriptNodeIndex> reach = WithoutClicksOnTheAbsent(
-                pool, root, NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]), cast);
-            const SceneStands found = WithoutHidden(
-                StandsInChapter(pool, root, reach, scene, uHeroine,
-                                CallbacksEveryRunSends(Id::GetSceneDialogsPath(scene.m_iId), iChapter)),
-                [&](uint32_t uActor) {
-                    return StaysHidden(pool, root, nodes, iChapter, looks[iChapter], static_cast<int32_t>(uActor));
-                });
-            std::vector<UnmetNeed> chapterFaults;
-            for (const CastFigures& one : chapterCasts)
+                const SceneStands found = WithoutHidden(
+                    StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, within, cast), scene, uHeroine,
+                                    sureCallbacks),
+                    [&](uint32_t uActor) {
+                        return StaysHidden(pool, root, nodes, iChapter, looks[iChapter], static_cast<int32_t>(uActor));
+                    });
                 for (const std::string& fault : PlacementFaults(places, one.name, found, uHeroine))
                     chapterFaults.push_back({"cast " + one.name, fault});
+            }
             Collect(faults, scene, chapterFaults, iChapter);
         }
         places.scene->Shutdown();
