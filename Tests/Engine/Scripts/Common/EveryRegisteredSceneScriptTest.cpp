@@ -211,6 +211,7 @@ public:
     static constexpr int32_t MAP_WAY = 10;
     static constexpr int32_t STAIRS = 1;
     static constexpr int32_t BASKET = 18;
+    static constexpr int32_t FIRESIDE = 16;
 
 protected:
     void BuildEnterActions() override
@@ -307,6 +308,15 @@ protected:
         _IfEvent(ScriptEvent_Object1(2));
         WalkTo(uHeroine, STAIRS);
         StartMiniGame(1);
+        _EndMatch();
+        // By the fire she is asked to the docks, and goes only if she
+        // says yes.
+        _IfEvent(ScriptEvent_Object1(6));
+        GoTo(uHeroine, FIRESIDE);
+        Dialog(0x1A);
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        GoToScene(20);
+        _EndMatch();
         _EndMatch();
         _IfEvent(ScriptEvent_Object1(3));
         GoTo(uHeroine, BASKET);
@@ -706,24 +716,25 @@ TEST_F(EveryRegisteredSceneScriptTest, EveryPlaceAHandlerPutsPeopleAtKeepsThemAp
             const uint32_t uHeroine = Id::GetActorId(iChapter <= 1 ? "tavrine_kid" : "tavrine");
             const ScriptNodeIndex root = Build(scene, iChapter, false);
             const std::vector<ScriptNodeIndex> nodes = NodesInChapter(pool, root, iChapter);
-            const std::vector<CastFigures> chapterCasts = SuppliesIn(iChapter, casts).casts;
-            std::set<uint32_t> cast;
-            for (const CastFigures& one : chapterCasts)
+            const std::vector<ScriptNodeIndex> within = NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]);
+            const std::map<uint32_t, std::set<uint32_t>> sureCallbacks =
+                CallbacksEveryRunSends(Id::GetSceneDialogsPath(scene.m_iId), iChapter);
+            std::vector<UnmetNeed> chapterFaults;
+            for (const CastFigures& one : SuppliesIn(iChapter, casts).casts) {
+                // Only people the player may see, moved by handlers she can
+                // reach; no one clicks a person this cast leaves out.
+                std::set<uint32_t> cast;
                 for (const auto& [uActor, moves] : one.figures)
                     cast.insert(uActor);
-            // Only people the player may see, moved by handlers she can reach.
-            const std::vector<ScriptNodeIndex> reach = WithoutClicksOnTheAbsent(
-                pool, root, NodesWithinReach(pool, root, nodes, iChapter, looks[iChapter]), cast);
-            const SceneStands found = WithoutHidden(
-                StandsInChapter(pool, root, reach, scene, uHeroine,
-                                CallbacksEveryRunSends(Id::GetSceneDialogsPath(scene.m_iId), iChapter)),
-                [&](uint32_t uActor) {
-                    return StaysHidden(pool, root, nodes, iChapter, looks[iChapter], static_cast<int32_t>(uActor));
-                });
-            std::vector<UnmetNeed> chapterFaults;
-            for (const CastFigures& one : chapterCasts)
+                const SceneStands found = WithoutHidden(
+                    StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, within, cast), scene, uHeroine,
+                                    sureCallbacks),
+                    [&](uint32_t uActor) {
+                        return StaysHidden(pool, root, nodes, iChapter, looks[iChapter], static_cast<int32_t>(uActor));
+                    });
                 for (const std::string& fault : PlacementFaults(places, one.name, found, uHeroine))
                     chapterFaults.push_back({"cast " + one.name, fault});
+            }
             Collect(faults, scene, chapterFaults, iChapter);
         }
         places.scene->Shutdown();
@@ -765,7 +776,7 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     // walked on or off out of sight, one placed hidden, one gone before a
     // click (by the arrival or a callback its dialog sends), one placed
     // after she moved on, and the talk after she walks to a thing; and where
-    // she walks out of the scene.
+    // she walks out of the scene, or may not.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
@@ -801,6 +812,7 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::MAP_WAY)) << "the way out left behind the map counted";
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::STAIRS)) << "the way into the mini-game counted";
     EXPECT_TRUE(standsAt(PlantedPlacementsScript::BASKET));
+    EXPECT_TRUE(standsAt(PlantedPlacementsScript::FIRESIDE)) << "a way out she may not take left out";
     // Without the stranger in the cast no one clicks him.
     EXPECT_TRUE(StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, nodes, {uHeroine}), inn, uHeroine, {})
                     .talks.empty());

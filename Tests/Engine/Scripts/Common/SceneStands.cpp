@@ -264,10 +264,15 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         }
     }
     // One who walks out as the player leaves the scene is not left there
-    // either.
+    // either; a way out the handler takes only under a condition of its own
+    // (once a dialog has set a flag) may leave him standing.
     const auto leaves = [&](const PlacedAt& at) {
+        const std::set<std::string> placeConditions = ConditionsAbove(pool, at.iNode);
         return std::any_of(sceneChanges.begin(), sceneChanges.end(), [&](ScriptNodeIndex iChange) {
-            return EventOf(pool, iRoot, iChange) == at.pEvent && OnOneRun(pool, at.iNode, iChange);
+            const std::set<std::string> changeConditions = ConditionsAbove(pool, iChange);
+            return EventOf(pool, iRoot, iChange) == at.pEvent &&
+                   std::includes(placeConditions.begin(), placeConditions.end(), changeConditions.begin(),
+                                 changeConditions.end());
         });
     };
     std::vector<PlacedAt> left;
