@@ -71,6 +71,14 @@ std::set<std::string> ConditionsAbove(const ScriptNodePool& pool, ScriptNodeInde
     return conditions;
 }
 
+// Whether the node runs whenever the place does: under no condition the
+// place does not hold under.
+bool RunsWithThePlace(const ScriptNodePool& pool, const std::set<std::string>& placeConditions, ScriptNodeIndex iNode)
+{
+    const std::set<std::string> conditions = ConditionsAbove(pool, iNode);
+    return std::includes(placeConditions.begin(), placeConditions.end(), conditions.begin(), conditions.end());
+}
+
 // The scene the player must have come from for the node to run, if a
 // condition it holds under (or one of its "and" parts) names one.
 std::optional<int32_t> CameFromOf(const ScriptNodePool& pool, ScriptNodeIndex iNode)
@@ -157,11 +165,8 @@ bool PlacedHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<c
             continue;
         if (TurnsOn(node.m_oAction, ID_ACTION_TYPE_SET_VISIBLE))
             return false;
-        if (node.m_oAction.m_iActionType == ID_ACTION_TYPE_SET_VISIBLE && IsArrival(EventOf(pool, iRoot, iNode))) {
-            const std::set<std::string> hideConditions = ConditionsAbove(pool, iNode);
-            bHidden |= std::includes(placeConditions.begin(), placeConditions.end(), hideConditions.begin(),
-                                     hideConditions.end());
-        }
+        if (node.m_oAction.m_iActionType == ID_ACTION_TYPE_SET_VISIBLE && IsArrival(EventOf(pool, iRoot, iNode)))
+            bHidden |= RunsWithThePlace(pool, placeConditions, iNode);
     }
     return bHidden;
 }
@@ -269,10 +274,7 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     const auto leaves = [&](const PlacedAt& at) {
         const std::set<std::string> placeConditions = ConditionsAbove(pool, at.iNode);
         return std::any_of(sceneChanges.begin(), sceneChanges.end(), [&](ScriptNodeIndex iChange) {
-            const std::set<std::string> changeConditions = ConditionsAbove(pool, iChange);
-            return EventOf(pool, iRoot, iChange) == at.pEvent &&
-                   std::includes(placeConditions.begin(), placeConditions.end(), changeConditions.begin(),
-                                 changeConditions.end());
+            return EventOf(pool, iRoot, iChange) == at.pEvent && RunsWithThePlace(pool, placeConditions, iChange);
         });
     };
     std::vector<PlacedAt> left;

@@ -26,9 +26,6 @@ struct Stand {
     // Placed by the scene's arrival, where the actor stands when the player
     // takes over.
     bool bArrival = false;
-    // The actor whose click (look, talk, item given) the handler answers,
-    // else 0: one the chapter's cast leaves out is never clicked.
-    uint32_t uClicked = 0;
 };
 
 // The playing character talking to the actor that the handler's event names
