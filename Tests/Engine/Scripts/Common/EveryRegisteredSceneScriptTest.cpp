@@ -248,6 +248,22 @@ protected:
         ShowObject(Id::GetActorId("diego"), false);
         Place(Id::GetActorId("stranger"), OUTSIDE);
         _EndMatch();
+        // Manuel waits to bring word and leaves in a block of its own on the
+        // same condition, before anything can be clicked; Thomas leaves only
+        // on another.
+        _IfBool(VARBOOL_ACTIVE_MAP, 0);
+        Place(Id::GetActorId("manuel"), 7);
+        ShowObject(Id::GetActorId("manuel"), true);
+        Place(Id::GetActorId("thomas_b"), 13);
+        ShowObject(Id::GetActorId("thomas_b"), true);
+        _EndMatch();
+        _IfBool(VARBOOL_ACTIVE_MAP, 0);
+        Dialog(0x1B);
+        ShowObject(Id::GetActorId("manuel"), false);
+        _EndMatch();
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        ShowObject(Id::GetActorId("thomas_b"), false);
+        _EndMatch();
         // Nell waits while she is told the news; its line sends her off.
         _IfBool(VARBOOL_ACTIVE_MAP, 0);
         Place(Id::GetActorId("nell"), 2);
@@ -774,7 +790,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
 
     // The pairs a built script makes: arrivals from two scenes, one who
     // walked on or off out of sight, one placed hidden, one gone before a
-    // click (by the arrival or a callback its dialog sends), one placed
+    // click (by the arrival, in the place's block or a later one on its
+    // condition, or a callback its dialog sends), one placed
     // after she moved on, and the talk after she walks to a thing; and where
     // she walks out of the scene, or may not.
     ScriptNodePool& pool = m_manager.GetNodePool();
@@ -792,12 +809,12 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     for (const char* pKept :
          {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14",
           "stranger at 6 and tavrine at 9", "alessandro_c at 6 and tavrine at 8", "diego at 3 and tavrine at 6",
-          "bobby at 5 and tavrine at 9", "pierre_l at 17 and tavrine at 19"})
+          "bobby at 5 and tavrine at 9", "pierre_l at 17 and tavrine at 19", "tavrine at 9 and thomas_b at 13"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
     for (const char* pLeftOut :
          {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
           "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9",
-          "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17"})
+          "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17", "manuel at 7 and tavrine at 9"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));

@@ -171,6 +171,22 @@ bool PlacedHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<c
     return bHidden;
 }
 
+// Whether the arrival hides the actor for good after the place, in a block
+// that runs whenever the place does (one built twice from one condition): he
+// is gone before the player can click anything.
+bool HiddenLaterByItsArrival(const ScriptNodePool& pool, const PlacedAt& at, const Comings& comings)
+{
+    const std::set<std::string> placeConditions = ConditionsAbove(pool, at.iNode);
+    const auto sameActorAfter = [&](const PlacedAt& other, ScriptNodeIndex iAfter) {
+        return other.stand.uActor == at.stand.uActor && other.pEvent == at.pEvent && other.iNode > iAfter;
+    };
+    return IsArrival(at.pEvent) && std::any_of(comings.hides.begin(), comings.hides.end(), [&](const PlacedAt& hide) {
+               return sameActorAfter(hide, at.iNode) && RunsWithThePlace(pool, placeConditions, hide.iNode) &&
+                      std::none_of(comings.shows.begin(), comings.shows.end(),
+                                   [&](const PlacedAt& show) { return sameActorAfter(show, hide.iNode); });
+           });
+}
+
 // Whether the actor walked there only to vanish: the handler hides him next,
 // with nothing else for him but the turn the walk ends in and no dialog
 // between (he walks off out of sight).
@@ -311,7 +327,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
             const auto meetsClick = [&](const PlacedAt& arrival, const PlacedAt& click) {
                 return IsArrival(arrival.pEvent) && IsClick(click.pEvent) &&
                        !moves(click.pEvent, arrival.stand.uActor) &&
-                       !GoneBeforeClicks(pool, dialogs, arrival, comings, sureCallbacks);
+                       !GoneBeforeClicks(pool, dialogs, arrival, comings, sureCallbacks) &&
+                       !HiddenLaterByItsArrival(pool, arrival, comings);
             };
             const bool bClickByArrival = meetsClick(first, second) || meetsClick(second, first);
             if (bOneRun || bClickByArrival)
