@@ -124,6 +124,12 @@ MatchExpr DiegoCanSendThemAway()
     return Both(IsTrue(VARBOOL_QUEST_C8_CONSIGNMENT02), IsFalse(VARBOOL_BG204_C08_USE_DIEGO_ON_GUARD));
 }
 
+// His quest done, the priest waits at his open door with the shovel blade.
+MatchExpr PriestAtHisDoor()
+{
+    return Both(IsTrue(VARBOOL_QUEST_C8_PRIEST_DONE), IsFalse(VARBOOL_QUEST_C8_JUSTICE02_DONE));
+}
+
 class SceneScript_bg204 final : public SceneScript {
 public:
     void LinkSoundGroups() override;
@@ -282,8 +288,7 @@ void SceneScript_bg204::RestoreThePriest()
 
     PushHashAction23(Object("o_window"), WINDOW_SHUT);
 
-    // His quest done, he waits at his open door with the shovel blade.
-    _IfMatch(Both(IsTrue(VARBOOL_QUEST_C8_PRIEST_DONE), IsFalse(VARBOOL_QUEST_C8_JUSTICE02_DONE)));
+    _IfMatch(PriestAtHisDoor());
     ShowObject(Object("o_open_door"), true);
     ShowObject(Object("o_inside_house"), true);
     ShowAndActivate(PRIEST, true);
@@ -632,8 +637,15 @@ void SceneScript_bg204::ClimbDown(bool bPriestsDoor, bool bShowPole)
     SetBoolVar(VARBOOL_ACTIVE_MAP, true);
     WalkOnly(HEROINE, false);
     ShowObject(iBarrier, true);
-    if (bPriestsDoor)
+    if (bPriestsDoor) {
+        // While the priest stands in it, his door is his to answer: climbing
+        // down does not send her to knock on it, into him.
+        _IfMatch(PriestAtHisDoor());
+        SetInteractive(Object("priests_door"), false);
+        _ElseMatch();
         SetInteractive(Object("priests_door"), true);
+        _EndMatch();
+    }
     ShowObject(Object("i_wooden_pole"), bShowPole);
     SetInteractive(Object("wooden_pole"), bShowPole);
     _IfBool(VARBOOL_QUEST_C8_TURTLE_INN03, 1);

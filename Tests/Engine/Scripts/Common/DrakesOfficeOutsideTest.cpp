@@ -1,8 +1,9 @@
 // The street before Drake's office (scene 25): one use of the rose trellis is
 // one climb, the flying silhouette works once and only from the canopy, the
-// priest comes to his window only for a shot from the canopy, Diego sends the
-// guards away for good, the guards turn her back while they stand, and the
-// lane to the inn waits for Diego's word in chapter 8.
+// priest comes to his window only for a shot from the canopy and then keeps
+// his door, Diego sends the guards away for good, the guards turn her back
+// while they stand, and the lane to the inn waits for Diego's word in
+// chapter 8.
 #include "Engine/Scripts/Common/SceneScriptTestKit.h"
 
 #include "Common/NamedIds.h"
@@ -148,6 +149,10 @@ TEST_F(DrakesOfficeOutsideTest, ThePriestComesToHisWindowOnlyForAShotFromTheCano
     EXPECT_FALSE(Open(Object("priests_window")) || Open(Object("priests_door")));
     Run(Callback(0xc0cd11cc));
     EXPECT_EQ(Given(), std::vector<int32_t> {Item("ITEM_SHOVEL_BLADE")});
+    // Up the trellis and down again, his door stays his to answer.
+    Run(Click(Object("rose_trellis")));
+    Run(Click(Object("rose_trellis")));
+    EXPECT_FALSE(Get(VARBOOL_BG204_C08_TAVRINE_ON_CANOPY) || Open(Object("priests_door")));
 
     // His part over, the pipe is taken by its handler and does nothing.
     Set(VARBOOL_QUEST_C8_JUSTICE02_DONE);
