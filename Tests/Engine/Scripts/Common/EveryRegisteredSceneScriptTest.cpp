@@ -264,6 +264,14 @@ protected:
         _IfBool(VARBOOL_ACTIVE_MAP, 1);
         ShowObject(Id::GetActorId("thomas_b"), false);
         _EndMatch();
+        // The priest stands in his door, which is not to be knocked at
+        // then; Mabel's door is opened again by a click elsewhere.
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        Place(Id::GetActorId("father_jerome"), 20);
+        SetInteractive(7, false);
+        Place(Id::GetActorId("mabel"), 22);
+        SetInteractive(8, false);
+        _EndMatch();
         // Nell waits while she is told the news; its line sends her off.
         _IfBool(VARBOOL_ACTIVE_MAP, 0);
         Place(Id::GetActorId("nell"), 2);
@@ -337,6 +345,22 @@ protected:
         _IfEvent(ScriptEvent_Object1(3));
         GoTo(uHeroine, BASKET);
         AddToQueue(ID_SCRIPTABLE_INVALID, ID_ACTION_TYPE_SHOW_MENU, Param::Int(TAB_INVENTORY));
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(9));
+        SetInteractive(8, true);
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        SetInteractive(7, false);
+        _ElseMatch();
+        SetInteractive(7, true);
+        _EndMatch();
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(7));
+        GoTo(uHeroine, 21);
+        Dialog(0x1C);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Object1(8));
+        GoTo(uHeroine, 23);
+        Dialog(0x1D);
         _EndMatch();
         // Pierre and the stranger walk off out of sight together; when
         // Pierre stops for a line on his way, she meets him there.
@@ -791,9 +815,9 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     // The pairs a built script makes: arrivals from two scenes, one who
     // walked on or off out of sight, one placed hidden, one gone before a
     // click (by the arrival, in the place's block or a later one on its
-    // condition, or a callback its dialog sends), one placed
-    // after she moved on, and the talk after she walks to a thing; and where
-    // she walks out of the scene, or may not.
+    // condition, or a callback its dialog sends), one at a door the arrival
+    // turns off for him, one placed after she moved on, and the talk after
+    // she walks to a thing; and where she walks out of the scene, or may not.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
@@ -809,12 +833,14 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     for (const char* pKept :
          {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14",
           "stranger at 6 and tavrine at 9", "alessandro_c at 6 and tavrine at 8", "diego at 3 and tavrine at 6",
-          "bobby at 5 and tavrine at 9", "pierre_l at 17 and tavrine at 19", "tavrine at 9 and thomas_b at 13"})
+          "bobby at 5 and tavrine at 9", "pierre_l at 17 and tavrine at 19", "tavrine at 9 and thomas_b at 13",
+          "mabel at 22 and tavrine at 23"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
     for (const char* pLeftOut :
          {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
           "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9",
-          "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17", "manuel at 7 and tavrine at 9"})
+          "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17", "manuel at 7 and tavrine at 9",
+          "father_jerome at 20 and tavrine at 21"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));

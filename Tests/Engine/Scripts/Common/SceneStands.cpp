@@ -212,6 +212,41 @@ bool WalkedOutOfSight(const ScriptNodePool& pool, const PlacedAt& at, const std:
            });
 }
 
+// The thing a click is on; -1 for a click on a person.
+int32_t ThingOfClick(const EventDesc* pEvent)
+{
+    return pEvent->m_iNbParameter < 1 || IsActorScriptableId(pEvent->m_oParameter[0]) ? -1 : pEvent->m_oParameter[0];
+}
+
+// Whether the node holds only under the other side of a condition the
+// place holds under.
+bool OnTheOtherSide(const std::set<std::string>& placeConditions, const std::set<std::string>& conditions)
+{
+    return std::any_of(conditions.begin(), conditions.end(), [&](const std::string& condition) {
+        return placeConditions.contains(condition.starts_with("not ") ? condition.substr(4) : "not " + condition);
+    });
+}
+
+// Whether the arrival turns the thing off wherever it places the actor, and
+// nothing turns it on again but itself before that or a handler under the
+// other side of the place's condition: a click on it never finds him there.
+bool OffWhileThere(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> switches,
+                   const PlacedAt& at, int32_t iThing)
+{
+    const std::set<std::string> placeConditions = ConditionsAbove(pool, at.iNode);
+    const auto onThing = [&](ScriptNodeIndex iNode) { return pool[iNode].m_oAction.m_iTargetId == iThing; };
+    ScriptNodeIndex iOff = NO_NODE;
+    for (const ScriptNodeIndex iNode : switches)
+        if (onThing(iNode) && !TurnsOn(pool[iNode].m_oAction, ID_ACTION_TYPE_SET_ACTIVE) &&
+            EventOf(pool, iRoot, iNode) == at.pEvent && RunsWithThePlace(pool, placeConditions, iNode))
+            iOff = iNode;
+    return iOff != NO_NODE && std::none_of(switches.begin(), switches.end(), [&](ScriptNodeIndex iNode) {
+               return onThing(iNode) && TurnsOn(pool[iNode].m_oAction, ID_ACTION_TYPE_SET_ACTIVE) &&
+                      !(iNode < iOff && EventOf(pool, iRoot, iNode) == at.pEvent) &&
+                      !OnTheOtherSide(placeConditions, ConditionsAbove(pool, iNode));
+           });
+}
+
 } // namespace
 
 SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
@@ -224,6 +259,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     std::vector<ScriptNodeIndex> dialogs;
     std::vector<ScriptNodeIndex> sceneChanges;
     std::map<const EventDesc*, HeroinePose> poses;
+    // Where a handler turns a thing or a person on or off.
+    std::vector<ScriptNodeIndex> switches;
     // The places a click on a thing (not a person) walks her to.
     std::set<int32_t> thingPlaces;
     for (const ScriptNodeIndex iNode : nodes) {
@@ -240,6 +277,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
         const ActionDesc& action = pool[iNode].m_oAction;
         const EventDesc* pEvent = EventOf(pool, iRoot, iNode);
         const int32_t type = action.m_iActionType;
+        if (type == ID_ACTION_TYPE_SET_ACTIVE)
+            switches.push_back(iNode);
         if (LeavesTheScene(action))
             sceneChanges.push_back(iNode);
         if (type == ID_ACTION_TYPE_START_DIALOG || type == ID_ACTION_TYPE_START_COMMON_DIALOG) {
@@ -328,7 +367,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
                 return IsArrival(arrival.pEvent) && IsClick(click.pEvent) &&
                        !moves(click.pEvent, arrival.stand.uActor) &&
                        !GoneBeforeClicks(pool, dialogs, arrival, comings, sureCallbacks) &&
-                       !HiddenLaterByItsArrival(pool, arrival, comings);
+                       !HiddenLaterByItsArrival(pool, arrival, comings) &&
+                       !OffWhileThere(pool, iRoot, switches, arrival, ThingOfClick(click.pEvent));
             };
             const bool bClickByArrival = meetsClick(first, second) || meetsClick(second, first);
             if (bOneRun || bClickByArrival)
