@@ -7,7 +7,7 @@
 namespace Platform {
 namespace {
 
-constexpr size_t NAME_MAX = 256;
+constexpr size_t LONGEST_NAME = 256;
 constexpr uint16_t NO_PARENT = 0xFFFF;
 constexpr uint8_t VARIABLE_PER_CUE = 0x04;
 
@@ -88,7 +88,7 @@ std::string ReadNames(BoundedReader& in, const Header& header, Offset indexSlot,
     for (size_t i = 0; i < count; ++i) {
         if (nameOffsets[i] != in.Position())
             return "name index does not match the names";
-        if (!in.CString(NAME_MAX, names[i]))
+        if (!in.CString(LONGEST_NAME, names[i]))
             return "truncated or overlong name";
     }
     return {};
