@@ -212,6 +212,7 @@ public:
     static constexpr int32_t STAIRS = 1;
     static constexpr int32_t BASKET = 18;
     static constexpr int32_t FIRESIDE = 16;
+    static constexpr int32_t PARTING = 13;
 
 protected:
     void BuildEnterActions() override
@@ -340,6 +341,16 @@ protected:
         Dialog(0x1A);
         _IfBool(VARBOOL_ACTIVE_MAP, 1);
         GoToScene(20);
+        _EndMatch();
+        _EndMatch();
+        // At the parting she goes to the docks or upstairs: out either way.
+        _IfEvent(ScriptEvent_Object1(7));
+        GoTo(uHeroine, PARTING);
+        Dialog(0x1B);
+        _IfBool(VARBOOL_ACTIVE_MAP, 1);
+        GoToScene(20);
+        _ElseMatch();
+        GoToScene(21);
         _EndMatch();
         _EndMatch();
         _IfEvent(ScriptEvent_Object1(3));
@@ -856,6 +867,7 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     EXPECT_FALSE(standsAt(PlantedPlacementsScript::STAIRS)) << "the way into the mini-game counted";
     EXPECT_TRUE(standsAt(PlantedPlacementsScript::BASKET));
     EXPECT_TRUE(standsAt(PlantedPlacementsScript::FIRESIDE)) << "a way out she may not take left out";
+    EXPECT_FALSE(standsAt(PlantedPlacementsScript::PARTING)) << "a way out on both sides of an if / else missed";
     // Without the stranger in the cast no one clicks him.
     EXPECT_TRUE(StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, nodes, {uHeroine}), inn, uHeroine, {})
                     .talks.empty());

@@ -116,6 +116,24 @@ bool LeavesTheScene(const ActionDesc& action)
     return action.m_iActionType == ID_ACTION_TYPE_GO_TO_SCENE || action.m_iActionType == ID_ACTION_TYPE_START_MINIGAME;
 }
 
+// The ways out, with every if / else that takes one on both its sides:
+// either way the player leaves there.
+std::vector<ScriptNodeIndex> WithWaysOutEitherWay(const ScriptNodePool& pool, std::vector<ScriptNodeIndex> changes)
+{
+    std::map<ScriptNodeIndex, std::pair<bool, bool>> sidesLeft; // condition -> its first side, its else side
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const ScriptNodeIndex iParent = pool[changes[i]].m_iParent;
+        if (!pool.Contains(iParent) || pool[iParent].m_iType != NodeType_Condition)
+            continue;
+        auto& [bFirst, bElse] = sidesLeft[iParent];
+        const bool bBefore = bFirst && bElse;
+        (InFirstChain(pool, changes[i]) ? bFirst : bElse) = true;
+        if (!bBefore && bFirst && bElse)
+            changes.push_back(iParent);
+    }
+    return changes;
+}
+
 // Whether the handler's later place for the same actor follows the earlier
 // with no dialog between: the earlier one is passed through. Of the scene's
 // arrival handlers, which all run in order, a later one moves on whom an
@@ -325,7 +343,9 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     }
     // One who walks out as the player leaves the scene is not left there
     // either; a way out the handler takes only under a condition of its own
-    // (once a dialog has set a flag) may leave him standing.
+    // (once a dialog has set a flag) may leave him standing, unless its else
+    // leads out too.
+    sceneChanges = WithWaysOutEitherWay(pool, std::move(sceneChanges));
     const auto leaves = [&](const PlacedAt& at) {
         const std::set<std::string> placeConditions = ConditionsAbove(pool, at.iNode);
         return std::any_of(sceneChanges.begin(), sceneChanges.end(), [&](ScriptNodeIndex iChange) {
