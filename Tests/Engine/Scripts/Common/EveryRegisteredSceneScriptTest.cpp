@@ -236,6 +236,9 @@ protected:
         ShowObject(Id::GetActorId("bobby"), false);
         Place(Id::GetActorId("carlo"), 4);
         ShowObject(Id::GetActorId("carlo"), false);
+        // Hilary waits out of sight and only comes in walking.
+        ShowObject(Id::GetActorId("hilary"), false);
+        Place(Id::GetActorId("hilary"), 13);
         // Diego brings word and is gone, before anything can be clicked
         // and before the stranger takes his place.
         _IfBool(VARBOOL_ACTIVE_MAP, 0);
@@ -267,6 +270,10 @@ protected:
         const uint32_t uHeroine = Id::GetActorId("tavrine");
         _IfEvent(ScriptEvent_Hash9(2));
         ShowObject(Id::GetActorId("pierre_l"), true);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Hash9(3));
+        ShowObject(Id::GetActorId("hilary"), true);
+        WalkTo(Id::GetActorId("hilary"), 15);
         _EndMatch();
         _IfEvent(OnCallback(0x99));
         WalkTo(Id::GetActorId("nell"), OUTSIDE);
@@ -773,7 +780,8 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on or off out of sight, one placed hidden, one gone before a
+    // walked on or off out of sight, one placed hidden (or shown only to
+    // walk on), one gone before a
     // click (by the arrival or a callback its dialog sends), one placed
     // after she moved on, and the talk after she walks to a thing; and where
     // she walks out of the scene, or may not.
@@ -797,7 +805,7 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     for (const char* pLeftOut :
          {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
           "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9",
-          "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17"})
+          "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17", "hilary at 13 and tavrine at 9"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));
