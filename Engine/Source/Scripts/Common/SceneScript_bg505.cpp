@@ -421,12 +421,13 @@ void SceneScript_bg505::ShamansVisit()
     ShowObject(Object("m_door"), false);
     ShowObject(SHAMAN, true);
     PushAddAttachment(GUARD, AttachmentNamed("stick_guard"), BONE_RIGHT_HAND);
-    ShowObject(GUARD, true);
     SetBoolVar(VARBOOL_QUEST_C9_ISLANDERS_DONE, true);
     SelectCharacter(SHAMAN);
     Together();
     GoTo(SHAMAN, WP_BEFORE_THE_CAPTIVES);
+    // The guard comes in at his back once the doorway is clear.
     Wait(GUARD, 1000);
+    ShowObject(GUARD, true);
     GoTo(GUARD, WP_GUARD);
     Apart();
     WaitForAll();

@@ -237,6 +237,9 @@ protected:
         ShowObject(Id::GetActorId("bobby"), false);
         Place(Id::GetActorId("carlo"), 4);
         ShowObject(Id::GetActorId("carlo"), false);
+        // Hilary waits out of sight and only comes in walking.
+        ShowObject(Id::GetActorId("hilary"), false);
+        Place(Id::GetActorId("hilary"), 13);
         // Diego brings word and is gone, before anything can be clicked
         // and before the stranger takes his place.
         _IfBool(VARBOOL_ACTIVE_MAP, 0);
@@ -292,6 +295,10 @@ protected:
         const uint32_t uHeroine = Id::GetActorId("tavrine");
         _IfEvent(ScriptEvent_Hash9(2));
         ShowObject(Id::GetActorId("pierre_l"), true);
+        _EndMatch();
+        _IfEvent(ScriptEvent_Hash9(3));
+        ShowObject(Id::GetActorId("hilary"), true);
+        WalkTo(Id::GetActorId("hilary"), 15);
         _EndMatch();
         _IfEvent(OnCallback(0x99));
         WalkTo(Id::GetActorId("nell"), OUTSIDE);
@@ -824,11 +831,12 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     places.scene->Shutdown();
 
     // The pairs a built script makes: arrivals from two scenes, one who
-    // walked on or off out of sight, one placed hidden, one gone before a
-    // click (by the arrival, in the place's block or a later one on its
-    // condition, or a callback its dialog sends), one at a door the arrival
-    // turns off for him, one placed after she moved on, and the talk after
-    // she walks to a thing; and where she walks out of the scene, or may not.
+    // walked on or off out of sight, one placed hidden (or shown only to
+    // walk on), one gone before a click (by the arrival, in the place's block
+    // or a later one on its condition, or a callback its dialog sends), one at
+    // a door the arrival turns off for him, one placed after she moved on, and
+    // the talk after she walks to a thing; and where she walks out of the
+    // scene, or may not.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
@@ -851,7 +859,7 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
          {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
           "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9",
           "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17", "manuel at 7 and tavrine at 9",
-          "father_jerome at 20 and tavrine at 21"})
+          "father_jerome at 20 and tavrine at 21", "hilary at 13 and tavrine at 9"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));

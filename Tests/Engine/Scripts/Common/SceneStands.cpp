@@ -167,11 +167,28 @@ bool MovedOnComingFrom(const ScriptNodePool& pool, const PlacedAt& at, int32_t i
            });
 }
 
+// Whether the handler that shows the actor walks or places him somewhere
+// else right after, whenever it shows him and with no dialog between: he
+// only comes into sight on his way from where he waited.
+bool MovedOnAsShown(const ScriptNodePool& pool, ScriptNodeIndex iRoot, ScriptNodeIndex iShow, const PlacedAt& at,
+                    const std::vector<PlacedAt>& placed, const std::vector<ScriptNodeIndex>& dialogs)
+{
+    const EventDesc* pEvent = EventOf(pool, iRoot, iShow);
+    const std::set<std::string> showConditions = ConditionsAbove(pool, iShow);
+    return std::any_of(placed.begin(), placed.end(), [&](const PlacedAt& next) {
+        return next.stand.uActor == at.stand.uActor && next.pEvent == pEvent && next.iNode > iShow &&
+               next.stand.iWaypoint != at.stand.iWaypoint && RunsWithThePlace(pool, showConditions, next.iNode) &&
+               std::none_of(dialogs.begin(), dialogs.end(), [&](ScriptNodeIndex iDialog) {
+                   return iDialog > iShow && iDialog < next.iNode && OnOneRun(pool, iDialog, next.iNode);
+               });
+    });
+}
+
 // Whether the arrival hides the actor wherever it puts him there: it hides
 // him under no condition the place does not hold under, and nothing in the
-// chapter shows him.
+// chapter shows him there.
 bool PlacedHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<const ScriptNodeIndex> nodes,
-                  const PlacedAt& at)
+                  const PlacedAt& at, const std::vector<PlacedAt>& placed, const std::vector<ScriptNodeIndex>& dialogs)
 {
     if (!IsArrival(at.pEvent))
         return false;
@@ -181,7 +198,8 @@ bool PlacedHidden(const ScriptNodePool& pool, ScriptNodeIndex iRoot, std::span<c
         const ScriptNode& node = pool[iNode];
         if (node.m_iType != NodeType_Action || node.m_oAction.m_iTargetId != static_cast<int32_t>(at.stand.uActor))
             continue;
-        if (TurnsOn(node.m_oAction, ID_ACTION_TYPE_SET_VISIBLE))
+        if (TurnsOn(node.m_oAction, ID_ACTION_TYPE_SET_VISIBLE) &&
+            !MovedOnAsShown(pool, iRoot, iNode, at, placed, dialogs))
             return false;
         if (node.m_oAction.m_iActionType == ID_ACTION_TYPE_SET_VISIBLE && IsArrival(EventOf(pool, iRoot, iNode)))
             bHidden |= RunsWithThePlace(pool, placeConditions, iNode);
@@ -354,7 +372,8 @@ SceneStands StandsInChapter(const ScriptNodePool& pool, ScriptNodeIndex iRoot, s
     };
     std::vector<PlacedAt> left;
     for (const PlacedAt& at : placed)
-        if (!leaves(at) && !PlacedHidden(pool, iRoot, nodes, at) && !WalkedOutOfSight(pool, at, comings.hides) &&
+        if (!leaves(at) && !PlacedHidden(pool, iRoot, nodes, at, placed, dialogs) &&
+            !WalkedOutOfSight(pool, at, comings.hides) &&
             std::none_of(placed.begin(), placed.end(),
                          [&](const PlacedAt& next) { return PassedThrough(pool, at, next, dialogs); }))
             left.push_back(at);
