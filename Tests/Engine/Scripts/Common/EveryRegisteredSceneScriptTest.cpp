@@ -879,6 +879,13 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     // Without the stranger in the cast no one clicks him.
     EXPECT_TRUE(StandsInChapter(pool, root, WithoutClicksOnTheAbsent(pool, root, nodes, {uHeroine}), inn, uHeroine, {})
                     .talks.empty());
+
+    // The inn's octopus talk sends its chapter-8 line every run in chapter 8;
+    // the line to the barmaid that also waits on the Pedro quest may not come.
+    const std::string dialogs = Id::GetSceneDialogsPath(inn.m_iId);
+    EXPECT_TRUE(CallbacksEveryRunSends(dialogs, 8)[0x83719d18].contains(0x74907c07));
+    EXPECT_FALSE(CallbacksEveryRunSends(dialogs, 3)[0x83719d18].contains(0x74907c07));
+    EXPECT_FALSE(CallbacksEveryRunSends(dialogs, 8)[0xaa69aeff].contains(0x22c2217c));
 }
 
 TEST_F(EveryRegisteredSceneScriptTest, EveryHotspotAPlayerCanClickShowsAPictureOfWhatItStandsFor)

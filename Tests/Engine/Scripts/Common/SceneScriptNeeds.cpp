@@ -361,8 +361,9 @@ DialogCallbacks CallbacksEveryRunSends(const std::string& path, int32_t iChapter
             return;
         if (node.m_eType == DialogNode::DLG_CHOICE || node.m_eType == DialogNode::DLG_JUMP)
             mayHaveEnded.insert(uKey);
-        else if (!node.m_pCondition && node.m_eType == DialogNode::DLG_ACTION &&
-                 node.m_uWord1 == DialogNode::DLG_ACTION_CALLBACK)
+        // A line sent only in the chapter it is read in is sent every run.
+        else if ((!node.m_pCondition || RecordsHoldInChapter(node.m_pCondition->GetRecords(), iChapter) == true) &&
+                 node.m_eType == DialogNode::DLG_ACTION && node.m_uWord1 == DialogNode::DLG_ACTION_CALLBACK)
             callbacks[uKey].insert(node.m_uWord2);
     });
     return callbacks;

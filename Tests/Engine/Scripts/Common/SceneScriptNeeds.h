@@ -128,8 +128,8 @@ std::vector<ChapterAction> SoundAndDialogActions(const ScriptNodePool& pool, Scr
 DialogCallbacks DialogCallbacksInChapter(const std::string& path, int32_t iChapter);
 
 // The callbacks that each dialog of the group sends on every run in the
-// chapter: its own lines that no condition holds back, before any choice or
-// jump that may end it.
+// chapter: its own lines that no condition but the chapter holds back,
+// before any choice or jump that may end it.
 DialogCallbacks CallbacksEveryRunSends(const std::string& path, int32_t iChapter);
 
 // The callbacks sent in a chapter: by a dialog that an action of the
