@@ -415,11 +415,10 @@ void SceneScript_bg509::TheArrival()
 
     _IfMatch(Both(Both(aboutTheTanner, IsFalse(VARBOOL_BG509_C10_ALESSANDRO_AND_BRISCOE_HERE)),
                   IsFalse(VARBOOL_BG509_C10_EVENT_THE_BIG_REVEAL)));
-    // She leaves the door before Briscoe is put beside it.
-    Place(HEROINE, WP_BEFORE_THE_TURTLE);
     Place(NEW_TURTLE, WP_TURTLE);
     Place(ALESSANDRO, WP_ALESSANDRO_COMING_IN);
     Place(BRISCOE, WP_BY_THE_DOOR);
+    Place(HEROINE, WP_BEFORE_THE_TURTLE);
     Together();
     ShowObject(ALESSANDRO, true);
     PushAnimAction(ALESSANDRO, "enterturtlechamber", 0, 1);

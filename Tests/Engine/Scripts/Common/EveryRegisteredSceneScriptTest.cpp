@@ -289,6 +289,15 @@ protected:
         Place(Id::GetActorId("alessandro_c"), 6);
         Dialog(0x17);
         _EndMatch();
+        // Miss Brown is put down in the moment she is put at the table, so
+        // never beside where she came in; Eduardo stands a while before.
+        _IfBool(VARBOOL_ACTIVE_MAP, 0);
+        Place(Id::GetActorId("uncle_eduardo"), 2);
+        Wait(Id::GetActorId("tavrine"), 200);
+        Place(Id::GetActorId("missbrown"), 21);
+        Place(Id::GetActorId("tavrine"), 8);
+        Dialog(0x19);
+        _EndMatch();
     }
     void BuildEvents() override
     {
@@ -834,9 +843,9 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
     // walked on or off out of sight, one placed hidden (or shown only to
     // walk on), one gone before a click (by the arrival, in the place's block
     // or a later one on its condition, or a callback its dialog sends), one at
-    // a door the arrival turns off for him, one placed after she moved on, and
-    // the talk after she walks to a thing; and where she walks out of the
-    // scene, or may not.
+    // a door the arrival turns off for him, one placed after she moved on or
+    // in the moment she does, and the talk after she walks to a thing; and
+    // where she walks out of the scene, or may not.
     ScriptNodePool& pool = m_manager.GetNodePool();
     PlantedPlacementsScript planted;
     const ScriptNodeIndex root = BuildHandMadeScriptTree(m_manager, planted);
@@ -853,13 +862,13 @@ TEST_F(EveryRegisteredSceneScriptTest, ThePlacementCheckFindsPeopleInEachOtherCu
          {"pierre_l at 12 and stranger at 6", "pierre_l at 14 and stranger at 14", "stranger at 14 and tavrine at 14",
           "stranger at 6 and tavrine at 9", "alessandro_c at 6 and tavrine at 8", "diego at 3 and tavrine at 6",
           "bobby at 5 and tavrine at 9", "pierre_l at 17 and tavrine at 19", "tavrine at 9 and thomas_b at 13",
-          "mabel at 22 and tavrine at 23"})
+          "mabel at 22 and tavrine at 23", "tavrine at 6 and uncle_eduardo at 2", "missbrown at 21 and tavrine at 8"})
         EXPECT_TRUE(pairs.contains(pKept)) << pKept;
     for (const char* pLeftOut :
          {"stranger at 6 and tavrine at 6", "pierre_l at 14 and tavrine at 14", "alessandro_c at 6 and tavrine at 6",
           "diego at 3 and tavrine at 9", "diego at 11 and stranger at 11", "nell at 2 and tavrine at 9",
           "carlo at 4 and tavrine at 9", "pierre_l at 17 and stranger at 17", "manuel at 7 and tavrine at 9",
-          "father_jerome at 20 and tavrine at 21", "hilary at 13 and tavrine at 9"})
+          "father_jerome at 20 and tavrine at 21", "hilary at 13 and tavrine at 9", "missbrown at 21 and tavrine at 6"})
         EXPECT_FALSE(pairs.contains(pLeftOut)) << pLeftOut;
     EXPECT_TRUE(std::none_of(pairs.begin(), pairs.end(),
                              [](const std::string& pair) { return pair.find("anita") != std::string::npos; }));

@@ -56,6 +56,20 @@ bool CallbackTakesAway(const ScriptNodePool& pool, uint32_t uCallback, const Sta
            });
 }
 
+// Whether the block goes on from the place at iFirst to iLater through
+// places alone: they are put down in one moment, and whoever iLater moves
+// on is never seen where he stood beside the one placed at iFirst.
+bool PlacedInOneMoment(const ScriptNodePool& pool, ScriptNodeIndex iFirst, ScriptNodeIndex iLater)
+{
+    for (ScriptNodeIndex i = iFirst; i != NO_NODE; i = pool[i].m_iNext) {
+        if (pool[i].m_iType != NodeType_Action || pool[i].m_oAction.m_iActionType != ID_ACTION_TYPE_PLACE_AT_WAYPOINT)
+            return false;
+        if (i == iLater)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool IsArrival(const EventDesc* pEvent)
@@ -83,9 +97,11 @@ bool FollowsInItsBlock(const ScriptNodePool& pool, ScriptNodeIndex iEarlier, Scr
 bool LeftBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iOther, const Comings& comings)
 {
     const bool bMoved = std::any_of(comings.places.begin(), comings.places.end(), [&](const PlacedAt& next) {
-        return next.stand.uActor == at.stand.uActor && next.pEvent == at.pEvent && next.iNode > at.iNode &&
-               next.iNode < iOther &&
-               (FollowsInItsBlock(pool, at.iNode, next.iNode) || FollowsInItsBlock(pool, next.iNode, iOther));
+        if (next.stand.uActor != at.stand.uActor || next.pEvent != at.pEvent || next.iNode <= at.iNode)
+            return false;
+        return next.iNode < iOther
+                   ? FollowsInItsBlock(pool, at.iNode, next.iNode) || FollowsInItsBlock(pool, next.iNode, iOther)
+                   : iOther > at.iNode && PlacedInOneMoment(pool, iOther, next.iNode);
     });
     const std::vector<PlacedAt> hides = HidesAfter(pool, comings, at, iOther);
     return bMoved || std::any_of(hides.begin(), hides.end(), [&](const PlacedAt& hide) {

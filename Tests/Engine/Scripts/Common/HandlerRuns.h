@@ -40,8 +40,9 @@ struct Comings {
 
 // Whether the actor has left the place before the other's place in the same
 // run: a later place of his comes between them and follows the place in its
-// block or leads to the other's in the other's, or a hide does that comes
-// right in the place's block.
+// block or leads to the other's in the other's, or follows the other's
+// place through places alone, or a hide does that comes right in the
+// place's block.
 bool LeftBefore(const ScriptNodePool& pool, const PlacedAt& at, ScriptNodeIndex iOther, const Comings& comings);
 
 // Whether the arrival, further on in the very block of the place, moves the
