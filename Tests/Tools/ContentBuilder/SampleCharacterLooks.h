@@ -16,7 +16,7 @@ struct CharacterLook {
 
 // Every described character's look by actor name: the box figures of
 // Content/Characters and the figures of their own mesh that Content/Portraits
-// describes.
+// describes, whose hair is their mesh's "Hair" material.
 std::map<std::string, CharacterLook> SampleCharacterLooks();
 
 std::string LowerCase(std::string text);

@@ -175,7 +175,7 @@ TEST(XFileAnimations, TheSampleFigureHasItsBonesAndSets)
     pSet->Release();
     const MeshContainer* pContainer = FrameFind(loaded.pRoot, "Body")->pMeshContainer;
     ASSERT_NE(pContainer, nullptr);
-    EXPECT_EQ(pContainer->NumMaterials, 2u);
+    EXPECT_EQ(pContainer->NumMaterials, 3u);
     ASSERT_NE(pContainer->pSkinInfo, nullptr);
     EXPECT_EQ(pContainer->pSkinInfo->GetNumBones(), 5u);
 }

@@ -68,7 +68,7 @@ TEST_F(MeshTest, MaterialsTakeTheirDiffuseAsAmbientAndLowerCaseTextureNames)
     const CoreMeshHandle hMesh = Create("figure", SampleFigure());
     ASSERT_NE(hMesh, nullptr);
     const MeshContainer* pContainer = hMesh->m_pMeshContainer;
-    ASSERT_EQ(pContainer->NumMaterials, 2u);
+    ASSERT_EQ(pContainer->NumMaterials, 3u);
     EXPECT_STREQ(pContainer->pMaterials[0].pTextureFilename, "tavrine");
     EXPECT_FLOAT_EQ(pContainer->pMaterials[1].MatD3D.ambient.g, pContainer->pMaterials[1].MatD3D.diffuse.g);
     // No texture of that name is bound here: the material draws untextured.
