@@ -123,7 +123,10 @@ void PlayScript::PointAt(const std::string& object, Spot spot)
 
 void PlayScript::ClickHere(ClickStyle style)
 {
-    Add(style == ClickStyle::Quick ? "click" : "click and hold a frame", [this, style]() {
+    const char* what = style == ClickStyle::Quick  ? "click"
+                       : style == ClickStyle::Held ? "click and hold a frame"
+                                                   : "click and move away";
+    Add(what, [this, style]() {
         ClickNow(SDL_BUTTON_LEFT, style);
         return Progress::Done;
     });
@@ -636,12 +639,14 @@ bool PlayScript::MoveOnto(const Place& place, const std::string& what, ScreenPoi
 void PlayScript::ClickNow(uint8_t button, ClickStyle style)
 {
     m_oInput.Press(button);
-    if (style == ClickStyle::Quick) {
-        m_oInput.Release(button);
-        m_bClickSettling = true;
-    } else {
+    if (style == ClickStyle::Held) {
         m_uButtonToRelease = button;
+        return;
     }
+    m_oInput.Release(button);
+    if (style == ClickStyle::QuickThenAway)
+        m_oInput.MoveTo({0, 0});
+    m_bClickSettling = true;
 }
 
 void PlayScript::ReadOn()

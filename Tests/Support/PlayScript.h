@@ -33,10 +33,13 @@ enum class Verb : int32_t {
 };
 
 // How the player clicks: the button pressed and released between the same
-// two frames, or held down for one frame.
+// two frames, or held down for one frame, or pressed and released with the
+// pointer moved on to the screen's corner before the next frame, as a
+// player does on a slow machine.
 enum class ClickStyle {
     Quick,
     Held,
+    QuickThenAway,
 };
 
 // A player's way through the real game, written down as steps and played

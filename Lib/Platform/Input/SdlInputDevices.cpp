@@ -33,6 +33,7 @@ bool SdlInputDevices::Open(Window* window)
     m_bFocused = true;
     m_oKeys.Clear();
     m_oButtons.Clear();
+    ForgetPresses();
     m_iMotionX = m_iMotionY = m_iWheel = 0;
     SDL_Window* sdlWindow = window->GetSdlWindow();
     m_bPointerSeen = sdlWindow && SDL_GetMouseFocus() == sdlWindow;
@@ -101,12 +102,34 @@ DeviceRead SdlInputDevices::ReadMouse(MouseState& state)
     state.y = m_iMotionY;
     state.wheel = m_iWheel;
     m_oButtons.Read(state.buttons);
+    m_bReadAtPress = ReadsNewPress(state.buttons);
     m_iMotionX = m_iMotionY = m_iWheel = 0;
     return DeviceRead::Ok;
 }
 
+bool SdlInputDevices::ReadsNewPress(const uint8_t (&buttons)[MOUSE_BUTTON_COUNT])
+{
+    bool bNewPress = false;
+    for (int button = 0; button < MOUSE_BUTTON_COUNT; ++button) {
+        bNewPress =
+            bNewPress || ((buttons[button] & BUTTON_DOWN_BIT) != 0 && (m_aReadButtons[button] & BUTTON_DOWN_BIT) == 0);
+        m_aReadButtons[button] = buttons[button];
+    }
+    // A press that reads up first (let go and taken again between two reads)
+    // keeps its place for the read that hands it on.
+    if (!bNewPress || !m_bPressPending)
+        return false;
+    m_bPressPending = false;
+    return true;
+}
+
 void SdlInputDevices::GetPointerPosition(int32_t& x, int32_t& y)
 {
+    if (m_bReadAtPress) {
+        x = m_iPressX;
+        y = m_iPressY;
+        return;
+    }
     x = m_bPointerSeen ? m_iPointerX : -1;
     y = m_bPointerSeen ? m_iPointerY : -1;
 }
@@ -183,7 +206,20 @@ void SdlInputDevices::OnMouseButton(const SDL_MouseButtonEvent& event)
     const int button = MouseStateButton(event.button);
     if (button >= 0)
         m_oButtons.Set(button, event.state == SDL_PRESSED);
+    if (event.state == SDL_PRESSED && !m_bPressPending) {
+        m_bPressPending = true;
+        m_iPressX = event.x;
+        m_iPressY = event.y;
+    }
     SetPointer(event.x, event.y);
+}
+
+void SdlInputDevices::ForgetPresses()
+{
+    m_bPressPending = false;
+    m_bReadAtPress = false;
+    for (uint8_t& state : m_aReadButtons)
+        state = 0;
 }
 
 void SdlInputDevices::SetPointer(int32_t x, int32_t y)
@@ -202,6 +238,7 @@ void SdlInputDevices::LoseFocus()
     m_bMouseAcquired = false;
     m_oKeys.Clear();
     m_oButtons.Clear();
+    ForgetPresses();
     m_iMotionX = m_iMotionY = m_iWheel = 0;
 }
 

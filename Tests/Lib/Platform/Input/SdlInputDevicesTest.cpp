@@ -187,6 +187,55 @@ TEST_F(SdlInputDevicesTest, EveryChangeBetweenTwoReadsIsReadInTurn)
     EXPECT_EQ(keys[KEY_A], BUTTON_DOWN_BIT);
 }
 
+TEST_F(SdlInputDevicesTest, APressReadsWhereItWentDownThoughThePointerMovedOnBeforeTheRead)
+{
+    MouseState mouse {};
+    int32_t x = 0;
+    int32_t y = 0;
+    const auto readPointer = [&] {
+        ASSERT_EQ(m_devices.ReadMouse(mouse), DeviceRead::Ok);
+        m_devices.GetPointerPosition(x, y);
+    };
+
+    // A slow frame: clicked on a button, then away before the read.
+    PushMotion(300, 200, 0, 0);
+    PushButton(SDL_BUTTON_LEFT, true, 300, 200);
+    PushButton(SDL_BUTTON_LEFT, false, 300, 200);
+    PushMotion(900, 600, 600, 400);
+    Pump();
+    readPointer();
+    EXPECT_EQ(mouse.buttons[0], BUTTON_DOWN_BIT);
+    EXPECT_EQ(x, 300);
+    EXPECT_EQ(y, 200);
+    // The move shows at the next read, with the release.
+    readPointer();
+    EXPECT_EQ(mouse.buttons[0], 0);
+    EXPECT_EQ(x, 900);
+    EXPECT_EQ(y, 600);
+
+    // Held, let go and pressed again elsewhere between two reads: the
+    // second press reads at its own place when it is handed on.
+    PushButton(SDL_BUTTON_LEFT, true, 10, 10);
+    Pump();
+    readPointer();
+    PushButton(SDL_BUTTON_LEFT, false, 10, 10);
+    PushButton(SDL_BUTTON_LEFT, true, 40, 50);
+    PushMotion(70, 80, 30, 30);
+    Pump();
+    readPointer();
+    EXPECT_EQ(mouse.buttons[0], 0);
+    EXPECT_EQ(x, 70);
+    readPointer();
+    EXPECT_EQ(mouse.buttons[0], BUTTON_DOWN_BIT);
+    EXPECT_EQ(x, 40);
+    EXPECT_EQ(y, 50);
+    // A held button reads where the pointer is.
+    PushMotion(90, 95, 20, 15);
+    Pump();
+    readPointer();
+    EXPECT_EQ(x, 90);
+}
+
 TEST_F(SdlInputDevicesTest, LosingTheFocusUnacquiresUntilItComesBack)
 {
     PushKey(SDL_SCANCODE_A, true);
