@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -17,9 +18,12 @@ struct MotionWords {
 };
 
 const MotionWords MOTION_WORDS[] = {
-    // Hesitating is no sitting.
-    {FigureMotion::Idle, {"hesitat"}},
-    {FigureMotion::Sit, {"sit", "seat", "chair", "bench", "slouch", "sleep", "embroid", "crouch", "kneel", "lying"}},
+    // Hesitating is no sitting, and getting up from a faint or a desk ends
+    // on one's feet.
+    {FigureMotion::Idle, {"hesitat", "unfaint", "standup"}},
+    {FigureMotion::Lie, {"unconscious", "faint", "died"}},
+    {FigureMotion::Sit,
+     {"sit", "seat", "chair", "bench", "desk", "slouch", "sleep", "embroid", "crouch", "kneel", "lying"}},
     {FigureMotion::Walk, {"walk", "run", "step", "stairs", "climb", "flee", "follow"}},
     {FigureMotion::PickUp,
      {"pick", "take", "grab", "leave", "put", "fill", "dip", "sweep", "throw", "search", "dig", "lift", "drop",
@@ -148,6 +152,44 @@ void Stoop(PoseMaker& make, const CharacterFigure& figure, double depth, bool an
     make.Turn(B::R_CALF, calf);
 }
 
+// The height above the ground of the figure's lowest corner when its root is
+// turned by `angle` degrees, every other bone at rest: a person falls back
+// about x, an animal rolls onto its side about y (its sides are alike, so
+// either way round).
+double LowestCorner(const CharacterFigure& figure, double angle, bool animal)
+{
+    const int root = figure.FindBone(B::ROOT);
+    const double hips = figure.bones[root].position.z;
+    const double s = std::sin(Radians(angle));
+    const double c = std::cos(Radians(angle));
+    double lowest = std::numeric_limits<double>::infinity();
+    for (const FigureBox& box : figure.boxes) {
+        // Boxes on the footsteps bone stay where they are.
+        int bone = box.bone;
+        while (bone >= 0 && bone != root)
+            bone = figure.bones[bone].parent;
+        if (bone != root)
+            continue;
+        for (const double across : {animal ? box.min.x : box.min.y, animal ? box.max.x : box.max.y})
+            for (const double up : {box.min.z, box.max.z})
+                lowest = std::min(lowest, hips + across * s + (up - hips) * c);
+    }
+    return lowest;
+}
+
+// Falls to the ground, a person onto the back and an animal onto its side,
+// and returns how far the hips come down so that the body rests on the
+// ground, not in it.
+double Fall(PoseMaker& make, const CharacterFigure& figure, double depth, bool animal)
+{
+    const double angle = 90.0 * depth;
+    if (animal)
+        make.Turn(B::ROOT, 0.0, angle);
+    else
+        make.Turn(B::ROOT, angle);
+    return -LowestCorner(figure, angle, animal);
+}
+
 } // namespace
 
 FigureMotion MotionForAnimation(const std::string& name)
@@ -190,6 +232,16 @@ FigurePose PoseAt(const CharacterFigure& figure, FigureMotion motion, double pha
         break;
     case FigureMotion::Talk: Gesture(make, std::sin(4.0 * PI * cycles * phase) * envelope, envelope, animal); break;
     case FigureMotion::PickUp: Stoop(make, figure, std::pow(std::sin(PI * phase), 2.0), animal, seated); break;
+    case FigureMotion::Lie:
+        if (seated) {
+            // Slumped where one sits.
+            make.Turn(B::SPINE, -25.0);
+            make.Turn(B::HEAD, -30.0);
+            break;
+        }
+        // A fall played once ends on the ground, where the loop lies on.
+        pose.drop = Fall(make, figure, loop ? 1.0 : std::pow(std::sin(0.5 * PI * phase), 2.0), animal);
+        return pose;
     }
     if (!animal) {
         const double rest = LegHeight(figure, 0.0, 0.0);

@@ -11,12 +11,14 @@ enum class FigureMotion {
     Walk,
     Talk,
     PickUp,
-    Sit
+    Sit,
+    // Down on the ground: knocked out, fainted or dead.
+    Lie
 };
 
 // The motion nearest to what the animation's name says ("g_walk_l" walks,
-// "benchcrying01" sits, "g_pickobjectlow01" picks up, "g_dlgpolite" talks);
-// a name that says none of them idles.
+// "benchcrying01" sits, "g_pickobjectlow01" picks up, "g_dlgpolite" talks,
+// "unconscious_l" lies); a name that says none of them idles.
 FigureMotion MotionForAnimation(const std::string& name);
 
 // A figure's pose at one moment: each bone's turn in degrees about the
@@ -30,5 +32,6 @@ struct FigurePose {
 
 // The pose of the motion at `phase` (0 to 1 over the animation). A looping
 // animation repeats its motion `cycles` times and may start anywhere in it;
-// one played once starts and ends at rest so that the next one follows on.
+// one played once starts and ends at rest so that the next one follows on,
+// except a fall, which ends on the ground where its looping rest goes on.
 FigurePose PoseAt(const CharacterFigure& figure, FigureMotion motion, double phase, double cycles, bool loop);

@@ -93,6 +93,9 @@ Pose PoseAt(FigureMotion motion, double phase, const FigureVector (&rest)[BONE_C
         break;
     case FigureMotion::Sit: pose.moves[ROOT].z -= 30.0 * up; break;
     case FigureMotion::Walk: pose.moves[ROOT].z -= 2.0 * std::abs(std::sin(2.0 * PI * phase)); break;
+    // She stands by those who fall ("brownfaints01") and has her own sets
+    // for her own falls.
+    case FigureMotion::Lie:
     case FigureMotion::Idle:
         pose.moves[ROOT].z -= 2.0 * up;
         pose.turns[HEAD].z = 10.0 * wave;

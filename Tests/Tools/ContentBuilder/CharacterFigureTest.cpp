@@ -165,6 +165,33 @@ TEST(CharacterFigureTest, MotionsReadAsTheirNamesAndKeepTheFeetOnTheGround)
     EXPECT_LT(hips.z, standing.Bone("g_idle_l", 0.5, "Bip01").z - 30.0f);
     EXPECT_GT(seated.Bone("embroiding01_l", 0.5, "Bip01_L_Calf").y, 30.0f);
     EXPECT_GE(seated.Bone("embroiding01_l", 0.5, "Bip01_L_Foot").z, -0.01f);
+
+    // Knocked out, a guard lies on his back: head behind the hips, both low
+    // and every bone on the ground or above it.
+    PosedFigure guard("dinsdale");
+    ASSERT_TRUE(guard.IsLoaded());
+    const float tall = guard.Bone("guarding_idle_l", 0.0, "Bip01_Head").z;
+    const Platform::Vector3 lyingHips = guard.Bone("unconscious_l", 1.0, "Bip01");
+    const Platform::Vector3 lyingHead = guard.Bone("unconscious_l", 1.0, "Bip01_Head");
+    EXPECT_LT(lyingHead.y, lyingHips.y - 0.3f * tall);
+    for (const char* bone : {"Bip01", "Bip01_Head", "Bip01_L_Foot", "Bip01_R_Hand"}) {
+        EXPECT_LT(guard.Bone("unconscious_l", 1.0, bone).z, 0.2f * tall) << bone;
+        EXPECT_GE(guard.Bone("unconscious_l", 1.0, bone).z, 0.0f) << bone;
+    }
+    // A faint starts on her feet and ends on the ground, where its loop goes
+    // on; getting up again stands.
+    PosedFigure fainting("tanama");
+    ASSERT_TRUE(fainting.IsLoaded());
+    const float upright = fainting.Bone("unfaint", 0.0, "Bip01_Head").z;
+    EXPECT_NEAR(fainting.Bone("faint01", 0.0, "Bip01_Head").z, upright, 0.5f);
+    EXPECT_NEAR(fainting.Bone("faint01", 0.499, "Bip01_Head").z, fainting.Bone("faint02_l", 0.0, "Bip01_Head").z, 0.5f);
+    EXPECT_LT(fainting.Bone("faint02_l", 0.0, "Bip01_Head").z, 0.2f * upright);
+    // A dead animal rolls onto its side: back down, hooves off the ground.
+    PosedFigure turtle("golden_turtle");
+    ASSERT_TRUE(turtle.IsLoaded());
+    EXPECT_LT(turtle.Bone("died_idle_l", 0.5, "Bip01").z, turtle.Bone("died", 0.0, "Bip01").z - 5.0f);
+    for (const char* hoof : {"Bip01_L_Hand", "Bip01_R_Foot"})
+        EXPECT_GE(turtle.Bone("died_idle_l", 0.5, hoof).z, 0.0f) << hoof;
 }
 
 TEST(CharacterFigureTest, AnimationNamesTakeTheNearestMotion)
@@ -184,6 +211,13 @@ TEST(CharacterFigureTest, AnimationNamesTakeTheNearestMotion)
         {"g_talk_l", FigureMotion::Talk},
         {"g_idle_l", FigureMotion::Idle},
         {"recovers", FigureMotion::Idle},
+        {"unconscious_l", FigureMotion::Lie},
+        {"brownfaints01", FigureMotion::Lie},
+        {"died_idle_l", FigureMotion::Lie},
+        {"unfaint", FigureMotion::Idle},
+        {"brownunfaints01", FigureMotion::Idle},
+        {"desksobbing_l", FigureMotion::Sit},
+        {"g_deskstandup", FigureMotion::Idle},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MotionForAnimation(c.name), c.motion) << c.name;
