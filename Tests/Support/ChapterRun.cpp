@@ -57,8 +57,8 @@ void Run(const ChapterRun& run, std::optional<ChapterRunOutcome>& outcome)
     ordered.push_back(SceneLoadLine(LOADING_SCREEN));
     if (run.toTheCredits)
         ordered.insert(ordered.end(), {"bg993_Loading_placeholder::clique),)", "Before MG Init"});
-    ordered.insert(ordered.end(),
-                   {"AutoTest: the recording is over, the game ends", "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
+    ordered.insert(ordered.end(), {"AutoTest: the recording is over, every check passed: the game ends",
+                                   "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
     EXPECT_TRUE(InOrder(log, ordered));
     ExpectEveryRecordPlayedOnce(log, recordCount, run.answers);
 

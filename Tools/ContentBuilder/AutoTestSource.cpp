@@ -115,6 +115,10 @@ private:
             Expect(tokens, 1);
             type = TwEventType_Dialog_AutoTest;
             parameters = {{ID_PARAMETER_TYPE_INT, static_cast<int32_t>(TextId(tokens[1]))}};
+        } else if (kind == "Wait") {
+            Expect(tokens, 1);
+            type = AUTOTEST_WAIT;
+            parameters = {{ID_PARAMETER_TYPE_INT, Integer(tokens[1], 0, INT32_MAX)}};
         } else if (kind == "System") {
             if (tokens.size() > 2)
                 Fail("System takes at most one number");

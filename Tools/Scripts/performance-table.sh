@@ -8,8 +8,8 @@
 # software one under Xvfb).
 #  - work per frame idle: a new game standing in the living room for 2,000
 #    frames, from the auto-test report line (the start menu and the controls
-#    screen before them add about 40 frames; each idle frame plays a refused
-#    record, two log lines);
+#    screen before them add about 40 frames; idle-recording.sh writes the
+#    recording, whose wait plays nothing and logs nothing in those frames);
 #  - work per frame in the replay: the shipped recording's start menu and its
 #    living-room part (up to the front door), stopped there;
 #  - the intro movie's first frame and the pacing: the presents and log lines
@@ -66,18 +66,12 @@ data_folder() {
   ln -s "$2" "$folder/autotest.dat"
 }
 
-# The idle recording: a new game up to the living room, then records that
-# name no map location, which the game logs and refuses at once: one frame
-# each with no input acted on.
+# The idle recording: a new game up to the living room, where the player
+# then does nothing for $IDLE_FRAMES frames: no input is played and nothing
+# is logged in them.
 idle_recording() {
   local content="$work/idle-content"
-  mkdir -p "$content/AutoTest"
-  cp "$source/Content/AutoTest/StartMenuFirstSlot.txt" "$content/AutoTest"
-  {
-    echo "include StartMenuFirstSlot.txt"
-    sed '/^scene bg101_/q' "$source/Content/AutoTest/ChapterOne.txt"
-    yes "Map 255" | head -n "$IDLE_FRAMES"
-  } >"$content/AutoTest/Recording.txt"
+  bash Tools/Scripts/idle-recording.sh "$IDLE_FRAMES" "$content/AutoTest"
   "$build/ContentBuilder" "$content" "$work/idle-data" >&2 || fail "idle" "the idle recording was refused"
   echo "$work/idle-data/autotest.dat"
 }
@@ -119,22 +113,18 @@ movie_first_frame() {
 
 # The mean interval between the presents of the last 10 s before the
 # recording ended, and the game clock against the wall clock over the idle
-# frames. Each idle frame logs the game clock's whole seconds (in a line of
-# its own, before its map record): the first and the last frame that logs a
-# new second give the game time and wall time between them (the auto-test
-# runs the game clock four times as fast).
+# frames: the game time the wait took, as the game logs it at its end,
+# against the wall time from the wait's line to that one (the auto-test runs
+# the game clock four times as fast).
 pacing() {
   awk '/^log .*the recording is over/ {end = $2}
        /^present/ {t[++n] = $2}
-       /^log [^ ]* [^ ]* Map\(255/ {idle = 1}
-       idle && /^log [^ ]* [^ ]* GAME\[/ {
-         split($4, c, /[^0-9]+/); s = c[2] * 3600 + c[3] * 60 + c[4]
-         if (last != "" && s != last) {if (first == "") {first = s; fw = $2}; final = s; lw = $2}
-         last = s}
+       /^log [^ ]* [^ ]* GAME\[[^]]*\]:Wait\(/ {start = $2}
+       /^log [^ ]* [^ ]* AutoTest: waited [0-9]+ ms of game time/ {finish = $2; game = $6}
        END {
          for (i = 1; i <= n; ++i) if (t[i] >= end - 10000 && t[i] <= end) {if (!a) a = i; b = i}
-         if (b <= a || lw <= fw) exit 1
-         printf "%.3f %.4f\n", (t[b] - t[a]) / (b - a), (final - first) * 1000 / 4 / (lw - fw)}' "$1"
+         if (b <= a || finish <= start) exit 1
+         printf "%.3f %.4f\n", (t[b] - t[a]) / (b - a), game / 4 / (finish - start)}' "$1"
 }
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"

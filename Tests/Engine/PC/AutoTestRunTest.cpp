@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -103,7 +104,7 @@ TEST(AutoTestRunTest, ChapterOnesRecordingPlaysFromANewGameAndTheGameEndsByItsel
         SceneLoadLine("bg101_BO_CastilloLivingRoom"),
         SceneLoadLine("bg993_Loading_placeholder"),
         "AutoTest: " + std::to_string(recordCount) + " events played in ",
-        "AutoTest: the recording is over, the game ends",
+        "AutoTest: the recording is over, every check passed: the game ends",
         "After Main State Shutdown",
         "FINAL MEMORY DUMP BEFORE EXIT MAIN",
     };
@@ -146,8 +147,10 @@ TEST(AutoTestRunTest, ChapterOnesRecordingPlaysFromANewGameAndTheGameEndsByItsel
 }
 
 // A replay that went astray ends with the exit code of a failure and a line
-// that says why, not on whatever button its next inputs land.
-TEST(AutoTestRunTest, AReplayWhoseSceneFailsToLoadOrWhoseInputIsRefusedEndsAsFailedSayingWhy)
+// that says why: a scene that cannot be loaded stops it at once (nothing
+// recorded after it can be played); a refused input is reported and the
+// replay plays on to its end.
+TEST(AutoTestRunTest, AReplayThatWentAstrayEndsAsFailedSayingWhy)
 {
     const std::string intoTheLivingRoom = "include StartMenuFirstSlot.txt\n"
                                           "scene bg902_Controls\nActivate skip_1\n"
@@ -157,14 +160,15 @@ TEST(AutoTestRunTest, AReplayWhoseSceneFailsToLoadOrWhoseInputIsRefusedEndsAsFai
         std::string recording;
         const char* missingFile;
         const char* line;
+        bool playsOn;
     };
     const Case cases[] = {
         {"unloadable", intoTheLivingRoom + "Activate dustpan\nActivate brush\n",
          "scenes/bg101_BO_CastilloLivingRoom.twscene.pc",
-         "AutoTest: scene 9 could not be loaded: the replay stops as failed\n"},
+         "AutoTest: scene 9 could not be loaded: the replay stops as failed\n", false},
         // The dustpan and brush are not put together yet.
         {"refused", intoTheLivingRoom + "UseItem dust_patch_1 ITEM_DUSTPAN_AND_BRUSH\nActivate dustpan\n", nullptr,
-         "AutoTest: a recorded input was refused, the player could not have made it: the replay stops as failed\n"},
+         "message:\nAutoTest: use item not present in inventory\n", true},
     };
     for (const Case& c : cases) {
         TempDir folder;
@@ -180,8 +184,45 @@ TEST(AutoTestRunTest, AReplayWhoseSceneFailsToLoadOrWhoseInputIsRefusedEndsAsFai
         const std::string log = ReadFileText(folder / "log.txt");
         const size_t stop = log.find(c.line);
         ASSERT_NE(stop, std::string::npos) << c.name << "\n" << log;
-        EXPECT_EQ(log.find("GAME[", stop), std::string::npos) << c.name << ": played on after the stop\n" << log;
+        if (!c.playsOn) {
+            EXPECT_EQ(log.find("GAME[", stop), std::string::npos) << c.name << ": played on after the stop\n" << log;
+            continue;
+        }
+        EXPECT_TRUE(TestSupport::InOrder(log.substr(stop),
+                                         {"Activate(Entity[4](bg101_BO_CastilloLivingRoom::dustpan),)",
+                                          "AutoTest: 6 events played in ",
+                                          "AutoTest: the recording is over, 1 of its checks failed: the game ends "
+                                          "as failed"}))
+            << c.name;
     }
+}
+
+// The performance table's idle run, at a small size: the recording its
+// script writes plays a wait in the living room, whose frames play and log
+// nothing, and the run ends as passed.
+TEST(AutoTestRunTest, ThePerformanceTablesIdleRecordingStandsInTheLivingRoomWithoutLogging)
+{
+    TempDir folder;
+    TestSupport::PrepareSmallGame(folder);
+    const std::filesystem::path source = folder / "idle";
+    const std::string command = "sh \"" + (TestSupport::SourceDir() / "Tools/Scripts/idle-recording.sh").string() +
+                                "\" 30 \"" + source.string() + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    ASSERT_GT(TestSupport::WriteAutoTestRecording(folder, source / "Recording.txt"), 0u);
+    const pid_t game = TestSupport::StartAutoTestRun(folder, "idle");
+    EXPECT_EQ(TestSupport::WaitForExit(game, 60s), 0);
+
+    const std::string log = ReadFileText(folder / "log.txt");
+    std::smatch wait;
+    ASSERT_TRUE(std::regex_search(log, wait,
+                                  std::regex(SceneLoadLine("bg101_BO_CastilloLivingRoom") +
+                                             R"([\s\S]*\nGAME\[[^\]]*\]:Wait\(1920\)\n(AutoTest: waited (\d+) ms )"
+                                             R"(of game time\n)AutoTest: 5 events played in )")))
+        << log;
+    EXPECT_GE(std::stoi(wait[2]), 1920);
+    EXPECT_NE(log.find("AutoTest: the recording is over, every check passed: the game ends", wait.position(1)),
+              std::string::npos)
+        << log;
 }
 
 } // namespace

@@ -146,9 +146,9 @@ TEST(WholeGameRunTest, ANewGamePlaysEveryChapterInOrderThroughTheCreditsInOneRun
                                        "bg993_Loading_placeholder::clique),)"});
     }
     watch.WatchAMiniGameToItsEnd();
-    ordered.insert(ordered.end(),
-                   {"Before MG Init", "AutoTest: " + std::to_string(recordCount) + " events played in ",
-                    "AutoTest: the recording is over, the game ends", "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
+    ordered.insert(ordered.end(), {"Before MG Init", "AutoTest: " + std::to_string(recordCount) + " events played in ",
+                                   "AutoTest: the recording is over, every check passed: the game ends",
+                                   "FINAL MEMORY DUMP BEFORE EXIT MAIN"});
 
     const auto started = std::chrono::steady_clock::now();
     const pid_t game = TestSupport::StartAutoTestRun(folder, "autotest", &watch);

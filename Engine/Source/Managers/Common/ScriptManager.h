@@ -123,12 +123,15 @@ public:
     int32_t GetAutoTestIndex() const { return m_iAutoTestIndex; }
     const AutoTestFrameTimes& GetAutoTestFrameTimes() const { return m_oAutoTestFrameTimes; }
     // Plays the next recorded event when the player could act now: checks
-    // that the player could have done it, logs it and fires it. Once none is
-    // left and the game is idle again, reports the frame times and quits.
+    // that the player could have done it, logs it and fires it (a failed
+    // check is logged and counted). Once none is left and the game is idle
+    // again, reports the frame times and the failed checks and quits, as a
+    // failure when a check failed.
     void AutoTest_Update();
-    // The end of the run: the frame times are reported (unless they were)
-    // and the recording is let go.
+    // The end of the run: the frame times and failed checks are reported
+    // (unless they were) and the recording is let go.
     void EndAutoTest();
+    int32_t GetAutoTestFailedChecks() const { return m_iAutoTestFailedChecks; }
 
     SceneScript* GetSceneScript() const { return m_pSceneScript.get(); }
     const EventDesc& GetPendingEvent() const { return m_oEvent; }
@@ -173,6 +176,10 @@ private:
     void CheckScriptableTarget(const EventDesc& oEventDesc);
     void PlayAutoTestCombine(const EventDesc& oEventDesc);
     void PlayAutoTestMap(const EventDesc& oEventDesc);
+    // Quits the game, as a failure when a check failed.
+    void EndAutoTestRun();
+    // A recorded wait: no record plays until that much game time has passed.
+    void StartAutoTestWait(uint32_t uMilliseconds);
 
     std::unique_ptr<SceneScript> m_pSceneScript;
     int32_t m_iNextSceneId = 0;
@@ -193,6 +200,10 @@ private:
     SceneScriptMaker m_pMakeSceneScript;
     std::span<const EventDesc> m_aAutoTestEvents;
     int32_t m_iAutoTestIndex = 0;
+    int32_t m_iAutoTestFailedChecks = 0;
+    bool m_bAutoTestWaiting = false;
+    uint64_t m_uAutoTestWaitStart = 0;
+    uint64_t m_uAutoTestWaitEnd = 0;
     AutoTestFrameTimes m_oAutoTestFrameTimes;
 };
 

@@ -11,31 +11,23 @@
 #include "Managers/Common/ScriptSceneLink.h"
 #include "Managers/Common/ScriptStateLink.h"
 #include "Profiler/CoreProfiler.h"
+#include "ScriptEngine/common/AutoTestRecording.h"
 #include "System/Clock.h"
 
 // A failed check whose condition the log shows in the recorded event's terms,
-// followed by its message; the replay then stops as failed.
+// followed by its message. The input is played anyway; the failure is
+// counted, and the run ends as failed once the recording is over.
 #define AUTOTEST_CHECK(holds, condition, ...)                                            \
     do {                                                                                 \
         if (!(holds)) {                                                                  \
             CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION, condition); \
             CorePrint(&g_oCoreLog, "message:\n");                                        \
             CoreEngineAssertMessage(__VA_ARGS__);                                        \
-            StopReplayAsRefused();                                                       \
+            ++m_iAutoTestFailedChecks;                                                   \
         }                                                                                \
     } while (0)
 
 namespace {
-
-// A recorded input the player could not have made: what follows it would be
-// played in another game than the one recorded, so the run ends as failed
-// after this frame.
-void StopReplayAsRefused()
-{
-    CorePrint(&g_oCoreLog, "AutoTest: a recorded input was refused, the player could not have made it: the replay "
-                           "stops as failed\n");
-    GetGameLink().EndAsFailed();
-}
 
 bool HoldsItem(const EventDesc& oEventDesc, int iParameter)
 {
@@ -49,6 +41,8 @@ void ScriptManager::SetAutoTestEvents(std::span<const EventDesc> aEvents)
 {
     m_aAutoTestEvents = aEvents;
     m_iAutoTestIndex = 0;
+    m_iAutoTestFailedChecks = 0;
+    m_bAutoTestWaiting = false;
     m_oAutoTestFrameTimes.Reset();
 }
 
@@ -93,29 +87,73 @@ void ScriptManager::AutoTest_Update()
     m_oAutoTestFrameTimes.MarkFrame({oProfiler.FrameCount(), oClock.Counter(), oClock.CounterFrequency(),
                                      oLastFrame.m_vSections[PROFILE_UPDATE].m_iTime,
                                      oLastFrame.m_vSections[PROFILE_RENDER].m_iTime});
+    if (m_bAutoTestWaiting) {
+        const uint64_t uNow = GetGameLink().GetGameClock();
+        if (uNow < m_uAutoTestWaitEnd)
+            return;
+        m_bAutoTestWaiting = false;
+        // The game time the wait took, to the frame: the performance table
+        // sets it against the wall clock.
+        CorePrint(&g_oCoreLog, "AutoTest: waited %llu ms of game time\n",
+                  static_cast<unsigned long long>(uNow - m_uAutoTestWaitStart));
+    }
     if (!IsAutoTestReady())
         return;
     if (PeekAutoTestEvent() == nullptr) {
         // The run ends by itself once what was recorded has been played.
         m_oAutoTestFrameTimes.ReportOnce(m_iAutoTestIndex);
-        CorePrint(&g_oCoreLog, "AutoTest: the recording is over, the game ends\n");
-        GetScriptGameLink().Quit();
+        if (m_iAutoTestFailedChecks == 0)
+            CorePrint(&g_oCoreLog, "AutoTest: the recording is over, every check passed: the game ends\n");
+        else
+            CorePrint(&g_oCoreLog,
+                      "AutoTest: the recording is over, %d of its checks failed: the game ends as failed\n",
+                      m_iAutoTestFailedChecks);
+        EndAutoTestRun();
         return;
     }
 
     const EventDesc oEventDesc = *PeekAutoTestEvent();
     ConsumeAutoTestEvent();
-    ENGINE_ASSERT_MSG(oEventDesc.m_eType != TwEventType_Dialog_AutoTest, "Autotest Proposition mismatched");
+    if (oEventDesc.m_eType == AUTOTEST_WAIT) {
+        StartAutoTestWait(static_cast<uint32_t>(oEventDesc.m_oParameter[0]));
+        return;
+    }
+    AUTOTEST_CHECK(oEventDesc.m_eType != TwEventType_Dialog_AutoTest,
+                   "oEventDesc.m_eType != TwEventType_Dialog_AutoTest", "Autotest Proposition mismatched\n");
     PlayAutoTestEvent(oEventDesc);
+}
+
+void ScriptManager::StartAutoTestWait(uint32_t uMilliseconds)
+{
+    CorePrint(&g_oCoreLog, "GAME[%s]:Wait(%u)\n", GetGameLink().GetClockString(), uMilliseconds);
+    m_uAutoTestWaitStart = GetGameLink().GetGameClock();
+    m_uAutoTestWaitEnd = m_uAutoTestWaitStart + uMilliseconds;
+    m_bAutoTestWaiting = true;
 }
 
 void ScriptManager::EndAutoTest()
 {
     // A recording whose last event quits the game is reported with the
     // frames timed until then.
-    if (!m_aAutoTestEvents.empty())
+    if (!m_aAutoTestEvents.empty() && !m_oAutoTestFrameTimes.IsReported()) {
         m_oAutoTestFrameTimes.ReportOnce(m_iAutoTestIndex);
+        if (m_iAutoTestFailedChecks != 0) {
+            CorePrint(&g_oCoreLog, "AutoTest: %d of its checks failed: the run ends as failed\n",
+                      m_iAutoTestFailedChecks);
+            EndAutoTestRun();
+        }
+    }
     SetAutoTestEvents({});
+}
+
+void ScriptManager::EndAutoTestRun()
+{
+    // A launcher or a test learns from the exit code that the replay went
+    // astray somewhere, though it was played to its end.
+    if (m_iAutoTestFailedChecks != 0)
+        GetGameLink().EndAsFailed();
+    else
+        GetScriptGameLink().Quit();
 }
 
 void ScriptManager::PlayAutoTestEvent(const EventDesc& oEventDesc)
@@ -177,20 +215,17 @@ void ScriptManager::PlayAutoTestMap(const EventDesc& oEventDesc)
     if (oEventDesc.m_iParameterType[0] != ID_PARAMETER_TYPE_INT || iLocation < 0 ||
         iLocation >= oLink.GetNbMapLocations()) {
         CorePrint(&g_oCoreLog, "AutoTest: Map record names no map location (%d), the scene stays\n", iLocation);
-        StopReplayAsRefused();
+        ++m_iAutoTestFailedChecks;
         return;
     }
-    if (!oLink.IsMapLocationActive(iLocation)) {
-        CoreEngineAssertFailed(__FILE__, __LINE__, CORE_PRETTY_FUNCTION,
-                               "MapThumb::IsActive(MapThumb::m_oThumbDesc[iLocation])");
-        StopReplayAsRefused();
-    }
+    AUTOTEST_CHECK(oLink.IsMapLocationActive(iLocation), "MapThumb::IsActive(MapThumb::m_oThumbDesc[iLocation])",
+                   "AutoTest: travel to a map location that is not open (%d)\n", iLocation);
     // Scene 0 would end the adventure instead of travelling.
     const int32_t iSceneId = oLink.GetMapLocationScene(iLocation);
     if (iSceneId < ID_SCENE_FIRST || iSceneId >= ID_SCENE_LAST) {
         CorePrint(&g_oCoreLog, "AutoTest: map location %d leads to no scene (%d), the scene stays\n", iLocation,
                   iSceneId);
-        StopReplayAsRefused();
+        ++m_iAutoTestFailedChecks;
         return;
     }
     GoToScene(iSceneId);

@@ -31,6 +31,10 @@ const int32_t* ExpectedShape(TwEventType eType, int32_t& iCount)
     static constexpr int32_t SCRIPTABLE_AND_ITEM[] = {ID_PARAMETER_TYPE_SCRIPTABLE, ID_PARAMETER_TYPE_ITEM};
     static constexpr int32_t TWO_ITEMS[] = {ID_PARAMETER_TYPE_ITEM, ID_PARAMETER_TYPE_ITEM};
     static constexpr int32_t ONE_INT[] = {ID_PARAMETER_TYPE_INT};
+    if (eType == AUTOTEST_WAIT) {
+        iCount = 1;
+        return ONE_INT;
+    }
     switch (eType) {
     case TwEventType_Activate:
     case TwEventType_Look:
@@ -45,7 +49,7 @@ const int32_t* ExpectedShape(TwEventType eType, int32_t& iCount)
 
 const char* CheckRecord(const EventDesc& oEvent)
 {
-    if (oEvent.m_eType < 0 || oEvent.m_eType >= NB_TW_EVENT_TYPES)
+    if ((oEvent.m_eType < 0 || oEvent.m_eType >= NB_TW_EVENT_TYPES) && oEvent.m_eType != AUTOTEST_WAIT)
         return "unknown event type";
     if (oEvent.m_iNbParameter < 0 || oEvent.m_iNbParameter > EVENT_PARAMETERS_MAX)
         return "parameter count outside 0..3";
@@ -65,6 +69,8 @@ const char* CheckRecord(const EventDesc& oEvent)
     for (int32_t i = 0; i < iCount; ++i)
         if (oEvent.m_iParameterType[i] != pShape[i])
             return "wrong parameter type for its event type";
+    if (oEvent.m_eType == AUTOTEST_WAIT && oEvent.m_oParameter[0] < 0)
+        return "negative wait";
     return nullptr;
 }
 

@@ -16,6 +16,10 @@ constexpr size_t AUTOTEST_RECORDING_HEADER_SIZE = 8;
 constexpr size_t AUTOTEST_RECORD_SIZE = 32;
 // Far more than a whole game's play-through; a larger count is damage.
 constexpr uint32_t AUTOTEST_RECORDS_MAX = 65536;
+// A record of the recording's own, never an event of the game: the player
+// does nothing for the game milliseconds of its one integer (the performance
+// table's idle frames).
+constexpr TwEventType AUTOTEST_WAIT = static_cast<TwEventType>(0x100);
 
 class AutoTestRecording {
 public:

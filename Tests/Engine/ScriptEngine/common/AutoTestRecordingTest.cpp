@@ -98,6 +98,7 @@ TEST(AutoTestRecordingTest, EveryDamagedFieldIsRefusedNamingItsRecord)
         {4, 4, ID_PARAMETER_TYPE_INT, "record 4: unused parameter not zero"},
         {4, 2, ID_PARAMETER_TYPE_SCENE, "record 4: wrong parameter type for its event type"},
         {7, 2, 10, "record 7: parameter type that an event cannot carry"},
+        {4, 0, static_cast<uint32_t>(AUTOTEST_WAIT), "record 4: negative wait", 5, 0xFFFFFFFFu},
     };
     const std::vector<uint8_t> good = SampleBytes();
     for (const Case& c : cases) {
