@@ -83,10 +83,12 @@ bool TwGame::Initialize()
 
 void TwGame::Shutdown()
 {
+    // A replay ended before its recording was over reports above the
+    // shutdown, with the messages that say why the run failed.
+    ShutdownAutoTest();
     CorePrint(&g_oCoreLog, "-------------------------------\n");
     CorePrint(&g_oCoreLog, "Shutdown Application\n");
 
-    ShutdownAutoTest();
     ShutdownStates();
     m_oQuitBox.Release();
     ShutdownInGameMenu();

@@ -308,6 +308,16 @@ TEST_F(AutoTestPlaybackTest, ARunEndedBeforeItsRecordingIsOverReportsTheFramesOf
     EXPECT_EQ(manager.PeekAutoTestEvent(), nullptr);
     manager.EndAutoTest();
     EXPECT_EQ(TakeLog(), "");
+
+    // Ended so with a failed check, the run is a failure all the same.
+    Play("scene bg101_BO_CastilloLivingRoom\n"
+         "UseItem dustpan ITEM_CORK   # not held\n"
+         "Look water_jug\n");
+    RunFrames(WAIT_MS / 16 + 3);
+    ASSERT_EQ(manager.GetAutoTestFailedChecks(), 1);
+    TakeLog();
+    manager.EndAutoTest();
+    EXPECT_NE(TakeLog().find("AutoTest: 1 of its checks failed: the run ends as failed\n"), std::string::npos);
 }
 
 TEST(AutoTestFrameTimesTest, OnlyFramesThatFollowEachOtherCountWithTheWorkOfTheFrameBefore)
