@@ -135,7 +135,7 @@ for ((run = 1; run <= repetitions; ++run)); do
   [ -n "$line" ] || fail "idle" "no auto-test report" "$work/idle$run/log.txt"
   echo "$line" | work_median >>"$work/idle-median"
   movie_first_frame "$work/idle$run/timeline.txt" >>"$work/movie" || fail "movie" "no present after the movie's start"
-  pacing "$work/idle$run/timeline.txt" >>"$work/pacing" || fail "pacing" "too few idle frames"
+  pacing "$work/idle$run/timeline.txt" >>"$work/pacing" || fail "pacing" "no wait in the log or too few presents"
 
   data_folder "replay$run" "$build/Data/autotest.dat"
   line="$(autotest_run "$work/replay$run" "bg101_BO_CastilloLivingRoom::goto_bg102")"
@@ -171,7 +171,7 @@ heap="$(grep -o 'SampleReplayTrace .*SystemOverHeap=[0-9.]*' "$work/heap" | sed 
 echo
 echo "| measure | min | median | goal |"
 echo "|---|---|---|---|"
-echo "| work per frame in the living room, idle ($IDLE_FRAMES frames) | $(cells "$work/idle-median" 1 " ms") | ≤ 0.3 ms |"
+echo "| work per frame in the living room, idle (about $IDLE_FRAMES frames) | $(cells "$work/idle-median" 1 " ms") | ≤ 0.3 ms |"
 echo "| the same during the replay (start menu, living room), median | $(cells "$work/replay-median" 1 " ms") | ≤ 0.5 ms |"
 echo "| the same, 99th percentile | $(cells "$work/replay-99th" 1 " ms") | ≤ 2 ms |"
 echo "| the frame that starts the intro movie, wall | $(cells "$work/movie" 1 " ms") | ≤ 50 ms |"

@@ -58,6 +58,9 @@ int main(int argc, char** argv)
     if (!started)
         CorePrint(&g_oCoreLog, "Start-up failed: the messages before \"Shutdown Application\" say why (they are in "
                                "log.txt too)\n");
+    else if (g_oTwGame.HasFailed() && commandLine.bAutoTest)
+        CorePrint(&g_oCoreLog, "The recorded run failed: the messages before \"Shutdown Application\" say why (they "
+                               "are in log.txt too)\n");
     else if (g_oTwGame.HasFailed())
         CorePrint(&g_oCoreLog, "The game could not go on: the messages before \"Shutdown Application\" say why (they "
                                "are in log.txt too)\n");

@@ -212,21 +212,20 @@ void ScriptManager::PlayAutoTestMap(const EventDesc& oEventDesc)
     const int32_t iLocation = oEventDesc.m_oParameter[0];
     // The index comes from the recording: one past the map's locations would
     // read outside them.
-    if (oEventDesc.m_iParameterType[0] != ID_PARAMETER_TYPE_INT || iLocation < 0 ||
-        iLocation >= oLink.GetNbMapLocations()) {
-        CorePrint(&g_oCoreLog, "AutoTest: Map record names no map location (%d), the scene stays\n", iLocation);
-        ++m_iAutoTestFailedChecks;
+    const bool bNamesLocation = oEventDesc.m_iParameterType[0] == ID_PARAMETER_TYPE_INT && iLocation >= 0 &&
+                                iLocation < oLink.GetNbMapLocations();
+    AUTOTEST_CHECK(bNamesLocation, "iLocation >= 0 && iLocation < MapThumb::GetNbThumbs()",
+                   "AutoTest: Map record names no map location (%d), the scene stays\n", iLocation);
+    if (!bNamesLocation)
         return;
-    }
     AUTOTEST_CHECK(oLink.IsMapLocationActive(iLocation), "MapThumb::IsActive(MapThumb::m_oThumbDesc[iLocation])",
                    "AutoTest: travel to a map location that is not open (%d)\n", iLocation);
     // Scene 0 would end the adventure instead of travelling.
     const int32_t iSceneId = oLink.GetMapLocationScene(iLocation);
-    if (iSceneId < ID_SCENE_FIRST || iSceneId >= ID_SCENE_LAST) {
-        CorePrint(&g_oCoreLog, "AutoTest: map location %d leads to no scene (%d), the scene stays\n", iLocation,
-                  iSceneId);
-        ++m_iAutoTestFailedChecks;
+    const bool bLeadsToScene = iSceneId >= ID_SCENE_FIRST && iSceneId < ID_SCENE_LAST;
+    AUTOTEST_CHECK(bLeadsToScene, "iSceneId >= ID_SCENE_FIRST && iSceneId < ID_SCENE_LAST",
+                   "AutoTest: map location %d leads to no scene (%d), the scene stays\n", iLocation, iSceneId);
+    if (!bLeadsToScene)
         return;
-    }
     GoToScene(iSceneId);
 }

@@ -177,7 +177,8 @@ TEST_F(AutoTestPlaybackTest, ARecordingPlaysOneEventPerIdleFrameWithItsChecksAnd
          "Dialog_AutoTest BG101_ASK_CHORES\n"
          "Map 7                      # no such location\n"
          "Map 2                      # leads to no scene\n"
-         "Map 1\n");
+         "Map 1\n"
+         "Map 0                      # not open: reported, and travels\n");
     // The scene's input is elsewhere (a dialog runs): nothing plays.
     link.m_iInputState = 9;
     StartScene(LIVING_ROOM);
@@ -195,14 +196,14 @@ TEST_F(AutoTestPlaybackTest, ARecordingPlaysOneEventPerIdleFrameWithItsChecksAnd
     EXPECT_EQ(g_VarManager.GetInt(LOOKS), 1);
 
     RunFrames(30);
-    EXPECT_EQ(manager.GetAutoTestIndex(), 11);
+    EXPECT_EQ(manager.GetAutoTestIndex(), 12);
     EXPECT_EQ(g_VarManager.GetInt(SWEEPS), 1);
     // The refused combination fired an empty event: one combine counted.
     EXPECT_EQ(g_VarManager.GetInt(COMBINES), 1);
     EXPECT_FALSE(dustpan.IsInteractive());
-    EXPECT_EQ(scene.m_iSceneId, HOUSE_EXTERIOR);
     EXPECT_EQ(g_VarManager.GetInt(OUTSIDE), 1);
-    EXPECT_EQ(g_VarManager.GetInt(VARINT_C_CURRENT_SCENE), HOUSE_EXTERIOR);
+    EXPECT_EQ(scene.m_iSceneId, LIVING_ROOM);
+    EXPECT_EQ(g_VarManager.GetInt(VARINT_C_CURRENT_SCENE), LIVING_ROOM);
 
     const std::string log = TakeLog();
     const std::string expectedInOrder[] = {
@@ -228,7 +229,10 @@ TEST_F(AutoTestPlaybackTest, ARecordingPlaysOneEventPerIdleFrameWithItsChecksAnd
         "AutoTest: map location 2 leads to no scene (0), the scene stays\n",
         "GAME[00h:00m:00s]:Map(1,)\n",
         "Scene Init time:",
-        "AutoTest: the recording is over, 6 of its checks failed: the game ends as failed\n",
+        "GAME[00h:00m:00s]:Map(0,)\n",
+        "message:\nAutoTest: travel to a map location that is not open (0)\n",
+        "Scene Init time:",
+        "AutoTest: the recording is over, 7 of its checks failed: the game ends as failed\n",
     };
     size_t at = 0;
     for (const std::string& line : expectedInOrder) {
