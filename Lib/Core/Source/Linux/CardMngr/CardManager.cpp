@@ -55,13 +55,14 @@ bool SaveFileIsReadable(uint32_t imageSize)
     return true;
 }
 
-// Whether the player made the save file read-only: a save then must not
-// replace it (the rename would, since it needs only the folder's permission).
+// Whether the player made the save file, or the file its link leads to,
+// read-only: a save then must not replace it (the rename would, since it
+// needs only the folder's permission).
 bool SaveFileIsReadOnly()
 {
     std::error_code error;
     const std::filesystem::path path = Platform::ResolveDataPath(CardManager::SAVE_FILE_NAME);
-    const auto status = std::filesystem::symlink_status(path, error);
+    const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::is_regular_file(status))
         return false;
     const bool noWriteBit =

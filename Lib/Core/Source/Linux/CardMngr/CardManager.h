@@ -16,7 +16,8 @@ constexpr uint32_t I_CARD_RESULT_OUT_OF_IMAGE = 5; // a write would reach past t
 // file is read whole once, when start-up probes it; afterwards saves write
 // into the image inside an access bracket, and the end of the bracket writes
 // the whole image back to the file. Readers read the image, not the disk. A
-// file the player made read-only is never replaced: the write fails.
+// file the player made read-only is never replaced: the write fails. A link
+// stays a link: the file it leads to is written.
 class CardManager {
 public:
     static constexpr const char* SAVE_FILE_NAME = "save.dat";

@@ -128,6 +128,26 @@ TEST_F(CardManagerTest, AFileThatCannotBeReadIsNotReadyAndIsNeverReplaced)
     }
 }
 
+TEST_F(CardManagerTest, ASaveThroughALinkWritesTheFileItLeadsToUnlessThatIsReadOnly)
+{
+    TestSupport::TempDir elsewhere;
+    const std::filesystem::path target = elsewhere / "real.dat";
+    elsewhere.WriteFile("real.dat", "old");
+    std::filesystem::create_symlink(target, m_dir / "save.dat");
+    CardManager* card = CardManager::CreateSingleton(IMAGE_SIZE);
+    card->UpdateStatus();
+    EXPECT_EQ(Save(*card, 0, "new"), I_CARD_RESULT_DONE);
+    EXPECT_EQ(ReadFileText(target).substr(0, 3), "new");
+
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+    TakeLog();
+    EXPECT_EQ(Save(*card, 0, "NEW"), I_CARD_RESULT_FILE_ERROR);
+    EXPECT_NE(TakeLog().find("Save file \"save.dat\" refused: it is read-only and is not replaced\n"),
+              std::string::npos);
+    EXPECT_EQ(ReadFileText(target).substr(0, 3), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "save.dat"));
+}
+
 TEST_F(CardManagerTest, AShortFileReadsAsZerosPastItsEnd)
 {
     const std::string saved = "0123456789";
