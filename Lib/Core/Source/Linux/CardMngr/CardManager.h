@@ -30,9 +30,9 @@ public:
     static void DestroySingleton();
     static CardManager* GetInstance() { return m_pSingleton; }
 
-    // Reads the file into the cleared image. A missing file gives status 1; a
-    // file that exists but gives nothing to read, is no regular file or is
-    // larger than the image gives status 2 and is never overwritten by the
+    // Reads the file into the cleared image. A missing or empty file gives
+    // status 1; a file that exists but cannot be read, is no regular file or
+    // is larger than the image gives status 2 and is never overwritten by the
     // status-1 creation.
     void UpdateStatus();
     // Writes the image as a new file; status 0 when that worked, else 2.
