@@ -9,6 +9,7 @@
 #include "Window/CloseSignals.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -16,6 +17,8 @@ constexpr const char* INSTANCE_NAME = "d91489a0-854e-11e0-9d78-0800200c9a66";
 // Exit codes besides 0 and the -1 of a second instance.
 constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_UNKNOWN_SWITCH = 2;
+// After the lock files that could not be made: what the user can do.
+constexpr const char* LOCK_ADVICE = "Set XDG_RUNTIME_DIR to a folder you may write in and start the game again.";
 
 } // namespace
 
@@ -35,9 +38,17 @@ int main(int argc, char** argv)
 
     // Held for the life of the process.
     static Platform::InstanceGuard s_oInstanceGuard;
-    if (!s_oInstanceGuard.Acquire(INSTANCE_NAME)) {
+    const Platform::InstanceLock lock = s_oInstanceGuard.Acquire(INSTANCE_NAME);
+    if (lock == Platform::InstanceLock::HeldElsewhere) {
         Platform::GetMessageBoxes().ShowOk("", "Application already running");
         return -1;
+    }
+    // Without the lock another instance may be writing the log and the save
+    // file, so nothing is opened.
+    if (lock == Platform::InstanceLock::CannotBeMade) {
+        const std::string text = s_oInstanceGuard.Report() + LOCK_ADVICE;
+        Platform::GetMessageBoxes().ShowError("Error", text.c_str());
+        return EXIT_FAILED;
     }
 
     if (commandLine.bAutoTest) {
@@ -48,6 +59,8 @@ int main(int argc, char** argv)
     g_oCoreLog.m_pFile = std::fopen("log.txt", "w+");
     if (!g_oCoreLog.m_pFile)
         CorePrint(&g_oCoreLog, "Cannot write log.txt in the working directory: the log goes to the terminal only\n");
+    if (!s_oInstanceGuard.Report().empty())
+        CorePrint(&g_oCoreLog, "%s", s_oInstanceGuard.Report().c_str());
 
     const bool started = g_oTwGame.Initialize();
     if (started)

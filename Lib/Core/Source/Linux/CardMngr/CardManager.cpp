@@ -55,13 +55,22 @@ bool SaveFileIsReadable(uint32_t imageSize)
     return true;
 }
 
-// Whether the player made the save file read-only: a save then must not
-// replace it (the rename would, since it needs only the folder's permission).
+// Whether the save file is a file with nothing in it, so no save to lose.
+bool SaveFileIsEmpty()
+{
+    std::error_code error;
+    const std::filesystem::path path = Platform::ResolveDataPath(CardManager::SAVE_FILE_NAME);
+    return std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) == 0;
+}
+
+// Whether the player made the save file, or the file its link leads to,
+// read-only: a save then must not replace it (the rename would, since it
+// needs only the folder's permission).
 bool SaveFileIsReadOnly()
 {
     std::error_code error;
     const std::filesystem::path path = Platform::ResolveDataPath(CardManager::SAVE_FILE_NAME);
-    const auto status = std::filesystem::symlink_status(path, error);
+    const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::is_regular_file(status))
         return false;
     const bool noWriteBit =
@@ -105,6 +114,12 @@ void CardManager::UpdateStatus()
     if (!SaveFileIsReadable(m_iDataSize)) {
         m_iSystemStatus = I_CARD_STATUS_ERROR;
         m_iLastResult = I_CARD_RESULT_FILE_ERROR;
+        return;
+    }
+    if (SaveFileIsEmpty()) {
+        // The check at start then makes a fresh file over it, as for no file.
+        CorePrint(&g_oCoreLog, "Save file \"%s\" is empty: it holds no save and is made anew\n", SAVE_FILE_NAME);
+        m_iSystemStatus = I_CARD_STATUS_NO_FILE;
         return;
     }
     if (!OpenRead()) {

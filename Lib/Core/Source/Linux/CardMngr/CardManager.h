@@ -16,7 +16,8 @@ constexpr uint32_t I_CARD_RESULT_OUT_OF_IMAGE = 5; // a write would reach past t
 // file is read whole once, when start-up probes it; afterwards saves write
 // into the image inside an access bracket, and the end of the bracket writes
 // the whole image back to the file. Readers read the image, not the disk. A
-// file the player made read-only is never replaced: the write fails.
+// file the player made read-only is never replaced: the write fails. A link
+// stays a link: the file it leads to is written.
 class CardManager {
 public:
     static constexpr const char* SAVE_FILE_NAME = "save.dat";
@@ -29,9 +30,9 @@ public:
     static void DestroySingleton();
     static CardManager* GetInstance() { return m_pSingleton; }
 
-    // Reads the file into the cleared image. A missing file gives status 1; a
-    // file that exists but gives nothing to read, is no regular file or is
-    // larger than the image gives status 2 and is never overwritten by the
+    // Reads the file into the cleared image. A missing or empty file gives
+    // status 1; a file that exists but cannot be read, is no regular file or
+    // is larger than the image gives status 2 and is never overwritten by the
     // status-1 creation.
     void UpdateStatus();
     // Writes the image as a new file; status 0 when that worked, else 2.

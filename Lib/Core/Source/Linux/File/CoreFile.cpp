@@ -4,6 +4,7 @@
 #include "System/DataFile.h"
 #include "System/FileWriter.h"
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -12,6 +13,18 @@ void ReportFileError(const char* path, const char* failure)
 {
     CorePrint(&g_oCoreLog, "\n--CoreFile_ERROR : File : %s", path);
     CorePrint(&g_oCoreLog, "%s", failure);
+}
+
+// The file a link leads to, so that a replace keeps the link and writes its
+// target in the target's folder; the path itself when it is no link or leads
+// nowhere.
+std::string LinkTarget(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? path : target.string();
 }
 
 } // namespace
@@ -40,7 +53,7 @@ int CoreFile::ReportReadError(const char* path)
 bool CoreFile::ReplaceWhole(const char* path, const void* bytes, size_t size)
 {
     Platform::FileWriter& writer = Platform::GetFileWriter();
-    const std::string target = Platform::ResolveDataPath(path);
+    const std::string target = LinkTarget(Platform::ResolveDataPath(path));
     const std::string temporary = target + ".tmp";
 
     FILE* file = writer.Create(temporary);

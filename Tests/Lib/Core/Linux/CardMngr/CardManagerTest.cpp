@@ -93,8 +93,6 @@ TEST_F(CardManagerTest, AFileThatCannotBeReadIsNotReadyAndIsNeverReplaced)
         const char* log;
     };
     const Case cases[] = {
-        {"empty file", [](const std::filesystem::path& path) { std::ofstream(path, std::ios::binary); },
-         "\n--CoreFile_ERROR : File : save.dat - Could not read File\n"},
         {"folder", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); },
          "Save file \"save.dat\" refused: it is not a regular file\n"},
         {"link to itself", [](const std::filesystem::path& path) { std::filesystem::create_symlink(path, path); },
@@ -126,6 +124,38 @@ TEST_F(CardManagerTest, AFileThatCannotBeReadIsNotReadyAndIsNeverReplaced)
         std::filesystem::remove(path);
         TakeLog();
     }
+}
+
+// An empty file holds no save to lose.
+TEST_F(CardManagerTest, AnEmptyFileIsMadeAnewAsAMissingOneIs)
+{
+    m_dir.WriteFile("save.dat", "");
+    CardManager* card = CardManager::CreateSingleton(IMAGE_SIZE);
+    card->UpdateStatus();
+    EXPECT_EQ(card->GetStatus(), I_CARD_STATUS_NO_FILE);
+    EXPECT_EQ(TakeLog(), "Save file \"save.dat\" is empty: it holds no save and is made anew\n");
+    card->CreateDataFiles();
+    EXPECT_EQ(card->GetStatus(), I_CARD_STATUS_READY);
+}
+
+TEST_F(CardManagerTest, ASaveThroughALinkWritesTheFileItLeadsToUnlessThatIsReadOnly)
+{
+    TestSupport::TempDir elsewhere;
+    const std::filesystem::path target = elsewhere / "real.dat";
+    elsewhere.WriteFile("real.dat", "old");
+    std::filesystem::create_symlink(target, m_dir / "save.dat");
+    CardManager* card = CardManager::CreateSingleton(IMAGE_SIZE);
+    card->UpdateStatus();
+    EXPECT_EQ(Save(*card, 0, "new"), I_CARD_RESULT_DONE);
+    EXPECT_EQ(ReadFileText(target).substr(0, 3), "new");
+
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+    TakeLog();
+    EXPECT_EQ(Save(*card, 0, "NEW"), I_CARD_RESULT_FILE_ERROR);
+    EXPECT_NE(TakeLog().find("Save file \"save.dat\" refused: it is read-only and is not replaced\n"),
+              std::string::npos);
+    EXPECT_EQ(ReadFileText(target).substr(0, 3), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "save.dat"));
 }
 
 TEST_F(CardManagerTest, AShortFileReadsAsZerosPastItsEnd)
