@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <sys/wait.h>
@@ -89,6 +90,20 @@ TEST_F(InstanceGuardTest, AnUnusableRuntimeFolderIsReportedAndTheSharedFolderHol
                                   "The lock file is \"" +
                                   shared + "\" instead\n");
     EXPECT_FALSE(OtherProcessAcquires(m_name));
+}
+
+// In the shared folder another user may plant a link: it is not followed, so
+// no file is made where it leads and no lock is taken on someone's file.
+TEST_F(InstanceGuardTest, ALinkAtTheSharedLockPathIsRefusedAndNotFollowed)
+{
+    unsetenv("XDG_RUNTIME_DIR");
+    const std::string shared = Platform::InstanceGuard::SharedLockPath(m_name.c_str());
+    const std::filesystem::path target = m_runtimeFolder / "planted.lock";
+    std::filesystem::create_symlink(target, shared);
+    Platform::InstanceGuard guard;
+    EXPECT_EQ(guard.Acquire(m_name.c_str()), Platform::InstanceLock::CannotBeMade);
+    EXPECT_EQ(guard.Report(), "Cannot use the lock file \"" + shared + "\": it is a link\n");
+    EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 TEST_F(InstanceGuardTest, CrashedHolderLeavesNothingBehind)
