@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Platform {
@@ -48,18 +49,34 @@ InstanceLock InstanceGuard::Acquire(const char* name)
 
 InstanceLock InstanceGuard::AcquireAt(const std::string& path)
 {
-    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (descriptor >= 0 && flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
-        m_descriptor = descriptor;
-        return InstanceLock::Acquired;
+    // Another user may have put a file or a link at the path in the shared
+    // folder: a link must not make the game create or lock a file elsewhere,
+    // and a lock held on someone else's file must not read as a running game.
+    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
+    if (descriptor < 0) {
+        const int error = errno;
+        if (error == ELOOP)
+            m_report += "Cannot use the lock file \"" + path + "\": it is a link\n";
+        else
+            m_report += "Cannot make the lock file \"" + path + "\": " + std::strerror(error) + "\n";
+        return InstanceLock::CannotBeMade;
     }
-    const int error = errno;
-    if (descriptor >= 0)
+    struct stat status { };
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != geteuid()) {
         close(descriptor);
-    if (error == EWOULDBLOCK)
-        return InstanceLock::HeldElsewhere;
-    m_report += "Cannot make the lock file \"" + path + "\": " + std::strerror(error) + "\n";
-    return InstanceLock::CannotBeMade;
+        m_report += "Cannot use the lock file \"" + path + "\": it is not a file of this user\n";
+        return InstanceLock::CannotBeMade;
+    }
+    if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        close(descriptor);
+        if (error == EWOULDBLOCK)
+            return InstanceLock::HeldElsewhere;
+        m_report += "Cannot make the lock file \"" + path + "\": " + std::strerror(error) + "\n";
+        return InstanceLock::CannotBeMade;
+    }
+    m_descriptor = descriptor;
+    return InstanceLock::Acquired;
 }
 
 void InstanceGuard::Release()

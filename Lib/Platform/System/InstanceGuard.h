@@ -27,9 +27,9 @@ public:
     InstanceLock Acquire(const char* name);
     void Release();
 
-    // The lock files that could not be made, each with the system's reason,
-    // and where the lock was taken instead: one line each, empty when the
-    // first folder served.
+    // The lock files that could not be made or used (a link, or a file of
+    // another user), each with the reason, and where the lock was taken
+    // instead: one line each, empty when the first folder served.
     const std::string& Report() const { return m_report; }
 
     // The lock file in the user's runtime folder, or the shared one when the

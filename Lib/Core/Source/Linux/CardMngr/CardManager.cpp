@@ -218,8 +218,9 @@ uint32_t CardManager::ReadFile(uint8_t* pBuffer, uint32_t size)
     FILE* file = nullptr;
     if (!CoreFile::Open(&file, SAVE_FILE_NAME, false, false))
         return I_CARD_RESULT_FILE_ERROR;
-    // A short file leaves the rest of the image zero; nothing at all (an empty
-    // file, a folder) or a read error is a file that cannot be used.
+    // A short file leaves the rest of the image zero. The probe before turns
+    // away a folder and an empty file, so nothing read here means a read
+    // error or a file emptied since the probe: a file that cannot be used.
     const size_t read = std::fread(pBuffer, 1, size, file);
     const bool failed = read == 0 || std::ferror(file);
     std::fclose(file);

@@ -15,16 +15,33 @@ void ReportFileError(const char* path, const char* failure)
     CorePrint(&g_oCoreLog, "%s", failure);
 }
 
-// The file a link leads to, so that a replace keeps the link and writes its
-// target in the target's folder; the path itself when it is no link or leads
-// nowhere.
+// Links followed before a chain is taken for a loop, as many as the system
+// follows.
+constexpr int MAX_LINKS = 40;
+
+// The file at the end of a chain of links, so that a replace keeps the links
+// and writes that file in its own folder, even when it is missing (removed
+// while the game ran): the place a user who made the link expects the save.
+// The path itself when it is no link. Empty, with a log line, when the links
+// lead round in a loop.
 std::string LinkTarget(const std::string& path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
-        return path;
-    const std::filesystem::path target = std::filesystem::canonical(path, error);
-    return error ? path : target.string();
+    std::filesystem::path current = path;
+    for (int link = 0; link < MAX_LINKS; ++link) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(current, error))
+            return current.string();
+        const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+        if (error) {
+            ReportFileError(current.c_str(), " - Could not read link\n");
+            return {};
+        }
+        // A relative link leads from its own folder; an absolute one replaces
+        // the whole path.
+        current = current.parent_path() / next;
+    }
+    ReportFileError(path.c_str(), " - Could not replace File: its links lead round in a loop\n");
+    return {};
 }
 
 } // namespace
@@ -54,6 +71,8 @@ bool CoreFile::ReplaceWhole(const char* path, const void* bytes, size_t size)
 {
     Platform::FileWriter& writer = Platform::GetFileWriter();
     const std::string target = LinkTarget(Platform::ResolveDataPath(path));
+    if (target.empty())
+        return false;
     const std::string temporary = target + ".tmp";
 
     FILE* file = writer.Create(temporary);

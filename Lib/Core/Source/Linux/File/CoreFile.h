@@ -21,8 +21,9 @@ public:
     // Writes the file whole through a temporary file beside it ("<path>.tmp"),
     // flushed to the disk and renamed over the old file, so that a failure or
     // a crash at any point leaves the old file as it was. A link is kept: the
-    // file it leads to is the one replaced, beside which the temporary file is
-    // made. False, with a log line naming the file and the step, when any step
-    // fails; the temporary file is then removed.
+    // file it leads to is the one replaced (or made, when missing), beside
+    // which the temporary file is made; links that lead round in a loop are
+    // refused. False, with a log line naming the file and the step, when any
+    // step fails; the temporary file is then removed.
     static bool ReplaceWhole(const char* path, const void* bytes, size_t size);
 };

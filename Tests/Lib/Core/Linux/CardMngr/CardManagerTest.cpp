@@ -138,7 +138,7 @@ TEST_F(CardManagerTest, AnEmptyFileIsMadeAnewAsAMissingOneIs)
     EXPECT_EQ(card->GetStatus(), I_CARD_STATUS_READY);
 }
 
-TEST_F(CardManagerTest, ASaveThroughALinkWritesTheFileItLeadsToUnlessThatIsReadOnly)
+TEST_F(CardManagerTest, ASaveThroughLinksWritesTheFileTheyLeadToUnlessItIsReadOnlyOrTheyLoop)
 {
     TestSupport::TempDir elsewhere;
     const std::filesystem::path target = elsewhere / "real.dat";
@@ -155,6 +155,20 @@ TEST_F(CardManagerTest, ASaveThroughALinkWritesTheFileItLeadsToUnlessThatIsReadO
     EXPECT_NE(TakeLog().find("Save file \"save.dat\" refused: it is read-only and is not replaced\n"),
               std::string::npos);
     EXPECT_EQ(ReadFileText(target).substr(0, 3), "new");
+
+    // The last file of a chain, removed during play, is made where the last
+    // link leads from its own folder; links in a loop are refused.
+    std::filesystem::remove(target);
+    std::filesystem::create_symlink("moved.dat", target);
+    EXPECT_EQ(Save(*card, 0, "one"), I_CARD_RESULT_DONE);
+    EXPECT_EQ(ReadFileText(elsewhere / "moved.dat").substr(0, 3), "one");
+    std::filesystem::remove(elsewhere / "moved.dat");
+    std::filesystem::create_symlink(m_dir / "save.dat", elsewhere / "moved.dat");
+    TakeLog();
+    EXPECT_EQ(Save(*card, 0, "two"), I_CARD_RESULT_FILE_ERROR);
+    EXPECT_NE(TakeLog().find("save.dat - Could not replace File: its links lead round in a loop\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_symlink(elsewhere / "moved.dat"));
+    EXPECT_TRUE(std::filesystem::is_symlink(target));
     EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "save.dat"));
 }
 
