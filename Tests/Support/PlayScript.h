@@ -172,7 +172,9 @@ public:
     void RecordStory(const std::string& name = "story");
 
     // The clock the played game runs on: each frame moves it on by one
-    // frame's 16 ms at once, so that frames follow each other unpaced.
+    // frame's 16 ms at once, so that frames follow each other unpaced. Its
+    // calendar and processor time stay at 0, so the game and its mini-games
+    // take the same seeds in every run: the same bout, reels and keys.
     Platform::Clock& Clock() { return m_oClock; }
     // One frame of the play: the graphics watcher calls it.
     void OnFrame(Platform::GraphicsDevice& device);

@@ -44,4 +44,9 @@ int64_t UnpacedClock::CalendarSeconds()
     return m_real.CalendarSeconds();
 }
 
+int64_t UnpacedClock::ProcessorTicks()
+{
+    return m_real.ProcessorTicks();
+}
+
 } // namespace TestSupport

@@ -19,6 +19,7 @@ public:
     void SleepUntil(uint64_t deadline) override;
     int32_t WallClockMilliseconds() override;
     int64_t CalendarSeconds() override;
+    int64_t ProcessorTicks() override;
 
     // The time skipped by sleeps, in counter units.
     uint64_t Skipped() const { return m_skipped; }

@@ -6,7 +6,7 @@ namespace Platform {
 // Time as the game reads it: a high-resolution counter for pacing and
 // profiling, a millisecond sleep, a sleep until a counter value (the frame's
 // deadline), a wall-clock millisecond count for the frame time, and calendar
-// seconds for seeding.
+// seconds and the processor time used for seeding.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -19,6 +19,9 @@ public:
     // the C runtime's clock on the original platform.
     virtual int32_t WallClockMilliseconds() = 0;
     virtual int64_t CalendarSeconds() = 0;
+    // The processor time the process has used, in the C runtime's clock
+    // ticks.
+    virtual int64_t ProcessorTicks() = 0;
 };
 
 // The real monotonic clock.
@@ -30,6 +33,7 @@ public:
     void SleepUntil(uint64_t deadline) override;
     int32_t WallClockMilliseconds() override;
     int64_t CalendarSeconds() override;
+    int64_t ProcessorTicks() override;
 };
 
 // The clock every caller uses; tests install a fake one with SetClock and

@@ -58,6 +58,11 @@ int64_t SystemClock::CalendarSeconds()
     return static_cast<int64_t>(std::time(nullptr));
 }
 
+int64_t SystemClock::ProcessorTicks()
+{
+    return static_cast<int64_t>(std::clock());
+}
+
 Clock& GetClock()
 {
     return *s_currentClock;

@@ -148,8 +148,10 @@ void OffToTheHill(Way& way)
 }
 
 // The rope from the broken ladder; the duel with Arno through its boxes:
-// lost by waiting, then retried and skipped; Arno tied up, Bobby talked to
-// and helping the kid up the rock, from where she sees the boat.
+// lost by waiting (how long Arno takes depends on his draws, which the
+// play's clock seeds alike in every run), then retried and skipped; Arno
+// tied up, Bobby talked to and helping the kid up the rock, from where she
+// sees the boat.
 void BeatArnoAndClimbTheRock(Way& way)
 {
     TestSupport::PlayScript& play = way.Play();

@@ -2,9 +2,8 @@
 
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/ResourceNameTable.h"
+#include "System/Clock.h"
 #include "Utils/Common/DkLocalizer.h"
-
-#include <ctime>
 
 namespace {
 
@@ -211,7 +210,7 @@ bool MiniGameSlotMachine::Initialize()
     m_oRays.Initialize(aiRayFrames, 4, afxRayDurations, nullptr);
     PlaceSprites();
     m_oRandom = RandomGenerator::CopyOfGlobal();
-    SeedRandom(static_cast<uint64_t>(std::clock()));
+    SeedRandom(static_cast<uint64_t>(Platform::GetClock().ProcessorTicks()));
     m_oMessageBox.SetButtonColors(BUTTON_COLOR, HOVERED_BUTTON_COLOR);
     // The pack's loading has loaded the sound group of the game's name
     // already; loading it twice would leave it on the stack after the run.

@@ -2,9 +2,8 @@
 
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/MiniGameTheLostKeyData.h"
+#include "System/Clock.h"
 #include "Utils/Common/DkLocalizer.h"
-
-#include <ctime>
 
 using namespace TheLostKeyData;
 
@@ -33,7 +32,7 @@ bool MiniGameTheLostKey::Initialize()
     m_oGauge.m_vPosition = {(256 * FX32_ONE - GAUGE_SIZE.x) / 2, GAUGE_Y, WIDGET_Z};
     m_oGauge.m_uBackgroundColor = GAUGE_BACKGROUND_COLOR;
     m_oGauge.m_iColorMode = MGGauge::COLOR_BLEND;
-    SeedRandom(static_cast<uint64_t>(std::clock()));
+    SeedRandom(static_cast<uint64_t>(Platform::GetClock().ProcessorTicks()));
     m_oMessageBox.SetButtonColors(BUTTON_COLOR, HOVERED_BUTTON_COLOR);
     SoundManager::PlayMusic(MUSIC);
     ResetGame(true);

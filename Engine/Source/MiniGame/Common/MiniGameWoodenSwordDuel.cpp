@@ -2,9 +2,8 @@
 
 #include "Managers/Common/SoundManager.h"
 #include "MiniGame/Common/ResourceNameTable.h"
+#include "System/Clock.h"
 #include "Utils/Common/DkLocalizer.h"
-
-#include <ctime>
 
 namespace {
 
@@ -108,7 +107,7 @@ bool MiniGameWoodenSwordDuel::Initialize()
     if (!Sprite(BACKGROUND_SPRITE).InitializeFromId(BACKGROUND_SPRITE, false))
         return false;
     m_oRandom = RandomGenerator::CopyOfGlobal();
-    m_oRandom.Init(static_cast<int64_t>(std::clock()));
+    m_oRandom.Init(static_cast<int64_t>(Platform::GetClock().ProcessorTicks()));
     Sprite(BACKGROUND_SPRITE).SetPosition(BACKGROUND_POSITION);
     HideFighters();
     SetUpGauge(m_oPlayerGauge, PLAYER_GAUGE_POSITION, LIFE_COLOR, WHITE);

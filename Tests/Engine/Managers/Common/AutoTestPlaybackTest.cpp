@@ -70,6 +70,7 @@ public:
     void SleepUntil(uint64_t) override { }
     int32_t WallClockMilliseconds() override { return 0; }
     int64_t CalendarSeconds() override { return 0; }
+    int64_t ProcessorTicks() override { return 0; }
     uint64_t m_uCounter = 0;
 };
 

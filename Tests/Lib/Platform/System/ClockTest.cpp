@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -22,6 +23,9 @@ TEST(ClockTest, FakeClockMovesOnlyWhenDriven)
     EXPECT_EQ(fake.Sleeps()[0], 11u);
     fake.SetCalendarSeconds(1700000000);
     EXPECT_EQ(clock.CalendarSeconds(), 1700000000);
+    EXPECT_EQ(clock.ProcessorTicks(), 0);
+    fake.SetProcessorTicks(4711);
+    EXPECT_EQ(clock.ProcessorTicks(), 4711);
     Platform::SetClock(nullptr);
     EXPECT_NE(&Platform::GetClock(), &fake);
 }
@@ -35,6 +39,11 @@ TEST(ClockTest, SystemClockIsMonotonicAndSleeps)
     EXPECT_GE(clock.Counter() - before, 5u * clock.CounterFrequency() / 1000u);
     EXPECT_GE(clock.WallClockMilliseconds() - wallBefore, 5);
     EXPECT_GT(clock.CalendarSeconds(), 1600000000);
+    // The processor time is the C runtime's.
+    const clock_t ticksBefore = std::clock();
+    const int64_t ticks = clock.ProcessorTicks();
+    EXPECT_LE(ticksBefore, ticks);
+    EXPECT_LE(ticks, std::clock());
 
     // A deadline between two milliseconds is met, not rounded down.
     const uint64_t deadline = clock.Counter() + 2500u * clock.CounterFrequency() / 1000000u;
