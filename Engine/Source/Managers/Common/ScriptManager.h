@@ -176,8 +176,6 @@ private:
     void CheckScriptableTarget(const EventDesc& oEventDesc);
     void PlayAutoTestCombine(const EventDesc& oEventDesc);
     void PlayAutoTestMap(const EventDesc& oEventDesc);
-    // Quits the game, as a failure when a check failed.
-    void EndAutoTestRun();
     // A recorded wait: no record plays until that much game time has passed.
     void StartAutoTestWait(uint32_t uMilliseconds);
 

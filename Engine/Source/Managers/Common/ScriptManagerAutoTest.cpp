@@ -102,13 +102,16 @@ void ScriptManager::AutoTest_Update()
     if (PeekAutoTestEvent() == nullptr) {
         // The run ends by itself once what was recorded has been played.
         m_oAutoTestFrameTimes.ReportOnce(m_iAutoTestIndex);
-        if (m_iAutoTestFailedChecks == 0)
+        if (m_iAutoTestFailedChecks == 0) {
             CorePrint(&g_oCoreLog, "AutoTest: the recording is over, every check passed: the game ends\n");
-        else
-            CorePrint(&g_oCoreLog,
-                      "AutoTest: the recording is over, %d of its checks failed: the game ends as failed\n",
-                      m_iAutoTestFailedChecks);
-        EndAutoTestRun();
+            GetScriptGameLink().Quit();
+            return;
+        }
+        CorePrint(&g_oCoreLog, "AutoTest: the recording is over, %d of its checks failed: the game ends as failed\n",
+                  m_iAutoTestFailedChecks);
+        // A launcher or a test learns from the exit code that the replay went
+        // astray somewhere, though it was played to its end.
+        GetGameLink().EndAsFailed();
         return;
     }
 
@@ -140,20 +143,10 @@ void ScriptManager::EndAutoTest()
         if (m_iAutoTestFailedChecks != 0) {
             CorePrint(&g_oCoreLog, "AutoTest: %d of its checks failed: the run ends as failed\n",
                       m_iAutoTestFailedChecks);
-            EndAutoTestRun();
+            GetGameLink().EndAsFailed();
         }
     }
     SetAutoTestEvents({});
-}
-
-void ScriptManager::EndAutoTestRun()
-{
-    // A launcher or a test learns from the exit code that the replay went
-    // astray somewhere, though it was played to its end.
-    if (m_iAutoTestFailedChecks != 0)
-        GetGameLink().EndAsFailed();
-    else
-        GetScriptGameLink().Quit();
 }
 
 void ScriptManager::PlayAutoTestEvent(const EventDesc& oEventDesc)

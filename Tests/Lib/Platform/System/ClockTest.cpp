@@ -23,9 +23,6 @@ TEST(ClockTest, FakeClockMovesOnlyWhenDriven)
     EXPECT_EQ(fake.Sleeps()[0], 11u);
     fake.SetCalendarSeconds(1700000000);
     EXPECT_EQ(clock.CalendarSeconds(), 1700000000);
-    EXPECT_EQ(clock.ProcessorTicks(), 0);
-    fake.SetProcessorTicks(4711);
-    EXPECT_EQ(clock.ProcessorTicks(), 4711);
     Platform::SetClock(nullptr);
     EXPECT_NE(&Platform::GetClock(), &fake);
 }
